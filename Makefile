@@ -1,0 +1,44 @@
+# Quillora — the two commands a newcomer needs: `make run` and `make test`.
+SHELL := /bin/bash
+JOBS ?= $(shell nproc)
+RELEASE_DIR := build/release
+TEST_DIR := build/asan
+BENCH_DIR := build/bench
+FUZZ_DIR := build/fuzz
+FUZZ_SECONDS ?= 60
+
+.PHONY: deps run build test unit-test e2e bench fuzz clean
+
+deps:
+	@scripts/install-deps
+
+build: deps
+	cmake -S . -B $(RELEASE_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DQUILLORA_TESTS=OFF
+	cmake --build $(RELEASE_DIR) -j $(JOBS)
+
+run: build
+	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \
+	  echo "No display found. Run Quillora under a virtual X server instead:"; \
+	  echo "  xvfb-run -s '-screen 0 1920x1080x24' $(RELEASE_DIR)/quillora"; \
+	  exit 1; \
+	fi
+	$(RELEASE_DIR)/quillora
+
+test: deps
+	cmake -S . -B $(TEST_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQUILLORA_SANITIZE=ON
+	cmake --build $(TEST_DIR) -j $(JOBS)
+	scripts/run-tests $(TEST_DIR)
+
+bench: deps
+	cmake -S . -B $(BENCH_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DQUILLORA_TESTS=OFF -DQUILLORA_BENCH=ON
+	cmake --build $(BENCH_DIR) -j $(JOBS)
+	scripts/run-bench $(BENCH_DIR)
+
+fuzz: deps
+	CXX=clang++ CC=clang cmake -S . -B $(FUZZ_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DQUILLORA_TESTS=OFF -DQUILLORA_FUZZ=ON
+	cmake --build $(FUZZ_DIR) -j $(JOBS)
+	scripts/run-fuzz $(FUZZ_DIR) $(FUZZ_SECONDS)
+
+clean:
+	rm -rf build

@@ -1,0 +1,43 @@
+#pragma once
+// The program-wide state, owned by main() and passed by reference to every window and
+// operation: settings, resolved folders, run tag, translations, the page in work.
+
+#include "core/app/environment.h"
+#include "core/app/settings.h"
+#include "core/app/translator.h"
+#include "core/layout/pagemodel.h"
+
+#include <QString>
+
+namespace quillora {
+
+struct ResolvedFolders {
+    QString installation;
+    QString data;          // holds "layouts"
+    QString working;       // where work files go
+    QString temporary;     // staging of the current document's members
+    QString settingsFile;  // full path of "quillora.ini"
+};
+
+class AppContext {
+public:
+    explicit AppContext(Environment environment, quint32 randomSeed = 1)
+        : env(std::move(environment)), random(randomSeed) {}
+
+    Environment env;
+    RandomSource random;
+    Settings settings;
+    ResolvedFolders folders;
+    Translator translator;
+    QString runTag;                    // eight capital letters drawn at start-up
+    PageModel page;
+    QString dialogAnswer;              // "Yes", "No", "cancelled" (own dialogs), "OK"/"Cancel"
+    QString importDialogFolder;        // initial folder of the picture import dialog
+    QString fileDialogFolder;          // initial folder of the open/save dialog
+
+    QString tr(const QString &english) const { return translator.translate(english); }
+    // Frame colour of every object frame: darker on whiteboards when asked for.
+    quint32 frameColour() const { return settings.useDarkerFrameColour ? 0x808080u : 0xC0C0C0u; }
+};
+
+} // namespace quillora

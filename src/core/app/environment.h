@@ -1,0 +1,47 @@
+#pragma once
+// What the program takes from the machine it runs on: screen, clock, randomness and folders.
+// Everything here is injected, so tests run every algorithm deterministically.
+
+#include <QDateTime>
+#include <QString>
+
+#include <functional>
+#include <random>
+
+namespace quillora {
+
+struct ScreenMetrics {
+    int widthPx = 1920;
+    int heightPx = 1080;
+    int twipsPerPixelX = 15;
+    int twipsPerPixelY = 15;
+};
+
+// A seedable uniform source: the run tag and the random paint tools draw from it.
+class RandomSource {
+public:
+    explicit RandomSource(quint32 seed = 1) : m_engine(seed) {}
+    void seed(quint32 seed) { m_engine.seed(seed); }
+    // Uniform in [0, 1).
+    double nextUnit() { return std::uniform_real_distribution<double>(0.0, 1.0)(m_engine); }
+    // Uniform integer in [0, bound).
+    int bounded(int bound) { return bound <= 0 ? 0 : static_cast<int>(nextUnit() * bound); }
+
+private:
+    std::mt19937 m_engine;
+};
+
+struct Folders {
+    QString installation;   // the executable's folder
+    QString documents;      // the user's documents folder, "" when the platform gives none
+    QString systemTemp;     // the platform's temporary folder
+    QString userConfig;     // where settings go when the installation folder is read-only
+};
+
+struct Environment {
+    ScreenMetrics screen;
+    Folders folders;
+    std::function<QDateTime()> clock = [] { return QDateTime::currentDateTime(); };
+};
+
+} // namespace quillora

@@ -1,0 +1,38 @@
+#pragma once
+// The settings record: read once from "quillora.ini" at start-up, changed in memory by the
+// options dialog, written once at a normal exit.
+
+#include <QString>
+#include <QStringList>
+#include <array>
+
+namespace quillora {
+
+struct Settings {
+    int hidePrinterTime = 0;                 // 0 always shown, N minutes hidden, -1 never shown
+    QString workingDir = QStringLiteral("MYDOCS");
+    QString iniPrinterName;
+    bool showNumCopiesCombo = false;
+    bool useIWBstring = false;
+    bool useIWBkeyBd = false;
+    bool useWebCam = true;
+    std::array<QString, 5> fontSlots = {QStringLiteral("Arial"), QStringLiteral("Comic Sans MS"),
+                                        QStringLiteral("Courier New"),
+                                        QStringLiteral("Times New Roman"),
+                                        QStringLiteral("Verdana")};
+    bool useDarkerFrameColour = false;
+    bool dontOfferToSave = false;
+    bool presMode = false;
+    QString tempPath = QStringLiteral("USERTEMP");
+    QString dataPath;                        // resolved data folder; default installation + "/data"
+    QString webcamName;
+    int fontSFatPrintPC = 96;                // clamped to 85..100
+    int printZoomSFPC = 100;                 // clamped to 85..100
+    int leaftletTurnAngle = 15;
+    float multiPrintQualSF = 2.0f;
+    bool warnIfNotA4 = true;
+
+    double printZoomFraction() const { return printZoomSFPC / 100.0; }
+};
+
+} // namespace quillora

@@ -1,0 +1,87 @@
+#include "core/app/translator.h"
+
+#include "core/app/codepage.h"
+
+#include <QFile>
+
+namespace quillora {
+namespace {
+
+// Splits one line into its fields: a field in double quotes may hold commas; an unquoted
+// field runs to the next comma. Surrounding spaces are not part of a field.
+QStringList splitQuotedFields(const QString &line)
+{
+    QStringList fields;
+    qsizetype i = 0;
+    const qsizetype n = line.size();
+    while (i <= n) {
+        while (i < n && (line[i] == u' ' || line[i] == u'\t'))
+            ++i;
+        QString field;
+        if (i < n && line[i] == u'"') {
+            const qsizetype close = line.indexOf(u'"', i + 1);
+            const qsizetype end = close < 0 ? n : close;
+            field = line.mid(i + 1, end - i - 1);
+            i = close < 0 ? n : close + 1;
+            const qsizetype comma = line.indexOf(u',', i);
+            i = comma < 0 ? n + 1 : comma + 1;
+        } else {
+            const qsizetype comma = line.indexOf(u',', i);
+            const qsizetype end = comma < 0 ? n : comma;
+            field = line.mid(i, end - i).trimmed();
+            i = comma < 0 ? n + 1 : comma + 1;
+        }
+        fields.append(field);
+    }
+    return fields;
+}
+
+} // namespace
+
+void Translator::clear()
+{
+    m_pairs.clear();
+    m_found = false;
+}
+
+void Translator::load(const QString &path)
+{
+    clear();
+    QFile file(path);
+    if (!file.exists())
+        return;
+    m_found = true;
+    if (!file.open(QIODevice::ReadOnly))
+        return;
+    // A language file is a few hundred lines; anything past a few megabytes is not one.
+    constexpr qint64 kMaxLanguageFileBytes = 4 * 1024 * 1024;
+    loadFromBytes(file.read(kMaxLanguageFileBytes));
+    m_found = true;
+}
+
+void Translator::loadFromBytes(const QByteArray &bytes)
+{
+    m_pairs.clear();
+    m_found = true;
+    const QString text = codepage::decodeAuto(bytes);
+    const auto lines = QStringView(text).split(u'\n');
+    for (QStringView raw : lines) {
+        if (raw.endsWith(u'\r'))
+            raw.chop(1);
+        if (raw.trimmed().isEmpty())
+            continue;
+        const QStringList fields = splitQuotedFields(raw.toString());
+        m_pairs.append({fields.value(0), fields.value(1)});
+    }
+}
+
+QString Translator::translate(const QString &english) const
+{
+    for (const auto &[from, to] : m_pairs) {
+        if (from == english && !to.isEmpty())
+            return to;
+    }
+    return english;
+}
+
+} // namespace quillora

@@ -1,0 +1,144 @@
+#pragma once
+// The one page in work: its objects, their fields in window pixels, the border, the current
+// object and the change counts. Windows show it; painting, text, files, undo and printing work on it.
+
+#include "core/layout/colour.h"
+
+#include <QImage>
+#include <QRect>
+#include <QString>
+#include <QStringList>
+#include <QVector>
+
+namespace quillora {
+
+inline const QString kPlaceholderText = QStringLiteral("Abc");
+
+// Highest picture box index a page may hold (81 boxes, 0..80).
+constexpr int kMaxPictureBoxIndex = 80;
+// Highest divider handle index (21 handles, 0..20).
+constexpr int kMaxHandleIndex = 20;
+// Text, rich text, line and box indexes above this are refused: no real page needs more,
+// and a hostile template must not make us allocate without bound.
+constexpr int kMaxObjectIndex = 199;
+
+enum class Alignment { Left = 0, Right = 1, Centre = 2 };
+
+struct TextStyle {
+    QString fontName = QStringLiteral("arial");
+    double fontSize = 12.0;   // points, fractions allowed
+    bool bold = false;
+    bool italic = false;
+    bool underline = false;
+    Alignment align = Alignment::Left;
+    ColourRef colour = 0;
+};
+
+struct TextBoxModel {
+    TextStyle style;
+    QRect geometry;            // window pixels, relative to the page
+    QString text = kPlaceholderText;
+    bool multiLine = true;     // template boxes wrap and accept line breaks
+    bool visible = false;
+};
+
+struct RichTextBoxModel {
+    TextStyle style;           // the base style applied to the whole text by a template
+    QRect geometry;
+    QString rtf;               // the content as Rich Text Format; empty = placeholder only
+    QString plainText = kPlaceholderText;
+    bool visible = false;
+};
+
+struct PictureBoxModel {
+    QRect geometry;
+    QImage image;              // the picture's own pixels (geometry size)
+    QString tag;               // "file" + name for imported pictures on "My layout"
+    int repeatType = 0;
+    int repeatOffsetX = 0;
+    int horizontalRepeats = 0;
+    int repeatWidth = 0;
+    int repeatOffsetY = 0;
+    int verticalRepeats = 0;
+    int repeatHeight = 0;
+    int symmetryType = 0;
+    int rotations = 0;
+    int copyTo = 0;
+    bool hasMaskPicture = false;
+    QImage mask;
+    bool visible = false;
+};
+
+struct HandleModel {
+    int sizePx = 0;            // side of the square
+    QPoint centre;             // window pixels relative to the page
+    int minY = 0;              // range of the centre, pixels
+    int maxY = 0;
+    QStringList boxesAbove;    // three-character names: kind letter + two-digit index
+    QStringList boxesBelow;
+    bool visible = false;
+};
+
+struct LineModel {
+    QPoint from;
+    QPoint to;
+    int thickness = 1;
+};
+
+struct BoxModel {
+    QRect rect;
+};
+
+enum class BorderType { None = 0, Pattern = 1, Map = 2 };
+
+struct BorderModel {
+    BorderType type = BorderType::None;
+    int edgeWidth = 0;
+    int edgeHeight = 0;
+    int tileWidth = 0;         // pattern: tile size in pixels; map: wsf
+    int tileHeight = 0;        // pattern: tile size in pixels; map: hsf
+    QImage map;                // the border map bitmap beside the template
+    QImage picture;            // the painted border area
+};
+
+struct CurrentObject {
+    QString kind;              // "", "t", "r", "p", "b", "h", "paper", "title", "table", "bub"
+    int index = 0;
+    bool operator==(const CurrentObject &) const = default;
+};
+
+struct PageModel {
+    int documentType = 0;
+    QString layoutPath;
+    int pageWidthMm = 0;
+    int pageHeightMm = 0;
+    float scale = 1.0f;        // window pixels per millimetre of the printed sheet
+    QRect pageRect;            // where the page sits in its window
+
+    int announcedTextBoxes = 0;
+    int announcedPictureBoxes = 0;
+    int announcedRichTextBoxes = 0;
+    int announcedHandles = 0;
+    int announcedLines = 0;
+    int announcedBoxes = 0;
+
+    QVector<TextBoxModel> textBoxes;
+    QVector<RichTextBoxModel> richTextBoxes;
+    QVector<PictureBoxModel> pictureBoxes;
+    QVector<HandleModel> handles;
+    QVector<LineModel> lines;
+    QVector<BoxModel> boxes;
+    BorderModel border;
+    QRect maskRect;            // the page's mask picture placement (window pixels)
+    bool autoRepeat = true;    // the copies sheet chooses its own count
+    int repeatCount = 2;
+
+    CurrentObject current;
+    qint32 changeCount = 0;
+    qint32 countAtLastSave = 0;
+    bool presentationTyping = false;
+
+    bool hasUnsavedChanges() const { return changeCount > 0 && changeCount > countAtLastSave; }
+};
+
+} // namespace quillora

@@ -1,0 +1,6 @@
+#include "ui/app/application.h"
+
+int main(int argc, char *argv[])
+{
+    return quillora::runApplication(argc, argv);
+}

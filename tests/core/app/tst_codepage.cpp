@@ -1,0 +1,45 @@
+#include "core/app/codepage.h"
+#include "core/app/translator.h"
+
+#include <QTest>
+
+using namespace quillora;
+
+class TestCodepage : public QObject {
+    Q_OBJECT
+private slots:
+    void decodeAuto_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("ascii") << QByteArray("Hello") << QStringLiteral("Hello");
+        QTest::newRow("cp1252 euro and e-acute") << QByteArray("\x80 caf\xE9")
+                                                 << QString::fromUtf8("€ café");
+        QTest::newRow("utf8 without bom") << QByteArray("caf\xC3\xA9") << QString::fromUtf8("café");
+        QTest::newRow("utf8 with bom") << QByteArray("\xEF\xBB\xBFZo\xC3\xAB")
+                                       << QString::fromUtf8("Zoë");
+        QTest::newRow("truncated utf8 is 1252") << QByteArray("a\xC3") << QString::fromUtf8("aÃ");
+        QTest::newRow("overlong utf8 is 1252") << QByteArray("\xC0\xAF")
+                                               << QString::fromUtf8("À¯");
+    }
+    void decodeAuto()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, expected);
+        QCOMPARE(codepage::decodeAuto(bytes), expected);
+    }
+
+    void encodeAutoKeepsEveryCharacter()
+    {
+        const QString western = QString::fromUtf8("Zoë’s “café” – 5€");
+        QCOMPARE(codepage::encodeAuto(western).startsWith("\xEF\xBB\xBF"), false);
+        QCOMPARE(codepage::decodeAuto(codepage::encodeAuto(western)), western);
+
+        const QString polish = QString::fromUtf8("Łucja and 小明");
+        QVERIFY(codepage::encodeAuto(polish).startsWith("\xEF\xBB\xBF"));
+        QCOMPARE(codepage::decodeAuto(codepage::encodeAuto(polish)), polish);
+    }
+};
+
+QTEST_APPLESS_MAIN(TestCodepage)
+#include "tst_codepage.moc"
