@@ -1,0 +1,139 @@
+"""Drives the real Quillora binary under an X server through the accessibility bus.
+
+Each scenario gets its own copy of the installation folder, its own home, documents and
+temporary folders, so scenarios never see each other's files. A failing scenario leaves a
+screenshot of the screen in its output folder.
+"""
+import os
+import shutil
+import subprocess
+import sys
+import tempfile
+import time
+import traceback
+
+import a11y
+
+APP_NAME = "quillora"
+
+
+class Scenario:
+    def __init__(self, name, build_dir, out_dir):
+        self.name = name
+        self.build_dir = os.path.abspath(build_dir)
+        self.out_dir = os.path.abspath(out_dir)
+        self.root = tempfile.mkdtemp(prefix=f"quillora-e2e-{name}-")
+        self.install = os.path.join(self.root, "install", "quillora")
+        self.home = os.path.join(self.root, "home")
+        self.documents = os.path.join(self.home, "Documents")
+        self.temp = os.path.join(self.root, "tmp")
+        for d in (self.install, self.documents, self.temp):
+            os.makedirs(d)
+        shutil.copy2(os.path.join(self.build_dir, "quillora"), self.install)
+        shutil.copytree(os.path.join(self.build_dir, "data"), os.path.join(self.install, "data"))
+        self.proc = None
+
+    # -- the program ------------------------------------------------------------------------
+    def env(self):
+        runtime = os.path.join(self.root, "runtime")
+        os.makedirs(runtime, mode=0o700, exist_ok=True)
+        env = dict(os.environ)
+        env.update(QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
+                   QT_SCALE_FACTOR="1", HOME=self.home, TMPDIR=self.temp,
+                   XDG_RUNTIME_DIR=runtime, XDG_CONFIG_HOME=os.path.join(self.home, ".config"),
+                   XDG_DOCUMENTS_DIR=self.documents)
+        # Leaks reported at exit by the accessibility and D-Bus libraries are not ours.
+        env["LSAN_OPTIONS"] = "suppressions=" + os.path.join(
+            os.path.dirname(os.path.abspath(__file__)), "..", "lsan.supp")
+        return env
+
+    def start(self, *args):
+        self.proc = subprocess.Popen([os.path.join(self.install, "quillora"), *args],
+                                     env=self.env(), stdout=subprocess.PIPE,
+                                     stderr=subprocess.STDOUT, text=True)
+        self.app = a11y.app(APP_NAME, timeout=30)
+        return self.app
+
+    def wait_exit(self, timeout=20):
+        out, _ = self.proc.communicate(timeout=timeout)
+        self.output = out
+        return self.proc.returncode
+
+    def run_headless(self, *args, timeout=60):
+        return subprocess.run([os.path.join(self.install, "quillora"), *args], env=self.env(),
+                              capture_output=True, text=True, timeout=timeout)
+
+    # -- finding and pressing ---------------------------------------------------------------
+    def find(self, name, role=None, timeout=10.0):
+        return a11y.find(self.app, name, role, timeout)
+
+    def press(self, name, role=None):
+        return a11y.press(self.find(name, role))
+
+    def click(self, name, role=None, button=1):
+        x, y = a11y.center(self.find(name, role))
+        xdotool("mousemove", "--sync", str(x), str(y), "click", str(button))
+
+    def drag(self, points, button=1):
+        x, y = points[0]
+        xdotool("mousemove", "--sync", str(x), str(y), "mousedown", str(button))
+        for x, y in points[1:]:
+            xdotool("mousemove", "--sync", str(x), str(y))
+        xdotool("mouseup", str(button))
+
+    def type(self, text):
+        xdotool("type", "--delay", "15", text)
+
+    def key(self, *keys):
+        xdotool("key", *keys)
+
+    def text_of(self, name, role=None):
+        return a11y.text(self.find(name, role))
+
+    def wait_until(self, predicate, timeout=10.0, what="condition"):
+        end = time.time() + timeout
+        while time.time() < end:
+            try:
+                if predicate():
+                    return
+            except LookupError:
+                pass
+            time.sleep(0.1)
+        raise AssertionError(f"timed out waiting for {what}")
+
+    # -- ending -----------------------------------------------------------------------------
+    def screenshot(self, label):
+        os.makedirs(self.out_dir, exist_ok=True)
+        path = os.path.join(self.out_dir, f"{self.name}-{label}.png")
+        subprocess.run(["import", "-window", "root", path], check=False)
+        return path
+
+    def close(self):
+        if self.proc and self.proc.poll() is None:
+            self.proc.kill()
+            self.proc.wait()
+        shutil.rmtree(self.root, ignore_errors=True)
+
+
+def xdotool(*args):
+    subprocess.run(["xdotool", *args], check=True)
+
+
+def main(body):
+    """Runs one scenario body(scenario); exits non-zero and leaves a screenshot on failure."""
+    name = os.path.splitext(os.path.basename(sys.argv[0]))[0]
+    build_dir, out_dir = sys.argv[1], sys.argv[2]
+    s = Scenario(name, build_dir, out_dir)
+    try:
+        body(s)
+    except Exception:
+        traceback.print_exc()
+        print("screenshot:", s.screenshot("failed"))
+        if s.proc and s.proc.poll() is None:
+            s.proc.kill()
+        if s.proc and s.proc.stdout:
+            print("program output:\n" + (s.proc.stdout.read() or ""))
+        s.close()
+        sys.exit(1)
+    s.close()
+    print(f"{name}: passed")
