@@ -1,0 +1,47 @@
+#pragma once
+// The ZIP container as the work file code sees it: a list of members with their announced
+// sizes, read one at a time with a byte limit, and a writer of bare-named members. The platform
+// layer supplies the real ZIP implementation; tests supply an in-memory one.
+
+#include <QByteArray>
+#include <QString>
+#include <QVector>
+#include <memory>
+
+namespace quillora {
+
+struct ArchiveEntry {
+    QString name;                 // as stored, may hold folders or ".." in a hostile archive
+    qint64 uncompressedSize = 0;  // as announced by the archive; verified while reading
+    bool isDirectory = false;
+    bool isSymbolicLink = false;
+};
+
+class ArchiveReader {
+public:
+    virtual ~ArchiveReader() = default;
+    virtual QVector<ArchiveEntry> entries() const = 0;
+    // Reads member `index` whole; fails when it holds more than `maxBytes` bytes, whatever its
+    // announced size says.
+    [[nodiscard]] virtual bool read(int index, qint64 maxBytes, QByteArray *out,
+                                    QString *error) = 0;
+};
+
+class ArchiveWriter {
+public:
+    virtual ~ArchiveWriter() = default;
+    [[nodiscard]] virtual bool add(const QString &name, const QByteArray &bytes,
+                                   QString *error) = 0;
+    // Completes the archive and puts it in place of the target; until then the target is
+    // untouched. Without a successful finish nothing is left at the target.
+    [[nodiscard]] virtual bool finish(QString *error) = 0;
+};
+
+class ArchiveFormat {
+public:
+    virtual ~ArchiveFormat() = default;
+    virtual std::unique_ptr<ArchiveReader> openReader(const QString &path, QString *error) = 0;
+    virtual std::unique_ptr<ArchiveWriter> createWriter(const QString &path, QString *error) = 0;
+};
+
+} // namespace quillora

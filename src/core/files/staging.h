@@ -1,0 +1,53 @@
+#pragma once
+// The staging folder: where the members of the current document are written before packing
+// and unpacked before reading. It is private to this run of the program.
+
+#include "core/files/archive.h"
+
+#include <QString>
+#include <QStringList>
+
+namespace quillora {
+
+struct UnpackLimits {
+    int maxMembers = 1000;
+    qint64 maxMemberBytes = 256LL * 1024 * 1024;
+    qint64 maxTotalBytes = 1024LL * 1024 * 1024;
+};
+
+class Staging {
+public:
+    explicit Staging(QString folder) : m_folder(std::move(folder)) {}
+
+    const QString &folder() const { return m_folder; }
+    QString memberPath(const QString &memberName) const;
+
+    // Deletes the members of an earlier document; with previews, the layout mask pictures too.
+    void clear(bool withPreviews) const;
+
+    // The files that go into a work file, in packing order: "*.txt", "*.bmp", "*.rtf", "*.xml",
+    // "layout*.png"; the webcam snapshot "web.bmp" is deleted first and never packed.
+    QStringList membersToPack() const;
+
+    [[nodiscard]] bool pack(ArchiveFormat &format, const QString &archivePath,
+                            QString *error) const;
+
+    // Moves every file of `folder` (a checked, freshly unpacked archive) into staging.
+    [[nodiscard]] bool adoptFrom(const QString &folder, QString *error) const;
+
+private:
+    QString m_folder;
+};
+
+// Extracts into `targetFolder` (new and empty) only regular members with bare, safe names,
+// within the limits. A hostile or broken archive is refused with the reason; what was written
+// before the refusal stays in `targetFolder` for the caller to discard.
+[[nodiscard]] bool unpackArchive(ArchiveFormat &format, const QString &archivePath,
+                                 const QString &targetFolder, const UnpackLimits &limits,
+                                 QString *error);
+
+// A member name that may be written into the staging folder: no folders, no "..", no drive or
+// absolute paths, no control characters.
+bool isSafeMemberName(const QString &name);
+
+} // namespace quillora

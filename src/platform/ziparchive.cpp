@@ -1,0 +1,190 @@
+#include "platform/ziparchive.h"
+
+#include <quazip/quazip.h>
+#include <quazip/quazipfile.h>
+#include <quazip/quazipfileinfo.h>
+#include <quazip/quazipnewinfo.h>
+
+#include <QSaveFile>
+
+namespace quillora {
+namespace {
+
+void setError(QString *error, const QString &text)
+{
+    if (error)
+        *error = text;
+}
+
+class ZipReader : public ArchiveReader {
+public:
+    explicit ZipReader(const QString &path) : m_zip(path) {}
+
+    bool open(QString *error)
+    {
+        if (!m_zip.open(QuaZip::mdUnzip)) {
+            setError(error, QStringLiteral("not a readable archive (code %1)").arg(m_zip.getZipError()));
+            return false;
+        }
+        for (bool more = m_zip.goToFirstFile(); more; more = m_zip.goToNextFile()) {
+            QuaZipFileInfo64 info;
+            if (!m_zip.getCurrentFileInfo(&info)) {
+                setError(error, QStringLiteral("the archive's directory is damaged"));
+                return false;
+            }
+            ArchiveEntry entry;
+            entry.name = info.name;
+            entry.uncompressedSize = qint64(info.uncompressedSize);
+            entry.isDirectory = info.name.endsWith(u'/') || info.name.endsWith(u'\\');
+            entry.isSymbolicLink = info.isSymbolicLink();
+            m_entries.append(entry);
+            // Stop listing early: the caller refuses archives this large anyway.
+            if (m_entries.size() > kListLimit)
+                break;
+        }
+        if (m_zip.getZipError() != UNZ_OK && m_zip.getZipError() != UNZ_END_OF_LIST_OF_FILE) {
+            setError(error, QStringLiteral("the archive's directory is damaged"));
+            return false;
+        }
+        return true;
+    }
+
+    QVector<ArchiveEntry> entries() const override { return m_entries; }
+
+    bool read(int index, qint64 maxBytes, QByteArray *out, QString *error) override
+    {
+        if (index < 0 || index >= m_entries.size()) {
+            setError(error, QStringLiteral("no such member"));
+            return false;
+        }
+        // Position by walking: names may repeat, so the index is the only safe key.
+        bool more = m_zip.goToFirstFile();
+        for (int i = 0; more && i < index; ++i)
+            more = m_zip.goToNextFile();
+        if (!more) {
+            setError(error, QStringLiteral("the archive's directory is damaged"));
+            return false;
+        }
+        QuaZipFile file(&m_zip);
+        if (!file.open(QIODevice::ReadOnly)) {
+            setError(error, QStringLiteral("cannot read %1 (code %2)")
+                                .arg(m_entries[index].name).arg(file.getZipError()));
+            return false;
+        }
+        QByteArray bytes;
+        char buffer[64 * 1024];
+        while (true) {
+            const qint64 n = file.read(buffer, sizeof buffer);
+            if (n < 0) {
+                setError(error, QStringLiteral("%1 is damaged").arg(m_entries[index].name));
+                return false;
+            }
+            if (n == 0)
+                break;
+            if (bytes.size() + n > maxBytes) {
+                setError(error, QStringLiteral("%1 is too large").arg(m_entries[index].name));
+                return false;
+            }
+            bytes.append(buffer, n);
+        }
+        file.close();
+        if (file.getZipError() != UNZ_OK) {
+            setError(error, QStringLiteral("%1 is damaged").arg(m_entries[index].name));
+            return false;
+        }
+        *out = std::move(bytes);
+        return true;
+    }
+
+private:
+    static constexpr int kListLimit = 100000;
+    QuaZip m_zip;
+    QVector<ArchiveEntry> m_entries;
+};
+
+class ZipWriter : public ArchiveWriter {
+public:
+    explicit ZipWriter(const QString &path) : m_target(path), m_zip(&m_target) {}
+
+    bool open(QString *error)
+    {
+        if (!m_target.open(QIODevice::WriteOnly)) {
+            setError(error, m_target.errorString());
+            return false;
+        }
+        m_zip.setAutoClose(false);
+        if (!m_zip.open(QuaZip::mdCreate)) {
+            setError(error, QStringLiteral("cannot start the archive (code %1)").arg(m_zip.getZipError()));
+            m_target.cancelWriting();
+            return false;
+        }
+        return true;
+    }
+
+    ~ZipWriter() override
+    {
+        if (!m_finished) {
+            if (m_zip.isOpen())
+                m_zip.close();
+            m_target.cancelWriting();
+        }
+    }
+
+    bool add(const QString &name, const QByteArray &bytes, QString *error) override
+    {
+        QuaZipFile file(&m_zip);
+        QuaZipNewInfo info(name);
+        info.externalAttr = quint32(0100644) << 16; // a regular file, readable by everyone
+        if (!file.open(QIODevice::WriteOnly, info) || file.write(bytes) != bytes.size()) {
+            setError(error, QStringLiteral("cannot add %1 (code %2)").arg(name).arg(file.getZipError()));
+            return false;
+        }
+        file.close();
+        if (file.getZipError() != ZIP_OK) {
+            setError(error, QStringLiteral("cannot add %1 (code %2)").arg(name).arg(file.getZipError()));
+            return false;
+        }
+        return true;
+    }
+
+    bool finish(QString *error) override
+    {
+        m_zip.close();
+        if (m_zip.getZipError() != ZIP_OK) {
+            setError(error, QStringLiteral("cannot complete the archive (code %1)").arg(m_zip.getZipError()));
+            m_target.cancelWriting();
+            return false;
+        }
+        if (!m_target.commit()) {
+            setError(error, m_target.errorString());
+            return false;
+        }
+        m_finished = true;
+        return true;
+    }
+
+private:
+    QSaveFile m_target;
+    QuaZip m_zip;
+    bool m_finished = false;
+};
+
+} // namespace
+
+std::unique_ptr<ArchiveReader> ZipArchiveFormat::openReader(const QString &path, QString *error)
+{
+    auto reader = std::make_unique<ZipReader>(path);
+    if (!reader->open(error))
+        return nullptr;
+    return reader;
+}
+
+std::unique_ptr<ArchiveWriter> ZipArchiveFormat::createWriter(const QString &path, QString *error)
+{
+    auto writer = std::make_unique<ZipWriter>(path);
+    if (!writer->open(error))
+        return nullptr;
+    return writer;
+}
+
+} // namespace quillora

@@ -1,0 +1,214 @@
+#include "core/files/staging.h"
+#include "platform/ziparchive.h"
+
+#include <quazip/quazip.h>
+#include <quazip/quazipfile.h>
+#include <quazip/quazipnewinfo.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace quillora;
+
+namespace {
+
+struct Member {
+    QString name;
+    QByteArray bytes;
+    quint32 unixMode = 0100644;
+};
+
+// Writes an archive exactly as given, hostile names and modes included.
+void writeRawZip(const QString &path, const QVector<Member> &members)
+{
+    QuaZip zip(path);
+    QVERIFY(zip.open(QuaZip::mdCreate));
+    for (const Member &m : members) {
+        QuaZipFile file(&zip);
+        QuaZipNewInfo info(m.name);
+        info.externalAttr = m.unixMode << 16;
+        QVERIFY(file.open(QIODevice::WriteOnly, info));
+        file.write(m.bytes);
+        file.close();
+    }
+    zip.close();
+}
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+QByteArray readFile(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+} // namespace
+
+class TestZipArchive : public QObject {
+    Q_OBJECT
+private slots:
+    void packsOnlyMemberPatternsInOrder()
+    {
+        QTemporaryDir dir;
+        Staging staging(dir.filePath("staging"));
+        QDir().mkpath(staging.folder());
+        for (const char *name : {"layout.xml", "pic0.bmp", "text0.txt", "rtb0.rtf", "layout0.png",
+                                 "web.bmp", "scratch.png", "fileinfo.xml", "notes.doc"})
+            writeFile(staging.memberPath(QString::fromLatin1(name)), name);
+
+        QCOMPARE(staging.membersToPack(),
+                 QStringList({"text0.txt", "pic0.bmp", "rtb0.rtf", "fileinfo.xml", "layout.xml",
+                              "layout0.png"}));
+        QVERIFY2(!QFile::exists(staging.memberPath("web.bmp")), "the webcam snapshot is never packed");
+
+        ZipArchiveFormat zip;
+        QString error;
+        const QString archive = dir.filePath("work.qlr");
+        QVERIFY2(staging.pack(zip, archive, &error), qPrintable(error));
+
+        const QString out = dir.filePath("out");
+        QDir().mkpath(out);
+        QVERIFY2(unpackArchive(zip, archive, out, {}, &error), qPrintable(error));
+        QCOMPARE(QDir(out).entryList(QDir::Files).size(), 6);
+        QCOMPARE(readFile(QDir(out).filePath("rtb0.rtf")), QByteArray("rtb0.rtf"));
+    }
+
+    void clearingKeepsPreviewsUnlessAsked()
+    {
+        QTemporaryDir dir;
+        Staging staging(dir.path());
+        for (const char *name : {"pic3.bmp", "border.bmp", "text1.txt", "rtb0.rtf", "layout.xml",
+                                 "layout2.png", "upicABC.bmp"})
+            writeFile(staging.memberPath(QString::fromLatin1(name)), "x");
+        staging.clear(false);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList({"layout2.png", "upicABC.bmp"}));
+        staging.clear(true);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList({"upicABC.bmp"}));
+    }
+
+    void hostileArchivesNeverWriteOutside_data()
+    {
+        QTest::addColumn<QVector<Member>>("members");
+        QTest::addColumn<bool>("accepted");
+        QTest::addColumn<QStringList>("expectedFiles");
+        QTest::newRow("parent folder") << QVector<Member>{{"../evil.txt", "x"}, {"text0.txt", "ok"}}
+                                       << true << QStringList{"text0.txt"};
+        QTest::newRow("absolute path") << QVector<Member>{{"/tmp/quillora-evil.txt", "x"}}
+                                       << true << QStringList{};
+        QTest::newRow("folder member") << QVector<Member>{{"sub/text0.txt", "x"}, {"sub/", ""}}
+                                       << true << QStringList{};
+        QTest::newRow("backslash path") << QVector<Member>{{"..\\evil.txt", "x"}}
+                                        << true << QStringList{};
+        QTest::newRow("symbolic link") << QVector<Member>{{"pic0.bmp", "/etc/passwd", 0120777}}
+                                       << true << QStringList{};
+        QTest::newRow("same name twice") << QVector<Member>{{"text0.txt", "a"}, {"text0.txt", "b"}}
+                                         << false << QStringList{"text0.txt"};
+    }
+    void hostileArchivesNeverWriteOutside()
+    {
+        QFETCH(QVector<Member>, members);
+        QFETCH(bool, accepted);
+        QFETCH(QStringList, expectedFiles);
+        QTemporaryDir dir;
+        const QString archive = dir.filePath("hostile.qlr");
+        writeRawZip(archive, members);
+        const QString out = dir.filePath("a/b/out");
+        QDir().mkpath(out);
+
+        ZipArchiveFormat zip;
+        QString error;
+        QCOMPARE(unpackArchive(zip, archive, out, {}, &error), accepted);
+        QCOMPARE(QDir(out).entryList(QDir::Files | QDir::System | QDir::Hidden), expectedFiles);
+        QVERIFY(!QFile::exists(dir.filePath("a/b/evil.txt")));
+        QVERIFY(!QFile::exists(dir.filePath("a/evil.txt")));
+        QVERIFY(!QFile::exists("/tmp/quillora-evil.txt"));
+    }
+
+    void limitsRefuseBombs()
+    {
+        QTemporaryDir dir;
+        const QString archive = dir.filePath("bomb.qlr");
+        writeRawZip(archive, {{"pic0.bmp", QByteArray(4 * 1024 * 1024, '\0')},
+                              {"pic1.bmp", QByteArray(4 * 1024 * 1024, '\0')}});
+        ZipArchiveFormat zip;
+        QString error;
+
+        UnpackLimits perMember;
+        perMember.maxMemberBytes = 1024 * 1024;
+        QVERIFY(!unpackArchive(zip, archive, dir.path(), perMember, &error));
+        QVERIFY(!error.isEmpty());
+
+        UnpackLimits total;
+        total.maxTotalBytes = 6 * 1024 * 1024;
+        QVERIFY(!unpackArchive(zip, archive, dir.path(), total, &error));
+
+        UnpackLimits count;
+        count.maxMembers = 1;
+        QVERIFY(!unpackArchive(zip, archive, dir.path(), count, &error));
+    }
+
+    void garbageIsRefusedWithAReason_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("empty") << QByteArray();
+        QTest::newRow("text") << QByteArray("this is not a work file");
+        QTest::newRow("zip header only") << QByteArray("PK\x03\x04\x14\x00\x00\x00", 8);
+    }
+    void garbageIsRefusedWithAReason()
+    {
+        QFETCH(QByteArray, bytes);
+        QTemporaryDir dir;
+        writeFile(dir.filePath("bad.qlr"), bytes);
+        ZipArchiveFormat zip;
+        QString error;
+        QVERIFY(!unpackArchive(zip, dir.filePath("bad.qlr"), dir.filePath("out"), {}, &error));
+        QVERIFY(!error.isEmpty());
+    }
+
+    void truncatedArchiveIsRefused()
+    {
+        QTemporaryDir dir;
+        const QString archive = dir.filePath("cut.qlr");
+        QByteArray noise;
+        for (int i = 0; i < 200000; ++i)
+            noise.append(char((i * 7919) >> 3));
+        writeRawZip(archive, {{"pic0.bmp", noise}});
+        QByteArray bytes = readFile(archive);
+        writeFile(archive, bytes.left(bytes.size() / 2));
+        ZipArchiveFormat zip;
+        QString error;
+        QDir().mkpath(dir.filePath("out"));
+        QVERIFY(!unpackArchive(zip, archive, dir.filePath("out"), {}, &error));
+    }
+
+    void failedSaveLeavesTheEarlierFile()
+    {
+        QTemporaryDir dir;
+        const QString archive = dir.filePath("work.qlr");
+        writeFile(archive, "the earlier work");
+        ZipArchiveFormat zip;
+        QString error;
+        {
+            auto writer = zip.createWriter(archive, &error);
+            QVERIFY(writer);
+            QVERIFY(writer->add("text0.txt", "new", &error));
+            // Dropped without finish: an interrupted save.
+        }
+        QCOMPARE(readFile(archive), QByteArray("the earlier work"));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"work.qlr"});
+
+        Staging missing(dir.filePath("no-such-folder"));
+        QVERIFY(!zip.createWriter(dir.filePath("no-such-folder/x/work.qlr"), &error));
+    }
+};
+
+Q_DECLARE_METATYPE(Member)
+QTEST_GUILESS_MAIN(TestZipArchive)
+#include "tst_ziparchive.moc"
