@@ -1,0 +1,193 @@
+#include "platform/imagefiles.h"
+
+#include <QBuffer>
+#include <QDataStream>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace quillora;
+
+namespace {
+
+// A placeable Windows metafile: one red-filled rectangle over the middle of a 1000 × 500 window.
+QByteArray redRectangleWmf()
+{
+    QByteArray records;
+    QDataStream r(&records, QIODevice::WriteOnly);
+    r.setByteOrder(QDataStream::LittleEndian);
+    auto record = [&](quint16 function, std::initializer_list<qint16> params, quint32 extraWords = 0,
+                      std::function<void()> writeExtra = {}) {
+        r << quint32(3 + params.size() + extraWords) << function;
+        if (writeExtra)
+            writeExtra();
+        for (qint16 p : params)
+            r << p;
+    };
+    record(0x020B, {0, 0});                 // SETWINDOWORG y, x
+    record(0x020C, {500, 1000});            // SETWINDOWEXT height, width
+    record(0x02FC, {}, 4, [&] { r << quint16(0) << quint32(0x000000FF) << quint16(0); });
+    record(0x012D, {0});                    // SELECTOBJECT 0
+    record(0x041B, {400, 800, 100, 200});   // RECTANGLE bottom, right, top, left
+    record(0x0000, {});                     // EOF
+
+    QByteArray out;
+    QDataStream s(&out, QIODevice::WriteOnly);
+    s.setByteOrder(QDataStream::LittleEndian);
+    const quint16 words[10] = {0xCDD7, 0x9AC6, 0, 0, 0, 1000, 500, 1440, 0, 0};
+    quint16 checksum = 0;
+    for (quint16 w : words)
+        checksum ^= w;
+    for (quint16 w : words)
+        s << w;
+    s << checksum;
+    const quint32 totalWords = 9 + records.size() / 2;
+    s << quint16(1) << quint16(9) << quint16(0x0300) << totalWords << quint16(1) << quint32(7)
+      << quint16(0);
+    out.append(records);
+    return out;
+}
+
+// An enhanced metafile: one blue-filled rectangle in a 1000 × 500 frame.
+QByteArray blueRectangleEmf()
+{
+    QByteArray body;
+    QDataStream b(&body, QIODevice::WriteOnly);
+    b.setByteOrder(QDataStream::LittleEndian);
+    b << quint32(39) << quint32(24) << quint32(1) << quint32(0) << quint32(0x00FF0000) << quint32(0);
+    b << quint32(37) << quint32(12) << quint32(1);
+    b << quint32(43) << quint32(24) << qint32(200) << qint32(100) << qint32(800) << qint32(400);
+    b << quint32(14) << quint32(20) << quint32(0) << quint32(16) << quint32(20);
+
+    QByteArray out;
+    QDataStream s(&out, QIODevice::WriteOnly);
+    s.setByteOrder(QDataStream::LittleEndian);
+    const quint32 total = 88 + body.size();
+    s << quint32(1) << quint32(88);
+    s << qint32(0) << qint32(0) << qint32(999) << qint32(499);      // bounds, device units
+    s << qint32(0) << qint32(0) << qint32(26458) << qint32(13229);  // frame, 0.01 mm
+    s << quint32(0x464D4520) << quint32(0x10000) << total << quint32(5) << quint16(2) << quint16(0);
+    s << quint32(0) << quint32(0) << quint32(0);
+    s << qint32(1000) << qint32(500) << qint32(265) << qint32(132);
+    out.append(body);
+    return out;
+}
+
+QColor centreColour(const QImage &image)
+{
+    return image.pixelColor(image.width() / 2, image.height() / 2);
+}
+
+} // namespace
+
+class TestImageFiles : public QObject {
+    Q_OBJECT
+private slots:
+    void metafileNamesInAnyCase_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("metafile");
+        QTest::newRow("wmf") << "clip.wmf" << true;
+        QTest::newRow("upper EMF") << "CLIP.EMF" << true;
+        QTest::newRow("mixed") << "a.eMf" << true;
+        QTest::newRow("png") << "photo.png" << false;
+        QTest::newRow("no extension emf") << "clipemf" << true;
+    }
+    void metafileNamesInAnyCase()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, metafile);
+        QCOMPARE(isMetafileName(name), metafile);
+    }
+
+    void drawsWindowsMetafiles()
+    {
+        QImage image;
+        QString error;
+        QVERIFY2(loadPictureBytes(redRectangleWmf(), "clip.WMF", &image, &error), qPrintable(error));
+        // The drawing is framed by its own extent: a 2:1 rectangle drawn 1600 pixels wide.
+        QCOMPARE(image.width(), 1600);
+        QVERIFY(qAbs(image.height() - 800) < 20);
+        QCOMPARE(centreColour(image), QColor(Qt::red));
+    }
+
+    void drawsEnhancedMetafiles()
+    {
+        QImage image;
+        QString error;
+        QVERIFY2(loadPictureBytes(blueRectangleEmf(), "clip.emf", &image, &error), qPrintable(error));
+        QVERIFY(image.width() > image.height());
+        QCOMPARE(centreColour(image), QColor(Qt::blue));
+    }
+
+    void bitmapsThroughQt()
+    {
+        QImage source(40, 30, QImage::Format_RGB32);
+        source.fill(Qt::green);
+        QByteArray png;
+        QBuffer buffer(&png);
+        buffer.open(QIODevice::WriteOnly);
+        source.save(&buffer, "PNG");
+        QImage image;
+        QString error;
+        QVERIFY2(loadPictureBytes(png, "photo.png", &image, &error), qPrintable(error));
+        QCOMPARE(image.size(), QSize(40, 30));
+    }
+
+    void refusesBadPictures_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("empty") << QByteArray() << "a.png";
+        QTest::newRow("garbage png") << QByteArray("\x89PNG\r\n\x1a\n garbage") << "a.png";
+        QTest::newRow("garbage wmf") << QByteArray(200, '\x01') << "a.wmf";
+        QTest::newRow("garbage emf") << QByteArray(200, '\x01') << "a.emf";
+        QTest::newRow("truncated wmf") << redRectangleWmf().left(40) << "a.wmf";
+        QTest::newRow("truncated emf") << blueRectangleEmf().left(60) << "a.emf";
+    }
+    void refusesBadPictures()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, name);
+        QImage image(5, 5, QImage::Format_RGB32);
+        QString error;
+        QVERIFY(!loadPictureBytes(bytes, name, &image, &error));
+        QVERIFY(!error.isEmpty());
+        QCOMPARE(image.size(), QSize(5, 5));
+    }
+
+    void refusesPicturesTooLargeToDecode()
+    {
+        // A tiny PNG that announces a 20000 × 20000 picture.
+        auto crc32 = [](const QByteArray &data) {
+            quint32 crc = 0xFFFFFFFF;
+            for (char ch : data) {
+                crc ^= quint8(ch);
+                for (int k = 0; k < 8; ++k)
+                    crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
+            }
+            return ~crc;
+        };
+        QByteArray png("\x89PNG\r\n\x1a\n", 8);
+        QDataStream s(&png, QIODevice::Append);
+        auto chunk = [&](const QByteArray &type, const QByteArray &data) {
+            s << quint32(data.size());
+            const QByteArray typed = type + data;
+            s.writeRawData(typed.constData(), typed.size());
+            s << crc32(typed);
+        };
+        QByteArray header;
+        QDataStream h(&header, QIODevice::WriteOnly);
+        h << quint32(20000) << quint32(20000) << quint8(8) << quint8(2) << quint8(0) << quint8(0)
+          << quint8(0);
+        chunk("IHDR", header);
+        chunk("IDAT", QByteArray("\x78\x9c\x03\x00\x00\x00\x00\x01", 8));
+        chunk("IEND", {});
+        QImage image;
+        QString error;
+        QVERIFY(!loadPictureBytes(png, "huge.png", &image, &error));
+        QVERIFY2(error.contains("too big"), qPrintable(error));
+    }
+};
+
+QTEST_MAIN(TestImageFiles)
+#include "tst_imagefiles.moc"
