@@ -33,12 +33,10 @@ QString metricCompatibleFamily(const QString &family)
 
 void installFontSubstitutions()
 {
-    for (const FontStandIn &standIn : kStandIns) {
-        const QString family = QString::fromLatin1(standIn.family);
-        const QString installed = QString::fromLatin1(standIn.installed);
-        QFont::insertSubstitution(family, installed);
-        QFont::insertSubstitution(family.toLower(), installed);
-    }
+    // The font system matches substitution names in any case, as layout files need.
+    for (const FontStandIn &standIn : kStandIns)
+        QFont::insertSubstitution(QString::fromLatin1(standIn.family),
+                                  QString::fromLatin1(standIn.installed));
 }
 
 } // namespace quillora

@@ -10,7 +10,7 @@ namespace quillora {
 // it is not one of the five.
 QString metricCompatibleFamily(const QString &family);
 
-// Registers the stand-ins with the font system, for every case the names come in.
+// Registers the stand-ins with the font system; call once before any text is measured.
 void installFontSubstitutions();
 
 } // namespace quillora
