@@ -319,7 +319,12 @@ QByteArray settingsFileBytes(const Settings &s)
     line(u"leaftletTurnAngle", QString::number(s.leaftletTurnAngle));
     line(u"multiPrintQualSF", settingvalue::fromNumber(s.multiPrintQualSF));
     line(u"warnIfNotA4", flag(s.warnIfNotA4));
-    return codepage::encodeAuto(out);
+    // Windows-1252 text that happens to be valid UTF-8 would read back as other characters;
+    // the byte order mark settles it.
+    QByteArray bytes = codepage::encodeAuto(out);
+    if (codepage::decodeAuto(bytes) != out)
+        bytes = QByteArray("\xEF\xBB\xBF") + out.toUtf8();
+    return bytes;
 }
 
 bool writeSettingsFile(const QString &path, const Settings &settings, QString *error)

@@ -136,6 +136,7 @@ private slots:
         QTest::addColumn<QString>("printerName");
         QTest::newRow("western") << QString::fromUtf8("Salle de classe – Café");
         QTest::newRow("beyond 1252") << QString::fromUtf8("Łódź 教室");
+        QTest::newRow("1252 bytes that look like UTF-8") << QString::fromUtf8("Ã©cole");
     }
     void roundTrip()
     {
