@@ -9,8 +9,8 @@ constexpr int kPostcard = 4;
 
 // A postcard has its message, the name and the address lines of its addressee.
 constexpr std::array<const char *, 5> kPostcardTexts = {
-    "Went down to the woods today. Got a big surprise. Hope all well, Love from FB x",
-    "Baby bear", "8 Bear Street", "Bear town", "BT8 8TP"};
+    "Went down to the woods today. Got a big surprise. Hope all well, Love from FB x", "Baby bear",
+    "8 Bear Street", "Bear town", "BT8 8TP"};
 
 constexpr const char *kStoryText = "Once upon a time there was an old old man called Mr Grumpy.";
 
@@ -18,8 +18,8 @@ constexpr const char *kStoryText = "Once upon a time there was an old old man ca
 
 QString demonstrationText(int documentType, int textBox)
 {
-    if (documentType < 0 || documentType >= kDemoDocumentTypes || textBox < 0
-        || textBox >= kDemoTextBoxes)
+    if (documentType < 0 || documentType >= kDemoDocumentTypes || textBox < 0 ||
+        textBox >= kDemoTextBoxes)
         return {};
     if (documentType == kPostcard && textBox < int(kPostcardTexts.size()))
         return QString::fromLatin1(kPostcardTexts[textBox]);

@@ -6,8 +6,8 @@
 
 namespace quillora {
 
-inline constexpr int kDemoDocumentTypes = 21;   // document type codes 0..20
-inline constexpr int kDemoTextBoxes = 11;       // text boxes 0..10
+inline constexpr int kDemoDocumentTypes = 21; // document type codes 0..20
+inline constexpr int kDemoTextBoxes = 11;     // text boxes 0..10
 
 // The text for a text box of a document type; "" outside the table.
 QString demonstrationText(int documentType, int textBox);

@@ -27,9 +27,8 @@ int deleteRunFiles(const QString &temporaryFolder, const QString &runTag)
         return 0;
     const QString prefix = QStringLiteral("upic") + runTag;
     const QDir folder(temporaryFolder);
-    const QStringList names = folder.entryList({prefix + u'*'},
-                                               QDir::Files | QDir::Hidden | QDir::System
-                                                   | QDir::CaseSensitive);
+    const QStringList names = folder.entryList(
+        {prefix + u'*'}, QDir::Files | QDir::Hidden | QDir::System | QDir::CaseSensitive);
     int deleted = 0;
     for (const QString &name : names) {
         if (name.startsWith(prefix, Qt::CaseSensitive) && QFile::remove(folder.filePath(name)))
@@ -41,8 +40,8 @@ int deleteRunFiles(const QString &temporaryFolder, const QString &runTag)
 ExitResult finishExit(const AppContext &ctx)
 {
     ExitResult result;
-    result.settingsWritten = writeSettingsFile(ctx.folders.settingsFile, ctx.settings,
-                                               &result.settingsError);
+    result.settingsWritten =
+        writeSettingsFile(ctx.folders.settingsFile, ctx.settings, &result.settingsError);
     result.runFilesDeleted = deleteRunFiles(ctx.folders.temporary, ctx.runTag);
     return result;
 }

@@ -13,10 +13,10 @@ namespace quillora {
 bool shouldOfferToSave(const Settings &settings, const PageModel &page);
 
 enum class SaveOfferAction {
-    Save,            // "Yes": save the work, then end. Should the save not succeed (an error or
-                     // its file dialog cancelled), stay in the program: ending would lose it.
-    DontSave,        // any other answer: end without saving
-    StayInProgram,   // "cancelled": the offer was closed by its close button
+    Save,          // "Yes": save the work, then end. Should the save not succeed (an error or
+                   // its file dialog cancelled), stay in the program: ending would lose it.
+    DontSave,      // any other answer: end without saving
+    StayInProgram, // "cancelled": the offer was closed by its close button
 };
 
 // What the exit sequence does with the answer the save offer left.
@@ -29,7 +29,7 @@ int deleteRunFiles(const QString &temporaryFolder, const QString &runTag);
 
 struct ExitResult {
     bool settingsWritten = false;
-    QString settingsError;     // why the settings file could not be written
+    QString settingsError; // why the settings file could not be written
     int runFilesDeleted = 0;
 };
 

@@ -27,7 +27,9 @@ bool hasLayoutsFolder(const QString &dataFolder)
     if (!QFileInfo(paths::join(dataFolder, layouts)).isDir())
         return false;
     // The file system may ignore case; the folder must still be named exactly so.
-    return QDir(dataFolder).entryList({layouts}, QDir::Dirs | QDir::CaseSensitive).contains(layouts);
+    return QDir(dataFolder)
+        .entryList({layouts}, QDir::Dirs | QDir::CaseSensitive)
+        .contains(layouts);
 }
 
 QString resolveDataFolder(const QString &configured, const QString &installationFolder)
@@ -56,9 +58,8 @@ SettingsLocation settingsLocation(const Folders &folders, bool installationWrita
     SettingsLocation location;
     location.writeTo = installationWritable ? installed : personal;
     const QString other = installationWritable ? personal : installed;
-    location.readFrom = !QFileInfo::exists(location.writeTo) && QFileInfo::exists(other)
-                            ? other
-                            : location.writeTo;
+    location.readFrom =
+        !QFileInfo::exists(location.writeTo) && QFileInfo::exists(other) ? other : location.writeTo;
     return location;
 }
 

@@ -25,8 +25,8 @@ QString resolveDataFolder(const QString &configured, const QString &installation
 bool canWriteSettingsIn(const QString &folder);
 
 struct SettingsLocation {
-    QString readFrom;   // the file to read at start-up
-    QString writeTo;    // the file written at exit
+    QString readFrom; // the file to read at start-up
+    QString writeTo;  // the file written at exit
 };
 
 // The settings file lives in the installation folder when that folder is writable, else in

@@ -24,7 +24,7 @@ struct Settings {
     bool dontOfferToSave = false;
     bool presMode = false;
     QString tempPath = QStringLiteral("USERTEMP");
-    QString dataPath;                        // data folder; default installation + "/data"
+    QString dataPath;                        // resolved data folder; default installation + "/data"
     QString webcamName;
     int fontSFatPrintPC = 96;                // clamped to 85..100
     int printZoomSFPC = 100;                 // clamped to 85..100

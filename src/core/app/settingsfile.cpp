@@ -25,12 +25,15 @@ const QString kFalse = QStringLiteral("False");
 constexpr std::array<int, 5> kFontKeyDigits = {0, 2, 1, 4, 3};
 
 struct LeadingNumber {
-    std::string text;        // sign, digits, point, exponent: what from_chars reads
-    qsizetype end = 0;       // index just after the number in the scanned text
+    std::string text;  // sign, digits, point, exponent: what from_chars reads
+    qsizetype end = 0; // index just after the number in the scanned text
     bool negativeExponent = false;
 };
 
-bool isDigit(QChar c) { return c >= u'0' && c <= u'9'; }
+bool isDigit(QChar c)
+{
+    return c >= u'0' && c <= u'9';
+}
 
 // The number the text starts with (after spaces and tabs): an optional sign, digits with an
 // optional decimal point, and an optional exponent.
@@ -220,8 +223,8 @@ std::optional<float> toNumber(QStringView text)
 QString fromNumber(float value)
 {
     char buffer[64];
-    const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value,
-                                         std::chars_format::fixed);
+    const auto [end, ec] =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
     if (ec != std::errc())
         return QString::number(double(value), 'g', 9);
     return QString::fromLatin1(buffer, end - buffer);
@@ -258,25 +261,27 @@ Settings settingsFromText(const SettingsText &text, const QString &installationF
     };
 
     s.iniPrinterName = text.value(QStringLiteral("iniPrinterName"));
-    s.showNumCopiesCombo = boolean(QStringLiteral("showNumCopiesCombo"), defaults.showNumCopiesCombo);
+    s.showNumCopiesCombo =
+        boolean(QStringLiteral("showNumCopiesCombo"), defaults.showNumCopiesCombo);
     s.hidePrinterTime = integer(QStringLiteral("HidePrinterTime"), defaults.hidePrinterTime);
     for (int slot = 0; slot < int(s.fontSlots.size()); ++slot)
         s.fontSlots[slot] = text.value(fontKeyForSlot(slot), defaults.fontSlots[slot]);
     s.workingDir = text.value(QStringLiteral("WorkingDir"), kMyDocumentsWord);
     s.tempPath = text.value(QStringLiteral("tempPath"), kUserTempWord);
-    s.dataPath = text.value(QStringLiteral("dataPath"), paths::defaultDataFolder(installationFolder));
+    s.dataPath =
+        text.value(QStringLiteral("dataPath"), paths::defaultDataFolder(installationFolder));
     s.webcamName = text.value(QStringLiteral("webcamName"));
     s.useIWBstring = boolean(QStringLiteral("useIWBstring"), defaults.useIWBstring);
     s.useIWBkeyBd = boolean(QStringLiteral("useIWBkeyBd"), defaults.useIWBkeyBd);
     s.useWebCam = boolean(QStringLiteral("useWebCam"), defaults.useWebCam);
-    s.useDarkerFrameColour = boolean(QStringLiteral("useDarkerFrameColour"),
-                                     defaults.useDarkerFrameColour);
+    s.useDarkerFrameColour =
+        boolean(QStringLiteral("useDarkerFrameColour"), defaults.useDarkerFrameColour);
     s.dontOfferToSave = boolean(QStringLiteral("DontOfferToSave"), defaults.dontOfferToSave);
     s.presMode = boolean(QStringLiteral("presMode"), defaults.presMode);
-    s.fontSFatPrintPC = std::clamp(integer(QStringLiteral("fontSFatPrintPC"),
-                                           defaults.fontSFatPrintPC), 85, 100);
-    s.printZoomSFPC = std::clamp(integer(QStringLiteral("printZoomSFPC"), defaults.printZoomSFPC),
-                                 85, 100);
+    s.fontSFatPrintPC =
+        std::clamp(integer(QStringLiteral("fontSFatPrintPC"), defaults.fontSFatPrintPC), 85, 100);
+    s.printZoomSFPC =
+        std::clamp(integer(QStringLiteral("printZoomSFPC"), defaults.printZoomSFPC), 85, 100);
     // A quality factor of zero or less would print nothing at all.
     const auto quality = settingvalue::toNumber(text.value(QStringLiteral("multiPrintQualSF")));
     s.multiPrintQualSF = quality && *quality > 0.0f ? *quality : defaults.multiPrintQualSF;

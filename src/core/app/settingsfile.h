@@ -12,8 +12,8 @@
 namespace quillora {
 
 inline const QString kSettingsFileName = QStringLiteral("quillora.ini");
-inline const QString kMyDocumentsWord = QStringLiteral("MYDOCS");   // WorkingDir: documents folder
-inline const QString kUserTempWord = QStringLiteral("USERTEMP");    // tempPath: system temp folder
+inline const QString kMyDocumentsWord = QStringLiteral("MYDOCS"); // WorkingDir: documents folder
+inline const QString kUserTempWord = QStringLiteral("USERTEMP");  // tempPath: system temp folder
 
 // The lines of a settings file held in memory.
 class SettingsText {
@@ -36,7 +36,7 @@ private:
 enum class SettingsFileState { Missing, Read, TooLarge, Unreadable };
 
 struct SettingsFileRead {
-    SettingsText text;        // empty (every key takes its default) unless state is Read
+    SettingsText text; // empty (every key takes its default) unless state is Read
     SettingsFileState state = SettingsFileState::Missing;
 };
 

@@ -65,8 +65,7 @@ StartupResult startUp(AppContext &ctx, const QStringList &arguments)
     ctx.translator.load(paths::languageFile(ctx.env.folders.installation));
 
     StartupResult result;
-    result.settingsState =
-        loadSettings(ctx, canWriteSettingsIn(ctx.env.folders.installation));
+    result.settingsState = loadSettings(ctx, canWriteSettingsIn(ctx.env.folders.installation));
 
     // The undo store (20 entries) is set up here, once the settings are in.
 

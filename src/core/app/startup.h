@@ -34,7 +34,7 @@ SettingsFileState loadSettings(AppContext &ctx, bool installationWritable);
 struct StartupResult {
     enum class Next { ShowStartScreen, OpenWorkFile };
     Next next = Next::ShowStartScreen;
-    QString workFile;                   // for OpenWorkFile
+    QString workFile; // for OpenWorkFile
     SettingsFileState settingsState = SettingsFileState::Missing;
 };
 
