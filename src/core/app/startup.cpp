@@ -1,6 +1,7 @@
 #include "core/app/startup.h"
 
 #include "core/app/folderresolution.h"
+#include "core/app/fontmapping.h"
 #include "core/app/paths.h"
 
 #include <QDir>
@@ -63,6 +64,7 @@ StartupResult startUp(AppContext &ctx, const QStringList &arguments)
     ctx.runTag = drawRunTag(ctx.random);
 
     ctx.translator.load(paths::languageFile(ctx.env.folders.installation));
+    installFontSubstitutions();
 
     StartupResult result;
     result.settingsState = loadSettings(ctx, canWriteSettingsIn(ctx.env.folders.installation));

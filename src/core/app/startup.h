@@ -38,9 +38,9 @@ struct StartupResult {
     SettingsFileState settingsState = SettingsFileState::Missing;
 };
 
-// Runs start-up on `ctx` in its fixed order: seed and run tag, language file, folders and
-// settings, dialog folders; then tells the shell whether to open the work file named on the
-// command line (`arguments` as QCoreApplication::arguments() gives them) or show the start
+// Runs start-up on `ctx` in its fixed order: seed and run tag, language file, font stand-ins,
+// folders and settings, dialog folders; then tells the shell whether to open the work file named on
+// the command line (`arguments` as QCoreApplication::arguments() gives them) or show the start
 // screen.
 StartupResult startUp(AppContext &ctx, const QStringList &arguments);
 
