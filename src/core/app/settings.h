@@ -33,6 +33,7 @@ struct Settings {
     bool warnIfNotA4 = true;
 
     double printZoomFraction() const { return printZoomSFPC / 100.0; }
+    bool operator==(const Settings &) const = default;
 };
 
 } // namespace quillora

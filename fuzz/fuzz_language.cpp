@@ -1,0 +1,13 @@
+// The language file reader on arbitrary bytes, followed by look-ups of its own keys.
+#include "core/app/translator.h"
+
+using namespace quillora;
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    Translator translator;
+    translator.loadFromBytes(QByteArray(reinterpret_cast<const char *>(data), qsizetype(size)));
+    (void)translator.translate(QStringLiteral("Exit?"));
+    (void)translator.translate(QString());
+    return 0;
+}

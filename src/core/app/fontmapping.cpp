@@ -1,0 +1,42 @@
+#include "core/app/fontmapping.h"
+
+#include <QFont>
+
+#include <array>
+
+namespace quillora {
+namespace {
+
+struct FontStandIn {
+    const char *family;
+    const char *installed;
+};
+
+constexpr std::array<FontStandIn, 5> kStandIns = {{
+    {"Arial", "Liberation Sans"},
+    {"Comic Sans MS", "Comic Neue"},
+    {"Courier New", "Liberation Mono"},
+    {"Times New Roman", "Liberation Serif"},
+    {"Verdana", "DejaVu Sans"},
+}};
+
+} // namespace
+
+QString metricCompatibleFamily(const QString &family)
+{
+    for (const FontStandIn &standIn : kStandIns) {
+        if (family.compare(QLatin1String(standIn.family), Qt::CaseInsensitive) == 0)
+            return QString::fromLatin1(standIn.installed);
+    }
+    return family;
+}
+
+void installFontSubstitutions()
+{
+    // The font system matches substitution names in any case, as layout files need.
+    for (const FontStandIn &standIn : kStandIns)
+        QFont::insertSubstitution(QString::fromLatin1(standIn.family),
+                                  QString::fromLatin1(standIn.installed));
+}
+
+} // namespace quillora

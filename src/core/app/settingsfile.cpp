@@ -1,0 +1,359 @@
+#include "core/app/settingsfile.h"
+
+#include "core/app/codepage.h"
+#include "core/app/paths.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <climits>
+#include <cmath>
+#include <string>
+
+namespace quillora {
+namespace {
+
+const QString kTrue = QStringLiteral("True");
+const QString kFalse = QStringLiteral("False");
+
+// Slot i is filled from key "font" + kFontKeyDigits[i].
+constexpr std::array<int, 5> kFontKeyDigits = {0, 2, 1, 4, 3};
+
+struct LeadingNumber {
+    std::string text;  // sign, digits, point, exponent: what from_chars reads
+    qsizetype end = 0; // index just after the number in the scanned text
+    bool negativeExponent = false;
+};
+
+bool isDigit(QChar c)
+{
+    return c >= u'0' && c <= u'9';
+}
+
+// The number the text starts with (after spaces and tabs): an optional sign, digits with an
+// optional decimal point, and an optional exponent.
+std::optional<LeadingNumber> leadingNumber(QStringView text)
+{
+    LeadingNumber number;
+    qsizetype i = 0;
+    const qsizetype n = text.size();
+    while (i < n && (text[i] == u' ' || text[i] == u'\t'))
+        ++i;
+    if (i < n && (text[i] == u'+' || text[i] == u'-')) {
+        if (text[i] == u'-')
+            number.text.push_back('-');
+        ++i;
+    }
+    bool digits = false;
+    while (i < n && isDigit(text[i])) {
+        number.text.push_back(char(text[i++].unicode()));
+        digits = true;
+    }
+    if (i < n && text[i] == u'.') {
+        number.text.push_back('.');
+        ++i;
+        while (i < n && isDigit(text[i])) {
+            number.text.push_back(char(text[i++].unicode()));
+            digits = true;
+        }
+    }
+    if (!digits)
+        return std::nullopt;
+    if (i < n && (text[i] == u'e' || text[i] == u'E')) {
+        qsizetype j = i + 1;
+        std::string exponent = "e";
+        if (j < n && (text[j] == u'+' || text[j] == u'-')) {
+            number.negativeExponent = text[j] == u'-';
+            exponent.push_back(char(text[j++].unicode()));
+        }
+        if (j < n && isDigit(text[j])) {
+            while (j < n && isDigit(text[j]))
+                exponent.push_back(char(text[j++].unicode()));
+            number.text += exponent;
+            i = j;
+        } else {
+            number.negativeExponent = false;
+        }
+    }
+    number.end = i;
+    return number;
+}
+
+// The leading number as a double; huge exponents saturate to infinity, tiny ones to zero.
+std::optional<double> leadingDouble(QStringView text, qsizetype *end = nullptr)
+{
+    const auto number = leadingNumber(text);
+    if (!number)
+        return std::nullopt;
+    if (end)
+        *end = number->end;
+    double value = 0;
+    const char *first = number->text.data();
+    const char *last = first + number->text.size();
+    const auto [ptr, ec] = std::from_chars(first, last, value);
+    if (ec == std::errc::result_out_of_range) {
+        if (number->negativeExponent)
+            return 0.0;
+        return number->text.front() == '-' ? -HUGE_VAL : HUGE_VAL;
+    }
+    if (ec != std::errc())
+        return std::nullopt;
+    return value;
+}
+
+// Lines of a settings file can only hold single-line values.
+QString singleLine(const QString &value)
+{
+    if (!value.contains(u'\r') && !value.contains(u'\n'))
+        return value;
+    QString result;
+    result.reserve(value.size());
+    bool inBreak = false;
+    for (QChar c : value) {
+        const bool lineBreak = c == u'\r' || c == u'\n';
+        if (lineBreak && !inBreak)
+            result.append(u' ');
+        else if (!lineBreak)
+            result.append(c);
+        inBreak = lineBreak;
+    }
+    return result;
+}
+
+} // namespace
+
+SettingsText SettingsText::fromBytes(const QByteArray &bytes)
+{
+    SettingsText result;
+    const QString text = codepage::decodeAuto(bytes);
+    qsizetype start = 0;
+    const qsizetype n = text.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        if (text[i] != u'\r' && text[i] != u'\n')
+            continue;
+        result.m_lines.append(text.mid(start, i - start));
+        if (text[i] == u'\r' && i + 1 < n && text[i + 1] == u'\n')
+            ++i;
+        start = i + 1;
+    }
+    if (start < n)
+        result.m_lines.append(text.mid(start));
+    return result;
+}
+
+QString SettingsText::value(const QString &key, const QString &fallback) const
+{
+    for (auto line = m_lines.crbegin(); line != m_lines.crend(); ++line) {
+        if (line->startsWith(key, Qt::CaseSensitive)) {
+            const QString found = line->mid(key.size() + 1);
+            return found.isEmpty() ? fallback : found;
+        }
+    }
+    return fallback;
+}
+
+SettingsFileRead readSettingsFile(const QString &path)
+{
+    SettingsFileRead result;
+    const QFileInfo info(path);
+    if (!info.exists())
+        return result;
+    QFile file(path);
+    if (!info.isFile() || !file.open(QIODevice::ReadOnly)) {
+        result.state = SettingsFileState::Unreadable;
+        return result;
+    }
+    const QByteArray bytes = file.read(SettingsText::kMaxBytes + 1);
+    if (bytes.size() > SettingsText::kMaxBytes) {
+        result.state = SettingsFileState::TooLarge;
+        return result;
+    }
+    result.text = SettingsText::fromBytes(bytes);
+    result.state = SettingsFileState::Read;
+    return result;
+}
+
+namespace settingvalue {
+
+int toInteger(QStringView text)
+{
+    const auto value = leadingDouble(text);
+    if (!value)
+        return 0;
+    const double rounded = std::nearbyint(*value);
+    if (rounded >= double(INT_MAX))
+        return INT_MAX;
+    if (rounded <= double(INT_MIN))
+        return INT_MIN;
+    return int(rounded);
+}
+
+std::optional<bool> toBoolean(QStringView text)
+{
+    const QStringView trimmed = text.trimmed();
+    if (trimmed.compare(kTrue, Qt::CaseInsensitive) == 0)
+        return true;
+    if (trimmed.compare(kFalse, Qt::CaseInsensitive) == 0)
+        return false;
+    qsizetype end = 0;
+    const auto value = leadingDouble(trimmed, &end);
+    if (!value || end != trimmed.size())
+        return std::nullopt;
+    return *value != 0.0;
+}
+
+std::optional<float> toNumber(QStringView text)
+{
+    const auto number = leadingNumber(text);
+    if (!number)
+        return std::nullopt;
+    float value = 0;
+    const char *first = number->text.data();
+    const auto [ptr, ec] = std::from_chars(first, first + number->text.size(), value);
+    if (ec != std::errc() || !std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
+
+QString fromNumber(float value)
+{
+    char buffer[64];
+    const auto [end, ec] =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
+    if (ec != std::errc())
+        return QString::number(double(value), 'g', 9);
+    return QString::fromLatin1(buffer, end - buffer);
+}
+
+} // namespace settingvalue
+
+QString fontKeyForSlot(int slot)
+{
+    if (slot < 0 || slot >= int(kFontKeyDigits.size()))
+        return {};
+    return QStringLiteral("font%1").arg(kFontKeyDigits[slot]);
+}
+
+int fontSlotForKey(const QString &key)
+{
+    for (int slot = 0; slot < int(kFontKeyDigits.size()); ++slot) {
+        if (fontKeyForSlot(slot) == key)
+            return slot;
+    }
+    return -1;
+}
+
+Settings settingsFromText(const SettingsText &text, const QString &installationFolder)
+{
+    const Settings defaults;
+    Settings s;
+    const auto integer = [&text](const QString &key, int fallback) {
+        const QString value = text.value(key);
+        return value.isEmpty() ? fallback : settingvalue::toInteger(value);
+    };
+    const auto boolean = [&text](const QString &key, bool fallback) {
+        return settingvalue::toBoolean(text.value(key)).value_or(fallback);
+    };
+
+    s.iniPrinterName = text.value(QStringLiteral("iniPrinterName"));
+    s.showNumCopiesCombo =
+        boolean(QStringLiteral("showNumCopiesCombo"), defaults.showNumCopiesCombo);
+    s.hidePrinterTime = integer(QStringLiteral("HidePrinterTime"), defaults.hidePrinterTime);
+    for (int slot = 0; slot < int(s.fontSlots.size()); ++slot)
+        s.fontSlots[slot] = text.value(fontKeyForSlot(slot), defaults.fontSlots[slot]);
+    s.workingDir = text.value(QStringLiteral("WorkingDir"), kMyDocumentsWord);
+    s.tempPath = text.value(QStringLiteral("tempPath"), kUserTempWord);
+    s.dataPath =
+        text.value(QStringLiteral("dataPath"), paths::defaultDataFolder(installationFolder));
+    s.webcamName = text.value(QStringLiteral("webcamName"));
+    s.useIWBstring = boolean(QStringLiteral("useIWBstring"), defaults.useIWBstring);
+    s.useIWBkeyBd = boolean(QStringLiteral("useIWBkeyBd"), defaults.useIWBkeyBd);
+    s.useWebCam = boolean(QStringLiteral("useWebCam"), defaults.useWebCam);
+    s.useDarkerFrameColour =
+        boolean(QStringLiteral("useDarkerFrameColour"), defaults.useDarkerFrameColour);
+    s.dontOfferToSave = boolean(QStringLiteral("DontOfferToSave"), defaults.dontOfferToSave);
+    s.presMode = boolean(QStringLiteral("presMode"), defaults.presMode);
+    s.fontSFatPrintPC =
+        std::clamp(integer(QStringLiteral("fontSFatPrintPC"), defaults.fontSFatPrintPC), 85, 100);
+    s.printZoomSFPC =
+        std::clamp(integer(QStringLiteral("printZoomSFPC"), defaults.printZoomSFPC), 85, 100);
+    // A quality factor of zero or less would print nothing at all.
+    const auto quality = settingvalue::toNumber(text.value(QStringLiteral("multiPrintQualSF")));
+    s.multiPrintQualSF = quality && *quality > 0.0f ? *quality : defaults.multiPrintQualSF;
+    s.leaftletTurnAngle = integer(QStringLiteral("leaftletTurnAngle"), defaults.leaftletTurnAngle);
+    s.warnIfNotA4 = boolean(QStringLiteral("warnIfNotA4"), defaults.warnIfNotA4);
+    return s;
+}
+
+QByteArray settingsFileBytes(const Settings &s)
+{
+    QString out;
+    out.reserve(1024);
+    const auto line = [&out](QStringView key, const QString &value) {
+        out += key;
+        out += u'=';
+        out += singleLine(value);
+        out += QLatin1String("\r\n");
+    };
+    const auto flag = [](bool value) { return value ? kTrue : kFalse; };
+
+    line(u"HidePrinterTime", QString::number(s.hidePrinterTime));
+    line(u"WorkingDir", s.workingDir);
+    line(u"iniPrinterName", s.iniPrinterName);
+    line(u"showNumCopiesCombo", flag(s.showNumCopiesCombo));
+    line(u"useIWBstring", flag(s.useIWBstring));
+    line(u"useIWBkeyBd", flag(s.useIWBkeyBd));
+    line(u"useWebCam", flag(s.useWebCam));
+    for (int keyNumber = 0; keyNumber < int(s.fontSlots.size()); ++keyNumber) {
+        const QString key = QStringLiteral("font%1").arg(keyNumber);
+        line(key, s.fontSlots[fontSlotForKey(key)]);
+    }
+    line(u"useDarkerFrameColour", flag(s.useDarkerFrameColour));
+    line(u"DontOfferToSave", flag(s.dontOfferToSave));
+    line(u"presMode", flag(s.presMode));
+    line(u"tempPath", s.tempPath);
+    line(u"dataPath", s.dataPath);
+    line(u"webcamName", s.webcamName);
+    line(u"fontSFatPrintPC", QString::number(s.fontSFatPrintPC));
+    line(u"printZoomSFPC", QString::number(s.printZoomSFPC));
+    line(u"leaftletTurnAngle", QString::number(s.leaftletTurnAngle));
+    line(u"multiPrintQualSF", settingvalue::fromNumber(s.multiPrintQualSF));
+    line(u"warnIfNotA4", flag(s.warnIfNotA4));
+    // Windows-1252 text that happens to be valid UTF-8 would read back as other characters;
+    // the byte order mark settles it.
+    QByteArray bytes = codepage::encodeAuto(out);
+    if (codepage::decodeAuto(bytes) != out)
+        bytes = QByteArray("\xEF\xBB\xBF") + out.toUtf8();
+    return bytes;
+}
+
+bool writeSettingsFile(const QString &path, const Settings &settings, QString *error)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        if (error)
+            *error = file.errorString();
+        return false;
+    }
+    const QByteArray bytes = settingsFileBytes(settings);
+    if (file.write(bytes) != bytes.size()) {
+        if (error)
+            *error = file.errorString();
+        file.cancelWriting();
+        return false;
+    }
+    if (!file.commit()) {
+        if (error)
+            *error = file.errorString();
+        return false;
+    }
+    return true;
+}
+
+} // namespace quillora

@@ -1,0 +1,367 @@
+#include "core/app/demotexts.h"
+#include "core/app/exitsequence.h"
+#include "core/app/folderresolution.h"
+#include "core/app/paths.h"
+#include "core/app/startup.h"
+
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <unistd.h>
+
+using namespace quillora;
+
+namespace {
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// A machine laid out in a temporary folder: <root>/app is the installation folder (with its
+// data/layouts), <root>/docs the documents, <root>/tmp the system temp, <root>/config the
+// user's configuration folder.
+struct FakeMachine {
+    QTemporaryDir root;
+
+    QString path(const QString &relative) const { return root.filePath(relative); }
+
+    Environment environment(qint64 clockMs = 1700000000000) const
+    {
+        Environment env;
+        env.folders.installation = path("app");
+        env.folders.documents = path("docs");
+        env.folders.systemTemp = path("tmp");
+        env.folders.userConfig = path("config");
+        env.clock = [clockMs] { return QDateTime::fromMSecsSinceEpoch(clockMs); };
+        return env;
+    }
+
+    FakeMachine()
+    {
+        for (const char *folder : {"app/data/layouts", "docs", "tmp", "config"})
+            QDir().mkpath(path(folder));
+    }
+};
+
+} // namespace
+
+class TestStartup : public QObject {
+    Q_OBJECT
+private slots:
+    void normalise_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("inner run") << "/opt//quillora///data"
+                                   << "/opt/quillora/data";
+        QTest::newRow("network path keeps its start") << "//server//share"
+                                                      << "//server/share";
+        QTest::newRow("three leading") << "///x"
+                                       << "//x";
+        QTest::newRow("trailing pair") << "a//"
+                                       << "a/";
+        QTest::newRow("only separators") << "///"
+                                         << "//";
+        QTest::newRow("clean path unchanged") << "/home/class/work"
+                                              << "/home/class/work";
+        QTest::newRow("single character") << "/"
+                                          << "/";
+        QTest::newRow("empty") << ""
+                               << "";
+    }
+    void normalise()
+    {
+        QFETCH(QString, path);
+        QFETCH(QString, expected);
+        QCOMPARE(paths::normalise(path), expected);
+    }
+
+    void languageFile_data()
+    {
+        QTest::addColumn<QString>("installation");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("plain") << "/opt/quillora"
+                               << "/opt/language/lang.txt";
+        QTest::newRow("trailing separator") << "/opt/quillora/"
+                                            << "/opt/language/lang.txt";
+        QTest::newRow("top level") << "/quillora"
+                                   << "/language/lang.txt";
+    }
+    void languageFile()
+    {
+        QFETCH(QString, installation);
+        QFETCH(QString, expected);
+        QCOMPARE(paths::languageFile(installation), expected);
+    }
+
+    void runTag()
+    {
+        RandomSource first(42), second(42), other(43);
+        const QString tag = drawRunTag(first);
+        QVERIFY(QRegularExpression(QStringLiteral("^[A-Z]{8}$")).match(tag).hasMatch());
+        QCOMPARE(drawRunTag(second), tag);
+        QVERIFY(drawRunTag(other) != tag);
+
+        // Every letter is reachable and none outside A..Z appears.
+        RandomSource many(7);
+        QSet<QChar> seen;
+        for (int i = 0; i < 200; ++i) {
+            for (QChar c : drawRunTag(many))
+                seen.insert(c);
+        }
+        QCOMPARE(seen.size(), 26);
+    }
+
+    void runTagFollowsClock()
+    {
+        FakeMachine machine;
+        AppContext a(machine.environment(1700000000000)), b(machine.environment(1700000000000)),
+            c(machine.environment(1700000000001));
+        startUp(a, {});
+        startUp(b, {});
+        startUp(c, {});
+        QCOMPARE(a.runTag, b.runTag);
+        QVERIFY(a.runTag != c.runTag);
+    }
+
+    void commandLine_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("workFile");
+        QTest::newRow("none") << QStringList{"quillora"} << "";
+        QTest::newRow("quoted") << QStringList{"quillora", "\"/home/sam/My Bears.qlr\""}
+                                << "/home/sam/My Bears.qlr";
+        QTest::newRow("unquoted") << QStringList{"quillora", "/home/sam/My Bears.qlr"}
+                                  << "/home/sam/My Bears.qlr";
+        QTest::newRow("split by the shell")
+            << QStringList{"quillora", "/home/sam/My", "Bears.qlr"} << "/home/sam/My Bears.qlr";
+        QTest::newRow("one quote each side only")
+            << QStringList{"quillora", "\"\"a.qlr\"\""} << "\"a.qlr\"";
+        QTest::newRow("lone quote") << QStringList{"quillora", "\""} << "";
+    }
+    void commandLine()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, workFile);
+        FakeMachine machine;
+        AppContext ctx(machine.environment());
+        const StartupResult result = startUp(ctx, arguments);
+        QCOMPARE(result.workFile, workFile);
+        QCOMPARE(result.next, workFile.isEmpty() ? StartupResult::Next::ShowStartScreen
+                                                 : StartupResult::Next::OpenWorkFile);
+    }
+
+    void startUpFillsContext()
+    {
+        FakeMachine machine;
+        writeFile(machine.path("language/lang.txt"), "\"Exit?\",\"Quitter ?\"\r\n");
+        writeFile(machine.path("app/quillora.ini"), "presMode=True\r\nWorkingDir=\r\n");
+        AppContext ctx(machine.environment());
+        const StartupResult result = startUp(ctx, {"quillora"});
+
+        QCOMPARE(result.settingsState, SettingsFileState::Read);
+        QCOMPARE(ctx.settings.presMode, true);
+        QCOMPARE(ctx.tr(QStringLiteral("Exit?")), QStringLiteral("Quitter ?"));
+        QCOMPARE(ctx.folders.working, machine.path("docs"));
+        QCOMPARE(ctx.fileDialogFolder, machine.path("docs"));
+        QCOMPARE(ctx.importDialogFolder, machine.path("docs"));
+        QCOMPARE(ctx.folders.temporary, machine.path("tmp/quillora"));
+        QVERIFY(QFileInfo(ctx.folders.temporary).isDir());
+        QCOMPARE(ctx.folders.data, machine.path("app/data"));
+        QCOMPARE(ctx.folders.settingsFile, machine.path("app/quillora.ini"));
+    }
+
+    // The words stand for folders of the machine the program runs on; writing the resolved
+    // folders would pin a roaming profile to one machine.
+    void settingsWordsSurviveExit()
+    {
+        FakeMachine machine;
+        writeFile(machine.path("app/quillora.ini"), "tempPath=USERTEMP\r\n");
+        AppContext ctx(machine.environment());
+        startUp(ctx, {});
+        QVERIFY(finishExit(ctx).settingsWritten);
+        const QByteArray written = readFile(machine.path("app/quillora.ini"));
+        QVERIFY(written.contains("\r\ntempPath=USERTEMP\r\n"));
+        QVERIFY(written.contains("\r\nWorkingDir=MYDOCS\r\n"));
+        QVERIFY(written.contains("\r\ndataPath=" + machine.path("app/data").toUtf8() + "\r\n"));
+    }
+
+    void dataFolder_data()
+    {
+        QTest::addColumn<QStringList>("folders");
+        QTest::addColumn<QString>("configured");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("configured holds layouts")
+            << QStringList{"own/layouts", "app/data/layouts"} << "own"
+            << "own";
+        QTest::newRow("falls back to installation")
+            << QStringList{"own", "app/data/layouts"} << "own"
+            << "app/data";
+        QTest::newRow("wrong case does not count")
+            << QStringList{"own/Layouts", "app/data/layouts"} << "own"
+            << "app/data";
+        QTest::newRow("neither keeps configured") << QStringList{"own"} << "own"
+                                                  << "own";
+    }
+    void dataFolder()
+    {
+        QFETCH(QStringList, folders);
+        QFETCH(QString, configured);
+        QFETCH(QString, expected);
+        QTemporaryDir root;
+        for (const QString &folder : folders)
+            QDir().mkpath(root.filePath(folder));
+        QCOMPARE(resolveDataFolder(root.filePath(configured), root.filePath("app")),
+                 root.filePath(expected));
+    }
+
+    void settingsLocation_data()
+    {
+        QTest::addColumn<bool>("installationWritable");
+        QTest::addColumn<QStringList>("existing");
+        QTest::addColumn<QString>("readFrom");
+        QTest::addColumn<QString>("writeTo");
+        const QString shared = "app/quillora.ini", own = "config/quillora.ini";
+        QTest::newRow("writable, none yet") << true << QStringList{} << shared << shared;
+        QTest::newRow("writable, earlier own copy") << true << QStringList{own} << own << shared;
+        QTest::newRow("read-only, shared only") << false << QStringList{shared} << shared << own;
+        QTest::newRow("read-only, own copy wins")
+            << false << QStringList{shared, own} << own << own;
+    }
+    void settingsLocation()
+    {
+        QFETCH(bool, installationWritable);
+        QFETCH(QStringList, existing);
+        QFETCH(QString, readFrom);
+        QFETCH(QString, writeTo);
+        FakeMachine machine;
+        for (const QString &file : existing)
+            writeFile(machine.path(file), "presMode=True\r\n");
+        const SettingsLocation location =
+            quillora::settingsLocation(machine.environment().folders, installationWritable);
+        QCOMPARE(location.readFrom, machine.path(readFrom));
+        QCOMPARE(location.writeTo, machine.path(writeTo));
+    }
+
+    void readOnlyInstallationKeepsSettings()
+    {
+        FakeMachine machine;
+        const QByteArray shared = "HidePrinterTime=3\r\n";
+        writeFile(machine.path("app/quillora.ini"), shared);
+        AppContext ctx(machine.environment());
+        loadSettings(ctx, false);
+        QCOMPARE(ctx.settings.hidePrinterTime, 3);
+        ctx.settings.hidePrinterTime = 5;
+        QVERIFY(finishExit(ctx).settingsWritten);
+        QCOMPARE(readFile(machine.path("app/quillora.ini")), shared);
+
+        AppContext next(machine.environment());
+        loadSettings(next, false);
+        QCOMPARE(next.settings.hidePrinterTime, 5);
+    }
+
+    void readOnlyFolderIsDetected()
+    {
+        if (geteuid() == 0)
+            QSKIP("the superuser may write into any folder");
+        FakeMachine machine;
+        QVERIFY(canWriteSettingsIn(machine.path("app")));
+        QFile::setPermissions(machine.path("app"), QFile::ReadOwner | QFile::ExeOwner);
+        QVERIFY(!canWriteSettingsIn(machine.path("app")));
+        QFile::setPermissions(machine.path("app"),
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+
+    void offerToSave_data()
+    {
+        QTest::addColumn<bool>("dontOffer");
+        QTest::addColumn<int>("changes");
+        QTest::addColumn<int>("atLastSave");
+        QTest::addColumn<bool>("offer");
+        QTest::newRow("unsaved changes") << false << 3 << 1 << true;
+        QTest::newRow("saved since") << false << 3 << 3 << false;
+        QTest::newRow("untouched page") << false << 0 << 0 << false;
+        QTest::newRow("switched off") << true << 3 << 1 << false;
+    }
+    void offerToSave()
+    {
+        QFETCH(bool, dontOffer);
+        QFETCH(int, changes);
+        QFETCH(int, atLastSave);
+        QFETCH(bool, offer);
+        Settings settings;
+        settings.dontOfferToSave = dontOffer;
+        PageModel page;
+        page.changeCount = changes;
+        page.countAtLastSave = atLastSave;
+        QCOMPARE(shouldOfferToSave(settings, page), offer);
+    }
+
+    void saveOfferAnswers()
+    {
+        QCOMPARE(saveOfferAction(QStringLiteral("Yes")), SaveOfferAction::Save);
+        QCOMPARE(saveOfferAction(QStringLiteral("No")), SaveOfferAction::DontSave);
+        QCOMPARE(saveOfferAction(QStringLiteral("cancelled")), SaveOfferAction::StayInProgram);
+    }
+
+    void exitDeletesOnlyThisRunsFiles()
+    {
+        QTemporaryDir temp;
+        const QString tag = QStringLiteral("QWERTYUI");
+        const QStringList doomed = {"upicQWERTYUI", "upicQWERTYUI0.bmp", "upicQWERTYUI12.png"};
+        const QStringList kept = {"upicASDFGHJK0.bmp", "UPICQWERTYUI0.bmp", "upicQWERTYU.bmp",
+                                  "layout.xml", "t0.txt"};
+        for (const QString &name : doomed + kept)
+            writeFile(temp.filePath(name), "x");
+        QDir().mkpath(temp.filePath("upicQWERTYUIfolder"));
+
+        QCOMPARE(deleteRunFiles(temp.path(), QString()), 0);
+        QCOMPARE(deleteRunFiles(QString(), tag), 0);
+        QCOMPARE(deleteRunFiles(temp.path(), tag), int(doomed.size()));
+        for (const QString &name : doomed)
+            QVERIFY2(!QFile::exists(temp.filePath(name)), qPrintable(name));
+        for (const QString &name : kept)
+            QVERIFY2(QFile::exists(temp.filePath(name)), qPrintable(name));
+        QVERIFY(QFileInfo(temp.filePath("upicQWERTYUIfolder")).isDir());
+    }
+
+    void demonstrationTexts_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<int>("box");
+        QTest::addColumn<QString>("text");
+        const QString story = "Once upon a time there was an old old man called Mr Grumpy.";
+        QTest::newRow("simple page") << 0 << 0 << story;
+        QTest::newRow("postcard message")
+            << 4 << 0
+            << "Went down to the woods today. Got a big surprise. Hope all well, Love from FB x";
+        QTest::newRow("postcard postcode") << 4 << 4 << "BT8 8TP";
+        QTest::newRow("postcard box past address") << 4 << 5 << story;
+        QTest::newRow("last entry") << 20 << 10 << story;
+        QTest::newRow("type past table") << 21 << 0 << "";
+        QTest::newRow("box past table") << 0 << 11 << "";
+    }
+    void demonstrationTexts()
+    {
+        QFETCH(int, type);
+        QFETCH(int, box);
+        QFETCH(QString, text);
+        QCOMPARE(demonstrationText(type, box), text);
+    }
+};
+
+QTEST_APPLESS_MAIN(TestStartup)
+#include "tst_startup.moc"

@@ -1,0 +1,88 @@
+#include "core/app/translator.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace quillora;
+
+class TestTranslator : public QObject {
+    Q_OBJECT
+private slots:
+    void translate_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("english");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("plain pair") << QByteArray("\"Exit?\",\"Sortir?\"\r\n") << "Exit?"
+                                    << "Sortir?";
+        QTest::newRow("case differs: no translation")
+            << QByteArray("\"exit?\",\"Sortir?\"\r\n") << "Exit?"
+            << "Exit?";
+        QTest::newRow("first non-empty wins")
+            << QByteArray(
+                   "\"Save?\",\"\"\r\n\"Save?\",\"Enregistrer?\"\r\n\"Save?\",\"Sauver?\"\r\n")
+            << "Save?"
+            << "Enregistrer?";
+        QTest::newRow("comma inside quotes")
+            << QByteArray("\"Hello, world\",\"Bonjour, le monde\"\r\n") << "Hello, world"
+            << "Bonjour, le monde";
+        QTest::newRow("spaces around fields")
+            << QByteArray("  \"OK\" ,  \"D'accord\"  \r\n") << "OK"
+            << "D'accord";
+        QTest::newRow("unquoted fields") << QByteArray("Cancel,Annuler\n") << "Cancel"
+                                         << "Annuler";
+        QTest::newRow("missing translation") << QByteArray("\"Cancel\"\r\n") << "Cancel"
+                                             << "Cancel";
+        QTest::newRow("unclosed quote reads to the end")
+            << QByteArray("\"Fonts\",\"Polices\r\n") << "Fonts"
+            << "Polices";
+        QTest::newRow("UTF-8 without BOM") << QByteArray("\"General\",\"G\xC3\xA9n\xC3\xA9ral\"\n")
+                                           << "General" << QString::fromUtf8("Général");
+        QTest::newRow("UTF-8 with BOM on first key")
+            << QByteArray("\xEF\xBB\xBF\"General\",\"Allgemein\"\n") << "General"
+            << "Allgemein";
+        QTest::newRow("Windows-1252") << QByteArray("\"General\",\"G\xE9n\xE9ral\"\r\n")
+                                      << "General" << QString::fromUtf8("Général");
+        QTest::newRow("non-ASCII English key")
+            << QByteArray("\"Caf\xE9\",\"Coffee\"\r\n") << QString::fromUtf8("Café") << "Coffee";
+    }
+    void translate()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(QString, english);
+        QFETCH(QString, expected);
+        Translator translator;
+        translator.loadFromBytes(file);
+        QVERIFY(translator.hasLanguageFile());
+        QCOMPARE(translator.translate(english), expected);
+    }
+
+    void loadFromFile()
+    {
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        Translator translator;
+        translator.load(dir.filePath("lang.txt"));
+        QVERIFY(!translator.hasLanguageFile());
+        QCOMPARE(translator.count(), 0);
+        QCOMPARE(translator.translate(QStringLiteral("Exit?")), QStringLiteral("Exit?"));
+
+        QFile file(dir.filePath("lang.txt"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("\"Exit?\",\"Sortir?\"\r\n\"Save?\",\"Enregistrer?\"\r\n");
+        file.close();
+        translator.load(file.fileName());
+        QVERIFY(translator.hasLanguageFile());
+        QCOMPARE(translator.count(), 2);
+        QCOMPARE(translator.translate(QStringLiteral("Save?")), QStringLiteral("Enregistrer?"));
+
+        // Loading again replaces the table rather than adding to it.
+        translator.load(dir.filePath("missing.txt"));
+        QCOMPARE(translator.count(), 0);
+        QCOMPARE(translator.translate(QStringLiteral("Save?")), QStringLiteral("Save?"));
+    }
+};
+
+QTEST_APPLESS_MAIN(TestTranslator)
+#include "tst_translator.moc"
