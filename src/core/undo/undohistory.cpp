@@ -16,8 +16,7 @@ struct Covering {
     qint32 step = kEmptyUndoStep;
 };
 
-template<typename Visit>
-void forEachPart(const UndoRecord &record, Visit visit)
+template <typename Visit> void forEachPart(const UndoRecord &record, Visit visit)
 {
     visit(record);
     for (const UndoRecord &moved : record.movedObjects)
@@ -42,8 +41,8 @@ void UndoHistory::restart(int capacity)
 
 int UndoHistory::pictureCapacity(QSize pictureSize, const ScreenMetrics &screen)
 {
-    const qint64 pictureArea = qint64(std::max(pictureSize.width(), 0))
-                               * std::max(pictureSize.height(), 0);
+    const qint64 pictureArea =
+        qint64(std::max(pictureSize.width(), 0)) * std::max(pictureSize.height(), 0);
     if (pictureArea == 0)
         return kMaxCapacity;
     const double screenArea = double(screen.widthPx) * screen.heightPx;
@@ -202,7 +201,8 @@ UndoResult UndoHistory::undo(PageModel &page)
     QSet<QString> coveredNow;
     for (const UndoRecord &record : m_records) {
         if (record.step == m_currentStep)
-            forEachPart(record, [&](const UndoRecord &part) { coveredNow.insert(objectKey(part)); });
+            forEachPart(record,
+                        [&](const UndoRecord &part) { coveredNow.insert(objectKey(part)); });
     }
     for (const UndoRecord &record : m_records) {
         if (record.step != leaving || !restorable(record.kind, page.documentType))
@@ -215,7 +215,8 @@ UndoResult UndoHistory::undo(PageModel &page)
             if (&part == &record && handler && handler->retract) {
                 handler->retract(record, page, result.changed);
             } else if (const UndoRecord *earlier = latestCovering(key, m_currentStep)) {
-                // Only this object: the others an earlier handle record holds may have changed since.
+                // Only this object: the others an earlier handle record holds may have changed
+                // since.
                 UndoRecord alone = *earlier;
                 alone.movedObjects.clear();
                 restorePart(alone, page, result.changed);

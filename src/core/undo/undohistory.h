@@ -36,7 +36,8 @@ public:
 
     // Empties every slot: capacity + 1 slots, current step 0, nothing to redo, no object worked on.
     void restart(int capacity);
-    // Capacity chosen so the snapshots of a picture of this size hold about three screens of pixels.
+    // Capacity chosen so the snapshots of a picture of this size hold about three screens of
+    // pixels.
     void restartForPicture(QSize pictureSize, const ScreenMetrics &screen);
     void restartForText();
     void restartForRichText();
@@ -61,8 +62,8 @@ public:
     UndoResult undo(PageModel &page);
     UndoResult redo(PageModel &page);
 
-    bool undoVisible() const;   // `undoBut`
-    bool redoVisible() const;   // `RedoBut`
+    bool undoVisible() const; // `undoBut`
+    bool redoVisible() const; // `RedoBut`
     // Ctrl+Z and Ctrl+Y act only while their button shows.
     UndoShortcut shortcutFor(int key, Qt::KeyboardModifiers modifiers) const;
 

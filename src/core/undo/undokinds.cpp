@@ -13,8 +13,7 @@ void addTarget(QVector<UndoTarget> &targets, const QString &kind, int index)
         targets.append(target);
 }
 
-template<typename List>
-bool validIndex(const List &list, int index)
+template <typename List> bool validIndex(const List &list, int index)
 {
     return index >= 0 && index < list.size();
 }
@@ -28,7 +27,7 @@ bool capturePictureBox(const PageModel &page, int index, UndoRecord &record)
     const PictureBoxModel &box = page.pictureBoxes.at(index);
     record.geometry = box.geometry;
     record.visible = box.visible;
-    record.picture = box.image;   // shared, not copied
+    record.picture = box.image; // shared, not copied
     return true;
 }
 
@@ -57,7 +56,7 @@ bool captureTextBox(const PageModel &page, int index, UndoRecord &record)
         return false;
     const TextBoxModel &box = page.textBoxes.at(index);
     record.text = box.text;
-    record.style = box.style;   // the font size too: fitting shrinks it as the text grows
+    record.style = box.style; // the font size too: fitting shrinks it as the text grows
     record.geometry = box.geometry;
     record.visible = box.visible;
     return true;
@@ -130,7 +129,8 @@ bool parseNeighbour(const QString &name, QString &kind, int &index)
     kind = name.left(1);
     bool ok = false;
     index = name.mid(1).trimmed().toInt(&ok);
-    return ok && (kind == undokind::Picture || kind == undokind::Text || kind == undokind::RichText);
+    return ok &&
+           (kind == undokind::Picture || kind == undokind::Text || kind == undokind::RichText);
 }
 
 bool captureNeighbour(const PageModel &page, const QString &kind, int index, UndoRecord &record)
@@ -246,11 +246,10 @@ QString UndoKindTable::familyOf(const QString &kind) const
 
 bool isBuiltInPageKind(const QString &kind)
 {
-    static const QStringList kinds{undokind::Picture,      undokind::Text,
-                                   undokind::RichText,     undokind::Border,
-                                   undokind::Handles,      undokind::MovedPicture,
-                                   undokind::MovedRichText, undokind::AddedPicture,
-                                   undokind::AddedRichText};
+    static const QStringList kinds{
+        undokind::Picture,       undokind::Text,         undokind::RichText,
+        undokind::Border,        undokind::Handles,      undokind::MovedPicture,
+        undokind::MovedRichText, undokind::AddedPicture, undokind::AddedRichText};
     return kinds.contains(kind);
 }
 
@@ -258,23 +257,23 @@ QStringList pageKindsRestoredBy(int documentType)
 {
     using namespace undokind;
     switch (documentType) {
-    case 1:    // circle pictures
-    case 6:    // comic strips
+    case 1: // circle pictures
+    case 6: // comic strips
         return {Picture};
-    case 4:    // postcards
+    case 4: // postcards
         return {Picture, Text};
-    case 5:    // booklets, cards and leaflets
+    case 5: // booklets, cards and leaflets
     case 7:
     case 15:
         return {Picture, Border, Text, RichText, Handles};
-    case 14:   // banners
+    case 14: // banners
         return {Border};
-    case 2:    // tables and the anywhere page keep their pictures outside the page model
+    case 2: // tables and the anywhere page keep their pictures outside the page model
     case 11:
         return {};
-    default:   // the single-page window
-        return {Border,        Picture,       Text,         RichText,     Handles,
-                MovedPicture,  MovedRichText, AddedPicture, AddedRichText};
+    default: // the single-page window
+        return {Border,       Picture,       Text,         RichText,     Handles,
+                MovedPicture, MovedRichText, AddedPicture, AddedRichText};
     }
 }
 

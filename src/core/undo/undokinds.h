@@ -16,10 +16,10 @@ namespace quillora {
 
 // What happens to the history when work turns to an object of this kind.
 enum class UndoRestart {
-    None,        // the history goes on (handles, the page itself)
-    Picture,     // capacity from the picture's size
-    Text,        // 100 steps
-    RichText,    // 50 steps
+    None,     // the history goes on (handles, the page itself)
+    Picture,  // capacity from the picture's size
+    Text,     // 100 steps
+    RichText, // 50 steps
 };
 
 struct UndoKindHandler {
@@ -37,7 +37,7 @@ struct UndoKindHandler {
 
 class UndoKindTable {
 public:
-    UndoKindTable();   // with the page kinds: p, t, r, b, h, mp, mr, ap, ar
+    UndoKindTable(); // with the page kinds: p, t, r, b, h, mp, mr, ap, ar
 
     // Adds or replaces the handler of a kind code.
     void add(const QString &kind, UndoKindHandler handler);

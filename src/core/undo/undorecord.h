@@ -28,21 +28,22 @@ inline const QString TableCell = QStringLiteral("c");
 inline const QString PagePicture = QStringLiteral("P");
 } // namespace undokind
 
-// Step number of a slot that holds nothing; lower than any real step so empty slots are reused first.
+// Step number of a slot that holds nothing; lower than any real step so empty slots are reused
+// first.
 constexpr qint32 kEmptyUndoStep = -99;
 
 struct UndoRecord {
     QString kind;
-    int index = 0;                 // index in the object's list; a table cell is row * 1000 + column
+    int index = 0; // index in the object's list; a table cell is row * 1000 + column
     qint32 step = kEmptyUndoStep;
 
     // What a record holds depends on its kind; unused fields stay empty.
-    QRect geometry;                // picture and rich text boxes; objects moved by handles
+    QRect geometry; // picture and rich text boxes; objects moved by handles
     bool visible = false;
-    QImage picture;                // shares the object's pixels until either side is written
-    QString text;                  // a text box's text, or a rich text box's RTF
-    QString plainText;             // rich text boxes
-    TextStyle style;               // text boxes, and the base style of rich text boxes
+    QImage picture;    // shares the object's pixels until either side is written
+    QString text;      // a text box's text, or a rich text box's RTF
+    QString plainText; // rich text boxes
+    TextStyle style;   // text boxes, and the base style of rich text boxes
 
     // Kind "h": every handle's centre, and the state of each object listed beside a handle.
     QVector<QPoint> handleCentres;

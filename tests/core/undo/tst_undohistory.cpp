@@ -67,7 +67,11 @@ QString pictureText(const QImage &image)
 
 QString rectText(const QRect &rect)
 {
-    return QStringLiteral("%1,%2,%3,%4").arg(rect.x()).arg(rect.y()).arg(rect.width()).arg(rect.height());
+    return QStringLiteral("%1,%2,%3,%4")
+        .arg(rect.x())
+        .arg(rect.y())
+        .arg(rect.width())
+        .arg(rect.height());
 }
 
 QString styleText(const TextStyle &style)
@@ -88,14 +92,16 @@ QString describe(const PageModel &page)
     QStringList lines;
     for (int i = 0; i < page.pictureBoxes.size(); ++i) {
         const PictureBoxModel &box = page.pictureBoxes.at(i);
-        lines << (box.visible ? QStringLiteral("p%1 %2 %3").arg(i).arg(rectText(box.geometry),
-                                                                      pictureText(box.image))
+        lines << (box.visible ? QStringLiteral("p%1 %2 %3")
+                                    .arg(i)
+                                    .arg(rectText(box.geometry), pictureText(box.image))
                               : QStringLiteral("p%1 hidden").arg(i));
     }
     for (int i = 0; i < page.textBoxes.size(); ++i) {
         const TextBoxModel &box = page.textBoxes.at(i);
-        lines << QStringLiteral("t%1 %2 [%3] %4").arg(i).arg(rectText(box.geometry), box.text,
-                                                           styleText(box.style));
+        lines << QStringLiteral("t%1 %2 [%3] %4")
+                     .arg(i)
+                     .arg(rectText(box.geometry), box.text, styleText(box.style));
     }
     for (int i = 0; i < page.richTextBoxes.size(); ++i) {
         const RichTextBoxModel &box = page.richTextBoxes.at(i);
@@ -116,7 +122,6 @@ void paint(QImage &image, int variant)
     painter.fillRect(QRect(variant * 3, variant * 2, 5, 5), variant == 1 ? Qt::red : Qt::blue);
 }
 
-
 void applyChange(PageModel &page, Change change, int variant)
 {
     switch (change) {
@@ -128,7 +133,7 @@ void applyChange(PageModel &page, Change change, int variant)
         break;
     case Change::TypeText0:
         page.textBoxes[0].text += QString::number(variant);
-        page.textBoxes[0].style.fontSize -= variant;   // fitting shrinks the font
+        page.textBoxes[0].style.fontSize -= variant; // fitting shrinks the font
         page.textBoxes[0].style.bold = variant == 1;
         break;
     case Change::EditRich0:
@@ -204,26 +209,35 @@ private slots:
         QTest::addColumn<int>("current");
         QTest::addColumn<bool>("undoShown");
         QTest::addColumn<bool>("redoShown");
-        QTest::newRow("starting record only") << "3r" << "1,-99,-99,-99" << 1 << false << false;
-        QTest::newRow("first change shows undo") << "3rr" << "1,2,-99,-99" << 2 << true << false;
-        QTest::newRow("undo to start shows redo") << "3rru" << "1,2,-99,-99" << 1 << false << true;
-        QTest::newRow("undo at the start does nothing") << "3ruuu" << "1,-99,-99,-99" << 1 << false
-                                                        << false;
-        QTest::newRow("redo at the end does nothing") << "3rruyyy" << "1,2,-99,-99" << 2 << true
-                                                      << false;
-        QTest::newRow("empty slots fill in index order") << "3rrrr" << "1,2,3,4" << 4 << true << false;
-        QTest::newRow("fifth record overwrites the first") << "3rrrrr" << "5,2,3,4" << 5 << true
-                                                           << false;
-        QTest::newRow("four states walk back") << "3rrrrruu" << "5,2,3,4" << 3 << true << true;
-        QTest::newRow("oldest lost hides undo") << "3rrrrruuu" << "5,2,3,4" << 2 << false << true;
-        QTest::newRow("wraps twice") << "2rrrrrrr" << "7,5,6" << 7 << true << false;
-        QTest::newRow("new change after undos ends redo") << "3rrrruur" << "1,2,3,-99" << 3 << true
-                                                          << false;
-        QTest::newRow("undone slot reused after wrap") << "3rrrrruur" << "-99,2,3,4" << 4 << true
-                                                       << false;
-        QTest::newRow("capacity 0 keeps one state") << "0rr" << "2" << 2 << false << false;
-        QTest::newRow("restart forgets everything") << "3rrru5" << "-99,-99,-99,-99,-99,-99" << 0
-                                                    << false << false;
+        QTest::newRow("starting record only") << "3r"
+                                              << "1,-99,-99,-99" << 1 << false << false;
+        QTest::newRow("first change shows undo") << "3rr"
+                                                 << "1,2,-99,-99" << 2 << true << false;
+        QTest::newRow("undo to start shows redo") << "3rru"
+                                                  << "1,2,-99,-99" << 1 << false << true;
+        QTest::newRow("undo at the start does nothing") << "3ruuu"
+                                                        << "1,-99,-99,-99" << 1 << false << false;
+        QTest::newRow("redo at the end does nothing") << "3rruyyy"
+                                                      << "1,2,-99,-99" << 2 << true << false;
+        QTest::newRow("empty slots fill in index order") << "3rrrr"
+                                                         << "1,2,3,4" << 4 << true << false;
+        QTest::newRow("fifth record overwrites the first") << "3rrrrr"
+                                                           << "5,2,3,4" << 5 << true << false;
+        QTest::newRow("four states walk back") << "3rrrrruu"
+                                               << "5,2,3,4" << 3 << true << true;
+        QTest::newRow("oldest lost hides undo") << "3rrrrruuu"
+                                                << "5,2,3,4" << 2 << false << true;
+        QTest::newRow("wraps twice") << "2rrrrrrr"
+                                     << "7,5,6" << 7 << true << false;
+        QTest::newRow("new change after undos ends redo") << "3rrrruur"
+                                                          << "1,2,3,-99" << 3 << true << false;
+        QTest::newRow("undone slot reused after wrap") << "3rrrrruur"
+                                                       << "-99,2,3,4" << 4 << true << false;
+        QTest::newRow("capacity 0 keeps one state") << "0rr"
+                                                    << "2" << 2 << false << false;
+        QTest::newRow("restart forgets everything")
+            << "3rrru5"
+            << "-99,-99,-99,-99,-99,-99" << 0 << false << false;
     }
     void slotsAndButtons()
     {
@@ -244,21 +258,21 @@ private slots:
         QTest::addColumn<int>("modifiers");
         QTest::addColumn<int>("expected");
         const int ctrl = int(Qt::ControlModifier);
-        QTest::newRow("ctrl+z with undo shown") << "3rr" << int(Qt::Key_Z) << ctrl
-                                                << int(UndoShortcut::Undo);
-        QTest::newRow("ctrl+z with undo hidden") << "3r" << int(Qt::Key_Z) << ctrl
-                                                 << int(UndoShortcut::None);
-        QTest::newRow("ctrl+y with redo shown") << "3rru" << int(Qt::Key_Y) << ctrl
-                                                << int(UndoShortcut::Redo);
-        QTest::newRow("ctrl+y with redo hidden") << "3rr" << int(Qt::Key_Y) << ctrl
-                                                 << int(UndoShortcut::None);
+        QTest::newRow("ctrl+z with undo shown")
+            << "3rr" << int(Qt::Key_Z) << ctrl << int(UndoShortcut::Undo);
+        QTest::newRow("ctrl+z with undo hidden")
+            << "3r" << int(Qt::Key_Z) << ctrl << int(UndoShortcut::None);
+        QTest::newRow("ctrl+y with redo shown")
+            << "3rru" << int(Qt::Key_Y) << ctrl << int(UndoShortcut::Redo);
+        QTest::newRow("ctrl+y with redo hidden")
+            << "3rr" << int(Qt::Key_Y) << ctrl << int(UndoShortcut::None);
         QTest::newRow("z alone types") << "3rr" << int(Qt::Key_Z) << 0 << int(UndoShortcut::None);
         QTest::newRow("ctrl+shift+z is not undo")
             << "3rr" << int(Qt::Key_Z) << int(Qt::ControlModifier | Qt::ShiftModifier)
             << int(UndoShortcut::None);
-        QTest::newRow("keypad ctrl+z") << "3rr" << int(Qt::Key_Z)
-                                       << int(Qt::ControlModifier | Qt::KeypadModifier)
-                                       << int(UndoShortcut::Undo);
+        QTest::newRow("keypad ctrl+z")
+            << "3rr" << int(Qt::Key_Z) << int(Qt::ControlModifier | Qt::KeypadModifier)
+            << int(UndoShortcut::Undo);
     }
     void shortcuts()
     {
@@ -281,12 +295,12 @@ private slots:
         QTest::addColumn<QString>("secondKind");
         QTest::addColumn<int>("secondIndex");
         QTest::addColumn<Change>("secondChange");
-        QTest::addColumn<QString>("undoTouches");   // kind:index the first undo must name
+        QTest::addColumn<QString>("undoTouches"); // kind:index the first undo must name
 
         QTest::newRow("p strokes") << "p" << 0 << "p" << 0 << Change::PaintPicture0 << "p" << 0
                                    << Change::PaintPicture0 << "p:0";
-        QTest::newRow("t keystrokes with fitting") << "t" << 0 << "t" << 0 << Change::TypeText0
-                                                   << "t" << 0 << Change::TypeText0 << "t:0";
+        QTest::newRow("t keystrokes with fitting")
+            << "t" << 0 << "t" << 0 << Change::TypeText0 << "t" << 0 << Change::TypeText0 << "t:0";
         QTest::newRow("r edits") << "r" << 0 << "r" << 0 << Change::EditRich0 << "r" << 0
                                  << Change::EditRich0 << "r:0";
         QTest::newRow("b strokes") << "b" << 0 << "b" << 0 << Change::PaintBorder << "b" << 0
@@ -299,8 +313,8 @@ private slots:
                                   << Change::MoveRich0 << "mr:0";
         QTest::newRow("ap then paint on it") << "p" << 0 << "ap" << 1 << Change::AddPicture1 << "p"
                                              << 1 << Change::PaintPicture1 << "ap:1";
-        QTest::newRow("ar then edit another") << "r" << 0 << "ar" << 1 << Change::AddRich1 << "r"
-                                              << 0 << Change::EditRich0 << "r:0";
+        QTest::newRow("ar then edit another")
+            << "r" << 0 << "ar" << 1 << Change::AddRich1 << "r" << 0 << Change::EditRich0 << "r:0";
         QTest::newRow("resize then stroke") << "p" << 0 << "mp" << 0 << Change::ResizePicture0
                                             << "p" << 0 << Change::PaintPicture0 << "mp:0";
         QTest::newRow("handle drag then stroke") << "h" << 0 << "h" << 0 << Change::DragHandle
@@ -387,17 +401,26 @@ private slots:
         QTest::addColumn<bool>("restarts");
         QTest::addColumn<int>("capacity");
         const QSize none;
-        QTest::newRow("full-screen picture") << "" << "p" << 0 << QSize(1920, 1080) << true << 3;
-        QTest::newRow("quarter-screen picture") << "" << "p" << 0 << QSize(960, 540) << true << 12;
-        QTest::newRow("picture over three screens") << "" << "p" << 0 << QSize(5000, 5000) << true
-                                                    << 1;
-        QTest::newRow("border picture") << "" << "b" << 0 << QSize(1920, 1080) << true << 3;
-        QTest::newRow("text box") << "" << "t" << 1 << none << true << 100;
-        QTest::newRow("rich text box") << "" << "r" << 0 << none << true << 50;
-        QTest::newRow("same text box again") << "t" << "t" << 1 << none << false << 100;
-        QTest::newRow("handle keeps the history") << "" << "h" << 0 << none << false << 20;
-        QTest::newRow("page keeps the history") << "" << "paper" << 0 << none << false << 20;
-        QTest::newRow("missing text box") << "" << "t" << 7 << none << false << 20;
+        QTest::newRow("full-screen picture") << ""
+                                             << "p" << 0 << QSize(1920, 1080) << true << 3;
+        QTest::newRow("quarter-screen picture") << ""
+                                                << "p" << 0 << QSize(960, 540) << true << 12;
+        QTest::newRow("picture over three screens") << ""
+                                                    << "p" << 0 << QSize(5000, 5000) << true << 1;
+        QTest::newRow("border picture") << ""
+                                        << "b" << 0 << QSize(1920, 1080) << true << 3;
+        QTest::newRow("text box") << ""
+                                  << "t" << 1 << none << true << 100;
+        QTest::newRow("rich text box") << ""
+                                       << "r" << 0 << none << true << 50;
+        QTest::newRow("same text box again") << "t"
+                                             << "t" << 1 << none << false << 100;
+        QTest::newRow("handle keeps the history") << ""
+                                                  << "h" << 0 << none << false << 20;
+        QTest::newRow("page keeps the history") << ""
+                                                << "paper" << 0 << none << false << 20;
+        QTest::newRow("missing text box") << ""
+                                          << "t" << 7 << none << false << 20;
     }
     void restartWhenWorkMoves()
     {
@@ -448,7 +471,7 @@ private slots:
         QTest::addColumn<int>("capacity");
         QTest::newRow("full screen") << QSize(1920, 1080) << 3;
         QTest::newRow("half screen rounds") << QSize(1920, 540) << 6;
-        QTest::newRow("rounds to nearest") << QSize(1000, 1000) << 6;   // 6.2208
+        QTest::newRow("rounds to nearest") << QSize(1000, 1000) << 6; // 6.2208
         QTest::newRow("empty box") << QSize(0, 0) << UndoHistory::kMaxCapacity;
         QTest::newRow("tiny box is bounded") << QSize(1, 1) << UndoHistory::kMaxCapacity;
     }
@@ -470,7 +493,7 @@ private slots:
         QCOMPARE(snapshot.constBits(), live.constBits());
         QCOMPARE(snapshot.cacheKey(), live.cacheKey());
 
-        paint(page.pictureBoxes[0].image, 1);   // writing detaches the live picture only
+        paint(page.pictureBoxes[0].image, 1); // writing detaches the live picture only
         QVERIFY(snapshot.constBits() != live.constBits());
         QCOMPARE(snapshot.pixel(5, 5), qRgb(255, 255, 255));
         QCOMPARE(live.pixel(5, 5), QColor(Qt::red).rgb());
@@ -492,7 +515,7 @@ private slots:
     void kindsOutsideTheWindowAreSkipped()
     {
         PageModel page = makePage();
-        page.documentType = 14;   // banners restore the border only
+        page.documentType = 14; // banners restore the border only
         UndoHistory history;
         history.restart(10);
         QVERIFY(history.record(page, undokind::Text, 0));
@@ -545,7 +568,8 @@ private slots:
                 record.picture = *cell;
             return cell != nullptr;
         };
-        cellHandler.restore = [&](const UndoRecord &record, PageModel &, QVector<UndoTarget> &changed) {
+        cellHandler.restore = [&](const UndoRecord &record, PageModel &,
+                                  QVector<UndoTarget> &changed) {
             if (QImage *cell = cellAt(record.index)) {
                 *cell = record.picture;
                 changed.append({record.kind, record.index});
