@@ -6,6 +6,7 @@
 #include "core/app/settings.h"
 #include "core/app/translator.h"
 #include "core/layout/pagemodel.h"
+#include "core/undo/undohistory.h"
 
 #include <QString>
 
@@ -31,6 +32,7 @@ public:
     Translator translator;
     QString runTag;                    // eight capital letters drawn at start-up
     PageModel page;
+    UndoHistory undo;                  // of the object being worked on; emptied by a page reset
     QString dialogAnswer;              // "Yes", "No", "cancelled" (own dialogs), "OK"/"Cancel"
     QString importDialogFolder;        // initial folder of the picture import dialog
     QString fileDialogFolder;          // initial folder of the open/save dialog

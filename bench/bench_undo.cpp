@@ -1,0 +1,128 @@
+// Undo snapshots of a full-screen picture: the time to record one, and the memory a full history
+// keeps, against three screens of pixels.
+
+#include "core/undo/undohistory.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QFile>
+#include <QPainter>
+
+using namespace quillora;
+
+namespace {
+
+const ScreenMetrics kScreen{1920, 1080, 15, 15};
+constexpr double kMegabyte = 1024.0 * 1024.0;
+
+PageModel fullScreenPage()
+{
+    PageModel page;
+    page.pictureBoxes.resize(1);
+    PictureBoxModel &box = page.pictureBoxes[0];
+    box.geometry = QRect(0, 0, kScreen.widthPx, kScreen.heightPx);
+    box.image = QImage(box.geometry.size(), QImage::Format_RGB32);
+    box.image.fill(Qt::white);
+    box.visible = true;
+    return page;
+}
+
+void stroke(QImage &image, int n)
+{
+    QPainter painter(&image);
+    painter.setPen(QPen(QColor::fromRgb(0x20 * (n % 8), 0x40, 0x80), 12));
+    painter.drawLine(n % 1900, 10, 1900 - n % 1900, 1070);
+}
+
+// Kilobytes of a "VmRSS:" or "VmHWM:" line of this process.
+qint64 processMemoryKb(const QByteArray &field)
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith(field))
+            return line.mid(field.size()).trimmed().split(' ').value(0).toLongLong();
+    }
+    return 0;
+}
+
+// A child paints many strokes on a full-screen picture; each release records a step.
+void BM_FullHistoryMemory(benchmark::State &state)
+{
+    const qint64 rssBeforeKb = processMemoryKb("VmRSS:");
+    qint64 heldBytes = 0;
+    int capacity = 0;
+    for (auto _ : state) {
+        PageModel page = fullScreenPage();
+        UndoHistory history;
+        history.beginWorkOn(page, {undokind::Picture, 0}, kScreen);
+        for (int n = 0; n < 12; ++n) {
+            stroke(page.pictureBoxes[0].image, n);
+            benchmark::DoNotOptimize(history.record(page, undokind::Picture, 0));
+        }
+        heldBytes = history.pictureBytes();
+        capacity = history.capacity();
+    }
+    const double screenBytes = double(kScreen.widthPx) * kScreen.heightPx * 4;
+    state.counters["capacity"] = capacity;
+    state.counters["history_MB"] = double(heldBytes) / kMegabyte;
+    state.counters["three_screens_MB"] = 3 * screenBytes / kMegabyte;
+    state.counters["history_in_screens"] = double(heldBytes) / screenBytes;
+    state.counters["peak_rss_growth_MB"] =
+        double(processMemoryKb("VmHWM:") - rssBeforeKb) * 1024.0 / kMegabyte;
+}
+BENCHMARK(BM_FullHistoryMemory)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+// Recording after a stroke: the snapshot shares the picture, so nothing is copied here.
+void BM_RecordFullScreenSnapshot(benchmark::State &state)
+{
+    PageModel page = fullScreenPage();
+    UndoHistory history;
+    history.beginWorkOn(page, {undokind::Picture, 0}, kScreen);
+    int n = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        stroke(page.pictureBoxes[0].image, ++n);
+        state.ResumeTiming();
+        benchmark::DoNotOptimize(history.record(page, undokind::Picture, 0));
+    }
+}
+BENCHMARK(BM_RecordFullScreenSnapshot)->Unit(benchmark::kMicrosecond);
+
+// The price of sharing is paid once by the first write after a snapshot: the picture is copied.
+void BM_FirstStrokeAfterSnapshot(benchmark::State &state)
+{
+    PageModel page = fullScreenPage();
+    UndoHistory history;
+    history.beginWorkOn(page, {undokind::Picture, 0}, kScreen);
+    int n = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        benchmark::DoNotOptimize(history.record(page, undokind::Picture, 0));
+        state.ResumeTiming();
+        stroke(page.pictureBoxes[0].image, ++n);
+    }
+}
+BENCHMARK(BM_FirstStrokeAfterSnapshot)->Unit(benchmark::kMicrosecond);
+
+// Stepping back through a full history puts the snapshots back without copying them.
+void BM_UndoRedoFullScreen(benchmark::State &state)
+{
+    PageModel page = fullScreenPage();
+    UndoHistory history;
+    history.beginWorkOn(page, {undokind::Picture, 0}, kScreen);
+    for (int n = 0; n < 3; ++n) {
+        stroke(page.pictureBoxes[0].image, n);
+        benchmark::DoNotOptimize(history.record(page, undokind::Picture, 0));
+    }
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(history.undo(page));
+        benchmark::DoNotOptimize(history.redo(page));
+    }
+}
+BENCHMARK(BM_UndoRedoFullScreen)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+BENCHMARK_MAIN();

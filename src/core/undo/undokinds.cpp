@@ -1,0 +1,280 @@
+#include "core/undo/undokinds.h"
+
+#include <QSet>
+
+namespace quillora {
+
+namespace {
+
+void addTarget(QVector<UndoTarget> &targets, const QString &kind, int index)
+{
+    const UndoTarget target{kind, index};
+    if (!targets.contains(target))
+        targets.append(target);
+}
+
+template <typename List> bool validIndex(const List &list, int index)
+{
+    return index >= 0 && index < list.size();
+}
+
+// A picture box record holds the whole box: its pixels only make sense at its own size, and one
+// history may mix paint strokes with moves and resizes of the same box.
+bool capturePictureBox(const PageModel &page, int index, UndoRecord &record)
+{
+    if (!validIndex(page.pictureBoxes, index))
+        return false;
+    const PictureBoxModel &box = page.pictureBoxes.at(index);
+    record.geometry = box.geometry;
+    record.visible = box.visible;
+    record.picture = box.image; // shared, not copied
+    return true;
+}
+
+void restorePictureBox(const UndoRecord &record, PageModel &page, QVector<UndoTarget> &targets)
+{
+    if (!validIndex(page.pictureBoxes, record.index))
+        return;
+    PictureBoxModel &box = page.pictureBoxes[record.index];
+    box.geometry = record.geometry;
+    box.visible = record.visible;
+    box.image = record.picture;
+    addTarget(targets, record.kind, record.index);
+}
+
+void hidePictureBox(const UndoRecord &record, PageModel &page, QVector<UndoTarget> &targets)
+{
+    if (!validIndex(page.pictureBoxes, record.index))
+        return;
+    page.pictureBoxes[record.index].visible = false;
+    addTarget(targets, record.kind, record.index);
+}
+
+bool captureTextBox(const PageModel &page, int index, UndoRecord &record)
+{
+    if (!validIndex(page.textBoxes, index))
+        return false;
+    const TextBoxModel &box = page.textBoxes.at(index);
+    record.text = box.text;
+    record.style = box.style; // the font size too: fitting shrinks it as the text grows
+    record.geometry = box.geometry;
+    record.visible = box.visible;
+    return true;
+}
+
+void restoreTextBox(const UndoRecord &record, PageModel &page, QVector<UndoTarget> &targets)
+{
+    if (!validIndex(page.textBoxes, record.index))
+        return;
+    TextBoxModel &box = page.textBoxes[record.index];
+    box.text = record.text;
+    box.style = record.style;
+    box.geometry = record.geometry;
+    box.visible = record.visible;
+    addTarget(targets, record.kind, record.index);
+}
+
+bool captureRichTextBox(const PageModel &page, int index, UndoRecord &record)
+{
+    if (!validIndex(page.richTextBoxes, index))
+        return false;
+    const RichTextBoxModel &box = page.richTextBoxes.at(index);
+    record.text = box.rtf;
+    record.plainText = box.plainText;
+    record.style = box.style;
+    record.geometry = box.geometry;
+    record.visible = box.visible;
+    return true;
+}
+
+void restoreRichTextBox(const UndoRecord &record, PageModel &page, QVector<UndoTarget> &targets)
+{
+    if (!validIndex(page.richTextBoxes, record.index))
+        return;
+    RichTextBoxModel &box = page.richTextBoxes[record.index];
+    box.rtf = record.text;
+    box.plainText = record.plainText;
+    box.style = record.style;
+    box.geometry = record.geometry;
+    box.visible = record.visible;
+    addTarget(targets, record.kind, record.index);
+}
+
+void hideRichTextBox(const UndoRecord &record, PageModel &page, QVector<UndoTarget> &targets)
+{
+    if (!validIndex(page.richTextBoxes, record.index))
+        return;
+    page.richTextBoxes[record.index].visible = false;
+    addTarget(targets, record.kind, record.index);
+}
+
+bool captureBorder(const PageModel &page, int, UndoRecord &record)
+{
+    record.index = 0;
+    record.picture = page.border.picture;
+    return true;
+}
+
+void restoreBorder(const UndoRecord &record, PageModel &page, QVector<UndoTarget> &targets)
+{
+    page.border.picture = record.picture;
+    addTarget(targets, record.kind, 0);
+}
+
+// Objects beside a handle are named by a kind letter and a two-digit index ("p01", "t12").
+bool parseNeighbour(const QString &name, QString &kind, int &index)
+{
+    if (name.size() < 2)
+        return false;
+    kind = name.left(1);
+    bool ok = false;
+    index = name.mid(1).trimmed().toInt(&ok);
+    return ok &&
+           (kind == undokind::Picture || kind == undokind::Text || kind == undokind::RichText);
+}
+
+bool captureNeighbour(const PageModel &page, const QString &kind, int index, UndoRecord &record)
+{
+    record.kind = kind;
+    record.index = index;
+    if (kind == undokind::Picture)
+        return capturePictureBox(page, index, record);
+    if (kind == undokind::Text)
+        return captureTextBox(page, index, record);
+    return captureRichTextBox(page, index, record);
+}
+
+void restoreNeighbour(const UndoRecord &record, PageModel &page, QVector<UndoTarget> &targets)
+{
+    if (record.kind == undokind::Picture)
+        restorePictureBox(record, page, targets);
+    else if (record.kind == undokind::Text)
+        restoreTextBox(record, page, targets);
+    else if (record.kind == undokind::RichText)
+        restoreRichTextBox(record, page, targets);
+}
+
+// Handles move the boxes around them, so a handle record keeps every handle's place and the
+// state of every box a handle moves: undo puts them back without re-running the layout.
+bool captureHandles(const PageModel &page, int index, UndoRecord &record)
+{
+    if (!validIndex(page.handles, index))
+        return false;
+    QSet<QString> seen;
+    for (const HandleModel &handle : page.handles) {
+        record.handleCentres.append(handle.centre);
+        for (const QStringList *names : {&handle.boxesAbove, &handle.boxesBelow}) {
+            for (const QString &name : *names) {
+                QString kind;
+                int neighbourIndex = 0;
+                if (!parseNeighbour(name, kind, neighbourIndex))
+                    continue;
+                const QString key = kind + QString::number(neighbourIndex);
+                if (seen.contains(key))
+                    continue;
+                seen.insert(key);
+                UndoRecord neighbour;
+                if (captureNeighbour(page, kind, neighbourIndex, neighbour))
+                    record.movedObjects.push_back(std::move(neighbour));
+            }
+        }
+    }
+    return true;
+}
+
+void restoreHandles(const UndoRecord &record, PageModel &page, QVector<UndoTarget> &targets)
+{
+    const qsizetype count = std::min(record.handleCentres.size(), page.handles.size());
+    for (qsizetype i = 0; i < count; ++i)
+        page.handles[i].centre = record.handleCentres.at(i);
+    addTarget(targets, record.kind, record.index);
+    for (const UndoRecord &neighbour : record.movedObjects)
+        restoreNeighbour(neighbour, page, targets);
+}
+
+UndoKindHandler pictureHandler(UndoRestart restart)
+{
+    return {undokind::Picture, restart, capturePictureBox, restorePictureBox, {}};
+}
+
+UndoKindHandler richTextHandler(UndoRestart restart)
+{
+    return {undokind::RichText, restart, captureRichTextBox, restoreRichTextBox, {}};
+}
+
+} // namespace
+
+UndoKindTable::UndoKindTable()
+{
+    add(undokind::Picture, pictureHandler(UndoRestart::Picture));
+    add(undokind::MovedPicture, pictureHandler(UndoRestart::None));
+    UndoKindHandler addedPicture = pictureHandler(UndoRestart::None);
+    addedPicture.retract = hidePictureBox;
+    add(undokind::AddedPicture, addedPicture);
+
+    add(undokind::RichText, richTextHandler(UndoRestart::RichText));
+    add(undokind::MovedRichText, richTextHandler(UndoRestart::None));
+    UndoKindHandler addedRichText = richTextHandler(UndoRestart::None);
+    addedRichText.retract = hideRichTextBox;
+    add(undokind::AddedRichText, addedRichText);
+
+    add(undokind::Text, {undokind::Text, UndoRestart::Text, captureTextBox, restoreTextBox, {}});
+    add(undokind::Border,
+        {undokind::Border, UndoRestart::Picture, captureBorder, restoreBorder, {}});
+    add(undokind::Handles,
+        {undokind::Handles, UndoRestart::None, captureHandles, restoreHandles, {}});
+}
+
+void UndoKindTable::add(const QString &kind, UndoKindHandler handler)
+{
+    if (handler.family.isEmpty())
+        handler.family = kind;
+    m_handlers.insert(kind, std::move(handler));
+}
+
+const UndoKindHandler *UndoKindTable::find(const QString &kind) const
+{
+    const auto it = m_handlers.constFind(kind);
+    return it == m_handlers.constEnd() ? nullptr : &it.value();
+}
+
+QString UndoKindTable::familyOf(const QString &kind) const
+{
+    const UndoKindHandler *handler = find(kind);
+    return handler ? handler->family : kind;
+}
+
+bool isBuiltInPageKind(const QString &kind)
+{
+    static const QStringList kinds{
+        undokind::Picture,       undokind::Text,         undokind::RichText,
+        undokind::Border,        undokind::Handles,      undokind::MovedPicture,
+        undokind::MovedRichText, undokind::AddedPicture, undokind::AddedRichText};
+    return kinds.contains(kind);
+}
+
+QStringList pageKindsRestoredBy(int documentType)
+{
+    using namespace undokind;
+    switch (documentType) {
+    case 1: // circle pictures
+    case 6: // comic strips
+        return {Picture};
+    case 4: // postcards
+        return {Picture, Text};
+    case 5: // booklets, cards and leaflets
+    case 7:
+    case 15:
+        return {Picture, Border, Text, RichText, Handles};
+    case 14: // banners
+        return {Border};
+    case 2: // tables and the anywhere page keep their pictures outside the page model
+    case 11:
+        return {};
+    default: // the single-page window
+        return {Border,       Picture,       Text,         RichText,     Handles,
+                MovedPicture, MovedRichText, AddedPicture, AddedRichText};
+    }
+}
+
+} // namespace quillora

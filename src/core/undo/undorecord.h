@@ -1,0 +1,64 @@
+#pragma once
+// One slot of the undo history: the state of one page object right after a change.
+
+#include "core/layout/pagemodel.h"
+
+#include <QImage>
+#include <QPoint>
+#include <QRect>
+#include <QString>
+#include <QVector>
+
+#include <vector>
+
+namespace quillora {
+
+// Object kind codes that name undo records (the page's own codes plus the undo-only ones).
+namespace undokind {
+inline const QString Picture = QStringLiteral("p");
+inline const QString Text = QStringLiteral("t");
+inline const QString RichText = QStringLiteral("r");
+inline const QString Border = QStringLiteral("b");
+inline const QString Handles = QStringLiteral("h");
+inline const QString MovedPicture = QStringLiteral("mp");
+inline const QString MovedRichText = QStringLiteral("mr");
+inline const QString AddedPicture = QStringLiteral("ap");
+inline const QString AddedRichText = QStringLiteral("ar");
+inline const QString TableCell = QStringLiteral("c");
+inline const QString PagePicture = QStringLiteral("P");
+} // namespace undokind
+
+// Step number of a slot that holds nothing; lower than any real step so empty slots are reused
+// first.
+constexpr qint32 kEmptyUndoStep = -99;
+
+struct UndoRecord {
+    QString kind;
+    int index = 0; // index in the object's list; a table cell is row * 1000 + column
+    qint32 step = kEmptyUndoStep;
+
+    // What a record holds depends on its kind; unused fields stay empty.
+    QRect geometry; // picture and rich text boxes; objects moved by handles
+    bool visible = false;
+    QImage picture;    // shares the object's pixels until either side is written
+    QString text;      // a text box's text, or a rich text box's RTF
+    QString plainText; // rich text boxes
+    TextStyle style;   // text boxes, and the base style of rich text boxes
+
+    // Kind "h": every handle's centre, and the state of each object listed beside a handle.
+    QVector<QPoint> handleCentres;
+    std::vector<UndoRecord> movedObjects;
+
+    bool isEmpty() const { return step == kEmptyUndoStep; }
+};
+
+// An object that undo or redo wrote into, so the window can refresh that widget.
+// For "t" the caret goes to the end; for "r" the selection is reset; "mp" rebuilds the mask;
+// "mr" and "h" re-lay the boxes out.
+struct UndoTarget {
+    QString kind;
+    int index = 0;
+    bool operator==(const UndoTarget &) const = default;
+};
+
+} // namespace quillora

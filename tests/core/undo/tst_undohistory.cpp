@@ -1,0 +1,595 @@
+#include "core/undo/undohistory.h"
+
+#include <QPainter>
+#include <QTest>
+
+using namespace quillora;
+
+enum class Change {
+    PaintPicture0,
+    PaintPicture1,
+    TypeText0,
+    EditRich0,
+    PaintBorder,
+    DragHandle,
+    ResizePicture0,
+    MoveRich0,
+    AddPicture1,
+    AddRich1,
+};
+Q_DECLARE_METATYPE(Change)
+
+namespace {
+
+const ScreenMetrics kScreen{1920, 1080, 15, 15};
+
+QImage blankPicture(int width, int height)
+{
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    return image;
+}
+
+PageModel makePage()
+{
+    PageModel page;
+    page.pictureBoxes.resize(2);
+    page.pictureBoxes[0].geometry = QRect(10, 10, 40, 30);
+    page.pictureBoxes[0].image = blankPicture(40, 30);
+    page.pictureBoxes[0].visible = true;
+    page.textBoxes.resize(2);
+    for (TextBoxModel &box : page.textBoxes) {
+        box.geometry = QRect(10, 50, 80, 20);
+        box.visible = true;
+    }
+    page.richTextBoxes.resize(2);
+    page.richTextBoxes[0].geometry = QRect(10, 80, 80, 40);
+    page.richTextBoxes[0].rtf = QStringLiteral("{\\rtf1 Abc}");
+    page.richTextBoxes[0].visible = true;
+    page.border.picture = blankPicture(50, 20);
+    HandleModel handle;
+    handle.centre = QPoint(60, 45);
+    handle.boxesAbove = QStringList{QStringLiteral("p00")};
+    handle.boxesBelow = QStringList{QStringLiteral("t00"), QStringLiteral("r00")};
+    page.handles.append(handle);
+    return page;
+}
+
+QString pictureText(const QImage &image)
+{
+    if (image.isNull())
+        return QStringLiteral("none");
+    return QStringLiteral("%1x%2#%3")
+        .arg(image.width())
+        .arg(image.height())
+        .arg(qHashBits(image.constBits(), size_t(image.sizeInBytes())));
+}
+
+QString rectText(const QRect &rect)
+{
+    return QStringLiteral("%1,%2,%3,%4")
+        .arg(rect.x())
+        .arg(rect.y())
+        .arg(rect.width())
+        .arg(rect.height());
+}
+
+QString styleText(const TextStyle &style)
+{
+    return QStringLiteral("%1 %2 %3%4%5 %6 %7")
+        .arg(style.fontName)
+        .arg(style.fontSize)
+        .arg(style.bold)
+        .arg(style.italic)
+        .arg(style.underline)
+        .arg(int(style.align))
+        .arg(style.colour);
+}
+
+// The page as the child sees it: hidden boxes are not on it, whatever they still hold.
+QString describe(const PageModel &page)
+{
+    QStringList lines;
+    for (int i = 0; i < page.pictureBoxes.size(); ++i) {
+        const PictureBoxModel &box = page.pictureBoxes.at(i);
+        lines << (box.visible ? QStringLiteral("p%1 %2 %3")
+                                    .arg(i)
+                                    .arg(rectText(box.geometry), pictureText(box.image))
+                              : QStringLiteral("p%1 hidden").arg(i));
+    }
+    for (int i = 0; i < page.textBoxes.size(); ++i) {
+        const TextBoxModel &box = page.textBoxes.at(i);
+        lines << QStringLiteral("t%1 %2 [%3] %4")
+                     .arg(i)
+                     .arg(rectText(box.geometry), box.text, styleText(box.style));
+    }
+    for (int i = 0; i < page.richTextBoxes.size(); ++i) {
+        const RichTextBoxModel &box = page.richTextBoxes.at(i);
+        lines << (box.visible ? QStringLiteral("r%1 %2 [%3] %4")
+                                    .arg(i)
+                                    .arg(rectText(box.geometry), box.rtf, styleText(box.style))
+                              : QStringLiteral("r%1 hidden").arg(i));
+    }
+    lines << QStringLiteral("b %1").arg(pictureText(page.border.picture));
+    for (const HandleModel &handle : page.handles)
+        lines << QStringLiteral("h %1,%2").arg(handle.centre.x()).arg(handle.centre.y());
+    return lines.join(u'\n');
+}
+
+void paint(QImage &image, int variant)
+{
+    QPainter painter(&image);
+    painter.fillRect(QRect(variant * 3, variant * 2, 5, 5), variant == 1 ? Qt::red : Qt::blue);
+}
+
+void applyChange(PageModel &page, Change change, int variant)
+{
+    switch (change) {
+    case Change::PaintPicture0:
+        paint(page.pictureBoxes[0].image, variant);
+        break;
+    case Change::PaintPicture1:
+        paint(page.pictureBoxes[1].image, variant);
+        break;
+    case Change::TypeText0:
+        page.textBoxes[0].text += QString::number(variant);
+        page.textBoxes[0].style.fontSize -= variant; // fitting shrinks the font
+        page.textBoxes[0].style.bold = variant == 1;
+        break;
+    case Change::EditRich0:
+        page.richTextBoxes[0].rtf = QStringLiteral("{\\rtf1 \\b Abc %1}").arg(variant);
+        page.richTextBoxes[0].style.fontSize = 20 + variant;
+        break;
+    case Change::PaintBorder:
+        paint(page.border.picture, variant);
+        break;
+    case Change::DragHandle: {
+        const int d = 8 * variant;
+        page.handles[0].centre.ry() += d;
+        page.pictureBoxes[0].geometry.setHeight(page.pictureBoxes[0].geometry.height() + d);
+        page.pictureBoxes[0].image = blankPicture(40, page.pictureBoxes[0].geometry.height());
+        page.textBoxes[0].geometry.translate(0, d);
+        page.textBoxes[0].style.fontSize = 10 - variant;
+        page.richTextBoxes[0].geometry.adjust(0, d, 0, 0);
+        break;
+    }
+    case Change::ResizePicture0:
+        page.pictureBoxes[0].geometry = QRect(20 * variant, 15, 48, 40);
+        page.pictureBoxes[0].image = blankPicture(48, 40);
+        break;
+    case Change::MoveRich0:
+        page.richTextBoxes[0].geometry.translate(16 * variant, 8);
+        break;
+    case Change::AddPicture1:
+        page.pictureBoxes[1].geometry = QRect(100, 10, 60, 60);
+        page.pictureBoxes[1].image = blankPicture(60, 60);
+        page.pictureBoxes[1].visible = true;
+        break;
+    case Change::AddRich1:
+        page.richTextBoxes[1].geometry = QRect(100, 80, 60, 60);
+        page.richTextBoxes[1].rtf = QStringLiteral("{\\rtf1 Abc}");
+        page.richTextBoxes[1].visible = true;
+        break;
+    }
+}
+
+// Walks a history through a row of operations: r records object 0 as a text box, u undoes,
+// y redoes, and a digit restarts with that capacity.
+void run(UndoHistory &history, PageModel &page, const QString &operations)
+{
+    for (const QChar operation : operations) {
+        if (operation == u'r')
+            QVERIFY(history.record(page, undokind::Text, 0));
+        else if (operation == u'u')
+            history.undo(page);
+        else if (operation == u'y')
+            history.redo(page);
+        else if (operation.isDigit())
+            history.restart(operation.digitValue());
+    }
+}
+
+QString slotSteps(const UndoHistory &history)
+{
+    QStringList steps;
+    for (const UndoRecord &record : history.records())
+        steps << QString::number(record.step);
+    return steps.join(u',');
+}
+
+} // namespace
+
+class TestUndoHistory : public QObject {
+    Q_OBJECT
+private slots:
+    void slotsAndButtons_data()
+    {
+        QTest::addColumn<QString>("operations");
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<int>("current");
+        QTest::addColumn<bool>("undoShown");
+        QTest::addColumn<bool>("redoShown");
+        QTest::newRow("starting record only") << "3r"
+                                              << "1,-99,-99,-99" << 1 << false << false;
+        QTest::newRow("first change shows undo") << "3rr"
+                                                 << "1,2,-99,-99" << 2 << true << false;
+        QTest::newRow("undo to start shows redo") << "3rru"
+                                                  << "1,2,-99,-99" << 1 << false << true;
+        QTest::newRow("undo at the start does nothing") << "3ruuu"
+                                                        << "1,-99,-99,-99" << 1 << false << false;
+        QTest::newRow("redo at the end does nothing") << "3rruyyy"
+                                                      << "1,2,-99,-99" << 2 << true << false;
+        QTest::newRow("empty slots fill in index order") << "3rrrr"
+                                                         << "1,2,3,4" << 4 << true << false;
+        QTest::newRow("fifth record overwrites the first") << "3rrrrr"
+                                                           << "5,2,3,4" << 5 << true << false;
+        QTest::newRow("four states walk back") << "3rrrrruu"
+                                               << "5,2,3,4" << 3 << true << true;
+        QTest::newRow("oldest lost hides undo") << "3rrrrruuu"
+                                                << "5,2,3,4" << 2 << false << true;
+        QTest::newRow("wraps twice") << "2rrrrrrr"
+                                     << "7,5,6" << 7 << true << false;
+        QTest::newRow("new change after undos ends redo") << "3rrrruur"
+                                                          << "1,2,3,-99" << 3 << true << false;
+        QTest::newRow("undone slot reused after wrap") << "3rrrrruur"
+                                                       << "-99,2,3,4" << 4 << true << false;
+        QTest::newRow("capacity 0 keeps one state") << "0rr"
+                                                    << "2" << 2 << false << false;
+        QTest::newRow("restart forgets everything")
+            << "3rrru5"
+            << "-99,-99,-99,-99,-99,-99" << 0 << false << false;
+    }
+    void slotsAndButtons()
+    {
+        QFETCH(QString, operations);
+        UndoHistory history;
+        PageModel page = makePage();
+        run(history, page, operations);
+        QTEST(slotSteps(history), "steps");
+        QTEST(int(history.currentStep()), "current");
+        QTEST(history.undoVisible(), "undoShown");
+        QTEST(history.redoVisible(), "redoShown");
+    }
+
+    void shortcuts_data()
+    {
+        QTest::addColumn<QString>("operations");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<int>("expected");
+        const int ctrl = int(Qt::ControlModifier);
+        QTest::newRow("ctrl+z with undo shown")
+            << "3rr" << int(Qt::Key_Z) << ctrl << int(UndoShortcut::Undo);
+        QTest::newRow("ctrl+z with undo hidden")
+            << "3r" << int(Qt::Key_Z) << ctrl << int(UndoShortcut::None);
+        QTest::newRow("ctrl+y with redo shown")
+            << "3rru" << int(Qt::Key_Y) << ctrl << int(UndoShortcut::Redo);
+        QTest::newRow("ctrl+y with redo hidden")
+            << "3rr" << int(Qt::Key_Y) << ctrl << int(UndoShortcut::None);
+        QTest::newRow("z alone types") << "3rr" << int(Qt::Key_Z) << 0 << int(UndoShortcut::None);
+        QTest::newRow("ctrl+shift+z is not undo")
+            << "3rr" << int(Qt::Key_Z) << int(Qt::ControlModifier | Qt::ShiftModifier)
+            << int(UndoShortcut::None);
+        QTest::newRow("keypad ctrl+z")
+            << "3rr" << int(Qt::Key_Z) << int(Qt::ControlModifier | Qt::KeypadModifier)
+            << int(UndoShortcut::Undo);
+    }
+    void shortcuts()
+    {
+        QFETCH(QString, operations);
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        UndoHistory history;
+        PageModel page = makePage();
+        run(history, page, operations);
+        QTEST(int(history.shortcutFor(key, Qt::KeyboardModifiers(modifiers))), "expected");
+    }
+
+    void roundTrip_data()
+    {
+        QTest::addColumn<QString>("startKind");
+        QTest::addColumn<int>("startIndex");
+        QTest::addColumn<QString>("firstKind");
+        QTest::addColumn<int>("firstIndex");
+        QTest::addColumn<Change>("firstChange");
+        QTest::addColumn<QString>("secondKind");
+        QTest::addColumn<int>("secondIndex");
+        QTest::addColumn<Change>("secondChange");
+        QTest::addColumn<QString>("undoTouches"); // kind:index the first undo must name
+
+        QTest::newRow("p strokes") << "p" << 0 << "p" << 0 << Change::PaintPicture0 << "p" << 0
+                                   << Change::PaintPicture0 << "p:0";
+        QTest::newRow("t keystrokes with fitting")
+            << "t" << 0 << "t" << 0 << Change::TypeText0 << "t" << 0 << Change::TypeText0 << "t:0";
+        QTest::newRow("r edits") << "r" << 0 << "r" << 0 << Change::EditRich0 << "r" << 0
+                                 << Change::EditRich0 << "r:0";
+        QTest::newRow("b strokes") << "b" << 0 << "b" << 0 << Change::PaintBorder << "b" << 0
+                                   << Change::PaintBorder << "b:0";
+        QTest::newRow("h drags") << "h" << 0 << "h" << 0 << Change::DragHandle << "h" << 0
+                                 << Change::DragHandle << "r:0";
+        QTest::newRow("mp resizes") << "p" << 0 << "mp" << 0 << Change::ResizePicture0 << "mp" << 0
+                                    << Change::ResizePicture0 << "mp:0";
+        QTest::newRow("mr moves") << "r" << 0 << "mr" << 0 << Change::MoveRich0 << "mr" << 0
+                                  << Change::MoveRich0 << "mr:0";
+        QTest::newRow("ap then paint on it") << "p" << 0 << "ap" << 1 << Change::AddPicture1 << "p"
+                                             << 1 << Change::PaintPicture1 << "ap:1";
+        QTest::newRow("ar then edit another")
+            << "r" << 0 << "ar" << 1 << Change::AddRich1 << "r" << 0 << Change::EditRich0 << "r:0";
+        QTest::newRow("resize then stroke") << "p" << 0 << "mp" << 0 << Change::ResizePicture0
+                                            << "p" << 0 << Change::PaintPicture0 << "mp:0";
+        QTest::newRow("handle drag then stroke") << "h" << 0 << "h" << 0 << Change::DragHandle
+                                                 << "p" << 0 << Change::PaintPicture0 << "p:0";
+        QTest::newRow("stroke then handle drag") << "h" << 0 << "p" << 0 << Change::PaintPicture0
+                                                 << "h" << 0 << Change::DragHandle << "p:0";
+        QTest::newRow("add between strokes of another box")
+            << "p" << 0 << "p" << 0 << Change::PaintPicture0 << "ap" << 1 << Change::AddPicture1
+            << "ap:1";
+    }
+    void roundTrip()
+    {
+        QFETCH(QString, startKind);
+        QFETCH(int, startIndex);
+        QFETCH(QString, firstKind);
+        QFETCH(int, firstIndex);
+        QFETCH(Change, firstChange);
+        QFETCH(QString, secondKind);
+        QFETCH(int, secondIndex);
+        QFETCH(Change, secondChange);
+        QFETCH(QString, undoTouches);
+
+        PageModel page = makePage();
+        UndoHistory history;
+        history.restart(10);
+        QVERIFY(history.record(page, startKind, startIndex));
+        const QString start = describe(page);
+        applyChange(page, firstChange, 1);
+        QVERIFY(history.record(page, firstKind, firstIndex));
+        const QString first = describe(page);
+        applyChange(page, secondChange, 2);
+        QVERIFY(history.record(page, secondKind, secondIndex));
+        const QString second = describe(page);
+        QVERIFY(first != start && second != first);
+
+        const UndoResult back = history.undo(page);
+        QVERIFY(back.stepped);
+        QCOMPARE(describe(page), first);
+        const QStringList touch = undoTouches.split(u':');
+        QVERIFY(back.changed.contains(UndoTarget{touch.at(0), touch.at(1).toInt()}));
+        QVERIFY(history.undo(page).stepped);
+        QCOMPARE(describe(page), start);
+        QVERIFY(!history.undo(page).stepped);
+        QCOMPARE(describe(page), start);
+        QVERIFY(history.redo(page).stepped);
+        QCOMPARE(describe(page), first);
+        QVERIFY(history.redo(page).stepped);
+        QCOMPARE(describe(page), second);
+        QVERIFY(!history.redo(page).stepped);
+    }
+
+    void newChangeAfterUndosDropsTheRedoBranch()
+    {
+        PageModel page = makePage();
+        UndoHistory history;
+        history.restart(10);
+        QVERIFY(history.record(page, undokind::Picture, 0));
+        for (int variant = 1; variant <= 3; ++variant) {
+            applyChange(page, Change::PaintPicture0, variant);
+            QVERIFY(history.record(page, undokind::Picture, 0));
+        }
+        history.undo(page);
+        history.undo(page);
+        const QString afterUndos = describe(page);
+        paint(page.pictureBoxes[0].image, 4);
+        QVERIFY(history.record(page, undokind::Picture, 0));
+        const QString branch = describe(page);
+        QVERIFY(!history.redoVisible());
+        QVERIFY(!history.redo(page).stepped);
+        QCOMPARE(describe(page), branch);
+        QVERIFY(history.undo(page).stepped);
+        QCOMPARE(describe(page), afterUndos);
+        // Undone states are gone for good: the records beyond the new step are empty.
+        for (const UndoRecord &record : history.records())
+            QVERIFY(record.step <= 3);
+    }
+
+    void restartWhenWorkMoves_data()
+    {
+        QTest::addColumn<QString>("previousKind");
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QSize>("pictureSize");
+        QTest::addColumn<bool>("restarts");
+        QTest::addColumn<int>("capacity");
+        const QSize none;
+        QTest::newRow("full-screen picture") << ""
+                                             << "p" << 0 << QSize(1920, 1080) << true << 3;
+        QTest::newRow("quarter-screen picture") << ""
+                                                << "p" << 0 << QSize(960, 540) << true << 12;
+        QTest::newRow("picture over three screens") << ""
+                                                    << "p" << 0 << QSize(5000, 5000) << true << 1;
+        QTest::newRow("border picture") << ""
+                                        << "b" << 0 << QSize(1920, 1080) << true << 3;
+        QTest::newRow("text box") << ""
+                                  << "t" << 1 << none << true << 100;
+        QTest::newRow("rich text box") << ""
+                                       << "r" << 0 << none << true << 50;
+        QTest::newRow("same text box again") << "t"
+                                             << "t" << 1 << none << false << 100;
+        QTest::newRow("handle keeps the history") << ""
+                                                  << "h" << 0 << none << false << 20;
+        QTest::newRow("page keeps the history") << ""
+                                                << "paper" << 0 << none << false << 20;
+        QTest::newRow("missing text box") << ""
+                                          << "t" << 7 << none << false << 20;
+    }
+    void restartWhenWorkMoves()
+    {
+        QFETCH(QString, previousKind);
+        QFETCH(QString, kind);
+        QFETCH(int, index);
+        QFETCH(QSize, pictureSize);
+        QFETCH(bool, restarts);
+        PageModel page = makePage();
+        if (pictureSize.isValid()) {
+            page.pictureBoxes[0].geometry = QRect(QPoint(0, 0), pictureSize);
+            page.border.picture = QImage(pictureSize, QImage::Format_RGB32);
+        }
+        UndoHistory history;
+        if (previousKind.isEmpty())
+            QVERIFY(history.record(page, undokind::Text, 0));
+        else
+            QVERIFY(history.beginWorkOn(page, {previousKind, index}, kScreen));
+        QCOMPARE(history.beginWorkOn(page, {kind, index}, kScreen), restarts);
+        if (restarts) {
+            QCOMPARE(history.currentStep(), 1);
+            QCOMPARE(history.workObject(), (CurrentObject{kind, index}));
+            QVERIFY(!history.undoVisible());
+        }
+        QTEST(history.capacity(), "capacity");
+    }
+
+    void switchingTextBoxesNeverUndoesIntoThePrevious()
+    {
+        PageModel page = makePage();
+        UndoHistory history;
+        QVERIFY(history.beginWorkOn(page, {undokind::Text, 0}, kScreen));
+        applyChange(page, Change::TypeText0, 1);
+        QVERIFY(history.record(page, undokind::Text, 0));
+        const QString firstBoxTyped = page.textBoxes[0].text;
+        QVERIFY(history.beginWorkOn(page, {undokind::Text, 1}, kScreen));
+        page.textBoxes[1].text = QStringLiteral("Hello");
+        QVERIFY(history.record(page, undokind::Text, 1));
+        QVERIFY(history.undo(page).stepped);
+        QVERIFY(!history.undoVisible());
+        QCOMPARE(page.textBoxes[1].text, kPlaceholderText);
+        QCOMPARE(page.textBoxes[0].text, firstBoxTyped);
+    }
+
+    void pictureCapacity_data()
+    {
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<int>("capacity");
+        QTest::newRow("full screen") << QSize(1920, 1080) << 3;
+        QTest::newRow("half screen rounds") << QSize(1920, 540) << 6;
+        QTest::newRow("rounds to nearest") << QSize(1000, 1000) << 6; // 6.2208
+        QTest::newRow("empty box") << QSize(0, 0) << UndoHistory::kMaxCapacity;
+        QTest::newRow("tiny box is bounded") << QSize(1, 1) << UndoHistory::kMaxCapacity;
+    }
+    void pictureCapacity()
+    {
+        QFETCH(QSize, size);
+        QTEST(UndoHistory::pictureCapacity(size, kScreen), "capacity");
+    }
+
+    void snapshotsShareThePicture()
+    {
+        PageModel page = makePage();
+        page.pictureBoxes[0].geometry = QRect(0, 0, 1920, 1080);
+        page.pictureBoxes[0].image = blankPicture(1920, 1080);
+        UndoHistory history;
+        QVERIFY(history.beginWorkOn(page, {undokind::Picture, 0}, kScreen));
+        const QImage &live = page.pictureBoxes[0].image;
+        const QImage &snapshot = history.records().at(0).picture;
+        QCOMPARE(snapshot.constBits(), live.constBits());
+        QCOMPARE(snapshot.cacheKey(), live.cacheKey());
+
+        paint(page.pictureBoxes[0].image, 1); // writing detaches the live picture only
+        QVERIFY(snapshot.constBits() != live.constBits());
+        QCOMPARE(snapshot.pixel(5, 5), qRgb(255, 255, 255));
+        QCOMPARE(live.pixel(5, 5), QColor(Qt::red).rgb());
+
+        // A full history of a full-screen picture keeps four pictures: about three screens.
+        for (int variant = 0; variant < 6; ++variant) {
+            paint(page.pictureBoxes[0].image, variant % 3);
+            QVERIFY(history.record(page, undokind::Picture, 0));
+        }
+        QCOMPARE(history.capacity(), 3);
+        QCOMPARE(history.pictureBytes(), 4 * qint64(1920) * 1080 * 4);
+        QVERIFY(history.undo(page).stepped);
+        for (const UndoRecord &record : history.records()) {
+            if (record.step == history.currentStep())
+                QCOMPARE(page.pictureBoxes[0].image.constBits(), record.picture.constBits());
+        }
+    }
+
+    void kindsOutsideTheWindowAreSkipped()
+    {
+        PageModel page = makePage();
+        page.documentType = 14; // banners restore the border only
+        UndoHistory history;
+        history.restart(10);
+        QVERIFY(history.record(page, undokind::Text, 0));
+        applyChange(page, Change::TypeText0, 1);
+        QVERIFY(history.record(page, undokind::Text, 0));
+        const QString typed = describe(page);
+        QVERIFY(history.undo(page).stepped);
+        QCOMPARE(describe(page), typed);
+    }
+
+    void failedRecordLeavesTheHistoryAlone_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<int>("index");
+        QTest::newRow("unknown kind") << "zz" << 0;
+        QTest::newRow("kind with no handler yet") << "c" << 2005;
+        QTest::newRow("picture box past the end") << "p" << 5;
+        QTest::newRow("negative index") << "t" << -1;
+        QTest::newRow("handle that does not exist") << "h" << 3;
+    }
+    void failedRecordLeavesTheHistoryAlone()
+    {
+        QFETCH(QString, kind);
+        QFETCH(int, index);
+        PageModel page = makePage();
+        UndoHistory history;
+        history.restart(3);
+        QVERIFY(history.record(page, undokind::Text, 0));
+        QVERIFY(!history.record(page, kind, index));
+        QCOMPARE(history.currentStep(), 1);
+        QCOMPARE(slotSteps(history), QStringLiteral("1,-99,-99,-99"));
+    }
+
+    void tableCellsThroughAnAddedKind()
+    {
+        // A table keeps its cell pictures itself; its window adds the restorer for kind "c".
+        QVector<QVector<QImage>> cells(3, QVector<QImage>(6, blankPicture(8, 8)));
+        UndoKindHandler cellHandler;
+        const auto cellAt = [&cells](int index) -> QImage * {
+            const int row = index / 1000;
+            const int column = index - row * 1000;
+            if (row < 0 || row >= cells.size() || column < 0 || column >= cells[row].size())
+                return nullptr;
+            return &cells[row][column];
+        };
+        cellHandler.restart = UndoRestart::Picture;
+        cellHandler.capture = [&](const PageModel &, int index, UndoRecord &record) {
+            const QImage *cell = cellAt(index);
+            if (cell)
+                record.picture = *cell;
+            return cell != nullptr;
+        };
+        cellHandler.restore = [&](const UndoRecord &record, PageModel &,
+                                  QVector<UndoTarget> &changed) {
+            if (QImage *cell = cellAt(record.index)) {
+                *cell = record.picture;
+                changed.append({record.kind, record.index});
+            }
+        };
+        PageModel page = makePage();
+        page.documentType = 2;
+        UndoHistory history;
+        history.addKind(undokind::TableCell, cellHandler);
+        QVERIFY(history.beginWorkOn(page, {undokind::TableCell, 2005}, kScreen));
+        paint(cells[2][5], 1);
+        QVERIFY(history.record(page, undokind::TableCell, 2005));
+        QVERIFY(!history.record(page, undokind::TableCell, 3001));
+        const UndoResult back = history.undo(page);
+        QCOMPARE(back.changed, (QVector<UndoTarget>{{undokind::TableCell, 2005}}));
+        QCOMPARE(cells[2][5].pixel(4, 3), qRgb(255, 255, 255));
+        history.redo(page);
+        QCOMPARE(cells[2][5].pixel(4, 3), QColor(Qt::red).rgb());
+    }
+};
+
+QTEST_APPLESS_MAIN(TestUndoHistory)
+#include "tst_undohistory.moc"
