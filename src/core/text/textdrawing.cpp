@@ -1,0 +1,137 @@
+#include "core/text/textdrawing.h"
+
+#include "core/layout/colour.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QGlyphRun>
+#include <QPainter>
+#include <QRawFont>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextLayout>
+
+#include <algorithm>
+#include <memory>
+
+namespace quillora {
+
+namespace {
+
+// Layout positions carry sub-pixel noise; a character ending this close to the edge is inside.
+constexpr qreal kEdgeTolerance = 0.01;
+
+// Keeps only the glyphs that end within the box's width.
+QGlyphRun glyphsInside(const QGlyphRun &run, qreal boxWidth)
+{
+    const QList<quint32> indexes = run.glyphIndexes();
+    const QList<QPointF> positions = run.positions();
+    const QList<QPointF> advances = run.rawFont().advancesForGlyphIndexes(indexes);
+    QList<quint32> keptIndexes;
+    QList<QPointF> keptPositions;
+    for (qsizetype i = 0; i < indexes.size() && i < positions.size(); ++i) {
+        const qreal advance = i < advances.size() ? advances.at(i).x() : 0.0;
+        if (positions.at(i).x() + advance <= boxWidth + kEdgeTolerance) {
+            keptIndexes.append(indexes.at(i));
+            keptPositions.append(positions.at(i));
+        }
+    }
+    QGlyphRun kept = run;
+    kept.setGlyphIndexes(keptIndexes);
+    kept.setPositions(keptPositions);
+    return kept;
+}
+
+QColor fragmentColour(const QTextCharFormat &format, const QColor &textColour)
+{
+    if (format.hasProperty(QTextFormat::ForegroundBrush) && format.foreground().style() != Qt::NoBrush)
+        return format.foreground().color();
+    return textColour;
+}
+
+void drawLine(QPainter &painter, const QTextBlock &block, const QTextLine &line,
+              const QPointF &layoutOrigin, const QSizeF &boxSize, const QColor &textColour)
+{
+    const qreal lineBottom = layoutOrigin.y() + line.y() + line.ascent() + line.descent();
+    if (lineBottom > boxSize.height() + kEdgeTolerance)
+        return;
+    const int lineStart = line.textStart();
+    const int lineEnd = lineStart + line.textLength();
+    for (auto it = block.begin(); !it.atEnd(); ++it) {
+        const QTextFragment fragment = it.fragment();
+        const int start = std::max(fragment.position() - block.position(), lineStart);
+        const int end = std::min(fragment.position() + fragment.length() - block.position(), lineEnd);
+        if (start >= end)
+            continue;
+        painter.setPen(fragmentColour(fragment.charFormat(), textColour));
+        for (const QGlyphRun &run : line.glyphRuns(start, end - start)) {
+            // Smaller characters sit with their bottom on the line's bottom.
+            const qreal drop = std::max(line.descent() - run.rawFont().descent(), 0.0);
+            const QGlyphRun kept = glyphsInside(run, boxSize.width() - layoutOrigin.x());
+            if (!kept.glyphIndexes().isEmpty())
+                painter.drawGlyphRun(layoutOrigin + QPointF(0, drop), kept);
+        }
+    }
+}
+
+bool isPlaceholder(const QString &text)
+{
+    return text == kPlaceholderText;
+}
+
+} // namespace
+
+void insertCopyNumber(QTextDocument &document, int copyNumber)
+{
+    const QString number = QString::number(copyNumber);
+    QTextCursor found = document.find(QStringLiteral("^"));
+    while (!found.isNull()) {
+        found.insertText(number, found.charFormat());
+        found = document.find(QStringLiteral("^"), found);
+    }
+}
+
+void drawBoxDocument(QPainter &painter, QTextDocument &document, const QSizeF &boxSize,
+                     const QColor &textColour, const TextPlacement &placement)
+{
+    document.documentLayout()->documentSize();
+    painter.save();
+    painter.translate(placement.origin);
+    painter.scale(placement.scaleX, placement.scaleY);
+    painter.setClipRect(QRectF(QPointF(0, 0), boxSize), Qt::IntersectClip);
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        const QTextLayout *layout = block.layout();
+        const QPointF origin = layout->position();
+        for (int i = 0; i < layout->lineCount(); ++i)
+            drawLine(painter, block, layout->lineAt(i), origin, boxSize, textColour);
+    }
+    painter.restore();
+}
+
+void drawTextBox(QPainter &painter, const TextBoxModel &box, const TextPlacement &placement)
+{
+    if (isPlaceholder(box.text))
+        return;
+    const TextBoxFormat format{box.style, QSizeF(box.geometry.size()), box.multiLine};
+    QTextDocument document;
+    document.setUndoRedoEnabled(false);
+    configureTextBoxDocument(document, format);
+    document.setPlainText(normalisedBoxText(box.text));
+    if (placement.copyNumber)
+        insertCopyNumber(document, *placement.copyNumber);
+    drawBoxDocument(painter, document, format.boxSize, toQColor(box.style.colour), placement);
+}
+
+void drawRichTextBox(QPainter &painter, const QTextDocument &content, const TextBoxFormat &format,
+                     const TextPlacement &placement)
+{
+    if (isPlaceholder(content.toPlainText()))
+        return;
+    std::unique_ptr<QTextDocument> document(content.clone());
+    document->setUndoRedoEnabled(false);
+    configureTextBoxDocument(*document, format);
+    if (placement.copyNumber)
+        insertCopyNumber(*document, *placement.copyNumber);
+    drawBoxDocument(painter, *document, format.boxSize, toQColor(format.style.colour), placement);
+}
+
+} // namespace quillora
