@@ -41,6 +41,30 @@ QGlyphRun glyphsInside(const QGlyphRun &run, qreal boxWidth)
     return kept;
 }
 
+// Underline and strike-out are drawn here: QPainter places a glyph run's own decorations off by
+// the painter's translation.
+void drawDecorations(QPainter &painter, const QGlyphRun &run, const QPointF &offset)
+{
+    if (!run.underline() && !run.strikeOut())
+        return;
+    const QList<QPointF> positions = run.positions();
+    const QList<QPointF> advances = run.rawFont().advancesForGlyphIndexes(run.glyphIndexes());
+    if (positions.isEmpty() || advances.size() != positions.size())
+        return;
+    const QRawFont font = run.rawFont();
+    const qreal left = positions.first().x();
+    const qreal right = positions.last().x() + advances.last().x();
+    const qreal baseline = positions.first().y();
+    const qreal thickness = std::max(font.lineThickness(), 1.0);
+    const QColor colour = painter.pen().color();
+    if (run.underline())
+        painter.fillRect(QRectF(left, baseline + font.underlinePosition() - thickness / 2,
+                                right - left, thickness).translated(offset), colour);
+    if (run.strikeOut())
+        painter.fillRect(QRectF(left, baseline - font.xHeight() / 2 - thickness / 2, right - left,
+                                thickness).translated(offset), colour);
+}
+
 QColor fragmentColour(const QTextCharFormat &format, const QColor &textColour)
 {
     if (format.hasProperty(QTextFormat::ForegroundBrush) && format.foreground().style() != Qt::NoBrush)
@@ -66,9 +90,15 @@ void drawLine(QPainter &painter, const QTextBlock &block, const QTextLine &line,
         for (const QGlyphRun &run : line.glyphRuns(start, end - start)) {
             // Smaller characters sit with their bottom on the line's bottom.
             const qreal drop = std::max(line.descent() - run.rawFont().descent(), 0.0);
-            const QGlyphRun kept = glyphsInside(run, boxSize.width() - layoutOrigin.x());
-            if (!kept.glyphIndexes().isEmpty())
-                painter.drawGlyphRun(layoutOrigin + QPointF(0, drop), kept);
+            QGlyphRun kept = glyphsInside(run, boxSize.width() - layoutOrigin.x());
+            if (kept.glyphIndexes().isEmpty())
+                continue;
+            const QPointF offset = layoutOrigin + QPointF(0, drop);
+            drawDecorations(painter, kept, offset);
+            kept.setUnderline(false);
+            kept.setStrikeOut(false);
+            kept.setOverline(false);
+            painter.drawGlyphRun(offset, kept);
         }
     }
 }
