@@ -86,4 +86,17 @@ bool oneLineFits(const TextStyle &style, double boxHeight)
     return lineHeightFor(fontForStyle(style)) <= boxHeight;
 }
 
+bool applyFontChoice(TextBoxModel &box, const FontChoice &choice, TextMeasure &measure)
+{
+    TextStyle chosen = box.style;
+    chosen.fontName = choice.fontName;
+    chosen.fontSize = choice.fontSize;
+    chosen.colour = choice.colour;
+    if (!box.multiLine && !oneLineFits(chosen, box.geometry.height()))
+        return false;
+    box.style = chosen;
+    shrinkToFit(measure, box);
+    return true;
+}
+
 } // namespace quillora

@@ -40,4 +40,17 @@ int listedSizeAtOrBelow(double size, const QList<int> &sizes);
 // The font dialog refuses a size at which one line no longer fits a single-line box.
 bool oneLineFits(const TextStyle &style, double boxHeight);
 
+// What the font dialog's OK gives a box.
+struct FontChoice {
+    QString fontName;
+    double fontSize = 12.0;
+    ColourRef colour = 0;
+};
+
+// Applies a font dialog choice: a single-line box refuses a size at which one line no longer
+// fits its height (false, box unchanged); otherwise the font, size and colour are copied and
+// the box is shrunk to fit. Applying to every box of a document is this, box by box.
+[[nodiscard]] bool applyFontChoice(TextBoxModel &box, const FontChoice &choice,
+                                   TextMeasure &measure);
+
 } // namespace quillora

@@ -342,6 +342,14 @@ void TextFitTest::fontDialogSizes()
     model.geometry.setHeight(5);
     QCOMPARE(largestAllowedFontSize(model), 6);
 
+    TextMeasure measure;
+    TextBoxModel single = plainBox(QStringLiteral("Hello there"), 12, QSize(80, 30), false);
+    QVERIFY(!applyFontChoice(single, {QStringLiteral("DejaVu Sans"), 40, 0xFF}, measure));
+    QCOMPARE(single.style.fontSize, 12.0);
+    QVERIFY(applyFontChoice(single, {QStringLiteral("DejaVu Sans"), 18, 0xFF}, measure));
+    QCOMPARE(single.style.fontName, QStringLiteral("DejaVu Sans"));
+    QVERIFY(single.style.fontSize < 18);   // shrunk to fit the box's width
+
     QVERIFY(fontSizeIsAllowed(10, 2.0, model.style, 40));
     QVERIFY(!fontSizeIsAllowed(20, 2.0, model.style, 40));
 }
