@@ -14,7 +14,9 @@ namespace quillora {
 // A rich text box is shrunk for at most this many passes per change.
 constexpr int kMaxRichShrinkPasses = 20;
 
-// The content of one rich text box that fitting last accepted.
+// The content of one rich text box that fitting last accepted. A box accepts its content when it
+// is loaded (from a template or a work file), so that the first change already has something
+// to go back to.
 class RichTextMemory {
 public:
     void accept(const QTextDocument &document);

@@ -2,6 +2,12 @@
 // How a text box lays out its text. The on-screen boxes and every off-screen measure or drawing
 // configure their QTextDocument through configureTextBoxDocument(), so a line breaks in the same
 // place wherever the text is shown, measured or printed.
+//
+// An on-screen editor showing a box keeps to the same settings: it shows the configured
+// document (or configures its own with this function), has no frame and no viewport margins,
+// never scrolls, wraps at a fixed pixel width equal to textWidthFor(box size) with the word-wrap
+// mode wrapModeFor(multiLine), and has fontForStyle(style) as its own font (an editor pushes its
+// font and wrap mode into its document, so they must agree).
 
 #include "core/layout/pagemodel.h"
 

@@ -75,9 +75,6 @@ QColor fragmentColour(const QTextCharFormat &format, const QColor &textColour)
 void drawLine(QPainter &painter, const QTextBlock &block, const QTextLine &line,
               const QPointF &layoutOrigin, const QSizeF &boxSize, const QColor &textColour)
 {
-    const qreal lineBottom = layoutOrigin.y() + line.y() + line.ascent() + line.descent();
-    if (lineBottom > boxSize.height() + kEdgeTolerance)
-        return;
     const int lineStart = line.textStart();
     const int lineEnd = lineStart + line.textLength();
     for (auto it = block.begin(); !it.atEnd(); ++it) {
@@ -128,11 +125,21 @@ void drawBoxDocument(QPainter &painter, QTextDocument &document, const QSizeF &b
     painter.translate(placement.origin);
     painter.scale(placement.scaleX, placement.scaleY);
     painter.setClipRect(QRectF(QPointF(0, 0), boxSize), Qt::IntersectClip);
+    bool firstLine = true;
     for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
         const QTextLayout *layout = block.layout();
         const QPointF origin = layout->position();
-        for (int i = 0; i < layout->lineCount(); ++i)
-            drawLine(painter, block, layout->lineAt(i), origin, boxSize, textColour);
+        for (int i = 0; i < layout->lineCount(); ++i) {
+            const QTextLine line = layout->lineAt(i);
+            // A line that would be cut through is left out. The first line is always drawn
+            // (clipped): a single-line box is fitted by width only and may be a little
+            // shorter than its line, and it shows its text on screen all the same.
+            const qreal lineBottom = origin.y() + line.y() + line.ascent() + line.descent();
+            if (!firstLine && lineBottom > boxSize.height() + kEdgeTolerance)
+                break;
+            drawLine(painter, block, line, origin, boxSize, textColour);
+            firstLine = false;
+        }
     }
     painter.restore();
 }
