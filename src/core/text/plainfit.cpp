@@ -35,7 +35,7 @@ bool shrinkToFit(TextMeasure &measure, TextBoxModel &box)
     return true;
 }
 
-bool fontSizeIsAllowed(double size, double pageScale, const TextStyle &style, double boxHeight)
+bool FSisAllowed(double size, double pageScale, const TextStyle &style, double boxHeight)
 {
     TextStyle scaled = style;
     scaled.fontSize = size * pageScale;

@@ -22,7 +22,7 @@ double fittedFontSize(TextMeasure &measure, const TextBoxFormat &format, const Q
 bool shrinkToFit(TextMeasure &measure, TextBoxModel &box);
 
 // True when one line at size × page scale fits the box's height.
-bool fontSizeIsAllowed(double size, double pageScale, const TextStyle &style, double boxHeight);
+bool FSisAllowed(double size, double pageScale, const TextStyle &style, double boxHeight);
 
 // The sizes the font dialog lists.
 const QList<int> &fontDialogSizes();

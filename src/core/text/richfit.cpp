@@ -2,6 +2,7 @@
 
 #include "core/text/textboxformat.h"
 
+#include <QFontInfo>
 #include <QMimeData>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -75,6 +76,22 @@ void RichTextMemory::restoreInto(QTextDocument &document) const
     cursor.endEditBlock();
 }
 
+double pointSizeOf(const QTextCharFormat &format, const QTextDocument &document)
+{
+    if (format.hasProperty(QTextFormat::FontPointSize))
+        return format.fontPointSize();
+    if (format.hasProperty(QTextFormat::FontPixelSize))
+        return QFontInfo(format.font()).pointSizeF();
+    return document.defaultFont().pointSizeF();
+}
+
+void setPointSize(QTextCursor &selection, QTextCharFormat format, double points)
+{
+    format.clearProperty(QTextFormat::FontPixelSize);
+    format.setFontPointSize(points);
+    selection.setCharFormat(format);
+}
+
 bool containsNonText(const QTextDocument &document)
 {
     for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
@@ -104,9 +121,13 @@ bool richTextOverflows(QTextDocument &document, const QSizeF &boxSize)
 
 bool shrinkRichTextByOne(QTextDocument &document)
 {
-    const double baseSize = document.defaultFont().pointSizeF();
-    std::vector<std::pair<int, int>> ranges;   // position, length
-    std::vector<double> sizes;
+    struct Shrink {
+        int position;
+        int length;
+        QTextCharFormat format;
+        double size;
+    };
+    std::vector<Shrink> shrinks;
     std::vector<int> emptyBlocks;
     for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
         if (block.length() <= 1)
@@ -116,35 +137,29 @@ bool shrinkRichTextByOne(QTextDocument &document)
             const QTextCharFormat format = fragment.charFormat();
             if (format.isImageFormat())
                 continue;
-            const double size = format.hasProperty(QTextFormat::FontPointSize)
-                                    ? format.fontPointSize() : baseSize;
-            if (size <= kSmallestFittedFontSize)
-                continue;
-            ranges.emplace_back(fragment.position(), fragment.length());
-            sizes.push_back(smallerSize(size));
+            const double size = pointSizeOf(format, document);
+            if (size > kSmallestFittedFontSize)
+                shrinks.push_back({fragment.position(), fragment.length(), format, smallerSize(size)});
         }
     }
-    bool changed = !ranges.empty();
+    bool changed = !shrinks.empty();
     QTextCursor cursor(&document);
     cursor.beginEditBlock();
-    for (std::size_t i = 0; i < ranges.size(); ++i) {
-        cursor.setPosition(ranges[i].first);
-        cursor.setPosition(ranges[i].first + ranges[i].second, QTextCursor::KeepAnchor);
-        QTextCharFormat format;
-        format.setFontPointSize(sizes[i]);
-        cursor.mergeCharFormat(format);
+    for (const Shrink &shrink : shrinks) {
+        cursor.setPosition(shrink.position);
+        cursor.setPosition(shrink.position + shrink.length, QTextCursor::KeepAnchor);
+        setPointSize(cursor, shrink.format, shrink.size);
     }
     // An empty paragraph is as tall as its paragraph mark's font.
     for (int position : emptyBlocks) {
         cursor.setPosition(position);
         QTextCharFormat mark = cursor.blockCharFormat();
-        const double size = mark.hasProperty(QTextFormat::FontPointSize) ? mark.fontPointSize()
-                                                                         : baseSize;
+        const double size = pointSizeOf(mark, document);
         if (size <= kSmallestFittedFontSize)
             continue;
-        QTextCharFormat format;
-        format.setFontPointSize(smallerSize(size));
-        cursor.mergeBlockCharFormat(format);
+        mark.clearProperty(QTextFormat::FontPixelSize);
+        mark.setFontPointSize(smallerSize(size));
+        cursor.setBlockCharFormat(mark);
         changed = true;
     }
     cursor.endEditBlock();

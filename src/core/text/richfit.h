@@ -7,6 +7,8 @@
 #include <QTextDocumentFragment>
 
 class QMimeData;
+class QTextCharFormat;
+class QTextCursor;
 class QTextDocument;
 
 namespace quillora {
@@ -29,6 +31,13 @@ private:
     QTextDocumentFragment m_content;
     bool m_held = false;
 };
+
+// The size in points of characters of this format: their own size (given in points or, as pasted
+// formatted text may give it, in pixels) or the document's base size.
+double pointSizeOf(const QTextCharFormat &format, const QTextDocument &document);
+
+// Gives the selected characters, which share the format `format`, a size in points.
+void setPointSize(QTextCursor &selection, QTextCharFormat format, double points);
 
 // True when the document holds anything but text: a picture or an embedded object.
 bool containsNonText(const QTextDocument &document);

@@ -22,13 +22,13 @@ double biggerRichSize(double size)
 struct SizedRange {
     int start;
     int end;
+    QTextCharFormat format;
     double size;
 };
 
 std::vector<SizedRange> sizedRanges(const QTextCursor &selection)
 {
     const QTextDocument *document = selection.document();
-    const double baseSize = document->defaultFont().pointSizeF();
     const int from = selection.selectionStart();
     const int to = selection.selectionEnd();
     std::vector<SizedRange> ranges;
@@ -41,9 +41,7 @@ std::vector<SizedRange> sizedRanges(const QTextCursor &selection)
             if (start >= end || fragment.charFormat().isImageFormat())
                 continue;
             const QTextCharFormat format = fragment.charFormat();
-            ranges.push_back({start, end,
-                              format.hasProperty(QTextFormat::FontPointSize)
-                                  ? format.fontPointSize() : baseSize});
+            ranges.push_back({start, end, format, pointSizeOf(format, *document)});
         }
     }
     return ranges;
@@ -68,9 +66,7 @@ bool stepSelectionSize(QTextCursor &selection, SizeButton button)
             continue;
         cursor.setPosition(range.start);
         cursor.setPosition(range.end, QTextCursor::KeepAnchor);
-        QTextCharFormat format;
-        format.setFontPointSize(size);
-        cursor.mergeCharFormat(format);
+        setPointSize(cursor, range.format, size);
         changed = true;
     }
     cursor.endEditBlock();

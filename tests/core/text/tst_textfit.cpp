@@ -68,6 +68,7 @@ private slots:
     void editsKeepTheMeasureExact();
     void richFit_data();
     void richFit();
+    void pixelSizedTextShrinksFromItsOwnSize();
     void pictureIsUndone();
     void pictureWithoutAcceptedContentKeepsText();
     void pasteCheck();
@@ -205,6 +206,23 @@ void TextFitTest::richFit()
     QCOMPARE(outcome.cursorPosition, std::min(3, int(text.size())));
     QVERIFY(!fitter.isFitting());
     QVERIFY(!memory.isEmpty());
+}
+
+void TextFitTest::pixelSizedTextShrinksFromItsOwnSize()
+{
+    // Pasted formatted text may give sizes in pixels; 40 pixels are 30 points at 96 dots per inch.
+    QTextDocument document;
+    fillRich(document, QStringLiteral("Pasted"), 12, QSizeF(300, 100));
+    QTextCursor all(&document);
+    all.select(QTextCursor::Document);
+    QTextCharFormat pixels = all.charFormat();
+    pixels.clearProperty(QTextFormat::FontPointSize);
+    pixels.setProperty(QTextFormat::FontPixelSize, 40);
+    all.setCharFormat(pixels);
+    QVERIFY(shrinkRichTextByOne(document));
+    QCOMPARE(sizesOf(document), QList<double>{29.0});
+    QCOMPARE(document.begin().begin().fragment().charFormat().hasProperty(QTextFormat::FontPixelSize),
+             false);
 }
 
 void TextFitTest::pictureIsUndone()
@@ -350,8 +368,8 @@ void TextFitTest::fontDialogSizes()
     QCOMPARE(single.style.fontName, QStringLiteral("DejaVu Sans"));
     QVERIFY(single.style.fontSize < 18);   // shrunk to fit the box's width
 
-    QVERIFY(fontSizeIsAllowed(10, 2.0, model.style, 40));
-    QVERIFY(!fontSizeIsAllowed(20, 2.0, model.style, 40));
+    QVERIFY(FSisAllowed(10, 2.0, model.style, 40));
+    QVERIFY(!FSisAllowed(20, 2.0, model.style, 40));
 }
 
 QTEST_MAIN(TextFitTest)
