@@ -52,7 +52,9 @@ void BM_PlainShrinkAfterKeystroke(benchmark::State &state)
     }
     state.counters["fontSize"] = box.style.fontSize;
 }
-BENCHMARK(BM_PlainShrinkAfterKeystroke)->Unit(benchmark::kMicrosecond)->Repetitions(9)
+BENCHMARK(BM_PlainShrinkAfterKeystroke)
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(9)
     ->ReportAggregatesOnly(true);
 
 const QSizeF kRichBox(180 * kPageScale, 260 * kPageScale);
@@ -103,7 +105,9 @@ void BM_RichFitAfterKeystroke(benchmark::State &state)
     }
     state.counters["characters"] = document.characterCount() - 1;
 }
-BENCHMARK(BM_RichFitAfterKeystroke)->Unit(benchmark::kMillisecond)->Repetitions(5)
+BENCHMARK(BM_RichFitAfterKeystroke)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
     ->ReportAggregatesOnly(true);
 
 void BM_RichShrinkPass(benchmark::State &state)
@@ -121,7 +125,9 @@ void BM_RichShrinkPass(benchmark::State &state)
         state.ResumeTiming();
     }
 }
-BENCHMARK(BM_RichShrinkPass)->Unit(benchmark::kMillisecond)->Repetitions(5)
+BENCHMARK(BM_RichShrinkPass)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
     ->ReportAggregatesOnly(true);
 
 } // namespace

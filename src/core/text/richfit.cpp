@@ -97,9 +97,9 @@ bool containsNonText(const QTextDocument &document)
     for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
         for (auto it = block.begin(); !it.atEnd(); ++it) {
             const QTextFragment fragment = it.fragment();
-            if (fragment.charFormat().isImageFormat()
-                || fragment.charFormat().objectType() != QTextFormat::NoObject
-                || fragment.text().contains(QChar::ObjectReplacementCharacter))
+            if (fragment.charFormat().isImageFormat() ||
+                fragment.charFormat().objectType() != QTextFormat::NoObject ||
+                fragment.text().contains(QChar::ObjectReplacementCharacter))
                 return true;
         }
     }
@@ -139,7 +139,8 @@ bool shrinkRichTextByOne(QTextDocument &document)
                 continue;
             const double size = pointSizeOf(format, document);
             if (size > kSmallestFittedFontSize)
-                shrinks.push_back({fragment.position(), fragment.length(), format, smallerSize(size)});
+                shrinks.push_back(
+                    {fragment.position(), fragment.length(), format, smallerSize(size)});
         }
     }
     bool changed = !shrinks.empty();
@@ -183,10 +184,10 @@ RichFitOutcome RichTextFitter::fit(QTextDocument &document, const QSizeF &boxSiz
         else
             memory.restoreInto(document);
         outcome.action = RichFitOutcome::Action::Restored;
-    } else if (characterCount(document) >= 2 && !memory.isEmpty()
-               && richTextOverflows(document, boxSize)) {
-        while (outcome.passes < kMaxRichShrinkPasses && characterCount(document) >= 2
-               && richTextOverflows(document, boxSize)) {
+    } else if (characterCount(document) >= 2 && !memory.isEmpty() &&
+               richTextOverflows(document, boxSize)) {
+        while (outcome.passes < kMaxRichShrinkPasses && characterCount(document) >= 2 &&
+               richTextOverflows(document, boxSize)) {
             if (!shrinkRichTextByOne(document))
                 break;
             ++outcome.passes;

@@ -57,7 +57,7 @@ struct RichFitOutcome {
     enum class Action { Skipped, Accepted, Restored, Shrunk };
     Action action = Action::Skipped;
     int passes = 0;
-    int cursorPosition = 0;    // where the box's caret goes afterwards
+    int cursorPosition = 0; // where the box's caret goes afterwards
 };
 
 // Runs on every change of a rich text box. One fitter per window: its guard keeps the changes

@@ -23,9 +23,9 @@ QFont fontForStyle(const TextStyle &style)
 
 bool sameStyle(const TextStyle &a, const TextStyle &b)
 {
-    return a.fontName == b.fontName && a.fontSize == b.fontSize && a.bold == b.bold
-           && a.italic == b.italic && a.underline == b.underline && a.align == b.align
-           && a.colour == b.colour;
+    return a.fontName == b.fontName && a.fontSize == b.fontSize && a.bold == b.bold &&
+           a.italic == b.italic && a.underline == b.underline && a.align == b.align &&
+           a.colour == b.colour;
 }
 
 bool operator==(const TextBoxFormat &a, const TextBoxFormat &b)

@@ -43,7 +43,7 @@ QTextOption::WrapMode wrapModeFor(bool multiLine);
 // Everything that decides the line breaks of a box.
 struct TextBoxFormat {
     TextStyle style;
-    QSizeF boxSize;            // the box in window pixels
+    QSizeF boxSize; // the box in window pixels
     bool multiLine = true;
 };
 

@@ -52,22 +52,31 @@ void drawDecorations(QPainter &painter, const QGlyphRun &run, const QPointF &off
     if (positions.isEmpty() || advances.size() != positions.size())
         return;
     const QRawFont font = run.rawFont();
-    const qreal left = positions.first().x();
-    const qreal right = positions.last().x() + advances.last().x();
+    qreal left = positions.first().x();
+    qreal right = left;
+    for (qsizetype i = 0; i < positions.size(); ++i) {
+        left = std::min(left, positions.at(i).x());
+        right = std::max(right, positions.at(i).x() + advances.at(i).x());
+    }
     const qreal baseline = positions.first().y();
     const qreal thickness = std::max(font.lineThickness(), 1.0);
     const QColor colour = painter.pen().color();
     if (run.underline())
         painter.fillRect(QRectF(left, baseline + font.underlinePosition() - thickness / 2,
-                                right - left, thickness).translated(offset), colour);
+                                right - left, thickness)
+                             .translated(offset),
+                         colour);
     if (run.strikeOut())
-        painter.fillRect(QRectF(left, baseline - font.xHeight() / 2 - thickness / 2, right - left,
-                                thickness).translated(offset), colour);
+        painter.fillRect(
+            QRectF(left, baseline - font.xHeight() / 2 - thickness / 2, right - left, thickness)
+                .translated(offset),
+            colour);
 }
 
 QColor fragmentColour(const QTextCharFormat &format, const QColor &textColour)
 {
-    if (format.hasProperty(QTextFormat::ForegroundBrush) && format.foreground().style() != Qt::NoBrush)
+    if (format.hasProperty(QTextFormat::ForegroundBrush) &&
+        format.foreground().style() != Qt::NoBrush)
         return format.foreground().color();
     return textColour;
 }
@@ -80,7 +89,8 @@ void drawLine(QPainter &painter, const QTextBlock &block, const QTextLine &line,
     for (auto it = block.begin(); !it.atEnd(); ++it) {
         const QTextFragment fragment = it.fragment();
         const int start = std::max(fragment.position() - block.position(), lineStart);
-        const int end = std::min(fragment.position() + fragment.length() - block.position(), lineEnd);
+        const int end =
+            std::min(fragment.position() + fragment.length() - block.position(), lineEnd);
         if (start >= end)
             continue;
         painter.setPen(fragmentColour(fragment.charFormat(), textColour));

@@ -15,8 +15,8 @@ class QTextDocument;
 namespace quillora {
 
 struct TextPlacement {
-    QPointF origin;            // where the box's top-left corner goes on the target
-    qreal scaleX = 1.0;        // target units per box unit
+    QPointF origin;     // where the box's top-left corner goes on the target
+    qreal scaleX = 1.0; // target units per box unit
     qreal scaleY = 1.0;
     // On a sheet of repeated copies, every "^" is drawn as the number of the copy being drawn.
     std::optional<int> copyNumber;

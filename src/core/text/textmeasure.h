@@ -26,10 +26,10 @@ public:
     const QString &text() const { return m_text; }
     const QTextDocument &document() const { return m_document; }
 
-    int lineCount() const;        // display lines after wrapping
-    qreal widestLine() const;     // the text's width in a single-line box
-    qreal lineHeight();           // one line of "Testy" in the loaded font
-    qreal textWidth(const QString &text) const;  // width of a string in the loaded font, one line
+    int lineCount() const;                      // display lines after wrapping
+    qreal widestLine() const;                   // the text's width in a single-line box
+    qreal lineHeight();                         // one line of "Testy" in the loaded font
+    qreal textWidth(const QString &text) const; // width of a string in the loaded font, one line
 
     // Single-line boxes overflow when the text is wider than the box, multi-line boxes when
     // their display lines times the height of one line are taller than the box.

@@ -60,8 +60,8 @@ bool stepSelectionSize(QTextCursor &selection, SizeButton button)
     QTextCursor cursor(selection.document());
     cursor.beginEditBlock();
     for (const SizedRange &range : sizedRanges(selection)) {
-        const double size = button == SizeButton::Bigger ? biggerRichSize(range.size)
-                                                         : smallerFontSize(range.size);
+        const double size =
+            button == SizeButton::Bigger ? biggerRichSize(range.size) : smallerFontSize(range.size);
         if (size == range.size)
             continue;
         cursor.setPosition(range.start);

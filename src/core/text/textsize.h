@@ -48,7 +48,9 @@ private:
 class RichTextSizeTarget : public SizeButtonTarget {
 public:
     RichTextSizeTarget(QTextCursor selection, const QSizeF &boxSize)
-        : m_selection(std::move(selection)), m_boxSize(boxSize) {}
+        : m_selection(std::move(selection)), m_boxSize(boxSize)
+    {
+    }
     SizeChange press(SizeButton button) override;
 
 private:

@@ -147,8 +147,8 @@ void TextDrawingTest::alignedLines()
 
 void TextDrawingTest::placeholderDrawsNothing()
 {
-    const QImage image = drawn(box(kPlaceholderText, Alignment::Left), {{0, 0}, 2, 2, 3},
-                               QSize(400, 400));
+    const QImage image =
+        drawn(box(kPlaceholderText, Alignment::Left), {{0, 0}, 2, 2, 3}, QSize(400, 400));
     QCOMPARE(image, blank(QSize(400, 400)));
 
     QTextDocument rich;
@@ -192,13 +192,16 @@ void TextDrawingTest::nothingOutsideTheBox()
 void TextDrawingTest::caretDrawsTheCopyNumber()
 {
     const QSize canvas(300, 80);
-    const QImage withCaret = drawn(box(QStringLiteral("Copy ^ of 12"), Alignment::Centre, {250, 60}),
-                                   {{0, 0}, 1, 1, 7}, canvas);
-    const QImage withNumber = drawn(box(QStringLiteral("Copy 7 of 12"), Alignment::Centre, {250, 60}),
-                                    {{0, 0}, 1, 1, {}}, canvas);
+    const QImage withCaret =
+        drawn(box(QStringLiteral("Copy ^ of 12"), Alignment::Centre, {250, 60}), {{0, 0}, 1, 1, 7},
+              canvas);
+    const QImage withNumber =
+        drawn(box(QStringLiteral("Copy 7 of 12"), Alignment::Centre, {250, 60}), {{0, 0}, 1, 1, {}},
+              canvas);
     QCOMPARE(withCaret, withNumber);
-    const QImage plainCaret = drawn(box(QStringLiteral("Copy ^ of 12"), Alignment::Centre, {250, 60}),
-                                    {{0, 0}, 1, 1, {}}, canvas);
+    const QImage plainCaret =
+        drawn(box(QStringLiteral("Copy ^ of 12"), Alignment::Centre, {250, 60}), {{0, 0}, 1, 1, {}},
+              canvas);
     QVERIFY(plainCaret != withNumber);
 }
 
@@ -241,8 +244,8 @@ void TextDrawingTest::richCharactersKeepTheirFontAndColour()
 void TextDrawingTest::unicodeNameIsDrawn()
 {
     const QString name = QStringLiteral("Дмитрий Ωμέγα");
-    const QImage image = drawn(box(name, Alignment::Left, {300, 60}), {{0, 0}, 1, 1, {}},
-                               QSize(320, 80));
+    const QImage image =
+        drawn(box(name, Alignment::Left, {300, 60}), {{0, 0}, 1, 1, {}}, QSize(320, 80));
     QVERIFY(!inkBounds(image).isEmpty());
     // Drawn as its own letters, not as the boxes of a missing glyph.
     const QImage other = drawn(box(QStringLiteral("Dmitriy Omega"), Alignment::Left, {300, 60}),

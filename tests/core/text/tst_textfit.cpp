@@ -90,13 +90,18 @@ void TextFitTest::shrinkToFit_data()
     const QString sentence = QStringLiteral("The quick brown fox jumps over the lazy dog");
     QTest::newRow("single-line by width") << sentence << 30.0 << QSize(200, 200) << false << false;
     QTest::newRow("single-line fractional") << sentence << 27.5 << QSize(180, 40) << false << false;
-    QTest::newRow("single-line fits, never raised") << "Hi" << 10.0 << QSize(300, 60) << false << false;
-    QTest::newRow("single-line floor 4") << sentence.repeated(20) << 20.0 << QSize(100, 30) << false << true;
-    QTest::newRow("multi-line by height") << sentence.repeated(3) << 40.0 << QSize(300, 150) << true << false;
-    QTest::newRow("multi-line hard breaks") << "a\nb\nc\nd\ne\nf" << 30.0 << QSize(300, 100) << true << false;
-    QTest::newRow("multi-line floor 4") << sentence.repeated(200) << 20.0 << QSize(100, 50) << true << true;
-    QTest::newRow("unicode name") << QStringLiteral("Дмитрий Ωμέγα Zoë 🎈 ").repeated(4)
-                                  << 36.0 << QSize(250, 120) << true << false;
+    QTest::newRow("single-line fits, never raised")
+        << "Hi" << 10.0 << QSize(300, 60) << false << false;
+    QTest::newRow("single-line floor 4")
+        << sentence.repeated(20) << 20.0 << QSize(100, 30) << false << true;
+    QTest::newRow("multi-line by height")
+        << sentence.repeated(3) << 40.0 << QSize(300, 150) << true << false;
+    QTest::newRow("multi-line hard breaks")
+        << "a\nb\nc\nd\ne\nf" << 30.0 << QSize(300, 100) << true << false;
+    QTest::newRow("multi-line floor 4")
+        << sentence.repeated(200) << 20.0 << QSize(100, 50) << true << true;
+    QTest::newRow("unicode name") << QStringLiteral("Дмитрий Ωμέγα Zoë 🎈 ").repeated(4) << 36.0
+                                  << QSize(250, 120) << true << false;
 }
 
 void TextFitTest::shrinkToFit()
@@ -130,8 +135,8 @@ void TextFitTest::shrinkToFit()
 void TextFitTest::lineCountSumsWrappedLines()
 {
     TextMeasure measure;
-    const TextBoxModel model = plainBox(QStringLiteral("one two three four five six seven eight\nnine"),
-                                        20, QSize(120, 400), true);
+    const TextBoxModel model = plainBox(
+        QStringLiteral("one two three four five six seven eight\nnine"), 20, QSize(120, 400), true);
     measure.load(formatOf(model), model.text);
     QCOMPARE(measure.document().blockCount(), 2);
     QVERIFY(measure.lineCount() >= 4);
@@ -173,11 +178,11 @@ void TextFitTest::richFit_data()
     QTest::newRow("fits already") << "Hello" << 12.0 << QSizeF(300, 100) << true << 0 << true;
     QTest::newRow("shrinks until it fits") << QString("Words that wrap ").repeated(6) << 30.0
                                            << QSizeF(300, 120) << true << -1 << true;
-    QTest::newRow("20-pass limit") << QString("x").repeated(1500) << 72.0 << QSizeF(100, 40)
-                                   << true << 20 << false;
+    QTest::newRow("20-pass limit")
+        << QString("x").repeated(1500) << 72.0 << QSizeF(100, 40) << true << 20 << false;
     QTest::newRow("one character untouched") << "W" << 72.0 << QSizeF(20, 20) << true << 0 << false;
-    QTest::newRow("nothing accepted yet") << QString("a b ").repeated(40) << 40.0
-                                          << QSizeF(100, 50) << false << 0 << false;
+    QTest::newRow("nothing accepted yet")
+        << QString("a b ").repeated(40) << 40.0 << QSizeF(100, 50) << false << 0 << false;
 }
 
 void TextFitTest::richFit()
@@ -221,8 +226,9 @@ void TextFitTest::pixelSizedTextShrinksFromItsOwnSize()
     all.setCharFormat(pixels);
     QVERIFY(shrinkRichTextByOne(document));
     QCOMPARE(sizesOf(document), QList<double>{29.0});
-    QCOMPARE(document.begin().begin().fragment().charFormat().hasProperty(QTextFormat::FontPixelSize),
-             false);
+    QCOMPARE(
+        document.begin().begin().fragment().charFormat().hasProperty(QTextFormat::FontPixelSize),
+        false);
 }
 
 void TextFitTest::pictureIsUndone()
@@ -248,7 +254,8 @@ void TextFitTest::pictureIsUndone()
     QCOMPARE(outcome.action, RichFitOutcome::Action::Restored);
     QCOMPARE(document.toPlainText(), QStringLiteral("Дмитрий"));
     QCOMPARE(outcome.cursorPosition, 7);
-    QCOMPARE(document.begin().blockFormat().alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
+    QCOMPARE(document.begin().blockFormat().alignment() & Qt::AlignHorizontal_Mask,
+             Qt::AlignHCenter);
     QCOMPARE(sizesOf(document), QList<double>{18.0});
 }
 
@@ -285,13 +292,17 @@ void TextFitTest::richSizeButtons_data()
     QTest::addColumn<double>("boxHeight");
 
     QTest::newRow("bigger 71") << 71.0 << true << true << 72.0 << SizeChange::Changed << 200.0;
-    QTest::newRow("bigger 72 stays") << 72.0 << true << true << 72.0 << SizeChange::Unchanged << 200.0;
+    QTest::newRow("bigger 72 stays")
+        << 72.0 << true << true << 72.0 << SizeChange::Unchanged << 200.0;
     QTest::newRow("bigger 20") << 20.0 << true << true << 22.0 << SizeChange::Changed << 200.0;
     QTest::newRow("smaller 9") << 9.0 << false << true << 8.0 << SizeChange::Changed << 200.0;
     QTest::newRow("smaller 12") << 12.0 << false << true << 10.0 << SizeChange::Changed << 200.0;
-    QTest::newRow("smaller below 8 never raised") << 6.0 << false << true << 6.0 << SizeChange::Unchanged << 200.0;
-    QTest::newRow("no selection") << 20.0 << true << false << 20.0 << SizeChange::Unchanged << 200.0;
-    QTest::newRow("bigger would overflow") << 44.0 << true << true << 44.0 << SizeChange::Refused << 60.0;
+    QTest::newRow("smaller below 8 never raised")
+        << 6.0 << false << true << 6.0 << SizeChange::Unchanged << 200.0;
+    QTest::newRow("no selection") << 20.0 << true << false << 20.0 << SizeChange::Unchanged
+                                  << 200.0;
+    QTest::newRow("bigger would overflow")
+        << 44.0 << true << true << 44.0 << SizeChange::Refused << 60.0;
 }
 
 void TextFitTest::richSizeButtons()
@@ -303,7 +314,7 @@ void TextFitTest::richSizeButtons()
     QFETCH(SizeChange, change);
     QFETCH(double, boxHeight);
 
-    const QSizeF box(400, boxHeight);   // at 60 one line of 44 points fits, 46 does not
+    const QSizeF box(400, boxHeight); // at 60 one line of 44 points fits, 46 does not
     QTextDocument document;
     fillRich(document, QStringLiteral("Ab"), size, box);
     QTextCursor selection(&document);
@@ -366,7 +377,7 @@ void TextFitTest::fontDialogSizes()
     QCOMPARE(single.style.fontSize, 12.0);
     QVERIFY(applyFontChoice(single, {QStringLiteral("DejaVu Sans"), 18, 0xFF}, measure));
     QCOMPARE(single.style.fontName, QStringLiteral("DejaVu Sans"));
-    QVERIFY(single.style.fontSize < 18);   // shrunk to fit the box's width
+    QVERIFY(single.style.fontSize < 18); // shrunk to fit the box's width
 
     QVERIFY(FSisAllowed(10, 2.0, model.style, 40));
     QVERIFY(!FSisAllowed(20, 2.0, model.style, 40));
