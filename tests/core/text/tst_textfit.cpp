@@ -68,6 +68,7 @@ private slots:
     void editsKeepTheMeasureExact();
     void richFit_data();
     void richFit();
+    void changesMadeByFittingDoNotFitAgain();
     void pixelSizedTextShrinksFromItsOwnSize();
     void pictureIsUndone();
     void pictureWithoutAcceptedContentKeepsText();
@@ -211,6 +212,28 @@ void TextFitTest::richFit()
     QCOMPARE(outcome.cursorPosition, std::min(3, int(text.size())));
     QVERIFY(!fitter.isFitting());
     QVERIFY(!memory.isEmpty());
+}
+
+void TextFitTest::changesMadeByFittingDoNotFitAgain()
+{
+    // The on-screen box runs the fit on every change, including the fit's own changes.
+    const QSizeF box(200, 60);
+    QTextDocument document;
+    fillRich(document, QStringLiteral("Shrink me please, I am long"), 30, box);
+    RichTextMemory memory;
+    memory.accept(document);
+    RichTextFitter fitter;
+    int nested = 0;
+    connect(&document, &QTextDocument::contentsChanged, this, [&] {
+        if (fitter.fit(document, box, memory, 0).action == RichFitOutcome::Action::Skipped)
+            ++nested;
+    });
+    QTextCursor cursor(&document);
+    cursor.movePosition(QTextCursor::End);
+    cursor.insertText(QStringLiteral("!"));
+    QVERIFY(nested > 0);
+    QVERIFY(!richTextOverflows(document, box));
+    QVERIFY(!fitter.isFitting());
 }
 
 void TextFitTest::pixelSizedTextShrinksFromItsOwnSize()
