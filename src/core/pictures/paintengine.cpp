@@ -10,6 +10,22 @@
 
 namespace quillora {
 
+namespace {
+
+// Pointer positions come from the window, but a stray value far off the picture must not
+// overflow the grid or shape arithmetic.
+constexpr int kMaxReach = 1 << 16;
+
+PointerInput bounded(const PointerInput &input)
+{
+    PointerInput result = input;
+    result.pos = QPoint(std::clamp(input.pos.x(), -kMaxReach, kMaxReach),
+                        std::clamp(input.pos.y(), -kMaxReach, kMaxReach));
+    return result;
+}
+
+} // namespace
+
 PaintEngine::PaintEngine(const PaintState &state, RandomSource &random)
     : m_state(state), m_random(random)
 {
@@ -63,8 +79,8 @@ QRect PaintEngine::press(const PaintTarget &target, const PointerInput &input)
     if (!begin(target))
         return {};
     m_stroke.image = target.image;
-    m_stroke.last = input.pos;
-    return m_strokeTool->press(m_stroke, input);
+    m_stroke.last = bounded(input).pos;
+    return m_strokeTool->press(m_stroke, bounded(input));
 }
 
 QRect PaintEngine::move(const PaintTarget &target, const PointerInput &input)
@@ -72,7 +88,7 @@ QRect PaintEngine::move(const PaintTarget &target, const PointerInput &input)
     if (!m_strokeTool || !target.image || target.key != m_stroke.pictureKey)
         return {};
     m_stroke.image = target.image;
-    return m_strokeTool->move(m_stroke, input);
+    return m_strokeTool->move(m_stroke, bounded(input));
 }
 
 QRect PaintEngine::release(const PaintTarget &target, const PointerInput &input)
@@ -82,7 +98,7 @@ QRect PaintEngine::release(const PaintTarget &target, const PointerInput &input)
     m_stroke.image = target.image;
     PaintTool *tool = m_strokeTool;
     m_strokeTool = nullptr;
-    return tool->release(m_stroke, input);
+    return tool->release(m_stroke, bounded(input));
 }
 
 void PaintEngine::cancelStroke()

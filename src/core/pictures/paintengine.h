@@ -25,6 +25,8 @@ struct PaintTarget {
 class PaintEngine {
 public:
     static constexpr int kGridSize = 8;
+    // Interval of the window's Timer1 while an animated tool is current.
+    static constexpr int kTickIntervalMs = 40;
 
     PaintEngine(const PaintState &state, RandomSource &random);
     ~PaintEngine();

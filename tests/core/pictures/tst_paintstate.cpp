@@ -144,19 +144,6 @@ private slots:
         QCOMPARE(state.paintColour, rgb(0x0000FF));
     }
 
-    void penSizerTakesOnlyItsSizes()
-    {
-        PaintState state;
-        for (int size : kPenSizes) {
-            QVERIFY(choosePenSize(state, size));
-            QCOMPARE(int(state.toolSize), size);
-        }
-        QVERIFY(!choosePenSize(state, 20));
-        QCOMPARE(int(state.toolSize), 32);
-        QCOMPARE(penSizeIndex(12), 2);
-        QCOMPARE(penSizeIndex(5), -1);
-    }
-
     void feltPenColours_data()
     {
         QTest::addColumn<int>("strip");
@@ -183,14 +170,6 @@ private slots:
         QCOMPARE(fromQColor(image.pixelColor(0, kFeltBandHeightPx * (pen % bands))), colour);
     }
 
-    void stripSizes()
-    {
-        QCOMPARE(feltStripColours(0).size(), size_t(25));
-        QCOMPARE(feltStripColours(1).size(), size_t(20));
-        QCOMPARE(feltStripColours(2).size(), size_t(25));
-        QCOMPARE(feltStripColours(3).size(), size_t(16));
-    }
-
     void pressingPensMovesTheOpenLid()
     {
         PaintState state;
@@ -208,29 +187,6 @@ private slots:
         QVERIFY(!pressFeltPen(state, pens, 24, false));
         QCOMPARE(pens.currentPen(), 5);
         QCOMPARE(state.paintColour, rgb(0x00FFFF));
-    }
-
-    void feltPenLayout_data()
-    {
-        QTest::addColumn<int>("penSize");
-        QTest::addColumn<int>("height");
-        QTest::addColumn<int>("endLineY");
-        QTest::addColumn<int>("endLineWidth");
-        QTest::newRow("small") << 16 << 16 << 15 << 1;
-        QTest::newRow("big") << 32 << 32 << 31 << 2;
-    }
-    void feltPenLayout()
-    {
-        QFETCH(int, penSize);
-        QFETCH(int, height);
-        QFETCH(int, endLineY);
-        QFETCH(int, endLineWidth);
-        FeltPenColumn pens;
-        pens.setPenSize(penSize);
-        QCOMPARE(pens.penHeight(), height);
-        QCOMPARE(pens.penTop(3), 3 * height);
-        QCOMPARE(pens.endLineY(), endLineY);
-        QCOMPARE(pens.endLineWidth(), endLineWidth);
     }
 
     void feltColumnHeight_data()

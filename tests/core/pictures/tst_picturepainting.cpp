@@ -158,20 +158,6 @@ private slots:
         QCOMPARE(page.changeCount, 0);
     }
 
-    void everyPaintingPressCounts()
-    {
-        PageModel page = pageWithPictures(1);
-        PaintState state;
-        RandomSource random;
-        PicturePainting painting(state, random);
-        for (int i = 0; i < 4; ++i) {
-            painting.press(page, 0, at({i * 5, 5}));
-            painting.release(page, 0, at({i * 5, 5}));
-        }
-        QCOMPARE(page.changeCount, 4);
-        QVERIFY(page.hasUnsavedChanges());
-    }
-
     void movesElsewhereDoNotPaint()
     {
         PageModel page = pageWithPictures(2);
@@ -229,25 +215,6 @@ private slots:
         painting.tick(page);
         QVERIFY(!painting.engine().animating());
         QCOMPARE(redOf(page, 1), 0);
-    }
-
-    void shapeBandBetweenPressAndRelease()
-    {
-        PageModel page = pageWithPictures(1);
-        PaintState state;
-        selectTool(state, ToolEllipse);
-        RandomSource random;
-        PicturePainting painting(state, random);
-        painting.press(page, 0, at({3, 3}));
-        painting.move(page, 0, at({22, 13}));
-        const auto band = painting.rubberBand();
-        QVERIFY(band.has_value());
-        QCOMPARE(band->shape, RubberBandShape::Oval);
-        QCOMPARE(band->box, QRect(0, 0, 24, 16));
-        QCOMPARE(redOf(page, 0), 0);
-        QVERIFY(!painting.release(page, 0, at({22, 13})).isEmpty());
-        QVERIFY(!painting.rubberBand().has_value());
-        QVERIFY(redOf(page, 0) > 0);
     }
 
     void picturesInOtherFormatsArePainted()
