@@ -1,3 +1,4 @@
+#include "core/pictures/floodfill.h"
 #include "core/pictures/paintengine.h"
 #include "core/pictures/particletools.h"
 #include "core/pictures/stamptools.h"
@@ -391,6 +392,51 @@ private slots:
         Easel easel(ToolFloodFill, 4, 50, 30);
         QCOMPARE(easel.press({49, 29}), QRect(0, 0, 50, 30));
         QCOMPARE(countPixels(easel.picture, kRed), 50 * 30);
+    }
+
+    void floodFillMatchesAPlainSearch_data()
+    {
+        QTest::addColumn<int>("colours");
+        QTest::addColumn<quint32>("seed");
+        QTest::newRow("two colours, maze-like") << 2 << 1u;
+        QTest::newRow("two colours, other maze") << 2 << 9u;
+        QTest::newRow("three colours, islands") << 3 << 4u;
+    }
+    void floodFillMatchesAPlainSearch()
+    {
+        QFETCH(int, colours);
+        QFETCH(quint32, seed);
+        RandomSource random(seed);
+        QImage image = blankPicture(57, 43);
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                // Just above the percolation threshold: large, ragged areas.
+                const bool open = random.nextUnit() < 0.66;
+                image.setPixel(x, y, qRgb(open ? 0 : 100 * (1 + random.bounded(colours - 1)), 0, 0));
+            }
+        }
+        image.setPixel(28, 21, qRgb(0, 0, 0));
+        const QPoint start(28, 21);
+        const QRgb target = image.pixel(start);
+
+        QImage expected = image;
+        std::vector<QPoint> todo{start};
+        expected.setPixel(start, qRgb(0, 0, 255));
+        while (!todo.empty()) {
+            const QPoint p = todo.back();
+            todo.pop_back();
+            for (const QPoint d : {QPoint(1, 0), QPoint(-1, 0), QPoint(0, 1), QPoint(0, -1)}) {
+                const QPoint q = p + d;
+                if (expected.rect().contains(q) && expected.pixel(q) == target) {
+                    expected.setPixel(q, qRgb(0, 0, 255));
+                    todo.push_back(q);
+                }
+            }
+        }
+        const QRect dirty = floodFill(image, start, qRgb(0, 0, 255));
+        QVERIFY(countPixels(expected, qRgb(0, 0, 255)) > 200);
+        QCOMPARE(image, expected);
+        QCOMPARE(dirty, boundsOf(expected, qRgb(0, 0, 255)));
     }
 
     void starburstRays()
