@@ -5,7 +5,6 @@
 namespace quillora {
 
 namespace {
-constexpr int kLowResScreenHeight = 601;
 constexpr int kMaxFeltPensHeight = 768;
 constexpr int kFeltScreenMargin = 44 + 64;
 } // namespace

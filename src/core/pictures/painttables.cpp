@@ -98,6 +98,12 @@ const std::array<ToolInfo, kToolCount> &toolTable()
     return table;
 }
 
+int paintToolsPanelHeight(int screenHeightPx)
+{
+    return screenHeightPx < kLowResScreenHeight ? kPaintToolsPanelLowResHeightPx
+                                                : kPaintToolsPanelHeightPx;
+}
+
 bool isValidTool(int tool)
 {
     return tool >= 0 && tool < kToolCount;

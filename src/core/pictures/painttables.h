@@ -60,6 +60,13 @@ bool toolUsesTimer(int tool);
 
 constexpr int kToolButtonSizePx = 48;
 
+// The paint tools panel, in pixels; screens lower than kLowResScreenHeight get the tighter one.
+constexpr int kLowResScreenHeight = 601;
+constexpr int kPaintToolsPanelWidthPx = 106;
+constexpr int kPaintToolsPanelHeightPx = 620;
+constexpr int kPaintToolsPanelLowResHeightPx = 501;
+int paintToolsPanelHeight(int screenHeightPx);
+
 // --- colour palette (colPal) ---
 constexpr int kPaletteColourCount = 40;
 constexpr int kPaletteLabelTwips = 360;

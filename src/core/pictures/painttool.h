@@ -43,6 +43,7 @@ struct RubberBand {
     QLine line;     // Line: from the snapped press point to the free end
     ColourRef colour = 0;
     int penWidth = 1;
+    bool filled = false;   // the shape lands filled with the colour
 };
 
 // The pen and the running position of one gesture on one picture.

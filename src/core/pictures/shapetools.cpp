@@ -80,6 +80,7 @@ std::optional<RubberBand> ShapeTool::rubberBand() const
     band.shape = bandShape();
     band.colour = m_colour;
     band.penWidth = m_penWidth;
+    band.filled = filled();
     if (band.shape == RubberBandShape::Line)
         band.line = QLine(m_start, m_end);
     else

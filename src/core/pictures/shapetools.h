@@ -16,6 +16,7 @@ public:
 
 protected:
     virtual RubberBandShape bandShape() const = 0;
+    virtual bool filled() const { return false; }
     // The free end for a pointer position, with the tool's Shift constraint applied.
     virtual QPoint constrainedEnd(QPoint start, QPoint snappedEnd) const = 0;
     virtual QRect draw(Stroke &stroke, QPoint start, QPoint end) const = 0;
@@ -52,6 +53,7 @@ protected:
 // Tool 3: the rectangle filled with the pen colour.
 class FilledRectangleTool : public RectangleTool {
 protected:
+    bool filled() const override { return true; }
     QRect draw(Stroke &stroke, QPoint start, QPoint end) const override;
 };
 
@@ -65,6 +67,7 @@ protected:
 // Tool 5.
 class FilledEllipseTool : public EllipseTool {
 protected:
+    bool filled() const override { return true; }
     QRect draw(Stroke &stroke, QPoint start, QPoint end) const override;
 };
 

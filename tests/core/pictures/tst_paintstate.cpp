@@ -203,6 +203,7 @@ private slots:
         QFETCH(int, screenHeight);
         QFETCH(int, height);
         QCOMPARE(feltPensHeight(screenHeight), height);
+        QCOMPARE(paintToolsPanelHeight(screenHeight), screenHeight < 601 ? 501 : 620);
     }
 
     void switchingPalettes()

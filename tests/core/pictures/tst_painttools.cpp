@@ -144,6 +144,7 @@ private slots:
         QCOMPARE(band->shape, RubberBandShape::Rectangle);
         QCOMPARE(band->box, QRect(16, 16, 24, 16));
         QCOMPARE(band->colour, kPureRed);
+        QVERIFY(band->filled);
         easel.release({40, 32});
         QVERIFY(!easel.engine.rubberBand().has_value());
         // A pen of width 2 is centred on the box's edges.
