@@ -30,7 +30,8 @@ QRect FreehandTool::rotatedDots(Stroke &stroke, QPoint at)
     const QPointF pen = raster::penCentre(at, stroke.penWidth);
     const double start = paintmath::angle(pen.x() - centre.x(), centre.y() - pen.y());
     const double distance = std::hypot(pen.x() - centre.x(), pen.y() - centre.y());
-    const int copies = stroke.symmetry.rotations > 0 ? stroke.symmetry.rotations : kDefaultRotations;
+    const int copies =
+        stroke.symmetry.rotations > 0 ? stroke.symmetry.rotations : kDefaultRotations;
     QRect dirty;
     for (int i = 0; i <= copies; ++i) {
         const double a = start + i * 2 * std::numbers::pi / copies;

@@ -58,8 +58,8 @@ const SplatTool &PaintEngine::splat() const
 bool PaintEngine::begin(const PaintTarget &target)
 {
     m_strokeTool = nullptr;
-    if (!isValidTool(m_state.tool) || !m_tools[m_state.tool] || !target.image
-        || target.image->isNull())
+    if (!isValidTool(m_state.tool) || !m_tools[m_state.tool] || !target.image ||
+        target.image->isNull())
         return false;
     raster::makePaintable(*target.image);
     m_strokeTool = m_tools[m_state.tool].get();

@@ -13,11 +13,11 @@ constexpr ColourRef kPureRed = 255;
 
 struct PaintState {
     qint16 tool = ToolMarker;
-    qint16 toolSize = kInitialPenSize;      // pixels; the pen width of most tools
+    qint16 toolSize = kInitialPenSize; // pixels; the pen width of most tools
     ColourRef paintColour = kPureRed;
-    bool paintToolsShown = false;           // false while the felt pens show
-    bool feltRightClick = false;            // the last pen or lid was pressed with the right button
-    RubberBandShape box = RubberBandShape::None;  // the shape the window's Box takes
+    bool paintToolsShown = false; // false while the felt pens show
+    bool feltRightClick = false;  // the last pen or lid was pressed with the right button
+    RubberBandShape box = RubberBandShape::None; // the shape the window's Box takes
 };
 
 // What a window applies after a tool was chosen: the pictures' cursor, Timer1 and the sizer ring.

@@ -47,10 +47,9 @@ constexpr ColourRef kStrip2[] = {
     rgb(0x008000), rgb(0x0000FF), rgb(0xC0C0C0), rgb(0xFFFFFF), rgb(0x000000),
 };
 constexpr ColourRef kStrip3[] = {
-    rgb(0xFF0000), rgb(0xFFFF00), rgb(0xFF8000), rgb(0x00FF00), rgb(0x008000),
-    rgb(0x00FFFF), rgb(0x0000FF), rgb(0xFFC4D4), rgb(0x804000), rgb(0xC0C0C0),
-    rgb(0xFFFFFF), rgb(0x000000), rgb(0x800080), rgb(0x000080), rgb(0xFF8040),
-    rgb(0x808000),
+    rgb(0xFF0000), rgb(0xFFFF00), rgb(0xFF8000), rgb(0x00FF00), rgb(0x008000), rgb(0x00FFFF),
+    rgb(0x0000FF), rgb(0xFFC4D4), rgb(0x804000), rgb(0xC0C0C0), rgb(0xFFFFFF), rgb(0x000000),
+    rgb(0x800080), rgb(0x000080), rgb(0xFF8040), rgb(0x808000),
 };
 
 } // namespace
@@ -127,8 +126,8 @@ const std::array<PaletteEntry, kPaletteColourCount> &paletteColours()
             const int family = i / 4;
             const int inFamily = i % 4;
             const int left = kFamilyLeftTwips[family % 2] + (inFamily % 2) * kPaletteLabelTwips;
-            const int top = kFamilyTopTwips + (family / 2) * kFamilyRowStepTwips
-                            + (inFamily / 2) * kPaletteLabelTwips;
+            const int top = kFamilyTopTwips + (family / 2) * kFamilyRowStepTwips +
+                            (inFamily / 2) * kPaletteLabelTwips;
             entries[i] = {rgb(kPaletteHex[i]), QPoint(left, top), family};
         }
         return entries;
@@ -148,10 +147,14 @@ int penSizeIndex(int size)
 std::span<const ColourRef> feltStripColours(int strip)
 {
     switch (strip) {
-    case 1: return kStrip1;
-    case 2: return kStrip2;
-    case 3: return kStrip3;
-    default: return kStrip0;
+    case 1:
+        return kStrip1;
+    case 2:
+        return kStrip2;
+    case 3:
+        return kStrip3;
+    default:
+        return kStrip0;
     }
 }
 

@@ -39,13 +39,13 @@ enum class ToolColumn { None, Left, Right };
 
 struct ToolInfo {
     int tool = 0;
-    ToolColumn column = ToolColumn::None;  // None: the tool has no button
-    int row = 0;                           // 1..6 from the top; 0 without a button
-    QString buttonPicture;                 // what the 48 x 48 button image shows
-    int sizeOnSelection = 0;               // 0: choosing the tool keeps the size
+    ToolColumn column = ToolColumn::None; // None: the tool has no button
+    int row = 0;                          // 1..6 from the top; 0 without a button
+    QString buttonPicture;                // what the 48 x 48 button image shows
+    int sizeOnSelection = 0;              // 0: choosing the tool keeps the size
     RubberBandShape rubberBand = RubberBandShape::None;
-    bool animated = false;                 // runs the window's Timer1 while current
-    QString cursorPicture;                 // the picture of toolCursor(tool)
+    bool animated = false; // runs the window's Timer1 while current
+    QString cursorPicture; // the picture of toolCursor(tool)
 
     bool hasButton() const { return column != ToolColumn::None; }
     // Top-left of the button inside the paint tools panel, in twips.
@@ -73,8 +73,8 @@ constexpr int kPaletteLabelTwips = 360;
 
 struct PaletteEntry {
     ColourRef colour = 0;
-    QPoint posTwips;   // top-left of the label inside the paint tools panel
-    int family = 0;    // 0..9, four colours each
+    QPoint posTwips; // top-left of the label inside the paint tools panel
+    int family = 0;  // 0..9, four colours each
 };
 
 const std::array<PaletteEntry, kPaletteColourCount> &paletteColours();

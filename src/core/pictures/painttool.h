@@ -29,21 +29,21 @@ struct PointerInput {
 // The painting symmetry of a picture box.
 struct Symmetry {
     static constexpr int None = 0;
-    static constexpr int Mirror = 1;     // about the vertical centre line
-    static constexpr int Rotation = 3;   // `rotations` copies around the centre
+    static constexpr int Mirror = 1;   // about the vertical centre line
+    static constexpr int Rotation = 3; // `rotations` copies around the centre
     int type = None;
-    int rotations = 0;                   // 0 means 12
+    int rotations = 0; // 0 means 12
 };
 
 // The shape the window draws over the picture while a shape or line is dragged (Box and the
 // rubber-band line). Never part of the picture itself.
 struct RubberBand {
     RubberBandShape shape = RubberBandShape::None;
-    QRect box;      // Rectangle and Oval: normalised, picture pixels
-    QLine line;     // Line: from the snapped press point to the free end
+    QRect box;  // Rectangle and Oval: normalised, picture pixels
+    QLine line; // Line: from the snapped press point to the free end
     ColourRef colour = 0;
     int penWidth = 1;
-    bool filled = false;   // the shape lands filled with the colour
+    bool filled = false; // the shape lands filled with the colour
 };
 
 // The pen and the running position of one gesture on one picture.
@@ -51,12 +51,12 @@ struct Stroke {
     QImage *image = nullptr;
     Symmetry symmetry;
     ColourRef colour = 0;
-    QRgb pixel = 0;          // colour as the picture stores it
+    QRgb pixel = 0; // colour as the picture stores it
     int toolSize = 16;
     int penWidth = 16;
     int gridSize = 8;
-    QPoint last;             // previous press or move: start of the next segment
-    int pictureKey = -1;     // which picture this is, for tools that keep state per picture
+    QPoint last;         // previous press or move: start of the next segment
+    int pictureKey = -1; // which picture this is, for tools that keep state per picture
     RandomSource *random = nullptr;
 };
 

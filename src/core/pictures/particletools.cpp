@@ -57,7 +57,7 @@ void ScribbleTool::spawn(const Stroke &stroke, QPoint at)
         }
     }
     if (slot == 0)
-        return;   // every particle is still fast: this one is not thrown
+        return; // every particle is still fast: this one is not thrown
 
     RandomSource &random = *stroke.random;
     Particle &p = m_particles[slot];
@@ -68,8 +68,8 @@ void ScribbleTool::spawn(const Stroke &stroke, QPoint at)
     p.speed = float(stroke.toolSize / 36.0 + 1.5 + random.nextUnit());
     p.age = kAge;
     const double sideways = (random.nextUnit() * 0.2 + 0.4) * kPi;
-    p.direction = float(random.nextUnit() < 0.5 ? m_lastDirection + sideways
-                                                : m_lastDirection - sideways);
+    p.direction =
+        float(random.nextUnit() < 0.5 ? m_lastDirection + sideways : m_lastDirection - sideways);
 }
 
 QRect ScribbleTool::tick(QImage &image, int pictureKey, RandomSource &random)

@@ -25,10 +25,10 @@ public:
         float x = 0;
         float y = 0;
         float radius = 0;
-        float speed = 0;          // 0: the slot is free
+        float speed = 0; // 0: the slot is free
         ColourRef colour = 0;
-        qint16 age = 0;           // ticks left at most; a particle never outlives it
-        float direction = 0;      // radians, from +x towards +y
+        qint16 age = 0;      // ticks left at most; a particle never outlives it
+        float direction = 0; // radians, from +x towards +y
     };
     // Slot 0 is never used, so particles are numbered 1..200.
     static constexpr int kTableSize = 201;
@@ -63,7 +63,7 @@ public:
         float x = 0;
         float y = 0;
         float radius = 0;
-        float speed = 0;          // 0: the blob has ended
+        float speed = 0; // 0: the blob has ended
         ColourRef colour = 0;
         float direction = 0;
     };

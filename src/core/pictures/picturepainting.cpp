@@ -90,8 +90,8 @@ QRect PicturePainting::release(PageModel &page, int index, const PointerInput &i
 
 QRect PicturePainting::tick(PageModel &page)
 {
-    if (page.current.kind != kPictureKind || page.current.index < 0
-        || page.current.index >= page.pictureBoxes.size())
+    if (page.current.kind != kPictureKind || page.current.index < 0 ||
+        page.current.index >= page.pictureBoxes.size())
         return {};
     PictureBoxModel &picture = page.pictureBoxes[page.current.index];
     if (isImported(picture))

@@ -12,17 +12,17 @@ namespace quillora {
 constexpr int kMyLayoutDocumentType = 17;
 
 enum class PressOutcome {
-    Painted,              // the current tool took the press; the change count rose
-    Selected,             // the press only made the picture current; this gesture paints nothing
-    SelectedForHandling,  // "My layout": select the picture as an object to move and resize
-    ContextMenu,          // right button while the paint tools show: open the menu at the pointer
-    NothingPainted,       // an imported picture, a tool that paints nothing, or no such picture
+    Painted,             // the current tool took the press; the change count rose
+    Selected,            // the press only made the picture current; this gesture paints nothing
+    SelectedForHandling, // "My layout": select the picture as an object to move and resize
+    ContextMenu,         // right button while the paint tools show: open the menu at the pointer
+    NothingPainted,      // an imported picture, a tool that paints nothing, or no such picture
 };
 
 struct PressResult {
     PressOutcome outcome = PressOutcome::NothingPainted;
-    bool becameCurrent = false;   // the window restarts the undo history for this picture
-    QRect dirty;                  // picture pixels to repaint
+    bool becameCurrent = false; // the window restarts the undo history for this picture
+    QRect dirty;                // picture pixels to repaint
 };
 
 class PicturePainting {
@@ -50,7 +50,7 @@ private:
 
     PaintState &m_state;
     PaintEngine m_engine;
-    int m_gesturePicture = -1;   // the picture whose press painted, until its release
+    int m_gesturePicture = -1; // the picture whose press painted, until its release
 };
 
 } // namespace quillora

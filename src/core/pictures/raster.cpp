@@ -58,7 +58,9 @@ QRect paintRows(QImage &image, double top, double bottom, SpanAt spanAt, Paint p
 
 auto solidPaint(QRgb pixel)
 {
-    return [pixel](QRgb *line, int first, int last) { std::fill(line + first, line + last + 1, pixel); };
+    return [pixel](QRgb *line, int first, int last) {
+        std::fill(line + first, line + last + 1, pixel);
+    };
 }
 
 Interval discSpan(QPointF centre, double radius, double y)
@@ -137,8 +139,8 @@ ColourRef fromPixel(QRgb pixel)
 bool isPaintable(const QImage &image)
 {
     const auto format = image.format();
-    return format == QImage::Format_RGB32 || format == QImage::Format_ARGB32
-           || format == QImage::Format_ARGB32_Premultiplied;
+    return format == QImage::Format_RGB32 || format == QImage::Format_ARGB32 ||
+           format == QImage::Format_ARGB32_Premultiplied;
 }
 
 void makePaintable(QImage &image)

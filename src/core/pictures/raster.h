@@ -30,8 +30,8 @@ QRect fillDisc(QImage &image, QPointF centre, double radius, QRgb pixel);
 QRect fillCapsule(QImage &image, QPointF a, QPointF b, double radius, QRgb pixel);
 QRect fillEllipse(QImage &image, QPointF centre, double radiusX, double radiusY, QRgb pixel);
 // The band of the given width centred on the ellipse's edge.
-QRect strokeEllipse(QImage &image, QPointF centre, double radiusX, double radiusY,
-                    double width, QRgb pixel);
+QRect strokeEllipse(QImage &image, QPointF centre, double radiusX, double radiusY, double width,
+                    QRgb pixel);
 // Moves each pixel of a disc towards target by step/255 of the way (at least one level per
 // channel), so repeated dabs build the colour up softly.
 QRect blendDisc(QImage &image, QPointF centre, double radius, QRgb target, int step);

@@ -104,14 +104,14 @@ QRect RectangleTool::draw(Stroke &stroke, QPoint start, QPoint end) const
         return raster::fillRect(image, pen.outer, stroke.pixel);
     const QRect &o = pen.outer;
     const QRect &i = pen.inner;
-    QRect dirty = raster::fillRect(image, QRect(o.topLeft(), QPoint(o.right(), i.top() - 1)),
-                                   stroke.pixel);
+    QRect dirty =
+        raster::fillRect(image, QRect(o.topLeft(), QPoint(o.right(), i.top() - 1)), stroke.pixel);
     dirty |= raster::fillRect(image, QRect(QPoint(o.left(), i.bottom() + 1), o.bottomRight()),
                               stroke.pixel);
-    dirty |= raster::fillRect(image, QRect(QPoint(o.left(), i.top()), QPoint(i.left() - 1, i.bottom())),
-                              stroke.pixel);
-    dirty |= raster::fillRect(image, QRect(QPoint(i.right() + 1, i.top()), QPoint(o.right(), i.bottom())),
-                              stroke.pixel);
+    dirty |= raster::fillRect(
+        image, QRect(QPoint(o.left(), i.top()), QPoint(i.left() - 1, i.bottom())), stroke.pixel);
+    dirty |= raster::fillRect(
+        image, QRect(QPoint(i.right() + 1, i.top()), QPoint(o.right(), i.bottom())), stroke.pixel);
     return dirty;
 }
 

@@ -54,8 +54,8 @@ std::vector<StarburstTool::Ray> StarburstTool::rays(QPoint at, int length, Colou
     for (int i = 0; i < kRays; ++i) {
         const double a = random.nextUnit() * 2 * std::numbers::pi;
         const ColourRef rayColour = paintmath::jitter(colour, random);
-        result.push_back({centre, centre + QPointF(length * std::cos(a), length * std::sin(a)),
-                          rayColour});
+        result.push_back(
+            {centre, centre + QPointF(length * std::cos(a), length * std::sin(a)), rayColour});
     }
     return result;
 }
@@ -64,8 +64,8 @@ QRect StarburstTool::stamp(Stroke &stroke, QPoint at)
 {
     QRect dirty;
     for (const Ray &ray : rays(at, stroke.toolSize, stroke.colour, *stroke.random)) {
-        dirty |= raster::fillCapsule(*stroke.image, ray.from, ray.to, 0.5,
-                                     raster::toPixel(ray.colour));
+        dirty |=
+            raster::fillCapsule(*stroke.image, ray.from, ray.to, 0.5, raster::toPixel(ray.colour));
     }
     return dirty;
 }

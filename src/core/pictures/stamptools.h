@@ -27,9 +27,9 @@ class CloudTool : public StampTool {
 public:
     static constexpr double kRadiusPerSize = 2.625;
     static constexpr int kDotsPerDab = 48;
-    static constexpr int kBlendStep = 8;        // of 255: the share of the way to the colour
+    static constexpr int kBlendStep = 8; // of 255: the share of the way to the colour
     static constexpr int kMaxLightening = 48;
-    static constexpr int kMinMove = 2;          // pixels the pointer must exceed for a new dab
+    static constexpr int kMinMove = 2; // pixels the pointer must exceed for a new dab
 
     QRect move(Stroke &stroke, const PointerInput &input) override;
 

@@ -55,7 +55,7 @@ private slots:
         QCOMPARE(int(state.box), box);
         QCOMPARE(chosen.cursorPicture, toolInfo(tool).cursorPicture);
         QVERIFY(!chosen.cursorPicture.isEmpty());
-        QCOMPARE(state.paintColour, rgb(0x00FF00));   // a new tool keeps the colour
+        QCOMPARE(state.paintColour, rgb(0x00FF00)); // a new tool keeps the colour
     }
 
     void unknownToolChangesNothing_data()
@@ -180,7 +180,7 @@ private slots:
         QVERIFY(!pens.lidClosed(5));
         QVERIFY(pens.lidClosed(0));
 
-        QVERIFY(pressFeltPen(state, pens, 5, false));   // the open pen stays open
+        QVERIFY(pressFeltPen(state, pens, 5, false)); // the open pen stays open
         QVERIFY(!pens.lidClosed(5));
         QVERIFY(!state.feltRightClick);
 

@@ -200,7 +200,7 @@ private slots:
         filled.drag({16, 8}, {48, 56});
         QCOMPARE(boundsOf(filled.picture, kRed), QRect(QPoint(15, 7), QPoint(48, 56)));
         QCOMPARE(filled.picture.pixel(32, 32), kRed);
-        QCOMPARE(filled.picture.pixel(15, 7), kWhite);   // the corners stay clear
+        QCOMPARE(filled.picture.pixel(15, 7), kWhite); // the corners stay clear
     }
 
     void snappingToTheGrid_data()
@@ -209,11 +209,12 @@ private slots:
         QTest::addColumn<QPoint>("to");
         QTest::addColumn<bool>("alt");
         QTest::addColumn<QRect>("box");
-        QTest::newRow("snapped") << QPoint(13, 14) << QPoint(37, 29) << false << QRect(16, 16, 24, 16);
-        QTest::newRow("half way rounds up") << QPoint(4, 12) << QPoint(20, 28) << false
-                                            << QRect(8, 16, 16, 16);
-        QTest::newRow("alt keeps the pointer") << QPoint(13, 14) << QPoint(37, 29) << true
-                                               << QRect(13, 14, 24, 15);
+        QTest::newRow("snapped") << QPoint(13, 14) << QPoint(37, 29) << false
+                                 << QRect(16, 16, 24, 16);
+        QTest::newRow("half way rounds up")
+            << QPoint(4, 12) << QPoint(20, 28) << false << QRect(8, 16, 16, 16);
+        QTest::newRow("alt keeps the pointer")
+            << QPoint(13, 14) << QPoint(37, 29) << true << QRect(13, 14, 24, 15);
     }
     void snappingToTheGrid()
     {
@@ -232,7 +233,8 @@ private slots:
         QTest::addColumn<QPoint>("from");
         QTest::addColumn<QPoint>("to");
         QTest::addColumn<QRect>("box");
-        QTest::newRow("wider than high") << QPoint(16, 16) << QPoint(48, 32) << QRect(16, 16, 32, 32);
+        QTest::newRow("wider than high")
+            << QPoint(16, 16) << QPoint(48, 32) << QRect(16, 16, 32, 32);
         QTest::newRow("up and left") << QPoint(32, 32) << QPoint(0, 8) << QRect(0, 0, 32, 32);
         QTest::newRow("taller than wide") << QPoint(8, 8) << QPoint(16, 48) << QRect(8, 8, 40, 40);
     }
@@ -329,7 +331,7 @@ private slots:
 
     void floodFillTakesExactlyTheRegion()
     {
-        Easel outline(ToolRectangle, 4);   // pen 2 outline between (16,16) and (40,32)
+        Easel outline(ToolRectangle, 4); // pen 2 outline between (16,16) and (40,32)
         outline.drag({16, 16}, {40, 32});
         outline.state.tool = ToolFloodFill;
         outline.state.paintColour = colourRef(0, 0, 255);
@@ -352,7 +354,7 @@ private slots:
     {
         QFETCH(int, size);
         Easel easel(ToolMarker, size, 80, 60);
-        easel.state.paintColour = 0;   // black
+        easel.state.paintColour = 0; // black
         easel.press({0, 55});
         easel.move({40, 3});
         easel.move({79, 50});
@@ -376,7 +378,7 @@ private slots:
                 }
             }
         }
-        QCOMPARE(easel.picture.pixel(0, 0), kWhite);   // the other side is untouched
+        QCOMPARE(easel.picture.pixel(0, 0), kWhite); // the other side is untouched
     }
 
     void floodFillOnItsOwnColourChangesNothing()
@@ -413,7 +415,8 @@ private slots:
             for (int x = 0; x < image.width(); ++x) {
                 // Just above the percolation threshold: large, ragged areas.
                 const bool open = random.nextUnit() < 0.66;
-                image.setPixel(x, y, qRgb(open ? 0 : 100 * (1 + random.bounded(colours - 1)), 0, 0));
+                image.setPixel(x, y,
+                               qRgb(open ? 0 : 100 * (1 + random.bounded(colours - 1)), 0, 0));
             }
         }
         image.setPixel(28, 21, qRgb(0, 0, 0));
@@ -540,11 +543,11 @@ private slots:
         easel.press({100, 100});
         easel.move(QPoint(100, 100) + step);
         const double travel = std::atan2(step.y(), step.x());
-        const auto &p = easel.engine.scribble().particles()[2];   // thrown by the move
+        const auto &p = easel.engine.scribble().particles()[2]; // thrown by the move
         QVERIFY(p.speed > 0);
         double turn = std::remainder(p.direction - travel, 2 * std::numbers::pi);
-        QVERIFY2(std::abs(turn) >= 0.4 * std::numbers::pi - 1e-6
-                     && std::abs(turn) <= 0.6 * std::numbers::pi + 1e-6,
+        QVERIFY2(std::abs(turn) >= 0.4 * std::numbers::pi - 1e-6 &&
+                     std::abs(turn) <= 0.6 * std::numbers::pi + 1e-6,
                  qPrintable(QString::number(turn)));
     }
 
@@ -571,7 +574,7 @@ private slots:
             QVERIFY(blob.radius >= 0 && blob.radius < 16);
             QCOMPARE(blob.colour, kPureRed);
         }
-        QCOMPARE(countPixels(easel.picture, kRed), 0);   // blobs land on ticks
+        QCOMPARE(countPixels(easel.picture, kRed), 0); // blobs land on ticks
         int ticks = 0;
         QRect dirty;
         while (easel.engine.animating() && ticks < 1000) {
@@ -615,8 +618,8 @@ private slots:
         QFETCH(int, tool);
         Easel easel(tool, 32, 20, 10);
         constexpr int far = std::numeric_limits<int>::max();
-        const QRect dirty = easel.drag({-30, -30}, {50, 40}) | easel.drag({19, 9}, {0, 0})
-                            | easel.drag({far, -far}, {-far, far});
+        const QRect dirty = easel.drag({-30, -30}, {50, 40}) | easel.drag({19, 9}, {0, 0}) |
+                            easel.drag({far, -far}, {-far, far});
         for (int i = 0; i < 200; ++i)
             easel.engine.tick(easel.target());
         QVERIFY(easel.picture.rect().contains(dirty) || dirty.isEmpty());

@@ -48,14 +48,16 @@ private slots:
         QTest::addColumn<QString>("tag");
         QTest::addColumn<PressOutcome>("outcome");
         QTest::addColumn<int>("changeCount");
-        QTest::newRow("one picture paints at once") << 1 << 0 << QString() << PressOutcome::Painted << 1;
-        QTest::newRow("several pictures: select only") << 3 << 0 << QString() << PressOutcome::Selected << 0;
-        QTest::newRow("my layout selects the object") << 1 << kMyLayoutDocumentType << QString()
-                                                     << PressOutcome::SelectedForHandling << 0;
-        QTest::newRow("imported picture") << 1 << 0 << QStringLiteral("filepic.png")
-                                          << PressOutcome::NothingPainted << 0;
-        QTest::newRow("tag merely containing file") << 1 << 0 << QStringLiteral("myfile")
-                                                    << PressOutcome::Painted << 1;
+        QTest::newRow("one picture paints at once")
+            << 1 << 0 << QString() << PressOutcome::Painted << 1;
+        QTest::newRow("several pictures: select only")
+            << 3 << 0 << QString() << PressOutcome::Selected << 0;
+        QTest::newRow("my layout selects the object")
+            << 1 << kMyLayoutDocumentType << QString() << PressOutcome::SelectedForHandling << 0;
+        QTest::newRow("imported picture")
+            << 1 << 0 << QStringLiteral("filepic.png") << PressOutcome::NothingPainted << 0;
+        QTest::newRow("tag merely containing file")
+            << 1 << 0 << QStringLiteral("myfile") << PressOutcome::Painted << 1;
     }
     void firstPressRules()
     {
@@ -211,7 +213,7 @@ private slots:
         QVERIFY(!painting.tick(page).isEmpty());
         QVERIFY(redOf(page, 0) > 0);
 
-        painting.press(page, 1, at({20, 15}));   // selects the other picture
+        painting.press(page, 1, at({20, 15})); // selects the other picture
         painting.tick(page);
         QVERIFY(!painting.engine().animating());
         QCOMPARE(redOf(page, 1), 0);
