@@ -586,27 +586,6 @@ private slots:
         QCOMPARE(dirty, boundsOf(easel.picture, kRed));
     }
 
-    void samePressesSameSeedSamePixels_data()
-    {
-        QTest::addColumn<int>("tool");
-        QTest::newRow("cloud") << int(ToolCloud);
-        QTest::newRow("starburst") << int(ToolStarburst);
-        QTest::newRow("splat") << int(ToolSplat);
-        QTest::newRow("scribble") << int(ToolScribble);
-    }
-    void samePressesSameSeedSamePixels()
-    {
-        QFETCH(int, tool);
-        auto paint = [tool] {
-            Easel easel(tool, 16, 120, 120);
-            easel.drag({50, 50}, {70, 60});
-            for (int i = 0; i < 30; ++i)
-                easel.engine.tick(easel.target());
-            return easel.picture;
-        };
-        QCOMPARE(paint(), paint());
-    }
-
     void strokesNearTheEdgeStayInside_data()
     {
         QTest::addColumn<int>("tool");

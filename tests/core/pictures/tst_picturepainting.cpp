@@ -106,17 +106,6 @@ private slots:
         QCOMPARE(page.changeCount, 1);
     }
 
-    void hiddenPicturesDoNotCount()
-    {
-        PageModel page = pageWithPictures(3);
-        page.pictureBoxes[1].visible = false;
-        page.pictureBoxes[2].visible = false;
-        PaintState state;
-        RandomSource random;
-        PicturePainting painting(state, random);
-        QCOMPARE(painting.press(page, 0, at({5, 5})).outcome, PressOutcome::Painted);
-    }
-
     void rightButton_data()
     {
         QTest::addColumn<bool>("toolsShown");
