@@ -1,0 +1,102 @@
+#include "core/pictures/picturepainting.h"
+
+#include <algorithm>
+
+namespace quillora {
+
+namespace {
+
+const QString kPictureKind = QStringLiteral("p");
+
+int visiblePictureCount(const PageModel &page)
+{
+    return int(std::count_if(page.pictureBoxes.cbegin(), page.pictureBoxes.cend(),
+                             [](const PictureBoxModel &box) { return box.visible; }));
+}
+
+bool paintsAnything(int tool)
+{
+    return isValidTool(tool) && tool != ToolNone && tool != ToolWriting;
+}
+
+} // namespace
+
+PicturePainting::PicturePainting(PaintState &state, RandomSource &random)
+    : m_state(state), m_engine(state, random)
+{
+}
+
+bool PicturePainting::isImported(const PictureBoxModel &picture)
+{
+    return picture.tag.startsWith(QLatin1String("file"));
+}
+
+PaintTarget PicturePainting::targetFor(PageModel &page, int index)
+{
+    PictureBoxModel &picture = page.pictureBoxes[index];
+    return {&picture.image, index, {picture.symmetryType, picture.rotations}};
+}
+
+PressResult PicturePainting::press(PageModel &page, int index, const PointerInput &input)
+{
+    PressResult result;
+    m_gesturePicture = -1;
+    m_engine.cancelStroke();
+    if (index < 0 || index >= page.pictureBoxes.size())
+        return result;
+
+    const CurrentObject thisPicture{kPictureKind, index};
+    result.becameCurrent = page.current != thisPicture;
+    page.current = thisPicture;
+    if (result.becameCurrent && page.documentType == kMyLayoutDocumentType) {
+        result.outcome = PressOutcome::SelectedForHandling;
+        return result;
+    }
+    if (result.becameCurrent && visiblePictureCount(page) > 1) {
+        result.outcome = PressOutcome::Selected;
+        return result;
+    }
+    PictureBoxModel &picture = page.pictureBoxes[index];
+    if (isImported(picture) || picture.image.isNull())
+        return result;
+    if (input.button == PointerButton::Right && m_state.paintToolsShown) {
+        result.outcome = PressOutcome::ContextMenu;
+        return result;
+    }
+    if (!paintsAnything(m_state.tool))
+        return result;
+
+    ++page.changeCount;
+    m_gesturePicture = index;
+    result.outcome = PressOutcome::Painted;
+    result.dirty = m_engine.press(targetFor(page, index), input);
+    return result;
+}
+
+QRect PicturePainting::move(PageModel &page, int index, const PointerInput &input)
+{
+    if (index != m_gesturePicture || index >= page.pictureBoxes.size())
+        return {};
+    return m_engine.move(targetFor(page, index), input);
+}
+
+QRect PicturePainting::release(PageModel &page, int index, const PointerInput &input)
+{
+    if (index != m_gesturePicture || index >= page.pictureBoxes.size())
+        return {};
+    m_gesturePicture = -1;
+    return m_engine.release(targetFor(page, index), input);
+}
+
+QRect PicturePainting::tick(PageModel &page)
+{
+    if (page.current.kind != kPictureKind || page.current.index < 0 ||
+        page.current.index >= page.pictureBoxes.size())
+        return {};
+    PictureBoxModel &picture = page.pictureBoxes[page.current.index];
+    if (isImported(picture))
+        return {};
+    return m_engine.tick(targetFor(page, page.current.index));
+}
+
+} // namespace quillora

@@ -1,0 +1,609 @@
+#include "core/pictures/floodfill.h"
+#include "core/pictures/paintengine.h"
+#include "core/pictures/particletools.h"
+#include "core/pictures/stamptools.h"
+#include "support/pixelcheck.h"
+
+#include <QTest>
+
+#include <cmath>
+#include <limits>
+#include <numbers>
+
+using namespace quillora;
+using namespace quillora::test;
+
+namespace {
+
+const QRgb kWhite = qRgb(255, 255, 255);
+const QRgb kRed = qRgb(255, 0, 0);
+const QRgb kBlack = qRgb(0, 0, 0);
+
+// One engine with its own painting state, random source and picture.
+struct Easel {
+    PaintState state;
+    RandomSource random{7};
+    PaintEngine engine{state, random};
+    QImage picture;
+    Symmetry symmetry;
+
+    Easel(int tool, int size, int width = 64, int height = 64)
+        : picture(blankPicture(width, height))
+    {
+        state.tool = qint16(tool);
+        state.toolSize = qint16(size);
+        state.paintColour = kPureRed;
+    }
+    PaintTarget target() { return {&picture, 0, symmetry}; }
+    static PointerInput at(QPoint p, bool shift = false, bool alt = false)
+    {
+        return {p, PointerButton::Left, shift, alt};
+    }
+    QRect press(QPoint p, bool shift = false, bool alt = false)
+    {
+        return engine.press(target(), at(p, shift, alt));
+    }
+    QRect move(QPoint p, bool shift = false, bool alt = false)
+    {
+        return engine.move(target(), at(p, shift, alt));
+    }
+    QRect release(QPoint p, bool shift = false, bool alt = false)
+    {
+        return engine.release(target(), at(p, shift, alt));
+    }
+    QRect drag(QPoint from, QPoint to, bool shift = false, bool alt = false)
+    {
+        QRect dirty = press(from, shift, alt);
+        dirty |= move(to, shift, alt);
+        return dirty | release(to, shift, alt);
+    }
+};
+
+// Every pixel that differs from white lies in `rect`.
+bool onlyInside(const QImage &image, const QRect &rect)
+{
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixel(x, y) != kWhite && !rect.contains(x, y))
+                return false;
+    return true;
+}
+
+} // namespace
+
+class TestPaintTools : public QObject {
+    Q_OBJECT
+private slots:
+    void dotCoversThePenWidth_data()
+    {
+        QTest::addColumn<int>("tool");
+        QTest::addColumn<int>("size");
+        QTest::addColumn<int>("across");
+        QTest::addColumn<int>("pixels");
+        QTest::newRow("marker 1") << 0 << 1 << 1 << 1;
+        QTest::newRow("marker 4") << 0 << 4 << 4 << 12;
+        QTest::newRow("marker 5") << 0 << 5 << 5 << 21;
+        QTest::newRow("pencil 8 is 4 wide") << 1 << 8 << 4 << 12;
+        QTest::newRow("marker 16") << 0 << 16 << 16 << 208;
+    }
+    void dotCoversThePenWidth()
+    {
+        QFETCH(int, tool);
+        QFETCH(int, size);
+        QFETCH(int, across);
+        QFETCH(int, pixels);
+        Easel easel(tool, size);
+        const QRect dirty = easel.press({30, 30});
+        QCOMPARE(countPixels(easel.picture, kRed), pixels);
+        const QRect bounds = boundsOf(easel.picture, kRed);
+        QCOMPARE(bounds.width(), across);
+        QCOMPARE(bounds.height(), across);
+        QVERIFY(bounds.contains(30, 30));
+        QCOMPARE(dirty, bounds);
+    }
+
+    void lineIsAsWideAsThePen_data()
+    {
+        QTest::addColumn<int>("tool");
+        QTest::addColumn<int>("size");
+        QTest::addColumn<int>("width");
+        QTest::newRow("marker 16") << 0 << 16 << 16;
+        QTest::newRow("marker 32") << 0 << 32 << 32;
+        QTest::newRow("pencil 4") << 1 << 4 << 2;
+        QTest::newRow("pencil 24") << 1 << 24 << 12;
+    }
+    void lineIsAsWideAsThePen()
+    {
+        QFETCH(int, tool);
+        QFETCH(int, size);
+        QFETCH(int, width);
+        Easel easel(tool, size, 128, 64);
+        easel.drag({20, 30}, {100, 30});
+        int column = 0;
+        for (int y = 0; y < 64; ++y)
+            column += easel.picture.pixel(60, y) == kRed ? 1 : 0;
+        QCOMPARE(column, width);
+        QCOMPARE(boundsOf(easel.picture, kRed).width(), 80 + width);
+    }
+
+    void shiftLiftsTheFreehandPen()
+    {
+        Easel easel(ToolMarker, 16);
+        easel.drag({10, 10}, {40, 40}, true);
+        QCOMPARE(countPixels(easel.picture, kRed), 0);
+    }
+
+    void shapesLandOnRelease()
+    {
+        Easel easel(ToolFilledRectangle, 4);
+        easel.press({16, 16});
+        easel.move({40, 32});
+        QCOMPARE(countPixels(easel.picture, kRed), 0);
+        const auto band = easel.engine.rubberBand();
+        QVERIFY(band.has_value());
+        QCOMPARE(band->shape, RubberBandShape::Rectangle);
+        QCOMPARE(band->box, QRect(16, 16, 24, 16));
+        QCOMPARE(band->colour, kPureRed);
+        QVERIFY(band->filled);
+        easel.release({40, 32});
+        QVERIFY(!easel.engine.rubberBand().has_value());
+        // A pen of width 2 is centred on the box's edges.
+        QCOMPARE(boundsOf(easel.picture, kRed), QRect(QPoint(15, 15), QPoint(40, 32)));
+        QCOMPARE(countPixels(easel.picture, kRed), 26 * 18);
+    }
+
+    void rectangleOutlineLeavesItsInside()
+    {
+        Easel easel(ToolRectangle, 4);
+        easel.drag({16, 16}, {40, 32});
+        QCOMPARE(boundsOf(easel.picture, kRed), QRect(QPoint(15, 15), QPoint(40, 32)));
+        QCOMPARE(countPixels(easel.picture, kRed), 26 * 18 - 22 * 14);
+        QCOMPARE(easel.picture.pixel(17, 17), kWhite);
+        QCOMPARE(easel.picture.pixel(16, 17), kRed);
+    }
+
+    void shapesDraggedBackwardsAreNormalised_data()
+    {
+        QTest::addColumn<int>("tool");
+        QTest::newRow("rectangle") << int(ToolRectangle);
+        QTest::newRow("filled rectangle") << int(ToolFilledRectangle);
+        QTest::newRow("ellipse") << int(ToolEllipse);
+        QTest::newRow("filled ellipse") << int(ToolFilledEllipse);
+        QTest::newRow("line") << int(ToolLine);
+    }
+    void shapesDraggedBackwardsAreNormalised()
+    {
+        QFETCH(int, tool);
+        Easel forwards(tool, 8);
+        forwards.drag({8, 16}, {48, 40});
+        Easel backwards(tool, 8);
+        backwards.press({48, 40});
+        backwards.move({8, 16});
+        if (tool != ToolLine) {
+            QCOMPARE(backwards.engine.rubberBand()->box, QRect(8, 16, 40, 24));
+        }
+        backwards.release({8, 16});
+        QVERIFY(countPixels(forwards.picture, kRed) > 0);
+        QCOMPARE(backwards.picture, forwards.picture);
+    }
+
+    void ellipseFillsItsBox()
+    {
+        Easel outline(ToolEllipse, 4);
+        outline.drag({16, 8}, {48, 56});
+        // Centred in the picture, so mirror-symmetric both ways.
+        QCOMPARE(outline.picture, outline.picture.mirrored(true, true));
+        QCOMPARE(boundsOf(outline.picture, kRed), QRect(QPoint(15, 7), QPoint(48, 56)));
+        QCOMPARE(outline.picture.pixel(32, 32), kWhite);
+
+        Easel filled(ToolFilledEllipse, 4);
+        filled.drag({16, 8}, {48, 56});
+        QCOMPARE(boundsOf(filled.picture, kRed), QRect(QPoint(15, 7), QPoint(48, 56)));
+        QCOMPARE(filled.picture.pixel(32, 32), kRed);
+        QCOMPARE(filled.picture.pixel(15, 7), kWhite); // the corners stay clear
+    }
+
+    void snappingToTheGrid_data()
+    {
+        QTest::addColumn<QPoint>("from");
+        QTest::addColumn<QPoint>("to");
+        QTest::addColumn<bool>("alt");
+        QTest::addColumn<QRect>("box");
+        QTest::newRow("snapped") << QPoint(13, 14) << QPoint(37, 29) << false
+                                 << QRect(16, 16, 24, 16);
+        QTest::newRow("half way rounds up")
+            << QPoint(4, 12) << QPoint(20, 28) << false << QRect(8, 16, 16, 16);
+        QTest::newRow("alt keeps the pointer")
+            << QPoint(13, 14) << QPoint(37, 29) << true << QRect(13, 14, 24, 15);
+    }
+    void snappingToTheGrid()
+    {
+        QFETCH(QPoint, from);
+        QFETCH(QPoint, to);
+        QFETCH(bool, alt);
+        QFETCH(QRect, box);
+        Easel easel(ToolRectangle, 4);
+        easel.press(from, false, alt);
+        easel.move(to, false, alt);
+        QCOMPARE(easel.engine.rubberBand()->box, box);
+    }
+
+    void shiftMakesSquares_data()
+    {
+        QTest::addColumn<QPoint>("from");
+        QTest::addColumn<QPoint>("to");
+        QTest::addColumn<QRect>("box");
+        QTest::newRow("wider than high")
+            << QPoint(16, 16) << QPoint(48, 32) << QRect(16, 16, 32, 32);
+        QTest::newRow("up and left") << QPoint(32, 32) << QPoint(0, 8) << QRect(0, 0, 32, 32);
+        QTest::newRow("taller than wide") << QPoint(8, 8) << QPoint(16, 48) << QRect(8, 8, 40, 40);
+    }
+    void shiftMakesSquares()
+    {
+        QFETCH(QPoint, from);
+        QFETCH(QPoint, to);
+        QFETCH(QRect, box);
+        for (int tool : {int(ToolRectangle), int(ToolFilledEllipse)}) {
+            Easel easel(tool, 4);
+            easel.press(from, true);
+            easel.move(to, true);
+            QCOMPARE(easel.engine.rubberBand()->box, box);
+            easel.release(to, true);
+            const QRect bounds = boundsOf(easel.picture, kRed);
+            QCOMPARE(bounds.width(), bounds.height());
+        }
+    }
+
+    void shiftTurnsLinesToFortyFiveDegrees_data()
+    {
+        QTest::addColumn<QPoint>("to");
+        QTest::addColumn<QPoint>("end");
+        QTest::newRow("nearly flat") << QPoint(64, 24) << QPoint(65, 16);
+        QTest::newRow("nearly diagonal") << QPoint(48, 40) << QPoint(44, 44);
+        QTest::newRow("up, length kept") << QPoint(20, -30) << QPoint(16, -33);
+        QTest::newRow("back and down") << QPoint(-16, 56) << QPoint(-20, 52);
+    }
+    void shiftTurnsLinesToFortyFiveDegrees()
+    {
+        QFETCH(QPoint, to);
+        QFETCH(QPoint, end);
+        Easel easel(ToolLine, 4);
+        easel.press({16, 16}, true);
+        easel.move(to, true);
+        const auto band = easel.engine.rubberBand();
+        QCOMPARE(band->shape, RubberBandShape::Line);
+        QCOMPARE(band->line, QLine(QPoint(16, 16), end));
+    }
+
+    void lineLandsBetweenTheBandEnds()
+    {
+        Easel easel(ToolLine, 1);
+        easel.drag({8, 8}, {40, 40});
+        QCOMPARE(countPixels(easel.picture, kRed), 33);
+        QCOMPARE(boundsOf(easel.picture, kRed), QRect(QPoint(8, 8), QPoint(40, 40)));
+    }
+
+    void mirrorIsExact_data()
+    {
+        QTest::addColumn<int>("size");
+        QTest::addColumn<int>("width");
+        QTest::newRow("even pen, even picture") << 4 << 64;
+        QTest::newRow("odd pen, even picture") << 5 << 64;
+        QTest::newRow("odd pen, odd picture") << 5 << 63;
+        QTest::newRow("even pen, odd picture") << 16 << 63;
+    }
+    void mirrorIsExact()
+    {
+        QFETCH(int, size);
+        QFETCH(int, width);
+        Easel easel(ToolMarker, size, width, 48);
+        easel.symmetry = {Symmetry::Mirror, 0};
+        easel.press({10, 12});
+        easel.move({25, 40});
+        easel.move({30, 20});
+        easel.release({30, 20});
+        QVERIFY(countPixels(easel.picture, kRed) > 0);
+        QCOMPARE(easel.picture, easel.picture.mirrored(true, false));
+    }
+
+    void rotationsDrawOneDotPerCopy_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<int>("rotations");
+        QTest::addColumn<bool>("alt");
+        QTest::addColumn<int>("dots");
+        QTest::newRow("0 means 12") << Symmetry::Rotation << 0 << false << 12;
+        QTest::newRow("five") << Symmetry::Rotation << 5 << false << 5;
+        QTest::newRow("eight") << Symmetry::Rotation << 8 << false << 8;
+        QTest::newRow("alt without symmetry") << Symmetry::None << 0 << true << 12;
+    }
+    void rotationsDrawOneDotPerCopy()
+    {
+        QFETCH(int, type);
+        QFETCH(int, rotations);
+        QFETCH(bool, alt);
+        QFETCH(int, dots);
+        Easel easel(ToolMarker, 4, 100, 100);
+        easel.symmetry = {type, rotations};
+        easel.press({50, 15}, false, alt);
+        QCOMPARE(countAreas(easel.picture, kRed), dots);
+    }
+
+    void floodFillTakesExactlyTheRegion()
+    {
+        Easel outline(ToolRectangle, 4); // pen 2 outline between (16,16) and (40,32)
+        outline.drag({16, 16}, {40, 32});
+        outline.state.tool = ToolFloodFill;
+        outline.state.paintColour = colourRef(0, 0, 255);
+        const QRgb blue = qRgb(0, 0, 255);
+        const QRect dirty = outline.press({28, 24});
+        outline.release({28, 24});
+        QCOMPARE(dirty, QRect(QPoint(17, 17), QPoint(38, 30)));
+        QCOMPARE(countPixels(outline.picture, blue), 22 * 14);
+        QCOMPARE(countPixels(outline.picture, kRed), 26 * 18 - 22 * 14);
+    }
+
+    void floodFillMeetsAStrokeWithoutFringe_data()
+    {
+        QTest::addColumn<int>("size");
+        QTest::newRow("pencil line") << 2;
+        QTest::newRow("thick marker") << 16;
+        QTest::newRow("odd width") << 7;
+    }
+    void floodFillMeetsAStrokeWithoutFringe()
+    {
+        QFETCH(int, size);
+        Easel easel(ToolMarker, size, 80, 60);
+        easel.state.paintColour = 0; // black
+        easel.press({0, 55});
+        easel.move({40, 3});
+        easel.move({79, 50});
+        easel.release({79, 50});
+        const int strokePixels = countPixels(easel.picture, kBlack);
+
+        easel.state.tool = ToolFloodFill;
+        easel.state.paintColour = kPureRed;
+        easel.press({40, 50});
+        easel.release({40, 50});
+        QCOMPARE(countPixels(easel.picture, kBlack), strokePixels);
+        // No white pixel is left touching the filled area.
+        for (int y = 0; y < 60; ++y) {
+            for (int x = 0; x < 80; ++x) {
+                if (easel.picture.pixel(x, y) != kRed)
+                    continue;
+                for (const QPoint d : {QPoint(1, 0), QPoint(-1, 0), QPoint(0, 1), QPoint(0, -1)}) {
+                    const QPoint q = QPoint(x, y) + d;
+                    if (easel.picture.rect().contains(q))
+                        QVERIFY2(easel.picture.pixel(q) != kWhite, "white fringe beside the fill");
+                }
+            }
+        }
+        QCOMPARE(easel.picture.pixel(0, 0), kWhite); // the other side is untouched
+    }
+
+    void floodFillOnItsOwnColourChangesNothing()
+    {
+        Easel easel(ToolFloodFill, 4);
+        easel.picture.fill(kRed);
+        const QImage before = easel.picture;
+        QVERIFY(easel.press({5, 5}).isEmpty());
+        QCOMPARE(easel.picture, before);
+    }
+
+    void floodFillOfAPlainPictureFillsAll()
+    {
+        Easel easel(ToolFloodFill, 4, 50, 30);
+        QCOMPARE(easel.press({49, 29}), QRect(0, 0, 50, 30));
+        QCOMPARE(countPixels(easel.picture, kRed), 50 * 30);
+    }
+
+    void floodFillMatchesAPlainSearch_data()
+    {
+        QTest::addColumn<int>("colours");
+        QTest::addColumn<quint32>("seed");
+        QTest::newRow("two colours, maze-like") << 2 << 1u;
+        QTest::newRow("two colours, other maze") << 2 << 9u;
+        QTest::newRow("three colours, islands") << 3 << 4u;
+    }
+    void floodFillMatchesAPlainSearch()
+    {
+        QFETCH(int, colours);
+        QFETCH(quint32, seed);
+        RandomSource random(seed);
+        QImage image = blankPicture(57, 43);
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                // Just above the percolation threshold: large, ragged areas.
+                const bool open = random.nextUnit() < 0.66;
+                image.setPixel(x, y,
+                               qRgb(open ? 0 : 100 * (1 + random.bounded(colours - 1)), 0, 0));
+            }
+        }
+        image.setPixel(28, 21, qRgb(0, 0, 0));
+        const QPoint start(28, 21);
+        const QRgb target = image.pixel(start);
+
+        QImage expected = image;
+        std::vector<QPoint> todo{start};
+        expected.setPixel(start, qRgb(0, 0, 255));
+        while (!todo.empty()) {
+            const QPoint p = todo.back();
+            todo.pop_back();
+            for (const QPoint d : {QPoint(1, 0), QPoint(-1, 0), QPoint(0, 1), QPoint(0, -1)}) {
+                const QPoint q = p + d;
+                if (expected.rect().contains(q) && expected.pixel(q) == target) {
+                    expected.setPixel(q, qRgb(0, 0, 255));
+                    todo.push_back(q);
+                }
+            }
+        }
+        const QRect dirty = floodFill(image, start, qRgb(0, 0, 255));
+        QVERIFY(countPixels(expected, qRgb(0, 0, 255)) > 200);
+        QCOMPARE(image, expected);
+        QCOMPARE(dirty, boundsOf(expected, qRgb(0, 0, 255)));
+    }
+
+    void starburstRays()
+    {
+        RandomSource random(3);
+        const ColourRef colour = colourRef(100, 200, 20);
+        const auto rays = StarburstTool::rays({40, 40}, 16, colour, random);
+        QCOMPARE(int(rays.size()), StarburstTool::kRays);
+        for (const auto &ray : rays) {
+            const QPointF span = ray.to - ray.from;
+            QVERIFY(std::abs(std::hypot(span.x(), span.y()) - 16) < 1e-9);
+            QVERIFY(std::abs(int(ray.colour & 0xFF) - 100) <= 32);
+            QVERIFY(std::abs(int((ray.colour >> 8) & 0xFF) - 200) <= 32);
+            QVERIFY(std::abs(int((ray.colour >> 16) & 0xFF) - 20) <= 32);
+        }
+
+        Easel easel(ToolStarburst, 16, 80, 80);
+        easel.press({40, 40});
+        QVERIFY(onlyInside(easel.picture, QRect(40 - 17, 40 - 17, 35, 35)));
+        QVERIFY(countAreas(easel.picture, kWhite) >= 1);
+        QVERIFY(easel.picture.pixel(40, 40) != kWhite);
+    }
+
+    void cloudBuildsUpSoftly()
+    {
+        Easel easel(ToolCloud, 16, 120, 120);
+        const QPoint centre(60, 60);
+        easel.press(centre);
+        // Reach 42 plus half a dot of 7.
+        QVERIFY(onlyInside(easel.picture, QRect(60 - 46, 60 - 46, 93, 93)));
+        auto greenNearCentre = [&] {
+            int sum = 0;
+            for (int y = 50; y < 70; ++y)
+                for (int x = 50; x < 70; ++x)
+                    sum += qGreen(easel.picture.pixel(x, y));
+            return sum;
+        };
+        int previous = greenNearCentre();
+        QVERIFY(previous < 20 * 20 * 255);
+        for (int dab = 0; dab < 5; ++dab) {
+            easel.release(centre);
+            easel.press(centre);
+            const int now = greenNearCentre();
+            QVERIFY(now < previous);
+            previous = now;
+        }
+        // Soft: one dab never reaches the full colour.
+        Easel once(ToolCloud, 16, 120, 120);
+        once.press(centre);
+        QCOMPARE(countPixels(once.picture, kRed), 0);
+    }
+
+    void cloudWaitsForMoreThanTwoPixels()
+    {
+        Easel easel(ToolCloud, 16, 120, 120);
+        easel.press({60, 60});
+        const QImage afterPress = easel.picture;
+        QVERIFY(easel.move({62, 60}).isEmpty());
+        QCOMPARE(easel.picture, afterPress);
+        // Still measured from the press: 3 pixels now, so it dabs.
+        QVERIFY(!easel.move({63, 60}).isEmpty());
+        QVERIFY(easel.picture != afterPress);
+    }
+
+    void scribbleParticlesDieOut()
+    {
+        Easel easel(ToolScribble, 32, 200, 200);
+        easel.press({100, 100});
+        for (int x = 102; x <= 140; x += 2)
+            easel.move({x, 100});
+        easel.release({140, 100});
+        QCOMPARE(easel.engine.scribble().liveCount(), 21);
+        for (const auto &p : easel.engine.scribble().particles()) {
+            if (p.speed == 0)
+                continue;
+            QVERIFY(p.radius >= 24 && p.radius <= 32);
+            QVERIFY(p.speed >= 32 / 36.0 + 1.5 && p.speed < 32 / 36.0 + 2.5);
+        }
+        QVERIFY(easel.engine.animating());
+        int ticks = 0;
+        while (easel.engine.animating() && ticks < 1000) {
+            easel.engine.tick(easel.target());
+            ++ticks;
+        }
+        QVERIFY2(ticks <= 150, qPrintable(QString::number(ticks)));
+        QVERIFY(!easel.engine.tick(easel.target()).isValid());
+    }
+
+    void scribbleParticlesLeaveSideways_data()
+    {
+        QTest::addColumn<QPoint>("step");
+        QTest::newRow("right") << QPoint(10, 0);
+        QTest::newRow("down") << QPoint(0, 10);
+        QTest::newRow("up left") << QPoint(-7, -7);
+    }
+    void scribbleParticlesLeaveSideways()
+    {
+        QFETCH(QPoint, step);
+        Easel easel(ToolScribble, 32, 200, 200);
+        easel.press({100, 100});
+        easel.move(QPoint(100, 100) + step);
+        const double travel = std::atan2(step.y(), step.x());
+        const auto &p = easel.engine.scribble().particles()[2]; // thrown by the move
+        QVERIFY(p.speed > 0);
+        double turn = std::remainder(p.direction - travel, 2 * std::numbers::pi);
+        QVERIFY2(std::abs(turn) >= 0.4 * std::numbers::pi - 1e-6 &&
+                     std::abs(turn) <= 0.6 * std::numbers::pi + 1e-6,
+                 qPrintable(QString::number(turn)));
+    }
+
+    void particleTableHoldsTwoHundred()
+    {
+        Easel easel(ToolScribble, 32, 200, 200);
+        easel.press({100, 100});
+        for (int i = 0; i < 300; ++i)
+            easel.move({100 + (i % 2), 100});
+        QCOMPARE(easel.engine.scribble().liveCount(), 200);
+        QCOMPARE(easel.engine.scribble().particles()[0].speed, 0.0f);
+    }
+
+    void splatThrowsThirtySixBlobs()
+    {
+        Easel easel(ToolSplat, 16, 200, 200);
+        easel.press({100, 100});
+        easel.release({100, 100});
+        const auto &blobs = easel.engine.splat().blobs();
+        QCOMPARE(int(blobs.size()), 36);
+        for (const auto &blob : blobs) {
+            QVERIFY(std::abs(blob.x - 100) <= 4 && std::abs(blob.y - 100) <= 4);
+            QVERIFY(blob.speed >= 16 && blob.speed < 16 + 16 / 3.0);
+            QVERIFY(blob.radius >= 0 && blob.radius < 16);
+            QCOMPARE(blob.colour, kPureRed);
+        }
+        QCOMPARE(countPixels(easel.picture, kRed), 0); // blobs land on ticks
+        int ticks = 0;
+        QRect dirty;
+        while (easel.engine.animating() && ticks < 1000) {
+            dirty |= easel.engine.tick(easel.target());
+            ++ticks;
+        }
+        QVERIFY2(ticks <= 40, qPrintable(QString::number(ticks)));
+        QVERIFY(countPixels(easel.picture, kRed) > 100);
+        QCOMPARE(dirty, boundsOf(easel.picture, kRed));
+    }
+
+    void strokesNearTheEdgeStayInside_data()
+    {
+        QTest::addColumn<int>("tool");
+        for (int tool = 0; tool < kToolCount; ++tool)
+            QTest::newRow(qPrintable(toolInfo(tool).cursorPicture)) << tool;
+    }
+    void strokesNearTheEdgeStayInside()
+    {
+        QFETCH(int, tool);
+        Easel easel(tool, 32, 20, 10);
+        constexpr int far = std::numeric_limits<int>::max();
+        const QRect dirty = easel.drag({-30, -30}, {50, 40}) | easel.drag({19, 9}, {0, 0}) |
+                            easel.drag({far, -far}, {-far, far});
+        for (int i = 0; i < 200; ++i)
+            easel.engine.tick(easel.target());
+        QVERIFY(easel.picture.rect().contains(dirty) || dirty.isEmpty());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestPaintTools)
+#include "tst_painttools.moc"

@@ -1,0 +1,225 @@
+#include "core/pictures/picturepainting.h"
+#include "support/pixelcheck.h"
+
+#include <QTest>
+
+using namespace quillora;
+using namespace quillora::test;
+
+namespace {
+
+const QRgb kRed = qRgb(255, 0, 0);
+
+PageModel pageWithPictures(int count, int documentType = 0)
+{
+    PageModel page;
+    page.documentType = documentType;
+    for (int i = 0; i < count; ++i) {
+        PictureBoxModel picture;
+        picture.geometry = QRect(0, 0, 40, 30);
+        picture.image = blankPicture(40, 30);
+        picture.visible = true;
+        page.pictureBoxes.append(picture);
+    }
+    return page;
+}
+
+PointerInput at(QPoint p, PointerButton button = PointerButton::Left)
+{
+    return {p, button, false, false};
+}
+
+int redOf(const PageModel &page, int index)
+{
+    return countPixels(page.pictureBoxes[index].image, kRed);
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(PressOutcome)
+
+class TestPicturePainting : public QObject {
+    Q_OBJECT
+private slots:
+    void firstPressRules_data()
+    {
+        QTest::addColumn<int>("pictures");
+        QTest::addColumn<int>("documentType");
+        QTest::addColumn<QString>("tag");
+        QTest::addColumn<PressOutcome>("outcome");
+        QTest::addColumn<int>("changeCount");
+        QTest::newRow("one picture paints at once")
+            << 1 << 0 << QString() << PressOutcome::Painted << 1;
+        QTest::newRow("several pictures: select only")
+            << 3 << 0 << QString() << PressOutcome::Selected << 0;
+        QTest::newRow("my layout selects the object")
+            << 1 << kMyLayoutDocumentType << QString() << PressOutcome::SelectedForHandling << 0;
+        QTest::newRow("imported picture")
+            << 1 << 0 << QStringLiteral("filepic.png") << PressOutcome::NothingPainted << 0;
+        QTest::newRow("tag merely containing file")
+            << 1 << 0 << QStringLiteral("myfile") << PressOutcome::Painted << 1;
+    }
+    void firstPressRules()
+    {
+        QFETCH(int, pictures);
+        QFETCH(int, documentType);
+        QFETCH(QString, tag);
+        QFETCH(PressOutcome, outcome);
+        QFETCH(int, changeCount);
+        PageModel page = pageWithPictures(pictures, documentType);
+        page.pictureBoxes[0].tag = tag;
+        PaintState state;
+        RandomSource random;
+        PicturePainting painting(state, random);
+
+        const PressResult result = painting.press(page, 0, at({10, 10}));
+        QCOMPARE(result.outcome, outcome);
+        QVERIFY(result.becameCurrent);
+        QCOMPARE(page.current, (CurrentObject{QStringLiteral("p"), 0}));
+        painting.move(page, 0, at({30, 20}));
+        painting.release(page, 0, at({30, 20}));
+        QCOMPARE(page.changeCount, changeCount);
+        QCOMPARE(redOf(page, 0) > 0, outcome == PressOutcome::Painted);
+    }
+
+    void secondPressPaints()
+    {
+        PageModel page = pageWithPictures(2);
+        PaintState state;
+        RandomSource random;
+        PicturePainting painting(state, random);
+        QCOMPARE(painting.press(page, 1, at({10, 10})).outcome, PressOutcome::Selected);
+        painting.release(page, 1, at({10, 10}));
+
+        const PressResult again = painting.press(page, 1, at({10, 10}));
+        QCOMPARE(again.outcome, PressOutcome::Painted);
+        QVERIFY(!again.becameCurrent);
+        QVERIFY(!again.dirty.isEmpty());
+        painting.move(page, 1, at({30, 10}));
+        painting.release(page, 1, at({30, 10}));
+        QCOMPARE(page.changeCount, 1);
+        QVERIFY(redOf(page, 1) > 0);
+        QCOMPARE(redOf(page, 0), 0);
+
+        // Turning to the other picture selects it again.
+        QCOMPARE(painting.press(page, 0, at({10, 10})).outcome, PressOutcome::Selected);
+        QCOMPARE(page.changeCount, 1);
+    }
+
+    void rightButton_data()
+    {
+        QTest::addColumn<bool>("toolsShown");
+        QTest::addColumn<PressOutcome>("outcome");
+        QTest::addColumn<bool>("painted");
+        QTest::newRow("felt pens: paints") << false << PressOutcome::Painted << true;
+        QTest::newRow("paint tools: context menu") << true << PressOutcome::ContextMenu << false;
+    }
+    void rightButton()
+    {
+        QFETCH(bool, toolsShown);
+        QFETCH(PressOutcome, outcome);
+        QFETCH(bool, painted);
+        PageModel page = pageWithPictures(1);
+        PaintState state;
+        state.paintToolsShown = toolsShown;
+        RandomSource random;
+        PicturePainting painting(state, random);
+        QCOMPARE(painting.press(page, 0, at({10, 10}, PointerButton::Right)).outcome, outcome);
+        painting.move(page, 0, at({30, 20}, PointerButton::Right));
+        painting.release(page, 0, at({30, 20}, PointerButton::Right));
+        QCOMPARE(redOf(page, 0) > 0, painted);
+        QCOMPARE(page.changeCount, painted ? 1 : 0);
+    }
+
+    void toolsThatPaintNothingCountNothing_data()
+    {
+        QTest::addColumn<int>("tool");
+        QTest::newRow("no tool") << int(ToolNone);
+        QTest::newRow("writing mode") << int(ToolWriting);
+    }
+    void toolsThatPaintNothingCountNothing()
+    {
+        QFETCH(int, tool);
+        PageModel page = pageWithPictures(1);
+        PaintState state;
+        selectTool(state, tool);
+        RandomSource random;
+        PicturePainting painting(state, random);
+        QCOMPARE(painting.press(page, 0, at({10, 10})).outcome, PressOutcome::NothingPainted);
+        QCOMPARE(page.changeCount, 0);
+    }
+
+    void movesElsewhereDoNotPaint()
+    {
+        PageModel page = pageWithPictures(2);
+        page.current = {QStringLiteral("p"), 0};
+        PaintState state;
+        RandomSource random;
+        PicturePainting painting(state, random);
+        QCOMPARE(painting.press(page, 0, at({5, 5})).outcome, PressOutcome::Painted);
+        QVERIFY(painting.move(page, 1, at({30, 20})).isEmpty());
+        QCOMPARE(redOf(page, 1), 0);
+        painting.release(page, 0, at({5, 5}));
+        // After the release, moves paint nothing until the next press.
+        QVERIFY(painting.move(page, 0, at({30, 20})).isEmpty());
+    }
+
+    void outOfRangePictureIsIgnored()
+    {
+        PageModel page = pageWithPictures(1);
+        PaintState state;
+        RandomSource random;
+        PicturePainting painting(state, random);
+        QCOMPARE(painting.press(page, 4, at({5, 5})).outcome, PressOutcome::NothingPainted);
+        QCOMPARE(painting.press(page, -1, at({5, 5})).outcome, PressOutcome::NothingPainted);
+        QVERIFY(page.current.kind.isEmpty());
+    }
+
+    void pictureSymmetryIsUsed()
+    {
+        PageModel page = pageWithPictures(1);
+        page.pictureBoxes[0].symmetryType = Symmetry::Mirror;
+        PaintState state;
+        state.toolSize = 4;
+        RandomSource random;
+        PicturePainting painting(state, random);
+        painting.press(page, 0, at({5, 5}));
+        painting.release(page, 0, at({5, 5}));
+        QCOMPARE(countAreas(page.pictureBoxes[0].image, kRed), 2);
+    }
+
+    void animationFollowsTheCurrentPicture()
+    {
+        PageModel page = pageWithPictures(2);
+        page.current = {QStringLiteral("p"), 0};
+        PaintState state;
+        selectTool(state, ToolSplat);
+        RandomSource random;
+        PicturePainting painting(state, random);
+        QVERIFY(painting.timerWanted());
+        painting.press(page, 0, at({20, 15}));
+        painting.release(page, 0, at({20, 15}));
+        QVERIFY(!painting.tick(page).isEmpty());
+        QVERIFY(redOf(page, 0) > 0);
+
+        painting.press(page, 1, at({20, 15})); // selects the other picture
+        painting.tick(page);
+        QVERIFY(!painting.engine().animating());
+        QCOMPARE(redOf(page, 1), 0);
+    }
+
+    void picturesInOtherFormatsArePainted()
+    {
+        PageModel page = pageWithPictures(1);
+        page.pictureBoxes[0].image = blankPicture(40, 30).convertToFormat(QImage::Format_RGB888);
+        PaintState state;
+        selectTool(state, ToolFloodFill);
+        RandomSource random;
+        PicturePainting painting(state, random);
+        painting.press(page, 0, at({5, 5}));
+        QCOMPARE(redOf(page, 0), 40 * 30);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestPicturePainting)
+#include "tst_picturepainting.moc"
