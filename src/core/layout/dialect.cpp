@@ -159,9 +159,10 @@ double leadingNumber(QStringView text)
         number.chop(1);
     bool ok = false;
     const double value = number.toDouble(&ok);
-    // An overflow comes back as an infinity: keep its sign, the callers clamp.
-    if (!ok && !std::isinf(value))
-        return 0.0;
+    // The text is a well-formed number, so a failed conversion is an overflow: give the
+    // infinity of its sign and let the callers clamp.
+    if (!ok)
+        return number.startsWith('-') ? -HUGE_VAL : HUGE_VAL;
     return value;
 }
 
