@@ -18,8 +18,8 @@ void check(bool condition)
 
 void readEveryAttributeKind(const QString &line)
 {
-    static const char16_t *const names[] = {u"name", u"text", u"title", u"NumTextBoxes",
-                                            u"colour", u"edgeW", u"size", u"", u"'"};
+    static const char16_t *const names[] = {
+        u"name", u"text", u"title", u"NumTextBoxes", u"colour", u"edgeW", u"size", u"", u"'"};
     (void)dialect::elementName(line);
     for (const char16_t *name : names) {
         (void)dialect::textAttribute(line, name);

@@ -15,11 +15,14 @@ constexpr int kMaxFractionDigits = 18;
 
 bool isFreeTextName(QStringView name)
 {
-    return name.compare(u"text", Qt::CaseInsensitive) == 0
-        || name.compare(u"title", Qt::CaseInsensitive) == 0;
+    return name.compare(u"text", Qt::CaseInsensitive) == 0 ||
+           name.compare(u"title", Qt::CaseInsensitive) == 0;
 }
 
-bool isAsciiDigit(QChar c) { return c >= u'0' && c <= u'9'; }
+bool isAsciiDigit(QChar c)
+{
+    return c >= u'0' && c <= u'9';
+}
 
 // Where the value of `name` starts in the line, or -1. Names are matched in either case, as
 // if line and name were both lower-cased, except the free-text names, which must be written
@@ -29,8 +32,9 @@ qsizetype valueStart(QStringView line, QStringView name)
     if (name.isEmpty())
         return -1;
     const bool freeText = isFreeTextName(name);
-    const QString needle = QStringLiteral(" ")
-        + (freeText ? name.toString().toLower() : name.toString()) + QStringLiteral("='");
+    const QString needle = QStringLiteral(" ") +
+                           (freeText ? name.toString().toLower() : name.toString()) +
+                           QStringLiteral("='");
     const qsizetype found =
         line.indexOf(needle, 0, freeText ? Qt::CaseSensitive : Qt::CaseInsensitive);
     return found < 0 ? -1 : found + needle.size();
@@ -170,7 +174,7 @@ qint16 roundToInt16(double value)
 {
     if (std::isnan(value))
         return 0;
-    const double rounded = std::nearbyint(value);   // the default mode rounds half to even
+    const double rounded = std::nearbyint(value); // the default mode rounds half to even
     return static_cast<qint16>(std::clamp(rounded, double(std::numeric_limits<qint16>::min()),
                                           double(std::numeric_limits<qint16>::max())));
 }
@@ -256,8 +260,8 @@ QString attribute(QStringView name, QStringView value)
 {
     QString safe = encodeText(value);
     safe.replace(u'\t', u' ');
-    return QStringLiteral(" ") + name.toString() + QStringLiteral("='") + safe
-        + QStringLiteral("'");
+    return QStringLiteral(" ") + name.toString() + QStringLiteral("='") + safe +
+           QStringLiteral("'");
 }
 
 QString attribute(QStringView name, qint64 value)
@@ -270,7 +274,10 @@ QString textAttributeLine(QStringView name, QStringView text)
     return attribute(name, text);
 }
 
-QString formatInteger(qint64 value) { return QString::number(value); }
+QString formatInteger(qint64 value)
+{
+    return QString::number(value);
+}
 
 QString formatReal(double value, int maxDecimals)
 {
@@ -293,7 +300,10 @@ QString formatColour(ColourRef colour)
     return QString::number(colour & 0xFFFFFFu, 16).toUpper();
 }
 
-QString formatBoolean(bool value) { return value ? QStringLiteral("T") : QStringLiteral("F"); }
+QString formatBoolean(bool value)
+{
+    return value ? QStringLiteral("T") : QStringLiteral("F");
+}
 
 int pixelsToMm(double pixels, float scale)
 {

@@ -39,19 +39,30 @@ constexpr std::array<Row, kDocumentTypeCount> kRows = {{
 QString windowName(DocumentWindow window)
 {
     switch (window) {
-    case DocumentWindow::Form1: return QStringLiteral("Form1");
-    case DocumentWindow::Circle: return QStringLiteral("circleForm");
-    case DocumentWindow::Table: return QStringLiteral("tableForm");
-    case DocumentWindow::Postcard: return QStringLiteral("postCardForm");
-    case DocumentWindow::Leaflet: return QStringLiteral("LeafletForm");
-    case DocumentWindow::Cartoon: return QStringLiteral("cartoonForm");
-    case DocumentWindow::Anywhere: return QStringLiteral("anyWhereForm");
-    case DocumentWindow::Banner: return QStringLiteral("BannerForm");
+    case DocumentWindow::Form1:
+        return QStringLiteral("Form1");
+    case DocumentWindow::Circle:
+        return QStringLiteral("circleForm");
+    case DocumentWindow::Table:
+        return QStringLiteral("tableForm");
+    case DocumentWindow::Postcard:
+        return QStringLiteral("postCardForm");
+    case DocumentWindow::Leaflet:
+        return QStringLiteral("LeafletForm");
+    case DocumentWindow::Cartoon:
+        return QStringLiteral("cartoonForm");
+    case DocumentWindow::Anywhere:
+        return QStringLiteral("anyWhereForm");
+    case DocumentWindow::Banner:
+        return QStringLiteral("BannerForm");
     }
     return {};
 }
 
-bool isCode(int code) { return code >= 0 && code < kDocumentTypeCount; }
+bool isCode(int code)
+{
+    return code >= 0 && code < kDocumentTypeCount;
+}
 
 } // namespace
 
@@ -84,29 +95,33 @@ bool hasDocumentWindow(int code)
 
 bool setsUpRichTextToolbar(int code, bool templateHasRichTextBoxes)
 {
-    return code == doctype::Borders || code == doctype::MyLayout || code == doctype::Posters
-        || (code == doctype::News && templateHasRichTextBoxes);
+    return code == doctype::Borders || code == doctype::MyLayout || code == doctype::Posters ||
+           (code == doctype::News && templateHasRichTextBoxes);
 }
 
 bool appliesBorderSetup(int code)
 {
-    return code == doctype::Shapes || code == doctype::Certificate || code == doctype::Display
-        || code == doctype::Borders;
+    return code == doctype::Shapes || code == doctype::Certificate || code == doctype::Display ||
+           code == doctype::Borders;
 }
 
 bool reservesRichTextToolbarRoom(int code)
 {
-    return code == doctype::News || code == doctype::Borders || code == doctype::MyLayout
-        || code == doctype::Posters;
+    return code == doctype::News || code == doctype::Borders || code == doctype::MyLayout ||
+           code == doctype::Posters;
 }
 
 QString leafletStyle(int code, int leafletSizeChoice)
 {
     switch (code) {
-    case doctype::Booklet: return QStringLiteral("4p");
-    case doctype::Card: return QStringLiteral("4c");
-    case doctype::Leaflet: return leafletSizeChoice == 1 ? QStringLiteral("6s") : QStringLiteral("6b");
-    default: return {};
+    case doctype::Booklet:
+        return QStringLiteral("4p");
+    case doctype::Card:
+        return QStringLiteral("4c");
+    case doctype::Leaflet:
+        return leafletSizeChoice == 1 ? QStringLiteral("6s") : QStringLiteral("6b");
+    default:
+        return {};
     }
 }
 

@@ -11,23 +11,23 @@ enum class DocumentWindow { Form1, Circle, Table, Postcard, Leaflet, Cartoon, An
 
 struct DocumentTypeInfo {
     int code = 0;
-    QString caption;           // the start screen caption, in English (translated when shown)
+    QString caption; // the start screen caption, in English (translated when shown)
     DocumentWindow window = DocumentWindow::Form1;
-    QString windowName;        // "Form1", "circleForm", ...
-    QString startFolder;       // sub-folder of "layouts" listed on the start screen; "" for none
-    QString menuFolder;        // sub-folder offered by the single-page window's template menu
-    QString fixedTemplate;     // template relative to "layouts" read without a choice; "" for none
+    QString windowName;    // "Form1", "circleForm", ...
+    QString startFolder;   // sub-folder of "layouts" listed on the start screen; "" for none
+    QString menuFolder;    // sub-folder offered by the single-page window's template menu
+    QString fixedTemplate; // template relative to "layouts" read without a choice; "" for none
 };
 
-constexpr int kDocumentTypeCount = 19;   // codes 0..18
+constexpr int kDocumentTypeCount = 19; // codes 0..18
 
 inline const QString kNotReadyMessage = QStringLiteral("Not ready");
 
 namespace doctype {
 constexpr int Simple = 0, Circle = 1, Table = 2, Shapes = 3, Postcard = 4, Booklet = 5,
               ComicStrip = 6, Card = 7, Multi = 8, Layouts = 9, News = 10, Anywhere = 11,
-              Certificate = 12, Sign = 13, Display = 14, Leaflet = 15, Borders = 16,
-              MyLayout = 17, Posters = 18;
+              Certificate = 12, Sign = 13, Display = 14, Leaflet = 15, Borders = 16, MyLayout = 17,
+              Posters = 18;
 }
 
 // The table entry for a code; nothing for codes outside 0..18.

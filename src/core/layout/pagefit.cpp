@@ -56,8 +56,8 @@ PageFit fitPage(const PageFitInputs &in, int pageWidthMm, int pageHeightMm)
         int top = in.toolbarHeightPx + kGapBelowToolbar;
         if (reservesRichTextToolbarRoom(in.documentType))
             top += kRichTextToolbarRoom;
-        fit.pageRect = QRect(in.toolPaletteWidthPx + (availableWidth - width) / 2, top, width,
-                             height);
+        fit.pageRect =
+            QRect(in.toolPaletteWidthPx + (availableWidth - width) / 2, top, width, height);
     } else {
         fit.scale = float(double(availableWidth) / double(pageWidth));
         const int width = truncatedPixels(pageWidth, fit.scale);

@@ -67,8 +67,7 @@ QRect objectGeometry(QStringView line, const TemplateContext &context)
     return QRect(x, y, width, height);
 }
 
-template <typename T>
-T *entryAt(QVector<T> &list, int index, int highest)
+template <typename T> T *entryAt(QVector<T> &list, int index, int highest)
 {
     if (index < 0 || index > highest)
         return nullptr;
@@ -176,8 +175,8 @@ ElementResult applyPictureBox(QStringView line, TemplateContext &context)
 
     box->symmetryType = intAttribute(line, u"symmType");
     box->rotations = box->symmetryType == 3
-        ? std::clamp(int(intAttribute(line, u"numRots")), 0, kMaxRotations)
-        : 0;
+                         ? std::clamp(int(intAttribute(line, u"numRots")), 0, kMaxRotations)
+                         : 0;
     box->copyTo = box->symmetryType == 5 ? intAttribute(line, u"copyTo") : 0;
 
     box->mask = QImage();
@@ -241,8 +240,8 @@ QStringList objectNames(const QString &run)
     QStringList names;
     for (qsizetype i = 0; i + 2 < run.size(); ++i) {
         const QChar kind = run[i];
-        if ((kind == u'p' || kind == u't' || kind == u'r') && run[i + 1].isDigit()
-            && run[i + 2].isDigit() && run[i + 1].unicode() < 128 && run[i + 2].unicode() < 128) {
+        if ((kind == u'p' || kind == u't' || kind == u'r') && run[i + 1].isDigit() &&
+            run[i + 2].isDigit() && run[i + 1].unicode() < 128 && run[i + 2].unicode() < 128) {
             names.append(run.mid(i, 3));
             i += 2;
         }
@@ -256,7 +255,8 @@ ElementResult applyHandle(QStringView line, TemplateContext &context)
     if (!handle)
         return ElementResult::Skipped;
     const float scale = context.page.scale;
-    handle->sizePx = std::clamp(toPixels(intAttribute(line, u"size"), scale), 0, sizeLimit(context));
+    handle->sizePx =
+        std::clamp(toPixels(intAttribute(line, u"size"), scale), 0, sizeLimit(context));
     handle->centre = QPoint(toPixels(intAttribute(line, u"iXmm"), scale),
                             toPixels(intAttribute(line, u"iYmm"), scale));
     const int minY = toPixels(intAttribute(line, u"minYmm"), scale);
@@ -333,7 +333,7 @@ ElementResult applyElement(QStringView line, TemplateContext &context)
         return applyBox(line, context);
     if (name == u"multi")
         return applyMulti(line, context);
-    return ElementResult::Skipped;   // pens, closing lines, declarations, anything unknown
+    return ElementResult::Skipped; // pens, closing lines, declarations, anything unknown
 }
 
 int elementIndex(QStringView line)
@@ -359,8 +359,8 @@ QImage loadSidePicture(const QString &path, TemplateContext *context)
     QImage image;
     QImageReader reader(path);
     const QSize size = reader.size();
-    if (reader.canRead() && size.isValid() && size.width() <= kMaxSidePictureSide
-        && size.height() <= kMaxSidePictureSide) {
+    if (reader.canRead() && size.isValid() && size.width() <= kMaxSidePictureSide &&
+        size.height() <= kMaxSidePictureSide) {
         if (!reader.read(&image))
             image = QImage();
     }

@@ -21,10 +21,10 @@ constexpr int kMaxRepeatCount = 100;
 constexpr int kMaxRotations = 360;
 
 struct TemplateContext {
-    QString templatePath;              // names the side files
+    QString templatePath; // names the side files
     PageModel &page;
     const PageFitInputs &fit;
-    QHash<QString, QImage> sidePictures;   // each side file decoded once per read
+    QHash<QString, QImage> sidePictures; // each side file decoded once per read
     bool layoutSeen = false;
 };
 

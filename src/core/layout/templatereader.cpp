@@ -13,7 +13,10 @@ namespace quillora {
 
 namespace {
 
-bool isSeparator(QChar c) { return c == u'/'; }
+bool isSeparator(QChar c)
+{
+    return c == u'/';
+}
 
 // Joined paths may carry doubled separators: keep the first character (so a network path's
 // leading pair stays), drop each inner separator followed by another, keep the last character.
@@ -77,11 +80,12 @@ bool readTemplate(const QString &path, PageModel &page, const PageFitInputs &fit
     const QFileInfo info(path);
     QFile file(path);
     if (!info.exists() || !info.isFile() || !file.open(QIODevice::ReadOnly)) {
-        const QString reason = !info.exists() ? QStringLiteral("it does not exist")
-            : !info.isFile()                  ? QStringLiteral("it is not a file")
-                                              : file.errorString();
-        setError(error, QStringLiteral("The layout file \"%1\" could not be opened (%2).")
-                            .arg(path, reason));
+        const QString reason = !info.exists()   ? QStringLiteral("it does not exist")
+                               : !info.isFile() ? QStringLiteral("it is not a file")
+                                                : file.errorString();
+        setError(
+            error,
+            QStringLiteral("The layout file \"%1\" could not be opened (%2).").arg(path, reason));
         return false;
     }
     // Read one byte past the limit to tell a file at the limit from a larger one.
@@ -98,8 +102,8 @@ bool readTemplateText(const QByteArray &text, const QString &path, PageModel &pa
                       const PageFitInputs &fit, QString *error)
 {
     if (text.size() > kMaxTemplateBytes) {
-        setError(error, QStringLiteral("The layout file \"%1\" is too large to be a layout.")
-                            .arg(path));
+        setError(error,
+                 QStringLiteral("The layout file \"%1\" is too large to be a layout.").arg(path));
         return false;
     }
     clearPage(page);
@@ -115,8 +119,8 @@ bool readTemplateText(const QByteArray &text, const QString &path, PageModel &pa
             ++end;
         const QStringView line = all.mid(start, end - start);
         if (applyElement(line, context) == ElementResult::InvalidPageSize) {
-            setError(error, QStringLiteral("The layout file \"%1\" gives no usable page size.")
-                                .arg(path));
+            setError(error,
+                     QStringLiteral("The layout file \"%1\" gives no usable page size.").arg(path));
             return false;
         }
         // CR LF, a lone CR and a lone LF all end a line.

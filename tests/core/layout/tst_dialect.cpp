@@ -14,16 +14,26 @@ private slots:
     {
         QTest::addColumn<QString>("line");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("plain") << "<textbox name='tb0'/>" << "textbox";
-        QTest::newRow("space after <, mixed case") << "< LayOut name='x'>" << "layout";
-        QTest::newRow("no space, up to >") << "<pens>" << "pens";
-        QTest::newRow("self-closing without space") << "<pens/>" << "pens";
-        QTest::newRow("closing line") << "</layout>" << "/layout";
-        QTest::newRow("declaration") << "<?xml version='1.0'?>" << "?xml";
-        QTest::newRow("neither space nor >") << "<textbox" << "";
-        QTest::newRow("empty") << "" << "";
-        QTest::newRow("not an element") << "textbox name='tb0'" << "";
-        QTest::newRow("lone <") << "<" << "";
+        QTest::newRow("plain") << "<textbox name='tb0'/>"
+                               << "textbox";
+        QTest::newRow("space after <, mixed case") << "< LayOut name='x'>"
+                                                   << "layout";
+        QTest::newRow("no space, up to >") << "<pens>"
+                                           << "pens";
+        QTest::newRow("self-closing without space") << "<pens/>"
+                                                    << "pens";
+        QTest::newRow("closing line") << "</layout>"
+                                      << "/layout";
+        QTest::newRow("declaration") << "<?xml version='1.0'?>"
+                                     << "?xml";
+        QTest::newRow("neither space nor >") << "<textbox"
+                                             << "";
+        QTest::newRow("empty") << ""
+                               << "";
+        QTest::newRow("not an element") << "textbox name='tb0'"
+                                        << "";
+        QTest::newRow("lone <") << "<"
+                                << "";
     }
     void elementName()
     {
@@ -37,29 +47,44 @@ private slots:
         QTest::addColumn<QString>("line");
         QTest::addColumn<QString>("name");
         QTest::addColumn<int>("expected");
-        QTest::newRow("12.7 rounds up") << "<x v='12.7'>" << "v" << 13;
-        QTest::newRow("12.5 halves to even") << "<x v='12.5'>" << "v" << 12;
-        QTest::newRow("13.5 halves to even") << "<x v='13.5'>" << "v" << 14;
-        QTest::newRow("-12.5 halves to even") << "<x v='-12.5'>" << "v" << -12;
-        QTest::newRow("leading spaces and tail") << "<x v='  7abc'>" << "v" << 7;
-        QTest::newRow("plus sign") << "<x v='+4'>" << "v" << 4;
-        QTest::newRow("exponent is not read") << "<x v='1e5'>" << "v" << 1;
-        QTest::newRow("second point stops") << "<x v='2.5.3'>" << "v" << 2;
-        QTest::newRow("non-numeric") << "<x v='abc'>" << "v" << 0;
-        QTest::newRow("empty") << "<x v=''>" << "v" << 0;
-        QTest::newRow("absent") << "<x w='5'>" << "v" << 0;
-        QTest::newRow("clamped high, not wrapped") << "<x v='99999'>" << "v" << 32767;
-        QTest::newRow("clamped low") << "<x v='-99999'>" << "v" << -32768;
+        QTest::newRow("12.7 rounds up") << "<x v='12.7'>"
+                                        << "v" << 13;
+        QTest::newRow("12.5 halves to even") << "<x v='12.5'>"
+                                             << "v" << 12;
+        QTest::newRow("13.5 halves to even") << "<x v='13.5'>"
+                                             << "v" << 14;
+        QTest::newRow("-12.5 halves to even") << "<x v='-12.5'>"
+                                              << "v" << -12;
+        QTest::newRow("leading spaces and tail") << "<x v='  7abc'>"
+                                                 << "v" << 7;
+        QTest::newRow("plus sign") << "<x v='+4'>"
+                                   << "v" << 4;
+        QTest::newRow("exponent is not read") << "<x v='1e5'>"
+                                              << "v" << 1;
+        QTest::newRow("second point stops") << "<x v='2.5.3'>"
+                                            << "v" << 2;
+        QTest::newRow("non-numeric") << "<x v='abc'>"
+                                     << "v" << 0;
+        QTest::newRow("empty") << "<x v=''>"
+                               << "v" << 0;
+        QTest::newRow("absent") << "<x w='5'>"
+                                << "v" << 0;
+        QTest::newRow("clamped high, not wrapped") << "<x v='99999'>"
+                                                   << "v" << 32767;
+        QTest::newRow("clamped low") << "<x v='-99999'>"
+                                     << "v" << -32768;
         QTest::newRow("forty digits") << "<x v='1234567890123456789012345678901234567890'>"
                                       << "v" << 32767;
         QTest::newRow("mixed-case name asked") << "< layout NumTextBoxes='3' width='210'>"
                                                << "NumTextBoxes" << 3;
         QTest::newRow("lower-case name asked") << "< layout NumTextBoxes='3' width='210'>"
                                                << "numtextboxes" << 3;
-        QTest::newRow("upper-case in line") << "<layout NUMTEXTBOXES='4'>" << "NumTextBoxes" << 4;
+        QTest::newRow("upper-case in line") << "<layout NUMTEXTBOXES='4'>"
+                                            << "NumTextBoxes" << 4;
         QTest::newRow("name needs the leading space") << "<layout xwidth='9' width='5'>"
                                                       << "width" << 5;
-        QTest::newRow("unterminated value") << "<x v='42" << "v" << 42;
+        QTest::newRow("unterminated value") << "<x v='42"
+                                            << "v" << 42;
     }
     void intAttribute()
     {
@@ -142,16 +167,26 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("expected");
         const QString box = "<textbox name='TB0' font='Comic Sans MS' text='Hello{ENTER}World'/>";
-        QTest::newRow("words lower-cased") << box << "font" << "comic sans ms";
-        QTest::newRow("name lower-cased") << box << "Name" << "tb0";
-        QTest::newRow("text keeps case, decoded") << box << "text" << "Hello\r\nWorld";
-        QTest::newRow("text name must be lower case in line")
-            << "<textbox TEXT='Hi'/>" << "text" << "";
-        QTest::newRow("title keeps case") << "<layout title='My Table'>" << "title" << "My Table";
-        QTest::newRow("unterminated runs to the end")
-            << "<textbox text='It goes on/>" << "text" << "It goes on/>";
-        QTest::newRow("quote decoded") << "<textbox text='It\"s'/>" << "text" << "It's";
-        QTest::newRow("absent") << box << "size" << "";
+        QTest::newRow("words lower-cased") << box << "font"
+                                           << "comic sans ms";
+        QTest::newRow("name lower-cased") << box << "Name"
+                                          << "tb0";
+        QTest::newRow("text keeps case, decoded") << box << "text"
+                                                  << "Hello\r\nWorld";
+        QTest::newRow("text name must be lower case in line") << "<textbox TEXT='Hi'/>"
+                                                              << "text"
+                                                              << "";
+        QTest::newRow("title keeps case") << "<layout title='My Table'>"
+                                          << "title"
+                                          << "My Table";
+        QTest::newRow("unterminated runs to the end") << "<textbox text='It goes on/>"
+                                                      << "text"
+                                                      << "It goes on/>";
+        QTest::newRow("quote decoded") << "<textbox text='It\"s'/>"
+                                       << "text"
+                                       << "It's";
+        QTest::newRow("absent") << box << "size"
+                                << "";
     }
     void textAttributes()
     {
@@ -169,12 +204,23 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("encoded");
         QTest::addColumn<QString>("decoded");
-        QTest::newRow("apostrophe") << "It's" << "It\"s" << "It's";
-        QTest::newRow("two lines") << "One\r\nTwo" << "One{ENTER}Two" << "One\r\nTwo";
-        QTest::newRow("bare LF dropped") << "a\nb" << "ab" << "ab";
-        QTest::newRow("lone brace survives") << "a{b} {ENTER" << "a{b} {ENTER" << "a{b} {ENTER";
-        QTest::newRow("lower-case enter is text") << "{enter}" << "{enter}" << "{enter}";
-        QTest::newRow("double quote comes back single") << "say \"hi\"" << "say \"hi\""
+        QTest::newRow("apostrophe") << "It's"
+                                    << "It\"s"
+                                    << "It's";
+        QTest::newRow("two lines") << "One\r\nTwo"
+                                   << "One{ENTER}Two"
+                                   << "One\r\nTwo";
+        QTest::newRow("bare LF dropped") << "a\nb"
+                                         << "ab"
+                                         << "ab";
+        QTest::newRow("lone brace survives") << "a{b} {ENTER"
+                                             << "a{b} {ENTER"
+                                             << "a{b} {ENTER";
+        QTest::newRow("lower-case enter is text") << "{enter}"
+                                                  << "{enter}"
+                                                  << "{enter}";
+        QTest::newRow("double quote comes back single") << "say \"hi\""
+                                                        << "say \"hi\""
                                                         << "say 'hi'";
     }
     void encodeDecode()
@@ -201,10 +247,9 @@ private slots:
         QTest::newRow("real negative zero") << dialect::formatReal(-0.001) << "0";
         QTest::newRow("boolean") << dialect::formatBoolean(true) + dialect::formatBoolean(false)
                                  << "TF";
-        QTest::newRow("word attribute") << dialect::attribute(u"font", u"Comic Sans MS")
-                                        << " font='Comic Sans MS'";
-        QTest::newRow("number attribute") << dialect::attribute(u"numLines", 0)
-                                          << " numLines='0'";
+        QTest::newRow("word attribute")
+            << dialect::attribute(u"font", u"Comic Sans MS") << " font='Comic Sans MS'";
+        QTest::newRow("number attribute") << dialect::attribute(u"numLines", 0) << " numLines='0'";
         QTest::newRow("text attribute encoded")
             << dialect::textAttributeLine(u"text", u"It's\r\nok") << " text='It\"s{ENTER}ok'";
     }
@@ -242,20 +287,21 @@ private slots:
     // What a writer builds, a reader gets back: the two sides must agree on every kind.
     void writtenLineReadsBack()
     {
-        const QString line = "<textbox" + dialect::attribute(u"name", u"tb3")
-            + dialect::attribute(u"size", dialect::formatReal(8.5))
-            + dialect::attribute(u"bold", dialect::formatBoolean(true))
-            + dialect::attribute(u"italic", dialect::formatBoolean(false))
-            + dialect::attribute(u"font", u"Times New Roman")
-            + dialect::attribute(u"colour", dialect::formatColour(0x123456))
-            + dialect::textAttributeLine(u"text", u"Zoë's\r\n{list}") + "/>";
+        const QString line = "<textbox" + dialect::attribute(u"name", u"tb3") +
+                             dialect::attribute(u"size", dialect::formatReal(8.5)) +
+                             dialect::attribute(u"bold", dialect::formatBoolean(true)) +
+                             dialect::attribute(u"italic", dialect::formatBoolean(false)) +
+                             dialect::attribute(u"font", u"Times New Roman") +
+                             dialect::attribute(u"colour", dialect::formatColour(0x123456)) +
+                             dialect::textAttributeLine(u"text", u"Zoë's\r\n{list}") + "/>";
         QCOMPARE(dialect::elementName(line), QStringLiteral("textbox"));
         QCOMPARE(dialect::realAttribute(line, u"size"), 8.5f);
         QVERIFY(dialect::boolAttribute(line, u"bold"));
         QVERIFY(!dialect::boolAttribute(line, u"italic"));
         QCOMPARE(dialect::textAttribute(line, u"font"), QStringLiteral("times new roman"));
         QCOMPARE(*dialect::colourAttribute(line, u"colour"), 0x123456u);
-        QCOMPARE(dialect::decodedTextAttribute(line, u"text"), QString::fromUtf8("Zoë's\r\n{list}"));
+        QCOMPARE(dialect::decodedTextAttribute(line, u"text"),
+                 QString::fromUtf8("Zoë's\r\n{list}"));
     }
 };
 

@@ -85,20 +85,32 @@ private slots:
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QString>("window");
         QTest::addColumn<bool>("ready");
-        QTest::addColumn<bool>("richTextToolbar");   // template without rich text boxes
+        QTest::addColumn<bool>("richTextToolbar"); // template without rich text boxes
         QTest::addColumn<bool>("borderSetup");
-        QTest::newRow("0") << 0 << "Simple" << "Form1" << true << false << false;
-        QTest::newRow("1") << 1 << "Circle" << "circleForm" << false << false << false;
-        QTest::newRow("3") << 3 << "Shapes" << "Form1" << true << false << true;
-        QTest::newRow("6") << 6 << "Comic-strip" << "cartoonForm" << false << false << false;
-        QTest::newRow("10") << 10 << "News" << "Form1" << true << false << false;
-        QTest::newRow("11") << 11 << "Anywhere" << "anyWhereForm" << false << false << false;
-        QTest::newRow("12") << 12 << "Certificate" << "Form1" << true << false << true;
-        QTest::newRow("14") << 14 << "Display" << "BannerForm" << false << false << true;
-        QTest::newRow("15") << 15 << "Leaflet" << "LeafletForm" << false << false << false;
-        QTest::newRow("16") << 16 << "Borders" << "Form1" << true << true << true;
-        QTest::newRow("17") << 17 << "My layout" << "Form1" << true << true << false;
-        QTest::newRow("18") << 18 << "Posters" << "Form1" << true << true << false;
+        QTest::newRow("0") << 0 << "Simple"
+                           << "Form1" << true << false << false;
+        QTest::newRow("1") << 1 << "Circle"
+                           << "circleForm" << false << false << false;
+        QTest::newRow("3") << 3 << "Shapes"
+                           << "Form1" << true << false << true;
+        QTest::newRow("6") << 6 << "Comic-strip"
+                           << "cartoonForm" << false << false << false;
+        QTest::newRow("10") << 10 << "News"
+                            << "Form1" << true << false << false;
+        QTest::newRow("11") << 11 << "Anywhere"
+                            << "anyWhereForm" << false << false << false;
+        QTest::newRow("12") << 12 << "Certificate"
+                            << "Form1" << true << false << true;
+        QTest::newRow("14") << 14 << "Display"
+                            << "BannerForm" << false << false << true;
+        QTest::newRow("15") << 15 << "Leaflet"
+                            << "LeafletForm" << false << false << false;
+        QTest::newRow("16") << 16 << "Borders"
+                            << "Form1" << true << true << true;
+        QTest::newRow("17") << 17 << "My layout"
+                            << "Form1" << true << true << false;
+        QTest::newRow("18") << 18 << "Posters"
+                            << "Form1" << true << true << false;
     }
     void documentTypes()
     {
@@ -123,7 +135,8 @@ private slots:
         QVERIFY(!documentTypeInfo(-1));
         QVERIFY(!hasDocumentWindow(19));
         QVERIFY(setsUpRichTextToolbar(doctype::News, true));
-        QCOMPARE(documentTypeInfo(doctype::Simple)->fixedTemplate, QStringLiteral("simple/simple.xml"));
+        QCOMPARE(documentTypeInfo(doctype::Simple)->fixedTemplate,
+                 QStringLiteral("simple/simple.xml"));
         QCOMPARE(documentTypeInfo(doctype::Sign)->fixedTemplate, QStringLiteral("signs/1.xml"));
         QCOMPARE(documentTypeInfo(doctype::Posters)->startFolder, QStringLiteral("posters"));
         QCOMPARE(documentTypeInfo(doctype::MyLayout)->startFolder, QStringLiteral("advanced"));

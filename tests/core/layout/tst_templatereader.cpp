@@ -92,10 +92,10 @@ private slots:
 
         const PictureBoxModel &repeated = page.pictureBoxes[0];
         QCOMPARE(repeated.repeatType, 1);
-        QCOMPARE(QList<int>({repeated.repeatOffsetX, repeated.horizontalRepeats,
-                             repeated.repeatWidth, repeated.repeatOffsetY,
-                             repeated.verticalRepeats, repeated.repeatHeight}),
-                 QList<int>({11, 3, 46, 13, 2, 57}));
+        QCOMPARE(
+            QList<int>({repeated.repeatOffsetX, repeated.horizontalRepeats, repeated.repeatWidth,
+                        repeated.repeatOffsetY, repeated.verticalRepeats, repeated.repeatHeight}),
+            QList<int>({11, 3, 46, 13, 2, 57}));
         QCOMPARE(repeated.symmetryType, 3);
         QCOMPARE(repeated.rotations, 6);
         QCOMPARE(page.pictureBoxes[1].symmetryType, 5);
@@ -105,7 +105,7 @@ private slots:
         QVERIFY(handle.visible);
         QCOMPARE(handle.sizePx, 13);
         QCOMPARE(handle.centre, QPoint(243, 359));
-        QCOMPARE(handle.minY, 231);   // the template gave the range upside down
+        QCOMPARE(handle.minY, 231); // the template gave the range upside down
         QCOMPARE(handle.maxY, 277);
         QCOMPARE(handle.boxesAbove, QStringList({"p00", "p01"}));
         QCOMPARE(handle.boxesBelow, QStringList({"r01"}));
@@ -188,11 +188,11 @@ private slots:
         const QRect far = page.textBoxes[kMaxObjectIndex].geometry;
         QVERIFY(far.width() <= page.pageRect.height() && far.height() == 0);
         QVERIFY(page.textBoxes[kMaxObjectIndex].style.fontSize <= 1000.0);
-        QCOMPARE(page.pictureBoxes.size(), kMaxPictureBoxIndex + 1);   // pb81 refused
+        QCOMPARE(page.pictureBoxes.size(), kMaxPictureBoxIndex + 1); // pb81 refused
         QCOMPARE(page.pictureBoxes[80].rotations, 360);
         QVERIFY(!page.pictureBoxes[80].hasMaskPicture);
-        QVERIFY(page.handles.isEmpty());                               // hn21 refused
-        QVERIFY(page.boxes.isEmpty());                                 // bx9999 refused
+        QVERIFY(page.handles.isEmpty()); // hn21 refused
+        QVERIFY(page.boxes.isEmpty());   // bx9999 refused
         QCOMPARE(page.lines.value(3).thickness, 1);
         QCOMPARE(page.repeatCount, 100);
         QCOMPARE(page.richTextBoxes.value(1).plainText,
@@ -205,11 +205,16 @@ private slots:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("errorPart");
-        QTest::newRow("missing") << "no such layout.xml" << "could not be opened";
-        QTest::newRow("folder") << "" << "could not be opened";
-        QTest::newRow("zero width") << "zero_size.xml" << "page size";
-        QTest::newRow("no layout line") << "no_layout_line.xml" << "no layout line";
-        QTest::newRow("binary junk") << "binary_junk.xml" << "no layout line";
+        QTest::newRow("missing") << "no such layout.xml"
+                                 << "could not be opened";
+        QTest::newRow("folder") << ""
+                                << "could not be opened";
+        QTest::newRow("zero width") << "zero_size.xml"
+                                    << "page size";
+        QTest::newRow("no layout line") << "no_layout_line.xml"
+                                        << "no layout line";
+        QTest::newRow("binary junk") << "binary_junk.xml"
+                                     << "no layout line";
     }
     void refusedTemplates()
     {
@@ -251,8 +256,9 @@ private slots:
     void lineEndingsAndPath()
     {
         QFETCH(QByteArray, separator);
-        const QByteArray text = "<layout width='210' height='297'>" + separator
-            + "  <textbox name='tb1' text='caf\xC3\xA9'/>" + separator + "</layout>";
+        const QByteArray text = "<layout width='210' height='297'>" + separator +
+                                "  <textbox name='tb1' text='caf\xC3\xA9'/>" + separator +
+                                "</layout>";
         PageModel page;
         QVERIFY(readTemplateText(text, "//server/layouts//news///a.xml", page, kFit));
         QCOMPARE(page.textBoxes.size(), 2);
