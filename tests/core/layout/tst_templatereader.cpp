@@ -277,6 +277,11 @@ private slots:
         QVERIFY(page.pictureBoxes[4].visible);
         QVERIFY(!page.pictureBoxes[3].visible);
         QCOMPARE(page.pictureBoxes[4].geometry, QRect(23, 46, 138, 138));
+
+        // Truncation goes towards minus infinity: -5 mm is -11.58 pixels, so -12.
+        applyTemplateLine("<textbox name='tb0' x='-5' y='0' width='10' height='10'/>",
+                          page.layoutPath, page, kFit);
+        QCOMPARE(page.textBoxes[0].geometry.x(), -12);
     }
 
     void resetPageClearsState()
