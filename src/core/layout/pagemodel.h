@@ -52,7 +52,8 @@ struct RichTextBoxModel {
 
 struct PictureBoxModel {
     QRect geometry;
-    QImage image;              // the picture's own pixels (geometry size)
+    QImage image;              // the picture's own pixels (geometry size); null when emptied
+                               // by a template read: a blank white picture until painted
     QString tag;               // "file" + name for imported pictures on "My layout"
     int repeatType = 0;
     int repeatOffsetX = 0;
@@ -65,7 +66,8 @@ struct PictureBoxModel {
     int rotations = 0;
     int copyTo = 0;
     bool hasMaskPicture = false;
-    QImage mask;
+    QImage mask;               // the mask picture beside the template; set exactly when
+                               // hasMaskPicture is true after a template read
     bool visible = false;
 };
 

@@ -1,0 +1,71 @@
+#include "core/layout/pagefit.h"
+
+#include "core/layout/documenttypes.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace quillora {
+
+namespace {
+
+// Room kept free around the page: window margins, the right-hand column and the bottom gap.
+constexpr int kSideMargins = 32;
+constexpr int kRightColumn = 88;
+constexpr int kCopiesPreview = 242;
+constexpr int kBottomMargin = 16;
+constexpr int kGapBelowToolbar = 8;
+constexpr int kRichTextToolbarRoom = 30;
+constexpr int kGapRightOfPalette = 16;
+
+// A page edge of scale × its own size is meant to be whole; floating point may put it a hair
+// below, which truncation would turn into a lost pixel.
+constexpr double kTruncationSlack = 1e-4;
+
+int truncatedPixels(int mm, float scale)
+{
+    const double pixels = std::floor(double(mm) * double(scale) + kTruncationSlack);
+    return int(std::clamp(pixels, 0.0, 1.0e6));
+}
+
+} // namespace
+
+PageFit fitPage(const PageFitInputs &in, int pageWidthMm, int pageHeightMm)
+{
+    int availableWidth = in.screenWidthPx - in.toolPaletteWidthPx - kSideMargins - kRightColumn;
+    if (in.documentType == doctype::Simple)
+        availableWidth += kRightColumn;
+    else if (in.documentType == doctype::Multi)
+        availableWidth -= kCopiesPreview;
+    int availableHeight = in.screenHeightPx - in.toolbarHeightPx - kSideMargins - kBottomMargin;
+
+    // A screen too small for the window furniture or a page without size still gives a
+    // finite, positive scale: the page is then tiny rather than the program broken.
+    availableWidth = std::max(availableWidth, 1);
+    availableHeight = std::max(availableHeight, 1);
+    const int pageWidth = std::max(pageWidthMm, 1);
+    const int pageHeight = std::max(pageHeightMm, 1);
+
+    PageFit fit;
+    const double pageAspect = double(pageWidth) / double(pageHeight);
+    const double availableAspect = double(availableWidth) / double(availableHeight);
+    if (pageAspect < availableAspect) {
+        fit.scale = float(double(availableHeight) / double(pageHeight));
+        const int width = truncatedPixels(pageWidth, fit.scale);
+        const int height = truncatedPixels(pageHeight, fit.scale);
+        int top = in.toolbarHeightPx + kGapBelowToolbar;
+        if (reservesRichTextToolbarRoom(in.documentType))
+            top += kRichTextToolbarRoom;
+        fit.pageRect =
+            QRect(in.toolPaletteWidthPx + (availableWidth - width) / 2, top, width, height);
+    } else {
+        fit.scale = float(double(availableWidth) / double(pageWidth));
+        const int width = truncatedPixels(pageWidth, fit.scale);
+        const int height = truncatedPixels(pageHeight, fit.scale);
+        fit.pageRect = QRect(in.toolPaletteWidthPx + kGapRightOfPalette,
+                             in.toolbarHeightPx + (availableHeight - height) / 2, width, height);
+    }
+    return fit;
+}
+
+} // namespace quillora

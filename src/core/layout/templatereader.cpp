@@ -1,0 +1,163 @@
+#include "core/layout/templatereader.h"
+
+#include "core/app/codepage.h"
+#include "core/layout/templateelements.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QLoggingCategory>
+
+Q_LOGGING_CATEGORY(lcTemplateReader, "quillora.layout.reader")
+
+namespace quillora {
+
+namespace {
+
+bool isSeparator(QChar c)
+{
+    return c == u'/';
+}
+
+// Joined paths may carry doubled separators: keep the first character (so a network path's
+// leading pair stays), drop each inner separator followed by another, keep the last character.
+QString normalisedPath(const QString &path)
+{
+    if (path.size() < 2)
+        return path;
+    QString out;
+    out.reserve(path.size());
+    out.append(path.front());
+    for (qsizetype i = 1; i < path.size() - 1; ++i) {
+        if (isSeparator(path[i]) && isSeparator(path[i + 1]))
+            continue;
+        out.append(path[i]);
+    }
+    out.append(path.back());
+    return out;
+}
+
+void clearPage(PageModel &page)
+{
+    for (TextBoxModel &box : page.textBoxes) {
+        box.visible = false;
+        box.text = kPlaceholderText;
+    }
+    for (RichTextBoxModel &box : page.richTextBoxes) {
+        box.visible = false;
+        box.rtf.clear();
+        box.plainText = kPlaceholderText;
+    }
+    for (PictureBoxModel &box : page.pictureBoxes) {
+        box.visible = false;
+        box.image = QImage();
+        box.mask = QImage();
+        box.hasMaskPicture = false;
+        box.tag.clear();
+    }
+    for (HandleModel &handle : page.handles)
+        handle.visible = false;
+    // Lines and boxes have nothing on screen to keep: the new template lists its own.
+    page.lines.clear();
+    page.boxes.clear();
+    page.maskRect = QRect();
+
+    const QImage paintedBorder = page.border.picture;
+    page.border = BorderModel();
+    page.border.picture = paintedBorder;
+}
+
+void setError(QString *error, const QString &text)
+{
+    qCWarning(lcTemplateReader).noquote() << text;
+    if (error)
+        *error = text;
+}
+
+} // namespace
+
+bool readTemplate(const QString &path, PageModel &page, const PageFitInputs &fit, QString *error)
+{
+    const QFileInfo info(path);
+    QFile file(path);
+    if (!info.exists() || !info.isFile() || !file.open(QIODevice::ReadOnly)) {
+        const QString reason = !info.exists()   ? QStringLiteral("it does not exist")
+                               : !info.isFile() ? QStringLiteral("it is not a file")
+                                                : file.errorString();
+        setError(
+            error,
+            QStringLiteral("The layout file \"%1\" could not be opened (%2).").arg(path, reason));
+        return false;
+    }
+    // Read one byte past the limit to tell a file at the limit from a larger one.
+    const QByteArray bytes = file.read(kMaxTemplateBytes + 1);
+    if (file.error() != QFileDevice::NoError) {
+        setError(error, QStringLiteral("The layout file \"%1\" could not be read (%2).")
+                            .arg(path, file.errorString()));
+        return false;
+    }
+    return readTemplateText(bytes, path, page, fit, error);
+}
+
+bool readTemplateText(const QByteArray &text, const QString &path, PageModel &page,
+                      const PageFitInputs &fit, QString *error)
+{
+    if (text.size() > kMaxTemplateBytes) {
+        setError(error,
+                 QStringLiteral("The layout file \"%1\" is too large to be a layout.").arg(path));
+        return false;
+    }
+    clearPage(page);
+    page.layoutPath = normalisedPath(path);
+
+    TemplateContext context{page.layoutPath, page, fit, {}, false};
+    const QString content = codepage::decodeAuto(text);
+    const QStringView all(content);
+    qsizetype start = 0;
+    while (start < all.size()) {
+        qsizetype end = start;
+        while (end < all.size() && all[end] != u'\r' && all[end] != u'\n')
+            ++end;
+        const QStringView line = all.mid(start, end - start);
+        if (applyElement(line, context) == ElementResult::InvalidPageSize) {
+            setError(error,
+                     QStringLiteral("The layout file \"%1\" gives no usable page size.").arg(path));
+            return false;
+        }
+        // CR LF, a lone CR and a lone LF all end a line.
+        start = end;
+        if (start < all.size() && all[start] == u'\r')
+            ++start;
+        if (start < all.size() && all[start] == u'\n')
+            ++start;
+    }
+    if (!context.layoutSeen) {
+        setError(error, QStringLiteral("The layout file \"%1\" has no layout line.").arg(path));
+        return false;
+    }
+    return true;
+}
+
+void applyTemplateLine(const QString &line, const QString &templatePath, PageModel &page,
+                       const PageFitInputs &fit)
+{
+    TemplateContext context{templatePath, page, fit, {}, false};
+    applyElement(line, context);
+}
+
+void resetPage(PageModel &page)
+{
+    page.changeCount = 0;
+    page.countAtLastSave = 0;
+    page.announcedTextBoxes = 0;
+    page.announcedPictureBoxes = 0;
+    page.announcedRichTextBoxes = 0;
+    page.announcedHandles = 0;
+    page.announcedLines = 0;
+    page.announcedBoxes = 0;
+    page.current = CurrentObject{};
+    if (!page.pictureBoxes.isEmpty())
+        page.pictureBoxes.first().hasMaskPicture = false;
+    page.presentationTyping = false;
+}
+
+} // namespace quillora
