@@ -21,11 +21,11 @@ inline const QColor kInk{0x1B, 0x2A, 0x4A};       // all text
 inline const QColor kWhite{0xFF, 0xFF, 0xFF};
 
 constexpr int kPictureButtonSize = 48;    // the smallest button a child presses
-constexpr int kDialogButtonSize = 96;     // OK and Cancel of the own dialogs
+constexpr int kDialogButtonSize = 112;    // OK and Cancel of the own dialogs
 constexpr int kFrameWidth = 6;            // border of the own dialogs, in the frame colour
 constexpr int kTopBarHeight = 34;
 
-constexpr int kMessagePixels = 44;        // "Exit?", "Save?"
+constexpr int kMessagePixels = 56;        // "Exit?", "Save?"
 constexpr int kControlPixels = 20;        // the teacher's options and folder dialogs
 
 // Andika was drawn for children learning to read (single-storey a and g); Comic Neue and

@@ -44,8 +44,8 @@ OwnDialog::OwnDialog(AppContext &context, const QString &objectName, const QStri
     outer->addWidget(m_topBar);
 
     auto *content = new QVBoxLayout;
-    content->setContentsMargins(24, 16, 24, 20);
-    content->setSpacing(16);
+    content->setContentsMargins(32, 20, 32, 28);
+    content->setSpacing(20);
     outer->addLayout(content);
 
     m_message = new QLabel(message, this);
@@ -76,6 +76,7 @@ OwnDialog::OwnDialog(AppContext &context, const QString &objectName, const QStri
     buttons->addStretch();
     content->addLayout(buttons);
 
+    setMinimumWidth(4 * looks::kDialogButtonSize);
     m_animation.setInterval(kFrameIntervalMs);
     connect(&m_animation, &QTimer::timeout, this, &OwnDialog::advanceFrame);
 }
