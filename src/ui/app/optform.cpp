@@ -56,6 +56,9 @@ OptForm::OptForm(AppContext &context, const PrinterList &printers,
       m_printers(printers)
 {
     setFont(looks::childFont(looks::kControlPixels));
+    // Boxes a finger on a whiteboard can hit.
+    setStyleSheet(QStringLiteral("QCheckBox::indicator, QRadioButton::indicator "
+                                 "{ width: 26px; height: 26px; }"));
     messageLabel()->setFont(looks::childFont(28, true));
 
     m_tabs = new QTabWidget(this);
@@ -102,7 +105,7 @@ QWidget *OptForm::buildPrintingPage()
 {
     auto *page = new QWidget(this);
     auto *grid = new QGridLayout(page);
-    grid->setVerticalSpacing(12);
+    grid->setVerticalSpacing(6);
 
     m_hidePrinter = new QButtonGroup(page);
     const QString captions[] = {QStringLiteral("Show printer button all the time"),
@@ -181,7 +184,7 @@ QWidget *OptForm::buildGeneralPage()
 {
     auto *page = new QWidget(this);
     auto *column = new QVBoxLayout(page);
-    column->setSpacing(12);
+    column->setSpacing(6);
     m_string = namedCheck(QStringLiteral("StringCheck"), QStringLiteral("Show pull-down string"),
                           page);
     m_darkerFrame = namedCheck(QStringLiteral("darkerFrameCheck"),

@@ -75,8 +75,10 @@ OwnDialog::OwnDialog(AppContext &context, const QString &objectName, const QStri
     buttons->addWidget(m_cancel);
     buttons->addStretch();
     content->addLayout(buttons);
+    // Wide enough for the two big buttons with room between and around them; the layout,
+    // not a fixed window size, sets the minimum so that longer content still fits.
+    content->addStrut(4 * looks::kDialogButtonSize);
 
-    setMinimumWidth(4 * looks::kDialogButtonSize);
     m_animation.setInterval(kFrameIntervalMs);
     connect(&m_animation, &QTimer::timeout, this, &OwnDialog::advanceFrame);
 }
@@ -154,9 +156,16 @@ void OwnDialog::reject()
     closePressed();
 }
 
+void OwnDialog::setVisible(bool visible)
+{
+    // Translated before the window takes its size, so longer texts get the room they need.
+    if (visible && !isVisible())
+        translateWindow(this, m_context.translator);
+    QDialog::setVisible(visible);
+}
+
 void OwnDialog::showEvent(QShowEvent *event)
 {
-    translateWindow(this, m_context.translator);
     QPalette bar = m_topBar->palette();
     bar.setColor(QPalette::Window, toQColor(m_context.frameColour()));
     m_topBar->setPalette(bar);

@@ -64,6 +64,7 @@ protected:
     void closeWithAnswer(const QString &answer, DialogCode code);
 
     void reject() override;
+    void setVisible(bool visible) override;
     void showEvent(QShowEvent *event) override;
     void hideEvent(QHideEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
