@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QRadioButton>
 #include <QStorageInfo>
+#include <QTimer>
 #include <QTreeView>
 #include <QVBoxLayout>
 
@@ -36,6 +37,7 @@ FileStoreForm::FileStoreForm(AppContext &context, QWidget *parent)
                 QStringLiteral("Where to store files"), parent)
 {
     messageLabel()->setFont(looks::childFont(28, true));
+    looks::enlargeTickBoxes(this);
     const QFont controlFont = looks::childFont(looks::kControlPixels);
 
     m_useMyDocs = new QRadioButton(QStringLiteral("Use 'My Documents' folder"), this);
@@ -67,6 +69,16 @@ FileStoreForm::FileStoreForm(AppContext &context, QWidget *parent)
     bodyLayout()->addWidget(m_folders, 1);
 
     connect(m_useMyDocs, &QRadioButton::toggled, this, &FileStoreForm::updateEnabled);
+    // Folders are read and sorted in the background, so rows move after the chosen folder
+    // was selected: keep it in view as they settle.
+    const auto keepChosenInView = [this] {
+        QTimer::singleShot(0, this, [this] {
+            if (m_folders->currentIndex().isValid())
+                m_folders->scrollTo(m_folders->currentIndex(), QAbstractItemView::EnsureVisible);
+        });
+    };
+    connect(m_model, &QFileSystemModel::directoryLoaded, this, keepChosenInView);
+    connect(m_model, &QFileSystemModel::layoutChanged, this, keepChosenInView);
     connect(m_drives, &QComboBox::activated, this,
             [this](int index) { showDrive(m_drives->itemText(index)); });
 
@@ -125,10 +137,12 @@ void FileStoreForm::showFolder(const QString &folder)
     if (wanted.isEmpty() || !QFileInfo(wanted).isDir())
         return;
     const QModelIndex index = m_model->index(wanted);
-    if (index.isValid()) {
-        m_folders->setCurrentIndex(index);
-        m_folders->scrollTo(index, QAbstractItemView::PositionAtCenter);
-    }
+    if (!index.isValid())
+        return;
+    for (QModelIndex parent = index.parent(); parent.isValid(); parent = parent.parent())
+        m_folders->expand(parent);
+    m_folders->setCurrentIndex(index);
+    m_folders->scrollTo(index, QAbstractItemView::PositionAtCenter);
 }
 
 void FileStoreForm::showDrive(const QString &root)

@@ -32,6 +32,12 @@ void paintWindowPalette(QWidget *window)
     window->setAutoFillBackground(true);
 }
 
+void enlargeTickBoxes(QWidget *window)
+{
+    window->setStyleSheet(QStringLiteral("QCheckBox::indicator, QRadioButton::indicator "
+                                         "{ width: 26px; height: 26px; }"));
+}
+
 void drawWindowFrame(QWidget *window, ColourRef frameColour)
 {
     QPainter painter(window);

@@ -35,6 +35,9 @@ QFont childFont(int pixelSize, bool bold = false);
 // Cream paper with ink text for a window and everything on it.
 void paintWindowPalette(QWidget *window);
 
+// Tick boxes and option buttons a finger on a whiteboard can hit.
+void enlargeTickBoxes(QWidget *window);
+
 // The thick border every title-bar-less window draws around itself in the frame colour.
 void drawWindowFrame(QWidget *window, ColourRef frameColour);
 

@@ -56,9 +56,7 @@ OptForm::OptForm(AppContext &context, const PrinterList &printers,
       m_printers(printers)
 {
     setFont(looks::childFont(looks::kControlPixels));
-    // Boxes a finger on a whiteboard can hit.
-    setStyleSheet(QStringLiteral("QCheckBox::indicator, QRadioButton::indicator "
-                                 "{ width: 26px; height: 26px; }"));
+    looks::enlargeTickBoxes(this);
     messageLabel()->setFont(looks::childFont(28, true));
 
     m_tabs = new QTabWidget(this);
