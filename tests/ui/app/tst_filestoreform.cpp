@@ -71,11 +71,6 @@ private slots:
         QTRY_VERIFY(tree->viewport()->rect().contains(tree->visualRect(tree->currentIndex())));
         QTest::qWait(100);
         QVERIFY(tree->viewport()->rect().contains(tree->visualRect(tree->currentIndex())));
-        const QString snapshots = qEnvironmentVariable("QUILLORA_SNAPSHOT_DIR");
-        if (!snapshots.isEmpty()) {
-            form.grab().save(QDir(snapshots).filePath(
-                myDocuments ? QStringLiteral("filestore-mydocs.png") : QStringLiteral("filestore.png")));
-        }
     }
 
     void optionButtonsSwitchTheLists()
@@ -161,13 +156,6 @@ private slots:
         QCOMPARE(context.folders.working, QString());
     }
 
-    void drivesHoldTheRootAndTheHomeFolder()
-    {
-        QStringList roots = FileStoreForm::driveRoots();
-        QVERIFY(roots.contains(QDir::cleanPath(QDir::rootPath())));
-        QVERIFY(roots.contains(QDir::cleanPath(QDir::homePath())));
-        QCOMPARE(roots.removeDuplicates(), 0);
-    }
 };
 
 QTEST_MAIN(TestFileStoreForm)

@@ -9,13 +9,11 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
-#include <QFontDatabase>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
-#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -342,14 +340,6 @@ private slots:
         QCOMPARE(context.settings.fontSlots[2], QStringLiteral("Beta Serif"));
     }
 
-    void installedFontListHoldsOnlyScalableFonts()
-    {
-        const QStringList fonts = OptForm::installedScalableFonts();
-        QVERIFY(!fonts.isEmpty());
-        for (const QString &family : fonts)
-            QVERIFY2(QFontDatabase::isSmoothlyScalable(family), qPrintable(family));
-    }
-
     void cancelAppliesNothing()
     {
         AppContext context{Environment{}};
@@ -423,27 +413,6 @@ private slots:
         QCOMPARE(context.settings.workingDir, chosen);
     }
 
-    void tabsAndAuthorLineInAnotherLanguage()
-    {
-        AppContext context{Environment{}};
-        context.translator.loadFromBytes("\"Printing\",\"Impression\"\n\"General\",\"G\"\n"
-                                         "\"Fonts\",\"Polices\"\n\"Quillora 1.0.0\",\"X\"\n");
-        OptForm form(context, m_printers, kFonts);
-        form.show();
-        auto *tabs = control<QTabWidget>(form, "optTabs");
-        QCOMPARE(tabs->tabText(0), QStringLiteral("Impression"));
-        QCOMPARE(tabs->tabText(2), QStringLiteral("Polices"));
-        QVERIFY(!control<QLabel>(form, "authorLineFIXLANG")->text().isEmpty());
-        QVERIFY(control<QLabel>(form, "authorLineFIXLANG")->text().startsWith("Quillora "));
-        if (!qEnvironmentVariableIsEmpty("QUILLORA_SNAPSHOT_DIR")) {
-            const QDir snapshots(qEnvironmentVariable("QUILLORA_SNAPSHOT_DIR"));
-            for (int tab = 0; tab < tabs->count(); ++tab) {
-                tabs->setCurrentIndex(tab);
-                QTest::qWait(20);
-                form.grab().save(snapshots.filePath(QStringLiteral("optform-%1.png").arg(tab)));
-            }
-        }
-    }
 };
 
 QTEST_MAIN(TestOptForm)

@@ -1,15 +1,19 @@
 #include "core/app/appcontext.h"
 #include "ui/app/briefpurposeform.h"
+#include "platform/printerlist.h"
 #include "ui/app/exitform.h"
+#include "ui/app/filestoreform.h"
+#include "ui/app/optform.h"
 #include "ui/app/picturebutton.h"
 #include "ui/app/saveoffer.h"
 
 #include <QApplication>
 #include <QDir>
-#include <QFile>
 #include <QLabel>
 #include <QTest>
 #include <QTimer>
+
+#include <memory>
 
 using namespace quillora;
 
@@ -38,14 +42,6 @@ void press(PictureButton *button)
 class TestOwnDialogs : public QObject {
     Q_OBJECT
 private slots:
-    void everyAnimationFrameIsInTheResources()
-    {
-        for (int n = 0; n < OwnDialog::kFrameCount; ++n) {
-            QVERIFY(QFile::exists(QStringLiteral(":/art/dialog/yes%1.svg").arg(n)));
-            QVERIFY(QFile::exists(QStringLiteral(":/art/dialog/no%1.svg").arg(n)));
-        }
-    }
-
     void framesCycleZeroToSeven()
     {
         AppContext context{Environment{}};
@@ -191,29 +187,50 @@ private slots:
         QVERIFY(form.isVisible());
     }
 
-    void frameAndTopBarTakeTheFrameColour_data()
+    void everyWindowIsFramedInTheFrameColour_data()
     {
+        QTest::addColumn<QString>("window");
         QTest::addColumn<bool>("darker");
         QTest::addColumn<QRgb>("colour");
-        QTest::newRow("light") << false << QRgb(0xFFC0C0C0);
-        QTest::newRow("darker for whiteboards") << true << QRgb(0xFF808080);
+        for (const char *window : {"exitForm", "SaveOffer", "briefPurposeForm", "optForm",
+                                   "FileStoreForm"}) {
+            QTest::addRow("%s", window) << window << false << QRgb(0xFFC0C0C0);
+            QTest::addRow("%s darker", window) << window << true << QRgb(0xFF808080);
+        }
     }
-    void frameAndTopBarTakeTheFrameColour()
+    void everyWindowIsFramedInTheFrameColour()
     {
+        QFETCH(QString, window);
         QFETCH(bool, darker);
         QFETCH(QRgb, colour);
         AppContext context{Environment{}};
         context.settings.useDarkerFrameColour = darker;
-        SaveOffer offer(context);
-        offer.show();
-        const QImage image = offer.grab().toImage();
-        keepSnapshot(&offer, darker ? QStringLiteral("saveoffer-dark") : QStringLiteral("saveoffer"));
+        const FixedPrinterList printers({QStringLiteral("Laser")}, QStringLiteral("Laser"));
+        std::unique_ptr<QWidget> shown;
+        if (window == "exitForm")
+            shown = std::make_unique<ExitForm>(context);
+        else if (window == "SaveOffer")
+            shown = std::make_unique<SaveOffer>(context);
+        else if (window == "briefPurposeForm")
+            shown = std::make_unique<BriefPurposeForm>(context);
+        else if (window == "optForm")
+            shown = std::make_unique<OptForm>(context, printers);
+        else
+            shown = std::make_unique<FileStoreForm>(context);
+        QCOMPARE(shown->objectName(), window);
+        QVERIFY(shown->windowFlags().testFlag(Qt::FramelessWindowHint));
+        shown->show();
+        QVERIFY(QTest::qWaitForWindowExposed(shown.get()));
+        keepSnapshot(shown.get(), window + (darker ? QStringLiteral("-dark") : QString()));
+
+        const QImage image = shown->grab().toImage();
         QCOMPARE(image.pixel(1, 1), colour);
         QCOMPARE(image.pixel(image.width() - 2, image.height() - 2), colour);
         QCOMPARE(image.pixel(image.width() / 2, image.height() - 3), colour);
-        const QWidget *bar = offer.topBar();
-        QCOMPARE(image.pixel(bar->geometry().center().x() / 2, bar->geometry().center().y()),
-                 colour);
+        if (auto *dialog = qobject_cast<OwnDialog *>(shown.get())) {
+            const QRect bar = dialog->topBar()->geometry();
+            QCOMPARE(image.pixel(bar.center().x() / 2, bar.center().y()), colour);
+        }
     }
 
     void buttonsSpeakTheLanguage()
@@ -231,29 +248,6 @@ private slots:
         QVERIFY(form.messageLabel()->font().pixelSize() >= 40);
     }
 
-    void pleaseWaitWindow()
-    {
-        AppContext context{Environment{}};
-        BriefPurposeForm wait(context);
-        wait.show();
-        keepSnapshot(&wait, QStringLiteral("briefpurposeform"));
-        auto *label = wait.findChild<QLabel *>(QStringLiteral("waitLabel"));
-        QVERIFY(label);
-        QCOMPARE(label->text(), QStringLiteral("Please wait..."));
-        QVERIFY(wait.windowFlags().testFlag(Qt::FramelessWindowHint));
-    }
-
-    void keepLooks()
-    {
-        AppContext context{Environment{}};
-        ExitForm form(context);
-        form.show();
-        keepSnapshot(&form, QStringLiteral("exitform"));
-        form.advanceFrame();
-        form.advanceFrame();
-        form.advanceFrame();
-        keepSnapshot(&form, QStringLiteral("exitform-frame3"));
-    }
 };
 
 QTEST_MAIN(TestOwnDialogs)
