@@ -23,7 +23,7 @@ inline const QColor kWhite{0xFF, 0xFF, 0xFF};
 constexpr int kPictureButtonSize = 48;    // the smallest button a child presses
 constexpr int kDialogButtonSize = 112;    // OK and Cancel of the own dialogs
 constexpr int kFrameWidth = 6;            // border of the own dialogs, in the frame colour
-constexpr int kTopBarHeight = 34;
+constexpr int kTopBarHeight = 52;
 
 constexpr int kMessagePixels = 56;        // "Exit?", "Save?"
 constexpr int kControlPixels = 20;        // the teacher's options and folder dialogs

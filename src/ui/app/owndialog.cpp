@@ -39,7 +39,7 @@ OwnDialog::OwnDialog(AppContext &context, const QString &objectName, const QStri
     m_topBar->setCursor(Qt::SizeAllCursor);
     m_topBar->installEventFilter(this);
     m_topBarLayout = new QHBoxLayout(m_topBar);
-    m_topBarLayout->setContentsMargins(4, 0, 4, 0);
+    m_topBarLayout->setContentsMargins(2, 0, 2, 0);
     m_topBarLayout->addStretch();
     outer->addWidget(m_topBar);
 
@@ -123,7 +123,7 @@ PictureButton *OwnDialog::addCloseButton(const QString &objectName)
 {
     auto *close = new PictureButton(objectName, QIcon(QStringLiteral(":/art/dialog/close.svg")),
                                     QStringLiteral("Close"), m_topBar);
-    close->setFixedSize(looks::kTopBarHeight - 4, looks::kTopBarHeight - 4);
+    close->setFixedSize(looks::kPictureButtonSize, looks::kPictureButtonSize);
     connect(close, &QAbstractButton::clicked, this, [this] { closePressed(); });
     m_topBarLayout->addWidget(close);
     return close;
