@@ -14,8 +14,6 @@ class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
-class QPushButton;
-class QRadioButton;
 class QTabWidget;
 
 namespace quillora {
