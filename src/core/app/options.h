@@ -50,8 +50,6 @@ struct OptionsEffects {
     quint32 frameColour = 0xC0C0C0u;     // 0x00BBGGRR, for every object frame of the window
     bool webCamButtonVisible = true;     // every window but the anywhere page follows this
     QString printerName;                 // a printer the teacher picked; empty = unchanged
-
-    bool operator==(const OptionsEffects &) const = default;
 };
 
 namespace options {

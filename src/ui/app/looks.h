@@ -11,11 +11,10 @@ class QWidget;
 
 namespace quillora::looks {
 
-// Named colours (the SVG art uses the same values).
+// Named colours used by widgets; the SVG art uses these and the rest of the palette in
+// docs/art.md (grass green for yes, tomato red for no).
 inline const QColor kCream{0xFF, 0xF8, 0xE1};     // dialog paper
 inline const QColor kSunshine{0xFF, 0xD2, 0x3F};  // highlights, glow
-inline const QColor kGrass{0x2E, 0xB8, 0x2E};     // yes, go
-inline const QColor kTomato{0xE8, 0x37, 0x3B};    // no, stop
 inline const QColor kSky{0x3F, 0xA9, 0xF5};       // choices, arrows
 inline const QColor kInk{0x1B, 0x2A, 0x4A};       // all text
 inline const QColor kWhite{0xFF, 0xFF, 0xFF};
