@@ -146,21 +146,22 @@ QWidget *OptForm::buildPrintingPage()
     m_pageScale = namedLabel(QStringLiteral("pageSFcap"), QString(), page);
     m_textScale = namedLabel(QStringLiteral("textSFcap"), QString(), page);
     struct ScaleRow {
-        QString prefix, caption;
+        QString prefix, caption, downCaption, upCaption;
         QLabel *value;
         void (OptForm::*step)(int);
     };
     const ScaleRow rows[] = {
-        {QStringLiteral("pageSF"), QStringLiteral("Page Scale Factor:"), m_pageScale,
-         &OptForm::stepPageScale},
-        {QStringLiteral("textSF"), QStringLiteral("Text Scale Factor:"), m_textScale,
-         &OptForm::stepTextScale}};
+        {QStringLiteral("pageSF"), QStringLiteral("Page Scale Factor:"),
+         QStringLiteral("Page scale factor down"), QStringLiteral("Page scale factor up"),
+         m_pageScale, &OptForm::stepPageScale},
+        {QStringLiteral("textSF"), QStringLiteral("Text Scale Factor:"),
+         QStringLiteral("Text scale factor down"), QStringLiteral("Text scale factor up"),
+         m_textScale, &OptForm::stepTextScale}};
     int row = 5;
     for (const ScaleRow &scale : rows) {
-        auto *down = arrowButton(scale.prefix + QStringLiteral("Down"), false,
-                                 scale.caption + QStringLiteral(" smaller"), page);
-        auto *up = arrowButton(scale.prefix + QStringLiteral("Up"), true,
-                               scale.caption + QStringLiteral(" bigger"), page);
+        auto *down =
+            arrowButton(scale.prefix + QStringLiteral("Down"), false, scale.downCaption, page);
+        auto *up = arrowButton(scale.prefix + QStringLiteral("Up"), true, scale.upCaption, page);
         connect(down, &QAbstractButton::clicked, this, [this, scale] { (this->*scale.step)(-1); });
         connect(up, &QAbstractButton::clicked, this, [this, scale] { (this->*scale.step)(+1); });
         scale.value->setAlignment(Qt::AlignCenter);
