@@ -1,0 +1,97 @@
+#include "core/app/options.h"
+
+#include <algorithm>
+
+namespace quillora::options {
+
+QList<int> hideMinuteChoices(int hidePrinterTime)
+{
+    QList<int> choices = {1, 2, 3, 4, 5, 10};
+    if (hidePrinterTime > 0 && !choices.contains(hidePrinterTime)) {
+        choices.append(hidePrinterTime);
+        std::sort(choices.begin(), choices.end());
+    }
+    return choices;
+}
+
+int stepScalePercent(int percent, int step)
+{
+    return std::clamp(percent + step, kScalePercentMin, kScalePercentMax);
+}
+
+OptionsValues fromSettings(const Settings &settings)
+{
+    OptionsValues values;
+    if (settings.hidePrinterTime > 0) {
+        values.printButtonRule = PrintButtonRule::HiddenAfterPrinting;
+        values.hideMinutes = settings.hidePrinterTime;
+    } else {
+        // Any negative count means no printing: -1 is the only one ever written.
+        values.printButtonRule = settings.hidePrinterTime < 0 ? PrintButtonRule::NoPrinting
+                                                              : PrintButtonRule::AlwaysShown;
+        values.hideMinutes = kDefaultHideMinutes;
+    }
+    values.showNumCopies = settings.showNumCopiesCombo;
+    values.pageScalePercent =
+        std::clamp(settings.printZoomSFPC, kScalePercentMin, kScalePercentMax);
+    values.textScalePercent =
+        std::clamp(settings.fontSFatPrintPC, kScalePercentMin, kScalePercentMax);
+    values.pullDownString = settings.useIWBstring;
+    values.darkerFrames = settings.useDarkerFrameColour;
+    values.screenKeyboard = settings.useIWBkeyBd;
+    values.quickLeafletTurn = settings.leaftletTurnAngle == kQuickTurnAngle;
+    values.webCamButton = settings.useWebCam;
+    values.fonts = settings.fontSlots;
+    return values;
+}
+
+OptionsEffects apply(const OptionsValues &values, AppContext &context)
+{
+    Settings &settings = context.settings;
+    OptionsEffects effects;
+    switch (values.printButtonRule) {
+    case PrintButtonRule::AlwaysShown:
+        settings.hidePrinterTime = 0;
+        effects.printButton = OptionsEffects::PrintButton::Keep;
+        effects.hideTimerEnabled = true;
+        effects.clearHideCountDown = false;
+        break;
+    case PrintButtonRule::HiddenAfterPrinting:
+        // The list offers whole minutes from 1 up; a zero would silently mean "always shown".
+        settings.hidePrinterTime = std::max(1, values.hideMinutes);
+        effects.printButton = OptionsEffects::PrintButton::Show;
+        effects.hideTimerEnabled = false;
+        effects.clearHideCountDown = true;
+        break;
+    case PrintButtonRule::NoPrinting:
+        settings.hidePrinterTime = -1;
+        effects.printButton = OptionsEffects::PrintButton::Hide;
+        effects.hideTimerEnabled = false;
+        effects.clearHideCountDown = true;
+        break;
+    }
+    settings.showNumCopiesCombo = values.showNumCopies;
+    if (!values.chosenPrinter.isEmpty()) {
+        settings.iniPrinterName = values.chosenPrinter;
+        effects.printerName = values.chosenPrinter;
+    }
+    settings.printZoomSFPC =
+        std::clamp(values.pageScalePercent, kScalePercentMin, kScalePercentMax);
+    settings.fontSFatPrintPC =
+        std::clamp(values.textScalePercent, kScalePercentMin, kScalePercentMax);
+    settings.useIWBstring = values.pullDownString;
+    settings.useDarkerFrameColour = values.darkerFrames;
+    settings.useIWBkeyBd = values.screenKeyboard;
+    settings.leaftletTurnAngle = values.quickLeafletTurn ? kQuickTurnAngle : kSlowTurnAngle;
+    settings.useWebCam = values.webCamButton;
+    for (std::size_t slot = 0; slot < values.fonts.size(); ++slot) {
+        // An emptied list would leave the children a slot with no font at all.
+        if (!values.fonts[slot].trimmed().isEmpty())
+            settings.fontSlots[slot] = values.fonts[slot];
+    }
+    effects.frameColour = context.frameColour();
+    effects.webCamButtonVisible = values.webCamButton;
+    return effects;
+}
+
+} // namespace quillora::options

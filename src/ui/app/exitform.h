@@ -1,0 +1,20 @@
+#pragma once
+// "Exit?": the first question of leaving the program.
+
+#include "ui/app/owndialog.h"
+
+namespace quillora {
+
+class ExitForm : public OwnDialog {
+    Q_OBJECT
+public:
+    explicit ExitForm(AppContext &context, QWidget *parent = nullptr);
+
+    // Clears the answer, asks, and returns it: "Yes" (OK) or "No" (Cancel, Escape).
+    static QString ask(AppContext &context, QWidget *parent = nullptr);
+
+protected:
+    void closePressed() override;
+};
+
+} // namespace quillora

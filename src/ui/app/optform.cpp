@@ -1,0 +1,352 @@
+#include "ui/app/optform.h"
+
+#include "platform/printerlist.h"
+#include "ui/app/filestoreform.h"
+#include "ui/app/looks.h"
+#include "ui/app/picturebutton.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFontDatabase>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace quillora {
+namespace {
+
+constexpr int kPreviewPixels = 24;
+
+QLabel *namedLabel(const QString &objectName, const QString &text, QWidget *parent)
+{
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(objectName);
+    return label;
+}
+
+QCheckBox *namedCheck(const QString &objectName, const QString &text, QWidget *parent)
+{
+    auto *check = new QCheckBox(text, parent);
+    check->setObjectName(objectName);
+    return check;
+}
+
+PictureButton *arrowButton(const QString &objectName, bool up, const QString &caption,
+                           QWidget *parent)
+{
+    const QIcon arrow(up ? QStringLiteral(":/art/dialog/up.svg")
+                         : QStringLiteral(":/art/dialog/down.svg"));
+    auto *button = new PictureButton(objectName, arrow, caption, parent);
+    button->setFixedSize(looks::kPictureButtonSize, looks::kPictureButtonSize);
+    return button;
+}
+
+} // namespace
+
+OptForm::OptForm(AppContext &context, const PrinterList &printers,
+                 const QStringList &fontFamilies, QWidget *parent)
+    : OwnDialog(context, QStringLiteral("optForm"), QStringLiteral("Options"),
+                QStringLiteral("Options"), parent),
+      m_printers(printers)
+{
+    setFont(looks::childFont(looks::kControlPixels));
+    looks::enlargeTickBoxes(this);
+    messageLabel()->setFont(looks::childFont(28, true));
+
+    m_tabs = new QTabWidget(this);
+    m_tabs->setObjectName(QStringLiteral("optTabs"));
+    m_tabs->addTab(buildPrintingPage(), QStringLiteral("Printing"));
+    m_tabs->addTab(buildGeneralPage(), QStringLiteral("General"));
+    m_tabs->addTab(buildFontsPage(fontFamilies), QStringLiteral("Fonts"));
+    bodyLayout()->addWidget(m_tabs, 1);
+
+    // The version line stays as it is in every language.
+    auto *author = namedLabel(QStringLiteral("authorLineFIXLANG"),
+                              QStringLiteral("Quillora %1.%2.%3")
+                                  .arg(QUILLORA_VERSION_MAJOR)
+                                  .arg(QUILLORA_VERSION_MINOR)
+                                  .arg(QUILLORA_VERSION_PATCH),
+                              this);
+    author->setAlignment(Qt::AlignRight);
+    bodyLayout()->addWidget(author);
+
+    fillFrom(options::fromSettings(context.settings));
+}
+
+std::optional<OptionsEffects> OptForm::open(AppContext &context, const PrinterList &printers,
+                                            QWidget *parent)
+{
+    OptForm form(context, printers, installedScalableFonts(), parent);
+    form.exec();
+    return form.m_applied;
+}
+
+QStringList OptForm::installedScalableFonts()
+{
+    QStringList scalable;
+    for (const QString &family : QFontDatabase::families()) {
+        if (QFontDatabase::isPrivateFamily(family))
+            continue;
+        if (QFontDatabase::isSmoothlyScalable(family) && !QFontDatabase::isBitmapScalable(family))
+            scalable.append(family);
+    }
+    return scalable;
+}
+
+QWidget *OptForm::buildPrintingPage()
+{
+    auto *page = new QWidget(this);
+    auto *grid = new QGridLayout(page);
+    grid->setVerticalSpacing(6);
+
+    m_hidePrinter = new QButtonGroup(page);
+    const QString captions[] = {QStringLiteral("Show printer button all the time"),
+                                QStringLiteral("Hide printer button after printing for"),
+                                QStringLiteral("Don't allow any printing")};
+    for (int option = 0; option < 3; ++option) {
+        auto *radio = new QRadioButton(captions[option], page);
+        radio->setObjectName(QStringLiteral("hide_printer%1").arg(option));
+        m_hidePrinter->addButton(radio, option);
+    }
+    m_hideTime = new QComboBox(page);
+    m_hideTime->setObjectName(QStringLiteral("hide_time"));
+    m_hideTime->setAccessibleName(QStringLiteral("minutes"));
+    auto *hideRow = new QHBoxLayout;
+    hideRow->addWidget(m_hidePrinter->button(1));
+    hideRow->addWidget(m_hideTime);
+    hideRow->addWidget(namedLabel(QStringLiteral("minutesLabel"), QStringLiteral("minutes"), page));
+    hideRow->addStretch();
+    grid->addWidget(m_hidePrinter->button(0), 0, 0, 1, 5);
+    grid->addLayout(hideRow, 1, 0, 1, 5);
+    grid->addWidget(m_hidePrinter->button(2), 2, 0, 1, 5);
+    connect(m_hidePrinter, &QButtonGroup::idToggled, this, [this](int id, bool checked) {
+        if (id == int(PrintButtonRule::HiddenAfterPrinting))
+            m_hideTime->setEnabled(checked);
+    });
+
+    m_showNumCopies = namedCheck(QStringLiteral("showNumCopiesCheck"),
+                                 QStringLiteral("Allow multiple copies to be printed"), page);
+    grid->addWidget(m_showNumCopies, 3, 0, 1, 5);
+
+    m_printerCombo = new QComboBox(page);
+    m_printerCombo->setObjectName(QStringLiteral("PrinterCombo"));
+    m_printerCombo->setAccessibleName(QStringLiteral("Printer"));
+    connect(m_printerCombo, &QComboBox::activated, this,
+            [this](int index) { m_chosenPrinter = m_printerCombo->itemText(index); });
+    grid->addWidget(namedLabel(QStringLiteral("printerLabel"), QStringLiteral("Printer:"), page),
+                    4, 0);
+    grid->addWidget(m_printerCombo, 4, 1, 1, 4);
+
+    m_pageScale = namedLabel(QStringLiteral("pageSFcap"), QString(), page);
+    m_textScale = namedLabel(QStringLiteral("textSFcap"), QString(), page);
+    struct ScaleRow {
+        QString prefix, caption, downCaption, upCaption;
+        QLabel *value;
+        void (OptForm::*step)(int);
+    };
+    const ScaleRow rows[] = {
+        {QStringLiteral("pageSF"), QStringLiteral("Page Scale Factor:"),
+         QStringLiteral("Page scale factor down"), QStringLiteral("Page scale factor up"),
+         m_pageScale, &OptForm::stepPageScale},
+        {QStringLiteral("textSF"), QStringLiteral("Text Scale Factor:"),
+         QStringLiteral("Text scale factor down"), QStringLiteral("Text scale factor up"),
+         m_textScale, &OptForm::stepTextScale}};
+    int row = 5;
+    for (const ScaleRow &scale : rows) {
+        auto *down =
+            arrowButton(scale.prefix + QStringLiteral("Down"), false, scale.downCaption, page);
+        auto *up = arrowButton(scale.prefix + QStringLiteral("Up"), true, scale.upCaption, page);
+        connect(down, &QAbstractButton::clicked, this, [this, scale] { (this->*scale.step)(-1); });
+        connect(up, &QAbstractButton::clicked, this, [this, scale] { (this->*scale.step)(+1); });
+        scale.value->setAlignment(Qt::AlignCenter);
+        scale.value->setMinimumWidth(56);
+        scale.value->setFont(looks::childFont(looks::kControlPixels + 4, true));
+        grid->addWidget(namedLabel(scale.prefix + QStringLiteral("Label"), scale.caption, page),
+                        row, 0);
+        grid->addWidget(down, row, 1);
+        grid->addWidget(scale.value, row, 2);
+        grid->addWidget(up, row, 3);
+        ++row;
+    }
+    grid->setColumnStretch(4, 1);
+    grid->setRowStretch(row, 1);
+    return page;
+}
+
+QWidget *OptForm::buildGeneralPage()
+{
+    auto *page = new QWidget(this);
+    auto *column = new QVBoxLayout(page);
+    column->setSpacing(6);
+    m_string = namedCheck(QStringLiteral("StringCheck"), QStringLiteral("Show pull-down string"),
+                          page);
+    m_darkerFrame = namedCheck(QStringLiteral("darkerFrameCheck"),
+                               QStringLiteral("Use darker frame colours"), page);
+    m_keyboard = namedCheck(QStringLiteral("keybdCheck"), QStringLiteral("Show on screen keyboard"),
+                            page);
+    m_quickTurn = namedCheck(QStringLiteral("leafQuickTurn"),
+                             QStringLiteral("Turn pages in leaflets quickly"), page);
+    m_webCam = namedCheck(QStringLiteral("webCamCheck"), QStringLiteral("Show Webcam button"), page);
+    for (QCheckBox *check : {m_string, m_darkerFrame, m_keyboard, m_quickTurn, m_webCam})
+        column->addWidget(check);
+
+    column->addSpacing(8);
+    column->addWidget(
+        namedLabel(QStringLiteral("FileStoreLabel"), QStringLiteral("Store Files in:"), page));
+    auto *storeRow = new QHBoxLayout;
+    m_fileStoreText = new QLineEdit(page);
+    m_fileStoreText->setObjectName(QStringLiteral("FileStoreText"));
+    m_fileStoreText->setAccessibleName(QStringLiteral("Store Files in:"));
+    m_fileStoreText->setReadOnly(true);
+    auto *choose = new QPushButton(QStringLiteral("Change..."), page);
+    choose->setObjectName(QStringLiteral("Command2"));
+    connect(choose, &QPushButton::clicked, this, &OptForm::chooseWorkingFolder);
+    storeRow->addWidget(m_fileStoreText, 1);
+    storeRow->addWidget(choose);
+    column->addLayout(storeRow);
+    column->addStretch();
+    return page;
+}
+
+QWidget *OptForm::buildFontsPage(const QStringList &fontFamilies)
+{
+    auto *page = new QWidget(this);
+    auto *grid = new QGridLayout(page);
+    grid->addWidget(namedLabel(QStringLiteral("fontsLabel"),
+                               QStringLiteral("Allow choices from these fonts:"), page),
+                    0, 0, 1, 2);
+    for (int slot = 0; slot < int(m_fontLists.size()); ++slot) {
+        auto *list = new QComboBox(page);
+        list->setObjectName(QStringLiteral("fontNameDrop%1").arg(slot));
+        list->setAccessibleName(QStringLiteral("Font %1").arg(slot + 1));
+        list->addItems(fontFamilies);
+        list->setMinimumWidth(260);
+        auto *preview = namedLabel(QStringLiteral("fontPrevCap%1").arg(slot), QString(), page);
+        preview->setMinimumHeight(kPreviewPixels * 3 / 2);
+        m_fontLists[std::size_t(slot)] = list;
+        m_fontPreviews[std::size_t(slot)] = preview;
+        connect(list, &QComboBox::currentIndexChanged, this,
+                [this, slot] { showFontPreview(slot); });
+        grid->addWidget(list, slot + 1, 0);
+        grid->addWidget(preview, slot + 1, 1);
+    }
+    grid->setColumnStretch(1, 1);
+    grid->setRowStretch(int(m_fontLists.size()) + 1, 1);
+    return page;
+}
+
+void OptForm::fillFrom(const OptionsValues &values)
+{
+    m_hideTime->clear();
+    const int storedMinutes =
+        values.printButtonRule == PrintButtonRule::HiddenAfterPrinting ? values.hideMinutes : 0;
+    for (int minutes : options::hideMinuteChoices(storedMinutes))
+        m_hideTime->addItem(QString::number(minutes), minutes);
+    m_hideTime->setCurrentIndex(m_hideTime->findData(values.hideMinutes));
+    m_hidePrinter->button(int(values.printButtonRule))->setChecked(true);
+    m_hideTime->setEnabled(values.printButtonRule == PrintButtonRule::HiddenAfterPrinting);
+
+    m_showNumCopies->setChecked(values.showNumCopies);
+    m_printerCombo->clear();
+    m_printerCombo->addItems(m_printers.printerNames());
+    m_printerCombo->setCurrentText(
+        m_printers.currentPrinterName(context().settings.iniPrinterName));
+    m_printerCombo->setEnabled(m_printerCombo->count() > 0);
+    m_chosenPrinter = values.chosenPrinter;
+
+    m_pageScalePercent = values.pageScalePercent;
+    m_textScalePercent = values.textScalePercent;
+    m_pageScale->setText(QString::number(m_pageScalePercent));
+    m_textScale->setText(QString::number(m_textScalePercent));
+
+    m_string->setChecked(values.pullDownString);
+    m_darkerFrame->setChecked(values.darkerFrames);
+    m_keyboard->setChecked(values.screenKeyboard);
+    m_quickTurn->setChecked(values.quickLeafletTurn);
+    m_webCam->setChecked(values.webCamButton);
+
+    for (std::size_t slot = 0; slot < m_fontLists.size(); ++slot) {
+        QComboBox *list = m_fontLists[slot];
+        const QString &name = values.fonts[slot];
+        // A stored font this machine lacks stays offered, so confirming keeps the slot.
+        if (list->findText(name) < 0)
+            list->insertItem(0, name);
+        list->setCurrentIndex(list->findText(name));
+        showFontPreview(int(slot));
+    }
+    m_fileStoreText->setText(context().settings.workingDir);
+}
+
+OptionsValues OptForm::values() const
+{
+    OptionsValues values;
+    values.printButtonRule = PrintButtonRule(std::max(0, m_hidePrinter->checkedId()));
+    values.hideMinutes = m_hideTime->currentData().toInt();
+    values.showNumCopies = m_showNumCopies->isChecked();
+    values.chosenPrinter = m_chosenPrinter;
+    values.pageScalePercent = m_pageScalePercent;
+    values.textScalePercent = m_textScalePercent;
+    values.pullDownString = m_string->isChecked();
+    values.darkerFrames = m_darkerFrame->isChecked();
+    values.screenKeyboard = m_keyboard->isChecked();
+    values.quickLeafletTurn = m_quickTurn->isChecked();
+    values.webCamButton = m_webCam->isChecked();
+    for (std::size_t slot = 0; slot < m_fontLists.size(); ++slot)
+        values.fonts[slot] = m_fontLists[slot]->currentText();
+    return values;
+}
+
+void OptForm::stepPageScale(int step)
+{
+    m_pageScalePercent = options::stepScalePercent(m_pageScalePercent, step);
+    m_pageScale->setText(QString::number(m_pageScalePercent));
+}
+
+void OptForm::stepTextScale(int step)
+{
+    m_textScalePercent = options::stepScalePercent(m_textScalePercent, step);
+    m_textScale->setText(QString::number(m_textScalePercent));
+}
+
+void OptForm::showFontPreview(int slot)
+{
+    QLabel *preview = m_fontPreviews[std::size_t(slot)];
+    const QString name = m_fontLists[std::size_t(slot)]->currentText();
+    QFont font(name);
+    font.setPixelSize(kPreviewPixels);
+    preview->setFont(font);
+    preview->setText(name);
+}
+
+void OptForm::chooseWorkingFolder()
+{
+    hide();
+    FileStoreForm::ask(context(), parentWidget());
+    m_fileStoreText->setText(context().settings.workingDir);
+    show();
+}
+
+void OptForm::okPressed()
+{
+    m_applied = options::apply(values(), context());
+    emit optionsApplied(*m_applied);
+    done(Accepted);
+}
+
+void OptForm::cancelPressed()
+{
+    done(Rejected);
+}
+
+void OptForm::closePressed()
+{
+    cancelPressed();
+}
+
+} // namespace quillora

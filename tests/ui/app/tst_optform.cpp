@@ -1,0 +1,419 @@
+#include "core/app/appcontext.h"
+#include "platform/printerlist.h"
+#include "ui/app/filestoreform.h"
+#include "ui/app/optform.h"
+#include "ui/app/picturebutton.h"
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QTreeView>
+
+using namespace quillora;
+
+Q_DECLARE_METATYPE(quillora::OptionsEffects)
+
+namespace {
+
+const QStringList kFonts = {QStringLiteral("Alpha Sans"), QStringLiteral("Beta Serif"),
+                            QStringLiteral("Gamma Script")};
+
+template <typename T> T *control(QWidget &form, const QString &name)
+{
+    T *found = form.findChild<T *>(name);
+    if (!found)
+        qFatal("no control %s", qPrintable(name));
+    return found;
+}
+
+void click(QWidget &form, const QString &name)
+{
+    // Check boxes and option buttons only answer on their box and caption, at the left.
+    auto *button = control<QAbstractButton>(form, name);
+    QTest::mouseClick(button, Qt::LeftButton, {},
+                      QPoint(std::min(12, button->width() / 2), button->height() / 2));
+}
+
+// The check boxes that stand for one boolean setting each.
+bool &flagFor(Settings &settings, const QString &checkName)
+{
+    if (checkName == "showNumCopiesCheck")
+        return settings.showNumCopiesCombo;
+    if (checkName == "StringCheck")
+        return settings.useIWBstring;
+    if (checkName == "darkerFrameCheck")
+        return settings.useDarkerFrameColour;
+    if (checkName == "keybdCheck")
+        return settings.useIWBkeyBd;
+    return settings.useWebCam;
+}
+
+} // namespace
+
+class TestOptForm : public QObject {
+    Q_OBJECT
+    FixedPrinterList m_printers{{QStringLiteral("Laser"), QStringLiteral("Inkjet")},
+                                QStringLiteral("Inkjet")};
+
+private slots:
+    void printButtonRuleIsShown_data()
+    {
+        QTest::addColumn<int>("hidePrinterTime");
+        QTest::addColumn<int>("option");
+        QTest::addColumn<QString>("minutes");
+        QTest::addColumn<bool>("minutesEnabled");
+        QTest::newRow("always shown") << 0 << 0 << "2" << false;
+        QTest::newRow("hidden 5 minutes") << 5 << 1 << "5" << true;
+        QTest::newRow("hidden 10 minutes") << 10 << 1 << "10" << true;
+        QTest::newRow("hidden 7 minutes, not in the list") << 7 << 1 << "7" << true;
+        QTest::newRow("no printing") << -1 << 2 << "2" << false;
+        QTest::newRow("other negative: no printing") << -5 << 2 << "2" << false;
+    }
+    void printButtonRuleIsShown()
+    {
+        QFETCH(int, hidePrinterTime);
+        QFETCH(int, option);
+        QFETCH(QString, minutes);
+        QFETCH(bool, minutesEnabled);
+        AppContext context{Environment{}};
+        context.settings.hidePrinterTime = hidePrinterTime;
+        OptForm form(context, m_printers, kFonts);
+        QVERIFY(control<QRadioButton>(form, QStringLiteral("hide_printer%1").arg(option))
+                    ->isChecked());
+        auto *list = control<QComboBox>(form, "hide_time");
+        QCOMPARE(list->currentText(), minutes);
+        QCOMPARE(list->isEnabled(), minutesEnabled);
+        QVERIFY(list->count() >= 6);
+        QCOMPARE(list->itemText(0), QStringLiteral("1"));
+    }
+
+    void printButtonRuleRoundTrips_data()
+    {
+        QTest::addColumn<int>("hidePrinterTime");
+        for (int value : {-1, 0, 1, 2, 5, 7, 10})
+            QTest::addRow("%d", value) << value;
+    }
+    void printButtonRuleRoundTrips()
+    {
+        QFETCH(int, hidePrinterTime);
+        AppContext context{Environment{}};
+        context.settings.hidePrinterTime = hidePrinterTime;
+        OptForm form(context, m_printers, kFonts);
+        form.show();
+        click(form, "okBut");
+        QCOMPARE(context.settings.hidePrinterTime, hidePrinterTime);
+    }
+
+    void printButtonRuleIsApplied_data()
+    {
+        QTest::addColumn<int>("option");
+        QTest::addColumn<int>("minutesIndex");
+        QTest::addColumn<int>("expectedTime");
+        QTest::addColumn<int>("printButton");
+        QTest::addColumn<bool>("timerEnabled");
+        QTest::addColumn<bool>("countDownCleared");
+        using PB = OptionsEffects::PrintButton;
+        QTest::newRow("always: the timer brings it back")
+            << 0 << 2 << 0 << int(PB::Keep) << true << false;
+        QTest::newRow("hide for 1 minute") << 1 << 0 << 1 << int(PB::Show) << false << true;
+        QTest::newRow("hide for 10 minutes") << 1 << 5 << 10 << int(PB::Show) << false << true;
+        QTest::newRow("no printing") << 2 << 3 << -1 << int(PB::Hide) << false << true;
+    }
+    void printButtonRuleIsApplied()
+    {
+        QFETCH(int, option);
+        QFETCH(int, minutesIndex);
+        QFETCH(int, expectedTime);
+        QFETCH(int, printButton);
+        QFETCH(bool, timerEnabled);
+        QFETCH(bool, countDownCleared);
+        AppContext context{Environment{}};
+        context.settings.hidePrinterTime = 3;
+        OptForm form(context, m_printers, kFonts);
+        QSignalSpy applied(&form, &OptForm::optionsApplied);
+        form.show();
+        click(form, QStringLiteral("hide_printer%1").arg(option));
+        control<QComboBox>(form, "hide_time")->setCurrentIndex(minutesIndex);
+        click(form, "okBut");
+
+        QCOMPARE(context.settings.hidePrinterTime, expectedTime);
+        QCOMPARE(applied.size(), 1);
+        const auto effects = applied.first().first().value<OptionsEffects>();
+        QCOMPARE(int(effects.printButton), printButton);
+        QCOMPARE(effects.hideTimerEnabled, timerEnabled);
+        QCOMPARE(effects.clearHideCountDown, countDownCleared);
+        QCOMPARE(form.result(), int(QDialog::Accepted));
+    }
+
+    void checkBoxesFollowTheirSettings_data()
+    {
+        QTest::addColumn<QString>("check");
+        QTest::addColumn<bool>("stored");
+        for (const char *name : {"showNumCopiesCheck", "StringCheck", "darkerFrameCheck",
+                                 "keybdCheck", "webCamCheck"}) {
+            QTest::addRow("%s on", name) << QString::fromLatin1(name) << true;
+            QTest::addRow("%s off", name) << QString::fromLatin1(name) << false;
+        }
+    }
+    void checkBoxesFollowTheirSettings()
+    {
+        QFETCH(QString, check);
+        QFETCH(bool, stored);
+        AppContext context{Environment{}};
+        flagFor(context.settings, check) = stored;
+        OptForm form(context, m_printers, kFonts);
+        auto *box = control<QCheckBox>(form, check);
+        QCOMPARE(box->isChecked(), stored);
+        form.show();
+        click(form, check);
+        click(form, "okBut");
+        QCOMPARE(flagFor(context.settings, check), !stored);
+    }
+
+    void windowEffectsOfFramesAndWebcam()
+    {
+        AppContext context{Environment{}};
+        context.settings.useWebCam = true;
+        OptForm form(context, m_printers, kFonts);
+        QSignalSpy applied(&form, &OptForm::optionsApplied);
+        form.show();
+        click(form, "darkerFrameCheck");
+        click(form, "webCamCheck");
+        click(form, "okBut");
+        const auto effects = applied.first().first().value<OptionsEffects>();
+        QCOMPARE(effects.frameColour, 0x808080u);
+        QCOMPARE(context.frameColour(), 0x808080u);
+        QCOMPARE(effects.webCamButtonVisible, false);
+    }
+
+    void leafletTurn_data()
+    {
+        QTest::addColumn<int>("stored");
+        QTest::addColumn<bool>("ticked");
+        QTest::addColumn<bool>("toggle");
+        QTest::addColumn<int>("applied");
+        QTest::newRow("45 ticked, kept") << 45 << true << false << 45;
+        QTest::newRow("15 unticked, kept") << 15 << false << false << 15;
+        QTest::newRow("15 ticked becomes 45") << 15 << false << true << 45;
+        QTest::newRow("45 unticked becomes 15") << 45 << true << true << 15;
+        QTest::newRow("odd 30 is slow") << 30 << false << false << 15;
+    }
+    void leafletTurn()
+    {
+        QFETCH(int, stored);
+        QFETCH(bool, ticked);
+        QFETCH(bool, toggle);
+        QFETCH(int, applied);
+        AppContext context{Environment{}};
+        context.settings.leaftletTurnAngle = stored;
+        OptForm form(context, m_printers, kFonts);
+        QCOMPARE(control<QCheckBox>(form, "leafQuickTurn")->isChecked(), ticked);
+        form.show();
+        if (toggle)
+            click(form, "leafQuickTurn");
+        click(form, "okBut");
+        QCOMPARE(context.settings.leaftletTurnAngle, applied);
+    }
+
+    void scaleFactorsStepWithinLimits_data()
+    {
+        QTest::addColumn<QString>("prefix");
+        QTest::addColumn<int>("start");
+        QTest::addColumn<int>("ups");
+        QTest::addColumn<int>("downs");
+        QTest::addColumn<int>("expected");
+        for (const char *prefix : {"pageSF", "textSF"}) {
+            QTest::addRow("%s 99 up 3 stops at 100", prefix) << prefix << 99 << 3 << 0 << 100;
+            QTest::addRow("%s 86 down 3 stops at 85", prefix) << prefix << 86 << 0 << 3 << 85;
+            QTest::addRow("%s 96 up 2 down 1", prefix) << prefix << 96 << 2 << 1 << 97;
+            QTest::addRow("%s 100 down 15", prefix) << prefix << 100 << 0 << 15 << 85;
+        }
+    }
+    void scaleFactorsStepWithinLimits()
+    {
+        QFETCH(QString, prefix);
+        QFETCH(int, start);
+        QFETCH(int, ups);
+        QFETCH(int, downs);
+        QFETCH(int, expected);
+        AppContext context{Environment{}};
+        const bool page = prefix == "pageSF";
+        (page ? context.settings.printZoomSFPC : context.settings.fontSFatPrintPC) = start;
+        OptForm form(context, m_printers, kFonts);
+        QCOMPARE(control<QLabel>(form, prefix + "cap")->text(), QString::number(start));
+        form.show();
+        for (int i = 0; i < ups; ++i)
+            click(form, prefix + "Up");
+        for (int i = 0; i < downs; ++i)
+            click(form, prefix + "Down");
+        QCOMPARE(control<QLabel>(form, prefix + "cap")->text(), QString::number(expected));
+        click(form, "okBut");
+        QCOMPARE(page ? context.settings.printZoomSFPC : context.settings.fontSFatPrintPC,
+                 expected);
+        if (page)
+            QCOMPARE(context.settings.printZoomFraction(), expected / 100.0);
+    }
+
+    void printerChoice_data()
+    {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QString>("pick");
+        QTest::addColumn<QString>("applied");
+        QTest::newRow("stored printer shown") << "Laser" << "Laser" << "" << "Laser";
+        QTest::newRow("no name: system default") << "" << "Inkjet" << "" << "";
+        QTest::newRow("missing printer: default shown, name kept")
+            << "Gone" << "Inkjet" << "" << "Gone";
+        QTest::newRow("picking stores the device name") << "Gone" << "Inkjet" << "Laser"
+                                                        << "Laser";
+    }
+    void printerChoice()
+    {
+        QFETCH(QString, stored);
+        QFETCH(QString, shown);
+        QFETCH(QString, pick);
+        QFETCH(QString, applied);
+        AppContext context{Environment{}};
+        context.settings.iniPrinterName = stored;
+        OptForm form(context, m_printers, kFonts);
+        QSignalSpy spy(&form, &OptForm::optionsApplied);
+        auto *list = control<QComboBox>(form, "PrinterCombo");
+        QCOMPARE(list->currentText(), shown);
+        if (!pick.isEmpty()) {
+            const int index = list->findText(pick);
+            list->setCurrentIndex(index);
+            emit list->activated(index);
+        }
+        form.show();
+        click(form, "okBut");
+        QCOMPARE(context.settings.iniPrinterName, applied);
+        QCOMPARE(spy.first().first().value<OptionsEffects>().printerName, pick);
+    }
+
+    void noPrintersLeavesTheListEmpty()
+    {
+        AppContext context{Environment{}};
+        context.settings.iniPrinterName = QStringLiteral("Laser");
+        FixedPrinterList none;
+        OptForm form(context, none, kFonts);
+        QVERIFY(!control<QComboBox>(form, "PrinterCombo")->isEnabled());
+        form.show();
+        click(form, "okBut");
+        QCOMPARE(context.settings.iniPrinterName, QStringLiteral("Laser"));
+    }
+
+    void fontSlotsAndPreviews()
+    {
+        AppContext context{Environment{}};
+        context.settings.fontSlots = {QStringLiteral("Alpha Sans"), QStringLiteral("Not Here"),
+                                      QStringLiteral("Beta Serif"), QStringLiteral("Alpha Sans"),
+                                      QStringLiteral("Gamma Script")};
+        OptForm form(context, m_printers, kFonts);
+        for (int slot = 0; slot < 5; ++slot) {
+            const QString name = context.settings.fontSlots[std::size_t(slot)];
+            QCOMPARE(control<QComboBox>(form, QStringLiteral("fontNameDrop%1").arg(slot))
+                         ->currentText(),
+                     name);
+            auto *preview = control<QLabel>(form, QStringLiteral("fontPrevCap%1").arg(slot));
+            QCOMPARE(preview->text(), name);
+            QCOMPARE(preview->font().family(), name);
+        }
+        auto *first = control<QComboBox>(form, "fontNameDrop0");
+        first->setCurrentText(QStringLiteral("Gamma Script"));
+        QCOMPARE(control<QLabel>(form, "fontPrevCap0")->text(), QStringLiteral("Gamma Script"));
+        QCOMPARE(control<QLabel>(form, "fontPrevCap0")->font().family(),
+                 QStringLiteral("Gamma Script"));
+        form.show();
+        click(form, "okBut");
+        QCOMPARE(context.settings.fontSlots[0], QStringLiteral("Gamma Script"));
+        QCOMPARE(context.settings.fontSlots[1], QStringLiteral("Not Here"));
+        QCOMPARE(context.settings.fontSlots[2], QStringLiteral("Beta Serif"));
+    }
+
+    void cancelAppliesNothing()
+    {
+        AppContext context{Environment{}};
+        context.settings.hidePrinterTime = 5;
+        context.settings.iniPrinterName = QStringLiteral("Gone");
+        const Settings before = context.settings;
+        OptForm form(context, m_printers, kFonts);
+        QSignalSpy applied(&form, &OptForm::optionsApplied);
+        form.show();
+        click(form, "hide_printer2");
+        for (const char *check : {"showNumCopiesCheck", "StringCheck", "darkerFrameCheck",
+                                  "keybdCheck", "leafQuickTurn", "webCamCheck"})
+            click(form, QString::fromLatin1(check));
+        click(form, "pageSFDown");
+        click(form, "textSFUp");
+        auto *printers = control<QComboBox>(form, "PrinterCombo");
+        emit printers->activated(printers->findText(QStringLiteral("Laser")));
+        control<QComboBox>(form, "fontNameDrop4")->setCurrentIndex(0);
+        click(form, "cancelBut");
+
+        QCOMPARE(applied.size(), 0);
+        QCOMPARE(form.result(), int(QDialog::Rejected));
+        QCOMPARE(options::fromSettings(context.settings), options::fromSettings(before));
+        QCOMPARE(context.settings.hidePrinterTime, 5);
+        QCOMPARE(context.settings.iniPrinterName, QStringLiteral("Gone"));
+        QCOMPARE(context.frameColour(), 0xC0C0C0u);
+    }
+
+    void openReturnsEffectsOnlyAfterOk()
+    {
+        AppContext context{Environment{}};
+        QTimer::singleShot(0, this, [] {
+            QWidget *form = QApplication::activeModalWidget();
+            QVERIFY(form);
+            click(*form, "keybdCheck");
+            click(*form, "okBut");
+        });
+        const auto effects = OptForm::open(context, m_printers);
+        QVERIFY(effects.has_value());
+        QVERIFY(context.settings.useIWBkeyBd);
+
+        QTimer::singleShot(0, this, [] { click(*QApplication::activeModalWidget(), "cancelBut"); });
+        QVERIFY(!OptForm::open(context, m_printers).has_value());
+    }
+
+    void workingFolderIsChosenInItsOwnDialog()
+    {
+        QTemporaryDir folder;
+        AppContext context{Environment{}};
+        OptForm form(context, m_printers, kFonts);
+        QCOMPARE(control<QLineEdit>(form, "FileStoreText")->text(), QStringLiteral("MYDOCS"));
+        form.show();
+        bool optionsHiddenMeanwhile = false;
+        QTimer::singleShot(0, this, [&] {
+            auto *store = qobject_cast<FileStoreForm *>(QApplication::activeModalWidget());
+            QVERIFY(store);
+            optionsHiddenMeanwhile = !form.isVisible();
+            click(*store, "UseOtherFolder");
+            store->showFolder(folder.path());
+            click(*store, "okBut");
+        });
+        click(form, "Command2");
+        QVERIFY(optionsHiddenMeanwhile);
+        QVERIFY(form.isVisible());
+        const QString chosen = QDir::cleanPath(folder.path());
+        QCOMPARE(control<QLineEdit>(form, "FileStoreText")->text(), chosen);
+        QCOMPARE(context.settings.workingDir, chosen);
+        QCOMPARE(context.dialogAnswer, QStringLiteral("OK"));
+        // The options dialog is still waiting for its own answer.
+        click(form, "cancelBut");
+        QCOMPARE(context.settings.workingDir, chosen);
+    }
+
+};
+
+QTEST_MAIN(TestOptForm)
+#include "tst_optform.moc"

@@ -1,0 +1,254 @@
+#include "core/app/appcontext.h"
+#include "ui/app/briefpurposeform.h"
+#include "platform/printerlist.h"
+#include "ui/app/exitform.h"
+#include "ui/app/filestoreform.h"
+#include "ui/app/optform.h"
+#include "ui/app/picturebutton.h"
+#include "ui/app/saveoffer.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QLabel>
+#include <QTest>
+#include <QTimer>
+
+#include <memory>
+
+using namespace quillora;
+
+namespace {
+
+// With QUILLORA_SNAPSHOT_DIR set, the looks of each dialog are kept as PNG files for review.
+void keepSnapshot(QWidget *widget, const QString &name)
+{
+    const QString folder = qEnvironmentVariable("QUILLORA_SNAPSHOT_DIR");
+    if (!folder.isEmpty())
+        widget->grab().save(QDir(folder).filePath(name + QStringLiteral(".png")));
+}
+
+QImage buttonFace(PictureButton *button)
+{
+    return button->grab().toImage();
+}
+
+void press(PictureButton *button)
+{
+    QTest::mouseClick(button, Qt::LeftButton, {}, button->rect().center());
+}
+
+} // namespace
+
+class TestOwnDialogs : public QObject {
+    Q_OBJECT
+private slots:
+    void framesCycleZeroToSeven()
+    {
+        AppContext context{Environment{}};
+        ExitForm form(context);
+        form.show();
+        QVERIFY(form.animationTimer().isActive());
+        QCOMPARE(form.animationTimer().interval(), 100);
+        QCOMPARE(form.frame(), 0);
+
+        QList<QImage> yesFaces, noFaces;
+        for (int step = 1; step <= OwnDialog::kFrameCount; ++step) {
+            yesFaces.append(buttonFace(form.okButton()));
+            noFaces.append(buttonFace(form.cancelButton()));
+            form.advanceFrame();
+            QCOMPARE(form.frame(), step % OwnDialog::kFrameCount);
+        }
+        // Eight different pictures on each button, and after frame 7 the first one again.
+        for (int a = 0; a < yesFaces.size(); ++a) {
+            for (int b = a + 1; b < yesFaces.size(); ++b) {
+                QVERIFY2(yesFaces[a] != yesFaces[b], qPrintable(QString("yes %1/%2").arg(a).arg(b)));
+                QVERIFY2(noFaces[a] != noFaces[b], qPrintable(QString("no %1/%2").arg(a).arg(b)));
+            }
+        }
+        QCOMPARE(buttonFace(form.okButton()), yesFaces[0]);
+        QCOMPARE(buttonFace(form.cancelButton()), noFaces[0]);
+    }
+
+    void timerDrivesTheAnimationOnlyWhileShown()
+    {
+        AppContext context{Environment{}};
+        ExitForm form(context);
+        form.show();
+        QTRY_VERIFY_WITH_TIMEOUT(form.frame() >= 2, 2000);
+        form.hide();
+        QVERIFY(!form.animationTimer().isActive());
+        form.show();
+        QCOMPARE(form.frame(), 0);
+    }
+
+    void exitAnswers_data()
+    {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<QString>("answer");
+        QTest::newRow("OK") << "ok" << "Yes";
+        QTest::newRow("Cancel") << "cancel" << "No";
+        QTest::newRow("Escape stays") << "escape" << "No";
+    }
+    void exitAnswers()
+    {
+        QFETCH(QString, action);
+        QFETCH(QString, answer);
+        AppContext context{Environment{}};
+        context.dialogAnswer = QStringLiteral("left over");
+        QTimer::singleShot(0, this, [action] {
+            auto *form = qobject_cast<ExitForm *>(QApplication::activeModalWidget());
+            QVERIFY(form);
+            if (action == "ok")
+                press(form->okButton());
+            else if (action == "cancel")
+                press(form->cancelButton());
+            else
+                QTest::keyClick(form, Qt::Key_Escape);
+        });
+        QCOMPARE(ExitForm::ask(context), answer);
+        QCOMPARE(context.dialogAnswer, answer);
+    }
+
+    void saveOfferAnswers_data()
+    {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<QString>("answer");
+        QTest::newRow("OK saves") << "ok" << "Yes";
+        QTest::newRow("Y key saves") << "Y" << "Yes";
+        QTest::newRow("Cancel does not save") << "cancel" << "No";
+        QTest::newRow("N key leaves no answer") << "N" << "before";
+        QTest::newRow("close button stays") << "close" << "cancelled";
+        QTest::newRow("Escape stays") << "escape" << "cancelled";
+        QTest::newRow("other keys do nothing") << "X then close" << "cancelled";
+    }
+    void saveOfferAnswers()
+    {
+        QFETCH(QString, action);
+        QFETCH(QString, answer);
+        AppContext context{Environment{}};
+        context.dialogAnswer = QStringLiteral("before");
+        SaveOffer offer(context);
+        offer.show();
+        auto *close = offer.findChild<PictureButton *>(QStringLiteral("unloadFormBut"));
+        QVERIFY(close);
+        if (action == "ok")
+            press(offer.okButton());
+        else if (action == "cancel")
+            press(offer.cancelButton());
+        else if (action == "close")
+            press(close);
+        else if (action == "escape")
+            QTest::keyClick(&offer, Qt::Key_Escape);
+        else if (action == "X then close") {
+            QTest::keyClick(&offer, Qt::Key_X);
+            QVERIFY(offer.isVisible());
+            QCOMPARE(context.dialogAnswer, QStringLiteral("before"));
+            press(close);
+        } else
+            QTest::keyClick(&offer, action == "Y" ? Qt::Key_Y : Qt::Key_N);
+        QVERIFY(!offer.isVisible());
+        QCOMPARE(context.dialogAnswer, answer);
+    }
+
+    void saveOfferAskKeepsTheCallersAnswerOnN()
+    {
+        AppContext context{Environment{}};
+        context.dialogAnswer = QStringLiteral("Yes");
+        QTimer::singleShot(0, this, [] {
+            QWidget *offer = QApplication::activeModalWidget();
+            QVERIFY(offer);
+            QCOMPARE(offer->objectName(), QStringLiteral("SaveOffer"));
+            QTest::keyClick(offer, Qt::Key_N);
+        });
+        QCOMPARE(SaveOffer::ask(context), QStringLiteral("Yes"));
+    }
+
+    void topBarAndLabelDragTheWindow_data()
+    {
+        QTest::addColumn<QString>("handle");
+        QTest::newRow("top bar") << "topBar";
+        QTest::newRow("label") << "msgLabel";
+    }
+    void topBarAndLabelDragTheWindow()
+    {
+        QFETCH(QString, handle);
+        AppContext context{Environment{}};
+        ExitForm form(context);
+        form.move(100, 100);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        QWidget *grip = form.findChild<QWidget *>(handle);
+        QVERIFY(grip);
+        const QPoint start = form.pos();
+        QTest::mousePress(grip, Qt::LeftButton, {}, QPoint(10, 10));
+        QTest::mouseMove(grip, QPoint(40, 30));
+        QTest::mouseRelease(grip, Qt::LeftButton, {}, QPoint(40, 30));
+        QCOMPARE(form.pos(), start + QPoint(30, 20));
+        QVERIFY(form.isVisible());
+    }
+
+    void everyWindowIsFramedInTheFrameColour_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<bool>("darker");
+        QTest::addColumn<QRgb>("colour");
+        for (const char *window : {"exitForm", "SaveOffer", "briefPurposeForm", "optForm",
+                                   "FileStoreForm"}) {
+            QTest::addRow("%s", window) << window << false << QRgb(0xFFC0C0C0);
+            QTest::addRow("%s darker", window) << window << true << QRgb(0xFF808080);
+        }
+    }
+    void everyWindowIsFramedInTheFrameColour()
+    {
+        QFETCH(QString, window);
+        QFETCH(bool, darker);
+        QFETCH(QRgb, colour);
+        AppContext context{Environment{}};
+        context.settings.useDarkerFrameColour = darker;
+        const FixedPrinterList printers({QStringLiteral("Laser")}, QStringLiteral("Laser"));
+        std::unique_ptr<QWidget> shown;
+        if (window == "exitForm")
+            shown = std::make_unique<ExitForm>(context);
+        else if (window == "SaveOffer")
+            shown = std::make_unique<SaveOffer>(context);
+        else if (window == "briefPurposeForm")
+            shown = std::make_unique<BriefPurposeForm>(context);
+        else if (window == "optForm")
+            shown = std::make_unique<OptForm>(context, printers);
+        else
+            shown = std::make_unique<FileStoreForm>(context);
+        QCOMPARE(shown->objectName(), window);
+        QVERIFY(shown->windowFlags().testFlag(Qt::FramelessWindowHint));
+        shown->show();
+        QVERIFY(QTest::qWaitForWindowExposed(shown.get()));
+        keepSnapshot(shown.get(), window + (darker ? QStringLiteral("-dark") : QString()));
+
+        const QImage image = shown->grab().toImage();
+        QCOMPARE(image.pixel(1, 1), colour);
+        QCOMPARE(image.pixel(image.width() - 2, image.height() - 2), colour);
+        QCOMPARE(image.pixel(image.width() / 2, image.height() - 3), colour);
+        if (auto *dialog = qobject_cast<OwnDialog *>(shown.get())) {
+            const QRect bar = dialog->topBar()->geometry();
+            QCOMPARE(image.pixel(bar.center().x() / 2, bar.center().y()), colour);
+        }
+    }
+
+    void buttonsSpeakTheLanguage()
+    {
+        AppContext context{Environment{}};
+        context.translator.loadFromBytes("\"OK\",\"D'accord\"\n\"Cancel\",\"Annuler\"\n"
+                                         "\"Exit?\",\"On s'en va ?\"\n");
+        ExitForm form(context);
+        form.show();
+        keepSnapshot(&form, QStringLiteral("exitform-translated"));
+        QCOMPARE(form.okButton()->accessibleName(), QStringLiteral("D'accord"));
+        QCOMPARE(form.cancelButton()->toolTip(), QStringLiteral("Annuler"));
+        QCOMPARE(form.messageLabel()->text(), QStringLiteral("On s'en va ?"));
+        QVERIFY(form.okButton()->width() >= 96);
+        QVERIFY(form.messageLabel()->font().pixelSize() >= 40);
+    }
+
+};
+
+QTEST_MAIN(TestOwnDialogs)
+#include "tst_owndialogs.moc"
