@@ -25,7 +25,8 @@ void SaveOffer::keyPressEvent(QKeyEvent *event)
         okPressed();
         return;
     case Qt::Key_N:
-        done(Rejected);
+        // An answer left over from "Exit?" would otherwise read as "save".
+        cancelPressed();
         return;
     default:
         OwnDialog::keyPressEvent(event);
