@@ -1,0 +1,138 @@
+#include "ui/doctypes/documenttoolbar.h"
+
+#include "core/app/appcontext.h"
+#include "ui/app/picturebutton.h"
+
+#include <QIcon>
+#include <QLinearGradient>
+#include <QPainter>
+
+namespace quillora {
+
+namespace {
+
+struct ButtonSpec {
+    ToolbarAction action;
+    const char *objectName;
+    const char *caption;   // English; passes through translation
+    const char *picture;
+    int group;             // buttons of one group sit close; groups are spaced apart
+};
+
+// In the order they appear from the left. Group 9 is kept at the right-hand end.
+constexpr ButtonSpec kButtons[] = {
+    {ToolbarAction::New, "NewBut", "New", ":/art/toolbar/new.svg", 0},
+    {ToolbarAction::Open, "openBut", "Open", ":/art/toolbar/open.svg", 0},
+    {ToolbarAction::Save, "saveBut", "Save", ":/art/toolbar/save.svg", 0},
+    {ToolbarAction::Print, "printBut", "Print", ":/art/toolbar/print.svg", 0},
+    {ToolbarAction::Undo, "undoBut", "Undo", ":/art/toolbar/undo.svg", 1},
+    {ToolbarAction::Redo, "RedoBut", "Redo", ":/art/toolbar/redo.svg", 1},
+    {ToolbarAction::Font, "fontBut", "Fonts", ":/art/toolbar/fonts.svg", 2},
+    {ToolbarAction::TextBigger, "MakeTextBiggerBut", "Bigger text", ":/art/toolbar/bigger.svg", 2},
+    {ToolbarAction::TextSmaller, "MakeTextSmallerBut", "Smaller text", ":/art/toolbar/smaller.svg", 2},
+    {ToolbarAction::ShowFeltPens, "showFeltsBut", "Felt pens", ":/art/toolbar/feltpens.svg", 3},
+    {ToolbarAction::ShowPaintTools, "showToolsBut", "Paint tools", ":/art/toolbar/painttools.svg", 3},
+    {ToolbarAction::BorderFromMagnifier, "toolClickBut", "Use this border", ":/art/toolbar/border.svg", 3},
+    {ToolbarAction::WebCam, "webCamBut", "Camera", ":/art/toolbar/camera.svg", 4},
+    {ToolbarAction::Minimise, "MinBut", "Minimise", ":/art/toolbar/minimise.svg", 9},
+    {ToolbarAction::Exit, "ExitBut", "Exit", ":/art/toolbar/exit.svg", 9},
+};
+
+constexpr int kButtonGap = 6;
+constexpr int kGroupGap = 26;
+constexpr int kEdgeGap = 12;
+constexpr int kRightGroup = 9;
+
+} // namespace
+
+DocumentToolbar::DocumentToolbar(const AppContext &context, QWidget *parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("MaxToolbar"));
+    setFixedHeight(kToolbarHeightPx);
+    for (const ButtonSpec &spec : kButtons) {
+        Q_ASSERT(int(spec.action) == m_buttons.size());
+        auto *button = new PictureButton(QString::fromLatin1(spec.objectName),
+                                         QIcon(QString::fromLatin1(spec.picture)),
+                                         context.tr(QString::fromLatin1(spec.caption)), this);
+        button->resize(kToolbarButtonPx, kToolbarButtonPx);
+        const ToolbarAction action = spec.action;
+        connect(button, &PictureButton::clicked, this, [this, action] { emit triggered(action); });
+        m_buttons.append(button);
+    }
+    relayout();
+}
+
+PictureButton *DocumentToolbar::button(ToolbarAction action) const
+{
+    return m_buttons.value(int(action));
+}
+
+void DocumentToolbar::setButtonShown(ToolbarAction action, bool shown)
+{
+    PictureButton *target = button(action);
+    if (!target || target->isHidden() == !shown)
+        return;
+    target->setVisible(shown);
+    relayout();
+}
+
+bool DocumentToolbar::isButtonShown(ToolbarAction action) const
+{
+    const PictureButton *target = button(action);
+    return target && !target->isHidden();
+}
+
+void DocumentToolbar::retranslate(const AppContext &context)
+{
+    for (const ButtonSpec &spec : kButtons)
+        button(spec.action)->setCaption(context.tr(QString::fromLatin1(spec.caption)));
+}
+
+void DocumentToolbar::relayout()
+{
+    const int top = (kToolbarHeightPx - kToolbarButtonPx) / 2 - 1;
+    int x = kEdgeGap;
+    int previousGroup = -1;
+    for (const ButtonSpec &spec : kButtons) {
+        if (spec.group == kRightGroup)
+            continue;
+        PictureButton *current = button(spec.action);
+        if (current->isHidden())
+            continue;
+        if (previousGroup >= 0)
+            x += spec.group == previousGroup ? kButtonGap : kGroupGap;
+        current->move(x, top);
+        x += kToolbarButtonPx;
+        previousGroup = spec.group;
+    }
+
+    int right = width() - kEdgeGap;
+    for (auto it = std::rbegin(kButtons); it != std::rend(kButtons); ++it) {
+        if (it->group != kRightGroup)
+            continue;
+        PictureButton *current = button(it->action);
+        if (current->isHidden())
+            continue;
+        right -= kToolbarButtonPx;
+        current->move(right, top);
+        right -= kButtonGap;
+    }
+}
+
+void DocumentToolbar::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    QLinearGradient band(0, 0, 0, height());
+    band.setColorAt(0.0, QColor(0xFF, 0xF3, 0xB0));
+    band.setColorAt(1.0, QColor(0xFF, 0xD9, 0x5A));
+    painter.fillRect(rect(), band);
+    painter.fillRect(0, height() - 3, width(), 3, QColor(0x2B, 0x2D, 0x42));
+}
+
+void DocumentToolbar::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    relayout();
+}
+
+} // namespace quillora
