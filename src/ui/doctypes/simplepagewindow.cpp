@@ -20,6 +20,9 @@ namespace {
 
 // The desk round the page: a calm colour so the white page and the bright buttons stand out.
 const QColor kDeskColour(0xCF, 0xE8, 0xFF);
+// A soft shadow down and right of the page lifts it off the desk.
+const QColor kShadowColour(0x9D, 0xBE, 0xDF);
+constexpr int kShadowOffsetPx = 6;
 // A blank picture is made only for boxes of a believable size; a box beyond it (from a broken
 // template) shows white without holding pixels.
 constexpr int kMaxBlankPictureSidePx = 8192;
@@ -49,6 +52,15 @@ SimplePageWindow::SimplePageWindow(AppContext &context, QWidget *parent)
 
     m_paletteArea = new QWidget(this);
     m_paletteArea->setObjectName(QStringLiteral("paletteArea"));
+
+    m_paperShadow = new QWidget(this);
+    m_paperShadow->setObjectName(QStringLiteral("paperShadow"));
+    m_paperShadow->setAttribute(Qt::WA_TransparentForMouseEvents);
+    m_paperShadow->setAutoFillBackground(true);
+    QPalette shadow = m_paperShadow->palette();
+    shadow.setColor(QPalette::Window, kShadowColour);
+    m_paperShadow->setPalette(shadow);
+    m_paperShadow->hide();
 
     m_pageView = new PageView(this);
     m_pageView->setKeyFilter(this);
@@ -108,6 +120,8 @@ void SimplePageWindow::showPage()
 {
     giveEmptyPicturesPaper();
     m_pageView->showPage(m_context.page);
+    m_paperShadow->setGeometry(m_context.page.pageRect.translated(kShadowOffsetPx, kShadowOffsetPx));
+    m_paperShadow->setVisible(!m_pageView->isHidden());
 }
 
 void SimplePageWindow::fitPageToScreen()

@@ -107,6 +107,7 @@ private:
     AppContext &m_context;
     DocumentToolbar *m_toolbar = nullptr;
     QWidget *m_paletteArea = nullptr;
+    QWidget *m_paperShadow = nullptr;
     PageView *m_pageView = nullptr;
     std::function<bool()> m_clipboardHasPicture;
 };
