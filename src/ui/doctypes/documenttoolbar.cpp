@@ -7,9 +7,16 @@
 #include <QLinearGradient>
 #include <QPainter>
 
+#include <iterator>
+
 namespace quillora {
 
 namespace {
+
+// Buttons that come and go while a child works (undo, redo, print) keep their place, so nothing
+// moves under a finger. Two palette buttons take turns in one place; the camera and the border
+// button give their place up when hidden, as they depend on the settings or a rare tool.
+enum class Place { Own, SharedWithPrevious, GivenUpWhenHidden };
 
 struct ButtonSpec {
     ToolbarAction action;
@@ -17,6 +24,7 @@ struct ButtonSpec {
     const char *caption;   // English; passes through translation
     const char *picture;
     int group;             // buttons of one group sit close; groups are spaced apart
+    Place place = Place::Own;
 };
 
 // In the order they appear from the left. Group 9 is kept at the right-hand end.
@@ -31,12 +39,25 @@ constexpr ButtonSpec kButtons[] = {
     {ToolbarAction::TextBigger, "MakeTextBiggerBut", "Bigger text", ":/art/toolbar/bigger.svg", 2},
     {ToolbarAction::TextSmaller, "MakeTextSmallerBut", "Smaller text", ":/art/toolbar/smaller.svg", 2},
     {ToolbarAction::ShowFeltPens, "showFeltsBut", "Felt pens", ":/art/toolbar/feltpens.svg", 3},
-    {ToolbarAction::ShowPaintTools, "showToolsBut", "Paint tools", ":/art/toolbar/painttools.svg", 3},
-    {ToolbarAction::BorderFromMagnifier, "toolClickBut", "Use this border", ":/art/toolbar/border.svg", 3},
-    {ToolbarAction::WebCam, "webCamBut", "Camera", ":/art/toolbar/camera.svg", 4},
+    {ToolbarAction::ShowPaintTools, "showToolsBut", "Paint tools", ":/art/toolbar/painttools.svg", 3,
+     Place::SharedWithPrevious},
+    {ToolbarAction::WebCam, "webCamBut", "Camera", ":/art/toolbar/camera.svg", 4,
+     Place::GivenUpWhenHidden},
+    {ToolbarAction::BorderFromMagnifier, "toolClickBut", "Use this border", ":/art/toolbar/border.svg", 5,
+     Place::GivenUpWhenHidden},
     {ToolbarAction::Minimise, "MinBut", "Minimise", ":/art/toolbar/minimise.svg", 9},
     {ToolbarAction::Exit, "ExitBut", "Exit", ":/art/toolbar/exit.svg", 9},
 };
+
+// The table is indexed by ToolbarAction.
+constexpr bool inActionOrder()
+{
+    for (size_t i = 0; i < std::size(kButtons); ++i)
+        if (int(kButtons[i].action) != int(i))
+            return false;
+    return true;
+}
+static_assert(inActionOrder() && std::size(kButtons) == size_t(ToolbarAction::Exit) + 1);
 
 constexpr int kButtonGap = 6;
 constexpr int kGroupGap = 26;
@@ -50,7 +71,6 @@ DocumentToolbar::DocumentToolbar(const AppContext &context, QWidget *parent) : Q
     setObjectName(QStringLiteral("MaxToolbar"));
     setFixedHeight(kToolbarHeightPx);
     for (const ButtonSpec &spec : kButtons) {
-        Q_ASSERT(int(spec.action) == m_buttons.size());
         auto *button = new PictureButton(QString::fromLatin1(spec.objectName),
                                          QIcon(QString::fromLatin1(spec.picture)),
                                          context.tr(QString::fromLatin1(spec.caption)), this);
@@ -97,7 +117,11 @@ void DocumentToolbar::relayout()
         if (spec.group == kRightGroup)
             continue;
         PictureButton *current = button(spec.action);
-        if (current->isHidden())
+        if (spec.place == Place::SharedWithPrevious) {
+            current->move(x - kToolbarButtonPx, top);
+            continue;
+        }
+        if (spec.place == Place::GivenUpWhenHidden && current->isHidden())
             continue;
         if (previousGroup >= 0)
             x += spec.group == previousGroup ? kButtonGap : kGroupGap;
@@ -110,11 +134,8 @@ void DocumentToolbar::relayout()
     for (auto it = std::rbegin(kButtons); it != std::rend(kButtons); ++it) {
         if (it->group != kRightGroup)
             continue;
-        PictureButton *current = button(it->action);
-        if (current->isHidden())
-            continue;
         right -= kToolbarButtonPx;
-        current->move(right, top);
+        button(it->action)->move(right, top);
         right -= kButtonGap;
     }
 }

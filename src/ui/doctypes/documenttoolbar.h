@@ -1,7 +1,7 @@
 #pragma once
 // The band of picture buttons along the top of a document window (`MaxToolbar`). Buttons sit in
-// fixed groups from the left; minimise and exit keep to the right-hand end. A hidden button leaves
-// no hole: the buttons after it close up.
+// fixed groups from the left; minimise and exit keep to the right-hand end. Buttons hidden for a
+// while keep their places; only the camera and border buttons give theirs up.
 
 #include <QVector>
 #include <QWidget>
@@ -28,8 +28,8 @@ enum class ToolbarAction {
     TextSmaller,
     ShowFeltPens,
     ShowPaintTools,
-    BorderFromMagnifier,
     WebCam,
+    BorderFromMagnifier,
     Minimise,
     Exit,
 };

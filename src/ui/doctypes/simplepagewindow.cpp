@@ -167,13 +167,8 @@ void SimplePageWindow::refreshPictureBox(int index)
 
 void SimplePageWindow::setPaintToolsShown(bool paintToolsShown)
 {
-    // Hide before showing, so the two buttons take turns in one place.
-    const ToolbarAction showing =
-        paintToolsShown ? ToolbarAction::ShowFeltPens : ToolbarAction::ShowPaintTools;
-    const ToolbarAction hiding =
-        paintToolsShown ? ToolbarAction::ShowPaintTools : ToolbarAction::ShowFeltPens;
-    m_toolbar->setButtonShown(hiding, false);
-    m_toolbar->setButtonShown(showing, true);
+    m_toolbar->setButtonShown(ToolbarAction::ShowFeltPens, paintToolsShown);
+    m_toolbar->setButtonShown(ToolbarAction::ShowPaintTools, !paintToolsShown);
 }
 
 void SimplePageWindow::setClipboardProbe(std::function<bool()> hasPicture)

@@ -74,6 +74,7 @@ private slots:
     void toolbarButtons_data();
     void toolbarButtons();
     void paletteButtonsTakeTurns();
+    void hiddenButtonsKeepTheirPlaces();
     void webCamButtonFollowsSetting_data();
     void webCamButtonFollowsSetting();
     void shortcuts_data();
@@ -381,6 +382,29 @@ void TestSimplePageWindow::paletteButtonsTakeTurns()
     QTest::mouseClick(felts, Qt::LeftButton, {}, QPoint(10, 10));
     QCOMPARE(feltsAsked.count(), 1);
     QVERIFY(felts->isHidden());
+}
+
+void TestSimplePageWindow::hiddenButtonsKeepTheirPlaces()
+{
+    AppContext context = makeContext();
+    SimplePageWindow window(context);
+    DocumentToolbar *toolbar = window.toolbar();
+    const QPoint fonts = toolbar->button(ToolbarAction::Font)->pos();
+    const QPoint camera = toolbar->button(ToolbarAction::WebCam)->pos();
+    const QPoint border = toolbar->button(ToolbarAction::BorderFromMagnifier)->pos();
+
+    // Undo and print come and go while a child works: nothing else may move.
+    toolbar->setButtonShown(ToolbarAction::Undo, false);
+    toolbar->setButtonShown(ToolbarAction::Redo, false);
+    toolbar->setButtonShown(ToolbarAction::Print, false);
+    QCOMPARE(toolbar->button(ToolbarAction::Font)->pos(), fonts);
+    toolbar->setButtonShown(ToolbarAction::BorderFromMagnifier, true);
+    QCOMPARE(toolbar->button(ToolbarAction::WebCam)->pos(), camera);
+
+    // Without a camera the border button closes up to the palette buttons.
+    toolbar->setButtonShown(ToolbarAction::WebCam, false);
+    QVERIFY(toolbar->button(ToolbarAction::BorderFromMagnifier)->pos().x() < border.x());
+    QCOMPARE(toolbar->button(ToolbarAction::Font)->pos(), fonts);
 }
 
 void TestSimplePageWindow::webCamButtonFollowsSetting_data()
