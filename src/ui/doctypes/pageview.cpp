@@ -23,7 +23,7 @@ T *at(const QVector<T *> &list, int index)
 PageView::PageView(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("Paper"));
-    setAccessibleName(tr("Page"));
+    setAccessibleName(QStringLiteral("Page"));
     setAutoFillBackground(true);
     QPalette colours = palette();
     colours.setColor(QPalette::Window, Qt::white);
@@ -142,7 +142,7 @@ TextBoxWidget *PageView::makeTextBox(int index)
         const int i = int(m_textBoxes.size());
         auto *box = new TextBoxWidget(this);
         box->setObjectName(QStringLiteral("TextBox%1").arg(i));
-        box->setAccessibleName(tr("Text box %1").arg(i + 1));
+        box->setAccessibleName(QStringLiteral("Text box %1").arg(i + 1));
         box->hide();
         connect(box, &TextBoxWidget::pressed, this, [this, i] { emit textBoxPressed(i); });
         connect(box, &QTextEdit::textChanged, this,
@@ -162,7 +162,7 @@ RichTextBoxWidget *PageView::makeRichTextBox(int index)
         const int i = int(m_richTextBoxes.size());
         auto *box = new RichTextBoxWidget(this);
         box->setObjectName(QStringLiteral("RTB%1").arg(i));
-        box->setAccessibleName(tr("Rich text box %1").arg(i + 1));
+        box->setAccessibleName(QStringLiteral("Rich text box %1").arg(i + 1));
         box->hide();
         connect(box, &RichTextBoxWidget::pressed, this, [this, i] { emit richTextBoxPressed(i); });
         connect(box, &QTextEdit::textChanged, this, [this, i] { emit richTextBoxEdited(i); });
@@ -182,7 +182,7 @@ PictureBoxWidget *PageView::makePictureBox(int index)
         const int i = int(m_pictureBoxes.size());
         auto *box = new PictureBoxWidget(this);
         box->setObjectName(QStringLiteral("picBox%1").arg(i));
-        box->setAccessibleName(tr("Picture %1").arg(i + 1));
+        box->setAccessibleName(QStringLiteral("Picture %1").arg(i + 1));
         box->hide();
         connect(box, &PictureBoxWidget::pressed, this,
                 [this, i](QPoint at, Qt::MouseButton button) { emit pictureBoxPressed(i, at, button); });

@@ -291,6 +291,7 @@ void SimplePageWindow::onTextBoxPressed(int index)
         box.text.clear();
         m_pageView->syncTextBox(index, box);
     }
+    emit textBoxPressed(index);
 }
 
 void SimplePageWindow::onTextBoxEdited(int index, const QString &text)
@@ -312,6 +313,7 @@ void SimplePageWindow::onRichTextBoxPressed(int index)
         box.rtf.clear();
         m_pageView->syncRichTextBox(index, box);
     }
+    emit richTextBoxPressed(index);
 }
 
 void SimplePageWindow::onRichTextBoxEdited(int index)

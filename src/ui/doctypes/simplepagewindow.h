@@ -76,6 +76,10 @@ signals:
     void templateLoadFailed(const QString &reason);
     void currentObjectChanged(const QString &kind, int index);
     void paperPressed(QPoint position, Qt::MouseButton button);
+    // A text was pressed (after it became current and lost its placeholder): undo records a
+    // step, the rich text toolbar takes the box.
+    void textBoxPressed(int index);
+    void richTextBoxPressed(int index);
     // The text in the model has changed; fitting shrinks the font from here.
     void textBoxEdited(int index);
     void richTextBoxEdited(int index);
