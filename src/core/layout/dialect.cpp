@@ -21,14 +21,18 @@ bool isFreeTextName(QStringView name)
 
 bool isAsciiDigit(QChar c) { return c >= u'0' && c <= u'9'; }
 
-// Where the value of `name` starts in `haystack`, or -1. `haystack` and `name` are already in
-// the case the search is made in.
-qsizetype valueStart(QStringView haystack, QStringView name)
+// Where the value of `name` starts in the line, or -1. Names are matched in either case, as
+// if line and name were both lower-cased, except the free-text names, which must be written
+// in lower case.
+qsizetype valueStart(QStringView line, QStringView name)
 {
     if (name.isEmpty())
         return -1;
-    const QString needle = QStringLiteral(" ") + name.toString() + QStringLiteral("='");
-    const qsizetype found = haystack.indexOf(needle);
+    const bool freeText = isFreeTextName(name);
+    const QString needle = QStringLiteral(" ")
+        + (freeText ? name.toString().toLower() : name.toString()) + QStringLiteral("='");
+    const qsizetype found =
+        line.indexOf(needle, 0, freeText ? Qt::CaseSensitive : Qt::CaseInsensitive);
     return found < 0 ? -1 : found + needle.size();
 }
 
@@ -89,20 +93,16 @@ QString elementName(QStringView line)
 
 bool hasAttribute(QStringView line, QStringView name)
 {
-    if (isFreeTextName(name))
-        return valueStart(line, name.toString().toLower()) >= 0;
-    return valueStart(line.toString().toLower(), name.toString().toLower()) >= 0;
+    return valueStart(line, name) >= 0;
 }
 
 QString textAttribute(QStringView line, QStringView name)
 {
-    if (isFreeTextName(name)) {
-        const qsizetype start = valueStart(line, name.toString().toLower());
-        return start < 0 ? QString() : valueFrom(line, start);
-    }
-    const QString lowerLine = line.toString().toLower();
-    const qsizetype start = valueStart(lowerLine, name.toString().toLower());
-    return start < 0 ? QString() : valueFrom(lowerLine, start);
+    const qsizetype start = valueStart(line, name);
+    if (start < 0)
+        return {};
+    const QString value = valueFrom(line, start);
+    return isFreeTextName(name) ? value : value.toLower();
 }
 
 QString decodedTextAttribute(QStringView line, QStringView name)
@@ -159,9 +159,10 @@ double leadingNumber(QStringView text)
         number.chop(1);
     bool ok = false;
     const double value = number.toDouble(&ok);
-    // An overflow comes back as an infinity: keep its sign, the callers clamp.
-    if (!ok && !std::isinf(value))
-        return 0.0;
+    // The text is a well-formed number, so a failed conversion is an overflow: give the
+    // infinity of its sign and let the callers clamp.
+    if (!ok)
+        return number.startsWith('-') ? -HUGE_VAL : HUGE_VAL;
     return value;
 }
 

@@ -18,10 +18,14 @@ constexpr int kGapBelowToolbar = 8;
 constexpr int kRichTextToolbarRoom = 30;
 constexpr int kGapRightOfPalette = 16;
 
+// A page edge of scale × its own size is meant to be whole; floating point may put it a hair
+// below, which truncation would turn into a lost pixel.
+constexpr double kTruncationSlack = 1e-4;
+
 int truncatedPixels(int mm, float scale)
 {
-    const float pixels = std::floor(float(mm) * scale);
-    return int(std::clamp(pixels, 0.0f, 1.0e6f));
+    const double pixels = std::floor(double(mm) * double(scale) + kTruncationSlack);
+    return int(std::clamp(pixels, 0.0, 1.0e6));
 }
 
 } // namespace

@@ -24,10 +24,14 @@ using dialect::intAttribute;
 using dialect::realAttribute;
 using dialect::textAttribute;
 
+// A product meant to be whole (a page edge: scale × its own size) may come out a hair below
+// the whole number in floating point; truncating that would lose a pixel.
+constexpr double kTruncationSlack = 1e-4;
+
 // Millimetres to window pixels: multiplied by the scale and truncated towards minus infinity.
 int toPixels(double mm, float scale)
 {
-    const double pixels = std::floor(float(mm) * scale);
+    const double pixels = std::floor(mm * double(scale) + kTruncationSlack);
     if (std::isnan(pixels))
         return 0;
     return int(std::clamp(pixels, double(-kPositionLimit), double(kPositionLimit)));
@@ -36,7 +40,7 @@ int toPixels(double mm, float scale)
 // Millimetres to pixels rounded to the nearest whole pixel (halves to even), as borders are.
 int toRoundedPixels(double mm, float scale)
 {
-    const double pixels = std::nearbyint(double(float(mm) * scale));
+    const double pixels = std::nearbyint(mm * double(scale));
     if (std::isnan(pixels))
         return 0;
     return int(std::clamp(pixels, double(-kPositionLimit), double(kPositionLimit)));

@@ -74,11 +74,14 @@ void setError(QString *error, const QString &text)
 
 bool readTemplate(const QString &path, PageModel &page, const PageFitInputs &fit, QString *error)
 {
+    const QFileInfo info(path);
     QFile file(path);
-    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) {
+    if (!info.exists() || !info.isFile() || !file.open(QIODevice::ReadOnly)) {
+        const QString reason = !info.exists() ? QStringLiteral("it does not exist")
+            : !info.isFile()                  ? QStringLiteral("it is not a file")
+                                              : file.errorString();
         setError(error, QStringLiteral("The layout file \"%1\" could not be opened (%2).")
-                            .arg(path, file.exists() ? file.errorString()
-                                                     : QStringLiteral("it does not exist")));
+                            .arg(path, reason));
         return false;
     }
     // Read one byte past the limit to tell a file at the limit from a larger one.

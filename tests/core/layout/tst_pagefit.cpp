@@ -1,0 +1,138 @@
+#include "core/layout/documenttypes.h"
+#include "core/layout/pagefit.h"
+
+#include <QTest>
+#include <cmath>
+
+using namespace quillora;
+
+class TestPageFit : public QObject {
+    Q_OBJECT
+private slots:
+    // Palette 96 pixels wide, toolbar 64 high throughout.
+    void fit_data()
+    {
+        QTest::addColumn<int>("screenWidth");
+        QTest::addColumn<int>("screenHeight");
+        QTest::addColumn<int>("documentType");
+        QTest::addColumn<int>("pageWidthMm");
+        QTest::addColumn<int>("pageHeightMm");
+        QTest::addColumn<double>("scale");
+        QTest::addColumn<QRect>("pageRect");
+        // Available 1152 x 688: the A4 portrait page is fitted to the height.
+        QTest::newRow("1280x800 simple portrait")
+            << 1280 << 800 << 0 << 210 << 297 << 688.0 / 297 << QRect(429, 72, 486, 688);
+        // Available 1704 x 968; News pages leave 30 pixels for the rich text toolbar.
+        QTest::newRow("1920x1080 news portrait")
+            << 1920 << 1080 << 10 << 210 << 297 << 968.0 / 297 << QRect(606, 102, 684, 968);
+        QTest::newRow("1920x1080 posters portrait")
+            << 1920 << 1080 << 18 << 210 << 297 << 968.0 / 297 << QRect(606, 102, 684, 968);
+        // Available 1792 x 968 is relatively wider than A4 landscape: fitted to the height.
+        QTest::newRow("1920x1080 simple landscape")
+            << 1920 << 1080 << 0 << 297 << 210 << 968.0 / 210 << QRect(307, 72, 1369, 968);
+        QTest::newRow("1280x800 layouts landscape")
+            << 1280 << 800 << 9 << 297 << 210 << 688.0 / 210 << QRect(141, 72, 973, 688);
+        // Multi loses 242 pixels to the copies preview: 822 x 688 is narrower than the page.
+        QTest::newRow("1280x800 multi landscape")
+            << 1280 << 800 << 8 << 297 << 210 << 822.0 / 297 << QRect(112, 117, 822, 581);
+        // Fitted to the width, a Posters page gets no extra room for the toolbar.
+        QTest::newRow("1024x768 posters banner-shaped")
+            << 1024 << 768 << 18 << 400 << 100 << 808.0 / 400 << QRect(112, 291, 808, 202);
+    }
+    void fit()
+    {
+        QFETCH(int, screenWidth);
+        QFETCH(int, screenHeight);
+        QFETCH(int, documentType);
+        QFETCH(int, pageWidthMm);
+        QFETCH(int, pageHeightMm);
+        QFETCH(double, scale);
+        QFETCH(QRect, pageRect);
+        const PageFitInputs in{screenWidth, screenHeight, 96, 64, documentType};
+        const PageFit fit = fitPage(in, pageWidthMm, pageHeightMm);
+        QCOMPARE(fit.scale, float(scale));
+        QCOMPARE(fit.pageRect, pageRect);
+    }
+
+    void degenerateSizesStayFinite_data()
+    {
+        QTest::addColumn<int>("screenWidth");
+        QTest::addColumn<int>("screenHeight");
+        QTest::addColumn<int>("pageWidthMm");
+        QTest::addColumn<int>("pageHeightMm");
+        QTest::newRow("zero page") << 1280 << 800 << 0 << 0;
+        QTest::newRow("negative page") << 1280 << 800 << -210 << -297;
+        QTest::newRow("screen smaller than the furniture") << 100 << 50 << 210 << 297;
+        QTest::newRow("no screen") << 0 << 0 << 210 << 297;
+        QTest::newRow("largest page") << 1280 << 800 << 32767 << 32767;
+    }
+    void degenerateSizesStayFinite()
+    {
+        QFETCH(int, screenWidth);
+        QFETCH(int, screenHeight);
+        QFETCH(int, pageWidthMm);
+        QFETCH(int, pageHeightMm);
+        const PageFit fit =
+            fitPage(PageFitInputs{screenWidth, screenHeight, 96, 64, 9}, pageWidthMm, pageHeightMm);
+        QVERIFY(std::isfinite(fit.scale));
+        QVERIFY(fit.scale > 0.0f);
+        QVERIFY(fit.pageRect.width() >= 0 && fit.pageRect.height() >= 0);
+    }
+
+    void documentTypes_data()
+    {
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<bool>("ready");
+        QTest::addColumn<bool>("richTextToolbar");   // template without rich text boxes
+        QTest::addColumn<bool>("borderSetup");
+        QTest::newRow("0") << 0 << "Simple" << "Form1" << true << false << false;
+        QTest::newRow("1") << 1 << "Circle" << "circleForm" << false << false << false;
+        QTest::newRow("3") << 3 << "Shapes" << "Form1" << true << false << true;
+        QTest::newRow("6") << 6 << "Comic-strip" << "cartoonForm" << false << false << false;
+        QTest::newRow("10") << 10 << "News" << "Form1" << true << false << false;
+        QTest::newRow("11") << 11 << "Anywhere" << "anyWhereForm" << false << false << false;
+        QTest::newRow("12") << 12 << "Certificate" << "Form1" << true << false << true;
+        QTest::newRow("14") << 14 << "Display" << "BannerForm" << false << false << true;
+        QTest::newRow("15") << 15 << "Leaflet" << "LeafletForm" << false << false << false;
+        QTest::newRow("16") << 16 << "Borders" << "Form1" << true << true << true;
+        QTest::newRow("17") << 17 << "My layout" << "Form1" << true << true << false;
+        QTest::newRow("18") << 18 << "Posters" << "Form1" << true << true << false;
+    }
+    void documentTypes()
+    {
+        QFETCH(int, code);
+        QFETCH(QString, caption);
+        QFETCH(QString, window);
+        QFETCH(bool, ready);
+        QFETCH(bool, richTextToolbar);
+        QFETCH(bool, borderSetup);
+        const std::optional<DocumentTypeInfo> info = documentTypeInfo(code);
+        QVERIFY(info);
+        QCOMPARE(info->caption, caption);
+        QCOMPARE(info->windowName, window);
+        QCOMPARE(hasDocumentWindow(code), ready);
+        QCOMPARE(setsUpRichTextToolbar(code, false), richTextToolbar);
+        QCOMPARE(appliesBorderSetup(code), borderSetup);
+    }
+
+    void documentTypeEdges()
+    {
+        QVERIFY(!documentTypeInfo(19));
+        QVERIFY(!documentTypeInfo(-1));
+        QVERIFY(!hasDocumentWindow(19));
+        QVERIFY(setsUpRichTextToolbar(doctype::News, true));
+        QCOMPARE(documentTypeInfo(doctype::Simple)->fixedTemplate, QStringLiteral("simple/simple.xml"));
+        QCOMPARE(documentTypeInfo(doctype::Sign)->fixedTemplate, QStringLiteral("signs/1.xml"));
+        QCOMPARE(documentTypeInfo(doctype::Posters)->startFolder, QStringLiteral("posters"));
+        QCOMPARE(documentTypeInfo(doctype::MyLayout)->startFolder, QStringLiteral("advanced"));
+        QCOMPARE(leafletStyle(doctype::Leaflet, 0), QStringLiteral("6b"));
+        QCOMPARE(leafletStyle(doctype::Leaflet, 1), QStringLiteral("6s"));
+        QCOMPARE(leafletStyle(doctype::Booklet), QStringLiteral("4p"));
+        QCOMPARE(leafletStyle(doctype::Card), QStringLiteral("4c"));
+    }
+};
+
+QTEST_APPLESS_MAIN(TestPageFit)
+#include "tst_pagefit.moc"

@@ -1,0 +1,320 @@
+#include "core/layout/templatereader.h"
+
+#include <QFile>
+#include <QImage>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace quillora;
+
+namespace {
+
+// A 1280 x 800 screen, palette 96 wide, toolbar 64 high, "Layouts": an A4 portrait page is
+// fitted to the height at 688 / 297 pixels per millimetre.
+const PageFitInputs kFit{1280, 800, 96, 64, 9};
+
+QString layoutFile(const QString &name)
+{
+    return QStringLiteral(QUILLORA_TEST_DATA "/layouts/") + name;
+}
+
+PageModel readOrFail(const QString &name)
+{
+    PageModel page;
+    QString error;
+    if (!readTemplate(layoutFile(name), page, kFit, &error))
+        qWarning("%s", qPrintable(error));
+    return page;
+}
+
+bool writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+} // namespace
+
+class TestTemplateReader : public QObject {
+    Q_OBJECT
+private slots:
+    void textBoxes()
+    {
+        const PageModel page = readOrFail("five.xml");
+        QCOMPARE(page.announcedTextBoxes, 5);
+        QCOMPARE(page.textBoxes.size(), 5);
+        const TextBoxModel &title = page.textBoxes[0];
+        QVERIFY(title.visible);
+        QVERIFY(title.multiLine);
+        QCOMPARE(title.geometry, QRect(23, 23, 440, 46));
+        QCOMPARE(title.style.fontName, QStringLiteral("arial"));
+        QCOMPARE(title.style.fontSize, 8.0 * double(688.0f / 297.0f));
+        QVERIFY(title.style.bold);
+        QVERIFY(!title.style.italic);
+        QVERIFY(!title.style.underline);
+        QCOMPARE(title.style.align, Alignment::Centre);
+        QCOMPARE(title.style.colour, 0xFF0000u);
+        QCOMPARE(title.text, QStringLiteral("Title"));
+        QCOMPARE(page.textBoxes[1].text, QStringLiteral("One\r\nTwo"));
+        QCOMPARE(page.textBoxes[2].text, QStringLiteral("It's mine"));
+        QCOMPARE(page.textBoxes[3].text, kPlaceholderText);
+        QVERIFY(page.textBoxes[3].visible);
+        QCOMPARE(page.layoutPath, layoutFile("five.xml"));
+    }
+
+    void smallerTemplateHidesTheSurplus()
+    {
+        PageModel page = readOrFail("five.xml");
+        page.pictureBoxes[0].image = QImage(10, 10, QImage::Format_RGB32);
+        QString error;
+        QVERIFY2(readTemplate(layoutFile("three.xml"), page, kFit, &error), qPrintable(error));
+        QCOMPARE(page.textBoxes.size(), 5);
+        QCOMPARE(page.textBoxes[2].text, QStringLiteral("C"));
+        for (int i : {3, 4}) {
+            QVERIFY(!page.textBoxes[i].visible);
+            QCOMPARE(page.textBoxes[i].text, kPlaceholderText);
+        }
+        QVERIFY(!page.pictureBoxes[0].visible);
+        QVERIFY(page.pictureBoxes[0].image.isNull());
+    }
+
+    void richTextHandlesLinesAndBoxes()
+    {
+        const PageModel page = readOrFail("richhandles.xml");
+        QCOMPARE(page.richTextBoxes.size(), 2);
+        const RichTextBoxModel &news = page.richTextBoxes[0];
+        QCOMPARE(news.plainText, QStringLiteral("Big News"));
+        QCOMPARE(news.style.fontSize, 6.5 * double(688.0f / 297.0f));
+        QVERIFY(news.style.bold && news.style.italic && news.style.underline);
+        QCOMPARE(news.style.align, Alignment::Right);
+        QCOMPARE(news.style.colour, 0x00FF00u);
+        QCOMPARE(page.richTextBoxes[1].plainText, kPlaceholderText);
+
+        const PictureBoxModel &repeated = page.pictureBoxes[0];
+        QCOMPARE(repeated.repeatType, 1);
+        QCOMPARE(QList<int>({repeated.repeatOffsetX, repeated.horizontalRepeats,
+                             repeated.repeatWidth, repeated.repeatOffsetY,
+                             repeated.verticalRepeats, repeated.repeatHeight}),
+                 QList<int>({11, 3, 46, 13, 2, 57}));
+        QCOMPARE(repeated.symmetryType, 3);
+        QCOMPARE(repeated.rotations, 6);
+        QCOMPARE(page.pictureBoxes[1].symmetryType, 5);
+
+        QCOMPARE(page.handles.size(), 1);
+        const HandleModel &handle = page.handles[0];
+        QVERIFY(handle.visible);
+        QCOMPARE(handle.sizePx, 13);
+        QCOMPARE(handle.centre, QPoint(243, 359));
+        QCOMPARE(handle.minY, 231);   // the template gave the range upside down
+        QCOMPARE(handle.maxY, 277);
+        QCOMPARE(handle.boxesAbove, QStringList({"p00", "p01"}));
+        QCOMPARE(handle.boxesBelow, QStringList({"r01"}));
+
+        QCOMPARE(page.lines.size(), 1);
+        QCOMPARE(page.lines[0].thickness, 1);
+        QCOMPARE(page.lines[0].from, QPoint(23, 173));
+        QCOMPARE(page.lines[0].to, QPoint(463, 173));
+        QCOMPARE(page.boxes.size(), 1);
+        QCOMPARE(page.boxes[0].rect, QRect(23, 11, 440, 660));
+        QCOMPARE(page.announcedLines, 1);
+        QCOMPARE(page.announcedBoxes, 1);
+    }
+
+    void landscapeAndMulti()
+    {
+        const PageModel page = readOrFail("landscape.xml");
+        QCOMPARE(page.pageWidthMm, 297);
+        QCOMPARE(page.pageHeightMm, 210);
+        QCOMPARE(page.announcedTextBoxes, 1);
+        QCOMPARE(page.scale, 688.0f / 210.0f);
+        QCOMPARE(page.pageRect, QRect(141, 72, 973, 688));
+        QCOMPARE(page.textBoxes[0].geometry.topLeft(), QPoint(32, 32));
+        QCOMPARE(page.textBoxes[0].text, kPlaceholderText);
+        QVERIFY(!page.autoRepeat);
+        QCOMPARE(page.repeatCount, 2);
+    }
+
+    void borderPatternAndMask()
+    {
+        const PageModel page = readOrFail("borderpattern.xml");
+        QCOMPARE(page.border.type, BorderType::Pattern);
+        QCOMPARE(page.border.edgeWidth, 35);
+        QCOMPARE(page.border.edgeHeight, 20);
+        QCOMPARE(page.border.tileWidth, 46);
+        QCOMPARE(page.border.tileHeight, 46);
+        QCOMPARE(page.maskRect, QRect(46, 46, 393, 595));
+    }
+
+    void sidePicturesLoaded()
+    {
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        const QString path = dir.filePath("shape.xml");
+        QVERIFY(writeFile(path, "<layout NumPicBoxes='3' width='210' height='297'>\r\n"
+                                "<bordermap edgeW='10' edgeH='5' wsf='7' hsf='9'/>\r\n"
+                                "<picbox name='pb2' width='50' height='50' hasMaskPic='t'/>\r\n"
+                                "<picbox name='pb1' width='50' height='50' hasMaskPic='t'/>\r\n"));
+        QVERIFY(QImage(20, 30, QImage::Format_RGB32).save(dir.filePath("shapemap.bmp")));
+        QImage mask(11, 12, QImage::Format_ARGB32);
+        mask.fill(Qt::white);
+        QVERIFY(mask.save(dir.filePath("shape2.png")));
+
+        PageModel page;
+        QString error;
+        QVERIFY2(readTemplate(path, page, kFit, &error), qPrintable(error));
+        QCOMPARE(page.border.type, BorderType::Map);
+        QCOMPARE(page.border.edgeWidth, 23);
+        QCOMPARE(page.border.edgeHeight, 12);
+        QCOMPARE(page.border.tileWidth, 7);
+        QCOMPARE(page.border.tileHeight, 9);
+        QCOMPARE(page.border.map.size(), QSize(20, 30));
+        QVERIFY(page.pictureBoxes[2].hasMaskPicture);
+        QCOMPARE(page.pictureBoxes[2].mask.size(), QSize(11, 12));
+        // No "shape1.png" beside the template: the box is a plain one, not a broken masked one.
+        QVERIFY(!page.pictureBoxes[1].hasMaskPicture);
+        QVERIFY(page.pictureBoxes[1].visible);
+    }
+
+    void hostileValuesAreBounded()
+    {
+        const PageModel page = readOrFail("hostile_values.xml");
+        QCOMPARE(page.announcedTextBoxes, kMaxObjectIndex + 1);
+        QCOMPARE(page.announcedPictureBoxes, kMaxPictureBoxIndex + 1);
+        QCOMPARE(page.announcedRichTextBoxes, 0);
+        QCOMPARE(page.announcedHandles, kMaxHandleIndex + 1);
+        QCOMPARE(page.announcedBoxes, 0);
+        QCOMPARE(page.textBoxes.size(), kMaxObjectIndex + 1);
+        QCOMPARE(page.textBoxes[kMaxObjectIndex].text, QStringLiteral("edge"));
+        const QRect far = page.textBoxes[kMaxObjectIndex].geometry;
+        QVERIFY(far.width() <= page.pageRect.height() && far.height() == 0);
+        QVERIFY(page.textBoxes[kMaxObjectIndex].style.fontSize <= 1000.0);
+        QCOMPARE(page.pictureBoxes.size(), kMaxPictureBoxIndex + 1);   // pb81 refused
+        QCOMPARE(page.pictureBoxes[80].rotations, 360);
+        QVERIFY(!page.pictureBoxes[80].hasMaskPicture);
+        QVERIFY(page.handles.isEmpty());                               // hn21 refused
+        QVERIFY(page.boxes.isEmpty());                                 // bx9999 refused
+        QCOMPARE(page.lines.value(3).thickness, 1);
+        QCOMPARE(page.repeatCount, 100);
+        QCOMPARE(page.richTextBoxes.value(1).plainText,
+                 QStringLiteral("unterminated quote runs to the end"));
+        QVERIFY(page.border.edgeWidth >= 0 && page.border.tileWidth >= 0);
+        QVERIFY(page.border.tileWidth <= page.pageRect.height());
+    }
+
+    void refusedTemplates_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("errorPart");
+        QTest::newRow("missing") << "no such layout.xml" << "could not be opened";
+        QTest::newRow("folder") << "" << "could not be opened";
+        QTest::newRow("zero width") << "zero_size.xml" << "page size";
+        QTest::newRow("no layout line") << "no_layout_line.xml" << "no layout line";
+        QTest::newRow("binary junk") << "binary_junk.xml" << "no layout line";
+    }
+    void refusedTemplates()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, errorPart);
+        PageModel page;
+        QString error;
+        QVERIFY(!readTemplate(layoutFile(name), page, kFit, &error));
+        QVERIFY2(error.contains(errorPart), qPrintable(error));
+    }
+
+    void unreadableTemplateKeepsThePage()
+    {
+        PageModel page = readOrFail("five.xml");
+        QString error;
+        QVERIFY(!readTemplate(layoutFile("gone.xml"), page, kFit, &error));
+        QVERIFY(page.textBoxes[0].visible);
+        QCOMPARE(page.textBoxes[0].text, QStringLiteral("Title"));
+        QCOMPARE(page.layoutPath, layoutFile("five.xml"));
+    }
+
+    void oversizedTemplateRefused()
+    {
+        QByteArray text("<layout width='210' height='297'>\r\n");
+        text += QByteArray(1024 * 1024, ' ');
+        PageModel page;
+        QString error;
+        QVERIFY(!readTemplateText(text, "big.xml", page, kFit, &error));
+        QVERIFY2(error.contains("too large"), qPrintable(error));
+    }
+
+    void lineEndingsAndPath_data()
+    {
+        QTest::addColumn<QByteArray>("separator");
+        QTest::newRow("CR LF") << QByteArray("\r\n");
+        QTest::newRow("LF") << QByteArray("\n");
+        QTest::newRow("CR") << QByteArray("\r");
+    }
+    void lineEndingsAndPath()
+    {
+        QFETCH(QByteArray, separator);
+        const QByteArray text = "<layout width='210' height='297'>" + separator
+            + "  <textbox name='tb1' text='caf\xC3\xA9'/>" + separator + "</layout>";
+        PageModel page;
+        QVERIFY(readTemplateText(text, "//server/layouts//news///a.xml", page, kFit));
+        QCOMPARE(page.textBoxes.size(), 2);
+        QCOMPARE(page.textBoxes[1].text, QString::fromUtf8("café"));
+        QVERIFY(!page.textBoxes[0].visible);
+        QCOMPARE(page.layoutPath, QStringLiteral("//server/layouts/news/a.xml"));
+    }
+
+    void addedObjectLine()
+    {
+        PageModel page = readOrFail("three.xml");
+        applyTemplateLine("<picbox name='pb4' x='10' y='20' width='60' height='60' symmType='0'"
+                          " reptType='0' copyTo='0'/>",
+                          page.layoutPath, page, kFit);
+        QCOMPARE(page.pictureBoxes.size(), 5);
+        QVERIFY(page.pictureBoxes[4].visible);
+        QVERIFY(!page.pictureBoxes[3].visible);
+        QCOMPARE(page.pictureBoxes[4].geometry, QRect(23, 46, 138, 138));
+    }
+
+    void resetPageClearsState()
+    {
+        PageModel page = readOrFail("five.xml");
+        page.changeCount = 7;
+        page.countAtLastSave = 3;
+        page.current = CurrentObject{QStringLiteral("t"), 2};
+        page.pictureBoxes[0].hasMaskPicture = true;
+        page.presentationTyping = true;
+        resetPage(page);
+        QCOMPARE(page.changeCount, 0);
+        QCOMPARE(page.countAtLastSave, 0);
+        QCOMPARE(page.announcedTextBoxes + page.announcedPictureBoxes + page.announcedHandles, 0);
+        QCOMPARE(page.current, CurrentObject{});
+        QVERIFY(!page.pictureBoxes[0].hasMaskPicture);
+        QVERIFY(!page.presentationTyping);
+        QVERIFY(!page.hasUnsavedChanges());
+    }
+
+    // The shipped simple page: every object on the page, in one of the fonts offered to children.
+    void shippedSimplePage()
+    {
+        PageModel page;
+        QString error;
+        const QString path = QStringLiteral(QUILLORA_SOURCE_DIR "/data/layouts/simple/simple.xml");
+        QVERIFY2(readTemplate(path, page, PageFitInputs{1920, 1080, 96, 64, 0}, &error),
+                 qPrintable(error));
+        QCOMPARE(page.pageWidthMm, 210);
+        QCOMPARE(page.pageHeightMm, 297);
+        QCOMPARE(page.textBoxes.size(), page.announcedTextBoxes);
+        QCOMPARE(page.pictureBoxes.size(), page.announcedPictureBoxes);
+        const QRect pageArea(QPoint(0, 0), page.pageRect.size());
+        const QStringList fonts{"arial", "comic sans ms", "courier new", "times new roman",
+                                "verdana"};
+        for (const TextBoxModel &box : page.textBoxes) {
+            QVERIFY(box.visible);
+            QVERIFY(pageArea.contains(box.geometry));
+            QVERIFY(fonts.contains(box.style.fontName));
+        }
+        for (const PictureBoxModel &box : page.pictureBoxes)
+            QVERIFY(pageArea.contains(box.geometry));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestTemplateReader)
+#include "tst_templatereader.moc"
