@@ -8,6 +8,7 @@
 #include "ui/doctypes/simplepagewindow.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QPainter>
 #include <QTest>
 
@@ -79,20 +80,26 @@ void TestSimplePageWindowLook::buttonPictures()
 void TestSimplePageWindowLook::windowWithPage_data()
 {
     QTest::addColumn<QSize>("screen");
-    QTest::newRow("1920x1080") << QSize(1920, 1080);
-    QTest::newRow("1280x800") << QSize(1280, 800);
+    QTest::addColumn<QString>("layout");
+    const QString showcase = QStringLiteral(QUILLORA_TEST_DATA "/doctypes/showcase.xml");
+    const QString simple = QStringLiteral(QUILLORA_SOURCE_DIR "/data/layouts/simple/simple.xml");
+    for (const QSize screen : {QSize(1920, 1080), QSize(1280, 800)}) {
+        QTest::addRow("showcase %dx%d", screen.width(), screen.height()) << screen << showcase;
+        QTest::addRow("simple %dx%d", screen.width(), screen.height()) << screen << simple;
+    }
 }
 
 void TestSimplePageWindowLook::windowWithPage()
 {
     QFETCH(QSize, screen);
+    QFETCH(QString, layout);
 
     Environment environment;
     environment.screen.widthPx = screen.width();
     environment.screen.heightPx = screen.height();
     AppContext context(environment);
     SimplePageWindow window(context);
-    QVERIFY(window.loadTemplate(QStringLiteral(QUILLORA_TEST_DATA "/doctypes/showcase.xml")));
+    QVERIFY(window.loadTemplate(layout));
 
     // A child's first strokes, so the picture boxes show how painted work sits on the page.
     for (int i = 0; i < context.page.pictureBoxes.size(); ++i) {
@@ -118,7 +125,10 @@ void TestSimplePageWindowLook::windowWithPage()
     if (!folder.isEmpty()) {
         QDir().mkpath(folder);
         QVERIFY(shot.save(QDir(folder).filePath(
-            QStringLiteral("form1-%1x%2.png").arg(screen.width()).arg(screen.height()))));
+            QStringLiteral("form1-%1-%2x%3.png")
+                .arg(QFileInfo(layout).baseName())
+                .arg(screen.width())
+                .arg(screen.height()))));
     }
 }
 
