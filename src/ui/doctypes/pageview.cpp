@@ -36,16 +36,19 @@ void PageView::setFrameColour(const QColor &colour)
     m_frameColour = colour;
     for (const auto *frames : {&m_textFrames, &m_richTextFrames, &m_pictureFrames})
         for (ObjectFrame *frame : *frames)
-            frame->setColour(colour);
+            if (frame)
+                frame->setColour(colour);
 }
 
 void PageView::setKeyFilter(QObject *filter)
 {
     m_keyFilter = filter;
-    for (QWidget *box : m_textBoxes)
-        box->installEventFilter(filter);
-    for (QWidget *box : m_richTextBoxes)
-        box->installEventFilter(filter);
+    for (TextBoxWidget *box : std::as_const(m_textBoxes))
+        if (box)
+            box->installEventFilter(filter);
+    for (RichTextBoxWidget *box : std::as_const(m_richTextBoxes))
+        if (box)
+            box->installEventFilter(filter);
 }
 
 void PageView::showPage(const PageModel &page)
@@ -135,66 +138,69 @@ void PageView::mousePressEvent(QMouseEvent *event)
     QWidget::mousePressEvent(event);
 }
 
-// Controls are made for every index up to the one asked for, so index i is always list entry i.
-TextBoxWidget *PageView::makeTextBox(int index)
+// Controls are made only for the indexes a page shows: a template naming box 199 alone gets one
+// control, not two hundred.
+template <typename T>
+static void reserveSlot(QVector<T *> &list, QVector<ObjectFrame *> &frames, int index)
 {
-    while (m_textBoxes.size() <= index) {
-        const int i = int(m_textBoxes.size());
-        auto *box = new TextBoxWidget(this);
-        box->setObjectName(QStringLiteral("TextBox%1").arg(i));
-        box->setAccessibleName(QStringLiteral("Text box %1").arg(i + 1));
-        box->hide();
-        connect(box, &TextBoxWidget::pressed, this, [this, i] { emit textBoxPressed(i); });
-        connect(box, &QTextEdit::textChanged, this,
-                [this, i, box] { emit textBoxEdited(i, box->boxText()); });
-        connect(box, &TextBoxWidget::keyReleased, this, [this, i] { emit textBoxKeyReleased(i); });
-        if (m_keyFilter)
-            box->installEventFilter(m_keyFilter);
-        m_textBoxes.append(box);
-        m_textFrames.append(makeFrame(QStringLiteral("textBorder"), i));
+    if (list.size() <= index) {
+        list.resize(index + 1);
+        frames.resize(index + 1);
     }
-    return m_textBoxes[index];
 }
 
-RichTextBoxWidget *PageView::makeRichTextBox(int index)
+TextBoxWidget *PageView::makeTextBox(int i)
 {
-    while (m_richTextBoxes.size() <= index) {
-        const int i = int(m_richTextBoxes.size());
-        auto *box = new RichTextBoxWidget(this);
-        box->setObjectName(QStringLiteral("RTB%1").arg(i));
-        box->setAccessibleName(QStringLiteral("Rich text box %1").arg(i + 1));
-        box->hide();
-        connect(box, &RichTextBoxWidget::pressed, this, [this, i] { emit richTextBoxPressed(i); });
-        connect(box, &QTextEdit::textChanged, this, [this, i] { emit richTextBoxEdited(i); });
-        connect(box, &RichTextBoxWidget::keyReleased, this,
-                [this, i] { emit richTextBoxKeyReleased(i); });
-        if (m_keyFilter)
-            box->installEventFilter(m_keyFilter);
-        m_richTextBoxes.append(box);
-        m_richTextFrames.append(makeFrame(QStringLiteral("rtbBorder"), i));
-    }
-    return m_richTextBoxes[index];
+    reserveSlot(m_textBoxes, m_textFrames, i);
+    auto *box = new TextBoxWidget(this);
+    box->setObjectName(QStringLiteral("TextBox%1").arg(i));
+    box->setAccessibleName(QStringLiteral("Text box %1").arg(i + 1));
+    box->hide();
+    connect(box, &TextBoxWidget::pressed, this, [this, i] { emit textBoxPressed(i); });
+    connect(box, &QTextEdit::textChanged, this,
+            [this, i, box] { emit textBoxEdited(i, box->boxText()); });
+    connect(box, &TextBoxWidget::keyReleased, this, [this, i] { emit textBoxKeyReleased(i); });
+    if (m_keyFilter)
+        box->installEventFilter(m_keyFilter);
+    m_textBoxes[i] = box;
+    m_textFrames[i] = makeFrame(QStringLiteral("textBorder"), i);
+    return box;
 }
 
-PictureBoxWidget *PageView::makePictureBox(int index)
+RichTextBoxWidget *PageView::makeRichTextBox(int i)
 {
-    while (m_pictureBoxes.size() <= index) {
-        const int i = int(m_pictureBoxes.size());
-        auto *box = new PictureBoxWidget(this);
-        box->setObjectName(QStringLiteral("picBox%1").arg(i));
-        box->setAccessibleName(QStringLiteral("Picture %1").arg(i + 1));
-        box->hide();
-        connect(box, &PictureBoxWidget::pressed, this,
-                [this, i](QPoint at, Qt::MouseButton button) { emit pictureBoxPressed(i, at, button); });
-        connect(box, &PictureBoxWidget::moved, this,
-                [this, i](QPoint at, Qt::MouseButtons buttons) { emit pictureBoxMoved(i, at, buttons); });
-        connect(box, &PictureBoxWidget::released, this, [this, i](QPoint at, Qt::MouseButton button) {
-            emit pictureBoxReleased(i, at, button);
-        });
-        m_pictureBoxes.append(box);
-        m_pictureFrames.append(makeFrame(QStringLiteral("picBorder"), i));
-    }
-    return m_pictureBoxes[index];
+    reserveSlot(m_richTextBoxes, m_richTextFrames, i);
+    auto *box = new RichTextBoxWidget(this);
+    box->setObjectName(QStringLiteral("RTB%1").arg(i));
+    box->setAccessibleName(QStringLiteral("Rich text box %1").arg(i + 1));
+    box->hide();
+    connect(box, &RichTextBoxWidget::pressed, this, [this, i] { emit richTextBoxPressed(i); });
+    connect(box, &QTextEdit::textChanged, this, [this, i] { emit richTextBoxEdited(i); });
+    connect(box, &RichTextBoxWidget::keyReleased, this,
+            [this, i] { emit richTextBoxKeyReleased(i); });
+    if (m_keyFilter)
+        box->installEventFilter(m_keyFilter);
+    m_richTextBoxes[i] = box;
+    m_richTextFrames[i] = makeFrame(QStringLiteral("rtbBorder"), i);
+    return box;
+}
+
+PictureBoxWidget *PageView::makePictureBox(int i)
+{
+    reserveSlot(m_pictureBoxes, m_pictureFrames, i);
+    auto *box = new PictureBoxWidget(this);
+    box->setObjectName(QStringLiteral("picBox%1").arg(i));
+    box->setAccessibleName(QStringLiteral("Picture %1").arg(i + 1));
+    box->hide();
+    connect(box, &PictureBoxWidget::pressed, this,
+            [this, i](QPoint at, Qt::MouseButton button) { emit pictureBoxPressed(i, at, button); });
+    connect(box, &PictureBoxWidget::moved, this,
+            [this, i](QPoint at, Qt::MouseButtons buttons) { emit pictureBoxMoved(i, at, buttons); });
+    connect(box, &PictureBoxWidget::released, this,
+            [this, i](QPoint at, Qt::MouseButton button) { emit pictureBoxReleased(i, at, button); });
+    m_pictureBoxes[i] = box;
+    m_pictureFrames[i] = makeFrame(QStringLiteral("picBorder"), i);
+    return box;
 }
 
 ObjectFrame *PageView::makeFrame(const QString &name, int index)
@@ -208,6 +214,8 @@ ObjectFrame *PageView::makeFrame(const QString &name, int index)
 
 void PageView::placeObject(QWidget *object, ObjectFrame *frame, const QRect &geometry, bool visible)
 {
+    if (!object)
+        return;
     const bool shown = visible && !geometry.isEmpty();
     if (shown) {
         object->setGeometry(geometry);

@@ -32,16 +32,22 @@ public:
     void syncRichTextBox(int index, const RichTextBoxModel &box);
     void syncPictureBox(int index, const PictureBoxModel &box);
 
-    // The controls made so far (nullptr past the end): a page may show fewer than exist.
+    // The controls made so far (nullptr for an index never shown): a page may show fewer.
     TextBoxWidget *textBox(int index) const;
     RichTextBoxWidget *richTextBox(int index) const;
     PictureBoxWidget *pictureBox(int index) const;
     ObjectFrame *textFrame(int index) const;
     ObjectFrame *richTextFrame(int index) const;
     ObjectFrame *pictureFrame(int index) const;
-    int textBoxesMade() const { return int(m_textBoxes.size()); }
-    int richTextBoxesMade() const { return int(m_richTextBoxes.size()); }
-    int pictureBoxesMade() const { return int(m_pictureBoxes.size()); }
+    int textBoxesMade() const { return int(m_textBoxes.size() - m_textBoxes.count(nullptr)); }
+    int richTextBoxesMade() const
+    {
+        return int(m_richTextBoxes.size() - m_richTextBoxes.count(nullptr));
+    }
+    int pictureBoxesMade() const
+    {
+        return int(m_pictureBoxes.size() - m_pictureBoxes.count(nullptr));
+    }
 
 signals:
     void paperPressed(QPoint position, Qt::MouseButton button);

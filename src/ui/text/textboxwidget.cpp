@@ -7,6 +7,9 @@
 #include <QScrollBar>
 #include <QTextOption>
 
+#include <algorithm>
+#include <cmath>
+
 namespace quillora {
 
 namespace {
@@ -23,6 +26,10 @@ Qt::Alignment qtAlignment(Alignment align)
     }
     return Qt::AlignLeft;
 }
+
+// No box on any screen shows a letter taller than this; a broken layout may ask for more.
+constexpr double kMinScreenFontPt = 1.0;
+constexpr double kMaxScreenFontPt = 1000.0;
 
 bool isLineBreakKey(int key)
 {
@@ -60,7 +67,8 @@ TextBoxWidget::TextBoxWidget(QWidget *parent) : QTextEdit(parent)
 QFont TextBoxWidget::fontFor(const TextStyle &style)
 {
     QFont font(style.fontName);
-    font.setPointSizeF(qMax(1.0, style.fontSize));
+    const double size = std::isfinite(style.fontSize) ? style.fontSize : kMinScreenFontPt;
+    font.setPointSizeF(std::clamp(size, kMinScreenFontPt, kMaxScreenFontPt));
     font.setBold(style.bold);
     font.setItalic(style.italic);
     font.setUnderline(style.underline);

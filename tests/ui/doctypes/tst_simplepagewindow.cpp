@@ -11,9 +11,11 @@
 #include "ui/text/richtextboxwidget.h"
 #include "ui/text/textboxwidget.h"
 
+#include <QElapsedTimer>
 #include <QSignalSpy>
 #include <QTest>
 
+#include <algorithm>
 #include <memory>
 
 using namespace quillora;
@@ -83,6 +85,8 @@ private slots:
     void pageIsFittedBelowToolbarRightOfPalettes();
     void smallerTemplateHidesSurplusObjects();
     void unreadableTemplateIsReported();
+    void brokenTemplatesDoNoHarm_data();
+    void brokenTemplatesDoNoHarm();
 };
 
 void TestSimplePageWindow::controlsFollowTheModel_data()
@@ -593,6 +597,39 @@ void TestSimplePageWindow::unreadableTemplateIsReported()
     QVERIFY(!window.loadTemplate(dataFile("no such layout.xml")));
     QCOMPARE(failures.count(), 1);
     QVERIFY(!failures.first().at(0).toString().isEmpty());
+}
+
+void TestSimplePageWindow::brokenTemplatesDoNoHarm_data()
+{
+    QTest::addColumn<QString>("name");
+    for (const char *name : {"hostile_values.xml", "binary_junk.xml", "zero_size.xml",
+                             "no_layout_line.xml"})
+        QTest::newRow(name) << QString::fromLatin1(name);
+}
+
+void TestSimplePageWindow::brokenTemplatesDoNoHarm()
+{
+    QFETCH(QString, name);
+
+    AppContext context = makeContext();
+    SimplePageWindow window(context);
+    QElapsedTimer clock;
+    clock.start();
+    (void)window.loadTemplate(QStringLiteral(QUILLORA_TEST_DATA "/layouts/") + name);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    (void)window.grab();
+    QVERIFY(clock.elapsed() < 5000);
+
+    // Only the boxes the page shows get controls, however high their numbers.
+    const PageModel &page = context.page;
+    const auto shown = [](const auto &boxes) {
+        return int(std::count_if(boxes.begin(), boxes.end(), [](const auto &b) { return b.visible; }));
+    };
+    PageView *view = window.pageView();
+    QVERIFY(view->textBoxesMade() <= shown(page.textBoxes));
+    QVERIFY(view->pictureBoxesMade() <= shown(page.pictureBoxes));
+    QVERIFY(view->richTextBoxesMade() <= shown(page.richTextBoxes));
 }
 
 QTEST_MAIN(TestSimplePageWindow)
