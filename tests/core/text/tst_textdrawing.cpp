@@ -1,0 +1,254 @@
+// Drawing text boxes onto other surfaces, checked pixel by pixel.
+
+#include "core/text/textdrawing.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QtTest>
+
+using namespace quillora;
+
+namespace {
+
+const QString kWrapping = QStringLiteral("Mm mmm Mmmm mm mmmmm Mmm mm Mmmmm mmm");
+
+TextBoxModel box(const QString &text, Alignment align, QSize size = QSize(160, 200))
+{
+    TextBoxModel model;
+    model.style.fontName = QStringLiteral("Liberation Sans");
+    model.style.fontSize = 14;
+    model.style.align = align;
+    model.geometry = QRect(QPoint(0, 0), size);
+    model.text = text;
+    return model;
+}
+
+QImage blank(QSize size)
+{
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    return image;
+}
+
+QImage drawn(const TextBoxModel &model, const TextPlacement &placement, QSize canvas)
+{
+    QImage image = blank(canvas);
+    QPainter painter(&image);
+    drawTextBox(painter, model, placement);
+    return image;
+}
+
+bool isInk(QRgb pixel)
+{
+    return qGray(pixel) < 160;
+}
+
+// Leftmost and rightmost inked column of each band of inked rows.
+struct InkRow {
+    int left;
+    int right;
+};
+
+QList<InkRow> inkLines(const QImage &image)
+{
+    QList<InkRow> lines;
+    bool inLine = false;
+    for (int y = 0; y < image.height(); ++y) {
+        int left = image.width();
+        int right = -1;
+        for (int x = 0; x < image.width(); ++x) {
+            if (isInk(image.pixel(x, y))) {
+                left = std::min(left, x);
+                right = std::max(right, x);
+            }
+        }
+        if (right < 0) {
+            inLine = false;
+            continue;
+        }
+        if (!inLine)
+            lines.append({left, right});
+        lines.last().left = std::min(lines.last().left, left);
+        lines.last().right = std::max(lines.last().right, right);
+        inLine = true;
+    }
+    return lines;
+}
+
+QRect inkBounds(const QImage &image)
+{
+    QRect bounds;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (isInk(image.pixel(x, y)))
+                bounds |= QRect(x, y, 1, 1);
+    return bounds;
+}
+
+} // namespace
+
+class TextDrawingTest : public QObject {
+    Q_OBJECT
+private slots:
+    void alignedLines_data();
+    void alignedLines();
+    void placeholderDrawsNothing();
+    void nothingOutsideTheBox_data();
+    void nothingOutsideTheBox();
+    void caretDrawsTheCopyNumber();
+    void richCharactersKeepTheirFontAndColour();
+    void unicodeNameIsDrawn();
+};
+
+void TextDrawingTest::alignedLines_data()
+{
+    QTest::addColumn<Alignment>("align");
+    QTest::addColumn<qreal>("scale");
+    QTest::newRow("right, scale 1") << Alignment::Right << 1.0;
+    QTest::newRow("right, scale 3") << Alignment::Right << 3.0;
+    QTest::newRow("centre, scale 1") << Alignment::Centre << 1.0;
+    QTest::newRow("centre, scale 3") << Alignment::Centre << 3.0;
+    QTest::newRow("left, scale 3") << Alignment::Left << 3.0;
+}
+
+void TextDrawingTest::alignedLines()
+{
+    QFETCH(Alignment, align);
+    QFETCH(qreal, scale);
+    const TextBoxModel model = box(kWrapping, align);
+    const QPoint origin(20, 10);
+    const QSize canvas(int(model.geometry.width() * scale) + 40,
+                       int(model.geometry.height() * scale) + 20);
+    const QImage image = drawn(model, {origin, scale, scale, {}}, canvas);
+    const QList<InkRow> lines = inkLines(image);
+    QVERIFY2(lines.size() >= 3, "the text wraps onto several lines");
+
+    const int boxLeft = origin.x();
+    const int boxRight = origin.x() + int(model.geometry.width() * scale);
+    // Side bearings of "m" are about a pixel at 14 points.
+    const int slack = int(3 * scale);
+    for (const InkRow &line : lines) {
+        QVERIFY(line.left >= boxLeft && line.right < boxRight);
+        // Left-aligned lines start at the edge: no wrapped line begins with a space.
+        if (align == Alignment::Right)
+            QVERIFY2(boxRight - 1 - line.right <= slack, "flush with the right edge");
+        else if (align == Alignment::Left)
+            QVERIFY2(line.left - boxLeft <= slack, "flush with the left edge");
+        else
+            QVERIFY2(std::abs((line.left - boxLeft) - (boxRight - 1 - line.right)) <= slack,
+                     "as much room on the left as on the right");
+    }
+}
+
+void TextDrawingTest::placeholderDrawsNothing()
+{
+    const QImage image = drawn(box(kPlaceholderText, Alignment::Left), {{0, 0}, 2, 2, 3},
+                               QSize(400, 400));
+    QCOMPARE(image, blank(QSize(400, 400)));
+
+    QTextDocument rich;
+    rich.setPlainText(kPlaceholderText);
+    QImage richImage = blank(QSize(200, 200));
+    QPainter painter(&richImage);
+    drawRichTextBox(painter, rich, {TextStyle{}, QSizeF(150, 150), true}, {});
+    painter.end();
+    QCOMPARE(richImage, blank(QSize(200, 200)));
+}
+
+void TextDrawingTest::nothingOutsideTheBox_data()
+{
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<bool>("multiLine");
+    QTest::addColumn<qreal>("scale");
+    QTest::newRow("too many lines") << QSize(100, 56) << true << 1.0;
+    QTest::newRow("too many lines, scale 2.5") << QSize(100, 56) << true << 2.5;
+    QTest::newRow("single line too long") << QSize(90, 40) << false << 2.0;
+    QTest::newRow("single line a little short") << QSize(300, 17) << false << 1.0;
+}
+
+void TextDrawingTest::nothingOutsideTheBox()
+{
+    QFETCH(QSize, size);
+    QFETCH(bool, multiLine);
+    QFETCH(qreal, scale);
+    TextBoxModel model = box(kWrapping.repeated(3), Alignment::Left, size);
+    model.multiLine = multiLine;
+    const QPoint origin(30, 30);
+    const QImage image = drawn(model, {origin, scale, scale, {}}, QSize(600, 400));
+    const QRect scaledBox(origin, QSize(int(size.width() * scale), int(size.height() * scale)));
+    const QRect ink = inkBounds(image);
+    QVERIFY(!ink.isEmpty());
+    QVERIFY2(scaledBox.contains(ink), "ink only inside the box");
+    // Whole characters: a line after the first that would be cut through is left out.
+    if (multiLine)
+        QVERIFY(scaledBox.bottom() - ink.bottom() > 0);
+}
+
+void TextDrawingTest::caretDrawsTheCopyNumber()
+{
+    const QSize canvas(300, 80);
+    const QImage withCaret = drawn(box(QStringLiteral("Copy ^ of 12"), Alignment::Centre, {250, 60}),
+                                   {{0, 0}, 1, 1, 7}, canvas);
+    const QImage withNumber = drawn(box(QStringLiteral("Copy 7 of 12"), Alignment::Centre, {250, 60}),
+                                    {{0, 0}, 1, 1, {}}, canvas);
+    QCOMPARE(withCaret, withNumber);
+    const QImage plainCaret = drawn(box(QStringLiteral("Copy ^ of 12"), Alignment::Centre, {250, 60}),
+                                    {{0, 0}, 1, 1, {}}, canvas);
+    QVERIFY(plainCaret != withNumber);
+}
+
+void TextDrawingTest::richCharactersKeepTheirFontAndColour()
+{
+    const TextBoxFormat format{box(QString(), Alignment::Left).style, QSizeF(300, 100), true};
+    QTextDocument rich;
+    configureTextBoxDocument(rich, format);
+    QTextCursor cursor(&rich);
+    QTextCharFormat big;
+    big.setFontPointSize(40);
+    big.setForeground(QColor(Qt::red));
+    cursor.insertText(QStringLiteral("Big"), big);
+    QTextCharFormat small;
+    small.setFontPointSize(10);
+    small.setForeground(QColor(Qt::blue));
+    cursor.insertText(QStringLiteral("small"), small);
+
+    QImage image = blank(QSize(320, 120));
+    QPainter painter(&image);
+    drawRichTextBox(painter, rich, format, {{10, 10}, 1, 1, {}});
+    painter.end();
+
+    QRect red, blue;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            if (c.red() > 180 && c.green() < 80 && c.blue() < 80)
+                red |= QRect(x, y, 1, 1);
+            if (c.blue() > 180 && c.red() < 80 && c.green() < 80)
+                blue |= QRect(x, y, 1, 1);
+        }
+    QVERIFY(!red.isEmpty() && !blue.isEmpty());
+    QVERIFY(red.height() > 2 * blue.height());
+    QVERIFY(blue.left() > red.right());
+    // Both sit on the line: the small letters end near the big ones' baseline, not at the top.
+    QVERIFY(blue.top() > red.center().y());
+}
+
+void TextDrawingTest::unicodeNameIsDrawn()
+{
+    const QString name = QStringLiteral("Дмитрий Ωμέγα");
+    const QImage image = drawn(box(name, Alignment::Left, {300, 60}), {{0, 0}, 1, 1, {}},
+                               QSize(320, 80));
+    QVERIFY(!inkBounds(image).isEmpty());
+    // Drawn as its own letters, not as the boxes of a missing glyph.
+    const QImage other = drawn(box(QStringLiteral("Dmitriy Omega"), Alignment::Left, {300, 60}),
+                               {{0, 0}, 1, 1, {}}, QSize(320, 80));
+    QVERIFY(image != other);
+}
+
+QTEST_MAIN(TextDrawingTest)
+#include "tst_textdrawing.moc"
