@@ -1,6 +1,8 @@
 #include "ui/text/richtextboxwidget.h"
 
 #include "core/layout/colour.h"
+#include "core/text/richfit.h"
+#include "core/text/textboxformat.h"
 #include "ui/text/textboxwidget.h"
 
 #include <QKeyEvent>
@@ -15,23 +17,10 @@ namespace quillora {
 
 namespace {
 
-Qt::Alignment blockAlignment(Alignment align)
-{
-    switch (align) {
-    case Alignment::Right:
-        return Qt::AlignRight | Qt::AlignAbsolute;
-    case Alignment::Centre:
-        return Qt::AlignHCenter;
-    case Alignment::Left:
-        break;
-    }
-    return Qt::AlignLeft | Qt::AlignAbsolute;
-}
-
 QTextCharFormat charFormatFor(const TextStyle &style)
 {
     QTextCharFormat format;
-    format.setFont(TextBoxWidget::fontFor(style), QTextCharFormat::FontPropertiesAll);
+    format.setFont(TextBoxWidget::screenFont(style), QTextCharFormat::FontPropertiesAll);
     format.setForeground(toQColor(style.colour));
     return format;
 }
@@ -41,17 +30,13 @@ QTextCharFormat charFormatFor(const TextStyle &style)
 RichTextBoxWidget::RichTextBoxWidget(QWidget *parent) : QTextEdit(parent)
 {
     setAcceptRichText(true);
-    setFrameShape(QFrame::NoFrame);
-    setTabChangesFocus(true);
-    setUndoRedoEnabled(false);
-    setFocusPolicy(Qt::ClickFocus);
-    setContextMenuPolicy(Qt::NoContextMenu);
-    setLineWrapMode(QTextEdit::WidgetWidth);
-    document()->setDocumentMargin(kTextBoxDocumentMargin);
-    pinScrolling(this);
-    QPalette colours = palette();
-    colours.setColor(QPalette::Base, Qt::white);
-    setPalette(colours);
+    prepareBoxEditor(this);
+    setWordWrapMode(wrapModeFor(true));
+}
+
+void RichTextBoxWidget::setBoxSize(const QSize &size)
+{
+    setLineWrapColumnOrWidth(qRound(textWidthFor(QSizeF(size))));
 }
 
 void RichTextBoxWidget::applyBaseStyle(const TextStyle &style)
@@ -64,7 +49,7 @@ void RichTextBoxWidget::applyBaseStyle(const TextStyle &style)
     all.select(QTextCursor::Document);
     all.mergeCharFormat(format);
     QTextBlockFormat block;
-    block.setAlignment(blockAlignment(style.align));
+    block.setAlignment(qtAlignment(style.align));
     all.mergeBlockFormat(block);
 
     // New typing in an emptied box takes the base style too.
@@ -99,7 +84,7 @@ void RichTextBoxWidget::keyReleaseEvent(QKeyEvent *event)
 bool RichTextBoxWidget::canInsertFromMimeData(const QMimeData *source) const
 {
     // Pictures and other objects do not belong in a text; only text (formatted or not) is taken.
-    return source->hasText() || source->hasHtml();
+    return richTextPasteAllowed(*source) && (source->hasText() || source->hasHtml());
 }
 
 void RichTextBoxWidget::insertFromMimeData(const QMimeData *source)

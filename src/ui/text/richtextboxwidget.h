@@ -15,6 +15,8 @@ public:
 
     // Sets the base font (used while the box is empty) and formats the whole text with `style`.
     void applyBaseStyle(const TextStyle &style);
+    // Lines break at the box's text width, as the fitting code measures them.
+    void setBoxSize(const QSize &size);
     // Replaces the content with plain text in the base style, when it differs.
     void setPlainContent(const QString &text);
     const TextStyle &baseStyle() const { return m_baseStyle; }

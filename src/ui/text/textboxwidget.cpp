@@ -1,34 +1,20 @@
 #include "ui/text/textboxwidget.h"
 
 #include "core/layout/colour.h"
+#include "core/text/textboxformat.h"
 
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QScrollBar>
 #include <QTextOption>
 
-#include <algorithm>
 #include <cmath>
 
 namespace quillora {
 
 namespace {
 
-Qt::Alignment qtAlignment(Alignment align)
-{
-    switch (align) {
-    case Alignment::Right:
-        return Qt::AlignRight;
-    case Alignment::Centre:
-        return Qt::AlignHCenter;
-    case Alignment::Left:
-        break;
-    }
-    return Qt::AlignLeft;
-}
-
 // No box on any screen shows a letter taller than this; a broken layout may ask for more.
-constexpr double kMinScreenFontPt = 1.0;
 constexpr double kMaxScreenFontPt = 1000.0;
 
 bool isLineBreakKey(int key)
@@ -38,8 +24,16 @@ bool isLineBreakKey(int key)
 
 } // namespace
 
-void pinScrolling(QTextEdit *edit)
+void prepareBoxEditor(QTextEdit *edit)
 {
+    edit->setFrameShape(QFrame::NoFrame);
+    edit->document()->setDocumentMargin(kTextBoxDocumentMargin);
+    edit->setLineWrapMode(QTextEdit::FixedPixelWidth);
+    edit->setTabChangesFocus(true);
+    // The program's own undo records text steps; the control's private history would fight it.
+    edit->setUndoRedoEnabled(false);
+    edit->setFocusPolicy(Qt::ClickFocus);
+    edit->setContextMenuPolicy(Qt::NoContextMenu);
     edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     edit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     for (QScrollBar *bar : {edit->horizontalScrollBar(), edit->verticalScrollBar()}) {
@@ -48,39 +42,31 @@ void pinScrolling(QTextEdit *edit)
                 bar->setValue(0);
         });
     }
+    QPalette colours = edit->palette();
+    colours.setColor(QPalette::Base, Qt::white);
+    edit->setPalette(colours);
 }
 
 TextBoxWidget::TextBoxWidget(QWidget *parent) : QTextEdit(parent)
 {
     setAcceptRichText(false);
-    setFrameShape(QFrame::NoFrame);
-    setTabChangesFocus(true);
-    // The program's own undo records text steps; the control's private history would fight it.
-    setUndoRedoEnabled(false);
-    setFocusPolicy(Qt::ClickFocus);
-    setContextMenuPolicy(Qt::NoContextMenu);
-    document()->setDocumentMargin(kTextBoxDocumentMargin);
-    pinScrolling(this);
+    prepareBoxEditor(this);
     setMultiLine(true);
 }
 
-QFont TextBoxWidget::fontFor(const TextStyle &style)
+QFont TextBoxWidget::screenFont(const TextStyle &style)
 {
-    QFont font(style.fontName);
-    const double size = std::isfinite(style.fontSize) ? style.fontSize : kMinScreenFontPt;
-    font.setPointSizeF(std::clamp(size, kMinScreenFontPt, kMaxScreenFontPt));
-    font.setBold(style.bold);
-    font.setItalic(style.italic);
-    font.setUnderline(style.underline);
+    QFont font = fontForStyle(style);
+    if (!std::isfinite(font.pointSizeF()) || font.pointSizeF() > kMaxScreenFontPt)
+        font.setPointSizeF(std::isfinite(style.fontSize) ? kMaxScreenFontPt : 1.0);
     return font;
 }
 
 void TextBoxWidget::applyTextStyle(const TextStyle &style)
 {
-    setFont(fontFor(style));
+    setFont(screenFont(style));
     QPalette colours = palette();
     colours.setColor(QPalette::Text, toQColor(style.colour));
-    colours.setColor(QPalette::Base, Qt::white);
     setPalette(colours);
     QTextOption option = document()->defaultTextOption();
     option.setAlignment(qtAlignment(style.align));
@@ -90,11 +76,12 @@ void TextBoxWidget::applyTextStyle(const TextStyle &style)
 void TextBoxWidget::setMultiLine(bool multiLine)
 {
     m_multiLine = multiLine;
-    setLineWrapMode(multiLine ? QTextEdit::WidgetWidth : QTextEdit::NoWrap);
-    QTextOption option = document()->defaultTextOption();
-    option.setWrapMode(multiLine ? QTextOption::WrapAtWordBoundaryOrAnywhere
-                                 : QTextOption::NoWrap);
-    document()->setDefaultTextOption(option);
+    setWordWrapMode(wrapModeFor(multiLine));
+}
+
+void TextBoxWidget::setBoxSize(const QSize &size)
+{
+    setLineWrapColumnOrWidth(qRound(textWidthFor(QSizeF(size))));
 }
 
 void TextBoxWidget::setBoxText(const QString &text)

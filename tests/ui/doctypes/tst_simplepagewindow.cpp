@@ -3,6 +3,7 @@
 
 #include "core/app/appcontext.h"
 #include "core/layout/pagefit.h"
+#include "core/text/textboxformat.h"
 #include "ui/app/picturebutton.h"
 #include "ui/doctypes/objectframe.h"
 #include "ui/doctypes/pageview.h"
@@ -13,6 +14,7 @@
 
 #include <QElapsedTimer>
 #include <QSignalSpy>
+#include <QTextDocument>
 #include <QTest>
 
 #include <algorithm>
@@ -68,6 +70,8 @@ private slots:
     void controlsFollowTheModel();
     void framesSurroundTheirObjects_data();
     void framesSurroundTheirObjects();
+    void boxesLayOutAsMeasured_data();
+    void boxesLayOutAsMeasured();
     void pressMakesObjectCurrent_data();
     void pressMakesObjectCurrent();
     void typingIsWrittenBackAndCounted();
@@ -194,6 +198,50 @@ void TestSimplePageWindow::framesSurroundTheirObjects()
     QCOMPARE(page.pixelColor(inside.right() + 1, inside.bottom() + 1), frameColour);
     QCOMPARE(page.pixelColor(inside.left() - 2, inside.top() - 2), QColor(Qt::white));
     QCOMPARE(page.pixelColor(inside.right() - 1, inside.bottom() - 1), QColor(Qt::white));
+}
+
+void TestSimplePageWindow::boxesLayOutAsMeasured_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("width");
+    QTest::addColumn<double>("size");
+    QTest::addColumn<bool>("multiLine");
+
+    const QString story = QStringLiteral("Once upon a time a little dragon lived in a big red box "
+                                         "under the stairs and sang every morning");
+    QTest::newRow("narrow, wraps a lot") << story << 90 << 14.0 << true;
+    QTest::newRow("wide") << story << 400 << 11.5 << true;
+    QTest::newRow("long word broken") << QStringLiteral("Supercalifragilistic") << 60 << 16.0 << true;
+    QTest::newRow("single line never wraps") << story << 90 << 14.0 << false;
+}
+
+void TestSimplePageWindow::boxesLayOutAsMeasured()
+{
+    QFETCH(QString, text);
+    QFETCH(int, width);
+    QFETCH(double, size);
+    QFETCH(bool, multiLine);
+
+    AppContext context = makeContext();
+    SimplePageWindow window(context);
+    fillPage(context.page, 1, 0, 0);
+    TextBoxModel &box = context.page.textBoxes[0];
+    box.geometry.setWidth(width);
+    box.style.fontSize = size;
+    box.style.fontName = QStringLiteral("comic sans ms");
+    box.multiLine = multiLine;
+    box.text = text;
+    window.showPage();
+
+    // The fitting code decides on a document configured like this; the box must break the same.
+    QTextDocument measured;
+    configureTextBoxDocument(measured, TextBoxFormat{box.style, QSizeF(box.geometry.size()), multiLine});
+    measured.setPlainText(text);
+    const QTextDocument *shown = window.pageView()->textBox(0)->document();
+    QCOMPARE(shown->textWidth(), measured.textWidth());
+    QCOMPARE(shown->defaultFont(), measured.defaultFont());
+    QCOMPARE(wrappedLineCount(*shown), wrappedLineCount(measured));
+    QCOMPARE(contentHeight(*shown), contentHeight(measured));
 }
 
 void TestSimplePageWindow::pressMakesObjectCurrent_data()
