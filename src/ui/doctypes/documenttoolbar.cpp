@@ -21,9 +21,9 @@ enum class Place { Own, SharedWithPrevious, GivenUpWhenHidden };
 struct ButtonSpec {
     ToolbarAction action;
     const char *objectName;
-    const char *caption;   // English; passes through translation
+    const char *caption; // English; passes through translation
     const char *picture;
-    int group;             // buttons of one group sit close; groups are spaced apart
+    int group; // buttons of one group sit close; groups are spaced apart
     Place place = Place::Own;
 };
 
@@ -37,14 +37,15 @@ constexpr ButtonSpec kButtons[] = {
     {ToolbarAction::Redo, "RedoBut", "Redo", ":/art/toolbar/redo.svg", 1},
     {ToolbarAction::Font, "fontBut", "Fonts", ":/art/toolbar/fonts.svg", 2},
     {ToolbarAction::TextBigger, "MakeTextBiggerBut", "Bigger text", ":/art/toolbar/bigger.svg", 2},
-    {ToolbarAction::TextSmaller, "MakeTextSmallerBut", "Smaller text", ":/art/toolbar/smaller.svg", 2},
+    {ToolbarAction::TextSmaller, "MakeTextSmallerBut", "Smaller text", ":/art/toolbar/smaller.svg",
+     2},
     {ToolbarAction::ShowFeltPens, "showFeltsBut", "Felt pens", ":/art/toolbar/feltpens.svg", 3},
-    {ToolbarAction::ShowPaintTools, "showToolsBut", "Paint tools", ":/art/toolbar/painttools.svg", 3,
-     Place::SharedWithPrevious},
+    {ToolbarAction::ShowPaintTools, "showToolsBut", "Paint tools", ":/art/toolbar/painttools.svg",
+     3, Place::SharedWithPrevious},
     {ToolbarAction::WebCam, "webCamBut", "Camera", ":/art/toolbar/camera.svg", 4,
      Place::GivenUpWhenHidden},
-    {ToolbarAction::BorderFromMagnifier, "toolClickBut", "Use this border", ":/art/toolbar/border.svg", 5,
-     Place::GivenUpWhenHidden},
+    {ToolbarAction::BorderFromMagnifier, "toolClickBut", "Use this border",
+     ":/art/toolbar/border.svg", 5, Place::GivenUpWhenHidden},
     {ToolbarAction::Minimise, "MinBut", "Minimise", ":/art/toolbar/minimise.svg", 9},
     {ToolbarAction::Exit, "ExitBut", "Exit", ":/art/toolbar/exit.svg", 9},
 };

@@ -55,7 +55,7 @@ protected:
 private:
     void relayout();
 
-    QVector<PictureButton *> m_buttons;   // indexed by ToolbarAction
+    QVector<PictureButton *> m_buttons; // indexed by ToolbarAction
 };
 
 } // namespace quillora

@@ -12,8 +12,7 @@ namespace quillora {
 
 namespace {
 
-template <typename T>
-T *at(const QVector<T *> &list, int index)
+template <typename T> T *at(const QVector<T *> &list, int index)
 {
     return index >= 0 && index < list.size() ? list[index] : nullptr;
 }
@@ -127,12 +126,35 @@ void PageView::syncPictureBox(int index, const PictureBoxModel &box)
     placeObject(widget, m_pictureFrames[index], box.geometry, box.visible);
 }
 
-TextBoxWidget *PageView::textBox(int index) const { return at(m_textBoxes, index); }
-RichTextBoxWidget *PageView::richTextBox(int index) const { return at(m_richTextBoxes, index); }
-PictureBoxWidget *PageView::pictureBox(int index) const { return at(m_pictureBoxes, index); }
-ObjectFrame *PageView::textFrame(int index) const { return at(m_textFrames, index); }
-ObjectFrame *PageView::richTextFrame(int index) const { return at(m_richTextFrames, index); }
-ObjectFrame *PageView::pictureFrame(int index) const { return at(m_pictureFrames, index); }
+TextBoxWidget *PageView::textBox(int index) const
+{
+    return at(m_textBoxes, index);
+}
+
+RichTextBoxWidget *PageView::richTextBox(int index) const
+{
+    return at(m_richTextBoxes, index);
+}
+
+PictureBoxWidget *PageView::pictureBox(int index) const
+{
+    return at(m_pictureBoxes, index);
+}
+
+ObjectFrame *PageView::textFrame(int index) const
+{
+    return at(m_textFrames, index);
+}
+
+ObjectFrame *PageView::richTextFrame(int index) const
+{
+    return at(m_richTextFrames, index);
+}
+
+ObjectFrame *PageView::pictureFrame(int index) const
+{
+    return at(m_pictureFrames, index);
+}
 
 void PageView::mousePressEvent(QMouseEvent *event)
 {
@@ -194,12 +216,15 @@ PictureBoxWidget *PageView::makePictureBox(int i)
     box->setObjectName(QStringLiteral("picBox%1").arg(i));
     box->setAccessibleName(QStringLiteral("Picture %1").arg(i + 1));
     box->hide();
-    connect(box, &PictureBoxWidget::pressed, this,
-            [this, i](QPoint at, Qt::MouseButton button) { emit pictureBoxPressed(i, at, button); });
-    connect(box, &PictureBoxWidget::moved, this,
-            [this, i](QPoint at, Qt::MouseButtons buttons) { emit pictureBoxMoved(i, at, buttons); });
-    connect(box, &PictureBoxWidget::released, this,
-            [this, i](QPoint at, Qt::MouseButton button) { emit pictureBoxReleased(i, at, button); });
+    connect(box, &PictureBoxWidget::pressed, this, [this, i](QPoint at, Qt::MouseButton button) {
+        emit pictureBoxPressed(i, at, button);
+    });
+    connect(box, &PictureBoxWidget::moved, this, [this, i](QPoint at, Qt::MouseButtons buttons) {
+        emit pictureBoxMoved(i, at, buttons);
+    });
+    connect(box, &PictureBoxWidget::released, this, [this, i](QPoint at, Qt::MouseButton button) {
+        emit pictureBoxReleased(i, at, button);
+    });
     m_pictureBoxes[i] = box;
     m_pictureFrames[i] = makeFrame(QStringLiteral("picBorder"), i);
     return box;

@@ -120,7 +120,8 @@ void SimplePageWindow::showPage()
 {
     giveEmptyPicturesPaper();
     m_pageView->showPage(m_context.page);
-    m_paperShadow->setGeometry(m_context.page.pageRect.translated(kShadowOffsetPx, kShadowOffsetPx));
+    m_paperShadow->setGeometry(
+        m_context.page.pageRect.translated(kShadowOffsetPx, kShadowOffsetPx));
     m_paperShadow->setVisible(!m_pageView->isHidden());
 }
 
@@ -332,7 +333,8 @@ void SimplePageWindow::onPicturePressed(int index, QPoint position, Qt::MouseBut
 {
     if (index >= m_context.page.pictureBoxes.size())
         return;
-    const bool justSelected = !(m_context.page.current == CurrentObject{QStringLiteral("p"), index});
+    const bool justSelected =
+        !(m_context.page.current == CurrentObject{QStringLiteral("p"), index});
     setCurrentObject(QStringLiteral("p"), index);
     emit picturePressed(index, position, button, justSelected);
 }
@@ -345,9 +347,9 @@ void SimplePageWindow::countKeyRelease()
 void SimplePageWindow::giveEmptyPicturesPaper()
 {
     for (PictureBoxModel &box : m_context.page.pictureBoxes) {
-        if (!box.visible || !box.image.isNull() || box.geometry.isEmpty()
-            || box.geometry.width() > kMaxBlankPictureSidePx
-            || box.geometry.height() > kMaxBlankPictureSidePx)
+        if (!box.visible || !box.image.isNull() || box.geometry.isEmpty() ||
+            box.geometry.width() > kMaxBlankPictureSidePx ||
+            box.geometry.height() > kMaxBlankPictureSidePx)
             continue;
         box.image = QImage(box.geometry.size(), QImage::Format_RGB32);
         box.image.fill(Qt::white);

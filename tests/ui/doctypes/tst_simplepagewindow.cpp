@@ -14,8 +14,8 @@
 
 #include <QElapsedTimer>
 #include <QSignalSpy>
-#include <QTextDocument>
 #include <QTest>
+#include <QTextDocument>
 
 #include <algorithm>
 #include <memory>
@@ -152,8 +152,10 @@ void TestSimplePageWindow::framesSurroundTheirObjects_data()
     QTest::addColumn<QColor>("frameColour");
 
     for (const char *kind : {"t", "r", "p"}) {
-        QTest::addRow("%s light", kind) << QString::fromLatin1(kind) << false << QColor(0xC0, 0xC0, 0xC0);
-        QTest::addRow("%s darker", kind) << QString::fromLatin1(kind) << true << QColor(0x80, 0x80, 0x80);
+        QTest::addRow("%s light", kind)
+            << QString::fromLatin1(kind) << false << QColor(0xC0, 0xC0, 0xC0);
+        QTest::addRow("%s darker", kind)
+            << QString::fromLatin1(kind) << true << QColor(0x80, 0x80, 0x80);
     }
 }
 
@@ -208,7 +210,8 @@ void TestSimplePageWindow::boxesLayOutAsMeasured_data()
                                          "under the stairs and sang every morning");
     QTest::newRow("narrow, wraps a lot") << story << 90 << 14.0 << true;
     QTest::newRow("wide") << story << 400 << 11.5 << true;
-    QTest::newRow("long word broken") << QStringLiteral("Supercalifragilistic") << 60 << 16.0 << true;
+    QTest::newRow("long word broken")
+        << QStringLiteral("Supercalifragilistic") << 60 << 16.0 << true;
     QTest::newRow("single line never wraps") << story << 90 << 14.0 << false;
 }
 
@@ -232,7 +235,8 @@ void TestSimplePageWindow::boxesLayOutAsMeasured()
 
     // The fitting code decides on a document configured like this; the box must break the same.
     QTextDocument measured;
-    configureTextBoxDocument(measured, TextBoxFormat{box.style, QSizeF(box.geometry.size()), multiLine});
+    configureTextBoxDocument(measured,
+                             TextBoxFormat{box.style, QSizeF(box.geometry.size()), multiLine});
     measured.setPlainText(text);
     const QTextDocument *shown = window.pageView()->textBox(0)->document();
     QCOMPARE(shown->textWidth(), measured.textWidth());
@@ -366,22 +370,32 @@ void TestSimplePageWindow::toolbarButtons_data()
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QByteArray>("signal");
 
-    QTest::newRow("new") << "NewBut" << "New" << QByteArray(SIGNAL(newRequested()));
-    QTest::newRow("open") << "openBut" << "Open" << QByteArray(SIGNAL(openRequested()));
-    QTest::newRow("save") << "saveBut" << "Save" << QByteArray(SIGNAL(saveRequested()));
-    QTest::newRow("print") << "printBut" << "Print" << QByteArray(SIGNAL(printRequested()));
-    QTest::newRow("undo") << "undoBut" << "Undo" << QByteArray(SIGNAL(undoRequested()));
-    QTest::newRow("redo") << "RedoBut" << "Redo" << QByteArray(SIGNAL(redoRequested()));
-    QTest::newRow("fonts") << "fontBut" << "Fonts" << QByteArray(SIGNAL(fontRequested()));
-    QTest::newRow("bigger") << "MakeTextBiggerBut" << "Bigger text"
-                            << QByteArray(SIGNAL(textBiggerRequested()));
-    QTest::newRow("smaller") << "MakeTextSmallerBut" << "Smaller text"
-                             << QByteArray(SIGNAL(textSmallerRequested()));
-    QTest::newRow("paint tools") << "showToolsBut" << "Paint tools"
-                                 << QByteArray(SIGNAL(paintToolsRequested()));
-    QTest::newRow("camera") << "webCamBut" << "Camera" << QByteArray(SIGNAL(webCamRequested()));
-    QTest::newRow("exit") << "ExitBut" << "Exit" << QByteArray(SIGNAL(exitRequested()));
-    QTest::newRow("minimise") << "MinBut" << "Minimise" << QByteArray();
+    QTest::newRow("new") << "NewBut"
+                         << "New" << QByteArray(SIGNAL(newRequested()));
+    QTest::newRow("open") << "openBut"
+                          << "Open" << QByteArray(SIGNAL(openRequested()));
+    QTest::newRow("save") << "saveBut"
+                          << "Save" << QByteArray(SIGNAL(saveRequested()));
+    QTest::newRow("print") << "printBut"
+                           << "Print" << QByteArray(SIGNAL(printRequested()));
+    QTest::newRow("undo") << "undoBut"
+                          << "Undo" << QByteArray(SIGNAL(undoRequested()));
+    QTest::newRow("redo") << "RedoBut"
+                          << "Redo" << QByteArray(SIGNAL(redoRequested()));
+    QTest::newRow("fonts") << "fontBut"
+                           << "Fonts" << QByteArray(SIGNAL(fontRequested()));
+    QTest::newRow("bigger") << "MakeTextBiggerBut"
+                            << "Bigger text" << QByteArray(SIGNAL(textBiggerRequested()));
+    QTest::newRow("smaller") << "MakeTextSmallerBut"
+                             << "Smaller text" << QByteArray(SIGNAL(textSmallerRequested()));
+    QTest::newRow("paint tools") << "showToolsBut"
+                                 << "Paint tools" << QByteArray(SIGNAL(paintToolsRequested()));
+    QTest::newRow("camera") << "webCamBut"
+                            << "Camera" << QByteArray(SIGNAL(webCamRequested()));
+    QTest::newRow("exit") << "ExitBut"
+                          << "Exit" << QByteArray(SIGNAL(exitRequested()));
+    QTest::newRow("minimise") << "MinBut"
+                              << "Minimise" << QByteArray();
 }
 
 void TestSimplePageWindow::toolbarButtons()
@@ -473,37 +487,49 @@ void TestSimplePageWindow::webCamButtonFollowsSetting()
 
 void TestSimplePageWindow::shortcuts_data()
 {
-    QTest::addColumn<QString>("focus");        // "window", "text" or "picture"
+    QTest::addColumn<QString>("focus"); // "window", "text" or "picture"
     QTest::addColumn<QString>("current");
     QTest::addColumn<int>("key");
     QTest::addColumn<int>("modifiers");
     QTest::addColumn<bool>("clipboardPicture");
     QTest::addColumn<bool>("undoShown");
-    QTest::addColumn<QByteArray>("expected");   // empty: nothing happens
+    QTest::addColumn<QByteArray>("expected"); // empty: nothing happens
 
     const int ctrl = Qt::ControlModifier;
     const int ctrlShift = Qt::ControlModifier | Qt::ShiftModifier;
     const QByteArray none;
-    QTest::newRow("options") << "window" << "" << int(Qt::Key_O) << ctrlShift << false << true
+    QTest::newRow("options") << "window"
+                             << "" << int(Qt::Key_O) << ctrlShift << false << true
                              << QByteArray(SIGNAL(optionsRequested()));
-    QTest::newRow("options from a text") << "text" << "t" << int(Qt::Key_O) << ctrlShift << false
-                                         << true << QByteArray(SIGNAL(optionsRequested()));
-    QTest::newRow("ctrl O alone") << "window" << "" << int(Qt::Key_O) << ctrl << false << true << none;
-    QTest::newRow("undo in a text") << "text" << "t" << int(Qt::Key_Z) << ctrl << false << true
-                                    << QByteArray(SIGNAL(undoRequested()));
-    QTest::newRow("undo hidden") << "window" << "p" << int(Qt::Key_Z) << ctrl << false << false << none;
-    QTest::newRow("redo") << "picture" << "p" << int(Qt::Key_Y) << ctrl << false << true
+    QTest::newRow("options from a text") << "text"
+                                         << "t" << int(Qt::Key_O) << ctrlShift << false << true
+                                         << QByteArray(SIGNAL(optionsRequested()));
+    QTest::newRow("ctrl O alone") << "window"
+                                  << "" << int(Qt::Key_O) << ctrl << false << true << none;
+    QTest::newRow("undo in a text")
+        << "text"
+        << "t" << int(Qt::Key_Z) << ctrl << false << true << QByteArray(SIGNAL(undoRequested()));
+    QTest::newRow("undo hidden") << "window"
+                                 << "p" << int(Qt::Key_Z) << ctrl << false << false << none;
+    QTest::newRow("redo") << "picture"
+                          << "p" << int(Qt::Key_Y) << ctrl << false << true
                           << QByteArray(SIGNAL(redoRequested()));
-    QTest::newRow("copy picture") << "picture" << "p" << int(Qt::Key_C) << ctrl << false << true
+    QTest::newRow("copy picture") << "picture"
+                                  << "p" << int(Qt::Key_C) << ctrl << false << true
                                   << QByteArray(SIGNAL(copyPictureRequested(int)));
-    QTest::newRow("copy in a text") << "text" << "t" << int(Qt::Key_C) << ctrl << false << true << none;
-    QTest::newRow("paste picture") << "picture" << "p" << int(Qt::Key_V) << ctrl << true << true
+    QTest::newRow("copy in a text") << "text"
+                                    << "t" << int(Qt::Key_C) << ctrl << false << true << none;
+    QTest::newRow("paste picture") << "picture"
+                                   << "p" << int(Qt::Key_V) << ctrl << true << true
                                    << QByteArray(SIGNAL(pastePictureRequested(int)));
-    QTest::newRow("paste without picture") << "picture" << "p" << int(Qt::Key_V) << ctrl << false
-                                           << true << none;
-    QTest::newRow("paste in a text") << "text" << "t" << int(Qt::Key_V) << ctrl << true << true << none;
-    QTest::newRow("AltGr Z") << "window" << "p" << int(Qt::Key_Z)
-                             << int(Qt::ControlModifier | Qt::AltModifier) << false << true << none;
+    QTest::newRow("paste without picture")
+        << "picture"
+        << "p" << int(Qt::Key_V) << ctrl << false << true << none;
+    QTest::newRow("paste in a text") << "text"
+                                     << "t" << int(Qt::Key_V) << ctrl << true << true << none;
+    QTest::newRow("AltGr Z") << "window"
+                             << "p" << int(Qt::Key_Z) << int(Qt::ControlModifier | Qt::AltModifier)
+                             << false << true << none;
 }
 
 void TestSimplePageWindow::shortcuts()
@@ -525,9 +551,9 @@ void TestSimplePageWindow::shortcuts()
     window.showPage();
     context.page.current = CurrentObject{current, 1};
 
-    const QByteArray allSignals[] = {
-        SIGNAL(optionsRequested()), SIGNAL(undoRequested()), SIGNAL(redoRequested()),
-        SIGNAL(copyPictureRequested(int)), SIGNAL(pastePictureRequested(int))};
+    const QByteArray allSignals[] = {SIGNAL(optionsRequested()), SIGNAL(undoRequested()),
+                                     SIGNAL(redoRequested()), SIGNAL(copyPictureRequested(int)),
+                                     SIGNAL(pastePictureRequested(int))};
     std::vector<std::unique_ptr<QSignalSpy>> spies;
     for (const QByteArray &signal : allSignals)
         spies.push_back(std::make_unique<QSignalSpy>(&window, signal.constData()));
@@ -559,16 +585,16 @@ void TestSimplePageWindow::pageIsFittedBelowToolbarRightOfPalettes_data()
 
     // Worked by hand: room = screen - palette (106) - 32 (- 88 + 88 for simple pages, - 88 - 242
     // for copies) across, screen - toolbar (64) - 48 down.
-    QTest::newRow("1920x1080 landscape") << QSize(1920, 1080) << 0 << QSize(297, 210)
-                                         << QPoint(312, 72) << 1369;
-    QTest::newRow("1920x1080 portrait") << QSize(1920, 1080) << 0 << QSize(210, 297)
-                                        << QPoint(655, 72) << 684;
-    QTest::newRow("1280x800 landscape") << QSize(1280, 800) << 0 << QSize(297, 210)
-                                        << QPoint(190, 72) << 973;
-    QTest::newRow("1280x800 portrait") << QSize(1280, 800) << 0 << QSize(210, 297)
-                                       << QPoint(434, 72) << 486;
-    QTest::newRow("1280x800 copies, fitted to width") << QSize(1280, 800) << 8 << QSize(297, 210)
-                                                      << QPoint(122, 121) << 812;
+    QTest::newRow("1920x1080 landscape")
+        << QSize(1920, 1080) << 0 << QSize(297, 210) << QPoint(312, 72) << 1369;
+    QTest::newRow("1920x1080 portrait")
+        << QSize(1920, 1080) << 0 << QSize(210, 297) << QPoint(655, 72) << 684;
+    QTest::newRow("1280x800 landscape")
+        << QSize(1280, 800) << 0 << QSize(297, 210) << QPoint(190, 72) << 973;
+    QTest::newRow("1280x800 portrait")
+        << QSize(1280, 800) << 0 << QSize(210, 297) << QPoint(434, 72) << 486;
+    QTest::newRow("1280x800 copies, fitted to width")
+        << QSize(1280, 800) << 8 << QSize(297, 210) << QPoint(122, 121) << 812;
 }
 
 void TestSimplePageWindow::pageIsFittedBelowToolbarRightOfPalettes()
@@ -628,8 +654,8 @@ void TestSimplePageWindow::brokenTemplatesDoNoHarm_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<bool>("exists");
-    for (const char *name : {"hostile_values.xml", "binary_junk.xml", "zero_size.xml",
-                             "no_layout_line.xml"})
+    for (const char *name :
+         {"hostile_values.xml", "binary_junk.xml", "zero_size.xml", "no_layout_line.xml"})
         QTest::newRow(name) << QString::fromLatin1(name) << true;
     QTest::newRow("missing file") << QStringLiteral("no such layout.xml") << false;
 }
@@ -657,7 +683,8 @@ void TestSimplePageWindow::brokenTemplatesDoNoHarm()
     // Only the boxes the page shows get controls, however high their numbers.
     const PageModel &page = context.page;
     const auto shown = [](const auto &boxes) {
-        return int(std::count_if(boxes.begin(), boxes.end(), [](const auto &b) { return b.visible; }));
+        return int(
+            std::count_if(boxes.begin(), boxes.end(), [](const auto &b) { return b.visible; }));
     };
     PageView *view = window.pageView();
     QVERIFY(view->textBoxesMade() <= shown(page.textBoxes));

@@ -20,8 +20,8 @@ const QColor kOutline(0x2B, 0x2D, 0x42);
 
 bool near(const QColor &a, const QColor &b, int tolerance)
 {
-    return qAbs(a.red() - b.red()) <= tolerance && qAbs(a.green() - b.green()) <= tolerance
-        && qAbs(a.blue() - b.blue()) <= tolerance;
+    return qAbs(a.red() - b.red()) <= tolerance && qAbs(a.green() - b.green()) <= tolerance &&
+           qAbs(a.blue() - b.blue()) <= tolerance;
 }
 
 } // namespace
@@ -124,11 +124,10 @@ void TestSimplePageWindowLook::windowWithPage()
     const QString folder = qEnvironmentVariable("QUILLORA_SCREENSHOT_DIR");
     if (!folder.isEmpty()) {
         QDir().mkpath(folder);
-        QVERIFY(shot.save(QDir(folder).filePath(
-            QStringLiteral("form1-%1-%2x%3.png")
-                .arg(QFileInfo(layout).baseName())
-                .arg(screen.width())
-                .arg(screen.height()))));
+        QVERIFY(shot.save(QDir(folder).filePath(QStringLiteral("form1-%1-%2x%3.png")
+                                                    .arg(QFileInfo(layout).baseName())
+                                                    .arg(screen.width())
+                                                    .arg(screen.height()))));
     }
 }
 
