@@ -4,7 +4,6 @@
 #include "ui/app/picturebutton.h"
 
 #include <QIcon>
-#include <QLinearGradient>
 #include <QPainter>
 
 #include <iterator>
@@ -59,6 +58,10 @@ constexpr bool inActionOrder()
     return true;
 }
 static_assert(inActionOrder() && std::size(kButtons) == size_t(ToolbarAction::Exit) + 1);
+
+const QColor kCream(0xFF, 0xF8, 0xE1);
+const QColor kInk(0x1B, 0x2A, 0x4A);
+constexpr int kRuleHeight = 3;
 
 constexpr int kButtonGap = 6;
 constexpr int kGroupGap = 26;
@@ -143,12 +146,10 @@ void DocumentToolbar::relayout()
 
 void DocumentToolbar::paintEvent(QPaintEvent *)
 {
+    // Cream paper like every panel, ruled off from the desk by a line of ink.
     QPainter painter(this);
-    QLinearGradient band(0, 0, 0, height());
-    band.setColorAt(0.0, QColor(0xFF, 0xF3, 0xB0));
-    band.setColorAt(1.0, QColor(0xFF, 0xD9, 0x5A));
-    painter.fillRect(rect(), band);
-    painter.fillRect(0, height() - 3, width(), 3, QColor(0x2B, 0x2D, 0x42));
+    painter.fillRect(rect(), kCream);
+    painter.fillRect(0, height() - kRuleHeight, width(), kRuleHeight, kInk);
 }
 
 void DocumentToolbar::resizeEvent(QResizeEvent *event)

@@ -19,7 +19,7 @@ namespace quillora {
 namespace {
 
 // The desk round the page: a calm colour so the white page and the bright buttons stand out.
-const QColor kDeskColour(0xCF, 0xE8, 0xFF);
+const QColor kDeskColour(0xD6, 0xEC, 0xFC);
 // A soft shadow down and right of the page lifts it off the desk.
 const QColor kShadowColour(0x9D, 0xBE, 0xDF);
 constexpr int kShadowOffsetPx = 6;

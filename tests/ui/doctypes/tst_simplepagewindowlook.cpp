@@ -1,4 +1,5 @@
-// How the single-page window looks: every toolbar button shows its picture in the house style,
+// How the single-page window looks: every toolbar button shows its picture in the house style
+// (bright palette colours inside dark outlines),
 // and the window drawn with a real page. Set QUILLORA_SCREENSHOT_DIR to keep the drawings as PNG
 // files for a person to look at.
 
@@ -12,11 +13,16 @@
 #include <QPainter>
 #include <QTest>
 
+#include <algorithm>
+#include <iterator>
+
 using namespace quillora;
 
 namespace {
 
-const QColor kOutline(0x2B, 0x2D, 0x42);
+// Ink and the dark of each palette colour: every shape has one of them round it.
+const QColor kOutlines[] = {QColor(0x1B, 0x2A, 0x4A), QColor(0x17, 0x70, 0x1A),
+                            QColor(0x8C, 0x15, 0x18), QColor(0x13, 0x5C, 0x96)};
 
 bool near(const QColor &a, const QColor &b, int tolerance)
 {
@@ -65,7 +71,8 @@ void TestSimplePageWindowLook::buttonPictures()
             if (pixel.alpha() < 200)
                 continue;
             ++covered;
-            if (near(pixel, kOutline, 24))
+            if (std::any_of(std::begin(kOutlines), std::end(kOutlines),
+                            [&pixel](const QColor &dark) { return near(pixel, dark, 24); }))
                 ++outline;
             else if (pixel.hsvSaturation() > 150 && pixel.value() > 150)
                 ++bright;
