@@ -1,0 +1,41 @@
+#include "core/text/rtfreader.h"
+
+#include "core/text/rtfparser.h"
+
+#include <QTextCursor>
+#include <QTextDocument>
+
+namespace quillora {
+
+bool looksLikeRtf(const QByteArray &bytes)
+{
+    qsizetype i = 0;
+    while (i < bytes.size() && QChar::isSpace(uchar(bytes[i])))
+        ++i;
+    return bytes.mid(i, 5) == "{\\rtf";
+}
+
+bool readRtf(const QByteArray &rtf, QTextDocument &into, QString *error)
+{
+    QList<rtf::Paragraph> paragraphs;
+    if (!rtf::parseRtf(rtf, paragraphs, error))
+        return false;
+    into.clear();
+    QTextCursor cursor(&into);
+    rtf::insertParagraphs(cursor, paragraphs);
+    return true;
+}
+
+bool insertRtf(const QByteArray &rtf, QTextCursor &cursor, QString *error)
+{
+    QList<rtf::Paragraph> paragraphs;
+    if (!rtf::parseRtf(rtf, paragraphs, error))
+        return false;
+    cursor.beginEditBlock();
+    cursor.removeSelectedText();
+    rtf::insertParagraphs(cursor, paragraphs);
+    cursor.endEditBlock();
+    return true;
+}
+
+} // namespace quillora
