@@ -48,15 +48,28 @@ int clampedParameter(bool hasParameter, int parameter, int fallback, int low, in
     return hasParameter ? std::clamp(parameter, low, high) : fallback;
 }
 
-QString withoutLoneSurrogates(QString text)
+// Text as a QTextDocument can hold it: no lone surrogates, no controls, and nothing that the
+// document would take for structure (paragraph marks, objects, frames).
+QString cleanText(QString text)
 {
+    qsizetype kept = 0;
     for (qsizetype i = 0; i < text.size(); ++i) {
         const QChar c = text.at(i);
-        if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate())
-            ++i;
-        else if (c.isSurrogate())
-            text[i] = QChar::ReplacementCharacter;
+        const char16_t u = c.unicode();
+        if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) {
+            text[kept++] = c;
+            text[kept++] = text.at(++i);
+        } else if (c.isSurrogate()) {
+            text[kept++] = QChar::ReplacementCharacter;
+        } else if (u == QChar::ParagraphSeparator) {
+            text[kept++] = QChar::LineSeparator;
+        } else if ((u >= 0x20 && u != 0x7F && u != QChar::ObjectReplacementCharacter
+                    && u != 0xFDD0 && u != 0xFDD1)
+                   || u == u'\t') {
+            text[kept++] = c;
+        }
     }
+    text.truncate(kept);
     return text;
 }
 
@@ -438,8 +451,10 @@ private:
     {
         if (m_runText.isEmpty())
             return;
-        m_runs.append(Run{withoutLoneSurrogates(m_runText), formatFor(m_runChars)});
+        QString text = cleanText(m_runText);
         m_runText.clear();
+        if (!text.isEmpty())
+            m_runs.append(Run{std::move(text), formatFor(m_runChars)});
     }
 
     void endParagraph()
