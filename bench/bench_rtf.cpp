@@ -25,13 +25,16 @@ void buildStory(QTextDocument &doc)
     QTextList *list = nullptr;
     for (int i = 0; writeRtf(doc).size() < kTargetBytes; ++i) {
         QTextBlockFormat block;
-        block.setAlignment(i % 3 == 0 ? Qt::AlignLeft : i % 3 == 1 ? Qt::AlignHCenter : Qt::AlignRight);
+        block.setAlignment(i % 3 == 0   ? Qt::AlignLeft
+                           : i % 3 == 1 ? Qt::AlignHCenter
+                                        : Qt::AlignRight);
         if (i > 0)
             cursor.insertBlock(block);
         else
             cursor.setBlockFormat(block);
         if (i % 5 == 4)
-            list = list ? (list->add(cursor.block()), list) : cursor.createList(QTextListFormat::ListDisc);
+            list = list ? (list->add(cursor.block()), list)
+                        : cursor.createList(QTextListFormat::ListDisc);
         else
             list = nullptr;
         for (int run = 0; run < 12; ++run) {

@@ -12,10 +12,18 @@ QTextBlockFormat blockFormatFor(const ParagraphProps &props)
 {
     QTextBlockFormat format;
     switch (props.alignment) {
-    case Alignment::Left: format.setAlignment(Qt::AlignLeft); break;
-    case Alignment::Right: format.setAlignment(Qt::AlignRight); break;
-    case Alignment::Centre: format.setAlignment(Qt::AlignHCenter); break;
-    case Alignment::Justify: format.setAlignment(Qt::AlignJustify); break;
+    case Alignment::Left:
+        format.setAlignment(Qt::AlignLeft);
+        break;
+    case Alignment::Right:
+        format.setAlignment(Qt::AlignRight);
+        break;
+    case Alignment::Centre:
+        format.setAlignment(Qt::AlignHCenter);
+        break;
+    case Alignment::Justify:
+        format.setAlignment(Qt::AlignJustify);
+        break;
     }
     int left = props.leftIndentTwips;
     int first = props.firstIndentTwips;
@@ -92,8 +100,8 @@ void insertParagraphs(QTextCursor &cursor, const QList<Paragraph> &paragraphs)
         } else if (list) {
             list->add(cursor.block());
         } else {
-            list = cursor.currentList() ? cursor.currentList()
-                                        : cursor.createList(bulletListFormat());
+            list =
+                cursor.currentList() ? cursor.currentList() : cursor.createList(bulletListFormat());
         }
     }
     cursor.endEditBlock();

@@ -2,11 +2,11 @@
 
 #include "core/text/rtfcodepage.h"
 #include "core/text/rtfreader.h"
+#include "core/text/rtftables.h"
 #include "core/text/rtfwords.h"
 
 #include <QColor>
 #include <QCoreApplication>
-#include <QHash>
 
 #include <optional>
 #include <string_view>
@@ -38,11 +38,6 @@ struct Group {
     int unicodeSkip = 1;
 };
 
-struct FontEntry {
-    QString name;
-    int codePage = 1252;
-};
-
 int clampedParameter(bool hasParameter, int parameter, int fallback, int low, int high)
 {
     return hasParameter ? std::clamp(parameter, low, high) : fallback;
@@ -63,9 +58,9 @@ QString cleanText(QString text)
             text[kept++] = QChar::ReplacementCharacter;
         } else if (u == QChar::ParagraphSeparator) {
             text[kept++] = QChar::LineSeparator;
-        } else if ((u >= 0x20 && u != 0x7F && u != QChar::ObjectReplacementCharacter
-                    && u != 0xFDD0 && u != 0xFDD1)
-                   || u == u'\t') {
+        } else if ((u >= 0x20 && u != 0x7F && u != QChar::ObjectReplacementCharacter &&
+                    u != 0xFDD0 && u != 0xFDD1) ||
+                   u == u'\t') {
             text[kept++] = c;
         }
     }
@@ -86,12 +81,23 @@ public:
         while (m_pos < m_end && !m_tooLong) {
             const char c = *m_pos++;
             switch (c) {
-            case '{': flushBytes(); openGroup(); break;
-            case '}': flushBytes(); closeGroup(); break;
-            case '\\': controlSequence(); break;
+            case '{':
+                flushBytes();
+                openGroup();
+                break;
+            case '}':
+                flushBytes();
+                closeGroup();
+                break;
+            case '\\':
+                controlSequence();
+                break;
             case '\r':
-            case '\n': break;
-            default: textByte(c); break;
+            case '\n':
+                break;
+            default:
+                textByte(c);
+                break;
             }
         }
         if (m_tooLong)
@@ -126,7 +132,7 @@ private:
             return;
         }
         if (group().destination == Destination::FontTable)
-            commitFont();
+            endFontEntry();
         if (m_groups.size() <= 2) {
             // The document's own group has closed; anything after it is not part of it.
             m_groups.resize(1);
@@ -152,8 +158,7 @@ private:
         const std::string_view name(nameStart, size_t(m_pos - nameStart));
         bool hasParameter = false;
         int parameter = 0;
-        const bool negative =
-            m_pos + 1 < m_end && *m_pos == '-' && isDigit(m_pos[1]);
+        const bool negative = m_pos + 1 < m_end && *m_pos == '-' && isDigit(m_pos[1]);
         if (negative)
             ++m_pos;
         while (m_pos < m_end && isDigit(*m_pos)) {
@@ -180,6 +185,8 @@ private:
 
     void controlSymbol(char c)
     {
+        if (inOverflow())
+            return;
         if (c == '*') {
             m_starred = m_atGroupStart;
             return;
@@ -199,15 +206,23 @@ private:
         }
         case '\\':
         case '{':
-        case '}': textByte(c, true); break;
-        case '~': textCharacter(QChar::Nbsp); break;
-        case '_': textCharacter(u'\u2011'); break;
+        case '}':
+            textByte(c, true);
+            break;
+        case '~':
+            textCharacter(QChar::Nbsp);
+            break;
+        case '_':
+            textCharacter(u'\u2011');
+            break;
         case '\r':
         case '\n':
             if (!consumeFallback() && group().destination == Destination::Text)
                 endParagraph();
             break;
-        default: consumeFallback(); break;
+        default:
+            consumeFallback();
+            break;
         }
     }
 
@@ -235,10 +250,16 @@ private:
             return;
         }
         switch (group().destination) {
-        case Destination::FontTable: fontTableWord(info.word, hasParameter, parameter); return;
-        case Destination::ColourTable: colourTableWord(info.word, parameter); return;
-        case Destination::Text: break;
-        default: return;
+        case Destination::FontTable:
+            fontTableWord(info.word, hasParameter, parameter);
+            return;
+        case Destination::ColourTable:
+            colourTableWord(info.word, parameter);
+            return;
+        case Destination::Text:
+            break;
+        default:
+            return;
         }
         if (consumeFallback())
             return;
@@ -250,13 +271,11 @@ private:
         switch (word) {
         case Word::FontTable:
             group().destination = Destination::FontTable;
-            m_fontNumber = -1;
             return true;
         case Word::ColourTable:
             group().destination = Destination::ColourTable;
             m_colours.clear();
-            m_colourHasValue = false;
-            m_red = m_green = m_blue = 0;
+            m_formatValid = false;
             return true;
         case Word::BulletDefinition:
             if (group().destination == Destination::Text)
@@ -276,29 +295,55 @@ private:
         CharProps &chars = group().chars;
         const bool on = !hasParameter || parameter != 0;
         switch (info.word) {
-        case Word::DefaultFont: m_defaultFont = std::max(0, parameter); m_formatValid = false; break;
+        case Word::DefaultFont:
+            m_defaultFont = std::max(0, parameter);
+            m_formatValid = false;
+            break;
         case Word::AnsiCodePage:
             if (parameter > 0)
-                m_documentCodePage = parameter;
+                m_fonts.documentCodePage = parameter;
             break;
-        case Word::Ansi: m_documentCodePage = 1252; break;
-        case Word::Mac: m_documentCodePage = 10000; break;
-        case Word::Pc: m_documentCodePage = 437; break;
-        case Word::Pca: m_documentCodePage = 850; break;
-        case Word::Plain: chars = CharProps{}; break;
-        case Word::Bold: chars.bold = on; break;
-        case Word::Italic: chars.italic = on; break;
-        case Word::Underline: chars.underline = on; break;
-        case Word::UnderlineNone: chars.underline = false; break;
-        case Word::Font: chars.font = clampedParameter(hasParameter, parameter, -1, 0, kLargestParameter); break;
+        case Word::Ansi:
+            m_fonts.documentCodePage = 1252;
+            break;
+        case Word::Mac:
+            m_fonts.documentCodePage = 10000;
+            break;
+        case Word::Pc:
+            m_fonts.documentCodePage = 437;
+            break;
+        case Word::Pca:
+            m_fonts.documentCodePage = 850;
+            break;
+        case Word::Plain:
+            chars = CharProps{};
+            break;
+        case Word::Bold:
+            chars.bold = on;
+            break;
+        case Word::Italic:
+            chars.italic = on;
+            break;
+        case Word::Underline:
+            chars.underline = on;
+            break;
+        case Word::UnderlineNone:
+            chars.underline = false;
+            break;
+        case Word::Font:
+            chars.font = clampedParameter(hasParameter, parameter, -1, 0, kLargestParameter);
+            break;
         case Word::FontSize:
             chars.halfPoints = hasParameter && parameter > 0
                                    ? std::min(parameter, kLargestHalfPoints)
                                    : kDefaultHalfPoints;
             break;
-        case Word::Colour: chars.colour = clampedParameter(hasParameter, parameter, 0, 0, kLargestParameter); break;
+        case Word::Colour:
+            chars.colour = clampedParameter(hasParameter, parameter, 0, 0, kLargestParameter);
+            break;
         case Word::UnicodeSkip:
-            group().unicodeSkip = clampedParameter(hasParameter, parameter, 1, 0, kLargestUnicodeSkip);
+            group().unicodeSkip =
+                clampedParameter(hasParameter, parameter, 1, 0, kLargestUnicodeSkip);
             break;
         case Word::Unicode:
             if (hasParameter) {
@@ -306,28 +351,45 @@ private:
                 m_pendingUnicodeSkip = group().unicodeSkip;
             }
             break;
-        case Word::Character: textCharacter(QChar(info.character)); break;
-        case Word::ParagraphDefaults: m_paragraph = ParagraphProps{}; break;
-        case Word::AlignLeft: m_paragraph.alignment = Alignment::Left; break;
-        case Word::AlignRight: m_paragraph.alignment = Alignment::Right; break;
-        case Word::AlignCentre: m_paragraph.alignment = Alignment::Centre; break;
-        case Word::AlignJustify: m_paragraph.alignment = Alignment::Justify; break;
+        case Word::Character:
+            textCharacter(QChar(info.character));
+            break;
+        case Word::ParagraphDefaults:
+            m_paragraph = ParagraphProps{};
+            break;
+        case Word::AlignLeft:
+            m_paragraph.alignment = Alignment::Left;
+            break;
+        case Word::AlignRight:
+            m_paragraph.alignment = Alignment::Right;
+            break;
+        case Word::AlignCentre:
+            m_paragraph.alignment = Alignment::Centre;
+            break;
+        case Word::AlignJustify:
+            m_paragraph.alignment = Alignment::Justify;
+            break;
         case Word::LeftIndent:
-            m_paragraph.leftIndentTwips = clampedParameter(hasParameter, parameter, 0, -kMaxIndentTwips, kMaxIndentTwips);
+            m_paragraph.leftIndentTwips =
+                clampedParameter(hasParameter, parameter, 0, -kMaxIndentTwips, kMaxIndentTwips);
             break;
         case Word::FirstIndent:
-            m_paragraph.firstIndentTwips = clampedParameter(hasParameter, parameter, 0, -kMaxIndentTwips, kMaxIndentTwips);
+            m_paragraph.firstIndentTwips =
+                clampedParameter(hasParameter, parameter, 0, -kMaxIndentTwips, kMaxIndentTwips);
             break;
         case Word::ListOverride:
             if (hasParameter && parameter > 0)
                 m_paragraph.bullet = true;
             break;
-        case Word::Paragraph: endParagraph(); break;
+        case Word::Paragraph:
+            endParagraph();
+            break;
         case Word::SoftParagraph:
             if (!m_runText.isEmpty() || !m_runs.isEmpty())
                 endParagraph();
             break;
-        default: break;
+        default:
+            break;
         }
     }
 
@@ -335,24 +397,27 @@ private:
     {
         switch (word) {
         case Word::Font:
-            commitFont();
-            m_fontNumber = clampedParameter(hasParameter, parameter, 0, 0, kLargestParameter);
-            m_fontCharset = 0;
-            m_fontCodePage = 0;
+            endFontEntry();
+            m_fonts.startEntry(clampedParameter(hasParameter, parameter, 0, 0, kLargestParameter));
             break;
-        case Word::FontCharset: m_fontCharset = parameter; break;
-        case Word::FontCodePage: m_fontCodePage = parameter; break;
+        case Word::FontCharset:
+            m_fonts.setCharset(parameter);
+            break;
+        case Word::FontCodePage:
+            m_fonts.setCodePage(parameter);
+            break;
         case Word::Unicode:
             if (!consumeFallback() && hasParameter) {
-                flushFontName();
-                m_fontName += unicodeUnit(parameter);
+                m_fonts.addNameCharacter(unicodeUnit(parameter));
                 m_pendingUnicodeSkip = group().unicodeSkip;
             }
             break;
         case Word::UnicodeSkip:
-            group().unicodeSkip = clampedParameter(hasParameter, parameter, 1, 0, kLargestUnicodeSkip);
+            group().unicodeSkip =
+                clampedParameter(hasParameter, parameter, 1, 0, kLargestUnicodeSkip);
             break;
-        default: break;
+        default:
+            break;
         }
     }
 
@@ -360,17 +425,25 @@ private:
     {
         const int value = std::clamp(parameter, 0, 255);
         switch (word) {
-        case Word::Red: m_red = value; m_colourHasValue = true; break;
-        case Word::Green: m_green = value; m_colourHasValue = true; break;
-        case Word::Blue: m_blue = value; m_colourHasValue = true; break;
-        default: break;
+        case Word::Red:
+            m_colours.setRed(value);
+            break;
+        case Word::Green:
+            m_colours.setGreen(value);
+            break;
+        case Word::Blue:
+            m_colours.setBlue(value);
+            break;
+        default:
+            break;
         }
     }
 
     static QChar unicodeUnit(int parameter)
     {
         const int unit = parameter < 0 ? parameter + 65536 : parameter;
-        return unit >= 0 && unit <= 0xFFFF ? QChar(char16_t(unit)) : QChar(QChar::ReplacementCharacter);
+        return unit >= 0 && unit <= 0xFFFF ? QChar(char16_t(unit))
+                                           : QChar(QChar::ReplacementCharacter);
     }
 
     // After "\uN", the next N characters are the fallback for readers without Unicode.
@@ -399,20 +472,18 @@ private:
             break;
         case Destination::FontTable:
             if (c == ';' && !escaped)
-                commitFont();
-            else if (m_fontNumber >= 0)
-                m_fontNameBytes.append(c);
+                endFontEntry();
+            else
+                m_fonts.addNameByte(c);
             break;
         case Destination::ColourTable:
             if (c == ';') {
-                m_colours.append(m_colourHasValue ? std::optional(QColor(m_red, m_green, m_blue))
-                                                  : std::nullopt);
-                m_colourHasValue = false;
-                m_red = m_green = m_blue = 0;
+                m_colours.endEntry();
                 m_formatValid = false;
             }
             break;
-        default: break;
+        default:
+            break;
         }
     }
 
@@ -426,7 +497,7 @@ private:
     {
         if (m_bytes.isEmpty())
             return;
-        const QString text = m_decoder.decode(codePageOf(group().chars.font), m_bytes);
+        const QString text = m_decoder.decode(m_fonts.codePage(fontNumber(group().chars)), m_bytes);
         m_bytes.clear();
         appendText(text);
     }
@@ -474,37 +545,19 @@ private:
         flushBytes();
         closeRun();
         if (!m_runs.isEmpty() || m_paragraphs.isEmpty())
-            m_paragraphs.append(Paragraph{m_paragraph, std::move(m_runs), formatFor(group().chars)});
+            m_paragraphs.append(
+                Paragraph{m_paragraph, std::move(m_runs), formatFor(group().chars)});
     }
 
-    void flushFontName()
+    void endFontEntry()
     {
-        if (m_fontNameBytes.isEmpty())
-            return;
-        m_fontName += m_decoder.decode(fontEntryCodePage(), m_fontNameBytes);
-        m_fontNameBytes.clear();
-    }
-
-    int fontEntryCodePage() const
-    {
-        return m_fontCodePage > 0 ? m_fontCodePage
-                                  : codePageForCharset(m_fontCharset, m_documentCodePage);
-    }
-
-    void commitFont()
-    {
-        flushFontName();
-        if (m_fontNumber >= 0 && !m_fonts.contains(m_fontNumber))
-            m_fonts.insert(m_fontNumber, FontEntry{m_fontName.trimmed(), fontEntryCodePage()});
-        m_fontNumber = -1;
-        m_fontName.clear();
+        m_fonts.endEntry();
         m_formatValid = false;
     }
 
-    int codePageOf(int font) const
+    int fontNumber(const CharProps &chars) const
     {
-        const auto found = m_fonts.constFind(font < 0 ? m_defaultFont : font);
-        return found == m_fonts.constEnd() ? m_documentCodePage : found->codePage;
+        return chars.font < 0 ? m_defaultFont : chars.font;
     }
 
     QTextCharFormat formatFor(const CharProps &chars)
@@ -512,12 +565,11 @@ private:
         if (m_formatValid && chars == m_formatChars)
             return m_format;
         QTextCharFormat format;
-        const auto font = m_fonts.constFind(chars.font < 0 ? m_defaultFont : chars.font);
-        if (font != m_fonts.constEnd() && !font->name.isEmpty())
-            format.setFontFamilies(QStringList{font->name});
+        if (const QString family = m_fonts.family(fontNumber(chars)); !family.isEmpty())
+            format.setFontFamilies(QStringList{family});
         format.setFontPointSize(chars.halfPoints / 2.0);
-        if (chars.colour > 0 && chars.colour < m_colours.size() && m_colours[chars.colour])
-            format.setForeground(*m_colours[chars.colour]);
+        if (const std::optional<QColor> colour = m_colours.colour(chars.colour))
+            format.setForeground(*colour);
         format.setFontWeight(chars.bold ? QFont::Bold : QFont::Normal);
         format.setFontItalic(chars.italic);
         format.setFontUnderline(chars.underline);
@@ -550,21 +602,10 @@ private:
     bool m_tooLong = false;
     qsizetype m_characters = 0;
 
-    int m_documentCodePage = 1252;
     int m_defaultFont = 0;
-    QHash<int, FontEntry> m_fonts;
-    int m_fontNumber = -1;
-    int m_fontCharset = 0;
-    int m_fontCodePage = 0;
-    QByteArray m_fontNameBytes;
-    QString m_fontName;
-    QList<std::optional<QColor>> m_colours;
-    bool m_colourHasValue = false;
-    int m_red = 0;
-    int m_green = 0;
-    int m_blue = 0;
-
     ByteDecoder m_decoder;
+    FontTable m_fonts{m_decoder};
+    ColourTable m_colours;
     QByteArray m_bytes;
     CharProps m_runChars;
     QString m_runText;

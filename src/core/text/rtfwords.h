@@ -9,15 +9,45 @@ namespace quillora::rtf {
 
 enum class Word : quint8 {
     // destinations
-    FontTable, ColourTable, BulletDefinition, SkippedDestination,
+    FontTable,
+    ColourTable,
+    BulletDefinition,
+    SkippedDestination,
     // document
-    DefaultFont, AnsiCodePage, Ansi, Mac, Pc, Pca,
+    DefaultFont,
+    AnsiCodePage,
+    Ansi,
+    Mac,
+    Pc,
+    Pca,
     // characters
-    Plain, Bold, Italic, Underline, UnderlineNone, Font, FontSize, Colour, FontCharset,
-    FontCodePage, Red, Green, Blue, UnicodeSkip, Unicode, Character,
+    Plain,
+    Bold,
+    Italic,
+    Underline,
+    UnderlineNone,
+    Font,
+    FontSize,
+    Colour,
+    FontCharset,
+    FontCodePage,
+    Red,
+    Green,
+    Blue,
+    UnicodeSkip,
+    Unicode,
+    Character,
     // paragraphs
-    ParagraphDefaults, AlignLeft, AlignRight, AlignCentre, AlignJustify, LeftIndent,
-    FirstIndent, ListOverride, Paragraph, SoftParagraph,
+    ParagraphDefaults,
+    AlignLeft,
+    AlignRight,
+    AlignCentre,
+    AlignJustify,
+    LeftIndent,
+    FirstIndent,
+    ListOverride,
+    Paragraph,
+    SoftParagraph,
 };
 
 struct WordInfo {

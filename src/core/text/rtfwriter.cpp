@@ -34,8 +34,8 @@ bool isWritable(QChar c)
     const char16_t u = c.unicode();
     if (u == u'\t')
         return true;
-    return u >= 0x20 && u != 0x7F && u != QChar::ObjectReplacementCharacter && u != 0xFDD0
-           && u != 0xFDD1 && u != QChar::ParagraphSeparator;
+    return u >= 0x20 && u != 0x7F && u != QChar::ObjectReplacementCharacter && u != 0xFDD0 &&
+           u != 0xFDD1 && u != QChar::ParagraphSeparator;
 }
 
 class Writer {
@@ -56,9 +56,9 @@ public:
             m_out += "{\\f" + QByteArray::number(m_bulletFont) + "\\fnil\\fcharset2 Symbol;}";
         m_out += "}\r\n{\\colortbl ;";
         for (QRgb rgb : std::as_const(m_colours)) {
-            m_out += "\\red" + QByteArray::number(qRed(rgb)) + "\\green"
-                     + QByteArray::number(qGreen(rgb)) + "\\blue" + QByteArray::number(qBlue(rgb))
-                     + ';';
+            m_out += "\\red" + QByteArray::number(qRed(rgb)) + "\\green" +
+                     QByteArray::number(qGreen(rgb)) + "\\blue" + QByteArray::number(qBlue(rgb)) +
+                     ';';
         }
         m_out += "}\r\n{\\*\\generator Quillora;}\\viewkind4\\uc1\r\n";
         for (QTextBlock block = m_doc.begin(); block.isValid(); block = block.next())
@@ -116,10 +116,10 @@ private:
                            : m_doc.defaultFont().pointSizeF();
         if (points <= 0)
             points = 12;
-        looks.halfPoints = std::clamp(int(std::lround(points * 2)), kSmallestHalfPoints,
-                                      kLargestHalfPoints);
-        if (format.hasProperty(QTextFormat::ForegroundBrush)
-            && format.foreground().style() != Qt::NoBrush) {
+        looks.halfPoints =
+            std::clamp(int(std::lround(points * 2)), kSmallestHalfPoints, kLargestHalfPoints);
+        if (format.hasProperty(QTextFormat::ForegroundBrush) &&
+            format.foreground().style() != Qt::NoBrush) {
             const QRgb rgb = format.foreground().color().rgb() & RGB_MASK;
             qsizetype index = m_colours.indexOf(rgb);
             if (index < 0) {
@@ -143,18 +143,25 @@ private:
         word("pard");
         if (bullet) {
             const QByteArray font = QByteArray::number(m_bulletFont);
-            m_out += "{\\pntext\\f" + font + "\\'b7\\tab}{\\*\\pn\\pnlvlblt\\pnf" + font
-                     + "\\pnindent0{\\pntxtb\\'b7}}";
+            m_out += "{\\pntext\\f" + font + "\\'b7\\tab}{\\*\\pn\\pnlvlblt\\pnf" + font +
+                     "\\pnindent0{\\pntxtb\\'b7}}";
         }
         if (props.firstIndentTwips != 0)
             word("fi", props.firstIndentTwips);
         if (props.leftIndentTwips != 0)
             word("li", props.leftIndentTwips);
         switch (props.alignment) {
-        case rtf::Alignment::Left: break;
-        case rtf::Alignment::Right: word("qr"); break;
-        case rtf::Alignment::Centre: word("qc"); break;
-        case rtf::Alignment::Justify: word("qj"); break;
+        case rtf::Alignment::Left:
+            break;
+        case rtf::Alignment::Right:
+            word("qr");
+            break;
+        case rtf::Alignment::Centre:
+            word("qc");
+            break;
+        case rtf::Alignment::Justify:
+            word("qj");
+            break;
         }
         if (block.length() <= 1)
             switchLooks(looksOf(block.charFormat()));

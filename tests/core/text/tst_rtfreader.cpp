@@ -58,24 +58,37 @@ private slots:
         QTest::addColumn<QString>("alignments"); // l r c j per paragraph
         QTest::addColumn<QString>("bullets");    // * for a bulleted paragraph, - otherwise
 
-        QTest::newRow("rich edit") << "rich_edit_bullets.rtf"
-            << QStringList{"Our Class Trip", QString::fromUtf8("We saw a big green frog, café {tea} and a back\\slash."),
-                           "apples", "bananas", QString::fromUtf8("Miss Smith\u2028Room 4\tend"),
+        QTest::newRow("rich edit")
+            << "rich_edit_bullets.rtf"
+            << QStringList{"Our Class Trip",
+                           QString::fromUtf8(
+                               "We saw a big green frog, café {tea} and a back\\slash."),
+                           "apples",
+                           "bananas",
+                           QString::fromUtf8("Miss Smith\u2028Room 4\tend"),
                            QString::fromUtf8("Justified ☃ sun")}
-            << "clllrj" << "--**--";
-        QTest::newRow("word processor with pictures and theme") << "generator_theme_pictures.rtf"
+            << "clllrj"
+            << "--**--";
+        QTest::newRow("word processor with pictures and theme")
+            << "generator_theme_pictures.rtf"
             << QStringList{"Spring News", "A picture:  and a link.", "Bring a coat", "Thanks"}
-            << "cllr" << "--*-";
-        QTest::newRow("stylesheets, lists, unicode") << "stylesheet_lists_unicode.rtf"
-            << QStringList{"My Holiday", QString::fromUtf8("We went to the seaside with Zoë and Łucja."),
+            << "cllr"
+            << "--*-";
+        QTest::newRow("stylesheets, lists, unicode")
+            << "stylesheet_lists_unicode.rtf"
+            << QStringList{"My Holiday",
+                           QString::fromUtf8("We went to the seaside with Zoë and Łucja."),
                            "sand castles ", QString::fromUtf8("ice cream 小明 "),
                            QString::fromUtf8("Γειά σου")}
-            << "clllr" << "--**-";
-        QTest::newRow("code pages") << "code_pages.rtf"
+            << "clllr"
+            << "--**-";
+        QTest::newRow("code pages")
+            << "code_pages.rtf"
             << QStringList{QString::fromUtf8("Привет"), QString::fromUtf8("Łucja źdźbło"),
-                           QString::fromUtf8("γειά"), QString::fromUtf8("あい"),
-                           QString::fromUtf8("小明"), QString::fromUtf8("Łucja 😀")}
-            << "llllll" << "------";
+                           QString::fromUtf8("γειά"),   QString::fromUtf8("あい"),
+                           QString::fromUtf8("小明"),   QString::fromUtf8("Łucja 😀")}
+            << "llllll"
+            << "------";
     }
     void fixtureParagraphs()
     {
@@ -90,8 +103,10 @@ private slots:
         int i = 0;
         for (QTextBlock block = doc.begin(); block.isValid(); block = block.next(), ++i) {
             const Qt::Alignment a = block.blockFormat().alignment() & Qt::AlignHorizontal_Mask;
-            const QChar code = a == Qt::AlignRight ? u'r' : a == Qt::AlignHCenter ? u'c'
-                               : a == Qt::AlignJustify ? u'j' : u'l';
+            const QChar code = a == Qt::AlignRight     ? u'r'
+                               : a == Qt::AlignHCenter ? u'c'
+                               : a == Qt::AlignJustify ? u'j'
+                                                       : u'l';
             QCOMPARE(code, alignments.at(i));
             QCOMPARE(block.textList() ? u'*' : u'-', bullets.at(i));
         }
@@ -106,18 +121,53 @@ private slots:
         QTest::addColumn<QString>("colour");
         QTest::addColumn<QString>("styles"); // b, i, u
 
-        QTest::newRow("rich edit heading") << "rich_edit_bullets.rtf" << "Class" << "Comic Sans MS" << 24.0 << "#ff0000" << "b";
-        QTest::newRow("rich edit italic") << "rich_edit_bullets.rtf" << "big" << "Comic Sans MS" << 11.0 << "" << "i";
-        QTest::newRow("rich edit underline") << "rich_edit_bullets.rtf" << "green" << "Comic Sans MS" << 11.0 << "" << "u";
-        QTest::newRow("rich edit colour") << "rich_edit_bullets.rtf" << "frog" << "Comic Sans MS" << 11.0 << "#008000" << "";
-        QTest::newRow("rich edit bullet run") << "rich_edit_bullets.rtf" << "bananas" << "Arial" << 14.0 << "#0000ff" << "";
-        QTest::newRow("word bold") << "generator_theme_pictures.rtf" << "News" << "Arial" << 18.0 << "#ff0000" << "b";
-        QTest::newRow("word field result") << "generator_theme_pictures.rtf" << "link" << "Calibri" << 11.0 << "#0000ff" << "u";
-        QTest::newRow("word list item") << "generator_theme_pictures.rtf" << "coat" << "Calibri" << 11.0 << "" << "i";
-        QTest::newRow("stylesheet heading") << "stylesheet_lists_unicode.rtf" << "Holiday" << "DejaVu Serif" << 20.0 << "#c00000" << "b";
-        QTest::newRow("stylesheet underline") << "stylesheet_lists_unicode.rtf" << QString::fromUtf8("Zoë") << "DejaVu Sans" << 12.0 << "" << "u";
-        QTest::newRow("stylesheet small") << "stylesheet_lists_unicode.rtf" << QString::fromUtf8("Γειά") << "DejaVu Sans" << 10.0 << "" << "";
-        QTest::newRow("charset font name") << "code_pages.rtf" << QString::fromUtf8("あい") << QString::fromUtf8("ＭＳ 明朝") << 12.0 << "" << "";
+        QTest::newRow("rich edit heading") << "rich_edit_bullets.rtf"
+                                           << "Class"
+                                           << "Comic Sans MS" << 24.0 << "#ff0000"
+                                           << "b";
+        QTest::newRow("rich edit italic") << "rich_edit_bullets.rtf"
+                                          << "big"
+                                          << "Comic Sans MS" << 11.0 << ""
+                                          << "i";
+        QTest::newRow("rich edit underline") << "rich_edit_bullets.rtf"
+                                             << "green"
+                                             << "Comic Sans MS" << 11.0 << ""
+                                             << "u";
+        QTest::newRow("rich edit colour") << "rich_edit_bullets.rtf"
+                                          << "frog"
+                                          << "Comic Sans MS" << 11.0 << "#008000"
+                                          << "";
+        QTest::newRow("rich edit bullet run") << "rich_edit_bullets.rtf"
+                                              << "bananas"
+                                              << "Arial" << 14.0 << "#0000ff"
+                                              << "";
+        QTest::newRow("word bold") << "generator_theme_pictures.rtf"
+                                   << "News"
+                                   << "Arial" << 18.0 << "#ff0000"
+                                   << "b";
+        QTest::newRow("word field result") << "generator_theme_pictures.rtf"
+                                           << "link"
+                                           << "Calibri" << 11.0 << "#0000ff"
+                                           << "u";
+        QTest::newRow("word list item") << "generator_theme_pictures.rtf"
+                                        << "coat"
+                                        << "Calibri" << 11.0 << ""
+                                        << "i";
+        QTest::newRow("stylesheet heading") << "stylesheet_lists_unicode.rtf"
+                                            << "Holiday"
+                                            << "DejaVu Serif" << 20.0 << "#c00000"
+                                            << "b";
+        QTest::newRow("stylesheet underline")
+            << "stylesheet_lists_unicode.rtf" << QString::fromUtf8("Zoë") << "DejaVu Sans" << 12.0
+            << ""
+            << "u";
+        QTest::newRow("stylesheet small")
+            << "stylesheet_lists_unicode.rtf" << QString::fromUtf8("Γειά") << "DejaVu Sans" << 10.0
+            << ""
+            << "";
+        QTest::newRow("charset font name") << "code_pages.rtf" << QString::fromUtf8("あい")
+                                           << QString::fromUtf8("ＭＳ 明朝") << 12.0 << ""
+                                           << "";
     }
     void fixtureRuns()
     {
@@ -154,29 +204,46 @@ private slots:
     {
         QTest::addColumn<QByteArray>("body");
         QTest::addColumn<QString>("text");
-        QTest::newRow("code page byte") << QByteArray("caf\\'e9 \\'80") << QString::fromUtf8("café €");
+        QTest::newRow("code page byte")
+            << QByteArray("caf\\'e9 \\'80") << QString::fromUtf8("café €");
         QTest::newRow("upper-case hex") << QByteArray("\\'C9t\\'E9") << QString::fromUtf8("Été");
-        QTest::newRow("unicode skips its fallback") << QByteArray("\\u321?ucja") << QString::fromUtf8("Łucja");
-        QTest::newRow("fallback as escaped byte") << QByteArray("Zo\\u235\\'ebe") << QString::fromUtf8("Zoëe");
-        QTest::newRow("two-character fallback") << QByteArray("\\uc2\\u946 bb!") << QString::fromUtf8("β!");
-        QTest::newRow("no fallback") << QByteArray("\\uc0\\u945\\u946 x") << QString::fromUtf8("αβx");
+        QTest::newRow("unicode skips its fallback")
+            << QByteArray("\\u321?ucja") << QString::fromUtf8("Łucja");
+        QTest::newRow("fallback as escaped byte")
+            << QByteArray("Zo\\u235\\'ebe") << QString::fromUtf8("Zoëe");
+        QTest::newRow("two-character fallback")
+            << QByteArray("\\uc2\\u946 bb!") << QString::fromUtf8("β!");
+        QTest::newRow("no fallback")
+            << QByteArray("\\uc0\\u945\\u946 x") << QString::fromUtf8("αβx");
         QTest::newRow("negative unicode") << QByteArray("\\u-3913?") << QString(QChar(0xF0B7));
-        QTest::newRow("surrogate pair") << QByteArray("\\u-10179?\\u-8704?") << QString::fromUtf8("😀");
-        QTest::newRow("lone surrogate") << QByteArray("a\\u-10179?b") << QString::fromUtf8("a\uFFFDb");
-        QTest::newRow("fallback ends at group") << QByteArray("{\\uc3\\u945 a}bc") << QString::fromUtf8("αbc");
+        QTest::newRow("surrogate pair")
+            << QByteArray("\\u-10179?\\u-8704?") << QString::fromUtf8("😀");
+        QTest::newRow("lone surrogate")
+            << QByteArray("a\\u-10179?b") << QString::fromUtf8("a\uFFFDb");
+        QTest::newRow("fallback ends at group")
+            << QByteArray("{\\uc3\\u945 a}bc") << QString::fromUtf8("αbc");
         QTest::newRow("escaped symbols") << QByteArray("\\{x\\}\\\\") << QStringLiteral("{x}\\");
-        QTest::newRow("special characters") << QByteArray("a\\~b\\emdash c\\ldblquote d\\rdblquote\\bullet")
-                                            << QString::fromUtf8("a\u00A0b—c“d”•");
+        QTest::newRow("special characters")
+            << QByteArray("a\\~b\\emdash c\\ldblquote d\\rdblquote\\bullet")
+            << QString::fromUtf8("a\u00A0b—c“d”•");
         QTest::newRow("delimiting space eaten") << QByteArray("\\b  x\\b0") << QStringLiteral(" x");
-        QTest::newRow("line and tab") << QByteArray("a\\line b\\tab c") << QString::fromUtf8("a\u2028b\tc");
+        QTest::newRow("line and tab")
+            << QByteArray("a\\line b\\tab c") << QString::fromUtf8("a\u2028b\tc");
         QTest::newRow("raw line ends ignored") << QByteArray("a\r\nb\nc") << QStringLiteral("abc");
-        QTest::newRow("ignorable unknown destination") << QByteArray("a{\\*\\madeup b{c}}d") << QStringLiteral("ad");
-        QTest::newRow("pntext skipped") << QByteArray("{\\pntext\\'b7\\tab}x") << QStringLiteral("x");
-        QTest::newRow("field result kept") << QByteArray("{\\field{\\*\\fldinst PAGE}{\\fldrslt 7}}") << QStringLiteral("7");
-        QTest::newRow("binary skipped") << QByteArray("{\\pict\\bin3 {}\\}x") << QStringLiteral("x");
-        QTest::newRow("header and info skipped") << QByteArray("{\\header h\\par}{\\info{\\title t}}x") << QStringLiteral("x");
-        QTest::newRow("document code page") << QByteArray("\\ansicpg1250 \\'a3") << QString::fromUtf8("Ł");
-        QTest::newRow("unknown code page reads as 1252") << QByteArray("\\ansicpg99999 \\'e9") << QString::fromUtf8("é");
+        QTest::newRow("ignorable unknown destination")
+            << QByteArray("a{\\*\\madeup b{c}}d") << QStringLiteral("ad");
+        QTest::newRow("pntext skipped")
+            << QByteArray("{\\pntext\\'b7\\tab}x") << QStringLiteral("x");
+        QTest::newRow("field result kept")
+            << QByteArray("{\\field{\\*\\fldinst PAGE}{\\fldrslt 7}}") << QStringLiteral("7");
+        QTest::newRow("binary skipped")
+            << QByteArray("{\\pict\\bin3 {}\\}x") << QStringLiteral("x");
+        QTest::newRow("header and info skipped")
+            << QByteArray("{\\header h\\par}{\\info{\\title t}}x") << QStringLiteral("x");
+        QTest::newRow("document code page")
+            << QByteArray("\\ansicpg1250 \\'a3") << QString::fromUtf8("Ł");
+        QTest::newRow("unknown code page reads as 1252")
+            << QByteArray("\\ansicpg99999 \\'e9") << QString::fromUtf8("é");
     }
     void escapes()
     {
@@ -195,25 +262,33 @@ private slots:
         QTest::newRow("not rtf") << QByteArray("Hello") << false << "";
         QTest::newRow("empty") << QByteArray() << false << "";
         QTest::newRow("missing closing braces") << QByteArray("{\\rtf1 a{\\b b") << true << "ab";
-        QTest::newRow("extra closing brace ends the document") << QByteArray("{\\rtf1 a}}b}") << true << "a";
-        QTest::newRow("deep nesting") << "{\\rtf1 a" + QByteArray(100000, '{') + "x" + QByteArray(100000, '}') + "b}"
+        QTest::newRow("extra closing brace ends the document")
+            << QByteArray("{\\rtf1 a}}b}") << true << "a";
+        QTest::newRow("deep nesting") << "{\\rtf1 a" + QByteArray(100000, '{') + "x\\\n\\par\\~" +
+                                             QByteArray(100000, '}') + "b}"
                                       << true << "ab";
-        QTest::newRow("deep nesting never closed") << "{\\rtf1 a" + QByteArray(100000, '{') << true << "a";
-        QTest::newRow("binary longer than the file") << QByteArray("{\\rtf1 a\\bin2147483647 xyz") << true << "a";
-        QTest::newRow("negative binary length") << QByteArray("{\\rtf1 a\\bin-5 b}") << true << "ab";
+        QTest::newRow("deep nesting never closed")
+            << "{\\rtf1 a" + QByteArray(100000, '{') << true << "a";
+        QTest::newRow("binary longer than the file")
+            << QByteArray("{\\rtf1 a\\bin2147483647 xyz") << true << "a";
+        QTest::newRow("negative binary length")
+            << QByteArray("{\\rtf1 a\\bin-5 b}") << true << "ab";
         QTest::newRow("huge font size") << QByteArray("{\\rtf1\\fs999999999 a}") << true << "a";
         QTest::newRow("huge numbers everywhere")
-            << QByteArray("{\\rtf1{\\colortbl;\\red99999999999\\green-5;}\\cf99999999999\\f-99999999999"
-                          "\\li99999999999\\fi-99999999999\\u99999999999 a\\uc99999999 b}")
+            << QByteArray(
+                   "{\\rtf1{\\colortbl;\\red99999999999\\green-5;}\\cf99999999999\\f-99999999999"
+                   "\\li99999999999\\fi-99999999999\\u99999999999 a\\uc99999999 b}")
             << true << QString::fromUtf8("\uFFFDb");
         QTest::newRow("cut off in a hex escape") << QByteArray("{\\rtf1 a\\'") << true << "a";
         QTest::newRow("cut off after one hex digit") << QByteArray("{\\rtf1 a\\'4") << true << "a";
         QTest::newRow("cut off in a word") << QByteArray("{\\rtf1 a\\u") << true << "a";
         QTest::newRow("cut off after a backslash") << QByteArray("{\\rtf1 a\\") << true << "a";
         QTest::newRow("nul bytes") << QByteArray("{\\rtf1 a\0b\\'00c}", 16) << true << "abc";
-        QTest::newRow("too long") << "{\\rtf1 " + QByteArray(kMaxRtfCharacters + 1, 'x') + "}" << false << "";
-        QTest::newRow("too many paragraphs") << "{\\rtf1 " + QByteArray("\\par").repeated(kMaxRtfCharacters + 1) + "}"
-                                             << false << "";
+        QTest::newRow("too long") << "{\\rtf1 " + QByteArray(kMaxRtfCharacters + 1, 'x') + "}"
+                                  << false << "";
+        QTest::newRow("too many paragraphs")
+            << "{\\rtf1 " + QByteArray("\\par").repeated(kMaxRtfCharacters + 1) + "}" << false
+            << "";
     }
     void hostileInput()
     {

@@ -65,15 +65,22 @@ QString describe(const QTextDocument &doc)
     QString out;
     for (QTextBlock block = doc.begin(); block.isValid(); block = block.next()) {
         const QTextBlockFormat b = block.blockFormat();
-        out += QStringLiteral("[%1 %2 %3 %4]").arg(int(b.alignment() & Qt::AlignHorizontal_Mask))
-                   .arg(block.textList() ? 1 : 0).arg(b.leftMargin()).arg(b.textIndent());
+        out += QStringLiteral("[%1 %2 %3 %4]")
+                   .arg(int(b.alignment() & Qt::AlignHorizontal_Mask))
+                   .arg(block.textList() ? 1 : 0)
+                   .arg(b.leftMargin())
+                   .arg(b.textIndent());
         for (auto it = block.begin(); !it.atEnd(); ++it) {
             const QTextCharFormat f = it.fragment().charFormat();
-            out += QStringLiteral("(%1|%2|%3|%4|%5%6%7)")
-                       .arg(it.fragment().text(), f.fontFamilies().toStringList().value(0))
-                       .arg(f.fontPointSize())
-                       .arg(f.hasProperty(QTextFormat::ForegroundBrush) ? f.foreground().color().name() : "auto")
-                       .arg(f.fontWeight() >= QFont::DemiBold).arg(f.fontItalic()).arg(f.fontUnderline());
+            out +=
+                QStringLiteral("(%1|%2|%3|%4|%5%6%7)")
+                    .arg(it.fragment().text(), f.fontFamilies().toStringList().value(0))
+                    .arg(f.fontPointSize())
+                    .arg(f.hasProperty(QTextFormat::ForegroundBrush) ? f.foreground().color().name()
+                                                                     : "auto")
+                    .arg(f.fontWeight() >= QFont::DemiBold)
+                    .arg(f.fontItalic())
+                    .arg(f.fontUnderline());
         }
         out += u'\n';
     }
@@ -100,7 +107,8 @@ private slots:
     {
         QTest::addColumn<QString>("file"); // empty: the built sample
         QTest::newRow("built sample") << QString();
-        for (const QString &name : QDir(QStringLiteral(QUILLORA_TEST_DATA "/rtf")).entryList({"*.rtf"}))
+        for (const QString &name :
+             QDir(QStringLiteral(QUILLORA_TEST_DATA "/rtf")).entryList({"*.rtf"}))
             QTest::newRow(qPrintable(name)) << name;
     }
     void roundTripIsByteExact()
@@ -126,14 +134,19 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QByteArray>("written");
         QTest::newRow("ascii") << "Sam" << QByteArray(" Sam\\par");
-        QTest::newRow("code page 1252") << QString::fromUtf8("Zoë €") << QByteArray(" Zo\\'eb \\'80\\par");
+        QTest::newRow("code page 1252")
+            << QString::fromUtf8("Zoë €") << QByteArray(" Zo\\'eb \\'80\\par");
         QTest::newRow("outside 1252") << QString::fromUtf8("Łó") << QByteArray("\\u321?\\'f3\\par");
         QTest::newRow("chinese") << QString::fromUtf8("小") << QByteArray("\\u23567?\\par");
-        QTest::newRow("above 32767 is negative") << QString::fromUtf8("\uFB01") << QByteArray("\\u-1279?\\par");
-        QTest::newRow("surrogate pair as two") << QString::fromUtf8("😀") << QByteArray("\\u-10179?\\u-8704?\\par");
+        QTest::newRow("above 32767 is negative")
+            << QString::fromUtf8("\uFB01") << QByteArray("\\u-1279?\\par");
+        QTest::newRow("surrogate pair as two")
+            << QString::fromUtf8("😀") << QByteArray("\\u-10179?\\u-8704?\\par");
         QTest::newRow("escaped symbols") << "{a}\\" << QByteArray("\\{a\\}\\\\\\par");
-        QTest::newRow("line break and tab") << QString::fromUtf8("a\u2028b\tc") << QByteArray(" a\\line b\\tab c\\par");
-        QTest::newRow("controls dropped") << QString::fromUtf8("a\u0001b\uFFFC") << QByteArray(" ab\\par");
+        QTest::newRow("line break and tab")
+            << QString::fromUtf8("a\u2028b\tc") << QByteArray(" a\\line b\\tab c\\par");
+        QTest::newRow("controls dropped")
+            << QString::fromUtf8("a\u0001b\uFFFC") << QByteArray(" ab\\par");
     }
     void characterEncoding()
     {
@@ -150,10 +163,13 @@ private slots:
         QTextDocument doc;
         buildSample(doc);
         const QByteArray rtf = writeRtf(doc);
-        QVERIFY(rtf.startsWith("{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0\\fnil\\fcharset0 DejaVu Serif;}"));
-        QVERIFY(rtf.contains("{\\f3\\fnil\\fcharset2 Symbol;}}\r\n{\\colortbl ;\\red255\\green0\\blue0;"));
-        QVERIFY(rtf.contains("\\pard{\\pntext\\f3\\'b7\\tab}{\\*\\pn\\pnlvlblt\\pnf3\\pnindent0{\\pntxtb\\'b7}}"
-                             "\\fi-360\\li360\\qr"));
+        QVERIFY(rtf.startsWith(
+            "{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0\\fnil\\fcharset0 DejaVu Serif;}"));
+        QVERIFY(rtf.contains(
+            "{\\f3\\fnil\\fcharset2 Symbol;}}\r\n{\\colortbl ;\\red255\\green0\\blue0;"));
+        QVERIFY(rtf.contains(
+            "\\pard{\\pntext\\f3\\'b7\\tab}{\\*\\pn\\pnlvlblt\\pnf3\\pnindent0{\\pntxtb\\'b7}}"
+            "\\fi-360\\li360\\qr"));
         QVERIFY(rtf.contains("\\pard\\fi-150\\li450\\qj"));
         QVERIFY(rtf.endsWith("}\r\n"));
     }
