@@ -15,7 +15,7 @@
 namespace quillora::rtf {
 namespace {
 
-constexpr int kLargestParameter = 1'000'000'000;
+constexpr int kLargestParameter = 100'000'000;
 constexpr int kDefaultHalfPoints = 24;
 constexpr int kLargestHalfPoints = 3276; // the largest size word processors accept, 1638 pt
 constexpr int kLargestUnicodeSkip = 16;
@@ -163,6 +163,7 @@ private:
             ++m_pos;
         while (m_pos < m_end && isDigit(*m_pos)) {
             hasParameter = true;
+            // Saturates: kLargestParameter * 10 + 9 still fits an int.
             parameter = std::min(kLargestParameter, parameter * 10 + (*m_pos - '0'));
             ++m_pos;
         }

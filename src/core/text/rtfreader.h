@@ -15,7 +15,7 @@ class QTextDocument;
 namespace quillora {
 
 inline constexpr int kMaxRtfDepth = 512;
-inline constexpr int kMaxRtfCharacters = 1 << 20;
+inline constexpr int kMaxRtfCharacters = 1 << 18;
 
 // True when the bytes begin (after white space) with the Rich Text Format signature "{\rtf".
 bool looksLikeRtf(const QByteArray &bytes);
