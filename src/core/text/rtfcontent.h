@@ -1,7 +1,17 @@
 #pragma once
 // The text and formatting read from Rich Text Format, paragraph by paragraph, before it
 // goes into a QTextDocument; and the one mapping of paragraph properties onto Qt's formats
-// that the reader and the writer share.
+// that the reader and the writer share. Rich text boxes use the same mapping:
+//   alignment  QTextBlockFormat::alignment(): AlignLeft, AlignRight, AlignHCenter; justified
+//              text stays AlignJustify (a box may draw it as left, but the file keeps it)
+//   bullet     the block belongs to a QTextList (any style reads as a bullet); paragraphs read
+//              from a file get ListDisc with indent 1, consecutive ones share one list
+//   indents    QTextBlockFormat::leftMargin() and textIndent() in pixels of 15 twips
+//   characters QTextCharFormat fontFamilies() (first entry), fontPointSize(), foreground()
+//              (none: automatic colour), fontWeight() (DemiBold and above is bold),
+//              fontItalic(), fontUnderline(); the looks of an empty paragraph are its
+//              QTextBlock::charFormat()
+//   line break QChar::LineSeparator inside a block
 
 #include <QList>
 #include <QString>
