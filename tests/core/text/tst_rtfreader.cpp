@@ -254,6 +254,61 @@ private slots:
         QCOMPARE(doc.toRawText(), text);
     }
 
+    void characterWords_data()
+    {
+        QTest::addColumn<QByteArray>("body");
+        QTest::addColumn<QString>("family");
+        QTest::addColumn<qreal>("points");
+        QTest::addColumn<QString>("colour");
+        QTest::addColumn<QString>("styles");
+        QTest::newRow("defaults") << QByteArray("x") << "Sans" << 12.0 << ""
+                                  << "";
+        QTest::newRow("group ends the looks")
+            << QByteArray("{\\b\\i\\ul\\fs40\\cf1\\f1 a}x") << "Sans" << 12.0 << ""
+            << "";
+        QTest::newRow("off with zero")
+            << QByteArray("\\b\\i\\ul\\b0\\i0\\ul0 x") << "Sans" << 12.0 << ""
+            << "";
+        QTest::newRow("ulnone and other underlines")
+            << QByteArray("\\uldb\\b\\ulnone x") << "Sans" << 12.0 << ""
+            << "b";
+        QTest::newRow("plain resets")
+            << QByteArray("\\f1\\fs40\\cf1\\b\\i\\ul\\plain x") << "Sans" << 12.0 << ""
+            << "";
+        QTest::newRow("all on") << QByteArray("\\f1\\fs15\\cf1\\b\\i\\ul x") << "Serif" << 7.5
+                                << "#ff8000"
+                                << "biu";
+        QTest::newRow("automatic colour") << QByteArray("\\cf1\\cf0 x") << "Sans" << 12.0 << ""
+                                          << "";
+        QTest::newRow("colour past the table") << QByteArray("\\cf9 x") << "Sans" << 12.0 << ""
+                                               << "";
+        QTest::newRow("font not in the table") << QByteArray("\\f7 x") << "" << 12.0 << ""
+                                               << "";
+        QTest::newRow("zero size is the default")
+            << QByteArray("\\fs30\\fs0 x") << "Sans" << 12.0 << ""
+            << "";
+    }
+    void characterWords()
+    {
+        QFETCH(QByteArray, body);
+        QFETCH(QString, family);
+        QFETCH(qreal, points);
+        QFETCH(QString, colour);
+        QFETCH(QString, styles);
+        QTextDocument doc;
+        QVERIFY(readRtf("{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0\\fswiss Sans;}{\\f1\\froman Serif;}}"
+                        "{\\colortbl;\\red255\\green128\\blue0;}" +
+                            body + "}",
+                        doc));
+        const QTextCharFormat format = formatOf(doc, "x");
+        QCOMPARE(format.fontFamilies().toStringList().value(0), family);
+        QCOMPARE(format.fontPointSize(), points);
+        QCOMPARE(colourName(format), colour);
+        QCOMPARE(format.fontWeight() == QFont::Bold, styles.contains(u'b'));
+        QCOMPARE(format.fontItalic(), styles.contains(u'i'));
+        QCOMPARE(format.fontUnderline(), styles.contains(u'u'));
+    }
+
     void hostileInput_data()
     {
         QTest::addColumn<QByteArray>("rtf");
