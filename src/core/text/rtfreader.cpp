@@ -20,9 +20,13 @@ bool readRtf(const QByteArray &rtf, QTextDocument &into, QString *error)
     QList<rtf::Paragraph> paragraphs;
     if (!rtf::parseRtf(rtf, paragraphs, error))
         return false;
+    // Loading is not an edit: it leaves no step to undo back to an empty box.
+    const bool undoable = into.isUndoRedoEnabled();
+    into.setUndoRedoEnabled(false);
     into.clear();
     QTextCursor cursor(&into);
     rtf::insertParagraphs(cursor, paragraphs);
+    into.setUndoRedoEnabled(undoable);
     return true;
 }
 

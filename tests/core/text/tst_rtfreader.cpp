@@ -100,6 +100,7 @@ private slots:
         QString error;
         QVERIFY2(readRtf(fixture(file), doc, &error), qPrintable(error));
         QCOMPARE(paragraphs(doc), texts);
+        QVERIFY(!doc.isUndoAvailable());
         int i = 0;
         for (QTextBlock block = doc.begin(); block.isValid(); block = block.next(), ++i) {
             const Qt::Alignment a = block.blockFormat().alignment() & Qt::AlignHorizontal_Mask;
