@@ -135,7 +135,6 @@ private:
             endFontEntry();
         if (m_groups.size() <= 2) {
             // The document's own group has closed; anything after it is not part of it.
-            m_groups.resize(1);
             m_pos = m_end;
             return;
         }
@@ -244,7 +243,9 @@ private:
             return;
         }
         const WordInfo info = *found;
-        if (atGroupStart && startDestination(info.word))
+        // Destinations open groups; one that does not (written after other words) still
+        // holds no text.
+        if ((atGroupStart || info.word == Word::SkippedDestination) && startDestination(info.word))
             return;
         if (starred) {
             group().destination = Destination::Skip;

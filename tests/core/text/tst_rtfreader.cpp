@@ -239,6 +239,8 @@ private slots:
             << QByteArray("{\\field{\\*\\fldinst PAGE}{\\fldrslt 7}}") << QStringLiteral("7");
         QTest::newRow("binary skipped")
             << QByteArray("{\\pict\\bin3 {}\\}x") << QStringLiteral("x");
+        QTest::newRow("picture after other words")
+            << QByteArray("{\\lang9\\pict 0a0b}x") << QStringLiteral("x");
         QTest::newRow("header and info skipped")
             << QByteArray("{\\header h\\par}{\\info{\\title t}}x") << QStringLiteral("x");
         QTest::newRow("document code page")
