@@ -1,0 +1,19 @@
+#pragma once
+// Writing a QTextDocument as Rich Text Format in the dialect word processors and rich edit
+// controls read: code page 1252 with "\uN?" for every other character, a font table, a
+// colour table, paragraphs with alignment, indents and bullets, and runs with font, size,
+// colour, bold, italic and underline. Reading the result gives the same document back, and
+// writing that again gives the same bytes.
+
+#include <QByteArray>
+
+class QTextCursor;
+class QTextDocument;
+
+namespace quillora {
+
+QByteArray writeRtf(const QTextDocument &doc);
+// Only the cursor's selection (for copy).
+QByteArray writeRtf(const QTextCursor &selection);
+
+} // namespace quillora

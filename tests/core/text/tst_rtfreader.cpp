@@ -1,0 +1,385 @@
+#include "core/text/rtfreader.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextList>
+
+using namespace quillora;
+
+namespace {
+
+QByteArray fixture(const QString &name)
+{
+    QFile file(QStringLiteral(QUILLORA_TEST_DATA "/rtf/") + name);
+    if (!file.open(QIODevice::ReadOnly))
+        qFatal("missing fixture %s", qPrintable(name));
+    return file.readAll();
+}
+
+QStringList paragraphs(const QTextDocument &doc)
+{
+    QStringList texts;
+    for (QTextBlock block = doc.begin(); block.isValid(); block = block.next())
+        texts << block.text();
+    return texts;
+}
+
+// The format of the first stretch of text holding the words, or an invalid format.
+QTextCharFormat formatOf(const QTextDocument &doc, const QString &words)
+{
+    for (QTextBlock block = doc.begin(); block.isValid(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            if (it.fragment().text().contains(words))
+                return it.fragment().charFormat();
+        }
+    }
+    return {};
+}
+
+QString colourName(const QTextCharFormat &format)
+{
+    return format.hasProperty(QTextFormat::ForegroundBrush) ? format.foreground().color().name()
+                                                            : QString();
+}
+
+} // namespace
+
+class TestRtfReader : public QObject {
+    Q_OBJECT
+private slots:
+    void fixtureParagraphs_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QStringList>("texts");
+        QTest::addColumn<QString>("alignments"); // l r c j per paragraph
+        QTest::addColumn<QString>("bullets");    // * for a bulleted paragraph, - otherwise
+
+        QTest::newRow("rich edit")
+            << "rich_edit_bullets.rtf"
+            << QStringList{"Our Class Trip",
+                           QString::fromUtf8(
+                               "We saw a big green frog, café {tea} and a back\\slash."),
+                           "apples",
+                           "bananas",
+                           QString::fromUtf8("Miss Smith\u2028Room 4\tend"),
+                           QString::fromUtf8("Justified ☃ sun")}
+            << "clllrj"
+            << "--**--";
+        QTest::newRow("word processor with pictures and theme")
+            << "generator_theme_pictures.rtf"
+            << QStringList{"Spring News", "A picture:  and a link.", "Bring a coat", "Thanks"}
+            << "cllr"
+            << "--*-";
+        QTest::newRow("stylesheets, lists, unicode")
+            << "stylesheet_lists_unicode.rtf"
+            << QStringList{"My Holiday",
+                           QString::fromUtf8("We went to the seaside with Zoë and Łucja."),
+                           "sand castles ", QString::fromUtf8("ice cream 小明 "),
+                           QString::fromUtf8("Γειά σου")}
+            << "clllr"
+            << "--**-";
+        QTest::newRow("code pages")
+            << "code_pages.rtf"
+            << QStringList{QString::fromUtf8("Привет"), QString::fromUtf8("Łucja źdźbło"),
+                           QString::fromUtf8("γειά"),   QString::fromUtf8("あい"),
+                           QString::fromUtf8("小明"),   QString::fromUtf8("Łucja 😀")}
+            << "llllll"
+            << "------";
+    }
+    void fixtureParagraphs()
+    {
+        QFETCH(QString, file);
+        QFETCH(QStringList, texts);
+        QFETCH(QString, alignments);
+        QFETCH(QString, bullets);
+        QTextDocument doc;
+        QString error;
+        QVERIFY2(readRtf(fixture(file), doc, &error), qPrintable(error));
+        QCOMPARE(paragraphs(doc), texts);
+        QVERIFY(!doc.isUndoAvailable());
+        int i = 0;
+        for (QTextBlock block = doc.begin(); block.isValid(); block = block.next(), ++i) {
+            const Qt::Alignment a = block.blockFormat().alignment() & Qt::AlignHorizontal_Mask;
+            const QChar code = a == Qt::AlignRight     ? u'r'
+                               : a == Qt::AlignHCenter ? u'c'
+                               : a == Qt::AlignJustify ? u'j'
+                                                       : u'l';
+            QCOMPARE(code, alignments.at(i));
+            QCOMPARE(block.textList() ? u'*' : u'-', bullets.at(i));
+        }
+    }
+
+    void fixtureRuns_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("words");
+        QTest::addColumn<QString>("family");
+        QTest::addColumn<qreal>("points");
+        QTest::addColumn<QString>("colour");
+        QTest::addColumn<QString>("styles"); // b, i, u
+
+        QTest::newRow("rich edit heading") << "rich_edit_bullets.rtf"
+                                           << "Class"
+                                           << "Comic Sans MS" << 24.0 << "#ff0000"
+                                           << "b";
+        QTest::newRow("rich edit italic") << "rich_edit_bullets.rtf"
+                                          << "big"
+                                          << "Comic Sans MS" << 11.0 << ""
+                                          << "i";
+        QTest::newRow("rich edit underline") << "rich_edit_bullets.rtf"
+                                             << "green"
+                                             << "Comic Sans MS" << 11.0 << ""
+                                             << "u";
+        QTest::newRow("rich edit colour") << "rich_edit_bullets.rtf"
+                                          << "frog"
+                                          << "Comic Sans MS" << 11.0 << "#008000"
+                                          << "";
+        QTest::newRow("rich edit bullet run") << "rich_edit_bullets.rtf"
+                                              << "bananas"
+                                              << "Arial" << 14.0 << "#0000ff"
+                                              << "";
+        QTest::newRow("word bold") << "generator_theme_pictures.rtf"
+                                   << "News"
+                                   << "Arial" << 18.0 << "#ff0000"
+                                   << "b";
+        QTest::newRow("word field result") << "generator_theme_pictures.rtf"
+                                           << "link"
+                                           << "Calibri" << 11.0 << "#0000ff"
+                                           << "u";
+        QTest::newRow("word list item") << "generator_theme_pictures.rtf"
+                                        << "coat"
+                                        << "Calibri" << 11.0 << ""
+                                        << "i";
+        QTest::newRow("stylesheet heading") << "stylesheet_lists_unicode.rtf"
+                                            << "Holiday"
+                                            << "DejaVu Serif" << 20.0 << "#c00000"
+                                            << "b";
+        QTest::newRow("stylesheet underline")
+            << "stylesheet_lists_unicode.rtf" << QString::fromUtf8("Zoë") << "DejaVu Sans" << 12.0
+            << ""
+            << "u";
+        QTest::newRow("stylesheet small")
+            << "stylesheet_lists_unicode.rtf" << QString::fromUtf8("Γειά") << "DejaVu Sans" << 10.0
+            << ""
+            << "";
+        QTest::newRow("charset font name") << "code_pages.rtf" << QString::fromUtf8("あい")
+                                           << QString::fromUtf8("ＭＳ 明朝") << 12.0 << ""
+                                           << "";
+    }
+    void fixtureRuns()
+    {
+        QFETCH(QString, file);
+        QFETCH(QString, words);
+        QFETCH(QString, family);
+        QFETCH(qreal, points);
+        QFETCH(QString, colour);
+        QFETCH(QString, styles);
+        QTextDocument doc;
+        QVERIFY(readRtf(fixture(file), doc));
+        const QTextCharFormat format = formatOf(doc, words);
+        QVERIFY2(format.isValid(), "no run holds the words");
+        QCOMPARE(format.fontFamilies().toStringList().value(0), family);
+        QCOMPARE(format.fontPointSize(), points);
+        QCOMPARE(colourName(format), colour);
+        QCOMPARE(format.fontWeight() == QFont::Bold, styles.contains(u'b'));
+        QCOMPARE(format.fontItalic(), styles.contains(u'i'));
+        QCOMPARE(format.fontUnderline(), styles.contains(u'u'));
+    }
+
+    void bulletIndents()
+    {
+        QTextDocument doc;
+        QVERIFY(readRtf(fixture("rich_edit_bullets.rtf"), doc));
+        const QTextBlock apples = doc.findBlockByNumber(2);
+        QCOMPARE(apples.textList(), doc.findBlockByNumber(3).textList()); // one list, two items
+        QCOMPARE(apples.textList()->format().style(), QTextListFormat::ListDisc);
+        QCOMPARE(apples.blockFormat().leftMargin(), 24.0); // 720 twips less the 360 of the bullet
+        QCOMPARE(apples.blockFormat().textIndent(), 0.0);
+    }
+
+    void escapes_data()
+    {
+        QTest::addColumn<QByteArray>("body");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("code page byte")
+            << QByteArray("caf\\'e9 \\'80") << QString::fromUtf8("café €");
+        QTest::newRow("upper-case hex") << QByteArray("\\'C9t\\'E9") << QString::fromUtf8("Été");
+        QTest::newRow("unicode skips its fallback")
+            << QByteArray("\\u321?ucja") << QString::fromUtf8("Łucja");
+        QTest::newRow("fallback as escaped byte")
+            << QByteArray("Zo\\u235\\'ebe") << QString::fromUtf8("Zoëe");
+        QTest::newRow("two-character fallback")
+            << QByteArray("\\uc2\\u946 bb!") << QString::fromUtf8("β!");
+        QTest::newRow("no fallback")
+            << QByteArray("\\uc0\\u945\\u946 x") << QString::fromUtf8("αβx");
+        QTest::newRow("negative unicode") << QByteArray("\\u-3913?") << QString(QChar(0xF0B7));
+        QTest::newRow("surrogate pair")
+            << QByteArray("\\u-10179?\\u-8704?") << QString::fromUtf8("😀");
+        QTest::newRow("lone surrogate")
+            << QByteArray("a\\u-10179?b") << QString::fromUtf8("a\uFFFDb");
+        QTest::newRow("fallback ends at group")
+            << QByteArray("{\\uc3\\u945 a}bc") << QString::fromUtf8("αbc");
+        QTest::newRow("escaped symbols") << QByteArray("\\{x\\}\\\\") << QStringLiteral("{x}\\");
+        QTest::newRow("special characters")
+            << QByteArray("a\\~b\\emdash c\\ldblquote d\\rdblquote\\bullet")
+            << QString::fromUtf8("a\u00A0b—c“d”•");
+        QTest::newRow("delimiting space eaten") << QByteArray("\\b  x\\b0") << QStringLiteral(" x");
+        QTest::newRow("line and tab")
+            << QByteArray("a\\line b\\tab c") << QString::fromUtf8("a\u2028b\tc");
+        QTest::newRow("raw line ends ignored") << QByteArray("a\r\nb\nc") << QStringLiteral("abc");
+        QTest::newRow("ignorable unknown destination")
+            << QByteArray("a{\\*\\madeup b{c}}d") << QStringLiteral("ad");
+        QTest::newRow("pntext skipped")
+            << QByteArray("{\\pntext\\'b7\\tab}x") << QStringLiteral("x");
+        QTest::newRow("field result kept")
+            << QByteArray("{\\field{\\*\\fldinst PAGE}{\\fldrslt 7}}") << QStringLiteral("7");
+        QTest::newRow("binary skipped")
+            << QByteArray("{\\pict\\bin3 {}\\}x") << QStringLiteral("x");
+        QTest::newRow("picture after other words")
+            << QByteArray("{\\lang9\\pict 0a0b}x") << QStringLiteral("x");
+        QTest::newRow("header and info skipped")
+            << QByteArray("{\\header h\\par}{\\info{\\title t}}x") << QStringLiteral("x");
+        QTest::newRow("document code page")
+            << QByteArray("\\ansicpg1250 \\'a3") << QString::fromUtf8("Ł");
+        QTest::newRow("unknown code page reads as 1252")
+            << QByteArray("\\ansicpg99999 \\'e9") << QString::fromUtf8("é");
+    }
+    void escapes()
+    {
+        QFETCH(QByteArray, body);
+        QFETCH(QString, text);
+        QTextDocument doc;
+        QVERIFY(readRtf("{\\rtf1\\ansi\\ansicpg1252\\deff0 " + body + "}", doc));
+        QCOMPARE(doc.toRawText(), text);
+    }
+
+    void characterWords_data()
+    {
+        QTest::addColumn<QByteArray>("body");
+        QTest::addColumn<QString>("family");
+        QTest::addColumn<qreal>("points");
+        QTest::addColumn<QString>("colour");
+        QTest::addColumn<QString>("styles");
+        QTest::newRow("defaults") << QByteArray("x") << "Sans" << 12.0 << ""
+                                  << "";
+        QTest::newRow("group ends the looks")
+            << QByteArray("{\\b\\i\\ul\\fs40\\cf1\\f1 a}x") << "Sans" << 12.0 << ""
+            << "";
+        QTest::newRow("off with zero")
+            << QByteArray("\\b\\i\\ul\\b0\\i0\\ul0 x") << "Sans" << 12.0 << ""
+            << "";
+        QTest::newRow("ulnone and other underlines")
+            << QByteArray("\\uldb\\b\\ulnone x") << "Sans" << 12.0 << ""
+            << "b";
+        QTest::newRow("plain resets")
+            << QByteArray("\\f1\\fs40\\cf1\\b\\i\\ul\\plain x") << "Sans" << 12.0 << ""
+            << "";
+        QTest::newRow("all on") << QByteArray("\\f1\\fs15\\cf1\\b\\i\\ul x") << "Serif" << 7.5
+                                << "#ff8000"
+                                << "biu";
+        QTest::newRow("automatic colour") << QByteArray("\\cf1\\cf0 x") << "Sans" << 12.0 << ""
+                                          << "";
+        QTest::newRow("colour past the table") << QByteArray("\\cf9 x") << "Sans" << 12.0 << ""
+                                               << "";
+        QTest::newRow("font not in the table") << QByteArray("\\f7 x") << "" << 12.0 << ""
+                                               << "";
+        QTest::newRow("zero size is the default")
+            << QByteArray("\\fs30\\fs0 x") << "Sans" << 12.0 << ""
+            << "";
+    }
+    void characterWords()
+    {
+        QFETCH(QByteArray, body);
+        QFETCH(QString, family);
+        QFETCH(qreal, points);
+        QFETCH(QString, colour);
+        QFETCH(QString, styles);
+        QTextDocument doc;
+        QVERIFY(readRtf("{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0\\fswiss Sans;}{\\f1\\froman Serif;}}"
+                        "{\\colortbl;\\red255\\green128\\blue0;}" +
+                            body + "}",
+                        doc));
+        const QTextCharFormat format = formatOf(doc, "x");
+        QCOMPARE(format.fontFamilies().toStringList().value(0), family);
+        QCOMPARE(format.fontPointSize(), points);
+        QCOMPARE(colourName(format), colour);
+        QCOMPARE(format.fontWeight() == QFont::Bold, styles.contains(u'b'));
+        QCOMPARE(format.fontItalic(), styles.contains(u'i'));
+        QCOMPARE(format.fontUnderline(), styles.contains(u'u'));
+    }
+
+    void hostileInput_data()
+    {
+        QTest::addColumn<QByteArray>("rtf");
+        QTest::addColumn<bool>("accepted");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("not rtf") << QByteArray("Hello") << false << "";
+        QTest::newRow("empty") << QByteArray() << false << "";
+        QTest::newRow("missing closing braces") << QByteArray("{\\rtf1 a{\\b b") << true << "ab";
+        QTest::newRow("extra closing brace ends the document")
+            << QByteArray("{\\rtf1 a}}b}") << true << "a";
+        QTest::newRow("deep nesting") << "{\\rtf1 a" + QByteArray(100000, '{') + "x\\\n\\par\\~" +
+                                             QByteArray(100000, '}') + "b}"
+                                      << true << "ab";
+        QTest::newRow("deep nesting never closed")
+            << "{\\rtf1 a" + QByteArray(100000, '{') << true << "a";
+        QTest::newRow("binary longer than the file")
+            << QByteArray("{\\rtf1 a\\bin2147483647 xyz") << true << "a";
+        QTest::newRow("negative binary length")
+            << QByteArray("{\\rtf1 a\\bin-5 b}") << true << "ab";
+        QTest::newRow("huge font size") << QByteArray("{\\rtf1\\fs999999999 a}") << true << "a";
+        QTest::newRow("huge numbers everywhere")
+            << QByteArray(
+                   "{\\rtf1{\\colortbl;\\red99999999999\\green-5;}\\cf99999999999\\f-99999999999"
+                   "\\li99999999999\\fi-99999999999\\u99999999999 a\\uc99999999 b}")
+            << true << QString::fromUtf8("\uFFFDb");
+        QTest::newRow("cut off in a hex escape") << QByteArray("{\\rtf1 a\\'") << true << "a";
+        QTest::newRow("cut off after one hex digit") << QByteArray("{\\rtf1 a\\'4") << true << "a";
+        QTest::newRow("cut off in a word") << QByteArray("{\\rtf1 a\\u") << true << "a";
+        QTest::newRow("cut off after a backslash") << QByteArray("{\\rtf1 a\\") << true << "a";
+        QTest::newRow("nul bytes") << QByteArray("{\\rtf1 a\0b\\'00c}", 16) << true << "abc";
+        QTest::newRow("too long") << "{\\rtf1 " + QByteArray(kMaxRtfCharacters + 1, 'x') + "}"
+                                  << false << "";
+        QTest::newRow("too many paragraphs")
+            << "{\\rtf1 " + QByteArray("\\par").repeated(kMaxRtfCharacters + 1) + "}" << false
+            << "";
+    }
+    void hostileInput()
+    {
+        QFETCH(QByteArray, rtf);
+        QFETCH(bool, accepted);
+        QFETCH(QString, text);
+        QTextDocument doc;
+        doc.setPlainText(QStringLiteral("before"));
+        QString error;
+        QElapsedTimer timer;
+        timer.start();
+        QCOMPARE(readRtf(rtf, doc, &error), accepted);
+        QVERIFY2(timer.elapsed() < 5000, "reading took unreasonably long");
+        QCOMPARE(error.isEmpty(), accepted);
+        QCOMPARE(doc.toPlainText(), accepted ? text : QStringLiteral("before"));
+    }
+
+    void pasteAtCursor()
+    {
+        QTextDocument doc;
+        doc.setPlainText(QStringLiteral("Hello world"));
+        QTextCursor cursor(&doc);
+        cursor.setPosition(6);
+        cursor.setPosition(11, QTextCursor::KeepAnchor);
+        QVERIFY(insertRtf("{\\rtf1 {\\b big}\\par \\pard\\qc{\\i new}\\par lines}", cursor));
+        QCOMPARE(paragraphs(doc), (QStringList{"Hello big", "new", "lines"}));
+        QCOMPARE(doc.begin().blockFormat().alignment() & Qt::AlignHorizontal_Mask, Qt::AlignLeft);
+        QCOMPARE(doc.findBlockByNumber(1).blockFormat().alignment(), Qt::AlignHCenter);
+        QVERIFY(formatOf(doc, "big").fontWeight() == QFont::Bold);
+        doc.undo();
+        QCOMPARE(doc.toPlainText(), QStringLiteral("Hello world"));
+    }
+};
+
+QTEST_MAIN(TestRtfReader)
+#include "tst_rtfreader.moc"

@@ -1,0 +1,196 @@
+#include "core/text/rtfreader.h"
+#include "core/text/rtfwriter.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextList>
+
+using namespace quillora;
+
+namespace {
+
+QTextCharFormat looks(const QString &family, qreal points, const QColor &colour = {},
+                      const QString &styles = {})
+{
+    QTextCharFormat format;
+    format.setFontFamilies(QStringList{family});
+    format.setFontPointSize(points);
+    if (colour.isValid())
+        format.setForeground(colour);
+    format.setFontWeight(styles.contains(u'b') ? QFont::Bold : QFont::Normal);
+    format.setFontItalic(styles.contains(u'i'));
+    format.setFontUnderline(styles.contains(u'u'));
+    return format;
+}
+
+QTextBlockFormat aligned(Qt::Alignment alignment)
+{
+    QTextBlockFormat format;
+    format.setAlignment(alignment);
+    return format;
+}
+
+// A text box's worth of everything a child can set, in several languages.
+void buildSample(QTextDocument &doc)
+{
+    QTextCursor c(&doc);
+    c.setBlockFormat(aligned(Qt::AlignHCenter));
+    c.insertText(QStringLiteral("Big "), looks("DejaVu Serif", 28, Qt::red, "b"));
+    c.insertText(QString::fromUtf8("Łucja, Ζωή, 小明 😀"), looks("DejaVu Sans", 28, Qt::red, "bi"));
+    c.insertBlock(aligned(Qt::AlignLeft));
+    c.insertText(QString::fromUtf8("café {tea} back\\slash\ttab"), looks("DejaVu Sans", 11.5));
+    c.insertText(QString::fromUtf8("\u2028under"), looks("DejaVu Sans", 9, QColor(0, 128, 0), "u"));
+    c.insertBlock(aligned(Qt::AlignRight));
+    c.insertText(QStringLiteral("first"), looks("DejaVu Sans", 14, Qt::blue, "i"));
+    QTextListFormat list;
+    list.setStyle(QTextListFormat::ListDisc);
+    QTextList *bullets = c.createList(list);
+    c.insertBlock(aligned(Qt::AlignLeft));
+    bullets->add(c.block());
+    c.insertText(QStringLiteral("second"), looks("Free Mono", 14));
+    QTextBlockFormat indented = aligned(Qt::AlignJustify);
+    indented.setLeftMargin(30);
+    indented.setTextIndent(-10);
+    c.insertBlock(indented, looks("DejaVu Sans", 16));
+    c.insertBlock(aligned(Qt::AlignLeft), looks("DejaVu Sans", 16));
+    c.insertText(QStringLiteral("after an empty paragraph"), looks("DejaVu Sans", 16));
+}
+
+QString describe(const QTextDocument &doc)
+{
+    QString out;
+    for (QTextBlock block = doc.begin(); block.isValid(); block = block.next()) {
+        const QTextBlockFormat b = block.blockFormat();
+        out += QStringLiteral("[%1 %2 %3 %4]")
+                   .arg(int(b.alignment() & Qt::AlignHorizontal_Mask))
+                   .arg(block.textList() ? 1 : 0)
+                   .arg(b.leftMargin())
+                   .arg(b.textIndent());
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextCharFormat f = it.fragment().charFormat();
+            out +=
+                QStringLiteral("(%1|%2|%3|%4|%5%6%7)")
+                    .arg(it.fragment().text(), f.fontFamilies().toStringList().value(0))
+                    .arg(f.fontPointSize())
+                    .arg(f.hasProperty(QTextFormat::ForegroundBrush) ? f.foreground().color().name()
+                                                                     : "auto")
+                    .arg(f.fontWeight() >= QFont::DemiBold)
+                    .arg(f.fontItalic())
+                    .arg(f.fontUnderline());
+        }
+        out += u'\n';
+    }
+    return out;
+}
+
+} // namespace
+
+class TestRtfWriter : public QObject {
+    Q_OBJECT
+private slots:
+    void writeThenReadKeepsEverything()
+    {
+        QTextDocument original;
+        buildSample(original);
+        QTextDocument copy;
+        QString error;
+        QVERIFY2(readRtf(writeRtf(original), copy, &error), qPrintable(error));
+        QCOMPARE(describe(copy), describe(original));
+        QCOMPARE(copy.findBlockByNumber(2).textList(), copy.findBlockByNumber(3).textList());
+    }
+
+    void roundTripIsByteExact_data()
+    {
+        QTest::addColumn<QString>("file"); // empty: the built sample; "-": an empty document
+        QTest::newRow("built sample") << QString();
+        QTest::newRow("empty document") << QStringLiteral("-");
+        for (const QString &name :
+             QDir(QStringLiteral(QUILLORA_TEST_DATA "/rtf")).entryList({"*.rtf"}))
+            QTest::newRow(qPrintable(name)) << name;
+    }
+    void roundTripIsByteExact()
+    {
+        QFETCH(QString, file);
+        QTextDocument first;
+        if (file.isEmpty()) {
+            buildSample(first);
+        } else if (file == u'-') {
+            first.setDefaultFont(QFont(QStringLiteral("DejaVu Sans"), 10));
+        } else {
+            QFile in(QStringLiteral(QUILLORA_TEST_DATA "/rtf/") + file);
+            QVERIFY(in.open(QIODevice::ReadOnly));
+            QVERIFY(readRtf(in.readAll(), first));
+        }
+        const QByteArray written = writeRtf(first);
+        QTextDocument second;
+        QVERIFY(readRtf(written, second));
+        QCOMPARE(writeRtf(second), written);
+        QCOMPARE(describe(second), describe(first));
+        QCOMPARE(second.blockCount(), first.blockCount());
+    }
+
+    void characterEncoding_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QByteArray>("written");
+        QTest::newRow("ascii") << "Sam" << QByteArray(" Sam\\par");
+        QTest::newRow("code page 1252")
+            << QString::fromUtf8("Zoë €") << QByteArray(" Zo\\'eb \\'80\\par");
+        QTest::newRow("outside 1252") << QString::fromUtf8("Łó") << QByteArray("\\u321?\\'f3\\par");
+        QTest::newRow("chinese") << QString::fromUtf8("小") << QByteArray("\\u23567?\\par");
+        QTest::newRow("above 32767 is negative")
+            << QString::fromUtf8("\uFB01") << QByteArray("\\u-1279?\\par");
+        QTest::newRow("surrogate pair as two")
+            << QString::fromUtf8("😀") << QByteArray("\\u-10179?\\u-8704?\\par");
+        QTest::newRow("escaped symbols") << "{a}\\" << QByteArray("\\{a\\}\\\\\\par");
+        QTest::newRow("line break and tab")
+            << QString::fromUtf8("a\u2028b\tc") << QByteArray(" a\\line b\\tab c\\par");
+        QTest::newRow("controls dropped")
+            << QString::fromUtf8("a\u0001b\uFFFC") << QByteArray(" ab\\par");
+    }
+    void characterEncoding()
+    {
+        QFETCH(QString, text);
+        QFETCH(QByteArray, written);
+        QTextDocument doc;
+        QTextCursor(&doc).insertText(text, looks("Sans", 12));
+        const QByteArray rtf = writeRtf(doc);
+        QVERIFY2(rtf.contains("\\fs24" + written), rtf.constData());
+    }
+
+    void headerAndBulletsInWordProcessorDialect()
+    {
+        QTextDocument doc;
+        buildSample(doc);
+        const QByteArray rtf = writeRtf(doc);
+        QVERIFY(rtf.startsWith(
+            "{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0\\fnil\\fcharset0 DejaVu Serif;}"));
+        QVERIFY(rtf.contains(
+            "{\\f3\\fnil\\fcharset2 Symbol;}}\r\n{\\colortbl ;\\red255\\green0\\blue0;"));
+        QVERIFY(rtf.contains(
+            "\\pard{\\pntext\\f3\\'b7\\tab}{\\*\\pn\\pnlvlblt\\pnf3\\pnindent0{\\pntxtb\\'b7}}"
+            "\\fi-360\\li360\\qr"));
+        QVERIFY(rtf.contains("\\pard\\fi-150\\li450\\qj"));
+        QVERIFY(rtf.endsWith("}\r\n"));
+    }
+
+    void selectionOnly()
+    {
+        QTextDocument doc;
+        buildSample(doc);
+        QTextCursor selection(&doc);
+        selection.setPosition(0);
+        selection.setPosition(3, QTextCursor::KeepAnchor);
+        QTextDocument pasted;
+        QVERIFY(readRtf(writeRtf(selection), pasted));
+        QCOMPARE(pasted.toPlainText(), QStringLiteral("Big"));
+        QCOMPARE(pasted.begin().begin().fragment().charFormat().fontPointSize(), 28.0);
+    }
+};
+
+QTEST_MAIN(TestRtfWriter)
+#include "tst_rtfwriter.moc"
