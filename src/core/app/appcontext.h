@@ -6,6 +6,7 @@
 #include "core/app/settings.h"
 #include "core/app/translator.h"
 #include "core/layout/pagemodel.h"
+#include "core/pictures/paintstate.h"
 #include "core/undo/undohistory.h"
 
 #include <QString>
@@ -33,6 +34,7 @@ public:
     QString runTag;                    // eight capital letters drawn at start-up
     PageModel page;
     UndoHistory undo;                  // of the object being worked on; emptied by a page reset
+    PaintState paint;                  // tool, size, colour and palette shared by every window
     QString dialogAnswer;              // "Yes", "No", "cancelled" (own dialogs), "OK"/"Cancel"
     QString importDialogFolder;        // initial folder of the picture import dialog
     QString fileDialogFolder;          // initial folder of the open/save dialog
