@@ -150,7 +150,10 @@ PaintToolsLayout paintToolsLayout(bool tight)
                                       QSize(kToolButtonSizePx, kToolButtonSizePx));
         }
     }
-    const int coloursTop = tight ? layout.buttons.back().bottom() + 4 : 0;
+    int buttonsBottom = 0;
+    for (const QRect &button : layout.buttons)
+        buttonsBottom = qMax(buttonsBottom, button.bottom());
+    const int coloursTop = buttonsBottom + 4;
     for (int i = 0; i < kPaletteColourCount; ++i) {
         const PaletteEntry &entry = paletteColours()[i];
         if (tight) {

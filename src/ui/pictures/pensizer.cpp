@@ -142,8 +142,9 @@ void PenSizer::layoutDots()
         x += d + gap;
         if (kPenSizes[i] == m_ringSize) {
             const int side = qMin(d + 2 * (kRingWidthPx + 1), height());
-            m_ring->setGeometry(m_dots[i]->geometry().center().x() - side / 2 + 1,
-                                middle - side / 2, side, side);
+            const QRect dot = m_dots[i]->geometry();
+            m_ring->setGeometry(dot.left() + (d - 1) / 2 - (side - 1) / 2,
+                                dot.top() + (d - 1) / 2 - (side - 1) / 2, side, side);
         }
     }
 }
