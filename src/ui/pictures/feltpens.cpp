@@ -60,6 +60,14 @@ FeltPens::FeltPens(PaintState &state, QWidget *parent) : QWidget(parent), m_stat
         m_pens.append(new PenPart(
             QStringLiteral("feltPen%1").arg(i), this,
             [this, i](QPainter &p, const QRect &r) {
+                // The open pen glows, so the colour in use is seen at a glance.
+                if (!m_column.lidClosed(i)) {
+                    p.setRenderHint(QPainter::Antialiasing);
+                    p.setPen(Qt::NoPen);
+                    p.setBrush(looks::kSunshine);
+                    p.drawRoundedRect(QRectF(r).adjusted(0, 0.5, 0, -0.5), r.height() / 2.0,
+                                      r.height() / 2.0);
+                }
                 paletteart::drawFeltPenBody(p, r, m_column.penColour(i));
             },
             press));
@@ -159,8 +167,10 @@ void FeltPens::pressPen(int index, Qt::MouseButton button)
 
 void FeltPens::showLids()
 {
-    for (int i = 0; i < kFeltPenCount; ++i)
+    for (int i = 0; i < kFeltPenCount; ++i) {
         m_lids[i]->setVisible(m_column.lidClosed(i));
+        m_pens[i]->update();
+    }
 }
 
 } // namespace quillora

@@ -49,6 +49,11 @@ PaintingController::PaintingController(AppContext &context, SimplePageWindow &wi
     selectTool(context.paint.tool);
 }
 
+RubberBandOverlay *PaintingController::box() const
+{
+    return m_box;
+}
+
 void PaintingController::showFeltPens()
 {
     m_paintTools->hide();

@@ -38,7 +38,8 @@ public:
     FeltPens *feltPens() const { return m_feltPens; }
     PaintTools *paintTools() const { return m_paintTools; }
     QTimer *timer() const { return m_timer; } // `Timer1`
-    RubberBandOverlay *box() const { return m_box; }
+    // `Box`: made on the first shape drag, then moved onto whichever picture is dragged on.
+    RubberBandOverlay *box() const;
     const PicturePainting &painting() const { return m_painting; }
 
     // The window's "Show felt pens" / "Show paint tools".

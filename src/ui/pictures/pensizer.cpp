@@ -12,6 +12,8 @@ namespace {
 
 constexpr int kTwipsPerPixel = 15;
 constexpr int kRingWidthPx = 3;
+// The ring round the smallest dots stays big enough to be seen from across the room.
+constexpr int kSmallestRingPx = 16;
 
 int dotDiameterPx(int index)
 {
@@ -129,19 +131,20 @@ void PenSizer::resizeEvent(QResizeEvent *event)
 
 void PenSizer::layoutDots()
 {
-    // Equal gaps between and around the dots; all centred on one line.
+    // The first dot keeps room for its ring at the left edge; equal gaps follow each dot.
     int total = 0;
     for (int i = 0; i < m_dots.size(); ++i)
         total += dotDiameterPx(i);
-    const double gap = double(width() - total) / (m_dots.size() + 1);
-    double x = gap;
+    const int left = (kSmallestRingPx - dotDiameterPx(0)) / 2;
+    const double gap = qMax(0.0, double(width() - left - total) / m_dots.size());
+    double x = left;
     const int middle = height() / 2;
     for (int i = 0; i < m_dots.size(); ++i) {
         const int d = dotDiameterPx(i);
         m_dots[i]->setGeometry(int(x + 0.5), middle - d / 2, d, d);
         x += d + gap;
         if (kPenSizes[i] == m_ringSize) {
-            const int side = qMin(d + 2 * (kRingWidthPx + 1), height());
+            const int side = qMin(qMax(d + 2 * (kRingWidthPx + 1), kSmallestRingPx), height());
             const QRect dot = m_dots[i]->geometry();
             m_ring->setGeometry(dot.left() + (d - 1) / 2 - (side - 1) / 2,
                                 dot.top() + (d - 1) / 2 - (side - 1) / 2, side, side);
