@@ -71,20 +71,18 @@ FeltPens::FeltPens(PaintState &state, QWidget *parent) : QWidget(parent), m_stat
                 paletteart::drawFeltPenBody(p, r, m_column.penColour(i));
             },
             press));
-        m_shines.append(new PenPart(QStringLiteral("clearFelt%1").arg(i), this,
-                                    [](QPainter &p, const QRect &r) {
-                                        paletteart::drawFeltPenShine(p, r);
-                                    }));
+        m_shines.append(
+            new PenPart(QStringLiteral("clearFelt%1").arg(i), this,
+                        [](QPainter &p, const QRect &r) { paletteart::drawFeltPenShine(p, r); }));
         m_lids.append(new PenPart(
             QStringLiteral("Lid%1").arg(i), this,
             [this, i](QPainter &p, const QRect &r) {
                 paletteart::drawFeltPenLid(p, r, m_column.penColour(i));
             },
             press));
-        m_endLines.append(new PenPart(QStringLiteral("endPenHider%1").arg(i), this,
-                                      [](QPainter &p, const QRect &r) {
-                                          p.fillRect(r, looks::kCream);
-                                      }));
+        m_endLines.append(
+            new PenPart(QStringLiteral("endPenHider%1").arg(i), this,
+                        [](QPainter &p, const QRect &r) { p.fillRect(r, looks::kCream); }));
     }
     resize(kPaintToolsPanelWidthPx, kFeltPenCount * 32);
     drawPens();

@@ -4,8 +4,8 @@
 #include "ui/doctypes/pageview.h"
 #include "ui/doctypes/simplepagewindow.h"
 #include "ui/pictures/feltpens.h"
-#include "ui/pictures/paletteart.h"
 #include "ui/pictures/painttools.h"
+#include "ui/pictures/paletteart.h"
 #include "ui/pictures/pictureboxwidget.h"
 #include "ui/pictures/rubberbandoverlay.h"
 #include "ui/undo/undocontroller.h"
@@ -38,7 +38,8 @@ PaintingController::PaintingController(AppContext &context, SimplePageWindow &wi
     connect(&window, &SimplePageWindow::feltPensRequested, this, &PaintingController::showFeltPens);
     connect(&window, &SimplePageWindow::paintToolsRequested, this,
             &PaintingController::showPaintTools);
-    connect(&window, &SimplePageWindow::picturePressed, this, &PaintingController::onPicturePressed);
+    connect(&window, &SimplePageWindow::picturePressed, this,
+            &PaintingController::onPicturePressed);
     connect(&window, &SimplePageWindow::pictureMoved, this, &PaintingController::onPictureMoved);
     connect(&window, &SimplePageWindow::pictureReleased, this,
             &PaintingController::onPictureReleased);
@@ -101,8 +102,7 @@ PointerInput PaintingController::pointerInput(PictureBoxWidget *widget, QPoint p
     return input;
 }
 
-template <typename Paint>
-QRect PaintingController::paintOn(int index, Paint paint)
+template <typename Paint> QRect PaintingController::paintOn(int index, Paint paint)
 {
     PictureBoxWidget *widget = pictureWidget(index);
     if (widget)

@@ -68,8 +68,7 @@ private:
     PointerInput pointerInput(PictureBoxWidget *widget, QPoint position,
                               Qt::MouseButton button) const;
     // The core paints into the model's image; the widget lets go of its copy meanwhile.
-    template <typename Paint>
-    QRect paintOn(int index, Paint paint);
+    template <typename Paint> QRect paintOn(int index, Paint paint);
     void showBand(int index);
     void applyToolCursor();
     const QCursor &cursorFor(int tool);

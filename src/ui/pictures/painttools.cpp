@@ -79,8 +79,8 @@ protected:
     {
         QPainter painter(this);
         const QColor colour = palette().color(QPalette::Window);
-        painter.setPen(QPen(colour.lightness() > 200 ? QColor(0xA0, 0xA0, 0xA0) : colour.darker(150),
-                            1));
+        painter.setPen(
+            QPen(colour.lightness() > 200 ? QColor(0xA0, 0xA0, 0xA0) : colour.darker(150), 1));
         painter.drawRect(rect().adjusted(0, 0, -1, -1));
     }
     void mousePressEvent(QMouseEvent *event) override
@@ -143,8 +143,9 @@ PaintToolsLayout paintToolsLayout(bool tight)
         const ToolInfo &info = toolInfo(kButtonTools[i]);
         if (tight) {
             const int column = info.column == ToolColumn::Left ? 0 : 1;
-            layout.buttons[i] = QRect(kTightColumnLeft[column], 2 + (info.row - 1) * kTightButtonStepPx,
-                                      kTightButtonPx, kTightButtonPx);
+            layout.buttons[i] =
+                QRect(kTightColumnLeft[column], 2 + (info.row - 1) * kTightButtonStepPx,
+                      kTightButtonPx, kTightButtonPx);
         } else {
             layout.buttons[i] = QRect(info.buttonPosTwips() / kTwipsPerPixel,
                                       QSize(kToolButtonSizePx, kToolButtonSizePx));
@@ -169,7 +170,8 @@ PaintToolsLayout paintToolsLayout(bool tight)
     }
     layout.height = tight ? kPaintToolsPanelLowResHeightPx : kPaintToolsPanelHeightPx;
     const int sizerHeight = tight ? PenSizer::kLowResHeightPx : PenSizer::kHeightPx;
-    layout.sizer = QRect(0, layout.colours.back().bottom() + 2, kPaintToolsPanelWidthPx, sizerHeight);
+    layout.sizer =
+        QRect(0, layout.colours.back().bottom() + 2, kPaintToolsPanelWidthPx, sizerHeight);
     return layout;
 }
 
@@ -185,8 +187,9 @@ PaintTools::PaintTools(PaintState &state, QWidget *parent) : QWidget(parent), m_
                                   QColor(0xFF, 0x8C, 0x1A), 3, this);
     for (int i = 0; i < kToolButtonCount; ++i) {
         const int tool = kButtonTools[i];
-        auto *button = new PictureButton(QStringLiteral("toolBut%1").arg(i),
-                                         paletteart::toolPicture(tool), tr(toolCaption(tool)), this);
+        auto *button =
+            new PictureButton(QStringLiteral("toolBut%1").arg(i), paletteart::toolPicture(tool),
+                              tr(toolCaption(tool)), this);
         button->setProperty("Tag", QString::number(tool));
         connect(button, &PictureButton::pressed, this, &PaintTools::pressed);
         connect(button, &PictureButton::clicked, this, [this, i, tool] {
@@ -201,8 +204,10 @@ PaintTools::PaintTools(PaintState &state, QWidget *parent) : QWidget(parent), m_
             choseToolColour(i);
             emit colourChosen(i);
         }));
-    m_colSelecta = new Highlight(QStringLiteral("colSelecta"), Qt::transparent, looks::kInk, 3, this);
+    m_colSelecta =
+        new Highlight(QStringLiteral("colSelecta"), Qt::transparent, looks::kInk, 3, this);
     m_sizer = new PenSizer(state, this);
+    connect(m_sizer, &PenSizer::sizeChosen, this, &PaintTools::pressed);
     connect(m_sizer, &PenSizer::sizeChosen, this, &PaintTools::sizeChosen);
 
     m_layout = paintToolsLayout(false);

@@ -38,30 +38,30 @@ const QHash<quint32, QString> &colourNames()
 {
     // Keyed by 0xRRGGBB: every colour of the felt pen strips and of the paint palette.
     static const QHash<quint32, QString> names = {
-        {0xFF0000, QStringLiteral("Red")},          {0xFFFF00, QStringLiteral("Yellow")},
-        {0xFF8000, QStringLiteral("Orange")},       {0x00FF00, QStringLiteral("Bright green")},
-        {0x008000, QStringLiteral("Green")},        {0x00FFFF, QStringLiteral("Turquoise")},
-        {0x0000FF, QStringLiteral("Blue")},         {0xFFC4D4, QStringLiteral("Pink")},
-        {0x804000, QStringLiteral("Brown")},        {0xC0C0C0, QStringLiteral("Light grey")},
-        {0xFFFFFF, QStringLiteral("White")},        {0x000000, QStringLiteral("Black")},
-        {0x800080, QStringLiteral("Purple")},       {0x000080, QStringLiteral("Dark blue")},
-        {0xFF8040, QStringLiteral("Peach")},        {0x808000, QStringLiteral("Olive green")},
-        {0xC46000, QStringLiteral("Ginger")},       {0xFF80C0, QStringLiteral("Bright pink")},
-        {0x8080C0, QStringLiteral("Lavender")},     {0x808080, QStringLiteral("Grey")},
-        {0xFFFF80, QStringLiteral("Pale yellow")},  {0x80FF80, QStringLiteral("Pale green")},
-        {0xFF00FF, QStringLiteral("Magenta")},      {0xFFB020, QStringLiteral("Gold")},
-        {0x00FF80, QStringLiteral("Mint green")},   {0x0000A0, QStringLiteral("Navy blue")},
-        {0xD00000, QStringLiteral("Dark red")},     {0xEF0000, QStringLiteral("Bright red")},
-        {0xFF4040, QStringLiteral("Light red")},    {0xC04000, QStringLiteral("Rust")},
-        {0xFFC040, QStringLiteral("Amber")},        {0xFFDF00, QStringLiteral("Golden yellow")},
-        {0xFFFF40, QStringLiteral("Lemon")},        {0xC0C000, QStringLiteral("Mustard")},
-        {0x00C000, QStringLiteral("Leaf green")},   {0x008080, QStringLiteral("Teal")},
-        {0x8080FF, QStringLiteral("Lilac")},        {0x80FFFF, QStringLiteral("Pale blue")},
-        {0x0000C0, QStringLiteral("Royal blue")},   {0xC000C0, QStringLiteral("Violet")},
-        {0xFF80FF, QStringLiteral("Light pink")},   {0x804040, QStringLiteral("Chestnut")},
-        {0xC00000, QStringLiteral("Crimson")},      {0x400000, QStringLiteral("Maroon")},
-        {0x151515, QStringLiteral("Coal black")},   {0x404040, QStringLiteral("Dark grey")},
-        {0x303030, QStringLiteral("Charcoal")},     {0xE0E0E0, QStringLiteral("Silver")},
+        {0xFF0000, QStringLiteral("Red")},         {0xFFFF00, QStringLiteral("Yellow")},
+        {0xFF8000, QStringLiteral("Orange")},      {0x00FF00, QStringLiteral("Bright green")},
+        {0x008000, QStringLiteral("Green")},       {0x00FFFF, QStringLiteral("Turquoise")},
+        {0x0000FF, QStringLiteral("Blue")},        {0xFFC4D4, QStringLiteral("Pink")},
+        {0x804000, QStringLiteral("Brown")},       {0xC0C0C0, QStringLiteral("Light grey")},
+        {0xFFFFFF, QStringLiteral("White")},       {0x000000, QStringLiteral("Black")},
+        {0x800080, QStringLiteral("Purple")},      {0x000080, QStringLiteral("Dark blue")},
+        {0xFF8040, QStringLiteral("Peach")},       {0x808000, QStringLiteral("Olive green")},
+        {0xC46000, QStringLiteral("Ginger")},      {0xFF80C0, QStringLiteral("Bright pink")},
+        {0x8080C0, QStringLiteral("Lavender")},    {0x808080, QStringLiteral("Grey")},
+        {0xFFFF80, QStringLiteral("Pale yellow")}, {0x80FF80, QStringLiteral("Pale green")},
+        {0xFF00FF, QStringLiteral("Magenta")},     {0xFFB020, QStringLiteral("Gold")},
+        {0x00FF80, QStringLiteral("Mint green")},  {0x0000A0, QStringLiteral("Navy blue")},
+        {0xD00000, QStringLiteral("Dark red")},    {0xEF0000, QStringLiteral("Bright red")},
+        {0xFF4040, QStringLiteral("Light red")},   {0xC04000, QStringLiteral("Rust")},
+        {0xFFC040, QStringLiteral("Amber")},       {0xFFDF00, QStringLiteral("Golden yellow")},
+        {0xFFFF40, QStringLiteral("Lemon")},       {0xC0C000, QStringLiteral("Mustard")},
+        {0x00C000, QStringLiteral("Leaf green")},  {0x008080, QStringLiteral("Teal")},
+        {0x8080FF, QStringLiteral("Lilac")},       {0x80FFFF, QStringLiteral("Pale blue")},
+        {0x0000C0, QStringLiteral("Royal blue")},  {0xC000C0, QStringLiteral("Violet")},
+        {0xFF80FF, QStringLiteral("Light pink")},  {0x804040, QStringLiteral("Chestnut")},
+        {0xC00000, QStringLiteral("Crimson")},     {0x400000, QStringLiteral("Maroon")},
+        {0x151515, QStringLiteral("Coal black")},  {0x404040, QStringLiteral("Dark grey")},
+        {0x303030, QStringLiteral("Charcoal")},    {0xE0E0E0, QStringLiteral("Silver")},
     };
     return names;
 }
@@ -93,8 +93,10 @@ QCursor toolCursor(int tool)
     const QPointF centre(kCursorHotSpot + 0.5, kCursorHotSpot + 0.5);
     for (const auto &[colour, width] : {std::pair{looks::kWhite, 4.5}, {looks::kInk, 2.0}}) {
         painter.setPen(QPen(colour, width, Qt::SolidLine, Qt::RoundCap));
-        painter.drawLine(QPointF(centre.x() - 5.5, centre.y()), QPointF(centre.x() + 5.5, centre.y()));
-        painter.drawLine(QPointF(centre.x(), centre.y() - 5.5), QPointF(centre.x(), centre.y() + 5.5));
+        painter.drawLine(QPointF(centre.x() - 5.5, centre.y()),
+                         QPointF(centre.x() + 5.5, centre.y()));
+        painter.drawLine(QPointF(centre.x(), centre.y() - 5.5),
+                         QPointF(centre.x(), centre.y() + 5.5));
     }
     painter.end();
     return QCursor(picture, kCursorHotSpot, kCursorHotSpot);

@@ -22,8 +22,7 @@ int dotDiameterPx(int index)
 
 class SizeDot : public QWidget {
 public:
-    SizeDot(int index, const ColourRef &colour, QWidget *parent)
-        : QWidget(parent), m_colour(colour)
+    SizeDot(int index, const ColourRef &colour, QWidget *parent) : QWidget(parent), m_colour(colour)
     {
         setObjectName(QStringLiteral("brushSz%1").arg(index));
         setProperty("Tag", kPenSizes[index]);
@@ -105,8 +104,8 @@ int PenSizer::sizeAt(int x) const
 {
     int best = 0;
     for (int i = 1; i < m_dots.size(); ++i) {
-        const int boundary = (m_dots[i - 1]->geometry().center().x() +
-                              m_dots[i]->geometry().center().x()) / 2;
+        const int boundary =
+            (m_dots[i - 1]->geometry().center().x() + m_dots[i]->geometry().center().x()) / 2;
         if (x > boundary)
             best = i;
     }

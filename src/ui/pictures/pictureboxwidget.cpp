@@ -34,7 +34,8 @@ QPoint PictureBoxWidget::toImage(QPoint widgetPoint) const
 {
     if (m_image.isNull() || m_image.size() == size() || width() <= 0 || height() <= 0)
         return widgetPoint;
-    return {widgetPoint.x() * m_image.width() / width(), widgetPoint.y() * m_image.height() / height()};
+    return {widgetPoint.x() * m_image.width() / width(),
+            widgetPoint.y() * m_image.height() / height()};
 }
 
 void PictureBoxWidget::paintEvent(QPaintEvent *)

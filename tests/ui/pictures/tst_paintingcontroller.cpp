@@ -181,8 +181,8 @@ void TestPaintingController::strokePaintsWithSymmetry_data()
     QTest::newRow("plain") << QString() << false << false;
     QTest::newRow("mirror") << QStringLiteral(QUILLORA_TEST_DATA "/layouts/mirror.xml") << true
                             << false;
-    QTest::newRow("eight rotations") << QStringLiteral(QUILLORA_TEST_DATA "/layouts/rotate.xml")
-                                     << false << true;
+    QTest::newRow("eight rotations")
+        << QStringLiteral(QUILLORA_TEST_DATA "/layouts/rotate.xml") << false << true;
 }
 
 void TestPaintingController::strokePaintsWithSymmetry()
@@ -191,8 +191,8 @@ void TestPaintingController::strokePaintsWithSymmetry()
     QFETCH(bool, mirrored);
     QFETCH(bool, rotated);
 
-    std::unique_ptr<Fixture> f = layout.isEmpty() ? std::make_unique<Fixture>()
-                                                  : std::make_unique<Fixture>(layout);
+    std::unique_ptr<Fixture> f =
+        layout.isEmpty() ? std::make_unique<Fixture>() : std::make_unique<Fixture>(layout);
     QVERIFY(f->loaded);
     PictureBoxWidget *box = f->picture();
     QVERIFY(box);

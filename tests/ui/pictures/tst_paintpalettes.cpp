@@ -5,8 +5,8 @@
 #include "core/pictures/paintstate.h"
 #include "ui/app/picturebutton.h"
 #include "ui/pictures/feltpens.h"
-#include "ui/pictures/paletteart.h"
 #include "ui/pictures/painttools.h"
+#include "ui/pictures/paletteart.h"
 #include "ui/pictures/pensizer.h"
 
 #include <QSet>
@@ -229,9 +229,8 @@ void TestPaintPalettes::toolButton()
     PaintTools tools(state);
     tools.show();
     // The window selects the tool on the button's report.
-    connect(&tools, &PaintTools::toolChosen, &tools, [&](int t) {
-        tools.setToolSize(selectTool(state, t).toolSize);
-    });
+    connect(&tools, &PaintTools::toolChosen, &tools,
+            [&](int t) { tools.setToolSize(selectTool(state, t).toolSize); });
     PictureButton *but = tools.toolButton(button);
     QCOMPARE(but->objectName(), QStringLiteral("toolBut%1").arg(button));
     QCOMPARE(but->property("Tag").toString().toInt(), tool);
@@ -364,7 +363,8 @@ void TestPaintPalettes::panelLayout()
     for (int i = 0; i < parts.size(); ++i) {
         QVERIFY2(tools.rect().contains(parts[i]), qPrintable(QString::number(i)));
         for (int j = i + 1; j < parts.size(); ++j)
-            QVERIFY2(!parts[i].intersects(parts[j]), qPrintable(QStringLiteral("%1 %2").arg(i).arg(j)));
+            QVERIFY2(!parts[i].intersects(parts[j]),
+                     qPrintable(QStringLiteral("%1 %2").arg(i).arg(j)));
     }
     // The biggest dot fits the picker.
     QVERIFY(tools.penSizer()->rect().contains(tools.penSizer()->dot(5)->geometry()));

@@ -7,8 +7,8 @@
 #include "ui/doctypes/simplepagewindow.h"
 #include "ui/pictures/feltpens.h"
 #include "ui/pictures/paintingcontroller.h"
-#include "ui/pictures/paletteart.h"
 #include "ui/pictures/painttools.h"
+#include "ui/pictures/paletteart.h"
 #include "ui/pictures/pictureboxwidget.h"
 #include "ui/undo/undocontroller.h"
 
@@ -115,7 +115,8 @@ void TestPaletteLook::windowWithPalettes()
     environment.screen.heightPx = screen.height();
     AppContext context(environment);
     SimplePageWindow window(context);
-    QVERIFY(window.loadTemplate(QStringLiteral(QUILLORA_SOURCE_DIR "/data/layouts/layouts/mirror.xml")));
+    QVERIFY(window.loadTemplate(
+        QStringLiteral(QUILLORA_SOURCE_DIR "/data/layouts/layouts/mirror.xml")));
     auto *undo = new UndoController(context, window);
     auto *painting = new PaintingController(context, window, *undo);
     window.show();
@@ -134,8 +135,8 @@ void TestPaletteLook::windowWithPalettes()
     QTest::mousePress(box, Qt::LeftButton, {}, QPoint(30, 40));
     for (int step = 1; step <= 10; ++step) {
         const QPoint at(30 + step * 8, 40 + step * step);
-        QMouseEvent move(QEvent::MouseMove, at, box->mapToGlobal(at), Qt::NoButton,
-                         Qt::LeftButton, Qt::NoModifier);
+        QMouseEvent move(QEvent::MouseMove, at, box->mapToGlobal(at), Qt::NoButton, Qt::LeftButton,
+                         Qt::NoModifier);
         QCoreApplication::sendEvent(box, &move);
     }
 
