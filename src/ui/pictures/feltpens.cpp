@@ -50,6 +50,7 @@ private:
 FeltPens::FeltPens(PaintState &state, QWidget *parent) : QWidget(parent), m_state(state)
 {
     setObjectName(QStringLiteral("FeltPens"));
+    setAccessibleName(tr("Felt pens"));
     setAutoFillBackground(true);
     QPalette colours = palette();
     colours.setColor(QPalette::Window, looks::kCream);

@@ -178,6 +178,7 @@ PaintToolsLayout paintToolsLayout(bool tight)
 PaintTools::PaintTools(PaintState &state, QWidget *parent) : QWidget(parent), m_state(state)
 {
     setObjectName(QStringLiteral("paintTools"));
+    setAccessibleName(tr("Paint tools"));
     setAutoFillBackground(true);
     QPalette colours = palette();
     colours.setColor(QPalette::Window, looks::kCream);

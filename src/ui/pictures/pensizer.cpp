@@ -75,6 +75,7 @@ PenSizer::PenSizer(PaintState &state, QWidget *parent)
     : QWidget(parent), m_state(state), m_colour(state.paintColour)
 {
     setObjectName(QStringLiteral("penSizer"));
+    setAccessibleName(tr("Pen sizes"));
     setCursor(Qt::PointingHandCursor);
     m_ring = new SizeRing(this);
     for (int i = 0; i < int(kPenSizes.size()); ++i)
