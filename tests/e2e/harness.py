@@ -13,6 +13,7 @@ import time
 import traceback
 
 import a11y
+import pyatspi
 
 APP_NAME = "quillora"
 
@@ -48,6 +49,9 @@ class Scenario:
         return env
 
     def start(self, *args):
+        # Bring the accessibility bus up before the program looks for it; a program that
+        # starts first may never register.
+        pyatspi.Registry.getDesktop(0)
         self.proc = subprocess.Popen([os.path.join(self.install, "quillora"), *args],
                                      env=self.env(), stdout=subprocess.PIPE,
                                      stderr=subprocess.STDOUT, text=True)
