@@ -18,6 +18,7 @@ public:
                Caption shown, QWidget *parent = nullptr);
 
     void setTilePicture(const QIcon &picture);
+    QIcon tilePicture() const { return m_tilePicture; }
     void setSelected(bool selected);
     bool isSelected() const { return m_selected; }
 
