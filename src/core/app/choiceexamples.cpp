@@ -19,9 +19,12 @@ const QColor kSunshine{0xFF, 0xD2, 0x3F};
 const QColor kSky{0x3F, 0xA9, 0xF5};
 
 // Tomato, orange, sunshine, grass, sky, violet, repeating round the circle.
-const std::array<QColor, 6> kSliceColours{{{0xE8, 0x37, 0x3B}, {0xFF, 0x8C, 0x1A},
-                                           {0xFF, 0xD2, 0x3F}, {0x2E, 0xB8, 0x2E},
-                                           {0x3F, 0xA9, 0xF5}, {0x9B, 0x59, 0xD0}}};
+const std::array<QColor, 6> kSliceColours{{{0xE8, 0x37, 0x3B},
+                                           {0xFF, 0x8C, 0x1A},
+                                           {0xFF, 0xD2, 0x3F},
+                                           {0x2E, 0xB8, 0x2E},
+                                           {0x3F, 0xA9, 0xF5},
+                                           {0x9B, 0x59, 0xD0}}};
 
 QColor sliceColour(int slice, int segments)
 {

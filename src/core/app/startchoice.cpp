@@ -29,9 +29,8 @@ TemplateListing listTemplates(const QString &dataFolder, const QString &folderNa
         return listing;
     const QDir folder(listing.folder);
     // Without QDir::CaseSensitive the name filter ignores case.
-    const QStringList names = folder.entryList({QStringLiteral("*.xml")},
-                                               QDir::Files | QDir::Readable,
-                                               QDir::Name | QDir::IgnoreCase);
+    const QStringList names = folder.entryList(
+        {QStringLiteral("*.xml")}, QDir::Files | QDir::Readable, QDir::Name | QDir::IgnoreCase);
     listing.listed = true;
     for (const QString &name : names) {
         if (listing.choices.size() == kSubChoiceSlots)

@@ -23,9 +23,9 @@ struct SubChoice {
 };
 
 struct TemplateListing {
-    bool listed = false;       // false: the folder is missing or cannot be read
-    QString folder;            // data + "/layouts/" + folder name, normalised
-    QList<SubChoice> choices;  // at most kSubChoiceSlots, in alphabetical order
+    bool listed = false;      // false: the folder is missing or cannot be read
+    QString folder;           // data + "/layouts/" + folder name, normalised
+    QList<SubChoice> choices; // at most kSubChoiceSlots, in alphabetical order
 };
 
 // Lists the "*.xml" templates of a kind's folder under `dataFolder`/layouts (the name match

@@ -71,9 +71,8 @@ QString ChoiceForm::ask(AppContext &context, int code, QWidget *parent)
     return context.dialogAnswer;
 }
 
-QLayout *ChoiceForm::buildCountRow(QWidget *page, const QString &caption,
-                                   const QString &numberName, const QString &addName,
-                                   const QString &removeName, CountRow &row,
+QLayout *ChoiceForm::buildCountRow(QWidget *page, const QString &caption, const QString &numberName,
+                                   const QString &addName, const QString &removeName, CountRow &row,
                                    void (ChoiceForm::*change)(bool))
 {
     auto *line = new QHBoxLayout;
@@ -173,7 +172,8 @@ QWidget *ChoiceForm::buildLeafletPage()
         auto *button = new QRadioButton(names[option], page);
         button->setObjectName(QStringLiteral("leafSzOp%1").arg(option));
         button->setFont(looks::childFont(kCaptionPixels, true));
-        connect(button, &QRadioButton::clicked, this, [this, option] { chooseLeafletSize(option); });
+        connect(button, &QRadioButton::clicked, this,
+                [this, option] { chooseLeafletSize(option); });
         choices->addWidget(picture, 0, option, Qt::AlignCenter);
         choices->addWidget(button, 1, option, Qt::AlignCenter);
         m_sizePictures[option] = picture;

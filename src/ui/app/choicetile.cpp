@@ -58,8 +58,9 @@ void ChoiceTile::paintEvent(QPaintEvent *)
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     // Keep the sink's 2 pixels and the selection ring inside the widget.
-    const QRectF card = QRectF(rect()).adjusted(kSelectionWidth / 2.0 + 1, kSelectionWidth / 2.0 + 1,
-                                                -kSelectionWidth / 2.0 - 3, -kSelectionWidth / 2.0 - 3);
+    const QRectF card =
+        QRectF(rect()).adjusted(kSelectionWidth / 2.0 + 1, kSelectionWidth / 2.0 + 1,
+                                -kSelectionWidth / 2.0 - 3, -kSelectionWidth / 2.0 - 3);
     QPainterPath outline;
     outline.addRoundedRect(card, kCardRadius, kCardRadius);
     if (m_selected) {
@@ -79,8 +80,8 @@ void ChoiceTile::paintEvent(QPaintEvent *)
         pictureArea.setBottom(captionArea.top() - 4);
         painter.setFont(looks::childFont(pixels, true));
         painter.setPen(looks::kInk);
-        const QString shown = painter.fontMetrics().elidedText(text(), Qt::ElideRight,
-                                                               int(captionArea.width()));
+        const QString shown =
+            painter.fontMetrics().elidedText(text(), Qt::ElideRight, int(captionArea.width()));
         painter.drawText(captionArea, Qt::AlignCenter, shown);
     }
     m_tilePicture.paint(&painter, pictureArea.toAlignedRect(), Qt::AlignCenter,

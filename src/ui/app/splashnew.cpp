@@ -50,7 +50,8 @@ QIcon thumbnail(const QString &path)
         QImageReader reader(path);
         QSize size = reader.size();
         if (size.isValid() && (size.width() > kThumbnailLimit || size.height() > kThumbnailLimit))
-            reader.setScaledSize(size.scaled(kThumbnailLimit, kThumbnailLimit, Qt::KeepAspectRatio));
+            reader.setScaledSize(
+                size.scaled(kThumbnailLimit, kThumbnailLimit, Qt::KeepAspectRatio));
         const QImage image = reader.read();
         if (!image.isNull())
             return QIcon(QPixmap::fromImage(image));
@@ -58,8 +59,7 @@ QIcon thumbnail(const QString &path)
     return QIcon(QStringLiteral(":/art/kinds/nothumbnail.svg"));
 }
 
-QLabel *pictureLabel(const QString &objectName, const QIcon &picture, QSize size,
-                     QWidget *parent)
+QLabel *pictureLabel(const QString &objectName, const QIcon &picture, QSize size, QWidget *parent)
 {
     auto *label = new QLabel(parent);
     label->setObjectName(objectName);
@@ -72,8 +72,9 @@ QLabel *pictureLabel(const QString &objectName, const QIcon &picture, QSize size
 
 SplashNew::SplashNew(AppContext &context, QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), m_context(context),
-      m_selection(context.folders.data),
-      m_messageHandler([this](const QString &message) { MessageForm::tell(m_context, message, this); }),
+      m_selection(context.folders.data), m_messageHandler([this](const QString &message) {
+          MessageForm::tell(m_context, message, this);
+      }),
       m_videoLauncher([](const QString &program) {
           QProcess::startDetached(program, {}, QFileInfo(program).absolutePath());
       })
@@ -126,8 +127,9 @@ QWidget *SplashNew::buildTopBar()
     auto *bar = new QHBoxLayout(m_topBar);
     bar->setContentsMargins(8, 0, 2, 0);
     bar->setSpacing(12);
-    QLabel *topImage = pictureLabel(QStringLiteral("topImg"), QIcon(QStringLiteral(":/art/kinds/banner.svg")),
-                                    QSize(114, 48), m_topBar);
+    QLabel *topImage =
+        pictureLabel(QStringLiteral("topImg"), QIcon(QStringLiteral(":/art/kinds/banner.svg")),
+                     QSize(114, 48), m_topBar);
     topImage->installEventFilter(this);
     bar->addWidget(topImage);
     auto *caption = new QLabel(QStringLiteral("Quillora"), m_topBar);
@@ -159,9 +161,9 @@ QWidget *SplashNew::buildKindsPage()
     grid->setContentsMargins(0, 0, 0, 0);
     grid->setSpacing(14);
     for (int code = 0; code < kDocumentTypeCount; ++code) {
-        auto *tile = new ChoiceTile(QStringLiteral("picTypeImg%1").arg(code), kindPicture(code),
-                                    documentTypeInfo(code)->caption, ChoiceTile::Caption::Painted,
-                                    page);
+        auto *tile =
+            new ChoiceTile(QStringLiteral("picTypeImg%1").arg(code), kindPicture(code),
+                           documentTypeInfo(code)->caption, ChoiceTile::Caption::Painted, page);
         connect(tile, &QAbstractButton::clicked, this, [this, code] { chooseKind(code); });
         connect(tile, &ChoiceTile::doubleClicked, this, [this, code] { startKind(code); });
         m_entries[std::size_t(code)] = tile;
@@ -385,8 +387,8 @@ void SplashNew::showSubChoices()
         caption->setVisible(shown);
     }
     const int code = m_selection.code();
-    m_subKindPicture->setPixmap(kindPicture(code).pixmap(QSize(kBigButton, kBigButton),
-                                                         devicePixelRatioF()));
+    m_subKindPicture->setPixmap(
+        kindPicture(code).pixmap(QSize(kBigButton, kBigButton), devicePixelRatioF()));
     m_subKindCaption->setText(m_context.tr(documentTypeInfo(code)->caption));
     markSelection();
     m_pages->setCurrentIndex(1);

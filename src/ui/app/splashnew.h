@@ -34,13 +34,13 @@ public:
     StartScreenOutcome outcome() const { return m_outcome; }
 
     // What the child does, as the window's controls call it.
-    void chooseKind(int code);          // click on a picture-type entry
-    void startKind(int code);           // double-click on one
-    void chooseSubChoice(int index);    // click on a template
-    void startSubChoice(int index);     // double-click on one
-    void backToKinds();                 // the back arrow
-    void confirm();                     // OK
-    void cancel();                      // Cancel, the close button, Escape
+    void chooseKind(int code);       // click on a picture-type entry
+    void startKind(int code);        // double-click on one
+    void chooseSubChoice(int index); // click on a template
+    void startSubChoice(int index);  // double-click on one
+    void backToKinds();              // the back arrow
+    void confirm();                  // OK
+    void cancel();                   // Cancel, the close button, Escape
 
     // Shows a fixed message (the layouts-missing sentence); by default in the program's own
     // message window. Tests catch it instead.

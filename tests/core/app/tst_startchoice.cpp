@@ -178,10 +178,9 @@ private slots:
             ++unready;
         const StartScreenOutcome withoutWindow = StartChoice{unready, QString()};
         const int proceed = int(SaveOfferResult::Proceed), stay = int(SaveOfferResult::Stay);
-        QTest::newRow("start")
-            << QList<StartScreenOutcome>{simple} << false << proceed << true
-            << int(StartFlowResult::DocumentStarted)
-            << QStringList{"screen", "offer", "open 0 "};
+        QTest::newRow("start") << QList<StartScreenOutcome>{simple} << false << proceed << true
+                               << int(StartFlowResult::DocumentStarted)
+                               << QStringList{"screen", "offer", "open 0 "};
         QTest::newRow("cancel at start-up, stay, then start")
             << QList<StartScreenOutcome>{cancelled, simple} << false << proceed << true
             << int(StartFlowResult::DocumentStarted)
@@ -249,8 +248,9 @@ private slots:
                 colours.append(image.pixel(at));
             }
             for (int slice = 0; slice < segments; ++slice) {
-                QVERIFY2(colours[slice] != colours[(slice + 1) % segments],
-                         qPrintable(QStringLiteral("%1 segments, slice %2").arg(segments).arg(slice)));
+                QVERIFY2(
+                    colours[slice] != colours[(slice + 1) % segments],
+                    qPrintable(QStringLiteral("%1 segments, slice %2").arg(segments).arg(slice)));
                 QCOMPARE(qAlpha(colours[slice]), 255);
             }
         }

@@ -49,11 +49,14 @@ private slots:
         QTest::addColumn<QString>("addName");
         QTest::addColumn<QString>("removeName");
         QTest::addColumn<int>("start");
-        QTest::newRow("segments") << int(doctype::Circle) << "numSegs" << "addSegsBut"
+        QTest::newRow("segments") << int(doctype::Circle) << "numSegs"
+                                  << "addSegsBut"
                                   << "remSegsBut" << 4;
-        QTest::newRow("columns") << int(doctype::Table) << "numColLab" << "addColBut"
+        QTest::newRow("columns") << int(doctype::Table) << "numColLab"
+                                 << "addColBut"
                                  << "remColBut" << 6;
-        QTest::newRow("rows") << int(doctype::Table) << "numRowLab" << "addRowBut"
+        QTest::newRow("rows") << int(doctype::Table) << "numRowLab"
+                              << "addRowBut"
                               << "remRowBut" << 4;
     }
     void countsStayWithinTwoToTwelve()

@@ -84,8 +84,8 @@ void doubleClickOn(QWidget *widget)
 void pressSoon(const QString &windowName, const QString &buttonName)
 {
     QTimer::singleShot(0, qApp, [windowName, buttonName] {
-        QTRY_VERIFY(QApplication::activeModalWidget()
-                    && QApplication::activeModalWidget()->objectName() == windowName);
+        QTRY_VERIFY(QApplication::activeModalWidget() &&
+                    QApplication::activeModalWidget()->objectName() == windowName);
         auto *button = QApplication::activeModalWidget()->findChild<PictureButton *>(buttonName);
         QVERIFY(button);
         clickOn(button);
@@ -124,7 +124,8 @@ private slots:
                      .arg(QUILLORA_VERSION_MAJOR)
                      .arg(QUILLORA_VERSION_MINOR)
                      .arg(QUILLORA_VERSION_PATCH));
-        QCOMPARE(screen.findChild<PictureButton *>("okBut")->accessibleName(), QStringLiteral("OK"));
+        QCOMPARE(screen.findChild<PictureButton *>("okBut")->accessibleName(),
+                 QStringLiteral("OK"));
         keepSnapshot(&screen, QStringLiteral("splashNew"));
     }
 
