@@ -13,6 +13,7 @@
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QImageReader>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QProcess>
@@ -432,6 +433,36 @@ void SplashNew::hideEvent(QHideEvent *event)
     m_animation.stop();
     m_dragging = false;
     QDialog::hideEvent(event);
+}
+
+void SplashNew::keyPressEvent(QKeyEvent *event)
+{
+    // Return starts what is chosen; the arrows walk the kinds for those without a mouse.
+    int step = 0;
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        confirm();
+        return;
+    case Qt::Key_Left:
+        step = -1;
+        break;
+    case Qt::Key_Right:
+        step = 1;
+        break;
+    case Qt::Key_Up:
+        step = -kKindColumns;
+        break;
+    case Qt::Key_Down:
+        step = kKindColumns;
+        break;
+    default:
+        QDialog::keyPressEvent(event);
+        return;
+    }
+    const int target = m_selection.code() + step;
+    if (!subChoicesShown() && target >= 0 && target < kDocumentTypeCount)
+        chooseKind(target);
 }
 
 void SplashNew::paintEvent(QPaintEvent *event)

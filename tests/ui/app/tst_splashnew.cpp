@@ -254,10 +254,40 @@ private slots:
         {
             SplashNew screen(machine.context);
             screen.show();
+            for (int step = 0; step < 4; ++step)
+                QTest::keyClick(&screen, Qt::Key_Right);
+            QTest::keyClick(&screen, Qt::Key_Down);
+            QTest::keyClick(&screen, Qt::Key_Return);
+            QCOMPARE(screen.outcome()->code, doctype::Anywhere);
+        }
+        {
+            SplashNew screen(machine.context);
+            screen.show();
             QTest::keyClick(&screen, Qt::Key_Escape);
             QVERIFY(!screen.isVisible());
             QVERIFY(!screen.outcome());
         }
+    }
+
+    void draggedByItsTopPictureAndCaption_data()
+    {
+        QTest::addColumn<QString>("handle");
+        QTest::newRow("picture") << "topImg";
+        QTest::newRow("caption") << "captionLabFIXLANG";
+    }
+    void draggedByItsTopPictureAndCaption()
+    {
+        QFETCH(QString, handle);
+        Machine machine;
+        SplashNew screen(machine.context);
+        screen.show();
+        auto *grip = screen.findChild<QWidget *>(handle);
+        const QPoint before = screen.pos();
+        const QPoint start = grip->rect().center();
+        QTest::mousePress(grip, Qt::LeftButton, {}, start);
+        QTest::mouseMove(grip, start + QPoint(30, 20));
+        QTest::mouseRelease(grip, Qt::LeftButton, {}, start + QPoint(30, 20));
+        QCOMPARE(screen.pos(), before + QPoint(30, 20));
     }
 
     void cancelAtStartUpAnsweredNoShowsTheScreenAgain()
