@@ -214,7 +214,10 @@ QWidget *SplashNew::buildSubChoicePage()
         caption->setObjectName(QStringLiteral("subDesc%1").arg(slot));
         caption->setFont(looks::childFont(looks::kControlPixels + 4, true));
         caption->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-        caption->setFixedHeight(34);
+        // A long name wraps onto a second line rather than widening its column.
+        caption->setWordWrap(true);
+        caption->setFixedHeight(2 * caption->fontMetrics().lineSpacing() + 4);
+        caption->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
         caption->installEventFilter(this);
         for (QWidget *widget : {static_cast<QWidget *>(image), static_cast<QWidget *>(caption)}) {
             QSizePolicy policy = widget->sizePolicy();
@@ -229,6 +232,8 @@ QWidget *SplashNew::buildSubChoicePage()
         cell->addWidget(caption);
         grid->addLayout(cell, slot / kSubChoiceColumns, slot % kSubChoiceColumns);
     }
+    for (int gridColumn = 0; gridColumn < kSubChoiceColumns; ++gridColumn)
+        grid->setColumnStretch(gridColumn, 1);
     column->addLayout(grid, 1);
     return panel;
 }
