@@ -48,7 +48,7 @@ StartSelection::KindResult StartSelection::selectKind(int code)
 {
     const std::optional<DocumentTypeInfo> info = documentTypeInfo(code);
     if (!info)
-        return kindNeedsTemplate() ? KindResult::ShowTemplates : KindResult::NoTemplates;
+        return KindResult::NoTemplates;
     m_code = code;
     m_folderName = info->startFolder;
     m_subChoice = 0;

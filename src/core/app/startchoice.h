@@ -49,8 +49,8 @@ public:
         ShowTemplates, // the sub-choice panel comes to the front with listing()
         LayoutsMissing // the folder could not be listed (or holds no template)
     };
-    // Selects a kind by its document type code (0..18; others are ignored and keep the
-    // selection). A kind with a folder lists it and selects its sub-choice 0.
+    // Selects a kind by its document type code. A kind with a folder lists it and selects
+    // its sub-choice 0. Codes outside 0..18 change nothing and answer NoTemplates.
     KindResult selectKind(int code);
     // Selects a shown template; indexes outside the listing are ignored. Returns whether
     // the selection changed to it.

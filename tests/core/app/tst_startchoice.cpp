@@ -221,20 +221,6 @@ private slots:
         QCOMPARE(application.log, log);
     }
 
-    void countsStayWithinLimits()
-    {
-        ChoiceCount count(4);
-        QVERIFY(count.remove() && count.remove());
-        QCOMPARE(count.value(), 2);
-        QVERIFY(!count.canRemove() && !count.remove());
-        for (int i = 0; i < 20; ++i)
-            count.add();
-        QCOMPARE(count.value(), 12);
-        QVERIFY(!count.canAdd());
-        QCOMPARE(ChoiceCount(40).value(), 12);
-        QCOMPARE(ChoiceCount(-3).value(), 2);
-    }
-
     void circleExampleNeighboursDiffer()
     {
         // Sample each slice in the middle of its arc: neighbours (and the last with the first)
