@@ -4,7 +4,6 @@
 #include "ui/app/choicetile.h"
 #include "ui/app/looks.h"
 #include "ui/app/messageform.h"
-#include "ui/app/owndialog.h"
 #include "ui/app/picturebutton.h"
 #include "ui/app/translatewindow.h"
 
@@ -84,6 +83,10 @@ SplashNew::SplashNew(AppContext &context, QWidget *parent)
     setWindowTitle(QStringLiteral("Quillora"));
     setModal(true);
     looks::paintWindowPalette(this);
+    for (int n = 0; n < OwnDialog::kFrameCount; ++n) {
+        m_yesFrames[std::size_t(n)] = OwnDialog::yesPicture(n);
+        m_noFrames[std::size_t(n)] = OwnDialog::noPicture(n);
+    }
 
     auto *outer = new QVBoxLayout(this);
     outer->setContentsMargins(looks::kFrameWidth, looks::kFrameWidth, looks::kFrameWidth,
@@ -265,9 +268,8 @@ QWidget *SplashNew::buildBottomRow()
     buttons->addSpacing(kBigButton - (playerPresent ? kBigButton : 0));
     buttons->addStretch();
 
-    m_ok = new PictureButton(QStringLiteral("okBut"), OwnDialog::yesPicture(0),
-                             QStringLiteral("OK"), row);
-    m_cancel = new PictureButton(QStringLiteral("cancelBut"), OwnDialog::noPicture(0),
+    m_ok = new PictureButton(QStringLiteral("okBut"), m_yesFrames[0], QStringLiteral("OK"), row);
+    m_cancel = new PictureButton(QStringLiteral("cancelBut"), m_noFrames[0],
                                  QStringLiteral("Cancel"), row);
     for (PictureButton *button : {m_ok, m_cancel})
         button->setFixedSize(looks::kDialogButtonSize, looks::kDialogButtonSize);
@@ -418,8 +420,8 @@ void SplashNew::showMessage(const QString &english)
 void SplashNew::advanceFrame()
 {
     m_frame = (m_frame + 1) % OwnDialog::kFrameCount;
-    m_ok->setPicture(OwnDialog::yesPicture(m_frame));
-    m_cancel->setPicture(OwnDialog::noPicture(m_frame));
+    m_ok->setPicture(m_yesFrames[std::size_t(m_frame)]);
+    m_cancel->setPicture(m_noFrames[std::size_t(m_frame)]);
 }
 
 void SplashNew::showEvent(QShowEvent *event)

@@ -7,8 +7,10 @@
 #include "core/app/appcontext.h"
 #include "core/app/startflow.h"
 #include "core/layout/documenttypes.h"
+#include "ui/app/owndialog.h"
 
 #include <QDialog>
+#include <QIcon>
 #include <QPoint>
 #include <QTimer>
 
@@ -97,6 +99,8 @@ private:
     PictureButton *m_cancel = nullptr;
     QTimer m_animation;
     int m_frame = 0;
+    std::array<QIcon, OwnDialog::kFrameCount> m_yesFrames;
+    std::array<QIcon, OwnDialog::kFrameCount> m_noFrames;
     QPoint m_dragOffset;
     bool m_dragging = false;
 };

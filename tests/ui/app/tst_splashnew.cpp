@@ -129,6 +129,24 @@ private slots:
         keepSnapshot(&screen, QStringLiteral("splashNew"));
     }
 
+    void okAndCancelMoveOnlyWhileShown()
+    {
+        Machine machine;
+        SplashNew screen(machine.context);
+        screen.show();
+        QTRY_VERIFY_WITH_TIMEOUT(screen.frame() >= 2, 2000);
+        auto *ok = screen.findChild<PictureButton *>("okBut");
+        auto *cancel = screen.findChild<PictureButton *>("cancelBut");
+        const QImage okBefore = ok->grab().toImage(), cancelBefore = cancel->grab().toImage();
+        screen.advanceFrame();
+        QVERIFY(ok->grab().toImage() != okBefore);
+        QVERIFY(cancel->grab().toImage() != cancelBefore);
+        screen.hide();
+        const int frame = screen.frame();
+        QTest::qWait(250);
+        QCOMPARE(screen.frame(), frame);
+    }
+
     void videosButtonFollowsThePlayerAndTheLanguage_data()
     {
         QTest::addColumn<bool>("playerPresent");
