@@ -2,6 +2,7 @@
 // The program-wide state, owned by main() and passed by reference to every window and
 // operation: settings, resolved folders, run tag, translations, the page in work.
 
+#include "core/app/choicevalues.h"
 #include "core/app/environment.h"
 #include "core/app/settings.h"
 #include "core/app/translator.h"
@@ -38,6 +39,7 @@ public:
     QString dialogAnswer;              // "Yes", "No", "cancelled" (own dialogs), "OK"/"Cancel"
     QString importDialogFolder;        // initial folder of the picture import dialog
     QString fileDialogFolder;          // initial folder of the open/save dialog
+    ChoiceValues choices;              // left by the choice dialog on OK
 
     QString tr(const QString &english) const { return translator.translate(english); }
     // Frame colour of every object frame: darker on whiteboards when asked for.

@@ -1,0 +1,152 @@
+#include "ui/app/shellcontroller.h"
+
+#include "core/app/exitsequence.h"
+#include "core/app/paths.h"
+#include "core/layout/documenttypes.h"
+#include "core/layout/templatereader.h"
+#include "platform/printerlist.h"
+#include "core/app/startflow.h"
+#include "ui/app/briefpurposeform.h"
+#include "ui/app/exitform.h"
+#include "ui/app/messageform.h"
+#include "ui/app/optform.h"
+#include "ui/app/saveoffer.h"
+#include "ui/app/splashnew.h"
+#include "ui/app/translatewindow.h"
+#include "ui/doctypes/documenttoolbar.h"
+#include "ui/doctypes/simplepagewindow.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+
+namespace quillora {
+
+ShellController::ShellController(AppContext &context, PrinterList &printers, QObject *parent)
+    : QObject(parent), m_context(context), m_printers(printers)
+{
+}
+
+ShellController::~ShellController() = default;
+
+void ShellController::begin(const StartupResult &startup)
+{
+    if (startup.next == StartupResult::Next::OpenWorkFile && m_openWorkFile
+        && m_openWorkFile(startup.workFile))
+        return;
+    BriefPurposeForm pleaseWait(m_context);
+    pleaseWait.show();
+    QApplication::processEvents();
+    showStartScreen(&pleaseWait);
+}
+
+void ShellController::showStartScreen(QWidget *pleaseWait)
+{
+    StartFlowHooks hooks;
+    hooks.showStartScreen = [this, pleaseWait] {
+        if (pleaseWait)
+            pleaseWait->hide();
+        return SplashNew::ask(m_context, m_simplePage.get());
+    };
+    hooks.documentWindowVisible = [this] { return m_simplePage && m_simplePage->isVisible(); };
+    hooks.offerToSave = [this] {
+        return offerToSave() ? SaveOfferResult::Proceed : SaveOfferResult::Stay;
+    };
+    hooks.runExitSequence = [this] { return runExitSequence(); };
+    hooks.openDocument = [this](const StartChoice &choice) {
+        return newDocument(choice.code, choice.templatePath);
+    };
+    hooks.showMessage = [this](const QString &english) {
+        MessageForm::tell(m_context, english, m_simplePage.get());
+    };
+    runStartFlow(hooks);
+}
+
+bool ShellController::offerToSave()
+{
+    if (!shouldOfferToSave(m_context.settings, m_context.page))
+        return true;
+    switch (saveOfferAction(SaveOffer::ask(m_context, m_simplePage.get()))) {
+    case SaveOfferAction::Save:
+        // A save that did not happen must not lose the work.
+        return m_saveWork && m_saveWork();
+    case SaveOfferAction::DontSave:
+        return true;
+    case SaveOfferAction::StayInProgram:
+        return false;
+    }
+    return false;
+}
+
+QString ShellController::templateFor(int code, const QString &chosen) const
+{
+    if (!chosen.isEmpty())
+        return chosen;
+    const auto info = documentTypeInfo(code);
+    if (!info || info->fixedTemplate.isEmpty())
+        return {};
+    return paths::join(paths::join(m_context.folders.data, QStringLiteral("layouts")),
+                       info->fixedTemplate);
+}
+
+bool ShellController::newDocument(int code, const QString &templatePath)
+{
+    if (!hasDocumentWindow(code)) {
+        MessageForm::tell(m_context, kNotReadyMessage);
+        return false;
+    }
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    resetPage(m_context.page);
+    m_context.undo.reset();
+    m_context.page.documentType = code;
+    SimplePageWindow &window = ensureSimplePageWindow();
+    const bool loaded = window.loadTemplate(templateFor(code, templatePath));
+    QApplication::restoreOverrideCursor();
+    window.showFullScreen();
+    window.raise();
+    window.activateWindow();
+    return loaded;
+}
+
+SimplePageWindow &ShellController::ensureSimplePageWindow()
+{
+    if (m_simplePage)
+        return *m_simplePage;
+    m_simplePage = std::make_unique<SimplePageWindow>(m_context);
+    SimplePageWindow *window = m_simplePage.get();
+    translateWindow(window, m_context.translator);
+    connect(window, &SimplePageWindow::exitRequested, this, [this] { runExitSequence(); });
+    connect(window, &SimplePageWindow::optionsRequested, this, &ShellController::openOptions);
+    connect(window, &SimplePageWindow::newRequested, this, [this] { showStartScreen(); });
+    connect(window, &SimplePageWindow::templateLoadFailed, this, [this, window](const QString &reason) {
+        MessageForm::tell(m_context, QStringLiteral("Sorry. There are some layout files missing. Please re-install Quillora"),
+                          reason, window);
+    });
+    emit simplePageWindowCreated(window);
+    return *window;
+}
+
+bool ShellController::runExitSequence()
+{
+    if (ExitForm::ask(m_context, m_simplePage.get()) != u"Yes" || !offerToSave())
+        return false;
+    emit leaving();
+    finishExit(m_context);
+    // Queued, so that leaving from the start screen before the event loop runs still ends it.
+    QMetaObject::invokeMethod(QCoreApplication::instance(), &QCoreApplication::quit,
+                              Qt::QueuedConnection);
+    if (m_simplePage)
+        m_simplePage->hide();
+    return true;
+}
+
+void ShellController::openOptions()
+{
+    const auto effects = OptForm::open(m_context, m_printers, m_simplePage.get());
+    if (!effects)
+        return;
+    if (m_simplePage)
+        m_simplePage->applySettings();
+    emit optionsApplied(*effects);
+}
+
+} // namespace quillora
