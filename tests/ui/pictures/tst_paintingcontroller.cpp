@@ -183,6 +183,11 @@ void TestPaintingController::strokePaintsWithSymmetry_data()
                             << false;
     QTest::newRow("eight rotations")
         << QStringLiteral(QUILLORA_TEST_DATA "/layouts/rotate.xml") << false << true;
+    // The layouts a child reaches from the start screen.
+    QTest::newRow("shipped mirror")
+        << QStringLiteral(QUILLORA_SOURCE_DIR "/data/layouts/layouts/mirror.xml") << true << false;
+    QTest::newRow("shipped rotations")
+        << QStringLiteral(QUILLORA_SOURCE_DIR "/data/layouts/layouts/rotate.xml") << false << true;
 }
 
 void TestPaintingController::strokePaintsWithSymmetry()
