@@ -17,7 +17,7 @@ PrintController::PrintController(AppContext &context, PrinterProvider &printers,
 {
     m_hideTimer.setObjectName(QStringLiteral("hide_printer_but"));
     m_hideTimer.setInterval(PrintButtonHiding::kTickIntervalMs);
-    connect(&m_hideTimer, &QTimer::timeout, this, &PrintController::onHideTick);
+    connect(&m_hideTimer, &QTimer::timeout, this, &PrintController::hideTimerTicked);
 }
 
 void PrintController::attach(SimplePageWindow *window)
@@ -91,7 +91,7 @@ void PrintController::printCommand()
     }
 }
 
-void PrintController::onHideTick()
+void PrintController::hideTimerTicked()
 {
     m_hiding.tick();
     if (!m_hiding.ticking())

@@ -32,6 +32,8 @@ public:
     void printCommand();
     // After the options changed the hiding setting.
     void applySettings();
+    // One minute of the print button's wait has passed (the hide timer calls it).
+    void hideTimerTicked();
 
     // The hide timer (`hide_printer_but`, one tick a minute).
     QTimer &hideTimer() { return m_hideTimer; }
@@ -47,7 +49,6 @@ signals:
     void printFailed(const QString &detail);
 
 private:
-    void onHideTick();
     void showButtonState();
     void tell(const QString &english);
 
