@@ -115,6 +115,26 @@ void drawTexts(QPainter &painter, const PageModel &page, const PageRenderOptions
     }
 }
 
+void drawFrames(QPainter &painter, const PageModel &page, const PageRenderOptions &options)
+{
+    QVector<QRect> frames;
+    for (const PictureBoxModel &box : page.pictureBoxes)
+        if (box.visible)
+            frames.append(box.geometry);
+    for (const RichTextBoxModel &box : page.richTextBoxes)
+        if (box.visible)
+            frames.append(box.geometry);
+    for (const TextBoxModel &box : page.textBoxes)
+        if (box.visible)
+            frames.append(box.geometry);
+    painter.save();
+    painter.setPen(QPen(toQColor(*options.frameColour), std::max(options.scale, 1.0)));
+    painter.setBrush(Qt::NoBrush);
+    for (const QRect &frame : std::as_const(frames))
+        painter.drawRect(scaledRect(frame.adjusted(-1, -1, 1, 1), options));
+    painter.restore();
+}
+
 } // namespace
 
 void renderPage(QPainter &painter, const PageModel &page, const PageRenderOptions &options)
@@ -127,12 +147,17 @@ void renderPage(QPainter &painter, const PageModel &page, const PageRenderOption
         painter.restore();
     }
     drawPictures(painter, page, options);
+    if (options.frameColour)
+        drawFrames(painter, page, options);
     drawLinesAndBoxes(painter, page, options);
     drawTexts(painter, page, options);
 }
 
-QImage renderPageImage(const PageModel &page, qreal scale)
+namespace {
+
+QImage renderWithOptions(const PageModel &page, PageRenderOptions options)
 {
+    const qreal scale = options.scale;
     const QSizeF size = QSizeF(page.pageRect.size()) * scale;
     if (!(scale > 0) || size.isEmpty() || size.width() > kMaxImageSide
         || size.height() > kMaxImageSide)
@@ -140,20 +165,30 @@ QImage renderPageImage(const PageModel &page, qreal scale)
     QImage image(size.toSize().expandedTo(QSize(1, 1)), QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
-    PageRenderOptions options;
-    options.scale = scale;
     renderPage(painter, page, options);
     return image;
 }
 
-QImage renderPageThumbnail(const PageModel &page, const QSize &bounds)
+} // namespace
+
+QImage renderPageImage(const PageModel &page, qreal scale)
+{
+    PageRenderOptions options;
+    options.scale = scale;
+    return renderWithOptions(page, options);
+}
+
+QImage renderPageThumbnail(const PageModel &page, const QSize &bounds, ColourRef frameColour)
 {
     const QSize pageSize = page.pageRect.size();
     if (pageSize.isEmpty() || bounds.isEmpty())
         return {};
     const qreal scale = std::min(qreal(bounds.width()) / pageSize.width(),
                                  qreal(bounds.height()) / pageSize.height());
-    return renderPageImage(page, scale);
+    PageRenderOptions options;
+    options.scale = scale;
+    options.frameColour = frameColour;
+    return renderWithOptions(page, options);
 }
 
 } // namespace quillora
