@@ -7,6 +7,8 @@
 #include "ui/doctypes/simplepagewindow.h"
 #include "ui/printing/printmessage.h"
 
+#include <QDir>
+#include <QFileDialog>
 #include <QGuiApplication>
 
 namespace quillora {
@@ -29,6 +31,19 @@ void PrintController::attach(SimplePageWindow *window)
         return;
     connect(window, &SimplePageWindow::printRequested, this, &PrintController::printCommand);
     showButtonState();
+}
+
+QString PrintController::askPdfPath(const AppContext &context, QWidget *parent)
+{
+    const QString folder =
+        context.folders.working.isEmpty() ? QDir::homePath() : context.folders.working;
+    QString path = QFileDialog::getSaveFileName(parent, context.tr(QStringLiteral("Save as PDF")),
+                                                QDir(folder).filePath(QStringLiteral("page.pdf")),
+                                                context.tr(QStringLiteral("PDF file")) +
+                                                    QStringLiteral(" (*.pdf)"));
+    if (!path.isEmpty() && !path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
+        path += QStringLiteral(".pdf");
+    return path;
 }
 
 void PrintController::applySettings()
