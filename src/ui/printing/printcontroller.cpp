@@ -3,9 +3,9 @@
 #include "core/app/appcontext.h"
 #include "core/layout/documenttypes.h"
 #include "core/printing/printdevice.h"
+#include "ui/app/messageform.h"
 #include "ui/doctypes/documenttoolbar.h"
 #include "ui/doctypes/simplepagewindow.h"
-#include "ui/printing/printmessage.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -122,11 +122,10 @@ void PrintController::showButtonState()
 
 void PrintController::tell(const QString &english)
 {
-    const QString text = m_context.tr(english);
     if (m_showMessage)
-        m_showMessage(text);
+        m_showMessage(m_context.tr(english));
     else
-        PrintMessage::show(m_context, text, m_window);
+        MessageForm::tell(m_context, english, m_window);
 }
 
 } // namespace quillora
