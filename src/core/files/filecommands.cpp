@@ -2,7 +2,6 @@
 
 #include "core/app/paths.h"
 
-#include <QCollator>
 #include <QDir>
 #include <QFileInfo>
 
@@ -71,17 +70,14 @@ QStringList workFilesIn(const QString &folder)
     if (folder.isEmpty())
         return {};
     QStringList names = QDir(folder).entryList({QStringLiteral("*.qlr")}, QDir::Files);
-    // The pattern matches without regard to case on some systems only; the list shows exactly
-    // the files the dialog will open.
+    // Only names the dialog can open again: a typed or chosen name gets exactly ".qlr".
     names.erase(std::remove_if(names.begin(), names.end(),
-                               [](const QString &n) {
-                                   return !n.endsWith(kWorkFileExtension, Qt::CaseInsensitive);
-                               }),
+                               [](const QString &n) { return !n.endsWith(kWorkFileExtension); }),
                 names.end());
-    QCollator byName;
-    byName.setCaseSensitivity(Qt::CaseInsensitive);
-    byName.setNumericMode(true);
-    std::sort(names.begin(), names.end(), byName);
+    std::sort(names.begin(), names.end(), [](const QString &a, const QString &b) {
+        const int order = a.compare(b, Qt::CaseInsensitive);
+        return order != 0 ? order < 0 : a < b;
+    });
     return names;
 }
 

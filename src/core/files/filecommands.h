@@ -36,7 +36,7 @@ struct CleanedName {
 // The caret stays after the same character it followed.
 CleanedName cleanFileName(const QString &text, int caret);
 
-// The work files of a folder, by name, without regard to case.
+// The work files of a folder (names ending exactly in ".qlr"), by name without regard to case.
 QStringList workFilesIn(const QString &folder);
 
 // The staging folder of this run: below the temporary folder, named after the run tag, so two
