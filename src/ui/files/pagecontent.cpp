@@ -64,7 +64,7 @@ QImage grabPageArea(PageView &view)
     std::vector<QWidget *> hidden;
     const auto frames = view.findChildren<ObjectFrame *>();
     for (ObjectFrame *frame : frames) {
-        if (frame->isVisible()) {
+        if (!frame->isHidden()) {
             frame->hide();
             hidden.push_back(frame);
         }
