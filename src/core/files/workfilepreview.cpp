@@ -1,6 +1,7 @@
 #include "core/files/workfilepreview.h"
 
 #include "core/files/workfile.h"
+#include "core/printing/pagerenderer.h"
 
 #include <QDir>
 
@@ -21,14 +22,8 @@ QSize previewSize(const QSize &picture)
     return {std::max(1, width), kPreviewBox.height()};
 }
 
-QImage workFilePreview(const QString &path, const PreviewContext &context,
-                       const PageRenderer &render, QString *error)
+QImage workFilePreview(const QString &path, const PreviewContext &context, QString *error)
 {
-    if (!render) {
-        if (error)
-            *error = QStringLiteral("no page drawing");
-        return {};
-    }
     QDir().mkpath(context.scratchFolder);
     const Staging scratch(context.scratchFolder);
     const WorkFileContext open{context.format, scratch, context.fit, context.limits};
@@ -37,9 +32,7 @@ QImage workFilePreview(const QString &path, const PreviewContext &context,
         return {};
 
     // Drawn at twice the preview's size, then reduced smoothly, so thin lines stay visible.
-    const QSize pageSize = page.pageRect.size().isEmpty()
-                               ? QSize(page.pageWidthMm, page.pageHeightMm)
-                               : page.pageRect.size();
+    const QSize pageSize = page.pageRect.size();
     if (pageSize.isEmpty()) {
         if (error)
             *error = QStringLiteral("the page has no size");
@@ -47,7 +40,7 @@ QImage workFilePreview(const QString &path, const PreviewContext &context,
     }
     const double scale = std::min(1.0, 2.0 * std::max(double(kPreviewBox.width()) / pageSize.width(),
                                                       double(kPreviewBox.height()) / pageSize.height()));
-    const QImage drawn = render(page, scale);
+    const QImage drawn = renderPageImage(page, scale);
     scratch.clear(true);
     if (drawn.isNull()) {
         if (error)

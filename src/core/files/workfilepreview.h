@@ -11,14 +11,9 @@
 #include <QSize>
 #include <QString>
 
-#include <functional>
-
 namespace quillora {
 
 inline constexpr QSize kPreviewBox{80, 60};
-
-// Draws a page as a picture; `scale` is picture pixels per window pixel of the page.
-using PageRenderer = std::function<QImage(const PageModel &page, double scale)>;
 
 struct PreviewContext {
     ArchiveFormat &format;
@@ -30,9 +25,9 @@ struct PreviewContext {
 // The size a picture is shown at: 80 wide when it is wider than 80 by 60, else 60 high.
 QSize previewSize(const QSize &picture);
 
-// The page of the work file at `path`, drawn by `render` and scaled to previewSize(). A null
-// image, with the reason, when the file cannot be opened or drawn.
+// The page of the work file at `path`, drawn as the printer draws it and scaled to
+// previewSize(). A null image, with the reason, when the file cannot be opened or drawn.
 QImage workFilePreview(const QString &path, const PreviewContext &context,
-                       const PageRenderer &render, QString *error = nullptr);
+                       QString *error = nullptr);
 
 } // namespace quillora

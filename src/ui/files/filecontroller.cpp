@@ -3,6 +3,7 @@
 #include "core/app/exitsequence.h"
 #include "core/files/filecommands.h"
 #include "core/files/workfile.h"
+#include "core/printing/pagerenderer.h"
 #include "ui/doctypes/pageview.h"
 #include "ui/doctypes/simplepagewindow.h"
 #include "ui/files/pagecontent.h"
@@ -215,13 +216,8 @@ bool FileController::exportScreenPng(const QString &path)
     if (!m_window)
         return false;
     BusyPointer busy;
-    QImage picture;
-    if (m_render) {
-        readRichTextFromView(*m_window->pageView(), m_context.page);
-        picture = m_render(m_context.page, 1.0);
-    } else {
-        picture = grabPageArea(*m_window->pageView());
-    }
+    readRichTextFromView(*m_window->pageView(), m_context.page);
+    const QImage picture = renderPageImage(m_context.page, 1.0);
     QSaveFile file(path);
     const bool saved = !picture.isNull() && file.open(QIODevice::WriteOnly)
                        && picture.save(&file, "PNG") && file.commit();
@@ -242,7 +238,7 @@ QImage FileController::previewOf(const QString &path) const
     const PreviewContext context{m_format,
                                  runPreviewFolder(m_context.folders.temporary, m_context.runTag),
                                  m_window->pageFitInputs(), m_limits};
-    return workFilePreview(path, context, m_render ? m_render : PageRenderer(renderPageWithControls));
+    return workFilePreview(path, context);
 }
 
 } // namespace quillora

@@ -31,9 +31,6 @@ public:
     void attach(SimplePageWindow *window);
     SimplePageWindow *window() const { return m_window; }
 
-    // Draws pages for previews and PNG export. Without one, previews are drawn by page controls
-    // made off screen and PNG export takes the window's page area as shown.
-    void setPageRenderer(PageRenderer render) { m_render = std::move(render); }
     // The dialogs asked (tests give scripted ones); the real windows by default.
     void setDialogs(std::unique_ptr<FileDialogs> dialogs);
 
@@ -50,8 +47,8 @@ public:
     // Opens `path` and shows its page. A file that is not a readable work file shows "Sorry.
     // This file couldn't be opened." with the reason, and the page stays exactly as it was.
     bool openDocument(const QString &path);
-    // Saves the page area as a PNG picture, without selection marks; refused for postcards,
-    // leaflets and banners.
+    // Saves the page as a PNG picture, drawn as the printer draws it (no frames, selection
+    // marks or caret); refused for postcards, leaflets and banners.
     bool exportScreenPng(const QString &path);
     // At start-up, for the path the command line names: opens it, or shows why not and returns
     // false (the start screen follows).
@@ -84,7 +81,6 @@ private:
     ArchiveFormat &m_format;
     std::unique_ptr<FileDialogs> m_dialogs;
     QPointer<SimplePageWindow> m_window;
-    PageRenderer m_render;
     QString m_currentFilePath;
     UnpackLimits m_limits;
 };

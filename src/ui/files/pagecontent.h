@@ -1,11 +1,8 @@
 #pragma once
-// Between the page model and the page's controls for saving, opening and pictures of a page:
-// the rich text boxes keep their formatted content in their controls, and a page can be drawn
-// by the same controls that show it on screen.
+// Between the page model and the page's controls for saving and opening: the rich text boxes
+// keep their formatted content in their controls.
 
 #include "core/layout/pagemodel.h"
-
-#include <QImage>
 
 namespace quillora {
 
@@ -17,11 +14,5 @@ void readRichTextFromView(const PageView &view, PageModel &page);
 void showRichTextInView(PageView &view, const PageModel &page);
 // The plain text of every rich text box whose RTF is known, so the controls start right.
 void takePlainTextFromRtf(PageModel &page);
-
-// The page area as shown, without object frames, focus marks or the text caret.
-QImage grabPageArea(PageView &view);
-
-// The page drawn by controls of its own, off screen; `scale` is picture pixels per page pixel.
-QImage renderPageWithControls(const PageModel &page, double scale);
 
 } // namespace quillora
