@@ -82,10 +82,7 @@ QWidget *FileController::dialogParent() const
 
 void FileController::tell(const QString &sentence, const QString &reason)
 {
-    QString message = m_context.tr(sentence);
-    if (!reason.isEmpty())
-        message += QStringLiteral("\n(") + m_context.tr(reason) + QStringLiteral(")");
-    m_dialogs->showMessage(message, dialogParent());
+    m_dialogs->showMessage(sentence, reason, dialogParent());
 }
 
 bool FileController::saveWork()

@@ -2,7 +2,7 @@
 
 #include "core/files/filecommands.h"
 #include "ui/app/saveoffer.h"
-#include "ui/files/filemessage.h"
+#include "ui/app/messageform.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -69,9 +69,9 @@ QString WindowFileDialogs::offerToSave(QWidget *parent)
     return SaveOffer::ask(m_context, parent);
 }
 
-void WindowFileDialogs::showMessage(const QString &message, QWidget *parent)
+void WindowFileDialogs::showMessage(const QString &message, const QString &detail, QWidget *parent)
 {
-    FileMessage::tell(m_context, message, parent);
+    MessageForm::tell(m_context, message, detail, parent);
 }
 
 } // namespace quillora

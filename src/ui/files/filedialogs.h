@@ -36,11 +36,12 @@ public:
     virtual std::optional<QString> askStandardOpen(const QString &folder, QWidget *parent) = 0;
     // "Yes" (save first), "No" (go on without saving) or "cancelled" (stay).
     virtual QString offerToSave(QWidget *parent) = 0;
-    // `message` is already translated.
-    virtual void showMessage(const QString &message, QWidget *parent) = 0;
+    // `message` is the English sentence (translated when shown); `detail`, the reason in the
+    // system's words, follows it in brackets.
+    virtual void showMessage(const QString &message, const QString &detail, QWidget *parent) = 0;
 };
 
-// The real windows: `fileform`, the platform's file dialogs, the save offer, the own message.
+// The real windows: `fileform`, the platform's file dialogs, the save offer, the message form.
 class WindowFileDialogs : public FileDialogs {
 public:
     explicit WindowFileDialogs(AppContext &context) : m_context(context) {}
@@ -52,7 +53,7 @@ public:
                                                       QWidget *parent) override;
     std::optional<QString> askStandardOpen(const QString &folder, QWidget *parent) override;
     QString offerToSave(QWidget *parent) override;
-    void showMessage(const QString &message, QWidget *parent) override;
+    void showMessage(const QString &message, const QString &detail, QWidget *parent) override;
 
 private:
     QString workFileFilter() const;

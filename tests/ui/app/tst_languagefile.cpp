@@ -13,6 +13,7 @@
 #include "ui/app/saveoffer.h"
 #include "ui/app/translatewindow.h"
 #include "ui/doctypes/simplepagewindow.h"
+#include "ui/files/fileform.h"
 #include "ui/text/onscreenkeyboardwidget.h"
 
 #include <QFile>
@@ -32,6 +33,11 @@ const QString kExampleFile = QStringLiteral(QUILLORA_SOURCE_DIR "/docs/lang-exam
 const QStringList kMessages = {
     QStringLiteral("Not ready"),
     QStringLiteral("Sorry. There are some layout files missing. Please re-install Quillora"),
+    QStringLiteral("Sorry. This file couldn't be saved."),
+    QStringLiteral("Sorry. This file couldn't be opened."),
+    QStringLiteral("Sorry, this screen cannot be saved as a PNG file."),
+    QStringLiteral("Save Work"),
+    QStringLiteral("Open Work"),
 };
 
 // Texts that are names, not words, and stay as they are in every language: the program's
@@ -114,6 +120,8 @@ private slots:
         windows.push_back(std::make_unique<SaveOffer>(context));
         windows.push_back(std::make_unique<FileStoreForm>(context));
         windows.push_back(std::make_unique<BriefPurposeForm>(context));
+        for (FileDirection direction : {FileDirection::Save, FileDirection::Open})
+            windows.push_back(std::make_unique<FileForm>(context, direction, nullptr));
         for (const QString &message : kMessages)
             windows.push_back(std::make_unique<MessageForm>(context, message));
 

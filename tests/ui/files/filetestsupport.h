@@ -57,7 +57,10 @@ public:
         return m_script.offerAnswers.isEmpty() ? QStringLiteral("cancelled")
                                                : m_script.offerAnswers.takeFirst();
     }
-    void showMessage(const QString &message, QWidget *) override { m_script.messages.append(message); }
+    void showMessage(const QString &message, const QString &detail, QWidget *) override
+    {
+        m_script.messages.append(detail.isEmpty() ? message : message + QStringLiteral("\n(") + detail + u')');
+    }
 
 private:
     DialogScript &m_script;
