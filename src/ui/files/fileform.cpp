@@ -244,8 +244,14 @@ bool FileForm::loadNextPreview()
             continue;
         const QString path = QDir(context().folders.working).filePath(m_files[file]);
         QImage picture = m_loadPreview ? m_loadPreview(path) : QImage();
-        if (picture.isNull())
+        if (picture.isNull()) {
             picture = brokenPicture();
+        } else {
+            // White paper on cream paper needs an edge to be seen.
+            QPainter edge(&picture);
+            edge.setPen(QPen(looks::kInk, 1));
+            edge.drawRect(picture.rect().adjusted(0, 0, -1, -1));
+        }
         m_loadedPreviews.insert(file, picture);
         m_previews[std::size_t(row)]->setPixmap(QPixmap::fromImage(picture));
         return true;
@@ -255,8 +261,9 @@ bool FileForm::loadNextPreview()
 
 QImage FileForm::brokenPicture()
 {
-    QImage picture(kPreviewBox, QImage::Format_ARGB32_Premultiplied);
-    picture.fill(Qt::transparent);
+    // On the dialog's own paper, so it looks the same on every screen depth.
+    QImage picture(kPreviewBox, QImage::Format_RGB32);
+    picture.fill(looks::kCream);
     QPainter painter(&picture);
     QIcon(QStringLiteral(":/art/files/broken.svg")).paint(&painter, picture.rect());
     return picture;

@@ -1,6 +1,7 @@
 // `fileform`: the rows and the slider, the name box, choosing with the mouse and the keys,
 // and the previews loaded one per tick.
 
+#include "ui/app/looks.h"
 #include "ui/app/picturebutton.h"
 #include "ui/files/fileform.h"
 
@@ -303,13 +304,14 @@ void TestFileForm::previewsLoadOnePerTick()
     int drawn = 0;
     for (int y = 0; y < broken.height(); ++y)
         for (int x = 0; x < broken.width(); ++x)
-            drawn += qAlpha(broken.pixel(x, y)) > 0 ? 1 : 0;
+            drawn += broken.pixelColor(x, y) != looks::kCream ? 1 : 0;
     QVERIFY(drawn > broken.width() * broken.height() / 4);
     QVERIFY(form->loadNextPreview());
     QVERIFY(form->loadNextPreview());
     QVERIFY(!form->loadNextPreview());
     QCOMPARE(m_previewed.size(), 4);
     QCOMPARE(form->previewLabel(0)->pixmap().toImage().pixelColor(5, 5), QColor(Qt::darkGreen));
+    QCOMPARE(form->previewLabel(0)->pixmap().toImage().pixelColor(0, 5), looks::kInk);
 
     // Scrolling brings one new row; pictures already made are not made again.
     form->slider()->setValue(1);
