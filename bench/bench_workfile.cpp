@@ -27,9 +27,12 @@ const QByteArray kTemplate =
     "<layout name='bench' NumTextBoxes='3' NumPicBoxes='3' numRTBs='1' numHandles='0' "
     "numLines='0' numBoxes='0' width='420' height='297'>\r\n"
     "<textbox name='tb0' x='10' y='5' width='400' height='20' size='9' text='Title'/>\r\n"
-    "<picbox name='pb0' x='10' y='30' width='130' height='91' reptType='0' symmType='0' copyTo='0'/>\r\n"
-    "<picbox name='pb1' x='145' y='30' width='130' height='91' reptType='0' symmType='0' copyTo='0'/>\r\n"
-    "<picbox name='pb2' x='280' y='30' width='130' height='91' reptType='0' symmType='0' copyTo='0'/>\r\n"
+    "<picbox name='pb0' x='10' y='30' width='130' height='91' reptType='0' symmType='0' "
+    "copyTo='0'/>\r\n"
+    "<picbox name='pb1' x='145' y='30' width='130' height='91' reptType='0' symmType='0' "
+    "copyTo='0'/>\r\n"
+    "<picbox name='pb2' x='280' y='30' width='130' height='91' reptType='0' symmType='0' "
+    "copyTo='0'/>\r\n"
     "<textbox name='tb1' x='10' y='130' width='195' height='40' size='6' text='One'/>\r\n"
     "<textbox name='tb2' x='215' y='130' width='195' height='40' size='6' text='Two'/>\r\n"
     "<rtb name='rt0' x='10' y='180' width='400' height='100' size='5' text='Story'/>\r\n"
@@ -134,8 +137,8 @@ bool runTool(const QString &program, const QStringList &arguments, const QString
     QProcess tool;
     tool.setWorkingDirectory(folder);
     tool.start(program, arguments);
-    return tool.waitForFinished(60000) && tool.exitStatus() == QProcess::NormalExit
-           && tool.exitCode() == 0;
+    return tool.waitForFinished(60000) && tool.exitStatus() == QProcess::NormalExit &&
+           tool.exitCode() == 0;
 }
 
 // The same members packed by the zip tool, at its default compression like ours.
@@ -169,14 +172,18 @@ void BM_UnzipToolUnpack(benchmark::State &state)
     const double cpuBefore = childCpuMs();
     for (auto _ : state) {
         QDir(target).removeRecursively();
-        if (!runTool(QStringLiteral("unzip"), {QStringLiteral("-q"), QStringLiteral("-o"), f.path,
-                                               QStringLiteral("-d"), target},
-                     f.dir.path()))
+        if (!runTool(
+                QStringLiteral("unzip"),
+                {QStringLiteral("-q"), QStringLiteral("-o"), f.path, QStringLiteral("-d"), target},
+                f.dir.path()))
             state.SkipWithError("unzip failed");
     }
     state.counters["tool_cpu_ms"] = (childCpuMs() - cpuBefore) / double(state.iterations());
 }
-BENCHMARK(BM_UnzipToolUnpack)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly();
+BENCHMARK(BM_UnzipToolUnpack)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly();
 
 } // namespace
 

@@ -41,9 +41,12 @@ Harness *harness = nullptr;
 QByteArray warmUpWorkFile()
 {
     const QByteArray layout =
-        "<layout name='warm' NumTextBoxes='1' NumPicBoxes='1' numRTBs='1' width='210' height='297'>\r\n"
-        "<textbox name='tb0' x='10' y='10' width='190' height='20' size='8' font='arial' text='Warm'/>\r\n"
-        "<picbox name='pb0' x='10' y='40' width='60' height='40' reptType='0' symmType='0' copyTo='0'/>\r\n"
+        "<layout name='warm' NumTextBoxes='1' NumPicBoxes='1' numRTBs='1' width='210' "
+        "height='297'>\r\n"
+        "<textbox name='tb0' x='10' y='10' width='190' height='20' size='8' font='arial' "
+        "text='Warm'/>\r\n"
+        "<picbox name='pb0' x='10' y='40' width='60' height='40' reptType='0' symmType='0' "
+        "copyTo='0'/>\r\n"
         "<rtb name='rt0' x='10' y='90' width='190' height='40' size='6' text='Up'/>\r\n"
         "</layout>\r\n";
     PageModel page;
@@ -81,7 +84,8 @@ extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
     static Harness instance;
     harness = &instance;
     const QByteArray warm = warmUpWorkFile();
-    LLVMFuzzerTestOneInput(reinterpret_cast<const uint8_t *>(warm.constData()), size_t(warm.size()));
+    LLVMFuzzerTestOneInput(reinterpret_cast<const uint8_t *>(warm.constData()),
+                           size_t(warm.size()));
     LLVMFuzzerTestOneInput(nullptr, 0);
     return 0;
 }

@@ -31,8 +31,9 @@ bool canExportScreenPng(int documentType)
 QString withWorkFileExtension(const QString &name)
 {
     // The comparison is exact: "WORK.QLR" becomes "WORK.QLR.qlr".
-    return name.endsWith(kWorkFileExtension, Qt::CaseSensitive) ? name
-                                                                 : name + kWorkFileExtension.toString();
+    return name.endsWith(kWorkFileExtension, Qt::CaseSensitive)
+               ? name
+               : name + kWorkFileExtension.toString();
 }
 
 QString workFilePathFor(const QString &folder, const QString &name)
@@ -55,8 +56,8 @@ CleanedName cleanFileName(const QString &text, int caret)
     caret = std::clamp(caret, 0, int(text.size()));
     for (int i = 0; i < text.size(); ++i) {
         const char16_t c = text[i].unicode();
-        const bool kept = (c >= u'0' && c <= u'9') || (c >= u'A' && c <= u'Z')
-                          || (c >= u'a' && c <= u'z') || c == u' ' || (c >= 192 && c <= 255);
+        const bool kept = (c >= u'0' && c <= u'9') || (c >= u'A' && c <= u'Z') ||
+                          (c >= u'a' && c <= u'z') || c == u' ' || (c >= 192 && c <= 255);
         if (kept)
             cleaned.text.append(QChar(c));
         if (i == caret - 1)
@@ -95,8 +96,8 @@ void removeRunStaging(const QString &temporaryFolder, const QString &runTag)
 {
     if (temporaryFolder.isEmpty() || runTag.isEmpty())
         return;
-    for (const QString &folder : {runStagingFolder(temporaryFolder, runTag),
-                                  runPreviewFolder(temporaryFolder, runTag)})
+    for (const QString &folder :
+         {runStagingFolder(temporaryFolder, runTag), runPreviewFolder(temporaryFolder, runTag)})
         QDir(folder).removeRecursively();
 }
 

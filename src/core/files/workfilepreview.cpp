@@ -14,7 +14,8 @@ QSize previewSize(const QSize &picture)
     if (picture.isEmpty())
         return {};
     // Compared as products so a tall or wide picture never divides by zero.
-    if (qint64(picture.width()) * kPreviewBox.height() > qint64(picture.height()) * kPreviewBox.width()) {
+    if (qint64(picture.width()) * kPreviewBox.height() >
+        qint64(picture.height()) * kPreviewBox.width()) {
         const int height = int(qint64(picture.height()) * kPreviewBox.width() / picture.width());
         return {kPreviewBox.width(), std::max(1, height)};
     }
@@ -38,8 +39,9 @@ QImage workFilePreview(const QString &path, const PreviewContext &context, QStri
             *error = QStringLiteral("the page has no size");
         return {};
     }
-    const double scale = std::min(1.0, 2.0 * std::max(double(kPreviewBox.width()) / pageSize.width(),
-                                                      double(kPreviewBox.height()) / pageSize.height()));
+    const double scale =
+        std::min(1.0, 2.0 * std::max(double(kPreviewBox.width()) / pageSize.width(),
+                                     double(kPreviewBox.height()) / pageSize.height()));
     const QImage drawn = renderPageImage(page, scale);
     scratch.clear(true);
     if (drawn.isNull()) {

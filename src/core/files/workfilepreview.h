@@ -17,7 +17,7 @@ inline constexpr QSize kPreviewBox{80, 60};
 
 struct PreviewContext {
     ArchiveFormat &format;
-    QString scratchFolder;    // a staging folder of its own, emptied by every preview
+    QString scratchFolder; // a staging folder of its own, emptied by every preview
     PageFitInputs fit;
     UnpackLimits limits;
 };

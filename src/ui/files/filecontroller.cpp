@@ -34,8 +34,9 @@ private:
 
 QString withPngExtension(const QString &path)
 {
-    return path.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive) ? path
-                                                                       : path + QStringLiteral(".png");
+    return path.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive)
+               ? path
+               : path + QStringLiteral(".png");
 }
 
 } // namespace
@@ -92,7 +93,8 @@ bool FileController::saveWork()
     if (!usesOwnFileDialog(m_context.page.documentType))
         return saveThroughStandardDialog();
     const OwnDialogChoice choice = m_dialogs->askOwn(
-        FileDirection::Save, [this](const QString &path) { return previewOf(path); }, dialogParent());
+        FileDirection::Save, [this](const QString &path) { return previewOf(path); },
+        dialogParent());
     if (choice.answer == OwnDialogChoice::Answer::More)
         return saveThroughStandardDialog();
     if (choice.answer != OwnDialogChoice::Answer::Yes || choice.name.isEmpty())
@@ -105,9 +107,8 @@ bool FileController::saveWork()
 bool FileController::saveThroughStandardDialog()
 {
     const bool offerPng = canExportScreenPng(m_context.page.documentType);
-    const auto choice = m_dialogs->askStandardSave(m_context.fileDialogFolder,
-                                                   proposedSaveName(m_currentFilePath), offerPng,
-                                                   dialogParent());
+    const auto choice = m_dialogs->askStandardSave(
+        m_context.fileDialogFolder, proposedSaveName(m_currentFilePath), offerPng, dialogParent());
     if (!choice)
         return false;
     m_currentFilePath = choice->path;
@@ -158,7 +159,8 @@ bool FileController::openWork()
     if (!usesOwnFileDialog(m_context.page.documentType))
         return openThroughStandardDialog();
     const OwnDialogChoice choice = m_dialogs->askOwn(
-        FileDirection::Open, [this](const QString &path) { return previewOf(path); }, dialogParent());
+        FileDirection::Open, [this](const QString &path) { return previewOf(path); },
+        dialogParent());
     if (choice.answer == OwnDialogChoice::Answer::More)
         return openThroughStandardDialog();
     if (choice.answer != OwnDialogChoice::Answer::Yes || choice.name.isEmpty())
@@ -216,11 +218,11 @@ bool FileController::exportScreenPng(const QString &path)
     readRichTextFromView(*m_window->pageView(), m_context.page);
     const QImage picture = renderPageImage(m_context.page, 1.0);
     QSaveFile file(path);
-    const bool saved = !picture.isNull() && file.open(QIODevice::WriteOnly)
-                       && picture.save(&file, "PNG") && file.commit();
+    const bool saved = !picture.isNull() && file.open(QIODevice::WriteOnly) &&
+                       picture.save(&file, "PNG") && file.commit();
     if (!saved) {
-        const QString reason = picture.isNull() ? QStringLiteral("the page could not be drawn")
-                                                : file.errorString();
+        const QString reason =
+            picture.isNull() ? QStringLiteral("the page could not be drawn") : file.errorString();
         busy.release();
         tell(QStringLiteral("Sorry. This file couldn't be saved."), reason);
         return false;

@@ -16,12 +16,12 @@ namespace quillora {
 struct OwnDialogChoice {
     enum class Answer { Yes, No, More };
     Answer answer = Answer::No;
-    QString name;  // as typed or selected, without the folder
+    QString name; // as typed or selected, without the folder
 };
 
 struct StandardSaveChoice {
     QString path;
-    bool asPng = false;  // the PNG filter was chosen
+    bool asPng = false; // the PNG filter was chosen
 };
 
 class FileDialogs {

@@ -82,7 +82,8 @@ FileForm::FileForm(AppContext &context, FileDirection direction, PreviewLoader l
     m_openCaption->setObjectName(QStringLiteral("OpenLabel"));
     m_openCaption->hide();
 
-    const QString folderCaption = QStringLiteral("[") + context.folders.working + QStringLiteral("]");
+    const QString folderCaption =
+        QStringLiteral("[") + context.folders.working + QStringLiteral("]");
     auto *folder = new QLabel(folderCaption, this);
     folder->setObjectName(QStringLiteral("folderCaptionFIXLANG"));
     folder->setToolTip(folderCaption);
@@ -153,10 +154,12 @@ QWidget *FileForm::makeNameRow()
     layout->setContentsMargins(0, 8, 0, 0);
     layout->setSpacing(16);
 
-    auto *saveIcon = pictureLabel(QStringLiteral("SaveIcon"), QStringLiteral(":/art/toolbar/save.svg"),
-                                  QStringLiteral("Save"), row);
-    auto *openIcon = pictureLabel(QStringLiteral("OpenIcon"), QStringLiteral(":/art/toolbar/open.svg"),
-                                  QStringLiteral("Open"), row);
+    auto *saveIcon =
+        pictureLabel(QStringLiteral("SaveIcon"), QStringLiteral(":/art/toolbar/save.svg"),
+                     QStringLiteral("Save"), row);
+    auto *openIcon =
+        pictureLabel(QStringLiteral("OpenIcon"), QStringLiteral(":/art/toolbar/open.svg"),
+                     QStringLiteral("Open"), row);
     saveIcon->setVisible(m_direction == FileDirection::Save);
     openIcon->setVisible(m_direction == FileDirection::Open);
     layout->addWidget(saveIcon);
@@ -174,8 +177,9 @@ QWidget *FileForm::makeNameRow()
     connect(m_nameBox, &QLineEdit::returnPressed, this, &FileForm::okPressed);
     layout->addWidget(m_nameBox, 1);
 
-    auto *more = new PictureButton(QStringLiteral("MoreBut"), QIcon(QStringLiteral(":/art/files/more.svg")),
-                                   QStringLiteral("More"), row);
+    auto *more =
+        new PictureButton(QStringLiteral("MoreBut"), QIcon(QStringLiteral(":/art/files/more.svg")),
+                          QStringLiteral("More"), row);
     more->setFixedSize(looks::kPictureButtonSize, looks::kPictureButtonSize);
     connect(more, &QAbstractButton::clicked, this, &FileForm::pressMore);
     layout->addWidget(more);
@@ -331,7 +335,8 @@ void FileForm::showEvent(QShowEvent *event)
     OwnDialog::showEvent(event);
     // The window has just been translated: the caption comes from the hidden label in the
     // chosen language, and the file names are put back untranslated.
-    messageLabel()->setText((m_direction == FileDirection::Save ? m_saveCaption : m_openCaption)->text());
+    messageLabel()->setText(
+        (m_direction == FileDirection::Save ? m_saveCaption : m_openCaption)->text());
     fillRows();
     m_previewTimer.start();
     m_nameBox->setFocus();
@@ -345,8 +350,8 @@ void FileForm::hideEvent(QHideEvent *event)
 
 bool FileForm::handleShortcut(const QKeyEvent &key)
 {
-    const Qt::KeyboardModifiers held = key.modifiers() & (Qt::ControlModifier | Qt::ShiftModifier
-                                                          | Qt::AltModifier | Qt::MetaModifier);
+    const Qt::KeyboardModifiers held = key.modifiers() & (Qt::ControlModifier | Qt::ShiftModifier |
+                                                          Qt::AltModifier | Qt::MetaModifier);
     if (held != (Qt::ControlModifier | Qt::ShiftModifier))
         return false;
     const FileRows::Position here{m_selected, m_slider->value()};
@@ -376,8 +381,8 @@ void FileForm::keyPressEvent(QKeyEvent *event)
 
 bool FileForm::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_nameBox && event->type() == QEvent::KeyPress
-        && handleShortcut(*static_cast<QKeyEvent *>(event)))
+    if (watched == m_nameBox && event->type() == QEvent::KeyPress &&
+        handleShortcut(*static_cast<QKeyEvent *>(event)))
         return true;
     const bool press = event->type() == QEvent::MouseButtonPress;
     const bool doubleClick = event->type() == QEvent::MouseButtonDblClick;

@@ -84,7 +84,7 @@ private:
     FileRows m_rows;
     int m_selected = -1;
     bool m_moreRequested = false;
-    QHash<int, QImage> m_loadedPreviews;  // by file index, so scrolling back costs nothing
+    QHash<int, QImage> m_loadedPreviews; // by file index, so scrolling back costs nothing
 
     std::array<QLabel *, FileRows::kRowCount> m_previews{};
     std::array<QLabel *, FileRows::kRowCount> m_names{};

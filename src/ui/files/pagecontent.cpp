@@ -9,7 +9,6 @@
 #include <QSignalBlocker>
 #include <QTextDocument>
 
-
 namespace quillora {
 
 namespace {

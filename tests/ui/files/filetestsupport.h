@@ -59,7 +59,8 @@ public:
     }
     void showMessage(const QString &message, const QString &detail, QWidget *) override
     {
-        m_script.messages.append(detail.isEmpty() ? message : message + QStringLiteral("\n(") + detail + u')');
+        m_script.messages.append(
+            detail.isEmpty() ? message : message + QStringLiteral("\n(") + detail + u')');
     }
 
 private:

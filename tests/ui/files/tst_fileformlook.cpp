@@ -59,7 +59,8 @@ void TestFileFormLook::dialogWithRealFiles()
                  {"The sea", "three_texts.xml", QColor(0x3F, 0xA9, 0xF5)},
                  {"Zoo", "five_texts.xml", QColor(0x2E, 0xB8, 0x2E)}};
     for (const auto &page : pages) {
-        QVERIFY(window.loadTemplate(QStringLiteral(QUILLORA_TEST_DATA "/doctypes/") + QLatin1String(page.layout)));
+        QVERIFY(window.loadTemplate(QStringLiteral(QUILLORA_TEST_DATA "/doctypes/") +
+                                    QLatin1String(page.layout)));
         for (int i = 0; i < context.page.pictureBoxes.size(); ++i) {
             QImage &picture = context.page.pictureBoxes[i].image;
             picture = QImage(context.page.pictureBoxes[i].geometry.size(), QImage::Format_RGB32);
@@ -71,14 +72,16 @@ void TestFileFormLook::dialogWithRealFiles()
         }
         if (!context.page.textBoxes.isEmpty())
             context.page.textBoxes[0].text = QLatin1String(page.name);
-        QVERIFY(files.saveDocument(workFilePathFor(context.folders.working, QLatin1String(page.name))));
+        QVERIFY(
+            files.saveDocument(workFilePathFor(context.folders.working, QLatin1String(page.name))));
     }
     QFile broken(QDir(context.folders.working).filePath(QStringLiteral("Spilt juice.qlr")));
     QVERIFY(broken.open(QIODevice::WriteOnly));
     broken.write("not a work file");
     broken.close();
 
-    FileForm form(context, FileDirection::Open, [&files](const QString &path) { return files.previewOf(path); });
+    FileForm form(context, FileDirection::Open,
+                  [&files](const QString &path) { return files.previewOf(path); });
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     for (int row = 0; row < FileRows::kRowCount; ++row)
