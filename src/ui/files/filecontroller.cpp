@@ -86,11 +86,17 @@ void FileController::tell(const QString &sentence, const QString &reason)
     m_dialogs->showMessage(sentence, reason, dialogParent());
 }
 
+bool FileController::usesOwnFileDialogHere() const
+{
+    // The own dialog lists the working folder; without one only the standard dialog can help.
+    return usesOwnFileDialog(m_context.page.documentType) && !m_context.folders.working.isEmpty();
+}
+
 bool FileController::saveWork()
 {
     if (!m_window)
         return false;
-    if (!usesOwnFileDialog(m_context.page.documentType))
+    if (!usesOwnFileDialogHere())
         return saveThroughStandardDialog();
     const OwnDialogChoice choice = m_dialogs->askOwn(
         FileDirection::Save, [this](const QString &path) { return previewOf(path); },
@@ -156,7 +162,7 @@ bool FileController::openWork()
             return false;
         }
     }
-    if (!usesOwnFileDialog(m_context.page.documentType))
+    if (!usesOwnFileDialogHere())
         return openThroughStandardDialog();
     const OwnDialogChoice choice = m_dialogs->askOwn(
         FileDirection::Open, [this](const QString &path) { return previewOf(path); },

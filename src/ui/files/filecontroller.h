@@ -72,6 +72,7 @@ signals:
     void documentSaved(const QString &path);
 
 private:
+    bool usesOwnFileDialogHere() const;
     bool saveThroughStandardDialog();
     bool openThroughStandardDialog();
     void tell(const QString &sentence, const QString &reason = {});
