@@ -33,9 +33,8 @@ QString SystemPrintDevice::name() const
 
 void SystemPrintDevice::setOrientation(PageOrientation orientation)
 {
-    m_printer->setPageOrientation(orientation == PageOrientation::Landscape
-                                      ? QPageLayout::Landscape
-                                      : QPageLayout::Portrait);
+    m_printer->setPageOrientation(
+        orientation == PageOrientation::Landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
 }
 
 QSizeF SystemPrintDevice::paperSize() const

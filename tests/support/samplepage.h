@@ -56,11 +56,10 @@ inline PageModel fullSimplePage()
                          pictureBox({10, 95, 85, 60}, filledPicture({170, 120}, Qt::green)),
                          pictureBox({105, 95, 85, 60}, filledPicture({170, 120}, Qt::blue))};
     page.announcedPictureBoxes = 3;
-    page.textBoxes = {textBox({10, 160, 180, 30}, QStringLiteral("At the seaside"),
-                              Alignment::Centre),
-                      textBox({10, 195, 85, 40}, QStringLiteral("We built a sandcastle")),
-                      textBox({105, 195, 85, 40}, QStringLiteral("Then the tide came in"),
-                              Alignment::Right)};
+    page.textBoxes = {
+        textBox({10, 160, 180, 30}, QStringLiteral("At the seaside"), Alignment::Centre),
+        textBox({10, 195, 85, 40}, QStringLiteral("We built a sandcastle")),
+        textBox({105, 195, 85, 40}, QStringLiteral("Then the tide came in"), Alignment::Right)};
     page.announcedTextBoxes = 3;
     RichTextBoxModel rich;
     rich.style.fontName = QStringLiteral("Liberation Serif");

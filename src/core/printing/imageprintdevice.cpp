@@ -87,7 +87,8 @@ std::unique_ptr<PrintDevice> ImagePrinterProvider::openDevice(const QString &nam
 {
     for (const Entry &entry : m_entries) {
         if (entry.name == name) {
-            auto device = std::make_unique<ImagePrintDevice>(entry.name, entry.paper, entry.margins);
+            auto device =
+                std::make_unique<ImagePrintDevice>(entry.name, entry.paper, entry.margins);
             device->setFailing(m_failing);
             device->setFinishedHandler([this, name](const QVector<QImage> &pages) {
                 m_lastName = name;

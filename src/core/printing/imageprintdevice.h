@@ -62,7 +62,9 @@ public:
         QMargins margins;
     };
     explicit ImagePrinterProvider(QVector<Entry> entries = {}, QString defaultName = {})
-        : m_entries(std::move(entries)), m_default(std::move(defaultName)) {}
+        : m_entries(std::move(entries)), m_default(std::move(defaultName))
+    {
+    }
 
     QStringList deviceNames() const override;
     QString defaultDeviceName() const override { return m_default; }

@@ -46,11 +46,10 @@ void drawMapBorder(QPainter &painter, const BorderModel &border, const QSize &pa
                      pageSize.height() - 2 * border.edgeHeight);
     if (area.isEmpty() || border.map.isNull())
         return;
-    QImage shown = border.picture.scaled(area.size(), Qt::IgnoreAspectRatio,
-                                         Qt::SmoothTransformation)
-                       .convertToFormat(QImage::Format_ARGB32);
-    const QImage map = border.map.scaled(area.size(), Qt::IgnoreAspectRatio,
-                                         Qt::FastTransformation)
+    QImage shown =
+        border.picture.scaled(area.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+            .convertToFormat(QImage::Format_ARGB32);
+    const QImage map = border.map.scaled(area.size(), Qt::IgnoreAspectRatio, Qt::FastTransformation)
                            .convertToFormat(QImage::Format_RGB32);
     for (int y = 0; y < shown.height(); ++y) {
         auto *pixels = reinterpret_cast<QRgb *>(shown.scanLine(y));

@@ -64,8 +64,8 @@ void drawLinesAndBoxes(QPainter &painter, const PageModel &page, const PageRende
     const int lines = std::min<int>(page.announcedLines, page.lines.size());
     for (int i = 0; i < lines; ++i) {
         const LineModel &line = page.lines[i];
-        painter.setPen(QPen(Qt::black, std::max(line.thickness, 1) * options.scale,
-                            Qt::SolidLine, Qt::FlatCap));
+        painter.setPen(QPen(Qt::black, std::max(line.thickness, 1) * options.scale, Qt::SolidLine,
+                            Qt::FlatCap));
         painter.drawLine(options.origin + QPointF(line.from) * options.scale,
                          options.origin + QPointF(line.to) * options.scale);
     }
@@ -159,8 +159,8 @@ QImage renderWithOptions(const PageModel &page, PageRenderOptions options)
 {
     const qreal scale = options.scale;
     const QSizeF size = QSizeF(page.pageRect.size()) * scale;
-    if (!(scale > 0) || size.isEmpty() || size.width() > kMaxImageSide
-        || size.height() > kMaxImageSide)
+    if (!(scale > 0) || size.isEmpty() || size.width() > kMaxImageSide ||
+        size.height() > kMaxImageSide)
         return {};
     QImage image(size.toSize().expandedTo(QSize(1, 1)), QImage::Format_RGB32);
     image.fill(Qt::white);

@@ -18,9 +18,9 @@ namespace quillora {
 constexpr ColourRef kThumbnailFrameColour = 0xC0C0C0;
 
 struct PageRenderOptions {
-    QPointF origin;             // where the page's top-left corner goes on the target
-    qreal scale = 1.0;          // target units per window pixel
-    qreal fontFactor = 1.0;     // characters this much smaller, with the same line breaks
+    QPointF origin;                // where the page's top-left corner goes on the target
+    qreal scale = 1.0;             // target units per window pixel
+    qreal fontFactor = 1.0;        // characters this much smaller, with the same line breaks
     std::optional<int> copyNumber; // each "^" in a text is drawn as this number
     // The objects' frames as the window shows them (one pixel outside each text, rich text
     // and picture box), for pictures of the layout itself such as thumbnails.

@@ -73,19 +73,37 @@ PageOrientation orientationFor(const PageModel &page)
 PrintRoutine printRoutineFor(int documentType)
 {
     switch (documentType) {
-    case doctype::Simple: case doctype::Shapes: case doctype::Layouts: case doctype::News:
-    case doctype::Certificate: case doctype::Sign: case doctype::Borders: case doctype::Posters:
+    case doctype::Simple:
+    case doctype::Shapes:
+    case doctype::Layouts:
+    case doctype::News:
+    case doctype::Certificate:
+    case doctype::Sign:
+    case doctype::Borders:
+    case doctype::Posters:
         return PrintRoutine::SimplePage;
-    case doctype::MyLayout: return PrintRoutine::SimplePageAdvanced;
-    case doctype::Multi: return PrintRoutine::RepeatedCopies;
-    case doctype::Circle: return PrintRoutine::Circle;
-    case doctype::Table: return PrintRoutine::Table;
-    case doctype::Postcard: return PrintRoutine::Postcard;
-    case doctype::Booklet: case doctype::Card: case doctype::Leaflet: return PrintRoutine::Leaflet;
-    case doctype::ComicStrip: return PrintRoutine::Cartoon;
-    case doctype::Anywhere: return PrintRoutine::Anywhere;
-    case doctype::Display: return PrintRoutine::Banner;
-    default: return PrintRoutine::None;
+    case doctype::MyLayout:
+        return PrintRoutine::SimplePageAdvanced;
+    case doctype::Multi:
+        return PrintRoutine::RepeatedCopies;
+    case doctype::Circle:
+        return PrintRoutine::Circle;
+    case doctype::Table:
+        return PrintRoutine::Table;
+    case doctype::Postcard:
+        return PrintRoutine::Postcard;
+    case doctype::Booklet:
+    case doctype::Card:
+    case doctype::Leaflet:
+        return PrintRoutine::Leaflet;
+    case doctype::ComicStrip:
+        return PrintRoutine::Cartoon;
+    case doctype::Anywhere:
+        return PrintRoutine::Anywhere;
+    case doctype::Display:
+        return PrintRoutine::Banner;
+    default:
+        return PrintRoutine::None;
     }
 }
 
@@ -102,8 +120,8 @@ PrintResult printDocument(const PageModel &page, PrintDevice &device, const Prin
 {
     const PrintRoutine routine = printRoutineFor(page.documentType);
     // The advanced objects of "My layout" are objects of the same page model, drawn alike.
-    if (routine != PrintRoutine::SimplePage && routine != PrintRoutine::SimplePageAdvanced
-        && routine != PrintRoutine::RepeatedCopies)
+    if (routine != PrintRoutine::SimplePage && routine != PrintRoutine::SimplePageAdvanced &&
+        routine != PrintRoutine::RepeatedCopies)
         return {PrintOutcome::NotAvailable, kNotReadyMessage};
     if (page.pageRect.isEmpty())
         return {PrintOutcome::Failed, QStringLiteral("the page has no size")};

@@ -35,24 +35,33 @@ double printScale(double printableWidth, double zoom, int pageWidthPx);
 PageOrientation orientationFor(const PageModel &page);
 
 enum class PrintRoutine {
-    SimplePage, SimplePageAdvanced, RepeatedCopies, Circle, Table, Postcard, Leaflet, Cartoon,
-    Anywhere, Banner, None
+    SimplePage,
+    SimplePageAdvanced,
+    RepeatedCopies,
+    Circle,
+    Table,
+    Postcard,
+    Leaflet,
+    Cartoon,
+    Anywhere,
+    Banner,
+    None
 };
 PrintRoutine printRoutineFor(int documentType);
 
 struct PrintSettings {
     int copies = 1;
-    double fontFactor = 0.96;   // printed font size per on-screen size, 0.85..1
-    double zoom = 1.0;          // printed page width per printable width, 0.85..1
+    double fontFactor = 0.96; // printed font size per on-screen size, 0.85..1
+    double zoom = 1.0;        // printed page width per printable width, 0.85..1
     // Settings' values, clamped to their ranges, and the number of copies chosen.
     static PrintSettings from(const Settings &settings, int copies);
 };
 
 enum class PrintOutcome {
     Printed,
-    Cancelled,      // the user called the job off before anything was printed
-    Failed,         // the printer failed; `detail` says how
-    NotAvailable,   // this document type has no print routine in this build
+    Cancelled,    // the user called the job off before anything was printed
+    Failed,       // the printer failed; `detail` says how
+    NotAvailable, // this document type has no print routine in this build
 };
 
 struct PrintResult {
@@ -61,7 +70,8 @@ struct PrintResult {
 };
 
 // Prints `page` on `device` by its document type's routine, every copy on its own sheet.
-PrintResult printDocument(const PageModel &page, PrintDevice &device, const PrintSettings &settings);
+PrintResult printDocument(const PageModel &page, PrintDevice &device,
+                          const PrintSettings &settings);
 
 // Where each page of a sheet of repeated copies goes, in device units from the printable
 // area's top-left corner, and the scale of each (device units per window pixel).

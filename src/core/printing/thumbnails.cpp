@@ -51,7 +51,8 @@ ThumbnailReport makeLayoutThumbnails(const QString &layoutsFolder, QSize bounds)
         }
         const QImage thumbnail = renderPageThumbnail(page, bounds);
         const QFileInfo info(path);
-        const QString bitmap = info.dir().filePath(info.completeBaseName() + QStringLiteral(".bmp"));
+        const QString bitmap =
+            info.dir().filePath(info.completeBaseName() + QStringLiteral(".bmp"));
         if (thumbnail.isNull()) {
             report.failed.append(path + QStringLiteral(": the page has no size"));
         } else if (!saveBitmap(thumbnail, bitmap, &error)) {

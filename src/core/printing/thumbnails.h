@@ -12,8 +12,8 @@ namespace quillora {
 constexpr QSize kThumbnailBounds(150, 150);
 
 struct ThumbnailReport {
-    QStringList written;   // bitmaps written
-    QStringList failed;    // "template: reason" for each template that could not be drawn
+    QStringList written; // bitmaps written
+    QStringList failed;  // "template: reason" for each template that could not be drawn
 };
 
 // Draws every "*.xml" template under `layoutsFolder` (all sub-folders) into NAME.bmp beside it.

@@ -40,8 +40,7 @@ PageFitInputs windowFit(const AppContext &context)
 
 // Opens the work file into `page` through a staging folder of its own, so that the staging of a
 // running program is never touched.
-bool openForExport(const QString &path, const AppContext &context, PageModel &page,
-                   QString *error)
+bool openForExport(const QString &path, const AppContext &context, PageModel &page, QString *error)
 {
     QTemporaryDir scratch;
     if (!scratch.isValid()) {
@@ -56,9 +55,9 @@ bool openForExport(const QString &path, const AppContext &context, PageModel &pa
 
 bool writePng(const PageModel &page, const QString &path, QString *error)
 {
-    if (printRoutineFor(page.documentType) != PrintRoutine::SimplePage
-        && printRoutineFor(page.documentType) != PrintRoutine::SimplePageAdvanced
-        && printRoutineFor(page.documentType) != PrintRoutine::RepeatedCopies) {
+    if (printRoutineFor(page.documentType) != PrintRoutine::SimplePage &&
+        printRoutineFor(page.documentType) != PrintRoutine::SimplePageAdvanced &&
+        printRoutineFor(page.documentType) != PrintRoutine::RepeatedCopies) {
         *error = QStringLiteral("Sorry, this screen cannot be saved as a PNG file.");
         return false;
     }
@@ -75,8 +74,7 @@ bool writePng(const PageModel &page, const QString &path, QString *error)
     return true;
 }
 
-bool writePdf(const PageModel &page, const AppContext &context, const QString &path,
-              QString *error)
+bool writePdf(const PageModel &page, const AppContext &context, const QString &path, QString *error)
 {
     PdfPrintDevice pdf([path] { return path; }, QStringLiteral("PDF export"));
     const PrintResult result = printDocument(page, pdf, PrintSettings::from(context.settings, 1));

@@ -3,10 +3,12 @@
 #include "core/app/appcontext.h"
 #include "core/layout/documenttypes.h"
 #include "core/printing/printdevice.h"
+#include "ui/app/messageform.h"
 #include "ui/doctypes/documenttoolbar.h"
 #include "ui/doctypes/simplepagewindow.h"
-#include "ui/printing/printmessage.h"
 
+#include <QDir>
+#include <QFileDialog>
 #include <QGuiApplication>
 
 namespace quillora {
@@ -29,6 +31,19 @@ void PrintController::attach(SimplePageWindow *window)
         return;
     connect(window, &SimplePageWindow::printRequested, this, &PrintController::printCommand);
     showButtonState();
+}
+
+QString PrintController::askPdfPath(const AppContext &context, QWidget *parent)
+{
+    const QString folder =
+        context.folders.working.isEmpty() ? QDir::homePath() : context.folders.working;
+    QString path = QFileDialog::getSaveFileName(parent, context.tr(QStringLiteral("Save as PDF")),
+                                                QDir(folder).filePath(QStringLiteral("page.pdf")),
+                                                context.tr(QStringLiteral("PDF file")) +
+                                                    QStringLiteral(" (*.pdf)"));
+    if (!path.isEmpty() && !path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
+        path += QStringLiteral(".pdf");
+    return path;
 }
 
 void PrintController::applySettings()
@@ -107,11 +122,10 @@ void PrintController::showButtonState()
 
 void PrintController::tell(const QString &english)
 {
-    const QString text = m_context.tr(english);
     if (m_showMessage)
-        m_showMessage(text);
+        m_showMessage(m_context.tr(english));
     else
-        PrintMessage::show(m_context, text, m_window);
+        MessageForm::tell(m_context, english, m_window);
 }
 
 } // namespace quillora

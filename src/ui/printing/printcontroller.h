@@ -28,6 +28,10 @@ public:
     // hidden at once when the settings never allow printing.
     void attach(SimplePageWindow *window);
 
+    // Asks where "Save as PDF…" writes, in the working folder; "" when the child cancels.
+    // The usual chooser for SystemPrinterProvider.
+    static QString askPdfPath(const AppContext &context, QWidget *parent);
+
     // The print button's action (the print command).
     void printCommand();
     // After the options changed the hiding setting.

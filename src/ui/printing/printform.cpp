@@ -36,8 +36,7 @@ QComboBox *makeList(const QString &objectName, QWidget *parent)
 
 } // namespace
 
-PrintForm::PrintForm(AppContext &context, PrinterProvider &printers, bool isBanner,
-                     QWidget *parent)
+PrintForm::PrintForm(AppContext &context, PrinterProvider &printers, bool isBanner, QWidget *parent)
     : OwnDialog(context, QStringLiteral("frmPrint"), QStringLiteral("Quillora"),
                 QStringLiteral("Print?"), parent),
       m_printers(printers), m_isBanner(isBanner)
@@ -48,8 +47,8 @@ PrintForm::PrintForm(AppContext &context, PrinterProvider &printers, bool isBann
     m_copiesCaption = makeLabel(QStringLiteral("numPagesCap"), QStringLiteral("How many?"), this);
     m_copiesList = makeList(QStringLiteral("numPgCombo"), this);
     m_copiesList->setAccessibleName(QStringLiteral("How many?"));
-    m_paperWarning =
-        makeLabel(QStringLiteral("paperNotA4Label"), QStringLiteral("Check printer is set to A4"), this);
+    m_paperWarning = makeLabel(QStringLiteral("paperNotA4Label"),
+                               QStringLiteral("Check printer is set to A4"), this);
     m_paperWarning->setStyleSheet(QStringLiteral("color: #8C1518;"));
     m_paperWarning->hide();
     m_pageSingular = makeLabel(QStringLiteral("dumPageSing"), QStringLiteral("page"), this);
@@ -150,8 +149,8 @@ PrintChoice PrintForm::choice() const
 
 void PrintForm::okPressed()
 {
-    m_copies = m_copiesList->isVisibleTo(this) ? std::max(1, m_copiesList->currentData().toInt())
-                                               : 1;
+    m_copies =
+        m_copiesList->isVisibleTo(this) ? std::max(1, m_copiesList->currentData().toInt()) : 1;
     OwnDialog::okPressed();
 }
 

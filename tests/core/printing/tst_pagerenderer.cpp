@@ -130,8 +130,8 @@ void PageRendererTest::placeholderNeverDrawn()
 void PageRendererTest::fontFactorKeepsLineBreaks()
 {
     PageModel page = emptyPrintPage();
-    page.textBoxes = {textBox({0, 0, 150, 120},
-                              QStringLiteral("Mmm mmmm mm Mmmmm mmm mm mmmm Mmm mmmmm"))};
+    page.textBoxes = {
+        textBox({0, 0, 150, 120}, QStringLiteral("Mmm mmmm mm Mmmmm mmm mm mmmm Mmm mmmmm"))};
     PageRenderOptions full;
     full.scale = 2.0;
     PageRenderOptions smaller = full;
@@ -192,7 +192,8 @@ void PageRendererTest::richTextDrawnFromItsRtf()
 void PageRendererTest::linesAndBoxesScaled()
 {
     PageModel page = emptyPrintPage();
-    page.lines = {LineModel{QPoint(10, 20), QPoint(110, 20), 4}, LineModel{QPoint(0, 0), QPoint(5, 5), 1}};
+    page.lines = {LineModel{QPoint(10, 20), QPoint(110, 20), 4},
+                  LineModel{QPoint(0, 0), QPoint(5, 5), 1}};
     page.boxes = {BoxModel{QRect(20, 60, 50, 30)}};
     page.announcedLines = 1; // the second line is a leftover of an earlier layout
     page.announcedBoxes = 1;

@@ -28,7 +28,6 @@ private slots:
     void paperIsNotA4();
     void settingsClamped_data();
     void settingsClamped();
-    void scaleMapsPageOntoPrintableWidth();
     void pagePrintedFromPrintableCorner();
     void orientationFollowsPageShape();
     void everyCopyOnItsOwnSheet();
@@ -86,13 +85,6 @@ void PrintJobTest::settingsClamped()
     QTEST(print.fontFactor, "fontFactor");
     QTEST(print.zoom, "zoom");
     QTEST(print.copies, "printedCopies");
-}
-
-void PrintJobTest::scaleMapsPageOntoPrintableWidth()
-{
-    QCOMPARE(printScale(4800, 1.0, 800), 6.0);
-    QCOMPARE(printScale(4800, 0.85, 800), 5.1);
-    QCOMPARE(printScale(4800, 1.0, 0), 0.0);
 }
 
 void PrintJobTest::pagePrintedFromPrintableCorner()

@@ -3,17 +3,25 @@
 // without its translation fails here, listing what is missing.
 
 #include "core/app/appcontext.h"
+#include "core/app/startchoice.h"
+#include "core/printing/imageprintdevice.h"
+#include "core/printing/printjob.h"
 #include "platform/keysender.h"
 #include "platform/printerlist.h"
 #include "ui/app/briefpurposeform.h"
+#include "ui/app/choiceform.h"
 #include "ui/app/exitform.h"
 #include "ui/app/filestoreform.h"
 #include "ui/app/messageform.h"
 #include "ui/app/optform.h"
 #include "ui/app/saveoffer.h"
+#include "ui/app/splashnew.h"
 #include "ui/app/translatewindow.h"
 #include "ui/doctypes/simplepagewindow.h"
 #include "ui/files/fileform.h"
+#include "ui/pictures/paintingcontroller.h"
+#include "ui/printing/printform.h"
+#include "ui/undo/undocontroller.h"
 #include "ui/text/onscreenkeyboardwidget.h"
 
 #include <QFile>
@@ -33,9 +41,12 @@ const QString kExampleFile = QStringLiteral(QUILLORA_SOURCE_DIR "/docs/lang-exam
 const QStringList kMessages = {
     QStringLiteral("Not ready"),
     QStringLiteral("Sorry. There are some layout files missing. Please re-install Quillora"),
+    kLayoutsMissingMessage,
+    kPrinterProblemMessage,
+    kNoPrintersMessage,
+    QStringLiteral("Sorry, this screen cannot be saved as a PNG file."),
     QStringLiteral("Sorry. This file couldn't be saved."),
     QStringLiteral("Sorry. This file couldn't be opened."),
-    QStringLiteral("Sorry, this screen cannot be saved as a PNG file."),
     QStringLiteral("Save Work"),
     QStringLiteral("Open Work"),
 };
@@ -112,7 +123,12 @@ private slots:
         FixedPrinterList printers({QStringLiteral("Class printer")});
         FocusKeySender keys;
         std::vector<std::unique_ptr<QWidget>> windows;
-        windows.push_back(std::make_unique<SimplePageWindow>(context));
+        auto page = std::make_unique<SimplePageWindow>(context);
+        auto *undo = new UndoController(context, *page);
+        new PaintingController(context, *page, *undo);
+        windows.push_back(std::move(page));
+        ImagePrinterProvider printDevices({{QStringLiteral("Class printer"), QSize(2480, 3508), {}}});
+        windows.push_back(std::make_unique<PrintForm>(context, printDevices, false));
         windows.push_back(std::make_unique<OnScreenKeyboardWidget>(keys));
         windows.push_back(std::make_unique<MiniKeyWidget>());
         windows.push_back(std::make_unique<OptForm>(context, printers, QStringList{"Arial"}));
@@ -120,6 +136,9 @@ private slots:
         windows.push_back(std::make_unique<SaveOffer>(context));
         windows.push_back(std::make_unique<FileStoreForm>(context));
         windows.push_back(std::make_unique<BriefPurposeForm>(context));
+        windows.push_back(std::make_unique<SplashNew>(context));
+        for (ChoicePage page : {ChoicePage::Circle, ChoicePage::Table, ChoicePage::Leaflet})
+            windows.push_back(std::make_unique<ChoiceForm>(context, page));
         for (FileDirection direction : {FileDirection::Save, FileDirection::Open})
             windows.push_back(std::make_unique<FileForm>(context, direction, nullptr));
         for (const QString &message : kMessages)

@@ -80,11 +80,12 @@ void HeadlessExportTest::notAnExport()
 void HeadlessExportTest::wrongArguments_data()
 {
     QTest::addColumn<QStringList>("arguments");
-    QTest::newRow("no file") << QStringList{QStringLiteral("--export-png"), QStringLiteral("a.png")};
+    QTest::newRow("no file") << QStringList{QStringLiteral("--export-png"),
+                                            QStringLiteral("a.png")};
     QTest::newRow("extra") << QStringList{QStringLiteral("--export-pdf"), QStringLiteral("a.pdf"),
                                           QStringLiteral("b.qlr"), QStringLiteral("c.qlr")};
-    QTest::newRow("mode not first") << QStringList{QStringLiteral("a.png"), QStringLiteral("--export-png"),
-                                                   QStringLiteral("b.qlr")};
+    QTest::newRow("mode not first") << QStringList{
+        QStringLiteral("a.png"), QStringLiteral("--export-png"), QStringLiteral("b.qlr")};
     QTest::newRow("thumbnails without folder") << QStringList{QStringLiteral("--make-thumbnails")};
 }
 
@@ -94,7 +95,9 @@ void HeadlessExportTest::wrongArguments()
     AppContext context{Environment{}};
     QString message;
     QTextStream errors(&message);
-    QCOMPARE(runHeadlessExport(QStringList{QStringLiteral("quillora")} + arguments, context, &errors), 2);
+    QCOMPARE(
+        runHeadlessExport(QStringList{QStringLiteral("quillora")} + arguments, context, &errors),
+        2);
     QVERIFY(message.contains(QStringLiteral("usage")));
 }
 
@@ -102,9 +105,10 @@ void HeadlessExportTest::pngShowsThePage()
 {
     AppContext context{Environment{}};
     const QString png = m_folder.filePath(QStringLiteral("trip.png"));
-    QCOMPARE(runHeadlessExport({QStringLiteral("quillora"), QStringLiteral("--export-png"), png, m_workFile},
-                               context),
-             0);
+    QCOMPARE(
+        runHeadlessExport(
+            {QStringLiteral("quillora"), QStringLiteral("--export-png"), png, m_workFile}, context),
+        0);
     const QImage image(png);
     QCOMPARE(image.size(), m_pageSize);
     QCOMPARE(image.pixelColor(m_pictureRect.center()), QColor(Qt::blue));
@@ -121,9 +125,10 @@ void HeadlessExportTest::pdfWritten()
 {
     AppContext context{Environment{}};
     const QString pdf = m_folder.filePath(QStringLiteral("trip.pdf"));
-    QCOMPARE(runHeadlessExport({QStringLiteral("quillora"), QStringLiteral("--export-pdf"), pdf, m_workFile},
-                               context),
-             0);
+    QCOMPARE(
+        runHeadlessExport(
+            {QStringLiteral("quillora"), QStringLiteral("--export-pdf"), pdf, m_workFile}, context),
+        0);
     QFile file(pdf);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QVERIFY(file.read(5) == "%PDF-");
@@ -133,7 +138,8 @@ void HeadlessExportTest::badFileRefused_data()
 {
     QTest::addColumn<QByteArray>("contents");
     QTest::addColumn<QString>("mode");
-    QTest::newRow("not a zip, png") << QByteArray("this is no work file") << QStringLiteral("--export-png");
+    QTest::newRow("not a zip, png")
+        << QByteArray("this is no work file") << QStringLiteral("--export-png");
     QTest::newRow("empty, pdf") << QByteArray() << QStringLiteral("--export-pdf");
     QTest::newRow("missing") << QByteArray("-") << QStringLiteral("--export-png");
 }
@@ -159,7 +165,8 @@ void HeadlessExportTest::badFileRefused()
     AppContext context{Environment{}};
     QString message;
     QTextStream errors(&message);
-    QCOMPARE(runHeadlessExport({QStringLiteral("quillora"), mode, output, input}, context, &errors), 1);
+    QCOMPARE(runHeadlessExport({QStringLiteral("quillora"), mode, output, input}, context, &errors),
+             1);
     errors.flush();
     QVERIFY(message.contains(input));
     QFile kept(output);
@@ -179,8 +186,9 @@ void HeadlessExportTest::thumbnailsBesideTheTemplates()
     AppContext context{Environment{}};
     QString message;
     QTextStream errors(&message);
-    QCOMPARE(runHeadlessExport({QStringLiteral("quillora"), QStringLiteral("--make-thumbnails"), layouts},
-                               context, &errors),
+    QCOMPARE(runHeadlessExport(
+                 {QStringLiteral("quillora"), QStringLiteral("--make-thumbnails"), layouts},
+                 context, &errors),
              1);
     errors.flush();
     QVERIFY(message.contains(QStringLiteral("broken.xml")));

@@ -6,9 +6,9 @@
 #include "platform/printing.h"
 #include "support/pixelcheck.h"
 #include "support/samplepage.h"
+#include "ui/app/picturebutton.h"
 #include "ui/doctypes/documenttoolbar.h"
 #include "ui/doctypes/simplepagewindow.h"
-#include "ui/app/picturebutton.h"
 #include "ui/printing/printcontroller.h"
 #include "ui/printing/printform.h"
 
@@ -188,7 +188,8 @@ void PrintingTest::printCommandFailures()
         });
         controller.printCommand();
     }
-    QCOMPARE(messages, QStringList{QStringLiteral("There are no printers available on this computer.")});
+    QCOMPARE(messages,
+             QStringList{QStringLiteral("There are no printers available on this computer.")});
     QVERIFY(!asked);
 
     messages.clear();
@@ -199,7 +200,8 @@ void PrintingTest::printCommandFailures()
     controller.setChooser([] { return PrintChoice{QStringLiteral("Hall A4"), 1}; });
     QSignalSpy failed(&controller, &PrintController::printFailed);
     controller.printCommand();
-    QCOMPARE(messages, QStringList{QStringLiteral("There seems to be some problem with your Printer.")});
+    QCOMPARE(messages,
+             QStringList{QStringLiteral("There seems to be some problem with your Printer.")});
     QCOMPARE(failed.count(), 1);
     QVERIFY(!controller.hideTimer().isActive());
 }
@@ -269,8 +271,9 @@ void PrintingTest::saveAsPdfPlacesThePage()
 
     // 50 dots per inch: A4 is 413 × 585, the 5 mm margin 10 pixels.
     QProcess run;
-    run.start(rasteriser, {QStringLiteral("-r"), QStringLiteral("50"), QStringLiteral("-png"),
-                           QStringLiteral("-singlefile"), pdf, folder.filePath(QStringLiteral("page"))});
+    run.start(rasteriser,
+              {QStringLiteral("-r"), QStringLiteral("50"), QStringLiteral("-png"),
+               QStringLiteral("-singlefile"), pdf, folder.filePath(QStringLiteral("page"))});
     QVERIFY(run.waitForFinished(30000));
     QImage sheet(folder.filePath(QStringLiteral("page.png")));
     QVERIFY(!sheet.isNull());
@@ -285,7 +288,8 @@ void PrintingTest::saveAsPdfPlacesThePage()
             if (qRed(pixel) > 200 && qGreen(pixel) < 60 && qBlue(pixel) < 60)
                 red |= QRect(x, y, 1, 1);
         }
-    QVERIFY2(qAbs(red.left() - (margin + 10 * scale)) <= 2, qPrintable(QString::number(red.left())));
+    QVERIFY2(qAbs(red.left() - (margin + 10 * scale)) <= 2,
+             qPrintable(QString::number(red.left())));
     QVERIFY2(qAbs(red.top() - (margin + 10 * scale)) <= 2, qPrintable(QString::number(red.top())));
     QVERIFY(qAbs(red.width() - 180 * scale) <= 2);
     // Text is on the sheet, below the pictures.
