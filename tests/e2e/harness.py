@@ -72,6 +72,14 @@ class Scenario:
         code = self.wait_exit()
         assert code == 0, f"exit code {code}: {self.output}"
 
+    def leave_without_saving(self):
+        """The exit button, OK in "Exit?", Cancel in "Save?"."""
+        self.press("Exit", "push button")
+        self.answer("Exit")
+        self.answer("Save", "Cancel")
+        code = self.wait_exit()
+        assert code == 0, f"exit code {code}: {self.output}"
+
     def wait_exit(self, timeout=20):
         out, _ = self.proc.communicate(timeout=timeout)
         self.output = out
