@@ -49,6 +49,10 @@ const QStringList kMessages = {
     QStringLiteral("Sorry. This file couldn't be opened."),
     QStringLiteral("Save Work"),
     QStringLiteral("Open Work"),
+    QStringLiteral("Quillora Files"),
+    QStringLiteral("PNG file"),
+    QStringLiteral("Save as PDF"),
+    QStringLiteral("PDF file"),
 };
 
 // Texts that are names, not words, and stay as they are in every language: the program's
