@@ -5,6 +5,7 @@
 #include "core/layout/documenttypes.h"
 #include "core/layout/templatereader.h"
 #include "platform/printerlist.h"
+#include "core/app/startchoice.h"
 #include "core/app/startflow.h"
 #include "ui/app/briefpurposeform.h"
 #include "ui/app/exitform.h"
@@ -86,10 +87,18 @@ QString ShellController::templateFor(int code, const QString &chosen) const
     if (!chosen.isEmpty())
         return chosen;
     const auto info = documentTypeInfo(code);
-    if (!info || info->fixedTemplate.isEmpty())
+    if (!info)
         return {};
-    return paths::join(paths::join(m_context.folders.data, QStringLiteral("layouts")),
-                       info->fixedTemplate);
+    if (!info->fixedTemplate.isEmpty())
+        return paths::join(paths::join(m_context.folders.data, QStringLiteral("layouts")),
+                           info->fixedTemplate);
+    // Kinds chosen from the window's own template menu start with the first of its list.
+    if (!info->menuFolder.isEmpty()) {
+        const TemplateListing listing = listTemplates(m_context.folders.data, info->menuFolder);
+        if (!listing.choices.isEmpty())
+            return listing.choices.front().templatePath;
+    }
+    return {};
 }
 
 bool ShellController::newDocument(int code, const QString &templatePath)
