@@ -1,0 +1,161 @@
+#include "ui/doctypes/documenttoolbar.h"
+
+#include "core/app/appcontext.h"
+#include "ui/app/picturebutton.h"
+
+#include <QIcon>
+#include <QPainter>
+
+#include <iterator>
+
+namespace quillora {
+
+namespace {
+
+// Buttons that come and go while a child works (undo, redo, print) keep their place, so nothing
+// moves under a finger. Two palette buttons take turns in one place; the camera and the border
+// button give their place up when hidden, as they depend on the settings or a rare tool.
+enum class Place { Own, SharedWithPrevious, GivenUpWhenHidden };
+
+struct ButtonSpec {
+    ToolbarAction action;
+    const char *objectName;
+    const char *caption; // English; passes through translation
+    const char *picture;
+    int group; // buttons of one group sit close; groups are spaced apart
+    Place place = Place::Own;
+};
+
+// In the order they appear from the left. Group 9 is kept at the right-hand end.
+constexpr ButtonSpec kButtons[] = {
+    {ToolbarAction::New, "NewBut", "New", ":/art/toolbar/new.svg", 0},
+    {ToolbarAction::Open, "openBut", "Open", ":/art/toolbar/open.svg", 0},
+    {ToolbarAction::Save, "saveBut", "Save", ":/art/toolbar/save.svg", 0},
+    {ToolbarAction::Print, "printBut", "Print", ":/art/toolbar/print.svg", 0},
+    {ToolbarAction::Undo, "undoBut", "Undo", ":/art/toolbar/undo.svg", 1},
+    {ToolbarAction::Redo, "RedoBut", "Redo", ":/art/toolbar/redo.svg", 1},
+    {ToolbarAction::Font, "fontBut", "Fonts", ":/art/toolbar/fonts.svg", 2},
+    {ToolbarAction::TextBigger, "MakeTextBiggerBut", "Bigger text", ":/art/toolbar/bigger.svg", 2},
+    {ToolbarAction::TextSmaller, "MakeTextSmallerBut", "Smaller text", ":/art/toolbar/smaller.svg",
+     2},
+    {ToolbarAction::ShowFeltPens, "showFeltsBut", "Felt pens", ":/art/toolbar/feltpens.svg", 3},
+    {ToolbarAction::ShowPaintTools, "showToolsBut", "Paint tools", ":/art/toolbar/painttools.svg",
+     3, Place::SharedWithPrevious},
+    {ToolbarAction::WebCam, "webCamBut", "Camera", ":/art/toolbar/camera.svg", 4,
+     Place::GivenUpWhenHidden},
+    {ToolbarAction::BorderFromMagnifier, "toolClickBut", "Use this border",
+     ":/art/toolbar/border.svg", 5, Place::GivenUpWhenHidden},
+    {ToolbarAction::Minimise, "MinBut", "Minimise", ":/art/toolbar/minimise.svg", 9},
+    {ToolbarAction::Exit, "ExitBut", "Exit", ":/art/toolbar/exit.svg", 9},
+};
+
+// The table is indexed by ToolbarAction.
+constexpr bool inActionOrder()
+{
+    for (size_t i = 0; i < std::size(kButtons); ++i)
+        if (int(kButtons[i].action) != int(i))
+            return false;
+    return true;
+}
+static_assert(inActionOrder() && std::size(kButtons) == size_t(ToolbarAction::Exit) + 1);
+
+const QColor kCream(0xFF, 0xF8, 0xE1);
+const QColor kInk(0x1B, 0x2A, 0x4A);
+constexpr int kRuleHeight = 3;
+
+constexpr int kButtonGap = 6;
+constexpr int kGroupGap = 26;
+constexpr int kEdgeGap = 12;
+constexpr int kRightGroup = 9;
+
+} // namespace
+
+DocumentToolbar::DocumentToolbar(const AppContext &context, QWidget *parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("MaxToolbar"));
+    setFixedHeight(kToolbarHeightPx);
+    for (const ButtonSpec &spec : kButtons) {
+        auto *button = new PictureButton(QString::fromLatin1(spec.objectName),
+                                         QIcon(QString::fromLatin1(spec.picture)),
+                                         context.tr(QString::fromLatin1(spec.caption)), this);
+        button->resize(kToolbarButtonPx, kToolbarButtonPx);
+        const ToolbarAction action = spec.action;
+        connect(button, &PictureButton::clicked, this, [this, action] { emit triggered(action); });
+        m_buttons.append(button);
+    }
+    relayout();
+}
+
+PictureButton *DocumentToolbar::button(ToolbarAction action) const
+{
+    return m_buttons.value(int(action));
+}
+
+void DocumentToolbar::setButtonShown(ToolbarAction action, bool shown)
+{
+    PictureButton *target = button(action);
+    if (!target || target->isHidden() == !shown)
+        return;
+    target->setVisible(shown);
+    relayout();
+}
+
+bool DocumentToolbar::isButtonShown(ToolbarAction action) const
+{
+    const PictureButton *target = button(action);
+    return target && !target->isHidden();
+}
+
+void DocumentToolbar::retranslate(const AppContext &context)
+{
+    for (const ButtonSpec &spec : kButtons)
+        button(spec.action)->setCaption(context.tr(QString::fromLatin1(spec.caption)));
+}
+
+void DocumentToolbar::relayout()
+{
+    const int top = (kToolbarHeightPx - kToolbarButtonPx) / 2 - 1;
+    int x = kEdgeGap;
+    int previousGroup = -1;
+    for (const ButtonSpec &spec : kButtons) {
+        if (spec.group == kRightGroup)
+            continue;
+        PictureButton *current = button(spec.action);
+        if (spec.place == Place::SharedWithPrevious) {
+            current->move(x - kToolbarButtonPx, top);
+            continue;
+        }
+        if (spec.place == Place::GivenUpWhenHidden && current->isHidden())
+            continue;
+        if (previousGroup >= 0)
+            x += spec.group == previousGroup ? kButtonGap : kGroupGap;
+        current->move(x, top);
+        x += kToolbarButtonPx;
+        previousGroup = spec.group;
+    }
+
+    int right = width() - kEdgeGap;
+    for (auto it = std::rbegin(kButtons); it != std::rend(kButtons); ++it) {
+        if (it->group != kRightGroup)
+            continue;
+        right -= kToolbarButtonPx;
+        button(it->action)->move(right, top);
+        right -= kButtonGap;
+    }
+}
+
+void DocumentToolbar::paintEvent(QPaintEvent *)
+{
+    // Cream paper like every panel, ruled off from the desk by a line of ink.
+    QPainter painter(this);
+    painter.fillRect(rect(), kCream);
+    painter.fillRect(0, height() - kRuleHeight, width(), kRuleHeight, kInk);
+}
+
+void DocumentToolbar::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    relayout();
+}
+
+} // namespace quillora

@@ -1,0 +1,61 @@
+#pragma once
+// The band of picture buttons along the top of a document window (`MaxToolbar`). Buttons sit in
+// fixed groups from the left; minimise and exit keep to the right-hand end. Buttons hidden for a
+// while keep their places; only the camera and border buttons give theirs up.
+
+#include <QVector>
+#include <QWidget>
+
+namespace quillora {
+
+class AppContext;
+class PictureButton;
+
+// Height of the top toolbar in pixels; the page is fitted below it.
+constexpr int kToolbarHeightPx = 64;
+// Side of each toolbar button: big enough for a child's finger on a whiteboard.
+constexpr int kToolbarButtonPx = 52;
+
+enum class ToolbarAction {
+    New,
+    Open,
+    Save,
+    Print,
+    Undo,
+    Redo,
+    Font,
+    TextBigger,
+    TextSmaller,
+    ShowFeltPens,
+    ShowPaintTools,
+    WebCam,
+    BorderFromMagnifier,
+    Minimise,
+    Exit,
+};
+
+class DocumentToolbar : public QWidget {
+    Q_OBJECT
+public:
+    explicit DocumentToolbar(const AppContext &context, QWidget *parent = nullptr);
+
+    PictureButton *button(ToolbarAction action) const;
+    void setButtonShown(ToolbarAction action, bool shown);
+    bool isButtonShown(ToolbarAction action) const;
+    // Captions again through the translation table (after a language change).
+    void retranslate(const AppContext &context);
+
+signals:
+    void triggered(quillora::ToolbarAction action);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    void relayout();
+
+    QVector<PictureButton *> m_buttons; // indexed by ToolbarAction
+};
+
+} // namespace quillora

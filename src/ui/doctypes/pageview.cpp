@@ -1,0 +1,257 @@
+#include "ui/doctypes/pageview.h"
+
+#include "ui/doctypes/objectframe.h"
+#include "ui/pictures/pictureboxwidget.h"
+#include "ui/text/richtextboxwidget.h"
+#include "ui/text/textboxwidget.h"
+
+#include <QMouseEvent>
+#include <QSignalBlocker>
+
+namespace quillora {
+
+namespace {
+
+template <typename T> T *at(const QVector<T *> &list, int index)
+{
+    return index >= 0 && index < list.size() ? list[index] : nullptr;
+}
+
+} // namespace
+
+PageView::PageView(QWidget *parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("Paper"));
+    setAccessibleName(QStringLiteral("Page"));
+    setAutoFillBackground(true);
+    QPalette colours = palette();
+    colours.setColor(QPalette::Window, Qt::white);
+    setPalette(colours);
+    setFocusPolicy(Qt::ClickFocus);
+}
+
+void PageView::setFrameColour(const QColor &colour)
+{
+    m_frameColour = colour;
+    for (const auto *frames : {&m_textFrames, &m_richTextFrames, &m_pictureFrames})
+        for (ObjectFrame *frame : *frames)
+            if (frame)
+                frame->setColour(colour);
+}
+
+void PageView::setKeyFilter(QObject *filter)
+{
+    m_keyFilter = filter;
+    for (TextBoxWidget *box : std::as_const(m_textBoxes))
+        if (box)
+            box->installEventFilter(filter);
+    for (RichTextBoxWidget *box : std::as_const(m_richTextBoxes))
+        if (box)
+            box->installEventFilter(filter);
+}
+
+void PageView::showPage(const PageModel &page)
+{
+    setGeometry(page.pageRect);
+    setVisible(!page.pageRect.isEmpty());
+
+    // Pictures first, then texts, so a caption laid over a picture stays readable.
+    for (int i = 0; i < page.pictureBoxes.size(); ++i)
+        syncPictureBox(i, page.pictureBoxes[i]);
+    for (int i = int(page.pictureBoxes.size()); i < m_pictureBoxes.size(); ++i)
+        placeObject(m_pictureBoxes[i], m_pictureFrames[i], {}, false);
+
+    for (int i = 0; i < page.richTextBoxes.size(); ++i)
+        syncRichTextBox(i, page.richTextBoxes[i]);
+    for (int i = int(page.richTextBoxes.size()); i < m_richTextBoxes.size(); ++i)
+        placeObject(m_richTextBoxes[i], m_richTextFrames[i], {}, false);
+
+    for (int i = 0; i < page.textBoxes.size(); ++i)
+        syncTextBox(i, page.textBoxes[i]);
+    for (int i = int(page.textBoxes.size()); i < m_textBoxes.size(); ++i)
+        placeObject(m_textBoxes[i], m_textFrames[i], {}, false);
+}
+
+void PageView::syncTextBox(int index, const TextBoxModel &box)
+{
+    if (index < 0 || index > kMaxObjectIndex)
+        return;
+    TextBoxWidget *widget = at(m_textBoxes, index);
+    if (!widget) {
+        if (!box.visible)
+            return;
+        widget = makeTextBox(index);
+    }
+    {
+        // Writing the model into the control is not an edit by the child.
+        const QSignalBlocker quiet(widget);
+        widget->setMultiLine(box.multiLine);
+        widget->setBoxSize(box.geometry.size());
+        widget->applyTextStyle(box.style);
+        widget->setBoxText(box.text);
+    }
+    placeObject(widget, m_textFrames[index], box.geometry, box.visible);
+}
+
+void PageView::syncRichTextBox(int index, const RichTextBoxModel &box)
+{
+    if (index < 0 || index > kMaxObjectIndex)
+        return;
+    RichTextBoxWidget *widget = at(m_richTextBoxes, index);
+    if (!widget) {
+        if (!box.visible)
+            return;
+        widget = makeRichTextBox(index);
+    }
+    {
+        const QSignalBlocker quiet(widget);
+        widget->setBoxSize(box.geometry.size());
+        widget->applyBaseStyle(box.style);
+        widget->setPlainContent(box.plainText);
+    }
+    placeObject(widget, m_richTextFrames[index], box.geometry, box.visible);
+}
+
+void PageView::syncPictureBox(int index, const PictureBoxModel &box)
+{
+    if (index < 0 || index > kMaxPictureBoxIndex)
+        return;
+    PictureBoxWidget *widget = at(m_pictureBoxes, index);
+    if (!widget) {
+        if (!box.visible)
+            return;
+        widget = makePictureBox(index);
+    }
+    widget->setImage(box.image);
+    placeObject(widget, m_pictureFrames[index], box.geometry, box.visible);
+}
+
+TextBoxWidget *PageView::textBox(int index) const
+{
+    return at(m_textBoxes, index);
+}
+
+RichTextBoxWidget *PageView::richTextBox(int index) const
+{
+    return at(m_richTextBoxes, index);
+}
+
+PictureBoxWidget *PageView::pictureBox(int index) const
+{
+    return at(m_pictureBoxes, index);
+}
+
+ObjectFrame *PageView::textFrame(int index) const
+{
+    return at(m_textFrames, index);
+}
+
+ObjectFrame *PageView::richTextFrame(int index) const
+{
+    return at(m_richTextFrames, index);
+}
+
+ObjectFrame *PageView::pictureFrame(int index) const
+{
+    return at(m_pictureFrames, index);
+}
+
+void PageView::mousePressEvent(QMouseEvent *event)
+{
+    emit paperPressed(event->position().toPoint(), event->button());
+    QWidget::mousePressEvent(event);
+}
+
+// Controls are made only for the indexes a page shows: a template naming box 199 alone gets one
+// control, not two hundred.
+template <typename T>
+static void reserveSlot(QVector<T *> &list, QVector<ObjectFrame *> &frames, int index)
+{
+    if (list.size() <= index) {
+        list.resize(index + 1);
+        frames.resize(index + 1);
+    }
+}
+
+TextBoxWidget *PageView::makeTextBox(int i)
+{
+    reserveSlot(m_textBoxes, m_textFrames, i);
+    auto *box = new TextBoxWidget(this);
+    box->setObjectName(QStringLiteral("TextBox%1").arg(i));
+    box->setAccessibleName(QStringLiteral("Text box %1").arg(i + 1));
+    box->hide();
+    connect(box, &TextBoxWidget::pressed, this, [this, i] { emit textBoxPressed(i); });
+    connect(box, &QTextEdit::textChanged, this,
+            [this, i, box] { emit textBoxEdited(i, box->boxText()); });
+    connect(box, &TextBoxWidget::keyReleased, this, [this, i] { emit textBoxKeyReleased(i); });
+    if (m_keyFilter)
+        box->installEventFilter(m_keyFilter);
+    m_textBoxes[i] = box;
+    m_textFrames[i] = makeFrame(QStringLiteral("textBorder"), i);
+    return box;
+}
+
+RichTextBoxWidget *PageView::makeRichTextBox(int i)
+{
+    reserveSlot(m_richTextBoxes, m_richTextFrames, i);
+    auto *box = new RichTextBoxWidget(this);
+    box->setObjectName(QStringLiteral("RTB%1").arg(i));
+    box->setAccessibleName(QStringLiteral("Rich text box %1").arg(i + 1));
+    box->hide();
+    connect(box, &RichTextBoxWidget::pressed, this, [this, i] { emit richTextBoxPressed(i); });
+    connect(box, &QTextEdit::textChanged, this, [this, i] { emit richTextBoxEdited(i); });
+    connect(box, &RichTextBoxWidget::keyReleased, this,
+            [this, i] { emit richTextBoxKeyReleased(i); });
+    if (m_keyFilter)
+        box->installEventFilter(m_keyFilter);
+    m_richTextBoxes[i] = box;
+    m_richTextFrames[i] = makeFrame(QStringLiteral("rtbBorder"), i);
+    return box;
+}
+
+PictureBoxWidget *PageView::makePictureBox(int i)
+{
+    reserveSlot(m_pictureBoxes, m_pictureFrames, i);
+    auto *box = new PictureBoxWidget(this);
+    box->setObjectName(QStringLiteral("picBox%1").arg(i));
+    box->setAccessibleName(QStringLiteral("Picture %1").arg(i + 1));
+    box->hide();
+    connect(box, &PictureBoxWidget::pressed, this, [this, i](QPoint at, Qt::MouseButton button) {
+        emit pictureBoxPressed(i, at, button);
+    });
+    connect(box, &PictureBoxWidget::moved, this, [this, i](QPoint at, Qt::MouseButtons buttons) {
+        emit pictureBoxMoved(i, at, buttons);
+    });
+    connect(box, &PictureBoxWidget::released, this, [this, i](QPoint at, Qt::MouseButton button) {
+        emit pictureBoxReleased(i, at, button);
+    });
+    m_pictureBoxes[i] = box;
+    m_pictureFrames[i] = makeFrame(QStringLiteral("picBorder"), i);
+    return box;
+}
+
+ObjectFrame *PageView::makeFrame(const QString &name, int index)
+{
+    auto *frame = new ObjectFrame(this);
+    frame->setObjectName(name + QString::number(index));
+    frame->setColour(m_frameColour);
+    frame->hide();
+    return frame;
+}
+
+void PageView::placeObject(QWidget *object, ObjectFrame *frame, const QRect &geometry, bool visible)
+{
+    if (!object)
+        return;
+    const bool shown = visible && !geometry.isEmpty();
+    if (shown) {
+        object->setGeometry(geometry);
+        frame->surround(geometry);
+        frame->raise();
+        object->raise();
+    }
+    frame->setVisible(shown);
+    object->setVisible(shown);
+}
+
+} // namespace quillora

@@ -1,0 +1,84 @@
+#pragma once
+// The page on screen (`Paper`): white, with one control per object of the page model and a frame
+// round each. Controls are created when a page first needs them and reused afterwards; objects a
+// page does not use are hidden. Input is only reported: the window decides what it means.
+
+#include "core/layout/pagemodel.h"
+
+#include <QColor>
+#include <QVector>
+#include <QWidget>
+
+namespace quillora {
+
+class ObjectFrame;
+class PictureBoxWidget;
+class RichTextBoxWidget;
+class TextBoxWidget;
+
+class PageView : public QWidget {
+    Q_OBJECT
+public:
+    explicit PageView(QWidget *parent = nullptr);
+
+    // Colour of every object frame (the settings may ask for a darker one).
+    void setFrameColour(const QColor &colour);
+    // Installed on every text control, made now or later, so the window sees keys first.
+    void setKeyFilter(QObject *filter);
+
+    // Places the page at `page.pageRect` and brings every control in line with the model.
+    void showPage(const PageModel &page);
+    void syncTextBox(int index, const TextBoxModel &box);
+    void syncRichTextBox(int index, const RichTextBoxModel &box);
+    void syncPictureBox(int index, const PictureBoxModel &box);
+
+    // The controls made so far (nullptr for an index never shown): a page may show fewer.
+    TextBoxWidget *textBox(int index) const;
+    RichTextBoxWidget *richTextBox(int index) const;
+    PictureBoxWidget *pictureBox(int index) const;
+    ObjectFrame *textFrame(int index) const;
+    ObjectFrame *richTextFrame(int index) const;
+    ObjectFrame *pictureFrame(int index) const;
+    int textBoxesMade() const { return int(m_textBoxes.size() - m_textBoxes.count(nullptr)); }
+    int richTextBoxesMade() const
+    {
+        return int(m_richTextBoxes.size() - m_richTextBoxes.count(nullptr));
+    }
+    int pictureBoxesMade() const
+    {
+        return int(m_pictureBoxes.size() - m_pictureBoxes.count(nullptr));
+    }
+
+signals:
+    void paperPressed(QPoint position, Qt::MouseButton button);
+    void textBoxPressed(int index);
+    void textBoxEdited(int index, const QString &text);
+    void textBoxKeyReleased(int index);
+    void richTextBoxPressed(int index);
+    void richTextBoxEdited(int index);
+    void richTextBoxKeyReleased(int index);
+    void pictureBoxPressed(int index, QPoint position, Qt::MouseButton button);
+    void pictureBoxMoved(int index, QPoint position, Qt::MouseButtons buttons);
+    void pictureBoxReleased(int index, QPoint position, Qt::MouseButton button);
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+
+private:
+    TextBoxWidget *makeTextBox(int index);
+    RichTextBoxWidget *makeRichTextBox(int index);
+    PictureBoxWidget *makePictureBox(int index);
+    ObjectFrame *makeFrame(const QString &name, int index);
+    void placeObject(QWidget *object, ObjectFrame *frame, const QRect &geometry, bool visible);
+
+    QVector<TextBoxWidget *> m_textBoxes;
+    QVector<RichTextBoxWidget *> m_richTextBoxes;
+    QVector<PictureBoxWidget *> m_pictureBoxes;
+    QVector<ObjectFrame *> m_textFrames;
+    QVector<ObjectFrame *> m_richTextFrames;
+    QVector<ObjectFrame *> m_pictureFrames;
+    QColor m_frameColour = QColor(0xC0, 0xC0, 0xC0);
+    QObject *m_keyFilter = nullptr;
+};
+
+} // namespace quillora

@@ -1,0 +1,51 @@
+#include "ui/pictures/pictureboxwidget.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace quillora {
+
+PictureBoxWidget::PictureBoxWidget(QWidget *parent) : QWidget(parent)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setFocusPolicy(Qt::ClickFocus);
+    setCursor(Qt::CrossCursor);
+}
+
+void PictureBoxWidget::setImage(const QImage &image)
+{
+    m_image = image;
+    update();
+}
+
+void PictureBoxWidget::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    if (m_image.isNull()) {
+        painter.fillRect(rect(), Qt::white);
+        return;
+    }
+    if (m_image.size() == size()) {
+        painter.drawImage(0, 0, m_image);
+        return;
+    }
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(rect(), m_image);
+}
+
+void PictureBoxWidget::mousePressEvent(QMouseEvent *event)
+{
+    emit pressed(event->position().toPoint(), event->button());
+}
+
+void PictureBoxWidget::mouseMoveEvent(QMouseEvent *event)
+{
+    emit moved(event->position().toPoint(), event->buttons());
+}
+
+void PictureBoxWidget::mouseReleaseEvent(QMouseEvent *event)
+{
+    emit released(event->position().toPoint(), event->button());
+}
+
+} // namespace quillora

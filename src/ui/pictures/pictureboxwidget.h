@@ -1,0 +1,34 @@
+#pragma once
+// A picture box of the page: shows the box's picture and reports presses, moves and releases
+// to whoever paints. An empty picture shows as white paper.
+
+#include <QImage>
+#include <QWidget>
+
+namespace quillora {
+
+class PictureBoxWidget : public QWidget {
+    Q_OBJECT
+public:
+    explicit PictureBoxWidget(QWidget *parent = nullptr);
+
+    // Shares the image (no pixel copy); call again after the image has been painted on.
+    void setImage(const QImage &image);
+    const QImage &image() const { return m_image; }
+
+signals:
+    void pressed(QPoint position, Qt::MouseButton button);
+    void moved(QPoint position, Qt::MouseButtons buttons);
+    void released(QPoint position, Qt::MouseButton button);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    QImage m_image;
+};
+
+} // namespace quillora

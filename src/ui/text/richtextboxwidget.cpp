@@ -1,0 +1,109 @@
+#include "ui/text/richtextboxwidget.h"
+
+#include "core/layout/colour.h"
+#include "core/text/richfit.h"
+#include "core/text/textboxformat.h"
+#include "ui/text/textboxwidget.h"
+
+#include <QKeyEvent>
+#include <QMimeData>
+#include <QTextBlockFormat>
+#include <QTextCharFormat>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextDocumentFragment>
+
+namespace quillora {
+
+namespace {
+
+QTextCharFormat charFormatFor(const TextStyle &style)
+{
+    QTextCharFormat format;
+    format.setFont(TextBoxWidget::screenFont(style), QTextCharFormat::FontPropertiesAll);
+    format.setForeground(toQColor(style.colour));
+    return format;
+}
+
+} // namespace
+
+RichTextBoxWidget::RichTextBoxWidget(QWidget *parent) : QTextEdit(parent)
+{
+    setAcceptRichText(true);
+    prepareBoxEditor(this);
+    setWordWrapMode(wrapModeFor(true));
+}
+
+void RichTextBoxWidget::setBoxSize(const QSize &size)
+{
+    setLineWrapColumnOrWidth(qRound(textWidthFor(QSizeF(size))));
+}
+
+void RichTextBoxWidget::applyBaseStyle(const TextStyle &style)
+{
+    m_baseStyle = style;
+    const QTextCharFormat format = charFormatFor(style);
+    document()->setDefaultFont(format.font());
+
+    QTextCursor all(document());
+    all.select(QTextCursor::Document);
+    all.mergeCharFormat(format);
+    QTextBlockFormat block;
+    block.setAlignment(qtAlignment(style.align));
+    all.mergeBlockFormat(block);
+
+    // New typing in an emptied box takes the base style too.
+    QTextCursor caret = textCursor();
+    caret.mergeCharFormat(format);
+    caret.mergeBlockFormat(block);
+    setTextCursor(caret);
+    setCurrentCharFormat(format);
+}
+
+void RichTextBoxWidget::setPlainContent(const QString &text)
+{
+    if (toPlainText() == text)
+        return;
+    setPlainText(text);
+    applyBaseStyle(m_baseStyle);
+}
+
+void RichTextBoxWidget::mousePressEvent(QMouseEvent *event)
+{
+    emit pressed();
+    QTextEdit::mousePressEvent(event);
+}
+
+void RichTextBoxWidget::keyReleaseEvent(QKeyEvent *event)
+{
+    QTextEdit::keyReleaseEvent(event);
+    if (!event->isAutoRepeat())
+        emit keyReleased();
+}
+
+bool RichTextBoxWidget::canInsertFromMimeData(const QMimeData *source) const
+{
+    // Pictures and other objects do not belong in a text; only text (formatted or not) is taken.
+    return richTextPasteAllowed(*source) && (source->hasText() || source->hasHtml());
+}
+
+void RichTextBoxWidget::insertFromMimeData(const QMimeData *source)
+{
+    if (!canInsertFromMimeData(source))
+        return;
+    if (source->hasHtml()) {
+        // Formatting is kept; pictures and objects in the pasted markup are dropped before
+        // anything lays them out, so nothing they point at is ever loaded.
+        QTextDocument pasted;
+        pasted.setHtml(source->html());
+        const QString objectMark(QChar::ObjectReplacementCharacter);
+        for (QTextCursor found = pasted.find(objectMark); !found.isNull();
+             found = pasted.find(objectMark, found))
+            found.removeSelectedText();
+        textCursor().insertFragment(QTextDocumentFragment(&pasted));
+        return;
+    }
+    textCursor().insertText(source->text());
+}
+
+} // namespace quillora

@@ -1,0 +1,38 @@
+#pragma once
+// A rich text box of the page: every character may carry its own font, size, colour and style.
+// A template gives it one base style, applied to the whole text.
+
+#include "core/layout/pagemodel.h"
+
+#include <QTextEdit>
+
+namespace quillora {
+
+class RichTextBoxWidget : public QTextEdit {
+    Q_OBJECT
+public:
+    explicit RichTextBoxWidget(QWidget *parent = nullptr);
+
+    // Sets the base font (used while the box is empty) and formats the whole text with `style`.
+    void applyBaseStyle(const TextStyle &style);
+    // Lines break at the box's text width, as the fitting code measures them.
+    void setBoxSize(const QSize &size);
+    // Replaces the content with plain text in the base style, when it differs.
+    void setPlainContent(const QString &text);
+    const TextStyle &baseStyle() const { return m_baseStyle; }
+
+signals:
+    void pressed();
+    void keyReleased();
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void keyReleaseEvent(QKeyEvent *event) override;
+    bool canInsertFromMimeData(const QMimeData *source) const override;
+    void insertFromMimeData(const QMimeData *source) override;
+
+private:
+    TextStyle m_baseStyle;
+};
+
+} // namespace quillora

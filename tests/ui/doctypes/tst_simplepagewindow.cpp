@@ -1,0 +1,696 @@
+// The single-page window: controls made and reused from the page model, frames, pressing and
+// typing, the toolbar, the keyboard shortcuts and where the page sits on the screen.
+
+#include "core/app/appcontext.h"
+#include "core/layout/pagefit.h"
+#include "core/text/textboxformat.h"
+#include "ui/app/picturebutton.h"
+#include "ui/doctypes/objectframe.h"
+#include "ui/doctypes/pageview.h"
+#include "ui/doctypes/simplepagewindow.h"
+#include "ui/pictures/pictureboxwidget.h"
+#include "ui/text/richtextboxwidget.h"
+#include "ui/text/textboxwidget.h"
+
+#include <QElapsedTimer>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTextDocument>
+
+#include <algorithm>
+#include <memory>
+
+using namespace quillora;
+
+namespace {
+
+AppContext makeContext(int screenWidth = 1280, int screenHeight = 800)
+{
+    Environment environment;
+    environment.screen.widthPx = screenWidth;
+    environment.screen.heightPx = screenHeight;
+    return AppContext(environment);
+}
+
+// A hand-made page: a row of text boxes, then picture boxes, then rich text boxes.
+void fillPage(PageModel &page, int texts, int pictures, int richTexts)
+{
+    page.pageWidthMm = 210;
+    page.pageHeightMm = 297;
+    page.pageRect = QRect(300, 80, 600, 700);
+    page.textBoxes.resize(qMax(texts, int(page.textBoxes.size())));
+    for (int i = 0; i < page.textBoxes.size(); ++i) {
+        page.textBoxes[i].visible = i < texts;
+        page.textBoxes[i].geometry = QRect(10 + 110 * i, 10, 100, 40);
+    }
+    page.pictureBoxes.resize(qMax(pictures, int(page.pictureBoxes.size())));
+    for (int i = 0; i < page.pictureBoxes.size(); ++i) {
+        page.pictureBoxes[i].visible = i < pictures;
+        page.pictureBoxes[i].geometry = QRect(10 + 110 * i, 100, 100, 100);
+    }
+    page.richTextBoxes.resize(qMax(richTexts, int(page.richTextBoxes.size())));
+    for (int i = 0; i < page.richTextBoxes.size(); ++i) {
+        page.richTextBoxes[i].visible = i < richTexts;
+        page.richTextBoxes[i].geometry = QRect(10 + 110 * i, 250, 100, 80);
+    }
+}
+
+QString dataFile(const char *name)
+{
+    return QStringLiteral(QUILLORA_TEST_DATA "/doctypes/") + QLatin1String(name);
+}
+
+} // namespace
+
+class TestSimplePageWindow : public QObject {
+    Q_OBJECT
+
+private slots:
+    void controlsFollowTheModel_data();
+    void controlsFollowTheModel();
+    void framesSurroundTheirObjects_data();
+    void framesSurroundTheirObjects();
+    void boxesLayOutAsMeasured_data();
+    void boxesLayOutAsMeasured();
+    void pressMakesObjectCurrent_data();
+    void pressMakesObjectCurrent();
+    void typingIsWrittenBackAndCounted();
+    void singleLineBoxRefusesLineBreaks();
+    void secondPressOnPictureIsNotASelection();
+    void toolbarButtons_data();
+    void toolbarButtons();
+    void hiddenButtonsKeepTheirPlaces();
+    void webCamButtonFollowsSetting_data();
+    void webCamButtonFollowsSetting();
+    void shortcuts_data();
+    void shortcuts();
+    void pageIsFittedBelowToolbarRightOfPalettes_data();
+    void pageIsFittedBelowToolbarRightOfPalettes();
+    void smallerTemplateHidesSurplusObjects();
+    void brokenTemplatesDoNoHarm_data();
+    void brokenTemplatesDoNoHarm();
+};
+
+void TestSimplePageWindow::controlsFollowTheModel_data()
+{
+    QTest::addColumn<int>("firstTexts");
+    QTest::addColumn<int>("secondTexts");
+    QTest::addColumn<int>("firstPictures");
+    QTest::addColumn<int>("secondPictures");
+
+    QTest::newRow("five then three texts") << 5 << 3 << 2 << 2;
+    QTest::newRow("three then five texts") << 3 << 5 << 1 << 1;
+    QTest::newRow("pictures shrink to none") << 1 << 1 << 4 << 0;
+}
+
+void TestSimplePageWindow::controlsFollowTheModel()
+{
+    QFETCH(int, firstTexts);
+    QFETCH(int, secondTexts);
+    QFETCH(int, firstPictures);
+    QFETCH(int, secondPictures);
+
+    AppContext context = makeContext();
+    SimplePageWindow window(context);
+    fillPage(context.page, firstTexts, firstPictures, 0);
+    window.showPage();
+    PageView *view = window.pageView();
+    QVector<TextBoxWidget *> firstControls;
+    for (int i = 0; i < firstTexts; ++i)
+        firstControls.append(view->textBox(i));
+
+    fillPage(context.page, secondTexts, secondPictures, 0);
+    window.showPage();
+
+    QCOMPARE(view->textBoxesMade(), qMax(firstTexts, secondTexts));
+    QCOMPARE(view->pictureBoxesMade(), qMax(firstPictures, secondPictures));
+    for (int i = 0; i < qMin(firstTexts, secondTexts); ++i)
+        QCOMPARE(view->textBox(i), firstControls[i]);
+    for (int i = 0; i < view->textBoxesMade(); ++i) {
+        QCOMPARE(view->textBox(i)->isHidden(), i >= secondTexts);
+        QCOMPARE(view->textFrame(i)->isHidden(), i >= secondTexts);
+        QCOMPARE(view->textBox(i)->objectName(), QStringLiteral("TextBox%1").arg(i));
+        QCOMPARE(view->textBox(i)->accessibleName(), QStringLiteral("Text box %1").arg(i + 1));
+    }
+    for (int i = 0; i < view->pictureBoxesMade(); ++i) {
+        QCOMPARE(view->pictureBox(i)->isHidden(), i >= secondPictures);
+        QCOMPARE(view->pictureBox(i)->objectName(), QStringLiteral("picBox%1").arg(i));
+        QCOMPARE(view->pictureBox(i)->accessibleName(), QStringLiteral("Picture %1").arg(i + 1));
+    }
+    // Shown picture boxes get white paper to paint on.
+    for (int i = 0; i < secondPictures; ++i) {
+        const QImage &image = context.page.pictureBoxes[i].image;
+        QCOMPARE(image.size(), context.page.pictureBoxes[i].geometry.size());
+        QCOMPARE(image.pixelColor(5, 5), QColor(Qt::white));
+    }
+}
+
+void TestSimplePageWindow::framesSurroundTheirObjects_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<bool>("darker");
+    QTest::addColumn<QColor>("frameColour");
+
+    for (const char *kind : {"t", "r", "p"}) {
+        QTest::addRow("%s light", kind)
+            << QString::fromLatin1(kind) << false << QColor(0xC0, 0xC0, 0xC0);
+        QTest::addRow("%s darker", kind)
+            << QString::fromLatin1(kind) << true << QColor(0x80, 0x80, 0x80);
+    }
+}
+
+void TestSimplePageWindow::framesSurroundTheirObjects()
+{
+    QFETCH(QString, kind);
+    QFETCH(bool, darker);
+    QFETCH(QColor, frameColour);
+
+    AppContext context = makeContext();
+    context.settings.useDarkerFrameColour = darker;
+    SimplePageWindow window(context);
+    fillPage(context.page, 2, 2, 2);
+    window.showPage();
+    PageView *view = window.pageView();
+
+    QWidget *object = nullptr;
+    ObjectFrame *frame = nullptr;
+    QString frameName;
+    if (kind == QLatin1String("t")) {
+        object = view->textBox(1);
+        frame = view->textFrame(1);
+        frameName = QStringLiteral("textBorder1");
+    } else if (kind == QLatin1String("r")) {
+        object = view->richTextBox(1);
+        frame = view->richTextFrame(1);
+        frameName = QStringLiteral("rtbBorder1");
+    } else {
+        object = view->pictureBox(1);
+        frame = view->pictureFrame(1);
+        frameName = QStringLiteral("picBorder1");
+    }
+    QCOMPARE(frame->objectName(), frameName);
+    QCOMPARE(frame->geometry(), object->geometry().adjusted(-1, -1, 1, 1));
+
+    const QImage page = view->grab().toImage();
+    const QRect inside = object->geometry();
+    QCOMPARE(page.pixelColor(inside.left() - 1, inside.top() - 1), frameColour);
+    QCOMPARE(page.pixelColor(inside.right() + 1, inside.bottom() + 1), frameColour);
+    QCOMPARE(page.pixelColor(inside.left() - 2, inside.top() - 2), QColor(Qt::white));
+    QCOMPARE(page.pixelColor(inside.right() - 1, inside.bottom() - 1), QColor(Qt::white));
+}
+
+void TestSimplePageWindow::boxesLayOutAsMeasured_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("width");
+    QTest::addColumn<double>("size");
+    QTest::addColumn<bool>("multiLine");
+
+    const QString story = QStringLiteral("Once upon a time a little dragon lived in a big red box "
+                                         "under the stairs and sang every morning");
+    QTest::newRow("narrow, wraps a lot") << story << 90 << 14.0 << true;
+    QTest::newRow("wide") << story << 400 << 11.5 << true;
+    QTest::newRow("long word broken")
+        << QStringLiteral("Supercalifragilistic") << 60 << 16.0 << true;
+    QTest::newRow("single line never wraps") << story << 90 << 14.0 << false;
+}
+
+void TestSimplePageWindow::boxesLayOutAsMeasured()
+{
+    QFETCH(QString, text);
+    QFETCH(int, width);
+    QFETCH(double, size);
+    QFETCH(bool, multiLine);
+
+    AppContext context = makeContext();
+    SimplePageWindow window(context);
+    fillPage(context.page, 1, 0, 0);
+    TextBoxModel &box = context.page.textBoxes[0];
+    box.geometry.setWidth(width);
+    box.style.fontSize = size;
+    box.style.fontName = QStringLiteral("comic sans ms");
+    box.multiLine = multiLine;
+    box.text = text;
+    window.showPage();
+
+    // The fitting code decides on a document configured like this; the box must break the same.
+    QTextDocument measured;
+    configureTextBoxDocument(measured,
+                             TextBoxFormat{box.style, QSizeF(box.geometry.size()), multiLine});
+    measured.setPlainText(text);
+    const QTextDocument *shown = window.pageView()->textBox(0)->document();
+    QCOMPARE(shown->textWidth(), measured.textWidth());
+    QCOMPARE(shown->defaultFont(), measured.defaultFont());
+    QCOMPARE(wrappedLineCount(*shown), wrappedLineCount(measured));
+    QCOMPARE(contentHeight(*shown), contentHeight(measured));
+}
+
+void TestSimplePageWindow::pressMakesObjectCurrent_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<int>("index");
+
+    QTest::newRow("text box") << QStringLiteral("t") << 1;
+    QTest::newRow("rich text box") << QStringLiteral("r") << 0;
+    QTest::newRow("picture box") << QStringLiteral("p") << 1;
+    QTest::newRow("page") << QStringLiteral("paper") << 0;
+}
+
+void TestSimplePageWindow::pressMakesObjectCurrent()
+{
+    QFETCH(QString, kind);
+    QFETCH(int, index);
+
+    AppContext context = makeContext();
+    SimplePageWindow window(context);
+    fillPage(context.page, 2, 2, 1);
+    window.showPage();
+    QSignalSpy changes(&window, &SimplePageWindow::currentObjectChanged);
+    PageView *view = window.pageView();
+
+    if (kind == QLatin1String("t")) {
+        QSignalSpy presses(&window, &SimplePageWindow::textBoxPressed);
+        QCOMPARE(view->textBox(index)->boxText(), kPlaceholderText);
+        QTest::mouseClick(view->textBox(index)->viewport(), Qt::LeftButton, {}, QPoint(20, 10));
+        // A second press is reported (undo records a step) but changes nothing else.
+        QTest::mouseClick(view->textBox(index)->viewport(), Qt::LeftButton, {}, QPoint(20, 10));
+        QCOMPARE(presses.count(), 2);
+        QCOMPARE(context.page.textBoxes[index].text, QString());
+        QCOMPARE(view->textBox(index)->boxText(), QString());
+        QCOMPARE(context.page.textBoxes[0].text, kPlaceholderText);
+    } else if (kind == QLatin1String("r")) {
+        QTest::mouseClick(view->richTextBox(index)->viewport(), Qt::LeftButton, {}, QPoint(20, 10));
+        QCOMPARE(context.page.richTextBoxes[index].plainText, QString());
+        QCOMPARE(view->richTextBox(index)->toPlainText(), QString());
+    } else if (kind == QLatin1String("p")) {
+        QTest::mouseClick(view->pictureBox(index), Qt::LeftButton, {}, QPoint(20, 20));
+    } else {
+        QTest::mouseClick(view, Qt::LeftButton, {}, QPoint(5, 600));
+    }
+
+    QCOMPARE(context.page.current, (CurrentObject{kind, index}));
+    QCOMPARE(changes.count(), 1);
+    QCOMPARE(changes.first().at(0).toString(), kind);
+    QCOMPARE(changes.first().at(1).toInt(), index);
+}
+
+void TestSimplePageWindow::typingIsWrittenBackAndCounted()
+{
+    AppContext context = makeContext();
+    SimplePageWindow window(context);
+    fillPage(context.page, 1, 0, 1);
+    context.page.textBoxes[0].text = QStringLiteral("Hi");
+    window.showPage();
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QSignalSpy edits(&window, &SimplePageWindow::textBoxEdited);
+    QSignalSpy releases(&window, &SimplePageWindow::textBoxKeyReleased);
+
+    TextBoxWidget *box = window.pageView()->textBox(0);
+    QTest::mouseClick(box->viewport(), Qt::LeftButton, {}, QPoint(90, 10));
+    QTest::keyClicks(box, QStringLiteral(" Sam"));
+    QCOMPARE(context.page.textBoxes[0].text, QStringLiteral("Hi Sam"));
+    QCOMPARE(context.page.changeCount, 4);
+    QCOMPARE(releases.count(), 4);
+    QCOMPARE(edits.count(), 4);
+
+    RichTextBoxWidget *rich = window.pageView()->richTextBox(0);
+    context.page.richTextBoxes[0].rtf = QStringLiteral("{\\rtf1 old}");
+    QTest::mouseClick(rich->viewport(), Qt::LeftButton, {}, QPoint(20, 10));
+    QTest::keyClicks(rich, QStringLiteral("Yo"));
+    QCOMPARE(context.page.richTextBoxes[0].plainText, QStringLiteral("Yo"));
+    QVERIFY(context.page.richTextBoxes[0].rtf.isEmpty());
+    QCOMPARE(context.page.changeCount, 6);
+}
+
+void TestSimplePageWindow::singleLineBoxRefusesLineBreaks()
+{
+    AppContext context = makeContext();
+    SimplePageWindow window(context);
+    fillPage(context.page, 2, 0, 0);
+    context.page.textBoxes[0].multiLine = false;
+    context.page.textBoxes[0].text = QStringLiteral("ab");
+    context.page.textBoxes[1].text = QStringLiteral("ab");
+    window.showPage();
+
+    for (int i = 0; i < 2; ++i) {
+        TextBoxWidget *box = window.pageView()->textBox(i);
+        box->moveCursor(QTextCursor::End);
+        QTest::keyClick(box, Qt::Key_Return);
+        QTest::keyClicks(box, QStringLiteral("c"));
+    }
+    QCOMPARE(context.page.textBoxes[0].text, QStringLiteral("abc"));
+    QCOMPARE(context.page.textBoxes[1].text, QStringLiteral("ab\nc"));
+}
+
+void TestSimplePageWindow::secondPressOnPictureIsNotASelection()
+{
+    AppContext context = makeContext();
+    SimplePageWindow window(context);
+    fillPage(context.page, 0, 2, 0);
+    window.showPage();
+    QSignalSpy presses(&window, &SimplePageWindow::picturePressed);
+
+    PictureBoxWidget *first = window.pageView()->pictureBox(0);
+    QTest::mouseClick(first, Qt::LeftButton, {}, QPoint(30, 40));
+    QTest::mouseClick(first, Qt::LeftButton, {}, QPoint(31, 41));
+    QTest::mouseClick(window.pageView()->pictureBox(1), Qt::LeftButton, {}, QPoint(5, 5));
+
+    QCOMPARE(presses.count(), 3);
+    QCOMPARE(presses[0].at(1).toPoint(), QPoint(30, 40));
+    QCOMPARE(presses[0].at(3).toBool(), true);
+    QCOMPARE(presses[1].at(3).toBool(), false);
+    QCOMPARE(presses[2].at(0).toInt(), 1);
+    QCOMPARE(presses[2].at(3).toBool(), true);
+}
+
+void TestSimplePageWindow::toolbarButtons_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QByteArray>("signal");
+
+    QTest::newRow("new") << "NewBut"
+                         << "New" << QByteArray(SIGNAL(newRequested()));
+    QTest::newRow("open") << "openBut"
+                          << "Open" << QByteArray(SIGNAL(openRequested()));
+    QTest::newRow("save") << "saveBut"
+                          << "Save" << QByteArray(SIGNAL(saveRequested()));
+    QTest::newRow("print") << "printBut"
+                           << "Print" << QByteArray(SIGNAL(printRequested()));
+    QTest::newRow("undo") << "undoBut"
+                          << "Undo" << QByteArray(SIGNAL(undoRequested()));
+    QTest::newRow("redo") << "RedoBut"
+                          << "Redo" << QByteArray(SIGNAL(redoRequested()));
+    QTest::newRow("fonts") << "fontBut"
+                           << "Fonts" << QByteArray(SIGNAL(fontRequested()));
+    QTest::newRow("bigger") << "MakeTextBiggerBut"
+                            << "Bigger text" << QByteArray(SIGNAL(textBiggerRequested()));
+    QTest::newRow("smaller") << "MakeTextSmallerBut"
+                             << "Smaller text" << QByteArray(SIGNAL(textSmallerRequested()));
+    QTest::newRow("paint tools") << "showToolsBut"
+                                 << "Paint tools" << QByteArray(SIGNAL(paintToolsRequested()));
+    QTest::newRow("camera") << "webCamBut"
+                            << "Camera" << QByteArray(SIGNAL(webCamRequested()));
+    QTest::newRow("exit") << "ExitBut"
+                          << "Exit" << QByteArray(SIGNAL(exitRequested()));
+    QTest::newRow("minimise") << "MinBut"
+                              << "Minimise" << QByteArray();
+}
+
+void TestSimplePageWindow::toolbarButtons()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, caption);
+    QFETCH(QByteArray, signal);
+
+    AppContext context = makeContext();
+    SimplePageWindow window(context);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    auto *button = window.findChild<PictureButton *>(name);
+    QVERIFY(button);
+    QVERIFY(button->isVisible());
+    QCOMPARE(button->accessibleName(), caption);
+    QCOMPARE(button->toolTip(), caption);
+    QVERIFY(window.toolbar()->geometry().contains(button->geometry()));
+    std::unique_ptr<QSignalSpy> spy;
+    if (!signal.isEmpty())
+        spy = std::make_unique<QSignalSpy>(&window, signal.constData());
+
+    const QPoint rest = button->pos();
+    QTest::mousePress(button, Qt::LeftButton, {}, QPoint(20, 20));
+    QCOMPARE(button->pos(), rest + QPoint(2, 2));
+    if (spy)
+        QCOMPARE(spy->count(), 0);
+    QTest::mouseRelease(button, Qt::LeftButton, {}, QPoint(18, 18));
+    QCOMPARE(button->pos(), rest);
+    if (spy)
+        QCOMPARE(spy->count(), 1);
+}
+
+void TestSimplePageWindow::hiddenButtonsKeepTheirPlaces()
+{
+    AppContext context = makeContext();
+    SimplePageWindow window(context);
+    DocumentToolbar *toolbar = window.toolbar();
+    const QPoint fonts = toolbar->button(ToolbarAction::Font)->pos();
+    const QPoint camera = toolbar->button(ToolbarAction::WebCam)->pos();
+    const QPoint border = toolbar->button(ToolbarAction::BorderFromMagnifier)->pos();
+
+    // Undo and print come and go while a child works: nothing else may move.
+    toolbar->setButtonShown(ToolbarAction::Undo, false);
+    toolbar->setButtonShown(ToolbarAction::Redo, false);
+    toolbar->setButtonShown(ToolbarAction::Print, false);
+    QCOMPARE(toolbar->button(ToolbarAction::Font)->pos(), fonts);
+    toolbar->setButtonShown(ToolbarAction::BorderFromMagnifier, true);
+    QCOMPARE(toolbar->button(ToolbarAction::WebCam)->pos(), camera);
+
+    // Without a camera the border button closes up to the palette buttons.
+    toolbar->setButtonShown(ToolbarAction::WebCam, false);
+    QVERIFY(toolbar->button(ToolbarAction::BorderFromMagnifier)->pos().x() < border.x());
+    QCOMPARE(toolbar->button(ToolbarAction::Font)->pos(), fonts);
+
+    // The two palette buttons take turns in one place.
+    PictureButton *felts = toolbar->button(ToolbarAction::ShowFeltPens);
+    PictureButton *tools = toolbar->button(ToolbarAction::ShowPaintTools);
+    QSignalSpy feltsAsked(&window, &SimplePageWindow::feltPensRequested);
+    QVERIFY(felts->isHidden() && !tools->isHidden());
+    QTest::mouseClick(tools, Qt::LeftButton, {}, QPoint(10, 10));
+    QVERIFY(tools->isHidden() && !felts->isHidden());
+    QCOMPARE(felts->pos(), tools->pos());
+    QTest::mouseClick(felts, Qt::LeftButton, {}, QPoint(10, 10));
+    QCOMPARE(feltsAsked.count(), 1);
+    QVERIFY(felts->isHidden() && !tools->isHidden());
+}
+
+void TestSimplePageWindow::webCamButtonFollowsSetting_data()
+{
+    QTest::addColumn<bool>("useWebCam");
+    QTest::newRow("webcam used") << true;
+    QTest::newRow("no webcam") << false;
+}
+
+void TestSimplePageWindow::webCamButtonFollowsSetting()
+{
+    QFETCH(bool, useWebCam);
+
+    AppContext context = makeContext();
+    context.settings.useWebCam = useWebCam;
+    SimplePageWindow window(context);
+    QCOMPARE(window.toolbar()->isButtonShown(ToolbarAction::WebCam), useWebCam);
+
+    context.settings.useWebCam = !useWebCam;
+    window.applySettings();
+    QCOMPARE(window.toolbar()->isButtonShown(ToolbarAction::WebCam), !useWebCam);
+}
+
+void TestSimplePageWindow::shortcuts_data()
+{
+    QTest::addColumn<QString>("focus"); // "window", "text" or "picture"
+    QTest::addColumn<QString>("current");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<bool>("clipboardPicture");
+    QTest::addColumn<bool>("undoShown");
+    QTest::addColumn<QByteArray>("expected"); // empty: nothing happens
+
+    const int ctrl = Qt::ControlModifier;
+    const int ctrlShift = Qt::ControlModifier | Qt::ShiftModifier;
+    const QByteArray none;
+    QTest::newRow("options") << "window"
+                             << "" << int(Qt::Key_O) << ctrlShift << false << true
+                             << QByteArray(SIGNAL(optionsRequested()));
+    QTest::newRow("options from a text") << "text"
+                                         << "t" << int(Qt::Key_O) << ctrlShift << false << true
+                                         << QByteArray(SIGNAL(optionsRequested()));
+    QTest::newRow("ctrl O alone") << "window"
+                                  << "" << int(Qt::Key_O) << ctrl << false << true << none;
+    QTest::newRow("undo in a text")
+        << "text"
+        << "t" << int(Qt::Key_Z) << ctrl << false << true << QByteArray(SIGNAL(undoRequested()));
+    QTest::newRow("undo hidden") << "window"
+                                 << "p" << int(Qt::Key_Z) << ctrl << false << false << none;
+    QTest::newRow("redo") << "picture"
+                          << "p" << int(Qt::Key_Y) << ctrl << false << true
+                          << QByteArray(SIGNAL(redoRequested()));
+    QTest::newRow("copy picture") << "picture"
+                                  << "p" << int(Qt::Key_C) << ctrl << false << true
+                                  << QByteArray(SIGNAL(copyPictureRequested(int)));
+    QTest::newRow("copy in a text") << "text"
+                                    << "t" << int(Qt::Key_C) << ctrl << false << true << none;
+    QTest::newRow("paste picture") << "picture"
+                                   << "p" << int(Qt::Key_V) << ctrl << true << true
+                                   << QByteArray(SIGNAL(pastePictureRequested(int)));
+    QTest::newRow("paste without picture")
+        << "picture"
+        << "p" << int(Qt::Key_V) << ctrl << false << true << none;
+    QTest::newRow("paste in a text") << "text"
+                                     << "t" << int(Qt::Key_V) << ctrl << true << true << none;
+    QTest::newRow("AltGr Z") << "window"
+                             << "p" << int(Qt::Key_Z) << int(Qt::ControlModifier | Qt::AltModifier)
+                             << false << true << none;
+}
+
+void TestSimplePageWindow::shortcuts()
+{
+    QFETCH(QString, focus);
+    QFETCH(QString, current);
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(bool, clipboardPicture);
+    QFETCH(bool, undoShown);
+    QFETCH(QByteArray, expected);
+
+    AppContext context = makeContext();
+    SimplePageWindow window(context);
+    window.setClipboardProbe([clipboardPicture] { return clipboardPicture; });
+    window.toolbar()->setButtonShown(ToolbarAction::Undo, undoShown);
+    fillPage(context.page, 1, 2, 0);
+    context.page.textBoxes[0].text = QStringLiteral("Hello");
+    window.showPage();
+    context.page.current = CurrentObject{current, 1};
+
+    const QByteArray allSignals[] = {SIGNAL(optionsRequested()), SIGNAL(undoRequested()),
+                                     SIGNAL(redoRequested()), SIGNAL(copyPictureRequested(int)),
+                                     SIGNAL(pastePictureRequested(int))};
+    std::vector<std::unique_ptr<QSignalSpy>> spies;
+    for (const QByteArray &signal : allSignals)
+        spies.push_back(std::make_unique<QSignalSpy>(&window, signal.constData()));
+
+    QWidget *target = &window;
+    if (focus == QLatin1String("text"))
+        target = window.pageView()->textBox(0);
+    else if (focus == QLatin1String("picture"))
+        target = window.pageView()->pictureBox(1);
+    QTest::keyClick(target, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+
+    for (size_t i = 0; i < spies.size(); ++i) {
+        const int wanted = allSignals[i] == expected ? 1 : 0;
+        QVERIFY2(spies[i]->count() == wanted, allSignals[i].constData());
+        if (wanted && spies[i]->first().size() == 1)
+            QCOMPARE(spies[i]->first().at(0).toInt(), 1);
+    }
+    // The program's undo, not the text control's, answers Ctrl+Z; the text is untouched.
+    QCOMPARE(context.page.textBoxes[0].text, QStringLiteral("Hello"));
+}
+
+void TestSimplePageWindow::pageIsFittedBelowToolbarRightOfPalettes_data()
+{
+    QTest::addColumn<QSize>("screen");
+    QTest::addColumn<int>("documentType");
+    QTest::addColumn<QSize>("pageMm");
+    QTest::addColumn<QPoint>("topLeft");
+    QTest::addColumn<int>("width");
+
+    // Worked by hand: room = screen - palette (106) - 32 (- 88 + 88 for simple pages, - 88 - 242
+    // for copies) across, screen - toolbar (64) - 48 down.
+    QTest::newRow("1920x1080 landscape")
+        << QSize(1920, 1080) << 0 << QSize(297, 210) << QPoint(312, 72) << 1369;
+    QTest::newRow("1920x1080 portrait")
+        << QSize(1920, 1080) << 0 << QSize(210, 297) << QPoint(655, 72) << 684;
+    QTest::newRow("1280x800 landscape")
+        << QSize(1280, 800) << 0 << QSize(297, 210) << QPoint(190, 72) << 973;
+    QTest::newRow("1280x800 portrait")
+        << QSize(1280, 800) << 0 << QSize(210, 297) << QPoint(434, 72) << 486;
+    QTest::newRow("1280x800 copies, fitted to width")
+        << QSize(1280, 800) << 8 << QSize(297, 210) << QPoint(122, 121) << 812;
+}
+
+void TestSimplePageWindow::pageIsFittedBelowToolbarRightOfPalettes()
+{
+    QFETCH(QSize, screen);
+    QFETCH(int, documentType);
+    QFETCH(QSize, pageMm);
+    QFETCH(QPoint, topLeft);
+    QFETCH(int, width);
+
+    AppContext context = makeContext(screen.width(), screen.height());
+    SimplePageWindow window(context);
+    QCOMPARE(window.size(), screen);
+    context.page.documentType = documentType;
+    context.page.pageWidthMm = pageMm.width();
+    context.page.pageHeightMm = pageMm.height();
+    window.fitPageToScreen();
+    window.showPage();
+
+    const QRect paper = window.pageView()->geometry();
+    QCOMPARE(window.pageView()->objectName(), QStringLiteral("Paper"));
+    QCOMPARE(paper, fitPage(window.pageFitInputs(), pageMm.width(), pageMm.height()).pageRect);
+    QCOMPARE(paper.topLeft(), topLeft);
+    QCOMPARE(paper.width(), width);
+    QVERIFY(paper.top() >= kToolbarHeightPx && paper.left() >= kToolPaletteWidthPx);
+    QVERIFY(QRect(QPoint(0, 0), screen).contains(paper));
+    QCOMPARE(window.paletteArea()->geometry(),
+             QRect(0, kToolbarHeightPx, kToolPaletteWidthPx, screen.height() - kToolbarHeightPx));
+}
+
+void TestSimplePageWindow::smallerTemplateHidesSurplusObjects()
+{
+    AppContext context = makeContext(1920, 1080);
+    SimplePageWindow window(context);
+    QVERIFY(window.loadTemplate(dataFile("five_texts.xml")));
+    PageView *view = window.pageView();
+    QVERIFY(!view->isHidden());
+    QCOMPARE(view->geometry(), context.page.pageRect);
+    QCOMPARE(view->textBox(2)->boxText(), QStringLiteral("Two"));
+    QCOMPARE(view->textBox(1)->boxText(), kPlaceholderText);
+    TextBoxWidget *first = view->textBox(0);
+
+    QVERIFY(window.loadTemplate(dataFile("three_texts.xml")));
+    QCOMPARE(view->textBox(0), first);
+    QCOMPARE(view->textBox(0)->boxText(), QStringLiteral("A"));
+    for (int i = 0; i < 5; ++i)
+        QCOMPARE(view->textBox(i)->isHidden(), i >= 3);
+    QCOMPARE(context.page.textBoxes[3].text, kPlaceholderText);
+    QVERIFY(view->pictureBox(1)->isHidden());
+    QVERIFY(view->richTextBox(0)->isHidden());
+    QVERIFY(view->richTextFrame(0)->isHidden());
+    // The new page is landscape: the page sits where the fit puts it.
+    QVERIFY(view->width() > view->height());
+}
+
+void TestSimplePageWindow::brokenTemplatesDoNoHarm_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("exists");
+    for (const char *name :
+         {"hostile_values.xml", "binary_junk.xml", "zero_size.xml", "no_layout_line.xml"})
+        QTest::newRow(name) << QString::fromLatin1(name) << true;
+    QTest::newRow("missing file") << QStringLiteral("no such layout.xml") << false;
+}
+
+void TestSimplePageWindow::brokenTemplatesDoNoHarm()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, exists);
+
+    AppContext context = makeContext();
+    SimplePageWindow window(context);
+    QSignalSpy failures(&window, &SimplePageWindow::templateLoadFailed);
+    QElapsedTimer clock;
+    clock.start();
+    const bool read = window.loadTemplate(QStringLiteral(QUILLORA_TEST_DATA "/layouts/") + name);
+    // A failure is always said, with a reason; success never is.
+    QCOMPARE(failures.count(), read ? 0 : 1);
+    if (!exists)
+        QVERIFY(!read && !failures.first().at(0).toString().isEmpty());
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    (void)window.grab();
+    QVERIFY(clock.elapsed() < 5000);
+
+    // Only the boxes the page shows get controls, however high their numbers.
+    const PageModel &page = context.page;
+    const auto shown = [](const auto &boxes) {
+        return int(
+            std::count_if(boxes.begin(), boxes.end(), [](const auto &b) { return b.visible; }));
+    };
+    PageView *view = window.pageView();
+    QVERIFY(view->textBoxesMade() <= shown(page.textBoxes));
+    QVERIFY(view->pictureBoxesMade() <= shown(page.pictureBoxes));
+    QVERIFY(view->richTextBoxesMade() <= shown(page.richTextBoxes));
+}
+
+QTEST_MAIN(TestSimplePageWindow)
+#include "tst_simplepagewindow.moc"
