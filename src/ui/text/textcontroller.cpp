@@ -130,11 +130,9 @@ void TextController::showUndoResult(const UndoResult &result)
                 widget->moveCursor(QTextCursor::End);
         } else if (target.kind == kRichText) {
             m_window.refreshRichTextBox(target.index);
-            if (RichTextBoxWidget *widget = richWidget(target.index)) {
-                QTextCursor caret = widget->textCursor();
-                caret.clearSelection();
-                widget->setTextCursor(caret);
-            }
+            // The selection goes; the caret waits at the end, where typing goes on.
+            if (RichTextBoxWidget *widget = richWidget(target.index))
+                widget->moveCursor(QTextCursor::End);
             acceptRichContent(target.index);
         }
     }
@@ -356,8 +354,7 @@ void TextController::giveKeyboardATarget()
     const std::optional<CurrentObject> target = keyboardTarget(m_context.page);
     if (!target)
         return;
-    if (!(m_context.page.current == *target))
-        enter(target->kind, target->index);
+    enter(target->kind, target->index);
     QWidget *widget = target->kind == kText
                           ? static_cast<QWidget *>(m_window.pageView()->textBox(target->index))
                           : richWidget(target->index);
