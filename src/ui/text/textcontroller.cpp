@@ -88,10 +88,10 @@ void TextController::pageShown()
         acceptRichContent(i);
         hasRichText = hasRichText || page.richTextBoxes[i].visible;
         RichTextBoxWidget *widget = richWidget(i);
-        if (widget && !m_watchedRichBoxes.contains(widget)) {
+        if (widget && !m_watchedRichBoxes.contains(widget->viewport())) {
             // Mouse releases in a rich text box show the new selection's look.
-            widget->installEventFilter(this);
-            m_watchedRichBoxes.append(widget);
+            widget->viewport()->installEventFilter(this);
+            m_watchedRichBoxes.append(widget->viewport());
         }
     }
     const bool toolbarShown = setsUpRichTextToolbar(page.documentType, hasRichText);
@@ -146,14 +146,16 @@ void TextController::setFontDialogRunner(std::function<void(FontForm &)> run)
 
 // --- Presses, edits and key releases -------------------------------------------------------
 
-void TextController::workOn(const QString &kind, int index)
+bool TextController::workOn(const QString &kind, int index)
 {
-    m_context.undo.beginWorkOn(m_context.page, CurrentObject{kind, index}, m_context.env.screen);
+    return m_context.undo.beginWorkOn(m_context.page, CurrentObject{kind, index}, m_context.env.screen);
 }
 
 void TextController::recordStep(const QString &kind, int index)
 {
-    workOn(kind, index);
+    // A history that has just restarted holds the object's state now already.
+    if (workOn(kind, index))
+        return;
     if (!m_context.undo.record(m_context.page, kind, index))
         qCWarning(lcText) << "no undo step for" << kind << index;
 }
@@ -385,7 +387,7 @@ bool TextController::eventFilter(QObject *watched, QEvent *event)
         return false;
     }
     if (event->type() == QEvent::MouseButtonRelease &&
-        m_watchedRichBoxes.contains(qobject_cast<RichTextBoxWidget *>(watched)))
+        m_watchedRichBoxes.contains(qobject_cast<QWidget *>(watched)))
         syncToolbar();
     return false;
 }

@@ -75,7 +75,8 @@ private:
     void onTextBoxKeyReleased(int index);
     void onRichTextBoxKeyReleased(int index);
 
-    void workOn(const QString &kind, int index);
+    // Returns whether the history restarted for the object.
+    bool workOn(const QString &kind, int index);
     void recordStep(const QString &kind, int index);
     // Makes a text object current as a press would: placeholder cleared, history started.
     void enter(const QString &kind, int index);
@@ -105,7 +106,7 @@ private:
     MiniKeyWidget *m_miniKey = nullptr;
     PullString *m_string = nullptr;
     std::function<void(FontForm &)> m_runFontDialog;
-    QVector<QPointer<RichTextBoxWidget>> m_watchedRichBoxes;
+    QVector<QPointer<QWidget>> m_watchedRichBoxes; // viewports of the rich text boxes
 };
 
 } // namespace quillora
