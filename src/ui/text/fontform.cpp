@@ -25,6 +25,7 @@ constexpr int kPreviewCharacters = 20;
 constexpr QSize kHolderSize(460, 150);
 constexpr QSize kPenSize(52, 150);
 constexpr int kListRowPixels = 44;
+constexpr int kListRows = 5;
 
 } // namespace
 
@@ -152,19 +153,17 @@ FontForm::FontForm(AppContext &context, const TextBoxModel &box, QWidget *parent
     m_sizeList->verticalScrollBar()->setObjectName(QStringLiteral("fszScroll"));
     sizes->addWidget(m_sizeList);
     choices->addLayout(sizes, 1);
-    bodyLayout()->addLayout(choices, 1);
 
     auto *pens = new QHBoxLayout;
-    pens->setSpacing(14);
-    pens->addStretch();
+    pens->setSpacing(10);
     for (int i = 0; i < kPenCount; ++i) {
         auto *pen = new FeltPenChoice(i, penColours()[i], this);
         pen->onChosen = [this, i] { choosePen(i); };
         m_pens.append(pen);
-        pens->addWidget(pen);
+        pens->addWidget(pen, 0, Qt::AlignBottom);
     }
-    pens->addStretch();
-    bodyLayout()->addLayout(pens);
+    choices->addLayout(pens);
+    bodyLayout()->addLayout(choices, 1);
 
     m_allBoxes = new QCheckBox(QStringLiteral("All text boxes"), this);
     m_allBoxes->setObjectName(QStringLiteral("AllTBsCheck"));
@@ -178,7 +177,11 @@ FontForm::FontForm(AppContext &context, const TextBoxModel &box, QWidget *parent
         m_pens[i]->setOpen(penColours()[i] == box.style.colour);
     looks::enlargeTickBoxes(this);
     showPreview();
-    resize(640, 760);
+    m_fontList->setFixedHeight(kListRows * kListRowPixels + 6);
+    m_sizeList->setFixedHeight(kListRows * kListRowPixels + 6);
+    m_fontList->setMinimumWidth(250);
+    m_sizeList->setFixedWidth(110);
+    adjustSize();
 }
 
 void FontForm::buildFontList()

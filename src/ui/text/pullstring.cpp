@@ -66,13 +66,13 @@ void PullString::setShown(bool shown)
     }
 }
 
-void PullString::place(int screenHeightPx)
+void PullString::place(int screenHeightPx, int topPx)
 {
     m_screenHeight = screenHeightPx;
     const int centreX = m_window.width() - m_rightInset;
     const int length = std::max(int(0.66 * screenHeightPx) - kHandleSizePx, 0);
-    m_string->setGeometry(centreX - kStringWidthPx / 2, 0, kStringWidthPx, length);
-    m_handle->move(centreX - kHandleSizePx / 2, length);
+    m_string->setGeometry(centreX - kStringWidthPx / 2, topPx, kStringWidthPx, length);
+    m_handle->move(centreX - kHandleSizePx / 2, topPx + length);
 }
 
 bool PullString::eventFilter(QObject *watched, QEvent *event)

@@ -22,9 +22,10 @@ public:
     QWidget *handle() const { return m_handle; }
 
     void setShown(bool shown);
-    // Places the string at the window's right edge, hanging 0.66 of the screen height less
-    // the handle, and the handle below it.
-    void place(int screenHeightPx);
+    // Places the string at the window's right edge, hanging from `topPx` (below the window's
+    // toolbar, so it never covers a button) for 0.66 of the screen height less the handle, and
+    // the handle below it.
+    void place(int screenHeightPx, int topPx);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

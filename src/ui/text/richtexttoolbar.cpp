@@ -13,6 +13,8 @@
 #include <QPainter>
 #include <QToolButton>
 
+#include <cmath>
+
 namespace quillora {
 
 namespace {
@@ -278,7 +280,7 @@ void RichTextToolbar::showLook(const SelectionLook &look)
     if (look.fontName)
         m_fontName->setCurrentFont(QFont(*look.fontName));
     if (look.fontSize)
-        m_fontSize->setEditText(QString::number(*look.fontSize));
+        m_fontSize->setEditText(QString::number(std::round(*look.fontSize * 10) / 10));
     if (look.colour)
         showCurrentColour(*look.colour);
     if (look.bold)

@@ -81,10 +81,14 @@ TextController::TextController(AppContext &context, SimplePageWindow &window, Ke
 
 void TextController::pageShown()
 {
-    const PageModel &page = m_context.page;
+    PageModel &page = m_context.page;
     m_memories.resize(page.richTextBoxes.size());
     bool hasRichText = false;
     for (int i = 0; i < page.richTextBoxes.size(); ++i) {
+        // A template's text is content like any other: saving, undo and printing read it as RTF.
+        if (page.richTextBoxes[i].rtf.isEmpty() &&
+            page.richTextBoxes[i].plainText != kPlaceholderText)
+            storeRichContent(i);
         acceptRichContent(i);
         hasRichText = hasRichText || page.richTextBoxes[i].visible;
         RichTextBoxWidget *widget = richWidget(i);
@@ -115,7 +119,7 @@ void TextController::applySettings()
     if (keyboardWanted)
         m_keyboard->raise();
 
-    m_string->place(m_context.env.screen.heightPx);
+    m_string->place(m_context.env.screen.heightPx, kToolbarHeightPx);
     m_string->setShown(m_context.settings.useIWBstring);
     if (!m_context.settings.useIWBstring && m_window.y() != 0)
         m_window.move(m_window.x(), 0);
@@ -354,8 +358,11 @@ void TextController::applyFontToAll(const FontChoice &choice, int except)
 void TextController::giveKeyboardATarget()
 {
     const std::optional<CurrentObject> target = keyboardTarget(m_context.page);
-    if (!target)
+    if (!target) {
+        // A page without texts takes no typing: the keys go to the window, which ignores them.
+        m_window.setFocus(Qt::OtherFocusReason);
         return;
+    }
     enter(target->kind, target->index);
     QWidget *widget = target->kind == kText
                           ? static_cast<QWidget *>(m_window.pageView()->textBox(target->index))
@@ -380,7 +387,7 @@ bool TextController::eventFilter(QObject *watched, QEvent *event)
     if (watched == &m_window) {
         if (event->type() == QEvent::Resize) {
             placeKeyboard();
-            m_string->place(m_context.env.screen.heightPx);
+            m_string->place(m_context.env.screen.heightPx, kToolbarHeightPx);
             if (m_toolbar->isVisible())
                 placeToolbar();
         }

@@ -58,8 +58,8 @@ void TextController::placeToolbar()
 {
     const QRect page = m_context.page.pageRect;
     const int left = std::max(page.left() - kToolbarLeftOfPagePx, 0);
-    m_toolbar->setGeometry(left, kToolbarHeightPx, std::max(m_window.width() - left, 0),
-                           kToolbarHeightPx);
+    const int width = std::min(m_toolbar->sizeHint().width(), std::max(m_window.width() - left, 0));
+    m_toolbar->setGeometry(left, kToolbarHeightPx, width, kToolbarHeightPx);
 }
 
 void TextController::syncToolbar()

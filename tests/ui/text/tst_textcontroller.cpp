@@ -65,6 +65,7 @@ private slots:
     void keyboardTypesIntoTheRightBox_data();
     void keyboardTypesIntoTheRightBox();
     void keyboardAndMiniKeyFollowSetting();
+    void pageWithoutTextsTakesNoTyping();
     void stringPullsTheWindow_data();
     void stringPullsTheWindow();
 };
@@ -369,6 +370,17 @@ void TestTextController::keyboardAndMiniKeyFollowSetting()
     emit f.text->miniKey()->tapped();
     QVERIFY(f.text->keyboard()->isVisibleTo(f.window.get()));
     QVERIFY(!f.text->miniKey()->isVisibleTo(f.window.get()));
+}
+
+void TestTextController::pageWithoutTextsTakesNoTyping()
+{
+    TextFixture f(0, 0);
+    f.context.settings.useIWBkeyBd = true;
+    f.show();
+    f.text->keyboard()->keyButton(11)->click();
+    QCOMPARE(f.context.page.current, CurrentObject{});
+    QCOMPARE(f.window->focusWidget(), f.window.get());
+    QCOMPARE(f.context.page.changeCount, 0);
 }
 
 void TestTextController::stringPullsTheWindow_data()
