@@ -68,7 +68,7 @@ struct LookAgreement {
 
     SelectionLook look() const
     {
-        return {fontName.value(), fontSize.value(), colour.value(),    bold.value(),
+        return {fontName.value(), fontSize.value(),  colour.value(), bold.value(),
                 italic.value(),   underline.value(), bullet.value(), alignment.value()};
     }
 };
@@ -168,8 +168,8 @@ void setSelectionBullet(QTextCursor &cursor, bool on)
     if (on) {
         edit.setPosition(from);
         edit.setPosition(to, QTextCursor::KeepAnchor);
-        if (edit.currentList() == nullptr || edit.currentList()->format().style() !=
-                                                 QTextListFormat::ListDisc)
+        if (edit.currentList() == nullptr ||
+            edit.currentList()->format().style() != QTextListFormat::ListDisc)
             edit.createList(QTextListFormat::ListDisc);
     } else {
         for (QTextBlock block = document->findBlock(from);

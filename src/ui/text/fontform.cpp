@@ -98,8 +98,8 @@ private:
 
 const std::array<ColourRef, FontForm::kPenCount> &FontForm::penColours()
 {
-    static const std::array<ColourRef, kPenCount> colours{
-        0x000000, 0x3B37E8, 0xC0561A, 0x1A9A2E, 0x1A8CFF, 0x9C2C7A, 0x1E4A8B};
+    static const std::array<ColourRef, kPenCount> colours{0x000000, 0x3B37E8, 0xC0561A, 0x1A9A2E,
+                                                          0x1A8CFF, 0x9C2C7A, 0x1E4A8B};
     return colours;
 }
 

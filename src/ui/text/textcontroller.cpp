@@ -48,8 +48,7 @@ TextController::TextController(AppContext &context, SimplePageWindow &window, Ke
             &TextController::onTextBoxKeyReleased);
     connect(&window, &SimplePageWindow::richTextBoxKeyReleased, this,
             &TextController::onRichTextBoxKeyReleased);
-    connect(&window, &SimplePageWindow::textBiggerRequested, this,
-            &TextController::makeTextBigger);
+    connect(&window, &SimplePageWindow::textBiggerRequested, this, &TextController::makeTextBigger);
     connect(&window, &SimplePageWindow::textSmallerRequested, this,
             &TextController::makeTextSmaller);
     connect(&window, &SimplePageWindow::fontRequested, this, &TextController::openFontDialog);
@@ -152,7 +151,8 @@ void TextController::setFontDialogRunner(std::function<void(FontForm &)> run)
 
 bool TextController::workOn(const QString &kind, int index)
 {
-    return m_context.undo.beginWorkOn(m_context.page, CurrentObject{kind, index}, m_context.env.screen);
+    return m_context.undo.beginWorkOn(m_context.page, CurrentObject{kind, index},
+                                      m_context.env.screen);
 }
 
 void TextController::recordStep(const QString &kind, int index)
@@ -251,8 +251,8 @@ int TextController::currentIndexOf(const QString &kind) const
     const CurrentObject &current = m_context.page.current;
     if (current.kind != kind)
         return -1;
-    const int count = int(kind == kText ? m_context.page.textBoxes.size()
-                                        : m_context.page.richTextBoxes.size());
+    const int count =
+        int(kind == kText ? m_context.page.textBoxes.size() : m_context.page.richTextBoxes.size());
     return current.index >= 0 && current.index < count ? current.index : -1;
 }
 

@@ -35,8 +35,7 @@ public:
             QTest::keyClick(target, Qt::Key_Return);
             break;
         case KeyAction::Text:
-            QTest::sendKeyEvent(QTest::Click, target, Qt::Key_unknown, stroke.text,
-                                Qt::NoModifier);
+            QTest::sendKeyEvent(QTest::Click, target, Qt::Key_unknown, stroke.text, Qt::NoModifier);
             break;
         }
     }

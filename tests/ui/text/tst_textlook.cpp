@@ -63,8 +63,7 @@ void TestTextLook::windowWithTextTools()
     first.setPosition(3);
     first.setPosition(8, QTextCursor::KeepAnchor);
     f.richBox(0)->setTextCursor(first);
-    QTest::mouseClick(f.text->richTextToolbar()->findChild<QWidget *>("boldCheck"),
-                      Qt::LeftButton);
+    QTest::mouseClick(f.text->richTextToolbar()->findChild<QWidget *>("boldCheck"), Qt::LeftButton);
     // The last box is typed into with the on-screen keyboard.
     f.context.page.current = CurrentObject{QStringLiteral("t"), 1};
     for (int key : {26, 16, 40, 22, 18, 40, 29, 15, 20})
@@ -74,9 +73,9 @@ void TestTextLook::windowWithTextTools()
     keep(shot, QStringLiteral("text-window"));
     // Nothing of the tools hangs outside the window, and the toolbar does not cover the
     // main toolbar's buttons.
-    for (QWidget *tool : {static_cast<QWidget *>(f.text->richTextToolbar()),
-                          static_cast<QWidget *>(f.text->keyboard()),
-                          f.text->pullString()->handle()})
+    for (QWidget *tool :
+         {static_cast<QWidget *>(f.text->richTextToolbar()),
+          static_cast<QWidget *>(f.text->keyboard()), f.text->pullString()->handle()})
         QVERIFY(f.window->rect().contains(tool->geometry()));
     QVERIFY(f.text->richTextToolbar()->y() >= 64);
     // The title shrank to fit its single box width and the keyboard shows its purple keys.
