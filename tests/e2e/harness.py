@@ -13,6 +13,7 @@ import time
 import traceback
 
 import a11y
+import pyatspi
 
 APP_NAME = "quillora"
 
@@ -48,6 +49,9 @@ class Scenario:
         return env
 
     def start(self, *args):
+        # Bring the accessibility bus up before the program looks for it; a program that
+        # starts first may never register.
+        pyatspi.Registry.getDesktop(0)
         self.proc = subprocess.Popen([os.path.join(self.install, "quillora"), *args],
                                      env=self.env(), stdout=subprocess.PIPE,
                                      stderr=subprocess.STDOUT, text=True)
@@ -64,15 +68,24 @@ class Scenario:
                               capture_output=True, text=True, timeout=timeout)
 
     # -- finding and pressing ---------------------------------------------------------------
-    def find(self, name, role=None, timeout=10.0):
-        return a11y.find(self.app, name, role, timeout)
+    def find(self, name, role=None, timeout=10.0, within=None):
+        """A showing widget by accessible name; `within` names the dialog to look in, so a
+        button of a dialog that just closed is never taken for the new one's."""
+        root = self.app
+        if within is not None:
+            root = a11y.find(self.app, within, "dialog", timeout)
+        return a11y.find(root, name, role, timeout)
 
-    def press(self, name, role=None):
-        return a11y.press(self.find(name, role))
+    def press(self, name, role=None, within=None):
+        return a11y.press(self.find(name, role, within=within))
 
-    def click(self, name, role=None, button=1):
-        x, y = a11y.center(self.find(name, role))
+    def click(self, name, role=None, button=1, within=None):
+        x, y = a11y.center(self.find(name, role, within=within))
         xdotool("mousemove", "--sync", str(x), str(y), "click", str(button))
+
+    def answer(self, dialog, button="OK"):
+        """Presses OK (or Cancel) in the own dialog titled `dialog`."""
+        self.press(button, "push button", within=dialog)
 
     def drag(self, points, button=1):
         x, y = points[0]

@@ -8,11 +8,6 @@
 
 namespace quillora::folderchoice {
 
-inline constexpr QStringView kMyDocuments = u"MYDOCS";
-
-// The folder a WorkingDir value stands for; "" when the documents folder is unknown.
-QString resolveWorkingFolder(const QString &workingDir, const Folders &folders);
-
 // Stores the choice: the settings value, the resolved working folder and the first folder of
 // both the open/save and the picture import dialogs.
 void choose(AppContext &context, bool useMyDocuments, const QString &folder);

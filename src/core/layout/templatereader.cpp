@@ -1,6 +1,7 @@
 #include "core/layout/templatereader.h"
 
 #include "core/app/codepage.h"
+#include "core/app/paths.h"
 #include "core/layout/templateelements.h"
 
 #include <QFile>
@@ -12,29 +13,6 @@ Q_LOGGING_CATEGORY(lcTemplateReader, "quillora.layout.reader")
 namespace quillora {
 
 namespace {
-
-bool isSeparator(QChar c)
-{
-    return c == u'/';
-}
-
-// Joined paths may carry doubled separators: keep the first character (so a network path's
-// leading pair stays), drop each inner separator followed by another, keep the last character.
-QString normalisedPath(const QString &path)
-{
-    if (path.size() < 2)
-        return path;
-    QString out;
-    out.reserve(path.size());
-    out.append(path.front());
-    for (qsizetype i = 1; i < path.size() - 1; ++i) {
-        if (isSeparator(path[i]) && isSeparator(path[i + 1]))
-            continue;
-        out.append(path[i]);
-    }
-    out.append(path.back());
-    return out;
-}
 
 void clearPage(PageModel &page)
 {
@@ -107,7 +85,7 @@ bool readTemplateText(const QByteArray &text, const QString &path, PageModel &pa
         return false;
     }
     clearPage(page);
-    page.layoutPath = normalisedPath(path);
+    page.layoutPath = paths::normalise(path);
 
     TemplateContext context{page.layoutPath, page, fit, {}, false};
     const QString content = codepage::decodeAuto(text);

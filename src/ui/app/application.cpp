@@ -1,5 +1,11 @@
 #include "ui/app/application.h"
 
+#include "core/app/appcontext.h"
+#include "core/app/startup.h"
+#include "platform/printerlist.h"
+#include "platform/systemenvironment.h"
+#include "ui/app/shellcontroller.h"
+
 #include <QApplication>
 
 namespace quillora {
@@ -8,7 +14,20 @@ int runApplication(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("quillora"));
-    return 0;
+    QApplication::setApplicationVersion(QStringLiteral("%1.%2.%3")
+                                            .arg(QUILLORA_VERSION_MAJOR)
+                                            .arg(QUILLORA_VERSION_MINOR)
+                                            .arg(QUILLORA_VERSION_PATCH));
+    // The program ends only through its exit sequence, never because a dialog closed last.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    AppContext context(systemEnvironment());
+    const StartupResult startup = startUp(context, QApplication::arguments());
+
+    SystemPrinterList printers;
+    ShellController shell(context, printers);
+    shell.begin(startup);
+    return QApplication::exec();
 }
 
 } // namespace quillora

@@ -1,6 +1,7 @@
 #include "ui/app/filestoreform.h"
 
 #include "core/app/folderchoice.h"
+#include "core/app/settingsfile.h"
 #include "ui/app/looks.h"
 
 #include <QComboBox>
@@ -83,7 +84,7 @@ FileStoreForm::FileStoreForm(AppContext &context, QWidget *parent)
             [this](int index) { showDrive(m_drives->itemText(index)); });
 
     const QString workingDir = context.settings.workingDir;
-    if (workingDir == folderchoice::kMyDocuments) {
+    if (workingDir == kMyDocumentsWord) {
         m_useMyDocs->setChecked(true);
         showFolder(context.env.folders.documents);
     } else {

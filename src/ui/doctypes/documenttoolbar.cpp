@@ -17,7 +17,7 @@ namespace {
 // button give their place up when hidden, as they depend on the settings or a rare tool.
 enum class Place { Own, SharedWithPrevious, GivenUpWhenHidden };
 
-struct ButtonSpec {
+struct ButtonDesign {
     ToolbarAction action;
     const char *objectName;
     const char *caption; // English; passes through translation
@@ -27,7 +27,7 @@ struct ButtonSpec {
 };
 
 // In the order they appear from the left. Group 9 is kept at the right-hand end.
-constexpr ButtonSpec kButtons[] = {
+constexpr ButtonDesign kButtons[] = {
     {ToolbarAction::New, "NewBut", "New", ":/art/toolbar/new.svg", 0},
     {ToolbarAction::Open, "openBut", "Open", ":/art/toolbar/open.svg", 0},
     {ToolbarAction::Save, "saveBut", "Save", ":/art/toolbar/save.svg", 0},
@@ -74,12 +74,12 @@ DocumentToolbar::DocumentToolbar(const AppContext &context, QWidget *parent) : Q
 {
     setObjectName(QStringLiteral("MaxToolbar"));
     setFixedHeight(kToolbarHeightPx);
-    for (const ButtonSpec &spec : kButtons) {
-        auto *button = new PictureButton(QString::fromLatin1(spec.objectName),
-                                         QIcon(QString::fromLatin1(spec.picture)),
-                                         context.tr(QString::fromLatin1(spec.caption)), this);
+    for (const ButtonDesign &design : kButtons) {
+        auto *button = new PictureButton(QString::fromLatin1(design.objectName),
+                                         QIcon(QString::fromLatin1(design.picture)),
+                                         context.tr(QString::fromLatin1(design.caption)), this);
         button->resize(kToolbarButtonPx, kToolbarButtonPx);
-        const ToolbarAction action = spec.action;
+        const ToolbarAction action = design.action;
         connect(button, &PictureButton::clicked, this, [this, action] { emit triggered(action); });
         m_buttons.append(button);
     }
@@ -108,8 +108,8 @@ bool DocumentToolbar::isButtonShown(ToolbarAction action) const
 
 void DocumentToolbar::retranslate(const AppContext &context)
 {
-    for (const ButtonSpec &spec : kButtons)
-        button(spec.action)->setCaption(context.tr(QString::fromLatin1(spec.caption)));
+    for (const ButtonDesign &design : kButtons)
+        button(design.action)->setCaption(context.tr(QString::fromLatin1(design.caption)));
 }
 
 void DocumentToolbar::relayout()
@@ -117,21 +117,21 @@ void DocumentToolbar::relayout()
     const int top = (kToolbarHeightPx - kToolbarButtonPx) / 2 - 1;
     int x = kEdgeGap;
     int previousGroup = -1;
-    for (const ButtonSpec &spec : kButtons) {
-        if (spec.group == kRightGroup)
+    for (const ButtonDesign &design : kButtons) {
+        if (design.group == kRightGroup)
             continue;
-        PictureButton *current = button(spec.action);
-        if (spec.place == Place::SharedWithPrevious) {
+        PictureButton *current = button(design.action);
+        if (design.place == Place::SharedWithPrevious) {
             current->move(x - kToolbarButtonPx, top);
             continue;
         }
-        if (spec.place == Place::GivenUpWhenHidden && current->isHidden())
+        if (design.place == Place::GivenUpWhenHidden && current->isHidden())
             continue;
         if (previousGroup >= 0)
-            x += spec.group == previousGroup ? kButtonGap : kGroupGap;
+            x += design.group == previousGroup ? kButtonGap : kGroupGap;
         current->move(x, top);
         x += kToolbarButtonPx;
-        previousGroup = spec.group;
+        previousGroup = design.group;
     }
 
     int right = width() - kEdgeGap;

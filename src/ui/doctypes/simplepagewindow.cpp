@@ -3,10 +3,8 @@
 #include "core/app/appcontext.h"
 #include "core/layout/colour.h"
 #include "core/layout/templatereader.h"
-#include "ui/app/picturebutton.h"
 #include "ui/doctypes/documentshortcuts.h"
 #include "ui/doctypes/pageview.h"
-#include "ui/pictures/pictureboxwidget.h"
 #include "ui/text/richtextboxwidget.h"
 
 #include <QClipboard>

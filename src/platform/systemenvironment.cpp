@@ -1,0 +1,26 @@
+#include "platform/systemenvironment.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QStandardPaths>
+
+namespace quillora {
+
+Environment systemEnvironment()
+{
+    Environment env;
+    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+        const QSize size = screen->size();
+        env.screen.widthPx = size.width();
+        env.screen.heightPx = size.height();
+    }
+    env.folders.installation = QCoreApplication::applicationDirPath();
+    env.folders.documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    env.folders.systemTemp = QDir::tempPath();
+    env.folders.userConfig = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+    return env;
+}
+
+} // namespace quillora

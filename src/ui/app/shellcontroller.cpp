@@ -1,0 +1,126 @@
+#include "ui/app/shellcontroller.h"
+
+#include "core/app/exitsequence.h"
+#include "core/app/paths.h"
+#include "core/layout/documenttypes.h"
+#include "core/layout/templatereader.h"
+#include "platform/printerlist.h"
+#include "ui/app/exitform.h"
+#include "ui/app/messageform.h"
+#include "ui/app/optform.h"
+#include "ui/app/saveoffer.h"
+#include "ui/app/translatewindow.h"
+#include "ui/doctypes/documenttoolbar.h"
+#include "ui/doctypes/simplepagewindow.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+
+namespace quillora {
+
+ShellController::ShellController(AppContext &context, PrinterList &printers, QObject *parent)
+    : QObject(parent), m_context(context), m_printers(printers)
+{
+}
+
+ShellController::~ShellController() = default;
+
+void ShellController::begin(const StartupResult &startup)
+{
+    if (startup.next == StartupResult::Next::OpenWorkFile && m_openWorkFile
+        && m_openWorkFile(startup.workFile))
+        return;
+    showStartScreen();
+}
+
+void ShellController::showStartScreen()
+{
+    if (m_showStartScreen)
+        m_showStartScreen();
+    else
+        newDocument(doctype::Simple);
+}
+
+QString ShellController::templateFor(int code, const QString &chosen) const
+{
+    if (!chosen.isEmpty())
+        return chosen;
+    const auto info = documentTypeInfo(code);
+    if (!info || info->fixedTemplate.isEmpty())
+        return {};
+    return paths::join(paths::join(m_context.folders.data, QStringLiteral("layouts")),
+                       info->fixedTemplate);
+}
+
+bool ShellController::newDocument(int code, const QString &templatePath)
+{
+    if (!hasDocumentWindow(code)) {
+        MessageForm::tell(m_context, kNotReadyMessage);
+        return false;
+    }
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    resetPage(m_context.page);
+    m_context.undo.reset();
+    m_context.page.documentType = code;
+    SimplePageWindow &window = ensureSimplePageWindow();
+    const bool loaded = window.loadTemplate(templateFor(code, templatePath));
+    QApplication::restoreOverrideCursor();
+    window.showFullScreen();
+    window.raise();
+    window.activateWindow();
+    return loaded;
+}
+
+SimplePageWindow &ShellController::ensureSimplePageWindow()
+{
+    if (m_simplePage)
+        return *m_simplePage;
+    m_simplePage = std::make_unique<SimplePageWindow>(m_context);
+    SimplePageWindow *window = m_simplePage.get();
+    translateWindow(window, m_context.translator);
+    connect(window, &SimplePageWindow::exitRequested, this, [this] { runExitSequence(); });
+    connect(window, &SimplePageWindow::optionsRequested, this, &ShellController::openOptions);
+    connect(window, &SimplePageWindow::newRequested, this, &ShellController::showStartScreen);
+    connect(window, &SimplePageWindow::templateLoadFailed, this, [this, window](const QString &reason) {
+        MessageForm::tell(m_context, QStringLiteral("Sorry. There are some layout files missing. Please re-install Quillora"),
+                          reason, window);
+    });
+    emit simplePageWindowCreated(window);
+    return *window;
+}
+
+bool ShellController::runExitSequence()
+{
+    QWidget *parent = m_simplePage.get();
+    if (ExitForm::ask(m_context, parent) != u"Yes")
+        return false;
+    if (shouldOfferToSave(m_context.settings, m_context.page)) {
+        switch (saveOfferAction(SaveOffer::ask(m_context, parent))) {
+        case SaveOfferAction::Save:
+            // A save that did not happen must not lose the work: stay.
+            if (!m_saveWork || !m_saveWork())
+                return false;
+            break;
+        case SaveOfferAction::StayInProgram:
+            return false;
+        case SaveOfferAction::DontSave:
+            break;
+        }
+    }
+    emit leaving();
+    finishExit(m_context);
+    QCoreApplication::quit();
+    return true;
+}
+
+void ShellController::openOptions()
+{
+    const auto effects = OptForm::open(m_context, m_printers, m_simplePage.get());
+    if (!effects)
+        return;
+    if (m_simplePage)
+        m_simplePage->applySettings();
+    emit optionsApplied(*effects);
+}
+
+} // namespace quillora

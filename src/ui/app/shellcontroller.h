@@ -1,0 +1,68 @@
+#pragma once
+// The application shell: which document window is open, starting new documents, the options
+// dialog and the exit sequence. Document windows report their buttons here; the shell decides.
+
+#include "core/app/options.h"
+#include "core/app/startup.h"
+
+#include <QObject>
+#include <functional>
+#include <memory>
+
+namespace quillora {
+
+class AppContext;
+class PrinterList;
+class SimplePageWindow;
+
+class ShellController : public QObject {
+    Q_OBJECT
+public:
+    ShellController(AppContext &context, PrinterList &printers, QObject *parent = nullptr);
+    ~ShellController() override;
+
+    // Shows the first window after start-up: the work file named on the command line, or the
+    // start screen.
+    void begin(const StartupResult &startup);
+
+    // Starts a new document of `code` from `templatePath` ("" for the kind's fixed template).
+    // Codes without a window are refused with "Not ready"; false then.
+    bool newDocument(int code, const QString &templatePath = {});
+
+    // The exit sequence: "Exit?", the offer to save, the settings written, this run's files
+    // deleted. Returns false when the child stays in the program.
+    bool runExitSequence();
+
+    void openOptions();
+
+    SimplePageWindow *simplePageWindow() const { return m_simplePage.get(); }
+
+    // Saving the work for the save offer; true when the work was saved.
+    void setSaveWork(std::function<bool()> saveWork) { m_saveWork = std::move(saveWork); }
+    // Opening a work file named on the command line; false when it could not be opened.
+    void setOpenWorkFile(std::function<bool(const QString &)> open) { m_openWorkFile = std::move(open); }
+    // Shows the start screen; the default starts a simple page.
+    void setShowStartScreen(std::function<void()> show) { m_showStartScreen = std::move(show); }
+
+signals:
+    // A document window was created; controllers of painting, text, files and printing attach.
+    void simplePageWindowCreated(quillora::SimplePageWindow *window);
+    // The teacher confirmed the options; the print button follows from here.
+    void optionsApplied(const quillora::OptionsEffects &effects);
+    // The program is about to end through the exit sequence.
+    void leaving();
+
+private:
+    SimplePageWindow &ensureSimplePageWindow();
+    QString templateFor(int code, const QString &chosen) const;
+    void showStartScreen();
+
+    AppContext &m_context;
+    PrinterList &m_printers;
+    std::unique_ptr<SimplePageWindow> m_simplePage;
+    std::function<bool()> m_saveWork;
+    std::function<bool(const QString &)> m_openWorkFile;
+    std::function<void()> m_showStartScreen;
+};
+
+} // namespace quillora

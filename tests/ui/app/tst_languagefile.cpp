@@ -1,0 +1,134 @@
+// The example language file shipped in docs/ must translate every caption, tool tip and message
+// of the program, so a school that translates from it misses nothing. A window or message added
+// without its translation fails here, listing what is missing.
+
+#include "core/app/appcontext.h"
+#include "platform/keysender.h"
+#include "platform/printerlist.h"
+#include "ui/app/briefpurposeform.h"
+#include "ui/app/exitform.h"
+#include "ui/app/filestoreform.h"
+#include "ui/app/messageform.h"
+#include "ui/app/optform.h"
+#include "ui/app/saveoffer.h"
+#include "ui/app/translatewindow.h"
+#include "ui/doctypes/simplepagewindow.h"
+#include "ui/text/onscreenkeyboardwidget.h"
+
+#include <QFile>
+#include <QSet>
+#include <QTest>
+
+#include <memory>
+#include <vector>
+
+using namespace quillora;
+
+namespace {
+
+const QString kExampleFile = QStringLiteral(QUILLORA_SOURCE_DIR "/docs/lang-example.txt");
+
+// Messages the program shows through its own message dialog or the file dialogs' titles.
+const QStringList kMessages = {
+    QStringLiteral("Not ready"),
+    QStringLiteral("Sorry. There are some layout files missing. Please re-install Quillora"),
+};
+
+// Texts that are names, not words, and stay as they are in every language: the program's
+// name and the font names the fonts page shows in their own faces.
+bool isProperName(const QString &text)
+{
+    const Settings defaults;
+    const QStringList fonts(defaults.fontSlots.begin(), defaults.fontSlots.end());
+    return text == u"Quillora" || text.startsWith(u"Quillora ") || fonts.contains(text);
+}
+
+bool needsTranslation(const QString &text)
+{
+    if (text.size() < 2 || isProperName(text))
+        return false;
+    for (QChar c : text) {
+        if (c.isLetter())
+            return true;
+    }
+    return false;
+}
+
+// The translations of the file: windows that translate their captions as they build them
+// show these before translateWindow ever sees them.
+QSet<QString> translationsIn(const QString &path)
+{
+    QFile file(path);
+    QSet<QString> translations;
+    if (!file.open(QIODevice::ReadOnly))
+        return translations;
+    for (const QString &line : QString::fromUtf8(file.readAll()).split(u'\n')) {
+        const qsizetype comma = line.indexOf(QStringLiteral("\",\""));
+        if (comma > 0)
+            translations.insert(line.mid(comma + 3).trimmed().chopped(1));
+    }
+    return translations;
+}
+
+// Every text translateWindow saw on `window` that the language file left in English.
+QStringList untranslated(QWidget *window, const QSet<QString> &translations)
+{
+    QStringList missing;
+    QList<QObject *> objects{window};
+    for (QWidget *child : window->findChildren<QWidget *>())
+        objects.append(child);
+    for (QObject *object : objects) {
+        for (const QByteArray &name : object->dynamicPropertyNames()) {
+            if (!name.startsWith("quilloraEnglish."))
+                continue;
+            const QString english = object->property(name).toString();
+            const QByteArray shownName = "quilloraShown." + name.mid(16);
+            if (needsTranslation(english) && object->property(shownName).toString() == english
+                && !translations.contains(english))
+                missing.append(english);
+        }
+    }
+    return missing;
+}
+
+} // namespace
+
+class TestLanguageFile : public QObject {
+    Q_OBJECT
+private slots:
+    void everyTextOfEveryWindowIsTranslated()
+    {
+        QVERIFY2(QFile::exists(kExampleFile), qPrintable(kExampleFile));
+        AppContext context{Environment{}};
+        context.translator.load(kExampleFile);
+        QVERIFY(context.translator.count() > 50);
+
+        FixedPrinterList printers({QStringLiteral("Class printer")});
+        FocusKeySender keys;
+        std::vector<std::unique_ptr<QWidget>> windows;
+        windows.push_back(std::make_unique<SimplePageWindow>(context));
+        windows.push_back(std::make_unique<OnScreenKeyboardWidget>(keys));
+        windows.push_back(std::make_unique<MiniKeyWidget>());
+        windows.push_back(std::make_unique<OptForm>(context, printers, QStringList{"Arial"}));
+        windows.push_back(std::make_unique<ExitForm>(context));
+        windows.push_back(std::make_unique<SaveOffer>(context));
+        windows.push_back(std::make_unique<FileStoreForm>(context));
+        windows.push_back(std::make_unique<BriefPurposeForm>(context));
+        for (const QString &message : kMessages)
+            windows.push_back(std::make_unique<MessageForm>(context, message));
+
+        const QSet<QString> translations = translationsIn(kExampleFile);
+        QSet<QString> missing;
+        for (const auto &window : windows) {
+            translateWindow(window.get(), context.translator);
+            for (const QString &text : untranslated(window.get(), translations))
+                missing.insert(text);
+        }
+        QStringList list(missing.begin(), missing.end());
+        list.sort();
+        QVERIFY2(list.isEmpty(), qPrintable("not in the example language file:\n" + list.join(" | ").replace(u'\n', u'~')));
+    }
+};
+
+QTEST_MAIN(TestLanguageFile)
+#include "tst_languagefile.moc"
