@@ -5,6 +5,7 @@
 #include "core/text/onscreenkeyboard.h"
 #include "core/text/selectionlook.h"
 #include "core/text/textsize.h"
+#include "platform/keysender.h"
 #include "ui/doctypes/documenttoolbar.h"
 #include "ui/doctypes/pageview.h"
 #include "ui/doctypes/simplepagewindow.h"
@@ -35,9 +36,24 @@ constexpr int kKeyboardMarginPx = 24;
 } // namespace
 
 TextController::TextController(AppContext &context, SimplePageWindow &window, KeySender &keys)
-    : QObject(&window), m_context(context), m_window(window),
-      m_runFontDialog([](FontForm &form) { form.exec(); })
+    : QObject(&window), m_context(context), m_window(window)
 {
+    build(keys);
+}
+
+TextController::TextController(AppContext &context, SimplePageWindow &window)
+    : QObject(&window), m_context(context), m_window(window),
+      m_ownKeys(std::make_unique<FocusKeySender>())
+{
+    build(*m_ownKeys);
+}
+
+TextController::~TextController() = default;
+
+void TextController::build(KeySender &keys)
+{
+    SimplePageWindow &window = m_window;
+    m_runFontDialog = [](FontForm &form) { form.exec(); };
     connect(&window, &SimplePageWindow::textBoxPressed, this, &TextController::onTextBoxPressed);
     connect(&window, &SimplePageWindow::richTextBoxPressed, this,
             &TextController::onRichTextBoxPressed);
@@ -52,6 +68,7 @@ TextController::TextController(AppContext &context, SimplePageWindow &window, Ke
     connect(&window, &SimplePageWindow::textSmallerRequested, this,
             &TextController::makeTextSmaller);
     connect(&window, &SimplePageWindow::fontRequested, this, &TextController::openFontDialog);
+    connect(&window, &SimplePageWindow::pageShown, this, &TextController::pageShown);
 
     m_toolbar = new RichTextToolbar(&window);
     m_toolbar->hide();

@@ -4,12 +4,12 @@
 // toolbar, the on-screen keyboard and the pull-down string. The window reports input as signals;
 // this controller turns them into calls on the text core and shows the results.
 //
-// The application makes one controller per single-page window, right after the window:
-//     SimplePageWindow window(context);
-//     FocusKeySender keys;
-//     TextController text(context, window, keys);
-// and calls text.pageShown() after every window.loadTemplate() / window.showPage(), and
-// text.showUndoResult(result) after every context.undo.undo() / redo() it runs.
+// The application makes one controller per single-page window, right after the window; the
+// window owns it:
+//     new TextController(context, *window);
+// It follows every page the window shows by itself (SimplePageWindow::pageShown). Whoever runs
+// context.undo.undo() / redo() passes the result to showUndoResult(), and a change of the
+// options calls applySettings().
 
 #include "core/text/plainfit.h"
 #include "core/text/richfit.h"
@@ -19,6 +19,7 @@
 #include <QVector>
 
 #include <functional>
+#include <memory>
 
 class QTextCursor;
 
@@ -41,7 +42,11 @@ public:
     // Distance of the rich text toolbar's left edge left of the page's left edge.
     static constexpr int kToolbarLeftOfPagePx = 34;
 
+    // The on-screen keyboard types through `keys` (tests give their own).
     TextController(AppContext &context, SimplePageWindow &window, KeySender &keys);
+    // The keyboard types into whatever has the focus, as a physical key does.
+    TextController(AppContext &context, SimplePageWindow &window);
+    ~TextController() override;
 
     // After the window showed a page: the rich text toolbar, the keyboard and the string follow
     // the page and the settings, and every rich text box accepts its content for fitting.
@@ -68,6 +73,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void build(KeySender &keys);
     void onTextBoxPressed(int index);
     void onRichTextBoxPressed(int index);
     void onTextBoxEdited(int index);
@@ -98,6 +104,7 @@ private:
 
     AppContext &m_context;
     SimplePageWindow &m_window;
+    std::unique_ptr<KeySender> m_ownKeys;
     TextMeasure m_measure;
     RichTextFitter m_fitter;
     QVector<RichTextMemory> m_memories;

@@ -75,8 +75,7 @@ struct TextFixture {
 
     void show()
     {
-        window->showPage();
-        text->pageShown();
+        window->showPage(); // the controller follows by itself
         window->show();
     }
 
