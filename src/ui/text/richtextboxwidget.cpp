@@ -72,6 +72,9 @@ void RichTextBoxWidget::setPlainContent(const QString &text)
 
 void RichTextBoxWidget::showBox(const RichTextBoxModel &box)
 {
+    TextBoxFormat format{box.style, QSizeF(box.geometry.size()), true};
+    format.style.fontSize = TextBoxWidget::screenFont(box.style).pointSizeF();
+    configureTextBoxDocument(*document(), format);
     setBoxSize(box.geometry.size());
     if (box.rtf.isEmpty()) {
         applyBaseStyle(box.style);

@@ -2,6 +2,7 @@
 // its controls do to the current rich text box.
 
 #include "core/app/appcontext.h"
+#include "core/text/plainfit.h"
 #include "core/text/selectionlook.h"
 #include "ui/doctypes/documenttoolbar.h"
 #include "ui/doctypes/simplepagewindow.h"
@@ -9,6 +10,7 @@
 #include "ui/text/richtexttoolbar.h"
 #include "ui/text/textcontroller.h"
 
+#include <QApplication>
 #include <QTextCursor>
 
 namespace quillora {
@@ -21,6 +23,18 @@ void TextController::connectToolbar()
                        [&](TextStyle &base) { base.fontName = name; });
     });
     connect(bar, &RichTextToolbar::fontSizeChosen, this, [this](double points) {
+        // An empty box takes a base size only when one line of it fits the box. The size is
+        // checked as it will be shown: toolbar sizes are not scaled to the page.
+        const int index = currentIndexOf(QStringLiteral("r"));
+        RichTextBoxWidget *widget = richWidget(index);
+        if (widget && widget->document()->isEmpty()) {
+            const RichTextBoxModel &box = m_context.page.richTextBoxes[index];
+            if (!FSisAllowed(points, 1.0, box.style, box.geometry.height())) {
+                QApplication::beep();
+                syncToolbar();
+                return;
+            }
+        }
         changeRichText([&](QTextCursor &c) { setSelectionPointSize(c, points); },
                        [&](TextStyle &base) { base.fontSize = points; });
     });

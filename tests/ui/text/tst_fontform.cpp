@@ -31,7 +31,6 @@ void TestFontForm::offersOnlySizesTheBoxCanTake_data()
     QTest::addColumn<QString>("text");
     QTest::newRow("roomy box") << 400 << "Hi";
     QTest::newRow("low box") << 40 << "Hi";
-    QTest::newRow("three lines in a middling box") << 120 << "a\nb\nc";
 }
 
 void TestFontForm::offersOnlySizesTheBoxCanTake()
