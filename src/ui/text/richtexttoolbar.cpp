@@ -87,7 +87,7 @@ RichTextToolbar::RichTextToolbar(QWidget *parent) : QWidget(parent)
     const QFont controlFont = looks::childFont(looks::kControlPixels);
     auto *row = new QHBoxLayout(this);
     row->setContentsMargins(8, 6, 8, 6);
-    row->setSpacing(10);
+    row->setSpacing(8);
 
     m_fontName = new QFontComboBox(this);
     m_fontName->setObjectName(QStringLiteral("fontNameDrop"));
@@ -95,7 +95,7 @@ RichTextToolbar::RichTextToolbar(QWidget *parent) : QWidget(parent)
     m_fontName->setFontFilters(QFontComboBox::ScalableFonts);
     m_fontName->setFont(controlFont);
     m_fontName->setFixedHeight(kControlHeight);
-    m_fontName->setMinimumWidth(200);
+    m_fontName->setFixedWidth(220);
     connect(m_fontName, &QComboBox::textActivated, this, [this](const QString &name) {
         if (m_reacting)
             emit fontNameChosen(name);
@@ -178,6 +178,7 @@ RichTextToolbar::RichTextToolbar(QWidget *parent) : QWidget(parent)
     row->addStretch();
 
     buildColourDropDown();
+    looks::enlargeTickBoxes(this);
     setFixedHeight(kControlHeight + 16);
 }
 
@@ -187,6 +188,7 @@ QCheckBox *RichTextToolbar::makeStyleCheck(const QString &name, const QString &c
     check->setObjectName(name);
     check->setFont(face);
     check->setFixedHeight(kControlHeight);
+    check->setMinimumWidth(kControlHeight + 16);
     return check;
 }
 

@@ -8,6 +8,7 @@
 #include "ui/text/pullstring.h"
 #include "ui/text/richtexttoolbar.h"
 
+#include <QAbstractButton>
 #include <QDir>
 #include <QLabel>
 
@@ -71,6 +72,9 @@ void TestTextLook::windowWithTextTools()
 
     const QImage shot = f.window->grab().toImage();
     keep(shot, QStringLiteral("text-window"));
+    f.text->richTextToolbar()->findChild<QAbstractButton *>("curPenColBlock")->click();
+    keep(f.text->richTextToolbar()->colourDropDown()->grab().toImage(), QStringLiteral("colours"));
+    f.text->richTextToolbar()->colourDropDown()->hide();
     // Nothing of the tools hangs outside the window, and the toolbar does not cover the
     // main toolbar's buttons.
     for (QWidget *tool :
@@ -78,6 +82,7 @@ void TestTextLook::windowWithTextTools()
           static_cast<QWidget *>(f.text->keyboard()), f.text->pullString()->handle()})
         QVERIFY(f.window->rect().contains(tool->geometry()));
     QVERIFY(f.text->richTextToolbar()->y() >= 64);
+    QVERIFY(f.text->richTextToolbar()->geometry().right() < f.text->pullString()->string()->x());
     // The title shrank to fit its single box width and the keyboard shows its purple keys.
     QVERIFY(f.context.page.textBoxes[0].style.fontSize < 9 * f.context.page.scale);
 }
