@@ -58,6 +58,20 @@ class Scenario:
         self.app = a11y.app(APP_NAME, timeout=30)
         return self.app
 
+    def start_simple(self, *args):
+        """Starts the program and chooses "Simple" on the start screen."""
+        self.start(*args)
+        self.click("Simple", "push button", within="Quillora")
+        self.answer("Quillora")
+        self.find("Text box 1")
+
+    def leave(self):
+        """The exit button, OK in "Exit?", and the program ends cleanly."""
+        self.press("Exit", "push button")
+        self.answer("Exit")
+        code = self.wait_exit()
+        assert code == 0, f"exit code {code}: {self.output}"
+
     def wait_exit(self, timeout=20):
         out, _ = self.proc.communicate(timeout=timeout)
         self.output = out

@@ -1,4 +1,5 @@
-"""First start: the simple page shows; Exit, OK in "Exit?" leaves and writes the settings."""
+"""First start: the start screen shows the nineteen kinds; "Simple" and OK show the page; Exit,
+OK in "Exit?" leaves and writes the settings with every key in order."""
 import os
 
 import harness
@@ -10,12 +11,20 @@ KEYS = ["HidePrinterTime", "WorkingDir", "iniPrinterName", "showNumCopiesCombo",
         "warnIfNotA4"]
 
 
+KINDS = ["Simple", "Circle", "Table", "Shapes", "Postcard", "Booklet", "Comic-strip", "Card",
+         "Multi", "Layouts", "News", "Anywhere", "Certificate", "Sign", "Display", "Leaflet",
+         "Borders", "My layout", "Posters"]
+
+
 def body(s):
     s.start()
+    for kind in KINDS:
+        s.find(kind, "push button", within="Quillora")
+    s.click("Simple", "push button", within="Quillora")
+    s.answer("Quillora")
     s.find("Text box 1")
-    s.press("Exit")
-    s.answer("Exit")
-    assert s.wait_exit() == 0, s.output
+    s.find("Picture 1")
+    s.leave()
     ini = os.path.join(s.install, "quillora.ini")
     with open(ini, "rb") as f:
         lines = f.read().split(b"\r\n")

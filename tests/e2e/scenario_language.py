@@ -13,6 +13,8 @@ def body(s):
     shutil.copy(os.path.join(HERE, "..", "..", "docs", "lang-example.txt"),
                 os.path.join(language, "lang.txt"))
     s.start()
+    s.click("Simple", "push button", within="Quillora")
+    s.answer("Quillora")
     s.find("Nouveau", "push button")
     s.find("Imprimer", "push button")
     s.press("Quitter", "push button")

@@ -2,10 +2,12 @@
 // The program-wide state, owned by main() and passed by reference to every window and
 // operation: settings, resolved folders, run tag, translations, the page in work.
 
+#include "core/app/choicevalues.h"
 #include "core/app/environment.h"
 #include "core/app/settings.h"
 #include "core/app/translator.h"
 #include "core/layout/pagemodel.h"
+#include "core/pictures/paintstate.h"
 #include "core/undo/undohistory.h"
 
 #include <QString>
@@ -33,9 +35,11 @@ public:
     QString runTag;                    // eight capital letters drawn at start-up
     PageModel page;
     UndoHistory undo;                  // of the object being worked on; emptied by a page reset
+    PaintState paint;                  // tool, size, colour and palette shared by every window
     QString dialogAnswer;              // "Yes", "No", "cancelled" (own dialogs), "OK"/"Cancel"
     QString importDialogFolder;        // initial folder of the picture import dialog
     QString fileDialogFolder;          // initial folder of the open/save dialog
+    ChoiceValues choices;              // left by the choice dialog on OK
 
     QString tr(const QString &english) const { return translator.translate(english); }
     // Frame colour of every object frame: darker on whiteboards when asked for.

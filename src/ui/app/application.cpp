@@ -5,6 +5,9 @@
 #include "platform/printerlist.h"
 #include "platform/systemenvironment.h"
 #include "ui/app/shellcontroller.h"
+#include "ui/doctypes/simplepagewindow.h"
+#include "ui/pictures/paintingcontroller.h"
+#include "ui/undo/undocontroller.h"
 
 #include <QApplication>
 
@@ -26,6 +29,12 @@ int runApplication(int argc, char *argv[])
 
     SystemPrinterList printers;
     ShellController shell(context, printers);
+    // Each document window gets its undo buttons and its painting; both live as long as it.
+    QObject::connect(&shell, &ShellController::simplePageWindowCreated,
+                     [&context](SimplePageWindow *window) {
+                         auto *undo = new UndoController(context, *window);
+                         new PaintingController(context, *window, *undo);
+                     });
     shell.begin(startup);
     return QApplication::exec();
 }

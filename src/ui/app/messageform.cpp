@@ -1,5 +1,6 @@
 #include "ui/app/messageform.h"
 
+#include "ui/app/looks.h"
 #include "ui/app/picturebutton.h"
 
 #include <QLabel>
@@ -7,11 +8,22 @@
 
 namespace quillora {
 
+namespace {
+
+constexpr int kSentencePixels = 34; // a whole sentence at the question size would fill the screen
+constexpr int kLongestQuestion = 24;
+
+} // namespace
+
 MessageForm::MessageForm(AppContext &context, const QString &message, const QString &detail,
                          QWidget *parent)
-    : OwnDialog(context, QStringLiteral("msgForm"), QStringLiteral("Quillora"), message, parent)
+    : OwnDialog(context, QStringLiteral("msgForm"), QStringLiteral("Message"), message, parent)
 {
     cancelButton()->hide();
+    if (message.size() > kLongestQuestion) {
+        messageLabel()->setFont(looks::childFont(kSentencePixels, true));
+        messageLabel()->setMinimumWidth(560);
+    }
     if (!detail.isEmpty()) {
         auto *reason = new QLabel(QStringLiteral("(%1)").arg(detail), this);
         reason->setObjectName(QStringLiteral("msgDetailFIXLANG"));
@@ -21,13 +33,27 @@ MessageForm::MessageForm(AppContext &context, const QString &message, const QStr
     }
 }
 
+void MessageForm::tell(AppContext &context, const QString &message, QWidget *parent)
+{
+    tell(context, message, QString(), parent);
+}
+
 void MessageForm::tell(AppContext &context, const QString &message, const QString &detail,
                        QWidget *parent)
 {
-    const QString answer = context.dialogAnswer;
     MessageForm form(context, message, detail, parent);
     form.exec();
-    context.dialogAnswer = answer;
+}
+
+void MessageForm::okPressed()
+{
+    done(Accepted);
+}
+
+void MessageForm::closePressed()
+{
+    // Escape simply closes the message, as OK does.
+    done(Accepted);
 }
 
 } // namespace quillora

@@ -1,5 +1,5 @@
 #pragma once
-// A message the program tells the child or teacher, in an own dialog with one OK button.
+// A fixed message in the program's own window, with only the OK picture to close it.
 
 #include "ui/app/owndialog.h"
 
@@ -8,13 +8,20 @@ namespace quillora {
 class MessageForm : public OwnDialog {
     Q_OBJECT
 public:
-    // `message` is the English text; it is translated before it is shown. `detail`, when
-    // given, follows it in brackets, as the system's own words are not translated.
+    // `message` is the English sentence; it is translated when the window is shown. `detail`,
+    // when given, follows it in brackets: the system's own words, which are not translated.
     MessageForm(AppContext &context, const QString &message, const QString &detail = {},
                 QWidget *parent = nullptr);
 
-    static void tell(AppContext &context, const QString &message, const QString &detail = {},
+    // Shows the message and waits until it is closed.
+    static void tell(AppContext &context, const QString &message, QWidget *parent = nullptr);
+    static void tell(AppContext &context, const QString &message, const QString &detail,
                      QWidget *parent = nullptr);
+
+protected:
+    // A message asks nothing, so it leaves the program-wide dialog answer alone.
+    void okPressed() override;
+    void closePressed() override;
 };
 
 } // namespace quillora

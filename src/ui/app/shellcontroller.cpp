@@ -5,10 +5,13 @@
 #include "core/layout/documenttypes.h"
 #include "core/layout/templatereader.h"
 #include "platform/printerlist.h"
+#include "core/app/startflow.h"
+#include "ui/app/briefpurposeform.h"
 #include "ui/app/exitform.h"
 #include "ui/app/messageform.h"
 #include "ui/app/optform.h"
 #include "ui/app/saveoffer.h"
+#include "ui/app/splashnew.h"
 #include "ui/app/translatewindow.h"
 #include "ui/doctypes/documenttoolbar.h"
 #include "ui/doctypes/simplepagewindow.h"
@@ -30,15 +33,48 @@ void ShellController::begin(const StartupResult &startup)
     if (startup.next == StartupResult::Next::OpenWorkFile && m_openWorkFile
         && m_openWorkFile(startup.workFile))
         return;
-    showStartScreen();
+    BriefPurposeForm pleaseWait(m_context);
+    pleaseWait.show();
+    QApplication::processEvents();
+    showStartScreen(&pleaseWait);
 }
 
-void ShellController::showStartScreen()
+void ShellController::showStartScreen(QWidget *pleaseWait)
 {
-    if (m_showStartScreen)
-        m_showStartScreen();
-    else
-        newDocument(doctype::Simple);
+    StartFlowHooks hooks;
+    hooks.showStartScreen = [this, pleaseWait] {
+        if (pleaseWait)
+            pleaseWait->hide();
+        return SplashNew::ask(m_context, m_simplePage.get());
+    };
+    hooks.documentWindowVisible = [this] { return m_simplePage && m_simplePage->isVisible(); };
+    hooks.offerToSave = [this] {
+        return offerToSave() ? SaveOfferResult::Proceed : SaveOfferResult::Stay;
+    };
+    hooks.runExitSequence = [this] { return runExitSequence(); };
+    hooks.openDocument = [this](const StartChoice &choice) {
+        return newDocument(choice.code, choice.templatePath);
+    };
+    hooks.showMessage = [this](const QString &english) {
+        MessageForm::tell(m_context, english, m_simplePage.get());
+    };
+    runStartFlow(hooks);
+}
+
+bool ShellController::offerToSave()
+{
+    if (!shouldOfferToSave(m_context.settings, m_context.page))
+        return true;
+    switch (saveOfferAction(SaveOffer::ask(m_context, m_simplePage.get()))) {
+    case SaveOfferAction::Save:
+        // A save that did not happen must not lose the work.
+        return m_saveWork && m_saveWork();
+    case SaveOfferAction::DontSave:
+        return true;
+    case SaveOfferAction::StayInProgram:
+        return false;
+    }
+    return false;
 }
 
 QString ShellController::templateFor(int code, const QString &chosen) const
@@ -80,7 +116,7 @@ SimplePageWindow &ShellController::ensureSimplePageWindow()
     translateWindow(window, m_context.translator);
     connect(window, &SimplePageWindow::exitRequested, this, [this] { runExitSequence(); });
     connect(window, &SimplePageWindow::optionsRequested, this, &ShellController::openOptions);
-    connect(window, &SimplePageWindow::newRequested, this, &ShellController::showStartScreen);
+    connect(window, &SimplePageWindow::newRequested, this, [this] { showStartScreen(); });
     connect(window, &SimplePageWindow::templateLoadFailed, this, [this, window](const QString &reason) {
         MessageForm::tell(m_context, QStringLiteral("Sorry. There are some layout files missing. Please re-install Quillora"),
                           reason, window);
@@ -91,25 +127,15 @@ SimplePageWindow &ShellController::ensureSimplePageWindow()
 
 bool ShellController::runExitSequence()
 {
-    QWidget *parent = m_simplePage.get();
-    if (ExitForm::ask(m_context, parent) != u"Yes")
+    if (ExitForm::ask(m_context, m_simplePage.get()) != u"Yes" || !offerToSave())
         return false;
-    if (shouldOfferToSave(m_context.settings, m_context.page)) {
-        switch (saveOfferAction(SaveOffer::ask(m_context, parent))) {
-        case SaveOfferAction::Save:
-            // A save that did not happen must not lose the work: stay.
-            if (!m_saveWork || !m_saveWork())
-                return false;
-            break;
-        case SaveOfferAction::StayInProgram:
-            return false;
-        case SaveOfferAction::DontSave:
-            break;
-        }
-    }
     emit leaving();
     finishExit(m_context);
-    QCoreApplication::quit();
+    // Queued, so that leaving from the start screen before the event loop runs still ends it.
+    QMetaObject::invokeMethod(QCoreApplication::instance(), &QCoreApplication::quit,
+                              Qt::QueuedConnection);
+    if (m_simplePage)
+        m_simplePage->hide();
     return true;
 }
 

@@ -6,6 +6,7 @@
 #include "core/app/startup.h"
 
 #include <QObject>
+#include <QWidget>
 #include <functional>
 #include <memory>
 
@@ -41,8 +42,6 @@ public:
     void setSaveWork(std::function<bool()> saveWork) { m_saveWork = std::move(saveWork); }
     // Opening a work file named on the command line; false when it could not be opened.
     void setOpenWorkFile(std::function<bool(const QString &)> open) { m_openWorkFile = std::move(open); }
-    // Shows the start screen; the default starts a simple page.
-    void setShowStartScreen(std::function<void()> show) { m_showStartScreen = std::move(show); }
 
 signals:
     // A document window was created; controllers of painting, text, files and printing attach.
@@ -55,14 +54,16 @@ signals:
 private:
     SimplePageWindow &ensureSimplePageWindow();
     QString templateFor(int code, const QString &chosen) const;
-    void showStartScreen();
+    // The start screen until a document starts, the child goes back to it, or leaves.
+    void showStartScreen(QWidget *pleaseWait = nullptr);
+    // Offers to save unsaved work; false when the child stays with it (or it was not saved).
+    bool offerToSave();
 
     AppContext &m_context;
     PrinterList &m_printers;
     std::unique_ptr<SimplePageWindow> m_simplePage;
     std::function<bool()> m_saveWork;
     std::function<bool(const QString &)> m_openWorkFile;
-    std::function<void()> m_showStartScreen;
 };
 
 } // namespace quillora

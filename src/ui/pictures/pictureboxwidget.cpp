@@ -18,6 +18,26 @@ void PictureBoxWidget::setImage(const QImage &image)
     update();
 }
 
+void PictureBoxWidget::showPainted(const QImage &image, const QRect &dirty)
+{
+    m_image = image;
+    if (dirty.isEmpty())
+        return;
+    if (m_image.size() == size()) {
+        update(dirty);
+        return;
+    }
+    update();
+}
+
+QPoint PictureBoxWidget::toImage(QPoint widgetPoint) const
+{
+    if (m_image.isNull() || m_image.size() == size() || width() <= 0 || height() <= 0)
+        return widgetPoint;
+    return {widgetPoint.x() * m_image.width() / width(),
+            widgetPoint.y() * m_image.height() / height()};
+}
+
 void PictureBoxWidget::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);

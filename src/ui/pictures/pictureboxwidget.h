@@ -15,6 +15,13 @@ public:
     // Shares the image (no pixel copy); call again after the image has been painted on.
     void setImage(const QImage &image);
     const QImage &image() const { return m_image; }
+    // Painting writes into the model's image: letting go of the shared copy first saves the
+    // painter a full copy of the pixels on every stroke. Nothing is repainted.
+    void releaseImage() { m_image = QImage(); }
+    // Takes the painted image back and repaints only `dirty` (image pixels).
+    void showPainted(const QImage &image, const QRect &dirty);
+    // Image pixels under a point of the widget (the picture may be stretched to the box).
+    QPoint toImage(QPoint widgetPoint) const;
 
 signals:
     void pressed(QPoint position, Qt::MouseButton button);

@@ -6,11 +6,13 @@
 #include "platform/keysender.h"
 #include "platform/printerlist.h"
 #include "ui/app/briefpurposeform.h"
+#include "ui/app/choiceform.h"
 #include "ui/app/exitform.h"
 #include "ui/app/filestoreform.h"
 #include "ui/app/messageform.h"
 #include "ui/app/optform.h"
 #include "ui/app/saveoffer.h"
+#include "ui/app/splashnew.h"
 #include "ui/app/translatewindow.h"
 #include "ui/doctypes/simplepagewindow.h"
 #include "ui/text/onscreenkeyboardwidget.h"
@@ -32,6 +34,7 @@ const QString kExampleFile = QStringLiteral(QUILLORA_SOURCE_DIR "/docs/lang-exam
 const QStringList kMessages = {
     QStringLiteral("Not ready"),
     QStringLiteral("Sorry. There are some layout files missing. Please re-install Quillora"),
+    kLayoutsMissingMessage,
 };
 
 // Texts that are names, not words, and stay as they are in every language: the program's
@@ -114,6 +117,9 @@ private slots:
         windows.push_back(std::make_unique<SaveOffer>(context));
         windows.push_back(std::make_unique<FileStoreForm>(context));
         windows.push_back(std::make_unique<BriefPurposeForm>(context));
+        windows.push_back(std::make_unique<SplashNew>(context));
+        for (ChoicePage page : {ChoicePage::Circle, ChoicePage::Table, ChoicePage::Leaflet})
+            windows.push_back(std::make_unique<ChoiceForm>(context, page));
         for (const QString &message : kMessages)
             windows.push_back(std::make_unique<MessageForm>(context, message));
 

@@ -1,0 +1,76 @@
+#pragma once
+// What the start screen decides without its widgets: which templates a kind offers (the
+// first ten of its layouts folder, alphabetically), which slots show them, and what pressing
+// OK or double-clicking starts.
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+namespace quillora {
+
+inline const QString kLayoutsMissingMessage =
+    QStringLiteral("Sorry. There are some layout files missing. Please re-install Quillora");
+
+constexpr int kSubChoiceSlots = 10;
+
+// One shown template: its file, its thumbnail beside it and the caption under it.
+struct SubChoice {
+    QString templatePath;  // folder + "/" + file name, normalised
+    QString thumbnailPath; // the ".bmp" of the same name; "" when there is none
+    QString caption;       // the file name without its extension
+};
+
+struct TemplateListing {
+    bool listed = false;      // false: the folder is missing or cannot be read
+    QString folder;           // data + "/layouts/" + folder name, normalised
+    QList<SubChoice> choices; // at most kSubChoiceSlots, in alphabetical order
+};
+
+// Lists the "*.xml" templates of a kind's folder under `dataFolder`/layouts (the name match
+// ignores case, as the template names written on other systems may be upper case).
+TemplateListing listTemplates(const QString &dataFolder, const QString &folderName);
+
+// What the start screen hands back when it closes.
+struct StartChoice {
+    int code = 0;
+    QString templatePath; // "" for the kinds that need no template choice
+};
+
+// The selection on the start screen: the chosen kind and, for kinds with a folder, the
+// chosen template. Each operation says what the window must show next.
+class StartSelection {
+public:
+    explicit StartSelection(QString dataFolder) : m_dataFolder(std::move(dataFolder)) {}
+
+    enum class KindResult {
+        NoTemplates,   // the kind needs no template choice
+        ShowTemplates, // the sub-choice panel comes to the front with listing()
+        LayoutsMissing // the folder could not be listed (or holds no template)
+    };
+    // Selects a kind by its document type code. A kind with a folder lists it and selects
+    // its sub-choice 0. Codes outside 0..18 change nothing and answer NoTemplates.
+    KindResult selectKind(int code);
+    // Selects a shown template; indexes outside the listing are ignored. Returns whether
+    // the selection changed to it.
+    bool selectSubChoice(int index);
+
+    int code() const { return m_code; }
+    int subChoice() const { return m_subChoice; }
+    bool kindNeedsTemplate() const { return !m_folderName.isEmpty(); }
+    const TemplateListing &listing() const { return m_listing; }
+
+    // What OK (or a double-click) starts; nothing when the kind needs a template and its
+    // folder gave none, since the page could not be built.
+    std::optional<StartChoice> choice() const;
+
+private:
+    QString m_dataFolder;
+    QString m_folderName;
+    TemplateListing m_listing;
+    int m_code = 0;
+    int m_subChoice = 0;
+};
+
+} // namespace quillora

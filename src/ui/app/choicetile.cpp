@@ -1,0 +1,109 @@
+#include "ui/app/choicetile.h"
+
+#include "ui/app/looks.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
+
+namespace quillora {
+
+namespace {
+
+constexpr int kCardRadius = 18;
+constexpr int kSelectionWidth = 7;
+
+int captionPixels(int tileHeight)
+{
+    return std::max(looks::kControlPixels + 2, tileHeight / 8);
+}
+
+} // namespace
+
+ChoiceTile::ChoiceTile(const QString &objectName, const QIcon &picture, const QString &caption,
+                       Caption shown, QWidget *parent)
+    : PictureButton(objectName, picture, caption, parent), m_tilePicture(picture),
+      m_captionShown(shown)
+{
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+}
+
+void ChoiceTile::setTilePicture(const QIcon &picture)
+{
+    m_tilePicture = picture;
+    setPicture(picture);
+}
+
+void ChoiceTile::setSelected(bool selected)
+{
+    if (m_selected == selected)
+        return;
+    m_selected = selected;
+    setAccessibleDescription(selected ? QStringLiteral("selected") : QString());
+    update();
+}
+
+QSize ChoiceTile::sizeHint() const
+{
+    return QSize(160, 170);
+}
+
+QSize ChoiceTile::minimumSizeHint() const
+{
+    return QSize(96, 96);
+}
+
+void ChoiceTile::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    // Keep the sink's 2 pixels and the selection ring inside the widget.
+    const QRectF card =
+        QRectF(rect()).adjusted(kSelectionWidth / 2.0 + 1, kSelectionWidth / 2.0 + 1,
+                                -kSelectionWidth / 2.0 - 3, -kSelectionWidth / 2.0 - 3);
+    QPainterPath outline;
+    outline.addRoundedRect(card, kCardRadius, kCardRadius);
+    if (m_selected) {
+        painter.fillPath(outline, looks::kSunshine);
+        painter.setPen(QPen(looks::kSky.darker(160), kSelectionWidth));
+    } else {
+        painter.fillPath(outline, looks::kWhite);
+        painter.setPen(QPen(looks::kInk, 3));
+    }
+    painter.drawPath(outline);
+
+    QRectF pictureArea = card.adjusted(10, 10, -10, -10);
+    if (m_captionShown == Caption::Painted) {
+        const int pixels = captionPixels(height());
+        QRectF captionArea = pictureArea;
+        captionArea.setTop(pictureArea.bottom() - pixels * 1.4);
+        pictureArea.setBottom(captionArea.top() - 4);
+        painter.setFont(looks::childFont(pixels, true));
+        painter.setPen(looks::kInk);
+        const QString shown =
+            painter.fontMetrics().elidedText(text(), Qt::ElideRight, int(captionArea.width()));
+        painter.drawText(captionArea, Qt::AlignCenter, shown);
+    }
+    m_tilePicture.paint(&painter, pictureArea.toAlignedRect(), Qt::AlignCenter,
+                        isEnabled() ? QIcon::Normal : QIcon::Disabled);
+}
+
+void ChoiceTile::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    // The second press of a double-click sinks the tile like any press; the start waits for
+    // the release, so the tile is back at rest when the window closes.
+    if (event->button() == Qt::LeftButton)
+        m_doubleClickHeld = true;
+    mousePressEvent(event);
+}
+
+void ChoiceTile::mouseReleaseEvent(QMouseEvent *event)
+{
+    PictureButton::mouseReleaseEvent(event);
+    if (event->button() == Qt::LeftButton && m_doubleClickHeld) {
+        m_doubleClickHeld = false;
+        emit doubleClicked();
+    }
+}
+
+} // namespace quillora

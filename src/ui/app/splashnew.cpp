@@ -1,0 +1,518 @@
+#include "ui/app/splashnew.h"
+
+#include "core/app/paths.h"
+#include "ui/app/choicetile.h"
+#include "ui/app/looks.h"
+#include "ui/app/messageform.h"
+#include "ui/app/picturebutton.h"
+#include "ui/app/translatewindow.h"
+
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QImageReader>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QProcess>
+#include <QScreen>
+#include <QStackedWidget>
+#include <QVBoxLayout>
+
+namespace quillora {
+
+namespace {
+
+constexpr int kKindColumns = 7;
+constexpr int kSubChoiceColumns = 5;
+constexpr int kBigButton = 96;
+constexpr int kThumbnailLimit = 480; // thumbnails are shown small: never keep a huge one whole
+constexpr double kScreenShare = 0.96;
+
+QIcon kindPicture(int code)
+{
+    return QIcon(QStringLiteral(":/art/kinds/kind%1.svg").arg(code));
+}
+
+QString versionLine()
+{
+    return QStringLiteral("version %1.%2.%3")
+        .arg(QUILLORA_VERSION_MAJOR)
+        .arg(QUILLORA_VERSION_MINOR)
+        .arg(QUILLORA_VERSION_PATCH);
+}
+
+// A template's thumbnail, or the drawn page when it is missing or cannot be read.
+QIcon thumbnail(const QString &path)
+{
+    if (!path.isEmpty()) {
+        QImageReader reader(path);
+        QSize size = reader.size();
+        if (size.isValid() && (size.width() > kThumbnailLimit || size.height() > kThumbnailLimit))
+            reader.setScaledSize(
+                size.scaled(kThumbnailLimit, kThumbnailLimit, Qt::KeepAspectRatio));
+        const QImage image = reader.read();
+        if (!image.isNull())
+            return QIcon(QPixmap::fromImage(image));
+    }
+    return QIcon(QStringLiteral(":/art/kinds/nothumbnail.svg"));
+}
+
+QLabel *pictureLabel(const QString &objectName, const QIcon &picture, QSize size, QWidget *parent)
+{
+    auto *label = new QLabel(parent);
+    label->setObjectName(objectName);
+    label->setPixmap(picture.pixmap(size, label->devicePixelRatioF()));
+    label->setFixedSize(size);
+    return label;
+}
+
+} // namespace
+
+SplashNew::SplashNew(AppContext &context, QWidget *parent)
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), m_context(context),
+      m_selection(context.folders.data), m_messageHandler([this](const QString &message) {
+          MessageForm::tell(m_context, message, this);
+      }),
+      m_videoLauncher([](const QString &program) {
+          QProcess::startDetached(program, {}, QFileInfo(program).absolutePath());
+      })
+{
+    setObjectName(QStringLiteral("splashNew"));
+    setWindowTitle(QStringLiteral("Quillora"));
+    setModal(true);
+    looks::paintWindowPalette(this);
+    for (int n = 0; n < OwnDialog::kFrameCount; ++n) {
+        m_yesFrames[std::size_t(n)] = OwnDialog::yesPicture(n);
+        m_noFrames[std::size_t(n)] = OwnDialog::noPicture(n);
+    }
+
+    auto *outer = new QVBoxLayout(this);
+    outer->setContentsMargins(looks::kFrameWidth, looks::kFrameWidth, looks::kFrameWidth,
+                              looks::kFrameWidth);
+    outer->setSpacing(0);
+    outer->addWidget(buildTopBar());
+
+    auto *content = new QVBoxLayout;
+    content->setContentsMargins(18, 14, 18, 14);
+    content->setSpacing(12);
+    m_pages = new QStackedWidget(this);
+    m_pages->addWidget(buildKindsPage());
+    m_pages->addWidget(buildSubChoicePage());
+    content->addWidget(m_pages, 1);
+    content->addWidget(buildBottomRow());
+    outer->addLayout(content, 1);
+
+    m_animation.setInterval(OwnDialog::kFrameIntervalMs);
+    connect(&m_animation, &QTimer::timeout, this, &SplashNew::advanceFrame);
+
+    translateWindow(this, m_context.translator);
+    chooseKind(0);
+    sizeToScreen();
+}
+
+StartScreenOutcome SplashNew::ask(AppContext &context, QWidget *parent)
+{
+    SplashNew screen(context, parent);
+    screen.exec();
+    return screen.outcome();
+}
+
+QWidget *SplashNew::buildTopBar()
+{
+    m_topBar = new QWidget(this);
+    m_topBar->setObjectName(QStringLiteral("topBar"));
+    m_topBar->setFixedHeight(looks::kTopBarHeight);
+    m_topBar->setAutoFillBackground(true);
+    m_topBar->setCursor(Qt::SizeAllCursor);
+    m_topBar->installEventFilter(this);
+
+    auto *bar = new QHBoxLayout(m_topBar);
+    bar->setContentsMargins(8, 0, 2, 0);
+    bar->setSpacing(12);
+    QLabel *topImage =
+        pictureLabel(QStringLiteral("topImg"), QIcon(QStringLiteral(":/art/kinds/banner.svg")),
+                     QSize(114, 48), m_topBar);
+    topImage->installEventFilter(this);
+    bar->addWidget(topImage);
+    auto *caption = new QLabel(QStringLiteral("Quillora"), m_topBar);
+    caption->setObjectName(QStringLiteral("captionLabFIXLANG"));
+    caption->setFont(looks::childFont(34, true));
+    caption->installEventFilter(this);
+    bar->addWidget(caption);
+    bar->addStretch();
+
+    auto *version = new QLabel(versionLine(), m_topBar);
+    version->setObjectName(QStringLiteral("versionLabFIXLANG"));
+    version->setFont(looks::childFont(looks::kControlPixels));
+    bar->addWidget(version);
+
+    auto *exitButton = new PictureButton(QStringLiteral("exitBut"),
+                                         QIcon(QStringLiteral(":/art/dialog/close.svg")),
+                                         QStringLiteral("Close"), m_topBar);
+    exitButton->setFixedSize(looks::kPictureButtonSize, looks::kPictureButtonSize);
+    connect(exitButton, &QAbstractButton::clicked, this, &SplashNew::cancel);
+    bar->addWidget(exitButton);
+    return m_topBar;
+}
+
+QWidget *SplashNew::buildKindsPage()
+{
+    auto *page = new QWidget(m_pages);
+    page->setObjectName(QStringLiteral("kindsPage"));
+    auto *grid = new QGridLayout(page);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->setSpacing(14);
+    for (int code = 0; code < kDocumentTypeCount; ++code) {
+        auto *tile =
+            new ChoiceTile(QStringLiteral("picTypeImg%1").arg(code), kindPicture(code),
+                           documentTypeInfo(code)->caption, ChoiceTile::Caption::Painted, page);
+        connect(tile, &QAbstractButton::clicked, this, [this, code] { chooseKind(code); });
+        connect(tile, &ChoiceTile::doubleClicked, this, [this, code] { startKind(code); });
+        m_entries[std::size_t(code)] = tile;
+        // Seven in a row; the five of the last row sit in the middle.
+        const int row = code / kKindColumns;
+        const int lastRowOffset = row == kDocumentTypeCount / kKindColumns ? 1 : 0;
+        grid->addWidget(tile, row, code % kKindColumns + lastRowOffset);
+    }
+    return page;
+}
+
+QWidget *SplashNew::buildSubChoicePage()
+{
+    auto *panel = new QWidget(m_pages);
+    panel->setObjectName(QStringLiteral("subPanel"));
+    auto *column = new QVBoxLayout(panel);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(12);
+
+    auto *header = new QHBoxLayout;
+    header->setSpacing(18);
+    auto *back = new PictureButton(QStringLiteral("back2MainArrow"),
+                                   QIcon(QStringLiteral(":/art/kinds/back.svg")),
+                                   QStringLiteral("Back"), panel);
+    back->setFixedSize(kBigButton, kBigButton);
+    connect(back, &QAbstractButton::clicked, this, &SplashNew::backToKinds);
+    header->addWidget(back);
+    m_subKindPicture = new QLabel(panel);
+    m_subKindPicture->setObjectName(QStringLiteral("subKindImg"));
+    m_subKindPicture->setFixedSize(kBigButton, kBigButton);
+    header->addWidget(m_subKindPicture);
+    m_subKindCaption = new QLabel(panel);
+    m_subKindCaption->setObjectName(QStringLiteral("subKindLabFIXLANG"));
+    m_subKindCaption->setFont(looks::childFont(looks::kMessagePixels, true));
+    header->addWidget(m_subKindCaption);
+    header->addStretch();
+    column->addLayout(header);
+
+    auto *grid = new QGridLayout;
+    grid->setSpacing(14);
+    for (int slot = 0; slot < kSubChoiceSlots; ++slot) {
+        auto *image = new ChoiceTile(QStringLiteral("subImg%1").arg(slot), QIcon(), QString(),
+                                     ChoiceTile::Caption::Hidden, panel);
+        connect(image, &QAbstractButton::clicked, this, [this, slot] { chooseSubChoice(slot); });
+        connect(image, &ChoiceTile::doubleClicked, this, [this, slot] { startSubChoice(slot); });
+        auto *caption = new QLabel(panel);
+        caption->setObjectName(QStringLiteral("subDesc%1").arg(slot));
+        caption->setFont(looks::childFont(looks::kControlPixels + 4, true));
+        caption->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        // A long name wraps onto a second line rather than widening its column.
+        caption->setWordWrap(true);
+        caption->setFixedHeight(2 * caption->fontMetrics().lineSpacing() + 4);
+        caption->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+        caption->installEventFilter(this);
+        for (QWidget *widget : {static_cast<QWidget *>(image), static_cast<QWidget *>(caption)}) {
+            QSizePolicy policy = widget->sizePolicy();
+            policy.setRetainSizeWhenHidden(true);
+            widget->setSizePolicy(policy);
+        }
+        m_subImages[std::size_t(slot)] = image;
+        m_subCaptions[std::size_t(slot)] = caption;
+        auto *cell = new QVBoxLayout;
+        cell->setSpacing(4);
+        cell->addWidget(image, 1);
+        cell->addWidget(caption);
+        grid->addLayout(cell, slot / kSubChoiceColumns, slot % kSubChoiceColumns);
+    }
+    for (int gridColumn = 0; gridColumn < kSubChoiceColumns; ++gridColumn)
+        grid->setColumnStretch(gridColumn, 1);
+    column->addLayout(grid, 1);
+    return panel;
+}
+
+QWidget *SplashNew::buildBottomRow()
+{
+    auto *row = new QWidget(this);
+    auto *buttons = new QHBoxLayout(row);
+    buttons->setContentsMargins(0, 0, 0, 0);
+
+    const QString player = videoPlayerPath(m_context.folders.installation);
+    const bool playerPresent = QFileInfo(player).isFile();
+    const bool wordless = m_context.translator.hasLanguageFile();
+    auto *videos = new PictureButton(QStringLiteral("videosBut"),
+                                     QIcon(QStringLiteral(":/art/kinds/videos.svg")),
+                                     QStringLiteral("Videos"), row);
+    auto *videosNoText = new PictureButton(QStringLiteral("videosButNoTxtImg"),
+                                           QIcon(QStringLiteral(":/art/kinds/videos-notext.svg")),
+                                           QStringLiteral("Videos"), row);
+    for (PictureButton *button : {videos, videosNoText}) {
+        button->setFixedSize(kBigButton, kBigButton);
+        connect(button, &QAbstractButton::clicked, this,
+                [this, player] { m_videoLauncher(player); });
+        buttons->addWidget(button);
+    }
+    videos->setVisible(playerPresent && !wordless);
+    videosNoText->setVisible(playerPresent && wordless);
+    // Keeps OK and Cancel in the middle whether or not the videos button shows.
+    buttons->addSpacing(kBigButton - (playerPresent ? kBigButton : 0));
+    buttons->addStretch();
+
+    m_ok = new PictureButton(QStringLiteral("okBut"), m_yesFrames[0], QStringLiteral("OK"), row);
+    m_cancel = new PictureButton(QStringLiteral("cancelBut"), m_noFrames[0],
+                                 QStringLiteral("Cancel"), row);
+    for (PictureButton *button : {m_ok, m_cancel})
+        button->setFixedSize(looks::kDialogButtonSize, looks::kDialogButtonSize);
+    connect(m_ok, &QAbstractButton::clicked, this, &SplashNew::confirm);
+    connect(m_cancel, &QAbstractButton::clicked, this, &SplashNew::cancel);
+    buttons->addWidget(m_ok);
+    buttons->addSpacing(looks::kDialogButtonSize / 2);
+    buttons->addWidget(m_cancel);
+    buttons->addStretch();
+    buttons->addSpacing(kBigButton);
+    return row;
+}
+
+QString SplashNew::videoPlayerPath(const QString &installationFolder)
+{
+    return paths::join(installationFolder, QStringLiteral("videos/video player"));
+}
+
+void SplashNew::setMessageHandler(std::function<void(const QString &)> handler)
+{
+    m_messageHandler = std::move(handler);
+}
+
+void SplashNew::setVideoLauncher(std::function<void(const QString &)> launcher)
+{
+    m_videoLauncher = std::move(launcher);
+}
+
+void SplashNew::sizeToScreen()
+{
+    const QScreen *shownOn = screen() ? screen() : QGuiApplication::primaryScreen();
+    if (!shownOn)
+        return;
+    const QRect available = shownOn->availableGeometry();
+    const QSize size(int(available.width() * kScreenShare), int(available.height() * kScreenShare));
+    resize(size.expandedTo(minimumSizeHint()));
+    move(available.center() - rect().center());
+}
+
+bool SplashNew::subChoicesShown() const
+{
+    return m_pages->currentIndex() == 1;
+}
+
+void SplashNew::chooseKind(int code)
+{
+    const StartSelection::KindResult result = m_selection.selectKind(code);
+    markSelection();
+    switch (result) {
+    case StartSelection::KindResult::NoTemplates:
+        break;
+    case StartSelection::KindResult::ShowTemplates:
+        showSubChoices();
+        break;
+    case StartSelection::KindResult::LayoutsMissing:
+        showMessage(kLayoutsMissingMessage);
+        break;
+    }
+}
+
+void SplashNew::startKind(int code)
+{
+    chooseKind(code);
+    if (m_selection.code() == code && !m_selection.kindNeedsTemplate())
+        confirm();
+}
+
+void SplashNew::chooseSubChoice(int index)
+{
+    if (m_selection.selectSubChoice(index))
+        markSelection();
+}
+
+void SplashNew::startSubChoice(int index)
+{
+    if (m_selection.selectSubChoice(index)) {
+        markSelection();
+        confirm();
+    }
+}
+
+void SplashNew::backToKinds()
+{
+    m_pages->setCurrentIndex(0);
+}
+
+void SplashNew::confirm()
+{
+    const std::optional<StartChoice> choice = m_selection.choice();
+    if (!choice) {
+        showMessage(kLayoutsMissingMessage);
+        return;
+    }
+    m_outcome = *choice;
+    accept();
+}
+
+void SplashNew::cancel()
+{
+    m_outcome.reset();
+    QDialog::reject();
+}
+
+void SplashNew::reject()
+{
+    cancel();
+}
+
+void SplashNew::showSubChoices()
+{
+    const TemplateListing &listing = m_selection.listing();
+    for (int slot = 0; slot < kSubChoiceSlots; ++slot) {
+        ChoiceTile *image = m_subImages[std::size_t(slot)];
+        QLabel *caption = m_subCaptions[std::size_t(slot)];
+        const bool shown = slot < listing.choices.size();
+        if (shown) {
+            const SubChoice &choice = listing.choices[slot];
+            image->setTilePicture(thumbnail(choice.thumbnailPath));
+            image->setCaption(choice.caption);
+            caption->setText(choice.caption);
+        }
+        image->setVisible(shown);
+        caption->setVisible(shown);
+    }
+    const int code = m_selection.code();
+    m_subKindPicture->setPixmap(
+        kindPicture(code).pixmap(QSize(kBigButton, kBigButton), devicePixelRatioF()));
+    m_subKindCaption->setText(m_context.tr(documentTypeInfo(code)->caption));
+    markSelection();
+    m_pages->setCurrentIndex(1);
+}
+
+void SplashNew::markSelection()
+{
+    for (int code = 0; code < kDocumentTypeCount; ++code)
+        m_entries[std::size_t(code)]->setSelected(code == m_selection.code());
+    const bool listed = m_selection.kindNeedsTemplate();
+    for (int slot = 0; slot < kSubChoiceSlots; ++slot)
+        m_subImages[std::size_t(slot)]->setSelected(listed && slot == m_selection.subChoice());
+}
+
+void SplashNew::showMessage(const QString &english)
+{
+    if (m_messageHandler)
+        m_messageHandler(english);
+}
+
+void SplashNew::advanceFrame()
+{
+    m_frame = (m_frame + 1) % OwnDialog::kFrameCount;
+    m_ok->setPicture(m_yesFrames[std::size_t(m_frame)]);
+    m_cancel->setPicture(m_noFrames[std::size_t(m_frame)]);
+}
+
+void SplashNew::showEvent(QShowEvent *event)
+{
+    QPalette bar = m_topBar->palette();
+    bar.setColor(QPalette::Window, toQColor(m_context.frameColour()));
+    m_topBar->setPalette(bar);
+    m_frame = OwnDialog::kFrameCount - 1;
+    advanceFrame();
+    m_animation.start();
+    QDialog::showEvent(event);
+}
+
+void SplashNew::hideEvent(QHideEvent *event)
+{
+    m_animation.stop();
+    m_dragging = false;
+    QDialog::hideEvent(event);
+}
+
+void SplashNew::keyPressEvent(QKeyEvent *event)
+{
+    // Return starts what is chosen; the arrows walk the kinds for those without a mouse.
+    int step = 0;
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        confirm();
+        return;
+    case Qt::Key_Left:
+        step = -1;
+        break;
+    case Qt::Key_Right:
+        step = 1;
+        break;
+    case Qt::Key_Up:
+        step = -kKindColumns;
+        break;
+    case Qt::Key_Down:
+        step = kKindColumns;
+        break;
+    default:
+        QDialog::keyPressEvent(event);
+        return;
+    }
+    const int target = m_selection.code() + step;
+    if (!subChoicesShown() && target >= 0 && target < kDocumentTypeCount)
+        chooseKind(target);
+}
+
+void SplashNew::paintEvent(QPaintEvent *event)
+{
+    QDialog::paintEvent(event);
+    looks::drawWindowFrame(this, m_context.frameColour());
+}
+
+bool SplashNew::eventFilter(QObject *watched, QEvent *event)
+{
+    for (int slot = 0; slot < kSubChoiceSlots; ++slot) {
+        if (watched != m_subCaptions[std::size_t(slot)])
+            continue;
+        if (event->type() == QEvent::MouseButtonPress)
+            chooseSubChoice(slot);
+        else if (event->type() == QEvent::MouseButtonDblClick)
+            startSubChoice(slot);
+        return QDialog::eventFilter(watched, event);
+    }
+    // The top bar, its picture and its caption drag the window.
+    switch (event->type()) {
+    case QEvent::MouseButtonPress: {
+        auto *mouse = static_cast<QMouseEvent *>(event);
+        if (mouse->button() == Qt::LeftButton) {
+            m_dragOffset = mouse->globalPosition().toPoint() - frameGeometry().topLeft();
+            m_dragging = true;
+            return true;
+        }
+        break;
+    }
+    case QEvent::MouseMove:
+        if (m_dragging) {
+            move(static_cast<QMouseEvent *>(event)->globalPosition().toPoint() - m_dragOffset);
+            return true;
+        }
+        break;
+    case QEvent::MouseButtonRelease:
+        m_dragging = false;
+        break;
+    default:
+        break;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+} // namespace quillora

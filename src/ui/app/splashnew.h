@@ -1,0 +1,108 @@
+#pragma once
+// The start screen: nineteen big pictures of the kinds of publication a child can make, the
+// templates of the chosen kind, and the animated OK and Cancel pictures. It is built afresh
+// each time it is shown and answers with the choice to start, or nothing when cancelled;
+// runStartFlow() (core/app/startflow.h) says what the application does with that answer.
+
+#include "core/app/appcontext.h"
+#include "core/app/startflow.h"
+#include "core/layout/documenttypes.h"
+#include "ui/app/owndialog.h"
+
+#include <QDialog>
+#include <QIcon>
+#include <QPoint>
+#include <QTimer>
+
+#include <array>
+#include <functional>
+
+class QLabel;
+class QStackedWidget;
+
+namespace quillora {
+
+class ChoiceTile;
+class PictureButton;
+
+class SplashNew : public QDialog {
+    Q_OBJECT
+public:
+    explicit SplashNew(AppContext &context, QWidget *parent = nullptr);
+
+    // Builds the start screen, shows it modally and returns the child's answer.
+    static StartScreenOutcome ask(AppContext &context, QWidget *parent = nullptr);
+
+    StartScreenOutcome outcome() const { return m_outcome; }
+
+    // What the child does, as the window's controls call it.
+    void chooseKind(int code);       // click on a picture-type entry
+    void startKind(int code);        // double-click on one
+    void chooseSubChoice(int index); // click on a template
+    void startSubChoice(int index);  // double-click on one
+    void backToKinds();              // the back arrow
+    void confirm();                  // OK
+    void cancel();                   // Cancel, the close button, Escape
+
+    // Shows a fixed message (the layouts-missing sentence); by default in the program's own
+    // message window. Tests catch it instead.
+    void setMessageHandler(std::function<void(const QString &)> handler);
+    // Starts the help video player; by default a detached process.
+    void setVideoLauncher(std::function<void(const QString &)> launcher);
+
+    // The video player beside the program, whether or not it exists.
+    static QString videoPlayerPath(const QString &installationFolder);
+
+    int selectedCode() const { return m_selection.code(); }
+    int selectedSubChoice() const { return m_selection.subChoice(); }
+    bool subChoicesShown() const;
+    int frame() const { return m_frame; }
+    void advanceFrame();
+
+    ChoiceTile *entry(int code) const { return m_entries[std::size_t(code)]; }
+    ChoiceTile *subImage(int index) const { return m_subImages[std::size_t(index)]; }
+    QLabel *subCaption(int index) const { return m_subCaptions[std::size_t(index)]; }
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void reject() override;
+
+private:
+    QWidget *buildTopBar();
+    QWidget *buildKindsPage();
+    QWidget *buildSubChoicePage();
+    QWidget *buildBottomRow();
+    void showSubChoices();
+    void markSelection();
+    void finishWith(const StartChoice &choice);
+    void showMessage(const QString &english);
+    void sizeToScreen();
+
+    AppContext &m_context;
+    StartSelection m_selection;
+    StartScreenOutcome m_outcome;
+    std::function<void(const QString &)> m_messageHandler;
+    std::function<void(const QString &)> m_videoLauncher;
+
+    std::array<ChoiceTile *, kDocumentTypeCount> m_entries{};
+    std::array<ChoiceTile *, kSubChoiceSlots> m_subImages{};
+    std::array<QLabel *, kSubChoiceSlots> m_subCaptions{};
+    QStackedWidget *m_pages = nullptr;
+    QWidget *m_topBar = nullptr;
+    QLabel *m_subKindPicture = nullptr;
+    QLabel *m_subKindCaption = nullptr;
+    PictureButton *m_ok = nullptr;
+    PictureButton *m_cancel = nullptr;
+    QTimer m_animation;
+    int m_frame = 0;
+    std::array<QIcon, OwnDialog::kFrameCount> m_yesFrames;
+    std::array<QIcon, OwnDialog::kFrameCount> m_noFrames;
+    QPoint m_dragOffset;
+    bool m_dragging = false;
+};
+
+} // namespace quillora

@@ -1,0 +1,88 @@
+#pragma once
+// Painting in a document window: puts the felt pens and the paint tools into the window's
+// palette column, switches between them, forwards presses, moves and releases on the picture
+// boxes to PicturePainting, shows the rubber band `Box` while a shape is dragged, runs `Timer1`
+// for the animated tools and records every finished stroke for undo.
+//
+// The application makes one per document window, after the window and its UndoController:
+//     auto *undo = new UndoController(context, window);
+//     auto *painting = new PaintingController(context, window, *undo);
+// Both are children of the window and go with it.
+
+#include "core/pictures/picturepainting.h"
+
+#include <QCursor>
+#include <QObject>
+#include <QPointer>
+
+#include <array>
+#include <optional>
+
+class QTimer;
+
+namespace quillora {
+
+class AppContext;
+class FeltPens;
+class PaintTools;
+class PictureBoxWidget;
+class RubberBandOverlay;
+class SimplePageWindow;
+class UndoController;
+
+class PaintingController : public QObject {
+    Q_OBJECT
+public:
+    PaintingController(AppContext &context, SimplePageWindow &window, UndoController &undo);
+
+    FeltPens *feltPens() const { return m_feltPens; }
+    PaintTools *paintTools() const { return m_paintTools; }
+    QTimer *timer() const { return m_timer; } // `Timer1`
+    // `Box`: made on the first shape drag, then moved onto whichever picture is dragged on.
+    RubberBandOverlay *box() const;
+    const PicturePainting &painting() const { return m_painting; }
+
+    // The window's "Show felt pens" / "Show paint tools".
+    void showFeltPens();
+    void showPaintTools();
+    // "Select tool": the tool with its size, the pictures' cursor, Timer1 and the size ring.
+    void selectTool(int tool);
+
+signals:
+    // A felt pen or palette colour became the paint colour; a selected text takes it too.
+    void paintColourChosen(quillora::ColourRef colour);
+    // Right button on a picture while the paint tools show; `at` is in window coordinates.
+    void contextMenuRequested(int pictureIndex, QPoint at);
+    // A press on a palette or a painting press: an open right-click menu closes.
+    void contextMenuDismissRequested();
+    // "My layout": the press selected the picture as an object to move and resize.
+    void pictureSelectedForHandling(int pictureIndex);
+
+private:
+    void onPicturePressed(int index, QPoint position, Qt::MouseButton button, bool justSelected);
+    void onPictureMoved(int index, QPoint position, Qt::MouseButtons buttons);
+    void onPictureReleased(int index, QPoint position, Qt::MouseButton button);
+    void onTick();
+
+    PictureBoxWidget *pictureWidget(int index) const;
+    PointerInput pointerInput(PictureBoxWidget *widget, QPoint position,
+                              Qt::MouseButton button) const;
+    // The core paints into the model's image; the widget lets go of its copy meanwhile.
+    template <typename Paint> QRect paintOn(int index, Paint paint);
+    void showBand(int index);
+    void applyToolCursor();
+    const QCursor &cursorFor(int tool);
+
+    AppContext &m_context;
+    SimplePageWindow &m_window;
+    UndoController &m_undo;
+    PicturePainting m_painting;
+    FeltPens *m_feltPens = nullptr;
+    PaintTools *m_paintTools = nullptr;
+    QTimer *m_timer = nullptr;
+    QPointer<RubberBandOverlay> m_box;
+    int m_strokePicture = -1; // the picture whose press painted, until its release
+    std::array<std::optional<QCursor>, kToolCount> m_cursors;
+};
+
+} // namespace quillora

@@ -1,0 +1,278 @@
+#include "ui/pictures/painttools.h"
+
+#include "core/pictures/paintstate.h"
+#include "ui/app/looks.h"
+#include "ui/app/picturebutton.h"
+#include "ui/pictures/paletteart.h"
+#include "ui/pictures/pensizer.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace quillora {
+
+namespace {
+
+constexpr int kTwipsPerPixel = 15;
+constexpr std::array<int, kToolButtonCount> kButtonTools = {
+    ToolMarker, ToolPencil,    ToolRectangle, ToolFilledRectangle, ToolEllipse,  ToolFilledEllipse,
+    ToolLine,   ToolFloodFill, ToolCloud,     ToolStarburst,       ToolScribble, ToolSplat};
+
+// What a child hears and reads in the tool tip; passes through translation.
+const char *toolCaption(int tool)
+{
+    switch (tool) {
+    case ToolMarker:
+        return "Thick pen";
+    case ToolPencil:
+        return "Pencil";
+    case ToolRectangle:
+        return "Rectangle";
+    case ToolFilledRectangle:
+        return "Filled rectangle";
+    case ToolEllipse:
+        return "Circle";
+    case ToolFilledEllipse:
+        return "Filled circle";
+    case ToolLine:
+        return "Straight line";
+    case ToolFloodFill:
+        return "Paint pot";
+    case ToolCloud:
+        return "Cloud";
+    case ToolStarburst:
+        return "Starburst";
+    case ToolScribble:
+        return "Scribble";
+    case ToolSplat:
+        return "Splat";
+    default:
+        return "";
+    }
+}
+
+// Low screens: smaller buttons and colours, the same order and families.
+constexpr int kTightButtonPx = 44;
+constexpr int kTightButtonStepPx = 46;
+constexpr int kTightColourPx = 18;
+constexpr int kTightFamilyStepPx = 37;
+constexpr int kTightColumnLeft[] = {6, 56};
+
+class ColourLabel : public QWidget {
+public:
+    ColourLabel(int index, QWidget *parent, std::function<void()> press)
+        : QWidget(parent), m_press(std::move(press))
+    {
+        const ColourRef colour = paletteColours()[index].colour;
+        setObjectName(QStringLiteral("colPal%1").arg(index));
+        setAccessibleName(PaintTools::tr("%1 paint").arg(paletteart::colourName(colour)));
+        setToolTip(accessibleName());
+        setCursor(Qt::PointingHandCursor);
+        setAutoFillBackground(true);
+        QPalette colours = palette();
+        colours.setColor(QPalette::Window, toQColor(colour));
+        setPalette(colours);
+    }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter painter(this);
+        const QColor colour = palette().color(QPalette::Window);
+        painter.setPen(
+            QPen(colour.lightness() > 200 ? QColor(0xA0, 0xA0, 0xA0) : colour.darker(150), 1));
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+    void mousePressEvent(QMouseEvent *event) override
+    {
+        m_press();
+        event->accept();
+    }
+
+private:
+    std::function<void()> m_press;
+};
+
+// A highlight frame drawn round the current tool or colour.
+class Highlight : public QWidget {
+public:
+    Highlight(const QString &name, QColor fill, QColor rim, int rimWidth, QWidget *parent)
+        : QWidget(parent), m_fill(fill), m_rim(rim), m_rimWidth(rimWidth)
+    {
+        setObjectName(name);
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+    }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter painter(this);
+        painter.setRenderHint(QPainter::Antialiasing);
+        const qreal half = m_rimWidth / 2.0;
+        painter.setPen(QPen(m_rim, m_rimWidth));
+        painter.setBrush(m_fill);
+        painter.drawRoundedRect(QRectF(rect()).adjusted(half, half, -half, -half), 6, 6);
+    }
+
+private:
+    QColor m_fill;
+    QColor m_rim;
+    int m_rimWidth;
+};
+
+} // namespace
+
+int toolOfButton(int index)
+{
+    return index >= 0 && index < kToolButtonCount ? kButtonTools[index] : -1;
+}
+
+int buttonOfTool(int tool)
+{
+    for (int i = 0; i < kToolButtonCount; ++i) {
+        if (kButtonTools[i] == tool)
+            return i;
+    }
+    return -1;
+}
+
+PaintToolsLayout paintToolsLayout(bool tight)
+{
+    PaintToolsLayout layout;
+    for (int i = 0; i < kToolButtonCount; ++i) {
+        const ToolInfo &info = toolInfo(kButtonTools[i]);
+        if (tight) {
+            const int column = info.column == ToolColumn::Left ? 0 : 1;
+            layout.buttons[i] =
+                QRect(kTightColumnLeft[column], 2 + (info.row - 1) * kTightButtonStepPx,
+                      kTightButtonPx, kTightButtonPx);
+        } else {
+            layout.buttons[i] = QRect(info.buttonPosTwips() / kTwipsPerPixel,
+                                      QSize(kToolButtonSizePx, kToolButtonSizePx));
+        }
+    }
+    int buttonsBottom = 0;
+    for (const QRect &button : layout.buttons)
+        buttonsBottom = qMax(buttonsBottom, button.bottom());
+    const int coloursTop = buttonsBottom + 4;
+    for (int i = 0; i < kPaletteColourCount; ++i) {
+        const PaletteEntry &entry = paletteColours()[i];
+        if (tight) {
+            const int inFamily = i % 4;
+            const int left = kTightColumnLeft[entry.family % 2] + (inFamily % 2) * kTightColourPx;
+            const int top = coloursTop + (entry.family / 2) * kTightFamilyStepPx +
+                            (inFamily / 2) * kTightColourPx;
+            layout.colours[i] = QRect(left, top, kTightColourPx, kTightColourPx);
+        } else {
+            const int side = kPaletteLabelTwips / kTwipsPerPixel;
+            layout.colours[i] = QRect(entry.posTwips / kTwipsPerPixel, QSize(side, side));
+        }
+    }
+    layout.height = tight ? kPaintToolsPanelLowResHeightPx : kPaintToolsPanelHeightPx;
+    const int sizerHeight = tight ? PenSizer::kLowResHeightPx : PenSizer::kHeightPx;
+    layout.sizer =
+        QRect(0, layout.colours.back().bottom() + 2, kPaintToolsPanelWidthPx, sizerHeight);
+    return layout;
+}
+
+PaintTools::PaintTools(PaintState &state, QWidget *parent) : QWidget(parent), m_state(state)
+{
+    setObjectName(QStringLiteral("paintTools"));
+    setAccessibleName(tr("Paint tools"));
+    setAutoFillBackground(true);
+    QPalette colours = palette();
+    colours.setColor(QPalette::Window, looks::kCream);
+    setPalette(colours);
+
+    m_toolSelecta = new Highlight(QStringLiteral("toolSelecta"), looks::kSunshine,
+                                  QColor(0xFF, 0x8C, 0x1A), 3, this);
+    for (int i = 0; i < kToolButtonCount; ++i) {
+        const int tool = kButtonTools[i];
+        auto *button =
+            new PictureButton(QStringLiteral("toolBut%1").arg(i), paletteart::toolPicture(tool),
+                              tr(toolCaption(tool)), this);
+        button->setProperty("Tag", QString::number(tool));
+        connect(button, &PictureButton::pressed, this, &PaintTools::pressed);
+        connect(button, &PictureButton::clicked, this, [this, i, tool] {
+            showToolSelectaAt(i);
+            emit toolChosen(tool);
+        });
+        m_buttons.append(button);
+    }
+    for (int i = 0; i < kPaletteColourCount; ++i)
+        m_colours.append(new ColourLabel(i, this, [this, i] {
+            emit pressed();
+            choseToolColour(i);
+            emit colourChosen(i);
+        }));
+    m_colSelecta =
+        new Highlight(QStringLiteral("colSelecta"), Qt::transparent, looks::kInk, 3, this);
+    m_sizer = new PenSizer(state, this);
+    connect(m_sizer, &PenSizer::sizeChosen, this, &PaintTools::pressed);
+    connect(m_sizer, &PenSizer::sizeChosen, this, &PaintTools::sizeChosen);
+
+    m_layout = paintToolsLayout(false);
+    applyLayout();
+    m_sizer->setCol(state.paintColour);
+    m_sizer->setToolSize(state.toolSize);
+    showToolSelectaAt(qMax(0, buttonOfTool(state.tool)));
+}
+
+void PaintTools::showToolSelectaAt(int index)
+{
+    if (index < 0 || index >= kToolButtonCount)
+        return;
+    m_selectedButton = index;
+    const QRect button = m_layout.buttons[index];
+    m_toolSelecta->setGeometry(button.adjusted(-3, -3, 3, 3));
+    m_toolSelecta->lower();
+}
+
+void PaintTools::setToolSize(int size)
+{
+    m_sizer->setToolSize(size);
+}
+
+void PaintTools::choseToolColour(int index)
+{
+    if (!choosePaletteColour(m_state, index))
+        return;
+    m_selectedColour = index;
+    m_colSelecta->setGeometry(m_layout.colours[index].adjusted(-3, -3, 3, 3));
+    m_colSelecta->show();
+    m_colSelecta->raise();
+    m_sizer->setCol(m_state.paintColour);
+}
+
+void PaintTools::tightenUpForLowRes()
+{
+    m_tight = true;
+    m_layout = paintToolsLayout(true);
+    applyLayout();
+}
+
+void PaintTools::showForScreen(int screenHeightPx)
+{
+    if (screenHeightPx < kLowResScreenHeight)
+        tightenUpForLowRes();
+    resize(kPaintToolsPanelWidthPx, paintToolsPanelHeight(screenHeightPx));
+    m_sizer->setCol(m_state.paintColour);
+    show();
+}
+
+void PaintTools::applyLayout()
+{
+    for (int i = 0; i < kToolButtonCount; ++i)
+        m_buttons[i]->setGeometry(m_layout.buttons[i]);
+    for (int i = 0; i < kPaletteColourCount; ++i)
+        m_colours[i]->setGeometry(m_layout.colours[i]);
+    m_sizer->setGeometry(m_layout.sizer);
+    showToolSelectaAt(m_selectedButton);
+    if (m_selectedColour >= 0)
+        m_colSelecta->setGeometry(m_layout.colours[m_selectedColour].adjusted(-3, -3, 3, 3));
+    else
+        m_colSelecta->hide();
+    resize(kPaintToolsPanelWidthPx, m_layout.height);
+}
+
+} // namespace quillora

@@ -1,0 +1,86 @@
+#pragma once
+// The paint tools palette (`paintTools`): twelve tool buttons `toolBut0`..`toolBut11` carrying
+// their tool numbers, the 40 colours `colPal0`..`colPal39` in ten families of four, the pen size
+// picker, and the highlights `toolSelecta` and `colSelecta` on the current tool and colour.
+
+#include "core/layout/colour.h"
+#include "core/pictures/painttables.h"
+
+#include <QRect>
+#include <QVector>
+#include <QWidget>
+
+#include <array>
+
+namespace quillora {
+
+class PenSizer;
+class PictureButton;
+struct PaintState;
+
+constexpr int kToolButtonCount = 12;
+
+// Where everything sits inside the panel, in pixels.
+struct PaintToolsLayout {
+    std::array<QRect, kToolButtonCount> buttons;
+    std::array<QRect, kPaletteColourCount> colours;
+    QRect sizer;
+    int height = 0;
+};
+// The positions of the tables; `tight` packs them into the panel of low screens.
+PaintToolsLayout paintToolsLayout(bool tight);
+
+// The tool on button `index` (buttons follow the tool numbers, skipping tools 8 and 9); -1 if none.
+int toolOfButton(int index);
+// The button of tool t, or -1 for tools without one.
+int buttonOfTool(int tool);
+
+class PaintTools : public QWidget {
+    Q_OBJECT
+public:
+    explicit PaintTools(PaintState &state, QWidget *parent = nullptr);
+
+    void showToolSelectaAt(int index);
+    void setToolSize(int size);
+    // Makes palette colour `index` the paint colour and marks it.
+    void choseToolColour(int index);
+    // Re-lays the panel closer together for screens less than 601 pixels high.
+    void tightenUpForLowRes();
+    bool tightened() const { return m_tight; }
+
+    // "Show paint tools": the panel's size for this screen, then shown.
+    void showForScreen(int screenHeightPx);
+
+    PictureButton *toolButton(int index) const { return m_buttons.value(index); }
+    QWidget *colourLabel(int index) const { return m_colours.value(index); }
+    QWidget *toolSelecta() const { return m_toolSelecta; }
+    QWidget *colSelecta() const { return m_colSelecta; }
+    PenSizer *penSizer() const { return m_sizer; }
+    int selectedButton() const { return m_selectedButton; }
+    int selectedColour() const { return m_selectedColour; }
+
+signals:
+    // Anything on the panel went down: the window closes its right-click menu.
+    void pressed();
+    // A tool button came up: the window selects that tool (cursor, Timer1, size).
+    void toolChosen(int tool);
+    // PaintState already holds the colour.
+    void colourChosen(int index);
+    void sizeChosen(int size);
+
+private:
+    void applyLayout();
+
+    PaintState &m_state;
+    QVector<PictureButton *> m_buttons;
+    QVector<QWidget *> m_colours;
+    QWidget *m_toolSelecta = nullptr;
+    QWidget *m_colSelecta = nullptr;
+    PenSizer *m_sizer = nullptr;
+    PaintToolsLayout m_layout;
+    bool m_tight = false;
+    int m_selectedButton = 0;
+    int m_selectedColour = -1;
+};
+
+} // namespace quillora

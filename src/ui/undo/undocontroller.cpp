@@ -1,0 +1,60 @@
+#include "ui/undo/undocontroller.h"
+
+#include "core/app/appcontext.h"
+#include "ui/doctypes/simplepagewindow.h"
+
+namespace quillora {
+
+UndoController::UndoController(AppContext &context, SimplePageWindow &window)
+    : QObject(&window), m_context(context), m_window(window)
+{
+    connect(&window, &SimplePageWindow::undoRequested, this, &UndoController::undo);
+    connect(&window, &SimplePageWindow::redoRequested, this, &UndoController::redo);
+    updateButtons();
+}
+
+void UndoController::beginWorkOn(const CurrentObject &object)
+{
+    if (m_context.undo.beginWorkOn(m_context.page, object, m_context.env.screen))
+        updateButtons();
+}
+
+bool UndoController::record(const QString &kind, int index)
+{
+    const bool recorded = m_context.undo.record(m_context.page, kind, index);
+    updateButtons();
+    return recorded;
+}
+
+void UndoController::undo()
+{
+    show(m_context.undo.undo(m_context.page));
+}
+
+void UndoController::redo()
+{
+    show(m_context.undo.redo(m_context.page));
+}
+
+void UndoController::updateButtons()
+{
+    m_window.toolbar()->setButtonShown(ToolbarAction::Undo, m_context.undo.undoVisible());
+    m_window.toolbar()->setButtonShown(ToolbarAction::Redo, m_context.undo.redoVisible());
+}
+
+void UndoController::show(const UndoResult &result)
+{
+    for (const UndoTarget &target : result.changed) {
+        if (target.kind == undokind::Picture)
+            m_window.refreshPictureBox(target.index);
+        else if (target.kind == undokind::Text)
+            m_window.refreshTextBox(target.index);
+        else if (target.kind == undokind::RichText)
+            m_window.refreshRichTextBox(target.index);
+    }
+    updateButtons();
+    if (result.stepped)
+        emit restored(result.changed);
+}
+
+} // namespace quillora

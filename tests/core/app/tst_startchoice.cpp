@@ -1,0 +1,265 @@
+#include "core/app/choiceexamples.h"
+#include "core/app/choicevalues.h"
+#include "core/app/paths.h"
+#include "core/app/startchoice.h"
+#include "core/app/startflow.h"
+#include "core/layout/documenttypes.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <cmath>
+
+using namespace quillora;
+
+namespace {
+
+void writeFile(const QString &path)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("<layout/>");
+}
+
+struct DataFolder {
+    QTemporaryDir root;
+    QString data() const { return root.path(); }
+    QString layouts(const QString &relative) const
+    {
+        return paths::join(root.filePath(QStringLiteral("layouts")), relative);
+    }
+};
+
+QStringList captions(const TemplateListing &listing)
+{
+    QStringList out;
+    for (const SubChoice &choice : listing.choices)
+        out.append(choice.caption);
+    return out;
+}
+
+// A scripted run of the start flow: each start screen answer in turn, and a log of every
+// hook called.
+struct FakeApplication {
+    QList<StartScreenOutcome> answers;
+    bool documentOpen = false;
+    bool exitLeaves = false;
+    SaveOfferResult saveOffer = SaveOfferResult::Proceed;
+    bool openSucceeds = true;
+    QStringList log;
+
+    StartFlowHooks hooks()
+    {
+        StartFlowHooks h;
+        h.showStartScreen = [this] {
+            log.append(QStringLiteral("screen"));
+            return answers.isEmpty() ? StartScreenOutcome{} : answers.takeFirst();
+        };
+        h.documentWindowVisible = [this] { return documentOpen; };
+        h.offerToSave = [this] {
+            log.append(QStringLiteral("offer"));
+            return saveOffer;
+        };
+        h.runExitSequence = [this] {
+            log.append(QStringLiteral("exit"));
+            return exitLeaves || answers.isEmpty();
+        };
+        h.openDocument = [this](const StartChoice &choice) {
+            log.append(QStringLiteral("open %1 %2").arg(choice.code).arg(choice.templatePath));
+            if (openSucceeds)
+                documentOpen = true;
+            return openSucceeds;
+        };
+        h.showMessage = [this](const QString &message) { log.append(message); };
+        return h;
+    }
+};
+
+} // namespace
+
+class TestStartChoice : public QObject {
+    Q_OBJECT
+private slots:
+    void listingShowsTheFirstTenAlphabetically()
+    {
+        DataFolder folder;
+        for (const char *name : {"k.xml", "B.xml", "a.xml", "j.XML", "i.xml", "h.xml", "g.xml",
+                                 "f.xml", "e.xml", "d.xml", "c.xml", "notes.txt", "a.bmp"})
+            writeFile(folder.layouts(QStringLiteral("news/") + QLatin1String(name)));
+        QDir().mkpath(folder.layouts("news/zzz.xml")); // a folder, not a template
+        const TemplateListing listing = listTemplates(folder.data(), "news");
+        QVERIFY(listing.listed);
+        QCOMPARE(captions(listing),
+                 (QStringList{"a", "B", "c", "d", "e", "f", "g", "h", "i", "j"}));
+        QCOMPARE(listing.choices[0].templatePath, folder.layouts("news/a.xml"));
+        QCOMPARE(listing.choices[0].thumbnailPath, folder.layouts("news/a.bmp"));
+        QVERIFY(listing.choices[1].thumbnailPath.isEmpty());
+    }
+
+    void threeTemplatesThreeChoices()
+    {
+        DataFolder folder;
+        for (const char *name : {"one.xml", "two.xml", "three.layout.xml"})
+            writeFile(folder.layouts(QStringLiteral("posters/") + QLatin1String(name)));
+        StartSelection selection(folder.data());
+        QCOMPARE(selection.selectKind(doctype::Posters), StartSelection::KindResult::ShowTemplates);
+        QCOMPARE(captions(selection.listing()), (QStringList{"one", "three.layout", "two"}));
+        // OK without touching a template starts the first.
+        QCOMPARE(selection.choice()->templatePath, folder.layouts("posters/one.xml"));
+        QVERIFY(!selection.selectSubChoice(3));
+        QVERIFY(selection.selectSubChoice(2));
+        QCOMPARE(selection.choice()->code, doctype::Posters);
+        QCOMPARE(selection.choice()->templatePath, folder.layouts("posters/two.xml"));
+        // Choosing a kind again starts from its first template.
+        selection.selectKind(doctype::Posters);
+        QCOMPARE(selection.subChoice(), 0);
+    }
+
+    void kindsWithoutTemplatesStartAtOnce()
+    {
+        DataFolder folder;
+        StartSelection selection(folder.data());
+        QCOMPARE(selection.code(), 0);
+        QCOMPARE(selection.selectKind(doctype::Circle), StartSelection::KindResult::NoTemplates);
+        QCOMPARE(selection.choice()->code, doctype::Circle);
+        QVERIFY(selection.choice()->templatePath.isEmpty());
+        QCOMPARE(selection.selectKind(19), StartSelection::KindResult::NoTemplates);
+        QCOMPARE(selection.code(), doctype::Circle);
+    }
+
+    void unlistableFoldersAreReported_data()
+    {
+        QTest::addColumn<QString>("setUp");
+        QTest::newRow("missing") << "";
+        QTest::newRow("empty") << "empty";
+        QTest::newRow("a file") << "file";
+        QTest::newRow("unreadable") << "unreadable";
+    }
+    void unlistableFoldersAreReported()
+    {
+        QFETCH(QString, setUp);
+        DataFolder folder;
+        const QString cartoon = folder.layouts("cartoon");
+        if (setUp == "empty" || setUp == "unreadable")
+            QDir().mkpath(cartoon);
+        if (setUp == "file") {
+            QDir().mkpath(folder.layouts(""));
+            writeFile(cartoon);
+        }
+        if (setUp == "unreadable") {
+            writeFile(cartoon + "/a.xml");
+            QFile::setPermissions(cartoon, QFileDevice::WriteOwner);
+            if (QFileInfo(cartoon).isReadable())
+                QSKIP("running with permissions that read every folder");
+        }
+        StartSelection selection(folder.data());
+        QCOMPARE(selection.selectKind(doctype::ComicStrip),
+                 StartSelection::KindResult::LayoutsMissing);
+        QVERIFY(!selection.choice());
+        QFile::setPermissions(cartoon, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                           QFileDevice::ExeOwner);
+    }
+
+    void startFlow_data()
+    {
+        QTest::addColumn<QList<StartScreenOutcome>>("answers");
+        QTest::addColumn<bool>("documentOpen");
+        QTest::addColumn<int>("saveOffer");
+        QTest::addColumn<bool>("openSucceeds");
+        QTest::addColumn<int>("result");
+        QTest::addColumn<QStringList>("log");
+        const StartScreenOutcome cancelled;
+        const StartScreenOutcome simple = StartChoice{doctype::Simple, QString()};
+        int unready = 0;
+        while (unready < kDocumentTypeCount && hasDocumentWindow(unready))
+            ++unready;
+        const StartScreenOutcome withoutWindow = StartChoice{unready, QString()};
+        const int proceed = int(SaveOfferResult::Proceed), stay = int(SaveOfferResult::Stay);
+        QTest::newRow("start") << QList<StartScreenOutcome>{simple} << false << proceed << true
+                               << int(StartFlowResult::DocumentStarted)
+                               << QStringList{"screen", "offer", "open 0 "};
+        QTest::newRow("cancel at start-up, stay, then start")
+            << QList<StartScreenOutcome>{cancelled, simple} << false << proceed << true
+            << int(StartFlowResult::DocumentStarted)
+            << QStringList{"screen", "exit", "screen", "offer", "open 0 "};
+        QTest::newRow("cancel at start-up and leave")
+            << QList<StartScreenOutcome>{cancelled} << false << proceed << true
+            << int(StartFlowResult::Leaving) << QStringList{"screen", "exit"};
+        QTest::newRow("cancel over a document")
+            << QList<StartScreenOutcome>{cancelled} << true << proceed << true
+            << int(StartFlowResult::BackToDocument) << QStringList{"screen"};
+        QTest::newRow("save offer closed over a document")
+            << QList<StartScreenOutcome>{simple} << true << stay << true
+            << int(StartFlowResult::BackToDocument) << QStringList{"screen", "offer"};
+        // Once every kind has its window this asks for a code past the last one.
+        QTest::newRow("not ready, then another kind")
+            << QList<StartScreenOutcome>{withoutWindow, simple} << false << proceed << true
+            << int(StartFlowResult::DocumentStarted)
+            << QStringList{"screen", "offer", kNotReadyMessage, "screen", "offer", "open 0 "};
+        QTest::newRow("document fails to open, then cancel and leave")
+            << QList<StartScreenOutcome>{simple} << false << proceed << false
+            << int(StartFlowResult::Leaving)
+            << QStringList{"screen", "offer", "open 0 ", "screen", "exit"};
+    }
+    void startFlow()
+    {
+        QFETCH(QList<StartScreenOutcome>, answers);
+        QFETCH(bool, documentOpen);
+        QFETCH(int, saveOffer);
+        QFETCH(bool, openSucceeds);
+        QFETCH(int, result);
+        QFETCH(QStringList, log);
+        FakeApplication application;
+        application.answers = answers;
+        application.documentOpen = documentOpen;
+        application.saveOffer = SaveOfferResult(saveOffer);
+        application.openSucceeds = openSucceeds;
+        QCOMPARE(int(runStartFlow(application.hooks())), result);
+        QCOMPARE(application.log, log);
+    }
+
+    void circleExampleNeighboursDiffer()
+    {
+        // Sample each slice in the middle of its arc: neighbours (and the last with the first)
+        // never share a colour, for every count the dialog allows.
+        for (int segments = ChoiceCount::kMinimum; segments <= ChoiceCount::kMaximum; ++segments) {
+            const QImage image = drawCircleExample(segments, 200);
+            QList<QRgb> colours;
+            for (int slice = 0; slice < segments; ++slice) {
+                const double angle = (slice + 0.5) * 2 * M_PI / segments;
+                const QPoint at(int(100 + 60 * std::sin(angle)), int(100 - 60 * std::cos(angle)));
+                colours.append(image.pixel(at));
+            }
+            for (int slice = 0; slice < segments; ++slice) {
+                QVERIFY2(
+                    colours[slice] != colours[(slice + 1) % segments],
+                    qPrintable(QStringLiteral("%1 segments, slice %2").arg(segments).arg(slice)));
+                QCOMPARE(qAlpha(colours[slice]), 255);
+            }
+        }
+    }
+
+    void tableExampleHasItsLines()
+    {
+        const QImage image = drawTableExample(5, 3, QSize(250, 150));
+        // Along a row through the middle of the body, count ink runs: the two outlines and
+        // four column lines.
+        const int y = 100;
+        int runs = 0;
+        bool inLine = false;
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            const bool ink = c.alpha() > 0 && c.lightness() < 80;
+            if (ink && !inLine)
+                ++runs;
+            inLine = ink;
+        }
+        QCOMPARE(runs, 6);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestStartChoice)
+#include "tst_startchoice.moc"
