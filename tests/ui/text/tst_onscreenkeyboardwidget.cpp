@@ -2,8 +2,8 @@
 #include "ui/text/onscreenkeyboardwidget.h"
 
 #include <QApplication>
-#include <QTest>
 #include <QTextEdit>
+#include <QTest>
 #include <QVBoxLayout>
 
 using namespace quillora;
@@ -35,22 +35,22 @@ private slots:
         QApplication::setActiveWindow(&window);
         QVERIFY(QTest::qWaitForWindowActive(&window));
 
-        tapKey(*keyboard, 11); // q
+        tapKey(*keyboard, 11);                       // q
         keyboard->findChild<QAbstractButton *>("ShiftCheck")->click();
         QCOMPARE(keyboard->keyButton(4)->text(), QStringLiteral("%"));
         QCOMPARE(keyboard->keyButton(36)->text(), QStringLiteral("A"));
-        tapKey(*keyboard, 4); // Shift + 5
+        tapKey(*keyboard, 4);                        // Shift + 5
         QCOMPARE(keyboard->keyButton(4)->text(), QStringLiteral("5"));
-        tapKey(*keyboard, 2); // 3, shift gone
+        tapKey(*keyboard, 2);                        // 3, shift gone
         tapKey(*keyboard, OnScreenKeyboard::kEnterKey);
-        tapKey(*keyboard, 36); // a
+        tapKey(*keyboard, 36);                       // a
         tapKey(*keyboard, OnScreenKeyboard::kBackspaceKey);
-        tapKey(*keyboard, 38); // .
+        tapKey(*keyboard, 38);                       // .
         QCOMPARE(edit->toPlainText(), QStringLiteral("q%3\n."));
         QCOMPARE(asked, 7);
 
         keyboard->findChild<QAbstractButton *>("CapsCheck")->click();
-        tapKey(*keyboard, 22); // m
+        tapKey(*keyboard, 22);                       // m
         tapKey(*keyboard, 22);
         QCOMPARE(keyboard->keyButton(4)->text(), QStringLiteral("5"));
         QVERIFY(edit->toPlainText().endsWith("MM"));
