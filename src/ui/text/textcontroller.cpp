@@ -15,6 +15,7 @@
 #include "ui/text/richtextboxwidget.h"
 #include "ui/text/richtexttoolbar.h"
 #include "ui/text/textboxwidget.h"
+#include "ui/undo/undocontroller.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -35,14 +36,15 @@ constexpr int kKeyboardMarginPx = 24;
 
 } // namespace
 
-TextController::TextController(AppContext &context, SimplePageWindow &window, KeySender &keys)
-    : QObject(&window), m_context(context), m_window(window)
+TextController::TextController(AppContext &context, SimplePageWindow &window, UndoController &undo,
+                               KeySender &keys)
+    : QObject(&window), m_context(context), m_window(window), m_undo(undo)
 {
     build(keys);
 }
 
-TextController::TextController(AppContext &context, SimplePageWindow &window)
-    : QObject(&window), m_context(context), m_window(window),
+TextController::TextController(AppContext &context, SimplePageWindow &window, UndoController &undo)
+    : QObject(&window), m_context(context), m_window(window), m_undo(undo),
       m_ownKeys(std::make_unique<FocusKeySender>())
 {
     build(*m_ownKeys);
@@ -69,6 +71,7 @@ void TextController::build(KeySender &keys)
             &TextController::makeTextSmaller);
     connect(&window, &SimplePageWindow::fontRequested, this, &TextController::openFontDialog);
     connect(&window, &SimplePageWindow::pageShown, this, &TextController::pageShown);
+    connect(&m_undo, &UndoController::restored, this, &TextController::showRestored);
 
     m_toolbar = new RichTextToolbar(&window);
     m_toolbar->hide();
@@ -141,15 +144,13 @@ void TextController::applySettings()
         m_window.move(m_window.x(), 0);
 }
 
-void TextController::showUndoResult(const UndoResult &result)
+void TextController::showRestored(const QVector<UndoTarget> &changed)
 {
-    for (const UndoTarget &target : result.changed) {
+    for (const UndoTarget &target : changed) {
         if (target.kind == kText) {
-            m_window.refreshTextBox(target.index);
             if (TextBoxWidget *widget = m_window.pageView()->textBox(target.index))
                 widget->moveCursor(QTextCursor::End);
         } else if (target.kind == kRichText) {
-            m_window.refreshRichTextBox(target.index);
             // The selection goes; the caret waits at the end, where typing goes on.
             if (RichTextBoxWidget *widget = richWidget(target.index))
                 widget->moveCursor(QTextCursor::End);
@@ -168,8 +169,11 @@ void TextController::setFontDialogRunner(std::function<void(FontForm &)> run)
 
 bool TextController::workOn(const QString &kind, int index)
 {
-    return m_context.undo.beginWorkOn(m_context.page, CurrentObject{kind, index},
-                                      m_context.env.screen);
+    // A text other than the one the history belongs to restarts it.
+    const CurrentObject object{kind, index};
+    const bool restarts = !(m_context.undo.workObject() == object);
+    m_undo.beginWorkOn(object);
+    return restarts;
 }
 
 void TextController::recordStep(const QString &kind, int index)
@@ -177,7 +181,7 @@ void TextController::recordStep(const QString &kind, int index)
     // A history that has just restarted holds the object's state now already.
     if (workOn(kind, index))
         return;
-    if (!m_context.undo.record(m_context.page, kind, index))
+    if (!m_undo.record(kind, index))
         qCWarning(lcText) << "no undo step for" << kind << index;
 }
 

@@ -4,12 +4,12 @@
 // toolbar, the on-screen keyboard and the pull-down string. The window reports input as signals;
 // this controller turns them into calls on the text core and shows the results.
 //
-// The application makes one controller per single-page window, right after the window; the
-// window owns it:
-//     new TextController(context, *window);
-// It follows every page the window shows by itself (SimplePageWindow::pageShown). Whoever runs
-// context.undo.undo() / redo() passes the result to showUndoResult(), and a change of the
-// options calls applySettings().
+// The application makes one controller per single-page window, after the window and its
+// UndoController; the window owns it:
+//     auto *undo = new UndoController(context, *window);
+//     new TextController(context, *window, *undo);
+// It follows every page the window shows (SimplePageWindow::pageShown) and every undo step
+// (UndoController::restored) by itself; a change of the options calls applySettings().
 
 #include "core/text/plainfit.h"
 #include "core/text/richfit.h"
@@ -34,7 +34,8 @@ class PullString;
 class RichTextBoxWidget;
 class RichTextToolbar;
 class SimplePageWindow;
-struct UndoResult;
+class UndoController;
+struct UndoTarget;
 
 class TextController : public QObject {
     Q_OBJECT
@@ -43,9 +44,10 @@ public:
     static constexpr int kToolbarLeftOfPagePx = 34;
 
     // The on-screen keyboard types through `keys` (tests give their own).
-    TextController(AppContext &context, SimplePageWindow &window, KeySender &keys);
+    TextController(AppContext &context, SimplePageWindow &window, UndoController &undo,
+                   KeySender &keys);
     // The keyboard types into whatever has the focus, as a physical key does.
-    TextController(AppContext &context, SimplePageWindow &window);
+    TextController(AppContext &context, SimplePageWindow &window, UndoController &undo);
     ~TextController() override;
 
     // After the window showed a page: the rich text toolbar, the keyboard and the string follow
@@ -53,8 +55,9 @@ public:
     void pageShown();
     // After the options changed: keyboard and string shown or hidden by the settings.
     void applySettings();
-    // After undo or redo wrote into objects: their controls show the restored state.
-    void showUndoResult(const UndoResult &result);
+    // After undo or redo wrote into objects: carets go to the end, rich text boxes accept
+    // their restored content for fitting, and the toolbar shows it.
+    void showRestored(const QVector<UndoTarget> &changed);
 
     // The toolbar buttons and the font button, for whatever text object is current.
     void makeTextBigger();
@@ -104,6 +107,7 @@ private:
 
     AppContext &m_context;
     SimplePageWindow &m_window;
+    UndoController &m_undo;
     std::unique_ptr<KeySender> m_ownKeys;
     TextMeasure m_measure;
     RichTextFitter m_fitter;

@@ -8,6 +8,7 @@
 #include "ui/text/richtextboxwidget.h"
 #include "ui/text/textboxwidget.h"
 #include "ui/text/textcontroller.h"
+#include "ui/undo/undocontroller.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -62,7 +63,8 @@ struct TextFixture {
         }
         window = std::make_unique<SimplePageWindow>(context);
         keys.window = window.get();
-        text = std::make_unique<TextController>(context, *window, keys);
+        undo = new UndoController(context, *window);
+        text = std::make_unique<TextController>(context, *window, *undo, keys);
     }
 
     static Environment makeEnvironment()
@@ -85,6 +87,7 @@ struct TextFixture {
     AppContext context;
     WindowKeySender keys;
     std::unique_ptr<SimplePageWindow> window;
+    UndoController *undo = nullptr; // owned by the window
     std::unique_ptr<TextController> text;
 };
 

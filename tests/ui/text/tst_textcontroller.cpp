@@ -5,6 +5,7 @@
 #include "core/text/richfit.h"
 #include "core/text/rtfreader.h"
 #include "textfixture.h"
+#include "ui/doctypes/documenttoolbar.h"
 #include "ui/text/onscreenkeyboardwidget.h"
 #include "ui/text/pullstring.h"
 
@@ -166,12 +167,13 @@ void TestTextController::undoAndRedoOfTyping()
     const qint32 changesBefore = f.context.page.changeCount;
     QTest::keyClicks(widget, QStringLiteral("cat"));
     QCOMPARE(f.context.page.changeCount, changesBefore + 3);
+    QVERIFY(f.window->toolbar()->isButtonShown(ToolbarAction::Undo));
 
-    f.text->showUndoResult(f.context.undo.undo(f.context.page));
+    f.undo->undo();
     QCOMPARE(widget->toPlainText(), QStringLiteral("ca"));
-    f.text->showUndoResult(f.context.undo.undo(f.context.page));
+    f.undo->undo();
     QCOMPARE(widget->toPlainText(), QStringLiteral("c"));
-    f.text->showUndoResult(f.context.undo.redo(f.context.page));
+    f.undo->redo();
     QCOMPARE(widget->toPlainText(), QStringLiteral("ca"));
     // Typing on after an undo goes on from the restored text.
     QTest::keyClicks(widget, QStringLiteral("r"));
@@ -305,7 +307,7 @@ void TestTextController::nonAsciiTypingSurvives()
         QVERIFY(readRtf(f.context.page.richTextBoxes[0].rtf.toLatin1(), reread));
         QCOMPARE(reread.toPlainText(), name);
         // Undo brings back the RTF snapshot with every character intact.
-        f.text->showUndoResult(f.context.undo.undo(f.context.page));
+        f.undo->undo();
         QCOMPARE(widget->toPlainText(), name.chopped(1));
     }
 }
