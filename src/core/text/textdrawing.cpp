@@ -81,6 +81,22 @@ QColor fragmentColour(const QTextCharFormat &format, const QColor &textColour)
     return textColour;
 }
 
+// The point a line keeps when its characters are drawn smaller: its left end, right end or
+// middle by its paragraph's alignment, at the box's top.
+QPointF shrinkAnchor(const QTextBlock &block, const QTextLine &line, const QPointF &layoutOrigin)
+{
+    const QTextBlockFormat format = block.blockFormat();
+    const Qt::Alignment align = format.hasProperty(QTextFormat::BlockAlignment)
+                                    ? format.alignment()
+                                    : block.document()->defaultTextOption().alignment();
+    const QRectF text = line.naturalTextRect().translated(layoutOrigin);
+    if (align & Qt::AlignRight)
+        return QPointF(text.right(), 0);
+    if (align & Qt::AlignHCenter)
+        return QPointF(text.center().x(), 0);
+    return QPointF(text.left(), 0);
+}
+
 void drawLine(QPainter &painter, const QTextBlock &block, const QTextLine &line,
               const QPointF &layoutOrigin, const QSizeF &boxSize, const QColor &textColour)
 {
@@ -147,7 +163,17 @@ void drawBoxDocument(QPainter &painter, QTextDocument &document, const QSizeF &b
             const qreal lineBottom = origin.y() + line.y() + line.ascent() + line.descent();
             if (!firstLine && lineBottom > boxSize.height() + kEdgeTolerance)
                 break;
-            drawLine(painter, block, line, origin, boxSize, textColour);
+            if (placement.fontFactor > 0.0 && placement.fontFactor != 1.0) {
+                const QPointF anchor = shrinkAnchor(block, line, origin);
+                painter.save();
+                painter.translate(anchor);
+                painter.scale(placement.fontFactor, placement.fontFactor);
+                painter.translate(-anchor);
+                drawLine(painter, block, line, origin, boxSize, textColour);
+                painter.restore();
+            } else {
+                drawLine(painter, block, line, origin, boxSize, textColour);
+            }
             firstLine = false;
         }
     }

@@ -20,6 +20,11 @@ struct TextPlacement {
     qreal scaleY = 1.0;
     // On a sheet of repeated copies, every "^" is drawn as the number of the copy being drawn.
     std::optional<int> copyNumber;
+    // Characters drawn this much smaller than the box shows them (the printer's font size
+    // setting). Line breaks, the lines' order and which characters fit stay those of the box:
+    // each line shrinks towards its aligned edge and the line tops towards the box's top.
+    // Last, so that positional initialisers of the fields above keep their meaning.
+    qreal fontFactor = 1.0;
 };
 
 // A plain text box. The placeholder "Abc" draws nothing.

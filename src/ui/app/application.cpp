@@ -3,10 +3,13 @@
 #include "core/app/appcontext.h"
 #include "core/app/startup.h"
 #include "platform/printerlist.h"
+#include "platform/printing.h"
 #include "platform/systemenvironment.h"
+#include "ui/app/headlessexport.h"
 #include "ui/app/shellcontroller.h"
 #include "ui/doctypes/simplepagewindow.h"
 #include "ui/pictures/paintingcontroller.h"
+#include "ui/printing/printcontroller.h"
 #include "ui/undo/undocontroller.h"
 
 #include <QApplication>
@@ -27,13 +30,23 @@ int runApplication(int argc, char *argv[])
     AppContext context(systemEnvironment());
     const StartupResult startup = startUp(context, QApplication::arguments());
 
+    // Teachers and tests export a work file without any window.
+    if (const int code = runHeadlessExport(QApplication::arguments(), context); code >= 0)
+        return code;
+
     SystemPrinterList printers;
     ShellController shell(context, printers);
-    // Each document window gets its undo buttons and its painting; both live as long as it.
+    SystemPrinterProvider printDevices(
+        [&] { return PrintController::askPdfPath(context, shell.simplePageWindow()); });
+    // Each document window gets its undo buttons, painting and printing; they live as long as it.
     QObject::connect(&shell, &ShellController::simplePageWindowCreated,
-                     [&context](SimplePageWindow *window) {
+                     [&](SimplePageWindow *window) {
                          auto *undo = new UndoController(context, *window);
                          new PaintingController(context, *window, *undo);
+                         auto *printing = new PrintController(context, printDevices, window);
+                         printing->attach(window);
+                         QObject::connect(&shell, &ShellController::optionsApplied, printing,
+                                          &PrintController::applySettings);
                      });
     shell.begin(startup);
     return QApplication::exec();

@@ -124,7 +124,7 @@ void TextDrawingTest::alignedLines()
     const QPoint origin(20, 10);
     const QSize canvas(int(model.geometry.width() * scale) + 40,
                        int(model.geometry.height() * scale) + 20);
-    const QImage image = drawn(model, {origin, scale, scale, {}}, canvas);
+    const QImage image = drawn(model, {origin, scale, scale, {}, 1.0}, canvas);
     const QList<InkRow> lines = inkLines(image);
     QVERIFY2(lines.size() >= 3, "the text wraps onto several lines");
 
@@ -148,7 +148,7 @@ void TextDrawingTest::alignedLines()
 void TextDrawingTest::placeholderDrawsNothing()
 {
     const QImage image =
-        drawn(box(kPlaceholderText, Alignment::Left), {{0, 0}, 2, 2, 3}, QSize(400, 400));
+        drawn(box(kPlaceholderText, Alignment::Left), {{0, 0}, 2, 2, 3, 1.0}, QSize(400, 400));
     QCOMPARE(image, blank(QSize(400, 400)));
 
     QTextDocument rich;
@@ -179,7 +179,7 @@ void TextDrawingTest::nothingOutsideTheBox()
     TextBoxModel model = box(kWrapping.repeated(3), Alignment::Left, size);
     model.multiLine = multiLine;
     const QPoint origin(30, 30);
-    const QImage image = drawn(model, {origin, scale, scale, {}}, QSize(600, 400));
+    const QImage image = drawn(model, {origin, scale, scale, {}, 1.0}, QSize(600, 400));
     const QRect scaledBox(origin, QSize(int(size.width() * scale), int(size.height() * scale)));
     const QRect ink = inkBounds(image);
     QVERIFY(!ink.isEmpty());
@@ -193,14 +193,14 @@ void TextDrawingTest::caretDrawsTheCopyNumber()
 {
     const QSize canvas(300, 80);
     const QImage withCaret =
-        drawn(box(QStringLiteral("Copy ^ of 12"), Alignment::Centre, {250, 60}), {{0, 0}, 1, 1, 7},
+        drawn(box(QStringLiteral("Copy ^ of 12"), Alignment::Centre, {250, 60}), {{0, 0}, 1, 1, 7, 1.0},
               canvas);
     const QImage withNumber =
-        drawn(box(QStringLiteral("Copy 7 of 12"), Alignment::Centre, {250, 60}), {{0, 0}, 1, 1, {}},
+        drawn(box(QStringLiteral("Copy 7 of 12"), Alignment::Centre, {250, 60}), {{0, 0}, 1, 1, {}, 1.0},
               canvas);
     QCOMPARE(withCaret, withNumber);
     const QImage plainCaret =
-        drawn(box(QStringLiteral("Copy ^ of 12"), Alignment::Centre, {250, 60}), {{0, 0}, 1, 1, {}},
+        drawn(box(QStringLiteral("Copy ^ of 12"), Alignment::Centre, {250, 60}), {{0, 0}, 1, 1, {}, 1.0},
               canvas);
     QVERIFY(plainCaret != withNumber);
 }
@@ -222,7 +222,7 @@ void TextDrawingTest::richCharactersKeepTheirFontAndColour()
 
     QImage image = blank(QSize(320, 120));
     QPainter painter(&image);
-    drawRichTextBox(painter, rich, format, {{10, 10}, 1, 1, {}});
+    drawRichTextBox(painter, rich, format, {{10, 10}, 1, 1, {}, 1.0});
     painter.end();
 
     QRect red, blue;
@@ -245,11 +245,11 @@ void TextDrawingTest::unicodeNameIsDrawn()
 {
     const QString name = QStringLiteral("Дмитрий Ωμέγα");
     const QImage image =
-        drawn(box(name, Alignment::Left, {300, 60}), {{0, 0}, 1, 1, {}}, QSize(320, 80));
+        drawn(box(name, Alignment::Left, {300, 60}), {{0, 0}, 1, 1, {}, 1.0}, QSize(320, 80));
     QVERIFY(!inkBounds(image).isEmpty());
     // Drawn as its own letters, not as the boxes of a missing glyph.
     const QImage other = drawn(box(QStringLiteral("Dmitriy Omega"), Alignment::Left, {300, 60}),
-                               {{0, 0}, 1, 1, {}}, QSize(320, 80));
+                               {{0, 0}, 1, 1, {}, 1.0}, QSize(320, 80));
     QVERIFY(image != other);
 }
 

@@ -3,6 +3,9 @@
 // without its translation fails here, listing what is missing.
 
 #include "core/app/appcontext.h"
+#include "core/app/startchoice.h"
+#include "core/printing/imageprintdevice.h"
+#include "core/printing/printjob.h"
 #include "platform/keysender.h"
 #include "platform/printerlist.h"
 #include "ui/app/briefpurposeform.h"
@@ -15,6 +18,9 @@
 #include "ui/app/splashnew.h"
 #include "ui/app/translatewindow.h"
 #include "ui/doctypes/simplepagewindow.h"
+#include "ui/pictures/paintingcontroller.h"
+#include "ui/printing/printform.h"
+#include "ui/undo/undocontroller.h"
 #include "ui/text/onscreenkeyboardwidget.h"
 
 #include <QFile>
@@ -35,6 +41,9 @@ const QStringList kMessages = {
     QStringLiteral("Not ready"),
     QStringLiteral("Sorry. There are some layout files missing. Please re-install Quillora"),
     kLayoutsMissingMessage,
+    kPrinterProblemMessage,
+    kNoPrintersMessage,
+    QStringLiteral("Sorry, this screen cannot be saved as a PNG file."),
 };
 
 // Texts that are names, not words, and stay as they are in every language: the program's
@@ -109,7 +118,12 @@ private slots:
         FixedPrinterList printers({QStringLiteral("Class printer")});
         FocusKeySender keys;
         std::vector<std::unique_ptr<QWidget>> windows;
-        windows.push_back(std::make_unique<SimplePageWindow>(context));
+        auto page = std::make_unique<SimplePageWindow>(context);
+        auto *undo = new UndoController(context, *page);
+        new PaintingController(context, *page, *undo);
+        windows.push_back(std::move(page));
+        ImagePrinterProvider printDevices({{QStringLiteral("Class printer"), QSize(2480, 3508), {}}});
+        windows.push_back(std::make_unique<PrintForm>(context, printDevices, false));
         windows.push_back(std::make_unique<OnScreenKeyboardWidget>(keys));
         windows.push_back(std::make_unique<MiniKeyWidget>());
         windows.push_back(std::make_unique<OptForm>(context, printers, QStringList{"Arial"}));

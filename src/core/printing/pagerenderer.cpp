@@ -1,0 +1,194 @@
+#include "core/printing/pagerenderer.h"
+
+#include "core/layout/colour.h"
+#include "core/printing/pageborder.h"
+#include "core/text/rtfreader.h"
+#include "core/text/textboxformat.h"
+#include "core/text/textdrawing.h"
+
+#include <QLoggingCategory>
+#include <QPainter>
+#include <QTextCursor>
+#include <QTextDocument>
+
+#include <algorithm>
+#include <cmath>
+
+Q_LOGGING_CATEGORY(lcPrinting, "quillora.printing")
+
+namespace quillora {
+
+namespace {
+
+// A rendered picture larger than this on either side is refused rather than allocated.
+constexpr qreal kMaxImageSide = 20000.0;
+
+QRectF scaledRect(const QRect &rect, const PageRenderOptions &options)
+{
+    return QRectF(options.origin + QPointF(rect.topLeft()) * options.scale,
+                  QSizeF(rect.size()) * options.scale);
+}
+
+TextPlacement placementFor(const QRect &geometry, const PageRenderOptions &options)
+{
+    TextPlacement placement;
+    placement.origin = options.origin + QPointF(geometry.topLeft()) * options.scale;
+    placement.scaleX = options.scale;
+    placement.scaleY = options.scale;
+    placement.fontFactor = options.fontFactor;
+    placement.copyNumber = options.copyNumber;
+    return placement;
+}
+
+void drawPictures(QPainter &painter, const PageModel &page, const PageRenderOptions &options)
+{
+    painter.save();
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    for (const PictureBoxModel &box : page.pictureBoxes) {
+        if (!box.visible || box.geometry.isEmpty())
+            continue;
+        const QRectF target = scaledRect(box.geometry, options);
+        if (box.image.isNull())
+            painter.fillRect(target, Qt::white);
+        else
+            painter.drawImage(target, box.image);
+    }
+    painter.restore();
+}
+
+void drawLinesAndBoxes(QPainter &painter, const PageModel &page, const PageRenderOptions &options)
+{
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setBrush(Qt::NoBrush);
+    const int lines = std::min<int>(page.announcedLines, page.lines.size());
+    for (int i = 0; i < lines; ++i) {
+        const LineModel &line = page.lines[i];
+        painter.setPen(QPen(Qt::black, std::max(line.thickness, 1) * options.scale, Qt::SolidLine,
+                            Qt::FlatCap));
+        painter.drawLine(options.origin + QPointF(line.from) * options.scale,
+                         options.origin + QPointF(line.to) * options.scale);
+    }
+    const int boxes = std::min<int>(page.announcedBoxes, page.boxes.size());
+    painter.setPen(QPen(Qt::black, options.scale, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    for (int i = 0; i < boxes; ++i)
+        painter.drawRect(scaledRect(page.boxes[i].rect, options));
+    painter.restore();
+}
+
+// The content of a rich text box: its stored RTF, or, before it has any, its plain text in
+// the box's base style (as the box shows it).
+void loadRichText(const RichTextBoxModel &box, QTextDocument &document)
+{
+    if (!box.rtf.isEmpty()) {
+        QString error;
+        if (readRtf(box.rtf.toLatin1(), document, &error))
+            return;
+        qCWarning(lcPrinting) << "rich text not drawn as written:" << error;
+    }
+    document.setPlainText(normalisedBoxText(box.plainText));
+    QTextCharFormat format;
+    format.setFont(fontForStyle(box.style), QTextCharFormat::FontPropertiesAll);
+    format.setForeground(toQColor(box.style.colour));
+    QTextBlockFormat block;
+    block.setAlignment(qtAlignment(box.style.align));
+    QTextCursor all(&document);
+    all.select(QTextCursor::Document);
+    all.mergeCharFormat(format);
+    all.mergeBlockFormat(block);
+}
+
+void drawTexts(QPainter &painter, const PageModel &page, const PageRenderOptions &options)
+{
+    for (const RichTextBoxModel &box : page.richTextBoxes) {
+        if (!box.visible || box.geometry.isEmpty())
+            continue;
+        QTextDocument content;
+        content.setUndoRedoEnabled(false);
+        loadRichText(box, content);
+        const TextBoxFormat format{box.style, QSizeF(box.geometry.size()), true};
+        drawRichTextBox(painter, content, format, placementFor(box.geometry, options));
+    }
+    for (const TextBoxModel &box : page.textBoxes) {
+        if (box.visible && !box.geometry.isEmpty())
+            drawTextBox(painter, box, placementFor(box.geometry, options));
+    }
+}
+
+void drawFrames(QPainter &painter, const PageModel &page, const PageRenderOptions &options)
+{
+    QVector<QRect> frames;
+    for (const PictureBoxModel &box : page.pictureBoxes)
+        if (box.visible)
+            frames.append(box.geometry);
+    for (const RichTextBoxModel &box : page.richTextBoxes)
+        if (box.visible)
+            frames.append(box.geometry);
+    for (const TextBoxModel &box : page.textBoxes)
+        if (box.visible)
+            frames.append(box.geometry);
+    painter.save();
+    painter.setPen(QPen(toQColor(*options.frameColour), std::max(options.scale, 1.0)));
+    painter.setBrush(Qt::NoBrush);
+    for (const QRect &frame : std::as_const(frames))
+        painter.drawRect(scaledRect(frame.adjusted(-1, -1, 1, 1), options));
+    painter.restore();
+}
+
+} // namespace
+
+void renderPage(QPainter &painter, const PageModel &page, const PageRenderOptions &options)
+{
+    const QImage border = composeBorder(page.border, page.pageRect.size());
+    if (!border.isNull()) {
+        painter.save();
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.drawImage(scaledRect(QRect(QPoint(0, 0), page.pageRect.size()), options), border);
+        painter.restore();
+    }
+    drawPictures(painter, page, options);
+    if (options.frameColour)
+        drawFrames(painter, page, options);
+    drawLinesAndBoxes(painter, page, options);
+    drawTexts(painter, page, options);
+}
+
+namespace {
+
+QImage renderWithOptions(const PageModel &page, PageRenderOptions options)
+{
+    const qreal scale = options.scale;
+    const QSizeF size = QSizeF(page.pageRect.size()) * scale;
+    if (!(scale > 0) || size.isEmpty() || size.width() > kMaxImageSide ||
+        size.height() > kMaxImageSide)
+        return {};
+    QImage image(size.toSize().expandedTo(QSize(1, 1)), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    renderPage(painter, page, options);
+    return image;
+}
+
+} // namespace
+
+QImage renderPageImage(const PageModel &page, qreal scale)
+{
+    PageRenderOptions options;
+    options.scale = scale;
+    return renderWithOptions(page, options);
+}
+
+QImage renderPageThumbnail(const PageModel &page, const QSize &bounds, ColourRef frameColour)
+{
+    const QSize pageSize = page.pageRect.size();
+    if (pageSize.isEmpty() || bounds.isEmpty())
+        return {};
+    const qreal scale = std::min(qreal(bounds.width()) / pageSize.width(),
+                                 qreal(bounds.height()) / pageSize.height());
+    PageRenderOptions options;
+    options.scale = scale;
+    options.frameColour = frameColour;
+    return renderWithOptions(page, options);
+}
+
+} // namespace quillora

@@ -1,0 +1,181 @@
+#include "core/printing/printjob.h"
+
+#include "core/app/settings.h"
+#include "core/layout/documenttypes.h"
+#include "core/printing/pagerenderer.h"
+
+#include <QLoggingCategory>
+#include <QPainter>
+
+#include <algorithm>
+#include <cmath>
+
+Q_DECLARE_LOGGING_CATEGORY(lcPrinting)
+
+namespace quillora {
+
+namespace {
+
+constexpr double kA4LongSideMm = 297.0;
+constexpr double kA4ShortSideMm = 210.0;
+// Room between the copies on a sheet, as a share of a copy's width.
+constexpr double kSheetGapShare = 0.04;
+
+void drawRoutine(PrintRoutine routine, const PageModel &page, PrintDevice &device,
+                 const PrintSettings &settings, int copy)
+{
+    QPainter &painter = device.painter();
+    const QRectF printable = device.printableArea();
+    if (routine == PrintRoutine::RepeatedCopies) {
+        const int count = std::clamp(page.repeatCount, 2, kMaxSheetCopies);
+        const QSizeF room(printable.width() * settings.zoom, printable.height() * settings.zoom);
+        const SheetPlacement sheet = arrangeRepeatedCopies(page.pageRect.size(), room, count);
+        for (int i = 0; i < sheet.origins.size(); ++i) {
+            PageRenderOptions options;
+            options.origin = sheet.origins[i];
+            options.scale = sheet.scale;
+            options.fontFactor = settings.fontFactor;
+            options.copyNumber = (copy - 1) * count + i + 1;
+            renderPage(painter, page, options);
+        }
+        return;
+    }
+    PageRenderOptions options;
+    options.scale = printScale(printable.width(), settings.zoom, page.pageRect.width());
+    options.fontFactor = settings.fontFactor;
+    renderPage(painter, page, options);
+}
+
+} // namespace
+
+bool paperIsNotA4(const QSizeF &paper)
+{
+    if (!(paper.width() > 0) || !(paper.height() > 0))
+        return true;
+    const double expected = paper.width() > paper.height() ? kA4LongSideMm / kA4ShortSideMm
+                                                           : kA4ShortSideMm / kA4LongSideMm;
+    return std::abs(paper.width() / paper.height() - expected) > kA4RatioTolerance;
+}
+
+double printScale(double printableWidth, double zoom, int pageWidthPx)
+{
+    if (pageWidthPx <= 0 || !(printableWidth > 0))
+        return 0.0;
+    return printableWidth * zoom / pageWidthPx;
+}
+
+PageOrientation orientationFor(const PageModel &page)
+{
+    return page.pageRect.width() >= page.pageRect.height() ? PageOrientation::Landscape
+                                                           : PageOrientation::Portrait;
+}
+
+PrintRoutine printRoutineFor(int documentType)
+{
+    switch (documentType) {
+    case doctype::Simple:
+    case doctype::Shapes:
+    case doctype::Layouts:
+    case doctype::News:
+    case doctype::Certificate:
+    case doctype::Sign:
+    case doctype::Borders:
+    case doctype::Posters:
+        return PrintRoutine::SimplePage;
+    case doctype::MyLayout:
+        return PrintRoutine::SimplePageAdvanced;
+    case doctype::Multi:
+        return PrintRoutine::RepeatedCopies;
+    case doctype::Circle:
+        return PrintRoutine::Circle;
+    case doctype::Table:
+        return PrintRoutine::Table;
+    case doctype::Postcard:
+        return PrintRoutine::Postcard;
+    case doctype::Booklet:
+    case doctype::Card:
+    case doctype::Leaflet:
+        return PrintRoutine::Leaflet;
+    case doctype::ComicStrip:
+        return PrintRoutine::Cartoon;
+    case doctype::Anywhere:
+        return PrintRoutine::Anywhere;
+    case doctype::Display:
+        return PrintRoutine::Banner;
+    default:
+        return PrintRoutine::None;
+    }
+}
+
+PrintSettings PrintSettings::from(const Settings &settings, int copies)
+{
+    PrintSettings result;
+    result.copies = std::clamp(copies, 1, kMaxPrintCopies);
+    result.fontFactor = std::clamp(settings.fontSFatPrintPC, 85, 100) / 100.0;
+    result.zoom = std::clamp(settings.printZoomSFPC, 85, 100) / 100.0;
+    return result;
+}
+
+PrintResult printDocument(const PageModel &page, PrintDevice &device, const PrintSettings &settings)
+{
+    const PrintRoutine routine = printRoutineFor(page.documentType);
+    // The advanced objects of "My layout" are objects of the same page model, drawn alike.
+    if (routine != PrintRoutine::SimplePage && routine != PrintRoutine::SimplePageAdvanced &&
+        routine != PrintRoutine::RepeatedCopies)
+        return {PrintOutcome::NotAvailable, kNotReadyMessage};
+    if (page.pageRect.isEmpty())
+        return {PrintOutcome::Failed, QStringLiteral("the page has no size")};
+
+    device.setOrientation(orientationFor(page));
+    QString error;
+    if (!device.begin(&error)) {
+        if (error.isEmpty())
+            return {PrintOutcome::Cancelled, {}};
+        qCWarning(lcPrinting) << "printer" << device.name() << "did not start:" << error;
+        return {PrintOutcome::Failed, error};
+    }
+    const int copies = std::clamp(settings.copies, 1, kMaxPrintCopies);
+    for (int copy = 1; copy <= copies; ++copy) {
+        if (copy > 1 && !device.newPage()) {
+            error = QStringLiteral("the printer refused a new page");
+            break;
+        }
+        drawRoutine(routine, page, device, settings, copy);
+    }
+    QString finishError;
+    const bool finished = device.finish(&finishError);
+    if (error.isEmpty() && !finished)
+        error = finishError;
+    if (!error.isEmpty()) {
+        qCWarning(lcPrinting) << "printing on" << device.name() << "failed:" << error;
+        return {PrintOutcome::Failed, error};
+    }
+    return {PrintOutcome::Printed, {}};
+}
+
+SheetPlacement arrangeRepeatedCopies(const QSize &pagePx, const QSizeF &printable, int count)
+{
+    SheetPlacement best;
+    if (pagePx.isEmpty() || printable.isEmpty() || count <= 0)
+        return best;
+    int bestColumns = 1;
+    for (int columns = 1; columns <= count; ++columns) {
+        const int rows = (count + columns - 1) / columns;
+        const double cellWidth = pagePx.width() * (1.0 + kSheetGapShare);
+        const double cellHeight = pagePx.height() + pagePx.width() * kSheetGapShare;
+        const double scale = std::min(printable.width() / (columns * cellWidth),
+                                      printable.height() / (rows * cellHeight));
+        if (scale > best.scale) {
+            best.scale = scale;
+            bestColumns = columns;
+        }
+    }
+    const double gap = pagePx.width() * kSheetGapShare * best.scale;
+    const double stepX = pagePx.width() * best.scale + gap;
+    const double stepY = pagePx.height() * best.scale + gap;
+    for (int i = 0; i < count; ++i)
+        best.origins.append(QPointF((i % bestColumns) * stepX, (i / bestColumns) * stepY));
+    return best;
+}
+
+} // namespace quillora

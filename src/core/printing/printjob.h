@@ -1,0 +1,84 @@
+#pragma once
+// Printing the page in work: the A4 check, the scale that maps the on-screen page onto the
+// printable width, the orientation, the routine of each document type and the copies loop.
+
+#include "core/layout/pagemodel.h"
+#include "core/printing/printdevice.h"
+
+#include <QSizeF>
+#include <QString>
+
+namespace quillora {
+
+struct Settings;
+
+// A sheet is taken for A4 when its proportions are within this of A4's.
+constexpr double kA4RatioTolerance = 0.05;
+// Copies of the page on one sheet of repeated copies, and sheets of a print, at most.
+constexpr int kMaxSheetCopies = 64;
+constexpr int kMaxPrintCopies = 99;
+
+// The message a failed print ends with, and the one for a computer without printers.
+inline const QString kPrinterProblemMessage =
+    QStringLiteral("There seems to be some problem with your Printer.");
+inline const QString kNoPrintersMessage =
+    QStringLiteral("There are no printers available on this computer.");
+
+// True when a sheet of this size is not A4, in either orientation.
+bool paperIsNotA4(const QSizeF &paper);
+
+// Device units per window pixel that make a page `pageWidthPx` wide fill `zoom` of the
+// printable width.
+double printScale(double printableWidth, double zoom, int pageWidthPx);
+
+// Landscape when the on-screen page is at least as wide as it is tall.
+PageOrientation orientationFor(const PageModel &page);
+
+enum class PrintRoutine {
+    SimplePage,
+    SimplePageAdvanced,
+    RepeatedCopies,
+    Circle,
+    Table,
+    Postcard,
+    Leaflet,
+    Cartoon,
+    Anywhere,
+    Banner,
+    None
+};
+PrintRoutine printRoutineFor(int documentType);
+
+struct PrintSettings {
+    int copies = 1;
+    double fontFactor = 0.96; // printed font size per on-screen size, 0.85..1
+    double zoom = 1.0;        // printed page width per printable width, 0.85..1
+    // Settings' values, clamped to their ranges, and the number of copies chosen.
+    static PrintSettings from(const Settings &settings, int copies);
+};
+
+enum class PrintOutcome {
+    Printed,
+    Cancelled,    // the user called the job off before anything was printed
+    Failed,       // the printer failed; `detail` says how
+    NotAvailable, // this document type has no print routine in this build
+};
+
+struct PrintResult {
+    PrintOutcome outcome = PrintOutcome::Failed;
+    QString detail;
+};
+
+// Prints `page` on `device` by its document type's routine, every copy on its own sheet.
+PrintResult printDocument(const PageModel &page, PrintDevice &device,
+                          const PrintSettings &settings);
+
+// Where each page of a sheet of repeated copies goes, in device units from the printable
+// area's top-left corner, and the scale of each (device units per window pixel).
+struct SheetPlacement {
+    QVector<QPointF> origins;
+    double scale = 0.0;
+};
+SheetPlacement arrangeRepeatedCopies(const QSize &pagePx, const QSizeF &printable, int count);
+
+} // namespace quillora

@@ -1,0 +1,135 @@
+#include "ui/app/headlessexport.h"
+
+#include "core/app/appcontext.h"
+#include "core/files/workfile.h"
+#include "core/layout/documenttypes.h"
+#include "core/printing/pagerenderer.h"
+#include "core/printing/pdfprintdevice.h"
+#include "core/printing/printjob.h"
+#include "core/printing/thumbnails.h"
+#include "platform/ziparchive.h"
+#include "ui/doctypes/documenttoolbar.h"
+#include "ui/doctypes/simplepagewindow.h"
+
+#include <QSaveFile>
+#include <QTemporaryDir>
+#include <QTextStream>
+
+namespace quillora {
+
+namespace {
+
+constexpr int kDone = 0;
+constexpr int kFailed = 1;
+constexpr int kWrongArguments = 2;
+
+const QString kExportPng = QStringLiteral("--export-png");
+const QString kExportPdf = QStringLiteral("--export-pdf");
+const QString kMakeThumbnails = QStringLiteral("--make-thumbnails");
+
+// The fit the single-page window gives an opened page on this screen.
+PageFitInputs windowFit(const AppContext &context)
+{
+    PageFitInputs fit;
+    fit.screenWidthPx = context.env.screen.widthPx;
+    fit.screenHeightPx = context.env.screen.heightPx;
+    fit.toolPaletteWidthPx = kToolPaletteWidthPx;
+    fit.toolbarHeightPx = kToolbarHeightPx;
+    return fit;
+}
+
+// Opens the work file into `page` through a staging folder of its own, so that the staging of a
+// running program is never touched.
+bool openForExport(const QString &path, const AppContext &context, PageModel &page, QString *error)
+{
+    QTemporaryDir scratch;
+    if (!scratch.isValid()) {
+        *error = QStringLiteral("no room for a temporary folder");
+        return false;
+    }
+    ZipArchiveFormat zip;
+    const Staging staging(scratch.filePath(QStringLiteral("staging")));
+    const WorkFileContext files{zip, staging, windowFit(context), UnpackLimits{}};
+    return openWorkFile(page, files, path, error);
+}
+
+bool writePng(const PageModel &page, const QString &path, QString *error)
+{
+    if (printRoutineFor(page.documentType) != PrintRoutine::SimplePage &&
+        printRoutineFor(page.documentType) != PrintRoutine::SimplePageAdvanced &&
+        printRoutineFor(page.documentType) != PrintRoutine::RepeatedCopies) {
+        *error = QStringLiteral("Sorry, this screen cannot be saved as a PNG file.");
+        return false;
+    }
+    const QImage image = renderPageImage(page, 1.0);
+    if (image.isNull()) {
+        *error = QStringLiteral("the page has no size");
+        return false;
+    }
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || !image.save(&file, "PNG") || !file.commit()) {
+        *error = file.errorString();
+        return false;
+    }
+    return true;
+}
+
+bool writePdf(const PageModel &page, const AppContext &context, const QString &path, QString *error)
+{
+    PdfPrintDevice pdf([path] { return path; }, QStringLiteral("PDF export"));
+    const PrintResult result = printDocument(page, pdf, PrintSettings::from(context.settings, 1));
+    if (result.outcome == PrintOutcome::Printed)
+        return true;
+    *error = result.detail.isEmpty() ? QStringLiteral("nothing was written") : result.detail;
+    return false;
+}
+
+int exportWorkFile(const QString &mode, const QString &output, const QString &input,
+                   const AppContext &context, QTextStream &errors)
+{
+    PageModel page;
+    QString error;
+    if (!openForExport(input, context, page, &error)) {
+        errors << "quillora: " << input << " could not be opened: " << error << '\n';
+        return kFailed;
+    }
+    const bool written = mode == kExportPng ? writePng(page, output, &error)
+                                            : writePdf(page, context, output, &error);
+    if (!written) {
+        errors << "quillora: " << output << " could not be written: " << error << '\n';
+        return kFailed;
+    }
+    return kDone;
+}
+
+} // namespace
+
+int runHeadlessExport(const QStringList &arguments, AppContext &context, QTextStream *errors)
+{
+    QTextStream standardError(stderr);
+    QTextStream &err = errors ? *errors : standardError;
+    const QStringList args = arguments.mid(1);
+    const auto modeAt = std::find_if(args.begin(), args.end(), [](const QString &arg) {
+        return arg == kExportPng || arg == kExportPdf || arg == kMakeThumbnails;
+    });
+    if (modeAt == args.end())
+        return -1;
+    const QString mode = *modeAt;
+    if (mode == kMakeThumbnails) {
+        if (args.size() != 2 || args.first() != kMakeThumbnails) {
+            err << "usage: quillora --make-thumbnails LAYOUTS_FOLDER\n";
+            return kWrongArguments;
+        }
+        const ThumbnailReport report = makeLayoutThumbnails(args.at(1));
+        for (const QString &failure : report.failed)
+            err << "quillora: " << failure << '\n';
+        return report.failed.isEmpty() ? kDone : kFailed;
+    }
+    if (args.size() != 3 || args.first() != mode) {
+        err << "usage: quillora " << mode << " OUTPUT FILE.qlr\n";
+        return kWrongArguments;
+    }
+    return exportWorkFile(mode, args.at(1), args.at(2), context, err);
+}
+
+} // namespace quillora

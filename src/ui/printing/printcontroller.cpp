@@ -1,0 +1,131 @@
+#include "ui/printing/printcontroller.h"
+
+#include "core/app/appcontext.h"
+#include "core/layout/documenttypes.h"
+#include "core/printing/printdevice.h"
+#include "ui/app/messageform.h"
+#include "ui/doctypes/documenttoolbar.h"
+#include "ui/doctypes/simplepagewindow.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QGuiApplication>
+
+namespace quillora {
+
+PrintController::PrintController(AppContext &context, PrinterProvider &printers, QObject *parent)
+    : QObject(parent), m_context(context), m_printers(printers),
+      m_hiding(context.settings.hidePrinterTime)
+{
+    m_hideTimer.setObjectName(QStringLiteral("hide_printer_but"));
+    m_hideTimer.setInterval(PrintButtonHiding::kTickIntervalMs);
+    connect(&m_hideTimer, &QTimer::timeout, this, &PrintController::hideTimerTicked);
+}
+
+void PrintController::attach(SimplePageWindow *window)
+{
+    if (m_window)
+        disconnect(m_window, nullptr, this, nullptr);
+    m_window = window;
+    if (!window)
+        return;
+    connect(window, &SimplePageWindow::printRequested, this, &PrintController::printCommand);
+    showButtonState();
+}
+
+QString PrintController::askPdfPath(const AppContext &context, QWidget *parent)
+{
+    const QString folder =
+        context.folders.working.isEmpty() ? QDir::homePath() : context.folders.working;
+    QString path = QFileDialog::getSaveFileName(parent, context.tr(QStringLiteral("Save as PDF")),
+                                                QDir(folder).filePath(QStringLiteral("page.pdf")),
+                                                context.tr(QStringLiteral("PDF file")) +
+                                                    QStringLiteral(" (*.pdf)"));
+    if (!path.isEmpty() && !path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
+        path += QStringLiteral(".pdf");
+    return path;
+}
+
+void PrintController::applySettings()
+{
+    m_hiding.applySetting(m_context.settings.hidePrinterTime);
+    m_hideTimer.stop();
+    showButtonState();
+}
+
+void PrintController::setMessageHandler(std::function<void(const QString &)> show)
+{
+    m_showMessage = std::move(show);
+}
+
+void PrintController::setChooser(std::function<std::optional<PrintChoice>()> choose)
+{
+    m_choose = std::move(choose);
+}
+
+void PrintController::printCommand()
+{
+    if (m_printers.deviceNames().isEmpty()) {
+        tell(kNoPrintersMessage);
+        return;
+    }
+    const bool isBanner = printRoutineFor(m_context.page.documentType) == PrintRoutine::Banner;
+    const std::optional<PrintChoice> choice =
+        m_choose ? m_choose() : PrintForm::ask(m_context, m_printers, isBanner, m_window);
+    if (!choice)
+        return;
+
+    std::unique_ptr<PrintDevice> device = m_printers.openDevice(choice->printer);
+    if (!device) {
+        tell(kPrinterProblemMessage);
+        emit printFailed(QStringLiteral("no printer named %1").arg(choice->printer));
+        return;
+    }
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    const PrintResult result = printDocument(
+        m_context.page, *device, PrintSettings::from(m_context.settings, choice->copies));
+    QGuiApplication::restoreOverrideCursor();
+
+    switch (result.outcome) {
+    case PrintOutcome::Printed:
+        m_hiding.afterPrint();
+        if (m_hiding.ticking())
+            m_hideTimer.start();
+        showButtonState();
+        emit printed(choice->printer, choice->copies);
+        break;
+    case PrintOutcome::Cancelled:
+        break;
+    case PrintOutcome::NotAvailable:
+        tell(kNotReadyMessage);
+        break;
+    case PrintOutcome::Failed:
+        tell(kPrinterProblemMessage);
+        emit printFailed(result.detail);
+        break;
+    }
+}
+
+void PrintController::hideTimerTicked()
+{
+    m_hiding.tick();
+    if (!m_hiding.ticking())
+        m_hideTimer.stop();
+    showButtonState();
+}
+
+void PrintController::showButtonState()
+{
+    if (m_window)
+        m_window->toolbar()->setButtonShown(ToolbarAction::Print, m_hiding.buttonVisible());
+}
+
+void PrintController::tell(const QString &english)
+{
+    if (m_showMessage)
+        m_showMessage(m_context.tr(english));
+    else
+        MessageForm::tell(m_context, english, m_window);
+}
+
+} // namespace quillora

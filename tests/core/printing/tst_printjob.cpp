@@ -1,0 +1,205 @@
+// Printing a page on a picture printer: the A4 check, the scale, orientation, copies and the
+// print button's hiding.
+
+#include "core/app/settings.h"
+#include "core/printing/imageprintdevice.h"
+#include "core/printing/printbuttonhiding.h"
+#include "core/printing/printjob.h"
+#include "support/pixelcheck.h"
+#include "support/samplepage.h"
+
+#include <QtTest>
+
+using namespace quillora;
+using namespace quillora::test;
+
+namespace {
+
+// An A4 sheet at 50 dots per inch, with 10-pixel unprintable margins.
+const QSize kA4At50Dpi(413, 585);
+const QMargins kMargins(10, 12, 10, 12);
+
+} // namespace
+
+class PrintJobTest : public QObject {
+    Q_OBJECT
+private slots:
+    void paperIsNotA4_data();
+    void paperIsNotA4();
+    void settingsClamped_data();
+    void settingsClamped();
+    void pagePrintedFromPrintableCorner();
+    void orientationFollowsPageShape();
+    void everyCopyOnItsOwnSheet();
+    void repeatedCopiesNumberedAcrossTheSheet();
+    void failuresReported();
+    void printButtonHiding_data();
+    void printButtonHiding();
+};
+
+void PrintJobTest::paperIsNotA4_data()
+{
+    QTest::addColumn<QSizeF>("paper");
+    QTest::addColumn<bool>("notA4");
+    QTest::newRow("A4 portrait, mm") << QSizeF(210, 297) << false;
+    QTest::newRow("A4 landscape, mm") << QSizeF(297, 210) << false;
+    QTest::newRow("A4 at 600 dpi") << QSizeF(4961, 7016) << false;
+    QTest::newRow("Letter 8.5 x 11 in") << QSizeF(612, 792) << true;
+    QTest::newRow("Letter landscape") << QSizeF(792, 612) << true;
+    QTest::newRow("A5 is A4's shape") << QSizeF(148, 210) << false;
+    QTest::newRow("square") << QSizeF(200, 200) << true;
+    QTest::newRow("just within") << QSizeF(210, 297 * 210.0 / (210 + 0.049 * 297)) << false;
+    QTest::newRow("no size") << QSizeF(0, 0) << true;
+}
+
+void PrintJobTest::paperIsNotA4()
+{
+    QFETCH(QSizeF, paper);
+    QFETCH(bool, notA4);
+    QCOMPARE(quillora::paperIsNotA4(paper), notA4);
+}
+
+void PrintJobTest::settingsClamped_data()
+{
+    QTest::addColumn<int>("fontPercent");
+    QTest::addColumn<int>("zoomPercent");
+    QTest::addColumn<int>("copies");
+    QTest::addColumn<double>("fontFactor");
+    QTest::addColumn<double>("zoom");
+    QTest::addColumn<int>("printedCopies");
+    QTest::newRow("defaults") << 96 << 100 << 1 << 0.96 << 1.0 << 1;
+    QTest::newRow("font 50 prints at 85") << 50 << 85 << 3 << 0.85 << 0.85 << 3;
+    QTest::newRow("font 120 prints at 100") << 120 << 120 << 0 << 1.0 << 1.0 << 1;
+    QTest::newRow("absurd copies") << 90 << 10 << 100000 << 0.90 << 0.85 << kMaxPrintCopies;
+}
+
+void PrintJobTest::settingsClamped()
+{
+    QFETCH(int, fontPercent);
+    QFETCH(int, zoomPercent);
+    QFETCH(int, copies);
+    Settings settings;
+    settings.fontSFatPrintPC = fontPercent;
+    settings.printZoomSFPC = zoomPercent;
+    const PrintSettings print = PrintSettings::from(settings, copies);
+    QTEST(print.fontFactor, "fontFactor");
+    QTEST(print.zoom, "zoom");
+    QTEST(print.copies, "printedCopies");
+}
+
+void PrintJobTest::pagePrintedFromPrintableCorner()
+{
+    PageModel page = emptyPrintPage();
+    page.pictureBoxes = {pictureBox({20, 40, 100, 50}, filledPicture({10, 10}, Qt::red))};
+    ImagePrintDevice device(QStringLiteral("picture"), kA4At50Dpi, kMargins);
+    PrintSettings settings;
+    settings.zoom = 0.9;
+    QCOMPARE(printDocument(page, device, settings).outcome, PrintOutcome::Printed);
+    QCOMPARE(device.pages().size(), 1);
+    const double scale = (kA4At50Dpi.width() - 20) * 0.9 / 200.0;
+    const QRect red = boundsOf(device.pages().first(), qRgb(255, 0, 0));
+    QVERIFY(qAbs(red.left() - (10 + 20 * scale)) <= 1);
+    QVERIFY(qAbs(red.top() - (12 + 40 * scale)) <= 1);
+    QVERIFY(qAbs(red.width() - 100 * scale) <= 1);
+    QVERIFY(qAbs(red.height() - 50 * scale) <= 1);
+}
+
+void PrintJobTest::orientationFollowsPageShape()
+{
+    PageModel page = emptyPrintPage();
+    ImagePrintDevice device(QStringLiteral("picture"), kA4At50Dpi);
+    QCOMPARE(printDocument(page, device, {}).outcome, PrintOutcome::Printed);
+    QCOMPARE(device.orientation(), PageOrientation::Portrait);
+    page.pageRect.setSize(QSize(283, 200));
+    QCOMPARE(printDocument(page, device, {}).outcome, PrintOutcome::Printed);
+    QCOMPARE(device.orientation(), PageOrientation::Landscape);
+    QCOMPARE(device.pages().first().size(), kA4At50Dpi.transposed());
+    page.pageRect.setSize(QSize(200, 200)); // square counts as landscape
+    QCOMPARE(orientationFor(page), PageOrientation::Landscape);
+}
+
+void PrintJobTest::everyCopyOnItsOwnSheet()
+{
+    const PageModel page = fullSimplePage();
+    ImagePrintDevice device(QStringLiteral("picture"), kA4At50Dpi, kMargins);
+    PrintSettings settings;
+    settings.copies = 3;
+    QCOMPARE(printDocument(page, device, settings).outcome, PrintOutcome::Printed);
+    QCOMPARE(device.pages().size(), 3);
+    QCOMPARE(device.pages().at(2), device.pages().at(0));
+    QVERIFY(countPixels(device.pages().at(1), qRgb(0, 0, 255)) > 1000);
+}
+
+void PrintJobTest::repeatedCopiesNumberedAcrossTheSheet()
+{
+    const SheetPlacement sheet = arrangeRepeatedCopies(QSize(200, 283), QSizeF(400, 566), 4);
+    QCOMPARE(sheet.origins.size(), 4);
+    QVERIFY(sheet.scale > 0.9 && sheet.scale < 1.0); // two by two, a little gap between
+    for (int i = 0; i < 4; ++i) {
+        const QRectF copy(sheet.origins[i], QSizeF(200, 283) * sheet.scale);
+        QVERIFY(QRectF(0, 0, 400, 566).contains(copy));
+        for (int j = 0; j < i; ++j)
+            QVERIFY(!copy.intersects(QRectF(sheet.origins[j], QSizeF(200, 283) * sheet.scale)));
+    }
+
+    PageModel page = emptyPrintPage(8);
+    page.repeatCount = 4;
+    page.textBoxes = {textBox({10, 10, 180, 60}, QStringLiteral("^"))};
+    ImagePrintDevice device(QStringLiteral("picture"), kA4At50Dpi);
+    PrintSettings settings;
+    settings.copies = 2;
+    QCOMPARE(printDocument(page, device, settings).outcome, PrintOutcome::Printed);
+    QCOMPARE(device.pages().size(), 2);
+    // The second sheet goes on from 5 to 8, so no two tickets carry the same number.
+    QVERIFY(device.pages().at(0) != device.pages().at(1));
+}
+
+void PrintJobTest::failuresReported()
+{
+    ImagePrintDevice device(QStringLiteral("picture"), kA4At50Dpi);
+    device.setFailing(true);
+    const PrintResult failed = printDocument(fullSimplePage(), device, {});
+    QCOMPARE(failed.outcome, PrintOutcome::Failed);
+    QVERIFY(!failed.detail.isEmpty());
+
+    device.setFailing(false);
+    QCOMPARE(printDocument(emptyPrintPage(2), device, {}).outcome, PrintOutcome::NotAvailable);
+    PageModel noSize = emptyPrintPage();
+    noSize.pageRect = QRect();
+    QCOMPARE(printDocument(noSize, device, {}).outcome, PrintOutcome::Failed);
+    QVERIFY(device.pages().isEmpty());
+}
+
+void PrintJobTest::printButtonHiding_data()
+{
+    QTest::addColumn<int>("setting");
+    QTest::addColumn<bool>("shownBefore");
+    // Visibility after the print, then after each of four one-minute ticks.
+    QTest::addColumn<QList<bool>>("shown");
+    QTest::newRow("never hidden") << 0 << true << QList<bool>{true, true, true, true, true};
+    QTest::newRow("2 minutes") << 2 << true << QList<bool>{false, false, true, true, true};
+    QTest::newRow("1 minute") << 1 << true << QList<bool>{false, true, true, true, true};
+    QTest::newRow("3 minutes") << 3 << true << QList<bool>{false, false, false, true, true};
+    QTest::newRow("never shown") << -1 << false << QList<bool>{false, false, false, false, false};
+}
+
+void PrintJobTest::printButtonHiding()
+{
+    QFETCH(int, setting);
+    QFETCH(QList<bool>, shown);
+    PrintButtonHiding hiding(setting);
+    QTEST(hiding.buttonVisible(), "shownBefore");
+    hiding.afterPrint();
+    QCOMPARE(hiding.buttonVisible(), shown.at(0));
+    for (int tick = 1; tick < shown.size(); ++tick) {
+        hiding.tick();
+        QCOMPARE(hiding.buttonVisible(), shown.at(tick));
+    }
+    QVERIFY(!hiding.ticking());
+    // A second print starts the wait again from the full setting.
+    hiding.afterPrint();
+    QCOMPARE(hiding.minutesLeft(), setting);
+}
+
+QTEST_MAIN(PrintJobTest)
+#include "tst_printjob.moc"

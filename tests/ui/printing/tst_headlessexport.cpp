@@ -1,0 +1,203 @@
+// Exporting a work file without a window: PNG and PDF of the page, bad files refused with a
+// reason, and the layout thumbnails.
+
+#include "core/app/appcontext.h"
+#include "core/files/workfile.h"
+#include "core/layout/templatereader.h"
+#include "platform/ziparchive.h"
+#include "support/samplepage.h"
+#include "ui/app/headlessexport.h"
+#include "ui/doctypes/documenttoolbar.h"
+#include "ui/doctypes/simplepagewindow.h"
+
+#include <QTemporaryDir>
+#include <QTextStream>
+#include <QtTest>
+
+using namespace quillora;
+using namespace quillora::test;
+
+namespace {
+
+const QString kSimpleLayout = QStringLiteral(QUILLORA_SOURCE_DIR "/data/layouts/simple/simple.xml");
+
+PageFitInputs fitFor(const AppContext &context)
+{
+    PageFitInputs fit;
+    fit.screenWidthPx = context.env.screen.widthPx;
+    fit.screenHeightPx = context.env.screen.heightPx;
+    fit.toolPaletteWidthPx = kToolPaletteWidthPx;
+    fit.toolbarHeightPx = kToolbarHeightPx;
+    return fit;
+}
+
+} // namespace
+
+class HeadlessExportTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void notAnExport();
+    void wrongArguments_data();
+    void wrongArguments();
+    void pngShowsThePage();
+    void pdfWritten();
+    void badFileRefused_data();
+    void badFileRefused();
+    void thumbnailsBesideTheTemplates();
+
+private:
+    QTemporaryDir m_folder;
+    QString m_workFile;
+    QRect m_pictureRect;
+    QSize m_pageSize;
+};
+
+void HeadlessExportTest::initTestCase()
+{
+    AppContext context{Environment{}};
+    PageModel page;
+    QVERIFY(readTemplate(kSimpleLayout, page, fitFor(context)));
+    page.pictureBoxes[0].image = filledPicture(page.pictureBoxes[0].geometry.size(), Qt::blue);
+    page.textBoxes[0].text = QStringLiteral("Our trip");
+    m_pictureRect = page.pictureBoxes[0].geometry;
+    m_pageSize = page.pageRect.size();
+    ZipArchiveFormat zip;
+    const Staging staging(m_folder.filePath(QStringLiteral("staging")));
+    const WorkFileContext files{zip, staging, fitFor(context), UnpackLimits{}};
+    m_workFile = m_folder.filePath(QStringLiteral("trip.qlr"));
+    QString error;
+    QVERIFY2(saveWorkFile(page, files, m_workFile, {}, &error), qPrintable(error));
+}
+
+void HeadlessExportTest::notAnExport()
+{
+    AppContext context{Environment{}};
+    QCOMPARE(runHeadlessExport({QStringLiteral("quillora")}, context), -1);
+    QCOMPARE(runHeadlessExport({QStringLiteral("quillora"), m_workFile}, context), -1);
+}
+
+void HeadlessExportTest::wrongArguments_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::newRow("no file") << QStringList{QStringLiteral("--export-png"),
+                                            QStringLiteral("a.png")};
+    QTest::newRow("extra") << QStringList{QStringLiteral("--export-pdf"), QStringLiteral("a.pdf"),
+                                          QStringLiteral("b.qlr"), QStringLiteral("c.qlr")};
+    QTest::newRow("mode not first") << QStringList{
+        QStringLiteral("a.png"), QStringLiteral("--export-png"), QStringLiteral("b.qlr")};
+    QTest::newRow("thumbnails without folder") << QStringList{QStringLiteral("--make-thumbnails")};
+}
+
+void HeadlessExportTest::wrongArguments()
+{
+    QFETCH(QStringList, arguments);
+    AppContext context{Environment{}};
+    QString message;
+    QTextStream errors(&message);
+    QCOMPARE(
+        runHeadlessExport(QStringList{QStringLiteral("quillora")} + arguments, context, &errors),
+        2);
+    QVERIFY(message.contains(QStringLiteral("usage")));
+}
+
+void HeadlessExportTest::pngShowsThePage()
+{
+    AppContext context{Environment{}};
+    const QString png = m_folder.filePath(QStringLiteral("trip.png"));
+    QCOMPARE(
+        runHeadlessExport(
+            {QStringLiteral("quillora"), QStringLiteral("--export-png"), png, m_workFile}, context),
+        0);
+    const QImage image(png);
+    QCOMPARE(image.size(), m_pageSize);
+    QCOMPARE(image.pixelColor(m_pictureRect.center()), QColor(Qt::blue));
+    QCOMPARE(image.pixelColor(1, 1), QColor(Qt::white));
+    // The title text is drawn in its box above the picture.
+    int ink = 0;
+    for (int y = 0; y < m_pictureRect.top(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            ink += qGray(image.pixel(x, y)) < 160 ? 1 : 0;
+    QVERIFY(ink > 20);
+}
+
+void HeadlessExportTest::pdfWritten()
+{
+    AppContext context{Environment{}};
+    const QString pdf = m_folder.filePath(QStringLiteral("trip.pdf"));
+    QCOMPARE(
+        runHeadlessExport(
+            {QStringLiteral("quillora"), QStringLiteral("--export-pdf"), pdf, m_workFile}, context),
+        0);
+    QFile file(pdf);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QVERIFY(file.read(5) == "%PDF-");
+}
+
+void HeadlessExportTest::badFileRefused_data()
+{
+    QTest::addColumn<QByteArray>("contents");
+    QTest::addColumn<QString>("mode");
+    QTest::newRow("not a zip, png")
+        << QByteArray("this is no work file") << QStringLiteral("--export-png");
+    QTest::newRow("empty, pdf") << QByteArray() << QStringLiteral("--export-pdf");
+    QTest::newRow("missing") << QByteArray("-") << QStringLiteral("--export-png");
+}
+
+void HeadlessExportTest::badFileRefused()
+{
+    QFETCH(QByteArray, contents);
+    QFETCH(QString, mode);
+    const QString input = m_folder.filePath(QStringLiteral("bad.qlr"));
+    QFile::remove(input);
+    if (contents != "-") {
+        QFile file(input);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(contents);
+    }
+    // An earlier good export of the same name stays as it was.
+    const QString output = m_folder.filePath(QStringLiteral("keep.out"));
+    {
+        QFile earlier(output);
+        QVERIFY(earlier.open(QIODevice::WriteOnly));
+        earlier.write("earlier");
+    }
+    AppContext context{Environment{}};
+    QString message;
+    QTextStream errors(&message);
+    QCOMPARE(runHeadlessExport({QStringLiteral("quillora"), mode, output, input}, context, &errors),
+             1);
+    errors.flush();
+    QVERIFY(message.contains(input));
+    QFile kept(output);
+    QVERIFY(kept.open(QIODevice::ReadOnly));
+    QCOMPARE(kept.readAll(), QByteArray("earlier"));
+}
+
+void HeadlessExportTest::thumbnailsBesideTheTemplates()
+{
+    const QString layouts = m_folder.filePath(QStringLiteral("layouts"));
+    QVERIFY(QDir().mkpath(layouts + QStringLiteral("/simple")));
+    QVERIFY(QFile::copy(kSimpleLayout, layouts + QStringLiteral("/simple/simple.xml")));
+    QFile broken(layouts + QStringLiteral("/simple/broken.xml"));
+    QVERIFY(broken.open(QIODevice::WriteOnly));
+    broken.write("<textbox name='tb0'/>\r\n");
+    broken.close();
+    AppContext context{Environment{}};
+    QString message;
+    QTextStream errors(&message);
+    QCOMPARE(runHeadlessExport(
+                 {QStringLiteral("quillora"), QStringLiteral("--make-thumbnails"), layouts},
+                 context, &errors),
+             1);
+    errors.flush();
+    QVERIFY(message.contains(QStringLiteral("broken.xml")));
+    const QImage thumbnail(layouts + QStringLiteral("/simple/simple.bmp"));
+    QVERIFY(!thumbnail.isNull());
+    QCOMPARE(thumbnail.height(), 150);
+    QVERIFY(thumbnail.width() < 150);
+    QVERIFY(!QFileInfo::exists(layouts + QStringLiteral("/simple/broken.bmp")));
+}
+
+QTEST_MAIN(HeadlessExportTest)
+#include "tst_headlessexport.moc"
