@@ -175,6 +175,10 @@ FontForm::FontForm(AppContext &context, const TextBoxModel &box, QWidget *parent
     buildSizeList();
     for (int i = 0; i < kPenCount; ++i)
         m_pens[i]->setOpen(penColours()[i] == box.style.colour);
+    const auto &names = context.settings.fontSlots;
+    for (int i = 0; i < int(names.size()); ++i)
+        if (names[size_t(i)].compare(box.style.fontName, Qt::CaseInsensitive) == 0)
+            m_fontList->setCurrentRow(i);
     looks::enlargeTickBoxes(this);
     showPreview();
     m_fontList->setFixedHeight(kListRows * kListRowPixels + 6);
@@ -207,9 +211,13 @@ void FontForm::buildSizeList()
         item->setSizeHint(QSize(0, kListRowPixels));
         item->setHidden(!allowed.contains(size));
     }
-    m_sizeLabel->setText(QString::number(listedSizeAtOrBelow(m_box.style.fontSize, allowed)));
+    const int current = listedSizeAtOrBelow(m_box.style.fontSize, allowed);
+    m_sizeLabel->setText(QString::number(current));
+    m_sizeList->setCurrentRow(int(fontDialogSizes().indexOf(current)));
     connect(m_sizeList, &QListWidget::itemClicked, this,
             [this](QListWidgetItem *item) { chooseSize(item->text().toInt()); });
+    if (m_sizeList->currentItem())
+        m_sizeList->scrollToItem(m_sizeList->currentItem());
 }
 
 QList<int> FontForm::shownSizes() const
