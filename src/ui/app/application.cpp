@@ -5,9 +5,11 @@
 #include "platform/printerlist.h"
 #include "platform/printing.h"
 #include "platform/systemenvironment.h"
+#include "platform/ziparchive.h"
 #include "ui/app/headlessexport.h"
 #include "ui/app/shellcontroller.h"
 #include "ui/doctypes/simplepagewindow.h"
+#include "ui/files/filecontroller.h"
 #include "ui/pictures/paintingcontroller.h"
 #include "ui/printing/printcontroller.h"
 #include "ui/undo/undocontroller.h"
@@ -36,12 +38,20 @@ int runApplication(int argc, char *argv[])
 
     SystemPrinterList printers;
     ShellController shell(context, printers);
+    ZipArchiveFormat zip;
+    FileController files(context, zip);
+    shell.setSaveWork([&] { return files.saveWork(); });
+    shell.setOpenWorkFile([&](const QString &path) { return files.openFromCommandLine(path); });
+    QObject::connect(&shell, &ShellController::leaving, [&] { FileController::removeStaging(context); });
     SystemPrinterProvider printDevices(
         [&] { return PrintController::askPdfPath(context, shell.simplePageWindow()); });
     // Each document window gets its undo buttons, painting and printing; they live as long as it.
     QObject::connect(&shell, &ShellController::simplePageWindowCreated,
                      [&](SimplePageWindow *window) {
+                         files.attach(window);
                          auto *undo = new UndoController(context, *window);
+                         QObject::connect(&files, &FileController::documentOpened, undo,
+                                          &UndoController::updateButtons);
                          new PaintingController(context, *window, *undo);
                          auto *printing = new PrintController(context, printDevices, window);
                          printing->attach(window);

@@ -30,9 +30,13 @@ ShellController::~ShellController() = default;
 
 void ShellController::begin(const StartupResult &startup)
 {
-    if (startup.next == StartupResult::Next::OpenWorkFile && m_openWorkFile
-        && m_openWorkFile(startup.workFile))
-        return;
+    if (startup.next == StartupResult::Next::OpenWorkFile && m_openWorkFile) {
+        SimplePageWindow &window = ensureSimplePageWindow();
+        if (m_openWorkFile(startup.workFile)) {
+            window.showFullScreen();
+            return;
+        }
+    }
     BriefPurposeForm pleaseWait(m_context);
     pleaseWait.show();
     QApplication::processEvents();

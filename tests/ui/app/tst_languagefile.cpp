@@ -18,6 +18,7 @@
 #include "ui/app/splashnew.h"
 #include "ui/app/translatewindow.h"
 #include "ui/doctypes/simplepagewindow.h"
+#include "ui/files/fileform.h"
 #include "ui/pictures/paintingcontroller.h"
 #include "ui/printing/printform.h"
 #include "ui/undo/undocontroller.h"
@@ -44,6 +45,10 @@ const QStringList kMessages = {
     kPrinterProblemMessage,
     kNoPrintersMessage,
     QStringLiteral("Sorry, this screen cannot be saved as a PNG file."),
+    QStringLiteral("Sorry. This file couldn't be saved."),
+    QStringLiteral("Sorry. This file couldn't be opened."),
+    QStringLiteral("Save Work"),
+    QStringLiteral("Open Work"),
 };
 
 // Texts that are names, not words, and stay as they are in every language: the program's
@@ -134,6 +139,8 @@ private slots:
         windows.push_back(std::make_unique<SplashNew>(context));
         for (ChoicePage page : {ChoicePage::Circle, ChoicePage::Table, ChoicePage::Leaflet})
             windows.push_back(std::make_unique<ChoiceForm>(context, page));
+        for (FileDirection direction : {FileDirection::Save, FileDirection::Open})
+            windows.push_back(std::make_unique<FileForm>(context, direction, nullptr));
         for (const QString &message : kMessages)
             windows.push_back(std::make_unique<MessageForm>(context, message));
 

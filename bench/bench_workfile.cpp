@@ -1,0 +1,197 @@
+// Saving and opening a work file: a simple page with three 1000 x 700 pictures, three texts
+// and one rich text, through the program's own archive code, side by side with the plain
+// zip and unzip tools packing and unpacking the very same members.
+#include "core/files/workfile.h"
+#include "core/layout/templatereader.h"
+#include "platform/ziparchive.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QPainter>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+
+#include <sys/resource.h>
+
+using namespace quillora;
+
+namespace {
+
+constexpr QSize kPictureSize{1000, 700};
+
+const QByteArray kTemplate =
+    "<layout name='bench' NumTextBoxes='3' NumPicBoxes='3' numRTBs='1' numHandles='0' "
+    "numLines='0' numBoxes='0' width='420' height='297'>\r\n"
+    "<textbox name='tb0' x='10' y='5' width='400' height='20' size='9' text='Title'/>\r\n"
+    "<picbox name='pb0' x='10' y='30' width='130' height='91' reptType='0' symmType='0' "
+    "copyTo='0'/>\r\n"
+    "<picbox name='pb1' x='145' y='30' width='130' height='91' reptType='0' symmType='0' "
+    "copyTo='0'/>\r\n"
+    "<picbox name='pb2' x='280' y='30' width='130' height='91' reptType='0' symmType='0' "
+    "copyTo='0'/>\r\n"
+    "<textbox name='tb1' x='10' y='130' width='195' height='40' size='6' text='One'/>\r\n"
+    "<textbox name='tb2' x='215' y='130' width='195' height='40' size='6' text='Two'/>\r\n"
+    "<rtb name='rt0' x='10' y='180' width='400' height='100' size='5' text='Story'/>\r\n"
+    "</layout>\r\n";
+
+// A child's painting: flat colours in overlapping shapes with thick outlines.
+QImage painting(quint32 seed)
+{
+    QImage image(kPictureSize, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QRandomGenerator random(seed);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    for (int i = 0; i < 40; ++i) {
+        painter.setPen(QPen(QColor::fromRgb(random.generate() | 0xFF000000), 8));
+        painter.setBrush(QColor::fromRgb(random.generate() | 0xFF000000));
+        painter.drawEllipse(random.bounded(900), random.bounded(600), 50 + random.bounded(250),
+                            50 + random.bounded(200));
+    }
+    return image;
+}
+
+struct Fixture {
+    QTemporaryDir dir;
+    ZipArchiveFormat zip;
+    Staging staging{dir.filePath(QStringLiteral("staging"))};
+    PageFitInputs fit{3000, 2000, 106, 72, 0};
+    PageModel page;
+    QString path = dir.filePath(QStringLiteral("bench.qlr"));
+
+    Fixture()
+    {
+        const QString layout = dir.filePath(QStringLiteral("bench.xml"));
+        QFile file(layout);
+        if (!file.open(QIODevice::WriteOnly) || file.write(kTemplate) != kTemplate.size())
+            qFatal("cannot write the template");
+        file.close();
+        QString error;
+        if (!readTemplate(layout, page, fit, &error))
+            qFatal("template: %s", qPrintable(error));
+        for (int i = 0; i < 3; ++i) {
+            page.pictureBoxes[i].geometry.setSize(kPictureSize);
+            page.pictureBoxes[i].image = painting(quint32(i + 1));
+        }
+        page.textBoxes[0].text = QStringLiteral("Our trip to the seaside");
+        page.textBoxes[1].text = QStringLiteral("We took the bus.\r\nIt was a long way.");
+        page.textBoxes[2].text = QStringLiteral("Tom's dog came too!");
+        page.richTextBoxes[0].rtf = QStringLiteral(
+            "{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0 Arial;}}{\\colortbl;\\red200\\green0\\blue0;}"
+            "\\pard\\qc\\f0\\fs40 We went to the {\\b\\cf1 seaside} and built a {\\i castle}. "
+            "The sea was cold and the sand was warm.\\par}");
+    }
+
+    WorkFileContext context() { return {zip, staging, fit, UnpackLimits{}}; }
+};
+
+Fixture &fixture()
+{
+    static Fixture f;
+    return f;
+}
+
+void BM_SaveWorkFile(benchmark::State &state)
+{
+    Fixture &f = fixture();
+    for (auto _ : state) {
+        QString error;
+        if (!saveWorkFile(f.page, f.context(), f.path, {}, &error))
+            state.SkipWithError(qPrintable(error));
+    }
+    state.counters["file_kB"] = double(QFileInfo(f.path).size()) / 1024.0;
+}
+BENCHMARK(BM_SaveWorkFile)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly();
+
+void BM_OpenWorkFile(benchmark::State &state)
+{
+    Fixture &f = fixture();
+    QString error;
+    if (!saveWorkFile(f.page, f.context(), f.path, {}, &error))
+        state.SkipWithError(qPrintable(error));
+    for (auto _ : state) {
+        PageModel opened;
+        if (!openWorkFile(opened, f.context(), f.path, &error))
+            state.SkipWithError(qPrintable(error));
+        benchmark::DoNotOptimize(opened.pictureBoxes.size());
+    }
+}
+BENCHMARK(BM_OpenWorkFile)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly();
+
+// Processor time spent by finished child processes so far, in milliseconds: the tools' own
+// work, which the benchmark's CPU column (this process only) does not see.
+double childCpuMs()
+{
+    rusage usage{};
+    getrusage(RUSAGE_CHILDREN, &usage);
+    const auto ms = [](const timeval &t) { return t.tv_sec * 1000.0 + t.tv_usec / 1000.0; };
+    return ms(usage.ru_utime) + ms(usage.ru_stime);
+}
+
+bool runTool(const QString &program, const QStringList &arguments, const QString &folder)
+{
+    QProcess tool;
+    tool.setWorkingDirectory(folder);
+    tool.start(program, arguments);
+    return tool.waitForFinished(60000) && tool.exitStatus() == QProcess::NormalExit &&
+           tool.exitCode() == 0;
+}
+
+// The same members packed by the zip tool, at its default compression like ours.
+void BM_ZipToolPack(benchmark::State &state)
+{
+    Fixture &f = fixture();
+    QString error;
+    if (!saveWorkFile(f.page, f.context(), f.path, {}, &error))
+        state.SkipWithError(qPrintable(error));
+    const QStringList members = f.staging.membersToPack();
+    const QString archive = f.dir.filePath(QStringLiteral("tool.zip"));
+    const double cpuBefore = childCpuMs();
+    for (auto _ : state) {
+        QFile::remove(archive);
+        if (!runTool(QStringLiteral("zip"), QStringList{QStringLiteral("-q"), archive} + members,
+                     f.staging.folder()))
+            state.SkipWithError("zip failed");
+    }
+    state.counters["file_kB"] = double(QFileInfo(archive).size()) / 1024.0;
+    state.counters["tool_cpu_ms"] = (childCpuMs() - cpuBefore) / double(state.iterations());
+}
+BENCHMARK(BM_ZipToolPack)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly();
+
+void BM_UnzipToolUnpack(benchmark::State &state)
+{
+    Fixture &f = fixture();
+    QString error;
+    if (!saveWorkFile(f.page, f.context(), f.path, {}, &error))
+        state.SkipWithError(qPrintable(error));
+    const QString target = f.dir.filePath(QStringLiteral("unpacked"));
+    const double cpuBefore = childCpuMs();
+    for (auto _ : state) {
+        QDir(target).removeRecursively();
+        if (!runTool(
+                QStringLiteral("unzip"),
+                {QStringLiteral("-q"), QStringLiteral("-o"), f.path, QStringLiteral("-d"), target},
+                f.dir.path()))
+            state.SkipWithError("unzip failed");
+    }
+    state.counters["tool_cpu_ms"] = (childCpuMs() - cpuBefore) / double(state.iterations());
+}
+BENCHMARK(BM_UnzipToolUnpack)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly();
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QGuiApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,77 @@
+#include "ui/files/filedialogs.h"
+
+#include "core/files/filecommands.h"
+#include "ui/app/messageform.h"
+#include "ui/app/saveoffer.h"
+
+#include <QDir>
+#include <QFileDialog>
+
+namespace quillora {
+
+namespace {
+const QString kPngFilter = QStringLiteral("PNG file (*.png)");
+} // namespace
+
+QString WindowFileDialogs::workFileFilter() const
+{
+    return m_context.tr(QStringLiteral("Quillora Files")) + QStringLiteral(" (*.qlr)");
+}
+
+OwnDialogChoice WindowFileDialogs::askOwn(FileDirection direction,
+                                          const FileForm::PreviewLoader &previews, QWidget *parent)
+{
+    m_context.dialogAnswer.clear();
+    FileForm form(m_context, direction, previews, parent);
+    form.exec();
+    OwnDialogChoice choice;
+    choice.name = form.chosenName();
+    if (form.moreRequested())
+        choice.answer = OwnDialogChoice::Answer::More;
+    else if (m_context.dialogAnswer == u"Yes")
+        choice.answer = OwnDialogChoice::Answer::Yes;
+    return choice;
+}
+
+std::optional<StandardSaveChoice> WindowFileDialogs::askStandardSave(const QString &folder,
+                                                                     const QString &proposedName,
+                                                                     bool offerPng, QWidget *parent)
+{
+    QStringList filters{workFileFilter()};
+    if (offerPng)
+        filters.append(kPngFilter);
+    QFileDialog dialog(parent, m_context.tr(QStringLiteral("Save Work")),
+                       QDir(folder).filePath(proposedName), filters.join(QStringLiteral(";;")));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    StandardSaveChoice choice;
+    choice.path = dialog.selectedFiles().constFirst();
+    choice.asPng = offerPng && dialog.selectedNameFilter() == kPngFilter;
+    return choice;
+}
+
+std::optional<QString> WindowFileDialogs::askStandardOpen(const QString &folder, QWidget *parent)
+{
+    QFileDialog dialog(parent, m_context.tr(QStringLiteral("Open Work")), folder, workFileFilter());
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().constFirst();
+}
+
+QString WindowFileDialogs::offerToSave(QWidget *parent)
+{
+    m_context.dialogAnswer.clear();
+    return SaveOffer::ask(m_context, parent);
+}
+
+void WindowFileDialogs::showMessage(const QString &message, const QString &detail, QWidget *parent)
+{
+    MessageForm::tell(m_context, message, detail, parent);
+}
+
+} // namespace quillora

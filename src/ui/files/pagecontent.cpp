@@ -1,0 +1,55 @@
+#include "ui/files/pagecontent.h"
+
+#include "core/text/rtfreader.h"
+#include "core/text/rtfwriter.h"
+#include "ui/doctypes/pageview.h"
+#include "ui/text/richtextboxwidget.h"
+
+#include <QLoggingCategory>
+#include <QSignalBlocker>
+#include <QTextDocument>
+
+namespace quillora {
+
+namespace {
+Q_LOGGING_CATEGORY(lcFilesUi, "quillora.files.ui")
+
+} // namespace
+
+void readRichTextFromView(const PageView &view, PageModel &page)
+{
+    for (int i = 0; i < page.richTextBoxes.size(); ++i) {
+        const RichTextBoxWidget *control = view.richTextBox(i);
+        if (control && page.richTextBoxes[i].visible)
+            page.richTextBoxes[i].rtf = QString::fromLatin1(writeRtf(*control->document()));
+    }
+}
+
+void showRichTextInView(PageView &view, const PageModel &page)
+{
+    for (int i = 0; i < page.richTextBoxes.size(); ++i) {
+        RichTextBoxWidget *control = view.richTextBox(i);
+        const QString &rtf = page.richTextBoxes[i].rtf;
+        if (!control || rtf.isEmpty())
+            continue;
+        // Putting stored content back is not an edit by the child.
+        const QSignalBlocker quiet(control);
+        // RTF that cannot be read leaves the control with the plain text it already shows.
+        QString why;
+        if (!readRtf(rtf.toLatin1(), *control->document(), &why))
+            qCWarning(lcFilesUi) << "rich text box" << i << "kept its plain text:" << why;
+    }
+}
+
+void takePlainTextFromRtf(PageModel &page)
+{
+    for (RichTextBoxModel &box : page.richTextBoxes) {
+        if (box.rtf.isEmpty())
+            continue;
+        QTextDocument content;
+        if (readRtf(box.rtf.toLatin1(), content))
+            box.plainText = content.toPlainText();
+    }
+}
+
+} // namespace quillora

@@ -1,0 +1,132 @@
+#pragma once
+// Shared by the file command tests: scripted answers for every question the commands ask, an
+// archive format whose writes can be made to fail, and raw archives written member by member.
+
+#include "core/app/appcontext.h"
+#include "platform/ziparchive.h"
+#include "ui/files/filedialogs.h"
+
+#include <quazip/quazip.h>
+#include <quazip/quazipfile.h>
+#include <quazip/quazipnewinfo.h>
+
+#include <QList>
+#include <QTest>
+
+#include <optional>
+
+namespace quillora::test {
+
+struct DialogScript {
+    QList<OwnDialogChoice> ownAnswers;
+    QList<std::optional<StandardSaveChoice>> saveAnswers;
+    QList<std::optional<QString>> openAnswers;
+    QStringList offerAnswers;
+
+    QList<FileDirection> ownAsked;
+    QList<bool> pngOffered;
+    QStringList proposedNames;
+    int offersMade = 0;
+    QStringList messages;
+};
+
+class ScriptedDialogs : public FileDialogs {
+public:
+    explicit ScriptedDialogs(DialogScript &script) : m_script(script) {}
+
+    OwnDialogChoice askOwn(FileDirection direction, const FileForm::PreviewLoader &,
+                           QWidget *) override
+    {
+        m_script.ownAsked.append(direction);
+        return m_script.ownAnswers.isEmpty() ? OwnDialogChoice{} : m_script.ownAnswers.takeFirst();
+    }
+    std::optional<StandardSaveChoice> askStandardSave(const QString &, const QString &proposedName,
+                                                      bool offerPng, QWidget *) override
+    {
+        m_script.pngOffered.append(offerPng);
+        m_script.proposedNames.append(proposedName);
+        return m_script.saveAnswers.isEmpty() ? std::nullopt : m_script.saveAnswers.takeFirst();
+    }
+    std::optional<QString> askStandardOpen(const QString &, QWidget *) override
+    {
+        return m_script.openAnswers.isEmpty() ? std::nullopt : m_script.openAnswers.takeFirst();
+    }
+    QString offerToSave(QWidget *) override
+    {
+        ++m_script.offersMade;
+        return m_script.offerAnswers.isEmpty() ? QStringLiteral("cancelled")
+                                               : m_script.offerAnswers.takeFirst();
+    }
+    void showMessage(const QString &message, const QString &detail, QWidget *) override
+    {
+        m_script.messages.append(
+            detail.isEmpty() ? message : message + QStringLiteral("\n(") + detail + u')');
+    }
+
+private:
+    DialogScript &m_script;
+};
+
+// ZIP archives whose writing can be made to fail half-way, as a full disk would.
+class SwitchableZipFormat : public ArchiveFormat {
+public:
+    bool failWrites = false;
+
+    std::unique_ptr<ArchiveReader> openReader(const QString &path, QString *error) override
+    {
+        return m_zip.openReader(path, error);
+    }
+    std::unique_ptr<ArchiveWriter> createWriter(const QString &path, QString *error) override
+    {
+        auto writer = m_zip.createWriter(path, error);
+        if (!writer || !failWrites)
+            return writer;
+        return std::make_unique<FailingWriter>(std::move(writer));
+    }
+
+private:
+    class FailingWriter : public ArchiveWriter {
+    public:
+        explicit FailingWriter(std::unique_ptr<ArchiveWriter> real) : m_real(std::move(real)) {}
+        bool add(const QString &name, const QByteArray &bytes, QString *error) override
+        {
+            return m_real->add(name, bytes, error);
+        }
+        bool finish(QString *error) override
+        {
+            *error = QStringLiteral("the disk is full");
+            return false;
+        }
+
+    private:
+        std::unique_ptr<ArchiveWriter> m_real;
+    };
+    ZipArchiveFormat m_zip;
+};
+
+struct RawMember {
+    QString name;
+    QByteArray bytes;
+};
+
+// Writes an archive exactly as given, hostile names included.
+inline void writeRawZip(const QString &path, const QList<RawMember> &members)
+{
+    QuaZip zip(path);
+    QVERIFY(zip.open(QuaZip::mdCreate));
+    for (const RawMember &member : members) {
+        QuaZipFile file(&zip);
+        QVERIFY(file.open(QIODevice::WriteOnly, QuaZipNewInfo(member.name)));
+        file.write(member.bytes);
+        file.close();
+    }
+    zip.close();
+}
+
+inline QStringList zipMemberNames(const QString &path)
+{
+    QuaZip zip(path);
+    return zip.open(QuaZip::mdUnzip) ? zip.getFileNameList() : QStringList();
+}
+
+} // namespace quillora::test

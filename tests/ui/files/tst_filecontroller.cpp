@@ -1,0 +1,520 @@
+// The Save, Open and PNG commands on the single-page window: what a saved page brings back,
+// what a failure leaves behind, and the answers of the dialogs.
+
+#include "core/files/filecommands.h"
+#include "core/files/members.h"
+#include "core/printing/pagerenderer.h"
+#include "core/text/rtfreader.h"
+#include "core/text/rtfwriter.h"
+#include "ui/doctypes/pageview.h"
+#include "ui/doctypes/simplepagewindow.h"
+#include "ui/files/filecontroller.h"
+#include "ui/files/filetestsupport.h"
+#include "ui/text/richtextboxwidget.h"
+#include "ui/text/textboxwidget.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextDocument>
+
+#include <memory>
+
+using namespace quillora;
+using namespace quillora::test;
+
+namespace {
+
+// Every character has its own colour, as text typed into a box formatted by its template has.
+const QByteArray kRichText =
+    "{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0 Arial;}}"
+    "{\\colortbl;\\red200\\green0\\blue0;\\red0\\green0\\blue139;}"
+    "\\pard\\qc\\f0\\fs40\\cf2 We went to the {\\b\\cf1 seaside}\\par And built a {\\i castle}.}";
+
+QString layoutFile(const char *name)
+{
+    return QStringLiteral(QUILLORA_TEST_DATA "/doctypes/") + QLatin1String(name);
+}
+
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QImage stripes(QSize size, QRgb a, QRgb b)
+{
+    QImage image(size, QImage::Format_RGB32);
+    for (int y = 0; y < size.height(); ++y)
+        for (int x = 0; x < size.width(); ++x)
+            image.setPixel(x, y, ((x / 7 + y / 5) % 2) ? a : b);
+    return image;
+}
+
+} // namespace
+
+class TestFileController : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void roundTripKeepsPicturesTextsAndRichText();
+    void savingTwiceNeverPacksEarlierMembers();
+    void failedSaveKeepsEarlierFileAndCounts();
+    void brokenFileLeavesPageUntouched_data();
+    void brokenFileLeavesPageUntouched();
+    void hostileNamesNeverLandOutside();
+    void handWrittenWorkFileOpens();
+    void ownDialogSavesOrChangesNothing();
+    void standardDialogOffersPngByType_data();
+    void standardDialogOffersPngByType();
+    void openOffersToSaveFirst_data();
+    void openOffersToSaveFirst();
+    void pngExport();
+    void commandLineOpen();
+    void previewOfAWorkFile();
+
+private:
+    void makePage();
+    void saveOk(const QString &path);
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<AppContext> m_context;
+    std::unique_ptr<SimplePageWindow> m_window;
+    SwitchableZipFormat m_format;
+    std::unique_ptr<FileController> m_files;
+    DialogScript m_script;
+};
+
+void TestFileController::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    Environment environment;
+    environment.screen.widthPx = 1280;
+    environment.screen.heightPx = 800;
+    m_context = std::make_unique<AppContext>(environment);
+    m_context->folders.working = m_dir->filePath(QStringLiteral("work"));
+    m_context->folders.temporary = m_dir->filePath(QStringLiteral("temp"));
+    m_context->runTag = QStringLiteral("TESTRUNA");
+    QDir().mkpath(m_context->folders.working);
+    QDir().mkpath(m_context->folders.temporary);
+    m_window = std::make_unique<SimplePageWindow>(*m_context);
+    m_files = std::make_unique<FileController>(*m_context, m_format);
+    m_script = {};
+    m_files->setDialogs(std::make_unique<ScriptedDialogs>(m_script));
+    m_files->attach(m_window.get());
+    m_format.failWrites = false;
+}
+
+void TestFileController::cleanup()
+{
+    m_files.reset();
+    m_window.reset();
+    m_context.reset();
+    m_dir.reset();
+}
+
+// The showcase layout with striped pictures, typed texts and formatted rich text.
+void TestFileController::makePage()
+{
+    QVERIFY(m_window->loadTemplate(layoutFile("showcase.xml")));
+    PageModel &page = m_context->page;
+    QCOMPARE(page.pictureBoxes.size(), 2);
+    page.pictureBoxes[0].image =
+        stripes(page.pictureBoxes[0].geometry.size(), qRgb(200, 30, 30), qRgb(255, 255, 255));
+    page.pictureBoxes[1].image =
+        stripes(page.pictureBoxes[1].geometry.size(), qRgb(20, 90, 200), qRgb(250, 220, 0));
+    page.textBoxes[0].text = QStringLiteral("Tom's day");
+    page.textBoxes[1].text = QStringLiteral("First line\r\nSecond line\r\n");
+    for (int i = 0; i < 2; ++i) {
+        m_window->refreshPictureBox(i);
+        m_window->refreshTextBox(i);
+    }
+    RichTextBoxWidget *rich = m_window->pageView()->richTextBox(0);
+    QVERIFY(rich);
+    QVERIFY(readRtf(kRichText, *rich->document()));
+    page.changeCount = 7;
+}
+
+void TestFileController::saveOk(const QString &path)
+{
+    QVERIFY2(m_files->saveDocument(path), qPrintable(m_script.messages.join(u'|')));
+    QVERIFY(m_script.messages.isEmpty());
+}
+
+void TestFileController::roundTripKeepsPicturesTextsAndRichText()
+{
+    makePage();
+    const PageModel before = m_context->page;
+    const QByteArray richBefore = writeRtf(*m_window->pageView()->richTextBox(0)->document());
+    const QImage shownBefore = m_window->pageView()->grab().toImage();
+    const QString path = m_dir->filePath(QStringLiteral("work/holiday.qlr"));
+    saveOk(path);
+    const QImage printedBefore = renderPageImage(m_context->page);
+    QCOMPARE(m_context->page.countAtLastSave, 7);
+
+    // Another page in between, so nothing can survive by accident.
+    QVERIFY(m_window->loadTemplate(layoutFile("three_texts.xml")));
+    QSignalSpy opened(m_files.get(), &FileController::documentOpened);
+    QVERIFY(m_files->openDocument(path));
+    QCOMPARE(opened.count(), 1);
+
+    const PageModel &after = m_context->page;
+    QCOMPARE(after.pictureBoxes.size(), before.pictureBoxes.size());
+    for (int i = 0; i < before.pictureBoxes.size(); ++i) {
+        QCOMPARE(after.pictureBoxes[i].geometry, before.pictureBoxes[i].geometry);
+        QCOMPARE(after.pictureBoxes[i].image, before.pictureBoxes[i].image);
+    }
+    for (int i = 0; i < before.textBoxes.size(); ++i) {
+        QCOMPARE(after.textBoxes[i].text, before.textBoxes[i].text);
+        QCOMPARE(after.textBoxes[i].style.fontSize, before.textBoxes[i].style.fontSize);
+    }
+    QCOMPARE(writeRtf(*m_window->pageView()->richTextBox(0)->document()), richBefore);
+    QCOMPARE(after.richTextBoxes[0].plainText,
+             QStringLiteral("We went to the seaside\nAnd built a castle."));
+    QCOMPARE(after.changeCount, 0);
+    QCOMPARE(m_files->currentFilePath(), QString());
+    QCOMPARE(m_window->pageView()->grab().toImage(), shownBefore);
+    QCOMPARE(renderPageImage(m_context->page), printedBefore);
+}
+
+void TestFileController::savingTwiceNeverPacksEarlierMembers()
+{
+    makePage();
+    const QString first = m_dir->filePath(QStringLiteral("work/first.qlr"));
+    saveOk(first);
+    QVERIFY(zipMemberNames(first).contains(QStringLiteral("rtb0.rtf")));
+    QVERIFY(zipMemberNames(first).contains(QStringLiteral("pic1.bmp")));
+
+    QVERIFY(m_window->loadTemplate(layoutFile("three_texts.xml")));
+    const QString second = m_dir->filePath(QStringLiteral("work/second.qlr"));
+    saveOk(second);
+    QStringList members = zipMemberNames(second);
+    members.sort();
+    QCOMPARE(members, QStringList({"fileinfo.xml", "layout.xml", "pic0.bmp", "text0.txt",
+                                   "text1.txt", "text2.txt"}));
+}
+
+void TestFileController::failedSaveKeepsEarlierFileAndCounts()
+{
+    makePage();
+    const QString path = m_dir->filePath(QStringLiteral("work/story.qlr"));
+    saveOk(path);
+    const QByteArray earlier = readAll(path);
+    m_context->page.textBoxes[0].text = QStringLiteral("Changed");
+    m_context->page.changeCount = 12;
+
+    m_format.failWrites = true;
+    QVERIFY(!m_files->saveDocument(path));
+    QCOMPARE(m_script.messages.size(), 1);
+    QVERIFY(m_script.messages[0].startsWith(u"Sorry. This file couldn't be saved."));
+    QVERIFY(m_script.messages[0].contains(u"the disk is full"));
+    QCOMPARE(readAll(path), earlier);
+    QCOMPARE(m_context->page.countAtLastSave, 7);
+    QCOMPARE(m_context->page.changeCount, 12);
+    QVERIFY(m_context->page.hasUnsavedChanges());
+    QCOMPARE(QDir(m_context->folders.working).entryList(QDir::Files), QStringList{"story.qlr"});
+}
+
+void TestFileController::brokenFileLeavesPageUntouched_data()
+{
+    QTest::addColumn<QList<RawMember>>("members");
+    QTest::addColumn<QByteArray>("rawBytes"); // written instead of an archive when set
+
+    const QByteArray info = fileInfoLine(0);
+    QTest::newRow("garbage") << QList<RawMember>{}
+                             << QByteArray("this is not an archive\x01\x02", 24);
+    QTest::newRow("empty file") << QList<RawMember>{} << QByteArray("");
+    QTest::newRow("cut-off archive")
+        << QList<RawMember>{} << QByteArray("PK\x03\x04\x14\x00\x00\x00", 8);
+    QTest::newRow("no page description")
+        << QList<RawMember>{{"fileinfo.xml", info}, {"text0.txt", "hello\r\n"}} << QByteArray();
+    QTest::newRow("newer program")
+        << QList<RawMember>{{"fileinfo.xml", fileInfoLine(99)}, {"layout.xml", "<layout>\r\n"}}
+        << QByteArray();
+    QTest::newRow("only hostile names")
+        << QList<RawMember>{{"../layout.xml", "<layout name='usermade' width='210' height='297'>"},
+                            {"/tmp/fileinfo.xml", info}}
+        << QByteArray();
+    QTest::newRow("name given twice")
+        << QList<RawMember>{{"fileinfo.xml", info}, {"fileinfo.xml", fileInfoLine(3)}}
+        << QByteArray();
+}
+
+void TestFileController::brokenFileLeavesPageUntouched()
+{
+    QFETCH(QList<RawMember>, members);
+    QFETCH(QByteArray, rawBytes);
+    makePage();
+    const QString good = m_dir->filePath(QStringLiteral("work/good.qlr"));
+    saveOk(good);
+    m_context->page.changeCount = 9;
+    const QString staging = m_files->staging().folder();
+    const QStringList stagedBefore = QDir(staging).entryList(QDir::Files);
+    const QByteArray layoutBefore = readAll(QDir(staging).filePath(QStringLiteral("layout.xml")));
+    const PageModel before = m_context->page;
+    const QImage shownBefore = m_window->pageView()->grab().toImage();
+
+    const QString broken = m_dir->filePath(QStringLiteral("work/broken.qlr"));
+    if (members.isEmpty()) {
+        QFile file(broken);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(rawBytes);
+    } else {
+        writeRawZip(broken, members);
+    }
+    QVERIFY(!m_files->openDocument(broken));
+    QCOMPARE(m_script.messages.size(), 1);
+    QVERIFY(m_script.messages[0].startsWith(u"Sorry. This file couldn't be opened.\n("));
+
+    const PageModel &after = m_context->page;
+    QCOMPARE(after.layoutPath, before.layoutPath);
+    QCOMPARE(after.changeCount, 9);
+    QCOMPARE(after.textBoxes.size(), before.textBoxes.size());
+    QCOMPARE(after.textBoxes[0].text, before.textBoxes[0].text);
+    QCOMPARE(after.pictureBoxes[1].image, before.pictureBoxes[1].image);
+    QCOMPARE(QDir(staging).entryList(QDir::Files), stagedBefore);
+    QCOMPARE(readAll(QDir(staging).filePath(QStringLiteral("layout.xml"))), layoutBefore);
+    QCOMPARE(m_window->pageView()->grab().toImage(), shownBefore);
+    // Nothing was left behind in the temporary folder either.
+    QCOMPARE(QDir(m_context->folders.temporary).entryList(QDir::Dirs | QDir::NoDotAndDotDot),
+             QStringList{QFileInfo(staging).fileName()});
+}
+
+void TestFileController::hostileNamesNeverLandOutside()
+{
+    makePage();
+    const QString good = m_dir->filePath(QStringLiteral("work/good.qlr"));
+    saveOk(good);
+    // A readable work file with extra members that try to climb out of the staging folder.
+    QList<RawMember> members;
+    const QDir staging(m_files->staging().folder());
+    for (const QString &name : staging.entryList(QDir::Files))
+        members.append({name, readAll(staging.filePath(name))});
+    members.append({QStringLiteral("../escaped.txt"), "out"});
+    members.append({QStringLiteral("../../escaped.txt"), "out"});
+    members.append({m_dir->filePath(QStringLiteral("absolute.txt")), "out"});
+    members.append({QStringLiteral("sub/inner.txt"), "in"});
+    const QString hostile = m_dir->filePath(QStringLiteral("work/hostile.qlr"));
+    writeRawZip(hostile, members);
+
+    QVERIFY(m_files->openDocument(hostile));
+    QVERIFY(!QFile::exists(m_dir->filePath(QStringLiteral("temp/escaped.txt"))));
+    QVERIFY(!QFile::exists(m_dir->filePath(QStringLiteral("escaped.txt"))));
+    QVERIFY(!QFile::exists(m_dir->filePath(QStringLiteral("absolute.txt"))));
+    QVERIFY(!QDir(staging.filePath(QStringLiteral("sub"))).exists());
+}
+
+void TestFileController::handWrittenWorkFileOpens()
+{
+    // Written from the description of the format alone: the one-line file information, the
+    // page in the layout dialect, a bitmap, a text in the 8-bit code page, and RTF.
+    QImage picture(200, 100, QImage::Format_RGB32);
+    picture.fill(qRgb(0, 160, 0));
+    QByteArray bitmap;
+    QBuffer buffer(&bitmap);
+    buffer.open(QIODevice::WriteOnly);
+    QVERIFY(picture.save(&buffer, "BMP"));
+    const QByteArray layout =
+        "<layout name='usermade' width='210' height='297' numtextboxes='1' numrtbs='1' "
+        "numpicboxes='1' numhandles='0' numLines='0' numBoxes='0'>\r\n"
+        "<picbox name='pb0' x='10' y='10' width='100' height='50'  symmType='0' reptType='0' "
+        "copyTo='0'/>\r\n"
+        "<textbox name='tb0' x='10' y='70' width='150' height='20' size='8' bold='T' italic='F' "
+        "underline='F' font='arial'  align='2' colour='FF'/>\r\n"
+        "<rtb name='rt0' x='10' y='100' width='150' height='40' size='6' bold='F' italic='F' "
+        "underline='F' align='0' colour='0'/>\r\n"
+        "</layout>\r\n";
+    const QString path = m_dir->filePath(QStringLiteral("work/byhand.qlr"));
+    writeRawZip(path,
+                {{"text0.txt", "Caf\xe9 trip\r\nby bus\r\n"},
+                 {"pic0.bmp", bitmap},
+                 {"rtb0.rtf", kRichText},
+                 {"layout.xml", layout},
+                 {"fileinfo.xml", "<general currentscreennum='13' appVer4Save='1-2-19' />\r\n"}});
+    QVERIFY2(m_files->openDocument(path), qPrintable(m_script.messages.join(u'|')));
+
+    const PageModel &page = m_context->page;
+    QCOMPARE(page.documentType, 13);
+    QCOMPARE(page.textBoxes.size(), 1);
+    QCOMPARE(page.textBoxes[0].text, QStringLiteral("Caf\u00e9 trip\r\nby bus"));
+    QVERIFY(page.textBoxes[0].style.bold);
+    QCOMPARE(page.textBoxes[0].style.align, Alignment::Centre);
+    QCOMPARE(page.textBoxes[0].style.colour, 0xFFu);
+    QCOMPARE(page.pictureBoxes.size(), 1);
+    const QImage &shown = page.pictureBoxes[0].image;
+    QCOMPARE(shown.size(), page.pictureBoxes[0].geometry.size());
+    QCOMPARE(shown.pixel(shown.width() / 2, shown.height() / 2), qRgb(0, 160, 0));
+    QCOMPARE(m_window->pageView()->richTextBox(0)->toPlainText(),
+             QStringLiteral("We went to the seaside\nAnd built a castle."));
+}
+
+void TestFileController::ownDialogSavesOrChangesNothing()
+{
+    makePage();
+    m_script.ownAnswers = {{OwnDialogChoice::Answer::No, QStringLiteral("story")},
+                           {OwnDialogChoice::Answer::Yes, QString()}};
+    QVERIFY(!m_files->saveWork());
+    QVERIFY(!m_files->saveWork());
+    m_context->page.documentType = 8; // the standard dialog
+    QVERIFY(!m_files->saveWork());
+    QCOMPARE(m_script.pngOffered.size(), 1);
+    QVERIFY(QDir(m_context->folders.working).entryList(QDir::Files).isEmpty());
+    QVERIFY(m_script.messages.isEmpty());
+    QCOMPARE(m_context->page.countAtLastSave, 0);
+    QCOMPARE(m_context->fileDialogFolder, QString());
+
+    m_script.ownAnswers = {{OwnDialogChoice::Answer::Yes, QStringLiteral("story.QLR")}};
+    m_context->page.documentType = 0;
+    QVERIFY(m_files->saveWork());
+    QCOMPARE(QDir(m_context->folders.working).entryList(QDir::Files), QStringList{"story.QLR.qlr"});
+    QCOMPARE(m_context->page.countAtLastSave, 7);
+}
+
+void TestFileController::standardDialogOffersPngByType_data()
+{
+    QTest::addColumn<int>("type");
+    QTest::addColumn<bool>("offered");
+    QTest::newRow("repeated copies") << 8 << true;
+    QTest::newRow("booklet") << 5 << false;
+}
+
+void TestFileController::standardDialogOffersPngByType()
+{
+    QFETCH(int, type);
+    QFETCH(bool, offered);
+    makePage();
+    m_context->page.documentType = type;
+    const QString chosen = m_dir->filePath(QStringLiteral("elsewhere/mine"));
+    QDir().mkpath(QFileInfo(chosen).absolutePath());
+    m_script.saveAnswers = {StandardSaveChoice{chosen, false}};
+    m_files->saveWork();
+    QCOMPARE(m_script.pngOffered, QList<bool>{offered});
+    QCOMPARE(m_context->fileDialogFolder, QFileInfo(chosen).absolutePath());
+    if (offered) {
+        QVERIFY(QFile::exists(chosen + QStringLiteral(".qlr")));
+        // The next save proposes the name just used.
+        m_files->saveWork();
+        QCOMPARE(m_script.proposedNames.last(), QStringLiteral("mine"));
+    }
+}
+
+void TestFileController::openOffersToSaveFirst_data()
+{
+    QTest::addColumn<bool>("dontOffer");
+    QTest::addColumn<QString>("offerAnswer");
+    QTest::addColumn<bool>("saveSucceeds");
+    QTest::addColumn<int>("offers");
+    QTest::addColumn<bool>("opened");
+    QTest::addColumn<bool>("savedFirst");
+
+    QTest::newRow("offer closed: stay") << false << "cancelled" << true << 1 << false << false;
+    QTest::newRow("no: open without saving") << false << "No" << true << 1 << true << false;
+    QTest::newRow("yes: save, then open") << false << "Yes" << true << 1 << true << true;
+    QTest::newRow("yes but the save is cancelled: stay")
+        << false << "Yes" << false << 1 << false << false;
+    QTest::newRow("offer switched off") << true << "" << true << 0 << true << false;
+}
+
+void TestFileController::openOffersToSaveFirst()
+{
+    QFETCH(bool, dontOffer);
+    QFETCH(QString, offerAnswer);
+    QFETCH(bool, saveSucceeds);
+    QFETCH(int, offers);
+    QFETCH(bool, opened);
+    QFETCH(bool, savedFirst);
+
+    QVERIFY(m_window->loadTemplate(layoutFile("three_texts.xml")));
+    m_context->page.textBoxes[0].text = QStringLiteral("other");
+    saveOk(m_dir->filePath(QStringLiteral("work/other.qlr")));
+    makePage();
+    m_context->settings.dontOfferToSave = dontOffer;
+    m_script.offerAnswers = {offerAnswer};
+    if (offerAnswer == u"Yes")
+        m_script.ownAnswers.append(saveSucceeds
+                                       ? OwnDialogChoice{OwnDialogChoice::Answer::Yes, "mine"}
+                                       : OwnDialogChoice{});
+    m_script.ownAnswers.append({OwnDialogChoice::Answer::Yes, QStringLiteral("other")});
+
+    QCOMPARE(m_files->openWork(), opened);
+    QCOMPARE(m_script.offersMade, offers);
+    QCOMPARE(QFile::exists(m_dir->filePath(QStringLiteral("work/mine.qlr"))), savedFirst);
+    QCOMPARE(m_context->page.textBoxes[0].text,
+             opened ? QStringLiteral("other") : QStringLiteral("Tom's day"));
+}
+
+void TestFileController::pngExport()
+{
+    makePage();
+    const QString path = m_dir->filePath(QStringLiteral("page.png"));
+    m_context->page.documentType = 8;
+    m_script.saveAnswers = {StandardSaveChoice{m_dir->filePath(QStringLiteral("page")), true}};
+    QVERIFY(!m_files->saveWork()); // a picture of the page is not the saved work
+    QVERIFY(m_script.messages.isEmpty());
+    QImage exported(path);
+    QVERIFY(!exported.isNull());
+    QCOMPARE(exported.size(), m_context->page.pageRect.size());
+    // No object frame made it into the picture: the page's corners are white paper.
+    QCOMPARE(exported.pixel(0, 0), qRgb(255, 255, 255));
+    const QRect picture = m_context->page.pictureBoxes[0].geometry;
+    QCOMPARE(exported.pixel(picture.left() - 1, picture.top() + 10), qRgb(255, 255, 255));
+    QCOMPARE(exported.pixel(picture.topLeft()), m_context->page.pictureBoxes[0].image.pixel(0, 0));
+    // The rich text as typed, not as the template gave it.
+    QCOMPARE(exported, renderPageImage(m_context->page));
+    QVERIFY(m_context->page.richTextBoxes[0].rtf.contains(u"seaside"));
+
+    // Banners cannot be saved as a picture.
+    m_context->page.documentType = 14;
+    QVERIFY(!m_files->exportScreenPng(m_dir->filePath(QStringLiteral("banner.png"))));
+    QVERIFY(!QFile::exists(m_dir->filePath(QStringLiteral("banner.png"))));
+    QCOMPARE(m_script.messages, QStringList{"Sorry, this screen cannot be saved as a PNG file."});
+}
+
+void TestFileController::commandLineOpen()
+{
+    makePage();
+    const QString path = m_dir->filePath(QStringLiteral("work/from command line.qlr"));
+    saveOk(path);
+    QVERIFY(m_window->loadTemplate(layoutFile("three_texts.xml")));
+    QVERIFY(!m_files->openFromCommandLine(QString()));
+    QVERIFY(m_script.messages.isEmpty());
+    QVERIFY(!m_files->openFromCommandLine(m_dir->filePath(QStringLiteral("missing.qlr"))));
+    QCOMPARE(m_script.messages.size(), 1);
+    QVERIFY(m_script.messages[0].startsWith(u"Sorry. This file couldn't be opened."));
+    QVERIFY(m_files->openFromCommandLine(path));
+    QCOMPARE(m_context->page.textBoxes[0].text, QStringLiteral("Tom's day"));
+    QVERIFY(m_window->pageView()->isVisibleTo(m_window.get()));
+}
+
+void TestFileController::previewOfAWorkFile()
+{
+    makePage();
+    const QString path = m_dir->filePath(QStringLiteral("work/holiday.qlr"));
+    saveOk(path);
+    const PageModel before = m_context->page;
+    const QImage preview = m_files->previewOf(path);
+    QVERIFY(!preview.isNull());
+    QVERIFY(preview.width() == 80 || preview.height() == 60);
+    QVERIFY(preview.width() <= 80 && preview.height() <= 60);
+    // The page's red stripes show in the small picture.
+    int reddish = 0;
+    for (int y = 0; y < preview.height(); ++y)
+        for (int x = 0; x < preview.width(); ++x) {
+            const QColor c = preview.pixelColor(x, y);
+            reddish += c.red() > 150 && c.green() < 140 && c.blue() < 140 ? 1 : 0;
+        }
+    QVERIFY(reddish > 20);
+    // Previewing never touches the page in work or its staging members.
+    QCOMPARE(m_context->page.textBoxes[0].text, before.textBoxes[0].text);
+    QVERIFY(QFile::exists(m_files->staging().memberPath(QStringLiteral("rtb0.rtf"))));
+    QVERIFY(m_files->previewOf(m_dir->filePath(QStringLiteral("work/none.qlr"))).isNull());
+}
+
+QTEST_MAIN(TestFileController)
+#include "tst_filecontroller.moc"
