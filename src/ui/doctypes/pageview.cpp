@@ -85,10 +85,7 @@ void PageView::syncTextBox(int index, const TextBoxModel &box)
     {
         // Writing the model into the control is not an edit by the child.
         const QSignalBlocker quiet(widget);
-        widget->setMultiLine(box.multiLine);
-        widget->setBoxSize(box.geometry.size());
-        widget->applyTextStyle(box.style);
-        widget->setBoxText(box.text);
+        widget->showBox(box);
     }
     placeObject(widget, m_textFrames[index], box.geometry, box.visible);
 }
@@ -105,9 +102,7 @@ void PageView::syncRichTextBox(int index, const RichTextBoxModel &box)
     }
     {
         const QSignalBlocker quiet(widget);
-        widget->setBoxSize(box.geometry.size());
-        widget->applyBaseStyle(box.style);
-        widget->setPlainContent(box.plainText);
+        widget->showBox(box);
     }
     placeObject(widget, m_richTextFrames[index], box.geometry, box.visible);
 }

@@ -121,6 +121,7 @@ void SimplePageWindow::showPage()
     m_paperShadow->setGeometry(
         m_context.page.pageRect.translated(kShadowOffsetPx, kShadowOffsetPx));
     m_paperShadow->setVisible(!m_pageView->isHidden());
+    emit pageShown();
 }
 
 void SimplePageWindow::fitPageToScreen()

@@ -74,6 +74,8 @@ signals:
     void pastePictureRequested(int index);
 
     void templateLoadFailed(const QString &reason);
+    // The page's controls follow the page model again (a template, a work file, a reset).
+    void pageShown();
     void currentObjectChanged(const QString &kind, int index);
     void paperPressed(QPoint position, Qt::MouseButton button);
     // A text was pressed (after it became current and lost its placeholder): undo records a

@@ -2,6 +2,8 @@
 
 #include "core/layout/colour.h"
 #include "core/text/richfit.h"
+#include "core/text/rtfreader.h"
+#include "core/text/rtfwriter.h"
 #include "core/text/textboxformat.h"
 #include "ui/text/textboxwidget.h"
 
@@ -36,7 +38,7 @@ RichTextBoxWidget::RichTextBoxWidget(QWidget *parent) : QTextEdit(parent)
 
 void RichTextBoxWidget::setBoxSize(const QSize &size)
 {
-    setLineWrapColumnOrWidth(qRound(textWidthFor(QSizeF(size))));
+    setLineWrapColumnOrWidth(int(textWidthFor(QSizeF(size))));
 }
 
 void RichTextBoxWidget::applyBaseStyle(const TextStyle &style)
@@ -66,6 +68,32 @@ void RichTextBoxWidget::setPlainContent(const QString &text)
         return;
     setPlainText(text);
     applyBaseStyle(m_baseStyle);
+}
+
+void RichTextBoxWidget::showBox(const RichTextBoxModel &box)
+{
+    TextBoxFormat format{box.style, QSizeF(box.geometry.size()), true};
+    format.style.fontSize = TextBoxWidget::screenFont(box.style).pointSizeF();
+    configureTextBoxDocument(*document(), format);
+    setBoxSize(box.geometry.size());
+    if (box.rtf.isEmpty()) {
+        applyBaseStyle(box.style);
+        setPlainContent(box.plainText);
+        return;
+    }
+    m_baseStyle = box.style;
+    document()->setDefaultFont(TextBoxWidget::screenFont(box.style));
+    if (box.rtf == rtfContent())
+        return;
+    QString error;
+    // The model's content was written by this program; a damaged copy shows its plain text.
+    if (!readRtf(box.rtf.toLatin1(), *document(), &error))
+        setPlainContent(box.plainText);
+}
+
+QString RichTextBoxWidget::rtfContent() const
+{
+    return QString::fromLatin1(writeRtf(*document()));
 }
 
 void RichTextBoxWidget::mousePressEvent(QMouseEvent *event)

@@ -19,6 +19,11 @@ public:
     void setBoxSize(const QSize &size);
     // Replaces the content with plain text in the base style, when it differs.
     void setPlainContent(const QString &text);
+    // Shows a box of the page: its Rich Text Format content when it has one, else its plain
+    // text in the base style. Content equal to what is shown is left alone, caret and all.
+    void showBox(const RichTextBoxModel &box);
+    // The content as the page model keeps it.
+    QString rtfContent() const;
     const TextStyle &baseStyle() const { return m_baseStyle; }
 
 signals:

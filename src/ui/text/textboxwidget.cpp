@@ -62,6 +62,17 @@ QFont TextBoxWidget::screenFont(const TextStyle &style)
     return font;
 }
 
+void TextBoxWidget::showBox(const TextBoxModel &box)
+{
+    TextBoxFormat format{box.style, QSizeF(box.geometry.size()), box.multiLine};
+    format.style.fontSize = screenFont(box.style).pointSizeF();
+    configureTextBoxDocument(*document(), format);
+    setMultiLine(box.multiLine);
+    setBoxSize(box.geometry.size());
+    applyTextStyle(box.style);
+    setBoxText(box.text);
+}
+
 void TextBoxWidget::applyTextStyle(const TextStyle &style)
 {
     setFont(screenFont(style));
@@ -81,7 +92,7 @@ void TextBoxWidget::setMultiLine(bool multiLine)
 
 void TextBoxWidget::setBoxSize(const QSize &size)
 {
-    setLineWrapColumnOrWidth(qRound(textWidthFor(QSizeF(size))));
+    setLineWrapColumnOrWidth(int(textWidthFor(QSizeF(size))));
 }
 
 void TextBoxWidget::setBoxText(const QString &text)

@@ -19,6 +19,9 @@ public:
     // The font a box shows: the measuring font, held within sizes a screen can draw.
     static QFont screenFont(const TextStyle &style);
 
+    // Shows a box of the page: its document configured as every measure of it is
+    // (configureTextBoxDocument), then its font, colour, wrapping and text.
+    void showBox(const TextBoxModel &box);
     void applyTextStyle(const TextStyle &style);
     // Single-line boxes do not wrap and refuse line breaks; multi-line boxes wrap at their width.
     void setMultiLine(bool multiLine);

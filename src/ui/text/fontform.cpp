@@ -1,0 +1,309 @@
+#include "ui/text/fontform.h"
+
+#include "core/layout/documenttypes.h"
+#include "core/text/textboxformat.h"
+#include "ui/app/looks.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
+#include <QScrollBar>
+
+#include <functional>
+
+namespace quillora {
+
+namespace {
+
+constexpr int kPreviewCharacters = 20;
+constexpr QSize kHolderSize(460, 150);
+constexpr QSize kPenSize(52, 150);
+constexpr int kListRowPixels = 44;
+constexpr int kListRows = 5;
+
+} // namespace
+
+// One felt pen of the dialog (`pencol`), with its lid (`penlid`) on while it is not chosen.
+class FeltPenChoice : public QWidget {
+public:
+    FeltPenChoice(int index, ColourRef colour, QWidget *parent) : QWidget(parent), m_colour(colour)
+    {
+        setObjectName(QStringLiteral("pencol%1").arg(index));
+        setAccessibleName(QStringLiteral("Pen %1").arg(index + 1));
+        setToolTip(accessibleName());
+        setFixedSize(kPenSize);
+        setCursor(Qt::PointingHandCursor);
+        m_lid = new QWidget(this);
+        m_lid->setObjectName(QStringLiteral("penlid%1").arg(index));
+        m_lid->setAttribute(Qt::WA_TransparentForMouseEvents);
+        m_lid->setGeometry(6, 0, width() - 12, 46);
+        m_lid->installEventFilter(this);
+    }
+
+    QWidget *lid() const { return m_lid; }
+    void setOpen(bool open) { m_lid->setVisible(!open); }
+    bool isOpen() const { return m_lid->isHidden(); }
+    std::function<void()> onChosen;
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter p(this);
+        p.setRenderHint(QPainter::Antialiasing);
+        const QColor ink = toQColor(m_colour);
+        const QColor outline = looks::kInk;
+        // The tip, then the body in the pen's own colour with a white band for its label.
+        QPainterPath tip;
+        tip.moveTo(width() / 2.0 - 8, 40);
+        tip.lineTo(width() / 2.0, 8);
+        tip.lineTo(width() / 2.0 + 8, 40);
+        tip.closeSubpath();
+        p.setPen(QPen(outline, 3));
+        p.setBrush(ink);
+        p.drawPath(tip);
+        p.drawRoundedRect(QRectF(8, 40, width() - 16, height() - 44), 8, 8);
+        p.setBrush(Qt::white);
+        p.drawRect(QRectF(12, 80, width() - 24, 16));
+    }
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched == m_lid && event->type() == QEvent::Paint) {
+            QPainter p(m_lid);
+            p.setRenderHint(QPainter::Antialiasing);
+            p.setPen(QPen(looks::kInk, 3));
+            p.setBrush(toQColor(m_colour).lighter(120));
+            p.drawRoundedRect(QRectF(m_lid->rect()).adjusted(2, 2, -2, -2), 10, 10);
+            return true;
+        }
+        return QWidget::eventFilter(watched, event);
+    }
+
+    void mouseReleaseEvent(QMouseEvent *event) override
+    {
+        if (rect().contains(event->position().toPoint()) && onChosen)
+            onChosen();
+    }
+
+private:
+    ColourRef m_colour;
+    QWidget *m_lid = nullptr;
+};
+
+const std::array<ColourRef, FontForm::kPenCount> &FontForm::penColours()
+{
+    static const std::array<ColourRef, kPenCount> colours{0x000000, 0x3B37E8, 0xC0561A, 0x1A9A2E,
+                                                          0x1A8CFF, 0x9C2C7A, 0x1E4A8B};
+    return colours;
+}
+
+bool FontForm::showsApplyToAll(int documentType)
+{
+    return documentType == doctype::Circle || documentType == doctype::Table ||
+           documentType == doctype::Postcard;
+}
+
+FontForm::FontForm(AppContext &context, const TextBoxModel &box, QWidget *parent)
+    : OwnDialog(context, QStringLiteral("fontForm"), QStringLiteral("Font"), QStringLiteral("Font"),
+                parent),
+      m_box(box)
+{
+    m_choice = {box.style.fontName, box.style.fontSize, box.style.colour};
+
+    m_holder = new QWidget(this);
+    m_holder->setObjectName(QStringLiteral("egTextHolder"));
+    m_holder->setFixedSize(kHolderSize);
+    m_holder->setAutoFillBackground(true);
+    QPalette white = m_holder->palette();
+    white.setColor(QPalette::Window, Qt::white);
+    m_holder->setPalette(white);
+    m_holder->installEventFilter(this);
+    m_preview = new QLabel(normalisedBoxText(box.text).left(kPreviewCharacters), m_holder);
+    m_preview->setObjectName(QStringLiteral("egtext"));
+    m_preview->setTextFormat(Qt::PlainText);
+    bodyLayout()->addWidget(m_holder, 0, Qt::AlignHCenter);
+
+    auto *choices = new QHBoxLayout;
+    choices->setSpacing(16);
+    auto *fonts = new QVBoxLayout;
+    m_fontSelected = new QLabel(this);
+    m_fontSelected->setObjectName(QStringLiteral("fontselected"));
+    m_fontSelected->setFont(looks::childFont(looks::kControlPixels, true));
+    fonts->addWidget(m_fontSelected);
+    m_fontList = new QListWidget(this);
+    m_fontList->setObjectName(QStringLiteral("fontnamebox"));
+    m_fontList->setAccessibleName(QStringLiteral("Fonts"));
+    fonts->addWidget(m_fontList);
+    choices->addLayout(fonts, 3);
+
+    auto *sizes = new QVBoxLayout;
+    m_sizeLabel = new QLabel(this);
+    m_sizeLabel->setObjectName(QStringLiteral("sizeLabel"));
+    m_sizeLabel->setFont(looks::childFont(looks::kControlPixels, true));
+    sizes->addWidget(m_sizeLabel);
+    m_sizeList = new QListWidget(this);
+    m_sizeList->setObjectName(QStringLiteral("fontSzCap"));
+    m_sizeList->setAccessibleName(QStringLiteral("Sizes"));
+    m_sizeList->verticalScrollBar()->setObjectName(QStringLiteral("fszScroll"));
+    sizes->addWidget(m_sizeList);
+    choices->addLayout(sizes, 1);
+
+    auto *pens = new QHBoxLayout;
+    pens->setSpacing(10);
+    for (int i = 0; i < kPenCount; ++i) {
+        auto *pen = new FeltPenChoice(i, penColours()[i], this);
+        pen->onChosen = [this, i] { choosePen(i); };
+        m_pens.append(pen);
+        pens->addWidget(pen, 0, Qt::AlignBottom);
+    }
+    choices->addLayout(pens);
+    bodyLayout()->addLayout(choices, 1);
+
+    m_allBoxes = new QCheckBox(QStringLiteral("All text boxes"), this);
+    m_allBoxes->setObjectName(QStringLiteral("AllTBsCheck"));
+    m_allBoxes->setFont(looks::childFont(looks::kControlPixels));
+    m_allBoxes->setVisible(showsApplyToAll(context.page.documentType));
+    bodyLayout()->addWidget(m_allBoxes, 0, Qt::AlignHCenter);
+
+    buildFontList();
+    buildSizeList();
+    for (int i = 0; i < kPenCount; ++i)
+        m_pens[i]->setOpen(penColours()[i] == box.style.colour);
+    const auto &names = context.settings.fontSlots;
+    for (int i = 0; i < int(names.size()); ++i)
+        if (names[size_t(i)].compare(box.style.fontName, Qt::CaseInsensitive) == 0)
+            m_fontList->setCurrentRow(i);
+    looks::enlargeTickBoxes(this);
+    showPreview();
+    m_fontList->setFixedHeight(kListRows * kListRowPixels + 6);
+    m_sizeList->setFixedHeight(kListRows * kListRowPixels + 6);
+    m_fontList->setMinimumWidth(250);
+    m_sizeList->setFixedWidth(110);
+    adjustSize();
+}
+
+void FontForm::buildFontList()
+{
+    const auto &names = context().settings.fontSlots;
+    for (const QString &name : names) {
+        auto *item = new QListWidgetItem(name, m_fontList);
+        QFont face(name);
+        face.setPixelSize(26);
+        item->setFont(face);
+        item->setSizeHint(QSize(0, kListRowPixels));
+    }
+    connect(m_fontList, &QListWidget::itemClicked, this,
+            [this](QListWidgetItem *item) { chooseFont(m_fontList->row(item)); });
+}
+
+void FontForm::buildSizeList()
+{
+    const QList<int> allowed = allowedFontDialogSizes(m_box);
+    for (int size : fontDialogSizes()) {
+        auto *item = new QListWidgetItem(QString::number(size), m_sizeList);
+        item->setFont(looks::childFont(24));
+        item->setSizeHint(QSize(0, kListRowPixels));
+        item->setHidden(!allowed.contains(size));
+    }
+    const int current = listedSizeAtOrBelow(m_box.style.fontSize, allowed);
+    m_sizeLabel->setText(QString::number(current));
+    m_sizeList->setCurrentRow(int(fontDialogSizes().indexOf(current)));
+    connect(m_sizeList, &QListWidget::itemClicked, this,
+            [this](QListWidgetItem *item) { chooseSize(item->text().toInt()); });
+    if (m_sizeList->currentItem())
+        m_sizeList->scrollToItem(m_sizeList->currentItem());
+}
+
+QList<int> FontForm::shownSizes() const
+{
+    QList<int> shown;
+    for (int row = 0; row < m_sizeList->count(); ++row)
+        if (!m_sizeList->item(row)->isHidden())
+            shown.append(m_sizeList->item(row)->text().toInt());
+    return shown;
+}
+
+bool FontForm::applyToAll() const
+{
+    return m_allBoxes->isVisible() && m_allBoxes->isChecked();
+}
+
+void FontForm::chooseFont(int index)
+{
+    const auto &names = context().settings.fontSlots;
+    if (index < 0 || index >= int(names.size()))
+        return;
+    m_choice.fontName = names[size_t(index)];
+    showPreview();
+}
+
+void FontForm::chooseSize(int size)
+{
+    if (size <= 0)
+        return;
+    m_choice.fontSize = size;
+    m_sizeLabel->setText(QString::number(size));
+    showPreview();
+}
+
+void FontForm::choosePen(int index)
+{
+    if (index < 0 || index >= kPenCount)
+        return;
+    m_choice.colour = penColours()[size_t(index)];
+    for (int i = 0; i < kPenCount; ++i)
+        m_pens[i]->setOpen(i == index);
+    showPreview();
+}
+
+void FontForm::showPreview()
+{
+    TextStyle style = m_box.style;
+    style.fontName = m_choice.fontName;
+    style.fontSize = m_choice.fontSize;
+    m_preview->setFont(fontForStyle(style));
+    QPalette colours = m_preview->palette();
+    colours.setColor(QPalette::WindowText, toQColor(m_choice.colour));
+    m_preview->setPalette(colours);
+    m_fontSelected->setText(m_choice.fontName);
+    centrePreview();
+}
+
+void FontForm::centrePreview()
+{
+    m_preview->adjustSize();
+    const QSize size = m_preview->size();
+    m_preview->move((m_holder->width() - size.width()) / 2,
+                    (m_holder->height() - size.height()) / 2);
+}
+
+bool FontForm::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_holder && event->type() == QEvent::Resize)
+        centrePreview();
+    return OwnDialog::eventFilter(watched, event);
+}
+
+void FontForm::okPressed()
+{
+    TextStyle chosen = m_box.style;
+    chosen.fontName = m_choice.fontName;
+    chosen.fontSize = m_choice.fontSize;
+    if (!m_box.multiLine && !oneLineFits(chosen, m_box.geometry.height())) {
+        // The child sees the preview go back to the size the box has and may choose again.
+        chooseSize(qRound(m_box.style.fontSize));
+        m_choice.fontSize = m_box.style.fontSize;
+        QApplication::beep();
+        emit choiceRefused();
+        return;
+    }
+    OwnDialog::okPressed();
+}
+
+} // namespace quillora

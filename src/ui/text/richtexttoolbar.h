@@ -1,0 +1,79 @@
+#pragma once
+// The rich text toolbar (`RTBtoolbar`): font, size, colour, bold, italic, underline, bullets and
+// alignment for the selection of the current rich text box. It only reports what the child
+// chose; the text controller applies it. While the program writes the selection's look into it
+// (the toolbar guard is clear), its controls report nothing.
+
+#include "core/layout/colour.h"
+#include "core/text/selectionlook.h"
+
+#include <QWidget>
+
+#include <array>
+
+class QAbstractButton;
+class QCheckBox;
+class QComboBox;
+class QFontComboBox;
+class QToolButton;
+
+namespace quillora {
+
+class RichTextToolbar : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int kSwatchCount = 16;
+    // The colours of the swatches in the colour drop-down (`ColPD`), 0x00BBGGRR.
+    static const std::array<ColourRef, kSwatchCount> &swatchColours();
+
+    explicit RichTextToolbar(QWidget *parent = nullptr);
+
+    // Shows the selection's look; mixed properties leave their control as it was.
+    void showLook(const SelectionLook &look);
+    // True while the toolbar reacts to the child (the toolbar guard).
+    bool reactsToUser() const { return m_reacting; }
+
+    QFontComboBox *fontNameDrop() const { return m_fontName; }
+    QComboBox *fontSizeDrop() const { return m_fontSize; }
+    QWidget *colourDropDown() const { return m_colourDrop; }
+    QAbstractButton *swatch(int index) const;
+
+    // What the size list offers.
+    static const QStringList &listedSizes();
+
+signals:
+    void fontNameChosen(const QString &name);
+    void fontSizeChosen(double points);
+    void boldChosen(bool on);
+    void italicChosen(bool on);
+    void underlineChosen(bool on);
+    void bulletChosen(bool on);
+    void alignmentChosen(int index);
+    void colourChosen(quillora::ColourRef colour);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    QCheckBox *makeStyleCheck(const QString &name, const QString &caption, QFont face);
+    QToolButton *makeAlignButton(int index);
+    void buildColourDropDown();
+    void toggleColourDropDown();
+    void showCurrentColour(ColourRef colour);
+    void enterTypedSize();
+
+    QFontComboBox *m_fontName = nullptr;
+    QComboBox *m_fontSize = nullptr;
+    QToolButton *m_currentColour = nullptr;
+    QCheckBox *m_bold = nullptr;
+    QCheckBox *m_italic = nullptr;
+    QCheckBox *m_underline = nullptr;
+    QToolButton *m_bullet = nullptr;
+    std::array<QToolButton *, 3> m_align{};
+    QWidget *m_colourDrop = nullptr;
+    QVector<QAbstractButton *> m_swatches;
+    bool m_reacting = true;
+};
+
+} // namespace quillora

@@ -1,0 +1,423 @@
+#include "ui/text/textcontroller.h"
+
+#include "core/app/appcontext.h"
+#include "core/layout/documenttypes.h"
+#include "core/text/onscreenkeyboard.h"
+#include "core/text/selectionlook.h"
+#include "core/text/textsize.h"
+#include "platform/keysender.h"
+#include "ui/doctypes/documenttoolbar.h"
+#include "ui/doctypes/pageview.h"
+#include "ui/doctypes/simplepagewindow.h"
+#include "ui/text/fontform.h"
+#include "ui/text/onscreenkeyboardwidget.h"
+#include "ui/text/pullstring.h"
+#include "ui/text/richtextboxwidget.h"
+#include "ui/text/richtexttoolbar.h"
+#include "ui/text/textboxwidget.h"
+#include "ui/undo/undocontroller.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QLoggingCategory>
+#include <QTextCursor>
+
+namespace quillora {
+
+Q_LOGGING_CATEGORY(lcText, "quillora.text")
+
+namespace {
+
+const QString kText = QStringLiteral("t");
+const QString kRichText = QStringLiteral("r");
+
+// Room kept free at the window's bottom right for the keyboard and its mini key.
+constexpr int kKeyboardMarginPx = 24;
+
+} // namespace
+
+TextController::TextController(AppContext &context, SimplePageWindow &window, UndoController &undo,
+                               KeySender &keys)
+    : QObject(&window), m_context(context), m_window(window), m_undo(undo)
+{
+    build(keys);
+}
+
+TextController::TextController(AppContext &context, SimplePageWindow &window, UndoController &undo)
+    : QObject(&window), m_context(context), m_window(window), m_undo(undo),
+      m_ownKeys(std::make_unique<FocusKeySender>())
+{
+    build(*m_ownKeys);
+}
+
+TextController::~TextController() = default;
+
+void TextController::build(KeySender &keys)
+{
+    SimplePageWindow &window = m_window;
+    m_runFontDialog = [](FontForm &form) { form.exec(); };
+    connect(&window, &SimplePageWindow::textBoxPressed, this, &TextController::onTextBoxPressed);
+    connect(&window, &SimplePageWindow::richTextBoxPressed, this,
+            &TextController::onRichTextBoxPressed);
+    connect(&window, &SimplePageWindow::textBoxEdited, this, &TextController::onTextBoxEdited);
+    connect(&window, &SimplePageWindow::richTextBoxEdited, this,
+            &TextController::onRichTextBoxEdited);
+    connect(&window, &SimplePageWindow::textBoxKeyReleased, this,
+            &TextController::onTextBoxKeyReleased);
+    connect(&window, &SimplePageWindow::richTextBoxKeyReleased, this,
+            &TextController::onRichTextBoxKeyReleased);
+    connect(&window, &SimplePageWindow::textBiggerRequested, this, &TextController::makeTextBigger);
+    connect(&window, &SimplePageWindow::textSmallerRequested, this,
+            &TextController::makeTextSmaller);
+    connect(&window, &SimplePageWindow::fontRequested, this, &TextController::openFontDialog);
+    connect(&window, &SimplePageWindow::pageShown, this, &TextController::pageShown);
+    connect(&m_undo, &UndoController::restored, this, &TextController::showRestored);
+
+    m_toolbar = new RichTextToolbar(&window);
+    m_toolbar->hide();
+    connectToolbar();
+
+    m_keyboard = new OnScreenKeyboardWidget(keys, &window);
+    m_keyboard->hide();
+    m_miniKey = new MiniKeyWidget(&window);
+    m_miniKey->hide();
+    connect(m_keyboard, &OnScreenKeyboardWidget::keyAboutToBeTyped, this,
+            &TextController::giveKeyboardATarget);
+    connect(m_keyboard, &OnScreenKeyboardWidget::closeRequested, this, [this] {
+        m_keyboard->hide();
+        m_miniKey->setVisible(m_context.settings.useIWBkeyBd);
+        m_miniKey->raise();
+    });
+    connect(m_miniKey, &MiniKeyWidget::tapped, this, [this] {
+        m_miniKey->hide();
+        m_keyboard->show();
+        m_keyboard->raise();
+    });
+
+    m_string = new PullString(window);
+    window.installEventFilter(this);
+}
+
+void TextController::pageShown()
+{
+    PageModel &page = m_context.page;
+    m_memories.resize(page.richTextBoxes.size());
+    bool hasRichText = false;
+    for (int i = 0; i < page.richTextBoxes.size(); ++i) {
+        // A template's text is content like any other: saving, undo and printing read it as RTF.
+        if (page.richTextBoxes[i].rtf.isEmpty() &&
+            page.richTextBoxes[i].plainText != kPlaceholderText)
+            storeRichContent(i);
+        acceptRichContent(i);
+        hasRichText = hasRichText || page.richTextBoxes[i].visible;
+        RichTextBoxWidget *widget = richWidget(i);
+        if (widget && !m_watchedRichBoxes.contains(widget->viewport())) {
+            // Mouse releases in a rich text box show the new selection's look.
+            widget->viewport()->installEventFilter(this);
+            m_watchedRichBoxes.append(widget->viewport());
+        }
+    }
+    const bool toolbarShown = setsUpRichTextToolbar(page.documentType, hasRichText);
+    m_window.toolbar()->setButtonShown(ToolbarAction::Font, !toolbarShown);
+    m_toolbar->setVisible(toolbarShown);
+    if (toolbarShown) {
+        placeToolbar();
+        m_toolbar->raise();
+        syncToolbar();
+    }
+    applySettings();
+}
+
+void TextController::applySettings()
+{
+    const bool keyboardWanted = m_context.settings.useIWBkeyBd;
+    // A window opens with the keyboard open; closing it leaves the mini key in its place.
+    m_keyboard->setVisible(keyboardWanted);
+    m_miniKey->setVisible(false);
+    placeKeyboard();
+    if (keyboardWanted)
+        m_keyboard->raise();
+
+    m_string->place(m_context.env.screen.heightPx, kToolbarHeightPx);
+    m_string->setShown(m_context.settings.useIWBstring);
+    if (!m_context.settings.useIWBstring && m_window.y() != 0)
+        m_window.move(m_window.x(), 0);
+}
+
+void TextController::showRestored(const QVector<UndoTarget> &changed)
+{
+    for (const UndoTarget &target : changed) {
+        if (target.kind == kText) {
+            if (TextBoxWidget *widget = m_window.pageView()->textBox(target.index))
+                widget->moveCursor(QTextCursor::End);
+        } else if (target.kind == kRichText) {
+            // The selection goes; the caret waits at the end, where typing goes on.
+            if (RichTextBoxWidget *widget = richWidget(target.index))
+                widget->moveCursor(QTextCursor::End);
+            acceptRichContent(target.index);
+        }
+    }
+    syncToolbar();
+}
+
+void TextController::setFontDialogRunner(std::function<void(FontForm &)> run)
+{
+    m_runFontDialog = std::move(run);
+}
+
+// --- Presses, edits and key releases -------------------------------------------------------
+
+bool TextController::workOn(const QString &kind, int index)
+{
+    // A text other than the one the history belongs to restarts it.
+    const CurrentObject object{kind, index};
+    const bool restarts = !(m_context.undo.workObject() == object);
+    m_undo.beginWorkOn(object);
+    return restarts;
+}
+
+void TextController::recordStep(const QString &kind, int index)
+{
+    // A history that has just restarted holds the object's state now already.
+    if (workOn(kind, index))
+        return;
+    if (!m_undo.record(kind, index))
+        qCWarning(lcText) << "no undo step for" << kind << index;
+}
+
+void TextController::onTextBoxPressed(int index)
+{
+    // A box taken up again after other work starts a new history with its state now.
+    workOn(kText, index);
+}
+
+void TextController::onRichTextBoxPressed(int index)
+{
+    workOn(kRichText, index);
+    syncToolbar();
+}
+
+void TextController::onTextBoxEdited(int index)
+{
+    if (index < 0 || index >= m_context.page.textBoxes.size())
+        return;
+    if (shrinkToFit(m_measure, m_context.page.textBoxes[index]))
+        m_window.refreshTextBox(index);
+}
+
+void TextController::onRichTextBoxEdited(int index)
+{
+    RichTextBoxWidget *widget = richWidget(index);
+    if (!widget || m_fitter.isFitting())
+        return;
+    if (m_memories.size() <= index)
+        m_memories.resize(index + 1);
+    const QSizeF boxSize(m_context.page.richTextBoxes[index].geometry.size());
+    const RichFitOutcome outcome = m_fitter.fit(*widget->document(), boxSize, m_memories[index],
+                                                widget->textCursor().position());
+    if (outcome.action == RichFitOutcome::Action::Restored ||
+        outcome.action == RichFitOutcome::Action::Shrunk) {
+        QTextCursor caret = widget->textCursor();
+        caret.setPosition(outcome.cursorPosition);
+        widget->setTextCursor(caret);
+    }
+    storeRichContent(index);
+}
+
+void TextController::onTextBoxKeyReleased(int index)
+{
+    if (index < 0 || index >= m_context.page.textBoxes.size())
+        return;
+    // Keys reach a box without a press too (Tab, the on-screen keyboard).
+    m_window.setCurrentObject(kText, index);
+    recordStep(kText, index);
+}
+
+void TextController::onRichTextBoxKeyReleased(int index)
+{
+    if (index < 0 || index >= m_context.page.richTextBoxes.size())
+        return;
+    m_window.setCurrentObject(kRichText, index);
+    recordStep(kRichText, index);
+    syncToolbar();
+}
+
+void TextController::storeRichContent(int index)
+{
+    RichTextBoxWidget *widget = richWidget(index);
+    if (!widget || index >= m_context.page.richTextBoxes.size())
+        return;
+    RichTextBoxModel &box = m_context.page.richTextBoxes[index];
+    box.plainText = widget->toPlainText();
+    box.rtf = box.plainText.isEmpty() ? QString() : widget->rtfContent();
+}
+
+void TextController::acceptRichContent(int index)
+{
+    if (index >= m_memories.size())
+        m_memories.resize(index + 1);
+    if (RichTextBoxWidget *widget = richWidget(index))
+        m_memories[index].accept(*widget->document());
+}
+
+RichTextBoxWidget *TextController::richWidget(int index) const
+{
+    if (index < 0 || index >= m_context.page.richTextBoxes.size())
+        return nullptr;
+    return m_window.pageView()->richTextBox(index);
+}
+
+int TextController::currentIndexOf(const QString &kind) const
+{
+    const CurrentObject &current = m_context.page.current;
+    if (current.kind != kind)
+        return -1;
+    const int count =
+        int(kind == kText ? m_context.page.textBoxes.size() : m_context.page.richTextBoxes.size());
+    return current.index >= 0 && current.index < count ? current.index : -1;
+}
+
+void TextController::enter(const QString &kind, int index)
+{
+    m_window.setCurrentObject(kind, index);
+    PageModel &page = m_context.page;
+    if (kind == kText && page.textBoxes[index].text == kPlaceholderText) {
+        page.textBoxes[index].text.clear();
+        m_window.refreshTextBox(index);
+    } else if (kind == kRichText && page.richTextBoxes[index].plainText == kPlaceholderText) {
+        page.richTextBoxes[index].plainText.clear();
+        page.richTextBoxes[index].rtf.clear();
+        m_window.refreshRichTextBox(index);
+    }
+    workOn(kind, index);
+}
+
+// --- Bigger, smaller and the font dialog ---------------------------------------------------
+
+void TextController::makeTextBigger()
+{
+    if (const int t = currentIndexOf(kText); t >= 0) {
+        PlainTextSizeTarget target(m_context.page.textBoxes[t], m_measure);
+        if (target.press(SizeButton::Bigger) == SizeChange::Changed) {
+            m_window.refreshTextBox(t);
+            recordStep(kText, t);
+        }
+        if (TextBoxWidget *widget = m_window.pageView()->textBox(t))
+            widget->setFocus();
+    } else if (const int r = currentIndexOf(kRichText); r >= 0) {
+        RichTextBoxWidget *widget = richWidget(r);
+        if (!widget || !widget->textCursor().hasSelection())
+            return;
+        RichTextSizeTarget target(widget->textCursor(),
+                                  QSizeF(m_context.page.richTextBoxes[r].geometry.size()));
+        if (target.press(SizeButton::Bigger) == SizeChange::Changed)
+            recordStep(kRichText, r);
+        widget->setFocus();
+        syncToolbar();
+    }
+}
+
+void TextController::makeTextSmaller()
+{
+    if (const int t = currentIndexOf(kText); t >= 0) {
+        PlainTextSizeTarget target(m_context.page.textBoxes[t], m_measure);
+        if (target.press(SizeButton::Smaller) == SizeChange::Changed) {
+            m_window.refreshTextBox(t);
+            recordStep(kText, t);
+        }
+    } else if (const int r = currentIndexOf(kRichText); r >= 0) {
+        RichTextBoxWidget *widget = richWidget(r);
+        if (!widget || !widget->textCursor().hasSelection())
+            return;
+        RichTextSizeTarget target(widget->textCursor(),
+                                  QSizeF(m_context.page.richTextBoxes[r].geometry.size()));
+        if (target.press(SizeButton::Smaller) == SizeChange::Changed)
+            recordStep(kRichText, r);
+        syncToolbar();
+    }
+}
+
+void TextController::openFontDialog()
+{
+    const int index = currentIndexOf(kText);
+    if (index < 0)
+        return;
+    recordStep(kText, index);
+    FontForm form(m_context, m_context.page.textBoxes[index], &m_window);
+    m_context.dialogAnswer.clear();
+    m_runFontDialog(form);
+    if (m_context.dialogAnswer != QLatin1String("Yes"))
+        return;
+    const FontChoice choice = form.choice();
+    if (!applyFontChoice(m_context.page.textBoxes[index], choice, m_measure)) {
+        QApplication::beep();
+        return;
+    }
+    m_window.refreshTextBox(index);
+    recordStep(kText, index);
+    if (form.applyToAll())
+        applyFontToAll(choice, index);
+    if (TextBoxWidget *widget = m_window.pageView()->textBox(index))
+        widget->setFocus();
+}
+
+void TextController::applyFontToAll(const FontChoice &choice, int except)
+{
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    for (int i = 0; i < m_context.page.textBoxes.size(); ++i) {
+        if (i == except || !m_context.page.textBoxes[i].visible)
+            continue;
+        // A single-line box too low for the size keeps its own font.
+        if (applyFontChoice(m_context.page.textBoxes[i], choice, m_measure))
+            m_window.refreshTextBox(i);
+    }
+    QApplication::restoreOverrideCursor();
+}
+
+// --- The on-screen keyboard ----------------------------------------------------------------
+
+void TextController::giveKeyboardATarget()
+{
+    const std::optional<CurrentObject> target = keyboardTarget(m_context.page);
+    if (!target) {
+        // A page without texts takes no typing: the keys go to the window, which ignores them.
+        m_window.setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    enter(target->kind, target->index);
+    QWidget *widget = target->kind == kText
+                          ? static_cast<QWidget *>(m_window.pageView()->textBox(target->index))
+                          : richWidget(target->index);
+    if (widget)
+        widget->setFocus(Qt::OtherFocusReason);
+}
+
+void TextController::placeKeyboard()
+{
+    const QRect area = m_window.rect();
+    m_keyboard->move(area.right() - m_keyboard->width() - kKeyboardMarginPx -
+                         PullString::kRightInsetPx - PullString::kHandleSizePx / 2,
+                     area.bottom() - m_keyboard->height() - kKeyboardMarginPx);
+    m_miniKey->move(area.right() - m_miniKey->width() - kKeyboardMarginPx -
+                        PullString::kRightInsetPx - PullString::kHandleSizePx / 2,
+                    area.bottom() - m_miniKey->height() - kKeyboardMarginPx);
+}
+
+bool TextController::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == &m_window) {
+        if (event->type() == QEvent::Resize) {
+            placeKeyboard();
+            m_string->place(m_context.env.screen.heightPx, kToolbarHeightPx);
+            if (m_toolbar->isVisible())
+                placeToolbar();
+        }
+        return false;
+    }
+    if (event->type() == QEvent::MouseButtonRelease &&
+        m_watchedRichBoxes.contains(qobject_cast<QWidget *>(watched)))
+        syncToolbar();
+    return false;
+}
+
+} // namespace quillora

@@ -1,0 +1,123 @@
+#pragma once
+// Everything a document window does with its texts: fitting after every edit, undo steps on
+// presses and key releases, the bigger and smaller buttons, the font dialog, the rich text
+// toolbar, the on-screen keyboard and the pull-down string. The window reports input as signals;
+// this controller turns them into calls on the text core and shows the results.
+//
+// The application makes one controller per single-page window, after the window and its
+// UndoController; the window owns it:
+//     auto *undo = new UndoController(context, *window);
+//     new TextController(context, *window, *undo);
+// It follows every page the window shows (SimplePageWindow::pageShown) and every undo step
+// (UndoController::restored) by itself; a change of the options calls applySettings().
+
+#include "core/text/plainfit.h"
+#include "core/text/richfit.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QVector>
+
+#include <functional>
+#include <memory>
+
+class QTextCursor;
+
+namespace quillora {
+
+class AppContext;
+class FontForm;
+class KeySender;
+class MiniKeyWidget;
+class OnScreenKeyboardWidget;
+class PullString;
+class RichTextBoxWidget;
+class RichTextToolbar;
+class SimplePageWindow;
+class UndoController;
+struct UndoTarget;
+
+class TextController : public QObject {
+    Q_OBJECT
+public:
+    // Distance of the rich text toolbar's left edge left of the page's left edge.
+    static constexpr int kToolbarLeftOfPagePx = 34;
+
+    // The on-screen keyboard types through `keys` (tests give their own).
+    TextController(AppContext &context, SimplePageWindow &window, UndoController &undo,
+                   KeySender &keys);
+    // The keyboard types into whatever has the focus, as a physical key does.
+    TextController(AppContext &context, SimplePageWindow &window, UndoController &undo);
+    ~TextController() override;
+
+    // After the window showed a page: the rich text toolbar, the keyboard and the string follow
+    // the page and the settings, and every rich text box accepts its content for fitting.
+    void pageShown();
+    // After the options changed: keyboard and string shown or hidden by the settings.
+    void applySettings();
+    // After undo or redo wrote into objects: carets go to the end, rich text boxes accept
+    // their restored content for fitting, and the toolbar shows it.
+    void showRestored(const QVector<UndoTarget> &changed);
+
+    // The toolbar buttons and the font button, for whatever text object is current.
+    void makeTextBigger();
+    void makeTextSmaller();
+    void openFontDialog();
+    // How the font dialog is run (tests answer it without showing it). It must leave the
+    // answer in AppContext::dialogAnswer, as exec() does.
+    void setFontDialogRunner(std::function<void(FontForm &)> run);
+
+    RichTextToolbar *richTextToolbar() const { return m_toolbar; }
+    OnScreenKeyboardWidget *keyboard() const { return m_keyboard; }
+    MiniKeyWidget *miniKey() const { return m_miniKey; }
+    PullString *pullString() const { return m_string; }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void build(KeySender &keys);
+    void onTextBoxPressed(int index);
+    void onRichTextBoxPressed(int index);
+    void onTextBoxEdited(int index);
+    void onRichTextBoxEdited(int index);
+    void onTextBoxKeyReleased(int index);
+    void onRichTextBoxKeyReleased(int index);
+
+    // Returns whether the history restarted for the object.
+    bool workOn(const QString &kind, int index);
+    void recordStep(const QString &kind, int index);
+    // Makes a text object current as a press would: placeholder cleared, history started.
+    void enter(const QString &kind, int index);
+    void giveKeyboardATarget();
+    void storeRichContent(int index);
+    void acceptRichContent(int index);
+    RichTextBoxWidget *richWidget(int index) const;
+    int currentIndexOf(const QString &kind) const;
+
+    void connectToolbar();
+    void placeToolbar();
+    void syncToolbar();
+    // A toolbar action on the current rich text box: `edit` changes the selection; an empty box
+    // has its base style changed by `base` instead when one is given.
+    void changeRichText(const std::function<void(QTextCursor &)> &edit,
+                        const std::function<void(TextStyle &)> &base = {});
+    void placeKeyboard();
+    void applyFontToAll(const FontChoice &choice, int except);
+
+    AppContext &m_context;
+    SimplePageWindow &m_window;
+    UndoController &m_undo;
+    std::unique_ptr<KeySender> m_ownKeys;
+    TextMeasure m_measure;
+    RichTextFitter m_fitter;
+    QVector<RichTextMemory> m_memories;
+    RichTextToolbar *m_toolbar = nullptr;
+    OnScreenKeyboardWidget *m_keyboard = nullptr;
+    MiniKeyWidget *m_miniKey = nullptr;
+    PullString *m_string = nullptr;
+    std::function<void(FontForm &)> m_runFontDialog;
+    QVector<QPointer<QWidget>> m_watchedRichBoxes; // viewports of the rich text boxes
+};
+
+} // namespace quillora

@@ -1,0 +1,109 @@
+// The text controller's side of the rich text toolbar: where it sits, what it shows, and what
+// its controls do to the current rich text box.
+
+#include "core/app/appcontext.h"
+#include "core/text/plainfit.h"
+#include "core/text/selectionlook.h"
+#include "ui/doctypes/documenttoolbar.h"
+#include "ui/doctypes/simplepagewindow.h"
+#include "ui/text/richtextboxwidget.h"
+#include "ui/text/richtexttoolbar.h"
+#include "ui/text/textcontroller.h"
+
+#include <QApplication>
+#include <QTextCursor>
+
+namespace quillora {
+
+void TextController::connectToolbar()
+{
+    RichTextToolbar *bar = m_toolbar;
+    connect(bar, &RichTextToolbar::fontNameChosen, this, [this](const QString &name) {
+        changeRichText([&](QTextCursor &c) { setSelectionFontName(c, name); },
+                       [&](TextStyle &base) { base.fontName = name; });
+    });
+    connect(bar, &RichTextToolbar::fontSizeChosen, this, [this](double points) {
+        // An empty box takes a base size only when one line of it fits the box. The size is
+        // checked as it will be shown: toolbar sizes are not scaled to the page.
+        const int index = currentIndexOf(QStringLiteral("r"));
+        RichTextBoxWidget *widget = richWidget(index);
+        if (widget && widget->document()->isEmpty()) {
+            const RichTextBoxModel &box = m_context.page.richTextBoxes[index];
+            if (!FSisAllowed(points, 1.0, box.style, box.geometry.height())) {
+                QApplication::beep();
+                syncToolbar();
+                return;
+            }
+        }
+        changeRichText([&](QTextCursor &c) { setSelectionPointSize(c, points); },
+                       [&](TextStyle &base) { base.fontSize = points; });
+    });
+    connect(bar, &RichTextToolbar::boldChosen, this, [this](bool on) {
+        changeRichText([&](QTextCursor &c) { setSelectionBold(c, on); },
+                       [&](TextStyle &base) { base.bold = on; });
+    });
+    connect(bar, &RichTextToolbar::italicChosen, this, [this](bool on) {
+        changeRichText([&](QTextCursor &c) { setSelectionItalic(c, on); },
+                       [&](TextStyle &base) { base.italic = on; });
+    });
+    connect(bar, &RichTextToolbar::underlineChosen, this, [this](bool on) {
+        changeRichText([&](QTextCursor &c) { setSelectionUnderline(c, on); },
+                       [&](TextStyle &base) { base.underline = on; });
+    });
+    connect(bar, &RichTextToolbar::bulletChosen, this, [this](bool on) {
+        changeRichText([&](QTextCursor &c) { setSelectionBullet(c, on); });
+    });
+    connect(bar, &RichTextToolbar::alignmentChosen, this, [this](int index) {
+        if (index < 0 || index > 2)
+            return;
+        changeRichText([&](QTextCursor &c) { setSelectionAlignment(c, Alignment(index)); });
+    });
+    connect(bar, &RichTextToolbar::colourChosen, this, [this](ColourRef colour) {
+        const int index = currentIndexOf(QStringLiteral("r"));
+        RichTextBoxWidget *widget = richWidget(index);
+        // An empty box has no characters to colour.
+        if (!widget || widget->document()->isEmpty())
+            return;
+        changeRichText([&](QTextCursor &c) { setSelectionColour(c, colour); });
+    });
+}
+
+void TextController::placeToolbar()
+{
+    const QRect page = m_context.page.pageRect;
+    const int left = std::max(page.left() - kToolbarLeftOfPagePx, 0);
+    const int width = std::min(m_toolbar->sizeHint().width(), std::max(m_window.width() - left, 0));
+    m_toolbar->setGeometry(left, kToolbarHeightPx, width, kToolbarHeightPx);
+}
+
+void TextController::syncToolbar()
+{
+    if (!m_toolbar->isVisible())
+        return;
+    RichTextBoxWidget *widget = richWidget(currentIndexOf(QStringLiteral("r")));
+    if (!widget)
+        return;
+    m_toolbar->showLook(selectionLook(widget->textCursor()));
+}
+
+void TextController::changeRichText(const std::function<void(QTextCursor &)> &edit,
+                                    const std::function<void(TextStyle &)> &base)
+{
+    const int index = currentIndexOf(QStringLiteral("r"));
+    RichTextBoxWidget *widget = richWidget(index);
+    if (!widget)
+        return;
+    if (widget->document()->isEmpty() && base) {
+        RichTextBoxModel &box = m_context.page.richTextBoxes[index];
+        base(box.style);
+        widget->applyBaseStyle(box.style);
+    } else {
+        QTextCursor cursor = widget->textCursor();
+        edit(cursor);
+        widget->setTextCursor(cursor);
+    }
+    recordStep(QStringLiteral("r"), index);
+    widget->setFocus();
+}
+
+} // namespace quillora

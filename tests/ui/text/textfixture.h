@@ -1,0 +1,94 @@
+#pragma once
+// A single-page window with its text controller on a hand-made page, for the text tests.
+
+#include "core/app/appcontext.h"
+#include "platform/keysender.h"
+#include "ui/doctypes/pageview.h"
+#include "ui/doctypes/simplepagewindow.h"
+#include "ui/text/richtextboxwidget.h"
+#include "ui/text/textboxwidget.h"
+#include "ui/text/textcontroller.h"
+#include "ui/undo/undocontroller.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QTest>
+
+#include <memory>
+
+namespace quillora {
+
+// Types into the widget that has the focus in the test window, as the real sender does with the
+// application's focus (an offscreen test window is never the active one).
+class WindowKeySender : public KeySender {
+public:
+    QWidget *window = nullptr;
+    void send(const KeyStroke &stroke) override
+    {
+        QWidget *target = window ? window->focusWidget() : nullptr;
+        if (!target)
+            return;
+        switch (stroke.action) {
+        case KeyAction::Backspace:
+            QTest::keyClick(target, Qt::Key_Backspace);
+            break;
+        case KeyAction::Enter:
+            QTest::keyClick(target, Qt::Key_Return);
+            break;
+        case KeyAction::Text:
+            QTest::sendKeyEvent(QTest::Click, target, Qt::Key_unknown, stroke.text, Qt::NoModifier);
+            break;
+        }
+    }
+};
+
+struct TextFixture {
+    explicit TextFixture(int texts, int richTexts, int documentType = 0)
+        : context(makeEnvironment())
+    {
+        PageModel &page = context.page;
+        page.documentType = documentType;
+        page.pageWidthMm = 210;
+        page.pageHeightMm = 297;
+        page.pageRect = QRect(300, 110, 600, 680);
+        page.textBoxes.resize(texts);
+        for (int i = 0; i < texts; ++i) {
+            page.textBoxes[i].visible = true;
+            page.textBoxes[i].geometry = QRect(10, 10 + 90 * i, 300, 80);
+        }
+        page.richTextBoxes.resize(richTexts);
+        for (int i = 0; i < richTexts; ++i) {
+            page.richTextBoxes[i].visible = true;
+            page.richTextBoxes[i].geometry = QRect(320, 10 + 130 * i, 260, 120);
+        }
+        window = std::make_unique<SimplePageWindow>(context);
+        keys.window = window.get();
+        undo = new UndoController(context, *window);
+        text = std::make_unique<TextController>(context, *window, *undo, keys);
+    }
+
+    static Environment makeEnvironment()
+    {
+        Environment environment;
+        environment.screen.widthPx = 1280;
+        environment.screen.heightPx = 800;
+        return environment;
+    }
+
+    void show()
+    {
+        window->showPage(); // the controller follows by itself
+        window->show();
+    }
+
+    TextBoxWidget *textBox(int i) const { return window->pageView()->textBox(i); }
+    RichTextBoxWidget *richBox(int i) const { return window->pageView()->richTextBox(i); }
+
+    AppContext context;
+    WindowKeySender keys;
+    std::unique_ptr<SimplePageWindow> window;
+    UndoController *undo = nullptr; // owned by the window
+    std::unique_ptr<TextController> text;
+};
+
+} // namespace quillora

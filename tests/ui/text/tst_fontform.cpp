@@ -1,0 +1,171 @@
+// The font dialog: what it offers for a box, and what the text controller does with its answer.
+
+#include "textfixture.h"
+#include "ui/app/picturebutton.h"
+#include "ui/text/fontform.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QSignalSpy>
+
+using namespace quillora;
+
+class TestFontForm : public QObject {
+    Q_OBJECT
+
+private slots:
+    void offersOnlySizesTheBoxCanTake_data();
+    void offersOnlySizesTheBoxCanTake();
+    void previewFollowsChoicesAndStaysCentred();
+    void applyToAllShowsOnlyWhereItApplies_data();
+    void applyToAllShowsOnlyWhereItApplies();
+    void okAppliesWithUndoBeforeAndAfter();
+    void cancelChangesNothing();
+    void singleLineBoxRefusesTooTallSize();
+};
+
+void TestFontForm::offersOnlySizesTheBoxCanTake_data()
+{
+    QTest::addColumn<int>("height");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("roomy box") << 400 << "Hi";
+    QTest::newRow("low box") << 40 << "Hi";
+}
+
+void TestFontForm::offersOnlySizesTheBoxCanTake()
+{
+    QFETCH(int, height);
+    QFETCH(QString, text);
+    AppContext context{Environment{}};
+    TextBoxModel box;
+    box.text = text;
+    box.geometry = QRect(0, 0, 300, height);
+    FontForm form(context, box);
+    const int largest = largestAllowedFontSize(box);
+    const QList<int> shown = form.shownSizes();
+    QVERIFY(!shown.isEmpty() || largest < 8);
+    for (int size : fontDialogSizes())
+        QCOMPARE(shown.contains(size), size <= largest);
+    // A size on the list gives one line per line of text that is less tall than the box.
+    if (!shown.isEmpty()) {
+        TextStyle style = box.style;
+        style.fontSize = shown.last();
+        QVERIFY((text.count('\n') + 1) * lineHeightFor(fontForStyle(style)) < height);
+    }
+}
+
+void TestFontForm::previewFollowsChoicesAndStaysCentred()
+{
+    AppContext context{Environment{}};
+    TextBoxModel box;
+    box.text = QStringLiteral("The quick brown fox jumps over");
+    box.geometry = QRect(0, 0, 400, 300);
+    FontForm form(context, box);
+    QCOMPARE(form.preview()->text(), box.text.left(20));
+    form.chooseFont(1);
+    form.chooseSize(36);
+    form.choosePen(2);
+    QCOMPARE(form.preview()->font().family(), QFont(context.settings.fontSlots[1]).family());
+    QCOMPARE(form.preview()->font().pointSizeF(), 36.0);
+    QCOMPARE(form.choice().colour, FontForm::penColours()[2]);
+    QCOMPARE(form.findChild<QLabel *>("fontselected")->text(), context.settings.fontSlots[1]);
+    QVERIFY(form.findChild<QWidget *>("penlid2")->isHidden());
+    QVERIFY(!form.findChild<QWidget *>("penlid0")->isHidden());
+    const QRect preview = form.preview()->geometry();
+    const QRect holder = form.previewHolder()->rect();
+    QVERIFY(qAbs(preview.center().x() - holder.center().x()) <= 1);
+    QVERIFY(qAbs(preview.center().y() - holder.center().y()) <= 1);
+}
+
+void TestFontForm::applyToAllShowsOnlyWhereItApplies_data()
+{
+    QTest::addColumn<int>("documentType");
+    QTest::addColumn<bool>("shown");
+    QTest::newRow("simple page") << 0 << false;
+    QTest::newRow("circle") << 1 << true;
+    QTest::newRow("table") << 2 << true;
+    QTest::newRow("postcard") << 4 << true;
+    QTest::newRow("news") << 10 << false;
+}
+
+void TestFontForm::applyToAllShowsOnlyWhereItApplies()
+{
+    QFETCH(int, documentType);
+    QFETCH(bool, shown);
+    AppContext context{Environment{}};
+    context.page.documentType = documentType;
+    FontForm form(context, TextBoxModel{});
+    QCOMPARE(form.findChild<QCheckBox *>("AllTBsCheck")->isVisibleTo(&form), shown);
+}
+
+void TestFontForm::okAppliesWithUndoBeforeAndAfter()
+{
+    TextFixture f(1, 0);
+    TextBoxModel &box = f.context.page.textBoxes[0];
+    box.text = QStringLiteral("Sun");
+    f.show();
+    f.window->setCurrentObject(QStringLiteral("t"), 0);
+    const qint32 stepBefore = f.context.undo.currentStep();
+    f.text->setFontDialogRunner([](FontForm &form) {
+        form.chooseFont(2);
+        form.chooseSize(24);
+        form.choosePen(1);
+        form.okButton()->click();
+    });
+    emit f.window->fontRequested();
+    QCOMPARE(f.context.dialogAnswer, QStringLiteral("Yes"));
+    QCOMPARE(box.style.fontName, f.context.settings.fontSlots[2]);
+    QCOMPARE(box.style.fontSize, 24.0);
+    QCOMPARE(box.style.colour, FontForm::penColours()[1]);
+    QCOMPARE(f.textBox(0)->document()->defaultFont().pointSizeF(), 24.0);
+    // One step before the dialog and one after; undo goes back to the old font.
+    QCOMPARE(f.context.undo.currentStep(), stepBefore + 2);
+    f.undo->undo();
+    QCOMPARE(box.style.fontSize, 12.0);
+    QCOMPARE(f.textBox(0)->document()->defaultFont().pointSizeF(), 12.0);
+}
+
+void TestFontForm::cancelChangesNothing()
+{
+    TextFixture f(1, 0);
+    f.show();
+    f.window->setCurrentObject(QStringLiteral("t"), 0);
+    const TextStyle before = f.context.page.textBoxes[0].style;
+    f.text->setFontDialogRunner([](FontForm &form) {
+        form.chooseSize(48);
+        form.cancelButton()->click();
+    });
+    emit f.window->fontRequested();
+    QCOMPARE(f.context.dialogAnswer, QStringLiteral("No"));
+    QVERIFY(sameStyle(f.context.page.textBoxes[0].style, before));
+}
+
+void TestFontForm::singleLineBoxRefusesTooTallSize()
+{
+    TextFixture f(1, 0);
+    TextBoxModel &box = f.context.page.textBoxes[0];
+    box.multiLine = false;
+    box.text = QStringLiteral("Hi");
+    box.geometry.setHeight(30);
+    f.show();
+    f.window->setCurrentObject(QStringLiteral("t"), 0);
+    bool refused = false;
+    double previewAfterRefusal = 0;
+    f.text->setFontDialogRunner([&](FontForm &form) {
+        QSignalSpy refusals(&form, &FontForm::choiceRefused);
+        form.chooseSize(72);
+        form.okButton()->click();
+        // Refused: a beep, and the dialog stays open without an answer.
+        refused = refusals.count() == 1 && f.context.dialogAnswer.isEmpty();
+        previewAfterRefusal = form.preview()->font().pointSizeF();
+        form.cancelButton()->click();
+    });
+    emit f.window->fontRequested();
+    QVERIFY(refused);
+    QCOMPARE(previewAfterRefusal, 12.0);
+    QCOMPARE(box.style.fontSize, 12.0);
+}
+
+QTEST_MAIN(TestFontForm)
+#include "tst_fontform.moc"

@@ -1,0 +1,251 @@
+// The rich text toolbar in the window: when it shows, what its controls do to the selection of
+// the current rich text box, the size list's typed sizes, and how it follows the selection.
+
+#include "core/text/richfit.h"
+#include "core/text/rtfreader.h"
+#include "core/text/selectionlook.h"
+#include "textfixture.h"
+#include "ui/app/picturebutton.h"
+#include "ui/doctypes/documenttoolbar.h"
+#include "ui/text/richtexttoolbar.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFontComboBox>
+#include <QLineEdit>
+#include <QTextBlock>
+#include <QTextList>
+#include <QToolButton>
+
+using namespace quillora;
+
+namespace {
+
+void selectRange(QTextEdit *edit, int from, int to)
+{
+    QTextCursor cursor = edit->textCursor();
+    cursor.setPosition(from);
+    cursor.setPosition(to, QTextCursor::KeepAnchor);
+    edit->setTextCursor(cursor);
+}
+
+QTextCharFormat formatAt(QTextDocument *document, int position)
+{
+    QTextCursor cursor(document);
+    cursor.setPosition(position + 1);
+    return cursor.charFormat();
+}
+
+// A news page with one rich text box holding "hello world", the box current.
+struct ToolbarFixture : TextFixture {
+    ToolbarFixture() : TextFixture(1, 1, 10)
+    {
+        context.page.richTextBoxes[0].geometry = QRect(20, 20, 560, 300);
+        show();
+        QTest::mouseClick(richBox(0)->viewport(), Qt::LeftButton);
+        QTest::keyClicks(richBox(0), QStringLiteral("hello world"));
+        bar = text->richTextToolbar();
+    }
+    RichTextToolbar *bar = nullptr;
+    template <typename T> T *control(const char *name) const { return bar->findChild<T *>(name); }
+};
+
+} // namespace
+
+class TestRichTextToolbar : public QObject {
+    Q_OBJECT
+
+private slots:
+    void shownForRichTextPages_data();
+    void shownForRichTextPages();
+    void styleChecksChangeOnlyTheSelection_data();
+    void styleChecksChangeOnlyTheSelection();
+    void sizeListAndTypedSizes_data();
+    void sizeListAndTypedSizes();
+    void colourBulletAndAlignment();
+    void followsTheSelection();
+    void emptyBoxTakesBaseFont();
+    void enteredSizeRule_data();
+    void enteredSizeRule();
+};
+
+void TestRichTextToolbar::shownForRichTextPages_data()
+{
+    QTest::addColumn<int>("documentType");
+    QTest::addColumn<int>("richTexts");
+    QTest::addColumn<bool>("shown");
+    QTest::newRow("news with rich text") << 10 << 1 << true;
+    QTest::newRow("news without rich text") << 10 << 0 << false;
+    QTest::newRow("borders") << 16 << 0 << true;
+    QTest::newRow("my layout") << 17 << 1 << true;
+    QTest::newRow("posters") << 18 << 1 << true;
+    QTest::newRow("simple page with rich text") << 0 << 1 << false;
+}
+
+void TestRichTextToolbar::shownForRichTextPages()
+{
+    QFETCH(int, documentType);
+    QFETCH(int, richTexts);
+    QFETCH(bool, shown);
+    TextFixture f(1, richTexts, documentType);
+    f.show();
+    RichTextToolbar *bar = f.text->richTextToolbar();
+    QCOMPARE(bar->isVisibleTo(f.window.get()), shown);
+    QCOMPARE(f.window->toolbar()->isButtonShown(ToolbarAction::Font), !shown);
+    if (shown)
+        QCOMPARE(bar->x(), f.context.page.pageRect.left() - TextController::kToolbarLeftOfPagePx);
+}
+
+void TestRichTextToolbar::styleChecksChangeOnlyTheSelection_data()
+{
+    QTest::addColumn<QString>("check");
+    QTest::addColumn<int>("property");
+    QTest::newRow("bold") << "boldCheck" << int(QTextFormat::FontWeight);
+    QTest::newRow("italic") << "ItalicCheck" << int(QTextFormat::FontItalic);
+    QTest::newRow("underline") << "UnderlineCheck" << int(QTextFormat::TextUnderlineStyle);
+}
+
+void TestRichTextToolbar::styleChecksChangeOnlyTheSelection()
+{
+    QFETCH(QString, check);
+    QFETCH(int, property);
+    ToolbarFixture f;
+    selectRange(f.richBox(0), 0, 5);
+    const qint32 step = f.context.undo.currentStep();
+    QTest::mouseClick(f.control<QCheckBox>(qPrintable(check)), Qt::LeftButton);
+    QTextDocument *document = f.richBox(0)->document();
+    const auto styled = [](const QTextCharFormat &format, int which) {
+        switch (which) {
+        case QTextFormat::FontWeight:
+            return format.fontWeight() == QFont::Bold;
+        case QTextFormat::FontItalic:
+            return format.fontItalic();
+        default:
+            return format.fontUnderline();
+        }
+    };
+    QVERIFY(styled(formatAt(document, 2), property));
+    QVERIFY(!styled(formatAt(document, 8), property));
+    QCOMPARE(f.context.undo.currentStep(), step + 1);
+    QCOMPARE(f.window->focusWidget(), f.richBox(0));
+    // Saving and undo see the change: the model's RTF carries it.
+    QTextDocument reread;
+    QVERIFY(readRtf(f.context.page.richTextBoxes[0].rtf.toLatin1(), reread));
+    QVERIFY(styled(formatAt(&reread, 2), property));
+}
+
+void TestRichTextToolbar::sizeListAndTypedSizes_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<double>("expected");
+    QTest::newRow("listed 24") << "" << 24.0;
+    QTest::newRow("typed 3 becomes 8") << "3" << 8.0;
+    QTest::newRow("typed 150 becomes 99") << "150" << 99.0;
+}
+
+void TestRichTextToolbar::sizeListAndTypedSizes()
+{
+    QFETCH(QString, typed);
+    QFETCH(double, expected);
+    ToolbarFixture f;
+    selectRange(f.richBox(0), 0, 1);
+    QComboBox *sizes = f.control<QComboBox>("fontSizeDrop");
+    if (typed.isEmpty()) {
+        sizes->activated(sizes->findText(QStringLiteral("24")));
+    } else {
+        sizes->lineEdit()->setText(typed);
+        QTest::keyClick(sizes->lineEdit(), Qt::Key_Return);
+        QCOMPARE(sizes->currentText(), QString::number(int(expected)));
+    }
+    QTextDocument *document = f.richBox(0)->document();
+    QCOMPARE(pointSizeOf(formatAt(document, 0), *document), expected);
+    QCOMPARE(pointSizeOf(formatAt(document, 3), *document), 12.0);
+}
+
+void TestRichTextToolbar::colourBulletAndAlignment()
+{
+    ToolbarFixture f;
+    selectRange(f.richBox(0), 0, 5);
+    QToolButton *colourBlock = f.control<QToolButton>("curPenColBlock");
+    colourBlock->click();
+    QVERIFY(f.bar->colourDropDown()->isVisible());
+    f.bar->swatch(4)->click();
+    QVERIFY(!f.bar->colourDropDown()->isVisible());
+    QTextDocument *document = f.richBox(0)->document();
+    QCOMPARE(fromQColor(formatAt(document, 1).foreground().color()),
+             RichTextToolbar::swatchColours()[4]);
+
+    f.control<QToolButton>("bulletBut")->click();
+    QVERIFY(document->firstBlock().textList() != nullptr);
+    f.control<QToolButton>("AllignOp2")->click();
+    QVERIFY(document->firstBlock().blockFormat().alignment() & Qt::AlignHCenter);
+    f.control<QToolButton>("bulletBut")->click();
+    QVERIFY(document->firstBlock().textList() == nullptr);
+}
+
+void TestRichTextToolbar::followsTheSelection()
+{
+    ToolbarFixture f;
+    selectRange(f.richBox(0), 0, 5);
+    QTest::mouseClick(f.control<QCheckBox>("boldCheck"), Qt::LeftButton);
+    f.bar->fontSizeDrop()->activated(f.bar->fontSizeDrop()->findText(QStringLiteral("48")));
+
+    // Caret in the plain word: the release shows its look.
+    selectRange(f.richBox(0), 8, 8);
+    QTest::mouseRelease(f.richBox(0)->viewport(), Qt::LeftButton);
+    QVERIFY(!f.control<QCheckBox>("boldCheck")->isChecked());
+    QCOMPARE(f.bar->fontSizeDrop()->currentText(), QStringLiteral("12"));
+
+    selectRange(f.richBox(0), 1, 3);
+    QTest::keyRelease(f.richBox(0), Qt::Key_Shift);
+    QVERIFY(f.control<QCheckBox>("boldCheck")->isChecked());
+    QCOMPARE(f.bar->fontSizeDrop()->currentText(), QStringLiteral("48"));
+
+    // A mixed selection leaves the control as it was.
+    selectRange(f.richBox(0), 3, 8);
+    QTest::keyRelease(f.richBox(0), Qt::Key_Shift);
+    QVERIFY(f.control<QCheckBox>("boldCheck")->isChecked());
+    QVERIFY(f.bar->reactsToUser());
+}
+
+void TestRichTextToolbar::emptyBoxTakesBaseFont()
+{
+    TextFixture f(0, 1, 16);
+    f.show();
+    QTest::mouseClick(f.richBox(0)->viewport(), Qt::LeftButton);
+    RichTextToolbar *bar = f.text->richTextToolbar();
+    bar->fontSizeDrop()->activated(bar->fontSizeDrop()->findText(QStringLiteral("28")));
+    QTest::mouseClick(bar->findChild<QCheckBox *>("ItalicCheck"), Qt::LeftButton);
+    QCOMPARE(f.context.page.richTextBoxes[0].style.fontSize, 28.0);
+    QVERIFY(f.context.page.richTextBoxes[0].style.italic);
+    // A base size at which one line no longer fits the box is refused.
+    bar->fontSizeDrop()->lineEdit()->setText(QStringLiteral("99"));
+    QTest::keyClick(bar->fontSizeDrop()->lineEdit(), Qt::Key_Return);
+    QCOMPARE(f.context.page.richTextBoxes[0].style.fontSize, 28.0);
+    QTest::keyClicks(f.richBox(0), QStringLiteral("Hi"));
+    QTextDocument *document = f.richBox(0)->document();
+    QCOMPARE(pointSizeOf(formatAt(document, 0), *document), 28.0);
+    QVERIFY(formatAt(document, 1).font().italic());
+}
+
+void TestRichTextToolbar::enteredSizeRule_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("expected");
+    QTest::newRow("3") << "3" << 8;
+    QTest::newRow("150") << "150" << 99;
+    QTest::newRow("negative") << "-4" << 8;
+    QTest::newRow("fraction") << "12.6" << 13;
+    QTest::newRow("not a number") << "big" << -1;
+    QTest::newRow("huge") << "1e300" << 99;
+}
+
+void TestRichTextToolbar::enteredSizeRule()
+{
+    QFETCH(QString, typed);
+    QFETCH(int, expected);
+    QCOMPARE(enteredRichFontSize(typed).value_or(-1), expected);
+}
+
+QTEST_MAIN(TestRichTextToolbar)
+#include "tst_richtexttoolbar.moc"

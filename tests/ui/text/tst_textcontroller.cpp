@@ -1,0 +1,419 @@
+// Texts in the running window: fitting while typing, the placeholder, undo of typing, the
+// bigger and smaller buttons, pasted pictures, non-ASCII typing, the on-screen keyboard and the
+// pull-down string.
+
+#include "core/text/richfit.h"
+#include "core/text/rtfreader.h"
+#include "textfixture.h"
+#include "ui/doctypes/documenttoolbar.h"
+#include "ui/text/onscreenkeyboardwidget.h"
+#include "ui/text/pullstring.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMimeData>
+#include <QSignalSpy>
+#include <QTextBlock>
+
+using namespace quillora;
+
+namespace {
+
+double richSizeAt(const QTextDocument &document, int position)
+{
+    QTextCursor cursor(const_cast<QTextDocument *>(&document));
+    cursor.setPosition(position + 1);
+    return pointSizeOf(cursor.charFormat(), document);
+}
+
+void selectRange(QTextEdit *edit, int from, int to)
+{
+    QTextCursor cursor = edit->textCursor();
+    cursor.setPosition(from);
+    cursor.setPosition(to, QTextCursor::KeepAnchor);
+    edit->setTextCursor(cursor);
+}
+
+void sendMouse(QWidget *widget, QEvent::Type type, QPoint global)
+{
+    const QPoint local = widget->mapFromGlobal(global);
+    QMouseEvent event(type, local, global, Qt::LeftButton,
+                      type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton,
+                      Qt::NoModifier);
+    QApplication::sendEvent(widget, &event);
+}
+
+} // namespace
+
+class TestTextController : public QObject {
+    Q_OBJECT
+
+private slots:
+    void typingUntilFullShrinksAndNeverOverflows_data();
+    void typingUntilFullShrinksAndNeverOverflows();
+    void typingIntoFullRichBoxShrinksEveryCharacter();
+    void pressClearsPlaceholderAndStartsHistory_data();
+    void pressClearsPlaceholderAndStartsHistory();
+    void undoAndRedoOfTyping_data();
+    void undoAndRedoOfTyping();
+    void plainBiggerAndSmaller_data();
+    void plainBiggerAndSmaller();
+    void richBiggerAndSmaller_data();
+    void richBiggerAndSmaller();
+    void pastedPictureIsRefused();
+    void nonAsciiTypingSurvives_data();
+    void nonAsciiTypingSurvives();
+    void keyboardTypesIntoTheRightBox_data();
+    void keyboardTypesIntoTheRightBox();
+    void keyboardAndMiniKeyFollowSetting();
+    void pageWithoutTextsTakesNoTyping();
+    void stringPullsTheWindow_data();
+    void stringPullsTheWindow();
+};
+
+void TestTextController::typingUntilFullShrinksAndNeverOverflows_data()
+{
+    QTest::addColumn<bool>("multiLine");
+    QTest::addColumn<int>("height");
+    QTest::newRow("single line") << false << 40;
+    QTest::newRow("multi line") << true << 60;
+}
+
+void TestTextController::typingUntilFullShrinksAndNeverOverflows()
+{
+    QFETCH(bool, multiLine);
+    QFETCH(int, height);
+    TextFixture f(1, 0);
+    TextBoxModel &box = f.context.page.textBoxes[0];
+    box.multiLine = multiLine;
+    box.geometry.setSize(QSize(200, height));
+    box.style.fontSize = 20;
+    f.show();
+    QTest::mouseClick(f.textBox(0)->viewport(), Qt::LeftButton);
+
+    TextMeasure measure;
+    double lastSize = box.style.fontSize;
+    for (int word = 0; word < 14; ++word) {
+        QTest::keyClicks(f.textBox(0), QStringLiteral("giraffe "));
+        QVERIFY(box.style.fontSize <= lastSize);
+        lastSize = box.style.fontSize;
+        QCOMPARE(f.textBox(0)->toPlainText(), box.text);
+        QCOMPARE(f.textBox(0)->document()->defaultFont().pointSizeF(), box.style.fontSize);
+        if (box.style.fontSize > kSmallestFittedFontSize)
+            QVERIFY2(!textOverflows(measure, formatOf(box), box.text),
+                     qPrintable(QString::number(box.style.fontSize)));
+    }
+    QVERIFY(box.style.fontSize < 20);
+    // What the box shows is laid out like the measure: as many lines, no wider than the box.
+    measure.load(formatOf(box), box.text);
+    QCOMPARE(wrappedLineCount(*f.textBox(0)->document()), measure.lineCount());
+}
+
+void TestTextController::typingIntoFullRichBoxShrinksEveryCharacter()
+{
+    TextFixture f(0, 1, 16);
+    f.context.page.richTextBoxes[0].geometry.setSize(QSize(200, 70));
+    f.context.page.richTextBoxes[0].style.fontSize = 16;
+    f.show();
+    RichTextBoxWidget *widget = f.richBox(0);
+    QTest::mouseClick(widget->viewport(), Qt::LeftButton);
+    for (int word = 0; word < 12; ++word)
+        QTest::keyClicks(widget, QStringLiteral("castle "));
+    QVERIFY(richSizeAt(*widget->document(), 0) < 16);
+    QVERIFY(!richTextOverflows(*widget->document(), QSizeF(200, 70)));
+    // The model keeps the fitted content as Rich Text Format.
+    const RichTextBoxModel &box = f.context.page.richTextBoxes[0];
+    QTextDocument reread;
+    QVERIFY(readRtf(box.rtf.toLatin1(), reread));
+    QCOMPARE(reread.toPlainText(), widget->toPlainText());
+    QCOMPARE(box.plainText, widget->toPlainText());
+}
+
+void TestTextController::pressClearsPlaceholderAndStartsHistory_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("text box") << QStringLiteral("t");
+    QTest::newRow("rich text box") << QStringLiteral("r");
+}
+
+void TestTextController::pressClearsPlaceholderAndStartsHistory()
+{
+    QFETCH(QString, kind);
+    TextFixture f(2, 2, 16);
+    f.show();
+    QTextEdit *widget = kind == u"t" ? static_cast<QTextEdit *>(f.textBox(1)) : f.richBox(1);
+    QCOMPARE(widget->toPlainText(), kPlaceholderText);
+    QTest::mouseClick(widget->viewport(), Qt::LeftButton);
+    QCOMPARE(f.context.page.current, (CurrentObject{kind, 1}));
+    QVERIFY(widget->toPlainText().isEmpty());
+    QCOMPARE(f.context.undo.workObject(), (CurrentObject{kind, 1}));
+    QCOMPARE(f.context.undo.currentStep(), 1);
+}
+
+void TestTextController::undoAndRedoOfTyping_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("text box") << QStringLiteral("t");
+    QTest::newRow("rich text box") << QStringLiteral("r");
+}
+
+void TestTextController::undoAndRedoOfTyping()
+{
+    QFETCH(QString, kind);
+    TextFixture f(1, 1, 16);
+    f.show();
+    QTextEdit *widget = kind == u"t" ? static_cast<QTextEdit *>(f.textBox(0)) : f.richBox(0);
+    QTest::mouseClick(widget->viewport(), Qt::LeftButton);
+    const qint32 changesBefore = f.context.page.changeCount;
+    QTest::keyClicks(widget, QStringLiteral("cat"));
+    QCOMPARE(f.context.page.changeCount, changesBefore + 3);
+    QVERIFY(f.window->toolbar()->isButtonShown(ToolbarAction::Undo));
+
+    f.undo->undo();
+    QCOMPARE(widget->toPlainText(), QStringLiteral("ca"));
+    f.undo->undo();
+    QCOMPARE(widget->toPlainText(), QStringLiteral("c"));
+    f.undo->redo();
+    QCOMPARE(widget->toPlainText(), QStringLiteral("ca"));
+    // Typing on after an undo goes on from the restored text.
+    QTest::keyClicks(widget, QStringLiteral("r"));
+    QCOMPARE(widget->toPlainText(), QStringLiteral("car"));
+    if (kind == u"t")
+        QCOMPARE(f.context.page.textBoxes[0].text, QStringLiteral("car"));
+    else
+        QCOMPARE(f.context.page.richTextBoxes[0].plainText, QStringLiteral("car"));
+}
+
+void TestTextController::plainBiggerAndSmaller_data()
+{
+    QTest::addColumn<double>("size");
+    QTest::addColumn<bool>("full");
+    QTest::addColumn<bool>("bigger");
+    QTest::addColumn<double>("expected");
+    QTest::newRow("bigger in a roomy box") << 12.0 << false << true << 14.0;
+    QTest::newRow("bigger in a full box stays") << 0.0 << true << true << 0.0;
+    QTest::newRow("smaller") << 12.0 << false << false << 10.0;
+    QTest::newRow("smaller stops at 8") << 9.0 << false << false << 8.0;
+}
+
+void TestTextController::plainBiggerAndSmaller()
+{
+    QFETCH(double, size);
+    QFETCH(bool, full);
+    QFETCH(bool, bigger);
+    QFETCH(double, expected);
+    TextFixture f(1, 0);
+    TextBoxModel &box = f.context.page.textBoxes[0];
+    box.text = QStringLiteral("Hello there");
+    box.multiLine = false;
+    box.style.fontSize = size;
+    TextMeasure measure;
+    if (full) {
+        // The largest whole size at which the text still fits the box's width.
+        box.style.fontSize = 60;
+        box.style.fontSize = fittedFontSize(measure, formatOf(box), box.text);
+        expected = box.style.fontSize;
+        QVERIFY(expected > 8 && expected < 60);
+    }
+    f.show();
+    f.window->setCurrentObject(QStringLiteral("t"), 0);
+    if (bigger)
+        f.text->makeTextBigger();
+    else
+        f.text->makeTextSmaller();
+    QCOMPARE(box.style.fontSize, expected);
+    QCOMPARE(f.textBox(0)->document()->defaultFont().pointSizeF(), box.style.fontSize);
+}
+
+void TestTextController::richBiggerAndSmaller_data()
+{
+    QTest::addColumn<double>("size");
+    QTest::addColumn<bool>("bigger");
+    QTest::addColumn<bool>("selected");
+    QTest::addColumn<double>("expected");
+    QTest::newRow("71 bigger is 72") << 71.0 << true << true << 72.0;
+    QTest::newRow("72 bigger stays") << 72.0 << true << true << 72.0;
+    QTest::newRow("9 smaller is 8") << 9.0 << false << true << 8.0;
+    QTest::newRow("no selection, no change") << 20.0 << true << false << 20.0;
+}
+
+void TestTextController::richBiggerAndSmaller()
+{
+    QFETCH(double, size);
+    QFETCH(bool, bigger);
+    QFETCH(bool, selected);
+    QFETCH(double, expected);
+    TextFixture f(0, 1, 16);
+    f.context.page.richTextBoxes[0].geometry.setSize(QSize(560, 400));
+    f.show();
+    RichTextBoxWidget *widget = f.richBox(0);
+    QTest::mouseClick(widget->viewport(), Qt::LeftButton);
+    QTest::keyClicks(widget, QStringLiteral("ab"));
+    QTextCursor all(widget->document());
+    all.select(QTextCursor::Document);
+    QTextCharFormat format;
+    format.setFontPointSize(size);
+    all.mergeCharFormat(format);
+    if (selected)
+        selectRange(widget, 0, 1);
+    if (bigger)
+        f.text->makeTextBigger();
+    else
+        f.text->makeTextSmaller();
+    QCOMPARE(richSizeAt(*widget->document(), 0), expected);
+    QCOMPARE(richSizeAt(*widget->document(), 1), size); // outside the selection
+}
+
+void TestTextController::pastedPictureIsRefused()
+{
+    TextFixture f(0, 1, 16);
+    f.show();
+    RichTextBoxWidget *widget = f.richBox(0);
+    QTest::mouseClick(widget->viewport(), Qt::LeftButton);
+    QTest::keyClicks(widget, QStringLiteral("boat"));
+    const QString before = f.context.page.richTextBoxes[0].rtf;
+    QImage picture(40, 40, QImage::Format_RGB32);
+    picture.fill(Qt::red);
+    auto *data = new QMimeData;
+    data->setImageData(picture);
+    QGuiApplication::clipboard()->setMimeData(data);
+    widget->paste();
+    QCOMPARE(widget->toPlainText(), QStringLiteral("boat"));
+    QVERIFY(!containsNonText(*widget->document()));
+    QCOMPARE(f.context.page.richTextBoxes[0].rtf, before);
+}
+
+void TestTextController::nonAsciiTypingSurvives_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("text box") << QStringLiteral("t");
+    QTest::newRow("rich text box") << QStringLiteral("r");
+}
+
+void TestTextController::nonAsciiTypingSurvives()
+{
+    QFETCH(QString, kind);
+    TextFixture f(1, 1, 16);
+    f.show();
+    QTextEdit *widget = kind == u"t" ? static_cast<QTextEdit *>(f.textBox(0)) : f.richBox(0);
+    QTest::mouseClick(widget->viewport(), Qt::LeftButton);
+    const QString name = QStringLiteral("Zoë Łucja Ñandú 名前 £");
+    for (const QChar c : name)
+        QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
+    if (kind == u"t") {
+        QCOMPARE(f.context.page.textBoxes[0].text, name);
+    } else {
+        QTextDocument reread;
+        QVERIFY(readRtf(f.context.page.richTextBoxes[0].rtf.toLatin1(), reread));
+        QCOMPARE(reread.toPlainText(), name);
+        // Undo brings back the RTF snapshot with every character intact.
+        f.undo->undo();
+        QCOMPARE(widget->toPlainText(), name.chopped(1));
+    }
+}
+
+void TestTextController::keyboardTypesIntoTheRightBox_data()
+{
+    QTest::addColumn<int>("texts");
+    QTest::addColumn<int>("richTexts");
+    QTest::addColumn<QString>("currentKind");
+    QTest::addColumn<int>("currentIndex");
+    QTest::addColumn<QString>("expectedKind");
+    QTest::addColumn<int>("expectedIndex");
+    QTest::newRow("current text box") << 2 << 2 << "t" << 1 << "t" << 1;
+    QTest::newRow("current rich text box") << 2 << 2 << "r" << 1 << "r" << 1;
+    QTest::newRow("picture current: first rich") << 2 << 2 << "p" << 0 << "r" << 0;
+    QTest::newRow("nothing current: first text") << 2 << 0 << "" << 0 << "t" << 0;
+}
+
+void TestTextController::keyboardTypesIntoTheRightBox()
+{
+    QFETCH(int, texts);
+    QFETCH(int, richTexts);
+    QFETCH(QString, currentKind);
+    QFETCH(int, currentIndex);
+    QFETCH(QString, expectedKind);
+    QFETCH(int, expectedIndex);
+    TextFixture f(texts, richTexts, 16);
+    f.context.settings.useIWBkeyBd = true;
+    f.show();
+    f.context.page.current = CurrentObject{currentKind, currentIndex};
+    OnScreenKeyboardWidget *keyboard = f.text->keyboard();
+    QVERIFY(keyboard->isVisibleTo(f.window.get()));
+    keyboard->keyButton(11)->click(); // q
+    keyboard->keyButton(OnScreenKeyboard::kSpaceKey)->click();
+    keyboard->keyButton(OnScreenKeyboard::kBackspaceKey)->click();
+    keyboard->keyButton(36)->click(); // a
+
+    QCOMPARE(f.context.page.current, (CurrentObject{expectedKind, expectedIndex}));
+    QTextEdit *target = expectedKind == u"t" ? static_cast<QTextEdit *>(f.textBox(expectedIndex))
+                                             : f.richBox(expectedIndex);
+    // The placeholder went when the keyboard entered the box.
+    QCOMPARE(target->toPlainText(), QStringLiteral("qa"));
+    for (int i = 0; i < texts; ++i)
+        if (!(expectedKind == u"t" && i == expectedIndex))
+            QCOMPARE(f.textBox(i)->toPlainText(), kPlaceholderText);
+}
+
+void TestTextController::keyboardAndMiniKeyFollowSetting()
+{
+    TextFixture f(1, 0);
+    f.show();
+    QVERIFY(!f.text->keyboard()->isVisibleTo(f.window.get()));
+    QVERIFY(!f.text->miniKey()->isVisibleTo(f.window.get()));
+
+    f.context.settings.useIWBkeyBd = true;
+    f.text->applySettings();
+    QVERIFY(f.text->keyboard()->isVisibleTo(f.window.get()));
+    QVERIFY(f.window->rect().contains(f.text->keyboard()->geometry()));
+    emit f.text->keyboard()->closeRequested();
+    QVERIFY(!f.text->keyboard()->isVisibleTo(f.window.get()));
+    QVERIFY(f.text->miniKey()->isVisibleTo(f.window.get()));
+    emit f.text->miniKey()->tapped();
+    QVERIFY(f.text->keyboard()->isVisibleTo(f.window.get()));
+    QVERIFY(!f.text->miniKey()->isVisibleTo(f.window.get()));
+}
+
+void TestTextController::pageWithoutTextsTakesNoTyping()
+{
+    TextFixture f(0, 0);
+    f.context.settings.useIWBkeyBd = true;
+    f.show();
+    f.text->keyboard()->keyButton(11)->click();
+    QCOMPARE(f.context.page.current, CurrentObject{});
+    QCOMPARE(f.window->focusWidget(), f.window.get());
+    QCOMPARE(f.context.page.changeCount, 0);
+}
+
+void TestTextController::stringPullsTheWindow_data()
+{
+    QTest::addColumn<int>("pull");
+    QTest::addColumn<int>("expectedTop");
+    QTest::newRow("20 down snaps back") << 20 << 0;
+    QTest::newRow("300 down") << 300 << 300;
+    QTest::newRow("beyond three quarters") << 700 << 600;
+}
+
+void TestTextController::stringPullsTheWindow()
+{
+    QFETCH(int, pull);
+    QFETCH(int, expectedTop);
+    TextFixture f(1, 0);
+    f.context.settings.useIWBstring = true;
+    f.window->move(0, 0);
+    f.show();
+    PullString *string = f.text->pullString();
+    QVERIFY(string->handle()->isVisibleTo(f.window.get()));
+    QCOMPARE(string->string()->height() + string->handle()->height(), int(0.66 * 800));
+    QCOMPARE(string->string()->x() + string->string()->width() / 2,
+             f.window->width() - PullString::kRightInsetPx);
+
+    const QPoint grab(1200, 500);
+    sendMouse(string->handle(), QEvent::MouseButtonPress, grab);
+    sendMouse(string->handle(), QEvent::MouseMove, grab + QPoint(0, pull));
+    sendMouse(string->handle(), QEvent::MouseButtonRelease, grab + QPoint(0, pull));
+    QCOMPARE(f.window->y(), expectedTop);
+}
+
+QTEST_MAIN(TestTextController)
+#include "tst_textcontroller.moc"
