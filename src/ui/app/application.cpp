@@ -12,6 +12,7 @@
 #include "ui/files/filecontroller.h"
 #include "ui/pictures/paintingcontroller.h"
 #include "ui/printing/printcontroller.h"
+#include "ui/text/textcontroller.h"
 #include "ui/undo/undocontroller.h"
 
 #include <QApplication>
@@ -53,6 +54,9 @@ int runApplication(int argc, char *argv[])
                          QObject::connect(&files, &FileController::documentOpened, undo,
                                           &UndoController::updateButtons);
                          new PaintingController(context, *window, *undo);
+                         auto *text = new TextController(context, *window, *undo);
+                         QObject::connect(&shell, &ShellController::optionsApplied, text,
+                                          &TextController::applySettings);
                          auto *printing = new PrintController(context, printDevices, window);
                          printing->attach(window);
                          QObject::connect(&shell, &ShellController::optionsApplied, printing,
