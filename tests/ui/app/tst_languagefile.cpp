@@ -22,7 +22,9 @@
 #include "ui/pictures/paintingcontroller.h"
 #include "ui/printing/printform.h"
 #include "ui/undo/undocontroller.h"
+#include "ui/text/fontform.h"
 #include "ui/text/onscreenkeyboardwidget.h"
+#include "ui/text/textcontroller.h"
 
 #include <QFile>
 #include <QSet>
@@ -56,12 +58,13 @@ const QStringList kMessages = {
 };
 
 // Texts that are names, not words, and stay as they are in every language: the program's
-// name and the font names the fonts page shows in their own faces.
+// name, the placeholder of empty text boxes and the font names shown in their own faces.
 bool isProperName(const QString &text)
 {
     const Settings defaults;
     const QStringList fonts(defaults.fontSlots.begin(), defaults.fontSlots.end());
-    return text == u"Quillora" || text.startsWith(u"Quillora ") || fonts.contains(text);
+    return text == u"Quillora" || text.startsWith(u"Quillora ") || text == kPlaceholderText
+           || fonts.contains(text, Qt::CaseInsensitive);
 }
 
 bool needsTranslation(const QString &text)
@@ -130,7 +133,11 @@ private slots:
         auto page = std::make_unique<SimplePageWindow>(context);
         auto *undo = new UndoController(context, *page);
         new PaintingController(context, *page, *undo);
+        context.settings.useIWBkeyBd = true;
+        context.settings.useIWBstring = true;
+        new TextController(context, *page, *undo);
         windows.push_back(std::move(page));
+        windows.push_back(std::make_unique<FontForm>(context, TextBoxModel{}));
         ImagePrinterProvider printDevices({{QStringLiteral("Class printer"), QSize(2480, 3508), {}}});
         windows.push_back(std::make_unique<PrintForm>(context, printDevices, false));
         windows.push_back(std::make_unique<OnScreenKeyboardWidget>(keys));
