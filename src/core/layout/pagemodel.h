@@ -32,6 +32,7 @@ struct TextStyle {
     bool underline = false;
     Alignment align = Alignment::Left;
     ColourRef colour = 0;
+    bool operator==(const TextStyle &) const = default;
 };
 
 struct TextBoxModel {

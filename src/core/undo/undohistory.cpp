@@ -117,6 +117,12 @@ bool UndoHistory::record(const PageModel &page, const QString &kind, int index)
         qCDebug(lcUndo) << "nothing to record for" << kind << index;
         return false;
     }
+    // A step that changes nothing (a Ctrl key let go, a press that only selected) would stand
+    // between the child and the step before: undo would seem to do nothing, and redo be lost.
+    for (const UndoRecord &current : m_records) {
+        if (current.step == m_currentStep && current.holdsSameStateAs(record))
+            return true;
+    }
     store(std::move(record));
     return true;
 }

@@ -50,6 +50,8 @@ struct UndoRecord {
     std::vector<UndoRecord> movedObjects;
 
     bool isEmpty() const { return step == kEmptyUndoStep; }
+    // The same object in the same state (the step number aside).
+    bool holdsSameStateAs(const UndoRecord &other) const;
 };
 
 // An object that undo or redo wrote into, so the window can refresh that widget.

@@ -175,11 +175,15 @@ void applyChange(PageModel &page, Change change, int variant)
 
 // Walks a history through a row of operations: r records object 0 as a text box, u undoes,
 // y redoes, and a digit restarts with that capacity.
+// Runs a script: "r" types one more letter and records it, "u" undoes, "y" redoes, a digit
+// restarts the history with that capacity.
 void run(UndoHistory &history, PageModel &page, const QString &operations)
 {
     for (const QChar operation : operations) {
-        if (operation == u'r')
+        if (operation == u'r') {
+            page.textBoxes[0].text += u'x';
             QVERIFY(history.record(page, undokind::Text, 0));
+        }
         else if (operation == u'u')
             history.undo(page);
         else if (operation == u'y')
@@ -239,6 +243,19 @@ private slots:
             << "3rrru5"
             << "-99,-99,-99,-99,-99,-99" << 0 << false << false;
     }
+    void recordingTheSameStateAddsNoStep()
+    {
+        UndoHistory history;
+        PageModel page = makePage();
+        run(history, page, QStringLiteral("3rr"));
+        QVERIFY(history.record(page, undokind::Text, 0));
+        QCOMPARE(slotSteps(history), QStringLiteral("1,2,-99,-99"));
+        history.undo(page);
+        QVERIFY2(history.record(page, undokind::Text, 0), "a key let go after Ctrl+Z");
+        QVERIFY2(history.redoVisible(), "the undone step can still be redone");
+        QVERIFY(history.undo(page).stepped == false);
+    }
+
     void slotsAndButtons()
     {
         QFETCH(QString, operations);
