@@ -111,9 +111,10 @@ private slots:
         int visibleHandles = 0;
         for (const HandleModel &handle : page.handles)
             visibleHandles += handle.visible ? 1 : 0;
-        for (int i = 0; i < page.lines.size(); ++i)
-            QVERIFY(onSheet(QRect(page.lines[i].from, page.lines[i].to).normalized().adjusted(0, 0, 1, 1),
-                            "line", i));
+        for (int i = 0; i < page.lines.size(); ++i) {
+            const QRect span = QRect(page.lines[i].from, page.lines[i].to).normalized();
+            QVERIFY(onSheet(span, "line", i));
+        }
         for (int i = 0; i < page.boxes.size(); ++i)
             QVERIFY(onSheet(page.boxes[i].rect, "box", i));
 
