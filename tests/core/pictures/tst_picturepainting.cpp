@@ -24,15 +24,22 @@ PageModel pageWithPictures(int count, int documentType = 0)
     return page;
 }
 
-PointerInput at(QPoint p, PointerButton button = PointerButton::Left)
+PointerInput at(QPoint p)
 {
-    return {p, button, false, false};
+    return {p, PointerButton::Left, false, false};
 }
 
 int redOf(const PageModel &page, int index)
 {
     return countPixels(page.pictureBoxes[index].image, kRed);
 }
+
+// The painting holds the state by reference, so state changes after construction apply.
+struct Painter {
+    PaintState state;
+    RandomSource random;
+    PicturePainting painting{state, random};
+};
 
 } // namespace
 
@@ -68,9 +75,8 @@ private slots:
         QFETCH(int, changeCount);
         PageModel page = pageWithPictures(pictures, documentType);
         page.pictureBoxes[0].tag = tag;
-        PaintState state;
-        RandomSource random;
-        PicturePainting painting(state, random);
+        Painter p;
+        auto &painting = p.painting;
 
         const PressResult result = painting.press(page, 0, at({10, 10}));
         QCOMPARE(result.outcome, outcome);
@@ -85,9 +91,8 @@ private slots:
     void secondPressPaints()
     {
         PageModel page = pageWithPictures(2);
-        PaintState state;
-        RandomSource random;
-        PicturePainting painting(state, random);
+        Painter p;
+        auto &painting = p.painting;
         QCOMPARE(painting.press(page, 1, at({10, 10})).outcome, PressOutcome::Selected);
         painting.release(page, 1, at({10, 10}));
 
@@ -106,56 +111,35 @@ private slots:
         QCOMPARE(page.changeCount, 1);
     }
 
-    void rightButton_data()
-    {
-        QTest::addColumn<bool>("toolsShown");
-        QTest::addColumn<PressOutcome>("outcome");
-        QTest::addColumn<bool>("painted");
-        QTest::newRow("felt pens: paints") << false << PressOutcome::Painted << true;
-        QTest::newRow("paint tools: context menu") << true << PressOutcome::ContextMenu << false;
-    }
-    void rightButton()
-    {
-        QFETCH(bool, toolsShown);
-        QFETCH(PressOutcome, outcome);
-        QFETCH(bool, painted);
-        PageModel page = pageWithPictures(1);
-        PaintState state;
-        state.paintToolsShown = toolsShown;
-        RandomSource random;
-        PicturePainting painting(state, random);
-        QCOMPARE(painting.press(page, 0, at({10, 10}, PointerButton::Right)).outcome, outcome);
-        painting.move(page, 0, at({30, 20}, PointerButton::Right));
-        painting.release(page, 0, at({30, 20}, PointerButton::Right));
-        QCOMPARE(redOf(page, 0) > 0, painted);
-        QCOMPARE(page.changeCount, painted ? 1 : 0);
-    }
-
-    void toolsThatPaintNothingCountNothing_data()
+    void pressesThatPaintNothing_data()
     {
         QTest::addColumn<int>("tool");
-        QTest::newRow("no tool") << int(ToolNone);
-        QTest::newRow("writing mode") << int(ToolWriting);
+        QTest::addColumn<int>("picture");
+        QTest::newRow("no tool") << int(ToolNone) << 0;
+        QTest::newRow("writing mode") << int(ToolWriting) << 0;
+        QTest::newRow("past the pictures") << int(ToolMarker) << 4;
+        QTest::newRow("negative picture") << int(ToolMarker) << -1;
     }
-    void toolsThatPaintNothingCountNothing()
+    void pressesThatPaintNothing()
     {
         QFETCH(int, tool);
+        QFETCH(int, picture);
         PageModel page = pageWithPictures(1);
-        PaintState state;
-        selectTool(state, tool);
-        RandomSource random;
-        PicturePainting painting(state, random);
-        QCOMPARE(painting.press(page, 0, at({10, 10})).outcome, PressOutcome::NothingPainted);
+        page.current = {QStringLiteral("p"), 0};
+        Painter p;
+        selectTool(p.state, tool);
+        QCOMPARE(p.painting.press(page, picture, at({10, 10})).outcome,
+                 PressOutcome::NothingPainted);
         QCOMPARE(page.changeCount, 0);
+        QCOMPARE(redOf(page, 0), 0);
     }
 
     void movesElsewhereDoNotPaint()
     {
         PageModel page = pageWithPictures(2);
         page.current = {QStringLiteral("p"), 0};
-        PaintState state;
-        RandomSource random;
-        PicturePainting painting(state, random);
+        Painter p;
+        auto &painting = p.painting;
         QCOMPARE(painting.press(page, 0, at({5, 5})).outcome, PressOutcome::Painted);
         QVERIFY(painting.move(page, 1, at({30, 20})).isEmpty());
         QCOMPARE(redOf(page, 1), 0);
@@ -164,38 +148,13 @@ private slots:
         QVERIFY(painting.move(page, 0, at({30, 20})).isEmpty());
     }
 
-    void outOfRangePictureIsIgnored()
-    {
-        PageModel page = pageWithPictures(1);
-        PaintState state;
-        RandomSource random;
-        PicturePainting painting(state, random);
-        QCOMPARE(painting.press(page, 4, at({5, 5})).outcome, PressOutcome::NothingPainted);
-        QCOMPARE(painting.press(page, -1, at({5, 5})).outcome, PressOutcome::NothingPainted);
-        QVERIFY(page.current.kind.isEmpty());
-    }
-
-    void pictureSymmetryIsUsed()
-    {
-        PageModel page = pageWithPictures(1);
-        page.pictureBoxes[0].symmetryType = Symmetry::Mirror;
-        PaintState state;
-        state.toolSize = 4;
-        RandomSource random;
-        PicturePainting painting(state, random);
-        painting.press(page, 0, at({5, 5}));
-        painting.release(page, 0, at({5, 5}));
-        QCOMPARE(countAreas(page.pictureBoxes[0].image, kRed), 2);
-    }
-
     void animationFollowsTheCurrentPicture()
     {
         PageModel page = pageWithPictures(2);
         page.current = {QStringLiteral("p"), 0};
-        PaintState state;
-        selectTool(state, ToolSplat);
-        RandomSource random;
-        PicturePainting painting(state, random);
+        Painter p;
+        selectTool(p.state, ToolSplat);
+        auto &painting = p.painting;
         QVERIFY(painting.timerWanted());
         painting.press(page, 0, at({20, 15}));
         painting.release(page, 0, at({20, 15}));
@@ -212,10 +171,9 @@ private slots:
     {
         PageModel page = pageWithPictures(1);
         page.pictureBoxes[0].image = blankPicture(40, 30).convertToFormat(QImage::Format_RGB888);
-        PaintState state;
-        selectTool(state, ToolFloodFill);
-        RandomSource random;
-        PicturePainting painting(state, random);
+        Painter p;
+        selectTool(p.state, ToolFloodFill);
+        auto &painting = p.painting;
         painting.press(page, 0, at({5, 5}));
         QCOMPARE(redOf(page, 0), 40 * 30);
     }

@@ -1,6 +1,5 @@
-// Painting in the single-page window through PaintingController: switching palettes, strokes
-// landing in the picture and on screen (with the picture's symmetry), the rubber band during a
-// shape drag, Timer1, the right button, and undo / redo through the buttons and Ctrl+Z / Ctrl+Y.
+// Painting in the single-page window: palettes, strokes with symmetry, the rubber band, the
+// animation timer, the right button, and undo / redo.
 
 #include "core/app/appcontext.h"
 #include "ui/app/picturebutton.h"
@@ -28,14 +27,16 @@ const QColor kBlue(0, 0, 0xFF);
 
 // One window with its undo and painting controllers, the way the application makes them.
 struct Fixture {
+    static Environment screen()
+    {
+        Environment environment;
+        environment.screen.widthPx = 1280;
+        environment.screen.heightPx = 800;
+        return environment;
+    }
+
     explicit Fixture(int pictures = 1, int texts = 0)
-        : context([] {
-              Environment environment;
-              environment.screen.widthPx = 1280;
-              environment.screen.heightPx = 800;
-              return environment;
-          }()),
-          window(std::make_unique<SimplePageWindow>(context))
+        : context(screen()), window(std::make_unique<SimplePageWindow>(context))
     {
         PageModel &page = context.page;
         page.pageWidthMm = 210;
@@ -56,13 +57,7 @@ struct Fixture {
     }
 
     explicit Fixture(const QString &layout)
-        : context([] {
-              Environment environment;
-              environment.screen.widthPx = 1280;
-              environment.screen.heightPx = 800;
-              return environment;
-          }()),
-          window(std::make_unique<SimplePageWindow>(context))
+        : context(screen()), window(std::make_unique<SimplePageWindow>(context))
     {
         loaded = window->loadTemplate(layout);
         makeControllers();
@@ -122,313 +117,290 @@ class TestPaintingController : public QObject {
     Q_OBJECT
 
 private slots:
-    void switchingPalettes();
-    void strokePaintsWithSymmetry_data();
-    void strokePaintsWithSymmetry();
-    void rubberBandDuringShapeDrag_data();
-    void rubberBandDuringShapeDrag();
-    void undoAndRedoWalkStrokes();
-    void undoRestoresTexts();
-    void timerRunsForAnimatedTools_data();
-    void timerRunsForAnimatedTools();
-    void animatedToolPaintsOnTicks();
-    void rightButton_data();
-    void rightButton();
-    void selectingPressPaintsNothing();
-    void colourChoicesAreReported();
-};
+    void switchingPalettes()
+    {
+        Fixture f;
+        FeltPens *pens = f.painting->feltPens();
+        PaintTools *tools = f.painting->paintTools();
+        QVERIFY(pens->isVisible());
+        QVERIFY(!tools->isVisible());
 
-void TestPaintingController::switchingPalettes()
-{
-    Fixture f;
-    FeltPens *pens = f.painting->feltPens();
-    PaintTools *tools = f.painting->paintTools();
-    QCOMPARE(pens->parentWidget(), f.window->paletteArea());
-    QVERIFY(pens->isVisible());
-    QVERIFY(!tools->isVisible());
-    QCOMPARE(pens->height(), 672);
-    QVERIFY(!f.window->toolbar()->isButtonShown(ToolbarAction::ShowFeltPens));
-    QVERIFY(f.window->toolbar()->isButtonShown(ToolbarAction::ShowPaintTools));
-
-    selectTool(f.context.paint, ToolCloud);
-    f.showPaintTools();
-    QVERIFY(tools->isVisible());
-    QVERIFY(!pens->isVisible());
-    QCOMPARE(tools->size(), QSize(106, 620));
-    QVERIFY(f.context.paint.paintToolsShown);
-    QCOMPARE(f.context.paint.tool, ToolMarker);
-    QCOMPARE(f.context.paint.toolSize, 16);
-    QCOMPARE(tools->selectedButton(), 0);
-    QVERIFY(f.window->toolbar()->isButtonShown(ToolbarAction::ShowFeltPens));
-    QVERIFY(!f.window->toolbar()->isButtonShown(ToolbarAction::ShowPaintTools));
-
-    QTest::mousePress(tools->colourLabel(23), Qt::LeftButton, {}, QPoint(5, 5));
-    QCOMPARE(f.context.paint.paintColour, colourRef(0, 0, 0xFF));
-    QTest::mousePress(pens->pen(6), Qt::LeftButton, {}, QPoint(20, 10)); // hidden: no effect
-    f.click(f.toolbarButton(ToolbarAction::ShowFeltPens));
-    QVERIFY(pens->isVisible());
-    QVERIFY(!tools->isVisible());
-    QVERIFY(!f.context.paint.paintToolsShown);
-    QCOMPARE(f.context.paint.paintColour, kPureRed);
-    QCOMPARE(pens->currentPen(), 0);
-}
-
-void TestPaintingController::strokePaintsWithSymmetry_data()
-{
-    QTest::addColumn<QString>("layout");
-    QTest::addColumn<bool>("mirrored");
-    QTest::addColumn<bool>("rotated");
-    QTest::newRow("plain") << QString() << false << false;
-    QTest::newRow("mirror") << QStringLiteral(QUILLORA_TEST_DATA "/layouts/mirror.xml") << true
-                            << false;
-    QTest::newRow("eight rotations")
-        << QStringLiteral(QUILLORA_TEST_DATA "/layouts/rotate.xml") << false << true;
-    // The layouts a child reaches from the start screen.
-    QTest::newRow("shipped mirror")
-        << QStringLiteral(QUILLORA_SOURCE_DIR "/data/layouts/layouts/mirror.xml") << true << false;
-    QTest::newRow("shipped rotations")
-        << QStringLiteral(QUILLORA_SOURCE_DIR "/data/layouts/layouts/rotate.xml") << false << true;
-}
-
-void TestPaintingController::strokePaintsWithSymmetry()
-{
-    QFETCH(QString, layout);
-    QFETCH(bool, mirrored);
-    QFETCH(bool, rotated);
-
-    std::unique_ptr<Fixture> f =
-        layout.isEmpty() ? std::make_unique<Fixture>() : std::make_unique<Fixture>(layout);
-    QVERIFY(f->loaded);
-    PictureBoxWidget *box = f->picture();
-    QVERIFY(box);
-    QTest::mousePress(f->painting->feltPens()->pen(6), Qt::LeftButton, {}, QPoint(20, 10));
-    QCOMPARE(f->context.paint.paintColour, colourRef(0, 0, 0xFF));
-    const int changes = f->context.page.changeCount;
-
-    drag(box, QPoint(30, 40), QPoint(60, 40));
-
-    const QImage &image = f->image();
-    const int w = image.width();
-    const int h = image.height();
-    QCOMPARE(image.pixelColor(45, 40), kBlue);
-    QCOMPARE(image.pixelColor(45, 60), QColor(Qt::white));
-    if (!rotated) // a quarter turn of a square picture also lands there
-        QCOMPARE(image.pixelColor(w - 45, 40) == kBlue, mirrored);
-    // Half of eight turns reflects the last point through the centre.
-    QCOMPARE(image.pixelColor(w - 60, h - 40) == kBlue, rotated);
-    QCOMPARE(f->context.page.changeCount, changes + 1);
-    // The screen shows what the model holds.
-    QCOMPARE(box->image(), image);
-    QCOMPARE(box->grab().toImage().pixelColor(45, 40), kBlue);
-}
-
-void TestPaintingController::rubberBandDuringShapeDrag_data()
-{
-    QTest::addColumn<int>("button");
-    QTest::addColumn<int>("shape");
-    QTest::addColumn<QPoint>("landed"); // a pixel the shape covers once released
-    QTest::newRow("filled rectangle") << 3 << int(RubberBandShape::Rectangle) << QPoint(20, 20);
-    QTest::newRow("filled circle") << 5 << int(RubberBandShape::Oval) << QPoint(40, 32);
-    QTest::newRow("straight line") << 6 << int(RubberBandShape::Line) << QPoint(40, 32);
-    QTest::newRow("rectangle outline") << 2 << int(RubberBandShape::Rectangle) << QPoint(16, 30);
-}
-
-void TestPaintingController::rubberBandDuringShapeDrag()
-{
-    QFETCH(int, button);
-    QFETCH(int, shape);
-    QFETCH(QPoint, landed);
-
-    Fixture f;
-    f.showPaintTools();
-    PaintTools *tools = f.painting->paintTools();
-    f.click(tools->toolButton(button));
-    QTest::mousePress(tools->colourLabel(23), Qt::LeftButton, {}, QPoint(5, 5));
-    PictureBoxWidget *box = f.picture();
-
-    QTest::mousePress(box, Qt::LeftButton, {}, QPoint(17, 15));
-    move(box, QPoint(40, 30));
-    move(box, QPoint(63, 49));
-    RubberBandOverlay *band = f.painting->box();
-    QVERIFY(band);
-    QCOMPARE(band->objectName(), QStringLiteral("Box"));
-    QVERIFY(band->isVisible());
-    QCOMPARE(band->parentWidget(), box);
-    QCOMPARE(int(band->band()->shape), shape);
-    if (shape == int(RubberBandShape::Line))
-        QCOMPARE(band->band()->line, QLine(16, 16, 64, 48));
-    else
-        QCOMPARE(band->band()->box, QRect(16, 16, 48, 32)); // snapped to the grid of 8
-    // The band lies over the picture: the picture itself is still untouched...
-    QCOMPARE(f.image().pixelColor(landed), QColor(Qt::white));
-    // ...but it shows on screen.
-    QCOMPARE(box->grab().toImage().pixelColor(landed) == QColor(Qt::white), false);
-
-    QTest::mouseRelease(box, Qt::LeftButton, {}, QPoint(63, 49));
-    QVERIFY(!band->isVisible());
-    QCOMPARE(f.image().pixelColor(landed), kBlue);
-    QCOMPARE(f.image().pixelColor(100, 100), QColor(Qt::white));
-}
-
-void TestPaintingController::undoAndRedoWalkStrokes()
-{
-    Fixture f;
-    PictureBoxWidget *box = f.picture();
-    QWidget *window = f.window.get();
-    const auto undoShown = [&] { return f.window->toolbar()->isButtonShown(ToolbarAction::Undo); };
-    const auto redoShown = [&] { return f.window->toolbar()->isButtonShown(ToolbarAction::Redo); };
-    QVERIFY(!undoShown());
-    QVERIFY(!redoShown());
-
-    const QImage blank = f.image().copy();
-    drag(box, QPoint(20, 20), QPoint(100, 20));
-    const QImage first = f.image().copy();
-    QVERIFY(undoShown());
-    QVERIFY(!redoShown());
-    drag(box, QPoint(20, 80), QPoint(100, 80));
-    const QImage second = f.image().copy();
-    QVERIFY(first != second);
-
-    ctrl(window, Qt::Key_Z);
-    QCOMPARE(f.image(), first);
-    QCOMPARE(box->image(), first);
-    QVERIFY(undoShown());
-    QVERIFY(redoShown());
-    f.click(f.toolbarButton(ToolbarAction::Undo));
-    QCOMPARE(f.image(), blank);
-    QCOMPARE(box->grab().toImage().pixelColor(50, 20), QColor(Qt::white));
-    QVERIFY(!undoShown());
-    ctrl(window, Qt::Key_Z); // nothing left to undo
-    QCOMPARE(f.image(), blank);
-
-    ctrl(window, Qt::Key_Y);
-    QCOMPARE(f.image(), first);
-    f.click(f.toolbarButton(ToolbarAction::Redo));
-    QCOMPARE(f.image(), second);
-    QVERIFY(!redoShown());
-    ctrl(window, Qt::Key_Y);
-    QCOMPARE(f.image(), second);
-
-    // A new stroke after an undo drops the step that was undone.
-    ctrl(window, Qt::Key_Z);
-    drag(box, QPoint(150, 140), QPoint(180, 140));
-    QVERIFY(!redoShown());
-    QCOMPARE(f.image().pixelColor(50, 80), QColor(Qt::white));
-}
-
-void TestPaintingController::undoRestoresTexts()
-{
-    Fixture f(0, 1);
-    TextBoxModel &text = f.context.page.textBoxes[0];
-    text.text = QStringLiteral("cat");
-    f.undo->beginWorkOn(CurrentObject{QStringLiteral("t"), 0});
-    text.text = QStringLiteral("cats");
-    QVERIFY(f.undo->record(QStringLiteral("t"), 0));
-    f.window->refreshTextBox(0);
-    QVERIFY(f.window->toolbar()->isButtonShown(ToolbarAction::Undo));
-    QSignalSpy restored(f.undo, &UndoController::restored);
-
-    ctrl(f.window.get(), Qt::Key_Z);
-    QCOMPARE(text.text, QStringLiteral("cat"));
-    QCOMPARE(f.window->pageView()->textBox(0)->toPlainText(), QStringLiteral("cat"));
-    QCOMPARE(restored.count(), 1);
-    ctrl(f.window.get(), Qt::Key_Y);
-    QCOMPARE(f.window->pageView()->textBox(0)->toPlainText(), QStringLiteral("cats"));
-}
-
-void TestPaintingController::timerRunsForAnimatedTools_data()
-{
-    QTest::addColumn<int>("tool");
-    for (int tool = 0; tool < kToolCount; ++tool)
-        QTest::addRow("%d", tool) << tool;
-}
-
-void TestPaintingController::timerRunsForAnimatedTools()
-{
-    QFETCH(int, tool);
-    Fixture f;
-    QTimer *timer = f.painting->timer();
-    QCOMPARE(timer->objectName(), QStringLiteral("Timer1"));
-    QCOMPARE(timer->interval(), 40);
-    f.painting->selectTool(ToolScribble);
-    f.painting->selectTool(tool);
-    QCOMPARE(timer->isActive(), tool == ToolScribble || tool == ToolSplat);
-    QCOMPARE(f.picture()->cursor().shape() == Qt::BitmapCursor, toolInfo(tool).hasButton());
-}
-
-void TestPaintingController::animatedToolPaintsOnTicks()
-{
-    Fixture f;
-    f.showPaintTools();
-    f.click(f.painting->paintTools()->toolButton(buttonOfTool(ToolSplat)));
-    QVERIFY(f.painting->timer()->isActive());
-    PictureBoxWidget *box = f.picture();
-    QTest::mousePress(box, Qt::LeftButton, {}, QPoint(100, 80));
-    QTest::mouseRelease(box, Qt::LeftButton, {}, QPoint(100, 80));
-    const QImage atRelease = f.image().copy();
-    QTRY_VERIFY_WITH_TIMEOUT(f.image() != atRelease, 2000);
-    QTRY_COMPARE_WITH_TIMEOUT(box->image(), f.image(), 2000);
-}
-
-void TestPaintingController::rightButton_data()
-{
-    QTest::addColumn<bool>("paintTools");
-    QTest::newRow("paint tools: the menu") << true;
-    QTest::newRow("felt pens: paints") << false;
-}
-
-void TestPaintingController::rightButton()
-{
-    QFETCH(bool, paintTools);
-    Fixture f;
-    if (paintTools)
+        selectTool(f.context.paint, ToolCloud);
         f.showPaintTools();
-    QSignalSpy menu(f.painting, &PaintingController::contextMenuRequested);
-    const QImage before = f.image().copy();
-    const int changes = f.context.page.changeCount;
+        QVERIFY(tools->isVisible());
+        QVERIFY(!pens->isVisible());
+        QVERIFY(f.context.paint.paintToolsShown);
+        QCOMPARE(f.context.paint.tool, ToolMarker);
+        QCOMPARE(f.context.paint.toolSize, 16);
+        QCOMPARE(tools->selectedButton(), 0);
+        QVERIFY(f.window->toolbar()->isButtonShown(ToolbarAction::ShowFeltPens));
+        QVERIFY(!f.window->toolbar()->isButtonShown(ToolbarAction::ShowPaintTools));
 
-    drag(f.picture(), QPoint(30, 40), QPoint(90, 40), Qt::RightButton);
-
-    QCOMPARE(menu.count(), paintTools ? 1 : 0);
-    if (paintTools) {
-        QCOMPARE(menu[0].at(0).toInt(), 0);
-        QCOMPARE(menu[0].at(1).toPoint(), f.picture()->mapTo(f.window.get(), QPoint(30, 40)));
+        QTest::mousePress(tools->colourLabel(23), Qt::LeftButton, {}, QPoint(5, 5));
+        QCOMPARE(f.context.paint.paintColour, colourRef(0, 0, 0xFF));
+        QTest::mousePress(pens->pen(6), Qt::LeftButton, {}, QPoint(20, 10)); // hidden: no effect
+        f.click(f.toolbarButton(ToolbarAction::ShowFeltPens));
+        QVERIFY(pens->isVisible());
+        QVERIFY(!tools->isVisible());
+        QVERIFY(!f.context.paint.paintToolsShown);
+        QCOMPARE(f.context.paint.paintColour, kPureRed);
+        QCOMPARE(pens->currentPen(), 0);
     }
-    QCOMPARE(f.image() == before, paintTools);
-    QCOMPARE(f.context.page.changeCount, paintTools ? changes : changes + 1);
-    QCOMPARE(f.window->toolbar()->isButtonShown(ToolbarAction::Undo), !paintTools);
-}
 
-void TestPaintingController::selectingPressPaintsNothing()
-{
-    Fixture f(2);
-    PictureBoxWidget *second = f.picture(1);
-    const QImage before = f.image(1).copy();
-    drag(second, QPoint(30, 40), QPoint(90, 40));
-    QCOMPARE(f.image(1), before);
-    QCOMPARE(f.context.page.current, (CurrentObject{QStringLiteral("p"), 1}));
-    QVERIFY(!f.window->toolbar()->isButtonShown(ToolbarAction::Undo));
+    void strokePaintsWithSymmetry_data()
+    {
+        QTest::addColumn<QString>("layout");
+        QTest::addColumn<bool>("mirrored");
+        QTest::addColumn<bool>("rotated");
+        QTest::newRow("plain") << QString() << false << false;
+        QTest::newRow("shipped mirror")
+            << QStringLiteral(QUILLORA_SOURCE_DIR "/data/layouts/layouts/mirror.xml") << true
+            << false;
+        QTest::newRow("shipped rotations")
+            << QStringLiteral(QUILLORA_SOURCE_DIR "/data/layouts/layouts/rotate.xml") << false
+            << true;
+    }
 
-    drag(second, QPoint(30, 40), QPoint(90, 40));
-    QVERIFY(f.image(1) != before);
-    QVERIFY(f.window->toolbar()->isButtonShown(ToolbarAction::Undo));
+    void strokePaintsWithSymmetry()
+    {
+        QFETCH(QString, layout);
+        QFETCH(bool, mirrored);
+        QFETCH(bool, rotated);
 
-    // Turning to the other picture starts its own history.
-    drag(f.picture(0), QPoint(30, 40), QPoint(90, 40));
-    QVERIFY(!f.window->toolbar()->isButtonShown(ToolbarAction::Undo));
-}
+        std::unique_ptr<Fixture> f =
+            layout.isEmpty() ? std::make_unique<Fixture>() : std::make_unique<Fixture>(layout);
+        QVERIFY(f->loaded);
+        PictureBoxWidget *box = f->picture();
+        QVERIFY(box);
+        QTest::mousePress(f->painting->feltPens()->pen(6), Qt::LeftButton, {}, QPoint(20, 10));
+        QCOMPARE(f->context.paint.paintColour, colourRef(0, 0, 0xFF));
+        const int changes = f->context.page.changeCount;
 
-void TestPaintingController::colourChoicesAreReported()
-{
-    Fixture f;
-    QSignalSpy chosen(f.painting, &PaintingController::paintColourChosen);
-    QTest::mousePress(f.painting->feltPens()->lid(4), Qt::LeftButton, {}, QPoint(10, 10));
-    f.showPaintTools();
-    QTest::mousePress(f.painting->paintTools()->colourLabel(34), Qt::LeftButton, {}, QPoint(5, 5));
-    QCOMPARE(chosen.count(), 2);
-    QCOMPARE(chosen[0].at(0).value<ColourRef>(), colourRef(0, 0x80, 0));
-    QCOMPARE(chosen[1].at(0).value<ColourRef>(), ColourRef(0));
-}
+        drag(box, QPoint(30, 40), QPoint(60, 40));
+
+        const QImage &image = f->image();
+        const int w = image.width();
+        const int h = image.height();
+        QCOMPARE(image.pixelColor(45, 40), kBlue);
+        QCOMPARE(image.pixelColor(45, 60), QColor(Qt::white));
+        if (!rotated) // a quarter turn of a square picture also lands there
+            QCOMPARE(image.pixelColor(w - 45, 40) == kBlue, mirrored);
+        // Half of eight turns reflects the last point through the centre.
+        QCOMPARE(image.pixelColor(w - 60, h - 40) == kBlue, rotated);
+        QCOMPARE(f->context.page.changeCount, changes + 1);
+        // The screen shows what the model holds.
+        QCOMPARE(box->image(), image);
+        QCOMPARE(box->grab().toImage().pixelColor(45, 40), kBlue);
+    }
+
+    void rubberBandDuringShapeDrag_data()
+    {
+        QTest::addColumn<int>("button");
+        QTest::addColumn<int>("shape");
+        QTest::addColumn<QPoint>("landed"); // a pixel the shape covers once released
+        QTest::newRow("filled rectangle") << 3 << int(RubberBandShape::Rectangle) << QPoint(20, 20);
+        QTest::newRow("filled circle") << 5 << int(RubberBandShape::Oval) << QPoint(40, 32);
+        QTest::newRow("straight line") << 6 << int(RubberBandShape::Line) << QPoint(40, 32);
+    }
+
+    void rubberBandDuringShapeDrag()
+    {
+        QFETCH(int, button);
+        QFETCH(int, shape);
+        QFETCH(QPoint, landed);
+
+        Fixture f;
+        f.showPaintTools();
+        PaintTools *tools = f.painting->paintTools();
+        f.click(tools->toolButton(button));
+        QTest::mousePress(tools->colourLabel(23), Qt::LeftButton, {}, QPoint(5, 5));
+        PictureBoxWidget *box = f.picture();
+
+        QTest::mousePress(box, Qt::LeftButton, {}, QPoint(17, 15));
+        move(box, QPoint(40, 30));
+        move(box, QPoint(63, 49));
+        RubberBandOverlay *band = f.painting->box();
+        QVERIFY(band && band->isVisible());
+        QCOMPARE(band->parentWidget(), box);
+        QCOMPARE(int(band->band()->shape), shape);
+        if (shape == int(RubberBandShape::Line))
+            QCOMPARE(band->band()->line, QLine(16, 16, 64, 48));
+        else
+            QCOMPARE(band->band()->box, QRect(16, 16, 48, 32)); // snapped to the grid of 8
+        // The band lies over the picture: the picture itself is still untouched...
+        QCOMPARE(f.image().pixelColor(landed), QColor(Qt::white));
+        // ...but it shows on screen.
+        QCOMPARE(box->grab().toImage().pixelColor(landed) == QColor(Qt::white), false);
+
+        QTest::mouseRelease(box, Qt::LeftButton, {}, QPoint(63, 49));
+        QVERIFY(!band->isVisible());
+        QCOMPARE(f.image().pixelColor(landed), kBlue);
+        QCOMPARE(f.image().pixelColor(100, 100), QColor(Qt::white));
+    }
+
+    void undoAndRedoWalkStrokes()
+    {
+        Fixture f;
+        PictureBoxWidget *box = f.picture();
+        QWidget *window = f.window.get();
+        const auto undoShown = [&] {
+            return f.window->toolbar()->isButtonShown(ToolbarAction::Undo);
+        };
+        const auto redoShown = [&] {
+            return f.window->toolbar()->isButtonShown(ToolbarAction::Redo);
+        };
+        QVERIFY(!undoShown());
+        QVERIFY(!redoShown());
+
+        const QImage blank = f.image().copy();
+        drag(box, QPoint(20, 20), QPoint(100, 20));
+        const QImage first = f.image().copy();
+        QVERIFY(undoShown());
+        QVERIFY(!redoShown());
+        drag(box, QPoint(20, 80), QPoint(100, 80));
+        const QImage second = f.image().copy();
+        QVERIFY(first != second);
+
+        ctrl(window, Qt::Key_Z);
+        QCOMPARE(f.image(), first);
+        QCOMPARE(box->image(), first);
+        QVERIFY(undoShown());
+        QVERIFY(redoShown());
+        f.click(f.toolbarButton(ToolbarAction::Undo));
+        QCOMPARE(f.image(), blank);
+        QCOMPARE(box->grab().toImage().pixelColor(50, 20), QColor(Qt::white));
+        QVERIFY(!undoShown());
+        ctrl(window, Qt::Key_Z); // nothing left to undo
+        QCOMPARE(f.image(), blank);
+
+        ctrl(window, Qt::Key_Y);
+        QCOMPARE(f.image(), first);
+        f.click(f.toolbarButton(ToolbarAction::Redo));
+        QCOMPARE(f.image(), second);
+        QVERIFY(!redoShown());
+        ctrl(window, Qt::Key_Y);
+        QCOMPARE(f.image(), second);
+
+        // A new stroke after an undo drops the step that was undone.
+        ctrl(window, Qt::Key_Z);
+        drag(box, QPoint(150, 140), QPoint(180, 140));
+        QVERIFY(!redoShown());
+        QCOMPARE(f.image().pixelColor(50, 80), QColor(Qt::white));
+    }
+
+    void undoRestoresTexts()
+    {
+        Fixture f(0, 1);
+        TextBoxModel &text = f.context.page.textBoxes[0];
+        text.text = QStringLiteral("cat");
+        f.undo->beginWorkOn(CurrentObject{QStringLiteral("t"), 0});
+        text.text = QStringLiteral("cats");
+        QVERIFY(f.undo->record(QStringLiteral("t"), 0));
+        f.window->refreshTextBox(0);
+        QVERIFY(f.window->toolbar()->isButtonShown(ToolbarAction::Undo));
+        QSignalSpy restored(f.undo, &UndoController::restored);
+
+        ctrl(f.window.get(), Qt::Key_Z);
+        QCOMPARE(text.text, QStringLiteral("cat"));
+        QCOMPARE(f.window->pageView()->textBox(0)->toPlainText(), QStringLiteral("cat"));
+        QCOMPARE(restored.count(), 1);
+        ctrl(f.window.get(), Qt::Key_Y);
+        QCOMPARE(f.window->pageView()->textBox(0)->toPlainText(), QStringLiteral("cats"));
+    }
+
+    void timerRunsForAnimatedTools_data()
+    {
+        QTest::addColumn<int>("tool");
+        for (int tool = 0; tool < kToolCount; ++tool)
+            QTest::addRow("%d", tool) << tool;
+    }
+
+    void timerRunsForAnimatedTools()
+    {
+        QFETCH(int, tool);
+        Fixture f;
+        QTimer *timer = f.painting->timer();
+        f.painting->selectTool(ToolScribble);
+        f.painting->selectTool(tool);
+        QCOMPARE(timer->isActive(), tool == ToolScribble || tool == ToolSplat);
+        QCOMPARE(f.picture()->cursor().shape() == Qt::BitmapCursor, toolInfo(tool).hasButton());
+    }
+
+    void animatedToolPaintsOnTicks()
+    {
+        Fixture f;
+        f.showPaintTools();
+        f.click(f.painting->paintTools()->toolButton(buttonOfTool(ToolSplat)));
+        QVERIFY(f.painting->timer()->isActive());
+        PictureBoxWidget *box = f.picture();
+        QTest::mousePress(box, Qt::LeftButton, {}, QPoint(100, 80));
+        QTest::mouseRelease(box, Qt::LeftButton, {}, QPoint(100, 80));
+        const QImage atRelease = f.image().copy();
+        QTRY_VERIFY_WITH_TIMEOUT(f.image() != atRelease, 2000);
+        QTRY_COMPARE_WITH_TIMEOUT(box->image(), f.image(), 2000);
+    }
+
+    void rightButton_data()
+    {
+        QTest::addColumn<bool>("paintTools");
+        QTest::newRow("paint tools: the menu") << true;
+        QTest::newRow("felt pens: paints") << false;
+    }
+
+    void rightButton()
+    {
+        QFETCH(bool, paintTools);
+        Fixture f;
+        if (paintTools)
+            f.showPaintTools();
+        QSignalSpy menu(f.painting, &PaintingController::contextMenuRequested);
+        const QImage before = f.image().copy();
+        const int changes = f.context.page.changeCount;
+
+        drag(f.picture(), QPoint(30, 40), QPoint(90, 40), Qt::RightButton);
+
+        QCOMPARE(menu.count(), paintTools ? 1 : 0);
+        if (paintTools) {
+            QCOMPARE(menu[0].at(0).toInt(), 0);
+            QCOMPARE(menu[0].at(1).toPoint(), f.picture()->mapTo(f.window.get(), QPoint(30, 40)));
+        }
+        QCOMPARE(f.image() == before, paintTools);
+        QCOMPARE(f.context.page.changeCount, paintTools ? changes : changes + 1);
+        QCOMPARE(f.window->toolbar()->isButtonShown(ToolbarAction::Undo), !paintTools);
+    }
+
+    void selectingPressPaintsNothing()
+    {
+        Fixture f(2);
+        PictureBoxWidget *second = f.picture(1);
+        const QImage before = f.image(1).copy();
+        drag(second, QPoint(30, 40), QPoint(90, 40));
+        QCOMPARE(f.image(1), before);
+        QCOMPARE(f.context.page.current, (CurrentObject{QStringLiteral("p"), 1}));
+        QVERIFY(!f.window->toolbar()->isButtonShown(ToolbarAction::Undo));
+
+        drag(second, QPoint(30, 40), QPoint(90, 40));
+        QVERIFY(f.image(1) != before);
+        QVERIFY(f.window->toolbar()->isButtonShown(ToolbarAction::Undo));
+
+        // Turning to the other picture starts its own history.
+        drag(f.picture(0), QPoint(30, 40), QPoint(90, 40));
+        QVERIFY(!f.window->toolbar()->isButtonShown(ToolbarAction::Undo));
+    }
+
+    void colourChoicesAreReported()
+    {
+        Fixture f;
+        QSignalSpy chosen(f.painting, &PaintingController::paintColourChosen);
+        QTest::mousePress(f.painting->feltPens()->lid(4), Qt::LeftButton, {}, QPoint(10, 10));
+        f.showPaintTools();
+        QTest::mousePress(f.painting->paintTools()->colourLabel(34), Qt::LeftButton, {},
+                          QPoint(5, 5));
+        QCOMPARE(chosen.count(), 2);
+        QCOMPARE(chosen[0].at(0).value<ColourRef>(), colourRef(0, 0x80, 0));
+        QCOMPARE(chosen[1].at(0).value<ColourRef>(), ColourRef(0));
+    }
+};
 
 QTEST_MAIN(TestPaintingController)
 #include "tst_paintingcontroller.moc"

@@ -1,6 +1,5 @@
 // The felt pens, the paint tools and the pen sizer: what each press puts into the painting
-// state, which lid is open, where the highlights go, and the panel layouts for high and low
-// screens.
+// state, which lid is open, and that the panels fit high and low screens.
 
 #include "core/pictures/paintstate.h"
 #include "ui/app/picturebutton.h"
@@ -33,364 +32,282 @@ class TestPaintPalettes : public QObject {
     Q_OBJECT
 
 private slots:
-    void feltPenPress_data();
-    void feltPenPress();
-    void pressingTheOpenPenKeepsItOpen();
-    void feltChoseColourRaisesNoEvent();
-    void penLayoutFollowsPenSize_data();
-    void penLayoutFollowsPenSize();
-    void feltPensHeightForScreen_data();
-    void feltPensHeightForScreen();
-    void toolButton_data();
-    void toolButton();
-    void paletteColour_data();
-    void paletteColour();
-    void penSize_data();
-    void penSize();
-    void panelLayout_data();
-    void panelLayout();
-    void everyControlIsNamed();
+    void feltPenPress_data()
+    {
+        QTest::addColumn<int>("strip");
+        QTest::addColumn<int>("pen");
+        QTest::addColumn<bool>("onLid");
+        QTest::addColumn<bool>("rightButton");
+        QTest::addColumn<quint32>("colour");
+
+        QTest::newRow("first pen is red") << 0 << 0 << false << false << 0xFF0000u;
+        QTest::newRow("right button on a lid") << 2 << 14 << true << true << 0x0000A0u;
+        QTest::newRow("short strip repeats from the top") << 3 << 16 << false << false << 0xFF0000u;
+        QTest::newRow("strip of twenty") << 1 << 21 << true << false << 0xFFFF00u;
+    }
+
+    void feltPenPress()
+    {
+        QFETCH(int, strip);
+        QFETCH(int, pen);
+        QFETCH(bool, onLid);
+        QFETCH(bool, rightButton);
+        QFETCH(quint32, colour);
+
+        PaintState state;
+        state.paintColour = rgb(0x123456);
+        FeltPens pens(state);
+        pens.setColPalette(strip);
+        pens.show();
+        QSignalSpy chosen(&pens, &FeltPens::colourChosen);
+
+        QWidget *target = onLid ? pens.lid(pen) : pens.pen(pen);
+        QVERIFY(target->isVisible());
+        const QPoint at = onLid ? centreOf(target) : QPoint(20, target->height() / 2);
+        QTest::mousePress(target, rightButton ? Qt::RightButton : Qt::LeftButton, {}, at);
+
+        QCOMPARE(state.paintColour, rgb(colour));
+        QCOMPARE(state.feltRightClick, rightButton);
+        QCOMPARE(pens.currentPen(), pen);
+        QCOMPARE(pens.currentPenCol(), rgb(colour));
+        QCOMPARE(chosen.count(), 1);
+        QCOMPARE(chosen[0].at(0).toInt(), pen);
+        QCOMPARE(chosen[0].at(1).toBool(), rightButton);
+        for (int i = 0; i < kFeltPenCount; ++i)
+            QCOMPARE(pens.lid(i)->isVisible(), i != pen);
+    }
+
+    void pressingTheOpenPenKeepsItOpen()
+    {
+        PaintState state;
+        FeltPens pens(state);
+        pens.show();
+        QTest::mousePress(pens.pen(5), Qt::LeftButton, {}, QPoint(20, 10));
+        QTest::mousePress(pens.pen(5), Qt::LeftButton, {}, QPoint(20, 10));
+        QVERIFY(!pens.lid(5)->isVisible());
+        QVERIFY(pens.lid(0)->isVisible());
+
+        pens.closeCurrentLid();
+        QVERIFY(pens.lid(5)->isVisible());
+        pens.openCurrentLid();
+        QVERIFY(!pens.lid(5)->isVisible());
+    }
+
+    void feltChoseColourRaisesNoEvent()
+    {
+        PaintState state;
+        FeltPens pens(state);
+        pens.show();
+        QSignalSpy chosen(&pens, &FeltPens::colourChosen);
+        pens.feltChoseColour(9);
+        QCOMPARE(chosen.count(), 0);
+        QCOMPARE(pens.currentPen(), 9);
+        QCOMPARE(state.paintColour, kPureRed);
+        QVERIFY(!pens.lid(9)->isVisible());
+        QVERIFY(pens.lid(0)->isVisible());
+        pens.feltChoseColour(kFeltPenCount); // not a pen: nothing changes
+        QCOMPARE(pens.currentPen(), 9);
+    }
+
+    void penLayoutFollowsPenSize_data()
+    {
+        QTest::addColumn<int>("penSize");
+        QTest::addColumn<int>("height");
+        QTest::addColumn<int>("endLineWidth");
+        QTest::newRow("small") << 16 << 16 << 1;
+        QTest::newRow("big") << 32 << 32 << 2;
+    }
+
+    void penLayoutFollowsPenSize()
+    {
+        QFETCH(int, penSize);
+        QFETCH(int, height);
+        QFETCH(int, endLineWidth);
+
+        PaintState state;
+        FeltPens pens(state);
+        pens.setPenSize(penSize);
+        for (int i = 0; i < kFeltPenCount; ++i) {
+            const QRect band = pens.pen(i)->geometry();
+            QCOMPARE(band.top(), i * height);
+            QCOMPARE(band.height(), height);
+            QVERIFY(band.contains(pens.lid(i)->geometry()));
+            const QWidget *end = pens.findChild<QWidget *>(QStringLiteral("endPenHider%1").arg(i));
+            QVERIFY(end);
+            QCOMPARE(end->height(), endLineWidth);
+            QCOMPARE(end->geometry().bottom(), i * height + height - 1);
+        }
+    }
+
+    void toolButton_data()
+    {
+        QTest::addColumn<int>("button");
+        QTest::addColumn<int>("tool");
+        QTest::addColumn<int>("size");
+        QTest::newRow("thick pen") << 0 << 0 << 16;
+        QTest::newRow("cloud") << 8 << 10 << 16;
+        QTest::newRow("scribble") << 10 << 12 << 32;
+    }
+
+    void toolButton()
+    {
+        QFETCH(int, button);
+        QFETCH(int, tool);
+        QFETCH(int, size);
+
+        PaintState state;
+        state.paintColour = rgb(0x008000);
+        PaintTools tools(state);
+        tools.show();
+        // The window selects the tool on the button's report.
+        connect(&tools, &PaintTools::toolChosen, &tools,
+                [&](int t) { tools.setToolSize(selectTool(state, t).toolSize); });
+        PictureButton *but = tools.toolButton(button);
+        QCOMPARE(toolOfButton(button), tool);
+        QCOMPARE(buttonOfTool(tool), button);
+
+        QSignalSpy chosen(&tools, &PaintTools::toolChosen);
+        QTest::mousePress(but, Qt::LeftButton, {}, QPoint(24, 24));
+        QCOMPARE(chosen.count(), 0); // a tool is chosen when the button comes up
+        QTest::mouseRelease(but, Qt::LeftButton, {}, QPoint(24, 24));
+        QCOMPARE(chosen.count(), 1);
+        QCOMPARE(state.tool, tool);
+        QCOMPARE(state.toolSize, size);
+        QCOMPARE(state.paintColour, rgb(0x008000));
+        QCOMPARE(tools.penSizer()->getToolSize(), size);
+        QCOMPARE(tools.selectedButton(), button);
+        QVERIFY(tools.toolSelecta()->geometry().contains(but->geometry()));
+    }
+
+    void paletteColour_data()
+    {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<quint32>("colour");
+        QTest::newRow("first") << 0 << 0xD00000u;
+        QTest::newRow("last") << 39 << 0xFFFFFFu;
+    }
+
+    void paletteColour()
+    {
+        QFETCH(int, index);
+        QFETCH(quint32, colour);
+
+        PaintState state;
+        selectTool(state, ToolStarburst);
+        choosePenSize(state, 24);
+        PaintTools tools(state);
+        tools.show();
+        QSignalSpy chosen(&tools, &PaintTools::colourChosen);
+        QWidget *label = tools.colourLabel(index);
+        QCOMPARE(label->palette().color(QPalette::Window), toQColor(rgb(colour)));
+
+        QTest::mousePress(label, Qt::LeftButton, {}, QPoint(12, 12));
+        QCOMPARE(chosen.count(), 1);
+        QCOMPARE(state.paintColour, rgb(colour));
+        QCOMPARE(state.tool, ToolStarburst);
+        QCOMPARE(state.toolSize, 24);
+        QVERIFY(tools.colSelecta()->isVisible());
+        QVERIFY(tools.colSelecta()->geometry().contains(label->geometry()));
+        // The size dots take the new colour.
+        const QImage dot = tools.penSizer()->dot(5)->grab().toImage();
+        QCOMPARE(dot.pixelColor(dot.rect().center()), toQColor(rgb(colour)));
+    }
+
+    void penSize_data()
+    {
+        QTest::addColumn<int>("dot");
+        QTest::addColumn<int>("size");
+        for (int i = 0; i < 6; ++i)
+            QTest::addRow("%d", kPenSizes[i]) << i << kPenSizes[i];
+    }
+
+    void penSize()
+    {
+        QFETCH(int, dot);
+        QFETCH(int, size);
+
+        PaintState state;
+        selectTool(state, ToolCloud);
+        PaintTools tools(state);
+        tools.show();
+        PenSizer *sizer = tools.penSizer();
+        QWidget *dotWidget = sizer->dot(dot);
+        QSignalSpy chosen(sizer, &PenSizer::sizeChosen);
+
+        // The press lands on the picker, which finds the dot under the pointer.
+        QTest::mousePress(sizer, Qt::LeftButton, {}, dotWidget->geometry().center());
+        QCOMPARE(chosen.count(), 1);
+        QCOMPARE(state.toolSize, size);
+        QCOMPARE(state.tool, ToolCloud);
+        QCOMPARE(sizer->getToolSize(), size);
+        QCOMPARE(sizer->ring()->property("Tag").toString(), QString::number(size));
+        QVERIFY(qAbs(sizer->ring()->geometry().center().x() - dotWidget->geometry().center().x()) <=
+                1);
+        // Dots grow left to right.
+        if (dot > 0)
+            QVERIFY(sizer->dot(dot - 1)->width() < dotWidget->width());
+    }
+
+    void panelLayout_data()
+    {
+        QTest::addColumn<int>("screenHeight");
+        QTest::addColumn<bool>("tight");
+        QTest::addColumn<int>("height");
+        QTest::newRow("800") << 800 << false << 620;
+        QTest::newRow("600") << 600 << true << 501;
+    }
+
+    void panelLayout()
+    {
+        QFETCH(int, screenHeight);
+        QFETCH(bool, tight);
+        QFETCH(int, height);
+
+        PaintState state;
+        PaintTools tools(state);
+        tools.showForScreen(screenHeight);
+        QCOMPARE(tools.tightened(), tight);
+        QCOMPARE(tools.size(), QSize(106, height));
+
+        // Everything fits the panel and nothing covers anything else.
+        QVector<QRect> parts;
+        for (int i = 0; i < kToolButtonCount; ++i)
+            parts << tools.toolButton(i)->geometry();
+        for (int i = 0; i < kPaletteColourCount; ++i)
+            parts << tools.colourLabel(i)->geometry();
+        parts << tools.penSizer()->geometry();
+        for (int i = 0; i < parts.size(); ++i) {
+            QVERIFY2(tools.rect().contains(parts[i]), qPrintable(QString::number(i)));
+            for (int j = i + 1; j < parts.size(); ++j)
+                QVERIFY2(!parts[i].intersects(parts[j]),
+                         qPrintable(QStringLiteral("%1 %2").arg(i).arg(j)));
+        }
+        // The biggest dot fits the picker.
+        QVERIFY(tools.penSizer()->rect().contains(tools.penSizer()->dot(5)->geometry()));
+    }
+
+    void everyControlIsNamed()
+    {
+        PaintState state;
+        PaintTools tools(state);
+        FeltPens pens(state);
+        QSet<QString> toolNames;
+        for (int i = 0; i < kToolButtonCount; ++i)
+            toolNames << tools.toolButton(i)->accessibleName();
+        QCOMPARE(toolNames.size(), kToolButtonCount);
+        QVERIFY(toolNames.contains(QStringLiteral("Filled rectangle")));
+        for (int i = 0; i < kPaletteColourCount; ++i)
+            QVERIFY(tools.colourLabel(i)->accessibleName().endsWith(QStringLiteral(" paint")));
+        QCOMPARE(pens.pen(0)->accessibleName(), QStringLiteral("Red felt pen"));
+        for (int i = 0; i < kFeltPenCount; ++i) {
+            QVERIFY(!pens.pen(i)->accessibleName().startsWith(QLatin1Char('#')));
+            QVERIFY(!pens.lid(i)->accessibleName().isEmpty());
+        }
+        // Every palette and strip colour has a word, not a number.
+        for (const PaletteEntry &entry : paletteColours())
+            QVERIFY(!paletteart::colourName(entry.colour).startsWith(QLatin1Char('#')));
+    }
 };
-
-void TestPaintPalettes::feltPenPress_data()
-{
-    QTest::addColumn<int>("strip");
-    QTest::addColumn<int>("pen");
-    QTest::addColumn<bool>("onLid");
-    QTest::addColumn<bool>("rightButton");
-    QTest::addColumn<quint32>("colour");
-
-    QTest::newRow("first pen is red") << 0 << 0 << false << false << 0xFF0000u;
-    QTest::newRow("pink pen by its lid") << 0 << 7 << true << false << 0xFFC4D4u;
-    QTest::newRow("last pen") << 0 << 23 << false << false << 0xFFB020u;
-    QTest::newRow("right button") << 0 << 3 << false << true << 0x00FF00u;
-    QTest::newRow("right button on a lid") << 2 << 14 << true << true << 0x0000A0u;
-    QTest::newRow("short strip repeats from the top") << 3 << 16 << false << false << 0xFF0000u;
-    QTest::newRow("strip of twenty") << 1 << 21 << true << false << 0xFFFF00u;
-}
-
-void TestPaintPalettes::feltPenPress()
-{
-    QFETCH(int, strip);
-    QFETCH(int, pen);
-    QFETCH(bool, onLid);
-    QFETCH(bool, rightButton);
-    QFETCH(quint32, colour);
-
-    PaintState state;
-    state.paintColour = rgb(0x123456);
-    FeltPens pens(state);
-    pens.setColPalette(strip);
-    pens.show();
-    QSignalSpy chosen(&pens, &FeltPens::colourChosen);
-
-    QWidget *target = onLid ? pens.lid(pen) : pens.pen(pen);
-    QVERIFY(target->isVisible());
-    const QPoint at = onLid ? centreOf(target) : QPoint(20, target->height() / 2);
-    QTest::mousePress(target, rightButton ? Qt::RightButton : Qt::LeftButton, {}, at);
-
-    QCOMPARE(state.paintColour, rgb(colour));
-    QCOMPARE(state.feltRightClick, rightButton);
-    QCOMPARE(pens.currentPen(), pen);
-    QCOMPARE(pens.currentPenCol(), rgb(colour));
-    QCOMPARE(chosen.count(), 1);
-    QCOMPARE(chosen[0].at(0).toInt(), pen);
-    QCOMPARE(chosen[0].at(1).toBool(), rightButton);
-    for (int i = 0; i < kFeltPenCount; ++i)
-        QCOMPARE(pens.lid(i)->isVisible(), i != pen);
-}
-
-void TestPaintPalettes::pressingTheOpenPenKeepsItOpen()
-{
-    PaintState state;
-    FeltPens pens(state);
-    pens.show();
-    QTest::mousePress(pens.pen(5), Qt::LeftButton, {}, QPoint(20, 10));
-    QTest::mousePress(pens.pen(5), Qt::LeftButton, {}, QPoint(20, 10));
-    QVERIFY(!pens.lid(5)->isVisible());
-    QVERIFY(pens.lid(0)->isVisible());
-
-    pens.closeCurrentLid();
-    QVERIFY(pens.lid(5)->isVisible());
-    pens.openCurrentLid();
-    QVERIFY(!pens.lid(5)->isVisible());
-}
-
-void TestPaintPalettes::feltChoseColourRaisesNoEvent()
-{
-    PaintState state;
-    FeltPens pens(state);
-    pens.show();
-    QSignalSpy chosen(&pens, &FeltPens::colourChosen);
-    pens.feltChoseColour(9);
-    QCOMPARE(chosen.count(), 0);
-    QCOMPARE(pens.currentPen(), 9);
-    QCOMPARE(state.paintColour, kPureRed);
-    QVERIFY(!pens.lid(9)->isVisible());
-    QVERIFY(pens.lid(0)->isVisible());
-    pens.feltChoseColour(kFeltPenCount); // not a pen: nothing changes
-    QCOMPARE(pens.currentPen(), 9);
-}
-
-void TestPaintPalettes::penLayoutFollowsPenSize_data()
-{
-    QTest::addColumn<int>("penSize");
-    QTest::addColumn<int>("height");
-    QTest::addColumn<int>("endLineWidth");
-    QTest::newRow("small") << 16 << 16 << 1;
-    QTest::newRow("big") << 32 << 32 << 2;
-}
-
-void TestPaintPalettes::penLayoutFollowsPenSize()
-{
-    QFETCH(int, penSize);
-    QFETCH(int, height);
-    QFETCH(int, endLineWidth);
-
-    PaintState state;
-    FeltPens pens(state);
-    pens.setPenSize(penSize);
-    for (int i = 0; i < kFeltPenCount; ++i) {
-        const QRect band = pens.pen(i)->geometry();
-        QCOMPARE(band.top(), i * height);
-        QCOMPARE(band.height(), height);
-        QVERIFY(band.contains(pens.lid(i)->geometry()));
-        const QWidget *end = pens.findChild<QWidget *>(QStringLiteral("endPenHider%1").arg(i));
-        QVERIFY(end);
-        QCOMPARE(end->height(), endLineWidth);
-        QCOMPARE(end->geometry().bottom(), i * height + height - 1);
-    }
-}
-
-void TestPaintPalettes::feltPensHeightForScreen_data()
-{
-    QTest::addColumn<int>("screenHeight");
-    QTest::addColumn<int>("height");
-    QTest::newRow("800") << 800 << 672;
-    QTest::newRow("1080 is capped") << 1080 << 768;
-    QTest::newRow("601 is not low") << 601 << 480;
-    QTest::newRow("600 is low") << 600 << 448;
-    QTest::newRow("tiny") << 100 << 0;
-}
-
-void TestPaintPalettes::feltPensHeightForScreen()
-{
-    QFETCH(int, screenHeight);
-    QFETCH(int, height);
-
-    PaintState state;
-    state.paintColour = rgb(0x00FF00);
-    state.paintToolsShown = true;
-    FeltPens pens(state);
-    pens.setPenSize(16);
-    pens.feltChoseColour(4);
-    pens.showForScreen(screenHeight);
-
-    QCOMPARE(pens.height(), height);
-    QCOMPARE(pens.penSize(), 32);
-    QCOMPARE(pens.currentPen(), 0);
-    QVERIFY(!pens.lid(0)->isVisible());
-    QVERIFY(pens.lid(4)->isVisible());
-    QCOMPARE(state.paintColour, kPureRed);
-    QVERIFY(!state.paintToolsShown);
-}
-
-void TestPaintPalettes::toolButton_data()
-{
-    QTest::addColumn<int>("button");
-    QTest::addColumn<int>("tool");
-    QTest::addColumn<QPoint>("position");
-    QTest::addColumn<int>("size");
-
-    // Twips (60 | 840, 60 + 780 x row) over 15.
-    QTest::newRow("thick pen") << 0 << 0 << QPoint(4, 4) << 16;
-    QTest::newRow("pencil") << 1 << 1 << QPoint(56, 4) << 4;
-    QTest::newRow("rectangle") << 2 << 2 << QPoint(56, 160) << 4;
-    QTest::newRow("filled rectangle") << 3 << 3 << QPoint(4, 160) << 4;
-    QTest::newRow("circle") << 4 << 4 << QPoint(56, 212) << 4;
-    QTest::newRow("filled circle") << 5 << 5 << QPoint(4, 212) << 4;
-    QTest::newRow("line") << 6 << 6 << QPoint(4, 264) << 4;
-    QTest::newRow("paint pot") << 7 << 7 << QPoint(56, 264) << 4;
-    QTest::newRow("cloud") << 8 << 10 << QPoint(4, 108) << 16;
-    QTest::newRow("starburst") << 9 << 11 << QPoint(56, 56) << 16;
-    QTest::newRow("scribble") << 10 << 12 << QPoint(4, 56) << 32;
-    QTest::newRow("splat") << 11 << 13 << QPoint(56, 108) << 16;
-}
-
-void TestPaintPalettes::toolButton()
-{
-    QFETCH(int, button);
-    QFETCH(int, tool);
-    QFETCH(QPoint, position);
-    QFETCH(int, size);
-
-    PaintState state;
-    state.paintColour = rgb(0x008000);
-    PaintTools tools(state);
-    tools.show();
-    // The window selects the tool on the button's report.
-    connect(&tools, &PaintTools::toolChosen, &tools,
-            [&](int t) { tools.setToolSize(selectTool(state, t).toolSize); });
-    PictureButton *but = tools.toolButton(button);
-    QCOMPARE(but->objectName(), QStringLiteral("toolBut%1").arg(button));
-    QCOMPARE(but->property("Tag").toString().toInt(), tool);
-    QCOMPARE(but->pos(), position);
-    QCOMPARE(but->size(), QSize(48, 48));
-    QCOMPARE(toolOfButton(button), tool);
-    QCOMPARE(buttonOfTool(tool), button);
-
-    QSignalSpy chosen(&tools, &PaintTools::toolChosen);
-    QTest::mousePress(but, Qt::LeftButton, {}, QPoint(24, 24));
-    QCOMPARE(chosen.count(), 0); // a tool is chosen when the button comes up
-    QTest::mouseRelease(but, Qt::LeftButton, {}, QPoint(24, 24));
-    QCOMPARE(chosen.count(), 1);
-    QCOMPARE(state.tool, tool);
-    QCOMPARE(state.toolSize, size);
-    QCOMPARE(state.paintColour, rgb(0x008000));
-    QCOMPARE(tools.penSizer()->getToolSize(), size);
-    QCOMPARE(tools.selectedButton(), button);
-    QVERIFY(tools.toolSelecta()->geometry().contains(but->geometry()));
-}
-
-void TestPaintPalettes::paletteColour_data()
-{
-    QTest::addColumn<int>("index");
-    QTest::addColumn<quint32>("colour");
-    QTest::addColumn<QPoint>("position");
-    QTest::newRow("0") << 0 << 0xD00000u << QPoint(4, 320);
-    QTest::newRow("7") << 7 << 0xFFC040u << QPoint(80, 344);
-    QTest::newRow("17") << 17 << 0x00FFFFu << QPoint(28, 424);
-    QTest::newRow("29") << 29 << 0x804000u << QPoint(80, 476);
-    QTest::newRow("39") << 39 << 0xFFFFFFu << QPoint(80, 552);
-}
-
-void TestPaintPalettes::paletteColour()
-{
-    QFETCH(int, index);
-    QFETCH(quint32, colour);
-    QFETCH(QPoint, position);
-
-    PaintState state;
-    selectTool(state, ToolStarburst);
-    choosePenSize(state, 24);
-    PaintTools tools(state);
-    tools.show();
-    QSignalSpy chosen(&tools, &PaintTools::colourChosen);
-    QWidget *label = tools.colourLabel(index);
-    QCOMPARE(label->objectName(), QStringLiteral("colPal%1").arg(index));
-    QCOMPARE(label->geometry(), QRect(position, QSize(24, 24)));
-    QCOMPARE(label->palette().color(QPalette::Window), toQColor(rgb(colour)));
-
-    QTest::mousePress(label, Qt::LeftButton, {}, QPoint(12, 12));
-    QCOMPARE(chosen.count(), 1);
-    QCOMPARE(state.paintColour, rgb(colour));
-    QCOMPARE(state.tool, ToolStarburst);
-    QCOMPARE(state.toolSize, 24);
-    QVERIFY(tools.colSelecta()->isVisible());
-    QVERIFY(tools.colSelecta()->geometry().contains(label->geometry()));
-    // The size dots take the new colour.
-    const QImage dot = tools.penSizer()->dot(5)->grab().toImage();
-    QCOMPARE(dot.pixelColor(dot.rect().center()), toQColor(rgb(colour)));
-}
-
-void TestPaintPalettes::penSize_data()
-{
-    QTest::addColumn<int>("dot");
-    QTest::addColumn<int>("size");
-    for (int i = 0; i < 6; ++i)
-        QTest::addRow("%d", kPenSizes[i]) << i << kPenSizes[i];
-}
-
-void TestPaintPalettes::penSize()
-{
-    QFETCH(int, dot);
-    QFETCH(int, size);
-
-    PaintState state;
-    selectTool(state, ToolCloud);
-    PaintTools tools(state);
-    tools.show();
-    PenSizer *sizer = tools.penSizer();
-    QWidget *dotWidget = sizer->dot(dot);
-    QCOMPARE(dotWidget->objectName(), QStringLiteral("brushSz%1").arg(dot));
-    QCOMPARE(dotWidget->property("Tag").toInt(), size);
-    QCOMPARE(dotWidget->accessibleName(), QStringLiteral("Size %1").arg(size));
-    QSignalSpy chosen(sizer, &PenSizer::sizeChosen);
-
-    // The press lands on the picker, which finds the dot under the pointer.
-    QTest::mousePress(sizer, Qt::LeftButton, {}, dotWidget->geometry().center());
-    QCOMPARE(chosen.count(), 1);
-    QCOMPARE(state.toolSize, size);
-    QCOMPARE(state.tool, ToolCloud);
-    QCOMPARE(sizer->getToolSize(), size);
-    QCOMPARE(sizer->ring()->property("Tag").toString(), QString::number(size));
-    QVERIFY(qAbs(sizer->ring()->geometry().center().x() - dotWidget->geometry().center().x()) <= 1);
-    // Dots grow left to right.
-    if (dot > 0)
-        QVERIFY(sizer->dot(dot - 1)->width() < dotWidget->width());
-}
-
-void TestPaintPalettes::panelLayout_data()
-{
-    QTest::addColumn<int>("screenHeight");
-    QTest::addColumn<bool>("tight");
-    QTest::addColumn<int>("height");
-    QTest::newRow("800") << 800 << false << 620;
-    QTest::newRow("601") << 601 << false << 620;
-    QTest::newRow("600") << 600 << true << 501;
-    QTest::newRow("480") << 480 << true << 501;
-}
-
-void TestPaintPalettes::panelLayout()
-{
-    QFETCH(int, screenHeight);
-    QFETCH(bool, tight);
-    QFETCH(int, height);
-
-    PaintState state;
-    PaintTools tools(state);
-    tools.showForScreen(screenHeight);
-    QCOMPARE(tools.tightened(), tight);
-    QCOMPARE(tools.size(), QSize(106, height));
-
-    // Everything fits the panel and nothing covers anything else.
-    QVector<QRect> parts;
-    for (int i = 0; i < kToolButtonCount; ++i)
-        parts << tools.toolButton(i)->geometry();
-    for (int i = 0; i < kPaletteColourCount; ++i)
-        parts << tools.colourLabel(i)->geometry();
-    parts << tools.penSizer()->geometry();
-    for (int i = 0; i < parts.size(); ++i) {
-        QVERIFY2(tools.rect().contains(parts[i]), qPrintable(QString::number(i)));
-        for (int j = i + 1; j < parts.size(); ++j)
-            QVERIFY2(!parts[i].intersects(parts[j]),
-                     qPrintable(QStringLiteral("%1 %2").arg(i).arg(j)));
-    }
-    // The biggest dot fits the picker.
-    QVERIFY(tools.penSizer()->rect().contains(tools.penSizer()->dot(5)->geometry()));
-}
-
-void TestPaintPalettes::everyControlIsNamed()
-{
-    PaintState state;
-    PaintTools tools(state);
-    FeltPens pens(state);
-    QSet<QString> toolNames;
-    for (int i = 0; i < kToolButtonCount; ++i)
-        toolNames << tools.toolButton(i)->accessibleName();
-    QCOMPARE(toolNames.size(), kToolButtonCount);
-    QVERIFY(toolNames.contains(QStringLiteral("Filled rectangle")));
-    for (int i = 0; i < kPaletteColourCount; ++i)
-        QVERIFY(tools.colourLabel(i)->accessibleName().endsWith(QStringLiteral(" paint")));
-    QCOMPARE(pens.pen(0)->accessibleName(), QStringLiteral("Red felt pen"));
-    for (int i = 0; i < kFeltPenCount; ++i) {
-        QVERIFY(!pens.pen(i)->accessibleName().startsWith(QLatin1Char('#')));
-        QVERIFY(!pens.lid(i)->accessibleName().isEmpty());
-    }
-    // Every palette and strip colour has a word, not a number.
-    for (const PaletteEntry &entry : paletteColours())
-        QVERIFY(!paletteart::colourName(entry.colour).startsWith(QLatin1Char('#')));
-}
 
 QTEST_MAIN(TestPaintPalettes)
 #include "tst_paintpalettes.moc"
