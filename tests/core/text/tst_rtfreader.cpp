@@ -208,7 +208,6 @@ private slots:
             << QByteArray("a\\u-10179?b") << QString::fromUtf8("a\uFFFDb");
         QTest::newRow("fallback ends at group")
             << QByteArray("{\\uc3\\u945 a}bc") << QString::fromUtf8("αbc");
-        QTest::newRow("escaped symbols") << QByteArray("\\{x\\}\\\\") << QStringLiteral("{x}\\");
         QTest::newRow("special characters")
             << QByteArray("a\\~b\\emdash c\\ldblquote d\\rdblquote\\bullet")
             << QString::fromUtf8("a\u00A0b—c“d”•");
@@ -216,14 +215,8 @@ private slots:
         QTest::newRow("raw line ends ignored") << QByteArray("a\r\nb\nc") << QStringLiteral("abc");
         QTest::newRow("ignorable unknown destination")
             << QByteArray("a{\\*\\madeup b{c}}d") << QStringLiteral("ad");
-        QTest::newRow("pntext skipped")
-            << QByteArray("{\\pntext\\'b7\\tab}x") << QStringLiteral("x");
-        QTest::newRow("field result kept")
-            << QByteArray("{\\field{\\*\\fldinst PAGE}{\\fldrslt 7}}") << QStringLiteral("7");
         QTest::newRow("binary skipped")
             << QByteArray("{\\pict\\bin3 {}\\}x") << QStringLiteral("x");
-        QTest::newRow("header and info skipped")
-            << QByteArray("{\\header h\\par}{\\info{\\title t}}x") << QStringLiteral("x");
         QTest::newRow("document code page")
             << QByteArray("\\ansicpg1250 \\'a3") << QString::fromUtf8("Ł");
         QTest::newRow("unknown code page reads as 1252")
