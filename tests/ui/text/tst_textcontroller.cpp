@@ -126,12 +126,7 @@ void TestTextController::typingIntoFullRichBoxShrinksEveryCharacter()
         QTest::keyClicks(widget, QStringLiteral("castle "));
     QVERIFY(richSizeAt(*widget->document(), 0) < 16);
     QVERIFY(!richTextOverflows(*widget->document(), QSizeF(200, 70)));
-    // The model keeps the fitted content as Rich Text Format.
-    const RichTextBoxModel &box = f.context.page.richTextBoxes[0];
-    QTextDocument reread;
-    QVERIFY(readRtf(box.rtf.toLatin1(), reread));
-    QCOMPARE(reread.toPlainText(), widget->toPlainText());
-    QCOMPARE(box.plainText, widget->toPlainText());
+    QCOMPARE(f.context.page.richTextBoxes[0].plainText, widget->toPlainText());
 }
 
 void TestTextController::undoAndRedoOfTyping_data()
