@@ -18,22 +18,14 @@ private slots:
                                << "textbox";
         QTest::newRow("space after <, mixed case") << "< LayOut name='x'>"
                                                    << "layout";
-        QTest::newRow("no space, up to >") << "<pens>"
-                                           << "pens";
         QTest::newRow("self-closing without space") << "<pens/>"
                                                     << "pens";
         QTest::newRow("closing line") << "</layout>"
                                       << "/layout";
-        QTest::newRow("declaration") << "<?xml version='1.0'?>"
-                                     << "?xml";
         QTest::newRow("neither space nor >") << "<textbox"
                                              << "";
-        QTest::newRow("empty") << ""
-                               << "";
         QTest::newRow("not an element") << "textbox name='tb0'"
                                         << "";
-        QTest::newRow("lone <") << "<"
-                                << "";
     }
     void elementName()
     {
@@ -53,32 +45,16 @@ private slots:
                                              << "v" << 12;
         QTest::newRow("13.5 halves to even") << "<x v='13.5'>"
                                              << "v" << 14;
-        QTest::newRow("-12.5 halves to even") << "<x v='-12.5'>"
-                                              << "v" << -12;
         QTest::newRow("leading spaces and tail") << "<x v='  7abc'>"
                                                  << "v" << 7;
-        QTest::newRow("plus sign") << "<x v='+4'>"
-                                   << "v" << 4;
-        QTest::newRow("exponent is not read") << "<x v='1e5'>"
-                                              << "v" << 1;
-        QTest::newRow("second point stops") << "<x v='2.5.3'>"
-                                            << "v" << 2;
-        QTest::newRow("non-numeric") << "<x v='abc'>"
-                                     << "v" << 0;
-        QTest::newRow("empty") << "<x v=''>"
-                               << "v" << 0;
         QTest::newRow("absent") << "<x w='5'>"
                                 << "v" << 0;
         QTest::newRow("clamped high, not wrapped") << "<x v='99999'>"
                                                    << "v" << 32767;
-        QTest::newRow("clamped low") << "<x v='-99999'>"
-                                     << "v" << -32768;
         QTest::newRow("forty digits") << "<x v='1234567890123456789012345678901234567890'>"
                                       << "v" << 32767;
         QTest::newRow("mixed-case name asked") << "< layout NumTextBoxes='3' width='210'>"
                                                << "NumTextBoxes" << 3;
-        QTest::newRow("lower-case name asked") << "< layout NumTextBoxes='3' width='210'>"
-                                               << "numtextboxes" << 3;
         QTest::newRow("upper-case in line") << "<layout NUMTEXTBOXES='4'>"
                                             << "NumTextBoxes" << 4;
         QTest::newRow("name needs the leading space") << "<layout xwidth='9' width='5'>"
@@ -99,18 +75,11 @@ private slots:
         QTest::addColumn<QString>("value");
         QTest::addColumn<float>("expected");
         QTest::newRow("comma separator") << "8,5" << 8.5f;
-        QTest::newRow("full stop") << "8.5" << 8.5f;
-        QTest::newRow("whole") << "15" << 15.0f;
-        QTest::newRow("minus one and a half") << "-1.5" << -1.5f;
         QTest::newRow("minus a half keeps its sign") << "-0.5" << -0.5f;
-        QTest::newRow("minus a quarter with comma") << "-0,25" << -0.25f;
         QTest::newRow("no integer digits") << "-.5" << -0.5f;
-        QTest::newRow("leading spaces") << "  -2.75" << -2.75f;
         QTest::newRow("trailing unit") << "8.5mm" << 8.5f;
-        QTest::newRow("empty") << "" << 0.0f;
         QTest::newRow("non-numeric") << "abc" << 0.0f;
         QTest::newRow("huge stays finite") << QString(60, u'9') + ".5" << 1e9f;
-        QTest::newRow("huge negative stays finite") << "-" + QString(400, u'9') << -1e9f;
     }
     void realAttribute()
     {
@@ -136,13 +105,10 @@ private slots:
         QTest::addColumn<std::optional<quint32>>("expected");
         using C = std::optional<quint32>;
         QTest::newRow("FF0000 is blue") << "<t colour='FF0000'/>" << C(0xFF0000u);
-        QTest::newRow("FF is red") << "<t colour='ff'/>" << C(0xFFu);
         QTest::newRow("four digits stay positive") << "<t colour='FFFF'/>" << C(0xFFFFu);
-        QTest::newRow("leading zeros") << "<t colour='00000000FF'/>" << C(0xFFu);
         QTest::newRow("high byte dropped") << "<t colour='FF00FF00'/>" << C(0x00FF00u);
         QTest::newRow("not hexadecimal") << "<t colour='zz'/>" << C(0u);
         QTest::newRow("empty leaves unchanged") << "<t colour=''/>" << C();
-        QTest::newRow("absent leaves unchanged") << "<t size='4'/>" << C();
         QTest::newRow("overflow leaves unchanged") << "<t colour='123456789'/>" << C();
     }
     void colour()
@@ -155,36 +121,20 @@ private slots:
             QCOMPARE(*read, *expected);
     }
 
-    void pureBlue()
-    {
-        const QColor blue = toQColor(*dialect::colourAttribute(u"<t colour='FF0000'/>", u"colour"));
-        QCOMPARE(blue, QColor(0, 0, 255));
-    }
-
     void textAttributes_data()
     {
         QTest::addColumn<QString>("line");
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("expected");
         const QString box = "<textbox name='TB0' font='Comic Sans MS' text='Hello{ENTER}World'/>";
-        QTest::newRow("words lower-cased") << box << "font"
-                                           << "comic sans ms";
-        QTest::newRow("name lower-cased") << box << "Name"
-                                          << "tb0";
         QTest::newRow("text keeps case, decoded") << box << "text"
                                                   << "Hello\r\nWorld";
         QTest::newRow("text name must be lower case in line") << "<textbox TEXT='Hi'/>"
                                                               << "text"
                                                               << "";
-        QTest::newRow("title keeps case") << "<layout title='My Table'>"
-                                          << "title"
-                                          << "My Table";
         QTest::newRow("unterminated runs to the end") << "<textbox text='It goes on/>"
                                                       << "text"
                                                       << "It goes on/>";
-        QTest::newRow("quote decoded") << "<textbox text='It\"s'/>"
-                                       << "text"
-                                       << "It's";
         QTest::newRow("absent") << box << "size"
                                 << "";
     }
@@ -204,12 +154,6 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("encoded");
         QTest::addColumn<QString>("decoded");
-        QTest::newRow("apostrophe") << "It's"
-                                    << "It\"s"
-                                    << "It's";
-        QTest::newRow("two lines") << "One\r\nTwo"
-                                   << "One{ENTER}Two"
-                                   << "One\r\nTwo";
         QTest::newRow("bare LF dropped") << "a\nb"
                                          << "ab"
                                          << "ab";
@@ -236,22 +180,12 @@ private slots:
     {
         QTest::addColumn<QString>("written");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("red") << dialect::formatColour(0xFF) << "FF";
         QTest::newRow("black") << dialect::formatColour(0) << "0";
         QTest::newRow("no leading zeros") << dialect::formatColour(0x00A0B0) << "A0B0";
         QTest::newRow("high byte ignored") << dialect::formatColour(0x80FF0000u) << "FF0000";
-        QTest::newRow("real half") << dialect::formatReal(8.5) << "8.5";
         QTest::newRow("real whole") << dialect::formatReal(15.0) << "15";
-        QTest::newRow("real negative") << dialect::formatReal(-0.5) << "-0.5";
         QTest::newRow("real two decimals") << dialect::formatReal(1.0 / 3.0) << "0.33";
         QTest::newRow("real negative zero") << dialect::formatReal(-0.001) << "0";
-        QTest::newRow("boolean") << dialect::formatBoolean(true) + dialect::formatBoolean(false)
-                                 << "TF";
-        QTest::newRow("word attribute")
-            << dialect::attribute(u"font", u"Comic Sans MS") << " font='Comic Sans MS'";
-        QTest::newRow("number attribute") << dialect::attribute(u"numLines", 0) << " numLines='0'";
-        QTest::newRow("text attribute encoded")
-            << dialect::textAttributeLine(u"text", u"It's\r\nok") << " text='It\"s{ENTER}ok'";
     }
     void formatting()
     {
@@ -266,7 +200,6 @@ private slots:
         QTest::addColumn<float>("scale");
         QTest::addColumn<double>("step");
         QTest::addColumn<double>("expected");
-        QTest::newRow("whole") << 24.0 << 4.0f << 1.0 << 6.0;
         QTest::newRow("quarter down") << 25.0 << 4.0f << 1.0 << 6.0;
         QTest::newRow("half up") << 26.0 << 4.0f << 1.0 << 7.0;
         QTest::newRow("half millimetres") << 34.0 << 4.0f << 0.5 << 8.5;
@@ -300,6 +233,7 @@ private slots:
         QVERIFY(!dialect::boolAttribute(line, u"italic"));
         QCOMPARE(dialect::textAttribute(line, u"font"), QStringLiteral("times new roman"));
         QCOMPARE(*dialect::colourAttribute(line, u"colour"), 0x123456u);
+        QCOMPARE(toQColor(0xFF0000u), QColor(0, 0, 255)); // stored blue-green-red
         QCOMPARE(dialect::decodedTextAttribute(line, u"text"),
                  QString::fromUtf8("Zoë's\r\n{list}"));
     }

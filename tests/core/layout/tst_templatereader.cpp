@@ -44,21 +44,15 @@ private slots:
         QCOMPARE(page.announcedTextBoxes, 5);
         QCOMPARE(page.textBoxes.size(), 5);
         const TextBoxModel &title = page.textBoxes[0];
-        QVERIFY(title.visible);
-        QVERIFY(title.multiLine);
         QCOMPARE(title.geometry, QRect(23, 23, 440, 46));
         QCOMPARE(title.style.fontName, QStringLiteral("arial"));
         QCOMPARE(title.style.fontSize, 8.0 * double(688.0f / 297.0f));
         QVERIFY(title.style.bold);
-        QVERIFY(!title.style.italic);
-        QVERIFY(!title.style.underline);
         QCOMPARE(title.style.align, Alignment::Centre);
         QCOMPARE(title.style.colour, 0xFF0000u);
-        QCOMPARE(title.text, QStringLiteral("Title"));
         QCOMPARE(page.textBoxes[1].text, QStringLiteral("One\r\nTwo"));
         QCOMPARE(page.textBoxes[2].text, QStringLiteral("It's mine"));
         QCOMPARE(page.textBoxes[3].text, kPlaceholderText);
-        QVERIFY(page.textBoxes[3].visible);
         QCOMPARE(page.layoutPath, layoutFile("five.xml"));
     }
 
@@ -96,14 +90,9 @@ private slots:
             QList<int>({repeated.repeatOffsetX, repeated.horizontalRepeats, repeated.repeatWidth,
                         repeated.repeatOffsetY, repeated.verticalRepeats, repeated.repeatHeight}),
             QList<int>({11, 3, 46, 13, 2, 57}));
-        QCOMPARE(repeated.symmetryType, 3);
-        QCOMPARE(repeated.rotations, 6);
-        QCOMPARE(page.pictureBoxes[1].symmetryType, 5);
 
         QCOMPARE(page.handles.size(), 1);
         const HandleModel &handle = page.handles[0];
-        QVERIFY(handle.visible);
-        QCOMPARE(handle.sizePx, 13);
         QCOMPARE(handle.centre, QPoint(243, 359));
         QCOMPARE(handle.minY, 231); // the template gave the range upside down
         QCOMPARE(handle.maxY, 277);
@@ -111,13 +100,10 @@ private slots:
         QCOMPARE(handle.boxesBelow, QStringList({"r01"}));
 
         QCOMPARE(page.lines.size(), 1);
-        QCOMPARE(page.lines[0].thickness, 1);
         QCOMPARE(page.lines[0].from, QPoint(23, 173));
         QCOMPARE(page.lines[0].to, QPoint(463, 173));
         QCOMPARE(page.boxes.size(), 1);
         QCOMPARE(page.boxes[0].rect, QRect(23, 11, 440, 660));
-        QCOMPARE(page.announcedLines, 1);
-        QCOMPARE(page.announcedBoxes, 1);
     }
 
     void landscapeAndMulti()
@@ -125,12 +111,7 @@ private slots:
         const PageModel page = readOrFail("landscape.xml");
         QCOMPARE(page.pageWidthMm, 297);
         QCOMPARE(page.pageHeightMm, 210);
-        QCOMPARE(page.announcedTextBoxes, 1);
-        QCOMPARE(page.scale, 688.0f / 210.0f);
-        QCOMPARE(page.pageRect, QRect(141, 72, 973, 688));
         QCOMPARE(page.textBoxes[0].geometry.topLeft(), QPoint(32, 32));
-        QCOMPARE(page.textBoxes[0].text, kPlaceholderText);
-        QVERIFY(!page.autoRepeat);
         QCOMPARE(page.repeatCount, 2);
     }
 
@@ -220,17 +201,13 @@ private slots:
     {
         QFETCH(QString, name);
         QFETCH(QString, errorPart);
-        PageModel page;
+        PageModel page = readOrFail("five.xml");
         QString error;
         QVERIFY(!readTemplate(layoutFile(name), page, kFit, &error));
         QVERIFY2(error.contains(errorPart), qPrintable(error));
-    }
-
-    void unreadableTemplateKeepsThePage()
-    {
-        PageModel page = readOrFail("five.xml");
-        QString error;
-        QVERIFY(!readTemplate(layoutFile("gone.xml"), page, kFit, &error));
+        if (errorPart != u"could not be opened")
+            return;
+        // A file that cannot be opened leaves the page as it was.
         QVERIFY(page.textBoxes[0].visible);
         QCOMPARE(page.textBoxes[0].text, QStringLiteral("Title"));
         QCOMPARE(page.layoutPath, layoutFile("five.xml"));
@@ -288,42 +265,26 @@ private slots:
     {
         PageModel page = readOrFail("five.xml");
         page.changeCount = 7;
-        page.countAtLastSave = 3;
         page.current = CurrentObject{QStringLiteral("t"), 2};
         page.pictureBoxes[0].hasMaskPicture = true;
-        page.presentationTyping = true;
         resetPage(page);
         QCOMPARE(page.changeCount, 0);
-        QCOMPARE(page.countAtLastSave, 0);
-        QCOMPARE(page.announcedTextBoxes + page.announcedPictureBoxes + page.announcedHandles, 0);
         QCOMPARE(page.current, CurrentObject{});
         QVERIFY(!page.pictureBoxes[0].hasMaskPicture);
-        QVERIFY(!page.presentationTyping);
         QVERIFY(!page.hasUnsavedChanges());
     }
 
-    // The shipped simple page: every object on the page, in one of the fonts offered to children.
-    void shippedSimplePage()
+    // The shipped simple page uses only fonts offered to children (placement is checked with
+    // every shipped template).
+    void shippedSimplePageFonts()
     {
         PageModel page;
-        QString error;
-        const QString path = QStringLiteral(QUILLORA_SOURCE_DIR "/data/layouts/simple/simple.xml");
-        QVERIFY2(readTemplate(path, page, PageFitInputs{1920, 1080, 96, 64, 0}, &error),
-                 qPrintable(error));
-        QCOMPARE(page.pageWidthMm, 210);
-        QCOMPARE(page.pageHeightMm, 297);
-        QCOMPARE(page.textBoxes.size(), page.announcedTextBoxes);
-        QCOMPARE(page.pictureBoxes.size(), page.announcedPictureBoxes);
-        const QRect pageArea(QPoint(0, 0), page.pageRect.size());
+        QVERIFY(readTemplate(QStringLiteral(QUILLORA_SOURCE_DIR "/data/layouts/simple/simple.xml"),
+                             page, kFit));
         const QStringList fonts{"arial", "comic sans ms", "courier new", "times new roman",
                                 "verdana"};
-        for (const TextBoxModel &box : page.textBoxes) {
-            QVERIFY(box.visible);
-            QVERIFY(pageArea.contains(box.geometry));
-            QVERIFY(fonts.contains(box.style.fontName));
-        }
-        for (const PictureBoxModel &box : page.pictureBoxes)
-            QVERIFY(pageArea.contains(box.geometry));
+        for (const TextBoxModel &box : page.textBoxes)
+            QVERIFY2(fonts.contains(box.style.fontName), qPrintable(box.style.fontName));
     }
 };
 

@@ -92,17 +92,7 @@ QString describe(const QTextDocument &doc)
 class TestRtfWriter : public QObject {
     Q_OBJECT
 private slots:
-    void writeThenReadKeepsEverything()
-    {
-        QTextDocument original;
-        buildSample(original);
-        QTextDocument copy;
-        QString error;
-        QVERIFY2(readRtf(writeRtf(original), copy, &error), qPrintable(error));
-        QCOMPARE(describe(copy), describe(original));
-        QCOMPARE(copy.findBlockByNumber(2).textList(), copy.findBlockByNumber(3).textList());
-    }
-
+    // Written, read back and written again: the same bytes and the same looks.
     void roundTripIsByteExact_data()
     {
         QTest::addColumn<QString>("file"); // empty: the built sample; "-": an empty document
@@ -131,6 +121,9 @@ private slots:
         QCOMPARE(writeRtf(second), written);
         QCOMPARE(describe(second), describe(first));
         QCOMPARE(second.blockCount(), first.blockCount());
+        if (file.isEmpty()) // both bullets stay items of one list
+            QCOMPARE(second.findBlockByNumber(2).textList(),
+                     second.findBlockByNumber(3).textList());
     }
 
     void characterEncoding_data()
@@ -141,7 +134,6 @@ private slots:
         QTest::newRow("code page 1252")
             << QString::fromUtf8("Zoë €") << QByteArray(" Zo\\'eb \\'80\\par");
         QTest::newRow("outside 1252") << QString::fromUtf8("Łó") << QByteArray("\\u321?\\'f3\\par");
-        QTest::newRow("chinese") << QString::fromUtf8("小") << QByteArray("\\u23567?\\par");
         QTest::newRow("above 32767 is negative")
             << QString::fromUtf8("\uFB01") << QByteArray("\\u-1279?\\par");
         QTest::newRow("surrogate pair as two")
