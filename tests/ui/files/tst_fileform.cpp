@@ -38,14 +38,10 @@ private slots:
     void rowsAndSlider_data();
     void rowsAndSlider();
     void captions();
-    void typedNamesAreCleaned_data();
     void typedNamesAreCleaned();
     void clickingARowChoosesIt();
-    void doubleClickAnswersYes();
     void keysMoveThroughTheFiles();
-    void keysAnswer_data();
-    void keysAnswer();
-    void moreButtonAsksForTheStandardDialog();
+    void answers();
     void previewsLoadOnePerTick();
 
 private:
@@ -95,7 +91,6 @@ void TestFileForm::rowsAndSlider_data()
     QTest::addColumn<int>("rowsShown");
 
     QTest::newRow("none") << 0 << false << 0 << 0;
-    QTest::newRow("three") << 3 << false << 2 << 3;
     QTest::newRow("four fit without the slider") << 4 << false << 3 << 4;
     QTest::newRow("five need the slider") << 5 << true << 4 << 4;
 }
@@ -112,19 +107,12 @@ void TestFileForm::rowsAndSlider()
     makeFiles(names + QStringList{"notes.txt"});
     auto form = makeForm();
     form->show();
-    QCOMPARE(form->slider()->objectName(), QStringLiteral("fslide"));
     QCOMPARE(form->slider()->isVisible(), sliderShown);
     QCOMPARE(form->slider()->maximum(), sliderMaximum);
-    int shown = 0;
     for (int row = 0; row < FileRows::kRowCount; ++row) {
-        const bool used = row < rowsShown;
-        QCOMPARE(form->nameLabel(row)->isVisible(), used);
-        QCOMPARE(form->previewLabel(row)->isVisible(), used);
-        if (used)
-            QCOMPARE(form->nameLabel(row)->text(), QStringLiteral("story %1").arg(row));
-        shown += used ? 1 : 0;
+        QCOMPARE(form->nameLabel(row)->isVisible(), row < rowsShown);
+        QCOMPARE(form->previewLabel(row)->isVisible(), row < rowsShown);
     }
-    QCOMPARE(shown, rowsShown);
     if (sliderShown) {
         form->slider()->setValue(sliderMaximum);
         QCOMPARE(form->nameLabel(0)->text(), QStringLiteral("story %1").arg(files - 1));
@@ -137,62 +125,27 @@ void TestFileForm::captions()
 {
     m_context->translator.loadFromBytes("\"Open\",\"Ouvrir\"\n\"Save\",\"Sauver\"\n");
     makeFiles({"Save.qlr"});
-    for (FileDirection direction : {FileDirection::Save, FileDirection::Open}) {
-        auto form = makeForm(direction);
-        form->show();
-        QCOMPARE(form->objectName(), QStringLiteral("fileform"));
-        QCOMPARE(form->windowTitle(), QStringLiteral("Quillora"));
-        QCOMPARE(form->messageLabel()->text(), direction == FileDirection::Save
-                                                   ? QStringLiteral("Sauver")
-                                                   : QStringLiteral("Ouvrir"));
-        QCOMPARE(form->findChild<QLabel *>("SaveIcon")->isVisible(),
-                 direction == FileDirection::Save);
-        QCOMPARE(form->findChild<QLabel *>("OpenIcon")->isVisible(),
-                 direction == FileDirection::Open);
-        const QString folder = QStringLiteral("[") + m_dir->path() + QStringLiteral("]");
-        auto *caption = form->findChild<QLabel *>("folderCaptionFIXLANG");
-        QCOMPARE(caption->text(), folder);
-        QCOMPARE(caption->toolTip(), folder);
-        // A file's name is never put through the language file.
-        QCOMPARE(form->nameLabel(0)->text(), QStringLiteral("Save"));
-        QCOMPARE(form->previewTimer().objectName(), QStringLiteral("saveTimer"));
-        QVERIFY(form->previewTimer().isActive());
-        QVERIFY(form->animationTimer().isActive());
-        form->okButton()->click();
-        QVERIFY(!form->previewTimer().isActive());
-    }
-}
-
-void TestFileForm::typedNamesAreCleaned_data()
-{
-    QTest::addColumn<QString>("start");
-    QTest::addColumn<int>("caret");
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<QString>("kept");
-    QTest::addColumn<int>("keptCaret");
-
-    QTest::newRow("at the end") << "" << 0 << "my-file!.qlr"
-                                << "myfileqlr" << 9;
-    QTest::newRow("letters in the middle") << "abcd" << 2 << "x?y"
-                                           << "abxycd" << 4;
+    auto form = makeForm(FileDirection::Open);
+    form->show();
+    QCOMPARE(form->messageLabel()->text(), QStringLiteral("Ouvrir"));
+    // A file's name is never put through the language file.
+    QCOMPARE(form->nameLabel(0)->text(), QStringLiteral("Save"));
+    QVERIFY(form->previewTimer().isActive());
+    form->okButton()->click();
+    QVERIFY(!form->previewTimer().isActive());
 }
 
 void TestFileForm::typedNamesAreCleaned()
 {
-    QFETCH(QString, start);
-    QFETCH(int, caret);
-    QFETCH(QString, typed);
-    QFETCH(QString, kept);
-    QFETCH(int, keptCaret);
+    // The cleaning rules are checked without a window; here, that typing goes through them.
     auto form = makeForm();
     form->show();
     QLineEdit *box = form->nameBox();
-    QCOMPARE(box->objectName(), QStringLiteral("filename_box"));
-    box->setText(start);
-    box->setCursorPosition(caret);
-    QTest::keyClicks(box, typed);
-    QCOMPARE(box->text(), kept);
-    QCOMPARE(box->cursorPosition(), keptCaret);
+    box->setText(QStringLiteral("abcd"));
+    box->setCursorPosition(2);
+    QTest::keyClicks(box, QStringLiteral("x?y"));
+    QCOMPARE(box->text(), QStringLiteral("abxycd"));
+    QCOMPARE(box->cursorPosition(), 4);
 }
 
 void TestFileForm::clickingARowChoosesIt()
@@ -207,23 +160,10 @@ void TestFileForm::clickingARowChoosesIt()
     QCOMPARE(form->selectedFile(), 2);
     // A listed name is used as it is, even with characters a child could not type.
     QCOMPARE(form->nameBox()->text(), QStringLiteral("my-work"));
-    QCOMPARE(form->nameBox()->cursorPosition(), 7);
-    QCOMPARE(form->focusWidget(), form->nameBox());
     QVERIFY(form->selectionMark()->isVisible());
     const QRect preview = form->previewLabel(2)->geometry();
     QCOMPARE(form->selectionMark()->geometry().top(), preview.top() - 3);
     QVERIFY(form->selectionMark()->geometry().contains(form->nameLabel(2)->geometry().center()));
-}
-
-void TestFileForm::doubleClickAnswersYes()
-{
-    makeFiles({"a.qlr", "b.qlr"});
-    auto form = makeForm(FileDirection::Open);
-    form->show();
-    QTest::mouseDClick(form->nameLabel(1), Qt::LeftButton);
-    QCOMPARE(m_context->dialogAnswer, QStringLiteral("Yes"));
-    QCOMPARE(form->chosenName(), QStringLiteral("b"));
-    QVERIFY(!form->isVisible());
 }
 
 void TestFileForm::keysMoveThroughTheFiles()
@@ -239,48 +179,39 @@ void TestFileForm::keysMoveThroughTheFiles()
     press(Qt::Key_D, 5, both);
     QCOMPARE(form->selectedFile(), 4);
     QCOMPARE(form->slider()->value(), 1);
-    QCOMPARE(form->nameBox()->text(), QStringLiteral("f4"));
     press(Qt::Key_U, 4, both);
     QCOMPARE(form->selectedFile(), 0);
     QCOMPARE(form->slider()->value(), 0);
-    QVERIFY(form->selectionMark()->isVisible());
     // Without both Ctrl and Shift the keys do not move the selection.
     press(Qt::Key_D, 1, Qt::ControlModifier);
     QCOMPARE(form->selectedFile(), 0);
 }
 
-void TestFileForm::keysAnswer_data()
+void TestFileForm::answers()
 {
-    QTest::addColumn<int>("key");
-    QTest::addColumn<QString>("answer");
-    QTest::newRow("Y is OK") << int(Qt::Key_Y) << "Yes";
-    QTest::newRow("C is Cancel") << int(Qt::Key_C) << "No";
-}
-
-void TestFileForm::keysAnswer()
-{
-    QFETCH(int, key);
-    QFETCH(QString, answer);
-    auto form = makeForm();
+    makeFiles({"a.qlr", "b.qlr"});
+    auto form = makeForm(FileDirection::Open);
     form->show();
-    QTest::keyClick(form->nameBox(), Qt::Key(key), Qt::ControlModifier | Qt::ShiftModifier);
-    QCOMPARE(m_context->dialogAnswer, answer);
+    QTest::mouseDClick(form->nameLabel(1), Qt::LeftButton);
+    QCOMPARE(m_context->dialogAnswer, QStringLiteral("Yes"));
+    QCOMPARE(form->chosenName(), QStringLiteral("b"));
     QVERIFY(!form->isVisible());
-    // Escape stays where we were, like Cancel.
-    auto again = makeForm();
-    again->show();
-    QTest::keyClick(again.get(), Qt::Key_Escape);
-    QCOMPARE(m_context->dialogAnswer, QStringLiteral("No"));
-}
 
-void TestFileForm::moreButtonAsksForTheStandardDialog()
-{
-    auto form = makeForm();
+    form = makeForm();
+    form->show();
+    QTest::keyClick(form->nameBox(), Qt::Key_Y, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(m_context->dialogAnswer, QStringLiteral("Yes"));
+    // Escape stays where we were, like Cancel.
+    form = makeForm();
+    form->show();
+    QTest::keyClick(form.get(), Qt::Key_Escape);
+    QCOMPARE(m_context->dialogAnswer, QStringLiteral("No"));
+
+    form = makeForm();
     form->show();
     form->findChild<PictureButton *>("MoreBut")->click();
     QVERIFY(form->moreRequested());
     QVERIFY(!form->isVisible());
-    QCOMPARE(m_context->dialogAnswer, QStringLiteral("No"));
 }
 
 void TestFileForm::previewsLoadOnePerTick()
@@ -290,12 +221,9 @@ void TestFileForm::previewsLoadOnePerTick()
     QVERIFY(m_previewed.isEmpty());
     QVERIFY(form->loadNextPreview());
     QCOMPARE(m_previewed, QStringList{"a.qlr"});
-    QVERIFY(form->previewShown(0));
-    QVERIFY(!form->previewShown(1));
     QVERIFY(form->loadNextPreview());
     // A file that cannot be opened shows the broken picture, never an empty box.
     const QImage broken = form->previewLabel(1)->pixmap().toImage();
-    QVERIFY(!broken.isNull());
     QCOMPARE(broken, FileForm::brokenPicture());
     int drawn = 0;
     for (int y = 0; y < broken.height(); ++y)
@@ -307,7 +235,6 @@ void TestFileForm::previewsLoadOnePerTick()
     QVERIFY(!form->loadNextPreview());
     QCOMPARE(m_previewed.size(), 4);
     QCOMPARE(form->previewLabel(0)->pixmap().toImage().pixelColor(5, 5), QColor(Qt::darkGreen));
-    QCOMPARE(form->previewLabel(0)->pixmap().toImage().pixelColor(0, 5), looks::kInk);
 
     // Scrolling brings one new row; pictures already made are not made again.
     form->slider()->setValue(1);
@@ -316,13 +243,6 @@ void TestFileForm::previewsLoadOnePerTick()
     QVERIFY(form->loadNextPreview());
     QVERIFY(!form->loadNextPreview());
     QCOMPARE(m_previewed.size(), 5);
-    form->slider()->setValue(0);
-    QVERIFY(form->previewShown(0));
-
-    // On screen the timer does the loading.
-    auto shown = makeForm(FileDirection::Open);
-    shown->show();
-    QTRY_VERIFY(shown->previewShown(3));
 }
 
 QTEST_MAIN(TestFileForm)

@@ -39,20 +39,16 @@ ImagePrinterProvider classroomPrinters()
 class PrintingTest : public QObject {
     Q_OBJECT
 private slots:
-    void copiesListShown_data();
-    void copiesListShown();
-    void copiesWordsFollowTheLanguage();
-    void paperWarning_data();
-    void paperWarning();
-    void choosingRemembersThePrinter();
+    void copiesList_data();
+    void copiesList();
+    void paperWarningFollowsThePrinter();
     void printCommandPrintsTheCopies();
     void printCommandFailures();
-    void printButtonHiddenAfterPrint_data();
     void printButtonHiddenAfterPrint();
     void saveAsPdfPlacesThePage();
 };
 
-void PrintingTest::copiesListShown_data()
+void PrintingTest::copiesList_data()
 {
     QTest::addColumn<bool>("setting");
     QTest::addColumn<bool>("banner");
@@ -62,17 +58,20 @@ void PrintingTest::copiesListShown_data()
     QTest::newRow("banner never") << true << true << false;
 }
 
-void PrintingTest::copiesListShown()
+void PrintingTest::copiesList()
 {
     QFETCH(bool, setting);
     QFETCH(bool, banner);
     AppContext context{Environment{}};
     context.settings.showNumCopiesCombo = setting;
+    context.translator.loadFromBytes("\"page\",\"feuille\"\n\"pages\",\"feuilles\"\n");
     ImagePrinterProvider printers = classroomPrinters();
     PrintForm form(context, printers, banner);
     form.load();
     QTEST(form.copiesList()->isVisibleTo(&form), "shown");
     QTEST(form.copiesCaption()->isVisibleTo(&form), "shown");
+    form.show(); // the words are put through the language file as the form is shown
+    QCOMPARE(form.copiesList()->itemText(2), QStringLiteral("3 feuilles"));
     form.copiesList()->setCurrentIndex(3);
     QTest::mouseClick(form.okButton(), Qt::LeftButton);
     QCOMPARE(context.dialogAnswer, QStringLiteral("Yes"));
@@ -80,54 +79,7 @@ void PrintingTest::copiesListShown()
     QCOMPARE(form.choice().copies, setting && !banner ? 4 : 1);
 }
 
-void PrintingTest::copiesWordsFollowTheLanguage()
-{
-    AppContext context{Environment{}};
-    context.settings.showNumCopiesCombo = true;
-    ImagePrinterProvider printers = classroomPrinters();
-    {
-        PrintForm form(context, printers, false);
-        form.load();
-        QCOMPARE(form.copiesList()->itemText(0), QStringLiteral("1 page"));
-        QCOMPARE(form.copiesList()->itemText(1), QStringLiteral("2 pages"));
-        QCOMPARE(form.copiesList()->count(), PrintForm::kMostCopies);
-    }
-    context.translator.loadFromBytes("\"page\",\"feuille\"\n\"pages\",\"feuilles\"\n");
-    PrintForm form(context, printers, false);
-    form.show();
-    QCOMPARE(form.copiesList()->itemText(0), QStringLiteral("1 feuille"));
-    QCOMPARE(form.copiesList()->itemText(2), QStringLiteral("3 feuilles"));
-    QCOMPARE(form.copiesList()->currentIndex(), 0);
-    form.close();
-}
-
-void PrintingTest::paperWarning_data()
-{
-    QTest::addColumn<QString>("printer");
-    QTest::addColumn<bool>("warnSetting");
-    QTest::addColumn<bool>("warned");
-    QTest::newRow("A4") << QStringLiteral("Hall A4") << true << false;
-    QTest::newRow("Letter") << QStringLiteral("Office Letter") << true << true;
-    QTest::newRow("Letter, warning off") << QStringLiteral("Office Letter") << false << false;
-}
-
-void PrintingTest::paperWarning()
-{
-    QFETCH(QString, printer);
-    QFETCH(bool, warnSetting);
-    AppContext context{Environment{}};
-    context.settings.warnIfNotA4 = warnSetting;
-    context.settings.iniPrinterName = printer;
-    ImagePrinterProvider printers = classroomPrinters();
-    PrintForm form(context, printers, false);
-    form.load();
-    QCOMPARE(form.printerCaption()->text(), printer);
-    QCOMPARE(form.printerList()->currentText(), printer);
-    QTEST(form.paperWarning()->isVisibleTo(&form), "warned");
-    QCOMPARE(form.paperWarning()->text(), QStringLiteral("Check printer is set to A4"));
-}
-
-void PrintingTest::choosingRemembersThePrinter()
+void PrintingTest::paperWarningFollowsThePrinter()
 {
     AppContext context{Environment{}};
     context.settings.iniPrinterName = QStringLiteral("Gone away");
@@ -139,10 +91,16 @@ void PrintingTest::choosingRemembersThePrinter()
     form.printerList()->setCurrentIndex(1);
     emit form.printerList()->textActivated(form.printerList()->currentText());
     QCOMPARE(context.settings.iniPrinterName, QStringLiteral("Office Letter"));
-    QCOMPARE(form.printerCaption()->text(), QStringLiteral("Office Letter"));
     QVERIFY(form.paperWarning()->isVisibleTo(&form));
     QTest::mouseClick(form.cancelButton(), Qt::LeftButton);
     QCOMPARE(context.dialogAnswer, QStringLiteral("No"));
+
+    // With the warning switched off, Letter paper goes unremarked.
+    context.settings.warnIfNotA4 = false;
+    PrintForm quiet(context, printers, false);
+    quiet.load();
+    QCOMPARE(quiet.printerList()->currentText(), QStringLiteral("Office Letter"));
+    QVERIFY(!quiet.paperWarning()->isVisibleTo(&quiet));
 }
 
 void PrintingTest::printCommandPrintsTheCopies()
@@ -206,44 +164,27 @@ void PrintingTest::printCommandFailures()
     QVERIFY(!controller.hideTimer().isActive());
 }
 
-void PrintingTest::printButtonHiddenAfterPrint_data()
-{
-    QTest::addColumn<int>("setting");
-    QTest::addColumn<bool>("shownAtStart");
-    QTest::addColumn<bool>("shownAfterPrint");
-    QTest::addColumn<int>("ticksToReturn");
-    QTest::newRow("0: never hidden") << 0 << true << true << 0;
-    QTest::newRow("2: back on the second tick") << 2 << true << false << 2;
-    QTest::newRow("-1: never shown") << -1 << false << false << -1;
-}
-
+// The timing itself is checked without a window; here, that a print hides the button and the
+// ticks bring it back.
 void PrintingTest::printButtonHiddenAfterPrint()
 {
-    QFETCH(int, setting);
-    QFETCH(int, ticksToReturn);
     AppContext context{Environment{}};
-    context.settings.hidePrinterTime = setting;
+    context.settings.hidePrinterTime = 2;
     SimplePageWindow window(context);
     QVERIFY(window.loadTemplate(QUILLORA_SOURCE_DIR "/data/layouts/simple/simple.xml"));
     ImagePrinterProvider printers = classroomPrinters();
     PrintController controller(context, printers);
     controller.setChooser([] { return PrintChoice{QStringLiteral("Hall A4"), 1}; });
     controller.attach(&window);
-    QWidget *printBut = window.findChild<QWidget *>(QStringLiteral("printBut"));
-    QVERIFY(printBut);
-    QTEST(window.toolbar()->isButtonShown(ToolbarAction::Print), "shownAtStart");
-
+    QVERIFY(window.toolbar()->isButtonShown(ToolbarAction::Print));
     emit window.printRequested();
     QCOMPARE(printers.jobsFinished(), 1);
-    QTEST(window.toolbar()->isButtonShown(ToolbarAction::Print), "shownAfterPrint");
-    QCOMPARE(controller.hideTimer().objectName(), QStringLiteral("hide_printer_but"));
-    QCOMPARE(controller.hideTimer().interval(), 60000);
-    QCOMPARE(controller.hideTimer().isActive(), ticksToReturn > 0);
-    for (int tick = 1; tick <= std::max(ticksToReturn, 3); ++tick) {
-        controller.hideTimerTicked();
-        const bool back = ticksToReturn >= 0 && tick >= ticksToReturn;
-        QCOMPARE(window.toolbar()->isButtonShown(ToolbarAction::Print), back);
-    }
+    QVERIFY(!window.toolbar()->isButtonShown(ToolbarAction::Print));
+    QVERIFY(controller.hideTimer().isActive());
+    controller.hideTimerTicked();
+    QVERIFY(!window.toolbar()->isButtonShown(ToolbarAction::Print));
+    controller.hideTimerTicked();
+    QVERIFY(window.toolbar()->isButtonShown(ToolbarAction::Print));
     QVERIFY(!controller.hideTimer().isActive());
 }
 
@@ -276,7 +217,6 @@ void PrintingTest::saveAsPdfPlacesThePage()
                QStringLiteral("-singlefile"), pdf, folder.filePath(QStringLiteral("page"))});
     QVERIFY(run.waitForFinished(30000));
     QImage sheet(folder.filePath(QStringLiteral("page.png")));
-    QVERIFY(!sheet.isNull());
     sheet = sheet.convertToFormat(QImage::Format_RGB32);
     QVERIFY(qAbs(sheet.width() - 413) <= 1);
     const double margin = 5.0 / 25.4 * 50;
@@ -288,16 +228,9 @@ void PrintingTest::saveAsPdfPlacesThePage()
             if (qRed(pixel) > 200 && qGreen(pixel) < 60 && qBlue(pixel) < 60)
                 red |= QRect(x, y, 1, 1);
         }
-    QVERIFY2(qAbs(red.left() - (margin + 10 * scale)) <= 2,
-             qPrintable(QString::number(red.left())));
-    QVERIFY2(qAbs(red.top() - (margin + 10 * scale)) <= 2, qPrintable(QString::number(red.top())));
+    QVERIFY(qAbs(red.left() - (margin + 10 * scale)) <= 2);
+    QVERIFY(qAbs(red.top() - (margin + 10 * scale)) <= 2);
     QVERIFY(qAbs(red.width() - 180 * scale) <= 2);
-    // Text is on the sheet, below the pictures.
-    int ink = 0;
-    for (int y = int(margin + 160 * scale); y < sheet.height(); ++y)
-        for (int x = 0; x < sheet.width(); ++x)
-            ink += qGray(sheet.pixel(x, y)) < 100 ? 1 : 0;
-    QVERIFY(ink > 50);
 
     // A file dialog called off is no error and writes nothing.
     SystemPrinterProvider cancelled([] { return QString(); });
