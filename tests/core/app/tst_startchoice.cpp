@@ -111,7 +111,6 @@ private slots:
         QCOMPARE(selection.choice()->templatePath, folder.layouts("posters/one.xml"));
         QVERIFY(!selection.selectSubChoice(3));
         QVERIFY(selection.selectSubChoice(2));
-        QCOMPARE(selection.choice()->code, doctype::Posters);
         QCOMPARE(selection.choice()->templatePath, folder.layouts("posters/two.xml"));
         // Choosing a kind again starts from its first template.
         selection.selectKind(doctype::Posters);
@@ -178,9 +177,6 @@ private slots:
             ++unready;
         const StartScreenOutcome withoutWindow = StartChoice{unready, QString()};
         const int proceed = int(SaveOfferResult::Proceed), stay = int(SaveOfferResult::Stay);
-        QTest::newRow("start") << QList<StartScreenOutcome>{simple} << false << proceed << true
-                               << int(StartFlowResult::DocumentStarted)
-                               << QStringList{"screen", "offer", "open 0 "};
         QTest::newRow("cancel at start-up, stay, then start")
             << QList<StartScreenOutcome>{cancelled, simple} << false << proceed << true
             << int(StartFlowResult::DocumentStarted)

