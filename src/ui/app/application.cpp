@@ -53,8 +53,10 @@ int runApplication(int argc, char *argv[])
                          auto *undo = new UndoController(context, *window);
                          QObject::connect(&files, &FileController::documentOpened, undo,
                                           &UndoController::updateButtons);
-                         new PaintingController(context, *window, *undo);
+                         auto *painting = new PaintingController(context, *window, *undo);
                          auto *text = new TextController(context, *window, *undo);
+                         QObject::connect(painting, &PaintingController::paintColourChosen, text,
+                                          &TextController::colourSelectedText);
                          QObject::connect(&shell, &ShellController::optionsApplied, text,
                                           &TextController::applySettings);
                          auto *printing = new PrintController(context, printDevices, window);

@@ -5,9 +5,11 @@
 #include "core/text/plainfit.h"
 #include "core/text/selectionlook.h"
 #include "ui/doctypes/documenttoolbar.h"
+#include "ui/doctypes/pageview.h"
 #include "ui/doctypes/simplepagewindow.h"
 #include "ui/text/richtextboxwidget.h"
 #include "ui/text/richtexttoolbar.h"
+#include "ui/text/textboxwidget.h"
 #include "ui/text/textcontroller.h"
 
 #include <QApplication>
@@ -59,13 +61,32 @@ void TextController::connectToolbar()
         changeRichText([&](QTextCursor &c) { setSelectionAlignment(c, Alignment(index)); });
     });
     connect(bar, &RichTextToolbar::colourChosen, this, [this](ColourRef colour) {
-        const int index = currentIndexOf(QStringLiteral("r"));
-        RichTextBoxWidget *widget = richWidget(index);
+        RichTextBoxWidget *widget = richWidget(currentIndexOf(QStringLiteral("r")));
         // An empty box has no characters to colour.
         if (!widget || widget->document()->isEmpty())
             return;
         changeRichText([&](QTextCursor &c) { setSelectionColour(c, colour); });
     });
+}
+
+void TextController::colourSelectedText(ColourRef colour)
+{
+    const QString &kind = m_context.page.current.kind;
+    const int index = m_context.page.current.index;
+    if (kind == u"t" && index >= 0 && index < m_context.page.textBoxes.size()) {
+        const TextBoxWidget *box = m_window.pageView()->textBox(index);
+        if (!box || !box->textCursor().hasSelection())
+            return;
+        // A plain box has one colour for all its text.
+        m_context.page.textBoxes[index].style.colour = colour;
+        m_window.refreshTextBox(index);
+        recordStep(kind, index);
+        return;
+    }
+    RichTextBoxWidget *widget = richWidget(currentIndexOf(QStringLiteral("r")));
+    if (!widget || !widget->textCursor().hasSelection())
+        return;
+    changeRichText([&](QTextCursor &c) { setSelectionColour(c, colour); });
 }
 
 void TextController::placeToolbar()

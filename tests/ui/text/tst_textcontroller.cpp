@@ -66,6 +66,7 @@ private slots:
     void undoAndRedoOfTyping();
     void biggerAndSmaller();
     void pastedPictureIsRefused();
+    void chosenColourColoursOnlySelectedText();
     void nonAsciiTypingSurvives_data();
     void nonAsciiTypingSurvives();
     void keyboardTypesIntoTheRightBox_data();
@@ -218,6 +219,35 @@ void TestTextController::pastedPictureIsRefused()
     QCOMPARE(widget->toPlainText(), QStringLiteral("boat"));
     QVERIFY(!containsNonText(*widget->document()));
     QCOMPARE(f.context.page.richTextBoxes[0].rtf, before);
+}
+
+void TestTextController::chosenColourColoursOnlySelectedText()
+{
+    constexpr ColourRef red = 0x0000FF;
+    TextFixture f(1, 1, 16);
+    f.show();
+    TextBoxWidget *plain = f.window->pageView()->textBox(0);
+    QTest::mouseClick(plain->viewport(), Qt::LeftButton);
+    QTest::keyClicks(plain, QStringLiteral("title"));
+    f.text->colourSelectedText(red);
+    QVERIFY2(f.context.page.textBoxes[0].style.colour != red, "a felt pen chosen to paint");
+    plain->selectAll();
+    f.text->colourSelectedText(red);
+    QCOMPARE(f.context.page.textBoxes[0].style.colour, red);
+
+    RichTextBoxWidget *rich = f.richBox(0);
+    QTest::mouseClick(rich->viewport(), Qt::LeftButton);
+    QTest::keyClicks(rich, QStringLiteral("boat"));
+    QTextCursor two = rich->textCursor();
+    two.setPosition(0);
+    two.setPosition(2, QTextCursor::KeepAnchor);
+    rich->setTextCursor(two);
+    f.text->colourSelectedText(red);
+    QTextCursor probe(rich->document());
+    probe.setPosition(1);
+    QCOMPARE(probe.charFormat().foreground().color(), toQColor(red));
+    probe.setPosition(4);
+    QVERIFY(probe.charFormat().foreground().color() != toQColor(red));
 }
 
 void TestTextController::nonAsciiTypingSurvives_data()
