@@ -37,7 +37,7 @@ bench: deps
 fuzz: deps
 	CXX=clang++ CC=clang cmake -S . -B $(FUZZ_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 	  -DQUILLORA_TESTS=OFF -DQUILLORA_FUZZ=ON
-	cmake --build $(FUZZ_DIR) -j $(JOBS)
+	cmake --build $(FUZZ_DIR) -j $(JOBS) --target fuzz_targets
 	scripts/run-fuzz $(FUZZ_DIR) $(FUZZ_SECONDS)
 
 clean:
