@@ -178,7 +178,7 @@ void OwnDialog::showEvent(QShowEvent *event)
 void OwnDialog::hideEvent(QHideEvent *event)
 {
     m_animation.stop();
-    m_dragging = false;
+    m_drag.cancel();
     QDialog::hideEvent(event);
 }
 
@@ -192,28 +192,8 @@ bool OwnDialog::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched != m_topBar && watched != m_message)
         return QDialog::eventFilter(watched, event);
-    switch (event->type()) {
-    case QEvent::MouseButtonPress: {
-        auto *mouse = static_cast<QMouseEvent *>(event);
-        if (mouse->button() == Qt::LeftButton) {
-            m_dragOffset = mouse->globalPosition().toPoint() - frameGeometry().topLeft();
-            m_dragging = true;
-            return true;
-        }
-        break;
-    }
-    case QEvent::MouseMove:
-        if (m_dragging) {
-            move(static_cast<QMouseEvent *>(event)->globalPosition().toPoint() - m_dragOffset);
-            return true;
-        }
-        break;
-    case QEvent::MouseButtonRelease:
-        m_dragging = false;
-        break;
-    default:
-        break;
-    }
+    if (m_drag.handle(*this, event))
+        return true;
     return QDialog::eventFilter(watched, event);
 }
 

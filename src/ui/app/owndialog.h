@@ -4,6 +4,7 @@
 // AppContext::dialogAnswer for the caller, as every own dialog does.
 
 #include "core/app/appcontext.h"
+#include "ui/app/windowdrag.h"
 
 #include <QDialog>
 #include <QIcon>
@@ -84,8 +85,7 @@ private:
     int m_frame = 0;
     std::array<QIcon, kFrameCount> m_yesFrames;
     std::array<QIcon, kFrameCount> m_noFrames;
-    QPoint m_dragOffset;
-    bool m_dragging = false;
+    WindowDrag m_drag;
 };
 
 } // namespace quillora

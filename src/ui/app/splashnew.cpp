@@ -438,7 +438,7 @@ void SplashNew::showEvent(QShowEvent *event)
 void SplashNew::hideEvent(QHideEvent *event)
 {
     m_animation.stop();
-    m_dragging = false;
+    m_drag.cancel();
     QDialog::hideEvent(event);
 }
 
@@ -490,28 +490,8 @@ bool SplashNew::eventFilter(QObject *watched, QEvent *event)
         return QDialog::eventFilter(watched, event);
     }
     // The top bar, its picture and its caption drag the window.
-    switch (event->type()) {
-    case QEvent::MouseButtonPress: {
-        auto *mouse = static_cast<QMouseEvent *>(event);
-        if (mouse->button() == Qt::LeftButton) {
-            m_dragOffset = mouse->globalPosition().toPoint() - frameGeometry().topLeft();
-            m_dragging = true;
-            return true;
-        }
-        break;
-    }
-    case QEvent::MouseMove:
-        if (m_dragging) {
-            move(static_cast<QMouseEvent *>(event)->globalPosition().toPoint() - m_dragOffset);
-            return true;
-        }
-        break;
-    case QEvent::MouseButtonRelease:
-        m_dragging = false;
-        break;
-    default:
-        break;
-    }
+    if (m_drag.handle(*this, event))
+        return true;
     return QDialog::eventFilter(watched, event);
 }
 

@@ -5,6 +5,7 @@
 // runStartFlow() (core/app/startflow.h) says what the application does with that answer.
 
 #include "core/app/appcontext.h"
+#include "ui/app/windowdrag.h"
 #include "core/app/startflow.h"
 #include "core/layout/documenttypes.h"
 #include "ui/app/owndialog.h"
@@ -101,8 +102,7 @@ private:
     int m_frame = 0;
     std::array<QIcon, OwnDialog::kFrameCount> m_yesFrames;
     std::array<QIcon, OwnDialog::kFrameCount> m_noFrames;
-    QPoint m_dragOffset;
-    bool m_dragging = false;
+    WindowDrag m_drag;
 };
 
 } // namespace quillora
