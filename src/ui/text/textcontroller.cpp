@@ -4,7 +4,6 @@
 #include "core/layout/documenttypes.h"
 #include "core/text/onscreenkeyboard.h"
 #include "core/text/selectionlook.h"
-#include "core/text/textsize.h"
 #include "platform/keysender.h"
 #include "ui/doctypes/documenttoolbar.h"
 #include "ui/doctypes/pageview.h"
@@ -296,9 +295,19 @@ void TextController::enter(const QString &kind, int index)
 
 void TextController::makeTextBigger()
 {
+    changeTextSize(SizeButton::Bigger);
+}
+
+void TextController::makeTextSmaller()
+{
+    changeTextSize(SizeButton::Smaller);
+}
+
+void TextController::changeTextSize(SizeButton button)
+{
     if (const int t = currentIndexOf(kText); t >= 0) {
         PlainTextSizeTarget target(m_context.page.textBoxes[t], m_measure);
-        if (target.press(SizeButton::Bigger) == SizeChange::Changed) {
+        if (target.press(button) == SizeChange::Changed) {
             m_window.refreshTextBox(t);
             recordStep(kText, t);
         }
@@ -310,29 +319,9 @@ void TextController::makeTextBigger()
             return;
         RichTextSizeTarget target(widget->textCursor(),
                                   QSizeF(m_context.page.richTextBoxes[r].geometry.size()));
-        if (target.press(SizeButton::Bigger) == SizeChange::Changed)
+        if (target.press(button) == SizeChange::Changed)
             recordStep(kRichText, r);
         widget->setFocus();
-        syncToolbar();
-    }
-}
-
-void TextController::makeTextSmaller()
-{
-    if (const int t = currentIndexOf(kText); t >= 0) {
-        PlainTextSizeTarget target(m_context.page.textBoxes[t], m_measure);
-        if (target.press(SizeButton::Smaller) == SizeChange::Changed) {
-            m_window.refreshTextBox(t);
-            recordStep(kText, t);
-        }
-    } else if (const int r = currentIndexOf(kRichText); r >= 0) {
-        RichTextBoxWidget *widget = richWidget(r);
-        if (!widget || !widget->textCursor().hasSelection())
-            return;
-        RichTextSizeTarget target(widget->textCursor(),
-                                  QSizeF(m_context.page.richTextBoxes[r].geometry.size()));
-        if (target.press(SizeButton::Smaller) == SizeChange::Changed)
-            recordStep(kRichText, r);
         syncToolbar();
     }
 }

@@ -13,6 +13,7 @@
 
 #include "core/text/plainfit.h"
 #include "core/text/richfit.h"
+#include "core/text/textsize.h"
 
 #include <QObject>
 #include <QPointer>
@@ -80,6 +81,8 @@ protected:
 
 private:
     void build(KeySender &keys);
+    // Bigger or smaller text in the current text box, or in the selection of a rich box.
+    void changeTextSize(SizeButton button);
     void onTextBoxPressed(int index);
     void onRichTextBoxPressed(int index);
     void onTextBoxEdited(int index);
