@@ -51,8 +51,8 @@ int documentTypeOfFolder(const QString &folder)
 {
     for (int code : kSinglePageCodes) {
         const DocumentTypeInfo info = *documentTypeInfo(code);
-        if (info.startFolder == folder || info.menuFolder == folder
-            || info.fixedTemplate.section(QLatin1Char('/'), 0, 0) == folder)
+        if (info.startFolder == folder || info.menuFolder == folder ||
+            info.fixedTemplate.section(QLatin1Char('/'), 0, 0) == folder)
             return code;
     }
     return 9;
@@ -171,7 +171,8 @@ private slots:
 
         const QRect sheet(0, 0, page.pageRect.width(), page.pageRect.height());
         const bool copiesSheet = folder == QStringLiteral("multi");
-        const int margin = int(std::floor(page.scale * (copiesSheet ? kCopyMarginMm : kPageMarginMm)));
+        const int margin =
+            int(std::floor(page.scale * (copiesSheet ? kCopyMarginMm : kPageMarginMm)));
         const QRect printable = sheet.adjusted(margin, margin, -margin, -margin);
         auto onSheet = [&](const QRect &rect, const char *what, int index) {
             const bool inside = !rect.isEmpty() && sheet.contains(rect);
@@ -190,9 +191,9 @@ private slots:
         }
         for (int i = 0; i < objects.size(); ++i)
             for (int j = i + 1; j < objects.size(); ++j)
-                QVERIFY2(!objects[i].rect.intersects(objects[j].rect),
-                         qPrintable(objects[i].name + QStringLiteral(" overlaps ")
-                                    + objects[j].name));
+                QVERIFY2(
+                    !objects[i].rect.intersects(objects[j].rect),
+                    qPrintable(objects[i].name + QStringLiteral(" overlaps ") + objects[j].name));
 
         int visibleTextBoxes = 0;
         int visibleRichTextBoxes = 0;
@@ -264,14 +265,16 @@ private slots:
         QVERIFY(readTemplate(path, page, fullHdFit(9)));
         for (const QString &line : templateLines(path)) {
             const QString element = dialect::elementName(line);
-            if (element == QStringLiteral("picbox") && dialect::boolAttribute(line, u"hasMaskPic")) {
+            if (element == QStringLiteral("picbox") &&
+                dialect::boolAttribute(line, u"hasMaskPic")) {
                 const int index = elementIndex(line);
                 QVERIFY(index >= 0 && index < page.pictureBoxes.size());
                 const PictureBoxModel &box = page.pictureBoxes[index];
-                QVERIFY2(box.hasMaskPicture, qPrintable(sideFile(path, QString::number(index)
-                                                                           + QStringLiteral(".png"))));
-                const double boxRatio = double(dialect::intAttribute(line, u"width"))
-                                        / dialect::intAttribute(line, u"height");
+                QVERIFY2(
+                    box.hasMaskPicture,
+                    qPrintable(sideFile(path, QString::number(index) + QStringLiteral(".png"))));
+                const double boxRatio = double(dialect::intAttribute(line, u"width")) /
+                                        dialect::intAttribute(line, u"height");
                 const double maskRatio = double(box.mask.width()) / box.mask.height();
                 QVERIFY2(std::abs(maskRatio / boxRatio - 1.0) < 0.03,
                          "the mask would be stretched out of shape");
@@ -359,8 +362,8 @@ private slots:
         QVERIFY(page.repeatCount >= 2 && page.repeatCount <= kMaxSheetCopies);
         QVERIFY(page.pageWidthMm < 210 && page.pageHeightMm < 210);
 
-        const QSizeF room = page.pageWidthMm >= page.pageHeightMm ? kA4Printable
-                                                                  : kA4Printable.transposed();
+        const QSizeF room =
+            page.pageWidthMm >= page.pageHeightMm ? kA4Printable : kA4Printable.transposed();
         const QSize pageMm(page.pageWidthMm, page.pageHeightMm);
         const SheetPlacement sheet = arrangeRepeatedCopies(pageMm, room, page.repeatCount);
         QCOMPARE(sheet.origins.size(), page.repeatCount);
@@ -391,7 +394,8 @@ private slots:
         QFETCH(int, minimum);
         const TemplateListing listing = listTemplates(kDataFolder, folder);
         QVERIFY(listing.listed);
-        QVERIFY2(listing.choices.size() >= minimum, qPrintable(QString::number(listing.choices.size())));
+        QVERIFY2(listing.choices.size() >= minimum,
+                 qPrintable(QString::number(listing.choices.size())));
         // The start screen has room for this many; more would never be offered.
         const int shipped =
             QDir(listing.folder).entryList({QStringLiteral("*.xml")}, QDir::Files).size();
@@ -452,8 +456,10 @@ private slots:
             const QString path = kLayoutsFolder + QLatin1Char('/') + relative;
             for (const QString &line : templateLines(path)) {
                 const QString element = dialect::elementName(line);
-                if (element == QStringLiteral("picbox") && dialect::boolAttribute(line, u"hasMaskPic"))
-                    wanted.insert(sideFile(path, QString::number(elementIndex(line)) + QStringLiteral(".png")));
+                if (element == QStringLiteral("picbox") &&
+                    dialect::boolAttribute(line, u"hasMaskPic"))
+                    wanted.insert(sideFile(path, QString::number(elementIndex(line)) +
+                                                     QStringLiteral(".png")));
                 if (element == QStringLiteral("bordermap"))
                     wanted.insert(sideFile(path, QStringLiteral("map.bmp")));
             }
@@ -463,7 +469,8 @@ private slots:
             const QString file = it.next();
             if (file.endsWith(QStringLiteral(".xml")))
                 continue;
-            QVERIFY2(wanted.contains(file), qPrintable(file + QStringLiteral(" belongs to no template")));
+            QVERIFY2(wanted.contains(file),
+                     qPrintable(file + QStringLiteral(" belongs to no template")));
         }
     }
 };
