@@ -18,8 +18,6 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
-#include <QImageReader>
-#include <QRegularExpression>
 #include <QSet>
 #include <QTest>
 
@@ -193,9 +191,13 @@ private slots:
         QVERIFY(page.pageWidthMm > 0 && page.pageHeightMm > 0);
         QVERIFY(page.pageWidthMm <= 297 && page.pageHeightMm <= 297);
         QVERIFY(!page.pageRect.isEmpty());
+        const bool copiesSheet = folder == QStringLiteral("multi");
+        // Whole pages print on A4, either way round.
+        if (!copiesSheet)
+            QVERIFY(QSize(std::min(page.pageWidthMm, page.pageHeightMm),
+                          std::max(page.pageWidthMm, page.pageHeightMm)) == QSize(210, 297));
 
         const QRect sheet(0, 0, page.pageRect.width(), page.pageRect.height());
-        const bool copiesSheet = folder == QStringLiteral("multi");
         const int margin =
             int(std::floor(page.scale * (copiesSheet ? kCopyMarginMm : kPageMarginMm)));
         const QRect printable = sheet.adjusted(margin, margin, -margin, -margin);
@@ -210,8 +212,7 @@ private slots:
 
         const QVector<PageObject> objects = visibleObjects(page);
         for (const PageObject &object : objects) {
-            QVERIFY2(onSheet(object.rect, "object", 0), qPrintable(object.name));
-            QVERIFY2(printable.contains(object.rect),
+            QVERIFY2(!object.rect.isEmpty() && printable.contains(object.rect),
                      qPrintable(object.name + QStringLiteral(" is in the unprintable margin")));
         }
         for (int i = 0; i < objects.size(); ++i)
