@@ -470,13 +470,18 @@ private slots:
         }
     }
 
-    // The sign menu opens on the first sign, which must head its list.
-    void firstSignHeadsTheMenu()
+    // A sign opens on the first sign, which heads the menu and is blank: its big text waits
+    // for the child's own words (the placeholder goes at the first press).
+    void firstSignIsBlankAndHeadsTheMenu()
     {
         const TemplateListing listing = listTemplates(kDataFolder, QStringLiteral("signs"));
         QVERIFY(!listing.choices.isEmpty());
         QCOMPARE(QFileInfo(listing.choices.front().templatePath).fileName(),
                  QStringLiteral("1.xml"));
+        PageModel page;
+        QVERIFY(readTemplate(listing.choices.front().templatePath, page, fullHdFit(13)));
+        QVERIFY(!page.textBoxes.isEmpty());
+        QCOMPARE(page.textBoxes[0].text, kPlaceholderText);
     }
 
     // Every picture shipped beside the templates belongs to one: a mask of a picture box that
