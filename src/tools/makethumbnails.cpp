@@ -1,6 +1,7 @@
 // Draws the start screen's thumbnails from the layout templates; run by the build on the
 // build tree's copy of the layouts.
 
+#include "core/app/fontmapping.h"
 #include "core/printing/thumbnails.h"
 
 #include <QGuiApplication>
@@ -9,6 +10,8 @@
 int main(int argc, char *argv[])
 {
     QGuiApplication app(argc, argv);
+    // Thumbnails measure text with the same fonts the program uses.
+    quillora::installFontSubstitutions();
     QTextStream err(stderr);
     const QStringList args = QGuiApplication::arguments();
     if (args.size() != 2) {
