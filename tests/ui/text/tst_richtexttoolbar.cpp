@@ -23,14 +23,6 @@ using namespace quillora;
 
 namespace {
 
-void selectRange(QTextEdit *edit, int from, int to)
-{
-    QTextCursor cursor = edit->textCursor();
-    cursor.setPosition(from);
-    cursor.setPosition(to, QTextCursor::KeepAnchor);
-    edit->setTextCursor(cursor);
-}
-
 QTextCharFormat formatAt(QTextDocument *document, int position)
 {
     QTextCursor cursor(document);
