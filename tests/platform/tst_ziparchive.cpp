@@ -1,5 +1,6 @@
 #include "core/files/staging.h"
 #include "platform/ziparchive.h"
+#include "support/testfiles.h"
 
 #include <quazip/quazip.h>
 #include <quazip/quazipfile.h>
@@ -11,6 +12,7 @@
 #include <QTest>
 
 using namespace quillora;
+using namespace quillora::test;
 
 namespace {
 
@@ -34,19 +36,6 @@ void writeRawZip(const QString &path, const QVector<Member> &members)
         file.close();
     }
     zip.close();
-}
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
-
-QByteArray readFile(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 } // namespace

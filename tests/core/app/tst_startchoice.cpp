@@ -4,6 +4,7 @@
 #include "core/app/startchoice.h"
 #include "core/app/startflow.h"
 #include "core/layout/documenttypes.h"
+#include "support/testfiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -18,10 +19,7 @@ namespace {
 
 void writeFile(const QString &path)
 {
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("<layout/>");
+    test::writeFile(path, "<layout/>");
 }
 
 struct DataFolder {

@@ -3,6 +3,7 @@
 #include "core/app/folderresolution.h"
 #include "core/app/paths.h"
 #include "core/app/startup.h"
+#include "support/testfiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -13,22 +14,9 @@
 #include <unistd.h>
 
 using namespace quillora;
+using namespace quillora::test;
 
 namespace {
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 // A machine laid out in a temporary folder: <root>/app is the installation folder (with its
 // data/layouts), <root>/docs the documents, <root>/tmp the system temp, <root>/config the

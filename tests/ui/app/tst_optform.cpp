@@ -2,22 +2,18 @@
 #include "platform/printerlist.h"
 #include "ui/app/filestoreform.h"
 #include "ui/app/optform.h"
-#include "ui/app/picturebutton.h"
 
 #include <QApplication>
-#include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
-#include <QTreeView>
 
 using namespace quillora;
 
@@ -61,7 +57,6 @@ private slots:
         QTest::newRow("always shown") << 0 << 0 << "2" << false;
         QTest::newRow("hidden 5 minutes") << 5 << 1 << "5" << true;
         QTest::newRow("hidden 7 minutes, not in the list") << 7 << 1 << "7" << true;
-        QTest::newRow("no printing") << -1 << 2 << "2" << false;
         QTest::newRow("other negative: no printing") << -5 << 2 << "2" << false;
     }
     void printButtonRuleIsShownAndKept()
@@ -161,7 +156,6 @@ private slots:
         QTest::addColumn<bool>("ticked");
         QTest::addColumn<bool>("toggle");
         QTest::addColumn<int>("applied");
-        QTest::newRow("45 ticked, kept") << 45 << true << false << 45;
         QTest::newRow("15 ticked becomes 45") << 15 << false << true << 45;
         QTest::newRow("45 unticked becomes 15") << 45 << true << true << 15;
         QTest::newRow("odd 30 is slow") << 30 << false << false << 15;
@@ -193,7 +187,6 @@ private slots:
         for (const char *prefix : {"pageSF", "textSF"}) {
             QTest::addRow("%s 99 up 3 stops at 100", prefix) << prefix << 99 << 3 << 0 << 100;
             QTest::addRow("%s 86 down 3 stops at 85", prefix) << prefix << 86 << 0 << 3 << 85;
-            QTest::addRow("%s 96 up 2 down 1", prefix) << prefix << 96 << 2 << 1 << 97;
         }
     }
     void scaleFactorsStepWithinLimits()
@@ -314,23 +307,6 @@ private slots:
         QCOMPARE(form.result(), int(QDialog::Rejected));
         QCOMPARE(options::fromSettings(context.settings), options::fromSettings(before));
         QCOMPARE(context.frameColour(), 0xC0C0C0u);
-    }
-
-    void openReturnsEffectsOnlyAfterOk()
-    {
-        AppContext context{Environment{}};
-        QTimer::singleShot(0, this, [] {
-            QWidget *form = QApplication::activeModalWidget();
-            QVERIFY(form);
-            click(*form, "keybdCheck");
-            click(*form, "okBut");
-        });
-        const auto effects = OptForm::open(context, m_printers);
-        QVERIFY(effects.has_value());
-        QVERIFY(context.settings.useIWBkeyBd);
-
-        QTimer::singleShot(0, this, [] { click(*QApplication::activeModalWidget(), "cancelBut"); });
-        QVERIFY(!OptForm::open(context, m_printers).has_value());
     }
 
     void workingFolderIsChosenInItsOwnDialog()

@@ -21,9 +21,6 @@ Translator frenchLike()
     translator.loadFromBytes("\"Press me\",\"Appuie\"\n"
                              "\"A tip\",\"Une astuce\"\n"
                              "\"Exit?\",\"Quitter ?\"\n"
-                             "\"ok\",\"wrong case\"\n"
-                             "\"Empty\",\"\"\n"
-                             "\"Empty\",\"Vide\"\n"
                              "\"Printing\",\"Impression\"\n"
                              "\"General\",\"G\xC3\xA9n\xC3\xA9ral\"\n"
                              "\"Tabs\",\"Onglets\"\n"
@@ -88,9 +85,6 @@ private slots:
         QTest::newRow("text label")
             << "label" << "msg" << "Exit?" << "A tip" << "Quitter ?" << "Une astuce" << "";
         QTest::newRow("frame") << "groupBox" << "g" << "Options" << "" << "Réglages" << "" << "";
-        QTest::newRow("case differs: kept") << "label" << "m" << "OK" << "Ok" << "OK" << "Ok" << "";
-        QTest::newRow("empty translation skipped for the next")
-            << "label" << "m" << "Empty" << "" << "Vide" << "" << "";
         QTest::newRow("FIXLANG keeps its caption and tip")
             << "label" << "authorFIXLANG" << "Press me" << "A tip" << "Press me" << "A tip" << "";
         QTest::newRow("FIXLANG suffix is case-sensitive")

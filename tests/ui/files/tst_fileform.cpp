@@ -114,6 +114,11 @@ void TestFileForm::rowsAndSlider()
         QCOMPARE(form->previewLabel(row)->isVisible(), row < rowsShown);
     }
     if (sliderShown) {
+        // Targets a finger can hit on a classroom screen.
+        QVERIFY(form->width() <= 1280 && form->height() <= 800);
+        QVERIFY(form->okButton()->width() >= 112);
+        QVERIFY(form->findChild<PictureButton *>("MoreBut")->width() >= 48);
+        QVERIFY(form->slider()->width() >= 48);
         form->slider()->setValue(sliderMaximum);
         QCOMPARE(form->nameLabel(0)->text(), QStringLiteral("story %1").arg(files - 1));
         QVERIFY(!form->nameLabel(1)->isVisible());

@@ -42,6 +42,14 @@ public:
     }
 };
 
+inline void selectRange(QTextEdit *edit, int from, int to)
+{
+    QTextCursor cursor = edit->textCursor();
+    cursor.setPosition(from);
+    cursor.setPosition(to, QTextCursor::KeepAnchor);
+    edit->setTextCursor(cursor);
+}
+
 struct TextFixture {
     explicit TextFixture(int texts, int richTexts, int documentType = 0)
         : context(makeEnvironment())

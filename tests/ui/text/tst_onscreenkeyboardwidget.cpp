@@ -56,18 +56,6 @@ private slots:
         QVERIFY(edit->toPlainText().endsWith("MM"));
     }
 
-    void keysAreNamedForAssistiveTechnology()
-    {
-        FocusKeySender sender;
-        OnScreenKeyboardWidget keyboard(sender);
-        QCOMPARE(keyboard.size(), QSize(527, 252));
-        QCOMPARE(keyboard.keyButton(OnScreenKeyboard::kBackspaceKey)->accessibleName(),
-                 QStringLiteral("Backspace"));
-        QCOMPARE(keyboard.keyButton(40)->accessibleName(), QStringLiteral("Space"));
-        QCOMPARE(keyboard.keyButton(12)->accessibleName(), QStringLiteral("e"));
-        QCOMPARE(keyboard.keyButton(12)->objectName(), QStringLiteral("IWBpurpleKey12"));
-    }
-
     void miniKeyTapsButDragsDoNot()
     {
         QWidget window;

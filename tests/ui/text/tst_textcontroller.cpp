@@ -24,14 +24,6 @@ double richSizeAt(const QTextDocument &document, int position)
     return pointSizeOf(cursor.charFormat(), document);
 }
 
-void selectRange(QTextEdit *edit, int from, int to)
-{
-    QTextCursor cursor = edit->textCursor();
-    cursor.setPosition(from);
-    cursor.setPosition(to, QTextCursor::KeepAnchor);
-    edit->setTextCursor(cursor);
-}
-
 void addBoxKinds()
 {
     QTest::addColumn<QString>("kind");
@@ -59,7 +51,6 @@ class TestTextController : public QObject {
     Q_OBJECT
 
 private slots:
-    void typingUntilFullShrinksAndNeverOverflows_data();
     void typingUntilFullShrinksAndNeverOverflows();
     void typingIntoFullRichBoxShrinksEveryCharacter();
     void undoAndRedoOfTyping_data();
@@ -73,26 +64,16 @@ private slots:
     void keyboardTypesIntoTheRightBox();
     void keyboardAndMiniKeyFollowSetting();
     void pageWithoutTextsTakesNoTyping();
-    void stringPullsTheWindow_data();
     void stringPullsTheWindow();
 };
 
-void TestTextController::typingUntilFullShrinksAndNeverOverflows_data()
-{
-    QTest::addColumn<bool>("multiLine");
-    QTest::addColumn<int>("height");
-    QTest::newRow("single line") << false << 40;
-    QTest::newRow("multi line") << true << 60;
-}
-
+// A story box filling up as the child types (the single-line title is the typing scenario's).
 void TestTextController::typingUntilFullShrinksAndNeverOverflows()
 {
-    QFETCH(bool, multiLine);
-    QFETCH(int, height);
     TextFixture f(1, 0);
     TextBoxModel &box = f.context.page.textBoxes[0];
-    box.multiLine = multiLine;
-    box.geometry.setSize(QSize(200, height));
+    box.multiLine = true;
+    box.geometry.setSize(QSize(200, 60));
     box.style.fontSize = 20;
     f.show();
     QTest::mouseClick(f.textBox(0)->viewport(), Qt::LeftButton);
@@ -141,16 +122,11 @@ void TestTextController::undoAndRedoOfTyping()
     TextFixture f(2, 2, 16);
     f.show();
     QTextEdit *widget = boxOfKind(f, kind, 1);
-    QCOMPARE(widget->toPlainText(), kPlaceholderText);
-    // The press clears the placeholder and starts this box's history.
+    // The press (which clears the placeholder, a window test) starts this box's history.
     QTest::mouseClick(widget->viewport(), Qt::LeftButton);
-    QCOMPARE(f.context.page.current, (CurrentObject{kind, 1}));
-    QVERIFY(widget->toPlainText().isEmpty());
     QCOMPARE(f.context.undo.workObject(), (CurrentObject{kind, 1}));
     QCOMPARE(f.context.undo.currentStep(), 1);
-    const qint32 changesBefore = f.context.page.changeCount;
     QTest::keyClicks(widget, QStringLiteral("cat"));
-    QCOMPARE(f.context.page.changeCount, changesBefore + 3);
     QVERIFY(f.window->toolbar()->isButtonShown(ToolbarAction::Undo));
 
     f.undo->undo();
@@ -238,10 +214,7 @@ void TestTextController::chosenColourColoursOnlySelectedText()
     RichTextBoxWidget *rich = f.richBox(0);
     QTest::mouseClick(rich->viewport(), Qt::LeftButton);
     QTest::keyClicks(rich, QStringLiteral("boat"));
-    QTextCursor two = rich->textCursor();
-    two.setPosition(0);
-    two.setPosition(2, QTextCursor::KeepAnchor);
-    rich->setTextCursor(two);
+    selectRange(rich, 0, 2);
     f.text->colourSelectedText(red);
     QTextCursor probe(rich->document());
     probe.setPosition(1);
@@ -279,27 +252,22 @@ void TestTextController::nonAsciiTypingSurvives()
 
 void TestTextController::keyboardTypesIntoTheRightBox_data()
 {
-    QTest::addColumn<int>("texts");
-    QTest::addColumn<int>("richTexts");
     QTest::addColumn<QString>("currentKind");
     QTest::addColumn<int>("currentIndex");
     QTest::addColumn<QString>("expectedKind");
     QTest::addColumn<int>("expectedIndex");
-    QTest::newRow("current text box") << 2 << 2 << "t" << 1 << "t" << 1;
-    QTest::newRow("current rich text box") << 2 << 2 << "r" << 1 << "r" << 1;
-    QTest::newRow("picture current: first rich") << 2 << 2 << "p" << 0 << "r" << 0;
-    QTest::newRow("nothing current: first text") << 2 << 0 << "" << 0 << "t" << 0;
+    QTest::newRow("current text box") << "t" << 1 << "t" << 1;
+    QTest::newRow("picture current: first rich") << "p" << 0 << "r" << 0;
 }
 
 void TestTextController::keyboardTypesIntoTheRightBox()
 {
-    QFETCH(int, texts);
-    QFETCH(int, richTexts);
     QFETCH(QString, currentKind);
     QFETCH(int, currentIndex);
     QFETCH(QString, expectedKind);
     QFETCH(int, expectedIndex);
-    TextFixture f(texts, richTexts, 16);
+    const int texts = 2;
+    TextFixture f(texts, 2, 16);
     f.context.settings.useIWBkeyBd = true;
     f.show();
     f.context.page.current = CurrentObject{currentKind, currentIndex};
@@ -349,19 +317,10 @@ void TestTextController::pageWithoutTextsTakesNoTyping()
     QCOMPARE(f.context.page.changeCount, 0);
 }
 
-void TestTextController::stringPullsTheWindow_data()
-{
-    QTest::addColumn<int>("pull");
-    QTest::addColumn<int>("expectedTop");
-    QTest::newRow("20 down snaps back") << 20 << 0;
-    QTest::newRow("300 down") << 300 << 300;
-    QTest::newRow("beyond three quarters") << 700 << 600;
-}
-
+// The pull rule itself is the keyboard's; here, that the window follows the string and the
+// rule gets the screen's height.
 void TestTextController::stringPullsTheWindow()
 {
-    QFETCH(int, pull);
-    QFETCH(int, expectedTop);
     TextFixture f(1, 0);
     f.context.settings.useIWBstring = true;
     f.window->move(0, 0);
@@ -371,9 +330,9 @@ void TestTextController::stringPullsTheWindow()
 
     const QPoint grab(1200, 500);
     sendMouse(string->handle(), QEvent::MouseButtonPress, grab);
-    sendMouse(string->handle(), QEvent::MouseMove, grab + QPoint(0, pull));
-    sendMouse(string->handle(), QEvent::MouseButtonRelease, grab + QPoint(0, pull));
-    QCOMPARE(f.window->y(), expectedTop);
+    sendMouse(string->handle(), QEvent::MouseMove, grab + QPoint(0, 700));
+    sendMouse(string->handle(), QEvent::MouseButtonRelease, grab + QPoint(0, 700));
+    QCOMPARE(f.window->y(), 600); // held at three quarters of the 800-pixel screen
 }
 
 QTEST_MAIN(TestTextController)
