@@ -1,0 +1,79 @@
+#include "core/pictures/webcameffects.h"
+
+#include <algorithm>
+
+namespace quillora {
+
+namespace {
+
+int luminance(QRgb pixel)
+{
+    return (qRed(pixel) * 299 + qGreen(pixel) * 587 + qBlue(pixel) * 114) / 1000;
+}
+
+template <typename PixelFunction> void forEachPixel(QImage &image, PixelFunction change)
+{
+    for (int y = 0; y < image.height(); ++y) {
+        auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x)
+            line[x] = change(line[x]);
+    }
+}
+
+QRgb blackAndWhite(QRgb pixel)
+{
+    const int grey = luminance(pixel);
+    return qRgb(grey, grey, grey);
+}
+
+QRgb sepia(QRgb pixel)
+{
+    const int r = qRed(pixel), g = qGreen(pixel), b = qBlue(pixel);
+    const auto clamp = [](int value) { return std::min(255, value); };
+    return qRgb(clamp((r * 393 + g * 769 + b * 189) / 1000),
+                clamp((r * 349 + g * 686 + b * 168) / 1000),
+                clamp((r * 272 + g * 534 + b * 131) / 1000));
+}
+
+// Each channel is pushed to 0 or 255 at its middle, so every face becomes flat patches of the
+// eight brightest colours, the way a screen-printed poster looks.
+QRgb popArt(QRgb pixel)
+{
+    const auto level = [](int value) { return value >= 128 ? 255 : 0; };
+    return qRgb(level(qRed(pixel)), level(qGreen(pixel)), level(qBlue(pixel)));
+}
+
+} // namespace
+
+WebcamEffect webcamEffectFromNumber(int number)
+{
+    if (number < 0 || number >= kWebcamEffectCount)
+        return WebcamEffect::None;
+    return static_cast<WebcamEffect>(number);
+}
+
+QImage applyWebcamEffect(const QImage &picture, WebcamEffect effect)
+{
+    if (picture.isNull())
+        return {};
+    QImage result = picture.convertToFormat(QImage::Format_RGB32);
+    switch (effect) {
+    case WebcamEffect::None:
+        break;
+    case WebcamEffect::BlackAndWhite:
+        forEachPixel(result, blackAndWhite);
+        break;
+    case WebcamEffect::Sepia:
+        forEachPixel(result, sepia);
+        break;
+    case WebcamEffect::PopArt:
+        forEachPixel(result, popArt);
+        break;
+    case WebcamEffect::Mirror:
+        result = result.mirrored(true, false);
+        break;
+    }
+    return result;
+}
+
+} // namespace quillora

@@ -1,0 +1,241 @@
+// Taking a webcam picture without a camera: a known frame is written as the shot, cut between
+// the preview bars, given its effect and read back from "web.bmp"; failures leave no picture.
+
+#include "core/pictures/importfit.h"
+#include "core/pictures/webcamcapture.h"
+
+#include <QDir>
+#include <QFile>
+#include <QPainter>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace quillora;
+
+namespace {
+
+const QRect kPreview(0, 0, 640, 480);
+const QSize kFrameSize(1280, 960);
+// The frame's middle, which a tall target keeps across and a wide one keeps down.
+const QRect kMiddleColumns(400, 0, 480, 960);
+const QRect kMiddleRows(0, 320, 1280, 320);
+
+// Red on the left and right, blue above and below, green in the middle: every cut shows which
+// parts of the frame it kept.
+QImage knownFrame()
+{
+    QImage frame(kFrameSize, QImage::Format_RGB32);
+    frame.fill(Qt::red);
+    QPainter painter(&frame);
+    painter.fillRect(QRect(kMiddleColumns.left(), 0, kMiddleColumns.width(), 320), Qt::blue);
+    painter.fillRect(QRect(kMiddleColumns.left(), 640, kMiddleColumns.width(), 320), Qt::blue);
+    painter.fillRect(kMiddleColumns & kMiddleRows, Qt::green);
+    return frame;
+}
+
+ShotWriter writerOf(const QImage &frame)
+{
+    return [frame](const QString &path, int quality, QString *) {
+        return frame.save(path, "JPEG", quality);
+    };
+}
+
+bool near(QRgb actual, QColor expected, int tolerance = 40)
+{
+    return std::abs(qRed(actual) - expected.red()) <= tolerance
+           && std::abs(qGreen(actual) - expected.green()) <= tolerance
+           && std::abs(qBlue(actual) - expected.blue()) <= tolerance;
+}
+
+QByteArray describe(QRgb pixel)
+{
+    return QByteArray::number(qRed(pixel)) + ',' + QByteArray::number(qGreen(pixel)) + ','
+           + QByteArray::number(qBlue(pixel));
+}
+
+} // namespace
+
+class TestWebcamCapture : public QObject {
+    Q_OBJECT
+private slots:
+    void regionFollowsTheBars_data();
+    void regionFollowsTheBars();
+    void takenPictureIsTheVisiblePart_data();
+    void takenPictureIsTheVisiblePart();
+    void effectsChangePixels_data();
+    void effectsChangePixels();
+    void mirrorSwapsLeftAndRight();
+    void failuresLeaveNoPicture_data();
+    void failuresLeaveNoPicture();
+    void newShotReplacesTheOld();
+};
+
+void TestWebcamCapture::regionFollowsTheBars_data()
+{
+    QTest::addColumn<QSize>("target");
+    QTest::addColumn<QRect>("region");
+    // Wide: bars of (480 - 640 / 4) / 2 = 160 above and below, twice that in frame pixels.
+    QTest::newRow("wide target") << QSize(400, 100) << QRect(0, 320, 1280, 320);
+    // Tall: bars of (640 - 480 / 2) / 2 = 200 at the sides.
+    QTest::newRow("tall target") << QSize(100, 200) << QRect(400, 0, 480, 960);
+    // 401 / 300 differs from 4 / 3 by less than 0.02: no bars, the whole frame.
+    QTest::newRow("nearly the camera's shape") << QSize(401, 300) << QRect(QPoint(), kFrameSize);
+    QTest::newRow("exactly the camera's shape") << QSize(4, 3) << QRect(QPoint(), kFrameSize);
+}
+
+void TestWebcamCapture::regionFollowsTheBars()
+{
+    QFETCH(QSize, target);
+    QFETCH(QRect, region);
+    const PreviewBars bars = previewBars(target, kPreview);
+    QCOMPARE(frameRegion(bars.visible(kPreview), kPreview.size(), kFrameSize), region);
+}
+
+void TestWebcamCapture::takenPictureIsTheVisiblePart_data()
+{
+    QTest::addColumn<QSize>("target");
+    QTest::addColumn<QSize>("pictureSize");
+    QTest::addColumn<QColor>("corner");
+    QTest::addColumn<QColor>("middle");
+    QTest::newRow("wide") << QSize(400, 100) << QSize(1280, 320) << QColor(Qt::red)
+                          << QColor(Qt::green);
+    QTest::newRow("tall") << QSize(100, 200) << QSize(480, 960) << QColor(Qt::blue)
+                          << QColor(Qt::green);
+    QTest::newRow("whole") << QSize(401, 300) << kFrameSize << QColor(Qt::red)
+                           << QColor(Qt::green);
+}
+
+void TestWebcamCapture::takenPictureIsTheVisiblePart()
+{
+    QFETCH(QSize, target);
+    QFETCH(QSize, pictureSize);
+    QFETCH(QColor, corner);
+    QFETCH(QColor, middle);
+    QTemporaryDir folder;
+    WebcamCapture capture(folder.path() + QStringLiteral("/staging"));
+    const WebcamShot shot{previewBars(target, kPreview).visible(kPreview), kPreview.size(),
+                          WebcamEffect::None};
+    QString error;
+    QVERIFY2(capture.take(writerOf(knownFrame()), shot, &error), qPrintable(error));
+    QVERIFY(QFile::exists(capture.shotPath()));
+    QCOMPARE(QFileInfo(capture.picturePath()).fileName(), QStringLiteral("web.bmp"));
+
+    const QImage picture = capture.picture();
+    QCOMPARE(picture.size(), pictureSize);
+    QVERIFY2(near(picture.pixel(20, 20), corner), describe(picture.pixel(20, 20)));
+    const QPoint centre = picture.rect().center();
+    QVERIFY2(near(picture.pixel(centre), middle), describe(picture.pixel(centre)));
+}
+
+void TestWebcamCapture::effectsChangePixels_data()
+{
+    QTest::addColumn<int>("number");
+    QTest::addColumn<QColor>("input");
+    QTest::addColumn<QColor>("expected");
+    QTest::newRow("none") << 0 << QColor(200, 100, 30) << QColor(200, 100, 30);
+    QTest::newRow("black and white: red") << 1 << QColor(255, 0, 0) << QColor(76, 76, 76);
+    QTest::newRow("black and white: white") << 1 << QColor(255, 255, 255) << QColor(255, 255, 255);
+    QTest::newRow("sepia: grey turns brown") << 2 << QColor(100, 100, 100) << QColor(135, 120, 93);
+    QTest::newRow("sepia: white stays in range") << 2 << QColor(255, 255, 255)
+                                                 << QColor(255, 255, 238);
+    QTest::newRow("pop art: bold colours") << 3 << QColor(200, 100, 30) << QColor(255, 0, 0);
+    QTest::newRow("pop art: middle is bright") << 3 << QColor(128, 127, 128)
+                                               << QColor(255, 0, 255);
+    QTest::newRow("unknown number: no effect") << 9 << QColor(10, 20, 30) << QColor(10, 20, 30);
+}
+
+void TestWebcamCapture::effectsChangePixels()
+{
+    QFETCH(int, number);
+    QFETCH(QColor, input);
+    QFETCH(QColor, expected);
+    QImage picture(3, 2, QImage::Format_ARGB32);
+    picture.fill(input);
+    const QImage result = applyWebcamEffect(picture, webcamEffectFromNumber(number));
+    QCOMPARE(result.size(), picture.size());
+    QCOMPARE(result.format(), QImage::Format_RGB32);
+    QCOMPARE(QColor(result.pixel(2, 1)), expected);
+}
+
+void TestWebcamCapture::mirrorSwapsLeftAndRight()
+{
+    QImage picture(2, 1, QImage::Format_RGB32);
+    picture.setPixel(0, 0, qRgb(255, 0, 0));
+    picture.setPixel(1, 0, qRgb(0, 0, 255));
+    const QImage mirrored = applyWebcamEffect(picture, WebcamEffect::Mirror);
+    QCOMPARE(mirrored.pixel(0, 0), qRgb(0, 0, 255));
+    QCOMPARE(mirrored.pixel(1, 0), qRgb(255, 0, 0));
+
+    // The taken picture has the effect too, not only the preview.
+    QTemporaryDir folder;
+    WebcamCapture capture(folder.path());
+    QString error;
+    QVERIFY(capture.take(writerOf(knownFrame()),
+                         {QRect(0, 0, 320, 480), kPreview.size(), WebcamEffect::BlackAndWhite},
+                         &error));
+    const QRgb pixel = capture.picture().pixel(10, 10);
+    QVERIFY2(qRed(pixel) == qGreen(pixel) && qGreen(pixel) == qBlue(pixel), describe(pixel));
+}
+
+void TestWebcamCapture::failuresLeaveNoPicture_data()
+{
+    QTest::addColumn<int>("failure");
+    QTest::newRow("camera gives nothing") << 0;
+    QTest::newRow("shot is not a picture") << 1;
+    QTest::newRow("nothing visible") << 2;
+    QTest::newRow("no writer") << 3;
+}
+
+void TestWebcamCapture::failuresLeaveNoPicture()
+{
+    QFETCH(int, failure);
+    QTemporaryDir folder;
+    WebcamCapture capture(folder.path());
+    // A picture from an earlier take must not pass for this one.
+    QVERIFY(capture.take(writerOf(knownFrame()), {kPreview, kPreview.size(), {}}, nullptr));
+    QVERIFY(QFile::exists(capture.picturePath()));
+
+    ShotWriter writer = writerOf(knownFrame());
+    WebcamShot shot{kPreview, kPreview.size(), {}};
+    if (failure == 0) {
+        writer = [](const QString &, int, QString *error) {
+            *error = QStringLiteral("unplugged");
+            return false;
+        };
+    } else if (failure == 1) {
+        writer = [](const QString &path, int, QString *) {
+            QFile file(path);
+            return file.open(QIODevice::WriteOnly) && file.write("not a jpeg") > 0;
+        };
+    } else if (failure == 2) {
+        shot.visible = QRect();
+    } else {
+        writer = nullptr;
+    }
+    QString error;
+    QVERIFY(!capture.take(writer, shot, &error));
+    QVERIFY(!error.isEmpty());
+    if (failure == 0)
+        QCOMPARE(error, QStringLiteral("unplugged"));
+    QVERIFY(!QFile::exists(capture.picturePath()));
+    QVERIFY(capture.picture().isNull());
+}
+
+void TestWebcamCapture::newShotReplacesTheOld()
+{
+    QTemporaryDir folder;
+    WebcamCapture capture(folder.path());
+    QImage first(64, 48, QImage::Format_RGB32);
+    first.fill(Qt::red);
+    QVERIFY(capture.take(writerOf(first), {kPreview, kPreview.size(), {}}, nullptr));
+    QImage second(32, 24, QImage::Format_RGB32);
+    second.fill(Qt::blue);
+    QVERIFY(capture.take(writerOf(second), {kPreview, kPreview.size(), {}}, nullptr));
+    const QImage picture = capture.picture();
+    QCOMPARE(picture.size(), QSize(32, 24));
+    QVERIFY(near(picture.pixel(5, 5), Qt::blue));
+    QCOMPARE(QImage(capture.shotPath()).size(), QSize(32, 24));
+}
+
+QTEST_GUILESS_MAIN(TestWebcamCapture)
+#include "tst_webcamcapture.moc"
