@@ -1,6 +1,7 @@
 #include "core/pictures/webcameffects.h"
 
 #include <algorithm>
+#include <array>
 
 namespace quillora {
 
@@ -35,12 +36,13 @@ QRgb sepia(QRgb pixel)
                 clamp((r * 272 + g * 534 + b * 131) / 1000));
 }
 
-// Each channel is pushed to 0 or 255 at its middle, so every face becomes flat patches of the
-// eight brightest colours, the way a screen-printed poster looks.
+// Four bands of brightness, each one bold flat colour, the way a screen-printed poster shows a
+// face: shadows in ink, darker tones pink, lighter tones orange, highlights yellow.
 QRgb popArt(QRgb pixel)
 {
-    const auto level = [](int value) { return value >= 128 ? 255 : 0; };
-    return qRgb(level(qRed(pixel)), level(qGreen(pixel)), level(qBlue(pixel)));
+    static constexpr std::array<QRgb, 4> bands = {0xFF1B2A4Au, 0xFFE91E8Cu, 0xFFFF8C1Au,
+                                                  0xFFFFD23Fu};
+    return bands[std::size_t(luminance(pixel) / 64)];
 }
 
 } // namespace

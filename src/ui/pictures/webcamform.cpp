@@ -79,13 +79,35 @@ QIcon effectPicture(const QImage &frame, int number, bool chosen)
     QPainter painter(&picture);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::NoPen);
-    painter.setBrush(chosen ? looks::kSunshine : looks::kInk);
+    painter.setBrush(looks::kInk);
     painter.drawRoundedRect(picture.rect(), 14, 14);
-    const QRect inside(kEffectPictureInset, kEffectPictureInset, inner, inner);
+    QRect inside(kEffectPictureInset, kEffectPictureInset, inner, inner);
+    if (chosen) {
+        // A sunshine ring inside an ink edge: it shows even round a yellow picture.
+        painter.setBrush(looks::kSunshine);
+        painter.drawRoundedRect(picture.rect().adjusted(3, 3, -3, -3), 12, 12);
+        inside.adjust(5, 5, -5, -5);
+    }
     QPainterPath rounded;
     rounded.addRoundedRect(inside, 10, 10);
     painter.setClipPath(rounded);
     painter.drawImage(inside, thumbnail);
+    if (chosen) {
+        painter.setPen(QPen(looks::kInk, 3));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawPath(rounded);
+    }
+    if (webcamEffectFromNumber(number) == WebcamEffect::Mirror) {
+        // A face looks much the same mirrored, so the button also shows the swap.
+        const double y = kEffectButtonSize - 20.0, mid = kEffectButtonSize / 2.0;
+        painter.setClipping(false);
+        painter.setPen(QPen(looks::kInk, 2));
+        painter.setBrush(looks::kWhite);
+        painter.drawPolygon(QPolygonF({QPointF(mid - 4, y - 10), QPointF(mid - 4, y + 10),
+                                       QPointF(mid - 22, y)}));
+        painter.drawPolygon(QPolygonF({QPointF(mid + 4, y - 10), QPointF(mid + 4, y + 10),
+                                       QPointF(mid + 22, y)}));
+    }
     return QIcon(picture);
 }
 

@@ -138,9 +138,13 @@ void TestWebcamCapture::effectsChangePixels_data()
     QTest::newRow("sepia: grey turns brown") << 2 << QColor(100, 100, 100) << QColor(135, 120, 93);
     QTest::newRow("sepia: white stays in range") << 2 << QColor(255, 255, 255)
                                                  << QColor(255, 255, 238);
-    QTest::newRow("pop art: bold colours") << 3 << QColor(200, 100, 30) << QColor(255, 0, 0);
-    QTest::newRow("pop art: middle is bright") << 3 << QColor(128, 127, 128)
-                                               << QColor(255, 0, 255);
+    QTest::newRow("pop art: shadow is ink") << 3 << QColor(0, 0, 0) << QColor(0x1B, 0x2A, 0x4A);
+    QTest::newRow("pop art: dark tone is pink") << 3 << QColor(200, 100, 30)
+                                                << QColor(0xE9, 0x1E, 0x8C);
+    QTest::newRow("pop art: middle grey is orange") << 3 << QColor(128, 128, 128)
+                                                    << QColor(0xFF, 0x8C, 0x1A);
+    QTest::newRow("pop art: white is yellow") << 3 << QColor(255, 255, 255)
+                                              << QColor(0xFF, 0xD2, 0x3F);
     QTest::newRow("unknown number: no effect") << 9 << QColor(10, 20, 30) << QColor(10, 20, 30);
 }
 
