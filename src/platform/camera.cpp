@@ -14,8 +14,7 @@ bool Camera::saveFrame(const QString &path, int quality, QString *error) const
         return false;
     }
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || !frame.save(&file, "JPEG", quality)
-        || !file.commit()) {
+    if (!file.open(QIODevice::WriteOnly) || !frame.save(&file, "JPEG", quality) || !file.commit()) {
         if (error)
             *error = QStringLiteral("%1 could not be written: %2")
                          .arg(QDir::toNativeSeparators(path), file.errorString());

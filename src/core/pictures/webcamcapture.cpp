@@ -77,7 +77,8 @@ bool WebcamCapture::take(const ShotWriter &writeShot, const WebcamShot &shot, QS
 
     QString reason;
     if (!writeShot || !writeShot(jpeg, kWebcamShotQuality, &reason))
-        return fail(error, reason.isEmpty() ? QStringLiteral("the camera gave no picture") : reason);
+        return fail(error,
+                    reason.isEmpty() ? QStringLiteral("the camera gave no picture") : reason);
 
     QImageReader reader(jpeg);
     const QSize size = reader.size();
@@ -85,8 +86,9 @@ bool WebcamCapture::take(const ShotWriter &writeShot, const WebcamShot &shot, QS
         return fail(error, QStringLiteral("the camera's picture could not be read"));
     const QImage frame = reader.read();
     if (frame.isNull())
-        return fail(error, QStringLiteral("the camera's picture could not be read: %1")
-                               .arg(reader.errorString()));
+        return fail(
+            error,
+            QStringLiteral("the camera's picture could not be read: %1").arg(reader.errorString()));
 
     const QImage picture = cutWebcamPicture(frame, shot);
     if (picture.isNull())

@@ -27,7 +27,7 @@ QRect frameRegion(QRect visible, QSize previewSize, QSize frameSize);
 using ShotWriter = std::function<bool(const QString &path, int quality, QString *error)>;
 
 struct WebcamShot {
-    QRect visible;        // preview units: between the bars, or the whole preview
+    QRect visible; // preview units: between the bars, or the whole preview
     QSize previewSize;
     WebcamEffect effect = WebcamEffect::None;
 };
@@ -36,8 +36,8 @@ class WebcamCapture {
 public:
     explicit WebcamCapture(QString folder) : m_folder(std::move(folder)) {}
 
-    QString shotPath() const;     // "web.jpg"
-    QString picturePath() const;  // "web.bmp"
+    QString shotPath() const;    // "web.jpg"
+    QString picturePath() const; // "web.bmp"
 
     // The whole taking: the old shot and picture are deleted first, so a failure at any step
     // leaves no picture behind that could be taken for this one. False with the reason when

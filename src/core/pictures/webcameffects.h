@@ -9,9 +9,9 @@ namespace quillora {
 enum class WebcamEffect {
     None = 0,
     BlackAndWhite = 1,
-    Sepia = 2,    // warm brown, like an old photograph
-    PopArt = 3,   // four bold colours in flat patches, by brightness
-    Mirror = 4,   // left and right swapped, as in a looking glass
+    Sepia = 2,  // warm brown, like an old photograph
+    PopArt = 3, // four bold colours in flat patches, by brightness
+    Mirror = 4, // left and right swapped, as in a looking glass
 };
 constexpr int kWebcamEffectCount = 5; // None and the four looks, numbered 0..4
 

@@ -25,8 +25,8 @@ const QString kNotTakenMessage = QStringLiteral("Sorry. The picture couldn't be 
 
 bool isUsablePicture(const PageModel &page, int index)
 {
-    return index >= 0 && index < page.pictureBoxes.size() && page.pictureBoxes[index].visible
-           && !page.pictureBoxes[index].geometry.isEmpty();
+    return index >= 0 && index < page.pictureBoxes.size() && page.pictureBoxes[index].visible &&
+           !page.pictureBoxes[index].geometry.isEmpty();
 }
 
 } // namespace
@@ -37,8 +37,7 @@ WebcamController::WebcamController(AppContext &context, SimplePageWindow &window
       m_makeCamera(std::move(makeCamera))
 {
     m_tell = [this](const QString &english) { MessageForm::tell(m_context, english, &m_window); };
-    connect(&window, &SimplePageWindow::webCamRequested, this,
-            [this] { takeWebcamPicture(); });
+    connect(&window, &SimplePageWindow::webCamRequested, this, [this] { takeWebcamPicture(); });
 }
 
 void WebcamController::setMessenger(std::function<void(const QString &)> tell)
@@ -120,8 +119,7 @@ bool WebcamController::putPicture(int index, const QImage &picture)
     if (picture.isNull() || !isUsablePicture(m_context.page, index))
         return false;
     PictureBoxModel &box = m_context.page.pictureBoxes[index];
-    box.image = picture
-                    .scaled(box.geometry.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+    box.image = picture.scaled(box.geometry.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
                     .convertToFormat(QImage::Format_RGB32);
     m_window.refreshPictureBox(index);
     m_undo.record(undokind::Picture, index);

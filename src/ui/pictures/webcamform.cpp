@@ -55,8 +55,8 @@ QImage sampleScene(QSize size)
     painter.setBrush(QColor(0xE8, 0x3A, 0x3A));
     painter.drawRect(QRectF(w * 0.16, h * 0.45, w * 0.36, h * 0.3));
     painter.setBrush(QColor(0x8C, 0x4A, 0x1E));
-    painter.drawPolygon(QPolygonF({QPointF(w * 0.1, h * 0.47), QPointF(w * 0.34, h * 0.24),
-                                   QPointF(w * 0.58, h * 0.47)}));
+    painter.drawPolygon(QPolygonF(
+        {QPointF(w * 0.1, h * 0.47), QPointF(w * 0.34, h * 0.24), QPointF(w * 0.58, h * 0.47)}));
     painter.setBrush(looks::kWhite);
     painter.drawRect(QRectF(w * 0.28, h * 0.56, w * 0.12, h * 0.19));
     return scene;
@@ -103,10 +103,10 @@ QIcon effectPicture(const QImage &frame, int number, bool chosen)
         painter.setClipping(false);
         painter.setPen(QPen(looks::kInk, 2));
         painter.setBrush(looks::kWhite);
-        painter.drawPolygon(QPolygonF({QPointF(mid - 4, y - 10), QPointF(mid - 4, y + 10),
-                                       QPointF(mid - 22, y)}));
-        painter.drawPolygon(QPolygonF({QPointF(mid + 4, y - 10), QPointF(mid + 4, y + 10),
-                                       QPointF(mid + 22, y)}));
+        painter.drawPolygon(
+            QPolygonF({QPointF(mid - 4, y - 10), QPointF(mid - 4, y + 10), QPointF(mid - 22, y)}));
+        painter.drawPolygon(
+            QPolygonF({QPointF(mid + 4, y - 10), QPointF(mid + 4, y + 10), QPointF(mid + 22, y)}));
     }
     return QIcon(picture);
 }
@@ -123,8 +123,8 @@ QIcon takeButtonPicture(bool lit)
     painter.drawEllipse(picture.rect().adjusted(4, 4, -4, -4));
     QIcon camera(QStringLiteral(":/art/toolbar/camera.svg"));
     const int side = kTakeButtonSize * 2 / 3;
-    camera.paint(&painter, QRect((kTakeButtonSize - side) / 2, (kTakeButtonSize - side) / 2,
-                                 side, side));
+    camera.paint(&painter,
+                 QRect((kTakeButtonSize - side) / 2, (kTakeButtonSize - side) / 2, side, side));
     return QIcon(picture);
 }
 
@@ -138,7 +138,9 @@ WebCamForm::WebCamForm(AppContext &context, Camera &camera, QString folder, QWid
     setWindowTitle(QStringLiteral("Webcam"));
     setModal(true);
     looks::paintWindowPalette(this);
-    m_tell = [this](const QString &english) { MessageForm::tell(m_context, english, parentWidget()); };
+    m_tell = [this](const QString &english) {
+        MessageForm::tell(m_context, english, parentWidget());
+    };
 
     auto *outer = new QVBoxLayout(this);
     outer->setContentsMargins(looks::kFrameWidth, looks::kFrameWidth, looks::kFrameWidth,
@@ -408,11 +410,10 @@ void WebCamForm::takePicture()
     WebcamCapture capture(m_folder);
     QString error;
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    const bool taken = capture.take(
-        [this](const QString &path, int quality, QString *reason) {
-            return m_camera.saveFrame(path, quality, reason);
-        },
-        shot, &error);
+    const bool taken =
+        capture.take([this](const QString &path, int quality,
+                            QString *reason) { return m_camera.saveFrame(path, quality, reason); },
+                     shot, &error);
     QGuiApplication::restoreOverrideCursor();
     if (!taken) {
         qCInfo(lcWebcam) << "picture not taken:" << error;

@@ -66,7 +66,7 @@ public:
     // `prevTimer`: draws the latest frame, with the effect, into the preview and the buttons.
     void refreshPreview();
 
-    QRect previewRect() const;       // `vcx` in its own coordinates
+    QRect previewRect() const; // `vcx` in its own coordinates
     const PreviewBars &bars() const { return m_bars; }
     const QImage &shownPreview() const { return m_shown; }
     QComboBox *cameraList() const { return m_cameraList; }

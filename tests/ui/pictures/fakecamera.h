@@ -10,8 +10,8 @@ namespace quillora::test {
 
 class FakeCamera : public Camera {
 public:
-    explicit FakeCamera(QStringList names = {QStringLiteral("Desk camera")},
-                        QImage frame = {}, QObject *parent = nullptr)
+    explicit FakeCamera(QStringList names = {QStringLiteral("Desk camera")}, QImage frame = {},
+                        QObject *parent = nullptr)
         : Camera(parent), m_names(std::move(names)), m_frameToSend(std::move(frame))
     {
         if (m_frameToSend.isNull()) {

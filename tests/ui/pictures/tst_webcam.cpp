@@ -40,9 +40,9 @@ QImage halvesFrame()
 
 bool near(QRgb actual, QColor expected)
 {
-    return std::abs(qRed(actual) - expected.red()) <= 40
-           && std::abs(qGreen(actual) - expected.green()) <= 40
-           && std::abs(qBlue(actual) - expected.blue()) <= 40;
+    return std::abs(qRed(actual) - expected.red()) <= 40 &&
+           std::abs(qGreen(actual) - expected.green()) <= 40 &&
+           std::abs(qBlue(actual) - expected.blue()) <= 40;
 }
 
 struct FormFixture {
@@ -298,8 +298,8 @@ void TestWebcam::pictureLandsInTheBoxWithUndo()
     QCOMPARE(after.size(), QSize(300, 150));
     QVERIFY(near(after.pixel(20, 75), Qt::green));
     QVERIFY(near(after.pixel(280, 75), Qt::blue));
-    QVERIFY(QFile::exists(runStagingFolder(f.folder.path(), f.context.runTag)
-                          + QStringLiteral("/web.bmp")));
+    QVERIFY(QFile::exists(runStagingFolder(f.folder.path(), f.context.runTag) +
+                          QStringLiteral("/web.bmp")));
 
     QVERIFY(f.context.undo.undoVisible());
     f.undo->undo();
