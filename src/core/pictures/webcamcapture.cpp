@@ -52,7 +52,8 @@ QImage cutWebcamPicture(const QImage &frame, const WebcamShot &shot)
     const QRect region = frameRegion(shot.visible, shot.previewSize, frame.size());
     if (region.isEmpty())
         return {};
-    return applyWebcamEffect(frame.copy(region), shot.effect);
+    return applyWebcamEffect(adjustWebcamBrightness(frame.copy(region), shot.brightness),
+                             shot.effect);
 }
 
 QString WebcamCapture::shotPath() const

@@ -30,6 +30,7 @@ struct WebcamShot {
     QRect visible; // preview units: between the bars, or the whole preview
     QSize previewSize;
     WebcamEffect effect = WebcamEffect::None;
+    int brightness = 0; // steps lighter (> 0) or darker (< 0)
 };
 
 class WebcamCapture {
@@ -51,8 +52,8 @@ private:
     QString m_folder;
 };
 
-// The visible part of `frame`, stretched to the same proportions (its own pixels), with the
-// effect applied. Null when nothing is visible.
+// The visible part of `frame`, stretched to the same proportions (its own pixels), made lighter
+// or darker and with the effect applied. Null when nothing is visible.
 QImage cutWebcamPicture(const QImage &frame, const WebcamShot &shot);
 
 } // namespace quillora

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 
 namespace quillora {
 
@@ -75,6 +76,23 @@ QImage applyWebcamEffect(const QImage &picture, WebcamEffect effect)
         result = result.mirrored(true, false);
         break;
     }
+    return result;
+}
+
+QImage adjustWebcamBrightness(const QImage &picture, int step)
+{
+    step = std::clamp(step, -kWebcamBrightnessSteps, kWebcamBrightnessSteps);
+    if (picture.isNull() || step == 0)
+        return picture;
+    const double gain = std::pow(1.25, step);
+    std::array<uchar, 256> level{};
+    for (int value = 0; value < 256; ++value)
+        level[std::size_t(value)] = uchar(std::min(255, int(std::lround(value * gain))));
+    QImage result = picture.convertToFormat(QImage::Format_RGB32);
+    forEachPixel(result, [&level](QRgb pixel) {
+        return qRgb(level[std::size_t(qRed(pixel))], level[std::size_t(qGreen(pixel))],
+                    level[std::size_t(qBlue(pixel))]);
+    });
     return result;
 }
 

@@ -21,4 +21,9 @@ WebcamEffect webcamEffectFromNumber(int number);
 // The picture with the effect applied; the result is 32-bit RGB of the same size.
 QImage applyWebcamEffect(const QImage &picture, WebcamEffect effect);
 
+// A dim classroom or a bright window: each step makes the picture a quarter lighter (step > 0)
+// or darker (step < 0); steps beyond kWebcamBrightnessSteps count as that many.
+constexpr int kWebcamBrightnessSteps = 3;
+QImage adjustWebcamBrightness(const QImage &picture, int step);
+
 } // namespace quillora

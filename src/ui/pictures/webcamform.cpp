@@ -7,26 +7,23 @@
 #include "ui/app/messageform.h"
 #include "ui/app/picturebutton.h"
 #include "ui/app/translatewindow.h"
+#include "ui/pictures/webcamart.h"
 
 #include <QComboBox>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLoggingCategory>
-#include <QPainter>
-#include <QPainterPath>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace quillora {
 
 Q_LOGGING_CATEGORY(lcWebcam, "quillora.pictures.webcam")
 
 namespace {
-
-constexpr int kTakeButtonSize = 150;
-constexpr int kEffectButtonSize = 96;
-constexpr int kEffectPictureInset = 6;
 
 const QString kNoCameraMessage = QStringLiteral("Sorry. No webcam was found.");
 const QString kCameraFailedMessage = QStringLiteral("Sorry. The webcam isn't working.");
@@ -37,96 +34,6 @@ const std::array<QString, kWebcamEffectCount> kEffectCaptions = {
     QStringLiteral("Pop art"), QStringLiteral("Mirror")};
 
 const QColor kBarColour = looks::kInk;
-
-// What the effect buttons show before the camera sends its first frame: a small sunny scene
-// with a house, so each effect is still plain to see.
-QImage sampleScene(QSize size)
-{
-    QImage scene(size, QImage::Format_RGB32);
-    scene.fill(looks::kSky);
-    QPainter painter(&scene);
-    painter.setRenderHint(QPainter::Antialiasing);
-    const double w = size.width(), h = size.height();
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(QColor(0x4C, 0xB9, 0x44));
-    painter.drawRect(QRectF(0, h * 0.7, w, h * 0.3));
-    painter.setBrush(looks::kSunshine);
-    painter.drawEllipse(QPointF(w * 0.78, h * 0.22), w * 0.14, w * 0.14);
-    painter.setBrush(QColor(0xE8, 0x3A, 0x3A));
-    painter.drawRect(QRectF(w * 0.16, h * 0.45, w * 0.36, h * 0.3));
-    painter.setBrush(QColor(0x8C, 0x4A, 0x1E));
-    painter.drawPolygon(QPolygonF(
-        {QPointF(w * 0.1, h * 0.47), QPointF(w * 0.34, h * 0.24), QPointF(w * 0.58, h * 0.47)}));
-    painter.setBrush(looks::kWhite);
-    painter.drawRect(QRectF(w * 0.28, h * 0.56, w * 0.12, h * 0.19));
-    return scene;
-}
-
-// An effect button's picture: the frame (or the sample) in that effect, with a thick sunshine
-// ring round the effect now chosen.
-QIcon effectPicture(const QImage &frame, int number, bool chosen)
-{
-    const int inner = kEffectButtonSize - 2 * kEffectPictureInset;
-    const QSize square(inner, inner);
-    QImage thumbnail = frame.isNull()
-                           ? sampleScene(square)
-                           : frame.copy(cropSourceRect(frame.size(), square))
-                                 .scaled(square, Qt::IgnoreAspectRatio, Qt::FastTransformation);
-    thumbnail = applyWebcamEffect(thumbnail, webcamEffectFromNumber(number));
-
-    QPixmap picture(kEffectButtonSize, kEffectButtonSize);
-    picture.fill(Qt::transparent);
-    QPainter painter(&picture);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(looks::kInk);
-    painter.drawRoundedRect(picture.rect(), 14, 14);
-    QRect inside(kEffectPictureInset, kEffectPictureInset, inner, inner);
-    if (chosen) {
-        // A sunshine ring inside an ink edge: it shows even round a yellow picture.
-        painter.setBrush(looks::kSunshine);
-        painter.drawRoundedRect(picture.rect().adjusted(3, 3, -3, -3), 12, 12);
-        inside.adjust(5, 5, -5, -5);
-    }
-    QPainterPath rounded;
-    rounded.addRoundedRect(inside, 10, 10);
-    painter.setClipPath(rounded);
-    painter.drawImage(inside, thumbnail);
-    if (chosen) {
-        painter.setPen(QPen(looks::kInk, 3));
-        painter.setBrush(Qt::NoBrush);
-        painter.drawPath(rounded);
-    }
-    if (webcamEffectFromNumber(number) == WebcamEffect::Mirror) {
-        // A face looks much the same mirrored, so the button also shows the swap.
-        const double y = kEffectButtonSize - 20.0, mid = kEffectButtonSize / 2.0;
-        painter.setClipping(false);
-        painter.setPen(QPen(looks::kInk, 2));
-        painter.setBrush(looks::kWhite);
-        painter.drawPolygon(
-            QPolygonF({QPointF(mid - 4, y - 10), QPointF(mid - 4, y + 10), QPointF(mid - 22, y)}));
-        painter.drawPolygon(
-            QPolygonF({QPointF(mid + 4, y - 10), QPointF(mid + 4, y + 10), QPointF(mid + 22, y)}));
-    }
-    return QIcon(picture);
-}
-
-// The take button: the camera on a round badge that glows sunshine yellow and white in turn.
-QIcon takeButtonPicture(bool lit)
-{
-    QPixmap picture(kTakeButtonSize, kTakeButtonSize);
-    picture.fill(Qt::transparent);
-    QPainter painter(&picture);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(looks::kInk, 6));
-    painter.setBrush(lit ? looks::kSunshine : looks::kWhite);
-    painter.drawEllipse(picture.rect().adjusted(4, 4, -4, -4));
-    QIcon camera(QStringLiteral(":/art/toolbar/camera.svg"));
-    const int side = kTakeButtonSize * 2 / 3;
-    camera.paint(&painter,
-                 QRect((kTakeButtonSize - side) / 2, (kTakeButtonSize - side) / 2, side, side));
-    return QIcon(picture);
-}
 
 } // namespace
 
@@ -182,10 +89,11 @@ WebCamForm::WebCamForm(AppContext &context, Camera &camera, QString folder, QWid
 
     auto *right = new QVBoxLayout;
     right->setSpacing(16);
-    m_take = new PictureButton(QStringLiteral("ok_but"), takeButtonPicture(true),
+    m_take = new PictureButton(QStringLiteral("ok_but"), webcamTakePicture(true),
                                QStringLiteral("Take the picture"), this);
     m_take->setFixedSize(kTakeButtonSize, kTakeButtonSize);
     connect(m_take, &QAbstractButton::clicked, this, &WebCamForm::takePicture);
+    right->addWidget(buildSettings(), 0, Qt::AlignHCenter);
     right->addStretch();
     right->addWidget(m_take, 0, Qt::AlignHCenter);
     right->addStretch();
@@ -246,7 +154,7 @@ QWidget *WebCamForm::buildEffectRow()
     layout->addStretch();
     for (int number = 0; number < kWebcamEffectCount; ++number) {
         auto *button = new PictureButton(QStringLiteral("WCfxBut%1").arg(number),
-                                         effectPicture({}, number, number == m_effect),
+                                         webcamEffectPicture({}, number, number == m_effect),
                                          kEffectCaptions[std::size_t(number)], row);
         button->setFixedSize(kEffectButtonSize, kEffectButtonSize);
         connect(button, &QAbstractButton::clicked, this, [this, number] { chooseEffect(number); });
@@ -255,6 +163,73 @@ QWidget *WebCamForm::buildEffectRow()
     }
     layout->addStretch();
     return row;
+}
+
+QWidget *WebCamForm::buildSettings()
+{
+    auto *box = new QWidget(this);
+    auto *layout = new QVBoxLayout(box);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(8);
+    m_showSettings = new PictureButton(QStringLiteral("showSettingsBut"),
+                                       webcamSunPicture(WebcamSun::Half, looks::kPictureButtonSize),
+                                       QStringLiteral("Lighter or darker"), box);
+    m_showSettings->setFixedSize(looks::kPictureButtonSize, looks::kPictureButtonSize);
+    connect(m_showSettings, &QAbstractButton::clicked, this, &WebCamForm::showSettings);
+    layout->addWidget(m_showSettings, 0, Qt::AlignHCenter);
+
+    m_settingsPanel = new QWidget(box);
+    m_settingsPanel->setObjectName(QStringLiteral("settingsPanel"));
+    auto *panel = new QHBoxLayout(m_settingsPanel);
+    panel->setContentsMargins(0, 0, 0, 0);
+    panel->setSpacing(8);
+    constexpr int kSunButtonSize = 64;
+    m_darker = new PictureButton(QStringLiteral("darkerBut"),
+                                 webcamSunPicture(WebcamSun::Dim, kSunButtonSize),
+                                 QStringLiteral("Darker"), m_settingsPanel);
+    m_lighter = new PictureButton(QStringLiteral("lighterBut"),
+                                  webcamSunPicture(WebcamSun::Bright, kSunButtonSize),
+                                  QStringLiteral("Lighter"), m_settingsPanel);
+    m_hideSettings = new PictureButton(QStringLiteral("hideSettingsBut"),
+                                       QIcon(QStringLiteral(":/art/dialog/up.svg")),
+                                       QStringLiteral("Hide"), m_settingsPanel);
+    for (PictureButton *button : {m_darker, m_lighter})
+        button->setFixedSize(kSunButtonSize, kSunButtonSize);
+    m_hideSettings->setFixedSize(looks::kPictureButtonSize, looks::kPictureButtonSize);
+    connect(m_darker, &QAbstractButton::clicked, this, [this] { changeBrightness(-1); });
+    connect(m_lighter, &QAbstractButton::clicked, this, [this] { changeBrightness(+1); });
+    connect(m_hideSettings, &QAbstractButton::clicked, this, &WebCamForm::hideSettings);
+    panel->addWidget(m_darker);
+    panel->addWidget(m_lighter);
+    panel->addWidget(m_hideSettings, 0, Qt::AlignVCenter);
+    m_settingsPanel->hide();
+    layout->addWidget(m_settingsPanel);
+    return box;
+}
+
+void WebCamForm::showSettings()
+{
+    m_showSettings->hide();
+    m_settingsPanel->show();
+}
+
+void WebCamForm::hideSettings()
+{
+    m_settingsPanel->hide();
+    m_showSettings->show();
+}
+
+bool WebCamForm::settingsShown() const
+{
+    return !m_settingsPanel->isHidden();
+}
+
+void WebCamForm::changeBrightness(int steps)
+{
+    m_brightness =
+        std::clamp(m_brightness + steps, -kWebcamBrightnessSteps, kWebcamBrightnessSteps);
+    m_frameIsNew = true;
+    refreshPreview();
 }
 
 void WebCamForm::setMessenger(std::function<void(const QString &)> tell)
@@ -383,13 +358,15 @@ void WebCamForm::refreshPreview()
     const WebcamEffect effect = webcamEffectFromNumber(m_effect);
     if (!m_frame.isNull()) {
         m_shown = applyWebcamEffect(
-            m_frame.scaled(m_preview->size(), Qt::IgnoreAspectRatio, Qt::FastTransformation),
+            adjustWebcamBrightness(
+                m_frame.scaled(m_preview->size(), Qt::IgnoreAspectRatio, Qt::FastTransformation),
+                m_brightness),
             effect);
         m_preview->setPixmap(QPixmap::fromImage(m_shown));
     }
     for (int number = 0; number < kWebcamEffectCount; ++number)
         m_effectButtons[std::size_t(number)]->setPicture(
-            effectPicture(m_frame, number, number == m_effect));
+            webcamEffectPicture(m_frame, number, number == m_effect));
 }
 
 void WebCamForm::blinkTick()
@@ -400,13 +377,13 @@ void WebCamForm::blinkTick()
 
 void WebCamForm::showBlink()
 {
-    m_take->setPicture(takeButtonPicture(m_blink < kBlinkFrames / 2));
+    m_take->setPicture(webcamTakePicture(m_blink < kBlinkFrames / 2));
 }
 
 void WebCamForm::takePicture()
 {
     const WebcamShot shot{m_bars.visible(previewRect()), m_preview->size(),
-                          webcamEffectFromNumber(m_effect)};
+                          webcamEffectFromNumber(m_effect), m_brightness};
     WebcamCapture capture(m_folder);
     QString error;
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);

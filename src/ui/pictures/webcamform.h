@@ -55,6 +55,13 @@ public:
     void placeBars(QSize target);
     // `WCfxBut(i)`: the effect shown and taken from now on.
     void chooseEffect(int number);
+    // `showSettingsBut` / `hideSettingsBut`: the teacher's lighter and darker buttons.
+    void showSettings();
+    void hideSettings();
+    bool settingsShown() const;
+    // One step lighter (+1) or darker (-1), within kWebcamBrightnessSteps either way.
+    void changeBrightness(int steps);
+    int brightness() const { return m_brightness; }
     // `ok_but`: takes the picture; on success the answer is "Yes" and the window closes.
     void takePicture();
     // `unloadFormBut`: the answer is "No" and the window closes.
@@ -73,6 +80,10 @@ public:
     PictureButton *takeButton() const { return m_take; }
     PictureButton *closeButton() const { return m_close; }
     PictureButton *effectButton(int number) const;
+    PictureButton *showSettingsButton() const { return m_showSettings; }
+    PictureButton *hideSettingsButton() const { return m_hideSettings; }
+    PictureButton *lighterButton() const { return m_lighter; }
+    PictureButton *darkerButton() const { return m_darker; }
     QWidget *bar(int side) const { return m_barWidgets.at(std::size_t(side)); }
     const QTimer &blinkTimer() const { return m_blinkTimer; }
     const QTimer &previewTimer() const { return m_previewTimer; }
@@ -87,6 +98,7 @@ protected:
 private:
     void buildTopBar(QWidget *bar);
     QWidget *buildEffectRow();
+    QWidget *buildSettings();
     void fail(const QString &english);
     void finish(const QString &answer, DialogCode code);
     void onFrame(const QImage &frame);
@@ -107,6 +119,11 @@ private:
     std::array<PictureButton *, kWebcamEffectCount> m_effectButtons{};
     PictureButton *m_take = nullptr;
     PictureButton *m_close = nullptr;
+    PictureButton *m_showSettings = nullptr;
+    PictureButton *m_hideSettings = nullptr;
+    PictureButton *m_lighter = nullptr;
+    PictureButton *m_darker = nullptr;
+    QWidget *m_settingsPanel = nullptr;
     QTimer m_blinkTimer;
     QTimer m_previewTimer;
     WindowDrag m_drag;
@@ -116,6 +133,7 @@ private:
     QImage m_shown;
     bool m_frameIsNew = false;
     int m_effect = 0;
+    int m_brightness = 0;
     int m_blink = 0;
 };
 

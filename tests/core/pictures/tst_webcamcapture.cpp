@@ -63,6 +63,8 @@ private slots:
     void effectsChangePixels_data();
     void effectsChangePixels();
     void mirrorSwapsLeftAndRight();
+    void brightnessSteps_data();
+    void brightnessSteps();
     void failuresLeaveNoPicture_data();
     void failuresLeaveNoPicture();
     void newShotReplacesTheOld();
@@ -159,6 +161,35 @@ void TestWebcamCapture::mirrorSwapsLeftAndRight()
                          &error));
     const QRgb pixel = capture.picture().pixel(10, 10);
     QVERIFY2(qRed(pixel) == qGreen(pixel) && qGreen(pixel) == qBlue(pixel), describe(pixel));
+}
+
+void TestWebcamCapture::brightnessSteps_data()
+{
+    QTest::addColumn<int>("step");
+    QTest::addColumn<int>("input");
+    QTest::addColumn<int>("expected");
+    QTest::newRow("unchanged") << 0 << 100 << 100;
+    QTest::newRow("a quarter lighter") << 1 << 100 << 125;
+    QTest::newRow("darker") << -1 << 100 << 80;
+    QTest::newRow("lighter stops at white") << 3 << 200 << 255;
+    QTest::newRow("steps beyond the last count as the last") << -9 << 100 << 51;
+    QTest::newRow("black stays black") << 3 << 0 << 0;
+}
+
+void TestWebcamCapture::brightnessSteps()
+{
+    QFETCH(int, step);
+    QFETCH(int, input);
+    QFETCH(int, expected);
+    QImage picture(2, 2, QImage::Format_RGB32);
+    picture.fill(QColor(input, input, input));
+    const QImage result = adjustWebcamBrightness(picture, step);
+    QCOMPARE(QColor(result.pixel(1, 1)), QColor(expected, expected, expected));
+
+    // The taken picture is as light as the preview showed it.
+    WebcamShot shot{QRect(0, 0, 2, 2), QSize(2, 2), WebcamEffect::None, step};
+    QCOMPARE(QColor(cutWebcamPicture(picture, shot).pixel(0, 0)),
+             QColor(expected, expected, expected));
 }
 
 void TestWebcamCapture::failuresLeaveNoPicture_data()

@@ -129,6 +129,7 @@ private slots:
     void takeButtonBlinksThroughEightFrames();
     void effectShowsLiveAndIsTaken();
     void closingTakesNothing();
+    void settingsMakeThePictureLighterOrDarker();
     void pictureLandsInTheBoxWithUndo();
     void targetIsTheChosenPicture_data();
     void targetIsTheChosenPicture();
@@ -277,6 +278,32 @@ void TestWebcam::closingTakesNothing()
     f.form.closeButton()->click();
     QCOMPARE(f.context.dialogAnswer, QStringLiteral("No"));
     QVERIFY(!QFile::exists(WebcamCapture(f.folder.path()).picturePath()));
+}
+
+void TestWebcam::settingsMakeThePictureLighterOrDarker()
+{
+    QImage grey(640, 480, QImage::Format_RGB32);
+    grey.fill(QColor(100, 100, 100));
+    FormFixture f({QStringLiteral("Desk camera")}, grey);
+    QVERIFY(f.form.load());
+    QVERIFY(!f.form.settingsShown());
+    f.form.showSettingsButton()->click();
+    QVERIFY(f.form.settingsShown());
+    QVERIFY(f.form.showSettingsButton()->isHidden());
+
+    f.form.lighterButton()->click();
+    QCOMPARE(f.form.brightness(), 1);
+    QCOMPARE(qRed(f.form.shownPreview().pixel(5, 5)), 125);
+    for (int press = 0; press < 6; ++press)
+        f.form.darkerButton()->click();
+    QCOMPARE(f.form.brightness(), -kWebcamBrightnessSteps);
+
+    f.form.hideSettingsButton()->click();
+    QVERIFY(!f.form.settingsShown());
+    QVERIFY(!f.form.showSettingsButton()->isHidden());
+    f.form.takePicture();
+    // The shot goes through JPEG: within a step of 100 x 0.8^3.
+    QVERIFY(std::abs(qRed(WebcamCapture(f.folder.path()).picture().pixel(5, 5)) - 51) <= 2);
 }
 
 void TestWebcam::pictureLandsInTheBoxWithUndo()
