@@ -37,7 +37,11 @@ WebcamController::WebcamController(AppContext &context, SimplePageWindow &window
       m_makeCamera(std::move(makeCamera))
 {
     m_tell = [this](const QString &english) { MessageForm::tell(m_context, english, &m_window); };
-    connect(&window, &SimplePageWindow::webCamRequested, this, [this] { takeWebcamPicture(); });
+    connect(&window, &SimplePageWindow::webCamRequested, this, [this] {
+        takeWebcamPicture();
+        // The child goes on where they were: typing reaches the page again, not the closed window.
+        m_window.activateWindow();
+    });
 }
 
 void WebcamController::setMessenger(std::function<void(const QString &)> tell)
