@@ -4,6 +4,7 @@
 #include "core/app/startup.h"
 #include "platform/printerlist.h"
 #include "platform/printing.h"
+#include "platform/qtcamera.h"
 #include "platform/systemenvironment.h"
 #include "platform/ziparchive.h"
 #include "ui/app/headlessexport.h"
@@ -11,6 +12,7 @@
 #include "ui/doctypes/simplepagewindow.h"
 #include "ui/files/filecontroller.h"
 #include "ui/pictures/paintingcontroller.h"
+#include "ui/pictures/webcamcontroller.h"
 #include "ui/printing/printcontroller.h"
 #include "ui/text/textcontroller.h"
 #include "ui/undo/undocontroller.h"
@@ -63,6 +65,8 @@ int runApplication(int argc, char *argv[])
                          printing->attach(window);
                          QObject::connect(&shell, &ShellController::optionsApplied, printing,
                                           &PrintController::applySettings);
+                         new WebcamController(context, *window, *undo,
+                                              [] { return std::make_unique<QtCamera>(); });
                      });
     shell.begin(startup);
     return QApplication::exec();

@@ -19,7 +19,9 @@
 #include "ui/app/translatewindow.h"
 #include "ui/doctypes/simplepagewindow.h"
 #include "ui/files/fileform.h"
+#include "ui/pictures/fakecamera.h"
 #include "ui/pictures/paintingcontroller.h"
+#include "ui/pictures/webcamform.h"
 #include "ui/printing/printform.h"
 #include "ui/undo/undocontroller.h"
 #include "ui/text/fontform.h"
@@ -55,6 +57,11 @@ const QStringList kMessages = {
     QStringLiteral("PNG file"),
     QStringLiteral("Save as PDF"),
     QStringLiteral("PDF file"),
+    QStringLiteral("Sorry. No webcam was found."),
+    QStringLiteral("Sorry. The webcam isn't working."),
+    QStringLiteral("Sorry. The picture couldn't be taken."),
+    QStringLiteral("This page has no picture for the camera."),
+    QStringLiteral("Touch a picture on the page first, then the camera."),
 };
 
 // Texts that are names, not words, and stay as they are in every language: the program's
@@ -129,6 +136,7 @@ private slots:
 
         FixedPrinterList printers({QStringLiteral("Class printer")});
         FocusKeySender keys;
+        test::FakeCamera camera;
         std::vector<std::unique_ptr<QWidget>> windows;
         auto page = std::make_unique<SimplePageWindow>(context);
         auto *undo = new UndoController(context, *page);
@@ -152,6 +160,7 @@ private slots:
             windows.push_back(std::make_unique<ChoiceForm>(context, page));
         for (FileDirection direction : {FileDirection::Save, FileDirection::Open})
             windows.push_back(std::make_unique<FileForm>(context, direction, nullptr));
+        windows.push_back(std::make_unique<WebCamForm>(context, camera, QString()));
         for (const QString &message : kMessages)
             windows.push_back(std::make_unique<MessageForm>(context, message));
 
