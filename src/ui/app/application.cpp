@@ -9,6 +9,7 @@
 #include "ui/app/headlessexport.h"
 #include "ui/app/shellcontroller.h"
 #include "ui/doctypes/simplepagewindow.h"
+#include "ui/doctypes/templatesheetcontroller.h"
 #include "ui/files/filecontroller.h"
 #include "ui/pictures/paintingcontroller.h"
 #include "ui/printing/printcontroller.h"
@@ -63,6 +64,9 @@ int runApplication(int argc, char *argv[])
                          printing->attach(window);
                          QObject::connect(&shell, &ShellController::optionsApplied, printing,
                                           &PrintController::applySettings);
+                         auto *sheet = new TemplateSheetController(context, *window);
+                         QObject::connect(sheet, &TemplateSheetController::templateSwitched, undo,
+                                          &UndoController::updateButtons);
                      });
     shell.begin(startup);
     return QApplication::exec();
