@@ -65,7 +65,7 @@ QSizeF sheetSizeMm(const PageModel &page)
     return sheetIsLandscape(page) ? QSizeF(kA4LongMm, kA4ShortMm) : QSizeF(kA4ShortMm, kA4LongMm);
 }
 
-QImage renderCopiesSheet(const PageModel &page, int sheetWidthPx)
+QImage renderCopiesSheet(const PageModel &page, int sheetWidthPx, bool outlineCopies)
 {
     if (page.pageRect.isEmpty() || sheetWidthPx <= 0)
         return {};
@@ -88,6 +88,11 @@ QImage renderCopiesSheet(const PageModel &page, int sheetWidthPx)
         options.scale = placement.scale;
         options.copyNumber = i + 1;
         renderPage(painter, page, options);
+        if (outlineCopies) {
+            painter.setPen(QPen(QColor(0xA0, 0xA0, 0xA0), 1, Qt::DashLine));
+            painter.setBrush(Qt::NoBrush);
+            painter.drawRect(QRectF(options.origin, QSizeF(page.pageRect.size()) * placement.scale));
+        }
     }
     return sheet;
 }

@@ -37,8 +37,9 @@ QSizeF sheetSizeMm(const PageModel &page);
 
 // The sheet at `sheetWidthPx` pixels wide (height in A4 proportion): white, with the page's
 // copies, each copy number filled in, over the printable part of the sheet. A null image when
-// the page has no size.
-QImage renderCopiesSheet(const PageModel &page, int sheetWidthPx);
+// the page has no size. With `outlineCopies` each copy gets a light outline, so the preview of
+// a page not yet worked on still shows how the copies lie.
+QImage renderCopiesSheet(const PageModel &page, int sheetWidthPx, bool outlineCopies = false);
 
 // The sheet for saving as a picture: each copy drawn at `quality` times its size on screen
 // (the sheet quality setting), at most kMaxSheetPictureSidePx on the long side.

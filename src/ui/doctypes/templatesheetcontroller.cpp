@@ -100,7 +100,7 @@ void TemplateSheetController::redrawPreview()
     if (m_context.page.documentType != doctype::Multi || m_copies->isHidden())
         return;
     readRichTextFromView(*m_window.pageView(), m_context.page);
-    m_copies->setPreview(renderCopiesSheet(m_context.page, m_copies->previewWidth()));
+    m_copies->setPreview(renderCopiesSheet(m_context.page, m_copies->previewWidth(), true));
 }
 
 bool TemplateSheetController::eventFilter(QObject *watched, QEvent *event)

@@ -18,6 +18,7 @@
 #include "ui/app/splashnew.h"
 #include "ui/app/translatewindow.h"
 #include "ui/doctypes/simplepagewindow.h"
+#include "ui/doctypes/templatesheetcontroller.h"
 #include "ui/files/fileform.h"
 #include "ui/pictures/paintingcontroller.h"
 #include "ui/printing/printform.h"
@@ -55,6 +56,7 @@ const QStringList kMessages = {
     QStringLiteral("PNG file"),
     QStringLiteral("Save as PDF"),
     QStringLiteral("PDF file"),
+    kSwitchFailedMessage,
 };
 
 // Texts that are names, not words, and stay as they are in every language: the program's
@@ -136,6 +138,7 @@ private slots:
         context.settings.useIWBkeyBd = true;
         context.settings.useIWBstring = true;
         new TextController(context, *page, *undo);
+        new TemplateSheetController(context, *page);
         windows.push_back(std::move(page));
         windows.push_back(std::make_unique<FontForm>(context, TextBoxModel{}));
         ImagePrinterProvider printDevices({{QStringLiteral("Class printer"), QSize(2480, 3508), {}}});
