@@ -105,13 +105,14 @@ CopiesSheetPanel::CopiesSheetPanel(QWidget *parent) : QWidget(parent)
     m_scroll->setRange(kFewestSheetCopies, kMostSheetCopies);
     m_scroll->setSingleStep(1);
     m_scroll->setPageStep(1);
+    // A fat groove and a big handle; the fewest and most buttons stand in for arrow buttons.
     m_scroll->setStyleSheet(QStringLiteral(
-        "QScrollBar:horizontal { height: %1px; background: white; border: 2px solid %2;"
-        " border-radius: 8px; margin: 0 %1px; }"
-        "QScrollBar::handle:horizontal { background: %3; min-width: 44px; border-radius: 6px; }"
-        "QScrollBar::add-line:horizontal, QScrollBar::sub-line:horizontal {"
-        " width: %1px; background: %3; border-radius: 8px; }")
-                                .arg(kScrollHeightPx - 4)
+        "QScrollBar:horizontal { height: %1px; background: white; border: 3px solid %2;"
+        " border-radius: 10px; margin: 0; }"
+        "QScrollBar::handle:horizontal { background: %3; min-width: 48px; border-radius: 7px; }"
+        "QScrollBar::add-line:horizontal, QScrollBar::sub-line:horizontal { width: 0; }"
+        "QScrollBar::add-page:horizontal, QScrollBar::sub-page:horizontal { background: none; }")
+                                .arg(kScrollHeightPx)
                                 .arg(looks::kInk.name(), looks::kSky.name()));
     connect(m_fewest, &PictureButton::clicked, m_scroll,
             [this] { m_scroll->setValue(m_scroll->minimum()); });
@@ -127,7 +128,7 @@ CopiesSheetPanel::CopiesSheetPanel(QWidget *parent) : QWidget(parent)
     m_auto = new QCheckBox(QStringLiteral("Auto"), this);
     m_auto->setObjectName(QStringLiteral("autoCheck"));
     m_auto->setFont(looks::childFont(28, true));
-    m_auto->setStyleSheet(QStringLiteral("QCheckBox::indicator { width: 36px; height: 36px; }"));
+    m_auto->setStyleSheet(QStringLiteral("QCheckBox::indicator { width: 40px; height: 40px; }"));
     connect(m_auto, &QCheckBox::clicked, this, &CopiesSheetPanel::autoClicked);
 
     layoutControls();
