@@ -3,7 +3,11 @@
 
 #include "core/app/appcontext.h"
 #include "core/layout/documenttypes.h"
+#include "core/files/workfile.h"
+#include "core/layout/templatereader.h"
 #include "core/printing/copiessheet.h"
+#include "platform/ziparchive.h"
+#include "ui/app/headlessexport.h"
 #include "ui/app/picturebutton.h"
 #include "ui/doctypes/copiessheet.h"
 #include "ui/doctypes/pageview.h"
@@ -20,6 +24,7 @@
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QTextStream>
 #include <QTest>
 #include <QTimer>
 
@@ -218,6 +223,51 @@ private slots:
         const QImage after = f.controller->copiesPanel()->preview()->sheet();
         QVERIFY(after != before);
         QCOMPARE(after, renderCopiesSheet(f.context.page, after.width(), true));
+    }
+
+    void workFileOfASheetExportsTheSheet()
+    {
+        QTemporaryDir folder;
+        const PageFitInputs fit{1280, 800, kToolPaletteWidthPx, 64, doctype::Multi};
+        PageModel page;
+        page.documentType = doctype::Multi;
+        QVERIFY(readTemplate(layout("multi", "labels six"), page, fit));
+        // The one picture covers the whole label.
+        page.pictureBoxes[0].image = QImage(page.pictureBoxes[0].geometry.size(),
+                                            QImage::Format_RGB32);
+        page.pictureBoxes[0].image.fill(Qt::red);
+        ZipArchiveFormat zip;
+        const Staging staging(folder.filePath(QStringLiteral("staging")));
+        SavedLayoutOptions options;
+        options.copiesOnSheet = 5;
+        const QString work = folder.filePath(QStringLiteral("labels.qlr"));
+        QString error;
+        QVERIFY2(saveWorkFile(page, WorkFileContext{zip, staging, fit, UnpackLimits{}}, work,
+                              options, &error),
+                 qPrintable(error));
+
+        Environment screen;
+        screen.screen.widthPx = 1280;
+        screen.screen.heightPx = 800;
+        AppContext context(screen);
+        const QString png = folder.filePath(QStringLiteral("labels.png"));
+        QString written;
+        QTextStream errors(&written);
+        QCOMPARE(runHeadlessExport({QStringLiteral("quillora"), QStringLiteral("--export-png"), png,
+                                    work},
+                                   context, &errors),
+                 0);
+        const QImage sheet(png);
+        QVERIFY(qAbs(double(sheet.width()) / sheet.height() - 297.0 / 210) < 0.01);
+        // Five copies, each at the sheet quality factor times its size on screen.
+        int red = 0;
+        for (int y = 0; y < sheet.height(); ++y)
+            for (int x = 0; x < sheet.width(); ++x)
+                red += sheet.pixel(x, y) == qRgb(255, 0, 0) ? 1 : 0;
+        const double quality = context.settings.multiPrintQualSF;
+        const double expected = 5 * page.pageRect.width() * page.pageRect.height() * quality * quality;
+        QVERIFY2(qAbs(red - expected) < expected * 0.05,
+                 qPrintable(QStringLiteral("%1 red of %2").arg(red).arg(expected)));
     }
 };
 
