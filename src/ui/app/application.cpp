@@ -67,6 +67,8 @@ int runApplication(int argc, char *argv[])
                          auto *sheet = new TemplateSheetController(context, *window);
                          QObject::connect(sheet, &TemplateSheetController::templateSwitched, undo,
                                           &UndoController::updateButtons);
+                         QObject::connect(undo, &UndoController::restored, sheet,
+                                          &TemplateSheetController::redrawPreview);
                      });
     shell.begin(startup);
     return QApplication::exec();

@@ -155,8 +155,9 @@ void TemplateMenu::placeEntries()
         m_captions[i]->setGeometry(slot.x() - 8, slot.y() + kMenuThumbnailHeightPx + 2,
                                    kMenuThumbnailWidthPx + 16, kCaptionHeightPx);
     }
-    m_ring->setVisible(m_current >= 0 && m_current < shown);
-    if (m_ring->isVisible()) {
+    const bool ringed = m_current >= 0 && m_current < shown;
+    m_ring->setVisible(ringed);
+    if (ringed) {
         const QPoint slot = templateMenuSlot(m_current, menuWidth);
         m_ring->setGeometry(slot.x() - kRingPaddingPx, slot.y() - kRingPaddingPx,
                             kMenuThumbnailWidthPx + 2 * kRingPaddingPx,

@@ -121,6 +121,10 @@ private slots:
         QVERIFY(f.find<PictureButton>(QStringLiteral("opBut2"))->geometry().right()
                 < menu->viewport()->width());
         QCOMPARE(menu->currentIndex(), 0);
+        // The yellow ring sits round the thumbnail in use.
+        const QWidget *ring = menu->widget()->findChild<QWidget *>(QStringLiteral("opCurrent"));
+        QVERIFY(ring->isVisible());
+        QVERIFY(ring->geometry().contains(f.find<PictureButton>(QStringLiteral("opBut0"))->geometry()));
     }
 
     void switchKeepsTypedWork()
