@@ -13,6 +13,8 @@
 #include <QLoggingCategory>
 #include <QTextDocument>
 
+#include <algorithm>
+
 Q_LOGGING_CATEGORY(lcTemplateSwitch, "quillora.layout.switch")
 
 namespace quillora {
