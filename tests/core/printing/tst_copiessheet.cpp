@@ -109,53 +109,15 @@ private slots:
         QCOMPARE(sheet.pixel(1, 1), qRgb(255, 255, 255));
     }
 
-    void savedPictureDrawsCopiesAtTheQualityFactor_data()
-    {
-        QTest::addColumn<double>("quality");
-        QTest::newRow("on-screen size") << 1.0;
-        QTest::newRow("twice the size") << 2.0;
-    }
-    void savedPictureDrawsCopiesAtTheQualityFactor()
-    {
-        QFETCH(double, quality);
-        const PageModel model = redPage(QSize(360, 200), 4);
-        const QImage sheet = renderCopiesSheetPicture(model, quality);
-        QVERIFY(!sheet.isNull());
-        // The first copy's red run along its middle row is the page width times the factor.
-        const int y = [&] {
-            for (int row = 0; row < sheet.height(); ++row)
-                if (isRed(sheet.pixel(sheet.width() / 4, row)))
-                    return row + 5;
-            return -1;
-        }();
-        QVERIFY(y > 0);
-        int x = 0;
-        while (x < sheet.width() && !isRed(sheet.pixel(x, y)))
-            ++x;
-        int run = 0;
-        while (x + run < sheet.width() && isRed(sheet.pixel(x + run, y)))
-            ++run;
-        QVERIFY2(qAbs(run - 360 * quality) <= 2, qPrintable(QString::number(run)));
-    }
-
     void hugePagesStayWithinTheSizeLimit()
     {
         const PageModel model = redPage(QSize(3000, 2000), 2);
         const QImage sheet = renderCopiesSheetPicture(model, 8.0);
         QVERIFY(!sheet.isNull());
         QVERIFY(qMax(sheet.width(), sheet.height()) <= kMaxSheetPictureSidePx);
-    }
-
-    void exportOfASheetIsTheSheet()
-    {
-        PageModel model = redPage(QSize(360, 200), 6);
-        const QImage sheet = renderExportPicture(model, 1.0);
-        QVERIFY(qAbs(double(sheet.width()) / sheet.height() - 297.0 / 210) < 0.01);
-        model.documentType = doctype::Sign;
-        QCOMPARE(renderExportPicture(model, 1.0).size(), QSize(360, 200));
         QVERIFY(renderCopiesSheet(PageModel{}, 600).isNull());
     }
 };
 
-QTEST_GUILESS_MAIN(TestCopiesSheet)
+QTEST_MAIN(TestCopiesSheet)
 #include "tst_copiessheet.moc"
