@@ -60,7 +60,8 @@ TemplateSheetController::TemplateSheetController(AppContext &context, SimplePage
             &TemplateSheetController::redrawPreview);
     connect(&window, &SimplePageWindow::richTextBoxKeyReleased, this,
             &TemplateSheetController::redrawPreview);
-    window.pageView()->installEventFilter(this);
+    m_pageView = window.pageView();
+    m_pageView->installEventFilter(this);
     window.installEventFilter(this);
 }
 
@@ -107,7 +108,7 @@ bool TemplateSheetController::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == &m_window && event->type() == QEvent::Resize)
         placeColumn();
-    else if (watched == m_window.pageView() && event->type() == QEvent::MouseButtonRelease)
+    else if (watched == m_pageView && event->type() == QEvent::MouseButtonRelease)
         redrawPreview();
     return QObject::eventFilter(watched, event);
 }

@@ -55,6 +55,9 @@ private:
     SimplePageWindow &m_window;
     TemplateMenu *m_menu = nullptr;
     CopiesSheetPanel *m_copies = nullptr;
+    // Compared against in the event filter, which also sees the window's last events while it
+    // is being destroyed: by then the window can no longer be asked for its page view.
+    QObject *m_pageView = nullptr;
     QString m_menuFolder;
 };
 
