@@ -37,6 +37,9 @@ PageFit fitPage(const PageFitInputs &in, int pageWidthMm, int pageHeightMm)
         availableWidth += kRightColumn;
     else if (in.documentType == doctype::Multi)
         availableWidth -= kCopiesPreview;
+    // The template menu of these kinds takes the same column as the copies controls.
+    else if (in.documentType == doctype::Shapes || in.documentType == doctype::Sign)
+        availableWidth -= kCopiesPreview;
     int availableHeight = in.screenHeightPx - in.toolbarHeightPx - kSideMargins - kBottomMargin;
 
     // A screen too small for the window furniture or a page without size still gives a

@@ -10,6 +10,7 @@
 #include "ui/app/headlessexport.h"
 #include "ui/app/shellcontroller.h"
 #include "ui/doctypes/simplepagewindow.h"
+#include "ui/doctypes/templatesheetcontroller.h"
 #include "ui/files/filecontroller.h"
 #include "ui/pictures/paintingcontroller.h"
 #include "ui/pictures/webcamcontroller.h"
@@ -67,6 +68,11 @@ int runApplication(int argc, char *argv[])
                                           &PrintController::applySettings);
                          new WebcamController(context, *window, *undo,
                                               [] { return std::make_unique<QtCamera>(); });
+                         auto *sheet = new TemplateSheetController(context, *window);
+                         QObject::connect(sheet, &TemplateSheetController::templateSwitched, undo,
+                                          &UndoController::updateButtons);
+                         QObject::connect(undo, &UndoController::restored, sheet,
+                                          &TemplateSheetController::redrawPreview);
                      });
     shell.begin(startup);
     return QApplication::exec();

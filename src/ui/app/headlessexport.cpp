@@ -3,6 +3,7 @@
 #include "core/app/appcontext.h"
 #include "core/files/workfile.h"
 #include "core/layout/documenttypes.h"
+#include "core/printing/copiessheet.h"
 #include "core/printing/pagerenderer.h"
 #include "core/printing/pdfprintdevice.h"
 #include "core/printing/printjob.h"
@@ -53,7 +54,7 @@ bool openForExport(const QString &path, const AppContext &context, PageModel &pa
     return openWorkFile(page, files, path, error);
 }
 
-bool writePng(const PageModel &page, const QString &path, QString *error)
+bool writePng(const PageModel &page, double sheetQuality, const QString &path, QString *error)
 {
     if (printRoutineFor(page.documentType) != PrintRoutine::SimplePage &&
         printRoutineFor(page.documentType) != PrintRoutine::SimplePageAdvanced &&
@@ -61,7 +62,7 @@ bool writePng(const PageModel &page, const QString &path, QString *error)
         *error = QStringLiteral("Sorry, this screen cannot be saved as a PNG file.");
         return false;
     }
-    const QImage image = renderPageImage(page, 1.0);
+    const QImage image = renderExportPicture(page, sheetQuality);
     if (image.isNull()) {
         *error = QStringLiteral("the page has no size");
         return false;
@@ -93,8 +94,9 @@ int exportWorkFile(const QString &mode, const QString &output, const QString &in
         errors << "quillora: " << input << " could not be opened: " << error << '\n';
         return kFailed;
     }
-    const bool written = mode == kExportPng ? writePng(page, output, &error)
-                                            : writePdf(page, context, output, &error);
+    const bool written = mode == kExportPng
+                             ? writePng(page, context.settings.multiPrintQualSF, output, &error)
+                             : writePdf(page, context, output, &error);
     if (!written) {
         errors << "quillora: " << output << " could not be written: " << error << '\n';
         return kFailed;

@@ -3,6 +3,7 @@
 #include "core/app/exitsequence.h"
 #include "core/files/filecommands.h"
 #include "core/files/workfile.h"
+#include "core/printing/copiessheet.h"
 #include "core/printing/pagerenderer.h"
 #include "ui/doctypes/pageview.h"
 #include "ui/doctypes/simplepagewindow.h"
@@ -222,7 +223,8 @@ bool FileController::exportScreenPng(const QString &path)
         return false;
     BusyPointer busy;
     readRichTextFromView(*m_window->pageView(), m_context.page);
-    const QImage picture = renderPageImage(m_context.page, 1.0);
+    const QImage picture =
+        renderExportPicture(m_context.page, m_context.settings.multiPrintQualSF);
     QSaveFile file(path);
     const bool saved = !picture.isNull() && file.open(QIODevice::WriteOnly) &&
                        picture.save(&file, "PNG") && file.commit();

@@ -18,6 +18,7 @@
 #include "ui/app/splashnew.h"
 #include "ui/app/translatewindow.h"
 #include "ui/doctypes/simplepagewindow.h"
+#include "ui/doctypes/templatesheetcontroller.h"
 #include "ui/files/fileform.h"
 #include "ui/pictures/fakecamera.h"
 #include "ui/pictures/paintingcontroller.h"
@@ -62,6 +63,7 @@ const QStringList kMessages = {
     QStringLiteral("Sorry. The picture couldn't be taken."),
     QStringLiteral("This page has no picture for the camera."),
     QStringLiteral("Touch a picture on the page first, then the camera."),
+    kSwitchFailedMessage,
 };
 
 // Texts that are names, not words, and stay as they are in every language: the program's
@@ -144,6 +146,7 @@ private slots:
         context.settings.useIWBkeyBd = true;
         context.settings.useIWBstring = true;
         new TextController(context, *page, *undo);
+        new TemplateSheetController(context, *page);
         windows.push_back(std::move(page));
         windows.push_back(std::make_unique<FontForm>(context, TextBoxModel{}));
         ImagePrinterProvider printDevices({{QStringLiteral("Class printer"), QSize(2480, 3508), {}}});

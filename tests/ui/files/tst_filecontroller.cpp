@@ -3,6 +3,7 @@
 
 #include "core/files/filecommands.h"
 #include "core/files/members.h"
+#include "core/printing/copiessheet.h"
 #include "core/printing/pagerenderer.h"
 #include "core/text/rtfreader.h"
 #include "core/text/rtfwriter.h"
@@ -371,7 +372,7 @@ void TestFileController::pngExport()
 {
     makePage();
     const QString path = m_dir->filePath(QStringLiteral("page.png"));
-    m_context->page.documentType = 8;
+    m_context->page.documentType = 9;
     m_script.saveAnswers = {StandardSaveChoice{m_dir->filePath(QStringLiteral("page")), true}};
     QVERIFY(!m_files->saveWork()); // a picture of the page is not the saved work
     const QImage exported(path);
@@ -381,6 +382,13 @@ void TestFileController::pngExport()
     QCOMPARE(exported.pixel(picture.left() - 1, picture.top() + 10), qRgb(255, 255, 255));
     // The rich text as typed, not as the template gave it.
     QCOMPARE(exported, renderPageImage(m_context->page));
+
+    // A sheet of repeated copies is saved as the sheet.
+    m_context->page.documentType = 8;
+    const QString sheetPath = m_dir->filePath(QStringLiteral("sheet.png"));
+    QVERIFY(m_files->exportScreenPng(sheetPath));
+    QCOMPARE(QImage(sheetPath),
+             renderExportPicture(m_context->page, m_context->settings.multiPrintQualSF));
 
     // Banners cannot be saved as a picture.
     m_context->page.documentType = 14;

@@ -1,0 +1,207 @@
+// Switching a page to another template of its kind: the work follows by index, a template that
+// cannot be read changes nothing, and the menu lists and places every template of a folder.
+
+#include "core/files/staging.h"
+#include "core/layout/documenttypes.h"
+#include "core/layout/templatemenu.h"
+#include "core/layout/templatereader.h"
+#include "core/layout/templateswitch.h"
+#include "core/text/rtfwriter.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextDocument>
+
+using namespace quillora;
+
+namespace {
+
+const QString kData = QStringLiteral(QUILLORA_TEST_DATA "/templateswitch");
+
+QString sign(const char *name)
+{
+    return kData + QStringLiteral("/layouts/signs/") + QLatin1String(name) + QStringLiteral(".xml");
+}
+
+PageFitInputs fitFor(int documentType)
+{
+    return PageFitInputs{1280, 800, 106, 64, documentType};
+}
+
+// A sign on the two-text template with a text in every box, a red picture and a rich text.
+PageModel workedSign()
+{
+    PageModel page;
+    page.documentType = doctype::Sign;
+    if (!readTemplate(sign("a two texts"), page, fitFor(doctype::Sign)))
+        qFatal("test template unreadable");
+    page.textBoxes[0].text = QStringLiteral("My shop");
+    page.textBoxes[1].text = QStringLiteral("Open é");
+    page.pictureBoxes[0].image = QImage(page.pictureBoxes[0].geometry.size(), QImage::Format_RGB32);
+    page.pictureBoxes[0].image.fill(Qt::red);
+    QTextDocument rich;
+    rich.setPlainText(QStringLiteral("Come in"));
+    page.richTextBoxes[0].rtf = QString::fromLatin1(writeRtf(rich));
+    page.richTextBoxes[0].plainText = QStringLiteral("Come in");
+    page.changeCount = 7;
+    page.countAtLastSave = 3;
+    page.current = CurrentObject{QStringLiteral("t"), 1};
+    return page;
+}
+
+QStringList textsOf(const PageModel &page)
+{
+    QStringList texts;
+    for (int i = 0; i < page.announcedTextBoxes; ++i)
+        texts << page.textBoxes[i].text;
+    return texts;
+}
+
+} // namespace
+
+class TestTemplateSwitch : public QObject {
+    Q_OBJECT
+
+private slots:
+    void workFollowsByIndex_data()
+    {
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<QStringList>("texts");
+        QTest::addColumn<bool>("pictureKept");
+        QTest::newRow("two texts to three: the third shows the placeholder")
+            << sign("b three texts")
+            << QStringList{QStringLiteral("My shop"), QStringLiteral("Open é"), kPlaceholderText}
+            << true;
+        QTest::newRow("two texts to one: the first stays")
+            << sign("c one text") << QStringList{QStringLiteral("My shop")} << false;
+    }
+    void workFollowsByIndex()
+    {
+        QFETCH(QString, target);
+        QFETCH(QStringList, texts);
+        QFETCH(bool, pictureKept);
+        QTemporaryDir folder;
+        const Staging staging(folder.filePath(QStringLiteral("staging")));
+        PageModel page = workedSign();
+        QString error;
+        QVERIFY2(switchTemplate(page, staging, target, fitFor(doctype::Sign), &error),
+                 qPrintable(error));
+        QCOMPARE(page.layoutPath, target);
+        QCOMPARE(textsOf(page), texts);
+        if (pictureKept) {
+            // Stretched to the new, larger box: red all over, no white corner left.
+            const PictureBoxModel &box = page.pictureBoxes[0];
+            QCOMPARE(box.image.size(), box.geometry.size());
+            QCOMPARE(box.image.pixel(0, 0), qRgb(255, 0, 0));
+            QCOMPARE(box.image.pixel(box.image.width() - 1, box.image.height() - 1),
+                     qRgb(255, 0, 0));
+            QCOMPARE(page.richTextBoxes[0].plainText, QStringLiteral("Come in"));
+            QVERIFY(page.richTextBoxes[0].visible);
+        }
+        // A switch is a change to save; no object of the old page is current any more.
+        QCOMPARE(page.changeCount, 8);
+        QCOMPARE(page.countAtLastSave, 3);
+        QCOMPARE(page.current, CurrentObject{});
+    }
+
+    void switchingBackBringsTheWorkBackAgain()
+    {
+        QTemporaryDir folder;
+        const Staging staging(folder.filePath(QStringLiteral("staging")));
+        PageModel page = workedSign();
+        QVERIFY(switchTemplate(page, staging, sign("b three texts"), fitFor(doctype::Sign)));
+        page.textBoxes[2].text = QStringLiteral("Third");
+        QVERIFY(switchTemplate(page, staging, sign("c one text"), fitFor(doctype::Sign)));
+        // Only the one box's text is stored now: the third text must not come back from an
+        // earlier switch.
+        QVERIFY(switchTemplate(page, staging, sign("b three texts"), fitFor(doctype::Sign)));
+        QCOMPARE(textsOf(page), (QStringList{QStringLiteral("My shop"), kPlaceholderText,
+                                             kPlaceholderText}));
+        QVERIFY(page.pictureBoxes[0].image.isNull());
+    }
+
+    void failureLeavesThePageAsItWas_data()
+    {
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<bool>("stagingIsAFile");
+        QTest::newRow("missing template") << sign("no such layout") << false;
+        QTest::newRow("template without a layout line") << sign("d broken") << false;
+        QTest::newRow("work cannot be stored") << sign("b three texts") << true;
+    }
+    void failureLeavesThePageAsItWas()
+    {
+        QFETCH(QString, target);
+        QFETCH(bool, stagingIsAFile);
+        QTemporaryDir folder;
+        const QString stagingPath = folder.filePath(QStringLiteral("staging"));
+        if (stagingIsAFile) {
+            QFile blocker(stagingPath);
+            QVERIFY(blocker.open(QIODevice::WriteOnly));
+        }
+        PageModel page = workedSign();
+        const PageModel before = page;
+        QString error;
+        QVERIFY(!switchTemplate(page, Staging(stagingPath), target, fitFor(doctype::Sign), &error));
+        QVERIFY(!error.isEmpty());
+        QCOMPARE(page.layoutPath, before.layoutPath);
+        QCOMPARE(page.pageRect, before.pageRect);
+        QCOMPARE(textsOf(page), textsOf(before));
+        QCOMPARE(page.pictureBoxes[0].image, before.pictureBoxes[0].image);
+        QCOMPARE(page.richTextBoxes[0].rtf, before.richTextBoxes[0].rtf);
+        QCOMPARE(page.changeCount, before.changeCount);
+        QCOMPARE(page.current, before.current);
+    }
+
+    void copiesSheetKeepsTheChildsCount()
+    {
+        QTemporaryDir folder;
+        const Staging staging(folder.filePath(QStringLiteral("staging")));
+        PageModel page;
+        page.documentType = doctype::Multi;
+        QVERIFY(readTemplate(kData + QStringLiteral("/layouts/multi/square.xml"), page,
+                             fitFor(doctype::Multi)));
+        page.repeatCount = 3;
+        QVERIFY(page.autoRepeat);
+        QVERIFY(switchTemplate(page, staging, kData + QStringLiteral("/layouts/multi/square.xml"),
+                               fitFor(doctype::Multi)));
+        QVERIFY(!page.autoRepeat);
+        QCOMPARE(page.repeatCount, 3);
+    }
+
+    void menuListsEveryTemplateWithItsThumbnail()
+    {
+        const QList<SubChoice> entries = listMenuTemplates(kData, QStringLiteral("signs"));
+        QStringList captions;
+        for (const SubChoice &entry : entries)
+            captions << entry.caption;
+        QCOMPARE(captions, (QStringList{"a two texts", "b three texts", "c one text", "d broken",
+                                        "e spare"}));
+        QVERIFY(entries[0].thumbnailPath.endsWith(QStringLiteral("a two texts.bmp")));
+        QVERIFY(entries[1].thumbnailPath.isEmpty());
+        QVERIFY(listMenuTemplates(kData, QStringLiteral("no such folder")).isEmpty());
+    }
+
+    void menuSlots_data()
+    {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<int>("menuWidth");
+        QTest::addColumn<QPoint>("slot");
+        QTest::newRow("first, grid") << 0 << 316 << QPoint(17, 8);
+        QTest::newRow("third, grid") << 2 << 316 << QPoint(225, 8);
+        QTest::newRow("fourth starts the second row") << 3 << 316 << QPoint(17, 117);
+        QTest::newRow("just wider than 88 is a grid") << 4 << 89 << QPoint(121, 117);
+        QTest::newRow("88 wide is one column") << 3 << 88 << QPoint(0, 335);
+        QTest::newRow("one column, centred") << 1 << 60 << QPoint(0, 117);
+    }
+    void menuSlots()
+    {
+        QFETCH(int, index);
+        QFETCH(int, menuWidth);
+        QFETCH(QPoint, slot);
+        QCOMPARE(templateMenuSlot(index, menuWidth), slot);
+    }
+};
+
+QTEST_MAIN(TestTemplateSwitch)
+#include "tst_templateswitch.moc"

@@ -1,0 +1,279 @@
+// The column beside the page: the template menu of "Sign" and "Shapes" (where its thumbnails
+// sit, switching with the work kept, a switch that fails) and the copies controls of "Multi".
+
+#include "core/app/appcontext.h"
+#include "core/layout/documenttypes.h"
+#include "core/files/workfile.h"
+#include "core/layout/templatereader.h"
+#include "core/printing/copiessheet.h"
+#include "platform/ziparchive.h"
+#include "ui/app/headlessexport.h"
+#include "ui/app/picturebutton.h"
+#include "ui/doctypes/copiessheet.h"
+#include "ui/doctypes/pageview.h"
+#include "ui/doctypes/simplepagewindow.h"
+#include "ui/doctypes/templatemenu.h"
+#include "ui/doctypes/templatesheetcontroller.h"
+#include "ui/text/richtextboxwidget.h"
+#include "ui/text/textboxwidget.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDialog>
+#include <QLabel>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTextStream>
+#include <QTest>
+#include <QTimer>
+
+#include <memory>
+
+using namespace quillora;
+
+namespace {
+
+const QString kData = QStringLiteral(QUILLORA_TEST_DATA "/templateswitch");
+
+QString layout(const char *folder, const char *name)
+{
+    return kData + QStringLiteral("/layouts/") + QLatin1String(folder) + u'/'
+           + QLatin1String(name) + QStringLiteral(".xml");
+}
+
+// One window with its column controller, on a whiteboard-sized screen.
+struct Fixture {
+    Fixture()
+        : context([] {
+              Environment environment;
+              environment.screen.widthPx = 1920;
+              environment.screen.heightPx = 1080;
+              return environment;
+          }())
+    {
+        context.folders.data = kData;
+        context.folders.temporary = temporary.path();
+        context.runTag = QStringLiteral("TESTTAGS");
+        window = std::make_unique<SimplePageWindow>(context);
+        controller = new TemplateSheetController(context, *window);
+        window->show();
+    }
+    bool start(int type, const QString &path)
+    {
+        context.page.documentType = type;
+        return window->loadTemplate(path);
+    }
+    template <typename T> T *find(const QString &name) const
+    {
+        return window->findChild<T *>(name);
+    }
+
+    QTemporaryDir temporary;
+    AppContext context;
+    std::unique_ptr<SimplePageWindow> window;
+    TemplateSheetController *controller = nullptr;
+};
+
+} // namespace
+
+class TestTemplateSheet : public QObject {
+    Q_OBJECT
+
+private slots:
+    void menuShowsOnlyForItsKinds_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<bool>("menuShown");
+        QTest::addColumn<bool>("copiesShown");
+        QTest::newRow("Sign") << int(doctype::Sign) << true << false;
+        QTest::newRow("Shapes") << int(doctype::Shapes) << true << false;
+        QTest::newRow("Simple") << int(doctype::Simple) << false << false;
+        QTest::newRow("Multi") << int(doctype::Multi) << false << true;
+    }
+    void menuShowsOnlyForItsKinds()
+    {
+        QFETCH(int, type);
+        QFETCH(bool, menuShown);
+        QFETCH(bool, copiesShown);
+        Fixture f;
+        QVERIFY(f.start(type, layout("signs", "a two texts")));
+        QCOMPARE(f.find<TemplateMenu>(QStringLiteral("OpsMenu"))->isVisible(), menuShown);
+        QCOMPARE(f.find<QWidget>(QStringLiteral("copiesPanel"))->isVisible(), copiesShown);
+        // Nothing in the column covers the page.
+        const QRect page = f.context.page.pageRect;
+        for (const QWidget *column : {static_cast<QWidget *>(f.controller->menu()),
+                                      static_cast<QWidget *>(f.controller->copiesPanel())})
+            QVERIFY(column->isHidden() || !column->geometry().intersects(page));
+    }
+
+    void menuLaysOutThumbnailsThreeToARow()
+    {
+        Fixture f;
+        QVERIFY(f.start(doctype::Sign, layout("signs", "a two texts")));
+        auto *fourth = f.find<PictureButton>(QStringLiteral("opBut3"));
+        QVERIFY(fourth);
+        QCOMPARE(fourth->pos(), QPoint(17, 117));
+        QCOMPARE(f.find<PictureButton>(QStringLiteral("opBut2"))->pos(), QPoint(225, 8));
+        QCOMPARE(f.find<QLabel>(QStringLiteral("opDesc3"))->text(), QStringLiteral("d broken"));
+        // Every thumbnail lies inside the menu, the third column included.
+        const TemplateMenu *menu = f.controller->menu();
+        QVERIFY(f.find<PictureButton>(QStringLiteral("opBut2"))->geometry().right()
+                < menu->viewport()->width());
+        QCOMPARE(menu->currentIndex(), 0);
+        // The yellow ring sits round the thumbnail in use.
+        const QWidget *ring = menu->widget()->findChild<QWidget *>(QStringLiteral("opCurrent"));
+        QVERIFY(ring->isVisible());
+        QVERIFY(ring->geometry().contains(f.find<PictureButton>(QStringLiteral("opBut0"))->geometry()));
+    }
+
+    void switchKeepsTypedWork()
+    {
+        Fixture f;
+        QVERIFY(f.start(doctype::Sign, layout("signs", "a two texts")));
+        PageView *view = f.window->pageView();
+        f.context.page.textBoxes[0].text = QStringLiteral("Lost cat");
+        f.window->refreshTextBox(0);
+        // Rich text lives in its control until it is read back.
+        view->richTextBox(0)->document()->setPlainText(QStringLiteral("Call Sam"));
+        f.context.page.changeCount = 4;
+        QSignalSpy switched(f.controller, &TemplateSheetController::templateSwitched);
+
+        QTest::mouseClick(f.find<PictureButton>(QStringLiteral("opBut1")), Qt::LeftButton);
+        QCOMPARE(switched.count(), 1);
+        QCOMPARE(f.context.page.layoutPath, layout("signs", "b three texts"));
+        QCOMPARE(f.controller->menu()->currentIndex(), 1);
+        QCOMPARE(view->textBox(0)->toPlainText(), QStringLiteral("Lost cat"));
+        QCOMPARE(view->textBox(2)->toPlainText(), kPlaceholderText);
+        QCOMPARE(view->richTextBox(0)->toPlainText(), QStringLiteral("Call Sam"));
+        QCOMPARE(f.context.page.changeCount, 5);
+    }
+
+    void failedSwitchKeepsThePageAndSaysSo()
+    {
+        Fixture f;
+        QVERIFY(f.start(doctype::Sign, layout("signs", "a two texts")));
+        f.context.page.textBoxes[0].text = QStringLiteral("Lost cat");
+        f.window->refreshTextBox(0);
+        QString shown;
+        QTimer::singleShot(50, [&shown] {
+            auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+            if (!dialog)
+                return;
+            for (const QLabel *label : dialog->findChildren<QLabel *>())
+                shown += label->text();
+            dialog->reject();
+        });
+        QVERIFY(!f.controller->switchToTemplate(3));
+        QVERIFY2(shown.contains(kSwitchFailedMessage), qPrintable(shown));
+        QCOMPARE(f.context.page.layoutPath, layout("signs", "a two texts"));
+        QCOMPARE(f.window->pageView()->textBox(0)->toPlainText(), QStringLiteral("Lost cat"));
+        QCOMPARE(f.controller->menu()->currentIndex(), 0);
+    }
+
+    void copiesControlsFollowTheRules()
+    {
+        Fixture f;
+        QVERIFY(f.start(doctype::Multi, layout("multi", "square")));
+        CopiesSheetPanel *panel = f.controller->copiesPanel();
+        QScrollBar *scroll = f.find<QScrollBar>(QStringLiteral("numRepScroll"));
+        QCheckBox *autoBox = f.find<QCheckBox>(QStringLiteral("autoCheck"));
+        // A new sheet chooses its own count: two squares fill the sheet best.
+        QCOMPARE(f.context.page.repeatCount, 2);
+        QVERIFY(autoBox->isChecked());
+        const QImage twoCopies = panel->preview()->sheet();
+        QVERIFY(!twoCopies.isNull());
+
+        scroll->setValue(7);
+        QCOMPARE(f.context.page.repeatCount, 7);
+        QVERIFY(!autoBox->isChecked());
+        QVERIFY(f.context.page.changeCount > 0);
+        QVERIFY(panel->preview()->sheet() != twoCopies);
+        scroll->setValue(3);
+        QVERIFY(autoBox->isChecked());
+
+        QTest::mouseClick(f.find<PictureButton>(QStringLiteral("LotsRepsBut")), Qt::LeftButton);
+        QCOMPARE(f.context.page.repeatCount, kMostSheetCopies);
+        QVERIFY(!autoBox->isChecked());
+        QTest::mouseClick(f.find<PictureButton>(QStringLiteral("fewRepsBut")), Qt::LeftButton);
+        QCOMPARE(f.context.page.repeatCount, kFewestSheetCopies);
+        QVERIFY(autoBox->isChecked());
+
+        // Ticking "Auto" by hand puts the page's own count back.
+        scroll->setValue(9);
+        autoBox->click();
+        QCOMPARE(f.context.page.repeatCount, 2);
+        QCOMPARE(scroll->value(), 2);
+    }
+
+    void templateCountUnticksAuto()
+    {
+        Fixture f;
+        QVERIFY(f.start(doctype::Multi, layout("multi", "labels six")));
+        QCOMPARE(f.context.page.repeatCount, 6);
+        QVERIFY(!f.find<QCheckBox>(QStringLiteral("autoCheck"))->isChecked());
+        QCOMPARE(f.find<QScrollBar>(QStringLiteral("numRepScroll"))->value(), 6);
+    }
+
+    void previewFollowsWorkOnThePage()
+    {
+        Fixture f;
+        QVERIFY(f.start(doctype::Multi, layout("multi", "labels six")));
+        const QImage before = f.controller->copiesPanel()->preview()->sheet();
+        PictureBoxModel &box = f.context.page.pictureBoxes[0];
+        box.image.fill(Qt::red);
+        // The release of the pointer over the page redraws the sheet.
+        QTest::mouseRelease(f.window->pageView(), Qt::LeftButton, {}, QPoint(2, 2));
+        const QImage after = f.controller->copiesPanel()->preview()->sheet();
+        QVERIFY(after != before);
+        QCOMPARE(after, renderCopiesSheet(f.context.page, after.width(), true));
+    }
+
+    void workFileOfASheetExportsTheSheet()
+    {
+        QTemporaryDir folder;
+        const PageFitInputs fit{1280, 800, kToolPaletteWidthPx, 64, doctype::Multi};
+        PageModel page;
+        page.documentType = doctype::Multi;
+        QVERIFY(readTemplate(layout("multi", "labels six"), page, fit));
+        // The one picture covers the whole label.
+        page.pictureBoxes[0].image = QImage(page.pictureBoxes[0].geometry.size(),
+                                            QImage::Format_RGB32);
+        page.pictureBoxes[0].image.fill(Qt::red);
+        ZipArchiveFormat zip;
+        const Staging staging(folder.filePath(QStringLiteral("staging")));
+        SavedLayoutOptions options;
+        options.copiesOnSheet = 5;
+        const QString work = folder.filePath(QStringLiteral("labels.qlr"));
+        QString error;
+        QVERIFY2(saveWorkFile(page, WorkFileContext{zip, staging, fit, UnpackLimits{}}, work,
+                              options, &error),
+                 qPrintable(error));
+
+        Environment screen;
+        screen.screen.widthPx = 1280;
+        screen.screen.heightPx = 800;
+        AppContext context(screen);
+        const QString png = folder.filePath(QStringLiteral("labels.png"));
+        QString written;
+        QTextStream errors(&written);
+        QCOMPARE(runHeadlessExport({QStringLiteral("quillora"), QStringLiteral("--export-png"), png,
+                                    work},
+                                   context, &errors),
+                 0);
+        const QImage sheet(png);
+        QVERIFY(qAbs(double(sheet.width()) / sheet.height() - 297.0 / 210) < 0.01);
+        // Five copies, each at the sheet quality factor times its size on screen.
+        int red = 0;
+        for (int y = 0; y < sheet.height(); ++y)
+            for (int x = 0; x < sheet.width(); ++x)
+                red += sheet.pixel(x, y) == qRgb(255, 0, 0) ? 1 : 0;
+        const double quality = context.settings.multiPrintQualSF;
+        const double expected = 5 * page.pageRect.width() * page.pageRect.height() * quality * quality;
+        QVERIFY2(qAbs(red - expected) < expected * 0.05,
+                 qPrintable(QStringLiteral("%1 red of %2").arg(red).arg(expected)));
+    }
+};
+
+QTEST_MAIN(TestTemplateSheet)
+#include "tst_templatesheet.moc"
