@@ -10,6 +10,7 @@
 #include "ui/app/shellcontroller.h"
 #include "ui/doctypes/simplepagewindow.h"
 #include "ui/files/filecontroller.h"
+#include "ui/pictures/bordereditor.h"
 #include "ui/pictures/paintingcontroller.h"
 #include "ui/printing/printcontroller.h"
 #include "ui/text/textcontroller.h"
@@ -63,6 +64,8 @@ int runApplication(int argc, char *argv[])
                          printing->attach(window);
                          QObject::connect(&shell, &ShellController::optionsApplied, printing,
                                           &PrintController::applySettings);
+                         // The page border and its editor beside the page.
+                         new BorderEditor(context, *window, *undo, *painting);
                      });
     shell.begin(startup);
     return QApplication::exec();
