@@ -38,18 +38,13 @@ QImage shapeFromMaskPicture(const QImage &mask, const QSize &size)
 {
     if (mask.isNull() || size.isEmpty())
         return {};
-    QImage shape = shapeOf(mask, marksShape);
-    if (shape.size() == size)
-        return shape;
-    // Stretched smoothly and cut again at half way, so a small mask gives a clean edge.
-    shape = shape.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
-                .convertToFormat(QImage::Format_Grayscale8);
-    for (int y = 0; y < shape.height(); ++y) {
-        uchar *marks = shape.scanLine(y);
-        for (int x = 0; x < shape.width(); ++x)
-            marks[x] = marks[x] >= 128 ? kInside : kOutside;
-    }
-    return shape;
+    // The mask is stretched smoothly first and its pixels judged after, so a small mask gives
+    // a clean curved edge rather than steps.
+    const QImage stretched =
+        mask.size() == size ? mask
+                            : mask.convertToFormat(QImage::Format_ARGB32)
+                                  .scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    return shapeOf(stretched, marksShape);
 }
 
 QImage shapeOutsideColour(const QImage &image, QRgb maskColour)

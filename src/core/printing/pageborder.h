@@ -15,7 +15,7 @@
 namespace quillora {
 
 // The faint colour the page shows where the border is still unpainted (white), on screen only.
-constexpr QRgb kBorderGuideColour = 0xFFD7E8FF;
+constexpr QRgb kBorderGuideColour = 0xFFF0E4FF; // a light lilac, unlike the desk and the page
 
 // One straight copy: `source` of the scaled border picture goes to `target` on the page.
 struct BorderPiece {

@@ -26,10 +26,13 @@ const QString kBorderKind = QStringLiteral("b");
 // Clear of the page's shadow, and of the window's edges.
 constexpr int kGapFromPagePx = 22;
 constexpr int kWindowMarginPx = 16;
-// The paper starts 48 pixels right of the badge's left edge; the badge rests on its corner.
+// The paper starts 48 pixels right of the badge's left edge; the badge just touches its corner,
+// so it never covers paper a child wants to paint.
 constexpr int kPaperOffsetXPx = 48;
-constexpr int kPaperOffsetYPx = 40;
+constexpr int kPaperOffsetYPx = 62;
 constexpr int kPanelMarginPx = 10;
+// The editor stands a little below the page's top, clear of the rich text toolbar over it.
+constexpr int kBelowPageTopPx = 40;
 
 const QColor kPanelColour(0xFF, 0xB3, 0x00);
 const QColor kBadgeInk(0x1B, 0x3A, 0x8C);
@@ -46,6 +49,8 @@ MagnifierBadge::MagnifierBadge(QWidget *parent) : QWidget(parent)
     setFixedSize(kSidePx, kSidePx);
     setAttribute(Qt::WA_TranslucentBackground);
     setCursor(Qt::PointingHandCursor);
+    // Round: the corners of its square are not the badge and take no presses.
+    setMask(QRegion(rect(), QRegion::Ellipse));
 }
 
 void MagnifierBadge::paintEvent(QPaintEvent *)
@@ -91,7 +96,7 @@ BorderEditorPlacement placeBorderEditor(const QRect &pageRect, const QSize &wind
     const bool beside = roomForPaper >= BorderEditorPlacement::kMinPaperSidePx;
     const int maxWidth = beside ? std::min(roomForPaper, BorderEditorPlacement::kMaxPaperSidePx)
                                 : BorderEditorPlacement::kMaxPaperSidePx;
-    const int top = pageRect.top();
+    const int top = pageRect.top() + kBelowPageTopPx;
     const int maxHeight =
         std::clamp(windowSize.height() - top - kPaperOffsetYPx - kPanelMarginPx - kWindowMarginPx,
                    1, BorderEditorPlacement::kMaxPaperSidePx * 4 / 3);
