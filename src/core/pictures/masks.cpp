@@ -88,13 +88,15 @@ QImage clipToShape(const QImage &picture, const QImage &shape)
         (picture.size() == shape.size()
              ? picture
              : picture.scaled(shape.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation))
-            .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+            .convertToFormat(QImage::Format_ARGB32);
+    // Outside pixels keep their colour and lose only their opacity, so a printer or PDF viewer
+    // that smooths the edge blends towards the picture's own colour, never towards black.
     for (int y = 0; y < clipped.height(); ++y) {
         const uchar *marks = shape.constScanLine(y);
         auto *pixels = reinterpret_cast<QRgb *>(clipped.scanLine(y));
         for (int x = 0; x < clipped.width(); ++x) {
             if (marks[x] != kInside)
-                pixels[x] = 0;
+                pixels[x] &= RGB_MASK;
         }
     }
     return clipped;
