@@ -1,7 +1,6 @@
 // Shaped pictures: which mask pixels make the shape, painting that never leaves the shape, and
 // the printed page showing a shaped picture only inside its shape.
 
-#include "core/layout/templatereader.h"
 #include "core/pictures/masks.h"
 #include "core/pictures/picturepainting.h"
 #include "core/printing/pagerenderer.h"
@@ -79,14 +78,10 @@ class MasksTest : public QObject {
 private slots:
     void maskPixels_data();
     void maskPixels();
-    void maskIsStretchedToTheBox();
-    void maskControlColourIsOutside();
     void strokesStayInsideTheShape_data();
     void strokesStayInsideTheShape();
     void fillStopsAtTheShapeEdge();
-    void pressOutsideTheShapePaintsNothing();
     void renderedPictureOnlyInsideShape();
-    void templateMaskShapesTheBox();
 };
 
 void MasksTest::maskPixels_data()
@@ -111,36 +106,6 @@ void MasksTest::maskPixels()
     QImage mask(1, 1, QImage::Format_ARGB32);
     mask.setPixel(0, 0, pixel);
     QCOMPARE(masks::contains(masks::shapeFromMaskPicture(mask, {1, 1}), {0, 0}), inside);
-}
-
-void MasksTest::maskIsStretchedToTheBox()
-{
-    QImage mask = blankPicture(4, 2, kWhite);
-    mask.setPixel(0, 0, kBlack);
-    mask.setPixel(1, 0, kBlack);
-    mask.setPixel(0, 1, kBlack);
-    mask.setPixel(1, 1, kBlack);
-    const QImage shape = masks::shapeFromMaskPicture(mask, {40, 30});
-    QCOMPARE(shape.size(), QSize(40, 30));
-    QCOMPARE(countPixels(shape.convertToFormat(QImage::Format_RGB32), kWhite), 20 * 30);
-    QVERIFY(masks::contains(shape, {5, 29}));
-    QVERIFY(!masks::contains(shape, {35, 2}));
-    QVERIFY(!masks::contains(shape, {40, 5})); // beyond the box
-    QVERIFY(masks::shapeFromMaskPicture(QImage(), {40, 30}).isNull());
-}
-
-void MasksTest::maskControlColourIsOutside()
-{
-    QImage picture = blankPicture(3, 1, kWhite);
-    picture.setPixel(1, 0, kRed);
-    picture.setPixel(2, 0, qRgb(254, 255, 255)); // near white is still picture
-    const QImage shape = masks::shapeOutsideColour(picture);
-    QVERIFY(!masks::contains(shape, {0, 0}));
-    QVERIFY(masks::contains(shape, {1, 0}));
-    QVERIFY(masks::contains(shape, {2, 0}));
-    const QImage shown = masks::clipToShape(picture, shape);
-    QCOMPARE(qAlpha(shown.pixel(0, 0)), 0);
-    QCOMPARE(shown.pixel(1, 0), kRed);
 }
 
 void MasksTest::strokesStayInsideTheShape_data()
@@ -196,17 +161,6 @@ void MasksTest::fillStopsAtTheShapeEdge()
     QCOMPARE(countAreas(painted, kRed), 1);
 }
 
-void MasksTest::pressOutsideTheShapePaintsNothing()
-{
-    Painter painter;
-    painter.state.tool = ToolFloodFill;
-    PageModel page = shapedPage({120, 60}, kWhite);
-    const QImage before = page.pictureBoxes[0].image.copy();
-    painter.painting.press(page, 0, at({60, 2}));
-    painter.painting.release(page, 0, at({60, 2}));
-    QCOMPARE(page.pictureBoxes[0].image, before);
-}
-
 void MasksTest::renderedPictureOnlyInsideShape()
 {
     PageModel page = emptyPrintPage();
@@ -233,28 +187,6 @@ void MasksTest::renderedPictureOnlyInsideShape()
         QCOMPARE(over.pixel(int(1.5 * scale), int(1.5 * scale)), kRed);
         QCOMPARE(over.pixel(int(30.5 * scale), int(30.5 * scale)), kWhite);
     }
-}
-
-void MasksTest::templateMaskShapesTheBox()
-{
-    PageModel page;
-    PageFitInputs fit;
-    fit.screenWidthPx = 1280;
-    fit.screenHeightPx = 800;
-    fit.toolPaletteWidthPx = 106;
-    fit.toolbarHeightPx = 64;
-    QString error;
-    QVERIFY2(readTemplate(QStringLiteral(QUILLORA_TEST_DATA "/borders/shaped.xml"), page, fit,
-                          &error),
-             qPrintable(error));
-    QCOMPARE(page.pictureBoxes.size(), 1);
-    const PictureBoxModel &box = page.pictureBoxes[0];
-    QVERIFY(box.hasMaskPicture);
-    const QImage shape = masks::shapeFromMaskPicture(box.mask, box.geometry.size());
-    // The mask is a dark diamond on white: the centre is inside, the corners outside.
-    QVERIFY(masks::contains(shape, box.geometry.center() - box.geometry.topLeft()));
-    QVERIFY(!masks::contains(shape, {1, 1}));
-    QVERIFY(!masks::contains(shape, {box.geometry.width() - 2, box.geometry.height() - 2}));
 }
 
 QTEST_MAIN(MasksTest)

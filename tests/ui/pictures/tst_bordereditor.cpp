@@ -113,7 +113,7 @@ void paintBorderRed(const Fixture &f)
     QTest::mouseClick(f.editor->borderPaper(), Qt::LeftButton, {}, QPoint(5, 5));
 }
 
-enum class EndBy { Page, Picture, Text, BandAgain, Badge };
+enum class EndBy { Page, Picture, Text, BandAgain, Badge, UseThisBorderKeepsEditing };
 
 } // namespace
 
@@ -124,11 +124,7 @@ class BorderEditorTest : public QObject {
 private slots:
     void editingEndsOnEveryOtherPress_data();
     void editingEndsOnEveryOtherPress();
-    void useThisBorderAppliesAndKeepsEditing();
     void undoAndRedoRedrawThePageBorder();
-    void pageWithoutBorderHasNoEditor();
-    void editorFitsBesideOrOverThePage_data();
-    void editorFitsBesideOrOverThePage();
     void shapedPictureLetsPressesThrough();
     void maskControlIsSeeThroughOnWhite();
 };
@@ -141,6 +137,7 @@ void BorderEditorTest::editingEndsOnEveryOtherPress_data()
     QTest::newRow("text") << EndBy::Text;
     QTest::newRow("border band again") << EndBy::BandAgain;
     QTest::newRow("magnifier badge") << EndBy::Badge;
+    QTest::newRow("use this border") << EndBy::UseThisBorderKeepsEditing;
 }
 
 void BorderEditorTest::editingEndsOnEveryOtherPress()
@@ -183,23 +180,17 @@ void BorderEditorTest::editingEndsOnEveryOtherPress()
     case EndBy::Badge:
         QTest::mouseClick(f.editor->magnifier(), Qt::LeftButton, {}, QPoint(30, 30));
         break;
+    case EndBy::UseThisBorderKeepsEditing:
+        QTest::mouseClick(f.window->toolbar()->button(ToolbarAction::BorderFromMagnifier),
+                          Qt::LeftButton, {}, QPoint(10, 10));
+        break;
     }
-    QVERIFY(!f.editor->isEditing());
-    QVERIFY(!f.editor->magnifier()->isVisible());
-    QVERIFY(!f.editor->borderPaper()->isVisible());
-    QVERIFY(!f.toolClickShown());
+    const bool stillEditing = endBy == EndBy::UseThisBorderKeepsEditing;
+    QCOMPARE(f.editor->isEditing(), stillEditing);
+    QCOMPARE(f.editor->magnifier()->isVisible(), stillEditing);
+    QCOMPARE(f.editor->borderPaper()->isVisible(), stillEditing);
+    QCOMPARE(f.toolClickShown(), stillEditing);
     QCOMPARE(f.shownBorderAt(f.bandPoint()), kRed);
-}
-
-void BorderEditorTest::useThisBorderAppliesAndKeepsEditing()
-{
-    Fixture f(QStringLiteral("plain.xml"), doctype::Certificate);
-    f.openEditor();
-    paintBorderRed(f);
-    PictureButton *toolClick = f.window->toolbar()->button(ToolbarAction::BorderFromMagnifier);
-    QTest::mouseClick(toolClick, Qt::LeftButton, {}, QPoint(10, 10));
-    QCOMPARE(f.shownBorderAt(f.bandPoint()), kRed);
-    QVERIFY(f.editor->isEditing());
 }
 
 void BorderEditorTest::undoAndRedoRedrawThePageBorder()
@@ -227,47 +218,6 @@ void BorderEditorTest::undoAndRedoRedrawThePageBorder()
     emit f.window->redoRequested();
     QCOMPARE(f.context.page.border.picture, secondStroke);
     QCOMPARE(f.page()->borderImage(), shownAfterBoth);
-}
-
-void BorderEditorTest::pageWithoutBorderHasNoEditor()
-{
-    Fixture f(QStringLiteral("plain.xml"), doctype::Simple);
-    QCOMPARE(f.context.page.border.type, BorderType::None);
-    QVERIFY(f.page()->borderImage().isNull());
-    f.editor->toggleEditing();
-    QVERIFY(!f.editor->isEditing());
-    f.pressAt(f.page()->mapTo(f.window.get(), QPoint(10, 10)));
-    QCOMPARE(f.context.page.current.kind, QStringLiteral("paper"));
-}
-
-void BorderEditorTest::editorFitsBesideOrOverThePage_data()
-{
-    QTest::addColumn<QSize>("screen");
-    QTest::addColumn<QRect>("page");
-    QTest::addColumn<double>("aspect");
-    QTest::addColumn<bool>("beside");
-    QTest::newRow("1920 portrait") << QSize(1920, 1080) << QRect(610, 72, 685, 968) << 1.0 << true;
-    QTest::newRow("1280 portrait") << QSize(1280, 800) << QRect(390, 72, 486, 688) << 1.0 << true;
-    QTest::newRow("1280 landscape") << QSize(1280, 800) << QRect(146, 72, 973, 688) << 1.0
-                                    << false;
-    QTest::newRow("1920 landscape map") << QSize(1920, 1080) << QRect(268, 72, 1369, 968)
-                                        << 1.41 << false;
-}
-
-void BorderEditorTest::editorFitsBesideOrOverThePage()
-{
-    QFETCH(QSize, screen);
-    QFETCH(QRect, page);
-    QFETCH(double, aspect);
-    QFETCH(bool, beside);
-    const BorderEditorPlacement placement = placeBorderEditor(page, screen, aspect);
-    const QRect window(QPoint(0, 0), screen);
-    QVERIFY(window.contains(placement.panel));
-    QVERIFY(window.contains(placement.badge));
-    QCOMPARE(placement.paper.left() - placement.badge.left(), 48);
-    QVERIFY(placement.paper.width() >= BorderEditorPlacement::kMinPaperSidePx / 2);
-    QVERIFY(qAbs(double(placement.paper.width()) / placement.paper.height() - aspect) < 0.02);
-    QCOMPARE(!placement.panel.intersects(page.adjusted(0, 0, 6, 6)), beside);
 }
 
 void BorderEditorTest::shapedPictureLetsPressesThrough()
