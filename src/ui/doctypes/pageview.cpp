@@ -38,6 +38,10 @@ void PageView::setFrameColour(const QColor &colour)
         for (ObjectFrame *frame : *frames)
             if (frame)
                 frame->setColour(colour);
+    // A shaped picture's edge is its frame.
+    for (PictureBoxWidget *box : std::as_const(m_pictureBoxes))
+        if (box && box->isShaped())
+            box->setMaskPicture(box->maskPicture(), colour);
 }
 
 void PageView::setKeyFilter(QObject *filter)

@@ -28,6 +28,7 @@ public:
     // A thin edge in `edgeColour` shows the shape on a white page. A null mask: a rectangle.
     void setMaskPicture(const QImage &mask, const QColor &edgeColour = QColor(0xC0, 0xC0, 0xC0));
     bool isShaped() const { return !m_shape.isNull(); }
+    const QImage &maskPicture() const { return m_maskPicture; }
     // The shape at the widget's size (see core/pictures/masks.h); null for a rectangle.
     const QImage &shape() const { return m_shape; }
 
