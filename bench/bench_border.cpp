@@ -70,10 +70,7 @@ void BM_MapBorder(benchmark::State &state)
     for (auto _ : state)
         benchmark::DoNotOptimize(composeBorder(border, kPageSize));
 }
-BENCHMARK(BM_MapBorder)
-    ->Unit(benchmark::kMillisecond)
-    ->Repetitions(9)
-    ->ReportAggregatesOnly(true);
+BENCHMARK(BM_MapBorder)->Unit(benchmark::kMillisecond)->Repetitions(9)->ReportAggregatesOnly(true);
 
 // What the page shows on screen: the same, with the unpainted parts tinted.
 void BM_PatternBorderOnScreen(benchmark::State &state)

@@ -52,7 +52,8 @@ QImage shapeOutsideColour(const QImage &image, QRgb maskColour)
     if (image.isNull())
         return {};
     const QRgb key = maskColour | 0xFF000000;
-    return shapeOf(image, [key](QRgb pixel) { return qAlpha(pixel) >= 128 && (pixel | 0xFF000000) != key; });
+    return shapeOf(
+        image, [key](QRgb pixel) { return qAlpha(pixel) >= 128 && (pixel | 0xFF000000) != key; });
 }
 
 bool contains(const QImage &shape, const QPoint &point)
@@ -137,7 +138,8 @@ QImage shapeEdge(const QImage &shape, QRgb colour, int width)
 
 const QImage &ShapeCache::shapeFor(const QImage &mask, const QSize &size)
 {
-    const QString key = QStringLiteral("%1:%2x%3").arg(mask.cacheKey()).arg(size.width()).arg(size.height());
+    const QString key =
+        QStringLiteral("%1:%2x%3").arg(mask.cacheKey()).arg(size.width()).arg(size.height());
     auto it = m_shapes.find(key);
     if (it != m_shapes.end())
         return it.value();

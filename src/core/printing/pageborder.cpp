@@ -34,10 +34,10 @@ bool marksBorder(QRgb mapPixel)
 // The map as `columns` x `rows` pixels. Nearest-pixel scaling keeps it black and white.
 QImage mapAtSize(const QImage &map, int columns, int rows)
 {
-    const QImage sized = map.size() == QSize(columns, rows)
-                             ? map
-                             : map.scaled(columns, rows, Qt::IgnoreAspectRatio,
-                                          Qt::FastTransformation);
+    const QImage sized =
+        map.size() == QSize(columns, rows)
+            ? map
+            : map.scaled(columns, rows, Qt::IgnoreAspectRatio, Qt::FastTransformation);
     return sized.convertToFormat(QImage::Format_RGB32);
 }
 
@@ -148,11 +148,10 @@ QImage composeBorder(const BorderModel &border, const QSize &pageSize)
     const BorderLayout layout = borderLayout(border, pageSize);
     if (layout.pieces.isEmpty() || layout.pictureSize.isEmpty())
         return {};
-    const QImage scaled =
-        border.picture.size() == layout.pictureSize
-            ? border.picture
-            : border.picture.scaled(layout.pictureSize, Qt::IgnoreAspectRatio,
-                                    Qt::SmoothTransformation);
+    const QImage scaled = border.picture.size() == layout.pictureSize
+                              ? border.picture
+                              : border.picture.scaled(layout.pictureSize, Qt::IgnoreAspectRatio,
+                                                      Qt::SmoothTransformation);
 
     QImage result(pageSize, QImage::Format_ARGB32_Premultiplied);
     result.fill(Qt::transparent);

@@ -153,9 +153,8 @@ BorderEditor::BorderEditor(AppContext &context, SimplePageWindow &window, UndoCo
     connect(m_paper, &PictureBoxWidget::released, this, &BorderEditor::onPaperReleased);
     connect(painting.timer(), &QTimer::timeout, this, &BorderEditor::onTick);
     connect(&undo, &UndoController::restored, this, [this](const QVector<UndoTarget> &changed) {
-        const bool border = std::any_of(changed.cbegin(), changed.cend(), [](const UndoTarget &t) {
-            return t.kind == kBorderKind;
-        });
+        const bool border = std::any_of(changed.cbegin(), changed.cend(),
+                                        [](const UndoTarget &t) { return t.kind == kBorderKind; });
         if (!border)
             return;
         m_paper->setImage(m_context.page.border.picture);

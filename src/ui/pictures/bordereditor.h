@@ -53,9 +53,9 @@ protected:
 struct BorderEditorPlacement {
     static constexpr int kMinPaperSidePx = 240;
     static constexpr int kMaxPaperSidePx = 420;
-    QRect badge;  // `magBorder`
-    QRect paper;  // `BordPaper`
-    QRect panel;  // the bright backing round the paper
+    QRect badge; // `magBorder`
+    QRect paper; // `BordPaper`
+    QRect panel; // the bright backing round the paper
 };
 BorderEditorPlacement placeBorderEditor(const QRect &pageRect, const QSize &windowSize,
                                         double pictureAspect);

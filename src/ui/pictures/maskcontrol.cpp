@@ -52,10 +52,10 @@ void MaskControl::refresh()
         update();
         return;
     }
-    const QImage sized = m_picture.size() == size()
-                             ? m_picture
-                             : m_picture.scaled(size(), Qt::IgnoreAspectRatio,
-                                                Qt::FastTransformation);
+    const QImage sized =
+        m_picture.size() == size()
+            ? m_picture
+            : m_picture.scaled(size(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
     m_shape = masks::shapeOutsideColour(sized);
     m_shown = masks::clipToShape(sized, m_shape);
     setMask(regionOfShape(m_shape));

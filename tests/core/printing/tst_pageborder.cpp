@@ -130,7 +130,7 @@ void PageBorderTest::tilesAreStraightCopiesInOrder()
     QCOMPARE(QColor(page.pixel(53, 6)).rgb(), kBlue);
     QCOMPARE(qAlpha(page.pixel(54, 6)), 0);
     QCOMPARE(QColor(page.pixel(4, 6 + 4 * 8 + 7)).rgb(), kRed);
-    QCOMPARE(qAlpha(page.pixel(2, 2)), 0); // the edges stay clear
+    QCOMPARE(qAlpha(page.pixel(2, 2)), 0);                    // the edges stay clear
     QCOMPARE(countPixels(page.copy(14, 14, 30, 20), 0), 600); // and so does the middle
 }
 
@@ -193,14 +193,14 @@ void PageBorderTest::newDocumentBorder_data()
     const int patterned = int(BorderType::Pattern);
     const int mapped = int(BorderType::Map);
     // At 2 pixels per millimetre: 15 mm = 30 px, 8.5 mm = 17 px, tiles of 40 px.
-    QTest::newRow("shapes, portrait") << doctype::Shapes << QSize(210, 297) << none << patterned
-                                      << QSize(30, 17);
+    QTest::newRow("shapes, portrait")
+        << doctype::Shapes << QSize(210, 297) << none << patterned << QSize(30, 17);
     QTest::newRow("certificate, landscape")
         << doctype::Certificate << QSize(297, 210) << none << patterned << QSize(17, 30);
     QTest::newRow("borders keeps its template's map")
         << doctype::Borders << QSize(210, 297) << mapped << mapped << QSize(4, 4);
-    QTest::newRow("simple page gets none") << doctype::Simple << QSize(210, 297) << none << none
-                                           << QSize(0, 0);
+    QTest::newRow("simple page gets none")
+        << doctype::Simple << QSize(210, 297) << none << none << QSize(0, 0);
 }
 
 void PageBorderTest::newDocumentBorder()

@@ -93,8 +93,8 @@ struct Fixture {
 
 void move(QWidget *widget, QPoint at)
 {
-    QMouseEvent event(QEvent::MouseMove, at, widget->mapToGlobal(at), Qt::NoButton,
-                      Qt::LeftButton, Qt::NoModifier);
+    QMouseEvent event(QEvent::MouseMove, at, widget->mapToGlobal(at), Qt::NoButton, Qt::LeftButton,
+                      Qt::NoModifier);
     QCoreApplication::sendEvent(widget, &event);
 }
 
@@ -200,7 +200,8 @@ void BorderEditorTest::undoAndRedoRedrawThePageBorder()
     PictureBoxWidget *paper = f.editor->borderPaper();
     drag(paper, QPoint(10, 10), QPoint(paper->width() - 10, 10));
     const QImage firstStroke = f.context.page.border.picture.copy();
-    drag(paper, QPoint(10, paper->height() - 10), QPoint(paper->width() - 10, paper->height() - 10));
+    drag(paper, QPoint(10, paper->height() - 10),
+         QPoint(paper->width() - 10, paper->height() - 10));
     const QImage secondStroke = f.context.page.border.picture.copy();
     QVERIFY(firstStroke != secondStroke);
     f.pressPaper();
