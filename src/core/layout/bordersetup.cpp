@@ -12,17 +12,22 @@ QString standardBorderElement(int pageWidthMm, int pageHeightMm)
     return QStringLiteral("<borderpattern edgew='15' edgeh='8.5' width='20' height='20' />");
 }
 
+bool applyStandardBorder(PageModel &page)
+{
+    if (!appliesBorderSetup(page.documentType) || page.border.type != BorderType::None)
+        return false;
+    // Read as the template's own element would be, so it is sized and saved the same way.
+    applyTemplateLine(standardBorderElement(page.pageWidthMm, page.pageHeightMm), page.layoutPath,
+                      page, PageFitInputs{});
+    return true;
+}
+
 bool setUpNewDocumentBorder(PageModel &page)
 {
-    bool changed = !page.border.picture.isNull();
+    const bool hadPainting = !page.border.picture.isNull();
     page.border.picture = QImage();
-    if (appliesBorderSetup(page.documentType) && page.border.type == BorderType::None) {
-        // Read as the template's own element would be, so it is sized and saved the same way.
-        applyTemplateLine(standardBorderElement(page.pageWidthMm, page.pageHeightMm),
-                          page.layoutPath, page, PageFitInputs{});
-        changed = true;
-    }
-    return changed;
+    const bool given = applyStandardBorder(page);
+    return hadPainting || given;
 }
 
 } // namespace quillora

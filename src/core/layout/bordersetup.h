@@ -13,6 +13,10 @@ namespace quillora {
 // edges at the sides, landscape pages (wider than tall) at top and bottom.
 QString standardBorderElement(int pageWidthMm, int pageHeightMm);
 
+// For the kinds that carry a border, gives a page whose template has none the standard pattern
+// border; keeps the painting. Returns whether it did. Switching templates calls this alone.
+bool applyStandardBorder(PageModel &page);
+
 // Run after the new document's template has been read. Drops the border painting of the
 // previous document (reading a template keeps it only so that switching templates keeps the
 // child's work) and, for the kinds that carry a border, gives a page without one the standard
