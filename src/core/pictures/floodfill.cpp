@@ -16,11 +16,11 @@ struct Segment {
     int dy;
 };
 
-} // namespace
-
-QRect floodFill(QImage &image, QPoint seed, QRgb fill)
+// `open(x, y)` says whether the fill may enter a pixel besides its colour: the whole picture,
+// or only the inside of a shaped picture, whose edge then holds the paint like a wall.
+template <typename Open> QRect fillConnected(QImage &image, QPoint seed, QRgb fill, Open open)
 {
-    if (!raster::isPaintable(image) || !image.rect().contains(seed))
+    if (!raster::isPaintable(image) || !image.rect().contains(seed) || !open(seed.x(), seed.y()))
         return {};
     const int width = image.width();
     const int height = image.height();
@@ -57,7 +57,7 @@ QRect floodFill(QImage &image, QPoint seed, QRgb fill)
         QRgb *line = rowAt(y);
 
         int x = x1;
-        while (x >= 0 && line[x] == target)
+        while (x >= 0 && line[x] == target && open(x, y))
             line[x--] = fill;
         int left = x + 1;
         bool filledAny = left <= x1;
@@ -68,7 +68,7 @@ QRect floodFill(QImage &image, QPoint seed, QRgb fill)
         }
         while (true) {
             if (filledAny) {
-                while (x < width && line[x] == target)
+                while (x < width && line[x] == target && open(x, y))
                     line[x++] = fill;
                 push(y, left, x - 1, dy);
                 if (x > x2 + 1)
@@ -78,7 +78,7 @@ QRect floodFill(QImage &image, QPoint seed, QRgb fill)
                 minY = std::min(minY, y);
                 maxY = std::max(maxY, y);
             }
-            for (++x; x <= x2 && line[x] != target; ++x) {
+            for (++x; x <= x2 && (line[x] != target || !open(x, y)); ++x) {
             }
             if (x > x2)
                 break;
@@ -87,6 +87,21 @@ QRect floodFill(QImage &image, QPoint seed, QRgb fill)
         }
     }
     return QRect(QPoint(minX, minY), QPoint(maxX, maxY));
+}
+
+} // namespace
+
+QRect floodFill(QImage &image, QPoint seed, QRgb fill)
+{
+    return fillConnected(image, seed, fill, [](int, int) { return true; });
+}
+
+QRect floodFill(QImage &image, QPoint seed, QRgb fill, const QImage &shape)
+{
+    if (shape.size() != image.size() || shape.format() != QImage::Format_Grayscale8)
+        return floodFill(image, seed, fill);
+    return fillConnected(image, seed, fill,
+                         [&shape](int x, int y) { return shape.constScanLine(y)[x] != 0; });
 }
 
 } // namespace quillora

@@ -1,6 +1,7 @@
 #include "core/pictures/paintengine.h"
 
 #include "core/pictures/freehandtools.h"
+#include "core/pictures/masks.h"
 #include "core/pictures/particletools.h"
 #include "core/pictures/raster.h"
 #include "core/pictures/shapetools.h"
@@ -15,6 +16,14 @@ namespace {
 // Pointer positions come from the window, but a stray value far off the picture must not
 // overflow the grid or shape arithmetic.
 constexpr int kMaxReach = 1 << 16;
+
+// A shape is used only when it fits the picture it shapes.
+const QImage *usableShape(const PaintTarget &target)
+{
+    return target.shape && target.image && target.shape->size() == target.image->size()
+               ? target.shape
+               : nullptr;
+}
 
 PointerInput bounded(const PointerInput &input)
 {
@@ -74,13 +83,26 @@ bool PaintEngine::begin(const PaintTarget &target)
     return true;
 }
 
+template <typename Draw> QRect PaintEngine::clipped(const PaintTarget &target, Draw draw)
+{
+    const QImage *shape = usableShape(target);
+    m_stroke.shape = shape;
+    if (!shape)
+        return draw();
+    // A shallow copy: the first pixel the tool writes gives the picture its own buffer.
+    const QImage before = *target.image;
+    const QRect dirty = draw();
+    masks::keepOutside(*target.image, before, *shape, dirty);
+    return dirty;
+}
+
 QRect PaintEngine::press(const PaintTarget &target, const PointerInput &input)
 {
     if (!begin(target))
         return {};
     m_stroke.image = target.image;
     m_stroke.last = bounded(input).pos;
-    return m_strokeTool->press(m_stroke, bounded(input));
+    return clipped(target, [&] { return m_strokeTool->press(m_stroke, bounded(input)); });
 }
 
 QRect PaintEngine::move(const PaintTarget &target, const PointerInput &input)
@@ -88,7 +110,7 @@ QRect PaintEngine::move(const PaintTarget &target, const PointerInput &input)
     if (!m_strokeTool || !target.image || target.key != m_stroke.pictureKey)
         return {};
     m_stroke.image = target.image;
-    return m_strokeTool->move(m_stroke, bounded(input));
+    return clipped(target, [&] { return m_strokeTool->move(m_stroke, bounded(input)); });
 }
 
 QRect PaintEngine::release(const PaintTarget &target, const PointerInput &input)
@@ -98,7 +120,7 @@ QRect PaintEngine::release(const PaintTarget &target, const PointerInput &input)
     m_stroke.image = target.image;
     PaintTool *tool = m_strokeTool;
     m_strokeTool = nullptr;
-    return tool->release(m_stroke, bounded(input));
+    return clipped(target, [&] { return tool->release(m_stroke, bounded(input)); });
 }
 
 void PaintEngine::cancelStroke()
@@ -112,13 +134,15 @@ QRect PaintEngine::tick(const PaintTarget &target)
     if (!target.image || target.image->isNull())
         return {};
     raster::makePaintable(*target.image);
-    QRect dirty;
-    for (int tool : {int(ToolScribble), int(ToolSplat)}) {
-        auto &animated = static_cast<ParticleTool &>(*m_tools[tool]);
-        if (animated.alive())
-            dirty |= animated.tick(*target.image, target.key, m_random);
-    }
-    return dirty;
+    return clipped(target, [&] {
+        QRect dirty;
+        for (int tool : {int(ToolScribble), int(ToolSplat)}) {
+            auto &animated = static_cast<ParticleTool &>(*m_tools[tool]);
+            if (animated.alive())
+                dirty |= animated.tick(*target.image, target.key, m_random);
+        }
+        return dirty;
+    });
 }
 
 bool PaintEngine::animating() const

@@ -20,6 +20,8 @@ struct PaintTarget {
     QImage *image = nullptr;
     int key = 0;
     Symmetry symmetry;
+    // A shaped picture's shape, the size of the image: nothing outside it ever changes.
+    const QImage *shape = nullptr;
 };
 
 class PaintEngine {
@@ -54,6 +56,8 @@ public:
 
 private:
     bool begin(const PaintTarget &target);
+    // Runs one drawing step; on a shaped picture, puts back what it drew outside the shape.
+    template <typename Draw> QRect clipped(const PaintTarget &target, Draw draw);
 
     const PaintState &m_state;
     RandomSource &m_random;

@@ -58,6 +58,9 @@ struct Stroke {
     QPoint last;         // previous press or move: start of the next segment
     int pictureKey = -1; // which picture this is, for tools that keep state per picture
     RandomSource *random = nullptr;
+    // A shaped picture's shape (core/pictures/masks.h), the picture's size; null for none. The
+    // engine keeps paint inside it; the fill also treats its edge as a wall.
+    const QImage *shape = nullptr;
 };
 
 class PaintTool {

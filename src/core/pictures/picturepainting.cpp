@@ -7,6 +7,7 @@ namespace quillora {
 namespace {
 
 const QString kPictureKind = QStringLiteral("p");
+const QString kBorderKind = QStringLiteral("b");
 
 int visiblePictureCount(const PageModel &page)
 {
@@ -34,7 +35,54 @@ bool PicturePainting::isImported(const PictureBoxModel &picture)
 PaintTarget PicturePainting::targetFor(PageModel &page, int index)
 {
     PictureBoxModel &picture = page.pictureBoxes[index];
-    return {&picture.image, index, {picture.symmetryType, picture.rotations}};
+    PaintTarget target{&picture.image, index, {picture.symmetryType, picture.rotations}};
+    if (picture.hasMaskPicture && !picture.mask.isNull() && !picture.image.isNull())
+        target.shape = &m_shapes.shapeFor(picture.mask, picture.image.size());
+    return target;
+}
+
+PaintTarget PicturePainting::borderTarget(PageModel &page)
+{
+    return {&page.border.picture, kBorderKey, {}};
+}
+
+PressResult PicturePainting::pressBorder(PageModel &page, const PointerInput &input)
+{
+    PressResult result;
+    m_gesturePicture = -1;
+    m_engine.cancelStroke();
+    const CurrentObject border{kBorderKind, 0};
+    result.becameCurrent = page.current != border;
+    page.current = border;
+    if (page.border.type == BorderType::None || page.border.picture.isNull())
+        return result;
+    if (input.button == PointerButton::Right && m_state.paintToolsShown) {
+        result.outcome = PressOutcome::ContextMenu;
+        return result;
+    }
+    if (!paintsAnything(m_state.tool))
+        return result;
+
+    ++page.changeCount;
+    m_gesturePicture = kBorderKey;
+    result.outcome = PressOutcome::Painted;
+    result.dirty = m_engine.press(borderTarget(page), input);
+    return result;
+}
+
+QRect PicturePainting::moveBorder(PageModel &page, const PointerInput &input)
+{
+    if (m_gesturePicture != kBorderKey)
+        return {};
+    return m_engine.move(borderTarget(page), input);
+}
+
+QRect PicturePainting::releaseBorder(PageModel &page, const PointerInput &input)
+{
+    if (m_gesturePicture != kBorderKey)
+        return {};
+    m_gesturePicture = -1;
+    return m_engine.release(borderTarget(page), input);
 }
 
 PressResult PicturePainting::press(PageModel &page, int index, const PointerInput &input)
@@ -75,14 +123,14 @@ PressResult PicturePainting::press(PageModel &page, int index, const PointerInpu
 
 QRect PicturePainting::move(PageModel &page, int index, const PointerInput &input)
 {
-    if (index != m_gesturePicture || index >= page.pictureBoxes.size())
+    if (index < 0 || index != m_gesturePicture || index >= page.pictureBoxes.size())
         return {};
     return m_engine.move(targetFor(page, index), input);
 }
 
 QRect PicturePainting::release(PageModel &page, int index, const PointerInput &input)
 {
-    if (index != m_gesturePicture || index >= page.pictureBoxes.size())
+    if (index < 0 || index != m_gesturePicture || index >= page.pictureBoxes.size())
         return {};
     m_gesturePicture = -1;
     return m_engine.release(targetFor(page, index), input);
@@ -90,6 +138,8 @@ QRect PicturePainting::release(PageModel &page, int index, const PointerInput &i
 
 QRect PicturePainting::tick(PageModel &page)
 {
+    if (page.current.kind == kBorderKind)
+        return page.border.picture.isNull() ? QRect() : m_engine.tick(borderTarget(page));
     if (page.current.kind != kPictureKind || page.current.index < 0 ||
         page.current.index >= page.pictureBoxes.size())
         return {};

@@ -4,6 +4,7 @@
 // document window forwards its picture boxes' mouse events and Timer1 ticks here.
 
 #include "core/layout/pagemodel.h"
+#include "core/pictures/masks.h"
 #include "core/pictures/paintengine.h"
 
 namespace quillora {
@@ -45,12 +46,24 @@ public:
 
     static bool isImported(const PictureBoxModel &picture);
 
+    // The enlarged border picture (`BordPaper`, kind "b") is painted like a picture that is
+    // already current: every press paints with the current tool. The right button while the
+    // paint tools show asks for the menu instead. A page without a border picture paints nothing.
+    PressResult pressBorder(PageModel &page, const PointerInput &input);
+    QRect moveBorder(PageModel &page, const PointerInput &input);
+    QRect releaseBorder(PageModel &page, const PointerInput &input);
+
 private:
+    // The gesture key of the border picture: no picture box has it.
+    static constexpr int kBorderKey = -2;
+
     PaintTarget targetFor(PageModel &page, int index);
+    static PaintTarget borderTarget(PageModel &page);
 
     PaintState &m_state;
     PaintEngine m_engine;
     int m_gesturePicture = -1; // the picture whose press painted, until its release
+    masks::ShapeCache m_shapes;
 };
 
 } // namespace quillora

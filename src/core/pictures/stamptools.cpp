@@ -16,6 +16,8 @@ QRect StampTool::press(Stroke &stroke, const PointerInput &input)
 
 QRect FloodFillTool::stamp(Stroke &stroke, QPoint at)
 {
+    if (stroke.shape)
+        return floodFill(*stroke.image, at, stroke.pixel, *stroke.shape);
     return floodFill(*stroke.image, at, stroke.pixel);
 }
 

@@ -1,6 +1,7 @@
 #include "core/printing/pagerenderer.h"
 
 #include "core/layout/colour.h"
+#include "core/pictures/masks.h"
 #include "core/printing/pageborder.h"
 #include "core/text/rtfreader.h"
 #include "core/text/textboxformat.h"
@@ -40,6 +41,18 @@ TextPlacement placementFor(const QRect &geometry, const PageRenderOptions &optio
     return placement;
 }
 
+// A shaped picture: only the inside of its mask is drawn; the page and border show round it.
+void drawShapedPicture(QPainter &painter, const PictureBoxModel &box, const QRectF &target)
+{
+    const QImage shape = masks::shapeFromMaskPicture(box.mask, box.geometry.size());
+    QImage picture = box.image;
+    if (picture.isNull()) {
+        picture = QImage(box.geometry.size(), QImage::Format_RGB32);
+        picture.fill(Qt::white);
+    }
+    painter.drawImage(target, masks::clipToShape(picture, shape));
+}
+
 void drawPictures(QPainter &painter, const PageModel &page, const PageRenderOptions &options)
 {
     painter.save();
@@ -48,6 +61,10 @@ void drawPictures(QPainter &painter, const PageModel &page, const PageRenderOpti
         if (!box.visible || box.geometry.isEmpty())
             continue;
         const QRectF target = scaledRect(box.geometry, options);
+        if (box.hasMaskPicture && !box.mask.isNull()) {
+            drawShapedPicture(painter, box, target);
+            continue;
+        }
         if (box.image.isNull())
             painter.fillRect(target, Qt::white);
         else

@@ -27,8 +27,8 @@ struct PageRenderOptions {
     std::optional<ColourRef> frameColour;
 };
 
-// Draws the page's border, pictures (each stretched to its place; an empty one is white),
-// lines, boxes, rich texts and texts, in that order.
+// Draws the page's border, pictures (each stretched to its place; an empty one is white; a
+// shaped one only inside its mask), lines, boxes, rich texts and texts, in that order.
 void renderPage(QPainter &painter, const PageModel &page, const PageRenderOptions &options);
 
 // The page alone on white, `scale` target pixels per window pixel; a null image when the page

@@ -12,6 +12,7 @@
 #include "ui/doctypes/simplepagewindow.h"
 #include "ui/doctypes/templatesheetcontroller.h"
 #include "ui/files/filecontroller.h"
+#include "ui/pictures/bordereditor.h"
 #include "ui/pictures/paintingcontroller.h"
 #include "ui/pictures/webcamcontroller.h"
 #include "ui/printing/printcontroller.h"
@@ -73,6 +74,8 @@ int runApplication(int argc, char *argv[])
                                           &UndoController::updateButtons);
                          QObject::connect(undo, &UndoController::restored, sheet,
                                           &TemplateSheetController::redrawPreview);
+                         // The page border and its editor beside the page.
+                         new BorderEditor(context, *window, *undo, *painting);
                      });
     shell.begin(startup);
     return QApplication::exec();

@@ -2,6 +2,7 @@
 
 #include "core/app/exitsequence.h"
 #include "core/app/paths.h"
+#include "core/layout/bordersetup.h"
 #include "core/layout/documenttypes.h"
 #include "core/layout/templatereader.h"
 #include "platform/printerlist.h"
@@ -113,6 +114,9 @@ bool ShellController::newDocument(int code, const QString &templatePath)
     m_context.page.documentType = code;
     SimplePageWindow &window = ensureSimplePageWindow();
     const bool loaded = window.loadTemplate(templateFor(code, templatePath));
+    // The bordered kinds get the standard border; every new document starts unpainted.
+    if (setUpNewDocumentBorder(m_context.page))
+        window.showPage();
     QApplication::restoreOverrideCursor();
     window.showFullScreen();
     window.raise();

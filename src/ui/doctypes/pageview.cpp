@@ -6,6 +6,7 @@
 #include "ui/text/textboxwidget.h"
 
 #include <QMouseEvent>
+#include <QPainter>
 #include <QSignalBlocker>
 
 namespace quillora {
@@ -37,6 +38,10 @@ void PageView::setFrameColour(const QColor &colour)
         for (ObjectFrame *frame : *frames)
             if (frame)
                 frame->setColour(colour);
+    // A shaped picture's edge is its frame.
+    for (PictureBoxWidget *box : std::as_const(m_pictureBoxes))
+        if (box && box->isShaped())
+            box->setMaskPicture(box->maskPicture(), colour);
 }
 
 void PageView::setKeyFilter(QObject *filter)
@@ -119,6 +124,10 @@ void PageView::syncPictureBox(int index, const PictureBoxModel &box)
     }
     widget->setImage(box.image);
     placeObject(widget, m_pictureFrames[index], box.geometry, box.visible);
+    // A shaped picture shows its own edge instead of a rectangular frame.
+    widget->setMaskPicture(box.hasMaskPicture ? box.mask : QImage(), m_frameColour);
+    if (box.hasMaskPicture && !box.mask.isNull())
+        m_pictureFrames[index]->hide();
 }
 
 TextBoxWidget *PageView::textBox(int index) const
@@ -153,8 +162,32 @@ ObjectFrame *PageView::pictureFrame(int index) const
 
 void PageView::mousePressEvent(QMouseEvent *event)
 {
-    emit paperPressed(event->position().toPoint(), event->button());
+    const QPoint at = event->position().toPoint();
+    if (isOnBorder(at))
+        emit borderPressed(at, event->button());
+    else
+        emit paperPressed(at, event->button());
     QWidget::mousePressEvent(event);
+}
+
+void PageView::setBorderImage(const QImage &border)
+{
+    m_borderImage = border;
+    update();
+}
+
+bool PageView::isOnBorder(QPoint position) const
+{
+    return m_borderImage.valid(position) && qAlpha(m_borderImage.pixel(position)) > 0;
+}
+
+void PageView::paintEvent(QPaintEvent *event)
+{
+    if (m_borderImage.isNull())
+        return;
+    QPainter painter(this);
+    painter.setClipRegion(event->region());
+    painter.drawImage(0, 0, m_borderImage);
 }
 
 // Controls are made only for the indexes a page shows: a template naming box 199 alone gets one

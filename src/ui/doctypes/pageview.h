@@ -49,6 +49,12 @@ public:
         return int(m_pictureBoxes.size() - m_pictureBoxes.count(nullptr));
     }
 
+    // The page's border as it shows under the objects (page pixels, transparent where there is
+    // no border); a null image for none. A press on a drawn part of it is a border press.
+    void setBorderImage(const QImage &border);
+    const QImage &borderImage() const { return m_borderImage; }
+    bool isOnBorder(QPoint position) const;
+
 signals:
     void paperPressed(QPoint position, Qt::MouseButton button);
     void textBoxPressed(int index);
@@ -60,9 +66,12 @@ signals:
     void pictureBoxPressed(int index, QPoint position, Qt::MouseButton button);
     void pictureBoxMoved(int index, QPoint position, Qt::MouseButtons buttons);
     void pictureBoxReleased(int index, QPoint position, Qt::MouseButton button);
+    // A press on the border band of the page (instead of paperPressed).
+    void borderPressed(QPoint position, Qt::MouseButton button);
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
 
 private:
     TextBoxWidget *makeTextBox(int index);
@@ -79,6 +88,7 @@ private:
     QVector<ObjectFrame *> m_pictureFrames;
     QColor m_frameColour = QColor(0xC0, 0xC0, 0xC0);
     QObject *m_keyFilter = nullptr;
+    QImage m_borderImage;
 };
 
 } // namespace quillora

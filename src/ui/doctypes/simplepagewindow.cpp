@@ -63,6 +63,12 @@ SimplePageWindow::SimplePageWindow(AppContext &context, QWidget *parent)
     m_pageView = new PageView(this);
     m_pageView->setKeyFilter(this);
     m_pageView->hide();
+    // Connected before the window's own handlers, so it comes first for every press.
+    connect(m_pageView, &PageView::paperPressed, this, &SimplePageWindow::pagePressStarting);
+    connect(m_pageView, &PageView::textBoxPressed, this, &SimplePageWindow::pagePressStarting);
+    connect(m_pageView, &PageView::richTextBoxPressed, this, &SimplePageWindow::pagePressStarting);
+    connect(m_pageView, &PageView::pictureBoxPressed, this, &SimplePageWindow::pagePressStarting);
+    connect(m_pageView, &PageView::borderPressed, this, &SimplePageWindow::borderPressed);
     connect(m_pageView, &PageView::paperPressed, this, [this](QPoint at, Qt::MouseButton button) {
         setCurrentObject(QStringLiteral("paper"), 0);
         emit paperPressed(at, button);

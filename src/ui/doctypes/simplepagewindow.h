@@ -93,6 +93,12 @@ signals:
     void pictureMoved(int index, QPoint position, Qt::MouseButtons buttons);
     void pictureReleased(int index, QPoint position, Qt::MouseButton button);
 
+    // A press on the page, a picture or a text is about to be handled (sent before any of the
+    // signals above for that press): border editing ends here.
+    void pagePressStarting();
+    // A press on the page's border band.
+    void borderPressed(QPoint position, Qt::MouseButton button);
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;

@@ -1,5 +1,8 @@
 #include "ui/pictures/pictureboxwidget.h"
 
+#include "core/pictures/masks.h"
+#include "ui/pictures/maskcontrol.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -43,14 +46,44 @@ void PictureBoxWidget::paintEvent(QPaintEvent *)
     QPainter painter(this);
     if (m_image.isNull()) {
         painter.fillRect(rect(), Qt::white);
-        return;
-    }
-    if (m_image.size() == size()) {
+    } else if (m_image.size() == size()) {
         painter.drawImage(0, 0, m_image);
-        return;
+    } else {
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.drawImage(rect(), m_image);
     }
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawImage(rect(), m_image);
+    if (!m_shapeEdge.isNull())
+        painter.drawImage(0, 0, m_shapeEdge);
+}
+
+void PictureBoxWidget::setMaskPicture(const QImage &mask, const QColor &edgeColour)
+{
+    const bool shapeCurrent = mask.isNull() ? m_shape.isNull() : m_shape.size() == size();
+    if (mask.cacheKey() == m_maskPicture.cacheKey() && edgeColour == m_edgeColour && shapeCurrent)
+        return;
+    m_maskPicture = mask;
+    m_edgeColour = edgeColour;
+    updateShape();
+}
+
+void PictureBoxWidget::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    if (!m_maskPicture.isNull())
+        updateShape();
+}
+
+void PictureBoxWidget::updateShape()
+{
+    m_shape = masks::shapeFromMaskPicture(m_maskPicture, size());
+    if (m_shape.isNull()) {
+        m_shapeEdge = QImage();
+        clearMask();
+    } else {
+        m_shapeEdge = masks::shapeEdge(m_shape, m_edgeColour.rgb());
+        setMask(regionOfShape(m_shape));
+    }
+    update();
 }
 
 void PictureBoxWidget::mousePressEvent(QMouseEvent *event)

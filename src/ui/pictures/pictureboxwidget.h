@@ -23,6 +23,15 @@ public:
     // Image pixels under a point of the widget (the picture may be stretched to the box).
     QPoint toImage(QPoint widgetPoint) const;
 
+    // A shaped picture box: shows its picture, and takes presses, only where its mask picture
+    // marks the shape (stretched to the box); outside, what lies beneath shows and is pressed.
+    // A thin edge in `edgeColour` shows the shape on a white page. A null mask: a rectangle.
+    void setMaskPicture(const QImage &mask, const QColor &edgeColour = QColor(0xC0, 0xC0, 0xC0));
+    bool isShaped() const { return !m_shape.isNull(); }
+    const QImage &maskPicture() const { return m_maskPicture; }
+    // The shape at the widget's size (see core/pictures/masks.h); null for a rectangle.
+    const QImage &shape() const { return m_shape; }
+
 signals:
     void pressed(QPoint position, Qt::MouseButton button);
     void moved(QPoint position, Qt::MouseButtons buttons);
@@ -33,9 +42,16 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
+    void updateShape();
+
     QImage m_image;
+    QImage m_maskPicture;
+    QColor m_edgeColour;
+    QImage m_shape;
+    QImage m_shapeEdge;
 };
 
 } // namespace quillora
