@@ -10,6 +10,7 @@
 #include "ui/app/shellcontroller.h"
 #include "ui/doctypes/simplepagewindow.h"
 #include "ui/files/filecontroller.h"
+#include "ui/handling/selectioncontroller.h"
 #include "ui/pictures/paintingcontroller.h"
 #include "ui/printing/printcontroller.h"
 #include "ui/text/textcontroller.h"
@@ -59,6 +60,7 @@ int runApplication(int argc, char *argv[])
                                           &TextController::colourSelectedText);
                          QObject::connect(&shell, &ShellController::optionsApplied, text,
                                           &TextController::applySettings);
+                         new SelectionController(context, *window, *undo);
                          auto *printing = new PrintController(context, printDevices, window);
                          printing->attach(window);
                          QObject::connect(&shell, &ShellController::optionsApplied, printing,
