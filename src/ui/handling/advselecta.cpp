@@ -188,11 +188,12 @@ void AdvSelecta::posAllhandlesNmoveBars()
     QRegion touchable;
     for (int i = 0; i < kHandleCount; ++i) {
         const QRect square = handleRect(i, size).translated(origin);
+        const QRect mark = around(square, kHandleDrawnSize, kHandleDrawnSize);
         const QRect place =
-            touchArea(square, QSize(kHandleTouchSize, kHandleTouchSize), edgesOf(i));
+            touchArea(square, QSize(kHandleTouchSize, kHandleTouchSize), edgesOf(i)).united(mark);
         auto *part = static_cast<FramePart *>(m_handles[std::size_t(i)]);
         part->setGeometry(place);
-        part->setMark(around(square, kHandleDrawnSize, kHandleDrawnSize).translated(-place.topLeft()));
+        part->setMark(mark.translated(-place.topLeft()));
         touchable += place;
     }
     for (int i = 0; i < kBarCount; ++i) {

@@ -29,7 +29,7 @@ public:
     static constexpr int kHandleTouchSize = 40;
     static constexpr int kBarTouchSize = 28;
     // Side of the handle square drawn; bars are drawn as thick as they are.
-    static constexpr int kHandleDrawnSize = 22;
+    static constexpr int kHandleDrawnSize = 26;
     // How far the touch areas reach out of the frame.
     static constexpr int kTouchMargin = kHandleTouchSize - selectionframe::kHandleSize;
     static constexpr int kAllowPaintingSize = 56;

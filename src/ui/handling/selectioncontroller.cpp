@@ -130,6 +130,34 @@ QString SelectionController::undoKind(const Selected &object) const
     return object.kind == kPicture ? undokind::MovedPicture : undokind::MovedRichText;
 }
 
+void SelectionController::recordStartOfDrag(const Selected &object)
+{
+    // The object as it is before the drag is the step undo goes back to. Usually the history
+    // holds it already (selecting, painting, typing and adding record it); a second step with
+    // the same state would make the first undo seem to do nothing.
+    const PageModel &page = m_context.page;
+    const QStringList family = object.kind == kPicture
+                                   ? QStringList{kPicture, undokind::MovedPicture,
+                                                 undokind::AddedPicture}
+                                   : QStringList{kRichText, undokind::MovedRichText,
+                                                 undokind::AddedRichText};
+    const UndoHistory &history = m_context.undo;
+    for (const UndoRecord &record : history.records()) {
+        if (record.step != history.currentStep() || record.index != object.index
+            || !family.contains(record.kind) || record.geometry != object.geometry
+            || !record.visible)
+            continue;
+        const bool same =
+            object.kind == kPicture
+                ? record.picture.cacheKey() == page.pictureBoxes[object.index].image.cacheKey()
+                : record.text == page.richTextBoxes[object.index].rtf
+                      && record.plainText == page.richTextBoxes[object.index].plainText;
+        if (same)
+            return;
+    }
+    m_undo.record(undoKind(object), object.index);
+}
+
 void SelectionController::syncFrame()
 {
     Selected object;
@@ -161,7 +189,7 @@ void SelectionController::onHandleDown(int, Qt::MouseButton button, QPoint at)
     m_dragFrame = frameAround(object.geometry);
     m_dragStartObject = object.geometry;
     m_dragging = true;
-    m_undo.record(undoKind(object), object.index);
+    recordStartOfDrag(object);
 }
 
 void SelectionController::onHandleMove(int index, Qt::MouseButtons buttons,
@@ -197,7 +225,7 @@ void SelectionController::onBarDown(Qt::MouseButton button, QPoint at)
     m_dragStartObject = object.geometry;
     m_dragging = true;
     m_frame->raise();
-    m_undo.record(undoKind(object), object.index);
+    recordStartOfDrag(object);
 }
 
 void SelectionController::onBarMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers keys,
@@ -364,7 +392,9 @@ void SelectionController::placeStrip()
     const QRect page = pageArea();
     const int left = std::min(page.right() + 1 + kStripGapPx,
                               m_window.width() - m_strip->width() - kStripGapPx / 2);
-    m_strip->move(left, page.top());
+    // Half way down the page: clear of the rich text toolbar above it and of the on-screen
+    // keyboard below, and within reach at a whiteboard.
+    m_strip->move(left, page.top() + std::max(0, (page.height() - m_strip->height()) / 2));
     m_strip->raise();
 }
 

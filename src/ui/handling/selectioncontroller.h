@@ -63,6 +63,7 @@ private:
     QRect pageArea() const; // the page in window coordinates
     QString undoKind(const Selected &object) const;
 
+    void recordStartOfDrag(const Selected &object);
     void onHandleDown(int index, Qt::MouseButton button, QPoint at);
     void onHandleMove(int index, Qt::MouseButtons buttons, Qt::KeyboardModifiers keys, QPoint at);
     void onHandleUp(int index);
