@@ -279,6 +279,9 @@ void SelectionController::applyGeometry(const Selected &object, const QRect &geo
     } else {
         page.richTextBoxes[object.index].geometry = geometry;
         m_window.refreshRichTextBox(object.index);
+        // Text that no longer fits a smaller box is shrunk as if it had just been typed.
+        if (resized)
+            emit m_window.richTextBoxEdited(object.index);
     }
     m_undo.record(undoKind(object), object.index);
 }

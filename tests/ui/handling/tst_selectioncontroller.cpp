@@ -192,6 +192,22 @@ private slots:
         QCOMPARE(f.picture().geometry.right(), expected.right());
     }
 
+    void richTextShrinksToFitASmallerBox()
+    {
+        Fixture f;
+        RichTextBoxWidget *box = f.window->pageView()->richTextBox(0);
+        QTest::mouseClick(box->viewport(), Qt::LeftButton, {}, {5, 5});
+        QTest::keyClicks(box, QStringLiteral("We went to the seaside and built a castle"));
+        const int top = f.richText().geometry.top();
+        drag(f.frame()->handle(5), middleOf(f.frame()->handle(5)),
+             {0, -(f.richText().geometry.height() - 30)});
+        QCOMPARE(f.richText().geometry.top(), top);
+        QVERIFY(f.richText().geometry.height() < 40);
+        QVERIFY2(box->document()->size().height() <= f.richText().geometry.height() + 1,
+                 qPrintable(QString::number(box->document()->size().height())));
+        QVERIFY(f.richText().plainText.startsWith(QStringLiteral("We went")));
+    }
+
     void draggedWhollyOffThePageIsRemoved_data()
     {
         QTest::addColumn<int>("spare");
