@@ -177,6 +177,24 @@ void SelectionController::showFrame(const QRect &framePageRect)
 {
     m_frame->setFrameRect(framePageRect.translated(pageArea().topLeft()));
     m_frame->show();
+    raiseAbovePage();
+}
+
+void SelectionController::raiseAbovePage()
+{
+    // In front of the page and its objects, behind the window's own controls (the rich text
+    // toolbar, the on-screen keyboard, the icons) that may overlap the page's edges.
+    const QObjectList &siblings = m_window.children();
+    const qsizetype page = siblings.indexOf(m_window.pageView());
+    for (qsizetype i = page + 1; page >= 0 && i < siblings.size(); ++i) {
+        auto *widget = qobject_cast<QWidget *>(siblings[i]);
+        if (widget == m_frame)
+            return;
+        if (widget && !widget->isWindow()) {
+            m_frame->stackUnder(widget);
+            return;
+        }
+    }
     m_frame->raise();
 }
 
@@ -224,7 +242,7 @@ void SelectionController::onBarDown(Qt::MouseButton button, QPoint at)
     m_dragFrame = frameAround(object.geometry);
     m_dragStartObject = object.geometry;
     m_dragging = true;
-    m_frame->raise();
+    raiseAbovePage();
     recordStartOfDrag(object);
 }
 

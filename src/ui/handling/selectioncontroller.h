@@ -76,6 +76,7 @@ private:
     void placeStrip();
 
     void showFrame(const QRect &framePageRect);
+    void raiseAbovePage();
     // Gives the object the geometry in the page model and on screen.
     void applyGeometry(const Selected &object, const QRect &geometry, bool resized);
     void takeOffPage(const Selected &object);
