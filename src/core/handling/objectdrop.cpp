@@ -35,18 +35,18 @@ QPoint placeOnPage(const PageModel &page, QPoint position)
 
 QString addedObjectLine(DroppedObject kind, int index, QPoint pagePosition, float scale)
 {
-    const QString placement = attr("x", number(dialect::pixelsToMm(pagePosition.x(), scale)))
-                              + attr("y", number(dialect::pixelsToMm(pagePosition.y(), scale)))
-                              + attr("width", number(kAddedObjectSizeMm))
-                              + attr("height", number(kAddedObjectSizeMm));
+    const QString placement = attr("x", number(dialect::pixelsToMm(pagePosition.x(), scale))) +
+                              attr("y", number(dialect::pixelsToMm(pagePosition.y(), scale))) +
+                              attr("width", number(kAddedObjectSizeMm)) +
+                              attr("height", number(kAddedObjectSizeMm));
     if (kind == DroppedObject::RichText)
-        return QStringLiteral("<rtb") + attr("name", QStringLiteral("rt%1").arg(index))
-               + placement + attr("size", "8") + attr("bold", "f") + attr("italic", "f")
-               + attr("underline", "f") + attr("align", "0") + attr("colour", "0")
-               + QStringLiteral("/>");
-    return QStringLiteral("<picbox") + attr("name", QStringLiteral("pb%1").arg(index)) + placement
-           + attr("symmType", "0") + attr("reptType", "0") + attr("copyTo", "0")
-           + QStringLiteral("/>");
+        return QStringLiteral("<rtb") + attr("name", QStringLiteral("rt%1").arg(index)) +
+               placement + attr("size", "8") + attr("bold", "f") + attr("italic", "f") +
+               attr("underline", "f") + attr("align", "0") + attr("colour", "0") +
+               QStringLiteral("/>");
+    return QStringLiteral("<picbox") + attr("name", QStringLiteral("pb%1").arg(index)) + placement +
+           attr("symmType", "0") + attr("reptType", "0") + attr("copyTo", "0") +
+           QStringLiteral("/>");
 }
 
 QString undoKindOf(DroppedObject kind)
@@ -72,8 +72,8 @@ std::optional<int> addDroppedObject(PageModel &page, DroppedObject kind, QPoint 
         return std::nullopt;
     applyTemplateLine(addedObjectLine(kind, index, placeOnPage(page, pagePosition), page.scale),
                       page.layoutPath, page, fit);
-    const bool made = richText ? index < page.richTextBoxes.size()
-                               : index < page.pictureBoxes.size();
+    const bool made =
+        richText ? index < page.richTextBoxes.size() : index < page.pictureBoxes.size();
     if (!made)
         return std::nullopt;
     count = index + 1;

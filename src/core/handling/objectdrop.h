@@ -30,8 +30,8 @@ QString objectKindOf(DroppedObject kind);
 
 // Adds the object to the page at `pagePosition`, moved in where needed so all of it lies on the
 // page. It is counted with the page's own objects so it is saved, a new picture gets blank white
-// paper, and the change count goes up so the work is offered for saving. The index of the new object, or nothing when the page holds
-// as many objects of that kind as it can.
+// paper, and the change count goes up so the work is offered for saving. The index of the new
+// object, or nothing when the page holds as many objects of that kind as it can.
 std::optional<int> addDroppedObject(PageModel &page, DroppedObject kind, QPoint pagePosition,
                                     const PageFitInputs &fit);
 

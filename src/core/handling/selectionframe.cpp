@@ -31,7 +31,8 @@ QRect dragProportionalCorner(const QRect &frame, QPoint delta, bool alt, double 
     // as large as its distance from there.
     const bool pastTheCorner = innerWidth * cosA + innerHeight * sinA <= 0.0;
     const double wanted =
-        pastTheCorner ? 0.0 : std::min(std::hypot(innerWidth, innerHeight), double(kCoordinateLimit));
+        pastTheCorner ? 0.0
+                      : std::min(std::hypot(innerWidth, innerHeight), double(kCoordinateLimit));
     double diagonal = snap(int(std::lround(wanted)), alt);
     // The shorter side reaches the smallest size first: stop there rather than distort.
     diagonal = std::max(diagonal, kMinInnerSize / std::min(cosA, sinA));
@@ -166,8 +167,8 @@ bool isWhollyOffPage(const QRect &object, QSize pageSize)
 {
     const qint64 right = qint64(object.left()) + object.width();
     const qint64 bottom = qint64(object.top()) + object.height();
-    return object.left() >= pageSize.width() || right <= 0 || object.top() >= pageSize.height()
-           || bottom <= 0;
+    return object.left() >= pageSize.width() || right <= 0 || object.top() >= pageSize.height() ||
+           bottom <= 0;
 }
 
 double diagonalAngle(QSize pictureSize)

@@ -55,8 +55,8 @@ QRect barRect(int bar, QSize frameSize);
 
 struct HandleDrag {
     int handle = 0;
-    QPoint delta;             // pointer now minus pointer at the press, in the handle's coordinates
-    bool alt = false;         // no snapping
+    QPoint delta;     // pointer now minus pointer at the press, in the handle's coordinates
+    bool alt = false; // no snapping
     // Radians, atan2(height, width) of an imported picture: the proportional corner keeps this
     // diagonal. 0 means the picture is not imported or its drag is free.
     double diagonalAngle = 0.0;

@@ -28,8 +28,7 @@ public:
     {
         setObjectName(part == Part::Handle ? QStringLiteral("Handle%1").arg(index)
                                            : QStringLiteral("moveBar%1").arg(index));
-        setAccessibleName(part == Part::Handle ? QStringLiteral("Resize")
-                                               : QStringLiteral("Move"));
+        setAccessibleName(part == Part::Handle ? QStringLiteral("Resize") : QStringLiteral("Move"));
         setAttribute(Qt::WA_NoSystemBackground);
         static constexpr Qt::CursorShape kHandleCursors[] = {
             Qt::SizeFDiagCursor, Qt::SizeVerCursor, Qt::SizeBDiagCursor, Qt::SizeHorCursor,
@@ -45,7 +44,6 @@ public:
     }
 
 protected:
-
     void paintEvent(QPaintEvent *) override
     {
         QPainter painter(this);
@@ -97,8 +95,8 @@ private:
 // A rectangle grown or shrunk about its centre to `width` x `height`.
 QRect around(const QRect &rect, int width, int height)
 {
-    return QRect(rect.center().x() - (width - 1) / 2, rect.center().y() - (height - 1) / 2,
-                 width, height);
+    return QRect(rect.center().x() - (width - 1) / 2, rect.center().y() - (height - 1) / 2, width,
+                 height);
 }
 
 // The touch area of a handle or bar: `size` wide and high, holding `part` and reaching out of
@@ -135,9 +133,9 @@ AdvSelecta::AdvSelecta(QWidget *parent) : QWidget(parent), m_barColour(kDefaultB
     // Handles above the bars: a press on a handle's square resizes even where a bar passes.
     for (int i = 0; i < kHandleCount; ++i)
         m_handles[std::size_t(i)] = new FramePart(*this, Part::Handle, i);
-    m_allowPainting = new PictureButton(QStringLiteral("allowPaintingBut"),
-                                        handlingart::allowPaintingPicture(),
-                                        QStringLiteral("Paint on this picture"), this);
+    m_allowPainting =
+        new PictureButton(QStringLiteral("allowPaintingBut"), handlingart::allowPaintingPicture(),
+                          QStringLiteral("Paint on this picture"), this);
     m_allowPainting->resize(kAllowPaintingSize, kAllowPaintingSize);
     m_allowPainting->hide();
     connect(m_allowPainting, &QAbstractButton::clicked, this, &AdvSelecta::allowPaintingPressed);
@@ -199,8 +197,8 @@ void AdvSelecta::posAllhandlesNmoveBars()
     for (int i = 0; i < kBarCount; ++i) {
         const QRect bar = barRect(i, size).translated(origin);
         const bool horizontal = i % 2 == 0;
-        const QSize touch = horizontal ? QSize(bar.width(), kBarTouchSize)
-                                       : QSize(kBarTouchSize, bar.height());
+        const QSize touch =
+            horizontal ? QSize(bar.width(), kBarTouchSize) : QSize(kBarTouchSize, bar.height());
         const QRect place = touchArea(bar, touch, barSide(i));
         auto *part = static_cast<FramePart *>(m_bars[std::size_t(i)]);
         part->setGeometry(place);

@@ -37,9 +37,9 @@ QIcon allowPaintingPicture()
     p.rotate(45);
     p.setPen(QPen(looks::kInk, 2));
     p.setBrush(kWood);
-    p.drawRoundedRect(QRectF(-4, -4, 8, 24), 3, 3);   // handle
+    p.drawRoundedRect(QRectF(-4, -4, 8, 24), 3, 3); // handle
     p.setBrush(kSilver);
-    p.drawRect(QRectF(-5, -10, 10, 7));                // ferrule
+    p.drawRect(QRectF(-5, -10, 10, 7)); // ferrule
     QPainterPath tip;
     tip.moveTo(-5, -10);
     tip.cubicTo(-6, -16, -2, -20, 0, -22);
@@ -87,8 +87,8 @@ QPixmap pictureIconPicture(int side)
     QPainterPath hills;
     hills.moveTo(frame.left(), frame.bottom());
     hills.lineTo(frame.left(), frame.bottom() - side * 0.2);
-    hills.quadTo(frame.left() + side * 0.25, frame.top() + side * 0.15,
-                 frame.left() + side * 0.5, frame.bottom() - side * 0.22);
+    hills.quadTo(frame.left() + side * 0.25, frame.top() + side * 0.15, frame.left() + side * 0.5,
+                 frame.bottom() - side * 0.22);
     hills.quadTo(frame.left() + side * 0.7, frame.bottom() - side * 0.4, frame.right(),
                  frame.bottom() - side * 0.15);
     hills.lineTo(frame.right(), frame.bottom());

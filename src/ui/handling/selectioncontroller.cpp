@@ -57,10 +57,9 @@ SelectionController::SelectionController(AppContext &context, SimplePageWindow &
                 onHandleDown(index, button, at);
             });
     connect(m_frame, &AdvSelecta::handleMove, this, &SelectionController::onHandleMove);
-    connect(m_frame, &AdvSelecta::handleUp, this,
-            [this](int index, Qt::MouseButton, Qt::KeyboardModifiers, QPoint) {
-                onHandleUp(index);
-            });
+    connect(
+        m_frame, &AdvSelecta::handleUp, this,
+        [this](int index, Qt::MouseButton, Qt::KeyboardModifiers, QPoint) { onHandleUp(index); });
     connect(m_frame, &AdvSelecta::barDown, this,
             [this](int, Qt::MouseButton button, Qt::KeyboardModifiers, QPoint at) {
                 onBarDown(button, at);
@@ -75,7 +74,8 @@ SelectionController::SelectionController(AppContext &context, SimplePageWindow &
     connect(m_strip, &ObjectIconStrip::iconDropped, this, &SelectionController::onIconDropped);
 
     // The frame follows the current object, and comes back when its object is pressed again.
-    connect(&window, &SimplePageWindow::currentObjectChanged, this, &SelectionController::syncFrame);
+    connect(&window, &SimplePageWindow::currentObjectChanged, this,
+            &SelectionController::syncFrame);
     connect(&window, &SimplePageWindow::picturePressed, this, &SelectionController::syncFrame);
     connect(&window, &SimplePageWindow::richTextBoxPressed, this, &SelectionController::syncFrame);
     connect(&window, &SimplePageWindow::pageShown, this, [this] {
@@ -107,15 +107,16 @@ bool SelectionController::selected(Selected &object) const
     const PageModel &page = m_context.page;
     const CurrentObject &current = page.current;
     object = {};
-    if (current.kind == kPicture && current.index >= 0 && current.index < page.pictureBoxes.size()) {
+    if (current.kind == kPicture && current.index >= 0 &&
+        current.index < page.pictureBoxes.size()) {
         const PictureBoxModel &box = page.pictureBoxes[current.index];
         if (!box.visible)
             return false;
         object = {kPicture, current.index, box.geometry, box.tag.startsWith(kImportedTag)};
         return true;
     }
-    if (current.kind == kRichText && current.index >= 0
-        && current.index < page.richTextBoxes.size()) {
+    if (current.kind == kRichText && current.index >= 0 &&
+        current.index < page.richTextBoxes.size()) {
         const RichTextBoxModel &box = page.richTextBoxes[current.index];
         if (!box.visible)
             return false;
@@ -136,22 +137,20 @@ void SelectionController::recordStartOfDrag(const Selected &object)
     // holds it already (selecting, painting, typing and adding record it); a second step with
     // the same state would make the first undo seem to do nothing.
     const PageModel &page = m_context.page;
-    const QStringList family = object.kind == kPicture
-                                   ? QStringList{kPicture, undokind::MovedPicture,
-                                                 undokind::AddedPicture}
-                                   : QStringList{kRichText, undokind::MovedRichText,
-                                                 undokind::AddedRichText};
+    const QStringList family =
+        object.kind == kPicture
+            ? QStringList{kPicture, undokind::MovedPicture, undokind::AddedPicture}
+            : QStringList{kRichText, undokind::MovedRichText, undokind::AddedRichText};
     const UndoHistory &history = m_context.undo;
     for (const UndoRecord &record : history.records()) {
-        if (record.step != history.currentStep() || record.index != object.index
-            || !family.contains(record.kind) || record.geometry != object.geometry
-            || !record.visible)
+        if (record.step != history.currentStep() || record.index != object.index ||
+            !family.contains(record.kind) || record.geometry != object.geometry || !record.visible)
             continue;
         const bool same =
             object.kind == kPicture
                 ? record.picture.cacheKey() == page.pictureBoxes[object.index].image.cacheKey()
-                : record.text == page.richTextBoxes[object.index].rtf
-                      && record.plainText == page.richTextBoxes[object.index].plainText;
+                : record.text == page.richTextBoxes[object.index].rtf &&
+                      record.plainText == page.richTextBoxes[object.index].plainText;
         if (same)
             return;
     }
@@ -246,8 +245,7 @@ void SelectionController::onBarDown(Qt::MouseButton button, QPoint at)
     recordStartOfDrag(object);
 }
 
-void SelectionController::onBarMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers keys,
-                                    QPoint at)
+void SelectionController::onBarMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers keys, QPoint at)
 {
     Selected object;
     if (!m_dragging || !(buttons & Qt::LeftButton) || !selected(object))
@@ -283,8 +281,7 @@ void SelectionController::onBarUp()
     syncFrame();
 }
 
-void SelectionController::applyGeometry(const Selected &object, const QRect &geometry,
-                                        bool resized)
+void SelectionController::applyGeometry(const Selected &object, const QRect &geometry, bool resized)
 {
     PageModel &page = m_context.page;
     if (geometry != m_dragStartObject)

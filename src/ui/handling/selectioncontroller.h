@@ -90,8 +90,8 @@ private:
     ObjectIconStrip *m_strip = nullptr;
     std::function<QString()> m_askPaint;
 
-    QRect m_dragFrame;      // the frame being dragged, page pixels
-    QPoint m_dragStart;     // `dragStartX`, `dragStartY`
+    QRect m_dragFrame;  // the frame being dragged, page pixels
+    QPoint m_dragStart; // `dragStartX`, `dragStartY`
     bool m_dragging = false;
     QRect m_dragStartObject; // the object's geometry when the drag began
 };

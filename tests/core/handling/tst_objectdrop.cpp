@@ -138,8 +138,8 @@ private slots:
         // The child moved the first picture and made it smaller, and dragged the template's
         // rich text box off the page.
         const float scale = page.scale;
-        page.pictureBoxes[0].geometry = QRect(mm(scale, 30), mm(scale, 12), mm(scale, 90),
-                                              mm(scale, 70));
+        page.pictureBoxes[0].geometry =
+            QRect(mm(scale, 30), mm(scale, 12), mm(scale, 90), mm(scale, 70));
         page.richTextBoxes[0].visible = false;
 
         const QString description = singlePageDescription(page);

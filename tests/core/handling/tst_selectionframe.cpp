@@ -57,7 +57,8 @@ private slots:
         QTest::newRow("5 bottom only") << 5 << QPoint(30, -30) << false << QRect(88, 48, 224, 96);
         QTest::newRow("6 bottom-left") << 6 << QPoint(20, 20) << false << QRect(112, 48, 200, 144);
         QTest::newRow("7 left only") << 7 << QPoint(-30, 99) << false << QRect(56, 48, 256, 124);
-        QTest::newRow("alt is not snapped") << 0 << QPoint(-3, 5) << true << QRect(85, 53, 227, 119);
+        QTest::newRow("alt is not snapped")
+            << 0 << QPoint(-3, 5) << true << QRect(85, 53, 227, 119);
         // The right edge stays where it was: the left edge stops 40 pixels before it.
         QTest::newRow("left past the right edge stops 40 before it")
             << 7 << QPoint(400, 0) << false << QRect(272, 48, 40, 124);
@@ -96,15 +97,15 @@ private slots:
         QFETCH(QPoint, delta);
         QFETCH(bool, alt);
         const QRect start = frameAround(QRect(QPoint(40, 40), picture));
-        const QRect frame = dragHandle(start, {kProportionalHandle, delta, alt,
-                                                diagonalAngle(picture)});
+        const QRect frame =
+            dragHandle(start, {kProportionalHandle, delta, alt, diagonalAngle(picture)});
         QCOMPARE(frame.topLeft(), start.topLeft());
         const QRect object = objectInFrame(frame);
         const double wanted = double(picture.width()) / picture.height();
         const double got = double(object.width()) / object.height();
         // Whole pixels: within one pixel of the exact shape on the shorter side.
-        QVERIFY2(std::abs(got - wanted) / wanted < 1.0 / std::min(object.width(), object.height())
-                                                       + 1e-9,
+        QVERIFY2(std::abs(got - wanted) / wanted <
+                     1.0 / std::min(object.width(), object.height()) + 1e-9,
                  qPrintable(QStringLiteral("%1 x %2").arg(object.width()).arg(object.height())));
     }
 
@@ -150,8 +151,8 @@ private slots:
         QTest::addColumn<QRect>("expected");
         QTest::newRow("snapped") << QPoint(13, -5) << false << QRect(104, 40, 224, 124);
         QTest::newRow("alt not snapped") << QPoint(13, -5) << true << QRect(101, 43, 224, 124);
-        QTest::newRow("far off the page") << QPoint(-5000, 9000) << false
-                                          << QRect(-4912, 9048, 224, 124);
+        QTest::newRow("far off the page")
+            << QPoint(-5000, 9000) << false << QRect(-4912, 9048, 224, 124);
     }
     void barDragMovesTheWholeFrame()
     {

@@ -155,8 +155,8 @@ private slots:
         drag(f.frame()->moveBar(0), middleOf(f.frame()->moveBar(0)), by,
              alt ? Qt::AltModifier : Qt::NoModifier);
         const QPoint corner = before.topLeft() - QPoint(kHandleSize, kHandleSize) + by;
-        const QPoint expected = QPoint(snap(corner.x(), alt), snap(corner.y(), alt))
-                                + QPoint(kHandleSize, kHandleSize);
+        const QPoint expected =
+            QPoint(snap(corner.x(), alt), snap(corner.y(), alt)) + QPoint(kHandleSize, kHandleSize);
         QCOMPARE(f.picture().geometry, QRect(expected, before.size()));
         QCOMPARE(f.window->pageView()->pictureBox(0)->geometry(), f.picture().geometry);
         QCOMPARE(f.frame()->frameRect(),
@@ -180,9 +180,9 @@ private slots:
         const QRect before = f.picture().geometry;
         drag(f.frame()->handle(4), middleOf(f.frame()->handle(4)), {50, 30});
         const QRect frame = frameAround(before);
-        const QRect expected = objectInFrame(
-            QRect(frame.topLeft(), QSize(snap(frame.width() + 50, false),
-                                         snap(frame.height() + 30, false))));
+        const QRect expected =
+            objectInFrame(QRect(frame.topLeft(), QSize(snap(frame.width() + 50, false),
+                                                       snap(frame.height() + 30, false))));
         QCOMPARE(f.picture().geometry, expected);
         QCOMPARE(f.window->pageView()->pictureBox(0)->size(), expected.size());
 
@@ -258,10 +258,11 @@ private slots:
         const QPoint grab(40, 30);
         drag(icon, grab, f.window->mapToGlobal(target) - icon->mapToGlobal(grab));
 
-        QCOMPARE(text ? f.context.page.announcedRichTextBoxes : f.context.page.announcedPictureBoxes,
-                 2);
+        QCOMPARE(
+            text ? f.context.page.announcedRichTextBoxes : f.context.page.announcedPictureBoxes, 2);
         const QRect added = text ? f.richText(1).geometry : f.picture(1).geometry;
-        QCOMPARE(added.size(), QSize(int(60 * f.context.page.scale), int(60 * f.context.page.scale)));
+        QCOMPARE(added.size(),
+                 QSize(int(60 * f.context.page.scale), int(60 * f.context.page.scale)));
         // The box lands where the icon's picture was let go (to the millimetre).
         const QPoint pictureCorner((ObjectIconStrip::kStripWidth - ObjectIconStrip::kIconSide) / 2,
                                    8);
@@ -337,7 +338,8 @@ private slots:
         UndoController undo(context, window);
         SelectionController selection(context, window, undo);
         QWidget *icon = selection.iconStrip()->icon(DroppedObject::Picture);
-        QCOMPARE(icon->toolTip(), QStringLiteral("Fais glisser sur la page pour ajouter une image"));
+        QCOMPARE(icon->toolTip(),
+                 QStringLiteral("Fais glisser sur la page pour ajouter une image"));
         QCOMPARE(icon->findChild<QLabel *>()->text(), QStringLiteral("Image"));
         QCOMPARE(selection.frame()->allowPaintingBut()->caption(),
                  QStringLiteral("Peindre sur cette image"));
