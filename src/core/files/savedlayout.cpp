@@ -87,6 +87,13 @@ QString handleLine(const HandleModel &handle, int index, float scale)
            + attr("boxesbelow", handle.boxesBelow.join(QString())) + QStringLiteral("/>");
 }
 
+// On "My layout" a child takes boxes off the page (dragged away, or an addition undone); they
+// are hidden and keep their number. Written out, the reader would show them again.
+bool takenOffMyLayout(const PageModel &page, bool visible)
+{
+    return page.documentType == kMyLayout && !visible;
+}
+
 } // namespace
 
 QString singlePageDescription(const PageModel &page, const SavedLayoutOptions &options)
@@ -106,14 +113,20 @@ QString singlePageDescription(const PageModel &page, const SavedLayoutOptions &o
     out += QStringLiteral(">") + crlf;
 
     const int pictures = std::min<int>(page.announcedPictureBoxes, page.pictureBoxes.size());
-    for (int i = 0; i < pictures; ++i)
+    for (int i = 0; i < pictures; ++i) {
+        if (takenOffMyLayout(page, page.pictureBoxes[i].visible))
+            continue;
         out += pictureBoxLine(page.pictureBoxes[i], i, scale) + crlf;
+    }
     const int texts = std::min<int>(page.announcedTextBoxes, page.textBoxes.size());
     for (int i = 0; i < texts; ++i)
         out += textBoxLine(page.textBoxes[i], i, scale) + crlf;
     const int richTexts = std::min<int>(page.announcedRichTextBoxes, page.richTextBoxes.size());
-    for (int i = 0; i < richTexts; ++i)
+    for (int i = 0; i < richTexts; ++i) {
+        if (takenOffMyLayout(page, page.richTextBoxes[i].visible))
+            continue;
         out += richTextBoxLine(page.richTextBoxes[i], i, scale) + crlf;
+    }
     const int handles = std::min<int>(page.announcedHandles, page.handles.size());
     for (int i = 0; i < handles; ++i)
         out += handleLine(page.handles[i], i, scale) + crlf;

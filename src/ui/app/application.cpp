@@ -12,6 +12,7 @@
 #include "ui/doctypes/simplepagewindow.h"
 #include "ui/doctypes/templatesheetcontroller.h"
 #include "ui/files/filecontroller.h"
+#include "ui/handling/selectioncontroller.h"
 #include "ui/pictures/bordereditor.h"
 #include "ui/pictures/paintingcontroller.h"
 #include "ui/pictures/webcamcontroller.h"
@@ -63,6 +64,7 @@ int runApplication(int argc, char *argv[])
                                           &TextController::colourSelectedText);
                          QObject::connect(&shell, &ShellController::optionsApplied, text,
                                           &TextController::applySettings);
+                         new SelectionController(context, *window, *undo);
                          auto *printing = new PrintController(context, printDevices, window);
                          printing->attach(window);
                          QObject::connect(&shell, &ShellController::optionsApplied, printing,

@@ -1,0 +1,419 @@
+#include "ui/handling/selectioncontroller.h"
+
+#include "core/app/appcontext.h"
+#include "core/layout/documenttypes.h"
+#include "core/undo/undorecord.h"
+#include "platform/imagefiles.h"
+#include "ui/app/owndialog.h"
+#include "ui/app/translatewindow.h"
+#include "ui/doctypes/objectframe.h"
+#include "ui/doctypes/pageview.h"
+#include "ui/doctypes/simplepagewindow.h"
+#include "ui/handling/advselecta.h"
+#include "ui/handling/objecticonstrip.h"
+#include "ui/pictures/pictureboxwidget.h"
+#include "ui/text/richtextboxwidget.h"
+#include "ui/undo/undocontroller.h"
+
+#include <QLoggingCategory>
+
+namespace quillora {
+
+Q_LOGGING_CATEGORY(lcHandling, "quillora.handling")
+
+using namespace selectionframe;
+using objectdrop::DroppedObject;
+
+namespace {
+
+const QString kPicture = QStringLiteral("p");
+const QString kRichText = QStringLiteral("r");
+const QString kImportedTag = QStringLiteral("file");
+
+QString askWithOwnDialog(AppContext &context, QWidget *parent)
+{
+    OwnDialog question(context, QStringLiteral("paintQuestion"), QStringLiteral("Paint"),
+                       QStringLiteral("Do you want to paint on this picture?"), parent);
+    question.exec();
+    return context.dialogAnswer;
+}
+
+} // namespace
+
+SelectionController::SelectionController(AppContext &context, SimplePageWindow &window,
+                                         UndoController &undo)
+    : QObject(&window), m_context(context), m_window(window), m_undo(undo)
+{
+    m_askPaint = [this] { return askWithOwnDialog(m_context, &m_window); };
+
+    m_frame = new AdvSelecta(&window);
+    m_strip = new ObjectIconStrip(window, &window);
+    m_strip->hide();
+    translateWindow(m_frame, context.translator);
+    translateWindow(m_strip, context.translator);
+
+    connect(m_frame, &AdvSelecta::handleDown, this,
+            [this](int index, Qt::MouseButton button, Qt::KeyboardModifiers, QPoint at) {
+                onHandleDown(index, button, at);
+            });
+    connect(m_frame, &AdvSelecta::handleMove, this, &SelectionController::onHandleMove);
+    connect(
+        m_frame, &AdvSelecta::handleUp, this,
+        [this](int index, Qt::MouseButton, Qt::KeyboardModifiers, QPoint) { onHandleUp(index); });
+    connect(m_frame, &AdvSelecta::barDown, this,
+            [this](int, Qt::MouseButton button, Qt::KeyboardModifiers, QPoint at) {
+                onBarDown(button, at);
+            });
+    connect(m_frame, &AdvSelecta::barMove, this,
+            [this](int, Qt::MouseButtons buttons, Qt::KeyboardModifiers keys, QPoint at) {
+                onBarMove(buttons, keys, at);
+            });
+    connect(m_frame, &AdvSelecta::barUp, this, &SelectionController::onBarUp);
+    connect(m_frame, &AdvSelecta::allowPaintingPressed, this,
+            &SelectionController::onAllowPainting);
+    connect(m_strip, &ObjectIconStrip::iconDropped, this, &SelectionController::onIconDropped);
+
+    // The frame follows the current object, and comes back when its object is pressed again.
+    connect(&window, &SimplePageWindow::currentObjectChanged, this,
+            &SelectionController::syncFrame);
+    connect(&window, &SimplePageWindow::picturePressed, this, &SelectionController::syncFrame);
+    connect(&window, &SimplePageWindow::richTextBoxPressed, this, &SelectionController::syncFrame);
+    connect(&window, &SimplePageWindow::pageShown, this, [this] {
+        placeStrip();
+        syncFrame();
+    });
+    // Undo may move or hide the framed object: the frame is put round whatever the step left.
+    connect(&undo, &UndoController::restored, this, &SelectionController::onRestored);
+    placeStrip();
+}
+
+void SelectionController::setPaintQuestion(std::function<QString()> ask)
+{
+    m_askPaint = std::move(ask);
+}
+
+bool SelectionController::isMyLayout() const
+{
+    return m_context.page.documentType == doctype::MyLayout;
+}
+
+QRect SelectionController::pageArea() const
+{
+    return m_window.pageView()->geometry();
+}
+
+bool SelectionController::selected(Selected &object) const
+{
+    const PageModel &page = m_context.page;
+    const CurrentObject &current = page.current;
+    object = {};
+    if (current.kind == kPicture && current.index >= 0 &&
+        current.index < page.pictureBoxes.size()) {
+        const PictureBoxModel &box = page.pictureBoxes[current.index];
+        if (!box.visible)
+            return false;
+        object = {kPicture, current.index, box.geometry, box.tag.startsWith(kImportedTag)};
+        return true;
+    }
+    if (current.kind == kRichText && current.index >= 0 &&
+        current.index < page.richTextBoxes.size()) {
+        const RichTextBoxModel &box = page.richTextBoxes[current.index];
+        if (!box.visible)
+            return false;
+        object = {kRichText, current.index, box.geometry, false};
+        return true;
+    }
+    return false;
+}
+
+QString SelectionController::undoKind(const Selected &object) const
+{
+    return object.kind == kPicture ? undokind::MovedPicture : undokind::MovedRichText;
+}
+
+void SelectionController::recordStartOfDrag(const Selected &object)
+{
+    // The object as it is before the drag is the step undo goes back to. Usually the history
+    // holds it already (selecting, painting, typing and adding record it); a second step with
+    // the same state would make the first undo seem to do nothing.
+    const PageModel &page = m_context.page;
+    const QStringList family =
+        object.kind == kPicture
+            ? QStringList{kPicture, undokind::MovedPicture, undokind::AddedPicture}
+            : QStringList{kRichText, undokind::MovedRichText, undokind::AddedRichText};
+    const UndoHistory &history = m_context.undo;
+    for (const UndoRecord &record : history.records()) {
+        if (record.step != history.currentStep() || record.index != object.index ||
+            !family.contains(record.kind) || record.geometry != object.geometry || !record.visible)
+            continue;
+        const bool same =
+            object.kind == kPicture
+                ? record.picture.cacheKey() == page.pictureBoxes[object.index].image.cacheKey()
+                : record.text == page.richTextBoxes[object.index].rtf &&
+                      record.plainText == page.richTextBoxes[object.index].plainText;
+        if (same)
+            return;
+    }
+    m_undo.record(undoKind(object), object.index);
+}
+
+void SelectionController::syncFrame()
+{
+    Selected object;
+    if (!isMyLayout() || m_window.pageView()->isHidden() || !selected(object)) {
+        m_dragging = false;
+        m_frame->hide();
+        return;
+    }
+    showFrame(frameAround(object.geometry));
+    if (object.imported)
+        m_frame->showAllowPaintingBut();
+    else
+        m_frame->hideAllowPaintingBut();
+}
+
+void SelectionController::showFrame(const QRect &framePageRect)
+{
+    m_frame->setFrameRect(framePageRect.translated(pageArea().topLeft()));
+    m_frame->show();
+    raiseAbovePage();
+}
+
+void SelectionController::raiseAbovePage()
+{
+    // In front of the page and its objects, behind the window's own controls (the rich text
+    // toolbar, the on-screen keyboard, the icons) that may overlap the page's edges.
+    const QObjectList &siblings = m_window.children();
+    const qsizetype page = siblings.indexOf(m_window.pageView());
+    for (qsizetype i = page + 1; page >= 0 && i < siblings.size(); ++i) {
+        auto *widget = qobject_cast<QWidget *>(siblings[i]);
+        if (widget == m_frame)
+            return;
+        if (widget && !widget->isWindow()) {
+            m_frame->stackUnder(widget);
+            return;
+        }
+    }
+    m_frame->raise();
+}
+
+void SelectionController::onHandleDown(int, Qt::MouseButton button, QPoint at)
+{
+    Selected object;
+    if (button != Qt::LeftButton || !selected(object))
+        return;
+    m_dragStart = at;
+    m_dragFrame = frameAround(object.geometry);
+    m_dragStartObject = object.geometry;
+    m_dragging = true;
+    recordStartOfDrag(object);
+}
+
+void SelectionController::onHandleMove(int index, Qt::MouseButtons buttons,
+                                       Qt::KeyboardModifiers keys, QPoint at)
+{
+    Selected object;
+    if (!m_dragging || !(buttons & Qt::LeftButton) || !selected(object))
+        return;
+    const HandleDrag drag{index, at - m_dragStart, keys.testFlag(Qt::AltModifier),
+                          index == kProportionalHandle ? proportionalAngle(object) : 0.0};
+    m_dragFrame = dragHandle(m_dragFrame, drag);
+    // Only the frame follows the pointer; the object takes its new size on release.
+    showFrame(m_dragFrame);
+}
+
+void SelectionController::onHandleUp(int)
+{
+    Selected object;
+    if (!m_dragging || !selected(object))
+        return;
+    m_dragging = false;
+    applyGeometry(object, objectInFrame(m_dragFrame), true);
+    syncFrame();
+}
+
+void SelectionController::onBarDown(Qt::MouseButton button, QPoint at)
+{
+    Selected object;
+    if (button != Qt::LeftButton || !selected(object))
+        return;
+    m_dragStart = at;
+    m_dragFrame = frameAround(object.geometry);
+    m_dragStartObject = object.geometry;
+    m_dragging = true;
+    raiseAbovePage();
+    recordStartOfDrag(object);
+}
+
+void SelectionController::onBarMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers keys, QPoint at)
+{
+    Selected object;
+    if (!m_dragging || !(buttons & Qt::LeftButton) || !selected(object))
+        return;
+    m_dragFrame = dragBar(m_dragFrame, at - m_dragStart, keys.testFlag(Qt::AltModifier));
+    showFrame(m_dragFrame);
+    // The object travels with the frame, so the child sees where it will land.
+    const QRect moved = objectInFrame(m_dragFrame);
+    QWidget *widget = object.kind == kPicture
+                          ? static_cast<QWidget *>(m_window.pageView()->pictureBox(object.index))
+                          : m_window.pageView()->richTextBox(object.index);
+    ObjectFrame *border = object.kind == kPicture
+                              ? m_window.pageView()->pictureFrame(object.index)
+                              : m_window.pageView()->richTextFrame(object.index);
+    if (widget && border) {
+        widget->move(moved.topLeft());
+        border->surround(moved);
+    }
+}
+
+void SelectionController::onBarUp()
+{
+    Selected object;
+    if (!m_dragging || !selected(object))
+        return;
+    m_dragging = false;
+    const QRect moved = objectInFrame(m_dragFrame);
+    if (isWhollyOffPage(moved, pageArea().size())) {
+        takeOffPage({object.kind, object.index, moved, object.imported});
+        return;
+    }
+    applyGeometry(object, moved, false);
+    syncFrame();
+}
+
+void SelectionController::applyGeometry(const Selected &object, const QRect &geometry, bool resized)
+{
+    PageModel &page = m_context.page;
+    if (geometry != m_dragStartObject)
+        ++page.changeCount;
+    if (object.kind == kPicture) {
+        page.pictureBoxes[object.index].geometry = geometry;
+        if (resized && object.imported && geometry.size() != m_dragStartObject.size())
+            reloadImportedPicture(object.index);
+        m_window.refreshPictureBox(object.index);
+    } else {
+        page.richTextBoxes[object.index].geometry = geometry;
+        m_window.refreshRichTextBox(object.index);
+        // Text that no longer fits a smaller box is shrunk as if it had just been typed.
+        if (resized)
+            emit m_window.richTextBoxEdited(object.index);
+    }
+    m_undo.record(undoKind(object), object.index);
+}
+
+void SelectionController::takeOffPage(const Selected &object)
+{
+    PageModel &page = m_context.page;
+    ++page.changeCount;
+    if (object.kind == kPicture) {
+        PictureBoxModel &box = page.pictureBoxes[object.index];
+        box.geometry = object.geometry;
+        box.image = QImage();
+        box.visible = false;
+        m_window.refreshPictureBox(object.index);
+    } else {
+        RichTextBoxModel &box = page.richTextBoxes[object.index];
+        box.geometry = object.geometry;
+        box.rtf.clear();
+        box.plainText.clear();
+        box.visible = false;
+        m_window.refreshRichTextBox(object.index);
+    }
+    m_undo.record(undoKind(object), object.index);
+    m_window.setCurrentObject(QString(), 0);
+    syncFrame();
+}
+
+double SelectionController::proportionalAngle(const Selected &object) const
+{
+    if (!object.imported)
+        return 0.0;
+    const double stored = m_context.page.pictureBoxes[object.index].importedDiagonalAngle;
+    return stored > 0.0 ? stored : diagonalAngle(object.geometry.size());
+}
+
+void SelectionController::reloadImportedPicture(int index)
+{
+    PictureBoxModel &box = m_context.page.pictureBoxes[index];
+    const QSize size = box.geometry.size().expandedTo(QSize(1, 1));
+    QImage loaded;
+    QString error;
+    if (loadPictureFile(box.tag.mid(kImportedTag.size()), &loaded, &error)) {
+        box.image = loaded.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                        .convertToFormat(QImage::Format_RGB32);
+        return;
+    }
+    // The file has gone (a work file opened on another computer): the picture in hand is
+    // stretched instead, so nothing is lost.
+    qCInfo(lcHandling) << "imported picture not reloaded:" << error;
+    if (!box.image.isNull())
+        box.image = box.image.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
+void SelectionController::onAllowPainting()
+{
+    Selected object;
+    if (!selected(object) || object.kind != kPicture || !object.imported)
+        return;
+    if (m_askPaint() != QLatin1String("Yes"))
+        return;
+    m_context.page.pictureBoxes[object.index].tag.clear();
+    m_frame->hideAllowPaintingBut();
+}
+
+bool SelectionController::addObject(DroppedObject kind, QPoint pagePosition)
+{
+    const std::optional<int> index =
+        objectdrop::addDroppedObject(m_context.page, kind, pagePosition, m_window.pageFitInputs());
+    if (!index)
+        return false;
+    // Undo shows only from the second step: on a fresh page the page as it was (its border,
+    // which the addition leaves alone) is recorded first, so the addition can be undone.
+    if (m_context.undo.currentStep() == 0)
+        m_undo.record(undokind::Border, 0);
+    if (kind == DroppedObject::Picture)
+        m_window.refreshPictureBox(*index);
+    else
+        m_window.refreshRichTextBox(*index);
+    m_undo.record(objectdrop::undoKindOf(kind), *index);
+    m_window.setCurrentObject(objectdrop::objectKindOf(kind), *index);
+    syncFrame();
+    return true;
+}
+
+void SelectionController::onIconDropped(DroppedObject kind, QPoint topLeft, QPoint pointer)
+{
+    const QRect page = pageArea();
+    if (!isMyLayout() || m_window.pageView()->isHidden() || !page.contains(pointer))
+        return;
+    addObject(kind, topLeft - page.topLeft());
+}
+
+void SelectionController::onRestored(const QVector<UndoTarget> &changed)
+{
+    // The undo controller shows the page's own kinds; moves and additions are shown here.
+    for (const UndoTarget &target : changed) {
+        if (target.kind == undokind::MovedPicture || target.kind == undokind::AddedPicture)
+            m_window.refreshPictureBox(target.index);
+        else if (target.kind == undokind::MovedRichText || target.kind == undokind::AddedRichText)
+            m_window.refreshRichTextBox(target.index);
+    }
+    syncFrame();
+}
+
+void SelectionController::placeStrip()
+{
+    const bool shown = isMyLayout() && !m_window.pageView()->isHidden();
+    m_strip->setVisible(shown);
+    if (!shown)
+        return;
+    const QRect page = pageArea();
+    const int left = std::min(page.right() + 1 + kStripGapPx,
+                              m_window.width() - m_strip->width() - kStripGapPx / 2);
+    // Half way down the page: clear of the rich text toolbar above it and of the on-screen
+    // keyboard below, and within reach at a whiteboard.
+    m_strip->move(left, page.top() + std::max(0, (page.height() - m_strip->height()) / 2));
+    m_strip->raise();
+}
+
+} // namespace quillora

@@ -1,0 +1,165 @@
+// Adding objects to a "My layout" page from a dropped icon, and keeping the child's arrangement
+// through a save and a reopen: the page description is read back by the template reader.
+
+#include "core/files/savedlayout.h"
+#include "core/handling/objectdrop.h"
+#include "core/layout/templatereader.h"
+
+#include <QTest>
+
+using namespace quillora;
+using namespace quillora::objectdrop;
+
+namespace {
+
+constexpr int kMyLayout = 17;
+
+PageFitInputs screenFit()
+{
+    PageFitInputs fit;
+    fit.screenWidthPx = 1280;
+    fit.screenHeightPx = 800;
+    fit.toolPaletteWidthPx = 106;
+    fit.toolbarHeightPx = 72;
+    fit.documentType = kMyLayout;
+    return fit;
+}
+
+// A portrait page with one picture box and one rich text box, as a child's own layout starts.
+PageModel myLayoutPage()
+{
+    PageModel page;
+    page.documentType = kMyLayout;
+    const QByteArray layout =
+        "<layout name='1' NumTextBoxes='0' NumPicBoxes='1' numRTBs='1' numHandles='0' "
+        "width='210' height='297'>\r\n"
+        "<picbox name='pb0' x='15' y='46' width='180' height='150' reptType='0' symmType='0' "
+        "copyTo='0'/>\r\n"
+        "<rtb name='rt0' x='15' y='204' width='180' height='81' size='6' bold='f' italic='f' "
+        "underline='f' align='0' colour='0' text=''/>\r\n"
+        "</layout>\r\n";
+    QString error;
+    if (!readTemplateText(layout, QStringLiteral("mine.xml"), page, screenFit(), &error))
+        qWarning() << error;
+    return page;
+}
+
+int mm(float scale, int value)
+{
+    return int(value * double(scale));
+}
+
+} // namespace
+
+class TestObjectDrop : public QObject {
+    Q_OBJECT
+private slots:
+    void buildsOneTemplateLineWithTheDefaults()
+    {
+        QCOMPARE(addedObjectLine(DroppedObject::RichText, 3, {40, 81}, 2.0f),
+                 QStringLiteral("<rtb name='rt3' x='20' y='41' width='60' height='60' size='8' "
+                                "bold='f' italic='f' underline='f' align='0' colour='0'/>"));
+        QCOMPARE(addedObjectLine(DroppedObject::Picture, 12, {40, 81}, 2.0f),
+                 QStringLiteral("<picbox name='pb12' x='20' y='41' width='60' height='60' "
+                                "symmType='0' reptType='0' copyTo='0'/>"));
+    }
+
+    void addsAnObjectAtTheDropPoint_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<int>("expectedIndex");
+        QTest::newRow("rich text box") << int(DroppedObject::RichText) << 1;
+        QTest::newRow("picture box") << int(DroppedObject::Picture) << 1;
+    }
+    void addsAnObjectAtTheDropPoint()
+    {
+        QFETCH(int, kind);
+        QFETCH(int, expectedIndex);
+        PageModel page = myLayoutPage();
+        const float scale = page.scale;
+        const DroppedObject dropped = DroppedObject(kind);
+        const QPoint at(mm(scale, 20), mm(scale, 100));
+
+        const std::optional<int> index = addDroppedObject(page, dropped, at, screenFit());
+        QCOMPARE(index, std::optional<int>(expectedIndex));
+        QCOMPARE(page.changeCount, 1);
+        const QRect expected(mm(scale, 20), mm(scale, 100), mm(scale, 60), mm(scale, 60));
+        if (dropped == DroppedObject::RichText) {
+            QCOMPARE(page.announcedRichTextBoxes, 2);
+            const RichTextBoxModel &box = page.richTextBoxes[1];
+            QCOMPARE(box.geometry, expected);
+            QVERIFY(box.visible);
+            QCOMPARE(box.plainText, kPlaceholderText);
+            QCOMPARE(box.style.fontSize, 8.0 * double(scale));
+        } else {
+            QCOMPARE(page.announcedPictureBoxes, 2);
+            const PictureBoxModel &box = page.pictureBoxes[1];
+            QCOMPARE(box.geometry, expected);
+            QVERIFY(box.visible);
+            QVERIFY(box.tag.isEmpty());
+            QCOMPARE(box.image.size(), expected.size());
+            QCOMPARE(box.image.pixel(5, 5), qRgb(255, 255, 255));
+        }
+    }
+
+    void dropNearAnEdgeKeepsTheWholeObjectOnThePage_data()
+    {
+        QTest::addColumn<QPoint>("at");
+        QTest::newRow("past the bottom right") << QPoint(5000, 5000);
+        QTest::newRow("above and left") << QPoint(-30, -2);
+    }
+    void dropNearAnEdgeKeepsTheWholeObjectOnThePage()
+    {
+        QFETCH(QPoint, at);
+        PageModel page = myLayoutPage();
+        const auto index = addDroppedObject(page, DroppedObject::Picture, at, screenFit());
+        QVERIFY(index);
+        const QRect onPage(QPoint(0, 0), page.pageRect.size());
+        // Millimetres are whole: the box may end up to one millimetre inside the edge.
+        QVERIFY(onPage.contains(page.pictureBoxes[*index].geometry));
+    }
+
+    void aFullPageRefusesAnotherPicture()
+    {
+        PageModel page = myLayoutPage();
+        for (int i = 1; i <= kMaxPictureBoxIndex; ++i)
+            QVERIFY(addDroppedObject(page, DroppedObject::Picture, {10, 10}, screenFit()));
+        QCOMPARE(page.announcedPictureBoxes, kMaxPictureBoxIndex + 1);
+        QVERIFY(!addDroppedObject(page, DroppedObject::Picture, {10, 10}, screenFit()));
+        QCOMPARE(page.pictureBoxes.size(), kMaxPictureBoxIndex + 1);
+    }
+
+    void savedPageKeepsTheChildsArrangement()
+    {
+        PageModel page = myLayoutPage();
+        const auto text = addDroppedObject(page, DroppedObject::RichText, {300, 40}, screenFit());
+        const auto picture = addDroppedObject(page, DroppedObject::Picture, {60, 500}, screenFit());
+        QVERIFY(text && picture);
+        // The child moved the first picture and made it smaller, and dragged the template's
+        // rich text box off the page.
+        const float scale = page.scale;
+        page.pictureBoxes[0].geometry =
+            QRect(mm(scale, 30), mm(scale, 12), mm(scale, 90), mm(scale, 70));
+        page.richTextBoxes[0].visible = false;
+
+        const QString description = singlePageDescription(page);
+        QVERIFY(!description.contains(QStringLiteral("numLines")));
+        PageModel reopened;
+        reopened.documentType = kMyLayout;
+        QVERIFY(readTemplateText(description.toLatin1(), QStringLiteral("layout.xml"), reopened,
+                                 screenFit()));
+        QCOMPARE(reopened.announcedPictureBoxes, 2);
+        QCOMPARE(reopened.announcedRichTextBoxes, 2);
+        for (int i = 0; i < 2; ++i) {
+            QCOMPARE(reopened.pictureBoxes[i].geometry, page.pictureBoxes[i].geometry);
+            QVERIFY(reopened.pictureBoxes[i].visible);
+        }
+        QCOMPARE(reopened.richTextBoxes[*text].geometry, page.richTextBoxes[*text].geometry);
+        QVERIFY(reopened.richTextBoxes[*text].visible);
+        // A box taken off the page stays off it: it does not come back on reopening.
+        QVERIFY(!reopened.richTextBoxes[0].visible);
+    }
+};
+
+QTEST_MAIN(TestObjectDrop)
+#include "tst_objectdrop.moc"

@@ -1,0 +1,360 @@
+// The selection frame on a "My layout" page, driven by the mouse: it follows the current object,
+// moves and resizes it, takes it off the page when it is dragged wholly away, keeps an imported
+// picture's shape and reloads it, and the icon strip adds boxes that undo takes away again.
+
+#include "core/app/appcontext.h"
+#include "core/handling/selectionframe.h"
+#include "ui/app/picturebutton.h"
+#include "ui/doctypes/pageview.h"
+#include "ui/doctypes/simplepagewindow.h"
+#include "ui/handling/advselecta.h"
+#include "ui/handling/objecticonstrip.h"
+#include "ui/handling/selectioncontroller.h"
+#include "ui/pictures/paintingcontroller.h"
+#include "ui/pictures/pictureboxwidget.h"
+#include "ui/text/richtextboxwidget.h"
+#include "ui/text/richtexttoolbar.h"
+#include "ui/text/textcontroller.h"
+#include "ui/undo/undocontroller.h"
+
+#include <QLabel>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+using namespace quillora;
+using namespace quillora::selectionframe;
+using objectdrop::DroppedObject;
+
+namespace {
+
+constexpr int kMyLayout = 17;
+
+// A "My layout" window with the controllers the application gives it.
+struct Fixture {
+    static Environment screen()
+    {
+        Environment environment;
+        environment.screen.widthPx = 1280;
+        environment.screen.heightPx = 800;
+        return environment;
+    }
+
+    Fixture() : context(screen()), window(std::make_unique<SimplePageWindow>(context))
+    {
+        context.page.documentType = kMyLayout;
+        undo = new UndoController(context, *window);
+        new PaintingController(context, *window, *undo);
+        text = new TextController(context, *window, *undo);
+        selection = new SelectionController(context, *window, *undo);
+        loaded = window->loadTemplate(QStringLiteral(QUILLORA_TEST_DATA "/layouts/mylayout.xml"));
+        window->show();
+    }
+
+    PictureBoxModel &picture(int index = 0) { return context.page.pictureBoxes[index]; }
+    RichTextBoxModel &richText(int index = 0) { return context.page.richTextBoxes[index]; }
+    AdvSelecta *frame() const { return selection->frame(); }
+    QPoint pageOrigin() const { return window->pageView()->pos(); }
+    void selectPicture(int index = 0) const
+    {
+        QTest::mouseClick(window->pageView()->pictureBox(index), Qt::LeftButton, {}, {5, 5});
+    }
+    void undoStep() const { emit window->undoRequested(); }
+
+    AppContext context;
+    std::unique_ptr<SimplePageWindow> window;
+    UndoController *undo = nullptr;
+    TextController *text = nullptr;
+    SelectionController *selection = nullptr;
+    bool loaded = false;
+};
+
+void send(QWidget *widget, QEvent::Type type, QPoint global, Qt::MouseButton button,
+          Qt::MouseButtons buttons, Qt::KeyboardModifiers keys)
+{
+    QMouseEvent event(type, widget->mapFromGlobal(global), global, button, buttons, keys);
+    QCoreApplication::sendEvent(widget, &event);
+}
+
+// Presses `widget` at `local`, moves the pointer by `by` in a few steps and lets go. The widget
+// may move under the pointer (a handle follows its frame): each event is placed from the screen.
+void drag(QWidget *widget, QPoint local, QPoint by, Qt::KeyboardModifiers keys = {})
+{
+    const QPoint start = widget->mapToGlobal(local);
+    send(widget, QEvent::MouseButtonPress, start, Qt::LeftButton, Qt::LeftButton, keys);
+    for (int step = 1; step <= 5; ++step)
+        send(widget, QEvent::MouseMove, start + by * step / 5, Qt::NoButton, Qt::LeftButton, keys);
+    send(widget, QEvent::MouseButtonRelease, start + by, Qt::LeftButton, Qt::NoButton, keys);
+}
+
+QPoint middleOf(QWidget *widget)
+{
+    return widget->rect().center();
+}
+
+} // namespace
+
+class TestSelectionController : public QObject {
+    Q_OBJECT
+private slots:
+    void frameFollowsTheCurrentObject()
+    {
+        Fixture f;
+        QVERIFY(f.loaded);
+        QVERIFY(!f.frame()->isVisible());
+        QVERIFY(f.selection->iconStrip()->isVisible());
+
+        f.selectPicture();
+        QVERIFY(f.frame()->isVisible());
+        QCOMPARE(f.frame()->frameRect(),
+                 frameAround(f.picture().geometry).translated(f.pageOrigin()));
+        QVERIFY(!f.frame()->allowPaintingBut()->isVisible());
+
+        QTest::mouseClick(f.window->pageView()->richTextBox(0)->viewport(), Qt::LeftButton, {},
+                          {5, 5});
+        QCOMPARE(f.frame()->frameRect(),
+                 frameAround(f.richText().geometry).translated(f.pageOrigin()));
+        // The rich text toolbar belongs to "My layout" pages.
+        QVERIFY(f.text->richTextToolbar()->isVisible());
+
+        QTest::mouseClick(f.window->pageView(), Qt::LeftButton, {}, {2, 2});
+        QVERIFY(!f.frame()->isVisible());
+    }
+
+    void pressesBetweenTheHandlesReachTheObject()
+    {
+        Fixture f;
+        f.selectPicture();
+        const QRect object = f.picture().geometry.translated(f.pageOrigin());
+        QWidget *under = f.window->childAt(object.center());
+        QCOMPARE(under, static_cast<QWidget *>(f.window->pageView()->pictureBox(0)));
+        // Each handle is larger to the touch than its square, and reaches out of the frame.
+        const QWidget *corner = f.frame()->handle(0);
+        QVERIFY(corner->width() >= AdvSelecta::kHandleTouchSize);
+        QCOMPARE(f.window->childAt(object.topLeft() - QPoint(kHandleSize + 20, kHandleSize + 20)),
+                 corner);
+    }
+
+    void barDragMovesTheObjectAndUndoPutsItBack_data()
+    {
+        QTest::addColumn<QPoint>("by");
+        QTest::addColumn<bool>("alt");
+        QTest::newRow("snapped to the grid") << QPoint(53, 29) << false;
+        QTest::newRow("with Alt, to the pixel") << QPoint(53, 29) << true;
+    }
+    void barDragMovesTheObjectAndUndoPutsItBack()
+    {
+        QFETCH(QPoint, by);
+        QFETCH(bool, alt);
+        Fixture f;
+        f.selectPicture();
+        const QRect before = f.picture().geometry;
+        const qint32 changes = f.context.page.changeCount;
+
+        drag(f.frame()->moveBar(0), middleOf(f.frame()->moveBar(0)), by,
+             alt ? Qt::AltModifier : Qt::NoModifier);
+        const QPoint corner = before.topLeft() - QPoint(kHandleSize, kHandleSize) + by;
+        const QPoint expected =
+            QPoint(snap(corner.x(), alt), snap(corner.y(), alt)) + QPoint(kHandleSize, kHandleSize);
+        QCOMPARE(f.picture().geometry, QRect(expected, before.size()));
+        QCOMPARE(f.window->pageView()->pictureBox(0)->geometry(), f.picture().geometry);
+        QCOMPARE(f.frame()->frameRect(),
+                 frameAround(f.picture().geometry).translated(f.pageOrigin()));
+        QVERIFY(f.context.page.changeCount > changes);
+
+        QVERIFY(f.window->toolbar()->isButtonShown(ToolbarAction::Undo));
+        f.undoStep();
+        QCOMPARE(f.picture().geometry, before);
+        QCOMPARE(f.window->pageView()->pictureBox(0)->geometry(), before);
+        // One step: the press did not add a step of its own.
+        QVERIFY(!f.window->toolbar()->isButtonShown(ToolbarAction::Undo));
+        QVERIFY(f.frame()->isVisible());
+        QCOMPARE(f.frame()->frameRect(), frameAround(before).translated(f.pageOrigin()));
+    }
+
+    void handleDragResizesOnRelease()
+    {
+        Fixture f;
+        f.selectPicture();
+        const QRect before = f.picture().geometry;
+        drag(f.frame()->handle(4), middleOf(f.frame()->handle(4)), {50, 30});
+        const QRect frame = frameAround(before);
+        const QRect expected =
+            objectInFrame(QRect(frame.topLeft(), QSize(snap(frame.width() + 50, false),
+                                                       snap(frame.height() + 30, false))));
+        QCOMPARE(f.picture().geometry, expected);
+        QCOMPARE(f.window->pageView()->pictureBox(0)->size(), expected.size());
+
+        // The left handle dragged far past the right edge stops at the smallest frame.
+        drag(f.frame()->handle(7), middleOf(f.frame()->handle(7)), {expected.width() + 200, 0});
+        QCOMPARE(f.picture().geometry.width(), kMinObjectSize - 2 * kHandleSize);
+        QCOMPARE(f.picture().geometry.right(), expected.right());
+    }
+
+    void richTextShrinksToFitASmallerBox()
+    {
+        Fixture f;
+        RichTextBoxWidget *box = f.window->pageView()->richTextBox(0);
+        QTest::mouseClick(box->viewport(), Qt::LeftButton, {}, {5, 5});
+        QTest::keyClicks(box, QStringLiteral("We went to the seaside and built a castle"));
+        const int top = f.richText().geometry.top();
+        drag(f.frame()->handle(5), middleOf(f.frame()->handle(5)),
+             {0, -(f.richText().geometry.height() - 30)});
+        QCOMPARE(f.richText().geometry.top(), top);
+        QVERIFY(f.richText().geometry.height() < 40);
+        QVERIFY2(box->document()->size().height() <= f.richText().geometry.height() + 1,
+                 qPrintable(QString::number(box->document()->size().height())));
+        QVERIFY(f.richText().plainText.startsWith(QStringLiteral("We went")));
+    }
+
+    void draggedWhollyOffThePageIsRemoved_data()
+    {
+        QTest::addColumn<int>("spare");
+        QTest::addColumn<bool>("removed");
+        QTest::newRow("a sliver stays") << 8 << false;
+        QTest::newRow("wholly off") << -8 << true;
+    }
+    void draggedWhollyOffThePageIsRemoved()
+    {
+        QFETCH(int, spare);
+        QFETCH(bool, removed);
+        Fixture f;
+        QTest::mouseClick(f.window->pageView()->richTextBox(0)->viewport(), Qt::LeftButton, {},
+                          {5, 5});
+        QTest::keyClicks(f.window->pageView()->richTextBox(0), QStringLiteral("Sea"));
+        const QRect before = f.richText().geometry;
+        // Leftwards until `spare` pixels of the box would be left on the page (grid: 8 pixels).
+        const int by = -(before.left() + before.width() - spare);
+        drag(f.frame()->moveBar(2), middleOf(f.frame()->moveBar(2)), {by, 0}, Qt::AltModifier);
+
+        QCOMPARE(!f.richText().visible, removed);
+        QCOMPARE(f.frame()->isVisible(), !removed);
+        if (!removed)
+            return;
+        QVERIFY(f.richText().plainText.isEmpty());
+        QVERIFY(!f.window->pageView()->richTextBox(0)->isVisible());
+        f.undoStep();
+        QVERIFY(f.richText().visible);
+        QCOMPARE(f.richText().geometry, before);
+        QCOMPARE(f.window->pageView()->richTextBox(0)->toPlainText(), QStringLiteral("Sea"));
+    }
+
+    void droppedIconsAddBoxesThatUndoTakesAway_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::newRow("text") << int(DroppedObject::RichText);
+        QTest::newRow("picture") << int(DroppedObject::Picture);
+    }
+    void droppedIconsAddBoxesThatUndoTakesAway()
+    {
+        QFETCH(int, kind);
+        const auto dropped = DroppedObject(kind);
+        const bool text = dropped == DroppedObject::RichText;
+        Fixture f;
+        QWidget *icon = f.selection->iconStrip()->icon(dropped);
+        QVERIFY(icon->isVisible());
+        const QPoint target = f.pageOrigin() + QPoint(200, 420);
+        const QPoint grab(40, 30);
+        drag(icon, grab, f.window->mapToGlobal(target) - icon->mapToGlobal(grab));
+
+        QCOMPARE(
+            text ? f.context.page.announcedRichTextBoxes : f.context.page.announcedPictureBoxes, 2);
+        const QRect added = text ? f.richText(1).geometry : f.picture(1).geometry;
+        QCOMPARE(added.size(),
+                 QSize(int(60 * f.context.page.scale), int(60 * f.context.page.scale)));
+        // The box lands where the icon's picture was let go (to the millimetre).
+        const QPoint pictureCorner((ObjectIconStrip::kStripWidth - ObjectIconStrip::kIconSide) / 2,
+                                   8);
+        const QPoint iconCorner = QPoint(200, 420) - (grab - pictureCorner);
+        QVERIFY2((added.topLeft() - iconCorner).manhattanLength() <= 2 * f.context.page.scale,
+                 qPrintable(QStringLiteral("%1,%2").arg(added.x()).arg(added.y())));
+        QCOMPARE(f.context.page.current,
+                 (CurrentObject{text ? QStringLiteral("r") : QStringLiteral("p"), 1}));
+        QCOMPARE(f.frame()->frameRect(), frameAround(added).translated(f.pageOrigin()));
+        QWidget *widget = text ? static_cast<QWidget *>(f.window->pageView()->richTextBox(1))
+                               : f.window->pageView()->pictureBox(1);
+        QVERIFY(widget->isVisible());
+
+        // The first change on a fresh page can be undone too.
+        QVERIFY(f.window->toolbar()->isButtonShown(ToolbarAction::Undo));
+        f.undoStep();
+        QVERIFY(!widget->isVisible());
+        QVERIFY(!(text ? f.richText(1).visible : f.picture(1).visible));
+        QVERIFY(!f.frame()->isVisible());
+    }
+
+    void iconLetGoOffThePageAddsNothing()
+    {
+        Fixture f;
+        QWidget *icon = f.selection->iconStrip()->icon(DroppedObject::Picture);
+        drag(icon, {40, 30}, {0, 40});
+        QCOMPARE(f.context.page.announcedPictureBoxes, 1);
+        QVERIFY(!f.selection->iconStrip()->dragPicture()->isVisible());
+    }
+
+    void importedPictureKeepsItsShapeAndIsReloaded()
+    {
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("boat.png"));
+        QImage file(400, 100, QImage::Format_RGB32);
+        file.fill(Qt::red);
+        QVERIFY(file.save(path));
+
+        Fixture f;
+        PictureBoxModel &box = f.picture();
+        box.geometry.setSize(QSize(200, 50));
+        box.image = file.scaled(200, 50);
+        box.tag = QStringLiteral("file") + path;
+        box.importedDiagonalAngle = std::atan2(100.0, 400.0);
+        f.window->refreshPictureBox(0);
+        f.selectPicture();
+        QVERIFY(f.frame()->allowPaintingBut()->isVisible());
+
+        drag(f.frame()->handle(4), middleOf(f.frame()->handle(4)), {180, 5});
+        // Whole pixels: the shape is kept to a pixel or two.
+        QVERIFY(std::abs(box.geometry.width() - 4 * box.geometry.height()) <= 2);
+        QVERIFY(box.geometry.width() > 300);
+        QCOMPARE(box.image.size(), box.geometry.size());
+        QCOMPARE(box.image.pixelColor(box.image.width() - 1, box.image.height() - 1),
+                 QColor(Qt::red));
+
+        // "No" keeps it an imported picture; "Yes" lets the child paint on it.
+        QString answer = QStringLiteral("No");
+        f.selection->setPaintQuestion([&] { return answer; });
+        QTest::mouseClick(f.frame()->allowPaintingBut(), Qt::LeftButton);
+        QVERIFY(box.tag.startsWith(QStringLiteral("file")));
+        answer = QStringLiteral("Yes");
+        QTest::mouseClick(f.frame()->allowPaintingBut(), Qt::LeftButton);
+        QVERIFY(box.tag.isEmpty());
+        QVERIFY(!f.frame()->allowPaintingBut()->isVisible());
+    }
+
+    void iconsAndFrameSpeakTheLanguageOfTheLanguageFile()
+    {
+        AppContext context{Environment{}};
+        context.translator.load(QStringLiteral(QUILLORA_SOURCE_DIR "/docs/lang-example.txt"));
+        SimplePageWindow window(context);
+        UndoController undo(context, window);
+        SelectionController selection(context, window, undo);
+        QWidget *icon = selection.iconStrip()->icon(DroppedObject::Picture);
+        QCOMPARE(icon->toolTip(),
+                 QStringLiteral("Fais glisser sur la page pour ajouter une image"));
+        QCOMPARE(icon->findChild<QLabel *>()->text(), QStringLiteral("Image"));
+        QCOMPARE(selection.frame()->allowPaintingBut()->caption(),
+                 QStringLiteral("Peindre sur cette image"));
+    }
+
+    void otherPagesShowNeitherFrameNorIcons()
+    {
+        Fixture f;
+        f.context.page.documentType = 9;
+        f.window->showPage();
+        f.selectPicture();
+        QVERIFY(!f.frame()->isVisible());
+        QVERIFY(!f.selection->iconStrip()->isVisible());
+    }
+};
+
+QTEST_MAIN(TestSelectionController)
+#include "tst_selectioncontroller.moc"
