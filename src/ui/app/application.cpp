@@ -8,8 +8,11 @@
 #include "platform/ziparchive.h"
 #include "ui/app/headlessexport.h"
 #include "ui/app/shellcontroller.h"
+#include "ui/doctypes/hintbox.h"
+#include "ui/doctypes/presentationcontroller.h"
 #include "ui/doctypes/simplepagewindow.h"
 #include "ui/files/filecontroller.h"
+#include "ui/handling/dividerhandlecontroller.h"
 #include "ui/pictures/paintingcontroller.h"
 #include "ui/printing/printcontroller.h"
 #include "ui/text/textcontroller.h"
@@ -63,6 +66,12 @@ int runApplication(int argc, char *argv[])
                          printing->attach(window);
                          QObject::connect(&shell, &ShellController::optionsApplied, printing,
                                           &PrintController::applySettings);
+                         // Divider handles, presentation typing and the palette hint.
+                         new DividerHandleController(context, *window, *undo);
+                         new PresentationController(context, *window, *undo);
+                         auto *hint = new PaletteHint(context, *window);
+                         QObject::connect(painting, &PaintingController::paintColourChosen, hint,
+                                          &PaletteHint::colourChosen);
                      });
     shell.begin(startup);
     return QApplication::exec();
