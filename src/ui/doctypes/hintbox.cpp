@@ -52,9 +52,7 @@ HintBox::HintBox(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("OverThereBox"));
     setAttribute(Qt::WA_TransparentForMouseEvents); // never in the way of a finger
-    setAutoFillBackground(true);
     QPalette colours = palette();
-    colours.setColor(QPalette::Window, looks::kSunshine);
     colours.setColor(QPalette::WindowText, looks::kInk);
     setPalette(colours);
 
@@ -86,6 +84,16 @@ void HintBox::showHint(const QString &caption, QPoint target)
     show();
     raise();
     m_timer->start();
+}
+
+void HintBox::paintEvent(QPaintEvent *)
+{
+    // A sunshine card in an ink rim, like the program's other panels.
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(looks::kInk, 3));
+    painter.setBrush(looks::kSunshine);
+    painter.drawRoundedRect(QRectF(rect()).adjusted(1.5, 1.5, -1.5, -1.5), 14, 14);
 }
 
 void HintBox::tick()

@@ -35,6 +35,9 @@ public:
     QTimer *timer() const { return m_timer; }
     QLabel *caption() const { return m_text; }
 
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
 private:
     QLabel *m_arrow = nullptr;
     QLabel *m_text = nullptr;

@@ -10,9 +10,9 @@ class DividerHandleWidget : public QWidget {
     Q_OBJECT
 public:
     // Even a tiny square from a template is grabbed over this much room.
-    static constexpr int kTouchSidePx = 48;
+    static constexpr int kTouchSidePx = 56;
     // The square is drawn at least this big, so a child sees it.
-    static constexpr int kLeastSquarePx = 20;
+    static constexpr int kLeastSquarePx = 32;
 
     DividerHandleWidget(int index, QWidget *page);
 
