@@ -84,8 +84,8 @@ void DividerHandleController::onPressed(int index, QPoint atPage)
 {
     if (index >= m_context.page.handles.size())
         return;
+    // Handles join the history of the object worked on, so undo walks back through both.
     m_window.setCurrentObject(kHandleKind, index);
-    m_undo.beginWorkOn(CurrentObject{kHandleKind, index});
     m_undo.record(kHandleKind, index);
     m_grabOffset = atPage.y() - m_context.page.handles[index].centre.y();
     m_moved = false;
