@@ -167,15 +167,6 @@ private slots:
         QVERIFY(pictureMovedOnPage(QImage(), from, QRect(10, 100, 4, 30)).isNull());
     }
 
-    void dragResizesThePictureWithItsBox()
-    {
-        PageModel page = dividedPage();
-        page.pictureBoxes[0].image = stripes(QSize(80, 100));
-        dragHandleTo(page, 0, 170);
-        QCOMPARE(page.pictureBoxes[0].image.size(), QSize(80, 70));
-        QCOMPARE(page.pictureBoxes[0].image.pixel(0, 69), qRgb(69, 0, 0));
-    }
-
     // Pressing records the handles, releasing records them again; undo and redo walk between.
     void undoAndRedoPutBoxesAndHandleBack()
     {

@@ -1,11 +1,8 @@
 // Divider handles on the single-page window: dragging a square moves the boxes beside it and
-// their frames, texts are refitted when it is let go, undo and redo put everything back on
-// screen, and a saved and reopened page keeps the handle where the child left it.
+// their frames, texts are refitted when it is let go, and undo and redo put everything back on
+// screen.
 
 #include "core/app/appcontext.h"
-#include "core/files/savedlayout.h"
-#include "core/handling/dividerhandles.h"
-#include "core/layout/templatereader.h"
 #include "core/text/richfit.h"
 #include "ui/doctypes/objectframe.h"
 #include "ui/doctypes/pageview.h"
@@ -157,18 +154,6 @@ private slots:
         QCOMPARE(f.squareCentreY(0), startCentre + pull);
     }
 
-    void dragStopsAtTheLeastBoxHeight()
-    {
-        HandleFixture f;
-        PageModel &page = f.context.page;
-        f.drag(1, 1000); // far past the bottom of the page
-        QCOMPARE(page.richTextBoxes[0].geometry.height(), kMinDividedBoxHeightPx);
-        QCOMPARE(page.handles[1].centre.y(), page.richTextBoxes[0].geometry.top());
-        QCOMPARE(f.onScreen(f.view()->richTextBox(0)), page.richTextBoxes[0].geometry);
-        QCOMPARE(f.view()->richTextFrame(0)->geometry(),
-                 page.richTextBoxes[0].geometry.adjusted(-1, -1, 1, 1));
-    }
-
     void richTextIsRefittedAfterTheDrag()
     {
         HandleFixture f;
@@ -191,21 +176,6 @@ private slots:
         QVERIFY2(firstLetterSize() < sizeBefore, qPrintable(QString::number(firstLetterSize())));
         QVERIFY(page.richTextBoxes[0].rtf != before); // the smaller letters are kept
         QVERIFY(page.richTextBoxes[0].plainText.startsWith(QStringLiteral("Once upon")));
-    }
-
-    // A work file keeps the page description: reading it back puts the handle where it was.
-    void savedPageKeepsTheDraggedHandle()
-    {
-        HandleFixture f;
-        f.drag(0, 40);
-        const PageModel &page = f.context.page;
-        const QByteArray saved = singlePageDescription(page).toLatin1();
-        PageModel reopened;
-        QVERIFY(readTemplateText(saved, kTemplate, reopened, f.window->pageFitInputs()));
-        QCOMPARE(reopened.handles.size(), 2);
-        QVERIFY(qAbs(reopened.handles[0].centre.y() - page.handles[0].centre.y()) <= page.scale);
-        QCOMPARE(reopened.handles[0].sizePx, page.handles[0].sizePx);
-        QCOMPARE(reopened.handles[0].boxesAbove, page.handles[0].boxesAbove);
     }
 };
 
