@@ -154,6 +154,8 @@ void DocumentToolbar::placeLogo(int freeLeft, int freeRight)
     if (!m_logo)
         return;
     // Centred in the window when there is room, else in the free space; never over a button.
+    // A narrow window shows the badge without the name.
+    m_logo->setCompact(freeRight - freeLeft < m_logo->fullSize().width());
     const QSize size = m_logo->sizeHint();
     const int centred = (width() - size.width()) / 2;
     const int left = std::clamp(centred, freeLeft, std::max(freeLeft, freeRight - size.width()));

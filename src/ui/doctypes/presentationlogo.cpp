@@ -28,8 +28,22 @@ PresentationLogo::PresentationLogo(QWidget *parent)
 
 QSize PresentationLogo::sizeHint() const
 {
+    return m_compact ? QSize(kBadgePx, kBadgePx) : fullSize();
+}
+
+QSize PresentationLogo::fullSize() const
+{
     return QSize(kBadgePx + kGapPx + QFontMetrics(font()).horizontalAdvance(kName) + 2,
                  kBadgePx);
+}
+
+void PresentationLogo::setCompact(bool compact)
+{
+    if (m_compact == compact)
+        return;
+    m_compact = compact;
+    updateGeometry();
+    update();
 }
 
 void PresentationLogo::paintEvent(QPaintEvent *)
@@ -37,6 +51,8 @@ void PresentationLogo::paintEvent(QPaintEvent *)
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     m_badge.paint(&painter, QRect(0, (height() - kBadgePx) / 2, kBadgePx, kBadgePx));
+    if (m_compact)
+        return;
     painter.setPen(looks::kInk);
     painter.drawText(QRect(kBadgePx + kGapPx, 0, width() - kBadgePx - kGapPx, height()),
                      Qt::AlignLeft | Qt::AlignVCenter, kName);

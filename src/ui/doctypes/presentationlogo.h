@@ -14,6 +14,9 @@ public:
     explicit PresentationLogo(QWidget *parent = nullptr);
 
     QSize sizeHint() const override;
+    // The badge alone, without the name, for narrow windows.
+    void setCompact(bool compact);
+    QSize fullSize() const;
 
 signals:
     void doubleClicked();
@@ -24,6 +27,7 @@ protected:
 
 private:
     QIcon m_badge;
+    bool m_compact = false;
 };
 
 } // namespace quillora
