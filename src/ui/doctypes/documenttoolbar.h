@@ -46,8 +46,8 @@ public:
     // Captions again through the translation table (after a language change).
     void retranslate(const AppContext &context);
 
-    // The logo (`logoImg`) in the free space between the button groups; hidden when the
-    // window is too narrow for it.
+    // The logo (`logoImg`) in the free space between the button groups: its badge alone on a
+    // narrow window, hidden when not even that fits.
     PresentationLogo *logo() const { return m_logo; }
 
 signals:
