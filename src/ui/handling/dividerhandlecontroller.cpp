@@ -9,6 +9,8 @@
 #include "ui/text/richtextboxwidget.h"
 #include "ui/undo/undocontroller.h"
 
+#include <QRegion>
+
 namespace quillora {
 
 namespace {
@@ -78,6 +80,23 @@ void DividerHandleController::placeHandles()
         m_lines[i]->setVisible(shown);
         m_handles[i]->setVisible(shown);
     }
+    keepSquaresApart();
+}
+
+void DividerHandleController::keepSquaresApart()
+{
+    // The room round a square that takes a finger must not take it from a square close by:
+    // each handle gives up the squares of the others.
+    for (DividerHandleWidget *handle : std::as_const(m_handles)) {
+        if (handle->isHidden())
+            continue;
+        const QRegion own(handle->squareOnPage());
+        QRegion area(handle->geometry());
+        for (const DividerHandleWidget *other : std::as_const(m_handles))
+            if (other != handle && !other->isHidden())
+                area -= QRegion(other->squareOnPage()) - own;
+        handle->setMask(area.translated(-handle->pos()));
+    }
 }
 
 void DividerHandleController::onPressed(int index, QPoint atPage)
@@ -105,6 +124,7 @@ void DividerHandleController::onReleased(int index)
         return;
     if (m_moved) {
         refitTexts(index);
+        placeHandles(); // a refitted box is shown again on top: the squares go back above it
         ++m_context.page.changeCount; // a new layout is work worth offering to save
     }
     m_undo.record(kHandleKind, index);

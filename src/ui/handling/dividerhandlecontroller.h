@@ -38,6 +38,7 @@ private:
     void onReleased(int index);
     void onRestored(const QVector<UndoTarget> &changed);
     void makeControls(int count);
+    void keepSquaresApart();
     void showMovedObjects(int index);
     void refitTexts(int index);
 

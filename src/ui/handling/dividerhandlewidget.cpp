@@ -45,6 +45,12 @@ void DividerHandleWidget::place(QPoint centre, int squareSide)
     update();
 }
 
+QRect DividerHandleWidget::squareOnPage() const
+{
+    return QRect(x() + (width() - m_squareSide) / 2, y() + (height() - m_squareSide) / 2,
+                 m_squareSide, m_squareSide);
+}
+
 void DividerHandleWidget::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);

@@ -19,6 +19,8 @@ public:
     // Centres the control on `centre` (page pixels); `squareSide` is the template's side.
     void place(QPoint centre, int squareSide);
     int squareSide() const { return m_squareSide; }
+    // The drawn square, in the page's coordinates.
+    QRect squareOnPage() const;
 
 signals:
     // Pointer positions in the page's coordinates.

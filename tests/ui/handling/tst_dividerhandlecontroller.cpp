@@ -138,6 +138,9 @@ private slots:
         QCOMPARE(f.squareCentreY(0), startCentre + pull);
         QVERIFY2(page.textBoxes[0].style.fontSize < fittedSize,
                  qPrintable(QString::number(page.textBoxes[0].style.fontSize)));
+        // The refitted box is shown again; the square stays on top of it.
+        QWidget *square = f.handles->handle(0);
+        QCOMPARE(f.view()->childAt(square->geometry().center()), square);
         QVERIFY(page.changeCount > 0);
 
         // Press and release were both recorded: one undo puts the page back as it was.
