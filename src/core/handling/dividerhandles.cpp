@@ -147,12 +147,12 @@ QImage pictureMovedOnPage(const QImage &picture, const QRect &from, const QRect 
     if (from == to && picture.size() == to.size())
         return picture;
     // A picture shown stretched to its box is first brought to the box's own pixels.
-    const QImage source = picture.size() == from.size() || from.isEmpty()
-                              ? picture
-                              : picture.scaled(from.size(), Qt::IgnoreAspectRatio,
-                                               Qt::SmoothTransformation);
-    QImage moved(to.size(), source.hasAlphaChannel() ? QImage::Format_ARGB32
-                                                     : QImage::Format_RGB32);
+    const QImage source =
+        picture.size() == from.size() || from.isEmpty()
+            ? picture
+            : picture.scaled(from.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    QImage moved(to.size(),
+                 source.hasAlphaChannel() ? QImage::Format_ARGB32 : QImage::Format_RGB32);
     moved.fill(Qt::white);
     QPainter painter(&moved);
     painter.drawImage(from.topLeft() - to.topLeft(), source);

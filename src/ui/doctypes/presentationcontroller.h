@@ -45,8 +45,8 @@ private:
     UndoController &m_undo;
     std::function<void()> m_beep;
     QTimer *m_timer = nullptr;
-    int m_box = -1;   // the text box being typed into
-    int m_typed = 0;  // characters of its demonstration text typed so far
+    int m_box = -1;  // the text box being typed into
+    int m_typed = 0; // characters of its demonstration text typed so far
 };
 
 } // namespace quillora

@@ -33,8 +33,7 @@ QSize PresentationLogo::sizeHint() const
 
 QSize PresentationLogo::fullSize() const
 {
-    return QSize(kBadgePx + kGapPx + QFontMetrics(font()).horizontalAdvance(kName) + 2,
-                 kBadgePx);
+    return QSize(kBadgePx + kGapPx + QFontMetrics(font()).horizontalAdvance(kName) + 2, kBadgePx);
 }
 
 void PresentationLogo::setCompact(bool compact)

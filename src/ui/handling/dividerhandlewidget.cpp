@@ -71,8 +71,8 @@ void DividerHandleWidget::paintEvent(QPaintEvent *)
     const qreal half = side * 0.22;
     painter.drawPath(arrowHead(centre - QPointF(0, side * 0.34), half, -1));
     painter.drawPath(arrowHead(centre + QPointF(0, side * 0.34), half, 1));
-    painter.drawRect(QRectF(centre.x() - side * 0.06, centre.y() - side * 0.14, side * 0.12,
-                            side * 0.28));
+    painter.drawRect(
+        QRectF(centre.x() - side * 0.06, centre.y() - side * 0.14, side * 0.12, side * 0.28));
 }
 
 QPoint DividerHandleWidget::onPage(const QMouseEvent &event) const

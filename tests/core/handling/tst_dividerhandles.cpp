@@ -109,8 +109,8 @@ private slots:
         QTest::addColumn<QStringList>("below");
         QTest::addColumn<QStringList>("expected"); // kind + index of the objects moved
 
-        QTest::newRow("all valid") << QStringList{"p00", "t00"} << QStringList{"r00"}
-                                   << QStringList{"p0", "t0", "r0"};
+        QTest::newRow("all valid")
+            << QStringList{"p00", "t00"} << QStringList{"r00"} << QStringList{"p0", "t0", "r0"};
         QTest::newRow("index beyond the page")
             << QStringList{"p99", "t01"} << QStringList{"r00"} << QStringList{"r0"};
         QTest::newRow("unknown kind and bad digits")

@@ -131,8 +131,7 @@ private slots:
         QCOMPARE(box->objectName(), QStringLiteral("OverThereBox"));
         QCOMPARE(box->timer()->interval(), 32);
 
-        QTest::mouseClick(f.window->pageView()->pictureBox(0), Qt::LeftButton, {},
-                          QPoint(50, 50));
+        QTest::mouseClick(f.window->pageView()->pictureBox(0), Qt::LeftButton, {}, QPoint(50, 50));
         QVERIFY(box->isVisible());
         QCOMPARE(box->caption()->text(), QStringLiteral("Pick a felt pen over there!"));
         QVERIFY(box->timer()->isActive());
@@ -150,8 +149,7 @@ private slots:
         QVERIFY(!box->timer()->isActive());
 
         // Once a run is enough.
-        QTest::mouseClick(f.window->pageView()->pictureBox(0), Qt::LeftButton, {},
-                          QPoint(60, 60));
+        QTest::mouseClick(f.window->pageView()->pictureBox(0), Qt::LeftButton, {}, QPoint(60, 60));
         QVERIFY(box->isHidden());
     }
 
@@ -164,8 +162,7 @@ private slots:
         PaletteHint hint(f.context, *f.window);
         f.show();
         hint.colourChosen();
-        QTest::mouseClick(f.window->pageView()->pictureBox(0), Qt::LeftButton, {},
-                          QPoint(50, 50));
+        QTest::mouseClick(f.window->pageView()->pictureBox(0), Qt::LeftButton, {}, QPoint(50, 50));
         QVERIFY(hint.box()->isHidden());
     }
 };

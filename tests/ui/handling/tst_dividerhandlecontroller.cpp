@@ -105,7 +105,8 @@ private slots:
             QVERIFY(line->geometry().contains(QPoint(10, page.handles[i].centre.y())));
         }
         // A smaller template keeps the controls but hides the ones it does not use.
-        QVERIFY(f.window->loadTemplate(QStringLiteral(QUILLORA_TEST_DATA "/doctypes/showcase.xml")));
+        QVERIFY(
+            f.window->loadTemplate(QStringLiteral(QUILLORA_TEST_DATA "/doctypes/showcase.xml")));
         QVERIFY(f.handles->handle(0)->isHidden());
         QVERIFY(f.handles->line(1)->isHidden());
     }
