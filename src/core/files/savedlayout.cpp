@@ -84,7 +84,10 @@ QString handleLine(const HandleModel &handle, int index, float scale)
            + attr("ixmm", mm(handle.centre.x(), scale)) + attr("iymm", mm(handle.centre.y(), scale))
            + attr("maxymm", mm(handle.maxY, scale)) + attr("minymm", mm(handle.minY, scale))
            + attr("boxesabove", handle.boxesAbove.join(QString()))
-           + attr("boxesbelow", handle.boxesBelow.join(QString())) + QStringLiteral("/>");
+           + attr("boxesbelow", handle.boxesBelow.join(QString()))
+           // The square's side, last so the attributes above keep their places: without it a
+           // reopened page would give the handle no size to grab.
+           + attr("size", mm(handle.sizePx, scale)) + QStringLiteral("/>");
 }
 
 // On "My layout" a child takes boxes off the page (dragged away, or an addition undone); they

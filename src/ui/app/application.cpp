@@ -9,9 +9,12 @@
 #include "platform/ziparchive.h"
 #include "ui/app/headlessexport.h"
 #include "ui/app/shellcontroller.h"
+#include "ui/doctypes/hintbox.h"
+#include "ui/doctypes/presentationcontroller.h"
 #include "ui/doctypes/simplepagewindow.h"
 #include "ui/doctypes/templatesheetcontroller.h"
 #include "ui/files/filecontroller.h"
+#include "ui/handling/dividerhandlecontroller.h"
 #include "ui/handling/selectioncontroller.h"
 #include "ui/pictures/bordereditor.h"
 #include "ui/pictures/paintingcontroller.h"
@@ -78,6 +81,12 @@ int runApplication(int argc, char *argv[])
                                           &TemplateSheetController::redrawPreview);
                          // The page border and its editor beside the page.
                          new BorderEditor(context, *window, *undo, *painting);
+                         // Divider handles, presentation typing and the palette hint.
+                         new DividerHandleController(context, *window, *undo);
+                         new PresentationController(context, *window, *undo);
+                         auto *hint = new PaletteHint(context, *window);
+                         QObject::connect(painting, &PaintingController::paintColourChosen, hint,
+                                          &PaletteHint::colourChosen);
                      });
     shell.begin(startup);
     return QApplication::exec();

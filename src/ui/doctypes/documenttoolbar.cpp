@@ -2,10 +2,12 @@
 
 #include "core/app/appcontext.h"
 #include "ui/app/picturebutton.h"
+#include "ui/doctypes/presentationlogo.h"
 
 #include <QIcon>
 #include <QPainter>
 
+#include <algorithm>
 #include <iterator>
 
 namespace quillora {
@@ -83,6 +85,8 @@ DocumentToolbar::DocumentToolbar(const AppContext &context, QWidget *parent) : Q
         connect(button, &PictureButton::clicked, this, [this, action] { emit triggered(action); });
         m_buttons.append(button);
     }
+    m_logo = new PresentationLogo(this);
+    connect(m_logo, &PresentationLogo::doubleClicked, this, &DocumentToolbar::logoDoubleClicked);
     relayout();
 }
 
@@ -142,6 +146,22 @@ void DocumentToolbar::relayout()
         button(it->action)->move(right, top);
         right -= kButtonGap;
     }
+    placeLogo(x + kGroupGap, right - kGroupGap);
+}
+
+void DocumentToolbar::placeLogo(int freeLeft, int freeRight)
+{
+    if (!m_logo)
+        return;
+    // Centred in the window when there is room, else in the free space; never over a button.
+    // A narrow window shows the badge without the name.
+    m_logo->setCompact(freeRight - freeLeft < m_logo->fullSize().width());
+    const QSize size = m_logo->sizeHint();
+    const int centred = (width() - size.width()) / 2;
+    const int left = std::clamp(centred, freeLeft, std::max(freeLeft, freeRight - size.width()));
+    m_logo->setGeometry(left, (kToolbarHeightPx - kRuleHeight - size.height()) / 2, size.width(),
+                        size.height());
+    m_logo->setVisible(freeRight - freeLeft >= size.width());
 }
 
 void DocumentToolbar::paintEvent(QPaintEvent *)

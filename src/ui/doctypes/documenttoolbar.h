@@ -10,6 +10,7 @@ namespace quillora {
 
 class AppContext;
 class PictureButton;
+class PresentationLogo;
 
 // Height of the top toolbar in pixels; the page is fitted below it.
 constexpr int kToolbarHeightPx = 64;
@@ -45,8 +46,13 @@ public:
     // Captions again through the translation table (after a language change).
     void retranslate(const AppContext &context);
 
+    // The logo (`logoImg`) in the free space between the button groups: its badge alone on a
+    // narrow window, hidden when not even that fits.
+    PresentationLogo *logo() const { return m_logo; }
+
 signals:
     void triggered(quillora::ToolbarAction action);
+    void logoDoubleClicked();
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -54,8 +60,10 @@ protected:
 
 private:
     void relayout();
+    void placeLogo(int freeLeft, int freeRight);
 
     QVector<PictureButton *> m_buttons; // indexed by ToolbarAction
+    PresentationLogo *m_logo = nullptr;
 };
 
 } // namespace quillora

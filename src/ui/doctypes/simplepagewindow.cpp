@@ -182,6 +182,15 @@ void SimplePageWindow::setClipboardProbe(std::function<bool()> hasPicture)
     m_clipboardHasPicture = std::move(hasPicture);
 }
 
+void SimplePageWindow::textBoxResized(const QString &kind, int index)
+{
+    if (kind == QLatin1String("t") && index >= 0 && index < m_context.page.textBoxes.size())
+        emit textBoxEdited(index);
+    else if (kind == QLatin1String("r") && index >= 0 &&
+             index < m_context.page.richTextBoxes.size())
+        emit richTextBoxEdited(index);
+}
+
 void SimplePageWindow::onToolbar(ToolbarAction action)
 {
     switch (action) {

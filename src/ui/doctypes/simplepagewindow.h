@@ -54,6 +54,10 @@ public:
     // How Ctrl+V learns whether the clipboard holds a picture (tests give their own).
     void setClipboardProbe(std::function<bool()> hasPicture);
 
+    // A text or rich text box ("t" or "r") changed size (a divider handle moved it): its text
+    // is fitted again, as after an edit.
+    void textBoxResized(const QString &kind, int index);
+
 signals:
     void newRequested();
     void openRequested();

@@ -298,6 +298,22 @@ void TestSimplePageWindow::toolbarButtons_data()
                           << "Undo" << QByteArray(SIGNAL(undoRequested()));
     QTest::newRow("minimise") << "MinBut"
                               << "Minimise" << QByteArray();
+    const struct {
+        const char *name, *caption, *signal;
+    } others[] = {
+        {"openBut", "Open", SIGNAL(openRequested())},
+        {"saveBut", "Save", SIGNAL(saveRequested())},
+        {"printBut", "Print", SIGNAL(printRequested())},
+        {"fontBut", "Fonts", SIGNAL(fontRequested())},
+        {"MakeTextBiggerBut", "Bigger text", SIGNAL(textBiggerRequested())},
+        {"MakeTextSmallerBut", "Smaller text", SIGNAL(textSmallerRequested())},
+        {"showToolsBut", "Paint tools", SIGNAL(paintToolsRequested())},
+        {"ExitBut", "Exit", SIGNAL(exitRequested())},
+    };
+    for (const auto &button : others)
+        QTest::newRow(button.name) << QString::fromLatin1(button.name)
+                                   << QString::fromLatin1(button.caption)
+                                   << QByteArray(button.signal);
 }
 
 void TestSimplePageWindow::toolbarButtons()

@@ -1,0 +1,171 @@
+// Presentation typing and the hint box: the logo starts and stops the typing only in
+// presentation mode, each tick types the next character of the demonstration text into the
+// current text box, and the hint slides 25 pixels towards the palette and goes, once a run.
+
+#include "core/app/demotexts.h"
+#include "ui/app/picturebutton.h"
+#include "ui/doctypes/hintbox.h"
+#include "ui/doctypes/presentationcontroller.h"
+#include "ui/doctypes/presentationlogo.h"
+#include "ui/pictures/pictureboxwidget.h"
+#include "ui/text/textfixture.h"
+
+#include <QLabel>
+#include <QTimer>
+
+using namespace quillora;
+
+class TestPresentationAndHint : public QObject {
+    Q_OBJECT
+
+private slots:
+    void logoStartsTypingOnlyInPresentationMode()
+    {
+        for (const bool presMode : {false, true}) {
+            TextFixture f(1, 0);
+            f.context.settings.presMode = presMode;
+            int beeps = 0;
+            PresentationController typing(f.context, *f.window, *f.undo, [&] { ++beeps; });
+            f.show();
+            PresentationLogo *logo = f.window->toolbar()->logo();
+            QVERIFY(logo->isVisible());
+            QCOMPARE(logo->objectName(), QStringLiteral("logoImg"));
+            // On a narrow window the logo keeps its badge and never covers a button.
+            for (const int width : {1280, 1024}) {
+                f.window->resize(width, 768);
+                QVERIFY(logo->isVisible());
+                QCOMPARE(logo->width() == logo->height(), width == 1024);
+                for (const PictureButton *button :
+                     f.window->toolbar()->findChildren<PictureButton *>())
+                    QVERIFY2(!button->isVisible() ||
+                                 !button->geometry().intersects(logo->geometry()),
+                             qPrintable(button->objectName()));
+            }
+
+            QTest::mouseDClick(logo, Qt::LeftButton);
+            QCOMPARE(typing.isTyping(), presMode);
+            QCOMPARE(typing.timer()->isActive(), presMode);
+            QCOMPARE(typing.timer()->interval(), 40);
+            QCOMPARE(beeps, presMode ? 1 : 0);
+
+            QTest::mouseDClick(logo, Qt::LeftButton);
+            QVERIFY(!typing.isTyping());
+            QVERIFY(!f.context.page.presentationTyping);
+            QVERIFY(!typing.timer()->isActive());
+            QCOMPARE(beeps, presMode ? 1 : 0); // stopping is silent
+        }
+    }
+
+    void ticksTypeTheDemonstrationText_data()
+    {
+        QTest::addColumn<int>("documentType");
+        QTest::addColumn<int>("box");
+        QTest::newRow("simple page") << 0 << 1;
+        QTest::newRow("postcard message") << 4 << 0;
+        QTest::newRow("postcard street") << 4 << 2;
+    }
+    void ticksTypeTheDemonstrationText()
+    {
+        QFETCH(int, documentType);
+        QFETCH(int, box);
+        TextFixture f(3, 0, documentType);
+        f.context.settings.presMode = true;
+        PresentationController typing(f.context, *f.window, *f.undo, [] {});
+        f.show();
+        typing.toggle();
+
+        // Nothing is typed until a text box is current.
+        typing.tick();
+        QCOMPARE(f.context.page.textBoxes[box].text, kPlaceholderText);
+
+        QTest::mouseClick(f.textBox(box)->viewport(), Qt::LeftButton, {}, QPoint(5, 5));
+        const QString text = demonstrationText(documentType, box);
+        for (int typed = 1; typed <= 5; ++typed) {
+            typing.tick();
+            QCOMPARE(f.context.page.textBoxes[box].text, text.left(typed));
+            QCOMPARE(f.textBox(box)->textCursor().position(), typed);
+            QCOMPARE(f.window->focusWidget(), f.textBox(box));
+        }
+        for (int tick = 0; tick < 1000 && typing.isTyping(); ++tick)
+            typing.tick();
+        QCOMPARE(f.context.page.textBoxes[box].text, text);
+        QVERIFY(!typing.timer()->isActive());
+        QVERIFY(f.context.page.changeCount >= text.size());
+
+        // One undo takes the whole demonstration away again.
+        QVERIFY(f.window->toolbar()->isButtonShown(ToolbarAction::Undo));
+        f.undo->undo();
+        QCOMPARE(f.context.page.textBoxes[box].text, QString());
+    }
+
+    void anotherBoxStartsFromTheBeginning()
+    {
+        TextFixture f(2, 0);
+        f.context.settings.presMode = true;
+        PresentationController typing(f.context, *f.window, *f.undo, [] {});
+        f.show();
+        typing.toggle();
+        f.window->setCurrentObject(QStringLiteral("t"), 0);
+        for (int i = 0; i < 4; ++i)
+            typing.tick();
+        f.window->setCurrentObject(QStringLiteral("t"), 1);
+        typing.tick();
+        QCOMPARE(f.context.page.textBoxes[0].text, QStringLiteral("Once"));
+        QCOMPARE(f.context.page.textBoxes[1].text, QStringLiteral("O"));
+        // A picture or the page takes no typing; the timer waits.
+        f.window->setCurrentObject(QStringLiteral("paper"), 0);
+        typing.tick();
+        QCOMPARE(f.context.page.textBoxes[1].text, QStringLiteral("O"));
+        QVERIFY(typing.isTyping());
+    }
+
+    void hintSlidesTwentyFivePixelsAndGoes()
+    {
+        TextFixture f(0, 0);
+        f.context.page.pictureBoxes.resize(1);
+        f.context.page.pictureBoxes[0].visible = true;
+        f.context.page.pictureBoxes[0].geometry = QRect(20, 20, 300, 200);
+        PaletteHint hint(f.context, *f.window);
+        f.show();
+        HintBox *box = hint.box();
+        QCOMPARE(box->objectName(), QStringLiteral("OverThereBox"));
+        QCOMPARE(box->timer()->interval(), 32);
+
+        QTest::mouseClick(f.window->pageView()->pictureBox(0), Qt::LeftButton, {}, QPoint(50, 50));
+        QVERIFY(box->isVisible());
+        QCOMPARE(box->caption()->text(), QStringLiteral("Pick a felt pen over there!"));
+        QVERIFY(box->timer()->isActive());
+        const int startX = box->x();
+        QVERIFY(startX > kToolPaletteWidthPx);
+        for (int tick = 1; tick < HintBox::kTicks; ++tick) {
+            box->tick();
+            QCOMPARE(box->x(), startX - tick);
+            QCOMPARE(box->ticks(), tick);
+            QVERIFY(box->isVisible());
+        }
+        box->tick();
+        QVERIFY(box->isHidden());
+        QCOMPARE(box->ticks(), 0);
+        QVERIFY(!box->timer()->isActive());
+
+        // Once a run is enough.
+        QTest::mouseClick(f.window->pageView()->pictureBox(0), Qt::LeftButton, {}, QPoint(60, 60));
+        QVERIFY(box->isHidden());
+    }
+
+    void noHintOnceAColourWasChosen()
+    {
+        TextFixture f(0, 0);
+        f.context.page.pictureBoxes.resize(1);
+        f.context.page.pictureBoxes[0].visible = true;
+        f.context.page.pictureBoxes[0].geometry = QRect(20, 20, 300, 200);
+        PaletteHint hint(f.context, *f.window);
+        f.show();
+        hint.colourChosen();
+        QTest::mouseClick(f.window->pageView()->pictureBox(0), Qt::LeftButton, {}, QPoint(50, 50));
+        QVERIFY(hint.box()->isHidden());
+    }
+};
+
+QTEST_MAIN(TestPresentationAndHint)
+#include "tst_presentationandhint.moc"

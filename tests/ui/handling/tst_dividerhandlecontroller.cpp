@@ -1,0 +1,187 @@
+// Divider handles on the single-page window: dragging a square moves the boxes beside it and
+// their frames, texts are refitted when it is let go, and undo and redo put everything back on
+// screen.
+
+#include "core/app/appcontext.h"
+#include "core/text/richfit.h"
+#include "ui/doctypes/objectframe.h"
+#include "ui/doctypes/pageview.h"
+#include "ui/doctypes/simplepagewindow.h"
+#include "ui/handling/dividerhandlecontroller.h"
+#include "ui/handling/dividerhandlewidget.h"
+#include "ui/pictures/pictureboxwidget.h"
+#include "ui/text/richtextboxwidget.h"
+#include "ui/text/textboxwidget.h"
+#include "ui/text/textcontroller.h"
+#include "ui/undo/undocontroller.h"
+
+#include <QTest>
+
+#include <memory>
+
+using namespace quillora;
+
+namespace {
+
+const QString kTemplate = QStringLiteral(QUILLORA_TEST_DATA "/doctypes/handles.xml");
+
+struct HandleFixture {
+    HandleFixture() : context(environment())
+    {
+        window = std::make_unique<SimplePageWindow>(context);
+        undo = new UndoController(context, *window);
+        new TextController(context, *window, *undo);
+        handles = new DividerHandleController(context, *window, *undo);
+        QVERIFY(window->loadTemplate(kTemplate));
+        window->show();
+    }
+
+    static Environment environment()
+    {
+        Environment env;
+        env.screen.widthPx = 1280;
+        env.screen.heightPx = 800;
+        return env;
+    }
+
+    // Presses handle `index` at its centre, drags it by `dy` in `steps` moves, lets go.
+    void drag(int index, int dy, int steps = 4)
+    {
+        QWidget *square = handles->handle(index);
+        const QPoint start = square->rect().center();
+        send(square, QEvent::MouseButtonPress, start);
+        for (int i = 1; i <= steps; ++i)
+            send(square, QEvent::MouseMove, start + QPoint(0, dy * i / steps));
+        send(square, QEvent::MouseButtonRelease, start + QPoint(0, dy));
+    }
+
+    // The point is given in the square's coordinates at the press: the square moves under it.
+    void send(QWidget *square, QEvent::Type type, QPoint atPress)
+    {
+        if (type == QEvent::MouseButtonPress)
+            pressOrigin = square->mapToGlobal(QPoint(0, 0));
+        const QPoint global = pressOrigin + atPress;
+        QMouseEvent event(type, square->mapFromGlobal(global), global, Qt::LeftButton,
+                          type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton,
+                          Qt::NoModifier);
+        QApplication::sendEvent(square, &event);
+    }
+
+    QRect onScreen(QWidget *widget) const { return widget->geometry(); }
+    int squareCentreY(int index) const
+    {
+        const QWidget *square = handles->handle(index);
+        return square->y() + square->height() / 2;
+    }
+    PageView *view() const { return window->pageView(); }
+
+    AppContext context;
+    std::unique_ptr<SimplePageWindow> window;
+    UndoController *undo = nullptr;
+    DividerHandleController *handles = nullptr;
+    QPoint pressOrigin;
+};
+
+} // namespace
+
+class TestDividerHandleController : public QObject {
+    Q_OBJECT
+
+private slots:
+    void handlesShowOnTheirJoints()
+    {
+        HandleFixture f;
+        const PageModel &page = f.context.page;
+        for (int i = 0; i < 2; ++i) {
+            DividerHandleWidget *square = f.handles->handle(i);
+            QVERIFY(square && square->isVisible());
+            QCOMPARE(square->objectName(), QStringLiteral("Handle%1").arg(i));
+            QCOMPARE(square->pos() + QPoint(square->width() / 2, square->height() / 2),
+                     page.handles[i].centre);
+            QVERIFY(square->width() >= DividerHandleWidget::kTouchSidePx);
+            QWidget *line = f.handles->line(i);
+            QCOMPARE(line->objectName(), QStringLiteral("handleLine%1").arg(i));
+            QCOMPARE(line->width(), f.view()->width());
+            QVERIFY(line->geometry().contains(QPoint(10, page.handles[i].centre.y())));
+        }
+        // A smaller template keeps the controls but hides the ones it does not use.
+        QVERIFY(
+            f.window->loadTemplate(QStringLiteral(QUILLORA_TEST_DATA "/doctypes/showcase.xml")));
+        QVERIFY(f.handles->handle(0)->isHidden());
+        QVERIFY(f.handles->line(1)->isHidden());
+    }
+
+    void dragMovesBoxesFramesAndRefitsText()
+    {
+        HandleFixture f;
+        PageModel &page = f.context.page;
+        page.textBoxes[0].text = QStringLiteral("The dragon flew over the hills and far away to "
+                                                "the sea where the whales sing all night long.");
+        f.window->refreshTextBox(0);
+        f.window->textBoxResized(QStringLiteral("t"), 0);
+        const double fittedSize = page.textBoxes[0].style.fontSize;
+        const QRect picture = page.pictureBoxes[0].geometry;
+        const QRect text = page.textBoxes[0].geometry;
+        const int startCentre = page.handles[0].centre.y();
+
+        const int pull = text.height() - 20; // the text box is left 20 pixels high
+        f.drag(0, pull);
+
+        QCOMPARE(page.current, (CurrentObject{QStringLiteral("h"), 0}));
+        QCOMPARE(page.handles[0].centre.y(), startCentre + pull);
+        QCOMPARE(page.pictureBoxes[0].geometry, picture.adjusted(0, 0, 0, pull));
+        QCOMPARE(page.textBoxes[0].geometry, text.adjusted(0, pull, 0, 0));
+        QCOMPARE(f.onScreen(f.view()->pictureBox(0)), page.pictureBoxes[0].geometry);
+        QCOMPARE(f.onScreen(f.view()->textBox(0)), page.textBoxes[0].geometry);
+        QCOMPARE(f.view()->textFrame(0)->geometry(),
+                 page.textBoxes[0].geometry.adjusted(-1, -1, 1, 1));
+        QCOMPARE(f.view()->pictureBox(0)->image().size(), page.pictureBoxes[0].geometry.size());
+        QCOMPARE(f.squareCentreY(0), startCentre + pull);
+        QVERIFY2(page.textBoxes[0].style.fontSize < fittedSize,
+                 qPrintable(QString::number(page.textBoxes[0].style.fontSize)));
+        // The refitted box is shown again; the square stays on top of it.
+        QWidget *square = f.handles->handle(0);
+        QCOMPARE(f.view()->childAt(square->geometry().center()), square);
+        QVERIFY(page.changeCount > 0);
+
+        // Press and release were both recorded: one undo puts the page back as it was.
+        QVERIFY(f.window->toolbar()->isButtonShown(ToolbarAction::Undo));
+        f.undo->undo();
+        QCOMPARE(page.handles[0].centre.y(), startCentre);
+        QCOMPARE(page.textBoxes[0].geometry, text);
+        QCOMPARE(page.textBoxes[0].style.fontSize, fittedSize);
+        QCOMPARE(f.onScreen(f.view()->textBox(0)), text);
+        QCOMPARE(f.onScreen(f.view()->pictureBox(0)), picture);
+        QCOMPARE(f.squareCentreY(0), startCentre);
+        f.undo->redo();
+        QCOMPARE(f.onScreen(f.view()->textBox(0)), text.adjusted(0, pull, 0, 0));
+        QCOMPARE(f.squareCentreY(0), startCentre + pull);
+    }
+
+    void richTextIsRefittedAfterTheDrag()
+    {
+        HandleFixture f;
+        PageModel &page = f.context.page;
+        RichTextBoxWidget *rich = f.view()->richTextBox(0);
+        QTest::mouseClick(rich->viewport(), Qt::LeftButton, {}, QPoint(10, 10));
+        QTest::keyClicks(rich, QStringLiteral("Once upon a time a small fox found a red kite "
+                                              "stuck high up in an old oak tree by the river."));
+        const QString before = page.richTextBoxes[0].rtf;
+        QVERIFY(!before.isEmpty());
+        const auto firstLetterSize = [rich] {
+            QTextCursor letter(rich->document());
+            letter.setPosition(1);
+            return pointSizeOf(letter.charFormat(), *rich->document());
+        };
+        const double sizeBefore = firstLetterSize();
+        const int shrinkTo = 24; // a box this low holds one line at most
+        f.drag(1, page.richTextBoxes[0].geometry.height() - shrinkTo);
+        QCOMPARE(page.richTextBoxes[0].geometry.height(), shrinkTo);
+        QVERIFY2(firstLetterSize() < sizeBefore, qPrintable(QString::number(firstLetterSize())));
+        QVERIFY(page.richTextBoxes[0].rtf != before); // the smaller letters are kept
+        QVERIFY(page.richTextBoxes[0].plainText.startsWith(QStringLiteral("Once upon")));
+    }
+};
+
+QTEST_MAIN(TestDividerHandleController)
+#include "tst_dividerhandlecontroller.moc"
