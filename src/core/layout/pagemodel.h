@@ -56,6 +56,7 @@ struct PictureBoxModel {
     QImage image;              // the picture's own pixels (geometry size); null when emptied
                                // by a template read: a blank white picture until painted
     QString tag;               // "file" + name for imported pictures on "My layout"
+    double importedDiagonalAngle = 0.0; // radians: atan2(height, width) of the picture as imported
     int repeatType = 0;
     int repeatOffsetX = 0;
     int horizontalRepeats = 0;

@@ -11,6 +11,7 @@
 #include "ui/doctypes/simplepagewindow.h"
 #include "ui/files/filecontroller.h"
 #include "ui/pictures/paintingcontroller.h"
+#include "ui/pictures/picturemenucontroller.h"
 #include "ui/printing/printcontroller.h"
 #include "ui/text/textcontroller.h"
 #include "ui/undo/undocontroller.h"
@@ -54,6 +55,8 @@ int runApplication(int argc, char *argv[])
                          QObject::connect(&files, &FileController::documentOpened, undo,
                                           &UndoController::updateButtons);
                          auto *painting = new PaintingController(context, *window, *undo);
+                         // The picture menu, Ctrl+C / Ctrl+V and picture import.
+                         new PictureMenuController(context, *window, *undo, *painting);
                          auto *text = new TextController(context, *window, *undo);
                          QObject::connect(painting, &PaintingController::paintColourChosen, text,
                                           &TextController::colourSelectedText);
