@@ -5,6 +5,7 @@
 #include "platform/imagefiles.h"
 
 #include <QImage>
+#include <QSize>
 #include <QString>
 
 namespace quillora {
@@ -12,17 +13,18 @@ namespace quillora {
 class PictureLoader {
 public:
     virtual ~PictureLoader() = default;
-    // Metafiles are told apart by the last three letters of the name, in any case.
-    [[nodiscard]] virtual bool load(const QString &path, QImage *out, QString *error) = 0;
+    // Metafiles are told apart by the last three letters of the name, in any case. `enough`, when
+    // not empty, is the size the picture will be drawn into: a photo may be decoded smaller, as
+    // long as it still covers that size whichever way it is fitted.
+    [[nodiscard]] virtual bool load(const QString &path, QSize enough, QImage *out,
+                                    QString *error) = 0;
 };
 
 class FilePictureLoader : public PictureLoader {
 public:
     explicit FilePictureLoader(ImageLoadLimits limits = {}) : m_limits(limits) {}
-    [[nodiscard]] bool load(const QString &path, QImage *out, QString *error) override
-    {
-        return loadPictureFile(path, out, error, m_limits);
-    }
+    [[nodiscard]] bool load(const QString &path, QSize enough, QImage *out,
+                            QString *error) override;
 
 private:
     ImageLoadLimits m_limits;

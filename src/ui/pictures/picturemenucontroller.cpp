@@ -214,7 +214,10 @@ PictureMenuController::ImportOutcome PictureMenuController::importInto(const Pic
         endBusy();
         return ImportOutcome::Unchanged;
     }
-    if (!m_services.loader->load(*path, &source, &error) || source.isNull()) {
+    const QSize targetSize = targetPicture(m_context.page, target)
+                                 ? targetPicture(m_context.page, target)->size()
+                                 : QSize();
+    if (!m_services.loader->load(*path, targetSize, &source, &error) || source.isNull()) {
         m_services.questions->tell(kPictureUnreadableMessage, error, &m_window);
         endBusy();
         return ImportOutcome::Unchanged;
@@ -256,7 +259,9 @@ std::optional<int> PictureMenuController::importAsObject(QPoint atPage)
     QImage source;
     QString error;
     std::optional<int> index;
-    if (path && (!m_services.loader->load(*path, &source, &error) || source.isNull()))
+    // A new object takes at most half the page.
+    if (path && (!m_services.loader->load(*path, m_context.page.pageRect.size(), &source, &error)
+                 || source.isNull()))
         m_services.questions->tell(kPictureUnreadableMessage, error, &m_window);
     else if (path)
         index = addPictureObject(m_context.page, source, atPage, importedTag(*path));

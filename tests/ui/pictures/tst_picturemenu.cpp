@@ -45,9 +45,10 @@ public:
 
 class FakeLoader : public PictureLoader {
 public:
-    bool load(const QString &path, QImage *out, QString *error) override
+    bool load(const QString &path, QSize enough, QImage *out, QString *error) override
     {
         asked.append(path);
+        enoughAsked.append(enough);
         const auto found = files.find(path);
         if (found == files.end()) {
             *error = QStringLiteral("this is not a picture Quillora can read");
@@ -58,6 +59,7 @@ public:
     }
     std::map<QString, QImage> files;
     QStringList asked;
+    QList<QSize> enoughAsked;
 };
 
 // Answers the file dialog and impOpsForm from a script, and keeps what it was asked and told.
@@ -290,6 +292,7 @@ private slots:
         QCOMPARE(f.questions->filters,
                  QStringList{QStringLiteral("Pictures (*.bmp *.jpg *.gif *.png *.wmf *.emf)")});
         QCOMPARE(f.questions->fitTargets, QList<QSize>{QSize(200, 200)});
+        QCOMPARE(f.loader->enoughAsked, QList<QSize>{QSize(200, 200)});
         QCOMPARE(boundsOf(f.image(), kGreen), green);
         QCOMPARE(countPixels(f.image(), kRed), 0);
         QCOMPARE(f.pictureWidget()->image(), f.image());
@@ -333,7 +336,7 @@ private slots:
         QImage image;
         QString error;
         QVERIFY2(loader.load(QStringLiteral(QUILLORA_TEST_DATA "/pictures/BLUE_RECTANGLE.EMF"),
-                             &image, &error),
+                             QSize(100, 100), &image, &error),
                  qPrintable(error));
         QCOMPARE(image.pixelColor(image.width() / 2, image.height() / 2), QColor(Qt::blue));
     }
