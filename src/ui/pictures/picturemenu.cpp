@@ -175,12 +175,12 @@ void PictureMenu::paintEvent(QPaintEvent *event)
 {
     QFrame::paintEvent(event);
     QPainter painter(this);
-    painter.setRenderHint(QPainter::Antialiasing);
+    // The square frame of the program's own windows, in the frame colour.
     QPen border(m_frameColour, kBorderWidth);
+    border.setJoinStyle(Qt::MiterJoin);
     painter.setPen(border);
-    painter.drawRoundedRect(QRectF(rect()).adjusted(kBorderWidth / 2.0, kBorderWidth / 2.0,
-                                                    -kBorderWidth / 2.0, -kBorderWidth / 2.0),
-                            12, 12);
+    const int half = kBorderWidth / 2;
+    painter.drawRect(rect().adjusted(half, half, -half, -half));
 }
 
 } // namespace quillora
