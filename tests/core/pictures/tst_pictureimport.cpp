@@ -134,21 +134,6 @@ private slots:
         QCOMPARE(page.border.picture.pixel(5, 5), qRgba(0, 0, 0, 0));
     }
 
-    void currentTargetAndUndoKind()
-    {
-        PageModel page = pageWithBox(QSize(10, 10));
-        page.current = {QStringLiteral("p"), 0};
-        QCOMPARE(currentPictureTarget(page)->undoKind(), QStringLiteral("p"));
-        page.current = {QStringLiteral("b"), 0};
-        QCOMPARE(currentPictureTarget(page)->undoKind(), QStringLiteral("b"));
-        for (const CurrentObject &other :
-             {CurrentObject{QStringLiteral("p"), 4}, CurrentObject{QStringLiteral("paper"), 0},
-              CurrentObject{QStringLiteral("t"), 0}}) {
-            page.current = other;
-            QVERIFY(!currentPictureTarget(page));
-        }
-    }
-
     void addedObjects_data()
     {
         QTest::addColumn<QSize>("picture");

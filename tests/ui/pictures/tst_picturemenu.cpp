@@ -190,16 +190,6 @@ private slots:
         QCOMPARE(f.image(), painted);
     }
 
-    void pastingAWidePictureLeavesEqualBands()
-    {
-        Fixture f;
-        f.clipboard->held = blankPicture(400, 100, kGreen);
-        QVERIFY(f.menu->pastePicture(kBox0));
-        const QRect green = boundsOf(f.image(), kGreen);
-        QCOMPARE(green, QRect(0, 75, 200, 50));
-        QCOMPARE(green.top(), 200 - 1 - green.bottom());
-    }
-
     void emptyClipboardPastesNothing()
     {
         Fixture f;
