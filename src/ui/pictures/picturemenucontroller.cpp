@@ -91,6 +91,11 @@ void PictureMenuController::showMenuForPage(QPoint atPage)
     showMenu(m_window.pageView()->mapTo(&m_window, atPage), true);
 }
 
+void PictureMenuController::showMenuForBorder(QPoint atWindow)
+{
+    showMenu(atWindow, false);
+}
+
 void PictureMenuController::showMenu(QPoint atWindow, bool pageOnly)
 {
     m_menu->setFrameColour(toQColor(m_context.frameColour()));

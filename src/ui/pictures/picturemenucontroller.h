@@ -52,6 +52,8 @@ public:
     // Paste and Import). HideMenu. MenuAction: runs an entry on the current object.
     void showMenuForPicture(int index, QPoint atWindow);
     void showMenuForPage(QPoint atPage);
+    // Beside the page border picture, for the window that lets the child paint the border.
+    void showMenuForBorder(QPoint atWindow);
     void hideMenu();
     void runEntry(PictureMenuEntry entry);
 

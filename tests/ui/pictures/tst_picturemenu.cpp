@@ -20,6 +20,7 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include <algorithm>
 #include <deque>
 #include <map>
 #include <memory>
@@ -251,6 +252,25 @@ private slots:
         QVERIFY(!f.menu->menu()->isVisible());
         QCOMPARE(countPixels(f.clipboard->held, kRed), 200 * 200);
         QCOMPARE(countPixels(f.image(), kWhite), 200 * 200);
+    }
+
+    void theBorderPictureIsATargetToo()
+    {
+        Fixture f;
+        f.context.page.border.picture = blankPicture(40, 30, kRed);
+        f.window->setCurrentObject(QStringLiteral("b"), 0);
+        QSignalSpy redraw(f.menu, &PictureMenuController::borderPictureChanged);
+        f.menu->showMenuForBorder(QPoint(100, 100));
+        f.choose(PictureMenuEntry::Cut);
+        QCOMPARE(countPixels(f.context.page.border.picture, kWhite), 40 * 30);
+        f.menu->showMenuForBorder(QPoint(100, 100));
+        f.choose(PictureMenuEntry::Paste);
+        QCOMPARE(countPixels(f.context.page.border.picture, kRed), 40 * 30);
+        QCOMPARE(redraw.count(), 2);
+        const auto &records = f.context.undo.records();
+        QVERIFY(std::any_of(records.cbegin(), records.cend(), [&](const UndoRecord &record) {
+            return record.step == f.context.undo.currentStep() && record.kind == u"b";
+        }));
     }
 
     void importChoices_data()
