@@ -18,6 +18,7 @@
 #include "ui/handling/selectioncontroller.h"
 #include "ui/pictures/bordereditor.h"
 #include "ui/pictures/paintingcontroller.h"
+#include "ui/pictures/picturemenucontroller.h"
 #include "ui/pictures/webcamcontroller.h"
 #include "ui/printing/printcontroller.h"
 #include "ui/text/textcontroller.h"
@@ -62,6 +63,9 @@ int runApplication(int argc, char *argv[])
                          QObject::connect(&files, &FileController::documentOpened, undo,
                                           &UndoController::updateButtons);
                          auto *painting = new PaintingController(context, *window, *undo);
+                         // The picture menu, Ctrl+C / Ctrl+V and picture import.
+                         auto *pictureMenu =
+                             new PictureMenuController(context, *window, *undo, *painting);
                          auto *text = new TextController(context, *window, *undo);
                          QObject::connect(painting, &PaintingController::paintColourChosen, text,
                                           &TextController::colourSelectedText);
@@ -80,7 +84,11 @@ int runApplication(int argc, char *argv[])
                          QObject::connect(undo, &UndoController::restored, sheet,
                                           &TemplateSheetController::redrawPreview);
                          // The page border and its editor beside the page.
-                         new BorderEditor(context, *window, *undo, *painting);
+                         auto *border = new BorderEditor(context, *window, *undo, *painting);
+                         QObject::connect(border, &BorderEditor::contextMenuRequested, pictureMenu,
+                                          &PictureMenuController::showMenuForBorder);
+                         QObject::connect(pictureMenu, &PictureMenuController::borderPictureChanged,
+                                          border, &BorderEditor::showNewPicture);
                          // Divider handles, presentation typing and the palette hint.
                          new DividerHandleController(context, *window, *undo);
                          new PresentationController(context, *window, *undo);

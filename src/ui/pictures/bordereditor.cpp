@@ -209,6 +209,12 @@ void BorderEditor::applyBorder()
     m_window.pageView()->setBorderImage(composeBorderGuide(page.border, page.pageRect.size()));
 }
 
+void BorderEditor::showNewPicture()
+{
+    showPainted(m_context.page.border.picture.rect());
+    applyBorder();
+}
+
 void BorderEditor::positionEditor()
 {
     const BorderEditorPlacement placement =

@@ -75,6 +75,8 @@ public:
     void applyBorder();
     // Places the badge and the paper beside the page.
     void positionEditor();
+    // The border picture was replaced from outside (paste, import): show it and lay it again.
+    void showNewPicture();
 
     MagnifierBadge *magnifier() const { return m_badge; }
     PictureBoxWidget *borderPaper() const { return m_paper; }

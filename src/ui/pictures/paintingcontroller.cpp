@@ -15,6 +15,11 @@
 
 namespace quillora {
 
+namespace {
+// How far a right press with the felt pens may wander and still count as a click.
+constexpr int kRightClickSlackPx = 4;
+} // namespace
+
 PaintingController::PaintingController(AppContext &context, SimplePageWindow &window,
                                        UndoController &undo)
     : QObject(&window), m_context(context), m_window(window), m_undo(undo),
@@ -113,10 +118,50 @@ template <typename Paint> QRect PaintingController::paintOn(int index, Paint pai
     return dirty;
 }
 
+void PaintingController::setBusy(bool busy)
+{
+    m_busy = busy;
+    if (!busy)
+        return;
+    m_strokePicture = -1;
+    m_pendingRightPress.reset();
+    if (m_box)
+        m_box->hideBand();
+}
+
 void PaintingController::onPicturePressed(int index, QPoint position, Qt::MouseButton button,
                                           bool justSelected)
 {
+    m_pendingRightPress.reset();
     m_strokePicture = -1;
+    if (m_busy)
+        return;
+    if (button == Qt::RightButton) {
+        // The right button opens the picture menu with either palette: with the paint tools at
+        // once, with the felt pens when it is let go without a drag (a whiteboard's long press
+        // still draws).
+        if (m_context.paint.paintToolsShown)
+            requestMenu(index, position, justSelected);
+        else
+            m_pendingRightPress = PendingRightPress{index, position, justSelected};
+        return;
+    }
+    pressPicture(index, position, button, justSelected);
+}
+
+void PaintingController::requestMenu(int index, QPoint position, bool justSelected)
+{
+    m_undo.beginWorkOn(CurrentObject{QStringLiteral("p"), index});
+    // On "My layout" the picture is also taken as the object to move and resize.
+    if (justSelected && m_context.page.documentType == kMyLayoutDocumentType)
+        emit pictureSelectedForHandling(index);
+    PictureBoxWidget *widget = pictureWidget(index);
+    emit contextMenuRequested(index, widget ? widget->mapTo(&m_window, position) : position);
+}
+
+void PaintingController::pressPicture(int index, QPoint position, Qt::MouseButton button,
+                                      bool justSelected)
+{
     m_undo.beginWorkOn(CurrentObject{QStringLiteral("p"), index});
     PictureBoxWidget *widget = pictureWidget(index);
     const PointerInput input = pointerInput(widget, position, button);
@@ -152,6 +197,14 @@ void PaintingController::onPicturePressed(int index, QPoint position, Qt::MouseB
 
 void PaintingController::onPictureMoved(int index, QPoint position, Qt::MouseButtons buttons)
 {
+    if (m_busy)
+        return;
+    if (m_pendingRightPress && m_pendingRightPress->index == index
+        && (position - m_pendingRightPress->position).manhattanLength() > kRightClickSlackPx) {
+        const PendingRightPress press = *m_pendingRightPress;
+        m_pendingRightPress.reset();
+        pressPicture(index, press.position, Qt::RightButton, press.justSelected);
+    }
     if (index != m_strokePicture || !(buttons & (Qt::LeftButton | Qt::RightButton)))
         return;
     const Qt::MouseButton button = buttons & Qt::LeftButton ? Qt::LeftButton : Qt::RightButton;
@@ -162,6 +215,14 @@ void PaintingController::onPictureMoved(int index, QPoint position, Qt::MouseBut
 
 void PaintingController::onPictureReleased(int index, QPoint position, Qt::MouseButton button)
 {
+    if (m_busy)
+        return;
+    if (m_pendingRightPress && m_pendingRightPress->index == index) {
+        const PendingRightPress press = *m_pendingRightPress;
+        m_pendingRightPress.reset();
+        requestMenu(index, press.position, press.justSelected);
+        return;
+    }
     if (index != m_strokePicture)
         return;
     m_strokePicture = -1;

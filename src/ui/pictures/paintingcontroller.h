@@ -48,6 +48,12 @@ public:
     // "Select tool": the tool with its size, the pictures' cursor, Timer1 and the size ring.
     void selectTool(int tool);
 
+    // While the window is busy (a picture is being brought in through a dialog) presses, moves
+    // and releases on the pictures paint nothing, and a stroke or right press in progress is
+    // dropped, so the release still pending from before paints nothing either.
+    void setBusy(bool busy);
+    bool isBusy() const { return m_busy; }
+
 signals:
     // A felt pen or palette colour became the paint colour; a selected text takes it too.
     void paintColourChosen(quillora::ColourRef colour);
@@ -63,6 +69,8 @@ private:
     void onPictureMoved(int index, QPoint position, Qt::MouseButtons buttons);
     void onPictureReleased(int index, QPoint position, Qt::MouseButton button);
     void onTick();
+    void pressPicture(int index, QPoint position, Qt::MouseButton button, bool justSelected);
+    void requestMenu(int index, QPoint position, bool justSelected);
 
     PictureBoxWidget *pictureWidget(int index) const;
     PointerInput pointerInput(PictureBoxWidget *widget, QPoint position,
@@ -83,6 +91,16 @@ private:
     QPointer<RubberBandOverlay> m_box;
     int m_strokePicture = -1; // the picture whose press painted, until its release
     std::array<std::optional<QCursor>, kToolCount> m_cursors;
+
+    // A right press with the felt pens out waits: dragged, it paints as the left button; let go
+    // where it was pressed, it opens the picture menu as it does with the paint tools.
+    struct PendingRightPress {
+        int index = -1;
+        QPoint position;
+        bool justSelected = false;
+    };
+    std::optional<PendingRightPress> m_pendingRightPress;
+    bool m_busy = false;
 };
 
 } // namespace quillora

@@ -1,0 +1,204 @@
+#include "ui/pictures/impopsform.h"
+
+#include "core/app/appcontext.h"
+#include "ui/app/looks.h"
+#include "ui/app/picturebutton.h"
+#include "ui/app/translatewindow.h"
+
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include <functional>
+
+namespace quillora {
+
+namespace {
+
+constexpr int kFormWidth = 498;
+constexpr int kFormHeight = 456;
+constexpr int kCaptionTop = 64;
+constexpr int kCaptionHeight = 44;
+constexpr int kButtonTop = 324;
+constexpr int kCaptionPixels = 28;
+// The previews are drawn from a copy no bigger than this: a camera photo of many megapixels
+// would otherwise be scaled twice at full size only to fill 200 pixels.
+constexpr int kPreviewSourceLongSide = 800;
+constexpr int kPreviewFrameWidth = 3;
+
+// A caption a child can press like a button: it sinks 2 pixels while held.
+class ChoiceCaption : public QLabel {
+public:
+    ChoiceCaption(const QString &objectName, const QString &text, QWidget *parent)
+        : QLabel(text, parent)
+    {
+        setObjectName(objectName);
+        setFont(looks::childFont(kCaptionPixels, true));
+        setAlignment(Qt::AlignCenter);
+        setCursor(Qt::PointingHandCursor);
+    }
+    std::function<void()> onClick;
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override
+    {
+        if (event->button() != Qt::LeftButton)
+            return;
+        m_rest = pos();
+        move(m_rest + QPoint(2, 2));
+        m_sunk = true;
+    }
+    void mouseReleaseEvent(QMouseEvent *event) override
+    {
+        if (event->button() != Qt::LeftButton || !m_sunk)
+            return;
+        move(m_rest);
+        m_sunk = false;
+        if (rect().contains(event->position().toPoint()) && onClick)
+            onClick();
+    }
+
+private:
+    QPoint m_rest;
+    bool m_sunk = false;
+};
+
+QImage previewPicture(QSize target, const QImage &source, ImportFit fit, bool alignTopLeft)
+{
+    QImage preview(previewSize(target, ImpOpsForm::kPreviewLongSide), QImage::Format_RGB32);
+    preview.fill(Qt::white);
+    drawImported(preview, source, fit, alignTopLeft);
+    QPainter painter(&preview);
+    QPen frame(looks::kInk, kPreviewFrameWidth);
+    frame.setJoinStyle(Qt::MiterJoin);
+    painter.setPen(frame);
+    painter.drawRect(preview.rect().adjusted(1, 1, -2, -2));
+    return preview;
+}
+
+QRect centredOn(QPoint centre, QSize size)
+{
+    return QRect(centre.x() - size.width() / 2, centre.y() - size.height() / 2, size.width(),
+                 size.height());
+}
+
+} // namespace
+
+ImpOpsForm::ImpOpsForm(AppContext &context, QSize target, const QImage &source,
+                       bool alignTopLeft, QWidget *parent)
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), m_context(context)
+{
+    setObjectName(QStringLiteral("impOpsForm"));
+    setWindowTitle(QStringLiteral("Import Image"));
+    setModal(true);
+    setFixedSize(kFormWidth, kFormHeight);
+    looks::paintWindowPalette(this);
+
+    m_topBar = new QWidget(this);
+    m_topBar->setObjectName(QStringLiteral("topBar"));
+    m_topBar->setGeometry(looks::kFrameWidth, looks::kFrameWidth,
+                          kFormWidth - 2 * looks::kFrameWidth, looks::kTopBarHeight);
+    m_topBar->setAutoFillBackground(true);
+    m_topBar->setCursor(Qt::SizeAllCursor);
+    m_topBar->installEventFilter(this);
+
+    auto *close = new PictureButton(QStringLiteral("unloadFormBut"),
+                                    QIcon(QStringLiteral(":/art/dialog/close.svg")),
+                                    QStringLiteral("Close"), m_topBar);
+    close->setGeometry(m_topBar->width() - looks::kPictureButtonSize - 2,
+                       (looks::kTopBarHeight - looks::kPictureButtonSize) / 2,
+                       looks::kPictureButtonSize, looks::kPictureButtonSize);
+    connect(close, &QAbstractButton::clicked, this, [this] { choose(ImportChoice::Cancel); });
+
+    const QImage small =
+        source.width() > kPreviewSourceLongSide || source.height() > kPreviewSourceLongSide
+            ? source.scaled(kPreviewSourceLongSide, kPreviewSourceLongSide, Qt::KeepAspectRatio,
+                            Qt::SmoothTransformation)
+            : source;
+    addChoice(ImportChoice::Crop, previewPicture(target, small, ImportFit::Crop, alignTopLeft),
+              kCropPreviewCentre);
+    addChoice(ImportChoice::Letterbox,
+              previewPicture(target, small, ImportFit::Letterbox, alignTopLeft),
+              kLetterboxPreviewCentre);
+}
+
+void ImpOpsForm::addChoice(ImportChoice choice, const QImage &preview, QPoint centre)
+{
+    const bool crop = choice == ImportChoice::Crop;
+    const QString caption = crop ? QStringLiteral("Fill the box") : QStringLiteral("Show it all");
+    const auto pick = [this, choice] { choose(choice); };
+    const int columnWidth = kFormWidth / 2 - 2 * looks::kFrameWidth;
+
+    auto *text = new ChoiceCaption(crop ? QStringLiteral("croptext") : QStringLiteral("lettText"),
+                                   caption, this);
+    text->setGeometry(centre.x() - columnWidth / 2, kCaptionTop, columnWidth, kCaptionHeight);
+    text->onClick = pick;
+
+    auto *previewButton =
+        new PictureButton(crop ? QStringLiteral("prevCrop") : QStringLiteral("prevLett"),
+                          QIcon(QPixmap::fromImage(preview)), caption, this);
+    previewButton->setGeometry(centredOn(centre, preview.size()));
+    connect(previewButton, &QAbstractButton::clicked, this, pick);
+
+    auto *button = new PictureButton(
+        crop ? QStringLiteral("cropBut") : QStringLiteral("lettBut"),
+        QIcon(crop ? QStringLiteral(":/art/import/crop.svg")
+                   : QStringLiteral(":/art/import/letterbox.svg")),
+        caption, this);
+    button->setGeometry(centredOn(QPoint(centre.x(), kButtonTop + looks::kDialogButtonSize / 2),
+                                  QSize(looks::kDialogButtonSize, looks::kDialogButtonSize)));
+    connect(button, &QAbstractButton::clicked, this, pick);
+}
+
+ImportChoice ImpOpsForm::ask(AppContext &context, QSize target, const QImage &source,
+                             bool alignTopLeft, QWidget *parent)
+{
+    ImpOpsForm form(context, target, source, alignTopLeft, parent);
+    form.exec();
+    return form.choice();
+}
+
+void ImpOpsForm::choose(ImportChoice choice)
+{
+    m_choice = choice;
+    done(choice == ImportChoice::Cancel ? Rejected : Accepted);
+}
+
+void ImpOpsForm::reject()
+{
+    // Escape and the window manager's close cancel like the close button.
+    m_choice = ImportChoice::Cancel;
+    QDialog::reject();
+}
+
+void ImpOpsForm::setVisible(bool visible)
+{
+    if (visible && !isVisible())
+        translateWindow(this, m_context.translator);
+    QDialog::setVisible(visible);
+}
+
+void ImpOpsForm::showEvent(QShowEvent *event)
+{
+    QPalette bar = m_topBar->palette();
+    bar.setColor(QPalette::Window, toQColor(m_context.frameColour()));
+    m_topBar->setPalette(bar);
+    if (parentWidget())
+        move(parentWidget()->window()->geometry().center() - rect().center());
+    QDialog::showEvent(event);
+}
+
+void ImpOpsForm::paintEvent(QPaintEvent *event)
+{
+    QDialog::paintEvent(event);
+    looks::drawWindowFrame(this, m_context.frameColour());
+}
+
+bool ImpOpsForm::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_topBar && m_drag.handle(*this, event))
+        return true;
+    return QDialog::eventFilter(watched, event);
+}
+
+} // namespace quillora

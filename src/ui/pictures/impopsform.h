@@ -1,0 +1,57 @@
+#pragma once
+// `impOpsForm`: asks how a picture from a file should go into its box. Two previews of the box
+// show the picture cropped to fill it and letterboxed to show all of it; pressing either
+// preview, its caption or its big button chooses, the close button cancels. The program's own
+// frameless dialog, dragged by its top bar.
+
+#include "core/pictures/pictureimport.h"
+#include "ui/app/windowdrag.h"
+
+#include <QDialog>
+#include <QImage>
+#include <QPoint>
+#include <QSize>
+
+class QLabel;
+
+namespace quillora {
+
+class AppContext;
+class PictureButton;
+
+class ImpOpsForm : public QDialog {
+    Q_OBJECT
+public:
+    static constexpr int kPreviewLongSide = 200;
+    static constexpr QPoint kCropPreviewCentre{130, 212};
+    static constexpr QPoint kLetterboxPreviewCentre{368, 212};
+
+    // `target` is the size of the box the picture goes into; `alignTopLeft` as on "My layout".
+    ImpOpsForm(AppContext &context, QSize target, const QImage &source, bool alignTopLeft,
+               QWidget *parent = nullptr);
+
+    // Shows the dialog and waits for the choice.
+    static ImportChoice ask(AppContext &context, QSize target, const QImage &source,
+                            bool alignTopLeft, QWidget *parent = nullptr);
+
+    // Cancel until something is chosen.
+    ImportChoice choice() const { return m_choice; }
+
+protected:
+    void setVisible(bool visible) override;
+    void showEvent(QShowEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+    void reject() override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void choose(ImportChoice choice);
+    void addChoice(ImportChoice choice, const QImage &preview, QPoint centre);
+
+    AppContext &m_context;
+    QWidget *m_topBar = nullptr;
+    ImportChoice m_choice = ImportChoice::Cancel;
+    WindowDrag m_drag;
+};
+
+} // namespace quillora

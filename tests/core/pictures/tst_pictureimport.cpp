@@ -1,0 +1,178 @@
+// Pictures brought into the page: pasted to fit, drawn in by the fit choice, cut away, and added
+// to a "My layout" page as objects of their own.
+
+#include "core/pictures/pictureimport.h"
+
+#include "../../support/pixelcheck.h"
+
+#include <QTest>
+
+#include <cmath>
+
+using namespace quillora;
+using quillora::test::blankPicture;
+using quillora::test::boundsOf;
+
+namespace {
+
+const QRgb kRed = qRgb(255, 0, 0);
+const QRgb kWhite = qRgb(255, 255, 255);
+
+PageModel pageWithBox(QSize box, int documentType = 0)
+{
+    PageModel page;
+    page.documentType = documentType;
+    page.pageRect = QRect(100, 50, 600, 800);
+    PictureBoxModel picture;
+    picture.geometry = QRect(QPoint(20, 30), box);
+    picture.image = blankPicture(box.width(), box.height(), qRgb(0, 0, 255));
+    picture.visible = true;
+    page.pictureBoxes.append(picture);
+    return page;
+}
+
+const PictureTarget kBox0{QStringLiteral("p"), 0};
+
+} // namespace
+
+class TestPictureImport : public QObject {
+    Q_OBJECT
+private slots:
+    void pasteFitsAndCentres_data()
+    {
+        QTest::addColumn<QSize>("picture");
+        QTest::addColumn<QSize>("box");
+        QTest::addColumn<int>("documentType");
+        QTest::addColumn<QRect>("painted");
+        QTest::newRow("wide in square: equal bands above and below")
+            << QSize(200, 100) << QSize(100, 100) << 0 << QRect(0, 25, 100, 50);
+        QTest::newRow("tall in square: equal bands left and right")
+            << QSize(50, 200) << QSize(100, 100) << 0 << QRect(37, 0, 25, 100);
+        QTest::newRow("same shape fills") << QSize(40, 30) << QSize(80, 60) << 0
+                                          << QRect(0, 0, 80, 60);
+        QTest::newRow("My layout: at the top") << QSize(200, 100) << QSize(100, 100) << 17
+                                               << QRect(0, 0, 100, 50);
+        QTest::newRow("My layout: at the left") << QSize(50, 200) << QSize(100, 100) << 17
+                                                << QRect(0, 0, 25, 100);
+    }
+    void pasteFitsAndCentres()
+    {
+        QFETCH(QSize, picture);
+        QFETCH(QSize, box);
+        QFETCH(int, documentType);
+        QFETCH(QRect, painted);
+        PageModel page = pageWithBox(box, documentType);
+        QVERIFY(pastePictureInto(page, kBox0, blankPicture(picture.width(), picture.height(), kRed)));
+        const QImage &result = page.pictureBoxes[0].image;
+        QCOMPARE(result.size(), box);
+        QCOMPARE(boundsOf(result, kRed), painted);
+        // Everything else is the box's background again, none of the old picture.
+        QCOMPARE(test::countPixels(result, kRed) + test::countPixels(result, kWhite),
+                 box.width() * box.height());
+        if (documentType != 17) {
+            const int above = painted.top(), below = box.height() - 1 - painted.bottom();
+            const int left = painted.left(), right = box.width() - 1 - painted.right();
+            QVERIFY(std::abs(above - below) <= 1);
+            QVERIFY(std::abs(left - right) <= 1);
+        }
+    }
+
+    void placeByChoice_data()
+    {
+        QTest::addColumn<int>("fit");
+        QTest::addColumn<int>("documentType");
+        QTest::addColumn<QRect>("painted");
+        // A 400 × 100 picture into a 100 × 100 box.
+        QTest::newRow("crop fills the box") << int(ImportFit::Crop) << 0 << QRect(0, 0, 100, 100);
+        QTest::newRow("letterbox centred") << int(ImportFit::Letterbox) << 0
+                                           << QRect(0, 37, 100, 25);
+        QTest::newRow("letterbox on My layout at the top") << int(ImportFit::Letterbox) << 17
+                                                           << QRect(0, 0, 100, 25);
+    }
+    void placeByChoice()
+    {
+        QFETCH(int, fit);
+        QFETCH(int, documentType);
+        QFETCH(QRect, painted);
+        PageModel page = pageWithBox(QSize(100, 100), documentType);
+        QVERIFY(placePictureInto(page, kBox0, blankPicture(400, 100, kRed), ImportFit(fit)));
+        QCOMPARE(boundsOf(page.pictureBoxes[0].image, kRed), painted);
+        QCOMPARE(test::countPixels(page.pictureBoxes[0].image, kRed),
+                 painted.width() * painted.height());
+    }
+
+    void missingTargetsAndEmptySourcesChangeNothing()
+    {
+        PageModel page = pageWithBox(QSize(50, 50));
+        const QImage before = page.pictureBoxes[0].image;
+        QVERIFY(!placePictureInto(page, kBox0, QImage(), ImportFit::Crop));
+        QVERIFY(!pastePictureInto(page, kBox0, QImage()));
+        QVERIFY(!placePictureInto(page, {QStringLiteral("p"), 3}, blankPicture(5, 5), ImportFit::Crop));
+        QVERIFY(!clearPicture(page, {QStringLiteral("t"), 0}));
+        QVERIFY(!clearPicture(page, {QStringLiteral("b"), 0})); // no border picture on this page
+        QCOMPARE(page.pictureBoxes[0].image, before);
+    }
+
+    void anUnpaintedBoxGetsPaperFirst()
+    {
+        PageModel page = pageWithBox(QSize(60, 40));
+        page.pictureBoxes[0].image = QImage();
+        QVERIFY(placePictureInto(page, kBox0, blankPicture(10, 40, kRed), ImportFit::Letterbox));
+        QCOMPARE(page.pictureBoxes[0].image.size(), QSize(60, 40));
+        QCOMPARE(boundsOf(page.pictureBoxes[0].image, kRed), QRect(25, 0, 10, 40));
+    }
+
+    void clearingGoesBackToTheBackground()
+    {
+        PageModel page = pageWithBox(QSize(30, 20));
+        QVERIFY(clearPicture(page, kBox0));
+        QCOMPARE(test::countPixels(page.pictureBoxes[0].image, kWhite), 600);
+
+        page.border.picture = QImage(20, 10, QImage::Format_ARGB32);
+        page.border.picture.fill(Qt::red);
+        QVERIFY(clearPicture(page, {QStringLiteral("b"), 0}));
+        QCOMPARE(page.border.picture.pixel(5, 5), qRgba(0, 0, 0, 0));
+    }
+
+    void addedObjects_data()
+    {
+        QTest::addColumn<QSize>("picture");
+        QTest::addColumn<QPoint>("at");
+        QTest::addColumn<QRect>("geometry");
+        // The page is 600 × 800: a wide picture takes half its width, a tall one half its height.
+        QTest::newRow("wide photo") << QSize(4000, 3000) << QPoint(10, 20) << QRect(10, 20, 300, 225);
+        QTest::newRow("tall photo") << QSize(1000, 2000) << QPoint(10, 20) << QRect(10, 20, 200, 400);
+        QTest::newRow("near the corner stays on the page")
+            << QSize(4000, 3000) << QPoint(590, 790) << QRect(300, 575, 300, 225);
+    }
+    void addedObjects()
+    {
+        QFETCH(QSize, picture);
+        QFETCH(QPoint, at);
+        QFETCH(QRect, geometry);
+        PageModel page = pageWithBox(QSize(10, 10), 17);
+        const QString tag = importedTag(QStringLiteral("/home/class/Pictures/duck.jpg"));
+        const std::optional<int> index =
+            addPictureObject(page, blankPicture(picture.width(), picture.height(), kRed), at, tag);
+        QCOMPARE(index, std::optional<int>(1));
+        const PictureBoxModel &box = page.pictureBoxes[1];
+        QCOMPARE(box.geometry, geometry);
+        QCOMPARE(box.image.size(), geometry.size());
+        QCOMPARE(box.tag, QStringLiteral("file/home/class/Pictures/duck.jpg"));
+        QVERIFY(box.visible);
+        QVERIFY(qFuzzyCompare(box.importedDiagonalAngle,
+                              std::atan2(double(geometry.height()), double(geometry.width()))));
+    }
+
+    void aFullPageTakesNoMoreObjects()
+    {
+        PageModel page = pageWithBox(QSize(10, 10), 17);
+        page.pictureBoxes.resize(kMaxPictureBoxIndex + 1);
+        QVERIFY(!addPictureObject(page, blankPicture(10, 10), {}, {}));
+        PageModel roomy = pageWithBox(QSize(10, 10), 17);
+        QVERIFY(!addPictureObject(roomy, QImage(), {}, {}));
+    }
+};
+
+QTEST_MAIN(TestPictureImport)
+#include "tst_pictureimport.moc"

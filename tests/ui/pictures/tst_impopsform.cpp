@@ -1,0 +1,119 @@
+// `impOpsForm`: the two previews in their places, every control of a choice choosing it, the
+// close button and Escape cancelling, and the captions in the language of the language file.
+
+#include "core/app/appcontext.h"
+#include "ui/app/picturebutton.h"
+#include "ui/pictures/impopsform.h"
+#include "ui/pictures/picturemenu.h"
+#include "ui/app/translatewindow.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+
+using namespace quillora;
+
+namespace {
+
+QImage photo()
+{
+    QImage image(400, 100, QImage::Format_RGB32);
+    image.fill(Qt::green);
+    return image;
+}
+
+} // namespace
+
+class TestImpOpsForm : public QObject {
+    Q_OBJECT
+private slots:
+    void previewsSitOnTheirCentres()
+    {
+        AppContext context{Environment{}};
+        ImpOpsForm form(context, QSize(300, 150), photo(), false);
+        form.show();
+        const auto *crop = form.findChild<QWidget *>(QStringLiteral("prevCrop"));
+        const auto *letterbox = form.findChild<QWidget *>(QStringLiteral("prevLett"));
+        QVERIFY(crop && letterbox);
+        QCOMPARE(crop->size(), QSize(200, 100));
+        QCOMPARE(letterbox->size(), QSize(200, 100));
+        QVERIFY(std::abs(crop->geometry().center().x() - ImpOpsForm::kCropPreviewCentre.x()) <= 1);
+        QVERIFY(std::abs(crop->geometry().center().y() - ImpOpsForm::kCropPreviewCentre.y()) <= 1);
+        QVERIFY(std::abs(letterbox->geometry().center().x()
+                         - ImpOpsForm::kLetterboxPreviewCentre.x()) <= 1);
+        for (const char *name : {"cropBut", "lettBut", "croptext", "lettText", "unloadFormBut"})
+            QVERIFY2(form.findChild<QWidget *>(QString::fromLatin1(name)), name);
+    }
+
+    void everyControlChooses_data()
+    {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<int>("choice");
+        QTest::newRow("crop button") << "cropBut" << int(ImportChoice::Crop);
+        QTest::newRow("crop caption") << "croptext" << int(ImportChoice::Crop);
+        QTest::newRow("crop preview") << "prevCrop" << int(ImportChoice::Crop);
+        QTest::newRow("letterbox button") << "lettBut" << int(ImportChoice::Letterbox);
+        QTest::newRow("letterbox caption") << "lettText" << int(ImportChoice::Letterbox);
+        QTest::newRow("letterbox preview") << "prevLett" << int(ImportChoice::Letterbox);
+        QTest::newRow("close") << "unloadFormBut" << int(ImportChoice::Cancel);
+    }
+    void everyControlChooses()
+    {
+        QFETCH(QString, control);
+        QFETCH(int, choice);
+        AppContext context{Environment{}};
+        ImpOpsForm form(context, QSize(100, 100), photo(), false);
+        form.show();
+        auto *widget = form.findChild<QWidget *>(control);
+        QVERIFY(widget);
+        const QPoint rest = widget->pos();
+        QTest::mousePress(widget, Qt::LeftButton, {}, QPoint(10, 10));
+        QCOMPARE(widget->pos(), rest + QPoint(2, 2)); // pressed look
+        QTest::mouseRelease(widget, Qt::LeftButton, {}, QPoint(10, 10));
+        QCOMPARE(widget->pos(), rest);
+        QCOMPARE(int(form.choice()), choice);
+        QVERIFY(!form.isVisible());
+    }
+
+    void escapeCancels()
+    {
+        AppContext context{Environment{}};
+        ImpOpsForm form(context, QSize(100, 100), photo(), false);
+        form.show();
+        QTest::keyClick(&form, Qt::Key_Escape);
+        QCOMPARE(form.choice(), ImportChoice::Cancel);
+        QVERIFY(!form.isVisible());
+    }
+
+    // Both the dialog and the picture menu follow the example language file.
+    void captionsAreTranslated()
+    {
+        AppContext context{Environment{}};
+        context.translator.load(QStringLiteral(QUILLORA_SOURCE_DIR "/docs/lang-example.txt"));
+        ImpOpsForm form(context, QSize(100, 100), photo(), false);
+        form.show();
+        for (const char *name : {"croptext", "lettText"}) {
+            const QString english = name == QByteArray("croptext") ? QStringLiteral("Fill the box")
+                                                                   : QStringLiteral("Show it all");
+            const auto *label = form.findChild<QLabel *>(QString::fromLatin1(name));
+            QVERIFY(label->text() != english);
+            QCOMPARE(label->text(), context.tr(english));
+        }
+        QWidget window;
+        PictureMenu menu(&window);
+        translateWindow(&menu, context.translator);
+        const QStringList captions = {QStringLiteral("  Copy"), QStringLiteral("  Paste"),
+                                      QStringLiteral("  Import..."), QStringLiteral("  Cut")};
+        for (int i = 0; i < kPictureMenuEntries; ++i) {
+            QVERIFY(context.tr(captions[i]) != captions[i]);
+            QCOMPARE(menu.entry(PictureMenuEntry(i))->text(), context.tr(captions[i]));
+        }
+        for (const QString &message :
+             {QStringLiteral("Sorry. This picture couldn't be opened."), QStringLiteral("Pictures"),
+              QStringLiteral("Import Image")})
+            QVERIFY2(context.tr(message) != message, qPrintable(message));
+    }
+};
+
+QTEST_MAIN(TestImpOpsForm)
+#include "tst_impopsform.moc"

@@ -1,0 +1,429 @@
+// The picture menu and picture import in the single-page window: Copy, Cut and Paste through a
+// clipboard, Ctrl+C / Ctrl+V, importing with the fit dialog's choice, refused files, pictures
+// added to "My layout" pages, and the busy mark that keeps a pending release from painting.
+
+#include "core/app/appcontext.h"
+#include "platform/clipboard.h"
+#include "platform/pictureloader.h"
+#include "ui/doctypes/pageview.h"
+#include "ui/doctypes/simplepagewindow.h"
+#include "ui/pictures/importquestions.h"
+#include "ui/pictures/paintingcontroller.h"
+#include "ui/pictures/pictureboxwidget.h"
+#include "ui/pictures/picturemenucontroller.h"
+#include "ui/undo/undocontroller.h"
+
+#include "../../support/pixelcheck.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <algorithm>
+#include <deque>
+#include <map>
+#include <memory>
+
+using namespace quillora;
+using quillora::test::blankPicture;
+using quillora::test::boundsOf;
+using quillora::test::countPixels;
+
+namespace {
+
+const QRgb kRed = qRgb(255, 0, 0);
+const QRgb kWhite = qRgb(255, 255, 255);
+const QRgb kGreen = qRgb(0, 255, 0);
+
+class FakeClipboard : public PictureClipboard {
+public:
+    void putImage(const QImage &image) override { held = image; }
+    QImage image() const override { return held; }
+    bool hasImage() const override { return !held.isNull(); }
+    QImage held;
+};
+
+class FakeLoader : public PictureLoader {
+public:
+    bool load(const QString &path, QSize enough, QImage *out, QString *error) override
+    {
+        asked.append(path);
+        enoughAsked.append(enough);
+        const auto found = files.find(path);
+        if (found == files.end()) {
+            *error = QStringLiteral("this is not a picture Quillora can read");
+            return false;
+        }
+        *out = found->second;
+        return true;
+    }
+    std::map<QString, QImage> files;
+    QStringList asked;
+    QList<QSize> enoughAsked;
+};
+
+// Answers the file dialog and impOpsForm from a script, and keeps what it was asked and told.
+class ScriptedQuestions : public ImportQuestions {
+public:
+    std::optional<QString> askPictureFile(const QString &title, const QString &filter,
+                                          const QString &, QWidget *) override
+    {
+        titles.append(title);
+        filters.append(filter);
+        if (files.empty())
+            return std::nullopt;
+        const std::optional<QString> answer = files.front();
+        files.pop_front();
+        return answer;
+    }
+    ImportChoice askFit(QSize target, const QImage &, bool, QWidget *) override
+    {
+        fitTargets.append(target);
+        return choice;
+    }
+    void tell(const QString &message, const QString &detail, QWidget *) override
+    {
+        told.append(message + u'|' + detail);
+    }
+    std::deque<std::optional<QString>> files;
+    ImportChoice choice = ImportChoice::Crop;
+    QStringList titles, filters, told;
+    QList<QSize> fitTargets;
+};
+
+struct Fixture {
+    explicit Fixture(int documentType = 0, QSize box = QSize(200, 200))
+        : context(screen()), window(std::make_unique<SimplePageWindow>(context))
+    {
+        PageModel &page = context.page;
+        page.documentType = documentType;
+        page.pageRect = QRect(300, 80, 600, 700);
+        page.pictureBoxes.resize(1);
+        page.pictureBoxes[0].visible = true;
+        page.pictureBoxes[0].geometry = QRect(QPoint(10, 120), box);
+        window->showPage();
+        undo = new UndoController(context, *window);
+        painting = new PaintingController(context, *window, *undo);
+        auto services = PictureMenuServices{std::make_unique<FakeClipboard>(),
+                                            std::make_unique<FakeLoader>(),
+                                            std::make_unique<ScriptedQuestions>()};
+        clipboard = static_cast<FakeClipboard *>(services.clipboard.get());
+        loader = static_cast<FakeLoader *>(services.loader.get());
+        questions = static_cast<ScriptedQuestions *>(services.questions.get());
+        menu = new PictureMenuController(context, *window, *undo, *painting, std::move(services));
+        window->show();
+        context.page.current = {QStringLiteral("p"), 0};
+    }
+
+    static Environment screen()
+    {
+        Environment environment;
+        environment.screen.widthPx = 1280;
+        environment.screen.heightPx = 800;
+        return environment;
+    }
+
+    QImage &image() { return context.page.pictureBoxes[0].image; }
+    PictureBoxWidget *pictureWidget(int index = 0) const
+    {
+        return window->pageView()->pictureBox(index);
+    }
+    void paintRed()
+    {
+        image().fill(kRed);
+        undo->beginWorkOn({QStringLiteral("p"), 0});
+        undo->record(QStringLiteral("p"), 0);
+    }
+    bool undoShown() const { return window->toolbar()->isButtonShown(ToolbarAction::Undo); }
+    void choose(PictureMenuEntry entry)
+    {
+        QPushButton *button = menu->menu()->entry(entry);
+        QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(20, 20));
+    }
+
+    AppContext context;
+    std::unique_ptr<SimplePageWindow> window;
+    UndoController *undo = nullptr;
+    PaintingController *painting = nullptr;
+    PictureMenuController *menu = nullptr;
+    FakeClipboard *clipboard = nullptr;
+    FakeLoader *loader = nullptr;
+    ScriptedQuestions *questions = nullptr;
+};
+
+const PictureTarget kBox0{QStringLiteral("p"), 0};
+
+void rightClick(QWidget *widget, QPoint at)
+{
+    QTest::mousePress(widget, Qt::RightButton, {}, at);
+    QTest::mouseRelease(widget, Qt::RightButton, {}, at);
+}
+
+} // namespace
+
+class TestPictureMenu : public QObject {
+    Q_OBJECT
+private slots:
+    void copyCutPasteRoundTrip()
+    {
+        Fixture f;
+        f.paintRed();
+        const QImage painted = f.image().copy();
+
+        QVERIFY(f.menu->copyPicture(kBox0));
+        QCOMPARE(f.clipboard->held, painted);
+
+        const qint32 stepBeforeCut = f.context.undo.currentStep();
+        QVERIFY(f.menu->cutPicture(kBox0));
+        QCOMPARE(countPixels(f.image(), kWhite), 200 * 200);
+        QCOMPARE(f.pictureWidget()->image(), f.image());
+        QCOMPARE(f.context.undo.currentStep(), stepBeforeCut); // Cut cannot be undone
+        QVERIFY(f.context.page.hasUnsavedChanges());
+
+        QVERIFY(f.menu->pastePicture(kBox0));
+        QCOMPARE(f.image(), painted);
+        QCOMPARE(f.pictureWidget()->image(), f.image());
+        QVERIFY(f.context.undo.currentStep() > stepBeforeCut); // Paste can
+        f.undo->undo();
+        QCOMPARE(countPixels(f.image(), kWhite), 200 * 200);
+        f.undo->redo();
+        QCOMPARE(f.image(), painted);
+    }
+
+    void emptyClipboardPastesNothing()
+    {
+        Fixture f;
+        f.paintRed();
+        QVERIFY(!f.menu->pastePicture(kBox0));
+        QCOMPARE(countPixels(f.image(), kRed), 200 * 200);
+    }
+
+    void keysGoThroughTheSameActions()
+    {
+        Fixture f;
+        f.paintRed();
+        QTest::keyClick(f.window.get(), Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(f.clipboard->held, f.image());
+        f.clipboard->held = blankPicture(10, 10, kGreen);
+        QTest::keyClick(f.window.get(), Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(countPixels(f.image(), kGreen), 200 * 200);
+    }
+
+    void menuOpensWithEitherPaletteAndCloses_data()
+    {
+        QTest::addColumn<bool>("paintTools");
+        QTest::newRow("paint tools") << true;
+        QTest::newRow("felt pens") << false;
+    }
+    void menuOpensWithEitherPaletteAndCloses()
+    {
+        QFETCH(bool, paintTools);
+        Fixture f;
+        if (paintTools)
+            f.painting->showPaintTools();
+        const QImage before = f.image().copy();
+        rightClick(f.pictureWidget(), QPoint(50, 60));
+        PictureMenu *menu = f.menu->menu();
+        QVERIFY(menu->isVisible());
+        for (int i = 0; i < kPictureMenuEntries; ++i)
+            QVERIFY(menu->entryShown(PictureMenuEntry(i)));
+        QCOMPARE(menu->entry(PictureMenuEntry::Import)->text(), QStringLiteral("  Import..."));
+        QVERIFY(menu->geometry().contains(f.pictureWidget()->mapTo(f.window.get(), QPoint(50, 60))
+                                          + QPoint(20, 20)));
+        QCOMPARE(f.image(), before); // the right click painted nothing
+
+        QTest::qWait(1); // the menu starts watching once the opening press is over
+        QTest::keyClick(f.window.get(), Qt::Key_Escape);
+        QVERIFY(!menu->isVisible());
+
+        rightClick(f.pictureWidget(), QPoint(50, 60));
+        QTest::qWait(1);
+        QTest::mousePress(f.window->toolbar(), Qt::LeftButton, {}, QPoint(5, 5));
+        QVERIFY(!menu->isVisible());
+    }
+
+    void choosingAnEntryRunsItOnTheCurrentPicture()
+    {
+        Fixture f;
+        f.paintRed();
+        rightClick(f.pictureWidget(), QPoint(50, 60));
+        f.choose(PictureMenuEntry::Cut);
+        QVERIFY(!f.menu->menu()->isVisible());
+        QCOMPARE(countPixels(f.clipboard->held, kRed), 200 * 200);
+        QCOMPARE(countPixels(f.image(), kWhite), 200 * 200);
+    }
+
+    void theBorderPictureIsATargetToo()
+    {
+        Fixture f;
+        f.context.page.border.picture = blankPicture(40, 30, kRed);
+        f.window->setCurrentObject(QStringLiteral("b"), 0);
+        QSignalSpy redraw(f.menu, &PictureMenuController::borderPictureChanged);
+        f.menu->showMenuForBorder(QPoint(100, 100));
+        f.choose(PictureMenuEntry::Cut);
+        QCOMPARE(countPixels(f.context.page.border.picture, kWhite), 40 * 30);
+        f.menu->showMenuForBorder(QPoint(100, 100));
+        f.choose(PictureMenuEntry::Paste);
+        QCOMPARE(countPixels(f.context.page.border.picture, kRed), 40 * 30);
+        QCOMPARE(redraw.count(), 2);
+        const auto &records = f.context.undo.records();
+        QVERIFY(std::any_of(records.cbegin(), records.cend(), [&](const UndoRecord &record) {
+            return record.step == f.context.undo.currentStep() && record.kind == u"b";
+        }));
+    }
+
+    void importChoices_data()
+    {
+        QTest::addColumn<int>("choice");
+        QTest::addColumn<QRect>("green");
+        QTest::addColumn<int>("outcome");
+        // A 400 × 100 photo into the 200 × 200 box.
+        QTest::newRow("crop") << int(ImportChoice::Crop) << QRect(0, 0, 200, 200)
+                              << int(PictureMenuController::ImportOutcome::Placed);
+        QTest::newRow("letterbox") << int(ImportChoice::Letterbox) << QRect(0, 75, 200, 50)
+                                   << int(PictureMenuController::ImportOutcome::Placed);
+        QTest::newRow("cancel leaves it empty") << int(ImportChoice::Cancel) << QRect()
+                                                << int(PictureMenuController::ImportOutcome::Cleared);
+    }
+    void importChoices()
+    {
+        QFETCH(int, choice);
+        QFETCH(QRect, green);
+        QFETCH(int, outcome);
+        Fixture f;
+        f.paintRed();
+        f.loader->files[QStringLiteral("/pics/field.jpg")] = blankPicture(400, 100, kGreen);
+        f.questions->files.push_back(QStringLiteral("/pics/field.jpg"));
+        f.questions->choice = ImportChoice(choice);
+
+        QCOMPARE(int(f.menu->importInto(kBox0)), outcome);
+        QCOMPARE(f.questions->titles, QStringList{QStringLiteral("Import Image")});
+        QCOMPARE(f.questions->filters,
+                 QStringList{QStringLiteral("Pictures (*.bmp *.jpg *.gif *.png *.wmf *.emf)")});
+        QCOMPARE(f.questions->fitTargets, QList<QSize>{QSize(200, 200)});
+        QCOMPARE(f.loader->enoughAsked, QList<QSize>{QSize(200, 200)});
+        QCOMPARE(boundsOf(f.image(), kGreen), green);
+        QCOMPARE(countPixels(f.image(), kRed), 0);
+        QCOMPARE(f.pictureWidget()->image(), f.image());
+        // The child's painting is one undo away, whatever was chosen.
+        QVERIFY(f.undoShown());
+        f.undo->undo();
+        QCOMPARE(countPixels(f.image(), kRed), 200 * 200);
+    }
+
+    void refusedFiles_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<bool>("messageShown");
+        QTest::newRow("dialog cancelled") << QString() << false;
+        QTest::newRow("damaged file") << QStringLiteral("/pics/broken.png") << true;
+        QTest::newRow("reads as an empty picture") << QStringLiteral("/pics/empty.gif") << true;
+    }
+    void refusedFiles()
+    {
+        QFETCH(QString, path);
+        QFETCH(bool, messageShown);
+        Fixture f;
+        f.paintRed();
+        f.loader->files[QStringLiteral("/pics/empty.gif")] = QImage();
+        if (!path.isEmpty())
+            f.questions->files.push_back(path);
+        const qint32 step = f.context.undo.currentStep();
+
+        QCOMPARE(f.menu->importInto(kBox0), PictureMenuController::ImportOutcome::Unchanged);
+        QCOMPARE(countPixels(f.image(), kRed), 200 * 200);
+        QCOMPARE(f.context.undo.currentStep(), step);
+        QVERIFY(f.questions->fitTargets.isEmpty());
+        QCOMPARE(f.questions->told.size(), messageShown ? 1 : 0);
+        if (messageShown)
+            QVERIFY(f.questions->told[0].startsWith(kPictureUnreadableMessage + u'|'));
+    }
+
+    void anUpperCaseMetafileIsReadAsOne()
+    {
+        FilePictureLoader loader;
+        QImage image;
+        QString error;
+        QVERIFY2(loader.load(QStringLiteral(QUILLORA_TEST_DATA "/pictures/BLUE_RECTANGLE.EMF"),
+                             QSize(100, 100), &image, &error),
+                 qPrintable(error));
+        QCOMPARE(image.pixelColor(image.width() / 2, image.height() / 2), QColor(Qt::blue));
+    }
+
+    void aPendingReleaseAfterImportPaintsNothing()
+    {
+        Fixture f;
+        f.image().fill(Qt::white);
+        PictureBoxWidget *box = f.pictureWidget();
+        QTest::mousePress(box, Qt::LeftButton, {}, QPoint(20, 20));
+        f.loader->files[QStringLiteral("/a.png")] = blankPicture(50, 50, kGreen);
+        f.questions->files.push_back(QStringLiteral("/a.png"));
+        f.menu->importInto(kBox0);
+        QVERIFY(f.painting->isBusy());
+        const QImage imported = f.image().copy();
+        QTest::mouseRelease(box, Qt::LeftButton, {}, QPoint(150, 150));
+        QCOMPARE(f.image(), imported);
+        QTRY_VERIFY(!f.painting->isBusy());
+    }
+
+    void webcamShotsUseTheSamePath()
+    {
+        Fixture f;
+        f.paintRed();
+        QVERIFY(f.menu->placePictureInto(0, blankPicture(100, 100, kGreen), ImportFit::Letterbox));
+        QCOMPARE(countPixels(f.image(), kGreen), 200 * 200);
+        f.undo->undo();
+        QCOMPARE(countPixels(f.image(), kRed), 200 * 200);
+        QVERIFY(!f.menu->placePictureInto(5, blankPicture(10, 10), ImportFit::Crop));
+    }
+
+    void myLayoutPageMenuAddsObjects()
+    {
+        Fixture f(17);
+        f.clipboard->held = blankPicture(400, 300, kGreen);
+        rightClick(f.window->pageView(), QPoint(100, 400));
+        PictureMenu *menu = f.menu->menu();
+        QVERIFY(menu->isVisible());
+        QVERIFY(!menu->entryShown(PictureMenuEntry::Copy));
+        QVERIFY(!menu->entryShown(PictureMenuEntry::Cut));
+        QVERIFY(menu->entryShown(PictureMenuEntry::Paste));
+        QVERIFY(menu->entryShown(PictureMenuEntry::Import));
+
+        f.choose(PictureMenuEntry::Paste);
+        QCOMPARE(f.context.page.pictureBoxes.size(), 2);
+        const PictureBoxModel &pasted = f.context.page.pictureBoxes[1];
+        QCOMPARE(pasted.geometry, QRect(100, 400, 300, 225));
+        QVERIFY(pasted.tag.isEmpty());
+        QCOMPARE(f.context.page.current, (CurrentObject{QStringLiteral("p"), 1}));
+        QVERIFY(f.pictureWidget(1) && f.pictureWidget(1)->isVisible());
+        f.undo->undo();
+        QVERIFY(!f.context.page.pictureBoxes[1].visible);
+    }
+
+    void importedObjectsAreTaggedAndLeftAlone()
+    {
+        Fixture f(17);
+        f.loader->files[QStringLiteral("/pics/duck.png")] = blankPicture(100, 200, kGreen);
+        f.questions->files.push_back(QStringLiteral("/pics/duck.png"));
+        const std::optional<int> index = f.menu->importAsObject(QPoint(30, 40));
+        QCOMPARE(index, std::optional<int>(1));
+        QCOMPARE(f.questions->filters, QStringList{QStringLiteral("Pictures (*.bmp *.jpg *.gif *.png)")});
+        const PictureBoxModel &box = f.context.page.pictureBoxes[1];
+        QCOMPARE(box.tag, QStringLiteral("file/pics/duck.png"));
+        QCOMPARE(box.geometry, QRect(30, 40, 175, 350));
+        QVERIFY(box.importedDiagonalAngle > 1.0);
+
+        // Painting leaves an imported picture alone.
+        QTRY_VERIFY(!f.painting->isBusy());
+        const QImage before = box.image.copy();
+        for (int press = 0; press < 2; ++press) {
+            QTest::mousePress(f.pictureWidget(1), Qt::LeftButton, {}, QPoint(50, 50));
+            QTest::mouseRelease(f.pictureWidget(1), Qt::LeftButton, {}, QPoint(60, 60));
+        }
+        QCOMPARE(f.context.page.pictureBoxes[1].image, before);
+    }
+};
+
+QTEST_MAIN(TestPictureMenu)
+#include "tst_picturemenu.moc"
