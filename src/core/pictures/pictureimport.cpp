@@ -100,6 +100,13 @@ bool clearPicture(PageModel &page, const PictureTarget &target)
         return false;
     picture->fill(target.isBorder() && picture->hasAlphaChannel() ? QColor(Qt::transparent)
                                                                    : QColor(Qt::white));
+    // Whatever is drawn here next is no longer the imported file, so a resize must not
+    // reload that file over it.
+    if (!target.isBorder()) {
+        PictureBoxModel &box = page.pictureBoxes[target.index];
+        box.tag.clear();
+        box.importedDiagonalAngle = 0.0;
+    }
     return true;
 }
 

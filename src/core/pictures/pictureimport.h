@@ -39,7 +39,8 @@ QImage *targetPicture(PageModel &page, const PictureTarget &target);
 const QImage *targetPicture(const PageModel &page, const PictureTarget &target);
 
 // Empties the target to its background: white paper for a picture box, see-through for a border
-// picture that has an alpha channel. False when there is no such picture.
+// picture that has an alpha channel; a picture box stops counting as an imported file. False when
+// there is no such picture.
 bool clearPicture(PageModel &page, const PictureTarget &target);
 
 // Clears the target and draws `source` into it by `fit` (on "My layout" a letterbox sits at the

@@ -243,12 +243,6 @@ PictureMenuController::ImportOutcome PictureMenuController::importInto(const Pic
         quillora::placePictureInto(m_context.page, target, source, *fit);
     else
         clearPicture(m_context.page, target);
-    // An imported object takes the name of its new file, so it is reloaded from that one.
-    if (fit && !target.isBorder()) {
-        QString &tag = m_context.page.pictureBoxes[target.index].tag;
-        if (tag.startsWith(QLatin1String("file")))
-            tag = importedTag(*path);
-    }
     finishChange(target, true);
     endBusy();
     return fit ? ImportOutcome::Placed : ImportOutcome::Cleared;

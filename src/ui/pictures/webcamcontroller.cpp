@@ -125,6 +125,9 @@ bool WebcamController::putPicture(int index, const QImage &picture)
     PictureBoxModel &box = m_context.page.pictureBoxes[index];
     box.image = picture.scaled(box.geometry.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
                     .convertToFormat(QImage::Format_RGB32);
+    // A photo in place of an imported file: resizing must not bring the file back.
+    box.tag.clear();
+    box.importedDiagonalAngle = 0.0;
     m_window.refreshPictureBox(index);
     m_undo.record(undokind::Picture, index);
     ++m_context.page.changeCount;
