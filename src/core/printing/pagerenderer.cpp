@@ -136,7 +136,7 @@ void drawFrames(QPainter &painter, const PageModel &page, const PageRenderOption
 {
     QVector<QRect> frames;
     for (const PictureBoxModel &box : page.pictureBoxes)
-        if (box.visible)
+        if (box.visible && !(box.hasMaskPicture && !box.mask.isNull()))
             frames.append(box.geometry);
     for (const RichTextBoxModel &box : page.richTextBoxes)
         if (box.visible)
@@ -149,6 +149,18 @@ void drawFrames(QPainter &painter, const PageModel &page, const PageRenderOption
     painter.setBrush(Qt::NoBrush);
     for (const QRect &frame : std::as_const(frames))
         painter.drawRect(scaledRect(frame.adjusted(-1, -1, 1, 1), options));
+    // A shaped picture is outlined along its shape, as the window shows it.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    const QRgb edgeColour = toQColor(*options.frameColour).rgba();
+    for (const PictureBoxModel &box : page.pictureBoxes) {
+        if (!box.visible || !box.hasMaskPicture || box.mask.isNull() || box.geometry.isEmpty())
+            continue;
+        const QImage shape = masks::shapeFromMaskPicture(box.mask, box.geometry.size());
+        // Thick enough to survive the scaling down to a thumbnail.
+        const int width = std::max(2, int(std::lround(1.5 / std::max(options.scale, 0.01))));
+        painter.drawImage(scaledRect(box.geometry, options),
+                          masks::shapeEdge(shape, edgeColour, width));
+    }
     painter.restore();
 }
 
@@ -156,7 +168,11 @@ void drawFrames(QPainter &painter, const PageModel &page, const PageRenderOption
 
 void renderPage(QPainter &painter, const PageModel &page, const PageRenderOptions &options)
 {
-    const QImage border = composeBorder(page.border, page.pageRect.size());
+    // Pictures of the layout itself (frames asked for) show where the border goes, as the
+    // window does; printed and exported pages show only what was painted.
+    const QImage border = options.frameColour
+                              ? composeBorderGuide(page.border, page.pageRect.size())
+                              : composeBorder(page.border, page.pageRect.size());
     if (!border.isNull()) {
         painter.save();
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
