@@ -5,7 +5,6 @@
 
 #include "core/printing/pageborder.h"
 
-#include <QGuiApplication>
 
 #include <benchmark/benchmark.h>
 
@@ -90,13 +89,3 @@ BENCHMARK(BM_PatternBorderOnScreen)
     ->ReportAggregatesOnly(true);
 
 } // namespace
-
-int main(int argc, char **argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

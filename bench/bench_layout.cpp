@@ -94,5 +94,3 @@ void integerAttribute(benchmark::State &state)
 BENCHMARK(integerAttribute);
 
 } // namespace
-
-BENCHMARK_MAIN();

@@ -132,5 +132,3 @@ BENCHMARK(BM_TickOf200Particles)
     ->Unit(benchmark::kMicrosecond)
     ->Repetitions(5)
     ->ReportAggregatesOnly(true);
-
-BENCHMARK_MAIN();

@@ -5,7 +5,6 @@
 
 #include <benchmark/benchmark.h>
 
-#include <QGuiApplication>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextList>
@@ -82,12 +81,3 @@ void BM_WriteRtf(benchmark::State &state)
 BENCHMARK(BM_WriteRtf)->Unit(benchmark::kMillisecond)->Repetitions(9)->ReportAggregatesOnly();
 
 } // namespace
-
-int main(int argc, char **argv)
-{
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -53,5 +53,3 @@ void BM_ParseLargestAccepted(benchmark::State &state)
 BENCHMARK(BM_ParseLargestAccepted)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-BENCHMARK_MAIN();

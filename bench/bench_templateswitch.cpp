@@ -5,7 +5,6 @@
 #include "core/layout/templateswitch.h"
 
 #include <QFile>
-#include <QGuiApplication>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
@@ -71,13 +70,3 @@ BENCHMARK(BM_SwitchThreePicturesThreeTexts)->Unit(benchmark::kMillisecond)->Repe
     ->ReportAggregatesOnly(true);
 
 } // namespace
-
-int main(int argc, char **argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -4,7 +4,6 @@
 #include "core/text/plainfit.h"
 #include "core/text/richfit.h"
 
-#include <QGuiApplication>
 #include <QTextCursor>
 #include <QTextDocument>
 
@@ -131,13 +130,3 @@ BENCHMARK(BM_RichShrinkPass)
     ->ReportAggregatesOnly(true);
 
 } // namespace
-
-int main(int argc, char **argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

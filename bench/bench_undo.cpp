@@ -124,5 +124,3 @@ void BM_UndoRedoFullScreen(benchmark::State &state)
 BENCHMARK(BM_UndoRedoFullScreen)->Unit(benchmark::kMicrosecond);
 
 } // namespace
-
-BENCHMARK_MAIN();

@@ -9,7 +9,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QGuiApplication>
 #include <QPainter>
 #include <QProcess>
 #include <QRandomGenerator>
@@ -186,12 +185,3 @@ BENCHMARK(BM_UnzipToolUnpack)
     ->ReportAggregatesOnly();
 
 } // namespace
-
-int main(int argc, char **argv)
-{
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
