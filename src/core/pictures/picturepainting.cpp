@@ -56,18 +56,7 @@ PressResult PicturePainting::pressBorder(PageModel &page, const PointerInput &in
     page.current = border;
     if (page.border.type == BorderType::None || page.border.picture.isNull())
         return result;
-    if (input.button == PointerButton::Right && m_state.paintToolsShown) {
-        result.outcome = PressOutcome::ContextMenu;
-        return result;
-    }
-    if (!paintsAnything(m_state.tool))
-        return result;
-
-    ++page.changeCount;
-    m_gesturePicture = kBorderKey;
-    result.outcome = PressOutcome::Painted;
-    result.dirty = m_engine.press(borderTarget(page), input);
-    return result;
+    return beginStroke(page, kBorderKey, borderTarget(page), input, result);
 }
 
 QRect PicturePainting::moveBorder(PageModel &page, const PointerInput &input)
@@ -107,6 +96,12 @@ PressResult PicturePainting::press(PageModel &page, int index, const PointerInpu
     PictureBoxModel &picture = page.pictureBoxes[index];
     if (isImported(picture) || picture.image.isNull())
         return result;
+    return beginStroke(page, index, targetFor(page, index), input, result);
+}
+
+PressResult PicturePainting::beginStroke(PageModel &page, int gestureKey, const PaintTarget &target,
+                                         const PointerInput &input, PressResult result)
+{
     if (input.button == PointerButton::Right && m_state.paintToolsShown) {
         result.outcome = PressOutcome::ContextMenu;
         return result;
@@ -115,9 +110,9 @@ PressResult PicturePainting::press(PageModel &page, int index, const PointerInpu
         return result;
 
     ++page.changeCount;
-    m_gesturePicture = index;
+    m_gesturePicture = gestureKey;
     result.outcome = PressOutcome::Painted;
-    result.dirty = m_engine.press(targetFor(page, index), input);
+    result.dirty = m_engine.press(target, input);
     return result;
 }
 

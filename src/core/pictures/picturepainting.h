@@ -59,6 +59,9 @@ private:
 
     PaintTarget targetFor(PageModel &page, int index);
     static PaintTarget borderTarget(PageModel &page);
+    // The part of a press shared by pictures and the border: the menu button, or a stroke begun.
+    PressResult beginStroke(PageModel &page, int gestureKey, const PaintTarget &target,
+                            const PointerInput &input, PressResult result);
 
     PaintState &m_state;
     PaintEngine m_engine;

@@ -197,16 +197,22 @@ void SelectionController::raiseAbovePage()
     m_frame->raise();
 }
 
-void SelectionController::onHandleDown(int, Qt::MouseButton button, QPoint at)
+bool SelectionController::startDrag(Qt::MouseButton button, QPoint at)
 {
     Selected object;
     if (button != Qt::LeftButton || !selected(object))
-        return;
+        return false;
     m_dragStart = at;
     m_dragFrame = frameAround(object.geometry);
     m_dragStartObject = object.geometry;
     m_dragging = true;
     recordStartOfDrag(object);
+    return true;
+}
+
+void SelectionController::onHandleDown(int, Qt::MouseButton button, QPoint at)
+{
+    startDrag(button, at);
 }
 
 void SelectionController::onHandleMove(int index, Qt::MouseButtons buttons,
@@ -234,15 +240,8 @@ void SelectionController::onHandleUp(int)
 
 void SelectionController::onBarDown(Qt::MouseButton button, QPoint at)
 {
-    Selected object;
-    if (button != Qt::LeftButton || !selected(object))
-        return;
-    m_dragStart = at;
-    m_dragFrame = frameAround(object.geometry);
-    m_dragStartObject = object.geometry;
-    m_dragging = true;
-    raiseAbovePage();
-    recordStartOfDrag(object);
+    if (startDrag(button, at))
+        raiseAbovePage();
 }
 
 void SelectionController::onBarMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers keys, QPoint at)

@@ -64,6 +64,8 @@ private:
     QString undoKind(const Selected &object) const;
 
     void recordStartOfDrag(const Selected &object);
+    // A left press on a handle or bar of the selected object starts a drag; false otherwise.
+    bool startDrag(Qt::MouseButton button, QPoint at);
     void onHandleDown(int index, Qt::MouseButton button, QPoint at);
     void onHandleMove(int index, Qt::MouseButtons buttons, Qt::KeyboardModifiers keys, QPoint at);
     void onHandleUp(int index);
