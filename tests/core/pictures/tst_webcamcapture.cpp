@@ -94,7 +94,6 @@ private slots:
         QTest::addColumn<int>("number");
         QTest::addColumn<QColor>("input");
         QTest::addColumn<QColor>("expected");
-        QTest::newRow("none") << 0 << QColor(200, 100, 30) << QColor(200, 100, 30);
         QTest::newRow("black and white: red") << 1 << QColor(255, 0, 0) << QColor(76, 76, 76);
         QTest::newRow("black and white: white")
             << 1 << QColor(255, 255, 255) << QColor(255, 255, 255);
