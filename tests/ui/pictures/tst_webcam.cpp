@@ -260,6 +260,7 @@ private slots:
         QImage &image = f.context.page.pictureBoxes[1].image;
         image = QImage(300, 150, QImage::Format_RGB32);
         image.fill(Qt::white);
+        f.context.page.pictureBoxes[1].tag = QStringLiteral("file/pics/boat.png");
         const QImage before = image;
         f.context.page.current = {QStringLiteral("p"), 1};
         f.pressWhenShown([](WebCamForm &form) { return form.takeButton(); });
@@ -273,6 +274,8 @@ private slots:
         QCOMPARE(after.size(), QSize(300, 150));
         QVERIFY(near(after.pixel(20, 75), Qt::green));
         QVERIFY(near(after.pixel(280, 75), Qt::blue));
+        // A resize must not reload the file over the photo.
+        QVERIFY(f.context.page.pictureBoxes[1].tag.isEmpty());
         QVERIFY(QFile::exists(runStagingFolder(f.folder.path(), f.context.runTag) +
                               QStringLiteral("/web.bmp")));
 
