@@ -1,5 +1,6 @@
 // Reading a picture for import: photos are decoded only as large as the box needs, never
-// smaller, and every picture keeps the size limits of the file reader.
+// smaller, every picture keeps the size limits of the file reader, and metafiles are known by
+// their extension whatever its case.
 
 #include "platform/pictureloader.h"
 
@@ -67,6 +68,17 @@ private slots:
         broken.close();
         QVERIFY(!FilePictureLoader().load(broken.fileName(), QSize(50, 50), &image, &error));
         QVERIFY(!error.isEmpty());
+    }
+
+    void anUpperCaseMetafileIsReadAsOne()
+    {
+        QImage image;
+        QString error;
+        QVERIFY2(FilePictureLoader().load(
+                     QStringLiteral(QUILLORA_TEST_DATA "/pictures/BLUE_RECTANGLE.EMF"),
+                     QSize(100, 100), &image, &error),
+                 qPrintable(error));
+        QCOMPARE(image.pixelColor(image.width() / 2, image.height() / 2), QColor(Qt::blue));
     }
 };
 

@@ -4,7 +4,6 @@
 #include "core/pictures/importfit.h"
 #include "core/pictures/webcamcapture.h"
 
-#include <QDir>
 #include <QFile>
 #include <QPainter>
 #include <QTemporaryDir>
@@ -58,199 +57,178 @@ QByteArray describe(QRgb pixel)
 class TestWebcamCapture : public QObject {
     Q_OBJECT
 private slots:
-    void takenPictureIsTheVisiblePart_data();
-    void takenPictureIsTheVisiblePart();
-    void effectsChangePixels_data();
-    void effectsChangePixels();
-    void mirrorSwapsLeftAndRight();
-    void brightnessSteps_data();
-    void brightnessSteps();
-    void failuresLeaveNoPicture_data();
-    void failuresLeaveNoPicture();
-    void newShotReplacesTheOld();
-};
-
-void TestWebcamCapture::takenPictureIsTheVisiblePart_data()
-{
-    QTest::addColumn<QSize>("target");
-    QTest::addColumn<QRect>("region");
-    QTest::addColumn<QColor>("corner");
-    // Wide: bars of (480 - 640 / 4) / 2 = 160 above and below, twice that in frame pixels.
-    QTest::newRow("wide") << QSize(400, 100) << QRect(0, 320, 1280, 320) << QColor(Qt::red);
-    // Tall: bars of (640 - 480 / 2) / 2 = 200 at the sides.
-    QTest::newRow("tall") << QSize(100, 200) << QRect(400, 0, 480, 960) << QColor(Qt::blue);
-    // 401 / 300 differs from 4 / 3 by less than 0.02: no bars, the whole frame.
-    QTest::newRow("nearly the camera's shape")
-        << QSize(401, 300) << QRect(QPoint(), kFrameSize) << QColor(Qt::red);
-    QTest::newRow("exactly the camera's shape")
-        << QSize(4, 3) << QRect(QPoint(), kFrameSize) << QColor(Qt::red);
-}
-
-void TestWebcamCapture::takenPictureIsTheVisiblePart()
-{
-    QFETCH(QSize, target);
-    QFETCH(QRect, region);
-    QFETCH(QColor, corner);
-    const WebcamShot shot{previewBars(target, kPreview).visible(kPreview), kPreview.size(),
-                          WebcamEffect::None};
-    QCOMPARE(frameRegion(shot.visible, kPreview.size(), kFrameSize), region);
-
-    QTemporaryDir folder;
-    WebcamCapture capture(folder.path() + QStringLiteral("/staging"));
-    QString error;
-    QVERIFY2(capture.take(writerOf(knownFrame()), shot, &error), qPrintable(error));
-    QVERIFY(QFile::exists(capture.shotPath()));
-    QCOMPARE(QFileInfo(capture.picturePath()).fileName(), QStringLiteral("web.bmp"));
-
-    const QImage picture = capture.picture();
-    QCOMPARE(picture.size(), region.size());
-    QVERIFY2(near(picture.pixel(20, 20), corner), describe(picture.pixel(20, 20)));
-    const QPoint centre = picture.rect().center();
-    QVERIFY2(near(picture.pixel(centre), Qt::green), describe(picture.pixel(centre)));
-}
-
-void TestWebcamCapture::effectsChangePixels_data()
-{
-    QTest::addColumn<int>("number");
-    QTest::addColumn<QColor>("input");
-    QTest::addColumn<QColor>("expected");
-    QTest::newRow("none") << 0 << QColor(200, 100, 30) << QColor(200, 100, 30);
-    QTest::newRow("black and white: red") << 1 << QColor(255, 0, 0) << QColor(76, 76, 76);
-    QTest::newRow("black and white: white") << 1 << QColor(255, 255, 255) << QColor(255, 255, 255);
-    QTest::newRow("sepia: grey turns brown") << 2 << QColor(100, 100, 100) << QColor(135, 120, 93);
-    QTest::newRow("sepia: white stays in range")
-        << 2 << QColor(255, 255, 255) << QColor(255, 255, 238);
-    QTest::newRow("pop art: shadow is ink") << 3 << QColor(0, 0, 0) << QColor(0x1B, 0x2A, 0x4A);
-    QTest::newRow("pop art: dark tone is pink")
-        << 3 << QColor(200, 100, 30) << QColor(0xE9, 0x1E, 0x8C);
-    QTest::newRow("pop art: middle grey is orange")
-        << 3 << QColor(128, 128, 128) << QColor(0xFF, 0x8C, 0x1A);
-    QTest::newRow("pop art: white is yellow")
-        << 3 << QColor(255, 255, 255) << QColor(0xFF, 0xD2, 0x3F);
-    QTest::newRow("unknown number: no effect") << 9 << QColor(10, 20, 30) << QColor(10, 20, 30);
-}
-
-void TestWebcamCapture::effectsChangePixels()
-{
-    QFETCH(int, number);
-    QFETCH(QColor, input);
-    QFETCH(QColor, expected);
-    QImage picture(3, 2, QImage::Format_ARGB32);
-    picture.fill(input);
-    const QImage result = applyWebcamEffect(picture, webcamEffectFromNumber(number));
-    QCOMPARE(result.size(), picture.size());
-    QCOMPARE(result.format(), QImage::Format_RGB32);
-    QCOMPARE(QColor(result.pixel(2, 1)), expected);
-}
-
-void TestWebcamCapture::mirrorSwapsLeftAndRight()
-{
-    QImage picture(2, 1, QImage::Format_RGB32);
-    picture.setPixel(0, 0, qRgb(255, 0, 0));
-    picture.setPixel(1, 0, qRgb(0, 0, 255));
-    const QImage mirrored = applyWebcamEffect(picture, WebcamEffect::Mirror);
-    QCOMPARE(mirrored.pixel(0, 0), qRgb(0, 0, 255));
-    QCOMPARE(mirrored.pixel(1, 0), qRgb(255, 0, 0));
-
-    // The taken picture has the effect too, not only the preview.
-    QTemporaryDir folder;
-    WebcamCapture capture(folder.path());
-    QString error;
-    QVERIFY(capture.take(writerOf(knownFrame()),
-                         {QRect(0, 0, 320, 480), kPreview.size(), WebcamEffect::BlackAndWhite},
-                         &error));
-    const QRgb pixel = capture.picture().pixel(10, 10);
-    QVERIFY2(qRed(pixel) == qGreen(pixel) && qGreen(pixel) == qBlue(pixel), describe(pixel));
-}
-
-void TestWebcamCapture::brightnessSteps_data()
-{
-    QTest::addColumn<int>("step");
-    QTest::addColumn<int>("input");
-    QTest::addColumn<int>("expected");
-    QTest::newRow("unchanged") << 0 << 100 << 100;
-    QTest::newRow("a quarter lighter") << 1 << 100 << 125;
-    QTest::newRow("darker") << -1 << 100 << 80;
-    QTest::newRow("lighter stops at white") << 3 << 200 << 255;
-    QTest::newRow("steps beyond the last count as the last") << -9 << 100 << 51;
-    QTest::newRow("black stays black") << 3 << 0 << 0;
-}
-
-void TestWebcamCapture::brightnessSteps()
-{
-    QFETCH(int, step);
-    QFETCH(int, input);
-    QFETCH(int, expected);
-    QImage picture(2, 2, QImage::Format_RGB32);
-    picture.fill(QColor(input, input, input));
-    const QImage result = adjustWebcamBrightness(picture, step);
-    QCOMPARE(QColor(result.pixel(1, 1)), QColor(expected, expected, expected));
-
-    // The taken picture is as light as the preview showed it.
-    WebcamShot shot{QRect(0, 0, 2, 2), QSize(2, 2), WebcamEffect::None, step};
-    QCOMPARE(QColor(cutWebcamPicture(picture, shot).pixel(0, 0)),
-             QColor(expected, expected, expected));
-}
-
-void TestWebcamCapture::failuresLeaveNoPicture_data()
-{
-    QTest::addColumn<int>("failure");
-    QTest::newRow("camera gives nothing") << 0;
-    QTest::newRow("shot is not a picture") << 1;
-    QTest::newRow("nothing visible") << 2;
-    QTest::newRow("no writer") << 3;
-}
-
-void TestWebcamCapture::failuresLeaveNoPicture()
-{
-    QFETCH(int, failure);
-    QTemporaryDir folder;
-    WebcamCapture capture(folder.path());
-    // A picture from an earlier take must not pass for this one.
-    QVERIFY(capture.take(writerOf(knownFrame()), {kPreview, kPreview.size(), {}}, nullptr));
-    QVERIFY(QFile::exists(capture.picturePath()));
-
-    ShotWriter writer = writerOf(knownFrame());
-    WebcamShot shot{kPreview, kPreview.size(), {}};
-    if (failure == 0) {
-        writer = [](const QString &, int, QString *error) {
-            *error = QStringLiteral("unplugged");
-            return false;
-        };
-    } else if (failure == 1) {
-        writer = [](const QString &path, int, QString *) {
-            QFile file(path);
-            return file.open(QIODevice::WriteOnly) && file.write("not a jpeg") > 0;
-        };
-    } else if (failure == 2) {
-        shot.visible = QRect();
-    } else {
-        writer = nullptr;
+    void takenPictureIsTheVisiblePart_data()
+    {
+        QTest::addColumn<QSize>("target");
+        QTest::addColumn<QRect>("region");
+        QTest::addColumn<QColor>("corner");
+        // Wide: bars of (480 - 640 / 4) / 2 = 160 above and below, twice that in frame pixels.
+        QTest::newRow("wide") << QSize(400, 100) << QRect(0, 320, 1280, 320) << QColor(Qt::red);
+        // Tall: bars of (640 - 480 / 2) / 2 = 200 at the sides.
+        QTest::newRow("tall") << QSize(100, 200) << QRect(400, 0, 480, 960) << QColor(Qt::blue);
     }
-    QString error;
-    QVERIFY(!capture.take(writer, shot, &error));
-    QVERIFY(!error.isEmpty());
-    if (failure == 0)
-        QCOMPARE(error, QStringLiteral("unplugged"));
-    QVERIFY(!QFile::exists(capture.picturePath()));
-    QVERIFY(capture.picture().isNull());
-}
 
-void TestWebcamCapture::newShotReplacesTheOld()
-{
-    QTemporaryDir folder;
-    WebcamCapture capture(folder.path());
-    QImage first(64, 48, QImage::Format_RGB32);
-    first.fill(Qt::red);
-    QVERIFY(capture.take(writerOf(first), {kPreview, kPreview.size(), {}}, nullptr));
-    QImage second(32, 24, QImage::Format_RGB32);
-    second.fill(Qt::blue);
-    QVERIFY(capture.take(writerOf(second), {kPreview, kPreview.size(), {}}, nullptr));
-    const QImage picture = capture.picture();
-    QCOMPARE(picture.size(), QSize(32, 24));
-    QVERIFY(near(picture.pixel(5, 5), Qt::blue));
-    QCOMPARE(QImage(capture.shotPath()).size(), QSize(32, 24));
-}
+    void takenPictureIsTheVisiblePart()
+    {
+        QFETCH(QSize, target);
+        QFETCH(QRect, region);
+        QFETCH(QColor, corner);
+        const WebcamShot shot{previewBars(target, kPreview).visible(kPreview), kPreview.size(),
+                              WebcamEffect::None};
+        QCOMPARE(frameRegion(shot.visible, kPreview.size(), kFrameSize), region);
+
+        QTemporaryDir folder;
+        WebcamCapture capture(folder.path() + QStringLiteral("/staging"));
+        QString error;
+        QVERIFY2(capture.take(writerOf(knownFrame()), shot, &error), qPrintable(error));
+
+        const QImage picture = capture.picture();
+        QCOMPARE(picture.size(), region.size());
+        QVERIFY2(near(picture.pixel(20, 20), corner), describe(picture.pixel(20, 20)));
+        const QPoint centre = picture.rect().center();
+        QVERIFY2(near(picture.pixel(centre), Qt::green), describe(picture.pixel(centre)));
+    }
+
+    void effectsChangePixels_data()
+    {
+        QTest::addColumn<int>("number");
+        QTest::addColumn<QColor>("input");
+        QTest::addColumn<QColor>("expected");
+        QTest::newRow("black and white: red") << 1 << QColor(255, 0, 0) << QColor(76, 76, 76);
+        QTest::newRow("black and white: white")
+            << 1 << QColor(255, 255, 255) << QColor(255, 255, 255);
+        QTest::newRow("sepia: grey turns brown")
+            << 2 << QColor(100, 100, 100) << QColor(135, 120, 93);
+        QTest::newRow("sepia: white stays in range")
+            << 2 << QColor(255, 255, 255) << QColor(255, 255, 238);
+        // The darkest and the lightest tone take the first and the last colour of the four.
+        QTest::newRow("pop art: shadow is ink") << 3 << QColor(0, 0, 0) << QColor(0x1B, 0x2A, 0x4A);
+        QTest::newRow("pop art: white is yellow")
+            << 3 << QColor(255, 255, 255) << QColor(0xFF, 0xD2, 0x3F);
+        QTest::newRow("unknown number: no effect") << 9 << QColor(10, 20, 30) << QColor(10, 20, 30);
+    }
+
+    void effectsChangePixels()
+    {
+        QFETCH(int, number);
+        QFETCH(QColor, input);
+        QFETCH(QColor, expected);
+        QImage picture(3, 2, QImage::Format_ARGB32);
+        picture.fill(input);
+        const QImage result = applyWebcamEffect(picture, webcamEffectFromNumber(number));
+        QCOMPARE(result.size(), picture.size());
+        QCOMPARE(result.format(), QImage::Format_RGB32);
+        QCOMPARE(QColor(result.pixel(2, 1)), expected);
+    }
+
+    void mirrorSwapsLeftAndRight()
+    {
+        QImage picture(2, 1, QImage::Format_RGB32);
+        picture.setPixel(0, 0, qRgb(255, 0, 0));
+        picture.setPixel(1, 0, qRgb(0, 0, 255));
+        const QImage mirrored = applyWebcamEffect(picture, WebcamEffect::Mirror);
+        QCOMPARE(mirrored.pixel(0, 0), qRgb(0, 0, 255));
+        QCOMPARE(mirrored.pixel(1, 0), qRgb(255, 0, 0));
+
+        // The taken picture has the effect too, not only the preview.
+        QTemporaryDir folder;
+        WebcamCapture capture(folder.path());
+        QString error;
+        QVERIFY(capture.take(writerOf(knownFrame()),
+                             {QRect(0, 0, 320, 480), kPreview.size(), WebcamEffect::BlackAndWhite},
+                             &error));
+        const QRgb pixel = capture.picture().pixel(10, 10);
+        QVERIFY2(qRed(pixel) == qGreen(pixel) && qGreen(pixel) == qBlue(pixel), describe(pixel));
+    }
+
+    void brightnessSteps_data()
+    {
+        QTest::addColumn<int>("step");
+        QTest::addColumn<int>("input");
+        QTest::addColumn<int>("expected");
+        QTest::newRow("unchanged") << 0 << 100 << 100;
+        QTest::newRow("a quarter lighter") << 1 << 100 << 125;
+        QTest::newRow("darker") << -1 << 100 << 80;
+        QTest::newRow("lighter stops at white") << 3 << 200 << 255;
+        QTest::newRow("steps beyond the last count as the last") << -9 << 100 << 51;
+    }
+
+    void brightnessSteps()
+    {
+        QFETCH(int, step);
+        QFETCH(int, input);
+        QFETCH(int, expected);
+        QImage picture(2, 2, QImage::Format_RGB32);
+        picture.fill(QColor(input, input, input));
+        const QImage result = adjustWebcamBrightness(picture, step);
+        QCOMPARE(QColor(result.pixel(1, 1)), QColor(expected, expected, expected));
+
+        // The taken picture is as light as the preview showed it.
+        WebcamShot shot{QRect(0, 0, 2, 2), QSize(2, 2), WebcamEffect::None, step};
+        QCOMPARE(QColor(cutWebcamPicture(picture, shot).pixel(0, 0)),
+                 QColor(expected, expected, expected));
+    }
+
+    void failuresLeaveNoPicture_data()
+    {
+        QTest::addColumn<int>("failure");
+        QTest::newRow("camera gives nothing") << 0;
+        QTest::newRow("shot is not a picture") << 1;
+        QTest::newRow("nothing visible") << 2;
+        QTest::newRow("no writer") << 3;
+    }
+
+    void failuresLeaveNoPicture()
+    {
+        QFETCH(int, failure);
+        QTemporaryDir folder;
+        WebcamCapture capture(folder.path());
+        // A picture from an earlier take must not pass for this one.
+        QVERIFY(capture.take(writerOf(knownFrame()), {kPreview, kPreview.size(), {}}, nullptr));
+        QVERIFY(QFile::exists(capture.picturePath()));
+
+        ShotWriter writer = writerOf(knownFrame());
+        WebcamShot shot{kPreview, kPreview.size(), {}};
+        if (failure == 0) {
+            writer = [](const QString &, int, QString *error) {
+                *error = QStringLiteral("unplugged");
+                return false;
+            };
+        } else if (failure == 1) {
+            writer = [](const QString &path, int, QString *) {
+                QFile file(path);
+                return file.open(QIODevice::WriteOnly) && file.write("not a jpeg") > 0;
+            };
+        } else if (failure == 2) {
+            shot.visible = QRect();
+        } else {
+            writer = nullptr;
+        }
+        QString error;
+        QVERIFY(!capture.take(writer, shot, &error));
+        QVERIFY(!error.isEmpty());
+        if (failure == 0)
+            QCOMPARE(error, QStringLiteral("unplugged"));
+        QVERIFY(!QFile::exists(capture.picturePath()));
+        QVERIFY(capture.picture().isNull());
+    }
+
+    void newShotReplacesTheOld()
+    {
+        QTemporaryDir folder;
+        WebcamCapture capture(folder.path());
+        QImage first(64, 48, QImage::Format_RGB32);
+        first.fill(Qt::red);
+        QVERIFY(capture.take(writerOf(first), {kPreview, kPreview.size(), {}}, nullptr));
+        QImage second(32, 24, QImage::Format_RGB32);
+        second.fill(Qt::blue);
+        QVERIFY(capture.take(writerOf(second), {kPreview, kPreview.size(), {}}, nullptr));
+        const QImage picture = capture.picture();
+        QCOMPARE(picture.size(), QSize(32, 24));
+        QVERIFY(near(picture.pixel(5, 5), Qt::blue));
+        QCOMPARE(QImage(capture.shotPath()).size(), QSize(32, 24));
+    }
+};
 
 QTEST_GUILESS_MAIN(TestWebcamCapture)
 #include "tst_webcamcapture.moc"

