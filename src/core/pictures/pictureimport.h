@@ -1,5 +1,5 @@
 #pragma once
-// Bringing pictures into the page from outside: a file or webcam shot drawn into a picture box
+// Bringing pictures into the page from outside: a picture file drawn into a picture box
 // (cropped or letterboxed), a clipboard picture pasted to fit, a picture cut away, and a picture
 // added to a "My layout" page as an object of its own. Every operation works on the page model
 // only; the window shows the result and records it for undo.
@@ -44,8 +44,7 @@ const QImage *targetPicture(const PageModel &page, const PictureTarget &target);
 bool clearPicture(PageModel &page, const PictureTarget &target);
 
 // Clears the target and draws `source` into it by `fit` (on "My layout" a letterbox sits at the
-// top left). The webcam's result comes through here too. False, with nothing changed, for a
-// missing target or an empty source.
+// top left). False, with nothing changed, for a missing target or an empty source.
 bool placePictureInto(PageModel &page, const PictureTarget &target, const QImage &source,
                       ImportFit fit);
 

@@ -270,17 +270,6 @@ std::optional<int> PictureMenuController::importAsObject(QPoint atPage)
     return index;
 }
 
-bool PictureMenuController::placePictureInto(int targetIndex, const QImage &source, ImportFit fit)
-{
-    const PictureTarget target{QStringLiteral("p"), targetIndex};
-    if (source.isNull() || !targetPicture(m_context.page, target))
-        return false;
-    beginChange(target);
-    quillora::placePictureInto(m_context.page, target, source, fit);
-    finishChange(target, true);
-    return true;
-}
-
 void PictureMenuController::beginChange(const PictureTarget &target)
 {
     const CurrentObject object{target.kind, target.index};

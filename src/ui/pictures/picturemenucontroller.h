@@ -73,10 +73,6 @@ public:
     // Import as a new picture object on a "My layout" page, tagged with its file.
     std::optional<int> importAsObject(QPoint atPage);
 
-    // Draws a picture from outside (the webcam's shot) into picture box `targetIndex` by `fit`,
-    // records it for undo and shows it.
-    bool placePictureInto(int targetIndex, const QImage &source, ImportFit fit);
-
 signals:
     // The border picture changed; whoever shows the border draws it again.
     void borderPictureChanged();
