@@ -21,14 +21,12 @@ PageModel dividedPage()
     page.scale = 2.0f;
     page.pageRect = QRect(0, 0, 420, 594);
     page.pictureBoxes.resize(1);
-    page.pictureBoxes[0].geometry = QRect(10, 100, 80, 100);
-    page.pictureBoxes[0].visible = true;
     page.textBoxes.resize(1);
-    page.textBoxes[0].geometry = QRect(100, 100, 80, 100);
-    page.textBoxes[0].visible = true;
     page.richTextBoxes.resize(1);
+    page.pictureBoxes[0].geometry = QRect(10, 100, 80, 100);
+    page.textBoxes[0].geometry = QRect(100, 100, 80, 100);
     page.richTextBoxes[0].geometry = QRect(10, 200, 180, 100);
-    page.richTextBoxes[0].visible = true;
+    page.pictureBoxes[0].visible = page.textBoxes[0].visible = page.richTextBoxes[0].visible = true;
     HandleModel handle;
     handle.sizePx = 12;
     handle.centre = QPoint(100, 200);
@@ -91,8 +89,6 @@ private slots:
         QCOMPARE(page.pictureBoxes[0].geometry, QRect(10, 100, 80, 100 + moved));
         QCOMPARE(page.textBoxes[0].geometry, QRect(100, 100, 80, 100 + moved));
         QCOMPARE(page.richTextBoxes[0].geometry, QRect(10, joint, 180, 100 - moved));
-        QCOMPARE(page.pictureBoxes[0].geometry.top() + page.pictureBoxes[0].geometry.height(),
-                 page.richTextBoxes[0].geometry.top());
     }
 
     void boxAlreadyTooLowIsNotShrunk()

@@ -16,13 +16,7 @@ constexpr int kMyLayout = 17;
 
 PageFitInputs screenFit()
 {
-    PageFitInputs fit;
-    fit.screenWidthPx = 1280;
-    fit.screenHeightPx = 800;
-    fit.toolPaletteWidthPx = 106;
-    fit.toolbarHeightPx = 72;
-    fit.documentType = kMyLayout;
-    return fit;
+    return PageFitInputs{1280, 800, 106, 72, kMyLayout};
 }
 
 // A portrait page with one picture box and one rich text box, as a child's own layout starts.

@@ -18,9 +18,11 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QSet>
 #include <QTest>
 
+#include <algorithm>
 #include <cmath>
 
 using namespace quillora;
@@ -56,34 +58,64 @@ int documentTypeOfFolder(const QString &folder)
     return 9;
 }
 
-// A full HD screen with the single-page window's tool palette and toolbar.
-PageFitInputs fullHdFit(int documentType)
+QString folderOf(const QString &templatePath)
 {
-    return PageFitInputs{1920, 1080, 106, 64, documentType};
+    return QFileInfo(templatePath).dir().dirName();
 }
 
-QString sideFile(const QString &templatePath, const QString &suffix)
+// Reads a template as its kind's window fits it on a full HD screen beside the tool palette
+// and toolbar.
+bool readShipped(const QString &path, PageModel &page, QString *error = nullptr)
 {
-    return templatePath.chopped(4) + suffix;
+    const PageFitInputs fit{1920, 1080, 106, 64, documentTypeOfFolder(folderOf(path))};
+    return readTemplate(path, page, fit, error);
 }
 
 QStringList shippedTemplates()
 {
-    QStringList relativePaths;
+    QStringList paths;
     QDirIterator it(kLayoutsFolder, {QStringLiteral("*.xml")}, QDir::Files,
                     QDirIterator::Subdirectories);
     while (it.hasNext())
-        relativePaths << QDir(kLayoutsFolder).relativeFilePath(it.next());
-    relativePaths.sort();
-    return relativePaths;
+        paths << it.next();
+    paths.sort();
+    return paths;
 }
 
-QStringList templateLines(const QString &path)
+// One row per shipped template whose path inside data/layouts starts with `prefix`.
+void addTemplateRows(const QString &prefix = {})
 {
-    QFile file(path);
+    QTest::addColumn<QString>("path");
+    for (const QString &path : shippedTemplates()) {
+        const QString relative = QDir(kLayoutsFolder).relativeFilePath(path);
+        if (relative.startsWith(prefix))
+            QTest::newRow(qPrintable(relative)) << path;
+    }
+}
+
+// A picture a template asks for beside it, with the template line that asks: the mask of a
+// picture box that has one, or the border map.
+struct SidePicture {
+    QString line;
+    QString file;
+};
+
+QVector<SidePicture> sidePicturesOf(const QString &templatePath)
+{
+    QVector<SidePicture> pictures;
+    QFile file(templatePath);
     if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return QString::fromLatin1(file.readAll()).split(QStringLiteral("\r\n"));
+        return pictures;
+    const QString stem = templatePath.chopped(4);
+    for (const QString &line : QString::fromLatin1(file.readAll()).split(QStringLiteral("\r\n"))) {
+        const QString element = dialect::elementName(line);
+        if (element == QStringLiteral("picbox") && dialect::boolAttribute(line, u"hasMaskPic"))
+            pictures.append(
+                {line, stem + QString::number(elementIndex(line)) + QStringLiteral(".png")});
+        else if (element == QStringLiteral("bordermap"))
+            pictures.append({line, stem + QStringLiteral("map.bmp")});
+    }
+    return pictures;
 }
 
 struct PageObject {
@@ -94,29 +126,30 @@ struct PageObject {
 QVector<PageObject> visibleObjects(const PageModel &page)
 {
     QVector<PageObject> objects;
-    const auto add = [&](QChar kind, int index, const QRect &rect) {
-        objects.append({kind + QStringLiteral("%1").arg(index, 2, 10, QLatin1Char('0')), rect});
+    const auto add = [&objects](QChar kind, const auto &boxes) {
+        for (int i = 0; i < boxes.size(); ++i)
+            if (boxes[i].visible)
+                objects.append({kind + QStringLiteral("%1").arg(i, 2, 10, QLatin1Char('0')),
+                                boxes[i].geometry});
     };
-    for (int i = 0; i < page.textBoxes.size(); ++i)
-        if (page.textBoxes[i].visible)
-            add(u't', i, page.textBoxes[i].geometry);
-    for (int i = 0; i < page.richTextBoxes.size(); ++i)
-        if (page.richTextBoxes[i].visible)
-            add(u'r', i, page.richTextBoxes[i].geometry);
-    for (int i = 0; i < page.pictureBoxes.size(); ++i)
-        if (page.pictureBoxes[i].visible)
-            add(u'p', i, page.pictureBoxes[i].geometry);
+    add(u't', page.textBoxes);
+    add(u'r', page.richTextBoxes);
+    add(u'p', page.pictureBoxes);
     return objects;
 }
 
-bool isKnownFont(const QString &name)
+template <typename Objects> int countVisible(const Objects &objects)
 {
-    return metricCompatibleFamily(name) != name;
+    return int(std::count_if(objects.begin(), objects.end(),
+                             [](const auto &object) { return object.visible; }));
 }
 
-// The text a box starts with must fit it; an empty box must hold at least one line of its font.
-QString textFitProblem(const TextStyle &style, const QRect &box, const QString &text)
+// A box must use a font the program knows and fit the text it starts with; an empty box must
+// hold at least one line of its font.
+QString textProblem(const TextStyle &style, const QRect &box, const QString &text)
 {
+    if (metricCompatibleFamily(style.fontName) == style.fontName)
+        return QStringLiteral("unknown font %1").arg(style.fontName);
     TextMeasure measure;
     const bool placeholder = text == kPlaceholderText;
     measure.load(TextBoxFormat{style, QSizeF(box.size()), true},
@@ -127,7 +160,6 @@ QString textFitProblem(const TextStyle &style, const QRect &box, const QString &
         return QStringLiteral("\"%1\" does not fit its box").arg(text);
     return {};
 }
-
 // Share of dark, opaque pixels: the part of a mask that is the shape.
 double shapeShare(const QImage &mask)
 {
@@ -173,187 +205,138 @@ class TestShippedTemplates : public QObject {
 private slots:
     void initTestCase() { installFontSubstitutions(); }
 
-    void templateIsValid_data()
-    {
-        QTest::addColumn<QString>("path");
-        for (const QString &relative : shippedTemplates())
-            QTest::newRow(qPrintable(relative)) << kLayoutsFolder + QLatin1Char('/') + relative;
-    }
+    void templateIsValid_data() { addTemplateRows(); }
 
     void templateIsValid()
-    {
-        QFETCH(QString, path);
-        const QString folder = QFileInfo(path).dir().dirName();
-        PageModel page;
-        QString error;
-        QVERIFY2(readTemplate(path, page, fullHdFit(documentTypeOfFolder(folder)), &error),
-                 qPrintable(error));
-        QVERIFY(page.pageWidthMm > 0 && page.pageHeightMm > 0);
-        QVERIFY(page.pageWidthMm <= 297 && page.pageHeightMm <= 297);
-        QVERIFY(!page.pageRect.isEmpty());
-        const bool copiesSheet = folder == QStringLiteral("multi");
-        // Whole pages print on A4, either way round.
-        if (!copiesSheet)
-            QVERIFY(QSize(std::min(page.pageWidthMm, page.pageHeightMm),
-                          std::max(page.pageWidthMm, page.pageHeightMm)) == QSize(210, 297));
-
-        const QRect sheet(0, 0, page.pageRect.width(), page.pageRect.height());
-        const int margin =
-            int(std::floor(page.scale * (copiesSheet ? kCopyMarginMm : kPageMarginMm)));
-        const QRect printable = sheet.adjusted(margin, margin, -margin, -margin);
-        auto onSheet = [&](const QRect &rect, const char *what, int index) {
-            const bool inside = !rect.isEmpty() && sheet.contains(rect);
-            if (!inside)
-                qWarning("%s %d at (%d, %d) %d x %d is not on the %d x %d page", what, index,
-                         rect.x(), rect.y(), rect.width(), rect.height(), sheet.width(),
-                         sheet.height());
-            return inside;
-        };
-
-        const QVector<PageObject> objects = visibleObjects(page);
-        for (const PageObject &object : objects) {
-            QVERIFY2(!object.rect.isEmpty() && printable.contains(object.rect),
-                     qPrintable(object.name + QStringLiteral(" is in the unprintable margin")));
-        }
-        for (int i = 0; i < objects.size(); ++i)
-            for (int j = i + 1; j < objects.size(); ++j)
-                QVERIFY2(
-                    !objects[i].rect.intersects(objects[j].rect),
-                    qPrintable(objects[i].name + QStringLiteral(" overlaps ") + objects[j].name));
-
-        int visibleTextBoxes = 0;
-        int visibleRichTextBoxes = 0;
-        int visiblePictureBoxes = 0;
-        for (const TextBoxModel &box : std::as_const(page.textBoxes)) {
-            if (!box.visible)
-                continue;
-            ++visibleTextBoxes;
-            QVERIFY2(isKnownFont(box.style.fontName), qPrintable(box.style.fontName));
-            const QString problem = textFitProblem(box.style, box.geometry, box.text);
-            QVERIFY2(problem.isEmpty(), qPrintable(problem));
-        }
-        for (const RichTextBoxModel &box : std::as_const(page.richTextBoxes)) {
-            if (!box.visible)
-                continue;
-            ++visibleRichTextBoxes;
-            QVERIFY2(isKnownFont(box.style.fontName), qPrintable(box.style.fontName));
-            const QString problem = textFitProblem(box.style, box.geometry, box.plainText);
-            QVERIFY2(problem.isEmpty(), qPrintable(problem));
-        }
-        for (const PictureBoxModel &box : std::as_const(page.pictureBoxes))
-            visiblePictureBoxes += box.visible ? 1 : 0;
-        int visibleHandles = 0;
-        for (const HandleModel &handle : std::as_const(page.handles))
-            visibleHandles += handle.visible ? 1 : 0;
-        for (int i = 0; i < page.lines.size(); ++i) {
-            const QRect span = QRect(page.lines[i].from, page.lines[i].to).normalized();
-            QVERIFY(onSheet(span.adjusted(0, 0, 1, 1), "line", i));
-        }
-        for (int i = 0; i < page.boxes.size(); ++i)
-            QVERIFY(onSheet(page.boxes[i].rect, "box", i));
-
-        QCOMPARE(visibleTextBoxes, page.announcedTextBoxes);
-        QCOMPARE(visibleRichTextBoxes, page.announcedRichTextBoxes);
-        QCOMPARE(visiblePictureBoxes, page.announcedPictureBoxes);
-        QCOMPARE(visibleHandles, page.announcedHandles);
-        QCOMPARE(int(page.lines.size()), page.announcedLines);
-        QCOMPARE(int(page.boxes.size()), page.announcedBoxes);
-
-        if (page.border.type != BorderType::None) {
-            // The border must leave the page's objects room inside it.
-            QVERIFY(page.border.edgeWidth > 0 && page.border.edgeHeight > 0);
-            QVERIFY(2 * page.border.edgeWidth < sheet.width());
-            QVERIFY(2 * page.border.edgeHeight < sheet.height());
-            // Painted all over, the border shows wherever it lies: never under an object. A
-            // shaped picture shows only inside its shape, so its border may follow the outline.
-            BorderModel border = page.border;
-            border.picture = QImage(64, 64, QImage::Format_RGB32);
-            border.picture.fill(Qt::black);
-            const QImage drawn = composeBorder(border, sheet.size());
-            QVERIFY(!drawn.isNull());
-            for (const PageObject &object : objects) {
-                QImage shape;
-                if (object.name.startsWith(u'p')) {
-                    const PictureBoxModel &box = page.pictureBoxes[object.name.mid(1).toInt()];
-                    if (box.hasMaskPicture)
-                        shape = box.mask.scaled(object.rect.size());
-                }
-                QVERIFY2(!showsBorder(drawn, object.rect, shape),
-                         qPrintable(object.name + QStringLiteral(" lies on the border")));
-            }
-        }
-        // The kinds that always carry a painted border are laid out round a border of their own.
-        if (appliesBorderSetup(documentTypeOfFolder(folder)))
-            QVERIFY(page.border.type != BorderType::None);
-    }
-
-    // The pictures beside a template: mask pictures shaped like something and in the
-    // proportions of their boxes, border maps of the size their templates give.
-    void sidePicturesMatch_data() { templateIsValid_data(); }
-
-    void sidePicturesMatch()
-    {
-        QFETCH(QString, path);
-        PageModel page;
-        QVERIFY(readTemplate(path, page, fullHdFit(9)));
-        for (const QString &line : templateLines(path)) {
-            const QString element = dialect::elementName(line);
-            if (element == QStringLiteral("picbox") &&
-                dialect::boolAttribute(line, u"hasMaskPic")) {
-                const int index = elementIndex(line);
-                QVERIFY(index >= 0 && index < page.pictureBoxes.size());
-                const PictureBoxModel &box = page.pictureBoxes[index];
-                QVERIFY2(
-                    box.hasMaskPicture,
-                    qPrintable(sideFile(path, QString::number(index) + QStringLiteral(".png"))));
-                const double boxRatio = double(dialect::intAttribute(line, u"width")) /
-                                        dialect::intAttribute(line, u"height");
-                const double maskRatio = double(box.mask.width()) / box.mask.height();
-                QVERIFY2(std::abs(maskRatio / boxRatio - 1.0) < 0.03,
-                         "the mask would be stretched out of shape");
-                const double share = shapeShare(box.mask);
-                QVERIFY2(share > 0.2 && share < 0.95, "the mask shows no shape");
-            }
-            if (element == QStringLiteral("bordermap")) {
-                const QImage &map = page.border.map;
-                QVERIFY2(!map.isNull(), qPrintable(sideFile(path, QStringLiteral("map.bmp"))));
-                QCOMPARE(map.width(), int(dialect::intAttribute(line, u"wsf")));
-                QCOMPARE(map.height(), int(dialect::intAttribute(line, u"hsf")));
-                const double share = shapeShare(map);
-                QVERIFY2(share > 0.02 && share < 0.6, "the map marks no border");
-            }
-        }
-    }
-
-    void linesEndWithCrLf_data() { templateIsValid_data(); }
-
-    void linesEndWithCrLf()
     {
         QFETCH(QString, path);
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QByteArray bytes = file.readAll();
+        // Every line ends with CR LF, the last one included.
         QVERIFY(bytes.endsWith("\r\n"));
         QCOMPARE(bytes.count('\n'), bytes.count("\r\n"));
         QCOMPARE(bytes.count('\r'), bytes.count("\r\n"));
+
+        PageModel page;
+        QString error;
+        QVERIFY2(readShipped(path, page, &error), qPrintable(error));
+        QVERIFY(page.pageWidthMm > 0 && page.pageHeightMm > 0);
+        QVERIFY(page.pageWidthMm <= 297 && page.pageHeightMm <= 297);
+        QVERIFY(!page.pageRect.isEmpty());
+        const bool copiesSheet = folderOf(path) == QStringLiteral("multi");
+        // Whole pages print on A4, either way round.
+        if (!copiesSheet)
+            QVERIFY(QSize(std::min(page.pageWidthMm, page.pageHeightMm),
+                          std::max(page.pageWidthMm, page.pageHeightMm)) == QSize(210, 297));
+
+        const QRect sheet(QPoint(0, 0), page.pageRect.size());
+        const int margin =
+            int(std::floor(page.scale * (copiesSheet ? kCopyMarginMm : kPageMarginMm)));
+        const QRect printable = sheet.adjusted(margin, margin, -margin, -margin);
+        const QVector<PageObject> objects = visibleObjects(page);
+        for (int i = 0; i < objects.size(); ++i) {
+            QVERIFY2(!objects[i].rect.isEmpty() && printable.contains(objects[i].rect),
+                     qPrintable(objects[i].name + QStringLiteral(" is in the unprintable margin")));
+            for (int j = i + 1; j < objects.size(); ++j)
+                QVERIFY2(
+                    !objects[i].rect.intersects(objects[j].rect),
+                    qPrintable(objects[i].name + QStringLiteral(" overlaps ") + objects[j].name));
+        }
+        for (const TextBoxModel &box : std::as_const(page.textBoxes)) {
+            const QString problem =
+                box.visible ? textProblem(box.style, box.geometry, box.text) : QString();
+            QVERIFY2(problem.isEmpty(), qPrintable(problem));
+        }
+        for (const RichTextBoxModel &box : std::as_const(page.richTextBoxes)) {
+            const QString problem =
+                box.visible ? textProblem(box.style, box.geometry, box.plainText) : QString();
+            QVERIFY2(problem.isEmpty(), qPrintable(problem));
+        }
+        for (const LineModel &line : std::as_const(page.lines))
+            QVERIFY(sheet.contains(QRect(line.from, line.to).normalized().adjusted(0, 0, 1, 1)));
+        for (const BoxModel &box : std::as_const(page.boxes))
+            QVERIFY(!box.rect.isEmpty() && sheet.contains(box.rect));
+
+        QCOMPARE(countVisible(page.textBoxes), page.announcedTextBoxes);
+        QCOMPARE(countVisible(page.richTextBoxes), page.announcedRichTextBoxes);
+        QCOMPARE(countVisible(page.pictureBoxes), page.announcedPictureBoxes);
+        QCOMPARE(countVisible(page.handles), page.announcedHandles);
+        QCOMPARE(int(page.lines.size()), page.announcedLines);
+        QCOMPARE(int(page.boxes.size()), page.announcedBoxes);
+
+        // The kinds that always carry a painted border are laid out round a border of their own.
+        if (appliesBorderSetup(documentTypeOfFolder(folderOf(path))))
+            QVERIFY(page.border.type != BorderType::None);
+        if (page.border.type == BorderType::None)
+            return;
+        // The border must leave the page's objects room inside it.
+        QVERIFY(page.border.edgeWidth > 0 && page.border.edgeHeight > 0);
+        QVERIFY(2 * page.border.edgeWidth < sheet.width());
+        QVERIFY(2 * page.border.edgeHeight < sheet.height());
+        // Painted all over, the border shows wherever it lies: never under an object. A shaped
+        // picture shows only inside its shape, so its border may follow the outline.
+        BorderModel border = page.border;
+        border.picture = QImage(64, 64, QImage::Format_RGB32);
+        border.picture.fill(Qt::black);
+        const QImage drawn = composeBorder(border, sheet.size());
+        QVERIFY(!drawn.isNull());
+        for (const PageObject &object : objects) {
+            QImage shape;
+            if (object.name.startsWith(u'p')) {
+                const PictureBoxModel &box = page.pictureBoxes[object.name.mid(1).toInt()];
+                if (box.hasMaskPicture)
+                    shape = box.mask.scaled(object.rect.size());
+            }
+            QVERIFY2(!showsBorder(drawn, object.rect, shape),
+                     qPrintable(object.name + QStringLiteral(" lies on the border")));
+        }
+    }
+
+    // The pictures beside a template: mask pictures shaped like something and in the
+    // proportions of their boxes, border maps of the size their templates give.
+    void sidePicturesMatch_data() { addTemplateRows(); }
+
+    void sidePicturesMatch()
+    {
+        QFETCH(QString, path);
+        PageModel page;
+        QVERIFY(readShipped(path, page));
+        for (const SidePicture &side : sidePicturesOf(path)) {
+            if (dialect::elementName(side.line) == QStringLiteral("bordermap")) {
+                const QImage &map = page.border.map;
+                QVERIFY2(!map.isNull(), qPrintable(side.file));
+                QCOMPARE(map.size(), QSize(dialect::intAttribute(side.line, u"wsf"),
+                                           dialect::intAttribute(side.line, u"hsf")));
+                const double share = shapeShare(map);
+                QVERIFY2(share > 0.02 && share < 0.6, "the map marks no border");
+                continue;
+            }
+            const int index = elementIndex(side.line);
+            QVERIFY(index >= 0 && index < page.pictureBoxes.size());
+            const QImage &mask = page.pictureBoxes[index].mask;
+            QVERIFY2(page.pictureBoxes[index].hasMaskPicture, qPrintable(side.file));
+            const double boxRatio = double(dialect::intAttribute(side.line, u"width")) /
+                                    dialect::intAttribute(side.line, u"height");
+            QVERIFY2(std::abs(double(mask.width()) / mask.height() / boxRatio - 1.0) < 0.03,
+                     "the mask would be stretched out of shape");
+            const double share = shapeShare(mask);
+            QVERIFY2(share > 0.2 && share < 0.95, "the mask shows no shape");
+        }
     }
 
     // Divider handles join the boxes they name: the boxes above end at the handle, those below
     // start after it, and the handle's range leaves every one of them some height.
-    void handlesJoinTheirBoxes_data() { templateIsValid_data(); }
+    void handlesJoinTheirBoxes_data() { addTemplateRows(); }
 
     void handlesJoinTheirBoxes()
     {
         QFETCH(QString, path);
         PageModel page;
-        QVERIFY(readTemplate(path, page, fullHdFit(10)));
-        const QVector<PageObject> objects = visibleObjects(page);
-        const auto find = [&](const QString &name) -> std::optional<QRect> {
-            for (const PageObject &object : objects)
-                if (object.name == name)
-                    return object.rect;
-            return std::nullopt;
-        };
+        QVERIFY(readShipped(path, page));
+        QHash<QString, QRect> rects;
+        for (const PageObject &object : visibleObjects(page))
+            rects.insert(object.name, object.rect);
         for (const HandleModel &handle : std::as_const(page.handles)) {
             if (!handle.visible)
                 continue;
@@ -362,35 +345,29 @@ private slots:
             QVERIFY(handle.minY <= handle.centre.y() && handle.centre.y() <= handle.maxY);
             QVERIFY(handle.centre.x() > 0 && handle.centre.x() < page.pageRect.width());
             for (const QString &name : handle.boxesAbove) {
-                const std::optional<QRect> rect = find(name);
-                QVERIFY2(rect, qPrintable(name + QStringLiteral(" is not on the page")));
-                QVERIFY(rect->bottom() < handle.centre.y());
-                QVERIFY2(rect->top() < handle.minY, qPrintable(name));
+                QVERIFY2(rects.contains(name), qPrintable(name + QStringLiteral(" is not shown")));
+                QVERIFY2(rects[name].bottom() < handle.centre.y() &&
+                             rects[name].top() < handle.minY,
+                         qPrintable(name));
             }
             for (const QString &name : handle.boxesBelow) {
-                const std::optional<QRect> rect = find(name);
-                QVERIFY2(rect, qPrintable(name + QStringLiteral(" is not on the page")));
-                QVERIFY(rect->top() > handle.centre.y());
-                QVERIFY2(rect->bottom() > handle.maxY, qPrintable(name));
+                QVERIFY2(rects.contains(name), qPrintable(name + QStringLiteral(" is not shown")));
+                QVERIFY2(rects[name].top() > handle.centre.y() &&
+                             rects[name].bottom() > handle.maxY,
+                         qPrintable(name));
             }
         }
     }
 
     // A copies sheet repeats a small page: the count is one the sheet can print, and each
     // copy still comes out large enough for a child's hand.
-    void copiesSheetPrintsUsefully_data()
-    {
-        QTest::addColumn<QString>("path");
-        for (const QString &relative : shippedTemplates())
-            if (relative.startsWith(QStringLiteral("multi/")))
-                QTest::newRow(qPrintable(relative)) << kLayoutsFolder + QLatin1Char('/') + relative;
-    }
+    void copiesSheetPrintsUsefully_data() { addTemplateRows(QStringLiteral("multi/")); }
 
     void copiesSheetPrintsUsefully()
     {
         QFETCH(QString, path);
         PageModel page;
-        QVERIFY(readTemplate(path, page, fullHdFit(8)));
+        QVERIFY(readShipped(path, page));
         QVERIFY2(!page.autoRepeat, "the template should say how many copies fit a sheet");
         QVERIFY(page.repeatCount >= 2 && page.repeatCount <= kMaxSheetCopies);
         QVERIFY(page.pageWidthMm < 210 && page.pageHeightMm < 210);
@@ -409,16 +386,11 @@ private slots:
     {
         QTest::addColumn<QString>("folder");
         QTest::addColumn<int>("minimum");
-        QTest::newRow("simple") << "simple" << 1;
-        QTest::newRow("shaped borders") << "shaped borders" << 6;
-        QTest::newRow("signs") << "signs" << 6;
-        QTest::newRow("multi") << "multi" << 4;
-        QTest::newRow("layouts") << "layouts" << 8;
-        QTest::newRow("news") << "news" << 4;
-        QTest::newRow("certificate") << "certificate" << 4;
-        QTest::newRow("borders") << "borders" << 4;
-        QTest::newRow("posters") << "posters" << 4;
-        QTest::newRow("advanced") << "advanced" << 2;
+        const std::pair<const char *, int> minimums[] = {
+            {"simple", 1}, {"shaped borders", 6}, {"signs", 6},   {"multi", 4},   {"layouts", 8},
+            {"news", 4},   {"certificate", 4},    {"borders", 4}, {"posters", 4}, {"advanced", 2}};
+        for (const auto &[folder, minimum] : minimums)
+            QTest::newRow(folder) << QString::fromLatin1(folder) << minimum;
     }
 
     void kindHasEnoughTemplates()
@@ -435,38 +407,20 @@ private slots:
         QVERIFY(shipped <= kSubChoiceSlots);
     }
 
-    void singlePageKindHasTemplates_data()
-    {
-        QTest::addColumn<QString>("relativePath");
-        QTest::addColumn<bool>("isFolder");
-        for (int code : kSinglePageCodes) {
-            const DocumentTypeInfo info = *documentTypeInfo(code);
-            QVERIFY(usesSinglePageWindow(code));
-            const QString name = QString::number(code) + QLatin1Char(' ') + info.caption;
-            if (!info.startFolder.isEmpty())
-                QTest::newRow(qPrintable(name + QStringLiteral(" start folder")))
-                    << info.startFolder << true;
-            if (!info.menuFolder.isEmpty())
-                QTest::newRow(qPrintable(name + QStringLiteral(" menu folder")))
-                    << info.menuFolder << true;
-            if (!info.fixedTemplate.isEmpty())
-                QTest::newRow(qPrintable(name + QStringLiteral(" fixed template")))
-                    << info.fixedTemplate << false;
-        }
-        QTest::newRow("first sign") << QStringLiteral("signs/1.xml") << false;
-    }
-
+    // Every folder and fixed template a single-page kind names is shipped.
     void singlePageKindHasTemplates()
     {
-        QFETCH(QString, relativePath);
-        QFETCH(bool, isFolder);
-        const QString path = kLayoutsFolder + QLatin1Char('/') + relativePath;
-        if (isFolder) {
-            const QStringList templates =
-                QDir(path).entryList({QStringLiteral("*.xml")}, QDir::Files);
-            QVERIFY2(!templates.isEmpty(), qPrintable(path));
-        } else {
-            QVERIFY2(QFileInfo(path).isFile(), qPrintable(path));
+        for (int code : kSinglePageCodes) {
+            QVERIFY(usesSinglePageWindow(code));
+            const DocumentTypeInfo info = *documentTypeInfo(code);
+            for (const QString &folder : {info.startFolder, info.menuFolder})
+                QVERIFY2(folder.isEmpty() || !QDir(kLayoutsFolder + u'/' + folder)
+                                                  .entryList({QStringLiteral("*.xml")}, QDir::Files)
+                                                  .isEmpty(),
+                         qPrintable(folder));
+            QVERIFY2(info.fixedTemplate.isEmpty() ||
+                         QFileInfo(kLayoutsFolder + u'/' + info.fixedTemplate).isFile(),
+                     qPrintable(info.fixedTemplate));
         }
     }
 
@@ -479,35 +433,23 @@ private slots:
         QCOMPARE(QFileInfo(listing.choices.front().templatePath).fileName(),
                  QStringLiteral("1.xml"));
         PageModel page;
-        QVERIFY(readTemplate(listing.choices.front().templatePath, page, fullHdFit(13)));
+        QVERIFY(readShipped(listing.choices.front().templatePath, page));
         QVERIFY(!page.textBoxes.isEmpty());
         QCOMPARE(page.textBoxes[0].text, kPlaceholderText);
     }
 
-    // Every picture shipped beside the templates belongs to one: a mask of a picture box that
-    // asks for it or the map of a template with a border map. Thumbnails are drawn by the
+    // Every picture shipped beside the templates belongs to one. Thumbnails are drawn by the
     // build, never shipped.
     void everySidePictureIsUsed()
     {
         QSet<QString> wanted;
-        for (const QString &relative : shippedTemplates()) {
-            const QString path = kLayoutsFolder + QLatin1Char('/') + relative;
-            for (const QString &line : templateLines(path)) {
-                const QString element = dialect::elementName(line);
-                if (element == QStringLiteral("picbox") &&
-                    dialect::boolAttribute(line, u"hasMaskPic"))
-                    wanted.insert(sideFile(path, QString::number(elementIndex(line)) +
-                                                     QStringLiteral(".png")));
-                if (element == QStringLiteral("bordermap"))
-                    wanted.insert(sideFile(path, QStringLiteral("map.bmp")));
-            }
-        }
+        for (const QString &path : shippedTemplates())
+            for (const SidePicture &side : sidePicturesOf(path))
+                wanted.insert(side.file);
         QDirIterator it(kLayoutsFolder, QDir::Files, QDirIterator::Subdirectories);
         while (it.hasNext()) {
             const QString file = it.next();
-            if (file.endsWith(QStringLiteral(".xml")))
-                continue;
-            QVERIFY2(wanted.contains(file),
+            QVERIFY2(file.endsWith(QStringLiteral(".xml")) || wanted.contains(file),
                      qPrintable(file + QStringLiteral(" belongs to no template")));
         }
     }

@@ -70,9 +70,12 @@ struct Fixture {
         return {border.edgeWidth + 3, border.edgeHeight + 3};
     }
     QRgb shownBorderAt(QPoint p) const { return page()->borderImage().pixel(p); }
-    bool toolClickShown() const
+    // Whether the editor edits and shows its magnifier, its paper and the toolbar's button.
+    QVector<bool> editorShown() const
     {
-        return window->toolbar()->isButtonShown(ToolbarAction::BorderFromMagnifier);
+        return {editor->isEditing(), editor->magnifier()->isVisible(),
+                editor->borderPaper()->isVisible(),
+                window->toolbar()->isButtonShown(ToolbarAction::BorderFromMagnifier)};
     }
     void pressAt(QPoint windowPoint) const { clickAt(window.get(), windowPoint); }
     void openEditor() const { pressAt(page()->mapTo(window.get(), bandPoint())); }
@@ -145,16 +148,12 @@ void BorderEditorTest::editingEndsOnEveryOtherPress()
     QFETCH(EndBy, endBy);
     Fixture f(QStringLiteral("plain.xml"), doctype::Borders);
     QVERIFY(f.loaded);
-    QCOMPARE(f.context.page.border.type, BorderType::Pattern);
     // Unpainted, the band shows faintly and prints nothing.
     QCOMPARE(f.shownBorderAt(f.bandPoint()), kBorderGuideColour);
-    QVERIFY(!f.toolClickShown());
+    QCOMPARE(f.editorShown(), QVector<bool>(4, false));
 
     f.openEditor();
-    QVERIFY(f.editor->isEditing());
-    QVERIFY(f.editor->magnifier()->isVisible());
-    QVERIFY(f.editor->borderPaper()->isVisible());
-    QVERIFY(f.toolClickShown());
+    QCOMPARE(f.editorShown(), QVector<bool>(4, true));
     QCOMPARE(f.context.page.current.kind, QStringLiteral("b"));
 
     paintBorderRed(f);
@@ -186,10 +185,7 @@ void BorderEditorTest::editingEndsOnEveryOtherPress()
         break;
     }
     const bool stillEditing = endBy == EndBy::UseThisBorderKeepsEditing;
-    QCOMPARE(f.editor->isEditing(), stillEditing);
-    QCOMPARE(f.editor->magnifier()->isVisible(), stillEditing);
-    QCOMPARE(f.editor->borderPaper()->isVisible(), stillEditing);
-    QCOMPARE(f.toolClickShown(), stillEditing);
+    QCOMPARE(f.editorShown(), QVector<bool>(4, stillEditing));
     QCOMPARE(f.shownBorderAt(f.bandPoint()), kRed);
 }
 
@@ -233,8 +229,6 @@ void BorderEditorTest::shapedPictureLetsPressesThrough()
 
     const QPoint centre = shaped->geometry().center();
     const QPoint corner = shaped->geometry().bottomRight() - QPoint(2, 2);
-    QCOMPARE(f.page()->childAt(centre), shaped);
-    QVERIFY(f.page()->childAt(corner) != shaped);
     // A press on the corner reaches the page; one on the shape reaches the picture.
     f.pressAt(f.page()->mapTo(f.window.get(), corner));
     QCOMPARE(f.context.page.current.kind, QStringLiteral("paper"));
@@ -255,12 +249,7 @@ void BorderEditorTest::maskControlIsSeeThroughOnWhite()
             picture.setPixel(x, y, kRed);
     control->setPicture(picture); // stretched to 40 x 40: red from 10 to 29
     holder.show();
-    QCOMPARE(control->objectName(), QStringLiteral("maskCtrl"));
-    QVERIFY(control->isOnShape({20, 20}));
-    QVERIFY(!control->isOnShape({2, 2}));
-    QCOMPARE(holder.childAt(30, 30), control);
-    QCOMPARE(holder.childAt(13, 13), nullptr);
-
+    // A press on the white reaches what lies behind; one on the red reaches the control.
     QSignalSpy presses(control, &MaskControl::pressed);
     clickAt(&holder, QPoint(13, 13));
     QCOMPARE(presses.count(), 0);
