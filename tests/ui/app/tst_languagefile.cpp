@@ -17,11 +17,18 @@
 #include "ui/app/saveoffer.h"
 #include "ui/app/splashnew.h"
 #include "ui/app/translatewindow.h"
+#include "ui/doctypes/hintbox.h"
+#include "ui/doctypes/presentationcontroller.h"
 #include "ui/doctypes/simplepagewindow.h"
 #include "ui/doctypes/templatesheetcontroller.h"
 #include "ui/files/fileform.h"
+#include "ui/handling/dividerhandlecontroller.h"
+#include "ui/handling/selectioncontroller.h"
+#include "ui/pictures/bordereditor.h"
 #include "ui/pictures/fakecamera.h"
+#include "ui/pictures/impopsform.h"
 #include "ui/pictures/paintingcontroller.h"
+#include "ui/pictures/picturemenucontroller.h"
 #include "ui/pictures/webcamform.h"
 #include "ui/printing/printform.h"
 #include "ui/undo/undocontroller.h"
@@ -64,6 +71,12 @@ const QStringList kMessages = {
     QStringLiteral("This page has no picture for the camera."),
     QStringLiteral("Touch a picture on the page first, then the camera."),
     kSwitchFailedMessage,
+    kPictureUnreadableMessage,
+    QStringLiteral("Import Image"),
+    QStringLiteral("Pictures"),
+    QStringLiteral("Do you want to paint on this picture?"),
+    QStringLiteral("Pick a felt pen over there!"),
+    QStringLiteral("Pick a paint tool over there!"),
 };
 
 // Texts that are names, not words, and stay as they are in every language: the program's
@@ -142,11 +155,17 @@ private slots:
         std::vector<std::unique_ptr<QWidget>> windows;
         auto page = std::make_unique<SimplePageWindow>(context);
         auto *undo = new UndoController(context, *page);
-        new PaintingController(context, *page, *undo);
+        auto *painting = new PaintingController(context, *page, *undo);
         context.settings.useIWBkeyBd = true;
         context.settings.useIWBstring = true;
         new TextController(context, *page, *undo);
         new TemplateSheetController(context, *page);
+        new PictureMenuController(context, *page, *undo, *painting);
+        new SelectionController(context, *page, *undo);
+        new BorderEditor(context, *page, *undo, *painting);
+        new DividerHandleController(context, *page, *undo);
+        new PresentationController(context, *page, *undo);
+        new PaletteHint(context, *page);
         windows.push_back(std::move(page));
         windows.push_back(std::make_unique<FontForm>(context, TextBoxModel{}));
         ImagePrinterProvider printDevices({{QStringLiteral("Class printer"), QSize(2480, 3508), {}}});
@@ -164,6 +183,9 @@ private slots:
         for (FileDirection direction : {FileDirection::Save, FileDirection::Open})
             windows.push_back(std::make_unique<FileForm>(context, direction, nullptr));
         windows.push_back(std::make_unique<WebCamForm>(context, camera, QString()));
+        QImage photo(40, 30, QImage::Format_RGB32);
+        photo.fill(Qt::green);
+        windows.push_back(std::make_unique<ImpOpsForm>(context, QSize(60, 60), photo, false));
         for (const QString &message : kMessages)
             windows.push_back(std::make_unique<MessageForm>(context, message));
 
