@@ -2,6 +2,7 @@
 
 #include "core/files/members.h"
 #include "core/files/staging.h"
+#include "core/layout/bordersetup.h"
 #include "core/layout/documenttypes.h"
 #include "core/layout/templatereader.h"
 #include "core/text/plainfit.h"
@@ -146,6 +147,8 @@ bool switchTemplate(PageModel &page, const Staging &staging, const QString &temp
     pageFit.documentType = page.documentType;
     if (!readTemplate(templatePath, switched, pageFit, error))
         return false;
+    // A kind that carries a border keeps one, and the child's painting, whatever the template.
+    applyStandardBorder(switched);
     if (!storeWork(page, staging, error))
         return false;
     loadWork(switched, staging);

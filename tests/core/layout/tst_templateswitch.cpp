@@ -132,6 +132,22 @@ private slots:
         QCOMPARE(page.current, before.current);
     }
 
+    // A kind that carries a border keeps one, and the child's painting, on a template that
+    // brings none.
+    void borderedKindKeepsItsBorder()
+    {
+        QTemporaryDir folder;
+        const Staging staging(folder.filePath(QStringLiteral("staging")));
+        PageModel page = workedSign();
+        page.documentType = doctype::Shapes;
+        page.border.picture = QImage(40, 40, QImage::Format_RGB32);
+        page.border.picture.fill(Qt::blue);
+        const QImage painted = page.border.picture;
+        QVERIFY(switchTemplate(page, staging, sign("b three texts"), fitFor(doctype::Shapes)));
+        QCOMPARE(page.border.type, BorderType::Pattern);
+        QCOMPARE(page.border.picture, painted);
+    }
+
     void copiesSheetKeepsTheChildsCount()
     {
         QTemporaryDir folder;
