@@ -49,4 +49,9 @@ public:
     virtual std::unique_ptr<PrintDevice> openDevice(const QString &name) = 0;
 };
 
+// The printer the program prints to: the remembered one when it is there, else the system
+// default, else the first; "" when there is none. A remembered printer missing today stays
+// remembered for tomorrow.
+QString chosenDeviceName(const PrinterProvider &printers, const QString &remembered);
+
 } // namespace quillora

@@ -2,7 +2,6 @@
 
 #include "core/app/appcontext.h"
 #include "core/app/startup.h"
-#include "platform/printerlist.h"
 #include "platform/printing.h"
 #include "platform/qtcamera.h"
 #include "platform/systemenvironment.h"
@@ -46,15 +45,15 @@ int runApplication(int argc, char *argv[])
     if (const int code = runHeadlessExport(QApplication::arguments(), context); code >= 0)
         return code;
 
-    SystemPrinterList printers;
-    ShellController shell(context, printers);
+    // "Save as PDF…" asks where the file goes over whichever window is asking.
+    SystemPrinterProvider printDevices(
+        [&] { return PrintController::askPdfPath(context, QApplication::activeWindow()); });
+    ShellController shell(context, printDevices);
     ZipArchiveFormat zip;
     FileController files(context, zip);
     shell.setSaveWork([&] { return files.saveWork(); });
     shell.setOpenWorkFile([&](const QString &path) { return files.openFromCommandLine(path); });
     QObject::connect(&shell, &ShellController::leaving, [&] { FileController::removeStaging(context); });
-    SystemPrinterProvider printDevices(
-        [&] { return PrintController::askPdfPath(context, shell.simplePageWindow()); });
     // Each document window gets its undo buttons, painting and printing; they live as long as it.
     QObject::connect(&shell, &ShellController::simplePageWindowCreated,
                      [&](SimplePageWindow *window) {

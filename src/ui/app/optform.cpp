@@ -1,6 +1,6 @@
 #include "ui/app/optform.h"
 
-#include "platform/printerlist.h"
+#include "core/printing/printdevice.h"
 #include "ui/app/filestoreform.h"
 #include "ui/app/looks.h"
 #include "ui/app/picturebutton.h"
@@ -49,7 +49,7 @@ PictureButton *arrowButton(const QString &objectName, bool up, const QString &ca
 
 } // namespace
 
-OptForm::OptForm(AppContext &context, const PrinterList &printers,
+OptForm::OptForm(AppContext &context, const PrinterProvider &printers,
                  const QStringList &fontFamilies, QWidget *parent)
     : OwnDialog(context, QStringLiteral("optForm"), QStringLiteral("Options"),
                 QStringLiteral("Options"), parent),
@@ -79,7 +79,7 @@ OptForm::OptForm(AppContext &context, const PrinterList &printers,
     fillFrom(options::fromSettings(context.settings));
 }
 
-std::optional<OptionsEffects> OptForm::open(AppContext &context, const PrinterList &printers,
+std::optional<OptionsEffects> OptForm::open(AppContext &context, const PrinterProvider &printers,
                                             QWidget *parent)
 {
     OptForm form(context, printers, installedScalableFonts(), parent);
@@ -254,9 +254,9 @@ void OptForm::fillFrom(const OptionsValues &values)
 
     m_showNumCopies->setChecked(values.showNumCopies);
     m_printerCombo->clear();
-    m_printerCombo->addItems(m_printers.printerNames());
+    m_printerCombo->addItems(m_printers.deviceNames());
     m_printerCombo->setCurrentText(
-        m_printers.currentPrinterName(context().settings.iniPrinterName));
+        chosenDeviceName(m_printers, context().settings.iniPrinterName));
     m_printerCombo->setEnabled(m_printerCombo->count() > 0);
     m_chosenPrinter = values.chosenPrinter;
 

@@ -18,19 +18,19 @@ class QTabWidget;
 
 namespace quillora {
 
-class PrinterList;
+class PrinterProvider;
 
 class OptForm : public OwnDialog {
     Q_OBJECT
 public:
     // `fontFamilies` fills the five font lists; by default the installed scalable fonts.
-    OptForm(AppContext &context, const PrinterList &printers,
+    OptForm(AppContext &context, const PrinterProvider &printers,
             const QStringList &fontFamilies = installedScalableFonts(),
             QWidget *parent = nullptr);
 
     // Opens the dialog modally. After OK the settings hold the new values and the result
     // says what the calling window must do; after Cancel nothing has changed.
-    static std::optional<OptionsEffects> open(AppContext &context, const PrinterList &printers,
+    static std::optional<OptionsEffects> open(AppContext &context, const PrinterProvider &printers,
                                               QWidget *parent = nullptr);
 
     // What the controls show now.
@@ -58,7 +58,7 @@ private:
     void showFontPreview(int slot);
     void chooseWorkingFolder();
 
-    const PrinterList &m_printers;
+    const PrinterProvider &m_printers;
     QTabWidget *m_tabs = nullptr;
     QButtonGroup *m_hidePrinter = nullptr;
     QComboBox *m_hideTime = nullptr;

@@ -2,12 +2,11 @@
 
 #include "core/app/exitsequence.h"
 #include "core/app/paths.h"
+#include "core/app/startchoice.h"
+#include "core/app/startflow.h"
 #include "core/layout/bordersetup.h"
 #include "core/layout/documenttypes.h"
 #include "core/layout/templatereader.h"
-#include "platform/printerlist.h"
-#include "core/app/startchoice.h"
-#include "core/app/startflow.h"
 #include "ui/app/briefpurposeform.h"
 #include "ui/app/exitform.h"
 #include "ui/app/messageform.h"
@@ -23,7 +22,7 @@
 
 namespace quillora {
 
-ShellController::ShellController(AppContext &context, PrinterList &printers, QObject *parent)
+ShellController::ShellController(AppContext &context, PrinterProvider &printers, QObject *parent)
     : QObject(parent), m_context(context), m_printers(printers)
 {
 }

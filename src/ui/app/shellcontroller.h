@@ -13,13 +13,13 @@
 namespace quillora {
 
 class AppContext;
-class PrinterList;
+class PrinterProvider;
 class SimplePageWindow;
 
 class ShellController : public QObject {
     Q_OBJECT
 public:
-    ShellController(AppContext &context, PrinterList &printers, QObject *parent = nullptr);
+    ShellController(AppContext &context, PrinterProvider &printers, QObject *parent = nullptr);
     ~ShellController() override;
 
     // Shows the first window after start-up: the work file named on the command line, or the
@@ -60,7 +60,7 @@ private:
     bool offerToSave();
 
     AppContext &m_context;
-    PrinterList &m_printers;
+    PrinterProvider &m_printers;
     std::unique_ptr<SimplePageWindow> m_simplePage;
     std::function<bool()> m_saveWork;
     std::function<bool(const QString &)> m_openWorkFile;

@@ -89,10 +89,7 @@ void PrintForm::showEvent(QShowEvent *event)
 void PrintForm::load()
 {
     const QStringList names = m_printers.deviceNames();
-    const QString remembered = context().settings.iniPrinterName;
-    m_printer = names.contains(remembered) ? remembered : m_printers.defaultDeviceName();
-    if (!names.contains(m_printer) && !names.isEmpty())
-        m_printer = names.first();
+    m_printer = chosenDeviceName(m_printers, context().settings.iniPrinterName);
     {
         const QSignalBlocker quiet(m_printerList);
         m_printerList->clear();

@@ -24,6 +24,30 @@ const QMargins kMargins(10, 12, 10, 12);
 class PrintJobTest : public QObject {
     Q_OBJECT
 private slots:
+    // The printer used is the remembered one while it is there; a missing one falls back to the
+    // system default, then to the first printer, without forgetting the remembered name.
+    void chosenDevice_data()
+    {
+        QTest::addColumn<QString>("remembered");
+        QTest::addColumn<QString>("systemDefault");
+        QTest::addColumn<QString>("chosen");
+        QTest::newRow("remembered and present") << "Inkjet" << "Laser" << "Inkjet";
+        QTest::newRow("remembered but gone") << "Old one" << "Laser" << "Laser";
+        QTest::newRow("nothing remembered") << "" << "Laser" << "Laser";
+        QTest::newRow("default not installed") << "" << "Gone" << "Inkjet";
+    }
+    void chosenDevice()
+    {
+        QFETCH(QString, remembered);
+        QFETCH(QString, systemDefault);
+        QFETCH(QString, chosen);
+        const ImagePrinterProvider printers({{QStringLiteral("Inkjet"), QSize(100, 141), {}},
+                                             {QStringLiteral("Laser"), QSize(100, 141), {}}},
+                                            systemDefault);
+        QCOMPARE(chosenDeviceName(printers, remembered), chosen);
+        QCOMPARE(chosenDeviceName(ImagePrinterProvider(), remembered), QString());
+    }
+
     void paperIsNotA4_data();
     void paperIsNotA4();
     void settingsClamped_data();

@@ -7,7 +7,6 @@
 #include "core/printing/imageprintdevice.h"
 #include "core/printing/printjob.h"
 #include "platform/keysender.h"
-#include "platform/printerlist.h"
 #include "ui/app/briefpurposeform.h"
 #include "ui/app/choiceform.h"
 #include "ui/app/exitform.h"
@@ -149,7 +148,6 @@ private slots:
         context.translator.load(kExampleFile);
         QVERIFY(context.translator.count() > 50);
 
-        FixedPrinterList printers({QStringLiteral("Class printer")});
         FocusKeySender keys;
         test::FakeCamera camera;
         std::vector<std::unique_ptr<QWidget>> windows;
@@ -172,7 +170,7 @@ private slots:
         windows.push_back(std::make_unique<PrintForm>(context, printDevices, false));
         windows.push_back(std::make_unique<OnScreenKeyboardWidget>(keys));
         windows.push_back(std::make_unique<MiniKeyWidget>());
-        windows.push_back(std::make_unique<OptForm>(context, printers, QStringList{"Arial"}));
+        windows.push_back(std::make_unique<OptForm>(context, printDevices, QStringList{"Arial"}));
         windows.push_back(std::make_unique<ExitForm>(context));
         windows.push_back(std::make_unique<SaveOffer>(context));
         windows.push_back(std::make_unique<FileStoreForm>(context));

@@ -1,5 +1,5 @@
 #include "core/app/appcontext.h"
-#include "platform/printerlist.h"
+#include "core/printing/imageprintdevice.h"
 #include "ui/app/filestoreform.h"
 #include "ui/app/optform.h"
 
@@ -44,8 +44,9 @@ void click(QWidget &form, const QString &name)
 
 class TestOptForm : public QObject {
     Q_OBJECT
-    FixedPrinterList m_printers{{QStringLiteral("Laser"), QStringLiteral("Inkjet")},
-                                QStringLiteral("Inkjet")};
+    ImagePrinterProvider m_printers{{{QStringLiteral("Laser"), QSize(2480, 3508), {}},
+                                     {QStringLiteral("Inkjet"), QSize(2480, 3508), {}}},
+                                    QStringLiteral("Inkjet")};
 
 private slots:
     void printButtonRuleIsShownAndKept_data()
@@ -252,7 +253,7 @@ private slots:
     {
         AppContext context{Environment{}};
         context.settings.iniPrinterName = QStringLiteral("Laser");
-        FixedPrinterList none;
+        ImagePrinterProvider none;
         OptForm form(context, none, kFonts);
         QVERIFY(!control<QComboBox>(form, "PrinterCombo")->isEnabled());
         form.show();

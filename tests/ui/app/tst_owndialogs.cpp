@@ -1,5 +1,5 @@
 #include "core/app/appcontext.h"
-#include "platform/printerlist.h"
+#include "core/printing/imageprintdevice.h"
 #include "ui/app/briefpurposeform.h"
 #include "ui/app/exitform.h"
 #include "ui/app/filestoreform.h"
@@ -175,7 +175,8 @@ private slots:
         QFETCH(QRgb, colour);
         AppContext context{Environment{}};
         context.settings.useDarkerFrameColour = darker;
-        const FixedPrinterList printers({QStringLiteral("Laser")}, QStringLiteral("Laser"));
+        const ImagePrinterProvider printers({{QStringLiteral("Laser"), QSize(2480, 3508), {}}},
+                                            QStringLiteral("Laser"));
         std::unique_ptr<QWidget> shown;
         if (window == "exitForm")
             shown = std::make_unique<ExitForm>(context);
