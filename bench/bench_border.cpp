@@ -35,7 +35,8 @@ int millimetres(double mm)
     return int(std::lround(mm * kScale));
 }
 
-void BM_PatternBorder(benchmark::State &state)
+// The standard portrait border with a painted tile.
+BorderModel patternBorder()
 {
     BorderModel border;
     border.type = BorderType::Pattern;
@@ -43,6 +44,12 @@ void BM_PatternBorder(benchmark::State &state)
     border.edgeHeight = millimetres(8.5);
     border.tileWidth = border.tileHeight = millimetres(20);
     border.picture = paintedBorder({420, 420});
+    return border;
+}
+
+void BM_PatternBorder(benchmark::State &state)
+{
+    const BorderModel border = patternBorder();
     for (auto _ : state)
         benchmark::DoNotOptimize(composeBorder(border, kPageSize));
 }
@@ -74,12 +81,7 @@ BENCHMARK(BM_MapBorder)->Unit(benchmark::kMillisecond)->Repetitions(9)->ReportAg
 // What the page shows on screen: the same, with the unpainted parts tinted.
 void BM_PatternBorderOnScreen(benchmark::State &state)
 {
-    BorderModel border;
-    border.type = BorderType::Pattern;
-    border.edgeWidth = millimetres(15);
-    border.edgeHeight = millimetres(8.5);
-    border.tileWidth = border.tileHeight = millimetres(20);
-    border.picture = paintedBorder({420, 420});
+    const BorderModel border = patternBorder();
     for (auto _ : state)
         benchmark::DoNotOptimize(composeBorderGuide(border, kPageSize));
 }

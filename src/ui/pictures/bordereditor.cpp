@@ -10,7 +10,6 @@
 #include "ui/pictures/rubberbandoverlay.h"
 #include "ui/undo/undocontroller.h"
 
-#include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTimer>
@@ -248,19 +247,6 @@ double BorderEditor::pictureAspect() const
     return 1.0;
 }
 
-PointerInput BorderEditor::pointerInput(QPoint position, Qt::MouseButton button) const
-{
-    const Qt::KeyboardModifiers keys = QGuiApplication::keyboardModifiers();
-    PointerInput input;
-    input.pos = m_paper->toImage(position);
-    input.button = button == Qt::RightButton    ? PointerButton::Right
-                   : button == Qt::MiddleButton ? PointerButton::Middle
-                                                : PointerButton::Left;
-    input.shift = keys.testFlag(Qt::ShiftModifier);
-    input.alt = keys.testFlag(Qt::AltModifier);
-    return input;
-}
-
 void BorderEditor::showPainted(const QRect &dirty)
 {
     m_paper->showPainted(m_context.page.border.picture, dirty);
@@ -272,7 +258,7 @@ void BorderEditor::onPaperPressed(QPoint position, Qt::MouseButton button)
     m_window.setCurrentObject(kBorderKind, 0);
     // Work turns to the border: the history restarts with the border as it is before this press.
     m_undo.beginWorkOn(CurrentObject{kBorderKind, 0});
-    const PointerInput input = pointerInput(position, button);
+    const PointerInput input = PaintingController::pointerInput(m_paper, position, button);
     m_paper->releaseImage();
     const PressResult result = m_painting.pressBorder(m_context.page, input);
     showPainted(result.dirty);
@@ -291,7 +277,7 @@ void BorderEditor::onPaperMoved(QPoint position, Qt::MouseButtons buttons)
         return;
     const Qt::MouseButton button = buttons & Qt::LeftButton ? Qt::LeftButton : Qt::RightButton;
     m_paper->releaseImage();
-    showPainted(m_painting.moveBorder(m_context.page, pointerInput(position, button)));
+    showPainted(m_painting.moveBorder(m_context.page, PaintingController::pointerInput(m_paper, position, button)));
     showBand();
 }
 
@@ -303,7 +289,7 @@ void BorderEditor::onPaperReleased(QPoint position, Qt::MouseButton button)
     if (m_band)
         m_band->hideBand();
     m_paper->releaseImage();
-    showPainted(m_painting.releaseBorder(m_context.page, pointerInput(position, button)));
+    showPainted(m_painting.releaseBorder(m_context.page, PaintingController::pointerInput(m_paper, position, button)));
     // The finished stroke is the newest step, so one undo takes exactly this stroke away.
     m_undo.record(kBorderKind, 0);
 }

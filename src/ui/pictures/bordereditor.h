@@ -95,7 +95,6 @@ private:
     void onTick();
     void onPageShown();
     double pictureAspect() const;
-    PointerInput pointerInput(QPoint position, Qt::MouseButton button) const;
     void showPainted(const QRect &dirty);
     void showBand();
 

@@ -93,8 +93,8 @@ PictureBoxWidget *PaintingController::pictureWidget(int index) const
     return m_window.pageView()->pictureBox(index);
 }
 
-PointerInput PaintingController::pointerInput(PictureBoxWidget *widget, QPoint position,
-                                              Qt::MouseButton button) const
+PointerInput PaintingController::pointerInput(const PictureBoxWidget *widget, QPoint position,
+                                              Qt::MouseButton button)
 {
     const Qt::KeyboardModifiers keys = QGuiApplication::keyboardModifiers();
     PointerInput input;

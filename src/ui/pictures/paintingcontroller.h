@@ -38,6 +38,11 @@ public:
     FeltPens *feltPens() const { return m_feltPens; }
     PaintTools *paintTools() const { return m_paintTools; }
     QTimer *timer() const { return m_timer; } // `Timer1`
+
+    // A press, move or release on a picture widget as the painting core takes it: the position in
+    // the picture's pixels, the button and the keys held now.
+    static PointerInput pointerInput(const PictureBoxWidget *widget, QPoint position,
+                                     Qt::MouseButton button);
     // `Box`: made on the first shape drag, then moved onto whichever picture is dragged on.
     RubberBandOverlay *box() const;
     const PicturePainting &painting() const { return m_painting; }
@@ -73,8 +78,6 @@ private:
     void requestMenu(int index, QPoint position, bool justSelected);
 
     PictureBoxWidget *pictureWidget(int index) const;
-    PointerInput pointerInput(PictureBoxWidget *widget, QPoint position,
-                              Qt::MouseButton button) const;
     // The core paints into the model's image; the widget lets go of its copy meanwhile.
     template <typename Paint> QRect paintOn(int index, Paint paint);
     void showBand(int index);
