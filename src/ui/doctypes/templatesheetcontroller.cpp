@@ -18,12 +18,15 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QTimer>
 
 namespace quillora {
 
 namespace {
 
 constexpr int kColumnGapPx = 8;
+// Long enough to cover the gap between a child's key presses, short enough to feel immediate.
+constexpr int kTypingPauseMs = 250;
 
 QString menuFolderFor(int documentType)
 {
@@ -56,10 +59,13 @@ TemplateSheetController::TemplateSheetController(AppContext &context, SimplePage
     // Work on the page shows on the sheet when the pointer or a key comes up.
     connect(&window, &SimplePageWindow::pictureReleased, this,
             &TemplateSheetController::redrawPreview);
-    connect(&window, &SimplePageWindow::textBoxKeyReleased, this,
-            &TemplateSheetController::redrawPreview);
-    connect(&window, &SimplePageWindow::richTextBoxKeyReleased, this,
-            &TemplateSheetController::redrawPreview);
+    m_typingPause = new QTimer(this);
+    m_typingPause->setSingleShot(true);
+    m_typingPause->setInterval(kTypingPauseMs);
+    connect(m_typingPause, &QTimer::timeout, this, &TemplateSheetController::redrawPreview);
+    const auto afterTyping = [this] { m_typingPause->start(); };
+    connect(&window, &SimplePageWindow::textBoxKeyReleased, this, afterTyping);
+    connect(&window, &SimplePageWindow::richTextBoxKeyReleased, this, afterTyping);
     m_pageView = window.pageView();
     m_pageView->installEventFilter(this);
     window.installEventFilter(this);

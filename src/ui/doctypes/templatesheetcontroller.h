@@ -9,6 +9,8 @@
 
 #include "core/app/startchoice.h"
 
+class QTimer;
+
 namespace quillora {
 
 class AppContext;
@@ -59,6 +61,8 @@ private:
     // is being destroyed: by then the window can no longer be asked for its page view.
     QObject *m_pageView = nullptr;
     QString m_menuFolder;
+    // Typing redraws the preview once the child pauses, not on every key.
+    QTimer *m_typingPause = nullptr;
 };
 
 } // namespace quillora
