@@ -2,6 +2,7 @@
 
 #include "core/app/exitsequence.h"
 #include "core/files/filecommands.h"
+#include "core/files/wholefile.h"
 #include "core/files/workfile.h"
 #include "core/printing/copiessheet.h"
 #include "core/printing/pagerenderer.h"
@@ -11,7 +12,6 @@
 
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QSaveFile>
 
 namespace quillora {
 
@@ -69,12 +69,12 @@ void FileController::setDialogs(std::unique_ptr<FileDialogs> dialogs)
 
 Staging FileController::staging() const
 {
-    return Staging(runStagingFolder(m_context.folders.temporary, m_context.runTag));
+    return Staging(m_context.folders.staging);
 }
 
 void FileController::removeStaging(const AppContext &context)
 {
-    removeRunStaging(context.folders.temporary, context.runTag);
+    removeStagingFolder(context.folders.staging);
 }
 
 QWidget *FileController::dialogParent() const
@@ -82,9 +82,9 @@ QWidget *FileController::dialogParent() const
     return m_window;
 }
 
-void FileController::tell(const QString &sentence, const QString &reason)
+void FileController::tell(const QString &sentence)
 {
-    m_dialogs->showMessage(sentence, reason, dialogParent());
+    m_dialogs->showMessage(sentence, {}, dialogParent());
 }
 
 bool FileController::usesOwnFileDialogHere() const
@@ -140,9 +140,11 @@ bool FileController::saveDocument(const QString &path)
     const Staging members = staging();
     const WorkFileContext context{m_format, members, m_window->pageFitInputs(), m_limits};
     QString error;
-    if (!saveWorkFile(page, context, path, options, &error)) {
+    FileOutcome outcome;
+    if (!saveWorkFile(page, context, path, options, &error, &outcome)) {
+        qCWarning(lcFiles) << path << "was not saved:" << error;
         busy.release();
-        tell(QStringLiteral("Sorry. This file couldn't be saved."), error);
+        tell(saveTroubleSentence(outcome.trouble));
         return false;
     }
     emit documentSaved(path);
@@ -192,9 +194,11 @@ bool FileController::openDocument(const QString &path)
     const Staging members = staging();
     const WorkFileContext context{m_format, members, m_window->pageFitInputs(), m_limits};
     QString error;
-    if (!openWorkFile(m_context.page, context, path, &error)) {
+    FileOutcome outcome;
+    if (!openWorkFile(m_context.page, context, path, &error, &outcome)) {
+        qCWarning(lcFiles) << path << "was not opened:" << error;
         busy.release();
-        tell(QStringLiteral("Sorry. This file couldn't be opened."), error);
+        tell(openTroubleSentence(outcome.trouble));
         return false;
     }
     m_currentFilePath.clear();
@@ -203,6 +207,10 @@ bool FileController::openDocument(const QString &path)
     m_window->showPage();
     showRichTextInView(*m_window->pageView(), m_context.page);
     emit documentOpened();
+    if (outcome.partsSkipped) {
+        busy.release();
+        tell(kPartsSkippedMessage);
+    }
     return true;
 }
 
@@ -225,14 +233,12 @@ bool FileController::exportScreenPng(const QString &path)
     readRichTextFromView(*m_window->pageView(), m_context.page);
     const QImage picture =
         renderExportPicture(m_context.page, m_context.settings.multiPrintQualSF);
-    QSaveFile file(path);
-    const bool saved = !picture.isNull() && file.open(QIODevice::WriteOnly) &&
-                       picture.save(&file, "PNG") && file.commit();
-    if (!saved) {
-        const QString reason =
-            picture.isNull() ? QStringLiteral("the page could not be drawn") : file.errorString();
+    QString reason = QStringLiteral("the page could not be drawn");
+    if (picture.isNull() || !writeImageFile(picture, "PNG", path, &reason)) {
+        qCWarning(lcFiles) << path << "was not saved:" << reason;
         busy.release();
-        tell(QStringLiteral("Sorry. This file couldn't be saved."), reason);
+        tell(saveTroubleSentence(picture.isNull() ? FileTrouble::Other
+                                                  : writeTrouble(path, picture.sizeInBytes())));
         return false;
     }
     return true;
@@ -243,7 +249,7 @@ QImage FileController::previewOf(const QString &path) const
     if (!m_window)
         return {};
     const PreviewContext context{m_format,
-                                 runPreviewFolder(m_context.folders.temporary, m_context.runTag),
+                                 previewFolderIn(m_context.folders.staging),
                                  m_window->pageFitInputs(), m_limits};
     return workFilePreview(path, context);
 }

@@ -41,11 +41,12 @@ public:
     // the file. True when a work file was opened.
     bool openWork();
 
-    // Saves the page at `path`. A failure shows "Sorry. This file couldn't be saved." with the
-    // reason; the earlier file and the count at last save stay.
+    // Saves the page at `path`. A failure shows one plain sentence of what happened and what to
+    // do (the detail goes to the log); the earlier file and the count at last save stay.
     bool saveDocument(const QString &path);
-    // Opens `path` and shows its page. A file that is not a readable work file shows "Sorry.
-    // This file couldn't be opened." with the reason, and the page stays exactly as it was.
+    // Opens `path` and shows its page. A file that is not a readable work file is refused with
+    // one plain sentence, and the page stays exactly as it was; a file opened with some parts
+    // left out says so once.
     bool openDocument(const QString &path);
     // Saves the page as a PNG picture, drawn as the printer draws it (no frames, selection
     // marks or caret); refused for postcards, leaflets and banners.
@@ -75,7 +76,7 @@ private:
     bool usesOwnFileDialogHere() const;
     bool saveThroughStandardDialog();
     bool openThroughStandardDialog();
-    void tell(const QString &sentence, const QString &reason = {});
+    void tell(const QString &sentence);
     QWidget *dialogParent() const;
 
     AppContext &m_context;
