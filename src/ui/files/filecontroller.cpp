@@ -1,6 +1,7 @@
 #include "ui/files/filecontroller.h"
 
 #include "core/app/exitsequence.h"
+#include "core/files/backgroundfiles.h"
 #include "core/files/filecommands.h"
 #include "core/files/wholefile.h"
 #include "core/files/workfile.h"
@@ -8,30 +9,14 @@
 #include "core/printing/pagerenderer.h"
 #include "ui/doctypes/pageview.h"
 #include "ui/doctypes/simplepagewindow.h"
+#include "ui/files/busyindicator.h"
 #include "ui/files/pagecontent.h"
 
 #include <QFileInfo>
-#include <QGuiApplication>
 
 namespace quillora {
 
 namespace {
-
-// The busy pointer for as long as a file is written or read; gone before any message shows.
-class BusyPointer {
-public:
-    BusyPointer() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~BusyPointer() { release(); }
-    void release()
-    {
-        if (m_active)
-            QGuiApplication::restoreOverrideCursor();
-        m_active = false;
-    }
-
-private:
-    bool m_active = true;
-};
 
 QString withPngExtension(const QString &path)
 {
@@ -131,22 +116,21 @@ bool FileController::saveDocument(const QString &path)
 {
     if (!m_window)
         return false;
-    BusyPointer busy;
+    BusyIndicator busy(m_context);
     PageModel &page = m_context.page;
     // The formatted text of rich text boxes lives in their controls until it is saved.
     readRichTextFromView(*m_window->pageView(), page);
     SavedLayoutOptions options;
     options.copiesOnSheet = page.repeatCount;
-    const Staging members = staging();
-    const WorkFileContext context{m_format, members, m_window->pageFitInputs(), m_limits};
-    QString error;
-    FileOutcome outcome;
-    if (!saveWorkFile(page, context, path, options, &error, &outcome)) {
-        qCWarning(lcFiles) << path << "was not saved:" << error;
+    const WorkFileJob job{m_format, staging(), m_window->pageFitInputs(), m_limits, path};
+    const WorkFileJobResult saved = saveOnWorker(m_worker, job, page, options);
+    if (!saved.done) {
+        qCWarning(lcFiles) << path << "was not saved:" << saved.error;
         busy.release();
-        tell(saveTroubleSentence(outcome.trouble));
+        tell(saveTroubleSentence(saved.outcome.trouble));
         return false;
     }
+    page.countAtLastSave = saved.page.countAtLastSave;
     emit documentSaved(path);
     return true;
 }
@@ -190,24 +174,23 @@ bool FileController::openDocument(const QString &path)
 {
     if (!m_window)
         return false;
-    BusyPointer busy;
-    const Staging members = staging();
-    const WorkFileContext context{m_format, members, m_window->pageFitInputs(), m_limits};
-    QString error;
-    FileOutcome outcome;
-    if (!openWorkFile(m_context.page, context, path, &error, &outcome)) {
-        qCWarning(lcFiles) << path << "was not opened:" << error;
+    BusyIndicator busy(m_context);
+    const WorkFileJob job{m_format, staging(), m_window->pageFitInputs(), m_limits, path};
+    WorkFileJobResult opened = openOnWorker(m_worker, job, m_context.page.documentType);
+    if (!opened.done) {
+        qCWarning(lcFiles) << path << "was not opened:" << opened.error;
         busy.release();
-        tell(openTroubleSentence(outcome.trouble));
+        tell(openTroubleSentence(opened.outcome.trouble));
         return false;
     }
+    m_context.page = std::move(opened.page);
     m_currentFilePath.clear();
     m_context.undo.reset();
     takePlainTextFromRtf(m_context.page);
     m_window->showPage();
     showRichTextInView(*m_window->pageView(), m_context.page);
     emit documentOpened();
-    if (outcome.partsSkipped) {
+    if (opened.outcome.partsSkipped) {
         busy.release();
         tell(kPartsSkippedMessage);
     }
@@ -229,12 +212,17 @@ bool FileController::exportScreenPng(const QString &path)
     }
     if (!m_window)
         return false;
-    BusyPointer busy;
+    BusyIndicator busy(m_context);
     readRichTextFromView(*m_window->pageView(), m_context.page);
     const QImage picture =
         renderExportPicture(m_context.page, m_context.settings.multiPrintQualSF);
-    QString reason = QStringLiteral("the page could not be drawn");
-    if (picture.isNull() || !writeImageFile(picture, "PNG", path, &reason)) {
+    // Encoding a big page takes a while: the worker does it.
+    const auto [written, reason] = m_worker.runAndWait([picture, path] {
+        QString why = QStringLiteral("the page could not be drawn");
+        const bool done = !picture.isNull() && writeImageFile(picture, "PNG", path, &why);
+        return std::pair{done, why};
+    });
+    if (!written) {
         qCWarning(lcFiles) << path << "was not saved:" << reason;
         busy.release();
         tell(saveTroubleSentence(picture.isNull() ? FileTrouble::Other

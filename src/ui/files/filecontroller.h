@@ -5,6 +5,7 @@
 
 #include "core/app/appcontext.h"
 #include "core/files/archive.h"
+#include "core/files/fileworker.h"
 #include "core/files/staging.h"
 #include "core/files/workfilepreview.h"
 #include "ui/files/filedialogs.h"
@@ -85,6 +86,7 @@ private:
     QPointer<SimplePageWindow> m_window;
     QString m_currentFilePath;
     UnpackLimits m_limits;
+    FileWorker m_worker; // packs, unpacks and encodes while the window stays alive
 };
 
 } // namespace quillora

@@ -72,6 +72,7 @@ private slots:
     void pngExport();
     void commandLineOpen();
     void previewOfAWorkFile();
+    void twoCopiesWithOneRunTagNeverMix();
 
 private:
     void makePage();
@@ -438,6 +439,36 @@ void TestFileController::previewOfAWorkFile()
     QCOMPARE(m_context->page.textBoxes[0].text, QStringLiteral("Tom's day"));
     QVERIFY(QFile::exists(m_files->staging().memberPath(QStringLiteral("rtb0.rtf"))));
     QVERIFY(m_files->previewOf(m_dir->filePath(QStringLiteral("work/none.qlr"))).isNull());
+}
+
+// Two copies started in the same millisecond draw the same run tag; each still stages its
+// members apart, so one copy's save never carries the other's page.
+void TestFileController::twoCopiesWithOneRunTagNeverMix()
+{
+    makePage();
+    AppContext second(m_context->env);
+    second.folders = m_context->folders;
+    second.runTag = m_context->runTag;
+    second.folders.staging = makeStagingFolder(second.folders.temporary, second.runTag);
+    QVERIFY(!second.folders.staging.isEmpty() && second.folders.staging != m_context->folders.staging);
+    SimplePageWindow otherWindow(second);
+    FileController otherFiles(second, m_format);
+    otherFiles.setDialogs(std::make_unique<ScriptedDialogs>(m_script));
+    otherFiles.attach(&otherWindow);
+    QVERIFY(otherWindow.loadTemplate(layoutFile("three_texts.xml")));
+    second.page.textBoxes[0].text = QStringLiteral("the other copy");
+
+    const QString mine = m_dir->filePath(QStringLiteral("work/mine.qlr"));
+    const QString theirs = m_dir->filePath(QStringLiteral("work/theirs.qlr"));
+    saveOk(mine);
+    QVERIFY(otherFiles.saveDocument(theirs));
+    saveOk(mine);
+    QVERIFY(zipMemberNames(mine).contains(QStringLiteral("rtb0.rtf")));
+    QVERIFY(!zipMemberNames(theirs).contains(QStringLiteral("rtb0.rtf")));
+    QVERIFY(m_files->openDocument(theirs));
+    QCOMPARE(m_context->page.textBoxes[0].text, QStringLiteral("the other copy"));
+    QVERIFY(m_files->openDocument(mine));
+    QCOMPARE(m_context->page.textBoxes[0].text, QStringLiteral("Tom's day"));
 }
 
 QTEST_MAIN(TestFileController)
