@@ -188,9 +188,9 @@ bool FileController::openDocument(const QString &path)
     m_context.undo.reset();
     takePlainTextFromRtf(m_context.page);
     m_window->showPage();
-    showRichTextInView(*m_window->pageView(), m_context.page);
+    const bool richTextUsed = showRichTextInView(*m_window->pageView(), m_context.page);
     emit documentOpened();
-    if (opened.outcome.partsSkipped) {
+    if (opened.outcome.partsSkipped || !richTextUsed) {
         busy.release();
         tell(kPartsSkippedMessage);
     }

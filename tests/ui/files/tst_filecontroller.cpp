@@ -65,6 +65,8 @@ private slots:
     void brokenFileLeavesPageUntouched_data();
     void brokenFileLeavesPageUntouched();
     void hostileNamesNeverLandOutside();
+    void partsLeftOutAreToldOnce_data();
+    void partsLeftOutAreToldOnce();
     void handWrittenWorkFileOpens();
     void ownDialogSavesOrChangesNothing();
     void openOffersToSaveFirst_data();
@@ -271,6 +273,35 @@ void TestFileController::hostileNamesNeverLandOutside()
     QVERIFY(!QFile::exists(m_dir->filePath(QStringLiteral("escaped.txt"))));
     QVERIFY(!QFile::exists(m_dir->filePath(QStringLiteral("absolute.txt"))));
     QVERIFY(!QDir(staging.filePath(QStringLiteral("sub"))).exists());
+}
+
+void TestFileController::partsLeftOutAreToldOnce_data()
+{
+    QTest::addColumn<QString>("member");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("picture that cannot be read") << "pic0.bmp" << QByteArray("BM not a bitmap");
+    QTest::newRow("rich text nested too deep")
+        << "rtb0.rtf"
+        << QByteArray("{\\rtf1 kept") + QByteArray(kMaxRtfDepth + 10, '{') + "lost"
+               + QByteArray(kMaxRtfDepth + 10, '}') + "}";
+}
+
+void TestFileController::partsLeftOutAreToldOnce()
+{
+    QFETCH(QString, member);
+    QFETCH(QByteArray, bytes);
+    makePage();
+    saveOk(m_dir->filePath(QStringLiteral("work/good.qlr")));
+    QList<RawMember> members;
+    const QDir staging(m_files->staging().folder());
+    for (const QString &name : staging.entryList(QDir::Files))
+        members.append({name, name == member ? bytes : readFile(staging.filePath(name))});
+    const QString path = m_dir->filePath(QStringLiteral("work/partly.qlr"));
+    writeRawZip(path, members);
+
+    QVERIFY(m_files->openDocument(path));
+    QCOMPARE(m_script.messages, QStringList{kPartsSkippedMessage});
+    QCOMPARE(m_context->page.textBoxes[0].text, QStringLiteral("Tom's day"));
 }
 
 void TestFileController::handWrittenWorkFileOpens()
