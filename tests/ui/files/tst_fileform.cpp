@@ -138,6 +138,13 @@ void TestFileForm::captions()
     // A file's name is never put through the language file.
     QCOMPARE(form->nameLabel(0)->text(), QStringLiteral("Save"));
     QVERIFY(form->previewTimer().isActive());
+    // The folder by its friendly name, the whole path in the tool tip.
+    auto *folder = form->findChild<QLabel *>(QStringLiteral("folderCaptionFIXLANG"));
+    QCOMPARE(folder->text(), u'[' + QDir(m_dir->path()).dirName() + u']');
+    QCOMPARE(folder->toolTip(), m_dir->path());
+    m_context->env.folders.documents = m_dir->path();
+    QCOMPARE(makeForm()->findChild<QLabel *>(QStringLiteral("folderCaptionFIXLANG"))->text(),
+             QStringLiteral("[My Documents]"));
     form->nameBox()->setText(QStringLiteral("Save"));
     form->okButton()->click();
     QVERIFY(!form->previewTimer().isActive());
