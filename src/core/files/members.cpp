@@ -2,6 +2,7 @@
 
 #include "core/app/codepage.h"
 #include "core/layout/dialect.h"
+#include "core/text/textboxformat.h"
 
 #include <QFile>
 #include <QPainter>
@@ -29,7 +30,10 @@ bool writeWhole(const QString &path, const QByteArray &bytes, QString *error)
 
 QByteArray encodeTextMember(const QString &text)
 {
-    return codepage::encodeAuto(text + QStringLiteral("\r\n"));
+    // Line breaks are CR LF whichever form the box holds them in.
+    QString lines = normalisedBoxText(text);
+    lines.replace(u'\n', QStringLiteral("\r\n"));
+    return codepage::encodeAuto(lines + QStringLiteral("\r\n"));
 }
 
 QString decodeTextMember(const QByteArray &bytes)

@@ -3,6 +3,7 @@
 #include "core/files/members.h"
 #include "core/layout/documenttypes.h"
 #include "core/layout/templatereader.h"
+#include "core/text/pagetextfit.h"
 
 #include <QDir>
 #include <QFile>
@@ -124,6 +125,7 @@ bool buildPage(PageModel &page, const QString &folder, const PageFitInputs &fit,
         if (!border.isNull())
             page.border.picture = border;
     }
+    fitPageTexts(page);
     return true;
 }
 

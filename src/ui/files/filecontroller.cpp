@@ -145,6 +145,7 @@ bool FileController::saveDocument(const QString &path)
         tell(QStringLiteral("Sorry. This file couldn't be saved."), error);
         return false;
     }
+    m_context.workName = QFileInfo(path).completeBaseName();
     emit documentSaved(path);
     return true;
 }
@@ -198,6 +199,7 @@ bool FileController::openDocument(const QString &path)
         return false;
     }
     m_currentFilePath.clear();
+    m_context.workName = QFileInfo(path).completeBaseName();
     m_context.undo.reset();
     takePlainTextFromRtf(m_context.page);
     m_window->showPage();
