@@ -5,13 +5,14 @@
 #include <QImageReader>
 #include <QPainter>
 #include <QSvgRenderer>
+#include <QtEndian>
 
 #include <cstring>
 
 extern "C" {
 #include <emf2svg.h>
 #include <libwmf/api.h>
-#include <libwmf/svg.h>
+#include <libwmf/gd.h>
 }
 
 namespace quillora {
@@ -48,20 +49,12 @@ bool renderSvg(const QByteArray &svg, int longSide, QImage *out, QString *error)
     return true;
 }
 
-} // namespace
-
-bool isMetafileName(const QString &path)
-{
-    const QString tail = path.right(3).toLower();
-    return tail == u"wmf" || tail == u"emf";
-}
-
-bool wmfToSvg(const QByteArray &wmf, QByteArray *svg, QString *error)
+bool drawWmf(const QByteArray &wmf, int longSide, QImage *out, QString *error)
 {
     wmfAPI *api = nullptr;
     wmfAPI_Options options;
     std::memset(&options, 0, sizeof options);
-    options.function = wmf_svg_function;
+    options.function = wmf_gd_function;
     const unsigned long flags = WMF_OPT_FUNCTION | WMF_OPT_IGNORE_NONFATAL | WMF_OPT_NO_ERROR;
     if (wmf_api_create(&api, flags, &options) != wmf_E_None) {
         if (api)
@@ -71,33 +64,94 @@ bool wmfToSvg(const QByteArray &wmf, QByteArray *svg, QString *error)
     }
     // libwmf reads from a buffer it does not own and never writes to it.
     QByteArray input = wmf;
-    bool ok = wmf_mem_open(api, reinterpret_cast<unsigned char *>(input.data()), input.size())
-              == wmf_E_None;
-    wmfD_Rect bbox;
-    ok = ok && wmf_scan(api, 0, &bbox) == wmf_E_None;
+    wmfD_Rect drawing;
+    bool ok = wmf_mem_open(api, reinterpret_cast<unsigned char *>(input.data()), input.size()) ==
+                  wmf_E_None &&
+              wmf_scan(api, 0, &drawing) == wmf_E_None;
+    QByteArray png;
     if (ok) {
-        wmf_svg_t *device = WMF_SVG_GetData(api);
-        device->out = wmf_stream_create(api, nullptr);
-        device->Description = const_cast<char *>("Quillora");
-        device->bbox = bbox;
-        unsigned int width = 0, height = 0;
-        ok = wmf_display_size(api, &width, &height, 96, 96) == wmf_E_None && width > 0 && height > 0;
-        device->width = width;
-        device->height = height;
-        ok = ok && wmf_play(api, 0, &bbox) == wmf_E_None;
-        char *buffer = nullptr;
-        unsigned long length = 0;
-        // The buffer belongs to the library and goes with wmf_api_destroy.
-        wmf_stream_destroy(api, device->out, &buffer, &length);
-        if (ok && buffer && length > 0)
-            *svg = QByteArray(buffer, qsizetype(length));
-        else
-            ok = false;
+        // The picture is the frame its header declares (margin included); a metafile without
+        // one is framed by its drawing. The device works in points from the window's origin.
+        QRectF frame(QPointF(drawing.TL.x, drawing.TL.y), QPointF(drawing.BR.x, drawing.BR.y));
+        const wmfFile file = api->File;
+        if (file && file->placeable && file->pmh && file->pmh->Inch > 0) {
+            const wmfPlaceableMetaHeader &header = *file->pmh;
+            const double toPoints = 72.0 / header.Inch;
+            const QRectF declared(0, 0, (header.Right - header.Left) * toPoints,
+                                  (header.Bottom - header.Top) * toPoints);
+            if (declared.width() > 0 && declared.height() > 0)
+                frame = declared;
+        }
+        ok = frame.width() > 0 && frame.height() > 0;
+        const QSize size = frame.size()
+                               .scaled(longSide, longSide, Qt::KeepAspectRatio)
+                               .toSize()
+                               .expandedTo({1, 1});
+        wmf_gd_t *device = WMF_GD_GetData(api);
+        // The device hands its picture over as PNG through the sink and frees its own image.
+        device->type = wmf_gd_png;
+        device->flags |= WMF_GD_OUTPUT_MEMORY | WMF_GD_OWN_BUFFER;
+        device->sink.context = &png;
+        device->sink.function = [](void *context, char *bytes, int length) {
+            static_cast<QByteArray *>(context)->append(bytes, length);
+            return length;
+        };
+        device->width = unsigned(size.width());
+        device->height = unsigned(size.height());
+        device->bbox.TL.x = float(frame.left());
+        device->bbox.TL.y = float(frame.top());
+        device->bbox.BR.x = float(frame.right());
+        device->bbox.BR.y = float(frame.bottom());
+        // The player writes its own box into the one it is given; the device keeps the frame.
+        wmfD_Rect played = drawing;
+        ok = ok && wmf_play(api, 0, &played) == wmf_E_None;
     }
     wmf_api_destroy(api);
-    if (!ok)
+    QImage drawn;
+    if (!ok || !drawn.loadFromData(png, "PNG")) {
         setError(error, QStringLiteral("this is not a metafile Quillora can read"));
-    return ok;
+        return false;
+    }
+    QImage image(drawn.size(), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter(&image).drawImage(0, 0, drawn);
+    *out = image;
+    return true;
+}
+
+// A pen made by CreatePen wider than one unit draws that wide, but its record keeps the style
+// it was asked for, and the converter draws every such pen one unit wide. Marked geometric, as
+// the system makes it, it keeps its width.
+QByteArray withGeometricWidePens(QByteArray emf)
+{
+    constexpr quint32 kCreatePen = 38;
+    constexpr quint32 kGeometric = 0x00010000;
+    constexpr quint32 kPenTypeMask = 0x000F0000;
+    const auto word = [&emf](qsizetype at) {
+        return qFromLittleEndian<quint32>(emf.constData() + at);
+    };
+    for (qsizetype at = 0; at + 8 <= emf.size();) {
+        const quint32 type = word(at);
+        const quint32 size = word(at + 4);
+        if (size < 8 || size % 4 != 0 || size > quint32(emf.size() - at))
+            break;
+        if (type == kCreatePen && size >= 28) {
+            const quint32 style = word(at + 12);
+            const qint32 width = qint32(word(at + 16));
+            if (width > 1 && (style & kPenTypeMask) == 0)
+                qToLittleEndian<quint32>(style | kGeometric, emf.data() + at + 12);
+        }
+        at += size;
+    }
+    return emf;
+}
+
+} // namespace
+
+bool isMetafileName(const QString &path)
+{
+    const QString tail = path.right(3).toLower();
+    return tail == u"wmf" || tail == u"emf";
 }
 
 bool emfToSvg(const QByteArray &emf, QByteArray *svg, QString *error)
@@ -107,7 +161,7 @@ bool emfToSvg(const QByteArray &emf, QByteArray *svg, QString *error)
     options.nameSpace = const_cast<char *>("");
     options.svgDelimiter = true;
     options.emfplus = true;
-    QByteArray input = emf;
+    QByteArray input = withGeometricWidePens(emf);
     char *output = nullptr;
     size_t length = 0;
     const int status = emf2svg(input.data(), size_t(input.size()), &output, &length, &options);
@@ -128,10 +182,10 @@ bool loadPictureBytes(const QByteArray &bytes, const QString &nameForType, QImag
         return false;
     }
     if (isMetafileName(nameForType)) {
+        if (nameForType.right(3).toLower() == u"wmf")
+            return drawWmf(bytes, limits.metafileLongSide, out, error);
         QByteArray svg;
-        const bool converted = nameForType.right(3).toLower() == u"wmf" ? wmfToSvg(bytes, &svg, error)
-                                                                        : emfToSvg(bytes, &svg, error);
-        return converted && renderSvg(svg, limits.metafileLongSide, out, error);
+        return emfToSvg(bytes, &svg, error) && renderSvg(svg, limits.metafileLongSide, out, error);
     }
     QBuffer buffer;
     buffer.setData(bytes);

@@ -1,6 +1,7 @@
 #pragma once
 // Reading picture files for import: bitmaps, JPEG, GIF and PNG through Qt's image readers,
-// Windows metafiles (WMF, EMF) by converting them to SVG first. Sizes are checked before
+// Windows metafiles drawn by libwmf's bitmap device (exact colours, the header's frame, true
+// line widths), enhanced metafiles by converting them to SVG first. Sizes are checked before
 // decoding, so a hostile file can never exhaust memory.
 
 #include <QImage>
@@ -23,8 +24,7 @@ bool isMetafileName(const QString &path);
                                     QImage *out, QString *error,
                                     const ImageLoadLimits &limits = {});
 
-// Metafile conversions, exposed for tests.
-[[nodiscard]] bool wmfToSvg(const QByteArray &wmf, QByteArray *svg, QString *error);
+// The enhanced metafile conversion, exposed for tests.
 [[nodiscard]] bool emfToSvg(const QByteArray &emf, QByteArray *svg, QString *error);
 
 } // namespace quillora

@@ -73,12 +73,36 @@ class Scenario:
         assert code == 0, f"exit code {code}: {self.output}"
 
     def leave_without_saving(self):
-        """The exit button, OK in "Exit?", Cancel in "Save?"."""
+        """The exit button, OK in "Exit?", "Don't keep it" in "Save?"."""
         self.press("Exit", "push button")
         self.answer("Exit")
-        self.answer("Save", "Cancel")
+        self.answer("Save", "Don't keep it")
         code = self.wait_exit()
         assert code == 0, f"exit code {code}: {self.output}"
+
+    def save_through_own_dialog(self, name):
+        """Save, the name typed into the own file dialog, OK; the work file's path (the save
+        may still be under way, or wait for a question)."""
+        self.press("Save", "push button")
+        self.click("File name", "text", within="Quillora")
+        self.type(name)
+        self.answer("Quillora")
+        return os.path.join(self.documents, name + ".qlr")
+
+    def print_to_pdf(self, name="page"):
+        """Print to the "Save as PDF…" printer, the proposed file name accepted; the PDF's path
+        once it is written."""
+        self.press("Print", "push button")
+        self.find("Save as PDF…", "combo box", within="Quillora")
+        self.answer("Quillora")
+        self.find("Save as PDF", "dialog", timeout=15)
+        subprocess.run(["xdotool", "search", "--sync", "--name", "Save as PDF", "windowfocus",
+                        "--sync"], check=False)
+        self.key("Return")
+        pdf = os.path.join(self.documents, name + ".pdf")
+        self.wait_until(lambda: os.path.exists(pdf) and os.path.getsize(pdf) > 0, timeout=20,
+                        what=pdf)
+        return pdf
 
     def wait_exit(self, timeout=20):
         out, _ = self.proc.communicate(timeout=timeout)

@@ -71,7 +71,7 @@ def body(s):
     s.press("Exit", "push button")
     s.answer("Exit")
     try:
-        s.answer("Save", "Cancel")
+        s.answer("Save", "Don't keep it")
     except LookupError:
         pass
     assert s.wait_exit() == 0, s.output

@@ -1,7 +1,6 @@
 """Repeated-copies sheet printed: on "Multi" the child types a label with "^" (the copy
 number), asks for the most copies and prints to "Save as PDF…": one A4 sheet with every copy,
 each numbered."""
-import os
 import subprocess
 
 import harness
@@ -21,15 +20,7 @@ def body(s):
     s.click("Most copies", "push button")
     s.screenshot("most-copies")
 
-    s.press("Print", "push button")
-    s.find("Save as PDF…", "combo box", within="Quillora")
-    s.answer("Quillora")
-    s.find("Save as PDF", "dialog", timeout=15)
-    subprocess.run(["xdotool", "search", "--sync", "--name", "Save as PDF", "windowfocus", "--sync"],
-                   check=False)
-    s.key("Return")
-    pdf = os.path.join(s.documents, "page.pdf")
-    s.wait_until(lambda: os.path.exists(pdf) and os.path.getsize(pdf) > 0, timeout=20, what=pdf)
+    pdf = s.print_to_pdf()
 
     info = subprocess.run(["pdfinfo", pdf], capture_output=True, text=True).stdout
     assert "(A4)" in info, info

@@ -10,11 +10,7 @@ SENTENCE = "Today we went to the seaside and built the biggest sandcastle in the
 
 
 def saved_title_size(s, name):
-    s.press("Save", "push button")
-    s.click("File name", "text", within="Quillora")
-    s.type(name)
-    s.answer("Quillora")
-    work = os.path.join(s.documents, name + ".qlr")
+    work = s.save_through_own_dialog(name)
     s.wait_until(lambda: os.path.exists(work), what=work)
     layout = subprocess.run(["unzip", "-p", work, "layout.xml"], capture_output=True).stdout
     line = next(l for l in layout.decode("cp1252").splitlines() if "name='tb0'" in l)

@@ -20,11 +20,7 @@ def differing_pixels(a, b):
 
 
 def save_as(s, name):
-    s.press("Save", "push button")
-    s.click("File name", "text", within="Quillora")
-    s.type(name)
-    s.answer("Quillora")
-    path = os.path.join(s.documents, name + ".qlr")
+    path = s.save_through_own_dialog(name)
     s.wait_until(lambda: os.path.exists(path), what=path)
     return path
 

@@ -9,8 +9,10 @@ using namespace quillora;
 
 namespace {
 
-// A placeable Windows metafile: one red-filled rectangle over the middle of a 1000 × 500 window.
-QByteArray redRectangleWmf()
+// A placeable Windows metafile, as clip art is written: a header framing a 1000 × 500 window
+// at 1440 units per inch, and one rectangle (200, 100)–(800, 400) filled with `fill` and
+// outlined with a solid pen of `penWidth` units in `pen`.
+QByteArray rectangleWmf(QColor fill, QColor pen, qint16 penWidth)
 {
     QByteArray records;
     QDataStream r(&records, QIODevice::WriteOnly);
@@ -23,10 +25,13 @@ QByteArray redRectangleWmf()
         for (qint16 p : params)
             r << p;
     };
+    auto colourRef = [](QColor c) { return quint32(c.red() | c.green() << 8 | c.blue() << 16); };
     record(0x020B, {0, 0});                 // SETWINDOWORG y, x
     record(0x020C, {500, 1000});            // SETWINDOWEXT height, width
-    record(0x02FC, {}, 4, [&] { r << quint16(0) << quint32(0x000000FF) << quint16(0); });
+    record(0x02FC, {}, 4, [&] { r << quint16(0) << colourRef(fill) << quint16(0); });
     record(0x012D, {0});                    // SELECTOBJECT 0
+    record(0x02FA, {}, 5, [&] { r << quint16(0) << penWidth << qint16(0) << colourRef(pen); });
+    record(0x012D, {1});                    // SELECTOBJECT 1
     record(0x041B, {400, 800, 100, 200});   // RECTANGLE bottom, right, top, left
     record(0x0000, {});                     // EOF
 
@@ -41,20 +46,42 @@ QByteArray redRectangleWmf()
         s << w;
     s << checksum;
     const quint32 totalWords = 9 + records.size() / 2;
-    s << quint16(1) << quint16(9) << quint16(0x0300) << totalWords << quint16(1) << quint32(7)
+    s << quint16(1) << quint16(9) << quint16(0x0300) << totalWords << quint16(2) << quint32(8)
       << quint16(0);
     out.append(records);
     return out;
 }
 
-// An enhanced metafile: one blue-filled rectangle in a 1000 × 500 frame.
-QByteArray blueRectangleEmf()
+int distance(QColor a, QColor b)
 {
+    return qAbs(a.red() - b.red()) + qAbs(a.green() - b.green()) + qAbs(a.blue() - b.blue());
+}
+
+// How many pixels along row `y` from `x` on are nearer `colour` than `fill` and white (edges
+// may be smoothed).
+int runOf(const QImage &image, QColor colour, QColor fill, int x, int y)
+{
+    int run = 0;
+    for (; x + run < image.width(); ++run) {
+        const QColor seen = image.pixelColor(x + run, y);
+        if (distance(seen, colour) >= std::min(distance(seen, fill), distance(seen, Qt::white)))
+            break;
+    }
+    return run;
+}
+
+// The same as an enhanced metafile: a 1000 × 500 frame, the pen as CreatePen writes it.
+QByteArray rectangleEmf(QColor fill, QColor pen, qint32 penWidth)
+{
+    auto colourRef = [](QColor c) { return quint32(c.red() | c.green() << 8 | c.blue() << 16); };
     QByteArray body;
     QDataStream b(&body, QIODevice::WriteOnly);
     b.setByteOrder(QDataStream::LittleEndian);
-    b << quint32(39) << quint32(24) << quint32(1) << quint32(0) << quint32(0x00FF0000) << quint32(0);
+    b << quint32(39) << quint32(24) << quint32(1) << quint32(0) << colourRef(fill) << quint32(0);
     b << quint32(37) << quint32(12) << quint32(1);
+    b << quint32(38) << quint32(28) << quint32(2) << quint32(0) << penWidth << qint32(0)
+      << colourRef(pen);
+    b << quint32(37) << quint32(12) << quint32(2);
     b << quint32(43) << quint32(24) << qint32(200) << qint32(100) << qint32(800) << qint32(400);
     b << quint32(14) << quint32(20) << quint32(0) << quint32(16) << quint32(20);
 
@@ -65,7 +92,7 @@ QByteArray blueRectangleEmf()
     s << quint32(1) << quint32(88);
     s << qint32(0) << qint32(0) << qint32(999) << qint32(499);      // bounds, device units
     s << qint32(0) << qint32(0) << qint32(26458) << qint32(13229);  // frame, 0.01 mm
-    s << quint32(0x464D4520) << quint32(0x10000) << total << quint32(5) << quint16(2) << quint16(0);
+    s << quint32(0x464D4520) << quint32(0x10000) << total << quint32(7) << quint16(3) << quint16(0);
     s << quint32(0) << quint32(0) << quint32(0);
     s << qint32(1000) << qint32(500) << qint32(265) << qint32(132);
     out.append(body);
@@ -99,24 +126,43 @@ private slots:
         QCOMPARE(isMetafileName(name), metafile);
     }
 
-    void drawsWindowsMetafiles()
+    // Colours exactly as written, the header's frame with its margin, and lines as thick as
+    // the pen says (1600 pixels for 1000 units: 1.6 pixels a unit).
+    void drawsMetafiles_data()
     {
-        QImage image;
-        QString error;
-        QVERIFY2(loadPictureBytes(redRectangleWmf(), "clip.WMF", &image, &error), qPrintable(error));
-        // The drawing is framed by its own extent: a 2:1 rectangle drawn 1600 pixels wide.
-        QCOMPARE(image.width(), 1600);
-        QVERIFY(qAbs(image.height() - 800) < 20);
-        QCOMPARE(centreColour(image), QColor(Qt::red));
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QColor>("fill");
+        QTest::addColumn<QColor>("pen");
+        QTest::addColumn<int>("penWidth");
+        for (const QString name : {"clip.WMF", "clip.emf"}) {
+            QTest::addRow("%s colours between the named ones", qPrintable(name))
+                << name << QColor(200, 0, 200) << QColor(0, 160, 0) << 1;
+            QTest::addRow("%s thick outline", qPrintable(name))
+                << name << QColor(255, 0, 0) << QColor(20, 40, 200) << 10;
+        }
     }
-
-    void drawsEnhancedMetafiles()
+    void drawsMetafiles()
     {
+        QFETCH(QString, name);
+        QFETCH(QColor, fill);
+        QFETCH(QColor, pen);
+        QFETCH(int, penWidth);
+        const QByteArray file = name.endsWith(u"WMF") ? rectangleWmf(fill, pen, qint16(penWidth))
+                                                      : rectangleEmf(fill, pen, penWidth);
         QImage image;
         QString error;
-        QVERIFY2(loadPictureBytes(blueRectangleEmf(), "clip.emf", &image, &error), qPrintable(error));
-        QVERIFY(image.width() > image.height());
-        QCOMPARE(centreColour(image), QColor(Qt::blue));
+        QVERIFY2(loadPictureBytes(file, name, &image, &error), qPrintable(error));
+        QCOMPARE(image.width(), 1600);
+        QVERIFY(qAbs(image.height() - 800) <= 2);
+        QCOMPARE(centreColour(image), fill);
+        QCOMPARE(image.pixelColor(300, 400), QColor(Qt::white)); // the margin round the drawing
+        int edge = 300;
+        while (edge < 400 && runOf(image, pen, fill, edge, 400) == 0)
+            ++edge;
+        const int thickness = runOf(image, pen, fill, edge, 400);
+        QVERIFY2(qAbs(edge + thickness / 2 - 320) <= 2, "outline at 200 units");
+        QVERIFY2(qAbs(thickness - std::max(1.0, penWidth * 1.6)) <= 2,
+                 qPrintable(QString::number(thickness)));
     }
 
     void bitmapsThroughQt()
@@ -141,8 +187,8 @@ private slots:
         QTest::newRow("garbage png") << QByteArray("\x89PNG\r\n\x1a\n garbage") << "a.png";
         QTest::newRow("garbage wmf") << QByteArray(200, '\x01') << "a.wmf";
         QTest::newRow("garbage emf") << QByteArray(200, '\x01') << "a.emf";
-        QTest::newRow("truncated wmf") << redRectangleWmf().left(40) << "a.wmf";
-        QTest::newRow("truncated emf") << blueRectangleEmf().left(60) << "a.emf";
+        QTest::newRow("truncated wmf") << rectangleWmf(Qt::red, Qt::black, 1).left(40) << "a.wmf";
+        QTest::newRow("truncated emf") << rectangleEmf(Qt::blue, Qt::black, 1).left(60) << "a.emf";
     }
     void refusesBadPictures()
     {

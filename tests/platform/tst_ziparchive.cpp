@@ -22,6 +22,13 @@ struct Member {
     quint32 unixMode = 0100644;
 };
 
+} // namespace
+
+// Declared before its first use as a test column, which a Release build insists on.
+Q_DECLARE_METATYPE(Member)
+
+namespace {
+
 // Writes an archive exactly as given, hostile names and modes included.
 void writeRawZip(const QString &path, const QVector<Member> &members)
 {
@@ -198,6 +205,5 @@ private slots:
     }
 };
 
-Q_DECLARE_METATYPE(Member)
 QTEST_GUILESS_MAIN(TestZipArchive)
 #include "tst_ziparchive.moc"

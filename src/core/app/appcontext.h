@@ -40,6 +40,7 @@ public:
     QString dialogAnswer;              // "Yes", "No", "cancelled" (own dialogs), "OK"/"Cancel"
     QString importDialogFolder;        // initial folder of the picture import dialog
     QString fileDialogFolder;          // initial folder of the open/save dialog
+    QString workName;                  // the work last saved or opened ("seaside"); "" when new
     ChoiceValues choices;              // left by the choice dialog on OK
 
     QString tr(const QString &english) const { return translator.translate(english); }

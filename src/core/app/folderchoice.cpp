@@ -17,4 +17,19 @@ void choose(AppContext &context, bool useMyDocuments, const QString &folder)
     context.importDialogFolder = context.folders.working;
 }
 
+QString friendlyName(const AppContext &context, const QString &folder)
+{
+    const QString documents = context.env.folders.documents;
+    if (!documents.isEmpty() && QDir::cleanPath(folder) == QDir::cleanPath(documents))
+        return context.tr(QStringLiteral("My Documents"));
+    const QString name = QDir(folder).dirName();
+    return name.isEmpty() ? folder : name;
+}
+
+QString shownSetting(const AppContext &context)
+{
+    const QString &setting = context.settings.workingDir;
+    return setting == kMyDocumentsWord ? context.tr(QStringLiteral("My Documents")) : setting;
+}
+
 } // namespace quillora::folderchoice

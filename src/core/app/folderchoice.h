@@ -12,4 +12,11 @@ namespace quillora::folderchoice {
 // both the open/save and the picture import dialogs.
 void choose(AppContext &context, bool useMyDocuments, const QString &folder);
 
+// The folder as a child or teacher reads it: "My Documents" (translated) for the documents
+// folder, else the folder's own name; the whole path belongs in a tool tip.
+QString friendlyName(const AppContext &context, const QString &folder);
+
+// The working folder setting as the options dialog shows it: "My Documents" for "MYDOCS".
+QString shownSetting(const AppContext &context);
+
 } // namespace quillora::folderchoice

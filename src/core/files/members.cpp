@@ -3,6 +3,7 @@
 #include "core/app/codepage.h"
 #include "core/files/wholefile.h"
 #include "core/layout/dialect.h"
+#include "core/text/textboxformat.h"
 
 #include <QFile>
 #include <QPainter>
@@ -18,7 +19,10 @@ constexpr qint64 kMaxFileInfoBytes = 64 * 1024;
 
 QByteArray encodeTextMember(const QString &text)
 {
-    return codepage::encodeAuto(text + QStringLiteral("\r\n"));
+    // Line breaks are CR LF whichever form the box holds them in.
+    QString lines = normalisedBoxText(text);
+    lines.replace(u'\n', QStringLiteral("\r\n"));
+    return codepage::encodeAuto(lines + QStringLiteral("\r\n"));
 }
 
 QString decodeTextMember(const QByteArray &bytes)

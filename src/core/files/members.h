@@ -16,8 +16,9 @@ struct ProgramVersion {
     int revision = QUILLORA_VERSION_PATCH;
 };
 
-// Text members hold the text and one CR LF, in Windows-1252 when every character fits, else in
-// UTF-8 with a byte order mark, so no character a child typed is lost.
+// Text members hold the text and one CR LF, line breaks as CR LF (LF alone is read too), in
+// Windows-1252 when every character fits, else in UTF-8 with a byte order mark, so no
+// character a child typed is lost.
 QByteArray encodeTextMember(const QString &text);
 QString decodeTextMember(const QByteArray &bytes);
 [[nodiscard]] bool writeTextFile(const QString &text, const QString &path, QString *error = nullptr);

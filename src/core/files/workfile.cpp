@@ -4,6 +4,7 @@
 #include "core/files/wholefile.h"
 #include "core/layout/documenttypes.h"
 #include "core/layout/templatereader.h"
+#include "core/text/pagetextfit.h"
 
 #include <QDir>
 #include <QFile>
@@ -132,6 +133,7 @@ bool buildPage(PageModel &page, const QString &folder, const PageFitInputs &fit,
         if (!border.isNull())
             page.border.picture = border;
     }
+    fitPageTexts(page);
     return true;
 }
 

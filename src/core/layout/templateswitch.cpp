@@ -5,7 +5,7 @@
 #include "core/layout/bordersetup.h"
 #include "core/layout/documenttypes.h"
 #include "core/layout/templatereader.h"
-#include "core/text/plainfit.h"
+#include "core/text/pagetextfit.h"
 #include "core/text/rtfreader.h"
 
 #include <QDir>
@@ -111,14 +111,12 @@ void loadWork(PageModel &page, const Staging &staging)
                                       Qt::SmoothTransformation)
                             .convertToFormat(QImage::Format_RGB32);
     }
-    TextMeasure measure;
     for (int i = 0; i < usedCount(page.announcedTextBoxes, page.textBoxes); ++i) {
         TextBoxModel &box = page.textBoxes[i];
         const QString path = staging.memberPath(textMember(i));
         if (!box.visible || !QFile::exists(path))
             continue;
         box.text = readTextFile(path);
-        shrinkToFit(measure, box);
     }
     for (int i = 0; i < usedCount(page.announcedRichTextBoxes, page.richTextBoxes); ++i) {
         RichTextBoxModel &box = page.richTextBoxes[i];
@@ -152,6 +150,7 @@ bool switchTemplate(PageModel &page, const Staging &staging, const QString &temp
     if (!storeWork(page, staging, error))
         return false;
     loadWork(switched, staging);
+    fitPageTexts(switched);
     switched.current = CurrentObject{};
     switched.changeCount = page.changeCount + 1;
     page = std::move(switched);

@@ -47,7 +47,9 @@ constexpr int kMaxSheetPictureSidePx = 6000;
 QImage renderCopiesSheetPicture(const PageModel &page, double quality);
 
 // The picture a PNG export saves: the sheet of copies for "Multi" (at `sheetQuality`), the
-// page itself at its on-screen size for the other kinds.
+// page itself at its on-screen size for the other kinds. One rule for every picture of the page
+// that leaves the screen: the page as it will print. The window's object frames are furniture
+// and stay out; lines and boxes, which print, are in; hidden objects are hidden everywhere.
 QImage renderExportPicture(const PageModel &page, double sheetQuality);
 
 } // namespace quillora

@@ -4,6 +4,7 @@
 #include "core/layout/pagefit.h"
 #include "core/layout/templatereader.h"
 #include "core/printing/pagerenderer.h"
+#include "core/text/pagetextfit.h"
 
 #include <QDirIterator>
 #include <QFileInfo>
@@ -39,6 +40,7 @@ ThumbnailReport makeLayoutThumbnails(const QString &layoutsFolder, QSize bounds)
             report.failed.append(path + QStringLiteral(": ") + error);
             continue;
         }
+        fitPageTexts(page);
         const QImage thumbnail = renderPageThumbnail(page, bounds);
         const QFileInfo info(path);
         const QString bitmap =

@@ -167,6 +167,18 @@ bool shrinkRichTextByOne(QTextDocument &document)
     return changed;
 }
 
+int shrinkRichTextToFit(QTextDocument &document, const QSizeF &boxSize)
+{
+    int passes = 0;
+    while (passes < kMaxRichShrinkPasses && characterCount(document) >= 2 &&
+           richTextOverflows(document, boxSize)) {
+        if (!shrinkRichTextByOne(document))
+            break;
+        ++passes;
+    }
+    return passes;
+}
+
 RichFitOutcome RichTextFitter::fit(QTextDocument &document, const QSizeF &boxSize,
                                    RichTextMemory &memory, int cursorPosition)
 {
@@ -186,12 +198,7 @@ RichFitOutcome RichTextFitter::fit(QTextDocument &document, const QSizeF &boxSiz
         outcome.action = RichFitOutcome::Action::Restored;
     } else if (characterCount(document) >= 2 && !memory.isEmpty() &&
                richTextOverflows(document, boxSize)) {
-        while (outcome.passes < kMaxRichShrinkPasses && characterCount(document) >= 2 &&
-               richTextOverflows(document, boxSize)) {
-            if (!shrinkRichTextByOne(document))
-                break;
-            ++outcome.passes;
-        }
+        outcome.passes = shrinkRichTextToFit(document, boxSize);
         outcome.action = RichFitOutcome::Action::Shrunk;
     } else {
         outcome.action = RichFitOutcome::Action::Accepted;

@@ -53,6 +53,11 @@ bool richTextOverflows(QTextDocument &document, const QSizeF &boxSize);
 // could be made smaller.
 bool shrinkRichTextByOne(QTextDocument &document);
 
+// Shrinks the whole content one point per pass while it overflows the box, at most
+// kMaxRichShrinkPasses passes; a content of fewer than two characters is never shrunk.
+// Returns the passes run.
+int shrinkRichTextToFit(QTextDocument &document, const QSizeF &boxSize);
+
 struct RichFitOutcome {
     enum class Action { Skipped, Accepted, Restored, Shrunk };
     Action action = Action::Skipped;

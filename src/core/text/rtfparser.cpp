@@ -8,6 +8,8 @@
 #include <QColor>
 #include <QCoreApplication>
 
+#include <cmath>
+
 #include <optional>
 #include <string_view>
 #include <vector>
@@ -20,11 +22,22 @@ constexpr int kDefaultHalfPoints = 24;
 constexpr int kLargestHalfPoints = 3276; // the largest size word processors accept, 1638 pt
 constexpr int kLargestUnicodeSkip = 16;
 
-enum class Destination : quint8 { Text, Skip, FontTable, ColourTable, BulletDefinition };
+enum class Destination : quint8 {
+    Text,
+    Skip,
+    FontTable,
+    ColourTable,
+    BulletDefinition,
+    ExactFontSize
+};
+
+// "{\*\qlrfs 11.25}" written beside "\fs" gives the size as we hold it; other readers skip it.
+constexpr qsizetype kLongestExactSize = 32;
 
 struct CharProps {
     int font = -1; // -1: the document's default font
     int halfPoints = kDefaultHalfPoints;
+    double exactPoints = 0; // 0: the size is halfPoints
     int colour = 0; // 0: automatic
     bool bold = false;
     bool italic = false;
@@ -136,6 +149,8 @@ private:
         }
         if (group().destination == Destination::FontTable)
             endFontEntry();
+        if (group().destination == Destination::ExactFontSize)
+            takeExactSize();
         if (m_groups.size() <= 2) {
             // The document's own group has closed; anything after it is not part of it.
             m_pos = m_end;
@@ -290,6 +305,10 @@ private:
         case Word::SkippedDestination:
             group().destination = Destination::Skip;
             return true;
+        case Word::ExactFontSize:
+            group().destination = Destination::ExactFontSize;
+            m_exactSize.clear();
+            return true;
         default:
             return false;
         }
@@ -342,6 +361,7 @@ private:
             chars.halfPoints = hasParameter && parameter > 0
                                    ? std::min(parameter, kLargestHalfPoints)
                                    : kDefaultHalfPoints;
+            chars.exactPoints = 0;
             break;
         case Word::Colour:
             chars.colour = clampedParameter(hasParameter, parameter, 0, 0, kLargestParameter);
@@ -487,6 +507,10 @@ private:
                 m_formatValid = false;
             }
             break;
+        case Destination::ExactFontSize:
+            if (m_exactSize.size() < kLongestExactSize)
+                m_exactSize.append(c);
+            break;
         default:
             break;
         }
@@ -554,6 +578,20 @@ private:
                 Paragraph{m_paragraph, std::move(m_runs), formatFor(group().chars)});
     }
 
+    // The exact size counts only where it agrees with the "\fs" in force: a reader that
+    // changed the size without knowing our word leaves a size it does not match.
+    void takeExactSize()
+    {
+        bool ok = false;
+        const double points = m_exactSize.trimmed().toDouble(&ok);
+        m_exactSize.clear();
+        if (m_groups.size() < 2 || !ok || !(points > 0) || points > kLargestHalfPoints)
+            return;
+        CharProps &outer = m_groups[m_groups.size() - 2].chars;
+        if (std::lround(points * 2) == outer.halfPoints)
+            outer.exactPoints = points;
+    }
+
     void endFontEntry()
     {
         m_fonts.endEntry();
@@ -572,7 +610,7 @@ private:
         QTextCharFormat format;
         if (const QString family = m_fonts.family(fontNumber(chars)); !family.isEmpty())
             format.setFontFamilies(QStringList{family});
-        format.setFontPointSize(chars.halfPoints / 2.0);
+        format.setFontPointSize(chars.exactPoints > 0 ? chars.exactPoints : chars.halfPoints / 2.0);
         if (const std::optional<QColor> colour = m_colours.colour(chars.colour))
             format.setForeground(*colour);
         format.setFontWeight(chars.bold ? QFont::Bold : QFont::Normal);
@@ -613,6 +651,7 @@ private:
     FontTable m_fonts{m_decoder};
     ColourTable m_colours;
     QByteArray m_bytes;
+    QByteArray m_exactSize;
     CharProps m_runChars;
     QString m_runText;
     QList<Run> m_runs;

@@ -13,6 +13,7 @@ const WordInfo *lookupWord(std::string_view name)
             {"fonttbl", {Word::FontTable}},
             {"colortbl", {Word::ColourTable}},
             {"pn", {Word::BulletDefinition}},
+            {"qlrfs", {Word::ExactFontSize}},
             {"deff", {Word::DefaultFont}},
             {"ansicpg", {Word::AnsiCodePage}},
             {"ansi", {Word::Ansi}},

@@ -13,6 +13,7 @@ enum class Word : quint8 {
     ColourTable,
     BulletDefinition,
     SkippedDestination,
+    ExactFontSize,
     // document
     DefaultFont,
     AnsiCodePage,

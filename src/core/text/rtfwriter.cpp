@@ -4,6 +4,7 @@
 #include "core/text/rtfcontent.h"
 
 #include <QColor>
+#include <QLocale>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -20,6 +21,7 @@ constexpr int kLargestHalfPoints = 3276;
 
 struct Looks {
     int font = -1;
+    double points = -1;
     int halfPoints = -1;
     int colour = 0; // index into the colour table; 0 is automatic
     bool bold = false;
@@ -114,8 +116,9 @@ private:
         qreal points = format.hasProperty(QTextFormat::FontPointSize)
                            ? format.fontPointSize()
                            : m_doc.defaultFont().pointSizeF();
-        if (points <= 0)
+        if (!(points > 0))
             points = 12;
+        looks.points = std::min(points, kLargestHalfPoints / 2.0);
         looks.halfPoints =
             std::clamp(int(std::lround(points * 2)), kSmallestHalfPoints, kLargestHalfPoints);
         if (format.hasProperty(QTextFormat::ForegroundBrush) &&
@@ -178,8 +181,17 @@ private:
     {
         if (looks.font != m_current.font)
             word("f", looks.font);
-        if (looks.halfPoints != m_current.halfPoints)
+        if (looks.points != m_current.points) {
             word("fs", looks.halfPoints);
+            // "\fs" holds half points; the size a fitted box holds is kept exactly beside it,
+            // or text that fitted on screen could come back larger and lose its last line.
+            if (looks.points * 2 != looks.halfPoints) {
+                m_out += "{\\*\\qlrfs " +
+                         QByteArray::number(looks.points, 'g', QLocale::FloatingPointShortest) +
+                         '}';
+                m_needsDelimiter = false;
+            }
+        }
         if (looks.colour != m_current.colour)
             word("cf", looks.colour);
         if (looks.bold != m_current.bold)

@@ -1,6 +1,8 @@
 #include "core/text/textdrawing.h"
 
 #include "core/layout/colour.h"
+#include "core/text/plainfit.h"
+#include "core/text/richfit.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QGlyphRun>
@@ -184,7 +186,11 @@ void drawTextBox(QPainter &painter, const TextBoxModel &box, const TextPlacement
 {
     if (isPlaceholder(box.text))
         return;
-    const TextBoxFormat format{box.style, QSizeF(box.geometry.size()), box.multiLine};
+    TextBoxFormat format{box.style, QSizeF(box.geometry.size()), box.multiLine};
+    // A text that would overflow here (a box never refitted since it was stored) is fitted
+    // now: a printed page never silently loses a line.
+    TextMeasure measure;
+    format.style.fontSize = fittedFontSize(measure, format, normalisedBoxText(box.text));
     QTextDocument document;
     document.setUndoRedoEnabled(false);
     configureTextBoxDocument(document, format);
@@ -202,6 +208,7 @@ void drawRichTextBox(QPainter &painter, const QTextDocument &content, const Text
     std::unique_ptr<QTextDocument> document(content.clone());
     document->setUndoRedoEnabled(false);
     configureTextBoxDocument(*document, format);
+    shrinkRichTextToFit(*document, format.boxSize);
     if (placement.copyNumber)
         insertCopyNumber(*document, *placement.copyNumber);
     drawBoxDocument(painter, *document, format.boxSize, toQColor(format.style.colour), placement);

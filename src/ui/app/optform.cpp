@@ -1,5 +1,7 @@
 #include "ui/app/optform.h"
 
+#include "core/app/folderchoice.h"
+
 #include "core/printing/printdevice.h"
 #include "ui/app/filestoreform.h"
 #include "ui/app/looks.h"
@@ -280,7 +282,7 @@ void OptForm::fillFrom(const OptionsValues &values)
         list->setCurrentIndex(list->findText(name));
         showFontPreview(int(slot));
     }
-    m_fileStoreText->setText(context().settings.workingDir);
+    m_fileStoreText->setText(folderchoice::shownSetting(context()));
 }
 
 OptionsValues OptForm::values() const
@@ -328,7 +330,7 @@ void OptForm::chooseWorkingFolder()
 {
     hide();
     FileStoreForm::ask(context(), parentWidget());
-    m_fileStoreText->setText(context().settings.workingDir);
+    m_fileStoreText->setText(folderchoice::shownSetting(context()));
     show();
 }
 

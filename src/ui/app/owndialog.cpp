@@ -11,6 +11,8 @@
 #include <QPointer>
 #include <QVBoxLayout>
 
+#include <utility>
+
 namespace quillora {
 
 OwnDialog::OwnDialog(AppContext &context, const QString &objectName, const QString &title,
@@ -68,11 +70,24 @@ OwnDialog::OwnDialog(AppContext &context, const QString &objectName, const QStri
         button->setFixedSize(looks::kDialogButtonSize, looks::kDialogButtonSize);
     connect(m_ok, &QAbstractButton::clicked, this, [this] { okPressed(); });
     connect(m_cancel, &QAbstractButton::clicked, this, [this] { cancelPressed(); });
+    m_okCaption = new QLabel(this);
+    m_okCaption->setObjectName(QStringLiteral("okCaption"));
+    m_cancelCaption = new QLabel(this);
+    m_cancelCaption->setObjectName(QStringLiteral("cancelCaption"));
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(m_ok);
-    buttons->addSpacing(looks::kDialogButtonSize / 2);
-    buttons->addWidget(m_cancel);
+    for (auto [button, caption] :
+         {std::pair{m_ok, m_okCaption}, std::pair{m_cancel, m_cancelCaption}}) {
+        caption->setFont(looks::childFont(looks::kControlPixels, true));
+        caption->setAlignment(Qt::AlignCenter);
+        caption->hide();
+        auto *column = new QVBoxLayout;
+        column->addWidget(button, 0, Qt::AlignHCenter);
+        column->addWidget(caption);
+        buttons->addLayout(column);
+        if (button == m_ok)
+            buttons->addSpacing(looks::kDialogButtonSize / 2);
+    }
     buttons->addStretch();
     content->addLayout(buttons);
     // Wide enough for the two big buttons with room between and around them; the layout,
@@ -116,7 +131,22 @@ void OwnDialog::advanceFrame()
 void OwnDialog::showFrame()
 {
     m_ok->setPicture(m_yesFrames[std::size_t(m_frame)]);
-    m_cancel->setPicture(m_noFrames[std::size_t(m_frame)]);
+    if (m_cancelAnimated)
+        m_cancel->setPicture(m_noFrames[std::size_t(m_frame)]);
+}
+
+void OwnDialog::showButtonCaptions(const QString &ok, const QString &cancel)
+{
+    m_okCaption->setText(ok);
+    m_okCaption->setVisible(!ok.isEmpty());
+    m_cancelCaption->setText(cancel);
+    m_cancelCaption->setVisible(!cancel.isEmpty());
+}
+
+void OwnDialog::setCancelPicture(const QIcon &picture)
+{
+    m_cancelAnimated = false;
+    m_cancel->setPicture(picture);
 }
 
 PictureButton *OwnDialog::addCloseButton(const QString &objectName)

@@ -44,6 +44,8 @@ public:
 
     PictureButton *okButton() const { return m_ok; }
     PictureButton *cancelButton() const { return m_cancel; }
+    QLabel *okCaption() const { return m_okCaption; }
+    QLabel *cancelCaption() const { return m_cancelCaption; }
     QLabel *messageLabel() const { return m_message; }
     QWidget *topBar() const { return m_topBar; }
 
@@ -56,6 +58,11 @@ protected:
     QVBoxLayout *bodyLayout() const { return m_body; }
     // Puts a close button at the right end of the top bar; it runs closePressed().
     PictureButton *addCloseButton(const QString &objectName);
+    // Words under the OK and Cancel pictures, for questions where a picture alone could be
+    // taken for the other answer.
+    void showButtonCaptions(const QString &ok, const QString &cancel);
+    // A still picture on Cancel in place of the animated cross.
+    void setCancelPicture(const QIcon &picture);
 
     // What the buttons do. By default OK leaves "Yes", Cancel "No", and the close button,
     // Escape or the window manager's close leave "cancelled".
@@ -81,6 +88,9 @@ private:
     QVBoxLayout *m_body = nullptr;
     PictureButton *m_ok = nullptr;
     PictureButton *m_cancel = nullptr;
+    QLabel *m_okCaption = nullptr;
+    QLabel *m_cancelCaption = nullptr;
+    bool m_cancelAnimated = true;
     QTimer m_animation;
     int m_frame = 0;
     std::array<QIcon, kFrameCount> m_yesFrames;

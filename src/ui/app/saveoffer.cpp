@@ -1,5 +1,7 @@
 #include "ui/app/saveoffer.h"
 
+#include "ui/app/picturebutton.h"
+
 #include <QKeyEvent>
 
 namespace quillora {
@@ -9,6 +11,11 @@ SaveOffer::SaveOffer(AppContext &context, QWidget *parent)
                 QStringLiteral("Save?"), parent)
 {
     addCloseButton(QStringLiteral("unloadFormBut"));
+    // Throwing the work away must never look like closing the question: it has a bin and says
+    // so, while the close cross goes back to the work.
+    setCancelPicture(QIcon(QStringLiteral(":/art/dialog/bin.svg")));
+    cancelButton()->setCaption(QStringLiteral("Don't keep it"));
+    showButtonCaptions(QStringLiteral("Save it"), QStringLiteral("Don't keep it"));
 }
 
 QString SaveOffer::ask(AppContext &context, QWidget *parent)

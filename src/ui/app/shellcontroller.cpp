@@ -9,6 +9,7 @@
 #include "core/layout/templatereader.h"
 #include "ui/app/briefpurposeform.h"
 #include "ui/app/exitform.h"
+#include "ui/app/gestureguard.h"
 #include "ui/app/messageform.h"
 #include "ui/app/optform.h"
 #include "ui/app/saveoffer.h"
@@ -19,6 +20,7 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QCursor>
 
 namespace quillora {
 
@@ -110,6 +112,7 @@ bool ShellController::newDocument(int code, const QString &templatePath)
     QApplication::setOverrideCursor(Qt::WaitCursor);
     resetPage(m_context.page);
     m_context.undo.reset();
+    m_context.workName.clear();
     m_context.page.documentType = code;
     SimplePageWindow &window = ensureSimplePageWindow();
     const bool loaded = window.loadTemplate(templateFor(code, templatePath));
@@ -120,6 +123,8 @@ bool ShellController::newDocument(int code, const QString &templatePath)
     window.showFullScreen();
     window.raise();
     window.activateWindow();
+    // The second click of the double-click that chose the page belongs to the start screen.
+    GestureGuard::guard(window, QApplication::doubleClickInterval(), QCursor::pos());
     return loaded;
 }
 

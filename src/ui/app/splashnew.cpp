@@ -316,6 +316,7 @@ bool SplashNew::subChoicesShown() const
 
 void SplashNew::chooseKind(int code)
 {
+    m_keyKind = -1;
     const StartSelection::KindResult result = m_selection.selectKind(code);
     markSelection();
     switch (result) {
@@ -404,8 +405,9 @@ void SplashNew::showSubChoices()
 
 void SplashNew::markSelection()
 {
+    const int marked = m_keyKind >= 0 ? m_keyKind : m_selection.code();
     for (int code = 0; code < kDocumentTypeCount; ++code)
-        m_entries[std::size_t(code)]->setSelected(code == m_selection.code());
+        m_entries[std::size_t(code)]->setSelected(code == marked);
     const bool listed = m_selection.kindNeedsTemplate();
     for (int slot = 0; slot < kSubChoiceSlots; ++slot)
         m_subImages[std::size_t(slot)]->setSelected(listed && slot == m_selection.subChoice());
@@ -444,11 +446,18 @@ void SplashNew::hideEvent(QHideEvent *event)
 
 void SplashNew::keyPressEvent(QKeyEvent *event)
 {
-    // Return starts what is chosen; the arrows walk the kinds for those without a mouse.
+    // For those without a mouse: the arrows walk the tiles of the page shown, Return opens the
+    // kind walked to (its templates, when it has any) or starts what is chosen.
     int step = 0;
     switch (event->key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
+        if (!subChoicesShown() && m_keyKind >= 0 && m_keyKind != m_selection.code()) {
+            chooseKind(m_keyKind);
+            // Its templates are shown now, or a message said why they cannot be.
+            if (m_selection.kindNeedsTemplate())
+                return;
+        }
         confirm();
         return;
     case Qt::Key_Left:
@@ -458,18 +467,24 @@ void SplashNew::keyPressEvent(QKeyEvent *event)
         step = 1;
         break;
     case Qt::Key_Up:
-        step = -kKindColumns;
+        step = subChoicesShown() ? -1 : -kKindColumns;
         break;
     case Qt::Key_Down:
-        step = kKindColumns;
+        step = subChoicesShown() ? 1 : kKindColumns;
         break;
     default:
         QDialog::keyPressEvent(event);
         return;
     }
-    const int target = m_selection.code() + step;
-    if (!subChoicesShown() && target >= 0 && target < kDocumentTypeCount)
-        chooseKind(target);
+    if (subChoicesShown()) {
+        chooseSubChoice(m_selection.subChoice() + step);
+        return;
+    }
+    const int target = (m_keyKind >= 0 ? m_keyKind : m_selection.code()) + step;
+    if (target < 0 || target >= kDocumentTypeCount)
+        return;
+    m_keyKind = target;
+    markSelection();
 }
 
 void SplashNew::paintEvent(QPaintEvent *event)

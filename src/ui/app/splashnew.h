@@ -85,6 +85,7 @@ private:
 
     AppContext &m_context;
     StartSelection m_selection;
+    int m_keyKind = -1; // the kind the arrow keys walked to, until Return opens it
     StartScreenOutcome m_outcome;
     std::function<void(const QString &)> m_messageHandler;
     std::function<void(const QString &)> m_videoLauncher;

@@ -131,6 +131,7 @@ bool FileController::saveDocument(const QString &path)
         return false;
     }
     page.countAtLastSave = saved.page.countAtLastSave;
+    m_context.workName = QFileInfo(path).completeBaseName();
     emit documentSaved(path);
     return true;
 }
@@ -185,6 +186,7 @@ bool FileController::openDocument(const QString &path)
     }
     m_context.page = std::move(opened.page);
     m_currentFilePath.clear();
+    m_context.workName = QFileInfo(path).completeBaseName();
     m_context.undo.reset();
     takePlainTextFromRtf(m_context.page);
     m_window->showPage();

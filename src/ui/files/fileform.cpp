@@ -1,12 +1,15 @@
 #include "ui/files/fileform.h"
 
+#include "core/app/folderchoice.h"
 #include "core/app/paths.h"
 #include "core/files/filecommands.h"
 #include "core/files/workfilepreview.h"
 #include "ui/app/looks.h"
 #include "ui/app/picturebutton.h"
+#include "ui/files/replaceform.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QIcon>
 #include <QKeyEvent>
@@ -82,11 +85,12 @@ FileForm::FileForm(AppContext &context, FileDirection direction, PreviewLoader l
     m_openCaption->setObjectName(QStringLiteral("OpenLabel"));
     m_openCaption->hide();
 
-    const QString folderCaption =
-        QStringLiteral("[") + context.folders.working + QStringLiteral("]");
+    const QString folderCaption = QStringLiteral("[") +
+                                  folderchoice::friendlyName(context, context.folders.working) +
+                                  QStringLiteral("]");
     auto *folder = new QLabel(folderCaption, this);
     folder->setObjectName(QStringLiteral("folderCaptionFIXLANG"));
-    folder->setToolTip(folderCaption);
+    folder->setToolTip(context.folders.working);
     folder->setFont(looks::childFont(looks::kControlPixels));
     folder->setMaximumWidth(kRowsWidth + 64);
     folder->setTextFormat(Qt::PlainText);
@@ -109,6 +113,19 @@ FileForm::FileForm(AppContext &context, FileDirection direction, PreviewLoader l
     rowsAndSlider->addWidget(m_slider);
     bodyLayout()->addLayout(rowsAndSlider);
     bodyLayout()->addWidget(makeNameRow());
+    m_missingName = new QLabel(direction == FileDirection::Save
+                                   ? QStringLiteral("Type a name for your work first.")
+                                   : QStringLiteral("Choose a work to open first."),
+                               this);
+    m_missingName->setObjectName(QStringLiteral("missingNameLabel"));
+    m_missingName->setFont(looks::childFont(looks::kControlPixels, true));
+    m_missingName->setAlignment(Qt::AlignCenter);
+    m_missingName->hide();
+    bodyLayout()->addWidget(m_missingName);
+    m_askReplace = [this](const QString &name, const QString &path) {
+        return ReplaceForm::ask(this->context(), name,
+                                m_loadPreview ? m_loadPreview(path) : QImage(), this);
+    };
 
     m_previewTimer.setObjectName(QStringLiteral("saveTimer"));
     m_previewTimer.setInterval(kPreviewTickMs);
@@ -174,6 +191,7 @@ QWidget *FileForm::makeNameRow()
     m_nameBox->installEventFilter(this);
     // Only what a child types is cleaned: a listed file's own name must stay openable.
     connect(m_nameBox, &QLineEdit::textEdited, this, &FileForm::cleanNameBox);
+    connect(m_nameBox, &QLineEdit::textChanged, this, [this] { m_missingName->hide(); });
     connect(m_nameBox, &QLineEdit::returnPressed, this, &FileForm::okPressed);
     layout->addWidget(m_nameBox, 1);
 
@@ -308,6 +326,20 @@ void FileForm::cleanNameBox()
 
 void FileForm::okPressed()
 {
+    // OK without a name would close and do nothing: the dialog stays and says what is missing.
+    const QString name = chosenName();
+    if (name.isEmpty()) {
+        m_missingName->show();
+        m_nameBox->setFocus();
+        return;
+    }
+    if (m_direction == FileDirection::Save && m_askReplace) {
+        const QString path = workFilePathFor(context().folders.working, name);
+        if (QFileInfo::exists(path) && !m_askReplace(name, path)) {
+            m_nameBox->setFocus();
+            return;
+        }
+    }
     m_previewTimer.stop();
     OwnDialog::okPressed();
 }

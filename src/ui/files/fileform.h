@@ -26,6 +26,8 @@ class FileForm : public OwnDialog {
 public:
     // The picture of one work file's page; a null image for a file that cannot be opened.
     using PreviewLoader = std::function<QImage(const QString &path)>;
+    // Asked before a save would write over the work `name` at `path`; true replaces it.
+    using ReplaceQuestion = std::function<bool(const QString &name, const QString &path)>;
     static constexpr int kPreviewTickMs = 100;
 
     FileForm(AppContext &context, FileDirection direction, PreviewLoader loadPreview,
@@ -34,6 +36,10 @@ public:
     FileDirection direction() const { return m_direction; }
     // The name in `filename_box` when the dialog closed.
     QString chosenName() const;
+    // Replaces the question asked before an existing work is saved over (ReplaceForm).
+    void setReplaceQuestion(ReplaceQuestion ask) { m_askReplace = std::move(ask); }
+    // Shown when OK is pressed with no name.
+    QLabel *missingNameLabel() const { return m_missingName; }
     // MoreBut was pressed: the caller opens the standard dialog of the same direction.
     bool moreRequested() const { return m_moreRequested; }
 
@@ -80,6 +86,7 @@ private:
 
     FileDirection m_direction;
     PreviewLoader m_loadPreview;
+    ReplaceQuestion m_askReplace;
     QStringList m_files;
     FileRows m_rows;
     int m_selected = -1;
@@ -92,6 +99,7 @@ private:
     QWidget *m_selectionMark = nullptr;
     QScrollBar *m_slider = nullptr;
     QLineEdit *m_nameBox = nullptr;
+    QLabel *m_missingName = nullptr;
     QLabel *m_saveCaption = nullptr;
     QLabel *m_openCaption = nullptr;
     QTimer m_previewTimer;

@@ -10,6 +10,8 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QGuiApplication>
+#include <QLineEdit>
+#include <QTimer>
 
 namespace quillora {
 
@@ -37,10 +39,20 @@ QString PrintController::askPdfPath(const AppContext &context, QWidget *parent)
 {
     const QString folder =
         context.folders.working.isEmpty() ? QDir::homePath() : context.folders.working;
-    QString path = QFileDialog::getSaveFileName(parent, context.tr(QStringLiteral("Save as PDF")),
-                                                QDir(folder).filePath(QStringLiteral("page.pdf")),
-                                                context.tr(QStringLiteral("PDF file")) +
-                                                    QStringLiteral(" (*.pdf)"));
+    const QString name = context.workName.isEmpty() ? QStringLiteral("page") : context.workName;
+    QFileDialog dialog(parent, context.tr(QStringLiteral("Save as PDF")), folder,
+                       context.tr(QStringLiteral("PDF file")) + QStringLiteral(" (*.pdf)"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.selectFile(name + QStringLiteral(".pdf"));
+    // The name is offered selected, so what the child types replaces it.
+    QTimer::singleShot(0, &dialog, [&dialog, size = int(name.size())] {
+        if (auto *edit = dialog.findChild<QLineEdit *>(QStringLiteral("fileNameEdit")))
+            edit->setSelection(0, size);
+    });
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    QString path = dialog.selectedFiles().constFirst();
     if (!path.isEmpty() && !path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
         path += QStringLiteral(".pdf");
     return path;

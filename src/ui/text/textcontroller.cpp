@@ -70,6 +70,8 @@ void TextController::build(KeySender &keys)
             &TextController::makeTextSmaller);
     connect(&window, &SimplePageWindow::fontRequested, this, &TextController::openFontDialog);
     connect(&window, &SimplePageWindow::pageShown, this, &TextController::pageShown);
+    connect(&window, &SimplePageWindow::currentObjectChanged, this,
+            &TextController::onCurrentObjectChanged);
     connect(&m_undo, &UndoController::restored, this, &TextController::showRestored);
 
     m_toolbar = new RichTextToolbar(&window);
@@ -200,8 +202,14 @@ void TextController::onTextBoxEdited(int index)
 {
     if (index < 0 || index >= m_context.page.textBoxes.size())
         return;
-    if (shrinkToFit(m_measure, m_context.page.textBoxes[index]))
+    TextBoxModel &box = m_context.page.textBoxes[index];
+    if (shrinkToFit(m_measure, box))
         m_window.refreshTextBox(index);
+    // At the smallest size more text no longer fits: the child hears it rather than sees the
+    // end of the text cut off unnoticed.
+    if (box.style.fontSize <= kSmallestFittedFontSize &&
+        textOverflows(m_measure, formatOf(box), box.text))
+        QApplication::beep();
 }
 
 void TextController::onRichTextBoxEdited(int index)
@@ -221,6 +229,19 @@ void TextController::onRichTextBoxEdited(int index)
         widget->setTextCursor(caret);
     }
     storeRichContent(index);
+}
+
+void TextController::onCurrentObjectChanged(const QString &kind, int index)
+{
+    const CurrentObject left = m_lastCurrent;
+    m_lastCurrent = CurrentObject{kind, index};
+    if (left.kind != kRichText || left == m_lastCurrent)
+        return;
+    if (RichTextBoxWidget *widget = richWidget(left.index)) {
+        QTextCursor caret = widget->textCursor();
+        caret.clearSelection();
+        widget->setTextCursor(caret);
+    }
 }
 
 void TextController::onTextBoxKeyReleased(int index)

@@ -89,6 +89,9 @@ private:
     void onRichTextBoxEdited(int index);
     void onTextBoxKeyReleased(int index);
     void onRichTextBoxKeyReleased(int index);
+    // A rich box that stops being the current object lets go of its selection, so that nothing
+    // chosen later (a felt pen to paint with) acts on text the child no longer looks at.
+    void onCurrentObjectChanged(const QString &kind, int index);
 
     // Returns whether the history restarted for the object.
     bool workOn(const QString &kind, int index);
@@ -118,6 +121,7 @@ private:
     TextMeasure m_measure;
     RichTextFitter m_fitter;
     QVector<RichTextMemory> m_memories;
+    CurrentObject m_lastCurrent;
     RichTextToolbar *m_toolbar = nullptr;
     OnScreenKeyboardWidget *m_keyboard = nullptr;
     MiniKeyWidget *m_miniKey = nullptr;

@@ -10,6 +10,8 @@ UndoController::UndoController(AppContext &context, SimplePageWindow &window)
 {
     connect(&window, &SimplePageWindow::undoRequested, this, &UndoController::undo);
     connect(&window, &SimplePageWindow::redoRequested, this, &UndoController::redo);
+    // Every new, opened or switched page comes with a restarted history.
+    connect(&window, &SimplePageWindow::pageShown, this, &UndoController::updateButtons);
     updateButtons();
 }
 

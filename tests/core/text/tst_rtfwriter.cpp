@@ -1,8 +1,12 @@
+#include "core/text/richfit.h"
 #include "core/text/rtfreader.h"
 #include "core/text/rtfwriter.h"
+#include "core/text/textdrawing.h"
 
 #include <QDir>
 #include <QFile>
+#include <QPainter>
+#include <QRandomGenerator>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -87,6 +91,15 @@ QString describe(const QTextDocument &doc)
     return out;
 }
 
+QImage drawn(const QTextDocument &content, const TextBoxFormat &format)
+{
+    QImage image(format.boxSize.toSize(), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    drawRichTextBox(painter, content, format, TextPlacement{});
+    return image;
+}
+
 } // namespace
 
 class TestRtfWriter : public QObject {
@@ -124,6 +137,51 @@ private slots:
         if (file.isEmpty()) // both bullets stay items of one list
             QCOMPARE(second.findBlockByNumber(2).textList(),
                      second.findBlockByNumber(3).textList());
+    }
+
+    // A rich box fitted on screen keeps its exact sizes through save, print and undo (all RTF),
+    // so the reopened, printed and exported box breaks and draws the same lines as the screen.
+    void fittedSizesSurviveExactly()
+    {
+        const QStringList words{"we",   "went", "to", "the", "seaside", "and",   "felt",
+                                "sick", "on",   "a",  "big", "wheel",   "castle"};
+        QRandomGenerator random(23);
+        for (int round = 0; round < 60; ++round) {
+            const QSizeF box(random.bounded(120, 400), random.bounded(40, 200));
+            TextStyle base;
+            base.fontName = QStringLiteral("DejaVu Sans");
+            base.fontSize = 8 + random.bounded(300) / 10.0 * 1.0371;
+            const TextBoxFormat format{base, box, true};
+            QTextDocument screen;
+            configureTextBoxDocument(screen, format);
+            QTextCursor typing(&screen);
+            for (int w = random.bounded(3, 60); w > 0; --w) {
+                QTextCharFormat run;
+                run.setFontFamilies(QStringList{base.fontName});
+                run.setFontPointSize(base.fontSize + random.bounded(-30, 30) / 7.0);
+                typing.insertText(words[random.bounded(int(words.size()))] + u' ', run);
+            }
+            shrinkRichTextToFit(screen, box);
+
+            QTextDocument reopened;
+            configureTextBoxDocument(reopened, format);
+            QVERIFY(readRtf(writeRtf(screen), reopened));
+            QCOMPARE(describe(reopened), describe(screen));
+            QCOMPARE(drawn(reopened, format), drawn(screen, format));
+        }
+    }
+
+    // Our exact size counts only beside the half points it rounds to: another program that
+    // changed the size and kept our word does not get its old size back.
+    void exactSizeOnlyWhereItAgrees()
+    {
+        QTextDocument doc;
+        QVERIFY(readRtf("{\\rtf1\\ansi\\fs23{\\*\\qlrfs 11.4}a\\fs30{\\*\\qlrfs 11.4}b}", doc));
+        QTextCursor probe(&doc);
+        probe.setPosition(1);
+        QCOMPARE(probe.charFormat().fontPointSize(), 11.4);
+        probe.setPosition(2);
+        QCOMPARE(probe.charFormat().fontPointSize(), 15.0);
     }
 
     void characterEncoding_data()

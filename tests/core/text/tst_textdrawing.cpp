@@ -102,6 +102,8 @@ private slots:
     void nothingOutsideTheBox();
     void caretDrawsTheCopyNumber();
     void richCharactersKeepTheirFontAndColour();
+    void overflowingTextIsFittedNotCut_data();
+    void overflowingTextIsFittedNotCut();
 };
 
 void TextDrawingTest::alignedLines_data()
@@ -235,6 +237,32 @@ void TextDrawingTest::richCharactersKeepTheirFontAndColour()
     QVERIFY(blue.left() > red.right());
     // Both sit on the line: the small letters end near the big ones' baseline, not at the top.
     QVERIFY(blue.top() > red.center().y());
+}
+
+void TextDrawingTest::overflowingTextIsFittedNotCut_data()
+{
+    QTest::addColumn<bool>("rich");
+    QTest::newRow("text box") << false;
+    QTest::newRow("rich text box") << true;
+}
+
+// A text stored too large for its box (never refitted) loses no line when printed.
+void TextDrawingTest::overflowingTextIsFittedNotCut()
+{
+    QFETCH(bool, rich);
+    const TextBoxModel model = box(QStringLiteral("one\ntwo\nthree"), Alignment::Left, {160, 50});
+    QImage image = blank(QSize(160, 50));
+    QPainter painter(&image);
+    if (rich) {
+        QTextDocument content;
+        content.setDefaultFont(fontForStyle(model.style));
+        content.setPlainText(model.text);
+        drawRichTextBox(painter, content, {model.style, QSizeF(160, 50), true}, {});
+    } else {
+        drawTextBox(painter, model, {});
+    }
+    painter.end();
+    QCOMPARE(inkLines(image).size(), 3);
 }
 
 QTEST_MAIN(TextDrawingTest)

@@ -388,6 +388,10 @@ private slots:
         QTest::addColumn<QSize>("size");
         QTest::addColumn<int>("capacity");
         QTest::newRow("rounds to nearest") << QSize(1000, 1000) << 6; // 6.2208
+        QTest::newRow("rounds up") << QSize(1600, 1000) << 4;         // 3.888
+        QTest::newRow("full screen") << QSize(1920, 1080) << 3;
+        QTest::newRow("quarter screen") << QSize(960, 540) << 12;
+        QTest::newRow("larger than three screens keeps one") << QSize(7680, 1080) << 1;
         QTest::newRow("empty box") << QSize(0, 0) << UndoHistory::kMaxCapacity;
         QTest::newRow("tiny box is bounded") << QSize(1, 1) << UndoHistory::kMaxCapacity;
     }

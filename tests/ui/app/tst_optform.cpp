@@ -315,7 +315,7 @@ private slots:
         QTemporaryDir folder;
         AppContext context{Environment{}};
         OptForm form(context, m_printers, kFonts);
-        QCOMPARE(control<QLineEdit>(form, "FileStoreText")->text(), QStringLiteral("MYDOCS"));
+        QCOMPARE(control<QLineEdit>(form, "FileStoreText")->text(), QStringLiteral("My Documents"));
         form.show();
         bool optionsHiddenMeanwhile = false;
         QTimer::singleShot(0, this, [&] {

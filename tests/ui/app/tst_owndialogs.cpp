@@ -6,8 +6,10 @@
 #include "ui/app/optform.h"
 #include "ui/app/picturebutton.h"
 #include "ui/app/saveoffer.h"
+#include "ui/files/replaceform.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QTest>
 #include <QTimer>
 
@@ -132,6 +134,60 @@ private slots:
             QTest::keyClick(&offer, action == "Y" ? Qt::Key_Y : Qt::Key_N);
         QVERIFY(!offer.isVisible());
         QCOMPARE(context.dialogAnswer, answer);
+    }
+
+    // Throwing work away looks like nothing else on the screen: a still bin with its words,
+    // never the cross that the close button shows.
+    void saveOfferDiscardIsUnmistakable()
+    {
+        AppContext context{Environment{}};
+        SaveOffer offer(context);
+        offer.show();
+        const QImage bin = buttonFace(offer.cancelButton());
+        offer.advanceFrame();
+        QCOMPARE(buttonFace(offer.cancelButton()), bin);
+        ExitForm exit(context);
+        exit.show();
+        QVERIFY(buttonFace(exit.cancelButton()) != bin);
+        QVERIFY(offer.cancelCaption()->isVisible());
+        QCOMPARE(offer.cancelCaption()->text(), QStringLiteral("Don't keep it"));
+        QCOMPARE(offer.cancelButton()->caption(), QStringLiteral("Don't keep it"));
+        press(offer.cancelButton());
+        QCOMPARE(context.dialogAnswer, QStringLiteral("No"));
+    }
+
+    void replaceQuestion_data()
+    {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<bool>("replaced");
+        QTest::newRow("OK replaces") << "ok" << true;
+        QTest::newRow("Cancel keeps") << "cancel" << false;
+        QTest::newRow("close keeps") << "close" << false;
+    }
+    void replaceQuestion()
+    {
+        QFETCH(QString, action);
+        AppContext context{Environment{}};
+        context.dialogAnswer = QStringLiteral("left to the file dialog");
+        QImage preview(80, 56, QImage::Format_RGB32);
+        preview.fill(Qt::blue);
+        QTimer::singleShot(0, this, [action] {
+            auto *form = qobject_cast<ReplaceForm *>(QApplication::activeModalWidget());
+            QVERIFY(form);
+            QCOMPARE(form->messageLabel()->text(),
+                     QStringLiteral("There is already a work called 'seaside'. Replace it?"));
+            auto *picture = form->findChild<QLabel *>(QStringLiteral("replacePrev"));
+            QVERIFY(picture && picture->isVisible());
+            QCOMPARE(picture->pixmap().size(), QSize(80, 56));
+            if (action == "ok")
+                press(form->okButton());
+            else if (action == "cancel")
+                press(form->cancelButton());
+            else
+                press(form->findChild<PictureButton *>(QStringLiteral("unloadFormBut")));
+        });
+        QTEST(ReplaceForm::ask(context, QStringLiteral("seaside"), preview), "replaced");
+        QVERIFY(context.dialogAnswer.isEmpty());
     }
 
     void topBarAndLabelDragTheWindow_data()

@@ -225,6 +225,25 @@ private slots:
             QCOMPARE(screen.outcome()->code, doctype::Anywhere);
         }
         {
+            // The arrows walk past kinds with templates; Return opens one, then walks its
+            // templates, and Return starts the one walked to.
+            SplashNew screen(machine.context);
+            QStringList told;
+            screen.setMessageHandler([&told](const QString &message) { told.append(message); });
+            screen.show();
+            QTest::keyClick(&screen, Qt::Key_Down);
+            for (int step = 0; step < 3; ++step)
+                QTest::keyClick(&screen, Qt::Key_Right);
+            QVERIFY(!screen.subChoicesShown());
+            QVERIFY(told.isEmpty());
+            QTest::keyClick(&screen, Qt::Key_Return);
+            QVERIFY(screen.subChoicesShown());
+            QTest::keyClick(&screen, Qt::Key_Right);
+            QTest::keyClick(&screen, Qt::Key_Return);
+            QCOMPARE(screen.outcome()->code, doctype::News);
+            QCOMPARE(screen.outcome()->templatePath, machine.layouts("news/b.xml"));
+        }
+        {
             SplashNew screen(machine.context);
             screen.show();
             QTest::keyClick(&screen, Qt::Key_Escape);

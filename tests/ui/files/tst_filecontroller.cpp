@@ -5,6 +5,8 @@
 #include "core/files/members.h"
 #include "core/printing/copiessheet.h"
 #include "core/printing/pagerenderer.h"
+#include "core/text/plainfit.h"
+#include "core/text/richfit.h"
 #include "core/text/rtfreader.h"
 #include "core/text/rtfwriter.h"
 #include "support/testfiles.h"
@@ -61,6 +63,7 @@ private slots:
     void cleanup();
 
     void roundTripKeepsPicturesTextsAndRichText();
+    void reopenedLongTextsStillFit();
     void failedSaveKeepsEarlierFileAndCounts();
     void brokenFileLeavesPageUntouched_data();
     void brokenFileLeavesPageUntouched();
@@ -175,6 +178,36 @@ void TestFileController::roundTripKeepsPicturesTextsAndRichText()
     QCOMPARE(m_files->currentFilePath(), QString());
     QCOMPARE(m_window->pageView()->grab().toImage(), shownBefore);
     QCOMPARE(renderPageImage(m_context->page), printedBefore);
+}
+
+// The page description keeps sizes rounded: texts shrunk to fit must still fit once reopened.
+void TestFileController::reopenedLongTextsStillFit()
+{
+    const QString path = m_dir->filePath(QStringLiteral("work/long.qlr"));
+    QString words = QStringLiteral("We went on the big wheel and I felt sick");
+    for (int round = 0; round < 8; ++round) {
+        QVERIFY(m_window->loadTemplate(layoutFile("showcase.xml")));
+        PageModel &page = m_context->page;
+        TextMeasure measure;
+        page.textBoxes[0].text = words;
+        shrinkToFit(measure, page.textBoxes[0]);
+        m_window->refreshTextBox(0);
+        RichTextBoxWidget *rich = m_window->pageView()->richTextBox(0);
+        rich->setPlainContent(words + u' ' + words);
+        const QSizeF richBox(page.richTextBoxes[0].geometry.size());
+        shrinkRichTextToFit(*rich->document(), richBox);
+        saveOk(path);
+
+        QVERIFY(m_files->openDocument(path));
+        QVERIFY2(!textOverflows(measure, formatOf(page.textBoxes[0]), page.textBoxes[0].text),
+                 qPrintable(words));
+        QTextDocument reopened;
+        configureTextBoxDocument(reopened,
+                                 TextBoxFormat{page.richTextBoxes[0].style, richBox, true});
+        QVERIFY(readRtf(page.richTextBoxes[0].rtf.toLatin1(), reopened));
+        QVERIFY2(!richTextOverflows(reopened, richBox), qPrintable(words));
+        words += QStringLiteral(" and sick");
+    }
 }
 
 void TestFileController::failedSaveKeepsEarlierFileAndCounts()

@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScrollBar>
@@ -43,6 +44,7 @@ private slots:
     void keysMoveThroughTheFiles();
     void answers();
     void previewsLoadOnePerTick();
+    void okNeedsANameAndAsksBeforeReplacing();
 
 private:
     void makeFiles(const QStringList &names);
@@ -136,6 +138,14 @@ void TestFileForm::captions()
     // A file's name is never put through the language file.
     QCOMPARE(form->nameLabel(0)->text(), QStringLiteral("Save"));
     QVERIFY(form->previewTimer().isActive());
+    // The folder by its friendly name, the whole path in the tool tip.
+    auto *folder = form->findChild<QLabel *>(QStringLiteral("folderCaptionFIXLANG"));
+    QCOMPARE(folder->text(), u'[' + QDir(m_dir->path()).dirName() + u']');
+    QCOMPARE(folder->toolTip(), m_dir->path());
+    m_context->env.folders.documents = m_dir->path();
+    QCOMPARE(makeForm()->findChild<QLabel *>(QStringLiteral("folderCaptionFIXLANG"))->text(),
+             QStringLiteral("[My Documents]"));
+    form->nameBox()->setText(QStringLiteral("Save"));
     form->okButton()->click();
     QVERIFY(!form->previewTimer().isActive());
 }
@@ -204,6 +214,7 @@ void TestFileForm::answers()
 
     form = makeForm();
     form->show();
+    QTest::keyClicks(form->nameBox(), QStringLiteral("c"));
     QTest::keyClick(form->nameBox(), Qt::Key_Y, Qt::ControlModifier | Qt::ShiftModifier);
     QCOMPARE(m_context->dialogAnswer, QStringLiteral("Yes"));
     // Escape stays where we were, like Cancel.
@@ -248,6 +259,48 @@ void TestFileForm::previewsLoadOnePerTick()
     QVERIFY(form->loadNextPreview());
     QVERIFY(!form->loadNextPreview());
     QCOMPARE(m_previewed.size(), 5);
+}
+
+void TestFileForm::okNeedsANameAndAsksBeforeReplacing()
+{
+    makeFiles({"seaside.qlr"});
+    auto form = makeForm();
+    QStringList asked;
+    QList<bool> answers{false, true};
+    form->setReplaceQuestion([&](const QString &name, const QString &path) {
+        asked.append(name + u'|' + QFileInfo(path).fileName());
+        return answers.takeFirst();
+    });
+    form->show();
+    form->okButton()->click();
+    QVERIFY(form->isVisible());
+    QVERIFY(form->missingNameLabel()->isVisible());
+    QVERIFY(m_context->dialogAnswer.isEmpty());
+
+    QTest::keyClicks(form->nameBox(), QStringLiteral("seaside"));
+    QVERIFY(!form->missingNameLabel()->isVisible());
+    form->okButton()->click();
+    QVERIFY(form->isVisible()); // kept the earlier work, back to choosing a name
+    QVERIFY(m_context->dialogAnswer.isEmpty());
+    form->okButton()->click();
+    QVERIFY(!form->isVisible());
+    QCOMPARE(m_context->dialogAnswer, QStringLiteral("Yes"));
+    QCOMPARE(asked, QStringList({"seaside|seaside.qlr", "seaside|seaside.qlr"}));
+
+    // A new name asks nothing; an open never asks.
+    for (FileDirection direction : {FileDirection::Save, FileDirection::Open}) {
+        form = makeForm(direction);
+        form->setReplaceQuestion([&](const QString &, const QString &) {
+            asked.append(QStringLiteral("asked"));
+            return false;
+        });
+        form->show();
+        form->nameBox()->setText(direction == FileDirection::Save ? QStringLiteral("harbour")
+                                                                  : QStringLiteral("seaside"));
+        form->okButton()->click();
+        QVERIFY(!form->isVisible());
+    }
+    QCOMPARE(asked.size(), 2);
 }
 
 QTEST_MAIN(TestFileForm)

@@ -142,6 +142,14 @@ void TestTextController::undoAndRedoOfTyping()
         QCOMPARE(f.context.page.textBoxes[1].text, QStringLiteral("car"));
     else
         QCOMPARE(f.context.page.richTextBoxes[1].plainText, QStringLiteral("car"));
+
+    // A new document restarts the history: its buttons go with it.
+    f.undo->undo();
+    QVERIFY(f.window->toolbar()->isButtonShown(ToolbarAction::Redo));
+    f.context.undo.reset();
+    f.window->showPage();
+    QVERIFY(!f.window->toolbar()->isButtonShown(ToolbarAction::Undo));
+    QVERIFY(!f.window->toolbar()->isButtonShown(ToolbarAction::Redo));
 }
 
 // The size rules themselves are covered with the fitting; here, that the buttons reach the
@@ -220,6 +228,14 @@ void TestTextController::chosenColourColoursOnlySelectedText()
     probe.setPosition(1);
     QCOMPARE(probe.charFormat().foreground().color(), toQColor(red));
     probe.setPosition(4);
+    QVERIFY(probe.charFormat().foreground().color() != toQColor(red));
+
+    // Selected, then the child goes elsewhere and comes back by key: a pen paints, not recolours.
+    selectRange(rich, 2, 4);
+    f.window->setCurrentObject(QStringLiteral("p"), 0);
+    QVERIFY(!rich->textCursor().hasSelection());
+    f.window->setCurrentObject(QStringLiteral("r"), 0);
+    f.text->colourSelectedText(red);
     QVERIFY(probe.charFormat().foreground().color() != toQColor(red));
 }
 
