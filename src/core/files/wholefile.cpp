@@ -58,6 +58,8 @@ std::unique_ptr<QFile> readBackView(const QFileDevice &file)
     return nullptr;
 }
 
+} // namespace
+
 // Passes writes and seeks on to the file. A plain file reports a write the full disk took only
 // in part as a short count without an error, and writers such as QPdfWriter never look at the
 // count; here the rest is written again, so the system names the error, and it sticks.
@@ -89,8 +91,6 @@ private:
     QFileDevice &m_file;
     bool m_failed = false;
 };
-
-} // namespace
 
 WholeFileWriter::WholeFileWriter(const QString &path, Durability durability)
     : m_file(path), m_checked(std::make_unique<CheckedWriteDevice>(m_file)),
@@ -133,7 +133,7 @@ bool WholeFileWriter::commit(QString *error, const ReadBackCheck &check, qint64 
         return fail(error, QStringLiteral("the file was never opened"));
     // QSaveFile::commit() would report success after its own final flush failed, so the last
     // buffered bytes are written and checked here, while the earlier file still stands.
-    const bool refused = static_cast<CheckedWriteDevice &>(*m_checked).failed();
+    const bool refused = m_checked->failed();
     if (refused || !m_file.flush() || m_file.error() != QFileDevice::NoError)
         return fail(error, m_file.errorString());
     if (m_durability == Durability::Kept && !syncFile(m_file))

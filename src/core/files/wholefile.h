@@ -19,6 +19,8 @@ enum class Durability {
     Scratch, // staging members, packed or read at once: checked, but not forced to the disk
 };
 
+class CheckedWriteDevice;
+
 class WholeFileWriter {
 public:
     explicit WholeFileWriter(const QString &path, Durability durability = Durability::Kept);
@@ -44,7 +46,7 @@ private:
     bool fail(QString *error, const QString &reason);
 
     QSaveFile m_file;
-    std::unique_ptr<QIODevice> m_checked;
+    std::unique_ptr<CheckedWriteDevice> m_checked;
     Durability m_durability;
 };
 
