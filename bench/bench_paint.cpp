@@ -35,6 +35,21 @@ void BM_FloodFillWholePicture(benchmark::State &state)
     state.SetItemsProcessed(state.iterations() * kWidth * kHeight);
 }
 
+// The same inside a shaped picture box: the shape is asked at every pixel.
+void BM_FloodFillShapedPicture(benchmark::State &state)
+{
+    QImage image = bigPicture();
+    QImage shape(kWidth, kHeight, QImage::Format_Grayscale8);
+    shape.fill(255);
+    int turn = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(
+            floodFill(image, {kWidth / 2, kHeight / 2}, kColours[turn], shape));
+        turn = 1 - turn;
+    }
+    state.SetItemsProcessed(state.iterations() * kWidth * kHeight);
+}
+
 void BM_PlainPassWritingEveryPixel(benchmark::State &state)
 {
     QImage image = bigPicture();
@@ -116,6 +131,10 @@ void BM_TickOf200Particles(benchmark::State &state)
 } // namespace
 
 BENCHMARK(BM_FloodFillWholePicture)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(9)
+    ->ReportAggregatesOnly(true);
+BENCHMARK(BM_FloodFillShapedPicture)
     ->Unit(benchmark::kMillisecond)
     ->Repetitions(9)
     ->ReportAggregatesOnly(true);

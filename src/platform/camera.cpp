@@ -1,7 +1,9 @@
 #include "platform/camera.h"
 
+#include "core/files/wholefile.h"
+
+#include <QBuffer>
 #include <QDir>
-#include <QSaveFile>
 
 namespace quillora {
 
@@ -13,11 +15,14 @@ bool Camera::saveFrame(const QString &path, int quality, QString *error) const
             *error = QStringLiteral("the camera has not sent a picture yet");
         return false;
     }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || !frame.save(&file, "JPEG", quality) || !file.commit()) {
+    QByteArray jpeg;
+    QBuffer buffer(&jpeg);
+    QString why = QStringLiteral("the picture could not be encoded");
+    if (!buffer.open(QIODevice::WriteOnly) || !frame.save(&buffer, "JPEG", quality)
+        || !writeWholeFile(path, jpeg, &why, Durability::Scratch)) {
         if (error)
             *error = QStringLiteral("%1 could not be written: %2")
-                         .arg(QDir::toNativeSeparators(path), file.errorString());
+                         .arg(QDir::toNativeSeparators(path), why);
         return false;
     }
     return true;

@@ -1,11 +1,12 @@
 #include "platform/ziparchive.h"
 
+#include "core/files/wholefile.h"
+
 #include <quazip/quazip.h>
 #include <quazip/quazipfile.h>
 #include <quazip/quazipfileinfo.h>
 #include <quazip/quazipnewinfo.h>
 
-#include <QSaveFile>
 
 namespace quillora {
 namespace {
@@ -104,18 +105,15 @@ private:
 
 class ZipWriter : public ArchiveWriter {
 public:
-    explicit ZipWriter(const QString &path) : m_target(path), m_zip(&m_target) {}
+    explicit ZipWriter(const QString &path) : m_target(path), m_zip(&m_target.device()) {}
 
     bool open(QString *error)
     {
-        if (!m_target.open(QIODevice::WriteOnly)) {
-            setError(error, m_target.errorString());
+        if (!m_target.open(error))
             return false;
-        }
         m_zip.setAutoClose(false);
         if (!m_zip.open(QuaZip::mdCreate)) {
             setError(error, QStringLiteral("cannot start the archive (code %1)").arg(m_zip.getZipError()));
-            m_target.cancelWriting();
             return false;
         }
         return true;
@@ -123,11 +121,8 @@ public:
 
     ~ZipWriter() override
     {
-        if (!m_finished) {
-            if (m_zip.isOpen())
-                m_zip.close();
-            m_target.cancelWriting();
-        }
+        if (m_zip.isOpen())
+            m_zip.close();
     }
 
     bool add(const QString &name, const QByteArray &bytes, QString *error) override
@@ -144,6 +139,7 @@ public:
             setError(error, QStringLiteral("cannot add %1 (code %2)").arg(name).arg(file.getZipError()));
             return false;
         }
+        m_added.append({name, bytes.size()});
         return true;
     }
 
@@ -152,21 +148,46 @@ public:
         m_zip.close();
         if (m_zip.getZipError() != ZIP_OK) {
             setError(error, QStringLiteral("cannot complete the archive (code %1)").arg(m_zip.getZipError()));
-            m_target.cancelWriting();
             return false;
         }
-        if (!m_target.commit()) {
-            setError(error, m_target.errorString());
-            return false;
-        }
-        m_finished = true;
-        return true;
+        return m_target.commit(error, [this](QIODevice &written, QString *why) {
+            return listsEveryMember(written, why);
+        });
     }
 
 private:
-    QSaveFile m_target;
+    struct Added {
+        QString name;
+        qint64 size = 0;
+    };
+
+    // The archive's directory, read back from the disk, names every member with its size.
+    bool listsEveryMember(QIODevice &written, QString *why) const
+    {
+        QuaZip zip(&written);
+        if (!zip.open(QuaZip::mdUnzip)) {
+            setError(why, QStringLiteral("its directory cannot be read (code %1)").arg(zip.getZipError()));
+            return false;
+        }
+        const QList<QuaZipFileInfo64> listed = zip.getFileInfoList64();
+        zip.close();
+        if (listed.size() != m_added.size()) {
+            setError(why, QStringLiteral("%1 of %2 members are listed").arg(listed.size()).arg(m_added.size()));
+            return false;
+        }
+        for (int i = 0; i < listed.size(); ++i) {
+            if (listed[i].name != m_added[i].name
+                || qint64(listed[i].uncompressedSize) != m_added[i].size) {
+                setError(why, QStringLiteral("%1 is listed wrongly").arg(m_added[i].name));
+                return false;
+            }
+        }
+        return true;
+    }
+
+    WholeFileWriter m_target;
     QuaZip m_zip;
-    bool m_finished = false;
+    QVector<Added> m_added;
 };
 
 } // namespace

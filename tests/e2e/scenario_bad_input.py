@@ -11,7 +11,9 @@ def body(s):
     s.start(broken)
     message = s.find("Message", "dialog", timeout=20)
     texts = [child.name for child in message]
-    assert any("couldn't be opened" in t for t in texts), texts
+    # One plain sentence: what happened and what to do, no paths or library codes.
+    assert any("This file is damaged" in t for t in texts), texts
+    assert not any("code -" in t or "/tmp/" in t for t in texts), texts
     s.answer("Message")
     s.click("Simple", "push button", within="Quillora")
     s.answer("Quillora")

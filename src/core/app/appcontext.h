@@ -18,7 +18,8 @@ struct ResolvedFolders {
     QString installation;
     QString data;          // holds "layouts"
     QString working;       // where work files go
-    QString temporary;     // staging of the current document's members
+    QString temporary;     // the temporary folder of the settings
+    QString staging;       // this run's own folder below it: the current document's members
     QString settingsFile;  // full path of "quillora.ini"
 };
 

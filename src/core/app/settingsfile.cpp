@@ -2,11 +2,11 @@
 
 #include "core/app/codepage.h"
 #include "core/app/paths.h"
+#include "core/files/wholefile.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <algorithm>
 #include <array>
@@ -335,25 +335,7 @@ QByteArray settingsFileBytes(const Settings &s)
 bool writeSettingsFile(const QString &path, const Settings &settings, QString *error)
 {
     QDir().mkpath(QFileInfo(path).absolutePath());
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        if (error)
-            *error = file.errorString();
-        return false;
-    }
-    const QByteArray bytes = settingsFileBytes(settings);
-    if (file.write(bytes) != bytes.size()) {
-        if (error)
-            *error = file.errorString();
-        file.cancelWriting();
-        return false;
-    }
-    if (!file.commit()) {
-        if (error)
-            *error = file.errorString();
-        return false;
-    }
-    return true;
+    return writeWholeFile(path, settingsFileBytes(settings), error);
 }
 
 } // namespace quillora

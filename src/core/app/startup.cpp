@@ -3,6 +3,7 @@
 #include "core/app/folderresolution.h"
 #include "core/app/fontmapping.h"
 #include "core/app/paths.h"
+#include "core/files/filecommands.h"
 
 #include <QDir>
 
@@ -55,6 +56,7 @@ SettingsFileState loadSettings(AppContext &ctx, bool installationWritable)
     folders.temporary = resolveTemporaryFolder(ctx.settings.tempPath, machine.systemTemp);
     if (!folders.temporary.isEmpty())
         QDir().mkpath(folders.temporary);
+    folders.staging = makeStagingFolder(folders.temporary, ctx.runTag);
     return file.state;
 }
 

@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QTemporaryDir>
 
 #include <algorithm>
 
@@ -82,23 +83,28 @@ QStringList workFilesIn(const QString &folder)
     return names;
 }
 
-QString runStagingFolder(const QString &temporaryFolder, const QString &runTag)
+QString makeStagingFolder(const QString &temporaryFolder, const QString &runTag)
 {
-    return paths::join(temporaryFolder, QStringLiteral("staging-") + runTag);
+    if (temporaryFolder.isEmpty())
+        return {};
+    QDir().mkpath(temporaryFolder);
+    QTemporaryDir folder(paths::join(temporaryFolder, QStringLiteral("staging-%1-XXXXXX").arg(runTag)));
+    if (!folder.isValid())
+        return {};
+    // It lives as long as the run; the exit sequence removes it.
+    folder.setAutoRemove(false);
+    return folder.path();
 }
 
-QString runPreviewFolder(const QString &temporaryFolder, const QString &runTag)
+QString previewFolderIn(const QString &stagingFolder)
 {
-    return paths::join(temporaryFolder, QStringLiteral("preview-") + runTag);
+    return QDir(stagingFolder).filePath(QStringLiteral("preview"));
 }
 
-void removeRunStaging(const QString &temporaryFolder, const QString &runTag)
+void removeStagingFolder(const QString &stagingFolder)
 {
-    if (temporaryFolder.isEmpty() || runTag.isEmpty())
-        return;
-    for (const QString &folder :
-         {runStagingFolder(temporaryFolder, runTag), runPreviewFolder(temporaryFolder, runTag)})
-        QDir(folder).removeRecursively();
+    if (!stagingFolder.isEmpty())
+        QDir(stagingFolder).removeRecursively();
 }
 
 } // namespace quillora

@@ -39,14 +39,15 @@ CleanedName cleanFileName(const QString &text, int caret);
 // The work files of a folder (names ending exactly in ".qlr"), by name without regard to case.
 QStringList workFilesIn(const QString &folder);
 
-// The staging folder of this run: below the temporary folder, named after the run tag, so two
-// copies of the program never share members.
-QString runStagingFolder(const QString &temporaryFolder, const QString &runTag);
-// Where previews of work files are opened, apart from the document's own staging.
-QString runPreviewFolder(const QString &temporaryFolder, const QString &runTag);
+// Makes the staging folder of this run below the temporary folder with the system's
+// unique-folder call, so two copies of the program never share members, even when they drew the
+// same run tag (the tag still names it, for whoever looks into the temporary folder). "" when
+// no folder can be made there.
+QString makeStagingFolder(const QString &temporaryFolder, const QString &runTag);
+// Where previews of work files are opened, apart from the document's own members.
+QString previewFolderIn(const QString &stagingFolder);
 
-// Deletes this run's staging and preview folders with everything in them. Called at exit;
-// nothing is touched without a temporary folder and a run tag.
-void removeRunStaging(const QString &temporaryFolder, const QString &runTag);
+// Deletes this run's staging folder with everything in it. Called at exit.
+void removeStagingFolder(const QString &stagingFolder);
 
 } // namespace quillora

@@ -1,12 +1,12 @@
 #include "core/files/members.h"
 
 #include "core/app/codepage.h"
+#include "core/files/wholefile.h"
 #include "core/layout/dialect.h"
 #include "core/text/textboxformat.h"
 
 #include <QFile>
 #include <QPainter>
-#include <QSaveFile>
 #include <cmath>
 
 namespace quillora {
@@ -14,17 +14,6 @@ namespace {
 
 constexpr qint64 kMaxTextMemberBytes = 16 * 1024 * 1024;
 constexpr qint64 kMaxFileInfoBytes = 64 * 1024;
-
-bool writeWhole(const QString &path, const QByteArray &bytes, QString *error)
-{
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        if (error)
-            *error = file.errorString();
-        return false;
-    }
-    return true;
-}
 
 } // namespace
 
@@ -46,7 +35,7 @@ QString decodeTextMember(const QByteArray &bytes)
 
 bool writeTextFile(const QString &text, const QString &path, QString *error)
 {
-    return writeWhole(path, encodeTextMember(text), error);
+    return writeWholeFile(path, encodeTextMember(text), error, Durability::Scratch);
 }
 
 QString readTextFile(const QString &path)
@@ -70,7 +59,7 @@ QByteArray fileInfoLine(int documentType, const ProgramVersion &version)
 bool writeFileInfo(const QString &path, int documentType, const ProgramVersion &version,
                    QString *error)
 {
-    return writeWhole(path, fileInfoLine(documentType, version), error);
+    return writeWholeFile(path, fileInfoLine(documentType, version), error, Durability::Scratch);
 }
 
 std::optional<int> readFileInfo(const QString &path)

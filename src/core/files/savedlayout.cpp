@@ -2,11 +2,11 @@
 
 #include "core/app/codepage.h"
 #include "core/files/staging.h"
+#include "core/files/wholefile.h"
 #include "core/layout/dialect.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <cmath>
 
 namespace quillora {
@@ -187,19 +187,15 @@ bool writeSinglePageDescription(const PageModel &page, const Staging &staging,
         }
     }
     if (page.border.type == BorderType::Map
-        && !page.border.map.save(staging.memberPath(QStringLiteral("layoutmap.bmp")), "BMP")) {
+        && !writeImageFile(page.border.map, "BMP", staging.memberPath(QStringLiteral("layoutmap.bmp")),
+                           nullptr, Durability::Scratch)) {
         if (error)
             *error = QStringLiteral("the border map could not be written");
         return false;
     }
-    QSaveFile file(staging.memberPath(QStringLiteral("layout.xml")));
-    const QByteArray bytes = codepage::encodeAuto(singlePageDescription(page, options));
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        if (error)
-            *error = file.errorString();
-        return false;
-    }
-    return true;
+    return writeWholeFile(staging.memberPath(QStringLiteral("layout.xml")),
+                          codepage::encodeAuto(singlePageDescription(page, options)), error,
+                          Durability::Scratch);
 }
 
 } // namespace quillora

@@ -56,6 +56,14 @@ QStringList Staging::membersToPack() const
     return members;
 }
 
+qint64 Staging::bytesToPack() const
+{
+    qint64 bytes = 0;
+    for (const QString &name : membersToPack())
+        bytes += QFileInfo(memberPath(name)).size();
+    return bytes;
+}
+
 bool Staging::pack(ArchiveFormat &format, const QString &archivePath, QString *error) const
 {
     const QStringList members = membersToPack();
@@ -103,13 +111,17 @@ bool isSafeMemberName(const QString &name)
 }
 
 bool unpackArchive(ArchiveFormat &format, const QString &archivePath, const QString &targetFolder,
-                   const UnpackLimits &limits, QString *error)
+                   const UnpackLimits &limits, QString *error, FileOutcome *outcome)
 {
+    FileOutcome ignored;
+    FileOutcome &result = outcome ? *outcome : ignored;
+    result.trouble = FileTrouble::Damaged;
     auto reader = format.openReader(archivePath, error);
     if (!reader)
         return false;
     const QVector<ArchiveEntry> entries = reader->entries();
     if (entries.size() > limits.maxMembers) {
+        result.trouble = FileTrouble::TooBig;
         setError(error, QStringLiteral("the archive has too many members (%1)").arg(entries.size()));
         return false;
     }
@@ -119,10 +131,16 @@ bool unpackArchive(ArchiveFormat &format, const QString &archivePath, const QStr
     for (int i = 0; i < entries.size(); ++i) {
         const ArchiveEntry &entry = entries[i];
         // Folders, links and names that would land outside the folder are passed over.
-        if (entry.isDirectory || entry.isSymbolicLink || !isSafeMemberName(entry.name))
+        if (entry.isDirectory)
             continue;
+        if (entry.isSymbolicLink || !isSafeMemberName(entry.name)) {
+            qCInfo(lcFiles) << "passed over the unsafe member" << entry.name;
+            result.partsSkipped = true;
+            continue;
+        }
         if (entry.uncompressedSize > limits.maxMemberBytes
             || total + entry.uncompressedSize > limits.maxTotalBytes) {
+            result.trouble = FileTrouble::TooBig;
             setError(error, QStringLiteral("the archive member %1 is too large").arg(entry.name));
             return false;
         }
@@ -139,11 +157,14 @@ bool unpackArchive(ArchiveFormat &format, const QString &archivePath, const QStr
         }
         written.insert(entry.name);
         QFile out(path);
-        if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate) || out.write(bytes) != bytes.size()) {
+        if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate) || out.write(bytes) != bytes.size()
+            || !out.flush()) {
+            result.trouble = writeTrouble(path, bytes.size());
             setError(error, QStringLiteral("cannot write %1: %2").arg(entry.name, out.errorString()));
             return false;
         }
     }
+    result.trouble = FileTrouble::None;
     return true;
 }
 

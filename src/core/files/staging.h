@@ -3,6 +3,7 @@
 // and unpacked before reading. It is private to this run of the program.
 
 #include "core/files/archive.h"
+#include "core/files/fileproblems.h"
 
 #include <QString>
 #include <QStringList>
@@ -28,6 +29,8 @@ public:
     // The files that go into a work file, in packing order: "*.txt", "*.bmp", "*.rtf", "*.xml",
     // "layout*.png"; the webcam snapshot "web.bmp" is deleted first and never packed.
     QStringList membersToPack() const;
+    // What those members take together.
+    qint64 bytesToPack() const;
 
     [[nodiscard]] bool pack(ArchiveFormat &format, const QString &archivePath,
                             QString *error) const;
@@ -40,11 +43,12 @@ private:
 };
 
 // Extracts into `targetFolder` (new and empty) only regular members with bare, safe names,
-// within the limits. A hostile or broken archive is refused with the reason; what was written
-// before the refusal stays in `targetFolder` for the caller to discard.
+// within the limits; `outcome` learns of members passed over and why a refusal happened. A
+// hostile or broken archive is refused with the reason; what was written before the refusal
+// stays in `targetFolder` for the caller to discard.
 [[nodiscard]] bool unpackArchive(ArchiveFormat &format, const QString &archivePath,
                                  const QString &targetFolder, const UnpackLimits &limits,
-                                 QString *error);
+                                 QString *error, FileOutcome *outcome = nullptr);
 
 // A member name that may be written into the staging folder: no folders, no "..", no drive or
 // absolute paths, no control characters.

@@ -3,6 +3,7 @@
 // leaves the earlier file as it was. Opening checks the whole file before it touches the page.
 
 #include "core/files/archive.h"
+#include "core/files/fileproblems.h"
 #include "core/files/savedlayout.h"
 #include "core/files/staging.h"
 #include "core/layout/pagefit.h"
@@ -20,15 +21,17 @@ struct WorkFileContext {
 };
 
 // Writes every member of the page into staging and packs them into `path`. Only a complete
-// save copies the change count into the count at last save.
+// save copies the change count into the count at last save. `error` gets the detail for the
+// log, `outcome` what kind of trouble stopped it.
 [[nodiscard]] bool saveWorkFile(PageModel &page, const WorkFileContext &context,
                                 const QString &path, const SavedLayoutOptions &options,
-                                QString *error);
+                                QString *error, FileOutcome *outcome = nullptr);
 
 // Opens `path` into `page`. The archive is unpacked into a scratch folder and its page built
 // on a scratch model first; only a readable work file replaces the page and the staging
-// members.
+// members. `outcome` tells why a file was refused, or that parts of an opened one were left out.
 [[nodiscard]] bool openWorkFile(PageModel &page, const WorkFileContext &context,
-                                const QString &path, QString *error);
+                                const QString &path, QString *error,
+                                FileOutcome *outcome = nullptr);
 
 } // namespace quillora

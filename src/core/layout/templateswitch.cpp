@@ -2,6 +2,7 @@
 
 #include "core/files/members.h"
 #include "core/files/staging.h"
+#include "core/files/wholefile.h"
 #include "core/layout/bordersetup.h"
 #include "core/layout/documenttypes.h"
 #include "core/layout/templatereader.h"
@@ -62,8 +63,10 @@ bool storeWork(const PageModel &page, const Staging &staging, QString *error)
         const PictureBoxModel &box = page.pictureBoxes[i];
         if (!box.visible || box.image.isNull())
             continue;
-        if (!box.image.save(staging.memberPath(pictureMember(i)), "BMP")) {
-            setError(error, QStringLiteral("picture %1 could not be stored").arg(i + 1));
+        QString why;
+        if (!writeImageFile(box.image, "BMP", staging.memberPath(pictureMember(i)), &why,
+                            Durability::Scratch)) {
+            setError(error, QStringLiteral("picture %1 could not be stored (%2)").arg(i + 1).arg(why));
             return false;
         }
     }
@@ -81,11 +84,10 @@ bool storeWork(const PageModel &page, const Staging &staging, QString *error)
         const RichTextBoxModel &box = page.richTextBoxes[i];
         if (!box.visible || box.rtf.isEmpty())
             continue;
-        QFile file(staging.memberPath(richTextMember(i)));
-        const QByteArray bytes = box.rtf.toLatin1();
-        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
-            file.write(bytes) != bytes.size()) {
-            setError(error, QStringLiteral("rich text %1 could not be stored").arg(i + 1));
+        QString why;
+        if (!writeWholeFile(staging.memberPath(richTextMember(i)), box.rtf.toLatin1(), &why,
+                            Durability::Scratch)) {
+            setError(error, QStringLiteral("rich text %1 could not be stored (%2)").arg(i + 1).arg(why));
             return false;
         }
     }

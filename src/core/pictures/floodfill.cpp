@@ -2,6 +2,7 @@
 
 #include "core/pictures/raster.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace quillora {
@@ -16,11 +17,12 @@ struct Segment {
     int dy;
 };
 
-// `open(x, y)` says whether the fill may enter a pixel besides its colour: the whole picture,
-// or only the inside of a shaped picture, whose edge then holds the paint like a wall.
-template <typename Open> QRect fillConnected(QImage &image, QPoint seed, QRgb fill, Open open)
+// `gateOf(y)` gives the test `open(x)` of row y that says whether the fill may enter a pixel
+// besides its colour: the whole picture, or only the inside of a shaped picture, whose edge
+// then holds the paint like a wall. It is asked once a row, not once a pixel.
+template <typename RowGate> QRect fillConnected(QImage &image, QPoint seed, QRgb fill, RowGate gateOf)
 {
-    if (!raster::isPaintable(image) || !image.rect().contains(seed) || !open(seed.x(), seed.y()))
+    if (!raster::isPaintable(image) || !image.rect().contains(seed) || !gateOf(seed.y())(seed.x()))
         return {};
     const int width = image.width();
     const int height = image.height();
@@ -55,10 +57,13 @@ template <typename Open> QRect fillConnected(QImage &image, QPoint seed, QRgb fi
         const int x1 = segment.left;
         const int x2 = segment.right;
         QRgb *line = rowAt(y);
+        const auto open = gateOf(y);
+        const auto fillable = [&](int at) { return line[at] == target && open(at); };
 
+        // Each span is found first and then written whole.
         int x = x1;
-        while (x >= 0 && line[x] == target && open(x, y))
-            line[x--] = fill;
+        while (x >= 0 && fillable(x))
+            --x;
         int left = x + 1;
         bool filledAny = left <= x1;
         if (filledAny) {
@@ -68,8 +73,9 @@ template <typename Open> QRect fillConnected(QImage &image, QPoint seed, QRgb fi
         }
         while (true) {
             if (filledAny) {
-                while (x < width && line[x] == target && open(x, y))
-                    line[x++] = fill;
+                while (x < width && fillable(x))
+                    ++x;
+                std::fill(line + left, line + x, fill);
                 push(y, left, x - 1, dy);
                 if (x > x2 + 1)
                     push(y, x2 + 1, x - 1, -dy);
@@ -78,7 +84,7 @@ template <typename Open> QRect fillConnected(QImage &image, QPoint seed, QRgb fi
                 minY = std::min(minY, y);
                 maxY = std::max(maxY, y);
             }
-            for (++x; x <= x2 && (line[x] != target || !open(x, y)); ++x) {
+            for (++x; x <= x2 && !fillable(x); ++x) {
             }
             if (x > x2)
                 break;
@@ -93,15 +99,17 @@ template <typename Open> QRect fillConnected(QImage &image, QPoint seed, QRgb fi
 
 QRect floodFill(QImage &image, QPoint seed, QRgb fill)
 {
-    return fillConnected(image, seed, fill, [](int, int) { return true; });
+    return fillConnected(image, seed, fill, [](int) { return [](int) { return true; }; });
 }
 
 QRect floodFill(QImage &image, QPoint seed, QRgb fill, const QImage &shape)
 {
     if (shape.size() != image.size() || shape.format() != QImage::Format_Grayscale8)
         return floodFill(image, seed, fill);
-    return fillConnected(image, seed, fill,
-                         [&shape](int x, int y) { return shape.constScanLine(y)[x] != 0; });
+    return fillConnected(image, seed, fill, [&shape](int y) {
+        const uchar *inside = shape.constScanLine(y);
+        return [inside](int x) { return inside[x] != 0; };
+    });
 }
 
 } // namespace quillora

@@ -1,11 +1,11 @@
 #include "core/pictures/webcamcapture.h"
 
 #include "core/app/paths.h"
+#include "core/files/wholefile.h"
 
 #include <QDir>
 #include <QFile>
 #include <QImageReader>
-#include <QSaveFile>
 
 #include <cmath>
 
@@ -95,10 +95,10 @@ bool WebcamCapture::take(const ShotWriter &writeShot, const WebcamShot &shot, QS
     if (picture.isNull())
         return fail(error, QStringLiteral("no part of the camera's picture is visible"));
 
-    QSaveFile file(bitmap);
-    if (!file.open(QIODevice::WriteOnly) || !picture.save(&file, "BMP") || !file.commit())
+    QString why;
+    if (!writeImageFile(picture, "BMP", bitmap, &why, Durability::Scratch))
         return fail(error, QStringLiteral("%1 could not be written: %2")
-                               .arg(QDir::toNativeSeparators(bitmap), file.errorString()));
+                               .arg(QDir::toNativeSeparators(bitmap), why));
     return true;
 }
 

@@ -2,7 +2,6 @@
 
 #include <QPageLayout>
 #include <QPdfWriter>
-#include <QSaveFile>
 
 namespace quillora {
 
@@ -53,13 +52,12 @@ bool PdfPrintDevice::begin(QString *error)
     const QString path = m_choosePath ? m_choosePath() : QString();
     if (path.isEmpty())
         return false;
-    m_file = std::make_unique<QSaveFile>(path);
-    if (!m_file->open(QIODevice::WriteOnly)) {
-        setError(error, m_file->errorString());
+    m_file = std::make_unique<WholeFileWriter>(path);
+    if (!m_file->open(error)) {
         m_file.reset();
         return false;
     }
-    m_writer = std::make_unique<QPdfWriter>(m_file.get());
+    m_writer = std::make_unique<QPdfWriter>(&m_file->device());
     m_writer->setResolution(kResolutionDpi);
     m_writer->setPageLayout(a4Layout(m_orientation));
     m_writer->setCreator(QStringLiteral("Quillora"));
@@ -85,9 +83,7 @@ bool PdfPrintDevice::finish(QString *error)
     }
     m_painter.end();
     m_writer.reset();
-    const bool written = m_file->commit();
-    if (!written)
-        setError(error, m_file->errorString());
+    const bool written = m_file->commit(error);
     m_file.reset();
     return written;
 }

@@ -3,6 +3,7 @@
 // export. The file is written whole or not at all, so a failed print never spoils an earlier
 // file of the same name.
 
+#include "core/files/wholefile.h"
 #include "core/printing/printdevice.h"
 
 #include <QMarginsF>
@@ -12,8 +13,6 @@
 #include <memory>
 
 class QPdfWriter;
-class QSaveFile;
-
 namespace quillora {
 
 inline const QString kSaveAsPdfName = QStringLiteral("Save as PDF…");
@@ -42,7 +41,7 @@ private:
     QString m_name;
     std::function<QString()> m_choosePath;
     PageOrientation m_orientation = PageOrientation::Portrait;
-    std::unique_ptr<QSaveFile> m_file;
+    std::unique_ptr<WholeFileWriter> m_file;
     std::unique_ptr<QPdfWriter> m_writer;
     QPainter m_painter;
 };

@@ -1,5 +1,6 @@
 #include "core/printing/thumbnails.h"
 
+#include "core/files/wholefile.h"
 #include "core/layout/pagefit.h"
 #include "core/layout/templatereader.h"
 #include "core/printing/pagerenderer.h"
@@ -7,7 +8,6 @@
 
 #include <QDirIterator>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace quillora {
 
@@ -20,16 +20,6 @@ PageFitInputs thumbnailFit()
     fit.screenWidthPx = 1920;
     fit.screenHeightPx = 1080;
     return fit;
-}
-
-bool saveBitmap(const QImage &image, const QString &path, QString *error)
-{
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || !image.save(&file, "BMP") || !file.commit()) {
-        *error = file.errorString();
-        return false;
-    }
-    return true;
 }
 
 } // namespace
@@ -57,7 +47,7 @@ ThumbnailReport makeLayoutThumbnails(const QString &layoutsFolder, QSize bounds)
             info.dir().filePath(info.completeBaseName() + QStringLiteral(".bmp"));
         if (thumbnail.isNull()) {
             report.failed.append(path + QStringLiteral(": the page has no size"));
-        } else if (!saveBitmap(thumbnail, bitmap, &error)) {
+        } else if (!writeImageFile(thumbnail, "BMP", bitmap, &error, Durability::Scratch)) {
             report.failed.append(bitmap + QStringLiteral(": ") + error);
         } else {
             report.written.append(bitmap);

@@ -120,6 +120,8 @@ public:
         return true;
     }
 
+    bool nestedTooDeep() const { return m_overflowed; }
+
 private:
     Group &group() { return m_groups.back(); }
     bool inOverflow() const { return m_overflowDepth > 0; }
@@ -129,6 +131,7 @@ private:
         m_pendingUnicodeSkip = 0;
         if (inOverflow() || int(m_groups.size()) >= kMaxRtfDepth) {
             ++m_overflowDepth; // nested beyond reason: read as nothing until it closes
+            m_overflowed = true;
             return;
         }
         m_groups.push_back(m_groups.back());
@@ -636,6 +639,7 @@ private:
     const char *m_end;
     std::vector<Group> m_groups;
     int m_overflowDepth = 0;
+    bool m_overflowed = false;
     bool m_atGroupStart = false;
     bool m_starred = false;
     int m_pendingUnicodeSkip = 0;
@@ -661,7 +665,8 @@ private:
 
 } // namespace
 
-bool parseRtf(const QByteArray &rtf, QList<Paragraph> &paragraphs, QString *error)
+bool parseRtf(const QByteArray &rtf, QList<Paragraph> &paragraphs, QString *error,
+              bool *nestedTooDeep)
 {
     if (!looksLikeRtf(rtf)) {
         if (error)
@@ -674,6 +679,8 @@ bool parseRtf(const QByteArray &rtf, QList<Paragraph> &paragraphs, QString *erro
             *error = QCoreApplication::translate("rtf", "The text is too long to be read.");
         return false;
     }
+    if (nestedTooDeep)
+        *nestedTooDeep = parser.nestedTooDeep();
     return true;
 }
 

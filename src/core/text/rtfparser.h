@@ -10,7 +10,9 @@
 namespace quillora::rtf {
 
 // Reads the RTF into paragraphs; false with an error when the bytes are not RTF or hold more
-// than kMaxRtfCharacters characters.
-[[nodiscard]] bool parseRtf(const QByteArray &rtf, QList<Paragraph> &paragraphs, QString *error);
+// than kMaxRtfCharacters characters. `nestedTooDeep` learns whether groups nested beyond
+// kMaxRtfDepth were read as nothing.
+[[nodiscard]] bool parseRtf(const QByteArray &rtf, QList<Paragraph> &paragraphs, QString *error,
+                            bool *nestedTooDeep = nullptr);
 
 } // namespace quillora::rtf

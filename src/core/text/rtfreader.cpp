@@ -15,10 +15,10 @@ bool looksLikeRtf(const QByteArray &bytes)
     return bytes.mid(i, 5) == "{\\rtf";
 }
 
-bool readRtf(const QByteArray &rtf, QTextDocument &into, QString *error)
+bool readRtf(const QByteArray &rtf, QTextDocument &into, QString *error, bool *nestedTooDeep)
 {
     QList<rtf::Paragraph> paragraphs;
-    if (!rtf::parseRtf(rtf, paragraphs, error))
+    if (!rtf::parseRtf(rtf, paragraphs, error, nestedTooDeep))
         return false;
     // Loading is not an edit: it leaves no step to undo back to an empty box.
     const bool undoable = into.isUndoRedoEnabled();

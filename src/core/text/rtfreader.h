@@ -23,8 +23,10 @@ bool looksLikeRtf(const QByteArray &bytes);
 // Replaces the document's content with the RTF's. On failure (not RTF, too long) the
 // document is left as it was and the error says why. Damaged files (unbalanced braces, cut
 // off in the middle) read as far as they go and count as success. Loading clears the
-// document's undo history rather than adding to it.
-[[nodiscard]] bool readRtf(const QByteArray &rtf, QTextDocument &into, QString *error = nullptr);
+// document's undo history rather than adding to it. `nestedTooDeep` learns whether some of the
+// content was left out for nesting deeper than kMaxRtfDepth.
+[[nodiscard]] bool readRtf(const QByteArray &rtf, QTextDocument &into, QString *error = nullptr,
+                           bool *nestedTooDeep = nullptr);
 
 // Inserts the RTF's content at the cursor, replacing its selection (for paste), as one
 // undo step. Same failures as readRtf; on failure nothing is changed.

@@ -1,6 +1,7 @@
 #include "ui/app/headlessexport.h"
 
 #include "core/app/appcontext.h"
+#include "core/files/wholefile.h"
 #include "core/files/workfile.h"
 #include "core/layout/documenttypes.h"
 #include "core/printing/copiessheet.h"
@@ -12,7 +13,6 @@
 #include "ui/doctypes/documenttoolbar.h"
 #include "ui/doctypes/simplepagewindow.h"
 
-#include <QSaveFile>
 #include <QTemporaryDir>
 #include <QTextStream>
 
@@ -67,12 +67,7 @@ bool writePng(const PageModel &page, double sheetQuality, const QString &path, Q
         *error = QStringLiteral("the page has no size");
         return false;
     }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || !image.save(&file, "PNG") || !file.commit()) {
-        *error = file.errorString();
-        return false;
-    }
-    return true;
+    return writeImageFile(image, "PNG", path, error);
 }
 
 bool writePdf(const PageModel &page, const AppContext &context, const QString &path, QString *error)

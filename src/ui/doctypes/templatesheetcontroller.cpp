@@ -1,7 +1,6 @@
 #include "ui/doctypes/templatesheetcontroller.h"
 
 #include "core/app/appcontext.h"
-#include "core/files/filecommands.h"
 #include "core/files/staging.h"
 #include "core/layout/documenttypes.h"
 #include "core/layout/templatemenu.h"
@@ -82,7 +81,7 @@ bool TemplateSheetController::switchToTemplate(int index)
     QApplication::setOverrideCursor(Qt::WaitCursor);
     // The formatted text of rich text boxes lives in their controls until it is read back.
     readRichTextFromView(*m_window.pageView(), page);
-    const Staging staging(runStagingFolder(m_context.folders.temporary, m_context.runTag));
+    const Staging staging(m_context.folders.staging);
     QString error;
     const bool switched = switchTemplate(page, staging, entries[index].templatePath,
                                          m_window.pageFitInputs(), &error);

@@ -1,37 +1,22 @@
 #include "ui/files/filecontroller.h"
 
 #include "core/app/exitsequence.h"
+#include "core/files/backgroundfiles.h"
 #include "core/files/filecommands.h"
+#include "core/files/wholefile.h"
 #include "core/files/workfile.h"
 #include "core/printing/copiessheet.h"
 #include "core/printing/pagerenderer.h"
 #include "ui/doctypes/pageview.h"
 #include "ui/doctypes/simplepagewindow.h"
+#include "ui/files/busyindicator.h"
 #include "ui/files/pagecontent.h"
 
 #include <QFileInfo>
-#include <QGuiApplication>
-#include <QSaveFile>
 
 namespace quillora {
 
 namespace {
-
-// The busy pointer for as long as a file is written or read; gone before any message shows.
-class BusyPointer {
-public:
-    BusyPointer() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~BusyPointer() { release(); }
-    void release()
-    {
-        if (m_active)
-            QGuiApplication::restoreOverrideCursor();
-        m_active = false;
-    }
-
-private:
-    bool m_active = true;
-};
 
 QString withPngExtension(const QString &path)
 {
@@ -69,12 +54,12 @@ void FileController::setDialogs(std::unique_ptr<FileDialogs> dialogs)
 
 Staging FileController::staging() const
 {
-    return Staging(runStagingFolder(m_context.folders.temporary, m_context.runTag));
+    return Staging(m_context.folders.staging);
 }
 
 void FileController::removeStaging(const AppContext &context)
 {
-    removeRunStaging(context.folders.temporary, context.runTag);
+    removeStagingFolder(context.folders.staging);
 }
 
 QWidget *FileController::dialogParent() const
@@ -82,9 +67,9 @@ QWidget *FileController::dialogParent() const
     return m_window;
 }
 
-void FileController::tell(const QString &sentence, const QString &reason)
+void FileController::tell(const QString &sentence)
 {
-    m_dialogs->showMessage(sentence, reason, dialogParent());
+    m_dialogs->showMessage(sentence, {}, dialogParent());
 }
 
 bool FileController::usesOwnFileDialogHere() const
@@ -131,20 +116,21 @@ bool FileController::saveDocument(const QString &path)
 {
     if (!m_window)
         return false;
-    BusyPointer busy;
+    BusyIndicator busy(m_context);
     PageModel &page = m_context.page;
     // The formatted text of rich text boxes lives in their controls until it is saved.
     readRichTextFromView(*m_window->pageView(), page);
     SavedLayoutOptions options;
     options.copiesOnSheet = page.repeatCount;
-    const Staging members = staging();
-    const WorkFileContext context{m_format, members, m_window->pageFitInputs(), m_limits};
-    QString error;
-    if (!saveWorkFile(page, context, path, options, &error)) {
+    const WorkFileJob job{m_format, staging(), m_window->pageFitInputs(), m_limits, path};
+    const WorkFileJobResult saved = saveOnWorker(m_worker, job, page, options);
+    if (!saved.done) {
+        qCWarning(lcFiles) << path << "was not saved:" << saved.error;
         busy.release();
-        tell(QStringLiteral("Sorry. This file couldn't be saved."), error);
+        tell(saveTroubleSentence(saved.outcome.trouble));
         return false;
     }
+    page.countAtLastSave = saved.page.countAtLastSave;
     m_context.workName = QFileInfo(path).completeBaseName();
     emit documentSaved(path);
     return true;
@@ -189,22 +175,27 @@ bool FileController::openDocument(const QString &path)
 {
     if (!m_window)
         return false;
-    BusyPointer busy;
-    const Staging members = staging();
-    const WorkFileContext context{m_format, members, m_window->pageFitInputs(), m_limits};
-    QString error;
-    if (!openWorkFile(m_context.page, context, path, &error)) {
+    BusyIndicator busy(m_context);
+    const WorkFileJob job{m_format, staging(), m_window->pageFitInputs(), m_limits, path};
+    WorkFileJobResult opened = openOnWorker(m_worker, job, m_context.page.documentType);
+    if (!opened.done) {
+        qCWarning(lcFiles) << path << "was not opened:" << opened.error;
         busy.release();
-        tell(QStringLiteral("Sorry. This file couldn't be opened."), error);
+        tell(openTroubleSentence(opened.outcome.trouble));
         return false;
     }
+    m_context.page = std::move(opened.page);
     m_currentFilePath.clear();
     m_context.workName = QFileInfo(path).completeBaseName();
     m_context.undo.reset();
     takePlainTextFromRtf(m_context.page);
     m_window->showPage();
-    showRichTextInView(*m_window->pageView(), m_context.page);
+    const bool richTextUsed = showRichTextInView(*m_window->pageView(), m_context.page);
     emit documentOpened();
+    if (opened.outcome.partsSkipped || !richTextUsed) {
+        busy.release();
+        tell(kPartsSkippedMessage);
+    }
     return true;
 }
 
@@ -223,18 +214,21 @@ bool FileController::exportScreenPng(const QString &path)
     }
     if (!m_window)
         return false;
-    BusyPointer busy;
+    BusyIndicator busy(m_context);
     readRichTextFromView(*m_window->pageView(), m_context.page);
     const QImage picture =
         renderExportPicture(m_context.page, m_context.settings.multiPrintQualSF);
-    QSaveFile file(path);
-    const bool saved = !picture.isNull() && file.open(QIODevice::WriteOnly) &&
-                       picture.save(&file, "PNG") && file.commit();
-    if (!saved) {
-        const QString reason =
-            picture.isNull() ? QStringLiteral("the page could not be drawn") : file.errorString();
+    // Encoding a big page takes a while: the worker does it.
+    const auto [written, reason] = m_worker.runAndWait([picture, path] {
+        QString why = QStringLiteral("the page could not be drawn");
+        const bool done = !picture.isNull() && writeImageFile(picture, "PNG", path, &why);
+        return std::pair{done, why};
+    });
+    if (!written) {
+        qCWarning(lcFiles) << path << "was not saved:" << reason;
         busy.release();
-        tell(QStringLiteral("Sorry. This file couldn't be saved."), reason);
+        tell(saveTroubleSentence(picture.isNull() ? FileTrouble::Other
+                                                  : writeTrouble(path, picture.sizeInBytes())));
         return false;
     }
     return true;
@@ -245,7 +239,7 @@ QImage FileController::previewOf(const QString &path) const
     if (!m_window)
         return {};
     const PreviewContext context{m_format,
-                                 runPreviewFolder(m_context.folders.temporary, m_context.runTag),
+                                 previewFolderIn(m_context.folders.staging),
                                  m_window->pageFitInputs(), m_limits};
     return workFilePreview(path, context);
 }

@@ -5,6 +5,7 @@
 
 #include "core/app/appcontext.h"
 #include "core/files/archive.h"
+#include "core/files/fileworker.h"
 #include "core/files/staging.h"
 #include "core/files/workfilepreview.h"
 #include "ui/files/filedialogs.h"
@@ -41,11 +42,12 @@ public:
     // the file. True when a work file was opened.
     bool openWork();
 
-    // Saves the page at `path`. A failure shows "Sorry. This file couldn't be saved." with the
-    // reason; the earlier file and the count at last save stay.
+    // Saves the page at `path`. A failure shows one plain sentence of what happened and what to
+    // do (the detail goes to the log); the earlier file and the count at last save stay.
     bool saveDocument(const QString &path);
-    // Opens `path` and shows its page. A file that is not a readable work file shows "Sorry.
-    // This file couldn't be opened." with the reason, and the page stays exactly as it was.
+    // Opens `path` and shows its page. A file that is not a readable work file is refused with
+    // one plain sentence, and the page stays exactly as it was; a file opened with some parts
+    // left out says so once.
     bool openDocument(const QString &path);
     // Saves the page as a PNG picture, drawn as the printer draws it (no frames, selection
     // marks or caret); refused for postcards, leaflets and banners.
@@ -75,7 +77,7 @@ private:
     bool usesOwnFileDialogHere() const;
     bool saveThroughStandardDialog();
     bool openThroughStandardDialog();
-    void tell(const QString &sentence, const QString &reason = {});
+    void tell(const QString &sentence);
     QWidget *dialogParent() const;
 
     AppContext &m_context;
@@ -84,6 +86,7 @@ private:
     QPointer<SimplePageWindow> m_window;
     QString m_currentFilePath;
     UnpackLimits m_limits;
+    FileWorker m_worker; // packs, unpacks and encodes while the window stays alive
 };
 
 } // namespace quillora

@@ -25,8 +25,9 @@ void readRichTextFromView(const PageView &view, PageModel &page)
     }
 }
 
-void showRichTextInView(PageView &view, const PageModel &page)
+bool showRichTextInView(PageView &view, const PageModel &page)
 {
+    bool allUsed = true;
     for (int i = 0; i < page.richTextBoxes.size(); ++i) {
         RichTextBoxWidget *control = view.richTextBox(i);
         const QString &rtf = page.richTextBoxes[i].rtf;
@@ -36,9 +37,16 @@ void showRichTextInView(PageView &view, const PageModel &page)
         const QSignalBlocker quiet(control);
         // RTF that cannot be read leaves the control with the plain text it already shows.
         QString why;
-        if (!readRtf(rtf.toLatin1(), *control->document(), &why))
+        bool nestedTooDeep = false;
+        if (!readRtf(rtf.toLatin1(), *control->document(), &why, &nestedTooDeep)) {
             qCWarning(lcFilesUi) << "rich text box" << i << "kept its plain text:" << why;
+            allUsed = false;
+        } else if (nestedTooDeep) {
+            qCWarning(lcFilesUi) << "rich text box" << i << "left out text nested too deep";
+            allUsed = false;
+        }
     }
+    return allUsed;
 }
 
 void takePlainTextFromRtf(PageModel &page)

@@ -1,7 +1,6 @@
 #include "ui/pictures/webcamcontroller.h"
 
 #include "core/app/appcontext.h"
-#include "core/files/filecommands.h"
 #include "core/pictures/webcamcapture.h"
 #include "core/undo/undorecord.h"
 #include "platform/camera.h"
@@ -57,7 +56,7 @@ void WebcamController::tell(const QString &english)
 
 QString WebcamController::folder() const
 {
-    return runStagingFolder(m_context.folders.temporary, m_context.runTag);
+    return m_context.folders.staging;
 }
 
 int WebcamController::targetPicture(const PageModel &page)

@@ -99,7 +99,8 @@ private slots:
         QCOMPARE(seen.size(), 26);
     }
 
-    void runTagFollowsClock()
+    // Two copies started in the same millisecond draw the same tag, but never share staging.
+    void runTagFollowsClockStagingIsOwn()
     {
         FakeMachine machine;
         AppContext a(machine.environment(1700000000000)), b(machine.environment(1700000000000)),
@@ -109,6 +110,8 @@ private slots:
         startUp(c, {});
         QCOMPARE(a.runTag, b.runTag);
         QVERIFY(a.runTag != c.runTag);
+        QVERIFY(QFileInfo(a.folders.staging).isDir() && QFileInfo(b.folders.staging).isDir());
+        QVERIFY(a.folders.staging != b.folders.staging);
     }
 
     void commandLine_data()

@@ -141,22 +141,24 @@ void TestFileCommands::workFilesAreListedByName()
     QVERIFY(workFilesIn({}).isEmpty());
 }
 
+// The same run tag, as two copies started in the same millisecond draw it, still gives each
+// its own folder; the exit removes only its own.
 void TestFileCommands::exitRemovesOnlyThisRunsFolders()
 {
     QTemporaryDir temporary;
-    const QString mine = runStagingFolder(temporary.path(), QStringLiteral("ABCDEFGH"));
-    const QString previews = runPreviewFolder(temporary.path(), QStringLiteral("ABCDEFGH"));
-    const QString other = runStagingFolder(temporary.path(), QStringLiteral("ZZZZZZZZ"));
+    const QString mine = makeStagingFolder(temporary.path(), QStringLiteral("ABCDEFGH"));
+    const QString other = makeStagingFolder(temporary.path(), QStringLiteral("ABCDEFGH"));
+    QVERIFY(!mine.isEmpty() && !other.isEmpty() && mine != other);
+    const QString previews = previewFolderIn(mine);
     for (const QString &folder : {mine, previews, other}) {
         QVERIFY(QDir().mkpath(folder));
         QFile member(QDir(folder).filePath(QStringLiteral("pic0.bmp")));
         QVERIFY(member.open(QIODevice::WriteOnly));
     }
-    removeRunStaging(temporary.path(), {});
+    removeStagingFolder({});
     QVERIFY(QDir(mine).exists());
-    removeRunStaging(temporary.path(), QStringLiteral("ABCDEFGH"));
+    removeStagingFolder(mine);
     QVERIFY(!QDir(mine).exists());
-    QVERIFY(!QDir(previews).exists());
     QVERIFY(QDir(other).exists());
 }
 

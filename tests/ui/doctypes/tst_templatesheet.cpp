@@ -3,6 +3,7 @@
 
 #include "core/app/appcontext.h"
 #include "core/layout/documenttypes.h"
+#include "core/files/filecommands.h"
 #include "core/files/workfile.h"
 #include "core/layout/templatereader.h"
 #include "core/printing/copiessheet.h"
@@ -58,6 +59,7 @@ struct Fixture {
         context.folders.data = kData;
         context.folders.temporary = temporary.path();
         context.runTag = QStringLiteral("TESTTAGS");
+        context.folders.staging = makeStagingFolder(temporary.path(), context.runTag);
         window = std::make_unique<SimplePageWindow>(context);
         controller = new TemplateSheetController(context, *window);
         window->show();

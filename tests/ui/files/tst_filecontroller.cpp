@@ -29,6 +29,8 @@
 using namespace quillora;
 using namespace quillora::test;
 
+Q_DECLARE_METATYPE(quillora::FileTrouble)
+
 namespace {
 
 // Every character has its own colour, as text typed into a box formatted by its template has.
@@ -66,6 +68,8 @@ private slots:
     void brokenFileLeavesPageUntouched_data();
     void brokenFileLeavesPageUntouched();
     void hostileNamesNeverLandOutside();
+    void partsLeftOutAreToldOnce_data();
+    void partsLeftOutAreToldOnce();
     void handWrittenWorkFileOpens();
     void ownDialogSavesOrChangesNothing();
     void openOffersToSaveFirst_data();
@@ -73,6 +77,7 @@ private slots:
     void pngExport();
     void commandLineOpen();
     void previewOfAWorkFile();
+    void twoCopiesWithOneRunTagNeverMix();
 
 private:
     void makePage();
@@ -98,6 +103,7 @@ void TestFileController::init()
     m_context->runTag = QStringLiteral("TESTRUNA");
     QDir().mkpath(m_context->folders.working);
     QDir().mkpath(m_context->folders.temporary);
+    m_context->folders.staging = makeStagingFolder(m_context->folders.temporary, m_context->runTag);
     m_window = std::make_unique<SimplePageWindow>(*m_context);
     m_files = std::make_unique<FileController>(*m_context, m_format);
     m_script = {};
@@ -216,7 +222,7 @@ void TestFileController::failedSaveKeepsEarlierFileAndCounts()
     m_format.failWrites = true;
     QVERIFY(!m_files->saveDocument(path));
     QCOMPARE(m_script.messages.size(), 1);
-    QVERIFY(m_script.messages[0].startsWith(u"Sorry. This file couldn't be saved."));
+    QCOMPARE(m_script.messages[0], saveTroubleSentence(FileTrouble::Other));
     QCOMPARE(readFile(path), earlier);
     QCOMPARE(m_context->page.countAtLastSave, 7);
     QVERIFY(m_context->page.hasUnsavedChanges());
@@ -227,21 +233,25 @@ void TestFileController::brokenFileLeavesPageUntouched_data()
 {
     QTest::addColumn<QList<RawMember>>("members");
     QTest::addColumn<QByteArray>("rawBytes"); // written instead of an archive when set
+    QTest::addColumn<FileTrouble>("trouble");
 
     const QByteArray info = fileInfoLine(0);
     QTest::newRow("garbage") << QList<RawMember>{}
-                             << QByteArray("this is not an archive\x01\x02", 24);
+                             << QByteArray("this is not an archive\x01\x02", 24)
+                             << FileTrouble::Damaged;
     QTest::newRow("no page description")
-        << QList<RawMember>{{"fileinfo.xml", info}, {"text0.txt", "hello\r\n"}} << QByteArray();
+        << QList<RawMember>{{"fileinfo.xml", info}, {"text0.txt", "hello\r\n"}} << QByteArray()
+        << FileTrouble::Damaged;
     QTest::newRow("newer program")
         << QList<RawMember>{{"fileinfo.xml", fileInfoLine(99)}, {"layout.xml", "<layout>\r\n"}}
-        << QByteArray();
+        << QByteArray() << FileTrouble::NewerProgram;
 }
 
 void TestFileController::brokenFileLeavesPageUntouched()
 {
     QFETCH(QList<RawMember>, members);
     QFETCH(QByteArray, rawBytes);
+    QFETCH(FileTrouble, trouble);
     makePage();
     const QString good = m_dir->filePath(QStringLiteral("work/good.qlr"));
     saveOk(good);
@@ -259,7 +269,8 @@ void TestFileController::brokenFileLeavesPageUntouched()
         writeRawZip(broken, members);
     QVERIFY(!m_files->openDocument(broken));
     QCOMPARE(m_script.messages.size(), 1);
-    QVERIFY(m_script.messages[0].startsWith(u"Sorry. This file couldn't be opened.\n("));
+    // One plain sentence: no temporary path, no library code.
+    QCOMPARE(m_script.messages[0], openTroubleSentence(trouble));
 
     const PageModel &after = m_context->page;
     QCOMPARE(after.layoutPath, before.layoutPath);
@@ -290,10 +301,40 @@ void TestFileController::hostileNamesNeverLandOutside()
     writeRawZip(hostile, members);
 
     QVERIFY(m_files->openDocument(hostile));
+    QCOMPARE(m_script.messages, QStringList{kPartsSkippedMessage});
     QVERIFY(!QFile::exists(m_dir->filePath(QStringLiteral("temp/escaped.txt"))));
     QVERIFY(!QFile::exists(m_dir->filePath(QStringLiteral("escaped.txt"))));
     QVERIFY(!QFile::exists(m_dir->filePath(QStringLiteral("absolute.txt"))));
     QVERIFY(!QDir(staging.filePath(QStringLiteral("sub"))).exists());
+}
+
+void TestFileController::partsLeftOutAreToldOnce_data()
+{
+    QTest::addColumn<QString>("member");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("picture that cannot be read") << "pic0.bmp" << QByteArray("BM not a bitmap");
+    QTest::newRow("rich text nested too deep")
+        << "rtb0.rtf"
+        << QByteArray("{\\rtf1 kept") + QByteArray(kMaxRtfDepth + 10, '{') + "lost"
+               + QByteArray(kMaxRtfDepth + 10, '}') + "}";
+}
+
+void TestFileController::partsLeftOutAreToldOnce()
+{
+    QFETCH(QString, member);
+    QFETCH(QByteArray, bytes);
+    makePage();
+    saveOk(m_dir->filePath(QStringLiteral("work/good.qlr")));
+    QList<RawMember> members;
+    const QDir staging(m_files->staging().folder());
+    for (const QString &name : staging.entryList(QDir::Files))
+        members.append({name, name == member ? bytes : readFile(staging.filePath(name))});
+    const QString path = m_dir->filePath(QStringLiteral("work/partly.qlr"));
+    writeRawZip(path, members);
+
+    QVERIFY(m_files->openDocument(path));
+    QCOMPARE(m_script.messages, QStringList{kPartsSkippedMessage});
+    QCOMPARE(m_context->page.textBoxes[0].text, QStringLiteral("Tom's day"));
 }
 
 void TestFileController::handWrittenWorkFileOpens()
@@ -438,7 +479,7 @@ void TestFileController::commandLineOpen()
     QVERIFY(m_window->loadTemplate(layoutFile("three_texts.xml")));
     QVERIFY(!m_files->openFromCommandLine(QString()));
     QVERIFY(!m_files->openFromCommandLine(m_dir->filePath(QStringLiteral("missing.qlr"))));
-    QCOMPARE(m_script.messages.size(), 1);
+    QCOMPARE(m_script.messages, QStringList{openTroubleSentence(FileTrouble::Missing)});
     QVERIFY(m_files->openFromCommandLine(path));
     QCOMPARE(m_context->page.textBoxes[0].text, QStringLiteral("Tom's day"));
 }
@@ -462,6 +503,36 @@ void TestFileController::previewOfAWorkFile()
     QCOMPARE(m_context->page.textBoxes[0].text, QStringLiteral("Tom's day"));
     QVERIFY(QFile::exists(m_files->staging().memberPath(QStringLiteral("rtb0.rtf"))));
     QVERIFY(m_files->previewOf(m_dir->filePath(QStringLiteral("work/none.qlr"))).isNull());
+}
+
+// Two copies started in the same millisecond draw the same run tag; each still stages its
+// members apart, so one copy's save never carries the other's page.
+void TestFileController::twoCopiesWithOneRunTagNeverMix()
+{
+    makePage();
+    AppContext second(m_context->env);
+    second.folders = m_context->folders;
+    second.runTag = m_context->runTag;
+    second.folders.staging = makeStagingFolder(second.folders.temporary, second.runTag);
+    QVERIFY(!second.folders.staging.isEmpty() && second.folders.staging != m_context->folders.staging);
+    SimplePageWindow otherWindow(second);
+    FileController otherFiles(second, m_format);
+    otherFiles.setDialogs(std::make_unique<ScriptedDialogs>(m_script));
+    otherFiles.attach(&otherWindow);
+    QVERIFY(otherWindow.loadTemplate(layoutFile("three_texts.xml")));
+    second.page.textBoxes[0].text = QStringLiteral("the other copy");
+
+    const QString mine = m_dir->filePath(QStringLiteral("work/mine.qlr"));
+    const QString theirs = m_dir->filePath(QStringLiteral("work/theirs.qlr"));
+    saveOk(mine);
+    QVERIFY(otherFiles.saveDocument(theirs));
+    saveOk(mine);
+    QVERIFY(zipMemberNames(mine).contains(QStringLiteral("rtb0.rtf")));
+    QVERIFY(!zipMemberNames(theirs).contains(QStringLiteral("rtb0.rtf")));
+    QVERIFY(m_files->openDocument(theirs));
+    QCOMPARE(m_context->page.textBoxes[0].text, QStringLiteral("the other copy"));
+    QVERIFY(m_files->openDocument(mine));
+    QCOMPARE(m_context->page.textBoxes[0].text, QStringLiteral("Tom's day"));
 }
 
 QTEST_MAIN(TestFileController)

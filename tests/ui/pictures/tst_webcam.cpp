@@ -67,6 +67,7 @@ struct PageFixture {
     {
         context.folders.temporary = folder.path();
         context.runTag = QStringLiteral("TESTWEBC");
+        context.folders.staging = makeStagingFolder(folder.path(), context.runTag);
         PageModel &page = context.page;
         page.pageWidthMm = 210;
         page.pageHeightMm = 297;
@@ -276,7 +277,7 @@ private slots:
         QVERIFY(near(after.pixel(280, 75), Qt::blue));
         // A resize must not reload the file over the photo.
         QVERIFY(f.context.page.pictureBoxes[1].tag.isEmpty());
-        QVERIFY(QFile::exists(runStagingFolder(f.folder.path(), f.context.runTag) +
+        QVERIFY(QFile::exists(f.context.folders.staging +
                               QStringLiteral("/web.bmp")));
 
         QVERIFY(f.context.undo.undoVisible());

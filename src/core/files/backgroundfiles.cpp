@@ -1,0 +1,28 @@
+#include "core/files/backgroundfiles.h"
+
+namespace quillora {
+
+WorkFileJobResult saveOnWorker(FileWorker &worker, const WorkFileJob &job, PageModel snapshot,
+                               const SavedLayoutOptions &options)
+{
+    return worker.runAndWait([job, options, page = std::move(snapshot)]() mutable {
+        WorkFileJobResult result;
+        const WorkFileContext context{job.format, job.staging, job.fit, job.limits};
+        result.done = saveWorkFile(page, context, job.path, options, &result.error, &result.outcome);
+        result.page = std::move(page);
+        return result;
+    });
+}
+
+WorkFileJobResult openOnWorker(FileWorker &worker, const WorkFileJob &job, int documentType)
+{
+    return worker.runAndWait([job, documentType] {
+        WorkFileJobResult result;
+        result.page.documentType = documentType;
+        const WorkFileContext context{job.format, job.staging, job.fit, job.limits};
+        result.done = openWorkFile(result.page, context, job.path, &result.error, &result.outcome);
+        return result;
+    });
+}
+
+} // namespace quillora

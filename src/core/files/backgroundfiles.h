@@ -1,0 +1,31 @@
+#pragma once
+// Saving and opening work files on the file worker: the caller hands over a snapshot, waits
+// with its window alive, and gets the outcome (and an opened page) back on its own thread.
+
+#include "core/files/fileworker.h"
+#include "core/files/workfile.h"
+
+namespace quillora {
+
+struct WorkFileJob {
+    ArchiveFormat &format; // stateless, so both threads may use it
+    Staging staging;
+    PageFitInputs fit;
+    UnpackLimits limits;
+    QString path;
+};
+
+struct WorkFileJobResult {
+    bool done = false;
+    QString error; // the detail, for the log
+    FileOutcome outcome;
+    PageModel page; // the saved snapshot, or the opened page
+};
+
+// Saves `snapshot`; on success its count at last save is the change count it was taken with.
+WorkFileJobResult saveOnWorker(FileWorker &worker, const WorkFileJob &job, PageModel snapshot,
+                               const SavedLayoutOptions &options);
+// Opens the file into a new page of `documentType` (kept when the file names none).
+WorkFileJobResult openOnWorker(FileWorker &worker, const WorkFileJob &job, int documentType);
+
+} // namespace quillora

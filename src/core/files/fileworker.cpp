@@ -1,0 +1,19 @@
+#include "core/files/fileworker.h"
+
+namespace quillora {
+
+FileWorker::FileWorker() : m_inThread(new QObject)
+{
+    m_thread.setObjectName(QStringLiteral("quillora files"));
+    m_inThread->moveToThread(&m_thread);
+    QObject::connect(&m_thread, &QThread::finished, m_inThread, &QObject::deleteLater);
+    m_thread.start();
+}
+
+FileWorker::~FileWorker()
+{
+    m_thread.quit();
+    m_thread.wait();
+}
+
+} // namespace quillora
