@@ -43,7 +43,7 @@ QImage pictureToSave(const PictureBoxModel &box)
 bool writeMembers(const PageModel &page, const Staging &staging, const SavedLayoutOptions &options,
                   QString *error)
 {
-    if (!usesSinglePageWindow(page.documentType)) {
+    if (kindInfo(page.documentType).pageFamily != PageFamilyId::SinglePage) {
         setError(error, kNotReadyMessage);
         return false;
     }
@@ -71,7 +71,7 @@ bool writeMembers(const PageModel &page, const Staging &staging, const SavedLayo
     }
     if (!writeSinglePageDescription(page, staging, options, error))
         return false;
-    return writeFileInfo(staging.memberPath(QStringLiteral("fileinfo.xml")), page.documentType, {}, error);
+    return writeFileInfo(staging.memberPath(QStringLiteral("fileinfo.xml")), codeOf(page.documentType), {}, error);
 }
 
 QImage loadBitmap(const QString &path)
@@ -86,14 +86,15 @@ QImage loadBitmap(const QString &path)
 bool buildPage(PageModel &page, const QString &folder, const PageFitInputs &fit, QString *error)
 {
     const QDir dir(folder);
-    const auto type = readFileInfo(dir.filePath(QStringLiteral("fileinfo.xml")));
-    if (type)
-        page.documentType = *type;
-    if (page.documentType < 0 || page.documentType >= kDocumentTypeCount) {
-        setError(error, QStringLiteral("this work file was made by a newer Quillora"));
-        return false;
+    if (const auto code = readFileInfo(dir.filePath(QStringLiteral("fileinfo.xml")))) {
+        const std::optional<DocumentKind> kind = documentKindFromCode(*code);
+        if (!kind) {
+            setError(error, QStringLiteral("this work file was made by a newer Quillora"));
+            return false;
+        }
+        page.documentType = *kind;
     }
-    if (!usesSinglePageWindow(page.documentType)) {
+    if (kindInfo(page.documentType).pageFamily != PageFamilyId::SinglePage) {
         setError(error, kNotReadyMessage);
         return false;
     }

@@ -2,6 +2,8 @@
 // Fitting a page of a given size in millimetres to the screen: the page scale factor and
 // where the page sits in its window.
 
+#include "core/layout/documenttypes.h"
+
 #include <QRect>
 
 namespace quillora {
@@ -11,7 +13,7 @@ struct PageFitInputs {
     int screenHeightPx = 0;
     int toolPaletteWidthPx = 0;
     int toolbarHeightPx = 0;
-    int documentType = 0;
+    DocumentKind documentType = DocumentKind::Simple;
 };
 
 struct PageFit {

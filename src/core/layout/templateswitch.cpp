@@ -141,7 +141,7 @@ bool switchTemplate(PageModel &page, const Staging &staging, const QString &temp
 {
     // The new template is read into a copy, so a template that cannot be read costs nothing.
     PageModel switched = page;
-    if (page.documentType == doctype::Multi)
+    if (kindInfo(page.documentType).copiesSheet)
         switched.autoRepeat = false;
     PageFitInputs pageFit = fit;
     pageFit.documentType = page.documentType;

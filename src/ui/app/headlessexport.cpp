@@ -56,9 +56,7 @@ bool openForExport(const QString &path, const AppContext &context, PageModel &pa
 
 bool writePng(const PageModel &page, double sheetQuality, const QString &path, QString *error)
 {
-    if (printRoutineFor(page.documentType) != PrintRoutine::SimplePage &&
-        printRoutineFor(page.documentType) != PrintRoutine::SimplePageAdvanced &&
-        printRoutineFor(page.documentType) != PrintRoutine::RepeatedCopies) {
+    if (!kindInfo(page.documentType).exportsScreenPng) {
         *error = QStringLiteral("Sorry, this screen cannot be saved as a PNG file.");
         return false;
     }

@@ -164,16 +164,16 @@ QWidget *SplashNew::buildKindsPage()
     auto *grid = new QGridLayout(page);
     grid->setContentsMargins(0, 0, 0, 0);
     grid->setSpacing(14);
-    for (int code = 0; code < kDocumentTypeCount; ++code) {
+    for (int code = 0; code < kDocumentKindCount; ++code) {
         auto *tile =
             new ChoiceTile(QStringLiteral("picTypeImg%1").arg(code), kindPicture(code),
-                           documentTypeInfo(code)->caption, ChoiceTile::Caption::Painted, page);
+                           kindInfo(DocumentKind(code)).caption, ChoiceTile::Caption::Painted, page);
         connect(tile, &QAbstractButton::clicked, this, [this, code] { chooseKind(code); });
         connect(tile, &ChoiceTile::doubleClicked, this, [this, code] { startKind(code); });
         m_entries[std::size_t(code)] = tile;
         // Seven in a row; the five of the last row sit in the middle.
         const int row = code / kKindColumns;
-        const int lastRowOffset = row == kDocumentTypeCount / kKindColumns ? 1 : 0;
+        const int lastRowOffset = row == kDocumentKindCount / kKindColumns ? 1 : 0;
         grid->addWidget(tile, row, code % kKindColumns + lastRowOffset);
     }
     return page;
@@ -397,14 +397,14 @@ void SplashNew::showSubChoices()
     const int code = m_selection.code();
     m_subKindPicture->setPixmap(
         kindPicture(code).pixmap(QSize(kBigButton, kBigButton), devicePixelRatioF()));
-    m_subKindCaption->setText(m_context.tr(documentTypeInfo(code)->caption));
+    m_subKindCaption->setText(m_context.tr(kindInfo(DocumentKind(code)).caption));
     markSelection();
     m_pages->setCurrentIndex(1);
 }
 
 void SplashNew::markSelection()
 {
-    for (int code = 0; code < kDocumentTypeCount; ++code)
+    for (int code = 0; code < kDocumentKindCount; ++code)
         m_entries[std::size_t(code)]->setSelected(code == m_selection.code());
     const bool listed = m_selection.kindNeedsTemplate();
     for (int slot = 0; slot < kSubChoiceSlots; ++slot)
@@ -468,7 +468,7 @@ void SplashNew::keyPressEvent(QKeyEvent *event)
         return;
     }
     const int target = m_selection.code() + step;
-    if (!subChoicesShown() && target >= 0 && target < kDocumentTypeCount)
+    if (!subChoicesShown() && target >= 0 && target < kDocumentKindCount)
         chooseKind(target);
 }
 

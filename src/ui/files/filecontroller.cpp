@@ -90,7 +90,7 @@ void FileController::tell(const QString &sentence, const QString &reason)
 bool FileController::usesOwnFileDialogHere() const
 {
     // The own dialog lists the working folder; without one only the standard dialog can help.
-    return usesOwnFileDialog(m_context.page.documentType) && !m_context.folders.working.isEmpty();
+    return kindInfo(m_context.page.documentType).fileDialog == FileDialogKind::Own && !m_context.folders.working.isEmpty();
 }
 
 bool FileController::saveWork()
@@ -113,7 +113,7 @@ bool FileController::saveWork()
 
 bool FileController::saveThroughStandardDialog()
 {
-    const bool offerPng = canExportScreenPng(m_context.page.documentType);
+    const bool offerPng = kindInfo(m_context.page.documentType).exportsScreenPng;
     const auto choice = m_dialogs->askStandardSave(
         m_context.fileDialogFolder, proposedSaveName(m_currentFilePath), offerPng, dialogParent());
     if (!choice)
@@ -215,7 +215,7 @@ bool FileController::openFromCommandLine(const QString &path)
 
 bool FileController::exportScreenPng(const QString &path)
 {
-    if (!canExportScreenPng(m_context.page.documentType)) {
+    if (!kindInfo(m_context.page.documentType).exportsScreenPng) {
         tell(QStringLiteral("Sorry, this screen cannot be saved as a PNG file."));
         return false;
     }

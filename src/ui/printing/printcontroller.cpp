@@ -69,7 +69,7 @@ void PrintController::printCommand()
         tell(kNoPrintersMessage);
         return;
     }
-    const bool isBanner = printRoutineFor(m_context.page.documentType) == PrintRoutine::Banner;
+    const bool isBanner = kindInfo(m_context.page.documentType).print == PrintRoutine::Banner;
     const std::optional<PrintChoice> choice =
         m_choose ? m_choose() : PrintForm::ask(m_context, m_printers, isBanner, m_window);
     if (!choice)
