@@ -1,8 +1,7 @@
 #include "core/files/workfile.h"
 
+#include "core/doctypes/pagefamily.h"
 #include "core/files/members.h"
-#include "core/layout/documenttypes.h"
-#include "core/layout/templatereader.h"
 
 #include <QDir>
 #include <QFile>
@@ -17,69 +16,18 @@ void setError(QString *error, const QString &text)
         *error = text;
 }
 
-QString pictureMember(int i) { return QStringLiteral("pic%1.bmp").arg(i); }
-QString textMember(int i) { return QStringLiteral("text%1.txt").arg(i); }
-QString richTextMember(int i) { return QStringLiteral("rtb%1.rtf").arg(i); }
-
-bool writeBytes(const QString &path, const QByteArray &bytes, QString *error)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size()) {
-        setError(error, file.errorString());
-        return false;
-    }
-    return true;
-}
-
-QImage pictureToSave(const PictureBoxModel &box)
-{
-    if (!box.image.isNull())
-        return box.image;
-    QImage blank(box.geometry.size().expandedTo(QSize(1, 1)), QImage::Format_RGB32);
-    blank.fill(Qt::white);
-    return blank;
-}
-
 bool writeMembers(const PageModel &page, const Staging &staging, const SavedLayoutOptions &options,
                   QString *error)
 {
-    if (kindInfo(page.documentType).pageFamily != PageFamilyId::SinglePage) {
+    const PageFamily *family = pageFamilyFor(page.documentType);
+    if (!family) {
         setError(error, kNotReadyMessage);
         return false;
     }
-    const int pictures = std::min<int>(page.announcedPictureBoxes, page.pictureBoxes.size());
-    for (int i = 0; i < pictures; ++i) {
-        if (!pictureToSave(page.pictureBoxes[i]).save(staging.memberPath(pictureMember(i)), "BMP")) {
-            setError(error, QStringLiteral("picture %1 could not be written").arg(i + 1));
-            return false;
-        }
-    }
-    const int texts = std::min<int>(page.announcedTextBoxes, page.textBoxes.size());
-    for (int i = 0; i < texts; ++i) {
-        if (!writeTextFile(page.textBoxes[i].text, staging.memberPath(textMember(i)), error))
-            return false;
-    }
-    const int richTexts = std::min<int>(page.announcedRichTextBoxes, page.richTextBoxes.size());
-    for (int i = 0; i < richTexts; ++i) {
-        if (!writeBytes(staging.memberPath(richTextMember(i)), page.richTextBoxes[i].rtf.toLatin1(), error))
-            return false;
-    }
-    if (page.border.type != BorderType::None && !page.border.picture.isNull()
-        && !page.border.picture.save(staging.memberPath(QStringLiteral("border.bmp")), "BMP")) {
-        setError(error, QStringLiteral("the border could not be written"));
-        return false;
-    }
-    if (!writeSinglePageDescription(page, staging, options, error))
+    if (!family->writeMembers(page, staging.folder(), error) ||
+        !family->writeDescription(page, staging, options, error))
         return false;
     return writeFileInfo(staging.memberPath(QStringLiteral("fileinfo.xml")), codeOf(page.documentType), {}, error);
-}
-
-QImage loadBitmap(const QString &path)
-{
-    QImage image;
-    if (QFile::exists(path))
-        image.load(path, "BMP");
-    return image.isNull() ? image : image.convertToFormat(QImage::Format_RGB32);
 }
 
 // Builds the page from a folder of unpacked members.
@@ -94,7 +42,8 @@ bool buildPage(PageModel &page, const QString &folder, const PageFitInputs &fit,
         }
         page.documentType = *kind;
     }
-    if (kindInfo(page.documentType).pageFamily != PageFamilyId::SinglePage) {
+    const PageFamily *family = pageFamilyFor(page.documentType);
+    if (!family) {
         setError(error, kNotReadyMessage);
         return false;
     }
@@ -105,26 +54,9 @@ bool buildPage(PageModel &page, const QString &folder, const PageFitInputs &fit,
     }
     PageFitInputs pageFit = fit;
     pageFit.documentType = page.documentType;
-    if (!readTemplate(layout, page, pageFit, error))
+    if (!family->readDescription(layout, page, pageFit, error))
         return false;
-    for (int i = 0; i < std::min<int>(page.announcedPictureBoxes, page.pictureBoxes.size()); ++i) {
-        PictureBoxModel &box = page.pictureBoxes[i];
-        const QImage stored = loadBitmap(dir.filePath(pictureMember(i)));
-        if (!stored.isNull())
-            box.image = fitPictureToBox(stored, box.geometry.size());
-    }
-    for (int i = 0; i < std::min<int>(page.announcedTextBoxes, page.textBoxes.size()); ++i)
-        page.textBoxes[i].text = readTextFile(dir.filePath(textMember(i)));
-    for (int i = 0; i < std::min<int>(page.announcedRichTextBoxes, page.richTextBoxes.size()); ++i) {
-        QFile rtf(dir.filePath(richTextMember(i)));
-        if (rtf.open(QIODevice::ReadOnly))
-            page.richTextBoxes[i].rtf = QString::fromLatin1(rtf.read(64 * 1024 * 1024));
-    }
-    if (page.border.type != BorderType::None) {
-        const QImage border = loadBitmap(dir.filePath(QStringLiteral("border.bmp")));
-        if (!border.isNull())
-            page.border.picture = border;
-    }
+    family->readMembers(page, folder);
     return true;
 }
 

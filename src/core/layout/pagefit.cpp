@@ -75,4 +75,10 @@ PageFit fitPage(const PageFitInputs &in, int pageWidthMm, int pageHeightMm)
     return fit;
 }
 
+PageFitInputs documentWindowFit(int screenWidthPx, int screenHeightPx, DocumentKind kind)
+{
+    return PageFitInputs{screenWidthPx, screenHeightPx, kToolPaletteWidthPx, kToolbarHeightPx,
+                         kind};
+}
+
 } // namespace quillora

@@ -8,6 +8,11 @@
 
 namespace quillora {
 
+// The furniture of every document window round its page: the top toolbar and the column on the
+// left that holds the felt pens or the paint tools.
+constexpr int kToolbarHeightPx = 64;
+constexpr int kToolPaletteWidthPx = 106;
+
 struct PageFitInputs {
     int screenWidthPx = 0;
     int screenHeightPx = 0;
@@ -22,5 +27,9 @@ struct PageFit {
 };
 
 PageFit fitPage(const PageFitInputs &in, int pageWidthMm, int pageHeightMm);
+
+// How a document window fits a page of `kind` on a screen of this size.
+PageFitInputs documentWindowFit(int screenWidthPx, int screenHeightPx,
+                                DocumentKind kind = DocumentKind::Simple);
 
 } // namespace quillora

@@ -102,13 +102,8 @@ SimplePageWindow::SimplePageWindow(AppContext &context, QWidget *parent)
 
 PageFitInputs SimplePageWindow::pageFitInputs() const
 {
-    PageFitInputs inputs;
-    inputs.screenWidthPx = m_context.env.screen.widthPx;
-    inputs.screenHeightPx = m_context.env.screen.heightPx;
-    inputs.toolPaletteWidthPx = kToolPaletteWidthPx;
-    inputs.toolbarHeightPx = kToolbarHeightPx;
-    inputs.documentType = m_context.page.documentType;
-    return inputs;
+    return documentWindowFit(m_context.env.screen.widthPx, m_context.env.screen.heightPx,
+                             m_context.page.documentType);
 }
 
 bool SimplePageWindow::loadTemplate(const QString &path)

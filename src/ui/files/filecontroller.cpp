@@ -1,17 +1,16 @@
 #include "ui/files/filecontroller.h"
 
 #include "core/app/exitsequence.h"
+#include "core/doctypes/headlessexport.h"
+#include "core/doctypes/pagefamily.h"
 #include "core/files/filecommands.h"
 #include "core/files/workfile.h"
-#include "core/printing/copiessheet.h"
-#include "core/printing/pagerenderer.h"
 #include "ui/doctypes/pageview.h"
 #include "ui/doctypes/simplepagewindow.h"
 #include "ui/files/pagecontent.h"
 
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QSaveFile>
 
 namespace quillora {
 
@@ -113,7 +112,7 @@ bool FileController::saveWork()
 
 bool FileController::saveThroughStandardDialog()
 {
-    const bool offerPng = kindInfo(m_context.page.documentType).exportsScreenPng;
+    const bool offerPng = canExportPng(m_context.page.documentType);
     const auto choice = m_dialogs->askStandardSave(
         m_context.fileDialogFolder, proposedSaveName(m_currentFilePath), offerPng, dialogParent());
     if (!choice)
@@ -215,22 +214,16 @@ bool FileController::openFromCommandLine(const QString &path)
 
 bool FileController::exportScreenPng(const QString &path)
 {
-    if (!kindInfo(m_context.page.documentType).exportsScreenPng) {
-        tell(QStringLiteral("Sorry, this screen cannot be saved as a PNG file."));
+    if (!canExportPng(m_context.page.documentType)) {
+        tell(kNoPngMessage);
         return false;
     }
     if (!m_window)
         return false;
     BusyPointer busy;
     readRichTextFromView(*m_window->pageView(), m_context.page);
-    const QImage picture =
-        renderExportPicture(m_context.page, m_context.settings.multiPrintQualSF);
-    QSaveFile file(path);
-    const bool saved = !picture.isNull() && file.open(QIODevice::WriteOnly) &&
-                       picture.save(&file, "PNG") && file.commit();
-    if (!saved) {
-        const QString reason =
-            picture.isNull() ? QStringLiteral("the page could not be drawn") : file.errorString();
+    QString reason;
+    if (!writePagePng(m_context.page, m_context.settings.multiPrintQualSF, path, &reason)) {
         busy.release();
         tell(QStringLiteral("Sorry. This file couldn't be saved."), reason);
         return false;

@@ -1,5 +1,6 @@
 #include "ui/printing/printcontroller.h"
 
+#include "core/doctypes/pagefamily.h"
 #include "core/app/appcontext.h"
 #include "core/layout/documenttypes.h"
 #include "core/printing/printdevice.h"
@@ -82,7 +83,7 @@ void PrintController::printCommand()
         return;
     }
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    const PrintResult result = printDocument(
+    const PrintResult result = printPage(
         m_context.page, *device, PrintSettings::from(m_context.settings, choice->copies));
     QGuiApplication::restoreOverrideCursor();
 

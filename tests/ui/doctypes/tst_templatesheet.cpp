@@ -8,7 +8,7 @@
 #include "core/printing/copiessheet.h"
 #include "platform/ziparchive.h"
 #include "support/pixelcheck.h"
-#include "ui/app/headlessexport.h"
+#include "core/doctypes/headlessexport.h"
 #include "ui/app/picturebutton.h"
 #include "ui/doctypes/copiessheet.h"
 #include "ui/doctypes/pageview.h"
@@ -240,7 +240,7 @@ private slots:
         QTextStream errors(&written);
         QCOMPARE(runHeadlessExport({QStringLiteral("quillora"), QStringLiteral("--export-png"), png,
                                     work},
-                                   context, &errors),
+                                   context, zip, &errors),
                  0);
         const QImage sheet(png);
         QVERIFY(qAbs(double(sheet.width()) / sheet.height() - 297.0 / 210) < 0.01);
