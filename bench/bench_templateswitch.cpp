@@ -13,7 +13,6 @@ using namespace quillora;
 
 namespace {
 
-constexpr int kSign = 13;
 
 // Three text boxes and three picture boxes, laid out differently by `variant`.
 QByteArray threeByThree(int variant)
@@ -48,9 +47,9 @@ void BM_SwitchThreePicturesThreeTexts(benchmark::State &state)
             state.SkipWithError("could not write the templates");
     }
     const Staging staging(folder.filePath(QStringLiteral("staging")));
-    const PageFitInputs fit{1920, 1080, 106, 64, kSign};
+    const PageFitInputs fit{1920, 1080, 106, 64, DocumentKind::Sign};
     PageModel page;
-    page.documentType = kSign;
+    page.documentType = DocumentKind::Sign;
     if (!readTemplate(first, page, fit))
         state.SkipWithError("template unreadable");
     for (int i = 0; i < 3; ++i) {

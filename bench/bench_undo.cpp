@@ -56,10 +56,10 @@ void BM_FullHistoryMemory(benchmark::State &state)
     for (auto _ : state) {
         PageModel page = fullScreenPage();
         UndoHistory history;
-        history.beginWorkOn(page, {undokind::Picture, 0}, kScreen);
+        history.beginWorkOn(page, {objectkind::Picture, 0}, kScreen);
         for (int n = 0; n < 12; ++n) {
             stroke(page.pictureBoxes[0].image, n);
-            benchmark::DoNotOptimize(history.record(page, undokind::Picture, 0));
+            benchmark::DoNotOptimize(history.record(page, objectkind::Picture, 0));
         }
         heldBytes = history.pictureBytes();
         capacity = history.capacity();
@@ -79,13 +79,13 @@ void BM_RecordFullScreenSnapshot(benchmark::State &state)
 {
     PageModel page = fullScreenPage();
     UndoHistory history;
-    history.beginWorkOn(page, {undokind::Picture, 0}, kScreen);
+    history.beginWorkOn(page, {objectkind::Picture, 0}, kScreen);
     int n = 0;
     for (auto _ : state) {
         state.PauseTiming();
         stroke(page.pictureBoxes[0].image, ++n);
         state.ResumeTiming();
-        benchmark::DoNotOptimize(history.record(page, undokind::Picture, 0));
+        benchmark::DoNotOptimize(history.record(page, objectkind::Picture, 0));
     }
 }
 BENCHMARK(BM_RecordFullScreenSnapshot)->Unit(benchmark::kMicrosecond);
@@ -95,11 +95,11 @@ void BM_FirstStrokeAfterSnapshot(benchmark::State &state)
 {
     PageModel page = fullScreenPage();
     UndoHistory history;
-    history.beginWorkOn(page, {undokind::Picture, 0}, kScreen);
+    history.beginWorkOn(page, {objectkind::Picture, 0}, kScreen);
     int n = 0;
     for (auto _ : state) {
         state.PauseTiming();
-        benchmark::DoNotOptimize(history.record(page, undokind::Picture, 0));
+        benchmark::DoNotOptimize(history.record(page, objectkind::Picture, 0));
         state.ResumeTiming();
         stroke(page.pictureBoxes[0].image, ++n);
     }
@@ -111,10 +111,10 @@ void BM_UndoRedoFullScreen(benchmark::State &state)
 {
     PageModel page = fullScreenPage();
     UndoHistory history;
-    history.beginWorkOn(page, {undokind::Picture, 0}, kScreen);
+    history.beginWorkOn(page, {objectkind::Picture, 0}, kScreen);
     for (int n = 0; n < 3; ++n) {
         stroke(page.pictureBoxes[0].image, n);
-        benchmark::DoNotOptimize(history.record(page, undokind::Picture, 0));
+        benchmark::DoNotOptimize(history.record(page, objectkind::Picture, 0));
     }
     for (auto _ : state) {
         benchmark::DoNotOptimize(history.undo(page));

@@ -61,7 +61,7 @@ struct Fixture {
     QTemporaryDir dir;
     ZipArchiveFormat zip;
     Staging staging{dir.filePath(QStringLiteral("staging"))};
-    PageFitInputs fit{3000, 2000, 106, 72, 0};
+    PageFitInputs fit{3000, 2000, 106, 72, DocumentKind::Simple};
     PageModel page;
     QString path = dir.filePath(QStringLiteral("bench.qlr"));
 

@@ -45,7 +45,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         readEveryAttributeKind(line);
 
     PageModel page;
-    const PageFitInputs fit{1280, 800, 96, 64, int(size % 19)};
+    const PageFitInputs fit{1280, 800, 96, 64, DocumentKind(int(size % kDocumentKindCount))};
     QString error;
     (void)readTemplateText(bytes, QStringLiteral("/nonexistent/fuzz.xml"), page, fit, &error);
     check(page.pictureBoxes.size() <= kMaxPictureBoxIndex + 1);

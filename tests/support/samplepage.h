@@ -16,7 +16,7 @@ inline QImage filledPicture(QSize size, QColor colour)
 }
 
 // A portrait page of 200 × 283 window pixels (A4 proportions), nothing on it.
-inline PageModel emptyPrintPage(int documentType = 0)
+inline PageModel emptyPrintPage(DocumentKind documentType = DocumentKind::Simple)
 {
     PageModel page;
     page.documentType = documentType;

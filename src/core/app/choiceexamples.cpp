@@ -39,20 +39,6 @@ QColor sliceColour(int slice, int segments)
 
 } // namespace
 
-std::optional<ChoicePage> choicePageFor(int code)
-{
-    switch (code) {
-    case doctype::Circle:
-        return ChoicePage::Circle;
-    case doctype::Table:
-        return ChoicePage::Table;
-    case doctype::Leaflet:
-        return ChoicePage::Leaflet;
-    default:
-        return std::nullopt;
-    }
-}
-
 QImage drawCircleExample(int segments, int sizePx)
 {
     segments = std::clamp(segments, 1, kMostParts);

@@ -5,8 +5,6 @@
 namespace quillora {
 namespace {
 
-constexpr int kPostcard = 4;
-
 // A postcard has its message, the name and the address lines of its addressee.
 constexpr std::array<const char *, 5> kPostcardTexts = {
     "Went down to the woods today. Got a big surprise. Hope all well, Love from FB x", "Baby bear",
@@ -16,12 +14,11 @@ constexpr const char *kStoryText = "Once upon a time there was an old old man ca
 
 } // namespace
 
-QString demonstrationText(int documentType, int textBox)
+QString demonstrationText(DocumentKind kind, int textBox)
 {
-    if (documentType < 0 || documentType >= kDemoDocumentTypes || textBox < 0 ||
-        textBox >= kDemoTextBoxes)
+    if (textBox < 0 || textBox >= kDemoTextBoxes)
         return {};
-    if (documentType == kPostcard && textBox < int(kPostcardTexts.size()))
+    if (kindInfo(kind).addressedTexts && textBox < int(kPostcardTexts.size()))
         return QString::fromLatin1(kPostcardTexts[textBox]);
     return QString::fromLatin1(kStoryText);
 }

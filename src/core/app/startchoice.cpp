@@ -46,11 +46,11 @@ TemplateListing listTemplates(const QString &dataFolder, const QString &folderNa
 
 StartSelection::KindResult StartSelection::selectKind(int code)
 {
-    const std::optional<DocumentTypeInfo> info = documentTypeInfo(code);
-    if (!info)
+    const std::optional<DocumentKind> kind = documentKindFromCode(code);
+    if (!kind)
         return KindResult::NoTemplates;
     m_code = code;
-    m_folderName = info->startFolder;
+    m_folderName = kindInfo(*kind).startFolder;
     m_subChoice = 0;
     m_listing = {};
     if (m_folderName.isEmpty())
@@ -72,10 +72,10 @@ bool StartSelection::selectSubChoice(int index)
 std::optional<StartChoice> StartSelection::choice() const
 {
     if (!kindNeedsTemplate())
-        return StartChoice{m_code, {}};
+        return StartChoice{DocumentKind(m_code), {}};
     if (m_subChoice >= m_listing.choices.size())
         return std::nullopt;
-    return StartChoice{m_code, m_listing.choices[m_subChoice].templatePath};
+    return StartChoice{DocumentKind(m_code), m_listing.choices[m_subChoice].templatePath};
 }
 
 } // namespace quillora

@@ -3,6 +3,8 @@
 // first ten of its layouts folder, alphabetically), which slots show them, and what pressing
 // OK or double-clicking starts.
 
+#include "core/layout/documenttypes.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -34,7 +36,7 @@ TemplateListing listTemplates(const QString &dataFolder, const QString &folderNa
 
 // What the start screen hands back when it closes.
 struct StartChoice {
-    int code = 0;
+    DocumentKind kind = DocumentKind::Simple;
     QString templatePath; // "" for the kinds that need no template choice
 };
 

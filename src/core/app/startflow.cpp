@@ -20,7 +20,7 @@ StartFlowResult runStartFlow(const StartFlowHooks &hooks)
                 return StartFlowResult::BackToDocument;
             continue;
         }
-        if (!hasDocumentWindow(outcome->code)) {
+        if (!hooks.hasWindow(outcome->kind)) {
             hooks.showMessage(kNotReadyMessage);
             continue;
         }

@@ -3,8 +3,8 @@
 // screen's answer. The screens and dialogs are reached through hooks, so the road itself is
 // tested without windows.
 //
-//   Start(code, template) -> offer to save the current work; "stay" keeps the open document
-//                            (or, at start-up, brings the start screen back); a code without
+//   Start(kind, template) -> offer to save the current work; "stay" keeps the open document
+//                            (or, at start-up, brings the start screen back); a kind without
 //                            a window is refused with "Not ready" and the start screen comes
 //                            back; otherwise the new document is opened. Should it fail to
 //                            open, the start screen comes back too.
@@ -32,6 +32,8 @@ enum class SaveOfferResult {
 struct StartFlowHooks {
     // Shows the start screen (modal) and returns its answer.
     std::function<StartScreenOutcome()> showStartScreen;
+    // Whether this build has a window for the kind.
+    std::function<bool(DocumentKind)> hasWindow;
     // Whether a document window is open behind the start screen.
     std::function<bool()> documentWindowVisible;
     // The same offer as on leaving: it asks only when there is unsaved work

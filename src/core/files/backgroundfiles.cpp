@@ -14,7 +14,8 @@ WorkFileJobResult saveOnWorker(FileWorker &worker, const WorkFileJob &job, PageM
     });
 }
 
-WorkFileJobResult openOnWorker(FileWorker &worker, const WorkFileJob &job, int documentType)
+WorkFileJobResult openOnWorker(FileWorker &worker, const WorkFileJob &job,
+                               DocumentKind documentType)
 {
     return worker.runAndWait([job, documentType] {
         WorkFileJobResult result;

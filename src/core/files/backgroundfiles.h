@@ -26,6 +26,7 @@ struct WorkFileJobResult {
 WorkFileJobResult saveOnWorker(FileWorker &worker, const WorkFileJob &job, PageModel snapshot,
                                const SavedLayoutOptions &options);
 // Opens the file into a new page of `documentType` (kept when the file names none).
-WorkFileJobResult openOnWorker(FileWorker &worker, const WorkFileJob &job, int documentType);
+WorkFileJobResult openOnWorker(FileWorker &worker, const WorkFileJob &job,
+                               DocumentKind documentType);
 
 } // namespace quillora

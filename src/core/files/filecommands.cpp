@@ -10,25 +10,6 @@
 
 namespace quillora {
 
-bool usesOwnFileDialog(int documentType)
-{
-    return documentType >= 0 && documentType <= 4;
-}
-
-bool canExportScreenPng(int documentType)
-{
-    switch (documentType) {
-    case 4:
-    case 5:
-    case 7:
-    case 14:
-    case 15:
-        return false;
-    default:
-        return true;
-    }
-}
-
 QString withWorkFileExtension(const QString &name)
 {
     // The comparison is exact: "WORK.QLR" becomes "WORK.QLR.qlr".

@@ -10,13 +10,6 @@ namespace quillora {
 
 inline constexpr QStringView kWorkFileExtension = u".qlr";
 
-// Document types 0 to 4 save and open through the program's own dialog; the others through the
-// platform's standard dialog.
-bool usesOwnFileDialog(int documentType);
-
-// Postcards, leaflets and banners (4, 5, 7, 14, 15) cannot be saved as a PNG picture.
-bool canExportScreenPng(int documentType);
-
 // `name` with ".qlr" appended unless its last four characters are exactly ".qlr".
 QString withWorkFileExtension(const QString &name);
 

@@ -14,9 +14,6 @@ namespace {
 
 using dialect::attribute;
 
-constexpr int kMyLayout = 17;
-constexpr int kCopiesSheet = 8;
-
 QString mm(int pixels, float scale)
 {
     return QString::number(dialect::pixelsToMm(pixels, scale));
@@ -94,7 +91,7 @@ QString handleLine(const HandleModel &handle, int index, float scale)
 // are hidden and keep their number. Written out, the reader would show them again.
 bool takenOffMyLayout(const PageModel &page, bool visible)
 {
-    return page.documentType == kMyLayout && !visible;
+    return kindInfo(page.documentType).freeArrangement && !visible;
 }
 
 } // namespace
@@ -110,7 +107,8 @@ QString singlePageDescription(const PageModel &page, const SavedLayoutOptions &o
                   + attr("numrtbs", QString::number(page.announcedRichTextBoxes))
                   + attr("numpicboxes", QString::number(page.announcedPictureBoxes))
                   + attr("numhandles", QString::number(page.announcedHandles));
-    if (page.documentType != kMyLayout)
+    // The free objects of "My layout" have no lines or boxes to count.
+    if (!kindInfo(page.documentType).freeArrangement)
         out += attr("numLines", QString::number(page.announcedLines))
                + attr("numBoxes", QString::number(page.announcedBoxes));
     out += QStringLiteral(">") + crlf;
@@ -160,7 +158,7 @@ QString singlePageDescription(const PageModel &page, const SavedLayoutOptions &o
                + attr("edgeh", halfMm(border.edgeHeight, scale))
                + attr("wsf", QString::number(border.tileWidth))
                + attr("hsf", QString::number(border.tileHeight)) + QStringLiteral("/>") + crlf;
-    if (page.documentType == kCopiesSheet)
+    if (kindInfo(page.documentType).copiesSheet)
         out += QStringLiteral("<multi") + attr("reps", QString::number(options.copiesOnSheet))
                + QStringLiteral("/>") + crlf;
     out += QStringLiteral("</layout>") + crlf;

@@ -1,5 +1,6 @@
 #include "core/handling/dividerhandles.h"
 
+#include "core/layout/objectkinds.h"
 #include <QPainter>
 
 #include <algorithm>
@@ -8,10 +9,6 @@
 namespace quillora {
 
 namespace {
-
-const QString kPicture = QStringLiteral("p");
-const QString kText = QStringLiteral("t");
-const QString kRichText = QStringLiteral("r");
 
 bool isAsciiDigit(QChar c)
 {
@@ -26,9 +23,9 @@ template <typename List> bool shown(const List &list, int index)
 // Only called for objects dividedObject() found on the page.
 QRect geometryOf(const PageModel &page, const DividedObject &object)
 {
-    if (object.kind == kPicture)
+    if (object.kind == objectkind::Picture)
         return page.pictureBoxes.at(object.index).geometry;
-    if (object.kind == kText)
+    if (object.kind == objectkind::Text)
         return page.textBoxes.at(object.index).geometry;
     return page.richTextBoxes.at(object.index).geometry;
 }
@@ -57,11 +54,11 @@ QVector<DividedObject> objectsBelow(const PageModel &page, const HandleModel &ha
 
 void setGeometry(PageModel &page, const DividedObject &object, const QRect &geometry)
 {
-    if (object.kind == kPicture) {
+    if (object.kind == objectkind::Picture) {
         PictureBoxModel &box = page.pictureBoxes[object.index];
         box.image = pictureMovedOnPage(box.image, box.geometry, geometry);
         box.geometry = geometry;
-    } else if (object.kind == kText) {
+    } else if (object.kind == objectkind::Text) {
         page.textBoxes[object.index].geometry = geometry;
     } else {
         page.richTextBoxes[object.index].geometry = geometry;
@@ -76,9 +73,9 @@ std::optional<DividedObject> dividedObject(const PageModel &page, QStringView na
         return std::nullopt;
     const QString kind = name.left(1).toString().toLower();
     const int index = (name[1].unicode() - u'0') * 10 + (name[2].unicode() - u'0');
-    const bool exists = (kind == kPicture && shown(page.pictureBoxes, index)) ||
-                        (kind == kText && shown(page.textBoxes, index)) ||
-                        (kind == kRichText && shown(page.richTextBoxes, index));
+    const bool exists = (kind == objectkind::Picture && shown(page.pictureBoxes, index)) ||
+                        (kind == objectkind::Text && shown(page.textBoxes, index)) ||
+                        (kind == objectkind::RichText && shown(page.richTextBoxes, index));
     if (!exists)
         return std::nullopt;
     return DividedObject{kind, index};

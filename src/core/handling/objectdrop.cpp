@@ -1,5 +1,6 @@
 #include "core/handling/objectdrop.h"
 
+#include "core/layout/objectkinds.h"
 #include "core/layout/dialect.h"
 #include "core/layout/templatereader.h"
 
@@ -51,12 +52,12 @@ QString addedObjectLine(DroppedObject kind, int index, QPoint pagePosition, floa
 
 QString undoKindOf(DroppedObject kind)
 {
-    return kind == DroppedObject::RichText ? QStringLiteral("ar") : QStringLiteral("ap");
+    return kind == DroppedObject::RichText ? objectkind::AddedRichText : objectkind::AddedPicture;
 }
 
 QString objectKindOf(DroppedObject kind)
 {
-    return kind == DroppedObject::RichText ? QStringLiteral("r") : QStringLiteral("p");
+    return kind == DroppedObject::RichText ? objectkind::RichText : objectkind::Picture;
 }
 
 std::optional<int> addDroppedObject(PageModel &page, DroppedObject kind, QPoint pagePosition,

@@ -14,7 +14,7 @@ QString standardBorderElement(int pageWidthMm, int pageHeightMm)
 
 bool applyStandardBorder(PageModel &page)
 {
-    if (!appliesBorderSetup(page.documentType) || page.border.type != BorderType::None)
+    if (!kindInfo(page.documentType).standardBorder || page.border.type != BorderType::None)
         return false;
     // Read as the template's own element would be, so it is sized and saved the same way.
     applyTemplateLine(standardBorderElement(page.pageWidthMm, page.pageHeightMm), page.layoutPath,

@@ -1,128 +1,213 @@
 #include "core/layout/documenttypes.h"
 
+#include "core/layout/objectkinds.h"
+
 #include <array>
 
 namespace quillora {
 
 namespace {
 
-struct Row {
-    const char *caption;
-    DocumentWindow window;
-    const char *startFolder;
-    const char *menuFolder;
-    const char *fixedTemplate;
-};
-
-constexpr std::array<Row, kDocumentTypeCount> kRows = {{
-    {"Simple", DocumentWindow::Form1, "", "", "simple/simple.xml"},
-    {"Circle", DocumentWindow::Circle, "", "", ""},
-    {"Table", DocumentWindow::Table, "", "", ""},
-    {"Shapes", DocumentWindow::Form1, "", "shaped borders", ""},
-    {"Postcard", DocumentWindow::Postcard, "", "", ""},
-    {"Booklet", DocumentWindow::Leaflet, "", "", ""},
-    {"Comic-strip", DocumentWindow::Cartoon, "cartoon", "", ""},
-    {"Card", DocumentWindow::Leaflet, "", "", ""},
-    {"Multi", DocumentWindow::Form1, "multi", "", ""},
-    {"Layouts", DocumentWindow::Form1, "layouts", "", ""},
-    {"News", DocumentWindow::Form1, "news", "", ""},
-    {"Anywhere", DocumentWindow::Anywhere, "", "", ""},
-    {"Certificate", DocumentWindow::Form1, "certificate", "", ""},
-    {"Sign", DocumentWindow::Form1, "", "signs", "signs/1.xml"},
-    {"Display", DocumentWindow::Banner, "display", "", ""},
-    {"Leaflet", DocumentWindow::Leaflet, "", "", ""},
-    {"Borders", DocumentWindow::Form1, "borders", "", ""},
-    {"My layout", DocumentWindow::Form1, "advanced", "", ""},
-    {"Posters", DocumentWindow::Form1, "posters", "", ""},
-}};
-
-QString windowName(DocumentWindow window)
+// What a window brings to every kind it shows: its name and the undo kinds it puts back.
+DocumentKindInfo shownIn(WindowKind window)
 {
+    using namespace objectkind;
+    DocumentKindInfo info;
+    info.window = window;
     switch (window) {
-    case DocumentWindow::Form1:
-        return QStringLiteral("Form1");
-    case DocumentWindow::Circle:
-        return QStringLiteral("circleForm");
-    case DocumentWindow::Table:
-        return QStringLiteral("tableForm");
-    case DocumentWindow::Postcard:
-        return QStringLiteral("postCardForm");
-    case DocumentWindow::Leaflet:
-        return QStringLiteral("LeafletForm");
-    case DocumentWindow::Cartoon:
-        return QStringLiteral("cartoonForm");
-    case DocumentWindow::Anywhere:
-        return QStringLiteral("anyWhereForm");
-    case DocumentWindow::Banner:
-        return QStringLiteral("BannerForm");
+    case WindowKind::SinglePage:
+        info.windowName = QStringLiteral("Form1");
+        info.undoKindsRestored = {Border,       Picture,       Text,         RichText,     Handles,
+                                  MovedPicture, MovedRichText, AddedPicture, AddedRichText};
+        break;
+    case WindowKind::Circle:
+        info.windowName = QStringLiteral("circleForm");
+        info.undoKindsRestored = {Picture};
+        break;
+    case WindowKind::Table:
+        // Table cells live outside the page model; the window adds their kind itself.
+        info.windowName = QStringLiteral("tableForm");
+        break;
+    case WindowKind::Postcard:
+        info.windowName = QStringLiteral("postCardForm");
+        info.undoKindsRestored = {Picture, Text};
+        break;
+    case WindowKind::Leaflet:
+        info.windowName = QStringLiteral("LeafletForm");
+        info.undoKindsRestored = {Picture, Border, Text, RichText, Handles};
+        break;
+    case WindowKind::Cartoon:
+        info.windowName = QStringLiteral("cartoonForm");
+        info.undoKindsRestored = {Picture};
+        break;
+    case WindowKind::Anywhere:
+        // The whole-page picture lives outside the page model; the window adds its kind itself.
+        info.windowName = QStringLiteral("anyWhereForm");
+        break;
+    case WindowKind::Banner:
+        info.windowName = QStringLiteral("BannerForm");
+        info.undoKindsRestored = {Border};
+        break;
     }
-    return {};
+    return info;
 }
 
-bool isCode(int code)
+DocumentKindInfo singlePage(const char *caption, const char *startFolder = "")
 {
-    return code >= 0 && code < kDocumentTypeCount;
+    DocumentKindInfo info = shownIn(WindowKind::SinglePage);
+    info.caption = QString::fromLatin1(caption);
+    info.startFolder = QString::fromLatin1(startFolder);
+    return info;
+}
+
+DocumentKindInfo otherWindow(const char *caption, WindowKind window, PageFamilyId family,
+                             PrintRoutine print)
+{
+    DocumentKindInfo info = shownIn(window);
+    info.caption = QString::fromLatin1(caption);
+    info.pageFamily = family;
+    info.print = print;
+    return info;
+}
+
+DocumentKindInfo leaflet(const char *caption, const char *style)
+{
+    DocumentKindInfo info = otherWindow(caption, WindowKind::Leaflet, PageFamilyId::Leaflet,
+                                        PrintRoutine::Leaflet);
+    info.leafletStyle = QString::fromLatin1(style);
+    info.exportsScreenPng = false;
+    return info;
+}
+
+std::array<DocumentKindInfo, kDocumentKindCount> buildTable()
+{
+    std::array<DocumentKindInfo, kDocumentKindCount> rows;
+    auto row = [&rows](DocumentKind kind) -> DocumentKindInfo & {
+        return rows[size_t(codeOf(kind))];
+    };
+
+    row(DocumentKind::Simple) = singlePage("Simple");
+    row(DocumentKind::Simple).fixedTemplate = QStringLiteral("simple/simple.xml");
+    row(DocumentKind::Simple).sideColumn = SideColumn::None;
+
+    row(DocumentKind::Circle) = otherWindow("Circle", WindowKind::Circle, PageFamilyId::Circle,
+                                            PrintRoutine::Circle);
+    row(DocumentKind::Circle).fontForAllBoxes = true;
+    row(DocumentKind::Circle).choicePage = ChoicePage::Circle;
+
+    row(DocumentKind::Table) = otherWindow("Table", WindowKind::Table, PageFamilyId::Table,
+                                           PrintRoutine::Table);
+    row(DocumentKind::Table).fontForAllBoxes = true;
+    row(DocumentKind::Table).choicePage = ChoicePage::Table;
+
+    row(DocumentKind::Shapes) = singlePage("Shapes");
+    row(DocumentKind::Shapes).menuFolder = QStringLiteral("shaped borders");
+    row(DocumentKind::Shapes).sideColumn = SideColumn::Wide;
+    row(DocumentKind::Shapes).standardBorder = true;
+
+    row(DocumentKind::Postcard) = otherWindow("Postcard", WindowKind::Postcard,
+                                              PageFamilyId::Postcard, PrintRoutine::Postcard);
+    row(DocumentKind::Postcard).exportsScreenPng = false;
+    row(DocumentKind::Postcard).fontForAllBoxes = true;
+    row(DocumentKind::Postcard).addressedTexts = true;
+
+    row(DocumentKind::Booklet) = leaflet("Booklet", "4p");
+
+    row(DocumentKind::ComicStrip) = otherWindow("Comic-strip", WindowKind::Cartoon,
+                                                PageFamilyId::Cartoon, PrintRoutine::Cartoon);
+    row(DocumentKind::ComicStrip).startFolder = QStringLiteral("cartoon");
+
+    row(DocumentKind::Card) = leaflet("Card", "4c");
+
+    row(DocumentKind::Multi) = singlePage("Multi", "multi");
+    row(DocumentKind::Multi).print = PrintRoutine::RepeatedCopies;
+    row(DocumentKind::Multi).sideColumn = SideColumn::Wide;
+    row(DocumentKind::Multi).copiesSheet = true;
+
+    row(DocumentKind::Layouts) = singlePage("Layouts", "layouts");
+
+    row(DocumentKind::News) = singlePage("News", "news");
+    row(DocumentKind::News).richTextToolbarRoom = true;
+    row(DocumentKind::News).richTextToolbar = RichTextToolbarUse::WhenTemplateHasRichText;
+
+    row(DocumentKind::Anywhere) = otherWindow("Anywhere", WindowKind::Anywhere,
+                                              PageFamilyId::Anywhere, PrintRoutine::Anywhere);
+
+    row(DocumentKind::Certificate) = singlePage("Certificate", "certificate");
+    row(DocumentKind::Certificate).standardBorder = true;
+
+    row(DocumentKind::Sign) = singlePage("Sign");
+    row(DocumentKind::Sign).menuFolder = QStringLiteral("signs");
+    row(DocumentKind::Sign).fixedTemplate = QStringLiteral("signs/1.xml");
+    row(DocumentKind::Sign).sideColumn = SideColumn::Wide;
+
+    row(DocumentKind::Display) = otherWindow("Display", WindowKind::Banner, PageFamilyId::Banner,
+                                             PrintRoutine::Banner);
+    row(DocumentKind::Display).startFolder = QStringLiteral("display");
+    row(DocumentKind::Display).exportsScreenPng = false;
+    row(DocumentKind::Display).standardBorder = true;
+
+    row(DocumentKind::Leaflet) = leaflet("Leaflet", "6b");
+    row(DocumentKind::Leaflet).choicePage = ChoicePage::Leaflet;
+
+    row(DocumentKind::Borders) = singlePage("Borders", "borders");
+    row(DocumentKind::Borders).richTextToolbarRoom = true;
+    row(DocumentKind::Borders).richTextToolbar = RichTextToolbarUse::Always;
+    row(DocumentKind::Borders).standardBorder = true;
+
+    row(DocumentKind::MyLayout) = singlePage("My layout", "advanced");
+    row(DocumentKind::MyLayout).print = PrintRoutine::SimplePageAdvanced;
+    row(DocumentKind::MyLayout).richTextToolbarRoom = true;
+    row(DocumentKind::MyLayout).richTextToolbar = RichTextToolbarUse::Always;
+    row(DocumentKind::MyLayout).freeArrangement = true;
+
+    row(DocumentKind::Posters) = singlePage("Posters", "posters");
+    row(DocumentKind::Posters).richTextToolbarRoom = true;
+    row(DocumentKind::Posters).richTextToolbar = RichTextToolbarUse::Always;
+
+    // The first five kinds keep the program's own file dialog with its previews.
+    for (int code = 0; code < kDocumentKindCount; ++code) {
+        rows[size_t(code)].kind = DocumentKind(code);
+        if (code <= codeOf(DocumentKind::Postcard))
+            rows[size_t(code)].fileDialog = FileDialogKind::Own;
+    }
+    return rows;
 }
 
 } // namespace
 
-std::optional<DocumentTypeInfo> documentTypeInfo(int code)
+std::optional<DocumentKind> documentKindFromCode(int code)
 {
-    if (!isCode(code))
+    if (code < 0 || code >= kDocumentKindCount)
         return std::nullopt;
-    const Row &row = kRows[size_t(code)];
-    DocumentTypeInfo info;
-    info.code = code;
-    info.caption = QString::fromLatin1(row.caption);
-    info.window = row.window;
-    info.windowName = windowName(row.window);
-    info.startFolder = QString::fromLatin1(row.startFolder);
-    info.menuFolder = QString::fromLatin1(row.menuFolder);
-    info.fixedTemplate = QString::fromLatin1(row.fixedTemplate);
-    return info;
+    return DocumentKind(code);
 }
 
-bool usesSinglePageWindow(int code)
+const DocumentKindInfo &kindInfo(DocumentKind kind)
 {
-    return isCode(code) && kRows[size_t(code)].window == DocumentWindow::Form1;
+    static const std::array<DocumentKindInfo, kDocumentKindCount> table = buildTable();
+    return table[size_t(codeOf(kind))];
 }
 
-bool hasDocumentWindow(int code)
+bool setsUpRichTextToolbar(DocumentKind kind, bool templateHasRichTextBoxes)
 {
-    // Only the single-page window exists so far; the other windows join this list as they come.
-    return usesSinglePageWindow(code);
-}
-
-bool setsUpRichTextToolbar(int code, bool templateHasRichTextBoxes)
-{
-    return code == doctype::Borders || code == doctype::MyLayout || code == doctype::Posters ||
-           (code == doctype::News && templateHasRichTextBoxes);
-}
-
-bool appliesBorderSetup(int code)
-{
-    return code == doctype::Shapes || code == doctype::Certificate || code == doctype::Display ||
-           code == doctype::Borders;
-}
-
-bool reservesRichTextToolbarRoom(int code)
-{
-    return code == doctype::News || code == doctype::Borders || code == doctype::MyLayout ||
-           code == doctype::Posters;
-}
-
-QString leafletStyle(int code, int leafletSizeChoice)
-{
-    switch (code) {
-    case doctype::Booklet:
-        return QStringLiteral("4p");
-    case doctype::Card:
-        return QStringLiteral("4c");
-    case doctype::Leaflet:
-        return leafletSizeChoice == 1 ? QStringLiteral("6s") : QStringLiteral("6b");
-    default:
-        return {};
+    switch (kindInfo(kind).richTextToolbar) {
+    case RichTextToolbarUse::Never:
+        return false;
+    case RichTextToolbarUse::WhenTemplateHasRichText:
+        return templateHasRichTextBoxes;
+    case RichTextToolbarUse::Always:
+        return true;
     }
+    return false;
+}
+
+QString leafletStyle(DocumentKind kind, int leafletSizeChoice)
+{
+    const QString style = kindInfo(kind).leafletStyle;
+    if (style == u"6b" && leafletSizeChoice == 1)
+        return QStringLiteral("6s");
+    return style;
 }
 
 } // namespace quillora

@@ -1,57 +1,108 @@
 #pragma once
-// The kinds of publication a child can start: their codes (the index of the start screen
-// choice), captions, windows and template folders, and the set-up each kind asks for.
+// The kinds of publication a child can start, in one table: for each kind its code (the index
+// of the start screen choice), caption, window, template folders, print routine, the undo kinds
+// its window restores, its file dialog, whether its screen can be saved as PNG, the room its
+// window leaves round the page and the family that builds, saves, reads and renders its page.
+// A rule that depends on the kind reads a column here; nothing else compares kinds by number.
 
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 namespace quillora {
 
-enum class DocumentWindow { Form1, Circle, Table, Postcard, Leaflet, Cartoon, Anywhere, Banner };
+enum class DocumentKind {
+    Simple,
+    Circle,
+    Table,
+    Shapes,
+    Postcard,
+    Booklet,
+    ComicStrip,
+    Card,
+    Multi,
+    Layouts,
+    News,
+    Anywhere,
+    Certificate,
+    Sign,
+    Display,
+    Leaflet,
+    Borders,
+    MyLayout,
+    Posters,
+};
 
-struct DocumentTypeInfo {
-    int code = 0;
-    QString caption; // the start screen caption, in English (translated when shown)
-    DocumentWindow window = DocumentWindow::Form1;
+constexpr int kDocumentKindCount = 19; // codes 0..18
+
+// The code written into work files and shown on the start screen.
+constexpr int codeOf(DocumentKind kind) { return int(kind); }
+// The kind of a code; nothing for codes outside 0..18.
+std::optional<DocumentKind> documentKindFromCode(int code);
+
+enum class WindowKind { SinglePage, Circle, Table, Postcard, Leaflet, Cartoon, Anywhere, Banner };
+
+// Which writer and reader of the page description a kind uses, and so which members it has.
+enum class PageFamilyId { SinglePage, Leaflet, Postcard, Circle, Table, Cartoon, Anywhere, Banner };
+
+enum class PrintRoutine {
+    SimplePage,
+    SimplePageAdvanced,
+    RepeatedCopies,
+    Circle,
+    Table,
+    Postcard,
+    Leaflet,
+    Cartoon,
+    Anywhere,
+    Banner,
+};
+
+// The program's own dialog with previews, or the platform's standard dialog.
+enum class FileDialogKind { Own, Standard };
+
+// The column right of the page: none, the narrow one, or the wide one that holds the copies
+// preview or a template menu.
+enum class SideColumn { None, Narrow, Wide };
+
+enum class RichTextToolbarUse { Never, WhenTemplateHasRichText, Always };
+
+// The page of the choice dialog a kind asks before its page is built.
+enum class ChoicePage { Circle, Table, Leaflet, None };
+
+struct DocumentKindInfo {
+    DocumentKind kind = DocumentKind::Simple;
+    QString caption;       // the start screen caption, in English (translated when shown)
+    WindowKind window = WindowKind::SinglePage;
     QString windowName;    // "Form1", "circleForm", ...
     QString startFolder;   // sub-folder of "layouts" listed on the start screen; "" for none
     QString menuFolder;    // sub-folder offered by the single-page window's template menu
     QString fixedTemplate; // template relative to "layouts" read without a choice; "" for none
+    PrintRoutine print = PrintRoutine::SimplePage;
+    QStringList undoKindsRestored; // the page's object kinds its window puts back
+    FileDialogKind fileDialog = FileDialogKind::Standard;
+    bool exportsScreenPng = true;
+    SideColumn sideColumn = SideColumn::Narrow;
+    bool richTextToolbarRoom = false; // the page sits lower, below the rich text toolbar
+    RichTextToolbarUse richTextToolbar = RichTextToolbarUse::Never;
+    bool standardBorder = false; // a new page gets the standard pattern border
+    PageFamilyId pageFamily = PageFamilyId::SinglePage;
+    QString leafletStyle;        // "4p", "4c", "6b" (the large leaflet); "" for other kinds
+    bool freeArrangement = false; // objects are moved, added and taken off the page
+    bool copiesSheet = false;     // printed as a sheet of repeated copies
+    bool fontForAllBoxes = false; // the font dialog offers to apply to every box
+    bool addressedTexts = false;  // presentation typing writes a message and an address
+    ChoicePage choicePage = ChoicePage::None;
 };
 
-constexpr int kDocumentTypeCount = 19; // codes 0..18
+const DocumentKindInfo &kindInfo(DocumentKind kind);
 
 inline const QString kNotReadyMessage = QStringLiteral("Not ready");
 
-namespace doctype {
-constexpr int Simple = 0, Circle = 1, Table = 2, Shapes = 3, Postcard = 4, Booklet = 5,
-              ComicStrip = 6, Card = 7, Multi = 8, Layouts = 9, News = 10, Anywhere = 11,
-              Certificate = 12, Sign = 13, Display = 14, Leaflet = 15, Borders = 16, MyLayout = 17,
-              Posters = 18;
-}
+// Whether the rich text toolbar is set up for a new document of this kind.
+bool setsUpRichTextToolbar(DocumentKind kind, bool templateHasRichTextBoxes);
 
-// The table entry for a code; nothing for codes outside 0..18.
-std::optional<DocumentTypeInfo> documentTypeInfo(int code);
-
-// Whether a window for the code exists in this build; a new document of any other code is
-// refused with kNotReadyMessage and the start screen comes back.
-bool hasDocumentWindow(int code);
-
-// Whether the code's page is a template page shown in the single-page window.
-bool usesSinglePageWindow(int code);
-
-// Whether the rich text toolbar is set up for a new document: always for 16, 17 and 18, and
-// for 10 when its template has rich text boxes.
-bool setsUpRichTextToolbar(int code, bool templateHasRichTextBoxes);
-
-// Whether the border set-up is applied for a new document (codes 3, 12, 14 and 16).
-bool appliesBorderSetup(int code);
-
-// Whether the page sits 30 pixels lower to leave room for the rich text toolbar.
-bool reservesRichTextToolbarRoom(int code);
-
-// The leaflet style code of a leaflet kind ("4p", "4c", "6b"/"6s" by the size choice 0/1);
-// "" for the other kinds.
-QString leafletStyle(int code, int leafletSizeChoice = 0);
+// The leaflet style of a leaflet kind; the leaflet's size choice 1 makes the small one, "6s".
+QString leafletStyle(DocumentKind kind, int leafletSizeChoice = 0);
 
 } // namespace quillora

@@ -33,13 +33,17 @@ int truncatedPixels(int mm, float scale)
 PageFit fitPage(const PageFitInputs &in, int pageWidthMm, int pageHeightMm)
 {
     int availableWidth = in.screenWidthPx - in.toolPaletteWidthPx - kSideMargins - kRightColumn;
-    if (in.documentType == doctype::Simple)
+    // The copies preview and the template menu take the wide column.
+    switch (kindInfo(in.documentType).sideColumn) {
+    case SideColumn::None:
         availableWidth += kRightColumn;
-    else if (in.documentType == doctype::Multi)
+        break;
+    case SideColumn::Narrow:
+        break;
+    case SideColumn::Wide:
         availableWidth -= kCopiesPreview;
-    // The template menu of these kinds takes the same column as the copies controls.
-    else if (in.documentType == doctype::Shapes || in.documentType == doctype::Sign)
-        availableWidth -= kCopiesPreview;
+        break;
+    }
     int availableHeight = in.screenHeightPx - in.toolbarHeightPx - kSideMargins - kBottomMargin;
 
     // A screen too small for the window furniture or a page without size still gives a
@@ -57,7 +61,7 @@ PageFit fitPage(const PageFitInputs &in, int pageWidthMm, int pageHeightMm)
         const int width = truncatedPixels(pageWidth, fit.scale);
         const int height = truncatedPixels(pageHeight, fit.scale);
         int top = in.toolbarHeightPx + kGapBelowToolbar;
-        if (reservesRichTextToolbarRoom(in.documentType))
+        if (kindInfo(in.documentType).richTextToolbarRoom)
             top += kRichTextToolbarRoom;
         fit.pageRect =
             QRect(in.toolPaletteWidthPx + (availableWidth - width) / 2, top, width, height);
@@ -69,6 +73,12 @@ PageFit fitPage(const PageFitInputs &in, int pageWidthMm, int pageHeightMm)
                              in.toolbarHeightPx + (availableHeight - height) / 2, width, height);
     }
     return fit;
+}
+
+PageFitInputs documentWindowFit(int screenWidthPx, int screenHeightPx, DocumentKind kind)
+{
+    return PageFitInputs{screenWidthPx, screenHeightPx, kToolPaletteWidthPx, kToolbarHeightPx,
+                         kind};
 }
 
 } // namespace quillora

@@ -3,6 +3,8 @@
 // object and the change counts. Windows show it; painting, text, files, undo and printing work on it.
 
 #include "core/layout/colour.h"
+#include "core/layout/documenttypes.h"
+#include "core/layout/objectkinds.h"
 
 #include <QImage>
 #include <QRect>
@@ -106,13 +108,13 @@ struct BorderModel {
 };
 
 struct CurrentObject {
-    QString kind;              // "", "t", "r", "p", "b", "h", "paper", "title", "table", "bub"
+    QString kind;              // one of objectkind; "" when nothing is selected
     int index = 0;
     bool operator==(const CurrentObject &) const = default;
 };
 
 struct PageModel {
-    int documentType = 0;
+    DocumentKind documentType = DocumentKind::Simple;
     QString layoutPath;
     int pageWidthMm = 0;
     int pageHeightMm = 0;

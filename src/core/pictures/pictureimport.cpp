@@ -1,5 +1,6 @@
 #include "core/pictures/pictureimport.h"
 
+#include "core/layout/objectkinds.h"
 #include <QPainter>
 
 #include <algorithm>
@@ -10,13 +11,12 @@ namespace quillora {
 
 namespace {
 
-constexpr int kMyLayout = 17;
 // An imported or pasted object takes half the page.
 constexpr double kImportFitFactor = 0.5;
 
 bool onMyLayout(const PageModel &page)
 {
-    return page.documentType == kMyLayout;
+    return kindInfo(page.documentType).freeArrangement;
 }
 
 bool validBox(const PageModel &page, int index)
@@ -54,15 +54,15 @@ std::optional<ImportFit> fitFor(ImportChoice choice)
 
 QString PictureTarget::undoKind() const
 {
-    return isBorder() ? QStringLiteral("b") : QStringLiteral("p");
+    return isBorder() ? objectkind::Border : objectkind::Picture;
 }
 
 std::optional<PictureTarget> currentPictureTarget(const PageModel &page)
 {
     const CurrentObject &current = page.current;
-    if (current.kind == QLatin1String("b"))
+    if (current.kind == objectkind::Border)
         return PictureTarget{current.kind, 0};
-    if (current.kind == QLatin1String("p") && validBox(page, current.index))
+    if (current.kind == objectkind::Picture && validBox(page, current.index))
         return PictureTarget{current.kind, current.index};
     return std::nullopt;
 }
@@ -71,7 +71,7 @@ QImage *targetPicture(PageModel &page, const PictureTarget &target)
 {
     if (target.isBorder())
         return page.border.picture.isNull() ? nullptr : &page.border.picture;
-    if (target.kind != QLatin1String("p") || !validBox(page, target.index))
+    if (target.kind != objectkind::Picture || !validBox(page, target.index))
         return nullptr;
     PictureBoxModel &box = page.pictureBoxes[target.index];
     if (box.image.isNull()) {
@@ -87,7 +87,7 @@ const QImage *targetPicture(const PageModel &page, const PictureTarget &target)
 {
     if (target.isBorder())
         return page.border.picture.isNull() ? nullptr : &page.border.picture;
-    if (target.kind != QLatin1String("p") || !validBox(page, target.index))
+    if (target.kind != objectkind::Picture || !validBox(page, target.index))
         return nullptr;
     const QImage &image = page.pictureBoxes[target.index].image;
     return image.isNull() ? nullptr : &image;

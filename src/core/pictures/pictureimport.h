@@ -24,7 +24,7 @@ std::optional<ImportFit> fitFor(ImportChoice choice);
 struct PictureTarget {
     QString kind;
     int index = 0;
-    bool isBorder() const { return kind == QLatin1String("b"); }
+    bool isBorder() const { return kind == objectkind::Border; }
     // The undo kind recorded after a change: "b" for the border, else "p".
     QString undoKind() const;
     bool operator==(const PictureTarget &) const = default;

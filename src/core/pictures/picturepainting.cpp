@@ -1,13 +1,11 @@
 #include "core/pictures/picturepainting.h"
 
+#include "core/layout/objectkinds.h"
 #include <algorithm>
 
 namespace quillora {
 
 namespace {
-
-const QString kPictureKind = QStringLiteral("p");
-const QString kBorderKind = QStringLiteral("b");
 
 int visiblePictureCount(const PageModel &page)
 {
@@ -51,7 +49,7 @@ PressResult PicturePainting::pressBorder(PageModel &page, const PointerInput &in
     PressResult result;
     m_gesturePicture = -1;
     m_engine.cancelStroke();
-    const CurrentObject border{kBorderKind, 0};
+    const CurrentObject border{objectkind::Border, 0};
     result.becameCurrent = page.current != border;
     page.current = border;
     if (page.border.type == BorderType::None || page.border.picture.isNull())
@@ -82,10 +80,10 @@ PressResult PicturePainting::press(PageModel &page, int index, const PointerInpu
     if (index < 0 || index >= page.pictureBoxes.size())
         return result;
 
-    const CurrentObject thisPicture{kPictureKind, index};
+    const CurrentObject thisPicture{objectkind::Picture, index};
     result.becameCurrent = page.current != thisPicture;
     page.current = thisPicture;
-    if (result.becameCurrent && page.documentType == kMyLayoutDocumentType) {
+    if (result.becameCurrent && kindInfo(page.documentType).freeArrangement) {
         result.outcome = PressOutcome::SelectedForHandling;
         return result;
     }
@@ -133,9 +131,9 @@ QRect PicturePainting::release(PageModel &page, int index, const PointerInput &i
 
 QRect PicturePainting::tick(PageModel &page)
 {
-    if (page.current.kind == kBorderKind)
+    if (page.current.kind == objectkind::Border)
         return page.border.picture.isNull() ? QRect() : m_engine.tick(borderTarget(page));
-    if (page.current.kind != kPictureKind || page.current.index < 0 ||
+    if (page.current.kind != objectkind::Picture || page.current.index < 0 ||
         page.current.index >= page.pictureBoxes.size())
         return {};
     PictureBoxModel &picture = page.pictureBoxes[page.current.index];

@@ -9,9 +9,6 @@
 
 namespace quillora {
 
-// Document type code of the user's own layout, whose pictures are moved and sized like objects.
-constexpr int kMyLayoutDocumentType = 17;
-
 enum class PressOutcome {
     Painted,             // the current tool took the press; the change count rose
     Selected,            // the press only made the picture current; this gesture paints nothing

@@ -118,7 +118,7 @@ QImage renderCopiesSheetPicture(const PageModel &page, double quality)
 
 QImage renderExportPicture(const PageModel &page, double sheetQuality)
 {
-    if (page.documentType == doctype::Multi)
+    if (kindInfo(page.documentType).copiesSheet)
         return renderCopiesSheetPicture(page, sheetQuality);
     return renderPageImage(page, 1.0);
 }

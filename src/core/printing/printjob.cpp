@@ -70,43 +70,6 @@ PageOrientation orientationFor(const PageModel &page)
                                                            : PageOrientation::Portrait;
 }
 
-PrintRoutine printRoutineFor(int documentType)
-{
-    switch (documentType) {
-    case doctype::Simple:
-    case doctype::Shapes:
-    case doctype::Layouts:
-    case doctype::News:
-    case doctype::Certificate:
-    case doctype::Sign:
-    case doctype::Borders:
-    case doctype::Posters:
-        return PrintRoutine::SimplePage;
-    case doctype::MyLayout:
-        return PrintRoutine::SimplePageAdvanced;
-    case doctype::Multi:
-        return PrintRoutine::RepeatedCopies;
-    case doctype::Circle:
-        return PrintRoutine::Circle;
-    case doctype::Table:
-        return PrintRoutine::Table;
-    case doctype::Postcard:
-        return PrintRoutine::Postcard;
-    case doctype::Booklet:
-    case doctype::Card:
-    case doctype::Leaflet:
-        return PrintRoutine::Leaflet;
-    case doctype::ComicStrip:
-        return PrintRoutine::Cartoon;
-    case doctype::Anywhere:
-        return PrintRoutine::Anywhere;
-    case doctype::Display:
-        return PrintRoutine::Banner;
-    default:
-        return PrintRoutine::None;
-    }
-}
-
 PrintSettings PrintSettings::from(const Settings &settings, int copies)
 {
     PrintSettings result;
@@ -118,7 +81,7 @@ PrintSettings PrintSettings::from(const Settings &settings, int copies)
 
 PrintResult printDocument(const PageModel &page, PrintDevice &device, const PrintSettings &settings)
 {
-    const PrintRoutine routine = printRoutineFor(page.documentType);
+    const PrintRoutine routine = kindInfo(page.documentType).print;
     // The advanced objects of "My layout" are objects of the same page model, drawn alike.
     if (routine != PrintRoutine::SimplePage && routine != PrintRoutine::SimplePageAdvanced &&
         routine != PrintRoutine::RepeatedCopies)

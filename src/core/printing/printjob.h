@@ -34,21 +34,6 @@ double printScale(double printableWidth, double zoom, int pageWidthPx);
 // Landscape when the on-screen page is at least as wide as it is tall.
 PageOrientation orientationFor(const PageModel &page);
 
-enum class PrintRoutine {
-    SimplePage,
-    SimplePageAdvanced,
-    RepeatedCopies,
-    Circle,
-    Table,
-    Postcard,
-    Leaflet,
-    Cartoon,
-    Anywhere,
-    Banner,
-    None
-};
-PrintRoutine printRoutineFor(int documentType);
-
 struct PrintSettings {
     int copies = 1;
     double fontFactor = 0.96; // printed font size per on-screen size, 0.85..1

@@ -1,5 +1,6 @@
 #include "core/text/onscreenkeyboard.h"
 
+#include "core/layout/objectkinds.h"
 #include <algorithm>
 
 namespace quillora {
@@ -94,7 +95,7 @@ bool OnScreenKeyboard::isTap(QPoint dragStart, QPoint dragEnd)
 
 std::optional<CurrentObject> keyboardTarget(const PageModel &page)
 {
-    if (page.current.kind == u"t" || page.current.kind == u"r")
+    if (page.current.kind == objectkind::Text || page.current.kind == objectkind::RichText)
         return page.current;
     const auto firstVisible = [](const auto &objects) -> int {
         for (int i = 0; i < objects.size(); ++i) {
@@ -104,9 +105,9 @@ std::optional<CurrentObject> keyboardTarget(const PageModel &page)
         return -1;
     };
     if (const int r = firstVisible(page.richTextBoxes); r >= 0)
-        return CurrentObject{QStringLiteral("r"), r};
+        return CurrentObject{objectkind::RichText, r};
     if (const int t = firstVisible(page.textBoxes); t >= 0)
-        return CurrentObject{QStringLiteral("t"), t};
+        return CurrentObject{objectkind::Text, t};
     return std::nullopt;
 }
 

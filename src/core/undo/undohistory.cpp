@@ -157,9 +157,9 @@ void UndoHistory::store(UndoRecord record)
     m_redoLimit = step;
 }
 
-bool UndoHistory::restorable(const QString &kind, int documentType) const
+bool UndoHistory::restorable(const QString &kind, DocumentKind documentType) const
 {
-    return !isBuiltInPageKind(kind) || pageKindsRestoredBy(documentType).contains(kind);
+    return !isBuiltInPageKind(kind) || kindInfo(documentType).undoKindsRestored.contains(kind);
 }
 
 void UndoHistory::restorePart(const UndoRecord &part, PageModel &page,
@@ -172,7 +172,7 @@ void UndoHistory::restorePart(const UndoRecord &part, PageModel &page,
 QString UndoHistory::objectKey(const UndoRecord &record) const
 {
     const QString family = m_kinds.familyOf(record.kind);
-    const int index = family == undokind::Handles || family == undokind::Border ? 0 : record.index;
+    const int index = family == objectkind::Handles || family == objectkind::Border ? 0 : record.index;
     return family + u':' + QString::number(index);
 }
 

@@ -80,7 +80,7 @@ public:
 private:
     int chooseSlot(qint32 step) const;
     void store(UndoRecord record);
-    bool restorable(const QString &kind, int documentType) const;
+    bool restorable(const QString &kind, DocumentKind documentType) const;
     void restorePart(const UndoRecord &part, PageModel &page, QVector<UndoTarget> &changed) const;
     QString objectKey(const UndoRecord &record) const;
     const UndoRecord *latestCovering(const QString &key, qint32 beforeOrAt) const;

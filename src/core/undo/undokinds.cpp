@@ -130,27 +130,27 @@ bool parseNeighbour(const QString &name, QString &kind, int &index)
     bool ok = false;
     index = name.mid(1).trimmed().toInt(&ok);
     return ok &&
-           (kind == undokind::Picture || kind == undokind::Text || kind == undokind::RichText);
+           (kind == objectkind::Picture || kind == objectkind::Text || kind == objectkind::RichText);
 }
 
 bool captureNeighbour(const PageModel &page, const QString &kind, int index, UndoRecord &record)
 {
     record.kind = kind;
     record.index = index;
-    if (kind == undokind::Picture)
+    if (kind == objectkind::Picture)
         return capturePictureBox(page, index, record);
-    if (kind == undokind::Text)
+    if (kind == objectkind::Text)
         return captureTextBox(page, index, record);
     return captureRichTextBox(page, index, record);
 }
 
 void restoreNeighbour(const UndoRecord &record, PageModel &page, QVector<UndoTarget> &targets)
 {
-    if (record.kind == undokind::Picture)
+    if (record.kind == objectkind::Picture)
         restorePictureBox(record, page, targets);
-    else if (record.kind == undokind::Text)
+    else if (record.kind == objectkind::Text)
         restoreTextBox(record, page, targets);
-    else if (record.kind == undokind::RichText)
+    else if (record.kind == objectkind::RichText)
         restoreRichTextBox(record, page, targets);
 }
 
@@ -194,35 +194,35 @@ void restoreHandles(const UndoRecord &record, PageModel &page, QVector<UndoTarge
 
 UndoKindHandler pictureHandler(UndoRestart restart)
 {
-    return {undokind::Picture, restart, capturePictureBox, restorePictureBox, {}};
+    return {objectkind::Picture, restart, capturePictureBox, restorePictureBox, {}};
 }
 
 UndoKindHandler richTextHandler(UndoRestart restart)
 {
-    return {undokind::RichText, restart, captureRichTextBox, restoreRichTextBox, {}};
+    return {objectkind::RichText, restart, captureRichTextBox, restoreRichTextBox, {}};
 }
 
 } // namespace
 
 UndoKindTable::UndoKindTable()
 {
-    add(undokind::Picture, pictureHandler(UndoRestart::Picture));
-    add(undokind::MovedPicture, pictureHandler(UndoRestart::None));
+    add(objectkind::Picture, pictureHandler(UndoRestart::Picture));
+    add(objectkind::MovedPicture, pictureHandler(UndoRestart::None));
     UndoKindHandler addedPicture = pictureHandler(UndoRestart::None);
     addedPicture.retract = hidePictureBox;
-    add(undokind::AddedPicture, addedPicture);
+    add(objectkind::AddedPicture, addedPicture);
 
-    add(undokind::RichText, richTextHandler(UndoRestart::RichText));
-    add(undokind::MovedRichText, richTextHandler(UndoRestart::None));
+    add(objectkind::RichText, richTextHandler(UndoRestart::RichText));
+    add(objectkind::MovedRichText, richTextHandler(UndoRestart::None));
     UndoKindHandler addedRichText = richTextHandler(UndoRestart::None);
     addedRichText.retract = hideRichTextBox;
-    add(undokind::AddedRichText, addedRichText);
+    add(objectkind::AddedRichText, addedRichText);
 
-    add(undokind::Text, {undokind::Text, UndoRestart::Text, captureTextBox, restoreTextBox, {}});
-    add(undokind::Border,
-        {undokind::Border, UndoRestart::Picture, captureBorder, restoreBorder, {}});
-    add(undokind::Handles,
-        {undokind::Handles, UndoRestart::None, captureHandles, restoreHandles, {}});
+    add(objectkind::Text, {objectkind::Text, UndoRestart::Text, captureTextBox, restoreTextBox, {}});
+    add(objectkind::Border,
+        {objectkind::Border, UndoRestart::Picture, captureBorder, restoreBorder, {}});
+    add(objectkind::Handles,
+        {objectkind::Handles, UndoRestart::None, captureHandles, restoreHandles, {}});
 }
 
 void UndoKindTable::add(const QString &kind, UndoKindHandler handler)
@@ -247,34 +247,10 @@ QString UndoKindTable::familyOf(const QString &kind) const
 bool isBuiltInPageKind(const QString &kind)
 {
     static const QStringList kinds{
-        undokind::Picture,       undokind::Text,         undokind::RichText,
-        undokind::Border,        undokind::Handles,      undokind::MovedPicture,
-        undokind::MovedRichText, undokind::AddedPicture, undokind::AddedRichText};
+        objectkind::Picture,       objectkind::Text,         objectkind::RichText,
+        objectkind::Border,        objectkind::Handles,      objectkind::MovedPicture,
+        objectkind::MovedRichText, objectkind::AddedPicture, objectkind::AddedRichText};
     return kinds.contains(kind);
-}
-
-QStringList pageKindsRestoredBy(int documentType)
-{
-    using namespace undokind;
-    switch (documentType) {
-    case 1: // circle pictures
-    case 6: // comic strips
-        return {Picture};
-    case 4: // postcards
-        return {Picture, Text};
-    case 5: // booklets, cards and leaflets
-    case 7:
-    case 15:
-        return {Picture, Border, Text, RichText, Handles};
-    case 14: // banners
-        return {Border};
-    case 2: // tables and the anywhere page keep their pictures outside the page model
-    case 11:
-        return {};
-    default: // the single-page window
-        return {Border,       Picture,       Text,         RichText,     Handles,
-                MovedPicture, MovedRichText, AddedPicture, AddedRichText};
-    }
 }
 
 } // namespace quillora

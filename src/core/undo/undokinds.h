@@ -48,9 +48,8 @@ private:
     QHash<QString, UndoKindHandler> m_handlers;
 };
 
-// The built-in page kinds a document window of this type restores; other built-in kinds are skipped
-// there. Kinds added by a window are always restored.
-QStringList pageKindsRestoredBy(int documentType);
+// The built-in page kinds; a window restores those of its kind's row in the table of kinds and
+// skips the others. Kinds added by a window are always restored.
 bool isBuiltInPageKind(const QString &kind);
 
 } // namespace quillora

@@ -1,6 +1,7 @@
 #pragma once
 // One slot of the undo history: the state of one page object right after a change.
 
+#include "core/layout/objectkinds.h"
 #include "core/layout/pagemodel.h"
 
 #include <QImage>
@@ -12,21 +13,6 @@
 #include <vector>
 
 namespace quillora {
-
-// Object kind codes that name undo records (the page's own codes plus the undo-only ones).
-namespace undokind {
-inline const QString Picture = QStringLiteral("p");
-inline const QString Text = QStringLiteral("t");
-inline const QString RichText = QStringLiteral("r");
-inline const QString Border = QStringLiteral("b");
-inline const QString Handles = QStringLiteral("h");
-inline const QString MovedPicture = QStringLiteral("mp");
-inline const QString MovedRichText = QStringLiteral("mr");
-inline const QString AddedPicture = QStringLiteral("ap");
-inline const QString AddedRichText = QStringLiteral("ar");
-inline const QString TableCell = QStringLiteral("c");
-inline const QString PagePicture = QStringLiteral("P");
-} // namespace undokind
 
 // Step number of a slot that holds nothing; lower than any real step so empty slots are reused
 // first.

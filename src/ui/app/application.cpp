@@ -2,11 +2,11 @@
 
 #include "core/app/appcontext.h"
 #include "core/app/startup.h"
+#include "core/doctypes/headlessexport.h"
 #include "platform/printing.h"
 #include "platform/qtcamera.h"
 #include "platform/systemenvironment.h"
 #include "platform/ziparchive.h"
-#include "ui/app/headlessexport.h"
 #include "ui/app/shellcontroller.h"
 #include "ui/doctypes/hintbox.h"
 #include "ui/doctypes/presentationcontroller.h"
@@ -42,14 +42,14 @@ int runApplication(int argc, char *argv[])
     const StartupResult startup = startUp(context, QApplication::arguments());
 
     // Teachers and tests export a work file without any window.
-    if (const int code = runHeadlessExport(QApplication::arguments(), context); code >= 0)
+    ZipArchiveFormat zip;
+    if (const int code = runHeadlessExport(QApplication::arguments(), context, zip); code >= 0)
         return code;
 
     // "Save as PDF…" asks where the file goes over whichever window is asking.
     SystemPrinterProvider printDevices(
         [&] { return PrintController::askPdfPath(context, QApplication::activeWindow()); });
     ShellController shell(context, printDevices);
-    ZipArchiveFormat zip;
     FileController files(context, zip);
     shell.setSaveWork([&] { return files.saveWork(); });
     shell.setOpenWorkFile([&](const QString &path) { return files.openFromCommandLine(path); });

@@ -58,15 +58,15 @@ ChoiceForm::ChoiceForm(AppContext &context, ChoicePage page, QWidget *parent)
     drawExamples();
 }
 
-QString ChoiceForm::ask(AppContext &context, int code, QWidget *parent)
+QString ChoiceForm::ask(AppContext &context, DocumentKind kind, QWidget *parent)
 {
     context.dialogAnswer.clear();
-    const std::optional<ChoicePage> page = choicePageFor(code);
-    if (!page) {
+    const ChoicePage page = kindInfo(kind).choicePage;
+    if (page == ChoicePage::None) {
         context.dialogAnswer = QStringLiteral("No");
         return context.dialogAnswer;
     }
-    ChoiceForm form(context, *page, parent);
+    ChoiceForm form(context, page, parent);
     form.exec();
     return context.dialogAnswer;
 }
@@ -243,7 +243,9 @@ void ChoiceForm::okPressed()
         values.tableRows = m_rows.value();
         break;
     case ChoicePage::Leaflet:
-        values.leafletStyle = leafletStyle(doctype::Leaflet, leafletSize());
+        values.leafletStyle = leafletStyle(DocumentKind::Leaflet, leafletSize());
+        break;
+    case ChoicePage::None:
         break;
     }
     OwnDialog::okPressed();

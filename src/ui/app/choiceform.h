@@ -6,6 +6,7 @@
 
 #include "core/app/choiceexamples.h"
 #include "core/app/choicevalues.h"
+#include "core/layout/documenttypes.h"
 #include "ui/app/owndialog.h"
 
 class QLabel;
@@ -21,7 +22,7 @@ public:
 
     // Asks the question of the kind `code` and returns the answer, "Yes" or "No". A kind that
     // asks nothing gets "No" at once and nothing is stored.
-    static QString ask(AppContext &context, int code, QWidget *parent = nullptr);
+    static QString ask(AppContext &context, DocumentKind kind, QWidget *parent = nullptr);
 
     ChoicePage page() const { return m_page; }
     int segments() const { return m_segments.value(); }

@@ -54,13 +54,14 @@ void ShellController::showStartScreen(QWidget *pleaseWait)
             pleaseWait->hide();
         return SplashNew::ask(m_context, m_simplePage.get());
     };
+    hooks.hasWindow = [](DocumentKind kind) { return kindInfo(kind).window == WindowKind::SinglePage; };
     hooks.documentWindowVisible = [this] { return m_simplePage && m_simplePage->isVisible(); };
     hooks.offerToSave = [this] {
         return offerToSave() ? SaveOfferResult::Proceed : SaveOfferResult::Stay;
     };
     hooks.runExitSequence = [this] { return runExitSequence(); };
     hooks.openDocument = [this](const StartChoice &choice) {
-        return newDocument(choice.code, choice.templatePath);
+        return newDocument(choice.kind, choice.templatePath);
     };
     hooks.showMessage = [this](const QString &english) {
         MessageForm::tell(m_context, english, m_simplePage.get());
@@ -84,28 +85,26 @@ bool ShellController::offerToSave()
     return false;
 }
 
-QString ShellController::templateFor(int code, const QString &chosen) const
+QString ShellController::templateFor(DocumentKind kind, const QString &chosen) const
 {
     if (!chosen.isEmpty())
         return chosen;
-    const auto info = documentTypeInfo(code);
-    if (!info)
-        return {};
-    if (!info->fixedTemplate.isEmpty())
+    const DocumentKindInfo &info = kindInfo(kind);
+    if (!info.fixedTemplate.isEmpty())
         return paths::join(paths::join(m_context.folders.data, QStringLiteral("layouts")),
-                           info->fixedTemplate);
+                           info.fixedTemplate);
     // Kinds chosen from the window's own template menu start with the first of its list.
-    if (!info->menuFolder.isEmpty()) {
-        const TemplateListing listing = listTemplates(m_context.folders.data, info->menuFolder);
+    if (!info.menuFolder.isEmpty()) {
+        const TemplateListing listing = listTemplates(m_context.folders.data, info.menuFolder);
         if (!listing.choices.isEmpty())
             return listing.choices.front().templatePath;
     }
     return {};
 }
 
-bool ShellController::newDocument(int code, const QString &templatePath)
+bool ShellController::newDocument(DocumentKind kind, const QString &templatePath)
 {
-    if (!hasDocumentWindow(code)) {
+    if (kindInfo(kind).window != WindowKind::SinglePage) {
         MessageForm::tell(m_context, kNotReadyMessage);
         return false;
     }
@@ -113,9 +112,9 @@ bool ShellController::newDocument(int code, const QString &templatePath)
     resetPage(m_context.page);
     m_context.undo.reset();
     m_context.workName.clear();
-    m_context.page.documentType = code;
+    m_context.page.documentType = kind;
     SimplePageWindow &window = ensureSimplePageWindow();
-    const bool loaded = window.loadTemplate(templateFor(code, templatePath));
+    const bool loaded = window.loadTemplate(templateFor(kind, templatePath));
     // The bordered kinds get the standard border; every new document starts unpainted.
     if (setUpNewDocumentBorder(m_context.page))
         window.showPage();

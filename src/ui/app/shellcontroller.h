@@ -4,6 +4,7 @@
 
 #include "core/app/options.h"
 #include "core/app/startup.h"
+#include "core/layout/documenttypes.h"
 
 #include <QObject>
 #include <QWidget>
@@ -26,9 +27,9 @@ public:
     // start screen.
     void begin(const StartupResult &startup);
 
-    // Starts a new document of `code` from `templatePath` ("" for the kind's fixed template).
-    // Codes without a window are refused with "Not ready"; false then.
-    bool newDocument(int code, const QString &templatePath = {});
+    // Starts a new document of `kind` from `templatePath` ("" for the kind's fixed template).
+    // Kinds without a window are refused with "Not ready"; false then.
+    bool newDocument(DocumentKind kind, const QString &templatePath = {});
 
     // The exit sequence: "Exit?", the offer to save, the settings written, this run's files
     // deleted. Returns false when the child stays in the program.
@@ -53,7 +54,7 @@ signals:
 
 private:
     SimplePageWindow &ensureSimplePageWindow();
-    QString templateFor(int code, const QString &chosen) const;
+    QString templateFor(DocumentKind kind, const QString &chosen) const;
     // The start screen until a document starts, the child goes back to it, or leaves.
     void showStartScreen(QWidget *pleaseWait = nullptr);
     // Offers to save unsaved work; false when the child stays with it (or it was not saved).

@@ -164,16 +164,16 @@ QWidget *SplashNew::buildKindsPage()
     auto *grid = new QGridLayout(page);
     grid->setContentsMargins(0, 0, 0, 0);
     grid->setSpacing(14);
-    for (int code = 0; code < kDocumentTypeCount; ++code) {
+    for (int code = 0; code < kDocumentKindCount; ++code) {
         auto *tile =
             new ChoiceTile(QStringLiteral("picTypeImg%1").arg(code), kindPicture(code),
-                           documentTypeInfo(code)->caption, ChoiceTile::Caption::Painted, page);
+                           kindInfo(DocumentKind(code)).caption, ChoiceTile::Caption::Painted, page);
         connect(tile, &QAbstractButton::clicked, this, [this, code] { chooseKind(code); });
         connect(tile, &ChoiceTile::doubleClicked, this, [this, code] { startKind(code); });
         m_entries[std::size_t(code)] = tile;
         // Seven in a row; the five of the last row sit in the middle.
         const int row = code / kKindColumns;
-        const int lastRowOffset = row == kDocumentTypeCount / kKindColumns ? 1 : 0;
+        const int lastRowOffset = row == kDocumentKindCount / kKindColumns ? 1 : 0;
         grid->addWidget(tile, row, code % kKindColumns + lastRowOffset);
     }
     return page;
@@ -398,7 +398,7 @@ void SplashNew::showSubChoices()
     const int code = m_selection.code();
     m_subKindPicture->setPixmap(
         kindPicture(code).pixmap(QSize(kBigButton, kBigButton), devicePixelRatioF()));
-    m_subKindCaption->setText(m_context.tr(documentTypeInfo(code)->caption));
+    m_subKindCaption->setText(m_context.tr(kindInfo(DocumentKind(code)).caption));
     markSelection();
     m_pages->setCurrentIndex(1);
 }
@@ -406,7 +406,7 @@ void SplashNew::showSubChoices()
 void SplashNew::markSelection()
 {
     const int marked = m_keyKind >= 0 ? m_keyKind : m_selection.code();
-    for (int code = 0; code < kDocumentTypeCount; ++code)
+    for (int code = 0; code < kDocumentKindCount; ++code)
         m_entries[std::size_t(code)]->setSelected(code == marked);
     const bool listed = m_selection.kindNeedsTemplate();
     for (int slot = 0; slot < kSubChoiceSlots; ++slot)
@@ -481,7 +481,7 @@ void SplashNew::keyPressEvent(QKeyEvent *event)
         return;
     }
     const int target = (m_keyKind >= 0 ? m_keyKind : m_selection.code()) + step;
-    if (target < 0 || target >= kDocumentTypeCount)
+    if (target < 0 || target >= kDocumentKindCount)
         return;
     m_keyKind = target;
     markSelection();

@@ -60,7 +60,7 @@ public:
     int frame() const { return m_frame; }
     void advanceFrame();
 
-    ChoiceTile *entry(int code) const { return m_entries[std::size_t(code)]; }
+    ChoiceTile *entry(DocumentKind kind) const { return m_entries[std::size_t(codeOf(kind))]; }
     ChoiceTile *subImage(int index) const { return m_subImages[std::size_t(index)]; }
     QLabel *subCaption(int index) const { return m_subCaptions[std::size_t(index)]; }
 
@@ -90,7 +90,7 @@ private:
     std::function<void(const QString &)> m_messageHandler;
     std::function<void(const QString &)> m_videoLauncher;
 
-    std::array<ChoiceTile *, kDocumentTypeCount> m_entries{};
+    std::array<ChoiceTile *, kDocumentKindCount> m_entries{};
     std::array<ChoiceTile *, kSubChoiceSlots> m_subImages{};
     std::array<QLabel *, kSubChoiceSlots> m_subCaptions{};
     QStackedWidget *m_pages = nullptr;

@@ -3,6 +3,8 @@
 // fixed groups from the left; minimise and exit keep to the right-hand end. Buttons hidden for a
 // while keep their places; only the camera and border buttons give theirs up.
 
+#include "core/layout/pagefit.h"
+
 #include <QVector>
 #include <QWidget>
 
@@ -12,8 +14,6 @@ class AppContext;
 class PictureButton;
 class PresentationLogo;
 
-// Height of the top toolbar in pixels; the page is fitted below it.
-constexpr int kToolbarHeightPx = 64;
 // Side of each toolbar button: big enough for a child's finger on a whiteboard.
 constexpr int kToolbarButtonPx = 52;
 

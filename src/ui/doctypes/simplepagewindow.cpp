@@ -1,5 +1,6 @@
 #include "ui/doctypes/simplepagewindow.h"
 
+#include "core/layout/objectkinds.h"
 #include "core/app/appcontext.h"
 #include "core/layout/colour.h"
 #include "core/layout/templatereader.h"
@@ -70,7 +71,7 @@ SimplePageWindow::SimplePageWindow(AppContext &context, QWidget *parent)
     connect(m_pageView, &PageView::pictureBoxPressed, this, &SimplePageWindow::pagePressStarting);
     connect(m_pageView, &PageView::borderPressed, this, &SimplePageWindow::borderPressed);
     connect(m_pageView, &PageView::paperPressed, this, [this](QPoint at, Qt::MouseButton button) {
-        setCurrentObject(QStringLiteral("paper"), 0);
+        setCurrentObject(objectkind::Paper, 0);
         emit paperPressed(at, button);
     });
     connect(m_pageView, &PageView::textBoxPressed, this, &SimplePageWindow::onTextBoxPressed);
@@ -101,13 +102,8 @@ SimplePageWindow::SimplePageWindow(AppContext &context, QWidget *parent)
 
 PageFitInputs SimplePageWindow::pageFitInputs() const
 {
-    PageFitInputs inputs;
-    inputs.screenWidthPx = m_context.env.screen.widthPx;
-    inputs.screenHeightPx = m_context.env.screen.heightPx;
-    inputs.toolPaletteWidthPx = kToolPaletteWidthPx;
-    inputs.toolbarHeightPx = kToolbarHeightPx;
-    inputs.documentType = m_context.page.documentType;
-    return inputs;
+    return documentWindowFit(m_context.env.screen.widthPx, m_context.env.screen.heightPx,
+                             m_context.page.documentType);
 }
 
 bool SimplePageWindow::loadTemplate(const QString &path)
@@ -184,9 +180,9 @@ void SimplePageWindow::setClipboardProbe(std::function<bool()> hasPicture)
 
 void SimplePageWindow::textBoxResized(const QString &kind, int index)
 {
-    if (kind == QLatin1String("t") && index >= 0 && index < m_context.page.textBoxes.size())
+    if (kind == objectkind::Text && index >= 0 && index < m_context.page.textBoxes.size())
         emit textBoxEdited(index);
-    else if (kind == QLatin1String("r") && index >= 0 &&
+    else if (kind == objectkind::RichText && index >= 0 &&
              index < m_context.page.richTextBoxes.size())
         emit richTextBoxEdited(index);
 }
@@ -300,7 +296,7 @@ void SimplePageWindow::onTextBoxPressed(int index)
 {
     if (index >= m_context.page.textBoxes.size())
         return;
-    setCurrentObject(QStringLiteral("t"), index);
+    setCurrentObject(objectkind::Text, index);
     TextBoxModel &box = m_context.page.textBoxes[index];
     if (box.text == kPlaceholderText) {
         box.text.clear();
@@ -321,7 +317,7 @@ void SimplePageWindow::onRichTextBoxPressed(int index)
 {
     if (index >= m_context.page.richTextBoxes.size())
         return;
-    setCurrentObject(QStringLiteral("r"), index);
+    setCurrentObject(objectkind::RichText, index);
     RichTextBoxModel &box = m_context.page.richTextBoxes[index];
     if (box.plainText == kPlaceholderText) {
         box.plainText.clear();
@@ -348,8 +344,8 @@ void SimplePageWindow::onPicturePressed(int index, QPoint position, Qt::MouseBut
     if (index >= m_context.page.pictureBoxes.size())
         return;
     const bool justSelected =
-        !(m_context.page.current == CurrentObject{QStringLiteral("p"), index});
-    setCurrentObject(QStringLiteral("p"), index);
+        !(m_context.page.current == CurrentObject{objectkind::Picture, index});
+    setCurrentObject(objectkind::Picture, index);
     emit picturePressed(index, position, button, justSelected);
 }
 

@@ -16,9 +16,6 @@ namespace quillora {
 class AppContext;
 class PageView;
 
-// Width of the column on the left that holds the felt pens or the paint tools.
-constexpr int kToolPaletteWidthPx = 106;
-
 class SimplePageWindow : public QWidget {
     Q_OBJECT
 public:

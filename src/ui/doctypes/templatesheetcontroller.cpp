@@ -27,12 +27,6 @@ constexpr int kColumnGapPx = 8;
 // Long enough to cover the gap between a child's key presses, short enough to feel immediate.
 constexpr int kTypingPauseMs = 250;
 
-QString menuFolderFor(int documentType)
-{
-    const auto info = documentTypeInfo(documentType);
-    return info ? info->menuFolder : QString();
-}
-
 } // namespace
 
 TemplateSheetController::TemplateSheetController(AppContext &context, SimplePageWindow &window)
@@ -103,7 +97,7 @@ bool TemplateSheetController::switchToTemplate(int index)
 
 void TemplateSheetController::redrawPreview()
 {
-    if (m_context.page.documentType != doctype::Multi || m_copies->isHidden())
+    if (!kindInfo(m_context.page.documentType).copiesSheet || m_copies->isHidden())
         return;
     readRichTextFromView(*m_window.pageView(), m_context.page);
     m_copies->setPreview(renderCopiesSheet(m_context.page, m_copies->previewWidth(), true));
@@ -121,7 +115,7 @@ bool TemplateSheetController::eventFilter(QObject *watched, QEvent *event)
 void TemplateSheetController::pageShown()
 {
     PageModel &page = m_context.page;
-    const QString folder = menuFolderFor(page.documentType);
+    const QString folder = kindInfo(page.documentType).menuFolder;
     if (folder.isEmpty()) {
         m_menu->hide();
     } else {
@@ -133,7 +127,7 @@ void TemplateSheetController::pageShown()
         m_menu->show();
     }
 
-    const bool copiesSheet = page.documentType == doctype::Multi;
+    const bool copiesSheet = kindInfo(page.documentType).copiesSheet;
     m_copies->setVisible(copiesSheet);
     if (copiesSheet && page.autoRepeat && page.changeCount == 0)
         page.repeatCount = autoCopiesCount(page.pageRect.size());

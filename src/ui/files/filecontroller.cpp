@@ -1,12 +1,12 @@
 #include "ui/files/filecontroller.h"
 
 #include "core/app/exitsequence.h"
+#include "core/doctypes/headlessexport.h"
+#include "core/doctypes/pagefamily.h"
 #include "core/files/backgroundfiles.h"
 #include "core/files/filecommands.h"
 #include "core/files/wholefile.h"
 #include "core/files/workfile.h"
-#include "core/printing/copiessheet.h"
-#include "core/printing/pagerenderer.h"
 #include "ui/doctypes/pageview.h"
 #include "ui/doctypes/simplepagewindow.h"
 #include "ui/files/busyindicator.h"
@@ -75,7 +75,7 @@ void FileController::tell(const QString &sentence)
 bool FileController::usesOwnFileDialogHere() const
 {
     // The own dialog lists the working folder; without one only the standard dialog can help.
-    return usesOwnFileDialog(m_context.page.documentType) && !m_context.folders.working.isEmpty();
+    return kindInfo(m_context.page.documentType).fileDialog == FileDialogKind::Own && !m_context.folders.working.isEmpty();
 }
 
 bool FileController::saveWork()
@@ -98,7 +98,7 @@ bool FileController::saveWork()
 
 bool FileController::saveThroughStandardDialog()
 {
-    const bool offerPng = canExportScreenPng(m_context.page.documentType);
+    const bool offerPng = canExportPng(m_context.page.documentType);
     const auto choice = m_dialogs->askStandardSave(
         m_context.fileDialogFolder, proposedSaveName(m_currentFilePath), offerPng, dialogParent());
     if (!choice)
@@ -208,16 +208,16 @@ bool FileController::openFromCommandLine(const QString &path)
 
 bool FileController::exportScreenPng(const QString &path)
 {
-    if (!canExportScreenPng(m_context.page.documentType)) {
-        tell(QStringLiteral("Sorry, this screen cannot be saved as a PNG file."));
+    if (!canExportPng(m_context.page.documentType)) {
+        tell(kNoPngMessage);
         return false;
     }
     if (!m_window)
         return false;
     BusyIndicator busy(m_context);
     readRichTextFromView(*m_window->pageView(), m_context.page);
-    const QImage picture =
-        renderExportPicture(m_context.page, m_context.settings.multiPrintQualSF);
+    const QImage picture = pageFamilyFor(m_context.page.documentType)
+                               ->render(m_context.page, m_context.settings.multiPrintQualSF);
     // Encoding a big page takes a while: the worker does it.
     const auto [written, reason] = m_worker.runAndWait([picture, path] {
         QString why = QStringLiteral("the page could not be drawn");

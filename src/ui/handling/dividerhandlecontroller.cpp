@@ -1,5 +1,6 @@
 #include "ui/handling/dividerhandlecontroller.h"
 
+#include "core/layout/objectkinds.h"
 #include "core/app/appcontext.h"
 #include "core/handling/dividerhandles.h"
 #include "ui/doctypes/objectframe.h"
@@ -14,8 +15,6 @@
 namespace quillora {
 
 namespace {
-
-const QString kHandleKind = QStringLiteral("h");
 
 template <typename T> T *at(const QVector<T *> &list, int index)
 {
@@ -104,8 +103,8 @@ void DividerHandleController::onPressed(int index, QPoint atPage)
     if (index >= m_context.page.handles.size())
         return;
     // Handles join the history of the object worked on, so undo walks back through both.
-    m_window.setCurrentObject(kHandleKind, index);
-    m_undo.record(kHandleKind, index);
+    m_window.setCurrentObject(objectkind::Handles, index);
+    m_undo.record(objectkind::Handles, index);
     m_grabOffset = atPage.y() - m_context.page.handles[index].centre.y();
     m_moved = false;
 }
@@ -127,7 +126,7 @@ void DividerHandleController::onReleased(int index)
         placeHandles(); // a refitted box is shown again on top: the squares go back above it
         ++m_context.page.changeCount; // a new layout is work worth offering to save
     }
-    m_undo.record(kHandleKind, index);
+    m_undo.record(objectkind::Handles, index);
 }
 
 void DividerHandleController::showMovedObjects(int index)
@@ -136,9 +135,9 @@ void DividerHandleController::showMovedObjects(int index)
     for (const DividedObject &object : objectsBesideHandle(m_context.page, index)) {
         // Pictures take their cut or grown image; texts are only placed while the finger is
         // down, and refitted once it lets go.
-        if (object.kind == QLatin1String("p")) {
+        if (object.kind == objectkind::Picture) {
             m_window.refreshPictureBox(object.index);
-        } else if (object.kind == QLatin1String("t")) {
+        } else if (object.kind == objectkind::Text) {
             m_window.refreshTextBox(object.index);
         } else {
             placeBox(view->richTextBox(object.index), view->richTextFrame(object.index),
@@ -151,14 +150,14 @@ void DividerHandleController::showMovedObjects(int index)
 void DividerHandleController::refitTexts(int index)
 {
     for (const DividedObject &object : objectsBesideHandle(m_context.page, index))
-        if (object.kind != QLatin1String("p"))
+        if (object.kind != objectkind::Picture)
             m_window.textBoxResized(object.kind, object.index);
 }
 
 void DividerHandleController::onRestored(const QVector<UndoTarget> &changed)
 {
     for (const UndoTarget &target : changed) {
-        if (target.kind == kHandleKind) {
+        if (target.kind == objectkind::Handles) {
             placeHandles();
             return;
         }

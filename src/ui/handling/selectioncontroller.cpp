@@ -1,5 +1,6 @@
 #include "ui/handling/selectioncontroller.h"
 
+#include "core/layout/objectkinds.h"
 #include "core/app/appcontext.h"
 #include "core/layout/documenttypes.h"
 #include "core/undo/undorecord.h"
@@ -26,8 +27,6 @@ using objectdrop::DroppedObject;
 
 namespace {
 
-const QString kPicture = QStringLiteral("p");
-const QString kRichText = QStringLiteral("r");
 const QString kImportedTag = QStringLiteral("file");
 
 QString askWithOwnDialog(AppContext &context, QWidget *parent)
@@ -94,7 +93,7 @@ void SelectionController::setPaintQuestion(std::function<QString()> ask)
 
 bool SelectionController::isMyLayout() const
 {
-    return m_context.page.documentType == doctype::MyLayout;
+    return kindInfo(m_context.page.documentType).freeArrangement;
 }
 
 QRect SelectionController::pageArea() const
@@ -107,20 +106,20 @@ bool SelectionController::selected(Selected &object) const
     const PageModel &page = m_context.page;
     const CurrentObject &current = page.current;
     object = {};
-    if (current.kind == kPicture && current.index >= 0 &&
+    if (current.kind == objectkind::Picture && current.index >= 0 &&
         current.index < page.pictureBoxes.size()) {
         const PictureBoxModel &box = page.pictureBoxes[current.index];
         if (!box.visible)
             return false;
-        object = {kPicture, current.index, box.geometry, box.tag.startsWith(kImportedTag)};
+        object = {objectkind::Picture, current.index, box.geometry, box.tag.startsWith(kImportedTag)};
         return true;
     }
-    if (current.kind == kRichText && current.index >= 0 &&
+    if (current.kind == objectkind::RichText && current.index >= 0 &&
         current.index < page.richTextBoxes.size()) {
         const RichTextBoxModel &box = page.richTextBoxes[current.index];
         if (!box.visible)
             return false;
-        object = {kRichText, current.index, box.geometry, false};
+        object = {objectkind::RichText, current.index, box.geometry, false};
         return true;
     }
     return false;
@@ -128,7 +127,7 @@ bool SelectionController::selected(Selected &object) const
 
 QString SelectionController::undoKind(const Selected &object) const
 {
-    return object.kind == kPicture ? undokind::MovedPicture : undokind::MovedRichText;
+    return object.kind == objectkind::Picture ? objectkind::MovedPicture : objectkind::MovedRichText;
 }
 
 void SelectionController::recordStartOfDrag(const Selected &object)
@@ -138,16 +137,16 @@ void SelectionController::recordStartOfDrag(const Selected &object)
     // the same state would make the first undo seem to do nothing.
     const PageModel &page = m_context.page;
     const QStringList family =
-        object.kind == kPicture
-            ? QStringList{kPicture, undokind::MovedPicture, undokind::AddedPicture}
-            : QStringList{kRichText, undokind::MovedRichText, undokind::AddedRichText};
+        object.kind == objectkind::Picture
+            ? QStringList{objectkind::Picture, objectkind::MovedPicture, objectkind::AddedPicture}
+            : QStringList{objectkind::RichText, objectkind::MovedRichText, objectkind::AddedRichText};
     const UndoHistory &history = m_context.undo;
     for (const UndoRecord &record : history.records()) {
         if (record.step != history.currentStep() || record.index != object.index ||
             !family.contains(record.kind) || record.geometry != object.geometry || !record.visible)
             continue;
         const bool same =
-            object.kind == kPicture
+            object.kind == objectkind::Picture
                 ? record.picture.cacheKey() == page.pictureBoxes[object.index].image.cacheKey()
                 : record.text == page.richTextBoxes[object.index].rtf &&
                       record.plainText == page.richTextBoxes[object.index].plainText;
@@ -253,10 +252,10 @@ void SelectionController::onBarMove(Qt::MouseButtons buttons, Qt::KeyboardModifi
     showFrame(m_dragFrame);
     // The object travels with the frame, so the child sees where it will land.
     const QRect moved = objectInFrame(m_dragFrame);
-    QWidget *widget = object.kind == kPicture
+    QWidget *widget = object.kind == objectkind::Picture
                           ? static_cast<QWidget *>(m_window.pageView()->pictureBox(object.index))
                           : m_window.pageView()->richTextBox(object.index);
-    ObjectFrame *border = object.kind == kPicture
+    ObjectFrame *border = object.kind == objectkind::Picture
                               ? m_window.pageView()->pictureFrame(object.index)
                               : m_window.pageView()->richTextFrame(object.index);
     if (widget && border) {
@@ -285,7 +284,7 @@ void SelectionController::applyGeometry(const Selected &object, const QRect &geo
     PageModel &page = m_context.page;
     if (geometry != m_dragStartObject)
         ++page.changeCount;
-    if (object.kind == kPicture) {
+    if (object.kind == objectkind::Picture) {
         page.pictureBoxes[object.index].geometry = geometry;
         if (resized && object.imported && geometry.size() != m_dragStartObject.size())
             reloadImportedPicture(object.index);
@@ -304,7 +303,7 @@ void SelectionController::takeOffPage(const Selected &object)
 {
     PageModel &page = m_context.page;
     ++page.changeCount;
-    if (object.kind == kPicture) {
+    if (object.kind == objectkind::Picture) {
         PictureBoxModel &box = page.pictureBoxes[object.index];
         box.geometry = object.geometry;
         box.image = QImage();
@@ -352,7 +351,7 @@ void SelectionController::reloadImportedPicture(int index)
 void SelectionController::onAllowPainting()
 {
     Selected object;
-    if (!selected(object) || object.kind != kPicture || !object.imported)
+    if (!selected(object) || object.kind != objectkind::Picture || !object.imported)
         return;
     if (m_askPaint() != QLatin1String("Yes"))
         return;
@@ -369,7 +368,7 @@ bool SelectionController::addObject(DroppedObject kind, QPoint pagePosition)
     // Undo shows only from the second step: on a fresh page the page as it was (its border,
     // which the addition leaves alone) is recorded first, so the addition can be undone.
     if (m_context.undo.currentStep() == 0)
-        m_undo.record(undokind::Border, 0);
+        m_undo.record(objectkind::Border, 0);
     if (kind == DroppedObject::Picture)
         m_window.refreshPictureBox(*index);
     else
@@ -392,9 +391,9 @@ void SelectionController::onRestored(const QVector<UndoTarget> &changed)
 {
     // The undo controller shows the page's own kinds; moves and additions are shown here.
     for (const UndoTarget &target : changed) {
-        if (target.kind == undokind::MovedPicture || target.kind == undokind::AddedPicture)
+        if (target.kind == objectkind::MovedPicture || target.kind == objectkind::AddedPicture)
             m_window.refreshPictureBox(target.index);
-        else if (target.kind == undokind::MovedRichText || target.kind == undokind::AddedRichText)
+        else if (target.kind == objectkind::MovedRichText || target.kind == objectkind::AddedRichText)
             m_window.refreshRichTextBox(target.index);
     }
     syncFrame();

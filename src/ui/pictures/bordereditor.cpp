@@ -1,5 +1,6 @@
 #include "ui/pictures/bordereditor.h"
 
+#include "core/layout/objectkinds.h"
 #include "core/app/appcontext.h"
 #include "core/printing/pageborder.h"
 #include "ui/doctypes/pageview.h"
@@ -19,8 +20,6 @@
 namespace quillora {
 
 namespace {
-
-const QString kBorderKind = QStringLiteral("b");
 
 // Clear of the page's shadow, and of the window's edges.
 constexpr int kGapFromPagePx = 22;
@@ -153,7 +152,7 @@ BorderEditor::BorderEditor(AppContext &context, SimplePageWindow &window, UndoCo
     connect(painting.timer(), &QTimer::timeout, this, &BorderEditor::onTick);
     connect(&undo, &UndoController::restored, this, [this](const QVector<UndoTarget> &changed) {
         const bool border = std::any_of(changed.cbegin(), changed.cend(),
-                                        [](const UndoTarget &t) { return t.kind == kBorderKind; });
+                                        [](const UndoTarget &t) { return t.kind == objectkind::Border; });
         if (!border)
             return;
         m_paper->setImage(m_context.page.border.picture);
@@ -185,7 +184,7 @@ void BorderEditor::startEditing()
     m_paper->setCursor(paletteart::toolCursor(m_context.paint.tool));
     m_editing = true;
     setEditorShown(true);
-    m_window.setCurrentObject(kBorderKind, 0);
+    m_window.setCurrentObject(objectkind::Border, 0);
     emit editingChanged(true);
 }
 
@@ -255,9 +254,9 @@ void BorderEditor::showPainted(const QRect &dirty)
 void BorderEditor::onPaperPressed(QPoint position, Qt::MouseButton button)
 {
     m_stroke = false;
-    m_window.setCurrentObject(kBorderKind, 0);
+    m_window.setCurrentObject(objectkind::Border, 0);
     // Work turns to the border: the history restarts with the border as it is before this press.
-    m_undo.beginWorkOn(CurrentObject{kBorderKind, 0});
+    m_undo.beginWorkOn(CurrentObject{objectkind::Border, 0});
     const PointerInput input = PaintingController::pointerInput(m_paper, position, button);
     m_paper->releaseImage();
     const PressResult result = m_painting.pressBorder(m_context.page, input);
@@ -291,12 +290,12 @@ void BorderEditor::onPaperReleased(QPoint position, Qt::MouseButton button)
     m_paper->releaseImage();
     showPainted(m_painting.releaseBorder(m_context.page, PaintingController::pointerInput(m_paper, position, button)));
     // The finished stroke is the newest step, so one undo takes exactly this stroke away.
-    m_undo.record(kBorderKind, 0);
+    m_undo.record(objectkind::Border, 0);
 }
 
 void BorderEditor::onTick()
 {
-    if (m_context.page.current.kind != kBorderKind)
+    if (m_context.page.current.kind != objectkind::Border)
         return;
     m_paper->releaseImage();
     showPainted(m_painting.tick(m_context.page));

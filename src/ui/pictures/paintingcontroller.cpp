@@ -1,5 +1,6 @@
 #include "ui/pictures/paintingcontroller.h"
 
+#include "core/layout/objectkinds.h"
 #include "core/app/appcontext.h"
 #include "ui/doctypes/pageview.h"
 #include "ui/doctypes/simplepagewindow.h"
@@ -151,9 +152,9 @@ void PaintingController::onPicturePressed(int index, QPoint position, Qt::MouseB
 
 void PaintingController::requestMenu(int index, QPoint position, bool justSelected)
 {
-    m_undo.beginWorkOn(CurrentObject{QStringLiteral("p"), index});
+    m_undo.beginWorkOn(CurrentObject{objectkind::Picture, index});
     // On "My layout" the picture is also taken as the object to move and resize.
-    if (justSelected && m_context.page.documentType == kMyLayoutDocumentType)
+    if (justSelected && kindInfo(m_context.page.documentType).freeArrangement)
         emit pictureSelectedForHandling(index);
     PictureBoxWidget *widget = pictureWidget(index);
     emit contextMenuRequested(index, widget ? widget->mapTo(&m_window, position) : position);
@@ -162,7 +163,7 @@ void PaintingController::requestMenu(int index, QPoint position, bool justSelect
 void PaintingController::pressPicture(int index, QPoint position, Qt::MouseButton button,
                                       bool justSelected)
 {
-    m_undo.beginWorkOn(CurrentObject{QStringLiteral("p"), index});
+    m_undo.beginWorkOn(CurrentObject{objectkind::Picture, index});
     PictureBoxWidget *widget = pictureWidget(index);
     const PointerInput input = pointerInput(widget, position, button);
     // The window has already made the picture current; painting decides from the object that
@@ -230,13 +231,13 @@ void PaintingController::onPictureReleased(int index, QPoint position, Qt::Mouse
     if (m_box)
         m_box->hideBand();
     paintOn(index, [&] { return m_painting.release(m_context.page, index, input); });
-    m_undo.record(QStringLiteral("p"), index);
+    m_undo.record(objectkind::Picture, index);
 }
 
 void PaintingController::onTick()
 {
     const CurrentObject &current = m_context.page.current;
-    if (current.kind != QLatin1String("p"))
+    if (current.kind != objectkind::Picture)
         return;
     paintOn(current.index, [&] { return m_painting.tick(m_context.page); });
 }

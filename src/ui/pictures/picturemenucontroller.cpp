@@ -1,5 +1,6 @@
 #include "ui/pictures/picturemenucontroller.h"
 
+#include "core/layout/objectkinds.h"
 #include "core/app/appcontext.h"
 #include "platform/clipboard.h"
 #include "platform/pictureloader.h"
@@ -18,13 +19,6 @@
 #include <utility>
 
 namespace quillora {
-
-namespace {
-
-constexpr int kMyLayout = 17;
-const QString kPaperKind = QStringLiteral("paper");
-
-} // namespace
 
 PictureMenuController::PictureMenuController(AppContext &context, SimplePageWindow &window,
                                              UndoController &undo, PaintingController &painting,
@@ -61,9 +55,9 @@ PictureMenuController::PictureMenuController(AppContext &context, SimplePageWind
                     hideMenu();
             });
     connect(&window, &SimplePageWindow::copyPictureRequested, this,
-            [this](int index) { copyPicture(PictureTarget{QStringLiteral("p"), index}); });
+            [this](int index) { copyPicture(PictureTarget{objectkind::Picture, index}); });
     connect(&window, &SimplePageWindow::pastePictureRequested, this,
-            [this](int index) { pastePicture(PictureTarget{QStringLiteral("p"), index}); });
+            [this](int index) { pastePicture(PictureTarget{objectkind::Picture, index}); });
     connect(&window, &SimplePageWindow::pageShown, this, &PictureMenuController::hideMenu);
 }
 
@@ -75,7 +69,7 @@ PictureMenuController::~PictureMenuController()
 
 bool PictureMenuController::onMyLayout() const
 {
-    return m_context.page.documentType == kMyLayout;
+    return kindInfo(m_context.page.documentType).freeArrangement;
 }
 
 void PictureMenuController::showMenuForPicture(int index, QPoint atWindow)
@@ -138,7 +132,7 @@ bool PictureMenuController::eventFilter(QObject *watched, QEvent *event)
 void PictureMenuController::runEntry(PictureMenuEntry entry)
 {
     hideMenu();
-    const bool onPage = m_context.page.current.kind == kPaperKind;
+    const bool onPage = m_context.page.current.kind == objectkind::Paper;
     const std::optional<PictureTarget> target = currentPictureTarget(m_context.page);
     switch (entry) {
     case PictureMenuEntry::Copy:
@@ -291,7 +285,7 @@ void PictureMenuController::finishChange(const PictureTarget &target, bool recor
 
 void PictureMenuController::showAdded(int index)
 {
-    const QString added = QStringLiteral("ap");
+    const QString added = objectkind::AddedPicture;
     // Undo needs a step to go back to: in an empty history that is the page without the object.
     if (m_context.undo.currentStep() < 1) {
         PictureBoxModel &box = m_context.page.pictureBoxes[index];
@@ -302,7 +296,7 @@ void PictureMenuController::showAdded(int index)
     m_window.refreshPictureBox(index);
     m_undo.record(added, index);
     ++m_context.page.changeCount;
-    m_window.setCurrentObject(QStringLiteral("p"), index);
+    m_window.setCurrentObject(objectkind::Picture, index);
 }
 
 void PictureMenuController::markBusy()

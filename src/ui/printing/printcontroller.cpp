@@ -1,5 +1,6 @@
 #include "ui/printing/printcontroller.h"
 
+#include "core/doctypes/pagefamily.h"
 #include "core/app/appcontext.h"
 #include "core/layout/documenttypes.h"
 #include "core/printing/printdevice.h"
@@ -81,7 +82,7 @@ void PrintController::printCommand()
         tell(kNoPrintersMessage);
         return;
     }
-    const bool isBanner = printRoutineFor(m_context.page.documentType) == PrintRoutine::Banner;
+    const bool isBanner = kindInfo(m_context.page.documentType).print == PrintRoutine::Banner;
     const std::optional<PrintChoice> choice =
         m_choose ? m_choose() : PrintForm::ask(m_context, m_printers, isBanner, m_window);
     if (!choice)
@@ -94,7 +95,7 @@ void PrintController::printCommand()
         return;
     }
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    const PrintResult result = printDocument(
+    const PrintResult result = printPage(
         m_context.page, *device, PrintSettings::from(m_context.settings, choice->copies));
     QGuiApplication::restoreOverrideCursor();
 

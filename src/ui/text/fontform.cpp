@@ -103,12 +103,6 @@ const std::array<ColourRef, FontForm::kPenCount> &FontForm::penColours()
     return colours;
 }
 
-bool FontForm::showsApplyToAll(int documentType)
-{
-    return documentType == doctype::Circle || documentType == doctype::Table ||
-           documentType == doctype::Postcard;
-}
-
 FontForm::FontForm(AppContext &context, const TextBoxModel &box, QWidget *parent)
     : OwnDialog(context, QStringLiteral("fontForm"), QStringLiteral("Font"), QStringLiteral("Font"),
                 parent),
@@ -168,7 +162,7 @@ FontForm::FontForm(AppContext &context, const TextBoxModel &box, QWidget *parent
     m_allBoxes = new QCheckBox(QStringLiteral("All text boxes"), this);
     m_allBoxes->setObjectName(QStringLiteral("AllTBsCheck"));
     m_allBoxes->setFont(looks::childFont(looks::kControlPixels));
-    m_allBoxes->setVisible(showsApplyToAll(context.page.documentType));
+    m_allBoxes->setVisible(kindInfo(context.page.documentType).fontForAllBoxes);
     bodyLayout()->addWidget(m_allBoxes, 0, Qt::AlignHCenter);
 
     buildFontList();

@@ -42,8 +42,6 @@ public:
     QLabel *preview() const { return m_preview; }
     QWidget *previewHolder() const { return m_holder; }
 
-    static bool showsApplyToAll(int documentType);
-
 signals:
     // OK was refused: one line at the chosen size no longer fits the single-line box.
     void choiceRefused();

@@ -1,5 +1,6 @@
 #include "ui/text/textcontroller.h"
 
+#include "core/layout/objectkinds.h"
 #include "core/app/appcontext.h"
 #include "core/layout/documenttypes.h"
 #include "core/text/onscreenkeyboard.h"
@@ -26,9 +27,6 @@ namespace quillora {
 Q_LOGGING_CATEGORY(lcText, "quillora.text")
 
 namespace {
-
-const QString kText = QStringLiteral("t");
-const QString kRichText = QStringLiteral("r");
 
 // Room kept free at the window's bottom right for the keyboard and its mini key.
 constexpr int kKeyboardMarginPx = 24;
@@ -148,10 +146,10 @@ void TextController::applySettings()
 void TextController::showRestored(const QVector<UndoTarget> &changed)
 {
     for (const UndoTarget &target : changed) {
-        if (target.kind == kText) {
+        if (target.kind == objectkind::Text) {
             if (TextBoxWidget *widget = m_window.pageView()->textBox(target.index))
                 widget->moveCursor(QTextCursor::End);
-        } else if (target.kind == kRichText) {
+        } else if (target.kind == objectkind::RichText) {
             // The selection goes; the caret waits at the end, where typing goes on.
             if (RichTextBoxWidget *widget = richWidget(target.index))
                 widget->moveCursor(QTextCursor::End);
@@ -189,12 +187,12 @@ void TextController::recordStep(const QString &kind, int index)
 void TextController::onTextBoxPressed(int index)
 {
     // A box taken up again after other work starts a new history with its state now.
-    workOn(kText, index);
+    workOn(objectkind::Text, index);
 }
 
 void TextController::onRichTextBoxPressed(int index)
 {
-    workOn(kRichText, index);
+    workOn(objectkind::RichText, index);
     syncToolbar();
 }
 
@@ -235,7 +233,7 @@ void TextController::onCurrentObjectChanged(const QString &kind, int index)
 {
     const CurrentObject left = m_lastCurrent;
     m_lastCurrent = CurrentObject{kind, index};
-    if (left.kind != kRichText || left == m_lastCurrent)
+    if (left.kind != objectkind::RichText || left == m_lastCurrent)
         return;
     if (RichTextBoxWidget *widget = richWidget(left.index)) {
         QTextCursor caret = widget->textCursor();
@@ -249,16 +247,16 @@ void TextController::onTextBoxKeyReleased(int index)
     if (index < 0 || index >= m_context.page.textBoxes.size())
         return;
     // Keys reach a box without a press too (Tab, the on-screen keyboard).
-    m_window.setCurrentObject(kText, index);
-    recordStep(kText, index);
+    m_window.setCurrentObject(objectkind::Text, index);
+    recordStep(objectkind::Text, index);
 }
 
 void TextController::onRichTextBoxKeyReleased(int index)
 {
     if (index < 0 || index >= m_context.page.richTextBoxes.size())
         return;
-    m_window.setCurrentObject(kRichText, index);
-    recordStep(kRichText, index);
+    m_window.setCurrentObject(objectkind::RichText, index);
+    recordStep(objectkind::RichText, index);
     syncToolbar();
 }
 
@@ -293,7 +291,7 @@ int TextController::currentIndexOf(const QString &kind) const
     if (current.kind != kind)
         return -1;
     const int count =
-        int(kind == kText ? m_context.page.textBoxes.size() : m_context.page.richTextBoxes.size());
+        int(kind == objectkind::Text ? m_context.page.textBoxes.size() : m_context.page.richTextBoxes.size());
     return current.index >= 0 && current.index < count ? current.index : -1;
 }
 
@@ -301,10 +299,10 @@ void TextController::enter(const QString &kind, int index)
 {
     m_window.setCurrentObject(kind, index);
     PageModel &page = m_context.page;
-    if (kind == kText && page.textBoxes[index].text == kPlaceholderText) {
+    if (kind == objectkind::Text && page.textBoxes[index].text == kPlaceholderText) {
         page.textBoxes[index].text.clear();
         m_window.refreshTextBox(index);
-    } else if (kind == kRichText && page.richTextBoxes[index].plainText == kPlaceholderText) {
+    } else if (kind == objectkind::RichText && page.richTextBoxes[index].plainText == kPlaceholderText) {
         page.richTextBoxes[index].plainText.clear();
         page.richTextBoxes[index].rtf.clear();
         m_window.refreshRichTextBox(index);
@@ -326,22 +324,22 @@ void TextController::makeTextSmaller()
 
 void TextController::changeTextSize(SizeButton button)
 {
-    if (const int t = currentIndexOf(kText); t >= 0) {
+    if (const int t = currentIndexOf(objectkind::Text); t >= 0) {
         PlainTextSizeTarget target(m_context.page.textBoxes[t], m_measure);
         if (target.press(button) == SizeChange::Changed) {
             m_window.refreshTextBox(t);
-            recordStep(kText, t);
+            recordStep(objectkind::Text, t);
         }
         if (TextBoxWidget *widget = m_window.pageView()->textBox(t))
             widget->setFocus();
-    } else if (const int r = currentIndexOf(kRichText); r >= 0) {
+    } else if (const int r = currentIndexOf(objectkind::RichText); r >= 0) {
         RichTextBoxWidget *widget = richWidget(r);
         if (!widget || !widget->textCursor().hasSelection())
             return;
         RichTextSizeTarget target(widget->textCursor(),
                                   QSizeF(m_context.page.richTextBoxes[r].geometry.size()));
         if (target.press(button) == SizeChange::Changed)
-            recordStep(kRichText, r);
+            recordStep(objectkind::RichText, r);
         widget->setFocus();
         syncToolbar();
     }
@@ -349,10 +347,10 @@ void TextController::changeTextSize(SizeButton button)
 
 void TextController::openFontDialog()
 {
-    const int index = currentIndexOf(kText);
+    const int index = currentIndexOf(objectkind::Text);
     if (index < 0)
         return;
-    recordStep(kText, index);
+    recordStep(objectkind::Text, index);
     FontForm form(m_context, m_context.page.textBoxes[index], &m_window);
     m_context.dialogAnswer.clear();
     m_runFontDialog(form);
@@ -364,7 +362,7 @@ void TextController::openFontDialog()
         return;
     }
     m_window.refreshTextBox(index);
-    recordStep(kText, index);
+    recordStep(objectkind::Text, index);
     if (form.applyToAll())
         applyFontToAll(choice, index);
     if (TextBoxWidget *widget = m_window.pageView()->textBox(index))
@@ -395,7 +393,7 @@ void TextController::giveKeyboardATarget()
         return;
     }
     enter(target->kind, target->index);
-    QWidget *widget = target->kind == kText
+    QWidget *widget = target->kind == objectkind::Text
                           ? static_cast<QWidget *>(m_window.pageView()->textBox(target->index))
                           : richWidget(target->index);
     if (widget)

@@ -1,6 +1,7 @@
 // The text controller's side of the rich text toolbar: where it sits, what it shows, and what
 // its controls do to the current rich text box.
 
+#include "core/layout/objectkinds.h"
 #include "core/app/appcontext.h"
 #include "core/text/plainfit.h"
 #include "core/text/selectionlook.h"
@@ -27,7 +28,7 @@ void TextController::connectToolbar()
     connect(bar, &RichTextToolbar::fontSizeChosen, this, [this](double points) {
         // An empty box takes a base size only when one line of it fits the box. The size is
         // checked as it will be shown: toolbar sizes are not scaled to the page.
-        const int index = currentIndexOf(QStringLiteral("r"));
+        const int index = currentIndexOf(objectkind::RichText);
         RichTextBoxWidget *widget = richWidget(index);
         if (widget && widget->document()->isEmpty()) {
             const RichTextBoxModel &box = m_context.page.richTextBoxes[index];
@@ -61,7 +62,7 @@ void TextController::connectToolbar()
         changeRichText([&](QTextCursor &c) { setSelectionAlignment(c, Alignment(index)); });
     });
     connect(bar, &RichTextToolbar::colourChosen, this, [this](ColourRef colour) {
-        RichTextBoxWidget *widget = richWidget(currentIndexOf(QStringLiteral("r")));
+        RichTextBoxWidget *widget = richWidget(currentIndexOf(objectkind::RichText));
         // An empty box has no characters to colour.
         if (!widget || widget->document()->isEmpty())
             return;
@@ -73,7 +74,7 @@ void TextController::colourSelectedText(ColourRef colour)
 {
     const QString &kind = m_context.page.current.kind;
     const int index = m_context.page.current.index;
-    if (kind == u"t" && index >= 0 && index < m_context.page.textBoxes.size()) {
+    if (kind == objectkind::Text && index >= 0 && index < m_context.page.textBoxes.size()) {
         const TextBoxWidget *box = m_window.pageView()->textBox(index);
         if (!box || !box->textCursor().hasSelection())
             return;
@@ -83,7 +84,7 @@ void TextController::colourSelectedText(ColourRef colour)
         recordStep(kind, index);
         return;
     }
-    RichTextBoxWidget *widget = richWidget(currentIndexOf(QStringLiteral("r")));
+    RichTextBoxWidget *widget = richWidget(currentIndexOf(objectkind::RichText));
     if (!widget || !widget->textCursor().hasSelection())
         return;
     changeRichText([&](QTextCursor &c) { setSelectionColour(c, colour); });
@@ -101,7 +102,7 @@ void TextController::syncToolbar()
 {
     if (!m_toolbar->isVisible())
         return;
-    RichTextBoxWidget *widget = richWidget(currentIndexOf(QStringLiteral("r")));
+    RichTextBoxWidget *widget = richWidget(currentIndexOf(objectkind::RichText));
     if (!widget)
         return;
     m_toolbar->showLook(selectionLook(widget->textCursor()));
@@ -110,7 +111,7 @@ void TextController::syncToolbar()
 void TextController::changeRichText(const std::function<void(QTextCursor &)> &edit,
                                     const std::function<void(TextStyle &)> &base)
 {
-    const int index = currentIndexOf(QStringLiteral("r"));
+    const int index = currentIndexOf(objectkind::RichText);
     RichTextBoxWidget *widget = richWidget(index);
     if (!widget)
         return;
@@ -123,7 +124,7 @@ void TextController::changeRichText(const std::function<void(QTextCursor &)> &ed
         edit(cursor);
         widget->setTextCursor(cursor);
     }
-    recordStep(QStringLiteral("r"), index);
+    recordStep(objectkind::RichText, index);
     widget->setFocus();
 }
 

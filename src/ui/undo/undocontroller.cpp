@@ -47,11 +47,11 @@ void UndoController::updateButtons()
 void UndoController::show(const UndoResult &result)
 {
     for (const UndoTarget &target : result.changed) {
-        if (target.kind == undokind::Picture)
+        if (target.kind == objectkind::Picture)
             m_window.refreshPictureBox(target.index);
-        else if (target.kind == undokind::Text)
+        else if (target.kind == objectkind::Text)
             m_window.refreshTextBox(target.index);
-        else if (target.kind == undokind::RichText)
+        else if (target.kind == objectkind::RichText)
             m_window.refreshRichTextBox(target.index);
     }
     updateButtons();

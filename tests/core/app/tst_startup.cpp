@@ -309,9 +309,8 @@ private slots:
         QTest::addColumn<int>("box");
         QTest::addColumn<QString>("text");
         const QString story = "Once upon a time there was an old old man called Mr Grumpy.";
-        QTest::newRow("postcard box past address") << 4 << 5 << story;
-        QTest::newRow("last entry") << 20 << 10 << story;
-        QTest::newRow("type past table") << 21 << 0 << "";
+        QTest::newRow("postcard box past address") << int(DocumentKind::Postcard) << 5 << story;
+        QTest::newRow("last entry") << int(DocumentKind::Posters) << 10 << story;
         QTest::newRow("box past table") << 0 << 11 << "";
     }
     void demonstrationTexts()
@@ -319,7 +318,7 @@ private slots:
         QFETCH(int, type);
         QFETCH(int, box);
         QFETCH(QString, text);
-        QCOMPARE(demonstrationText(type, box), text);
+        QCOMPARE(demonstrationText(DocumentKind(type), box), text);
     }
 };
 

@@ -19,7 +19,7 @@ QByteArray golden(const QString &name)
 }
 
 // 2 pixels per millimetre: 25 pixels are 12.5 mm, written as 13 (or 12.5 where halves count).
-PageModel basePage(int documentType)
+PageModel basePage(DocumentKind documentType)
 {
     PageModel page;
     page.documentType = documentType;
@@ -31,7 +31,7 @@ PageModel basePage(int documentType)
 
 PageModel simplePage()
 {
-    PageModel page = basePage(0);
+    PageModel page = basePage(DocumentKind::Simple);
     PictureBoxModel shaped;
     shaped.geometry = QRect(25, 20, 161, 100);
     shaped.hasMaskPicture = true;
@@ -79,7 +79,7 @@ PageModel simplePage()
 
 PageModel copiesSheet()
 {
-    PageModel page = basePage(8);
+    PageModel page = basePage(DocumentKind::Multi);
     TextBoxModel text;
     text.geometry = QRect(10, 10, 200, 40);
     text.visible = true;
@@ -96,7 +96,7 @@ PageModel copiesSheet()
 // "My layout" leaves out the line and box counts, and boxes the child took off the page.
 PageModel myLayout()
 {
-    PageModel page = basePage(17);
+    PageModel page = basePage(DocumentKind::MyLayout);
     PictureBoxModel kept;
     kept.geometry = QRect(40, 40, 120, 80);
     kept.visible = true;

@@ -12,18 +12,17 @@ using namespace quillora::objectdrop;
 
 namespace {
 
-constexpr int kMyLayout = 17;
 
 PageFitInputs screenFit()
 {
-    return PageFitInputs{1280, 800, 106, 72, kMyLayout};
+    return PageFitInputs{1280, 800, 106, 72, DocumentKind::MyLayout};
 }
 
 // A portrait page with one picture box and one rich text box, as a child's own layout starts.
 PageModel myLayoutPage()
 {
     PageModel page;
-    page.documentType = kMyLayout;
+    page.documentType = DocumentKind::MyLayout;
     const QByteArray layout =
         "<layout name='1' NumTextBoxes='0' NumPicBoxes='1' numRTBs='1' numHandles='0' "
         "width='210' height='297'>\r\n"
@@ -139,7 +138,7 @@ private slots:
         const QString description = singlePageDescription(page);
         QVERIFY(!description.contains(QStringLiteral("numLines")));
         PageModel reopened;
-        reopened.documentType = kMyLayout;
+        reopened.documentType = DocumentKind::MyLayout;
         QVERIFY(readTemplateText(description.toLatin1(), QStringLiteral("layout.xml"), reopened,
                                  screenFit()));
         QCOMPARE(reopened.announcedPictureBoxes, 2);

@@ -44,7 +44,7 @@ private slots:
         QFETCH(int, pageHeightMm);
         QFETCH(double, scale);
         QFETCH(QRect, pageRect);
-        const PageFitInputs in{screenWidth, screenHeight, 96, 64, documentType};
+        const PageFitInputs in{screenWidth, screenHeight, 96, 64, DocumentKind(documentType)};
         const PageFit fit = fitPage(in, pageWidthMm, pageHeightMm);
         QCOMPARE(fit.scale, float(scale));
         QCOMPARE(fit.pageRect, pageRect);
@@ -68,7 +68,7 @@ private slots:
         QFETCH(int, pageWidthMm);
         QFETCH(int, pageHeightMm);
         const PageFit fit =
-            fitPage(PageFitInputs{screenWidth, screenHeight, 96, 64, 9}, pageWidthMm, pageHeightMm);
+            fitPage(PageFitInputs{screenWidth, screenHeight, 96, 64, DocumentKind::Layouts}, pageWidthMm, pageHeightMm);
         QVERIFY(std::isfinite(fit.scale));
         QVERIFY(fit.scale > 0.0f);
         QVERIFY(fit.pageRect.width() >= 0 && fit.pageRect.height() >= 0);
@@ -77,13 +77,12 @@ private slots:
     // Unknown codes, and the flags that depend on more than the code.
     void documentTypeEdges()
     {
-        QVERIFY(!documentTypeInfo(19));
-        QVERIFY(!documentTypeInfo(-1));
-        QVERIFY(!hasDocumentWindow(19));
-        QVERIFY(!setsUpRichTextToolbar(doctype::News, false));
-        QVERIFY(setsUpRichTextToolbar(doctype::News, true));
-        QCOMPARE(leafletStyle(doctype::Leaflet, 0), QStringLiteral("6b"));
-        QCOMPARE(leafletStyle(doctype::Leaflet, 1), QStringLiteral("6s"));
+        QVERIFY(!documentKindFromCode(19));
+        QVERIFY(!documentKindFromCode(-1));
+        QVERIFY(!setsUpRichTextToolbar(DocumentKind::News, false));
+        QVERIFY(setsUpRichTextToolbar(DocumentKind::News, true));
+        QCOMPARE(leafletStyle(DocumentKind::Leaflet, 0), QStringLiteral("6b"));
+        QCOMPARE(leafletStyle(DocumentKind::Leaflet, 1), QStringLiteral("6s"));
     }
 };
 

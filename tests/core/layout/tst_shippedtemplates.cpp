@@ -33,7 +33,15 @@ const QString kDataFolder = QStringLiteral(QUILLORA_SOURCE_DIR "/data");
 const QString kLayoutsFolder = kDataFolder + QStringLiteral("/layouts");
 
 // The single-page kinds: their pages come from templates read into the single-page window.
-constexpr int kSinglePageCodes[] = {0, 3, 8, 9, 10, 12, 13, 16, 17, 18};
+// The kinds shown in the single-page window.
+QList<DocumentKind> singlePageKinds()
+{
+    QList<DocumentKind> kinds;
+    for (int code = 0; code < kDocumentKindCount; ++code)
+        if (kindInfo(DocumentKind(code)).window == WindowKind::SinglePage)
+            kinds.append(DocumentKind(code));
+    return kinds;
+}
 
 // Printers cannot print to the paper's edge: whole pages keep this much white round their
 // objects; the small pages of a copies sheet are cut out, so a little less is enough.
@@ -47,15 +55,15 @@ const QSizeF kA4Printable(277.0, 190.0);
 
 // The document type whose page a template folder builds, so the page is fitted as it will be
 // (the copies sheet leaves room for its preview, the rich text kinds for their toolbar).
-int documentTypeOfFolder(const QString &folder)
+DocumentKind documentTypeOfFolder(const QString &folder)
 {
-    for (int code : kSinglePageCodes) {
-        const DocumentTypeInfo info = *documentTypeInfo(code);
+    for (DocumentKind kind : singlePageKinds()) {
+        const DocumentKindInfo &info = kindInfo(kind);
         if (info.startFolder == folder || info.menuFolder == folder ||
             info.fixedTemplate.section(QLatin1Char('/'), 0, 0) == folder)
-            return code;
+            return kind;
     }
-    return 9;
+    return DocumentKind::Layouts;
 }
 
 QString folderOf(const QString &templatePath)
@@ -266,7 +274,7 @@ private slots:
         QCOMPARE(int(page.boxes.size()), page.announcedBoxes);
 
         // The kinds that always carry a painted border are laid out round a border of their own.
-        if (appliesBorderSetup(documentTypeOfFolder(folderOf(path))))
+        if (kindInfo(documentTypeOfFolder(folderOf(path))).standardBorder)
             QVERIFY(page.border.type != BorderType::None);
         if (page.border.type == BorderType::None)
             return;
@@ -410,9 +418,8 @@ private slots:
     // Every folder and fixed template a single-page kind names is shipped.
     void singlePageKindHasTemplates()
     {
-        for (int code : kSinglePageCodes) {
-            QVERIFY(usesSinglePageWindow(code));
-            const DocumentTypeInfo info = *documentTypeInfo(code);
+        for (DocumentKind kind : singlePageKinds()) {
+            const DocumentKindInfo &info = kindInfo(kind);
             for (const QString &folder : {info.startFolder, info.menuFolder})
                 QVERIFY2(folder.isEmpty() || !QDir(kLayoutsFolder + u'/' + folder)
                                                   .entryList({QStringLiteral("*.xml")}, QDir::Files)

@@ -11,7 +11,7 @@ namespace {
 
 // A 1280 x 800 screen, palette 96 wide, toolbar 64 high, "Layouts": an A4 portrait page is
 // fitted to the height at 688 / 297 pixels per millimetre.
-const PageFitInputs kFit{1280, 800, 96, 64, 9};
+const PageFitInputs kFit{1280, 800, 96, 64, DocumentKind::Layouts};
 
 QString layoutFile(const QString &name)
 {

@@ -24,7 +24,7 @@ QString sign(const char *name)
     return kData + QStringLiteral("/layouts/signs/") + QLatin1String(name) + QStringLiteral(".xml");
 }
 
-PageFitInputs fitFor(int documentType)
+PageFitInputs fitFor(DocumentKind documentType)
 {
     return PageFitInputs{1280, 800, 106, 64, documentType};
 }
@@ -33,8 +33,8 @@ PageFitInputs fitFor(int documentType)
 PageModel workedSign()
 {
     PageModel page;
-    page.documentType = doctype::Sign;
-    if (!readTemplate(sign("a two texts"), page, fitFor(doctype::Sign)))
+    page.documentType = DocumentKind::Sign;
+    if (!readTemplate(sign("a two texts"), page, fitFor(DocumentKind::Sign)))
         qFatal("test template unreadable");
     page.textBoxes[0].text = QStringLiteral("My shop");
     page.textBoxes[1].text = QStringLiteral("Open é");
@@ -72,7 +72,7 @@ private slots:
         PageModel page = workedSign();
         QString error;
         QVERIFY2(
-            switchTemplate(page, staging, sign("b three texts"), fitFor(doctype::Sign), &error),
+            switchTemplate(page, staging, sign("b three texts"), fitFor(DocumentKind::Sign), &error),
             qPrintable(error));
         QCOMPARE(page.layoutPath, sign("b three texts"));
         QCOMPARE(textsOf(page), (QStringList{QStringLiteral("My shop"), QStringLiteral("Open é"),
@@ -90,11 +90,11 @@ private slots:
         QCOMPARE(page.current, CurrentObject{});
 
         page.textBoxes[2].text = QStringLiteral("Third");
-        QVERIFY(switchTemplate(page, staging, sign("c one text"), fitFor(doctype::Sign)));
+        QVERIFY(switchTemplate(page, staging, sign("c one text"), fitFor(DocumentKind::Sign)));
         QCOMPARE(textsOf(page), QStringList{QStringLiteral("My shop")});
         // Only the one box's text is stored now: the third text must not come back from an
         // earlier switch.
-        QVERIFY(switchTemplate(page, staging, sign("b three texts"), fitFor(doctype::Sign)));
+        QVERIFY(switchTemplate(page, staging, sign("b three texts"), fitFor(DocumentKind::Sign)));
         QCOMPARE(textsOf(page), (QStringList{QStringLiteral("My shop"), kPlaceholderText,
                                              kPlaceholderText}));
         QVERIFY(page.pictureBoxes[0].image.isNull());
@@ -121,7 +121,7 @@ private slots:
         PageModel page = workedSign();
         const PageModel before = page;
         QString error;
-        QVERIFY(!switchTemplate(page, Staging(stagingPath), target, fitFor(doctype::Sign), &error));
+        QVERIFY(!switchTemplate(page, Staging(stagingPath), target, fitFor(DocumentKind::Sign), &error));
         QVERIFY(!error.isEmpty());
         QCOMPARE(page.layoutPath, before.layoutPath);
         QCOMPARE(page.pageRect, before.pageRect);
@@ -139,11 +139,11 @@ private slots:
         QTemporaryDir folder;
         const Staging staging(folder.filePath(QStringLiteral("staging")));
         PageModel page = workedSign();
-        page.documentType = doctype::Shapes;
+        page.documentType = DocumentKind::Shapes;
         page.border.picture = QImage(40, 40, QImage::Format_RGB32);
         page.border.picture.fill(Qt::blue);
         const QImage painted = page.border.picture;
-        QVERIFY(switchTemplate(page, staging, sign("b three texts"), fitFor(doctype::Shapes)));
+        QVERIFY(switchTemplate(page, staging, sign("b three texts"), fitFor(DocumentKind::Shapes)));
         QCOMPARE(page.border.type, BorderType::Pattern);
         QCOMPARE(page.border.picture, painted);
     }
@@ -153,13 +153,13 @@ private slots:
         QTemporaryDir folder;
         const Staging staging(folder.filePath(QStringLiteral("staging")));
         PageModel page;
-        page.documentType = doctype::Multi;
+        page.documentType = DocumentKind::Multi;
         QVERIFY(readTemplate(kData + QStringLiteral("/layouts/multi/square.xml"), page,
-                             fitFor(doctype::Multi)));
+                             fitFor(DocumentKind::Multi)));
         page.repeatCount = 3;
         QVERIFY(page.autoRepeat);
         QVERIFY(switchTemplate(page, staging, kData + QStringLiteral("/layouts/multi/square.xml"),
-                               fitFor(doctype::Multi)));
+                               fitFor(DocumentKind::Multi)));
         QVERIFY(!page.autoRepeat);
         QCOMPARE(page.repeatCount, 3);
     }

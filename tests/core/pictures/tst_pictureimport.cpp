@@ -18,7 +18,7 @@ namespace {
 const QRgb kRed = qRgb(255, 0, 0);
 const QRgb kWhite = qRgb(255, 255, 255);
 
-PageModel pageWithBox(QSize box, int documentType = 0)
+PageModel pageWithBox(QSize box, DocumentKind documentType = DocumentKind::Simple)
 {
     PageModel page;
     page.documentType = documentType;
@@ -62,7 +62,7 @@ private slots:
         QFETCH(QSize, box);
         QFETCH(int, documentType);
         QFETCH(QRect, painted);
-        PageModel page = pageWithBox(box, documentType);
+        PageModel page = pageWithBox(box, DocumentKind(documentType));
         QVERIFY(pastePictureInto(page, kBox0, blankPicture(picture.width(), picture.height(), kRed)));
         const QImage &result = page.pictureBoxes[0].image;
         QCOMPARE(result.size(), box);
@@ -72,7 +72,7 @@ private slots:
                  box.width() * box.height());
         // No longer the imported file: a resize must not reload it over the pasted picture.
         QVERIFY(page.pictureBoxes[0].tag.isEmpty());
-        if (documentType != 17) {
+        if (documentType != int(DocumentKind::MyLayout)) {
             const int above = painted.top(), below = box.height() - 1 - painted.bottom();
             const int left = painted.left(), right = box.width() - 1 - painted.right();
             QVERIFY(std::abs(above - below) <= 1);
@@ -97,7 +97,7 @@ private slots:
         QFETCH(int, fit);
         QFETCH(int, documentType);
         QFETCH(QRect, painted);
-        PageModel page = pageWithBox(QSize(100, 100), documentType);
+        PageModel page = pageWithBox(QSize(100, 100), DocumentKind(documentType));
         QVERIFY(placePictureInto(page, kBox0, blankPicture(400, 100, kRed), ImportFit(fit)));
         QCOMPARE(boundsOf(page.pictureBoxes[0].image, kRed), painted);
         QCOMPARE(test::countPixels(page.pictureBoxes[0].image, kRed),
@@ -155,7 +155,7 @@ private slots:
         QFETCH(QSize, picture);
         QFETCH(QPoint, at);
         QFETCH(QRect, geometry);
-        PageModel page = pageWithBox(QSize(10, 10), 17);
+        PageModel page = pageWithBox(QSize(10, 10), DocumentKind::MyLayout);
         const QString tag = importedTag(QStringLiteral("/home/class/Pictures/duck.jpg"));
         const std::optional<int> index =
             addPictureObject(page, blankPicture(picture.width(), picture.height(), kRed), at, tag);
@@ -171,10 +171,10 @@ private slots:
 
     void aFullPageTakesNoMoreObjects()
     {
-        PageModel page = pageWithBox(QSize(10, 10), 17);
+        PageModel page = pageWithBox(QSize(10, 10), DocumentKind::MyLayout);
         page.pictureBoxes.resize(kMaxPictureBoxIndex + 1);
         QVERIFY(!addPictureObject(page, blankPicture(10, 10), {}, {}));
-        PageModel roomy = pageWithBox(QSize(10, 10), 17);
+        PageModel roomy = pageWithBox(QSize(10, 10), DocumentKind::MyLayout);
         QVERIFY(!addPictureObject(roomy, QImage(), {}, {}));
     }
 };

@@ -10,7 +10,7 @@ namespace {
 
 const QRgb kRed = qRgb(255, 0, 0);
 
-PageModel pageWithPictures(int count, int documentType = 0)
+PageModel pageWithPictures(int count, DocumentKind documentType = DocumentKind::Simple)
 {
     PageModel page;
     page.documentType = documentType;
@@ -60,7 +60,7 @@ private slots:
         QTest::newRow("several pictures: select only")
             << 3 << 0 << QString() << PressOutcome::Selected << 0;
         QTest::newRow("my layout selects the object")
-            << 1 << kMyLayoutDocumentType << QString() << PressOutcome::SelectedForHandling << 0;
+            << 1 << int(DocumentKind::MyLayout) << QString() << PressOutcome::SelectedForHandling << 0;
         QTest::newRow("imported picture")
             << 1 << 0 << QStringLiteral("filepic.png") << PressOutcome::NothingPainted << 0;
         QTest::newRow("tag merely containing file")
@@ -73,7 +73,7 @@ private slots:
         QFETCH(QString, tag);
         QFETCH(PressOutcome, outcome);
         QFETCH(int, changeCount);
-        PageModel page = pageWithPictures(pictures, documentType);
+        PageModel page = pageWithPictures(pictures, DocumentKind(documentType));
         page.pictureBoxes[0].tag = tag;
         Painter p;
         auto &painting = p.painting;

@@ -16,7 +16,7 @@ namespace {
 PageModel redPage(QSize size, int copies)
 {
     PageModel page;
-    page.documentType = doctype::Multi;
+    page.documentType = DocumentKind::Multi;
     page.pageRect = QRect(QPoint(120, 80), size);
     page.repeatCount = copies;
     PictureBoxModel box;

@@ -193,13 +193,13 @@ void PageBorderTest::newDocumentBorder_data()
     const int mapped = int(BorderType::Map);
     // At 2 pixels per millimetre: 15 mm = 30 px, 8.5 mm = 17 px, tiles of 40 px.
     QTest::newRow("shapes, portrait")
-        << doctype::Shapes << QSize(210, 297) << none << patterned << QSize(30, 17);
+        << int(DocumentKind::Shapes) << QSize(210, 297) << none << patterned << QSize(30, 17);
     QTest::newRow("certificate, landscape")
-        << doctype::Certificate << QSize(297, 210) << none << patterned << QSize(17, 30);
+        << int(DocumentKind::Certificate) << QSize(297, 210) << none << patterned << QSize(17, 30);
     QTest::newRow("borders keeps its template's map")
-        << doctype::Borders << QSize(210, 297) << mapped << mapped << QSize(4, 4);
+        << int(DocumentKind::Borders) << QSize(210, 297) << mapped << mapped << QSize(4, 4);
     QTest::newRow("simple page gets none")
-        << doctype::Simple << QSize(210, 297) << none << none << QSize(0, 0);
+        << int(DocumentKind::Simple) << QSize(210, 297) << none << none << QSize(0, 0);
 }
 
 void PageBorderTest::newDocumentBorder()
@@ -210,7 +210,7 @@ void PageBorderTest::newDocumentBorder()
     QFETCH(int, borderType);
     QFETCH(QSize, edges);
     PageModel page;
-    page.documentType = documentType;
+    page.documentType = DocumentKind(documentType);
     page.pageWidthMm = pageMm.width();
     page.pageHeightMm = pageMm.height();
     page.scale = 2.0f;

@@ -142,7 +142,7 @@ void PrintJobTest::repeatedCopiesNumberedAcrossTheSheet()
             QVERIFY(!copy.intersects(QRectF(sheet.origins[j], QSizeF(200, 283) * sheet.scale)));
     }
 
-    PageModel page = emptyPrintPage(8);
+    PageModel page = emptyPrintPage(DocumentKind::Multi);
     page.repeatCount = 4;
     page.textBoxes = {textBox({10, 10, 180, 60}, QStringLiteral("^"))};
     ImagePrintDevice device(QStringLiteral("picture"), kA4At50Dpi);
@@ -163,7 +163,7 @@ void PrintJobTest::failuresReported()
     QVERIFY(!failed.detail.isEmpty());
 
     device.setFailing(false);
-    QCOMPARE(printDocument(emptyPrintPage(2), device, {}).outcome, PrintOutcome::NotAvailable);
+    QCOMPARE(printDocument(emptyPrintPage(DocumentKind::Table), device, {}).outcome, PrintOutcome::NotAvailable);
     PageModel noSize = emptyPrintPage();
     noSize.pageRect = QRect();
     QCOMPARE(printDocument(noSize, device, {}).outcome, PrintOutcome::Failed);

@@ -146,7 +146,7 @@ void run(UndoHistory &history, PageModel &page, const QString &operations)
     for (const QChar operation : operations) {
         if (operation == u'r') {
             page.textBoxes[0].text += u'x';
-            QVERIFY(history.record(page, undokind::Text, 0));
+            QVERIFY(history.record(page, objectkind::Text, 0));
         }
         else if (operation == u'u')
             history.undo(page);
@@ -200,10 +200,10 @@ private slots:
         UndoHistory history;
         PageModel page = makePage();
         run(history, page, QStringLiteral("3rr"));
-        QVERIFY(history.record(page, undokind::Text, 0));
+        QVERIFY(history.record(page, objectkind::Text, 0));
         QCOMPARE(slotSteps(history), QStringLiteral("1,2,-99,-99"));
         history.undo(page);
-        QVERIFY2(history.record(page, undokind::Text, 0), "a key let go after Ctrl+Z");
+        QVERIFY2(history.record(page, objectkind::Text, 0), "a key let go after Ctrl+Z");
         QVERIFY2(history.redoVisible(), "the undone step can still be redone");
         QVERIFY(history.undo(page).stepped == false);
     }
@@ -354,7 +354,7 @@ private slots:
         }
         UndoHistory history;
         if (previousKind.isEmpty())
-            QVERIFY(history.record(page, undokind::Text, 0));
+            QVERIFY(history.record(page, objectkind::Text, 0));
         else
             QVERIFY(history.beginWorkOn(page, {previousKind, index}, kScreen));
         QCOMPARE(history.beginWorkOn(page, {kind, index}, kScreen), restarts);
@@ -370,13 +370,13 @@ private slots:
     {
         PageModel page = makePage();
         UndoHistory history;
-        QVERIFY(history.beginWorkOn(page, {undokind::Text, 0}, kScreen));
+        QVERIFY(history.beginWorkOn(page, {objectkind::Text, 0}, kScreen));
         applyChange(page, Change::TypeText0, 1);
-        QVERIFY(history.record(page, undokind::Text, 0));
+        QVERIFY(history.record(page, objectkind::Text, 0));
         const QString firstBoxTyped = page.textBoxes[0].text;
-        QVERIFY(history.beginWorkOn(page, {undokind::Text, 1}, kScreen));
+        QVERIFY(history.beginWorkOn(page, {objectkind::Text, 1}, kScreen));
         page.textBoxes[1].text = QStringLiteral("Hello");
-        QVERIFY(history.record(page, undokind::Text, 1));
+        QVERIFY(history.record(page, objectkind::Text, 1));
         QVERIFY(history.undo(page).stepped);
         QVERIFY(!history.undoVisible());
         QCOMPARE(page.textBoxes[1].text, kPlaceholderText);
@@ -407,7 +407,7 @@ private slots:
         page.pictureBoxes[0].geometry = QRect(0, 0, 1920, 1080);
         page.pictureBoxes[0].image = blankPicture(1920, 1080);
         UndoHistory history;
-        QVERIFY(history.beginWorkOn(page, {undokind::Picture, 0}, kScreen));
+        QVERIFY(history.beginWorkOn(page, {objectkind::Picture, 0}, kScreen));
         const QImage &live = page.pictureBoxes[0].image;
         const QImage &snapshot = history.records().at(0).picture;
         QCOMPARE(snapshot.constBits(), live.constBits());
@@ -421,7 +421,7 @@ private slots:
         // A full history of a full-screen picture keeps four pictures: about three screens.
         for (int variant = 0; variant < 6; ++variant) {
             paint(page.pictureBoxes[0].image, variant % 3);
-            QVERIFY(history.record(page, undokind::Picture, 0));
+            QVERIFY(history.record(page, objectkind::Picture, 0));
         }
         QCOMPARE(history.capacity(), 3);
         QCOMPARE(history.pictureBytes(), 4 * qint64(1920) * 1080 * 4);
@@ -435,12 +435,12 @@ private slots:
     void kindsOutsideTheWindowAreSkipped()
     {
         PageModel page = makePage();
-        page.documentType = 14; // banners restore the border only
+        page.documentType = DocumentKind::Display; // banners restore the border only
         UndoHistory history;
         history.restart(10);
-        QVERIFY(history.record(page, undokind::Text, 0));
+        QVERIFY(history.record(page, objectkind::Text, 0));
         applyChange(page, Change::TypeText0, 1);
-        QVERIFY(history.record(page, undokind::Text, 0));
+        QVERIFY(history.record(page, objectkind::Text, 0));
         const QString typed = describe(page);
         QVERIFY(history.undo(page).stepped);
         QCOMPARE(describe(page), typed);
@@ -462,7 +462,7 @@ private slots:
         PageModel page = makePage();
         UndoHistory history;
         history.restart(3);
-        QVERIFY(history.record(page, undokind::Text, 0));
+        QVERIFY(history.record(page, objectkind::Text, 0));
         QVERIFY(!history.record(page, kind, index));
         QCOMPARE(history.currentStep(), 1);
         QCOMPARE(slotSteps(history), QStringLiteral("1,-99,-99,-99"));
@@ -495,15 +495,15 @@ private slots:
             }
         };
         PageModel page = makePage();
-        page.documentType = 2;
+        page.documentType = DocumentKind::Table;
         UndoHistory history;
-        history.addKind(undokind::TableCell, cellHandler);
-        QVERIFY(history.beginWorkOn(page, {undokind::TableCell, 2005}, kScreen));
+        history.addKind(objectkind::TableCell, cellHandler);
+        QVERIFY(history.beginWorkOn(page, {objectkind::TableCell, 2005}, kScreen));
         paint(cells[2][5], 1);
-        QVERIFY(history.record(page, undokind::TableCell, 2005));
-        QVERIFY(!history.record(page, undokind::TableCell, 3001));
+        QVERIFY(history.record(page, objectkind::TableCell, 2005));
+        QVERIFY(!history.record(page, objectkind::TableCell, 3001));
         const UndoResult back = history.undo(page);
-        QCOMPARE(back.changed, (QVector<UndoTarget>{{undokind::TableCell, 2005}}));
+        QCOMPARE(back.changed, (QVector<UndoTarget>{{objectkind::TableCell, 2005}}));
         QCOMPARE(cells[2][5].pixel(4, 3), qRgb(255, 255, 255));
         history.redo(page);
         QCOMPARE(cells[2][5].pixel(4, 3), QColor(Qt::red).rgb());

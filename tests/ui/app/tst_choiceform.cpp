@@ -42,11 +42,11 @@ private slots:
         QTest::addColumn<QString>("removeName");
         QTest::addColumn<int>("start");
         QTest::newRow("segments")
-            << int(doctype::Circle) << "numSegs" << "addSegsBut" << "remSegsBut" << 4;
+            << int(DocumentKind::Circle) << "numSegs" << "addSegsBut" << "remSegsBut" << 4;
         QTest::newRow("columns")
-            << int(doctype::Table) << "numColLab" << "addColBut" << "remColBut" << 6;
+            << int(DocumentKind::Table) << "numColLab" << "addColBut" << "remColBut" << 6;
         QTest::newRow("rows")
-            << int(doctype::Table) << "numRowLab" << "addRowBut" << "remRowBut" << 4;
+            << int(DocumentKind::Table) << "numRowLab" << "addRowBut" << "remRowBut" << 4;
     }
     void countsStayWithinTwoToTwelve()
     {
@@ -56,7 +56,7 @@ private slots:
         QFETCH(QString, removeName);
         QFETCH(int, start);
         AppContext context{Environment{}};
-        ChoiceForm form(context, *choicePageFor(code));
+        ChoiceForm form(context, kindInfo(DocumentKind(code)).choicePage);
         form.show();
         QCOMPARE(number(&form, numberName), QString::number(start));
         for (int value = start - 1; value >= 2; --value) {
@@ -119,7 +119,7 @@ private slots:
             QTest::keyClick(&form, Qt::Key_Escape);
             QCOMPARE(context.dialogAnswer, QStringLiteral("No"));
         }
-        QCOMPARE(ChoiceForm::ask(context, doctype::Simple), QStringLiteral("No"));
+        QCOMPARE(ChoiceForm::ask(context, DocumentKind::Simple), QStringLiteral("No"));
     }
 
     void leafletSizeByOptionOrPicture()

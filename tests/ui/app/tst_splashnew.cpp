@@ -69,21 +69,21 @@ private slots:
         SplashNew screen(machine.context);
         screen.show();
         QVERIFY(QTest::qWaitForWindowExposed(&screen));
-        for (int code = 0; code < kDocumentTypeCount; ++code) {
-            ChoiceTile *tile = screen.entry(code);
-            QCOMPARE(tile->accessibleName(), documentTypeInfo(code)->caption);
+        for (int code = 0; code < kDocumentKindCount; ++code) {
+            ChoiceTile *tile = screen.entry(DocumentKind(code));
+            QCOMPARE(tile->accessibleName(), kindInfo(DocumentKind(code)).caption);
             QVERIFY(tile->isVisible());
             QVERIFY2(tile->width() >= 96 && tile->height() >= 96, qPrintable(tile->objectName()));
         }
         // No two kinds share a picture: a child tells them apart without reading.
         QSet<QByteArray> faces;
-        for (int code = 0; code < kDocumentTypeCount; ++code) {
+        for (int code = 0; code < kDocumentKindCount; ++code) {
             QFile art(QStringLiteral(":/art/kinds/kind%1.svg").arg(code));
             QVERIFY(art.open(QIODevice::ReadOnly));
             faces.insert(art.readAll());
         }
-        QCOMPARE(faces.size(), kDocumentTypeCount);
-        QVERIFY(screen.entry(0)->isSelected());
+        QCOMPARE(faces.size(), kDocumentKindCount);
+        QVERIFY(screen.entry(DocumentKind::Simple)->isSelected());
     }
 
     void okAndCancelMoveOnlyWhileShown()
@@ -149,7 +149,7 @@ private slots:
         writeFile(machine.layouts("posters/Band.bmp"), "not a picture");
         SplashNew screen(machine.context);
         screen.show();
-        clickOn(screen.entry(doctype::Posters));
+        clickOn(screen.entry(DocumentKind::Posters));
         QVERIFY(screen.subChoicesShown());
         const QStringList expected{"animals", "Band", "Zoo"};
         for (int slot = 0; slot < kSubChoiceSlots; ++slot) {
@@ -172,7 +172,7 @@ private slots:
         QVERIFY(screen.subImage(2)->isSelected() && !screen.subImage(0)->isSelected());
         clickOn(screen.findChild<PictureButton *>("back2MainArrow"));
         QVERIFY(!screen.subChoicesShown());
-        QVERIFY(screen.entry(doctype::Posters)->isSelected());
+        QVERIFY(screen.entry(DocumentKind::Posters)->isSelected());
     }
 
     void missingFolderTellsTheChild()
@@ -182,7 +182,7 @@ private slots:
         QStringList told;
         screen.setMessageHandler([&told](const QString &message) { told.append(message); });
         screen.show();
-        clickOn(screen.entry(doctype::ComicStrip));
+        clickOn(screen.entry(DocumentKind::ComicStrip));
         QCOMPARE(told, QStringList{kLayoutsMissingMessage});
         QVERIFY(!screen.subChoicesShown());
         // OK cannot start a page that has no template: the message again, and the screen stays.
@@ -200,19 +200,19 @@ private slots:
         {
             SplashNew screen(machine.context);
             screen.show();
-            clickOn(screen.entry(doctype::News));
+            clickOn(screen.entry(DocumentKind::News));
             clickOn(screen.subImage(1));
             clickOn(screen.findChild<PictureButton *>("okBut"));
             QVERIFY(!screen.isVisible());
-            QCOMPARE(screen.outcome()->code, doctype::News);
+            QCOMPARE(screen.outcome()->kind, DocumentKind::News);
             QCOMPARE(screen.outcome()->templatePath, machine.layouts("news/b.xml"));
         }
         {
             SplashNew screen(machine.context);
             screen.show();
-            doubleClickOn(screen.entry(doctype::Circle));
+            doubleClickOn(screen.entry(DocumentKind::Circle));
             QVERIFY(!screen.isVisible());
-            QCOMPARE(screen.outcome()->code, doctype::Circle);
+            QCOMPARE(screen.outcome()->kind, DocumentKind::Circle);
             QVERIFY(screen.outcome()->templatePath.isEmpty());
         }
         {
@@ -222,7 +222,7 @@ private slots:
                 QTest::keyClick(&screen, Qt::Key_Right);
             QTest::keyClick(&screen, Qt::Key_Down);
             QTest::keyClick(&screen, Qt::Key_Return);
-            QCOMPARE(screen.outcome()->code, doctype::Anywhere);
+            QCOMPARE(screen.outcome()->kind, DocumentKind::Anywhere);
         }
         {
             // The arrows walk past kinds with templates; Return opens one, then walks its
@@ -240,7 +240,7 @@ private slots:
             QVERIFY(screen.subChoicesShown());
             QTest::keyClick(&screen, Qt::Key_Right);
             QTest::keyClick(&screen, Qt::Key_Return);
-            QCOMPARE(screen.outcome()->code, doctype::News);
+            QCOMPARE(screen.outcome()->kind, DocumentKind::News);
             QCOMPARE(screen.outcome()->templatePath, machine.layouts("news/b.xml"));
         }
         {

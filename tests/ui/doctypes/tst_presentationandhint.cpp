@@ -65,7 +65,7 @@ private slots:
     {
         QFETCH(int, documentType);
         QFETCH(int, box);
-        TextFixture f(3, 0, documentType);
+        TextFixture f(3, 0, DocumentKind(documentType));
         f.context.settings.presMode = true;
         PresentationController typing(f.context, *f.window, *f.undo, [] {});
         f.show();
@@ -76,7 +76,7 @@ private slots:
         QCOMPARE(f.context.page.textBoxes[box].text, kPlaceholderText);
 
         QTest::mouseClick(f.textBox(box)->viewport(), Qt::LeftButton, {}, QPoint(5, 5));
-        const QString text = demonstrationText(documentType, box);
+        const QString text = demonstrationText(DocumentKind(documentType), box);
         for (int typed = 1; typed <= 5; ++typed) {
             typing.tick();
             QCOMPARE(f.context.page.textBoxes[box].text, text.left(typed));

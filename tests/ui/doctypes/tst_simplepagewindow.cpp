@@ -505,7 +505,7 @@ void TestSimplePageWindow::pageIsFittedBelowToolbarRightOfPalettes()
     AppContext context = makeContext(screen.width(), screen.height());
     SimplePageWindow window(context);
     QCOMPARE(window.size(), screen);
-    context.page.documentType = documentType;
+    context.page.documentType = DocumentKind(documentType);
     context.page.pageWidthMm = pageMm.width();
     context.page.pageHeightMm = pageMm.height();
     window.fitPageToScreen();

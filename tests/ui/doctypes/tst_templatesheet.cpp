@@ -9,7 +9,7 @@
 #include "core/printing/copiessheet.h"
 #include "platform/ziparchive.h"
 #include "support/pixelcheck.h"
-#include "ui/app/headlessexport.h"
+#include "core/doctypes/headlessexport.h"
 #include "ui/app/picturebutton.h"
 #include "ui/doctypes/copiessheet.h"
 #include "ui/doctypes/pageview.h"
@@ -64,7 +64,7 @@ struct Fixture {
         controller = new TemplateSheetController(context, *window);
         window->show();
     }
-    bool start(int type, const QString &path)
+    bool start(DocumentKind type, const QString &path)
     {
         context.page.documentType = type;
         return window->loadTemplate(path);
@@ -91,10 +91,10 @@ private slots:
         QTest::addColumn<int>("type");
         QTest::addColumn<bool>("menuShown");
         QTest::addColumn<bool>("copiesShown");
-        QTest::newRow("Sign") << int(doctype::Sign) << true << false;
-        QTest::newRow("Shapes") << int(doctype::Shapes) << true << false;
-        QTest::newRow("Simple") << int(doctype::Simple) << false << false;
-        QTest::newRow("Multi") << int(doctype::Multi) << false << true;
+        QTest::newRow("Sign") << int(DocumentKind::Sign) << true << false;
+        QTest::newRow("Shapes") << int(DocumentKind::Shapes) << true << false;
+        QTest::newRow("Simple") << int(DocumentKind::Simple) << false << false;
+        QTest::newRow("Multi") << int(DocumentKind::Multi) << false << true;
     }
     void menuShowsOnlyForItsKinds()
     {
@@ -102,7 +102,7 @@ private slots:
         QFETCH(bool, menuShown);
         QFETCH(bool, copiesShown);
         Fixture f;
-        QVERIFY(f.start(type, layout("signs", "a two texts")));
+        QVERIFY(f.start(DocumentKind(type), layout("signs", "a two texts")));
         QCOMPARE(f.find<TemplateMenu>(QStringLiteral("OpsMenu"))->isVisible(), menuShown);
         QCOMPARE(f.find<QWidget>(QStringLiteral("copiesPanel"))->isVisible(), copiesShown);
         // Nothing in the column covers the page.
@@ -115,7 +115,7 @@ private slots:
     void switchKeepsTypedWork()
     {
         Fixture f;
-        QVERIFY(f.start(doctype::Sign, layout("signs", "a two texts")));
+        QVERIFY(f.start(DocumentKind::Sign, layout("signs", "a two texts")));
         // Three thumbnails to a row, the third column still inside the menu.
         const TemplateMenu *menu = f.controller->menu();
         QVERIFY(f.find<PictureButton>(QStringLiteral("opBut2"))->geometry().right()
@@ -145,7 +145,7 @@ private slots:
     void failedSwitchKeepsThePageAndSaysSo()
     {
         Fixture f;
-        QVERIFY(f.start(doctype::Sign, layout("signs", "a two texts")));
+        QVERIFY(f.start(DocumentKind::Sign, layout("signs", "a two texts")));
         f.context.page.textBoxes[0].text = QStringLiteral("Lost cat");
         f.window->refreshTextBox(0);
         QString shown;
@@ -167,7 +167,7 @@ private slots:
     void copiesControlsFollowTheRules()
     {
         Fixture f;
-        QVERIFY(f.start(doctype::Multi, layout("multi", "square")));
+        QVERIFY(f.start(DocumentKind::Multi, layout("multi", "square")));
         CopiesSheetPanel *panel = f.controller->copiesPanel();
         QScrollBar *scroll = f.find<QScrollBar>(QStringLiteral("numRepScroll"));
         QCheckBox *autoBox = f.find<QCheckBox>(QStringLiteral("autoCheck"));
@@ -202,7 +202,7 @@ private slots:
     void templateCountAndPreviewFollowThePage()
     {
         Fixture f;
-        QVERIFY(f.start(doctype::Multi, layout("multi", "labels six")));
+        QVERIFY(f.start(DocumentKind::Multi, layout("multi", "labels six")));
         QCOMPARE(f.context.page.repeatCount, 6);
         QVERIFY(!f.find<QCheckBox>(QStringLiteral("autoCheck"))->isChecked());
         QCOMPARE(f.find<QScrollBar>(QStringLiteral("numRepScroll"))->value(), 6);
@@ -218,9 +218,9 @@ private slots:
     void workFileOfASheetExportsTheSheet()
     {
         QTemporaryDir folder;
-        const PageFitInputs fit{1280, 800, kToolPaletteWidthPx, 64, doctype::Multi};
+        const PageFitInputs fit{1280, 800, kToolPaletteWidthPx, 64, DocumentKind::Multi};
         PageModel page;
-        page.documentType = doctype::Multi;
+        page.documentType = DocumentKind::Multi;
         QVERIFY(readTemplate(layout("multi", "labels six"), page, fit));
         // The one picture covers the whole label.
         page.pictureBoxes[0].image = QImage(page.pictureBoxes[0].geometry.size(),
@@ -242,7 +242,7 @@ private slots:
         QTextStream errors(&written);
         QCOMPARE(runHeadlessExport({QStringLiteral("quillora"), QStringLiteral("--export-png"), png,
                                     work},
-                                   context, &errors),
+                                   context, zip, &errors),
                  0);
         const QImage sheet(png);
         QVERIFY(qAbs(double(sheet.width()) / sheet.height() - 297.0 / 210) < 0.01);

@@ -367,7 +367,7 @@ void TestFileController::handWrittenWorkFileOpens()
     QVERIFY2(m_files->openDocument(path), qPrintable(m_script.messages.join(u'|')));
 
     const PageModel &page = m_context->page;
-    QCOMPARE(page.documentType, 13);
+    QCOMPARE(page.documentType, DocumentKind::Sign);
     QCOMPARE(page.textBoxes.size(), 1);
     QCOMPARE(page.textBoxes[0].text, QStringLiteral("Caf\u00e9 trip\r\nby bus"));
     QCOMPARE(page.textBoxes[0].style.align, Alignment::Centre);
@@ -385,14 +385,14 @@ void TestFileController::ownDialogSavesOrChangesNothing()
                            {OwnDialogChoice::Answer::Yes, QString()}};
     QVERIFY(!m_files->saveWork());
     QVERIFY(!m_files->saveWork());
-    m_context->page.documentType = 8; // the standard dialog
+    m_context->page.documentType = DocumentKind::Multi; // the standard dialog
     QVERIFY(!m_files->saveWork());
     QCOMPARE(m_script.pngOffered.size(), 1);
     QVERIFY(QDir(m_context->folders.working).entryList(QDir::Files).isEmpty());
     QCOMPARE(m_context->page.countAtLastSave, 0);
 
     m_script.ownAnswers = {{OwnDialogChoice::Answer::Yes, QStringLiteral("story.QLR")}};
-    m_context->page.documentType = 0;
+    m_context->page.documentType = DocumentKind::Simple;
     QVERIFY(m_files->saveWork());
     QCOMPARE(QDir(m_context->folders.working).entryList(QDir::Files), QStringList{"story.QLR.qlr"});
     QCOMPARE(m_context->page.countAtLastSave, 7);
@@ -446,7 +446,7 @@ void TestFileController::pngExport()
 {
     makePage();
     const QString path = m_dir->filePath(QStringLiteral("page.png"));
-    m_context->page.documentType = 9;
+    m_context->page.documentType = DocumentKind::Layouts;
     m_script.saveAnswers = {StandardSaveChoice{m_dir->filePath(QStringLiteral("page")), true}};
     QVERIFY(!m_files->saveWork()); // a picture of the page is not the saved work
     const QImage exported(path);
@@ -458,14 +458,14 @@ void TestFileController::pngExport()
     QCOMPARE(exported, renderPageImage(m_context->page));
 
     // A sheet of repeated copies is saved as the sheet.
-    m_context->page.documentType = 8;
+    m_context->page.documentType = DocumentKind::Multi;
     const QString sheetPath = m_dir->filePath(QStringLiteral("sheet.png"));
     QVERIFY(m_files->exportScreenPng(sheetPath));
     QCOMPARE(QImage(sheetPath),
              renderExportPicture(m_context->page, m_context->settings.multiPrintQualSF));
 
     // Banners cannot be saved as a picture.
-    m_context->page.documentType = 14;
+    m_context->page.documentType = DocumentKind::Display;
     QVERIFY(!m_files->exportScreenPng(m_dir->filePath(QStringLiteral("banner.png"))));
     QVERIFY(!QFile::exists(m_dir->filePath(QStringLiteral("banner.png"))));
     QCOMPARE(m_script.messages, QStringList{"Sorry, this screen cannot be saved as a PNG file."});

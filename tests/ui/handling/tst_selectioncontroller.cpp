@@ -28,7 +28,6 @@ using objectdrop::DroppedObject;
 
 namespace {
 
-constexpr int kMyLayout = 17;
 
 // A "My layout" window with the controllers the application gives it.
 struct Fixture {
@@ -42,7 +41,7 @@ struct Fixture {
 
     Fixture() : context(screen()), window(std::make_unique<SimplePageWindow>(context))
     {
-        context.page.documentType = kMyLayout;
+        context.page.documentType = DocumentKind::MyLayout;
         undo = new UndoController(context, *window);
         new PaintingController(context, *window, *undo);
         new TextController(context, *window, *undo);
@@ -334,7 +333,7 @@ private slots:
     void otherPagesShowNeitherFrameNorIcons()
     {
         Fixture f;
-        f.context.page.documentType = 9;
+        f.context.page.documentType = DocumentKind::Layouts;
         f.window->showPage();
         f.selectPicture();
         QVERIFY(!f.frame()->isVisible());

@@ -49,7 +49,7 @@ struct Fixture {
     }
 
     // A new document of `documentType` from a test template, set up as the shell does it.
-    Fixture(const QString &layout, int documentType)
+    Fixture(const QString &layout, DocumentKind documentType)
         : context(screen()), window(std::make_unique<SimplePageWindow>(context))
     {
         context.page.documentType = documentType;
@@ -146,7 +146,7 @@ void BorderEditorTest::editingEndsOnEveryOtherPress_data()
 void BorderEditorTest::editingEndsOnEveryOtherPress()
 {
     QFETCH(EndBy, endBy);
-    Fixture f(QStringLiteral("plain.xml"), doctype::Borders);
+    Fixture f(QStringLiteral("plain.xml"), DocumentKind::Borders);
     QVERIFY(f.loaded);
     // Unpainted, the band shows faintly and prints nothing.
     QCOMPARE(f.shownBorderAt(f.bandPoint()), kBorderGuideColour);
@@ -191,7 +191,7 @@ void BorderEditorTest::editingEndsOnEveryOtherPress()
 
 void BorderEditorTest::undoAndRedoRedrawThePageBorder()
 {
-    Fixture f(QStringLiteral("plain.xml"), doctype::Borders);
+    Fixture f(QStringLiteral("plain.xml"), DocumentKind::Borders);
     f.openEditor();
     PictureBoxWidget *paper = f.editor->borderPaper();
     drag(paper, QPoint(10, 10), QPoint(paper->width() - 10, 10));
@@ -219,7 +219,7 @@ void BorderEditorTest::undoAndRedoRedrawThePageBorder()
 
 void BorderEditorTest::shapedPictureLetsPressesThrough()
 {
-    Fixture f(QStringLiteral("mapped.xml"), doctype::Borders);
+    Fixture f(QStringLiteral("mapped.xml"), DocumentKind::Borders);
     QVERIFY(f.loaded);
     QCOMPARE(f.context.page.border.type, BorderType::Map);
     PictureBoxWidget *shaped = f.page()->pictureBox(0);

@@ -89,7 +89,7 @@ public:
 };
 
 struct Fixture {
-    explicit Fixture(int documentType = 0)
+    explicit Fixture(DocumentKind documentType = DocumentKind::Simple)
         : context(screen()), window(std::make_unique<SimplePageWindow>(context))
     {
         PageModel &page = context.page;
@@ -332,7 +332,7 @@ private slots:
 
     void myLayoutPageMenuAddsObjects()
     {
-        Fixture f(17);
+        Fixture f(DocumentKind::MyLayout);
         f.clipboard->held = blankPicture(400, 300, kGreen);
         rightClick(f.window->pageView(), QPoint(100, 400));
         PictureMenu *menu = f.menu->menu();
@@ -356,7 +356,7 @@ private slots:
     // Painting then leaves the object alone: the press rules in the core key on this tag.
     void importedObjectsAreTagged()
     {
-        Fixture f(17);
+        Fixture f(DocumentKind::MyLayout);
         f.loader->files[QStringLiteral("/pics/duck.png")] = blankPicture(100, 200, kGreen);
         f.questions->files.push_back(QStringLiteral("/pics/duck.png"));
         const std::optional<int> index = f.menu->importAsObject(QPoint(30, 40));

@@ -6,7 +6,7 @@
 #include "core/layout/templatereader.h"
 #include "platform/ziparchive.h"
 #include "support/samplepage.h"
-#include "ui/app/headlessexport.h"
+#include "core/doctypes/headlessexport.h"
 #include "ui/doctypes/documenttoolbar.h"
 #include "ui/doctypes/simplepagewindow.h"
 
@@ -23,22 +23,18 @@ const QString kSimpleLayout = QStringLiteral(QUILLORA_SOURCE_DIR "/data/layouts/
 
 PageFitInputs fitFor(const AppContext &context)
 {
-    PageFitInputs fit;
-    fit.screenWidthPx = context.env.screen.widthPx;
-    fit.screenHeightPx = context.env.screen.heightPx;
-    fit.toolPaletteWidthPx = kToolPaletteWidthPx;
-    fit.toolbarHeightPx = kToolbarHeightPx;
-    return fit;
+    return documentWindowFit(context.env.screen.widthPx, context.env.screen.heightPx);
 }
 
 // Runs the program's command line; the exit code, with what it wrote for the user.
 int run(const QStringList &arguments, QString *message = nullptr)
 {
     AppContext context{Environment{}};
+    ZipArchiveFormat zip;
     QString written;
     QTextStream errors(&written);
     const int code =
-        runHeadlessExport(QStringList{QStringLiteral("quillora")} + arguments, context, &errors);
+        runHeadlessExport(QStringList{QStringLiteral("quillora")} + arguments, context, zip, &errors);
     errors.flush();
     if (message)
         *message = written;

@@ -51,7 +51,7 @@ inline void selectRange(QTextEdit *edit, int from, int to)
 }
 
 struct TextFixture {
-    explicit TextFixture(int texts, int richTexts, int documentType = 0)
+    explicit TextFixture(int texts, int richTexts, DocumentKind documentType = DocumentKind::Simple)
         : context(makeEnvironment())
     {
         PageModel &page = context.page;

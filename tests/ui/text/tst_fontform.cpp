@@ -17,8 +17,6 @@ class TestFontForm : public QObject {
 private slots:
     void offersOnlySizesTheBoxCanTake();
     void previewFollowsChoicesAndStaysCentred();
-    void applyToAllShowsOnlyWhereItApplies_data();
-    void applyToAllShowsOnlyWhereItApplies();
     void okAppliesWithUndoBeforeAndAfter();
     void cancelChangesNothing();
     void singleLineBoxRefusesTooTallSize();
@@ -78,25 +76,6 @@ void TestFontForm::previewFollowsChoicesAndStaysCentred()
     const QRect holder = form.previewHolder()->rect();
     QVERIFY(qAbs(preview.center().x() - holder.center().x()) <= 1);
     QVERIFY(qAbs(preview.center().y() - holder.center().y()) <= 1);
-}
-
-void TestFontForm::applyToAllShowsOnlyWhereItApplies_data()
-{
-    QTest::addColumn<int>("documentType");
-    QTest::addColumn<bool>("shown");
-    QTest::newRow("simple page") << 0 << false;
-    QTest::newRow("circle") << 1 << true;
-    QTest::newRow("news") << 10 << false;
-}
-
-void TestFontForm::applyToAllShowsOnlyWhereItApplies()
-{
-    QFETCH(int, documentType);
-    QFETCH(bool, shown);
-    AppContext context{Environment{}};
-    context.page.documentType = documentType;
-    FontForm form(context, TextBoxModel{});
-    QCOMPARE(form.findChild<QCheckBox *>("AllTBsCheck")->isVisibleTo(&form), shown);
 }
 
 void TestFontForm::okAppliesWithUndoBeforeAndAfter()

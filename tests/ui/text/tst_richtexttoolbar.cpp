@@ -32,7 +32,7 @@ QTextCharFormat formatAt(QTextDocument *document, int position)
 
 // A news page with one rich text box holding "hello world", the box current.
 struct ToolbarFixture : TextFixture {
-    ToolbarFixture() : TextFixture(1, 1, 10)
+    ToolbarFixture() : TextFixture(1, 1, DocumentKind::News)
     {
         context.page.richTextBoxes[0].geometry = QRect(20, 20, 560, 300);
         show();
@@ -78,7 +78,7 @@ void TestRichTextToolbar::shownForRichTextPages()
     QFETCH(int, documentType);
     QFETCH(int, richTexts);
     QFETCH(bool, shown);
-    TextFixture f(1, richTexts, documentType);
+    TextFixture f(1, richTexts, DocumentKind(documentType));
     f.context.settings.useIWBkeyBd = true;
     f.context.settings.useIWBstring = true;
     f.show();
@@ -199,7 +199,7 @@ void TestRichTextToolbar::followsTheSelection()
 
 void TestRichTextToolbar::emptyBoxTakesBaseFont()
 {
-    TextFixture f(0, 1, 16);
+    TextFixture f(0, 1, DocumentKind::Borders);
     f.show();
     QTest::mouseClick(f.richBox(0)->viewport(), Qt::LeftButton);
     RichTextToolbar *bar = f.text->richTextToolbar();

@@ -98,7 +98,7 @@ void TestTextController::typingUntilFullShrinksAndNeverOverflows()
 
 void TestTextController::typingIntoFullRichBoxShrinksEveryCharacter()
 {
-    TextFixture f(0, 1, 16);
+    TextFixture f(0, 1, DocumentKind::Borders);
     f.context.page.richTextBoxes[0].geometry.setSize(QSize(200, 70));
     f.context.page.richTextBoxes[0].style.fontSize = 16;
     f.show();
@@ -119,7 +119,7 @@ void TestTextController::undoAndRedoOfTyping_data()
 void TestTextController::undoAndRedoOfTyping()
 {
     QFETCH(QString, kind);
-    TextFixture f(2, 2, 16);
+    TextFixture f(2, 2, DocumentKind::Borders);
     f.show();
     QTextEdit *widget = boxOfKind(f, kind, 1);
     // The press (which clears the placeholder, a window test) starts this box's history.
@@ -156,7 +156,7 @@ void TestTextController::undoAndRedoOfTyping()
 // current box, its widget follows, and a rich box changes only the selection.
 void TestTextController::biggerAndSmaller()
 {
-    TextFixture f(1, 1, 16);
+    TextFixture f(1, 1, DocumentKind::Borders);
     f.context.page.richTextBoxes[0].geometry.setSize(QSize(560, 400));
     TextBoxModel &box = f.context.page.textBoxes[0];
     box.text = QStringLiteral("Hello there");
@@ -188,7 +188,7 @@ void TestTextController::biggerAndSmaller()
 
 void TestTextController::pastedPictureIsRefused()
 {
-    TextFixture f(0, 1, 16);
+    TextFixture f(0, 1, DocumentKind::Borders);
     f.show();
     RichTextBoxWidget *widget = f.richBox(0);
     QTest::mouseClick(widget->viewport(), Qt::LeftButton);
@@ -208,7 +208,7 @@ void TestTextController::pastedPictureIsRefused()
 void TestTextController::chosenColourColoursOnlySelectedText()
 {
     constexpr ColourRef red = 0x0000FF;
-    TextFixture f(1, 1, 16);
+    TextFixture f(1, 1, DocumentKind::Borders);
     f.show();
     TextBoxWidget *plain = f.window->pageView()->textBox(0);
     QTest::mouseClick(plain->viewport(), Qt::LeftButton);
@@ -247,7 +247,7 @@ void TestTextController::nonAsciiTypingSurvives_data()
 void TestTextController::nonAsciiTypingSurvives()
 {
     QFETCH(QString, kind);
-    TextFixture f(1, 1, 16);
+    TextFixture f(1, 1, DocumentKind::Borders);
     f.show();
     QTextEdit *widget = boxOfKind(f, kind, 0);
     QTest::mouseClick(widget->viewport(), Qt::LeftButton);
@@ -283,7 +283,7 @@ void TestTextController::keyboardTypesIntoTheRightBox()
     QFETCH(QString, expectedKind);
     QFETCH(int, expectedIndex);
     const int texts = 2;
-    TextFixture f(texts, 2, 16);
+    TextFixture f(texts, 2, DocumentKind::Borders);
     f.context.settings.useIWBkeyBd = true;
     f.show();
     f.context.page.current = CurrentObject{currentKind, currentIndex};

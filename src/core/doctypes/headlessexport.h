@@ -5,6 +5,8 @@
 //   quillora --make-thumbnails LAYOUTS_FOLDER
 // The page is drawn exactly as the screen and the printer draw it.
 
+#include "core/layout/pagemodel.h"
+
 #include <QStringList>
 
 class QTextStream;
@@ -12,12 +14,21 @@ class QTextStream;
 namespace quillora {
 
 class AppContext;
+class ArchiveFormat;
 
 // The program's arguments (the program name first, as QCoreApplication::arguments() gives
 // them). Returns -1 when they ask for no export; otherwise runs it and returns the exit code:
 // 0 done, 1 the file or the output failed (the reason written to `errors`, standard error by
 // default), 2 the arguments were wrong. Needs a QGuiApplication (fonts) but shows nothing.
-int runHeadlessExport(const QStringList &arguments, AppContext &context,
+// `zip` reads the work files.
+int runHeadlessExport(const QStringList &arguments, AppContext &context, ArchiveFormat &zip,
                       QTextStream *errors = nullptr);
+
+// Writes the page as the PNG export shows it. Kinds whose screen cannot be saved as PNG are
+// refused with kNoPngMessage; an earlier file at `path` survives any failure.
+inline const QString kNoPngMessage =
+    QStringLiteral("Sorry, this screen cannot be saved as a PNG file.");
+[[nodiscard]] bool writePagePng(const PageModel &page, double sheetQuality, const QString &path,
+                                QString *error);
 
 } // namespace quillora

@@ -1,17 +1,11 @@
-#include "ui/app/headlessexport.h"
+#include "core/doctypes/headlessexport.h"
 
 #include "core/app/appcontext.h"
+#include "core/doctypes/pagefamily.h"
 #include "core/files/wholefile.h"
 #include "core/files/workfile.h"
-#include "core/layout/documenttypes.h"
-#include "core/printing/copiessheet.h"
-#include "core/printing/pagerenderer.h"
 #include "core/printing/pdfprintdevice.h"
-#include "core/printing/printjob.h"
 #include "core/printing/thumbnails.h"
-#include "platform/ziparchive.h"
-#include "ui/doctypes/documenttoolbar.h"
-#include "ui/doctypes/simplepagewindow.h"
 
 #include <QTemporaryDir>
 #include <QTextStream>
@@ -31,49 +25,28 @@ const QString kMakeThumbnails = QStringLiteral("--make-thumbnails");
 // The fit the single-page window gives an opened page on this screen.
 PageFitInputs windowFit(const AppContext &context)
 {
-    PageFitInputs fit;
-    fit.screenWidthPx = context.env.screen.widthPx;
-    fit.screenHeightPx = context.env.screen.heightPx;
-    fit.toolPaletteWidthPx = kToolPaletteWidthPx;
-    fit.toolbarHeightPx = kToolbarHeightPx;
-    return fit;
+    return documentWindowFit(context.env.screen.widthPx, context.env.screen.heightPx);
 }
 
 // Opens the work file into `page` through a staging folder of its own, so that the staging of a
 // running program is never touched.
-bool openForExport(const QString &path, const AppContext &context, PageModel &page, QString *error)
+bool openForExport(const QString &path, const AppContext &context, ArchiveFormat &zip,
+                   PageModel &page, QString *error)
 {
     QTemporaryDir scratch;
     if (!scratch.isValid()) {
         *error = QStringLiteral("no room for a temporary folder");
         return false;
     }
-    ZipArchiveFormat zip;
     const Staging staging(scratch.filePath(QStringLiteral("staging")));
     const WorkFileContext files{zip, staging, windowFit(context), UnpackLimits{}};
     return openWorkFile(page, files, path, error);
 }
 
-bool writePng(const PageModel &page, double sheetQuality, const QString &path, QString *error)
-{
-    if (printRoutineFor(page.documentType) != PrintRoutine::SimplePage &&
-        printRoutineFor(page.documentType) != PrintRoutine::SimplePageAdvanced &&
-        printRoutineFor(page.documentType) != PrintRoutine::RepeatedCopies) {
-        *error = QStringLiteral("Sorry, this screen cannot be saved as a PNG file.");
-        return false;
-    }
-    const QImage image = renderExportPicture(page, sheetQuality);
-    if (image.isNull()) {
-        *error = QStringLiteral("the page has no size");
-        return false;
-    }
-    return writeImageFile(image, "PNG", path, error);
-}
-
 bool writePdf(const PageModel &page, const AppContext &context, const QString &path, QString *error)
 {
     PdfPrintDevice pdf([path] { return path; }, QStringLiteral("PDF export"));
-    const PrintResult result = printDocument(page, pdf, PrintSettings::from(context.settings, 1));
+    const PrintResult result = printPage(page, pdf, PrintSettings::from(context.settings, 1));
     if (result.outcome == PrintOutcome::Printed)
         return true;
     *error = result.detail.isEmpty() ? QStringLiteral("nothing was written") : result.detail;
@@ -81,16 +54,16 @@ bool writePdf(const PageModel &page, const AppContext &context, const QString &p
 }
 
 int exportWorkFile(const QString &mode, const QString &output, const QString &input,
-                   const AppContext &context, QTextStream &errors)
+                   const AppContext &context, ArchiveFormat &zip, QTextStream &errors)
 {
     PageModel page;
     QString error;
-    if (!openForExport(input, context, page, &error)) {
+    if (!openForExport(input, context, zip, page, &error)) {
         errors << "quillora: " << input << " could not be opened: " << error << '\n';
         return kFailed;
     }
     const bool written = mode == kExportPng
-                             ? writePng(page, context.settings.multiPrintQualSF, output, &error)
+                             ? writePagePng(page, context.settings.multiPrintQualSF, output, &error)
                              : writePdf(page, context, output, &error);
     if (!written) {
         errors << "quillora: " << output << " could not be written: " << error << '\n';
@@ -101,7 +74,22 @@ int exportWorkFile(const QString &mode, const QString &output, const QString &in
 
 } // namespace
 
-int runHeadlessExport(const QStringList &arguments, AppContext &context, QTextStream *errors)
+bool writePagePng(const PageModel &page, double sheetQuality, const QString &path, QString *error)
+{
+    if (!canExportPng(page.documentType)) {
+        *error = kNoPngMessage;
+        return false;
+    }
+    const QImage image = pageFamilyFor(page.documentType)->render(page, sheetQuality);
+    if (image.isNull()) {
+        *error = QStringLiteral("the page has no size");
+        return false;
+    }
+    return writeImageFile(image, "PNG", path, error);
+}
+
+int runHeadlessExport(const QStringList &arguments, AppContext &context, ArchiveFormat &zip,
+                      QTextStream *errors)
 {
     QTextStream standardError(stderr);
     QTextStream &err = errors ? *errors : standardError;
@@ -126,7 +114,7 @@ int runHeadlessExport(const QStringList &arguments, AppContext &context, QTextSt
         err << "usage: quillora " << mode << " OUTPUT FILE.qlr\n";
         return kWrongArguments;
     }
-    return exportWorkFile(mode, args.at(1), args.at(2), context, err);
+    return exportWorkFile(mode, args.at(1), args.at(2), context, zip, err);
 }
 
 } // namespace quillora

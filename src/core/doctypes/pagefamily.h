@@ -1,0 +1,56 @@
+#pragma once
+// What every family of document kinds does without a window: build a new page, carry its work
+// through the staging members, write and read its page description ("layout.xml"), and draw
+// itself for the printer, the PNG export and thumbnails. The table of kinds names each kind's
+// family; a family joins here when its window does.
+
+#include "core/files/savedlayout.h"
+#include "core/layout/pagefit.h"
+#include "core/layout/pagemodel.h"
+#include "core/printing/printjob.h"
+
+#include <QImage>
+#include <QString>
+
+namespace quillora {
+
+class Staging;
+
+class PageFamily {
+public:
+    virtual ~PageFamily() = default;
+
+    // A new page of the kind in `page.documentType`, from `templatePath` where the kind has one.
+    [[nodiscard]] virtual bool buildNewPage(PageModel &page, const QString &templatePath,
+                                            const PageFitInputs &fit, QString *error) const = 0;
+
+    // The page's pictures, texts and rich texts as members of `folder`, and back.
+    [[nodiscard]] virtual bool writeMembers(const PageModel &page, const QString &folder,
+                                            QString *error) const = 0;
+    // False when a stored member could not be used and was left out.
+    [[nodiscard]] virtual bool readMembers(PageModel &page, const QString &folder) const = 0;
+
+    // "layout.xml" in staging (with the pictures it names), and the page built again from one.
+    [[nodiscard]] virtual bool writeDescription(const PageModel &page, const Staging &staging,
+                                                const SavedLayoutOptions &options,
+                                                QString *error) const = 0;
+    [[nodiscard]] virtual bool readDescription(const QString &path, PageModel &page,
+                                               const PageFitInputs &fit, QString *error) const = 0;
+
+    // The page as the PNG export and the thumbnails show it; a null image when it has no size.
+    virtual QImage render(const PageModel &page, double sheetQuality) const = 0;
+    virtual PrintResult print(const PageModel &page, PrintDevice &device,
+                              const PrintSettings &settings) const = 0;
+};
+
+// The family of a kind; nothing while the kind's family is still to come.
+const PageFamily *pageFamilyFor(DocumentKind kind);
+
+// Whether the kind's screen can be saved as a PNG picture: the window, the save dialog's filter
+// and the headless export all ask this one rule.
+bool canExportPng(DocumentKind kind);
+
+// Prints the page through its family; a kind without one is not available.
+PrintResult printPage(const PageModel &page, PrintDevice &device, const PrintSettings &settings);
+
+} // namespace quillora

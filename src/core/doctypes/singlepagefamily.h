@@ -1,0 +1,24 @@
+#pragma once
+// The family of the single-page kinds (simple pages, signs, posters, "My layout", sheets of
+// copies, ...): pages read from layout templates, described in the template dialect itself.
+
+#include "core/doctypes/pagefamily.h"
+
+namespace quillora {
+
+class SinglePageFamily final : public PageFamily {
+public:
+    bool buildNewPage(PageModel &page, const QString &templatePath, const PageFitInputs &fit,
+                      QString *error) const override;
+    bool writeMembers(const PageModel &page, const QString &folder, QString *error) const override;
+    bool readMembers(PageModel &page, const QString &folder) const override;
+    bool writeDescription(const PageModel &page, const Staging &staging,
+                          const SavedLayoutOptions &options, QString *error) const override;
+    bool readDescription(const QString &path, PageModel &page, const PageFitInputs &fit,
+                         QString *error) const override;
+    QImage render(const PageModel &page, double sheetQuality) const override;
+    PrintResult print(const PageModel &page, PrintDevice &device,
+                      const PrintSettings &settings) const override;
+};
+
+} // namespace quillora
