@@ -63,11 +63,11 @@ BannerLayout layOutBanner(const Banner &banner)
     int sheet = 0;
     double x = kBannerFirstSheetStartMm;
     for (const QString &character : charactersOf(banner.text)) {
-        QPainterPath outlineUnits;
-        outlineUnits.addText(0, 0, font, character);
+        QPainterPath glyphUnits;
+        glyphUnits.addText(0, 0, font, character);
         // Fonts draw overlapping strokes (a crossbar over its stems) meant to be filled whole.
-        outlineUnits.setFillRule(Qt::WindingFill);
-        const QRectF ink = outlineUnits.boundingRect();
+        glyphUnits.setFillRule(Qt::WindingFill);
+        const QRectF ink = glyphUnits.boundingRect();
         const double advance = metrics.horizontalAdvance(character) * mmPerUnit;
         const bool inked = !ink.isEmpty();
         const double left = inked ? std::min(0.0, ink.left() * mmPerUnit - outline) : 0.0;
@@ -86,7 +86,7 @@ BannerLayout layOutBanner(const Banner &banner)
         width *= squeeze;
         const QTransform place(mmPerUnit * squeeze, 0, 0, mmPerUnit, x - left * squeeze,
                                baselineMm);
-        layout.cells.append({character, sheet, x, width, place.map(outlineUnits)});
+        layout.cells.append({character, sheet, x, width, place.map(glyphUnits)});
         x += width;
     }
     layout.sheetCount = sheet + 1;
