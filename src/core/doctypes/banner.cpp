@@ -20,7 +20,8 @@ qsizetype lastCharacterStart(const QString &text)
 
 bool isLineBreakOrTab(QStringView character)
 {
-    return character == u"\r\n" || character == u"\r" || character == u"\n" || character == u"\t";
+    return character == u"\r\n" || character == u"\r" || character == u"\n" || character == u"\t" ||
+           character == u"\u2028" || character == u"\u2029";
 }
 
 bool isControl(QStringView character)

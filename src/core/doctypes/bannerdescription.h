@@ -19,7 +19,7 @@ inline const QString kBannerBorderMember = QStringLiteral("border.bmp");
 // What reading holds a banner to: the program's five font names (any other font reads as the
 // first) and the field the text must fit, so the text limit holds on opening as on typing.
 struct BannerReadRules {
-    std::span<const QString> fonts;
+    std::span<const QString> fonts; // a view: the settings' font slots outlive the read
     BannerTextField field;
 };
 
