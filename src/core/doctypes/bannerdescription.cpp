@@ -99,7 +99,8 @@ Banner parseBannerDescription(const QString &description, const BannerReadRules 
             if (dialect::hasAttribute(line, u"font"))
                 banner.fontName =
                     bannerFontName(dialect::textAttribute(line, u"font"), rules.fonts);
-            banner.text = dialect::decodedTextAttribute(line, u"text");
+            if (dialect::hasAttribute(line, u"text"))
+                banner.text = dialect::decodedTextAttribute(line, u"text");
             banner.background = dialect::colourAttribute(line, u"dblb").value_or(banner.background);
             banner.letterFill =
                 dialect::colourAttribute(line, u"dlback").value_or(banner.letterFill);

@@ -32,8 +32,8 @@ QString bannerDescription(const Banner &banner);
 
 // The banner a description gives. Whatever it holds, the result is sound: a mode outside
 // 0..2 reads as with a border, a thickness outside the slider's range as its nearest end, an
-// unknown font as the first of the five, and the text is cleaned and limited. Absent values
-// keep a new banner's. The border picture is not loaded here.
+// unknown font as the first of the five, and the text is cleaned and limited. An attribute left
+// out keeps what came before: a new banner's value. The border picture is not loaded here.
 Banner parseBannerDescription(const QString &description, const BannerReadRules &rules);
 
 // Writes "border.bmp" when the banner carries a border picture (and removes one left from
