@@ -166,7 +166,7 @@ private slots:
         QCOMPARE(printer.pages().size(), layout.sheetCount);
         for (int sheet = 0; sheet < layout.sheetCount; ++sheet) {
             const auto [left, right] = inkSpanMm(printer.pages()[sheet]);
-            QVERIFY(right <= kBannerLetterLimitMm);
+            QVERIFY(left < right && right <= kBannerLetterLimitMm);
             const auto onSheet = [sheet](const BannerCell &c) { return c.sheet == sheet; };
             const auto first = std::find_if(layout.cells.begin(), layout.cells.end(), onSheet);
             const auto last = std::find_if(layout.cells.rbegin(), layout.cells.rend(), onSheet);
