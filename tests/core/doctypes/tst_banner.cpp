@@ -1,0 +1,264 @@
+// Banners: the text limit, the letters placed across the sheets, the strip on screen, the
+// printed sheets checked from their pixels, and the page description written and read back,
+// hostile values included.
+
+#include "core/app/settings.h"
+#include "core/doctypes/bannerdescription.h"
+#include "core/doctypes/bannerdrawing.h"
+#include "core/files/staging.h"
+#include "core/printing/imageprintdevice.h"
+#include "core/printing/pageborder.h"
+#include "support/testfiles.h"
+
+#include <QFontMetricsF>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace quillora;
+
+namespace {
+
+constexpr double kPxPerMm = 4.0; // the picture printer's A4 sheet
+const Settings kSettings;
+
+// Red letters outlined in blue: the only coloured ink on a sheet.
+Banner bannerOf(const QString &text, BannerMode mode = BannerMode::Border, int thickness = 3)
+{
+    return Banner{text, QStringLiteral("Arial"), thickness, mode, 0xFFFFFF, 0x0000FF, 0xFF0000, {}};
+}
+
+// The five fonts, and a field 300 pixels wide in a 20-pixel font.
+BannerReadRules rules()
+{
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setPixelSize(20);
+    return {kSettings.fontSlots, BannerTextField{font, 300.0}};
+}
+
+// Where the letters' ink (the only coloured pixels) lies across a picture, in millimetres.
+QPair<double, double> inkSpanMm(const QImage &page)
+{
+    int left = page.width(), right = -1;
+    for (int y = 0; y < page.height(); ++y)
+        for (int x = 0; x < page.width(); ++x)
+            if (QColor(page.pixel(x, y)).hsvSaturation() > 60) {
+                left = std::min(left, x);
+                right = std::max(right, x);
+            }
+    return {left / kPxPerMm, (right + 1) / kPxPerMm};
+}
+
+} // namespace
+
+class BannerTest : public QObject {
+    Q_OBJECT
+private slots:
+    void textLimit_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("fieldHolds"); // the field is just wider than this
+        QTest::addColumn<QString>("kept");
+        const auto row = [](const char *name, const QString &typed, const char *holds,
+                            const QString &kept) { QTest::newRow(name) << typed << holds << kept; };
+        row("fits", "HELLO", "HELLO W", "HELLO");
+        row("a key into a full field", "HELLOW", "HELLO", "HELLO");
+        row("pasted too long", "HELLO THERE", "HELLO", "HELLO");
+        row("an accent goes with its letter", QStringLiteral("CAFE\u0301"), "CAF", "CAF");
+        row("breaks and controls", QStringLiteral("A\r\nB\tC\u0001\u007fD\u2028E"), "", "A B CD E");
+        row("hard cap", QString(500, u'I'), "", QString(kMaxBannerTextLength, u'I'));
+    }
+    void textLimit()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, fieldHolds);
+        QFETCH(QString, kept);
+        BannerTextField field = rules().field;
+        field.width = fieldHolds.isEmpty()
+                          ? 0.0
+                          : QFontMetricsF(field.font).horizontalAdvance(fieldHolds) + 0.5;
+        QCOMPARE(limitBannerText(typed, field), kept);
+    }
+
+    // Cells run from 48 mm on the first sheet and from 10 mm on the others, end before 287 mm,
+    // and go to the next sheet only when they would reach it; the letters and their outline
+    // stay in their cells and the 105 mm line, and no border tile covers them.
+    void layout_data()
+    {
+        QTest::addColumn<Banner>("banner");
+        QTest::addColumn<int>("sheets");
+        QTest::newRow("five letters") << bannerOf(QStringLiteral("hello")) << 1;
+        QTest::newRow("four sheets") << bannerOf(QStringLiteral("HAPPY BIRTHDAY")) << 4;
+        QTest::newRow("no border, chunky")
+            << bannerOf(QStringLiteral("WWWWWWW"), BannerMode::NoBorder, 10) << 4;
+        QTest::newRow("too wide for any sheet") << bannerOf(QStringLiteral("\u2E3B")) << 1;
+        QTest::newRow("empty") << bannerOf({}) << 0;
+    }
+    void layout()
+    {
+        QFETCH(Banner, banner);
+        QFETCH(int, sheets);
+        const BannerLayout layout = layOutBanner(banner);
+        QCOMPARE(layout.sheetCount, sheets);
+        QString placed;
+        for (int i = 0; i < layout.cells.size(); ++i) {
+            const BannerCell &cell = layout.cells[i];
+            placed += cell.character;
+            const BannerCell *before = i > 0 ? &layout.cells[i - 1] : nullptr;
+            const double beforeEnd = before ? before->xMm + before->widthMm : 0.0;
+            if (!before || before->sheet != cell.sheet)
+                QCOMPARE(cell.xMm,
+                         cell.sheet == 0 ? kBannerFirstSheetStartMm : kBannerSheetStartMm);
+            else
+                QCOMPARE(cell.xMm, beforeEnd);
+            QVERIFY(!before || before->sheet == cell.sheet ||
+                    beforeEnd + cell.widthMm >= kBannerLetterLimitMm);
+            QVERIFY(cell.xMm + cell.widthMm < kBannerLetterLimitMm);
+            const double outline = layout.outlineMm;
+            const QRectF band(cell.xMm, kBannerCellTopMm, cell.widthMm, kBannerLetterHeightMm);
+            QVERIFY(cell.glyph.isEmpty() || band.adjusted(-1e-6, -outline, 1e-6, outline)
+                                                .contains(cell.glyph.boundingRect().adjusted(
+                                                    -outline, -outline, outline, outline)));
+            for (const QRectF &tile : bannerTiles(layout, cell.sheet))
+                QVERIFY(!tile.intersects(band) && tile.right() <= kBannerLetterLimitMm);
+        }
+        QCOMPARE(placed, banner.text);
+        if (sheets > 0 && showsBorder(banner.mode)) {
+            for (double top : {10.0, 48.0, 86.0, 124.0, 162.0})
+                QVERIFY(bannerTiles(layout, 0).contains(QRectF(10, top, 38, 38)));
+        }
+    }
+
+    void strip()
+    {
+        // Room for the sheets and one more, never above 2 pixels a millimetre.
+        QCOMPARE(stripScale(1920, 1), 2.0);
+        QCOMPARE(stripScale(1505, 4), 1.0);
+        const Banner banner = bannerOf(QStringLiteral("hello"));
+        const QImage strip = drawBannerStrip(banner, layOutBanner(banner), 1.0);
+        QCOMPARE(strip.size(), QSize(299, 212));
+        for (int x : {0, 297}) // each sheet edge a white and a black line
+            QCOMPARE(QPair(strip.pixel(x, 100), strip.pixel(x + 1, 100)),
+                     QPair(qRgb(255, 255, 255), qRgb(0, 0, 0)));
+        QCOMPARE(strip.pixel(20, 20), kBorderGuideColour); // the unpainted tile column
+        QCOMPARE(drawBannerStrip(Banner{}, layOutBanner(Banner{}), 1.0).pixel(20, 20),
+                 qRgb(255, 255, 255));
+    }
+
+    // One landscape page per sheet in order, each with its own letters and no ink in its last
+    // 10 mm: at true size, and reduced on a printer whose margin is too wide for true size.
+    void printedSheets_data()
+    {
+        QTest::addColumn<int>("marginPx");
+        QTest::newRow("5 mm margin") << 20;
+        QTest::newRow("12 mm margin") << 48;
+    }
+    void printedSheets()
+    {
+        QFETCH(int, marginPx);
+        Banner banner = bannerOf(QStringLiteral("HAPPY BIRTHDAY SAM"), BannerMode::Border, 10);
+        banner.borderPicture = QImage(8, 8, QImage::Format_RGB32);
+        banner.borderPicture.fill(Qt::darkGray); // printed, yet not taken for letter ink
+        const BannerLayout layout = layOutBanner(banner);
+        ImagePrintDevice printer(QStringLiteral("picture"), QSize(840, 1188),
+                                 QMargins(marginPx, marginPx, marginPx, marginPx));
+        QCOMPARE(printBanner(banner, layout, printer).outcome, PrintOutcome::Printed);
+        QCOMPARE(printer.orientation(), PageOrientation::Landscape);
+        QCOMPARE(printer.pages().size(), layout.sheetCount);
+        for (int sheet = 0; sheet < layout.sheetCount; ++sheet) {
+            const auto [left, right] = inkSpanMm(printer.pages()[sheet]);
+            QVERIFY(left < right && right <= kBannerLetterLimitMm);
+            const auto onSheet = [sheet](const BannerCell &c) { return c.sheet == sheet; };
+            const auto first = std::find_if(layout.cells.begin(), layout.cells.end(), onSheet);
+            const auto last = std::find_if(layout.cells.rbegin(), layout.cells.rend(), onSheet);
+            QVERIFY(marginPx != 20 ||
+                    (left >= first->xMm - 0.5 && right <= last->xMm + last->widthMm + 0.5));
+        }
+    }
+
+    void writtenAndReadBack()
+    {
+        Banner banner = bannerOf(QStringLiteral("SAM'S PARTY"), BannerMode::Border, 7);
+        banner.fontName = QStringLiteral("Comic Sans MS");
+        banner.letterFill = 0x00FFFF;
+        banner.letterOutline = 0x800000;
+        banner.borderPicture = QImage(24, 24, QImage::Format_RGB32);
+        banner.borderPicture.fill(Qt::red);
+        QCOMPARE(bannerDescription(banner).toLatin1(),
+                 test::readFile(QStringLiteral(QUILLORA_TEST_DATA "/banner/bordered.xml")));
+
+        QTemporaryDir folder;
+        const Staging staging(folder.path());
+        QVERIFY(writeBannerMembers(banner, staging));
+        Banner read;
+        QVERIFY(readBannerMembers(staging, rules(), &read));
+        QCOMPARE(bannerDescription(read), bannerDescription(banner));
+        QCOMPARE(read.borderPicture.pixel(5, 5), qRgb(255, 0, 0));
+
+        // Without a painted border no picture is stored, not even one left from before.
+        banner.borderPicture = QImage();
+        QVERIFY(writeBannerMembers(banner, staging));
+        QVERIFY(!QFile::exists(staging.memberPath(kBannerBorderMember)));
+
+        // A border picture gone bad opens with the border unpainted; no description at all
+        // fails the opening and leaves the banner in work as it was.
+        test::writeFile(staging.memberPath(kBannerBorderMember), "not a picture");
+        test::writeFile(staging.memberPath(QStringLiteral("layout.xml")),
+                        "<layout name='usermade' mode='1' >\r\n");
+        QVERIFY(readBannerMembers(staging, rules(), &read));
+        QCOMPARE(read.mode, BannerMode::Border);
+        QVERIFY(QFile::remove(staging.memberPath(QStringLiteral("layout.xml"))));
+        QVERIFY(!readBannerMembers(staging, rules(), &banner));
+        QCOMPARE(banner.text, QStringLiteral("SAM'S PARTY"));
+    }
+
+    // Whatever a description holds, the banner read is one the window can show. A row gives
+    // the mode, thickness and font read, and what the text read starts with.
+    void hostileValues_data()
+    {
+        QTest::addColumn<QString>("description");
+        QTest::addColumn<QString>("read");
+        const auto row = [](const char *name, const char *mode, const QByteArray &textbox,
+                            const char *read) {
+            QTest::newRow(name) << QStringLiteral("<layout name='x' %1 >\r\n<textbox %2/>\r\n")
+                                       .arg(QLatin1String(mode), QString::fromUtf8(textbox))
+                                << read;
+        };
+        row("mode out of range, thickness below the slider, unknown font", "mode='7'",
+            "thick='-3' font='wingdings'", "0 1 Arial ");
+        row("negative mode, huge thickness, font in capitals", "mode='-1'",
+            "thick='99999' font='TIMES NEW ROMAN'", "0 10 Times New Roman ");
+        row("line breaks and controls", "", "text='HI{ENTER}THERE\x01\x1b!'",
+            "0 3 Arial HI THERE!");
+        row("far too long", "", "text='" + QByteArray(5000, 'W'), "0 3 Arial WWWWW");
+    }
+    void hostileValues()
+    {
+        QFETCH(QString, description);
+        QFETCH(QString, read);
+        const Banner banner = parseBannerDescription(description, rules());
+        const QString summary = QStringLiteral("%1 %2 %3 %4")
+                                    .arg(int(banner.mode))
+                                    .arg(banner.thickness)
+                                    .arg(banner.fontName, banner.text);
+        QCOMPARE(summary.left(read.size()), read);
+        QVERIFY(QFontMetricsF(rules().field.font).horizontalAdvance(banner.text) < 300.0);
+    }
+
+    // The "display" folder offers a banner with a border and one without; a new banner takes
+    // their look and starts without text.
+    void shippedTemplates()
+    {
+        const QDir folder(QStringLiteral(QUILLORA_SOURCE_DIR "/data/layouts/display"));
+        QSet<int> modes;
+        for (const QString &name : folder.entryList({QStringLiteral("*.xml")})) {
+            Banner banner;
+            QVERIFY(readBannerTemplate(folder.filePath(name), rules(), &banner));
+            QVERIFY(banner.text.isEmpty());
+            modes.insert(int(banner.mode));
+        }
+        QCOMPARE(modes, QSet({0, 2}));
+    }
+};
+
+QTEST_MAIN(BannerTest)
+#include "tst_banner.moc"
