@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <numbers>
 
 namespace quillora {
@@ -43,10 +44,31 @@ int CircleGeometry::segmentAt(QPointF point) const
     const QPointF offset = point - centre();
     if (segmentCount <= 0 || QPointF::dotProduct(offset, offset) > radius() * radius())
         return -1;
-    // Clockwise from the top, then half a segment on so that segment 0 starts at its left line.
-    double fromTop = std::atan2(offset.y(), offset.x()) + kPi / 2.0 + kPi / segmentCount;
-    fromTop = std::fmod(fromTop + 4.0 * kPi, 2.0 * kPi);
-    return std::min(int(fromTop / segmentAngle()), segmentCount - 1);
+    return segmentOf(offset, segmentMiddles());
+}
+
+QVector<QPointF> CircleGeometry::segmentMiddles() const
+{
+    QVector<QPointF> middles;
+    for (int segment = 0; segment < segmentCount; ++segment) {
+        const double turn = segmentTurn(segment);
+        middles.append(QPointF(std::sin(turn), -std::cos(turn)));
+    }
+    return middles;
+}
+
+int segmentOf(QPointF offset, const QVector<QPointF> &middles)
+{
+    int nearest = -1;
+    double best = -std::numeric_limits<double>::infinity();
+    for (int segment = 0; segment < middles.size(); ++segment) {
+        const double along = QPointF::dotProduct(offset, middles[segment]);
+        if (along > best) {
+            best = along;
+            nearest = segment;
+        }
+    }
+    return nearest;
 }
 
 int CircleGeometry::ringWidth() const
@@ -82,9 +104,9 @@ CircleLayout layOutCircle(const QSize &pagePx, int segmentCount)
     const double boxWidth =
         std::max(boxHeight, std::min(chord, diameter * kTextBoxMaxWidthPercent / 100.0));
     const QRect page(QPoint(0, 0), pagePx);
+    const QVector<QPointF> middles = geometry.segmentMiddles();
     for (int segment = 0; segment < geometry.segmentCount; ++segment) {
-        const double turn = geometry.segmentTurn(segment);
-        const QPointF outwards(std::sin(turn), -std::cos(turn));
+        const QPointF outwards = middles[segment];
         // How far the box reaches towards the disc from its centre, along that line.
         const double halfExtent =
             boxWidth / 2.0 * std::abs(outwards.x()) + boxHeight / 2.0 * std::abs(outwards.y());

@@ -38,11 +38,17 @@ struct CircleGeometry {
     double segmentTurn(int segment) const;
     // The segment a point lies in, or -1 outside the disc.
     int segmentAt(QPointF point) const;
+    // Unit vectors from the centre through the middle of each segment.
+    QVector<QPointF> segmentMiddles() const;
     // The band along the rim that the ring covers and a finger drags to turn the circle.
     int ringWidth() const;
     // The paintable disc: inside the ring.
     double innerRadius() const { return radius() - ringWidth(); }
 };
+
+// The segment of a point `offset` from the centre: the one whose middle is nearest in angle.
+// For loops over many pixels, with the middles worked out once.
+int segmentOf(QPointF offset, const QVector<QPointF> &middles);
 
 // The segment count a circle may have: within 2..12.
 int clampSegmentCount(int count);

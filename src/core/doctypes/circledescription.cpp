@@ -92,7 +92,9 @@ int textBoxIndex(QStringView line)
 
 void applyStyle(QStringView line, float scale, TextStyle &style)
 {
-    const QString font = dialect::textAttribute(line, u"font");
+    QString font = dialect::textAttribute(line, u"font");
+    // No font is named with control characters; a broken file's would not survive saving.
+    font.removeIf([](QChar c) { return c.category() == QChar::Other_Control; });
     if (!font.isEmpty())
         style.fontName = font.left(kMaxFontNameLength);
     const double size = double(dialect::realAttribute(line, u"size")) * double(scale);

@@ -72,26 +72,44 @@ void drawCircle(CirclePage &page)
     const QRect top = topSegmentRect(geometry);
     const QPointF centre = geometry.centre();
     const QPointF upright = centre - QPointF(top.topLeft());
-    QVector<Turn> turns;
-    for (int segment = 0; segment < page.segmentCount(); ++segment)
-        turns.append(Turn(geometry.segmentTurn(segment)));
+    // Each segment's picture read straight from its rows: this runs for every pixel of the disc.
+    struct Source {
+        QImage picture;
+        Turn turn{0.0};
+    };
+    QVector<Source> sources;
+    bool anyPainted = false;
+    for (int segment = 0; segment < page.segmentCount(); ++segment) {
+        QImage picture = page.segments[segment].picture;
+        if (!picture.isNull() && picture.format() != QImage::Format_RGB32)
+            picture.convertTo(QImage::Format_RGB32);
+        anyPainted = anyPainted || !picture.isNull();
+        sources.append({picture, Turn(geometry.segmentTurn(segment))});
+    }
 
-    for (int y = 0; y < disc.height(); ++y) {
+    const QVector<QPointF> middles = geometry.segmentMiddles();
+    const double radius = geometry.radius();
+    for (int y = 0; anyPainted && y < disc.height(); ++y) {
         auto *line = reinterpret_cast<QRgb *>(disc.scanLine(y));
-        for (int x = 0; x < disc.width(); ++x) {
+        const double dy = y + 0.5 - centre.y();
+        const double halfChord = std::sqrt(std::max(0.0, radius * radius - dy * dy));
+        const int first = std::max(0, int(std::ceil(centre.x() - halfChord - 0.5)));
+        const int last = std::min(disc.width() - 1, int(std::floor(centre.x() + halfChord - 0.5)));
+        for (int x = first; x <= last; ++x) {
             const QPointF point(x + 0.5, y + 0.5);
-            const int segment = geometry.segmentAt(point);
-            if (segment < 0 || segment >= page.segmentCount())
+            const int segment = segmentOf(point - centre, middles);
+            if (segment < 0 || segment >= sources.size())
                 continue;
-            const QImage &picture = page.segments[segment].picture;
+            const QImage &picture = sources[segment].picture;
             if (picture.isNull())
                 continue;
-            const QPointF source = turns[segment].back(point - centre) + upright;
+            const QPointF source = sources[segment].turn.back(point - centre) + upright;
             const int sx = int(std::floor(source.x()));
             const int sy = int(std::floor(source.y()));
             if (sx < 0 || sy < 0 || sx >= picture.width() || sy >= picture.height())
                 continue;
-            const QRgb pixel = picture.pixel(sx, sy) | kOpaque;
+            const QRgb pixel =
+                reinterpret_cast<const QRgb *>(picture.constScanLine(sy))[sx] | kOpaque;
             if (pixel != kWhite)
                 line[x] = pixel;
         }
@@ -109,6 +127,8 @@ void updateSegmentPictures(CirclePage &page)
     const QRect top = topSegmentRect(geometry);
     const QPointF centre = geometry.centre();
     const QRect discRect = page.disc.rect();
+    const QVector<QPointF> middles = geometry.segmentMiddles();
+    const double radius = geometry.radius();
     for (int segment = 0; segment < page.segmentCount(); ++segment) {
         const Turn turn(geometry.segmentTurn(segment));
         QImage picture = page.segments[segment].picture;
@@ -118,7 +138,9 @@ void updateSegmentPictures(CirclePage &page)
         for (int y = 0; y < top.height(); ++y) {
             for (int x = 0; x < top.width(); ++x) {
                 const QPointF upright(top.left() + x + 0.5, top.top() + y + 0.5);
-                if (geometry.segmentAt(upright) != 0)
+                const QPointF offset = upright - centre;
+                if (QPointF::dotProduct(offset, offset) > radius * radius ||
+                    segmentOf(offset, middles) != 0)
                     continue;
                 const QPointF there = turn.forward(upright - centre) + centre;
                 const QPoint pixel(int(std::floor(there.x())), int(std::floor(there.y())));
