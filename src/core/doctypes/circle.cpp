@@ -19,7 +19,8 @@ constexpr int kTextBoxHeightPercent = 6;
 constexpr int kTextGapPercent = 1;
 // No text box is wider than this share of the disc's diameter.
 constexpr int kTextBoxMaxWidthPercent = 45;
-// A line of the default font fills this share of its box's height (points at 96 dots an inch).
+// The default font's size in points per pixel of its box's height: a line takes about two
+// thirds of the box.
 constexpr double kDefaultFontShareOfBox = 0.45;
 
 } // namespace

@@ -93,9 +93,10 @@ int textBoxIndex(QStringView line)
 void applyStyle(QStringView line, float scale, TextStyle &style)
 {
     QString font = dialect::textAttribute(line, u"font");
-    // No font is named with control characters; a broken file's would not survive saving.
+    // No font is named with control characters, nor with "=", which written back would read
+    // as the start of another attribute.
     font.removeIf([](QChar c) { return c.category() == QChar::Other_Control; });
-    if (!font.isEmpty())
+    if (!font.isEmpty() && !font.contains(u'='))
         style.fontName = font.left(kMaxFontNameLength);
     const double size = double(dialect::realAttribute(line, u"size")) * double(scale);
     if (std::isfinite(size) && size > 0.0)
