@@ -224,6 +224,11 @@ PageModel leafletPageModel(const PageModel &leaflet, LeafletStyle style, int pag
     return single;
 }
 
+QImage leafletThumbnail(const PageModel &leaflet, LeafletStyle style, QSize bounds)
+{
+    return renderPageThumbnail(leafletPageModel(leaflet, style, 0), bounds);
+}
+
 void LeafletPagePictures::reset(int pageCount)
 {
     pictures = QVector<QImage>(pageCount);

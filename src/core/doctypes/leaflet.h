@@ -96,6 +96,9 @@ int leafletTurnStep(int turnAngleSetting);
 // turn, the print and the thumbnails draw. The card's front keeps its border.
 PageModel leafletPageModel(const PageModel &leaflet, LeafletStyle style, int page);
 
+// The front cover scaled to fit `bounds` with its objects' frames: the leaflet's thumbnail.
+QImage leafletThumbnail(const PageModel &leaflet, LeafletStyle style, QSize bounds);
+
 // One picture per page (`pageStorePic(n)`), each with its changed mark.
 struct LeafletPagePictures {
     QVector<QImage> pictures;

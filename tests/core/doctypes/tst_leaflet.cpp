@@ -206,6 +206,9 @@ private slots:
         pages.markChanged(1);
         pages.bringUpToDate(leaflet, kBooklet);
         QCOMPARE(pages.pictures[1].pixelColor(5, 5), QColor(Qt::blue));
+        // The thumbnail shows the empty cover, not page 1 with its picture.
+        QCOMPARE(leafletThumbnail(leaflet, kBooklet, QSize(150, 150)).pixelColor(5, 5),
+                 QColor(Qt::white));
     }
 };
 
