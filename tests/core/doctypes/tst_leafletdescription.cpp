@@ -1,0 +1,156 @@
+// A leaflet's page description and members: the writer's exact bytes, reading back what was
+// written, and the repairs the reader makes to descriptions that cannot stand as they are.
+
+#include "core/doctypes/leafletdescription.h"
+#include "core/files/staging.h"
+#include "core/layout/documenttypes.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace quillora;
+
+Q_DECLARE_METATYPE(quillora::LeafletStyle)
+
+namespace {
+
+const QSize kScreen(1280, 800);
+
+// A card at two pixels to the millimetre: a picture on the front, a text on every page, a
+// rich text inside (the first one left unused) and the painted border.
+PageModel sampleCard()
+{
+    PageModel card;
+    card.documentType = doctype::Card;
+    card.scale = 2.0f;
+    card.pageWidthMm = 105;
+    card.pageHeightMm = 148;
+    card.pictureBoxes.resize(1);
+    card.pictureBoxes[0].geometry = QRect(30, 30, 150, 120);
+    card.pictureBoxes[0].image = QImage(150, 120, QImage::Format_RGB32);
+    card.pictureBoxes[0].image.fill(Qt::red);
+    card.textBoxes.resize(4);
+    for (int page = 0; page < 4; ++page) {
+        TextBoxModel &text = card.textBoxes[page];
+        text.geometry = QRect(30, 170 + 10 * page, 150, 60);
+        text.style = {QStringLiteral("comic sans ms"), 24, false, false, false, Alignment::Centre, 0x2820DC};
+        text.text = QStringLiteral("Page %1\r\nwith the child's words").arg(page);
+    }
+    card.richTextBoxes.resize(2);
+    card.richTextBoxes[1].geometry = QRect(20, 20, 170, 100);
+    card.richTextBoxes[1].style.fontSize = 20;
+    card.richTextBoxes[1].style.bold = true;
+    card.richTextBoxes[1].rtf = QStringLiteral("{\\rtf1\\ansi Hello}");
+    card.announcedPictureBoxes = 1;
+    card.announcedTextBoxes = 4;
+    card.announcedRichTextBoxes = 2;
+    card.border = cardBorder(card.scale, QImage(20, 20, QImage::Format_RGB32));
+    card.border.picture.fill(Qt::blue);
+    return card;
+}
+
+} // namespace
+
+class TestLeafletDescription : public QObject {
+    Q_OBJECT
+private slots:
+    void writerMatchesGoldenFile()
+    {
+        QFile golden(QStringLiteral(QUILLORA_TEST_DATA "/savedlayout/leaflet-card.xml"));
+        QVERIFY(golden.open(QIODevice::ReadOnly));
+        QCOMPARE(leafletDescription(sampleCard(), LeafletStyle::Card).toLatin1(), golden.readAll());
+    }
+
+    // Written and read back: the same style and scale, every member back in its object, and a
+    // stored picture of another shape fitted to its box.
+    void roundTrip()
+    {
+        QTemporaryDir folder;
+        const PageModel card = sampleCard();
+        const Staging staging(folder.path());
+        QVERIFY(writeLeafletDescription(card, LeafletStyle::Card, staging));
+        QVERIFY(writeLeafletMembers(card, folder.path()));
+        PageModel read;
+        LeafletStyle style = LeafletStyle::Booklet;
+        QVERIFY(readLeafletFile(staging.memberPath(QStringLiteral("layout.xml")),
+                                {doctype::Card, kScreen}, read, style));
+        readLeafletMembers(read, folder.path());
+        QCOMPARE(style, LeafletStyle::Card);
+        QCOMPARE(leafletStyleOfPage(read), LeafletStyle::Card);
+        QCOMPARE(read.textBoxes[3].text, card.textBoxes[3].text);
+        QCOMPARE(read.richTextBoxes[1].rtf, card.richTextBoxes[1].rtf);
+        QVERIFY(!read.richTextBoxes[0].visible);
+        QCOMPARE(qRound(read.pictureBoxes[0].geometry.width() / read.scale), 75);
+        QCOMPARE(read.pictureBoxes[0].image.pixelColor(3, 3), QColor(Qt::red));
+        QCOMPARE(read.border.picture.pixelColor(0, 0), QColor(Qt::blue));
+
+        QImage wide(400, 40, QImage::Format_RGB32);
+        QVERIFY(wide.save(folder.filePath(QStringLiteral("pic0.bmp")), "BMP"));
+        QVERIFY(QFile::remove(folder.filePath(QStringLiteral("text0.txt"))));
+        readLeafletMembers(read, folder.path());
+        QCOMPARE(read.pictureBoxes[0].image.size(), read.pictureBoxes[0].geometry.size());
+        QCOMPARE(read.textBoxes[0].text, QString());
+    }
+
+    void readerRepairs_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("lines");
+        QTest::addColumn<LeafletStyle>("style");
+        QTest::addColumn<int>("texts"); // announced after reading
+        const QString root = QStringLiteral("<layout width='105' height='148' numtextboxes='8' "
+                                            "numpicboxes='1'>\n");
+        const QString text = QStringLiteral(
+            "<textbox name='tb0' x='10' y='10' width='60' height='20' size='5'/>\n"
+            "<textbox name='tb5' x='10' y='10' width='30' height='20' size='5'/>\n"
+            "<textbox name='tb1' x='10' y='10' width='0' height='20' size='5'/>\n"
+            "<picbox name='pb0' x='500' y='-40' width='400' height='50'/>\n");
+        QTest::newRow("unknown style") << int(doctype::Card) << root + "<leaflet style='9z'/>\n" + text
+                                       << LeafletStyle::Card << 4;
+        QTest::newRow("style of another kind") << int(doctype::Booklet)
+                                               << root + "<leaflet style='6b'/>\n" + text
+                                               << LeafletStyle::Booklet << 8;
+        QTest::newRow("no leaflet line") << int(doctype::Leaflet) << root + text
+                                         << LeafletStyle::LargeLeaflet << 8;
+        QTest::newRow("small leaflet") << int(doctype::Leaflet)
+                                       << root + "<leaflet style='6S'/>\n" + text
+                                       << LeafletStyle::SmallLeaflet << 6;
+    }
+
+    // Objects without a page or a size are not shown; objects off their page come onto it.
+    void readerRepairs()
+    {
+        QFETCH(int, kind);
+        QFETCH(QString, lines);
+        QFETCH(LeafletStyle, style);
+        QFETCH(int, texts);
+        PageModel leaflet;
+        LeafletStyle read = LeafletStyle::Booklet;
+        QVERIFY(readLeafletDescription(lines.toLatin1(), QStringLiteral("work.xml"),
+                                       {kind, kScreen}, leaflet, read));
+        QCOMPARE(read, style);
+        QCOMPARE(leaflet.announcedTextBoxes, texts);
+        QVERIFY(leaflet.textBoxes[0].visible && !leaflet.textBoxes[1].visible);
+        QCOMPARE(leaflet.textBoxes[5].visible, leafletPageOfObject(style, 5) >= 0);
+        const QRect page(QPoint(), leafletScreenGeometry(style, kScreen).panelSize);
+        QVERIFY(page.contains(leaflet.pictureBoxes[0].geometry));
+        QCOMPARE(leaflet.pictureBoxes[0].geometry.width(), page.width());
+    }
+
+    void unreadableDescriptionLeavesTheLeafletAlone()
+    {
+        PageModel leaflet = sampleCard();
+        LeafletStyle style = LeafletStyle::Card;
+        QString error;
+        QVERIFY(!readLeafletDescription("<leaflet style='4c'/>", QStringLiteral("w.xml"),
+                                        {doctype::Card, kScreen}, leaflet, style, &error));
+        QVERIFY(!error.isEmpty());
+        QVERIFY(!readLeafletDescription("<layout width='1'>", QStringLiteral("w.xml"),
+                                        {doctype::Simple, kScreen}, leaflet, style, &error));
+        QCOMPARE(leaflet.scale, 2.0f);
+    }
+};
+
+QTEST_MAIN(TestLeafletDescription)
+#include "tst_leafletdescription.moc"

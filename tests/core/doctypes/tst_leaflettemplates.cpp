@@ -1,0 +1,145 @@
+// Every leaflet template shipped in data/layouts names its folder's style, reads cleanly with
+// the leaflet reader and the ordinary template reader, announces what it holds, keeps each
+// page's objects inside the printed part of their page, clear of each other and of the card's
+// border, uses fonts the program knows and fits its own default texts.
+
+#include "core/app/fontmapping.h"
+#include "core/doctypes/leafletdescription.h"
+#include "core/doctypes/leafletsheet.h"
+#include "core/layout/dialect.h"
+#include "core/layout/documenttypes.h"
+#include "core/layout/templatereader.h"
+#include "core/text/textboxformat.h"
+#include "core/text/textmeasure.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTest>
+
+#include <cmath>
+
+using namespace quillora;
+
+namespace {
+
+const QString kLayouts = QStringLiteral(QUILLORA_SOURCE_DIR "/data/layouts/");
+const QSize kScreen(1920, 1080);
+
+struct Folder {
+    const char *name;
+    int kind;
+    LeafletStyle style;
+};
+constexpr Folder kFolders[] = {{"booklet", doctype::Booklet, LeafletStyle::Booklet},
+                               {"card", doctype::Card, LeafletStyle::Card},
+                               {"leaflet large", doctype::Leaflet, LeafletStyle::LargeLeaflet},
+                               {"leaflet small", doctype::Leaflet, LeafletStyle::SmallLeaflet}};
+
+struct Placed {
+    QString name;
+    int page;
+    QRect rect;
+};
+
+template <typename Boxes>
+void place(QVector<Placed> &placed, QChar kind, const Boxes &boxes, LeafletStyle style)
+{
+    for (int i = 0; i < boxes.size(); ++i)
+        placed.append({kind + QString::number(i), leafletPageOfObject(style, i), boxes[i].geometry});
+}
+
+QString textProblem(const TextBoxModel &box)
+{
+    if (metricCompatibleFamily(box.style.fontName) == box.style.fontName)
+        return QStringLiteral("unknown font %1").arg(box.style.fontName);
+    const bool placeholder = box.text == kPlaceholderText;
+    TextMeasure measure;
+    measure.load(TextBoxFormat{box.style, QSizeF(box.geometry.size()), true},
+                 placeholder ? QString() : normalisedBoxText(box.text));
+    if (measure.lineHeight() > box.geometry.height())
+        return QStringLiteral("one line is taller than the box");
+    if (!placeholder && measure.overflows())
+        return QStringLiteral("\"%1\" does not fit its box").arg(box.text);
+    return {};
+}
+
+} // namespace
+
+class TestLeafletTemplates : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { installFontSubstitutions(); }
+
+    void templateIsSound_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<int>("style");
+        for (const Folder &folder : kFolders) {
+            const QDir dir(kLayouts + QLatin1String(folder.name));
+            const QStringList names = dir.entryList({QStringLiteral("*.xml")}, QDir::Files);
+            QVERIFY2(names.size() >= 3, folder.name);
+            for (const QString &name : names)
+                QTest::newRow(qPrintable(QLatin1String(folder.name) + u'/' + name))
+                    << dir.filePath(name) << folder.kind << int(folder.style);
+        }
+    }
+
+    void templateIsSound()
+    {
+        QFETCH(QString, path);
+        QFETCH(int, kind);
+        QFETCH(int, style);
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray bytes = file.readAll();
+        QCOMPARE(bytes.count('\n'), bytes.count("\r\n"));
+        const QString named = QStringLiteral("<leaflet style='%1'/>")
+                                  .arg(leafletStyleCode(LeafletStyle(style)));
+        QVERIFY2(bytes.contains(named.toLatin1()), "the template names another style");
+
+        PageModel plain;
+        QVERIFY(readTemplate(path, plain, PageFitInputs{kScreen.width(), kScreen.height(), 0, 0, kind}));
+
+        PageModel leaflet;
+        LeafletStyle read = LeafletStyle::Booklet;
+        QString error;
+        QVERIFY2(readLeafletFile(path, {kind, kScreen}, leaflet, read, &error), qPrintable(error));
+        QCOMPARE(int(read), style);
+
+        QVector<Placed> placed;
+        place(placed, u't', leaflet.textBoxes, read);
+        place(placed, u'r', leaflet.richTextBoxes, read);
+        place(placed, u'p', leaflet.pictureBoxes, read);
+        QCOMPARE(leaflet.textBoxes.size(), leaflet.announcedTextBoxes);
+        QCOMPARE(leaflet.pictureBoxes.size(), leaflet.announcedPictureBoxes);
+        QCOMPARE(leaflet.richTextBoxes.size(), leaflet.announcedRichTextBoxes);
+
+        // Objects stay within the part of the page that prints, and on the card's front
+        // inside the border.
+        const QRect page(QPoint(), leafletScreenGeometry(read, kScreen).panelSize);
+        const int margin = int(std::ceil(kLeafletPrintMarginMm * leaflet.scale));
+        const QRect printed = page.adjusted(margin, margin, -margin, -margin);
+        const BorderModel &border = leaflet.border;
+        const QRect insideBorder =
+            page.adjusted(border.edgeWidth + border.tileWidth, border.edgeHeight + border.tileHeight,
+                          -border.edgeWidth - border.tileWidth, -border.edgeHeight - border.tileHeight);
+        for (int i = 0; i < placed.size(); ++i) {
+            const Placed &object = placed[i];
+            QVERIFY2(object.page >= 0 && printed.contains(object.rect), qPrintable(object.name));
+            if (object.page == 0 && border.type != BorderType::None)
+                QVERIFY2(insideBorder.contains(object.rect), qPrintable(object.name + " on the border"));
+            for (int j = i + 1; j < placed.size(); ++j)
+                QVERIFY2(object.page != placed[j].page || !object.rect.intersects(placed[j].rect),
+                         qPrintable(object.name + " overlaps " + placed[j].name));
+        }
+        for (const TextBoxModel &box : std::as_const(leaflet.textBoxes)) {
+            QVERIFY(box.visible);
+            const QString problem = textProblem(box);
+            QVERIFY2(problem.isEmpty(), qPrintable(problem));
+        }
+    }
+};
+
+QTEST_MAIN(TestLeafletTemplates)
+#include "tst_leaflettemplates.moc"
