@@ -9,7 +9,7 @@
 #include "ui/app/translatewindow.h"
 #include "ui/doctypes/objectframe.h"
 #include "ui/doctypes/pageview.h"
-#include "ui/doctypes/simplepagewindow.h"
+#include "ui/doctypes/documentwindow.h"
 #include "ui/handling/advselecta.h"
 #include "ui/handling/objecticonstrip.h"
 #include "ui/pictures/pictureboxwidget.h"
@@ -39,7 +39,7 @@ QString askWithOwnDialog(AppContext &context, QWidget *parent)
 
 } // namespace
 
-SelectionController::SelectionController(AppContext &context, SimplePageWindow &window,
+SelectionController::SelectionController(AppContext &context, DocumentWindow &window,
                                          UndoController &undo)
     : QObject(&window), m_context(context), m_window(window), m_undo(undo)
 {
@@ -73,11 +73,11 @@ SelectionController::SelectionController(AppContext &context, SimplePageWindow &
     connect(m_strip, &ObjectIconStrip::iconDropped, this, &SelectionController::onIconDropped);
 
     // The frame follows the current object, and comes back when its object is pressed again.
-    connect(&window, &SimplePageWindow::currentObjectChanged, this,
+    connect(&window, &DocumentWindow::currentObjectChanged, this,
             &SelectionController::syncFrame);
-    connect(&window, &SimplePageWindow::picturePressed, this, &SelectionController::syncFrame);
-    connect(&window, &SimplePageWindow::richTextBoxPressed, this, &SelectionController::syncFrame);
-    connect(&window, &SimplePageWindow::pageShown, this, [this] {
+    connect(&window, &DocumentWindow::picturePressed, this, &SelectionController::syncFrame);
+    connect(&window, &DocumentWindow::richTextBoxPressed, this, &SelectionController::syncFrame);
+    connect(&window, &DocumentWindow::pageShown, this, [this] {
         placeStrip();
         syncFrame();
     });

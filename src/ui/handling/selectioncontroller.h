@@ -25,7 +25,7 @@ namespace quillora {
 class AdvSelecta;
 class AppContext;
 class ObjectIconStrip;
-class SimplePageWindow;
+class DocumentWindow;
 class UndoController;
 struct UndoTarget;
 
@@ -35,7 +35,7 @@ public:
     // Room between the page's right edge and the icon strip.
     static constexpr int kStripGapPx = 16;
 
-    SelectionController(AppContext &context, SimplePageWindow &window, UndoController &undo);
+    SelectionController(AppContext &context, DocumentWindow &window, UndoController &undo);
 
     AdvSelecta *frame() const { return m_frame; }
     ObjectIconStrip *iconStrip() const { return m_strip; }
@@ -86,7 +86,7 @@ private:
     double proportionalAngle(const Selected &object) const;
 
     AppContext &m_context;
-    SimplePageWindow &m_window;
+    DocumentWindow &m_window;
     UndoController &m_undo;
     AdvSelecta *m_frame = nullptr;
     ObjectIconStrip *m_strip = nullptr;
