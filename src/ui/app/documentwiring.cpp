@@ -17,8 +17,8 @@
 
 namespace quillora {
 
-void attachControllers(AppContext &context, DocumentWindow &window,
-                       const DocumentServices &services)
+DocumentControllers attachControllers(AppContext &context, DocumentWindow &window,
+                                      const DocumentServices &services)
 {
     if (services.files)
         services.files->attach(&window);
@@ -59,6 +59,7 @@ void attachControllers(AppContext &context, DocumentWindow &window,
     auto *hint = new PaletteHint(context, window);
     QObject::connect(painting, &PaintingController::paintColourChosen, hint,
                      &PaletteHint::colourChosen);
+    return {undo, painting, text, border};
 }
 
 } // namespace quillora

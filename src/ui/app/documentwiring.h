@@ -8,10 +8,14 @@
 namespace quillora {
 
 class AppContext;
+class BorderEditor;
 class DocumentWindow;
 class FileController;
+class PaintingController;
 class PrinterProvider;
 class ShellController;
+class TextController;
+class UndoController;
 
 struct DocumentServices {
     PrinterProvider &printers;
@@ -20,8 +24,15 @@ struct DocumentServices {
     ShellController *shell = nullptr;  // reports new options
 };
 
-// The controllers become children of `window` and go with it.
-void attachControllers(AppContext &context, DocumentWindow &window,
-                       const DocumentServices &services);
+// The controllers others talk to; all of them are children of the window and go with it.
+struct DocumentControllers {
+    UndoController *undo = nullptr;
+    PaintingController *painting = nullptr;
+    TextController *text = nullptr;
+    BorderEditor *border = nullptr;
+};
+
+DocumentControllers attachControllers(AppContext &context, DocumentWindow &window,
+                                      const DocumentServices &services);
 
 } // namespace quillora
