@@ -4,6 +4,7 @@
 
 #include "core/app/appcontext.h"
 #include "core/handling/selectionframe.h"
+#include "support/windowfixture.h"
 #include "ui/app/picturebutton.h"
 #include "ui/doctypes/pageview.h"
 #include "ui/doctypes/simplepagewindow.h"
@@ -31,15 +32,7 @@ namespace {
 
 // A "My layout" window with the controllers the application gives it.
 struct Fixture {
-    static Environment screen()
-    {
-        Environment environment;
-        environment.screen.widthPx = 1280;
-        environment.screen.heightPx = 800;
-        return environment;
-    }
-
-    Fixture() : context(screen()), window(std::make_unique<SimplePageWindow>(context))
+    Fixture() : context(WindowFixture::screen()), window(std::make_unique<SimplePageWindow>(context))
     {
         context.page.documentType = DocumentKind::MyLayout;
         undo = new UndoController(context, *window);
