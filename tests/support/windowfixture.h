@@ -5,6 +5,7 @@
 #include "core/app/appcontext.h"
 #include "core/printing/imageprintdevice.h"
 #include "platform/camera.h"
+#include "platform/pictureloader.h"
 #include "ui/app/documentwiring.h"
 #include "ui/doctypes/simplepagewindow.h"
 
@@ -27,11 +28,13 @@ struct WindowFixture {
     void wire()
     {
         controllers = attachControllers(context, *window,
-                                        DocumentServices{printers, [] { return std::unique_ptr<Camera>(); }});
+                                        DocumentServices{printers, pictures,
+                                                         [] { return std::unique_ptr<Camera>(); }});
     }
 
     AppContext context;
     ImagePrinterProvider printers;
+    FilePictureLoader pictures;
     std::unique_ptr<SimplePageWindow> window;
     DocumentControllers controllers;
 };

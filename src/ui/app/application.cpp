@@ -3,6 +3,7 @@
 #include "core/app/appcontext.h"
 #include "core/app/startup.h"
 #include "core/doctypes/headlessexport.h"
+#include "platform/pictureloader.h"
 #include "platform/printing.h"
 #include "platform/qtcamera.h"
 #include "platform/systemenvironment.h"
@@ -47,8 +48,9 @@ int runApplication(int argc, char *argv[])
     shell.setOpenWorkFile([&](const QString &path) { return files.openFromCommandLine(path); });
     QObject::connect(&shell, &ShellController::leaving, [&] { FileController::removeStaging(context); });
     // Each document window gets its undo buttons, painting and printing; they live as long as it.
-    const DocumentServices services{printDevices, [] { return std::make_unique<QtCamera>(); },
-                                    &files, &shell};
+    FilePictureLoader pictures;
+    const DocumentServices services{printDevices, pictures,
+                                    [] { return std::make_unique<QtCamera>(); }, &files, &shell};
     QObject::connect(&shell, &ShellController::documentWindowCreated,
                      [&](DocumentWindow *window) { attachControllers(context, *window, services); });
     shell.begin(startup);

@@ -33,7 +33,7 @@ DocumentControllers attachControllers(AppContext &context, DocumentWindow &windo
     auto *text = new TextController(context, window, *undo);
     QObject::connect(painting, &PaintingController::paintColourChosen, text,
                      &TextController::colourSelectedText);
-    new SelectionController(context, window, *undo);
+    new SelectionController(context, window, *undo, services.pictures);
     auto *printing = new PrintController(context, services.printers, &window);
     printing->attach(&window);
     if (services.shell) {

@@ -12,6 +12,7 @@ class BorderEditor;
 class DocumentWindow;
 class FileController;
 class PaintingController;
+class PictureLoader;
 class PrinterProvider;
 class ShellController;
 class TextController;
@@ -19,6 +20,7 @@ class UndoController;
 
 struct DocumentServices {
     PrinterProvider &printers;
+    PictureLoader &pictures;
     WebcamController::CameraFactory makeCamera;
     FileController *files = nullptr;   // lives for the whole run; attaches to each window
     ShellController *shell = nullptr;  // reports new options

@@ -4,7 +4,6 @@
 #include "core/app/appcontext.h"
 #include "core/layout/documenttypes.h"
 #include "core/undo/undorecord.h"
-#include "platform/imagefiles.h"
 #include "ui/app/owndialog.h"
 #include "ui/app/translatewindow.h"
 #include "ui/doctypes/objectframe.h"
@@ -40,8 +39,8 @@ QString askWithOwnDialog(AppContext &context, QWidget *parent)
 } // namespace
 
 SelectionController::SelectionController(AppContext &context, DocumentWindow &window,
-                                         UndoController &undo)
-    : QObject(&window), m_context(context), m_window(window), m_undo(undo)
+                                         UndoController &undo, PictureLoader &pictures)
+    : QObject(&window), m_context(context), m_window(window), m_undo(undo), m_pictures(pictures)
 {
     m_askPaint = [this] { return askWithOwnDialog(m_context, &m_window); };
 
@@ -336,7 +335,7 @@ void SelectionController::reloadImportedPicture(int index)
     const QSize size = box.geometry.size().expandedTo(QSize(1, 1));
     QImage loaded;
     QString error;
-    if (loadPictureFile(box.tag.mid(kImportedTag.size()), &loaded, &error)) {
+    if (m_pictures.load(box.tag.mid(kImportedTag.size()), QSize(), &loaded, &error)) {
         box.image = loaded.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
                         .convertToFormat(QImage::Format_RGB32);
         return;

@@ -38,7 +38,7 @@ struct Fixture {
         undo = new UndoController(context, *window);
         new PaintingController(context, *window, *undo);
         new TextController(context, *window, *undo);
-        selection = new SelectionController(context, *window, *undo);
+        selection = new SelectionController(context, *window, *undo, pictures);
         loaded = window->loadTemplate(QStringLiteral(QUILLORA_TEST_DATA "/layouts/mylayout.xml"));
         window->show();
     }
@@ -54,6 +54,7 @@ struct Fixture {
     void undoStep() const { emit window->undoRequested(); }
 
     AppContext context;
+    FilePictureLoader pictures;
     std::unique_ptr<SimplePageWindow> window;
     UndoController *undo = nullptr;
     SelectionController *selection = nullptr;
@@ -312,9 +313,10 @@ private slots:
     {
         AppContext context{Environment{}};
         context.translator.load(QStringLiteral(QUILLORA_SOURCE_DIR "/docs/lang-example.txt"));
+        FilePictureLoader pictures;
         SimplePageWindow window(context);
         UndoController undo(context, window);
-        SelectionController selection(context, window, undo);
+        SelectionController selection(context, window, undo, pictures);
         QWidget *icon = selection.iconStrip()->icon(DroppedObject::Picture);
         QCOMPARE(icon->toolTip(),
                  QStringLiteral("Fais glisser sur la page pour ajouter une image"));
