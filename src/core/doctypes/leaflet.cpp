@@ -63,25 +63,14 @@ std::optional<LeafletStyle> leafletStyleFromCode(QStringView code)
     return std::nullopt;
 }
 
-std::optional<LeafletStyle> defaultLeafletStyle(int documentType, int sizeChoice)
+std::optional<LeafletStyle> defaultLeafletStyle(DocumentKind kind, int sizeChoice)
 {
-    switch (documentType) {
-    case doctype::Booklet:
-        return LeafletStyle::Booklet;
-    case doctype::Card:
-        return LeafletStyle::Card;
-    case doctype::Leaflet:
-        return sizeChoice == 1 ? LeafletStyle::SmallLeaflet : LeafletStyle::LargeLeaflet;
-    default:
-        return std::nullopt;
-    }
+    return leafletStyleFromCode(leafletStyle(kind, sizeChoice));
 }
 
-bool styleBelongsToKind(LeafletStyle style, int documentType)
+bool styleBelongsToKind(LeafletStyle style, DocumentKind kind)
 {
-    if (documentType == doctype::Leaflet)
-        return style == LeafletStyle::LargeLeaflet || style == LeafletStyle::SmallLeaflet;
-    return defaultLeafletStyle(documentType) == style;
+    return defaultLeafletStyle(kind, 0) == style || defaultLeafletStyle(kind, 1) == style;
 }
 
 std::optional<LeafletStyle> leafletStyleOfPage(const PageModel &page)

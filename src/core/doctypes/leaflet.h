@@ -24,11 +24,11 @@ enum class LeafletStyle { Booklet, Card, LargeLeaflet, SmallLeaflet };
 QString leafletStyleCode(LeafletStyle style);
 std::optional<LeafletStyle> leafletStyleFromCode(QStringView code);
 
-// The style a kind opens with: 5 a booklet, 7 a card, 15 the large leaflet (size choice 0) or
-// the small one (1); nothing for the other kinds.
-std::optional<LeafletStyle> defaultLeafletStyle(int documentType, int sizeChoice = 0);
+// The style a kind opens with, as the table of kinds names it: a booklet, a card, the large
+// leaflet (size choice 0) or the small one (1); nothing for the other kinds.
+std::optional<LeafletStyle> defaultLeafletStyle(DocumentKind kind, int sizeChoice = 0);
 // Whether a style can belong to a kind: a card is always "4c", a leaflet "6b" or "6s".
-bool styleBelongsToKind(LeafletStyle style, int documentType);
+bool styleBelongsToKind(LeafletStyle style, DocumentKind kind);
 // The style of a leaflet page model: its kind, and for leaflets its page height.
 std::optional<LeafletStyle> leafletStyleOfPage(const PageModel &page);
 

@@ -49,7 +49,7 @@ QStringList linesOf(const QByteArray &text)
 }
 
 // The first `leaflet` line's style, when it is one the kind may have.
-std::optional<LeafletStyle> styleNamed(const QStringList &lines, int documentType)
+std::optional<LeafletStyle> styleNamed(const QStringList &lines, DocumentKind documentType)
 {
     for (const QString &line : lines) {
         if (dialect::elementName(line) != u"leaflet")
@@ -116,7 +116,7 @@ bool readLeafletDescription(const QByteArray &text, const QString &path,
 {
     const auto kindStyle = defaultLeafletStyle(reading.documentType);
     if (!kindStyle) {
-        setError(error, QStringLiteral("kind %1 is not a leaflet").arg(reading.documentType));
+        setError(error, QStringLiteral("kind %1 is not a leaflet").arg(codeOf(reading.documentType)));
         return false;
     }
     if (text.size() > kMaxTemplateBytes) {

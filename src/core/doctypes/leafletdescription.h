@@ -23,7 +23,7 @@ QString leafletDescription(const PageModel &leaflet, LeafletStyle style);
                                            const Staging &staging, QString *error = nullptr);
 
 struct LeafletReading {
-    int documentType = 5;  // the kind the leaflet is read for
+    DocumentKind documentType = DocumentKind::Booklet; // the kind the leaflet is read for
     QSize screen;          // the leaflet is fitted to it
 };
 

@@ -261,19 +261,6 @@ bool UndoHistory::redoVisible() const
     return m_currentStep < m_redoLimit;
 }
 
-UndoShortcut UndoHistory::shortcutFor(int key, Qt::KeyboardModifiers modifiers) const
-{
-    const Qt::KeyboardModifiers held =
-        modifiers & (Qt::ControlModifier | Qt::AltModifier | Qt::ShiftModifier);
-    if (held != Qt::ControlModifier)
-        return UndoShortcut::None;
-    if (key == Qt::Key_Z && undoVisible())
-        return UndoShortcut::Undo;
-    if (key == Qt::Key_Y && redoVisible())
-        return UndoShortcut::Redo;
-    return UndoShortcut::None;
-}
-
 void UndoHistory::addKind(const QString &kind, UndoKindHandler handler)
 {
     m_kinds.add(kind, std::move(handler));

@@ -23,8 +23,6 @@ struct UndoResult {
     QVector<UndoTarget> changed;
 };
 
-enum class UndoShortcut { None, Undo, Redo };
-
 class UndoHistory {
 public:
     static constexpr int kDefaultCapacity = 20;
@@ -64,8 +62,6 @@ public:
 
     bool undoVisible() const; // `undoBut`
     bool redoVisible() const; // `RedoBut`
-    // Ctrl+Z and Ctrl+Y act only while their button shows.
-    UndoShortcut shortcutFor(int key, Qt::KeyboardModifiers modifiers) const;
 
     // Lets a window restore kinds whose objects live outside the page model.
     void addKind(const QString &kind, UndoKindHandler handler);

@@ -16,7 +16,8 @@
 #include "ui/app/splashnew.h"
 #include "ui/app/translatewindow.h"
 #include "ui/doctypes/documenttoolbar.h"
-#include "ui/doctypes/simplepagewindow.h"
+#include "ui/doctypes/documentwindow.h"
+#include "ui/doctypes/documentwindows.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -24,8 +25,9 @@
 
 namespace quillora {
 
-ShellController::ShellController(AppContext &context, PrinterProvider &printers, QObject *parent)
-    : QObject(parent), m_context(context), m_printers(printers)
+ShellController::ShellController(AppContext &context, PrinterProvider &printers,
+                                 const DocumentWindows &windows, QObject *parent)
+    : QObject(parent), m_context(context), m_printers(printers), m_windows(windows)
 {
 }
 
@@ -34,7 +36,7 @@ ShellController::~ShellController() = default;
 void ShellController::begin(const StartupResult &startup)
 {
     if (startup.next == StartupResult::Next::OpenWorkFile && m_openWorkFile) {
-        SimplePageWindow &window = ensureSimplePageWindow();
+        DocumentWindow &window = ensureWindowFor(m_context.page.documentType);
         if (m_openWorkFile(startup.workFile)) {
             window.showFullScreen();
             return;
@@ -52,10 +54,10 @@ void ShellController::showStartScreen(QWidget *pleaseWait)
     hooks.showStartScreen = [this, pleaseWait] {
         if (pleaseWait)
             pleaseWait->hide();
-        return SplashNew::ask(m_context, m_simplePage.get());
+        return SplashNew::ask(m_context, m_window.get());
     };
-    hooks.hasWindow = [](DocumentKind kind) { return kindInfo(kind).window == WindowKind::SinglePage; };
-    hooks.documentWindowVisible = [this] { return m_simplePage && m_simplePage->isVisible(); };
+    hooks.hasWindow = [this](DocumentKind kind) { return m_windows.has(kind); };
+    hooks.documentWindowVisible = [this] { return m_window && m_window->isVisible(); };
     hooks.offerToSave = [this] {
         return offerToSave() ? SaveOfferResult::Proceed : SaveOfferResult::Stay;
     };
@@ -64,7 +66,7 @@ void ShellController::showStartScreen(QWidget *pleaseWait)
         return newDocument(choice.kind, choice.templatePath);
     };
     hooks.showMessage = [this](const QString &english) {
-        MessageForm::tell(m_context, english, m_simplePage.get());
+        MessageForm::tell(m_context, english, m_window.get());
     };
     runStartFlow(hooks);
 }
@@ -73,7 +75,7 @@ bool ShellController::offerToSave()
 {
     if (!shouldOfferToSave(m_context.settings, m_context.page))
         return true;
-    switch (saveOfferAction(SaveOffer::ask(m_context, m_simplePage.get()))) {
+    switch (saveOfferAction(SaveOffer::ask(m_context, m_window.get()))) {
     case SaveOfferAction::Save:
         // A save that did not happen must not lose the work.
         return m_saveWork && m_saveWork();
@@ -104,7 +106,7 @@ QString ShellController::templateFor(DocumentKind kind, const QString &chosen) c
 
 bool ShellController::newDocument(DocumentKind kind, const QString &templatePath)
 {
-    if (kindInfo(kind).window != WindowKind::SinglePage) {
+    if (!m_windows.has(kind)) {
         MessageForm::tell(m_context, kNotReadyMessage);
         return false;
     }
@@ -113,8 +115,8 @@ bool ShellController::newDocument(DocumentKind kind, const QString &templatePath
     m_context.undo.reset();
     m_context.workName.clear();
     m_context.page.documentType = kind;
-    SimplePageWindow &window = ensureSimplePageWindow();
-    const bool loaded = window.loadTemplate(templateFor(kind, templatePath));
+    DocumentWindow &window = ensureWindowFor(kind);
+    const bool loaded = window.startDocument(templateFor(kind, templatePath));
     // The bordered kinds get the standard border; every new document starts unpainted.
     if (setUpNewDocumentBorder(m_context.page))
         window.showPage();
@@ -127,45 +129,53 @@ bool ShellController::newDocument(DocumentKind kind, const QString &templatePath
     return loaded;
 }
 
-SimplePageWindow &ShellController::ensureSimplePageWindow()
+DocumentWindow &ShellController::ensureWindowFor(DocumentKind kind)
 {
-    if (m_simplePage)
-        return *m_simplePage;
-    m_simplePage = std::make_unique<SimplePageWindow>(m_context);
-    SimplePageWindow *window = m_simplePage.get();
+    const WindowKind wanted = kindInfo(kind).window;
+    if (m_window && m_windowKind == wanted)
+        return *m_window;
+    // The old window goes with its controllers once the event that asked for the new one has
+    // been handled: its own button may be what is running now.
+    if (m_window) {
+        m_window->hide();
+        m_window.release()->deleteLater();
+    }
+    m_window = m_windows.create(kind, m_context);
+    m_windowKind = wanted;
+    DocumentWindow *window = m_window.get();
     translateWindow(window, m_context.translator);
-    connect(window, &SimplePageWindow::exitRequested, this, [this] { runExitSequence(); });
-    connect(window, &SimplePageWindow::optionsRequested, this, &ShellController::openOptions);
-    connect(window, &SimplePageWindow::newRequested, this, [this] { showStartScreen(); });
-    connect(window, &SimplePageWindow::templateLoadFailed, this, [this, window](const QString &reason) {
+    connect(window, &DocumentWindow::exitRequested, this, [this] { runExitSequence(); });
+    connect(window, &DocumentWindow::optionsRequested, this, &ShellController::openOptions);
+    connect(window, &DocumentWindow::newRequested, this, [this] { showStartScreen(); });
+    connect(window, &DocumentWindow::templateLoadFailed, this, [this, window](const QString &reason) {
         MessageForm::tell(m_context, QStringLiteral("Sorry. There are some layout files missing. Please re-install Quillora"),
                           reason, window);
     });
-    emit simplePageWindowCreated(window);
+    emit documentWindowCreated(window);
     return *window;
 }
 
 bool ShellController::runExitSequence()
 {
-    if (ExitForm::ask(m_context, m_simplePage.get()) != u"Yes" || !offerToSave())
+    if (ExitForm::ask(m_context, m_window.get()) != u"Yes" || !offerToSave())
         return false;
     emit leaving();
     finishExit(m_context);
     // Queued, so that leaving from the start screen before the event loop runs still ends it.
     QMetaObject::invokeMethod(QCoreApplication::instance(), &QCoreApplication::quit,
                               Qt::QueuedConnection);
-    if (m_simplePage)
-        m_simplePage->hide();
+    if (m_window)
+        m_window->hide();
     return true;
 }
 
 void ShellController::openOptions()
 {
-    const auto effects = OptForm::open(m_context, m_printers, m_simplePage.get());
+    const auto effects = OptForm::open(m_context, m_printers, m_window.get());
     if (!effects)
         return;
-    if (m_simplePage)
-        m_simplePage->applySettings();
+    if (m_window)
+        m_window->applySettings();
     emit optionsApplied(*effects);
 }
 

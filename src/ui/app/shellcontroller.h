@@ -15,12 +15,15 @@ namespace quillora {
 
 class AppContext;
 class PrinterProvider;
-class SimplePageWindow;
+class DocumentWindow;
+class DocumentWindows;
 
 class ShellController : public QObject {
     Q_OBJECT
 public:
-    ShellController(AppContext &context, PrinterProvider &printers, QObject *parent = nullptr);
+    // `windows` says which window shows each kind; it outlives the shell.
+    ShellController(AppContext &context, PrinterProvider &printers, const DocumentWindows &windows,
+                    QObject *parent = nullptr);
     ~ShellController() override;
 
     // Shows the first window after start-up: the work file named on the command line, or the
@@ -37,7 +40,8 @@ public:
 
     void openOptions();
 
-    SimplePageWindow *simplePageWindow() const { return m_simplePage.get(); }
+    // The document window that is open, whichever kind it shows; null before the first.
+    DocumentWindow *documentWindow() const { return m_window.get(); }
 
     // Saving the work for the save offer; true when the work was saved.
     void setSaveWork(std::function<bool()> saveWork) { m_saveWork = std::move(saveWork); }
@@ -46,14 +50,15 @@ public:
 
 signals:
     // A document window was created; controllers of painting, text, files and printing attach.
-    void simplePageWindowCreated(quillora::SimplePageWindow *window);
+    void documentWindowCreated(quillora::DocumentWindow *window);
     // The teacher confirmed the options; the print button follows from here.
     void optionsApplied(const quillora::OptionsEffects &effects);
     // The program is about to end through the exit sequence.
     void leaving();
 
 private:
-    SimplePageWindow &ensureSimplePageWindow();
+    // The window for `kind`, replacing an open window of another kind.
+    DocumentWindow &ensureWindowFor(DocumentKind kind);
     QString templateFor(DocumentKind kind, const QString &chosen) const;
     // The start screen until a document starts, the child goes back to it, or leaves.
     void showStartScreen(QWidget *pleaseWait = nullptr);
@@ -62,7 +67,9 @@ private:
 
     AppContext &m_context;
     PrinterProvider &m_printers;
-    std::unique_ptr<SimplePageWindow> m_simplePage;
+    const DocumentWindows &m_windows;
+    std::unique_ptr<DocumentWindow> m_window;
+    WindowKind m_windowKind = WindowKind::SinglePage;
     std::function<bool()> m_saveWork;
     std::function<bool(const QString &)> m_openWorkFile;
 };

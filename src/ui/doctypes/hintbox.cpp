@@ -3,7 +3,7 @@
 #include "core/app/appcontext.h"
 #include "ui/app/looks.h"
 #include "ui/doctypes/pageview.h"
-#include "ui/doctypes/simplepagewindow.h"
+#include "ui/doctypes/documentwindow.h"
 #include "ui/pictures/pictureboxwidget.h"
 
 #include <QHBoxLayout>
@@ -106,11 +106,11 @@ void HintBox::tick()
     m_timer->stop();
 }
 
-PaletteHint::PaletteHint(AppContext &context, SimplePageWindow &window)
+PaletteHint::PaletteHint(AppContext &context, DocumentWindow &window)
     : QObject(&window), m_context(context), m_window(window)
 {
     m_box = new HintBox(&window);
-    connect(&window, &SimplePageWindow::picturePressed, this,
+    connect(&window, &DocumentWindow::picturePressed, this,
             [this](int index, QPoint position) { onPicturePressed(index, position); });
 }
 

@@ -16,7 +16,7 @@ class QTimer;
 namespace quillora {
 
 class AppContext;
-class SimplePageWindow;
+class DocumentWindow;
 
 class HintBox : public QWidget {
     Q_OBJECT
@@ -48,7 +48,7 @@ private:
 class PaletteHint : public QObject {
     Q_OBJECT
 public:
-    PaletteHint(AppContext &context, SimplePageWindow &window);
+    PaletteHint(AppContext &context, DocumentWindow &window);
 
     HintBox *box() const { return m_box; }
 
@@ -60,7 +60,7 @@ private:
     void onPicturePressed(int index, QPoint position);
 
     AppContext &m_context;
-    SimplePageWindow &m_window;
+    DocumentWindow &m_window;
     HintBox *m_box = nullptr;
     bool m_needed = true;
 };

@@ -4,7 +4,7 @@
 #include "core/app/appcontext.h"
 #include "core/app/demotexts.h"
 #include "ui/doctypes/pageview.h"
-#include "ui/doctypes/simplepagewindow.h"
+#include "ui/doctypes/documentwindow.h"
 #include "ui/text/textboxwidget.h"
 #include "ui/undo/undocontroller.h"
 
@@ -13,7 +13,7 @@
 
 namespace quillora {
 
-PresentationController::PresentationController(AppContext &context, SimplePageWindow &window,
+PresentationController::PresentationController(AppContext &context, DocumentWindow &window,
                                                UndoController &undo, std::function<void()> beep)
     : QObject(&window), m_context(context), m_window(window), m_undo(undo),
       m_beep(beep ? std::move(beep) : [] { QApplication::beep(); })
@@ -25,7 +25,7 @@ PresentationController::PresentationController(AppContext &context, SimplePageWi
     connect(window.toolbar(), &DocumentToolbar::logoDoubleClicked, this,
             &PresentationController::toggle);
     // A new page (or a page reset) ends the typing of the last one.
-    connect(&window, &SimplePageWindow::pageShown, this, [this] {
+    connect(&window, &DocumentWindow::pageShown, this, [this] {
         m_box = -1;
         if (!m_context.page.presentationTyping)
             stop();

@@ -15,7 +15,7 @@ class QTimer;
 namespace quillora {
 
 class AppContext;
-class SimplePageWindow;
+class DocumentWindow;
 class UndoController;
 
 class PresentationController : public QObject {
@@ -24,7 +24,7 @@ public:
     static constexpr int kTickMs = 40;
 
     // `beep` sounds when typing starts (tests count it instead).
-    PresentationController(AppContext &context, SimplePageWindow &window, UndoController &undo,
+    PresentationController(AppContext &context, DocumentWindow &window, UndoController &undo,
                            std::function<void()> beep = {});
 
     // The logo was double-clicked: starts typing, or stops it when it runs. Nothing happens
@@ -41,7 +41,7 @@ private:
     void finishBox();
 
     AppContext &m_context;
-    SimplePageWindow &m_window;
+    DocumentWindow &m_window;
     UndoController &m_undo;
     std::function<void()> m_beep;
     QTimer *m_timer = nullptr;

@@ -11,7 +11,7 @@
 #include "ui/doctypes/copiessheet.h"
 #include "ui/doctypes/documenttoolbar.h"
 #include "ui/doctypes/pageview.h"
-#include "ui/doctypes/simplepagewindow.h"
+#include "ui/doctypes/documentwindow.h"
 #include "ui/doctypes/templatemenu.h"
 #include "ui/files/pagecontent.h"
 
@@ -29,7 +29,7 @@ constexpr int kTypingPauseMs = 250;
 
 } // namespace
 
-TemplateSheetController::TemplateSheetController(AppContext &context, SimplePageWindow &window)
+TemplateSheetController::TemplateSheetController(AppContext &context, DocumentWindow &window)
     : QObject(&window), m_context(context), m_window(window)
 {
     m_menu = new TemplateMenu(&window);
@@ -48,17 +48,17 @@ TemplateSheetController::TemplateSheetController(AppContext &context, SimplePage
     connect(m_copies, &CopiesSheetPanel::previewClicked, this,
             &TemplateSheetController::redrawPreview);
 
-    connect(&window, &SimplePageWindow::pageShown, this, &TemplateSheetController::pageShown);
+    connect(&window, &DocumentWindow::pageShown, this, &TemplateSheetController::pageShown);
     // Work on the page shows on the sheet when the pointer or a key comes up.
-    connect(&window, &SimplePageWindow::pictureReleased, this,
+    connect(&window, &DocumentWindow::pictureReleased, this,
             &TemplateSheetController::redrawPreview);
     m_typingPause = new QTimer(this);
     m_typingPause->setSingleShot(true);
     m_typingPause->setInterval(kTypingPauseMs);
     connect(m_typingPause, &QTimer::timeout, this, &TemplateSheetController::redrawPreview);
     const auto afterTyping = [this] { m_typingPause->start(); };
-    connect(&window, &SimplePageWindow::textBoxKeyReleased, this, afterTyping);
-    connect(&window, &SimplePageWindow::richTextBoxKeyReleased, this, afterTyping);
+    connect(&window, &DocumentWindow::textBoxKeyReleased, this, afterTyping);
+    connect(&window, &DocumentWindow::richTextBoxKeyReleased, this, afterTyping);
     m_pageView = window.pageView();
     m_pageView->installEventFilter(this);
     window.installEventFilter(this);

@@ -15,7 +15,7 @@ namespace quillora {
 
 class AppContext;
 class CopiesSheetPanel;
-class SimplePageWindow;
+class DocumentWindow;
 class TemplateMenu;
 
 // Width of the column right of the page that holds the menu or the copies controls.
@@ -28,7 +28,7 @@ inline const QString kSwitchFailedMessage =
 class TemplateSheetController : public QObject {
     Q_OBJECT
 public:
-    TemplateSheetController(AppContext &context, SimplePageWindow &window);
+    TemplateSheetController(AppContext &context, DocumentWindow &window);
 
     TemplateMenu *menu() const { return m_menu; }
     CopiesSheetPanel *copiesPanel() const { return m_copies; }
@@ -54,7 +54,7 @@ private:
     void showCopies();
 
     AppContext &m_context;
-    SimplePageWindow &m_window;
+    DocumentWindow &m_window;
     TemplateMenu *m_menu = nullptr;
     CopiesSheetPanel *m_copies = nullptr;
     // Compared against in the event filter, which also sees the window's last events while it

@@ -8,7 +8,7 @@
 #include "core/files/wholefile.h"
 #include "core/files/workfile.h"
 #include "ui/doctypes/pageview.h"
-#include "ui/doctypes/simplepagewindow.h"
+#include "ui/doctypes/documentwindow.h"
 #include "ui/files/busyindicator.h"
 #include "ui/files/pagecontent.h"
 
@@ -35,15 +35,15 @@ FileController::FileController(AppContext &context, ArchiveFormat &format, QObje
 
 FileController::~FileController() = default;
 
-void FileController::attach(SimplePageWindow *window)
+void FileController::attach(DocumentWindow *window)
 {
     if (m_window)
         disconnect(m_window, nullptr, this, nullptr);
     m_window = window;
     if (!window)
         return;
-    connect(window, &SimplePageWindow::saveRequested, this, &FileController::saveWork);
-    connect(window, &SimplePageWindow::openRequested, this, &FileController::openWork);
+    connect(window, &DocumentWindow::saveRequested, this, &FileController::saveWork);
+    connect(window, &DocumentWindow::openRequested, this, &FileController::openWork);
 }
 
 void FileController::setDialogs(std::unique_ptr<FileDialogs> dialogs)

@@ -17,7 +17,7 @@
 
 namespace quillora {
 
-class SimplePageWindow;
+class DocumentWindow;
 
 class FileController : public QObject {
     Q_OBJECT
@@ -29,8 +29,8 @@ public:
 
     // Connects the window's Open and Save requests; the window shows the page after an open and
     // its page area is what PNG export saves.
-    void attach(SimplePageWindow *window);
-    SimplePageWindow *window() const { return m_window; }
+    void attach(DocumentWindow *window);
+    DocumentWindow *window() const { return m_window; }
 
     // The dialogs asked (tests give scripted ones); the real windows by default.
     void setDialogs(std::unique_ptr<FileDialogs> dialogs);
@@ -83,7 +83,7 @@ private:
     AppContext &m_context;
     ArchiveFormat &m_format;
     std::unique_ptr<FileDialogs> m_dialogs;
-    QPointer<SimplePageWindow> m_window;
+    QPointer<DocumentWindow> m_window;
     QString m_currentFilePath;
     UnpackLimits m_limits;
     FileWorker m_worker; // packs, unpacks and encodes while the window stays alive

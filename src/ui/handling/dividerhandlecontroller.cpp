@@ -5,7 +5,7 @@
 #include "core/handling/dividerhandles.h"
 #include "ui/doctypes/objectframe.h"
 #include "ui/doctypes/pageview.h"
-#include "ui/doctypes/simplepagewindow.h"
+#include "ui/doctypes/documentwindow.h"
 #include "ui/handling/dividerhandlewidget.h"
 #include "ui/text/richtextboxwidget.h"
 #include "ui/undo/undocontroller.h"
@@ -31,11 +31,11 @@ void placeBox(QWidget *box, ObjectFrame *frame, const QRect &geometry)
 
 } // namespace
 
-DividerHandleController::DividerHandleController(AppContext &context, SimplePageWindow &window,
+DividerHandleController::DividerHandleController(AppContext &context, DocumentWindow &window,
                                                  UndoController &undo)
     : QObject(&window), m_context(context), m_window(window), m_undo(undo)
 {
-    connect(&window, &SimplePageWindow::pageShown, this, &DividerHandleController::placeHandles);
+    connect(&window, &DocumentWindow::pageShown, this, &DividerHandleController::placeHandles);
     connect(&undo, &UndoController::restored, this, &DividerHandleController::onRestored);
 }
 

@@ -16,14 +16,14 @@ namespace quillora {
 class AppContext;
 class DividerHandleWidget;
 class DividerLineWidget;
-class SimplePageWindow;
+class DocumentWindow;
 class UndoController;
 struct UndoTarget;
 
 class DividerHandleController : public QObject {
     Q_OBJECT
 public:
-    DividerHandleController(AppContext &context, SimplePageWindow &window, UndoController &undo);
+    DividerHandleController(AppContext &context, DocumentWindow &window, UndoController &undo);
 
     // The controls made so far (nullptr for an index never shown).
     DividerHandleWidget *handle(int index) const;
@@ -43,7 +43,7 @@ private:
     void refitTexts(int index);
 
     AppContext &m_context;
-    SimplePageWindow &m_window;
+    DocumentWindow &m_window;
     UndoController &m_undo;
     QVector<DividerHandleWidget *> m_handles;
     QVector<DividerLineWidget *> m_lines;

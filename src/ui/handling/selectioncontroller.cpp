@@ -4,12 +4,11 @@
 #include "core/app/appcontext.h"
 #include "core/layout/documenttypes.h"
 #include "core/undo/undorecord.h"
-#include "platform/imagefiles.h"
 #include "ui/app/owndialog.h"
 #include "ui/app/translatewindow.h"
 #include "ui/doctypes/objectframe.h"
 #include "ui/doctypes/pageview.h"
-#include "ui/doctypes/simplepagewindow.h"
+#include "ui/doctypes/documentwindow.h"
 #include "ui/handling/advselecta.h"
 #include "ui/handling/objecticonstrip.h"
 #include "ui/pictures/pictureboxwidget.h"
@@ -39,9 +38,9 @@ QString askWithOwnDialog(AppContext &context, QWidget *parent)
 
 } // namespace
 
-SelectionController::SelectionController(AppContext &context, SimplePageWindow &window,
-                                         UndoController &undo)
-    : QObject(&window), m_context(context), m_window(window), m_undo(undo)
+SelectionController::SelectionController(AppContext &context, DocumentWindow &window,
+                                         UndoController &undo, PictureLoader &pictures)
+    : QObject(&window), m_context(context), m_window(window), m_undo(undo), m_pictures(pictures)
 {
     m_askPaint = [this] { return askWithOwnDialog(m_context, &m_window); };
 
@@ -73,11 +72,11 @@ SelectionController::SelectionController(AppContext &context, SimplePageWindow &
     connect(m_strip, &ObjectIconStrip::iconDropped, this, &SelectionController::onIconDropped);
 
     // The frame follows the current object, and comes back when its object is pressed again.
-    connect(&window, &SimplePageWindow::currentObjectChanged, this,
+    connect(&window, &DocumentWindow::currentObjectChanged, this,
             &SelectionController::syncFrame);
-    connect(&window, &SimplePageWindow::picturePressed, this, &SelectionController::syncFrame);
-    connect(&window, &SimplePageWindow::richTextBoxPressed, this, &SelectionController::syncFrame);
-    connect(&window, &SimplePageWindow::pageShown, this, [this] {
+    connect(&window, &DocumentWindow::picturePressed, this, &SelectionController::syncFrame);
+    connect(&window, &DocumentWindow::richTextBoxPressed, this, &SelectionController::syncFrame);
+    connect(&window, &DocumentWindow::pageShown, this, [this] {
         placeStrip();
         syncFrame();
     });
@@ -336,7 +335,7 @@ void SelectionController::reloadImportedPicture(int index)
     const QSize size = box.geometry.size().expandedTo(QSize(1, 1));
     QImage loaded;
     QString error;
-    if (loadPictureFile(box.tag.mid(kImportedTag.size()), &loaded, &error)) {
+    if (m_pictures.load(box.tag.mid(kImportedTag.size()), QSize(), &loaded, &error)) {
         box.image = loaded.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
                         .convertToFormat(QImage::Format_RGB32);
         return;

@@ -6,11 +6,12 @@
 // picture box where a child drops an icon. Every move, resize, addition and removal is an undo
 // step ("mp", "mr", "ap", "ar").
 //
-// The application makes one per single-page window, after its UndoController:
-//     new SelectionController(context, *window, *undo);
+// attachControllers makes one per document window, after its UndoController:
+//     new SelectionController(context, *window, *undo, pictures);
 // It is a child of the window and shows itself only on "My layout" pages.
 
 #include "core/handling/objectdrop.h"
+#include "platform/pictureloader.h"
 #include "core/handling/selectionframe.h"
 
 #include <QObject>
@@ -25,7 +26,7 @@ namespace quillora {
 class AdvSelecta;
 class AppContext;
 class ObjectIconStrip;
-class SimplePageWindow;
+class DocumentWindow;
 class UndoController;
 struct UndoTarget;
 
@@ -35,7 +36,9 @@ public:
     // Room between the page's right edge and the icon strip.
     static constexpr int kStripGapPx = 16;
 
-    SelectionController(AppContext &context, SimplePageWindow &window, UndoController &undo);
+    // `pictures` reads an imported picture's file again when its box is resized.
+    SelectionController(AppContext &context, DocumentWindow &window, UndoController &undo,
+                        PictureLoader &pictures);
 
     AdvSelecta *frame() const { return m_frame; }
     ObjectIconStrip *iconStrip() const { return m_strip; }
@@ -86,8 +89,9 @@ private:
     double proportionalAngle(const Selected &object) const;
 
     AppContext &m_context;
-    SimplePageWindow &m_window;
+    DocumentWindow &m_window;
     UndoController &m_undo;
+    PictureLoader &m_pictures;
     AdvSelecta *m_frame = nullptr;
     ObjectIconStrip *m_strip = nullptr;
     std::function<QString()> m_askPaint;

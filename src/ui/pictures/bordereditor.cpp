@@ -4,7 +4,7 @@
 #include "core/app/appcontext.h"
 #include "core/printing/pageborder.h"
 #include "ui/doctypes/pageview.h"
-#include "ui/doctypes/simplepagewindow.h"
+#include "ui/doctypes/documentwindow.h"
 #include "ui/pictures/paintingcontroller.h"
 #include "ui/pictures/paletteart.h"
 #include "ui/pictures/pictureboxwidget.h"
@@ -119,7 +119,7 @@ BorderEditorPlacement placeBorderEditor(const QRect &pageRect, const QSize &wind
     return placement;
 }
 
-BorderEditor::BorderEditor(AppContext &context, SimplePageWindow &window, UndoController &undo,
+BorderEditor::BorderEditor(AppContext &context, DocumentWindow &window, UndoController &undo,
                            PaintingController &painting)
     : QObject(&window), m_context(context), m_window(window), m_undo(undo),
       m_painting(context.paint, context.random)
@@ -138,13 +138,13 @@ BorderEditor::BorderEditor(AppContext &context, SimplePageWindow &window, UndoCo
     m_badge = new MagnifierBadge(&window);
     setEditorShown(false);
 
-    connect(&window, &SimplePageWindow::borderPressed, this, &BorderEditor::toggleEditing);
-    connect(&window, &SimplePageWindow::pagePressStarting, this, &BorderEditor::endEditing);
-    connect(&window, &SimplePageWindow::borderFromMagnifierRequested, this, [this] {
+    connect(&window, &DocumentWindow::borderPressed, this, &BorderEditor::toggleEditing);
+    connect(&window, &DocumentWindow::pagePressStarting, this, &BorderEditor::endEditing);
+    connect(&window, &DocumentWindow::borderFromMagnifierRequested, this, [this] {
         if (m_editing)
             applyBorder();
     });
-    connect(&window, &SimplePageWindow::pageShown, this, &BorderEditor::onPageShown);
+    connect(&window, &DocumentWindow::pageShown, this, &BorderEditor::onPageShown);
     connect(m_badge, &MagnifierBadge::pressed, this, &BorderEditor::toggleEditing);
     connect(m_paper, &PictureBoxWidget::pressed, this, &BorderEditor::onPaperPressed);
     connect(m_paper, &PictureBoxWidget::moved, this, &BorderEditor::onPaperMoved);

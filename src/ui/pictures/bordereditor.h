@@ -23,7 +23,7 @@ class AppContext;
 class PaintingController;
 class PictureBoxWidget;
 class RubberBandOverlay;
-class SimplePageWindow;
+class DocumentWindow;
 class UndoController;
 
 // `magBorder`: the bright magnifier badge shown while the border is being edited. Its presses,
@@ -63,7 +63,7 @@ BorderEditorPlacement placeBorderEditor(const QRect &pageRect, const QSize &wind
 class BorderEditor : public QObject {
     Q_OBJECT
 public:
-    BorderEditor(AppContext &context, SimplePageWindow &window, UndoController &undo,
+    BorderEditor(AppContext &context, DocumentWindow &window, UndoController &undo,
                  PaintingController &painting);
 
     bool isEditing() const { return m_editing; }
@@ -99,7 +99,7 @@ private:
     void showBand();
 
     AppContext &m_context;
-    SimplePageWindow &m_window;
+    DocumentWindow &m_window;
     UndoController &m_undo;
     PicturePainting m_painting;
     QWidget *m_panel = nullptr;

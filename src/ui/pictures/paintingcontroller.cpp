@@ -3,7 +3,7 @@
 #include "core/layout/objectkinds.h"
 #include "core/app/appcontext.h"
 #include "ui/doctypes/pageview.h"
-#include "ui/doctypes/simplepagewindow.h"
+#include "ui/doctypes/documentwindow.h"
 #include "ui/pictures/feltpens.h"
 #include "ui/pictures/painttools.h"
 #include "ui/pictures/paletteart.h"
@@ -21,7 +21,7 @@ namespace {
 constexpr int kRightClickSlackPx = 4;
 } // namespace
 
-PaintingController::PaintingController(AppContext &context, SimplePageWindow &window,
+PaintingController::PaintingController(AppContext &context, DocumentWindow &window,
                                        UndoController &undo)
     : QObject(&window), m_context(context), m_window(window), m_undo(undo),
       m_painting(context.paint, context.random)
@@ -41,13 +41,13 @@ PaintingController::PaintingController(AppContext &context, SimplePageWindow &wi
             [this] { emit paintColourChosen(m_context.paint.paintColour); });
     connect(m_paintTools, &PaintTools::toolChosen, this, &PaintingController::selectTool);
 
-    connect(&window, &SimplePageWindow::feltPensRequested, this, &PaintingController::showFeltPens);
-    connect(&window, &SimplePageWindow::paintToolsRequested, this,
+    connect(&window, &DocumentWindow::feltPensRequested, this, &PaintingController::showFeltPens);
+    connect(&window, &DocumentWindow::paintToolsRequested, this,
             &PaintingController::showPaintTools);
-    connect(&window, &SimplePageWindow::picturePressed, this,
+    connect(&window, &DocumentWindow::picturePressed, this,
             &PaintingController::onPicturePressed);
-    connect(&window, &SimplePageWindow::pictureMoved, this, &PaintingController::onPictureMoved);
-    connect(&window, &SimplePageWindow::pictureReleased, this,
+    connect(&window, &DocumentWindow::pictureMoved, this, &PaintingController::onPictureMoved);
+    connect(&window, &DocumentWindow::pictureReleased, this,
             &PaintingController::onPictureReleased);
     connect(m_timer, &QTimer::timeout, this, &PaintingController::onTick);
 

@@ -27,13 +27,13 @@ class FeltPens;
 class PaintTools;
 class PictureBoxWidget;
 class RubberBandOverlay;
-class SimplePageWindow;
+class DocumentWindow;
 class UndoController;
 
 class PaintingController : public QObject {
     Q_OBJECT
 public:
-    PaintingController(AppContext &context, SimplePageWindow &window, UndoController &undo);
+    PaintingController(AppContext &context, DocumentWindow &window, UndoController &undo);
 
     FeltPens *feltPens() const { return m_feltPens; }
     PaintTools *paintTools() const { return m_paintTools; }
@@ -85,7 +85,7 @@ private:
     const QCursor &cursorFor(int tool);
 
     AppContext &m_context;
-    SimplePageWindow &m_window;
+    DocumentWindow &m_window;
     UndoController &m_undo;
     PicturePainting m_painting;
     FeltPens *m_feltPens = nullptr;

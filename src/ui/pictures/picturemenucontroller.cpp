@@ -6,7 +6,7 @@
 #include "platform/pictureloader.h"
 #include "ui/app/translatewindow.h"
 #include "ui/doctypes/pageview.h"
-#include "ui/doctypes/simplepagewindow.h"
+#include "ui/doctypes/documentwindow.h"
 #include "ui/pictures/importquestions.h"
 #include "ui/pictures/paintingcontroller.h"
 #include "ui/undo/undocontroller.h"
@@ -20,7 +20,7 @@
 
 namespace quillora {
 
-PictureMenuController::PictureMenuController(AppContext &context, SimplePageWindow &window,
+PictureMenuController::PictureMenuController(AppContext &context, DocumentWindow &window,
                                              UndoController &undo, PaintingController &painting,
                                              PictureMenuServices services)
     : QObject(&window), m_context(context), m_window(window), m_undo(undo),
@@ -47,18 +47,18 @@ PictureMenuController::PictureMenuController(AppContext &context, SimplePageWind
             &PictureMenuController::showMenuForPicture);
     connect(&painting, &PaintingController::contextMenuDismissRequested, this,
             &PictureMenuController::hideMenu);
-    connect(&window, &SimplePageWindow::paperPressed, this,
+    connect(&window, &DocumentWindow::paperPressed, this,
             [this](QPoint at, Qt::MouseButton button) {
                 if (button == Qt::RightButton && onMyLayout())
                     showMenuForPage(at);
                 else
                     hideMenu();
             });
-    connect(&window, &SimplePageWindow::copyPictureRequested, this,
+    connect(&window, &DocumentWindow::copyPictureRequested, this,
             [this](int index) { copyPicture(PictureTarget{objectkind::Picture, index}); });
-    connect(&window, &SimplePageWindow::pastePictureRequested, this,
+    connect(&window, &DocumentWindow::pastePictureRequested, this,
             [this](int index) { pastePicture(PictureTarget{objectkind::Picture, index}); });
-    connect(&window, &SimplePageWindow::pageShown, this, &PictureMenuController::hideMenu);
+    connect(&window, &DocumentWindow::pageShown, this, &PictureMenuController::hideMenu);
 }
 
 PictureMenuController::~PictureMenuController()

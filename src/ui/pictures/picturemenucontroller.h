@@ -25,7 +25,7 @@ namespace quillora {
 
 class AppContext;
 class PaintingController;
-class SimplePageWindow;
+class DocumentWindow;
 class UndoController;
 
 // The outside world the actions reach: the clipboard, picture files and the questions asked.
@@ -42,7 +42,7 @@ inline const QString kPictureUnreadableMessage =
 class PictureMenuController : public QObject {
     Q_OBJECT
 public:
-    PictureMenuController(AppContext &context, SimplePageWindow &window, UndoController &undo,
+    PictureMenuController(AppContext &context, DocumentWindow &window, UndoController &undo,
                           PaintingController &painting, PictureMenuServices services = {});
     ~PictureMenuController() override;
 
@@ -92,7 +92,7 @@ private:
     void endBusy();
 
     AppContext &m_context;
-    SimplePageWindow &m_window;
+    DocumentWindow &m_window;
     UndoController &m_undo;
     PaintingController &m_painting;
     PictureMenuServices m_services;

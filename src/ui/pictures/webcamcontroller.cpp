@@ -5,7 +5,7 @@
 #include "core/undo/undorecord.h"
 #include "platform/camera.h"
 #include "ui/app/messageform.h"
-#include "ui/doctypes/simplepagewindow.h"
+#include "ui/doctypes/documentwindow.h"
 #include "ui/pictures/webcamform.h"
 #include "ui/undo/undocontroller.h"
 
@@ -30,13 +30,13 @@ bool isUsablePicture(const PageModel &page, int index)
 
 } // namespace
 
-WebcamController::WebcamController(AppContext &context, SimplePageWindow &window,
+WebcamController::WebcamController(AppContext &context, DocumentWindow &window,
                                    UndoController &undo, CameraFactory makeCamera)
     : QObject(&window), m_context(context), m_window(window), m_undo(undo),
       m_makeCamera(std::move(makeCamera))
 {
     m_tell = [this](const QString &english) { MessageForm::tell(m_context, english, &m_window); };
-    connect(&window, &SimplePageWindow::webCamRequested, this, [this] {
+    connect(&window, &DocumentWindow::webCamRequested, this, [this] {
         takeWebcamPicture();
         // The child goes on where they were: typing reaches the page again, not the closed window.
         m_window.activateWindow();

@@ -17,7 +17,7 @@ namespace quillora {
 
 class AppContext;
 class Camera;
-class SimplePageWindow;
+class DocumentWindow;
 class UndoController;
 class WebCamForm;
 struct PageModel;
@@ -27,7 +27,7 @@ class WebcamController : public QObject {
 public:
     using CameraFactory = std::function<std::unique_ptr<Camera>()>;
 
-    WebcamController(AppContext &context, SimplePageWindow &window, UndoController &undo,
+    WebcamController(AppContext &context, DocumentWindow &window, UndoController &undo,
                      CameraFactory makeCamera);
 
     // How a message reaches the child (tests listen instead); the own message window by default.
@@ -52,7 +52,7 @@ private:
     void tell(const QString &english);
 
     AppContext &m_context;
-    SimplePageWindow &m_window;
+    DocumentWindow &m_window;
     UndoController &m_undo;
     CameraFactory m_makeCamera;
     std::function<void(const QString &)> m_tell;

@@ -6,7 +6,7 @@
 #include "core/printing/printdevice.h"
 #include "ui/app/messageform.h"
 #include "ui/doctypes/documenttoolbar.h"
-#include "ui/doctypes/simplepagewindow.h"
+#include "ui/doctypes/documentwindow.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -25,14 +25,14 @@ PrintController::PrintController(AppContext &context, PrinterProvider &printers,
     connect(&m_hideTimer, &QTimer::timeout, this, &PrintController::hideTimerTicked);
 }
 
-void PrintController::attach(SimplePageWindow *window)
+void PrintController::attach(DocumentWindow *window)
 {
     if (m_window)
         disconnect(m_window, nullptr, this, nullptr);
     m_window = window;
     if (!window)
         return;
-    connect(window, &SimplePageWindow::printRequested, this, &PrintController::printCommand);
+    connect(window, &DocumentWindow::printRequested, this, &PrintController::printCommand);
     showButtonState();
 }
 

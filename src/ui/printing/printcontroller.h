@@ -17,7 +17,7 @@ namespace quillora {
 
 class AppContext;
 class PrinterProvider;
-class SimplePageWindow;
+class DocumentWindow;
 
 class PrintController : public QObject {
     Q_OBJECT
@@ -26,7 +26,7 @@ public:
 
     // Takes the window's print requests and its print button (`printBut`); the button is
     // hidden at once when the settings never allow printing.
-    void attach(SimplePageWindow *window);
+    void attach(DocumentWindow *window);
 
     // Asks where "Save as PDF…" writes, in the working folder; "" when the child cancels.
     // The usual chooser for SystemPrinterProvider.
@@ -58,7 +58,7 @@ private:
 
     AppContext &m_context;
     PrinterProvider &m_printers;
-    QPointer<SimplePageWindow> m_window;
+    QPointer<DocumentWindow> m_window;
     PrintButtonHiding m_hiding;
     QTimer m_hideTimer;
     std::function<void(const QString &)> m_showMessage;

@@ -8,7 +8,7 @@
 #include "platform/keysender.h"
 #include "ui/doctypes/documenttoolbar.h"
 #include "ui/doctypes/pageview.h"
-#include "ui/doctypes/simplepagewindow.h"
+#include "ui/doctypes/documentwindow.h"
 #include "ui/text/fontform.h"
 #include "ui/text/onscreenkeyboardwidget.h"
 #include "ui/text/pullstring.h"
@@ -33,14 +33,14 @@ constexpr int kKeyboardMarginPx = 24;
 
 } // namespace
 
-TextController::TextController(AppContext &context, SimplePageWindow &window, UndoController &undo,
+TextController::TextController(AppContext &context, DocumentWindow &window, UndoController &undo,
                                KeySender &keys)
     : QObject(&window), m_context(context), m_window(window), m_undo(undo)
 {
     build(keys);
 }
 
-TextController::TextController(AppContext &context, SimplePageWindow &window, UndoController &undo)
+TextController::TextController(AppContext &context, DocumentWindow &window, UndoController &undo)
     : QObject(&window), m_context(context), m_window(window), m_undo(undo),
       m_ownKeys(std::make_unique<FocusKeySender>())
 {
@@ -51,24 +51,24 @@ TextController::~TextController() = default;
 
 void TextController::build(KeySender &keys)
 {
-    SimplePageWindow &window = m_window;
+    DocumentWindow &window = m_window;
     m_runFontDialog = [](FontForm &form) { form.exec(); };
-    connect(&window, &SimplePageWindow::textBoxPressed, this, &TextController::onTextBoxPressed);
-    connect(&window, &SimplePageWindow::richTextBoxPressed, this,
+    connect(&window, &DocumentWindow::textBoxPressed, this, &TextController::onTextBoxPressed);
+    connect(&window, &DocumentWindow::richTextBoxPressed, this,
             &TextController::onRichTextBoxPressed);
-    connect(&window, &SimplePageWindow::textBoxEdited, this, &TextController::onTextBoxEdited);
-    connect(&window, &SimplePageWindow::richTextBoxEdited, this,
+    connect(&window, &DocumentWindow::textBoxEdited, this, &TextController::onTextBoxEdited);
+    connect(&window, &DocumentWindow::richTextBoxEdited, this,
             &TextController::onRichTextBoxEdited);
-    connect(&window, &SimplePageWindow::textBoxKeyReleased, this,
+    connect(&window, &DocumentWindow::textBoxKeyReleased, this,
             &TextController::onTextBoxKeyReleased);
-    connect(&window, &SimplePageWindow::richTextBoxKeyReleased, this,
+    connect(&window, &DocumentWindow::richTextBoxKeyReleased, this,
             &TextController::onRichTextBoxKeyReleased);
-    connect(&window, &SimplePageWindow::textBiggerRequested, this, &TextController::makeTextBigger);
-    connect(&window, &SimplePageWindow::textSmallerRequested, this,
+    connect(&window, &DocumentWindow::textBiggerRequested, this, &TextController::makeTextBigger);
+    connect(&window, &DocumentWindow::textSmallerRequested, this,
             &TextController::makeTextSmaller);
-    connect(&window, &SimplePageWindow::fontRequested, this, &TextController::openFontDialog);
-    connect(&window, &SimplePageWindow::pageShown, this, &TextController::pageShown);
-    connect(&window, &SimplePageWindow::currentObjectChanged, this,
+    connect(&window, &DocumentWindow::fontRequested, this, &TextController::openFontDialog);
+    connect(&window, &DocumentWindow::pageShown, this, &TextController::pageShown);
+    connect(&window, &DocumentWindow::currentObjectChanged, this,
             &TextController::onCurrentObjectChanged);
     connect(&m_undo, &UndoController::restored, this, &TextController::showRestored);
 

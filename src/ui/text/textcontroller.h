@@ -8,7 +8,7 @@
 // UndoController; the window owns it:
 //     auto *undo = new UndoController(context, *window);
 //     new TextController(context, *window, *undo);
-// It follows every page the window shows (SimplePageWindow::pageShown) and every undo step
+// It follows every page the window shows (DocumentWindow::pageShown) and every undo step
 // (UndoController::restored) by itself; a change of the options calls applySettings().
 
 #include "core/text/plainfit.h"
@@ -34,7 +34,7 @@ class OnScreenKeyboardWidget;
 class PullString;
 class RichTextBoxWidget;
 class RichTextToolbar;
-class SimplePageWindow;
+class DocumentWindow;
 class UndoController;
 struct UndoTarget;
 
@@ -45,10 +45,10 @@ public:
     static constexpr int kToolbarLeftOfPagePx = 34;
 
     // The on-screen keyboard types through `keys` (tests give their own).
-    TextController(AppContext &context, SimplePageWindow &window, UndoController &undo,
+    TextController(AppContext &context, DocumentWindow &window, UndoController &undo,
                    KeySender &keys);
     // The keyboard types into whatever has the focus, as a physical key does.
-    TextController(AppContext &context, SimplePageWindow &window, UndoController &undo);
+    TextController(AppContext &context, DocumentWindow &window, UndoController &undo);
     ~TextController() override;
 
     // After the window showed a page: the rich text toolbar, the keyboard and the string follow
@@ -115,7 +115,7 @@ private:
     void applyFontToAll(const FontChoice &choice, int except);
 
     AppContext &m_context;
-    SimplePageWindow &m_window;
+    DocumentWindow &m_window;
     UndoController &m_undo;
     std::unique_ptr<KeySender> m_ownKeys;
     TextMeasure m_measure;

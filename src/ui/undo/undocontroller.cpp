@@ -1,17 +1,17 @@
 #include "ui/undo/undocontroller.h"
 
 #include "core/app/appcontext.h"
-#include "ui/doctypes/simplepagewindow.h"
+#include "ui/doctypes/documentwindow.h"
 
 namespace quillora {
 
-UndoController::UndoController(AppContext &context, SimplePageWindow &window)
+UndoController::UndoController(AppContext &context, DocumentWindow &window)
     : QObject(&window), m_context(context), m_window(window)
 {
-    connect(&window, &SimplePageWindow::undoRequested, this, &UndoController::undo);
-    connect(&window, &SimplePageWindow::redoRequested, this, &UndoController::redo);
+    connect(&window, &DocumentWindow::undoRequested, this, &UndoController::undo);
+    connect(&window, &DocumentWindow::redoRequested, this, &UndoController::redo);
     // Every new, opened or switched page comes with a restarted history.
-    connect(&window, &SimplePageWindow::pageShown, this, &UndoController::updateButtons);
+    connect(&window, &DocumentWindow::pageShown, this, &UndoController::updateButtons);
     updateButtons();
 }
 

@@ -13,13 +13,13 @@
 namespace quillora {
 
 class AppContext;
-class SimplePageWindow;
+class DocumentWindow;
 
 class UndoController : public QObject {
     Q_OBJECT
 public:
     // Parented to the window; lives as long as it does.
-    UndoController(AppContext &context, SimplePageWindow &window);
+    UndoController(AppContext &context, DocumentWindow &window);
 
     // Work turns to `object`: a text or picture other than the last restarts the history with
     // the object's present state as its first step.
@@ -40,7 +40,7 @@ private:
     void show(const UndoResult &result);
 
     AppContext &m_context;
-    SimplePageWindow &m_window;
+    DocumentWindow &m_window;
 };
 
 } // namespace quillora

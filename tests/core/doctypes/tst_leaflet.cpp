@@ -188,7 +188,7 @@ private slots:
     void pagePicturesFollowTheirMarks()
     {
         PageModel leaflet;
-        leaflet.documentType = doctype::Booklet;
+        leaflet.documentType = DocumentKind::Booklet;
         leaflet.scale = 2.0f;
         leaflet.pictureBoxes.resize(2); // picture 1 stands on page 1
         PictureBoxModel &picture = leaflet.pictureBoxes[1];

@@ -12,6 +12,7 @@
 using namespace quillora;
 
 Q_DECLARE_METATYPE(quillora::LeafletStyle)
+Q_DECLARE_METATYPE(quillora::DocumentKind)
 
 namespace {
 
@@ -22,7 +23,7 @@ const QSize kScreen(1280, 800);
 PageModel sampleCard()
 {
     PageModel card;
-    card.documentType = doctype::Card;
+    card.documentType = DocumentKind::Card;
     card.scale = 2.0f;
     card.pageWidthMm = 105;
     card.pageHeightMm = 148;
@@ -74,7 +75,7 @@ private slots:
         PageModel read;
         LeafletStyle style = LeafletStyle::Booklet;
         QVERIFY(readLeafletFile(staging.memberPath(QStringLiteral("layout.xml")),
-                                {doctype::Card, kScreen}, read, style));
+                                {DocumentKind::Card, kScreen}, read, style));
         readLeafletMembers(read, folder.path());
         QCOMPARE(style, LeafletStyle::Card);
         QCOMPARE(leafletStyleOfPage(read), LeafletStyle::Card);
@@ -95,7 +96,7 @@ private slots:
 
     void readerRepairs_data()
     {
-        QTest::addColumn<int>("kind");
+        QTest::addColumn<DocumentKind>("kind");
         QTest::addColumn<QString>("lines");
         QTest::addColumn<LeafletStyle>("style");
         QTest::addColumn<int>("texts"); // announced after reading
@@ -106,14 +107,14 @@ private slots:
             "<textbox name='tb5' x='10' y='10' width='30' height='20' size='5'/>\n"
             "<textbox name='tb1' x='10' y='10' width='0' height='20' size='5'/>\n"
             "<picbox name='pb0' x='500' y='-40' width='400' height='50'/>\n");
-        QTest::newRow("unknown style") << int(doctype::Card) << root + "<leaflet style='9z'/>\n" + text
+        QTest::newRow("unknown style") << DocumentKind::Card << root + "<leaflet style='9z'/>\n" + text
                                        << LeafletStyle::Card << 4;
-        QTest::newRow("style of another kind") << int(doctype::Booklet)
+        QTest::newRow("style of another kind") << DocumentKind::Booklet
                                                << root + "<leaflet style='6b'/>\n" + text
                                                << LeafletStyle::Booklet << 8;
-        QTest::newRow("no leaflet line") << int(doctype::Leaflet) << root + text
+        QTest::newRow("no leaflet line") << DocumentKind::Leaflet << root + text
                                          << LeafletStyle::LargeLeaflet << 8;
-        QTest::newRow("small leaflet") << int(doctype::Leaflet)
+        QTest::newRow("small leaflet") << DocumentKind::Leaflet
                                        << root + "<leaflet style='6S'/>\n" + text
                                        << LeafletStyle::SmallLeaflet << 6;
     }
@@ -121,7 +122,7 @@ private slots:
     // Objects without a page or a size are not shown; objects off their page come onto it.
     void readerRepairs()
     {
-        QFETCH(int, kind);
+        QFETCH(DocumentKind, kind);
         QFETCH(QString, lines);
         QFETCH(LeafletStyle, style);
         QFETCH(int, texts);
@@ -144,10 +145,10 @@ private slots:
         LeafletStyle style = LeafletStyle::Card;
         QString error;
         QVERIFY(!readLeafletDescription("<leaflet style='4c'/>", QStringLiteral("w.xml"),
-                                        {doctype::Card, kScreen}, leaflet, style, &error));
+                                        {DocumentKind::Card, kScreen}, leaflet, style, &error));
         QVERIFY(!error.isEmpty());
         QVERIFY(!readLeafletDescription("<layout width='1'>", QStringLiteral("w.xml"),
-                                        {doctype::Simple, kScreen}, leaflet, style, &error));
+                                        {DocumentKind::Simple, kScreen}, leaflet, style, &error));
         QCOMPARE(leaflet.scale, 2.0f);
     }
 };

@@ -156,7 +156,7 @@ PageModel colouredLeaflet(LeafletStyle style, float scale)
     const QColor colours[] = {Qt::red, Qt::green, Qt::blue, Qt::yellow, Qt::cyan, Qt::magenta};
     const LeafletStyleInfo info = leafletStyleInfo(style);
     PageModel leaflet;
-    leaflet.documentType = doctype::Leaflet;
+    leaflet.documentType = DocumentKind::Leaflet;
     leaflet.scale = scale;
     for (int page = 0; page < info.pageCount; ++page) {
         PictureBoxModel box;

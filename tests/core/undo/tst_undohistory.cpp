@@ -220,37 +220,6 @@ private slots:
         QTEST(history.redoVisible(), "redoShown");
     }
 
-    void shortcuts_data()
-    {
-        QTest::addColumn<QString>("operations");
-        QTest::addColumn<int>("key");
-        QTest::addColumn<int>("modifiers");
-        QTest::addColumn<int>("expected");
-        const int ctrl = int(Qt::ControlModifier);
-        QTest::newRow("ctrl+z with undo shown")
-            << "3rr" << int(Qt::Key_Z) << ctrl << int(UndoShortcut::Undo);
-        QTest::newRow("ctrl+z with undo hidden")
-            << "3r" << int(Qt::Key_Z) << ctrl << int(UndoShortcut::None);
-        QTest::newRow("ctrl+y with redo shown")
-            << "3rru" << int(Qt::Key_Y) << ctrl << int(UndoShortcut::Redo);
-        QTest::newRow("ctrl+shift+z is not undo")
-            << "3rr" << int(Qt::Key_Z) << int(Qt::ControlModifier | Qt::ShiftModifier)
-            << int(UndoShortcut::None);
-        QTest::newRow("keypad ctrl+z")
-            << "3rr" << int(Qt::Key_Z) << int(Qt::ControlModifier | Qt::KeypadModifier)
-            << int(UndoShortcut::Undo);
-    }
-    void shortcuts()
-    {
-        QFETCH(QString, operations);
-        QFETCH(int, key);
-        QFETCH(int, modifiers);
-        UndoHistory history;
-        PageModel page = makePage();
-        run(history, page, operations);
-        QTEST(int(history.shortcutFor(key, Qt::KeyboardModifiers(modifiers))), "expected");
-    }
-
     void roundTrip_data()
     {
         QTest::addColumn<QString>("startKind");

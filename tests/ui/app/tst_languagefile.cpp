@@ -159,6 +159,7 @@ private slots:
 
         FocusKeySender keys;
         test::FakeCamera camera;
+        FilePictureLoader pictures;
         std::vector<std::unique_ptr<QWidget>> windows;
         auto page = std::make_unique<SimplePageWindow>(context);
         auto *undo = new UndoController(context, *page);
@@ -168,7 +169,7 @@ private slots:
         new TextController(context, *page, *undo);
         new TemplateSheetController(context, *page);
         new PictureMenuController(context, *page, *undo, *painting);
-        new SelectionController(context, *page, *undo);
+        new SelectionController(context, *page, *undo, pictures);
         new BorderEditor(context, *page, *undo, *painting);
         new DividerHandleController(context, *page, *undo);
         new PresentationController(context, *page, *undo);

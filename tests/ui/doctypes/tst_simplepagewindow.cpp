@@ -508,7 +508,9 @@ void TestSimplePageWindow::pageIsFittedBelowToolbarRightOfPalettes()
     context.page.documentType = DocumentKind(documentType);
     context.page.pageWidthMm = pageMm.width();
     context.page.pageHeightMm = pageMm.height();
-    window.fitPageToScreen();
+    const PageFit fitted = fitPage(window.pageFitInputs(), pageMm.width(), pageMm.height());
+    context.page.scale = fitted.scale;
+    context.page.pageRect = fitted.pageRect;
     window.showPage();
 
     const QRect paper = window.pageView()->geometry();

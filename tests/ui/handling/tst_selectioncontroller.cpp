@@ -4,6 +4,7 @@
 
 #include "core/app/appcontext.h"
 #include "core/handling/selectionframe.h"
+#include "support/windowfixture.h"
 #include "ui/app/picturebutton.h"
 #include "ui/doctypes/pageview.h"
 #include "ui/doctypes/simplepagewindow.h"
@@ -31,21 +32,13 @@ namespace {
 
 // A "My layout" window with the controllers the application gives it.
 struct Fixture {
-    static Environment screen()
-    {
-        Environment environment;
-        environment.screen.widthPx = 1280;
-        environment.screen.heightPx = 800;
-        return environment;
-    }
-
-    Fixture() : context(screen()), window(std::make_unique<SimplePageWindow>(context))
+    Fixture() : context(WindowFixture::screen()), window(std::make_unique<SimplePageWindow>(context))
     {
         context.page.documentType = DocumentKind::MyLayout;
         undo = new UndoController(context, *window);
         new PaintingController(context, *window, *undo);
         new TextController(context, *window, *undo);
-        selection = new SelectionController(context, *window, *undo);
+        selection = new SelectionController(context, *window, *undo, pictures);
         loaded = window->loadTemplate(QStringLiteral(QUILLORA_TEST_DATA "/layouts/mylayout.xml"));
         window->show();
     }
@@ -61,6 +54,7 @@ struct Fixture {
     void undoStep() const { emit window->undoRequested(); }
 
     AppContext context;
+    FilePictureLoader pictures;
     std::unique_ptr<SimplePageWindow> window;
     UndoController *undo = nullptr;
     SelectionController *selection = nullptr;
@@ -319,9 +313,10 @@ private slots:
     {
         AppContext context{Environment{}};
         context.translator.load(QStringLiteral(QUILLORA_SOURCE_DIR "/docs/lang-example.txt"));
+        FilePictureLoader pictures;
         SimplePageWindow window(context);
         UndoController undo(context, window);
-        SelectionController selection(context, window, undo);
+        SelectionController selection(context, window, undo, pictures);
         QWidget *icon = selection.iconStrip()->icon(DroppedObject::Picture);
         QCOMPARE(icon->toolTip(),
                  QStringLiteral("Fais glisser sur la page pour ajouter une image"));

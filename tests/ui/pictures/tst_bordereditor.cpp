@@ -7,6 +7,7 @@
 #include "core/layout/bordersetup.h"
 #include "core/layout/documenttypes.h"
 #include "core/printing/pageborder.h"
+#include "support/windowfixture.h"
 #include "ui/app/picturebutton.h"
 #include "ui/doctypes/objectframe.h"
 #include "ui/doctypes/pageview.h"
@@ -40,17 +41,9 @@ void clickAt(QWidget *window, QPoint at)
 }
 
 struct Fixture {
-    static Environment screen()
-    {
-        Environment environment;
-        environment.screen.widthPx = 1280;
-        environment.screen.heightPx = 800;
-        return environment;
-    }
-
     // A new document of `documentType` from a test template, set up as the shell does it.
     Fixture(const QString &layout, DocumentKind documentType)
-        : context(screen()), window(std::make_unique<SimplePageWindow>(context))
+        : context(WindowFixture::screen()), window(std::make_unique<SimplePageWindow>(context))
     {
         context.page.documentType = documentType;
         loaded = window->loadTemplate(QStringLiteral(QUILLORA_TEST_DATA "/borders/") + layout);

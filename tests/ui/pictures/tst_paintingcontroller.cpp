@@ -1,7 +1,7 @@
 // Painting in the single-page window: palettes, strokes with symmetry, the rubber band, the
 // animation timer, the right button, and undo / redo.
 
-#include "core/app/appcontext.h"
+#include "support/windowfixture.h"
 #include "ui/app/picturebutton.h"
 #include "ui/doctypes/pageview.h"
 #include "ui/doctypes/simplepagewindow.h"
@@ -24,18 +24,9 @@ namespace {
 
 const QColor kBlue(0, 0, 0xFF);
 
-// One window with its undo and painting controllers, the way the application makes them.
-struct Fixture {
-    static Environment screen()
-    {
-        Environment environment;
-        environment.screen.widthPx = 1280;
-        environment.screen.heightPx = 800;
-        return environment;
-    }
-
+// One window wired the way the application wires it.
+struct Fixture : WindowFixture {
     explicit Fixture(int pictures = 1)
-        : context(screen()), window(std::make_unique<SimplePageWindow>(context))
     {
         PageModel &page = context.page;
         page.pageWidthMm = 210;
@@ -51,7 +42,6 @@ struct Fixture {
     }
 
     explicit Fixture(const QString &layout)
-        : context(screen()), window(std::make_unique<SimplePageWindow>(context))
     {
         loaded = window->loadTemplate(layout);
         makeControllers();
@@ -59,8 +49,9 @@ struct Fixture {
 
     void makeControllers()
     {
-        undo = new UndoController(context, *window);
-        painting = new PaintingController(context, *window, *undo);
+        wire();
+        undo = controllers.undo;
+        painting = controllers.painting;
         window->show();
     }
 
@@ -77,8 +68,6 @@ struct Fixture {
     }
     void showPaintTools() const { click(toolbarButton(ToolbarAction::ShowPaintTools)); }
 
-    AppContext context;
-    std::unique_ptr<SimplePageWindow> window;
     UndoController *undo = nullptr;
     PaintingController *painting = nullptr;
     bool loaded = true;

@@ -5,6 +5,7 @@
 #include "core/app/appcontext.h"
 #include "platform/clipboard.h"
 #include "platform/pictureloader.h"
+#include "support/windowfixture.h"
 #include "ui/doctypes/pageview.h"
 #include "ui/doctypes/simplepagewindow.h"
 #include "ui/pictures/importquestions.h"
@@ -90,7 +91,7 @@ public:
 
 struct Fixture {
     explicit Fixture(DocumentKind documentType = DocumentKind::Simple)
-        : context(screen()), window(std::make_unique<SimplePageWindow>(context))
+        : context(WindowFixture::screen()), window(std::make_unique<SimplePageWindow>(context))
     {
         PageModel &page = context.page;
         page.documentType = documentType;
@@ -110,14 +111,6 @@ struct Fixture {
         menu = new PictureMenuController(context, *window, *undo, *painting, std::move(services));
         window->show();
         context.page.current = {QStringLiteral("p"), 0};
-    }
-
-    static Environment screen()
-    {
-        Environment environment;
-        environment.screen.widthPx = 1280;
-        environment.screen.heightPx = 800;
-        return environment;
     }
 
     QImage &image() { return context.page.pictureBoxes[0].image; }

@@ -6,6 +6,7 @@
 #include "core/files/filecommands.h"
 #include "core/pictures/webcamcapture.h"
 #include "fakecamera.h"
+#include "support/windowfixture.h"
 #include "ui/app/picturebutton.h"
 #include "ui/doctypes/simplepagewindow.h"
 #include "ui/pictures/webcamcontroller.h"
@@ -63,7 +64,7 @@ struct FormFixture {
 // A window with picture boxes, its undo controller and the webcam controller, as the
 // application makes them.
 struct PageFixture {
-    explicit PageFixture(int pictures, QImage frame = halvesFrame()) : context(screen())
+    explicit PageFixture(int pictures, QImage frame = halvesFrame()) : context(WindowFixture::screen())
     {
         context.folders.temporary = folder.path();
         context.runTag = QStringLiteral("TESTWEBC");
@@ -87,14 +88,6 @@ struct PageFixture {
             return std::unique_ptr<Camera>(std::make_unique<FakeCamera>(names, frame));
         });
         webcam->setMessenger([this](const QString &english) { messages.append(english); });
-    }
-
-    static Environment screen()
-    {
-        Environment environment;
-        environment.screen.widthPx = 1280;
-        environment.screen.heightPx = 800;
-        return environment;
     }
 
     // Presses a button of the webcam window as soon as it is shown.

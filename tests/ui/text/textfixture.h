@@ -3,6 +3,7 @@
 
 #include "core/app/appcontext.h"
 #include "platform/keysender.h"
+#include "support/windowfixture.h"
 #include "ui/doctypes/pageview.h"
 #include "ui/doctypes/simplepagewindow.h"
 #include "ui/text/richtextboxwidget.h"
@@ -52,7 +53,7 @@ inline void selectRange(QTextEdit *edit, int from, int to)
 
 struct TextFixture {
     explicit TextFixture(int texts, int richTexts, DocumentKind documentType = DocumentKind::Simple)
-        : context(makeEnvironment())
+        : context(WindowFixture::screen())
     {
         PageModel &page = context.page;
         page.documentType = documentType;
@@ -73,14 +74,6 @@ struct TextFixture {
         keys.window = window.get();
         undo = new UndoController(context, *window);
         text = std::make_unique<TextController>(context, *window, *undo, keys);
-    }
-
-    static Environment makeEnvironment()
-    {
-        Environment environment;
-        environment.screen.widthPx = 1280;
-        environment.screen.heightPx = 800;
-        return environment;
     }
 
     void show()

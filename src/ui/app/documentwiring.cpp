@@ -1,0 +1,65 @@
+#include "ui/app/documentwiring.h"
+
+#include "ui/app/shellcontroller.h"
+#include "ui/doctypes/documentwindow.h"
+#include "ui/doctypes/hintbox.h"
+#include "ui/doctypes/presentationcontroller.h"
+#include "ui/doctypes/templatesheetcontroller.h"
+#include "ui/files/filecontroller.h"
+#include "ui/handling/dividerhandlecontroller.h"
+#include "ui/handling/selectioncontroller.h"
+#include "ui/pictures/bordereditor.h"
+#include "ui/pictures/paintingcontroller.h"
+#include "ui/pictures/picturemenucontroller.h"
+#include "ui/printing/printcontroller.h"
+#include "ui/text/textcontroller.h"
+#include "ui/undo/undocontroller.h"
+
+namespace quillora {
+
+DocumentControllers attachControllers(AppContext &context, DocumentWindow &window,
+                                      const DocumentServices &services)
+{
+    if (services.files)
+        services.files->attach(&window);
+    auto *undo = new UndoController(context, window);
+    if (services.files) {
+        QObject::connect(services.files, &FileController::documentOpened, undo,
+                         &UndoController::updateButtons);
+    }
+    auto *painting = new PaintingController(context, window, *undo);
+    // The picture menu, Ctrl+C / Ctrl+V and picture import.
+    auto *pictureMenu = new PictureMenuController(context, window, *undo, *painting);
+    auto *text = new TextController(context, window, *undo);
+    QObject::connect(painting, &PaintingController::paintColourChosen, text,
+                     &TextController::colourSelectedText);
+    new SelectionController(context, window, *undo, services.pictures);
+    auto *printing = new PrintController(context, services.printers, &window);
+    printing->attach(&window);
+    if (services.shell) {
+        QObject::connect(services.shell, &ShellController::optionsApplied, text,
+                         &TextController::applySettings);
+        QObject::connect(services.shell, &ShellController::optionsApplied, printing,
+                         &PrintController::applySettings);
+    }
+    new WebcamController(context, window, *undo, services.makeCamera);
+    auto *sheet = new TemplateSheetController(context, window);
+    QObject::connect(sheet, &TemplateSheetController::templateSwitched, undo,
+                     &UndoController::updateButtons);
+    QObject::connect(undo, &UndoController::restored, sheet, &TemplateSheetController::redrawPreview);
+    // The page border and its editor beside the page.
+    auto *border = new BorderEditor(context, window, *undo, *painting);
+    QObject::connect(border, &BorderEditor::contextMenuRequested, pictureMenu,
+                     &PictureMenuController::showMenuForBorder);
+    QObject::connect(pictureMenu, &PictureMenuController::borderPictureChanged, border,
+                     &BorderEditor::showNewPicture);
+    // Divider handles, presentation typing and the palette hint.
+    new DividerHandleController(context, window, *undo);
+    new PresentationController(context, window, *undo);
+    auto *hint = new PaletteHint(context, window);
+    QObject::connect(painting, &PaintingController::paintColourChosen, hint,
+                     &PaletteHint::colourChosen);
+    return {undo, painting, text, border};
+}
+
+} // namespace quillora

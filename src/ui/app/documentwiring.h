@@ -1,0 +1,40 @@
+#pragma once
+// Attaching the controllers to a document window: undo, painting, the picture menu, text,
+// object handling, printing, the webcam, the template column, the border, divider handles,
+// presentation typing and the palette hint. The program and the tests wire windows alike.
+
+#include "ui/pictures/webcamcontroller.h"
+
+namespace quillora {
+
+class AppContext;
+class BorderEditor;
+class DocumentWindow;
+class FileController;
+class PaintingController;
+class PictureLoader;
+class PrinterProvider;
+class ShellController;
+class TextController;
+class UndoController;
+
+struct DocumentServices {
+    PrinterProvider &printers;
+    PictureLoader &pictures;
+    WebcamController::CameraFactory makeCamera;
+    FileController *files = nullptr;   // lives for the whole run; attaches to each window
+    ShellController *shell = nullptr;  // reports new options
+};
+
+// The controllers others talk to; all of them are children of the window and go with it.
+struct DocumentControllers {
+    UndoController *undo = nullptr;
+    PaintingController *painting = nullptr;
+    TextController *text = nullptr;
+    BorderEditor *border = nullptr;
+};
+
+DocumentControllers attachControllers(AppContext &context, DocumentWindow &window,
+                                      const DocumentServices &services);
+
+} // namespace quillora

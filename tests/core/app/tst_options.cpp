@@ -1,0 +1,98 @@
+// The options dialog's values: read from the settings, confirmed back into them, and what the
+// document window must do about them.
+
+#include "core/app/options.h"
+
+#include <QtTest>
+
+using namespace quillora;
+using namespace quillora::options;
+
+class TestOptions : public QObject {
+    Q_OBJECT
+
+private slots:
+    void printButtonRuleRoundTrips_data()
+    {
+        QTest::addColumn<int>("hidePrinterTime");
+        QTest::addColumn<int>("rule");
+        QTest::addColumn<int>("minutes");
+        QTest::addColumn<int>("kept");
+        QTest::newRow("always shown") << 0 << 0 << 2 << 0;
+        QTest::newRow("hidden 5 minutes") << 5 << 1 << 5 << 5;
+        QTest::newRow("hidden 7 minutes, not in the list") << 7 << 1 << 7 << 7;
+        QTest::newRow("other negative: no printing") << -5 << 2 << 2 << -1;
+    }
+    void printButtonRuleRoundTrips()
+    {
+        QFETCH(int, hidePrinterTime);
+        QFETCH(int, minutes);
+        AppContext context{Environment{}};
+        context.settings.hidePrinterTime = hidePrinterTime;
+        const OptionsValues values = fromSettings(context.settings);
+        QTEST(int(values.printButtonRule), "rule");
+        QCOMPARE(values.hideMinutes, minutes);
+        QVERIFY(hideMinuteChoices(hidePrinterTime).contains(minutes));
+        apply(values, context);
+        QTEST(context.settings.hidePrinterTime, "kept");
+    }
+
+    void printButtonEffects_data()
+    {
+        QTest::addColumn<int>("rule");
+        QTest::addColumn<int>("expectedTime");
+        QTest::addColumn<int>("printButton");
+        QTest::addColumn<bool>("timerEnabled");
+        QTest::addColumn<bool>("countDownCleared");
+        using PB = OptionsEffects::PrintButton;
+        QTest::newRow("always: the timer brings it back") << 0 << 0 << int(PB::Keep) << true << false;
+        QTest::newRow("hide for 10 minutes") << 1 << 10 << int(PB::Show) << false << true;
+        QTest::newRow("no printing") << 2 << -1 << int(PB::Hide) << false << true;
+    }
+    void printButtonEffects()
+    {
+        QFETCH(int, rule);
+        AppContext context{Environment{}};
+        context.settings.hidePrinterTime = 3;
+        OptionsValues values = fromSettings(context.settings);
+        values.printButtonRule = PrintButtonRule(rule);
+        values.hideMinutes = 10;
+        const OptionsEffects effects = apply(values, context);
+        QTEST(context.settings.hidePrinterTime, "expectedTime");
+        QTEST(int(effects.printButton), "printButton");
+        QTEST(effects.hideTimerEnabled, "timerEnabled");
+        QTEST(effects.clearHideCountDown, "countDownCleared");
+    }
+
+    void leafletTurn_data()
+    {
+        QTest::addColumn<int>("stored");
+        QTest::addColumn<bool>("quick");
+        QTest::newRow("45 is quick") << 45 << true;
+        QTest::newRow("15 is slow") << 15 << false;
+        QTest::newRow("odd 30 is slow") << 30 << false;
+    }
+    void leafletTurn()
+    {
+        QFETCH(int, stored);
+        QFETCH(bool, quick);
+        AppContext context{Environment{}};
+        context.settings.leaftletTurnAngle = stored;
+        OptionsValues values = fromSettings(context.settings);
+        QCOMPARE(values.quickLeafletTurn, quick);
+        values.quickLeafletTurn = !quick;
+        apply(values, context);
+        QCOMPARE(context.settings.leaftletTurnAngle, quick ? kSlowTurnAngle : kQuickTurnAngle);
+    }
+
+    void scaleStepsStayWithinLimits()
+    {
+        QCOMPARE(stepScalePercent(99, +1), 100);
+        QCOMPARE(stepScalePercent(100, +1), 100);
+        QCOMPARE(stepScalePercent(86, -1), 85);
+        QCOMPARE(stepScalePercent(85, -1), 85);
+    }
+};
+
+QTEST_APPLESS_MAIN(TestOptions)
+#include "tst_options.moc"
