@@ -20,6 +20,8 @@
 
 using namespace quillora;
 
+Q_DECLARE_METATYPE(quillora::DocumentKind)
+
 namespace {
 
 const QString kLayouts = QStringLiteral(QUILLORA_SOURCE_DIR "/data/layouts/");
@@ -27,13 +29,13 @@ const QSize kScreen(1920, 1080);
 
 struct Folder {
     const char *name;
-    int kind;
+    DocumentKind kind;
     LeafletStyle style;
 };
-constexpr Folder kFolders[] = {{"booklet", doctype::Booklet, LeafletStyle::Booklet},
-                               {"card", doctype::Card, LeafletStyle::Card},
-                               {"leaflet large", doctype::Leaflet, LeafletStyle::LargeLeaflet},
-                               {"leaflet small", doctype::Leaflet, LeafletStyle::SmallLeaflet}};
+constexpr Folder kFolders[] = {{"booklet", DocumentKind::Booklet, LeafletStyle::Booklet},
+                               {"card", DocumentKind::Card, LeafletStyle::Card},
+                               {"leaflet large", DocumentKind::Leaflet, LeafletStyle::LargeLeaflet},
+                               {"leaflet small", DocumentKind::Leaflet, LeafletStyle::SmallLeaflet}};
 
 struct Placed {
     QString name;
@@ -73,7 +75,7 @@ private slots:
     void templateIsSound_data()
     {
         QTest::addColumn<QString>("path");
-        QTest::addColumn<int>("kind");
+        QTest::addColumn<DocumentKind>("kind");
         QTest::addColumn<int>("style");
         for (const Folder &folder : kFolders) {
             const QDir dir(kLayouts + QLatin1String(folder.name));
@@ -88,7 +90,7 @@ private slots:
     void templateIsSound()
     {
         QFETCH(QString, path);
-        QFETCH(int, kind);
+        QFETCH(DocumentKind, kind);
         QFETCH(int, style);
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
