@@ -4,14 +4,11 @@
 #include "core/printing/pageborder.h"
 
 #include <QFontMetricsF>
-#include <QLoggingCategory>
 #include <QPainter>
 #include <QTransform>
 
 #include <algorithm>
 #include <cmath>
-
-Q_DECLARE_LOGGING_CATEGORY(lcPrinting)
 
 namespace quillora {
 
@@ -163,30 +160,16 @@ PrintResult printBanner(const Banner &banner, const BannerLayout &layout, PrintD
 {
     if (layout.sheetCount == 0)
         return {PrintOutcome::Failed, QStringLiteral("the banner has no letters to print")};
-    device.setOrientation(PageOrientation::Landscape);
-    QString error;
-    if (!device.begin(&error))
-        return {error.isEmpty() ? PrintOutcome::Cancelled : PrintOutcome::Failed, error};
-    const QTransform toDevice = sheetToDevice(device);
-    for (int sheet = 0; sheet < layout.sheetCount; ++sheet) {
-        if (sheet > 0 && !device.newPage()) {
-            error = QStringLiteral("the printer refused a new page");
-            break;
-        }
-        QPainter &painter = device.painter();
-        painter.save();
-        painter.setTransform(toDevice, true);
-        renderBannerSheet(painter, banner, layout, sheet);
-        painter.restore();
-    }
-    QString finishError;
-    if (!device.finish(&finishError) && error.isEmpty())
-        error = finishError;
-    if (!error.isEmpty()) {
-        qCWarning(lcPrinting) << "printing the banner on" << device.name() << "failed:" << error;
-        return {PrintOutcome::Failed, error};
-    }
-    return {PrintOutcome::Printed, {}};
+    return runPrintJob(
+        device, PageOrientation::Landscape, layout.sheetCount,
+        [&](int sheet) {
+            QPainter &painter = device.painter();
+            painter.save();
+            painter.setTransform(sheetToDevice(device), true);
+            renderBannerSheet(painter, banner, layout, sheet);
+            painter.restore();
+        },
+        "the banner");
 }
 
 } // namespace quillora

@@ -2,12 +2,9 @@
 
 #include "core/doctypes/circledrawing.h"
 
-#include <QLoggingCategory>
 #include <QPainter>
 
 #include <algorithm>
-
-Q_DECLARE_LOGGING_CATEGORY(lcPrinting)
 
 namespace quillora {
 
@@ -46,30 +43,17 @@ PrintResult printCircle(const CirclePage &page, PrintDevice &device, const Print
 {
     if (page.pageSize.isEmpty())
         return {PrintOutcome::Failed, QStringLiteral("the page has no size")};
-    device.setOrientation(PageOrientation::Landscape);
-    QString error;
-    if (!device.begin(&error))
-        return {error.isEmpty() ? PrintOutcome::Cancelled : PrintOutcome::Failed, error};
-    PageRenderOptions options;
-    options.scale =
-        printScale(device.printableArea().width(), settings.zoom, page.pageSize.width());
-    options.fontFactor = settings.fontFactor;
     const int copies = std::clamp(settings.copies, 1, kMaxPrintCopies);
-    for (int copy = 1; copy <= copies; ++copy) {
-        if (copy > 1 && !device.newPage()) {
-            error = QStringLiteral("the printer refused a new page");
-            break;
-        }
-        renderCirclePage(device.painter(), page, options);
-    }
-    QString finishError;
-    if (!device.finish(&finishError) && error.isEmpty())
-        error = finishError;
-    if (!error.isEmpty()) {
-        qCWarning(lcPrinting) << "printing the circle on" << device.name() << "failed:" << error;
-        return {PrintOutcome::Failed, error};
-    }
-    return {PrintOutcome::Printed, {}};
+    return runPrintJob(
+        device, PageOrientation::Landscape, copies,
+        [&](int) {
+            PageRenderOptions options;
+            options.scale =
+                printScale(device.printableArea().width(), settings.zoom, page.pageSize.width());
+            options.fontFactor = settings.fontFactor;
+            renderCirclePage(device.painter(), page, options);
+        },
+        "the circle");
 }
 
 } // namespace quillora

@@ -2,13 +2,10 @@
 
 #include "core/printing/pagerenderer.h"
 
-#include <QLoggingCategory>
 #include <QPainter>
 #include <QPainterPath>
 
 #include <algorithm>
-
-Q_DECLARE_LOGGING_CATEGORY(lcPrinting)
 
 namespace quillora {
 
@@ -153,48 +150,27 @@ PrintResult printLeaflet(const PageModel &leaflet, LeafletStyle style, PrintDevi
                          const PrintSettings &settings, const QString &flipNote)
 {
     const LeafletPrintLayout layout = leafletPrintLayout(style);
-    device.setOrientation(layout.sheets.front().orientation);
-    QString error;
-    if (!device.begin(&error)) {
-        if (error.isEmpty())
-            return {PrintOutcome::Cancelled, {}};
-        qCWarning(lcPrinting) << "printer" << device.name() << "did not start:" << error;
-        return {PrintOutcome::Failed, error};
-    }
-    // A4 fills the paper exactly; other paper takes the sheet as large as it fits.
-    const QSizeF paper = device.paperSize();
-    const QSizeF sheetMm = layout.sheets.front().sizeMm;
-    const double unitsPerMm = std::min(paper.width() / sheetMm.width(),
-                                       paper.height() / sheetMm.height());
-    const QPointF sheetOrigin = -device.printableArea().topLeft();
+    const int faces = int(layout.sheets.size());
     const int copies = std::clamp(settings.copies, 1, kMaxPrintCopies);
-    bool firstFace = true;
-    for (int copy = 1; copy <= copies && error.isEmpty(); ++copy) {
-        for (int face = 0; face < layout.sheets.size(); ++face) {
-            if (!firstFace && !device.newPage()) {
-                error = QStringLiteral("the printer refused a new page");
-                break;
-            }
-            firstFace = false;
+    return runPrintJob(
+        device, layout.sheets.front().orientation, copies * faces,
+        [&](int sheet) {
+            // A4 fills the paper exactly; other paper takes the sheet as large as it fits.
+            const QSizeF paper = device.paperSize();
+            const QSizeF sheetMm = layout.sheets.front().sizeMm;
+            const double unitsPerMm = std::min(paper.width() / sheetMm.width(),
+                                               paper.height() / sheetMm.height());
+            const int face = sheet % faces;
             QPainter &painter = device.painter();
             painter.save();
-            painter.translate(sheetOrigin);
-            const bool turnsOver = face == 0 && layout.sheets.size() > 1;
+            painter.translate(-device.printableArea().topLeft());
+            const bool turnsOver = face == 0 && faces > 1;
             drawLeafletSheet(painter, leaflet, style, layout.sheets[face], unitsPerMm,
                              settings.fontFactor, turnsOver ? layout.flip : FlipEdge::None,
                              flipNote);
             painter.restore();
-        }
-    }
-    QString finishError;
-    const bool finished = device.finish(&finishError);
-    if (error.isEmpty() && !finished)
-        error = finishError;
-    if (!error.isEmpty()) {
-        qCWarning(lcPrinting) << "printing on" << device.name() << "failed:" << error;
-        return {PrintOutcome::Failed, error};
-    }
-    return {PrintOutcome::Printed, {}};
+        },
+        "the leaflet");
 }
 
 } // namespace quillora

@@ -89,7 +89,16 @@ PrintResult printDocument(const PageModel &page, PrintDevice &device, const Prin
     if (page.pageRect.isEmpty())
         return {PrintOutcome::Failed, QStringLiteral("the page has no size")};
 
-    device.setOrientation(orientationFor(page));
+    const int copies = std::clamp(settings.copies, 1, kMaxPrintCopies);
+    return runPrintJob(
+        device, orientationFor(page), copies,
+        [&](int sheet) { drawRoutine(routine, page, device, settings, sheet + 1); }, "the page");
+}
+
+PrintResult runPrintJob(PrintDevice &device, PageOrientation orientation, int sheetCount,
+                        const std::function<void(int sheet)> &drawSheet, const char *what)
+{
+    device.setOrientation(orientation);
     QString error;
     if (!device.begin(&error)) {
         if (error.isEmpty())
@@ -97,20 +106,19 @@ PrintResult printDocument(const PageModel &page, PrintDevice &device, const Prin
         qCWarning(lcPrinting) << "printer" << device.name() << "did not start:" << error;
         return {PrintOutcome::Failed, error};
     }
-    const int copies = std::clamp(settings.copies, 1, kMaxPrintCopies);
-    for (int copy = 1; copy <= copies; ++copy) {
-        if (copy > 1 && !device.newPage()) {
+    for (int sheet = 0; sheet < sheetCount; ++sheet) {
+        if (sheet > 0 && !device.newPage()) {
             error = QStringLiteral("the printer refused a new page");
             break;
         }
-        drawRoutine(routine, page, device, settings, copy);
+        drawSheet(sheet);
     }
     QString finishError;
     const bool finished = device.finish(&finishError);
     if (error.isEmpty() && !finished)
         error = finishError;
     if (!error.isEmpty()) {
-        qCWarning(lcPrinting) << "printing on" << device.name() << "failed:" << error;
+        qCWarning(lcPrinting) << "printing" << what << "on" << device.name() << "failed:" << error;
         return {PrintOutcome::Failed, error};
     }
     return {PrintOutcome::Printed, {}};

@@ -8,6 +8,8 @@
 #include <QSizeF>
 #include <QString>
 
+#include <functional>
+
 namespace quillora {
 
 struct Settings;
@@ -53,6 +55,12 @@ struct PrintResult {
     PrintOutcome outcome = PrintOutcome::Failed;
     QString detail;
 };
+
+// One print job: starts `device` in `orientation`, draws sheets 0 .. sheetCount-1 with
+// `drawSheet` (each after the first on a new page) and finishes the job. A device that will not
+// start and says nothing was called off by the user. `what` names the work in the log.
+PrintResult runPrintJob(PrintDevice &device, PageOrientation orientation, int sheetCount,
+                        const std::function<void(int sheet)> &drawSheet, const char *what);
 
 // Prints `page` on `device` by its document type's routine, every copy on its own sheet.
 PrintResult printDocument(const PageModel &page, PrintDevice &device,
