@@ -5,9 +5,10 @@ RELEASE_DIR := build/release
 TEST_DIR := build/asan
 BENCH_DIR := build/bench
 FUZZ_DIR := build/fuzz
+PACKAGE_DIR := build/package
 FUZZ_SECONDS ?= 60
 
-.PHONY: deps run build test unit-test e2e bench fuzz clean
+.PHONY: deps run build test unit-test e2e bench fuzz package package-check clean
 
 deps:
 	@scripts/install-deps
@@ -39,6 +40,18 @@ fuzz: deps
 	  -DQUILLORA_TESTS=OFF -DQUILLORA_FUZZ=ON
 	cmake --build $(FUZZ_DIR) -j $(JOBS) --target fuzz_targets
 	scripts/run-fuzz $(FUZZ_DIR) $(FUZZ_SECONDS)
+
+# The Debian package for schools, in build/package.
+package: deps
+	cmake -S . -B $(PACKAGE_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DQUILLORA_TESTS=OFF \
+	  -DCMAKE_INSTALL_PREFIX=/usr
+	cmake --build $(PACKAGE_DIR) -j $(JOBS)
+	cd $(PACKAGE_DIR) && cpack -G DEB
+
+# Checks the package, then installs, uses and removes it on this machine (needs root).
+package-check: package
+	tests/packaging/check-package $(PACKAGE_DIR) $(PACKAGE_DIR)/quillora_*.deb
+	tests/packaging/install-roundtrip $(PACKAGE_DIR)/quillora_*.deb
 
 clean:
 	rm -rf build

@@ -20,6 +20,12 @@ Environment systemEnvironment()
     env.folders.documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     env.folders.systemTemp = QDir::tempPath();
     env.folders.userConfig = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+    // A school's technician may keep the shared settings elsewhere (and the tests do).
+    env.folders.systemConfig =
+        qEnvironmentVariable("QUILLORA_SYSTEM_CONFIG", QStringLiteral("/etc/quillora"));
+    const QString stateHome = qEnvironmentVariable(
+        "XDG_STATE_HOME", QDir::homePath() + QStringLiteral("/.local/state"));
+    env.folders.userState = stateHome + QStringLiteral("/quillora");
     return env;
 }
 

@@ -28,6 +28,8 @@ class Scenario:
         self.home = os.path.join(self.root, "home")
         self.documents = os.path.join(self.home, "Documents")
         self.temp = os.path.join(self.root, "tmp")
+        # The school's shared settings of this scenario alone (none unless it writes one).
+        self.system_config = os.path.join(self.root, "etc")
         for d in (self.install, self.documents, self.temp):
             os.makedirs(d)
         shutil.copy2(os.path.join(self.build_dir, "quillora"), self.install)
@@ -42,7 +44,8 @@ class Scenario:
         env.update(QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
                    QT_SCALE_FACTOR="1", HOME=self.home, TMPDIR=self.temp,
                    XDG_RUNTIME_DIR=runtime, XDG_CONFIG_HOME=os.path.join(self.home, ".config"),
-                   XDG_DOCUMENTS_DIR=self.documents)
+                   XDG_DOCUMENTS_DIR=self.documents,
+                   QUILLORA_SYSTEM_CONFIG=self.system_config)
         # Leaks reported at exit by the accessibility and D-Bus libraries are not ours.
         env["LSAN_OPTIONS"] = "suppressions=" + os.path.join(
             os.path.dirname(os.path.abspath(__file__)), "..", "lsan.supp")
@@ -121,6 +124,14 @@ class Scenario:
         if within is not None:
             root = a11y.find(self.app, within, "dialog", timeout)
         return a11y.find(root, name, role, timeout)
+
+    def showing(self, name, role=None):
+        """Whether a widget of that name is on screen now (no waiting)."""
+        try:
+            a11y.find(self.app, name, role, timeout=0.5)
+            return True
+        except LookupError:
+            return False
 
     def press(self, name, role=None, within=None):
         return a11y.press(self.find(name, role, within=within))

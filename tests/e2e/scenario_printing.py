@@ -43,16 +43,8 @@ def body(s):
                              capture_output=True, text=True).stdout
     assert int(colours) > 2, "the stroke and the page are on paper"
 
-    s.wait_until(lambda: not _print_button_showing(s), what="the print button hidden")
+    s.wait_until(lambda: not s.showing("Print", "push button"), what="the print button hidden")
     s.leave_without_saving()
-
-
-def _print_button_showing(s):
-    try:
-        a11y.find(s.app, "Print", "push button", timeout=0.5)
-        return True
-    except LookupError:
-        return False
 
 
 harness.main(body)

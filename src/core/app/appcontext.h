@@ -11,6 +11,7 @@
 #include "core/undo/undohistory.h"
 
 #include <QString>
+#include <QStringList>
 
 namespace quillora {
 
@@ -31,6 +32,7 @@ public:
     Environment env;
     RandomSource random;
     Settings settings;
+    QStringList lockedSettings;        // keys the school's shared settings file fixes
     ResolvedFolders folders;
     Translator translator;
     QString runTag;                    // eight capital letters drawn at start-up

@@ -36,6 +36,8 @@ struct Folders {
     QString documents;      // the user's documents folder, "" when the platform gives none
     QString systemTemp;     // the platform's temporary folder
     QString userConfig;     // where settings go when the installation folder is read-only
+    QString systemConfig;   // the school's shared settings, read before the user's
+    QString userState;      // what the program keeps between runs that is not a setting
 };
 
 struct Environment {

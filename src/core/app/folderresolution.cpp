@@ -36,8 +36,12 @@ QString resolveDataFolder(const QString &configured, const QString &installation
 {
     if (hasLayoutsFolder(configured))
         return configured;
-    const QString installed = paths::defaultDataFolder(installationFolder);
-    return hasLayoutsFolder(installed) ? installed : configured;
+    for (const QString &installed : {paths::defaultDataFolder(installationFolder),
+                                     paths::sharedDataFolder(installationFolder)}) {
+        if (hasLayoutsFolder(installed))
+            return installed;
+    }
+    return configured;
 }
 
 bool canWriteSettingsIn(const QString &folder)

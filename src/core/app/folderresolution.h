@@ -18,7 +18,8 @@ QString resolveTemporaryFolder(const QString &tempPath, const QString &systemTem
 bool hasLayoutsFolder(const QString &dataFolder);
 
 // The configured data folder when it holds "layouts"; otherwise installation + "/data" when
-// that one does; otherwise the configured folder stays (opening a layout then reports it).
+// that one does (a build tree), then the installed program's shared data folder; otherwise the
+// configured folder stays (opening a layout then reports it).
 QString resolveDataFolder(const QString &configured, const QString &installationFolder);
 
 // Whether a settings file can be (re)written in the folder.

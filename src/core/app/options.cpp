@@ -1,5 +1,7 @@
 #include "core/app/options.h"
 
+#include "core/app/settingsfile.h"
+
 #include <algorithm>
 
 namespace quillora::options {
@@ -45,52 +47,70 @@ OptionsValues fromSettings(const Settings &settings)
     return values;
 }
 
+bool isLocked(const AppContext &context, const QString &key)
+{
+    return context.lockedSettings.contains(key, Qt::CaseInsensitive);
+}
+
 OptionsEffects apply(const OptionsValues &values, AppContext &context)
 {
     Settings &settings = context.settings;
     OptionsEffects effects;
-    switch (values.printButtonRule) {
-    case PrintButtonRule::AlwaysShown:
-        settings.hidePrinterTime = 0;
-        effects.printButton = OptionsEffects::PrintButton::Keep;
-        effects.hideTimerEnabled = true;
-        effects.clearHideCountDown = false;
-        break;
-    case PrintButtonRule::HiddenAfterPrinting:
-        // The list offers whole minutes from 1 up; a zero would silently mean "always shown".
-        settings.hidePrinterTime = std::max(1, values.hideMinutes);
-        effects.printButton = OptionsEffects::PrintButton::Show;
-        effects.hideTimerEnabled = false;
-        effects.clearHideCountDown = true;
-        break;
-    case PrintButtonRule::NoPrinting:
-        settings.hidePrinterTime = -1;
-        effects.printButton = OptionsEffects::PrintButton::Hide;
-        effects.hideTimerEnabled = false;
-        effects.clearHideCountDown = true;
-        break;
+    const auto unlocked = [&context](const char *key) {
+        return !isLocked(context, QString::fromLatin1(key));
+    };
+    if (unlocked("HidePrinterTime")) {
+        switch (values.printButtonRule) {
+        case PrintButtonRule::AlwaysShown:
+            settings.hidePrinterTime = 0;
+            effects.printButton = OptionsEffects::PrintButton::Keep;
+            effects.hideTimerEnabled = true;
+            effects.clearHideCountDown = false;
+            break;
+        case PrintButtonRule::HiddenAfterPrinting:
+            // The list offers whole minutes from 1 up; a zero would silently mean "always shown".
+            settings.hidePrinterTime = std::max(1, values.hideMinutes);
+            effects.printButton = OptionsEffects::PrintButton::Show;
+            effects.hideTimerEnabled = false;
+            effects.clearHideCountDown = true;
+            break;
+        case PrintButtonRule::NoPrinting:
+            settings.hidePrinterTime = -1;
+            effects.printButton = OptionsEffects::PrintButton::Hide;
+            effects.hideTimerEnabled = false;
+            effects.clearHideCountDown = true;
+            break;
+        }
     }
-    settings.showNumCopiesCombo = values.showNumCopies;
-    if (!values.chosenPrinter.isEmpty()) {
+    if (unlocked("showNumCopiesCombo"))
+        settings.showNumCopiesCombo = values.showNumCopies;
+    if (!values.chosenPrinter.isEmpty() && unlocked("iniPrinterName")) {
         settings.iniPrinterName = values.chosenPrinter;
         effects.printerName = values.chosenPrinter;
     }
-    settings.printZoomSFPC =
-        std::clamp(values.pageScalePercent, kScalePercentMin, kScalePercentMax);
-    settings.fontSFatPrintPC =
-        std::clamp(values.textScalePercent, kScalePercentMin, kScalePercentMax);
-    settings.useIWBstring = values.pullDownString;
-    settings.useDarkerFrameColour = values.darkerFrames;
-    settings.useIWBkeyBd = values.screenKeyboard;
-    settings.leaftletTurnAngle = values.quickLeafletTurn ? kQuickTurnAngle : kSlowTurnAngle;
-    settings.useWebCam = values.webCamButton;
+    if (unlocked("printZoomSFPC"))
+        settings.printZoomSFPC =
+            std::clamp(values.pageScalePercent, kScalePercentMin, kScalePercentMax);
+    if (unlocked("fontSFatPrintPC"))
+        settings.fontSFatPrintPC =
+            std::clamp(values.textScalePercent, kScalePercentMin, kScalePercentMax);
+    if (unlocked("useIWBstring"))
+        settings.useIWBstring = values.pullDownString;
+    if (unlocked("useDarkerFrameColour"))
+        settings.useDarkerFrameColour = values.darkerFrames;
+    if (unlocked("useIWBkeyBd"))
+        settings.useIWBkeyBd = values.screenKeyboard;
+    if (unlocked("leaftletTurnAngle"))
+        settings.leaftletTurnAngle = values.quickLeafletTurn ? kQuickTurnAngle : kSlowTurnAngle;
+    if (unlocked("useWebCam"))
+        settings.useWebCam = values.webCamButton;
     for (std::size_t slot = 0; slot < values.fonts.size(); ++slot) {
         // An emptied list would leave the children a slot with no font at all.
-        if (!values.fonts[slot].trimmed().isEmpty())
+        if (!values.fonts[slot].trimmed().isEmpty() && !isLocked(context, fontKeyForSlot(int(slot))))
             settings.fontSlots[slot] = values.fonts[slot];
     }
     effects.frameColour = context.frameColour();
-    effects.webCamButtonVisible = values.webCamButton;
+    effects.webCamButtonVisible = settings.useWebCam;
     return effects;
 }
 

@@ -69,7 +69,10 @@ int stepScalePercent(int percent, int step);
 
 OptionsValues fromSettings(const Settings &settings);
 
-// Copies confirmed values into the program's settings and says what the window must do
+// Whether the school's shared settings file fixes `key`: the options dialog shows it, disabled.
+bool isLocked(const AppContext &context, const QString &key);
+
+// Copies confirmed values into the program's settings (leaving locked keys as they are) and says what the window must do
 // about them.
 OptionsEffects apply(const OptionsValues &values, AppContext &context);
 

@@ -43,4 +43,14 @@ QString defaultDataFolder(const QString &installationFolder)
     return join(installationFolder, QStringLiteral("data"));
 }
 
+QString sharedDataFolder(const QString &installationFolder)
+{
+    return join(parentFolder(installationFolder), QStringLiteral("share/quillora"));
+}
+
+QString sharedLanguageFile(const QString &installationFolder)
+{
+    return join(sharedDataFolder(installationFolder), QStringLiteral("language/lang.txt"));
+}
+
 } // namespace quillora::paths

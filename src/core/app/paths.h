@@ -26,4 +26,11 @@ QString languageFile(const QString &installationFolder);
 // installation + "/data": the data folder a new settings file starts from.
 QString defaultDataFolder(const QString &installationFolder);
 
+// The data of an installed program: "share/quillora" beside the "bin" folder holding the
+// executable, so that a package installed under any prefix finds its layouts.
+QString sharedDataFolder(const QString &installationFolder);
+
+// The language file of an installed program, in its shared data folder.
+QString sharedLanguageFile(const QString &installationFolder);
+
 } // namespace quillora::paths

@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 #include <algorithm>
 #include <array>
@@ -155,6 +156,27 @@ QString SettingsText::value(const QString &key, const QString &fallback) const
         }
     }
     return fallback;
+}
+
+QStringList SettingsText::lockedKeys() const
+{
+    static const QRegularExpression separators(QStringLiteral("[,\\s]+"));
+    return value(kLockedKey).split(separators, Qt::SkipEmptyParts);
+}
+
+SettingsText SettingsText::layered(const SettingsText &shared, const SettingsText &own,
+                                   const QStringList &locked)
+{
+    SettingsText result = shared;
+    for (const QString &line : own.m_lines) {
+        const bool lockedLine = std::any_of(locked.begin(), locked.end(), [&](const QString &key) {
+            return line.startsWith(key, Qt::CaseInsensitive);
+        });
+        // The user's file cannot lock or unlock anything either.
+        if (!lockedLine && !line.startsWith(kLockedKey, Qt::CaseInsensitive))
+            result.m_lines.append(line);
+    }
+    return result;
 }
 
 SettingsFileRead readSettingsFile(const QString &path)

@@ -14,6 +14,9 @@ namespace quillora {
 inline const QString kSettingsFileName = QStringLiteral("quillora.ini");
 inline const QString kMyDocumentsWord = QStringLiteral("MYDOCS"); // WorkingDir: documents folder
 inline const QString kUserTempWord = QStringLiteral("USERTEMP");  // tempPath: system temp folder
+// The line of the school's shared settings file that lists the keys nobody else may change:
+// "locked=HidePrinterTime,WorkingDir,font0".
+inline const QString kLockedKey = QStringLiteral("locked");
 
 // The lines of a settings file held in memory.
 class SettingsText {
@@ -28,6 +31,15 @@ public:
     // length, case-sensitively), taken from the second character after the key so that the
     // "=" is skipped. `fallback` when no line matches or the value found is empty.
     QString value(const QString &key, const QString &fallback = {}) const;
+
+    // The keys of the "locked" line, split at commas and spaces.
+    QStringList lockedKeys() const;
+
+    // The shared file's lines followed by the user's own, leaving out every line of the user's
+    // that the reader could take for a `locked` key (whatever its case), so that locked keys
+    // keep the shared value and every other key follows the user.
+    static SettingsText layered(const SettingsText &shared, const SettingsText &own,
+                                const QStringList &locked);
 
 private:
     QStringList m_lines;

@@ -6,6 +6,7 @@
 #include "core/files/filecommands.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 namespace quillora {
 
@@ -47,9 +48,15 @@ SettingsFileState loadSettings(AppContext &ctx, bool installationWritable)
 
     const SettingsLocation location = settingsLocation(machine, installationWritable);
     folders.settingsFile = location.writeTo;
+    const SettingsFileRead shared =
+        machine.systemConfig.isEmpty()
+            ? SettingsFileRead{}
+            : readSettingsFile(paths::join(machine.systemConfig, kSettingsFileName));
     const SettingsFileRead file = readSettingsFile(location.readFrom);
+    ctx.lockedSettings = shared.text.lockedKeys();
 
-    ctx.settings = settingsFromText(file.text, machine.installation);
+    ctx.settings = settingsFromText(
+        SettingsText::layered(shared.text, file.text, ctx.lockedSettings), machine.installation);
     ctx.settings.dataPath = resolveDataFolder(ctx.settings.dataPath, machine.installation);
     folders.data = ctx.settings.dataPath;
     folders.working = resolveWorkingFolder(ctx.settings.workingDir, machine.documents);
@@ -65,7 +72,10 @@ StartupResult startUp(AppContext &ctx, const QStringList &arguments)
     ctx.random.seed(seedFromClock(ctx.env.clock()));
     ctx.runTag = drawRunTag(ctx.random);
 
-    ctx.translator.load(paths::languageFile(ctx.env.folders.installation));
+    const QString installation = ctx.env.folders.installation;
+    const QString besideProgram = paths::languageFile(installation);
+    ctx.translator.load(QFileInfo::exists(besideProgram) ? besideProgram
+                                                         : paths::sharedLanguageFile(installation));
     installFontSubstitutions();
 
     StartupResult result;

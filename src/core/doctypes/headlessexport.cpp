@@ -8,6 +8,8 @@
 #include "core/printing/thumbnails.h"
 
 #include <QTemporaryDir>
+
+#include <algorithm>
 #include <QTextStream>
 
 namespace quillora {
@@ -21,6 +23,9 @@ constexpr int kWrongArguments = 2;
 const QString kExportPng = QStringLiteral("--export-png");
 const QString kExportPdf = QStringLiteral("--export-pdf");
 const QString kMakeThumbnails = QStringLiteral("--make-thumbnails");
+const QString kThumbnail = QStringLiteral("--thumbnail");
+// File managers ask for 128 to 1024 pixels; anything far beyond is not a thumbnail.
+constexpr int kLargestThumbnail = 4096;
 
 // The fit the single-page window gives an opened page on this screen.
 PageFitInputs windowFit(const AppContext &context)
@@ -72,7 +77,48 @@ int exportWorkFile(const QString &mode, const QString &output, const QString &in
     return kDone;
 }
 
+// The page as its family draws it, shrunk to fit `size` pixels square, for a file manager. Every
+// kind has a thumbnail, also those whose screen is not offered as a PNG export.
+int writeThumbnail(const QString &sizeText, const QString &input, const QString &output,
+                   const AppContext &context, ArchiveFormat &zip, QTextStream &errors)
+{
+    bool isNumber = false;
+    const int size = sizeText.toInt(&isNumber);
+    if (!isNumber || size < 1 || size > kLargestThumbnail) {
+        errors << "quillora: " << sizeText << " is not a thumbnail size (1 to "
+               << kLargestThumbnail << ")\n";
+        return kWrongArguments;
+    }
+    PageModel page;
+    QString error;
+    if (!openForExport(input, context, zip, page, &error)) {
+        errors << "quillora: " << input << " could not be opened: " << error << '\n';
+        return kFailed;
+    }
+    const PageFamily *family = pageFamilyFor(page.documentType);
+    const QImage drawn = family ? family->render(page, 1.0) : QImage();
+    if (drawn.isNull()) {
+        errors << "quillora: " << input << " has no page to draw\n";
+        return kFailed;
+    }
+    const QImage thumbnail =
+        drawn.scaled(size, size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    if (!writeImageFile(thumbnail, "PNG", output, &error)) {
+        errors << "quillora: " << output << " could not be written: " << error << '\n';
+        return kFailed;
+    }
+    return kDone;
+}
+
 } // namespace
+
+bool asksForHeadlessExport(const QStringList &arguments)
+{
+    return std::any_of(arguments.begin(), arguments.end(), [](const QString &arg) {
+        return arg == kExportPng || arg == kExportPdf || arg == kMakeThumbnails ||
+               arg == kThumbnail;
+    });
+}
 
 bool writePagePng(const PageModel &page, double sheetQuality, const QString &path, QString *error)
 {
@@ -94,12 +140,18 @@ int runHeadlessExport(const QStringList &arguments, AppContext &context, Archive
     QTextStream standardError(stderr);
     QTextStream &err = errors ? *errors : standardError;
     const QStringList args = arguments.mid(1);
-    const auto modeAt = std::find_if(args.begin(), args.end(), [](const QString &arg) {
-        return arg == kExportPng || arg == kExportPdf || arg == kMakeThumbnails;
-    });
-    if (modeAt == args.end())
+    if (!asksForHeadlessExport(args))
         return -1;
-    const QString mode = *modeAt;
+    const QString mode = *std::find_if(args.begin(), args.end(), [](const QString &arg) {
+        return asksForHeadlessExport({arg});
+    });
+    if (mode == kThumbnail) {
+        if (args.size() != 4 || args.first() != kThumbnail) {
+            err << "usage: quillora --thumbnail SIZE FILE.qlr OUT.png\n";
+            return kWrongArguments;
+        }
+        return writeThumbnail(args.at(1), args.at(2), args.at(3), context, zip, err);
+    }
     if (mode == kMakeThumbnails) {
         if (args.size() != 2 || args.first() != kMakeThumbnails) {
             err << "usage: quillora --make-thumbnails LAYOUTS_FOLDER\n";

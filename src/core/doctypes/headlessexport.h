@@ -3,6 +3,7 @@
 //   quillora --export-png OUT.png FILE.qlr
 //   quillora --export-pdf OUT.pdf FILE.qlr
 //   quillora --make-thumbnails LAYOUTS_FOLDER
+//   quillora --thumbnail SIZE FILE.qlr OUT.png   (for file managers)
 // The page is drawn exactly as the screen and the printer draw it.
 
 #include "core/layout/pagemodel.h"
@@ -15,6 +16,9 @@ namespace quillora {
 
 class AppContext;
 class ArchiveFormat;
+
+// Whether the arguments ask for one of the exports above (then no display is needed).
+bool asksForHeadlessExport(const QStringList &arguments);
 
 // The program's arguments (the program name first, as QCoreApplication::arguments() gives
 // them). Returns -1 when they ask for no export; otherwise runs it and returns the exit code:

@@ -1,5 +1,7 @@
 #include "core/printing/printbuttonhiding.h"
 
+#include <algorithm>
+
 namespace quillora {
 
 void PrintButtonHiding::applySetting(int hidePrinterTime)
@@ -17,6 +19,15 @@ void PrintButtonHiding::afterPrint()
         m_visible = false;
         m_ticking = true;
     }
+}
+
+void PrintButtonHiding::resumeHidden(int minutesLeft)
+{
+    if (m_setting <= 0 || minutesLeft <= 0)
+        return;
+    m_tag = std::min(minutesLeft, m_setting);
+    m_visible = false;
+    m_ticking = true;
 }
 
 void PrintButtonHiding::tick()

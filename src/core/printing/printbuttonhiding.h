@@ -17,6 +17,9 @@ public:
     void applySetting(int hidePrinterTime);
     // After every print. With a setting above 0 the button hides and the ticks start.
     void afterPrint();
+    // Hidden for `minutesLeft` more minutes (at most the setting), as a wait that began in an
+    // earlier run; nothing happens when hiding is off.
+    void resumeHidden(int minutesLeft);
     // One minute has passed: on the last one the button comes back and the ticks stop.
     void tick();
 

@@ -21,6 +21,12 @@ namespace quillora {
 
 int runApplication(int argc, char *argv[])
 {
+    // An export draws without a window, so file managers and scripts need no display.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    if (asksForHeadlessExport(arguments) && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("quillora"));
     QApplication::setApplicationVersion(QStringLiteral("%1.%2.%3")

@@ -1,6 +1,7 @@
 #include "ui/app/optform.h"
 
 #include "core/app/folderchoice.h"
+#include "core/app/settingsfile.h"
 
 #include "core/printing/printdevice.h"
 #include "ui/app/filestoreform.h"
@@ -79,6 +80,7 @@ OptForm::OptForm(AppContext &context, const PrinterProvider &printers,
     bodyLayout()->addWidget(author);
 
     fillFrom(options::fromSettings(context.settings));
+    showLockedSettings();
 }
 
 std::optional<OptionsEffects> OptForm::open(AppContext &context, const PrinterProvider &printers,
@@ -302,6 +304,55 @@ OptionsValues OptForm::values() const
     for (std::size_t slot = 0; slot < m_fontLists.size(); ++slot)
         values.fonts[slot] = m_fontLists[slot]->currentText();
     return values;
+}
+
+void OptForm::showLockedSettings()
+{
+    struct LockedControls {
+        QString key;
+        QStringList objectNames;
+    };
+    std::vector<LockedControls> lockable = {
+        {QStringLiteral("HidePrinterTime"),
+         {QStringLiteral("hide_printer0"), QStringLiteral("hide_printer1"),
+          QStringLiteral("hide_printer2"), QStringLiteral("hide_time")}},
+        {QStringLiteral("showNumCopiesCombo"), {QStringLiteral("showNumCopiesCheck")}},
+        {QStringLiteral("iniPrinterName"), {QStringLiteral("PrinterCombo")}},
+        {QStringLiteral("printZoomSFPC"), {QStringLiteral("pageSFDown"), QStringLiteral("pageSFUp")}},
+        {QStringLiteral("fontSFatPrintPC"),
+         {QStringLiteral("textSFDown"), QStringLiteral("textSFUp")}},
+        {QStringLiteral("useIWBstring"), {QStringLiteral("StringCheck")}},
+        {QStringLiteral("useDarkerFrameColour"), {QStringLiteral("darkerFrameCheck")}},
+        {QStringLiteral("useIWBkeyBd"), {QStringLiteral("keybdCheck")}},
+        {QStringLiteral("leaftletTurnAngle"), {QStringLiteral("leafQuickTurn")}},
+        {QStringLiteral("useWebCam"), {QStringLiteral("webCamCheck")}},
+        {QStringLiteral("WorkingDir"), {QStringLiteral("FileStoreText"), QStringLiteral("Command2")}},
+    };
+    for (int slot = 0; slot < int(m_fontLists.size()); ++slot)
+        lockable.push_back({fontKeyForSlot(slot), {QStringLiteral("fontNameDrop%1").arg(slot)}});
+
+    const QIcon padlock(QStringLiteral(":/art/dialog/padlock.svg"));
+    const QString why = context().tr(QStringLiteral("The school has fixed this setting."));
+    for (const LockedControls &lock : lockable) {
+        if (!options::isLocked(context(), lock.key))
+            continue;
+        for (const QString &name : lock.objectNames) {
+            auto *control = findChild<QWidget *>(name);
+            if (!control)
+                continue;
+            control->setEnabled(false);
+            control->setToolTip(why);
+            control->setAccessibleDescription(why);
+            // The padlock sits where the control already shows a picture of its own kind.
+            if (auto *list = qobject_cast<QComboBox *>(control))
+                list->setItemIcon(list->currentIndex(), padlock);
+            else if (auto *edit = qobject_cast<QLineEdit *>(control))
+                edit->addAction(padlock, QLineEdit::TrailingPosition);
+            else if (auto *button = qobject_cast<QAbstractButton *>(control);
+                     button && !qobject_cast<PictureButton *>(control))
+                button->setIcon(padlock);
+        }
+    }
 }
 
 void OptForm::stepPageScale(int step)

@@ -53,6 +53,8 @@ private:
     QWidget *buildGeneralPage();
     QWidget *buildFontsPage(const QStringList &fontFamilies);
     void fillFrom(const OptionsValues &values);
+    // Controls of the keys the school's shared settings file locks: disabled, with a padlock.
+    void showLockedSettings();
     void stepPageScale(int step);
     void stepTextScale(int step);
     void showFontPreview(int slot);

@@ -3,6 +3,7 @@
 #include "core/doctypes/pagefamily.h"
 #include "core/app/appcontext.h"
 #include "core/layout/documenttypes.h"
+#include "core/printing/printbuttonreturn.h"
 #include "core/printing/printdevice.h"
 #include "ui/app/messageform.h"
 #include "ui/doctypes/documenttoolbar.h"
@@ -23,6 +24,38 @@ PrintController::PrintController(AppContext &context, PrinterProvider &printers,
     m_hideTimer.setObjectName(QStringLiteral("hide_printer_but"));
     m_hideTimer.setInterval(PrintButtonHiding::kTickIntervalMs);
     connect(&m_hideTimer, &QTimer::timeout, this, &PrintController::hideTimerTicked);
+    resumeEarlierWait();
+}
+
+QString PrintController::returnFile() const
+{
+    const QString &folder = m_context.env.folders.userState;
+    return folder.isEmpty() ? QString() : printButtonReturnFile(folder);
+}
+
+void PrintController::resumeEarlierWait()
+{
+    const std::optional<QDateTime> returnsAt = storedPrintButtonReturn(returnFile());
+    if (!returnsAt)
+        return;
+    m_hiding.resumeHidden(minutesUntilReturn(*returnsAt, m_context.env.clock(),
+                                             m_context.settings.hidePrinterTime));
+    if (m_hiding.ticking())
+        m_hideTimer.start();
+    else
+        forgetPrintButtonReturn(returnFile());
+}
+
+void PrintController::rememberWait()
+{
+    if (returnFile().isEmpty())
+        return;
+    const QDateTime returnsAt = m_context.env.clock().addSecs(60LL * m_hiding.minutesLeft());
+    QString error;
+    // Without the file the button still comes back on time in this run; only a restart
+    // would bring it back early, so the wait goes on either way.
+    if (!rememberPrintButtonReturn(returnFile(), returnsAt, &error))
+        qWarning("quillora: the print button's wait was not kept: %s", qPrintable(error));
 }
 
 void PrintController::attach(DocumentWindow *window)
@@ -63,6 +96,7 @@ void PrintController::applySettings()
 {
     m_hiding.applySetting(m_context.settings.hidePrinterTime);
     m_hideTimer.stop();
+    forgetPrintButtonReturn(returnFile());
     showButtonState();
 }
 
@@ -102,8 +136,10 @@ void PrintController::printCommand()
     switch (result.outcome) {
     case PrintOutcome::Printed:
         m_hiding.afterPrint();
-        if (m_hiding.ticking())
+        if (m_hiding.ticking()) {
             m_hideTimer.start();
+            rememberWait();
+        }
         showButtonState();
         emit printed(choice->printer, choice->copies);
         break;
@@ -122,8 +158,10 @@ void PrintController::printCommand()
 void PrintController::hideTimerTicked()
 {
     m_hiding.tick();
-    if (!m_hiding.ticking())
+    if (!m_hiding.ticking()) {
         m_hideTimer.stop();
+        forgetPrintButtonReturn(returnFile());
+    }
     showButtonState();
 }
 

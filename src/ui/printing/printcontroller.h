@@ -54,6 +54,10 @@ signals:
 
 private:
     void showButtonState();
+    // A wait that began before the program was last closed goes on where it was.
+    void resumeEarlierWait();
+    void rememberWait();
+    QString returnFile() const;
     void tell(const QString &english);
 
     AppContext &m_context;

@@ -1,0 +1,139 @@
+// What a school's technician sets up once: shared settings with locked keys, an installed data
+// folder found from the program's own folder, and a print button's wait that outlives a restart.
+#include "core/app/appcontext.h"
+#include "core/app/folderresolution.h"
+#include "core/app/options.h"
+#include "core/app/settingsfile.h"
+#include "core/printing/printbuttonhiding.h"
+#include "core/printing/printbuttonreturn.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace quillora;
+
+class TestSchoolSettings : public QObject {
+    Q_OBJECT
+private slots:
+    void sharedAndOwnSettings_data()
+    {
+        QTest::addColumn<QString>("shared");
+        QTest::addColumn<QString>("own");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("expected");
+        const QString locking = QStringLiteral("HidePrinterTime=5\nlocked=HidePrinterTime, useWebCam\n");
+        QTest::newRow("locked key keeps the shared value")
+            << locking << "HidePrinterTime=0" << "HidePrinterTime" << "5";
+        QTest::newRow("in any case of the user's line")
+            << locking << "hideprintertime=0\nHIDEPRINTERTIME=1" << "HidePrinterTime" << "5";
+        QTest::newRow("second key of the list")
+            << locking + "useWebCam=False" << "useWebCam=True" << "useWebCam" << "False";
+        QTest::newRow("unlocked key follows the user")
+            << locking + "useIWBkeyBd=False" << "useIWBkeyBd=True" << "useIWBkeyBd" << "True";
+        QTest::newRow("shared value is the starting value")
+            << locking + "WorkingDir=/srv/work" << "" << "WorkingDir" << "/srv/work";
+        QTest::newRow("the user cannot unlock")
+            << locking << "locked=\nHidePrinterTime=0" << "HidePrinterTime" << "5";
+        QTest::newRow("the user cannot lock either")
+            << "useWebCam=True" << "locked=useWebCam" << "locked" << "";
+    }
+    void sharedAndOwnSettings()
+    {
+        QFETCH(QString, shared);
+        QFETCH(QString, own);
+        QFETCH(QString, key);
+        QFETCH(QString, expected);
+        const SettingsText sharedText = SettingsText::fromBytes(shared.toUtf8());
+        const SettingsText merged = SettingsText::layered(
+            sharedText, SettingsText::fromBytes(own.toUtf8()), sharedText.lockedKeys());
+        QCOMPARE(merged.value(key), expected);
+    }
+
+    void optionsDialogLeavesLockedSettings()
+    {
+        AppContext context{Environment{}};
+        context.settings.hidePrinterTime = 5;
+        context.lockedSettings = {QStringLiteral("hideprintertime"), fontKeyForSlot(1)};
+        OptionsValues values = options::fromSettings(context.settings);
+        values.printButtonRule = PrintButtonRule::NoPrinting;
+        values.fonts[1] = QStringLiteral("Verdana");
+        values.fonts[0] = QStringLiteral("Verdana");
+        values.webCamButton = false;
+        const OptionsEffects effects = options::apply(values, context);
+        QCOMPARE(context.settings.hidePrinterTime, 5);
+        QCOMPARE(effects.printButton, OptionsEffects::PrintButton::Keep);
+        QCOMPARE(context.settings.fontSlots[1], QStringLiteral("Comic Sans MS"));
+        QCOMPARE(context.settings.fontSlots[0], QStringLiteral("Verdana"));
+        QVERIFY(!context.settings.useWebCam);
+    }
+
+    void printButtonWait_data()
+    {
+        QTest::addColumn<int>("secondsLeft");
+        QTest::addColumn<int>("setting");
+        QTest::addColumn<int>("minutes");
+        QTest::newRow("over") << -30 << 5 << 0;
+        QTest::newRow("just over") << 0 << 5 << 0;
+        QTest::newRow("part of a minute counts whole") << 61 << 5 << 2;
+        QTest::newRow("whole minutes") << 180 << 5 << 3;
+        QTest::newRow("clock set back cannot lengthen it") << 86400 << 5 << 5;
+        QTest::newRow("hiding switched off since") << 120 << 0 << 0;
+        QTest::newRow("no printing at all") << 120 << -1 << 0;
+    }
+    void printButtonWait()
+    {
+        QFETCH(int, secondsLeft);
+        QFETCH(int, setting);
+        QFETCH(int, minutes);
+        const QDateTime now = QDateTime::fromSecsSinceEpoch(1800000000, Qt::UTC);
+        QCOMPARE(minutesUntilReturn(now.addSecs(secondsLeft), now, setting), minutes);
+    }
+
+    void printButtonWaitIsKeptAndResumed()
+    {
+        QTemporaryDir state;
+        const QString file = printButtonReturnFile(state.filePath("nested"));
+        const QDateTime returnsAt = QDateTime::fromSecsSinceEpoch(1800000300, Qt::UTC);
+        QString error;
+        QVERIFY2(rememberPrintButtonReturn(file, returnsAt, &error), qPrintable(error));
+        QCOMPARE(storedPrintButtonReturn(file), returnsAt);
+        forgetPrintButtonReturn(file);
+        QVERIFY(!storedPrintButtonReturn(file));
+
+        QFile garbage(file);
+        QVERIFY(garbage.open(QIODevice::WriteOnly));
+        garbage.write("not a time");
+        garbage.close();
+        QVERIFY(!storedPrintButtonReturn(file));
+
+        PrintButtonHiding hiding(5);
+        hiding.resumeHidden(2);
+        QVERIFY(!hiding.buttonVisible());
+        hiding.tick();
+        QVERIFY(!hiding.buttonVisible());
+        hiding.tick();
+        QVERIFY(hiding.buttonVisible());
+        QVERIFY(!hiding.ticking());
+
+        PrintButtonHiding alwaysShown(0);
+        alwaysShown.resumeHidden(3);
+        QVERIFY(alwaysShown.buttonVisible());
+    }
+
+    void installedDataIsFoundBesideTheProgram()
+    {
+        QTemporaryDir prefix;
+        QVERIFY(QDir(prefix.path()).mkpath("bin"));
+        QVERIFY(QDir(prefix.path()).mkpath("share/quillora/layouts"));
+        QCOMPARE(resolveDataFolder(QString(), prefix.filePath("bin")),
+                 prefix.filePath("share/quillora"));
+        // A build tree's own data folder comes first.
+        QVERIFY(QDir(prefix.path()).mkpath("bin/data/layouts"));
+        QCOMPARE(resolveDataFolder(QString(), prefix.filePath("bin")), prefix.filePath("bin/data"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSchoolSettings)
+#include "tst_schoolsettings.moc"
