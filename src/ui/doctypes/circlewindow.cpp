@@ -70,7 +70,9 @@ CircleWindow::CircleWindow(AppContext &context, QWidget *parent)
 {
     context.undo.addKind(kCircleTurnUndoKind, circleTurnUndoKind());
     m_askSegments = [this] {
-        // The set-up shows the busy pointer; the question wants the ordinary one.
+        // The question stands over the window rather than over an empty screen, and wants the
+        // ordinary pointer, not the set-up's busy one.
+        showFullScreen();
         QApplication::setOverrideCursor(Qt::ArrowCursor);
         ChoiceForm::ask(this->context(), DocumentKind::Circle, this);
         QApplication::restoreOverrideCursor();
