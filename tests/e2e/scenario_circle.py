@@ -1,7 +1,7 @@
 """Circles: a circle of 6 segments, paint in the top segment, a word in two segments, turned
 clockwise twice and anticlockwise once: the paint and the words end one segment clockwise from
-where they started. Saved, a new circle started, the work opened again, printed to PDF with
-both words in it."""
+where they started; the last turn undone and redone. Saved and exported, a new circle started,
+the work opened again, printed to PDF with both words in it, and opened from the command line."""
 import math
 import os
 import subprocess
@@ -52,9 +52,21 @@ def body(s):
     assert not painted(0, "start left"), "paint left behind at the start"
     assert not painted(120, "middle left"), "paint left behind after the turn back"
     assert s.text_of("Text box 2") == "spring" and s.text_of("Text box 3") == "summer"
+    s.press("Undo", "push button")
+    s.wait_until(lambda: painted(120, "undone"), what="the turn back undone")
+    assert s.text_of("Text box 3") == "spring"
+    s.press("Redo", "push button")
+    s.wait_until(lambda: painted(60, "redone"), what="the turn back redone")
 
     work = s.save_through_own_dialog("circle")
     s.wait_until(lambda: os.path.exists(work), what=work)
+    # The work exported without a window, as a teacher would: the paint where the turns left it.
+    png = os.path.join(s.root, "circle.png")
+    result = s.run_headless("--export-png", png, work)
+    assert result.returncode == 0, result.stderr
+    page_x, page_y, _, _ = a11y.ext(s.find("Page"))
+    turned_x, turned_y = paint_at(60)
+    assert harness.pixel(png, turned_x - page_x, turned_y - page_y) in BLUE
 
     s.press("New", "push button")
     s.click("Circle", "push button", within="Quillora")
@@ -73,6 +85,12 @@ def body(s):
     text = subprocess.run(["pdftotext", pdf, "-"], check=True, capture_output=True,
                           text=True).stdout
     assert "spring" in text and "summer" in text, text
+    s.leave()
+
+    # Named on the command line, the work opens in the circle window.
+    s.start(work)
+    s.wait_until(lambda: s.text_of("Text box 2") == "spring", what="the circle opened at start")
+    s.find("Turn clockwise", "push button")
     s.leave()
 
 
