@@ -14,14 +14,10 @@ using namespace quillora;
 
 namespace {
 
-// The window's tool palette and toolbar.
-constexpr int kToolPaletteWidthPx = 106;
-constexpr int kToolbarHeightPx = 64;
-
 // A 12-segment circle on the page fitted to the screen, a blob of paint in every segment.
 CirclePage paintedCircle()
 {
-    const PageFit fit = fitPage({1920, 1080, kToolPaletteWidthPx, kToolbarHeightPx, 1},
+    const PageFit fit = fitPage(documentWindowFit(1920, 1080, DocumentKind::Circle),
                                 kCirclePageWidthMm, kCirclePageHeightMm);
     CirclePage page = newCirclePage(fit.pageRect.size(), kMaxCircleSegments);
     const CircleGeometry geometry = page.layout().geometry;

@@ -185,6 +185,12 @@ class Scenario:
         shutil.rmtree(self.root, ignore_errors=True)
 
 
+def pixel(path, x, y):
+    """The colour of one pixel of a picture file, as ImageMagick names it ("srgb(0,0,255)")."""
+    return subprocess.run(["convert", path, "-format", f"%[pixel:p{{{x},{y}}}]", "info:"],
+                          check=True, capture_output=True, text=True).stdout.strip()
+
+
 def xdotool(*args):
     subprocess.run(["xdotool", *args], check=True)
 

@@ -155,7 +155,7 @@ CircleDescription parseCircleDescription(const QString &description, float scale
     return read;
 }
 
-bool writeCircleMembers(CirclePage &page, const Staging &staging, QString *error)
+bool writeSegmentMembers(CirclePage &page, const Staging &staging, QString *error)
 {
     updateSegmentPictures(page);
     const QSize pictureSize = segmentPictureSize(page.layout().geometry);
@@ -170,14 +170,19 @@ bool writeCircleMembers(CirclePage &page, const Staging &staging, QString *error
             !writeTextFile(source.text, staging.memberPath(textMember(segment)), error))
             return false;
     }
+    return true;
+}
+
+bool writeCircleDescription(const CirclePage &page, const Staging &staging, QString *error)
+{
     return saveWhole(staging.memberPath(kDescriptionMember),
                      codepage::encodeAuto(circleDescription(page)), error);
 }
 
-bool readCircleMembers(const Staging &staging, const QSize &pagePx, CirclePage *page,
-                       QString *error)
+bool readCircleDescription(const QString &path, const QSize &pagePx, CirclePage *page,
+                           QString *error)
 {
-    QFile file(staging.memberPath(kDescriptionMember));
+    QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         setError(error, file.errorString());
         return false;
@@ -190,19 +195,27 @@ bool readCircleMembers(const Staging &staging, const QSize &pagePx, CirclePage *
     const CircleLayout layout = layOutCircle(pagePx, kDefaultCircleSegments);
     const CircleDescription read = parseCircleDescription(description, circlePageScale(pagePx),
                                                           defaultSegmentTextStyle(layout));
-
     CirclePage circle = newCirclePage(pagePx, read.segmentCount);
-    const QSize pictureSize = segmentPictureSize(circle.layout().geometry);
-    for (int segment = 0; segment < circle.segmentCount(); ++segment) {
-        CircleSegment &target = circle.segments[segment];
-        target.style = read.styles.value(segment, target.style);
-        target.text = readTextFile(staging.memberPath(textMember(segment)));
-        target.picture =
-            loadSegmentPicture(staging.memberPath(pictureMember(segment)), pictureSize);
-    }
-    drawCircle(circle);
+    for (int segment = 0; segment < circle.segmentCount(); ++segment)
+        circle.segments[segment].style = read.styles.value(segment, circle.segments[segment].style);
     *page = std::move(circle);
     return true;
+}
+
+bool readSegmentMembers(const Staging &staging, CirclePage &page)
+{
+    bool allUsed = true;
+    const QSize pictureSize = segmentPictureSize(page.layout().geometry);
+    for (int segment = 0; segment < page.segmentCount(); ++segment) {
+        CircleSegment &target = page.segments[segment];
+        target.text = readTextFile(staging.memberPath(textMember(segment)));
+        const QString picture = staging.memberPath(pictureMember(segment));
+        target.picture = loadSegmentPicture(picture, pictureSize);
+        if (target.picture.isNull() && QFile::exists(picture))
+            allUsed = false;
+    }
+    drawCircle(page);
+    return allUsed;
 }
 
 } // namespace quillora

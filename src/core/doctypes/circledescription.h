@@ -34,14 +34,20 @@ CircleDescription parseCircleDescription(const QString &description, float scale
                                          const TextStyle &defaultStyle);
 
 // Brings the segments' pictures up to date with the disc, then writes every segment's picture
-// and word and "layout.xml" into staging.
-[[nodiscard]] bool writeCircleMembers(CirclePage &page, const Staging &staging,
-                                      QString *error = nullptr);
+// and word into staging.
+[[nodiscard]] bool writeSegmentMembers(CirclePage &page, const Staging &staging,
+                                       QString *error = nullptr);
+// Writes "layout.xml" into staging.
+[[nodiscard]] bool writeCircleDescription(const CirclePage &page, const Staging &staging,
+                                          QString *error = nullptr);
 
-// The circle stored in staging, laid out on a page of `pagePx`: pictures of another size are
-// fitted to their segment, a missing picture leaves its segment unpainted and a missing word
-// is empty. On failure `page` is untouched.
-[[nodiscard]] bool readCircleMembers(const Staging &staging, const QSize &pagePx, CirclePage *page,
-                                     QString *error = nullptr);
+// A new circle laid out on a page of `pagePx` as the description at `path` asks: its segment
+// count and its words' styles. On failure `page` is untouched.
+[[nodiscard]] bool readCircleDescription(const QString &path, const QSize &pagePx,
+                                         CirclePage *page, QString *error = nullptr);
+// Puts the segments' pictures and words stored in staging into `page` and draws it: pictures
+// of another size are fitted to their segment, a missing picture leaves its segment unpainted
+// and a missing word is empty. False when a stored picture could not be used (it is left out).
+[[nodiscard]] bool readSegmentMembers(const Staging &staging, CirclePage &page);
 
 } // namespace quillora

@@ -1,5 +1,6 @@
 #include "core/doctypes/pagefamily.h"
 
+#include "core/doctypes/circlefamily.h"
 #include "core/doctypes/singlepagefamily.h"
 
 namespace quillora {
@@ -7,12 +8,14 @@ namespace quillora {
 const PageFamily *pageFamilyFor(DocumentKind kind)
 {
     static const SinglePageFamily singlePage;
+    static const CircleFamily circle;
     switch (kindInfo(kind).pageFamily) {
     case PageFamilyId::SinglePage:
         return &singlePage;
+    case PageFamilyId::Circle:
+        return &circle;
     case PageFamilyId::Leaflet:
     case PageFamilyId::Postcard:
-    case PageFamilyId::Circle:
     case PageFamilyId::Table:
     case PageFamilyId::Cartoon:
     case PageFamilyId::Anywhere:

@@ -22,7 +22,9 @@ DocumentKindInfo shownIn(WindowKind window)
         break;
     case WindowKind::Circle:
         info.windowName = QStringLiteral("circleForm");
-        info.undoKindsRestored = {Picture};
+        // The words too: typing records their steps, and an undo button that shows for them
+        // must put them back.
+        info.undoKindsRestored = {Picture, Text};
         break;
     case WindowKind::Table:
         // Table cells live outside the page model; the window adds their kind itself.

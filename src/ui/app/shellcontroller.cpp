@@ -18,6 +18,7 @@
 #include "ui/doctypes/documenttoolbar.h"
 #include "ui/doctypes/documentwindow.h"
 #include "ui/doctypes/documentwindows.h"
+#include "ui/files/pagecontent.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -36,9 +37,10 @@ ShellController::~ShellController() = default;
 void ShellController::begin(const StartupResult &startup)
 {
     if (startup.next == StartupResult::Next::OpenWorkFile && m_openWorkFile) {
-        DocumentWindow &window = ensureWindowFor(m_context.page.documentType);
+        ensureWindowFor(m_context.page.documentType);
+        // The file may be of another kind, and so shown by another window than this one.
         if (m_openWorkFile(startup.workFile)) {
-            window.showFullScreen();
+            m_window->showFullScreen();
             return;
         }
     }
@@ -127,6 +129,18 @@ bool ShellController::newDocument(DocumentKind kind, const QString &templatePath
     // The second click of the double-click that chose the page belongs to the start screen.
     GestureGuard::guard(window, QApplication::doubleClickInterval(), QCursor::pos());
     return loaded;
+}
+
+void ShellController::showOpenedDocument()
+{
+    if (!m_window || kindInfo(m_context.page.documentType).window == m_windowKind)
+        return;
+    DocumentWindow &window = ensureWindowFor(m_context.page.documentType);
+    window.showPage();
+    showRichTextInView(*window.pageView(), m_context.page);
+    window.showFullScreen();
+    window.raise();
+    window.activateWindow();
 }
 
 DocumentWindow &ShellController::ensureWindowFor(DocumentKind kind)

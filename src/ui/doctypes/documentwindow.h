@@ -95,6 +95,11 @@ signals:
     void pictureMoved(int index, QPoint position, Qt::MouseButtons buttons);
     void pictureReleased(int index, QPoint position, Qt::MouseButton button);
 
+    // The window changes an object by itself (a circle's turn): work turns to it before the
+    // change, and undo records the step after it.
+    void workStarting(const QString &kind, int index);
+    void changeMade(const QString &kind, int index);
+
     // A press on the page, a picture or a text is about to be handled (sent before any of the
     // signals above for that press): border editing ends here.
     void pagePressStarting();

@@ -291,22 +291,27 @@ private slots:
     }
 
     // Written on one screen and read on a smaller one: pictures fitted to their segments, words
-    // and styles kept; a picture of the wrong size is fitted; without a description the page
-    // in work stays as it was.
+    // and styles kept; a picture of the wrong size is fitted, an unreadable one left out and
+    // reported; without a description the page in work stays as it was.
     void membersRoundTrip()
     {
         QTemporaryDir folder;
         const Staging staging(folder.path());
         CirclePage page = paintedCircle(6);
         page.segments[2].text = QStringLiteral("autumn");
-        QVERIFY(writeCircleMembers(page, staging));
+        QVERIFY(writeSegmentMembers(page, staging));
+        QVERIFY(writeCircleDescription(page, staging));
         QImage odd(7, 300, QImage::Format_RGB32);
         odd.fill(Qt::green);
         QVERIFY(odd.save(staging.memberPath(QStringLiteral("pic3.bmp")), "BMP"));
         QFile::remove(staging.memberPath(QStringLiteral("pic4.bmp")));
+        QVERIFY(writeTextFile(QStringLiteral("not a picture"),
+                              staging.memberPath(QStringLiteral("pic5.bmp"))));
 
         CirclePage read;
-        QVERIFY(readCircleMembers(staging, QSize(800, 566), &read));
+        QVERIFY(readCircleDescription(staging.memberPath(QStringLiteral("layout.xml")),
+                                      QSize(800, 566), &read));
+        QVERIFY(!readSegmentMembers(staging, read));
         QCOMPARE(read.segmentCount(), 6);
         QCOMPARE(read.segments[2].text, QStringLiteral("autumn"));
         const double storedSize =
@@ -317,12 +322,14 @@ private slots:
         QCOMPARE(read.segments[0].picture.size(), pictureSize);
         QCOMPARE(read.segments[3].picture.size(), pictureSize);
         QVERIFY(read.segments[4].picture.isNull());
+        QVERIFY(read.segments[5].picture.isNull());
         QCOMPARE(read.disc.pixel(onDisc(read.layout().geometry, 0.0, 0.6).toPoint()), kPaint);
 
         QFile::remove(staging.memberPath(QStringLiteral("layout.xml")));
         const CirclePage before = read;
         QString error;
-        QVERIFY(!readCircleMembers(staging, kPage, &read, &error));
+        QVERIFY(!readCircleDescription(staging.memberPath(QStringLiteral("layout.xml")), kPage,
+                                       &read, &error));
         QVERIFY(!error.isEmpty());
         QCOMPARE(read.disc, before.disc);
     }
