@@ -1,5 +1,6 @@
 #include "core/doctypes/pagefamily.h"
 
+#include "core/doctypes/leafletfamily.h"
 #include "core/doctypes/singlepagefamily.h"
 
 namespace quillora {
@@ -10,7 +11,10 @@ const PageFamily *pageFamilyFor(DocumentKind kind)
     switch (kindInfo(kind).pageFamily) {
     case PageFamilyId::SinglePage:
         return &singlePage;
-    case PageFamilyId::Leaflet:
+    case PageFamilyId::Leaflet: {
+        static const LeafletFamily leaflet;
+        return &leaflet;
+    }
     case PageFamilyId::Postcard:
     case PageFamilyId::Circle:
     case PageFamilyId::Table:
