@@ -1,12 +1,10 @@
-// A leaflet's page description: the writer's exact bytes, reading back what was
-// written, and the repairs the reader makes to descriptions that cannot stand as they are.
+// A leaflet's page description: the writer's exact bytes and the repairs the reader makes to
+// descriptions that cannot stand as they are. Work files round trip in tst_leafletwindow.
 
 #include "core/doctypes/leafletdescription.h"
-#include "core/files/staging.h"
 #include "core/layout/documenttypes.h"
 
 #include <QFile>
-#include <QTemporaryDir>
 #include <QTest>
 
 using namespace quillora;
@@ -61,25 +59,6 @@ private slots:
         QFile golden(QStringLiteral(QUILLORA_TEST_DATA "/savedlayout/leaflet-card.xml"));
         QVERIFY(golden.open(QIODevice::ReadOnly));
         QCOMPARE(leafletDescription(sampleCard(), LeafletStyle::Card).toLatin1(), golden.readAll());
-    }
-
-    // Written and read back: the same style, boxes and border; the unused rich text hidden.
-    void roundTrip()
-    {
-        QTemporaryDir folder;
-        const PageModel card = sampleCard();
-        const Staging staging(folder.path());
-        QVERIFY(writeLeafletDescription(card, LeafletStyle::Card, staging));
-        PageModel read;
-        LeafletStyle style = LeafletStyle::Booklet;
-        QVERIFY(readLeafletFile(staging.memberPath(QStringLiteral("layout.xml")),
-                                {DocumentKind::Card, kScreen}, read, style));
-        QCOMPARE(style, LeafletStyle::Card);
-        QCOMPARE(leafletStyleOfPage(read), LeafletStyle::Card);
-        QVERIFY(read.textBoxes[3].visible);
-        QVERIFY(!read.richTextBoxes[0].visible && read.richTextBoxes[1].visible);
-        QCOMPARE(qRound(read.pictureBoxes[0].geometry.width() / read.scale), 75);
-        QCOMPARE(read.border.type, BorderType::Pattern);
     }
 
     void readerRepairs_data()
