@@ -36,9 +36,10 @@ ShellController::~ShellController() = default;
 void ShellController::begin(const StartupResult &startup)
 {
     if (startup.next == StartupResult::Next::OpenWorkFile && m_openWorkFile) {
-        DocumentWindow &window = ensureWindowFor(m_context.page.documentType);
+        ensureWindowFor(m_context.page.documentType);
+        // The file may be of a kind another window shows, which then replaces this one.
         if (m_openWorkFile(startup.workFile)) {
-            window.showFullScreen();
+            m_window->showFullScreen();
             return;
         }
     }
@@ -153,6 +154,14 @@ DocumentWindow &ShellController::ensureWindowFor(DocumentKind kind)
     });
     emit documentWindowCreated(window);
     return *window;
+}
+
+void ShellController::showWindowFor(DocumentKind kind)
+{
+    DocumentWindow &window = ensureWindowFor(kind);
+    window.showFullScreen();
+    window.raise();
+    window.activateWindow();
 }
 
 bool ShellController::runExitSequence()

@@ -39,6 +39,8 @@ public:
     bool runExitSequence();
 
     void openOptions();
+    // Puts up the window of `kind` (a work file of that kind was opened in another).
+    void showWindowFor(DocumentKind kind);
 
     // The document window that is open, whichever kind it shows; null before the first.
     DocumentWindow *documentWindow() const { return m_window.get(); }
