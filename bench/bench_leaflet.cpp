@@ -36,7 +36,7 @@ PageModel busyLargeLeaflet()
         leafletScreenGeometry(LeafletStyle::LargeLeaflet, kScreen);
     const QSize page = geometry.panelSize;
     PageModel leaflet;
-    leaflet.documentType = doctype::Leaflet;
+    leaflet.documentType = DocumentKind::Leaflet;
     leaflet.scale = geometry.scale;
     leaflet.pageHeightMm = 210;
     const QColor colours[] = {Qt::red, Qt::green, Qt::blue};

@@ -44,13 +44,13 @@ TemplateListing listTemplates(const QString &dataFolder, const QString &folderNa
     return listing;
 }
 
-StartSelection::KindResult StartSelection::selectKind(int code)
+StartSelection::KindResult StartSelection::selectKind(int code, int leafletSizeChoice)
 {
     const std::optional<DocumentKind> kind = documentKindFromCode(code);
     if (!kind)
         return KindResult::NoTemplates;
     m_code = code;
-    m_folderName = kindInfo(*kind).startFolder;
+    m_folderName = startFolder(*kind, leafletSizeChoice);
     m_subChoice = 0;
     m_listing = {};
     if (m_folderName.isEmpty())

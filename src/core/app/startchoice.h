@@ -52,8 +52,9 @@ public:
         LayoutsMissing // the folder could not be listed (or holds no template)
     };
     // Selects a kind by its document type code. A kind with a folder lists it and selects
-    // its sub-choice 0. Codes outside 0..18 change nothing and answer NoTemplates.
-    KindResult selectKind(int code);
+    // its sub-choice 0; the small leaflet (size choice 1) lists its own folder. Codes outside
+    // 0..18 change nothing and answer NoTemplates.
+    KindResult selectKind(int code, int leafletSizeChoice = 0);
     // Selects a shown template; indexes outside the listing are ignored. Returns whether
     // the selection changed to it.
     bool selectSubChoice(int index);

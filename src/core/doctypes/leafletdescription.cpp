@@ -2,16 +2,14 @@
 
 #include "core/app/codepage.h"
 #include "core/app/paths.h"
-#include "core/files/members.h"
+#include "core/files/wholefile.h"
 #include "core/files/savedlayout.h"
 #include "core/files/staging.h"
 #include "core/layout/dialect.h"
 #include "core/layout/templateelements.h"
 
-#include <QDir>
 #include <QFile>
 #include <QLoggingCategory>
-#include <QSaveFile>
 
 #include <algorithm>
 
@@ -21,23 +19,11 @@ namespace quillora {
 
 namespace {
 
-constexpr qint64 kMaxRichTextBytes = 64 * 1024 * 1024;
-
 void setError(QString *error, const QString &text)
 {
     qCWarning(lcLeaflet).noquote() << text;
     if (error)
         *error = text;
-}
-
-bool saveBytes(const QString &path, const QByteArray &bytes, QString *error)
-{
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
-        return true;
-    setError(error, QStringLiteral("%1 could not be written (%2)")
-                        .arg(QDir::toNativeSeparators(path), file.errorString()));
-    return false;
 }
 
 QStringList linesOf(const QByteArray &text)
@@ -106,8 +92,9 @@ bool writeLeafletDescription(const PageModel &leaflet, LeafletStyle style, const
     // The single-page writer brings the mask pictures; the description is then ours.
     if (!writeSinglePageDescription(leaflet, staging, {}, error))
         return false;
-    return saveBytes(staging.memberPath(QStringLiteral("layout.xml")),
-                     codepage::encodeAuto(leafletDescription(leaflet, style)), error);
+    return writeWholeFile(staging.memberPath(QStringLiteral("layout.xml")),
+                          codepage::encodeAuto(leafletDescription(leaflet, style)), error,
+                          Durability::Scratch);
 }
 
 bool readLeafletDescription(const QByteArray &text, const QString &path,
@@ -181,69 +168,6 @@ bool readLeafletFile(const QString &path, const LeafletReading &reading, PageMod
     // One byte past the limit tells a file at the limit from a larger one.
     return readLeafletDescription(file.read(kMaxTemplateBytes + 1), path, reading, leaflet, style,
                                   error);
-}
-
-bool writeLeafletMembers(const PageModel &leaflet, const QString &folder, QString *error)
-{
-    const QDir dir(folder);
-    const int pictures = std::min<int>(leaflet.announcedPictureBoxes, leaflet.pictureBoxes.size());
-    for (int i = 0; i < pictures; ++i) {
-        const PictureBoxModel &box = leaflet.pictureBoxes[i];
-        QImage image = box.image;
-        if (image.isNull() && !box.geometry.isEmpty()) {
-            // Never painted: stored as the blank page it shows.
-            image = QImage(box.geometry.size(), QImage::Format_RGB32);
-            image.fill(Qt::white);
-        }
-        if (!image.isNull() && !image.save(dir.filePath(QStringLiteral("pic%1.bmp").arg(i)), "BMP")) {
-            setError(error, QStringLiteral("picture %1 could not be written").arg(i + 1));
-            return false;
-        }
-    }
-    const int texts = std::min<int>(leaflet.announcedTextBoxes, leaflet.textBoxes.size());
-    for (int i = 0; i < texts; ++i)
-        if (!writeTextFile(leaflet.textBoxes[i].text, dir.filePath(QStringLiteral("text%1.txt").arg(i)),
-                           error))
-            return false;
-    const int richTexts = std::min<int>(leaflet.announcedRichTextBoxes, leaflet.richTextBoxes.size());
-    for (int i = 0; i < richTexts; ++i)
-        if (!saveBytes(dir.filePath(QStringLiteral("rtb%1.rtf").arg(i)),
-                       leaflet.richTextBoxes[i].rtf.toLatin1(), error))
-            return false;
-    // Only the card carries a border.
-    const bool card = leafletStyleOfPage(leaflet) == LeafletStyle::Card;
-    if (card && !leaflet.border.picture.isNull() &&
-        !leaflet.border.picture.save(dir.filePath(QStringLiteral("border.bmp")), "BMP")) {
-        setError(error, QStringLiteral("the border could not be written"));
-        return false;
-    }
-    return true;
-}
-
-void readLeafletMembers(PageModel &leaflet, const QString &folder)
-{
-    const QDir dir(folder);
-    const int pictures = std::min<int>(leaflet.announcedPictureBoxes, leaflet.pictureBoxes.size());
-    for (int i = 0; i < pictures; ++i) {
-        PictureBoxModel &box = leaflet.pictureBoxes[i];
-        const QImage stored = loadSidePicture(dir.filePath(QStringLiteral("pic%1.bmp").arg(i)));
-        if (!stored.isNull() && !box.geometry.isEmpty())
-            box.image = fitPictureToBox(stored, box.geometry.size());
-    }
-    const int texts = std::min<int>(leaflet.announcedTextBoxes, leaflet.textBoxes.size());
-    for (int i = 0; i < texts; ++i)
-        leaflet.textBoxes[i].text = readTextFile(dir.filePath(QStringLiteral("text%1.txt").arg(i)));
-    const int richTexts = std::min<int>(leaflet.announcedRichTextBoxes, leaflet.richTextBoxes.size());
-    for (int i = 0; i < richTexts; ++i) {
-        QFile rtf(dir.filePath(QStringLiteral("rtb%1.rtf").arg(i)));
-        if (rtf.open(QIODevice::ReadOnly))
-            leaflet.richTextBoxes[i].rtf = QString::fromLatin1(rtf.read(kMaxRichTextBytes));
-    }
-    if (leaflet.border.type != BorderType::None) {
-        const QImage border = loadSidePicture(dir.filePath(QStringLiteral("border.bmp")));
-        if (!border.isNull())
-            leaflet.border.picture = border;
-    }
 }
 
 } // namespace quillora

@@ -1,7 +1,7 @@
 #pragma once
-// A leaflet's page description ("layout.xml") and its members in a work file. The description
-// is the single-page form with a `leaflet` line naming the style after its first line, so a
-// leaflet template and a saved leaflet read alike: every object relative to its own page.
+// A leaflet's page description ("layout.xml"): the single-page form with a `leaflet` line
+// naming the style after its first line, so a leaflet template and a saved leaflet read alike:
+// every object relative to its own page. Its members are those of any page (pagemembers).
 // Reading repairs what cannot stand: a style unknown or foreign to the kind falls back to the
 // kind's own, objects without a page are dropped, objects off their page are moved onto it.
 
@@ -37,13 +37,5 @@ struct LeafletReading {
 [[nodiscard]] bool readLeafletFile(const QString &path, const LeafletReading &reading,
                                    PageModel &leaflet, LeafletStyle &style,
                                    QString *error = nullptr);
-
-// The members of a leaflet in `folder`: "pic<i>.bmp", "text<i>.txt", "rtb<i>.rtf" for every
-// object, and the card's painted border as "border.bmp".
-[[nodiscard]] bool writeLeafletMembers(const PageModel &leaflet, const QString &folder,
-                                       QString *error = nullptr);
-// Puts the members back: pictures fitted to their boxes; a missing text reads as empty, a
-// missing picture leaves its box as the description built it.
-void readLeafletMembers(PageModel &leaflet, const QString &folder);
 
 } // namespace quillora

@@ -1,6 +1,7 @@
 #include "core/doctypes/pagefamily.h"
 
 #include "core/doctypes/circlefamily.h"
+#include "core/doctypes/leafletfamily.h"
 #include "core/doctypes/singlepagefamily.h"
 
 namespace quillora {
@@ -9,12 +10,14 @@ const PageFamily *pageFamilyFor(DocumentKind kind)
 {
     static const SinglePageFamily singlePage;
     static const CircleFamily circle;
+    static const LeafletFamily leaflet;
     switch (kindInfo(kind).pageFamily) {
     case PageFamilyId::SinglePage:
         return &singlePage;
     case PageFamilyId::Circle:
         return &circle;
     case PageFamilyId::Leaflet:
+        return &leaflet;
     case PageFamilyId::Postcard:
     case PageFamilyId::Table:
     case PageFamilyId::Cartoon:

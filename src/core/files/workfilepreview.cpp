@@ -1,5 +1,6 @@
 #include "core/files/workfilepreview.h"
 
+#include "core/doctypes/pagefamily.h"
 #include "core/files/workfile.h"
 #include "core/printing/pagerenderer.h"
 
@@ -42,7 +43,12 @@ QImage workFilePreview(const QString &path, const PreviewContext &context, QStri
     const double scale =
         std::min(1.0, 2.0 * std::max(double(kPreviewBox.width()) / pageSize.width(),
                                      double(kPreviewBox.height()) / pageSize.height()));
-    const QImage drawn = renderPageImage(page, scale);
+    // A page of another family draws itself: a leaflet shows its front cover, not every page
+    // laid over one another.
+    const PageFamily *family = pageFamilyFor(page.documentType);
+    const bool singlePage = kindInfo(page.documentType).pageFamily == PageFamilyId::SinglePage;
+    const QImage drawn = singlePage || !family ? renderPageImage(page, scale)
+                                               : family->render(page, scale);
     scratch.clear(true);
     if (drawn.isNull()) {
         if (error)

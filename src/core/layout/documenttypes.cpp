@@ -114,12 +114,14 @@ std::array<DocumentKindInfo, kDocumentKindCount> buildTable()
     row(DocumentKind::Postcard).addressedTexts = true;
 
     row(DocumentKind::Booklet) = leaflet("Booklet", "4p");
+    row(DocumentKind::Booklet).startFolder = QStringLiteral("booklet");
 
     row(DocumentKind::ComicStrip) = otherWindow("Comic-strip", WindowKind::Cartoon,
                                                 PageFamilyId::Cartoon, PrintRoutine::Cartoon);
     row(DocumentKind::ComicStrip).startFolder = QStringLiteral("cartoon");
 
     row(DocumentKind::Card) = leaflet("Card", "4c");
+    row(DocumentKind::Card).startFolder = QStringLiteral("card");
 
     row(DocumentKind::Multi) = singlePage("Multi", "multi");
     row(DocumentKind::Multi).print = PrintRoutine::RepeatedCopies;
@@ -151,6 +153,8 @@ std::array<DocumentKindInfo, kDocumentKindCount> buildTable()
 
     row(DocumentKind::Leaflet) = leaflet("Leaflet", "6b");
     row(DocumentKind::Leaflet).choicePage = ChoicePage::Leaflet;
+    row(DocumentKind::Leaflet).startFolder = QStringLiteral("leaflet large");
+    row(DocumentKind::Leaflet).smallStartFolder = QStringLiteral("leaflet small");
 
     row(DocumentKind::Borders) = singlePage("Borders", "borders");
     row(DocumentKind::Borders).richTextToolbarRoom = true;
@@ -210,6 +214,24 @@ QString leafletStyle(DocumentKind kind, int leafletSizeChoice)
     if (style == u"6b" && leafletSizeChoice == 1)
         return QStringLiteral("6s");
     return style;
+}
+
+QString startFolder(DocumentKind kind, int leafletSizeChoice)
+{
+    const DocumentKindInfo &info = kindInfo(kind);
+    return leafletSizeChoice == 1 && !info.smallStartFolder.isEmpty() ? info.smallStartFolder
+                                                                       : info.startFolder;
+}
+
+std::optional<DocumentKind> kindOfStartFolder(const QString &folder)
+{
+    for (int code = 0; code < kDocumentKindCount; ++code) {
+        const DocumentKindInfo &info = kindInfo(DocumentKind(code));
+        for (const QString &own : {info.startFolder, info.smallStartFolder})
+            if (!own.isEmpty() && own.compare(folder, Qt::CaseInsensitive) == 0)
+                return info.kind;
+    }
+    return std::nullopt;
 }
 
 } // namespace quillora

@@ -76,6 +76,7 @@ struct DocumentKindInfo {
     WindowKind window = WindowKind::SinglePage;
     QString windowName;    // "Form1", "circleForm", ...
     QString startFolder;   // sub-folder of "layouts" listed on the start screen; "" for none
+    QString smallStartFolder; // the templates of the small leaflet (size choice 1)
     QString menuFolder;    // sub-folder offered by the single-page window's template menu
     QString fixedTemplate; // template relative to "layouts" read without a choice; "" for none
     PrintRoutine print = PrintRoutine::SimplePage;
@@ -104,5 +105,10 @@ bool setsUpRichTextToolbar(DocumentKind kind, bool templateHasRichTextBoxes);
 
 // The leaflet style of a leaflet kind; the leaflet's size choice 1 makes the small one, "6s".
 QString leafletStyle(DocumentKind kind, int leafletSizeChoice = 0);
+
+// The folder of templates the start screen lists for a kind and the leaflet size choice.
+QString startFolder(DocumentKind kind, int leafletSizeChoice = 0);
+// The kind whose start screen lists `folder` (a sub-folder of "layouts").
+std::optional<DocumentKind> kindOfStartFolder(const QString &folder);
 
 } // namespace quillora

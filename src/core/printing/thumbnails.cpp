@@ -1,5 +1,6 @@
 #include "core/printing/thumbnails.h"
 
+#include "core/doctypes/pagefamily.h"
 #include "core/files/wholefile.h"
 #include "core/layout/pagefit.h"
 #include "core/layout/templatereader.h"
@@ -7,6 +8,8 @@
 #include "core/text/pagetextfit.h"
 
 #include <QDirIterator>
+
+#include <algorithm>
 #include <QFileInfo>
 
 namespace quillora {
@@ -22,6 +25,32 @@ PageFitInputs thumbnailFit()
     return fit;
 }
 
+// The template read and drawn by its kind's family, the kind known from its folder; pages of
+// the single-page family (and folders of no kind) are drawn with their boxes' frames.
+QImage drawTemplate(const QString &path, QSize bounds, QString *error)
+{
+    PageModel page;
+    const std::optional<DocumentKind> kind = kindOfStartFolder(QFileInfo(path).dir().dirName());
+    const PageFamily *family = kind ? pageFamilyFor(*kind) : nullptr;
+    if (!family || kindInfo(*kind).pageFamily == PageFamilyId::SinglePage) {
+        if (!readTemplate(path, page, thumbnailFit(), error))
+            return {};
+        fitPageTexts(page);
+        return renderPageThumbnail(page, bounds);
+    }
+    page.documentType = *kind;
+    PageFitInputs fit = thumbnailFit();
+    fit.documentType = *kind;
+    if (!family->buildNewPage(page, path, fit, error))
+        return {};
+    fitPageTexts(page);
+    const QSize size = page.pageRect.size();
+    if (size.isEmpty())
+        return {};
+    return family->render(page, std::min(double(bounds.width()) / size.width(),
+                                         double(bounds.height()) / size.height()));
+}
+
 } // namespace
 
 ThumbnailReport makeLayoutThumbnails(const QString &layoutsFolder, QSize bounds)
@@ -34,14 +63,12 @@ ThumbnailReport makeLayoutThumbnails(const QString &layoutsFolder, QSize bounds)
         paths.append(templates.next());
     paths.sort();
     for (const QString &path : std::as_const(paths)) {
-        PageModel page;
         QString error;
-        if (!readTemplate(path, page, thumbnailFit(), &error)) {
+        const QImage thumbnail = drawTemplate(path, bounds, &error);
+        if (!error.isEmpty()) {
             report.failed.append(path + QStringLiteral(": ") + error);
             continue;
         }
-        fitPageTexts(page);
-        const QImage thumbnail = renderPageThumbnail(page, bounds);
         const QFileInfo info(path);
         const QString bitmap =
             info.dir().filePath(info.completeBaseName() + QStringLiteral(".bmp"));

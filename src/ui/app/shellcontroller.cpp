@@ -18,7 +18,6 @@
 #include "ui/doctypes/documenttoolbar.h"
 #include "ui/doctypes/documentwindow.h"
 #include "ui/doctypes/documentwindows.h"
-#include "ui/files/pagecontent.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -38,7 +37,7 @@ void ShellController::begin(const StartupResult &startup)
 {
     if (startup.next == StartupResult::Next::OpenWorkFile && m_openWorkFile) {
         ensureWindowFor(m_context.page.documentType);
-        // The file may be of another kind, and so shown by another window than this one.
+        // The file may be of a kind another window shows, which then replaces this one.
         if (m_openWorkFile(startup.workFile)) {
             m_window->showFullScreen();
             return;
@@ -131,18 +130,6 @@ bool ShellController::newDocument(DocumentKind kind, const QString &templatePath
     return loaded;
 }
 
-void ShellController::showOpenedDocument()
-{
-    if (!m_window || kindInfo(m_context.page.documentType).window == m_windowKind)
-        return;
-    DocumentWindow &window = ensureWindowFor(m_context.page.documentType);
-    window.showPage();
-    showRichTextInView(*window.pageView(), m_context.page);
-    window.showFullScreen();
-    window.raise();
-    window.activateWindow();
-}
-
 DocumentWindow &ShellController::ensureWindowFor(DocumentKind kind)
 {
     const WindowKind wanted = kindInfo(kind).window;
@@ -167,6 +154,14 @@ DocumentWindow &ShellController::ensureWindowFor(DocumentKind kind)
     });
     emit documentWindowCreated(window);
     return *window;
+}
+
+void ShellController::showWindowFor(DocumentKind kind)
+{
+    DocumentWindow &window = ensureWindowFor(kind);
+    window.showFullScreen();
+    window.raise();
+    window.activateWindow();
 }
 
 bool ShellController::runExitSequence()

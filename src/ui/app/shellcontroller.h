@@ -34,15 +34,13 @@ public:
     // Kinds without a window are refused with "Not ready"; false then.
     bool newDocument(DocumentKind kind, const QString &templatePath = {});
 
-    // A work file just opened into the page may be of a kind another window shows: that window
-    // takes over and shows it.
-    void showOpenedDocument();
-
     // The exit sequence: "Exit?", the offer to save, the settings written, this run's files
     // deleted. Returns false when the child stays in the program.
     bool runExitSequence();
 
     void openOptions();
+    // Puts up the window of `kind` (a work file of that kind was opened in another).
+    void showWindowFor(DocumentKind kind);
 
     // The document window that is open, whichever kind it shows; null before the first.
     DocumentWindow *documentWindow() const { return m_window.get(); }

@@ -1,6 +1,7 @@
 #include "ui/app/splashnew.h"
 
 #include "core/app/paths.h"
+#include "ui/app/choiceform.h"
 #include "ui/app/choicetile.h"
 #include "ui/app/looks.h"
 #include "ui/app/messageform.h"
@@ -293,6 +294,11 @@ void SplashNew::setMessageHandler(std::function<void(const QString &)> handler)
     m_messageHandler = std::move(handler);
 }
 
+void SplashNew::setChoiceAsker(std::function<QString(DocumentKind)> ask)
+{
+    m_askChoice = std::move(ask);
+}
+
 void SplashNew::setVideoLauncher(std::function<void(const QString &)> launcher)
 {
     m_videoLauncher = std::move(launcher);
@@ -317,7 +323,17 @@ bool SplashNew::subChoicesShown() const
 void SplashNew::chooseKind(int code)
 {
     m_keyKind = -1;
-    const StartSelection::KindResult result = m_selection.selectKind(code);
+    int leafletSize = 0;
+    const std::optional<DocumentKind> kind = documentKindFromCode(code);
+    if (kind && kindInfo(*kind).choicePage == ChoicePage::Leaflet) {
+        // The leaflet's size decides which templates it offers; "not now" stays on the kinds.
+        const QString answer =
+            m_askChoice ? m_askChoice(*kind) : ChoiceForm::ask(m_context, *kind, this);
+        if (answer != u"Yes")
+            return;
+        leafletSize = m_context.choices.leafletStyle == leafletStyle(*kind, 1) ? 1 : 0;
+    }
+    const StartSelection::KindResult result = m_selection.selectKind(code, leafletSize);
     markSelection();
     switch (result) {
     case StartSelection::KindResult::NoTemplates:

@@ -111,7 +111,8 @@ void DocumentWindow::showPage()
     m_pageView->showPage(m_context.page);
     m_paperShadow->setGeometry(
         m_context.page.pageRect.translated(kShadowOffsetPx, kShadowOffsetPx));
-    m_paperShadow->setVisible(!m_pageView->isHidden());
+    // A see-through page view (one whose pages are panels of their own) casts no shadow.
+    m_paperShadow->setVisible(!m_pageView->isHidden() && m_pageView->autoFillBackground());
     emit pageShown();
 }
 
@@ -132,20 +133,26 @@ void DocumentWindow::setCurrentObject(const QString &kind, int index)
 
 void DocumentWindow::refreshTextBox(int index)
 {
-    if (index >= 0 && index < m_context.page.textBoxes.size())
-        m_pageView->syncTextBox(index, m_context.page.textBoxes[index]);
+    if (index < 0 || index >= m_context.page.textBoxes.size())
+        return;
+    m_pageView->syncTextBox(index, m_context.page.textBoxes[index]);
+    emit objectRefreshed(objectkind::Text, index);
 }
 
 void DocumentWindow::refreshRichTextBox(int index)
 {
-    if (index >= 0 && index < m_context.page.richTextBoxes.size())
-        m_pageView->syncRichTextBox(index, m_context.page.richTextBoxes[index]);
+    if (index < 0 || index >= m_context.page.richTextBoxes.size())
+        return;
+    m_pageView->syncRichTextBox(index, m_context.page.richTextBoxes[index]);
+    emit objectRefreshed(objectkind::RichText, index);
 }
 
 void DocumentWindow::refreshPictureBox(int index)
 {
-    if (index >= 0 && index < m_context.page.pictureBoxes.size())
-        m_pageView->syncPictureBox(index, m_context.page.pictureBoxes[index]);
+    if (index < 0 || index >= m_context.page.pictureBoxes.size())
+        return;
+    m_pageView->syncPictureBox(index, m_context.page.pictureBoxes[index]);
+    emit objectRefreshed(objectkind::Picture, index);
 }
 
 void DocumentWindow::setPaintToolsShown(bool paintToolsShown)

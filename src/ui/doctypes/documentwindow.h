@@ -36,7 +36,8 @@ public:
     // Records the object that has the focus; emits currentObjectChanged() when it changes.
     void setCurrentObject(const QString &kind, int index);
 
-    // After code outside the window changed one object in the model (fitting, painting, undo).
+    // After code outside the window changed one object in the model (fitting, painting, undo);
+    // objectRefreshed() follows.
     void refreshTextBox(int index);
     void refreshRichTextBox(int index);
     void refreshPictureBox(int index);
@@ -76,6 +77,8 @@ signals:
     void pastePictureRequested(int index);
 
     void templateLoadFailed(const QString &reason);
+    // An object of kind "t", "r" or "p" was shown again after a change made outside the window.
+    void objectRefreshed(const QString &kind, int index);
     // The page's controls follow the page model again (a template, a work file, a reset).
     void pageShown();
     void currentObjectChanged(const QString &kind, int index);

@@ -1,6 +1,7 @@
 #include "ui/doctypes/documentwindows.h"
 
 #include "ui/doctypes/circlewindow.h"
+#include "ui/doctypes/leafletwindow.h"
 #include "ui/doctypes/simplepagewindow.h"
 
 namespace quillora {
@@ -11,6 +12,8 @@ DocumentWindows::DocumentWindows()
         [](AppContext &context) { return std::make_unique<SimplePageWindow>(context); });
     add(WindowKind::Circle,
         [](AppContext &context) { return std::make_unique<CircleWindow>(context); });
+    add(WindowKind::Leaflet,
+        [](AppContext &context) { return std::make_unique<LeafletWindow>(context); });
 }
 
 void DocumentWindows::add(WindowKind window, DocumentWindowFactory factory)

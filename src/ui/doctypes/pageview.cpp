@@ -64,17 +64,17 @@ void PageView::showPage(const PageModel &page)
     for (int i = 0; i < page.pictureBoxes.size(); ++i)
         syncPictureBox(i, page.pictureBoxes[i]);
     for (int i = int(page.pictureBoxes.size()); i < m_pictureBoxes.size(); ++i)
-        placeObject(m_pictureBoxes[i], m_pictureFrames[i], {}, false);
+        placeObject(m_pictureBoxes[i], m_pictureFrames[i], i, {}, false);
 
     for (int i = 0; i < page.richTextBoxes.size(); ++i)
         syncRichTextBox(i, page.richTextBoxes[i]);
     for (int i = int(page.richTextBoxes.size()); i < m_richTextBoxes.size(); ++i)
-        placeObject(m_richTextBoxes[i], m_richTextFrames[i], {}, false);
+        placeObject(m_richTextBoxes[i], m_richTextFrames[i], i, {}, false);
 
     for (int i = 0; i < page.textBoxes.size(); ++i)
         syncTextBox(i, page.textBoxes[i]);
     for (int i = int(page.textBoxes.size()); i < m_textBoxes.size(); ++i)
-        placeObject(m_textBoxes[i], m_textFrames[i], {}, false);
+        placeObject(m_textBoxes[i], m_textFrames[i], i, {}, false);
 }
 
 void PageView::syncTextBox(int index, const TextBoxModel &box)
@@ -92,7 +92,7 @@ void PageView::syncTextBox(int index, const TextBoxModel &box)
         const QSignalBlocker quiet(widget);
         widget->showBox(box);
     }
-    placeObject(widget, m_textFrames[index], box.geometry, box.visible);
+    placeObject(widget, m_textFrames[index], index, box.geometry, box.visible);
 }
 
 void PageView::syncRichTextBox(int index, const RichTextBoxModel &box)
@@ -109,7 +109,7 @@ void PageView::syncRichTextBox(int index, const RichTextBoxModel &box)
         const QSignalBlocker quiet(widget);
         widget->showBox(box);
     }
-    placeObject(widget, m_richTextFrames[index], box.geometry, box.visible);
+    placeObject(widget, m_richTextFrames[index], index, box.geometry, box.visible);
 }
 
 void PageView::syncPictureBox(int index, const PictureBoxModel &box)
@@ -123,7 +123,7 @@ void PageView::syncPictureBox(int index, const PictureBoxModel &box)
         widget = makePictureBox(index);
     }
     widget->setImage(box.image);
-    placeObject(widget, m_pictureFrames[index], box.geometry, box.visible);
+    placeObject(widget, m_pictureFrames[index], index, box.geometry, box.visible);
     // A shaped picture shows its own edge instead of a rectangular frame.
     widget->setMaskPicture(box.hasMaskPicture ? box.mask : QImage(), m_frameColour);
     if (box.hasMaskPicture && !box.mask.isNull())
@@ -170,6 +170,17 @@ void PageView::mousePressEvent(QMouseEvent *event)
     QWidget::mousePressEvent(event);
 }
 
+void PageView::setPagePlacement(PagePlacement placement)
+{
+    m_placement = std::move(placement);
+}
+
+void PageView::setBorderPlacement(std::optional<QPoint> origin)
+{
+    m_borderOrigin = origin;
+    update();
+}
+
 void PageView::setBorderImage(const QImage &border)
 {
     m_borderImage = border;
@@ -178,16 +189,19 @@ void PageView::setBorderImage(const QImage &border)
 
 bool PageView::isOnBorder(QPoint position) const
 {
-    return m_borderImage.valid(position) && qAlpha(m_borderImage.pixel(position)) > 0;
+    if (!m_borderOrigin)
+        return false;
+    const QPoint onBorder = position - *m_borderOrigin;
+    return m_borderImage.valid(onBorder) && qAlpha(m_borderImage.pixel(onBorder)) > 0;
 }
 
 void PageView::paintEvent(QPaintEvent *event)
 {
-    if (m_borderImage.isNull())
+    if (m_borderImage.isNull() || !m_borderOrigin)
         return;
     QPainter painter(this);
     painter.setClipRegion(event->region());
-    painter.drawImage(0, 0, m_borderImage);
+    painter.drawImage(*m_borderOrigin, m_borderImage);
 }
 
 // Controls are made only for the indexes a page shows: a template naming box 199 alone gets one
@@ -267,14 +281,17 @@ ObjectFrame *PageView::makeFrame(const QString &name, int index)
     return frame;
 }
 
-void PageView::placeObject(QWidget *object, ObjectFrame *frame, const QRect &geometry, bool visible)
+void PageView::placeObject(QWidget *object, ObjectFrame *frame, int index, const QRect &geometry,
+                           bool visible)
 {
     if (!object)
         return;
-    const bool shown = visible && !geometry.isEmpty();
+    const std::optional<QPoint> pageOrigin = m_placement ? m_placement(index) : QPoint(0, 0);
+    const bool shown = visible && !geometry.isEmpty() && pageOrigin;
     if (shown) {
-        object->setGeometry(geometry);
-        frame->surround(geometry);
+        const QRect placed = geometry.translated(*pageOrigin);
+        object->setGeometry(placed);
+        frame->surround(placed);
         frame->raise();
         object->raise();
     }

@@ -9,6 +9,9 @@
 #include <QVector>
 #include <QWidget>
 
+#include <functional>
+#include <optional>
+
 namespace quillora {
 
 class ObjectFrame;
@@ -25,6 +28,12 @@ public:
     void setFrameColour(const QColor &colour);
     // Installed on every text control, made now or later, so the window sees keys first.
     void setKeyFilter(QObject *filter);
+
+    // Where the page of object `index` stands in this view, for a view that shows several pages
+    // side by side (a leaflet's spread); nothing when that page is not shown now. Without it
+    // every object stands where its geometry says.
+    using PagePlacement = std::function<std::optional<QPoint>(int index)>;
+    void setPagePlacement(PagePlacement placement);
 
     // Places the page at `page.pageRect` and brings every control in line with the model.
     void showPage(const PageModel &page);
@@ -53,6 +62,8 @@ public:
     // no border); a null image for none. A press on a drawn part of it is a border press.
     void setBorderImage(const QImage &border);
     const QImage &borderImage() const { return m_borderImage; }
+    // Where the border stands in this view (the page it belongs to), or nothing to hide it.
+    void setBorderPlacement(std::optional<QPoint> origin);
     bool isOnBorder(QPoint position) const;
 
 signals:
@@ -78,7 +89,8 @@ private:
     RichTextBoxWidget *makeRichTextBox(int index);
     PictureBoxWidget *makePictureBox(int index);
     ObjectFrame *makeFrame(const QString &name, int index);
-    void placeObject(QWidget *object, ObjectFrame *frame, const QRect &geometry, bool visible);
+    void placeObject(QWidget *object, ObjectFrame *frame, int index, const QRect &geometry,
+                     bool visible);
 
     QVector<TextBoxWidget *> m_textBoxes;
     QVector<RichTextBoxWidget *> m_richTextBoxes;
@@ -89,6 +101,8 @@ private:
     QColor m_frameColour = QColor(0xC0, 0xC0, 0xC0);
     QObject *m_keyFilter = nullptr;
     QImage m_borderImage;
+    std::optional<QPoint> m_borderOrigin = QPoint(0, 0);
+    PagePlacement m_placement;
 };
 
 } // namespace quillora

@@ -185,6 +185,8 @@ bool FileController::openDocument(const QString &path)
         return false;
     }
     m_context.page = std::move(opened.page);
+    if (m_window->objectName() != kindInfo(m_context.page.documentType).windowName)
+        emit windowNeededFor(m_context.page.documentType);
     m_currentFilePath.clear();
     m_context.workName = QFileInfo(path).completeBaseName();
     m_context.undo.reset();

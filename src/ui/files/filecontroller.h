@@ -68,6 +68,9 @@ public:
     static void removeStaging(const AppContext &context);
 
 signals:
+    // An opened work file is of a kind another window shows: whoever owns the windows puts that
+    // one up and attaches it here at once, before the page is shown.
+    void windowNeededFor(quillora::DocumentKind kind);
     // After a work file replaced the page: the window shows it; toolbars, palettes and undo
     // buttons follow from here.
     void documentOpened();

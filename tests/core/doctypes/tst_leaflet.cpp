@@ -1,5 +1,5 @@
-// Leaflets on screen: the leaflet fitted to the screen, what each view shows, the page of each
-// object, the page turn and flap tick by tick, and the pictures they draw.
+// Leaflets on screen: the leaflet fitted to the screen, the page turn and flap tick by tick, and
+// the frames they draw.
 
 #include "core/doctypes/leafletturn.h"
 #include "core/layout/documenttypes.h"
@@ -43,8 +43,6 @@ private slots:
         QTest::newRow("4p wide") << kBooklet << kScreen << QRect(334, 0, 1152, 976) << QSize(575, 813);
         QTest::newRow("4p tall") << kBooklet << QSize(800, 1280) << QRect(0, 0, 700, 594)
                                  << QSize(350, 495);
-        QTest::newRow("6b wide") << LeafletStyle::LargeLeaflet << kScreen
-                                 << QRect(334, 0, 1152, 976) << QSize(383, 813);
         QTest::newRow("6s wide") << kSmall << kScreen << QRect(0, 0, 1782, 756) << QSize(594, 630);
         QTest::newRow("tiny screen") << LeafletStyle::Card << QSize(50, 50) << QRect(0, 0, 1, 1)
                                      << QSize(1, 1);
@@ -59,46 +57,6 @@ private slots:
         const LeafletScreenGeometry geometry = leafletScreenGeometry(style, screen);
         QCOMPARE(geometry.holder, holder);
         QCOMPARE(geometry.panelSize, panel);
-    }
-
-    void views_data()
-    {
-        QTest::addColumn<LeafletStyle>("style");
-        QTest::addColumn<LeafletView>("view");
-        QTest::addColumn<QList<int>>("pages");
-        QTest::addColumn<QString>("buttons"); // previous, next, open flap, close flap
-        QTest::newRow("front") << kBooklet << LeafletView::Front << QList{-1, 0, -1} << "-n--";
-        QTest::newRow("4p inside") << kBooklet << LeafletView::Inside << QList{1, 2, -1} << "pn--";
-        QTest::newRow("6s inside") << kSmall << LeafletView::Inside << QList{1, 2, -1} << "pno-";
-        QTest::newRow("back") << kSmall << LeafletView::Back << QList{3, -1, -1} << "p---";
-        QTest::newRow("flap open") << kSmall << LeafletView::FlapOpen << QList{1, 4, 5} << "---c";
-        QTest::newRow("4p flap") << kBooklet << LeafletView::FlapOpen << QList{-1, -1, -1} << "----";
-    }
-
-    void views()
-    {
-        QFETCH(LeafletStyle, style);
-        QFETCH(LeafletView, view);
-        QFETCH(QList<int>, pages);
-        QFETCH(QString, buttons);
-        const LeafletViewLayout layout = leafletViewLayout(style, view);
-        QCOMPARE(QList<int>(layout.pageOnPanel.begin(), layout.pageOnPanel.end()), pages);
-        const QString shown = QString(layout.previous ? u'p' : u'-') + (layout.next ? u'n' : u'-') +
-                              (layout.openFlap ? u'o' : u'-') + (layout.closeFlap ? u'c' : u'-');
-        QCOMPARE(shown, buttons);
-    }
-
-    void pageOfObject()
-    {
-        const QList<int> objects{0, 1, 2, 3, 4, 5, 6, 7};
-        const std::pair<LeafletStyle, QList<int>> rows[] = {
-            {kBooklet, {0, 1, 2, 3, 0, 1, 2, 3}},
-            {LeafletStyle::Card, {0, 1, 2, 3, -1, -1, -1, -1}},
-            {LeafletStyle::LargeLeaflet, {0, 1, 2, 3, 4, 5, 0, 1}},
-            {kSmall, {0, 1, 2, 3, 4, 5, -1, -1}}};
-        for (const auto &[style, pages] : rows)
-            for (int i : objects)
-                QCOMPARE(leafletPageOfObject(style, i), pages[i]);
     }
 
     void motion_data()
@@ -155,17 +113,6 @@ private slots:
         QVERIFY(!viewer.start(LeafletMotion::OpenFlap) || style == kSmall);
     }
 
-    void corners()
-    {
-        const auto at = [](int angle, bool back) {
-            const auto c = turnedPageCorners(QPoint(100, 10), QSize(40, 60), angle, back);
-            return QList<QPoint>(c.begin(), c.end());
-        };
-        QCOMPARE(at(0, false), (QList{QPoint(100, 10), QPoint(140, 10), QPoint(100, 70)}));
-        QCOMPARE(at(60, false), (QList{QPoint(100, 10), QPoint(120, 17), QPoint(100, 70)}));
-        QCOMPARE(at(180, true), (QList{QPoint(60, 10), QPoint(100, 10), QPoint(60, 70)}));
-    }
-
     // Opening the cover: page 0 over the right panel first; near the end page 1 lies on the
     // left and page 2, uncovered, on the right.
     void framePixels()
@@ -184,32 +131,6 @@ private slots:
         QCOMPARE(frame.pixelColor(geometry.panel(1).center()), QColor(Qt::blue));
     }
 
-    // Only pages marked changed are drawn again, each from its own objects.
-    void pagePicturesFollowTheirMarks()
-    {
-        PageModel leaflet;
-        leaflet.documentType = DocumentKind::Booklet;
-        leaflet.scale = 2.0f;
-        leaflet.pictureBoxes.resize(2); // picture 1 stands on page 1
-        PictureBoxModel &picture = leaflet.pictureBoxes[1];
-        picture.geometry = QRect(0, 0, 20, 20);
-        picture.image = colouredPages(QSize(20, 20))[0];
-        picture.visible = true;
-        LeafletPagePictures pages;
-        pages.reset(4);
-        pages.bringUpToDate(leaflet, kBooklet);
-        QCOMPARE(pages.pictures[1].pixelColor(5, 5), QColor(Qt::red));
-        QCOMPARE(pages.pictures[0].pixelColor(5, 5), QColor(Qt::white));
-        picture.image.fill(Qt::blue);
-        pages.bringUpToDate(leaflet, kBooklet);
-        QCOMPARE(pages.pictures[1].pixelColor(5, 5), QColor(Qt::red));
-        pages.markChanged(1);
-        pages.bringUpToDate(leaflet, kBooklet);
-        QCOMPARE(pages.pictures[1].pixelColor(5, 5), QColor(Qt::blue));
-        // The thumbnail shows the empty cover, not page 1 with its picture.
-        QCOMPARE(leafletThumbnail(leaflet, kBooklet, QSize(150, 150)).pixelColor(5, 5),
-                 QColor(Qt::white));
-    }
 };
 
 QTEST_MAIN(TestLeaflet)

@@ -1,12 +1,10 @@
-// A leaflet's page description and members: the writer's exact bytes, reading back what was
-// written, and the repairs the reader makes to descriptions that cannot stand as they are.
+// A leaflet's page description: the writer's exact bytes and the repairs the reader makes to
+// descriptions that cannot stand as they are. Work files round trip in tst_leafletwindow.
 
 #include "core/doctypes/leafletdescription.h"
-#include "core/files/staging.h"
 #include "core/layout/documenttypes.h"
 
 #include <QFile>
-#include <QTemporaryDir>
 #include <QTest>
 
 using namespace quillora;
@@ -61,37 +59,6 @@ private slots:
         QFile golden(QStringLiteral(QUILLORA_TEST_DATA "/savedlayout/leaflet-card.xml"));
         QVERIFY(golden.open(QIODevice::ReadOnly));
         QCOMPARE(leafletDescription(sampleCard(), LeafletStyle::Card).toLatin1(), golden.readAll());
-    }
-
-    // Written and read back: the same style and scale, every member back in its object, and a
-    // stored picture of another shape fitted to its box.
-    void roundTrip()
-    {
-        QTemporaryDir folder;
-        const PageModel card = sampleCard();
-        const Staging staging(folder.path());
-        QVERIFY(writeLeafletDescription(card, LeafletStyle::Card, staging));
-        QVERIFY(writeLeafletMembers(card, folder.path()));
-        PageModel read;
-        LeafletStyle style = LeafletStyle::Booklet;
-        QVERIFY(readLeafletFile(staging.memberPath(QStringLiteral("layout.xml")),
-                                {DocumentKind::Card, kScreen}, read, style));
-        readLeafletMembers(read, folder.path());
-        QCOMPARE(style, LeafletStyle::Card);
-        QCOMPARE(leafletStyleOfPage(read), LeafletStyle::Card);
-        QCOMPARE(read.textBoxes[3].text, card.textBoxes[3].text);
-        QCOMPARE(read.richTextBoxes[1].rtf, card.richTextBoxes[1].rtf);
-        QVERIFY(!read.richTextBoxes[0].visible);
-        QCOMPARE(qRound(read.pictureBoxes[0].geometry.width() / read.scale), 75);
-        QCOMPARE(read.pictureBoxes[0].image.pixelColor(3, 3), QColor(Qt::red));
-        QCOMPARE(read.border.picture.pixelColor(0, 0), QColor(Qt::blue));
-
-        QImage wide(400, 40, QImage::Format_RGB32);
-        QVERIFY(wide.save(folder.filePath(QStringLiteral("pic0.bmp")), "BMP"));
-        QVERIFY(QFile::remove(folder.filePath(QStringLiteral("text0.txt"))));
-        readLeafletMembers(read, folder.path());
-        QCOMPARE(read.pictureBoxes[0].image.size(), read.pictureBoxes[0].geometry.size());
-        QCOMPARE(read.textBoxes[0].text, QString());
     }
 
     void readerRepairs_data()

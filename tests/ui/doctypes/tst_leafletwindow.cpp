@@ -1,0 +1,162 @@
+// The leaflet window: each style fitted inside the screen with its panels and buttons, turns
+// that hide the objects and refuse a second press, the turning page showing the latest edit,
+// and a booklet saved and opened again as a work file.
+
+#include "core/app/appcontext.h"
+#include "core/files/workfile.h"
+#include "platform/ziparchive.h"
+#include "ui/app/picturebutton.h"
+#include "ui/doctypes/leafletwindow.h"
+#include "ui/doctypes/pageview.h"
+#include "ui/text/textboxwidget.h"
+
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace quillora;
+
+Q_DECLARE_METATYPE(quillora::DocumentKind)
+
+namespace {
+
+QString layout(const char *folder, const char *name)
+{
+    return QStringLiteral(QUILLORA_SOURCE_DIR "/data/layouts/%1/%2.xml")
+        .arg(QLatin1String(folder), QLatin1String(name));
+}
+
+struct Leaflet {
+    Leaflet(DocumentKind kind, const QString &path, QSize screen = {1024, 768})
+        : context([screen] {
+              Environment environment;
+              environment.screen.widthPx = screen.width();
+              environment.screen.heightPx = screen.height();
+              return environment;
+          }())
+    {
+        context.page.documentType = kind;
+        window = std::make_unique<LeafletWindow>(context);
+        started = window->startDocument(path);
+    }
+    QWidget *child(const QString &name) const { return window->findChild<QWidget *>(name); }
+    bool shown(const QString &name) const { return !child(name)->isHidden(); }
+    void finishTurn()
+    {
+        QTRY_VERIFY_WITH_TIMEOUT(!window->animating(), 3000);
+    }
+
+    AppContext context;
+    std::unique_ptr<LeafletWindow> window;
+    bool started = false;
+};
+
+} // namespace
+
+class TestLeafletWindow : public QObject {
+    Q_OBJECT
+private slots:
+    void fitsTheScreen_data()
+    {
+        QTest::addColumn<DocumentKind>("kind");
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QSize>("screen");
+        const QString small = layout("leaflet small", "my pet");
+        QTest::newRow("booklet 1024") << DocumentKind::Booklet << layout("booklet", "my book") << QSize(1024, 768);
+        QTest::newRow("card 1920") << DocumentKind::Card << layout("card", "birthday card") << QSize(1920, 1080);
+        QTest::newRow("large 1024") << DocumentKind::Leaflet << layout("leaflet large", "a trip") << QSize(1024, 768);
+        QTest::newRow("small 1024") << DocumentKind::Leaflet << small << QSize(1024, 768);
+        QTest::newRow("small 1920") << DocumentKind::Leaflet << small << QSize(1920, 1080);
+    }
+
+    // The front cover alone on the right panel, every control on the screen.
+    void fitsTheScreen()
+    {
+        QFETCH(DocumentKind, kind);
+        QFETCH(QString, path);
+        QFETCH(QSize, screen);
+        Leaflet leaflet(kind, path, screen);
+        QVERIFY(leaflet.started);
+        QCOMPARE(leaflet.window->view(), LeafletView::Front);
+        QVERIFY(leaflet.shown("Paper1") && !leaflet.shown("Paper0"));
+        QVERIFY(leaflet.shown("nextBut") && !leaflet.shown("prevBut"));
+        const QRect window(QPoint(), screen);
+        QStringList controls{"PaperHolder", "nextBut", "prevBut"};
+        if (leafletStyleInfo(leaflet.window->style()).hasFlap)
+            controls << "flapOpenBut" << "flapCloseBut";
+        for (const QString &name : controls)
+            QVERIFY2(window.contains(leaflet.child(name)->geometry()), qPrintable(name));
+        QVERIFY(leaflet.child("nextBut")->width() >= 48);
+        // Page 0's first text stands on the front cover; page 1's is hidden.
+        QVERIFY(leaflet.window->pageView()->textBox(0)->isVisibleTo(leaflet.window.get()));
+        QVERIFY(leaflet.window->pageView()->textBox(1)->isHidden());
+    }
+
+    // A turn hides the objects, ignores presses meanwhile and ends on the spread, where a
+    // booklet has no flap; the turning page shows the text typed on it just before.
+    void turnsLikePaper()
+    {
+        Leaflet leaflet(DocumentKind::Booklet, layout("booklet", "my book"));
+        leaflet.window->turnForward();
+        QVERIFY(leaflet.window->animating());
+        QVERIFY(leaflet.window->pageView()->textBox(0)->isHidden());
+        QVERIFY(!leaflet.shown("nextBut"));
+        leaflet.window->turnForward();
+        leaflet.window->turnBack();
+        leaflet.finishTurn();
+        QCOMPARE(leaflet.window->view(), LeafletView::Inside);
+        QVERIFY(leaflet.shown("prevBut") && leaflet.shown("nextBut"));
+        QVERIFY(!leaflet.shown("flapOpenBut"));
+        QVERIFY(leaflet.window->pageView()->textBox(2)->isVisibleTo(leaflet.window.get()));
+
+        const QImage before = leaflet.window->pagePictures().pictures[2];
+        leaflet.window->pageView()->textBox(2)->setPlainText(QStringLiteral("A dragon came"));
+        QVERIFY(leaflet.window->pagePictures().changed[2]);
+        leaflet.window->turnForward();
+        QVERIFY(leaflet.window->pagePictures().pictures[2] != before);
+        leaflet.finishTurn();
+        QCOMPARE(leaflet.window->view(), LeafletView::Back);
+    }
+
+    void smallLeafletOpensItsFlap()
+    {
+        Leaflet leaflet(DocumentKind::Leaflet, layout("leaflet small", "my pet"));
+        QCOMPARE(leaflet.window->style(), LeafletStyle::SmallLeaflet);
+        leaflet.window->turnForward();
+        leaflet.finishTurn();
+        QVERIFY(leaflet.shown("flapOpenBut"));
+        leaflet.window->openFlap();
+        leaflet.finishTurn();
+        QCOMPARE(leaflet.window->view(), LeafletView::FlapOpen);
+        QVERIFY(leaflet.shown("Paper2") && leaflet.shown("flapCloseBut"));
+        QCOMPARE(leaflet.child("Paper2")->accessibleName(), QStringLiteral("Leaflet Page 5"));
+    }
+
+    // Saved and opened again through the work file: the texts and paintings of every page.
+    void workFileRoundTrip()
+    {
+        Leaflet made(DocumentKind::Booklet, layout("booklet", "my book"));
+        PageModel &page = made.context.page;
+        page.textBoxes[3].text = QStringLiteral("The end!");
+        page.pictureBoxes[1].image.fill(Qt::red);
+        QTemporaryDir folder;
+        ZipArchiveFormat zip;
+        const Staging staging(folder.filePath(QStringLiteral("staging")));
+        const WorkFileContext files{zip, staging, made.window->pageFitInputs(), UnpackLimits{}};
+        const QString path = folder.filePath(QStringLiteral("book.qlr"));
+        QString error;
+        QVERIFY2(saveWorkFile(page, files, path, {}, &error), qPrintable(error));
+
+        Leaflet opened(DocumentKind::Booklet, QStringLiteral("missing.xml"));
+        QVERIFY(!opened.started);
+        QVERIFY2(openWorkFile(opened.context.page, files, path, &error), qPrintable(error));
+        opened.window->showPage();
+        QCOMPARE(opened.context.page.documentType, DocumentKind::Booklet);
+        QCOMPARE(opened.context.page.textBoxes[3].text, QStringLiteral("The end!"));
+        QCOMPARE(opened.context.page.pictureBoxes[1].image.pixelColor(2, 2), QColor(Qt::red));
+        QCOMPARE(opened.context.page.pageRect, page.pageRect);
+        QVERIFY(opened.shown("Paper1"));
+    }
+};
+
+QTEST_MAIN(TestLeafletWindow)
+#include "tst_leafletwindow.moc"
