@@ -1,5 +1,6 @@
 #include "core/doctypes/pagefamily.h"
 
+#include "core/doctypes/bannerfamily.h"
 #include "core/doctypes/singlepagefamily.h"
 
 namespace quillora {
@@ -7,6 +8,7 @@ namespace quillora {
 const PageFamily *pageFamilyFor(DocumentKind kind)
 {
     static const SinglePageFamily singlePage;
+    static const BannerFamily banner;
     switch (kindInfo(kind).pageFamily) {
     case PageFamilyId::SinglePage:
         return &singlePage;
@@ -16,10 +18,19 @@ const PageFamily *pageFamilyFor(DocumentKind kind)
     case PageFamilyId::Table:
     case PageFamilyId::Cartoon:
     case PageFamilyId::Anywhere:
-    case PageFamilyId::Banner:
         return nullptr;
+    case PageFamilyId::Banner:
+        return &banner;
     }
     return nullptr;
+}
+
+QImage PageFamily::renderThumbnail(const PageModel &page, const QSize &bounds) const
+{
+    const QImage picture = render(page, 1.0);
+    if (picture.isNull() || bounds.isEmpty())
+        return {};
+    return picture.scaled(bounds, Qt::KeepAspectRatio, Qt::SmoothTransformation);
 }
 
 bool canExportPng(DocumentKind kind)

@@ -1,9 +1,8 @@
 #include "core/printing/thumbnails.h"
 
+#include "core/doctypes/pagefamily.h"
 #include "core/files/wholefile.h"
 #include "core/layout/pagefit.h"
-#include "core/layout/templatereader.h"
-#include "core/printing/pagerenderer.h"
 #include "core/text/pagetextfit.h"
 
 #include <QDirIterator>
@@ -22,6 +21,18 @@ PageFitInputs thumbnailFit()
     return fit;
 }
 
+// The kind whose templates a folder holds (its start screen or template menu folder); the
+// single-page kinds draw every other folder.
+DocumentKind kindOfTemplateFolder(const QString &folder)
+{
+    for (int code = 0; code < kDocumentKindCount; ++code) {
+        const DocumentKindInfo &info = kindInfo(DocumentKind(code));
+        if (pageFamilyFor(info.kind) && (info.startFolder == folder || info.menuFolder == folder))
+            return info.kind;
+    }
+    return DocumentKind::Simple;
+}
+
 } // namespace
 
 ThumbnailReport makeLayoutThumbnails(const QString &layoutsFolder, QSize bounds)
@@ -34,15 +45,18 @@ ThumbnailReport makeLayoutThumbnails(const QString &layoutsFolder, QSize bounds)
         paths.append(templates.next());
     paths.sort();
     for (const QString &path : std::as_const(paths)) {
+        const QFileInfo info(path);
         PageModel page;
+        page.documentType = kindOfTemplateFolder(info.dir().dirName());
+        // A template is written in its kind's description forms, text and all.
+        const PageFamily &family = *pageFamilyFor(page.documentType);
         QString error;
-        if (!readTemplate(path, page, thumbnailFit(), &error)) {
+        if (!family.readDescription(path, page, thumbnailFit(), &error)) {
             report.failed.append(path + QStringLiteral(": ") + error);
             continue;
         }
         fitPageTexts(page);
-        const QImage thumbnail = renderPageThumbnail(page, bounds);
-        const QFileInfo info(path);
+        const QImage thumbnail = family.renderThumbnail(page, bounds);
         const QString bitmap =
             info.dir().filePath(info.completeBaseName() + QStringLiteral(".bmp"));
         if (thumbnail.isNull()) {
