@@ -109,6 +109,8 @@ void DocumentWindow::showPage()
 {
     giveEmptyPicturesPaper();
     m_pageView->showPage(m_context.page);
+    if (!showsPageView())
+        m_pageView->hide();
     m_paperShadow->setGeometry(
         m_context.page.pageRect.translated(kShadowOffsetPx, kShadowOffsetPx));
     m_paperShadow->setVisible(!m_pageView->isHidden());

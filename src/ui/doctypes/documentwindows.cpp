@@ -1,5 +1,6 @@
 #include "ui/doctypes/documentwindows.h"
 
+#include "ui/doctypes/bannerform.h"
 #include "ui/doctypes/simplepagewindow.h"
 
 namespace quillora {
@@ -8,6 +9,7 @@ DocumentWindows::DocumentWindows()
 {
     add(WindowKind::SinglePage,
         [](AppContext &context) { return std::make_unique<SimplePageWindow>(context); });
+    add(WindowKind::Banner, [](AppContext &context) { return std::make_unique<BannerForm>(context); });
 }
 
 void DocumentWindows::add(WindowKind window, DocumentWindowFactory factory)
