@@ -91,24 +91,6 @@ private slots:
         QCOMPARE(read.banner.fontName, QStringLiteral("verdana"));
     }
 
-    void unreadableBorderPictureLeavesTheBorderUnpainted()
-    {
-        QTemporaryDir folder;
-        const Staging staging(folder.path());
-        const PageModel page = bannerPage(QStringLiteral("HI"), BannerMode::Border, true);
-        QVERIFY(kFamily.writeDescription(page, staging, {}, nullptr));
-        QFile border(staging.memberPath(kBannerBorderMember));
-        QVERIFY(border.open(QIODevice::WriteOnly));
-        border.write("BM not a picture");
-        border.close();
-        PageModel read;
-        QVERIFY(kFamily.readDescription(staging.memberPath(QStringLiteral("layout.xml")), read, {},
-                                        nullptr));
-        QVERIFY(!kFamily.readMembers(read, folder.path())); // told as a part left out
-        QCOMPARE(read.banner.mode, BannerMode::Border);
-        QVERIFY(read.border.picture.isNull());
-    }
-
     void printsEverySheetInOneLandscapeJob()
     {
         const PageModel page = bannerPage(QStringLiteral("HAPPY BIRTHDAY"), BannerMode::Border, true);
