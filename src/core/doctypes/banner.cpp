@@ -79,7 +79,10 @@ QString bannerFontName(const QString &name, std::span<const QString> fonts)
         if (font.compare(name, Qt::CaseInsensitive) == 0)
             return font;
     }
-    return fonts.empty() ? Banner{}.fontName : fonts.front();
+    if (!fonts.empty())
+        return fonts.front();
+    const QString cleaned = cleanBannerText(name).trimmed();
+    return cleaned.isEmpty() ? Banner{}.fontName : cleaned;
 }
 
 } // namespace quillora

@@ -61,7 +61,8 @@ QString cleanBannerText(const QString &text);
 QString limitBannerText(const QString &text, const BannerTextField &field);
 
 // The one of `fonts` (the program's five font names) that `name` names in any case, as the
-// list spells it; the first of them for any other name, "Arial" when there are none.
+// list spells it; the first of them for any other name. Without a list (a reader that does not
+// know the settings) the name stands, cleaned as a text; "Arial" for a blank one.
 QString bannerFontName(const QString &name, std::span<const QString> fonts);
 
 } // namespace quillora

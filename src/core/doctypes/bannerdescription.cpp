@@ -5,6 +5,7 @@
 #include "core/layout/dialect.h"
 
 #include <QFile>
+#include <QImageReader>
 #include <QSaveFile>
 
 #include <algorithm>
@@ -20,6 +21,10 @@ using dialect::formatColour;
 constexpr qint64 kMaxDescriptionBytes = 64 * 1024;
 
 const QString kDescriptionMember = QStringLiteral("layout.xml");
+
+// A border tile is painted on a paper at most a few hundred pixels wide; a stored picture far
+// beyond that is not one, and is never allocated.
+constexpr int kMaxBorderPictureSidePx = 4096;
 
 void setError(QString *error, const QString &text)
 {
@@ -114,6 +119,12 @@ Banner parseBannerDescription(const QString &description, const BannerReadRules 
 
 bool writeBannerMembers(const Banner &banner, const Staging &staging, QString *error)
 {
+    return writeBannerBorder(banner, staging, error) &&
+           writeBannerDescription(banner, staging, error);
+}
+
+bool writeBannerBorder(const Banner &banner, const Staging &staging, QString *error)
+{
     const QString borderPath = staging.memberPath(kBannerBorderMember);
     if (storedMode(banner) == BannerMode::BorderPicture) {
         QSaveFile file(borderPath);
@@ -127,22 +138,49 @@ bool writeBannerMembers(const Banner &banner, const Staging &staging, QString *e
         setError(error, QStringLiteral("an old border picture could not be removed"));
         return false;
     }
+    return true;
+}
+
+bool writeBannerDescription(const Banner &banner, const Staging &staging, QString *error)
+{
     return writeWhole(staging.memberPath(kDescriptionMember),
                       codepage::encodeAuto(bannerDescription(banner)), error);
+}
+
+bool readBannerDescription(const QString &path, const BannerReadRules &rules, Banner *banner,
+                           QString *error)
+{
+    QString description;
+    if (!readDescriptionFile(path, &description, error))
+        return false;
+    *banner = parseBannerDescription(description, rules);
+    return true;
+}
+
+bool readBannerBorder(const Staging &staging, Banner *banner)
+{
+    if (banner->mode != BannerMode::BorderPicture)
+        return true;
+    QImageReader reader(staging.memberPath(kBannerBorderMember));
+    const QSize size = reader.size();
+    QImage picture;
+    if (size.isValid() && size.width() <= kMaxBorderPictureSidePx &&
+        size.height() <= kMaxBorderPictureSidePx)
+        picture = reader.read();
+    banner->borderPicture = picture;
+    if (picture.isNull())
+        banner->mode = BannerMode::Border;
+    return !picture.isNull();
 }
 
 bool readBannerMembers(const Staging &staging, const BannerReadRules &rules, Banner *banner,
                        QString *error)
 {
-    QString description;
-    if (!readDescriptionFile(staging.memberPath(kDescriptionMember), &description, error))
+    Banner read;
+    if (!readBannerDescription(staging.memberPath(kDescriptionMember), rules, &read, error))
         return false;
-    Banner read = parseBannerDescription(description, rules);
-    if (read.mode == BannerMode::BorderPicture) {
-        read.borderPicture = QImage(staging.memberPath(kBannerBorderMember));
-        if (read.borderPicture.isNull())
-            read.mode = BannerMode::Border;
-    }
+    // A border picture that cannot be used leaves the border unpainted, not the banner unread.
+    static_cast<void>(readBannerBorder(staging, &read));
     *banner = std::move(read);
     return true;
 }
@@ -150,10 +188,9 @@ bool readBannerMembers(const Staging &staging, const BannerReadRules &rules, Ban
 bool readBannerTemplate(const QString &path, const BannerReadRules &rules, Banner *banner,
                         QString *error)
 {
-    QString description;
-    if (!readDescriptionFile(path, &description, error))
+    Banner read;
+    if (!readBannerDescription(path, rules, &read, error))
         return false;
-    Banner read = parseBannerDescription(description, rules);
     read.text.clear();
     if (read.mode == BannerMode::BorderPicture)
         read.mode = BannerMode::Border;

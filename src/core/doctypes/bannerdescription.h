@@ -37,14 +37,26 @@ QString bannerDescription(const Banner &banner);
 Banner parseBannerDescription(const QString &description, const BannerReadRules &rules);
 
 // Writes "border.bmp" when the banner carries a border picture (and removes one left from
-// earlier work when it does not), then "layout.xml", into staging.
+// earlier work when it does not), then "layout.xml", into staging; or each part alone.
 [[nodiscard]] bool writeBannerMembers(const Banner &banner, const Staging &staging,
                                       QString *error = nullptr);
+[[nodiscard]] bool writeBannerBorder(const Banner &banner, const Staging &staging,
+                                     QString *error = nullptr);
+[[nodiscard]] bool writeBannerDescription(const Banner &banner, const Staging &staging,
+                                          QString *error = nullptr);
 
 // Reads the banner back from staging: the description and, for mode 1, the border picture; a
 // missing or unreadable picture leaves the border unpainted. On failure `banner` is untouched.
 [[nodiscard]] bool readBannerMembers(const Staging &staging, const BannerReadRules &rules,
                                      Banner *banner, QString *error = nullptr);
+
+// The banner a description file gives (parseBannerDescription), its border picture not loaded.
+[[nodiscard]] bool readBannerDescription(const QString &path, const BannerReadRules &rules,
+                                         Banner *banner, QString *error = nullptr);
+// For a banner of mode 1, its border picture from staging. False when the picture is missing,
+// unreadable or far larger than a tile is ever painted: the banner then keeps its border
+// unpainted (mode 0).
+[[nodiscard]] bool readBannerBorder(const Staging &staging, Banner *banner);
 
 // A new banner from a template of the "display" folder: its mode, font, thickness and colours.
 // A template's text shows on its thumbnail only; the new banner waits for the child's words.

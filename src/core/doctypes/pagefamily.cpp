@@ -1,5 +1,6 @@
 #include "core/doctypes/pagefamily.h"
 
+#include "core/doctypes/bannerfamily.h"
 #include "core/doctypes/circlefamily.h"
 #include "core/doctypes/leafletfamily.h"
 #include "core/doctypes/singlepagefamily.h"
@@ -11,6 +12,7 @@ const PageFamily *pageFamilyFor(DocumentKind kind)
     static const SinglePageFamily singlePage;
     static const CircleFamily circle;
     static const LeafletFamily leaflet;
+    static const BannerFamily banner;
     switch (kindInfo(kind).pageFamily) {
     case PageFamilyId::SinglePage:
         return &singlePage;
@@ -22,10 +24,19 @@ const PageFamily *pageFamilyFor(DocumentKind kind)
     case PageFamilyId::Table:
     case PageFamilyId::Cartoon:
     case PageFamilyId::Anywhere:
-    case PageFamilyId::Banner:
         return nullptr;
+    case PageFamilyId::Banner:
+        return &banner;
     }
     return nullptr;
+}
+
+QImage PageFamily::renderThumbnail(const PageModel &page, const QSize &bounds) const
+{
+    const QImage picture = render(page, 1.0);
+    if (picture.isNull() || bounds.isEmpty())
+        return {};
+    return picture.scaled(bounds, Qt::KeepAspectRatio, Qt::SmoothTransformation);
 }
 
 bool canExportPng(DocumentKind kind)

@@ -39,6 +39,9 @@ public:
 
     // The page as the PNG export and the thumbnails show it; a null image when it has no size.
     virtual QImage render(const PageModel &page, double sheetQuality) const = 0;
+    // A template's start-screen thumbnail: the page fitted within `bounds`; by default the
+    // rendered page scaled down.
+    virtual QImage renderThumbnail(const PageModel &page, const QSize &bounds) const;
     virtual PrintResult print(const PageModel &page, PrintDevice &device,
                               const PrintSettings &settings) const = 0;
 };

@@ -3,6 +3,7 @@
 #include "core/files/pagemembers.h"
 #include "core/layout/templatereader.h"
 #include "core/printing/copiessheet.h"
+#include "core/printing/pagerenderer.h"
 
 namespace quillora {
 
@@ -39,6 +40,12 @@ bool SinglePageFamily::readDescription(const QString &path, PageModel &page,
 QImage SinglePageFamily::render(const PageModel &page, double sheetQuality) const
 {
     return renderExportPicture(page, sheetQuality);
+}
+
+QImage SinglePageFamily::renderThumbnail(const PageModel &page, const QSize &bounds) const
+{
+    // A layout's thumbnail shows its boxes' frames, as the window does.
+    return renderPageThumbnail(page, bounds);
 }
 
 PrintResult SinglePageFamily::print(const PageModel &page, PrintDevice &device,

@@ -17,6 +17,7 @@ public:
     bool readDescription(const QString &path, PageModel &page, const PageFitInputs &fit,
                          QString *error) const override;
     QImage render(const PageModel &page, double sheetQuality) const override;
+    QImage renderThumbnail(const PageModel &page, const QSize &bounds) const override;
     PrintResult print(const PageModel &page, PrintDevice &device,
                       const PrintSettings &settings) const override;
 };

@@ -149,7 +149,6 @@ std::array<DocumentKindInfo, kDocumentKindCount> buildTable()
                                              PrintRoutine::Banner);
     row(DocumentKind::Display).startFolder = QStringLiteral("display");
     row(DocumentKind::Display).exportsScreenPng = false;
-    row(DocumentKind::Display).standardBorder = true;
 
     row(DocumentKind::Leaflet) = leaflet("Leaflet", "6b");
     row(DocumentKind::Leaflet).choicePage = ChoicePage::Leaflet;

@@ -23,5 +23,6 @@ inline const QString AddedPicture = QStringLiteral("ap");
 inline const QString AddedRichText = QStringLiteral("ar");
 inline const QString TableCell = QStringLiteral("c");
 inline const QString PagePicture = QStringLiteral("P");
+inline const QString BannerLine = QStringLiteral("banner"); // a banner's words and looks
 
 } // namespace quillora::objectkind

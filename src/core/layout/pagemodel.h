@@ -2,6 +2,7 @@
 // The one page in work: its objects, their fields in window pixels, the border, the current
 // object and the change counts. Windows show it; painting, text, files, undo and printing work on it.
 
+#include "core/doctypes/banner.h"
 #include "core/layout/colour.h"
 #include "core/layout/documenttypes.h"
 #include "core/layout/objectkinds.h"
@@ -138,6 +139,7 @@ struct PageModel {
     QRect maskRect;            // the page's mask picture placement (window pixels)
     bool autoRepeat = true;    // the copies sheet chooses its own count
     int repeatCount = 2;
+    Banner banner;             // a banner's words and looks; its border tile is border.picture
 
     CurrentObject current;
     qint32 changeCount = 0;

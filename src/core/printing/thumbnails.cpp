@@ -3,13 +3,9 @@
 #include "core/doctypes/pagefamily.h"
 #include "core/files/wholefile.h"
 #include "core/layout/pagefit.h"
-#include "core/layout/templatereader.h"
-#include "core/printing/pagerenderer.h"
 #include "core/text/pagetextfit.h"
 
 #include <QDirIterator>
-
-#include <algorithm>
 #include <QFileInfo>
 
 namespace quillora {
@@ -44,11 +40,7 @@ QImage drawTemplate(const QString &path, QSize bounds, QString *error)
     if (!family->buildNewPage(page, path, fit, error))
         return {};
     fitPageTexts(page);
-    const QSize size = page.pageRect.size();
-    if (size.isEmpty())
-        return {};
-    return family->render(page, std::min(double(bounds.width()) / size.width(),
-                                         double(bounds.height()) / size.height()));
+    return family->renderThumbnail(page, bounds);
 }
 
 } // namespace

@@ -109,6 +109,8 @@ void DocumentWindow::showPage()
 {
     giveEmptyPicturesPaper();
     m_pageView->showPage(m_context.page);
+    if (!showsPageView())
+        m_pageView->hide();
     m_paperShadow->setGeometry(
         m_context.page.pageRect.translated(kShadowOffsetPx, kShadowOffsetPx));
     // A see-through page view (one whose pages are panels of their own) casts no shadow.

@@ -16,6 +16,7 @@ namespace quillora {
 
 class AppContext;
 class PageView;
+struct DocumentControllers;
 
 class DocumentWindow : public QWidget {
     Q_OBJECT
@@ -52,6 +53,10 @@ public:
 
     // How Ctrl+V learns whether the clipboard holds a picture (tests give their own).
     void setClipboardProbe(std::function<bool()> hasPicture);
+
+    // The controllers attachControllers gave this window, for a window that talks to them
+    // beyond the signals above.
+    virtual void controllersAttached(const DocumentControllers &) {}
 
     // A text or rich text box ("t" or "r") changed size (a divider handle moved it): its text
     // is fitted again, as after an edit.
@@ -111,6 +116,8 @@ signals:
 
 protected:
     AppContext &context() const { return m_context; }
+    // False for a window that draws its page itself at `pageRect` instead of the page view.
+    virtual bool showsPageView() const { return true; }
     bool eventFilter(QObject *watched, QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;

@@ -1,5 +1,6 @@
 #include "ui/doctypes/documentwindows.h"
 
+#include "ui/doctypes/bannerform.h"
 #include "ui/doctypes/circlewindow.h"
 #include "ui/doctypes/leafletwindow.h"
 #include "ui/doctypes/simplepagewindow.h"
@@ -14,6 +15,8 @@ DocumentWindows::DocumentWindows()
         [](AppContext &context) { return std::make_unique<CircleWindow>(context); });
     add(WindowKind::Leaflet,
         [](AppContext &context) { return std::make_unique<LeafletWindow>(context); });
+    add(WindowKind::Banner,
+        [](AppContext &context) { return std::make_unique<BannerForm>(context); });
 }
 
 void DocumentWindows::add(WindowKind window, DocumentWindowFactory factory)
