@@ -21,26 +21,26 @@ PageFitInputs thumbnailFit()
     return fit;
 }
 
-// The template read and drawn by its kind's family, the kind known from its folder; pages of
-// the single-page family (and folders of no kind) are drawn with their boxes' frames.
+// The template read and drawn by the family of the kind whose folder holds it; folders of no
+// kind with a family are drawn as single pages.
 QImage drawTemplate(const QString &path, QSize bounds, QString *error)
 {
+    const std::optional<DocumentKind> folderKind =
+        kindOfStartFolder(QFileInfo(path).dir().dirName());
+    const DocumentKind kind =
+        folderKind && pageFamilyFor(*folderKind) ? *folderKind : DocumentKind::Simple;
+    const PageFamily &family = *pageFamilyFor(kind);
     PageModel page;
-    const std::optional<DocumentKind> kind = kindOfStartFolder(QFileInfo(path).dir().dirName());
-    const PageFamily *family = kind ? pageFamilyFor(*kind) : nullptr;
-    if (!family || kindInfo(*kind).pageFamily == PageFamilyId::SinglePage) {
-        if (!readTemplate(path, page, thumbnailFit(), error))
-            return {};
-        fitPageTexts(page);
-        return renderPageThumbnail(page, bounds);
-    }
-    page.documentType = *kind;
+    page.documentType = kind;
     PageFitInputs fit = thumbnailFit();
-    fit.documentType = *kind;
-    if (!family->buildNewPage(page, path, fit, error))
+    fit.documentType = kind;
+    const bool read = kindInfo(kind).pageFamily == PageFamilyId::SinglePage
+                          ? family.readDescription(path, page, fit, error)
+                          : family.buildNewPage(page, path, fit, error);
+    if (!read)
         return {};
     fitPageTexts(page);
-    return family->renderThumbnail(page, bounds);
+    return family.renderThumbnail(page, bounds);
 }
 
 } // namespace
