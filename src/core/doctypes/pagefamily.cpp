@@ -1,5 +1,6 @@
 #include "core/doctypes/pagefamily.h"
 
+#include "core/doctypes/postcardfamily.h"
 #include "core/doctypes/singlepagefamily.h"
 
 namespace quillora {
@@ -7,11 +8,13 @@ namespace quillora {
 const PageFamily *pageFamilyFor(DocumentKind kind)
 {
     static const SinglePageFamily singlePage;
+    static const PostcardFamily postcard;
     switch (kindInfo(kind).pageFamily) {
     case PageFamilyId::SinglePage:
         return &singlePage;
-    case PageFamilyId::Leaflet:
     case PageFamilyId::Postcard:
+        return &postcard;
+    case PageFamilyId::Leaflet:
     case PageFamilyId::Circle:
     case PageFamilyId::Table:
     case PageFamilyId::Cartoon:
