@@ -46,6 +46,8 @@ int runApplication(int argc, char *argv[])
     FileController files(context, zip);
     shell.setSaveWork([&] { return files.saveWork(); });
     shell.setOpenWorkFile([&](const QString &path) { return files.openFromCommandLine(path); });
+    QObject::connect(&files, &FileController::documentKindOpened, &shell,
+                     &ShellController::showWindowFor);
     QObject::connect(&shell, &ShellController::leaving, [&] { FileController::removeStaging(context); });
     // Each document window gets its undo buttons, painting and printing; they live as long as it.
     FilePictureLoader pictures;

@@ -36,9 +36,10 @@ ShellController::~ShellController() = default;
 void ShellController::begin(const StartupResult &startup)
 {
     if (startup.next == StartupResult::Next::OpenWorkFile && m_openWorkFile) {
-        DocumentWindow &window = ensureWindowFor(m_context.page.documentType);
+        ensureWindowFor(m_context.page.documentType);
+        // The file may be of a kind another window shows: whichever is open now goes up.
         if (m_openWorkFile(startup.workFile)) {
-            window.showFullScreen();
+            m_window->showFullScreen();
             return;
         }
     }
@@ -153,6 +154,16 @@ DocumentWindow &ShellController::ensureWindowFor(DocumentKind kind)
     });
     emit documentWindowCreated(window);
     return *window;
+}
+
+void ShellController::showWindowFor(DocumentKind kind)
+{
+    if ((m_window && m_windowKind == kindInfo(kind).window) || !m_windows.has(kind))
+        return;
+    DocumentWindow &window = ensureWindowFor(kind);
+    window.showFullScreen();
+    window.raise();
+    window.activateWindow();
 }
 
 bool ShellController::runExitSequence()

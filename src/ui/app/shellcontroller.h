@@ -40,6 +40,9 @@ public:
 
     void openOptions();
 
+    // After a work file of `kind` was opened: its window takes over when another one shows.
+    void showWindowFor(DocumentKind kind);
+
     // The document window that is open, whichever kind it shows; null before the first.
     DocumentWindow *documentWindow() const { return m_window.get(); }
 

@@ -185,6 +185,7 @@ bool FileController::openDocument(const QString &path)
         return false;
     }
     m_context.page = std::move(opened.page);
+    emit documentKindOpened(m_context.page.documentType);
     m_currentFilePath.clear();
     m_context.workName = QFileInfo(path).completeBaseName();
     m_context.undo.reset();

@@ -71,6 +71,9 @@ signals:
     // After a work file replaced the page: the window shows it; toolbars, palettes and undo
     // buttons follow from here.
     void documentOpened();
+    // A work file has replaced the page, before any window shows it: a kind shown by another
+    // window than the one open brings that window up (it attaches here) from this signal.
+    void documentKindOpened(quillora::DocumentKind kind);
     void documentSaved(const QString &path);
 
 private:
