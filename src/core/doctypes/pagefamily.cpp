@@ -3,6 +3,7 @@
 #include "core/doctypes/bannerfamily.h"
 #include "core/doctypes/circlefamily.h"
 #include "core/doctypes/leafletfamily.h"
+#include "core/doctypes/postcardfamily.h"
 #include "core/doctypes/singlepagefamily.h"
 
 namespace quillora {
@@ -13,6 +14,7 @@ const PageFamily *pageFamilyFor(DocumentKind kind)
     static const CircleFamily circle;
     static const LeafletFamily leaflet;
     static const BannerFamily banner;
+    static const PostcardFamily postcard;
     switch (kindInfo(kind).pageFamily) {
     case PageFamilyId::SinglePage:
         return &singlePage;
@@ -21,6 +23,7 @@ const PageFamily *pageFamilyFor(DocumentKind kind)
     case PageFamilyId::Leaflet:
         return &leaflet;
     case PageFamilyId::Postcard:
+        return &postcard;
     case PageFamilyId::Table:
     case PageFamilyId::Cartoon:
     case PageFamilyId::Anywhere:

@@ -6,7 +6,7 @@
 
 namespace quillora {
 
-class SinglePageFamily final : public PageFamily {
+class SinglePageFamily : public PageFamily {
 public:
     bool buildNewPage(PageModel &page, const QString &templatePath, const PageFitInputs &fit,
                       QString *error) const override;

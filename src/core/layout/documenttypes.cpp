@@ -112,6 +112,11 @@ std::array<DocumentKindInfo, kDocumentKindCount> buildTable()
     row(DocumentKind::Postcard).exportsScreenPng = false;
     row(DocumentKind::Postcard).fontForAllBoxes = true;
     row(DocumentKind::Postcard).addressedTexts = true;
+    row(DocumentKind::Postcard).fixedTemplate = QStringLiteral("postcard/page0.xml");
+    row(DocumentKind::Postcard).sideColumn = SideColumn::None;
+    row(DocumentKind::Postcard).pageFit = PageFitRule::Card;
+    row(DocumentKind::Postcard).duplexNote =
+        QStringLiteral("Printing on both sides? Flip on the short edge.");
 
     row(DocumentKind::Booklet) = leaflet("Booklet", "4p");
     row(DocumentKind::Booklet).startFolder = QStringLiteral("booklet");

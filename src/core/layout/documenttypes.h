@@ -70,6 +70,10 @@ enum class RichTextToolbarUse { Never, WhenTemplateHasRichText, Always };
 // The page of the choice dialog a kind asks before its page is built.
 enum class ChoicePage { Circle, Table, Leaflet, None };
 
+// How the page is fitted to the screen: beside the palettes and below the toolbar, or as a card
+// in three quarters of the free area.
+enum class PageFitRule { Desk, Card };
+
 struct DocumentKindInfo {
     DocumentKind kind = DocumentKind::Simple;
     QString caption;       // the start screen caption, in English (translated when shown)
@@ -94,6 +98,8 @@ struct DocumentKindInfo {
     bool fontForAllBoxes = false; // the font dialog offers to apply to every box
     bool addressedTexts = false;  // presentation typing writes a message and an address
     ChoicePage choicePage = ChoicePage::None;
+    PageFitRule pageFit = PageFitRule::Desk;
+    QString duplexNote; // the print dialog's advice for printing on both sides; "" for none
 };
 
 const DocumentKindInfo &kindInfo(DocumentKind kind);

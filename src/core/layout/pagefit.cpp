@@ -22,6 +22,11 @@ constexpr int kGapRightOfPalette = 16;
 // below, which truncation would turn into a lost pixel.
 constexpr double kTruncationSlack = 1e-4;
 
+// The card's free area: the screen less this much across and down, and the share it may use.
+constexpr int kCardFreeAreaLeft = 100;
+constexpr int kCardFreeAreaLessHeight = 104;
+constexpr double kCardShareOfFreeArea = 0.75;
+
 int truncatedPixels(int mm, float scale)
 {
     const double pixels = std::floor(double(mm) * double(scale) + kTruncationSlack);
@@ -32,6 +37,8 @@ int truncatedPixels(int mm, float scale)
 
 PageFit fitPage(const PageFitInputs &in, int pageWidthMm, int pageHeightMm)
 {
+    if (kindInfo(in.documentType).pageFit == PageFitRule::Card)
+        return fitCard(in, pageWidthMm, pageHeightMm);
     int availableWidth = in.screenWidthPx - in.toolPaletteWidthPx - kSideMargins - kRightColumn;
     // The copies preview and the template menu take the wide column.
     switch (kindInfo(in.documentType).sideColumn) {
@@ -72,6 +79,28 @@ PageFit fitPage(const PageFitInputs &in, int pageWidthMm, int pageHeightMm)
         fit.pageRect = QRect(in.toolPaletteWidthPx + kGapRightOfPalette,
                              in.toolbarHeightPx + (availableHeight - height) / 2, width, height);
     }
+    return fit;
+}
+
+PageFit fitCard(const PageFitInputs &in, int cardWidthMm, int cardHeightMm)
+{
+    const int areaWidth = std::max(in.screenWidthPx - kCardFreeAreaLeft, 1);
+    const int areaHeight = std::max(in.screenHeightPx - kCardFreeAreaLessHeight, 1);
+    const double usableWidth = areaWidth * kCardShareOfFreeArea;
+    const double usableHeight = areaHeight * kCardShareOfFreeArea;
+    const int cardWidth = std::max(cardWidthMm, 1);
+    const int cardHeight = std::max(cardHeightMm, 1);
+
+    // A relatively wider area gives the card its height; a taller one its width.
+    const double widthPx = usableWidth / usableHeight > double(cardWidth) / cardHeight
+                               ? usableHeight * cardWidth / cardHeight
+                               : usableWidth;
+    PageFit fit;
+    fit.scale = float(widthPx / cardWidth);
+    const int width = truncatedPixels(cardWidth, fit.scale);
+    const int height = truncatedPixels(cardHeight, fit.scale);
+    fit.pageRect = QRect(kCardFreeAreaLeft + (areaWidth - width) / 2,
+                         in.toolbarHeightPx + (areaHeight - height) / 2, width, height);
     return fit;
 }
 

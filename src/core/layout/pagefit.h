@@ -28,6 +28,11 @@ struct PageFit {
 
 PageFit fitPage(const PageFitInputs &in, int pageWidthMm, int pageHeightMm);
 
+// A card in three quarters of the free area (the screen less 100 pixels across and 104 down,
+// from the palette's edge and the toolbar's foot), as wide or as tall as its proportions allow
+// and centred there: the postcard. fitPage uses it for kinds whose fit rule is Card.
+PageFit fitCard(const PageFitInputs &in, int cardWidthMm, int cardHeightMm);
+
 // How a document window fits a page of `kind` on a screen of this size.
 PageFitInputs documentWindowFit(int screenWidthPx, int screenHeightPx,
                                 DocumentKind kind = DocumentKind::Simple);

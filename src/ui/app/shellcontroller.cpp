@@ -158,6 +158,8 @@ DocumentWindow &ShellController::ensureWindowFor(DocumentKind kind)
 
 void ShellController::showWindowFor(DocumentKind kind)
 {
+    if ((m_window && m_windowKind == kindInfo(kind).window) || !m_windows.has(kind))
+        return;
     DocumentWindow &window = ensureWindowFor(kind);
     window.showFullScreen();
     window.raise();

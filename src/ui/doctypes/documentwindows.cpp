@@ -3,6 +3,7 @@
 #include "ui/doctypes/bannerform.h"
 #include "ui/doctypes/circlewindow.h"
 #include "ui/doctypes/leafletwindow.h"
+#include "ui/doctypes/postcardwindow.h"
 #include "ui/doctypes/simplepagewindow.h"
 
 namespace quillora {
@@ -17,6 +18,8 @@ DocumentWindows::DocumentWindows()
         [](AppContext &context) { return std::make_unique<LeafletWindow>(context); });
     add(WindowKind::Banner,
         [](AppContext &context) { return std::make_unique<BannerForm>(context); });
+    add(WindowKind::Postcard,
+        [](AppContext &context) { return std::make_unique<PostcardWindow>(context); });
 }
 
 void DocumentWindows::add(WindowKind window, DocumentWindowFactory factory)

@@ -1,5 +1,6 @@
 #include "ui/printing/printform.h"
 
+#include "core/app/appcontext.h"
 #include "core/printing/printdevice.h"
 #include "core/printing/printjob.h"
 #include "ui/app/looks.h"
@@ -65,6 +66,10 @@ PrintForm::PrintForm(AppContext &context, PrinterProvider &printers, bool isBann
     copies->addStretch();
     bodyLayout()->addLayout(copies);
     bodyLayout()->addWidget(m_paperWarning);
+    // Kinds printed on both sides of the sheet say which edge to turn it over.
+    const QString duplexNote = kindInfo(context.page.documentType).duplexNote;
+    if (!duplexNote.isEmpty())
+        bodyLayout()->addWidget(makeLabel(QStringLiteral("duplexNoteLabel"), duplexNote, this));
 
     connect(m_printerList, &QComboBox::textActivated, this, &PrintForm::choosePrinter);
 }

@@ -5,6 +5,7 @@
 
 #include "core/app/fontmapping.h"
 #include "core/app/startchoice.h"
+#include "core/doctypes/postcard.h"
 #include "core/layout/dialect.h"
 #include "core/layout/documenttypes.h"
 #include "core/layout/templateelements.h"
@@ -460,6 +461,9 @@ private slots:
         for (const QString &path : shippedTemplates())
             for (const SidePicture &side : sidePicturesOf(path))
                 wanted.insert(side.file);
+        // The postcard's stamp picture stands beside its writing side's template.
+        wanted.insert(stampPicturePath(kLayoutsFolder + u'/' +
+                                       kindInfo(DocumentKind::Postcard).fixedTemplate));
         QDirIterator it(kLayoutsFolder, QDir::Files, QDirIterator::Subdirectories);
         while (it.hasNext()) {
             const QString file = it.next();
