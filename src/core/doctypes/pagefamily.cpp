@@ -1,5 +1,6 @@
 #include "core/doctypes/pagefamily.h"
 
+#include "core/doctypes/anywherefamily.h"
 #include "core/doctypes/singlepagefamily.h"
 
 namespace quillora {
@@ -7,6 +8,7 @@ namespace quillora {
 const PageFamily *pageFamilyFor(DocumentKind kind)
 {
     static const SinglePageFamily singlePage;
+    static const AnywhereFamily anywhere;
     switch (kindInfo(kind).pageFamily) {
     case PageFamilyId::SinglePage:
         return &singlePage;
@@ -15,9 +17,10 @@ const PageFamily *pageFamilyFor(DocumentKind kind)
     case PageFamilyId::Circle:
     case PageFamilyId::Table:
     case PageFamilyId::Cartoon:
-    case PageFamilyId::Anywhere:
     case PageFamilyId::Banner:
         return nullptr;
+    case PageFamilyId::Anywhere:
+        return &anywhere;
     }
     return nullptr;
 }
