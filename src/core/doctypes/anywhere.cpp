@@ -160,16 +160,15 @@ void colourFloatingText(PageModel &page, int slot, ColourRef colour)
     }
 }
 
-FloatingTextDecorations decorationsFor(const QRect &textBox)
+FloatingTextDecorations decorationsFor(const QRect &textBox, int fontButtonWidth)
 {
     FloatingTextDecorations decorations;
     decorations.frame = textBox.adjusted(-1, -1, 1, 1);
     const QRect &frame = decorations.frame;
     decorations.resizeHandle = QPoint(frame.x() + frame.width() - kAnywhereDecorationInset,
                                       frame.y() + frame.height() - kAnywhereDecorationInset);
-    // Just right of the frame, so it never hides the first letters.
     decorations.fontButton =
-        QPoint(frame.x() + frame.width() + 2, frame.y() - kAnywhereDecorationInset);
+        QPoint(frame.x() - fontButtonWidth - 2, frame.y() - kAnywhereDecorationInset);
     return decorations;
 }
 
@@ -216,7 +215,7 @@ void resizeFloatingText(PageModel &page, int slot, const QRect &frame)
     }
 }
 
-void countPagePress(PageModel &page)
+void countAnywhereChange(PageModel &page)
 {
     if (page.changeCount < std::numeric_limits<qint32>::max())
         ++page.changeCount;

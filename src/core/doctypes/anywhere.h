@@ -24,8 +24,8 @@ constexpr int kAnywhereTextSlots = 79;
 constexpr int kAnywhereSmallestFittingSize = 8;
 constexpr int kAnywhereLargestFittingSize = 143;
 constexpr int kAnywhereFittingFloor = 7;
-// A new text's size per page pixel a millimetre: about 6 mm letters on the printed sheet.
-constexpr double kAnywhereNewTextSizePerScale = 5.0;
+// A new text's size per page pixel a millimetre: letters a child reads across the room.
+constexpr double kAnywhereNewTextSizePerScale = 8.0;
 // Handle and font button sit this far inside / above the selection frame.
 constexpr int kAnywhereDecorationInset = 10;
 
@@ -68,13 +68,14 @@ void chooseFloatingTextFont(PageModel &page, int slot, const QString &fontName);
 void colourFloatingText(PageModel &page, int slot, ColourRef colour);
 
 // The selection frame round a text's box, the resize handle's top-left corner inside its
-// lower-right corner and the font button's top above its top edge.
+// lower-right corner, and the font button's top-left corner: above the frame's top edge, left
+// of the frame, so it never covers the handle or the first letters.
 struct FloatingTextDecorations {
     QRect frame;
     QPoint resizeHandle;
     QPoint fontButton;
 };
-FloatingTextDecorations decorationsFor(const QRect &textBox);
+FloatingTextDecorations decorationsFor(const QRect &textBox, int fontButtonWidth);
 // Where a dragged resize handle may go: right of and below the frame's top-left corner, inside
 // the picture.
 QPoint clampResizeHandle(QPoint proposed, const QRect &frame, const QSize &pictureSize,
@@ -87,8 +88,8 @@ int largestFittingSize(const TextStyle &style, const QString &text, const QSizeF
 // The handle was let go with the frame at `frame`: the text takes the largest fitting size.
 void resizeFloatingText(PageModel &page, int slot, const QRect &frame);
 
-// Counts one press on the page as a change. The count never wraps back below the count at the
-// last save, so work done after many presses is still offered for saving.
-void countPagePress(PageModel &page);
+// Counts one press on the page or key let go in a text as a change. The count never wraps back
+// below the count at the last save, so work done after many presses is still offered for saving.
+void countAnywhereChange(PageModel &page);
 
 } // namespace quillora
