@@ -83,7 +83,7 @@ def body(s):
         assert abs(axmm - xmm) <= 0.1 and abs(aymm - ymm) <= 0.1, (word, saved, again)
         assert afont == font and abs(asize - size) < 0.011, (word, saved, again)
 
-    pdf = s.print_to_pdf("anywhere")
+    pdf = s.print_to_pdf("again")  # named after the work last saved
     words = subprocess.run(["pdftotext", pdf, "-"], check=True, capture_output=True,
                            text=True).stdout
     for word in ("cat", "dog", "sun"):

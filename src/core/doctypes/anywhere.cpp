@@ -160,6 +160,17 @@ void colourFloatingText(PageModel &page, int slot, ColourRef colour)
     }
 }
 
+void stepFloatingTextSize(PageModel &page, int slot, int step)
+{
+    if (FloatingTextModel *text = textAt(page, slot)) {
+        text->style.fontSize =
+            std::clamp(std::round(text->style.fontSize) + step,
+                       double(kAnywhereSmallestFittingSize), double(kAnywhereLargestFittingSize));
+        text->newby = false;
+        fitFloatingTextBox(*text);
+    }
+}
+
 FloatingTextDecorations decorationsFor(const QRect &textBox, int fontButtonWidth)
 {
     FloatingTextDecorations decorations;

@@ -66,6 +66,8 @@ void moveFloatingText(PageModel &page, int slot, QPoint topLeft);
 // A font of the panel: not underlined, no longer new.
 void chooseFloatingTextFont(PageModel &page, int slot, const QString &fontName);
 void colourFloatingText(PageModel &page, int slot, ColourRef colour);
+// The toolbar's bigger and smaller buttons: `step` points, within the sizes the handle gives.
+void stepFloatingTextSize(PageModel &page, int slot, int step);
 
 // The selection frame round a text's box, the resize handle's top-left corner inside its
 // lower-right corner, and the font button's top-left corner: above the frame's top edge, left

@@ -16,7 +16,7 @@ namespace quillora {
 namespace {
 
 // The handle is bigger than the corner it marks: a finger on a whiteboard finds it.
-constexpr int kResizeHandlePx = 24;
+constexpr int kResizeHandlePx = 32;
 constexpr int kFontButtonPx = 40;
 constexpr int kFontEntryHeightPx = 44;
 constexpr int kFontEntryPointSize = 20;

@@ -42,6 +42,8 @@ public:
     void edit(int slot, bool takeFocus, bool placeholderSelected = false);
     // Frame, handle, font button and panel hidden; untouched texts gone; every text a label.
     void endEditing();
+    // The font panel beside the text being edited.
+    void showFontPanel();
     // The text being edited, or -1.
     int editedSlot() const { return m_edited; }
 
@@ -73,7 +75,6 @@ private:
     bool textBoxEvent(int slot, QEvent *event);
     bool labelEvent(int slot, QEvent *event);
     bool handleEvent(QEvent *event);
-    void showFontPanel();
     void chooseFont(int entry);
     FloatingTextModel *edited() const;
 

@@ -75,6 +75,13 @@ AnywhereWindow::AnywhereWindow(AppContext &context, QWidget *parent)
                 onPicturePressed(index, at, button);
             });
     connect(this, &DocumentWindow::pageShown, this, &AnywhereWindow::onPageShown);
+    // The toolbar's text buttons work on the text being edited.
+    connect(this, &DocumentWindow::textBiggerRequested, this, [this] { stepTextSize(2); });
+    connect(this, &DocumentWindow::textSmallerRequested, this, [this] { stepTextSize(-2); });
+    connect(this, &DocumentWindow::fontRequested, this, [this] {
+        if (m_texts->editedSlot() > 0)
+            m_texts->showFontPanel();
+    });
     connect(m_texts, &AnywhereTexts::writingWanted, this, [this] {
         if (!isWriting())
             enterWriting();
@@ -200,6 +207,16 @@ void AnywhereWindow::colourText(ColourRef colour)
         return;
     colourFloatingText(context().page, slot, colour);
     m_texts->showText(slot);
+    recordStep();
+}
+
+void AnywhereWindow::stepTextSize(int step)
+{
+    const int slot = m_texts->editedSlot();
+    if (!isFloatingText(context().page, slot))
+        return;
+    stepFloatingTextSize(context().page, slot, step);
+    m_texts->edit(slot, true);
     recordStep();
 }
 

@@ -42,6 +42,7 @@ private:
     void onPicturePressed(int index, QPoint position, Qt::MouseButton button);
     void onPaintingChosen();
     void colourText(ColourRef colour);
+    void stepTextSize(int step);
     void recordStep();
     void placeColumn();
     void makePalette();

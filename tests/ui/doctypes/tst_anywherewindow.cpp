@@ -135,6 +135,11 @@ private slots:
         f.window.texts()->edit(1, true);
         QTest::mouseClick(f.window.findChild<QLabel *>("textColour1"), Qt::LeftButton);
         QCOMPARE(f.texts()[1].style.colour, ColourRef(0x0000FF));
+        const double size = f.texts()[1].style.fontSize;
+        emit f.window.textBiggerRequested();
+        QCOMPARE(f.texts()[1].style.fontSize, std::round(size) + 2);
+        emit f.window.undoRequested();
+        QCOMPARE(f.texts()[1].style.fontSize, size);
         emit f.window.undoRequested();
         QCOMPARE(f.texts()[1].style.colour, ColourRef(0));
     }
