@@ -28,8 +28,9 @@ QString storedFont(QStringView line)
     // No font is named with control characters, nor with "=", which written back would read
     // as the start of another attribute.
     font.removeIf([](QChar c) { return c.category() == QChar::Other_Control; });
+    // Names come back lower-cased from the file; the stand-in for a missing one is too.
     if (font.isEmpty() || font.contains(u'='))
-        return kAnywhereFonts[0];
+        return kAnywhereFonts[0].toLower();
     return font.left(kMaxFontNameLength);
 }
 
