@@ -210,6 +210,8 @@ void AnywhereTexts::showAsLabels(int except)
         if (inUse)
             m_labels[slot]->raise();
     }
+    for (QWidget *widget : std::as_const(m_inFront))
+        widget->raise();
 }
 
 void AnywhereTexts::placeDecorations(int slot)
@@ -269,7 +271,7 @@ void AnywhereTexts::takeUp(int slot)
 {
     emit writingWanted();
     // The box's width follows its text again, whatever happened to it meanwhile.
-    typeFloatingText(m_context.page, slot, m_context.page.floatingTexts.at(slot).text);
+    fitFloatingTextBox(m_context.page.floatingTexts[slot]);
     edit(slot, true);
 }
 

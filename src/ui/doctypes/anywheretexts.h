@@ -30,6 +30,8 @@ public:
     // The widgets are children of `host`, so a text may reach past the picture's edge.
     AnywhereTexts(AppContext &context, QWidget *host);
 
+    // Controls of the host that stay in front of every text, however far a text reaches.
+    void keepInFront(QWidget *widget) { m_inFront.append(widget); }
     // Where the picture's top-left corner is in the host, and the picture's size.
     void setPicture(QPoint origin, QSize size);
     // Every slot's widgets follow the page model again; nothing is being edited.
@@ -89,6 +91,7 @@ private:
     PictureButton *m_fontButton = nullptr;
     QWidget *m_fontPanel = nullptr;
     QVector<QLabel *> m_fontEntries;
+    QVector<QWidget *> m_inFront;
     int m_edited = -1;
 
     // A drag under way: where the pointer and the dragged thing started (host coordinates).

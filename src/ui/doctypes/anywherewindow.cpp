@@ -60,6 +60,8 @@ AnywhereWindow::AnywhereWindow(AppContext &context, QWidget *parent)
     m_writeButton->resize(kWriteButtonPx, kWriteButtonPx);
     connect(m_writeButton, &PictureButton::clicked, this, &AnywhereWindow::enterWriting);
     makePalette();
+    m_texts->keepInFront(m_writeButton);
+    m_texts->keepInFront(m_palette);
 
     // Every toolbar button and shortcut ends editing before the controllers act on it: these
     // connections are made before any controller's.
