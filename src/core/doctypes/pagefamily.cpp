@@ -1,5 +1,6 @@
 #include "core/doctypes/pagefamily.h"
 
+#include "core/doctypes/anywherefamily.h"
 #include "core/doctypes/bannerfamily.h"
 #include "core/doctypes/circlefamily.h"
 #include "core/doctypes/leafletfamily.h"
@@ -15,6 +16,7 @@ const PageFamily *pageFamilyFor(DocumentKind kind)
     static const LeafletFamily leaflet;
     static const BannerFamily banner;
     static const PostcardFamily postcard;
+    static const AnywhereFamily anywhere;
     switch (kindInfo(kind).pageFamily) {
     case PageFamilyId::SinglePage:
         return &singlePage;
@@ -24,12 +26,13 @@ const PageFamily *pageFamilyFor(DocumentKind kind)
         return &leaflet;
     case PageFamilyId::Postcard:
         return &postcard;
-    case PageFamilyId::Table:
-    case PageFamilyId::Cartoon:
     case PageFamilyId::Anywhere:
-        return nullptr;
+        return &anywhere;
     case PageFamilyId::Banner:
         return &banner;
+    case PageFamilyId::Table:
+    case PageFamilyId::Cartoon:
+        return nullptr;
     }
     return nullptr;
 }

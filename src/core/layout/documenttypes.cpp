@@ -43,8 +43,9 @@ DocumentKindInfo shownIn(WindowKind window)
         info.undoKindsRestored = {Picture};
         break;
     case WindowKind::Anywhere:
-        // The whole-page picture lives outside the page model; the window adds its kind itself.
+        // The page picture is picture 0; its record carries the texts placed over it.
         info.windowName = QStringLiteral("anyWhereForm");
+        info.undoKindsRestored = {Picture};
         break;
     case WindowKind::Banner:
         info.windowName = QStringLiteral("BannerForm");

@@ -108,6 +108,17 @@ struct BorderModel {
     QImage picture;            // the painted border area
 };
 
+// A text placed anywhere over the anywhere page's picture; its slot is its index in
+// `PageModel::floatingTexts` (slot 0 is never used). Window pixels from the picture's top-left.
+struct FloatingTextModel {
+    TextStyle style;
+    QRect geometry;            // the text box: as wide as five spaces and the text, one line high
+    QString text;
+    bool visible = false;      // the slot holds a text
+    bool newby = false;        // added and not typed into yet
+    bool operator==(const FloatingTextModel &) const = default;
+};
+
 struct CurrentObject {
     QString kind;              // one of objectkind; "" when nothing is selected
     int index = 0;
@@ -140,6 +151,7 @@ struct PageModel {
     bool autoRepeat = true;    // the copies sheet chooses its own count
     int repeatCount = 2;
     Banner banner;             // a banner's words and looks; its border tile is border.picture
+    QVector<FloatingTextModel> floatingTexts; // the anywhere page's text slots loaded so far
 
     CurrentObject current;
     qint32 changeCount = 0;

@@ -28,6 +28,8 @@ bool capturePictureBox(const PageModel &page, int index, UndoRecord &record)
     record.geometry = box.geometry;
     record.visible = box.visible;
     record.picture = box.image; // shared, not copied
+    if (index == 0)
+        record.floatingTexts = page.floatingTexts;
     return true;
 }
 
@@ -39,6 +41,8 @@ void restorePictureBox(const UndoRecord &record, PageModel &page, QVector<UndoTa
     box.geometry = record.geometry;
     box.visible = record.visible;
     box.image = record.picture;
+    if (record.index == 0)
+        page.floatingTexts = record.floatingTexts;
     addTarget(targets, record.kind, record.index);
 }
 

@@ -1,5 +1,6 @@
 #include "ui/doctypes/documentwindows.h"
 
+#include "ui/doctypes/anywherewindow.h"
 #include "ui/doctypes/bannerform.h"
 #include "ui/doctypes/circlewindow.h"
 #include "ui/doctypes/leafletwindow.h"
@@ -20,6 +21,8 @@ DocumentWindows::DocumentWindows()
         [](AppContext &context) { return std::make_unique<BannerForm>(context); });
     add(WindowKind::Postcard,
         [](AppContext &context) { return std::make_unique<PostcardWindow>(context); });
+    add(WindowKind::Anywhere,
+        [](AppContext &context) { return std::make_unique<AnywhereWindow>(context); });
 }
 
 void DocumentWindows::add(WindowKind window, DocumentWindowFactory factory)

@@ -1,0 +1,300 @@
+// Anywhere pages: the page in both orientations, adding texts (untouched ones go, the lowest
+// free slot, 79 at most), the largest fitting size and the resize handle's clamps, the page
+// description against its golden file and read back, damaged descriptions, undo of texts with
+// the picture, and the printed sheet.
+
+#include "core/doctypes/anywhere.h"
+#include "core/doctypes/anywheredescription.h"
+#include "core/doctypes/anywherefamily.h"
+#include "core/files/staging.h"
+#include "core/printing/imageprintdevice.h"
+#include "core/text/textboxformat.h"
+#include "core/undo/undohistory.h"
+#include "support/testfiles.h"
+
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace quillora;
+
+namespace {
+
+const PageFitInputs kFit = documentWindowFit(1280, 800, DocumentKind::Anywhere);
+
+PageModel blankPage(bool landscape = true)
+{
+    PageModel page;
+    page.documentType = DocumentKind::Anywhere;
+    setUpAnywherePage(page, kFit, landscape);
+    return page;
+}
+
+int typedText(PageModel &page, QPoint at, const QString &text)
+{
+    const int slot = addFloatingText(page, at).value_or(-1);
+    typeFloatingText(page, slot, text);
+    return slot;
+}
+
+int textsInUse(const PageModel &page)
+{
+    return int(std::count_if(page.floatingTexts.cbegin(), page.floatingTexts.cend(),
+                             [](const FloatingTextModel &text) { return text.visible; }));
+}
+
+} // namespace
+
+class AnywhereTest : public QObject {
+    Q_OBJECT
+private slots:
+    void pageIsTheSheetLessItsMargin_data()
+    {
+        QTest::addColumn<bool>("landscape");
+        QTest::newRow("landscape") << true;
+        QTest::newRow("portrait") << false;
+    }
+    void pageIsTheSheetLessItsMargin()
+    {
+        QFETCH(bool, landscape);
+        const PageModel page = blankPage(landscape);
+        const QRect picture = anywherePictureRect(page);
+        QCOMPARE(isLandscapeAnywherePage(page), landscape);
+        QVERIFY(QRect(QPoint(), page.pageRect.size()).contains(picture));
+        QCOMPARE(picture.x(), int(10 * page.scale));
+        QVERIFY(qAbs(picture.width() - (page.pageWidthMm - 20) * page.scale) < 1.0);
+        QVERIFY(qAbs(picture.height() - (page.pageHeightMm - 20) * page.scale) < 1.0);
+        QCOMPARE(page.pictureBoxes.constFirst().image.size(), picture.size());
+    }
+
+    void untouchedTextsMakeWayForTheNext()
+    {
+        PageModel page = blankPage();
+        QCOMPARE(typedText(page, {40, 40}, QStringLiteral("cat")), 1);
+        addFloatingText(page, {100, 100});
+        const int second = addFloatingText(page, {200, 300}).value();
+        QCOMPARE(second, 2);
+        QCOMPARE(textsInUse(page), 2);
+        const QRect box = page.floatingTexts[second].geometry;
+        QCOMPARE(box.left(), 200);
+        QCOMPARE(box.top(), 300 - box.height() / 2);
+
+        // An emptied text keeps its slot; a freed slot below is taken first.
+        typeFloatingText(page, second, QString());
+        page.floatingTexts[1].visible = false;
+        QCOMPARE(addFloatingText(page, {5, 5}).value(), 1);
+        QCOMPARE(textsInUse(page), 2);
+    }
+
+    void theEightiethTextIsRefused()
+    {
+        PageModel page = blankPage();
+        for (int i = 0; i < kAnywhereTextSlots; ++i)
+            QCOMPARE(typedText(page, {10, 10 + i}, QStringLiteral("w")), i + 1);
+        QVERIFY(!addFloatingText(page, {50, 50}));
+        QCOMPARE(page.floatingTexts.size(), kAnywhereTextSlots + 1);
+    }
+
+    void aTextBoxEndsAfterItsTextAndNeverWraps()
+    {
+        PageModel page = blankPage();
+        const QRect picture = anywherePictureRect(page);
+        const int slot = typedText(page, {picture.width() - 20, 40}, QStringLiteral("a long way"));
+        const QRect box = page.floatingTexts[slot].geometry;
+        QVERIFY(box.right() > picture.width());
+        QCOMPARE(box.height(), floatingTextBoxSize(page.floatingTexts[slot].style, "x").height());
+    }
+
+    void largestFittingSize_data()
+    {
+        QTest::addColumn<QSizeF>("frame");
+        QTest::addColumn<int>("expected");
+        QTest::newRow("smaller than one letter") << QSizeF(6, 6) << kAnywhereFittingFloor;
+        QTest::newRow("whole page") << QSizeF(5000, 5000) << kAnywhereLargestFittingSize;
+    }
+    void largestFittingSize()
+    {
+        QFETCH(QSizeF, frame);
+        QFETCH(int, expected);
+        QCOMPARE(quillora::largestFittingSize(TextStyle{}, QStringLiteral("twenty characters!!!"),
+                                              frame),
+                 expected);
+    }
+
+    void aResizedTextTakesTheLargestSizeThatFits()
+    {
+        PageModel page = blankPage();
+        const int slot = typedText(page, {10, 100}, QStringLiteral("Hello"));
+        const QRect frame(10, 80, 400, 120);
+        resizeFloatingText(page, slot, frame);
+        const auto fits = [&](double size) {
+            TextStyle style = page.floatingTexts[slot].style;
+            style.fontSize = size;
+            const QFontMetricsF metrics(fontForStyle(style));
+            return metrics.height() < frame.height() &&
+                   metrics.horizontalAdvance(QStringLiteral("Hello")) < frame.width();
+        };
+        const double size = page.floatingTexts[slot].style.fontSize;
+        QVERIFY(size > kAnywhereSmallestFittingSize && size < kAnywhereLargestFittingSize);
+        QVERIFY(fits(size));
+        QVERIFY(!fits(size + 1));
+    }
+
+    void resizeHandleStaysInsideThePicture_data()
+    {
+        QTest::addColumn<QPoint>("proposed");
+        QTest::addColumn<QPoint>("expected");
+        QTest::newRow("inside") << QPoint(300, 200) << QPoint(300, 200);
+        QTest::newRow("past the frame's corner") << QPoint(0, 0) << QPoint(110, 60);
+        QTest::newRow("past the picture") << QPoint(5000, 5000) << QPoint(988, 588);
+    }
+    void resizeHandleStaysInsideThePicture()
+    {
+        QFETCH(QPoint, proposed);
+        QFETCH(QPoint, expected);
+        const QRect frame(100, 50, 80, 30);
+        QCOMPARE(clampResizeHandle(proposed, frame, QSize(1000, 600), QSize(12, 12)), expected);
+        const QRect stretched = frameForResizeHandle(frame, expected);
+        QCOMPARE(decorationsFor(stretched.adjusted(1, 1, -1, -1), 40).resizeHandle, expected);
+    }
+
+    void descriptionIsWrittenAsStoredAndReadsBack()
+    {
+        PageModel page = blankPage();
+        page.scale = 4.0f;
+        const int first = typedText(page, {50, 61}, QStringLiteral("it's\r\nme"));
+        page.floatingTexts[first].style.fontSize = 21;
+        page.floatingTexts[first].style.colour = 0xFF;
+        const int second = typedText(page, {403, 122}, QStringLiteral("sun"));
+        chooseFloatingTextFont(page, second, kAnywhereFonts[1]);
+        addFloatingText(page, {1, 1}); // untouched: written as it is, the window ends editing first
+
+        const QString golden = QStringLiteral(QUILLORA_TEST_DATA "/anywhere/two texts.xml");
+        const QByteArray expected = test::readFile(golden);
+        QCOMPARE(anywhereDescription(page).toLatin1(), expected);
+
+        PageModel read;
+        buildDescribedAnywherePage(read, parseAnywhereDescription(QString::fromLatin1(expected)),
+                                   kFit);
+        QCOMPARE(read.floatingTexts.size(), 4);
+        const FloatingTextModel &back = read.floatingTexts[1];
+        QCOMPARE(back.text, QStringLiteral("it's\r\nme"));
+        QCOMPARE(back.style.colour, ColourRef(0xFF));
+        QVERIFY(qAbs(back.style.fontSize / read.scale - 21 / 4.0) < 0.01);
+        QVERIFY(qAbs(back.geometry.x() / read.scale - 50 / 4.0) <= 0.1 + 1 / read.scale);
+        QCOMPARE(read.floatingTexts[2].style.fontName, QStringLiteral("comic sans ms"));
+    }
+
+    void damagedDescriptionsGiveSoundPages_data()
+    {
+        QTest::addColumn<QString>("textbox");
+        QTest::addColumn<double>("sizePerScale");
+        QTest::newRow("far off the page") << "xmm='99999' ymm='-500' size='5'" << 5.0;
+        QTest::newRow("size 0") << "xmm='10' ymm='10' size='0'" << kAnywhereNewTextSizePerScale;
+        QTest::newRow("size 10000")
+            << "xmm='10' ymm='10' size='10000'" << kAnywhereLargestStoredSize;
+        QTest::newRow("nothing but a name") << "" << kAnywhereNewTextSizePerScale;
+    }
+    void damagedDescriptionsGiveSoundPages()
+    {
+        QFETCH(QString, textbox);
+        QFETCH(double, sizePerScale);
+        const QString line = QStringLiteral("<textbox name='tb1' text='' %1/>\r\n").arg(textbox);
+        QString description =
+            QStringLiteral("<layout name='usermade' width='210' height='297'>\r\n");
+        for (int i = 0; i < 85; ++i)
+            description += line;
+        const AnywhereDescription read = parseAnywhereDescription(description);
+        QCOMPARE(read.texts.size(), kAnywhereTextSlots);
+        QCOMPARE(read.textsLeftOut, 6);
+
+        PageModel page;
+        buildDescribedAnywherePage(page, read, kFit);
+        QVERIFY(!isLandscapeAnywherePage(page));
+        const QRect picture(QPoint(), anywherePictureRect(page).size());
+        const FloatingTextModel &text = page.floatingTexts[kAnywhereTextSlots];
+        QVERIFY(text.visible && text.text.isEmpty());
+        QVERIFY(picture.contains(text.geometry.topLeft()));
+        QVERIFY(qAbs(text.style.fontSize - sizePerScale * page.scale) < 0.01);
+    }
+
+    void familyKeepsThePictureAndSaysWhatItLeftOut()
+    {
+        QTemporaryDir folder;
+        const Staging staging(folder.path());
+        PageModel page = blankPage();
+        page.pictureBoxes[0].image.setPixel(5, 5, qRgb(255, 0, 0));
+        typedText(page, {30, 30}, QStringLiteral("kept"));
+        const AnywhereFamily family;
+        QString error;
+        QVERIFY(family.writeMembers(page, folder.path(), &error));
+        QVERIFY(family.writeDescription(page, staging, {}, &error));
+
+        PageModel read;
+        QVERIFY(family.readDescription(staging.memberPath("layout.xml"), read, kFit, &error));
+        QVERIFY(family.readMembers(read, folder.path()));
+        QCOMPARE(read.pictureBoxes[0].image.pixel(5, 5), qRgb(255, 0, 0));
+        QCOMPARE(read.floatingTexts[1].text, QStringLiteral("kept"));
+
+        QString many = QStringLiteral("<layout name='usermade' width='297' height='210'>\n");
+        for (int i = 0; i < 80; ++i)
+            many += QStringLiteral("<textbox name='tb%1' text='x'/>\n").arg(i);
+        test::writeFile(staging.memberPath("layout.xml"), many.toLatin1());
+        QVERIFY(!family.readMembers(read, folder.path()));
+    }
+
+    void undoBringsBackTextsWithThePicture()
+    {
+        PageModel page = blankPage();
+        UndoHistory history;
+        QVERIFY(history.beginWorkOn(page, {objectkind::Picture, 0}, ScreenMetrics{1280, 800}));
+        const int slot = typedText(page, {30, 30}, QStringLiteral("one"));
+        QVERIFY(history.record(page, objectkind::Picture, 0));
+        moveFloatingText(page, slot, {300, 200});
+        QVERIFY(history.record(page, objectkind::Picture, 0));
+
+        history.undo(page);
+        const QRect box = page.floatingTexts[slot].geometry;
+        QCOMPARE(box.topLeft(), QPoint(30, 30 - box.height() / 2));
+        history.undo(page);
+        QVERIFY(!isFloatingText(page, slot));
+        history.redo(page);
+        QCOMPARE(page.floatingTexts[slot].text, QStringLiteral("one"));
+    }
+
+    void pressesNeverWrapBackToSaved()
+    {
+        PageModel page = blankPage();
+        page.changeCount = 65534;
+        page.countAtLastSave = 65534;
+        countAnywhereChange(page);
+        QVERIFY(page.hasUnsavedChanges());
+    }
+
+    void printedSheetShowsPictureAndWords()
+    {
+        PageModel page = blankPage();
+        QImage &picture = page.pictureBoxes[0].image;
+        picture.fill(qRgb(0, 200, 0));
+        const int slot = typedText(page, {40, 40}, QStringLiteral("MMMM"));
+        page.floatingTexts[slot].style.colour = 0xFF; // red
+        ImagePrintDevice device(QStringLiteral("sheet"), QSize(840, 1188));
+        QCOMPARE(AnywhereFamily().print(page, device, PrintSettings{}).outcome,
+                 PrintOutcome::Printed);
+        const QImage sheet = device.pages().constFirst();
+        const double scale = sheet.width() / double(page.pageRect.width());
+        const QRect box = page.floatingTexts[slot].geometry;
+        const QRect words =
+            QRectF(QPointF(anywherePictureRect(page).topLeft() + box.topLeft()) * scale,
+                   QSizeF(box.size()) * scale)
+                .toRect();
+        int red = 0;
+        for (int y = words.top(); y < words.bottom(); ++y)
+            for (int x = words.left(); x < words.right(); ++x)
+                red += qRed(sheet.pixel(x, y)) > 200 && qGreen(sheet.pixel(x, y)) < 100;
+        QVERIFY(red > 20);
+        QCOMPARE(sheet.pixel(int(sheet.width() * 0.5), int(sheet.height() * 0.9)), qRgb(0, 200, 0));
+    }
+};
+
+QTEST_MAIN(AnywhereTest)
+#include "tst_anywhere.moc"
