@@ -1,19 +1,22 @@
 #include "core/doctypes/pagefamily.h"
 
 #include "core/doctypes/singlepagefamily.h"
+#include "core/doctypes/tablefamily.h"
 
 namespace quillora {
 
 const PageFamily *pageFamilyFor(DocumentKind kind)
 {
     static const SinglePageFamily singlePage;
+    static const TableFamily table;
     switch (kindInfo(kind).pageFamily) {
     case PageFamilyId::SinglePage:
         return &singlePage;
+    case PageFamilyId::Table:
+        return &table;
     case PageFamilyId::Leaflet:
     case PageFamilyId::Postcard:
     case PageFamilyId::Circle:
-    case PageFamilyId::Table:
     case PageFamilyId::Cartoon:
     case PageFamilyId::Anywhere:
     case PageFamilyId::Banner:

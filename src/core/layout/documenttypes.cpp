@@ -25,8 +25,9 @@ DocumentKindInfo shownIn(WindowKind window)
         info.undoKindsRestored = {Picture};
         break;
     case WindowKind::Table:
-        // Table cells live outside the page model; the window adds their kind itself.
+        // A table's cells and title are the page's own picture and text boxes.
         info.windowName = QStringLiteral("tableForm");
+        info.undoKindsRestored = {Picture, Text};
         break;
     case WindowKind::Postcard:
         info.windowName = QStringLiteral("postCardForm");

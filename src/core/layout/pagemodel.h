@@ -107,6 +107,14 @@ struct BorderModel {
     QImage picture;            // the painted border area
 };
 
+// A table page's grid: its counts (2..12 each) and the cell last clicked; empty on other kinds.
+struct TableShape {
+    int columns = 0;
+    int rows = 0;
+    int currentRow = 0;
+    int currentColumn = 0;
+};
+
 struct CurrentObject {
     QString kind;              // one of objectkind; "" when nothing is selected
     int index = 0;
@@ -138,6 +146,7 @@ struct PageModel {
     QRect maskRect;            // the page's mask picture placement (window pixels)
     bool autoRepeat = true;    // the copies sheet chooses its own count
     int repeatCount = 2;
+    TableShape table;
 
     CurrentObject current;
     qint32 changeCount = 0;
