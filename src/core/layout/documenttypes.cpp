@@ -99,6 +99,7 @@ std::array<DocumentKindInfo, kDocumentKindCount> buildTable()
     row(DocumentKind::Table) = otherWindow("Table", WindowKind::Table, PageFamilyId::Table,
                                            PrintRoutine::Table);
     row(DocumentKind::Table).fontForAllBoxes = true;
+    row(DocumentKind::Table).firstPressPaints = true;
     row(DocumentKind::Table).choicePage = ChoicePage::Table;
 
     row(DocumentKind::Shapes) = singlePage("Shapes");

@@ -1,6 +1,7 @@
 #include "ui/doctypes/documentwindows.h"
 
 #include "ui/doctypes/simplepagewindow.h"
+#include "ui/doctypes/tablewindow.h"
 
 namespace quillora {
 
@@ -8,6 +9,8 @@ DocumentWindows::DocumentWindows()
 {
     add(WindowKind::SinglePage,
         [](AppContext &context) { return std::make_unique<SimplePageWindow>(context); });
+    add(WindowKind::Table,
+        [](AppContext &context) { return std::make_unique<TableWindow>(context); });
 }
 
 void DocumentWindows::add(WindowKind window, DocumentWindowFactory factory)
