@@ -15,6 +15,10 @@ constexpr double kCellTextShare = 0.33;
 constexpr double kMarginMm = 10.0;
 constexpr double kLandscapeWidthMm = 297.0;
 constexpr double kPortraitWidthMm = 210.0;
+// How tall a line of a new table's words and title stands on the printed sheet, so a table
+// reads alike on every screen.
+constexpr double kCellLetterHeightMm = 9.0;
+constexpr double kTitleLetterHeightMm = 14.0;
 
 int nearest(double value)
 {
@@ -37,6 +41,12 @@ void fitPictureToCell(PictureBoxModel &box)
         return;
     box.image = box.image.scaled(box.geometry.size(), Qt::IgnoreAspectRatio,
                                  Qt::SmoothTransformation);
+}
+
+// Whole points for a line `pixels` high on a 96 dots per inch screen.
+double pointsForHeight(double pixels)
+{
+    return std::max(8.0, std::round(pixels * 72.0 / 96.0));
 }
 
 } // namespace
@@ -149,18 +159,18 @@ void layOutTable(PageModel &page, int columns, int rows)
     page.announcedTextBoxes = kCellSlots + 1;
 }
 
-TextStyle defaultCellTextStyle()
+TextStyle defaultCellTextStyle(float scale)
 {
     TextStyle style;
-    style.fontSize = 20.0;
+    style.fontSize = pointsForHeight(kCellLetterHeightMm * scale);
     style.align = Alignment::Centre;
     return style;
 }
 
-TextStyle defaultTitleTextStyle()
+TextStyle defaultTitleTextStyle(float scale)
 {
     TextStyle style;
-    style.fontSize = 32.0;
+    style.fontSize = pointsForHeight(kTitleLetterHeightMm * scale);
     style.bold = true;
     style.align = Alignment::Centre;
     return style;
@@ -185,10 +195,10 @@ void newTablePage(PageModel &page, const PageFitInputs &fit, int columns, int ro
     page.announcedLines = 0;
     page.announcedBoxes = 0;
     for (TextBoxModel &text : page.textBoxes) {
-        text.style = defaultCellTextStyle();
+        text.style = defaultCellTextStyle(page.scale);
         text.text.clear();
     }
-    page.textBoxes[kTableTitleIndex].style = defaultTitleTextStyle();
+    page.textBoxes[kTableTitleIndex].style = defaultTitleTextStyle(page.scale);
     page.textBoxes[kTableTitleIndex].text = kTableTitlePlaceholder;
     page.table = {};
     layOutTable(page, columns, rows);

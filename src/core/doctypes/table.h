@@ -74,9 +74,10 @@ TableGrid tableGridOf(const PageModel &page);
 // is scaled to it; every text shrinks to fit. The current cell moves inside the table.
 void layOutTable(PageModel &page, int columns, int rows);
 
-// The text style of a new cell's text and of the title.
-TextStyle defaultCellTextStyle();
-TextStyle defaultTitleTextStyle();
+// The text style of a new cell's text and of the title on a page of `scale` pixels a
+// millimetre.
+TextStyle defaultCellTextStyle(float scale);
+TextStyle defaultTitleTextStyle(float scale);
 
 // A new table on a landscape A4 page fitted to the window: empty cells, the title showing
 // its placeholder, cell (0, 0) current.

@@ -101,10 +101,11 @@ void applyTableDescription(const QString &description, PageModel &page, const Pa
         QString text;
         TextStyle style;
     };
+    const float scale = fitPage(fit, kTablePageWidthMm, kTablePageHeightMm).scale;
     int columns = kDefaultTableColumns;
     int rows = kDefaultTableRows;
     QString title = kTableTitlePlaceholder;
-    TextStyle titleStyle = defaultTitleTextStyle();
+    TextStyle titleStyle = defaultTitleTextStyle(scale);
     QVector<CellText> cells;
     for (QStringView line : QStringView(description).split(u'\n')) {
         const QString element = dialect::elementName(line);
@@ -117,7 +118,7 @@ void applyTableDescription(const QString &description, PageModel &page, const Pa
         } else if (element == u"cell") {
             CellText cell{{dialect::intAttribute(line, u"row"), dialect::intAttribute(line, u"col")},
                           readText(line, u"text"),
-                          defaultCellTextStyle()};
+                          defaultCellTextStyle(scale)};
             readStyle(line, cell.style);
             cells.append(cell);
         }

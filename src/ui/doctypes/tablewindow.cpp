@@ -9,14 +9,11 @@
 #include "ui/text/textboxwidget.h"
 
 #include <QLabel>
-#include <QPainter>
 
 namespace quillora {
 
 namespace {
 
-// The row bands show through the one-pixel gaps between cells: a clear blue grid.
-const QColor kRowBandColour(0x3F, 0xA9, 0xF5);
 // The current cell's frame: bright enough to find across a classroom.
 const QColor kSelectionColour(0xFF, 0x8C, 0x00);
 constexpr int kStripThicknessPx = 4;
@@ -42,11 +39,6 @@ void TableRow::setRowNumber(int row)
     setAccessibleName(QStringLiteral("Row %1").arg(row + 1));
 }
 
-void TableRow::paintEvent(QPaintEvent *)
-{
-    QPainter(this).fillRect(rect(), kRowBandColour);
-}
-
 TableWindow::TableWindow(AppContext &context, QWidget *parent)
     : DocumentWindow(context, kindInfo(DocumentKind::Table).windowName, parent)
 {
@@ -66,8 +58,10 @@ TableWindow::TableWindow(AppContext &context, QWidget *parent)
     m_addRow = makeButton("addRowBut", "addrow", "More rows", &TableWindow::changeRows, 1);
     m_removeRow = makeButton("remRowBut", "remrow", "Fewer rows", &TableWindow::changeRows, -1);
 
+    // The strips are the window's, not the page's: the page raises a cell's picture whenever
+    // it shows it again, which would hide strips lying among the cells.
     for (const char *name : {"selTBL", "selTBR", "selTBT", "selTBB"}) {
-        auto *strip = new QWidget(pageView());
+        auto *strip = new QWidget(this);
         strip->setObjectName(QString::fromLatin1(name));
         strip->setAttribute(Qt::WA_TransparentForMouseEvents);
         strip->setAutoFillBackground(true);
@@ -166,15 +160,15 @@ void TableWindow::placeRows()
     while (m_rows.size() < page.table.rows)
         m_rows.append(new TableRow(pageView()));
     for (int row = 0; row < m_rows.size(); ++row) {
-        TableRow *band = m_rows[row];
+        TableRow *tabRow = m_rows[row];
         const bool shown = row < page.table.rows;
-        band->setVisible(shown);
+        tabRow->setVisible(shown);
         if (!shown)
             continue;
-        band->setRowNumber(row);
-        band->setGeometry(grid.margin, grid.titleHeight + row * grid.rowHeight,
+        tabRow->setRowNumber(row);
+        tabRow->setGeometry(grid.margin, grid.titleHeight + row * grid.rowHeight,
                           grid.columnWidth * grid.columns, grid.rowHeight);
-        band->lower();
+        tabRow->lower();
     }
 }
 
@@ -183,8 +177,9 @@ void TableWindow::placeSelectionFrame()
     const PageModel &page = context().page;
     if (page.table.rows == 0)
         return;
-    const QRect cell =
-        tableGridOf(page).cellRect({page.table.currentRow, page.table.currentColumn});
+    const QRect cell = tableGridOf(page)
+                           .cellRect({page.table.currentRow, page.table.currentColumn})
+                           .translated(page.pageRect.topLeft());
     const int t = kStripThicknessPx;
     const QRect places[] = {
         {cell.left(), cell.top(), t, cell.height()},

@@ -16,17 +16,13 @@ namespace quillora {
 
 class PictureButton;
 
-// The band under one row of cells: it shows through between them as the row's grid and
-// carries the row's number.
+// The row control under one row of cells: it spans the row and carries the row's number.
 class TableRow : public QWidget {
     Q_OBJECT
 public:
     explicit TableRow(QWidget *parent = nullptr);
     void setRowNumber(int row);
     int rowNumber() const { return m_row; }
-
-protected:
-    void paintEvent(QPaintEvent *event) override;
 
 private:
     QLabel *m_number = nullptr; // `rowNumber`, hidden

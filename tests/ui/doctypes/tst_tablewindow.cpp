@@ -38,6 +38,11 @@ struct TableFixture {
     {
         return window.pageView()->pictureBox(cellPictureIndex(cell));
     }
+    // Where a cell lies in the window, as the selection frame marks it.
+    QRect cellOnWindow(TableCell cell) const
+    {
+        return tableGridOf(context.page).cellRect(cell).translated(context.page.pageRect.topLeft());
+    }
     QImage cellImage(TableCell cell) const
     {
         return context.page.pictureBoxes[cellPictureIndex(cell)].image;
@@ -106,7 +111,7 @@ private slots:
         QCOMPARE(table.context.page.table.currentRow, 1);
         QCOMPARE(table.context.page.table.currentColumn, 2);
         const QRect frame = table.window.selectionStrips().first()->geometry();
-        QCOMPARE(frame.topLeft(), tableGridOf(table.context.page).cellRect(cell).topLeft());
+        QCOMPARE(frame.topLeft(), table.cellOnWindow(cell).topLeft());
 
         emit table.window.undoRequested();
         QCOMPARE(table.cellImage(cell), before);
@@ -130,7 +135,7 @@ private slots:
         QVERIFY(!table.cellPicture(cell)->isVisible());
         QCOMPARE(table.context.page.table.currentColumn, 1);
         QCOMPARE(table.window.selectionStrips().first()->geometry().left(),
-                 tableGridOf(table.context.page).cellRect({0, 1}).left());
+                 table.cellOnWindow({0, 1}).left());
 
         table.window.addColumnButton()->click();
         QVERIFY(table.cellPicture(cell)->isVisible());
