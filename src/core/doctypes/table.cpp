@@ -39,8 +39,8 @@ void fitPictureToCell(PictureBoxModel &box)
 {
     if (box.image.isNull() || box.image.size() == box.geometry.size())
         return;
-    box.image = box.image.scaled(box.geometry.size(), Qt::IgnoreAspectRatio,
-                                 Qt::SmoothTransformation);
+    box.image =
+        box.image.scaled(box.geometry.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
 // Whole points for a line `pixels` high on a 96 dots per inch screen.
@@ -113,8 +113,7 @@ TableGrid tableGrid(const QSize &paper, int columns, int rows)
     grid.margin = nearest(kMarginMm * paper.width() / sheetWidthMm);
     grid.titleHeight = 3 * grid.margin;
     grid.columnWidth = nearest(double(paper.width() - 2 * grid.margin) / grid.columns);
-    grid.rowHeight =
-        nearest(double(paper.height() - grid.titleHeight - grid.margin) / grid.rows);
+    grid.rowHeight = nearest(double(paper.height() - grid.titleHeight - grid.margin) / grid.rows);
     return grid;
 }
 

@@ -85,10 +85,9 @@ QString tableDescription(const PageModel &page)
             const TableCell cell{row, column};
             const TextBoxModel &box = page.textBoxes.value(cellTextIndex(cell));
             const QString name = QStringLiteral("ce%1").arg(number++);
-            text += QStringLiteral("<cell") + attribute(u"name", name) +
-                    attribute(u"row", row) + attribute(u"col", column) +
-                    dialect::textAttributeLine(u"text", box.text) + styleAttributes(box.style) +
-                    QStringLiteral("/>") + crlf;
+            text += QStringLiteral("<cell") + attribute(u"name", name) + attribute(u"row", row) +
+                    attribute(u"col", column) + dialect::textAttributeLine(u"text", box.text) +
+                    styleAttributes(box.style) + QStringLiteral("/>") + crlf;
         }
     }
     return text + QStringLiteral("</layout>") + crlf;
@@ -116,9 +115,10 @@ void applyTableDescription(const QString &description, PageModel &page, const Pa
                 title = readText(line, u"title");
             readStyle(line, titleStyle);
         } else if (element == u"cell") {
-            CellText cell{{dialect::intAttribute(line, u"row"), dialect::intAttribute(line, u"col")},
-                          readText(line, u"text"),
-                          defaultCellTextStyle(scale)};
+            CellText cell{
+                {dialect::intAttribute(line, u"row"), dialect::intAttribute(line, u"col")},
+                readText(line, u"text"),
+                defaultCellTextStyle(scale)};
             readStyle(line, cell.style);
             cells.append(cell);
         }
@@ -175,8 +175,7 @@ bool writeTableMembers(const PageModel &page, const QString &folder, QString *er
             const PictureBoxModel &box = page.pictureBoxes.value(cellPictureIndex(cell));
             QImage picture = box.image;
             if (picture.isNull()) {
-                picture = QImage(box.geometry.size().expandedTo(QSize(1, 1)),
-                                 QImage::Format_RGB32);
+                picture = QImage(box.geometry.size().expandedTo(QSize(1, 1)), QImage::Format_RGB32);
                 picture.fill(Qt::white);
             }
             if (!writeImageFile(picture, "BMP", dir.filePath(cellPictureMember(cell)), error,
@@ -208,9 +207,9 @@ bool readTableMembers(PageModel &page, const QString &folder)
                 continue;
             }
             PictureBoxModel &box = page.pictureBoxes[cellPictureIndex(cell)];
-            box.image = picture.scaled(box.geometry.size(), Qt::IgnoreAspectRatio,
-                                       Qt::SmoothTransformation)
-                            .convertToFormat(QImage::Format_RGB32);
+            box.image =
+                picture.scaled(box.geometry.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                    .convertToFormat(QImage::Format_RGB32);
         }
     }
     page.table.currentRow = 0;

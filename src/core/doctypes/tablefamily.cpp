@@ -14,7 +14,8 @@ namespace {
 PageModel withoutPlaceholders(const PageModel &page)
 {
     PageModel shown = page;
-    if (!shown.textBoxes.isEmpty() && shown.textBoxes[kTableTitleIndex].text == kTableTitlePlaceholder)
+    if (!shown.textBoxes.isEmpty() &&
+        shown.textBoxes[kTableTitleIndex].text == kTableTitlePlaceholder)
         shown.textBoxes[kTableTitleIndex].text.clear();
     return shown;
 }

@@ -44,12 +44,13 @@ TableWindow::TableWindow(AppContext &context, QWidget *parent)
 {
     const auto makeButton = [this](const char *name, const char *art, const char *caption,
                                    void (TableWindow::*change)(int), int by) {
-        auto *button = new PictureButton(
-            QString::fromLatin1(name), QIcon(QStringLiteral(":/art/table/%1.svg").arg(art)),
-            QString::fromLatin1(caption), this);
+        auto *button = new PictureButton(QString::fromLatin1(name),
+                                         QIcon(QStringLiteral(":/art/table/%1.svg").arg(art)),
+                                         QString::fromLatin1(caption), this);
         button->setFixedSize(kButtonSidePx, kButtonSidePx);
         button->hide();
-        connect(button, &QAbstractButton::clicked, this, [this, change, by] { (this->*change)(by); });
+        connect(button, &QAbstractButton::clicked, this,
+                [this, change, by] { (this->*change)(by); });
         return button;
     };
     m_addColumn = makeButton("addColBut", "addcol", "More columns", &TableWindow::changeColumns, 1);
@@ -117,6 +118,14 @@ void TableWindow::layOut(int columns, int rows)
     layOutTable(page, columns, rows);
     if (page.table.columns == before.columns && page.table.rows == before.rows)
         return;
+    // A current cell taken away hands over to the cell the frame moved to, so the picture
+    // menu and the webcam act on a cell the child can see.
+    const std::optional<TableCell> current = cellOfCurrentObject(page);
+    if (current && (current->row >= page.table.rows || current->column >= page.table.columns)) {
+        const TableCell kept{page.table.currentRow, page.table.currentColumn};
+        const bool text = page.current.kind == objectkind::Text;
+        setCurrentObject(page.current.kind, text ? cellTextIndex(kept) : cellPictureIndex(kept));
+    }
     // The saved table changes with its shape, so there is work to offer to save.
     ++page.changeCount;
     showPage();
@@ -167,7 +176,7 @@ void TableWindow::placeRows()
             continue;
         tabRow->setRowNumber(row);
         tabRow->setGeometry(grid.margin, grid.titleHeight + row * grid.rowHeight,
-                          grid.columnWidth * grid.columns, grid.rowHeight);
+                            grid.columnWidth * grid.columns, grid.rowHeight);
         tabRow->lower();
     }
 }
@@ -228,8 +237,10 @@ void TableWindow::onCurrentObjectChanged(const QString &, int)
 
 void TableWindow::onTextPressed(int index)
 {
+    if (index != kTableTitleIndex)
+        return;
     TextBoxModel &title = context().page.textBoxes[kTableTitleIndex];
-    if (index != kTableTitleIndex || title.text != kTableTitlePlaceholder)
+    if (title.text != kTableTitlePlaceholder)
         return;
     title.text.clear();
     refreshTextBox(kTableTitleIndex);

@@ -56,12 +56,11 @@ void TestTable::grid_data()
     QTest::addColumn<int>("rows");
     QTest::addColumn<QList<int>>("mtcr");
     // 10 x 1000 / 297 = 33.67; 932 / 8 = 116.5 and 564 / 8 = 70.5 go to the even 116 and 70.
-    QTest::newRow("landscape, halves to even") << QSize(1000, 700) << 8 << 8
-                                               << QList<int>{34, 102, 116, 70};
+    QTest::newRow("landscape, halves to even")
+        << QSize(1000, 700) << 8 << 8 << QList<int>{34, 102, 116, 70};
     // 10 x 600 / 210 = 28.57 on portrait paper; 542 / 3 = 180.67.
     QTest::newRow("portrait") << QSize(600, 800) << 3 << 2 << QList<int>{29, 87, 181, 342};
-    QTest::newRow("counts clamped") << QSize(1000, 700) << 1 << 40
-                                    << QList<int>{34, 102, 466, 47};
+    QTest::newRow("counts clamped") << QSize(1000, 700) << 1 << 40 << QList<int>{34, 102, 466, 47};
 }
 
 void TestTable::grid()
@@ -74,8 +73,8 @@ void TestTable::grid()
     QCOMPARE((QList<int>{grid.margin, grid.titleHeight, grid.columnWidth, grid.rowHeight}), mtcr);
     // Cell (1, 2): the picture one pixel inside, the text straight below it.
     const QRect cell = grid.cellRect({1, 2});
-    QCOMPARE(cell.topLeft(), QPoint(grid.margin + 2 * grid.columnWidth,
-                                    grid.titleHeight + grid.rowHeight));
+    QCOMPARE(cell.topLeft(),
+             QPoint(grid.margin + 2 * grid.columnWidth, grid.titleHeight + grid.rowHeight));
     const QRect picture = grid.pictureRect({1, 2});
     const QRect text = grid.textRect({1, 2});
     QCOMPARE(picture.topLeft(), cell.topLeft() + QPoint(1, 1));
@@ -152,19 +151,19 @@ void TestTable::hostileDescription_data()
     QTest::addColumn<int>("columns");
     QTest::addColumn<int>("rows");
     QTest::addColumn<QString>("cornerText"); // cell (rows - 1, columns - 1)
-    QTest::newRow("counts above 12")
-        << "<layout name='usermade' numrows='99' numcols='300'>\r\n"
-           "<cell name='ce0' row='11' col='11' text='last'/>\r\n"
-        << 12 << 12 << "last";
+    QTest::newRow("counts above 12") << "<layout name='usermade' numrows='99' numcols='300'>\r\n"
+                                        "<cell name='ce0' row='11' col='11' text='last'/>\r\n"
+                                     << 12 << 12 << "last";
     QTest::newRow("counts below 2, cells outside skipped")
         << "<layout numrows='-4' numcols='0'>\n<cell row='1' col='1' text='in'/>\n"
            "<cell row='2' col='1' text='out'/>\n<cell row='-1' col='0' text='out'/>\n"
         << 2 << 2 << "in";
-    QTest::newRow("no layout line") << "<cell row='3' col='5' text='x' size='1e30'/>" << 6 << 4
-                                    << "x";
+    QTest::newRow("no layout line")
+        << "<cell row='3' col='5' text='x' size='1e30'/>" << 6 << 4 << "x";
     QString many = QStringLiteral("<layout numrows='2' numcols='2'>\n");
     for (int i = 0; i < 5000; ++i)
-        many += QStringLiteral("<cell row='%1' col='%2' text='t%3'/>\n").arg(i % 3).arg(i % 2).arg(i);
+        many +=
+            QStringLiteral("<cell row='%1' col='%2' text='t%3'/>\n").arg(i % 3).arg(i % 2).arg(i);
     QTest::newRow("thousands of cells") << many << 2 << 2 << "t4999";
 }
 
