@@ -4,6 +4,8 @@
 #include "core/app/codepage.h"
 #include "core/doctypes/tabledescription.h"
 
+#include <QGuiApplication>
+
 #include <cmath>
 #include <cstdlib>
 
@@ -20,6 +22,14 @@ void check(bool condition)
 const PageFitInputs kFit = documentWindowFit(1280, 800, DocumentKind::Table);
 
 } // namespace
+
+// Fitting the texts measures them in real fonts.
+extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    static QGuiApplication app(*argc, *argv);
+    return 0;
+}
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {

@@ -52,6 +52,18 @@ void readStyle(QStringView line, TextStyle &style)
         style.colour = *colour;
 }
 
+// The line without a free text attribute, so that words a child typed (a title ending in
+// " size=", say, followed by its closing quote) are never read as another attribute.
+QString withoutFreeText(QStringView line, QStringView name)
+{
+    const QString opening = QStringLiteral(" %1='").arg(name);
+    const qsizetype start = line.indexOf(opening);
+    if (start < 0)
+        return line.toString();
+    const qsizetype end = line.indexOf(u'\'', start + opening.size());
+    return line.left(start).toString() + (end < 0 ? QString() : line.mid(end + 1).toString());
+}
+
 QString readText(QStringView line, QStringView name)
 {
     return dialect::decodedTextAttribute(line, name).left(kMaxTableTextLength);
@@ -109,17 +121,19 @@ void applyTableDescription(const QString &description, PageModel &page, const Pa
     for (QStringView line : QStringView(description).split(u'\n')) {
         const QString element = dialect::elementName(line);
         if (element == u"layout") {
-            columns = readCount(line, u"numcols", kDefaultTableColumns);
-            rows = readCount(line, u"numrows", kDefaultTableRows);
+            const QString rest = withoutFreeText(line, u"title");
+            columns = readCount(rest, u"numcols", kDefaultTableColumns);
+            rows = readCount(rest, u"numrows", kDefaultTableRows);
             if (dialect::hasAttribute(line, u"title"))
                 title = readText(line, u"title");
-            readStyle(line, titleStyle);
+            readStyle(rest, titleStyle);
         } else if (element == u"cell") {
+            const QString rest = withoutFreeText(line, u"text");
             CellText cell{
-                {dialect::intAttribute(line, u"row"), dialect::intAttribute(line, u"col")},
+                {dialect::intAttribute(rest, u"row"), dialect::intAttribute(rest, u"col")},
                 readText(line, u"text"),
                 defaultCellTextStyle(scale)};
-            readStyle(line, cell.style);
+            readStyle(rest, cell.style);
             cells.append(cell);
         }
     }

@@ -43,6 +43,7 @@ private slots:
     void shortRowKeepsPictureHeight();
     void removedCellsComeBack();
     void descriptionIsGolden();
+    void typedWordsNeverReadAsAttributes();
     void hostileDescription_data();
     void hostileDescription();
     void pictureMembersRoundTrip();
@@ -143,6 +144,22 @@ void TestTable::descriptionIsGolden()
     QCOMPARE(read.textBoxes[kTableTitleIndex].text, QStringLiteral("Tom's\r\npets"));
     QCOMPARE(read.textBoxes[cellTextIndex({1, 2})].style, dog.style);
     QCOMPARE(tableDescription(read), written);
+}
+
+void TestTable::typedWordsNeverReadAsAttributes()
+{
+    PageModel page = newTable(2, 2);
+    TextBoxModel &title = page.textBoxes[kTableTitleIndex];
+    title.text = QStringLiteral("big size=");
+    title.style.fontSize = 9;
+    TextBoxModel &cell = page.textBoxes[cellTextIndex({1, 1})];
+    cell.text = QStringLiteral("my row=");
+    cell.style.fontName = QStringLiteral("dejavu sans");
+    PageModel read;
+    applyTableDescription(tableDescription(page), read, kFit);
+    QCOMPARE(read.textBoxes[kTableTitleIndex].style.fontSize, 9.0);
+    QCOMPARE(read.textBoxes[cellTextIndex({1, 1})].text, cell.text);
+    QCOMPARE(read.textBoxes[cellTextIndex({1, 1})].style.fontName, cell.style.fontName);
 }
 
 void TestTable::hostileDescription_data()
