@@ -5,6 +5,7 @@
 #include "core/files/workfile.h"
 #include "core/layout/templatereader.h"
 #include "platform/ziparchive.h"
+#include "support/ziptools.h"
 
 #include <benchmark/benchmark.h>
 
@@ -12,14 +13,13 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QPainter>
-#include <QProcess>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTimer>
 
-#include <sys/resource.h>
-
 using namespace quillora;
+using bench::childCpuMs;
+using bench::runTool;
 
 namespace {
 
@@ -123,25 +123,6 @@ void BM_OpenWorkFile(benchmark::State &state)
     }
 }
 BENCHMARK(BM_OpenWorkFile)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly();
-
-// Processor time spent by finished child processes so far, in milliseconds: the tools' own
-// work, which the benchmark's CPU column (this process only) does not see.
-double childCpuMs()
-{
-    rusage usage{};
-    getrusage(RUSAGE_CHILDREN, &usage);
-    const auto ms = [](const timeval &t) { return t.tv_sec * 1000.0 + t.tv_usec / 1000.0; };
-    return ms(usage.ru_utime) + ms(usage.ru_stime);
-}
-
-bool runTool(const QString &program, const QStringList &arguments, const QString &folder)
-{
-    QProcess tool;
-    tool.setWorkingDirectory(folder);
-    tool.start(program, arguments);
-    return tool.waitForFinished(60000) && tool.exitStatus() == QProcess::NormalExit &&
-           tool.exitCode() == 0;
-}
 
 // The same members packed by the zip tool, at its default compression like ours.
 void BM_ZipToolPack(benchmark::State &state)
@@ -258,7 +239,7 @@ void BM_OpenThreePhotos(benchmark::State &state)
         stall = std::max(stall, longestStallMs([&] {
             PageModel opened;
             const bool done = onWorker
-                                  ? openOnWorker(worker, {f.zip, f.staging, f.fit, {}, f.path}, 0).done
+                                  ? openOnWorker(worker, {f.zip, f.staging, f.fit, {}, f.path}, DocumentKind::Simple).done
                                   : openWorkFile(opened, f.context(), f.path, &error);
             if (!done)
                 state.SkipWithError("the open failed");

@@ -6,6 +6,7 @@
 #include "core/doctypes/leafletfamily.h"
 #include "core/doctypes/postcardfamily.h"
 #include "core/doctypes/singlepagefamily.h"
+#include "core/doctypes/tablefamily.h"
 
 namespace quillora {
 
@@ -17,6 +18,7 @@ const PageFamily *pageFamilyFor(DocumentKind kind)
     static const BannerFamily banner;
     static const PostcardFamily postcard;
     static const AnywhereFamily anywhere;
+    static const TableFamily table;
     switch (kindInfo(kind).pageFamily) {
     case PageFamilyId::SinglePage:
         return &singlePage;
@@ -31,6 +33,7 @@ const PageFamily *pageFamilyFor(DocumentKind kind)
     case PageFamilyId::Banner:
         return &banner;
     case PageFamilyId::Table:
+        return &table;
     case PageFamilyId::Cartoon:
         return nullptr;
     }

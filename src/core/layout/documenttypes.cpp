@@ -27,8 +27,9 @@ DocumentKindInfo shownIn(WindowKind window)
         info.undoKindsRestored = {Picture, Text};
         break;
     case WindowKind::Table:
-        // Table cells live outside the page model; the window adds their kind itself.
+        // A table's cells and title are the page's own picture and text boxes.
         info.windowName = QStringLiteral("tableForm");
+        info.undoKindsRestored = {Picture, Text};
         break;
     case WindowKind::Postcard:
         info.windowName = QStringLiteral("postCardForm");
@@ -101,6 +102,7 @@ std::array<DocumentKindInfo, kDocumentKindCount> buildTable()
     row(DocumentKind::Table) = otherWindow("Table", WindowKind::Table, PageFamilyId::Table,
                                            PrintRoutine::Table);
     row(DocumentKind::Table).fontForAllBoxes = true;
+    row(DocumentKind::Table).firstPressPaints = true;
     row(DocumentKind::Table).choicePage = ChoicePage::Table;
 
     row(DocumentKind::Shapes) = singlePage("Shapes");

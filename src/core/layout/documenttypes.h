@@ -96,6 +96,7 @@ struct DocumentKindInfo {
     bool freeArrangement = false; // objects are moved, added and taken off the page
     bool copiesSheet = false;     // printed as a sheet of repeated copies
     bool fontForAllBoxes = false; // the font dialog offers to apply to every box
+    bool firstPressPaints = false; // a press paints even on a picture that was not current
     bool addressedTexts = false;  // presentation typing writes a message and an address
     ChoicePage choicePage = ChoicePage::None;
     PageFitRule pageFit = PageFitRule::Desk;

@@ -119,6 +119,14 @@ struct FloatingTextModel {
     bool operator==(const FloatingTextModel &) const = default;
 };
 
+// A table page's grid: its counts (2..12 each) and the cell last clicked; empty on other kinds.
+struct TableShape {
+    int columns = 0;
+    int rows = 0;
+    int currentRow = 0;
+    int currentColumn = 0;
+};
+
 struct CurrentObject {
     QString kind;              // one of objectkind; "" when nothing is selected
     int index = 0;
@@ -152,6 +160,7 @@ struct PageModel {
     int repeatCount = 2;
     Banner banner;             // a banner's words and looks; its border tile is border.picture
     QVector<FloatingTextModel> floatingTexts; // the anywhere page's text slots loaded so far
+    TableShape table;
 
     CurrentObject current;
     qint32 changeCount = 0;

@@ -87,7 +87,8 @@ PressResult PicturePainting::press(PageModel &page, int index, const PointerInpu
         result.outcome = PressOutcome::SelectedForHandling;
         return result;
     }
-    if (result.becameCurrent && visiblePictureCount(page) > 1) {
+    if (result.becameCurrent && !kindInfo(page.documentType).firstPressPaints &&
+        visiblePictureCount(page) > 1) {
         result.outcome = PressOutcome::Selected;
         return result;
     }

@@ -6,6 +6,7 @@
 #include "ui/doctypes/leafletwindow.h"
 #include "ui/doctypes/postcardwindow.h"
 #include "ui/doctypes/simplepagewindow.h"
+#include "ui/doctypes/tablewindow.h"
 
 namespace quillora {
 
@@ -23,6 +24,8 @@ DocumentWindows::DocumentWindows()
         [](AppContext &context) { return std::make_unique<PostcardWindow>(context); });
     add(WindowKind::Anywhere,
         [](AppContext &context) { return std::make_unique<AnywhereWindow>(context); });
+    add(WindowKind::Table,
+        [](AppContext &context) { return std::make_unique<TableWindow>(context); });
 }
 
 void DocumentWindows::add(WindowKind window, DocumentWindowFactory factory)

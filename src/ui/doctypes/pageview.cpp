@@ -114,7 +114,8 @@ void PageView::syncRichTextBox(int index, const RichTextBoxModel &box)
 
 void PageView::syncPictureBox(int index, const PictureBoxModel &box)
 {
-    if (index < 0 || index > kMaxPictureBoxIndex)
+    // A table holds more pictures than a template may announce.
+    if (index < 0 || index > kMaxObjectIndex)
         return;
     PictureBoxWidget *widget = at(m_pictureBoxes, index);
     if (!widget) {

@@ -1,0 +1,90 @@
+#include "core/doctypes/tablefamily.h"
+
+#include "core/doctypes/tabledescription.h"
+#include "core/files/staging.h"
+
+#include <QPainter>
+
+#include <algorithm>
+
+namespace quillora {
+
+namespace {
+
+PageModel withoutPlaceholders(const PageModel &page)
+{
+    PageModel shown = page;
+    if (!shown.textBoxes.isEmpty() &&
+        shown.textBoxes[kTableTitleIndex].text == kTableTitlePlaceholder)
+        shown.textBoxes[kTableTitleIndex].text.clear();
+    return shown;
+}
+
+} // namespace
+
+void renderTablePage(QPainter &painter, const PageModel &page, const PageRenderOptions &options)
+{
+    PageRenderOptions framed = options;
+    framed.frameColour = kThumbnailFrameColour;
+    renderPage(painter, withoutPlaceholders(page), framed);
+}
+
+bool TableFamily::buildNewPage(PageModel &page, const QString &, const PageFitInputs &fit,
+                               QString *) const
+{
+    newTablePage(page, fit, kDefaultTableColumns, kDefaultTableRows);
+    return true;
+}
+
+bool TableFamily::writeMembers(const PageModel &page, const QString &folder, QString *error) const
+{
+    return writeTableMembers(page, folder, error);
+}
+
+bool TableFamily::readMembers(PageModel &page, const QString &folder) const
+{
+    return readTableMembers(page, folder);
+}
+
+bool TableFamily::writeDescription(const PageModel &page, const Staging &staging,
+                                   const SavedLayoutOptions &, QString *error) const
+{
+    return writeTableDescription(page, staging.memberPath(QStringLiteral("layout.xml")), error);
+}
+
+bool TableFamily::readDescription(const QString &path, PageModel &page, const PageFitInputs &fit,
+                                  QString *error) const
+{
+    return readTableDescription(path, page, fit, error);
+}
+
+QImage TableFamily::render(const PageModel &page, double) const
+{
+    if (page.pageRect.isEmpty())
+        return {};
+    QImage image(page.pageRect.size(), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    renderTablePage(painter, page, {});
+    return image;
+}
+
+PrintResult TableFamily::print(const PageModel &page, PrintDevice &device,
+                               const PrintSettings &settings) const
+{
+    if (page.pageRect.isEmpty())
+        return {PrintOutcome::Failed, QStringLiteral("the page has no size")};
+    const int copies = std::clamp(settings.copies, 1, kMaxPrintCopies);
+    return runPrintJob(
+        device, PageOrientation::Landscape, copies,
+        [&](int) {
+            PageRenderOptions options;
+            options.scale =
+                printScale(device.printableArea().width(), settings.zoom, page.pageRect.width());
+            options.fontFactor = settings.fontFactor;
+            renderTablePage(device.painter(), page, options);
+        },
+        "the table");
+}
+
+} // namespace quillora
