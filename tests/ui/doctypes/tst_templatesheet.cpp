@@ -179,6 +179,11 @@ private slots:
         QCOMPARE(f.context.page.repeatCount, kFewestSheetCopies);
         QVERIFY(autoBox->isChecked());
 
+        // A count the child chose stays when the page is shown again.
+        scroll->setValue(3);
+        f.window->showPage();
+        QCOMPARE(f.context.page.repeatCount, 3);
+
         // Ticking "Auto" by hand puts the page's own count back.
         scroll->setValue(9);
         autoBox->click();
