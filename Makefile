@@ -8,7 +8,7 @@ FUZZ_DIR := build/fuzz
 PACKAGE_DIR := build/package
 FUZZ_SECONDS ?= 60
 
-.PHONY: deps run build test unit-test e2e bench fuzz package package-check clean
+.PHONY: deps run build test unit-test e2e bench fuzz mutate package package-check clean
 
 deps:
 	@scripts/install-deps
@@ -40,6 +40,11 @@ fuzz: deps
 	  -DQUILLORA_TESTS=OFF -DQUILLORA_FUZZ=ON
 	cmake --build $(FUZZ_DIR) -j $(JOBS) --target fuzz_targets
 	scripts/run-fuzz $(FUZZ_DIR) $(FUZZ_SECONDS)
+
+# Plants each fault of tests/mutants.list in a scratch copy and runs the tests that should catch
+# it; ONLY='pattern' picks some. Slow (about half an hour), so not part of `make test`.
+mutate: deps
+	scripts/mutate $(if $(ONLY),--only '$(ONLY)')
 
 # The Debian package for schools, in build/package.
 package: deps

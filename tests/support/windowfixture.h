@@ -1,6 +1,6 @@
 #pragma once
-// A single-page window on a 1280 x 800 screen with every controller attached as the program
-// attaches them, for the tests of the window's controllers.
+// A single-page window with every controller attached as the program attaches them, for the
+// tests of the window's controllers.
 
 #include "core/app/appcontext.h"
 #include "core/printing/imageprintdevice.h"
@@ -14,22 +14,32 @@
 namespace quillora {
 
 struct WindowFixture {
-    static Environment screen()
+    static Environment screen(int widthPx = 1280, int heightPx = 800)
     {
         Environment environment;
-        environment.screen.widthPx = 1280;
-        environment.screen.heightPx = 800;
+        environment.screen.widthPx = widthPx;
+        environment.screen.heightPx = heightPx;
         return environment;
     }
 
-    WindowFixture() : context(screen()), window(std::make_unique<SimplePageWindow>(context)) {}
-
-    // Attaches the controllers; the webcam is never opened by these tests.
-    void wire()
+    explicit WindowFixture(Environment environment = screen())
+        : context(environment), window(std::make_unique<SimplePageWindow>(context))
     {
-        controllers = attachControllers(context, *window,
-                                        DocumentServices{printers, pictures,
-                                                         [] { return std::unique_ptr<Camera>(); }});
+    }
+
+    // Attaches the controllers. Without a camera factory the webcam never opens.
+    void wire(WebcamController::CameraFactory makeCamera = {}, KeySender *keys = nullptr)
+    {
+        if (!makeCamera)
+            makeCamera = [] { return std::unique_ptr<Camera>(); };
+        DocumentServices services{printers, pictures, std::move(makeCamera)};
+        services.keys = keys;
+        controllers = attachControllers(context, *window, services);
+    }
+
+    template <typename Controller> Controller *controller() const
+    {
+        return window->findChild<Controller *>();
     }
 
     AppContext context;

@@ -30,7 +30,8 @@ DocumentControllers attachControllers(AppContext &context, DocumentWindow &windo
     auto *painting = new PaintingController(context, window, *undo);
     // The picture menu, Ctrl+C / Ctrl+V and picture import.
     auto *pictureMenu = new PictureMenuController(context, window, *undo, *painting);
-    auto *text = new TextController(context, window, *undo);
+    auto *text = services.keys ? new TextController(context, window, *undo, *services.keys)
+                               : new TextController(context, window, *undo);
     QObject::connect(painting, &PaintingController::paintColourChosen, text,
                      &TextController::colourSelectedText);
     new SelectionController(context, window, *undo, services.pictures);

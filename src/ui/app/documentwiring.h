@@ -11,6 +11,7 @@ class AppContext;
 class BorderEditor;
 class DocumentWindow;
 class FileController;
+class KeySender;
 class PaintingController;
 class PictureLoader;
 class PrinterProvider;
@@ -24,6 +25,7 @@ struct DocumentServices {
     WebcamController::CameraFactory makeCamera;
     FileController *files = nullptr;   // lives for the whole run; attaches to each window
     ShellController *shell = nullptr;  // reports new options
+    KeySender *keys = nullptr;         // types the on-screen keyboard's keys; the system's if null
 };
 
 // The controllers others talk to; all of them are children of the window and go with it.

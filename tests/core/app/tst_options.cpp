@@ -40,23 +40,28 @@ private slots:
     void printButtonEffects_data()
     {
         QTest::addColumn<int>("rule");
+        QTest::addColumn<int>("minutes");
         QTest::addColumn<int>("expectedTime");
         QTest::addColumn<int>("printButton");
         QTest::addColumn<bool>("timerEnabled");
         QTest::addColumn<bool>("countDownCleared");
         using PB = OptionsEffects::PrintButton;
-        QTest::newRow("always: the timer brings it back") << 0 << 0 << int(PB::Keep) << true << false;
-        QTest::newRow("hide for 10 minutes") << 1 << 10 << int(PB::Show) << false << true;
-        QTest::newRow("no printing") << 2 << -1 << int(PB::Hide) << false << true;
+        QTest::newRow("always: the timer brings it back")
+            << 0 << 10 << 0 << int(PB::Keep) << true << false;
+        QTest::newRow("hide for 10 minutes") << 1 << 10 << 10 << int(PB::Show) << false << true;
+        // Zero minutes would silently mean "always shown".
+        QTest::newRow("hide for no minutes is one") << 1 << 0 << 1 << int(PB::Show) << false << true;
+        QTest::newRow("no printing") << 2 << 10 << -1 << int(PB::Hide) << false << true;
     }
     void printButtonEffects()
     {
         QFETCH(int, rule);
+        QFETCH(int, minutes);
         AppContext context{Environment{}};
         context.settings.hidePrinterTime = 3;
         OptionsValues values = fromSettings(context.settings);
         values.printButtonRule = PrintButtonRule(rule);
-        values.hideMinutes = 10;
+        values.hideMinutes = minutes;
         const OptionsEffects effects = apply(values, context);
         QTEST(context.settings.hidePrinterTime, "expectedTime");
         QTEST(int(effects.printButton), "printButton");

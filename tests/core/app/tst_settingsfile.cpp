@@ -99,6 +99,8 @@ private slots:
             << QByteArray("printZoomSFPC=50\r\n") << "printZoomSFPC" << "85";
         QTest::newRow("integer rounds half to even")
             << QByteArray("HidePrinterTime=2.5\r\n") << "hidePrinterTime" << "2";
+        QTest::newRow("integer rounds to the nearest")
+            << QByteArray("HidePrinterTime=2.7\r\n") << "hidePrinterTime" << "3";
         QTest::newRow("integer from words is 0")
             << QByteArray("HidePrinterTime=ten\r\n") << "hidePrinterTime" << "0";
         QTest::newRow("integer saturates")

@@ -234,23 +234,6 @@ private slots:
         }
     }
 
-    void tableExampleHasItsLines()
-    {
-        const QImage image = drawTableExample(5, 3, QSize(250, 150));
-        // Along a row through the middle of the body, count ink runs: the two outlines and
-        // four column lines.
-        const int y = 100;
-        int runs = 0;
-        bool inLine = false;
-        for (int x = 0; x < image.width(); ++x) {
-            const QColor c = image.pixelColor(x, y);
-            const bool ink = c.alpha() > 0 && c.lightness() < 80;
-            if (ink && !inLine)
-                ++runs;
-            inLine = ink;
-        }
-        QCOMPARE(runs, 6);
-    }
 };
 
 QTEST_GUILESS_MAIN(TestStartChoice)

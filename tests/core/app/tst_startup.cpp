@@ -303,23 +303,6 @@ private slots:
         QVERIFY(QFileInfo(temp.filePath("upicQWERTYUIfolder")).isDir());
     }
 
-    void demonstrationTexts_data()
-    {
-        QTest::addColumn<int>("type");
-        QTest::addColumn<int>("box");
-        QTest::addColumn<QString>("text");
-        const QString story = "Once upon a time there was an old old man called Mr Grumpy.";
-        QTest::newRow("postcard box past address") << int(DocumentKind::Postcard) << 5 << story;
-        QTest::newRow("last entry") << int(DocumentKind::Posters) << 10 << story;
-        QTest::newRow("box past table") << 0 << 11 << "";
-    }
-    void demonstrationTexts()
-    {
-        QFETCH(int, type);
-        QFETCH(int, box);
-        QFETCH(QString, text);
-        QCOMPARE(demonstrationText(DocumentKind(type), box), text);
-    }
 };
 
 QTEST_APPLESS_MAIN(TestStartup)

@@ -398,31 +398,6 @@ private slots:
                  qPrintable(QStringLiteral("each copy prints %1 mm across").arg(shortSide)));
     }
 
-    void kindHasEnoughTemplates_data()
-    {
-        QTest::addColumn<QString>("folder");
-        QTest::addColumn<int>("minimum");
-        const std::pair<const char *, int> minimums[] = {
-            {"simple", 1}, {"shaped borders", 6}, {"signs", 6},   {"multi", 4},   {"layouts", 8},
-            {"news", 4},   {"certificate", 4},    {"borders", 4}, {"posters", 4}, {"advanced", 2}};
-        for (const auto &[folder, minimum] : minimums)
-            QTest::newRow(folder) << QString::fromLatin1(folder) << minimum;
-    }
-
-    void kindHasEnoughTemplates()
-    {
-        QFETCH(QString, folder);
-        QFETCH(int, minimum);
-        const TemplateListing listing = listTemplates(kDataFolder, folder);
-        QVERIFY(listing.listed);
-        QVERIFY2(listing.choices.size() >= minimum,
-                 qPrintable(QString::number(listing.choices.size())));
-        // The start screen has room for this many; more would never be offered.
-        const int shipped =
-            QDir(listing.folder).entryList({QStringLiteral("*.xml")}, QDir::Files).size();
-        QVERIFY(shipped <= kSubChoiceSlots);
-    }
-
     // Every folder and fixed template a single-page kind names is shipped.
     void singlePageKindHasTemplates()
     {

@@ -274,18 +274,6 @@ private slots:
         QVERIFY(!page.hasUnsavedChanges());
     }
 
-    // The shipped simple page uses only fonts offered to children (placement is checked with
-    // every shipped template).
-    void shippedSimplePageFonts()
-    {
-        PageModel page;
-        QVERIFY(readTemplate(QStringLiteral(QUILLORA_SOURCE_DIR "/data/layouts/simple/simple.xml"),
-                             page, kFit));
-        const QStringList fonts{"arial", "comic sans ms", "courier new", "times new roman",
-                                "verdana"};
-        for (const TextBoxModel &box : page.textBoxes)
-            QVERIFY2(fonts.contains(box.style.fontName), qPrintable(box.style.fontName));
-    }
 };
 
 QTEST_GUILESS_MAIN(TestTemplateReader)

@@ -80,52 +80,6 @@ private slots:
         QCOMPARE(state.paintColour, rgb(0x0000FF));
     }
 
-    // Ten 2 x 2 families in two columns; the lower index of a pair on the left, first pair on top.
-    void paletteColourPlaces_data()
-    {
-        QTest::addColumn<int>("index");
-        QTest::addColumn<quint32>("colour");
-        QTest::addColumn<QPoint>("twips");
-        QTest::newRow("0") << 0 << rgb(0xD00000) << QPoint(60, 4800);
-        QTest::newRow("3 second pair right") << 3 << rgb(0xFF4040) << QPoint(420, 5160);
-        QTest::newRow("5 right family") << 5 << rgb(0xC04000) << QPoint(1200, 4800);
-        QTest::newRow("14 second row") << 14 << rgb(0x00FF00) << QPoint(840, 5940);
-        QTest::newRow("22 third row") << 22 << rgb(0x8080FF) << QPoint(840, 6720);
-        QTest::newRow("29 fourth row") << 29 << rgb(0x804000) << QPoint(1200, 7140);
-        QTest::newRow("38 last family") << 38 << rgb(0xE0E0E0) << QPoint(840, 8280);
-        QTest::newRow("39") << 39 << rgb(0xFFFFFF) << QPoint(1200, 8280);
-    }
-    void paletteColourPlaces()
-    {
-        QFETCH(int, index);
-        const PaletteEntry &entry = paletteColours()[std::size_t(index)];
-        QTEST(entry.colour, "colour");
-        QTEST(entry.posTwips, "twips");
-        QCOMPARE(entry.family, index / 4);
-    }
-
-    void feltPenColours_data()
-    {
-        QTest::addColumn<int>("strip");
-        QTest::addColumn<int>("pen");
-        QTest::addColumn<quint32>("colour");
-        QTest::newRow("strip 0 first") << 0 << 0 << rgb(0xFF0000);
-        QTest::newRow("strip 1 wraps at 20") << 1 << 21 << rgb(0xFFFF00);
-        QTest::newRow("strip 3 pen 16 is red again") << 3 << 16 << rgb(0xFF0000);
-    }
-    void feltPenColours()
-    {
-        QFETCH(int, strip);
-        QFETCH(int, pen);
-        QFETCH(quint32, colour);
-        QCOMPARE(feltPenColour(strip, pen), colour);
-        // The strip picture gives the same colour at the pen's band.
-        const QImage image = feltStripImage(strip);
-        const int bands = image.height() / kFeltBandHeightPx;
-        QCOMPARE(image.width(), kFeltStripWidthPx);
-        QCOMPARE(fromQColor(image.pixelColor(0, kFeltBandHeightPx * (pen % bands))), colour);
-    }
-
     void pressingPensMovesTheOpenLid()
     {
         PaintState state;

@@ -69,6 +69,8 @@ private slots:
         // A4-shaped pages tile an A4 sheet four at a time.
         QTest::newRow("A4 landscape page") << QSize(594, 420) << 4;
         QTest::newRow("A4 portrait page") << QSize(420, 594) << 4;
+        // Three tall strips would cover barely more of the sheet than two: the larger copies win.
+        QTest::newRow("tall strip") << QSize(100, 360) << 2;
         QTest::newRow("no page") << QSize() << 2;
     }
     void autoChoosesTheCountThatFillsTheSheet()
@@ -101,12 +103,23 @@ private slots:
         const SheetPlacement placement = arrangeRepeatedCopies(
             page, QSizeF(sheet.width() - 2 * margin, sheet.height() - 2 * margin), copies);
         QCOMPARE(placement.origins.size(), copies);
+        // Copies run in reading order: along a row first, then down to the next.
+        for (int i = 1; i < copies; ++i) {
+            const QPointF from = placement.origins[i - 1], to = placement.origins[i];
+            QVERIFY(to.y() > from.y() || (to.y() == from.y() && to.x() > from.x()));
+        }
         for (const QPointF &origin : placement.origins) {
             const QPointF centre = origin + QPointF(margin, margin)
                                    + QPointF(page.width(), page.height()) * placement.scale / 2;
             QVERIFY(isRed(sheet.pixel(centre.toPoint())));
         }
         QCOMPARE(sheet.pixel(1, 1), qRgb(255, 255, 255));
+        // Nothing lies in the strip along the right and bottom edges the printer cannot reach.
+        const int strip = int(margin) - 1;
+        for (int y = 0; y < sheet.height(); ++y)
+            QCOMPARE(sheet.pixel(sheet.width() - strip, y), qRgb(255, 255, 255));
+        for (int x = 0; x < sheet.width(); ++x)
+            QCOMPARE(sheet.pixel(x, sheet.height() - strip), qRgb(255, 255, 255));
     }
 
     void hugePagesStayWithinTheSizeLimit()

@@ -104,6 +104,7 @@ private slots:
     void richCharactersKeepTheirFontAndColour();
     void overflowingTextIsFittedNotCut_data();
     void overflowingTextIsFittedNotCut();
+    void lineCutAtTheFootIsLeftOut();
 };
 
 void TextDrawingTest::alignedLines_data()
@@ -263,6 +264,25 @@ void TextDrawingTest::overflowingTextIsFittedNotCut()
     }
     painter.end();
     QCOMPARE(inkLines(image).size(), 3);
+}
+
+// A text that overflows even at the smallest size: the line the box's foot would cut through
+// is left out rather than drawn as the tops of its letters.
+void TextDrawingTest::lineCutAtTheFootIsLeftOut()
+{
+    QTextDocument document;
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setPixelSize(20);
+    document.setDefaultFont(font);
+    document.setDocumentMargin(0);
+    document.setPlainText(QStringLiteral("Mmm\nMmm\nMmm\nMmm"));
+    const qreal line = document.documentLayout()->documentSize().height() / 4;
+    const QSizeF boxSize(100, line * 2.5);
+    QImage image = blank(boxSize.toSize());
+    QPainter painter(&image);
+    drawBoxDocument(painter, document, boxSize, Qt::black, {});
+    painter.end();
+    QCOMPARE(inkLines(image).size(), 2);
 }
 
 QTEST_MAIN(TextDrawingTest)

@@ -2,6 +2,7 @@
 
 #include "core/text/plainfit.h"
 #include "core/text/richfit.h"
+#include "core/text/selectionlook.h"
 #include "core/text/textsize.h"
 
 #include <QGuiApplication>
@@ -74,6 +75,8 @@ private slots:
     void sizeButtons_data();
     void sizeButtons();
     void fontDialogSizes();
+    void enteredSizeRule_data();
+    void enteredSizeRule();
 };
 
 void TextFitTest::shrinkToFit_data()
@@ -371,6 +374,24 @@ void TextFitTest::fontDialogSizes()
 
     QVERIFY(FSisAllowed(10, 2.0, model.style, 40));
     QVERIFY(!FSisAllowed(20, 2.0, model.style, 40));
+}
+
+// A size typed into the rich text toolbar's box.
+void TextFitTest::enteredSizeRule_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("expected");
+    QTest::newRow("negative") << "-4" << 8;
+    QTest::newRow("fraction") << "12.6" << 13;
+    QTest::newRow("not a number") << "big" << -1;
+    QTest::newRow("huge") << "1e300" << 99;
+}
+
+void TextFitTest::enteredSizeRule()
+{
+    QFETCH(QString, typed);
+    QFETCH(int, expected);
+    QCOMPARE(enteredRichFontSize(typed).value_or(-1), expected);
 }
 
 QTEST_MAIN(TextFitTest)

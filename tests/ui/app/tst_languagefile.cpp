@@ -7,6 +7,7 @@
 #include "core/printing/imageprintdevice.h"
 #include "core/printing/printjob.h"
 #include "platform/keysender.h"
+#include "support/windowfixture.h"
 #include "ui/app/briefpurposeform.h"
 #include "ui/app/choiceform.h"
 #include "ui/app/exitform.h"
@@ -16,24 +17,15 @@
 #include "ui/app/saveoffer.h"
 #include "ui/app/splashnew.h"
 #include "ui/app/translatewindow.h"
-#include "ui/doctypes/hintbox.h"
-#include "ui/doctypes/presentationcontroller.h"
-#include "ui/doctypes/simplepagewindow.h"
 #include "ui/doctypes/templatesheetcontroller.h"
 #include "ui/files/fileform.h"
-#include "ui/handling/dividerhandlecontroller.h"
-#include "ui/handling/selectioncontroller.h"
-#include "ui/pictures/bordereditor.h"
 #include "ui/pictures/fakecamera.h"
 #include "ui/pictures/impopsform.h"
-#include "ui/pictures/paintingcontroller.h"
 #include "ui/pictures/picturemenucontroller.h"
 #include "ui/pictures/webcamform.h"
 #include "ui/printing/printform.h"
-#include "ui/undo/undocontroller.h"
 #include "ui/text/fontform.h"
 #include "ui/text/onscreenkeyboardwidget.h"
-#include "ui/text/textcontroller.h"
 
 #include <QFile>
 #include <QSet>
@@ -153,28 +145,17 @@ private slots:
     void everyTextOfEveryWindowIsTranslated()
     {
         QVERIFY2(QFile::exists(kExampleFile), qPrintable(kExampleFile));
-        AppContext context{Environment{}};
+        WindowFixture page;
+        AppContext &context = page.context;
         context.translator.load(kExampleFile);
         QVERIFY(context.translator.count() > 50);
+        context.settings.useIWBkeyBd = true;
+        context.settings.useIWBstring = true;
+        page.wire();
 
         FocusKeySender keys;
         test::FakeCamera camera;
-        FilePictureLoader pictures;
         std::vector<std::unique_ptr<QWidget>> windows;
-        auto page = std::make_unique<SimplePageWindow>(context);
-        auto *undo = new UndoController(context, *page);
-        auto *painting = new PaintingController(context, *page, *undo);
-        context.settings.useIWBkeyBd = true;
-        context.settings.useIWBstring = true;
-        new TextController(context, *page, *undo);
-        new TemplateSheetController(context, *page);
-        new PictureMenuController(context, *page, *undo, *painting);
-        new SelectionController(context, *page, *undo, pictures);
-        new BorderEditor(context, *page, *undo, *painting);
-        new DividerHandleController(context, *page, *undo);
-        new PresentationController(context, *page, *undo);
-        new PaletteHint(context, *page);
-        windows.push_back(std::move(page));
         windows.push_back(std::make_unique<FontForm>(context, TextBoxModel{}));
         ImagePrinterProvider printDevices({{QStringLiteral("Class printer"), QSize(2480, 3508), {}}});
         windows.push_back(std::make_unique<PrintForm>(context, printDevices, false));
@@ -199,9 +180,12 @@ private slots:
 
         const QSet<QString> translations = translationsIn(kExampleFile);
         QSet<QString> missing;
-        for (const auto &window : windows) {
-            translateWindow(window.get(), context.translator);
-            for (const QString &text : untranslated(window.get(), translations))
+        std::vector<QWidget *> all{page.window.get()};
+        for (const auto &window : windows)
+            all.push_back(window.get());
+        for (QWidget *window : all) {
+            translateWindow(window, context.translator);
+            for (const QString &text : untranslated(window, translations))
                 missing.insert(text);
         }
         QStringList list(missing.begin(), missing.end());

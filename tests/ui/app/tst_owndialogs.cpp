@@ -1,9 +1,5 @@
 #include "core/app/appcontext.h"
-#include "core/printing/imageprintdevice.h"
-#include "ui/app/briefpurposeform.h"
 #include "ui/app/exitform.h"
-#include "ui/app/filestoreform.h"
-#include "ui/app/optform.h"
 #include "ui/app/picturebutton.h"
 #include "ui/app/saveoffer.h"
 #include "ui/files/replaceform.h"
@@ -12,8 +8,6 @@
 #include <QLabel>
 #include <QTest>
 #include <QTimer>
-
-#include <memory>
 
 using namespace quillora;
 
@@ -34,32 +28,6 @@ void press(PictureButton *button)
 class TestOwnDialogs : public QObject {
     Q_OBJECT
 private slots:
-    void framesCycleZeroToSeven()
-    {
-        AppContext context{Environment{}};
-        ExitForm form(context);
-        form.show();
-        QVERIFY(form.animationTimer().isActive());
-        QCOMPARE(form.frame(), 0);
-
-        QList<QImage> yesFaces, noFaces;
-        for (int step = 1; step <= OwnDialog::kFrameCount; ++step) {
-            yesFaces.append(buttonFace(form.okButton()));
-            noFaces.append(buttonFace(form.cancelButton()));
-            form.advanceFrame();
-            QCOMPARE(form.frame(), step % OwnDialog::kFrameCount);
-        }
-        // Eight different pictures on each button, and after frame 7 the first one again.
-        for (int a = 0; a < yesFaces.size(); ++a) {
-            for (int b = a + 1; b < yesFaces.size(); ++b) {
-                QVERIFY2(yesFaces[a] != yesFaces[b],
-                         qPrintable(QString("yes %1/%2").arg(a).arg(b)));
-                QVERIFY2(noFaces[a] != noFaces[b], qPrintable(QString("no %1/%2").arg(a).arg(b)));
-            }
-        }
-        QCOMPARE(buttonFace(form.okButton()), yesFaces[0]);
-        QCOMPARE(buttonFace(form.cancelButton()), noFaces[0]);
-    }
 
     void timerDrivesTheAnimationOnlyWhileShown()
     {
@@ -213,49 +181,6 @@ private slots:
         QVERIFY(form.isVisible());
     }
 
-    void everyWindowIsFramedInTheFrameColour_data()
-    {
-        QTest::addColumn<QString>("window");
-        QTest::addColumn<bool>("darker");
-        QTest::addColumn<QRgb>("colour");
-        for (const char *window :
-             {"exitForm", "SaveOffer", "briefPurposeForm", "optForm", "FileStoreForm"}) {
-            QTest::addRow("%s", window) << window << false << QRgb(0xFFC0C0C0);
-            QTest::addRow("%s darker", window) << window << true << QRgb(0xFF808080);
-        }
-    }
-    void everyWindowIsFramedInTheFrameColour()
-    {
-        QFETCH(QString, window);
-        QFETCH(bool, darker);
-        QFETCH(QRgb, colour);
-        AppContext context{Environment{}};
-        context.settings.useDarkerFrameColour = darker;
-        const ImagePrinterProvider printers({{QStringLiteral("Laser"), QSize(2480, 3508), {}}},
-                                            QStringLiteral("Laser"));
-        std::unique_ptr<QWidget> shown;
-        if (window == "exitForm")
-            shown = std::make_unique<ExitForm>(context);
-        else if (window == "SaveOffer")
-            shown = std::make_unique<SaveOffer>(context);
-        else if (window == "briefPurposeForm")
-            shown = std::make_unique<BriefPurposeForm>(context);
-        else if (window == "optForm")
-            shown = std::make_unique<OptForm>(context, printers);
-        else
-            shown = std::make_unique<FileStoreForm>(context);
-        shown->show();
-        QVERIFY(QTest::qWaitForWindowExposed(shown.get()));
-
-        const QImage image = shown->grab().toImage();
-        QCOMPARE(image.pixel(1, 1), colour);
-        QCOMPARE(image.pixel(image.width() - 2, image.height() - 2), colour);
-        QCOMPARE(image.pixel(image.width() / 2, image.height() - 3), colour);
-        if (auto *dialog = qobject_cast<OwnDialog *>(shown.get())) {
-            const QRect bar = dialog->topBar()->geometry();
-            QCOMPARE(image.pixel(bar.center().x() / 2, bar.center().y()), colour);
-        }
-    }
 };
 
 QTEST_MAIN(TestOwnDialogs)

@@ -7,7 +7,6 @@
 #include "ui/app/splashnew.h"
 
 #include <QDir>
-#include <QFile>
 #include <QLabel>
 #include <QTemporaryDir>
 #include <QTest>
@@ -63,46 +62,6 @@ void doubleClickOn(QWidget *widget)
 class TestSplashNew : public QObject {
     Q_OBJECT
 private slots:
-    void everyKindHasItsCaptionAndPicture()
-    {
-        Machine machine;
-        SplashNew screen(machine.context);
-        screen.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&screen));
-        for (int code = 0; code < kDocumentKindCount; ++code) {
-            ChoiceTile *tile = screen.entry(DocumentKind(code));
-            QCOMPARE(tile->accessibleName(), kindInfo(DocumentKind(code)).caption);
-            QVERIFY(tile->isVisible());
-            QVERIFY2(tile->width() >= 96 && tile->height() >= 96, qPrintable(tile->objectName()));
-        }
-        // No two kinds share a picture: a child tells them apart without reading.
-        QSet<QByteArray> faces;
-        for (int code = 0; code < kDocumentKindCount; ++code) {
-            QFile art(QStringLiteral(":/art/kinds/kind%1.svg").arg(code));
-            QVERIFY(art.open(QIODevice::ReadOnly));
-            faces.insert(art.readAll());
-        }
-        QCOMPARE(faces.size(), kDocumentKindCount);
-        QVERIFY(screen.entry(DocumentKind::Simple)->isSelected());
-    }
-
-    void okAndCancelMoveOnlyWhileShown()
-    {
-        Machine machine;
-        SplashNew screen(machine.context);
-        screen.show();
-        QTRY_VERIFY_WITH_TIMEOUT(screen.frame() >= 2, 2000);
-        auto *ok = screen.findChild<PictureButton *>("okBut");
-        auto *cancel = screen.findChild<PictureButton *>("cancelBut");
-        const QImage okBefore = ok->grab().toImage(), cancelBefore = cancel->grab().toImage();
-        screen.advanceFrame();
-        QVERIFY(ok->grab().toImage() != okBefore);
-        QVERIFY(cancel->grab().toImage() != cancelBefore);
-        screen.hide();
-        const int frame = screen.frame();
-        QTest::qWait(250);
-        QCOMPARE(screen.frame(), frame);
-    }
 
     void videosButtonFollowsThePlayerAndTheLanguage_data()
     {
@@ -252,26 +211,6 @@ private slots:
         }
     }
 
-    void draggedByItsTopPictureAndCaption_data()
-    {
-        QTest::addColumn<QString>("handle");
-        QTest::newRow("picture") << "topImg";
-        QTest::newRow("caption") << "captionLabFIXLANG";
-    }
-    void draggedByItsTopPictureAndCaption()
-    {
-        QFETCH(QString, handle);
-        Machine machine;
-        SplashNew screen(machine.context);
-        screen.show();
-        auto *grip = screen.findChild<QWidget *>(handle);
-        const QPoint before = screen.pos();
-        const QPoint start = grip->rect().center();
-        QTest::mousePress(grip, Qt::LeftButton, {}, start);
-        QTest::mouseMove(grip, start + QPoint(30, 20));
-        QTest::mouseRelease(grip, Qt::LeftButton, {}, start + QPoint(30, 20));
-        QCOMPARE(screen.pos(), before + QPoint(30, 20));
-    }
 };
 
 QTEST_MAIN(TestSplashNew)

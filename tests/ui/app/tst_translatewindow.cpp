@@ -168,14 +168,6 @@ private slots:
         QCOMPARE(label->text(), QStringLiteral("Quitter ?"));
     }
 
-    void noLanguageFileLeavesEnglish()
-    {
-        QWidget window;
-        auto *button = new QPushButton(QStringLiteral("Press me"), &window);
-        translateWindow(&window, Translator());
-        QCOMPARE(button->text(), QStringLiteral("Press me"));
-        translateWindow(nullptr, Translator());
-    }
 };
 
 QTEST_MAIN(TestTranslateWindow)

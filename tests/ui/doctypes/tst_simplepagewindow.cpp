@@ -1,8 +1,7 @@
 // The single-page window: controls reused across templates, frames, pressing and typing, the
-// toolbar, the keyboard shortcuts and where the page sits on the screen.
+// toolbar and the keyboard shortcuts.
 
 #include "core/app/appcontext.h"
-#include "core/layout/pagefit.h"
 #include "core/text/textboxformat.h"
 #include "ui/app/picturebutton.h"
 #include "ui/doctypes/objectframe.h"
@@ -74,14 +73,10 @@ private slots:
     void pressMakesObjectCurrent();
     void typingIsWrittenBackAndCounted();
     void singleLineBoxRefusesLineBreaks();
-    void toolbarButtons_data();
-    void toolbarButtons();
     void hiddenButtonsKeepTheirPlaces();
     void webCamButtonFollowsSetting();
     void shortcuts_data();
     void shortcuts();
-    void pageIsFittedBelowToolbarRightOfPalettes_data();
-    void pageIsFittedBelowToolbarRightOfPalettes();
     void smallerTemplateHidesSurplusObjects();
     void brokenTemplatesDoNoHarm_data();
     void brokenTemplatesDoNoHarm();
@@ -93,12 +88,9 @@ void TestSimplePageWindow::framesSurroundTheirObjects_data()
     QTest::addColumn<bool>("darker");
     QTest::addColumn<QColor>("frameColour");
 
-    for (const char *kind : {"t", "r", "p"}) {
-        QTest::addRow("%s light", kind)
-            << QString::fromLatin1(kind) << false << QColor(0xC0, 0xC0, 0xC0);
-        QTest::addRow("%s darker", kind)
-            << QString::fromLatin1(kind) << true << QColor(0x80, 0x80, 0x80);
-    }
+    QTest::newRow("text, light") << "t" << false << QColor(0xC0, 0xC0, 0xC0);
+    QTest::newRow("rich text, darker") << "r" << true << QColor(0x80, 0x80, 0x80);
+    QTest::newRow("picture, darker") << "p" << true << QColor(0x80, 0x80, 0x80);
 }
 
 void TestSimplePageWindow::framesSurroundTheirObjects()
@@ -286,67 +278,6 @@ void TestSimplePageWindow::singleLineBoxRefusesLineBreaks()
     QCOMPARE(context.page.textBoxes[1].text, QStringLiteral("ab\nc"));
 }
 
-void TestSimplePageWindow::toolbarButtons_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("caption");
-    QTest::addColumn<QByteArray>("signal");
-
-    QTest::newRow("new") << "NewBut"
-                         << "New" << QByteArray(SIGNAL(newRequested()));
-    QTest::newRow("undo") << "undoBut"
-                          << "Undo" << QByteArray(SIGNAL(undoRequested()));
-    QTest::newRow("minimise") << "MinBut"
-                              << "Minimise" << QByteArray();
-    const struct {
-        const char *name, *caption, *signal;
-    } others[] = {
-        {"openBut", "Open", SIGNAL(openRequested())},
-        {"saveBut", "Save", SIGNAL(saveRequested())},
-        {"printBut", "Print", SIGNAL(printRequested())},
-        {"fontBut", "Fonts", SIGNAL(fontRequested())},
-        {"MakeTextBiggerBut", "Bigger text", SIGNAL(textBiggerRequested())},
-        {"MakeTextSmallerBut", "Smaller text", SIGNAL(textSmallerRequested())},
-        {"showToolsBut", "Paint tools", SIGNAL(paintToolsRequested())},
-        {"ExitBut", "Exit", SIGNAL(exitRequested())},
-    };
-    for (const auto &button : others)
-        QTest::newRow(button.name) << QString::fromLatin1(button.name)
-                                   << QString::fromLatin1(button.caption)
-                                   << QByteArray(button.signal);
-}
-
-void TestSimplePageWindow::toolbarButtons()
-{
-    QFETCH(QString, name);
-    QFETCH(QString, caption);
-    QFETCH(QByteArray, signal);
-
-    AppContext context = makeContext();
-    SimplePageWindow window(context);
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    auto *button = window.findChild<PictureButton *>(name);
-    QVERIFY(button);
-    QVERIFY(button->isVisible());
-    QCOMPARE(button->accessibleName(), caption);
-    QCOMPARE(button->toolTip(), caption);
-    QVERIFY(window.toolbar()->geometry().contains(button->geometry()));
-    std::unique_ptr<QSignalSpy> spy;
-    if (!signal.isEmpty())
-        spy = std::make_unique<QSignalSpy>(&window, signal.constData());
-
-    const QPoint rest = button->pos();
-    QTest::mousePress(button, Qt::LeftButton, {}, QPoint(20, 20));
-    QCOMPARE(button->pos(), rest + QPoint(2, 2));
-    if (spy)
-        QCOMPARE(spy->count(), 0);
-    QTest::mouseRelease(button, Qt::LeftButton, {}, QPoint(18, 18));
-    QCOMPARE(button->pos(), rest);
-    if (spy)
-        QCOMPARE(spy->count(), 1);
-}
-
 void TestSimplePageWindow::hiddenButtonsKeepTheirPlaces()
 {
     AppContext context = makeContext();
@@ -474,53 +405,6 @@ void TestSimplePageWindow::shortcuts()
     }
     // The program's undo, not the text control's, answers Ctrl+Z; the text is untouched.
     QCOMPARE(context.page.textBoxes[0].text, QStringLiteral("Hello"));
-}
-
-void TestSimplePageWindow::pageIsFittedBelowToolbarRightOfPalettes_data()
-{
-    QTest::addColumn<QSize>("screen");
-    QTest::addColumn<int>("documentType");
-    QTest::addColumn<QSize>("pageMm");
-    QTest::addColumn<QPoint>("topLeft");
-    QTest::addColumn<int>("width");
-
-    // Worked by hand: room = screen - palette (106) - 32 (- 88 + 88 for simple pages, - 88 - 242
-    // for copies) across, screen - toolbar (64) - 48 down.
-    QTest::newRow("1920x1080 landscape")
-        << QSize(1920, 1080) << 0 << QSize(297, 210) << QPoint(312, 72) << 1369;
-    QTest::newRow("1280x800 portrait")
-        << QSize(1280, 800) << 0 << QSize(210, 297) << QPoint(434, 72) << 486;
-    QTest::newRow("1280x800 copies, fitted to width")
-        << QSize(1280, 800) << 8 << QSize(297, 210) << QPoint(122, 121) << 812;
-}
-
-void TestSimplePageWindow::pageIsFittedBelowToolbarRightOfPalettes()
-{
-    QFETCH(QSize, screen);
-    QFETCH(int, documentType);
-    QFETCH(QSize, pageMm);
-    QFETCH(QPoint, topLeft);
-    QFETCH(int, width);
-
-    AppContext context = makeContext(screen.width(), screen.height());
-    SimplePageWindow window(context);
-    QCOMPARE(window.size(), screen);
-    context.page.documentType = DocumentKind(documentType);
-    context.page.pageWidthMm = pageMm.width();
-    context.page.pageHeightMm = pageMm.height();
-    const PageFit fitted = fitPage(window.pageFitInputs(), pageMm.width(), pageMm.height());
-    context.page.scale = fitted.scale;
-    context.page.pageRect = fitted.pageRect;
-    window.showPage();
-
-    const QRect paper = window.pageView()->geometry();
-    QCOMPARE(paper, fitPage(window.pageFitInputs(), pageMm.width(), pageMm.height()).pageRect);
-    QCOMPARE(paper.topLeft(), topLeft);
-    QCOMPARE(paper.width(), width);
-    QVERIFY(paper.top() >= kToolbarHeightPx && paper.left() >= kToolPaletteWidthPx);
-    QVERIFY(QRect(QPoint(0, 0), screen).contains(paper));
-    QCOMPARE(window.paletteArea()->geometry(),
-             QRect(0, kToolbarHeightPx, kToolPaletteWidthPx, screen.height() - kToolbarHeightPx));
 }
 
 void TestSimplePageWindow::smallerTemplateHidesSurplusObjects()

@@ -9,6 +9,7 @@
 #include "core/printing/copiessheet.h"
 #include "platform/ziparchive.h"
 #include "support/pixelcheck.h"
+#include "support/windowfixture.h"
 #include "core/doctypes/headlessexport.h"
 #include "ui/app/picturebutton.h"
 #include "ui/doctypes/copiessheet.h"
@@ -30,8 +31,6 @@
 #include <QTest>
 #include <QTimer>
 
-#include <memory>
-
 using namespace quillora;
 
 namespace {
@@ -44,24 +43,16 @@ QString layout(const char *folder, const char *name)
            + QLatin1String(name) + QStringLiteral(".xml");
 }
 
-Environment screenOf(int width, int height)
-{
-    Environment environment;
-    environment.screen.widthPx = width;
-    environment.screen.heightPx = height;
-    return environment;
-}
-
-// One window with its column controller, on a whiteboard-sized screen.
-struct Fixture {
-    Fixture() : context(screenOf(1920, 1080))
+// One window wired as the program wires it, on a whiteboard-sized screen.
+struct Fixture : WindowFixture {
+    Fixture() : WindowFixture(screen(1920, 1080))
     {
         context.folders.data = kData;
         context.folders.temporary = temporary.path();
         context.runTag = QStringLiteral("TESTTAGS");
         context.folders.staging = makeStagingFolder(temporary.path(), context.runTag);
-        window = std::make_unique<SimplePageWindow>(context);
-        controller = new TemplateSheetController(context, *window);
+        wire();
+        controller = window->findChild<TemplateSheetController *>();
         window->show();
     }
     bool start(DocumentKind type, const QString &path)
@@ -75,8 +66,6 @@ struct Fixture {
     }
 
     QTemporaryDir temporary;
-    AppContext context;
-    std::unique_ptr<SimplePageWindow> window;
     TemplateSheetController *controller = nullptr;
 };
 
@@ -190,6 +179,11 @@ private slots:
         QCOMPARE(f.context.page.repeatCount, kFewestSheetCopies);
         QVERIFY(autoBox->isChecked());
 
+        // A count the child chose stays when the page is shown again.
+        scroll->setValue(3);
+        f.window->showPage();
+        QCOMPARE(f.context.page.repeatCount, 3);
+
         // Ticking "Auto" by hand puts the page's own count back.
         scroll->setValue(9);
         autoBox->click();
@@ -236,7 +230,7 @@ private slots:
                               options, &error),
                  qPrintable(error));
 
-        AppContext context(screenOf(1280, 800));
+        AppContext context(WindowFixture::screen());
         const QString png = folder.filePath(QStringLiteral("labels.png"));
         QString written;
         QTextStream errors(&written);

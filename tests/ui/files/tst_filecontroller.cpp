@@ -67,7 +67,6 @@ private slots:
     void failedSaveKeepsEarlierFileAndCounts();
     void brokenFileLeavesPageUntouched_data();
     void brokenFileLeavesPageUntouched();
-    void hostileNamesNeverLandOutside();
     void partsLeftOutAreToldOnce_data();
     void partsLeftOutAreToldOnce();
     void handWrittenWorkFileOpens();
@@ -282,30 +281,6 @@ void TestFileController::brokenFileLeavesPageUntouched()
     // Nothing was left behind in the temporary folder either.
     QCOMPARE(QDir(m_context->folders.temporary).entryList(QDir::Dirs | QDir::NoDotAndDotDot),
              QStringList{QFileInfo(staging).fileName()});
-}
-
-void TestFileController::hostileNamesNeverLandOutside()
-{
-    makePage();
-    const QString good = m_dir->filePath(QStringLiteral("work/good.qlr"));
-    saveOk(good);
-    // A readable work file with extra members that try to climb out of the staging folder.
-    QList<RawMember> members;
-    const QDir staging(m_files->staging().folder());
-    for (const QString &name : staging.entryList(QDir::Files))
-        members.append({name, readFile(staging.filePath(name))});
-    members.append({QStringLiteral("../escaped.txt"), "out"});
-    members.append({m_dir->filePath(QStringLiteral("absolute.txt")), "out"});
-    members.append({QStringLiteral("sub/inner.txt"), "in"});
-    const QString hostile = m_dir->filePath(QStringLiteral("work/hostile.qlr"));
-    writeRawZip(hostile, members);
-
-    QVERIFY(m_files->openDocument(hostile));
-    QCOMPARE(m_script.messages, QStringList{kPartsSkippedMessage});
-    QVERIFY(!QFile::exists(m_dir->filePath(QStringLiteral("temp/escaped.txt"))));
-    QVERIFY(!QFile::exists(m_dir->filePath(QStringLiteral("escaped.txt"))));
-    QVERIFY(!QFile::exists(m_dir->filePath(QStringLiteral("absolute.txt"))));
-    QVERIFY(!QDir(staging.filePath(QStringLiteral("sub"))).exists());
 }
 
 void TestFileController::partsLeftOutAreToldOnce_data()

@@ -41,7 +41,6 @@ private slots:
     void captions();
     void typedNamesAreCleaned();
     void clickingARowChoosesIt();
-    void keysMoveThroughTheFiles();
     void answers();
     void previewsLoadOnePerTick();
     void okNeedsANameAndAsksBeforeReplacing();
@@ -179,27 +178,6 @@ void TestFileForm::clickingARowChoosesIt()
     const QRect preview = form->previewLabel(2)->geometry();
     QCOMPARE(form->selectionMark()->geometry().top(), preview.top() - 3);
     QVERIFY(form->selectionMark()->geometry().contains(form->nameLabel(2)->geometry().center()));
-}
-
-void TestFileForm::keysMoveThroughTheFiles()
-{
-    makeFiles({"f0.qlr", "f1.qlr", "f2.qlr", "f3.qlr", "f4.qlr", "f5.qlr"});
-    auto form = makeForm(FileDirection::Open);
-    form->show();
-    const auto press = [&](Qt::Key key, int times, Qt::KeyboardModifiers held) {
-        for (int i = 0; i < times; ++i)
-            QTest::keyClick(form->nameBox(), key, held);
-    };
-    const Qt::KeyboardModifiers both = Qt::ControlModifier | Qt::ShiftModifier;
-    press(Qt::Key_D, 5, both);
-    QCOMPARE(form->selectedFile(), 4);
-    QCOMPARE(form->slider()->value(), 1);
-    press(Qt::Key_U, 4, both);
-    QCOMPARE(form->selectedFile(), 0);
-    QCOMPARE(form->slider()->value(), 0);
-    // Without both Ctrl and Shift the keys do not move the selection.
-    press(Qt::Key_D, 1, Qt::ControlModifier);
-    QCOMPARE(form->selectedFile(), 0);
 }
 
 void TestFileForm::answers()

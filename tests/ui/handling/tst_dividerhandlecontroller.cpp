@@ -4,6 +4,7 @@
 
 #include "core/app/appcontext.h"
 #include "core/text/richfit.h"
+#include "support/windowfixture.h"
 #include "ui/doctypes/objectframe.h"
 #include "ui/doctypes/pageview.h"
 #include "ui/doctypes/simplepagewindow.h"
@@ -12,12 +13,9 @@
 #include "ui/pictures/pictureboxwidget.h"
 #include "ui/text/richtextboxwidget.h"
 #include "ui/text/textboxwidget.h"
-#include "ui/text/textcontroller.h"
 #include "ui/undo/undocontroller.h"
 
 #include <QTest>
-
-#include <memory>
 
 using namespace quillora;
 
@@ -25,23 +23,14 @@ namespace {
 
 const QString kTemplate = QStringLiteral(QUILLORA_TEST_DATA "/doctypes/handles.xml");
 
-struct HandleFixture {
-    HandleFixture() : context(environment())
+struct HandleFixture : WindowFixture {
+    HandleFixture()
     {
-        window = std::make_unique<SimplePageWindow>(context);
-        undo = new UndoController(context, *window);
-        new TextController(context, *window, *undo);
-        handles = new DividerHandleController(context, *window, *undo);
+        wire();
+        undo = controllers.undo;
+        handles = controller<DividerHandleController>();
         QVERIFY(window->loadTemplate(kTemplate));
         window->show();
-    }
-
-    static Environment environment()
-    {
-        Environment env;
-        env.screen.widthPx = 1280;
-        env.screen.heightPx = 800;
-        return env;
     }
 
     // Presses handle `index` at its centre, drags it by `dy` in `steps` moves, lets go.
@@ -74,8 +63,6 @@ struct HandleFixture {
     }
     PageView *view() const { return window->pageView(); }
 
-    AppContext context;
-    std::unique_ptr<SimplePageWindow> window;
     UndoController *undo = nullptr;
     DividerHandleController *handles = nullptr;
     QPoint pressOrigin;

@@ -11,17 +11,12 @@
 #include "ui/handling/advselecta.h"
 #include "ui/handling/objecticonstrip.h"
 #include "ui/handling/selectioncontroller.h"
-#include "ui/pictures/paintingcontroller.h"
 #include "ui/pictures/pictureboxwidget.h"
 #include "ui/text/richtextboxwidget.h"
-#include "ui/text/textcontroller.h"
-#include "ui/undo/undocontroller.h"
 
 #include <QLabel>
 #include <QTemporaryDir>
 #include <QTest>
-
-#include <memory>
 
 using namespace quillora;
 using namespace quillora::selectionframe;
@@ -29,16 +24,13 @@ using objectdrop::DroppedObject;
 
 namespace {
 
-
 // A "My layout" window with the controllers the application gives it.
-struct Fixture {
-    Fixture() : context(WindowFixture::screen()), window(std::make_unique<SimplePageWindow>(context))
+struct Fixture : WindowFixture {
+    Fixture()
     {
         context.page.documentType = DocumentKind::MyLayout;
-        undo = new UndoController(context, *window);
-        new PaintingController(context, *window, *undo);
-        new TextController(context, *window, *undo);
-        selection = new SelectionController(context, *window, *undo, pictures);
+        wire();
+        selection = controller<SelectionController>();
         loaded = window->loadTemplate(QStringLiteral(QUILLORA_TEST_DATA "/layouts/mylayout.xml"));
         window->show();
     }
@@ -53,10 +45,6 @@ struct Fixture {
     }
     void undoStep() const { emit window->undoRequested(); }
 
-    AppContext context;
-    FilePictureLoader pictures;
-    std::unique_ptr<SimplePageWindow> window;
-    UndoController *undo = nullptr;
     SelectionController *selection = nullptr;
     bool loaded = false;
 };
@@ -307,22 +295,6 @@ private slots:
         QTest::mouseClick(f.frame()->allowPaintingBut(), Qt::LeftButton);
         QVERIFY(box.tag.isEmpty());
         QVERIFY(!f.frame()->allowPaintingBut()->isVisible());
-    }
-
-    void iconsAndFrameSpeakTheLanguageOfTheLanguageFile()
-    {
-        AppContext context{Environment{}};
-        context.translator.load(QStringLiteral(QUILLORA_SOURCE_DIR "/docs/lang-example.txt"));
-        FilePictureLoader pictures;
-        SimplePageWindow window(context);
-        UndoController undo(context, window);
-        SelectionController selection(context, window, undo, pictures);
-        QWidget *icon = selection.iconStrip()->icon(DroppedObject::Picture);
-        QCOMPARE(icon->toolTip(),
-                 QStringLiteral("Fais glisser sur la page pour ajouter une image"));
-        QCOMPARE(icon->findChild<QLabel *>()->text(), QStringLiteral("Image"));
-        QCOMPARE(selection.frame()->allowPaintingBut()->caption(),
-                 QStringLiteral("Peindre sur cette image"));
     }
 
     void otherPagesShowNeitherFrameNorIcons()

@@ -1,11 +1,9 @@
 // `impOpsForm`: the two previews in their places, every control of a choice choosing it, the
-// close button and Escape cancelling, and the captions in the language of the language file.
+// close button and Escape cancelling.
 
 #include "core/app/appcontext.h"
 #include "ui/app/picturebutton.h"
 #include "ui/pictures/impopsform.h"
-#include "ui/pictures/picturemenu.h"
-#include "ui/app/translatewindow.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -83,34 +81,6 @@ private slots:
         QVERIFY(!form.isVisible());
     }
 
-    // Both the dialog and the picture menu follow the example language file.
-    void captionsAreTranslated()
-    {
-        AppContext context{Environment{}};
-        context.translator.load(QStringLiteral(QUILLORA_SOURCE_DIR "/docs/lang-example.txt"));
-        ImpOpsForm form(context, QSize(100, 100), photo(), false);
-        form.show();
-        for (const char *name : {"croptext", "lettText"}) {
-            const QString english = name == QByteArray("croptext") ? QStringLiteral("Fill the box")
-                                                                   : QStringLiteral("Show it all");
-            const auto *label = form.findChild<QLabel *>(QString::fromLatin1(name));
-            QVERIFY(label->text() != english);
-            QCOMPARE(label->text(), context.tr(english));
-        }
-        QWidget window;
-        PictureMenu menu(&window);
-        translateWindow(&menu, context.translator);
-        const QStringList captions = {QStringLiteral("  Copy"), QStringLiteral("  Paste"),
-                                      QStringLiteral("  Import..."), QStringLiteral("  Cut")};
-        for (int i = 0; i < kPictureMenuEntries; ++i) {
-            QVERIFY(context.tr(captions[i]) != captions[i]);
-            QCOMPARE(menu.entry(PictureMenuEntry(i))->text(), context.tr(captions[i]));
-        }
-        for (const QString &message :
-             {QStringLiteral("Sorry. This picture couldn't be opened."), QStringLiteral("Pictures"),
-              QStringLiteral("Import Image")})
-            QVERIFY2(context.tr(message) != message, qPrintable(message));
-    }
 };
 
 QTEST_MAIN(TestImpOpsForm)

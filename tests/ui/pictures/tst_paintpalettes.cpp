@@ -1,15 +1,12 @@
 // The felt pens, the paint tools and the pen sizer: what each press puts into the painting
-// state, which lid is open, that the panels fit high and low screens, and that every tool
-// picture and cursor is drawn in bright colours with dark outlines.
+// state, which lid is open, and that the panels fit high and low screens.
 
 #include "core/pictures/paintstate.h"
 #include "ui/app/picturebutton.h"
 #include "ui/pictures/feltpens.h"
 #include "ui/pictures/painttools.h"
-#include "ui/pictures/paletteart.h"
 #include "ui/pictures/pensizer.h"
 
-#include <QSet>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -25,28 +22,6 @@ ColourRef rgb(quint32 hex)
 QPoint centreOf(const QWidget *widget)
 {
     return widget->rect().center();
-}
-
-struct Colours {
-    int saturated = 0; // bright, strongly coloured pixels
-    int dark = 0;      // outline pixels: ink and the dark of each colour
-};
-
-Colours countColours(const QImage &image)
-{
-    Colours counts;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            const QColor c = image.pixelColor(x, y);
-            if (c.alpha() < 200)
-                continue;
-            if (c.hsvSaturation() > 150 && c.value() > 180)
-                ++counts.saturated;
-            if (c.value() < 160)
-                ++counts.dark;
-        }
-    }
-    return counts;
 }
 
 } // namespace
@@ -273,56 +248,6 @@ private slots:
         QVERIFY(tools.penSizer()->rect().contains(tools.penSizer()->dot(5)->geometry()));
     }
 
-    void everyControlIsNamed()
-    {
-        PaintState state;
-        PaintTools tools(state);
-        FeltPens pens(state);
-        QSet<QString> toolNames;
-        for (int i = 0; i < kToolButtonCount; ++i)
-            toolNames << tools.toolButton(i)->accessibleName();
-        QCOMPARE(toolNames.size(), kToolButtonCount);
-        for (int i = 0; i < kPaletteColourCount; ++i)
-            QVERIFY(tools.colourLabel(i)->accessibleName().endsWith(QStringLiteral(" paint")));
-        for (int i = 0; i < kFeltPenCount; ++i) {
-            QVERIFY(!pens.pen(i)->accessibleName().startsWith(QLatin1Char('#')));
-            QVERIFY(!pens.lid(i)->accessibleName().isEmpty());
-        }
-        // Every palette and strip colour has a word, not a number.
-        for (const PaletteEntry &entry : paletteColours())
-            QVERIFY(!paletteart::colourName(entry.colour).startsWith(QLatin1Char('#')));
-    }
-
-    void toolPictures_data()
-    {
-        QTest::addColumn<int>("tool");
-        for (int tool = 0; tool < kToolCount; ++tool) {
-            if (toolInfo(tool).hasButton())
-                QTest::addRow("%d", tool) << tool;
-        }
-    }
-
-    void toolPictures()
-    {
-        QFETCH(int, tool);
-        const QImage picture = paletteart::toolPicture(tool).pixmap(48, 48).toImage();
-        QCOMPARE(picture.size(), QSize(48, 48));
-        const Colours colours = countColours(picture);
-        QVERIFY2(colours.saturated > 60, qPrintable(QString::number(colours.saturated)));
-        QVERIFY2(colours.dark > 30, qPrintable(QString::number(colours.dark)));
-        // Four pixels clear at the edges, so a sinking button does not clip its picture.
-        for (int i = 0; i < 48; ++i) {
-            QVERIFY(picture.pixelColor(i, 0).alpha() == 0);
-            QVERIFY(picture.pixelColor(0, i).alpha() == 0);
-        }
-
-        const QCursor cursor = paletteart::toolCursor(tool);
-        QCOMPARE(cursor.shape(), Qt::BitmapCursor);
-        QCOMPARE(cursor.hotSpot(), QPoint(6, 6));
-        const QImage cursorPicture = cursor.pixmap().toImage();
-        QVERIFY(cursorPicture.pixelColor(6, 6).value() < 130); // the crosshair's ink centre
-        QVERIFY(countColours(cursorPicture).saturated > 10);
-    }
 };
 
 QTEST_MAIN(TestPaintPalettes)

@@ -182,46 +182,6 @@ private slots:
         QCOMPARE(f.image(), painted);
     }
 
-    void menuOpensWithEitherPaletteAndCloses_data()
-    {
-        QTest::addColumn<bool>("paintTools");
-        QTest::newRow("paint tools") << true;
-        QTest::newRow("felt pens") << false;
-    }
-    void menuOpensWithEitherPaletteAndCloses()
-    {
-        QFETCH(bool, paintTools);
-        Fixture f;
-        f.image().fill(kGreen); // not the paint colour, so a stray stroke would show
-        if (paintTools)
-            f.painting->showPaintTools();
-        const QImage before = f.image().copy();
-        rightClick(f.pictureWidget(), QPoint(50, 60));
-        PictureMenu *menu = f.menu->menu();
-        QVERIFY(menu->isVisible());
-        for (int i = 0; i < kPictureMenuEntries; ++i)
-            QVERIFY(menu->entryShown(PictureMenuEntry(i)));
-        QVERIFY(menu->geometry().contains(f.pictureWidget()->mapTo(f.window.get(), QPoint(50, 60))
-                                          + QPoint(20, 20)));
-        QCOMPARE(f.image(), before); // the right click painted nothing
-
-        QTest::qWait(1); // the menu starts watching once the opening press is over
-        QTest::keyClick(f.window.get(), Qt::Key_Escape);
-        QVERIFY(!menu->isVisible());
-
-        rightClick(f.pictureWidget(), QPoint(50, 60));
-        QTest::qWait(1);
-        QTest::mousePress(f.window->toolbar(), Qt::LeftButton, {}, QPoint(5, 5));
-        QVERIFY(!menu->isVisible());
-
-        // An entry chosen runs on the picture the menu was opened on, and closes the menu.
-        rightClick(f.pictureWidget(), QPoint(50, 60));
-        f.choose(PictureMenuEntry::Cut);
-        QVERIFY(!f.menu->menu()->isVisible());
-        QCOMPARE(countPixels(f.clipboard->held, kGreen), 200 * 200);
-        QCOMPARE(countPixels(f.image(), kWhite), 200 * 200);
-    }
-
     void theBorderPictureIsATargetToo()
     {
         Fixture f;

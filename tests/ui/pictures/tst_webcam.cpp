@@ -61,10 +61,9 @@ struct FormFixture {
     QStringList messages;
 };
 
-// A window with picture boxes, its undo controller and the webcam controller, as the
-// application makes them.
-struct PageFixture {
-    explicit PageFixture(int pictures, QImage frame = halvesFrame()) : context(WindowFixture::screen())
+// A window with picture boxes, wired as the program wires it, with a fake camera.
+struct PageFixture : WindowFixture {
+    explicit PageFixture(int pictures, QImage frame = halvesFrame())
     {
         context.folders.temporary = folder.path();
         context.runTag = QStringLiteral("TESTWEBC");
@@ -78,15 +77,15 @@ struct PageFixture {
             page.pictureBoxes[i].visible = true;
             page.pictureBoxes[i].geometry = QRect(10, 10 + 210 * i, 300, 150);
         }
-        window = std::make_unique<SimplePageWindow>(context);
         window->showPage();
-        undo = new UndoController(context, *window);
-        webcam = new WebcamController(context, *window, *undo, [this, frame] {
+        wire([this, frame] {
             ++camerasMade;
             if (noCamera)
                 return std::unique_ptr<Camera>();
             return std::unique_ptr<Camera>(std::make_unique<FakeCamera>(names, frame));
         });
+        undo = controllers.undo;
+        webcam = controller<WebcamController>();
         webcam->setMessenger([this](const QString &english) { messages.append(english); });
     }
 
@@ -99,8 +98,6 @@ struct PageFixture {
     }
 
     QTemporaryDir folder;
-    AppContext context;
-    std::unique_ptr<SimplePageWindow> window;
     UndoController *undo = nullptr;
     WebcamController *webcam = nullptr;
     QStringList names = {QStringLiteral("Desk camera")};
@@ -167,42 +164,6 @@ private slots:
         QVERIFY(!f.form.blinkTimer().isActive());
         // A camera that does not work is not remembered.
         QVERIFY(f.context.settings.webcamName.isEmpty());
-    }
-
-    // Where the bars go for each shape is worked out in the core; the bar widgets must sit
-    // there, hide when not needed, and follow a camera of another shape.
-    void barsMatchThePictureShape()
-    {
-        FormFixture f;
-        QVERIFY(f.form.load());
-        QCOMPARE(f.form.previewRect(), QRect(0, 0, 640, 480));
-        const QSize wide(400, 100);
-        f.form.placeBars(wide);
-        QCOMPARE(f.form.bar(0)->geometry(), QRect(0, 0, 640, 160));
-        QCOMPARE(f.form.bar(1)->geometry(), QRect(0, 320, 640, 160));
-        QVERIFY(f.form.bar(0)->isVisibleTo(&f.form) && f.form.bar(1)->isVisibleTo(&f.form));
-        QVERIFY(!f.form.bar(2)->isVisibleTo(&f.form) && !f.form.bar(3)->isVisibleTo(&f.form));
-
-        f.camera.send(QImage(1280, 720, QImage::Format_RGB32));
-        QCOMPARE(f.form.previewRect(), QRect(0, 0, 640, 360));
-        QCOMPARE(f.form.bar(0)->geometry(), previewBars(wide, QRect(0, 0, 640, 360)).top);
-    }
-
-    void takeButtonBlinksThroughEightFrames()
-    {
-        FormFixture f;
-        QVERIFY(f.form.load());
-        QCOMPARE(f.form.blinkCounter(), 0);
-        // The badge round the camera glows for the first half of the counter and is white after.
-        const auto badge = [&f] {
-            return QColor(f.form.takeButton()->grab().toImage().pixel(20, 75));
-        };
-        const QColor lit = badge();
-        for (int tick = 1; tick <= 16; ++tick) {
-            f.form.blinkTick();
-            QCOMPARE(f.form.blinkCounter(), tick % 8);
-            QCOMPARE(badge() == lit, tick % 8 < 4);
-        }
     }
 
     void effectShowsLiveAndIsTaken()

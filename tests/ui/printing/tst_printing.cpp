@@ -45,7 +45,6 @@ private slots:
     void printCommandPrintsTheCopies();
     void printCommandFailures();
     void printButtonHiddenAfterPrint();
-    void saveAsPdfPlacesThePage();
 };
 
 void PrintingTest::copiesList_data()
@@ -186,60 +185,6 @@ void PrintingTest::printButtonHiddenAfterPrint()
     controller.hideTimerTicked();
     QVERIFY(window.toolbar()->isButtonShown(ToolbarAction::Print));
     QVERIFY(!controller.hideTimer().isActive());
-}
-
-void PrintingTest::saveAsPdfPlacesThePage()
-{
-    const QString rasteriser = QStandardPaths::findExecutable(QStringLiteral("pdftoppm"));
-    if (rasteriser.isEmpty())
-        QSKIP("pdftoppm is not installed");
-    QTemporaryDir folder;
-    const QString pdf = folder.filePath(QStringLiteral("page.pdf"));
-    AppContext context{Environment{}};
-    context.page = fullSimplePage();
-    int asked = 0;
-    SystemPrinterProvider printers([&] {
-        ++asked;
-        return pdf;
-    });
-    QCOMPARE(printers.deviceNames().last(), kSaveAsPdfName);
-    PrintController controller(context, printers);
-    controller.setChooser([] { return PrintChoice{kSaveAsPdfName, 1}; });
-    controller.setMessageHandler([](const QString &text) { QFAIL(qPrintable(text)); });
-    controller.printCommand();
-    QCOMPARE(asked, 1);
-    QVERIFY(QFileInfo::exists(pdf));
-
-    // 50 dots per inch: A4 is 413 × 585, the 5 mm margin 10 pixels.
-    QProcess run;
-    run.start(rasteriser,
-              {QStringLiteral("-r"), QStringLiteral("50"), QStringLiteral("-png"),
-               QStringLiteral("-singlefile"), pdf, folder.filePath(QStringLiteral("page"))});
-    QVERIFY(run.waitForFinished(30000));
-    QImage sheet(folder.filePath(QStringLiteral("page.png")));
-    sheet = sheet.convertToFormat(QImage::Format_RGB32);
-    QVERIFY(qAbs(sheet.width() - 413) <= 1);
-    const double margin = 5.0 / 25.4 * 50;
-    const double scale = (sheet.width() - 2 * margin) / 200.0;
-    QRect red;
-    for (int y = 0; y < sheet.height(); ++y)
-        for (int x = 0; x < sheet.width(); ++x) {
-            const QRgb pixel = sheet.pixel(x, y);
-            if (qRed(pixel) > 200 && qGreen(pixel) < 60 && qBlue(pixel) < 60)
-                red |= QRect(x, y, 1, 1);
-        }
-    QVERIFY(qAbs(red.left() - (margin + 10 * scale)) <= 2);
-    QVERIFY(qAbs(red.top() - (margin + 10 * scale)) <= 2);
-    QVERIFY(qAbs(red.width() - 180 * scale) <= 2);
-
-    // A file dialog called off is no error and writes nothing.
-    SystemPrinterProvider cancelled([] { return QString(); });
-    PrintController again(context, cancelled);
-    again.setChooser([] { return PrintChoice{kSaveAsPdfName, 1}; });
-    again.setMessageHandler([](const QString &text) { QFAIL(qPrintable(text)); });
-    QSignalSpy printed(&again, &PrintController::printed);
-    again.printCommand();
-    QCOMPARE(printed.count(), 0);
 }
 
 QTEST_MAIN(PrintingTest)

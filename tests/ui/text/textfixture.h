@@ -1,7 +1,6 @@
 #pragma once
-// A single-page window with its text controller on a hand-made page, for the text tests.
+// A single-page window, wired as the program wires it, on a hand-made page, for the text tests.
 
-#include "core/app/appcontext.h"
 #include "platform/keysender.h"
 #include "support/windowfixture.h"
 #include "ui/doctypes/pageview.h"
@@ -14,8 +13,6 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QTest>
-
-#include <memory>
 
 namespace quillora {
 
@@ -51,9 +48,8 @@ inline void selectRange(QTextEdit *edit, int from, int to)
     edit->setTextCursor(cursor);
 }
 
-struct TextFixture {
+struct TextFixture : WindowFixture {
     explicit TextFixture(int texts, int richTexts, DocumentKind documentType = DocumentKind::Simple)
-        : context(WindowFixture::screen())
     {
         PageModel &page = context.page;
         page.documentType = documentType;
@@ -70,10 +66,10 @@ struct TextFixture {
             page.richTextBoxes[i].visible = true;
             page.richTextBoxes[i].geometry = QRect(320, 10 + 130 * i, 260, 120);
         }
-        window = std::make_unique<SimplePageWindow>(context);
         keys.window = window.get();
-        undo = new UndoController(context, *window);
-        text = std::make_unique<TextController>(context, *window, *undo, keys);
+        wire({}, &keys);
+        undo = controllers.undo;
+        text = controllers.text;
     }
 
     void show()
@@ -85,11 +81,9 @@ struct TextFixture {
     TextBoxWidget *textBox(int i) const { return window->pageView()->textBox(i); }
     RichTextBoxWidget *richBox(int i) const { return window->pageView()->richTextBox(i); }
 
-    AppContext context;
     WindowKeySender keys;
-    std::unique_ptr<SimplePageWindow> window;
-    UndoController *undo = nullptr; // owned by the window
-    std::unique_ptr<TextController> text;
+    UndoController *undo = nullptr;
+    TextController *text = nullptr;
 };
 
 } // namespace quillora

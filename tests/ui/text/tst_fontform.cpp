@@ -42,6 +42,11 @@ void TestFontForm::offersOnlySizesTheBoxCanTake()
         style.fontSize = shown.last();
         QVERIFY((text.count('\n') + 1) * lineHeightFor(fontForStyle(style)) < height);
     }
+    // The list opens on the box's own size, or on the listed size just below it.
+    box.geometry = QRect(0, 0, 300, 400);
+    box.style.fontSize = 13;
+    FontForm roomy(context, box);
+    QCOMPARE(roomy.findChild<QLabel *>(QStringLiteral("sizeLabel"))->text(), QStringLiteral("12"));
 }
 
 void TestFontForm::previewFollowsChoicesAndStaysCentred()

@@ -58,8 +58,6 @@ private slots:
     void colourBulletAndAlignment();
     void followsTheSelection();
     void emptyBoxTakesBaseFont();
-    void enteredSizeRule_data();
-    void enteredSizeRule();
 };
 
 void TestRichTextToolbar::shownForRichTextPages_data()
@@ -215,23 +213,6 @@ void TestRichTextToolbar::emptyBoxTakesBaseFont()
     QTextDocument *document = f.richBox(0)->document();
     QCOMPARE(pointSizeOf(formatAt(document, 0), *document), 28.0);
     QVERIFY(formatAt(document, 1).font().italic());
-}
-
-void TestRichTextToolbar::enteredSizeRule_data()
-{
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<int>("expected");
-    QTest::newRow("negative") << "-4" << 8;
-    QTest::newRow("fraction") << "12.6" << 13;
-    QTest::newRow("not a number") << "big" << -1;
-    QTest::newRow("huge") << "1e300" << 99;
-}
-
-void TestRichTextToolbar::enteredSizeRule()
-{
-    QFETCH(QString, typed);
-    QFETCH(int, expected);
-    QCOMPARE(enteredRichFontSize(typed).value_or(-1), expected);
 }
 
 QTEST_MAIN(TestRichTextToolbar)

@@ -2,13 +2,12 @@
 // reason, and the layout thumbnails.
 
 #include "core/app/appcontext.h"
+#include "core/doctypes/headlessexport.h"
 #include "core/files/workfile.h"
+#include "core/layout/pagefit.h"
 #include "core/layout/templatereader.h"
 #include "platform/ziparchive.h"
 #include "support/samplepage.h"
-#include "core/doctypes/headlessexport.h"
-#include "ui/doctypes/documenttoolbar.h"
-#include "ui/doctypes/simplepagewindow.h"
 
 #include <QTemporaryDir>
 #include <QTextStream>
