@@ -1,5 +1,6 @@
 #include "core/doctypes/pagefamily.h"
 
+#include "core/doctypes/cartoonfamily.h"
 #include "core/doctypes/singlepagefamily.h"
 
 namespace quillora {
@@ -7,14 +8,16 @@ namespace quillora {
 const PageFamily *pageFamilyFor(DocumentKind kind)
 {
     static const SinglePageFamily singlePage;
+    static const CartoonFamily cartoon;
     switch (kindInfo(kind).pageFamily) {
     case PageFamilyId::SinglePage:
         return &singlePage;
+    case PageFamilyId::Cartoon:
+        return &cartoon;
     case PageFamilyId::Leaflet:
     case PageFamilyId::Postcard:
     case PageFamilyId::Circle:
     case PageFamilyId::Table:
-    case PageFamilyId::Cartoon:
     case PageFamilyId::Anywhere:
     case PageFamilyId::Banner:
         return nullptr;

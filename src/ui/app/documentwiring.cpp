@@ -59,7 +59,9 @@ DocumentControllers attachControllers(AppContext &context, DocumentWindow &windo
     auto *hint = new PaletteHint(context, window);
     QObject::connect(painting, &PaintingController::paintColourChosen, hint,
                      &PaletteHint::colourChosen);
-    return {undo, painting, text, border};
+    const DocumentControllers controllers{undo, painting, text, border};
+    window.controllersAttached(controllers);
+    return controllers;
 }
 
 } // namespace quillora

@@ -16,6 +16,7 @@ namespace quillora {
 
 class AppContext;
 class PageView;
+struct DocumentControllers;
 
 class DocumentWindow : public QWidget {
     Q_OBJECT
@@ -51,6 +52,10 @@ public:
 
     // How Ctrl+V learns whether the clipboard holds a picture (tests give their own).
     void setClipboardProbe(std::function<bool()> hasPicture);
+
+    // The shared controllers are attached (attachControllers): a window with objects of its own
+    // takes the ones it records undo steps with here.
+    virtual void controllersAttached(const DocumentControllers &) {}
 
     // A text or rich text box ("t" or "r") changed size (a divider handle moved it): its text
     // is fitted again, as after an edit.

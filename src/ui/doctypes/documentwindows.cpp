@@ -1,5 +1,6 @@
 #include "ui/doctypes/documentwindows.h"
 
+#include "ui/doctypes/cartoonwindow.h"
 #include "ui/doctypes/simplepagewindow.h"
 
 namespace quillora {
@@ -8,6 +9,8 @@ DocumentWindows::DocumentWindows()
 {
     add(WindowKind::SinglePage,
         [](AppContext &context) { return std::make_unique<SimplePageWindow>(context); });
+    add(WindowKind::Cartoon,
+        [](AppContext &context) { return std::make_unique<CartoonWindow>(context); });
 }
 
 void DocumentWindows::add(WindowKind window, DocumentWindowFactory factory)
