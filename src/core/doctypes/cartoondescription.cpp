@@ -68,22 +68,38 @@ void readStyle(QStringView line, TextStyle &style)
     style.align = Alignment::Centre;
 }
 
-// One "bubble" line on the page; false when it cannot be placed.
-bool placeBubble(QStringView line, PageModel &page)
+// The line without its text's value: words such as "size=" typed into a bubble must not be
+// taken for the attributes after them.
+QString withoutText(QStringView line)
 {
+    const QStringView opening = u" text='";
+    const qsizetype start = line.indexOf(opening);
+    if (start < 0)
+        return line.toString();
+    const qsizetype valueStart = start + opening.size();
+    const qsizetype end = line.indexOf(u'\'', valueStart);
+    return line.left(valueStart).toString() + (end < 0 ? QString() : line.mid(end).toString());
+}
+
+// One "bubble" line on the page; false when it cannot be placed.
+bool placeBubble(QStringView fullLine, PageModel &page)
+{
+    const QString attributes = withoutText(fullLine);
+    const QStringView line(attributes);
     const int kind = dialect::intAttribute(line, u"type");
     const int frame = dialect::intAttribute(line, u"parentindex");
     if (kind < int(BubbleKind::Speech) || kind > int(BubbleKind::Caption) || frame < 0 ||
-        frame >= page.pictureBoxes.size() || !page.pictureBoxes[frame].visible)
+        frame >= page.pictureBoxes.size() || !page.pictureBoxes[frame].visible ||
+        page.pictureBoxes[frame].geometry.isEmpty())
         return false;
     const QRect frameRect(QPoint(0, 0), page.pictureBoxes[frame].geometry.size());
-    const QPoint written(dialect::intAttribute(line, u"cx"), dialect::intAttribute(line, u"cy"));
+    const QPoint given(dialect::intAttribute(line, u"cx"), dialect::intAttribute(line, u"cy"));
     // The size handle lies a quarter of the surface's width and height from the centre.
     const QPoint reach = QPoint(dialect::intAttribute(line, u"szhandcx"),
                                 dialect::intAttribute(line, u"szhandcy")) -
-                         written;
-    const QSize surface(std::max(4, 4 * std::abs(reach.x())), std::max(4, 4 * std::abs(reach.y())));
-    const QPoint centre = clampedTip(frameRect, written);
+                         given;
+    const QSize surface(std::max(8, 4 * std::abs(reach.x())), std::max(8, 4 * std::abs(reach.y())));
+    const QPoint centre = clampedTip(frameRect, given);
     TextStyle style;
     readStyle(line, style);
     const int index =
@@ -92,10 +108,15 @@ bool placeBubble(QStringView line, PageModel &page)
     if (index < 0)
         return false;
     BubbleModel &bubble = page.bubbles[index];
-    bubble.geometry = resizedBubble(bubble, sizeHandleCentre(bubble), frameRect.width());
+    // Sides in whole quarters put the handle up to 0.71 pixels off the exact reach; a bubble
+    // that near its limits is taken as it is, so it reads back the same each time.
+    const double written =
+        std::hypot(bubble.geometry.width() / 4.0, bubble.geometry.height() / 4.0);
+    if (written < kMinBubbleReach - 1 || written > maxBubbleReach(frameRect.width()) + 1)
+        bubble.geometry = resizedBubble(bubble, sizeHandleCentre(bubble), frameRect.width());
     bubble.tip = clampedTip(bubble.geometry, QPoint(dialect::intAttribute(line, u"handcx"),
                                                     dialect::intAttribute(line, u"handcy")));
-    bubble.text = normalisedBoxText(dialect::decodedTextAttribute(line, u"text"));
+    bubble.text = normalisedBoxText(dialect::decodedTextAttribute(fullLine, u"text"));
     fitBubbleText(bubble);
     return true;
 }

@@ -199,10 +199,7 @@ void CartoonWindow::makeControls(int index)
         connect(bubble, &BubbleWidget::released, this, &CartoonWindow::bubbleReleased);
         connect(bubble, &BubbleWidget::textPressed, this, [this](int i) { startWork(i); });
         connect(bubble, &BubbleWidget::textEdited, this, &CartoonWindow::textEdited);
-        connect(bubble, &BubbleWidget::textKeyReleased, this, [this] {
-            ++context().page.changeCount;
-            recordChange();
-        });
+        connect(bubble, &BubbleWidget::textKeyReleased, this, [this] { recordChange(); });
         auto *tail = new BubbleHandle(BubbleHandle::Role::Tail, made, m_layer);
         connect(tail, &BubbleHandle::pressed, this, [this](int i) { startWork(i); });
         connect(tail, &BubbleHandle::moved, this, &CartoonWindow::tailMoved);
@@ -245,8 +242,10 @@ void CartoonWindow::startWork(int index)
         m_undo->beginWorkOn(CurrentObject{objectkind::Bubble, 0});
 }
 
+// A change to the bubbles: counted, so leaving offers to save it, and recorded for undo.
 void CartoonWindow::recordChange()
 {
+    ++context().page.changeCount;
     if (m_undo)
         m_undo->record(objectkind::Bubble, 0);
 }
@@ -290,7 +289,6 @@ void CartoonWindow::bubbleReleased(int index, QPoint global)
     showBubble(index);
     if (drop == BubbleDrop::Binned)
         setCurrentObject(objectkind::Paper, 0);
-    ++context().page.changeCount;
     recordChange();
 }
 
@@ -320,7 +318,6 @@ void CartoonWindow::handleReleased(int index)
 {
     if (!model(index))
         return;
-    ++context().page.changeCount;
     recordChange();
 }
 

@@ -256,7 +256,7 @@ private slots:
     void undoPutsTheBubblesBack()
     {
         PageModel page = twoFrames();
-        page.bubbles[newSpeechBubble(page, 0, QPoint(200, 150))].text = QStringLiteral("One");
+        page.bubbles[newSpeechBubble(page, 0, QPoint(200, 150))].text = QStringLiteral("One handcy=");
         const UndoKindHandler undo = bubbleUndoKind();
         UndoRecord before;
         before.kind = QStringLiteral("bub");

@@ -90,7 +90,7 @@ private slots:
 
         QTest::keyClicks(f.window->bubble(0)->text(), QStringLiteral("Hi"));
         QCOMPARE(f.context.page.bubbles[0].text, QStringLiteral("Hi"));
-        QCOMPARE(f.context.page.changeCount, 2);
+        QCOMPARE(f.context.page.changeCount, 3); // the new bubble and two keys
 
         // Into frame 0: the bubble keeps its place on the page, counted from its new frame.
         const QPoint onPage = f.inFrame(1, f.context.page.bubbles[0].geometry.topLeft());
