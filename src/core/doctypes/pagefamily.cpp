@@ -2,6 +2,7 @@
 
 #include "core/doctypes/anywherefamily.h"
 #include "core/doctypes/bannerfamily.h"
+#include "core/doctypes/cartoonfamily.h"
 #include "core/doctypes/circlefamily.h"
 #include "core/doctypes/leafletfamily.h"
 #include "core/doctypes/postcardfamily.h"
@@ -19,6 +20,7 @@ const PageFamily *pageFamilyFor(DocumentKind kind)
     static const PostcardFamily postcard;
     static const AnywhereFamily anywhere;
     static const TableFamily table;
+    static const CartoonFamily cartoon;
     switch (kindInfo(kind).pageFamily) {
     case PageFamilyId::SinglePage:
         return &singlePage;
@@ -35,7 +37,7 @@ const PageFamily *pageFamilyFor(DocumentKind kind)
     case PageFamilyId::Table:
         return &table;
     case PageFamilyId::Cartoon:
-        return nullptr;
+        return &cartoon;
     }
     return nullptr;
 }

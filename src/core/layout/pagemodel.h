@@ -96,6 +96,19 @@ struct BoxModel {
     QRect rect;
 };
 
+// A comic strip's speech bubble, thought bubble or caption box, lying over one of its frames.
+enum class BubbleKind { Speech = 0, Thought = 1, Caption = 2 };
+
+struct BubbleModel {
+    BubbleKind kind = BubbleKind::Speech;
+    int frame = 0;             // the picture box it lies on; positions are relative to it
+    QRect geometry;            // the bubble's whole surface; its outline takes the middle half
+    QPoint tip;                // where the tail points (speech and thought bubbles)
+    QString text;
+    TextStyle style;
+    bool visible = false;      // hidden bubbles are free slots for the next new one
+};
+
 enum class BorderType { None = 0, Pattern = 1, Map = 2 };
 
 struct BorderModel {
@@ -154,6 +167,7 @@ struct PageModel {
     QVector<HandleModel> handles;
     QVector<LineModel> lines;
     QVector<BoxModel> boxes;
+    QVector<BubbleModel> bubbles;
     BorderModel border;
     QRect maskRect;            // the page's mask picture placement (window pixels)
     bool autoRepeat = true;    // the copies sheet chooses its own count
@@ -166,6 +180,8 @@ struct PageModel {
     qint32 changeCount = 0;
     qint32 countAtLastSave = 0;
     bool presentationTyping = false;
+    // Objects of a stored page description that could not be used and were left out.
+    int objectsSkippedOnRead = 0;
 
     bool hasUnsavedChanges() const { return changeCount > 0 && changeCount > countAtLastSave; }
 };

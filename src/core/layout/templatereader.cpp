@@ -136,6 +136,8 @@ void resetPage(PageModel &page)
     if (!page.pictureBoxes.isEmpty())
         page.pictureBoxes.first().hasMaskPicture = false;
     page.presentationTyping = false;
+    page.bubbles.clear();
+    page.objectsSkippedOnRead = 0;
     // A new sheet of copies chooses its own count until its template or the child sets one.
     page.autoRepeat = true;
     page.repeatCount = 2;

@@ -2,6 +2,7 @@
 
 #include "ui/doctypes/anywherewindow.h"
 #include "ui/doctypes/bannerform.h"
+#include "ui/doctypes/cartoonwindow.h"
 #include "ui/doctypes/circlewindow.h"
 #include "ui/doctypes/leafletwindow.h"
 #include "ui/doctypes/postcardwindow.h"
@@ -26,6 +27,8 @@ DocumentWindows::DocumentWindows()
         [](AppContext &context) { return std::make_unique<AnywhereWindow>(context); });
     add(WindowKind::Table,
         [](AppContext &context) { return std::make_unique<TableWindow>(context); });
+    add(WindowKind::Cartoon,
+        [](AppContext &context) { return std::make_unique<CartoonWindow>(context); });
 }
 
 void DocumentWindows::add(WindowKind window, DocumentWindowFactory factory)
