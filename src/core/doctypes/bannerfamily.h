@@ -24,6 +24,13 @@ public:
     QImage render(const PageModel &page, double sheetQuality) const override;
     PrintResult print(const PageModel &page, PrintDevice &device,
                       const PrintSettings &settings) const override;
+
+    // The template's own words in giant letters, where a new banner starts empty.
+    [[nodiscard]] bool buildThumbnailPage(PageModel &page, const QString &templatePath,
+                                          const PageFitInputs &fit, QString *error) const override
+    {
+        return readDescription(templatePath, page, fit, error);
+    }
 };
 
 // The banner as drawing and files take it: `page.banner` with the page border's picture as its

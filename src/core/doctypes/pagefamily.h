@@ -42,6 +42,12 @@ public:
     // A template's start-screen thumbnail: the page fitted within `bounds`; by default the
     // rendered page scaled down.
     virtual QImage renderThumbnail(const PageModel &page, const QSize &bounds) const;
+    // The page a template's thumbnail shows; by default the new page built from the template.
+    [[nodiscard]] virtual bool buildThumbnailPage(PageModel &page, const QString &templatePath,
+                                                  const PageFitInputs &fit, QString *error) const
+    {
+        return buildNewPage(page, templatePath, fit, error);
+    }
     virtual PrintResult print(const PageModel &page, PrintDevice &device,
                               const PrintSettings &settings) const = 0;
 };

@@ -20,6 +20,13 @@ public:
     QImage renderThumbnail(const PageModel &page, const QSize &bounds) const override;
     PrintResult print(const PageModel &page, PrintDevice &device,
                       const PrintSettings &settings) const override;
+
+    // A template is drawn as written, boxes and all.
+    [[nodiscard]] bool buildThumbnailPage(PageModel &page, const QString &templatePath,
+                                          const PageFitInputs &fit, QString *error) const override
+    {
+        return readDescription(templatePath, page, fit, error);
+    }
 };
 
 } // namespace quillora

@@ -34,10 +34,7 @@ QImage drawTemplate(const QString &path, QSize bounds, QString *error)
     page.documentType = kind;
     PageFitInputs fit = thumbnailFit();
     fit.documentType = kind;
-    const bool read = kindInfo(kind).pageFamily == PageFamilyId::SinglePage
-                          ? family.readDescription(path, page, fit, error)
-                          : family.buildNewPage(page, path, fit, error);
-    if (!read)
+    if (!family.buildThumbnailPage(page, path, fit, error))
         return {};
     fitPageTexts(page);
     return family.renderThumbnail(page, bounds);
