@@ -58,7 +58,7 @@ QByteArray fortyObjectTemplate()
     return text;
 }
 
-const PageFitInputs kScreen{1920, 1080, 96, 64, 9};
+const PageFitInputs kScreen{1920, 1080, 96, 64, DocumentKind::Layouts};
 
 void readFortyObjects(benchmark::State &state)
 {
