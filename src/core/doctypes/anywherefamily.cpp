@@ -13,8 +13,6 @@
 #include <QImageReader>
 #include <QPainter>
 
-#include <algorithm>
-
 namespace quillora {
 
 namespace {
@@ -149,17 +147,10 @@ QImage AnywhereFamily::render(const PageModel &page, double) const
 PrintResult AnywhereFamily::print(const PageModel &page, PrintDevice &device,
                                   const PrintSettings &settings) const
 {
-    if (page.pageRect.isEmpty())
-        return {PrintOutcome::Failed, QStringLiteral("the page has no size")};
-    const int copies = std::clamp(settings.copies, 1, kMaxPrintCopies);
-    return runPrintJob(
-        device, orientationFor(page), copies,
-        [&](int) {
-            PageRenderOptions options;
-            options.scale =
-                printScale(device.printableArea().width(), settings.zoom, page.pageRect.width());
-            options.fontFactor = settings.fontFactor;
-            renderAnywherePage(device.painter(), page, options);
+    return printPageCopies(
+        device, orientationFor(page), page.pageRect.size(), settings,
+        [&](QPainter &painter, const PageRenderOptions &options) {
+            renderAnywherePage(painter, page, options);
         },
         "the anywhere page");
 }

@@ -5,8 +5,6 @@
 
 #include <QPainter>
 
-#include <algorithm>
-
 namespace quillora {
 
 namespace {
@@ -96,17 +94,10 @@ QImage renderCartoonPageImage(const PageModel &page, qreal scale)
 PrintResult printCartoon(const PageModel &page, PrintDevice &device,
                          const PrintSettings &settings)
 {
-    if (page.pageRect.isEmpty())
-        return {PrintOutcome::Failed, QStringLiteral("the page has no size")};
-    const int copies = std::clamp(settings.copies, 1, kMaxPrintCopies);
-    return runPrintJob(
-        device, orientationFor(page), copies,
-        [&](int) {
-            PageRenderOptions options;
-            options.scale =
-                printScale(device.printableArea().width(), settings.zoom, page.pageRect.width());
-            options.fontFactor = settings.fontFactor;
-            renderCartoonPage(device.painter(), page, options);
+    return printPageCopies(
+        device, orientationFor(page), page.pageRect.size(), settings,
+        [&](QPainter &painter, const PageRenderOptions &options) {
+            renderCartoonPage(painter, page, options);
         },
         "the comic strip");
 }

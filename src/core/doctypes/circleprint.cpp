@@ -4,8 +4,6 @@
 
 #include <QPainter>
 
-#include <algorithm>
-
 namespace quillora {
 
 void renderCirclePage(QPainter &painter, const CirclePage &page, const PageRenderOptions &options)
@@ -41,17 +39,10 @@ QImage renderCirclePageImage(const CirclePage &page, qreal scale)
 
 PrintResult printCircle(const CirclePage &page, PrintDevice &device, const PrintSettings &settings)
 {
-    if (page.pageSize.isEmpty())
-        return {PrintOutcome::Failed, QStringLiteral("the page has no size")};
-    const int copies = std::clamp(settings.copies, 1, kMaxPrintCopies);
-    return runPrintJob(
-        device, PageOrientation::Landscape, copies,
-        [&](int) {
-            PageRenderOptions options;
-            options.scale =
-                printScale(device.printableArea().width(), settings.zoom, page.pageSize.width());
-            options.fontFactor = settings.fontFactor;
-            renderCirclePage(device.painter(), page, options);
+    return printPageCopies(
+        device, PageOrientation::Landscape, page.pageSize, settings,
+        [&](QPainter &painter, const PageRenderOptions &options) {
+            renderCirclePage(painter, page, options);
         },
         "the circle");
 }

@@ -5,8 +5,6 @@
 
 #include <QPainter>
 
-#include <algorithm>
-
 namespace quillora {
 
 namespace {
@@ -72,17 +70,10 @@ QImage TableFamily::render(const PageModel &page, double) const
 PrintResult TableFamily::print(const PageModel &page, PrintDevice &device,
                                const PrintSettings &settings) const
 {
-    if (page.pageRect.isEmpty())
-        return {PrintOutcome::Failed, QStringLiteral("the page has no size")};
-    const int copies = std::clamp(settings.copies, 1, kMaxPrintCopies);
-    return runPrintJob(
-        device, PageOrientation::Landscape, copies,
-        [&](int) {
-            PageRenderOptions options;
-            options.scale =
-                printScale(device.printableArea().width(), settings.zoom, page.pageRect.width());
-            options.fontFactor = settings.fontFactor;
-            renderTablePage(device.painter(), page, options);
+    return printPageCopies(
+        device, PageOrientation::Landscape, page.pageRect.size(), settings,
+        [&](QPainter &painter, const PageRenderOptions &options) {
+            renderTablePage(painter, page, options);
         },
         "the table");
 }

@@ -149,4 +149,24 @@ SheetPlacement arrangeRepeatedCopies(const QSize &pagePx, const QSizeF &printabl
     return best;
 }
 
+PrintResult printPageCopies(PrintDevice &device, PageOrientation orientation, QSize pageSize,
+                            const PrintSettings &settings,
+                            const std::function<void(QPainter &, const PageRenderOptions &)> &drawPage,
+                            const char *what)
+{
+    if (pageSize.isEmpty())
+        return {PrintOutcome::Failed, QStringLiteral("the page has no size")};
+    const int copies = std::clamp(settings.copies, 1, kMaxPrintCopies);
+    return runPrintJob(
+        device, orientation, copies,
+        [&](int) {
+            PageRenderOptions options;
+            options.scale =
+                printScale(device.printableArea().width(), settings.zoom, pageSize.width());
+            options.fontFactor = settings.fontFactor;
+            drawPage(device.painter(), options);
+        },
+        what);
+}
+
 } // namespace quillora

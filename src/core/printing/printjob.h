@@ -3,6 +3,7 @@
 // printable width, the orientation, the routine of each document type and the copies loop.
 
 #include "core/layout/pagemodel.h"
+#include "core/printing/pagerenderer.h"
 #include "core/printing/printdevice.h"
 
 #include <QSizeF>
@@ -61,6 +62,14 @@ struct PrintResult {
 // start and says nothing was called off by the user. `what` names the work in the log.
 PrintResult runPrintJob(PrintDevice &device, PageOrientation orientation, int sheetCount,
                         const std::function<void(int sheet)> &drawSheet, const char *what);
+
+// Every copy of a page of `pageSize` window pixels on a sheet of its own: `drawPage` paints it at
+// the scale that fills the printable width at the print zoom, with the print's font factor. A
+// page with no size is not printed.
+PrintResult printPageCopies(PrintDevice &device, PageOrientation orientation, QSize pageSize,
+                            const PrintSettings &settings,
+                            const std::function<void(QPainter &, const PageRenderOptions &)> &drawPage,
+                            const char *what);
 
 // Prints `page` on `device` by its document type's routine, every copy on its own sheet.
 PrintResult printDocument(const PageModel &page, PrintDevice &device,
