@@ -1,9 +1,9 @@
 // Arbitrary bytes read as an anywhere page's description: nothing may crash or hang, at most 79
 // texts are kept, every text starts inside the picture with a usable size, and what is written
 // of the page reads back as the same page.
-#include "core/app/codepage.h"
 #include "core/doctypes/anywhere.h"
 #include "core/doctypes/anywheredescription.h"
+#include "core/foundation/codepage.h"
 
 #include <QGuiApplication>
 

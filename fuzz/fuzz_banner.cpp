@@ -2,10 +2,10 @@
 // read must be one the window can show (mode, thickness, font and text within their rules),
 // its letters must stay clear of every sheet's joining strip, and what is written of it must
 // read back the same.
-#include "core/app/codepage.h"
-#include "core/app/settings.h"
 #include "core/doctypes/bannerdescription.h"
 #include "core/doctypes/bannerlayout.h"
+#include "core/foundation/codepage.h"
+#include "core/foundation/settings.h"
 
 #include <QFontMetricsF>
 #include <QGuiApplication>

@@ -1,9 +1,9 @@
 // Arbitrary bytes read as a comic strip's page description: nothing may crash or hang, every
 // bubble read lies on a frame the page has, within the size handle's limits, with its tip on its
 // surface, and what is written of the strip reads back the same.
-#include "core/app/codepage.h"
 #include "core/doctypes/cartoon.h"
 #include "core/doctypes/cartoondescription.h"
+#include "core/foundation/codepage.h"
 
 #include <cmath>
 #include <cstdlib>

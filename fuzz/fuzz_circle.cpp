@@ -1,8 +1,8 @@
 // Arbitrary bytes read as a circle's page description: nothing may crash or hang, the circle
 // read must be one the window can lay out (2..12 segments, a usable style for each), and what
 // is written of it must read back the same.
-#include "core/app/codepage.h"
 #include "core/doctypes/circledescription.h"
+#include "core/foundation/codepage.h"
 
 #include <cmath>
 #include <cstdlib>

@@ -1,5 +1,5 @@
 // The language file reader on arbitrary bytes, followed by look-ups of its own keys.
-#include "core/app/translator.h"
+#include "core/foundation/translator.h"
 
 using namespace quillora;
 

@@ -1,10 +1,10 @@
 // Arbitrary bytes read as a postcard's page description: nothing may crash or hang, the card
 // read holds no more than a postcard's objects with its picture side in place, and what is
 // written of it must read back the same.
-#include "core/app/codepage.h"
 #include "core/doctypes/pagefamily.h"
 #include "core/doctypes/postcard.h"
 #include "core/files/savedlayout.h"
+#include "core/foundation/codepage.h"
 
 #include <QFile>
 #include <QTemporaryDir>

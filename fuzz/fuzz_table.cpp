@@ -1,8 +1,8 @@
 // Arbitrary bytes read as a table's page description: nothing may crash or hang, the table
 // read must be one the window can lay out (2..12 columns and rows, every shown cell inside the
 // page), and what is written of it must read back the same.
-#include "core/app/codepage.h"
 #include "core/doctypes/tabledescription.h"
+#include "core/foundation/codepage.h"
 
 #include <QGuiApplication>
 

@@ -1,7 +1,7 @@
 #pragma once
 // The environment of the machine the program runs on: screen, clock and folders.
 
-#include "core/app/environment.h"
+#include "core/foundation/environment.h"
 
 namespace quillora {
 

@@ -1,7 +1,7 @@
 // Draws the start screen's thumbnails from the layout templates; run by the build on the
 // build tree's copy of the layouts.
 
-#include "core/app/fontmapping.h"
+#include "core/foundation/fontmapping.h"
 #include "core/printing/thumbnails.h"
 
 #include <QGuiApplication>

@@ -2,7 +2,7 @@
 // reason, and the layout thumbnails.
 
 #include "core/app/appcontext.h"
-#include "core/doctypes/headlessexport.h"
+#include "core/app/headlessexport.h"
 #include "core/files/workfile.h"
 #include "core/layout/pagefit.h"
 #include "core/layout/templatereader.h"

@@ -6,7 +6,7 @@
 #include "core/printing/imageprintdevice.h"
 #include "platform/camera.h"
 #include "platform/pictureloader.h"
-#include "ui/app/documentwiring.h"
+#include "ui/doctypes/documentwiring.h"
 #include "ui/doctypes/simplepagewindow.h"
 
 #include <memory>

@@ -3,9 +3,9 @@
 // operation: settings, resolved folders, run tag, translations, the page in work.
 
 #include "core/app/choicevalues.h"
-#include "core/app/environment.h"
-#include "core/app/settings.h"
-#include "core/app/translator.h"
+#include "core/foundation/environment.h"
+#include "core/foundation/settings.h"
+#include "core/foundation/translator.h"
 #include "core/layout/pagemodel.h"
 #include "core/pictures/paintstate.h"
 #include "core/undo/undohistory.h"

@@ -1,7 +1,7 @@
 #include "core/app/folderresolution.h"
 
-#include "core/app/paths.h"
 #include "core/app/settingsfile.h"
+#include "core/foundation/paths.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -2,7 +2,7 @@
 // The folders the settings name, resolved to real folders, and where the settings file itself
 // is read from and written to.
 
-#include "core/app/environment.h"
+#include "core/foundation/environment.h"
 
 #include <QString>
 

@@ -4,7 +4,7 @@
 // about the change (print button, its hide timer, frame colour, webcam button).
 
 #include "core/app/appcontext.h"
-#include "core/app/settings.h"
+#include "core/foundation/settings.h"
 
 #include <QList>
 #include <QString>

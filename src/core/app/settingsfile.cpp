@@ -1,8 +1,8 @@
 #include "core/app/settingsfile.h"
 
-#include "core/app/codepage.h"
-#include "core/app/paths.h"
 #include "core/files/wholefile.h"
+#include "core/foundation/codepage.h"
+#include "core/foundation/paths.h"
 
 #include <QDir>
 #include <QFile>

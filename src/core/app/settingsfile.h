@@ -2,7 +2,7 @@
 // The settings file "quillora.ini": `key=value` lines, read once into memory at start-up and
 // rewritten whole at a normal exit.
 
-#include "core/app/settings.h"
+#include "core/foundation/settings.h"
 
 #include <QByteArray>
 #include <QString>

@@ -4,6 +4,7 @@
 // OK or double-clicking starts.
 
 #include "core/layout/documenttypes.h"
+#include "core/layout/templatelisting.h"
 
 #include <QString>
 #include <QStringList>
@@ -14,25 +15,6 @@ namespace quillora {
 
 inline const QString kLayoutsMissingMessage =
     QStringLiteral("Sorry. There are some layout files missing. Please re-install Quillora");
-
-constexpr int kSubChoiceSlots = 10;
-
-// One shown template: its file, its thumbnail beside it and the caption under it.
-struct SubChoice {
-    QString templatePath;  // folder + "/" + file name, normalised
-    QString thumbnailPath; // the ".bmp" of the same name; "" when there is none
-    QString caption;       // the file name without its extension
-};
-
-struct TemplateListing {
-    bool listed = false;      // false: the folder is missing or cannot be read
-    QString folder;           // data + "/layouts/" + folder name, normalised
-    QList<SubChoice> choices; // at most kSubChoiceSlots, in alphabetical order
-};
-
-// Lists the "*.xml" templates of a kind's folder under `dataFolder`/layouts (the name match
-// ignores case, as the template names written on other systems may be upper case).
-TemplateListing listTemplates(const QString &dataFolder, const QString &folderName);
 
 // What the start screen hands back when it closes.
 struct StartChoice {

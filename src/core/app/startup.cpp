@@ -1,9 +1,9 @@
 #include "core/app/startup.h"
 
 #include "core/app/folderresolution.h"
-#include "core/app/fontmapping.h"
-#include "core/app/paths.h"
 #include "core/files/filecommands.h"
+#include "core/foundation/fontmapping.h"
+#include "core/foundation/paths.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,7 +1,7 @@
 #include "core/doctypes/anywheredescription.h"
 
-#include "core/app/codepage.h"
 #include "core/doctypes/anywhere.h"
+#include "core/foundation/codepage.h"
 #include "core/layout/dialect.h"
 
 #include <QFile>

@@ -1,11 +1,11 @@
 #include "core/doctypes/anywherefamily.h"
 
-#include "core/app/codepage.h"
 #include "core/doctypes/anywhere.h"
 #include "core/doctypes/anywheredescription.h"
 #include "core/files/members.h"
 #include "core/files/staging.h"
 #include "core/files/wholefile.h"
+#include "core/foundation/codepage.h"
 #include "core/text/textdrawing.h"
 
 #include <QDir>

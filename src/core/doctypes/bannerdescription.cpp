@@ -1,7 +1,7 @@
 #include "core/doctypes/bannerdescription.h"
 
-#include "core/app/codepage.h"
 #include "core/files/staging.h"
+#include "core/foundation/codepage.h"
 #include "core/layout/dialect.h"
 
 #include <QFile>

@@ -1,6 +1,6 @@
 #include "core/doctypes/bannerdrawing.h"
 
-#include "core/app/fontmapping.h"
+#include "core/foundation/fontmapping.h"
 #include "core/printing/pageborder.h"
 
 #include <QFontMetricsF>

@@ -1,6 +1,6 @@
 #include "core/doctypes/bannerlayout.h"
 
-#include "core/app/fontmapping.h"
+#include "core/foundation/fontmapping.h"
 
 #include <QFontMetricsF>
 #include <QTextBoundaryFinder>

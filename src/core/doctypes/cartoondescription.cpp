@@ -1,7 +1,7 @@
 #include "core/doctypes/cartoondescription.h"
 
-#include "core/app/codepage.h"
 #include "core/doctypes/cartoon.h"
+#include "core/foundation/codepage.h"
 #include "core/layout/dialect.h"
 #include "core/layout/templatereader.h"
 #include "core/text/textboxformat.h"

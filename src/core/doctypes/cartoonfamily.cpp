@@ -1,11 +1,11 @@
 #include "core/doctypes/cartoonfamily.h"
 
-#include "core/app/codepage.h"
 #include "core/doctypes/cartoondescription.h"
 #include "core/doctypes/cartoondrawing.h"
 #include "core/files/pagemembers.h"
 #include "core/files/staging.h"
 #include "core/files/wholefile.h"
+#include "core/foundation/codepage.h"
 #include "core/layout/templateelements.h"
 
 #include <QFile>

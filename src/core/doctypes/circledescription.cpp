@@ -1,9 +1,9 @@
 #include "core/doctypes/circledescription.h"
 
-#include "core/app/codepage.h"
 #include "core/doctypes/circledrawing.h"
 #include "core/files/members.h"
 #include "core/files/staging.h"
+#include "core/foundation/codepage.h"
 #include "core/layout/dialect.h"
 
 #include <QFile>

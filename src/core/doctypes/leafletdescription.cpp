@@ -1,10 +1,10 @@
 #include "core/doctypes/leafletdescription.h"
 
-#include "core/app/codepage.h"
-#include "core/app/paths.h"
-#include "core/files/wholefile.h"
 #include "core/files/savedlayout.h"
 #include "core/files/staging.h"
+#include "core/files/wholefile.h"
+#include "core/foundation/codepage.h"
+#include "core/foundation/paths.h"
 #include "core/layout/dialect.h"
 #include "core/layout/templateelements.h"
 

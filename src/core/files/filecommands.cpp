@@ -1,6 +1,6 @@
 #include "core/files/filecommands.h"
 
-#include "core/app/paths.h"
+#include "core/foundation/paths.h"
 
 #include <QDir>
 #include <QFileInfo>

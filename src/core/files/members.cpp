@@ -1,7 +1,7 @@
 #include "core/files/members.h"
 
-#include "core/app/codepage.h"
 #include "core/files/wholefile.h"
+#include "core/foundation/codepage.h"
 #include "core/layout/dialect.h"
 #include "core/text/textboxformat.h"
 

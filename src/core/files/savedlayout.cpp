@@ -1,8 +1,8 @@
 #include "core/files/savedlayout.h"
 
-#include "core/app/codepage.h"
 #include "core/files/staging.h"
 #include "core/files/wholefile.h"
+#include "core/foundation/codepage.h"
 #include "core/layout/dialect.h"
 
 #include <QFile>

@@ -1,6 +1,6 @@
 #include "core/layout/templatemenu.h"
 
-#include "core/app/paths.h"
+#include "core/foundation/paths.h"
 
 #include <QDir>
 #include <QFileInfo>

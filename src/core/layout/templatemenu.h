@@ -2,7 +2,7 @@
 // The menu of alternative templates beside a page ("Shapes", "Sign"): which templates a folder
 // offers and where each thumbnail sits in the menu.
 
-#include "core/app/startchoice.h"
+#include "core/layout/templatelisting.h"
 
 #include <QList>
 #include <QPoint>

@@ -1,7 +1,7 @@
 #include "core/layout/templatereader.h"
 
-#include "core/app/codepage.h"
-#include "core/app/paths.h"
+#include "core/foundation/codepage.h"
+#include "core/foundation/paths.h"
 #include "core/layout/templateelements.h"
 
 #include <QFile>

@@ -3,7 +3,7 @@
 // PointerInput values; the engine hands each tool the Stroke it draws with. Every operation
 // returns the rectangle of picture pixels it changed, for the widget to repaint.
 
-#include "core/app/environment.h"
+#include "core/foundation/environment.h"
 #include "core/layout/colour.h"
 #include "core/pictures/painttables.h"
 

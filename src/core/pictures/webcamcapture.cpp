@@ -1,7 +1,7 @@
 #include "core/pictures/webcamcapture.h"
 
-#include "core/app/paths.h"
 #include "core/files/wholefile.h"
+#include "core/foundation/paths.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
 #include "core/printing/printjob.h"
 
-#include "core/app/settings.h"
+#include "core/foundation/settings.h"
 #include "core/layout/documenttypes.h"
 #include "core/printing/pagerenderer.h"
 

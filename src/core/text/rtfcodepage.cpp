@@ -1,6 +1,6 @@
 #include "core/text/rtfcodepage.h"
 
-#include "core/app/codepage.h"
+#include "core/foundation/codepage.h"
 
 #include <iconv.h>
 

@@ -1,6 +1,6 @@
 #include "core/text/rtfwriter.h"
 
-#include "core/app/codepage.h"
+#include "core/foundation/codepage.h"
 #include "core/text/rtfcontent.h"
 
 #include <QColor>

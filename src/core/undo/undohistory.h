@@ -8,7 +8,7 @@
 // undo() / redo() from the buttons and keys, and shows `undoBut` / `RedoBut` by undoVisible() /
 // redoVisible() after each of these calls.
 
-#include "core/app/environment.h"
+#include "core/foundation/environment.h"
 #include "core/undo/undokinds.h"
 #include "core/undo/undorecord.h"
 

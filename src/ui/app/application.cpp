@@ -1,19 +1,20 @@
 #include "ui/app/application.h"
 
 #include "core/app/appcontext.h"
+#include "core/app/headlessexport.h"
 #include "core/app/startup.h"
-#include "core/doctypes/headlessexport.h"
 #include "platform/pictureloader.h"
 #include "platform/printing.h"
 #include "platform/qtcamera.h"
 #include "platform/systemenvironment.h"
 #include "platform/ziparchive.h"
-#include "ui/app/documentwiring.h"
 #include "ui/app/shellcontroller.h"
 #include "ui/doctypes/documentwindow.h"
 #include "ui/doctypes/documentwindows.h"
+#include "ui/doctypes/documentwiring.h"
 #include "ui/files/filecontroller.h"
 #include "ui/printing/printcontroller.h"
+#include "ui/text/textcontroller.h"
 
 #include <QApplication>
 
@@ -57,9 +58,15 @@ int runApplication(int argc, char *argv[])
     // Each document window gets its undo buttons, painting and printing; they live as long as it.
     FilePictureLoader pictures;
     const DocumentServices services{printDevices, pictures,
-                                    [] { return std::make_unique<QtCamera>(); }, &files, &shell};
-    QObject::connect(&shell, &ShellController::documentWindowCreated,
-                     [&](DocumentWindow *window) { attachControllers(context, *window, services); });
+                                    [] { return std::make_unique<QtCamera>(); }, &files};
+    QObject::connect(&shell, &ShellController::documentWindowCreated, [&](DocumentWindow *window) {
+        const DocumentControllers controllers = attachControllers(context, *window, services);
+        // New options reach the text boxes' fonts and the print settings of the open window.
+        QObject::connect(&shell, &ShellController::optionsApplied, controllers.text,
+                         &TextController::applySettings);
+        QObject::connect(&shell, &ShellController::optionsApplied, controllers.printing,
+                         &PrintController::applySettings);
+    });
     shell.begin(startup);
     return QApplication::exec();
 }

@@ -1,6 +1,6 @@
 #include "ui/app/choicetile.h"
 
-#include "ui/app/looks.h"
+#include "ui/kit/looks.h"
 
 #include <QMouseEvent>
 #include <QPainter>

@@ -3,7 +3,7 @@
 // under it. A click selects it (the window decides), a double-click starts it. It sinks while
 // held, like every picture button.
 
-#include "ui/app/picturebutton.h"
+#include "ui/kit/picturebutton.h"
 
 namespace quillora {
 

@@ -1,7 +1,7 @@
 #pragma once
 // "Exit?": the first question of leaving the program.
 
-#include "ui/app/owndialog.h"
+#include "ui/kit/owndialog.h"
 
 namespace quillora {
 

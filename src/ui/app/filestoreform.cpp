@@ -2,7 +2,7 @@
 
 #include "core/app/folderchoice.h"
 #include "core/app/settingsfile.h"
-#include "ui/app/looks.h"
+#include "ui/kit/looks.h"
 
 #include <QComboBox>
 #include <QDir>

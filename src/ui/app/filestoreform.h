@@ -2,7 +2,7 @@
 // "Where to store files": the teacher chooses the documents folder or any other folder for
 // the children's work files.
 
-#include "ui/app/owndialog.h"
+#include "ui/kit/owndialog.h"
 
 class QComboBox;
 class QFileSystemModel;

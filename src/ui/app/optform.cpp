@@ -5,8 +5,8 @@
 
 #include "core/printing/printdevice.h"
 #include "ui/app/filestoreform.h"
-#include "ui/app/looks.h"
-#include "ui/app/picturebutton.h"
+#include "ui/kit/looks.h"
+#include "ui/kit/picturebutton.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

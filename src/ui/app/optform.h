@@ -4,7 +4,7 @@
 // its OK changes them.
 
 #include "core/app/options.h"
-#include "ui/app/owndialog.h"
+#include "ui/kit/owndialog.h"
 
 #include <array>
 #include <optional>

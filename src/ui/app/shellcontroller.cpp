@@ -1,23 +1,23 @@
 #include "ui/app/shellcontroller.h"
 
 #include "core/app/exitsequence.h"
-#include "core/app/paths.h"
 #include "core/app/startchoice.h"
 #include "core/app/startflow.h"
+#include "core/foundation/paths.h"
 #include "core/layout/bordersetup.h"
 #include "core/layout/documenttypes.h"
 #include "core/layout/templatereader.h"
-#include "ui/app/briefpurposeform.h"
 #include "ui/app/exitform.h"
 #include "ui/app/gestureguard.h"
-#include "ui/app/messageform.h"
 #include "ui/app/optform.h"
-#include "ui/app/saveoffer.h"
 #include "ui/app/splashnew.h"
-#include "ui/app/translatewindow.h"
 #include "ui/doctypes/documenttoolbar.h"
 #include "ui/doctypes/documentwindow.h"
 #include "ui/doctypes/documentwindows.h"
+#include "ui/kit/briefpurposeform.h"
+#include "ui/kit/messageform.h"
+#include "ui/kit/saveoffer.h"
+#include "ui/kit/translatewindow.h"
 
 #include <QApplication>
 #include <QCoreApplication>

@@ -1,12 +1,12 @@
 #include "ui/app/splashnew.h"
 
-#include "core/app/paths.h"
-#include "ui/app/choiceform.h"
+#include "core/foundation/paths.h"
 #include "ui/app/choicetile.h"
-#include "ui/app/looks.h"
-#include "ui/app/messageform.h"
-#include "ui/app/picturebutton.h"
-#include "ui/app/translatewindow.h"
+#include "ui/kit/choiceform.h"
+#include "ui/kit/looks.h"
+#include "ui/kit/messageform.h"
+#include "ui/kit/picturebutton.h"
+#include "ui/kit/translatewindow.h"
 
 #include <QFileInfo>
 #include <QGridLayout>

@@ -5,10 +5,10 @@
 // runStartFlow() (core/app/startflow.h) says what the application does with that answer.
 
 #include "core/app/appcontext.h"
-#include "ui/app/windowdrag.h"
 #include "core/app/startflow.h"
 #include "core/layout/documenttypes.h"
-#include "ui/app/owndialog.h"
+#include "ui/kit/owndialog.h"
+#include "ui/kit/windowdrag.h"
 
 #include <QDialog>
 #include <QIcon>

@@ -3,7 +3,7 @@
 #include "core/app/appcontext.h"
 #include "core/doctypes/anywhere.h"
 #include "core/text/textboxformat.h"
-#include "ui/app/picturebutton.h"
+#include "ui/kit/picturebutton.h"
 
 #include <QIcon>
 #include <QLabel>

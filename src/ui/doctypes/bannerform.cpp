@@ -1,12 +1,12 @@
 #include "ui/doctypes/bannerform.h"
 
 #include "core/app/appcontext.h"
-#include "core/app/fontmapping.h"
 #include "core/doctypes/bannerdrawing.h"
 #include "core/doctypes/bannerfamily.h"
-#include "ui/app/documentwiring.h"
-#include "ui/app/picturebutton.h"
+#include "core/foundation/fontmapping.h"
 #include "ui/doctypes/bannerstrip.h"
+#include "ui/doctypes/documentwiring.h"
+#include "ui/kit/picturebutton.h"
 #include "ui/pictures/bordereditor.h"
 #include "ui/undo/undocontroller.h"
 

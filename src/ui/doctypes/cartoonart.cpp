@@ -2,7 +2,7 @@
 
 #include "core/doctypes/cartoon.h"
 #include "core/doctypes/cartoondrawing.h"
-#include "ui/app/looks.h"
+#include "ui/kit/looks.h"
 
 #include <QPainter>
 #include <QPainterPath>

@@ -1,8 +1,8 @@
 #include "ui/doctypes/copiessheet.h"
 
 #include "core/printing/copiessheet.h"
-#include "ui/app/looks.h"
-#include "ui/app/picturebutton.h"
+#include "ui/kit/looks.h"
+#include "ui/kit/picturebutton.h"
 
 #include <QCheckBox>
 #include <QLabel>

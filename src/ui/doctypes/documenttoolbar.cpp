@@ -1,8 +1,8 @@
 #include "ui/doctypes/documenttoolbar.h"
 
 #include "core/app/appcontext.h"
-#include "ui/app/picturebutton.h"
 #include "ui/doctypes/presentationlogo.h"
+#include "ui/kit/picturebutton.h"
 
 #include <QIcon>
 #include <QPainter>

@@ -1,9 +1,9 @@
 #include "ui/doctypes/hintbox.h"
 
 #include "core/app/appcontext.h"
-#include "ui/app/looks.h"
-#include "ui/doctypes/pageview.h"
 #include "ui/doctypes/documentwindow.h"
+#include "ui/doctypes/pageview.h"
+#include "ui/kit/looks.h"
 #include "ui/pictures/pictureboxwidget.h"
 
 #include <QHBoxLayout>

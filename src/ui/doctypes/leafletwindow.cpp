@@ -3,10 +3,10 @@
 #include "core/app/appcontext.h"
 #include "core/doctypes/leafletfamily.h"
 #include "core/layout/objectkinds.h"
-#include "ui/app/looks.h"
-#include "ui/app/picturebutton.h"
 #include "ui/doctypes/pageview.h"
 #include "ui/files/pagecontent.h"
+#include "ui/kit/looks.h"
+#include "ui/kit/picturebutton.h"
 
 #include <QGuiApplication>
 #include <QLabel>

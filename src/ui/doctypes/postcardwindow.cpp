@@ -1,14 +1,14 @@
 #include "ui/doctypes/postcardwindow.h"
 
 #include "core/app/appcontext.h"
-#include "core/app/paths.h"
 #include "core/doctypes/pagefamily.h"
 #include "core/doctypes/postcarddrawing.h"
+#include "core/foundation/paths.h"
 #include "core/layout/objectkinds.h"
 #include "core/layout/templateelements.h"
-#include "ui/app/picturebutton.h"
 #include "ui/doctypes/objectframe.h"
 #include "ui/doctypes/pageview.h"
+#include "ui/kit/picturebutton.h"
 #include "ui/pictures/pictureboxwidget.h"
 #include "ui/text/textboxwidget.h"
 

@@ -1,6 +1,6 @@
 #include "ui/doctypes/presentationlogo.h"
 
-#include "ui/app/looks.h"
+#include "ui/kit/looks.h"
 
 #include <QFontMetrics>
 #include <QMouseEvent>

@@ -2,9 +2,9 @@
 
 #include "core/app/appcontext.h"
 #include "core/doctypes/table.h"
-#include "ui/app/choiceform.h"
-#include "ui/app/picturebutton.h"
 #include "ui/doctypes/pageview.h"
+#include "ui/kit/choiceform.h"
+#include "ui/kit/picturebutton.h"
 #include "ui/pictures/pictureboxwidget.h"
 #include "ui/text/textboxwidget.h"
 

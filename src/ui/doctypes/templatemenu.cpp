@@ -1,8 +1,8 @@
 #include "ui/doctypes/templatemenu.h"
 
 #include "core/layout/templatemenu.h"
-#include "ui/app/looks.h"
-#include "ui/app/picturebutton.h"
+#include "ui/kit/looks.h"
+#include "ui/kit/picturebutton.h"
 
 #include <QImageReader>
 #include <QLabel>

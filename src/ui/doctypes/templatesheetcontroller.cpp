@@ -6,14 +6,14 @@
 #include "core/layout/templatemenu.h"
 #include "core/layout/templateswitch.h"
 #include "core/printing/copiessheet.h"
-#include "ui/app/messageform.h"
-#include "ui/app/translatewindow.h"
 #include "ui/doctypes/copiessheet.h"
 #include "ui/doctypes/documenttoolbar.h"
-#include "ui/doctypes/pageview.h"
 #include "ui/doctypes/documentwindow.h"
+#include "ui/doctypes/pageview.h"
 #include "ui/doctypes/templatemenu.h"
 #include "ui/files/pagecontent.h"
+#include "ui/kit/messageform.h"
+#include "ui/kit/translatewindow.h"
 
 #include <QApplication>
 #include <QEvent>

@@ -1,6 +1,6 @@
 #include "ui/files/busyindicator.h"
 
-#include "ui/app/briefpurposeform.h"
+#include "ui/kit/briefpurposeform.h"
 
 #include <QGuiApplication>
 

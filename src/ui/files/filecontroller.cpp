@@ -1,14 +1,14 @@
 #include "ui/files/filecontroller.h"
 
 #include "core/app/exitsequence.h"
-#include "core/doctypes/headlessexport.h"
+#include "core/app/headlessexport.h"
 #include "core/doctypes/pagefamily.h"
 #include "core/files/backgroundfiles.h"
 #include "core/files/filecommands.h"
 #include "core/files/wholefile.h"
 #include "core/files/workfile.h"
-#include "ui/doctypes/pageview.h"
 #include "ui/doctypes/documentwindow.h"
+#include "ui/doctypes/pageview.h"
 #include "ui/files/busyindicator.h"
 #include "ui/files/pagecontent.h"
 

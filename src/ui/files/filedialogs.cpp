@@ -1,8 +1,8 @@
 #include "ui/files/filedialogs.h"
 
 #include "core/files/filecommands.h"
-#include "ui/app/messageform.h"
-#include "ui/app/saveoffer.h"
+#include "ui/kit/messageform.h"
+#include "ui/kit/saveoffer.h"
 
 #include <QDir>
 #include <QFileDialog>

@@ -1,12 +1,12 @@
 #include "ui/files/fileform.h"
 
 #include "core/app/folderchoice.h"
-#include "core/app/paths.h"
 #include "core/files/filecommands.h"
 #include "core/files/workfilepreview.h"
-#include "ui/app/looks.h"
-#include "ui/app/picturebutton.h"
+#include "core/foundation/paths.h"
 #include "ui/files/replaceform.h"
+#include "ui/kit/looks.h"
+#include "ui/kit/picturebutton.h"
 
 #include <QDir>
 #include <QFileInfo>

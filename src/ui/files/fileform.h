@@ -4,7 +4,7 @@
 // the name. The answer ("Yes", "No") is left in AppContext::dialogAnswer like every own dialog.
 
 #include "core/files/filerows.h"
-#include "ui/app/owndialog.h"
+#include "ui/kit/owndialog.h"
 
 #include <QHash>
 #include <QImage>

@@ -1,6 +1,6 @@
 #include "ui/files/replaceform.h"
 
-#include "ui/app/looks.h"
+#include "ui/kit/looks.h"
 
 #include <QLabel>
 #include <QPixmap>

@@ -3,7 +3,7 @@
 // file dialog would write over an earlier work, with the earlier work's picture so the child
 // sees what would go.
 
-#include "ui/app/owndialog.h"
+#include "ui/kit/owndialog.h"
 
 #include <QImage>
 

@@ -1,8 +1,8 @@
 #include "ui/handling/advselecta.h"
 
 #include "core/handling/selectionframe.h"
-#include "ui/app/picturebutton.h"
 #include "ui/handling/handlingart.h"
+#include "ui/kit/picturebutton.h"
 
 #include <QMouseEvent>
 #include <QPainter>

@@ -1,6 +1,6 @@
 #include "ui/handling/dividerhandlewidget.h"
 
-#include "ui/app/looks.h"
+#include "ui/kit/looks.h"
 
 #include <QMouseEvent>
 #include <QPainter>

@@ -1,6 +1,6 @@
 #include "ui/handling/handlingart.h"
 
-#include "ui/app/looks.h"
+#include "ui/kit/looks.h"
 
 #include <QPainter>
 #include <QPainterPath>

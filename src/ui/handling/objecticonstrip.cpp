@@ -1,7 +1,7 @@
 #include "ui/handling/objecticonstrip.h"
 
-#include "ui/app/looks.h"
 #include "ui/handling/handlingart.h"
+#include "ui/kit/looks.h"
 
 #include <QLabel>
 #include <QMouseEvent>

@@ -1,6 +1,6 @@
 #include "ui/pictures/feltpens.h"
 
-#include "ui/app/looks.h"
+#include "ui/kit/looks.h"
 #include "ui/pictures/paletteart.h"
 
 #include <QMouseEvent>

@@ -1,9 +1,9 @@
 #include "ui/pictures/impopsform.h"
 
 #include "core/app/appcontext.h"
-#include "ui/app/looks.h"
-#include "ui/app/picturebutton.h"
-#include "ui/app/translatewindow.h"
+#include "ui/kit/looks.h"
+#include "ui/kit/picturebutton.h"
+#include "ui/kit/translatewindow.h"
 
 #include <QLabel>
 #include <QMouseEvent>

@@ -5,7 +5,7 @@
 // frameless dialog, dragged by its top bar.
 
 #include "core/pictures/pictureimport.h"
-#include "ui/app/windowdrag.h"
+#include "ui/kit/windowdrag.h"
 
 #include <QDialog>
 #include <QImage>

@@ -1,7 +1,7 @@
 #include "ui/pictures/importquestions.h"
 
 #include "core/app/appcontext.h"
-#include "ui/app/messageform.h"
+#include "ui/kit/messageform.h"
 #include "ui/pictures/impopsform.h"
 
 #include <QDir>

@@ -1,8 +1,8 @@
 #include "ui/pictures/painttools.h"
 
 #include "core/pictures/paintstate.h"
-#include "ui/app/looks.h"
-#include "ui/app/picturebutton.h"
+#include "ui/kit/looks.h"
+#include "ui/kit/picturebutton.h"
 #include "ui/pictures/paletteart.h"
 #include "ui/pictures/pensizer.h"
 

@@ -1,7 +1,7 @@
 #include "ui/pictures/paletteart.h"
 
 #include "core/pictures/painttables.h"
-#include "ui/app/looks.h"
+#include "ui/kit/looks.h"
 
 #include <QHash>
 #include <QPainter>

@@ -1,7 +1,7 @@
 #include "ui/pictures/pensizer.h"
 
 #include "core/pictures/paintstate.h"
-#include "ui/app/looks.h"
+#include "ui/kit/looks.h"
 
 #include <QMouseEvent>
 #include <QPainter>

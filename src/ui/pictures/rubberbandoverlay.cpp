@@ -1,6 +1,6 @@
 #include "ui/pictures/rubberbandoverlay.h"
 
-#include "ui/app/looks.h"
+#include "ui/kit/looks.h"
 
 #include <QPainter>
 

@@ -2,7 +2,7 @@
 
 #include "core/pictures/importfit.h"
 #include "core/pictures/webcameffects.h"
-#include "ui/app/looks.h"
+#include "ui/kit/looks.h"
 
 #include <QPainter>
 #include <QPainterPath>

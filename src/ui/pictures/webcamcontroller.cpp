@@ -4,8 +4,8 @@
 #include "core/pictures/webcamcapture.h"
 #include "core/undo/undorecord.h"
 #include "platform/camera.h"
-#include "ui/app/messageform.h"
 #include "ui/doctypes/documentwindow.h"
+#include "ui/kit/messageform.h"
 #include "ui/pictures/webcamform.h"
 #include "ui/undo/undocontroller.h"
 

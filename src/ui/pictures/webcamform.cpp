@@ -3,10 +3,10 @@
 #include "core/app/appcontext.h"
 #include "core/pictures/webcamcapture.h"
 #include "platform/camera.h"
-#include "ui/app/looks.h"
-#include "ui/app/messageform.h"
-#include "ui/app/picturebutton.h"
-#include "ui/app/translatewindow.h"
+#include "ui/kit/looks.h"
+#include "ui/kit/messageform.h"
+#include "ui/kit/picturebutton.h"
+#include "ui/kit/translatewindow.h"
 #include "ui/pictures/webcamart.h"
 
 #include <QComboBox>

@@ -7,7 +7,7 @@
 
 #include "core/pictures/importfit.h"
 #include "core/pictures/webcameffects.h"
-#include "ui/app/windowdrag.h"
+#include "ui/kit/windowdrag.h"
 
 #include <QDialog>
 #include <QImage>

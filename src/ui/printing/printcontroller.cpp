@@ -1,13 +1,13 @@
 #include "ui/printing/printcontroller.h"
 
-#include "core/doctypes/pagefamily.h"
 #include "core/app/appcontext.h"
+#include "core/doctypes/pagefamily.h"
 #include "core/layout/documenttypes.h"
 #include "core/printing/printbuttonreturn.h"
 #include "core/printing/printdevice.h"
-#include "ui/app/messageform.h"
 #include "ui/doctypes/documenttoolbar.h"
 #include "ui/doctypes/documentwindow.h"
+#include "ui/kit/messageform.h"
 
 #include <QDir>
 #include <QFileDialog>

@@ -3,7 +3,7 @@
 #include "core/app/appcontext.h"
 #include "core/printing/printdevice.h"
 #include "core/printing/printjob.h"
-#include "ui/app/looks.h"
+#include "ui/kit/looks.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>

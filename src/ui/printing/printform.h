@@ -2,7 +2,7 @@
 // The print dialog (`frmPrint`): which printer, how many copies, and a warning when the
 // printer's paper is not A4. The chosen printer is remembered in the settings.
 
-#include "ui/app/owndialog.h"
+#include "ui/kit/owndialog.h"
 
 #include <optional>
 

@@ -2,7 +2,7 @@
 
 #include "core/layout/documenttypes.h"
 #include "core/text/textboxformat.h"
-#include "ui/app/looks.h"
+#include "ui/kit/looks.h"
 
 #include <QApplication>
 #include <QCheckBox>

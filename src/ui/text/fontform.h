@@ -5,7 +5,7 @@
 // choice() to the box.
 
 #include "core/text/plainfit.h"
-#include "ui/app/owndialog.h"
+#include "ui/kit/owndialog.h"
 
 #include <QVector>
 

@@ -1,7 +1,7 @@
 #include "ui/text/pullstring.h"
 
 #include "core/text/onscreenkeyboard.h"
-#include "ui/app/looks.h"
+#include "ui/kit/looks.h"
 
 #include <QMouseEvent>
 #include <QPainter>

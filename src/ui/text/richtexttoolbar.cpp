@@ -1,6 +1,6 @@
 #include "ui/text/richtexttoolbar.h"
 
-#include "ui/app/looks.h"
+#include "ui/kit/looks.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

@@ -1,8 +1,8 @@
 #include "core/app/choiceexamples.h"
 #include "core/app/choicevalues.h"
-#include "core/app/paths.h"
 #include "core/app/startchoice.h"
 #include "core/app/startflow.h"
+#include "core/foundation/paths.h"
 #include "core/layout/documenttypes.h"
 #include "support/testfiles.h"
 

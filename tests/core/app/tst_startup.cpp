@@ -1,8 +1,8 @@
 #include "core/app/demotexts.h"
 #include "core/app/exitsequence.h"
 #include "core/app/folderresolution.h"
-#include "core/app/paths.h"
 #include "core/app/startup.h"
+#include "core/foundation/paths.h"
 #include "support/testfiles.h"
 
 #include <QDir>

@@ -2,10 +2,10 @@
 // printed sheets checked from their pixels, and the page description written and read back,
 // hostile values included.
 
-#include "core/app/settings.h"
 #include "core/doctypes/bannerdescription.h"
 #include "core/doctypes/bannerdrawing.h"
 #include "core/files/staging.h"
+#include "core/foundation/settings.h"
 #include "core/printing/imageprintdevice.h"
 #include "core/printing/pageborder.h"
 #include "support/testfiles.h"

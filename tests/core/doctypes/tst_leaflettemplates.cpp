@@ -3,9 +3,9 @@
 // page's objects inside the printed part of their page, clear of each other and of the card's
 // border, uses fonts the program knows and fits its own default texts.
 
-#include "core/app/fontmapping.h"
 #include "core/doctypes/leafletdescription.h"
 #include "core/doctypes/leafletsheet.h"
+#include "core/foundation/fontmapping.h"
 #include "core/layout/documenttypes.h"
 #include "core/text/textboxformat.h"
 #include "core/text/textmeasure.h"

@@ -3,9 +3,9 @@
 // program knows, fits its own default texts and brings the pictures it needs; every kind has
 // enough templates to choose from.
 
-#include "core/app/fontmapping.h"
 #include "core/app/startchoice.h"
 #include "core/doctypes/postcard.h"
+#include "core/foundation/fontmapping.h"
 #include "core/layout/dialect.h"
 #include "core/layout/documenttypes.h"
 #include "core/layout/templateelements.h"

@@ -1,7 +1,7 @@
 // Printing a page on a picture printer: the A4 check, the scale, orientation, copies and the
 // print button's hiding.
 
-#include "core/app/settings.h"
+#include "core/foundation/settings.h"
 #include "core/printing/imageprintdevice.h"
 #include "core/printing/printbuttonhiding.h"
 #include "core/printing/printjob.h"

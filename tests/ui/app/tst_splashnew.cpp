@@ -1,10 +1,10 @@
 #include "core/app/appcontext.h"
-#include "core/app/paths.h"
+#include "core/foundation/paths.h"
 #include "core/layout/documenttypes.h"
 #include "support/testfiles.h"
 #include "ui/app/choicetile.h"
-#include "ui/app/picturebutton.h"
 #include "ui/app/splashnew.h"
+#include "ui/kit/picturebutton.h"
 
 #include <QDir>
 #include <QLabel>

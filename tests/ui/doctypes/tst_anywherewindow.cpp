@@ -5,10 +5,10 @@
 #include "core/doctypes/anywhere.h"
 #include "core/pictures/painttables.h"
 #include "support/windowfixture.h"
-#include "ui/app/picturebutton.h"
 #include "ui/doctypes/anywheretexts.h"
 #include "ui/doctypes/anywherewindow.h"
 #include "ui/doctypes/pageview.h"
+#include "ui/kit/picturebutton.h"
 #include "ui/pictures/pictureboxwidget.h"
 
 #include <QLabel>

@@ -3,8 +3,8 @@
 
 #include "core/doctypes/bannerdescription.h"
 #include "support/windowfixture.h"
-#include "ui/app/picturebutton.h"
 #include "ui/doctypes/bannerform.h"
+#include "ui/kit/picturebutton.h"
 #include "ui/pictures/bordereditor.h"
 
 #include <QComboBox>

@@ -5,9 +5,9 @@
 #include "core/printing/imageprintdevice.h"
 #include "platform/camera.h"
 #include "platform/pictureloader.h"
-#include "ui/app/documentwiring.h"
-#include "ui/app/picturebutton.h"
 #include "ui/doctypes/circlewindow.h"
+#include "ui/doctypes/documentwiring.h"
+#include "ui/kit/picturebutton.h"
 
 #include <QSignalSpy>
 #include <QtTest>

@@ -5,9 +5,9 @@
 #include "core/app/appcontext.h"
 #include "core/files/workfile.h"
 #include "platform/ziparchive.h"
-#include "ui/app/picturebutton.h"
 #include "ui/doctypes/leafletwindow.h"
 #include "ui/doctypes/pageview.h"
+#include "ui/kit/picturebutton.h"
 #include "ui/text/textboxwidget.h"
 
 #include <QTemporaryDir>

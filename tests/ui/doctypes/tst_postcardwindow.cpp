@@ -2,12 +2,12 @@
 // ends on the other side, and a card that cannot be built showing nothing.
 
 #include "core/app/appcontext.h"
-#include "ui/app/picturebutton.h"
+#include "support/testfiles.h"
 #include "ui/doctypes/pageview.h"
 #include "ui/doctypes/postcardwindow.h"
+#include "ui/kit/picturebutton.h"
 #include "ui/pictures/pictureboxwidget.h"
 #include "ui/text/textboxwidget.h"
-#include "support/testfiles.h"
 
 #include <QLabel>
 #include <QTemporaryDir>

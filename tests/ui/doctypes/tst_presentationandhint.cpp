@@ -3,10 +3,10 @@
 // current text box, and the hint stays away once the child has chosen a colour.
 
 #include "core/app/demotexts.h"
-#include "ui/app/picturebutton.h"
 #include "ui/doctypes/hintbox.h"
 #include "ui/doctypes/presentationcontroller.h"
 #include "ui/doctypes/presentationlogo.h"
+#include "ui/kit/picturebutton.h"
 #include "ui/pictures/pictureboxwidget.h"
 #include "ui/text/textfixture.h"
 

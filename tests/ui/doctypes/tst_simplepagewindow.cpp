@@ -3,10 +3,10 @@
 
 #include "core/app/appcontext.h"
 #include "core/text/textboxformat.h"
-#include "ui/app/picturebutton.h"
 #include "ui/doctypes/objectframe.h"
 #include "ui/doctypes/pageview.h"
 #include "ui/doctypes/simplepagewindow.h"
+#include "ui/kit/picturebutton.h"
 #include "ui/pictures/pictureboxwidget.h"
 #include "ui/text/richtextboxwidget.h"
 #include "ui/text/textboxwidget.h"

@@ -8,10 +8,10 @@
 #include "core/printing/imageprintdevice.h"
 #include "platform/camera.h"
 #include "platform/pictureloader.h"
-#include "ui/app/documentwiring.h"
-#include "ui/app/picturebutton.h"
+#include "ui/doctypes/documentwiring.h"
 #include "ui/doctypes/pageview.h"
 #include "ui/doctypes/tablewindow.h"
+#include "ui/kit/picturebutton.h"
 #include "ui/pictures/pictureboxwidget.h"
 
 #include <QtTest>

@@ -1,9 +1,9 @@
 // `fileform`: the rows and the slider, the name box, choosing with the mouse and the keys,
 // and the previews loaded one per tick.
 
-#include "ui/app/looks.h"
-#include "ui/app/picturebutton.h"
 #include "ui/files/fileform.h"
+#include "ui/kit/looks.h"
+#include "ui/kit/picturebutton.h"
 
 #include <QDir>
 #include <QFile>

@@ -5,12 +5,12 @@
 #include "core/app/appcontext.h"
 #include "core/handling/selectionframe.h"
 #include "support/windowfixture.h"
-#include "ui/app/picturebutton.h"
 #include "ui/doctypes/pageview.h"
 #include "ui/doctypes/simplepagewindow.h"
 #include "ui/handling/advselecta.h"
 #include "ui/handling/objecticonstrip.h"
 #include "ui/handling/selectioncontroller.h"
+#include "ui/kit/picturebutton.h"
 #include "ui/pictures/pictureboxwidget.h"
 #include "ui/text/richtextboxwidget.h"
 

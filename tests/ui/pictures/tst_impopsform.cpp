@@ -2,7 +2,7 @@
 // close button and Escape cancelling.
 
 #include "core/app/appcontext.h"
-#include "ui/app/picturebutton.h"
+#include "ui/kit/picturebutton.h"
 #include "ui/pictures/impopsform.h"
 
 #include <QLabel>

@@ -2,9 +2,9 @@
 // animation timer, the right button, and undo / redo.
 
 #include "support/windowfixture.h"
-#include "ui/app/picturebutton.h"
 #include "ui/doctypes/pageview.h"
 #include "ui/doctypes/simplepagewindow.h"
+#include "ui/kit/picturebutton.h"
 #include "ui/pictures/feltpens.h"
 #include "ui/pictures/paintingcontroller.h"
 #include "ui/pictures/painttools.h"

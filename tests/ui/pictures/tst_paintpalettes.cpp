@@ -2,7 +2,7 @@
 // state, which lid is open, and that the panels fit high and low screens.
 
 #include "core/pictures/paintstate.h"
-#include "ui/app/picturebutton.h"
+#include "ui/kit/picturebutton.h"
 #include "ui/pictures/feltpens.h"
 #include "ui/pictures/painttools.h"
 #include "ui/pictures/pensizer.h"

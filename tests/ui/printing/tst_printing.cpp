@@ -6,9 +6,9 @@
 #include "platform/printing.h"
 #include "support/pixelcheck.h"
 #include "support/samplepage.h"
-#include "ui/app/picturebutton.h"
 #include "ui/doctypes/documenttoolbar.h"
 #include "ui/doctypes/simplepagewindow.h"
+#include "ui/kit/picturebutton.h"
 #include "ui/printing/printcontroller.h"
 #include "ui/printing/printform.h"
 

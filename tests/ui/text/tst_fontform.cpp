@@ -1,7 +1,7 @@
 // The font dialog: what it offers for a box, and what the text controller does with its answer.
 
 #include "textfixture.h"
-#include "ui/app/picturebutton.h"
+#include "ui/kit/picturebutton.h"
 #include "ui/text/fontform.h"
 
 #include <QCheckBox>

@@ -1,5 +1,5 @@
-#include "core/app/codepage.h"
-#include "core/app/translator.h"
+#include "core/foundation/codepage.h"
+#include "core/foundation/translator.h"
 
 #include <QTest>
 

@@ -1,4 +1,4 @@
-#include "ui/app/looks.h"
+#include "ui/kit/looks.h"
 
 #include <QPainter>
 #include <QPalette>

@@ -7,7 +7,7 @@
 #include "core/app/choiceexamples.h"
 #include "core/app/choicevalues.h"
 #include "core/layout/documenttypes.h"
-#include "ui/app/owndialog.h"
+#include "ui/kit/owndialog.h"
 
 class QLabel;
 class QRadioButton;

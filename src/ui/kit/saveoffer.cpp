@@ -1,6 +1,6 @@
-#include "ui/app/saveoffer.h"
+#include "ui/kit/saveoffer.h"
 
-#include "ui/app/picturebutton.h"
+#include "ui/kit/picturebutton.h"
 
 #include <QKeyEvent>
 

@@ -1,7 +1,7 @@
 #include "core/app/appcontext.h"
 #include "core/layout/documenttypes.h"
-#include "ui/app/choiceform.h"
-#include "ui/app/picturebutton.h"
+#include "ui/kit/choiceform.h"
+#include "ui/kit/picturebutton.h"
 
 #include <QLabel>
 #include <QRadioButton>

@@ -1,6 +1,6 @@
-#include "core/app/translator.h"
-#include "ui/app/picturebutton.h"
-#include "ui/app/translatewindow.h"
+#include "core/foundation/translator.h"
+#include "ui/kit/picturebutton.h"
+#include "ui/kit/translatewindow.h"
 
 #include <QCheckBox>
 #include <QGroupBox>

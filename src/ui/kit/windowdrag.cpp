@@ -1,4 +1,4 @@
-#include "ui/app/windowdrag.h"
+#include "ui/kit/windowdrag.h"
 
 #include <QMouseEvent>
 #include <QWidget>

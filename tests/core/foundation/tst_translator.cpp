@@ -1,4 +1,4 @@
-#include "core/app/translator.h"
+#include "core/foundation/translator.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -1,4 +1,4 @@
-#include "core/app/codepage.h"
+#include "core/foundation/codepage.h"
 
 #include <array>
 

@@ -1,8 +1,8 @@
-#include "ui/app/owndialog.h"
+#include "ui/kit/owndialog.h"
 
-#include "ui/app/looks.h"
-#include "ui/app/picturebutton.h"
-#include "ui/app/translatewindow.h"
+#include "ui/kit/looks.h"
+#include "ui/kit/picturebutton.h"
+#include "ui/kit/translatewindow.h"
 
 #include <QEventLoop>
 #include <QHBoxLayout>

@@ -1,6 +1,6 @@
-#include "core/app/translator.h"
+#include "core/foundation/translator.h"
 
-#include "core/app/codepage.h"
+#include "core/foundation/codepage.h"
 
 #include <QFile>
 

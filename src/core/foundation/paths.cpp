@@ -1,4 +1,4 @@
-#include "core/app/paths.h"
+#include "core/foundation/paths.h"
 
 namespace quillora::paths {
 

@@ -1,7 +1,7 @@
-#include "ui/app/briefpurposeform.h"
+#include "ui/kit/briefpurposeform.h"
 
-#include "ui/app/looks.h"
-#include "ui/app/translatewindow.h"
+#include "ui/kit/looks.h"
+#include "ui/kit/translatewindow.h"
 
 #include <QGuiApplication>
 #include <QHBoxLayout>

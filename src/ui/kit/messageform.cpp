@@ -1,7 +1,7 @@
-#include "ui/app/messageform.h"
+#include "ui/kit/messageform.h"
 
-#include "ui/app/looks.h"
-#include "ui/app/picturebutton.h"
+#include "ui/kit/looks.h"
+#include "ui/kit/picturebutton.h"
 
 #include <QLabel>
 #include <QVBoxLayout>

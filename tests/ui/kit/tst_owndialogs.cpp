@@ -1,8 +1,8 @@
 #include "core/app/appcontext.h"
 #include "ui/app/exitform.h"
-#include "ui/app/picturebutton.h"
-#include "ui/app/saveoffer.h"
 #include "ui/files/replaceform.h"
+#include "ui/kit/picturebutton.h"
+#include "ui/kit/saveoffer.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -1,7 +1,7 @@
 #pragma once
 // "Save?": offered before unsaved work would be lost.
 
-#include "ui/app/owndialog.h"
+#include "ui/kit/owndialog.h"
 
 namespace quillora {
 

@@ -14,8 +14,8 @@ class FileController;
 class KeySender;
 class PaintingController;
 class PictureLoader;
+class PrintController;
 class PrinterProvider;
-class ShellController;
 class TextController;
 class UndoController;
 
@@ -24,7 +24,6 @@ struct DocumentServices {
     PictureLoader &pictures;
     WebcamController::CameraFactory makeCamera;
     FileController *files = nullptr;   // lives for the whole run; attaches to each window
-    ShellController *shell = nullptr;  // reports new options
     KeySender *keys = nullptr;         // types the on-screen keyboard's keys; the system's if null
 };
 
@@ -34,6 +33,7 @@ struct DocumentControllers {
     PaintingController *painting = nullptr;
     TextController *text = nullptr;
     BorderEditor *border = nullptr;
+    PrintController *printing = nullptr;
 };
 
 DocumentControllers attachControllers(AppContext &context, DocumentWindow &window,

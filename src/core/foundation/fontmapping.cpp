@@ -1,4 +1,4 @@
-#include "core/app/fontmapping.h"
+#include "core/foundation/fontmapping.h"
 
 #include <QFont>
 

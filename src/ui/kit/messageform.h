@@ -1,7 +1,7 @@
 #pragma once
 // A fixed message in the program's own window, with only the OK picture to close it.
 
-#include "ui/app/owndialog.h"
+#include "ui/kit/owndialog.h"
 
 namespace quillora {
 

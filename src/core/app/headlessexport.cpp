@@ -1,4 +1,4 @@
-#include "core/doctypes/headlessexport.h"
+#include "core/app/headlessexport.h"
 
 #include "core/app/appcontext.h"
 #include "core/doctypes/pagefamily.h"

@@ -1,8 +1,8 @@
-#include "ui/app/choiceform.h"
+#include "ui/kit/choiceform.h"
 
 #include "core/layout/documenttypes.h"
-#include "ui/app/looks.h"
-#include "ui/app/picturebutton.h"
+#include "ui/kit/looks.h"
+#include "ui/kit/picturebutton.h"
 
 #include <QEvent>
 #include <QGridLayout>

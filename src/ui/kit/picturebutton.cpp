@@ -1,4 +1,4 @@
-#include "ui/app/picturebutton.h"
+#include "ui/kit/picturebutton.h"
 
 #include <QMouseEvent>
 #include <QPainter>

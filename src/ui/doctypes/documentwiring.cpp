@@ -1,6 +1,5 @@
-#include "ui/app/documentwiring.h"
+#include "ui/doctypes/documentwiring.h"
 
-#include "ui/app/shellcontroller.h"
 #include "ui/doctypes/documentwindow.h"
 #include "ui/doctypes/hintbox.h"
 #include "ui/doctypes/presentationcontroller.h"
@@ -37,12 +36,6 @@ DocumentControllers attachControllers(AppContext &context, DocumentWindow &windo
     new SelectionController(context, window, *undo, services.pictures);
     auto *printing = new PrintController(context, services.printers, &window);
     printing->attach(&window);
-    if (services.shell) {
-        QObject::connect(services.shell, &ShellController::optionsApplied, text,
-                         &TextController::applySettings);
-        QObject::connect(services.shell, &ShellController::optionsApplied, printing,
-                         &PrintController::applySettings);
-    }
     new WebcamController(context, window, *undo, services.makeCamera);
     auto *sheet = new TemplateSheetController(context, window);
     QObject::connect(sheet, &TemplateSheetController::templateSwitched, undo,
@@ -60,7 +53,7 @@ DocumentControllers attachControllers(AppContext &context, DocumentWindow &windo
     auto *hint = new PaletteHint(context, window);
     QObject::connect(painting, &PaintingController::paintColourChosen, hint,
                      &PaletteHint::colourChosen);
-    const DocumentControllers controllers{undo, painting, text, border};
+    const DocumentControllers controllers{undo, painting, text, border, printing};
     window.controllersAttached(controllers);
     return controllers;
 }

@@ -1,7 +1,7 @@
-#include "ui/app/translatewindow.h"
+#include "ui/kit/translatewindow.h"
 
-#include "core/app/translator.h"
-#include "ui/app/picturebutton.h"
+#include "core/foundation/translator.h"
+#include "ui/kit/picturebutton.h"
 
 #include <QAbstractButton>
 #include <QAbstractSlider>

@@ -4,7 +4,7 @@
 // AppContext::dialogAnswer for the caller, as every own dialog does.
 
 #include "core/app/appcontext.h"
-#include "ui/app/windowdrag.h"
+#include "ui/kit/windowdrag.h"
 
 #include <QDialog>
 #include <QIcon>
