@@ -8,6 +8,7 @@
 #include "platform/qtcamera.h"
 #include "platform/systemenvironment.h"
 #include "platform/ziparchive.h"
+#include "ui/app/childstyle.h"
 #include "ui/app/documentwiring.h"
 #include "ui/app/shellcontroller.h"
 #include "ui/doctypes/documentwindow.h"
@@ -43,6 +44,9 @@ int runApplication(int argc, char *argv[])
     ZipArchiveFormat zip;
     if (const int code = runHeadlessExport(QApplication::arguments(), context, zip); code >= 0)
         return code;
+
+    // Every standard control of every window wears the program's look.
+    QApplication::setStyle(new ChildStyle);
 
     // "Save as PDF…" asks where the file goes over whichever window is asking.
     SystemPrinterProvider printDevices(

@@ -59,7 +59,6 @@ OptForm::OptForm(AppContext &context, const PrinterProvider &printers,
       m_printers(printers)
 {
     setFont(looks::childFont(looks::kControlPixels));
-    looks::enlargeTickBoxes(this);
     messageLabel()->setFont(looks::childFont(28, true));
 
     m_tabs = new QTabWidget(this);

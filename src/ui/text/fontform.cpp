@@ -173,7 +173,6 @@ FontForm::FontForm(AppContext &context, const TextBoxModel &box, QWidget *parent
     for (int i = 0; i < int(names.size()); ++i)
         if (names[size_t(i)].compare(box.style.fontName, Qt::CaseInsensitive) == 0)
             m_fontList->setCurrentRow(i);
-    looks::enlargeTickBoxes(this);
     showPreview();
     m_fontList->setFixedHeight(kListRows * kListRowPixels + 6);
     m_sizeList->setFixedHeight(kListRows * kListRowPixels + 6);

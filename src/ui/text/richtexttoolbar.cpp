@@ -178,7 +178,6 @@ RichTextToolbar::RichTextToolbar(QWidget *parent) : QWidget(parent)
     row->addStretch();
 
     buildColourDropDown();
-    looks::enlargeTickBoxes(this);
     setFixedHeight(kControlHeight + 16);
 }
 
