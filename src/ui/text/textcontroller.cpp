@@ -129,6 +129,8 @@ void TextController::pageShown()
 
 void TextController::applySettings()
 {
+    const auto &fonts = m_context.settings.fontSlots;
+    m_toolbar->setFontChoices(QStringList(fonts.begin(), fonts.end()));
     const bool keyboardWanted = m_context.settings.useIWBkeyBd;
     // A window opens with the keyboard open; closing it leaves the mini key in its place.
     m_keyboard->setVisible(keyboardWanted);

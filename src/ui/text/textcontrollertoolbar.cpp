@@ -95,7 +95,8 @@ void TextController::placeToolbar()
     const QRect page = m_context.page.pageRect;
     const int left = std::max(page.left() - kToolbarLeftOfPagePx, 0);
     const int width = std::min(m_toolbar->sizeHint().width(), std::max(m_window.width() - left, 0));
-    m_toolbar->setGeometry(left, kToolbarHeightPx, width, kToolbarHeightPx);
+    // In the band the page fitting keeps free for it, never over the page.
+    m_toolbar->setGeometry(left, kToolbarHeightPx, width, kRichTextToolbarHeightPx);
 }
 
 void TextController::syncToolbar()
