@@ -102,8 +102,8 @@ const std::array<ColourRef, FontForm::kPenCount> &FontForm::penColours()
 }
 
 FontForm::FontForm(AppContext &context, const TextBoxModel &box, QWidget *parent)
-    : OwnDialog(context, QStringLiteral("fontForm"), QStringLiteral("Font"), QStringLiteral("Font"),
-                parent),
+    // The top bar names the dialog; a heading under it would only push the buttons down.
+    : OwnDialog(context, QStringLiteral("fontForm"), QStringLiteral("Font"), QString(), parent),
       m_box(box)
 {
     m_choice = {box.style.fontName, box.style.fontSize, box.style.colour};
