@@ -170,7 +170,11 @@ QSize ChildStyle::sizeFromContents(ContentsType type, const QStyleOption *option
     case CT_SpinBox:
         return QSize(size.width() + kArrowButton, std::max(size.height(), target));
     case CT_LineEdit:
-        return size.expandedTo(QSize(target, target));
+        // A frameless line is a text on a page, sized to its words; only fields grow.
+        if (const auto *frame = qstyleoption_cast<const QStyleOptionFrame *>(option);
+            frame && frame->lineWidth > 0)
+            return size.expandedTo(QSize(target, target));
+        return size;
     case CT_TabBarTab:
         return size.expandedTo(QSize(2 * target, kTabHeight));
     case CT_ItemViewItem:
