@@ -15,7 +15,6 @@ constexpr int kRightColumn = 88;
 constexpr int kCopiesPreview = 242;
 constexpr int kBottomMargin = 16;
 constexpr int kGapBelowToolbar = 8;
-constexpr int kRichTextToolbarRoom = 30;
 constexpr int kGapRightOfPalette = 16;
 
 // A page edge of scale × its own size is meant to be whole; floating point may put it a hair
@@ -51,7 +50,11 @@ PageFit fitPage(const PageFitInputs &in, int pageWidthMm, int pageHeightMm)
         availableWidth -= kCopiesPreview;
         break;
     }
-    int availableHeight = in.screenHeightPx - in.toolbarHeightPx - kSideMargins - kBottomMargin;
+    // Kinds with the rich text toolbar keep its band free above the page.
+    const int toolbarBand =
+        kindInfo(in.documentType).richTextToolbarRoom ? kRichTextToolbarHeightPx : 0;
+    int availableHeight = in.screenHeightPx - in.toolbarHeightPx - toolbarBand - kSideMargins -
+                          kBottomMargin;
 
     // A screen too small for the window furniture or a page without size still gives a
     // finite, positive scale: the page is then tiny rather than the program broken.
@@ -67,9 +70,7 @@ PageFit fitPage(const PageFitInputs &in, int pageWidthMm, int pageHeightMm)
         fit.scale = float(double(availableHeight) / double(pageHeight));
         const int width = truncatedPixels(pageWidth, fit.scale);
         const int height = truncatedPixels(pageHeight, fit.scale);
-        int top = in.toolbarHeightPx + kGapBelowToolbar;
-        if (kindInfo(in.documentType).richTextToolbarRoom)
-            top += kRichTextToolbarRoom;
+        const int top = in.toolbarHeightPx + toolbarBand + kGapBelowToolbar;
         fit.pageRect =
             QRect(in.toolPaletteWidthPx + (availableWidth - width) / 2, top, width, height);
     } else {
@@ -77,7 +78,8 @@ PageFit fitPage(const PageFitInputs &in, int pageWidthMm, int pageHeightMm)
         const int width = truncatedPixels(pageWidth, fit.scale);
         const int height = truncatedPixels(pageHeight, fit.scale);
         fit.pageRect = QRect(in.toolPaletteWidthPx + kGapRightOfPalette,
-                             in.toolbarHeightPx + (availableHeight - height) / 2, width, height);
+                             in.toolbarHeightPx + toolbarBand + (availableHeight - height) / 2,
+                             width, height);
     }
     return fit;
 }

@@ -12,6 +12,8 @@ namespace quillora {
 // left that holds the felt pens or the paint tools.
 constexpr int kToolbarHeightPx = 64;
 constexpr int kToolPaletteWidthPx = 106;
+// The band under the top toolbar that the rich text toolbar fills on the kinds that show it.
+constexpr int kRichTextToolbarHeightPx = 56;
 
 struct PageFitInputs {
     int screenWidthPx = 0;

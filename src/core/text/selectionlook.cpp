@@ -116,6 +116,14 @@ std::optional<int> enteredRichFontSize(const QString &typed)
                           double(kLargestEnteredRichSize)));
 }
 
+QString shownRichFontSize(double points)
+{
+    if (!std::isfinite(points))
+        return QString();
+    const double halves = std::round(points * 2) / 2;
+    return QString::number(halves, 'f', std::fmod(halves, 1.0) == 0 ? 0 : 1);
+}
+
 void setSelectionFontName(QTextCursor &cursor, const QString &name)
 {
     QTextCharFormat format;

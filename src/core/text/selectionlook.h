@@ -31,6 +31,10 @@ SelectionLook selectionLook(const QTextCursor &cursor);
 // above 99 becomes 99; text that is no number at all is refused.
 std::optional<int> enteredRichFontSize(const QString &typed);
 
+// A size as the size list shows it: to the nearest whole or half point ("36.9" shows as "37",
+// 10.4 as "10.5"), since fitting leaves sizes a child has no use for.
+QString shownRichFontSize(double points);
+
 constexpr int kSmallestEnteredRichSize = 8;
 constexpr int kLargestEnteredRichSize = 99;
 

@@ -13,6 +13,7 @@
 #include "ui/doctypes/documentwindows.h"
 #include "ui/doctypes/documentwiring.h"
 #include "ui/files/filecontroller.h"
+#include "ui/kit/childstyle.h"
 #include "ui/printing/printcontroller.h"
 #include "ui/text/textcontroller.h"
 
@@ -44,6 +45,9 @@ int runApplication(int argc, char *argv[])
     ZipArchiveFormat zip;
     if (const int code = runHeadlessExport(QApplication::arguments(), context, zip); code >= 0)
         return code;
+
+    // Every standard control of every window wears the program's look.
+    QApplication::setStyle(new ChildStyle);
 
     // "Save as PDF…" asks where the file goes over whichever window is asking.
     SystemPrinterProvider printDevices(

@@ -38,7 +38,6 @@ FileStoreForm::FileStoreForm(AppContext &context, QWidget *parent)
                 QStringLiteral("Where to store files"), parent)
 {
     messageLabel()->setFont(looks::childFont(28, true));
-    looks::enlargeTickBoxes(this);
     const QFont controlFont = looks::childFont(looks::kControlPixels);
 
     m_useMyDocs = new QRadioButton(QStringLiteral("Use 'My Documents' folder"), this);

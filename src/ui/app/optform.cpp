@@ -54,12 +54,11 @@ PictureButton *arrowButton(const QString &objectName, bool up, const QString &ca
 
 OptForm::OptForm(AppContext &context, const PrinterProvider &printers,
                  const QStringList &fontFamilies, QWidget *parent)
-    : OwnDialog(context, QStringLiteral("optForm"), QStringLiteral("Options"),
-                QStringLiteral("Options"), parent),
+    // The top bar names the dialog; a heading under it would only push the buttons down.
+    : OwnDialog(context, QStringLiteral("optForm"), QStringLiteral("Options"), QString(), parent),
       m_printers(printers)
 {
     setFont(looks::childFont(looks::kControlPixels));
-    looks::enlargeTickBoxes(this);
     messageLabel()->setFont(looks::childFont(28, true));
 
     m_tabs = new QTabWidget(this);

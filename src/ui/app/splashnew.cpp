@@ -6,6 +6,7 @@
 #include "ui/kit/looks.h"
 #include "ui/kit/messageform.h"
 #include "ui/kit/picturebutton.h"
+#include "ui/kit/topbar.h"
 #include "ui/kit/translatewindow.h"
 
 #include <QFileInfo>
@@ -72,28 +73,15 @@ QLabel *pictureLabel(const QString &objectName, const QIcon &picture, QSize size
 } // namespace
 
 SplashNew::SplashNew(AppContext &context, QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), m_context(context),
+    : OwnWindow(context, QStringLiteral("splashNew"), QStringLiteral("Quillora"), parent),
       m_selection(context.folders.data), m_messageHandler([this](const QString &message) {
-          MessageForm::tell(m_context, message, this);
+          MessageForm::tell(this->context(), message, this);
       }),
       m_videoLauncher([](const QString &program) {
           QProcess::startDetached(program, {}, QFileInfo(program).absolutePath());
       })
 {
-    setObjectName(QStringLiteral("splashNew"));
-    setWindowTitle(QStringLiteral("Quillora"));
-    setModal(true);
-    looks::paintWindowPalette(this);
-    for (int n = 0; n < OwnDialog::kFrameCount; ++n) {
-        m_yesFrames[std::size_t(n)] = OwnDialog::yesPicture(n);
-        m_noFrames[std::size_t(n)] = OwnDialog::noPicture(n);
-    }
-
-    auto *outer = new QVBoxLayout(this);
-    outer->setContentsMargins(looks::kFrameWidth, looks::kFrameWidth, looks::kFrameWidth,
-                              looks::kFrameWidth);
-    outer->setSpacing(0);
-    outer->addWidget(buildTopBar());
+    fillTopBar();
 
     auto *content = new QVBoxLayout;
     content->setContentsMargins(18, 14, 18, 14);
@@ -103,12 +91,9 @@ SplashNew::SplashNew(AppContext &context, QWidget *parent)
     m_pages->addWidget(buildSubChoicePage());
     content->addWidget(m_pages, 1);
     content->addWidget(buildBottomRow());
-    outer->addLayout(content, 1);
+    windowLayout()->addLayout(content, 1);
 
-    m_animation.setInterval(OwnDialog::kFrameIntervalMs);
-    connect(&m_animation, &QTimer::timeout, this, &SplashNew::advanceFrame);
-
-    translateWindow(this, m_context.translator);
+    translateWindow(this, context.translator);
     chooseKind(0);
     sizeToScreen();
 }
@@ -120,42 +105,18 @@ StartScreenOutcome SplashNew::ask(AppContext &context, QWidget *parent)
     return screen.outcome();
 }
 
-QWidget *SplashNew::buildTopBar()
+void SplashNew::fillTopBar()
 {
-    m_topBar = new QWidget(this);
-    m_topBar->setObjectName(QStringLiteral("topBar"));
-    m_topBar->setFixedHeight(looks::kTopBarHeight);
-    m_topBar->setAutoFillBackground(true);
-    m_topBar->setCursor(Qt::SizeAllCursor);
-    m_topBar->installEventFilter(this);
-
-    auto *bar = new QHBoxLayout(m_topBar);
-    bar->setContentsMargins(8, 0, 2, 0);
-    bar->setSpacing(12);
     QLabel *topImage =
         pictureLabel(QStringLiteral("topImg"), QIcon(QStringLiteral(":/art/kinds/banner.svg")),
-                     QSize(114, 48), m_topBar);
-    topImage->installEventFilter(this);
-    bar->addWidget(topImage);
-    auto *caption = new QLabel(QStringLiteral("Quillora"), m_topBar);
-    caption->setObjectName(QStringLiteral("captionLabFIXLANG"));
-    caption->setFont(looks::childFont(34, true));
-    caption->installEventFilter(this);
-    bar->addWidget(caption);
-    bar->addStretch();
-
-    auto *version = new QLabel(versionLine(), m_topBar);
+                     QSize(114, 48), topBar());
+    topBar()->addLeading(topImage);
+    topBar()->dragWith(topImage);
+    auto *version = new QLabel(versionLine(), topBar());
     version->setObjectName(QStringLiteral("versionLabFIXLANG"));
     version->setFont(looks::childFont(looks::kControlPixels));
-    bar->addWidget(version);
-
-    auto *exitButton = new PictureButton(QStringLiteral("exitBut"),
-                                         QIcon(QStringLiteral(":/art/dialog/close.svg")),
-                                         QStringLiteral("Close"), m_topBar);
-    exitButton->setFixedSize(looks::kPictureButtonSize, looks::kPictureButtonSize);
-    connect(exitButton, &QAbstractButton::clicked, this, &SplashNew::cancel);
-    bar->addWidget(exitButton);
-    return m_topBar;
+    topBar()->addTrailing(version);
+    addCloseButton(QStringLiteral("exitBut"));
 }
 
 QWidget *SplashNew::buildKindsPage()
@@ -248,9 +209,9 @@ QWidget *SplashNew::buildBottomRow()
     auto *buttons = new QHBoxLayout(row);
     buttons->setContentsMargins(0, 0, 0, 0);
 
-    const QString player = videoPlayerPath(m_context.folders.installation);
+    const QString player = videoPlayerPath(context().folders.installation);
     const bool playerPresent = QFileInfo(player).isFile();
-    const bool wordless = m_context.translator.hasLanguageFile();
+    const bool wordless = context().translator.hasLanguageFile();
     auto *videos = new PictureButton(QStringLiteral("videosBut"),
                                      QIcon(QStringLiteral(":/art/kinds/videos.svg")),
                                      QStringLiteral("Videos"), row);
@@ -269,16 +230,12 @@ QWidget *SplashNew::buildBottomRow()
     buttons->addSpacing(kBigButton - (playerPresent ? kBigButton : 0));
     buttons->addStretch();
 
-    m_ok = new PictureButton(QStringLiteral("okBut"), m_yesFrames[0], QStringLiteral("OK"), row);
-    m_cancel = new PictureButton(QStringLiteral("cancelBut"), m_noFrames[0],
-                                 QStringLiteral("Cancel"), row);
-    for (PictureButton *button : {m_ok, m_cancel})
-        button->setFixedSize(looks::kDialogButtonSize, looks::kDialogButtonSize);
-    connect(m_ok, &QAbstractButton::clicked, this, &SplashNew::confirm);
-    connect(m_cancel, &QAbstractButton::clicked, this, &SplashNew::cancel);
-    buttons->addWidget(m_ok);
+    m_answers = new AnimatedAnswers(row);
+    connect(m_answers->ok(), &QAbstractButton::clicked, this, &SplashNew::confirm);
+    connect(m_answers->cancel(), &QAbstractButton::clicked, this, &SplashNew::cancel);
+    buttons->addWidget(m_answers->ok());
     buttons->addSpacing(looks::kDialogButtonSize / 2);
-    buttons->addWidget(m_cancel);
+    buttons->addWidget(m_answers->cancel());
     buttons->addStretch();
     buttons->addSpacing(kBigButton);
     return row;
@@ -328,10 +285,10 @@ void SplashNew::chooseKind(int code)
     if (kind && kindInfo(*kind).choicePage == ChoicePage::Leaflet) {
         // The leaflet's size decides which templates it offers; "not now" stays on the kinds.
         const QString answer =
-            m_askChoice ? m_askChoice(*kind) : ChoiceForm::ask(m_context, *kind, this);
+            m_askChoice ? m_askChoice(*kind) : ChoiceForm::ask(context(), *kind, this);
         if (answer != u"Yes")
             return;
-        leafletSize = m_context.choices.leafletStyle == leafletStyle(*kind, 1) ? 1 : 0;
+        leafletSize = context().choices.leafletStyle == leafletStyle(*kind, 1) ? 1 : 0;
     }
     const StartSelection::KindResult result = m_selection.selectKind(code, leafletSize);
     markSelection();
@@ -414,7 +371,7 @@ void SplashNew::showSubChoices()
     const int code = m_selection.code();
     m_subKindPicture->setPixmap(
         kindPicture(code).pixmap(QSize(kBigButton, kBigButton), devicePixelRatioF()));
-    m_subKindCaption->setText(m_context.tr(kindInfo(DocumentKind(code)).caption));
+    m_subKindCaption->setText(context().tr(kindInfo(DocumentKind(code)).caption));
     markSelection();
     m_pages->setCurrentIndex(1);
 }
@@ -435,29 +392,16 @@ void SplashNew::showMessage(const QString &english)
         m_messageHandler(english);
 }
 
-void SplashNew::advanceFrame()
-{
-    m_frame = (m_frame + 1) % OwnDialog::kFrameCount;
-    m_ok->setPicture(m_yesFrames[std::size_t(m_frame)]);
-    m_cancel->setPicture(m_noFrames[std::size_t(m_frame)]);
-}
-
 void SplashNew::showEvent(QShowEvent *event)
 {
-    QPalette bar = m_topBar->palette();
-    bar.setColor(QPalette::Window, toQColor(m_context.frameColour()));
-    m_topBar->setPalette(bar);
-    m_frame = OwnDialog::kFrameCount - 1;
-    advanceFrame();
-    m_animation.start();
-    QDialog::showEvent(event);
+    m_answers->start();
+    OwnWindow::showEvent(event);
 }
 
 void SplashNew::hideEvent(QHideEvent *event)
 {
-    m_animation.stop();
-    m_drag.cancel();
-    QDialog::hideEvent(event);
+    m_answers->stop();
+    OwnWindow::hideEvent(event);
 }
 
 void SplashNew::keyPressEvent(QKeyEvent *event)
@@ -489,7 +433,7 @@ void SplashNew::keyPressEvent(QKeyEvent *event)
         step = subChoicesShown() ? 1 : kKindColumns;
         break;
     default:
-        QDialog::keyPressEvent(event);
+        OwnWindow::keyPressEvent(event);
         return;
     }
     if (subChoicesShown()) {
@@ -503,12 +447,6 @@ void SplashNew::keyPressEvent(QKeyEvent *event)
     markSelection();
 }
 
-void SplashNew::paintEvent(QPaintEvent *event)
-{
-    QDialog::paintEvent(event);
-    looks::drawWindowFrame(this, m_context.frameColour());
-}
-
 bool SplashNew::eventFilter(QObject *watched, QEvent *event)
 {
     for (int slot = 0; slot < kSubChoiceSlots; ++slot) {
@@ -518,12 +456,9 @@ bool SplashNew::eventFilter(QObject *watched, QEvent *event)
             chooseSubChoice(slot);
         else if (event->type() == QEvent::MouseButtonDblClick)
             startSubChoice(slot);
-        return QDialog::eventFilter(watched, event);
+        break;
     }
-    // The top bar, its picture and its caption drag the window.
-    if (m_drag.handle(*this, event))
-        return true;
-    return QDialog::eventFilter(watched, event);
+    return OwnWindow::eventFilter(watched, event);
 }
 
 } // namespace quillora

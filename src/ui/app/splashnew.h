@@ -7,13 +7,8 @@
 #include "core/app/appcontext.h"
 #include "core/app/startflow.h"
 #include "core/layout/documenttypes.h"
-#include "ui/kit/owndialog.h"
-#include "ui/kit/windowdrag.h"
-
-#include <QDialog>
-#include <QIcon>
-#include <QPoint>
-#include <QTimer>
+#include "ui/kit/animatedanswers.h"
+#include "ui/kit/ownwindow.h"
 
 #include <array>
 #include <functional>
@@ -26,7 +21,7 @@ namespace quillora {
 class ChoiceTile;
 class PictureButton;
 
-class SplashNew : public QDialog {
+class SplashNew : public OwnWindow {
     Q_OBJECT
 public:
     explicit SplashNew(AppContext &context, QWidget *parent = nullptr);
@@ -60,8 +55,8 @@ public:
     int selectedCode() const { return m_selection.code(); }
     int selectedSubChoice() const { return m_selection.subChoice(); }
     bool subChoicesShown() const;
-    int frame() const { return m_frame; }
-    void advanceFrame();
+    int frame() const { return m_answers->frame(); }
+    void advanceFrame() { m_answers->advanceFrame(); }
 
     ChoiceTile *entry(DocumentKind kind) const { return m_entries[std::size_t(codeOf(kind))]; }
     ChoiceTile *subImage(int index) const { return m_subImages[std::size_t(index)]; }
@@ -71,12 +66,11 @@ protected:
     void showEvent(QShowEvent *event) override;
     void hideEvent(QHideEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
-    void paintEvent(QPaintEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
     void reject() override;
 
 private:
-    QWidget *buildTopBar();
+    void fillTopBar();
     QWidget *buildKindsPage();
     QWidget *buildSubChoicePage();
     QWidget *buildBottomRow();
@@ -86,7 +80,6 @@ private:
     void showMessage(const QString &english);
     void sizeToScreen();
 
-    AppContext &m_context;
     StartSelection m_selection;
     int m_keyKind = -1; // the kind the arrow keys walked to, until Return opens it
     StartScreenOutcome m_outcome;
@@ -98,16 +91,9 @@ private:
     std::array<ChoiceTile *, kSubChoiceSlots> m_subImages{};
     std::array<QLabel *, kSubChoiceSlots> m_subCaptions{};
     QStackedWidget *m_pages = nullptr;
-    QWidget *m_topBar = nullptr;
     QLabel *m_subKindPicture = nullptr;
     QLabel *m_subKindCaption = nullptr;
-    PictureButton *m_ok = nullptr;
-    PictureButton *m_cancel = nullptr;
-    QTimer m_animation;
-    int m_frame = 0;
-    std::array<QIcon, OwnDialog::kFrameCount> m_yesFrames;
-    std::array<QIcon, OwnDialog::kFrameCount> m_noFrames;
-    WindowDrag m_drag;
+    AnimatedAnswers *m_answers = nullptr;
 };
 
 } // namespace quillora

@@ -1,6 +1,7 @@
 #include "ui/files/filedialogs.h"
 
 #include "core/files/filecommands.h"
+#include "ui/kit/looks.h"
 #include "ui/kit/messageform.h"
 #include "ui/kit/saveoffer.h"
 
@@ -10,6 +11,7 @@
 namespace quillora {
 
 namespace {
+
 const QString kPngFilter = QStringLiteral("PNG file (*.png)");
 } // namespace
 
@@ -45,6 +47,7 @@ std::optional<StandardSaveChoice> WindowFileDialogs::askStandardSave(const QStri
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
+    looks::dressFileDialog(dialog);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     StandardSaveChoice choice;
@@ -58,6 +61,7 @@ std::optional<QString> WindowFileDialogs::askStandardOpen(const QString &folder,
     QFileDialog dialog(parent, m_context.tr(QStringLiteral("Open Work")), folder, workFileFilter());
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
+    looks::dressFileDialog(dialog);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return dialog.selectedFiles().constFirst();

@@ -43,7 +43,6 @@ ChoiceForm::ChoiceForm(AppContext &context, ChoicePage page, QWidget *parent)
     : OwnDialog(context, QStringLiteral("choiceForm"), QStringLiteral("Choose"), QString(), parent),
       m_page(page)
 {
-    looks::enlargeTickBoxes(this);
     m_pages = new QStackedWidget(this);
     m_pages->addWidget(buildCirclePage());
     m_pages->addWidget(buildTablePage());

@@ -1,7 +1,10 @@
 #include "ui/kit/looks.h"
 
+#include <QAbstractItemView>
+#include <QFileDialog>
 #include <QPainter>
 #include <QPalette>
+#include <QScreen>
 #include <QWidget>
 
 namespace quillora::looks {
@@ -16,9 +19,8 @@ QFont childFont(int pixelSize, bool bold)
     return font;
 }
 
-void paintWindowPalette(QWidget *window)
+void setArtColours(QPalette &palette)
 {
-    QPalette palette = window->palette();
     palette.setColor(QPalette::Window, kCream);
     palette.setColor(QPalette::WindowText, kInk);
     palette.setColor(QPalette::Text, kInk);
@@ -28,14 +30,31 @@ void paintWindowPalette(QWidget *window)
     palette.setColor(QPalette::HighlightedText, kWhite);
     palette.setColor(QPalette::ToolTipBase, kSunshine);
     palette.setColor(QPalette::ToolTipText, kInk);
+    palette.setColor(QPalette::Button, kCream);
+}
+
+void paintWindowPalette(QWidget *window)
+{
+    QPalette palette = window->palette();
+    setArtColours(palette);
     window->setPalette(palette);
     window->setAutoFillBackground(true);
 }
 
-void enlargeTickBoxes(QWidget *window)
+void dressFileDialog(QFileDialog &dialog)
 {
-    window->setStyleSheet(QStringLiteral("QCheckBox::indicator, QRadioButton::indicator "
-                                         "{ width: 26px; height: 26px; }"));
+    constexpr int kFileIconPx = 48;
+    constexpr double kScreenShare = 0.7;
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setFont(childFont(kControlPixels));
+    for (QAbstractItemView *view : dialog.findChildren<QAbstractItemView *>())
+        view->setIconSize(QSize(kFileIconPx, kFileIconPx));
+    if (const QScreen *screen = dialog.screen()) {
+        const QSize available = screen->availableGeometry().size();
+        dialog.resize(QSize(int(available.width() * kScreenShare),
+                            int(available.height() * kScreenShare))
+                          .expandedTo(dialog.minimumSizeHint()));
+    }
 }
 
 void drawWindowFrame(QWidget *window, ColourRef frameColour)

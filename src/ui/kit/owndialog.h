@@ -1,34 +1,21 @@
 #pragma once
-// The program's own dialog window: no system title bar, a top bar in the frame colour by which
-// it is dragged, a big message, and animated OK and Cancel pictures. The answer is left in
-// AppContext::dialogAnswer for the caller, as every own dialog does.
+// The program's own dialog: an own window (top bar in the frame colour, dragged by it and by
+// the big message) with a big message and the animated OK and Cancel pictures. The answer is
+// left in AppContext::dialogAnswer for the caller, as every own dialog does.
 
-#include "core/app/appcontext.h"
-#include "ui/kit/windowdrag.h"
+#include "ui/kit/animatedanswers.h"
+#include "ui/kit/ownwindow.h"
 
-#include <QDialog>
-#include <QIcon>
-#include <QPoint>
-#include <QTimer>
-
-#include <array>
-
-class QHBoxLayout;
 class QLabel;
 class QVBoxLayout;
 
 namespace quillora {
 
-class PictureButton;
-
-class OwnDialog : public QDialog {
+class OwnDialog : public OwnWindow {
     Q_OBJECT
 public:
-    static constexpr int kFrameCount = 8;
-    static constexpr int kFrameIntervalMs = 100;
-
-    // `message` is the English design text of the big label; `title` names the window for
-    // the task bar and for screen readers.
+    // `message` is the English design text of the big label; `title` names the window on its
+    // top bar, in the task bar and for screen readers.
     OwnDialog(AppContext &context, const QString &objectName, const QString &title,
               const QString &message, QWidget *parent = nullptr);
 
@@ -37,32 +24,24 @@ public:
     int exec() override;
 
     // The frame of the button animation now shown, 0..7.
-    int frame() const { return m_frame; }
-    // Shows the next frame; after 7 comes 0. The animation timer calls it every 100 ms.
-    void advanceFrame();
-    const QTimer &animationTimer() const { return m_animation; }
+    int frame() const { return m_answers->frame(); }
+    void advanceFrame() { m_answers->advanceFrame(); }
+    const QTimer &animationTimer() const { return m_answers->timer(); }
 
-    PictureButton *okButton() const { return m_ok; }
-    PictureButton *cancelButton() const { return m_cancel; }
+    PictureButton *okButton() const { return m_answers->ok(); }
+    PictureButton *cancelButton() const { return m_answers->cancel(); }
     QLabel *okCaption() const { return m_okCaption; }
     QLabel *cancelCaption() const { return m_cancelCaption; }
     QLabel *messageLabel() const { return m_message; }
-    QWidget *topBar() const { return m_topBar; }
-
-    static QIcon yesPicture(int frame);
-    static QIcon noPicture(int frame);
 
 protected:
-    AppContext &context() const { return m_context; }
     // The space between the message and the buttons, for dialogs that show more.
     QVBoxLayout *bodyLayout() const { return m_body; }
-    // Puts a close button at the right end of the top bar; it runs closePressed().
-    PictureButton *addCloseButton(const QString &objectName);
     // Words under the OK and Cancel pictures, for questions where a picture alone could be
     // taken for the other answer.
     void showButtonCaptions(const QString &ok, const QString &cancel);
     // A still picture on Cancel in place of the animated cross.
-    void setCancelPicture(const QIcon &picture);
+    void setCancelPicture(const QIcon &picture) { m_answers->setCancelPicture(picture); }
 
     // What the buttons do. By default OK leaves "Yes", Cancel "No", and the close button,
     // Escape or the window manager's close leave "cancelled".
@@ -72,30 +51,15 @@ protected:
     void closeWithAnswer(const QString &answer, DialogCode code);
 
     void reject() override;
-    void setVisible(bool visible) override;
     void showEvent(QShowEvent *event) override;
     void hideEvent(QHideEvent *event) override;
-    void paintEvent(QPaintEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void showFrame();
-
-    AppContext &m_context;
-    QWidget *m_topBar = nullptr;
-    QHBoxLayout *m_topBarLayout = nullptr;
+    AnimatedAnswers *m_answers = nullptr;
     QLabel *m_message = nullptr;
     QVBoxLayout *m_body = nullptr;
-    PictureButton *m_ok = nullptr;
-    PictureButton *m_cancel = nullptr;
     QLabel *m_okCaption = nullptr;
     QLabel *m_cancelCaption = nullptr;
-    bool m_cancelAnimated = true;
-    QTimer m_animation;
-    int m_frame = 0;
-    std::array<QIcon, kFrameCount> m_yesFrames;
-    std::array<QIcon, kFrameCount> m_noFrames;
-    WindowDrag m_drag;
 };
 
 } // namespace quillora

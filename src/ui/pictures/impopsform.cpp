@@ -3,11 +3,11 @@
 #include "core/app/appcontext.h"
 #include "ui/kit/looks.h"
 #include "ui/kit/picturebutton.h"
-#include "ui/kit/translatewindow.h"
 
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QVBoxLayout>
 
 #include <functional>
 
@@ -86,29 +86,12 @@ QRect centredOn(QPoint centre, QSize size)
 
 ImpOpsForm::ImpOpsForm(AppContext &context, QSize target, const QImage &source,
                        bool alignTopLeft, QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), m_context(context)
+    : OwnWindow(context, QStringLiteral("impOpsForm"), QStringLiteral("Import Image"), parent)
 {
-    setObjectName(QStringLiteral("impOpsForm"));
-    setWindowTitle(QStringLiteral("Import Image"));
-    setModal(true);
     setFixedSize(kFormWidth, kFormHeight);
-    looks::paintWindowPalette(this);
-
-    m_topBar = new QWidget(this);
-    m_topBar->setObjectName(QStringLiteral("topBar"));
-    m_topBar->setGeometry(looks::kFrameWidth, looks::kFrameWidth,
-                          kFormWidth - 2 * looks::kFrameWidth, looks::kTopBarHeight);
-    m_topBar->setAutoFillBackground(true);
-    m_topBar->setCursor(Qt::SizeAllCursor);
-    m_topBar->installEventFilter(this);
-
-    auto *close = new PictureButton(QStringLiteral("unloadFormBut"),
-                                    QIcon(QStringLiteral(":/art/dialog/close.svg")),
-                                    QStringLiteral("Close"), m_topBar);
-    close->setGeometry(m_topBar->width() - looks::kPictureButtonSize - 2,
-                       (looks::kTopBarHeight - looks::kPictureButtonSize) / 2,
-                       looks::kPictureButtonSize, looks::kPictureButtonSize);
-    connect(close, &QAbstractButton::clicked, this, [this] { choose(ImportChoice::Cancel); });
+    // The choices below sit at fixed places; the window's layout only holds the top bar.
+    windowLayout()->addStretch();
+    addCloseButton(QStringLiteral("unloadFormBut"));
 
     const QImage small =
         source.width() > kPreviewSourceLongSide || source.height() > kPreviewSourceLongSide
@@ -171,34 +154,11 @@ void ImpOpsForm::reject()
     QDialog::reject();
 }
 
-void ImpOpsForm::setVisible(bool visible)
-{
-    if (visible && !isVisible())
-        translateWindow(this, m_context.translator);
-    QDialog::setVisible(visible);
-}
-
 void ImpOpsForm::showEvent(QShowEvent *event)
 {
-    QPalette bar = m_topBar->palette();
-    bar.setColor(QPalette::Window, toQColor(m_context.frameColour()));
-    m_topBar->setPalette(bar);
     if (parentWidget())
         move(parentWidget()->window()->geometry().center() - rect().center());
-    QDialog::showEvent(event);
-}
-
-void ImpOpsForm::paintEvent(QPaintEvent *event)
-{
-    QDialog::paintEvent(event);
-    looks::drawWindowFrame(this, m_context.frameColour());
-}
-
-bool ImpOpsForm::eventFilter(QObject *watched, QEvent *event)
-{
-    if (watched == m_topBar && m_drag.handle(*this, event))
-        return true;
-    return QDialog::eventFilter(watched, event);
+    OwnWindow::showEvent(event);
 }
 
 } // namespace quillora

@@ -5,9 +5,8 @@
 // frameless dialog, dragged by its top bar.
 
 #include "core/pictures/pictureimport.h"
-#include "ui/kit/windowdrag.h"
+#include "ui/kit/ownwindow.h"
 
-#include <QDialog>
 #include <QImage>
 #include <QPoint>
 #include <QSize>
@@ -16,10 +15,9 @@ class QLabel;
 
 namespace quillora {
 
-class AppContext;
 class PictureButton;
 
-class ImpOpsForm : public QDialog {
+class ImpOpsForm : public OwnWindow {
     Q_OBJECT
 public:
     static constexpr int kPreviewLongSide = 200;
@@ -38,20 +36,14 @@ public:
     ImportChoice choice() const { return m_choice; }
 
 protected:
-    void setVisible(bool visible) override;
     void showEvent(QShowEvent *event) override;
-    void paintEvent(QPaintEvent *event) override;
     void reject() override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void choose(ImportChoice choice);
     void addChoice(ImportChoice choice, const QImage &preview, QPoint centre);
 
-    AppContext &m_context;
-    QWidget *m_topBar = nullptr;
     ImportChoice m_choice = ImportChoice::Cancel;
-    WindowDrag m_drag;
 };
 
 } // namespace quillora

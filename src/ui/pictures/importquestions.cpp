@@ -1,6 +1,7 @@
 #include "ui/pictures/importquestions.h"
 
 #include "core/app/appcontext.h"
+#include "ui/kit/looks.h"
 #include "ui/kit/messageform.h"
 #include "ui/pictures/impopsform.h"
 
@@ -26,6 +27,7 @@ std::optional<QString> WindowImportQuestions::askPictureFile(const QString &titl
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setDefaultSuffix(QStringLiteral("bmp"));
     dialog.setOption(QFileDialog::ReadOnly);
+    looks::dressFileDialog(dialog);
     // Cameras and older machines write "PHOTO.JPG": the patterns match in any case.
     dialog.setFilter(dialog.filter() & ~QDir::CaseSensitive);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())

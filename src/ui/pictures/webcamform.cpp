@@ -6,6 +6,7 @@
 #include "ui/kit/looks.h"
 #include "ui/kit/messageform.h"
 #include "ui/kit/picturebutton.h"
+#include "ui/kit/topbar.h"
 #include "ui/kit/translatewindow.h"
 #include "ui/pictures/webcamart.h"
 
@@ -38,29 +39,21 @@ const QColor kBarColour = looks::kInk;
 } // namespace
 
 WebCamForm::WebCamForm(AppContext &context, Camera &camera, QString folder, QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), m_context(context), m_camera(camera),
-      m_folder(std::move(folder))
+    : OwnWindow(context, QStringLiteral("webCamForm"), QStringLiteral("Take a picture"), parent),
+      m_context(context), m_camera(camera), m_folder(std::move(folder))
 {
-    setObjectName(QStringLiteral("webCamForm"));
-    setWindowTitle(QStringLiteral("Webcam"));
-    setModal(true);
-    looks::paintWindowPalette(this);
     m_tell = [this](const QString &english) {
         MessageForm::tell(m_context, english, parentWidget());
     };
 
-    auto *outer = new QVBoxLayout(this);
-    outer->setContentsMargins(looks::kFrameWidth, looks::kFrameWidth, looks::kFrameWidth,
-                              looks::kFrameWidth);
-    outer->setSpacing(0);
-    m_topBar = new QWidget(this);
-    buildTopBar(m_topBar);
-    outer->addWidget(m_topBar);
+    // The title (`Label1`) drags the window with the rest of the top bar.
+    topBar()->title()->setObjectName(QStringLiteral("Label1"));
+    m_close = addCloseButton(QStringLiteral("unloadFormBut"));
 
     auto *content = new QHBoxLayout;
     content->setContentsMargins(20, 16, 20, 20);
     content->setSpacing(20);
-    outer->addLayout(content);
+    windowLayout()->addLayout(content);
 
     auto *left = new QVBoxLayout;
     left->setSpacing(14);
@@ -120,29 +113,6 @@ WebCamForm::WebCamForm(AppContext &context, Camera &camera, QString folder, QWid
 WebCamForm::~WebCamForm()
 {
     m_camera.close();
-}
-
-void WebCamForm::buildTopBar(QWidget *bar)
-{
-    bar->setObjectName(QStringLiteral("topBar"));
-    bar->setFixedHeight(looks::kTopBarHeight);
-    bar->setAutoFillBackground(true);
-    bar->setCursor(Qt::SizeAllCursor);
-    bar->installEventFilter(this);
-    auto *layout = new QHBoxLayout(bar);
-    layout->setContentsMargins(12, 0, 2, 0);
-    m_title = new QLabel(QStringLiteral("Take a picture"), bar);
-    m_title->setObjectName(QStringLiteral("Label1"));
-    m_title->setFont(looks::childFont(30, true));
-    m_title->installEventFilter(this);
-    layout->addWidget(m_title);
-    layout->addStretch();
-    m_close = new PictureButton(QStringLiteral("unloadFormBut"),
-                                QIcon(QStringLiteral(":/art/dialog/close.svg")),
-                                QStringLiteral("Close"), bar);
-    m_close->setFixedSize(looks::kPictureButtonSize, looks::kPictureButtonSize);
-    connect(m_close, &QAbstractButton::clicked, this, &WebCamForm::closeWithoutPicture);
-    layout->addWidget(m_close);
 }
 
 QWidget *WebCamForm::buildEffectRow()
@@ -438,11 +408,8 @@ void WebCamForm::finish(const QString &answer, DialogCode code)
 
 void WebCamForm::showEvent(QShowEvent *event)
 {
-    QPalette bar = m_topBar->palette();
-    bar.setColor(QPalette::Window, toQColor(m_context.frameColour()));
-    m_topBar->setPalette(bar);
     m_previewTimer.start();
-    QDialog::showEvent(event);
+    OwnWindow::showEvent(event);
 }
 
 void WebCamForm::hideEvent(QHideEvent *event)
@@ -451,21 +418,7 @@ void WebCamForm::hideEvent(QHideEvent *event)
     m_camera.close();
     m_blinkTimer.stop();
     m_previewTimer.stop();
-    m_drag.cancel();
-    QDialog::hideEvent(event);
-}
-
-void WebCamForm::paintEvent(QPaintEvent *event)
-{
-    QDialog::paintEvent(event);
-    looks::drawWindowFrame(this, m_context.frameColour());
-}
-
-bool WebCamForm::eventFilter(QObject *watched, QEvent *event)
-{
-    if ((watched == m_topBar || watched == m_title) && m_drag.handle(*this, event))
-        return true;
-    return QDialog::eventFilter(watched, event);
+    OwnWindow::hideEvent(event);
 }
 
 } // namespace quillora

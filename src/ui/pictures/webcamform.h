@@ -7,9 +7,8 @@
 
 #include "core/pictures/importfit.h"
 #include "core/pictures/webcameffects.h"
-#include "ui/kit/windowdrag.h"
+#include "ui/kit/ownwindow.h"
 
-#include <QDialog>
 #include <QImage>
 #include <QTimer>
 
@@ -25,7 +24,7 @@ class AppContext;
 class Camera;
 class PictureButton;
 
-class WebCamForm : public QDialog {
+class WebCamForm : public OwnWindow {
     Q_OBJECT
 public:
     static constexpr int kBlinkFrames = 8;
@@ -91,12 +90,9 @@ public:
 protected:
     void showEvent(QShowEvent *event) override;
     void hideEvent(QHideEvent *event) override;
-    void paintEvent(QPaintEvent *event) override;
     void reject() override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void buildTopBar(QWidget *bar);
     QWidget *buildEffectRow();
     QWidget *buildSettings();
     void fail(const QString &english);
@@ -111,8 +107,6 @@ private:
     Camera &m_camera;
     QString m_folder;
     std::function<void(const QString &)> m_tell;
-    QWidget *m_topBar = nullptr;
-    QLabel *m_title = nullptr;
     QComboBox *m_cameraList = nullptr;
     QLabel *m_preview = nullptr;
     std::array<QWidget *, 4> m_barWidgets{}; // top, bottom, left, right
@@ -126,7 +120,6 @@ private:
     QWidget *m_settingsPanel = nullptr;
     QTimer m_blinkTimer;
     QTimer m_previewTimer;
-    WindowDrag m_drag;
     QSize m_target;
     PreviewBars m_bars;
     QImage m_frame;

@@ -7,6 +7,7 @@
 #include "core/printing/printdevice.h"
 #include "ui/doctypes/documenttoolbar.h"
 #include "ui/doctypes/documentwindow.h"
+#include "ui/kit/looks.h"
 #include "ui/kit/messageform.h"
 
 #include <QDir>
@@ -77,7 +78,7 @@ QString PrintController::askPdfPath(const AppContext &context, QWidget *parent)
     QFileDialog dialog(parent, context.tr(QStringLiteral("Save as PDF")), folder,
                        context.tr(QStringLiteral("PDF file")) + QStringLiteral(" (*.pdf)"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    looks::dressFileDialog(dialog);
     dialog.selectFile(name + QStringLiteral(".pdf"));
     // The name is offered selected, so what the child types replaces it.
     QTimer::singleShot(0, &dialog, [&dialog, size = int(name.size())] {

@@ -3,6 +3,7 @@
 #include "core/layout/documenttypes.h"
 #include "core/text/textboxformat.h"
 #include "ui/kit/looks.h"
+#include "ui/pictures/paletteart.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -12,7 +13,6 @@
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPainterPath>
 #include <QScrollBar>
 
 #include <functional>
@@ -23,13 +23,14 @@ namespace {
 
 constexpr int kPreviewCharacters = 20;
 constexpr QSize kHolderSize(460, 150);
-constexpr QSize kPenSize(52, 150);
+constexpr QSize kPenSize(132, 34); // a 28-pixel pen band with room for its glow
 constexpr int kListRowPixels = 44;
 constexpr int kListRows = 5;
 
 } // namespace
 
-// One felt pen of the dialog (`pencol`), with its lid (`penlid`) on while it is not chosen.
+// One felt pen of the dialog (`pencol`), lying like the felt pens of the painting palette, with
+// its lid (`penlid`) on while it is not chosen; the chosen pen glows on a sunshine band.
 class FeltPenChoice : public QWidget {
 public:
     FeltPenChoice(int index, ColourRef colour, QWidget *parent) : QWidget(parent), m_colour(colour)
@@ -42,12 +43,17 @@ public:
         m_lid = new QWidget(this);
         m_lid->setObjectName(QStringLiteral("penlid%1").arg(index));
         m_lid->setAttribute(Qt::WA_TransparentForMouseEvents);
-        m_lid->setGeometry(6, 0, width() - 12, 46);
+        m_lid->setGeometry(paletteart::lidRect(band().width(), band().height())
+                               .translated(band().topLeft()));
         m_lid->installEventFilter(this);
     }
 
     QWidget *lid() const { return m_lid; }
-    void setOpen(bool open) { m_lid->setVisible(!open); }
+    void setOpen(bool open)
+    {
+        m_lid->setVisible(!open);
+        update();
+    }
     bool isOpen() const { return m_lid->isHidden(); }
     std::function<void()> onChosen;
 
@@ -55,31 +61,21 @@ protected:
     void paintEvent(QPaintEvent *) override
     {
         QPainter p(this);
-        p.setRenderHint(QPainter::Antialiasing);
-        const QColor ink = toQColor(m_colour);
-        const QColor outline = looks::kInk;
-        // The tip, then the body in the pen's own colour with a white band for its label.
-        QPainterPath tip;
-        tip.moveTo(width() / 2.0 - 8, 40);
-        tip.lineTo(width() / 2.0, 8);
-        tip.lineTo(width() / 2.0 + 8, 40);
-        tip.closeSubpath();
-        p.setPen(QPen(outline, 3));
-        p.setBrush(ink);
-        p.drawPath(tip);
-        p.drawRoundedRect(QRectF(8, 40, width() - 16, height() - 44), 8, 8);
-        p.setBrush(Qt::white);
-        p.drawRect(QRectF(12, 80, width() - 24, 16));
+        if (isOpen()) {
+            p.setRenderHint(QPainter::Antialiasing);
+            p.setPen(Qt::NoPen);
+            p.setBrush(looks::kSunshine);
+            p.drawRoundedRect(QRectF(rect()), looks::kCornerRadius, looks::kCornerRadius);
+        }
+        paletteart::drawFeltPenBody(p, band(), m_colour);
+        paletteart::drawFeltPenShine(p, band());
     }
 
     bool eventFilter(QObject *watched, QEvent *event) override
     {
         if (watched == m_lid && event->type() == QEvent::Paint) {
             QPainter p(m_lid);
-            p.setRenderHint(QPainter::Antialiasing);
-            p.setPen(QPen(looks::kInk, 3));
-            p.setBrush(toQColor(m_colour).lighter(120));
-            p.drawRoundedRect(QRectF(m_lid->rect()).adjusted(2, 2, -2, -2), 10, 10);
+            paletteart::drawFeltPenLid(p, m_lid->rect(), m_colour);
             return true;
         }
         return QWidget::eventFilter(watched, event);
@@ -92,6 +88,8 @@ protected:
     }
 
 private:
+    QRect band() const { return rect().adjusted(3, 3, -3, -3); }
+
     ColourRef m_colour;
     QWidget *m_lid = nullptr;
 };
@@ -104,8 +102,8 @@ const std::array<ColourRef, FontForm::kPenCount> &FontForm::penColours()
 }
 
 FontForm::FontForm(AppContext &context, const TextBoxModel &box, QWidget *parent)
-    : OwnDialog(context, QStringLiteral("fontForm"), QStringLiteral("Font"), QStringLiteral("Font"),
-                parent),
+    // The top bar names the dialog; a heading under it would only push the buttons down.
+    : OwnDialog(context, QStringLiteral("fontForm"), QStringLiteral("Font"), QString(), parent),
       m_box(box)
 {
     m_choice = {box.style.fontName, box.style.fontSize, box.style.colour};
@@ -148,13 +146,13 @@ FontForm::FontForm(AppContext &context, const TextBoxModel &box, QWidget *parent
     sizes->addWidget(m_sizeList);
     choices->addLayout(sizes, 1);
 
-    auto *pens = new QHBoxLayout;
-    pens->setSpacing(10);
+    auto *pens = new QVBoxLayout;
+    pens->setSpacing(2);
     for (int i = 0; i < kPenCount; ++i) {
         auto *pen = new FeltPenChoice(i, penColours()[i], this);
         pen->onChosen = [this, i] { choosePen(i); };
         m_pens.append(pen);
-        pens->addWidget(pen, 0, Qt::AlignBottom);
+        pens->addWidget(pen);
     }
     choices->addLayout(pens);
     bodyLayout()->addLayout(choices, 1);
@@ -173,7 +171,6 @@ FontForm::FontForm(AppContext &context, const TextBoxModel &box, QWidget *parent
     for (int i = 0; i < int(names.size()); ++i)
         if (names[size_t(i)].compare(box.style.fontName, Qt::CaseInsensitive) == 0)
             m_fontList->setCurrentRow(i);
-    looks::enlargeTickBoxes(this);
     showPreview();
     m_fontList->setFixedHeight(kListRows * kListRowPixels + 6);
     m_sizeList->setFixedHeight(kListRows * kListRowPixels + 6);

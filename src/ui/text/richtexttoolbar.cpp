@@ -1,11 +1,10 @@
 #include "ui/text/richtexttoolbar.h"
 
+#include "core/layout/pagefit.h"
 #include "ui/kit/looks.h"
 
 #include <QButtonGroup>
-#include <QCheckBox>
 #include <QComboBox>
-#include <QFontComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -13,14 +12,14 @@
 #include <QPainter>
 #include <QToolButton>
 
-#include <cmath>
 
 namespace quillora {
 
 namespace {
 
-constexpr int kControlHeight = 48;
+constexpr int kControlHeight = looks::kTouchTarget;
 constexpr int kSwatchPx = 48;
+constexpr int kPicturePx = 40;
 
 QIcon colourBlock(const QColor &colour, int side)
 {
@@ -61,6 +60,19 @@ QIcon paragraphPicture(int alignIndex, bool bullets)
     return QIcon(picture);
 }
 
+// The letter of a style in that style, drawn as the button's picture.
+QIcon stylePicture(const QString &letter, const QFont &face)
+{
+    QPixmap picture(kPicturePx, kPicturePx);
+    picture.fill(Qt::transparent);
+    QPainter p(&picture);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setFont(face);
+    p.setPen(looks::kInk);
+    p.drawText(picture.rect(), Qt::AlignCenter, letter);
+    return QIcon(picture);
+}
+
 } // namespace
 
 const std::array<ColourRef, RichTextToolbar::kSwatchCount> &RichTextToolbar::swatchColours()
@@ -86,13 +98,12 @@ RichTextToolbar::RichTextToolbar(QWidget *parent) : QWidget(parent)
     setAccessibleName(QStringLiteral("Text toolbar"));
     const QFont controlFont = looks::childFont(looks::kControlPixels);
     auto *row = new QHBoxLayout(this);
-    row->setContentsMargins(8, 6, 8, 6);
+    row->setContentsMargins(8, 4, 8, 4);
     row->setSpacing(8);
 
-    m_fontName = new QFontComboBox(this);
+    m_fontName = new QComboBox(this);
     m_fontName->setObjectName(QStringLiteral("fontNameDrop"));
     m_fontName->setAccessibleName(QStringLiteral("Font"));
-    m_fontName->setFontFilters(QFontComboBox::ScalableFonts);
     m_fontName->setFont(controlFont);
     m_fontName->setFixedHeight(kControlHeight);
     m_fontName->setFixedWidth(220);
@@ -109,7 +120,7 @@ RichTextToolbar::RichTextToolbar(QWidget *parent) : QWidget(parent)
     m_fontSize->setInsertPolicy(QComboBox::NoInsert);
     m_fontSize->addItems(listedSizes());
     m_fontSize->setFont(controlFont);
-    m_fontSize->setFixedSize(90, kControlHeight);
+    m_fontSize->setFixedSize(120, kControlHeight);
     m_fontSize->lineEdit()->installEventFilter(this);
     connect(m_fontSize, &QComboBox::activated, this, [this](int index) {
         if (m_reacting && index >= 0)
@@ -122,38 +133,35 @@ RichTextToolbar::RichTextToolbar(QWidget *parent) : QWidget(parent)
     m_currentColour->setAccessibleName(QStringLiteral("Colour"));
     m_currentColour->setToolTip(m_currentColour->accessibleName());
     m_currentColour->setFixedSize(kControlHeight, kControlHeight);
-    m_currentColour->setIconSize(QSize(40, 40));
+    m_currentColour->setIconSize(QSize(kPicturePx, kPicturePx));
     m_currentColour->setAutoRaise(true);
     connect(m_currentColour, &QToolButton::clicked, this, &RichTextToolbar::toggleColourDropDown);
     showCurrentColour(0);
     row->addWidget(m_currentColour);
 
-    QFont bold = controlFont;
-    bold.setBold(true);
-    bold.setPixelSize(28);
-    QFont italic = bold;
-    italic.setBold(false);
+    QFont bold = looks::childFont(30, true);
+    QFont italic = looks::childFont(30);
     italic.setItalic(true);
-    QFont underline = italic;
-    underline.setItalic(false);
+    QFont underline = looks::childFont(30);
     underline.setUnderline(true);
-    m_bold = makeStyleCheck(QStringLiteral("boldCheck"), QStringLiteral("B"), bold);
-    m_italic = makeStyleCheck(QStringLiteral("ItalicCheck"), QStringLiteral("I"), italic);
-    m_underline = makeStyleCheck(QStringLiteral("UnderlineCheck"), QStringLiteral("U"), underline);
-    connect(m_bold, &QCheckBox::clicked, this, [this](bool on) {
+    m_bold = makeStyleToggle(QStringLiteral("boldCheck"), QStringLiteral("Bold"), bold);
+    m_italic = makeStyleToggle(QStringLiteral("ItalicCheck"), QStringLiteral("Italic"), italic);
+    m_underline =
+        makeStyleToggle(QStringLiteral("UnderlineCheck"), QStringLiteral("Underline"), underline);
+    connect(m_bold, &QToolButton::clicked, this, [this](bool on) {
         if (m_reacting)
             emit boldChosen(on);
     });
-    connect(m_italic, &QCheckBox::clicked, this, [this](bool on) {
+    connect(m_italic, &QToolButton::clicked, this, [this](bool on) {
         if (m_reacting)
             emit italicChosen(on);
     });
-    connect(m_underline, &QCheckBox::clicked, this, [this](bool on) {
+    connect(m_underline, &QToolButton::clicked, this, [this](bool on) {
         if (m_reacting)
             emit underlineChosen(on);
     });
-    for (QCheckBox *check : {m_bold, m_italic, m_underline})
-        row->addWidget(check);
+    for (QToolButton *toggle : {m_bold, m_italic, m_underline})
+        row->addWidget(toggle);
 
     m_bullet = new QToolButton(this);
     m_bullet->setObjectName(QStringLiteral("bulletBut"));
@@ -161,7 +169,7 @@ RichTextToolbar::RichTextToolbar(QWidget *parent) : QWidget(parent)
     m_bullet->setToolTip(m_bullet->accessibleName());
     m_bullet->setCheckable(true);
     m_bullet->setIcon(paragraphPicture(0, true));
-    m_bullet->setIconSize(QSize(40, 40));
+    m_bullet->setIconSize(QSize(kPicturePx, kPicturePx));
     m_bullet->setFixedSize(kControlHeight, kControlHeight);
     connect(m_bullet, &QToolButton::clicked, this, [this](bool on) {
         if (m_reacting)
@@ -178,18 +186,36 @@ RichTextToolbar::RichTextToolbar(QWidget *parent) : QWidget(parent)
     row->addStretch();
 
     buildColourDropDown();
-    looks::enlargeTickBoxes(this);
-    setFixedHeight(kControlHeight + 16);
+    setFixedHeight(kRichTextToolbarHeightPx);
 }
 
-QCheckBox *RichTextToolbar::makeStyleCheck(const QString &name, const QString &caption, QFont face)
+void RichTextToolbar::setFontChoices(const QStringList &names)
 {
-    auto *check = new QCheckBox(caption, this);
-    check->setObjectName(name);
-    check->setFont(face);
-    check->setFixedHeight(kControlHeight);
-    check->setMinimumWidth(kControlHeight + 16);
-    return check;
+    const QString shown = m_fontName->currentText();
+    m_fontName->clear();
+    for (const QString &name : names) {
+        if (name.isEmpty() || m_fontName->findText(name) >= 0)
+            continue;
+        m_fontName->addItem(name);
+        QFont face(name);
+        face.setPixelSize(looks::kControlPixels + 2);
+        m_fontName->setItemData(m_fontName->count() - 1, face, Qt::FontRole);
+    }
+    m_fontName->setCurrentIndex(m_fontName->findText(shown));
+}
+
+QToolButton *RichTextToolbar::makeStyleToggle(const QString &name, const QString &caption,
+                                               const QFont &face)
+{
+    auto *toggle = new QToolButton(this);
+    toggle->setObjectName(name);
+    toggle->setAccessibleName(caption);
+    toggle->setToolTip(caption);
+    toggle->setCheckable(true);
+    toggle->setIcon(stylePicture(caption.left(1), face));
+    toggle->setIconSize(QSize(kPicturePx, kPicturePx));
+    toggle->setFixedSize(kControlHeight, kControlHeight);
+    return toggle;
 }
 
 QToolButton *RichTextToolbar::makeAlignButton(int index)
@@ -201,7 +227,7 @@ QToolButton *RichTextToolbar::makeAlignButton(int index)
     button->setToolTip(button->accessibleName());
     button->setCheckable(true);
     button->setIcon(paragraphPicture(index, false));
-    button->setIconSize(QSize(40, 40));
+    button->setIconSize(QSize(kPicturePx, kPicturePx));
     button->setFixedSize(kControlHeight, kControlHeight);
     connect(button, &QToolButton::clicked, this, [this, index] {
         if (m_reacting)
@@ -260,7 +286,7 @@ void RichTextToolbar::toggleColourDropDown()
 
 void RichTextToolbar::showCurrentColour(ColourRef colour)
 {
-    m_currentColour->setIcon(colourBlock(toQColor(colour), 40));
+    m_currentColour->setIcon(colourBlock(toQColor(colour), kPicturePx));
     m_currentColour->setProperty("colour", QVariant::fromValue(uint(colour)));
 }
 
@@ -279,10 +305,11 @@ void RichTextToolbar::enterTypedSize()
 void RichTextToolbar::showLook(const SelectionLook &look)
 {
     m_reacting = false;
+    // A font outside the teacher's five (from a template or an older file) shows no name.
     if (look.fontName)
-        m_fontName->setCurrentFont(QFont(*look.fontName));
+        m_fontName->setCurrentIndex(m_fontName->findText(*look.fontName));
     if (look.fontSize)
-        m_fontSize->setEditText(QString::number(std::round(*look.fontSize * 10) / 10));
+        m_fontSize->setEditText(shownRichFontSize(*look.fontSize));
     if (look.colour)
         showCurrentColour(*look.colour);
     if (look.bold)

@@ -12,9 +12,7 @@
 #include <array>
 
 class QAbstractButton;
-class QCheckBox;
 class QComboBox;
-class QFontComboBox;
 class QToolButton;
 
 namespace quillora {
@@ -28,12 +26,16 @@ public:
 
     explicit RichTextToolbar(QWidget *parent = nullptr);
 
+    // The fonts the font list offers: the five the teacher chose in the options, each written
+    // in its own face. A repeated or empty slot is offered once or not at all.
+    void setFontChoices(const QStringList &names);
+
     // Shows the selection's look; mixed properties leave their control as it was.
     void showLook(const SelectionLook &look);
     // True while the toolbar reacts to the child (the toolbar guard).
     bool reactsToUser() const { return m_reacting; }
 
-    QFontComboBox *fontNameDrop() const { return m_fontName; }
+    QComboBox *fontNameDrop() const { return m_fontName; }
     QComboBox *fontSizeDrop() const { return m_fontSize; }
     QWidget *colourDropDown() const { return m_colourDrop; }
     QAbstractButton *swatch(int index) const;
@@ -56,19 +58,19 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    QCheckBox *makeStyleCheck(const QString &name, const QString &caption, QFont face);
+    QToolButton *makeStyleToggle(const QString &name, const QString &caption, const QFont &face);
     QToolButton *makeAlignButton(int index);
     void buildColourDropDown();
     void toggleColourDropDown();
     void showCurrentColour(ColourRef colour);
     void enterTypedSize();
 
-    QFontComboBox *m_fontName = nullptr;
+    QComboBox *m_fontName = nullptr;
     QComboBox *m_fontSize = nullptr;
     QToolButton *m_currentColour = nullptr;
-    QCheckBox *m_bold = nullptr;
-    QCheckBox *m_italic = nullptr;
-    QCheckBox *m_underline = nullptr;
+    QToolButton *m_bold = nullptr;
+    QToolButton *m_italic = nullptr;
+    QToolButton *m_underline = nullptr;
     QToolButton *m_bullet = nullptr;
     std::array<QToolButton *, 3> m_align{};
     QWidget *m_colourDrop = nullptr;

@@ -1,14 +1,14 @@
 #include "ui/text/textcontroller.h"
 
-#include "core/layout/objectkinds.h"
 #include "core/app/appcontext.h"
 #include "core/layout/documenttypes.h"
+#include "core/layout/objectkinds.h"
 #include "core/text/onscreenkeyboard.h"
 #include "core/text/selectionlook.h"
 #include "platform/keysender.h"
 #include "ui/doctypes/documenttoolbar.h"
-#include "ui/doctypes/pageview.h"
 #include "ui/doctypes/documentwindow.h"
+#include "ui/doctypes/pageview.h"
 #include "ui/text/fontform.h"
 #include "ui/text/onscreenkeyboardwidget.h"
 #include "ui/text/pullstring.h"
@@ -129,6 +129,8 @@ void TextController::pageShown()
 
 void TextController::applySettings()
 {
+    const auto &fonts = m_context.settings.fontSlots;
+    m_toolbar->setFontChoices(QStringList(fonts.begin(), fonts.end()));
     const bool keyboardWanted = m_context.settings.useIWBkeyBd;
     // A window opens with the keyboard open; closing it leaves the mini key in its place.
     m_keyboard->setVisible(keyboardWanted);

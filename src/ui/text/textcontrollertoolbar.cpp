@@ -1,8 +1,8 @@
 // The text controller's side of the rich text toolbar: where it sits, what it shows, and what
 // its controls do to the current rich text box.
 
-#include "core/layout/objectkinds.h"
 #include "core/app/appcontext.h"
+#include "core/layout/objectkinds.h"
 #include "core/text/plainfit.h"
 #include "core/text/selectionlook.h"
 #include "ui/doctypes/documenttoolbar.h"
@@ -95,7 +95,8 @@ void TextController::placeToolbar()
     const QRect page = m_context.page.pageRect;
     const int left = std::max(page.left() - kToolbarLeftOfPagePx, 0);
     const int width = std::min(m_toolbar->sizeHint().width(), std::max(m_window.width() - left, 0));
-    m_toolbar->setGeometry(left, kToolbarHeightPx, width, kToolbarHeightPx);
+    // In the band the page fitting keeps free for it, never over the page.
+    m_toolbar->setGeometry(left, kToolbarHeightPx, width, kRichTextToolbarHeightPx);
 }
 
 void TextController::syncToolbar()

@@ -77,6 +77,8 @@ private slots:
     void fontDialogSizes();
     void enteredSizeRule_data();
     void enteredSizeRule();
+    void shownSizeRule_data();
+    void shownSizeRule();
 };
 
 void TextFitTest::shrinkToFit_data()
@@ -392,6 +394,24 @@ void TextFitTest::enteredSizeRule()
     QFETCH(QString, typed);
     QFETCH(int, expected);
     QCOMPARE(enteredRichFontSize(typed).value_or(-1), expected);
+}
+
+// A fitted size as the toolbar's size list shows it.
+void TextFitTest::shownSizeRule_data()
+{
+    QTest::addColumn<double>("points");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("fitted just below a whole size") << 36.9 << "37";
+    QTest::newRow("near a half") << 10.4 << "10.5";
+    QTest::newRow("whole") << 12.0 << "12";
+    QTest::newRow("quarter rounds up") << 8.25 << "8.5";
+}
+
+void TextFitTest::shownSizeRule()
+{
+    QFETCH(double, points);
+    QFETCH(QString, shown);
+    QCOMPARE(shownRichFontSize(points), shown);
 }
 
 QTEST_MAIN(TextFitTest)

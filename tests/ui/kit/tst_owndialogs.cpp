@@ -1,13 +1,23 @@
 #include "core/app/appcontext.h"
 #include "ui/app/exitform.h"
+#include "ui/app/splashnew.h"
 #include "ui/files/replaceform.h"
 #include "ui/kit/picturebutton.h"
 #include "ui/kit/saveoffer.h"
+#include "ui/kit/topbar.h"
+#include "ui/pictures/fakecamera.h"
+#include "ui/pictures/impopsform.h"
+#include "ui/pictures/webcamform.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QLabel>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+
+#include <functional>
+#include <memory>
 
 using namespace quillora;
 
@@ -179,6 +189,54 @@ private slots:
         QTest::mouseRelease(grip, Qt::LeftButton, {}, QPoint(40, 30));
         QCOMPARE(form.pos(), start + QPoint(30, 20));
         QVERIFY(form.isVisible());
+    }
+
+    // The dialogs, the start screen, the webcam and the import choice share one top bar: it
+    // shows the window's title as translation changes it, and its close picture closes.
+    void everyOwnWindowHasTheOneTopBar_data()
+    {
+        using Make = std::function<std::unique_ptr<QDialog>(AppContext &, test::FakeCamera &)>;
+        QTest::addColumn<Make>("make");
+        QTest::newRow("save offer") << Make([](AppContext &context, test::FakeCamera &) {
+            return std::make_unique<SaveOffer>(context);
+        });
+        QTest::newRow("start screen") << Make([](AppContext &context, test::FakeCamera &) {
+            return std::make_unique<SplashNew>(context);
+        });
+        QTest::newRow("webcam") << Make([](AppContext &context, test::FakeCamera &camera) {
+            return std::make_unique<WebCamForm>(context, camera, context.folders.temporary);
+        });
+        QTest::newRow("import") << Make([](AppContext &context, test::FakeCamera &) {
+            QImage photo(40, 30, QImage::Format_RGB32);
+            photo.fill(Qt::blue);
+            return std::make_unique<ImpOpsForm>(context, QSize(60, 60), photo, false);
+        });
+    }
+    void everyOwnWindowHasTheOneTopBar()
+    {
+        using Make = std::function<std::unique_ptr<QDialog>(AppContext &, test::FakeCamera &)>;
+        QFETCH(Make, make);
+        QTemporaryDir folder;
+        AppContext context{Environment{}};
+        context.folders.temporary = folder.path();
+        QDir().mkpath(folder.filePath(QStringLiteral("layouts")));
+        context.folders.data = folder.path();
+        test::FakeCamera camera;
+        const std::unique_ptr<QDialog> window = make(context, camera);
+        const QList<TopBar *> bars = window->findChildren<TopBar *>();
+        QCOMPARE(bars.size(), 1);
+        QCOMPARE(window->findChildren<QWidget *>(QStringLiteral("topBar")).size(), 1);
+        QCOMPARE(bars[0]->title()->text(), window->windowTitle());
+        window->setWindowTitle(QStringLiteral("Fenster"));
+        QCOMPARE(bars[0]->title()->text(), QStringLiteral("Fenster"));
+
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        const QList<PictureButton *> pictures = bars[0]->findChildren<PictureButton *>();
+        QCOMPARE(pictures.size(), 1);
+        press(pictures[0]);
+        QVERIFY(!window->isVisible());
+        QCOMPARE(window->result(), int(QDialog::Rejected));
     }
 
 };

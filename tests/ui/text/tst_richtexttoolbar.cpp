@@ -1,6 +1,7 @@
 // The rich text toolbar: when it shows, what its controls do to the selection, typed sizes,
 // and how it follows the selection.
 
+#include "core/layout/pagefit.h"
 #include "core/text/richfit.h"
 #include "core/text/rtfreader.h"
 #include "core/text/selectionlook.h"
@@ -11,9 +12,7 @@
 #include "ui/text/pullstring.h"
 #include "ui/text/richtexttoolbar.h"
 
-#include <QCheckBox>
 #include <QComboBox>
-#include <QFontComboBox>
 #include <QLineEdit>
 #include <QTextBlock>
 #include <QTextList>
@@ -58,6 +57,7 @@ private slots:
     void colourBulletAndAlignment();
     void followsTheSelection();
     void emptyBoxTakesBaseFont();
+    void fontListIsTheTeachersChoice();
 };
 
 void TestRichTextToolbar::shownForRichTextPages_data()
@@ -77,6 +77,12 @@ void TestRichTextToolbar::shownForRichTextPages()
     QFETCH(int, richTexts);
     QFETCH(bool, shown);
     TextFixture f(1, richTexts, DocumentKind(documentType));
+    // Where the window fits an A4 page on this screen.
+    f.context.page.pageRect =
+        fitPage(documentWindowFit(f.context.env.screen.widthPx, f.context.env.screen.heightPx,
+                                  DocumentKind(documentType)),
+                210, 297)
+            .pageRect;
     f.context.settings.useIWBkeyBd = true;
     f.context.settings.useIWBstring = true;
     f.show();
@@ -86,11 +92,12 @@ void TestRichTextToolbar::shownForRichTextPages()
     if (!shown)
         return;
     // Beside the keyboard and the string, nothing hangs outside the window, and the toolbar
-    // covers neither the main toolbar nor the string.
+    // covers neither the main toolbar, the page nor the string.
     for (QWidget *tool : {static_cast<QWidget *>(bar), static_cast<QWidget *>(f.text->keyboard()),
                           f.text->pullString()->handle()})
         QVERIFY(f.window->rect().contains(tool->geometry()));
     QVERIFY(bar->y() >= 64);
+    QVERIFY(bar->geometry().bottom() < f.context.page.pageRect.top());
     QVERIFY(bar->geometry().right() < f.text->pullString()->string()->x());
 }
 
@@ -110,7 +117,7 @@ void TestRichTextToolbar::styleChecksChangeOnlyTheSelection()
     ToolbarFixture f;
     selectRange(f.richBox(0), 0, 5);
     const qint32 step = f.context.undo.currentStep();
-    QTest::mouseClick(f.control<QCheckBox>(qPrintable(check)), Qt::LeftButton);
+    QTest::mouseClick(f.control<QToolButton>(qPrintable(check)), Qt::LeftButton);
     QTextDocument *document = f.richBox(0)->document();
     const auto styled = [](const QTextCharFormat &format, int which) {
         switch (which) {
@@ -174,24 +181,24 @@ void TestRichTextToolbar::followsTheSelection()
 {
     ToolbarFixture f;
     selectRange(f.richBox(0), 0, 5);
-    QTest::mouseClick(f.control<QCheckBox>("boldCheck"), Qt::LeftButton);
+    QTest::mouseClick(f.control<QToolButton>("boldCheck"), Qt::LeftButton);
     f.bar->fontSizeDrop()->activated(f.bar->fontSizeDrop()->findText(QStringLiteral("48")));
 
     // Caret in the plain word: the release shows its look.
     selectRange(f.richBox(0), 8, 8);
     QTest::mouseRelease(f.richBox(0)->viewport(), Qt::LeftButton);
-    QVERIFY(!f.control<QCheckBox>("boldCheck")->isChecked());
+    QVERIFY(!f.control<QToolButton>("boldCheck")->isChecked());
     QCOMPARE(f.bar->fontSizeDrop()->currentText(), QStringLiteral("12"));
 
     selectRange(f.richBox(0), 1, 3);
     QTest::keyRelease(f.richBox(0), Qt::Key_Shift);
-    QVERIFY(f.control<QCheckBox>("boldCheck")->isChecked());
+    QVERIFY(f.control<QToolButton>("boldCheck")->isChecked());
     QCOMPARE(f.bar->fontSizeDrop()->currentText(), QStringLiteral("48"));
 
     // A mixed selection leaves the control as it was.
     selectRange(f.richBox(0), 3, 8);
     QTest::keyRelease(f.richBox(0), Qt::Key_Shift);
-    QVERIFY(f.control<QCheckBox>("boldCheck")->isChecked());
+    QVERIFY(f.control<QToolButton>("boldCheck")->isChecked());
     QVERIFY(f.bar->reactsToUser());
 }
 
@@ -202,7 +209,7 @@ void TestRichTextToolbar::emptyBoxTakesBaseFont()
     QTest::mouseClick(f.richBox(0)->viewport(), Qt::LeftButton);
     RichTextToolbar *bar = f.text->richTextToolbar();
     bar->fontSizeDrop()->activated(bar->fontSizeDrop()->findText(QStringLiteral("28")));
-    QTest::mouseClick(bar->findChild<QCheckBox *>("ItalicCheck"), Qt::LeftButton);
+    QTest::mouseClick(bar->findChild<QToolButton *>("ItalicCheck"), Qt::LeftButton);
     QCOMPARE(f.context.page.richTextBoxes[0].style.fontSize, 28.0);
     QVERIFY(f.context.page.richTextBoxes[0].style.italic);
     // A base size at which one line no longer fits the box is refused.
@@ -213,6 +220,31 @@ void TestRichTextToolbar::emptyBoxTakesBaseFont()
     QTextDocument *document = f.richBox(0)->document();
     QCOMPARE(pointSizeOf(formatAt(document, 0), *document), 28.0);
     QVERIFY(formatAt(document, 1).font().italic());
+}
+
+// Only the teacher's fonts are offered, each once; a font from elsewhere shows no name.
+void TestRichTextToolbar::fontListIsTheTeachersChoice()
+{
+    ToolbarFixture f;
+    f.context.settings.fontSlots = {QStringLiteral("DejaVu Sans"), QStringLiteral("Andika"),
+                                    QStringLiteral("DejaVu Sans"), QString(),
+                                    QStringLiteral("DejaVu Serif")};
+    f.text->applySettings();
+    QComboBox *fonts = f.bar->fontNameDrop();
+    QStringList offered;
+    for (int i = 0; i < fonts->count(); ++i)
+        offered.append(fonts->itemText(i));
+    QCOMPARE(offered, (QStringList{QStringLiteral("DejaVu Sans"), QStringLiteral("Andika"),
+                                   QStringLiteral("DejaVu Serif")}));
+    QCOMPARE(fonts->itemData(1, Qt::FontRole).value<QFont>().family(), QStringLiteral("Andika"));
+
+    SelectionLook look;
+    look.fontName = QStringLiteral("Andika");
+    f.bar->showLook(look);
+    QCOMPARE(fonts->currentText(), QStringLiteral("Andika"));
+    look.fontName = QStringLiteral("C059");
+    f.bar->showLook(look);
+    QCOMPARE(fonts->currentIndex(), -1);
 }
 
 QTEST_MAIN(TestRichTextToolbar)
