@@ -6,6 +6,7 @@
 #include "ui/doctypes/presentationcontroller.h"
 #include "ui/doctypes/templatesheetcontroller.h"
 #include "ui/files/filecontroller.h"
+#include "ui/files/progresssnapshots.h"
 #include "ui/handling/dividerhandlecontroller.h"
 #include "ui/handling/selectioncontroller.h"
 #include "ui/pictures/bordereditor.h"
@@ -37,7 +38,10 @@ DocumentControllers attachControllers(AppContext &context, DocumentWindow &windo
     new SelectionController(context, window, *undo, services.pictures);
     auto *printing = new PrintController(context, services.printers, &window);
     printing->attach(&window);
+    auto *snapshots = new ProgressSnapshots(context, window);
     if (services.shell) {
+        QObject::connect(services.shell, &ShellController::optionsApplied, snapshots,
+                         &ProgressSnapshots::applySettings);
         QObject::connect(services.shell, &ShellController::optionsApplied, text,
                          &TextController::applySettings);
         QObject::connect(services.shell, &ShellController::optionsApplied, printing,

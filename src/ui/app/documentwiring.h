@@ -1,7 +1,8 @@
 #pragma once
 // Attaching the controllers to a document window: undo, painting, the picture menu, text,
 // object handling, printing, the webcam, the template column, the border, divider handles,
-// presentation typing and the palette hint. The program and the tests wire windows alike.
+// presentation typing, the palette hint and the progress pictures. The program and the tests
+// wire windows alike.
 
 #include "ui/pictures/webcamcontroller.h"
 
