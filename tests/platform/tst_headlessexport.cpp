@@ -49,6 +49,7 @@ private slots:
     void wrongArguments_data();
     void wrongArguments();
     void pngAndPdfWritten();
+    void stepsWrittenOut();
     void badFileRefused_data();
     void badFileRefused();
     void thumbnailsBesideTheTemplates();
@@ -69,6 +70,8 @@ void HeadlessExportTest::initTestCase()
     page.textBoxes[0].text = QStringLiteral("Our trip");
     m_pictureRect = page.pictureBoxes[0].geometry;
     m_pageSize = page.pageRect.size();
+    QVERIFY(page.progressSteps.add(filledPicture({40, 30}, Qt::yellow), 1));
+    QVERIFY(page.progressSteps.add(filledPicture({40, 30}, Qt::blue), 2));
     ZipArchiveFormat zip;
     const Staging staging(m_folder.filePath(QStringLiteral("staging")));
     const WorkFileContext files{zip, staging, fitFor(context), UnpackLimits{}};
@@ -93,6 +96,9 @@ void HeadlessExportTest::wrongArguments_data()
                                                    QStringLiteral("--export-png"),
                                                    QStringLiteral("b.qlr")}
                                     << 2;
+    QTest::newRow("steps without file") << QStringList{QStringLiteral("--export-steps"),
+                                                       QStringLiteral("steps")}
+                                        << 2;
     QTest::newRow("thumbnails without folder") << QStringList{QStringLiteral("--make-thumbnails")}
                                                << 2;
 }
@@ -128,6 +134,16 @@ void HeadlessExportTest::pngAndPdfWritten()
     QCOMPARE(file.read(5), QByteArray("%PDF-"));
 }
 
+void HeadlessExportTest::stepsWrittenOut()
+{
+    const QString folder = m_folder.filePath(QStringLiteral("slides/trip"));
+    QCOMPARE(run({QStringLiteral("--export-steps"), folder, m_workFile}), 0);
+    QCOMPARE(QDir(folder).entryList(QDir::Files),
+             (QStringList{QStringLiteral("step1.png"), QStringLiteral("step2.png")}));
+    QCOMPARE(QImage(QDir(folder).filePath(QStringLiteral("step2.png"))).pixelColor(5, 5),
+             QColor(Qt::blue));
+}
+
 void HeadlessExportTest::badFileRefused_data()
 {
     QTest::addColumn<QByteArray>("contents");
@@ -135,6 +151,8 @@ void HeadlessExportTest::badFileRefused_data()
     QTest::newRow("not a zip, png")
         << QByteArray("this is no work file") << QStringLiteral("--export-png");
     QTest::newRow("missing, pdf") << QByteArray("-") << QStringLiteral("--export-pdf");
+    QTest::newRow("not a zip, steps")
+        << QByteArray("this is no work file") << QStringLiteral("--export-steps");
 }
 
 void HeadlessExportTest::badFileRefused()

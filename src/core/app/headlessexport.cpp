@@ -7,6 +7,7 @@
 #include "core/printing/pdfprintdevice.h"
 #include "core/printing/thumbnails.h"
 
+#include <QDir>
 #include <QTemporaryDir>
 
 #include <algorithm>
@@ -24,6 +25,7 @@ const QString kExportPng = QStringLiteral("--export-png");
 const QString kExportPdf = QStringLiteral("--export-pdf");
 const QString kMakeThumbnails = QStringLiteral("--make-thumbnails");
 const QString kThumbnail = QStringLiteral("--thumbnail");
+const QString kExportSteps = QStringLiteral("--export-steps");
 // File managers ask for 128 to 1024 pixels; anything far beyond is not a thumbnail.
 constexpr int kLargestThumbnail = 4096;
 
@@ -110,13 +112,31 @@ int writeThumbnail(const QString &sizeText, const QString &input, const QString 
     return kDone;
 }
 
+// The work's progress pictures under their own names, for a teacher's slideshow. A work with
+// none is not an error: the folder is made and stays empty.
+int writeSteps(const QString &folder, const QString &input, const AppContext &context,
+               ArchiveFormat &zip, QTextStream &errors)
+{
+    PageModel page;
+    QString error;
+    if (!openForExport(input, context, zip, page, &error)) {
+        errors << "quillora: " << input << " could not be opened: " << error << '\n';
+        return kFailed;
+    }
+    if (!QDir().mkpath(folder) || !page.progressSteps.write(folder, Durability::Kept, &error)) {
+        errors << "quillora: " << folder << " could not be written: " << error << '\n';
+        return kFailed;
+    }
+    return kDone;
+}
+
 } // namespace
 
 bool asksForHeadlessExport(const QStringList &arguments)
 {
     return std::any_of(arguments.begin(), arguments.end(), [](const QString &arg) {
         return arg == kExportPng || arg == kExportPdf || arg == kMakeThumbnails ||
-               arg == kThumbnail;
+               arg == kThumbnail || arg == kExportSteps;
     });
 }
 
@@ -161,6 +181,13 @@ int runHeadlessExport(const QStringList &arguments, AppContext &context, Archive
         for (const QString &failure : report.failed)
             err << "quillora: " << failure << '\n';
         return report.failed.isEmpty() ? kDone : kFailed;
+    }
+    if (mode == kExportSteps) {
+        if (args.size() != 3 || args.first() != kExportSteps) {
+            err << "usage: quillora --export-steps FOLDER FILE.qlr\n";
+            return kWrongArguments;
+        }
+        return writeSteps(args.at(1), args.at(2), context, zip, err);
     }
     if (args.size() != 3 || args.first() != mode) {
         err << "usage: quillora " << mode << " OUTPUT FILE.qlr\n";

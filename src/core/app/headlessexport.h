@@ -4,6 +4,7 @@
 //   quillora --export-pdf OUT.pdf FILE.qlr
 //   quillora --make-thumbnails LAYOUTS_FOLDER
 //   quillora --thumbnail SIZE FILE.qlr OUT.png   (for file managers)
+//   quillora --export-steps FOLDER FILE.qlr      (the work's progress pictures)
 // The page is drawn exactly as the screen and the printer draw it.
 
 #include "core/layout/pagemodel.h"

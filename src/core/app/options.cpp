@@ -6,14 +6,28 @@
 
 namespace quillora::options {
 
-QList<int> hideMinuteChoices(int hidePrinterTime)
+namespace {
+
+// A stored number of minutes the list lacks is offered too, so confirming never changes it.
+QList<int> withStoredMinutes(QList<int> choices, int stored)
 {
-    QList<int> choices = {1, 2, 3, 4, 5, 10};
-    if (hidePrinterTime > 0 && !choices.contains(hidePrinterTime)) {
-        choices.append(hidePrinterTime);
+    if (stored > 0 && !choices.contains(stored)) {
+        choices.append(stored);
         std::sort(choices.begin(), choices.end());
     }
     return choices;
+}
+
+} // namespace
+
+QList<int> hideMinuteChoices(int hidePrinterTime)
+{
+    return withStoredMinutes({1, 2, 3, 4, 5, 10}, hidePrinterTime);
+}
+
+QList<int> snapshotMinuteChoices(int progressSnapshots)
+{
+    return withStoredMinutes({0, 1, 2, 3, 5, 10}, progressSnapshots);
 }
 
 int stepScalePercent(int percent, int step)
@@ -43,6 +57,7 @@ OptionsValues fromSettings(const Settings &settings)
     values.screenKeyboard = settings.useIWBkeyBd;
     values.quickLeafletTurn = settings.leaftletTurnAngle == kQuickTurnAngle;
     values.webCamButton = settings.useWebCam;
+    values.snapshotMinutes = std::max(0, settings.progressSnapshots);
     values.fonts = settings.fontSlots;
     return values;
 }
@@ -104,6 +119,8 @@ OptionsEffects apply(const OptionsValues &values, AppContext &context)
         settings.leaftletTurnAngle = values.quickLeafletTurn ? kQuickTurnAngle : kSlowTurnAngle;
     if (unlocked("useWebCam"))
         settings.useWebCam = values.webCamButton;
+    if (unlocked("progressSnapshots"))
+        settings.progressSnapshots = std::clamp(values.snapshotMinutes, 0, kMaxSnapshotMinutes);
     for (std::size_t slot = 0; slot < values.fonts.size(); ++slot) {
         // An emptied list would leave the children a slot with no font at all.
         if (!values.fonts[slot].trimmed().isEmpty() && !isLocked(context, fontKeyForSlot(int(slot))))

@@ -32,6 +32,7 @@ struct OptionsValues {
     bool screenKeyboard = false;
     bool quickLeafletTurn = false;
     bool webCamButton = true;
+    int snapshotMinutes = 2;          // progressSnapshots: 0 takes no progress pictures
     std::array<QString, 5> fonts;
 
     bool operator==(const OptionsValues &) const = default;
@@ -63,6 +64,10 @@ constexpr int kDefaultHideMinutes = 2;
 // The minutes a print button may stay hidden: 1, 2, 3, 4, 5 and 10, plus a stored value
 // that is none of those, so opening and confirming the dialog never changes it.
 QList<int> hideMinuteChoices(int hidePrinterTime);
+
+// The minutes between progress pictures the dialog offers: 0 (none), 1, 2, 3, 5 and 10, plus a
+// stored value that is none of those.
+QList<int> snapshotMinuteChoices(int progressSnapshots);
 
 // One press of a scale factor's up (+1) or down (-1) button, kept within 85..100.
 int stepScalePercent(int percent, int step);

@@ -309,6 +309,10 @@ Settings settingsFromText(const SettingsText &text, const QString &installationF
     s.multiPrintQualSF = quality && *quality > 0.0f ? *quality : defaults.multiPrintQualSF;
     s.leaftletTurnAngle = integer(QStringLiteral("leaftletTurnAngle"), defaults.leaftletTurnAngle);
     s.warnIfNotA4 = boolean(QStringLiteral("warnIfNotA4"), defaults.warnIfNotA4);
+    // Below zero means none, like zero.
+    s.progressSnapshots = std::clamp(
+        integer(QStringLiteral("progressSnapshots"), defaults.progressSnapshots), 0,
+        kMaxSnapshotMinutes);
     return s;
 }
 
@@ -346,6 +350,7 @@ QByteArray settingsFileBytes(const Settings &s)
     line(u"leaftletTurnAngle", QString::number(s.leaftletTurnAngle));
     line(u"multiPrintQualSF", settingvalue::fromNumber(s.multiPrintQualSF));
     line(u"warnIfNotA4", flag(s.warnIfNotA4));
+    line(u"progressSnapshots", QString::number(s.progressSnapshots));
     // Windows-1252 text that happens to be valid UTF-8 would read back as other characters;
     // the byte order mark settles it.
     QByteArray bytes = codepage::encodeAuto(out);

@@ -31,7 +31,8 @@ QString Staging::memberPath(const QString &memberName) const
 void Staging::clear(bool withPreviews) const
 {
     const QDir dir(m_folder);
-    for (const char *pattern : {"pic*.bmp", "border.bmp", "layoutmap.bmp", "text*.txt", "rtb*.rtf", "*.xml"})
+    for (const char *pattern : {"pic*.bmp", "border.bmp", "layoutmap.bmp", "text*.txt", "rtb*.rtf",
+                                "*.xml", "step*.png"})
         removeMatching(dir, QString::fromLatin1(pattern));
     if (withPreviews)
         removeMatching(dir, QStringLiteral("layout*.png"));
@@ -43,7 +44,7 @@ QStringList Staging::membersToPack() const
     QFile::remove(dir.filePath(QStringLiteral("web.bmp")));
     QStringList members;
     QSet<QString> seen;
-    for (const char *pattern : {"*.txt", "*.bmp", "*.rtf", "*.xml", "layout*.png"}) {
+    for (const char *pattern : {"*.txt", "*.bmp", "*.rtf", "*.xml", "layout*.png", "step*.png"}) {
         const QStringList names =
             dir.entryList({QString::fromLatin1(pattern)}, QDir::Files, QDir::Name);
         for (const QString &name : names) {

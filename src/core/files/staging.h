@@ -27,7 +27,7 @@ public:
     void clear(bool withPreviews) const;
 
     // The files that go into a work file, in packing order: "*.txt", "*.bmp", "*.rtf", "*.xml",
-    // "layout*.png"; the webcam snapshot "web.bmp" is deleted first and never packed.
+    // "layout*.png", "step*.png"; the webcam snapshot "web.bmp" is deleted first and never packed.
     QStringList membersToPack() const;
     // What those members take together.
     qint64 bytesToPack() const;

@@ -24,6 +24,8 @@ qint64 bytesToStage(const PageModel &page)
     qint64 bytes = 0;
     for (const PictureBoxModel &box : page.pictureBoxes)
         bytes += box.image.sizeInBytes();
+    for (const ProgressStep &step : page.progressSteps.steps())
+        bytes += step.png.size();
     return bytes + page.border.picture.sizeInBytes();
 }
 
@@ -31,7 +33,8 @@ bool writeMembers(const PageFamily &family, const PageModel &page, const Staging
                   const SavedLayoutOptions &options, QString *error)
 {
     if (!family.writeMembers(page, staging.folder(), error) ||
-        !family.writeDescription(page, staging, options, error))
+        !family.writeDescription(page, staging, options, error) ||
+        !page.progressSteps.write(staging.folder(), Durability::Scratch, error))
         return false;
     return writeFileInfo(staging.memberPath(QStringLiteral("fileinfo.xml")), codeOf(page.documentType),
                          {}, error);
@@ -69,6 +72,8 @@ bool buildPage(PageModel &page, const QString &folder, const PageFitInputs &fit,
         return false;
     outcome.trouble = FileTrouble::None;
     if (!family->readMembers(page, folder))
+        outcome.partsSkipped = true;
+    if (!page.progressSteps.read(folder))
         outcome.partsSkipped = true;
     fitPageTexts(page);
     return true;

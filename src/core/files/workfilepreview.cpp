@@ -24,13 +24,25 @@ QSize previewSize(const QSize &picture)
     return {std::max(1, width), kPreviewBox.height()};
 }
 
-QImage workFilePreview(const QString &path, const PreviewContext &context, QString *error)
+namespace {
+
+// Opens the work file into a scratch page through the preview's own folder, which the caller
+// empties once the page is drawn (drawing may still read its mask pictures).
+bool openScratchPage(const QString &path, const PreviewContext &context, PageModel &page,
+                     QString *error)
 {
     QDir().mkpath(context.scratchFolder);
     const Staging scratch(context.scratchFolder);
     const WorkFileContext open{context.format, scratch, context.fit, context.limits};
+    return openWorkFile(page, open, path, error);
+}
+
+} // namespace
+
+QImage workFilePreview(const QString &path, const PreviewContext &context, QString *error)
+{
     PageModel page;
-    if (!openWorkFile(page, open, path, error))
+    if (!openScratchPage(path, context, page, error))
         return {};
 
     // Drawn at twice the preview's size, then reduced smoothly, so thin lines stay visible.
@@ -49,13 +61,21 @@ QImage workFilePreview(const QString &path, const PreviewContext &context, QStri
     const bool singlePage = kindInfo(page.documentType).pageFamily == PageFamilyId::SinglePage;
     const QImage drawn = singlePage || !family ? renderPageImage(page, scale)
                                                : family->render(page, scale);
-    scratch.clear(true);
+    Staging(context.scratchFolder).clear(true);
     if (drawn.isNull()) {
         if (error)
             *error = QStringLiteral("the page could not be drawn");
         return {};
     }
     return drawn.scaled(previewSize(drawn.size()), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
+QVector<QImage> workFileSteps(const QString &path, const PreviewContext &context, QString *error)
+{
+    PageModel page;
+    const bool opened = openScratchPage(path, context, page, error);
+    Staging(context.scratchFolder).clear(true);
+    return opened ? page.progressSteps.pictures() : QVector<QImage>();
 }
 
 } // namespace quillora

@@ -10,6 +10,7 @@
 #include <QImage>
 #include <QSize>
 #include <QString>
+#include <QVector>
 
 namespace quillora {
 
@@ -29,5 +30,10 @@ QSize previewSize(const QSize &picture);
 // previewSize(). A null image, with the reason, when the file cannot be opened or drawn.
 QImage workFilePreview(const QString &path, const PreviewContext &context,
                        QString *error = nullptr);
+
+// The progress pictures kept in the work file at `path`, oldest first; none when the file
+// cannot be opened or holds none.
+QVector<QImage> workFileSteps(const QString &path, const PreviewContext &context,
+                              QString *error = nullptr);
 
 } // namespace quillora

@@ -8,6 +8,9 @@
 
 namespace quillora {
 
+// The longest wait between progress pictures; longer ones would overflow a timer's interval.
+inline constexpr int kMaxSnapshotMinutes = 24 * 60;
+
 struct Settings {
     int hidePrinterTime = 0;                 // 0 always shown, N minutes hidden, -1 never shown
     QString workingDir = QStringLiteral("MYDOCS");
@@ -31,6 +34,7 @@ struct Settings {
     int leaftletTurnAngle = 15;
     float multiPrintQualSF = 2.0f;
     bool warnIfNotA4 = true;
+    int progressSnapshots = 2;               // minutes between progress pictures; 0 none
 
     double printZoomFraction() const { return printZoomSFPC / 100.0; }
     bool operator==(const Settings &) const = default;

@@ -3,6 +3,7 @@
 // object and the change counts. Windows show it; painting, text, files, undo and printing work on it.
 
 #include "core/doctypes/banner.h"
+#include "core/files/progresssteps.h"
 #include "core/layout/colour.h"
 #include "core/layout/documenttypes.h"
 #include "core/layout/objectkinds.h"
@@ -179,6 +180,7 @@ struct PageModel {
     CurrentObject current;
     qint32 changeCount = 0;
     qint32 countAtLastSave = 0;
+    ProgressSteps progressSteps; // how the work grew; kept through template switches
     bool presentationTyping = false;
     // Objects of a stored page description that could not be used and were left out.
     int objectsSkippedOnRead = 0;

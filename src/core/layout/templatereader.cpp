@@ -126,6 +126,7 @@ void resetPage(PageModel &page)
 {
     page.changeCount = 0;
     page.countAtLastSave = 0;
+    page.progressSteps = {};
     page.announcedTextBoxes = 0;
     page.announcedPictureBoxes = 0;
     page.announcedRichTextBoxes = 0;

@@ -13,6 +13,7 @@
 #include "ui/doctypes/documentwindows.h"
 #include "ui/doctypes/documentwiring.h"
 #include "ui/files/filecontroller.h"
+#include "ui/files/progresssnapshots.h"
 #include "ui/kit/childstyle.h"
 #include "ui/printing/printcontroller.h"
 #include "ui/text/textcontroller.h"
@@ -65,11 +66,13 @@ int runApplication(int argc, char *argv[])
                                     [] { return std::make_unique<QtCamera>(); }, &files};
     QObject::connect(&shell, &ShellController::documentWindowCreated, [&](DocumentWindow *window) {
         const DocumentControllers controllers = attachControllers(context, *window, services);
-        // New options reach the text boxes' fonts and the print settings of the open window.
+        // New options reach the text boxes' fonts, the print settings and the progress pictures.
         QObject::connect(&shell, &ShellController::optionsApplied, controllers.text,
                          &TextController::applySettings);
         QObject::connect(&shell, &ShellController::optionsApplied, controllers.printing,
                          &PrintController::applySettings);
+        QObject::connect(&shell, &ShellController::optionsApplied, controllers.snapshots,
+                         &ProgressSnapshots::applySettings);
     });
     shell.begin(startup);
     return QApplication::exec();

@@ -199,6 +199,19 @@ QWidget *OptForm::buildGeneralPage()
     for (QCheckBox *check : {m_string, m_darkerFrame, m_keyboard, m_quickTurn, m_webCam})
         column->addWidget(check);
 
+    // Laid out like the print button's minutes: words, the list, "minutes".
+    m_snapshotTime = new QComboBox(page);
+    m_snapshotTime->setObjectName(QStringLiteral("snapshot_time"));
+    m_snapshotTime->setAccessibleName(QStringLiteral("Progress pictures every"));
+    auto *snapshotRow = new QHBoxLayout;
+    snapshotRow->addWidget(namedLabel(QStringLiteral("snapshotLabel"),
+                                      QStringLiteral("Progress pictures every"), page));
+    snapshotRow->addWidget(m_snapshotTime);
+    snapshotRow->addWidget(
+        namedLabel(QStringLiteral("snapshotMinutesLabel"), QStringLiteral("minutes"), page));
+    snapshotRow->addStretch();
+    column->addLayout(snapshotRow);
+
     column->addSpacing(8);
     column->addWidget(
         namedLabel(QStringLiteral("FileStoreLabel"), QStringLiteral("Store Files in:"), page));
@@ -273,6 +286,13 @@ void OptForm::fillFrom(const OptionsValues &values)
     m_keyboard->setChecked(values.screenKeyboard);
     m_quickTurn->setChecked(values.quickLeafletTurn);
     m_webCam->setChecked(values.webCamButton);
+    m_snapshotTime->clear();
+    for (int minutes : options::snapshotMinuteChoices(values.snapshotMinutes)) {
+        m_snapshotTime->addItem(minutes == 0 ? context().tr(QStringLiteral("never"))
+                                             : QString::number(minutes),
+                                minutes);
+    }
+    m_snapshotTime->setCurrentIndex(m_snapshotTime->findData(values.snapshotMinutes));
 
     for (std::size_t slot = 0; slot < m_fontLists.size(); ++slot) {
         QComboBox *list = m_fontLists[slot];
@@ -300,6 +320,7 @@ OptionsValues OptForm::values() const
     values.screenKeyboard = m_keyboard->isChecked();
     values.quickLeafletTurn = m_quickTurn->isChecked();
     values.webCamButton = m_webCam->isChecked();
+    values.snapshotMinutes = m_snapshotTime->currentData().toInt();
     for (std::size_t slot = 0; slot < m_fontLists.size(); ++slot)
         values.fonts[slot] = m_fontLists[slot]->currentText();
     return values;
@@ -325,6 +346,7 @@ void OptForm::showLockedSettings()
         {QStringLiteral("useIWBkeyBd"), {QStringLiteral("keybdCheck")}},
         {QStringLiteral("leaftletTurnAngle"), {QStringLiteral("leafQuickTurn")}},
         {QStringLiteral("useWebCam"), {QStringLiteral("webCamCheck")}},
+        {QStringLiteral("progressSnapshots"), {QStringLiteral("snapshot_time")}},
         {QStringLiteral("WorkingDir"), {QStringLiteral("FileStoreText"), QStringLiteral("Command2")}},
     };
     for (int slot = 0; slot < int(m_fontLists.size()); ++slot)

@@ -73,6 +73,7 @@ private:
     QCheckBox *m_keyboard = nullptr;
     QCheckBox *m_quickTurn = nullptr;
     QCheckBox *m_webCam = nullptr;
+    QComboBox *m_snapshotTime = nullptr;
     QLineEdit *m_fileStoreText = nullptr;
     std::array<QComboBox *, 5> m_fontLists{};
     std::array<QLabel *, 5> m_fontPreviews{};

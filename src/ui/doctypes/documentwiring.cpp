@@ -5,6 +5,7 @@
 #include "ui/doctypes/presentationcontroller.h"
 #include "ui/doctypes/templatesheetcontroller.h"
 #include "ui/files/filecontroller.h"
+#include "ui/files/progresssnapshots.h"
 #include "ui/handling/dividerhandlecontroller.h"
 #include "ui/handling/selectioncontroller.h"
 #include "ui/pictures/bordereditor.h"
@@ -36,6 +37,7 @@ DocumentControllers attachControllers(AppContext &context, DocumentWindow &windo
     new SelectionController(context, window, *undo, services.pictures);
     auto *printing = new PrintController(context, services.printers, &window);
     printing->attach(&window);
+    auto *snapshots = new ProgressSnapshots(context, window);
     new WebcamController(context, window, *undo, services.makeCamera);
     auto *sheet = new TemplateSheetController(context, window);
     QObject::connect(sheet, &TemplateSheetController::templateSwitched, undo,
@@ -53,7 +55,7 @@ DocumentControllers attachControllers(AppContext &context, DocumentWindow &windo
     auto *hint = new PaletteHint(context, window);
     QObject::connect(painting, &PaintingController::paintColourChosen, hint,
                      &PaletteHint::colourChosen);
-    const DocumentControllers controllers{undo, painting, text, border, printing};
+    const DocumentControllers controllers{undo, painting, text, border, printing, snapshots};
     window.controllersAttached(controllers);
     return controllers;
 }

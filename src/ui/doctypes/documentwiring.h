@@ -1,7 +1,8 @@
 #pragma once
 // Attaching the controllers to a document window: undo, painting, the picture menu, text,
 // object handling, printing, the webcam, the template column, the border, divider handles,
-// presentation typing and the palette hint. The program and the tests wire windows alike.
+// presentation typing, the palette hint and the progress pictures. The program and the tests
+// wire windows alike.
 
 #include "ui/pictures/webcamcontroller.h"
 
@@ -15,6 +16,7 @@ class KeySender;
 class PaintingController;
 class PictureLoader;
 class PrintController;
+class ProgressSnapshots;
 class PrinterProvider;
 class TextController;
 class UndoController;
@@ -34,6 +36,7 @@ struct DocumentControllers {
     TextController *text = nullptr;
     BorderEditor *border = nullptr;
     PrintController *printing = nullptr;
+    ProgressSnapshots *snapshots = nullptr;
 };
 
 DocumentControllers attachControllers(AppContext &context, DocumentWindow &window,

@@ -86,7 +86,7 @@ bool FileController::saveWork()
         return saveThroughStandardDialog();
     const OwnDialogChoice choice = m_dialogs->askOwn(
         FileDirection::Save, [this](const QString &path) { return previewOf(path); },
-        dialogParent());
+        [this](const QString &path) { return stepsOf(path); }, dialogParent());
     if (choice.answer == OwnDialogChoice::Answer::More)
         return saveThroughStandardDialog();
     if (choice.answer != OwnDialogChoice::Answer::Yes || choice.name.isEmpty())
@@ -154,7 +154,7 @@ bool FileController::openWork()
         return openThroughStandardDialog();
     const OwnDialogChoice choice = m_dialogs->askOwn(
         FileDirection::Open, [this](const QString &path) { return previewOf(path); },
-        dialogParent());
+        [this](const QString &path) { return stepsOf(path); }, dialogParent());
     if (choice.answer == OwnDialogChoice::Answer::More)
         return openThroughStandardDialog();
     if (choice.answer != OwnDialogChoice::Answer::Yes || choice.name.isEmpty())
@@ -236,14 +236,24 @@ bool FileController::exportScreenPng(const QString &path)
     return true;
 }
 
+PreviewContext FileController::previewContext() const
+{
+    return {m_format, previewFolderIn(m_context.folders.staging), m_window->pageFitInputs(),
+            m_limits};
+}
+
 QImage FileController::previewOf(const QString &path) const
 {
     if (!m_window)
         return {};
-    const PreviewContext context{m_format,
-                                 previewFolderIn(m_context.folders.staging),
-                                 m_window->pageFitInputs(), m_limits};
-    return workFilePreview(path, context);
+    return workFilePreview(path, previewContext());
+}
+
+QVector<QImage> FileController::stepsOf(const QString &path) const
+{
+    if (!m_window)
+        return {};
+    return workFileSteps(path, previewContext());
 }
 
 } // namespace quillora

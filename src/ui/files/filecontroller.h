@@ -58,6 +58,8 @@ public:
 
     // The small picture of a work file's page for the file dialog; null when it cannot be opened.
     QImage previewOf(const QString &path) const;
+    // The progress pictures kept in a work file, for the file dialog's flip-book.
+    QVector<QImage> stepsOf(const QString &path) const;
 
     // The file last saved through a dialog; the standard save dialog proposes its name. Opening
     // clears it.
@@ -77,6 +79,7 @@ signals:
     void documentSaved(const QString &path);
 
 private:
+    PreviewContext previewContext() const;
     bool usesOwnFileDialogHere() const;
     bool saveThroughStandardDialog();
     bool openThroughStandardDialog();

@@ -21,10 +21,12 @@ QString WindowFileDialogs::workFileFilter() const
 }
 
 OwnDialogChoice WindowFileDialogs::askOwn(FileDirection direction,
-                                          const FileForm::PreviewLoader &previews, QWidget *parent)
+                                          const FileForm::PreviewLoader &previews,
+                                          const FileForm::StepsLoader &steps, QWidget *parent)
 {
     m_context.dialogAnswer.clear();
     FileForm form(m_context, direction, previews, parent);
+    form.setStepsLoader(steps);
     form.exec();
     OwnDialogChoice choice;
     choice.name = form.chosenName();

@@ -28,7 +28,7 @@ class FileDialogs {
 public:
     virtual ~FileDialogs() = default;
     virtual OwnDialogChoice askOwn(FileDirection direction, const FileForm::PreviewLoader &previews,
-                                   QWidget *parent) = 0;
+                                   const FileForm::StepsLoader &steps, QWidget *parent) = 0;
     // Nothing when cancelled.
     virtual std::optional<StandardSaveChoice> askStandardSave(const QString &folder,
                                                               const QString &proposedName,
@@ -47,7 +47,7 @@ public:
     explicit WindowFileDialogs(AppContext &context) : m_context(context) {}
 
     OwnDialogChoice askOwn(FileDirection direction, const FileForm::PreviewLoader &previews,
-                           QWidget *parent) override;
+                           const FileForm::StepsLoader &steps, QWidget *parent) override;
     std::optional<StandardSaveChoice> askStandardSave(const QString &folder,
                                                       const QString &proposedName, bool offerPng,
                                                       QWidget *parent) override;

@@ -5,6 +5,7 @@
 #include "core/files/workfilepreview.h"
 #include "core/foundation/paths.h"
 #include "ui/files/replaceform.h"
+#include "ui/files/stepsform.h"
 #include "ui/kit/looks.h"
 #include "ui/kit/picturebutton.h"
 
@@ -195,6 +196,15 @@ QWidget *FileForm::makeNameRow()
     connect(m_nameBox, &QLineEdit::returnPressed, this, &FileForm::okPressed);
     layout->addWidget(m_nameBox, 1);
 
+    auto *steps = new PictureButton(QStringLiteral("stepsBut"),
+                                    QIcon(QStringLiteral(":/art/files/steps.svg")),
+                                    QStringLiteral("Watch it grow"), row);
+    steps->setFixedSize(looks::kPictureButtonSize, looks::kPictureButtonSize);
+    steps->hide();
+    connect(steps, &QAbstractButton::clicked, this, &FileForm::playSteps);
+    layout->addWidget(steps);
+    m_stepsButton = steps;
+
     auto *more =
         new PictureButton(QStringLiteral("MoreBut"), QIcon(QStringLiteral(":/art/files/more.svg")),
                           QStringLiteral("More"), row);
@@ -202,6 +212,25 @@ QWidget *FileForm::makeNameRow()
     connect(more, &QAbstractButton::clicked, this, &FileForm::pressMore);
     layout->addWidget(more);
     return row;
+}
+
+void FileForm::setStepsLoader(StepsLoader load)
+{
+    m_loadSteps = std::move(load);
+    m_stepsButton->setVisible(bool(m_loadSteps));
+}
+
+// The selected work's pictures, or those of the work whose name is typed.
+void FileForm::playSteps()
+{
+    const QString name = chosenName();
+    if (!m_loadSteps || name.isEmpty()) {
+        m_missingName->show();
+        return;
+    }
+    const QString path = workFilePathFor(context().folders.working, name);
+    StepsForm::play(context(), QFileInfo::exists(path) ? m_loadSteps(path) : QVector<QImage>(),
+                    this);
 }
 
 QString FileForm::chosenName() const

@@ -9,6 +9,7 @@
 #include <QHash>
 #include <QImage>
 #include <QStringList>
+#include <QVector>
 
 #include <array>
 #include <functional>
@@ -28,6 +29,8 @@ public:
     using PreviewLoader = std::function<QImage(const QString &path)>;
     // Asked before a save would write over the work `name` at `path`; true replaces it.
     using ReplaceQuestion = std::function<bool(const QString &name, const QString &path)>;
+    // The progress pictures of one work file, oldest first.
+    using StepsLoader = std::function<QVector<QImage>(const QString &path)>;
     static constexpr int kPreviewTickMs = 100;
 
     FileForm(AppContext &context, FileDirection direction, PreviewLoader loadPreview,
@@ -38,6 +41,8 @@ public:
     QString chosenName() const;
     // Replaces the question asked before an existing work is saved over (ReplaceForm).
     void setReplaceQuestion(ReplaceQuestion ask) { m_askReplace = std::move(ask); }
+    // Lets `stepsBut` play the selected work's progress pictures; without it the button is hidden.
+    void setStepsLoader(StepsLoader load);
     // Shown when OK is pressed with no name.
     QLabel *missingNameLabel() const { return m_missingName; }
     // MoreBut was pressed: the caller opens the standard dialog of the same direction.
@@ -83,10 +88,12 @@ private:
     void cleanNameBox();
     bool handleShortcut(const QKeyEvent &key);
     void pressMore();
+    void playSteps();
 
     FileDirection m_direction;
     PreviewLoader m_loadPreview;
     ReplaceQuestion m_askReplace;
+    StepsLoader m_loadSteps;
     QStringList m_files;
     FileRows m_rows;
     int m_selected = -1;
@@ -99,6 +106,7 @@ private:
     QWidget *m_selectionMark = nullptr;
     QScrollBar *m_slider = nullptr;
     QLineEdit *m_nameBox = nullptr;
+    QWidget *m_stepsButton = nullptr;
     QLabel *m_missingName = nullptr;
     QLabel *m_saveCaption = nullptr;
     QLabel *m_openCaption = nullptr;

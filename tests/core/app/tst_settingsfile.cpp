@@ -34,6 +34,8 @@ QString field(const Settings &s, const QString &name)
         return flag(s.presMode);
     if (name == u"warnIfNotA4")
         return flag(s.warnIfNotA4);
+    if (name == u"progressSnapshots")
+        return QString::number(s.progressSnapshots);
     return QStringLiteral("?") + name;
 }
 
@@ -65,6 +67,7 @@ Settings everyFieldChanged()
     s.leaftletTurnAngle = 45;
     s.multiPrintQualSF = 1.25f;
     s.warnIfNotA4 = false;
+    s.progressSnapshots = 0;
     return s;
 }
 
@@ -101,6 +104,10 @@ private slots:
             << QByteArray("HidePrinterTime=2.5\r\n") << "hidePrinterTime" << "2";
         QTest::newRow("integer rounds to the nearest")
             << QByteArray("HidePrinterTime=2.7\r\n") << "hidePrinterTime" << "3";
+        QTest::newRow("snapshots below zero are none")
+            << QByteArray("progressSnapshots=-5\r\n") << "progressSnapshots" << "0";
+        QTest::newRow("snapshots at most a day apart")
+            << QByteArray("progressSnapshots=99999999\r\n") << "progressSnapshots" << "1440";
         QTest::newRow("integer from words is 0")
             << QByteArray("HidePrinterTime=ten\r\n") << "hidePrinterTime" << "0";
         QTest::newRow("integer saturates")
@@ -147,7 +154,7 @@ private slots:
             "DontOfferToSave=False\r\npresMode=False\r\ntempPath=USERTEMP\r\n"
             "dataPath=/opt/quillora/data\r\nwebcamName=\r\nfontSFatPrintPC=96\r\n"
             "printZoomSFPC=100\r\nleaftletTurnAngle=15\r\nmultiPrintQualSF=2\r\n"
-            "warnIfNotA4=True\r\n";
+            "warnIfNotA4=True\r\nprogressSnapshots=2\r\n";
         QCOMPARE(settingsFileBytes(defaults), expected);
         QCOMPARE(parse(expected).fontSlots, defaults.fontSlots);
     }
@@ -185,8 +192,8 @@ private slots:
         written.dataPath = QStringLiteral("/opt/quillora/data");
         written.iniPrinterName = printerName;
         const QByteArray bytes = settingsFileBytes(written);
-        QCOMPARE(bytes.count("\r\n"), 23);
-        QCOMPARE(bytes.count('\n') + bytes.count('\r'), 46);
+        QCOMPARE(bytes.count("\r\n"), 24);
+        QCOMPARE(bytes.count('\n') + bytes.count('\r'), 48);
         Settings read = parse(bytes);
         QCOMPARE(read.iniPrinterName, readBack);
         read.iniPrinterName = printerName;

@@ -35,7 +35,7 @@ public:
     explicit ScriptedDialogs(DialogScript &script) : m_script(script) {}
 
     OwnDialogChoice askOwn(FileDirection direction, const FileForm::PreviewLoader &,
-                           QWidget *) override
+                           const FileForm::StepsLoader &, QWidget *) override
     {
         m_script.ownAsked.append(direction);
         return m_script.ownAnswers.isEmpty() ? OwnDialogChoice{} : m_script.ownAnswers.takeFirst();

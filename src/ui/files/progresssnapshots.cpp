@@ -1,0 +1,51 @@
+#include "ui/files/progresssnapshots.h"
+
+#include "core/app/appcontext.h"
+
+#include <QPixmap>
+#include <QWidget>
+
+#include <algorithm>
+
+namespace quillora {
+
+ProgressSnapshots::ProgressSnapshots(AppContext &context, QWidget &window)
+    : QObject(&window), m_context(context), m_window(window)
+{
+    m_timer.setObjectName(QStringLiteral("snapshotTimer"));
+    connect(&m_timer, &QTimer::timeout, this, &ProgressSnapshots::takeStep);
+    applySettings();
+}
+
+void ProgressSnapshots::applySettings()
+{
+    const int minutes = std::clamp(m_context.settings.progressSnapshots, 0, kMaxSnapshotMinutes);
+    if (minutes == 0) {
+        m_timer.stop();
+        return;
+    }
+    const int interval = minutes * 60 * 1000;
+    // Setting the same interval again would restart the wait the child is already halfway through.
+    if (!m_timer.isActive() || m_timer.interval() != interval)
+        m_timer.start(interval);
+}
+
+QImage ProgressSnapshots::halfWidthPicture(QWidget &window, const QRect &pageArea)
+{
+    const QRect shown = pageArea.intersected(window.rect());
+    if (shown.isEmpty())
+        return {};
+    // The grab is in device pixels; the half is of what the child sees.
+    const QImage grabbed = window.grab(shown).toImage();
+    return grabbed.scaledToWidth(std::max(1, shown.width() / 2), Qt::SmoothTransformation);
+}
+
+bool ProgressSnapshots::takeStep()
+{
+    PageModel &page = m_context.page;
+    if (!page.progressSteps.isDue(page.changeCount))
+        return false;
+    return page.progressSteps.add(halfWidthPicture(m_window, page.pageRect), page.changeCount);
+}
+
+} // namespace quillora

@@ -1,0 +1,70 @@
+// Progress pictures of the window in work: taken from what the page shows, at half its width,
+// only after a change, and only while the teacher's setting asks for them; the flip-book.
+
+#include "support/windowfixture.h"
+#include "ui/doctypes/pageview.h"
+#include "ui/files/progresssnapshots.h"
+#include "ui/files/stepsform.h"
+#include "ui/pictures/pictureboxwidget.h"
+
+#include <QtTest>
+
+using namespace quillora;
+
+class ProgressSnapshotsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void takenAfterChangesOnly()
+    {
+        WindowFixture f;
+        QVERIFY(f.window->loadTemplate(
+            QStringLiteral(QUILLORA_SOURCE_DIR "/data/layouts/simple/simple.xml")));
+        f.wire();
+        f.window->show();
+        auto *snapshots = f.controller<ProgressSnapshots>();
+        QVERIFY(snapshots);
+        QCOMPARE(snapshots->timer().interval(), 2 * 60 * 1000);
+        QVERIFY(snapshots->timer().isActive());
+        QVERIFY(!snapshots->takeStep());
+
+        PageModel &page = f.context.page;
+        page.pictureBoxes[0].image.fill(Qt::red);
+        f.window->refreshPictureBox(0);
+        ++page.changeCount;
+        QVERIFY(snapshots->takeStep());
+        QVERIFY(!snapshots->takeStep());
+        // A change undone looks like the last picture: it is not kept twice.
+        ++page.changeCount;
+        QVERIFY(!snapshots->takeStep());
+        QCOMPARE(page.progressSteps.steps().size(), 1);
+
+        const QImage step = page.progressSteps.picture(0);
+        QCOMPARE(step.width(), page.pageRect.width() / 2);
+        QWidget *box = f.window->pageView()->pictureBox(0);
+        const QPoint boxCentre = box->mapTo(f.window.get(), box->rect().center());
+        QCOMPARE(step.pixelColor((boxCentre - page.pageRect.topLeft()) / 2), QColor(Qt::red));
+
+        f.context.settings.progressSnapshots = 0;
+        snapshots->applySettings();
+        QVERIFY(!snapshots->timer().isActive());
+    }
+
+    void flipBookStopsAtTheLatest()
+    {
+        AppContext context{Environment{}};
+        QImage picture(40, 30, QImage::Format_RGB32);
+        picture.fill(Qt::green);
+        StepsForm form(context, {picture, picture, picture});
+        QCOMPARE(form.shownStep(), 0);
+        QVERIFY(form.flipTimer().isActive());
+        form.showNextStep();
+        form.showNextStep();
+        QCOMPARE(form.shownStep(), 2);
+        QVERIFY(!form.flipTimer().isActive());
+        form.playAgain();
+        QCOMPARE(form.shownStep(), 0);
+    }
+};
+
+QTEST_MAIN(ProgressSnapshotsTest)
+#include "tst_progresssnapshots.moc"
