@@ -2,6 +2,7 @@
 
 #include "core/app/paths.h"
 #include "core/layout/documenttypes.h"
+#include "core/layout/templatemenu.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -37,8 +38,8 @@ TemplateListing listTemplates(const QString &dataFolder, const QString &folderNa
             break;
         SubChoice choice;
         choice.templatePath = paths::join(listing.folder, name);
-        choice.caption = QFileInfo(name).completeBaseName();
-        choice.thumbnailPath = thumbnailBeside(folder, choice.caption);
+        choice.caption = templateCaption(choice.templatePath);
+        choice.thumbnailPath = thumbnailBeside(folder, QFileInfo(name).completeBaseName());
         listing.choices.append(choice);
     }
     return listing;
