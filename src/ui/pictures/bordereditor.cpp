@@ -238,9 +238,9 @@ void BorderEditor::setEditorShown(bool shown)
 double BorderEditor::pictureAspect() const
 {
     const PageModel &page = m_context.page;
-    const BorderLayout layout = borderLayout(page.border, page.pageRect.size());
-    if (!layout.pictureSize.isEmpty())
-        return double(layout.pictureSize.width()) / layout.pictureSize.height();
+    const QSize pictureSize = borderPictureSize(page.border, page.pageRect.size());
+    if (!pictureSize.isEmpty())
+        return double(pictureSize.width()) / pictureSize.height();
     if (!page.border.picture.isNull())
         return double(page.border.picture.width()) / page.border.picture.height();
     return 1.0;
