@@ -49,7 +49,7 @@ def ink_columns(png):
 def body(s):
     s.start()
     s.click("Display", "push button", within="Quillora")
-    s.click("with border", within="Quillora")
+    s.click("With border", within="Quillora")
     s.answer("Quillora")
     s.find("Banner words", "text")
 

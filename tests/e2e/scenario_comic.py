@@ -18,7 +18,7 @@ BIN = "Drop a bubble here to throw it away"
 
 def start_comic(s):
     s.click("Comic-strip", "push button", within="Quillora")
-    s.click("two frames", within="Quillora")
+    s.click("Two frames", within="Quillora")
     s.answer("Quillora")
     s.find("Picture 2")
 

@@ -1,5 +1,6 @@
 """Template switched with the work kept: a title typed on a sign stays when the child taps the
-other sign in the layouts menu beside the page, and the page takes the new layout."""
+other sign ("Quiet please") in the layouts menu beside the page, and the page takes the new
+layout."""
 import a11y
 import harness
 
@@ -17,7 +18,7 @@ def body(s):
     s.type("Lost cat")
     s.wait_until(lambda: s.text_of("Text box 1") == "Lost cat", what="the typed title")
 
-    x, y = a11y.center(a11y.find(menu, "2", "push button"))
+    x, y = a11y.center(a11y.find(menu, "Quiet please", "push button"))
     harness.xdotool("mousemove", "--sync", str(x), str(y), "click", "1")
     s.wait_until(lambda: a11y.ext(s.find("Text box 1")) != before, what="the other layout")
     assert s.text_of("Text box 1") == "Lost cat", s.text_of("Text box 1")

@@ -6,6 +6,7 @@
 #include "core/files/workfile.h"
 #include "core/layout/pagefit.h"
 #include "core/layout/templatereader.h"
+#include "core/printing/thumbnails.h"
 #include "platform/ziparchive.h"
 #include "support/samplepage.h"
 
@@ -195,8 +196,8 @@ void HeadlessExportTest::thumbnailsBesideTheTemplates()
     QVERIFY(message.contains(QStringLiteral("broken.xml")));
     const QImage thumbnail(layouts + QStringLiteral("/simple/simple.bmp"));
     QVERIFY(!thumbnail.isNull());
-    QCOMPARE(thumbnail.height(), 150);
-    QVERIFY(thumbnail.width() < 150);
+    QCOMPARE(thumbnail.height(), kThumbnailBounds.height()); // a portrait page
+    QVERIFY(thumbnail.width() < kThumbnailBounds.width());
     QVERIFY(!QFileInfo::exists(layouts + QStringLiteral("/simple/broken.bmp")));
 }
 

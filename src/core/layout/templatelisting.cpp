@@ -1,6 +1,7 @@
 #include "core/layout/templatelisting.h"
 
 #include "core/foundation/paths.h"
+#include "core/layout/templatemenu.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -36,8 +37,8 @@ TemplateListing listTemplates(const QString &dataFolder, const QString &folderNa
             break;
         SubChoice choice;
         choice.templatePath = paths::join(listing.folder, name);
-        choice.caption = QFileInfo(name).completeBaseName();
-        choice.thumbnailPath = thumbnailBeside(folder, choice.caption);
+        choice.caption = templateCaption(choice.templatePath);
+        choice.thumbnailPath = thumbnailBeside(folder, QFileInfo(name).completeBaseName());
         listing.choices.append(choice);
     }
     return listing;

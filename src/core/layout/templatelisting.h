@@ -13,7 +13,7 @@ constexpr int kSubChoiceSlots = 10;
 struct SubChoice {
     QString templatePath;  // folder + "/" + file name, normalised
     QString thumbnailPath; // the ".bmp" of the same name; "" when there is none
-    QString caption;       // the file name without its extension
+    QString caption;       // the template's name (templateCaption), untranslated
 };
 
 struct TemplateListing {

@@ -1,11 +1,39 @@
 #include "core/layout/templatemenu.h"
 
 #include "core/foundation/paths.h"
+#include "core/layout/dialect.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 namespace quillora {
+
+namespace {
+
+// The `layout` line opens a template; a file whose first lines hold none has no title.
+constexpr int kLinesBeforeLayout = 4;
+constexpr qint64 kMaxLayoutLineLength = 4096;
+constexpr int kMaxCaptionLength = 40;
+
+} // namespace
+
+QString templateCaption(const QString &templatePath)
+{
+    const QString fileName = QFileInfo(templatePath).completeBaseName();
+    QFile file(templatePath);
+    if (!file.open(QIODevice::ReadOnly))
+        return fileName;
+    for (int i = 0; i < kLinesBeforeLayout && !file.atEnd(); ++i) {
+        const QString line = QString::fromLatin1(file.readLine(kMaxLayoutLineLength));
+        if (dialect::elementName(line) != QLatin1String("layout"))
+            continue;
+        const QString title =
+            dialect::decodedTextAttribute(line, u"title").simplified().left(kMaxCaptionLength);
+        return title.isEmpty() ? fileName : title;
+    }
+    return fileName;
+}
 
 QList<SubChoice> listMenuTemplates(const QString &dataFolder, const QString &folderName)
 {
@@ -25,9 +53,9 @@ QList<SubChoice> listMenuTemplates(const QString &dataFolder, const QString &fol
             break;
         SubChoice choice;
         choice.templatePath = paths::join(folderPath, name);
-        choice.caption = QFileInfo(name).completeBaseName();
+        choice.caption = templateCaption(choice.templatePath);
         // A set copied from another system may spell the thumbnail NAME.BMP.
-        const QString wanted = choice.caption + QStringLiteral(".bmp");
+        const QString wanted = QFileInfo(name).completeBaseName() + QStringLiteral(".bmp");
         for (const QString &bitmap : bitmaps) {
             if (bitmap.compare(wanted, Qt::CaseInsensitive) == 0) {
                 choice.thumbnailPath = paths::join(folderPath, bitmap);

@@ -25,8 +25,12 @@ constexpr int kMenuTopPx = 8;
 constexpr int kMenuThumbnailWidthPx = 88;
 constexpr int kMenuThumbnailHeightPx = 76;
 
+// The name a child sees under a template's thumbnail: the `title` of its `layout` line, else
+// the file name without ".xml". Menus pass it through the translation table before showing it.
+QString templateCaption(const QString &templatePath);
+
 // Every "*.xml" template of `dataFolder`/layouts/`folderName` (names compared without case,
-// alphabetical), each with its thumbnail (NAME.bmp, "" when missing) and caption (NAME).
+// alphabetical), each with its thumbnail (NAME.bmp, "" when missing) and caption.
 QList<SubChoice> listMenuTemplates(const QString &dataFolder, const QString &folderName);
 
 // Top-left corner of thumbnail `index` in a menu `menuWidthPx` wide.

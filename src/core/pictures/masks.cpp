@@ -1,6 +1,7 @@
 #include "core/pictures/masks.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace quillora::masks {
 
@@ -34,17 +35,62 @@ bool marksShape(QRgb maskPixel)
     return qGray(maskPixel) < 128 && qAlpha(maskPixel) >= 128;
 }
 
-QImage shapeFromMaskPicture(const QImage &mask, const QSize &size)
+QImage coverageFromMaskPicture(const QImage &mask, const QSize &size)
 {
     if (mask.isNull() || size.isEmpty())
         return {};
     // The mask is stretched smoothly first and its pixels judged after, so a small mask gives
     // a clean curved edge rather than steps.
     const QImage stretched =
-        mask.size() == size ? mask
-                            : mask.convertToFormat(QImage::Format_ARGB32)
-                                  .scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    return shapeOf(stretched, marksShape);
+        (mask.size() == size ? mask
+                             : mask.convertToFormat(QImage::Format_ARGB32)
+                                   .scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation))
+            .convertToFormat(QImage::Format_ARGB32);
+    // Stretching blurs an edge over as many pixels as the mask is enlarged; steepening it
+    // about the middle grey that marksShape judges by brings it back to under two pixels.
+    const double gain =
+        std::max({1.0, 0.6 * size.width() / mask.width(), 0.6 * size.height() / mask.height()});
+    QImage ramp(size, QImage::Format_Grayscale8);
+    for (int y = 0; y < size.height(); ++y) {
+        const auto *pixels = reinterpret_cast<const QRgb *>(stretched.constScanLine(y));
+        uchar *covered = ramp.scanLine(y);
+        for (int x = 0; x < size.width(); ++x) {
+            const int inside = std::min(255 - qGray(pixels[x]), qAlpha(pixels[x]));
+            const long level = std::lround((inside - 127.5) * gain + 127.5);
+            covered[x] = uchar(std::clamp(level, 0L, 255L));
+        }
+    }
+    // Only the edge is partly covered: a pixel whose neighbours all lie on its side is wholly
+    // in or out, so a mask drawn in a middle colour still shows its picture whole inside.
+    QImage coverage = ramp;
+    const auto sideAt = [&](int x, int y) {
+        return ramp.constScanLine(
+                   std::clamp(y, 0, size.height() - 1))[std::clamp(x, 0, size.width() - 1)] >= 128;
+    };
+    for (int y = 0; y < size.height(); ++y) {
+        uchar *covered = coverage.scanLine(y);
+        for (int x = 0; x < size.width(); ++x) {
+            const bool inside = covered[x] >= 128;
+            bool edge = false;
+            for (int dy = -1; dy <= 1 && !edge; ++dy)
+                for (int dx = -1; dx <= 1 && !edge; ++dx)
+                    edge = sideAt(x + dx, y + dy) != inside;
+            if (!edge)
+                covered[x] = inside ? kInside : kOutside;
+        }
+    }
+    return coverage;
+}
+
+QImage shapeFromMaskPicture(const QImage &mask, const QSize &size)
+{
+    QImage shape = coverageFromMaskPicture(mask, size);
+    for (int y = 0; y < shape.height(); ++y) {
+        uchar *marks = shape.scanLine(y);
+        for (int x = 0; x < shape.width(); ++x)
+            marks[x] = marks[x] >= 128 ? kInside : kOutside;
+    }
+    return shape;
 }
 
 QImage shapeOutsideColour(const QImage &image, QRgb maskColour)
@@ -93,11 +139,12 @@ QImage clipToShape(const QImage &picture, const QImage &shape)
     // Outside pixels keep their colour and lose only their opacity, so a printer or PDF viewer
     // that smooths the edge blends towards the picture's own colour, never towards black.
     for (int y = 0; y < clipped.height(); ++y) {
-        const uchar *marks = shape.constScanLine(y);
+        const uchar *covered = shape.constScanLine(y);
         auto *pixels = reinterpret_cast<QRgb *>(clipped.scanLine(y));
         for (int x = 0; x < clipped.width(); ++x) {
-            if (marks[x] != kInside)
-                pixels[x] &= RGB_MASK;
+            if (covered[x] != kInside)
+                pixels[x] =
+                    (pixels[x] & RGB_MASK) | (uint(qAlpha(pixels[x]) * covered[x] / 255) << 24);
         }
     }
     return clipped;
@@ -111,26 +158,27 @@ QImage shapeEdge(const QImage &shape, QRgb colour, int width)
     const int h = shape.height();
     QImage edge(shape.size(), QImage::Format_ARGB32_Premultiplied);
     edge.fill(Qt::transparent);
-    const QRgb ink = qPremultiply(colour);
     const int reach = std::max(1, width);
-    // An inside pixel is on the edge when an outside pixel, or the picture's own edge, lies
-    // within `reach` along its row or column.
-    const auto outsideAt = [&](int x, int y) {
-        return x < 0 || y < 0 || x >= w || y >= h || shape.constScanLine(y)[x] != kInside;
+    // The band is what the shape covers less what it covers `reach` pixels further in: the
+    // least coverage within `reach` along the pixel's row and column, the picture's own edge
+    // counting as outside.
+    const auto coverageAt = [&](int x, int y) -> int {
+        return x < 0 || y < 0 || x >= w || y >= h ? 0 : shape.constScanLine(y)[x];
     };
     for (int y = 0; y < h; ++y) {
-        const uchar *marks = shape.constScanLine(y);
+        const uchar *covered = shape.constScanLine(y);
         auto *pixels = reinterpret_cast<QRgb *>(edge.scanLine(y));
         for (int x = 0; x < w; ++x) {
-            if (marks[x] != kInside)
+            if (covered[x] == kOutside)
                 continue;
-            for (int d = 1; d <= reach; ++d) {
-                if (outsideAt(x - d, y) || outsideAt(x + d, y) || outsideAt(x, y - d) ||
-                    outsideAt(x, y + d)) {
-                    pixels[x] = ink;
-                    break;
-                }
-            }
+            int deepest = covered[x];
+            for (int d = 1; d <= reach && deepest > 0; ++d)
+                deepest = std::min({deepest, coverageAt(x - d, y), coverageAt(x + d, y),
+                                    coverageAt(x, y - d), coverageAt(x, y + d)});
+            const int band = covered[x] - deepest;
+            if (band > 0)
+                pixels[x] = qPremultiply(qRgba(qRed(colour), qGreen(colour), qBlue(colour),
+                                               qAlpha(colour) * band / 255));
         }
     }
     return edge;

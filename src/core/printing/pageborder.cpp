@@ -1,5 +1,7 @@
 #include "core/printing/pageborder.h"
 
+#include "core/pictures/masks.h"
+
 #include <QPainter>
 
 #include <algorithm>
@@ -19,26 +21,84 @@ int tilesAlong(int room, int tile)
     return int(std::clamp(tiles, 0.0, double(kMaxTilesPerEdge)));
 }
 
-// Where block `i` of `count` blocks across `length` pixels begins, rounded to the nearest pixel,
-// so that block `count` begins exactly at `length`.
-int blockEdge(int i, int length, int count)
+// The map as `wsf` x `hsf` pixels, nearest pixel, as the template means it. A factor larger than
+// both the map and the area could show nothing more, so none is made larger than that.
+QImage mapOnItsGrid(const BorderModel &border, const QSize &area)
 {
-    return int((2 * qint64(i) * length + count) / (2 * qint64(count)));
+    const QImage &map = border.map;
+    const auto side = [](int factor, int mapSide, int areaSide) {
+        return factor > 0 ? std::min(factor, std::max(mapSide, areaSide)) : mapSide;
+    };
+    const QSize grid(side(border.tileWidth, map.width(), area.width()),
+                     side(border.tileHeight, map.height(), area.height()));
+    return map.size() == grid ? map
+                              : map.scaled(grid, Qt::IgnoreAspectRatio, Qt::FastTransformation);
 }
 
-bool marksBorder(QRgb mapPixel)
+bool marksAnyBorder(const QImage &map)
 {
-    return qGray(mapPixel) < 128;
+    const QImage pixels = map.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < pixels.height(); ++y) {
+        const auto *line = reinterpret_cast<const QRgb *>(pixels.constScanLine(y));
+        if (std::any_of(line, line + pixels.width(), masks::marksShape))
+            return true;
+    }
+    return false;
 }
 
-// The map as `columns` x `rows` pixels. Nearest-pixel scaling keeps it black and white.
-QImage mapAtSize(const QImage &map, int columns, int rows)
+// `rect` of window pixels on an image drawn `scale` image pixels to a window pixel.
+QRect scaledRect(const QRect &rect, qreal scale)
 {
-    const QImage sized =
-        map.size() == QSize(columns, rows)
-            ? map
-            : map.scaled(columns, rows, Qt::IgnoreAspectRatio, Qt::FastTransformation);
-    return sized.convertToFormat(QImage::Format_RGB32);
+    return QRectF(QPointF(rect.topLeft()) * scale, QSizeF(rect.size()) * scale).toRect();
+}
+
+QImage transparentPage(const QSize &pageSize, qreal scale)
+{
+    QImage page((QSizeF(pageSize) * scale).toSize(), QImage::Format_ARGB32_Premultiplied);
+    page.fill(Qt::transparent);
+    return page;
+}
+
+QImage composePatternBorder(const BorderModel &border, const QSize &pageSize, qreal scale)
+{
+    const BorderLayout layout = patternBorderLayout(border, pageSize);
+    if (layout.pieces.isEmpty())
+        return {};
+    const QImage tile = border.picture.size() == layout.pictureSize
+                            ? border.picture
+                            : border.picture.scaled(layout.pictureSize, Qt::IgnoreAspectRatio,
+                                                    Qt::SmoothTransformation);
+    QImage result = transparentPage(pageSize, scale);
+    QPainter painter(&result);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.scale(scale, scale);
+    // Straight copies: a tile laid over its neighbour replaces it.
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    for (const BorderPiece &piece : layout.pieces)
+        painter.drawImage(QRectF(piece.target), tile, QRectF(piece.source));
+    return result;
+}
+
+QImage composeMapBorder(const BorderModel &border, const QSize &pageSize, qreal scale)
+{
+    const QRect area = mapBorderArea(border, pageSize);
+    if (area.isEmpty() || border.map.isNull())
+        return {};
+    const QImage map = mapOnItsGrid(border, area.size());
+    if (!marksAnyBorder(map))
+        return {};
+    const QRect target = scaledRect(area, scale);
+    if (target.isEmpty())
+        return {};
+    // The map judges inside and outside as a mask picture does (dark is border) and shares
+    // its smooth edges.
+    const QImage shown =
+        masks::clipToShape(border.picture, masks::coverageFromMaskPicture(map, target.size()));
+    QImage result = transparentPage(pageSize, scale);
+    QPainter painter(&result);
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.drawImage(target.topLeft(), shown);
+    return result;
 }
 
 // The picture the border is composed from on screen: white turned to the guide colour.
@@ -89,87 +149,47 @@ BorderLayout patternBorderLayout(const BorderModel &border, const QSize &pageSiz
     return layout;
 }
 
-BorderLayout mapBorderLayout(const BorderModel &border, const QSize &pageSize)
+QRect mapBorderArea(const BorderModel &border, const QSize &pageSize)
 {
-    BorderLayout layout;
-    const QRect area(border.edgeWidth, border.edgeHeight, pageSize.width() - 2 * border.edgeWidth,
-                     pageSize.height() - 2 * border.edgeHeight);
-    if (area.isEmpty() || border.map.isNull())
-        return layout;
-    layout.pictureSize = area.size();
-
-    // A block is at least one pixel: a map finer than the area could show nothing more.
-    const int columns =
-        std::min(border.tileWidth > 0 ? border.tileWidth : border.map.width(), area.width());
-    const int rows =
-        std::min(border.tileHeight > 0 ? border.tileHeight : border.map.height(), area.height());
-    const QImage map = mapAtSize(border.map, columns, rows);
-
-    for (int row = 0; row < rows; ++row) {
-        const int y0 = blockEdge(row, area.height(), rows);
-        const int y1 = blockEdge(row + 1, area.height(), rows);
-        const auto *marks = reinterpret_cast<const QRgb *>(map.constScanLine(row));
-        int column = 0;
-        while (column < columns) {
-            if (!marksBorder(marks[column])) {
-                ++column;
-                continue;
-            }
-            const int first = column;
-            while (column < columns && marksBorder(marks[column]))
-                ++column;
-            const int x0 = blockEdge(first, area.width(), columns);
-            const int x1 = blockEdge(column, area.width(), columns);
-            const QRect source(x0, y0, x1 - x0, y1 - y0);
-            if (!source.isEmpty())
-                layout.pieces.append({source.translated(area.topLeft()), source});
-        }
-    }
-    return layout;
+    return QRect(border.edgeWidth, border.edgeHeight, pageSize.width() - 2 * border.edgeWidth,
+                 pageSize.height() - 2 * border.edgeHeight);
 }
 
-BorderLayout borderLayout(const BorderModel &border, const QSize &pageSize)
+QSize borderPictureSize(const BorderModel &border, const QSize &pageSize)
 {
     switch (border.type) {
     case BorderType::Pattern:
-        return patternBorderLayout(border, pageSize);
+        return patternBorderLayout(border, pageSize).pictureSize;
     case BorderType::Map:
-        return mapBorderLayout(border, pageSize);
+        return mapBorderArea(border, pageSize).size().expandedTo(QSize(0, 0));
     case BorderType::None:
         break;
     }
     return {};
 }
 
-QImage composeBorder(const BorderModel &border, const QSize &pageSize)
+QImage composeBorder(const BorderModel &border, const QSize &pageSize, qreal scale)
 {
-    if (border.type == BorderType::None || border.picture.isNull() || pageSize.isEmpty())
+    if (border.picture.isNull() || pageSize.isEmpty() || !(scale > 0))
         return {};
-    const BorderLayout layout = borderLayout(border, pageSize);
-    if (layout.pieces.isEmpty() || layout.pictureSize.isEmpty())
-        return {};
-    const QImage scaled = border.picture.size() == layout.pictureSize
-                              ? border.picture
-                              : border.picture.scaled(layout.pictureSize, Qt::IgnoreAspectRatio,
-                                                      Qt::SmoothTransformation);
-
-    QImage result(pageSize, QImage::Format_ARGB32_Premultiplied);
-    result.fill(Qt::transparent);
-    QPainter painter(&result);
-    // Straight copies: a tile laid over its neighbour replaces it.
-    painter.setCompositionMode(QPainter::CompositionMode_Source);
-    for (const BorderPiece &piece : layout.pieces)
-        painter.drawImage(piece.target.topLeft(), scaled, piece.source);
-    return result;
+    switch (border.type) {
+    case BorderType::Pattern:
+        return composePatternBorder(border, pageSize, scale);
+    case BorderType::Map:
+        return composeMapBorder(border, pageSize, scale);
+    case BorderType::None:
+        break;
+    }
+    return {};
 }
 
-QImage composeBorderGuide(const BorderModel &border, const QSize &pageSize)
+QImage composeBorderGuide(const BorderModel &border, const QSize &pageSize, qreal scale)
 {
     if (border.type == BorderType::None)
         return {};
     BorderModel shown = border;
     shown.picture = guidePicture(border.picture);
-    return composeBorder(shown, pageSize);
+    return composeBorder(shown, pageSize, scale);
 }
 
 } // namespace quillora

@@ -3,8 +3,9 @@
 // it: a pattern border repeats one tile along the four edges, a map border shows the picture
 // wherever the border map marks border.
 //
-// Both kinds come down to a list of pieces: a rectangle of the border picture, scaled to one
-// tile (pattern) or to the page inside its edges (map), copied straight to a place on the page.
+// A pattern border is a list of pieces: the border picture scaled to one tile, copied straight
+// to each place on the page. A map border is the picture scaled to the page inside its edges,
+// shown through the map, whose edges are smoothed at the size the page is drawn.
 
 #include "core/layout/pagemodel.h"
 
@@ -37,22 +38,24 @@ BorderLayout patternBorderLayout(const BorderModel &border, const QSize &pageSiz
 
 // Map border. The area is the page less `edgeWidth` left and right and `edgeHeight` top and
 // bottom. The map is taken as `wsf` x `hsf` pixels (a map of another size is scaled to that
-// first; a factor of 0 keeps the map's own size) and each map pixel stands for one block of
-// the area, block edges rounded so the blocks tile the area exactly. A dark map pixel
-// (qGray < 128) shows the matching block of the picture scaled to the area; white shows none.
-// Neighbouring dark blocks of one map row come as one piece.
-BorderLayout mapBorderLayout(const BorderModel &border, const QSize &pageSize);
+// first, nearest pixel; a factor of 0 keeps the map's own size) and stretched smoothly over the
+// area: where it is dark (qGray < 128) the picture, scaled to the area, shows; where white,
+// none. Along the map's edges the picture fades out over about one pixel of the drawn page.
+QRect mapBorderArea(const BorderModel &border, const QSize &pageSize);
 
-// The layout of the page's border kind; empty for no border.
-BorderLayout borderLayout(const BorderModel &border, const QSize &pageSize);
+// The size the border picture is scaled to: one tile of a pattern border, the area of a map
+// border; empty for no border.
+QSize borderPictureSize(const BorderModel &border, const QSize &pageSize);
 
-// The border over a transparent page of `pageSize` window pixels; a null image when the page
-// has no border, nothing has been painted for it, or no piece lands on the page.
-QImage composeBorder(const BorderModel &border, const QSize &pageSize);
+// The border over a transparent page of `pageSize` window pixels, drawn `scale` image pixels to
+// a window pixel (a printer's page is drawn larger, so a map's edges stay smooth on paper); a
+// null image when the page has no border, nothing has been painted for it, or it would show
+// nowhere on the page.
+QImage composeBorder(const BorderModel &border, const QSize &pageSize, qreal scale = 1.0);
 
 // The border as the page shows it on screen: as composeBorder, but the picture's unpainted
 // (white) pixels, or the whole border before anything is painted, show in kBorderGuideColour,
 // so a child sees where the border goes. Printing never uses this.
-QImage composeBorderGuide(const BorderModel &border, const QSize &pageSize);
+QImage composeBorderGuide(const BorderModel &border, const QSize &pageSize, qreal scale = 1.0);
 
 } // namespace quillora

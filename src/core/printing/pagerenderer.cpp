@@ -23,6 +23,9 @@ namespace {
 
 // A rendered picture larger than this on either side is refused rather than allocated.
 constexpr qreal kMaxImageSide = 20000.0;
+// Shaped edges and borders are smoothed at the size they land, up to this many pixels on a
+// side (an A4 sheet at about 340 dots per inch); larger pages have them drawn stretched.
+constexpr qreal kMaxSmoothedSide = 4000.0;
 
 QRectF scaledRect(const QRect &rect, const PageRenderOptions &options)
 {
@@ -41,16 +44,34 @@ TextPlacement placementFor(const QRect &geometry, const PageRenderOptions &optio
     return placement;
 }
 
-// A shaped picture: only the inside of its mask is drawn; the page and border show round it.
+// Target device pixels per unit of the painter, so shaped edges are smoothed at the size they
+// land on paper or in a picture rather than at the window's size.
+qreal deviceScale(const QPainter &painter)
+{
+    const QTransform toDevice = painter.deviceTransform();
+    return std::max(std::hypot(toDevice.m11(), toDevice.m12()),
+                    std::hypot(toDevice.m21(), toDevice.m22()));
+}
+
+// `rect`'s size in device pixels on `painter`, kept within what may be allocated.
+QSize deviceSize(const QPainter &painter, const QRectF &rect)
+{
+    const QSizeF size = rect.size() * deviceScale(painter);
+    const qreal shrink = std::min(1.0, kMaxSmoothedSide / std::max(size.width(), size.height()));
+    return (size * shrink).toSize().expandedTo(QSize(1, 1));
+}
+
+// A shaped picture: only the inside of its mask is drawn, its edge smoothed at the size it is
+// drawn; the page and border show round it.
 void drawShapedPicture(QPainter &painter, const PictureBoxModel &box, const QRectF &target)
 {
-    const QImage shape = masks::shapeFromMaskPicture(box.mask, box.geometry.size());
+    const QImage coverage = masks::coverageFromMaskPicture(box.mask, deviceSize(painter, target));
     QImage picture = box.image;
     if (picture.isNull()) {
         picture = QImage(box.geometry.size(), QImage::Format_RGB32);
         picture.fill(Qt::white);
     }
-    painter.drawImage(target, masks::clipToShape(picture, shape));
+    painter.drawImage(target, masks::clipToShape(picture, coverage));
 }
 
 void drawPictures(QPainter &painter, const PageModel &page, const PageRenderOptions &options)
@@ -155,11 +176,12 @@ void drawFrames(QPainter &painter, const PageModel &page, const PageRenderOption
     for (const PictureBoxModel &box : page.pictureBoxes) {
         if (!box.visible || !box.hasMaskPicture || box.mask.isNull() || box.geometry.isEmpty())
             continue;
-        const QImage shape = masks::shapeFromMaskPicture(box.mask, box.geometry.size());
-        // Thick enough to survive the scaling down to a thumbnail.
-        const int width = std::max(2, int(std::lround(1.5 / std::max(options.scale, 0.01))));
-        painter.drawImage(scaledRect(box.geometry, options),
-                          masks::shapeEdge(shape, edgeColour, width));
+        const QRectF target = scaledRect(box.geometry, options);
+        const QImage coverage =
+            masks::coverageFromMaskPicture(box.mask, deviceSize(painter, target));
+        // About a window pixel and a half wide, and never under two pixels where it lands.
+        const int width = std::max(2, int(std::lround(1.5 * options.scale * deviceScale(painter))));
+        painter.drawImage(target, masks::shapeEdge(coverage, edgeColour, width));
     }
     painter.restore();
 }
@@ -168,15 +190,20 @@ void drawFrames(QPainter &painter, const PageModel &page, const PageRenderOption
 
 void renderPage(QPainter &painter, const PageModel &page, const PageRenderOptions &options)
 {
+    // The border is composed at the pixels it lands on, so a map's edges are smooth there.
+    const QRectF sheet = scaledRect(QRect(QPoint(0, 0), page.pageRect.size()), options);
+    const qreal borderScale =
+        page.pageRect.isEmpty() ? 1.0
+                                : qreal(deviceSize(painter, sheet).width()) / page.pageRect.width();
     // Pictures of the layout itself (frames asked for) show where the border goes, as the
     // window does; printed and exported pages show only what was painted.
     const QImage border = options.frameColour
-                              ? composeBorderGuide(page.border, page.pageRect.size())
-                              : composeBorder(page.border, page.pageRect.size());
+                              ? composeBorderGuide(page.border, page.pageRect.size(), borderScale)
+                              : composeBorder(page.border, page.pageRect.size(), borderScale);
     if (!border.isNull()) {
         painter.save();
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
-        painter.drawImage(scaledRect(QRect(QPoint(0, 0), page.pageRect.size()), options), border);
+        painter.drawImage(sheet, border);
         painter.restore();
     }
     drawPictures(painter, page, options);

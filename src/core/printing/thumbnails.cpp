@@ -3,6 +3,7 @@
 #include "core/doctypes/pagefamily.h"
 #include "core/files/wholefile.h"
 #include "core/layout/pagefit.h"
+#include "core/printing/thumbnailsamples.h"
 #include "core/text/pagetextfit.h"
 
 #include <QDirIterator>
@@ -36,6 +37,7 @@ QImage drawTemplate(const QString &path, QSize bounds, QString *error)
     fit.documentType = kind;
     if (!family.buildThumbnailPage(page, path, fit, error))
         return {};
+    fillWithSamples(page);
     fitPageTexts(page);
     return family.renderThumbnail(page, bounds);
 }

@@ -362,8 +362,9 @@ void SplashNew::showSubChoices()
         if (shown) {
             const SubChoice &choice = listing.choices[slot];
             image->setTilePicture(thumbnail(choice.thumbnailPath));
-            image->setCaption(choice.caption);
-            caption->setText(choice.caption);
+            const QString name = m_context.tr(choice.caption);
+            image->setCaption(name);
+            caption->setText(name);
         }
         image->setVisible(shown);
         caption->setVisible(shown);

@@ -120,7 +120,10 @@ void TemplateSheetController::pageShown()
         m_menu->hide();
     } else {
         if (folder != m_menuFolder || m_menu->templates().isEmpty()) {
-            m_menu->setTemplates(listMenuTemplates(m_context.folders.data, folder));
+            QList<SubChoice> templates = listMenuTemplates(m_context.folders.data, folder);
+            for (SubChoice &entry : templates)
+                entry.caption = m_context.tr(entry.caption);
+            m_menu->setTemplates(templates);
             m_menuFolder = folder;
         }
         m_menu->setCurrentTemplate(page.layoutPath);

@@ -1,10 +1,10 @@
 #include "ui/pictures/bordereditor.h"
 
-#include "core/layout/objectkinds.h"
 #include "core/app/appcontext.h"
+#include "core/layout/objectkinds.h"
 #include "core/printing/pageborder.h"
-#include "ui/doctypes/pageview.h"
 #include "ui/doctypes/documentwindow.h"
+#include "ui/doctypes/pageview.h"
 #include "ui/pictures/paintingcontroller.h"
 #include "ui/pictures/paletteart.h"
 #include "ui/pictures/pictureboxwidget.h"
@@ -238,9 +238,9 @@ void BorderEditor::setEditorShown(bool shown)
 double BorderEditor::pictureAspect() const
 {
     const PageModel &page = m_context.page;
-    const BorderLayout layout = borderLayout(page.border, page.pageRect.size());
-    if (!layout.pictureSize.isEmpty())
-        return double(layout.pictureSize.width()) / layout.pictureSize.height();
+    const QSize pictureSize = borderPictureSize(page.border, page.pageRect.size());
+    if (!pictureSize.isEmpty())
+        return double(pictureSize.width()) / pictureSize.height();
     if (!page.border.picture.isNull())
         return double(page.border.picture.width()) / page.border.picture.height();
     return 1.0;

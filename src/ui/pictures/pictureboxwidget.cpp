@@ -41,10 +41,12 @@ QPoint PictureBoxWidget::toImage(QPoint widgetPoint) const
             widgetPoint.y() * m_image.height() / height()};
 }
 
-void PictureBoxWidget::paintEvent(QPaintEvent *)
+void PictureBoxWidget::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
-    if (m_image.isNull()) {
+    if (!m_coverage.isNull()) {
+        drawShaped(painter, event->rect());
+    } else if (m_image.isNull()) {
         painter.fillRect(rect(), Qt::white);
     } else if (m_image.size() == size()) {
         painter.drawImage(0, 0, m_image);
@@ -54,6 +56,24 @@ void PictureBoxWidget::paintEvent(QPaintEvent *)
     }
     if (!m_shapeEdge.isNull())
         painter.drawImage(0, 0, m_shapeEdge);
+}
+
+void PictureBoxWidget::drawShaped(QPainter &painter, const QRect &area)
+{
+    const QRect part = area & rect();
+    if (part.isEmpty())
+        return;
+    QImage picture;
+    if (m_image.isNull()) {
+        picture = QImage(part.size(), QImage::Format_RGB32);
+        picture.fill(Qt::white);
+    } else if (m_image.size() == size()) {
+        picture = m_image.copy(part);
+    } else {
+        picture =
+            m_image.scaled(size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation).copy(part);
+    }
+    painter.drawImage(part.topLeft(), masks::clipToShape(picture, m_coverage.copy(part)));
 }
 
 void PictureBoxWidget::setMaskPicture(const QImage &mask, const QColor &edgeColour)
@@ -75,13 +95,17 @@ void PictureBoxWidget::resizeEvent(QResizeEvent *event)
 
 void PictureBoxWidget::updateShape()
 {
+    m_coverage = masks::coverageFromMaskPicture(m_maskPicture, size());
     m_shape = masks::shapeFromMaskPicture(m_maskPicture, size());
+    // A shaped box lays its smooth edge over the page, so the page beneath is painted first.
+    setAttribute(Qt::WA_OpaquePaintEvent, m_shape.isNull());
     if (m_shape.isNull()) {
         m_shapeEdge = QImage();
         clearMask();
     } else {
-        m_shapeEdge = masks::shapeEdge(m_shape, m_edgeColour.rgb());
-        setMask(regionOfShape(m_shape));
+        m_shapeEdge = masks::shapeEdge(m_coverage, m_edgeColour.rgb());
+        // The pixels the shape covers only in part draw the edge too.
+        setMask(regionOfShape(m_coverage));
     }
     update();
 }

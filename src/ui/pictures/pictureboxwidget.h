@@ -46,10 +46,13 @@ protected:
 
 private:
     void updateShape();
+    // The picture within `area`, each pixel as opaque as the shape covers it.
+    void drawShaped(QPainter &painter, const QRect &area);
 
     QImage m_image;
     QImage m_maskPicture;
     QColor m_edgeColour;
+    QImage m_coverage; // how much of each pixel the shape covers, for drawing its edge smoothly
     QImage m_shape;
     QImage m_shapeEdge;
 };

@@ -9,6 +9,7 @@
 #include "core/layout/dialect.h"
 #include "core/layout/documenttypes.h"
 #include "core/layout/templateelements.h"
+#include "core/layout/templatemenu.h"
 #include "core/layout/templatereader.h"
 #include "core/printing/pageborder.h"
 #include "core/printing/printjob.h"
@@ -426,6 +427,21 @@ private slots:
         QVERIFY(readShipped(listing.choices.front().templatePath, page));
         QVERIFY(!page.textBoxes.isEmpty());
         QCOMPARE(page.textBoxes[0].text, kPlaceholderText);
+    }
+
+    // Menus show each template by a name a child can read: words, never a bare number, and no
+    // two alike in one folder.
+    void everyTemplateHasAReadableName()
+    {
+        QHash<QString, QSet<QString>> namesByFolder;
+        for (const QString &path : shippedTemplates()) {
+            const QString name = templateCaption(path);
+            QVERIFY2(std::any_of(name.begin(), name.end(), [](QChar c) { return c.isLetter(); }),
+                     qPrintable(path + QStringLiteral(": ") + name));
+            QSet<QString> &names = namesByFolder[folderOf(path)];
+            QVERIFY2(!names.contains(name), qPrintable(path + QStringLiteral(": ") + name));
+            names.insert(name);
+        }
     }
 
     // Every picture shipped beside the templates belongs to one. Thumbnails are drawn by the

@@ -82,6 +82,8 @@ private slots:
     void strokesStayInsideTheShape();
     void fillStopsAtTheShapeEdge();
     void renderedPictureOnlyInsideShape();
+    void edgesAreSmooth_data();
+    void edgesAreSmooth();
 };
 
 void MasksTest::maskPixels_data()
@@ -184,6 +186,44 @@ void MasksTest::renderedPictureOnlyInsideShape()
         QCOMPARE(over.pixel(int(1.5 * scale), int(1.5 * scale)), kRed);
         QCOMPARE(over.pixel(int(30.5 * scale), int(30.5 * scale)), kWhite);
     }
+    // Drawn larger than the window shows it, the shape's edge is smoothed where it lands:
+    // blends of the picture and the page along the rim, not steps of whole window pixels.
+    const QImage large = renderPageImage(page, 3.0).copy(120, 300, 360, 180);
+    const int blends = 360 * 180 - countPixels(large, kBlue) - countPixels(large, kWhite);
+    QVERIFY2(blends > 200, qPrintable(QString::number(blends)));
+}
+
+void MasksTest::edgesAreSmooth_data()
+{
+    QTest::addColumn<QSize>("maskSize");
+    QTest::newRow("small mask enlarged") << QSize(24, 12);
+    QTest::newRow("large mask reduced") << QSize(480, 240);
+}
+
+void MasksTest::edgesAreSmooth()
+{
+    QFETCH(QSize, maskSize);
+    const QSize box(120, 60);
+    const QImage mask = twoDiscMask(maskSize);
+    const QImage coverage = masks::coverageFromMaskPicture(mask, box);
+    const QImage shape = masks::shapeFromMaskPicture(mask, box);
+    int partial = 0;
+    int judgedAlike = 0;
+    for (int y = 0; y < box.height(); ++y) {
+        for (int x = 0; x < box.width(); ++x) {
+            const int covered = coverage.constScanLine(y)[x];
+            partial += covered > 0 && covered < 255 ? 1 : 0;
+            judgedAlike += (covered >= 128) == masks::contains(shape, {x, y}) ? 1 : 0;
+        }
+    }
+    // Inside is still decided pixel by pixel by the mask's darkness.
+    QCOMPARE(judgedAlike, box.width() * box.height());
+    // The two rims, some 300 pixels long, are drawn with partly covered pixels one or two deep
+    // (a stepped edge has none, a blurred one far more).
+    QVERIFY2(partial > 100 && partial < 900, qPrintable(QString::number(partial)));
+    // Within the shape the picture shows whole, on the page beneath it not at all.
+    QCOMPARE(coverage.constScanLine(30)[30], uchar(255));
+    QCOMPARE(coverage.constScanLine(30)[60], uchar(0));
 }
 
 QTEST_MAIN(MasksTest)

@@ -1,4 +1,4 @@
-// The page border: how many tiles fit and where they go, the walk over a border map, what the
+// The page border: how many tiles fit and where they go, what a border map shows, what the
 // screen shows of an unpainted border, and the standard border of a new bordered document.
 
 #include "core/layout/bordersetup.h"
@@ -141,25 +141,30 @@ void PageBorderTest::mapShowsThePictureWhereDark()
     border.edgeHeight = 1;
     border.tileWidth = 4;
     border.tileHeight = 3;
-    // Blocks of the 10 x 7 area: columns 0-2, 3-4, 5-7, 8-9; rows 0-1, 2-4, 5-6. Grey 127 is
-    // dark enough; neighbouring dark blocks of a row come as one piece.
-    border.map = mapOf({"#..#", ".#..", "##.."}, qRgb(127, 127, 127));
-    const QVector<QRect> blocks{QRect(0, 0, 3, 2), QRect(8, 0, 2, 2), QRect(3, 2, 2, 3),
-                                QRect(0, 5, 5, 2)};
-    QVector<BorderPiece> expected;
-    for (const QRect &block : blocks)
-        expected.append({block.translated(2, 1), block});
-    QCOMPARE(mapBorderLayout(border, {14, 9}).pieces, expected);
+    // Blocks of the 40 x 27 area: 10 pixels across, 9 down.
+    border.map = mapOf({"#..#", ".#..", "##.."});
+    border.picture = coordinatePicture({40, 27});
+    const QImage page = composeBorder(border, {44, 29});
+    // Inside a dark block the picture shows whole, from the same place of the area; a white
+    // block shows nothing, nor do the edges round the area.
+    QCOMPARE(page.pixel(2 + 34, 1 + 4), qRgb(34, 4, 100));
+    QCOMPARE(page.pixel(2 + 4, 1 + 22), qRgb(4, 22, 100));
+    QCOMPARE(qAlpha(page.pixel(2 + 24, 1 + 22)), 0);
+    QCOMPARE(qAlpha(page.pixel(2 + 15, 1 + 4)), 0);
+    QCOMPARE(qAlpha(page.pixel(0, 0)), 0);
 
-    // Each block shows the same place of the picture stretched over the area.
-    border.picture = coordinatePicture({10, 7});
-    const QImage page = composeBorder(border, {14, 9});
-    QCOMPARE(page.pixel(2 + 9, 1 + 1), qRgb(9, 1, 100));
-    QCOMPARE(page.pixel(2 + 4, 1 + 6), qRgb(4, 6, 100));
-    QCOMPARE(qAlpha(page.pixel(2 + 5, 1 + 6)), 0);
+    // Drawn four times larger, as for a printer, the blocks' edges are smooth: where the dark
+    // blocks meet white ones, pixels between show part of the picture.
+    const QImage large = composeBorder(border, {44, 29}, 4.0);
+    QCOMPARE(large.size(), QSize(176, 116));
+    int partial = 0;
+    for (int y = 0; y < large.height(); ++y)
+        for (int x = 0; x < large.width(); ++x)
+            partial += qAlpha(large.pixel(x, y)) > 0 && qAlpha(large.pixel(x, y)) < 255 ? 1 : 0;
+    QVERIFY2(partial > 100 && partial < 1500, qPrintable(QString::number(partial)));
 
     border.map = mapOf({"#..#", ".#..", "##.."}, qRgb(128, 128, 128)); // not dark enough
-    QVERIFY(composeBorder(border, {14, 9}).isNull());
+    QVERIFY(composeBorder(border, {44, 29}).isNull());
 }
 
 void PageBorderTest::guideShowsUnpaintedBorder()

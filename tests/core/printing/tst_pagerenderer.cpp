@@ -2,10 +2,13 @@
 
 #include "core/printing/pageborder.h"
 #include "core/printing/pagerenderer.h"
+#include "core/printing/thumbnails.h"
 #include "support/pixelcheck.h"
 #include "support/samplepage.h"
 
+#include <QDir>
 #include <QPainter>
+#include <QTemporaryDir>
 #include <QtTest>
 
 using namespace quillora;
@@ -67,6 +70,7 @@ private slots:
     void linesAndBoxesScaled();
     void patternBorderAroundThePage();
     void pageImageIsWhitePage();
+    void templateThumbnailShowsThePageInUse();
 };
 
 void PageRendererTest::picturesStretchedToTheirPlace_data()
@@ -219,6 +223,28 @@ void PageRendererTest::pageImageIsWhitePage()
     QCOMPARE(image.pixelColor(1, 1), QColor(Qt::white));
     QVERIFY(renderPageImage(PageModel{}, 1.0).isNull());
     QVERIFY(renderPageImage(page, 1e6).isNull());
+}
+
+// A template's thumbnail shows sample pictures, words and a painted border in bright colours,
+// not the faint frames of empty boxes.
+void PageRendererTest::templateThumbnailShowsThePageInUse()
+{
+    QTemporaryDir layouts;
+    const QString folder = layouts.filePath(QStringLiteral("shaped borders"));
+    QVERIFY(QDir().mkpath(folder));
+    const QString shipped = QStringLiteral(QUILLORA_SOURCE_DIR "/data/layouts/shaped borders/");
+    for (const char *name : {"1.xml", "10.png", "1map.bmp"})
+        QVERIFY(QFile::copy(shipped + QLatin1String(name), folder + u'/' + QLatin1String(name)));
+    const ThumbnailReport report = makeLayoutThumbnails(layouts.path());
+    QVERIFY2(report.failed.isEmpty(), qPrintable(report.failed.join(u'\n')));
+    const QImage thumbnail(folder + QStringLiteral("/1.bmp"));
+    QVERIFY(!thumbnail.isNull());
+    int bright = 0;
+    for (int y = 0; y < thumbnail.height(); ++y)
+        for (int x = 0; x < thumbnail.width(); ++x)
+            bright += thumbnail.pixelColor(x, y).hsvSaturation() > 100 ? 1 : 0;
+    QVERIFY2(bright > thumbnail.width() * thumbnail.height() / 10,
+             qPrintable(QString::number(bright)));
 }
 
 QTEST_MAIN(PageRendererTest)
