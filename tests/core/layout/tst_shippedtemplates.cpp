@@ -12,8 +12,7 @@
 #include "core/layout/templatereader.h"
 #include "core/printing/pageborder.h"
 #include "core/printing/printjob.h"
-#include "core/text/textboxformat.h"
-#include "core/text/textmeasure.h"
+#include "support/templatechecks.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -160,22 +159,6 @@ template <typename Objects> int countVisible(const Objects &objects)
                              [](const auto &object) { return object.visible; }));
 }
 
-// A box must use a font the program knows and fit the text it starts with; an empty box must
-// hold at least one line of its font.
-QString textProblem(const TextStyle &style, const QRect &box, const QString &text)
-{
-    if (metricCompatibleFamily(style.fontName) == style.fontName)
-        return QStringLiteral("unknown font %1").arg(style.fontName);
-    TextMeasure measure;
-    const bool placeholder = text == kPlaceholderText;
-    measure.load(TextBoxFormat{style, QSizeF(box.size()), true},
-                 placeholder ? QString() : normalisedBoxText(text));
-    if (measure.lineHeight() > box.height())
-        return QStringLiteral("one line of %1 pt is taller than the box").arg(style.fontSize);
-    if (!placeholder && measure.overflows())
-        return QStringLiteral("\"%1\" does not fit its box").arg(text);
-    return {};
-}
 // Share of dark, opaque pixels: the part of a mask that is the shape.
 double shapeShare(const QImage &mask)
 {
@@ -261,12 +244,14 @@ private slots:
         }
         for (const TextBoxModel &box : std::as_const(page.textBoxes)) {
             const QString problem =
-                box.visible ? textProblem(box.style, box.geometry, box.text) : QString();
+                box.visible ? test::templateTextProblem(box.style, box.geometry, box.text)
+                            : QString();
             QVERIFY2(problem.isEmpty(), qPrintable(problem));
         }
         for (const RichTextBoxModel &box : std::as_const(page.richTextBoxes)) {
             const QString problem =
-                box.visible ? textProblem(box.style, box.geometry, box.plainText) : QString();
+                box.visible ? test::templateTextProblem(box.style, box.geometry, box.plainText)
+                            : QString();
             QVERIFY2(problem.isEmpty(), qPrintable(problem));
         }
         for (const LineModel &line : std::as_const(page.lines))
