@@ -12,6 +12,7 @@
 #include "core/layout/templatereader.h"
 #include "core/printing/pageborder.h"
 #include "core/printing/printjob.h"
+#include "support/pixelwhere.h"
 #include "support/templatechecks.h"
 
 #include <QDir>
@@ -32,8 +33,7 @@ namespace {
 const QString kDataFolder = QStringLiteral(QUILLORA_SOURCE_DIR "/data");
 const QString kLayoutsFolder = kDataFolder + QStringLiteral("/layouts");
 
-// The single-page kinds: their pages come from templates read into the single-page window.
-// The kinds shown in the single-page window.
+// The kinds shown in the single-page window, whose pages come from these templates.
 QList<DocumentKind> singlePageKinds()
 {
     QList<DocumentKind> kinds;
@@ -162,14 +162,9 @@ template <typename Objects> int countVisible(const Objects &objects)
 // Share of dark, opaque pixels: the part of a mask that is the shape.
 double shapeShare(const QImage &mask)
 {
+    const auto dark = [](QRgb pixel) { return qGray(pixel) < 128 && qAlpha(pixel) >= 128; };
     const QImage argb = mask.convertToFormat(QImage::Format_ARGB32);
-    qint64 dark = 0;
-    for (int y = 0; y < argb.height(); ++y) {
-        const auto *line = reinterpret_cast<const QRgb *>(argb.constScanLine(y));
-        for (int x = 0; x < argb.width(); ++x)
-            dark += (qGray(line[x]) < 128 && qAlpha(line[x]) >= 128) ? 1 : 0;
-    }
-    return double(dark) / (qint64(argb.width()) * argb.height());
+    return test::countWhere(argb, dark) / (double(argb.width()) * argb.height());
 }
 
 // Whether a drawn border shows anywhere on an object: on a shaped picture only inside its
