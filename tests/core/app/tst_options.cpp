@@ -2,6 +2,7 @@
 // document window must do about them.
 
 #include "core/app/options.h"
+#include "support/rows.h"
 
 #include <QtTest>
 
@@ -46,8 +47,7 @@ private slots:
         QTest::addColumn<bool>("timerEnabled");
         QTest::addColumn<bool>("countDownCleared");
         using PB = OptionsEffects::PrintButton;
-        QTest::newRow("always: the timer brings it back")
-            << 0 << 10 << 0 << int(PB::Keep) << true << false;
+        test::addRow("always: the timer brings it back", 0, 10, 0, int(PB::Keep), true, false);
         QTest::newRow("hide for 10 minutes") << 1 << 10 << 10 << int(PB::Show) << false << true;
         // Zero minutes would silently mean "always shown".
         QTest::newRow("hide for no minutes is one") << 1 << 0 << 1 << int(PB::Show) << false << true;

@@ -1,17 +1,15 @@
-#include "core/app/choiceexamples.h"
 #include "core/app/choicevalues.h"
 #include "core/app/startchoice.h"
 #include "core/app/startflow.h"
 #include "core/foundation/paths.h"
 #include "core/layout/documenttypes.h"
+#include "support/rows.h"
 #include "support/testfiles.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
-
-#include <cmath>
 
 using namespace quillora;
 
@@ -178,15 +176,13 @@ private slots:
             << QList<StartScreenOutcome>{cancelled, simple} << false << proceed << true
             << int(StartFlowResult::DocumentStarted)
             << QStringList{"screen", "exit", "screen", "offer", "open 0 "};
-        QTest::newRow("cancel at start-up and leave")
-            << QList<StartScreenOutcome>{cancelled} << false << proceed << true
-            << int(StartFlowResult::Leaving) << QStringList{"screen", "exit"};
-        QTest::newRow("cancel over a document")
-            << QList<StartScreenOutcome>{cancelled} << true << proceed << true
-            << int(StartFlowResult::BackToDocument) << QStringList{"screen"};
-        QTest::newRow("save offer closed over a document")
-            << QList<StartScreenOutcome>{simple} << true << stay << true
-            << int(StartFlowResult::BackToDocument) << QStringList{"screen", "offer"};
+        test::addRow("cancel at start-up and leave", QList<StartScreenOutcome>{cancelled}, false,
+                     proceed, true, int(StartFlowResult::Leaving), QStringList{"screen", "exit"});
+        test::addRow("cancel over a document", QList<StartScreenOutcome>{cancelled}, true, proceed,
+                     true, int(StartFlowResult::BackToDocument), QStringList{"screen"});
+        test::addRow("save offer closed over a document", QList<StartScreenOutcome>{simple}, true,
+                     stay, true, int(StartFlowResult::BackToDocument),
+                     QStringList{"screen", "offer"});
         QTest::newRow("not ready, then another kind")
             << QList<StartScreenOutcome>{withoutWindow, simple} << false << proceed << true
             << int(StartFlowResult::DocumentStarted)
@@ -202,38 +198,15 @@ private slots:
         QFETCH(bool, documentOpen);
         QFETCH(int, saveOffer);
         QFETCH(bool, openSucceeds);
-        QFETCH(int, result);
         QFETCH(QStringList, log);
         FakeApplication application;
         application.answers = answers;
         application.documentOpen = documentOpen;
         application.saveOffer = SaveOfferResult(saveOffer);
         application.openSucceeds = openSucceeds;
-        QCOMPARE(int(runStartFlow(application.hooks())), result);
+        QTEST(int(runStartFlow(application.hooks())), "result");
         QCOMPARE(application.log, log);
     }
-
-    void circleExampleNeighboursDiffer()
-    {
-        // Sample each slice in the middle of its arc: neighbours (and the last with the first)
-        // never share a colour, for every count the dialog allows.
-        for (int segments = ChoiceCount::kMinimum; segments <= ChoiceCount::kMaximum; ++segments) {
-            const QImage image = drawCircleExample(segments, 200);
-            QList<QRgb> colours;
-            for (int slice = 0; slice < segments; ++slice) {
-                const double angle = (slice + 0.5) * 2 * M_PI / segments;
-                const QPoint at(int(100 + 60 * std::sin(angle)), int(100 - 60 * std::cos(angle)));
-                colours.append(image.pixel(at));
-            }
-            for (int slice = 0; slice < segments; ++slice) {
-                QVERIFY2(
-                    colours[slice] != colours[(slice + 1) % segments],
-                    qPrintable(QStringLiteral("%1 segments, slice %2").arg(segments).arg(slice)));
-                QCOMPARE(qAlpha(colours[slice]), 255);
-            }
-        }
-    }
-
 };
 
 QTEST_GUILESS_MAIN(TestStartChoice)

@@ -10,6 +10,8 @@
 #include "core/printing/imageprintdevice.h"
 #include "core/text/textboxformat.h"
 #include "core/undo/undohistory.h"
+#include "support/pixelwhere.h"
+#include "support/rows.h"
 #include "support/testfiles.h"
 
 #include <QTemporaryDir>
@@ -104,22 +106,6 @@ private slots:
         QCOMPARE(box.height(), floatingTextBoxSize(page.floatingTexts[slot].style, "x").height());
     }
 
-    void largestFittingSize_data()
-    {
-        QTest::addColumn<QSizeF>("frame");
-        QTest::addColumn<int>("expected");
-        QTest::newRow("smaller than one letter") << QSizeF(6, 6) << kAnywhereFittingFloor;
-        QTest::newRow("whole page") << QSizeF(5000, 5000) << kAnywhereLargestFittingSize;
-    }
-    void largestFittingSize()
-    {
-        QFETCH(QSizeF, frame);
-        QFETCH(int, expected);
-        QCOMPARE(quillora::largestFittingSize(TextStyle{}, QStringLiteral("twenty characters!!!"),
-                                              frame),
-                 expected);
-    }
-
     void aResizedTextTakesTheLargestSizeThatFits()
     {
         PageModel page = blankPage();
@@ -190,8 +176,7 @@ private slots:
         QTest::addColumn<double>("sizePerScale");
         QTest::newRow("far off the page") << "xmm='99999' ymm='-500' size='5'" << 5.0;
         QTest::newRow("size 0") << "xmm='10' ymm='10' size='0'" << kAnywhereNewTextSizePerScale;
-        QTest::newRow("size 10000")
-            << "xmm='10' ymm='10' size='10000'" << kAnywhereLargestStoredSize;
+        test::addRow("size 10000", "xmm='10' ymm='10' size='10000'", kAnywhereLargestStoredSize);
         QTest::newRow("nothing but a name") << "" << kAnywhereNewTextSizePerScale;
     }
     void damagedDescriptionsGiveSoundPages()
@@ -287,11 +272,7 @@ private slots:
             QRectF(QPointF(anywherePictureRect(page).topLeft() + box.topLeft()) * scale,
                    QSizeF(box.size()) * scale)
                 .toRect();
-        int red = 0;
-        for (int y = words.top(); y < words.bottom(); ++y)
-            for (int x = words.left(); x < words.right(); ++x)
-                red += qRed(sheet.pixel(x, y)) > 200 && qGreen(sheet.pixel(x, y)) < 100;
-        QVERIFY(red > 20);
+        QVERIFY(test::countWhere(sheet, test::isReddish, words) > 20);
         QCOMPARE(sheet.pixel(int(sheet.width() * 0.5), int(sheet.height() * 0.9)), qRgb(0, 200, 0));
     }
 };

@@ -3,6 +3,7 @@
 
 #include "core/doctypes/leafletdescription.h"
 #include "core/layout/documenttypes.h"
+#include "support/rows.h"
 
 #include <QFile>
 #include <QTest>
@@ -76,14 +77,12 @@ private slots:
             "<picbox name='pb0' x='500' y='-40' width='400' height='50'/>\n");
         QTest::newRow("unknown style") << DocumentKind::Card << root + "<leaflet style='9z'/>\n" + text
                                        << LeafletStyle::Card << 4;
-        QTest::newRow("style of another kind") << DocumentKind::Booklet
-                                               << root + "<leaflet style='6b'/>\n" + text
-                                               << LeafletStyle::Booklet << 8;
+        test::addRow("style of another kind", DocumentKind::Booklet,
+                     root + "<leaflet style='6b'/>\n" + text, LeafletStyle::Booklet, 8);
         QTest::newRow("no leaflet line") << DocumentKind::Leaflet << root + text
                                          << LeafletStyle::LargeLeaflet << 8;
-        QTest::newRow("small leaflet") << DocumentKind::Leaflet
-                                       << root + "<leaflet style='6S'/>\n" + text
-                                       << LeafletStyle::SmallLeaflet << 6;
+        test::addRow("small leaflet", DocumentKind::Leaflet,
+                     root + "<leaflet style='6S'/>\n" + text, LeafletStyle::SmallLeaflet, 6);
     }
 
     // Objects without a page or a size are not shown; objects off their page come onto it.
@@ -92,13 +91,12 @@ private slots:
         QFETCH(DocumentKind, kind);
         QFETCH(QString, lines);
         QFETCH(LeafletStyle, style);
-        QFETCH(int, texts);
         PageModel leaflet;
         LeafletStyle read = LeafletStyle::Booklet;
         QVERIFY(readLeafletDescription(lines.toLatin1(), QStringLiteral("work.xml"),
                                        {kind, kScreen}, leaflet, read));
         QCOMPARE(read, style);
-        QCOMPARE(leaflet.announcedTextBoxes, texts);
+        QTEST(leaflet.announcedTextBoxes, "texts");
         QVERIFY(leaflet.textBoxes[0].visible && !leaflet.textBoxes[1].visible);
         QCOMPARE(leaflet.textBoxes[5].visible, leafletPageOfObject(style, 5) >= 0);
         const QRect page(QPoint(), leafletScreenGeometry(style, kScreen).panelSize);

@@ -1,14 +1,12 @@
 // Every leaflet template shipped in data/layouts names its folder's style, reads cleanly with
-// the leaflet reader, keeps each
-// page's objects inside the printed part of their page, clear of each other and of the card's
-// border, uses fonts the program knows and fits its own default texts.
+// the leaflet reader, keeps each page's objects inside the printed part of their page, clear of
+// each other and of the card's border, uses fonts the program knows and fits its own texts.
 
 #include "core/doctypes/leafletdescription.h"
 #include "core/doctypes/leafletsheet.h"
 #include "core/foundation/fontmapping.h"
 #include "core/layout/documenttypes.h"
-#include "core/text/textboxformat.h"
-#include "core/text/textmeasure.h"
+#include "support/templatechecks.h"
 
 #include <QDir>
 #include <QTest>
@@ -45,21 +43,6 @@ void place(QVector<Placed> &placed, QChar kind, const Boxes &boxes, LeafletStyle
 {
     for (int i = 0; i < boxes.size(); ++i)
         placed.append({kind + QString::number(i), leafletPageOfObject(style, i), boxes[i].geometry});
-}
-
-QString textProblem(const TextBoxModel &box)
-{
-    if (metricCompatibleFamily(box.style.fontName) == box.style.fontName)
-        return QStringLiteral("unknown font %1").arg(box.style.fontName);
-    const bool placeholder = box.text == kPlaceholderText;
-    TextMeasure measure;
-    measure.load(TextBoxFormat{box.style, QSizeF(box.geometry.size()), true},
-                 placeholder ? QString() : normalisedBoxText(box.text));
-    if (measure.lineHeight() > box.geometry.height())
-        return QStringLiteral("one line is taller than the box");
-    if (!placeholder && measure.overflows())
-        return QStringLiteral("\"%1\" does not fit its box").arg(box.text);
-    return {};
 }
 
 } // namespace
@@ -120,7 +103,7 @@ private slots:
         }
         for (const TextBoxModel &box : std::as_const(leaflet.textBoxes)) {
             QVERIFY(box.visible);
-            const QString problem = textProblem(box);
+            const QString problem = test::templateTextProblem(box.style, box.geometry, box.text);
             QVERIFY2(problem.isEmpty(), qPrintable(problem));
         }
     }

@@ -7,6 +7,7 @@
 #include "core/doctypes/postcardflip.h"
 #include "core/files/staging.h"
 #include "core/printing/imageprintdevice.h"
+#include "support/samplepage.h"
 #include "support/testfiles.h"
 
 #include <QTemporaryDir>
@@ -31,13 +32,6 @@ PageModel newCard(const QString &folder = kTemplates)
     if (!buildPostcard(page, folder + QStringLiteral("/page0.xml"), screen(1920, 1080), &error))
         qWarning() << error;
     return page;
-}
-
-QImage filled(QSize size, Qt::GlobalColor colour)
-{
-    QImage picture(size, QImage::Format_RGB32);
-    picture.fill(colour);
-    return picture;
 }
 
 int columnsOf(const QImage &picture, int row, QRgb colour)
@@ -65,9 +59,8 @@ private slots:
     void cardTakesThreeQuartersOfTheFreeArea()
     {
         QFETCH(QSize, screen);
-        QFETCH(QRect, card);
         const PageFit fit = fitPage(::screen(screen.width(), screen.height()), 297, 210);
-        QCOMPARE(fit.pageRect, card);
+        QTEST(fit.pageRect, "card");
     }
 
     void flipTakesAThirdOfTheTurnStep_data()
@@ -113,7 +106,8 @@ private slots:
         const QSize card(200, 100);
         QImage frame(card + QSize(kFlipShadowOffsetPx, kFlipShadowOffsetPx),
                      QImage::Format_ARGB32_Premultiplied);
-        drawFlipFrame(frame, filled(card, Qt::red), filled(card, Qt::blue), angle);
+        drawFlipFrame(frame, test::filledPicture(card, Qt::red),
+                      test::filledPicture(card, Qt::blue), angle);
         QCOMPARE(columnsOf(frame, 50, colour), width);
         QCOMPARE(frame.pixel((card.width() - width) / 2, 50), colour);
     }
@@ -152,7 +146,8 @@ private slots:
     {
         PageModel card = newCard();
         card.textBoxes[0].text = QStringLiteral("Went down to the woods today");
-        card.pictureBoxes[0].image = filled(card.pictureBoxes[0].geometry.size(), Qt::green);
+        card.pictureBoxes[0].image =
+            test::filledPicture(card.pictureBoxes[0].geometry.size(), Qt::green);
         const PageFamily &family = *pageFamilyFor(DocumentKind::Postcard);
         QTemporaryDir folder;
         const Staging staging(folder.path());
@@ -180,7 +175,7 @@ private slots:
         description.replace("</layout>", "<textbox name='tb8' x='1' y='1' width='9' height='9'/>\r\n</layout>");
         test::writeFile(layout, description);
         test::writeFile(folder.filePath("text8.txt"), "beyond the card\r\n");
-        filled(QSize(40, 900), Qt::red).save(folder.filePath("pic0.bmp"));
+        test::filledPicture(QSize(40, 900), Qt::red).save(folder.filePath("pic0.bmp"));
         QVERIFY(open());
         QCOMPARE(opened.textBoxes.size(), kPostcardTextBoxes);
         QCOMPARE(opened.pictureBoxes[0].image.size(), opened.pictureBoxes[0].geometry.size());
@@ -192,7 +187,8 @@ private slots:
     void printsBothSidesAsLandscapePages()
     {
         PageModel card = newCard();
-        card.pictureBoxes[0].image = filled(card.pictureBoxes[0].geometry.size(), Qt::green);
+        card.pictureBoxes[0].image =
+            test::filledPicture(card.pictureBoxes[0].geometry.size(), Qt::green);
         ImagePrintDevice printer(QStringLiteral("paper"), QSize(840, 1188), QMargins(20, 20, 20, 20));
         PrintSettings settings;
         settings.copies = 2;

@@ -5,6 +5,8 @@
 #include "core/doctypes/tabledescription.h"
 #include "core/doctypes/tablefamily.h"
 #include "core/files/staging.h"
+#include "support/rows.h"
+#include "support/samplepage.h"
 #include "support/testfiles.h"
 
 #include <QPainter>
@@ -26,214 +28,199 @@ PageModel newTable(int columns, int rows)
     return page;
 }
 
-QImage solid(const QSize &size, QRgb colour)
-{
-    QImage image(size, QImage::Format_RGB32);
-    image.fill(colour);
-    return image;
-}
-
 } // namespace
 
 class TestTable : public QObject {
     Q_OBJECT
 private slots:
-    void grid_data();
-    void grid();
-    void shortRowKeepsPictureHeight();
-    void removedCellsComeBack();
-    void descriptionIsGolden();
-    void typedWordsNeverReadAsAttributes();
-    void hostileDescription_data();
-    void hostileDescription();
-    void pictureMembersRoundTrip();
-    void titlePlaceholderNeverDrawn();
+    void grid_data()
+    {
+        QTest::addColumn<QSize>("paper");
+        QTest::addColumn<int>("columns");
+        QTest::addColumn<int>("rows");
+        QTest::addColumn<QList<int>>("mtcr");
+        // 10 x 1000 / 297 = 33.67; 932 / 8 = 116.5 and 564 / 8 = 70.5 go to the even 116 and 70.
+        QTest::newRow("landscape, halves to even")
+            << QSize(1000, 700) << 8 << 8 << QList<int>{34, 102, 116, 70};
+        // 10 x 600 / 210 = 28.57 on portrait paper; 542 / 3 = 180.67.
+        QTest::newRow("portrait") << QSize(600, 800) << 3 << 2 << QList<int>{29, 87, 181, 342};
+        test::addRow("counts clamped", QSize(1000, 700), 1, 40, QList<int>{34, 102, 466, 47});
+    }
+
+    void grid()
+    {
+        QFETCH(QSize, paper);
+        QFETCH(int, columns);
+        QFETCH(int, rows);
+        QFETCH(QList<int>, mtcr);
+        const TableGrid grid = tableGrid(paper, columns, rows);
+        QCOMPARE((QList<int>{grid.margin, grid.titleHeight, grid.columnWidth, grid.rowHeight}),
+                 mtcr);
+        // Cell (1, 2): the picture one pixel inside, the text straight below it.
+        const QRect cell = grid.cellRect({1, 2});
+        QCOMPARE(cell.topLeft(),
+                 QPoint(grid.margin + 2 * grid.columnWidth, grid.titleHeight + grid.rowHeight));
+        const QRect picture = grid.pictureRect({1, 2});
+        const QRect text = grid.textRect({1, 2});
+        QCOMPARE(picture.topLeft(), cell.topLeft() + QPoint(1, 1));
+        QCOMPARE(text.top(), cell.top() + picture.height() + 1);
+        QCOMPARE(text.height(), int(0.33 * grid.rowHeight));
+        QCOMPARE(text.width(), grid.columnWidth - 2);
+    }
+
+    void shortRowKeepsPictureHeight()
+    {
+        // M = 34, T = 102: 12 rows share 36 pixels, R = 3, and the text box gets none of them.
+        const TableGrid grid = tableGrid(QSize(1000, 172), 2, 12);
+        QCOMPARE(grid.rowHeight, 3);
+        QCOMPARE(grid.pictureRect({11, 0}).height(), kMinCellPictureHeightPx);
+    }
+
+    void removedCellsComeBack()
+    {
+        PageModel page = newTable(3, 3);
+        const TableCell corner{2, 2};
+        PictureBoxModel &picture = page.pictureBoxes[cellPictureIndex(corner)];
+        picture.image = test::filledPicture(picture.geometry.size(), Qt::red);
+        page.textBoxes[cellTextIndex(corner)].text = QStringLiteral("fox");
+        page.table.currentRow = 2;
+        page.table.currentColumn = 2;
+
+        layOutTable(page, 2, 2);
+        QVERIFY(!page.pictureBoxes[cellPictureIndex(corner)].visible);
+        QVERIFY(!page.textBoxes[cellTextIndex(corner)].visible);
+        QCOMPARE(page.table.currentRow, 1);
+        QCOMPARE(page.table.currentColumn, 1);
+
+        layOutTable(page, 3, 3);
+        const PictureBoxModel &back = page.pictureBoxes[cellPictureIndex(corner)];
+        QVERIFY(back.visible);
+        QCOMPARE(back.image.size(), back.geometry.size());
+        QCOMPARE(back.image.pixel(back.image.rect().center()), 0xFFFF0000u);
+        QCOMPARE(page.textBoxes[cellTextIndex(corner)].text, QStringLiteral("fox"));
+
+        // More rows make every row shorter: the painting shrinks with its cell.
+        layOutTable(page, 3, 6);
+        const PictureBoxModel &shorter = page.pictureBoxes[cellPictureIndex(corner)];
+        QCOMPARE(shorter.image.size(), shorter.geometry.size());
+        QCOMPARE(shorter.image.pixel(shorter.image.rect().center()), 0xFFFF0000u);
+    }
+
+    void descriptionIsGolden()
+    {
+        PageModel page = newTable(3, 2);
+        page.textBoxes[kTableTitleIndex].text = QStringLiteral("Tom's\r\npets");
+        page.textBoxes[kTableTitleIndex].style.fontSize = 12; // two lines fit the title box
+        page.textBoxes[cellTextIndex({0, 0})].text = QStringLiteral("cat");
+        TextBoxModel &dog = page.textBoxes[cellTextIndex({1, 2})];
+        dog.text = QStringLiteral("dog");
+        dog.style.fontName = QStringLiteral("comic sans ms");
+        dog.style.fontSize = 14.5;
+        dog.style.colour = 0xFF;
+        const QString written = tableDescription(page);
+        QCOMPARE(written.toLatin1(),
+                 test::readFile(QStringLiteral(QUILLORA_TEST_DATA "/table/three by two.xml")));
+
+        PageModel read;
+        applyTableDescription(written, read, kFit);
+        QCOMPARE(read.table.columns, 3);
+        QCOMPARE(read.table.rows, 2);
+        QCOMPARE(read.textBoxes[kTableTitleIndex].text, QStringLiteral("Tom's\r\npets"));
+        QCOMPARE(read.textBoxes[cellTextIndex({1, 2})].style, dog.style);
+        QCOMPARE(tableDescription(read), written);
+    }
+
+    void typedWordsNeverReadAsAttributes()
+    {
+        PageModel page = newTable(2, 2);
+        TextBoxModel &title = page.textBoxes[kTableTitleIndex];
+        title.text = QStringLiteral("big size=");
+        title.style.fontSize = 9;
+        TextBoxModel &cell = page.textBoxes[cellTextIndex({1, 1})];
+        cell.text = QStringLiteral("my row=");
+        cell.style.fontName = QStringLiteral("dejavu sans");
+        PageModel read;
+        applyTableDescription(tableDescription(page), read, kFit);
+        QCOMPARE(read.textBoxes[kTableTitleIndex].style.fontSize, 9.0);
+        QCOMPARE(read.textBoxes[cellTextIndex({1, 1})].text, cell.text);
+        QCOMPARE(read.textBoxes[cellTextIndex({1, 1})].style.fontName, cell.style.fontName);
+    }
+
+    void hostileDescription_data()
+    {
+        QTest::addColumn<QString>("description");
+        QTest::addColumn<int>("columns");
+        QTest::addColumn<int>("rows");
+        QTest::addColumn<QString>("cornerText"); // cell (rows - 1, columns - 1)
+        test::addRow("counts above 12",
+                     "<layout name='usermade' numrows='99' numcols='300'>\r\n"
+                     "<cell name='ce0' row='11' col='11' text='last'/>\r\n",
+                     12, 12, "last");
+        test::addRow("counts below 2, cells outside skipped",
+                     "<layout numrows='-4' numcols='0'>\n<cell row='1' col='1' text='in'/>\n"
+                     "<cell row='2' col='1' text='out'/>\n<cell row='-1' col='0' text='out'/>\n",
+                     2, 2, "in");
+        test::addRow("no layout line", "<cell row='3' col='5' text='x' size='1e30'/>", 6, 4, "x");
+        QString many = QStringLiteral("<layout numrows='2' numcols='2'>\n");
+        for (int i = 0; i < 5000; ++i)
+            many += QStringLiteral("<cell row='%1' col='%2' text='t%3'/>\n")
+                        .arg(i % 3)
+                        .arg(i % 2)
+                        .arg(i);
+        QTest::newRow("thousands of cells") << many << 2 << 2 << "t4999";
+    }
+
+    void hostileDescription()
+    {
+        QFETCH(QString, description);
+        QFETCH(int, columns);
+        QFETCH(int, rows);
+        PageModel page;
+        applyTableDescription(description, page, kFit);
+        QCOMPARE(page.table.columns, columns);
+        QCOMPARE(page.table.rows, rows);
+        const TextBoxModel &corner = page.textBoxes[cellTextIndex({rows - 1, columns - 1})];
+        QTEST(corner.text, "cornerText");
+        QVERIFY(corner.style.fontSize <= 400.0);
+        QCOMPARE(page.textBoxes.size(), kMaxTableCount * kMaxTableCount + 1);
+    }
+
+    void pictureMembersRoundTrip()
+    {
+        QTemporaryDir folder;
+        PageModel page = newTable(2, 2);
+        PictureBoxModel &painted = page.pictureBoxes[cellPictureIndex({1, 1})];
+        painted.image = test::filledPicture(painted.geometry.size(), Qt::green);
+        QString error;
+        QVERIFY2(writeTableMembers(page, folder.path(), &error), qPrintable(error));
+        QVERIFY(QFile::exists(folder.filePath(QStringLiteral("picr1c1.bmp"))));
+        QVERIFY(!QFile::exists(folder.filePath(QStringLiteral("picr2c0.bmp"))));
+
+        // A picture from another screen is fitted to its cell; a broken one is left out.
+        QVERIFY(test::filledPicture(QSize(40, 30), Qt::blue)
+                    .save(folder.filePath("picr0c0.bmp"), "BMP"));
+        test::writeFile(folder.filePath(QStringLiteral("picr0c1.bmp")), "BM not a bitmap");
+        PageModel read = newTable(2, 2);
+        QVERIFY(!readTableMembers(read, folder.path()));
+        const PictureBoxModel &fitted = read.pictureBoxes[cellPictureIndex({0, 0})];
+        QCOMPARE(fitted.image.size(), fitted.geometry.size());
+        QCOMPARE(fitted.image.pixel(fitted.image.rect().center()), 0xFF0000FFu);
+        QVERIFY(read.pictureBoxes[cellPictureIndex({0, 1})].image.isNull());
+        QCOMPARE(read.pictureBoxes[cellPictureIndex({1, 1})].image, painted.image);
+    }
+
+    void titlePlaceholderNeverDrawn()
+    {
+        PageModel page = newTable(2, 2);
+        QCOMPARE(page.textBoxes[kTableTitleIndex].text, kTableTitlePlaceholder);
+        PageModel untitled = page;
+        untitled.textBoxes[kTableTitleIndex].text.clear();
+        const TableFamily family;
+        QCOMPARE(family.render(page, 1.0), family.render(untitled, 1.0));
+        page.textBoxes[kTableTitleIndex].text = QStringLiteral("Pets");
+        QVERIFY(family.render(page, 1.0) != family.render(untitled, 1.0));
+    }
 };
-
-void TestTable::grid_data()
-{
-    QTest::addColumn<QSize>("paper");
-    QTest::addColumn<int>("columns");
-    QTest::addColumn<int>("rows");
-    QTest::addColumn<QList<int>>("mtcr");
-    // 10 x 1000 / 297 = 33.67; 932 / 8 = 116.5 and 564 / 8 = 70.5 go to the even 116 and 70.
-    QTest::newRow("landscape, halves to even")
-        << QSize(1000, 700) << 8 << 8 << QList<int>{34, 102, 116, 70};
-    // 10 x 600 / 210 = 28.57 on portrait paper; 542 / 3 = 180.67.
-    QTest::newRow("portrait") << QSize(600, 800) << 3 << 2 << QList<int>{29, 87, 181, 342};
-    QTest::newRow("counts clamped") << QSize(1000, 700) << 1 << 40 << QList<int>{34, 102, 466, 47};
-}
-
-void TestTable::grid()
-{
-    QFETCH(QSize, paper);
-    QFETCH(int, columns);
-    QFETCH(int, rows);
-    QFETCH(QList<int>, mtcr);
-    const TableGrid grid = tableGrid(paper, columns, rows);
-    QCOMPARE((QList<int>{grid.margin, grid.titleHeight, grid.columnWidth, grid.rowHeight}), mtcr);
-    // Cell (1, 2): the picture one pixel inside, the text straight below it.
-    const QRect cell = grid.cellRect({1, 2});
-    QCOMPARE(cell.topLeft(),
-             QPoint(grid.margin + 2 * grid.columnWidth, grid.titleHeight + grid.rowHeight));
-    const QRect picture = grid.pictureRect({1, 2});
-    const QRect text = grid.textRect({1, 2});
-    QCOMPARE(picture.topLeft(), cell.topLeft() + QPoint(1, 1));
-    QCOMPARE(text.top(), cell.top() + picture.height() + 1);
-    QCOMPARE(text.height(), int(0.33 * grid.rowHeight));
-    QCOMPARE(text.width(), grid.columnWidth - 2);
-}
-
-void TestTable::shortRowKeepsPictureHeight()
-{
-    // M = 34, T = 102: 12 rows share 36 pixels, R = 3, and the text box gets none of them.
-    const TableGrid grid = tableGrid(QSize(1000, 172), 2, 12);
-    QCOMPARE(grid.rowHeight, 3);
-    QCOMPARE(grid.pictureRect({11, 0}).height(), kMinCellPictureHeightPx);
-}
-
-void TestTable::removedCellsComeBack()
-{
-    PageModel page = newTable(3, 3);
-    const TableCell corner{2, 2};
-    PictureBoxModel &picture = page.pictureBoxes[cellPictureIndex(corner)];
-    picture.image = solid(picture.geometry.size(), 0xFFFF0000);
-    page.textBoxes[cellTextIndex(corner)].text = QStringLiteral("fox");
-    page.table.currentRow = 2;
-    page.table.currentColumn = 2;
-
-    layOutTable(page, 2, 2);
-    QVERIFY(!page.pictureBoxes[cellPictureIndex(corner)].visible);
-    QVERIFY(!page.textBoxes[cellTextIndex(corner)].visible);
-    QCOMPARE(page.table.currentRow, 1);
-    QCOMPARE(page.table.currentColumn, 1);
-
-    layOutTable(page, 3, 3);
-    const PictureBoxModel &back = page.pictureBoxes[cellPictureIndex(corner)];
-    QVERIFY(back.visible);
-    QCOMPARE(back.image.size(), back.geometry.size());
-    QCOMPARE(back.image.pixel(back.image.rect().center()), 0xFFFF0000u);
-    QCOMPARE(page.textBoxes[cellTextIndex(corner)].text, QStringLiteral("fox"));
-
-    // More rows make every row shorter: the painting shrinks with its cell.
-    layOutTable(page, 3, 6);
-    const PictureBoxModel &shorter = page.pictureBoxes[cellPictureIndex(corner)];
-    QCOMPARE(shorter.image.size(), shorter.geometry.size());
-    QCOMPARE(shorter.image.pixel(shorter.image.rect().center()), 0xFFFF0000u);
-}
-
-void TestTable::descriptionIsGolden()
-{
-    PageModel page = newTable(3, 2);
-    page.textBoxes[kTableTitleIndex].text = QStringLiteral("Tom's\r\npets");
-    page.textBoxes[kTableTitleIndex].style.fontSize = 12; // two lines fit the title box
-    page.textBoxes[cellTextIndex({0, 0})].text = QStringLiteral("cat");
-    TextBoxModel &dog = page.textBoxes[cellTextIndex({1, 2})];
-    dog.text = QStringLiteral("dog");
-    dog.style.fontName = QStringLiteral("comic sans ms");
-    dog.style.fontSize = 14.5;
-    dog.style.colour = 0xFF;
-    const QString written = tableDescription(page);
-    QCOMPARE(written.toLatin1(),
-             test::readFile(QStringLiteral(QUILLORA_TEST_DATA "/table/three by two.xml")));
-
-    PageModel read;
-    applyTableDescription(written, read, kFit);
-    QCOMPARE(read.table.columns, 3);
-    QCOMPARE(read.table.rows, 2);
-    QCOMPARE(read.textBoxes[kTableTitleIndex].text, QStringLiteral("Tom's\r\npets"));
-    QCOMPARE(read.textBoxes[cellTextIndex({1, 2})].style, dog.style);
-    QCOMPARE(tableDescription(read), written);
-}
-
-void TestTable::typedWordsNeverReadAsAttributes()
-{
-    PageModel page = newTable(2, 2);
-    TextBoxModel &title = page.textBoxes[kTableTitleIndex];
-    title.text = QStringLiteral("big size=");
-    title.style.fontSize = 9;
-    TextBoxModel &cell = page.textBoxes[cellTextIndex({1, 1})];
-    cell.text = QStringLiteral("my row=");
-    cell.style.fontName = QStringLiteral("dejavu sans");
-    PageModel read;
-    applyTableDescription(tableDescription(page), read, kFit);
-    QCOMPARE(read.textBoxes[kTableTitleIndex].style.fontSize, 9.0);
-    QCOMPARE(read.textBoxes[cellTextIndex({1, 1})].text, cell.text);
-    QCOMPARE(read.textBoxes[cellTextIndex({1, 1})].style.fontName, cell.style.fontName);
-}
-
-void TestTable::hostileDescription_data()
-{
-    QTest::addColumn<QString>("description");
-    QTest::addColumn<int>("columns");
-    QTest::addColumn<int>("rows");
-    QTest::addColumn<QString>("cornerText"); // cell (rows - 1, columns - 1)
-    QTest::newRow("counts above 12") << "<layout name='usermade' numrows='99' numcols='300'>\r\n"
-                                        "<cell name='ce0' row='11' col='11' text='last'/>\r\n"
-                                     << 12 << 12 << "last";
-    QTest::newRow("counts below 2, cells outside skipped")
-        << "<layout numrows='-4' numcols='0'>\n<cell row='1' col='1' text='in'/>\n"
-           "<cell row='2' col='1' text='out'/>\n<cell row='-1' col='0' text='out'/>\n"
-        << 2 << 2 << "in";
-    QTest::newRow("no layout line")
-        << "<cell row='3' col='5' text='x' size='1e30'/>" << 6 << 4 << "x";
-    QString many = QStringLiteral("<layout numrows='2' numcols='2'>\n");
-    for (int i = 0; i < 5000; ++i)
-        many +=
-            QStringLiteral("<cell row='%1' col='%2' text='t%3'/>\n").arg(i % 3).arg(i % 2).arg(i);
-    QTest::newRow("thousands of cells") << many << 2 << 2 << "t4999";
-}
-
-void TestTable::hostileDescription()
-{
-    QFETCH(QString, description);
-    QFETCH(int, columns);
-    QFETCH(int, rows);
-    QFETCH(QString, cornerText);
-    PageModel page;
-    applyTableDescription(description, page, kFit);
-    QCOMPARE(page.table.columns, columns);
-    QCOMPARE(page.table.rows, rows);
-    const TextBoxModel &corner = page.textBoxes[cellTextIndex({rows - 1, columns - 1})];
-    QCOMPARE(corner.text, cornerText);
-    QVERIFY(corner.style.fontSize <= 400.0);
-    QCOMPARE(page.textBoxes.size(), kMaxTableCount * kMaxTableCount + 1);
-}
-
-void TestTable::pictureMembersRoundTrip()
-{
-    QTemporaryDir folder;
-    PageModel page = newTable(2, 2);
-    PictureBoxModel &painted = page.pictureBoxes[cellPictureIndex({1, 1})];
-    painted.image = solid(painted.geometry.size(), 0xFF00FF00);
-    QString error;
-    QVERIFY2(writeTableMembers(page, folder.path(), &error), qPrintable(error));
-    QVERIFY(QFile::exists(folder.filePath(QStringLiteral("picr1c1.bmp"))));
-    QVERIFY(!QFile::exists(folder.filePath(QStringLiteral("picr2c0.bmp"))));
-
-    // A picture from another screen is fitted to its cell; a broken one is left out.
-    QVERIFY(solid(QSize(40, 30), 0xFF0000FF).save(folder.filePath("picr0c0.bmp"), "BMP"));
-    test::writeFile(folder.filePath(QStringLiteral("picr0c1.bmp")), "BM not a bitmap");
-    PageModel read = newTable(2, 2);
-    QVERIFY(!readTableMembers(read, folder.path()));
-    const PictureBoxModel &fitted = read.pictureBoxes[cellPictureIndex({0, 0})];
-    QCOMPARE(fitted.image.size(), fitted.geometry.size());
-    QCOMPARE(fitted.image.pixel(fitted.image.rect().center()), 0xFF0000FFu);
-    QVERIFY(read.pictureBoxes[cellPictureIndex({0, 1})].image.isNull());
-    QCOMPARE(read.pictureBoxes[cellPictureIndex({1, 1})].image, painted.image);
-}
-
-void TestTable::titlePlaceholderNeverDrawn()
-{
-    PageModel page = newTable(2, 2);
-    QCOMPARE(page.textBoxes[kTableTitleIndex].text, kTableTitlePlaceholder);
-    PageModel untitled = page;
-    untitled.textBoxes[kTableTitleIndex].text.clear();
-    const TableFamily family;
-    QCOMPARE(family.render(page, 1.0), family.render(untitled, 1.0));
-    page.textBoxes[kTableTitleIndex].text = QStringLiteral("Pets");
-    QVERIFY(family.render(page, 1.0) != family.render(untitled, 1.0));
-}
 
 QTEST_MAIN(TestTable)
 #include "tst_table.moc"

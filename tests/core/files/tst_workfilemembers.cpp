@@ -4,6 +4,7 @@
 
 #include "core/files/members.h"
 #include "core/files/savedlayout.h"
+#include "support/rows.h"
 
 #include <QFile>
 #include <QTest>
@@ -141,15 +142,14 @@ private slots:
         QTest::addColumn<QByteArray>("member");
         QTest::addColumn<QString>("readBack");
         QTest::newRow("one line") << "Tom's day" << QByteArray("Tom's day\r\n") << "Tom's day";
-        QTest::newRow("LF breaks become CR LF")
-            << "sea\nsand\n"
-            << QByteArray("sea\r\nsand\r\n\r\n") << "sea\r\nsand\r\n";
+        test::addRow("LF breaks become CR LF", "sea\nsand\n", QByteArray("sea\r\nsand\r\n\r\n"),
+                     "sea\r\nsand\r\n");
         QTest::newRow("CR LF breaks stay")
             << "sea\r\nsand" << QByteArray("sea\r\nsand\r\n") << "sea\r\nsand";
-        QTest::newRow("1252 characters") << QString::fromUtf8("café €5")
-                                         << QByteArray("caf\xE9 \x80"
-                                                       "5\r\n")
-                                         << QString::fromUtf8("café €5");
+        test::addRow("1252 characters", QString::fromUtf8("café €5"),
+                     QByteArray("caf\xE9 \x80"
+                                "5\r\n"),
+                     QString::fromUtf8("café €5"));
     }
     void textMembers()
     {

@@ -1,4 +1,5 @@
 #include "core/foundation/translator.h"
+#include "support/rows.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -16,28 +17,23 @@ private slots:
         QTest::addColumn<QString>("expected");
         QTest::newRow("case differs: no translation")
             << QByteArray("\"exit?\",\"Sortir?\"\r\n") << "Exit?" << "Exit?";
-        QTest::newRow("first non-empty wins")
-            << QByteArray("\"Save?\",\"\"\r\n\"Save?\",\"Enregistrer?\"\r\n"
-                          "\"Save?\",\"Sauver?\"\r\n")
-            << "Save?" << "Enregistrer?";
+        test::addRow("first non-empty wins",
+                     QByteArray("\"Save?\",\"\"\r\n\"Save?\",\"Enregistrer?\"\r\n"
+                                "\"Save?\",\"Sauver?\"\r\n"),
+                     "Save?", "Enregistrer?");
         QTest::newRow("comma inside quotes")
             << QByteArray("\"Hello, world\",\"Bonjour, le monde\"\r\n") << "Hello, world"
             << "Bonjour, le monde";
         QTest::newRow("spaces around fields")
             << QByteArray("  \"OK\" ,  \"D'accord\"  \r\n") << "OK" << "D'accord";
         QTest::newRow("unquoted fields") << QByteArray("Cancel,Annuler\n") << "Cancel" << "Annuler";
-        QTest::newRow("missing translation")
-            << QByteArray("\"Cancel\"\r\n") << "Cancel" << "Cancel";
+        test::addRow("missing translation", QByteArray("\"Cancel\"\r\n"), "Cancel", "Cancel");
         QTest::newRow("unclosed quote reads to the end")
-            << QByteArray("\"Fonts\",\"Polices\r\n") << "Fonts" << "Polices";
-        QTest::newRow("UTF-8 without BOM")
-            << QByteArray("\"General\",\"G\xC3\xA9n\xC3\xA9ral\"\n") << "General"
-            << QString::fromUtf8("Général");
+            << QByteArray("\"Fonts\",\"Polices\r\n") << "Fonts"
+            << "Polices";
         QTest::newRow("UTF-8 with BOM on first key")
-            << QByteArray("\xEF\xBB\xBF\"General\",\"Allgemein\"\n") << "General" << "Allgemein";
-        QTest::newRow("Windows-1252")
-            << QByteArray("\"General\",\"G\xE9n\xE9ral\"\r\n") << "General"
-            << QString::fromUtf8("Général");
+            << QByteArray("\xEF\xBB\xBF\"General\",\"Allgemein\"\n") << "General"
+            << "Allgemein";
         QTest::newRow("non-ASCII English key")
             << QByteArray("\"Caf\xE9\",\"Coffee\"\r\n") << QString::fromUtf8("Café") << "Coffee";
     }
@@ -45,11 +41,10 @@ private slots:
     {
         QFETCH(QByteArray, file);
         QFETCH(QString, english);
-        QFETCH(QString, expected);
         Translator translator;
         translator.loadFromBytes(file);
         QVERIFY(translator.hasLanguageFile());
-        QCOMPARE(translator.translate(english), expected);
+        QTEST(translator.translate(english), "expected");
     }
 
     void loadFromFile()

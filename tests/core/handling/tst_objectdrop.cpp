@@ -47,15 +47,6 @@ int mm(float scale, int value)
 class TestObjectDrop : public QObject {
     Q_OBJECT
 private slots:
-    void buildsOneTemplateLineWithTheDefaults()
-    {
-        QCOMPARE(addedObjectLine(DroppedObject::RichText, 3, {40, 81}, 2.0f),
-                 QStringLiteral("<rtb name='rt3' x='20' y='41' width='60' height='60' size='8' "
-                                "bold='f' italic='f' underline='f' align='0' colour='0'/>"));
-        QCOMPARE(addedObjectLine(DroppedObject::Picture, 12, {40, 81}, 2.0f),
-                 QStringLiteral("<picbox name='pb12' x='20' y='41' width='60' height='60' "
-                                "symmType='0' reptType='0' copyTo='0'/>"));
-    }
 
     void addsAnObjectAtTheDropPoint_data()
     {

@@ -13,8 +13,8 @@
 #include "core/layout/templatereader.h"
 #include "core/printing/pageborder.h"
 #include "core/printing/printjob.h"
-#include "core/text/textboxformat.h"
-#include "core/text/textmeasure.h"
+#include "support/pixelwhere.h"
+#include "support/templatechecks.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -34,8 +34,7 @@ namespace {
 const QString kDataFolder = QStringLiteral(QUILLORA_SOURCE_DIR "/data");
 const QString kLayoutsFolder = kDataFolder + QStringLiteral("/layouts");
 
-// The single-page kinds: their pages come from templates read into the single-page window.
-// The kinds shown in the single-page window.
+// The kinds shown in the single-page window, whose pages come from these templates.
 QList<DocumentKind> singlePageKinds()
 {
     QList<DocumentKind> kinds;
@@ -161,33 +160,12 @@ template <typename Objects> int countVisible(const Objects &objects)
                              [](const auto &object) { return object.visible; }));
 }
 
-// A box must use a font the program knows and fit the text it starts with; an empty box must
-// hold at least one line of its font.
-QString textProblem(const TextStyle &style, const QRect &box, const QString &text)
-{
-    if (metricCompatibleFamily(style.fontName) == style.fontName)
-        return QStringLiteral("unknown font %1").arg(style.fontName);
-    TextMeasure measure;
-    const bool placeholder = text == kPlaceholderText;
-    measure.load(TextBoxFormat{style, QSizeF(box.size()), true},
-                 placeholder ? QString() : normalisedBoxText(text));
-    if (measure.lineHeight() > box.height())
-        return QStringLiteral("one line of %1 pt is taller than the box").arg(style.fontSize);
-    if (!placeholder && measure.overflows())
-        return QStringLiteral("\"%1\" does not fit its box").arg(text);
-    return {};
-}
 // Share of dark, opaque pixels: the part of a mask that is the shape.
 double shapeShare(const QImage &mask)
 {
+    const auto dark = [](QRgb pixel) { return qGray(pixel) < 128 && qAlpha(pixel) >= 128; };
     const QImage argb = mask.convertToFormat(QImage::Format_ARGB32);
-    qint64 dark = 0;
-    for (int y = 0; y < argb.height(); ++y) {
-        const auto *line = reinterpret_cast<const QRgb *>(argb.constScanLine(y));
-        for (int x = 0; x < argb.width(); ++x)
-            dark += (qGray(line[x]) < 128 && qAlpha(line[x]) >= 128) ? 1 : 0;
-    }
-    return double(dark) / (qint64(argb.width()) * argb.height());
+    return test::countWhere(argb, dark) / (double(argb.width()) * argb.height());
 }
 
 // Whether a drawn border shows anywhere on an object: on a shaped picture only inside its
@@ -262,12 +240,14 @@ private slots:
         }
         for (const TextBoxModel &box : std::as_const(page.textBoxes)) {
             const QString problem =
-                box.visible ? textProblem(box.style, box.geometry, box.text) : QString();
+                box.visible ? test::templateTextProblem(box.style, box.geometry, box.text)
+                            : QString();
             QVERIFY2(problem.isEmpty(), qPrintable(problem));
         }
         for (const RichTextBoxModel &box : std::as_const(page.richTextBoxes)) {
             const QString problem =
-                box.visible ? textProblem(box.style, box.geometry, box.plainText) : QString();
+                box.visible ? test::templateTextProblem(box.style, box.geometry, box.plainText)
+                            : QString();
             QVERIFY2(problem.isEmpty(), qPrintable(problem));
         }
         for (const LineModel &line : std::as_const(page.lines))

@@ -1,4 +1,5 @@
 #include "core/layout/templatereader.h"
+#include "support/rows.h"
 
 #include <QFile>
 #include <QImage>
@@ -106,24 +107,18 @@ private slots:
         QCOMPARE(page.boxes[0].rect, QRect(23, 11, 440, 660));
     }
 
-    void landscapeAndMulti()
+    void landscapeCopiesAndBorder()
     {
         const PageModel page = readOrFail("landscape.xml");
-        QCOMPARE(page.pageWidthMm, 297);
-        QCOMPARE(page.pageHeightMm, 210);
+        QCOMPARE(QSize(page.pageWidthMm, page.pageHeightMm), QSize(297, 210));
         QCOMPARE(page.textBoxes[0].geometry.topLeft(), QPoint(32, 32));
         QCOMPARE(page.repeatCount, 2);
-    }
-
-    void borderPatternAndMask()
-    {
-        const PageModel page = readOrFail("borderpattern.xml");
-        QCOMPARE(page.border.type, BorderType::Pattern);
-        QCOMPARE(page.border.edgeWidth, 35);
-        QCOMPARE(page.border.edgeHeight, 20);
-        QCOMPARE(page.border.tileWidth, 46);
-        QCOMPARE(page.border.tileHeight, 46);
-        QCOMPARE(page.maskRect, QRect(46, 46, 393, 595));
+        const PageModel bordered = readOrFail("borderpattern.xml");
+        QCOMPARE(bordered.border.type, BorderType::Pattern);
+        const BorderModel &b = bordered.border;
+        QCOMPARE(QList<int>({b.edgeWidth, b.edgeHeight, b.tileWidth, b.tileHeight}),
+                 QList<int>({35, 20, 46, 46}));
+        QCOMPARE(bordered.maskRect, QRect(46, 46, 393, 595));
     }
 
     void sidePicturesLoaded()
@@ -186,16 +181,11 @@ private slots:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("errorPart");
-        QTest::newRow("missing") << "no such layout.xml"
-                                 << "could not be opened";
-        QTest::newRow("folder") << ""
-                                << "could not be opened";
-        QTest::newRow("zero width") << "zero_size.xml"
-                                    << "page size";
-        QTest::newRow("no layout line") << "no_layout_line.xml"
-                                        << "no layout line";
-        QTest::newRow("binary junk") << "binary_junk.xml"
-                                     << "no layout line";
+        test::addRow("missing", "no such layout.xml", "could not be opened");
+        test::addRow("folder", "", "could not be opened");
+        test::addRow("zero width", "zero_size.xml", "page size");
+        test::addRow("no layout line", "no_layout_line.xml", "no layout line");
+        test::addRow("binary junk", "binary_junk.xml", "no layout line");
     }
     void refusedTemplates()
     {

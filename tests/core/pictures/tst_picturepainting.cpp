@@ -1,5 +1,6 @@
 #include "core/pictures/picturepainting.h"
 #include "support/pixelcheck.h"
+#include "support/rows.h"
 
 #include <QTest>
 
@@ -55,10 +56,8 @@ private slots:
         QTest::addColumn<QString>("tag");
         QTest::addColumn<PressOutcome>("outcome");
         QTest::addColumn<int>("changeCount");
-        QTest::newRow("one picture paints at once")
-            << 1 << 0 << QString() << PressOutcome::Painted << 1;
-        QTest::newRow("several pictures: select only")
-            << 3 << 0 << QString() << PressOutcome::Selected << 0;
+        test::addRow("one picture paints at once", 1, 0, QString(), PressOutcome::Painted, 1);
+        test::addRow("several pictures: select only", 3, 0, QString(), PressOutcome::Selected, 0);
         QTest::newRow("my layout selects the object")
             << 1 << int(DocumentKind::MyLayout) << QString() << PressOutcome::SelectedForHandling << 0;
         QTest::newRow("imported picture")

@@ -6,6 +6,7 @@
 #include "core/printing/printbuttonhiding.h"
 #include "core/printing/printjob.h"
 #include "support/pixelcheck.h"
+#include "support/rows.h"
 #include "support/samplepage.h"
 
 #include <QtTest>
@@ -31,173 +32,166 @@ private slots:
         QTest::addColumn<QString>("remembered");
         QTest::addColumn<QString>("systemDefault");
         QTest::addColumn<QString>("chosen");
-        QTest::newRow("remembered and present") << "Inkjet" << "Laser" << "Inkjet";
-        QTest::newRow("remembered but gone") << "Old one" << "Laser" << "Laser";
-        QTest::newRow("nothing remembered") << "" << "Laser" << "Laser";
-        QTest::newRow("default not installed") << "" << "Gone" << "Inkjet";
+        const auto row = [](const char *name, const char *remembered, const char *systemDefault,
+                            const char *chosen) {
+            QTest::newRow(name) << remembered << systemDefault << chosen;
+        };
+        row("remembered and present", "Inkjet", "Laser", "Inkjet");
+        row("remembered but gone", "Old one", "Laser", "Laser");
+        row("nothing remembered", "", "Laser", "Laser");
+        row("default not installed", "", "Gone", "Inkjet");
     }
     void chosenDevice()
     {
         QFETCH(QString, remembered);
         QFETCH(QString, systemDefault);
-        QFETCH(QString, chosen);
         const ImagePrinterProvider printers({{QStringLiteral("Inkjet"), QSize(100, 141), {}},
                                              {QStringLiteral("Laser"), QSize(100, 141), {}}},
                                             systemDefault);
-        QCOMPARE(chosenDeviceName(printers, remembered), chosen);
+        QTEST(chosenDeviceName(printers, remembered), "chosen");
         QCOMPARE(chosenDeviceName(ImagePrinterProvider(), remembered), QString());
     }
 
-    void paperIsNotA4_data();
-    void paperIsNotA4();
-    void settingsClamped_data();
-    void settingsClamped();
-    void pagePrintedFromPrintableCorner();
-    void repeatedCopiesNumberedAcrossTheSheet();
-    void failuresReported();
-    void printButtonHiding_data();
-    void printButtonHiding();
+    void paperIsNotA4_data()
+    {
+        QTest::addColumn<QSizeF>("paper");
+        QTest::addColumn<bool>("notA4");
+        QTest::newRow("A4 portrait, mm") << QSizeF(210, 297) << false;
+        QTest::newRow("A4 landscape, mm") << QSizeF(297, 210) << false;
+        QTest::newRow("Letter 8.5 x 11 in") << QSizeF(612, 792) << true;
+        QTest::newRow("A5 is A4's shape") << QSizeF(148, 210) << false;
+        QTest::newRow("just within") << QSizeF(210, 297 * 210.0 / (210 + 0.049 * 297)) << false;
+        QTest::newRow("no size") << QSizeF(0, 0) << true;
+    }
+
+    void paperIsNotA4()
+    {
+        QFETCH(QSizeF, paper);
+        QTEST(quillora::paperIsNotA4(paper), "notA4");
+    }
+
+    void settingsClamped_data()
+    {
+        QTest::addColumn<int>("fontPercent");
+        QTest::addColumn<int>("zoomPercent");
+        QTest::addColumn<int>("copies");
+        QTest::addColumn<double>("fontFactor");
+        QTest::addColumn<double>("zoom");
+        QTest::addColumn<int>("printedCopies");
+        QTest::newRow("font 50 prints at 85") << 50 << 85 << 3 << 0.85 << 0.85 << 3;
+        QTest::newRow("font 120 prints at 100") << 120 << 120 << 0 << 1.0 << 1.0 << 1;
+        QTest::newRow("absurd copies") << 90 << 10 << 100000 << 0.90 << 0.85 << kMaxPrintCopies;
+    }
+
+    void settingsClamped()
+    {
+        QFETCH(int, fontPercent);
+        QFETCH(int, zoomPercent);
+        QFETCH(int, copies);
+        Settings settings;
+        settings.fontSFatPrintPC = fontPercent;
+        settings.printZoomSFPC = zoomPercent;
+        const PrintSettings print = PrintSettings::from(settings, copies);
+        QTEST(print.fontFactor, "fontFactor");
+        QTEST(print.zoom, "zoom");
+        QTEST(print.copies, "printedCopies");
+    }
+
+    void pagePrintedFromPrintableCorner()
+    {
+        PageModel page = emptyPrintPage();
+        page.pictureBoxes = {pictureBox({20, 40, 100, 50}, filledPicture({10, 10}, Qt::red))};
+        ImagePrintDevice device(QStringLiteral("picture"), kA4At50Dpi, kMargins);
+        PrintSettings settings;
+        settings.zoom = 0.9;
+        settings.copies = 3;
+        QCOMPARE(printDocument(page, device, settings).outcome, PrintOutcome::Printed);
+        QCOMPARE(device.pages().size(), 3); // every copy on its own sheet
+        QCOMPARE(device.orientation(), PageOrientation::Portrait);
+        const double scale = (kA4At50Dpi.width() - 20) * 0.9 / 200.0;
+        const QRect red = boundsOf(device.pages().last(), qRgb(255, 0, 0));
+        QVERIFY(qAbs(red.left() - (10 + 20 * scale)) <= 1);
+        QVERIFY(qAbs(red.top() - (12 + 40 * scale)) <= 1);
+        QVERIFY(qAbs(red.width() - 100 * scale) <= 1);
+
+        // A wide page turns the sheet; a square one counts as landscape too.
+        page.pageRect.setSize(QSize(283, 200));
+        QCOMPARE(printDocument(page, device, {}).outcome, PrintOutcome::Printed);
+        QCOMPARE(device.pages().first().size(), kA4At50Dpi.transposed());
+        page.pageRect.setSize(QSize(200, 200));
+        QCOMPARE(orientationFor(page), PageOrientation::Landscape);
+    }
+
+    void repeatedCopiesNumberedAcrossTheSheet()
+    {
+        const SheetPlacement sheet = arrangeRepeatedCopies(QSize(200, 283), QSizeF(400, 566), 4);
+        QCOMPARE(sheet.origins.size(), 4);
+        QVERIFY(sheet.scale > 0.9 && sheet.scale < 1.0); // two by two, a little gap between
+        for (int i = 0; i < 4; ++i) {
+            const QRectF copy(sheet.origins[i], QSizeF(200, 283) * sheet.scale);
+            QVERIFY(QRectF(0, 0, 400, 566).contains(copy));
+            for (int j = 0; j < i; ++j)
+                QVERIFY(!copy.intersects(QRectF(sheet.origins[j], QSizeF(200, 283) * sheet.scale)));
+        }
+
+        PageModel page = emptyPrintPage(DocumentKind::Multi);
+        page.repeatCount = 4;
+        page.textBoxes = {textBox({10, 10, 180, 60}, QStringLiteral("^"))};
+        ImagePrintDevice device(QStringLiteral("picture"), kA4At50Dpi);
+        PrintSettings settings;
+        settings.copies = 2;
+        QCOMPARE(printDocument(page, device, settings).outcome, PrintOutcome::Printed);
+        QCOMPARE(device.pages().size(), 2);
+        // The second sheet goes on from 5 to 8, so no two tickets carry the same number.
+        QVERIFY(device.pages().at(0) != device.pages().at(1));
+    }
+
+    void failuresReported()
+    {
+        ImagePrintDevice device(QStringLiteral("picture"), kA4At50Dpi);
+        device.setFailing(true);
+        const PrintResult failed = printDocument(fullSimplePage(), device, {});
+        QCOMPARE(failed.outcome, PrintOutcome::Failed);
+        QVERIFY(!failed.detail.isEmpty());
+
+        device.setFailing(false);
+        QCOMPARE(printDocument(emptyPrintPage(DocumentKind::Table), device, {}).outcome,
+                 PrintOutcome::NotAvailable);
+        PageModel noSize = emptyPrintPage();
+        noSize.pageRect = QRect();
+        QCOMPARE(printDocument(noSize, device, {}).outcome, PrintOutcome::Failed);
+        QVERIFY(device.pages().isEmpty());
+    }
+
+    void printButtonHiding_data()
+    {
+        QTest::addColumn<int>("setting");
+        QTest::addColumn<bool>("shownBefore");
+        // Visibility after the print, then after each of four one-minute ticks.
+        QTest::addColumn<QList<bool>>("shown");
+        QTest::newRow("never hidden") << 0 << true << QList<bool>{true, true, true, true, true};
+        QTest::newRow("2 minutes") << 2 << true << QList<bool>{false, false, true, true, true};
+        test::addRow("never shown", -1, false, QList<bool>{false, false, false, false, false});
+    }
+
+    void printButtonHiding()
+    {
+        QFETCH(int, setting);
+        QFETCH(QList<bool>, shown);
+        PrintButtonHiding hiding(setting);
+        QTEST(hiding.buttonVisible(), "shownBefore");
+        hiding.afterPrint();
+        QCOMPARE(hiding.buttonVisible(), shown.at(0));
+        for (int tick = 1; tick < shown.size(); ++tick) {
+            hiding.tick();
+            QCOMPARE(hiding.buttonVisible(), shown.at(tick));
+        }
+        QVERIFY(!hiding.ticking());
+        // A second print starts the wait again from the full setting.
+        hiding.afterPrint();
+        QCOMPARE(hiding.minutesLeft(), setting);
+    }
 };
-
-void PrintJobTest::paperIsNotA4_data()
-{
-    QTest::addColumn<QSizeF>("paper");
-    QTest::addColumn<bool>("notA4");
-    QTest::newRow("A4 portrait, mm") << QSizeF(210, 297) << false;
-    QTest::newRow("A4 landscape, mm") << QSizeF(297, 210) << false;
-    QTest::newRow("Letter 8.5 x 11 in") << QSizeF(612, 792) << true;
-    QTest::newRow("A5 is A4's shape") << QSizeF(148, 210) << false;
-    QTest::newRow("just within") << QSizeF(210, 297 * 210.0 / (210 + 0.049 * 297)) << false;
-    QTest::newRow("no size") << QSizeF(0, 0) << true;
-}
-
-void PrintJobTest::paperIsNotA4()
-{
-    QFETCH(QSizeF, paper);
-    QFETCH(bool, notA4);
-    QCOMPARE(quillora::paperIsNotA4(paper), notA4);
-}
-
-void PrintJobTest::settingsClamped_data()
-{
-    QTest::addColumn<int>("fontPercent");
-    QTest::addColumn<int>("zoomPercent");
-    QTest::addColumn<int>("copies");
-    QTest::addColumn<double>("fontFactor");
-    QTest::addColumn<double>("zoom");
-    QTest::addColumn<int>("printedCopies");
-    QTest::newRow("font 50 prints at 85") << 50 << 85 << 3 << 0.85 << 0.85 << 3;
-    QTest::newRow("font 120 prints at 100") << 120 << 120 << 0 << 1.0 << 1.0 << 1;
-    QTest::newRow("absurd copies") << 90 << 10 << 100000 << 0.90 << 0.85 << kMaxPrintCopies;
-}
-
-void PrintJobTest::settingsClamped()
-{
-    QFETCH(int, fontPercent);
-    QFETCH(int, zoomPercent);
-    QFETCH(int, copies);
-    Settings settings;
-    settings.fontSFatPrintPC = fontPercent;
-    settings.printZoomSFPC = zoomPercent;
-    const PrintSettings print = PrintSettings::from(settings, copies);
-    QTEST(print.fontFactor, "fontFactor");
-    QTEST(print.zoom, "zoom");
-    QTEST(print.copies, "printedCopies");
-}
-
-void PrintJobTest::pagePrintedFromPrintableCorner()
-{
-    PageModel page = emptyPrintPage();
-    page.pictureBoxes = {pictureBox({20, 40, 100, 50}, filledPicture({10, 10}, Qt::red))};
-    ImagePrintDevice device(QStringLiteral("picture"), kA4At50Dpi, kMargins);
-    PrintSettings settings;
-    settings.zoom = 0.9;
-    settings.copies = 3;
-    QCOMPARE(printDocument(page, device, settings).outcome, PrintOutcome::Printed);
-    QCOMPARE(device.pages().size(), 3); // every copy on its own sheet
-    QCOMPARE(device.orientation(), PageOrientation::Portrait);
-    const double scale = (kA4At50Dpi.width() - 20) * 0.9 / 200.0;
-    const QRect red = boundsOf(device.pages().last(), qRgb(255, 0, 0));
-    QVERIFY(qAbs(red.left() - (10 + 20 * scale)) <= 1);
-    QVERIFY(qAbs(red.top() - (12 + 40 * scale)) <= 1);
-    QVERIFY(qAbs(red.width() - 100 * scale) <= 1);
-
-    // A wide page turns the sheet; a square one counts as landscape too.
-    page.pageRect.setSize(QSize(283, 200));
-    QCOMPARE(printDocument(page, device, {}).outcome, PrintOutcome::Printed);
-    QCOMPARE(device.pages().first().size(), kA4At50Dpi.transposed());
-    page.pageRect.setSize(QSize(200, 200));
-    QCOMPARE(orientationFor(page), PageOrientation::Landscape);
-}
-
-void PrintJobTest::repeatedCopiesNumberedAcrossTheSheet()
-{
-    const SheetPlacement sheet = arrangeRepeatedCopies(QSize(200, 283), QSizeF(400, 566), 4);
-    QCOMPARE(sheet.origins.size(), 4);
-    QVERIFY(sheet.scale > 0.9 && sheet.scale < 1.0); // two by two, a little gap between
-    for (int i = 0; i < 4; ++i) {
-        const QRectF copy(sheet.origins[i], QSizeF(200, 283) * sheet.scale);
-        QVERIFY(QRectF(0, 0, 400, 566).contains(copy));
-        for (int j = 0; j < i; ++j)
-            QVERIFY(!copy.intersects(QRectF(sheet.origins[j], QSizeF(200, 283) * sheet.scale)));
-    }
-
-    PageModel page = emptyPrintPage(DocumentKind::Multi);
-    page.repeatCount = 4;
-    page.textBoxes = {textBox({10, 10, 180, 60}, QStringLiteral("^"))};
-    ImagePrintDevice device(QStringLiteral("picture"), kA4At50Dpi);
-    PrintSettings settings;
-    settings.copies = 2;
-    QCOMPARE(printDocument(page, device, settings).outcome, PrintOutcome::Printed);
-    QCOMPARE(device.pages().size(), 2);
-    // The second sheet goes on from 5 to 8, so no two tickets carry the same number.
-    QVERIFY(device.pages().at(0) != device.pages().at(1));
-}
-
-void PrintJobTest::failuresReported()
-{
-    ImagePrintDevice device(QStringLiteral("picture"), kA4At50Dpi);
-    device.setFailing(true);
-    const PrintResult failed = printDocument(fullSimplePage(), device, {});
-    QCOMPARE(failed.outcome, PrintOutcome::Failed);
-    QVERIFY(!failed.detail.isEmpty());
-
-    device.setFailing(false);
-    QCOMPARE(printDocument(emptyPrintPage(DocumentKind::Table), device, {}).outcome, PrintOutcome::NotAvailable);
-    PageModel noSize = emptyPrintPage();
-    noSize.pageRect = QRect();
-    QCOMPARE(printDocument(noSize, device, {}).outcome, PrintOutcome::Failed);
-    QVERIFY(device.pages().isEmpty());
-}
-
-void PrintJobTest::printButtonHiding_data()
-{
-    QTest::addColumn<int>("setting");
-    QTest::addColumn<bool>("shownBefore");
-    // Visibility after the print, then after each of four one-minute ticks.
-    QTest::addColumn<QList<bool>>("shown");
-    QTest::newRow("never hidden") << 0 << true << QList<bool>{true, true, true, true, true};
-    QTest::newRow("2 minutes") << 2 << true << QList<bool>{false, false, true, true, true};
-    QTest::newRow("never shown") << -1 << false << QList<bool>{false, false, false, false, false};
-}
-
-void PrintJobTest::printButtonHiding()
-{
-    QFETCH(int, setting);
-    QFETCH(QList<bool>, shown);
-    PrintButtonHiding hiding(setting);
-    QTEST(hiding.buttonVisible(), "shownBefore");
-    hiding.afterPrint();
-    QCOMPARE(hiding.buttonVisible(), shown.at(0));
-    for (int tick = 1; tick < shown.size(); ++tick) {
-        hiding.tick();
-        QCOMPARE(hiding.buttonVisible(), shown.at(tick));
-    }
-    QVERIFY(!hiding.ticking());
-    // A second print starts the wait again from the full setting.
-    hiding.afterPrint();
-    QCOMPARE(hiding.minutesLeft(), setting);
-}
 
 QTEST_MAIN(PrintJobTest)
 #include "tst_printjob.moc"

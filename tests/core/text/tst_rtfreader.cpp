@@ -1,4 +1,5 @@
 #include "core/text/rtfreader.h"
+#include "support/rows.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -70,48 +71,38 @@ private slots:
         QTest::addColumn<QString>("alignments"); // l r c j per paragraph
         QTest::addColumn<QString>("bullets");    // * for a bulleted paragraph, - otherwise
 
-        QTest::newRow("rich edit")
-            << "rich_edit_bullets.rtf"
-            << QStringList{"Our Class Trip",
-                           QString::fromUtf8(
-                               "We saw a big green frog, café {tea} and a back\\slash."),
-                           "apples",
-                           "bananas",
-                           QString::fromUtf8("Miss Smith\u2028Room 4\tend"),
-                           QString::fromUtf8("Justified ☃ sun")}
-            << "clllrj"
-            << "--**--";
-        QTest::newRow("word processor with pictures and theme")
-            << "generator_theme_pictures.rtf"
-            << QStringList{"Spring News", "A picture:  and a link.", "Bring a coat", "Thanks"}
-            << "cllr"
-            << "--*-";
-        QTest::newRow("stylesheets, lists, unicode")
-            << "stylesheet_lists_unicode.rtf"
-            << QStringList{"My Holiday",
-                           QString::fromUtf8("We went to the seaside with Zoë and Łucja."),
-                           "sand castles ", QString::fromUtf8("ice cream 小明 "),
-                           QString::fromUtf8("Γειά σου")}
-            << "clllr"
-            << "--**-";
-        QTest::newRow("code pages")
-            << "code_pages.rtf"
-            << QStringList{QString::fromUtf8("Привет"), QString::fromUtf8("Łucja źdźbło"),
-                           QString::fromUtf8("γειά"),   QString::fromUtf8("あい"),
-                           QString::fromUtf8("小明"),   QString::fromUtf8("Łucja 😀")}
-            << "llllll"
-            << "------";
+        test::addRow(
+            "rich edit", "rich_edit_bullets.rtf",
+            QStringList{"Our Class Trip",
+                        QString::fromUtf8("We saw a big green frog, café {tea} and a back\\slash."),
+                        "apples", "bananas", QString::fromUtf8("Miss Smith\u2028Room 4\tend"),
+                        QString::fromUtf8("Justified ☃ sun")},
+            "clllrj", "--**--");
+        test::addRow(
+            "word processor with pictures and theme", "generator_theme_pictures.rtf",
+            QStringList{"Spring News", "A picture:  and a link.", "Bring a coat", "Thanks"}, "cllr",
+            "--*-");
+        test::addRow("stylesheets, lists, unicode", "stylesheet_lists_unicode.rtf",
+                     QStringList{"My Holiday",
+                                 QString::fromUtf8("We went to the seaside with Zoë and Łucja."),
+                                 "sand castles ", QString::fromUtf8("ice cream 小明 "),
+                                 QString::fromUtf8("Γειά σου")},
+                     "clllr", "--**-");
+        test::addRow("code pages", "code_pages.rtf",
+                     QStringList{QString::fromUtf8("Привет"), QString::fromUtf8("Łucja źdźbło"),
+                                 QString::fromUtf8("γειά"), QString::fromUtf8("あい"),
+                                 QString::fromUtf8("小明"), QString::fromUtf8("Łucja 😀")},
+                     "llllll", "------");
     }
     void fixtureParagraphs()
     {
         QFETCH(QString, file);
-        QFETCH(QStringList, texts);
         QFETCH(QString, alignments);
         QFETCH(QString, bullets);
         QTextDocument doc;
         QString error;
         QVERIFY2(readRtf(fixture(file), doc, &error), qPrintable(error));
-        QCOMPARE(paragraphs(doc), texts);
+        QTEST(paragraphs(doc), "texts");
         QVERIFY(!doc.isUndoAvailable());
         int i = 0;
         for (QTextBlock block = doc.begin(); block.isValid(); block = block.next(), ++i) {
@@ -134,33 +125,20 @@ private slots:
         QTest::addColumn<QString>("colour");
         QTest::addColumn<QString>("styles");
 
-        QTest::newRow("rich edit heading") << "rich_edit_bullets.rtf"
-                                           << "Class"
-                                           << "Comic Sans MS" << 24.0 << "#ff0000"
-                                           << "b";
-        QTest::newRow("rich edit bullet run") << "rich_edit_bullets.rtf"
-                                              << "bananas"
-                                              << "Arial" << 14.0 << "#0000ff"
-                                              << "";
-        QTest::newRow("word field result") << "generator_theme_pictures.rtf"
-                                           << "link"
-                                           << "Calibri" << 11.0 << "#0000ff"
-                                           << "u";
-        QTest::newRow("word list item") << "generator_theme_pictures.rtf"
-                                        << "coat"
-                                        << "Calibri" << 11.0 << ""
-                                        << "i";
-        QTest::newRow("stylesheet heading") << "stylesheet_lists_unicode.rtf"
-                                            << "Holiday"
-                                            << "DejaVu Serif" << 20.0 << "#c00000"
-                                            << "b";
-        QTest::newRow("stylesheet small")
-            << "stylesheet_lists_unicode.rtf" << QString::fromUtf8("Γειά") << "DejaVu Sans" << 10.0
-            << ""
-            << "";
-        QTest::newRow("charset font name") << "code_pages.rtf" << QString::fromUtf8("あい")
-                                           << QString::fromUtf8("ＭＳ 明朝") << 12.0 << ""
-                                           << "";
+        const auto row = [](const char *name, const char *file, const QString &words,
+                            const QString &family, qreal points, const char *colour,
+                            const char *styles) {
+            QTest::newRow(name) << file << words << family << points << colour << styles;
+        };
+        const char *edit = "rich_edit_bullets.rtf", *word = "generator_theme_pictures.rtf",
+                   *sheet = "stylesheet_lists_unicode.rtf";
+        row("rich edit heading", edit, "Class", "Comic Sans MS", 24, "#ff0000", "b");
+        row("rich edit bullet run", edit, "bananas", "Arial", 14, "#0000ff", "");
+        row("word field result", word, "link", "Calibri", 11, "#0000ff", "u");
+        row("word list item", word, "coat", "Calibri", 11, "", "i");
+        row("stylesheet heading", sheet, "Holiday", "DejaVu Serif", 20, "#c00000", "b");
+        row("stylesheet small", sheet, "Γειά", "DejaVu Sans", 10, "", "");
+        row("charset font name", "code_pages.rtf", "あい", "ＭＳ 明朝", 12, "", "");
     }
     void fixtureRuns()
     {
@@ -192,43 +170,32 @@ private slots:
     {
         QTest::addColumn<QByteArray>("body");
         QTest::addColumn<QString>("text");
-        QTest::newRow("code page byte")
-            << QByteArray("caf\\'e9 \\'80") << QString::fromUtf8("café €");
-        QTest::newRow("unicode skips its fallback")
-            << QByteArray("\\u321?ucja") << QString::fromUtf8("Łucja");
-        QTest::newRow("fallback as escaped byte")
-            << QByteArray("Zo\\u235\\'ebe") << QString::fromUtf8("Zoëe");
-        QTest::newRow("two-character fallback")
-            << QByteArray("\\uc2\\u946 bb!") << QString::fromUtf8("β!");
-        QTest::newRow("no fallback")
-            << QByteArray("\\uc0\\u945\\u946 x") << QString::fromUtf8("αβx");
-        QTest::newRow("surrogate pair")
-            << QByteArray("\\u-10179?\\u-8704?") << QString::fromUtf8("😀");
-        QTest::newRow("lone surrogate")
-            << QByteArray("a\\u-10179?b") << QString::fromUtf8("a\uFFFDb");
-        QTest::newRow("fallback ends at group")
-            << QByteArray("{\\uc3\\u945 a}bc") << QString::fromUtf8("αbc");
-        QTest::newRow("special characters")
-            << QByteArray("a\\~b\\emdash c\\ldblquote d\\rdblquote\\bullet")
-            << QString::fromUtf8("a\u00A0b—c“d”•");
-        QTest::newRow("delimiting space eaten") << QByteArray("\\b  x\\b0") << QStringLiteral(" x");
-        QTest::newRow("raw line ends ignored") << QByteArray("a\r\nb\nc") << QStringLiteral("abc");
-        QTest::newRow("ignorable unknown destination")
-            << QByteArray("a{\\*\\madeup b{c}}d") << QStringLiteral("ad");
-        QTest::newRow("binary skipped")
-            << QByteArray("{\\pict\\bin3 {}\\}x") << QStringLiteral("x");
-        QTest::newRow("document code page")
-            << QByteArray("\\ansicpg1250 \\'a3") << QString::fromUtf8("Ł");
-        QTest::newRow("unknown code page reads as 1252")
-            << QByteArray("\\ansicpg99999 \\'e9") << QString::fromUtf8("é");
+        const auto row = [](const char *name, const QByteArray &body, const QString &text) {
+            QTest::newRow(name) << body << text;
+        };
+        row("code page byte", "caf\\'e9 \\'80", "café €");
+        row("unicode skips its fallback", "\\u321?ucja", "Łucja");
+        row("fallback as escaped byte", "Zo\\u235\\'ebe", "Zoëe");
+        row("two-character fallback", "\\uc2\\u946 bb!", "β!");
+        row("no fallback", "\\uc0\\u945\\u946 x", "αβx");
+        row("surrogate pair", "\\u-10179?\\u-8704?", "😀");
+        row("lone surrogate", "a\\u-10179?b", "a\uFFFDb");
+        row("fallback ends at group", "{\\uc3\\u945 a}bc", "αbc");
+        row("special characters", "a\\~b\\emdash c\\ldblquote d\\rdblquote\\bullet",
+            "a\u00A0b—c“d”•");
+        row("delimiting space eaten", "\\b  x\\b0", " x");
+        row("raw line ends ignored", "a\r\nb\nc", "abc");
+        row("ignorable unknown destination", "a{\\*\\madeup b{c}}d", "ad");
+        row("binary skipped", "{\\pict\\bin3 {}\\}x", "x");
+        row("document code page", "\\ansicpg1250 \\'a3", "Ł");
+        row("unknown code page reads as 1252", "\\ansicpg99999 \\'e9", "é");
     }
     void escapes()
     {
         QFETCH(QByteArray, body);
-        QFETCH(QString, text);
         QTextDocument doc;
         QVERIFY(readRtf("{\\rtf1\\ansi\\ansicpg1252\\deff0 " + body + "}", doc));
-        QCOMPARE(doc.toRawText(), text);
+        QTEST(doc.toRawText(), "text");
     }
 
     void characterWords_data()
@@ -238,30 +205,19 @@ private slots:
         QTest::addColumn<qreal>("points");
         QTest::addColumn<QString>("colour");
         QTest::addColumn<QString>("styles");
-        QTest::newRow("group ends the looks")
-            << QByteArray("{\\b\\i\\ul\\fs40\\cf1\\f1 a}x") << "Sans" << 12.0 << ""
-            << "";
-        QTest::newRow("off with zero")
-            << QByteArray("\\b\\i\\ul\\b0\\i0\\ul0 x") << "Sans" << 12.0 << ""
-            << "";
-        QTest::newRow("ulnone and other underlines")
-            << QByteArray("\\uldb\\b\\ulnone x") << "Sans" << 12.0 << ""
-            << "b";
-        QTest::newRow("plain resets")
-            << QByteArray("\\f1\\fs40\\cf1\\b\\i\\ul\\plain x") << "Sans" << 12.0 << ""
-            << "";
-        QTest::newRow("all on") << QByteArray("\\f1\\fs15\\cf1\\b\\i\\ul x") << "Serif" << 7.5
-                                << "#ff8000"
-                                << "biu";
-        QTest::newRow("automatic colour") << QByteArray("\\cf1\\cf0 x") << "Sans" << 12.0 << ""
-                                          << "";
-        QTest::newRow("colour past the table") << QByteArray("\\cf9 x") << "Sans" << 12.0 << ""
-                                               << "";
-        QTest::newRow("font not in the table") << QByteArray("\\f7 x") << "" << 12.0 << ""
-                                               << "";
-        QTest::newRow("zero size is the default")
-            << QByteArray("\\fs30\\fs0 x") << "Sans" << 12.0 << ""
-            << "";
+        const auto row = [](const char *name, const QByteArray &body, const char *family,
+                            qreal points, const char *colour, const char *styles) {
+            QTest::newRow(name) << body << family << points << colour << styles;
+        };
+        row("group ends the looks", "{\\b\\i\\ul\\fs40\\cf1\\f1 a}x", "Sans", 12, "", "");
+        row("off with zero", "\\b\\i\\ul\\b0\\i0\\ul0 x", "Sans", 12, "", "");
+        row("ulnone and other underlines", "\\uldb\\b\\ulnone x", "Sans", 12, "", "b");
+        row("plain resets", "\\f1\\fs40\\cf1\\b\\i\\ul\\plain x", "Sans", 12, "", "");
+        row("all on", "\\f1\\fs15\\cf1\\b\\i\\ul x", "Serif", 7.5, "#ff8000", "biu");
+        row("automatic colour", "\\cf1\\cf0 x", "Sans", 12, "", "");
+        row("colour past the table", "\\cf9 x", "Sans", 12, "", "");
+        row("font not in the table", "\\f7 x", "", 12, "", "");
+        row("zero size is the default", "\\fs30\\fs0 x", "Sans", 12, "", "");
     }
     void characterWords()
     {
@@ -290,25 +246,24 @@ private slots:
         QTest::newRow("deep nesting") << "{\\rtf1 a" + QByteArray(100000, '{') + "x\\\n\\par\\~" +
                                              QByteArray(100000, '}') + "b}"
                                       << true << "ab";
-        QTest::newRow("deep nesting never closed")
-            << "{\\rtf1 a" + QByteArray(100000, '{') << true << "a";
+        test::addRow("deep nesting never closed", "{\\rtf1 a" + QByteArray(100000, '{'), true, "a");
         QTest::newRow("binary longer than the file")
             << QByteArray("{\\rtf1 a\\bin2147483647 xyz") << true << "a";
-        QTest::newRow("negative binary length")
-            << QByteArray("{\\rtf1 a\\bin-5 b}") << true << "ab";
-        QTest::newRow("huge numbers everywhere")
-            << QByteArray(
-                   "{\\rtf1{\\colortbl;\\red99999999999\\green-5;}\\cf99999999999\\f-99999999999"
-                   "\\li99999999999\\fi-99999999999\\u99999999999 a\\uc99999999 b}")
-            << true << QString::fromUtf8("\uFFFDb");
+        test::addRow("negative binary length", QByteArray("{\\rtf1 a\\bin-5 b}"), true, "ab");
+        test::addRow(
+            "huge numbers everywhere",
+            QByteArray(
+                "{\\rtf1{\\colortbl;\\red99999999999\\green-5;}\\cf99999999999\\f-99999999999"
+                "\\li99999999999\\fi-99999999999\\u99999999999 a\\uc99999999 b}"),
+            true, QString::fromUtf8("\uFFFDb"));
         QTest::newRow("cut off in a hex escape") << QByteArray("{\\rtf1 a\\'") << true << "a";
         QTest::newRow("cut off after a backslash") << QByteArray("{\\rtf1 a\\") << true << "a";
         QTest::newRow("nul bytes") << QByteArray("{\\rtf1 a\0b\\'00c}", 16) << true << "abc";
         QTest::newRow("too long") << "{\\rtf1 " + QByteArray(kMaxRtfCharacters + 1, 'x') + "}"
                                   << false << "";
-        QTest::newRow("too many paragraphs")
-            << "{\\rtf1 " + QByteArray("\\par").repeated(kMaxRtfCharacters + 1) + "}" << false
-            << "";
+        test::addRow("too many paragraphs",
+                     "{\\rtf1 " + QByteArray("\\par").repeated(kMaxRtfCharacters + 1) + "}", false,
+                     "");
     }
     void hostileInput()
     {

@@ -1,6 +1,9 @@
 // Drawing text boxes onto other surfaces, checked pixel by pixel.
 
 #include "core/text/textdrawing.h"
+#include "support/inkcheck.h"
+#include "support/pixelcheck.h"
+#include "support/pixelwhere.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QGuiApplication>
@@ -12,6 +15,7 @@
 #include <QtTest>
 
 using namespace quillora;
+using namespace quillora::test;
 
 namespace {
 
@@ -28,24 +32,12 @@ TextBoxModel box(const QString &text, Alignment align, QSize size = QSize(160, 2
     return model;
 }
 
-QImage blank(QSize size)
-{
-    QImage image(size, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    return image;
-}
-
 QImage drawn(const TextBoxModel &model, const TextPlacement &placement, QSize canvas)
 {
-    QImage image = blank(canvas);
+    QImage image = blankPicture(canvas.width(), canvas.height());
     QPainter painter(&image);
     drawTextBox(painter, model, placement);
     return image;
-}
-
-bool isInk(QRgb pixel)
-{
-    return qGray(pixel) < 160;
 }
 
 // Leftmost and rightmost inked column of each band of inked rows.
@@ -80,210 +72,186 @@ QList<InkRow> inkLines(const QImage &image)
     return lines;
 }
 
-QRect inkBounds(const QImage &image)
-{
-    QRect bounds;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if (isInk(image.pixel(x, y)))
-                bounds |= QRect(x, y, 1, 1);
-    return bounds;
-}
-
 } // namespace
 
 class TextDrawingTest : public QObject {
     Q_OBJECT
 private slots:
-    void alignedLines_data();
-    void alignedLines();
-    void placeholderDrawsNothing();
-    void nothingOutsideTheBox_data();
-    void nothingOutsideTheBox();
-    void caretDrawsTheCopyNumber();
-    void richCharactersKeepTheirFontAndColour();
-    void overflowingTextIsFittedNotCut_data();
-    void overflowingTextIsFittedNotCut();
-    void lineCutAtTheFootIsLeftOut();
-};
-
-void TextDrawingTest::alignedLines_data()
-{
-    QTest::addColumn<Alignment>("align");
-    QTest::addColumn<qreal>("scale");
-    QTest::newRow("right, scale 3") << Alignment::Right << 3.0;
-    QTest::newRow("centre, scale 1") << Alignment::Centre << 1.0;
-    QTest::newRow("left, scale 3") << Alignment::Left << 3.0;
-}
-
-void TextDrawingTest::alignedLines()
-{
-    QFETCH(Alignment, align);
-    QFETCH(qreal, scale);
-    const TextBoxModel model = box(kWrapping, align);
-    const QPoint origin(20, 10);
-    const QSize canvas(int(model.geometry.width() * scale) + 40,
-                       int(model.geometry.height() * scale) + 20);
-    const QImage image = drawn(model, {origin, scale, scale, {}, 1.0}, canvas);
-    const QList<InkRow> lines = inkLines(image);
-    QVERIFY2(lines.size() >= 3, "the text wraps onto several lines");
-
-    const int boxLeft = origin.x();
-    const int boxRight = origin.x() + int(model.geometry.width() * scale);
-    // Side bearings of "m" are about a pixel at 14 points.
-    const int slack = int(3 * scale);
-    for (const InkRow &line : lines) {
-        QVERIFY(line.left >= boxLeft && line.right < boxRight);
-        // Left-aligned lines start at the edge: no wrapped line begins with a space.
-        if (align == Alignment::Right)
-            QVERIFY2(boxRight - 1 - line.right <= slack, "flush with the right edge");
-        else if (align == Alignment::Left)
-            QVERIFY2(line.left - boxLeft <= slack, "flush with the left edge");
-        else
-            QVERIFY2(std::abs((line.left - boxLeft) - (boxRight - 1 - line.right)) <= slack,
-                     "as much room on the left as on the right");
+    void alignedLines_data()
+    {
+        QTest::addColumn<Alignment>("align");
+        QTest::addColumn<qreal>("scale");
+        QTest::newRow("right, scale 3") << Alignment::Right << 3.0;
+        QTest::newRow("centre, scale 1") << Alignment::Centre << 1.0;
+        QTest::newRow("left, scale 3") << Alignment::Left << 3.0;
     }
-}
 
-void TextDrawingTest::placeholderDrawsNothing()
-{
-    const QImage image =
-        drawn(box(kPlaceholderText, Alignment::Left), {{0, 0}, 2, 2, 3, 1.0}, QSize(400, 400));
-    QCOMPARE(image, blank(QSize(400, 400)));
+    void alignedLines()
+    {
+        QFETCH(Alignment, align);
+        QFETCH(qreal, scale);
+        const TextBoxModel model = box(kWrapping, align);
+        const QPoint origin(20, 10);
+        const QSize canvas(int(model.geometry.width() * scale) + 40,
+                           int(model.geometry.height() * scale) + 20);
+        const QImage image = drawn(model, {origin, scale, scale, {}, 1.0}, canvas);
+        const QList<InkRow> lines = inkLines(image);
+        QVERIFY2(lines.size() >= 3, "the text wraps onto several lines");
 
-    QTextDocument rich;
-    rich.setPlainText(kPlaceholderText);
-    QImage richImage = blank(QSize(200, 200));
-    QPainter painter(&richImage);
-    drawRichTextBox(painter, rich, {TextStyle{}, QSizeF(150, 150), true}, {});
-    painter.end();
-    QCOMPARE(richImage, blank(QSize(200, 200)));
-}
-
-void TextDrawingTest::nothingOutsideTheBox_data()
-{
-    QTest::addColumn<QSize>("size");
-    QTest::addColumn<bool>("multiLine");
-    QTest::addColumn<qreal>("scale");
-    QTest::newRow("too many lines, scale 2.5") << QSize(100, 56) << true << 2.5;
-    QTest::newRow("single line too long") << QSize(90, 40) << false << 2.0;
-    QTest::newRow("single line a little short") << QSize(300, 17) << false << 1.0;
-}
-
-void TextDrawingTest::nothingOutsideTheBox()
-{
-    QFETCH(QSize, size);
-    QFETCH(bool, multiLine);
-    QFETCH(qreal, scale);
-    TextBoxModel model = box(kWrapping.repeated(3), Alignment::Left, size);
-    model.multiLine = multiLine;
-    const QPoint origin(30, 30);
-    const QImage image = drawn(model, {origin, scale, scale, {}, 1.0}, QSize(600, 400));
-    const QRect scaledBox(origin, QSize(int(size.width() * scale), int(size.height() * scale)));
-    const QRect ink = inkBounds(image);
-    QVERIFY(!ink.isEmpty());
-    QVERIFY2(scaledBox.contains(ink), "ink only inside the box");
-    // Whole characters: a line after the first that would be cut through is left out.
-    if (multiLine)
-        QVERIFY(scaledBox.bottom() - ink.bottom() > 0);
-}
-
-void TextDrawingTest::caretDrawsTheCopyNumber()
-{
-    const QSize canvas(300, 80);
-    const QImage withCaret =
-        drawn(box(QStringLiteral("Copy ^ of 12"), Alignment::Centre, {250, 60}),
-              {{0, 0}, 1, 1, 7, 1.0}, canvas);
-    const QImage withNumber =
-        drawn(box(QStringLiteral("Copy 7 of 12"), Alignment::Centre, {250, 60}),
-              {{0, 0}, 1, 1, {}, 1.0}, canvas);
-    QCOMPARE(withCaret, withNumber);
-    const QImage plainCaret =
-        drawn(box(QStringLiteral("Copy ^ of 12"), Alignment::Centre, {250, 60}),
-              {{0, 0}, 1, 1, {}, 1.0}, canvas);
-    QVERIFY(plainCaret != withNumber);
-}
-
-void TextDrawingTest::richCharactersKeepTheirFontAndColour()
-{
-    const TextBoxFormat format{box(QString(), Alignment::Left).style, QSizeF(300, 100), true};
-    QTextDocument rich;
-    configureTextBoxDocument(rich, format);
-    QTextCursor cursor(&rich);
-    QTextCharFormat big;
-    big.setFontPointSize(40);
-    big.setForeground(QColor(Qt::red));
-    cursor.insertText(QStringLiteral("Big"), big);
-    QTextCharFormat small;
-    small.setFontPointSize(10);
-    small.setForeground(QColor(Qt::blue));
-    cursor.insertText(QStringLiteral("small"), small);
-
-    QImage image = blank(QSize(320, 120));
-    QPainter painter(&image);
-    drawRichTextBox(painter, rich, format, {{10, 10}, 1, 1, {}, 1.0});
-    painter.end();
-
-    QRect red, blue;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x) {
-            const QColor c = image.pixelColor(x, y);
-            if (c.red() > 180 && c.green() < 80 && c.blue() < 80)
-                red |= QRect(x, y, 1, 1);
-            if (c.blue() > 180 && c.red() < 80 && c.green() < 80)
-                blue |= QRect(x, y, 1, 1);
+        const int boxLeft = origin.x();
+        const int boxRight = origin.x() + int(model.geometry.width() * scale);
+        // Side bearings of "m" are about a pixel at 14 points.
+        const int slack = int(3 * scale);
+        for (const InkRow &line : lines) {
+            QVERIFY(line.left >= boxLeft && line.right < boxRight);
+            // Left-aligned lines start at the edge: no wrapped line begins with a space.
+            if (align == Alignment::Right)
+                QVERIFY2(boxRight - 1 - line.right <= slack, "flush with the right edge");
+            else if (align == Alignment::Left)
+                QVERIFY2(line.left - boxLeft <= slack, "flush with the left edge");
+            else
+                QVERIFY2(std::abs((line.left - boxLeft) - (boxRight - 1 - line.right)) <= slack,
+                         "as much room on the left as on the right");
         }
-    QVERIFY(!red.isEmpty() && !blue.isEmpty());
-    QVERIFY(red.height() > 2 * blue.height());
-    QVERIFY(blue.left() > red.right());
-    // Both sit on the line: the small letters end near the big ones' baseline, not at the top.
-    QVERIFY(blue.top() > red.center().y());
-}
-
-void TextDrawingTest::overflowingTextIsFittedNotCut_data()
-{
-    QTest::addColumn<bool>("rich");
-    QTest::newRow("text box") << false;
-    QTest::newRow("rich text box") << true;
-}
-
-// A text stored too large for its box (never refitted) loses no line when printed.
-void TextDrawingTest::overflowingTextIsFittedNotCut()
-{
-    QFETCH(bool, rich);
-    const TextBoxModel model = box(QStringLiteral("one\ntwo\nthree"), Alignment::Left, {160, 50});
-    QImage image = blank(QSize(160, 50));
-    QPainter painter(&image);
-    if (rich) {
-        QTextDocument content;
-        content.setDefaultFont(fontForStyle(model.style));
-        content.setPlainText(model.text);
-        drawRichTextBox(painter, content, {model.style, QSizeF(160, 50), true}, {});
-    } else {
-        drawTextBox(painter, model, {});
     }
-    painter.end();
-    QCOMPARE(inkLines(image).size(), 3);
-}
 
-// A text that overflows even at the smallest size: the line the box's foot would cut through
-// is left out rather than drawn as the tops of its letters.
-void TextDrawingTest::lineCutAtTheFootIsLeftOut()
-{
-    QTextDocument document;
-    QFont font(QStringLiteral("Liberation Sans"));
-    font.setPixelSize(20);
-    document.setDefaultFont(font);
-    document.setDocumentMargin(0);
-    document.setPlainText(QStringLiteral("Mmm\nMmm\nMmm\nMmm"));
-    const qreal line = document.documentLayout()->documentSize().height() / 4;
-    const QSizeF boxSize(100, line * 2.5);
-    QImage image = blank(boxSize.toSize());
-    QPainter painter(&image);
-    drawBoxDocument(painter, document, boxSize, Qt::black, {});
-    painter.end();
-    QCOMPARE(inkLines(image).size(), 2);
-}
+    void placeholderDrawsNothing()
+    {
+        const QImage image =
+            drawn(box(kPlaceholderText, Alignment::Left), {{0, 0}, 2, 2, 3, 1.0}, QSize(400, 400));
+        QCOMPARE(image, blankPicture(400, 400));
+
+        QTextDocument rich;
+        rich.setPlainText(kPlaceholderText);
+        QImage richImage = blankPicture(200, 200);
+        QPainter painter(&richImage);
+        drawRichTextBox(painter, rich, {TextStyle{}, QSizeF(150, 150), true}, {});
+        painter.end();
+        QCOMPARE(richImage, blankPicture(200, 200));
+    }
+
+    void nothingOutsideTheBox_data()
+    {
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<bool>("multiLine");
+        QTest::addColumn<qreal>("scale");
+        QTest::newRow("too many lines, scale 2.5") << QSize(100, 56) << true << 2.5;
+        QTest::newRow("single line too long") << QSize(90, 40) << false << 2.0;
+        QTest::newRow("single line a little short") << QSize(300, 17) << false << 1.0;
+    }
+
+    void nothingOutsideTheBox()
+    {
+        QFETCH(QSize, size);
+        QFETCH(bool, multiLine);
+        QFETCH(qreal, scale);
+        TextBoxModel model = box(kWrapping.repeated(3), Alignment::Left, size);
+        model.multiLine = multiLine;
+        const QPoint origin(30, 30);
+        const QImage image = drawn(model, {origin, scale, scale, {}, 1.0}, QSize(600, 400));
+        const QRect scaledBox(origin, QSize(int(size.width() * scale), int(size.height() * scale)));
+        const QRect ink = inkBounds(image);
+        QVERIFY(!ink.isEmpty());
+        QVERIFY2(scaledBox.contains(ink), "ink only inside the box");
+        // Whole characters: a line after the first that would be cut through is left out.
+        if (multiLine)
+            QVERIFY(scaledBox.bottom() - ink.bottom() > 0);
+    }
+
+    void caretDrawsTheCopyNumber()
+    {
+        const QSize canvas(300, 80);
+        const QImage withCaret =
+            drawn(box(QStringLiteral("Copy ^ of 12"), Alignment::Centre, {250, 60}),
+                  {{0, 0}, 1, 1, 7, 1.0}, canvas);
+        const QImage withNumber =
+            drawn(box(QStringLiteral("Copy 7 of 12"), Alignment::Centre, {250, 60}),
+                  {{0, 0}, 1, 1, {}, 1.0}, canvas);
+        QCOMPARE(withCaret, withNumber);
+        const QImage plainCaret =
+            drawn(box(QStringLiteral("Copy ^ of 12"), Alignment::Centre, {250, 60}),
+                  {{0, 0}, 1, 1, {}, 1.0}, canvas);
+        QVERIFY(plainCaret != withNumber);
+    }
+
+    void richCharactersKeepTheirFontAndColour()
+    {
+        const TextBoxFormat format{box(QString(), Alignment::Left).style, QSizeF(300, 100), true};
+        QTextDocument rich;
+        configureTextBoxDocument(rich, format);
+        QTextCursor cursor(&rich);
+        QTextCharFormat big;
+        big.setFontPointSize(40);
+        big.setForeground(QColor(Qt::red));
+        cursor.insertText(QStringLiteral("Big"), big);
+        QTextCharFormat small;
+        small.setFontPointSize(10);
+        small.setForeground(QColor(Qt::blue));
+        cursor.insertText(QStringLiteral("small"), small);
+
+        QImage image = blankPicture(320, 120);
+        QPainter painter(&image);
+        drawRichTextBox(painter, rich, format, {{10, 10}, 1, 1, {}, 1.0});
+        painter.end();
+
+        const QRect red = boundsWhere(
+            image, [](QRgb c) { return qRed(c) > 180 && qGreen(c) < 80 && qBlue(c) < 80; });
+        const QRect blue = boundsWhere(
+            image, [](QRgb c) { return qBlue(c) > 180 && qRed(c) < 80 && qGreen(c) < 80; });
+        QVERIFY(!red.isEmpty() && !blue.isEmpty());
+        QVERIFY(red.height() > 2 * blue.height());
+        QVERIFY(blue.left() > red.right());
+        // Both sit on the line: the small letters end near the big ones' baseline, not at the top.
+        QVERIFY(blue.top() > red.center().y());
+    }
+
+    void overflowingTextIsFittedNotCut_data()
+    {
+        QTest::addColumn<bool>("rich");
+        QTest::newRow("text box") << false;
+        QTest::newRow("rich text box") << true;
+    }
+
+    // A text stored too large for its box (never refitted) loses no line when printed.
+    void overflowingTextIsFittedNotCut()
+    {
+        QFETCH(bool, rich);
+        const TextBoxModel model =
+            box(QStringLiteral("one\ntwo\nthree"), Alignment::Left, {160, 50});
+        QImage image = blankPicture(160, 50);
+        QPainter painter(&image);
+        if (rich) {
+            QTextDocument content;
+            content.setDefaultFont(fontForStyle(model.style));
+            content.setPlainText(model.text);
+            drawRichTextBox(painter, content, {model.style, QSizeF(160, 50), true}, {});
+        } else {
+            drawTextBox(painter, model, {});
+        }
+        painter.end();
+        QCOMPARE(inkLines(image).size(), 3);
+    }
+
+    // A text that overflows even at the smallest size: the line the box's foot would cut through
+    // is left out rather than drawn as the tops of its letters.
+    void lineCutAtTheFootIsLeftOut()
+    {
+        QTextDocument document;
+        QFont font(QStringLiteral("Liberation Sans"));
+        font.setPixelSize(20);
+        document.setDefaultFont(font);
+        document.setDocumentMargin(0);
+        document.setPlainText(QStringLiteral("Mmm\nMmm\nMmm\nMmm"));
+        const qreal line = document.documentLayout()->documentSize().height() / 4;
+        const QSizeF boxSize(100, line * 2.5);
+        const QSize size = boxSize.toSize();
+        QImage image = blankPicture(size.width(), size.height());
+        QPainter painter(&image);
+        drawBoxDocument(painter, document, boxSize, Qt::black, {});
+        painter.end();
+        QCOMPARE(inkLines(image).size(), 2);
+    }
+};
 
 QTEST_MAIN(TextDrawingTest)
 #include "tst_textdrawing.moc"

@@ -4,6 +4,7 @@
 #include "core/text/richfit.h"
 #include "core/text/selectionlook.h"
 #include "core/text/textsize.h"
+#include "support/rows.h"
 
 #include <QGuiApplication>
 #include <QImage>
@@ -62,357 +63,326 @@ QList<double> sizesOf(const QTextDocument &document)
 class TextFitTest : public QObject {
     Q_OBJECT
 private slots:
-    void shrinkToFit_data();
-    void shrinkToFit();
-    void lineCountSumsWrappedLines();
-    void editsKeepTheMeasureExact_data();
-    void editsKeepTheMeasureExact();
-    void richFit_data();
-    void richFit();
-    void changesMadeByFittingDoNotFitAgain();
-    void pixelSizedTextShrinksFromItsOwnSize();
-    void pictureIsUndone();
-    void sizeButtons_data();
-    void sizeButtons();
-    void fontDialogSizes();
-    void enteredSizeRule_data();
-    void enteredSizeRule();
-    void shownSizeRule_data();
-    void shownSizeRule();
-};
+    void shrinkToFit_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<double>("size");
+        QTest::addColumn<QSize>("box");
+        QTest::addColumn<bool>("multiLine");
+        QTest::addColumn<bool>("expectFloor");
 
-void TextFitTest::shrinkToFit_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<double>("size");
-    QTest::addColumn<QSize>("box");
-    QTest::addColumn<bool>("multiLine");
-    QTest::addColumn<bool>("expectFloor");
-
-    const QString sentence = QStringLiteral("The quick brown fox jumps over the lazy dog");
-    QTest::newRow("single-line by width") << sentence << 30.0 << QSize(200, 200) << false << false;
-    QTest::newRow("single-line fits, never raised")
-        << "Hi" << 10.0 << QSize(300, 60) << false << false;
-    QTest::newRow("single-line floor 4")
-        << sentence.repeated(20) << 20.0 << QSize(100, 30) << false << true;
-    QTest::newRow("multi-line by height")
-        << sentence.repeated(3) << 40.0 << QSize(300, 150) << true << false;
-    QTest::newRow("multi-line floor 4")
-        << sentence.repeated(200) << 20.0 << QSize(100, 50) << true << true;
-    QTest::newRow("unicode name") << QStringLiteral("Дмитрий Ωμέγα Zoë 🎈 ").repeated(4) << 36.0
-                                  << QSize(250, 120) << true << false;
-}
-
-void TextFitTest::shrinkToFit()
-{
-    QFETCH(QString, text);
-    QFETCH(double, size);
-    QFETCH(QSize, box);
-    QFETCH(bool, multiLine);
-    QFETCH(bool, expectFloor);
-
-    TextMeasure measure;
-    TextBoxModel model = plainBox(text, size, box, multiLine);
-    quillora::shrinkToFit(measure, model);
-    const double fitted = model.style.fontSize;
-    QVERIFY(fitted <= size);
-    QCOMPARE(measure.document().toPlainText(), text);
-    if (expectFloor) {
-        QCOMPARE(fitted, kSmallestFittedFontSize);
-        return;
+        const QString sentence = QStringLiteral("The quick brown fox jumps over the lazy dog");
+        test::addRow("single-line by width", sentence, 30.0, QSize(200, 200), false, false);
+        test::addRow("single-line fits, never raised", "Hi", 10.0, QSize(300, 60), false, false);
+        QTest::newRow("single-line floor 4")
+            << sentence.repeated(20) << 20.0 << QSize(100, 30) << false << true;
+        QTest::newRow("multi-line by height")
+            << sentence.repeated(3) << 40.0 << QSize(300, 150) << true << false;
+        QTest::newRow("multi-line floor 4")
+            << sentence.repeated(200) << 20.0 << QSize(100, 50) << true << true;
+        QTest::newRow("unicode name") << QStringLiteral("Дмитрий Ωμέγα Zoë 🎈 ").repeated(4) << 36.0
+                                      << QSize(250, 120) << true << false;
     }
-    // Fits at the fitted size, and the size one step up (if it was tried) did not.
-    TextMeasure fresh;
-    QVERIFY(!textOverflows(fresh, formatOf(model), text));
-    if (fitted < size) {
-        TextBoxModel larger = model;
-        larger.style.fontSize = fitted + 1;
-        QVERIFY(textOverflows(fresh, formatOf(larger), text));
-    }
-}
 
-void TextFitTest::lineCountSumsWrappedLines()
-{
-    TextMeasure measure;
-    const TextBoxModel model = plainBox(
-        QStringLiteral("one two three four five six seven eight\nnine"), 20, QSize(120, 400), true);
-    measure.load(formatOf(model), model.text);
-    QCOMPARE(measure.document().blockCount(), 2);
-    QVERIFY(measure.lineCount() >= 4);
-    QCOMPARE(measure.lineCount() * measure.lineHeight(), contentHeight(measure.document()));
-}
+    void shrinkToFit()
+    {
+        QFETCH(QString, text);
+        QFETCH(double, size);
+        QFETCH(QSize, box);
+        QFETCH(bool, multiLine);
+        QFETCH(bool, expectFloor);
 
-void TextFitTest::editsKeepTheMeasureExact_data()
-{
-    QTest::addColumn<QStringList>("texts");
-    QTest::newRow("typing") << QStringList{"H", "He", "Hel", "Hello", "Hello world"};
-    QTest::newRow("line breaks") << QStringList{"ab", "a\nb", "a\r\nb\nc", "c"};
-    QTest::newRow("surrogates") << QStringList{"x😀y", "x😁y", "x😁😀y", "🎈", ""};
-}
-
-void TextFitTest::editsKeepTheMeasureExact()
-{
-    QFETCH(QStringList, texts);
-    TextMeasure measure;
-    const TextBoxModel model = plainBox(QString(), 24, QSize(90, 300), true);
-    for (const QString &text : texts) {
-        measure.load(formatOf(model), text);
-        QCOMPARE(measure.document().toPlainText(), normalisedBoxText(text));
-        TextMeasure fresh;
-        fresh.load(formatOf(model), text);
-        QCOMPARE(measure.lineCount(), fresh.lineCount());
-    }
-}
-
-void TextFitTest::richFit_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<double>("size");
-    QTest::addColumn<QSizeF>("box");
-    QTest::addColumn<bool>("seeded");
-    QTest::addColumn<int>("passes");
-    QTest::addColumn<bool>("fitsAfter");
-
-    QTest::newRow("fits already") << "Hello" << 12.0 << QSizeF(300, 100) << true << 0 << true;
-    QTest::newRow("shrinks until it fits") << QString("Words that wrap ").repeated(6) << 30.0
-                                           << QSizeF(300, 120) << true << -1 << true;
-    QTest::newRow("20-pass limit")
-        << QString("x").repeated(1500) << 72.0 << QSizeF(100, 40) << true << 20 << false;
-    QTest::newRow("one character untouched") << "W" << 72.0 << QSizeF(20, 20) << true << 0 << false;
-    QTest::newRow("nothing accepted yet")
-        << QString("a b ").repeated(40) << 40.0 << QSizeF(100, 50) << false << 0 << false;
-}
-
-void TextFitTest::richFit()
-{
-    QFETCH(QString, text);
-    QFETCH(double, size);
-    QFETCH(QSizeF, box);
-    QFETCH(bool, seeded);
-    QFETCH(int, passes);
-    QFETCH(bool, fitsAfter);
-
-    QTextDocument document;
-    fillRich(document, text, size, box);
-    RichTextMemory memory;
-    if (seeded)
-        memory.accept(document);
-    RichTextFitter fitter;
-    const RichFitOutcome outcome = fitter.fit(document, box, memory, 3);
-    if (passes >= 0)
-        QCOMPARE(outcome.passes, passes);
-    else
-        QVERIFY(outcome.passes > 0);
-    QCOMPARE(!richTextOverflows(document, box), fitsAfter);
-    for (double each : sizesOf(document))
-        QCOMPARE(each, std::max(size - outcome.passes, kSmallestFittedFontSize));
-    QCOMPARE(outcome.cursorPosition, std::min(3, int(text.size())));
-    QVERIFY(!fitter.isFitting());
-    QVERIFY(!memory.isEmpty());
-}
-
-void TextFitTest::changesMadeByFittingDoNotFitAgain()
-{
-    // The on-screen box runs the fit on every change, including the fit's own changes.
-    const QSizeF box(200, 60);
-    QTextDocument document;
-    fillRich(document, QStringLiteral("Shrink me please, I am long"), 30, box);
-    RichTextMemory memory;
-    memory.accept(document);
-    RichTextFitter fitter;
-    int nested = 0;
-    connect(&document, &QTextDocument::contentsChanged, this, [&] {
-        if (fitter.fit(document, box, memory, 0).action == RichFitOutcome::Action::Skipped)
-            ++nested;
-    });
-    QTextCursor cursor(&document);
-    cursor.movePosition(QTextCursor::End);
-    cursor.insertText(QStringLiteral("!"));
-    QVERIFY(nested > 0);
-    QVERIFY(!richTextOverflows(document, box));
-    QVERIFY(!fitter.isFitting());
-}
-
-void TextFitTest::pixelSizedTextShrinksFromItsOwnSize()
-{
-    // Pasted formatted text may give sizes in pixels; 40 pixels are 30 points at 96 dots per inch.
-    QTextDocument document;
-    fillRich(document, QStringLiteral("Pasted"), 12, QSizeF(300, 100));
-    QTextCursor all(&document);
-    all.select(QTextCursor::Document);
-    QTextCharFormat pixels = all.charFormat();
-    pixels.clearProperty(QTextFormat::FontPointSize);
-    pixels.setProperty(QTextFormat::FontPixelSize, 40);
-    all.setCharFormat(pixels);
-    QVERIFY(shrinkRichTextByOne(document));
-    QCOMPARE(sizesOf(document), QList<double>{29.0});
-    QCOMPARE(
-        document.begin().begin().fragment().charFormat().hasProperty(QTextFormat::FontPixelSize),
-        false);
-}
-
-void TextFitTest::pictureIsUndone()
-{
-    QTextDocument document;
-    fillRich(document, QStringLiteral("Дмитрий"), 18, QSizeF(300, 100));
-    QTextCursor centre(&document);
-    QTextBlockFormat centred;
-    centred.setAlignment(Qt::AlignHCenter);
-    centre.mergeBlockFormat(centred);
-    RichTextMemory memory;
-    RichTextFitter fitter;
-    fitter.fit(document, QSizeF(300, 100), memory, 0);
-
-    QImage picture(4, 4, QImage::Format_RGB32);
-    document.addResource(QTextDocument::ImageResource, QUrl("mem:pic"), picture);
-    QTextCursor cursor(&document);
-    cursor.movePosition(QTextCursor::End);
-    cursor.insertImage(QStringLiteral("mem:pic"));
-    QVERIFY(containsNonText(document));
-
-    const RichFitOutcome outcome = fitter.fit(document, QSizeF(300, 100), memory, 8);
-    QCOMPARE(outcome.action, RichFitOutcome::Action::Restored);
-    QCOMPARE(document.toPlainText(), QStringLiteral("Дмитрий"));
-    QCOMPARE(outcome.cursorPosition, 7);
-    QCOMPARE(document.begin().blockFormat().alignment() & Qt::AlignHorizontal_Mask,
-             Qt::AlignHCenter);
-    QCOMPARE(sizesOf(document), QList<double>{18.0});
-
-    // With nothing accepted yet there is nothing to go back to: the text stays.
-    QTextDocument fresh;
-    fillRich(fresh, QStringLiteral("Sam"), 18, QSizeF(300, 100));
-    QTextCursor end(&fresh);
-    end.movePosition(QTextCursor::End);
-    end.insertImage(QStringLiteral("mem:none"));
-    RichTextMemory empty;
-    fitter.fit(fresh, QSizeF(300, 100), empty, 4);
-    QCOMPARE(fresh.toPlainText(), QStringLiteral("Sam"));
-
-    QMimeData pastedPicture, pastedText;
-    pastedPicture.setImageData(picture);
-    pastedText.setText(QStringLiteral("hello"));
-    QVERIFY(!richTextPasteAllowed(pastedPicture));
-    QVERIFY(richTextPasteAllowed(pastedText));
-}
-
-// Target: 'p' a plain box, 'r' a rich box with everything selected, '-' one with no selection.
-void TextFitTest::sizeButtons_data()
-{
-    QTest::addColumn<char>("target");
-    QTest::addColumn<double>("size");
-    QTest::addColumn<bool>("bigger");
-    QTest::addColumn<double>("boxHeight");
-    QTest::addColumn<double>("expected");
-    QTest::addColumn<SizeChange>("change");
-
-    using enum SizeChange;
-    QTest::newRow("rich bigger 71") << 'r' << 71.0 << true << 200.0 << 72.0 << Changed;
-    QTest::newRow("rich bigger 72 stays") << 'r' << 72.0 << true << 200.0 << 72.0 << Unchanged;
-    QTest::newRow("rich bigger 20") << 'r' << 20.0 << true << 200.0 << 22.0 << Changed;
-    QTest::newRow("rich smaller 9") << 'r' << 9.0 << false << 200.0 << 8.0 << Changed;
-    QTest::newRow("rich below 8 never raised") << 'r' << 6.0 << false << 200.0 << 6.0 << Unchanged;
-    QTest::newRow("rich no selection") << '-' << 20.0 << true << 200.0 << 20.0 << Unchanged;
-    // At 60 high one line of 44 points fits, 46 does not.
-    QTest::newRow("rich would overflow") << 'r' << 44.0 << true << 60.0 << 44.0 << Refused;
-    QTest::newRow("plain bigger with room") << 'p' << 12.0 << true << 200.0 << 14.0 << Changed;
-    QTest::newRow("plain bigger on a full box") << 'p' << 12.0 << true << 19.0 << 12.0 << Unchanged;
-    QTest::newRow("plain below 8 stays") << 'p' << 5.0 << false << 200.0 << 5.0 << Unchanged;
-}
-
-void TextFitTest::sizeButtons()
-{
-    QFETCH(char, target);
-    QFETCH(double, size);
-    QFETCH(bool, bigger);
-    QFETCH(double, boxHeight);
-    QFETCH(double, expected);
-    QFETCH(SizeChange, change);
-    const SizeButton button = bigger ? SizeButton::Bigger : SizeButton::Smaller;
-
-    if (target == 'p') {
         TextMeasure measure;
-        TextBoxModel model =
-            plainBox(QStringLiteral("Hello"), size, QSize(400, int(boxHeight)), true);
-        QCOMPARE(PlainTextSizeTarget(model, measure).press(button), change);
-        QCOMPARE(model.style.fontSize, expected);
-        return;
+        TextBoxModel model = plainBox(text, size, box, multiLine);
+        quillora::shrinkToFit(measure, model);
+        const double fitted = model.style.fontSize;
+        QVERIFY(fitted <= size);
+        QCOMPARE(measure.document().toPlainText(), text);
+        if (expectFloor) {
+            QCOMPARE(fitted, kSmallestFittedFontSize);
+            return;
+        }
+        // Fits at the fitted size, and the size one step up (if it was tried) did not.
+        TextMeasure fresh;
+        QVERIFY(!textOverflows(fresh, formatOf(model), text));
+        if (fitted < size) {
+            TextBoxModel larger = model;
+            larger.style.fontSize = fitted + 1;
+            QVERIFY(textOverflows(fresh, formatOf(larger), text));
+        }
     }
-    const QSizeF box(400, boxHeight);
-    QTextDocument document;
-    fillRich(document, QStringLiteral("Ab"), size, box);
-    QTextCursor selection(&document);
-    if (target == 'r')
-        selection.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
-    QCOMPARE(RichTextSizeTarget(selection, box).press(button), change);
-    QCOMPARE(sizesOf(document), QList<double>{expected});
-}
 
-void TextFitTest::fontDialogSizes()
-{
-    TextBoxModel model = plainBox(QStringLiteral("one\ntwo"), 12, QSize(400, 80), true);
-    const int largest = largestAllowedFontSize(model);
-    TextStyle style = model.style;
-    style.fontSize = largest;
-    QVERIFY(2 * lineHeightFor(fontForStyle(style)) < 80);
-    style.fontSize = largest + 1;
-    QVERIFY(2 * lineHeightFor(fontForStyle(style)) >= 80);
-    const QList<int> allowed = allowedFontDialogSizes(model);
-    QVERIFY(!allowed.isEmpty());
-    QVERIFY(allowed.last() <= largest);
-    QCOMPARE(listedSizeAtOrBelow(13.5, quillora::fontDialogSizes()), 12);
+    void editsKeepTheMeasureExact_data()
+    {
+        QTest::addColumn<QStringList>("texts");
+        QTest::newRow("typing") << QStringList{"H", "He", "Hel", "Hello", "Hello world"};
+        QTest::newRow("line breaks") << QStringList{"ab", "a\nb", "a\r\nb\nc", "c"};
+        QTest::newRow("surrogates") << QStringList{"x😀y", "x😁y", "x😁😀y", "🎈", ""};
+    }
 
-    model.geometry.setHeight(10000);
-    QCOMPARE(largestAllowedFontSize(model), 97);
-    model.geometry.setHeight(5);
-    QCOMPARE(largestAllowedFontSize(model), 6);
+    void editsKeepTheMeasureExact()
+    {
+        QFETCH(QStringList, texts);
+        TextMeasure measure;
+        const TextBoxModel model = plainBox(QString(), 24, QSize(90, 300), true);
+        for (const QString &text : texts) {
+            measure.load(formatOf(model), text);
+            QCOMPARE(measure.document().toPlainText(), normalisedBoxText(text));
+            TextMeasure fresh;
+            fresh.load(formatOf(model), text);
+            QCOMPARE(measure.lineCount(), fresh.lineCount());
+        }
+    }
 
-    TextMeasure measure;
-    TextBoxModel single = plainBox(QStringLiteral("Hello there"), 12, QSize(80, 30), false);
-    QVERIFY(!applyFontChoice(single, {QStringLiteral("DejaVu Sans"), 40, 0xFF}, measure));
-    QCOMPARE(single.style.fontSize, 12.0);
-    QVERIFY(applyFontChoice(single, {QStringLiteral("DejaVu Sans"), 18, 0xFF}, measure));
-    QCOMPARE(single.style.fontName, QStringLiteral("DejaVu Sans"));
-    QVERIFY(single.style.fontSize < 18); // shrunk to fit the box's width
+    void richFit_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<double>("size");
+        QTest::addColumn<QSizeF>("box");
+        QTest::addColumn<bool>("seeded");
+        QTest::addColumn<int>("passes");
+        QTest::addColumn<bool>("fitsAfter");
 
-    QVERIFY(FSisAllowed(10, 2.0, model.style, 40));
-    QVERIFY(!FSisAllowed(20, 2.0, model.style, 40));
-}
+        QTest::newRow("fits already") << "Hello" << 12.0 << QSizeF(300, 100) << true << 0 << true;
+        QTest::newRow("shrinks until it fits") << QString("Words that wrap ").repeated(6) << 30.0
+                                               << QSizeF(300, 120) << true << -1 << true;
+        QTest::newRow("20-pass limit")
+            << QString("x").repeated(1500) << 72.0 << QSizeF(100, 40) << true << 20 << false;
+        test::addRow("one character untouched", "W", 72.0, QSizeF(20, 20), true, 0, false);
+        QTest::newRow("nothing accepted yet")
+            << QString("a b ").repeated(40) << 40.0 << QSizeF(100, 50) << false << 0 << false;
+    }
 
-// A size typed into the rich text toolbar's box.
-void TextFitTest::enteredSizeRule_data()
-{
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<int>("expected");
-    QTest::newRow("negative") << "-4" << 8;
-    QTest::newRow("fraction") << "12.6" << 13;
-    QTest::newRow("not a number") << "big" << -1;
-    QTest::newRow("huge") << "1e300" << 99;
-}
+    void richFit()
+    {
+        QFETCH(QString, text);
+        QFETCH(double, size);
+        QFETCH(QSizeF, box);
+        QFETCH(bool, seeded);
+        QFETCH(int, passes);
 
-void TextFitTest::enteredSizeRule()
-{
-    QFETCH(QString, typed);
-    QFETCH(int, expected);
-    QCOMPARE(enteredRichFontSize(typed).value_or(-1), expected);
-}
+        QTextDocument document;
+        fillRich(document, text, size, box);
+        RichTextMemory memory;
+        if (seeded)
+            memory.accept(document);
+        RichTextFitter fitter;
+        const RichFitOutcome outcome = fitter.fit(document, box, memory, 3);
+        if (passes >= 0)
+            QCOMPARE(outcome.passes, passes);
+        else
+            QVERIFY(outcome.passes > 0);
+        QTEST(!richTextOverflows(document, box), "fitsAfter");
+        for (double each : sizesOf(document))
+            QCOMPARE(each, std::max(size - outcome.passes, kSmallestFittedFontSize));
+        QCOMPARE(outcome.cursorPosition, std::min(3, int(text.size())));
+        QVERIFY(!fitter.isFitting());
+        QVERIFY(!memory.isEmpty());
+    }
 
-// A fitted size as the toolbar's size list shows it.
-void TextFitTest::shownSizeRule_data()
-{
-    QTest::addColumn<double>("points");
-    QTest::addColumn<QString>("shown");
-    QTest::newRow("fitted just below a whole size") << 36.9 << "37";
-    QTest::newRow("near a half") << 10.4 << "10.5";
-    QTest::newRow("whole") << 12.0 << "12";
-    QTest::newRow("quarter rounds up") << 8.25 << "8.5";
-}
+    void changesMadeByFittingDoNotFitAgain()
+    {
+        // The on-screen box runs the fit on every change, including the fit's own changes.
+        const QSizeF box(200, 60);
+        QTextDocument document;
+        fillRich(document, QStringLiteral("Shrink me please, I am long"), 30, box);
+        RichTextMemory memory;
+        memory.accept(document);
+        RichTextFitter fitter;
+        int nested = 0;
+        connect(&document, &QTextDocument::contentsChanged, this, [&] {
+            if (fitter.fit(document, box, memory, 0).action == RichFitOutcome::Action::Skipped)
+                ++nested;
+        });
+        QTextCursor cursor(&document);
+        cursor.movePosition(QTextCursor::End);
+        cursor.insertText(QStringLiteral("!"));
+        QVERIFY(nested > 0);
+        QVERIFY(!richTextOverflows(document, box));
+        QVERIFY(!fitter.isFitting());
+    }
 
-void TextFitTest::shownSizeRule()
-{
-    QFETCH(double, points);
-    QFETCH(QString, shown);
-    QCOMPARE(shownRichFontSize(points), shown);
-}
+    void pixelSizedTextShrinksFromItsOwnSize()
+    {
+        // Pasted formatted text may give sizes in pixels; 40 pixels are 30 points at 96 dots per
+        // inch.
+        QTextDocument document;
+        fillRich(document, QStringLiteral("Pasted"), 12, QSizeF(300, 100));
+        QTextCursor all(&document);
+        all.select(QTextCursor::Document);
+        QTextCharFormat pixels = all.charFormat();
+        pixels.clearProperty(QTextFormat::FontPointSize);
+        pixels.setProperty(QTextFormat::FontPixelSize, 40);
+        all.setCharFormat(pixels);
+        QVERIFY(shrinkRichTextByOne(document));
+        QCOMPARE(sizesOf(document), QList<double>{29.0});
+        QCOMPARE(document.begin().begin().fragment().charFormat().hasProperty(
+                     QTextFormat::FontPixelSize),
+                 false);
+    }
+
+    void pictureIsUndone()
+    {
+        QTextDocument document;
+        fillRich(document, QStringLiteral("Дмитрий"), 18, QSizeF(300, 100));
+        QTextCursor centre(&document);
+        QTextBlockFormat centred;
+        centred.setAlignment(Qt::AlignHCenter);
+        centre.mergeBlockFormat(centred);
+        RichTextMemory memory;
+        RichTextFitter fitter;
+        fitter.fit(document, QSizeF(300, 100), memory, 0);
+
+        QImage picture(4, 4, QImage::Format_RGB32);
+        document.addResource(QTextDocument::ImageResource, QUrl("mem:pic"), picture);
+        QTextCursor cursor(&document);
+        cursor.movePosition(QTextCursor::End);
+        cursor.insertImage(QStringLiteral("mem:pic"));
+        QVERIFY(containsNonText(document));
+
+        const RichFitOutcome outcome = fitter.fit(document, QSizeF(300, 100), memory, 8);
+        QCOMPARE(outcome.action, RichFitOutcome::Action::Restored);
+        QCOMPARE(document.toPlainText(), QStringLiteral("Дмитрий"));
+        QCOMPARE(outcome.cursorPosition, 7);
+        QCOMPARE(document.begin().blockFormat().alignment() & Qt::AlignHorizontal_Mask,
+                 Qt::AlignHCenter);
+        QCOMPARE(sizesOf(document), QList<double>{18.0});
+
+        // With nothing accepted yet there is nothing to go back to: the text stays.
+        QTextDocument fresh;
+        fillRich(fresh, QStringLiteral("Sam"), 18, QSizeF(300, 100));
+        QTextCursor end(&fresh);
+        end.movePosition(QTextCursor::End);
+        end.insertImage(QStringLiteral("mem:none"));
+        RichTextMemory empty;
+        fitter.fit(fresh, QSizeF(300, 100), empty, 4);
+        QCOMPARE(fresh.toPlainText(), QStringLiteral("Sam"));
+
+        QMimeData pastedPicture, pastedText;
+        pastedPicture.setImageData(picture);
+        pastedText.setText(QStringLiteral("hello"));
+        QVERIFY(!richTextPasteAllowed(pastedPicture));
+        QVERIFY(richTextPasteAllowed(pastedText));
+    }
+
+    // Target: 'p' a plain box, 'r' a rich box with everything selected, '-' one with no selection.
+    void sizeButtons_data()
+    {
+        QTest::addColumn<char>("target");
+        QTest::addColumn<double>("size");
+        QTest::addColumn<bool>("bigger");
+        QTest::addColumn<double>("boxHeight");
+        QTest::addColumn<double>("expected");
+        QTest::addColumn<SizeChange>("change");
+
+        using enum SizeChange;
+        QTest::newRow("rich bigger 71") << 'r' << 71.0 << true << 200.0 << 72.0 << Changed;
+        QTest::newRow("rich bigger 72 stays") << 'r' << 72.0 << true << 200.0 << 72.0 << Unchanged;
+        QTest::newRow("rich bigger 20") << 'r' << 20.0 << true << 200.0 << 22.0 << Changed;
+        QTest::newRow("rich smaller 9") << 'r' << 9.0 << false << 200.0 << 8.0 << Changed;
+        test::addRow("rich below 8 never raised", 'r', 6.0, false, 200.0, 6.0, Unchanged);
+        QTest::newRow("rich no selection") << '-' << 20.0 << true << 200.0 << 20.0 << Unchanged;
+        // At 60 high one line of 44 points fits, 46 does not.
+        QTest::newRow("rich would overflow") << 'r' << 44.0 << true << 60.0 << 44.0 << Refused;
+        QTest::newRow("plain bigger with room") << 'p' << 12.0 << true << 200.0 << 14.0 << Changed;
+        test::addRow("plain bigger on a full box", 'p', 12.0, true, 19.0, 12.0, Unchanged);
+        QTest::newRow("plain below 8 stays") << 'p' << 5.0 << false << 200.0 << 5.0 << Unchanged;
+    }
+
+    void sizeButtons()
+    {
+        QFETCH(char, target);
+        QFETCH(double, size);
+        QFETCH(bool, bigger);
+        QFETCH(double, boxHeight);
+        QFETCH(double, expected);
+        QFETCH(SizeChange, change);
+        const SizeButton button = bigger ? SizeButton::Bigger : SizeButton::Smaller;
+
+        if (target == 'p') {
+            TextMeasure measure;
+            TextBoxModel model =
+                plainBox(QStringLiteral("Hello"), size, QSize(400, int(boxHeight)), true);
+            QCOMPARE(PlainTextSizeTarget(model, measure).press(button), change);
+            QCOMPARE(model.style.fontSize, expected);
+            return;
+        }
+        const QSizeF box(400, boxHeight);
+        QTextDocument document;
+        fillRich(document, QStringLiteral("Ab"), size, box);
+        QTextCursor selection(&document);
+        if (target == 'r')
+            selection.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
+        QCOMPARE(RichTextSizeTarget(selection, box).press(button), change);
+        QCOMPARE(sizesOf(document), QList<double>{expected});
+    }
+
+    void fontDialogSizes()
+    {
+        TextBoxModel model = plainBox(QStringLiteral("one\ntwo"), 12, QSize(400, 80), true);
+        const int largest = largestAllowedFontSize(model);
+        TextStyle style = model.style;
+        style.fontSize = largest;
+        QVERIFY(2 * lineHeightFor(fontForStyle(style)) < 80);
+        style.fontSize = largest + 1;
+        QVERIFY(2 * lineHeightFor(fontForStyle(style)) >= 80);
+        const QList<int> allowed = allowedFontDialogSizes(model);
+        QVERIFY(!allowed.isEmpty());
+        QVERIFY(allowed.last() <= largest);
+        QCOMPARE(listedSizeAtOrBelow(13.5, quillora::fontDialogSizes()), 12);
+
+        model.geometry.setHeight(10000);
+        QCOMPARE(largestAllowedFontSize(model), 97);
+        model.geometry.setHeight(5);
+        QCOMPARE(largestAllowedFontSize(model), 6);
+
+        TextMeasure measure;
+        TextBoxModel single = plainBox(QStringLiteral("Hello there"), 12, QSize(80, 30), false);
+        QVERIFY(!applyFontChoice(single, {QStringLiteral("DejaVu Sans"), 40, 0xFF}, measure));
+        QCOMPARE(single.style.fontSize, 12.0);
+        QVERIFY(applyFontChoice(single, {QStringLiteral("DejaVu Sans"), 18, 0xFF}, measure));
+        QCOMPARE(single.style.fontName, QStringLiteral("DejaVu Sans"));
+        QVERIFY(single.style.fontSize < 18); // shrunk to fit the box's width
+
+        QVERIFY(FSisAllowed(10, 2.0, model.style, 40));
+        QVERIFY(!FSisAllowed(20, 2.0, model.style, 40));
+    }
+
+    // A size typed into the rich text toolbar's box.
+    void enteredSizeRule_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("expected");
+        QTest::newRow("negative") << "-4" << 8;
+        QTest::newRow("fraction") << "12.6" << 13;
+        QTest::newRow("not a number") << "big" << -1;
+        QTest::newRow("huge") << "1e300" << 99;
+    }
+
+    void enteredSizeRule()
+    {
+        QFETCH(QString, typed);
+        QTEST(enteredRichFontSize(typed).value_or(-1), "expected");
+    }
+
+    // A fitted size as the toolbar's size list shows it.
+    void shownSizeRule_data()
+    {
+        QTest::addColumn<double>("points");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("fitted just below a whole size") << 36.9 << "37";
+        QTest::newRow("near a half") << 10.4 << "10.5";
+        QTest::newRow("whole") << 12.0 << "12";
+        QTest::newRow("quarter rounds up") << 8.25 << "8.5";
+    }
+
+    void shownSizeRule()
+    {
+        QFETCH(double, points);
+        QFETCH(QString, shown);
+        QCOMPARE(shownRichFontSize(points), shown);
+    }
+};
 
 QTEST_MAIN(TextFitTest)
 #include "tst_textfit.moc"

@@ -1,5 +1,6 @@
 #include "core/undo/undohistory.h"
 #include "support/pixelcheck.h"
+#include "support/rows.h"
 
 #include <QDebug>
 #include <QPainter>
@@ -177,23 +178,15 @@ private slots:
         QTest::addColumn<int>("current");
         QTest::addColumn<bool>("undoShown");
         QTest::addColumn<bool>("redoShown");
-        QTest::newRow("starting record only") << "3r"
-                                              << "1,-99,-99,-99" << 1 << false << false;
-        QTest::newRow("undo to start shows redo") << "3rru"
-                                                  << "1,2,-99,-99" << 1 << false << true;
-        QTest::newRow("fifth record overwrites the first") << "3rrrrr"
-                                                           << "5,2,3,4" << 5 << true << false;
-        QTest::newRow("oldest lost hides undo") << "3rrrrruuu"
-                                                << "5,2,3,4" << 2 << false << true;
-        QTest::newRow("new change after undos ends redo") << "3rrrruur"
-                                                          << "1,2,3,-99" << 3 << true << false;
-        QTest::newRow("undone slot reused after wrap") << "3rrrrruur"
-                                                       << "-99,2,3,4" << 4 << true << false;
-        QTest::newRow("capacity 0 keeps one state") << "0rr"
-                                                    << "2" << 2 << false << false;
-        QTest::newRow("restart forgets everything")
-            << "3rrru5"
-            << "-99,-99,-99,-99,-99,-99" << 0 << false << false;
+        test::addRow("starting record only", "3r", "1,-99,-99,-99", 1, false, false);
+        test::addRow("undo to start shows redo", "3rru", "1,2,-99,-99", 1, false, true);
+        test::addRow("fifth record overwrites the first", "3rrrrr", "5,2,3,4", 5, true, false);
+        test::addRow("oldest lost hides undo", "3rrrrruuu", "5,2,3,4", 2, false, true);
+        test::addRow("new change after undos ends redo", "3rrrruur", "1,2,3,-99", 3, true, false);
+        test::addRow("undone slot reused after wrap", "3rrrrruur", "-99,2,3,4", 4, true, false);
+        test::addRow("capacity 0 keeps one state", "0rr", "2", 2, false, false);
+        test::addRow("restart forgets everything", "3rrru5", "-99,-99,-99,-99,-99,-99", 0, false,
+                     false);
     }
     void recordingTheSameStateAddsNoStep()
     {
@@ -240,9 +233,8 @@ private slots:
                                     << Change::ResizePicture0 << "mp:0";
         QTest::newRow("ap then paint on it") << "p" << 0 << "ap" << 1 << Change::AddPicture1 << "p"
                                              << 1 << Change::PaintPicture1 << "ap:1";
-        QTest::newRow("add between strokes of another box")
-            << "p" << 0 << "p" << 0 << Change::PaintPicture0 << "ap" << 1 << Change::AddPicture1
-            << "ap:1";
+        test::addRow("add between strokes of another box", "p", 0, "p", 0, Change::PaintPicture0,
+                     "ap", 1, Change::AddPicture1, "ap:1");
     }
     void roundTrip()
     {
@@ -294,20 +286,13 @@ private slots:
         QTest::addColumn<bool>("restarts");
         QTest::addColumn<int>("capacity");
         const QSize none;
-        QTest::newRow("full-screen picture") << ""
-                                             << "p" << 0 << QSize(1920, 1080) << true << 3;
-        QTest::newRow("picture over three screens") << ""
-                                                    << "p" << 0 << QSize(5000, 5000) << true << 1;
-        QTest::newRow("border picture") << ""
-                                        << "b" << 0 << QSize(1920, 1080) << true << 3;
-        QTest::newRow("text box") << ""
-                                  << "t" << 1 << none << true << 100;
-        QTest::newRow("same text box again") << "t"
-                                             << "t" << 1 << none << false << 100;
-        QTest::newRow("handle keeps the history") << ""
-                                                  << "h" << 0 << none << false << 20;
-        QTest::newRow("missing text box") << ""
-                                          << "t" << 7 << none << false << 20;
+        test::addRow("full-screen picture", "", "p", 0, QSize(1920, 1080), true, 3);
+        test::addRow("picture over three screens", "", "p", 0, QSize(5000, 5000), true, 1);
+        test::addRow("border picture", "", "b", 0, QSize(1920, 1080), true, 3);
+        test::addRow("text box", "", "t", 1, none, true, 100);
+        test::addRow("same text box again", "t", "t", 1, none, false, 100);
+        test::addRow("handle keeps the history", "", "h", 0, none, false, 20);
+        test::addRow("missing text box", "", "t", 7, none, false, 20);
     }
     void restartWhenWorkMoves()
     {
@@ -435,47 +420,6 @@ private slots:
         QVERIFY(!history.record(page, kind, index));
         QCOMPARE(history.currentStep(), 1);
         QCOMPARE(slotSteps(history), QStringLiteral("1,-99,-99,-99"));
-    }
-
-    void tableCellsThroughAnAddedKind()
-    {
-        // A table keeps its cell pictures itself; its window adds the restorer for kind "c".
-        QVector<QVector<QImage>> cells(3, QVector<QImage>(6, blankPicture(8, 8)));
-        UndoKindHandler cellHandler;
-        const auto cellAt = [&cells](int index) -> QImage * {
-            const int row = index / 1000;
-            const int column = index - row * 1000;
-            if (row < 0 || row >= cells.size() || column < 0 || column >= cells[row].size())
-                return nullptr;
-            return &cells[row][column];
-        };
-        cellHandler.restart = UndoRestart::Picture;
-        cellHandler.capture = [&](const PageModel &, int index, UndoRecord &record) {
-            const QImage *cell = cellAt(index);
-            if (cell)
-                record.picture = *cell;
-            return cell != nullptr;
-        };
-        cellHandler.restore = [&](const UndoRecord &record, PageModel &,
-                                  QVector<UndoTarget> &changed) {
-            if (QImage *cell = cellAt(record.index)) {
-                *cell = record.picture;
-                changed.append({record.kind, record.index});
-            }
-        };
-        PageModel page = makePage();
-        page.documentType = DocumentKind::Table;
-        UndoHistory history;
-        history.addKind(objectkind::TableCell, cellHandler);
-        QVERIFY(history.beginWorkOn(page, {objectkind::TableCell, 2005}, kScreen));
-        paint(cells[2][5], 1);
-        QVERIFY(history.record(page, objectkind::TableCell, 2005));
-        QVERIFY(!history.record(page, objectkind::TableCell, 3001));
-        const UndoResult back = history.undo(page);
-        QCOMPARE(back.changed, (QVector<UndoTarget>{{objectkind::TableCell, 2005}}));
-        QCOMPARE(cells[2][5].pixel(4, 3), qRgb(255, 255, 255));
-        history.redo(page);
-        QCOMPARE(cells[2][5].pixel(4, 3), QColor(Qt::red).rgb());
     }
 };
 
