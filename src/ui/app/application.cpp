@@ -12,7 +12,9 @@
 #include "ui/app/shellcontroller.h"
 #include "ui/doctypes/documentwindow.h"
 #include "ui/doctypes/documentwindows.h"
+#include "ui/files/autosavecontroller.h"
 #include "ui/files/filecontroller.h"
+#include "ui/files/recoveryform.h"
 #include "ui/printing/printcontroller.h"
 
 #include <QApplication>
@@ -53,13 +55,23 @@ int runApplication(int argc, char *argv[])
     shell.setSaveWork([&] { return files.saveWork(); });
     shell.setOpenWorkFile([&](const QString &path) { return files.openFromCommandLine(path); });
     QObject::connect(&files, &FileController::windowNeededFor, &shell, &ShellController::showWindowFor);
-    QObject::connect(&shell, &ShellController::leaving, [&] { FileController::removeStaging(context); });
+    // Unsaved work is kept in a recovery file, and what earlier runs left is offered first.
+    AutosaveController autosave(context, files);
+    autosave.start();
+    shell.setOfferRecoveredWork([&] { return RecoveryForm::offer(context, autosave); });
+    QObject::connect(&shell, &ShellController::leaving, [&] {
+        autosave.finish();
+        FileController::removeStaging(context);
+    });
     // Each document window gets its undo buttons, painting and printing; they live as long as it.
     FilePictureLoader pictures;
     const DocumentServices services{printDevices, pictures,
                                     [] { return std::make_unique<QtCamera>(); }, &files, &shell};
     QObject::connect(&shell, &ShellController::documentWindowCreated,
-                     [&](DocumentWindow *window) { attachControllers(context, *window, services); });
+                     [&](DocumentWindow *window) {
+                         attachControllers(context, *window, services);
+                         autosave.attach(window);
+                     });
     shell.begin(startup);
     return QApplication::exec();
 }
