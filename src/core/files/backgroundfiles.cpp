@@ -9,7 +9,8 @@ auto saveJob(const WorkFileJob &job, PageModel snapshot, const SavedLayoutOption
     return [job, options, page = std::move(snapshot)]() mutable {
         WorkFileJobResult result;
         const WorkFileContext context{job.format, job.staging, job.fit, job.limits};
-        result.done = saveWorkFile(page, context, job.path, options, &result.error, &result.outcome);
+        result.done =
+            saveWorkFile(page, context, job.path, options, &result.error, &result.outcome);
         result.page = std::move(page);
         return result;
     };
@@ -27,8 +28,13 @@ void saveInBackground(FileWorker &worker, const WorkFileJob &job, PageModel snap
                       const SavedLayoutOptions &options, QObject *receiver,
                       std::function<void(const WorkFileJobResult &)> done)
 {
-    worker.post(saveJob(job, std::move(snapshot), options), receiver,
-                [done = std::move(done)](const WorkFileJobResult &result) { done(result); });
+    // Its staging folder is its own, so it starts empty, without a mask of an earlier page.
+    worker.post(
+        [job, save = saveJob(job, std::move(snapshot), options)]() mutable {
+            job.staging.clear(true);
+            return save();
+        },
+        receiver, [done = std::move(done)](const WorkFileJobResult &result) { done(result); });
 }
 
 WorkFileJobResult openOnWorker(FileWorker &worker, const WorkFileJob &job,

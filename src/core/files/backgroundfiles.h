@@ -27,7 +27,8 @@ struct WorkFileJobResult {
 // Saves `snapshot`; on success its count at last save is the change count it was taken with.
 WorkFileJobResult saveOnWorker(FileWorker &worker, const WorkFileJob &job, PageModel snapshot,
                                const SavedLayoutOptions &options);
-// Saves `snapshot` while the caller goes on: `done` gets the result on `receiver`'s thread.
+// Saves `snapshot` while the caller goes on, through a staging folder of its own that it
+// empties first: `done` gets the result on `receiver`'s thread.
 void saveInBackground(FileWorker &worker, const WorkFileJob &job, PageModel snapshot,
                       const SavedLayoutOptions &options, QObject *receiver,
                       std::function<void(const WorkFileJobResult &)> done);

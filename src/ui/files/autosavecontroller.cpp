@@ -103,8 +103,6 @@ void AutosaveController::write()
     SavedLayoutOptions options;
     options.copiesOnSheet = snapshot.repeatCount;
     const Staging staging(stagingFolder());
-    // No write is under way, so the folder is this thread's to empty.
-    staging.clear(true);
     const PageFitInputs fit = m_window ? m_window->pageFitInputs() : PageFitInputs{};
     const WorkFileJob job{m_files.archiveFormat(), staging, fit, {}, m_claim.workPath()};
     saveInBackground(
