@@ -42,9 +42,7 @@ bool heldByRunningCopy(const QString &workPath)
 void setAside(const QString &path, const QString &reason)
 {
     qCWarning(lcFiles) << path << "cannot be recovered and is set aside:" << reason;
-    const QString target = path + kSetAsideSuffix;
-    QFile::remove(target);
-    if (!QFile::rename(path, target))
+    if (!QFile::rename(path, path + kSetAsideSuffix))
         qCWarning(lcFiles) << path << "could not be set aside";
 }
 

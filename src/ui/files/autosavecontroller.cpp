@@ -39,8 +39,8 @@ QString AutosaveController::stagingFolder() const
 
 void AutosaveController::start()
 {
-    if (m_context.folders.staging.isEmpty()) {
-        qCWarning(lcFiles) << "autosave is off: there is no staging folder to pack in";
+    if (m_context.folders.staging.isEmpty() || m_context.env.folders.userData.isEmpty()) {
+        qCWarning(lcFiles) << "autosave is off: there is no folder to pack in or to keep it in";
         return;
     }
     const QString folder = recoveryFolderIn(m_context.env.folders.userData);
