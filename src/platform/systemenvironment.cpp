@@ -26,6 +26,12 @@ Environment systemEnvironment()
     const QString stateHome = qEnvironmentVariable(
         "XDG_STATE_HOME", QDir::homePath() + QStringLiteral("/.local/state"));
     env.folders.userState = stateHome + QStringLiteral("/quillora");
+    const QString dataHome = qEnvironmentVariable(
+        "XDG_DATA_HOME", QDir::homePath() + QStringLiteral("/.local/share"));
+    env.folders.userData = dataHome + QStringLiteral("/quillora");
+    // End-to-end scenarios wait a second for an autosave instead of twenty.
+    if (const int seconds = qEnvironmentVariableIntValue("QUILLORA_AUTOSAVE_SECONDS"); seconds > 0)
+        env.autosaveInterval = std::chrono::seconds(seconds);
     return env;
 }
 

@@ -5,6 +5,8 @@
 #include "core/files/fileworker.h"
 #include "core/files/workfile.h"
 
+#include <functional>
+
 namespace quillora {
 
 struct WorkFileJob {
@@ -25,6 +27,11 @@ struct WorkFileJobResult {
 // Saves `snapshot`; on success its count at last save is the change count it was taken with.
 WorkFileJobResult saveOnWorker(FileWorker &worker, const WorkFileJob &job, PageModel snapshot,
                                const SavedLayoutOptions &options);
+// Saves `snapshot` while the caller goes on, through a staging folder of its own that it
+// empties first: `done` gets the result on `receiver`'s thread.
+void saveInBackground(FileWorker &worker, const WorkFileJob &job, PageModel snapshot,
+                      const SavedLayoutOptions &options, QObject *receiver,
+                      std::function<void(const WorkFileJobResult &)> done);
 // Opens the file into a new page of `documentType` (kept when the file names none).
 WorkFileJobResult openOnWorker(FileWorker &worker, const WorkFileJob &job,
                                DocumentKind documentType);

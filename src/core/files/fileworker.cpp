@@ -10,6 +10,11 @@ FileWorker::FileWorker() : m_inThread(new QObject)
     m_thread.start();
 }
 
+void FileWorker::finishPending()
+{
+    QMetaObject::invokeMethod(m_inThread, [] {}, Qt::BlockingQueuedConnection);
+}
+
 FileWorker::~FileWorker()
 {
     m_thread.quit();

@@ -5,6 +5,7 @@
 #include <QDateTime>
 #include <QString>
 
+#include <chrono>
 #include <functional>
 #include <random>
 
@@ -38,12 +39,15 @@ struct Folders {
     QString userConfig;     // where settings go when the installation folder is read-only
     QString systemConfig;   // the school's shared settings, read before the user's
     QString userState;      // what the program keeps between runs that is not a setting
+    QString userData;       // the user's own data: the recovery files of unsaved work
 };
 
 struct Environment {
     ScreenMetrics screen;
     Folders folders;
     std::function<QDateTime()> clock = [] { return QDateTime::currentDateTime(); };
+    // How much activity autosave lets pass before it writes unsaved work again.
+    std::chrono::milliseconds autosaveInterval = std::chrono::seconds(20);
 };
 
 } // namespace quillora

@@ -12,8 +12,10 @@
 #include "ui/doctypes/documentwindow.h"
 #include "ui/doctypes/documentwindows.h"
 #include "ui/doctypes/documentwiring.h"
+#include "ui/files/autosavecontroller.h"
 #include "ui/files/filecontroller.h"
 #include "ui/files/progresssnapshots.h"
+#include "ui/files/recoveryform.h"
 #include "ui/kit/childstyle.h"
 #include "ui/printing/printcontroller.h"
 #include "ui/text/textcontroller.h"
@@ -59,7 +61,14 @@ int runApplication(int argc, char *argv[])
     shell.setSaveWork([&] { return files.saveWork(); });
     shell.setOpenWorkFile([&](const QString &path) { return files.openFromCommandLine(path); });
     QObject::connect(&files, &FileController::windowNeededFor, &shell, &ShellController::showWindowFor);
-    QObject::connect(&shell, &ShellController::leaving, [&] { FileController::removeStaging(context); });
+    // Unsaved work is kept in a recovery file, and what earlier runs left is offered first.
+    AutosaveController autosave(context, files);
+    autosave.start();
+    shell.setOfferRecoveredWork([&] { return RecoveryForm::offer(context, autosave); });
+    QObject::connect(&shell, &ShellController::leaving, [&] {
+        autosave.finish();
+        FileController::removeStaging(context);
+    });
     // Each document window gets its undo buttons, painting and printing; they live as long as it.
     FilePictureLoader pictures;
     const DocumentServices services{printDevices, pictures,
@@ -73,6 +82,7 @@ int runApplication(int argc, char *argv[])
                          &PrintController::applySettings);
         QObject::connect(&shell, &ShellController::optionsApplied, controllers.snapshots,
                          &ProgressSnapshots::applySettings);
+        autosave.attach(window);
     });
     shell.begin(startup);
     return QApplication::exec();

@@ -3,6 +3,7 @@
 #include "core/app/exitsequence.h"
 #include "core/app/startchoice.h"
 #include "core/app/startflow.h"
+#include "core/files/recovery.h"
 #include "core/foundation/paths.h"
 #include "core/layout/bordersetup.h"
 #include "core/layout/documenttypes.h"
@@ -35,11 +36,13 @@ ShellController::~ShellController() = default;
 
 void ShellController::begin(const StartupResult &startup)
 {
-    if (startup.next == StartupResult::Next::OpenWorkFile && m_openWorkFile) {
-        ensureWindowFor(m_context.page.documentType);
-        // The file may be of a kind another window shows, which then replaces this one.
-        if (m_openWorkFile(startup.workFile)) {
-            m_window->showFullScreen();
+    if (startup.next == StartupResult::Next::OpenWorkFile && openInWindow(startup.workFile))
+        return;
+    if (m_offerRecoveredWork) {
+        if (const auto recovered = m_offerRecoveredWork(); recovered && openInWindow(*recovered)) {
+            // Never saved by the child: leaving or starting anew offers to save it properly.
+            markAsRecovered(m_context.page);
+            m_context.workName.clear();
             return;
         }
     }
@@ -47,6 +50,18 @@ void ShellController::begin(const StartupResult &startup)
     pleaseWait.show();
     QApplication::processEvents();
     showStartScreen(&pleaseWait);
+}
+
+bool ShellController::openInWindow(const QString &path)
+{
+    if (!m_openWorkFile)
+        return false;
+    ensureWindowFor(m_context.page.documentType);
+    // The file may be of a kind another window shows, which then replaces this one.
+    if (!m_openWorkFile(path))
+        return false;
+    m_window->showFullScreen();
+    return true;
 }
 
 void ShellController::showStartScreen(QWidget *pleaseWait)

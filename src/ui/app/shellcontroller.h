@@ -10,6 +10,7 @@
 #include <QWidget>
 #include <functional>
 #include <memory>
+#include <optional>
 
 namespace quillora {
 
@@ -49,6 +50,12 @@ public:
     void setSaveWork(std::function<bool()> saveWork) { m_saveWork = std::move(saveWork); }
     // Opening a work file named on the command line; false when it could not be opened.
     void setOpenWorkFile(std::function<bool(const QString &)> open) { m_openWorkFile = std::move(open); }
+    // Offering the works earlier runs left unsaved, before the start screen: the path of the one
+    // to open, or nothing.
+    void setOfferRecoveredWork(std::function<std::optional<QString>()> offer)
+    {
+        m_offerRecoveredWork = std::move(offer);
+    }
 
 signals:
     // A document window was created; controllers of painting, text, files and printing attach.
@@ -61,6 +68,8 @@ signals:
 private:
     // The window for `kind`, replacing an open window of another kind.
     DocumentWindow &ensureWindowFor(DocumentKind kind);
+    // Opens a work file into the window of its kind and shows it; false when it could not.
+    bool openInWindow(const QString &path);
     QString templateFor(DocumentKind kind, const QString &chosen) const;
     // The start screen until a document starts, the child goes back to it, or leaves.
     void showStartScreen(QWidget *pleaseWait = nullptr);
@@ -74,6 +83,7 @@ private:
     WindowKind m_windowKind = WindowKind::SinglePage;
     std::function<bool()> m_saveWork;
     std::function<bool(const QString &)> m_openWorkFile;
+    std::function<std::optional<QString>()> m_offerRecoveredWork;
 };
 
 } // namespace quillora

@@ -65,6 +65,9 @@ public:
     // clears it.
     const QString &currentFilePath() const { return m_currentFilePath; }
     Staging staging() const;
+    // The one file thread and the archive implementation, shared with autosave.
+    FileWorker &worker() { return m_worker; }
+    ArchiveFormat &archiveFormat() const { return m_format; }
 
     // At exit: deletes this run's staging and preview folders.
     static void removeStaging(const AppContext &context);

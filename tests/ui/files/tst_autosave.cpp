@@ -1,0 +1,75 @@
+// Autosave on the single-page window: the work, with the rich text that lives in its control,
+// reaches the recovery file while the page stays unsaved, and a save removes the file.
+
+#include "core/files/workfile.h"
+#include "core/text/rtfreader.h"
+#include "ui/doctypes/pageview.h"
+#include "ui/doctypes/simplepagewindow.h"
+#include "ui/files/autosavecontroller.h"
+#include "ui/files/filecontroller.h"
+#include "ui/files/filetestsupport.h"
+#include "ui/text/richtextboxwidget.h"
+
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextDocument>
+
+using namespace quillora;
+using namespace quillora::test;
+
+class TestAutosave : public QObject {
+    Q_OBJECT
+
+private slots:
+    void writesTheWorkAndASaveRemovesIt();
+};
+
+void TestAutosave::writesTheWorkAndASaveRemovesIt()
+{
+    QTemporaryDir dir;
+    Environment environment;
+    environment.screen.widthPx = 1280;
+    environment.screen.heightPx = 800;
+    environment.folders.userData = dir.filePath(QStringLiteral("data"));
+    AppContext context(environment);
+    context.runTag = QStringLiteral("TESTRUNA");
+    context.folders.staging = dir.filePath(QStringLiteral("staging"));
+    SimplePageWindow window(context);
+    SwitchableZipFormat format;
+    FileController files(context, format);
+    DialogScript script;
+    files.setDialogs(std::make_unique<ScriptedDialogs>(script));
+    files.attach(&window);
+    QVERIFY(window.loadTemplate(QStringLiteral(QUILLORA_TEST_DATA "/doctypes/showcase.xml")));
+    context.page.textBoxes[0].text = QStringLiteral("Tom's day");
+    QVERIFY(readRtf("{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\f0\\fs40 We went to the seaside}",
+                    *window.pageView()->richTextBox(0)->document()));
+    context.page.changeCount = 3;
+
+    AutosaveController autosave(context, files);
+    autosave.start();
+    autosave.attach(&window);
+    QSignalSpy ended(&autosave, &AutosaveController::writeEnded);
+    autosave.look(true);
+    QVERIFY(ended.wait());
+    QCOMPARE(ended.takeFirst().at(0).toBool(), true);
+    QCOMPARE(context.page.countAtLastSave, 0); // still unsaved work
+
+    PageModel recovered;
+    QString error;
+    const Staging scratch(dir.filePath(QStringLiteral("scratch")));
+    QVERIFY2(openWorkFile(recovered, {format, scratch, window.pageFitInputs(), {}},
+                          autosave.claim().workPath(), &error),
+             qPrintable(error));
+    QCOMPARE(recovered.textBoxes[0].text, QStringLiteral("Tom's day"));
+    QVERIFY(recovered.richTextBoxes[0].rtf.contains(QStringLiteral("seaside")));
+
+    QVERIFY(files.saveDocument(dir.filePath(QStringLiteral("tom.qlr"))));
+    QVERIFY(!QFile::exists(autosave.claim().workPath()));
+    autosave.finish();
+    QVERIFY(QDir(recoveryFolderIn(environment.folders.userData)).isEmpty());
+}
+
+QTEST_MAIN(TestAutosave)
+#include "tst_autosave.moc"
