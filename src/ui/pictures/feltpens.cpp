@@ -162,7 +162,6 @@ void FeltPens::drawPens()
 
         const QString name = paletteart::colourName(m_column.penColour(i));
         m_pens[i]->setAccessibleName(tr("%1 felt pen").arg(name));
-        m_pens[i]->setToolTip(m_pens[i]->accessibleName());
         m_lids[i]->setAccessibleName(tr("%1 pen lid").arg(name));
         m_lids[i]->setToolTip(m_pens[i]->accessibleName());
         m_pens[i]->update();

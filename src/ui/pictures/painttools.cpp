@@ -84,7 +84,6 @@ PressArea *makeColourLabel(int index, QWidget *parent, std::function<void()> pre
         },
         [press = std::move(press)](Qt::MouseButton) { press(); });
     label->setAccessibleName(PaintTools::tr("%1 paint").arg(paletteart::colourName(colour)));
-    label->setToolTip(label->accessibleName());
     QPalette colours = label->palette();
     colours.setColor(QPalette::Window, toQColor(colour));
     label->setPalette(colours);

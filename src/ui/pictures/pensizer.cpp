@@ -71,7 +71,6 @@ PenSizer::PenSizer(PaintState &state, QWidget *parent)
             [this, i](Qt::MouseButton) { chooseSize(kPenSizes[i]); });
         dot->setProperty("Tag", kPenSizes[i]);
         dot->setAccessibleName(tr("Size %1").arg(kPenSizes[i]));
-        dot->setToolTip(dot->accessibleName());
         m_dots.append(dot);
     }
     m_ring->raise();
