@@ -8,7 +8,7 @@ FUZZ_DIR := build/fuzz
 PACKAGE_DIR := build/package
 FUZZ_SECONDS ?= 60
 
-.PHONY: deps run build test unit-test e2e bench fuzz mutate package package-check clean
+.PHONY: deps run build test unit-test e2e bench fuzz mutate package package-check screenshots clean
 
 deps:
 	@scripts/install-deps
@@ -45,6 +45,11 @@ fuzz: deps
 # it; ONLY='pattern' picks some. Slow (about half an hour), so not part of `make test`.
 mutate: deps
 	scripts/mutate $(if $(ONLY),--only '$(ONLY)')
+
+# Pictures of every window and main dialog at 1024x768, 1366x768 and 1920x1080 in docs/screens,
+# taken under a virtual X server.
+screenshots: build
+	scripts/screenshots $(RELEASE_DIR) docs/screens
 
 # The Debian package for schools, in build/package.
 package: deps

@@ -19,9 +19,9 @@ KINDS = ["Simple", "Circle", "Table", "Shapes", "Postcard", "Booklet", "Comic-st
 
 
 def expected_page(screen_w, screen_h, page_w_mm=210, page_h_mm=297):
-    """Where a simple A4 portrait page sits: right of the 106-pixel palettes, below the
-    64-pixel toolbar, fitted to the room left."""
-    palette, toolbar = 106, 64
+    """Where a simple A4 portrait page sits: right of the palettes (106 pixels, twice that on
+    a roomy screen), below the 64-pixel toolbar, fitted to the room left."""
+    palette, toolbar = (212 if screen_w >= 1600 and screen_h >= 960 else 106), 64
     avail_w = screen_w - palette - 32 - 88 + 88
     avail_h = screen_h - toolbar - 32 - 16
     if page_w_mm / page_h_mm < avail_w / avail_h:

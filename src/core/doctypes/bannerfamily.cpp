@@ -17,7 +17,7 @@ constexpr double kRenderedStripScale = 2.0;
 // shows the banner; the text is held to the field of this screen here.
 BannerReadRules readRules(const PageFitInputs &fit)
 {
-    return BannerReadRules{{}, bannerTextField(fit.screenWidthPx)};
+    return BannerReadRules{{}, bannerTextField(fit.screenWidthPx, fit.toolPaletteWidthPx)};
 }
 
 void setSheetSize(PageModel &page, const QString &path)
@@ -109,11 +109,11 @@ void setBannerMode(PageModel &page, BannerMode mode)
     border.edgeWidth = border.edgeHeight = int(std::lround(kBannerTileStartMm * page.scale));
 }
 
-BannerTextField bannerTextField(int screenWidthPx)
+BannerTextField bannerTextField(int screenWidthPx, int paletteWidthPx)
 {
     QFont font(QStringLiteral("Arial"));
     font.setPixelSize(kBannerFieldFontPx);
-    const int width = screenWidthPx - kToolPaletteWidthPx - 2 * kBannerFieldMarginPx;
+    const int width = screenWidthPx - paletteWidthPx - 2 * kBannerFieldMarginPx;
     return BannerTextField{font, qreal(std::max(width, 0))};
 }
 

@@ -42,11 +42,12 @@ void putBannerOnPage(PageModel &page, Banner banner);
 // Changes the mode alone; a tile already painted stays with the page while the border is off.
 void setBannerMode(PageModel &page, BannerMode mode);
 
-// The single-line field a banner's text is typed into on a screen this wide (its font and
-// width): the window shows it, and reading a banner holds the text to it.
+// The single-line field a banner's text is typed into on a screen this wide, right of a palette
+// column this wide (its font and width): the window shows it, and reading a banner holds the
+// text to it.
 constexpr int kBannerFieldFontPx = 36;
 constexpr int kBannerFieldMarginPx = 24;
-BannerTextField bannerTextField(int screenWidthPx);
+BannerTextField bannerTextField(int screenWidthPx, int paletteWidthPx);
 
 // Undo kind objectkind::BannerLine: the banner's text, font, thickness, colours and mode.
 UndoKindHandler bannerUndoHandler();

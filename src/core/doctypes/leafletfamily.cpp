@@ -28,7 +28,9 @@ bool readLeaflet(const QString &path, PageModel &page, const PageFitInputs &fit,
 
 LeafletScreenGeometry leafletWindowGeometry(LeafletStyle style, const PageFitInputs &fit)
 {
-    const QSize screen(fit.screenWidthPx, fit.screenHeightPx);
+    // The room beside the leaflet holds the drawn palette column; a wider one takes the rest.
+    const QSize screen(fit.screenWidthPx - (fit.toolPaletteWidthPx - kToolPaletteWidthPx),
+                       fit.screenHeightPx);
     LeafletScreenGeometry geometry = leafletScreenGeometry(style, screen);
     const int besidePalette = fit.screenWidthPx - fit.toolPaletteWidthPx;
     geometry.holder.translate(

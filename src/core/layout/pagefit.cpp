@@ -1,6 +1,7 @@
 #include "core/layout/pagefit.h"
 
 #include "core/layout/documenttypes.h"
+#include "core/layout/reach.h"
 
 #include <algorithm>
 #include <cmath>
@@ -12,7 +13,11 @@ namespace {
 // Room kept free around the page: window margins, the right-hand column and the bottom gap.
 constexpr int kSideMargins = 32;
 constexpr int kRightColumn = 88;
-constexpr int kCopiesPreview = 242;
+// What the wide column takes beyond the narrow one keeps a page 16 pixels clear of it (242, the
+// copies preview alone, let a page that fills the width run against the column).
+constexpr int kPageClearance = 16;
+constexpr int kCopiesPreview =
+    kWideSideColumnPx + kWideSideColumnGapPx + kPageClearance - kRightColumn - kSideMargins / 2;
 constexpr int kBottomMargin = 16;
 constexpr int kGapBelowToolbar = 8;
 constexpr int kGapRightOfPalette = 16;
@@ -108,8 +113,8 @@ PageFit fitCard(const PageFitInputs &in, int cardWidthMm, int cardHeightMm)
 
 PageFitInputs documentWindowFit(int screenWidthPx, int screenHeightPx, DocumentKind kind)
 {
-    return PageFitInputs{screenWidthPx, screenHeightPx, kToolPaletteWidthPx, kToolbarHeightPx,
-                         kind};
+    return PageFitInputs{screenWidthPx, screenHeightPx,
+                         paletteColumnWidth(screenWidthPx, screenHeightPx), kToolbarHeightPx, kind};
 }
 
 } // namespace quillora

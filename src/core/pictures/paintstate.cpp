@@ -1,5 +1,7 @@
 #include "core/pictures/paintstate.h"
 
+#include "core/pictures/palettefit.h"
+
 #include <algorithm>
 
 namespace quillora {
@@ -68,13 +70,17 @@ bool pressFeltPen(PaintState &state, FeltPenColumn &pens, int index, bool rightB
     return true;
 }
 
+int feltPensFreeHeight(int screenHeightPx)
+{
+    int free = screenHeightPx - kFeltScreenMargin;
+    if (screenHeightPx < kLowResScreenHeight)
+        free -= 32;
+    return std::max(0, free);
+}
+
 int feltPensHeight(int screenHeightPx)
 {
-    int height = std::max(0, (screenHeightPx - kFeltScreenMargin) / 32) * 32;
-    height = std::min(height, kMaxFeltPensHeight);
-    if (screenHeightPx < kLowResScreenHeight)
-        height = std::max(0, height - 32);
-    return height;
+    return std::min(feltPensFreeHeight(screenHeightPx) / 32 * 32, kMaxFeltPensHeight);
 }
 
 void showFeltPens(PaintState &state, FeltPenColumn &pens)

@@ -123,7 +123,8 @@ BannerForm::BannerForm(AppContext &context, QWidget *parent)
 
 void BannerForm::buildControls()
 {
-    const BannerTextField field = bannerTextField(context().env.screen.widthPx);
+    const BannerTextField field =
+        bannerTextField(context().env.screen.widthPx, paletteArea()->width());
     m_text = new QLineEdit(this);
     m_text->setObjectName(QStringLiteral("BannerText"));
     m_text->setAccessibleName(context().tr(QStringLiteral("Banner words")));
@@ -261,8 +262,9 @@ void BannerForm::placeControls()
 {
     if (!m_strip)
         return;
-    const int left = kToolPaletteWidthPx + kBannerFieldMarginPx;
-    const int fieldWidth = int(bannerTextField(context().env.screen.widthPx).width);
+    const int left = paletteArea()->width() + kBannerFieldMarginPx;
+    const int fieldWidth =
+        int(bannerTextField(context().env.screen.widthPx, paletteArea()->width()).width);
     int top = kToolbarHeightPx + kRowGapPx;
     m_text->setGeometry(left, top, fieldWidth, kTextHeightPx);
     top += kTextHeightPx + kRowGapPx;
@@ -324,7 +326,7 @@ void BannerForm::layOutStrip()
     PageModel &page = context().page;
     const Banner banner = bannerOnPage(page);
     m_layout = layOutBanner(banner);
-    const int left = kToolPaletteWidthPx + kBannerFieldMarginPx;
+    const int left = paletteArea()->width() + kBannerFieldMarginPx;
     const int top = m_font->geometry().bottom() + 1 + 2 * kRowGapPx;
     const int available = width() - left - kBannerFieldMarginPx;
     // As wide as the sheets allow, and never taller than the room below the controls.

@@ -1,8 +1,9 @@
 #include "ui/doctypes/documentwindow.h"
 
-#include "core/layout/objectkinds.h"
 #include "core/app/appcontext.h"
 #include "core/layout/colour.h"
+#include "core/layout/objectkinds.h"
+#include "core/layout/reach.h"
 #include "ui/doctypes/documentshortcuts.h"
 #include "ui/doctypes/pageview.h"
 #include "ui/text/richtextboxwidget.h"
@@ -359,7 +360,9 @@ void DocumentWindow::giveEmptyPicturesPaper()
 void DocumentWindow::layoutChrome()
 {
     m_toolbar->setGeometry(0, 0, width(), kToolbarHeightPx);
-    m_paletteArea->setGeometry(0, kToolbarHeightPx, kToolPaletteWidthPx,
+    const ScreenMetrics &screen = m_context.env.screen;
+    m_paletteArea->setGeometry(0, kToolbarHeightPx,
+                               paletteColumnWidth(screen.widthPx, screen.heightPx),
                                qMax(0, height() - kToolbarHeightPx));
 }
 

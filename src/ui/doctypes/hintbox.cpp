@@ -130,7 +130,7 @@ void PaletteHint::onPicturePressed(int index, QPoint position)
                                 ? m_context.tr(QStringLiteral("Pick a paint tool over there!"))
                                 : m_context.tr(QStringLiteral("Pick a felt pen over there!"));
     const int top = kToolbarHeightPx + m_box->sizeHint().height() / 2;
-    m_box->showHint(caption, QPoint(kToolPaletteWidthPx + kMarginPx,
+    m_box->showHint(caption, QPoint(m_window.paletteArea()->width() + kMarginPx,
                                     std::clamp(y, top, std::max(top, m_window.height() - top))));
 }
 

@@ -23,7 +23,7 @@ namespace quillora {
 
 namespace {
 
-constexpr int kColumnGapPx = 8;
+constexpr int kColumnGapPx = kWideSideColumnGapPx;
 // Long enough to cover the gap between a child's key presses, short enough to feel immediate.
 constexpr int kTypingPauseMs = 250;
 

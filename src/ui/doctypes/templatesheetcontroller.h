@@ -3,11 +3,12 @@
 // templates ("Shapes", "Sign"), which switches the page's template and keeps the work, and the
 // controls of a sheet of repeated copies ("Multi") with its preview.
 
+#include "core/app/startchoice.h"
+#include "core/layout/reach.h"
+
 #include <QList>
 #include <QObject>
 #include <QString>
-
-#include "core/app/startchoice.h"
 
 class QTimer;
 
@@ -19,7 +20,7 @@ class DocumentWindow;
 class TemplateMenu;
 
 // Width of the column right of the page that holds the menu or the copies controls.
-constexpr int kSideColumnWidthPx = 338;
+constexpr int kSideColumnWidthPx = kWideSideColumnPx;
 
 // The "Sorry" a failed switch shows; the page stays as it was.
 inline const QString kSwitchFailedMessage =

@@ -2,9 +2,12 @@
 
 #include "ui/kit/looks.h"
 #include "ui/pictures/paletteart.h"
+#include "ui/pictures/pressarea.h"
 
 #include <QMouseEvent>
 #include <QPainter>
+
+#include <algorithm>
 
 namespace quillora {
 
@@ -58,18 +61,19 @@ FeltPens::FeltPens(PaintState &state, QWidget *parent) : QWidget(parent), m_stat
 
     for (int i = 0; i < kFeltPenCount; ++i) {
         auto press = [this, i](Qt::MouseButton button) { pressPen(i, button); };
-        m_pens.append(new PenPart(
+        m_pens.append(new PressArea(
             QStringLiteral("feltPen%1").arg(i), this,
-            [this, i](QPainter &p, const QRect &r) {
+            [this, i](QPainter &p, const QRect &) {
+                const QRect band = penBand(i).translated(-m_pens[i]->pos());
                 // The open pen glows, so the colour in use is seen at a glance.
                 if (!m_column.lidClosed(i)) {
                     p.setRenderHint(QPainter::Antialiasing);
                     p.setPen(Qt::NoPen);
                     p.setBrush(looks::kSunshine);
-                    p.drawRoundedRect(QRectF(r).adjusted(0, 0.5, 0, -0.5), r.height() / 2.0,
-                                      r.height() / 2.0);
+                    p.drawRoundedRect(QRectF(band).adjusted(0, 0.5, 0, -0.5), band.height() / 2.0,
+                                      band.height() / 2.0);
                 }
-                paletteart::drawFeltPenBody(p, r, m_column.penColour(i));
+                paletteart::drawFeltPenBody(p, band, m_column.penColour(i));
             },
             press));
         m_shines.append(
@@ -125,21 +129,39 @@ void FeltPens::setColPalette(int strip)
     drawPens();
 }
 
+QRect FeltPens::penCell(int index) const
+{
+    if (m_grid.columns == 1)
+        return QRect(0, m_column.penTop(index), width(), m_column.penHeight());
+    return m_grid.cell(index);
+}
+
+QRect FeltPens::penBand(int index) const
+{
+    // A pen keeps its drawn proportions (a narrow cell draws it somewhat fatter, so it is still
+    // seen) in the middle of its cell; the whole cell takes presses.
+    const QRect cell = penCell(index);
+    const double narrowing = std::min(1.0, 1.5 * cell.width() / kPaintToolsPanelWidthPx);
+    const int height = std::min(cell.height(), int(m_column.penHeight() * narrowing));
+    return QRect(cell.left(), cell.top() + (cell.height() - height) / 2, cell.width(), height);
+}
+
 void FeltPens::drawPens()
 {
-    const int height = m_column.penHeight();
     for (int i = 0; i < kFeltPenCount; ++i) {
-        const QRect band(0, m_column.penTop(i), width(), height);
-        m_pens[i]->setGeometry(band);
+        const QRect band = penBand(i);
+        m_pens[i]->setGeometry(penCell(i));
         m_shines[i]->setGeometry(band);
-        m_lids[i]->setGeometry(paletteart::lidRect(width(), height).translated(band.topLeft()));
+        m_lids[i]->setGeometry(
+            paletteart::lidRect(band.width(), band.height()).translated(band.topLeft()));
         const int lineWidth = m_column.endLineWidth();
-        m_endLines[i]->setGeometry(0, band.top() + m_column.endLineY() - lineWidth + 1, width(),
-                                   lineWidth);
+        // The end line stands at its drawn place, or on the last row of a shorter band.
+        const int endLine = std::min(m_column.endLineY(), band.height() - 1);
+        m_endLines[i]->setGeometry(band.left(), band.top() + endLine - lineWidth + 1,
+                                   band.width(), lineWidth);
 
         const QString name = paletteart::colourName(m_column.penColour(i));
         m_pens[i]->setAccessibleName(tr("%1 felt pen").arg(name));
-        m_pens[i]->setToolTip(m_pens[i]->accessibleName());
         m_lids[i]->setAccessibleName(tr("%1 pen lid").arg(name));
         m_lids[i]->setToolTip(m_pens[i]->accessibleName());
         m_pens[i]->update();
@@ -148,10 +170,15 @@ void FeltPens::drawPens()
     showLids();
 }
 
-void FeltPens::showForScreen(int screenHeightPx)
+void FeltPens::showForScreen(QSize screen)
 {
     showFeltPens(m_state, m_column);
-    resize(width(), feltPensHeight(screenHeightPx));
+    m_grid = feltPenGrid(screen.width(), screen.height(), m_column.penHeight());
+    if (m_grid.columns == 1)
+        resize(paletteColumnWidth(screen.width(), screen.height()),
+               feltPensHeight(screen.height()));
+    else
+        resize(m_grid.columns * m_grid.cellWidth, m_grid.height());
     drawPens();
     show();
 }

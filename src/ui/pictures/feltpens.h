@@ -4,6 +4,7 @@
 // colourChosen() for the rest (recolouring a selected text).
 
 #include "core/pictures/paintstate.h"
+#include "core/pictures/palettefit.h"
 
 #include <QVector>
 #include <QWidget>
@@ -21,7 +22,8 @@ public:
     void feltChoseColour(int index);
     void closeCurrentLid();
     void openCurrentLid();
-    // Lays the pens out one below the other: 16 or 32 pixels each by the pen size.
+    // Lays the pens out: one below the other, 16 or 32 pixels each by the pen size, in the
+    // cells of the grid the screen gave when one column does not fit it.
     void drawPens();
 
     int penSize() const { return m_column.penSize(); }
@@ -31,8 +33,8 @@ public:
     int currentPen() const { return m_column.currentPen(); }
     ColourRef currentPenCol() const { return m_column.currentPenColour(); }
 
-    // "Show felt pens": big pens, pen 0 open, red paint, the height for this screen.
-    void showForScreen(int screenHeightPx);
+    // "Show felt pens": big pens, pen 0 open, red paint, laid out for this screen.
+    void showForScreen(QSize screen);
 
     QWidget *pen(int index) const { return m_pens.value(index); }
     QWidget *lid(int index) const { return m_lids.value(index); }
@@ -47,9 +49,12 @@ signals:
 private:
     void pressPen(int index, Qt::MouseButton button);
     void showLids();
+    QRect penCell(int index) const;
+    QRect penBand(int index) const;
 
     PaintState &m_state;
     FeltPenColumn m_column;
+    FeltPenGrid m_grid;
     QVector<QWidget *> m_pens;
     QVector<QWidget *> m_lids;
     QVector<QWidget *> m_shines;

@@ -1,9 +1,9 @@
 #include "ui/pictures/paintingcontroller.h"
 
-#include "core/layout/objectkinds.h"
 #include "core/app/appcontext.h"
-#include "ui/doctypes/pageview.h"
+#include "core/layout/objectkinds.h"
 #include "ui/doctypes/documentwindow.h"
+#include "ui/doctypes/pageview.h"
 #include "ui/pictures/feltpens.h"
 #include "ui/pictures/painttools.h"
 #include "ui/pictures/paletteart.h"
@@ -61,10 +61,15 @@ RubberBandOverlay *PaintingController::box() const
     return m_box;
 }
 
+QSize PaintingController::screenSize() const
+{
+    return QSize(m_context.env.screen.widthPx, m_context.env.screen.heightPx);
+}
+
 void PaintingController::showFeltPens()
 {
     m_paintTools->hide();
-    m_feltPens->showForScreen(m_context.env.screen.heightPx);
+    m_feltPens->showForScreen(screenSize());
     m_window.setPaintToolsShown(false);
 }
 
@@ -72,7 +77,7 @@ void PaintingController::showPaintTools()
 {
     m_feltPens->hide();
     const ToolSelection selection = quillora::showPaintTools(m_context.paint);
-    m_paintTools->showForScreen(m_context.env.screen.heightPx);
+    m_paintTools->showForScreen(screenSize());
     m_paintTools->showToolSelectaAt(0);
     m_window.setPaintToolsShown(true);
     selectTool(selection.tool);

@@ -82,6 +82,7 @@ private:
     template <typename Paint> QRect paintOn(int index, Paint paint);
     void showBand(int index);
     void applyToolCursor();
+    QSize screenSize() const;
     const QCursor &cursorFor(int tool);
 
     AppContext &m_context;

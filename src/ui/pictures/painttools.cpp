@@ -1,13 +1,17 @@
 #include "ui/pictures/painttools.h"
 
+#include "core/layout/reach.h"
 #include "core/pictures/paintstate.h"
 #include "ui/kit/looks.h"
 #include "ui/kit/picturebutton.h"
 #include "ui/pictures/paletteart.h"
 #include "ui/pictures/pensizer.h"
+#include "ui/pictures/pressarea.h"
 
 #include <QMouseEvent>
 #include <QPainter>
+
+#include <algorithm>
 
 namespace quillora {
 
@@ -58,40 +62,33 @@ constexpr int kTightColourPx = 18;
 constexpr int kTightFamilyStepPx = 37;
 constexpr int kTightColumnLeft[] = {6, 56};
 
-class ColourLabel : public QWidget {
-public:
-    ColourLabel(int index, QWidget *parent, std::function<void()> press)
-        : QWidget(parent), m_press(std::move(press))
-    {
-        const ColourRef colour = paletteColours()[index].colour;
-        setObjectName(QStringLiteral("colPal%1").arg(index));
-        setAccessibleName(PaintTools::tr("%1 paint").arg(paletteart::colourName(colour)));
-        setToolTip(accessibleName());
-        setCursor(Qt::PointingHandCursor);
-        setAutoFillBackground(true);
-        QPalette colours = palette();
-        colours.setColor(QPalette::Window, toQColor(colour));
-        setPalette(colours);
-    }
+// Roomy columns: the buttons as drawn in the middle, the colours as fingertip-sized squares
+// with a gap between families, the six sizes in two rows of three.
+constexpr int kRoomyFamilyGapPx = 8;
+constexpr int kRoomyMarginPx = 8;
+constexpr int kRoomySizerRows = 2;
+// A press this far outside every colour (in the panel's margins, below the buttons) is no
+// colour's; one in the gaps between colours is its nearest colour's.
+constexpr int kColourPressSlackPx = 8;
 
-protected:
-    void paintEvent(QPaintEvent *) override
-    {
-        QPainter painter(this);
-        const QColor colour = palette().color(QPalette::Window);
-        painter.setPen(
-            QPen(colour.lightness() > 200 ? QColor(0xA0, 0xA0, 0xA0) : colour.darker(150), 1));
-        painter.drawRect(rect().adjusted(0, 0, -1, -1));
-    }
-    void mousePressEvent(QMouseEvent *event) override
-    {
-        m_press();
-        event->accept();
-    }
-
-private:
-    std::function<void()> m_press;
-};
+PressArea *makeColourLabel(int index, QWidget *parent, std::function<void()> press)
+{
+    const ColourRef colour = paletteColours()[index].colour;
+    auto *label = new PressArea(
+        QStringLiteral("colPal%1").arg(index), parent,
+        [fill = toQColor(colour)](QPainter &painter, const QRect &r) {
+            painter.fillRect(r, fill);
+            painter.setPen(
+                QPen(fill.lightness() > 200 ? QColor(0xA0, 0xA0, 0xA0) : fill.darker(150), 1));
+            painter.drawRect(r.adjusted(0, 0, -1, -1));
+        },
+        [press = std::move(press)](Qt::MouseButton) { press(); });
+    label->setAccessibleName(PaintTools::tr("%1 paint").arg(paletteart::colourName(colour)));
+    QPalette colours = label->palette();
+    colours.setColor(QPalette::Window, toQColor(colour));
+    label->setPalette(colours);
+    return label;
+}
 
 // A highlight frame drawn round the current tool or colour.
 class Highlight : public QWidget {
@@ -136,9 +133,14 @@ int buttonOfTool(int tool)
     return -1;
 }
 
-PaintToolsLayout paintToolsLayout(bool tight)
+PaintToolsLayout paintToolsLayout(PaintToolsFit fit)
 {
+    const bool tight = fit == PaintToolsFit::Tight;
+    const int width =
+        fit == PaintToolsFit::Roomy ? 2 * kPaintToolsPanelWidthPx : kPaintToolsPanelWidthPx;
+    const int shift = (width - kPaintToolsPanelWidthPx) / 2;
     PaintToolsLayout layout;
+    layout.width = width;
     for (int i = 0; i < kToolButtonCount; ++i) {
         const ToolInfo &info = toolInfo(kButtonTools[i]);
         if (tight) {
@@ -147,7 +149,7 @@ PaintToolsLayout paintToolsLayout(bool tight)
                 QRect(kTightColumnLeft[column], 2 + (info.row - 1) * kTightButtonStepPx,
                       kTightButtonPx, kTightButtonPx);
         } else {
-            layout.buttons[i] = QRect(info.buttonPosTwips() / kTwipsPerPixel,
+            layout.buttons[i] = QRect(info.buttonPosTwips() / kTwipsPerPixel + QPoint(shift, 0),
                                       QSize(kToolButtonSizePx, kToolButtonSizePx));
         }
     }
@@ -155,24 +157,54 @@ PaintToolsLayout paintToolsLayout(bool tight)
     for (const QRect &button : layout.buttons)
         buttonsBottom = qMax(buttonsBottom, button.bottom());
     const int coloursTop = buttonsBottom + 4;
+    const int roomyFamilyPx = 2 * kReachPx + kRoomyFamilyGapPx;
+    const int roomyLeft = (width - 2 * roomyFamilyPx + kRoomyFamilyGapPx) / 2;
     for (int i = 0; i < kPaletteColourCount; ++i) {
         const PaletteEntry &entry = paletteColours()[i];
+        const int inFamily = i % 4;
         if (tight) {
-            const int inFamily = i % 4;
             const int left = kTightColumnLeft[entry.family % 2] + (inFamily % 2) * kTightColourPx;
             const int top = coloursTop + (entry.family / 2) * kTightFamilyStepPx +
                             (inFamily / 2) * kTightColourPx;
             layout.colours[i] = QRect(left, top, kTightColourPx, kTightColourPx);
+        } else if (fit == PaintToolsFit::Roomy) {
+            const int left =
+                roomyLeft + (entry.family % 2) * roomyFamilyPx + (inFamily % 2) * kReachPx;
+            const int top = coloursTop + kRoomyMarginPx + (entry.family / 2) * roomyFamilyPx +
+                            (inFamily / 2) * kReachPx;
+            layout.colours[i] = QRect(left, top, kReachPx, kReachPx);
         } else {
             const int side = kPaletteLabelTwips / kTwipsPerPixel;
             layout.colours[i] = QRect(entry.posTwips / kTwipsPerPixel, QSize(side, side));
         }
     }
-    layout.height = tight ? kPaintToolsPanelLowResHeightPx : kPaintToolsPanelHeightPx;
-    const int sizerHeight = tight ? PenSizer::kLowResHeightPx : PenSizer::kHeightPx;
+    const int coloursBottom = layout.colours.back().bottom();
+    if (fit == PaintToolsFit::Roomy) {
+        layout.sizer = QRect(0, coloursBottom + kRoomyMarginPx, width, kRoomySizerRows * kReachPx);
+        layout.height = layout.sizer.bottom() + 1 + kRoomyMarginPx;
+        return layout;
+    }
     layout.sizer =
-        QRect(0, layout.colours.back().bottom() + 2, kPaintToolsPanelWidthPx, sizerHeight);
+        QRect(0, coloursBottom + 2, width, tight ? PenSizer::kLowResHeightPx : PenSizer::kHeightPx);
+    layout.height = tight ? kPaintToolsPanelLowResHeightPx : kPaintToolsPanelHeightPx;
     return layout;
+}
+
+int colourNear(const PaintToolsLayout &layout, QPoint at)
+{
+    int nearest = -1;
+    int nearestDistance = kColourPressSlackPx + 1;
+    for (int i = 0; i < kPaletteColourCount; ++i) {
+        const QRect &r = layout.colours[i];
+        const int dx = std::max({r.left() - at.x(), 0, at.x() - r.right()});
+        const int dy = std::max({r.top() - at.y(), 0, at.y() - r.bottom()});
+        const int distance = std::max(dx, dy);
+        if (distance < nearestDistance) {
+            nearest = i;
+            nearestDistance = distance;
+        }
+    }
+    return nearest;
 }
 
 PaintTools::PaintTools(PaintState &state, QWidget *parent) : QWidget(parent), m_state(state)
@@ -200,18 +232,14 @@ PaintTools::PaintTools(PaintState &state, QWidget *parent) : QWidget(parent), m_
         m_buttons.append(button);
     }
     for (int i = 0; i < kPaletteColourCount; ++i)
-        m_colours.append(new ColourLabel(i, this, [this, i] {
-            emit pressed();
-            choseToolColour(i);
-            emit colourChosen(i);
-        }));
+        m_colours.append(makeColourLabel(i, this, [this, i] { pressColour(i); }));
     m_colSelecta =
         new Highlight(QStringLiteral("colSelecta"), Qt::transparent, looks::kInk, 3, this);
     m_sizer = new PenSizer(state, this);
     connect(m_sizer, &PenSizer::sizeChosen, this, &PaintTools::pressed);
     connect(m_sizer, &PenSizer::sizeChosen, this, &PaintTools::sizeChosen);
 
-    m_layout = paintToolsLayout(false);
+    m_layout = paintToolsLayout(PaintToolsFit::Drawn);
     applyLayout();
     m_sizer->setCol(state.paintColour);
     m_sizer->setToolSize(state.toolSize);
@@ -246,18 +274,38 @@ void PaintTools::choseToolColour(int index)
 
 void PaintTools::tightenUpForLowRes()
 {
-    m_tight = true;
-    m_layout = paintToolsLayout(true);
+    m_fit = PaintToolsFit::Tight;
+    m_layout = paintToolsLayout(m_fit);
     applyLayout();
 }
 
-void PaintTools::showForScreen(int screenHeightPx)
+void PaintTools::showForScreen(QSize screen)
 {
-    if (screenHeightPx < kLowResScreenHeight)
+    if (screen.height() < kLowResScreenHeight) {
         tightenUpForLowRes();
-    resize(kPaintToolsPanelWidthPx, paintToolsPanelHeight(screenHeightPx));
+    } else {
+        m_fit = roomyPalettes(screen.width(), screen.height()) ? PaintToolsFit::Roomy
+                                                               : PaintToolsFit::Drawn;
+        m_layout = paintToolsLayout(m_fit);
+        applyLayout();
+    }
     m_sizer->setCol(m_state.paintColour);
     show();
+}
+
+void PaintTools::mousePressEvent(QMouseEvent *event)
+{
+    const int colour = colourNear(m_layout, event->position().toPoint());
+    if (colour >= 0)
+        pressColour(colour);
+    event->accept();
+}
+
+void PaintTools::pressColour(int index)
+{
+    emit pressed();
+    choseToolColour(index);
+    emit colourChosen(index);
 }
 
 void PaintTools::applyLayout()
@@ -267,12 +315,13 @@ void PaintTools::applyLayout()
     for (int i = 0; i < kPaletteColourCount; ++i)
         m_colours[i]->setGeometry(m_layout.colours[i]);
     m_sizer->setGeometry(m_layout.sizer);
+    m_sizer->setRows(m_fit == PaintToolsFit::Roomy ? kRoomySizerRows : 1);
     showToolSelectaAt(m_selectedButton);
     if (m_selectedColour >= 0)
         m_colSelecta->setGeometry(m_layout.colours[m_selectedColour].adjusted(-3, -3, 3, 3));
     else
         m_colSelecta->hide();
-    resize(kPaintToolsPanelWidthPx, m_layout.height);
+    resize(m_layout.width, m_layout.height);
 }
 
 } // namespace quillora

@@ -25,10 +25,15 @@ struct PaintToolsLayout {
     std::array<QRect, kToolButtonCount> buttons;
     std::array<QRect, kPaletteColourCount> colours;
     QRect sizer;
+    int width = 0;
     int height = 0;
 };
-// The positions of the tables; `tight` packs them into the panel of low screens.
-PaintToolsLayout paintToolsLayout(bool tight);
+// How the panel is laid out: the drawn positions; packed closer for low screens; or spread over
+// a roomy column, every colour and size as big as a fingertip.
+enum class PaintToolsFit { Drawn, Tight, Roomy };
+PaintToolsLayout paintToolsLayout(PaintToolsFit fit);
+// The colour under or nearest to a press between colours, -1 for a press away from them all.
+int colourNear(const PaintToolsLayout &layout, QPoint at);
 
 // The tool on button `index` (buttons follow the tool numbers, skipping tools 8 and 9); -1 if none.
 int toolOfButton(int index);
@@ -46,10 +51,10 @@ public:
     void choseToolColour(int index);
     // Re-lays the panel closer together for screens less than 601 pixels high.
     void tightenUpForLowRes();
-    bool tightened() const { return m_tight; }
+    bool tightened() const { return m_fit == PaintToolsFit::Tight; }
 
-    // "Show paint tools": the panel's size for this screen, then shown.
-    void showForScreen(int screenHeightPx);
+    // "Show paint tools": laid out for this screen, then shown.
+    void showForScreen(QSize screen);
 
     PictureButton *toolButton(int index) const { return m_buttons.value(index); }
     QWidget *colourLabel(int index) const { return m_colours.value(index); }
@@ -68,8 +73,12 @@ signals:
     void colourChosen(int index);
     void sizeChosen(int size);
 
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+
 private:
     void applyLayout();
+    void pressColour(int index);
 
     PaintState &m_state;
     QVector<PictureButton *> m_buttons;
@@ -78,7 +87,7 @@ private:
     QWidget *m_colSelecta = nullptr;
     PenSizer *m_sizer = nullptr;
     PaintToolsLayout m_layout;
-    bool m_tight = false;
+    PaintToolsFit m_fit = PaintToolsFit::Drawn;
     int m_selectedButton = 0;
     int m_selectedColour = -1;
 };

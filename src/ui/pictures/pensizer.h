@@ -27,8 +27,10 @@ public:
 
     QWidget *dot(int index) const { return m_dots.value(index); }
     QWidget *ring() const { return m_ring; }
-    // The size whose dot is nearest across to x: the six dots share the picker's width.
-    int sizeAt(int x) const;
+    // The size whose dot is nearest to a point of the picker.
+    int sizeAt(QPoint at) const;
+    // The dots stand in one row (as drawn) or, in a roomy picker, in rows of equal parts.
+    void setRows(int rows);
 
 signals:
     void sizeChosen(int size);
@@ -39,12 +41,14 @@ protected:
 
 private:
     void layoutDots();
+    void chooseSize(int size);
 
     PaintState &m_state;
     QVector<QWidget *> m_dots;
     QWidget *m_ring = nullptr;
     ColourRef m_colour = 255;
     int m_ringSize = 16;
+    int m_rows = 1;
 };
 
 } // namespace quillora

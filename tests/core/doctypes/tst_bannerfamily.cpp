@@ -84,7 +84,7 @@ private slots:
         fit.screenWidthPx = 800;
         QVERIFY(kFamily.readDescription(staging.memberPath(QStringLiteral("layout.xml")), read,
                                         fit, nullptr));
-        const BannerTextField field = bannerTextField(800);
+        const BannerTextField field = bannerTextField(800, kToolPaletteWidthPx);
         QVERIFY(!read.banner.text.isEmpty());
         QVERIFY(read.banner.text.size() < 100);
         QCOMPARE(limitBannerText(read.banner.text + u'W', field), read.banner.text);

@@ -1,4 +1,5 @@
 #include "core/pictures/paintstate.h"
+#include "core/pictures/palettefit.h"
 
 #include <QTest>
 
@@ -109,6 +110,45 @@ private slots:
         QFETCH(int, screenHeight);
         QTEST(feltPensHeight(screenHeight), "height");
         QCOMPARE(paintToolsPanelHeight(screenHeight), screenHeight < 601 ? 501 : 620);
+    }
+
+    // Every pen stays on the screen below the toolbar, and where it can, each is big enough
+    // for a fingertip; a narrow column that holds the drawn pitch keeps it.
+    void feltPenGridFitsTheScreen_data()
+    {
+        QTest::addColumn<QSize>("screen");
+        QTest::addColumn<int>("columns");
+        QTest::addColumn<int>("pitch");
+        QTest::addColumn<int>("cellWidth");
+        QTest::newRow("projector 1024x768") << QSize(1024, 768) << 2 << 55 << 53;
+        QTest::newRow("whiteboard 1280x800") << QSize(1280, 800) << 2 << 56 << 53;
+        QTest::newRow("laptop 1366x768") << QSize(1366, 768) << 2 << 55 << 53;
+        QTest::newRow("new board 1920x1080") << QSize(1920, 1080) << 2 << 56 << 106;
+        QTest::newRow("tall 1280x1024 keeps the drawn column")
+            << QSize(1280, 1024) << 1 << 32 << 106;
+        QTest::newRow("low 800x600") << QSize(800, 600) << 2 << 38 << 53;
+    }
+    void feltPenGridFitsTheScreen()
+    {
+        QFETCH(QSize, screen);
+        QFETCH(int, columns);
+        QFETCH(int, pitch);
+        QFETCH(int, cellWidth);
+        const FeltPenGrid grid = feltPenGrid(screen.width(), screen.height(), 32);
+        QCOMPARE(grid.columns, columns);
+        QCOMPARE(grid.pitch, pitch);
+        QCOMPARE(grid.cellWidth, cellWidth);
+        const QRect column(0, 0, paletteColumnWidth(screen.width(), screen.height()),
+                           feltPensFreeHeight(screen.height()));
+        for (int pen = 0; pen < kFeltPenCount; ++pen) {
+            QVERIFY2(column.contains(grid.cell(pen)), qPrintable(QString::number(pen)));
+            for (int other = pen + 1; other < kFeltPenCount; ++other)
+                QVERIFY(!grid.cell(pen).intersects(grid.cell(other)));
+            if (pen > 0) // the next pen stands below, or heads the next column
+                QVERIFY(grid.cell(pen).top() > grid.cell(pen - 1).top() ||
+                        grid.cell(pen).left() > grid.cell(pen - 1).left());
+        }
+        QCOMPARE(grid.height(), grid.cell(kFeltPenCount - 1).bottom() + 1);
     }
 
     void switchingPalettes()

@@ -207,29 +207,40 @@ private slots:
                 1);
         // Dots grow left to right.
         if (dot > 0)
-            QVERIFY(sizer->dot(dot - 1)->width() < dotWidget->width());
+            QVERIFY(sizer->dot(dot - 1)->geometry().center().x() <
+                    dotWidget->geometry().center().x());
     }
 
     void panelLayout_data()
     {
-        QTest::addColumn<int>("screenHeight");
+        QTest::addColumn<QSize>("screen");
         QTest::addColumn<bool>("tight");
-        QTest::addColumn<int>("height");
-        QTest::newRow("800") << 800 << false << 620;
-        QTest::newRow("600") << 600 << true << 501;
+        QTest::addColumn<QSize>("size");
+        QTest::newRow("1280x800") << QSize(1280, 800) << false << QSize(106, 620);
+        QTest::newRow("800x600") << QSize(800, 600) << true << QSize(106, 501);
+        QTest::newRow("1920x1080 roomy") << QSize(1920, 1080) << false << QSize(212, 898);
     }
 
     void panelLayout()
     {
-        QFETCH(int, screenHeight);
+        QFETCH(QSize, screen);
         QFETCH(bool, tight);
-        QFETCH(int, height);
+        QFETCH(QSize, size);
 
         PaintState state;
         PaintTools tools(state);
-        tools.showForScreen(screenHeight);
+        tools.showForScreen(screen);
         QCOMPARE(tools.tightened(), tight);
-        QCOMPARE(tools.size(), QSize(106, height));
+        QCOMPARE(tools.size(), size);
+        // In a roomy column every colour and size is as big as a fingertip.
+        if (size.width() > 106) {
+            for (int i = 0; i < kPaletteColourCount; ++i)
+                QVERIFY(tools.colourLabel(i)->width() >= 44 &&
+                        tools.colourLabel(i)->height() >= 44);
+            for (int i = 0; i < 6; ++i)
+                QVERIFY(tools.penSizer()->dot(i)->width() >= 44 &&
+                        tools.penSizer()->dot(i)->height() >= 44);
+        }
 
         // Everything fits the panel and nothing covers anything else.
         QVector<QRect> parts;
@@ -246,6 +257,31 @@ private slots:
         }
         // The biggest dot fits the picker.
         QVERIFY(tools.penSizer()->rect().contains(tools.penSizer()->dot(5)->geometry()));
+    }
+
+    // A press in the gap between two colours takes the nearer one; one well away takes none.
+    void pressBetweenColours_data()
+    {
+        QTest::addColumn<QPoint>("at");
+        QTest::addColumn<int>("colour");
+        QTest::newRow("nearer the left family") << QPoint(53, 330) << 1;
+        QTest::newRow("nearer the right family") << QPoint(55, 330) << 4;
+        QTest::newRow("between family rows") << QPoint(10, 369) << 2;
+        QTest::newRow("beside the tool buttons") << QPoint(53, 100) << -1;
+    }
+
+    void pressBetweenColours()
+    {
+        QFETCH(QPoint, at);
+        QFETCH(int, colour);
+        PaintState state;
+        PaintTools tools(state);
+        tools.showForScreen(QSize(1280, 800));
+        QSignalSpy chosen(&tools, &PaintTools::colourChosen);
+        QTest::mousePress(&tools, Qt::LeftButton, {}, at);
+        QCOMPARE(chosen.count(), colour < 0 ? 0 : 1);
+        if (colour >= 0)
+            QCOMPARE(chosen[0].at(0).toInt(), colour);
     }
 
 };
