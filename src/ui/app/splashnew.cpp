@@ -362,7 +362,7 @@ void SplashNew::showSubChoices()
         if (shown) {
             const SubChoice &choice = listing.choices[slot];
             image->setTilePicture(thumbnail(choice.thumbnailPath));
-            const QString name = m_context.tr(choice.caption);
+            const QString name = context().tr(choice.caption);
             image->setCaption(name);
             caption->setText(name);
         }
