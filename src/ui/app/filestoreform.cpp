@@ -69,8 +69,8 @@ FileStoreForm::FileStoreForm(AppContext &context, QWidget *parent)
     bodyLayout()->addWidget(m_folders, 1);
 
     connect(m_useMyDocs, &QRadioButton::toggled, this, &FileStoreForm::updateEnabled);
-    // Folders are read and sorted in the background, so rows move after the chosen folder
-    // was selected: keep it in view as they settle.
+    // Folders are read and sorted in the background, and others come and go while the dialog
+    // is open, so rows move after the chosen folder was selected: keep it in view.
     const auto keepChosenInView = [this] {
         QTimer::singleShot(0, this, [this] {
             if (m_folders->currentIndex().isValid())
@@ -79,6 +79,8 @@ FileStoreForm::FileStoreForm(AppContext &context, QWidget *parent)
     };
     connect(m_model, &QFileSystemModel::directoryLoaded, this, keepChosenInView);
     connect(m_model, &QFileSystemModel::layoutChanged, this, keepChosenInView);
+    connect(m_model, &QFileSystemModel::rowsInserted, this, keepChosenInView);
+    connect(m_model, &QFileSystemModel::rowsRemoved, this, keepChosenInView);
     connect(m_drives, &QComboBox::activated, this,
             [this](int index) { showDrive(m_drives->itemText(index)); });
 

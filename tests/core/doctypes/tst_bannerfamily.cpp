@@ -82,6 +82,7 @@ private slots:
         PageModel read;
         PageFitInputs fit;
         fit.screenWidthPx = 800;
+        fit.toolPaletteWidthPx = kToolPaletteWidthPx;
         QVERIFY(kFamily.readDescription(staging.memberPath(QStringLiteral("layout.xml")), read,
                                         fit, nullptr));
         const BannerTextField field = bannerTextField(800, kToolPaletteWidthPx);
