@@ -21,14 +21,9 @@ PRESSABLE = {"push button", "toggle button", "check box", "radio button", "list 
              "menu item"}
 FINGERTIP = 44
 
-# Standard controls still drawn at their desktop size, being made child-sized on another
-# branch; each entry is (role, name or None for any name, screen label or None for any, reason).
-ALLOWED_SMALL = [
-    ("check box", None, "options", "options dialog check boxes: desktop size until the "
-                                   "child-sized style lands"),
-    ("radio button", None, "options", "options dialog choices: desktop size until the "
-                                      "child-sized style lands"),
-]
+# Controls that may stay under a fingertip, each as (role, name or None for any name, screen
+# label or None for any, reason): none today.
+ALLOWED_SMALL = []
 
 
 def screen_size():

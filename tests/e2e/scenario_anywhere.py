@@ -62,7 +62,7 @@ def body(s):
     hx, hy = a11y.center(s.find("Make the text bigger or smaller"))
     s.drag([(hx, hy), (hx + 80, hy + 40), (hx + 160, hy + 80)])
     s.click("Choose a font", "push button")
-    s.click("Comic Sans MS")
+    s.click("Comic Sans MS", "label")
     s.key("ctrl+z")
     s.find("Redo", "push button")
     s.key("ctrl+y")

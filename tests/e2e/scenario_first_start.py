@@ -10,7 +10,7 @@ KEYS = ["HidePrinterTime", "WorkingDir", "iniPrinterName", "showNumCopiesCombo",
         "useIWBkeyBd", "useWebCam", "font0", "font1", "font2", "font3", "font4",
         "useDarkerFrameColour", "DontOfferToSave", "presMode", "tempPath", "dataPath",
         "webcamName", "fontSFatPrintPC", "printZoomSFPC", "leaftletTurnAngle", "multiPrintQualSF",
-        "warnIfNotA4"]
+        "warnIfNotA4", "progressSnapshots"]
 
 
 KINDS = ["Simple", "Circle", "Table", "Shapes", "Postcard", "Booklet", "Comic-strip", "Card",
