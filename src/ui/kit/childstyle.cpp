@@ -188,6 +188,16 @@ QSize ChildStyle::sizeFromContents(ContentsType type, const QStyleOption *option
     }
 }
 
+QRect ChildStyle::subElementRect(SubElement element, const QStyleOption *option,
+                                 const QWidget *widget) const
+{
+    // A check box or choice takes a press anywhere on its finger-high row, not only on the
+    // box and its words.
+    if (element == SE_CheckBoxClickRect || element == SE_RadioButtonClickRect)
+        return option->rect;
+    return QProxyStyle::subElementRect(element, option, widget);
+}
+
 QRect ChildStyle::subControlRect(ComplexControl control, const QStyleOptionComplex *option,
                                  SubControl part, const QWidget *widget) const
 {

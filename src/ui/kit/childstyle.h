@@ -21,6 +21,8 @@ public:
                     const QWidget *widget = nullptr) const override;
     QSize sizeFromContents(ContentsType type, const QStyleOption *option, const QSize &contents,
                            const QWidget *widget = nullptr) const override;
+    QRect subElementRect(SubElement element, const QStyleOption *option,
+                         const QWidget *widget = nullptr) const override;
     QRect subControlRect(ComplexControl control, const QStyleOptionComplex *option, SubControl part,
                          const QWidget *widget = nullptr) const override;
     void drawPrimitive(PrimitiveElement element, const QStyleOption *option, QPainter *painter,
