@@ -3,7 +3,10 @@
 // object handling, printing, the webcam, the template column, the border, divider handles,
 // presentation typing and the palette hint. The program and the tests wire windows alike.
 
+#include "ui/pictures/picturemenucontroller.h"
 #include "ui/pictures/webcamcontroller.h"
+
+#include <functional>
 
 namespace quillora {
 
@@ -26,6 +29,8 @@ struct DocumentServices {
     FileController *files = nullptr;   // lives for the whole run; attaches to each window
     ShellController *shell = nullptr;  // reports new options
     KeySender *keys = nullptr;         // types the on-screen keyboard's keys; the system's if null
+    // The picture menu's clipboard, picture files and questions; the system's if empty.
+    std::function<PictureMenuServices()> pictureMenu{};
 };
 
 // The controllers others talk to; all of them are children of the window and go with it.
