@@ -32,8 +32,8 @@ int run(const QStringList &arguments, QString *message = nullptr)
     ZipArchiveFormat zip;
     QString written;
     QTextStream errors(&written);
-    const int code =
-        runHeadlessExport(QStringList{QStringLiteral("quillora")} + arguments, context, zip, &errors);
+    const int code = runHeadlessExport(QStringList{QStringLiteral("quillora")} + arguments, context,
+                                       zip, &errors);
     errors.flush();
     if (message)
         *message = written;
@@ -45,13 +45,129 @@ int run(const QStringList &arguments, QString *message = nullptr)
 class HeadlessExportTest : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase();
-    void wrongArguments_data();
-    void wrongArguments();
-    void pngAndPdfWritten();
-    void badFileRefused_data();
-    void badFileRefused();
-    void thumbnailsBesideTheTemplates();
+    void initTestCase()
+    {
+        AppContext context{Environment{}};
+        PageModel page;
+        QVERIFY(readTemplate(kSimpleLayout, page, fitFor(context)));
+        page.pictureBoxes[0].image = filledPicture(page.pictureBoxes[0].geometry.size(), Qt::blue);
+        page.textBoxes[0].text = QStringLiteral("Our trip");
+        m_pictureRect = page.pictureBoxes[0].geometry;
+        m_pageSize = page.pageRect.size();
+        ZipArchiveFormat zip;
+        const Staging staging(m_folder.filePath(QStringLiteral("staging")));
+        const WorkFileContext files{zip, staging, fitFor(context), UnpackLimits{}};
+        m_workFile = m_folder.filePath(QStringLiteral("trip.qlr"));
+        QString error;
+        QVERIFY2(saveWorkFile(page, files, m_workFile, {}, &error), qPrintable(error));
+    }
+
+    void wrongArguments_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("code");
+        // Without an export option the window opens as usual.
+        QTest::newRow("nothing") << QStringList{} << -1;
+        QTest::newRow("just a file") << QStringList{QStringLiteral("b.qlr")} << -1;
+        QTest::newRow("no file") << QStringList{QStringLiteral("--export-png"),
+                                                QStringLiteral("a.png")}
+                                 << 2;
+        QTest::newRow("extra") << QStringList{QStringLiteral("--export-pdf"),
+                                              QStringLiteral("a.pdf"), QStringLiteral("b.qlr"),
+                                              QStringLiteral("c.qlr")}
+                               << 2;
+        QTest::newRow("mode not first")
+            << QStringList{QStringLiteral("a.png"), QStringLiteral("--export-png"),
+                           QStringLiteral("b.qlr")}
+            << 2;
+        QTest::newRow("thumbnails without folder")
+            << QStringList{QStringLiteral("--make-thumbnails")} << 2;
+    }
+
+    void wrongArguments()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, code);
+        QString message;
+        QCOMPARE(run(arguments, &message), code);
+        QCOMPARE(message.contains(QStringLiteral("usage")), code == 2);
+    }
+
+    void pngAndPdfWritten()
+    {
+        const QString png = m_folder.filePath(QStringLiteral("trip.png"));
+        QCOMPARE(run({QStringLiteral("--export-png"), png, m_workFile}), 0);
+        const QImage image(png);
+        QCOMPARE(image.size(), m_pageSize);
+        QCOMPARE(image.pixelColor(m_pictureRect.center()), QColor(Qt::blue));
+        QCOMPARE(image.pixelColor(1, 1), QColor(Qt::white));
+        // The title text is drawn in its box above the picture.
+        int ink = 0;
+        for (int y = 0; y < m_pictureRect.top(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                ink += qGray(image.pixel(x, y)) < 160 ? 1 : 0;
+        QVERIFY(ink > 20);
+
+        const QString pdf = m_folder.filePath(QStringLiteral("trip.pdf"));
+        QCOMPARE(run({QStringLiteral("--export-pdf"), pdf, m_workFile}), 0);
+        QFile file(pdf);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.read(5), QByteArray("%PDF-"));
+    }
+
+    void badFileRefused_data()
+    {
+        QTest::addColumn<QByteArray>("contents");
+        QTest::addColumn<QString>("mode");
+        QTest::newRow("not a zip, png")
+            << QByteArray("this is no work file") << QStringLiteral("--export-png");
+        QTest::newRow("missing, pdf") << QByteArray("-") << QStringLiteral("--export-pdf");
+    }
+
+    void badFileRefused()
+    {
+        QFETCH(QByteArray, contents);
+        QFETCH(QString, mode);
+        const QString input = m_folder.filePath(QStringLiteral("bad.qlr"));
+        QFile::remove(input);
+        if (contents != "-") {
+            QFile file(input);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(contents);
+        }
+        // An earlier good export of the same name stays as it was.
+        const QString output = m_folder.filePath(QStringLiteral("keep.out"));
+        {
+            QFile earlier(output);
+            QVERIFY(earlier.open(QIODevice::WriteOnly));
+            earlier.write("earlier");
+        }
+        QString message;
+        QCOMPARE(run({mode, output, input}, &message), 1);
+        QVERIFY(message.contains(input));
+        QFile kept(output);
+        QVERIFY(kept.open(QIODevice::ReadOnly));
+        QCOMPARE(kept.readAll(), QByteArray("earlier"));
+    }
+
+    void thumbnailsBesideTheTemplates()
+    {
+        const QString layouts = m_folder.filePath(QStringLiteral("layouts"));
+        QVERIFY(QDir().mkpath(layouts + QStringLiteral("/simple")));
+        QVERIFY(QFile::copy(kSimpleLayout, layouts + QStringLiteral("/simple/simple.xml")));
+        QFile broken(layouts + QStringLiteral("/simple/broken.xml"));
+        QVERIFY(broken.open(QIODevice::WriteOnly));
+        broken.write("<textbox name='tb0'/>\r\n");
+        broken.close();
+        QString message;
+        QCOMPARE(run({QStringLiteral("--make-thumbnails"), layouts}, &message), 1);
+        QVERIFY(message.contains(QStringLiteral("broken.xml")));
+        const QImage thumbnail(layouts + QStringLiteral("/simple/simple.bmp"));
+        QVERIFY(!thumbnail.isNull());
+        QCOMPARE(thumbnail.height(), 150);
+        QVERIFY(thumbnail.width() < 150);
+        QVERIFY(!QFileInfo::exists(layouts + QStringLiteral("/simple/broken.bmp")));
+    }
 
 private:
     QTemporaryDir m_folder;
@@ -59,128 +175,6 @@ private:
     QRect m_pictureRect;
     QSize m_pageSize;
 };
-
-void HeadlessExportTest::initTestCase()
-{
-    AppContext context{Environment{}};
-    PageModel page;
-    QVERIFY(readTemplate(kSimpleLayout, page, fitFor(context)));
-    page.pictureBoxes[0].image = filledPicture(page.pictureBoxes[0].geometry.size(), Qt::blue);
-    page.textBoxes[0].text = QStringLiteral("Our trip");
-    m_pictureRect = page.pictureBoxes[0].geometry;
-    m_pageSize = page.pageRect.size();
-    ZipArchiveFormat zip;
-    const Staging staging(m_folder.filePath(QStringLiteral("staging")));
-    const WorkFileContext files{zip, staging, fitFor(context), UnpackLimits{}};
-    m_workFile = m_folder.filePath(QStringLiteral("trip.qlr"));
-    QString error;
-    QVERIFY2(saveWorkFile(page, files, m_workFile, {}, &error), qPrintable(error));
-}
-
-void HeadlessExportTest::wrongArguments_data()
-{
-    QTest::addColumn<QStringList>("arguments");
-    QTest::addColumn<int>("code");
-    // Without an export option the window opens as usual.
-    QTest::newRow("nothing") << QStringList{} << -1;
-    QTest::newRow("just a file") << QStringList{QStringLiteral("b.qlr")} << -1;
-    QTest::newRow("no file") << QStringList{QStringLiteral("--export-png"), QStringLiteral("a.png")}
-                             << 2;
-    QTest::newRow("extra") << QStringList{QStringLiteral("--export-pdf"), QStringLiteral("a.pdf"),
-                                          QStringLiteral("b.qlr"), QStringLiteral("c.qlr")}
-                           << 2;
-    QTest::newRow("mode not first") << QStringList{QStringLiteral("a.png"),
-                                                   QStringLiteral("--export-png"),
-                                                   QStringLiteral("b.qlr")}
-                                    << 2;
-    QTest::newRow("thumbnails without folder") << QStringList{QStringLiteral("--make-thumbnails")}
-                                               << 2;
-}
-
-void HeadlessExportTest::wrongArguments()
-{
-    QFETCH(QStringList, arguments);
-    QFETCH(int, code);
-    QString message;
-    QCOMPARE(run(arguments, &message), code);
-    QCOMPARE(message.contains(QStringLiteral("usage")), code == 2);
-}
-
-void HeadlessExportTest::pngAndPdfWritten()
-{
-    const QString png = m_folder.filePath(QStringLiteral("trip.png"));
-    QCOMPARE(run({QStringLiteral("--export-png"), png, m_workFile}), 0);
-    const QImage image(png);
-    QCOMPARE(image.size(), m_pageSize);
-    QCOMPARE(image.pixelColor(m_pictureRect.center()), QColor(Qt::blue));
-    QCOMPARE(image.pixelColor(1, 1), QColor(Qt::white));
-    // The title text is drawn in its box above the picture.
-    int ink = 0;
-    for (int y = 0; y < m_pictureRect.top(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            ink += qGray(image.pixel(x, y)) < 160 ? 1 : 0;
-    QVERIFY(ink > 20);
-
-    const QString pdf = m_folder.filePath(QStringLiteral("trip.pdf"));
-    QCOMPARE(run({QStringLiteral("--export-pdf"), pdf, m_workFile}), 0);
-    QFile file(pdf);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    QCOMPARE(file.read(5), QByteArray("%PDF-"));
-}
-
-void HeadlessExportTest::badFileRefused_data()
-{
-    QTest::addColumn<QByteArray>("contents");
-    QTest::addColumn<QString>("mode");
-    QTest::newRow("not a zip, png")
-        << QByteArray("this is no work file") << QStringLiteral("--export-png");
-    QTest::newRow("missing, pdf") << QByteArray("-") << QStringLiteral("--export-pdf");
-}
-
-void HeadlessExportTest::badFileRefused()
-{
-    QFETCH(QByteArray, contents);
-    QFETCH(QString, mode);
-    const QString input = m_folder.filePath(QStringLiteral("bad.qlr"));
-    QFile::remove(input);
-    if (contents != "-") {
-        QFile file(input);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(contents);
-    }
-    // An earlier good export of the same name stays as it was.
-    const QString output = m_folder.filePath(QStringLiteral("keep.out"));
-    {
-        QFile earlier(output);
-        QVERIFY(earlier.open(QIODevice::WriteOnly));
-        earlier.write("earlier");
-    }
-    QString message;
-    QCOMPARE(run({mode, output, input}, &message), 1);
-    QVERIFY(message.contains(input));
-    QFile kept(output);
-    QVERIFY(kept.open(QIODevice::ReadOnly));
-    QCOMPARE(kept.readAll(), QByteArray("earlier"));
-}
-
-void HeadlessExportTest::thumbnailsBesideTheTemplates()
-{
-    const QString layouts = m_folder.filePath(QStringLiteral("layouts"));
-    QVERIFY(QDir().mkpath(layouts + QStringLiteral("/simple")));
-    QVERIFY(QFile::copy(kSimpleLayout, layouts + QStringLiteral("/simple/simple.xml")));
-    QFile broken(layouts + QStringLiteral("/simple/broken.xml"));
-    QVERIFY(broken.open(QIODevice::WriteOnly));
-    broken.write("<textbox name='tb0'/>\r\n");
-    broken.close();
-    QString message;
-    QCOMPARE(run({QStringLiteral("--make-thumbnails"), layouts}, &message), 1);
-    QVERIFY(message.contains(QStringLiteral("broken.xml")));
-    const QImage thumbnail(layouts + QStringLiteral("/simple/simple.bmp"));
-    QVERIFY(!thumbnail.isNull());
-    QCOMPARE(thumbnail.height(), 150);
-    QVERIFY(thumbnail.width() < 150);
-    QVERIFY(!QFileInfo::exists(layouts + QStringLiteral("/simple/broken.bmp")));
-}
 
 QTEST_MAIN(HeadlessExportTest)
 #include "tst_headlessexport.moc"
