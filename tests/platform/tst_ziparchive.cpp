@@ -114,7 +114,10 @@ private slots:
 
         UnpackLimits total;
         total.maxTotalBytes = 6 * 1024 * 1024;
-        QVERIFY(!unpackArchive(zip, archive, dir.path(), total, &error));
+        FileOutcome outcome;
+        QVERIFY(!unpackArchive(zip, archive, dir.path(), total, &error, &outcome));
+        // Too big, not damaged: the teacher is told what to look into.
+        QCOMPARE(outcome.trouble, FileTrouble::TooBig);
 
         UnpackLimits count;
         count.maxMembers = 1;
