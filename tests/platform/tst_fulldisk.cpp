@@ -13,11 +13,9 @@
 #include "core/printing/pdfprintdevice.h"
 #include "core/printing/printjob.h"
 #include "platform/ziparchive.h"
+#include "support/rawzip.h"
 #include "support/samplepage.h"
 #include "support/testfiles.h"
-
-#include <quazip/quazip.h>
-#include <quazip/quazipfile.h>
 
 #include <QDir>
 #include <QStorageInfo>
@@ -51,20 +49,6 @@ PageModel noisyPage(quint32 seed)
     return page;
 }
 
-QMap<QString, QByteArray> membersOf(const QString &archive)
-{
-    QMap<QString, QByteArray> members;
-    QuaZip zip(archive);
-    if (!zip.open(QuaZip::mdUnzip))
-        return members;
-    for (bool more = zip.goToFirstFile(); more; more = zip.goToNextFile()) {
-        QuaZipFile file(&zip);
-        if (file.open(QIODevice::ReadOnly))
-            members.insert(zip.getCurrentFileName(), file.readAll());
-    }
-    return members;
-}
-
 bool isWholePdf(const QByteArray &bytes)
 {
     return bytes.startsWith("%PDF-") && bytes.trimmed().endsWith("%%EOF");
@@ -75,14 +59,140 @@ bool isWholePdf(const QByteArray &bytes)
 class TestFullDisk : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase();
-    void cleanupTestCase();
-    void savesWholeOrNotAtAll_data();
-    void savesWholeOrNotAtAll();
+    void initTestCase()
+    {
+        m_disk = m_root.filePath(QStringLiteral("disk"));
+        QVERIFY(QDir().mkpath(m_disk));
+        const QByteArray options = "size=" + QByteArray::number(kDiskBytes);
+        m_mounted = ::unshare(CLONE_NEWNS) == 0 &&
+                    ::mount("none", "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0 &&
+                    ::mount("tmpfs", QFile::encodeName(m_disk).constData(), "tmpfs", 0,
+                            options.constData()) == 0;
+        std::signal(SIGXFSZ, SIG_IGN);
+        qInfo() << (m_mounted ? "a small tmpfs" : "limited file sizes")
+                << "stands for the full disk";
+
+        // The earlier files, and what a complete save of the page holds.
+        const QString reference = m_root.filePath(QStringLiteral("reference"));
+        const Staging staging(reference + QStringLiteral("/staging"));
+        QString error;
+        QVERIFY2(saveWorkFile(m_earlier, {m_zip, staging, {}, {}}, reference + "/earlier.qlr", {},
+                              &error),
+                 qPrintable(error));
+        m_earlierFile = readFile(reference + "/earlier.qlr");
+        PageModel page = m_page;
+        QVERIFY2(saveWorkFile(page, {m_zip, staging, {}, {}}, reference + "/page.qlr", {}, &error),
+                 qPrintable(error));
+        m_pageMembers = zipMembers(reference + "/page.qlr");
+        m_saveNeeds = staging.bytesToPack() + QFileInfo(reference + "/page.qlr").size();
+        QVERIFY(
+            writeImageFile(renderPageImage(m_earlier), "PNG", reference + "/earlier.png", &error));
+        m_earlierPng = readFile(reference + "/earlier.png");
+        PdfPrintDevice pdf([&] { return reference + "/earlier.pdf"; });
+        QCOMPARE(printDocument(m_earlier, pdf, {}).outcome, PrintOutcome::Printed);
+        m_earlierPdf = readFile(reference + "/earlier.pdf");
+    }
+
+    void cleanupTestCase()
+    {
+        if (m_mounted)
+            ::umount(QFile::encodeName(m_disk).constData());
+    }
+
+    void savesWholeOrNotAtAll_data()
+    {
+        QTest::addColumn<double>("share");  // of the room the save needs
+        QTest::addColumn<int>("moreBytes"); // added to that
+        QTest::addColumn<int>("mustSave");  // 1 yes, 0 no, -1 either
+
+        QTest::newRow("full") << 0.0 << 0 << 0;
+        for (double share : {0.1, 0.3, 0.5, 0.7, 0.9, 0.97})
+            QTest::addRow("%d%%", int(share * 100)) << share << 0 << -1;
+        for (int bytes : {-8192, -4096, -1024, -200, 0, 4096})
+            QTest::addRow("all but %d bytes", -bytes) << 1.0 << bytes << -1;
+        QTest::newRow("plenty") << 2.0 << 0 << 1;
+    }
+
+    void savesWholeOrNotAtAll()
+    {
+        QFETCH(double, share);
+        QFETCH(int, moreBytes);
+        QFETCH(int, mustSave);
+        const qint64 room = std::max<qint64>(0, qint64(m_saveNeeds * share) + moreBytes);
+        const QString work = onDisk("work.qlr"), png = onDisk("page.png"),
+                      pdfPath = onDisk("page.pdf");
+        QDir(onDisk("staging")).removeRecursively();
+        writeFile(work, m_earlierFile);
+        writeFile(png, m_earlierPng);
+        writeFile(pdfPath, m_earlierPdf);
+
+        leaveRoom(room);
+        QString error;
+        FileOutcome outcome;
+        PageModel page = m_page;
+        const Staging staging(onDisk("staging"));
+        const bool saved = saveWorkFile(page, {m_zip, staging, {}, {}}, work, {}, &error, &outcome);
+        const QImage picture = renderPageImage(m_page);
+        const bool pngSaved = writeImageFile(picture, "PNG", png, &error);
+        const FileTrouble pngTrouble =
+            pngSaved ? FileTrouble::None : writeTrouble(png, picture.sizeInBytes());
+        PdfPrintDevice pdf([&] { return pdfPath; });
+        const bool pdfSaved = printDocument(m_page, pdf, {}).outcome == PrintOutcome::Printed;
+        giveBackRoom();
+
+        if (mustSave >= 0)
+            QCOMPARE(saved, bool(mustSave));
+        if (saved) {
+            QCOMPARE(zipMembers(work), m_pageMembers);
+            PageModel opened;
+            const Staging elsewhere(m_root.filePath(QStringLiteral("open")));
+            QVERIFY2(openWorkFile(opened, {m_zip, elsewhere, {}, {}}, work, &error),
+                     qPrintable(error));
+            QCOMPARE(page.countAtLastSave, 3);
+        } else {
+            QCOMPARE(readFile(work), m_earlierFile);
+            QCOMPARE(page.countAtLastSave, 0);
+            if (m_mounted)
+                QCOMPARE(saveTroubleSentence(outcome.trouble),
+                         saveTroubleSentence(FileTrouble::NoRoom));
+            // Whatever staging still holds is complete, never a member cut short.
+            for (const QString &name : QDir(staging.folder()).entryList(QDir::Files))
+                QCOMPARE(readFile(staging.memberPath(name)), m_pageMembers.value(name));
+        }
+        if (pngSaved) {
+            QCOMPARE(QImage(png).convertToFormat(picture.format()), picture);
+        } else {
+            QCOMPARE(readFile(png), m_earlierPng);
+            if (m_mounted)
+                QCOMPARE(pngTrouble, FileTrouble::NoRoom);
+        }
+        QVERIFY(pdfSaved ? isWholePdf(readFile(pdfPath)) : readFile(pdfPath) == m_earlierPdf);
+        // Nothing half-written is left beside the files.
+        QStringList left = QDir(m_disk).entryList(QDir::Files);
+        left.sort();
+        QCOMPARE(left, QStringList({"page.pdf", "page.png", "work.qlr"}));
+    }
 
 private:
-    void leaveRoom(qint64 room);
-    void giveBackRoom();
+    void leaveRoom(qint64 room)
+    {
+        if (!m_mounted) {
+            const rlimit limit{rlim_t(room), RLIM_INFINITY};
+            QCOMPARE(::setrlimit(RLIMIT_FSIZE, &limit), 0);
+            return;
+        }
+        const qint64 filler = QStorageInfo(m_disk).bytesAvailable() - room;
+        if (filler > 0)
+            writeFile(onDisk("filler"), QByteArray(filler, 'x'));
+    }
+
+    void giveBackRoom()
+    {
+        const rlimit none{RLIM_INFINITY, RLIM_INFINITY};
+        ::setrlimit(RLIMIT_FSIZE, &none);
+        QFile::remove(onDisk("filler"));
+    }
+
     QString onDisk(const char *name) const { return QDir(m_disk).filePath(QLatin1String(name)); }
 
     QTemporaryDir m_root;
@@ -95,132 +205,6 @@ private:
     qint64 m_saveNeeds = 0;
     ZipArchiveFormat m_zip;
 };
-
-void TestFullDisk::initTestCase()
-{
-    m_disk = m_root.filePath(QStringLiteral("disk"));
-    QVERIFY(QDir().mkpath(m_disk));
-    const QByteArray options = "size=" + QByteArray::number(kDiskBytes);
-    m_mounted = ::unshare(CLONE_NEWNS) == 0
-                && ::mount("none", "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0
-                && ::mount("tmpfs", QFile::encodeName(m_disk).constData(), "tmpfs", 0,
-                           options.constData()) == 0;
-    std::signal(SIGXFSZ, SIG_IGN);
-    qInfo() << (m_mounted ? "a small tmpfs" : "limited file sizes") << "stands for the full disk";
-
-    // The earlier files, and what a complete save of the page holds.
-    const QString reference = m_root.filePath(QStringLiteral("reference"));
-    const Staging staging(reference + QStringLiteral("/staging"));
-    QString error;
-    QVERIFY2(saveWorkFile(m_earlier, {m_zip, staging, {}, {}}, reference + "/earlier.qlr", {}, &error),
-             qPrintable(error));
-    m_earlierFile = readFile(reference + "/earlier.qlr");
-    PageModel page = m_page;
-    QVERIFY2(saveWorkFile(page, {m_zip, staging, {}, {}}, reference + "/page.qlr", {}, &error),
-             qPrintable(error));
-    m_pageMembers = membersOf(reference + "/page.qlr");
-    m_saveNeeds = staging.bytesToPack() + QFileInfo(reference + "/page.qlr").size();
-    QVERIFY(writeImageFile(renderPageImage(m_earlier), "PNG", reference + "/earlier.png", &error));
-    m_earlierPng = readFile(reference + "/earlier.png");
-    PdfPrintDevice pdf([&] { return reference + "/earlier.pdf"; });
-    QCOMPARE(printDocument(m_earlier, pdf, {}).outcome, PrintOutcome::Printed);
-    m_earlierPdf = readFile(reference + "/earlier.pdf");
-}
-
-void TestFullDisk::cleanupTestCase()
-{
-    if (m_mounted)
-        ::umount(QFile::encodeName(m_disk).constData());
-}
-
-void TestFullDisk::leaveRoom(qint64 room)
-{
-    if (!m_mounted) {
-        const rlimit limit{rlim_t(room), RLIM_INFINITY};
-        QCOMPARE(::setrlimit(RLIMIT_FSIZE, &limit), 0);
-        return;
-    }
-    const qint64 filler = QStorageInfo(m_disk).bytesAvailable() - room;
-    if (filler > 0)
-        writeFile(onDisk("filler"), QByteArray(filler, 'x'));
-}
-
-void TestFullDisk::giveBackRoom()
-{
-    const rlimit none{RLIM_INFINITY, RLIM_INFINITY};
-    ::setrlimit(RLIMIT_FSIZE, &none);
-    QFile::remove(onDisk("filler"));
-}
-
-void TestFullDisk::savesWholeOrNotAtAll_data()
-{
-    QTest::addColumn<double>("share");   // of the room the save needs
-    QTest::addColumn<int>("moreBytes");  // added to that
-    QTest::addColumn<int>("mustSave");   // 1 yes, 0 no, -1 either
-
-    QTest::newRow("full") << 0.0 << 0 << 0;
-    for (double share : {0.1, 0.3, 0.5, 0.7, 0.9, 0.97})
-        QTest::addRow("%d%%", int(share * 100)) << share << 0 << -1;
-    for (int bytes : {-8192, -4096, -1024, -200, 0, 4096})
-        QTest::addRow("all but %d bytes", -bytes) << 1.0 << bytes << -1;
-    QTest::newRow("plenty") << 2.0 << 0 << 1;
-}
-
-void TestFullDisk::savesWholeOrNotAtAll()
-{
-    QFETCH(double, share);
-    QFETCH(int, moreBytes);
-    QFETCH(int, mustSave);
-    const qint64 room = std::max<qint64>(0, qint64(m_saveNeeds * share) + moreBytes);
-    const QString work = onDisk("work.qlr"), png = onDisk("page.png"), pdfPath = onDisk("page.pdf");
-    QDir(onDisk("staging")).removeRecursively();
-    writeFile(work, m_earlierFile);
-    writeFile(png, m_earlierPng);
-    writeFile(pdfPath, m_earlierPdf);
-
-    leaveRoom(room);
-    QString error;
-    FileOutcome outcome;
-    PageModel page = m_page;
-    const Staging staging(onDisk("staging"));
-    const bool saved = saveWorkFile(page, {m_zip, staging, {}, {}}, work, {}, &error, &outcome);
-    const QImage picture = renderPageImage(m_page);
-    const bool pngSaved = writeImageFile(picture, "PNG", png, &error);
-    const FileTrouble pngTrouble = pngSaved ? FileTrouble::None : writeTrouble(png, picture.sizeInBytes());
-    PdfPrintDevice pdf([&] { return pdfPath; });
-    const bool pdfSaved = printDocument(m_page, pdf, {}).outcome == PrintOutcome::Printed;
-    giveBackRoom();
-
-    if (mustSave >= 0)
-        QCOMPARE(saved, bool(mustSave));
-    if (saved) {
-        QCOMPARE(membersOf(work), m_pageMembers);
-        PageModel opened;
-        const Staging elsewhere(m_root.filePath(QStringLiteral("open")));
-        QVERIFY2(openWorkFile(opened, {m_zip, elsewhere, {}, {}}, work, &error), qPrintable(error));
-        QCOMPARE(page.countAtLastSave, 3);
-    } else {
-        QCOMPARE(readFile(work), m_earlierFile);
-        QCOMPARE(page.countAtLastSave, 0);
-        if (m_mounted)
-            QCOMPARE(saveTroubleSentence(outcome.trouble), saveTroubleSentence(FileTrouble::NoRoom));
-        // Whatever staging still holds is complete, never a member cut short.
-        for (const QString &name : QDir(staging.folder()).entryList(QDir::Files))
-            QCOMPARE(readFile(staging.memberPath(name)), m_pageMembers.value(name));
-    }
-    if (pngSaved) {
-        QCOMPARE(QImage(png).convertToFormat(picture.format()), picture);
-    } else {
-        QCOMPARE(readFile(png), m_earlierPng);
-        if (m_mounted)
-            QCOMPARE(pngTrouble, FileTrouble::NoRoom);
-    }
-    QVERIFY(pdfSaved ? isWholePdf(readFile(pdfPath)) : readFile(pdfPath) == m_earlierPdf);
-    // Nothing half-written is left beside the files.
-    QStringList left = QDir(m_disk).entryList(QDir::Files);
-    left.sort();
-    QCOMPARE(left, QStringList({"page.pdf", "page.png", "work.qlr"}));
-}
 
 QTEST_MAIN(TestFullDisk)
 #include "tst_fulldisk.moc"

@@ -1,6 +1,9 @@
-#include "platform/imagefiles.h"
+// Reading pictures: bitmaps through Qt, metafiles drawn as written and known by their extension
+// whatever its case, photos decoded only as large as the box needs, and bad or huge files refused.
 
-#include <QBuffer>
+#include "platform/imagefiles.h"
+#include "platform/pictureloader.h"
+
 #include <QDataStream>
 #include <QTemporaryDir>
 #include <QTest>
@@ -17,8 +20,8 @@ QByteArray rectangleWmf(QColor fill, QColor pen, qint16 penWidth)
     QByteArray records;
     QDataStream r(&records, QIODevice::WriteOnly);
     r.setByteOrder(QDataStream::LittleEndian);
-    auto record = [&](quint16 function, std::initializer_list<qint16> params, quint32 extraWords = 0,
-                      std::function<void()> writeExtra = {}) {
+    auto record = [&](quint16 function, std::initializer_list<qint16> params,
+                      quint32 extraWords = 0, std::function<void()> writeExtra = {}) {
         r << quint32(3 + params.size() + extraWords) << function;
         if (writeExtra)
             writeExtra();
@@ -26,14 +29,14 @@ QByteArray rectangleWmf(QColor fill, QColor pen, qint16 penWidth)
             r << p;
     };
     auto colourRef = [](QColor c) { return quint32(c.red() | c.green() << 8 | c.blue() << 16); };
-    record(0x020B, {0, 0});                 // SETWINDOWORG y, x
-    record(0x020C, {500, 1000});            // SETWINDOWEXT height, width
+    record(0x020B, {0, 0});      // SETWINDOWORG y, x
+    record(0x020C, {500, 1000}); // SETWINDOWEXT height, width
     record(0x02FC, {}, 4, [&] { r << quint16(0) << colourRef(fill) << quint16(0); });
-    record(0x012D, {0});                    // SELECTOBJECT 0
+    record(0x012D, {0}); // SELECTOBJECT 0
     record(0x02FA, {}, 5, [&] { r << quint16(0) << penWidth << qint16(0) << colourRef(pen); });
-    record(0x012D, {1});                    // SELECTOBJECT 1
-    record(0x041B, {400, 800, 100, 200});   // RECTANGLE bottom, right, top, left
-    record(0x0000, {});                     // EOF
+    record(0x012D, {1});                  // SELECTOBJECT 1
+    record(0x041B, {400, 800, 100, 200}); // RECTANGLE bottom, right, top, left
+    record(0x0000, {});                   // EOF
 
     QByteArray out;
     QDataStream s(&out, QIODevice::WriteOnly);
@@ -90,8 +93,8 @@ QByteArray rectangleEmf(QColor fill, QColor pen, qint32 penWidth)
     s.setByteOrder(QDataStream::LittleEndian);
     const quint32 total = 88 + body.size();
     s << quint32(1) << quint32(88);
-    s << qint32(0) << qint32(0) << qint32(999) << qint32(499);      // bounds, device units
-    s << qint32(0) << qint32(0) << qint32(26458) << qint32(13229);  // frame, 0.01 mm
+    s << qint32(0) << qint32(0) << qint32(999) << qint32(499);     // bounds, device units
+    s << qint32(0) << qint32(0) << qint32(26458) << qint32(13229); // frame, 0.01 mm
     s << quint32(0x464D4520) << quint32(0x10000) << total << quint32(7) << quint16(3) << quint16(0);
     s << quint32(0) << quint32(0) << quint32(0);
     s << qint32(1000) << qint32(500) << qint32(265) << qint32(132);
@@ -114,8 +117,7 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<bool>("metafile");
         QTest::newRow("wmf") << "clip.wmf" << true;
-        QTest::newRow("upper EMF") << "CLIP.EMF" << true;
-        QTest::newRow("mixed") << "a.eMf" << true;
+        QTest::newRow("mixed case EMF") << "CLIP.eMf" << true;
         QTest::newRow("png") << "photo.png" << false;
         QTest::newRow("no extension emf") << "clipemf" << true;
     }
@@ -163,20 +165,6 @@ private slots:
         QVERIFY2(qAbs(edge + thickness / 2 - 320) <= 2, "outline at 200 units");
         QVERIFY2(qAbs(thickness - std::max(1.0, penWidth * 1.6)) <= 2,
                  qPrintable(QString::number(thickness)));
-    }
-
-    void bitmapsThroughQt()
-    {
-        QImage source(40, 30, QImage::Format_RGB32);
-        source.fill(Qt::green);
-        QByteArray png;
-        QBuffer buffer(&png);
-        buffer.open(QIODevice::WriteOnly);
-        source.save(&buffer, "PNG");
-        QImage image;
-        QString error;
-        QVERIFY2(loadPictureBytes(png, "photo.png", &image, &error), qPrintable(error));
-        QCOMPARE(image.size(), QSize(40, 30));
     }
 
     void refusesBadPictures_data()
@@ -232,6 +220,69 @@ private slots:
         QString error;
         QVERIFY(!loadPictureBytes(png, "huge.png", &image, &error));
         QVERIFY2(error.contains("too big"), qPrintable(error));
+    }
+
+    void decodesNoLargerThanNeeded_data()
+    {
+        QTest::addColumn<QString>("format");
+        QTest::addColumn<QSize>("enough");
+        QTest::addColumn<bool>("smaller");
+        QTest::newRow("photo into a small box") << "jpg" << QSize(200, 150) << true;
+        QTest::newRow("photo into a tall box") << "jpg" << QSize(100, 600) << true;
+        QTest::newRow("photo into a bigger box") << "jpg" << QSize(2000, 100) << false;
+        QTest::newRow("no size given") << "jpg" << QSize() << false;
+        QTest::newRow("png is read whole") << "png" << QSize(200, 150) << false;
+    }
+    void decodesNoLargerThanNeeded()
+    {
+        QFETCH(QString, format);
+        QFETCH(QSize, enough);
+        QFETCH(bool, smaller);
+        QTemporaryDir folder;
+        QImage photo(1600, 1200, QImage::Format_RGB32);
+        photo.fill(QColor(30, 160, 60));
+        const QString path = folder.filePath(QStringLiteral("photo.") + format);
+        QVERIFY(photo.save(path));
+
+        FilePictureLoader loader;
+        QImage image;
+        QString error;
+        QVERIFY2(loader.load(path, enough, &image, &error), qPrintable(error));
+        QCOMPARE(image.size() != photo.size(), smaller);
+        QCOMPARE(image.format(), QImage::Format_RGB32);
+        // Whichever way the box is filled, the decoded picture still covers it.
+        QVERIFY(image.width() >= std::min(enough.width(), 1600));
+        QVERIFY(image.height() >= std::min(enough.height(), 1200));
+        QVERIFY(image.width() * 3 == image.height() * 4 ||
+                std::abs(image.width() * 3 - image.height() * 4) <= 4);
+    }
+
+    void limitsStillHold()
+    {
+        QTemporaryDir folder;
+        QImage photo(400, 300, QImage::Format_RGB32);
+        photo.fill(Qt::white);
+        const QString path = folder.filePath(QStringLiteral("big.jpg"));
+        QVERIFY(photo.save(path));
+        ImageLoadLimits limits;
+        limits.maxPixels = 100 * 100;
+        FilePictureLoader loader(limits);
+        QImage image;
+        QString error;
+        QVERIFY(!loader.load(path, QSize(50, 50), &image, &error));
+        QVERIFY(error.contains(QStringLiteral("too big")));
+        QVERIFY(image.isNull());
+    }
+
+    void anUpperCaseMetafileIsReadAsOne()
+    {
+        QImage image;
+        QString error;
+        QVERIFY2(FilePictureLoader().load(
+                     QStringLiteral(QUILLORA_TEST_DATA "/pictures/BLUE_RECTANGLE.EMF"),
+                     QSize(100, 100), &image, &error),
+                 qPrintable(error));
+        QCOMPARE(centreColour(image), QColor(Qt::blue));
     }
 };
 

@@ -4,7 +4,10 @@
 // presentation typing, the palette hint and the progress pictures. The program and the tests
 // wire windows alike.
 
+#include "ui/pictures/picturemenucontroller.h"
 #include "ui/pictures/webcamcontroller.h"
+
+#include <functional>
 
 namespace quillora {
 
@@ -27,6 +30,8 @@ struct DocumentServices {
     WebcamController::CameraFactory makeCamera;
     FileController *files = nullptr;   // lives for the whole run; attaches to each window
     KeySender *keys = nullptr;         // types the on-screen keyboard's keys; the system's if null
+    // The picture menu's clipboard, picture files and questions; the system's if empty.
+    std::function<PictureMenuServices()> pictureMenu{};
 };
 
 // The controllers others talk to; all of them are children of the window and go with it.

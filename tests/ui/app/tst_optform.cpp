@@ -1,3 +1,7 @@
+// The options dialog: the print button rule, the check boxes, the leaflet turn, the scale factors,
+// the printer, the five fonts, Cancel, and the working folder chosen in its own dialog, which opens
+// on the stored choice, stores what OK chose and leaves everything as it was on Cancel.
+
 #include "core/app/appcontext.h"
 #include "core/printing/imageprintdevice.h"
 #include "ui/app/filestoreform.h"
@@ -7,6 +11,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QFileSystemModel>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -14,6 +19,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QTreeView>
 
 using namespace quillora;
 
@@ -47,6 +53,20 @@ class TestOptForm : public QObject {
     ImagePrinterProvider m_printers{{{QStringLiteral("Laser"), QSize(2480, 3508), {}},
                                      {QStringLiteral("Inkjet"), QSize(2480, 3508), {}}},
                                     QStringLiteral("Inkjet")};
+    QTemporaryDir m_documents;
+    QTemporaryDir m_elsewhere;
+
+    AppContext makeContext(const QString &workingDir)
+    {
+        Environment environment;
+        environment.folders.documents = m_documents.path();
+        AppContext context{environment};
+        context.settings.workingDir = workingDir;
+        context.folders.working = QStringLiteral("/old/working");
+        context.fileDialogFolder = QStringLiteral("/old/files");
+        context.importDialogFolder = QStringLiteral("/old/pictures");
+        return context;
+    }
 
 private slots:
     void printButtonRuleIsShownAndKept_data()
@@ -76,42 +96,6 @@ private slots:
         form.show();
         click(form, "okBut");
         QCOMPARE(context.settings.hidePrinterTime, std::max(hidePrinterTime, -1));
-    }
-
-    void printButtonRuleIsApplied_data()
-    {
-        QTest::addColumn<int>("option");
-        QTest::addColumn<int>("minutesIndex");
-        QTest::addColumn<int>("expectedTime");
-        QTest::addColumn<int>("printButton");
-        QTest::addColumn<bool>("timerEnabled");
-        QTest::addColumn<bool>("countDownCleared");
-        using PB = OptionsEffects::PrintButton;
-        QTest::newRow("hide for 10 minutes") << 1 << 5 << 10 << int(PB::Show) << false << true;
-    }
-    void printButtonRuleIsApplied()
-    {
-        QFETCH(int, option);
-        QFETCH(int, minutesIndex);
-        QFETCH(int, expectedTime);
-        QFETCH(int, printButton);
-        QFETCH(bool, timerEnabled);
-        QFETCH(bool, countDownCleared);
-        AppContext context{Environment{}};
-        context.settings.hidePrinterTime = 3;
-        OptForm form(context, m_printers, kFonts);
-        QSignalSpy applied(&form, &OptForm::optionsApplied);
-        form.show();
-        click(form, QStringLiteral("hide_printer%1").arg(option));
-        control<QComboBox>(form, "hide_time")->setCurrentIndex(minutesIndex);
-        click(form, "okBut");
-
-        QCOMPARE(context.settings.hidePrinterTime, expectedTime);
-        QCOMPARE(applied.size(), 1);
-        const auto effects = applied.first().first().value<OptionsEffects>();
-        QCOMPARE(int(effects.printButton), printButton);
-        QCOMPARE(effects.hideTimerEnabled, timerEnabled);
-        QCOMPARE(effects.clearHideCountDown, countDownCleared);
     }
 
     void checkBoxesFollowTheirSettings_data()
@@ -146,64 +130,36 @@ private slots:
         QCOMPARE(effects.webCamButtonVisible, !stored);
     }
 
-    void leafletTurn_data()
+    // The rules behind each control are checked without a window; here, that OK hands on what
+    // the print button choice, the quick leaflet turn and the scale buttons show.
+    void okAppliesWhatTheControlsShow()
     {
-        QTest::addColumn<int>("stored");
-        QTest::addColumn<bool>("ticked");
-        QTest::addColumn<bool>("toggle");
-        QTest::addColumn<int>("applied");
-        QTest::newRow("15 ticked becomes 45") << 15 << false << true << 45;
-    }
-    void leafletTurn()
-    {
-        QFETCH(int, stored);
-        QFETCH(bool, ticked);
-        QFETCH(bool, toggle);
-        QFETCH(int, applied);
         AppContext context{Environment{}};
-        context.settings.leaftletTurnAngle = stored;
+        context.settings.hidePrinterTime = 3;
+        context.settings.leaftletTurnAngle = 15;
+        context.settings.printZoomSFPC = 99;
+        context.settings.fontSFatPrintPC = 90;
         OptForm form(context, m_printers, kFonts);
-        QCOMPARE(control<QCheckBox>(form, "leafQuickTurn")->isChecked(), ticked);
+        QSignalSpy applied(&form, &OptForm::optionsApplied);
         form.show();
-        if (toggle)
-            click(form, "leafQuickTurn");
+        click(form, "hide_printer1");
+        control<QComboBox>(form, "hide_time")->setCurrentIndex(5);
+        QVERIFY(!control<QCheckBox>(form, "leafQuickTurn")->isChecked());
+        click(form, "leafQuickTurn");
+        for (int press = 0; press < 3; ++press)
+            click(form, "pageSFUp");
+        click(form, "textSFDown");
+        QCOMPARE(control<QLabel>(form, "pageSFcap")->text(), QStringLiteral("100"));
         click(form, "okBut");
-        QCOMPARE(context.settings.leaftletTurnAngle, applied);
-    }
 
-    void scaleFactorsStepWithinLimits_data()
-    {
-        QTest::addColumn<QString>("prefix");
-        QTest::addColumn<int>("start");
-        QTest::addColumn<int>("ups");
-        QTest::addColumn<int>("downs");
-        QTest::addColumn<int>("expected");
-        for (const char *prefix : {"pageSF", "textSF"}) {
-            QTest::addRow("%s 99 up 3 stops at 100", prefix) << prefix << 99 << 3 << 0 << 100;
-        }
-    }
-    void scaleFactorsStepWithinLimits()
-    {
-        QFETCH(QString, prefix);
-        QFETCH(int, start);
-        QFETCH(int, ups);
-        QFETCH(int, downs);
-        QFETCH(int, expected);
-        AppContext context{Environment{}};
-        const bool page = prefix == "pageSF";
-        (page ? context.settings.printZoomSFPC : context.settings.fontSFatPrintPC) = start;
-        OptForm form(context, m_printers, kFonts);
-        form.show();
-        for (int i = 0; i < ups; ++i)
-            click(form, prefix + "Up");
-        for (int i = 0; i < downs; ++i)
-            click(form, prefix + "Down");
-        QCOMPARE(control<QLabel>(form, prefix + "cap")->text(), QString::number(expected));
-        click(form, "okBut");
-        QCOMPARE(page ? context.settings.printZoomSFPC : context.settings.fontSFatPrintPC,
-                 expected);
-        if (page)
-            QCOMPARE(context.settings.printZoomFraction(), expected / 100.0);
+        QCOMPARE(context.settings.hidePrinterTime, 10);
+        QCOMPARE(context.settings.leaftletTurnAngle, 45);
+        QCOMPARE(context.settings.printZoomSFPC, 100);
+        QCOMPARE(context.settings.fontSFatPrintPC, 89);
+        QCOMPARE(applied.size(), 1);
+        const auto effects = applied.first().first().value<OptionsEffects>();
+        QCOMPARE(effects.printButton, OptionsEffects::PrintButton::Show);
+        QVERIFY(effects.clearHideCountDown);
     }
 
     void printerChoice_data()
@@ -212,11 +168,14 @@ private slots:
         QTest::addColumn<QString>("shown");
         QTest::addColumn<QString>("pick");
         QTest::addColumn<QString>("applied");
-        QTest::newRow("stored printer shown") << "Laser" << "Laser" << "" << "Laser";
-        QTest::newRow("no name: system default") << "" << "Inkjet" << "" << "";
-        QTest::newRow("missing printer: default shown, name kept")
-            << "Gone" << "Inkjet" << "" << "Gone";
-        QTest::newRow("picking stores the device name") << "Gone" << "Inkjet" << "Laser" << "Laser";
+        QTest::newRow("missing printer: default shown, name kept") << "Gone"
+                                                                   << "Inkjet"
+                                                                   << ""
+                                                                   << "Gone";
+        QTest::newRow("picking stores the device name") << "Gone"
+                                                        << "Inkjet"
+                                                        << "Laser"
+                                                        << "Laser";
     }
     void printerChoice()
     {
@@ -328,6 +287,113 @@ private slots:
         // The options dialog is still waiting for its own answer.
         click(form, "cancelBut");
         QCOMPARE(context.settings.workingDir, chosen);
+    }
+
+    void initTestCase()
+    {
+        QVERIFY(QDir(m_elsewhere.path()).mkpath(QStringLiteral("class 3/stories")));
+    }
+
+    void opensOnTheStoredChoice_data()
+    {
+        QTest::addColumn<bool>("myDocuments");
+        QTest::newRow("MYDOCS: lists off") << true;
+        QTest::newRow("a folder: lists on and pointing at it") << false;
+    }
+    void opensOnTheStoredChoice()
+    {
+        QFETCH(bool, myDocuments);
+        const QString folder = QDir::cleanPath(m_elsewhere.filePath(QStringLiteral("class 3")));
+        AppContext context = makeContext(myDocuments ? QStringLiteral("MYDOCS") : folder);
+        FileStoreForm form(context);
+        auto *tree = form.findChild<QTreeView *>("Dir1");
+        QCOMPARE(form.findChild<QRadioButton *>("UseOtherFolder")->isChecked(), !myDocuments);
+        QCOMPARE(form.findChild<QComboBox *>("Drive1")->isEnabled(), !myDocuments);
+        QCOMPARE(tree->isEnabled(), !myDocuments);
+        if (!myDocuments)
+            QCOMPARE(form.chosenFolder(), folder);
+
+        // The chosen folder stays in sight while the folders around it load and sort.
+        form.show();
+        QTRY_VERIFY(tree->viewport()->rect().contains(tree->visualRect(tree->currentIndex())));
+        // Rows still arriving on a busy machine may move it for a moment; it comes back.
+        QTest::qWait(100);
+        QTRY_VERIFY(tree->viewport()->rect().contains(tree->visualRect(tree->currentIndex())));
+
+        // The option buttons switch the lists either way.
+        click(form, myDocuments ? "UseOtherFolder" : "UseMyDocs");
+        QCOMPARE(tree->isEnabled(), myDocuments);
+    }
+
+    void okStoresTheChoice_data()
+    {
+        QTest::addColumn<bool>("myDocuments");
+        QTest::addColumn<QString>("subFolder");
+        QTest::newRow("documents folder") << true << "";
+        QTest::newRow("a folder with spaces") << false << "class 3/stories";
+    }
+    void okStoresTheChoice()
+    {
+        QFETCH(bool, myDocuments);
+        QFETCH(QString, subFolder);
+        const QString folder = QDir::cleanPath(m_elsewhere.filePath(subFolder));
+        AppContext context = makeContext(myDocuments ? QDir::tempPath() : QStringLiteral("MYDOCS"));
+        FileStoreForm form(context);
+        form.show();
+        click(form, myDocuments ? "UseMyDocs" : "UseOtherFolder");
+        if (!myDocuments) {
+            // Pick it in the folder list as the teacher would.
+            auto *tree = form.findChild<QTreeView *>("Dir1");
+            auto *model = qobject_cast<QFileSystemModel *>(tree->model());
+            QVERIFY(model);
+            tree->setCurrentIndex(model->index(folder));
+        }
+        click(form, "okBut");
+
+        const QString working = myDocuments ? m_documents.path() : folder;
+        QCOMPARE(context.dialogAnswer, QStringLiteral("OK"));
+        QCOMPARE(context.settings.workingDir, myDocuments ? QStringLiteral("MYDOCS") : folder);
+        QCOMPARE(context.folders.working, working);
+        QCOMPARE(context.fileDialogFolder, working);
+        QCOMPARE(context.importDialogFolder, working);
+        QVERIFY(!form.isVisible());
+    }
+
+    void cancelChangesNothing_data()
+    {
+        QTest::addColumn<QString>("way");
+        QTest::newRow("Cancel") << "cancelBut";
+        QTest::newRow("Escape") << "";
+    }
+    void cancelChangesNothing()
+    {
+        QFETCH(QString, way);
+        AppContext context = makeContext(QStringLiteral("MYDOCS"));
+        FileStoreForm form(context);
+        form.show();
+        click(form, "UseOtherFolder");
+        form.showFolder(m_elsewhere.path());
+        if (way.isEmpty())
+            QTest::keyClick(&form, Qt::Key_Escape);
+        else
+            click(form, way);
+        QCOMPARE(context.dialogAnswer, QStringLiteral("Cancel"));
+        QCOMPARE(context.settings.workingDir, QStringLiteral("MYDOCS"));
+        QCOMPARE(context.folders.working, QStringLiteral("/old/working"));
+        QCOMPARE(context.fileDialogFolder, QStringLiteral("/old/files"));
+        QCOMPARE(context.importDialogFolder, QStringLiteral("/old/pictures"));
+    }
+
+    void unknownDocumentsFolderGivesAnEmptyWorkingFolder()
+    {
+        AppContext context = makeContext(QDir::tempPath());
+        context.env.folders.documents.clear();
+        FileStoreForm form(context);
+        form.show();
+        click(form, "UseMyDocs");
+        click(form, "okBut");
+        QCOMPARE(context.settings.workingDir, QStringLiteral("MYDOCS"));
+        QCOMPARE(context.folders.working, QString());
     }
 };
 

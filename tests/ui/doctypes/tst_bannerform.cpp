@@ -16,30 +16,23 @@ using namespace quillora;
 
 namespace {
 
-const QString kWithBorder = QStringLiteral(QUILLORA_SOURCE_DIR "/data/layouts/display/with border.xml");
+const QString kWithBorder =
+    QStringLiteral(QUILLORA_SOURCE_DIR "/data/layouts/display/with border.xml");
 
-struct BannerFixture {
-    BannerFixture() : window(context)
+struct BannerFixture : DocumentWindowFixture<BannerForm> {
+    BannerFixture()
     {
         context.page.documentType = DocumentKind::Display;
-        controllers = attachControllers(
-            context, window,
-            DocumentServices{printers, pictures, [] { return std::unique_ptr<Camera>(); }});
-        window.show();
-        window.startDocument(kWithBorder);
+        wire();
+        window->show();
+        window->startDocument(kWithBorder);
         QCoreApplication::processEvents(); // the border editor opens once the page is set up
     }
     template <typename T> T *find(const char *name) const
     {
-        return window.findChild<T *>(QString::fromLatin1(name));
+        return window->findChild<T *>(QString::fromLatin1(name));
     }
     QString state() const { return bannerDescription(context.page.banner); }
-
-    AppContext context{WindowFixture::screen()};
-    ImagePrinterProvider printers;
-    FilePictureLoader pictures;
-    BannerForm window;
-    DocumentControllers controllers;
 };
 
 } // namespace
@@ -53,7 +46,7 @@ private slots:
         for (const char *name : {"BannerText", "FontNameCombo", "thickScroll", "Image1", "Image2",
                                  "PaperHolder", "AbcHolder", "BordPaper", "magBorder"})
             QVERIFY2(f.find<QWidget>(name), name);
-        QCOMPARE(f.window.objectName(), QStringLiteral("BannerForm"));
+        QCOMPARE(f.window->objectName(), QStringLiteral("BannerForm"));
         // A bordered banner opens with its border editor, and the text waits for words.
         QVERIFY(f.controllers.border->isEditing());
         QVERIFY(f.context.page.banner.text.isEmpty());
@@ -66,7 +59,7 @@ private slots:
         QTest::mouseClick(text, Qt::LeftButton);
         QTest::keyClicks(text, QStringLiteral("HELLO"));
         QCOMPARE(f.context.page.banner.text, QStringLiteral("HELLO"));
-        QCOMPARE(f.window.bannerLayout().sheetCount, 2);
+        QCOMPARE(f.window->bannerLayout().sheetCount, 2);
         QVERIFY(!f.controllers.border->isEditing()); // typing began with a press on the field
         QVERIFY(f.context.page.hasUnsavedChanges());
 
@@ -112,16 +105,16 @@ private slots:
         QTest::mouseClick(f.find<PictureButton>("letterColourBut"), Qt::LeftButton);
         QCOMPARE(f.context.page.banner.letterFill, ColourRef(0x0000FF));
 
-        emit f.window.undoRequested();
+        emit f.window->undoRequested();
         QCOMPARE(f.context.page.banner.fontName, fonts->itemText(2));
-        emit f.window.undoRequested();
+        emit f.window->undoRequested();
         QCOMPARE(f.state(), typed);
         QCOMPARE(fonts->currentIndex(), 0);
         // Ctrl+Z in the field steps the banner back, not the field's own history.
         QTest::keyClick(f.find<QLineEdit>("BannerText"), Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(f.context.page.banner.text, QStringLiteral("A"));
         QCOMPARE(f.find<QLineEdit>("BannerText")->text(), QStringLiteral("A"));
-        emit f.window.undoRequested();
+        emit f.window->undoRequested();
         QCOMPARE(f.state(), start);
     }
 };

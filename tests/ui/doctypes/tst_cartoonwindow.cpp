@@ -7,46 +7,18 @@
 #include "ui/doctypes/bubblewidget.h"
 #include "ui/doctypes/cartoonside.h"
 #include "ui/doctypes/cartoonwindow.h"
-#include "ui/doctypes/pageview.h"
-#include "ui/text/textboxwidget.h"
-#include "ui/undo/undocontroller.h"
 
-#include <QApplication>
-#include <QMouseEvent>
 #include <QTest>
 
 using namespace quillora;
 
 namespace {
 
-// The left button's press, a move held down, or its release, at a point of the screen: the
-// widget may move under the pointer, as a dragged one does.
-void sendMouse(QWidget *widget, QEvent::Type type, QPoint global)
-{
-    const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
-    const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
-    QMouseEvent event(type, widget->mapFromGlobal(global), global, button, held, Qt::NoModifier);
-    QApplication::sendEvent(widget, &event);
-}
-
-// Presses `widget` at `from` (its own coordinates), moves by `by` and lets go.
-void drag(QWidget *widget, QPoint from, QPoint by)
-{
-    const QPoint start = widget->mapToGlobal(from);
-    sendMouse(widget, QEvent::MouseButtonPress, start);
-    sendMouse(widget, QEvent::MouseMove, start + by / 2);
-    sendMouse(widget, QEvent::MouseMove, start + by);
-    sendMouse(widget, QEvent::MouseButtonRelease, start + by);
-}
-
-struct CartoonFixture {
-    CartoonFixture() : context(WindowFixture::screen())
+struct CartoonFixture : DocumentWindowFixture<CartoonWindow> {
+    CartoonFixture()
     {
         context.page.documentType = DocumentKind::ComicStrip;
-        window = std::make_unique<CartoonWindow>(context);
-        controllers = attachControllers(
-            context, *window,
-            DocumentServices{printers, pictures, [] { return std::unique_ptr<Camera>(); }});
+        wire();
         QVERIFY(window->startDocument(
             QStringLiteral(QUILLORA_SOURCE_DIR "/data/layouts/cartoon/two frames.xml")));
     }
@@ -60,15 +32,9 @@ struct CartoonFixture {
     void dragBubble(int index, QPoint by)
     {
         const BubbleModel &model = context.page.bubbles[index];
-        drag(window->bubble(index),
-             QPoint(model.geometry.width() / 4 + 4, model.geometry.height() / 2), by);
+        dragBy(window->bubble(index),
+               QPoint(model.geometry.width() / 4 + 4, model.geometry.height() / 2), by);
     }
-
-    AppContext context;
-    ImagePrinterProvider printers;
-    FilePictureLoader pictures;
-    std::unique_ptr<CartoonWindow> window;
-    DocumentControllers controllers;
 };
 
 } // namespace
@@ -125,13 +91,13 @@ private slots:
         f.window->dropIcon(BubbleKind::Thought, f.inFrame(0, QPoint(200, 200)));
         BubbleHandle *size = f.window->sizeHandle(0);
         const int frameWidth = f.context.page.pictureBoxes[0].geometry.width();
-        drag(size, QPoint(20, 20), QPoint(900, 900));
+        dragBy(size, QPoint(20, 20), QPoint(900, 900));
         const BubbleModel &bubble = f.context.page.bubbles[0];
         const QPoint reach = sizeHandleCentre(bubble) - QPoint(200, 200);
         QVERIFY(qAbs(std::hypot(reach.x(), reach.y()) - int(0.32 * frameWidth)) <= 3);
 
         BubbleHandle *tail = f.window->tailHandle(0);
-        drag(tail, QPoint(20, 20), QPoint(40, 0));
+        dragBy(tail, QPoint(20, 20), QPoint(40, 0));
         QCOMPARE(tail->pos() + QPoint(BubbleHandle::kSide / 2, BubbleHandle::kSide / 2),
                  f.inFrame(0, bubble.tip));
         QVERIFY(f.window->toolbar()->isButtonShown(ToolbarAction::Undo));

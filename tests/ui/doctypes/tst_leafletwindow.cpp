@@ -2,13 +2,11 @@
 // that hide the objects and refuse a second press, the turning page showing the latest edit,
 // and a booklet saved and opened again as a work file.
 
-#include "core/app/appcontext.h"
 #include "core/files/workfile.h"
 #include "platform/ziparchive.h"
-#include "ui/doctypes/leafletwindow.h"
-#include "ui/doctypes/pageview.h"
+#include "support/windowfixture.h"
 #include "ui/kit/picturebutton.h"
-#include "ui/text/textboxwidget.h"
+#include "ui/doctypes/leafletwindow.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
@@ -25,17 +23,11 @@ QString layout(const char *folder, const char *name)
         .arg(QLatin1String(folder), QLatin1String(name));
 }
 
-struct Leaflet {
-    Leaflet(DocumentKind kind, const QString &path, QSize screen = {1024, 768})
-        : context([screen] {
-              Environment environment;
-              environment.screen.widthPx = screen.width();
-              environment.screen.heightPx = screen.height();
-              return environment;
-          }())
+struct Leaflet : DocumentWindowFixture<LeafletWindow> {
+    Leaflet(DocumentKind kind, const QString &path, QSize screenSize = {1024, 768})
+        : DocumentWindowFixture(screen(screenSize.width(), screenSize.height()))
     {
         context.page.documentType = kind;
-        window = std::make_unique<LeafletWindow>(context);
         started = window->startDocument(path);
     }
     QWidget *child(const QString &name) const { return window->findChild<QWidget *>(name); }
@@ -45,8 +37,6 @@ struct Leaflet {
         QTRY_VERIFY_WITH_TIMEOUT(!window->animating(), 3000);
     }
 
-    AppContext context;
-    std::unique_ptr<LeafletWindow> window;
     bool started = false;
 };
 
@@ -87,8 +77,8 @@ private slots:
             QVERIFY2(window.contains(leaflet.child(name)->geometry()), qPrintable(name));
         QVERIFY(leaflet.child("nextBut")->width() >= 48);
         // Page 0's first text stands on the front cover; page 1's is hidden.
-        QVERIFY(leaflet.window->pageView()->textBox(0)->isVisibleTo(leaflet.window.get()));
-        QVERIFY(leaflet.window->pageView()->textBox(1)->isHidden());
+        QVERIFY(leaflet.textBox(0)->isVisibleTo(leaflet.window.get()));
+        QVERIFY(leaflet.textBox(1)->isHidden());
     }
 
     // A turn hides the objects, ignores presses meanwhile and ends on the spread, where a
@@ -98,7 +88,7 @@ private slots:
         Leaflet leaflet(DocumentKind::Booklet, layout("booklet", "my book"));
         leaflet.window->turnForward();
         QVERIFY(leaflet.window->animating());
-        QVERIFY(leaflet.window->pageView()->textBox(0)->isHidden());
+        QVERIFY(leaflet.textBox(0)->isHidden());
         QVERIFY(!leaflet.shown("nextBut"));
         leaflet.window->turnForward();
         leaflet.window->turnBack();
@@ -106,10 +96,10 @@ private slots:
         QCOMPARE(leaflet.window->view(), LeafletView::Inside);
         QVERIFY(leaflet.shown("prevBut") && leaflet.shown("nextBut"));
         QVERIFY(!leaflet.shown("flapOpenBut"));
-        QVERIFY(leaflet.window->pageView()->textBox(2)->isVisibleTo(leaflet.window.get()));
+        QVERIFY(leaflet.textBox(2)->isVisibleTo(leaflet.window.get()));
 
         const QImage before = leaflet.window->pagePictures().pictures[2];
-        leaflet.window->pageView()->textBox(2)->setPlainText(QStringLiteral("A dragon came"));
+        leaflet.textBox(2)->setPlainText(QStringLiteral("A dragon came"));
         QVERIFY(leaflet.window->pagePictures().changed[2]);
         leaflet.window->turnForward();
         QVERIFY(leaflet.window->pagePictures().pictures[2] != before);

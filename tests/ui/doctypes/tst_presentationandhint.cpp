@@ -3,12 +3,11 @@
 // current text box, and the hint stays away once the child has chosen a colour.
 
 #include "core/app/demotexts.h"
+#include "support/windowfixture.h"
+#include "ui/kit/picturebutton.h"
 #include "ui/doctypes/hintbox.h"
 #include "ui/doctypes/presentationcontroller.h"
 #include "ui/doctypes/presentationlogo.h"
-#include "ui/kit/picturebutton.h"
-#include "ui/pictures/pictureboxwidget.h"
-#include "ui/text/textfixture.h"
 
 #include <QTimer>
 
@@ -21,7 +20,7 @@ private slots:
     void logoStartsTypingOnlyInPresentationMode()
     {
         for (const bool presMode : {false, true}) {
-            TextFixture f(1, 0);
+            WindowFixture f(DocumentKind::Simple, 1, 0);
             f.context.settings.presMode = presMode;
             PresentationController &typing = *f.controller<PresentationController>();
             f.show();
@@ -62,7 +61,7 @@ private slots:
     {
         QFETCH(int, documentType);
         QFETCH(int, box);
-        TextFixture f(3, 0, DocumentKind(documentType));
+        WindowFixture f(DocumentKind(documentType), 3, 0);
         f.context.settings.presMode = true;
         PresentationController &typing = *f.controller<PresentationController>();
         f.show();
@@ -88,13 +87,13 @@ private slots:
 
         // One undo takes the whole demonstration away again.
         QVERIFY(f.window->toolbar()->isButtonShown(ToolbarAction::Undo));
-        f.undo->undo();
+        f.undo()->undo();
         QCOMPARE(f.context.page.textBoxes[box].text, QString());
     }
 
     void anotherBoxStartsFromTheBeginning()
     {
-        TextFixture f(2, 0);
+        WindowFixture f(DocumentKind::Simple, 2, 0);
         f.context.settings.presMode = true;
         PresentationController &typing = *f.controller<PresentationController>();
         f.show();
@@ -115,14 +114,11 @@ private slots:
 
     void noHintOnceAColourWasChosen()
     {
-        TextFixture f(0, 0);
-        f.context.page.pictureBoxes.resize(1);
-        f.context.page.pictureBoxes[0].visible = true;
-        f.context.page.pictureBoxes[0].geometry = QRect(20, 20, 300, 200);
+        WindowFixture f(DocumentKind::Simple, 0, 0, 1);
         PaletteHint &hint = *f.controller<PaletteHint>();
         f.show();
         hint.colourChosen();
-        QTest::mouseClick(f.window->pageView()->pictureBox(0), Qt::LeftButton, {}, QPoint(50, 50));
+        QTest::mouseClick(f.pictureBox(0), Qt::LeftButton, {}, QPoint(50, 50));
         QVERIFY(hint.box()->isHidden());
     }
 };

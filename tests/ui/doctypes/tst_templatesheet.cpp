@@ -109,7 +109,7 @@ private slots:
         const TemplateMenu *menu = f.controller->menu();
         QVERIFY(f.find<PictureButton>(QStringLiteral("opBut2"))->geometry().right()
                 < menu->viewport()->width());
-        PageView *view = f.window->pageView();
+        PageView *view = f.view();
         f.context.page.textBoxes[0].text = QStringLiteral("Lost cat");
         f.window->refreshTextBox(0);
         // Rich text lives in its control until it is read back.
@@ -149,7 +149,7 @@ private slots:
         QVERIFY(!f.controller->switchToTemplate(3));
         QVERIFY2(shown.contains(kSwitchFailedMessage), qPrintable(shown));
         QCOMPARE(f.context.page.layoutPath, layout("signs", "a two texts"));
-        QCOMPARE(f.window->pageView()->textBox(0)->toPlainText(), QStringLiteral("Lost cat"));
+        QCOMPARE(f.textBox(0)->toPlainText(), QStringLiteral("Lost cat"));
         QCOMPARE(f.controller->menu()->currentIndex(), 0);
     }
 
@@ -203,7 +203,7 @@ private slots:
 
         const QImage before = f.controller->copiesPanel()->preview()->sheet();
         f.context.page.pictureBoxes[0].image.fill(Qt::red);
-        QTest::mouseRelease(f.window->pageView(), Qt::LeftButton, {}, QPoint(2, 2));
+        QTest::mouseRelease(f.view(), Qt::LeftButton, {}, QPoint(2, 2));
         const QImage after = f.controller->copiesPanel()->preview()->sheet();
         QVERIFY(after != before);
         QCOMPARE(after, renderCopiesSheet(f.context.page, after.width(), true));

@@ -1,17 +1,14 @@
 #pragma once
 // Shared by the file command tests: scripted answers for every question the commands ask, an
-// archive format whose writes can be made to fail, and raw archives written member by member.
+// archive format whose writes can be made to fail.
 
 #include "core/app/appcontext.h"
 #include "platform/ziparchive.h"
 #include "ui/files/filedialogs.h"
 
-#include <quazip/quazip.h>
-#include <quazip/quazipfile.h>
-#include <quazip/quazipnewinfo.h>
+#include "support/rawzip.h"
 
 #include <QList>
-#include <QTest>
 
 #include <optional>
 
@@ -103,30 +100,5 @@ private:
     };
     ZipArchiveFormat m_zip;
 };
-
-struct RawMember {
-    QString name;
-    QByteArray bytes;
-};
-
-// Writes an archive exactly as given, hostile names included.
-inline void writeRawZip(const QString &path, const QList<RawMember> &members)
-{
-    QuaZip zip(path);
-    QVERIFY(zip.open(QuaZip::mdCreate));
-    for (const RawMember &member : members) {
-        QuaZipFile file(&zip);
-        QVERIFY(file.open(QIODevice::WriteOnly, QuaZipNewInfo(member.name)));
-        file.write(member.bytes);
-        file.close();
-    }
-    zip.close();
-}
-
-inline QStringList zipMemberNames(const QString &path)
-{
-    QuaZip zip(path);
-    return zip.open(QuaZip::mdUnzip) ? zip.getFileNameList() : QStringList();
-}
 
 } // namespace quillora::test

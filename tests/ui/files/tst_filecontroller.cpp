@@ -9,13 +9,11 @@
 #include "core/text/richfit.h"
 #include "core/text/rtfreader.h"
 #include "core/text/rtfwriter.h"
+#include "support/pixelcheck.h"
 #include "support/testfiles.h"
-#include "ui/doctypes/pageview.h"
-#include "ui/doctypes/simplepagewindow.h"
+#include "support/windowfixture.h"
 #include "ui/files/filecontroller.h"
 #include "ui/files/filetestsupport.h"
-#include "ui/text/richtextboxwidget.h"
-#include "ui/text/textboxwidget.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -59,456 +57,434 @@ class TestFileController : public QObject {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
-
-    void roundTripKeepsPicturesTextsAndRichText();
-    void reopenedLongTextsStillFit();
-    void failedSaveKeepsEarlierFileAndCounts();
-    void brokenFileLeavesPageUntouched_data();
-    void brokenFileLeavesPageUntouched();
-    void partsLeftOutAreToldOnce_data();
-    void partsLeftOutAreToldOnce();
-    void handWrittenWorkFileOpens();
-    void ownDialogSavesOrChangesNothing();
-    void openOffersToSaveFirst_data();
-    void openOffersToSaveFirst();
-    void pngExport();
-    void commandLineOpen();
-    void previewOfAWorkFile();
-    void twoCopiesWithOneRunTagNeverMix();
-
-private:
-    void makePage();
-    void saveOk(const QString &path);
-
-    std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<AppContext> m_context;
-    std::unique_ptr<SimplePageWindow> m_window;
-    SwitchableZipFormat m_format;
-    std::unique_ptr<FileController> m_files;
-    DialogScript m_script;
-};
-
-void TestFileController::init()
-{
-    m_dir = std::make_unique<QTemporaryDir>();
-    Environment environment;
-    environment.screen.widthPx = 1280;
-    environment.screen.heightPx = 800;
-    m_context = std::make_unique<AppContext>(environment);
-    m_context->folders.working = m_dir->filePath(QStringLiteral("work"));
-    m_context->folders.temporary = m_dir->filePath(QStringLiteral("temp"));
-    m_context->runTag = QStringLiteral("TESTRUNA");
-    QDir().mkpath(m_context->folders.working);
-    QDir().mkpath(m_context->folders.temporary);
-    m_context->folders.staging = makeStagingFolder(m_context->folders.temporary, m_context->runTag);
-    m_window = std::make_unique<SimplePageWindow>(*m_context);
-    m_files = std::make_unique<FileController>(*m_context, m_format);
-    m_script = {};
-    m_files->setDialogs(std::make_unique<ScriptedDialogs>(m_script));
-    m_files->attach(m_window.get());
-    m_format.failWrites = false;
-}
-
-void TestFileController::cleanup()
-{
-    m_files.reset();
-    m_window.reset();
-    m_context.reset();
-    m_dir.reset();
-}
-
-// The showcase layout with striped pictures, typed texts and formatted rich text.
-void TestFileController::makePage()
-{
-    QVERIFY(m_window->loadTemplate(layoutFile("showcase.xml")));
-    PageModel &page = m_context->page;
-    QCOMPARE(page.pictureBoxes.size(), 2);
-    page.pictureBoxes[0].image =
-        stripes(page.pictureBoxes[0].geometry.size(), qRgb(200, 30, 30), qRgb(255, 255, 255));
-    page.pictureBoxes[1].image =
-        stripes(page.pictureBoxes[1].geometry.size(), qRgb(20, 90, 200), qRgb(250, 220, 0));
-    page.textBoxes[0].text = QStringLiteral("Tom's day");
-    page.textBoxes[1].text = QStringLiteral("First line\r\nSecond line\r\n");
-    for (int i = 0; i < 2; ++i) {
-        m_window->refreshPictureBox(i);
-        m_window->refreshTextBox(i);
+    void init()
+    {
+        m_dir = std::make_unique<QTemporaryDir>();
+        m_script = {};
+        m_format.failWrites = false;
+        m_fixture = std::make_unique<WindowFixture>();
+        m_context = &m_fixture->context;
+        m_window = m_fixture->window.get();
+        m_context->folders.working = m_dir->filePath(QStringLiteral("work"));
+        m_context->folders.temporary = m_dir->filePath(QStringLiteral("temp"));
+        m_context->runTag = QStringLiteral("TESTRUNA");
+        QDir().mkpath(m_context->folders.working);
+        QDir().mkpath(m_context->folders.temporary);
+        m_context->folders.staging =
+            makeStagingFolder(m_context->folders.temporary, m_context->runTag);
+        m_files = std::make_unique<FileController>(*m_context, m_format);
+        m_files->setDialogs(std::make_unique<ScriptedDialogs>(m_script));
+        m_fixture->files = m_files.get();
+        m_fixture->wire();
     }
-    RichTextBoxWidget *rich = m_window->pageView()->richTextBox(0);
-    QVERIFY(rich);
-    QVERIFY(readRtf(kRichText, *rich->document()));
-    page.changeCount = 7;
-}
 
-void TestFileController::saveOk(const QString &path)
-{
-    QVERIFY2(m_files->saveDocument(path), qPrintable(m_script.messages.join(u'|')));
-    QVERIFY(m_script.messages.isEmpty());
-}
+    void cleanup()
+    {
+        m_files.reset();
+        m_fixture.reset();
+        m_dir.reset();
+    }
 
-void TestFileController::roundTripKeepsPicturesTextsAndRichText()
-{
-    makePage();
-    const PageModel before = m_context->page;
-    const QByteArray richBefore = writeRtf(*m_window->pageView()->richTextBox(0)->document());
-    const QImage shownBefore = m_window->pageView()->grab().toImage();
-    const QString path = m_dir->filePath(QStringLiteral("work/holiday.qlr"));
-    saveOk(path);
-    const QImage printedBefore = renderPageImage(m_context->page);
-    QCOMPARE(m_context->page.countAtLastSave, 7);
-
-    // Another page saved in between, so nothing can survive by accident; its file never
-    // packs members left over from the earlier, larger page.
-    QVERIFY(m_window->loadTemplate(layoutFile("three_texts.xml")));
-    const QString other = m_dir->filePath(QStringLiteral("work/other.qlr"));
-    saveOk(other);
-    QStringList members = zipMemberNames(other);
-    members.sort();
-    QCOMPARE(members, QStringList({"fileinfo.xml", "layout.xml", "pic0.bmp", "text0.txt",
-                                   "text1.txt", "text2.txt"}));
-    QVERIFY(m_files->openDocument(path));
-
-    const PageModel &after = m_context->page;
-    // The line breaks typed into a text survive; the pixels below cover the pictures.
-    QCOMPARE(after.textBoxes[1].text, before.textBoxes[1].text);
-    QCOMPARE(writeRtf(*m_window->pageView()->richTextBox(0)->document()), richBefore);
-    QCOMPARE(after.changeCount, 0);
-    QCOMPARE(m_files->currentFilePath(), QString());
-    QCOMPARE(m_window->pageView()->grab().toImage(), shownBefore);
-    QCOMPARE(renderPageImage(m_context->page), printedBefore);
-}
-
-// The page description keeps sizes rounded: texts shrunk to fit must still fit once reopened.
-void TestFileController::reopenedLongTextsStillFit()
-{
-    const QString path = m_dir->filePath(QStringLiteral("work/long.qlr"));
-    QString words = QStringLiteral("We went on the big wheel and I felt sick");
-    for (int round = 0; round < 8; ++round) {
-        QVERIFY(m_window->loadTemplate(layoutFile("showcase.xml")));
-        PageModel &page = m_context->page;
-        TextMeasure measure;
-        page.textBoxes[0].text = words;
-        shrinkToFit(measure, page.textBoxes[0]);
-        m_window->refreshTextBox(0);
-        RichTextBoxWidget *rich = m_window->pageView()->richTextBox(0);
-        rich->setPlainContent(words + u' ' + words);
-        const QSizeF richBox(page.richTextBoxes[0].geometry.size());
-        shrinkRichTextToFit(*rich->document(), richBox);
+    void roundTripKeepsPicturesTextsAndRichText()
+    {
+        makePage();
+        const PageModel before = m_context->page;
+        const QByteArray richBefore = writeRtf(*m_window->pageView()->richTextBox(0)->document());
+        const QImage shownBefore = m_window->pageView()->grab().toImage();
+        const QString path = m_dir->filePath(QStringLiteral("work/holiday.qlr"));
         saveOk(path);
+        const QImage printedBefore = renderPageImage(m_context->page);
+        QCOMPARE(m_context->page.countAtLastSave, 7);
+
+        // Another page saved in between, so nothing can survive by accident; its file never
+        // packs members left over from the earlier, larger page.
+        QVERIFY(m_window->loadTemplate(layoutFile("three_texts.xml")));
+        const QString other = m_dir->filePath(QStringLiteral("work/other.qlr"));
+        saveOk(other);
+        QCOMPARE(zipMembers(other).keys(), QStringList({"fileinfo.xml", "layout.xml", "pic0.bmp", "text0.txt",
+                                       "text1.txt", "text2.txt"}));
+        QVERIFY(m_files->openDocument(path));
+
+        const PageModel &after = m_context->page;
+        // The line breaks typed into a text survive; the pixels below cover the pictures.
+        QCOMPARE(after.textBoxes[1].text, before.textBoxes[1].text);
+        QCOMPARE(writeRtf(*m_window->pageView()->richTextBox(0)->document()), richBefore);
+        QCOMPARE(after.changeCount, 0);
+        QCOMPARE(m_files->currentFilePath(), QString());
+        QCOMPARE(m_window->pageView()->grab().toImage(), shownBefore);
+        QCOMPARE(renderPageImage(m_context->page), printedBefore);
+    }
+
+    // The page description keeps sizes rounded: texts shrunk to fit must still fit once reopened.
+    void reopenedLongTextsStillFit()
+    {
+        const QString path = m_dir->filePath(QStringLiteral("work/long.qlr"));
+        QString words = QStringLiteral("We went on the big wheel and I felt sick");
+        for (int round = 0; round < 8; ++round) {
+            QVERIFY(m_window->loadTemplate(layoutFile("showcase.xml")));
+            PageModel &page = m_context->page;
+            TextMeasure measure;
+            page.textBoxes[0].text = words;
+            shrinkToFit(measure, page.textBoxes[0]);
+            m_window->refreshTextBox(0);
+            RichTextBoxWidget *rich = m_window->pageView()->richTextBox(0);
+            rich->setPlainContent(words + u' ' + words);
+            const QSizeF richBox(page.richTextBoxes[0].geometry.size());
+            shrinkRichTextToFit(*rich->document(), richBox);
+            saveOk(path);
+
+            QVERIFY(m_files->openDocument(path));
+            QVERIFY2(!textOverflows(measure, formatOf(page.textBoxes[0]), page.textBoxes[0].text),
+                     qPrintable(words));
+            QTextDocument reopened;
+            configureTextBoxDocument(reopened,
+                                     TextBoxFormat{page.richTextBoxes[0].style, richBox, true});
+            QVERIFY(readRtf(page.richTextBoxes[0].rtf.toLatin1(), reopened));
+            QVERIFY2(!richTextOverflows(reopened, richBox), qPrintable(words));
+            words += QStringLiteral(" and sick");
+        }
+    }
+
+    void failedSaveKeepsEarlierFileAndCounts()
+    {
+        makePage();
+        const QString path = m_dir->filePath(QStringLiteral("work/story.qlr"));
+        saveOk(path);
+        const QByteArray earlier = readFile(path);
+        m_context->page.textBoxes[0].text = QStringLiteral("Changed");
+        m_context->page.changeCount = 12;
+
+        m_format.failWrites = true;
+        QVERIFY(!m_files->saveDocument(path));
+        QCOMPARE(m_script.messages.size(), 1);
+        QCOMPARE(m_script.messages[0], saveTroubleSentence(FileTrouble::Other));
+        QCOMPARE(readFile(path), earlier);
+        QCOMPARE(m_context->page.countAtLastSave, 7);
+        QVERIFY(m_context->page.hasUnsavedChanges());
+        QCOMPARE(QDir(m_context->folders.working).entryList(QDir::Files), QStringList{"story.qlr"});
+    }
+
+    void brokenFileLeavesPageUntouched_data()
+    {
+        QTest::addColumn<QList<RawMember>>("members");
+        QTest::addColumn<QByteArray>("rawBytes"); // written instead of an archive when set
+        QTest::addColumn<FileTrouble>("trouble");
+
+        const QByteArray info = fileInfoLine(0);
+        QTest::newRow("garbage") << QList<RawMember>{}
+                                 << QByteArray("this is not an archive\x01\x02", 24)
+                                 << FileTrouble::Damaged;
+        QTest::newRow("no page description")
+            << QList<RawMember>{{"fileinfo.xml", info}, {"text0.txt", "hello\r\n"}} << QByteArray()
+            << FileTrouble::Damaged;
+        QTest::newRow("newer program")
+            << QList<RawMember>{{"fileinfo.xml", fileInfoLine(99)}, {"layout.xml", "<layout>\r\n"}}
+            << QByteArray() << FileTrouble::NewerProgram;
+    }
+
+    void brokenFileLeavesPageUntouched()
+    {
+        QFETCH(QList<RawMember>, members);
+        QFETCH(QByteArray, rawBytes);
+        QFETCH(FileTrouble, trouble);
+        makePage();
+        const QString good = m_dir->filePath(QStringLiteral("work/good.qlr"));
+        saveOk(good);
+        m_context->page.changeCount = 9;
+        const QString staging = m_files->staging().folder();
+        const QStringList stagedBefore = QDir(staging).entryList(QDir::Files);
+        const QByteArray layoutBefore =
+            readFile(QDir(staging).filePath(QStringLiteral("layout.xml")));
+        const PageModel before = m_context->page;
+        const QImage shownBefore = m_window->pageView()->grab().toImage();
+
+        const QString broken = m_dir->filePath(QStringLiteral("work/broken.qlr"));
+        if (members.isEmpty())
+            writeFile(broken, rawBytes);
+        else
+            writeRawZip(broken, members);
+        QVERIFY(!m_files->openDocument(broken));
+        QCOMPARE(m_script.messages.size(), 1);
+        // One plain sentence: no temporary path, no library code.
+        QCOMPARE(m_script.messages[0], openTroubleSentence(trouble));
+
+        const PageModel &after = m_context->page;
+        QCOMPARE(after.layoutPath, before.layoutPath);
+        QCOMPARE(after.changeCount, 9);
+        QCOMPARE(after.textBoxes[0].text, before.textBoxes[0].text);
+        QCOMPARE(QDir(staging).entryList(QDir::Files), stagedBefore);
+        QCOMPARE(readFile(QDir(staging).filePath(QStringLiteral("layout.xml"))), layoutBefore);
+        QCOMPARE(m_window->pageView()->grab().toImage(), shownBefore);
+        // Nothing was left behind in the temporary folder either.
+        QCOMPARE(QDir(m_context->folders.temporary).entryList(QDir::Dirs | QDir::NoDotAndDotDot),
+                 QStringList{QFileInfo(staging).fileName()});
+    }
+
+    void partsLeftOutAreToldOnce_data()
+    {
+        QTest::addColumn<QString>("member");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("picture that cannot be read") << "pic0.bmp" << QByteArray("BM not a bitmap");
+        QTest::newRow("rich text nested too deep")
+            << "rtb0.rtf"
+            << QByteArray("{\\rtf1 kept") + QByteArray(kMaxRtfDepth + 10, '{') + "lost" +
+                   QByteArray(kMaxRtfDepth + 10, '}') + "}";
+    }
+
+    void partsLeftOutAreToldOnce()
+    {
+        QFETCH(QString, member);
+        QFETCH(QByteArray, bytes);
+        makePage();
+        saveOk(m_dir->filePath(QStringLiteral("work/good.qlr")));
+        QList<RawMember> members;
+        const QDir staging(m_files->staging().folder());
+        for (const QString &name : staging.entryList(QDir::Files))
+            members.append({name, name == member ? bytes : readFile(staging.filePath(name))});
+        const QString path = m_dir->filePath(QStringLiteral("work/partly.qlr"));
+        writeRawZip(path, members);
 
         QVERIFY(m_files->openDocument(path));
-        QVERIFY2(!textOverflows(measure, formatOf(page.textBoxes[0]), page.textBoxes[0].text),
-                 qPrintable(words));
-        QTextDocument reopened;
-        configureTextBoxDocument(reopened,
-                                 TextBoxFormat{page.richTextBoxes[0].style, richBox, true});
-        QVERIFY(readRtf(page.richTextBoxes[0].rtf.toLatin1(), reopened));
-        QVERIFY2(!richTextOverflows(reopened, richBox), qPrintable(words));
-        words += QStringLiteral(" and sick");
+        QCOMPARE(m_script.messages, QStringList{kPartsSkippedMessage});
+        QCOMPARE(m_context->page.textBoxes[0].text, QStringLiteral("Tom's day"));
     }
-}
 
-void TestFileController::failedSaveKeepsEarlierFileAndCounts()
-{
-    makePage();
-    const QString path = m_dir->filePath(QStringLiteral("work/story.qlr"));
-    saveOk(path);
-    const QByteArray earlier = readFile(path);
-    m_context->page.textBoxes[0].text = QStringLiteral("Changed");
-    m_context->page.changeCount = 12;
+    void handWrittenWorkFileOpens()
+    {
+        // Written from the description of the format alone: the one-line file information, the
+        // page in the layout dialect, a bitmap, a text in the 8-bit code page, and RTF.
+        QImage picture(200, 100, QImage::Format_RGB32);
+        picture.fill(qRgb(0, 160, 0));
+        QByteArray bitmap;
+        QBuffer buffer(&bitmap);
+        buffer.open(QIODevice::WriteOnly);
+        QVERIFY(picture.save(&buffer, "BMP"));
+        const QByteArray layout =
+            "<layout name='usermade' width='210' height='297' numtextboxes='1' numrtbs='1' "
+            "numpicboxes='1' numhandles='0' numLines='0' numBoxes='0'>\r\n"
+            "<picbox name='pb0' x='10' y='10' width='100' height='50'  symmType='0' reptType='0' "
+            "copyTo='0'/>\r\n"
+            "<textbox name='tb0' x='10' y='70' width='150' height='20' size='8' bold='T' "
+            "italic='F' "
+            "underline='F' font='arial'  align='2' colour='FF'/>\r\n"
+            "<rtb name='rt0' x='10' y='100' width='150' height='40' size='6' bold='F' italic='F' "
+            "underline='F' align='0' colour='0'/>\r\n"
+            "</layout>\r\n";
+        const QString path = m_dir->filePath(QStringLiteral("work/byhand.qlr"));
+        writeRawZip(
+            path, {{"text0.txt", "Caf\xe9 trip\r\nby bus\r\n"},
+                   {"pic0.bmp", bitmap},
+                   {"rtb0.rtf", kRichText},
+                   {"layout.xml", layout},
+                   {"fileinfo.xml", "<general currentscreennum='13' appVer4Save='1-2-19' />\r\n"}});
+        QVERIFY2(m_files->openDocument(path), qPrintable(m_script.messages.join(u'|')));
 
-    m_format.failWrites = true;
-    QVERIFY(!m_files->saveDocument(path));
-    QCOMPARE(m_script.messages.size(), 1);
-    QCOMPARE(m_script.messages[0], saveTroubleSentence(FileTrouble::Other));
-    QCOMPARE(readFile(path), earlier);
-    QCOMPARE(m_context->page.countAtLastSave, 7);
-    QVERIFY(m_context->page.hasUnsavedChanges());
-    QCOMPARE(QDir(m_context->folders.working).entryList(QDir::Files), QStringList{"story.qlr"});
-}
+        const PageModel &page = m_context->page;
+        QCOMPARE(page.documentType, DocumentKind::Sign);
+        QCOMPARE(page.textBoxes.size(), 1);
+        QCOMPARE(page.textBoxes[0].text, QStringLiteral("Caf\u00e9 trip\r\nby bus"));
+        QCOMPARE(page.textBoxes[0].style.align, Alignment::Centre);
+        const QImage &shown = page.pictureBoxes[0].image;
+        QCOMPARE(shown.size(), page.pictureBoxes[0].geometry.size());
+        QCOMPARE(shown.pixel(shown.width() / 2, shown.height() / 2), qRgb(0, 160, 0));
+        QCOMPARE(m_window->pageView()->richTextBox(0)->toPlainText(),
+                 QStringLiteral("We went to the seaside\nAnd built a castle."));
+    }
 
-void TestFileController::brokenFileLeavesPageUntouched_data()
-{
-    QTest::addColumn<QList<RawMember>>("members");
-    QTest::addColumn<QByteArray>("rawBytes"); // written instead of an archive when set
-    QTest::addColumn<FileTrouble>("trouble");
+    void ownDialogSavesOrChangesNothing()
+    {
+        makePage();
+        m_script.ownAnswers = {{OwnDialogChoice::Answer::No, QStringLiteral("story")},
+                               {OwnDialogChoice::Answer::Yes, QString()}};
+        QVERIFY(!m_files->saveWork());
+        QVERIFY(!m_files->saveWork());
+        m_context->page.documentType = DocumentKind::Multi; // the standard dialog
+        QVERIFY(!m_files->saveWork());
+        QCOMPARE(m_script.pngOffered.size(), 1);
+        QVERIFY(QDir(m_context->folders.working).entryList(QDir::Files).isEmpty());
+        QCOMPARE(m_context->page.countAtLastSave, 0);
 
-    const QByteArray info = fileInfoLine(0);
-    QTest::newRow("garbage") << QList<RawMember>{}
-                             << QByteArray("this is not an archive\x01\x02", 24)
-                             << FileTrouble::Damaged;
-    QTest::newRow("no page description")
-        << QList<RawMember>{{"fileinfo.xml", info}, {"text0.txt", "hello\r\n"}} << QByteArray()
-        << FileTrouble::Damaged;
-    QTest::newRow("newer program")
-        << QList<RawMember>{{"fileinfo.xml", fileInfoLine(99)}, {"layout.xml", "<layout>\r\n"}}
-        << QByteArray() << FileTrouble::NewerProgram;
-}
+        m_script.ownAnswers = {{OwnDialogChoice::Answer::Yes, QStringLiteral("story.QLR")}};
+        m_context->page.documentType = DocumentKind::Simple;
+        QVERIFY(m_files->saveWork());
+        QCOMPARE(QDir(m_context->folders.working).entryList(QDir::Files),
+                 QStringList{"story.QLR.qlr"});
+        QCOMPARE(m_context->page.countAtLastSave, 7);
+    }
 
-void TestFileController::brokenFileLeavesPageUntouched()
-{
-    QFETCH(QList<RawMember>, members);
-    QFETCH(QByteArray, rawBytes);
-    QFETCH(FileTrouble, trouble);
-    makePage();
-    const QString good = m_dir->filePath(QStringLiteral("work/good.qlr"));
-    saveOk(good);
-    m_context->page.changeCount = 9;
-    const QString staging = m_files->staging().folder();
-    const QStringList stagedBefore = QDir(staging).entryList(QDir::Files);
-    const QByteArray layoutBefore = readFile(QDir(staging).filePath(QStringLiteral("layout.xml")));
-    const PageModel before = m_context->page;
-    const QImage shownBefore = m_window->pageView()->grab().toImage();
+    void openOffersToSaveFirst_data()
+    {
+        QTest::addColumn<bool>("dontOffer");
+        QTest::addColumn<QString>("offerAnswer");
+        QTest::addColumn<bool>("saveSucceeds");
+        QTest::addColumn<int>("offers");
+        QTest::addColumn<bool>("opened");
+        QTest::addColumn<bool>("savedFirst");
 
-    const QString broken = m_dir->filePath(QStringLiteral("work/broken.qlr"));
-    if (members.isEmpty())
-        writeFile(broken, rawBytes);
-    else
-        writeRawZip(broken, members);
-    QVERIFY(!m_files->openDocument(broken));
-    QCOMPARE(m_script.messages.size(), 1);
-    // One plain sentence: no temporary path, no library code.
-    QCOMPARE(m_script.messages[0], openTroubleSentence(trouble));
+        QTest::newRow("no: open without saving") << false << "No" << true << 1 << true << false;
+        QTest::newRow("yes: save, then open") << false << "Yes" << true << 1 << true << true;
+        QTest::newRow("yes but the save is cancelled: stay")
+            << false << "Yes" << false << 1 << false << false;
+        QTest::newRow("offer switched off") << true << "" << true << 0 << true << false;
+    }
 
-    const PageModel &after = m_context->page;
-    QCOMPARE(after.layoutPath, before.layoutPath);
-    QCOMPARE(after.changeCount, 9);
-    QCOMPARE(after.textBoxes[0].text, before.textBoxes[0].text);
-    QCOMPARE(QDir(staging).entryList(QDir::Files), stagedBefore);
-    QCOMPARE(readFile(QDir(staging).filePath(QStringLiteral("layout.xml"))), layoutBefore);
-    QCOMPARE(m_window->pageView()->grab().toImage(), shownBefore);
-    // Nothing was left behind in the temporary folder either.
-    QCOMPARE(QDir(m_context->folders.temporary).entryList(QDir::Dirs | QDir::NoDotAndDotDot),
-             QStringList{QFileInfo(staging).fileName()});
-}
+    void openOffersToSaveFirst()
+    {
+        QFETCH(bool, dontOffer);
+        QFETCH(QString, offerAnswer);
+        QFETCH(bool, saveSucceeds);
+        QFETCH(int, offers);
+        QFETCH(bool, opened);
+        QFETCH(bool, savedFirst);
 
-void TestFileController::partsLeftOutAreToldOnce_data()
-{
-    QTest::addColumn<QString>("member");
-    QTest::addColumn<QByteArray>("bytes");
-    QTest::newRow("picture that cannot be read") << "pic0.bmp" << QByteArray("BM not a bitmap");
-    QTest::newRow("rich text nested too deep")
-        << "rtb0.rtf"
-        << QByteArray("{\\rtf1 kept") + QByteArray(kMaxRtfDepth + 10, '{') + "lost"
-               + QByteArray(kMaxRtfDepth + 10, '}') + "}";
-}
+        QVERIFY(m_window->loadTemplate(layoutFile("three_texts.xml")));
+        m_context->page.textBoxes[0].text = QStringLiteral("other");
+        saveOk(m_dir->filePath(QStringLiteral("work/other.qlr")));
+        makePage();
+        m_context->settings.dontOfferToSave = dontOffer;
+        m_script.offerAnswers = {offerAnswer};
+        if (offerAnswer == u"Yes")
+            m_script.ownAnswers.append(saveSucceeds
+                                           ? OwnDialogChoice{OwnDialogChoice::Answer::Yes, "mine"}
+                                           : OwnDialogChoice{});
+        m_script.ownAnswers.append({OwnDialogChoice::Answer::Yes, QStringLiteral("other")});
 
-void TestFileController::partsLeftOutAreToldOnce()
-{
-    QFETCH(QString, member);
-    QFETCH(QByteArray, bytes);
-    makePage();
-    saveOk(m_dir->filePath(QStringLiteral("work/good.qlr")));
-    QList<RawMember> members;
-    const QDir staging(m_files->staging().folder());
-    for (const QString &name : staging.entryList(QDir::Files))
-        members.append({name, name == member ? bytes : readFile(staging.filePath(name))});
-    const QString path = m_dir->filePath(QStringLiteral("work/partly.qlr"));
-    writeRawZip(path, members);
+        QCOMPARE(m_files->openWork(), opened);
+        QCOMPARE(m_script.offersMade, offers);
+        QCOMPARE(QFile::exists(m_dir->filePath(QStringLiteral("work/mine.qlr"))), savedFirst);
+        QCOMPARE(m_context->page.textBoxes[0].text,
+                 opened ? QStringLiteral("other") : QStringLiteral("Tom's day"));
+    }
 
-    QVERIFY(m_files->openDocument(path));
-    QCOMPARE(m_script.messages, QStringList{kPartsSkippedMessage});
-    QCOMPARE(m_context->page.textBoxes[0].text, QStringLiteral("Tom's day"));
-}
+    void pngExport()
+    {
+        makePage();
+        const QString path = m_dir->filePath(QStringLiteral("page.png"));
+        m_context->page.documentType = DocumentKind::Layouts;
+        m_script.saveAnswers = {StandardSaveChoice{m_dir->filePath(QStringLiteral("page")), true}};
+        QVERIFY(!m_files->saveWork()); // a picture of the page is not the saved work
+        const QImage exported(path);
+        // No object frame made it into the picture: the page's corners are white paper.
+        QCOMPARE(exported.pixel(0, 0), qRgb(255, 255, 255));
+        const QRect picture = m_context->page.pictureBoxes[0].geometry;
+        QCOMPARE(exported.pixel(picture.left() - 1, picture.top() + 10), qRgb(255, 255, 255));
+        // The rich text as typed, not as the template gave it.
+        QCOMPARE(exported, renderPageImage(m_context->page));
 
-void TestFileController::handWrittenWorkFileOpens()
-{
-    // Written from the description of the format alone: the one-line file information, the
-    // page in the layout dialect, a bitmap, a text in the 8-bit code page, and RTF.
-    QImage picture(200, 100, QImage::Format_RGB32);
-    picture.fill(qRgb(0, 160, 0));
-    QByteArray bitmap;
-    QBuffer buffer(&bitmap);
-    buffer.open(QIODevice::WriteOnly);
-    QVERIFY(picture.save(&buffer, "BMP"));
-    const QByteArray layout =
-        "<layout name='usermade' width='210' height='297' numtextboxes='1' numrtbs='1' "
-        "numpicboxes='1' numhandles='0' numLines='0' numBoxes='0'>\r\n"
-        "<picbox name='pb0' x='10' y='10' width='100' height='50'  symmType='0' reptType='0' "
-        "copyTo='0'/>\r\n"
-        "<textbox name='tb0' x='10' y='70' width='150' height='20' size='8' bold='T' italic='F' "
-        "underline='F' font='arial'  align='2' colour='FF'/>\r\n"
-        "<rtb name='rt0' x='10' y='100' width='150' height='40' size='6' bold='F' italic='F' "
-        "underline='F' align='0' colour='0'/>\r\n"
-        "</layout>\r\n";
-    const QString path = m_dir->filePath(QStringLiteral("work/byhand.qlr"));
-    writeRawZip(path,
-                {{"text0.txt", "Caf\xe9 trip\r\nby bus\r\n"},
-                 {"pic0.bmp", bitmap},
-                 {"rtb0.rtf", kRichText},
-                 {"layout.xml", layout},
-                 {"fileinfo.xml", "<general currentscreennum='13' appVer4Save='1-2-19' />\r\n"}});
-    QVERIFY2(m_files->openDocument(path), qPrintable(m_script.messages.join(u'|')));
+        // A sheet of repeated copies is saved as the sheet.
+        m_context->page.documentType = DocumentKind::Multi;
+        const QString sheetPath = m_dir->filePath(QStringLiteral("sheet.png"));
+        QVERIFY(m_files->exportScreenPng(sheetPath));
+        QCOMPARE(QImage(sheetPath),
+                 renderExportPicture(m_context->page, m_context->settings.multiPrintQualSF));
 
-    const PageModel &page = m_context->page;
-    QCOMPARE(page.documentType, DocumentKind::Sign);
-    QCOMPARE(page.textBoxes.size(), 1);
-    QCOMPARE(page.textBoxes[0].text, QStringLiteral("Caf\u00e9 trip\r\nby bus"));
-    QCOMPARE(page.textBoxes[0].style.align, Alignment::Centre);
-    const QImage &shown = page.pictureBoxes[0].image;
-    QCOMPARE(shown.size(), page.pictureBoxes[0].geometry.size());
-    QCOMPARE(shown.pixel(shown.width() / 2, shown.height() / 2), qRgb(0, 160, 0));
-    QCOMPARE(m_window->pageView()->richTextBox(0)->toPlainText(),
-             QStringLiteral("We went to the seaside\nAnd built a castle."));
-}
+        // Banners cannot be saved as a picture.
+        m_context->page.documentType = DocumentKind::Display;
+        QVERIFY(!m_files->exportScreenPng(m_dir->filePath(QStringLiteral("banner.png"))));
+        QVERIFY(!QFile::exists(m_dir->filePath(QStringLiteral("banner.png"))));
+        QCOMPARE(m_script.messages,
+                 QStringList{"Sorry, this screen cannot be saved as a PNG file."});
+    }
 
-void TestFileController::ownDialogSavesOrChangesNothing()
-{
-    makePage();
-    m_script.ownAnswers = {{OwnDialogChoice::Answer::No, QStringLiteral("story")},
-                           {OwnDialogChoice::Answer::Yes, QString()}};
-    QVERIFY(!m_files->saveWork());
-    QVERIFY(!m_files->saveWork());
-    m_context->page.documentType = DocumentKind::Multi; // the standard dialog
-    QVERIFY(!m_files->saveWork());
-    QCOMPARE(m_script.pngOffered.size(), 1);
-    QVERIFY(QDir(m_context->folders.working).entryList(QDir::Files).isEmpty());
-    QCOMPARE(m_context->page.countAtLastSave, 0);
+    void commandLineOpen()
+    {
+        makePage();
+        const QString path = m_dir->filePath(QStringLiteral("work/from command line.qlr"));
+        saveOk(path);
+        QVERIFY(m_window->loadTemplate(layoutFile("three_texts.xml")));
+        QVERIFY(!m_files->openFromCommandLine(QString()));
+        QVERIFY(!m_files->openFromCommandLine(m_dir->filePath(QStringLiteral("missing.qlr"))));
+        QCOMPARE(m_script.messages, QStringList{openTroubleSentence(FileTrouble::Missing)});
+        QVERIFY(m_files->openFromCommandLine(path));
+        QCOMPARE(m_context->page.textBoxes[0].text, QStringLiteral("Tom's day"));
+    }
 
-    m_script.ownAnswers = {{OwnDialogChoice::Answer::Yes, QStringLiteral("story.QLR")}};
-    m_context->page.documentType = DocumentKind::Simple;
-    QVERIFY(m_files->saveWork());
-    QCOMPARE(QDir(m_context->folders.working).entryList(QDir::Files), QStringList{"story.QLR.qlr"});
-    QCOMPARE(m_context->page.countAtLastSave, 7);
-}
+    void previewOfAWorkFile()
+    {
+        makePage();
+        const QString path = m_dir->filePath(QStringLiteral("work/holiday.qlr"));
+        saveOk(path);
+        const QImage preview = m_files->previewOf(path);
+        QVERIFY(preview.width() <= 80 && preview.height() <= 60);
+        // The page's red stripes show in the small picture.
+        QVERIFY(countPixelsWhere(preview, [](const QColor &c) {
+                    return c.red() > 150 && c.green() < 140 && c.blue() < 140;
+                }) > 20);
+        // Previewing never touches the page in work or its staging members.
+        QCOMPARE(m_context->page.textBoxes[0].text, QStringLiteral("Tom's day"));
+        QVERIFY(QFile::exists(m_files->staging().memberPath(QStringLiteral("rtb0.rtf"))));
+        QVERIFY(m_files->previewOf(m_dir->filePath(QStringLiteral("work/none.qlr"))).isNull());
+    }
 
-void TestFileController::openOffersToSaveFirst_data()
-{
-    QTest::addColumn<bool>("dontOffer");
-    QTest::addColumn<QString>("offerAnswer");
-    QTest::addColumn<bool>("saveSucceeds");
-    QTest::addColumn<int>("offers");
-    QTest::addColumn<bool>("opened");
-    QTest::addColumn<bool>("savedFirst");
+    // Two copies started in the same millisecond draw the same run tag; each still stages its
+    // members apart, so one copy's save never carries the other's page.
+    void twoCopiesWithOneRunTagNeverMix()
+    {
+        makePage();
+        WindowFixture other;
+        AppContext &second = other.context;
+        second.folders = m_context->folders;
+        second.runTag = m_context->runTag;
+        second.folders.staging = makeStagingFolder(second.folders.temporary, second.runTag);
+        QVERIFY(!second.folders.staging.isEmpty() &&
+                second.folders.staging != m_context->folders.staging);
+        FileController otherFiles(second, m_format);
+        otherFiles.setDialogs(std::make_unique<ScriptedDialogs>(m_script));
+        other.files = &otherFiles;
+        other.wire();
+        QVERIFY(other.window->loadTemplate(layoutFile("three_texts.xml")));
+        second.page.textBoxes[0].text = QStringLiteral("the other copy");
 
-    QTest::newRow("no: open without saving") << false << "No" << true << 1 << true << false;
-    QTest::newRow("yes: save, then open") << false << "Yes" << true << 1 << true << true;
-    QTest::newRow("yes but the save is cancelled: stay")
-        << false << "Yes" << false << 1 << false << false;
-    QTest::newRow("offer switched off") << true << "" << true << 0 << true << false;
-}
+        const QString mine = m_dir->filePath(QStringLiteral("work/mine.qlr"));
+        const QString theirs = m_dir->filePath(QStringLiteral("work/theirs.qlr"));
+        saveOk(mine);
+        QVERIFY(otherFiles.saveDocument(theirs));
+        saveOk(mine);
+        QVERIFY(zipMembers(mine).contains(QStringLiteral("rtb0.rtf")));
+        QVERIFY(!zipMembers(theirs).contains(QStringLiteral("rtb0.rtf")));
+        QVERIFY(m_files->openDocument(theirs));
+        QCOMPARE(m_context->page.textBoxes[0].text, QStringLiteral("the other copy"));
+        QVERIFY(m_files->openDocument(mine));
+        QCOMPARE(m_context->page.textBoxes[0].text, QStringLiteral("Tom's day"));
+    }
 
-void TestFileController::openOffersToSaveFirst()
-{
-    QFETCH(bool, dontOffer);
-    QFETCH(QString, offerAnswer);
-    QFETCH(bool, saveSucceeds);
-    QFETCH(int, offers);
-    QFETCH(bool, opened);
-    QFETCH(bool, savedFirst);
-
-    QVERIFY(m_window->loadTemplate(layoutFile("three_texts.xml")));
-    m_context->page.textBoxes[0].text = QStringLiteral("other");
-    saveOk(m_dir->filePath(QStringLiteral("work/other.qlr")));
-    makePage();
-    m_context->settings.dontOfferToSave = dontOffer;
-    m_script.offerAnswers = {offerAnswer};
-    if (offerAnswer == u"Yes")
-        m_script.ownAnswers.append(saveSucceeds
-                                       ? OwnDialogChoice{OwnDialogChoice::Answer::Yes, "mine"}
-                                       : OwnDialogChoice{});
-    m_script.ownAnswers.append({OwnDialogChoice::Answer::Yes, QStringLiteral("other")});
-
-    QCOMPARE(m_files->openWork(), opened);
-    QCOMPARE(m_script.offersMade, offers);
-    QCOMPARE(QFile::exists(m_dir->filePath(QStringLiteral("work/mine.qlr"))), savedFirst);
-    QCOMPARE(m_context->page.textBoxes[0].text,
-             opened ? QStringLiteral("other") : QStringLiteral("Tom's day"));
-}
-
-void TestFileController::pngExport()
-{
-    makePage();
-    const QString path = m_dir->filePath(QStringLiteral("page.png"));
-    m_context->page.documentType = DocumentKind::Layouts;
-    m_script.saveAnswers = {StandardSaveChoice{m_dir->filePath(QStringLiteral("page")), true}};
-    QVERIFY(!m_files->saveWork()); // a picture of the page is not the saved work
-    const QImage exported(path);
-    // No object frame made it into the picture: the page's corners are white paper.
-    QCOMPARE(exported.pixel(0, 0), qRgb(255, 255, 255));
-    const QRect picture = m_context->page.pictureBoxes[0].geometry;
-    QCOMPARE(exported.pixel(picture.left() - 1, picture.top() + 10), qRgb(255, 255, 255));
-    // The rich text as typed, not as the template gave it.
-    QCOMPARE(exported, renderPageImage(m_context->page));
-
-    // A sheet of repeated copies is saved as the sheet.
-    m_context->page.documentType = DocumentKind::Multi;
-    const QString sheetPath = m_dir->filePath(QStringLiteral("sheet.png"));
-    QVERIFY(m_files->exportScreenPng(sheetPath));
-    QCOMPARE(QImage(sheetPath),
-             renderExportPicture(m_context->page, m_context->settings.multiPrintQualSF));
-
-    // Banners cannot be saved as a picture.
-    m_context->page.documentType = DocumentKind::Display;
-    QVERIFY(!m_files->exportScreenPng(m_dir->filePath(QStringLiteral("banner.png"))));
-    QVERIFY(!QFile::exists(m_dir->filePath(QStringLiteral("banner.png"))));
-    QCOMPARE(m_script.messages, QStringList{"Sorry, this screen cannot be saved as a PNG file."});
-}
-
-void TestFileController::commandLineOpen()
-{
-    makePage();
-    const QString path = m_dir->filePath(QStringLiteral("work/from command line.qlr"));
-    saveOk(path);
-    QVERIFY(m_window->loadTemplate(layoutFile("three_texts.xml")));
-    QVERIFY(!m_files->openFromCommandLine(QString()));
-    QVERIFY(!m_files->openFromCommandLine(m_dir->filePath(QStringLiteral("missing.qlr"))));
-    QCOMPARE(m_script.messages, QStringList{openTroubleSentence(FileTrouble::Missing)});
-    QVERIFY(m_files->openFromCommandLine(path));
-    QCOMPARE(m_context->page.textBoxes[0].text, QStringLiteral("Tom's day"));
-}
-
-void TestFileController::previewOfAWorkFile()
-{
-    makePage();
-    const QString path = m_dir->filePath(QStringLiteral("work/holiday.qlr"));
-    saveOk(path);
-    const QImage preview = m_files->previewOf(path);
-    QVERIFY(preview.width() <= 80 && preview.height() <= 60);
-    // The page's red stripes show in the small picture.
-    int reddish = 0;
-    for (int y = 0; y < preview.height(); ++y)
-        for (int x = 0; x < preview.width(); ++x) {
-            const QColor c = preview.pixelColor(x, y);
-            reddish += c.red() > 150 && c.green() < 140 && c.blue() < 140 ? 1 : 0;
+private:
+    // The showcase layout with striped pictures, typed texts and formatted rich text.
+    void makePage()
+    {
+        QVERIFY(m_window->loadTemplate(layoutFile("showcase.xml")));
+        PageModel &page = m_context->page;
+        QCOMPARE(page.pictureBoxes.size(), 2);
+        page.pictureBoxes[0].image =
+            stripes(page.pictureBoxes[0].geometry.size(), qRgb(200, 30, 30), qRgb(255, 255, 255));
+        page.pictureBoxes[1].image =
+            stripes(page.pictureBoxes[1].geometry.size(), qRgb(20, 90, 200), qRgb(250, 220, 0));
+        page.textBoxes[0].text = QStringLiteral("Tom's day");
+        page.textBoxes[1].text = QStringLiteral("First line\r\nSecond line\r\n");
+        for (int i = 0; i < 2; ++i) {
+            m_window->refreshPictureBox(i);
+            m_window->refreshTextBox(i);
         }
-    QVERIFY(reddish > 20);
-    // Previewing never touches the page in work or its staging members.
-    QCOMPARE(m_context->page.textBoxes[0].text, QStringLiteral("Tom's day"));
-    QVERIFY(QFile::exists(m_files->staging().memberPath(QStringLiteral("rtb0.rtf"))));
-    QVERIFY(m_files->previewOf(m_dir->filePath(QStringLiteral("work/none.qlr"))).isNull());
-}
+        RichTextBoxWidget *rich = m_window->pageView()->richTextBox(0);
+        QVERIFY(rich);
+        QVERIFY(readRtf(kRichText, *rich->document()));
+        page.changeCount = 7;
+    }
 
-// Two copies started in the same millisecond draw the same run tag; each still stages its
-// members apart, so one copy's save never carries the other's page.
-void TestFileController::twoCopiesWithOneRunTagNeverMix()
-{
-    makePage();
-    AppContext second(m_context->env);
-    second.folders = m_context->folders;
-    second.runTag = m_context->runTag;
-    second.folders.staging = makeStagingFolder(second.folders.temporary, second.runTag);
-    QVERIFY(!second.folders.staging.isEmpty() && second.folders.staging != m_context->folders.staging);
-    SimplePageWindow otherWindow(second);
-    FileController otherFiles(second, m_format);
-    otherFiles.setDialogs(std::make_unique<ScriptedDialogs>(m_script));
-    otherFiles.attach(&otherWindow);
-    QVERIFY(otherWindow.loadTemplate(layoutFile("three_texts.xml")));
-    second.page.textBoxes[0].text = QStringLiteral("the other copy");
+    void saveOk(const QString &path)
+    {
+        QVERIFY2(m_files->saveDocument(path), qPrintable(m_script.messages.join(u'|')));
+        QVERIFY(m_script.messages.isEmpty());
+    }
 
-    const QString mine = m_dir->filePath(QStringLiteral("work/mine.qlr"));
-    const QString theirs = m_dir->filePath(QStringLiteral("work/theirs.qlr"));
-    saveOk(mine);
-    QVERIFY(otherFiles.saveDocument(theirs));
-    saveOk(mine);
-    QVERIFY(zipMemberNames(mine).contains(QStringLiteral("rtb0.rtf")));
-    QVERIFY(!zipMemberNames(theirs).contains(QStringLiteral("rtb0.rtf")));
-    QVERIFY(m_files->openDocument(theirs));
-    QCOMPARE(m_context->page.textBoxes[0].text, QStringLiteral("the other copy"));
-    QVERIFY(m_files->openDocument(mine));
-    QCOMPARE(m_context->page.textBoxes[0].text, QStringLiteral("Tom's day"));
-}
+    std::unique_ptr<QTemporaryDir> m_dir;
+    SwitchableZipFormat m_format;
+    DialogScript m_script;
+    std::unique_ptr<FileController> m_files;
+    std::unique_ptr<WindowFixture> m_fixture;
+    AppContext *m_context = nullptr;
+    SimplePageWindow *m_window = nullptr;
+};
 
 QTEST_MAIN(TestFileController)
 #include "tst_filecontroller.moc"

@@ -1,7 +1,15 @@
+// The program's own dialogs: the exit question, the offer to save, the replace question and the
+// page choices (circle segments, table columns and rows, leaflet size), with their answers, keys,
+// animation and dragging; and the guard that keeps the rest of a gesture begun on a window that
+// has just gone from reaching the new one; and the one top bar every own window wears.
+
 #include "core/app/appcontext.h"
+#include "core/layout/documenttypes.h"
 #include "ui/app/exitform.h"
+#include "ui/app/gestureguard.h"
 #include "ui/app/splashnew.h"
 #include "ui/files/replaceform.h"
+#include "ui/kit/choiceform.h"
 #include "ui/kit/picturebutton.h"
 #include "ui/kit/saveoffer.h"
 #include "ui/kit/topbar.h"
@@ -12,9 +20,11 @@
 #include <QApplication>
 #include <QDir>
 #include <QLabel>
+#include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QWidget>
 
 #include <functional>
 #include <memory>
@@ -33,12 +43,40 @@ void press(PictureButton *button)
     QTest::mouseClick(button, Qt::LeftButton, {}, button->rect().center());
 }
 
+void press(QWidget *form, const QString &buttonName)
+{
+    auto *button = form->findChild<PictureButton *>(buttonName);
+    QVERIFY2(button, qPrintable(buttonName));
+    QVERIFY2(button->isVisible(), qPrintable(buttonName));
+    QTest::mouseClick(button, Qt::LeftButton, {}, button->rect().center());
+}
+
+bool shown(QWidget *form, const QString &name)
+{
+    return form->findChild<QWidget *>(name)->isVisible();
+}
+
+QString number(QWidget *form, const QString &name)
+{
+    return form->findChild<QLabel *>(name)->text();
+}
+
+class PressCounter : public QWidget {
+public:
+    int presses = 0;
+    int releases = 0;
+
+protected:
+    void mousePressEvent(QMouseEvent *) override { ++presses; }
+    void mouseReleaseEvent(QMouseEvent *) override { ++releases; }
+};
+
 } // namespace
 
 class TestOwnDialogs : public QObject {
     Q_OBJECT
-private slots:
 
+private slots:
     void timerDrivesTheAnimationOnlyWhileShown()
     {
         AppContext context{Environment{}};
@@ -55,9 +93,12 @@ private slots:
     {
         QTest::addColumn<QString>("action");
         QTest::addColumn<QString>("answer");
-        QTest::newRow("OK") << "ok" << "Yes";
-        QTest::newRow("Cancel") << "cancel" << "No";
-        QTest::newRow("Escape stays") << "escape" << "No";
+        QTest::newRow("OK") << "ok"
+                            << "Yes";
+        QTest::newRow("Cancel") << "cancel"
+                                << "No";
+        QTest::newRow("Escape stays") << "escape"
+                                      << "No";
     }
     void exitAnswers()
     {
@@ -83,11 +124,16 @@ private slots:
     {
         QTest::addColumn<QString>("action");
         QTest::addColumn<QString>("answer");
-        QTest::newRow("OK saves") << "ok" << "Yes";
-        QTest::newRow("Y key saves") << "Y" << "Yes";
-        QTest::newRow("N key answers no, whatever was left over") << "N" << "No";
-        QTest::newRow("Escape stays") << "escape" << "cancelled";
-        QTest::newRow("other keys do nothing") << "X then close" << "cancelled";
+        QTest::newRow("OK saves") << "ok"
+                                  << "Yes";
+        QTest::newRow("Y key saves") << "Y"
+                                     << "Yes";
+        QTest::newRow("N key answers no, whatever was left over") << "N"
+                                                                  << "No";
+        QTest::newRow("Escape stays") << "escape"
+                                      << "cancelled";
+        QTest::newRow("other keys do nothing") << "X then close"
+                                               << "cancelled";
     }
     void saveOfferAnswers()
     {
@@ -239,6 +285,135 @@ private slots:
         QCOMPARE(window->result(), int(QDialog::Rejected));
     }
 
+    void countsStayWithinTwoToTwelve_data()
+    {
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("numberName");
+        QTest::addColumn<QString>("addName");
+        QTest::addColumn<QString>("removeName");
+        QTest::addColumn<int>("start");
+        QTest::newRow("segments") << int(DocumentKind::Circle) << "numSegs"
+                                  << "addSegsBut"
+                                  << "remSegsBut" << 4;
+        QTest::newRow("columns") << int(DocumentKind::Table) << "numColLab"
+                                 << "addColBut"
+                                 << "remColBut" << 6;
+        QTest::newRow("rows") << int(DocumentKind::Table) << "numRowLab"
+                              << "addRowBut"
+                              << "remRowBut" << 4;
+    }
+    void countsStayWithinTwoToTwelve()
+    {
+        QFETCH(int, code);
+        QFETCH(QString, numberName);
+        QFETCH(QString, addName);
+        QFETCH(QString, removeName);
+        QFETCH(int, start);
+        AppContext context{Environment{}};
+        ChoiceForm form(context, kindInfo(DocumentKind(code)).choicePage);
+        form.show();
+        QCOMPARE(number(&form, numberName), QString::number(start));
+        for (int value = start - 1; value >= 2; --value) {
+            press(&form, removeName);
+            QCOMPARE(number(&form, numberName), QString::number(value));
+        }
+        QVERIFY(!shown(&form, removeName));
+        QVERIFY(shown(&form, addName));
+        for (int value = 3; value <= 12; ++value) {
+            press(&form, addName);
+            QCOMPARE(number(&form, numberName), QString::number(value));
+            QVERIFY(shown(&form, removeName));
+        }
+        QVERIFY(!shown(&form, addName));
+    }
+
+    void examplesFollowTheNumbers()
+    {
+        AppContext context{Environment{}};
+        ChoiceForm circle(context, ChoicePage::Circle);
+        circle.show();
+        auto *example = circle.findChild<QLabel *>("circExampleImg");
+        press(&circle, "addSegsBut");
+        QCOMPARE(example->pixmap().toImage(), drawCircleExample(5, example->width()));
+
+        ChoiceForm table(context, ChoicePage::Table);
+        table.show();
+        auto *grid = table.findChild<QLabel *>("tableExampleImg");
+        press(&table, "remRowBut");
+        QCOMPARE(grid->pixmap().toImage(), drawTableExample(6, 3, grid->size()));
+    }
+
+    void okStoresTheShownPageCancelNothing()
+    {
+        AppContext context{Environment{}};
+        {
+            ChoiceForm form(context, ChoicePage::Table);
+            form.show();
+            press(&form, "addColBut");
+            press(&form, "remRowBut");
+            press(&form, "okBut");
+            QCOMPARE(context.dialogAnswer, QStringLiteral("Yes"));
+            QCOMPARE(context.choices.tableColumns, 7);
+            QCOMPARE(context.choices.tableRows, 3);
+            QCOMPARE(context.choices.circleSegments, 4);
+        }
+        {
+            // A new opening starts from the dialog's own values, not the stored ones.
+            ChoiceForm form(context, ChoicePage::Table);
+            form.show();
+            QCOMPARE(form.columns(), 6);
+            press(&form, "remColBut");
+            press(&form, "cancelBut");
+            QCOMPARE(context.dialogAnswer, QStringLiteral("No"));
+            QCOMPARE(context.choices.tableColumns, 7);
+        }
+        {
+            ChoiceForm form(context, ChoicePage::Circle);
+            form.show();
+            QTest::keyClick(&form, Qt::Key_Escape);
+            QCOMPARE(context.dialogAnswer, QStringLiteral("No"));
+        }
+        QCOMPARE(ChoiceForm::ask(context, DocumentKind::Simple), QStringLiteral("No"));
+    }
+
+    void leafletSizeByOptionOrPicture()
+    {
+        AppContext context{Environment{}};
+        ChoiceForm form(context, ChoicePage::Leaflet);
+        form.show();
+        QVERIFY(form.findChild<QRadioButton *>("leafSzOp0")->isChecked());
+        auto *smallPicture = form.findChild<QLabel *>("leafSzImg1");
+        QTest::mouseClick(smallPicture, Qt::LeftButton, {}, smallPicture->rect().center());
+        QVERIFY(form.findChild<QRadioButton *>("leafSzOp1")->isChecked());
+        press(&form, "okBut");
+        QCOMPARE(context.choices.leafletStyle, QStringLiteral("6s"));
+
+        ChoiceForm again(context, ChoicePage::Leaflet);
+        again.show();
+        press(&again, "okBut");
+        QCOMPARE(context.choices.leafletStyle, QStringLiteral("6b"));
+    }
+
+    void swallowsOnlyTheGestureInFlight()
+    {
+        PressCounter window;
+        window.resize(100, 100);
+        window.show();
+        GestureGuard::guard(window, 150, window.mapToGlobal(QPoint(10, 10)));
+        // A click somewhere else is the child's next action.
+        QTest::mouseClick(&window, Qt::LeftButton, {}, QPoint(60, 60));
+        QCOMPARE(window.presses, 1);
+        // The second click of a double-click, its release coming after the guard's time.
+        QTest::mousePress(&window, Qt::LeftButton, {}, QPoint(10, 10));
+        QTest::qWait(200);
+        QTest::mouseRelease(&window, Qt::LeftButton, {}, QPoint(10, 10));
+        QCOMPARE(window.presses, 1);
+        QCOMPARE(window.releases, 1);
+
+        QTest::mouseClick(&window, Qt::LeftButton, {}, QPoint(10, 10));
+        QCOMPARE(window.presses, 2);
+        QCOMPARE(window.releases, 2);
+    }
 };
 
 QTEST_MAIN(TestOwnDialogs)

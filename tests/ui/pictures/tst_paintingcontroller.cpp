@@ -2,21 +2,14 @@
 // animation timer, the right button, and undo / redo.
 
 #include "support/windowfixture.h"
-#include "ui/doctypes/pageview.h"
-#include "ui/doctypes/simplepagewindow.h"
 #include "ui/kit/picturebutton.h"
 #include "ui/pictures/feltpens.h"
-#include "ui/pictures/paintingcontroller.h"
 #include "ui/pictures/painttools.h"
-#include "ui/pictures/pictureboxwidget.h"
 #include "ui/pictures/rubberbandoverlay.h"
-#include "ui/undo/undocontroller.h"
 
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
-
-#include <memory>
 
 using namespace quillora;
 
@@ -24,38 +17,22 @@ namespace {
 
 const QColor kBlue(0, 0, 0xFF);
 
-// One window wired the way the application wires it.
+// One window wired the way the application wires it, on a page of picture boxes or a template.
 struct Fixture : WindowFixture {
     explicit Fixture(int pictures = 1)
     {
-        PageModel &page = context.page;
-        page.pageWidthMm = 210;
-        page.pageHeightMm = 297;
-        page.pageRect = QRect(300, 80, 600, 700);
-        page.pictureBoxes.resize(pictures);
-        for (int i = 0; i < pictures; ++i) {
-            page.pictureBoxes[i].visible = true;
-            page.pictureBoxes[i].geometry = QRect(10, 120 + 210 * i, 200, 160);
-        }
-        window->showPage();
-        makeControllers();
+        makePage(0, 0, pictures);
+        wire();
+        show();
     }
 
     explicit Fixture(const QString &layout)
     {
         loaded = window->loadTemplate(layout);
-        makeControllers();
-    }
-
-    void makeControllers()
-    {
         wire();
-        undo = controllers.undo;
-        painting = controllers.painting;
         window->show();
     }
 
-    PictureBoxWidget *picture(int index = 0) const { return window->pageView()->pictureBox(index); }
     QImage &image(int index = 0) { return context.page.pictureBoxes[index].image; }
     PictureButton *toolbarButton(ToolbarAction action) const
     {
@@ -68,26 +45,8 @@ struct Fixture : WindowFixture {
     }
     void showPaintTools() const { click(toolbarButton(ToolbarAction::ShowPaintTools)); }
 
-    UndoController *undo = nullptr;
-    PaintingController *painting = nullptr;
     bool loaded = true;
 };
-
-void move(QWidget *widget, QPoint at, Qt::MouseButtons buttons = Qt::LeftButton)
-{
-    QMouseEvent event(QEvent::MouseMove, at, widget->mapToGlobal(at), Qt::NoButton, buttons,
-                      Qt::NoModifier);
-    QCoreApplication::sendEvent(widget, &event);
-}
-
-// Press, a few moves along the way, release.
-void drag(QWidget *widget, QPoint from, QPoint to, Qt::MouseButton button = Qt::LeftButton)
-{
-    QTest::mousePress(widget, button, {}, from);
-    for (int step = 1; step <= 4; ++step)
-        move(widget, from + (to - from) * step / 4, button);
-    QTest::mouseRelease(widget, button, {}, to);
-}
 
 void ctrl(QWidget *window, Qt::Key key)
 {
@@ -104,8 +63,8 @@ private slots:
     void switchingPalettes()
     {
         Fixture f;
-        FeltPens *pens = f.painting->feltPens();
-        PaintTools *tools = f.painting->paintTools();
+        FeltPens *pens = f.painting()->feltPens();
+        PaintTools *tools = f.painting()->paintTools();
         QVERIFY(pens->isVisible());
         QVERIFY(!tools->isVisible());
 
@@ -151,13 +110,13 @@ private slots:
         std::unique_ptr<Fixture> f =
             layout.isEmpty() ? std::make_unique<Fixture>() : std::make_unique<Fixture>(layout);
         QVERIFY(f->loaded);
-        PictureBoxWidget *box = f->picture();
+        PictureBoxWidget *box = f->pictureBox(0);
         QVERIFY(box);
-        QTest::mousePress(f->painting->feltPens()->pen(6), Qt::LeftButton, {}, QPoint(20, 10));
+        QTest::mousePress(f->painting()->feltPens()->pen(6), Qt::LeftButton, {}, QPoint(20, 10));
         QCOMPARE(f->context.paint.paintColour, colourRef(0, 0, 0xFF));
         const int changes = f->context.page.changeCount;
 
-        drag(box, QPoint(30, 40), QPoint(60, 40));
+        dragMouse(box, QPoint(30, 40), QPoint(60, 40));
 
         const QImage &image = f->image();
         const int w = image.width();
@@ -192,15 +151,15 @@ private slots:
 
         Fixture f;
         f.showPaintTools();
-        PaintTools *tools = f.painting->paintTools();
+        PaintTools *tools = f.painting()->paintTools();
         f.click(tools->toolButton(button));
         QTest::mousePress(tools->colourLabel(23), Qt::LeftButton, {}, QPoint(5, 5));
-        PictureBoxWidget *box = f.picture();
+        PictureBoxWidget *box = f.pictureBox(0);
 
         QTest::mousePress(box, Qt::LeftButton, {}, QPoint(17, 15));
-        move(box, QPoint(40, 30));
-        move(box, QPoint(63, 49));
-        RubberBandOverlay *band = f.painting->box();
+        moveMouse(box, QPoint(40, 30));
+        moveMouse(box, QPoint(63, 49));
+        RubberBandOverlay *band = f.painting()->box();
         QVERIFY(band && band->isVisible());
         QCOMPARE(band->parentWidget(), box);
         QCOMPARE(int(band->band()->shape), shape);
@@ -224,16 +183,16 @@ private slots:
     void undoAndRedoWalkStrokes()
     {
         Fixture f;
-        PictureBoxWidget *box = f.picture();
+        PictureBoxWidget *box = f.pictureBox(0);
         QWidget *window = f.window.get();
         const auto redoShown = [&] {
             return f.window->toolbar()->isButtonShown(ToolbarAction::Redo);
         };
         QVERIFY(!f.window->toolbar()->isButtonShown(ToolbarAction::Undo));
         const QImage blank = f.image().copy();
-        drag(box, QPoint(20, 20), QPoint(100, 20));
+        dragMouse(box, QPoint(20, 20), QPoint(100, 20));
         const QImage first = f.image().copy();
-        drag(box, QPoint(20, 80), QPoint(100, 80));
+        dragMouse(box, QPoint(20, 80), QPoint(100, 80));
 
         ctrl(window, Qt::Key_Z);
         QCOMPARE(f.image(), first);
@@ -246,7 +205,7 @@ private slots:
         QCOMPARE(box->image(), first);
 
         // A new stroke after an undo drops the step that was undone.
-        drag(box, QPoint(150, 140), QPoint(180, 140));
+        dragMouse(box, QPoint(150, 140), QPoint(180, 140));
         QVERIFY(!redoShown());
         QCOMPARE(f.image().pixelColor(50, 80), QColor(Qt::white));
     }
@@ -255,9 +214,9 @@ private slots:
     {
         Fixture f;
         f.showPaintTools();
-        f.click(f.painting->paintTools()->toolButton(buttonOfTool(ToolSplat)));
-        QVERIFY(f.painting->timer()->isActive());
-        PictureBoxWidget *box = f.picture();
+        f.click(f.painting()->paintTools()->toolButton(buttonOfTool(ToolSplat)));
+        QVERIFY(f.painting()->timer()->isActive());
+        PictureBoxWidget *box = f.pictureBox(0);
         QTest::mousePress(box, Qt::LeftButton, {}, QPoint(100, 80));
         QTest::mouseRelease(box, Qt::LeftButton, {}, QPoint(100, 80));
         const QImage atRelease = f.image().copy();
@@ -265,11 +224,11 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(box->image(), f.image(), 2000);
 
         // Which tools animate is the painting state's rule; the timer follows it both ways.
-        f.painting->selectTool(ToolMarker);
-        QVERIFY(!f.painting->timer()->isActive());
+        f.painting()->selectTool(ToolMarker);
+        QVERIFY(!f.painting()->timer()->isActive());
         QCOMPARE(box->cursor().shape(), Qt::BitmapCursor);
-        f.painting->selectTool(ToolScribble);
-        QVERIFY(f.painting->timer()->isActive());
+        f.painting()->selectTool(ToolScribble);
+        QVERIFY(f.painting()->timer()->isActive());
     }
 
     void rightButton_data()
@@ -285,16 +244,17 @@ private slots:
         Fixture f;
         if (paintTools)
             f.showPaintTools();
-        QSignalSpy menu(f.painting, &PaintingController::contextMenuRequested);
+        QSignalSpy menu(f.painting(), &PaintingController::contextMenuRequested);
         const QImage before = f.image().copy();
         const int changes = f.context.page.changeCount;
 
-        drag(f.picture(), QPoint(30, 40), QPoint(90, 40), Qt::RightButton);
+        dragMouse(f.pictureBox(0), QPoint(30, 40), QPoint(90, 40), Qt::RightButton);
 
         QCOMPARE(menu.count(), paintTools ? 1 : 0);
         if (paintTools) {
             QCOMPARE(menu[0].at(0).toInt(), 0);
-            QCOMPARE(menu[0].at(1).toPoint(), f.picture()->mapTo(f.window.get(), QPoint(30, 40)));
+            QCOMPARE(menu[0].at(1).toPoint(),
+                     f.pictureBox(0)->mapTo(f.window.get(), QPoint(30, 40)));
         }
         QCOMPARE(f.image() == before, paintTools);
         QCOMPARE(f.context.page.changeCount, paintTools ? changes : changes + 1);
@@ -304,29 +264,29 @@ private slots:
     void selectingPressPaintsNothing()
     {
         Fixture f(2);
-        PictureBoxWidget *second = f.picture(1);
+        PictureBoxWidget *second = f.pictureBox(1);
         const QImage before = f.image(1).copy();
-        drag(second, QPoint(30, 40), QPoint(90, 40));
+        dragMouse(second, QPoint(30, 40), QPoint(90, 40));
         QCOMPARE(f.image(1), before);
         QCOMPARE(f.context.page.current, (CurrentObject{QStringLiteral("p"), 1}));
         QVERIFY(!f.window->toolbar()->isButtonShown(ToolbarAction::Undo));
 
-        drag(second, QPoint(30, 40), QPoint(90, 40));
+        dragMouse(second, QPoint(30, 40), QPoint(90, 40));
         QVERIFY(f.image(1) != before);
         QVERIFY(f.window->toolbar()->isButtonShown(ToolbarAction::Undo));
 
         // Turning to the other picture starts its own history.
-        drag(f.picture(0), QPoint(30, 40), QPoint(90, 40));
+        dragMouse(f.pictureBox(0), QPoint(30, 40), QPoint(90, 40));
         QVERIFY(!f.window->toolbar()->isButtonShown(ToolbarAction::Undo));
     }
 
     void colourChoicesAreReported()
     {
         Fixture f;
-        QSignalSpy chosen(f.painting, &PaintingController::paintColourChosen);
-        QTest::mousePress(f.painting->feltPens()->lid(4), Qt::LeftButton, {}, QPoint(10, 10));
+        QSignalSpy chosen(f.painting(), &PaintingController::paintColourChosen);
+        QTest::mousePress(f.painting()->feltPens()->lid(4), Qt::LeftButton, {}, QPoint(10, 10));
         f.showPaintTools();
-        QTest::mousePress(f.painting->paintTools()->colourLabel(34), Qt::LeftButton, {},
+        QTest::mousePress(f.painting()->paintTools()->colourLabel(34), Qt::LeftButton, {},
                           QPoint(5, 5));
         QCOMPARE(chosen.count(), 2);
         QCOMPARE(chosen[0].at(0).value<ColourRef>(), colourRef(0, 0x80, 0));

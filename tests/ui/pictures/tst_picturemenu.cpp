@@ -1,29 +1,24 @@
 // The picture menu and picture import in the single-page window: Copy, Cut and Paste through a
 // clipboard, Ctrl+C / Ctrl+V, importing with the fit dialog's choice, refused files, pictures
-// added to "My layout" pages, and the busy mark that keeps a pending release from painting.
+// added to "My layout" pages, and the busy mark that keeps a pending release from painting; and
+// the fit dialog itself: the two previews in their places, every control of a choice choosing it,
+// the close button and Escape cancelling.
 
 #include "core/app/appcontext.h"
 #include "platform/clipboard.h"
-#include "platform/pictureloader.h"
+#include "support/pixelcheck.h"
 #include "support/windowfixture.h"
-#include "ui/doctypes/pageview.h"
-#include "ui/doctypes/simplepagewindow.h"
+#include "ui/kit/picturebutton.h"
+#include "ui/pictures/impopsform.h"
 #include "ui/pictures/importquestions.h"
-#include "ui/pictures/paintingcontroller.h"
-#include "ui/pictures/pictureboxwidget.h"
-#include "ui/pictures/picturemenucontroller.h"
-#include "ui/undo/undocontroller.h"
 
-#include "../../support/pixelcheck.h"
-
+#include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
-
 #include <algorithm>
 #include <deque>
 #include <map>
-#include <memory>
 
 using namespace quillora;
 using quillora::test::blankPicture;
@@ -89,40 +84,34 @@ public:
     QList<QSize> fitTargets;
 };
 
-struct Fixture {
+// The window as the program wires it, with one 200 x 200 picture box, a fake clipboard, picture
+// files and scripted questions.
+struct Fixture : WindowFixture {
     explicit Fixture(DocumentKind documentType = DocumentKind::Simple)
-        : context(WindowFixture::screen()), window(std::make_unique<SimplePageWindow>(context))
     {
-        PageModel &page = context.page;
-        page.documentType = documentType;
-        page.pageRect = QRect(300, 80, 600, 700);
-        page.pictureBoxes.resize(1);
-        page.pictureBoxes[0].visible = true;
-        page.pictureBoxes[0].geometry = QRect(10, 120, 200, 200);
-        window->showPage();
-        undo = new UndoController(context, *window);
-        painting = new PaintingController(context, *window, *undo);
-        auto services = PictureMenuServices{std::make_unique<FakeClipboard>(),
-                                            std::make_unique<FakeLoader>(),
-                                            std::make_unique<ScriptedQuestions>()};
-        clipboard = static_cast<FakeClipboard *>(services.clipboard.get());
-        loader = static_cast<FakeLoader *>(services.loader.get());
-        questions = static_cast<ScriptedQuestions *>(services.questions.get());
-        menu = new PictureMenuController(context, *window, *undo, *painting, std::move(services));
-        window->show();
+        makePage(0, 0, 1, QSize(200, 200));
+        context.page.documentType = documentType;
+        pictureMenu = [this] {
+            PictureMenuServices services{std::make_unique<FakeClipboard>(),
+                                         std::make_unique<FakeLoader>(),
+                                         std::make_unique<ScriptedQuestions>()};
+            clipboard = static_cast<FakeClipboard *>(services.clipboard.get());
+            loader = static_cast<FakeLoader *>(services.loader.get());
+            questions = static_cast<ScriptedQuestions *>(services.questions.get());
+            return services;
+        };
+        wire();
+        menu = controller<PictureMenuController>();
+        show();
         context.page.current = {QStringLiteral("p"), 0};
     }
 
     QImage &image() { return context.page.pictureBoxes[0].image; }
-    PictureBoxWidget *pictureWidget(int index = 0) const
-    {
-        return window->pageView()->pictureBox(index);
-    }
     void paintRed()
     {
         image().fill(kRed);
-        undo->beginWorkOn({QStringLiteral("p"), 0});
-        undo->record(QStringLiteral("p"), 0);
+        undo()->beginWorkOn({QStringLiteral("p"), 0});
+        undo()->record(QStringLiteral("p"), 0);
     }
     void choose(PictureMenuEntry entry)
     {
@@ -130,10 +119,6 @@ struct Fixture {
         QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(20, 20));
     }
 
-    AppContext context;
-    std::unique_ptr<SimplePageWindow> window;
-    UndoController *undo = nullptr;
-    PaintingController *painting = nullptr;
     PictureMenuController *menu = nullptr;
     FakeClipboard *clipboard = nullptr;
     FakeLoader *loader = nullptr;
@@ -148,10 +133,18 @@ void rightClick(QWidget *widget, QPoint at)
     QTest::mouseRelease(widget, Qt::RightButton, {}, at);
 }
 
+QImage photo()
+{
+    QImage image(400, 100, QImage::Format_RGB32);
+    image.fill(Qt::green);
+    return image;
+}
+
 } // namespace
 
 class TestPictureMenu : public QObject {
     Q_OBJECT
+
 private slots:
     // Copy and paste go through Ctrl+C / Ctrl+V, which reach the same actions as the menu.
     void copyCutPasteRoundTrip()
@@ -168,17 +161,17 @@ private slots:
         const qint32 stepBeforeCut = f.context.undo.currentStep();
         QVERIFY(f.menu->cutPicture(kBox0));
         QCOMPARE(countPixels(f.image(), kWhite), 200 * 200);
-        QCOMPARE(f.pictureWidget()->image(), f.image());
+        QCOMPARE(f.pictureBox(0)->image(), f.image());
         QCOMPARE(f.context.undo.currentStep(), stepBeforeCut); // Cut cannot be undone
         QVERIFY(f.context.page.hasUnsavedChanges());
 
         QTest::keyClick(f.window.get(), Qt::Key_V, Qt::ControlModifier);
         QCOMPARE(f.image(), painted);
-        QCOMPARE(f.pictureWidget()->image(), f.image());
+        QCOMPARE(f.pictureBox(0)->image(), f.image());
         QVERIFY(f.context.undo.currentStep() > stepBeforeCut); // Paste can
-        f.undo->undo();
+        f.undo()->undo();
         QCOMPARE(countPixels(f.image(), kWhite), 200 * 200);
-        f.undo->redo();
+        f.undo()->redo();
         QCOMPARE(f.image(), painted);
     }
 
@@ -211,8 +204,9 @@ private slots:
                               << int(PictureMenuController::ImportOutcome::Placed);
         QTest::newRow("letterbox") << int(ImportChoice::Letterbox) << QRect(0, 75, 200, 50)
                                    << int(PictureMenuController::ImportOutcome::Placed);
-        QTest::newRow("cancel leaves it empty") << int(ImportChoice::Cancel) << QRect()
-                                                << int(PictureMenuController::ImportOutcome::Cleared);
+        QTest::newRow("cancel leaves it empty")
+            << int(ImportChoice::Cancel) << QRect()
+            << int(PictureMenuController::ImportOutcome::Cleared);
     }
     void importChoices()
     {
@@ -232,10 +226,10 @@ private slots:
         QCOMPARE(f.loader->enoughAsked, QList<QSize>{QSize(200, 200)});
         QCOMPARE(boundsOf(f.image(), kGreen), green);
         QCOMPARE(countPixels(f.image(), kRed), 0);
-        QCOMPARE(f.pictureWidget()->image(), f.image());
+        QCOMPARE(f.pictureBox(0)->image(), f.image());
         // The child's painting is one undo away, whatever was chosen.
         QVERIFY(f.window->toolbar()->isButtonShown(ToolbarAction::Undo));
-        f.undo->undo();
+        f.undo()->undo();
         QCOMPARE(countPixels(f.image(), kRed), 200 * 200);
     }
 
@@ -271,23 +265,23 @@ private slots:
     {
         Fixture f;
         f.image().fill(Qt::white);
-        PictureBoxWidget *box = f.pictureWidget();
+        PictureBoxWidget *box = f.pictureBox(0);
         QTest::mousePress(box, Qt::LeftButton, {}, QPoint(20, 20));
         f.loader->files[QStringLiteral("/a.png")] = blankPicture(50, 50, kGreen);
         f.questions->files.push_back(QStringLiteral("/a.png"));
         f.menu->importInto(kBox0);
-        QVERIFY(f.painting->isBusy());
+        QVERIFY(f.painting()->isBusy());
         const QImage imported = f.image().copy();
         QTest::mouseRelease(box, Qt::LeftButton, {}, QPoint(150, 150));
         QCOMPARE(f.image(), imported);
-        QTRY_VERIFY(!f.painting->isBusy());
+        QTRY_VERIFY(!f.painting()->isBusy());
     }
 
     void myLayoutPageMenuAddsObjects()
     {
         Fixture f(DocumentKind::MyLayout);
         f.clipboard->held = blankPicture(400, 300, kGreen);
-        rightClick(f.window->pageView(), QPoint(100, 400));
+        rightClick(f.view(), QPoint(250, 50));
         PictureMenu *menu = f.menu->menu();
         QVERIFY(menu->isVisible());
         QVERIFY(!menu->entryShown(PictureMenuEntry::Copy));
@@ -298,11 +292,11 @@ private slots:
         f.choose(PictureMenuEntry::Paste);
         QCOMPARE(f.context.page.pictureBoxes.size(), 2);
         const PictureBoxModel &pasted = f.context.page.pictureBoxes[1];
-        QCOMPARE(pasted.geometry, QRect(100, 400, 300, 225));
+        QCOMPARE(pasted.geometry, QRect(250, 50, 300, 225));
         QVERIFY(pasted.tag.isEmpty());
         QCOMPARE(f.context.page.current, (CurrentObject{QStringLiteral("p"), 1}));
-        QVERIFY(f.pictureWidget(1) && f.pictureWidget(1)->isVisible());
-        f.undo->undo();
+        QVERIFY(f.pictureBox(1) && f.pictureBox(1)->isVisible());
+        f.undo()->undo();
         QVERIFY(!f.context.page.pictureBoxes[1].visible);
     }
 
@@ -314,10 +308,67 @@ private slots:
         f.questions->files.push_back(QStringLiteral("/pics/duck.png"));
         const std::optional<int> index = f.menu->importAsObject(QPoint(30, 40));
         QCOMPARE(index, std::optional<int>(1));
-        QCOMPARE(f.questions->filters, QStringList{QStringLiteral("Pictures (*.bmp *.jpg *.gif *.png)")});
+        QCOMPARE(f.questions->filters,
+                 QStringList{QStringLiteral("Pictures (*.bmp *.jpg *.gif *.png)")});
         const PictureBoxModel &box = f.context.page.pictureBoxes[1];
         QCOMPARE(box.tag, QStringLiteral("file/pics/duck.png"));
         QCOMPARE(box.geometry.topLeft(), QPoint(30, 40));
+    }
+
+    void previewsSitOnTheirCentres()
+    {
+        AppContext context{Environment{}};
+        ImpOpsForm form(context, QSize(300, 150), photo(), false);
+        form.show();
+        const auto *crop = form.findChild<QWidget *>(QStringLiteral("prevCrop"));
+        const auto *letterbox = form.findChild<QWidget *>(QStringLiteral("prevLett"));
+        QVERIFY(crop && letterbox);
+        QCOMPARE(crop->size(), QSize(200, 100));
+        QCOMPARE(letterbox->size(), QSize(200, 100));
+        QVERIFY(std::abs(crop->geometry().center().x() - ImpOpsForm::kCropPreviewCentre.x()) <= 1);
+        QVERIFY(std::abs(crop->geometry().center().y() - ImpOpsForm::kCropPreviewCentre.y()) <= 1);
+        QVERIFY(std::abs(letterbox->geometry().center().x() -
+                         ImpOpsForm::kLetterboxPreviewCentre.x()) <= 1);
+    }
+
+    void everyControlChooses_data()
+    {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<int>("choice");
+        QTest::newRow("crop button") << "cropBut" << int(ImportChoice::Crop);
+        QTest::newRow("crop caption") << "croptext" << int(ImportChoice::Crop);
+        QTest::newRow("crop preview") << "prevCrop" << int(ImportChoice::Crop);
+        QTest::newRow("letterbox button") << "lettBut" << int(ImportChoice::Letterbox);
+        QTest::newRow("letterbox caption") << "lettText" << int(ImportChoice::Letterbox);
+        QTest::newRow("letterbox preview") << "prevLett" << int(ImportChoice::Letterbox);
+        QTest::newRow("close") << "unloadFormBut" << int(ImportChoice::Cancel);
+    }
+    void everyControlChooses()
+    {
+        QFETCH(QString, control);
+        QFETCH(int, choice);
+        AppContext context{Environment{}};
+        ImpOpsForm form(context, QSize(100, 100), photo(), false);
+        form.show();
+        auto *widget = form.findChild<QWidget *>(control);
+        QVERIFY(widget);
+        const QPoint rest = widget->pos();
+        QTest::mousePress(widget, Qt::LeftButton, {}, QPoint(10, 10));
+        QCOMPARE(widget->pos(), rest + QPoint(2, 2)); // pressed look
+        QTest::mouseRelease(widget, Qt::LeftButton, {}, QPoint(10, 10));
+        QCOMPARE(widget->pos(), rest);
+        QCOMPARE(int(form.choice()), choice);
+        QVERIFY(!form.isVisible());
+    }
+
+    void escapeCancels()
+    {
+        AppContext context{Environment{}};
+        ImpOpsForm form(context, QSize(100, 100), photo(), false);
+        form.show();
+        QTest::keyClick(&form, Qt::Key_Escape);
+        QCOMPARE(form.choice(), ImportChoice::Cancel);
+        QVERIFY(!form.isVisible());
     }
 };
 

@@ -6,6 +6,7 @@
 #include "core/files/filecommands.h"
 #include "core/pictures/webcamcapture.h"
 #include "fakecamera.h"
+#include "support/pixelcheck.h"
 #include "support/windowfixture.h"
 #include "ui/doctypes/simplepagewindow.h"
 #include "ui/kit/picturebutton.h"
@@ -24,6 +25,7 @@
 
 using namespace quillora;
 using quillora::test::FakeCamera;
+using quillora::test::nearColour;
 
 namespace {
 
@@ -37,13 +39,6 @@ QImage halvesFrame()
     frame.fill(Qt::green);
     QPainter(&frame).fillRect(320, 0, 320, 480, Qt::blue);
     return frame;
-}
-
-bool near(QRgb actual, QColor expected)
-{
-    return std::abs(qRed(actual) - expected.red()) <= 40 &&
-           std::abs(qGreen(actual) - expected.green()) <= 40 &&
-           std::abs(qBlue(actual) - expected.blue()) <= 40;
 }
 
 struct FormFixture {
@@ -68,23 +63,15 @@ struct PageFixture : WindowFixture {
         context.folders.temporary = folder.path();
         context.runTag = QStringLiteral("TESTWEBC");
         context.folders.staging = makeStagingFolder(folder.path(), context.runTag);
-        PageModel &page = context.page;
-        page.pageWidthMm = 210;
-        page.pageHeightMm = 297;
-        page.pageRect = QRect(300, 80, 600, 700);
-        page.pictureBoxes.resize(pictures);
-        for (int i = 0; i < pictures; ++i) {
-            page.pictureBoxes[i].visible = true;
-            page.pictureBoxes[i].geometry = QRect(10, 10 + 210 * i, 300, 150);
-        }
+        makePage(0, 0, pictures, QSize(300, 150));
         window->showPage();
-        wire([this, frame] {
+        makeCamera = [this, frame] {
             ++camerasMade;
             if (noCamera)
                 return std::unique_ptr<Camera>();
             return std::unique_ptr<Camera>(std::make_unique<FakeCamera>(names, frame));
-        });
-        undo = controllers.undo;
+        };
+        wire();
         webcam = controller<WebcamController>();
         webcam->setMessenger([this](const QString &english) { messages.append(english); });
     }
@@ -98,7 +85,6 @@ struct PageFixture : WindowFixture {
     }
 
     QTemporaryDir folder;
-    UndoController *undo = nullptr;
     WebcamController *webcam = nullptr;
     QStringList names = {QStringLiteral("Desk camera")};
     bool noCamera = false;
@@ -172,10 +158,10 @@ private slots:
         QVERIFY(f.form.load());
         f.form.placeBars(QSize(640, 480));
         f.form.refreshPreview();
-        QVERIFY(near(f.form.shownPreview().pixel(10, 10), Qt::green));
+        QVERIFY(nearColour(f.form.shownPreview().pixelColor(10, 10), Qt::green));
 
         f.form.effectButton(4)->click(); // mirror
-        QVERIFY(near(f.form.shownPreview().pixel(10, 10), Qt::blue));
+        QVERIFY(nearColour(f.form.shownPreview().pixelColor(10, 10), Qt::blue));
 
         f.form.takePicture();
         QCOMPARE(f.context.dialogAnswer, QStringLiteral("Yes"));
@@ -183,8 +169,8 @@ private slots:
         QVERIFY(!f.form.blinkTimer().isActive());
         const QImage picture = WebcamCapture(f.folder.path()).picture();
         QCOMPARE(picture.size(), QSize(640, 480));
-        QVERIFY(near(picture.pixel(20, 240), Qt::blue));
-        QVERIFY(near(picture.pixel(620, 240), Qt::green));
+        QVERIFY(nearColour(picture.pixelColor(20, 240), Qt::blue));
+        QVERIFY(nearColour(picture.pixelColor(620, 240), Qt::green));
     }
 
     void settingsMakeThePictureLighterOrDarker()
@@ -227,18 +213,17 @@ private slots:
         // halves meet, and the picture fills the box.
         const QImage &after = f.context.page.pictureBoxes[1].image;
         QCOMPARE(after.size(), QSize(300, 150));
-        QVERIFY(near(after.pixel(20, 75), Qt::green));
-        QVERIFY(near(after.pixel(280, 75), Qt::blue));
+        QVERIFY(nearColour(after.pixelColor(20, 75), Qt::green));
+        QVERIFY(nearColour(after.pixelColor(280, 75), Qt::blue));
         // A resize must not reload the file over the photo.
         QVERIFY(f.context.page.pictureBoxes[1].tag.isEmpty());
-        QVERIFY(QFile::exists(f.context.folders.staging +
-                              QStringLiteral("/web.bmp")));
+        QVERIFY(QFile::exists(f.context.folders.staging + QStringLiteral("/web.bmp")));
 
         QVERIFY(f.context.undo.undoVisible());
-        f.undo->undo();
+        f.undo()->undo();
         QCOMPARE(f.context.page.pictureBoxes[1].image, before);
-        f.undo->redo();
-        QVERIFY(near(f.context.page.pictureBoxes[1].image.pixel(20, 75), Qt::green));
+        f.undo()->redo();
+        QVERIFY(nearColour(f.context.page.pictureBoxes[1].image.pixelColor(20, 75), Qt::green));
     }
 
     void targetIsTheChosenPicture_data()

@@ -1,22 +1,19 @@
-// The print dialog's rules and the print command end to end: through picture printers, and
-// through "Save as PDF…" with the PDF rasterised to check where things landed.
+// The print dialog's rules and the print command end to end through picture printers, and a
+// print hiding the print button for a while.
 
 #include "core/app/appcontext.h"
 #include "core/printing/imageprintdevice.h"
 #include "platform/printing.h"
 #include "support/pixelcheck.h"
 #include "support/samplepage.h"
-#include "ui/doctypes/documenttoolbar.h"
-#include "ui/doctypes/simplepagewindow.h"
+#include "support/windowfixture.h"
 #include "ui/kit/picturebutton.h"
+#include "ui/doctypes/documenttoolbar.h"
 #include "ui/printing/printcontroller.h"
 #include "ui/printing/printform.h"
 
 #include <QComboBox>
 #include <QLabel>
-#include <QProcess>
-#include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QtTest>
 
 using namespace quillora;
@@ -39,153 +36,146 @@ ImagePrinterProvider classroomPrinters()
 class PrintingTest : public QObject {
     Q_OBJECT
 private slots:
-    void copiesList_data();
-    void copiesList();
-    void paperWarningFollowsThePrinter();
-    void printCommandPrintsTheCopies();
-    void printCommandFailures();
-    void printButtonHiddenAfterPrint();
-};
-
-void PrintingTest::copiesList_data()
-{
-    QTest::addColumn<bool>("setting");
-    QTest::addColumn<bool>("banner");
-    QTest::addColumn<bool>("shown");
-    QTest::newRow("off") << false << false << false;
-    QTest::newRow("on") << true << false << true;
-    QTest::newRow("banner never") << true << true << false;
-}
-
-void PrintingTest::copiesList()
-{
-    QFETCH(bool, setting);
-    QFETCH(bool, banner);
-    AppContext context{Environment{}};
-    context.settings.showNumCopiesCombo = setting;
-    context.translator.loadFromBytes("\"page\",\"feuille\"\n\"pages\",\"feuilles\"\n");
-    ImagePrinterProvider printers = classroomPrinters();
-    PrintForm form(context, printers, banner);
-    form.load();
-    QTEST(form.copiesList()->isVisibleTo(&form), "shown");
-    QTEST(form.copiesCaption()->isVisibleTo(&form), "shown");
-    form.show(); // the words are put through the language file as the form is shown
-    QCOMPARE(form.copiesList()->itemText(2), QStringLiteral("3 feuilles"));
-    form.copiesList()->setCurrentIndex(3);
-    QTest::mouseClick(form.okButton(), Qt::LeftButton);
-    QCOMPARE(context.dialogAnswer, QStringLiteral("Yes"));
-    // Copies from the list only when it is shown; otherwise one.
-    QCOMPARE(form.choice().copies, setting && !banner ? 4 : 1);
-}
-
-void PrintingTest::paperWarningFollowsThePrinter()
-{
-    AppContext context{Environment{}};
-    context.settings.iniPrinterName = QStringLiteral("Gone away");
-    ImagePrinterProvider printers = classroomPrinters();
-    PrintForm form(context, printers, false);
-    form.load();
-    QCOMPARE(form.printerCaption()->text(), QStringLiteral("Hall A4")); // the default
-    QVERIFY(!form.paperWarning()->isVisibleTo(&form));
-    form.printerList()->setCurrentIndex(1);
-    emit form.printerList()->textActivated(form.printerList()->currentText());
-    QCOMPARE(context.settings.iniPrinterName, QStringLiteral("Office Letter"));
-    QVERIFY(form.paperWarning()->isVisibleTo(&form));
-    QTest::mouseClick(form.cancelButton(), Qt::LeftButton);
-    QCOMPARE(context.dialogAnswer, QStringLiteral("No"));
-
-    // With the warning switched off, Letter paper goes unremarked.
-    context.settings.warnIfNotA4 = false;
-    PrintForm quiet(context, printers, false);
-    quiet.load();
-    QCOMPARE(quiet.printerList()->currentText(), QStringLiteral("Office Letter"));
-    QVERIFY(!quiet.paperWarning()->isVisibleTo(&quiet));
-}
-
-void PrintingTest::printCommandPrintsTheCopies()
-{
-    AppContext context{Environment{}};
-    context.page = fullSimplePage();
-    ImagePrinterProvider printers = classroomPrinters();
-    PrintController controller(context, printers);
-    controller.setChooser([] { return PrintChoice{QStringLiteral("Hall A4"), 2}; });
-    QStringList messages;
-    controller.setMessageHandler([&](const QString &text) { messages.append(text); });
-    QSignalSpy printed(&controller, &PrintController::printed);
-    controller.printCommand();
-    QCOMPARE(printed.count(), 1);
-    QVERIFY(messages.isEmpty());
-    QCOMPARE(printers.lastPrinterName(), QStringLiteral("Hall A4"));
-    QCOMPARE(printers.lastPages().size(), 2);
-    // The red picture fills the printable width less its margins: page x 10..190 of 200.
-    const QRect red = boundsOf(printers.lastPages().first(), qRgb(255, 0, 0));
-    const double scale = (kA4.width() - 16) * 1.0 / 200;
-    QVERIFY(qAbs(red.left() - (8 + 10 * scale)) <= 1);
-    QVERIFY(qAbs(red.right() - (8 + 190 * scale)) <= 2);
-
-    // A dialog cancelled prints nothing.
-    controller.setChooser([] { return std::nullopt; });
-    controller.printCommand();
-    QCOMPARE(printers.jobsFinished(), 1);
-}
-
-void PrintingTest::printCommandFailures()
-{
-    AppContext context{Environment{}};
-    context.page = fullSimplePage();
-    QStringList messages;
-    bool asked = false;
+    void copiesList_data()
     {
-        ImagePrinterProvider none;
-        PrintController controller(context, none);
-        controller.setMessageHandler([&](const QString &text) { messages.append(text); });
-        controller.setChooser([&] {
-            asked = true;
-            return std::optional<PrintChoice>();
-        });
-        controller.printCommand();
+        QTest::addColumn<bool>("setting");
+        QTest::addColumn<bool>("banner");
+        QTest::addColumn<bool>("shown");
+        QTest::newRow("off") << false << false << false;
+        QTest::newRow("on") << true << false << true;
+        QTest::newRow("banner never") << true << true << false;
     }
-    QCOMPARE(messages,
-             QStringList{QStringLiteral("There are no printers available on this computer.")});
-    QVERIFY(!asked);
 
-    messages.clear();
-    ImagePrinterProvider printers = classroomPrinters();
-    printers.setFailing(true);
-    PrintController controller(context, printers);
-    controller.setMessageHandler([&](const QString &text) { messages.append(text); });
-    controller.setChooser([] { return PrintChoice{QStringLiteral("Hall A4"), 1}; });
-    QSignalSpy failed(&controller, &PrintController::printFailed);
-    controller.printCommand();
-    QCOMPARE(messages,
-             QStringList{QStringLiteral("There seems to be some problem with your Printer.")});
-    QCOMPARE(failed.count(), 1);
-    QVERIFY(!controller.hideTimer().isActive());
-}
+    void copiesList()
+    {
+        QFETCH(bool, setting);
+        QFETCH(bool, banner);
+        AppContext context{Environment{}};
+        context.settings.showNumCopiesCombo = setting;
+        context.translator.loadFromBytes("\"page\",\"feuille\"\n\"pages\",\"feuilles\"\n");
+        ImagePrinterProvider printers = classroomPrinters();
+        PrintForm form(context, printers, banner);
+        form.load();
+        QTEST(form.copiesList()->isVisibleTo(&form), "shown");
+        QTEST(form.copiesCaption()->isVisibleTo(&form), "shown");
+        form.show(); // the words are put through the language file as the form is shown
+        QCOMPARE(form.copiesList()->itemText(2), QStringLiteral("3 feuilles"));
+        form.copiesList()->setCurrentIndex(3);
+        QTest::mouseClick(form.okButton(), Qt::LeftButton);
+        QCOMPARE(context.dialogAnswer, QStringLiteral("Yes"));
+        // Copies from the list only when it is shown; otherwise one.
+        QCOMPARE(form.choice().copies, setting && !banner ? 4 : 1);
+    }
 
-// The timing itself is checked without a window; here, that a print hides the button and the
-// ticks bring it back.
-void PrintingTest::printButtonHiddenAfterPrint()
-{
-    AppContext context{Environment{}};
-    context.settings.hidePrinterTime = 2;
-    SimplePageWindow window(context);
-    QVERIFY(window.loadTemplate(QUILLORA_SOURCE_DIR "/data/layouts/simple/simple.xml"));
-    ImagePrinterProvider printers = classroomPrinters();
-    PrintController controller(context, printers);
-    controller.setChooser([] { return PrintChoice{QStringLiteral("Hall A4"), 1}; });
-    controller.attach(&window);
-    QVERIFY(window.toolbar()->isButtonShown(ToolbarAction::Print));
-    emit window.printRequested();
-    QCOMPARE(printers.jobsFinished(), 1);
-    QVERIFY(!window.toolbar()->isButtonShown(ToolbarAction::Print));
-    QVERIFY(controller.hideTimer().isActive());
-    controller.hideTimerTicked();
-    QVERIFY(!window.toolbar()->isButtonShown(ToolbarAction::Print));
-    controller.hideTimerTicked();
-    QVERIFY(window.toolbar()->isButtonShown(ToolbarAction::Print));
-    QVERIFY(!controller.hideTimer().isActive());
-}
+    void paperWarningFollowsThePrinter()
+    {
+        AppContext context{Environment{}};
+        context.settings.iniPrinterName = QStringLiteral("Gone away");
+        ImagePrinterProvider printers = classroomPrinters();
+        PrintForm form(context, printers, false);
+        form.load();
+        QCOMPARE(form.printerCaption()->text(), QStringLiteral("Hall A4")); // the default
+        QVERIFY(!form.paperWarning()->isVisibleTo(&form));
+        form.printerList()->setCurrentIndex(1);
+        emit form.printerList()->textActivated(form.printerList()->currentText());
+        QCOMPARE(context.settings.iniPrinterName, QStringLiteral("Office Letter"));
+        QVERIFY(form.paperWarning()->isVisibleTo(&form));
+        QTest::mouseClick(form.cancelButton(), Qt::LeftButton);
+        QCOMPARE(context.dialogAnswer, QStringLiteral("No"));
+
+        // With the warning switched off, Letter paper goes unremarked.
+        context.settings.warnIfNotA4 = false;
+        PrintForm quiet(context, printers, false);
+        quiet.load();
+        QCOMPARE(quiet.printerList()->currentText(), QStringLiteral("Office Letter"));
+        QVERIFY(!quiet.paperWarning()->isVisibleTo(&quiet));
+    }
+
+    void printCommandPrintsTheCopies()
+    {
+        AppContext context{Environment{}};
+        context.page = fullSimplePage();
+        ImagePrinterProvider printers = classroomPrinters();
+        PrintController controller(context, printers);
+        controller.setChooser([] { return PrintChoice{QStringLiteral("Hall A4"), 2}; });
+        QStringList messages;
+        controller.setMessageHandler([&](const QString &text) { messages.append(text); });
+        QSignalSpy printed(&controller, &PrintController::printed);
+        controller.printCommand();
+        QCOMPARE(printed.count(), 1);
+        QVERIFY(messages.isEmpty());
+        QCOMPARE(printers.lastPrinterName(), QStringLiteral("Hall A4"));
+        QCOMPARE(printers.lastPages().size(), 2);
+        // The red picture fills the printable width less its margins: page x 10..190 of 200.
+        const QRect red = boundsOf(printers.lastPages().first(), qRgb(255, 0, 0));
+        const double scale = (kA4.width() - 16) * 1.0 / 200;
+        QVERIFY(qAbs(red.left() - (8 + 10 * scale)) <= 1);
+        QVERIFY(qAbs(red.right() - (8 + 190 * scale)) <= 2);
+
+        // A dialog cancelled prints nothing.
+        controller.setChooser([] { return std::nullopt; });
+        controller.printCommand();
+        QCOMPARE(printers.jobsFinished(), 1);
+    }
+
+    void printCommandFailures()
+    {
+        AppContext context{Environment{}};
+        context.page = fullSimplePage();
+        QStringList messages;
+        bool asked = false;
+        {
+            ImagePrinterProvider none;
+            PrintController controller(context, none);
+            controller.setMessageHandler([&](const QString &text) { messages.append(text); });
+            controller.setChooser([&] {
+                asked = true;
+                return std::optional<PrintChoice>();
+            });
+            controller.printCommand();
+        }
+        QCOMPARE(messages,
+                 QStringList{QStringLiteral("There are no printers available on this computer.")});
+        QVERIFY(!asked);
+
+        messages.clear();
+        ImagePrinterProvider printers = classroomPrinters();
+        printers.setFailing(true);
+        PrintController controller(context, printers);
+        controller.setMessageHandler([&](const QString &text) { messages.append(text); });
+        controller.setChooser([] { return PrintChoice{QStringLiteral("Hall A4"), 1}; });
+        QSignalSpy failed(&controller, &PrintController::printFailed);
+        controller.printCommand();
+        QCOMPARE(messages,
+                 QStringList{QStringLiteral("There seems to be some problem with your Printer.")});
+        QCOMPARE(failed.count(), 1);
+        QVERIFY(!controller.hideTimer().isActive());
+    }
+
+    // The timing itself is checked without a window; here, that a print hides the button and the
+    // ticks bring it back.
+    void printButtonHiddenAfterPrint()
+    {
+        WindowFixture f;
+        f.context.settings.hidePrinterTime = 2;
+        f.printers = classroomPrinters();
+        f.wire();
+        QVERIFY(f.window->loadTemplate(QUILLORA_SOURCE_DIR "/data/layouts/simple/simple.xml"));
+        auto *controller = f.controller<PrintController>();
+        controller->setChooser([] { return PrintChoice{QStringLiteral("Hall A4"), 1}; });
+        DocumentToolbar *toolbar = f.window->toolbar();
+        QVERIFY(toolbar->isButtonShown(ToolbarAction::Print));
+        emit f.window->printRequested();
+        QCOMPARE(f.printers.jobsFinished(), 1);
+        QVERIFY(!toolbar->isButtonShown(ToolbarAction::Print));
+        QVERIFY(controller->hideTimer().isActive());
+        controller->hideTimerTicked();
+        QVERIFY(!toolbar->isButtonShown(ToolbarAction::Print));
+        controller->hideTimerTicked();
+        QVERIFY(toolbar->isButtonShown(ToolbarAction::Print));
+        QVERIFY(!controller->hideTimer().isActive());
+    }
+};
 
 QTEST_MAIN(PrintingTest)
 #include "tst_printing.moc"

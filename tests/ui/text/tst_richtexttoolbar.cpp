@@ -5,7 +5,7 @@
 #include "core/text/richfit.h"
 #include "core/text/rtfreader.h"
 #include "core/text/selectionlook.h"
-#include "textfixture.h"
+#include "support/windowfixture.h"
 #include "ui/doctypes/documenttoolbar.h"
 #include "ui/kit/picturebutton.h"
 #include "ui/text/onscreenkeyboardwidget.h"
@@ -30,14 +30,14 @@ QTextCharFormat formatAt(QTextDocument *document, int position)
 }
 
 // A news page with one rich text box holding "hello world", the box current.
-struct ToolbarFixture : TextFixture {
-    ToolbarFixture() : TextFixture(1, 1, DocumentKind::News)
+struct ToolbarFixture : WindowFixture {
+    ToolbarFixture() : WindowFixture(DocumentKind::News, 1, 1)
     {
         context.page.richTextBoxes[0].geometry = QRect(20, 20, 560, 300);
         show();
         QTest::mouseClick(richBox(0)->viewport(), Qt::LeftButton);
         QTest::keyClicks(richBox(0), QStringLiteral("hello world"));
-        bar = text->richTextToolbar();
+        bar = text()->richTextToolbar();
     }
     RichTextToolbar *bar = nullptr;
     template <typename T> T *control(const char *name) const { return bar->findChild<T *>(name); }
@@ -76,7 +76,7 @@ void TestRichTextToolbar::shownForRichTextPages()
     QFETCH(int, documentType);
     QFETCH(int, richTexts);
     QFETCH(bool, shown);
-    TextFixture f(1, richTexts, DocumentKind(documentType));
+    WindowFixture f(DocumentKind(documentType), 1, richTexts);
     // Where the window fits an A4 page on this screen.
     f.context.page.pageRect =
         fitPage(documentWindowFit(f.context.env.screen.widthPx, f.context.env.screen.heightPx,
@@ -86,19 +86,19 @@ void TestRichTextToolbar::shownForRichTextPages()
     f.context.settings.useIWBkeyBd = true;
     f.context.settings.useIWBstring = true;
     f.show();
-    RichTextToolbar *bar = f.text->richTextToolbar();
+    RichTextToolbar *bar = f.text()->richTextToolbar();
     QCOMPARE(bar->isVisibleTo(f.window.get()), shown);
     QCOMPARE(f.window->toolbar()->isButtonShown(ToolbarAction::Font), !shown);
     if (!shown)
         return;
     // Beside the keyboard and the string, nothing hangs outside the window, and the toolbar
     // covers neither the main toolbar, the page nor the string.
-    for (QWidget *tool : {static_cast<QWidget *>(bar), static_cast<QWidget *>(f.text->keyboard()),
-                          f.text->pullString()->handle()})
+    for (QWidget *tool : {static_cast<QWidget *>(bar), static_cast<QWidget *>(f.text()->keyboard()),
+                          f.text()->pullString()->handle()})
         QVERIFY(f.window->rect().contains(tool->geometry()));
     QVERIFY(bar->y() >= 64);
     QVERIFY(bar->geometry().bottom() < f.context.page.pageRect.top());
-    QVERIFY(bar->geometry().right() < f.text->pullString()->string()->x());
+    QVERIFY(bar->geometry().right() < f.text()->pullString()->string()->x());
 }
 
 void TestRichTextToolbar::styleChecksChangeOnlyTheSelection_data()
@@ -204,10 +204,10 @@ void TestRichTextToolbar::followsTheSelection()
 
 void TestRichTextToolbar::emptyBoxTakesBaseFont()
 {
-    TextFixture f(0, 1, DocumentKind::Borders);
+    WindowFixture f(DocumentKind::Borders, 0, 1);
     f.show();
     QTest::mouseClick(f.richBox(0)->viewport(), Qt::LeftButton);
-    RichTextToolbar *bar = f.text->richTextToolbar();
+    RichTextToolbar *bar = f.text()->richTextToolbar();
     bar->fontSizeDrop()->activated(bar->fontSizeDrop()->findText(QStringLiteral("28")));
     QTest::mouseClick(bar->findChild<QToolButton *>("ItalicCheck"), Qt::LeftButton);
     QCOMPARE(f.context.page.richTextBoxes[0].style.fontSize, 28.0);

@@ -1,17 +1,24 @@
-// Texts in the running window: typing, undo, the size buttons, the keyboard and the string.
+// Texts in the running window: typing, undo, the size buttons, the font dialog, the on-screen
+// keyboard and the string.
 
 #include "core/text/richfit.h"
 #include "core/text/rtfreader.h"
-#include "textfixture.h"
+#include "support/pixelcheck.h"
+#include "support/windowfixture.h"
+#include "ui/kit/picturebutton.h"
 #include "ui/doctypes/documenttoolbar.h"
+#include "ui/text/fontform.h"
 #include "ui/text/onscreenkeyboardwidget.h"
 #include "ui/text/pullstring.h"
 
+#include <QCheckBox>
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QMimeData>
 #include <QSignalSpy>
 #include <QTextBlock>
+#include <QVBoxLayout>
 
 using namespace quillora;
 
@@ -31,18 +38,14 @@ void addBoxKinds()
     QTest::newRow("rich text box") << QStringLiteral("r");
 }
 
-QTextEdit *boxOfKind(const TextFixture &f, const QString &kind, int i)
+QTextEdit *boxOfKind(const WindowFixture &f, const QString &kind, int i)
 {
     return kind == u"t" ? static_cast<QTextEdit *>(f.textBox(i)) : f.richBox(i);
 }
 
-void sendMouse(QWidget *widget, QEvent::Type type, QPoint global)
+void tapKey(OnScreenKeyboardWidget *keyboard, int index)
 {
-    const QPoint local = widget->mapFromGlobal(global);
-    QMouseEvent event(type, local, global, Qt::LeftButton,
-                      type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton,
-                      Qt::NoModifier);
-    QApplication::sendEvent(widget, &event);
+    QTest::mouseClick(keyboard->keyButton(index), Qt::LeftButton);
 }
 
 } // namespace
@@ -51,305 +54,458 @@ class TestTextController : public QObject {
     Q_OBJECT
 
 private slots:
-    void typingUntilFullShrinksAndNeverOverflows();
-    void typingIntoFullRichBoxShrinksEveryCharacter();
-    void undoAndRedoOfTyping_data();
-    void undoAndRedoOfTyping();
-    void biggerAndSmaller();
-    void pastedPictureIsRefused();
-    void chosenColourColoursOnlySelectedText();
-    void nonAsciiTypingSurvives_data();
-    void nonAsciiTypingSurvives();
-    void keyboardTypesIntoTheRightBox_data();
-    void keyboardTypesIntoTheRightBox();
-    void keyboardAndMiniKeyFollowSetting();
-    void pageWithoutTextsTakesNoTyping();
-    void stringPullsTheWindow();
+    // A story box filling up as the child types (the single-line title is the typing scenario's).
+    void typingUntilFullShrinksAndNeverOverflows()
+    {
+        WindowFixture f(DocumentKind::Simple, 1, 0);
+        TextBoxModel &box = f.context.page.textBoxes[0];
+        box.multiLine = true;
+        box.geometry.setSize(QSize(200, 60));
+        box.style.fontSize = 20;
+        f.show();
+        QTest::mouseClick(f.textBox(0)->viewport(), Qt::LeftButton);
+
+        TextMeasure measure;
+        double lastSize = box.style.fontSize;
+        for (int word = 0; word < 14; ++word) {
+            QTest::keyClicks(f.textBox(0), QStringLiteral("giraffe "));
+            QVERIFY(box.style.fontSize <= lastSize);
+            lastSize = box.style.fontSize;
+            QCOMPARE(f.textBox(0)->toPlainText(), box.text);
+            QCOMPARE(f.textBox(0)->document()->defaultFont().pointSizeF(), box.style.fontSize);
+            if (box.style.fontSize > kSmallestFittedFontSize)
+                QVERIFY2(!textOverflows(measure, formatOf(box), box.text),
+                         qPrintable(QString::number(box.style.fontSize)));
+        }
+        QVERIFY(box.style.fontSize < 20);
+        // What the box shows is laid out like the measure: as many lines, no wider than the box.
+        measure.load(formatOf(box), box.text);
+        QCOMPARE(wrappedLineCount(*f.textBox(0)->document()), measure.lineCount());
+    }
+
+    void typingIntoFullRichBoxShrinksEveryCharacter()
+    {
+        WindowFixture f(DocumentKind::Borders, 0, 1);
+        f.context.page.richTextBoxes[0].geometry.setSize(QSize(200, 70));
+        f.context.page.richTextBoxes[0].style.fontSize = 16;
+        f.show();
+        RichTextBoxWidget *widget = f.richBox(0);
+        QTest::mouseClick(widget->viewport(), Qt::LeftButton);
+        for (int word = 0; word < 12; ++word)
+            QTest::keyClicks(widget, QStringLiteral("castle "));
+        QVERIFY(richSizeAt(*widget->document(), 0) < 16);
+        QVERIFY(!richTextOverflows(*widget->document(), QSizeF(200, 70)));
+        QCOMPARE(f.context.page.richTextBoxes[0].plainText, widget->toPlainText());
+    }
+
+    void undoAndRedoOfTyping_data() { addBoxKinds(); }
+
+    void undoAndRedoOfTyping()
+    {
+        QFETCH(QString, kind);
+        WindowFixture f(DocumentKind::Borders, 2, 2);
+        f.show();
+        QTextEdit *widget = boxOfKind(f, kind, 1);
+        // The press (which clears the placeholder, a window test) starts this box's history.
+        QTest::mouseClick(widget->viewport(), Qt::LeftButton);
+        QCOMPARE(f.context.undo.workObject(), (CurrentObject{kind, 1}));
+        QCOMPARE(f.context.undo.currentStep(), 1);
+        QTest::keyClicks(widget, QStringLiteral("cat"));
+        QVERIFY(f.window->toolbar()->isButtonShown(ToolbarAction::Undo));
+
+        f.undo()->undo();
+        QCOMPARE(widget->toPlainText(), QStringLiteral("ca"));
+        f.undo()->undo();
+        QCOMPARE(widget->toPlainText(), QStringLiteral("c"));
+        f.undo()->redo();
+        QCOMPARE(widget->toPlainText(), QStringLiteral("ca"));
+        // Typing on after an undo goes on from the restored text.
+        QTest::keyClicks(widget, QStringLiteral("r"));
+        QCOMPARE(widget->toPlainText(), QStringLiteral("car"));
+        if (kind == u"t")
+            QCOMPARE(f.context.page.textBoxes[1].text, QStringLiteral("car"));
+        else
+            QCOMPARE(f.context.page.richTextBoxes[1].plainText, QStringLiteral("car"));
+
+        // A new document restarts the history: its buttons go with it.
+        f.undo()->undo();
+        QVERIFY(f.window->toolbar()->isButtonShown(ToolbarAction::Redo));
+        f.context.undo.reset();
+        f.window->showPage();
+        QVERIFY(!f.window->toolbar()->isButtonShown(ToolbarAction::Undo));
+        QVERIFY(!f.window->toolbar()->isButtonShown(ToolbarAction::Redo));
+    }
+
+    // The size rules themselves are covered with the fitting; here, that the buttons reach the
+    // current box, its widget follows, and a rich box changes only the selection.
+    void biggerAndSmaller()
+    {
+        WindowFixture f(DocumentKind::Borders, 1, 1);
+        f.context.page.richTextBoxes[0].geometry.setSize(QSize(560, 400));
+        TextBoxModel &box = f.context.page.textBoxes[0];
+        box.text = QStringLiteral("Hello there");
+        box.multiLine = false;
+        f.show();
+        f.window->setCurrentObject(QStringLiteral("t"), 0);
+        f.text()->makeTextBigger();
+        QCOMPARE(box.style.fontSize, 14.0);
+        f.text()->makeTextSmaller();
+        f.text()->makeTextSmaller();
+        QCOMPARE(box.style.fontSize, 10.0);
+        QCOMPARE(f.textBox(0)->document()->defaultFont().pointSizeF(), 10.0);
+
+        RichTextBoxWidget *widget = f.richBox(0);
+        QTest::mouseClick(widget->viewport(), Qt::LeftButton);
+        QTest::keyClicks(widget, QStringLiteral("ab"));
+        QTextCursor all(widget->document());
+        all.select(QTextCursor::Document);
+        QTextCharFormat format;
+        format.setFontPointSize(71);
+        all.mergeCharFormat(format);
+        f.text()->makeTextBigger(); // no selection: nothing changes
+        QCOMPARE(richSizeAt(*widget->document(), 0), 71.0);
+        selectRange(widget, 0, 1);
+        f.text()->makeTextBigger();
+        QCOMPARE(richSizeAt(*widget->document(), 0), 72.0);
+        QCOMPARE(richSizeAt(*widget->document(), 1), 71.0);
+    }
+
+    void pastedPictureIsRefused()
+    {
+        WindowFixture f(DocumentKind::Borders, 0, 1);
+        f.show();
+        RichTextBoxWidget *widget = f.richBox(0);
+        QTest::mouseClick(widget->viewport(), Qt::LeftButton);
+        QTest::keyClicks(widget, QStringLiteral("boat"));
+        const QString before = f.context.page.richTextBoxes[0].rtf;
+        QImage picture(40, 40, QImage::Format_RGB32);
+        picture.fill(Qt::red);
+        auto *data = new QMimeData;
+        data->setImageData(picture);
+        QGuiApplication::clipboard()->setMimeData(data);
+        widget->paste();
+        QCOMPARE(widget->toPlainText(), QStringLiteral("boat"));
+        QVERIFY(!containsNonText(*widget->document()));
+        QCOMPARE(f.context.page.richTextBoxes[0].rtf, before);
+    }
+
+    void chosenColourColoursOnlySelectedText()
+    {
+        constexpr ColourRef red = 0x0000FF;
+        WindowFixture f(DocumentKind::Borders, 1, 1);
+        f.show();
+        TextBoxWidget *plain = f.textBox(0);
+        QTest::mouseClick(plain->viewport(), Qt::LeftButton);
+        QTest::keyClicks(plain, QStringLiteral("title"));
+        f.text()->colourSelectedText(red);
+        QVERIFY2(f.context.page.textBoxes[0].style.colour != red, "a felt pen chosen to paint");
+        plain->selectAll();
+        f.text()->colourSelectedText(red);
+        QCOMPARE(f.context.page.textBoxes[0].style.colour, red);
+
+        RichTextBoxWidget *rich = f.richBox(0);
+        QTest::mouseClick(rich->viewport(), Qt::LeftButton);
+        QTest::keyClicks(rich, QStringLiteral("boat"));
+        selectRange(rich, 0, 2);
+        f.text()->colourSelectedText(red);
+        QTextCursor probe(rich->document());
+        probe.setPosition(1);
+        QCOMPARE(probe.charFormat().foreground().color(), toQColor(red));
+        probe.setPosition(4);
+        QVERIFY(probe.charFormat().foreground().color() != toQColor(red));
+
+        // Selected, then the child goes elsewhere and comes back by key: a pen paints, not
+        // recolours.
+        selectRange(rich, 2, 4);
+        f.window->setCurrentObject(QStringLiteral("p"), 0);
+        QVERIFY(!rich->textCursor().hasSelection());
+        f.window->setCurrentObject(QStringLiteral("r"), 0);
+        f.text()->colourSelectedText(red);
+        QVERIFY(probe.charFormat().foreground().color() != toQColor(red));
+    }
+
+    void nonAsciiTypingSurvives_data() { addBoxKinds(); }
+
+    void nonAsciiTypingSurvives()
+    {
+        QFETCH(QString, kind);
+        WindowFixture f(DocumentKind::Borders, 1, 1);
+        f.show();
+        QTextEdit *widget = boxOfKind(f, kind, 0);
+        QTest::mouseClick(widget->viewport(), Qt::LeftButton);
+        const QString name = QStringLiteral("Zoë Łucja Ñandú 名前 £");
+        for (const QChar c : name)
+            QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
+        if (kind == u"t") {
+            QCOMPARE(f.context.page.textBoxes[0].text, name);
+        } else {
+            QTextDocument reread;
+            QVERIFY(readRtf(f.context.page.richTextBoxes[0].rtf.toLatin1(), reread));
+            QCOMPARE(reread.toPlainText(), name);
+            // Undo brings back the RTF snapshot with every character intact.
+            f.undo()->undo();
+            QCOMPARE(widget->toPlainText(), name.chopped(1));
+        }
+    }
+
+    void keyboardTypesIntoTheRightBox_data()
+    {
+        QTest::addColumn<QString>("currentKind");
+        QTest::addColumn<int>("currentIndex");
+        QTest::addColumn<QString>("expectedKind");
+        QTest::addColumn<int>("expectedIndex");
+        QTest::newRow("current text box") << "t" << 1 << "t" << 1;
+        QTest::newRow("picture current: first rich") << "p" << 0 << "r" << 0;
+    }
+
+    void keyboardTypesIntoTheRightBox()
+    {
+        QFETCH(QString, currentKind);
+        QFETCH(int, currentIndex);
+        QFETCH(QString, expectedKind);
+        QFETCH(int, expectedIndex);
+        const int texts = 2;
+        WindowFixture f(DocumentKind::Borders, texts, 2);
+        f.context.settings.useIWBkeyBd = true;
+        f.show();
+        f.context.page.current = CurrentObject{currentKind, currentIndex};
+        OnScreenKeyboardWidget *keyboard = f.text()->keyboard();
+        QVERIFY(keyboard->isVisibleTo(f.window.get()));
+        keyboard->keyButton(11)->click(); // q
+        keyboard->keyButton(OnScreenKeyboard::kSpaceKey)->click();
+        keyboard->keyButton(OnScreenKeyboard::kBackspaceKey)->click();
+        keyboard->keyButton(36)->click(); // a
+
+        QCOMPARE(f.context.page.current, (CurrentObject{expectedKind, expectedIndex}));
+        QTextEdit *target = boxOfKind(f, expectedKind, expectedIndex);
+        // The placeholder went when the keyboard entered the box.
+        QCOMPARE(target->toPlainText(), QStringLiteral("qa"));
+        for (int i = 0; i < texts; ++i)
+            if (!(expectedKind == u"t" && i == expectedIndex))
+                QCOMPARE(f.textBox(i)->toPlainText(), kPlaceholderText);
+    }
+
+    void keyboardAndMiniKeyFollowSetting()
+    {
+        WindowFixture f(DocumentKind::Simple, 1, 0);
+        f.show();
+        QVERIFY(!f.text()->keyboard()->isVisibleTo(f.window.get()));
+        QVERIFY(!f.text()->miniKey()->isVisibleTo(f.window.get()));
+
+        f.context.settings.useIWBkeyBd = true;
+        f.text()->applySettings();
+        QVERIFY(f.text()->keyboard()->isVisibleTo(f.window.get()));
+        QVERIFY(f.window->rect().contains(f.text()->keyboard()->geometry()));
+        emit f.text()->keyboard()->closeRequested();
+        QVERIFY(!f.text()->keyboard()->isVisibleTo(f.window.get()));
+        QVERIFY(f.text()->miniKey()->isVisibleTo(f.window.get()));
+        emit f.text()->miniKey()->tapped();
+        QVERIFY(f.text()->keyboard()->isVisibleTo(f.window.get()));
+        QVERIFY(!f.text()->miniKey()->isVisibleTo(f.window.get()));
+    }
+
+    void pageWithoutTextsTakesNoTyping()
+    {
+        WindowFixture f(DocumentKind::Simple, 0, 0);
+        f.context.settings.useIWBkeyBd = true;
+        f.show();
+        f.text()->keyboard()->keyButton(11)->click();
+        QCOMPARE(f.context.page.current, CurrentObject{});
+        QCOMPARE(f.window->focusWidget(), f.window.get());
+        QCOMPARE(f.context.page.changeCount, 0);
+    }
+
+    // The pull rule itself is the keyboard's; here, that the window follows the string and the
+    // rule gets the screen's height.
+    void stringPullsTheWindow()
+    {
+        WindowFixture f(DocumentKind::Simple, 1, 0);
+        f.context.settings.useIWBstring = true;
+        f.window->move(0, 0);
+        f.show();
+        PullString *string = f.text()->pullString();
+        QVERIFY(string->handle()->isVisibleTo(f.window.get()));
+
+        const QPoint grab(1200, 500);
+        sendMouse(string->handle(), QEvent::MouseButtonPress, grab);
+        sendMouse(string->handle(), QEvent::MouseMove, grab + QPoint(0, 700));
+        sendMouse(string->handle(), QEvent::MouseButtonRelease, grab + QPoint(0, 700));
+        QCOMPARE(f.window->y(), 600); // held at three quarters of the 800-pixel screen
+    }
+
+    // The keyboard on its own, typing wherever the focus is.
+    void typesAtTheCaretOfTheFocusedBox()
+    {
+        QWidget window;
+        auto *layout = new QVBoxLayout(&window);
+        auto *edit = new QTextEdit;
+        layout->addWidget(edit);
+        FocusKeySender sender;
+        auto *keyboard = new OnScreenKeyboardWidget(sender);
+        layout->addWidget(keyboard);
+        int asked = 0;
+        connect(keyboard, &OnScreenKeyboardWidget::keyAboutToBeTyped, edit, [&] {
+            ++asked;
+            edit->setFocus();
+        });
+        window.show();
+        QApplication::setActiveWindow(&window);
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+
+        tapKey(keyboard, 11); // q
+        keyboard->findChild<QAbstractButton *>("ShiftCheck")->click();
+        QCOMPARE(keyboard->keyButton(4)->text(), QStringLiteral("%"));
+        QCOMPARE(keyboard->keyButton(36)->text(), QStringLiteral("A"));
+        tapKey(keyboard, 4); // Shift + 5
+        QCOMPARE(keyboard->keyButton(4)->text(), QStringLiteral("5"));
+        tapKey(keyboard, 2); // 3, shift gone
+        tapKey(keyboard, OnScreenKeyboard::kEnterKey);
+        tapKey(keyboard, 36); // a
+        tapKey(keyboard, OnScreenKeyboard::kBackspaceKey);
+        tapKey(keyboard, 38); // .
+        QCOMPARE(edit->toPlainText(), QStringLiteral("q%3\n."));
+        QCOMPARE(asked, 7);
+
+        keyboard->findChild<QAbstractButton *>("CapsCheck")->click();
+        tapKey(keyboard, 22); // m
+        tapKey(keyboard, 22);
+        QCOMPARE(keyboard->keyButton(4)->text(), QStringLiteral("5"));
+        QVERIFY(edit->toPlainText().endsWith("MM"));
+    }
+
+    void miniKeyTapsButDragsDoNot()
+    {
+        QWidget window;
+        window.resize(400, 300);
+        auto *mini = new MiniKeyWidget(&window);
+        mini->move(100, 100);
+        window.show();
+        int taps = 0;
+        connect(mini, &MiniKeyWidget::tapped, [&] { ++taps; });
+        QTest::mousePress(mini, Qt::LeftButton, {}, QPoint(10, 10));
+        QTest::mouseRelease(mini, Qt::LeftButton, {}, QPoint(12, 11));
+        QCOMPARE(taps, 1);
+
+        QTest::mousePress(mini, Qt::LeftButton, {}, QPoint(10, 10));
+        QMouseEvent move(QEvent::MouseMove, QPointF(30, 10), mini->mapToGlobal(QPointF(30, 10)),
+                         Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(mini, &move);
+        QTest::mouseRelease(mini, Qt::LeftButton, {}, QPoint(10, 10));
+        QCOMPARE(taps, 1);
+        QCOMPARE(mini->pos(), QPoint(120, 100));
+    }
+
+    void offersOnlySizesTheBoxCanTake()
+    {
+        const int height = 40;
+        const QString text = QStringLiteral("Hi");
+        AppContext context{Environment{}};
+        TextBoxModel box;
+        box.text = text;
+        box.geometry = QRect(0, 0, 300, height);
+        FontForm form(context, box);
+        const int largest = largestAllowedFontSize(box);
+        const QList<int> shown = form.shownSizes();
+        QVERIFY(!shown.isEmpty() || largest < 8);
+        for (int size : fontDialogSizes())
+            QCOMPARE(shown.contains(size), size <= largest);
+        // A size on the list gives one line per line of text that is less tall than the box.
+        if (!shown.isEmpty()) {
+            TextStyle style = box.style;
+            style.fontSize = shown.last();
+            QVERIFY((text.count('\n') + 1) * lineHeightFor(fontForStyle(style)) < height);
+        }
+        // The list opens on the box's own size, or on the listed size just below it.
+        box.geometry = QRect(0, 0, 300, 400);
+        box.style.fontSize = 13;
+        FontForm roomy(context, box);
+        QCOMPARE(roomy.findChild<QLabel *>(QStringLiteral("sizeLabel"))->text(),
+                 QStringLiteral("12"));
+    }
+
+    void previewFollowsChoicesAndStaysCentred()
+    {
+        AppContext context{Environment{}};
+        TextBoxModel box;
+        box.text = QStringLiteral("The quick brown fox jumps over");
+        box.geometry = QRect(0, 0, 400, 300);
+        FontForm form(context, box);
+        QCOMPARE(form.preview()->text(), box.text.left(20));
+        form.chooseFont(1);
+        form.chooseSize(36);
+        form.choosePen(2);
+        QCOMPARE(form.preview()->font().family(), QFont(context.settings.fontSlots[1]).family());
+        QCOMPARE(form.preview()->font().pointSizeF(), 36.0);
+        QCOMPARE(form.choice().colour, FontForm::penColours()[2]);
+        QVERIFY(form.findChild<QWidget *>("penlid2")->isHidden());
+        QVERIFY(!form.findChild<QWidget *>("penlid0")->isHidden());
+        form.show();
+        // The preview is drawn in the chosen pen's colour.
+        const QColor pen = toQColor(FontForm::penColours()[2]);
+        QVERIFY(test::countPixelsWhere(form.previewHolder()->grab().toImage(),
+                                       [&](const QColor &c) { return test::nearColour(c, pen); }) >
+                50);
+        const QRect preview = form.preview()->geometry();
+        const QRect holder = form.previewHolder()->rect();
+        QVERIFY(qAbs(preview.center().x() - holder.center().x()) <= 1);
+        QVERIFY(qAbs(preview.center().y() - holder.center().y()) <= 1);
+    }
+
+    void okAppliesWithUndoBeforeAndAfter()
+    {
+        WindowFixture f(DocumentKind::Simple, 1, 0);
+        TextBoxModel &box = f.context.page.textBoxes[0];
+        box.text = QStringLiteral("Sun");
+        f.show();
+        f.window->setCurrentObject(QStringLiteral("t"), 0);
+        const qint32 stepBefore = f.context.undo.currentStep();
+        f.text()->setFontDialogRunner([](FontForm &form) {
+            form.chooseFont(2);
+            form.chooseSize(24);
+            form.choosePen(1);
+            form.okButton()->click();
+        });
+        emit f.window->fontRequested();
+        QCOMPARE(f.context.dialogAnswer, QStringLiteral("Yes"));
+        QCOMPARE(box.style.fontName, f.context.settings.fontSlots[2]);
+        QCOMPARE(box.style.fontSize, 24.0);
+        QCOMPARE(box.style.colour, FontForm::penColours()[1]);
+        QCOMPARE(f.textBox(0)->document()->defaultFont().pointSizeF(), 24.0);
+        // One step before the dialog and one after; undo goes back to the old font.
+        QCOMPARE(f.context.undo.currentStep(), stepBefore + 2);
+        f.undo()->undo();
+        QCOMPARE(box.style.fontSize, 12.0);
+        QCOMPARE(f.textBox(0)->document()->defaultFont().pointSizeF(), 12.0);
+    }
+
+    // Cancel, after a refused size, leaves the box as it was.
+    void singleLineBoxRefusesTooTallSize()
+    {
+        WindowFixture f(DocumentKind::Simple, 1, 0);
+        TextBoxModel &box = f.context.page.textBoxes[0];
+        box.multiLine = false;
+        box.text = QStringLiteral("Hi");
+        box.geometry.setHeight(30);
+        f.show();
+        f.window->setCurrentObject(QStringLiteral("t"), 0);
+        bool refused = false;
+        double previewAfterRefusal = 0;
+        f.text()->setFontDialogRunner([&](FontForm &form) {
+            QSignalSpy refusals(&form, &FontForm::choiceRefused);
+            form.chooseSize(72);
+            form.okButton()->click();
+            // Refused: a beep, and the dialog stays open without an answer.
+            refused = refusals.count() == 1 && f.context.dialogAnswer.isEmpty();
+            previewAfterRefusal = form.preview()->font().pointSizeF();
+            form.cancelButton()->click();
+        });
+        emit f.window->fontRequested();
+        QVERIFY(refused);
+        QCOMPARE(f.context.dialogAnswer, QStringLiteral("No"));
+        QCOMPARE(previewAfterRefusal, 12.0);
+        QCOMPARE(box.style.fontSize, 12.0);
+    }
 };
-
-// A story box filling up as the child types (the single-line title is the typing scenario's).
-void TestTextController::typingUntilFullShrinksAndNeverOverflows()
-{
-    TextFixture f(1, 0);
-    TextBoxModel &box = f.context.page.textBoxes[0];
-    box.multiLine = true;
-    box.geometry.setSize(QSize(200, 60));
-    box.style.fontSize = 20;
-    f.show();
-    QTest::mouseClick(f.textBox(0)->viewport(), Qt::LeftButton);
-
-    TextMeasure measure;
-    double lastSize = box.style.fontSize;
-    for (int word = 0; word < 14; ++word) {
-        QTest::keyClicks(f.textBox(0), QStringLiteral("giraffe "));
-        QVERIFY(box.style.fontSize <= lastSize);
-        lastSize = box.style.fontSize;
-        QCOMPARE(f.textBox(0)->toPlainText(), box.text);
-        QCOMPARE(f.textBox(0)->document()->defaultFont().pointSizeF(), box.style.fontSize);
-        if (box.style.fontSize > kSmallestFittedFontSize)
-            QVERIFY2(!textOverflows(measure, formatOf(box), box.text),
-                     qPrintable(QString::number(box.style.fontSize)));
-    }
-    QVERIFY(box.style.fontSize < 20);
-    // What the box shows is laid out like the measure: as many lines, no wider than the box.
-    measure.load(formatOf(box), box.text);
-    QCOMPARE(wrappedLineCount(*f.textBox(0)->document()), measure.lineCount());
-}
-
-void TestTextController::typingIntoFullRichBoxShrinksEveryCharacter()
-{
-    TextFixture f(0, 1, DocumentKind::Borders);
-    f.context.page.richTextBoxes[0].geometry.setSize(QSize(200, 70));
-    f.context.page.richTextBoxes[0].style.fontSize = 16;
-    f.show();
-    RichTextBoxWidget *widget = f.richBox(0);
-    QTest::mouseClick(widget->viewport(), Qt::LeftButton);
-    for (int word = 0; word < 12; ++word)
-        QTest::keyClicks(widget, QStringLiteral("castle "));
-    QVERIFY(richSizeAt(*widget->document(), 0) < 16);
-    QVERIFY(!richTextOverflows(*widget->document(), QSizeF(200, 70)));
-    QCOMPARE(f.context.page.richTextBoxes[0].plainText, widget->toPlainText());
-}
-
-void TestTextController::undoAndRedoOfTyping_data()
-{
-    addBoxKinds();
-}
-
-void TestTextController::undoAndRedoOfTyping()
-{
-    QFETCH(QString, kind);
-    TextFixture f(2, 2, DocumentKind::Borders);
-    f.show();
-    QTextEdit *widget = boxOfKind(f, kind, 1);
-    // The press (which clears the placeholder, a window test) starts this box's history.
-    QTest::mouseClick(widget->viewport(), Qt::LeftButton);
-    QCOMPARE(f.context.undo.workObject(), (CurrentObject{kind, 1}));
-    QCOMPARE(f.context.undo.currentStep(), 1);
-    QTest::keyClicks(widget, QStringLiteral("cat"));
-    QVERIFY(f.window->toolbar()->isButtonShown(ToolbarAction::Undo));
-
-    f.undo->undo();
-    QCOMPARE(widget->toPlainText(), QStringLiteral("ca"));
-    f.undo->undo();
-    QCOMPARE(widget->toPlainText(), QStringLiteral("c"));
-    f.undo->redo();
-    QCOMPARE(widget->toPlainText(), QStringLiteral("ca"));
-    // Typing on after an undo goes on from the restored text.
-    QTest::keyClicks(widget, QStringLiteral("r"));
-    QCOMPARE(widget->toPlainText(), QStringLiteral("car"));
-    if (kind == u"t")
-        QCOMPARE(f.context.page.textBoxes[1].text, QStringLiteral("car"));
-    else
-        QCOMPARE(f.context.page.richTextBoxes[1].plainText, QStringLiteral("car"));
-
-    // A new document restarts the history: its buttons go with it.
-    f.undo->undo();
-    QVERIFY(f.window->toolbar()->isButtonShown(ToolbarAction::Redo));
-    f.context.undo.reset();
-    f.window->showPage();
-    QVERIFY(!f.window->toolbar()->isButtonShown(ToolbarAction::Undo));
-    QVERIFY(!f.window->toolbar()->isButtonShown(ToolbarAction::Redo));
-}
-
-// The size rules themselves are covered with the fitting; here, that the buttons reach the
-// current box, its widget follows, and a rich box changes only the selection.
-void TestTextController::biggerAndSmaller()
-{
-    TextFixture f(1, 1, DocumentKind::Borders);
-    f.context.page.richTextBoxes[0].geometry.setSize(QSize(560, 400));
-    TextBoxModel &box = f.context.page.textBoxes[0];
-    box.text = QStringLiteral("Hello there");
-    box.multiLine = false;
-    f.show();
-    f.window->setCurrentObject(QStringLiteral("t"), 0);
-    f.text->makeTextBigger();
-    QCOMPARE(box.style.fontSize, 14.0);
-    f.text->makeTextSmaller();
-    f.text->makeTextSmaller();
-    QCOMPARE(box.style.fontSize, 10.0);
-    QCOMPARE(f.textBox(0)->document()->defaultFont().pointSizeF(), 10.0);
-
-    RichTextBoxWidget *widget = f.richBox(0);
-    QTest::mouseClick(widget->viewport(), Qt::LeftButton);
-    QTest::keyClicks(widget, QStringLiteral("ab"));
-    QTextCursor all(widget->document());
-    all.select(QTextCursor::Document);
-    QTextCharFormat format;
-    format.setFontPointSize(71);
-    all.mergeCharFormat(format);
-    f.text->makeTextBigger(); // no selection: nothing changes
-    QCOMPARE(richSizeAt(*widget->document(), 0), 71.0);
-    selectRange(widget, 0, 1);
-    f.text->makeTextBigger();
-    QCOMPARE(richSizeAt(*widget->document(), 0), 72.0);
-    QCOMPARE(richSizeAt(*widget->document(), 1), 71.0);
-}
-
-void TestTextController::pastedPictureIsRefused()
-{
-    TextFixture f(0, 1, DocumentKind::Borders);
-    f.show();
-    RichTextBoxWidget *widget = f.richBox(0);
-    QTest::mouseClick(widget->viewport(), Qt::LeftButton);
-    QTest::keyClicks(widget, QStringLiteral("boat"));
-    const QString before = f.context.page.richTextBoxes[0].rtf;
-    QImage picture(40, 40, QImage::Format_RGB32);
-    picture.fill(Qt::red);
-    auto *data = new QMimeData;
-    data->setImageData(picture);
-    QGuiApplication::clipboard()->setMimeData(data);
-    widget->paste();
-    QCOMPARE(widget->toPlainText(), QStringLiteral("boat"));
-    QVERIFY(!containsNonText(*widget->document()));
-    QCOMPARE(f.context.page.richTextBoxes[0].rtf, before);
-}
-
-void TestTextController::chosenColourColoursOnlySelectedText()
-{
-    constexpr ColourRef red = 0x0000FF;
-    TextFixture f(1, 1, DocumentKind::Borders);
-    f.show();
-    TextBoxWidget *plain = f.window->pageView()->textBox(0);
-    QTest::mouseClick(plain->viewport(), Qt::LeftButton);
-    QTest::keyClicks(plain, QStringLiteral("title"));
-    f.text->colourSelectedText(red);
-    QVERIFY2(f.context.page.textBoxes[0].style.colour != red, "a felt pen chosen to paint");
-    plain->selectAll();
-    f.text->colourSelectedText(red);
-    QCOMPARE(f.context.page.textBoxes[0].style.colour, red);
-
-    RichTextBoxWidget *rich = f.richBox(0);
-    QTest::mouseClick(rich->viewport(), Qt::LeftButton);
-    QTest::keyClicks(rich, QStringLiteral("boat"));
-    selectRange(rich, 0, 2);
-    f.text->colourSelectedText(red);
-    QTextCursor probe(rich->document());
-    probe.setPosition(1);
-    QCOMPARE(probe.charFormat().foreground().color(), toQColor(red));
-    probe.setPosition(4);
-    QVERIFY(probe.charFormat().foreground().color() != toQColor(red));
-
-    // Selected, then the child goes elsewhere and comes back by key: a pen paints, not recolours.
-    selectRange(rich, 2, 4);
-    f.window->setCurrentObject(QStringLiteral("p"), 0);
-    QVERIFY(!rich->textCursor().hasSelection());
-    f.window->setCurrentObject(QStringLiteral("r"), 0);
-    f.text->colourSelectedText(red);
-    QVERIFY(probe.charFormat().foreground().color() != toQColor(red));
-}
-
-void TestTextController::nonAsciiTypingSurvives_data()
-{
-    addBoxKinds();
-}
-
-void TestTextController::nonAsciiTypingSurvives()
-{
-    QFETCH(QString, kind);
-    TextFixture f(1, 1, DocumentKind::Borders);
-    f.show();
-    QTextEdit *widget = boxOfKind(f, kind, 0);
-    QTest::mouseClick(widget->viewport(), Qt::LeftButton);
-    const QString name = QStringLiteral("Zoë Łucja Ñandú 名前 £");
-    for (const QChar c : name)
-        QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
-    if (kind == u"t") {
-        QCOMPARE(f.context.page.textBoxes[0].text, name);
-    } else {
-        QTextDocument reread;
-        QVERIFY(readRtf(f.context.page.richTextBoxes[0].rtf.toLatin1(), reread));
-        QCOMPARE(reread.toPlainText(), name);
-        // Undo brings back the RTF snapshot with every character intact.
-        f.undo->undo();
-        QCOMPARE(widget->toPlainText(), name.chopped(1));
-    }
-}
-
-void TestTextController::keyboardTypesIntoTheRightBox_data()
-{
-    QTest::addColumn<QString>("currentKind");
-    QTest::addColumn<int>("currentIndex");
-    QTest::addColumn<QString>("expectedKind");
-    QTest::addColumn<int>("expectedIndex");
-    QTest::newRow("current text box") << "t" << 1 << "t" << 1;
-    QTest::newRow("picture current: first rich") << "p" << 0 << "r" << 0;
-}
-
-void TestTextController::keyboardTypesIntoTheRightBox()
-{
-    QFETCH(QString, currentKind);
-    QFETCH(int, currentIndex);
-    QFETCH(QString, expectedKind);
-    QFETCH(int, expectedIndex);
-    const int texts = 2;
-    TextFixture f(texts, 2, DocumentKind::Borders);
-    f.context.settings.useIWBkeyBd = true;
-    f.show();
-    f.context.page.current = CurrentObject{currentKind, currentIndex};
-    OnScreenKeyboardWidget *keyboard = f.text->keyboard();
-    QVERIFY(keyboard->isVisibleTo(f.window.get()));
-    keyboard->keyButton(11)->click(); // q
-    keyboard->keyButton(OnScreenKeyboard::kSpaceKey)->click();
-    keyboard->keyButton(OnScreenKeyboard::kBackspaceKey)->click();
-    keyboard->keyButton(36)->click(); // a
-
-    QCOMPARE(f.context.page.current, (CurrentObject{expectedKind, expectedIndex}));
-    QTextEdit *target = boxOfKind(f, expectedKind, expectedIndex);
-    // The placeholder went when the keyboard entered the box.
-    QCOMPARE(target->toPlainText(), QStringLiteral("qa"));
-    for (int i = 0; i < texts; ++i)
-        if (!(expectedKind == u"t" && i == expectedIndex))
-            QCOMPARE(f.textBox(i)->toPlainText(), kPlaceholderText);
-}
-
-void TestTextController::keyboardAndMiniKeyFollowSetting()
-{
-    TextFixture f(1, 0);
-    f.show();
-    QVERIFY(!f.text->keyboard()->isVisibleTo(f.window.get()));
-    QVERIFY(!f.text->miniKey()->isVisibleTo(f.window.get()));
-
-    f.context.settings.useIWBkeyBd = true;
-    f.text->applySettings();
-    QVERIFY(f.text->keyboard()->isVisibleTo(f.window.get()));
-    QVERIFY(f.window->rect().contains(f.text->keyboard()->geometry()));
-    emit f.text->keyboard()->closeRequested();
-    QVERIFY(!f.text->keyboard()->isVisibleTo(f.window.get()));
-    QVERIFY(f.text->miniKey()->isVisibleTo(f.window.get()));
-    emit f.text->miniKey()->tapped();
-    QVERIFY(f.text->keyboard()->isVisibleTo(f.window.get()));
-    QVERIFY(!f.text->miniKey()->isVisibleTo(f.window.get()));
-}
-
-void TestTextController::pageWithoutTextsTakesNoTyping()
-{
-    TextFixture f(0, 0);
-    f.context.settings.useIWBkeyBd = true;
-    f.show();
-    f.text->keyboard()->keyButton(11)->click();
-    QCOMPARE(f.context.page.current, CurrentObject{});
-    QCOMPARE(f.window->focusWidget(), f.window.get());
-    QCOMPARE(f.context.page.changeCount, 0);
-}
-
-// The pull rule itself is the keyboard's; here, that the window follows the string and the
-// rule gets the screen's height.
-void TestTextController::stringPullsTheWindow()
-{
-    TextFixture f(1, 0);
-    f.context.settings.useIWBstring = true;
-    f.window->move(0, 0);
-    f.show();
-    PullString *string = f.text->pullString();
-    QVERIFY(string->handle()->isVisibleTo(f.window.get()));
-
-    const QPoint grab(1200, 500);
-    sendMouse(string->handle(), QEvent::MouseButtonPress, grab);
-    sendMouse(string->handle(), QEvent::MouseMove, grab + QPoint(0, 700));
-    sendMouse(string->handle(), QEvent::MouseButtonRelease, grab + QPoint(0, 700));
-    QCOMPARE(f.window->y(), 600); // held at three quarters of the 800-pixel screen
-}
 
 QTEST_MAIN(TestTextController)
 #include "tst_textcontroller.moc"
