@@ -6,6 +6,7 @@
 #include "core/app/appcontext.h"
 #include "core/printing/imageprintdevice.h"
 #include "platform/camera.h"
+#include "platform/clipboard.h"
 #include "platform/keysender.h"
 #include "platform/pictureloader.h"
 #include "ui/doctypes/documentwiring.h"
@@ -148,13 +149,20 @@ template <typename Window> struct DocumentWindowFixture {
         }
     }
 
-    // Attaches the controllers. Without a camera factory the webcam never opens.
+    // Attaches the controllers. Without a camera factory the webcam never opens; without
+    // picture menu services the menu uses the clipboard and picture files.
     void wire()
     {
         if (!makeCamera)
             makeCamera = [] { return std::unique_ptr<Camera>(); };
-        const DocumentServices services{printers, pictures, makeCamera, files, nullptr, &keys,
-                                        std::move(pictureMenu)};
+        if (!pictureMenu) {
+            pictureMenu = [] {
+                return PictureMenuServices{std::make_unique<SystemClipboard>(),
+                                           std::make_unique<FilePictureLoader>(), nullptr};
+            };
+        }
+        const DocumentServices services{printers, pictures, keys, makeCamera,
+                                        std::move(pictureMenu), files};
         controllers = attachControllers(context, *window, services);
     }
 

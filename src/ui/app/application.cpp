@@ -3,6 +3,8 @@
 #include "core/app/appcontext.h"
 #include "core/app/headlessexport.h"
 #include "core/app/startup.h"
+#include "platform/clipboard.h"
+#include "platform/keysender.h"
 #include "platform/pictureloader.h"
 #include "platform/printing.h"
 #include "platform/qtcamera.h"
@@ -71,8 +73,14 @@ int runApplication(int argc, char *argv[])
     });
     // Each document window gets its undo buttons, painting and printing; they live as long as it.
     FilePictureLoader pictures;
-    const DocumentServices services{printDevices, pictures,
-                                    [] { return std::make_unique<QtCamera>(); }, &files};
+    FocusKeySender keys;
+    const DocumentServices services{
+        printDevices, pictures, keys, [] { return std::make_unique<QtCamera>(); },
+        [] {
+            return PictureMenuServices{std::make_unique<SystemClipboard>(),
+                                       std::make_unique<FilePictureLoader>(), nullptr};
+        },
+        &files};
     QObject::connect(&shell, &ShellController::documentWindowCreated, [&](DocumentWindow *window) {
         const DocumentControllers controllers = attachControllers(context, *window, services);
         // New options reach the text boxes' fonts, the print settings and the progress pictures.

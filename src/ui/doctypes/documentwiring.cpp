@@ -29,11 +29,9 @@ DocumentControllers attachControllers(AppContext &context, DocumentWindow &windo
     }
     auto *painting = new PaintingController(context, window, *undo);
     // The picture menu, Ctrl+C / Ctrl+V and picture import.
-    auto *pictureMenu = new PictureMenuController(
-        context, window, *undo, *painting,
-        services.pictureMenu ? services.pictureMenu() : PictureMenuServices{});
-    auto *text = services.keys ? new TextController(context, window, *undo, *services.keys)
-                               : new TextController(context, window, *undo);
+    auto *pictureMenu =
+        new PictureMenuController(context, window, *undo, *painting, services.pictureMenu());
+    auto *text = new TextController(context, window, *undo, services.keys);
     QObject::connect(painting, &PaintingController::paintColourChosen, text,
                      &TextController::colourSelectedText);
     new SelectionController(context, window, *undo, services.pictures);

@@ -24,14 +24,16 @@ class PrinterProvider;
 class TextController;
 class UndoController;
 
+// What reaches outside the program, handed in by the application (the system's) or a test (fakes).
 struct DocumentServices {
     PrinterProvider &printers;
     PictureLoader &pictures;
+    KeySender &keys; // types the on-screen keyboard's keys
     WebcamController::CameraFactory makeCamera;
-    FileController *files = nullptr;   // lives for the whole run; attaches to each window
-    KeySender *keys = nullptr;         // types the on-screen keyboard's keys; the system's if null
-    // The picture menu's clipboard, picture files and questions; the system's if empty.
-    std::function<PictureMenuServices()> pictureMenu{};
+    // The picture menu's clipboard and picture files (and questions, the windows' own if
+    // null), made for each window.
+    std::function<PictureMenuServices()> pictureMenu;
+    FileController *files = nullptr; // lives for the whole run; attaches to each window
 };
 
 // The controllers others talk to; all of them are children of the window and go with it.

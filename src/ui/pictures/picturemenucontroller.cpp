@@ -2,8 +2,6 @@
 
 #include "core/app/appcontext.h"
 #include "core/layout/objectkinds.h"
-#include "platform/clipboard.h"
-#include "platform/pictureloader.h"
 #include "ui/doctypes/documentwindow.h"
 #include "ui/doctypes/pageview.h"
 #include "ui/kit/translatewindow.h"
@@ -26,10 +24,7 @@ PictureMenuController::PictureMenuController(AppContext &context, DocumentWindow
     : QObject(&window), m_context(context), m_window(window), m_undo(undo),
       m_painting(painting), m_services(std::move(services))
 {
-    if (!m_services.clipboard)
-        m_services.clipboard = std::make_unique<SystemClipboard>();
-    if (!m_services.loader)
-        m_services.loader = std::make_unique<FilePictureLoader>();
+    Q_ASSERT(m_services.clipboard && m_services.loader);
     if (!m_services.questions)
         m_services.questions = std::make_unique<WindowImportQuestions>(context);
 

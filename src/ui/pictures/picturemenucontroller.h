@@ -6,7 +6,7 @@
 // the result.
 //
 // The application makes one per document window, after its painting controller:
-//     new PictureMenuController(context, *window, *undo, *painting);
+//     new PictureMenuController(context, *window, *undo, *painting, services);
 // It is a child of the window and goes with it.
 
 #include "core/pictures/pictureimport.h"
@@ -28,8 +28,8 @@ class PaintingController;
 class DocumentWindow;
 class UndoController;
 
-// The outside world the actions reach: the clipboard, picture files and the questions asked.
-// Left empty, the system clipboard, the file reader and the real dialogs are used.
+// The outside world the actions reach: the clipboard, picture files and the questions asked
+// (the real dialogs when left empty).
 struct PictureMenuServices {
     std::unique_ptr<PictureClipboard> clipboard;
     std::unique_ptr<PictureLoader> loader;
@@ -43,7 +43,7 @@ class PictureMenuController : public QObject {
     Q_OBJECT
 public:
     PictureMenuController(AppContext &context, DocumentWindow &window, UndoController &undo,
-                          PaintingController &painting, PictureMenuServices services = {});
+                          PaintingController &painting, PictureMenuServices services);
     ~PictureMenuController() override;
 
     PictureMenu *menu() const { return m_menu; }

@@ -40,13 +40,6 @@ TextController::TextController(AppContext &context, DocumentWindow &window, Undo
     build(keys);
 }
 
-TextController::TextController(AppContext &context, DocumentWindow &window, UndoController &undo)
-    : QObject(&window), m_context(context), m_window(window), m_undo(undo),
-      m_ownKeys(std::make_unique<FocusKeySender>())
-{
-    build(*m_ownKeys);
-}
-
 TextController::~TextController() = default;
 
 void TextController::build(KeySender &keys)

@@ -7,7 +7,7 @@
 // The application makes one controller per single-page window, after the window and its
 // UndoController; the window owns it:
 //     auto *undo = new UndoController(context, *window);
-//     new TextController(context, *window, *undo);
+//     new TextController(context, *window, *undo, keys);
 // It follows every page the window shows (DocumentWindow::pageShown) and every undo step
 // (UndoController::restored) by itself; a change of the options calls applySettings().
 
@@ -20,7 +20,6 @@
 #include <QVector>
 
 #include <functional>
-#include <memory>
 
 class QTextCursor;
 
@@ -44,11 +43,10 @@ public:
     // Distance of the rich text toolbar's left edge left of the page's left edge.
     static constexpr int kToolbarLeftOfPagePx = 34;
 
-    // The on-screen keyboard types through `keys` (tests give their own).
+    // The on-screen keyboard types through `keys`: into whatever has the focus, as a physical
+    // key does, in the program; tests give their own.
     TextController(AppContext &context, DocumentWindow &window, UndoController &undo,
                    KeySender &keys);
-    // The keyboard types into whatever has the focus, as a physical key does.
-    TextController(AppContext &context, DocumentWindow &window, UndoController &undo);
     ~TextController() override;
 
     // After the window showed a page: the rich text toolbar, the keyboard and the string follow
@@ -117,7 +115,6 @@ private:
     AppContext &m_context;
     DocumentWindow &m_window;
     UndoController &m_undo;
-    std::unique_ptr<KeySender> m_ownKeys;
     TextMeasure m_measure;
     RichTextFitter m_fitter;
     QVector<RichTextMemory> m_memories;

@@ -229,7 +229,7 @@ void TestRichTextToolbar::fontListIsTheTeachersChoice()
     f.context.settings.fontSlots = {QStringLiteral("DejaVu Sans"), QStringLiteral("Andika"),
                                     QStringLiteral("DejaVu Sans"), QString(),
                                     QStringLiteral("DejaVu Serif")};
-    f.text->applySettings();
+    f.text()->applySettings();
     QComboBox *fonts = f.bar->fontNameDrop();
     QStringList offered;
     for (int i = 0; i < fonts->count(); ++i)
