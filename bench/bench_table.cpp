@@ -4,18 +4,13 @@
 // packing and unpacking the very same members.
 
 #include "core/doctypes/table.h"
-#include "core/files/workfile.h"
-#include "platform/ziparchive.h"
-#include "support/ziptools.h"
+#include "support/workfilebench.h"
 
 #include <benchmark/benchmark.h>
 
-#include <QDir>
 #include <QPainter>
-#include <QTemporaryDir>
 
 using namespace quillora;
-using bench::runTool;
 
 namespace {
 
@@ -45,14 +40,8 @@ PageModel paintedTable()
     return page;
 }
 
-struct Fixture {
-    QTemporaryDir dir;
-    ZipArchiveFormat zip;
-    Staging staging{dir.filePath(QStringLiteral("staging"))};
-    PageModel page = paintedTable();
-    QString path = dir.filePath(QStringLiteral("table.qlr"));
-
-    WorkFileContext context() { return {zip, staging, kFit, UnpackLimits{}}; }
+struct Fixture : bench::WorkFileBench {
+    Fixture() : WorkFileBench(kFit, QStringLiteral("table.qlr")) { page = paintedTable(); }
 };
 
 Fixture &fixture()
@@ -79,46 +68,19 @@ BENCHMARK(BM_TableLayOutTwelveByTwelve)
 
 void BM_TableSave(benchmark::State &state)
 {
-    Fixture &f = fixture();
-    for (auto _ : state) {
-        QString error;
-        if (!saveWorkFile(f.page, f.context(), f.path, {}, &error))
-            state.SkipWithError(qPrintable(error));
-    }
-    state.counters["file_kB"] = double(QFileInfo(f.path).size()) / 1024.0;
+    bench::timeSave(state, fixture());
 }
 BENCHMARK(BM_TableSave)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly();
 
 void BM_TableOpen(benchmark::State &state)
 {
-    Fixture &f = fixture();
-    QString error;
-    if (!saveWorkFile(f.page, f.context(), f.path, {}, &error))
-        state.SkipWithError(qPrintable(error));
-    for (auto _ : state) {
-        PageModel opened;
-        opened.documentType = DocumentKind::Table;
-        if (!openWorkFile(opened, f.context(), f.path, &error))
-            state.SkipWithError(qPrintable(error));
-        benchmark::DoNotOptimize(opened.pictureBoxes.constData());
-    }
+    bench::timeOpen(state, fixture());
 }
 BENCHMARK(BM_TableOpen)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly();
 
 void BM_TableZipToolPack(benchmark::State &state)
 {
-    Fixture &f = fixture();
-    QString error;
-    if (!saveWorkFile(f.page, f.context(), f.path, {}, &error))
-        state.SkipWithError(qPrintable(error));
-    const QStringList members = f.staging.membersToPack();
-    const QString archive = f.dir.filePath(QStringLiteral("tool.zip"));
-    for (auto _ : state) {
-        QFile::remove(archive);
-        if (!runTool(QStringLiteral("zip"), QStringList{QStringLiteral("-q"), archive} + members,
-                     f.staging.folder()))
-            state.SkipWithError("zip failed");
-    }
+    bench::timeZipTool(state, fixture());
 }
 BENCHMARK(BM_TableZipToolPack)
     ->Unit(benchmark::kMillisecond)
@@ -127,19 +89,7 @@ BENCHMARK(BM_TableZipToolPack)
 
 void BM_TableUnzipToolUnpack(benchmark::State &state)
 {
-    Fixture &f = fixture();
-    QString error;
-    if (!saveWorkFile(f.page, f.context(), f.path, {}, &error))
-        state.SkipWithError(qPrintable(error));
-    const QString target = f.dir.filePath(QStringLiteral("unpacked"));
-    for (auto _ : state) {
-        QDir(target).removeRecursively();
-        if (!runTool(
-                QStringLiteral("unzip"),
-                {QStringLiteral("-q"), QStringLiteral("-o"), f.path, QStringLiteral("-d"), target},
-                f.dir.path()))
-            state.SkipWithError("unzip failed");
-    }
+    bench::timeUnzipTool(state, fixture());
 }
 BENCHMARK(BM_TableUnzipToolUnpack)
     ->Unit(benchmark::kMillisecond)

@@ -2,39 +2,26 @@
 // and one rich text, through the program's own archive code, side by side with the plain
 // zip and unzip tools packing and unpacking the very same members.
 #include "core/files/backgroundfiles.h"
-#include "core/files/workfile.h"
-#include "platform/ziparchive.h"
 #include "support/benchpage.h"
-#include "support/ziptools.h"
+#include "support/workfilebench.h"
 
 #include <benchmark/benchmark.h>
 
-#include <QDir>
 #include <QElapsedTimer>
-#include <QFile>
-#include <QTemporaryDir>
 #include <QTimer>
 
 using namespace quillora;
-using bench::childCpuMs;
-using bench::runTool;
 
 namespace {
 
 using bench::benchPage;
 using bench::painting;
 
-struct Fixture {
-    QTemporaryDir dir;
-    ZipArchiveFormat zip;
-    Staging staging{dir.filePath(QStringLiteral("staging"))};
-    PageFitInputs fit{3000, 2000, 106, 72, DocumentKind::Simple};
-    PageModel page;
-    QString path = dir.filePath(QStringLiteral("bench.qlr"));
-
-    Fixture() : page(benchPage(dir.path(), fit)) {}
-
-    WorkFileContext context() { return {zip, staging, fit, UnpackLimits{}}; }
+struct Fixture : bench::WorkFileBench {
+    Fixture() : WorkFileBench({3000, 2000, 106, 72, DocumentKind::Simple}, QStringLiteral("bench.qlr"))
+    {
+        page = benchPage(dir.path(), fit);
+    }
 };
 
 Fixture &fixture()
@@ -45,69 +32,25 @@ Fixture &fixture()
 
 void BM_SaveWorkFile(benchmark::State &state)
 {
-    Fixture &f = fixture();
-    for (auto _ : state) {
-        QString error;
-        if (!saveWorkFile(f.page, f.context(), f.path, {}, &error))
-            state.SkipWithError(qPrintable(error));
-    }
-    state.counters["file_kB"] = double(QFileInfo(f.path).size()) / 1024.0;
+    bench::timeSave(state, fixture());
 }
 BENCHMARK(BM_SaveWorkFile)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly();
 
 void BM_OpenWorkFile(benchmark::State &state)
 {
-    Fixture &f = fixture();
-    QString error;
-    if (!saveWorkFile(f.page, f.context(), f.path, {}, &error))
-        state.SkipWithError(qPrintable(error));
-    for (auto _ : state) {
-        PageModel opened;
-        if (!openWorkFile(opened, f.context(), f.path, &error))
-            state.SkipWithError(qPrintable(error));
-        benchmark::DoNotOptimize(opened.pictureBoxes.size());
-    }
+    bench::timeOpen(state, fixture());
 }
 BENCHMARK(BM_OpenWorkFile)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly();
 
-// The same members packed by the zip tool, at its default compression like ours.
 void BM_ZipToolPack(benchmark::State &state)
 {
-    Fixture &f = fixture();
-    QString error;
-    if (!saveWorkFile(f.page, f.context(), f.path, {}, &error))
-        state.SkipWithError(qPrintable(error));
-    const QStringList members = f.staging.membersToPack();
-    const QString archive = f.dir.filePath(QStringLiteral("tool.zip"));
-    const double cpuBefore = childCpuMs();
-    for (auto _ : state) {
-        QFile::remove(archive);
-        if (!runTool(QStringLiteral("zip"), QStringList{QStringLiteral("-q"), archive} + members,
-                     f.staging.folder()))
-            state.SkipWithError("zip failed");
-    }
-    state.counters["file_kB"] = double(QFileInfo(archive).size()) / 1024.0;
-    state.counters["tool_cpu_ms"] = (childCpuMs() - cpuBefore) / double(state.iterations());
+    bench::timeZipTool(state, fixture());
 }
 BENCHMARK(BM_ZipToolPack)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly();
 
 void BM_UnzipToolUnpack(benchmark::State &state)
 {
-    Fixture &f = fixture();
-    QString error;
-    if (!saveWorkFile(f.page, f.context(), f.path, {}, &error))
-        state.SkipWithError(qPrintable(error));
-    const QString target = f.dir.filePath(QStringLiteral("unpacked"));
-    const double cpuBefore = childCpuMs();
-    for (auto _ : state) {
-        QDir(target).removeRecursively();
-        if (!runTool(
-                QStringLiteral("unzip"),
-                {QStringLiteral("-q"), QStringLiteral("-o"), f.path, QStringLiteral("-d"), target},
-                f.dir.path()))
-            state.SkipWithError("unzip failed");
-    }
-    state.counters["tool_cpu_ms"] = (childCpuMs() - cpuBefore) / double(state.iterations());
+    bench::timeUnzipTool(state, fixture());
 }
 BENCHMARK(BM_UnzipToolUnpack)
     ->Unit(benchmark::kMillisecond)
