@@ -17,6 +17,7 @@
 #include <QApplication>
 #include <QGridLayout>
 #include <QLabel>
+#include <QLineEdit>
 
 #include <array>
 
@@ -125,6 +126,17 @@ void AnywhereWindow::enterWriting()
 void AnywhereWindow::endEditing()
 {
     m_texts->endEditing();
+}
+
+QWidget *AnywhereWindow::takeKeyboardTyping()
+{
+    const int slot = m_texts->editedSlot();
+    if (slot < 0)
+        return nullptr;
+    // A key pressed on the keyboard replaces the placeholder of a new text, as a typed one does.
+    if (context().page.floatingTexts[slot].newby)
+        m_texts->edit(slot, true, true);
+    return m_texts->textBox(slot);
 }
 
 void AnywhereWindow::connectControllers()

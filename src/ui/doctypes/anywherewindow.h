@@ -32,6 +32,7 @@ public:
     void enterWriting();
     // Untouched texts go, every text shows as its label.
     void endEditing();
+    QWidget *takeKeyboardTyping() override;
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

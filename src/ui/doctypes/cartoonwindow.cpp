@@ -341,6 +341,12 @@ int CartoonWindow::currentBubble() const
     return index;
 }
 
+QWidget *CartoonWindow::takeKeyboardTyping()
+{
+    const int index = currentBubble();
+    return index >= 0 && index < m_bubbles.size() ? m_bubbles[index]->text() : nullptr;
+}
+
 void CartoonWindow::changeTextSize(bool bigger)
 {
     const int index = currentBubble();

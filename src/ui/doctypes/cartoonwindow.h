@@ -38,6 +38,7 @@ public:
     BubbleHandle *sizeHandle(int index) const;
     BubbleIcon *icon(BubbleKind kind) const { return m_icons[std::size_t(kind)]; }
     BubbleBin *bin() const { return m_bin; }
+    QWidget *takeKeyboardTyping() override;
 
 protected:
     void resizeEvent(QResizeEvent *event) override;

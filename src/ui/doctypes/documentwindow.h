@@ -59,6 +59,10 @@ public:
     // beyond the signals above.
     virtual void controllersAttached(const DocumentControllers &) {}
 
+    // The window's own text being written (an anywhere text, a bubble's words), made ready for
+    // the on-screen keyboard's keys, which go there before any text box; null when there is none.
+    virtual QWidget *takeKeyboardTyping() { return nullptr; }
+
     // A text or rich text box ("t" or "r") changed size (a divider handle moved it): its text
     // is fitted again, as after an edit.
     void textBoxResized(const QString &kind, int index);

@@ -381,6 +381,10 @@ void TextController::applyFontToAll(const FontChoice &choice, int except)
 
 void TextController::giveKeyboardATarget()
 {
+    if (QWidget *own = m_window.takeKeyboardTyping()) {
+        own->setFocus(Qt::OtherFocusReason);
+        return;
+    }
     const std::optional<CurrentObject> target = keyboardTarget(m_context.page);
     if (!target) {
         // A page without texts takes no typing: the keys go to the window, which ignores them.
