@@ -159,7 +159,7 @@ void renderBannerSheet(QPainter &painter, const Banner &banner, const BannerLayo
 PrintResult printBanner(const Banner &banner, const BannerLayout &layout, PrintDevice &device)
 {
     if (layout.sheetCount == 0)
-        return {PrintOutcome::Failed, QStringLiteral("the banner has no letters to print")};
+        return {PrintOutcome::NothingToPrint, QStringLiteral("the banner has no letters to print")};
     return runPrintJob(
         device, PageOrientation::Landscape, layout.sheetCount,
         [&](int sheet) {

@@ -26,6 +26,9 @@ inline const QString kPrinterProblemMessage =
     QStringLiteral("There seems to be some problem with your Printer.");
 inline const QString kNoPrintersMessage =
     QStringLiteral("There are no printers available on this computer.");
+// What a child hears who prints a banner before writing its words.
+inline const QString kNothingToPrintMessage =
+    QStringLiteral("Write some words first, then print them.");
 
 // True when a sheet of this size is not A4, in either orientation.
 bool paperIsNotA4(const QSizeF &paper);
@@ -50,6 +53,7 @@ enum class PrintOutcome {
     Cancelled,    // the user called the job off before anything was printed
     Failed,       // the printer failed; `detail` says how
     NotAvailable, // this document type has no print routine in this build
+    NothingToPrint, // the page has nothing on it to print yet (a banner without words)
 };
 
 struct PrintResult {

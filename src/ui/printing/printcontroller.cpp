@@ -149,6 +149,9 @@ void PrintController::printCommand()
     case PrintOutcome::NotAvailable:
         tell(kNotReadyMessage);
         break;
+    case PrintOutcome::NothingToPrint:
+        tell(kNothingToPrintMessage);
+        break;
     case PrintOutcome::Failed:
         tell(kPrinterProblemMessage);
         emit printFailed(result.detail);
