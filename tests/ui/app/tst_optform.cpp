@@ -4,6 +4,7 @@
 
 #include "core/app/appcontext.h"
 #include "core/printing/imageprintdevice.h"
+#include "support/rows.h"
 #include "ui/app/filestoreform.h"
 #include "ui/app/optform.h"
 
@@ -168,14 +169,15 @@ private slots:
         QTest::addColumn<QString>("shown");
         QTest::addColumn<QString>("pick");
         QTest::addColumn<QString>("applied");
-        QTest::newRow("missing printer: default shown, name kept") << "Gone"
-                                                                   << "Inkjet"
-                                                                   << ""
-                                                                   << "Gone";
-        QTest::newRow("picking stores the device name") << "Gone"
-                                                        << "Inkjet"
-                                                        << "Laser"
-                                                        << "Laser";
+        QTest::addColumn<bool>("printers");
+        const QString gone = QStringLiteral("Gone");
+        const QString laser = QStringLiteral("Laser");
+        test::addRow("missing printer: default shown, name kept", gone, QStringLiteral("Inkjet"),
+                     QString(), gone, true);
+        test::addRow("picking stores the device name", gone, QStringLiteral("Inkjet"), laser, laser,
+                     true);
+        test::addRow("no printers: the list is off, the name kept", laser, QString(), QString(),
+                     laser, false);
     }
     void printerChoice()
     {
@@ -183,12 +185,15 @@ private slots:
         QFETCH(QString, shown);
         QFETCH(QString, pick);
         QFETCH(QString, applied);
+        QFETCH(bool, printers);
         AppContext context{Environment{}};
         context.settings.iniPrinterName = stored;
-        OptForm form(context, m_printers, kFonts);
+        ImagePrinterProvider none;
+        OptForm form(context, printers ? m_printers : none, kFonts);
         QSignalSpy spy(&form, &OptForm::optionsApplied);
         auto *list = control<QComboBox>(form, "PrinterCombo");
         QCOMPARE(list->currentText(), shown);
+        QCOMPARE(list->isEnabled(), printers);
         if (!pick.isEmpty()) {
             const int index = list->findText(pick);
             list->setCurrentIndex(index);
@@ -198,18 +203,6 @@ private slots:
         click(form, "okBut");
         QCOMPARE(context.settings.iniPrinterName, applied);
         QCOMPARE(spy.first().first().value<OptionsEffects>().printerName, pick);
-    }
-
-    void noPrintersLeavesTheListEmpty()
-    {
-        AppContext context{Environment{}};
-        context.settings.iniPrinterName = QStringLiteral("Laser");
-        ImagePrinterProvider none;
-        OptForm form(context, none, kFonts);
-        QVERIFY(!control<QComboBox>(form, "PrinterCombo")->isEnabled());
-        form.show();
-        click(form, "okBut");
-        QCOMPARE(context.settings.iniPrinterName, QStringLiteral("Laser"));
     }
 
     void fontSlotsAndPreviews()
@@ -329,15 +322,20 @@ private slots:
     {
         QTest::addColumn<bool>("myDocuments");
         QTest::addColumn<QString>("subFolder");
-        QTest::newRow("documents folder") << true << "";
-        QTest::newRow("a folder with spaces") << false << "class 3/stories";
+        QTest::addColumn<bool>("documentsKnown");
+        QTest::newRow("documents folder") << true << "" << true;
+        QTest::newRow("documents folder unknown: no working folder") << true << "" << false;
+        QTest::newRow("a folder with spaces") << false << "class 3/stories" << true;
     }
     void okStoresTheChoice()
     {
         QFETCH(bool, myDocuments);
         QFETCH(QString, subFolder);
+        QFETCH(bool, documentsKnown);
         const QString folder = QDir::cleanPath(m_elsewhere.filePath(subFolder));
         AppContext context = makeContext(myDocuments ? QDir::tempPath() : QStringLiteral("MYDOCS"));
+        if (!documentsKnown)
+            context.env.folders.documents.clear();
         FileStoreForm form(context);
         form.show();
         click(form, myDocuments ? "UseMyDocs" : "UseOtherFolder");
@@ -350,7 +348,8 @@ private slots:
         }
         click(form, "okBut");
 
-        const QString working = myDocuments ? m_documents.path() : folder;
+        const QString working =
+            myDocuments ? (documentsKnown ? m_documents.path() : QString()) : folder;
         QCOMPARE(context.dialogAnswer, QStringLiteral("OK"));
         QCOMPARE(context.settings.workingDir, myDocuments ? QStringLiteral("MYDOCS") : folder);
         QCOMPARE(context.folders.working, working);
@@ -382,18 +381,6 @@ private slots:
         QCOMPARE(context.folders.working, QStringLiteral("/old/working"));
         QCOMPARE(context.fileDialogFolder, QStringLiteral("/old/files"));
         QCOMPARE(context.importDialogFolder, QStringLiteral("/old/pictures"));
-    }
-
-    void unknownDocumentsFolderGivesAnEmptyWorkingFolder()
-    {
-        AppContext context = makeContext(QDir::tempPath());
-        context.env.folders.documents.clear();
-        FileStoreForm form(context);
-        form.show();
-        click(form, "UseMyDocs");
-        click(form, "okBut");
-        QCOMPARE(context.settings.workingDir, QStringLiteral("MYDOCS"));
-        QCOMPARE(context.folders.working, QString());
     }
 };
 

@@ -1,34 +1,53 @@
-// The kinds' own windows: the shell opens the window the table names for a kind; a circle's
-// rotate button turns one segment (a second press during the turn starts nothing) and is undone;
-// a postcard turns over once at a time and one that cannot be built shows nothing; a table's add
-// and remove buttons keep to their limits and a first press on a cell paints it and moves the
-// current cell's frame there. Undo, taking cells away and bringing them back with their work run
-// end to end in scenario_table.
+// The kinds' own windows: the shell opens the window the table names for a kind, with its named
+// controls; a circle's rotate button turns one segment (a second press during the turn starts
+// nothing) and is undone; a postcard turns over once at a time and one that cannot be built shows
+// nothing; a table's add and remove buttons keep to their limits and a first press on a cell
+// paints it and moves the current cell's frame there (taking cells away and bringing them back run
+// end to end in scenario_table). Anywhere: presses write texts that are typed, moved, sized and
+// undone. Comic strip: bubbles dropped, dragged between frames and into the bin, with their
+// handles. Banner: the text limit, the thickness and border buttons, one undo step per change.
 
 #include "core/app/appcontext.h"
+#include "core/doctypes/anywhere.h"
+#include "core/doctypes/bannerdescription.h"
+#include "core/doctypes/cartoon.h"
 #include "core/doctypes/table.h"
 #include "core/printing/imageprintdevice.h"
 #include "support/testfiles.h"
 #include "support/windowfixture.h"
-#include "ui/kit/picturebutton.h"
 #include "ui/app/shellcontroller.h"
+#include "ui/doctypes/anywheretexts.h"
+#include "ui/doctypes/anywherewindow.h"
+#include "ui/doctypes/bannerform.h"
+#include "ui/doctypes/bubblewidget.h"
+#include "ui/doctypes/cartoonside.h"
+#include "ui/doctypes/cartoonwindow.h"
 #include "ui/doctypes/circlewindow.h"
 #include "ui/doctypes/documentwindow.h"
 #include "ui/doctypes/documentwindows.h"
 #include "ui/doctypes/pageview.h"
 #include "ui/doctypes/postcardwindow.h"
 #include "ui/doctypes/tablewindow.h"
+#include "ui/kit/picturebutton.h"
+#include "ui/pictures/bordereditor.h"
 #include "ui/pictures/pictureboxwidget.h"
 #include "ui/text/textboxwidget.h"
 
+#include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
 
 using namespace quillora;
 
+Q_DECLARE_METATYPE(quillora::DocumentKind)
+
 namespace {
+
+const QString kLayouts = QStringLiteral(QUILLORA_SOURCE_DIR "/data/layouts/");
 
 // Stands in for a window still to come: it only remembers what it was asked to build.
 class StandInWindow : public DocumentWindow {
@@ -45,7 +64,7 @@ public:
     QString startedFrom = QStringLiteral("never");
 };
 
-const QString kTemplate = QStringLiteral(QUILLORA_SOURCE_DIR "/data/layouts/postcard/page0.xml");
+const QString kTemplate = kLayouts + QStringLiteral("postcard/page0.xml");
 
 struct Card : DocumentWindowFixture<PostcardWindow> {
     Card() : DocumentWindowFixture(screen(1024, 768))
@@ -56,9 +75,9 @@ struct Card : DocumentWindowFixture<PostcardWindow> {
     bool sideShown(PostcardSide side) const
     {
         const bool writing = side == PostcardSide::Writing;
-        return window->side() == side && pictureBox(0)->isVisible() != writing
-               && textBox(0)->isVisible() == writing
-               && window->findChild<QLabel *>("StampBG")->isVisible() == writing;
+        return window->side() == side && pictureBox(0)->isVisible() != writing &&
+               textBox(0)->isVisible() == writing &&
+               window->findChild<QLabel *>("StampBG")->isVisible() == writing;
     }
 };
 
@@ -83,22 +102,106 @@ struct TableFixture : DocumentWindowFixture<TableWindow> {
     }
 };
 
+struct AnywhereFixture : DocumentWindowFixture<AnywhereWindow> {
+    AnywhereFixture()
+    {
+        wire();
+        context.page.documentType = DocumentKind::Anywhere;
+        window->startDocument({});
+        window->show();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    }
+    const QVector<FloatingTextModel> &texts() const { return context.page.floatingTexts; }
+    AnywhereTexts &floating() const { return *window->texts(); }
+    // The text tool, then a press on the picture.
+    void write(QPoint at)
+    {
+        QTest::mouseClick(window->writeButton(), Qt::LeftButton);
+        QTest::mouseClick(pictureBox(0), Qt::LeftButton, {}, at);
+    }
+};
+
+struct CartoonFixture : DocumentWindowFixture<CartoonWindow> {
+    CartoonFixture()
+    {
+        context.page.documentType = DocumentKind::ComicStrip;
+        wire();
+        QVERIFY(window->startDocument(kLayouts + QStringLiteral("cartoon/two frames.xml")));
+    }
+    QPoint inFrame(int frame, QPoint at) const
+    {
+        return context.page.pictureBoxes[frame].geometry.topLeft() + at;
+    }
+    const BubbleModel &bubble() const { return context.page.bubbles[0]; }
+    bool bubbleShown() const { return window->bubble(0)->isVisibleTo(window.get()); }
+    // Drags the first bubble by its outline (left of its text).
+    void dragBubble(QPoint by)
+    {
+        const QRect box = bubble().geometry;
+        dragBy(window->bubble(0), QPoint(box.width() / 4 + 4, box.height() / 2), by);
+    }
+};
+
+struct BannerFixture : DocumentWindowFixture<BannerForm> {
+    BannerFixture()
+    {
+        context.page.documentType = DocumentKind::Display;
+        wire();
+        window->show();
+        window->startDocument(kLayouts + QStringLiteral("display/with border.xml"));
+        QCoreApplication::processEvents(); // the border editor opens once the page is set up
+    }
+    template <typename T = PictureButton> T *find(const char *name) const
+    {
+        return window->findChild<T *>(QString::fromLatin1(name));
+    }
+    const Banner &banner() const { return context.page.banner; }
+    bool editingBorder() const { return controllers.border->isEditing(); }
+};
+
 } // namespace
 
 class TestDocumentWindows : public QObject {
     Q_OBJECT
 
 private slots:
-    void everyKindOpensItsOwnWindow()
+    void everyKindOpensItsOwnWindow_data()
     {
-        AppContext context{Environment{}};
-        const DocumentWindows windows;
+        QTest::addColumn<DocumentKind>("kind");
+        QTest::addColumn<QString>("layout"); // the template a kind with named controls opens
+        QTest::addColumn<QStringList>("controls");
+        const QMap<DocumentKind, QPair<QString, QStringList>> named{
+            {DocumentKind::Anywhere,
+             {{},
+              {"PicBox", "picBorder", "selectBox", "TextResizeHandle", "floatMenu", "fontTypeBut4",
+               "dumPal", "textColour1"}}},
+            {DocumentKind::Display,
+             {"display/with border.xml",
+              {"BannerText", "FontNameCombo", "thickScroll", "Image1", "Image2", "AbcHolder"}}},
+            {DocumentKind::ComicStrip, {"cartoon/two frames.xml", {"bubBin", "bubbleLayer"}}},
+        };
         for (int code = 0; code < kDocumentKindCount; ++code) {
             const DocumentKind kind = DocumentKind(code);
-            QVERIFY2(windows.has(kind), qPrintable(kindInfo(kind).caption));
-            const std::unique_ptr<DocumentWindow> window = windows.create(kind, context);
-            QCOMPARE(window->objectName(), kindInfo(kind).windowName);
+            const auto controls = named.value(kind);
+            QTest::newRow(qPrintable(kindInfo(kind).caption))
+                << kind << controls.first << controls.second;
         }
+    }
+    void everyKindOpensItsOwnWindow()
+    {
+        QFETCH(DocumentKind, kind);
+        QFETCH(QString, layout);
+        QFETCH(QStringList, controls);
+        AppContext context{Environment{}};
+        context.page.documentType = kind;
+        const DocumentWindows windows;
+        QVERIFY(windows.has(kind));
+        const std::unique_ptr<DocumentWindow> window = windows.create(kind, context);
+        QCOMPARE(window->objectName(), kindInfo(kind).windowName);
+        if (!controls.isEmpty())
+            QVERIFY(window->startDocument(layout.isEmpty() ? layout : kLayouts + layout));
+        for (const QString &name : controls)
+            QVERIFY2(window->findChild<QWidget *>(name), qPrintable(name));
     }
 
     void registeredWindowOpensForItsKinds()
@@ -228,6 +331,198 @@ private slots:
         table.window->removeColumnButton()->click();
         QCOMPARE(table.context.page.current,
                  (CurrentObject{objectkind::Picture, cellPictureIndex({1, 1})}));
+    }
+
+    void anywherePressesWriteTypingIsKeptAndUndone()
+    {
+        AnywhereFixture f;
+        QCOMPARE(f.pictureBox(0)->size(), anywherePictureRect(f.context.page).size());
+        f.write({100, 100});
+        QVERIFY(f.window->isWriting());
+        QTest::mouseClick(f.pictureBox(0), Qt::LeftButton, {}, {300, 200});
+        QCOMPARE(f.texts().size(), 2); // slot 0 and the one new text: the untouched one gave way
+        QCOMPARE(f.texts()[1].geometry.x(), 300);
+
+        QLineEdit *box = f.floating().textBox(1);
+        QVERIFY(box->isVisible() && box->hasFocus());
+        QTest::keyClicks(box, QStringLiteral("Hi"));
+        QCOMPARE(f.texts()[1].text, QStringLiteral("Hi"));
+        QVERIFY(!f.texts()[1].newby);
+
+        emit f.window->undoRequested();
+        QCOMPARE(f.texts()[1].text, QStringLiteral("H"));
+        emit f.window->undoRequested();
+        QVERIFY(!isFloatingText(f.context.page, 1));
+        QVERIFY(!f.floating().label(1)->isVisible());
+    }
+
+    void anywhereToolbarAndPaintingEndEditing()
+    {
+        AnywhereFixture f;
+        f.write({100, 100});
+        emit f.window->saveRequested();
+        QVERIFY(!isFloatingText(f.context.page, 1)); // nothing typed: the text goes
+        QVERIFY(!f.floating().selectionFrame()->isVisible());
+
+        f.write({100, 100});
+        QTest::keyClicks(f.floating().textBox(1), QStringLiteral("sun"));
+        emit f.window->feltPensRequested();
+        QVERIFY(f.floating().label(1)->isVisible());
+        QVERIFY(!f.floating().textBox(1)->isVisible());
+    }
+
+    void anywhereLabelMovesHandleSizesPanelChoosesFont()
+    {
+        AnywhereFixture f;
+        f.write({100, 100});
+        QTest::keyClicks(f.floating().textBox(1), QStringLiteral("moon"));
+        f.window->endEditing();
+        const FloatingTextModel before = f.texts()[1];
+        QWidget *label = f.floating().label(1);
+        dragBy(label, label->rect().center(), {60, 40});
+        QCOMPARE(f.texts()[1].geometry.topLeft(), before.geometry.topLeft() + QPoint(60, 40));
+        QCOMPARE(f.texts()[1].style, before.style);
+        QVERIFY(f.floating().textBox(1)->isVisible());
+
+        QWidget *handle = f.floating().resizeHandle();
+        dragBy(handle, handle->rect().center(), {200, 120});
+        QVERIFY(f.texts()[1].style.fontSize > before.style.fontSize);
+
+        QTest::mouseClick(f.floating().fontButton(), Qt::LeftButton);
+        QVERIFY(f.floating().fontPanel()->isVisible());
+        QTest::mouseClick(f.window->findChild<QLabel *>("fontTypeBut1"), Qt::LeftButton);
+        QCOMPARE(f.texts()[1].style.fontName, kAnywhereFonts[1]);
+        QVERIFY(!f.floating().fontPanel()->isVisible());
+
+        f.floating().edit(1, true);
+        QTest::mouseClick(f.window->findChild<QLabel *>("textColour1"), Qt::LeftButton);
+        QCOMPARE(f.texts()[1].style.colour, ColourRef(0x0000FF));
+        const double size = f.texts()[1].style.fontSize;
+        emit f.window->textBiggerRequested();
+        QCOMPARE(f.texts()[1].style.fontSize, std::round(size) + 2);
+        emit f.window->undoRequested();
+        QCOMPARE(f.texts()[1].style.fontSize, size);
+        emit f.window->undoRequested();
+        QCOMPARE(f.texts()[1].style.colour, ColourRef(0));
+    }
+
+    void bubbleMadeTypedDraggedBinnedAndUndone()
+    {
+        CartoonFixture f;
+        const QRect first = f.context.page.pictureBoxes[0].geometry;
+        QCOMPARE(f.window->dropIcon(BubbleKind::Speech, first.topRight() + QPoint(4, 10)), -1);
+        QCOMPARE(f.window->dropIcon(BubbleKind::Speech, f.inFrame(1, QPoint(200, 200))), 0);
+        QVERIFY(f.bubbleShown() && f.window->tailHandle(0)->isVisibleTo(f.window.get()));
+        QCOMPARE(f.context.page.current, (CurrentObject{QStringLiteral("bub"), 0}));
+
+        QTest::keyClicks(f.window->bubble(0)->text(), QStringLiteral("Hi"));
+        QCOMPARE(f.bubble().text, QStringLiteral("Hi"));
+        QCOMPARE(f.context.page.changeCount, 3); // the new bubble and two keys
+
+        // Into frame 0: the bubble keeps its place on the page, counted from its new frame.
+        const QPoint onPage = f.inFrame(1, f.bubble().geometry.topLeft());
+        const int across = -first.width() / 2 - 100;
+        f.dragBubble(QPoint(across, 0));
+        QCOMPARE(f.bubble().frame, 0);
+        QCOMPARE(f.inFrame(0, f.bubble().geometry.topLeft()), onPage + QPoint(across, 0));
+
+        // Let go above the page: back where the drag started.
+        const QRect before = f.bubble().geometry;
+        f.dragBubble(QPoint(0, -600));
+        QCOMPARE(f.bubble().geometry, before);
+
+        // Into the bin, and undone out of it and back into frame 1.
+        const QPoint bin = f.window->bin()->geometry().center();
+        const QPoint grip = f.window->bubble(0)->mapTo(f.window.get(), QPoint(0, 0));
+        f.dragBubble(bin - grip - QPoint(before.width() / 4 + 4, before.height() / 2));
+        QVERIFY(!f.bubble().visible && !f.bubbleShown());
+        QVERIFY(!f.window->bin()->isOpen());
+        f.undo()->undo();
+        QVERIFY(f.bubbleShown());
+        f.undo()->undo();
+        QCOMPARE(f.bubble().frame, 1);
+    }
+
+    void bubbleHandlesPointAndSizeCaptionHasNoTail()
+    {
+        CartoonFixture f;
+        f.window->dropIcon(BubbleKind::Thought, f.inFrame(0, QPoint(200, 200)));
+        dragBy(f.window->sizeHandle(0), QPoint(20, 20), QPoint(900, 900));
+        const QPoint reach = sizeHandleCentre(f.bubble()) - QPoint(200, 200);
+        const int frameWidth = f.context.page.pictureBoxes[0].geometry.width();
+        QVERIFY(qAbs(std::hypot(reach.x(), reach.y()) - int(0.32 * frameWidth)) <= 3);
+
+        BubbleHandle *tail = f.window->tailHandle(0);
+        dragBy(tail, QPoint(20, 20), QPoint(40, 0));
+        QCOMPARE(tail->pos() + QPoint(BubbleHandle::kSide / 2, BubbleHandle::kSide / 2),
+                 f.inFrame(0, f.bubble().tip));
+        QVERIFY(f.window->toolbar()->isButtonShown(ToolbarAction::Undo));
+
+        f.window->dropIcon(BubbleKind::Caption, f.inFrame(0, QPoint(150, 150)));
+        QVERIFY(!f.window->tailHandle(1)->isVisibleTo(f.window.get()));
+        QVERIFY(f.window->sizeHandle(1)->isVisibleTo(f.window.get()));
+    }
+
+    void bannerTypingLaysTheLettersOutAndTheFieldHoldsNoMore()
+    {
+        BannerFixture f;
+        QVERIFY(f.editingBorder()); // a bordered banner opens with its border editor
+        auto *text = f.find<QLineEdit>("BannerText");
+        QTest::mouseClick(text, Qt::LeftButton);
+        QTest::keyClicks(text, QStringLiteral("HELLO"));
+        QCOMPARE(f.banner().text, QStringLiteral("HELLO"));
+        QCOMPARE(f.window->bannerLayout().sheetCount, 2);
+        QVERIFY(!f.editingBorder()); // typing began with a press on the field
+
+        QTest::keyClicks(text, QString(150, u'W'));
+        const QString full = f.banner().text;
+        QVERIFY(full.size() > 5 && full.size() < 100);
+        QTest::keyClicks(text, QStringLiteral("W"));
+        QCOMPARE(f.banner().text, full);
+        QCOMPARE(text->text(), full);
+    }
+
+    void bannerButtonsGoToTheEndsAndTakeTheBorderAway()
+    {
+        BannerFixture f;
+        QTest::mouseClick(f.find("Image2"), Qt::LeftButton);
+        QCOMPARE(f.find<QScrollBar>("thickScroll")->value(), kMaxBannerThickness);
+        QCOMPARE(f.banner().thickness, kMaxBannerThickness);
+        QTest::mouseClick(f.find("Image1"), Qt::LeftButton);
+        QCOMPARE(f.banner().thickness, kMinBannerThickness);
+
+        QTest::mouseClick(f.find("borderModeBut"), Qt::LeftButton);
+        QCOMPARE(f.banner().mode, BannerMode::NoBorder);
+        QCOMPARE(f.context.page.border.type, BorderType::None);
+        QVERIFY(!f.editingBorder());
+        QTest::mouseClick(f.find("borderModeBut"), Qt::LeftButton);
+        QVERIFY(f.editingBorder());
+    }
+
+    void everyBannerChangeIsOneUndoStep()
+    {
+        BannerFixture f;
+        const QString start = bannerDescription(f.banner());
+        QTest::keyClicks(f.find<QLineEdit>("BannerText"), QStringLiteral("AB"));
+        const QString typed = bannerDescription(f.banner());
+        auto *fonts = f.find<QComboBox>("FontNameCombo");
+        QCOMPARE(fonts->count(), 5);
+        emit fonts->activated(2);
+        f.context.paint.paintColour = 0x0000FF;
+        QTest::mouseClick(f.find("letterColourBut"), Qt::LeftButton);
+        QCOMPARE(f.banner().letterFill, ColourRef(0x0000FF));
+
+        emit f.window->undoRequested();
+        QCOMPARE(f.banner().fontName, fonts->itemText(2));
+        emit f.window->undoRequested();
+        QCOMPARE(bannerDescription(f.banner()), typed);
+        QCOMPARE(fonts->currentIndex(), 0);
+        // Ctrl+Z in the field steps the banner back, not the field's own history.
+        QTest::keyClick(f.find<QLineEdit>("BannerText"), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(f.banner().text, QStringLiteral("A"));
+        QCOMPARE(f.find<QLineEdit>("BannerText")->text(), QStringLiteral("A"));
+        emit f.window->undoRequested();
+        QCOMPARE(bannerDescription(f.banner()), start);
     }
 };
 

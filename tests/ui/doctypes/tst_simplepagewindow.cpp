@@ -1,15 +1,23 @@
 // The single-page window: controls reused across templates, frames, pressing and typing, the
-// toolbar and the keyboard shortcuts.
+// toolbar and the keyboard shortcuts; presentation typing, which the logo starts and stops only in
+// presentation mode, each tick typing the next character of the demonstration text into the
+// current text box; and the hint box, which stays away once the child has chosen a colour.
 
+#include "core/app/demotexts.h"
 #include "core/text/textboxformat.h"
+#include "support/rows.h"
 #include "support/windowfixture.h"
-#include "ui/kit/picturebutton.h"
+#include "ui/doctypes/hintbox.h"
 #include "ui/doctypes/objectframe.h"
+#include "ui/doctypes/presentationcontroller.h"
+#include "ui/doctypes/presentationlogo.h"
+#include "ui/kit/picturebutton.h"
 
 #include <QElapsedTimer>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTextDocument>
+#include <QTimer>
 
 #include <algorithm>
 #include <memory>
@@ -255,15 +263,12 @@ private slots:
         QTest::mouseClick(felts, Qt::LeftButton, {}, QPoint(10, 10));
         QCOMPARE(feltsAsked.count(), 1);
         QVERIFY(felts->isHidden() && !tools->isHidden());
-    }
 
-    void webCamButtonFollowsSetting()
-    {
-        WindowFixture f;
+        // The camera button follows its setting.
         for (bool useWebCam : {true, false}) {
             f.context.settings.useWebCam = useWebCam;
             f.window->applySettings();
-            QCOMPARE(f.window->toolbar()->isButtonShown(ToolbarAction::WebCam), useWebCam);
+            QCOMPARE(toolbar->isButtonShown(ToolbarAction::WebCam), useWebCam);
         }
     }
 
@@ -279,33 +284,24 @@ private slots:
 
         const int ctrl = Qt::ControlModifier;
         const int ctrlShift = Qt::ControlModifier | Qt::ShiftModifier;
-        const QByteArray none;
-        QTest::newRow("options") << "window"
-                                 << "" << int(Qt::Key_O) << ctrlShift << false << true
-                                 << QByteArray(SIGNAL(optionsRequested()));
-        QTest::newRow("undo in a text") << "text"
-                                        << "t" << int(Qt::Key_Z) << ctrl << false << true
-                                        << QByteArray(SIGNAL(undoRequested()));
-        QTest::newRow("undo hidden") << "window"
-                                     << "p" << int(Qt::Key_Z) << ctrl << false << false << none;
-        QTest::newRow("redo") << "picture"
-                              << "p" << int(Qt::Key_Y) << ctrl << false << true
-                              << QByteArray(SIGNAL(redoRequested()));
-        QTest::newRow("copy picture") << "picture"
-                                      << "p" << int(Qt::Key_C) << ctrl << false << true
-                                      << QByteArray(SIGNAL(copyPictureRequested(int)));
-        QTest::newRow("paste picture") << "picture"
-                                       << "p" << int(Qt::Key_V) << ctrl << true << true
-                                       << QByteArray(SIGNAL(pastePictureRequested(int)));
-        QTest::newRow("paste without picture")
-            << "picture"
-            << "p" << int(Qt::Key_V) << ctrl << false << true << none;
-        QTest::newRow("paste in a text") << "text"
-                                         << "t" << int(Qt::Key_V) << ctrl << true << true << none;
-        QTest::newRow("AltGr Z") << "window"
-                                 << "p" << int(Qt::Key_Z)
-                                 << int(Qt::ControlModifier | Qt::AltModifier) << false << true
-                                 << none;
+        const int altGr = Qt::ControlModifier | Qt::AltModifier;
+        const auto row = [](const char *name, const char *focus, const char *current, Qt::Key key,
+                            int modifiers, bool clipboardPicture, bool undoShown,
+                            const char *expected) {
+            test::addRow(name, QString::fromLatin1(focus), QString::fromLatin1(current), int(key),
+                         modifiers, clipboardPicture, undoShown, QByteArray(expected));
+        };
+        row("options", "window", "", Qt::Key_O, ctrlShift, false, true, SIGNAL(optionsRequested()));
+        row("undo in a text", "text", "t", Qt::Key_Z, ctrl, false, true, SIGNAL(undoRequested()));
+        row("undo hidden", "window", "p", Qt::Key_Z, ctrl, false, false, "");
+        row("redo", "picture", "p", Qt::Key_Y, ctrl, false, true, SIGNAL(redoRequested()));
+        row("copy picture", "picture", "p", Qt::Key_C, ctrl, false, true,
+            SIGNAL(copyPictureRequested(int)));
+        row("paste picture", "picture", "p", Qt::Key_V, ctrl, true, true,
+            SIGNAL(pastePictureRequested(int)));
+        row("paste without picture", "picture", "p", Qt::Key_V, ctrl, false, true, "");
+        row("paste in a text", "text", "t", Qt::Key_V, ctrl, true, true, "");
+        row("AltGr Z", "window", "p", Qt::Key_Z, altGr, false, true, "");
     }
 
     void shortcuts()
@@ -414,6 +410,111 @@ private slots:
         QVERIFY(view->textBoxesMade() <= shown(page.textBoxes));
         QVERIFY(view->pictureBoxesMade() <= shown(page.pictureBoxes));
         QVERIFY(view->richTextBoxesMade() <= shown(page.richTextBoxes));
+    }
+
+    void logoStartsTypingOnlyInPresentationMode()
+    {
+        for (const bool presMode : {false, true}) {
+            WindowFixture f(DocumentKind::Simple, 1, 0);
+            f.context.settings.presMode = presMode;
+            PresentationController &typing = *f.controller<PresentationController>();
+            f.show();
+            PresentationLogo *logo = f.window->toolbar()->logo();
+            QVERIFY(logo->isVisible());
+            // On a narrow window the logo keeps its badge and never covers a button.
+            for (const int width : {1280, 1024}) {
+                f.window->resize(width, 768);
+                QVERIFY(logo->isVisible());
+                QCOMPARE(logo->width() == logo->height(), width == 1024);
+                for (const PictureButton *button :
+                     f.window->toolbar()->findChildren<PictureButton *>())
+                    QVERIFY2(!button->isVisible() ||
+                                 !button->geometry().intersects(logo->geometry()),
+                             qPrintable(button->objectName()));
+            }
+
+            QTest::mouseDClick(logo, Qt::LeftButton);
+            QCOMPARE(typing.isTyping(), presMode);
+            QCOMPARE(typing.timer()->isActive(), presMode);
+            QCOMPARE(typing.timer()->interval(), 40);
+
+            QTest::mouseDClick(logo, Qt::LeftButton);
+            QVERIFY(!typing.isTyping());
+            QVERIFY(!f.context.page.presentationTyping);
+            QVERIFY(!typing.timer()->isActive());
+        }
+    }
+
+    void ticksTypeTheDemonstrationText_data()
+    {
+        QTest::addColumn<int>("documentType");
+        QTest::addColumn<int>("box");
+        QTest::newRow("simple page") << 0 << 1;
+        QTest::newRow("postcard street") << 4 << 2;
+    }
+    void ticksTypeTheDemonstrationText()
+    {
+        QFETCH(int, documentType);
+        QFETCH(int, box);
+        WindowFixture f(DocumentKind(documentType), 3, 0);
+        f.context.settings.presMode = true;
+        PresentationController &typing = *f.controller<PresentationController>();
+        f.show();
+        typing.toggle();
+
+        // Nothing is typed until a text box is current.
+        typing.tick();
+        QCOMPARE(f.context.page.textBoxes[box].text, kPlaceholderText);
+
+        QTest::mouseClick(f.textBox(box)->viewport(), Qt::LeftButton, {}, QPoint(5, 5));
+        const QString text = demonstrationText(DocumentKind(documentType), box);
+        for (int typed = 1; typed <= 5; ++typed) {
+            typing.tick();
+            QCOMPARE(f.context.page.textBoxes[box].text, text.left(typed));
+            QCOMPARE(f.textBox(box)->textCursor().position(), typed);
+            QCOMPARE(f.window->focusWidget(), f.textBox(box));
+        }
+        for (int tick = 0; tick < 1000 && typing.isTyping(); ++tick)
+            typing.tick();
+        QCOMPARE(f.context.page.textBoxes[box].text, text);
+        QVERIFY(!typing.timer()->isActive());
+        QVERIFY(f.context.page.changeCount >= text.size());
+
+        // One undo takes the whole demonstration away again.
+        QVERIFY(f.window->toolbar()->isButtonShown(ToolbarAction::Undo));
+        f.undo()->undo();
+        QCOMPARE(f.context.page.textBoxes[box].text, QString());
+    }
+
+    void anotherBoxStartsFromTheBeginning()
+    {
+        WindowFixture f(DocumentKind::Simple, 2, 0);
+        f.context.settings.presMode = true;
+        PresentationController &typing = *f.controller<PresentationController>();
+        f.show();
+        typing.toggle();
+        f.window->setCurrentObject(QStringLiteral("t"), 0);
+        for (int i = 0; i < 4; ++i)
+            typing.tick();
+        f.window->setCurrentObject(QStringLiteral("t"), 1);
+        typing.tick();
+        QCOMPARE(f.context.page.textBoxes[0].text, QStringLiteral("Once"));
+        QCOMPARE(f.context.page.textBoxes[1].text, QStringLiteral("O"));
+        // A picture or the page takes no typing; the timer waits.
+        f.window->setCurrentObject(QStringLiteral("paper"), 0);
+        typing.tick();
+        QCOMPARE(f.context.page.textBoxes[1].text, QStringLiteral("O"));
+        QVERIFY(typing.isTyping());
+    }
+
+    void noHintOnceAColourWasChosen()
+    {
+        WindowFixture f(DocumentKind::Simple, 0, 0, 1);
+        PaletteHint &hint = *f.controller<PaletteHint>();
+        f.show();
+        hint.colourChosen();
+        QTest::mouseClick(f.pictureBox(0), Qt::LeftButton, {}, QPoint(50, 50));
+        QVERIFY(hint.box()->isHidden());
     }
 };
 

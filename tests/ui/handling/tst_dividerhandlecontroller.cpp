@@ -25,27 +25,11 @@ struct HandleFixture : WindowFixture {
         window->show();
     }
 
-    // Presses handle `index` at its centre, drags it by `dy` in `steps` moves, lets go.
-    void drag(int index, int dy, int steps = 4)
+    // Presses handle `index` at its centre, drags it by `dy` in four moves, lets go.
+    void drag(int index, int dy)
     {
         QWidget *square = handles->handle(index);
-        const QPoint start = square->rect().center();
-        send(square, QEvent::MouseButtonPress, start);
-        for (int i = 1; i <= steps; ++i)
-            send(square, QEvent::MouseMove, start + QPoint(0, dy * i / steps));
-        send(square, QEvent::MouseButtonRelease, start + QPoint(0, dy));
-    }
-
-    // The point is given in the square's coordinates at the press: the square moves under it.
-    void send(QWidget *square, QEvent::Type type, QPoint atPress)
-    {
-        if (type == QEvent::MouseButtonPress)
-            pressOrigin = square->mapToGlobal(QPoint(0, 0));
-        const QPoint global = pressOrigin + atPress;
-        QMouseEvent event(type, square->mapFromGlobal(global), global, Qt::LeftButton,
-                          type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton,
-                          Qt::NoModifier);
-        QApplication::sendEvent(square, &event);
+        dragBy(square, square->rect().center(), QPoint(0, dy), 4);
     }
 
     int squareCentreY(int index) const
@@ -54,7 +38,6 @@ struct HandleFixture : WindowFixture {
         return square->y() + square->height() / 2;
     }
     DividerHandleController *handles = nullptr;
-    QPoint pressOrigin;
 };
 
 } // namespace
@@ -104,7 +87,8 @@ private slots:
         QCOMPARE(page.current, (CurrentObject{QStringLiteral("h"), 0}));
         QCOMPARE(f.pictureBox(0)->geometry(), picture.adjusted(0, 0, 0, pull));
         QCOMPARE(f.textBox(0)->geometry(), text.adjusted(0, pull, 0, 0));
-        QCOMPARE(f.view()->textFrame(0)->geometry(), f.textBox(0)->geometry().adjusted(-1, -1, 1, 1));
+        QCOMPARE(f.view()->textFrame(0)->geometry(),
+                 f.textBox(0)->geometry().adjusted(-1, -1, 1, 1));
         QCOMPARE(f.pictureBox(0)->image().size(), f.pictureBox(0)->size());
         QCOMPARE(f.squareCentreY(0), startCentre + pull);
         QVERIFY2(page.textBoxes[0].style.fontSize < fittedSize,

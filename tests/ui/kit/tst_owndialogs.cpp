@@ -5,6 +5,7 @@
 
 #include "core/app/appcontext.h"
 #include "core/layout/documenttypes.h"
+#include "support/rows.h"
 #include "ui/app/exitform.h"
 #include "ui/app/gestureguard.h"
 #include "ui/app/splashnew.h"
@@ -93,12 +94,9 @@ private slots:
     {
         QTest::addColumn<QString>("action");
         QTest::addColumn<QString>("answer");
-        QTest::newRow("OK") << "ok"
-                            << "Yes";
-        QTest::newRow("Cancel") << "cancel"
-                                << "No";
-        QTest::newRow("Escape stays") << "escape"
-                                      << "No";
+        test::addRow("OK", QStringLiteral("ok"), QStringLiteral("Yes"));
+        test::addRow("Cancel", QStringLiteral("cancel"), QStringLiteral("No"));
+        test::addRow("Escape stays", QStringLiteral("escape"), QStringLiteral("No"));
     }
     void exitAnswers()
     {
@@ -124,16 +122,14 @@ private slots:
     {
         QTest::addColumn<QString>("action");
         QTest::addColumn<QString>("answer");
-        QTest::newRow("OK saves") << "ok"
-                                  << "Yes";
-        QTest::newRow("Y key saves") << "Y"
-                                     << "Yes";
-        QTest::newRow("N key answers no, whatever was left over") << "N"
-                                                                  << "No";
-        QTest::newRow("Escape stays") << "escape"
-                                      << "cancelled";
-        QTest::newRow("other keys do nothing") << "X then close"
-                                               << "cancelled";
+        const QString yes = QStringLiteral("Yes");
+        const QString cancelled = QStringLiteral("cancelled");
+        test::addRow("OK saves", QStringLiteral("ok"), yes);
+        test::addRow("Y key saves", QStringLiteral("Y"), yes);
+        test::addRow("N key answers no, whatever was left over", QStringLiteral("N"),
+                     QStringLiteral("No"));
+        test::addRow("Escape stays", QStringLiteral("escape"), cancelled);
+        test::addRow("other keys do nothing", QStringLiteral("X then close"), cancelled);
     }
     void saveOfferAnswers()
     {
@@ -292,15 +288,14 @@ private slots:
         QTest::addColumn<QString>("addName");
         QTest::addColumn<QString>("removeName");
         QTest::addColumn<int>("start");
-        QTest::newRow("segments") << int(DocumentKind::Circle) << "numSegs"
-                                  << "addSegsBut"
-                                  << "remSegsBut" << 4;
-        QTest::newRow("columns") << int(DocumentKind::Table) << "numColLab"
-                                 << "addColBut"
-                                 << "remColBut" << 6;
-        QTest::newRow("rows") << int(DocumentKind::Table) << "numRowLab"
-                              << "addRowBut"
-                              << "remRowBut" << 4;
+        const auto row = [](const char *name, DocumentKind kind, const char *number,
+                            const char *add, const char *remove, int start) {
+            test::addRow(name, int(kind), QString::fromLatin1(number), QString::fromLatin1(add),
+                         QString::fromLatin1(remove), start);
+        };
+        row("segments", DocumentKind::Circle, "numSegs", "addSegsBut", "remSegsBut", 4);
+        row("columns", DocumentKind::Table, "numColLab", "addColBut", "remColBut", 6);
+        row("rows", DocumentKind::Table, "numRowLab", "addRowBut", "remRowBut", 4);
     }
     void countsStayWithinTwoToTwelve()
     {

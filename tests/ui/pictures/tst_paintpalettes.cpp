@@ -73,18 +73,8 @@ private slots:
             QCOMPARE(pens.lid(i)->isVisible(), i != pen);
     }
 
-    void currentLidClosesAndOpens()
-    {
-        PaintState state;
-        FeltPens pens(state);
-        pens.show();
-        QTest::mousePress(pens.pen(5), Qt::LeftButton, {}, QPoint(20, 10));
-        pens.closeCurrentLid();
-        QVERIFY(pens.lid(5)->isVisible());
-        pens.openCurrentLid();
-        QVERIFY(!pens.lid(5)->isVisible());
-    }
-
+    // A pen chosen by the program (not a press) reports nothing; the current lid closes and
+    // opens on request.
     void feltChoseColourRaisesNoEvent()
     {
         PaintState state;
@@ -99,6 +89,10 @@ private slots:
         QVERIFY(pens.lid(0)->isVisible());
         pens.feltChoseColour(kFeltPenCount); // not a pen: nothing changes
         QCOMPARE(pens.currentPen(), 9);
+        pens.closeCurrentLid();
+        QVERIFY(pens.lid(9)->isVisible());
+        pens.openCurrentLid();
+        QVERIFY(!pens.lid(9)->isVisible());
     }
 
     void toolButton_data()
@@ -194,10 +188,6 @@ private slots:
         QCOMPARE(sizer->ring()->property("Tag").toString(), QString::number(size));
         QVERIFY(qAbs(sizer->ring()->geometry().center().x() - dotWidget->geometry().center().x()) <=
                 1);
-        // Dots grow left to right.
-        if (dot > 0)
-            QVERIFY(sizer->dot(dot - 1)->geometry().center().x() <
-                    dotWidget->geometry().center().x());
     }
 
     void panelLayout_data()
@@ -272,7 +262,6 @@ private slots:
         if (colour >= 0)
             QCOMPARE(chosen[0].at(0).toInt(), colour);
     }
-
 };
 
 QTEST_MAIN(TestPaintPalettes)

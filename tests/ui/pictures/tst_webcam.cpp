@@ -163,14 +163,12 @@ private slots:
         f.form.effectButton(4)->click(); // mirror
         QVERIFY(nearColour(f.form.shownPreview().pixelColor(10, 10), Qt::blue));
 
+        // Taking it keeps the effect (the capture's own rules are checked without a window).
         f.form.takePicture();
         QCOMPARE(f.context.dialogAnswer, QStringLiteral("Yes"));
         QVERIFY(!f.camera.isOpen());
         QVERIFY(!f.form.blinkTimer().isActive());
-        const QImage picture = WebcamCapture(f.folder.path()).picture();
-        QCOMPARE(picture.size(), QSize(640, 480));
-        QVERIFY(nearColour(picture.pixelColor(20, 240), Qt::blue));
-        QVERIFY(nearColour(picture.pixelColor(620, 240), Qt::green));
+        QVERIFY(nearColour(WebcamCapture(f.folder.path()).picture().pixelColor(20, 240), Qt::blue));
     }
 
     void settingsMakeThePictureLighterOrDarker()

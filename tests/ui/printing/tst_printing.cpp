@@ -4,11 +4,10 @@
 #include "core/app/appcontext.h"
 #include "core/printing/imageprintdevice.h"
 #include "platform/printing.h"
-#include "support/pixelcheck.h"
 #include "support/samplepage.h"
 #include "support/windowfixture.h"
-#include "ui/kit/picturebutton.h"
 #include "ui/doctypes/documenttoolbar.h"
+#include "ui/kit/picturebutton.h"
 #include "ui/printing/printcontroller.h"
 #include "ui/printing/printform.h"
 
@@ -105,12 +104,8 @@ private slots:
         QCOMPARE(printed.count(), 1);
         QVERIFY(messages.isEmpty());
         QCOMPARE(printers.lastPrinterName(), QStringLiteral("Hall A4"));
+        // Where the page lands on the paper is the print job's rule, checked without a window.
         QCOMPARE(printers.lastPages().size(), 2);
-        // The red picture fills the printable width less its margins: page x 10..190 of 200.
-        const QRect red = boundsOf(printers.lastPages().first(), qRgb(255, 0, 0));
-        const double scale = (kA4.width() - 16) * 1.0 / 200;
-        QVERIFY(qAbs(red.left() - (8 + 10 * scale)) <= 1);
-        QVERIFY(qAbs(red.right() - (8 + 190 * scale)) <= 2);
 
         // A dialog cancelled prints nothing.
         controller.setChooser([] { return std::nullopt; });

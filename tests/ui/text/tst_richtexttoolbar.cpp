@@ -49,203 +49,195 @@ class TestRichTextToolbar : public QObject {
     Q_OBJECT
 
 private slots:
-    void shownForRichTextPages_data();
-    void shownForRichTextPages();
-    void styleChecksChangeOnlyTheSelection_data();
-    void styleChecksChangeOnlyTheSelection();
-    void sizeListAndTypedSizes();
-    void colourBulletAndAlignment();
-    void followsTheSelection();
-    void emptyBoxTakesBaseFont();
-    void fontListIsTheTeachersChoice();
+    void shownForRichTextPages_data()
+    {
+        QTest::addColumn<int>("documentType");
+        QTest::addColumn<int>("richTexts");
+        QTest::addColumn<bool>("shown");
+        QTest::newRow("news with rich text") << 10 << 1 << true;
+        QTest::newRow("news without rich text") << 10 << 0 << false;
+        QTest::newRow("borders") << 16 << 0 << true;
+        QTest::newRow("simple page with rich text") << 0 << 1 << false;
+    }
+
+    void shownForRichTextPages()
+    {
+        QFETCH(int, documentType);
+        QFETCH(int, richTexts);
+        QFETCH(bool, shown);
+        WindowFixture f(DocumentKind(documentType), 1, richTexts);
+        // Where the window fits an A4 page on this screen.
+        f.context.page.pageRect =
+            fitPage(documentWindowFit(f.context.env.screen.widthPx, f.context.env.screen.heightPx,
+                                      DocumentKind(documentType)),
+                    210, 297)
+                .pageRect;
+        f.context.settings.useIWBkeyBd = true;
+        f.context.settings.useIWBstring = true;
+        f.show();
+        RichTextToolbar *bar = f.text()->richTextToolbar();
+        QCOMPARE(bar->isVisibleTo(f.window.get()), shown);
+        QCOMPARE(f.window->toolbar()->isButtonShown(ToolbarAction::Font), !shown);
+        if (!shown)
+            return;
+        // Beside the keyboard and the string, nothing hangs outside the window, and the toolbar
+        // covers neither the main toolbar, the page nor the string.
+        for (QWidget *tool :
+             {static_cast<QWidget *>(bar), static_cast<QWidget *>(f.text()->keyboard()),
+              f.text()->pullString()->handle()})
+            QVERIFY(f.window->rect().contains(tool->geometry()));
+        QVERIFY(bar->y() >= 64);
+        QVERIFY(bar->geometry().bottom() < f.context.page.pageRect.top());
+        QVERIFY(bar->geometry().right() < f.text()->pullString()->string()->x());
+    }
+
+    void styleChecksChangeOnlyTheSelection_data()
+    {
+        QTest::addColumn<QString>("check");
+        QTest::addColumn<int>("property");
+        QTest::newRow("bold") << "boldCheck" << int(QTextFormat::FontWeight);
+        QTest::newRow("italic") << "ItalicCheck" << int(QTextFormat::FontItalic);
+        QTest::newRow("underline") << "UnderlineCheck" << int(QTextFormat::TextUnderlineStyle);
+    }
+
+    void styleChecksChangeOnlyTheSelection()
+    {
+        QFETCH(QString, check);
+        QFETCH(int, property);
+        ToolbarFixture f;
+        selectRange(f.richBox(0), 0, 5);
+        const qint32 step = f.context.undo.currentStep();
+        QTest::mouseClick(f.control<QToolButton>(qPrintable(check)), Qt::LeftButton);
+        QTextDocument *document = f.richBox(0)->document();
+        const auto styled = [](const QTextCharFormat &format, int which) {
+            switch (which) {
+            case QTextFormat::FontWeight:
+                return format.fontWeight() == QFont::Bold;
+            case QTextFormat::FontItalic:
+                return format.fontItalic();
+            default:
+                return format.fontUnderline();
+            }
+        };
+        QVERIFY(styled(formatAt(document, 2), property));
+        QVERIFY(!styled(formatAt(document, 8), property));
+        QCOMPARE(f.context.undo.currentStep(), step + 1);
+        QCOMPARE(f.window->focusWidget(), f.richBox(0));
+        // Saving and undo see the change: the model's RTF carries it.
+        QTextDocument reread;
+        QVERIFY(readRtf(f.context.page.richTextBoxes[0].rtf.toLatin1(), reread));
+        QVERIFY(styled(formatAt(&reread, 2), property));
+    }
+
+    // A listed size and a typed one, limited by the same rule as enteredSizeRule.
+    void sizeListAndTypedSizes()
+    {
+        ToolbarFixture f;
+        QComboBox *sizes = f.control<QComboBox>("fontSizeDrop");
+        QTextDocument *document = f.richBox(0)->document();
+        selectRange(f.richBox(0), 0, 1);
+        sizes->activated(sizes->findText(QStringLiteral("24")));
+        QCOMPARE(pointSizeOf(formatAt(document, 0), *document), 24.0);
+        selectRange(f.richBox(0), 1, 2);
+        sizes->lineEdit()->setText(QStringLiteral("150"));
+        QTest::keyClick(sizes->lineEdit(), Qt::Key_Return);
+        QCOMPARE(sizes->currentText(), QStringLiteral("99"));
+        QCOMPARE(pointSizeOf(formatAt(document, 1), *document), 99.0);
+        QCOMPARE(pointSizeOf(formatAt(document, 3), *document), 12.0);
+    }
+
+    void colourBulletAndAlignment()
+    {
+        ToolbarFixture f;
+        selectRange(f.richBox(0), 0, 5);
+        QToolButton *colourBlock = f.control<QToolButton>("curPenColBlock");
+        colourBlock->click();
+        QVERIFY(f.bar->colourDropDown()->isVisible());
+        f.bar->swatch(4)->click();
+        QVERIFY(!f.bar->colourDropDown()->isVisible());
+        QTextDocument *document = f.richBox(0)->document();
+        QCOMPARE(fromQColor(formatAt(document, 1).foreground().color()),
+                 RichTextToolbar::swatchColours()[4]);
+
+        f.control<QToolButton>("bulletBut")->click();
+        QVERIFY(document->firstBlock().textList() != nullptr);
+        f.control<QToolButton>("AllignOp2")->click();
+        QVERIFY(document->firstBlock().blockFormat().alignment() & Qt::AlignHCenter);
+        f.control<QToolButton>("bulletBut")->click();
+        QVERIFY(document->firstBlock().textList() == nullptr);
+    }
+
+    void followsTheSelection()
+    {
+        ToolbarFixture f;
+        selectRange(f.richBox(0), 0, 5);
+        QTest::mouseClick(f.control<QToolButton>("boldCheck"), Qt::LeftButton);
+        f.bar->fontSizeDrop()->activated(f.bar->fontSizeDrop()->findText(QStringLiteral("48")));
+
+        // Caret in the plain word: the release shows its look.
+        selectRange(f.richBox(0), 8, 8);
+        QTest::mouseRelease(f.richBox(0)->viewport(), Qt::LeftButton);
+        QVERIFY(!f.control<QToolButton>("boldCheck")->isChecked());
+        QCOMPARE(f.bar->fontSizeDrop()->currentText(), QStringLiteral("12"));
+
+        selectRange(f.richBox(0), 1, 3);
+        QTest::keyRelease(f.richBox(0), Qt::Key_Shift);
+        QVERIFY(f.control<QToolButton>("boldCheck")->isChecked());
+        QCOMPARE(f.bar->fontSizeDrop()->currentText(), QStringLiteral("48"));
+
+        // A mixed selection leaves the control as it was.
+        selectRange(f.richBox(0), 3, 8);
+        QTest::keyRelease(f.richBox(0), Qt::Key_Shift);
+        QVERIFY(f.control<QToolButton>("boldCheck")->isChecked());
+        QVERIFY(f.bar->reactsToUser());
+    }
+
+    void emptyBoxTakesBaseFont()
+    {
+        WindowFixture f(DocumentKind::Borders, 0, 1);
+        f.show();
+        QTest::mouseClick(f.richBox(0)->viewport(), Qt::LeftButton);
+        RichTextToolbar *bar = f.text()->richTextToolbar();
+        bar->fontSizeDrop()->activated(bar->fontSizeDrop()->findText(QStringLiteral("28")));
+        QTest::mouseClick(bar->findChild<QToolButton *>("ItalicCheck"), Qt::LeftButton);
+        QCOMPARE(f.context.page.richTextBoxes[0].style.fontSize, 28.0);
+        QVERIFY(f.context.page.richTextBoxes[0].style.italic);
+        // A base size at which one line no longer fits the box is refused.
+        bar->fontSizeDrop()->lineEdit()->setText(QStringLiteral("99"));
+        QTest::keyClick(bar->fontSizeDrop()->lineEdit(), Qt::Key_Return);
+        QCOMPARE(f.context.page.richTextBoxes[0].style.fontSize, 28.0);
+        QTest::keyClicks(f.richBox(0), QStringLiteral("Hi"));
+        QTextDocument *document = f.richBox(0)->document();
+        QCOMPARE(pointSizeOf(formatAt(document, 0), *document), 28.0);
+        QVERIFY(formatAt(document, 1).font().italic());
+    }
+
+    // Only the teacher's fonts are offered, each once; a font from elsewhere shows no name.
+    void fontListIsTheTeachersChoice()
+    {
+        ToolbarFixture f;
+        f.context.settings.fontSlots = {QStringLiteral("DejaVu Sans"), QStringLiteral("Andika"),
+                                        QStringLiteral("DejaVu Sans"), QString(),
+                                        QStringLiteral("DejaVu Serif")};
+        f.text()->applySettings();
+        QComboBox *fonts = f.bar->fontNameDrop();
+        QStringList offered;
+        for (int i = 0; i < fonts->count(); ++i)
+            offered.append(fonts->itemText(i));
+        QCOMPARE(offered, (QStringList{QStringLiteral("DejaVu Sans"), QStringLiteral("Andika"),
+                                       QStringLiteral("DejaVu Serif")}));
+        QCOMPARE(fonts->itemData(1, Qt::FontRole).value<QFont>().family(),
+                 QStringLiteral("Andika"));
+
+        SelectionLook look;
+        look.fontName = QStringLiteral("Andika");
+        f.bar->showLook(look);
+        QCOMPARE(fonts->currentText(), QStringLiteral("Andika"));
+        look.fontName = QStringLiteral("C059");
+        f.bar->showLook(look);
+        QCOMPARE(fonts->currentIndex(), -1);
+    }
 };
-
-void TestRichTextToolbar::shownForRichTextPages_data()
-{
-    QTest::addColumn<int>("documentType");
-    QTest::addColumn<int>("richTexts");
-    QTest::addColumn<bool>("shown");
-    QTest::newRow("news with rich text") << 10 << 1 << true;
-    QTest::newRow("news without rich text") << 10 << 0 << false;
-    QTest::newRow("borders") << 16 << 0 << true;
-    QTest::newRow("simple page with rich text") << 0 << 1 << false;
-}
-
-void TestRichTextToolbar::shownForRichTextPages()
-{
-    QFETCH(int, documentType);
-    QFETCH(int, richTexts);
-    QFETCH(bool, shown);
-    WindowFixture f(DocumentKind(documentType), 1, richTexts);
-    // Where the window fits an A4 page on this screen.
-    f.context.page.pageRect =
-        fitPage(documentWindowFit(f.context.env.screen.widthPx, f.context.env.screen.heightPx,
-                                  DocumentKind(documentType)),
-                210, 297)
-            .pageRect;
-    f.context.settings.useIWBkeyBd = true;
-    f.context.settings.useIWBstring = true;
-    f.show();
-    RichTextToolbar *bar = f.text()->richTextToolbar();
-    QCOMPARE(bar->isVisibleTo(f.window.get()), shown);
-    QCOMPARE(f.window->toolbar()->isButtonShown(ToolbarAction::Font), !shown);
-    if (!shown)
-        return;
-    // Beside the keyboard and the string, nothing hangs outside the window, and the toolbar
-    // covers neither the main toolbar, the page nor the string.
-    for (QWidget *tool : {static_cast<QWidget *>(bar), static_cast<QWidget *>(f.text()->keyboard()),
-                          f.text()->pullString()->handle()})
-        QVERIFY(f.window->rect().contains(tool->geometry()));
-    QVERIFY(bar->y() >= 64);
-    QVERIFY(bar->geometry().bottom() < f.context.page.pageRect.top());
-    QVERIFY(bar->geometry().right() < f.text()->pullString()->string()->x());
-}
-
-void TestRichTextToolbar::styleChecksChangeOnlyTheSelection_data()
-{
-    QTest::addColumn<QString>("check");
-    QTest::addColumn<int>("property");
-    QTest::newRow("bold") << "boldCheck" << int(QTextFormat::FontWeight);
-    QTest::newRow("italic") << "ItalicCheck" << int(QTextFormat::FontItalic);
-    QTest::newRow("underline") << "UnderlineCheck" << int(QTextFormat::TextUnderlineStyle);
-}
-
-void TestRichTextToolbar::styleChecksChangeOnlyTheSelection()
-{
-    QFETCH(QString, check);
-    QFETCH(int, property);
-    ToolbarFixture f;
-    selectRange(f.richBox(0), 0, 5);
-    const qint32 step = f.context.undo.currentStep();
-    QTest::mouseClick(f.control<QToolButton>(qPrintable(check)), Qt::LeftButton);
-    QTextDocument *document = f.richBox(0)->document();
-    const auto styled = [](const QTextCharFormat &format, int which) {
-        switch (which) {
-        case QTextFormat::FontWeight:
-            return format.fontWeight() == QFont::Bold;
-        case QTextFormat::FontItalic:
-            return format.fontItalic();
-        default:
-            return format.fontUnderline();
-        }
-    };
-    QVERIFY(styled(formatAt(document, 2), property));
-    QVERIFY(!styled(formatAt(document, 8), property));
-    QCOMPARE(f.context.undo.currentStep(), step + 1);
-    QCOMPARE(f.window->focusWidget(), f.richBox(0));
-    // Saving and undo see the change: the model's RTF carries it.
-    QTextDocument reread;
-    QVERIFY(readRtf(f.context.page.richTextBoxes[0].rtf.toLatin1(), reread));
-    QVERIFY(styled(formatAt(&reread, 2), property));
-}
-
-// A listed size and a typed one, limited by the same rule as enteredSizeRule.
-void TestRichTextToolbar::sizeListAndTypedSizes()
-{
-    ToolbarFixture f;
-    QComboBox *sizes = f.control<QComboBox>("fontSizeDrop");
-    QTextDocument *document = f.richBox(0)->document();
-    selectRange(f.richBox(0), 0, 1);
-    sizes->activated(sizes->findText(QStringLiteral("24")));
-    QCOMPARE(pointSizeOf(formatAt(document, 0), *document), 24.0);
-    selectRange(f.richBox(0), 1, 2);
-    sizes->lineEdit()->setText(QStringLiteral("150"));
-    QTest::keyClick(sizes->lineEdit(), Qt::Key_Return);
-    QCOMPARE(sizes->currentText(), QStringLiteral("99"));
-    QCOMPARE(pointSizeOf(formatAt(document, 1), *document), 99.0);
-    QCOMPARE(pointSizeOf(formatAt(document, 3), *document), 12.0);
-}
-
-void TestRichTextToolbar::colourBulletAndAlignment()
-{
-    ToolbarFixture f;
-    selectRange(f.richBox(0), 0, 5);
-    QToolButton *colourBlock = f.control<QToolButton>("curPenColBlock");
-    colourBlock->click();
-    QVERIFY(f.bar->colourDropDown()->isVisible());
-    f.bar->swatch(4)->click();
-    QVERIFY(!f.bar->colourDropDown()->isVisible());
-    QTextDocument *document = f.richBox(0)->document();
-    QCOMPARE(fromQColor(formatAt(document, 1).foreground().color()),
-             RichTextToolbar::swatchColours()[4]);
-
-    f.control<QToolButton>("bulletBut")->click();
-    QVERIFY(document->firstBlock().textList() != nullptr);
-    f.control<QToolButton>("AllignOp2")->click();
-    QVERIFY(document->firstBlock().blockFormat().alignment() & Qt::AlignHCenter);
-    f.control<QToolButton>("bulletBut")->click();
-    QVERIFY(document->firstBlock().textList() == nullptr);
-}
-
-void TestRichTextToolbar::followsTheSelection()
-{
-    ToolbarFixture f;
-    selectRange(f.richBox(0), 0, 5);
-    QTest::mouseClick(f.control<QToolButton>("boldCheck"), Qt::LeftButton);
-    f.bar->fontSizeDrop()->activated(f.bar->fontSizeDrop()->findText(QStringLiteral("48")));
-
-    // Caret in the plain word: the release shows its look.
-    selectRange(f.richBox(0), 8, 8);
-    QTest::mouseRelease(f.richBox(0)->viewport(), Qt::LeftButton);
-    QVERIFY(!f.control<QToolButton>("boldCheck")->isChecked());
-    QCOMPARE(f.bar->fontSizeDrop()->currentText(), QStringLiteral("12"));
-
-    selectRange(f.richBox(0), 1, 3);
-    QTest::keyRelease(f.richBox(0), Qt::Key_Shift);
-    QVERIFY(f.control<QToolButton>("boldCheck")->isChecked());
-    QCOMPARE(f.bar->fontSizeDrop()->currentText(), QStringLiteral("48"));
-
-    // A mixed selection leaves the control as it was.
-    selectRange(f.richBox(0), 3, 8);
-    QTest::keyRelease(f.richBox(0), Qt::Key_Shift);
-    QVERIFY(f.control<QToolButton>("boldCheck")->isChecked());
-    QVERIFY(f.bar->reactsToUser());
-}
-
-void TestRichTextToolbar::emptyBoxTakesBaseFont()
-{
-    WindowFixture f(DocumentKind::Borders, 0, 1);
-    f.show();
-    QTest::mouseClick(f.richBox(0)->viewport(), Qt::LeftButton);
-    RichTextToolbar *bar = f.text()->richTextToolbar();
-    bar->fontSizeDrop()->activated(bar->fontSizeDrop()->findText(QStringLiteral("28")));
-    QTest::mouseClick(bar->findChild<QToolButton *>("ItalicCheck"), Qt::LeftButton);
-    QCOMPARE(f.context.page.richTextBoxes[0].style.fontSize, 28.0);
-    QVERIFY(f.context.page.richTextBoxes[0].style.italic);
-    // A base size at which one line no longer fits the box is refused.
-    bar->fontSizeDrop()->lineEdit()->setText(QStringLiteral("99"));
-    QTest::keyClick(bar->fontSizeDrop()->lineEdit(), Qt::Key_Return);
-    QCOMPARE(f.context.page.richTextBoxes[0].style.fontSize, 28.0);
-    QTest::keyClicks(f.richBox(0), QStringLiteral("Hi"));
-    QTextDocument *document = f.richBox(0)->document();
-    QCOMPARE(pointSizeOf(formatAt(document, 0), *document), 28.0);
-    QVERIFY(formatAt(document, 1).font().italic());
-}
-
-// Only the teacher's fonts are offered, each once; a font from elsewhere shows no name.
-void TestRichTextToolbar::fontListIsTheTeachersChoice()
-{
-    ToolbarFixture f;
-    f.context.settings.fontSlots = {QStringLiteral("DejaVu Sans"), QStringLiteral("Andika"),
-                                    QStringLiteral("DejaVu Sans"), QString(),
-                                    QStringLiteral("DejaVu Serif")};
-    f.text()->applySettings();
-    QComboBox *fonts = f.bar->fontNameDrop();
-    QStringList offered;
-    for (int i = 0; i < fonts->count(); ++i)
-        offered.append(fonts->itemText(i));
-    QCOMPARE(offered, (QStringList{QStringLiteral("DejaVu Sans"), QStringLiteral("Andika"),
-                                   QStringLiteral("DejaVu Serif")}));
-    QCOMPARE(fonts->itemData(1, Qt::FontRole).value<QFont>().family(), QStringLiteral("Andika"));
-
-    SelectionLook look;
-    look.fontName = QStringLiteral("Andika");
-    f.bar->showLook(look);
-    QCOMPARE(fonts->currentText(), QStringLiteral("Andika"));
-    look.fontName = QStringLiteral("C059");
-    f.bar->showLook(look);
-    QCOMPARE(fonts->currentIndex(), -1);
-}
 
 QTEST_MAIN(TestRichTextToolbar)
 #include "tst_richtexttoolbar.moc"
