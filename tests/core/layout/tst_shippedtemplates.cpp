@@ -14,6 +14,7 @@
 #include "core/printing/pageborder.h"
 #include "core/printing/printjob.h"
 #include "support/pixelwhere.h"
+#include "support/samplepage.h"
 #include "support/templatechecks.h"
 #include "support/testfiles.h"
 
@@ -178,8 +179,7 @@ QString borderProblem(const PageModel &page, const QHash<QString, QRect> &object
         2 * page.border.edgeWidth >= sheet.width() || 2 * page.border.edgeHeight >= sheet.height())
         return QStringLiteral("the border leaves no room inside it");
     BorderModel border = page.border;
-    border.picture = QImage(64, 64, QImage::Format_RGB32);
-    border.picture.fill(Qt::black);
+    border.picture = test::filledPicture(QSize(64, 64), Qt::black);
     const QImage drawn = composeBorder(border, sheet).convertToFormat(QImage::Format_ARGB32);
     if (drawn.isNull())
         return QStringLiteral("the border draws nothing");

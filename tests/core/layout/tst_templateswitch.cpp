@@ -7,6 +7,7 @@
 #include "core/layout/templatereader.h"
 #include "core/layout/templateswitch.h"
 #include "core/text/rtfwriter.h"
+#include "support/samplepage.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -38,8 +39,7 @@ PageModel workedSign()
         qFatal("test template unreadable");
     page.textBoxes[0].text = QStringLiteral("My shop");
     page.textBoxes[1].text = QStringLiteral("Open é");
-    page.pictureBoxes[0].image = QImage(page.pictureBoxes[0].geometry.size(), QImage::Format_RGB32);
-    page.pictureBoxes[0].image.fill(Qt::red);
+    page.pictureBoxes[0].image = test::filledPicture(page.pictureBoxes[0].geometry.size(), Qt::red);
     QTextDocument rich;
     rich.setPlainText(QStringLiteral("Come in"));
     page.richTextBoxes[0].rtf = QString::fromLatin1(writeRtf(rich));
@@ -132,8 +132,7 @@ private slots:
         const Staging staging(folder.filePath(QStringLiteral("staging")));
         PageModel page = workedSign();
         page.documentType = DocumentKind::Shapes;
-        page.border.picture = QImage(40, 40, QImage::Format_RGB32);
-        page.border.picture.fill(Qt::blue);
+        page.border.picture = test::filledPicture(QSize(40, 40), Qt::blue);
         const QImage painted = page.border.picture;
         QVERIFY(switchTemplate(page, staging, sign("b three texts"), fitFor(DocumentKind::Shapes)));
         QCOMPARE(page.border.type, BorderType::Pattern);

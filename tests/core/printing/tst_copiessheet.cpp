@@ -5,6 +5,7 @@
 #include "core/printing/copiessheet.h"
 #include "core/printing/pagerenderer.h"
 #include "core/printing/printjob.h"
+#include "support/samplepage.h"
 
 #include <QTest>
 
@@ -22,8 +23,7 @@ PageModel redPage(QSize size, int copies)
     PictureBoxModel box;
     box.visible = true;
     box.geometry = QRect(QPoint(0, 0), size);
-    box.image = QImage(size, QImage::Format_RGB32);
-    box.image.fill(Qt::red);
+    box.image = test::filledPicture(size, Qt::red);
     page.pictureBoxes.append(box);
     page.announcedPictureBoxes = 1;
     return page;
