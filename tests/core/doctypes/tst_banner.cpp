@@ -172,7 +172,8 @@ private slots:
     {
         QFETCH(int, marginPx);
         Banner banner = bannerOf(QStringLiteral("HAPPY BIRTHDAY SAM"), BannerMode::Border, 10);
-        banner.borderPicture = test::filledPicture(QSize(8, 8), Qt::darkGray); // printed, yet not taken for letter ink
+        banner.borderPicture =
+            test::filledPicture(QSize(8, 8), Qt::darkGray); // printed, yet not taken for letter ink
         const BannerLayout layout = layOutBanner(banner);
         ImagePrintDevice printer(QStringLiteral("picture"), QSize(840, 1188),
                                  QMargins(marginPx, marginPx, marginPx, marginPx));
@@ -274,7 +275,8 @@ private slots:
         QFETCH(bool, tileKept);
         QTemporaryDir folder;
         const Staging staging(folder.path());
-        const PageModel page = bannerPage(QStringLiteral("It's \"ours\""), BannerMode(mode), painted);
+        const PageModel page =
+            bannerPage(QStringLiteral("It's \"ours\""), BannerMode(mode), painted);
         QVERIFY(kFamily.writeMembers(page, folder.path(), nullptr));
         QVERIFY(kFamily.writeDescription(page, staging, {}, nullptr));
         QCOMPARE(QFile::exists(staging.memberPath(kBannerBorderMember)), tileKept);
@@ -283,8 +285,8 @@ private slots:
         read.documentType = DocumentKind::Display;
         PageFitInputs fit;
         fit.screenWidthPx = 1280;
-        QVERIFY(kFamily.readDescription(staging.memberPath(QStringLiteral("layout.xml")), read,
-                                        fit, nullptr));
+        QVERIFY(kFamily.readDescription(staging.memberPath(QStringLiteral("layout.xml")), read, fit,
+                                        nullptr));
         QVERIFY(kFamily.readMembers(read, folder.path()));
         QCOMPARE(bannerDescription(bannerOnPage(read)), bannerDescription(bannerOnPage(page)));
         QCOMPARE(read.border.picture.isNull(), !tileKept);
@@ -301,8 +303,8 @@ private slots:
         PageFitInputs fit;
         fit.screenWidthPx = 800;
         fit.toolPaletteWidthPx = kToolPaletteWidthPx;
-        QVERIFY(kFamily.readDescription(staging.memberPath(QStringLiteral("layout.xml")), read,
-                                        fit, nullptr));
+        QVERIFY(kFamily.readDescription(staging.memberPath(QStringLiteral("layout.xml")), read, fit,
+                                        nullptr));
         const BannerTextField field = bannerTextField(800, kToolPaletteWidthPx);
         QVERIFY(!read.banner.text.isEmpty());
         QVERIFY(read.banner.text.size() < 100);
@@ -313,9 +315,11 @@ private slots:
 
     void familyPrintsEverySheetOnceWhateverTheCopies()
     {
-        const PageModel page = bannerPage(QStringLiteral("HAPPY BIRTHDAY"), BannerMode::Border, true);
+        const PageModel page =
+            bannerPage(QStringLiteral("HAPPY BIRTHDAY"), BannerMode::Border, true);
         ImagePrintDevice printer(QStringLiteral("picture"), QSize(420, 594));
-        QCOMPARE(printPage(page, printer, PrintSettings{3, 0.9, 0.9}).outcome, PrintOutcome::Printed);
+        QCOMPARE(printPage(page, printer, PrintSettings{3, 0.9, 0.9}).outcome,
+                 PrintOutcome::Printed);
         QCOMPARE(printer.pages().size(), layOutBanner(bannerOnPage(page)).sheetCount);
     }
 
@@ -353,8 +357,9 @@ private slots:
         QTemporaryDir layouts;
         QVERIFY(QDir(layouts.path()).mkpath(QStringLiteral("display")));
         const QString folder = layouts.filePath(QStringLiteral("display"));
-        QVERIFY(QFile::copy(QStringLiteral(QUILLORA_SOURCE_DIR "/data/layouts/display/no border.xml"),
-                            folder + QStringLiteral("/no border.xml")));
+        QVERIFY(
+            QFile::copy(QStringLiteral(QUILLORA_SOURCE_DIR "/data/layouts/display/no border.xml"),
+                        folder + QStringLiteral("/no border.xml")));
         const ThumbnailReport report = makeLayoutThumbnails(layouts.path());
         QVERIFY2(report.failed.isEmpty(), qPrintable(report.failed.join(u'\n')));
         const QImage thumbnail(folder + QStringLiteral("/no border.bmp"));
@@ -362,7 +367,8 @@ private slots:
         // show it a few millimetres tall).
         PageModel page;
         page.documentType = DocumentKind::Display;
-        QVERIFY(kFamily.readDescription(folder + QStringLiteral("/no border.xml"), page, {}, nullptr));
+        QVERIFY(
+            kFamily.readDescription(folder + QStringLiteral("/no border.xml"), page, {}, nullptr));
         QCOMPARE(thumbnail.size(), kFamily.renderThumbnail(page, kThumbnailBounds).size());
         const QRect ink = test::boundsWhere(thumbnail, test::isColoured);
         QVERIFY2(ink.height() > thumbnail.height() * 0.25,

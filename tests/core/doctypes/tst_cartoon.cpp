@@ -148,7 +148,8 @@ private slots:
         QFETCH(QPoint, topLeft);
         PageModel page = twoFrames();
         const int index = newSpeechBubble(page, 0, QPoint(200, 200));
-        const QPoint tipFromCorner = page.bubbles[index].tip - page.bubbles[index].geometry.topLeft();
+        const QPoint tipFromCorner =
+            page.bubbles[index].tip - page.bubbles[index].geometry.topLeft();
         moveBubble(page.bubbles[index], QPoint(380, 410));
         QTEST(int(dropBubble(page, index, pointer, overBin, QPoint(80, 110))), "outcome");
         const BubbleModel &bubble = page.bubbles[index];
@@ -201,13 +202,15 @@ private slots:
             QStringLiteral("<bubble name='bu0' cx='%1' cy='%2' type='%3' text='x' "
                            "parentindex='%4'  handcx='%5' handcy='%6' szhandcx='%7' "
                            "szhandcy='%8' font='arial' size='12' colour='0'/>");
-        QTest::newRow("no such frame") << shape.arg(100).arg(100).arg(0).arg(7).arg(0).arg(0)
-                                                .arg(160).arg(145) << 1 << QRect() << QPoint();
-        QTest::newRow("kind 3") << shape.arg(100).arg(100).arg(3).arg(0).arg(0).arg(0).arg(160)
-                                           .arg(145) << 1 << QRect() << QPoint();
+        QTest::newRow("no such frame")
+            << shape.arg(100).arg(100).arg(0).arg(7).arg(0).arg(0).arg(160).arg(145) << 1 << QRect()
+            << QPoint();
+        QTest::newRow("kind 3") << shape.arg(100).arg(100).arg(3).arg(0).arg(0).arg(0).arg(160).arg(
+                                       145)
+                                << 1 << QRect() << QPoint();
         QTest::newRow("centre far away, brought to the frame's corner")
-            << shape.arg(30000).arg(-30000).arg(0).arg(0).arg(0).arg(0).arg(30060).arg(-29955)
-            << 0 << QRect(330, -90, 240, 180) << QPoint(330, 0);
+            << shape.arg(30000).arg(-30000).arg(0).arg(0).arg(0).arg(0).arg(30060).arg(-29955) << 0
+            << QRect(330, -90, 240, 180) << QPoint(330, 0);
         QTest::newRow("tip on the centre")
             << shape.arg(100).arg(100).arg(0).arg(0).arg(100).arg(100).arg(160).arg(145) << 0
             << QRect(-20, 10, 240, 180) << QPoint(100, 100);
@@ -231,8 +234,9 @@ private slots:
     void hundredsOfBubblesStopAtTheLimit()
     {
         PageModel page = twoFrames();
-        const QString line = QStringLiteral("<bubble cx='100' cy='100' type='1' parentindex='1' "
-                                            "handcx='0' handcy='0' szhandcx='160' szhandcy='145'/>\n");
+        const QString line =
+            QStringLiteral("<bubble cx='100' cy='100' type='1' parentindex='1' "
+                           "handcx='0' handcy='0' szhandcx='160' szhandcy='145'/>\n");
         QCOMPARE(readBubbles(line.repeated(300), page), 300 - kMaxBubbles);
         QCOMPARE(page.bubbles.size(), kMaxBubbles);
     }
@@ -240,7 +244,8 @@ private slots:
     void undoPutsTheBubblesBack()
     {
         PageModel page = twoFrames();
-        page.bubbles[newSpeechBubble(page, 0, QPoint(200, 150))].text = QStringLiteral("One handcy=");
+        page.bubbles[newSpeechBubble(page, 0, QPoint(200, 150))].text =
+            QStringLiteral("One handcy=");
         const UndoKindHandler undo = bubbleUndoKind();
         UndoRecord before;
         before.kind = QStringLiteral("bub");

@@ -255,7 +255,8 @@ private slots:
             page.textBoxes[i].text = QString(QChar(u'a' + i));
         UndoHistory history;
         history.addKind(kCircleTurnUndoKind, circleTurnUndoKind());
-        QVERIFY(history.beginWorkOn(page, {objectkind::Picture, kDiscPictureBox}, ScreenMetrics{1280, 800}));
+        QVERIFY(history.beginWorkOn(page, {objectkind::Picture, kDiscPictureBox},
+                                    ScreenMetrics{1280, 800}));
         QVERIFY(history.record(page, objectkind::Picture, kDiscPictureBox));
         const auto turn = [&](int shift) {
             CirclePage circle = circleOfPage(page);

@@ -59,7 +59,8 @@ PageModel sampleCard()
     for (int page = 0; page < 4; ++page) {
         TextBoxModel &text = card.textBoxes[page];
         text.geometry = QRect(30, 170 + 10 * page, 150, 60);
-        text.style = {QStringLiteral("comic sans ms"), 24, false, false, false, Alignment::Centre, 0x2820DC};
+        text.style = {
+            QStringLiteral("comic sans ms"), 24, false, false, false, Alignment::Centre, 0x2820DC};
         text.text = QStringLiteral("Page %1\r\nwith the child's words").arg(page);
     }
     card.richTextBoxes.resize(2);
@@ -153,10 +154,10 @@ QString foldIntoStrip(const LeafletPrintLayout &layout, QVector<Panel> &strip)
     // The strip folds between its panels, exactly where the fold lines are printed.
     for (int i = 1; i < strip.size(); ++i) {
         const double edge = strip[i].rect.left();
-        const bool printed = std::any_of(first.foldsMm.begin(), first.foldsMm.end(),
-                                         [edge](const QLineF &f) {
-                                             return f.dx() == 0 && qFuzzyCompare(f.x1(), edge);
-                                         });
+        const bool printed =
+            std::any_of(first.foldsMm.begin(), first.foldsMm.end(), [edge](const QLineF &f) {
+                return f.dx() == 0 && qFuzzyCompare(f.x1(), edge);
+            });
         if (!printed)
             return QStringLiteral("no fold line at %1 mm").arg(edge);
     }
@@ -184,9 +185,9 @@ QString readingProblem(const LeafletPrintLayout &layout, int pageCount)
     const QString folding = foldIntoStrip(layout, strip);
     if (!folding.isEmpty())
         return folding;
-    const QVector<QVector<int>> expected =
-        pageCount == 4 ? QVector<QVector<int>>{{0}, {1, 2}, {3}}
-                       : QVector<QVector<int>>{{0}, {1, 2}, {1, 4, 5}, {3}};
+    const QVector<QVector<int>> expected = pageCount == 4
+                                               ? QVector<QVector<int>>{{0}, {1, 2}, {3}}
+                                               : QVector<QVector<int>>{{0}, {1, 2}, {1, 4, 5}, {3}};
     const QVector<QVector<Seen>> views = read(strip);
     for (int v = 0; v < views.size(); ++v)
         for (int i = 0; i < views[v].size(); ++i) {
@@ -242,11 +243,12 @@ private slots:
         QTest::addColumn<QRect>("holder");
         QTest::addColumn<QSize>("panel");
         // Wide screens limit by height and centre the holder; tall ones limit by width.
-        QTest::newRow("4p wide") << kBooklet << kScreen << QRect(334, 0, 1152, 976) << QSize(575, 813);
+        QTest::newRow("4p wide") << kBooklet << kScreen << QRect(334, 0, 1152, 976)
+                                 << QSize(575, 813);
         test::addRow("4p tall", kBooklet, QSize(800, 1280), QRect(0, 0, 700, 594), QSize(350, 495));
         QTest::newRow("6s wide") << kSmall << kScreen << QRect(0, 0, 1782, 756) << QSize(594, 630);
-        QTest::newRow("tiny screen") << LeafletStyle::Card << QSize(50, 50) << QRect(0, 0, 1, 1)
-                                     << QSize(1, 1);
+        QTest::newRow("tiny screen")
+            << LeafletStyle::Card << QSize(50, 50) << QRect(0, 0, 1, 1) << QSize(1, 1);
     }
 
     void screenGeometry()
@@ -299,7 +301,8 @@ private slots:
         int counted = 1;
         for (; viewer.tick(); ++counted) {
             QVERIFY(counted < ticks);
-            QVERIFY(!viewer.start(LeafletMotion::TurnForward) && !viewer.start(LeafletMotion::TurnBack));
+            QVERIFY(!viewer.start(LeafletMotion::TurnForward) &&
+                    !viewer.start(LeafletMotion::TurnBack));
             QCOMPARE(viewer.view(), from);
             if (counted == ticks - 1)
                 QCOMPARE(viewer.frame().turning.page, turningPages[1]);
@@ -342,17 +345,18 @@ private slots:
         QTest::addColumn<int>("texts"); // announced after reading
         const QString root = QStringLiteral("<layout width='105' height='148' numtextboxes='8' "
                                             "numpicboxes='1'>\n");
-        const QString text = QStringLiteral(
-            "<textbox name='tb0' x='10' y='10' width='60' height='20' size='5'/>\n"
-            "<textbox name='tb5' x='10' y='10' width='30' height='20' size='5'/>\n"
-            "<textbox name='tb1' x='10' y='10' width='0' height='20' size='5'/>\n"
-            "<picbox name='pb0' x='500' y='-40' width='400' height='50'/>\n");
-        QTest::newRow("unknown style") << DocumentKind::Card << root + "<leaflet style='9z'/>\n" + text
-                                       << LeafletStyle::Card << 4;
+        const QString text =
+            QStringLiteral("<textbox name='tb0' x='10' y='10' width='60' height='20' size='5'/>\n"
+                           "<textbox name='tb5' x='10' y='10' width='30' height='20' size='5'/>\n"
+                           "<textbox name='tb1' x='10' y='10' width='0' height='20' size='5'/>\n"
+                           "<picbox name='pb0' x='500' y='-40' width='400' height='50'/>\n");
+        QTest::newRow("unknown style")
+            << DocumentKind::Card << root + "<leaflet style='9z'/>\n" + text << LeafletStyle::Card
+            << 4;
         test::addRow("style of another kind", DocumentKind::Booklet,
                      root + "<leaflet style='6b'/>\n" + text, LeafletStyle::Booklet, 8);
-        QTest::newRow("no leaflet line") << DocumentKind::Leaflet << root + text
-                                         << LeafletStyle::LargeLeaflet << 8;
+        QTest::newRow("no leaflet line")
+            << DocumentKind::Leaflet << root + text << LeafletStyle::LargeLeaflet << 8;
         test::addRow("small leaflet", DocumentKind::Leaflet,
                      root + "<leaflet style='6S'/>\n" + text, LeafletStyle::SmallLeaflet, 6);
     }
@@ -382,10 +386,12 @@ private slots:
         LeafletStyle style = LeafletStyle::Card;
         QString error;
         QVERIFY(!readLeafletDescription("<leaflet style='4c'/>", QStringLiteral("w.xml"),
-                                        {DocumentKind::Card, kSmallScreen}, leaflet, style, &error));
+                                        {DocumentKind::Card, kSmallScreen}, leaflet, style,
+                                        &error));
         QVERIFY(!error.isEmpty());
         QVERIFY(!readLeafletDescription("<layout width='1'>", QStringLiteral("w.xml"),
-                                        {DocumentKind::Simple, kSmallScreen}, leaflet, style, &error));
+                                        {DocumentKind::Simple, kSmallScreen}, leaflet, style,
+                                        &error));
         QCOMPARE(leaflet.scale, 2.0f);
     }
 

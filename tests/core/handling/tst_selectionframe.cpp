@@ -85,12 +85,14 @@ private slots:
         QTest::addColumn<QSize>("object"); // when the size is known exactly
         test::addRow("wide picture grows", QSize(400, 100), QPoint(120, 3), false, QSize());
         test::addRow("wide picture shrinks", QSize(400, 100), QPoint(-50, -60), false, QSize());
-        test::addRow("tall picture, pointer sideways", QSize(90, 300), QPoint(200, 0), true, QSize());
+        test::addRow("tall picture, pointer sideways", QSize(90, 300), QPoint(200, 0), true,
+                     QSize());
         // Diagonal 200 dragged 30 right, 40 down: 250, snapped to 248.
         test::addRow("3:4 along the snapped diagonal", QSize(120, 160), QPoint(30, 40), false,
                      QSize(149, 198));
-        test::addRow("far past the corner", QSize(400, 100), QPoint(-1000, -1000), false,
-                     QSize(4 * (kMinObjectSize - 2 * kHandleSize), kMinObjectSize - 2 * kHandleSize));
+        test::addRow(
+            "far past the corner", QSize(400, 100), QPoint(-1000, -1000), false,
+            QSize(4 * (kMinObjectSize - 2 * kHandleSize), kMinObjectSize - 2 * kHandleSize));
     }
     void proportionalCornerKeepsThePicturesShape()
     {

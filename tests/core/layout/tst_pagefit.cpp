@@ -22,8 +22,8 @@ private slots:
         test::addRow("1280x800 simple portrait", QSize(1280, 800), 0, QSize(210, 297), 688.0 / 297,
                      QRect(429, 72, 486, 688));
         // News pages keep the rich text toolbar's 56-pixel band free: available 1704 x 912.
-        test::addRow("1920x1080 news portrait", QSize(1920, 1080), 10, QSize(210, 297),
-                     912.0 / 297, QRect(626, 128, 644, 912));
+        test::addRow("1920x1080 news portrait", QSize(1920, 1080), 10, QSize(210, 297), 912.0 / 297,
+                     QRect(626, 128, 644, 912));
         // Multi loses 258 pixels to the copies preview and its margin: 806 x 688 is narrower
         // than the page.
         test::addRow("1280x800 multi landscape", QSize(1280, 800), 8, QSize(297, 210), 806.0 / 297,
@@ -57,8 +57,9 @@ private slots:
     {
         QFETCH(QSize, screen);
         QFETCH(QSize, pageMm);
-        const PageFit fit = fitPage({screen.width(), screen.height(), 96, 64, DocumentKind::Layouts},
-                                    pageMm.width(), pageMm.height());
+        const PageFit fit =
+            fitPage({screen.width(), screen.height(), 96, 64, DocumentKind::Layouts},
+                    pageMm.width(), pageMm.height());
         QVERIFY(std::isfinite(fit.scale) && fit.scale > 0.0f);
         QVERIFY(fit.pageRect.width() >= 0 && fit.pageRect.height() >= 0);
     }

@@ -1,9 +1,12 @@
 // Every layout template shipped in data/layouts reads cleanly, announces what it holds, keeps
 // its objects on the printable page, clear of each other and of its border, uses fonts the
 // program knows, fits its own default texts, brings the pictures it needs and joins its divider
-// handles to their boxes; every kind has templates to choose from.
+// handles to their boxes; every kind has templates to choose from. Leaflet templates are read
+// by the leaflet reader and checked page by page.
 
 #include "core/app/startchoice.h"
+#include "core/doctypes/leafletdescription.h"
+#include "core/doctypes/leafletsheet.h"
 #include "core/doctypes/postcard.h"
 #include "core/foundation/fontmapping.h"
 #include "core/layout/dialect.h"
@@ -28,6 +31,8 @@
 
 using namespace quillora;
 
+Q_DECLARE_METATYPE(quillora::DocumentKind)
+
 namespace {
 
 const QString kDataFolder = QStringLiteral(QUILLORA_SOURCE_DIR "/data");
@@ -40,6 +45,17 @@ constexpr double kCopyMarginMm = 3.0;
 // A copy on a printed sheet should stay large enough to write and paint on.
 constexpr double kSmallestPrintedCopyMm = 35.0;
 const QSizeF kA4PrintableLandscape(277.0, 190.0);
+
+struct LeafletFolder {
+    const char *name;
+    DocumentKind kind;
+    LeafletStyle style;
+};
+constexpr LeafletFolder kLeafletFolders[] = {
+    {"booklet", DocumentKind::Booklet, LeafletStyle::Booklet},
+    {"card", DocumentKind::Card, LeafletStyle::Card},
+    {"leaflet large", DocumentKind::Leaflet, LeafletStyle::LargeLeaflet},
+    {"leaflet small", DocumentKind::Leaflet, LeafletStyle::SmallLeaflet}};
 
 QList<DocumentKind> singlePageKinds()
 {
@@ -73,10 +89,12 @@ bool readShipped(const QString &path, PageModel &page, QString *error = nullptr)
     return readTemplate(path, page, fit, error);
 }
 
-// Leaflet templates hold several pages each: tst_leaflettemplates checks them page by page.
+// The single-page templates: leaflet templates hold several pages each.
 QStringList shippedTemplates()
 {
-    const QStringList leafletFolders = {"booklet", "card", "leaflet large", "leaflet small"};
+    QStringList leafletFolders;
+    for (const LeafletFolder &folder : kLeafletFolders)
+        leafletFolders << QLatin1String(folder.name);
     QStringList paths;
     QDirIterator it(kLayoutsFolder, {QStringLiteral("*.xml")}, QDir::Files,
                     QDirIterator::Subdirectories);
@@ -141,7 +159,8 @@ QHash<QString, QRect> visibleObjects(const PageModel &page)
 
 template <typename Objects> int countVisible(const Objects &objects)
 {
-    return int(std::count_if(objects.begin(), objects.end(), [](const auto &o) { return o.visible; }));
+    return int(
+        std::count_if(objects.begin(), objects.end(), [](const auto &o) { return o.visible; }));
 }
 
 bool isShape(QRgb pixel)
@@ -311,6 +330,61 @@ private slots:
             problems << borderProblem(page, objects);
         problems.removeAll(QString());
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QStringLiteral("; "))));
+    }
+
+    void leafletTemplateIsSound_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<DocumentKind>("kind");
+        QTest::addColumn<int>("style");
+        for (const LeafletFolder &folder : kLeafletFolders) {
+            const QDir dir(kLayoutsFolder + u'/' + QLatin1String(folder.name));
+            const QStringList names = dir.entryList({QStringLiteral("*.xml")}, QDir::Files);
+            QVERIFY2(names.size() >= 3, folder.name);
+            for (const QString &name : names)
+                QTest::newRow(qPrintable(QLatin1String(folder.name) + u'/' + name))
+                    << dir.filePath(name) << folder.kind << int(folder.style);
+        }
+    }
+
+    // Each page's objects stay within the part of the page that prints, clear of each other,
+    // and on the card's front inside the border.
+    void leafletTemplateIsSound()
+    {
+        QFETCH(QString, path);
+        QFETCH(DocumentKind, kind);
+        const QSize screen(1920, 1080);
+        PageModel leaflet;
+        LeafletStyle style = LeafletStyle::Booklet;
+        QString error;
+        QVERIFY2(readLeafletFile(path, {kind, screen}, leaflet, style, &error), qPrintable(error));
+        QTEST(int(style), "style");
+
+        const QRect page(QPoint(), leafletScreenGeometry(style, screen).panelSize);
+        const int margin = int(std::ceil(kLeafletPrintMarginMm * leaflet.scale));
+        const QRect printed = page.adjusted(margin, margin, -margin, -margin);
+        const BorderModel &b = leaflet.border;
+        const QMargins border(b.edgeWidth + b.tileWidth, b.edgeHeight + b.tileHeight,
+                              b.edgeWidth + b.tileWidth, b.edgeHeight + b.tileHeight);
+        const QHash<QString, QRect> objects = visibleObjects(leaflet);
+        const auto pageOf = [style](const QString &name) {
+            return leafletPageOfObject(style, name.mid(1).toInt());
+        };
+        for (auto it = objects.begin(); it != objects.end(); ++it) {
+            const int onPage = pageOf(it.key());
+            QVERIFY2(onPage >= 0 && printed.contains(*it), qPrintable(it.key()));
+            QVERIFY2(onPage != 0 || b.type == BorderType::None ||
+                         page.marginsRemoved(border).contains(*it),
+                     qPrintable(it.key() + " on the border"));
+            for (auto other = std::next(it); other != objects.end(); ++other)
+                QVERIFY2(pageOf(other.key()) != onPage || !it->intersects(*other),
+                         qPrintable(it.key() + " overlaps " + other.key()));
+        }
+        for (const TextBoxModel &box : std::as_const(leaflet.textBoxes)) {
+            QVERIFY(box.visible);
+            const QString problem = test::templateTextProblem(box.style, box.geometry, box.text);
+            QVERIFY2(problem.isEmpty(), qPrintable(problem));
+        }
     }
 
     // A copies sheet says how many copies fit a sheet, and each still prints large enough for

@@ -104,9 +104,9 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.filePath("shape.xml");
         test::writeFile(path, "<layout NumPicBoxes='3' width='210' height='297'>\r\n"
-                                "<bordermap edgeW='10' edgeH='5' wsf='7' hsf='9'/>\r\n"
-                                "<picbox name='pb2' width='50' height='50' hasMaskPic='t'/>\r\n"
-                                "<picbox name='pb1' width='50' height='50' hasMaskPic='t'/>\r\n");
+                              "<bordermap edgeW='10' edgeH='5' wsf='7' hsf='9'/>\r\n"
+                              "<picbox name='pb2' width='50' height='50' hasMaskPic='t'/>\r\n"
+                              "<picbox name='pb1' width='50' height='50' hasMaskPic='t'/>\r\n");
         QVERIFY(QImage(20, 30, QImage::Format_RGB32).save(dir.filePath("shapemap.bmp")));
         QImage mask(11, 12, QImage::Format_ARGB32);
         mask.fill(Qt::white);
@@ -130,11 +130,10 @@ private slots:
     void hostileValuesAreBounded()
     {
         const PageModel page = readOrFail("hostile_values.xml");
-        QCOMPARE((QList<int>{page.announcedTextBoxes, page.announcedPictureBoxes,
-                             page.announcedRichTextBoxes, page.announcedHandles,
-                             page.announcedBoxes}),
-                 (QList<int>{kMaxObjectIndex + 1, kMaxPictureBoxIndex + 1, 0, kMaxHandleIndex + 1,
-                             0}));
+        QCOMPARE(
+            (QList<int>{page.announcedTextBoxes, page.announcedPictureBoxes,
+                        page.announcedRichTextBoxes, page.announcedHandles, page.announcedBoxes}),
+            (QList<int>{kMaxObjectIndex + 1, kMaxPictureBoxIndex + 1, 0, kMaxHandleIndex + 1, 0}));
         QCOMPARE(page.textBoxes.size(), kMaxObjectIndex + 1);
         QCOMPARE(page.textBoxes[kMaxObjectIndex].text, QStringLiteral("edge"));
         const QRect far = page.textBoxes[kMaxObjectIndex].geometry;

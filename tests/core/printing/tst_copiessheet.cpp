@@ -108,8 +108,8 @@ private slots:
             QVERIFY(to.y() > from.y() || (to.y() == from.y() && to.x() > from.x()));
         }
         for (const QPointF &origin : placement.origins) {
-            const QPointF centre = origin + QPointF(margin, margin)
-                                   + QPointF(page.width(), page.height()) * placement.scale / 2;
+            const QPointF centre = origin + QPointF(margin, margin) +
+                                   QPointF(page.width(), page.height()) * placement.scale / 2;
             QVERIFY(isRed(sheet.pixel(centre.toPoint())));
         }
         QCOMPARE(sheet.pixel(1, 1), qRgb(255, 255, 255));

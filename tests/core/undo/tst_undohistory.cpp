@@ -51,15 +51,17 @@ PageModel makePage()
 QString pictureText(const QImage &image)
 {
     return image.isNull() ? QStringLiteral("none")
-                          : QStringLiteral("%1x%2#%3").arg(image.width()).arg(image.height()).arg(
-                                qHashBits(image.constBits(), size_t(image.sizeInBytes())));
+                          : QStringLiteral("%1x%2#%3")
+                                .arg(image.width())
+                                .arg(image.height())
+                                .arg(qHashBits(image.constBits(), size_t(image.sizeInBytes())));
 }
 
 QString styleText(const TextStyle &s)
 {
     QString text;
-    QDebug(&text) << s.fontName << s.fontSize << s.bold << s.italic << s.underline
-                  << int(s.align) << s.colour;
+    QDebug(&text) << s.fontName << s.fontSize << s.bold << s.italic << s.underline << int(s.align)
+                  << s.colour;
     return text;
 }
 
@@ -138,8 +140,7 @@ void run(UndoHistory &history, PageModel &page, const QString &operations)
         if (operation == u'r') {
             page.textBoxes[0].text += u'x';
             QVERIFY(history.record(page, objectkind::Text, 0));
-        }
-        else if (operation == u'u')
+        } else if (operation == u'u')
             history.undo(page);
         else if (operation == u'y')
             history.redo(page);
