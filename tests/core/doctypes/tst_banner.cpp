@@ -1,8 +1,6 @@
-// Banners: the text limit, the letters placed across the sheets, the strip on screen, the
-// printed sheets checked from their pixels, the page description written and read back,
-// hostile values included; and the banner in the page model: its members through staging as a
-// work file does, the text held to the field on opening, printing through the family, its undo
-// steps, and the start screen's thumbnails drawn as banners.
+// Banners: the text limit, the letters across the sheets, the strip on screen, the printed
+// sheets, the description and members read back (hostile values included), the text held to the
+// field on opening, undo steps, and the start screen's thumbnails drawn as banners.
 
 #include "core/doctypes/bannerdescription.h"
 #include "core/doctypes/bannerdrawing.h"

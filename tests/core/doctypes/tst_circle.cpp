@@ -1,7 +1,6 @@
-// Circles: segment geometry at 2 and 12 segments, where the words stand, painting kept to the
-// disc, turning (by the buttons, by dragging, a hundred times each way, undone on the page
-// model), the page description and the members read back whatever staging holds, and the
-// printed page.
+// Circles: segment geometry, where the words stand, painting kept to the disc, turning (by the
+// buttons, by dragging, a hundred times each way, undone), the description and members read
+// back whatever staging holds, and the printed page.
 
 #include "core/doctypes/circledescription.h"
 #include "core/doctypes/circledrawing.h"
@@ -14,6 +13,7 @@
 #include "core/pictures/raster.h"
 #include "core/printing/imageprintdevice.h"
 #include "core/undo/undohistory.h"
+#include "support/testfiles.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
@@ -292,9 +292,8 @@ private slots:
         const float scale = circlePageScale(kPage);
         page.segments[1].style = {QStringLiteral("comic sans ms"), 12 * scale};
         page.segments[2].style.colour = 0xFF;
-        QFile golden(QStringLiteral(QUILLORA_TEST_DATA "/circle/four segments.xml"));
-        QVERIFY(golden.open(QIODevice::ReadOnly));
-        QCOMPARE(circleDescription(page).toLatin1(), golden.readAll());
+        QCOMPARE(circleDescription(page).toLatin1(),
+                 test::readFile(QUILLORA_TEST_DATA "/circle/four segments.xml"));
     }
 
     void readerFallsBack_data()

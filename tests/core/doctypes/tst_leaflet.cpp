@@ -1,9 +1,6 @@
-// Leaflets on screen: the leaflet fitted to the screen, the page turn and flap tick by tick, and
-// the frames they draw; the page description's exact bytes and the repairs the reader makes to
-// descriptions that cannot stand as they are (work files round trip in tst_leafletwindow).
-// The printed leaflet folds into reading order: a model of the printed sheet is folded along
-// its fold lines and read view by view; every page must come in order and upright, and moving
-// or turning any one page must break that. Then the print itself, in pixels.
+// Leaflets: fitted to the screen, turned tick by tick, the description's bytes and the reader's
+// repairs (work files round trip in tst_leafletwindow); and the printed sheet, folded in a model
+// along its fold lines and read view by view, every page in order and upright, then in pixels.
 
 #include "core/doctypes/leafletdescription.h"
 #include "core/doctypes/leafletsheet.h"
@@ -12,8 +9,8 @@
 #include "core/printing/imageprintdevice.h"
 #include "support/rows.h"
 #include "support/samplepage.h"
+#include "support/testfiles.h"
 
-#include <QFile>
 #include <QPainter>
 #include <QTest>
 
@@ -332,9 +329,8 @@ private slots:
 
     void writerMatchesGoldenFile()
     {
-        QFile golden(QStringLiteral(QUILLORA_TEST_DATA "/savedlayout/leaflet-card.xml"));
-        QVERIFY(golden.open(QIODevice::ReadOnly));
-        QCOMPARE(leafletDescription(sampleCard(), LeafletStyle::Card).toLatin1(), golden.readAll());
+        QCOMPARE(leafletDescription(sampleCard(), LeafletStyle::Card).toLatin1(),
+                 test::readFile(QUILLORA_TEST_DATA "/savedlayout/leaflet-card.xml"));
     }
 
     void readerRepairs_data()
