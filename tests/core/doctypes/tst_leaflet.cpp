@@ -1,10 +1,17 @@
-// Leaflets on screen: the leaflet fitted to the screen, the page turn and flap tick by tick, and
-// the frames they draw.
+// Leaflets: fitted to the screen, turned tick by tick, the description's bytes and the reader's
+// repairs (work files round trip in tst_leafletwindow); and the printed sheet, folded in a model
+// along its fold lines and read view by view, every page in order and upright, then in pixels.
 
+#include "core/doctypes/leafletdescription.h"
+#include "core/doctypes/leafletsheet.h"
 #include "core/doctypes/leafletturn.h"
 #include "core/layout/documenttypes.h"
+#include "core/printing/imageprintdevice.h"
 #include "support/rows.h"
+#include "support/samplepage.h"
+#include "support/testfiles.h"
 
+#include <QPainter>
 #include <QTest>
 
 using namespace quillora;
@@ -12,21 +19,213 @@ using namespace quillora;
 Q_DECLARE_METATYPE(quillora::LeafletStyle)
 Q_DECLARE_METATYPE(quillora::LeafletView)
 Q_DECLARE_METATYPE(quillora::LeafletMotion)
+Q_DECLARE_METATYPE(quillora::DocumentKind)
 
 namespace {
 
 const QSize kScreen(1920, 1080);
+const QSize kSmallScreen(1280, 800);
 constexpr auto kBooklet = LeafletStyle::Booklet;
 constexpr auto kSmall = LeafletStyle::SmallLeaflet;
+
+const QColor kPageColours[] = {Qt::red, Qt::green, Qt::blue, Qt::yellow, Qt::cyan, Qt::magenta};
 
 QVector<QImage> colouredPages(QSize size)
 {
     QVector<QImage> pages;
-    for (QColor colour : {Qt::red, Qt::green, Qt::blue, Qt::yellow, Qt::cyan, Qt::magenta}) {
+    for (QColor colour : kPageColours) {
         pages.append(QImage(size, QImage::Format_RGB32));
         pages.back().fill(colour);
     }
     return pages;
+}
+
+// A card at two pixels to the millimetre: a picture on the front, a text on every page, a
+// rich text inside (the first one left unused) and the painted border.
+PageModel sampleCard()
+{
+    PageModel card;
+    card.documentType = DocumentKind::Card;
+    card.scale = 2.0f;
+    card.pageWidthMm = 105;
+    card.pageHeightMm = 148;
+    card.pictureBoxes.resize(1);
+    card.pictureBoxes[0].geometry = QRect(30, 30, 150, 120);
+    card.pictureBoxes[0].image = test::filledPicture(QSize(150, 120), Qt::red);
+    card.textBoxes.resize(4);
+    for (int page = 0; page < 4; ++page) {
+        TextBoxModel &text = card.textBoxes[page];
+        text.geometry = QRect(30, 170 + 10 * page, 150, 60);
+        text.style = {
+            QStringLiteral("comic sans ms"), 24, false, false, false, Alignment::Centre, 0x2820DC};
+        text.text = QStringLiteral("Page %1\r\nwith the child's words").arg(page);
+    }
+    card.richTextBoxes.resize(2);
+    card.richTextBoxes[1].geometry = QRect(20, 20, 170, 100);
+    card.richTextBoxes[1].style.fontSize = 20;
+    card.richTextBoxes[1].style.bold = true;
+    card.richTextBoxes[1].rtf = QStringLiteral("{\\rtf1\\ansi Hello}");
+    card.announcedPictureBoxes = 1;
+    card.announcedTextBoxes = 4;
+    card.announcedRichTextBoxes = 2;
+    card.border = cardBorder(card.scale, QImage(20, 20, QImage::Format_RGB32));
+    card.border.picture.fill(Qt::blue);
+    return card;
+}
+
+// A page as the reader meets it: which page, and where its top points (y grows downwards).
+struct Seen {
+    int page = -1;
+    QPointF up;
+};
+
+// One panel of the folded strip: its place, the page printed on the face towards the reader
+// of the inside, and the page behind it, both given as seen from the inside.
+struct Panel {
+    QRectF rect;
+    Seen inside;
+    Seen outside;
+};
+
+QPointF printedUp(const LeafletSheetCell &cell)
+{
+    return cell.turned ? QPointF(0, 1) : QPointF(0, -1);
+}
+
+// Seen from the outside, the panel is turned over about an upright axis: left and right swap.
+Seen fromOutside(Seen seen)
+{
+    seen.up.setX(-seen.up.x());
+    return seen;
+}
+
+bool sameRect(const QRectF &a, const QRectF &b)
+{
+    return (a.topLeft() - b.topLeft()).manhattanLength() < 1e-6 && a.size() == b.size();
+}
+
+// Folds the printed faces into one strip of panels, left to right as the inside shows them.
+// A sheet with a fold across is folded with its upper half behind: those pages are mirrored
+// top to bottom onto the panels below them. A second face printed back to back, turned over
+// its short edge, lies behind the first mirrored left to right.
+QString foldIntoStrip(const LeafletPrintLayout &layout, QVector<Panel> &strip)
+{
+    const LeafletSheet &first = layout.sheets.front();
+    std::optional<double> across;
+    for (const QLineF &fold : first.foldsMm)
+        if (fold.dy() == 0)
+            across = fold.y1();
+    QVector<LeafletSheetCell> behind;
+    for (const LeafletSheetCell &cell : first.cells) {
+        if (across && cell.cellMm.bottom() <= *across + 1e-9) {
+            LeafletSheetCell folded = cell;
+            folded.cellMm.moveTop(2 * *across - cell.cellMm.bottom());
+            behind.append(folded);
+            continue;
+        }
+        strip.append({cell.cellMm, {cell.page, printedUp(cell)}, {}});
+    }
+    if (layout.sheets.size() == 2) {
+        if (layout.flip != FlipEdge::ShortEdge)
+            return QStringLiteral("a second face without a way to turn the sheet");
+        const double width = layout.sheets[1].sizeMm.width();
+        for (LeafletSheetCell cell : layout.sheets[1].cells) {
+            // Mirrored left to right: the top stays the top.
+            cell.cellMm.moveLeft(width - cell.cellMm.right());
+            behind.append(cell);
+        }
+    }
+    for (const LeafletSheetCell &cell : behind) {
+        auto panel = std::find_if(strip.begin(), strip.end(), [&cell](const Panel &p) {
+            return sameRect(p.rect, cell.cellMm);
+        });
+        if (panel == strip.end() || panel->outside.page >= 0)
+            return QStringLiteral("page %1 lands behind no panel").arg(cell.page);
+        QPointF up = printedUp(cell);
+        if (across)
+            up.setY(-up.y());
+        panel->outside = {cell.page, up};
+    }
+    std::sort(strip.begin(), strip.end(),
+              [](const Panel &a, const Panel &b) { return a.rect.x() < b.rect.x(); });
+    // The strip folds between its panels, exactly where the fold lines are printed.
+    for (int i = 1; i < strip.size(); ++i) {
+        const double edge = strip[i].rect.left();
+        const bool printed =
+            std::any_of(first.foldsMm.begin(), first.foldsMm.end(), [edge](const QLineF &f) {
+                return f.dx() == 0 && qFuzzyCompare(f.x1(), edge);
+            });
+        if (!printed)
+            return QStringLiteral("no fold line at %1 mm").arg(edge);
+    }
+    return {};
+}
+
+// What the reader meets: the cover (the outside of the first panel); opened, the inside of the
+// first panel beside the next page; on six pages the flap (the last panel, folded in first)
+// shows its outside there until it is opened too; last the back (the outside of the middle).
+QVector<QVector<Seen>> read(const QVector<Panel> &strip)
+{
+    if (strip.size() == 2)
+        return {{fromOutside(strip[0].outside)},
+                {strip[0].inside, strip[1].inside},
+                {fromOutside(strip[1].outside)}};
+    return {{fromOutside(strip[0].outside)},
+            {strip[0].inside, fromOutside(strip[2].outside)},
+            {strip[0].inside, strip[1].inside, strip[2].inside},
+            {fromOutside(strip[1].outside)}};
+}
+
+QString readingProblem(const LeafletPrintLayout &layout, int pageCount)
+{
+    QVector<Panel> strip;
+    const QString folding = foldIntoStrip(layout, strip);
+    if (!folding.isEmpty())
+        return folding;
+    const QVector<QVector<int>> expected = pageCount == 4
+                                               ? QVector<QVector<int>>{{0}, {1, 2}, {3}}
+                                               : QVector<QVector<int>>{{0}, {1, 2}, {1, 4, 5}, {3}};
+    const QVector<QVector<Seen>> views = read(strip);
+    for (int v = 0; v < views.size(); ++v)
+        for (int i = 0; i < views[v].size(); ++i) {
+            const Seen &seen = views[v][i];
+            if (seen.page != expected[v][i])
+                return QStringLiteral("view %1 shows page %2 where page %3 belongs")
+                    .arg(v)
+                    .arg(seen.page)
+                    .arg(expected[v][i]);
+            if (seen.up != QPointF(0, -1))
+                return QStringLiteral("page %1 is not upright").arg(seen.page);
+        }
+    return {};
+}
+
+void addStyleRows()
+{
+    QTest::addColumn<LeafletStyle>("style");
+    for (LeafletStyle style : {LeafletStyle::Booklet, LeafletStyle::Card,
+                               LeafletStyle::LargeLeaflet, LeafletStyle::SmallLeaflet})
+        QTest::newRow(qPrintable(leafletStyleCode(style))) << style;
+}
+
+// A leaflet whose every page is one picture of its own colour, with a black mark in the
+// page's top-left corner inside the printed area.
+PageModel colouredLeaflet(LeafletStyle style, float scale)
+{
+    const LeafletStyleInfo info = leafletStyleInfo(style);
+    PageModel leaflet;
+    leaflet.documentType = DocumentKind::Leaflet;
+    leaflet.scale = scale;
+    for (int page = 0; page < info.pageCount; ++page) {
+        PictureBoxModel box;
+        box.geometry = QRect(QPoint(), (info.pageMm * scale).toSize());
+        box.image = test::filledPicture(box.geometry.size(), kPageColours[page]);
+        const int mark = int(12 * scale);
+        QPainter(&box.image).fillRect(QRect(mark, mark, mark, mark), Qt::black);
+        box.visible = true;
+        leaflet.pictureBoxes.append(box);
+    }
+    return leaflet;
 }
 
 } // namespace
@@ -41,11 +240,12 @@ private slots:
         QTest::addColumn<QRect>("holder");
         QTest::addColumn<QSize>("panel");
         // Wide screens limit by height and centre the holder; tall ones limit by width.
-        QTest::newRow("4p wide") << kBooklet << kScreen << QRect(334, 0, 1152, 976) << QSize(575, 813);
+        QTest::newRow("4p wide") << kBooklet << kScreen << QRect(334, 0, 1152, 976)
+                                 << QSize(575, 813);
         test::addRow("4p tall", kBooklet, QSize(800, 1280), QRect(0, 0, 700, 594), QSize(350, 495));
         QTest::newRow("6s wide") << kSmall << kScreen << QRect(0, 0, 1782, 756) << QSize(594, 630);
-        QTest::newRow("tiny screen") << LeafletStyle::Card << QSize(50, 50) << QRect(0, 0, 1, 1)
-                                     << QSize(1, 1);
+        QTest::newRow("tiny screen")
+            << LeafletStyle::Card << QSize(50, 50) << QRect(0, 0, 1, 1) << QSize(1, 1);
     }
 
     void screenGeometry()
@@ -98,7 +298,8 @@ private slots:
         int counted = 1;
         for (; viewer.tick(); ++counted) {
             QVERIFY(counted < ticks);
-            QVERIFY(!viewer.start(LeafletMotion::TurnForward) && !viewer.start(LeafletMotion::TurnBack));
+            QVERIFY(!viewer.start(LeafletMotion::TurnForward) &&
+                    !viewer.start(LeafletMotion::TurnBack));
             QCOMPARE(viewer.view(), from);
             if (counted == ticks - 1)
                 QCOMPARE(viewer.frame().turning.page, turningPages[1]);
@@ -126,6 +327,124 @@ private slots:
         QCOMPARE(frame.pixelColor(geometry.panel(1).center()), QColor(Qt::blue));
     }
 
+    void writerMatchesGoldenFile()
+    {
+        QCOMPARE(leafletDescription(sampleCard(), LeafletStyle::Card).toLatin1(),
+                 test::readFile(QUILLORA_TEST_DATA "/savedlayout/leaflet-card.xml"));
+    }
+
+    void readerRepairs_data()
+    {
+        QTest::addColumn<DocumentKind>("kind");
+        QTest::addColumn<QString>("lines");
+        QTest::addColumn<LeafletStyle>("style");
+        QTest::addColumn<int>("texts"); // announced after reading
+        const QString root = QStringLiteral("<layout width='105' height='148' numtextboxes='8' "
+                                            "numpicboxes='1'>\n");
+        const QString text =
+            QStringLiteral("<textbox name='tb0' x='10' y='10' width='60' height='20' size='5'/>\n"
+                           "<textbox name='tb5' x='10' y='10' width='30' height='20' size='5'/>\n"
+                           "<textbox name='tb1' x='10' y='10' width='0' height='20' size='5'/>\n"
+                           "<picbox name='pb0' x='500' y='-40' width='400' height='50'/>\n");
+        QTest::newRow("unknown style")
+            << DocumentKind::Card << root + "<leaflet style='9z'/>\n" + text << LeafletStyle::Card
+            << 4;
+        test::addRow("style of another kind", DocumentKind::Booklet,
+                     root + "<leaflet style='6b'/>\n" + text, LeafletStyle::Booklet, 8);
+        QTest::newRow("no leaflet line")
+            << DocumentKind::Leaflet << root + text << LeafletStyle::LargeLeaflet << 8;
+        test::addRow("small leaflet", DocumentKind::Leaflet,
+                     root + "<leaflet style='6S'/>\n" + text, LeafletStyle::SmallLeaflet, 6);
+    }
+
+    // Objects without a page or a size are not shown; objects off their page come onto it.
+    void readerRepairs()
+    {
+        QFETCH(DocumentKind, kind);
+        QFETCH(QString, lines);
+        QFETCH(LeafletStyle, style);
+        PageModel leaflet;
+        LeafletStyle read = LeafletStyle::Booklet;
+        QVERIFY(readLeafletDescription(lines.toLatin1(), QStringLiteral("work.xml"),
+                                       {kind, kSmallScreen}, leaflet, read));
+        QCOMPARE(read, style);
+        QTEST(leaflet.announcedTextBoxes, "texts");
+        QVERIFY(leaflet.textBoxes[0].visible && !leaflet.textBoxes[1].visible);
+        QCOMPARE(leaflet.textBoxes[5].visible, leafletPageOfObject(style, 5) >= 0);
+        const QRect page(QPoint(), leafletScreenGeometry(style, kSmallScreen).panelSize);
+        QVERIFY(page.contains(leaflet.pictureBoxes[0].geometry));
+        QCOMPARE(leaflet.pictureBoxes[0].geometry.width(), page.width());
+    }
+
+    void unreadableDescriptionLeavesTheLeafletAlone()
+    {
+        PageModel leaflet = sampleCard();
+        LeafletStyle style = LeafletStyle::Card;
+        QString error;
+        QVERIFY(!readLeafletDescription("<leaflet style='4c'/>", QStringLiteral("w.xml"),
+                                        {DocumentKind::Card, kSmallScreen}, leaflet, style,
+                                        &error));
+        QVERIFY(!error.isEmpty());
+        QVERIFY(!readLeafletDescription("<layout width='1'>", QStringLiteral("w.xml"),
+                                        {DocumentKind::Simple, kSmallScreen}, leaflet, style,
+                                        &error));
+        QCOMPARE(leaflet.scale, 2.0f);
+    }
+
+    void foldsIntoReadingOrder_data() { addStyleRows(); }
+
+    void foldsIntoReadingOrder()
+    {
+        QFETCH(LeafletStyle, style);
+        const LeafletPrintLayout layout = leafletPrintLayout(style);
+        const int pages = leafletStyleInfo(style).pageCount;
+        const QString problem = readingProblem(layout, pages);
+        QVERIFY2(problem.isEmpty(), qPrintable(problem));
+
+        // The model notices any page moved to another place or turned the other way.
+        for (int sheet = 0; sheet < layout.sheets.size(); ++sheet)
+            for (int a = 0; a < layout.sheets[sheet].cells.size(); ++a) {
+                LeafletPrintLayout turned = layout;
+                turned.sheets[sheet].cells[a].turned = !turned.sheets[sheet].cells[a].turned;
+                QVERIFY(!readingProblem(turned, pages).isEmpty());
+                for (int b = a + 1; b < layout.sheets[sheet].cells.size(); ++b) {
+                    LeafletPrintLayout swapped = layout;
+                    std::swap(swapped.sheets[sheet].cells[a].page,
+                              swapped.sheets[sheet].cells[b].page);
+                    QVERIFY(!readingProblem(swapped, pages).isEmpty());
+                }
+            }
+    }
+
+    // Printed on one-pixel-per-millimetre paper: each page's colour fills its printed area and
+    // its corner mark comes out where the layout turns it; the 10 mm edge stays white.
+    void printsEachPageInItsPlace_data() { addStyleRows(); }
+
+    void printsEachPageInItsPlace()
+    {
+        QFETCH(LeafletStyle, style);
+        const PageModel leaflet = colouredLeaflet(style, 2.0f);
+        ImagePrintDevice device(QStringLiteral("paper"), QSize(210, 297), QMargins(5, 5, 5, 5));
+        const PrintResult result = printLeaflet(leaflet, style, device, PrintSettings{});
+        QCOMPARE(result.outcome, PrintOutcome::Printed);
+        const LeafletPrintLayout layout = leafletPrintLayout(style);
+        QCOMPARE(device.pages().size(), layout.sheets.size());
+        for (int face = 0; face < layout.sheets.size(); ++face) {
+            const QImage &printed = device.pages()[face];
+            QCOMPARE(printed.size(), layout.sheets[face].sizeMm.toSize());
+            for (const LeafletSheetCell &cell : layout.sheets[face].cells) {
+                const QRectF area = cell.printedMm();
+                const QColor colour = leaflet.pictureBoxes[cell.page].image.pixelColor(0, 0);
+                QCOMPARE(printed.pixelColor(area.center().toPoint()), colour);
+                QCOMPARE(printed.pixelColor((cell.cellMm.topLeft() + QPointF(5, 5)).toPoint()),
+                         QColor(Qt::white));
+                // The mark 12 mm in from the page's top-left corner, 2 mm into the print.
+                const QPointF mark = cell.turned ? area.bottomRight() - QPointF(3.5, 3.5)
+                                                 : area.topLeft() + QPointF(3, 3);
+                QCOMPARE(printed.pixelColor(mark.toPoint()), QColor(Qt::black));
+            }
+        }
+    }
 };
 
 QTEST_MAIN(TestLeaflet)

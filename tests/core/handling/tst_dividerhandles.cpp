@@ -1,9 +1,8 @@
 // Divider handles: how far a handle may go, how the boxes beside it follow, which names count,
-// what happens to the paint of a picture that grows or shrinks, and the undo and save of a drag.
+// and what happens to the paint of a picture that grows or shrinks. Undoing a drag is
+// tst_undohistory's.
 
-#include "core/files/savedlayout.h"
 #include "core/handling/dividerhandles.h"
-#include "core/undo/undohistory.h"
 
 #include <QTest>
 
@@ -161,29 +160,6 @@ private slots:
 
         QVERIFY(pictureMovedOnPage(QImage(), from, QRect(10, 100, 4, 30)).isNull());
     }
-
-    // Pressing records the handles, releasing records them again; undo and redo walk between.
-    void undoAndRedoPutBoxesAndHandleBack()
-    {
-        PageModel page = dividedPage();
-        page.pictureBoxes[0].image = stripes(QSize(80, 100));
-        UndoHistory undo;
-        undo.restart(UndoHistory::kDefaultCapacity);
-        const QString before = singlePageDescription(page);
-        QVERIFY(undo.record(page, QStringLiteral("h"), 0));
-        dragHandleTo(page, 0, 260);
-        QVERIFY(undo.record(page, QStringLiteral("h"), 0));
-        const QString after = singlePageDescription(page);
-        QVERIFY(before != after);
-
-        QVERIFY(undo.undo(page).stepped);
-        QCOMPARE(singlePageDescription(page), before);
-        QCOMPARE(page.pictureBoxes[0].image.size(), QSize(80, 100));
-        QVERIFY(undo.redo(page).stepped);
-        QCOMPARE(singlePageDescription(page), after);
-        QCOMPARE(page.pictureBoxes[0].image.size(), QSize(80, 160));
-    }
-
 };
 
 QTEST_GUILESS_MAIN(TestDividerHandles)

@@ -1,9 +1,12 @@
 // Every layout template shipped in data/layouts reads cleanly, announces what it holds, keeps
 // its objects on the printable page, clear of each other and of its border, uses fonts the
-// program knows, fits its own default texts and brings the pictures it needs; every kind has
-// enough templates to choose from.
+// program knows, fits its own default texts, brings the pictures it needs and joins its divider
+// handles to their boxes; every kind has templates to choose from. Leaflet templates are read
+// by the leaflet reader and checked page by page.
 
 #include "core/app/startchoice.h"
+#include "core/doctypes/leafletdescription.h"
+#include "core/doctypes/leafletsheet.h"
 #include "core/doctypes/postcard.h"
 #include "core/foundation/fontmapping.h"
 #include "core/layout/dialect.h"
@@ -14,27 +17,46 @@
 #include "core/printing/pageborder.h"
 #include "core/printing/printjob.h"
 #include "support/pixelwhere.h"
+#include "support/samplepage.h"
 #include "support/templatechecks.h"
+#include "support/testfiles.h"
 
 #include <QDir>
 #include <QDirIterator>
-#include <QFile>
-#include <QFileInfo>
 #include <QHash>
 #include <QSet>
 #include <QTest>
 
-#include <algorithm>
 #include <cmath>
 
 using namespace quillora;
+
+Q_DECLARE_METATYPE(quillora::DocumentKind)
 
 namespace {
 
 const QString kDataFolder = QStringLiteral(QUILLORA_SOURCE_DIR "/data");
 const QString kLayoutsFolder = kDataFolder + QStringLiteral("/layouts");
 
-// The kinds shown in the single-page window, whose pages come from these templates.
+// Printers cannot print to the paper's edge: whole pages keep this much white round their
+// objects; the small pages of a copies sheet are cut out, so a little less is enough.
+constexpr double kPageMarginMm = 8.0;
+constexpr double kCopyMarginMm = 3.0;
+// A copy on a printed sheet should stay large enough to write and paint on.
+constexpr double kSmallestPrintedCopyMm = 35.0;
+const QSizeF kA4PrintableLandscape(277.0, 190.0);
+
+struct LeafletFolder {
+    const char *name;
+    DocumentKind kind;
+    LeafletStyle style;
+};
+constexpr LeafletFolder kLeafletFolders[] = {
+    {"booklet", DocumentKind::Booklet, LeafletStyle::Booklet},
+    {"card", DocumentKind::Card, LeafletStyle::Card},
+    {"leaflet large", DocumentKind::Leaflet, LeafletStyle::LargeLeaflet},
+    {"leaflet small", DocumentKind::Leaflet, LeafletStyle::SmallLeaflet}};
+
 QList<DocumentKind> singlePageKinds()
 {
     QList<DocumentKind> kinds;
@@ -44,51 +66,38 @@ QList<DocumentKind> singlePageKinds()
     return kinds;
 }
 
-// Printers cannot print to the paper's edge: whole pages keep this much white round their
-// objects; the small pages of a copies sheet are cut out, so a little less is enough.
-constexpr double kPageMarginMm = 8.0;
-constexpr double kCopyMarginMm = 3.0;
-
-// A copy on a printed sheet should stay large enough to write and paint on.
-constexpr double kSmallestPrintedCopyMm = 35.0;
-// An A4 sheet's printable area, landscape, in millimetres.
-const QSizeF kA4Printable(277.0, 190.0);
-
-// The document type whose page a template folder builds, so the page is fitted as it will be
-// (the copies sheet leaves room for its preview, the rich text kinds for their toolbar).
-DocumentKind documentTypeOfFolder(const QString &folder)
-{
-    for (DocumentKind kind : singlePageKinds()) {
-        const DocumentKindInfo &info = kindInfo(kind);
-        if (info.startFolder == folder || info.menuFolder == folder ||
-            info.fixedTemplate.section(QLatin1Char('/'), 0, 0) == folder)
-            return kind;
-    }
-    return DocumentKind::Layouts;
-}
-
 QString folderOf(const QString &templatePath)
 {
     return QFileInfo(templatePath).dir().dirName();
 }
 
-// Reads a template as its kind's window fits it on a full HD screen beside the tool palette
-// and toolbar.
+// The kind whose page a template folder builds, so the page is fitted as its window fits it.
+DocumentKind documentTypeOfFolder(const QString &folder)
+{
+    for (DocumentKind kind : singlePageKinds()) {
+        const DocumentKindInfo &info = kindInfo(kind);
+        if (info.startFolder == folder || info.menuFolder == folder ||
+            info.fixedTemplate.section(u'/', 0, 0) == folder)
+            return kind;
+    }
+    return DocumentKind::Layouts;
+}
+
 bool readShipped(const QString &path, PageModel &page, QString *error = nullptr)
 {
     const PageFitInputs fit{1920, 1080, 106, 64, documentTypeOfFolder(folderOf(path))};
     return readTemplate(path, page, fit, error);
 }
 
+// The single-page templates: leaflet templates hold several pages each.
 QStringList shippedTemplates()
 {
+    QStringList leafletFolders;
+    for (const LeafletFolder &folder : kLeafletFolders)
+        leafletFolders << QLatin1String(folder.name);
     QStringList paths;
     QDirIterator it(kLayoutsFolder, {QStringLiteral("*.xml")}, QDir::Files,
                     QDirIterator::Subdirectories);
-    // Leaflet templates hold several pages each: tst_leaflettemplates checks them page by page.
-    const QStringList leafletFolders = {QStringLiteral("booklet"), QStringLiteral("card"),
-                                        QStringLiteral("leaflet large"),
-                                        QStringLiteral("leaflet small")};
     while (it.hasNext()) {
         const QString path = it.next();
         if (!leafletFolders.contains(folderOf(path)))
@@ -98,7 +107,6 @@ QStringList shippedTemplates()
     return paths;
 }
 
-// One row per shipped template whose path inside data/layouts starts with `prefix`.
 void addTemplateRows(const QString &prefix = {})
 {
     QTest::addColumn<QString>("path");
@@ -125,28 +133,23 @@ QVector<SidePicture> sidePicturesOf(const QString &templatePath)
     const QString stem = templatePath.chopped(4);
     for (const QString &line : QString::fromLatin1(file.readAll()).split(QStringLiteral("\r\n"))) {
         const QString element = dialect::elementName(line);
-        if (element == QStringLiteral("picbox") && dialect::boolAttribute(line, u"hasMaskPic"))
-            pictures.append(
-                {line, stem + QString::number(elementIndex(line)) + QStringLiteral(".png")});
-        else if (element == QStringLiteral("bordermap"))
+        if (element == u"picbox" && dialect::boolAttribute(line, u"hasMaskPic"))
+            pictures.append({line, stem + QString::number(elementIndex(line)) + ".png"});
+        else if (element == u"bordermap")
             pictures.append({line, stem + QStringLiteral("map.bmp")});
     }
     return pictures;
 }
 
-struct PageObject {
-    QString name; // kind letter and two-digit index, as handles name them
-    QRect rect;
-};
-
-QVector<PageObject> visibleObjects(const PageModel &page)
+// Visible objects by the names handles give them: kind letter and two-digit index.
+QHash<QString, QRect> visibleObjects(const PageModel &page)
 {
-    QVector<PageObject> objects;
+    QHash<QString, QRect> objects;
     const auto add = [&objects](QChar kind, const auto &boxes) {
         for (int i = 0; i < boxes.size(); ++i)
             if (boxes[i].visible)
-                objects.append({kind + QStringLiteral("%1").arg(i, 2, 10, QLatin1Char('0')),
-                                boxes[i].geometry});
+                objects.insert(kind + QStringLiteral("%1").arg(i, 2, 10, QLatin1Char('0')),
+                               boxes[i].geometry);
     };
     add(u't', page.textBoxes);
     add(u'r', page.richTextBoxes);
@@ -156,41 +159,105 @@ QVector<PageObject> visibleObjects(const PageModel &page)
 
 template <typename Objects> int countVisible(const Objects &objects)
 {
-    return int(std::count_if(objects.begin(), objects.end(),
-                             [](const auto &object) { return object.visible; }));
+    return int(
+        std::count_if(objects.begin(), objects.end(), [](const auto &o) { return o.visible; }));
 }
 
-// Share of dark, opaque pixels: the part of a mask that is the shape.
+bool isShape(QRgb pixel)
+{
+    return qGray(pixel) < 128 && qAlpha(pixel) >= 128;
+}
+
+// Share of a mask that is the shape.
 double shapeShare(const QImage &mask)
 {
-    const auto dark = [](QRgb pixel) { return qGray(pixel) < 128 && qAlpha(pixel) >= 128; };
     const QImage argb = mask.convertToFormat(QImage::Format_ARGB32);
-    return test::countWhere(argb, dark) / (double(argb.width()) * argb.height());
+    return test::countWhere(argb, isShape) / (double(argb.width()) * argb.height());
 }
 
-// Whether a drawn border shows anywhere on an object: on a shaped picture only inside its
-// shape, on any other object also on the frame one pixel round it.
-bool showsBorder(const QImage &border, const QRect &object, const QImage &shape)
+// Whether a drawn border shows on an object: on a shaped picture only inside its shape, on any
+// other object also on the frame one pixel round it.
+bool showsBorder(const QImage &drawn, const QRect &object, const QImage &shape)
 {
-    const QImage drawn = border.convertToFormat(QImage::Format_ARGB32);
-    const QImage marks = shape.convertToFormat(QImage::Format_ARGB32);
     const QRect around = (shape.isNull() ? object.adjusted(-1, -1, 1, 1) : object) & drawn.rect();
     for (int y = around.top(); y <= around.bottom(); ++y) {
         const auto *line = reinterpret_cast<const QRgb *>(drawn.constScanLine(y));
-        const auto *inside =
-            marks.isNull() ? nullptr
-                           : reinterpret_cast<const QRgb *>(marks.constScanLine(y - object.y()));
-        for (int x = around.left(); x <= around.right(); ++x) {
-            if (inside) {
-                const QRgb mark = inside[x - object.x()];
-                if (qGray(mark) >= 128 || qAlpha(mark) < 128)
-                    continue;
-            }
-            if (qAlpha(line[x]) != 0)
+        for (int x = around.left(); x <= around.right(); ++x)
+            if (qAlpha(line[x]) != 0 &&
+                (shape.isNull() || isShape(shape.pixel(x - object.x(), y - object.y()))))
                 return true;
-        }
     }
     return false;
+}
+
+// Painted all over, a border shows wherever it lies: never under an object.
+QString borderProblem(const PageModel &page, const QHash<QString, QRect> &objects)
+{
+    const QSize sheet = page.pageRect.size();
+    if (page.border.edgeWidth <= 0 || page.border.edgeHeight <= 0 ||
+        2 * page.border.edgeWidth >= sheet.width() || 2 * page.border.edgeHeight >= sheet.height())
+        return QStringLiteral("the border leaves no room inside it");
+    BorderModel border = page.border;
+    border.picture = test::filledPicture(QSize(64, 64), Qt::black);
+    const QImage drawn = composeBorder(border, sheet).convertToFormat(QImage::Format_ARGB32);
+    if (drawn.isNull())
+        return QStringLiteral("the border draws nothing");
+    for (auto it = objects.begin(); it != objects.end(); ++it) {
+        QImage shape;
+        if (it.key().startsWith(u'p')) {
+            const PictureBoxModel &box = page.pictureBoxes[it.key().mid(1).toInt()];
+            if (box.hasMaskPicture)
+                shape = box.mask.scaled(it->size()).convertToFormat(QImage::Format_ARGB32);
+        }
+        if (showsBorder(drawn, *it, shape))
+            return it.key() + QStringLiteral(" lies on the border");
+    }
+    return {};
+}
+
+// Mask pictures shaped like something and in their boxes' proportions; border maps of the size
+// their templates give.
+QString sidePictureProblem(const PageModel &page, const SidePicture &side)
+{
+    if (dialect::elementName(side.line) == u"bordermap") {
+        const QImage &map = page.border.map;
+        const double share = map.isNull() ? 0 : shapeShare(map);
+        if (map.size() != QSize(dialect::intAttribute(side.line, u"wsf"),
+                                dialect::intAttribute(side.line, u"hsf")) ||
+            share < 0.02 || share > 0.6)
+            return side.file + QStringLiteral(" marks no border of the template's size");
+        return {};
+    }
+    const int index = elementIndex(side.line);
+    if (index < 0 || index >= page.pictureBoxes.size() || !page.pictureBoxes[index].hasMaskPicture)
+        return side.file + QStringLiteral(" was not loaded");
+    const QImage &mask = page.pictureBoxes[index].mask;
+    const double boxRatio = double(dialect::intAttribute(side.line, u"width")) /
+                            dialect::intAttribute(side.line, u"height");
+    if (std::abs(double(mask.width()) / mask.height() / boxRatio - 1.0) >= 0.03)
+        return side.file + QStringLiteral(" would be stretched out of shape");
+    const double share = shapeShare(mask);
+    return share > 0.2 && share < 0.95 ? QString() : side.file + QStringLiteral(" shows no shape");
+}
+
+// The boxes above a handle end at it, those below start after it, and its range leaves every
+// one of them some height.
+QString handleProblem(const PageModel &page, const HandleModel &handle,
+                      const QHash<QString, QRect> &objects)
+{
+    if (handle.sizePx <= 0 || handle.boxesAbove.isEmpty() || handle.boxesBelow.isEmpty() ||
+        handle.minY > handle.centre.y() || handle.centre.y() > handle.maxY ||
+        handle.centre.x() <= 0 || handle.centre.x() >= page.pageRect.width())
+        return QStringLiteral("a handle off its range or joining nothing");
+    for (const QString &name : handle.boxesAbove)
+        if (!objects.contains(name) || objects[name].bottom() >= handle.centre.y() ||
+            objects[name].top() >= handle.minY)
+            return name + QStringLiteral(" is not above its handle");
+    for (const QString &name : handle.boxesBelow)
+        if (!objects.contains(name) || objects[name].top() <= handle.centre.y() ||
+            objects[name].bottom() <= handle.maxY)
+            return name + QStringLiteral(" is not below its handle");
+    return {};
 }
 
 } // namespace
@@ -200,14 +267,12 @@ class TestShippedTemplates : public QObject {
 private slots:
     void initTestCase() { installFontSubstitutions(); }
 
-    void templateIsValid_data() { addTemplateRows(); }
+    void templateIsSound_data() { addTemplateRows(); }
 
-    void templateIsValid()
+    void templateIsSound()
     {
         QFETCH(QString, path);
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        const QByteArray bytes = file.readAll();
+        const QByteArray bytes = test::readFile(path);
         // Every line ends with CR LF, the last one included.
         QVERIFY(bytes.endsWith("\r\n"));
         QCOMPARE(bytes.count('\n'), bytes.count("\r\n"));
@@ -216,40 +281,31 @@ private slots:
         PageModel page;
         QString error;
         QVERIFY2(readShipped(path, page, &error), qPrintable(error));
-        QVERIFY(page.pageWidthMm > 0 && page.pageHeightMm > 0);
-        QVERIFY(page.pageWidthMm <= 297 && page.pageHeightMm <= 297);
-        QVERIFY(!page.pageRect.isEmpty());
-        const bool copiesSheet = folderOf(path) == QStringLiteral("multi");
+        const bool copiesSheet = folderOf(path) == u"multi";
         // Whole pages print on A4, either way round.
-        if (!copiesSheet)
-            QVERIFY(QSize(std::min(page.pageWidthMm, page.pageHeightMm),
-                          std::max(page.pageWidthMm, page.pageHeightMm)) == QSize(210, 297));
+        const QSize pageMm(page.pageWidthMm, page.pageHeightMm);
+        QVERIFY(copiesSheet ? pageMm.width() > 0 && pageMm.height() > 0
+                            : pageMm == QSize(210, 297) || pageMm == QSize(297, 210));
 
         const QRect sheet(QPoint(0, 0), page.pageRect.size());
         const int margin =
             int(std::floor(page.scale * (copiesSheet ? kCopyMarginMm : kPageMarginMm)));
         const QRect printable = sheet.adjusted(margin, margin, -margin, -margin);
-        const QVector<PageObject> objects = visibleObjects(page);
-        for (int i = 0; i < objects.size(); ++i) {
-            QVERIFY2(!objects[i].rect.isEmpty() && printable.contains(objects[i].rect),
-                     qPrintable(objects[i].name + QStringLiteral(" is in the unprintable margin")));
-            for (int j = i + 1; j < objects.size(); ++j)
-                QVERIFY2(
-                    !objects[i].rect.intersects(objects[j].rect),
-                    qPrintable(objects[i].name + QStringLiteral(" overlaps ") + objects[j].name));
+        const QHash<QString, QRect> objects = visibleObjects(page);
+        for (auto it = objects.begin(); it != objects.end(); ++it) {
+            QVERIFY2(!it->isEmpty() && printable.contains(*it),
+                     qPrintable(it.key() + QStringLiteral(" is in the unprintable margin")));
+            for (auto other = std::next(it); other != objects.end(); ++other)
+                QVERIFY2(!it->intersects(*other),
+                         qPrintable(it.key() + QStringLiteral(" overlaps ") + other.key()));
         }
-        for (const TextBoxModel &box : std::as_const(page.textBoxes)) {
-            const QString problem =
-                box.visible ? test::templateTextProblem(box.style, box.geometry, box.text)
-                            : QString();
-            QVERIFY2(problem.isEmpty(), qPrintable(problem));
-        }
-        for (const RichTextBoxModel &box : std::as_const(page.richTextBoxes)) {
-            const QString problem =
-                box.visible ? test::templateTextProblem(box.style, box.geometry, box.plainText)
-                            : QString();
-            QVERIFY2(problem.isEmpty(), qPrintable(problem));
-        }
+        QStringList problems;
+        for (const TextBoxModel &box : std::as_const(page.textBoxes))
+            if (box.visible)
+                problems << test::templateTextProblem(box.style, box.geometry, box.text);
+        for (const RichTextBoxModel &box : std::as_const(page.richTextBoxes))
+            if (box.visible)
+                problems << test::templateTextProblem(box.style, box.geometry, box.plainText);
         for (const LineModel &line : std::as_const(page.lines))
             QVERIFY(sheet.contains(QRect(line.from, line.to).normalized().adjusted(0, 0, 1, 1)));
         for (const BoxModel &box : std::as_const(page.boxes))
@@ -262,102 +318,77 @@ private slots:
         QCOMPARE(int(page.lines.size()), page.announcedLines);
         QCOMPARE(int(page.boxes.size()), page.announcedBoxes);
 
+        for (const SidePicture &side : sidePicturesOf(path))
+            problems << sidePictureProblem(page, side);
+        for (const HandleModel &handle : std::as_const(page.handles))
+            if (handle.visible)
+                problems << handleProblem(page, handle, objects);
         // The kinds that always carry a painted border are laid out round a border of their own.
         if (kindInfo(documentTypeOfFolder(folderOf(path))).standardBorder)
             QVERIFY(page.border.type != BorderType::None);
-        if (page.border.type == BorderType::None)
-            return;
-        // The border must leave the page's objects room inside it.
-        QVERIFY(page.border.edgeWidth > 0 && page.border.edgeHeight > 0);
-        QVERIFY(2 * page.border.edgeWidth < sheet.width());
-        QVERIFY(2 * page.border.edgeHeight < sheet.height());
-        // Painted all over, the border shows wherever it lies: never under an object. A shaped
-        // picture shows only inside its shape, so its border may follow the outline.
-        BorderModel border = page.border;
-        border.picture = QImage(64, 64, QImage::Format_RGB32);
-        border.picture.fill(Qt::black);
-        const QImage drawn = composeBorder(border, sheet.size());
-        QVERIFY(!drawn.isNull());
-        for (const PageObject &object : objects) {
-            QImage shape;
-            if (object.name.startsWith(u'p')) {
-                const PictureBoxModel &box = page.pictureBoxes[object.name.mid(1).toInt()];
-                if (box.hasMaskPicture)
-                    shape = box.mask.scaled(object.rect.size());
-            }
-            QVERIFY2(!showsBorder(drawn, object.rect, shape),
-                     qPrintable(object.name + QStringLiteral(" lies on the border")));
+        if (page.border.type != BorderType::None)
+            problems << borderProblem(page, objects);
+        problems.removeAll(QString());
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QStringLiteral("; "))));
+    }
+
+    void leafletTemplateIsSound_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<DocumentKind>("kind");
+        QTest::addColumn<int>("style");
+        for (const LeafletFolder &folder : kLeafletFolders) {
+            const QDir dir(kLayoutsFolder + u'/' + QLatin1String(folder.name));
+            const QStringList names = dir.entryList({QStringLiteral("*.xml")}, QDir::Files);
+            QVERIFY2(names.size() >= 3, folder.name);
+            for (const QString &name : names)
+                QTest::newRow(qPrintable(QLatin1String(folder.name) + u'/' + name))
+                    << dir.filePath(name) << folder.kind << int(folder.style);
         }
     }
 
-    // The pictures beside a template: mask pictures shaped like something and in the
-    // proportions of their boxes, border maps of the size their templates give.
-    void sidePicturesMatch_data() { addTemplateRows(); }
-
-    void sidePicturesMatch()
+    // Each page's objects stay within the part of the page that prints, clear of each other,
+    // and on the card's front inside the border.
+    void leafletTemplateIsSound()
     {
         QFETCH(QString, path);
-        PageModel page;
-        QVERIFY(readShipped(path, page));
-        for (const SidePicture &side : sidePicturesOf(path)) {
-            if (dialect::elementName(side.line) == QStringLiteral("bordermap")) {
-                const QImage &map = page.border.map;
-                QVERIFY2(!map.isNull(), qPrintable(side.file));
-                QCOMPARE(map.size(), QSize(dialect::intAttribute(side.line, u"wsf"),
-                                           dialect::intAttribute(side.line, u"hsf")));
-                const double share = shapeShare(map);
-                QVERIFY2(share > 0.02 && share < 0.6, "the map marks no border");
-                continue;
-            }
-            const int index = elementIndex(side.line);
-            QVERIFY(index >= 0 && index < page.pictureBoxes.size());
-            const QImage &mask = page.pictureBoxes[index].mask;
-            QVERIFY2(page.pictureBoxes[index].hasMaskPicture, qPrintable(side.file));
-            const double boxRatio = double(dialect::intAttribute(side.line, u"width")) /
-                                    dialect::intAttribute(side.line, u"height");
-            QVERIFY2(std::abs(double(mask.width()) / mask.height() / boxRatio - 1.0) < 0.03,
-                     "the mask would be stretched out of shape");
-            const double share = shapeShare(mask);
-            QVERIFY2(share > 0.2 && share < 0.95, "the mask shows no shape");
+        QFETCH(DocumentKind, kind);
+        const QSize screen(1920, 1080);
+        PageModel leaflet;
+        LeafletStyle style = LeafletStyle::Booklet;
+        QString error;
+        QVERIFY2(readLeafletFile(path, {kind, screen}, leaflet, style, &error), qPrintable(error));
+        QTEST(int(style), "style");
+
+        const QRect page(QPoint(), leafletScreenGeometry(style, screen).panelSize);
+        const int margin = int(std::ceil(kLeafletPrintMarginMm * leaflet.scale));
+        const QRect printed = page.adjusted(margin, margin, -margin, -margin);
+        const BorderModel &b = leaflet.border;
+        const QMargins border(b.edgeWidth + b.tileWidth, b.edgeHeight + b.tileHeight,
+                              b.edgeWidth + b.tileWidth, b.edgeHeight + b.tileHeight);
+        const QHash<QString, QRect> objects = visibleObjects(leaflet);
+        const auto pageOf = [style](const QString &name) {
+            return leafletPageOfObject(style, name.mid(1).toInt());
+        };
+        for (auto it = objects.begin(); it != objects.end(); ++it) {
+            const int onPage = pageOf(it.key());
+            QVERIFY2(onPage >= 0 && printed.contains(*it), qPrintable(it.key()));
+            QVERIFY2(onPage != 0 || b.type == BorderType::None ||
+                         page.marginsRemoved(border).contains(*it),
+                     qPrintable(it.key() + " on the border"));
+            for (auto other = std::next(it); other != objects.end(); ++other)
+                QVERIFY2(pageOf(other.key()) != onPage || !it->intersects(*other),
+                         qPrintable(it.key() + " overlaps " + other.key()));
+        }
+        for (const TextBoxModel &box : std::as_const(leaflet.textBoxes)) {
+            QVERIFY(box.visible);
+            const QString problem = test::templateTextProblem(box.style, box.geometry, box.text);
+            QVERIFY2(problem.isEmpty(), qPrintable(problem));
         }
     }
 
-    // Divider handles join the boxes they name: the boxes above end at the handle, those below
-    // start after it, and the handle's range leaves every one of them some height.
-    void handlesJoinTheirBoxes_data() { addTemplateRows(); }
-
-    void handlesJoinTheirBoxes()
-    {
-        QFETCH(QString, path);
-        PageModel page;
-        QVERIFY(readShipped(path, page));
-        QHash<QString, QRect> rects;
-        for (const PageObject &object : visibleObjects(page))
-            rects.insert(object.name, object.rect);
-        for (const HandleModel &handle : std::as_const(page.handles)) {
-            if (!handle.visible)
-                continue;
-            QVERIFY(handle.sizePx > 0);
-            QVERIFY(!handle.boxesAbove.isEmpty() && !handle.boxesBelow.isEmpty());
-            QVERIFY(handle.minY <= handle.centre.y() && handle.centre.y() <= handle.maxY);
-            QVERIFY(handle.centre.x() > 0 && handle.centre.x() < page.pageRect.width());
-            for (const QString &name : handle.boxesAbove) {
-                QVERIFY2(rects.contains(name), qPrintable(name + QStringLiteral(" is not shown")));
-                QVERIFY2(rects[name].bottom() < handle.centre.y() &&
-                             rects[name].top() < handle.minY,
-                         qPrintable(name));
-            }
-            for (const QString &name : handle.boxesBelow) {
-                QVERIFY2(rects.contains(name), qPrintable(name + QStringLiteral(" is not shown")));
-                QVERIFY2(rects[name].top() > handle.centre.y() &&
-                             rects[name].bottom() > handle.maxY,
-                         qPrintable(name));
-            }
-        }
-    }
-
-    // A copies sheet repeats a small page: the count is one the sheet can print, and each
-    // copy still comes out large enough for a child's hand.
+    // A copies sheet says how many copies fit a sheet, and each still prints large enough for
+    // a child's hand.
     void copiesSheetPrintsUsefully_data() { addTemplateRows(QStringLiteral("multi/")); }
 
     void copiesSheetPrintsUsefully()
@@ -365,22 +396,20 @@ private slots:
         QFETCH(QString, path);
         PageModel page;
         QVERIFY(readShipped(path, page));
-        QVERIFY2(!page.autoRepeat, "the template should say how many copies fit a sheet");
+        QVERIFY(!page.autoRepeat);
         QVERIFY(page.repeatCount >= 2 && page.repeatCount <= kMaxSheetCopies);
         QVERIFY(page.pageWidthMm < 210 && page.pageHeightMm < 210);
-
-        const QSizeF room =
-            page.pageWidthMm >= page.pageHeightMm ? kA4Printable : kA4Printable.transposed();
         const QSize pageMm(page.pageWidthMm, page.pageHeightMm);
+        const QSizeF room = pageMm.width() >= pageMm.height() ? kA4PrintableLandscape
+                                                              : kA4PrintableLandscape.transposed();
         const SheetPlacement sheet = arrangeRepeatedCopies(pageMm, room, page.repeatCount);
         QCOMPARE(sheet.origins.size(), page.repeatCount);
-        const double shortSide = std::min(pageMm.width(), pageMm.height()) * sheet.scale;
-        QVERIFY2(shortSide >= kSmallestPrintedCopyMm,
-                 qPrintable(QStringLiteral("each copy prints %1 mm across").arg(shortSide)));
+        QVERIFY(std::min(pageMm.width(), pageMm.height()) * sheet.scale >= kSmallestPrintedCopyMm);
     }
 
-    // Every folder and fixed template a single-page kind names is shipped.
-    void singlePageKindHasTemplates()
+    // Every folder and fixed template a single-page kind names is shipped; a sign opens on the
+    // first sign, which heads the menu and waits blank for the child's own words.
+    void kindsFindTheirTemplates()
     {
         for (DocumentKind kind : singlePageKinds()) {
             const DocumentKindInfo &info = kindInfo(kind);
@@ -393,46 +422,31 @@ private slots:
                          QFileInfo(kLayoutsFolder + u'/' + info.fixedTemplate).isFile(),
                      qPrintable(info.fixedTemplate));
         }
-    }
-
-    // A sign opens on the first sign, which heads the menu and is blank: its big text waits
-    // for the child's own words (the placeholder goes at the first press).
-    void firstSignIsBlankAndHeadsTheMenu()
-    {
-        const TemplateListing listing = listTemplates(kDataFolder, QStringLiteral("signs"));
-        QVERIFY(!listing.choices.isEmpty());
-        QCOMPARE(QFileInfo(listing.choices.front().templatePath).fileName(),
-                 QStringLiteral("1.xml"));
+        const TemplateListing signs = listTemplates(kDataFolder, QStringLiteral("signs"));
+        QVERIFY(!signs.choices.isEmpty());
+        QCOMPARE(QFileInfo(signs.choices.front().templatePath).fileName(), QStringLiteral("1.xml"));
         PageModel page;
-        QVERIFY(readShipped(listing.choices.front().templatePath, page));
-        QVERIFY(!page.textBoxes.isEmpty());
-        QCOMPARE(page.textBoxes[0].text, kPlaceholderText);
+        QVERIFY(readShipped(signs.choices.front().templatePath, page));
+        QCOMPARE(page.textBoxes.value(0).text, kPlaceholderText);
     }
 
-    // Menus show each template by a name a child can read: words, never a bare number, and no
-    // two alike in one folder.
-    void everyTemplateHasAReadableName()
+    // Menus show each template by words, never a bare number, no two alike in one folder; every
+    // picture shipped beside the templates belongs to one (thumbnails are drawn by the build).
+    void namesAndPicturesBelong()
     {
         QHash<QString, QSet<QString>> namesByFolder;
+        QSet<QString> wanted;
         for (const QString &path : shippedTemplates()) {
             const QString name = templateCaption(path);
-            QVERIFY2(std::any_of(name.begin(), name.end(), [](QChar c) { return c.isLetter(); }),
-                     qPrintable(path + QStringLiteral(": ") + name));
             QSet<QString> &names = namesByFolder[folderOf(path)];
-            QVERIFY2(!names.contains(name), qPrintable(path + QStringLiteral(": ") + name));
+            QVERIFY2(std::any_of(name.begin(), name.end(), [](QChar c) { return c.isLetter(); }) &&
+                         !names.contains(name),
+                     qPrintable(path + QStringLiteral(": ") + name));
             names.insert(name);
-        }
-    }
-
-    // Every picture shipped beside the templates belongs to one. Thumbnails are drawn by the
-    // build, never shipped.
-    void everySidePictureIsUsed()
-    {
-        QSet<QString> wanted;
-        for (const QString &path : shippedTemplates())
             for (const SidePicture &side : sidePicturesOf(path))
                 wanted.insert(side.file);
-        // The postcard's stamp picture stands beside its writing side's template.
+        }
+        // The postcard's stamp stands beside its writing side's template.
         wanted.insert(stampPicturePath(kLayoutsFolder + u'/' +
                                        kindInfo(DocumentKind::Postcard).fixedTemplate));
         QDirIterator it(kLayoutsFolder, QDir::Files, QDirIterator::Subdirectories);

@@ -148,6 +148,7 @@ private slots:
         // blocks meet white ones, pixels between show part of the picture.
         const QImage large = composeBorder(border, {44, 29}, 4.0);
         QCOMPARE(large.size(), QSize(176, 116));
+        QCOMPARE(qAlpha(large.pixel(6, 20)), 0); // the edge round the area stays clear
         int partial = 0;
         for (int y = 0; y < large.height(); ++y)
             for (int x = 0; x < large.width(); ++x)

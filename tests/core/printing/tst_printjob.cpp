@@ -124,16 +124,6 @@ private slots:
 
     void repeatedCopiesNumberedAcrossTheSheet()
     {
-        const SheetPlacement sheet = arrangeRepeatedCopies(QSize(200, 283), QSizeF(400, 566), 4);
-        QCOMPARE(sheet.origins.size(), 4);
-        QVERIFY(sheet.scale > 0.9 && sheet.scale < 1.0); // two by two, a little gap between
-        for (int i = 0; i < 4; ++i) {
-            const QRectF copy(sheet.origins[i], QSizeF(200, 283) * sheet.scale);
-            QVERIFY(QRectF(0, 0, 400, 566).contains(copy));
-            for (int j = 0; j < i; ++j)
-                QVERIFY(!copy.intersects(QRectF(sheet.origins[j], QSizeF(200, 283) * sheet.scale)));
-        }
-
         PageModel page = emptyPrintPage(DocumentKind::Multi);
         page.repeatCount = 4;
         page.textBoxes = {textBox({10, 10, 180, 60}, QStringLiteral("^"))};
