@@ -318,6 +318,12 @@ private slots:
         QCOMPARE(printPage(page, printer, PrintSettings{3, 0.9, 0.9}).outcome,
                  PrintOutcome::Printed);
         QCOMPARE(printer.pages().size(), layOutBanner(bannerOnPage(page)).sheetCount);
+
+        // A banner without words has nothing to print, which is no printer's fault.
+        ImagePrintDevice unused(QStringLiteral("picture"), QSize(420, 594));
+        const PageModel empty = bannerPage(QString(), BannerMode::Border, true);
+        QCOMPARE(printPage(empty, unused, PrintSettings{}).outcome, PrintOutcome::NothingToPrint);
+        QVERIFY(unused.pages().isEmpty());
     }
 
     void undoStepsThroughWordsAndLooks()
