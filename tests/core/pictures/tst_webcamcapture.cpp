@@ -3,6 +3,7 @@
 
 #include "core/pictures/importfit.h"
 #include "core/pictures/webcamcapture.h"
+#include "support/pixelcheck.h"
 #include "support/rows.h"
 
 #include <QFile>
@@ -11,6 +12,7 @@
 #include <QTest>
 
 using namespace quillora;
+using namespace quillora::test;
 
 namespace {
 
@@ -38,19 +40,6 @@ ShotWriter writerOf(const QImage &frame)
     return [frame](const QString &path, int quality, QString *) {
         return frame.save(path, "JPEG", quality);
     };
-}
-
-bool near(QRgb actual, QColor expected, int tolerance = 40)
-{
-    return std::abs(qRed(actual) - expected.red()) <= tolerance &&
-           std::abs(qGreen(actual) - expected.green()) <= tolerance &&
-           std::abs(qBlue(actual) - expected.blue()) <= tolerance;
-}
-
-QByteArray describe(QRgb pixel)
-{
-    return QByteArray::number(qRed(pixel)) + ',' + QByteArray::number(qGreen(pixel)) + ',' +
-           QByteArray::number(qBlue(pixel));
 }
 
 } // namespace
@@ -85,9 +74,8 @@ private slots:
 
         const QImage picture = capture.picture();
         QCOMPARE(picture.size(), region.size());
-        QVERIFY2(near(picture.pixel(20, 20), corner), describe(picture.pixel(20, 20)));
-        const QPoint centre = picture.rect().center();
-        QVERIFY2(near(picture.pixel(centre), Qt::green), describe(picture.pixel(centre)));
+        QVERIFY(nearColour(picture.pixelColor(20, 20), corner));
+        QVERIFY(nearColour(picture.pixelColor(picture.rect().center()), Qt::green));
     }
 
     void effectsChangePixels_data()
@@ -131,7 +119,7 @@ private slots:
                              {QRect(0, 0, 320, 480), kPreview.size(), WebcamEffect::BlackAndWhite},
                              &error));
         const QRgb pixel = capture.picture().pixel(10, 10);
-        QVERIFY2(qRed(pixel) == qGreen(pixel) && qGreen(pixel) == qBlue(pixel), describe(pixel));
+        QVERIFY(qRed(pixel) == qGreen(pixel) && qGreen(pixel) == qBlue(pixel));
     }
 
     void brightnessSteps_data()
@@ -209,15 +197,12 @@ private slots:
     {
         QTemporaryDir folder;
         WebcamCapture capture(folder.path());
-        QImage first(64, 48, QImage::Format_RGB32);
-        first.fill(Qt::red);
-        QVERIFY(capture.take(writerOf(first), {kPreview, kPreview.size(), {}}, nullptr));
-        QImage second(32, 24, QImage::Format_RGB32);
-        second.fill(Qt::blue);
-        QVERIFY(capture.take(writerOf(second), {kPreview, kPreview.size(), {}}, nullptr));
+        const WebcamShot whole{kPreview, kPreview.size(), {}};
+        QVERIFY(capture.take(writerOf(blankPicture(64, 48, qRgb(255, 0, 0))), whole, nullptr));
+        QVERIFY(capture.take(writerOf(blankPicture(32, 24, qRgb(0, 0, 255))), whole, nullptr));
         const QImage picture = capture.picture();
         QCOMPARE(picture.size(), QSize(32, 24));
-        QVERIFY(near(picture.pixel(5, 5), Qt::blue));
+        QVERIFY(nearColour(picture.pixelColor(5, 5), Qt::blue));
         QCOMPARE(QImage(capture.shotPath()).size(), QSize(32, 24));
     }
 };
