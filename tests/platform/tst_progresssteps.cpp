@@ -6,11 +6,13 @@
 #include "core/layout/templatereader.h"
 #include "platform/ziparchive.h"
 #include "support/pixelcheck.h"
+#include "support/rawzip.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
 
 using namespace quillora;
+using namespace quillora::test;
 
 namespace {
 
@@ -19,12 +21,12 @@ const QString kSimpleLayout = QStringLiteral(QUILLORA_SOURCE_DIR "/data/layouts/
 // A small picture that differs from every other number's.
 QImage numbered(int n, QSize size = {4, 4})
 {
-    return test::blankPicture(size.width(), size.height(), QRgb(0xFF000000u | quint32(n)));
+    return blankPicture(size.width(), size.height(), QRgb(0xFF000000u | quint32(n)));
 }
 
 QByteArray png(const QImage &picture)
 {
-    return test::encodedPicture(picture, "PNG");
+    return encodedPicture(picture, "PNG");
 }
 
 QList<int> numbersOf(const ProgressSteps &steps)
@@ -35,7 +37,7 @@ QList<int> numbersOf(const ProgressSteps &steps)
     return numbers;
 }
 
-using Members = QList<QPair<QString, QByteArray>>;
+using Members = QList<RawMember>;
 
 } // namespace
 
@@ -124,21 +126,11 @@ private slots:
         QVERIFY2(saveWorkFile(page, files(), saved, {}, &error), qPrintable(error));
 
         // The same file with the extra members added beside ours.
+        Members members;
+        for (const auto &[name, bytes] : zipMembers(saved).asKeyValueRange())
+            members.append(RawMember{name, bytes});
         const QString path = m_folder.filePath(QStringLiteral("extra.qlr"));
-        {
-            auto reader = m_zip.openReader(saved, &error);
-            auto writer = m_zip.createWriter(path, &error);
-            QVERIFY(reader && writer);
-            const QVector<ArchiveEntry> entries = reader->entries();
-            for (int i = 0; i < entries.size(); ++i) {
-                QByteArray bytes;
-                QVERIFY(reader->read(i, 1 << 24, &bytes, &error));
-                QVERIFY(writer->add(entries[i].name, bytes, &error));
-            }
-            for (const auto &[name, bytes] : extra)
-                QVERIFY(writer->add(name, bytes, &error));
-            QVERIFY(writer->finish(&error));
-        }
+        writeRawZip(path, members + extra);
 
         PageModel opened;
         FileOutcome outcome;

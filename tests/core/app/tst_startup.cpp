@@ -108,7 +108,10 @@ private slots:
                                                  : StartupResult::Next::OpenWorkFile);
     }
 
-    void startUpFillsContext()
+    // Settings words such as MYDOCS stand for folders of the machine the program runs on: they
+    // are resolved in the context but written back as words, so that a roaming profile is not
+    // pinned to one machine.
+    void startUpFillsContextAndExitKeepsTheWords()
     {
         FakeMachine machine;
         writeFile(machine.path("language/lang.txt"), "\"Exit?\",\"Quitter ?\"\r\n");
@@ -122,16 +125,7 @@ private slots:
         QCOMPARE(ctx.folders.working, machine.path("docs"));
         QCOMPARE(ctx.folders.temporary, machine.path("tmp/quillora"));
         QVERIFY(QFileInfo(ctx.folders.temporary).isDir());
-    }
 
-    // The words stand for folders of the machine the program runs on; writing the resolved
-    // folders would pin a roaming profile to one machine.
-    void settingsWordsSurviveExit()
-    {
-        FakeMachine machine;
-        writeFile(machine.path("app/quillora.ini"), "tempPath=USERTEMP\r\n");
-        AppContext ctx(machine.environment());
-        startUp(ctx, {});
         QVERIFY(finishExit(ctx).settingsWritten);
         const QByteArray written = readFile(machine.path("app/quillora.ini"));
         QVERIFY(written.contains("\r\ntempPath=USERTEMP\r\n"));
