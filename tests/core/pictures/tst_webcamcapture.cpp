@@ -5,6 +5,7 @@
 #include "core/pictures/webcamcapture.h"
 #include "support/pixelcheck.h"
 #include "support/rows.h"
+#include "support/testfiles.h"
 
 #include <QFile>
 #include <QPainter>
@@ -43,6 +44,8 @@ ShotWriter writerOf(const QImage &frame)
 }
 
 } // namespace
+
+Q_DECLARE_METATYPE(quillora::ShotWriter)
 
 class TestWebcamCapture : public QObject {
     Q_OBJECT
@@ -151,44 +154,33 @@ private slots:
 
     void failuresLeaveNoPicture_data()
     {
-        QTest::addColumn<int>("failure");
-        QTest::newRow("camera gives nothing") << 0;
-        QTest::newRow("shot is not a picture") << 1;
-        QTest::newRow("nothing visible") << 2;
-        QTest::newRow("no writer") << 3;
+        QTest::addColumn<ShotWriter>("writer");
+        QTest::addColumn<QRect>("visible");
+        QTest::newRow("camera gives nothing") << ShotWriter([](const QString &, int, QString *error) {
+            *error = QStringLiteral("unplugged");
+            return false;
+        }) << kPreview;
+        QTest::newRow("shot is not a picture") << ShotWriter([](const QString &path, int, QString *) {
+            test::writeFile(path, "not a jpeg");
+            return true;
+        }) << kPreview;
+        QTest::newRow("nothing visible") << writerOf(knownFrame()) << QRect();
+        QTest::newRow("no writer") << ShotWriter() << kPreview;
     }
 
     void failuresLeaveNoPicture()
     {
-        QFETCH(int, failure);
+        QFETCH(ShotWriter, writer);
+        QFETCH(QRect, visible);
         QTemporaryDir folder;
         WebcamCapture capture(folder.path());
         // A picture from an earlier take must not pass for this one.
         QVERIFY(capture.take(writerOf(knownFrame()), {kPreview, kPreview.size(), {}}, nullptr));
         QVERIFY(QFile::exists(capture.picturePath()));
 
-        ShotWriter writer = writerOf(knownFrame());
-        WebcamShot shot{kPreview, kPreview.size(), {}};
-        if (failure == 0) {
-            writer = [](const QString &, int, QString *error) {
-                *error = QStringLiteral("unplugged");
-                return false;
-            };
-        } else if (failure == 1) {
-            writer = [](const QString &path, int, QString *) {
-                QFile file(path);
-                return file.open(QIODevice::WriteOnly) && file.write("not a jpeg") > 0;
-            };
-        } else if (failure == 2) {
-            shot.visible = QRect();
-        } else {
-            writer = nullptr;
-        }
         QString error;
-        QVERIFY(!capture.take(writer, shot, &error));
+        QVERIFY(!capture.take(writer, {visible, kPreview.size(), {}}, &error));
         QVERIFY(!error.isEmpty());
-        if (failure == 0)
-            QCOMPARE(error, QStringLiteral("unplugged"));
         QVERIFY(!QFile::exists(capture.picturePath()));
         QVERIFY(capture.picture().isNull());
     }
