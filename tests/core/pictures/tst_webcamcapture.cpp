@@ -156,14 +156,16 @@ private slots:
     {
         QTest::addColumn<ShotWriter>("writer");
         QTest::addColumn<QRect>("visible");
-        QTest::newRow("camera gives nothing") << ShotWriter([](const QString &, int, QString *error) {
+        const ShotWriter unplugged = [](const QString &, int, QString *error) {
             *error = QStringLiteral("unplugged");
             return false;
-        }) << kPreview;
-        QTest::newRow("shot is not a picture") << ShotWriter([](const QString &path, int, QString *) {
+        };
+        const ShotWriter notAJpeg = [](const QString &path, int, QString *) {
             test::writeFile(path, "not a jpeg");
             return true;
-        }) << kPreview;
+        };
+        QTest::newRow("camera gives nothing") << unplugged << kPreview;
+        QTest::newRow("shot is not a picture") << notAJpeg << kPreview;
         QTest::newRow("nothing visible") << writerOf(knownFrame()) << QRect();
         QTest::newRow("no writer") << ShotWriter() << kPreview;
     }
