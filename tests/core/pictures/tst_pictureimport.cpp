@@ -86,17 +86,21 @@ private slots:
         QVERIFY(page.pictureBoxes[0].tag.isEmpty());
     }
 
-    void missingTargetsAndEmptySourcesChangeNothing()
+    void missingTargetsEmptySourcesAndFullPagesChangeNothing()
     {
-        PageModel page = pageWithBox(QSize(50, 50));
+        PageModel page = pageWithBox(QSize(50, 50), DocumentKind::MyLayout);
         const QImage before = page.pictureBoxes[0].image;
         QVERIFY(!placePictureInto(page, kBox0, QImage(), ImportFit::Crop));
         QVERIFY(!pastePictureInto(page, kBox0, QImage()));
         QVERIFY(!placePictureInto(page, {QStringLiteral("p"), 3}, blankPicture(5, 5), ImportFit::Crop));
         QVERIFY(!clearPicture(page, {QStringLiteral("t"), 0}));
         QVERIFY(!clearPicture(page, {QStringLiteral("b"), 0})); // no border picture on this page
+        QVERIFY(!addPictureObject(page, QImage(), {}, {}));
+        QCOMPARE(page.pictureBoxes.size(), 1);
         QCOMPARE(page.pictureBoxes[0].image, before);
         QVERIFY(!page.pictureBoxes[0].tag.isEmpty());
+        page.pictureBoxes.resize(kMaxPictureBoxIndex + 1);
+        QVERIFY(!addPictureObject(page, blankPicture(10, 10), {}, {}));
     }
 
     void anUnpaintedBoxGetsPaperFirst()
@@ -148,15 +152,6 @@ private slots:
         QVERIFY(box.visible);
         QVERIFY(qFuzzyCompare(box.importedDiagonalAngle,
                               std::atan2(double(geometry.height()), double(geometry.width()))));
-    }
-
-    void aFullPageTakesNoMoreObjects()
-    {
-        PageModel page = pageWithBox(QSize(10, 10), DocumentKind::MyLayout);
-        page.pictureBoxes.resize(kMaxPictureBoxIndex + 1);
-        QVERIFY(!addPictureObject(page, blankPicture(10, 10), {}, {}));
-        PageModel roomy = pageWithBox(QSize(10, 10), DocumentKind::MyLayout);
-        QVERIFY(!addPictureObject(roomy, QImage(), {}, {}));
     }
 };
 
