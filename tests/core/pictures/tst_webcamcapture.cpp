@@ -110,9 +110,7 @@ private slots:
         QImage picture(2, 1, QImage::Format_RGB32);
         picture.setPixel(0, 0, qRgb(255, 0, 0));
         picture.setPixel(1, 0, qRgb(0, 0, 255));
-        const QImage mirrored = applyWebcamEffect(picture, WebcamEffect::Mirror);
-        QCOMPARE(mirrored.pixel(0, 0), qRgb(0, 0, 255));
-        QCOMPARE(mirrored.pixel(1, 0), qRgb(255, 0, 0));
+        QCOMPARE(applyWebcamEffect(picture, WebcamEffect::Mirror), picture.mirrored(true, false));
 
         // The taken picture has the effect too, not only the preview.
         QTemporaryDir folder;
