@@ -2,32 +2,17 @@
 // other programs come in only when they are safe to decode.
 
 #include "platform/clipboard.h"
+#include "support/pixelcheck.h"
 
-#include <QBuffer>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMimeData>
 #include <QTest>
 
 using namespace quillora;
+using namespace quillora::test;
 
 namespace {
-
-QImage picture(QSize size, QColor colour)
-{
-    QImage image(size, QImage::Format_RGB32);
-    image.fill(colour);
-    return image;
-}
-
-QByteArray encoded(const QImage &image, const char *format)
-{
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, format);
-    return bytes;
-}
 
 void offer(const QString &mime, const QByteArray &bytes)
 {
@@ -49,7 +34,7 @@ private slots:
         QVERIFY(!clipboard.hasImage());
         QVERIFY(clipboard.image().isNull());
 
-        const QImage copied = picture(QSize(30, 20), Qt::red);
+        const QImage copied = blankPicture(30, 20, qRgb(255, 0, 0));
         clipboard.putImage(copied);
         QVERIFY(clipboard.hasImage());
         QCOMPARE(clipboard.image(), copied);
@@ -67,11 +52,12 @@ private slots:
         QTest::addColumn<QString>("mime");
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<bool>("usable");
-        const QImage green = picture(QSize(12, 8), Qt::green);
-        QTest::newRow("png") << "image/png" << encoded(green, "PNG") << true;
-        QTest::newRow("bmp") << "image/bmp" << encoded(green, "BMP") << true;
-        QTest::newRow("jpeg") << "image/jpeg" << encoded(green, "JPEG") << true;
-        QTest::newRow("damaged png") << "image/png" << encoded(green, "PNG").left(30) << false;
+        const QImage green = blankPicture(12, 8, qRgb(0, 255, 0));
+        QTest::newRow("png") << "image/png" << encodedPicture(green, "PNG") << true;
+        QTest::newRow("bmp") << "image/bmp" << encodedPicture(green, "BMP") << true;
+        QTest::newRow("jpeg") << "image/jpeg" << encodedPicture(green, "JPEG") << true;
+        QTest::newRow("damaged png")
+            << "image/png" << encodedPicture(green, "PNG").left(30) << false;
         QTest::newRow("text only") << "text/plain" << QByteArray("a duck") << false;
     }
     void picturesFromOtherPrograms()
@@ -89,7 +75,7 @@ private slots:
 
     void aHugePictureIsRefusedBeforeDecoding()
     {
-        offer(QStringLiteral("image/png"), encoded(picture(QSize(400, 300), Qt::blue), "PNG"));
+        offer(QStringLiteral("image/png"), encodedPicture(blankPicture(400, 300), "PNG"));
         ImageLoadLimits limits;
         limits.maxPixels = 100 * 100;
         QVERIFY(SystemClipboard(limits).image().isNull());

@@ -5,12 +5,14 @@
 #include "core/files/workfile.h"
 #include "core/layout/templatereader.h"
 #include "platform/ziparchive.h"
+#include "support/pixelcheck.h"
+#include "support/rawzip.h"
 
-#include <QBuffer>
 #include <QTemporaryDir>
 #include <QtTest>
 
 using namespace quillora;
+using namespace quillora::test;
 
 namespace {
 
@@ -19,18 +21,12 @@ const QString kSimpleLayout = QStringLiteral(QUILLORA_SOURCE_DIR "/data/layouts/
 // A small picture that differs from every other number's.
 QImage numbered(int n, QSize size = {4, 4})
 {
-    QImage picture(size, QImage::Format_RGB32);
-    picture.fill(QColor::fromRgb(QRgb(0xFF000000u | quint32(n))));
-    return picture;
+    return blankPicture(size.width(), size.height(), QRgb(0xFF000000u | quint32(n)));
 }
 
 QByteArray png(const QImage &picture)
 {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    picture.save(&buffer, "PNG");
-    return bytes;
+    return encodedPicture(picture, "PNG");
 }
 
 QList<int> numbersOf(const ProgressSteps &steps)
@@ -41,7 +37,7 @@ QList<int> numbersOf(const ProgressSteps &steps)
     return numbers;
 }
 
-using Members = QList<QPair<QString, QByteArray>>;
+using Members = QList<RawMember>;
 
 } // namespace
 
@@ -59,115 +55,101 @@ private slots:
     {
         QVERIFY(readTemplate(kSimpleLayout, m_page, documentWindowFit(1280, 800)));
     }
-    void longWorkIsThinnedEvenly_data();
-    void longWorkIsThinnedEvenly();
-    void savedAndOpened_data();
-    void savedAndOpened();
-};
 
-void ProgressStepsTest::longWorkIsThinnedEvenly_data()
-{
-    QTest::addColumn<int>("taken");
-    QTest::newRow("just full") << ProgressSteps::kMaxSteps;
-    QTest::newRow("one more") << ProgressSteps::kMaxSteps + 1;
-    QTest::newRow("twice over") << 2 * ProgressSteps::kMaxSteps + 1;
-    QTest::newRow("a very long morning") << 1000;
-}
-
-void ProgressStepsTest::longWorkIsThinnedEvenly()
-{
-    QFETCH(int, taken);
-    ProgressSteps steps;
-    for (int n = 1; n <= taken; ++n)
-        QVERIFY(steps.add(numbered(n), n));
-    const QList<int> numbers = numbersOf(steps);
-    QCOMPARE(numbers.size(), std::min(taken, ProgressSteps::kMaxSteps));
-    // The beginning and the latest picture stay; numbering runs on.
-    QCOMPARE(numbers.first(), 1);
-    QCOMPARE(numbers.last(), taken);
-    QCOMPARE(steps.nextNumber(), taken + 1);
-    // No stretch of the work is left with a hole far wider than the spacing over all.
-    const int even = (taken - 1 + numbers.size() - 2) / (numbers.size() - 1);
-    for (int i = 1; i < numbers.size(); ++i)
-        QVERIFY2(numbers[i] - numbers[i - 1] <= 2 * even,
-                 qPrintable(QStringLiteral("gap before step %1").arg(numbers[i])));
-}
-
-void ProgressStepsTest::savedAndOpened_data()
-{
-    QTest::addColumn<Members>("extra");
-    QTest::addColumn<int>("count");
-    QTest::addColumn<bool>("partsSkipped");
-
-    QTest::newRow("as saved") << Members{} << 4 << false;
-    // An older program opening our files, or ours opening a newer one's, passes these over.
-    QTest::newRow("unknown members")
-        << Members{{QStringLiteral("sticker.dat"), "x"},
-                   {QStringLiteral("step04.png"), png(numbered(9))},
-                   {QStringLiteral("step12345678901.png"), png(numbered(9))},
-                   {QStringLiteral("STEP7.png"), png(numbered(9))}}
-        << 4 << false;
-    QTest::newRow("not a picture")
-        << Members{{QStringLiteral("step7.png"), "GIF89a not really"}} << 4 << true;
-    QTest::newRow("too many pixels")
-        << Members{{QStringLiteral("step7.png"), png(numbered(9, {5000, 2}))}} << 4 << true;
-    QTest::newRow("outside the folder")
-        << Members{{QStringLiteral("../step7.png"), png(numbered(9))}} << 4 << true;
-    // Thinned as they are read; the numbering runs on after the highest.
-    Members crowd;
-    for (int n = 9; n <= 300; ++n)
-        crowd.append({QStringLiteral("step%1.png").arg(n), png(numbered(n))});
-    QTest::newRow("too many") << crowd << ProgressSteps::kMaxSteps << false;
-}
-
-void ProgressStepsTest::savedAndOpened()
-{
-    QFETCH(Members, extra);
-    QFETCH(int, count);
-    QFETCH(bool, partsSkipped);
-
-    PageModel page = m_page;
-    for (int n = 1; n <= 4; ++n)
-        QVERIFY(page.progressSteps.add(numbered(n), n));
-    page.changeCount = 4;
-    const QString saved = m_folder.filePath(QStringLiteral("saved.qlr"));
-    QString error;
-    QVERIFY2(saveWorkFile(page, files(), saved, {}, &error), qPrintable(error));
-
-    // The same file with the extra members added beside ours.
-    const QString path = m_folder.filePath(QStringLiteral("extra.qlr"));
+    void longWorkIsThinnedEvenly_data()
     {
-        auto reader = m_zip.openReader(saved, &error);
-        auto writer = m_zip.createWriter(path, &error);
-        QVERIFY(reader && writer);
-        const QVector<ArchiveEntry> entries = reader->entries();
-        for (int i = 0; i < entries.size(); ++i) {
-            QByteArray bytes;
-            QVERIFY(reader->read(i, 1 << 24, &bytes, &error));
-            QVERIFY(writer->add(entries[i].name, bytes, &error));
-        }
-        for (const auto &[name, bytes] : extra)
-            QVERIFY(writer->add(name, bytes, &error));
-        QVERIFY(writer->finish(&error));
+        QTest::addColumn<int>("taken");
+        QTest::newRow("just full") << ProgressSteps::kMaxSteps;
+        QTest::newRow("one more") << ProgressSteps::kMaxSteps + 1;
+        QTest::newRow("twice over") << 2 * ProgressSteps::kMaxSteps + 1;
+        QTest::newRow("a very long morning") << 1000;
     }
 
-    PageModel opened;
-    FileOutcome outcome;
-    QVERIFY2(openWorkFile(opened, files(), path, &error, &outcome), qPrintable(error));
-    QCOMPARE(outcome.partsSkipped, partsSkipped);
-    const QList<int> numbers = numbersOf(opened.progressSteps);
-    QCOMPARE(numbers.size(), count);
-    QCOMPARE(numbers.first(), 1);
-    QCOMPARE(opened.progressSteps.picture(0).pixel(0, 0), numbered(1).pixel(0, 0));
-    QCOMPARE(opened.progressSteps.nextNumber(), numbers.last() + 1);
-    // Saved again, the steps go with the work and nothing we passed over comes back.
-    const QString again = m_folder.filePath(QStringLiteral("again.qlr"));
-    QVERIFY2(saveWorkFile(opened, files(), again, {}, &error), qPrintable(error));
-    PageModel reopened;
-    QVERIFY(openWorkFile(reopened, files(), again, &error, &outcome));
-    QVERIFY(!outcome.partsSkipped);
-    QCOMPARE(numbersOf(reopened.progressSteps), numbers);
-}
+    void longWorkIsThinnedEvenly()
+    {
+        QFETCH(int, taken);
+        ProgressSteps steps;
+        for (int n = 1; n <= taken; ++n)
+            QVERIFY(steps.add(numbered(n), n));
+        const QList<int> numbers = numbersOf(steps);
+        QCOMPARE(numbers.size(), std::min(taken, ProgressSteps::kMaxSteps));
+        // The beginning and the latest picture stay; numbering runs on.
+        QCOMPARE(numbers.first(), 1);
+        QCOMPARE(numbers.last(), taken);
+        QCOMPARE(steps.nextNumber(), taken + 1);
+        // No stretch of the work is left with a hole far wider than the spacing over all.
+        const int even = (taken - 1 + numbers.size() - 2) / (numbers.size() - 1);
+        for (int i = 1; i < numbers.size(); ++i)
+            QVERIFY2(numbers[i] - numbers[i - 1] <= 2 * even,
+                     qPrintable(QStringLiteral("gap before step %1").arg(numbers[i])));
+    }
+
+    void savedAndOpened_data()
+    {
+        QTest::addColumn<Members>("extra");
+        QTest::addColumn<int>("count");
+        QTest::addColumn<bool>("partsSkipped");
+
+        QTest::newRow("as saved") << Members{} << 4 << false;
+        // An older program opening our files, or ours opening a newer one's, passes these over.
+        QTest::newRow("unknown members")
+            << Members{{QStringLiteral("sticker.dat"), "x"},
+                       {QStringLiteral("step04.png"), png(numbered(9))},
+                       {QStringLiteral("step12345678901.png"), png(numbered(9))},
+                       {QStringLiteral("STEP7.png"), png(numbered(9))}}
+            << 4 << false;
+        QTest::newRow("not a picture")
+            << Members{{QStringLiteral("step7.png"), "GIF89a not really"}} << 4 << true;
+        QTest::newRow("too many pixels")
+            << Members{{QStringLiteral("step7.png"), png(numbered(9, {5000, 2}))}} << 4 << true;
+        QTest::newRow("outside the folder")
+            << Members{{QStringLiteral("../step7.png"), png(numbered(9))}} << 4 << true;
+        // Thinned as they are read; the numbering runs on after the highest.
+        Members crowd;
+        for (int n = 9; n <= 300; ++n)
+            crowd.append({QStringLiteral("step%1.png").arg(n), png(numbered(n))});
+        QTest::newRow("too many") << crowd << ProgressSteps::kMaxSteps << false;
+    }
+
+    void savedAndOpened()
+    {
+        QFETCH(Members, extra);
+        QFETCH(int, count);
+        QFETCH(bool, partsSkipped);
+
+        PageModel page = m_page;
+        for (int n = 1; n <= 4; ++n)
+            QVERIFY(page.progressSteps.add(numbered(n), n));
+        page.changeCount = 4;
+        const QString saved = m_folder.filePath(QStringLiteral("saved.qlr"));
+        QString error;
+        QVERIFY2(saveWorkFile(page, files(), saved, {}, &error), qPrintable(error));
+
+        // The same file with the extra members added beside ours.
+        Members members;
+        for (const auto &[name, bytes] : zipMembers(saved).asKeyValueRange())
+            members.append(RawMember{name, bytes});
+        const QString path = m_folder.filePath(QStringLiteral("extra.qlr"));
+        writeRawZip(path, members + extra);
+
+        PageModel opened;
+        FileOutcome outcome;
+        QVERIFY2(openWorkFile(opened, files(), path, &error, &outcome), qPrintable(error));
+        QCOMPARE(outcome.partsSkipped, partsSkipped);
+        const QList<int> numbers = numbersOf(opened.progressSteps);
+        QCOMPARE(numbers.size(), count);
+        QCOMPARE(numbers.first(), 1);
+        QCOMPARE(opened.progressSteps.picture(0).pixel(0, 0), numbered(1).pixel(0, 0));
+        QCOMPARE(opened.progressSteps.nextNumber(), numbers.last() + 1);
+        // Saved again, the steps go with the work and nothing we passed over comes back.
+        const QString again = m_folder.filePath(QStringLiteral("again.qlr"));
+        QVERIFY2(saveWorkFile(opened, files(), again, {}, &error), qPrintable(error));
+        PageModel reopened;
+        QVERIFY(openWorkFile(reopened, files(), again, &error, &outcome));
+        QVERIFY(!outcome.partsSkipped);
+        QCOMPARE(numbersOf(reopened.progressSteps), numbers);
+    }
+};
 
 QTEST_MAIN(ProgressStepsTest)
 #include "tst_progresssteps.moc"

@@ -130,32 +130,24 @@ private slots:
         QTest::newRow("empty") << QByteArray();
         QTest::newRow("text") << QByteArray("this is not a work file");
         QTest::newRow("zip header only") << QByteArray("PK\x03\x04\x14\x00\x00\x00", 8);
+        QTemporaryDir dir;
+        QByteArray noise;
+        for (int i = 0; i < 200000; ++i)
+            noise.append(char((i * 7919) >> 3));
+        writeRawZip(dir.filePath("whole.qlr"), {{"pic0.bmp", noise}});
+        const QByteArray whole = readFile(dir.filePath("whole.qlr"));
+        QTest::newRow("cut off half way") << whole.left(whole.size() / 2);
     }
     void garbageIsRefusedWithAReason()
     {
         QFETCH(QByteArray, bytes);
         QTemporaryDir dir;
         writeFile(dir.filePath("bad.qlr"), bytes);
+        QDir().mkpath(dir.filePath("out"));
         ZipArchiveFormat zip;
         QString error;
         QVERIFY(!unpackArchive(zip, dir.filePath("bad.qlr"), dir.filePath("out"), {}, &error));
         QVERIFY(!error.isEmpty());
-    }
-
-    void truncatedArchiveIsRefused()
-    {
-        QTemporaryDir dir;
-        const QString archive = dir.filePath("cut.qlr");
-        QByteArray noise;
-        for (int i = 0; i < 200000; ++i)
-            noise.append(char((i * 7919) >> 3));
-        writeRawZip(archive, {{"pic0.bmp", noise}});
-        QByteArray bytes = readFile(archive);
-        writeFile(archive, bytes.left(bytes.size() / 2));
-        ZipArchiveFormat zip;
-        QString error;
-        QDir().mkpath(dir.filePath("out"));
-        QVERIFY(!unpackArchive(zip, archive, dir.filePath("out"), {}, &error));
     }
 
     void failedSaveLeavesTheEarlierFile()
@@ -173,8 +165,6 @@ private slots:
         }
         QCOMPARE(readFile(archive), QByteArray("the earlier work"));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"work.qlr"});
-
-        Staging missing(dir.filePath("no-such-folder"));
         QVERIFY(!zip.createWriter(dir.filePath("no-such-folder/x/work.qlr"), &error));
     }
 };

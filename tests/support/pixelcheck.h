@@ -1,6 +1,7 @@
 #pragma once
 // Small pixel counting helpers for tests that compare drawn pictures.
 
+#include <QBuffer>
 #include <QColor>
 #include <QImage>
 #include <QRect>
@@ -14,6 +15,16 @@ inline QImage blankPicture(int width, int height, QRgb colour = qRgb(255, 255, 2
     QImage image(width, height, QImage::Format_RGB32);
     image.fill(colour);
     return image;
+}
+
+// The picture as an image file of `format` ("PNG", "BMP", "JPEG") would hold it.
+inline QByteArray encodedPicture(const QImage &image, const char *format)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, format);
+    return bytes;
 }
 
 inline int countPixels(const QImage &image, QRgb colour)

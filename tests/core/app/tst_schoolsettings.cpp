@@ -1,14 +1,12 @@
-// What a school's technician sets up once: shared settings with locked keys, an installed data
-// folder found from the program's own folder, and a print button's wait that outlives a restart.
+// What a school's technician sets up once: shared settings with locked keys and a print button's
+// wait that outlives a restart.
 #include "core/app/appcontext.h"
-#include "core/app/folderresolution.h"
 #include "core/app/options.h"
 #include "core/app/settingsfile.h"
 #include "core/printing/printbuttonhiding.h"
 #include "core/printing/printbuttonreturn.h"
+#include "support/testfiles.h"
 
-#include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -98,10 +96,7 @@ private slots:
         forgetPrintButtonReturn(file);
         QVERIFY(!storedPrintButtonReturn(file));
 
-        QFile garbage(file);
-        QVERIFY(garbage.open(QIODevice::WriteOnly));
-        garbage.write("not a time");
-        garbage.close();
+        test::writeFile(file, "not a time");
         QVERIFY(!storedPrintButtonReturn(file));
 
         PrintButtonHiding hiding(5);
@@ -116,18 +111,6 @@ private slots:
         PrintButtonHiding alwaysShown(0);
         alwaysShown.resumeHidden(3);
         QVERIFY(alwaysShown.buttonVisible());
-    }
-
-    void installedDataIsFoundBesideTheProgram()
-    {
-        QTemporaryDir prefix;
-        QVERIFY(QDir(prefix.path()).mkpath("bin"));
-        QVERIFY(QDir(prefix.path()).mkpath("share/quillora/layouts"));
-        QCOMPARE(resolveDataFolder(QString(), prefix.filePath("bin")),
-                 prefix.filePath("share/quillora"));
-        // A build tree's own data folder comes first.
-        QVERIFY(QDir(prefix.path()).mkpath("bin/data/layouts"));
-        QCOMPARE(resolveDataFolder(QString(), prefix.filePath("bin")), prefix.filePath("bin/data"));
     }
 };
 

@@ -67,15 +67,6 @@ private slots:
         QTEST(paths::normalise(path), "expected");
     }
 
-    void runTag()
-    {
-        RandomSource first(42), second(42), other(43);
-        const QString tag = drawRunTag(first);
-        QVERIFY(QRegularExpression(QStringLiteral("^[A-Z]{8}$")).match(tag).hasMatch());
-        QCOMPARE(drawRunTag(second), tag);
-        QVERIFY(drawRunTag(other) != tag);
-    }
-
     // Two copies started in the same millisecond draw the same tag, but never share staging.
     void runTagFollowsClockStagingIsOwn()
     {
@@ -85,6 +76,7 @@ private slots:
         startUp(a, {});
         startUp(b, {});
         startUp(c, {});
+        QVERIFY(QRegularExpression(QStringLiteral("^[A-Z]{8}$")).match(a.runTag).hasMatch());
         QCOMPARE(a.runTag, b.runTag);
         QVERIFY(a.runTag != c.runTag);
         QVERIFY(QFileInfo(a.folders.staging).isDir() && QFileInfo(b.folders.staging).isDir());
@@ -116,7 +108,10 @@ private slots:
                                                  : StartupResult::Next::OpenWorkFile);
     }
 
-    void startUpFillsContext()
+    // Settings words such as MYDOCS stand for folders of the machine the program runs on: they
+    // are resolved in the context but written back as words, so that a roaming profile is not
+    // pinned to one machine.
+    void startUpFillsContextAndExitKeepsTheWords()
     {
         FakeMachine machine;
         writeFile(machine.path("language/lang.txt"), "\"Exit?\",\"Quitter ?\"\r\n");
@@ -130,16 +125,7 @@ private slots:
         QCOMPARE(ctx.folders.working, machine.path("docs"));
         QCOMPARE(ctx.folders.temporary, machine.path("tmp/quillora"));
         QVERIFY(QFileInfo(ctx.folders.temporary).isDir());
-    }
 
-    // The words stand for folders of the machine the program runs on; writing the resolved
-    // folders would pin a roaming profile to one machine.
-    void settingsWordsSurviveExit()
-    {
-        FakeMachine machine;
-        writeFile(machine.path("app/quillora.ini"), "tempPath=USERTEMP\r\n");
-        AppContext ctx(machine.environment());
-        startUp(ctx, {});
         QVERIFY(finishExit(ctx).settingsWritten);
         const QByteArray written = readFile(machine.path("app/quillora.ini"));
         QVERIFY(written.contains("\r\ntempPath=USERTEMP\r\n"));
@@ -157,6 +143,10 @@ private slots:
         QTest::newRow("wrong case does not count")
             << QStringList{"own/Layouts", "app/data/layouts"} << "own" << "app/data";
         QTest::newRow("neither keeps configured") << QStringList{"own"} << "own" << "own";
+        QTest::newRow("installed beside the program")
+            << QStringList{"share/quillora/layouts"} << "own" << "share/quillora";
+        QTest::newRow("a build tree's own comes first")
+            << QStringList{"share/quillora/layouts", "app/data/layouts"} << "own" << "app/data";
     }
     void dataFolder()
     {
@@ -277,7 +267,6 @@ private slots:
             QVERIFY2(QFile::exists(temp.filePath(name)), qPrintable(name));
         QVERIFY(QFileInfo(temp.filePath("upicQWERTYUIfolder")).isDir());
     }
-
 };
 
 QTEST_APPLESS_MAIN(TestStartup)

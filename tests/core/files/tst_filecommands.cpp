@@ -5,9 +5,9 @@
 #include "core/files/filerows.h"
 #include "core/files/workfilepreview.h"
 #include "support/rows.h"
+#include "support/testfiles.h"
 
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -115,10 +115,8 @@ private slots:
     void workFilesAreListedByName()
     {
         QTemporaryDir folder;
-        for (const char *name : {"b.qlr", "A.qlr", "c.QLR", "notes.txt", "a10.qlr", "a9.qlr"}) {
-            QFile file(folder.filePath(QLatin1String(name)));
-            QVERIFY(file.open(QIODevice::WriteOnly));
-        }
+        for (const char *name : {"b.qlr", "A.qlr", "c.QLR", "notes.txt", "a10.qlr", "a9.qlr"})
+            test::writeFile(folder.filePath(QLatin1String(name)), {});
         QDir(folder.path()).mkdir(QStringLiteral("folder.qlr"));
         const QStringList listed = workFilesIn(folder.path());
         QCOMPARE(listed, QStringList({"A.qlr", "a10.qlr", "a9.qlr", "b.qlr"}));
@@ -134,11 +132,8 @@ private slots:
         const QString other = makeStagingFolder(temporary.path(), QStringLiteral("ABCDEFGH"));
         QVERIFY(!mine.isEmpty() && !other.isEmpty() && mine != other);
         const QString previews = previewFolderIn(mine);
-        for (const QString &folder : {mine, previews, other}) {
-            QVERIFY(QDir().mkpath(folder));
-            QFile member(QDir(folder).filePath(QStringLiteral("pic0.bmp")));
-            QVERIFY(member.open(QIODevice::WriteOnly));
-        }
+        for (const QString &folder : {mine, previews, other})
+            test::writeFile(QDir(folder).filePath(QStringLiteral("pic0.bmp")), "x");
         removeStagingFolder({});
         QVERIFY(QDir(mine).exists());
         removeStagingFolder(mine);

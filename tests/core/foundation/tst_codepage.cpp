@@ -1,5 +1,4 @@
 #include "core/foundation/codepage.h"
-#include "core/foundation/translator.h"
 #include "support/rows.h"
 
 #include <QTest>

@@ -1,7 +1,7 @@
 #include "core/foundation/translator.h"
 #include "support/rows.h"
+#include "support/testfiles.h"
 
-#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -56,11 +56,9 @@ private slots:
         QCOMPARE(translator.count(), 0);
         QCOMPARE(translator.translate(QStringLiteral("Exit?")), QStringLiteral("Exit?"));
 
-        QFile file(dir.filePath("lang.txt"));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("\"Exit?\",\"Sortir?\"\r\n\"Save?\",\"Enregistrer?\"\r\n");
-        file.close();
-        translator.load(file.fileName());
+        test::writeFile(dir.filePath("lang.txt"),
+                        "\"Exit?\",\"Sortir?\"\r\n\"Save?\",\"Enregistrer?\"\r\n");
+        translator.load(dir.filePath("lang.txt"));
         QVERIFY(translator.hasLanguageFile());
         QCOMPARE(translator.count(), 2);
         QCOMPARE(translator.translate(QStringLiteral("Save?")), QStringLiteral("Enregistrer?"));

@@ -7,6 +7,7 @@
 #include "support/pixelcheck.h"
 #include "support/samplepage.h"
 
+#include <QPainter>
 #include <QTest>
 
 using namespace quillora;
@@ -23,17 +24,12 @@ const QRgb kBlack = qRgb(0, 0, 0);
 QImage twoDiscMask(QSize size)
 {
     QImage mask = blankPicture(size.width(), size.height(), kWhite);
+    QPainter painter(&mask);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(Qt::black);
     const double r = size.height() * 0.4;
-    const QPointF left(size.width() * 0.25, size.height() / 2.0);
-    const QPointF right(size.width() * 0.75, size.height() / 2.0);
-    for (int y = 0; y < size.height(); ++y)
-        for (int x = 0; x < size.width(); ++x) {
-            const QPointF p(x + 0.5, y + 0.5);
-            const QPointF a = p - left;
-            const QPointF b = p - right;
-            if (QPointF::dotProduct(a, a) < r * r || QPointF::dotProduct(b, b) < r * r)
-                mask.setPixel(x, y, kBlack);
-        }
+    painter.drawEllipse(QPointF(size.width() * 0.25, size.height() / 2.0), r, r);
+    painter.drawEllipse(QPointF(size.width() * 0.75, size.height() / 2.0), r, r);
     return mask;
 }
 

@@ -75,14 +75,13 @@ private slots:
         PageModel page = pageWithPictures(pictures, DocumentKind(documentType));
         page.pictureBoxes[0].tag = tag;
         Painter p;
-        auto &painting = p.painting;
 
-        const PressResult result = painting.press(page, 0, at({10, 10}));
+        const PressResult result = p.painting.press(page, 0, at({10, 10}));
         QCOMPARE(result.outcome, outcome);
         QVERIFY(result.becameCurrent);
         QCOMPARE(page.current, (CurrentObject{QStringLiteral("p"), 0}));
-        painting.move(page, 0, at({30, 20}));
-        painting.release(page, 0, at({30, 20}));
+        p.painting.move(page, 0, at({30, 20}));
+        p.painting.release(page, 0, at({30, 20}));
         QCOMPARE(page.changeCount, changeCount);
         QCOMPARE(redOf(page, 0) > 0, outcome == PressOutcome::Painted);
     }
@@ -91,22 +90,21 @@ private slots:
     {
         PageModel page = pageWithPictures(2);
         Painter p;
-        auto &painting = p.painting;
-        QCOMPARE(painting.press(page, 1, at({10, 10})).outcome, PressOutcome::Selected);
-        painting.release(page, 1, at({10, 10}));
+        QCOMPARE(p.painting.press(page, 1, at({10, 10})).outcome, PressOutcome::Selected);
+        p.painting.release(page, 1, at({10, 10}));
 
-        const PressResult again = painting.press(page, 1, at({10, 10}));
+        const PressResult again = p.painting.press(page, 1, at({10, 10}));
         QCOMPARE(again.outcome, PressOutcome::Painted);
         QVERIFY(!again.becameCurrent);
         QVERIFY(!again.dirty.isEmpty());
-        painting.move(page, 1, at({30, 10}));
-        painting.release(page, 1, at({30, 10}));
+        p.painting.move(page, 1, at({30, 10}));
+        p.painting.release(page, 1, at({30, 10}));
         QCOMPARE(page.changeCount, 1);
         QVERIFY(redOf(page, 1) > 0);
         QCOMPARE(redOf(page, 0), 0);
 
         // Turning to the other picture selects it again.
-        QCOMPARE(painting.press(page, 0, at({10, 10})).outcome, PressOutcome::Selected);
+        QCOMPARE(p.painting.press(page, 0, at({10, 10})).outcome, PressOutcome::Selected);
         QCOMPARE(page.changeCount, 1);
     }
 
@@ -138,13 +136,12 @@ private slots:
         PageModel page = pageWithPictures(2);
         page.current = {QStringLiteral("p"), 0};
         Painter p;
-        auto &painting = p.painting;
-        QCOMPARE(painting.press(page, 0, at({5, 5})).outcome, PressOutcome::Painted);
-        QVERIFY(painting.move(page, 1, at({30, 20})).isEmpty());
+        QCOMPARE(p.painting.press(page, 0, at({5, 5})).outcome, PressOutcome::Painted);
+        QVERIFY(p.painting.move(page, 1, at({30, 20})).isEmpty());
         QCOMPARE(redOf(page, 1), 0);
-        painting.release(page, 0, at({5, 5}));
+        p.painting.release(page, 0, at({5, 5}));
         // After the release, moves paint nothing until the next press.
-        QVERIFY(painting.move(page, 0, at({30, 20})).isEmpty());
+        QVERIFY(p.painting.move(page, 0, at({30, 20})).isEmpty());
     }
 
     void animationFollowsTheCurrentPicture()
@@ -153,16 +150,15 @@ private slots:
         page.current = {QStringLiteral("p"), 0};
         Painter p;
         selectTool(p.state, ToolSplat);
-        auto &painting = p.painting;
-        QVERIFY(painting.timerWanted());
-        painting.press(page, 0, at({20, 15}));
-        painting.release(page, 0, at({20, 15}));
-        QVERIFY(!painting.tick(page).isEmpty());
+        QVERIFY(p.painting.timerWanted());
+        p.painting.press(page, 0, at({20, 15}));
+        p.painting.release(page, 0, at({20, 15}));
+        QVERIFY(!p.painting.tick(page).isEmpty());
         QVERIFY(redOf(page, 0) > 0);
 
-        painting.press(page, 1, at({20, 15})); // selects the other picture
-        painting.tick(page);
-        QVERIFY(!painting.engine().animating());
+        p.painting.press(page, 1, at({20, 15})); // selects the other picture
+        p.painting.tick(page);
+        QVERIFY(!p.painting.engine().animating());
         QCOMPARE(redOf(page, 1), 0);
     }
 
@@ -172,8 +168,7 @@ private slots:
         page.pictureBoxes[0].image = blankPicture(40, 30).convertToFormat(QImage::Format_RGB888);
         Painter p;
         selectTool(p.state, ToolFloodFill);
-        auto &painting = p.painting;
-        painting.press(page, 0, at({5, 5}));
+        p.painting.press(page, 0, at({5, 5}));
         QCOMPARE(redOf(page, 0), 40 * 30);
     }
 };

@@ -3,7 +3,9 @@
 
 #include "core/pictures/importfit.h"
 #include "core/pictures/webcamcapture.h"
+#include "support/pixelcheck.h"
 #include "support/rows.h"
+#include "support/testfiles.h"
 
 #include <QFile>
 #include <QPainter>
@@ -11,6 +13,7 @@
 #include <QTest>
 
 using namespace quillora;
+using namespace quillora::test;
 
 namespace {
 
@@ -40,20 +43,9 @@ ShotWriter writerOf(const QImage &frame)
     };
 }
 
-bool near(QRgb actual, QColor expected, int tolerance = 40)
-{
-    return std::abs(qRed(actual) - expected.red()) <= tolerance &&
-           std::abs(qGreen(actual) - expected.green()) <= tolerance &&
-           std::abs(qBlue(actual) - expected.blue()) <= tolerance;
-}
-
-QByteArray describe(QRgb pixel)
-{
-    return QByteArray::number(qRed(pixel)) + ',' + QByteArray::number(qGreen(pixel)) + ',' +
-           QByteArray::number(qBlue(pixel));
-}
-
 } // namespace
+
+Q_DECLARE_METATYPE(quillora::ShotWriter)
 
 class TestWebcamCapture : public QObject {
     Q_OBJECT
@@ -85,9 +77,8 @@ private slots:
 
         const QImage picture = capture.picture();
         QCOMPARE(picture.size(), region.size());
-        QVERIFY2(near(picture.pixel(20, 20), corner), describe(picture.pixel(20, 20)));
-        const QPoint centre = picture.rect().center();
-        QVERIFY2(near(picture.pixel(centre), Qt::green), describe(picture.pixel(centre)));
+        QVERIFY(nearColour(picture.pixelColor(20, 20), corner));
+        QVERIFY(nearColour(picture.pixelColor(picture.rect().center()), Qt::green));
     }
 
     void effectsChangePixels_data()
@@ -119,9 +110,7 @@ private slots:
         QImage picture(2, 1, QImage::Format_RGB32);
         picture.setPixel(0, 0, qRgb(255, 0, 0));
         picture.setPixel(1, 0, qRgb(0, 0, 255));
-        const QImage mirrored = applyWebcamEffect(picture, WebcamEffect::Mirror);
-        QCOMPARE(mirrored.pixel(0, 0), qRgb(0, 0, 255));
-        QCOMPARE(mirrored.pixel(1, 0), qRgb(255, 0, 0));
+        QCOMPARE(applyWebcamEffect(picture, WebcamEffect::Mirror), picture.mirrored(true, false));
 
         // The taken picture has the effect too, not only the preview.
         QTemporaryDir folder;
@@ -131,7 +120,7 @@ private slots:
                              {QRect(0, 0, 320, 480), kPreview.size(), WebcamEffect::BlackAndWhite},
                              &error));
         const QRgb pixel = capture.picture().pixel(10, 10);
-        QVERIFY2(qRed(pixel) == qGreen(pixel) && qGreen(pixel) == qBlue(pixel), describe(pixel));
+        QVERIFY(qRed(pixel) == qGreen(pixel) && qGreen(pixel) == qBlue(pixel));
     }
 
     void brightnessSteps_data()
@@ -163,44 +152,35 @@ private slots:
 
     void failuresLeaveNoPicture_data()
     {
-        QTest::addColumn<int>("failure");
-        QTest::newRow("camera gives nothing") << 0;
-        QTest::newRow("shot is not a picture") << 1;
-        QTest::newRow("nothing visible") << 2;
-        QTest::newRow("no writer") << 3;
+        QTest::addColumn<ShotWriter>("writer");
+        QTest::addColumn<QRect>("visible");
+        const ShotWriter unplugged = [](const QString &, int, QString *error) {
+            *error = QStringLiteral("unplugged");
+            return false;
+        };
+        const ShotWriter notAJpeg = [](const QString &path, int, QString *) {
+            test::writeFile(path, "not a jpeg");
+            return true;
+        };
+        QTest::newRow("camera gives nothing") << unplugged << kPreview;
+        QTest::newRow("shot is not a picture") << notAJpeg << kPreview;
+        QTest::newRow("nothing visible") << writerOf(knownFrame()) << QRect();
+        QTest::newRow("no writer") << ShotWriter() << kPreview;
     }
 
     void failuresLeaveNoPicture()
     {
-        QFETCH(int, failure);
+        QFETCH(ShotWriter, writer);
+        QFETCH(QRect, visible);
         QTemporaryDir folder;
         WebcamCapture capture(folder.path());
         // A picture from an earlier take must not pass for this one.
         QVERIFY(capture.take(writerOf(knownFrame()), {kPreview, kPreview.size(), {}}, nullptr));
         QVERIFY(QFile::exists(capture.picturePath()));
 
-        ShotWriter writer = writerOf(knownFrame());
-        WebcamShot shot{kPreview, kPreview.size(), {}};
-        if (failure == 0) {
-            writer = [](const QString &, int, QString *error) {
-                *error = QStringLiteral("unplugged");
-                return false;
-            };
-        } else if (failure == 1) {
-            writer = [](const QString &path, int, QString *) {
-                QFile file(path);
-                return file.open(QIODevice::WriteOnly) && file.write("not a jpeg") > 0;
-            };
-        } else if (failure == 2) {
-            shot.visible = QRect();
-        } else {
-            writer = nullptr;
-        }
         QString error;
-        QVERIFY(!capture.take(writer, shot, &error));
+        QVERIFY(!capture.take(writer, {visible, kPreview.size(), {}}, &error));
         QVERIFY(!error.isEmpty());
-        if (failure == 0)
-            QCOMPARE(error, QStringLiteral("unplugged"));
         QVERIFY(!QFile::exists(capture.picturePath()));
         QVERIFY(capture.picture().isNull());
     }
@@ -209,15 +189,12 @@ private slots:
     {
         QTemporaryDir folder;
         WebcamCapture capture(folder.path());
-        QImage first(64, 48, QImage::Format_RGB32);
-        first.fill(Qt::red);
-        QVERIFY(capture.take(writerOf(first), {kPreview, kPreview.size(), {}}, nullptr));
-        QImage second(32, 24, QImage::Format_RGB32);
-        second.fill(Qt::blue);
-        QVERIFY(capture.take(writerOf(second), {kPreview, kPreview.size(), {}}, nullptr));
+        const WebcamShot whole{kPreview, kPreview.size(), {}};
+        QVERIFY(capture.take(writerOf(blankPicture(64, 48, qRgb(255, 0, 0))), whole, nullptr));
+        QVERIFY(capture.take(writerOf(blankPicture(32, 24, qRgb(0, 0, 255))), whole, nullptr));
         const QImage picture = capture.picture();
         QCOMPARE(picture.size(), QSize(32, 24));
-        QVERIFY(near(picture.pixel(5, 5), Qt::blue));
+        QVERIFY(nearColour(picture.pixelColor(5, 5), Qt::blue));
         QCOMPARE(QImage(capture.shotPath()).size(), QSize(32, 24));
     }
 };

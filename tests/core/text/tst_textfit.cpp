@@ -5,6 +5,7 @@
 #include "core/text/selectionlook.h"
 #include "core/text/textsize.h"
 #include "support/rows.h"
+#include "support/samplepage.h"
 
 #include <QGuiApplication>
 #include <QImage>
@@ -20,11 +21,8 @@ namespace {
 
 TextBoxModel plainBox(const QString &text, double size, QSize box, bool multiLine)
 {
-    TextBoxModel model;
-    model.style.fontName = QStringLiteral("Liberation Sans");
+    TextBoxModel model = test::textBox(QRect(QPoint(0, 0), box), text);
     model.style.fontSize = size;
-    model.geometry = QRect(QPoint(0, 0), box);
-    model.text = text;
     model.multiLine = multiLine;
     return model;
 }
