@@ -29,9 +29,12 @@ Environment systemEnvironment()
     const QString dataHome = qEnvironmentVariable(
         "XDG_DATA_HOME", QDir::homePath() + QStringLiteral("/.local/share"));
     env.folders.userData = dataHome + QStringLiteral("/quillora");
-    // End-to-end scenarios wait a second for an autosave instead of twenty.
+    // End-to-end scenarios wait a second for an autosave instead of twenty, and for a
+    // progress picture instead of minutes.
     if (const int seconds = qEnvironmentVariableIntValue("QUILLORA_AUTOSAVE_SECONDS"); seconds > 0)
         env.autosaveInterval = std::chrono::seconds(seconds);
+    if (const int seconds = qEnvironmentVariableIntValue("QUILLORA_SNAPSHOT_SECONDS"); seconds > 0)
+        env.progressSnapshotInterval = std::chrono::seconds(seconds);
     return env;
 }
 

@@ -105,7 +105,10 @@ private:
 
 class ZipWriter : public ArchiveWriter {
 public:
-    explicit ZipWriter(const QString &path) : m_target(path), m_zip(&m_target.device()) {}
+    ZipWriter(const QString &path, int level)
+        : m_target(path), m_zip(&m_target.device()), m_level(level)
+    {
+    }
 
     bool open(QString *error)
     {
@@ -130,7 +133,8 @@ public:
         QuaZipFile file(&m_zip);
         QuaZipNewInfo info(name);
         info.externalAttr = quint32(0100644) << 16; // a regular file, readable by everyone
-        if (!file.open(QIODevice::WriteOnly, info) || file.write(bytes) != bytes.size()) {
+        if (!file.open(QIODevice::WriteOnly, info, nullptr, 0, Z_DEFLATED, m_level)
+            || file.write(bytes) != bytes.size()) {
             setError(error, QStringLiteral("cannot add %1 (code %2)").arg(name).arg(file.getZipError()));
             return false;
         }
@@ -187,8 +191,17 @@ private:
 
     WholeFileWriter m_target;
     QuaZip m_zip;
+    int m_level;
     QVector<Added> m_added;
 };
+
+std::unique_ptr<ArchiveWriter> startWriter(const QString &path, int level, QString *error)
+{
+    auto writer = std::make_unique<ZipWriter>(path, level);
+    if (!writer->open(error))
+        return nullptr;
+    return writer;
+}
 
 } // namespace
 
@@ -202,10 +215,13 @@ std::unique_ptr<ArchiveReader> ZipArchiveFormat::openReader(const QString &path,
 
 std::unique_ptr<ArchiveWriter> ZipArchiveFormat::createWriter(const QString &path, QString *error)
 {
-    auto writer = std::make_unique<ZipWriter>(path);
-    if (!writer->open(error))
-        return nullptr;
-    return writer;
+    return startWriter(path, Z_DEFAULT_COMPRESSION, error);
+}
+
+std::unique_ptr<ArchiveWriter> ZipArchiveFormat::createQuickWriter(const QString &path,
+                                                                   QString *error)
+{
+    return startWriter(path, Z_BEST_SPEED, error);
 }
 
 } // namespace quillora

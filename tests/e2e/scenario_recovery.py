@@ -1,8 +1,10 @@
 """Recovery after a crash: a page painted and typed on is autosaved (after one second here, not
 twenty), the program is killed, started again, and offers the work first; opened, it shows the
-painting and the text, and saving it properly takes the recovery file away."""
+painting and the text, and saving it properly takes the recovery file away. The progress pictures
+(one a second here) travel into the saved work file and come out again with --export-steps."""
 import glob
 import os
+import re
 import subprocess
 import time
 import zipfile
@@ -29,7 +31,8 @@ def painted(work_file, member="pic0.bmp"):
 
 def body(s):
     machine_env = s.env
-    s.env = lambda: dict(machine_env(), QUILLORA_AUTOSAVE_SECONDS="1")
+    s.env = lambda: dict(machine_env(), QUILLORA_AUTOSAVE_SECONDS="1",
+                         QUILLORA_SNAPSHOT_SECONDS="1")
     s.start_simple()
     x, y, w, h = a11y.ext(s.find("Picture 1"))
     s.drag([(x + 30, y + 30), (x + w // 2, y + h // 2), (x + w - 30, y + h - 30)])
@@ -50,6 +53,18 @@ def body(s):
     s.wait_until(lambda: not recovery_files(s), what="the recovery file to go after the save")
     s.leave()
     assert not recovery_files(s, "*"), recovery_files(s, "*")
+
+    with zipfile.ZipFile(saved) as archive:
+        steps = [n for n in archive.namelist() if re.fullmatch(r"step[1-9][0-9]*\.png", n)]
+    assert steps, "the saved work holds no progress pictures"
+    folder = os.path.join(s.root, "steps")
+    result = s.run_headless("--export-steps", folder, saved)
+    assert result.returncode == 0, result.stdout + result.stderr
+    exported = sorted(os.listdir(folder))
+    assert exported == sorted(steps), exported
+    # The pictures as the work file holds them, each a PNG that decodes.
+    subprocess.run(["identify", "-regard-warnings", *(os.path.join(folder, n) for n in exported)],
+                   check=True, capture_output=True)
 
 
 harness.main(body)

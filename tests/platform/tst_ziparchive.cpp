@@ -14,8 +14,15 @@ using namespace quillora::test;
 class TestZipArchive : public QObject {
     Q_OBJECT
 private slots:
+    void packsOnlyMemberPatternsInOrder_data()
+    {
+        QTest::addColumn<Packing>("packing");
+        QTest::newRow("small, for the child's work") << Packing::Small;
+        QTest::newRow("quick, for recovery") << Packing::Quick;
+    }
     void packsOnlyMemberPatternsInOrder()
     {
+        QFETCH(Packing, packing);
         QTemporaryDir dir;
         Staging staging(dir.filePath("staging"));
         QDir().mkpath(staging.folder());
@@ -31,7 +38,7 @@ private slots:
         ZipArchiveFormat zip;
         QString error;
         const QString archive = dir.filePath("work.qlr");
-        QVERIFY2(staging.pack(zip, archive, &error), qPrintable(error));
+        QVERIFY2(staging.pack(zip, archive, &error, packing), qPrintable(error));
 
         const QString out = dir.filePath("out");
         QDir().mkpath(out);

@@ -37,11 +37,21 @@ public:
     [[nodiscard]] virtual bool finish(QString *error) = 0;
 };
 
+// How hard the writer squeezes the members: a work file the child keeps is packed small; a
+// recovery file, written again and again while the child works, is packed quickly.
+enum class Packing { Small, Quick };
+
 class ArchiveFormat {
 public:
     virtual ~ArchiveFormat() = default;
     virtual std::unique_ptr<ArchiveReader> openReader(const QString &path, QString *error) = 0;
     virtual std::unique_ptr<ArchiveWriter> createWriter(const QString &path, QString *error) = 0;
+    // A writer that spends less time and packs less tightly; a format without that choice
+    // packs as always. Its archives read like any other.
+    virtual std::unique_ptr<ArchiveWriter> createQuickWriter(const QString &path, QString *error)
+    {
+        return createWriter(path, error);
+    }
 };
 
 } // namespace quillora

@@ -8,7 +8,7 @@ auto saveJob(const WorkFileJob &job, PageModel snapshot, const SavedLayoutOption
 {
     return [job, options, page = std::move(snapshot)]() mutable {
         WorkFileJobResult result;
-        const WorkFileContext context{job.format, job.staging, job.fit, job.limits};
+        const WorkFileContext context{job.format, job.staging, job.fit, job.limits, job.packing};
         result.done =
             saveWorkFile(page, context, job.path, options, &result.error, &result.outcome);
         result.page = std::move(page);

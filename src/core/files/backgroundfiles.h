@@ -15,6 +15,7 @@ struct WorkFileJob {
     PageFitInputs fit;
     UnpackLimits limits;
     QString path;
+    Packing packing = Packing::Small;
 };
 
 struct WorkFileJobResult {

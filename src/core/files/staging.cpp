@@ -65,10 +65,12 @@ qint64 Staging::bytesToPack() const
     return bytes;
 }
 
-bool Staging::pack(ArchiveFormat &format, const QString &archivePath, QString *error) const
+bool Staging::pack(ArchiveFormat &format, const QString &archivePath, QString *error,
+                   Packing packing) const
 {
     const QStringList members = membersToPack();
-    auto writer = format.createWriter(archivePath, error);
+    auto writer = packing == Packing::Quick ? format.createQuickWriter(archivePath, error)
+                                            : format.createWriter(archivePath, error);
     if (!writer)
         return false;
     for (const QString &name : members) {

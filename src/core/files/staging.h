@@ -32,8 +32,8 @@ public:
     // What those members take together.
     qint64 bytesToPack() const;
 
-    [[nodiscard]] bool pack(ArchiveFormat &format, const QString &archivePath,
-                            QString *error) const;
+    [[nodiscard]] bool pack(ArchiveFormat &format, const QString &archivePath, QString *error,
+                            Packing packing = Packing::Small) const;
 
     // Moves every file of `folder` (a checked, freshly unpacked archive) into staging.
     [[nodiscard]] bool adoptFrom(const QString &folder, QString *error) const;

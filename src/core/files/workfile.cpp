@@ -102,7 +102,7 @@ bool saveWorkFile(PageModel &page, const WorkFileContext &context, const QString
                                       bytesToStage(page));
         return false;
     }
-    if (!context.staging.pack(context.format, path, error)) {
+    if (!context.staging.pack(context.format, path, error, context.packing)) {
         result.trouble = writeTrouble(path, context.staging.bytesToPack());
         return false;
     }

@@ -18,6 +18,7 @@ struct WorkFileContext {
     const Staging &staging;
     PageFitInputs fit;              // how an opened page is fitted to the screen
     UnpackLimits limits;
+    Packing packing = Packing::Small; // how a save packs the members
 };
 
 // Writes every member of the page into staging and packs them into `path`. Only a complete

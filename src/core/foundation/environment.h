@@ -7,6 +7,7 @@
 
 #include <chrono>
 #include <functional>
+#include <optional>
 #include <random>
 
 namespace quillora {
@@ -48,6 +49,9 @@ struct Environment {
     std::function<QDateTime()> clock = [] { return QDateTime::currentDateTime(); };
     // How much activity autosave lets pass before it writes unsaved work again.
     std::chrono::milliseconds autosaveInterval = std::chrono::seconds(20);
+    // Replaces the minutes between progress pictures that the settings ask for; a setting of 0
+    // still means none.
+    std::optional<std::chrono::milliseconds> progressSnapshotInterval;
 };
 
 } // namespace quillora

@@ -104,7 +104,9 @@ void AutosaveController::write()
     options.copiesOnSheet = snapshot.repeatCount;
     const Staging staging(stagingFolder());
     const PageFitInputs fit = m_window ? m_window->pageFitInputs() : PageFitInputs{};
-    const WorkFileJob job{m_files.archiveFormat(), staging, fit, {}, m_claim.workPath()};
+    // Written again and again while the child works: packed quickly rather than small.
+    const WorkFileJob job{m_files.archiveFormat(), staging, fit, {}, m_claim.workPath(),
+                          Packing::Quick};
     saveInBackground(
         m_files.worker(), job, std::move(snapshot), options, this,
         [this](const WorkFileJobResult &result) { writeEndedWith(result.done, result.error); });

@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include <algorithm>
+#include <chrono>
 
 namespace quillora {
 
@@ -24,9 +25,10 @@ void ProgressSnapshots::applySettings()
         m_timer.stop();
         return;
     }
-    const int interval = minutes * 60 * 1000;
+    const std::chrono::milliseconds interval =
+        m_context.env.progressSnapshotInterval.value_or(std::chrono::minutes(minutes));
     // Setting the same interval again would restart the wait the child is already halfway through.
-    if (!m_timer.isActive() || m_timer.interval() != interval)
+    if (!m_timer.isActive() || m_timer.intervalAsDuration() != interval)
         m_timer.start(interval);
 }
 

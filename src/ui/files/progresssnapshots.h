@@ -20,8 +20,8 @@ public:
     // `window` shows the page at the page model's pageRect; the controller is its child.
     ProgressSnapshots(AppContext &context, QWidget &window);
 
-    // Asks for a picture every `progressSnapshots` minutes; stopped when that is 0. Tests call
-    // takeStep() themselves instead of waiting for it.
+    // Asks for a picture every `progressSnapshots` minutes (or as often as the environment
+    // says); stopped when the setting is 0. Tests call takeStep() themselves instead of waiting.
     const QTimer &timer() const { return m_timer; }
 
     // The page area of `window` as shown, at half its width, smoothly reduced.

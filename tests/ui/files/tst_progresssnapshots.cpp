@@ -44,9 +44,14 @@ private slots:
         const QPoint boxCentre = box->mapTo(f.window.get(), box->rect().center());
         QCOMPARE(step.pixelColor((boxCentre - page.pageRect.topLeft()) / 2), QColor(Qt::red));
 
+        // A shortened interval for scenarios never turns on what the teacher turned off.
+        f.context.env.progressSnapshotInterval = std::chrono::seconds(1);
         f.context.settings.progressSnapshots = 0;
         snapshots->applySettings();
         QVERIFY(!snapshots->timer().isActive());
+        f.context.settings.progressSnapshots = 5;
+        snapshots->applySettings();
+        QCOMPARE(snapshots->timer().interval(), 1000);
     }
 
     void flipBookStopsAtTheLatest()
