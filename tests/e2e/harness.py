@@ -120,10 +120,9 @@ class Scenario:
     def find(self, name, role=None, timeout=10.0, within=None):
         """A showing widget by accessible name; `within` names the dialog to look in, so a
         button of a dialog that just closed is never taken for the new one's."""
-        root = self.app
         if within is not None:
-            root = a11y.find(self.app, within, "dialog", timeout)
-        return a11y.find(root, name, role, timeout)
+            return a11y.find_within(self.app, within, name, role, timeout)
+        return a11y.find(self.app, name, role, timeout)
 
     def showing(self, name, role=None):
         """Whether a widget of that name is on screen now (no waiting)."""
