@@ -12,6 +12,8 @@
 #include "ui/app/filestoreform.h"
 #include "ui/app/optform.h"
 #include "ui/app/splashnew.h"
+#include "ui/doctypes/documentwindow.h"
+#include "ui/doctypes/documentwindows.h"
 #include "ui/doctypes/templatesheetcontroller.h"
 #include "ui/files/fileform.h"
 #include "ui/kit/briefpurposeform.h"
@@ -177,6 +179,16 @@ private slots:
         windows.push_back(std::make_unique<ImpOpsForm>(context, QSize(60, 60), photo, false));
         for (const QString &message : kMessages)
             windows.push_back(std::make_unique<MessageForm>(context, message));
+        // Every other kind's window, once each.
+        const DocumentWindows kinds;
+        QSet<WindowKind> made{WindowKind::SinglePage};
+        for (int code = 0; code < kDocumentKindCount; ++code) {
+            const DocumentKind kind = DocumentKind(code);
+            if (made.contains(kindInfo(kind).window))
+                continue;
+            made.insert(kindInfo(kind).window);
+            windows.push_back(kinds.create(kind, context));
+        }
 
         const QSet<QString> translations = translationsIn(kExampleFile);
         QSet<QString> missing;
