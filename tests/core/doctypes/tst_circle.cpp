@@ -1,18 +1,15 @@
 // Circles: segment geometry, where the words stand, painting kept to the disc, turning (by the
-// buttons, by dragging, a hundred times each way, undone), the description and members read
-// back whatever staging holds, and the printed page.
+// buttons a hundred times each way, by dragging), and the description and members read back
+// whatever staging holds. Undoing a turn and printing are the circle scenario's.
 
 #include "core/doctypes/circledescription.h"
 #include "core/doctypes/circledrawing.h"
 #include "core/doctypes/circlefamily.h"
-#include "core/doctypes/circleprint.h"
 #include "core/doctypes/circleturn.h"
 #include "core/files/members.h"
 #include "core/files/staging.h"
 #include "core/pictures/paintengine.h"
 #include "core/pictures/raster.h"
-#include "core/printing/imageprintdevice.h"
-#include "core/undo/undohistory.h"
 #include "support/testfiles.h"
 
 #include <QTemporaryDir>
@@ -48,10 +45,11 @@ CirclePage paintedCircle(int segments)
     return page;
 }
 
-// Runs a turn to its end and moves the segments on.
+// Runs a turn to its end, refusing a second press meanwhile, and moves the segments on.
 void turnOnce(CirclePage &page, CircleTurn &turn, TurnDirection direction)
 {
     QVERIFY(startTurn(turn, rotateButtonTurn(page.segmentCount(), direction)));
+    QVERIFY(!startTurn(turn, rotateButtonTurn(page.segmentCount(), direction)));
     TurnTick tick;
     for (int ticks = 0; !tick.finished && ticks < 100; ++ticks)
         tick = stepTurn(turn, page.segmentCount());
@@ -59,16 +57,7 @@ void turnOnce(CirclePage &page, CircleTurn &turn, TurnDirection direction)
     shiftSegments(page, tick.segmentShift);
 }
 
-QStringList words(const PageModel &page)
-{
-    QStringList texts;
-    for (const TextBoxModel &box : page.textBoxes)
-        texts.append(box.text);
-    return texts;
-}
-
 } // namespace
-
 class CircleTest : public QObject {
     Q_OBJECT
 private slots:
@@ -156,37 +145,6 @@ private slots:
         QVERIFY(inside > 0);
     }
 
-    // A turn speeds up tick by tick and stops exactly one segment on.
-    void buttonTurns_data()
-    {
-        QTest::addColumn<int>("segments");
-        QTest::addColumn<bool>("clockwise");
-        QTest::addColumn<QList<int>>("angles");
-        QTest::newRow("4 clockwise") << 4 << true << QList<int>{18, 40, 66, 90};
-        QTest::newRow("4 anticlockwise") << 4 << false << QList<int>{-18, -40, -66, -90};
-        QTest::newRow("7: 51.43 degrees a segment") << 7 << true << QList<int>{10, 22, 36, 51};
-        QTest::newRow("2") << 2 << true << QList<int>{36, 72, 108, 144, 180};
-    }
-    void buttonTurns()
-    {
-        QFETCH(int, segments);
-        QFETCH(bool, clockwise);
-        QFETCH(QList<int>, angles);
-        const TurnStart start = rotateButtonTurn(
-            segments, clockwise ? TurnDirection::Clockwise : TurnDirection::Anticlockwise);
-        CircleTurn turn;
-        QVERIFY(startTurn(turn, start));
-        QVERIFY(!startTurn(turn, start));
-        TurnTick tick;
-        for (int i = 0; i < angles.size(); ++i) {
-            QVERIFY(!tick.finished);
-            tick = stepTurn(turn, segments);
-            QCOMPARE(int(tick.angle), angles[i]);
-        }
-        QVERIFY(tick.finished && !turn.running);
-        QCOMPARE(tick.segmentShift, clockwise ? 1 : -1);
-    }
-
     // However many turns, the painting stands exactly where the last one put it.
     void hundredTurnsEachWay_data()
     {
@@ -241,49 +199,6 @@ private slots:
             tick = stepTurn(turn, 4);
         QTEST(tick.segmentShift, "shift");
         QVERIFY(!turn.busy());
-    }
-
-    void turnIsUndoneWithItsWords()
-    {
-        PageModel page;
-        page.documentType = DocumentKind::Circle;
-        buildNewCircle(page, documentWindowFit(1280, 800, DocumentKind::Circle), 4);
-        QImage &disc = page.pictureBoxes[kDiscPictureBox].image;
-        raster::fillDisc(disc, QPointF(disc.width() / 2.0, disc.height() * 0.2), 10, kPaint);
-        const QImage painted = page.pictureBoxes[kDiscPictureBox].image;
-        for (int i = 0; i < 4; ++i)
-            page.textBoxes[i].text = QString(QChar(u'a' + i));
-        UndoHistory history;
-        history.addKind(kCircleTurnUndoKind, circleTurnUndoKind());
-        QVERIFY(history.beginWorkOn(page, {objectkind::Picture, kDiscPictureBox},
-                                    ScreenMetrics{1280, 800}));
-        QVERIFY(history.record(page, objectkind::Picture, kDiscPictureBox));
-        const auto turn = [&](int shift) {
-            CirclePage circle = circleOfPage(page);
-            takePaintIntoSegments(circle);
-            shiftSegments(circle, shift);
-            putCircleOnPage(circle, page);
-            QVERIFY(history.record(page, kCircleTurnUndoKind, shift));
-        };
-        turn(1);
-        const PageModel turned = page;
-        turn(-1);
-        QVERIFY(history.undo(page).stepped);
-        QCOMPARE(words(page), words(turned));
-        QCOMPARE(page.pictureBoxes[kDiscPictureBox].image,
-                 turned.pictureBoxes[kDiscPictureBox].image);
-
-        QVERIFY(history.undo(page).stepped);
-        QCOMPARE(words(page), (QStringList{"a", "b", "c", "d"}));
-        QCOMPARE(page.pictureBoxes[kDiscPictureBox].image, painted);
-        // The paint went into the top segment when the circle turned, and came back with it.
-        QVERIFY(!page.pictureBoxes[segmentPictureBox(0)].image.isNull());
-        QVERIFY(page.pictureBoxes[segmentPictureBox(1)].image.isNull());
-
-        QVERIFY(history.redo(page).stepped);
-        QCOMPARE(words(page), (QStringList{"d", "a", "b", "c"}));
-        QCOMPARE(page.pictureBoxes[kDiscPictureBox].image,
-                 turned.pictureBoxes[kDiscPictureBox].image);
     }
 
     void descriptionIsTheGoldenFile()
@@ -367,29 +282,6 @@ private slots:
                                        &read, &error));
         QVERIFY(!error.isEmpty());
         QCOMPARE(read.disc, before.disc);
-    }
-
-    void printsDiscAndWords()
-    {
-        CirclePage page = paintedCircle(4);
-        page.segments[0].text = QStringLiteral("Spring");
-        ImagePrintDevice printer(QStringLiteral("Test"), QSize(413, 585), QMargins(10, 10, 10, 10));
-        QCOMPARE(printCircle(page, printer, PrintSettings{}).outcome, PrintOutcome::Printed);
-        QCOMPARE(printer.pages().size(), 1);
-        const QImage sheet = printer.pages().first();
-        QVERIFY(sheet.width() > sheet.height());
-        const double scale = (sheet.width() - 20) / double(kPage.width());
-        const CircleLayout layout = page.layout();
-        const QPointF paint =
-            (QPointF(layout.disc.topLeft()) + onDisc(layout.geometry, 0.0, 0.6)) * scale +
-            QPointF(10, 10);
-        QCOMPARE(sheet.pixel(paint.toPoint()), kPaint);
-        const QRect word = QRectF(QPointF(layout.textBoxes[0].topLeft()) * scale + QPointF(10, 10),
-                                  QSizeF(layout.textBoxes[0].size()) * scale)
-                               .toRect();
-        QImage blank(word.size(), sheet.format());
-        blank.fill(Qt::white);
-        QVERIFY(sheet.copy(word) != blank);
     }
 };
 
