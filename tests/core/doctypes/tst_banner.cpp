@@ -1,6 +1,7 @@
-// Banners: the text limit, the letters across the sheets, the strip on screen, the printed
-// sheets, the description and members read back (hostile values included), the text held to the
-// field on opening, undo steps, and the start screen's thumbnails drawn as banners.
+// Banners: the text limit, the letters across the sheets, the description and members read back
+// (hostile values included), printing through the family, undo steps, and the start screen's
+// thumbnails drawn as banners. The strip on screen and the printed sheets are the banner
+// scenario's.
 
 #include "core/doctypes/bannerdescription.h"
 #include "core/doctypes/bannerdrawing.h"
@@ -8,7 +9,6 @@
 #include "core/files/staging.h"
 #include "core/foundation/settings.h"
 #include "core/printing/imageprintdevice.h"
-#include "core/printing/pageborder.h"
 #include "core/printing/thumbnails.h"
 #include "core/undo/undohistory.h"
 #include "support/pixelwhere.h"
@@ -24,10 +24,9 @@ using namespace quillora;
 
 namespace {
 
-constexpr double kPxPerMm = 4.0; // the picture printer's A4 sheet
 const Settings kSettings;
 
-// Red letters outlined in blue: the only coloured ink on a sheet.
+// Red letters outlined in blue.
 Banner bannerOf(const QString &text, BannerMode mode = BannerMode::Border, int thickness = 3)
 {
     return Banner{text, QStringLiteral("Arial"), thickness, mode, 0xFFFFFF, 0x0000FF, 0xFF0000, {}};
@@ -39,13 +38,6 @@ BannerReadRules rules()
     QFont font(QStringLiteral("Liberation Sans"));
     font.setPixelSize(20);
     return {kSettings.fontSlots, BannerTextField{font, 300.0}};
-}
-
-// Where the letters' ink (the only coloured pixels) lies across a picture, in millimetres.
-QPair<double, double> inkSpanMm(const QImage &page)
-{
-    const QRect ink = test::boundsWhere(page, test::isColoured);
-    return {ink.left() / kPxPerMm, (ink.right() + 1) / kPxPerMm};
 }
 
 PageModel bannerPage(const QString &text, BannerMode mode, bool painted)
@@ -141,53 +133,8 @@ private slots:
         }
     }
 
-    void strip()
-    {
-        // Room for the sheets and one more, never above 2 pixels a millimetre.
-        QCOMPARE(stripScale(1920, 1), 2.0);
-        QCOMPARE(stripScale(1505, 4), 1.0);
-        const Banner banner = bannerOf(QStringLiteral("hello"));
-        const QImage strip = drawBannerStrip(banner, layOutBanner(banner), 1.0);
-        QCOMPARE(strip.size(), QSize(299, 212));
-        for (int x : {0, 297}) // each sheet edge a white and a black line
-            QCOMPARE(QPair(strip.pixel(x, 100), strip.pixel(x + 1, 100)),
-                     QPair(qRgb(255, 255, 255), qRgb(0, 0, 0)));
-        QCOMPARE(strip.pixel(20, 20), kBorderGuideColour); // the unpainted tile column
-        QCOMPARE(drawBannerStrip(Banner{}, layOutBanner(Banner{}), 1.0).pixel(20, 20),
-                 qRgb(255, 255, 255));
-    }
-
-    // One landscape page per sheet in order, each with its own letters and no ink in its last
-    // 10 mm: at true size, and reduced on a printer whose margin is too wide for true size.
-    void printedSheets_data()
-    {
-        QTest::addColumn<int>("marginPx");
-        QTest::newRow("5 mm margin") << 20;
-        QTest::newRow("12 mm margin") << 48;
-    }
-    void printedSheets()
-    {
-        QFETCH(int, marginPx);
-        Banner banner = bannerOf(QStringLiteral("HAPPY BIRTHDAY SAM"), BannerMode::Border, 10);
-        banner.borderPicture =
-            test::filledPicture(QSize(8, 8), Qt::darkGray); // printed, yet not taken for letter ink
-        const BannerLayout layout = layOutBanner(banner);
-        ImagePrintDevice printer(QStringLiteral("picture"), QSize(840, 1188),
-                                 QMargins(marginPx, marginPx, marginPx, marginPx));
-        QCOMPARE(printBanner(banner, layout, printer).outcome, PrintOutcome::Printed);
-        QCOMPARE(printer.orientation(), PageOrientation::Landscape);
-        QCOMPARE(printer.pages().size(), layout.sheetCount);
-        for (int sheet = 0; sheet < layout.sheetCount; ++sheet) {
-            const auto [left, right] = inkSpanMm(printer.pages()[sheet]);
-            QVERIFY(left < right && right <= kBannerLetterLimitMm);
-            const auto onSheet = [sheet](const BannerCell &c) { return c.sheet == sheet; };
-            const auto first = std::find_if(layout.cells.begin(), layout.cells.end(), onSheet);
-            const auto last = std::find_if(layout.cells.rbegin(), layout.cells.rend(), onSheet);
-            QVERIFY(marginPx != 20 ||
-                    (left >= first->xMm - 0.5 && right <= last->xMm + last->widthMm + 0.5));
-        }
-    }
-
+    // The description byte for byte; a border picture gone bad opens with the border
+    // unpainted; no description at all fails the opening and leaves the banner in work as it was.
     void writtenAndReadBack()
     {
         Banner banner = bannerOf(QStringLiteral("SAM'S PARTY"), BannerMode::Border, 7);
@@ -200,24 +147,13 @@ private slots:
 
         QTemporaryDir folder;
         const Staging staging(folder.path());
-        QVERIFY(writeBannerMembers(banner, staging));
-        Banner read;
-        QVERIFY(readBannerMembers(staging, rules(), &read));
-        QCOMPARE(bannerDescription(read), bannerDescription(banner));
-        QCOMPARE(read.borderPicture.pixel(5, 5), qRgb(255, 0, 0));
-
-        // Without a painted border no picture is stored, not even one left from before.
-        banner.borderPicture = QImage();
-        QVERIFY(writeBannerMembers(banner, staging));
-        QVERIFY(!QFile::exists(staging.memberPath(kBannerBorderMember)));
-
-        // A border picture gone bad opens with the border unpainted; no description at all
-        // fails the opening and leaves the banner in work as it was.
         test::writeFile(staging.memberPath(kBannerBorderMember), "not a picture");
         test::writeFile(staging.memberPath(QStringLiteral("layout.xml")),
                         "<layout name='usermade' mode='1' >\r\n");
+        Banner read;
         QVERIFY(readBannerMembers(staging, rules(), &read));
         QCOMPARE(read.mode, BannerMode::Border);
+        QVERIFY(read.borderPicture.isNull());
         QVERIFY(QFile::remove(staging.memberPath(QStringLiteral("layout.xml"))));
         QVERIFY(!readBannerMembers(staging, rules(), &banner));
         QCOMPARE(banner.text, QStringLiteral("SAM'S PARTY"));
@@ -274,6 +210,8 @@ private slots:
         const Staging staging(folder.path());
         const PageModel page =
             bannerPage(QStringLiteral("It's \"ours\""), BannerMode(mode), painted);
+        // A tile left from an earlier save must not come back either.
+        test::writeFile(staging.memberPath(kBannerBorderMember), "an old tile");
         QVERIFY(kFamily.writeMembers(page, folder.path(), nullptr));
         QVERIFY(kFamily.writeDescription(page, staging, {}, nullptr));
         QCOMPARE(QFile::exists(staging.memberPath(kBannerBorderMember)), tileKept);
@@ -288,26 +226,6 @@ private slots:
         QCOMPARE(bannerDescription(bannerOnPage(read)), bannerDescription(bannerOnPage(page)));
         QCOMPARE(read.border.picture.isNull(), !tileKept);
         QCOMPARE(read.border.type == BorderType::Pattern, showsBorder(BannerMode(mode)));
-    }
-
-    void openedTextIsHeldToTheFieldOfTheScreen()
-    {
-        QTemporaryDir folder;
-        const Staging staging(folder.path());
-        const PageModel page = bannerPage(QString(100, u'W'), BannerMode::Border, false);
-        QVERIFY(kFamily.writeDescription(page, staging, {}, nullptr));
-        PageModel read;
-        PageFitInputs fit;
-        fit.screenWidthPx = 800;
-        fit.toolPaletteWidthPx = kToolPaletteWidthPx;
-        QVERIFY(kFamily.readDescription(staging.memberPath(QStringLiteral("layout.xml")), read, fit,
-                                        nullptr));
-        const BannerTextField field = bannerTextField(800, kToolPaletteWidthPx);
-        QVERIFY(!read.banner.text.isEmpty());
-        QVERIFY(read.banner.text.size() < 100);
-        QCOMPARE(limitBannerText(read.banner.text + u'W', field), read.banner.text);
-        // Not knowing the settings, reading keeps the font; the window checks it.
-        QCOMPARE(read.banner.fontName, QStringLiteral("verdana"));
     }
 
     void familyPrintsEverySheetOnceWhateverTheCopies()
