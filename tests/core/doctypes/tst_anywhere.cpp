@@ -1,19 +1,18 @@
 // Anywhere pages: the page in both orientations, adding texts (untouched ones go, the lowest
 // free slot, 79 at most), the largest fitting size and the resize handle's clamps, the page
-// description against its golden file and read back, damaged descriptions, undo of texts with
-// the picture, and the printed sheet.
+// description against its golden file and read back, damaged descriptions, and undo of texts
+// with the picture. The printed sheet is the anywhere scenario's.
 
 #include "core/doctypes/anywhere.h"
 #include "core/doctypes/anywheredescription.h"
 #include "core/doctypes/anywherefamily.h"
 #include "core/files/staging.h"
-#include "core/printing/imageprintdevice.h"
 #include "core/text/textboxformat.h"
 #include "core/undo/undohistory.h"
-#include "support/pixelwhere.h"
 #include "support/rows.h"
 #include "support/testfiles.h"
 
+#include <QFontMetricsF>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -245,27 +244,6 @@ private slots:
         page.countAtLastSave = 65534;
         countAnywhereChange(page);
         QVERIFY(page.hasUnsavedChanges());
-    }
-
-    void printedSheetShowsPictureAndWords()
-    {
-        PageModel page = blankPage();
-        QImage &picture = page.pictureBoxes[0].image;
-        picture.fill(qRgb(0, 200, 0));
-        const int slot = typedText(page, {40, 40}, QStringLiteral("MMMM"));
-        page.floatingTexts[slot].style.colour = 0xFF; // red
-        ImagePrintDevice device(QStringLiteral("sheet"), QSize(840, 1188));
-        QCOMPARE(AnywhereFamily().print(page, device, PrintSettings{}).outcome,
-                 PrintOutcome::Printed);
-        const QImage sheet = device.pages().constFirst();
-        const double scale = sheet.width() / double(page.pageRect.width());
-        const QRect box = page.floatingTexts[slot].geometry;
-        const QRect words =
-            QRectF(QPointF(anywherePictureRect(page).topLeft() + box.topLeft()) * scale,
-                   QSizeF(box.size()) * scale)
-                .toRect();
-        QVERIFY(test::countWhere(sheet, test::isReddish, words) > 20);
-        QCOMPARE(sheet.pixel(int(sheet.width() * 0.5), int(sheet.height() * 0.9)), qRgb(0, 200, 0));
     }
 };
 

@@ -1,12 +1,10 @@
 // Comic strips: the tail's direction and the outlines built on it, size limits, slots reused,
 // dropping a dragged bubble, words shrunk to fit, the page description against its golden file
-// and against broken files, undo steps, and the printed strip.
+// and against broken files, and undo steps. The printed strip is the comic scenario's.
 
 #include "core/doctypes/cartoon.h"
 #include "core/doctypes/cartoondescription.h"
 #include "core/doctypes/cartoondrawing.h"
-#include "core/printing/imageprintdevice.h"
-#include "support/pixelwhere.h"
 #include "support/rows.h"
 #include "support/samplepage.h"
 #include "support/testfiles.h"
@@ -258,25 +256,6 @@ private slots:
         QCOMPARE(bubbleDescription(page), described);
         QCOMPARE(changed.size(), 1);
         QCOMPARE(changed.first().kind, QStringLiteral("bub"));
-    }
-
-    void printsFramesBubblesAndWords()
-    {
-        PageModel page = twoFrames();
-        BubbleModel &bubble = page.bubbles[newSpeechBubble(page, 0, QPoint(200, 150))];
-        bubble.text = QStringLiteral("WOW");
-        page.pictureBoxes[0].image = test::filledPicture(QSize(451, 640), Qt::blue);
-        ImagePrintDevice printer(QStringLiteral("Test"), QSize(707, 1000));
-        QCOMPARE(printCartoon(page, printer, PrintSettings{}).outcome, PrintOutcome::Printed);
-        const QImage sheet = printer.pages().first();
-        QCOMPARE(sheet.size(), QSize(1000, 707));
-        // Inside the bubble white and words, round it the blue frame, the bubble's line black.
-        QCOMPARE(sheet.pixel(34 + 200 - 50, 34 + 150), qRgb(255, 255, 255));
-        QCOMPARE(sheet.pixel(34 + 200 + 90, 34 + 150), qRgb(0, 0, 255));
-        QCOMPARE(qGray(sheet.pixel(34 + 200 + 60, 34 + 150)), 0);
-        const QImage words = sheet.copy(QRect(34 + 160, 34 + 130, 80, 40));
-        QVERIFY(words.allGray());
-        QVERIFY(test::countWhere(words, [](QRgb pixel) { return qGray(pixel) < 128; }) > 20);
     }
 };
 
