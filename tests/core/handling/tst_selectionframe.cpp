@@ -1,6 +1,6 @@
 // The selection frame's geometry: snapping, every handle's edges with their limits, the
-// proportional corner of imported pictures, bar moves, fitting the object, and the test that
-// takes an object dragged away off the page.
+// proportional corner of imported pictures, bar moves, handles and bars on the frame, and the
+// test that takes an object dragged away off the page.
 
 #include "core/handling/selectionframe.h"
 #include "support/rows.h"
@@ -123,13 +123,6 @@ private slots:
         QCOMPARE(dragBar(kFrame, {13, -5}, false), QRect(104, 40, 224, 124));
         QCOMPARE(dragBar(kFrame, {13, -5}, true), QRect(101, 43, 224, 124));
         QCOMPARE(dragBar(kFrame, {-5000, 9000}, false), QRect(-4912, 9048, 224, 124));
-    }
-
-    void objectFitsInsideItsFrame()
-    {
-        const QRect object(100, 60, 200, 100);
-        QCOMPARE(frameAround(object), kFrame);
-        QCOMPARE(objectInFrame(kFrame), object);
     }
 
     // Corners touch the frame's corners, middles sit on the middle of their side, and the bars
