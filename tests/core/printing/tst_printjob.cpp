@@ -1,6 +1,7 @@
-// Printing a page on a picture printer: the A4 check, the scale, orientation, copies and the
-// print button's hiding.
+// Printing a page on a picture printer: the A4 check, the scale, orientation, copies, every
+// kind's sheets, and the print button's hiding.
 
+#include "core/doctypes/pagefamily.h"
 #include "core/foundation/settings.h"
 #include "core/printing/imageprintdevice.h"
 #include "core/printing/printbuttonhiding.h"
@@ -13,6 +14,8 @@
 
 using namespace quillora;
 using namespace quillora::test;
+
+Q_DECLARE_METATYPE(quillora::DocumentKind)
 
 namespace {
 
@@ -151,6 +154,51 @@ private slots:
         noSize.pageRect = QRect();
         QCOMPARE(printDocument(noSize, device, {}).outcome, PrintOutcome::Failed);
         QVERIFY(device.pages().isEmpty());
+    }
+
+    // Every kind prints through its family: each copy on the sheets it needs, in the kind's
+    // orientation, each sheet showing the page's pictures.
+    void everyKindPrintsItsCopies_data()
+    {
+        QTest::addColumn<DocumentKind>("kind");
+        QTest::addColumn<QString>("layout"); // the template, where the kind has one
+        QTest::addColumn<int>("sheets");     // for one copy
+        QTest::addColumn<bool>("landscape");
+        addRow("circle", DocumentKind::Circle, QString(), 1, true);
+        addRow("table", DocumentKind::Table, QString(), 1, true);
+        addRow("anywhere", DocumentKind::Anywhere, QString(), 1, true);
+        addRow("comic", DocumentKind::ComicStrip, QStringLiteral("cartoon/four squares.xml"), 1,
+               true);
+        addRow("postcard", DocumentKind::Postcard, QStringLiteral("postcard/page0.xml"), 2, true);
+        addRow("booklet", DocumentKind::Booklet, QStringLiteral("booklet/my book.xml"), 1, false);
+        addRow("large leaflet", DocumentKind::Leaflet, QStringLiteral("leaflet large/a trip.xml"),
+               2, true);
+    }
+
+    void everyKindPrintsItsCopies()
+    {
+        QFETCH(DocumentKind, kind);
+        QFETCH(QString, layout);
+        QFETCH(int, sheets);
+        QFETCH(bool, landscape);
+        PageModel page;
+        page.documentType = kind;
+        QString error;
+        QVERIFY2(pageFamilyFor(kind)->buildNewPage(
+                     page, QStringLiteral(QUILLORA_SOURCE_DIR "/data/layouts/") + layout,
+                     documentWindowFit(1280, 800, kind), &error),
+                 qPrintable(error));
+        for (PictureBoxModel &box : page.pictureBoxes)
+            box.image = filledPicture(box.geometry.size().expandedTo({1, 1}), Qt::red);
+        ImagePrintDevice device(QStringLiteral("picture"), kA4At50Dpi, kMargins);
+        PrintSettings settings;
+        settings.copies = 3;
+        QCOMPARE(printPage(page, device, settings).outcome, PrintOutcome::Printed);
+        QCOMPARE(device.pages().size(), 3 * sheets);
+        for (const QImage &sheet : device.pages()) {
+            QCOMPARE(sheet.width() > sheet.height(), landscape);
+            QVERIFY(countPixels(sheet, qRgb(255, 0, 0)) > 0);
+        }
     }
 
     void printButtonHiding_data()
