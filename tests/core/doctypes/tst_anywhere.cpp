@@ -1,7 +1,7 @@
-// Anywhere pages: the page in both orientations, adding texts (untouched ones go, the lowest
-// free slot, 79 at most), the largest fitting size and the resize handle's clamps, the page
-// description against its golden file and read back, damaged descriptions, and undo of texts
-// with the picture. The printed sheet is the anywhere scenario's.
+// Anywhere pages: adding texts (untouched ones go, the lowest free slot, 79 at most), the
+// largest fitting size and the resize handle's clamps, the page description against its golden
+// file and read back, damaged descriptions, and undo of texts with the picture. The printed
+// sheet is the anywhere scenario's.
 
 #include "core/doctypes/anywhere.h"
 #include "core/doctypes/anywheredescription.h"
@@ -48,19 +48,6 @@ int textsInUse(const PageModel &page)
 class AnywhereTest : public QObject {
     Q_OBJECT
 private slots:
-    void pageIsTheSheetLessItsMargin()
-    {
-        for (const bool landscape : {true, false}) {
-            const PageModel page = blankPage(landscape);
-            const QRect picture = anywherePictureRect(page);
-            QCOMPARE(isLandscapeAnywherePage(page), landscape);
-            QCOMPARE(picture.x(), int(10 * page.scale));
-            QVERIFY(qAbs(picture.width() - (page.pageWidthMm - 20) * page.scale) < 1.0);
-            QVERIFY(qAbs(picture.height() - (page.pageHeightMm - 20) * page.scale) < 1.0);
-            QCOMPARE(page.pictureBoxes.constFirst().image.size(), picture.size());
-        }
-    }
-
     void untouchedTextsMakeWayForTheNext()
     {
         PageModel page = blankPage();
