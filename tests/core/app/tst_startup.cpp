@@ -57,8 +57,6 @@ private slots:
         QTest::newRow("inner run") << "/opt//quillora///data" << "/opt/quillora/data";
         QTest::newRow("network path keeps its start") << "//server//share"
                                                       << "//server/share";
-        QTest::newRow("only separators") << "///"
-                                         << "//";
         QTest::newRow("empty") << "" << "";
     }
     void normalise()
@@ -92,8 +90,6 @@ private slots:
             << QStringList{"quillora", "\"/home/sam/My Bears.qlr\""} << "/home/sam/My Bears.qlr";
         QTest::newRow("split by the shell")
             << QStringList{"quillora", "/home/sam/My", "Bears.qlr"} << "/home/sam/My Bears.qlr";
-        QTest::newRow("one quote each side only")
-            << QStringList{"quillora", "\"\"a.qlr\"\""} << "\"a.qlr\"";
         QTest::newRow("lone quote") << QStringList{"quillora", "\""} << "";
     }
     void commandLine()
@@ -142,7 +138,6 @@ private slots:
             << QStringList{"own/layouts", "app/data/layouts"} << "own" << "own";
         QTest::newRow("wrong case does not count")
             << QStringList{"own/Layouts", "app/data/layouts"} << "own" << "app/data";
-        QTest::newRow("neither keeps configured") << QStringList{"own"} << "own" << "own";
         QTest::newRow("installed beside the program")
             << QStringList{"share/quillora/layouts"} << "own" << "share/quillora";
         QTest::newRow("a build tree's own comes first")
@@ -214,29 +209,6 @@ private slots:
         QVERIFY(!canWriteSettingsIn(machine.path("app")));
         QFile::setPermissions(machine.path("app"),
                               QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    }
-
-    void offerToSave_data()
-    {
-        QTest::addColumn<bool>("dontOffer");
-        QTest::addColumn<int>("changes");
-        QTest::addColumn<int>("atLastSave");
-        QTest::addColumn<bool>("offer");
-        QTest::newRow("unsaved changes") << false << 3 << 1 << true;
-        QTest::newRow("saved since") << false << 3 << 3 << false;
-        QTest::newRow("switched off") << true << 3 << 1 << false;
-    }
-    void offerToSave()
-    {
-        QFETCH(bool, dontOffer);
-        QFETCH(int, changes);
-        QFETCH(int, atLastSave);
-        Settings settings;
-        settings.dontOfferToSave = dontOffer;
-        PageModel page;
-        page.changeCount = changes;
-        page.countAtLastSave = atLastSave;
-        QTEST(shouldOfferToSave(settings, page), "offer");
     }
 
     // Closing the offer without an answer must keep the child in the program, not lose the page.
