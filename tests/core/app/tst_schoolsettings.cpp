@@ -81,7 +81,7 @@ private slots:
         QTEST(minutesUntilReturn(now.addSecs(secondsLeft), now, setting), "minutes");
     }
 
-    void printButtonWaitIsKeptAndResumed()
+    void printButtonWaitResumes()
     {
         QTemporaryDir state;
         const QString file = printButtonReturnFile(state.filePath("nested"));

@@ -46,7 +46,7 @@ private slots:
         QCOMPARE(state.paintColour, rgb(0x00FF00)); // a new tool keeps the colour
     }
 
-    void badChoicesChangeNothing()
+    void choicesKeepToolAndSize()
     {
         PaintState state;
         selectTool(state, ToolStarburst);
