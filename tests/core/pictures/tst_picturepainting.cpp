@@ -112,7 +112,6 @@ private slots:
     {
         QTest::addColumn<int>("tool");
         QTest::addColumn<int>("picture");
-        QTest::newRow("no tool") << int(ToolNone) << 0;
         QTest::newRow("writing mode") << int(ToolWriting) << 0;
         QTest::newRow("past the pictures") << int(ToolMarker) << 4;
         QTest::newRow("negative picture") << int(ToolMarker) << -1;

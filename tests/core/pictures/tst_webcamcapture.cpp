@@ -4,7 +4,6 @@
 #include "core/pictures/importfit.h"
 #include "core/pictures/webcamcapture.h"
 #include "support/pixelcheck.h"
-#include "support/rows.h"
 #include "support/testfiles.h"
 
 #include <QFile>
@@ -87,9 +86,6 @@ private slots:
         QTest::addColumn<QColor>("input");
         QTest::addColumn<QColor>("expected");
         QTest::newRow("black and white: red") << 1 << QColor(255, 0, 0) << QColor(76, 76, 76);
-        test::addRow("sepia: grey turns brown", 2, QColor(100, 100, 100), QColor(135, 120, 93));
-        // The darkest and the lightest tone take the first and the last colour of the four.
-        QTest::newRow("pop art: shadow is ink") << 3 << QColor(0, 0, 0) << QColor(0x1B, 0x2A, 0x4A);
         QTest::newRow("unknown number: no effect") << 9 << QColor(10, 20, 30) << QColor(10, 20, 30);
     }
 
@@ -105,14 +101,9 @@ private slots:
         QTEST(QColor(result.pixel(2, 1)), "expected");
     }
 
-    void mirrorSwapsLeftAndRight()
+    // The taken picture has the effect too, not only the preview.
+    void takenPictureHasTheEffect()
     {
-        QImage picture(2, 1, QImage::Format_RGB32);
-        picture.setPixel(0, 0, qRgb(255, 0, 0));
-        picture.setPixel(1, 0, qRgb(0, 0, 255));
-        QCOMPARE(applyWebcamEffect(picture, WebcamEffect::Mirror), picture.mirrored(true, false));
-
-        // The taken picture has the effect too, not only the preview.
         QTemporaryDir folder;
         WebcamCapture capture(folder.path());
         QString error;
@@ -183,19 +174,6 @@ private slots:
         QVERIFY(!error.isEmpty());
         QVERIFY(!QFile::exists(capture.picturePath()));
         QVERIFY(capture.picture().isNull());
-    }
-
-    void newShotReplacesTheOld()
-    {
-        QTemporaryDir folder;
-        WebcamCapture capture(folder.path());
-        const WebcamShot whole{kPreview, kPreview.size(), {}};
-        QVERIFY(capture.take(writerOf(blankPicture(64, 48, qRgb(255, 0, 0))), whole, nullptr));
-        QVERIFY(capture.take(writerOf(blankPicture(32, 24, qRgb(0, 0, 255))), whole, nullptr));
-        const QImage picture = capture.picture();
-        QCOMPARE(picture.size(), QSize(32, 24));
-        QVERIFY(nearColour(picture.pixelColor(5, 5), Qt::blue));
-        QCOMPARE(QImage(capture.shotPath()).size(), QSize(32, 24));
     }
 };
 

@@ -188,12 +188,9 @@ private slots:
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QByteArray>("written");
-        QTest::newRow("ascii") << "Sam" << QByteArray(" Sam\\par");
         QTest::newRow("code page 1252")
             << QString::fromUtf8("Zoë €") << QByteArray(" Zo\\'eb \\'80\\par");
         QTest::newRow("outside 1252") << QString::fromUtf8("Łó") << QByteArray("\\u321?\\'f3\\par");
-        QTest::newRow("above 32767 is negative")
-            << QString::fromUtf8("\uFB01") << QByteArray("\\u-1279?\\par");
         QTest::newRow("surrogate pair as two")
             << QString::fromUtf8("😀") << QByteArray("\\u-10179?\\u-8704?\\par");
         QTest::newRow("escaped symbols") << "{a}\\" << QByteArray("\\{a\\}\\\\\\par");
@@ -226,19 +223,6 @@ private slots:
             "\\fi-360\\li360\\qr"));
         QVERIFY(rtf.contains("\\pard\\fi-150\\li450\\qj"));
         QVERIFY(rtf.endsWith("}\r\n"));
-    }
-
-    void selectionOnly()
-    {
-        QTextDocument doc;
-        buildSample(doc);
-        QTextCursor selection(&doc);
-        selection.setPosition(0);
-        selection.setPosition(3, QTextCursor::KeepAnchor);
-        QTextDocument pasted;
-        QVERIFY(readRtf(writeRtf(selection), pasted));
-        QCOMPARE(pasted.toPlainText(), QStringLiteral("Big"));
-        QCOMPARE(pasted.begin().begin().fragment().charFormat().fontPointSize(), 28.0);
     }
 };
 

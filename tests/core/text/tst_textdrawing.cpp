@@ -3,15 +3,11 @@
 #include "core/text/textdrawing.h"
 #include "support/inkcheck.h"
 #include "support/pixelcheck.h"
-#include "support/pixelwhere.h"
 #include "support/samplepage.h"
 
 #include <QAbstractTextDocumentLayout>
-#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
-#include <QTextBlock>
-#include <QTextCursor>
 #include <QTextDocument>
 #include <QtTest>
 
@@ -145,37 +141,6 @@ private slots:
         };
         QCOMPARE(copy("Copy ^ of 12", 7), copy("Copy 7 of 12", {}));
         QVERIFY(copy("Copy ^ of 12", {}) != copy("Copy 7 of 12", {}));
-    }
-
-    void richCharactersKeepTheirFontAndColour()
-    {
-        const TextBoxFormat format{box(QString(), Alignment::Left).style, QSizeF(300, 100), true};
-        QTextDocument rich;
-        configureTextBoxDocument(rich, format);
-        QTextCursor cursor(&rich);
-        QTextCharFormat big;
-        big.setFontPointSize(40);
-        big.setForeground(QColor(Qt::red));
-        cursor.insertText(QStringLiteral("Big"), big);
-        QTextCharFormat small;
-        small.setFontPointSize(10);
-        small.setForeground(QColor(Qt::blue));
-        cursor.insertText(QStringLiteral("small"), small);
-
-        QImage image = blankPicture(320, 120);
-        QPainter painter(&image);
-        drawRichTextBox(painter, rich, format, {{10, 10}, 1, 1, {}, 1.0});
-        painter.end();
-
-        const QRect red = boundsWhere(
-            image, [](QRgb c) { return qRed(c) > 180 && qGreen(c) < 80 && qBlue(c) < 80; });
-        const QRect blue = boundsWhere(
-            image, [](QRgb c) { return qBlue(c) > 180 && qRed(c) < 80 && qGreen(c) < 80; });
-        QVERIFY(!red.isEmpty() && !blue.isEmpty());
-        QVERIFY(red.height() > 2 * blue.height());
-        QVERIFY(blue.left() > red.right());
-        // Both sit on the line: the small letters end near the big ones' baseline, not at the top.
-        QVERIFY(blue.top() > red.center().y());
     }
 
     void overflowingTextIsFittedNotCut_data()
