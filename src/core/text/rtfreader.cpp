@@ -30,16 +30,4 @@ bool readRtf(const QByteArray &rtf, QTextDocument &into, QString *error, bool *n
     return true;
 }
 
-bool insertRtf(const QByteArray &rtf, QTextCursor &cursor, QString *error)
-{
-    QList<rtf::Paragraph> paragraphs;
-    if (!rtf::parseRtf(rtf, paragraphs, error))
-        return false;
-    cursor.beginEditBlock();
-    cursor.removeSelectedText();
-    rtf::insertParagraphs(cursor, paragraphs);
-    cursor.endEditBlock();
-    return true;
-}
-
 } // namespace quillora

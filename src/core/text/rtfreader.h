@@ -9,7 +9,6 @@
 #include <QByteArray>
 #include <QString>
 
-class QTextCursor;
 class QTextDocument;
 
 namespace quillora {
@@ -27,9 +26,5 @@ bool looksLikeRtf(const QByteArray &bytes);
 // content was left out for nesting deeper than kMaxRtfDepth.
 [[nodiscard]] bool readRtf(const QByteArray &rtf, QTextDocument &into, QString *error = nullptr,
                            bool *nestedTooDeep = nullptr);
-
-// Inserts the RTF's content at the cursor, replacing its selection (for paste), as one
-// undo step. Same failures as readRtf; on failure nothing is changed.
-[[nodiscard]] bool insertRtf(const QByteArray &rtf, QTextCursor &cursor, QString *error = nullptr);
 
 } // namespace quillora

@@ -6,7 +6,6 @@
 #include <QColor>
 #include <QLocale>
 #include <QTextBlock>
-#include <QTextCursor>
 #include <QTextDocument>
 #include <QTextDocumentFragment>
 
@@ -259,15 +258,6 @@ private:
 QByteArray writeRtf(const QTextDocument &doc)
 {
     return Writer(doc).write();
-}
-
-QByteArray writeRtf(const QTextCursor &selection)
-{
-    QTextDocument part;
-    if (const QTextDocument *source = selection.document())
-        part.setDefaultFont(source->defaultFont());
-    QTextCursor(&part).insertFragment(selection.selection());
-    return writeRtf(part);
 }
 
 } // namespace quillora

@@ -7,13 +7,10 @@
 
 #include <QByteArray>
 
-class QTextCursor;
 class QTextDocument;
 
 namespace quillora {
 
 QByteArray writeRtf(const QTextDocument &doc);
-// Only the cursor's selection (for copy).
-QByteArray writeRtf(const QTextCursor &selection);
 
 } // namespace quillora
