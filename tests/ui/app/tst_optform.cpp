@@ -114,7 +114,8 @@ private slots:
         click(form, "textSFDown");
         QCOMPARE(control<QLabel>(form, "pageSFcap")->text(), QStringLiteral("100"));
         auto *printers = control<QComboBox>(form, "PrinterCombo");
-        emit printers->activated(printers->findText(QStringLiteral("Laser")));
+        printers->setCurrentIndex(printers->findText(QStringLiteral("Laser")));
+        emit printers->activated(printers->currentIndex());
         control<QComboBox>(form, "fontNameDrop0")->setCurrentText(QStringLiteral("Gamma Script"));
         click(form, "okBut");
 

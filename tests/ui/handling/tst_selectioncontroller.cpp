@@ -73,6 +73,13 @@ private slots:
 
         QTest::mouseClick(f.view(), Qt::LeftButton, {}, {2, 2});
         QVERIFY(!f.frame()->isVisible());
+
+        // Other pages show neither the frame nor the icons.
+        f.context.page.documentType = DocumentKind::Layouts;
+        f.window->showPage();
+        f.selectPicture();
+        QVERIFY(!f.frame()->isVisible());
+        QVERIFY(!f.selection->iconStrip()->isVisible());
     }
 
     void pressesBetweenTheHandlesReachTheObject()
@@ -223,16 +230,6 @@ private slots:
         QTest::mouseClick(f.frame()->allowPaintingBut(), Qt::LeftButton);
         QVERIFY(box.tag.isEmpty());
         QVERIFY(!f.frame()->allowPaintingBut()->isVisible());
-    }
-
-    void otherPagesShowNeitherFrameNorIcons()
-    {
-        Fixture f;
-        f.context.page.documentType = DocumentKind::Layouts;
-        f.window->showPage();
-        f.selectPicture();
-        QVERIFY(!f.frame()->isVisible());
-        QVERIFY(!f.selection->iconStrip()->isVisible());
     }
 };
 

@@ -77,7 +77,6 @@ private slots:
     {
         QTest::addColumn<QString>("action");
         QTest::addColumn<QString>("answer");
-        test::addRow("OK", QStringLiteral("ok"), QStringLiteral("Yes"));
         test::addRow("Cancel", QStringLiteral("cancel"), QStringLiteral("No"));
         test::addRow("Escape stays", QStringLiteral("escape"), QStringLiteral("No"));
     }
@@ -305,11 +304,6 @@ private slots:
         QVERIFY(form.findChild<QRadioButton *>("leafSzOp1")->isChecked());
         press(&form, "okBut");
         QCOMPARE(context.choices.leafletStyle, QStringLiteral("6s"));
-
-        ChoiceForm again(context, ChoicePage::Leaflet);
-        again.show();
-        press(&again, "okBut");
-        QCOMPARE(context.choices.leafletStyle, QStringLiteral("6b"));
     }
 
     void swallowsOnlyTheGestureInFlight()

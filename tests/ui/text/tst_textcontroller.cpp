@@ -15,7 +15,6 @@
 #include <QLabel>
 #include <QMimeData>
 #include <QSignalSpy>
-#include <QVBoxLayout>
 
 using namespace quillora;
 
@@ -38,11 +37,6 @@ void addBoxKinds()
 QTextEdit *boxOfKind(const WindowFixture &f, const QString &kind, int i)
 {
     return kind == u"t" ? static_cast<QTextEdit *>(f.textBox(i)) : f.richBox(i);
-}
-
-void tapKey(OnScreenKeyboardWidget *keyboard, int index)
-{
-    QTest::mouseClick(keyboard->keyButton(index), Qt::LeftButton);
 }
 
 } // namespace
@@ -273,36 +267,6 @@ private slots:
         sendMouse(string->handle(), QEvent::MouseMove, grab + QPoint(0, 700));
         sendMouse(string->handle(), QEvent::MouseButtonRelease, grab + QPoint(0, 700));
         QCOMPARE(f.window->y(), 600); // held at three quarters of the 800-pixel screen
-    }
-
-    // The keyboard on its own, typing wherever the focus is.
-    void typesAtTheCaretOfTheFocusedBox()
-    {
-        QWidget window;
-        auto *layout = new QVBoxLayout(&window);
-        auto *edit = new QTextEdit;
-        layout->addWidget(edit);
-        FocusKeySender sender;
-        auto *keyboard = new OnScreenKeyboardWidget(sender);
-        layout->addWidget(keyboard);
-        int asked = 0;
-        connect(keyboard, &OnScreenKeyboardWidget::keyAboutToBeTyped, edit, [&] {
-            ++asked;
-            edit->setFocus();
-        });
-        window.show();
-        QApplication::setActiveWindow(&window);
-        QVERIFY(QTest::qWaitForWindowActive(&window));
-
-        tapKey(keyboard, 11); // q
-        keyboard->findChild<QAbstractButton *>("ShiftCheck")->click();
-        tapKey(keyboard, 4); // Shift + 5
-        tapKey(keyboard, 2); // 3, shift gone
-        tapKey(keyboard, OnScreenKeyboard::kEnterKey);
-        tapKey(keyboard, 36); // a
-        tapKey(keyboard, OnScreenKeyboard::kBackspaceKey);
-        QCOMPARE(edit->toPlainText(), QStringLiteral("q%3\n"));
-        QCOMPARE(asked, 6);
     }
 
     void offersOnlySizesTheBoxCanTake()
