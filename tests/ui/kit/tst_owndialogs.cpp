@@ -1,7 +1,7 @@
 // The program's own dialogs: the exit question, the offer to save, the replace question and the
-// page choices (circle segments, table columns and rows, leaflet size), with their answers, keys,
-// and dragging; and the guard that keeps the rest of a gesture begun on a window that
-// has just gone from reaching the new one; and the one top bar every own window wears.
+// page choices (circle segments, table columns and rows, leaflet size), with their answers, keys
+// and dragging; the guard that keeps the rest of a gesture begun on a window that has just gone
+// from reaching the new one; and the one top bar every own window wears.
 
 #include "core/app/appcontext.h"
 #include "core/layout/documenttypes.h"
