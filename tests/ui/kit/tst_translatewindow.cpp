@@ -82,8 +82,6 @@ private slots:
 
         QTest::newRow("push button")
             << "pushButton" << "go" << "Press me" << "A tip" << "Appuie" << "Une astuce" << "";
-        QTest::newRow("text label")
-            << "label" << "msg" << "Exit?" << "A tip" << "Quitter ?" << "Une astuce" << "";
         QTest::newRow("frame") << "groupBox" << "g" << "Options" << "" << "Réglages" << "" << "";
         QTest::newRow("FIXLANG keeps its caption and tip")
             << "label" << "authorFIXLANG" << "Press me" << "A tip" << "Press me" << "A tip" << "";

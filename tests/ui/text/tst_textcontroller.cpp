@@ -3,7 +3,6 @@
 
 #include "core/text/richfit.h"
 #include "core/text/rtfreader.h"
-#include "support/pixelcheck.h"
 #include "support/windowfixture.h"
 #include "ui/doctypes/documenttoolbar.h"
 #include "ui/kit/picturebutton.h"
@@ -11,14 +10,11 @@
 #include "ui/text/onscreenkeyboardwidget.h"
 #include "ui/text/pullstring.h"
 
-#include <QCheckBox>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMimeData>
 #include <QSignalSpy>
-#include <QTextBlock>
-#include <QVBoxLayout>
 
 using namespace quillora;
 
@@ -41,11 +37,6 @@ void addBoxKinds()
 QTextEdit *boxOfKind(const WindowFixture &f, const QString &kind, int i)
 {
     return kind == u"t" ? static_cast<QTextEdit *>(f.textBox(i)) : f.richBox(i);
-}
-
-void tapKey(OnScreenKeyboardWidget *keyboard, int index)
-{
-    QTest::mouseClick(keyboard->keyButton(index), Qt::LeftButton);
 }
 
 } // namespace
@@ -170,23 +161,19 @@ private slots:
         QCOMPARE(richSizeAt(*widget->document(), 1), 71.0);
     }
 
-    void pastedPictureIsRefused()
+    // Pasted markup keeps its words and loses its pictures.
+    void pastedPicturesAreDropped()
     {
         WindowFixture f(DocumentKind::Borders, 0, 1);
         f.show();
         RichTextBoxWidget *widget = f.richBox(0);
         QTest::mouseClick(widget->viewport(), Qt::LeftButton);
-        QTest::keyClicks(widget, QStringLiteral("boat"));
-        const QString before = f.context.page.richTextBoxes[0].rtf;
-        QImage picture(40, 40, QImage::Format_RGB32);
-        picture.fill(Qt::red);
         auto *data = new QMimeData;
-        data->setImageData(picture);
+        data->setHtml(QStringLiteral("<p>boat<img src=\"sail.png\"></p>"));
         QGuiApplication::clipboard()->setMimeData(data);
         widget->paste();
         QCOMPARE(widget->toPlainText(), QStringLiteral("boat"));
         QVERIFY(!containsNonText(*widget->document()));
-        QCOMPARE(f.context.page.richTextBoxes[0].rtf, before);
     }
 
     void chosenColourColoursOnlySelectedText()
@@ -213,15 +200,6 @@ private slots:
         QCOMPARE(probe.charFormat().foreground().color(), toQColor(red));
         probe.setPosition(4);
         QVERIFY(probe.charFormat().foreground().color() != toQColor(red));
-
-        // Selected, then the child goes elsewhere and comes back by key: a pen paints, not
-        // recolours.
-        selectRange(rich, 2, 4);
-        f.window->setCurrentObject(QStringLiteral("p"), 0);
-        QVERIFY(!rich->textCursor().hasSelection());
-        f.window->setCurrentObject(QStringLiteral("r"), 0);
-        f.text()->colourSelectedText(red);
-        QVERIFY(probe.charFormat().foreground().color() != toQColor(red));
     }
 
     void nonAsciiTypingSurvives_data() { addBoxKinds(); }
@@ -246,43 +224,6 @@ private slots:
             f.undo()->undo();
             QCOMPARE(widget->toPlainText(), name.chopped(1));
         }
-    }
-
-    void keyboardTypesIntoTheRightBox_data()
-    {
-        QTest::addColumn<QString>("currentKind");
-        QTest::addColumn<int>("currentIndex");
-        QTest::addColumn<QString>("expectedKind");
-        QTest::addColumn<int>("expectedIndex");
-        QTest::newRow("current text box") << "t" << 1 << "t" << 1;
-        QTest::newRow("picture current: first rich") << "p" << 0 << "r" << 0;
-    }
-
-    void keyboardTypesIntoTheRightBox()
-    {
-        QFETCH(QString, currentKind);
-        QFETCH(int, currentIndex);
-        QFETCH(QString, expectedKind);
-        QFETCH(int, expectedIndex);
-        const int texts = 2;
-        WindowFixture f(DocumentKind::Borders, texts, 2);
-        f.context.settings.useIWBkeyBd = true;
-        f.show();
-        f.context.page.current = CurrentObject{currentKind, currentIndex};
-        OnScreenKeyboardWidget *keyboard = f.text()->keyboard();
-        QVERIFY(keyboard->isVisibleTo(f.window.get()));
-        keyboard->keyButton(11)->click(); // q
-        keyboard->keyButton(OnScreenKeyboard::kSpaceKey)->click();
-        keyboard->keyButton(OnScreenKeyboard::kBackspaceKey)->click();
-        keyboard->keyButton(36)->click(); // a
-
-        QCOMPARE(f.context.page.current, (CurrentObject{expectedKind, expectedIndex}));
-        QTextEdit *target = boxOfKind(f, expectedKind, expectedIndex);
-        // The placeholder went when the keyboard entered the box.
-        QCOMPARE(target->toPlainText(), QStringLiteral("qa"));
-        for (int i = 0; i < texts; ++i)
-            if (!(expectedKind == u"t" && i == expectedIndex))
-                QCOMPARE(f.textBox(i)->toPlainText(), kPlaceholderText);
     }
 
     // On a page without texts the keyboard types nowhere.
@@ -328,63 +269,6 @@ private slots:
         QCOMPARE(f.window->y(), 600); // held at three quarters of the 800-pixel screen
     }
 
-    // The keyboard on its own, typing wherever the focus is.
-    void typesAtTheCaretOfTheFocusedBox()
-    {
-        QWidget window;
-        auto *layout = new QVBoxLayout(&window);
-        auto *edit = new QTextEdit;
-        layout->addWidget(edit);
-        FocusKeySender sender;
-        auto *keyboard = new OnScreenKeyboardWidget(sender);
-        layout->addWidget(keyboard);
-        int asked = 0;
-        connect(keyboard, &OnScreenKeyboardWidget::keyAboutToBeTyped, edit, [&] {
-            ++asked;
-            edit->setFocus();
-        });
-        window.show();
-        QApplication::setActiveWindow(&window);
-        QVERIFY(QTest::qWaitForWindowActive(&window));
-
-        tapKey(keyboard, 11); // q
-        keyboard->findChild<QAbstractButton *>("ShiftCheck")->click();
-        QCOMPARE(keyboard->keyButton(4)->text(), QStringLiteral("%")); // the keys show the shift
-        tapKey(keyboard, 4);                                           // Shift + 5
-        tapKey(keyboard, 2);                                           // 3, shift gone
-        tapKey(keyboard, OnScreenKeyboard::kEnterKey);
-        tapKey(keyboard, 36); // a
-        tapKey(keyboard, OnScreenKeyboard::kBackspaceKey);
-        tapKey(keyboard, 38); // .
-        QCOMPARE(edit->toPlainText(), QStringLiteral("q%3\n."));
-        QCOMPARE(asked, 7);
-
-        keyboard->findChild<QAbstractButton *>("CapsCheck")->click();
-        tapKey(keyboard, 22); // m
-        tapKey(keyboard, 22);
-        QVERIFY(edit->toPlainText().endsWith("MM"));
-    }
-
-    void miniKeyTapsButDragsDoNot()
-    {
-        QWidget window;
-        window.resize(400, 300);
-        auto *mini = new MiniKeyWidget(&window);
-        mini->move(100, 100);
-        window.show();
-        int taps = 0;
-        connect(mini, &MiniKeyWidget::tapped, [&] { ++taps; });
-        QTest::mousePress(mini, Qt::LeftButton, {}, QPoint(10, 10));
-        QTest::mouseRelease(mini, Qt::LeftButton, {}, QPoint(12, 11));
-        QCOMPARE(taps, 1);
-
-        QTest::mousePress(mini, Qt::LeftButton, {}, QPoint(10, 10));
-        moveMouse(mini, QPoint(30, 10));
-        QTest::mouseRelease(mini, Qt::LeftButton, {}, QPoint(10, 10));
-        QCOMPARE(taps, 1);
-        QCOMPARE(mini->pos(), QPoint(120, 100));
-    }
-
     void offersOnlySizesTheBoxCanTake()
     {
         AppContext context{Environment{}};
@@ -419,14 +303,6 @@ private slots:
         QCOMPARE(form.preview()->font().family(), QFont(context.settings.fontSlots[1]).family());
         QCOMPARE(form.preview()->font().pointSizeF(), 36.0);
         QCOMPARE(form.choice().colour, FontForm::penColours()[2]);
-        QVERIFY(form.findChild<QWidget *>("penlid2")->isHidden());
-        QVERIFY(!form.findChild<QWidget *>("penlid0")->isHidden());
-        form.show();
-        // The preview is drawn in the chosen pen's colour.
-        const QColor pen = toQColor(FontForm::penColours()[2]);
-        QVERIFY(test::countPixelsWhere(form.previewHolder()->grab().toImage(),
-                                       [&](const QColor &c) { return test::nearColour(c, pen); }) >
-                50);
     }
 
     void okAppliesWithUndoBeforeAndAfter()
