@@ -161,6 +161,8 @@ private slots:
         m_context->page.changeCount = 9;
         const QString staging = m_files->staging().folder();
         const QStringList stagedBefore = QDir(staging).entryList(QDir::Files);
+        const QByteArray layoutBefore =
+            readFile(QDir(staging).filePath(QStringLiteral("layout.xml")));
         const PageModel before = m_context->page;
         const QImage shownBefore = m_window->pageView()->grab().toImage();
 
@@ -179,6 +181,7 @@ private slots:
         QCOMPARE(after.changeCount, 9);
         QCOMPARE(after.textBoxes[0].text, before.textBoxes[0].text);
         QCOMPARE(QDir(staging).entryList(QDir::Files), stagedBefore);
+        QCOMPARE(readFile(QDir(staging).filePath(QStringLiteral("layout.xml"))), layoutBefore);
         QCOMPARE(m_window->pageView()->grab().toImage(), shownBefore);
         // Nothing was left behind in the temporary folder either.
         QCOMPARE(QDir(m_context->folders.temporary).entryList(QDir::Dirs | QDir::NoDotAndDotDot),
