@@ -1,14 +1,10 @@
 // The leaflet window: each style fitted inside the screen with its panels and buttons, turns
-// that hide the objects and refuse a second press, the turning page showing the latest edit,
-// and a booklet saved and opened again as a work file.
+// that hide the objects and refuse a second press, the turning page showing the latest edit.
 
-#include "core/files/workfile.h"
-#include "platform/ziparchive.h"
 #include "support/windowfixture.h"
 #include "ui/kit/picturebutton.h"
 #include "ui/doctypes/leafletwindow.h"
 
-#include <QTemporaryDir>
 #include <QtTest>
 
 using namespace quillora;
@@ -105,46 +101,6 @@ private slots:
         QVERIFY(leaflet.window->pagePictures().pictures[2] != before);
         leaflet.finishTurn();
         QCOMPARE(leaflet.window->view(), LeafletView::Back);
-    }
-
-    void smallLeafletOpensItsFlap()
-    {
-        Leaflet leaflet(DocumentKind::Leaflet, layout("leaflet small", "my pet"));
-        QCOMPARE(leaflet.window->style(), LeafletStyle::SmallLeaflet);
-        leaflet.window->turnForward();
-        leaflet.finishTurn();
-        QVERIFY(leaflet.shown("flapOpenBut"));
-        leaflet.window->openFlap();
-        leaflet.finishTurn();
-        QCOMPARE(leaflet.window->view(), LeafletView::FlapOpen);
-        QVERIFY(leaflet.shown("Paper2") && leaflet.shown("flapCloseBut"));
-        QCOMPARE(leaflet.child("Paper2")->accessibleName(), QStringLiteral("Leaflet Page 5"));
-    }
-
-    // Saved and opened again through the work file: the texts and paintings of every page.
-    void workFileRoundTrip()
-    {
-        Leaflet made(DocumentKind::Booklet, layout("booklet", "my book"));
-        PageModel &page = made.context.page;
-        page.textBoxes[3].text = QStringLiteral("The end!");
-        page.pictureBoxes[1].image.fill(Qt::red);
-        QTemporaryDir folder;
-        ZipArchiveFormat zip;
-        const Staging staging(folder.filePath(QStringLiteral("staging")));
-        const WorkFileContext files{zip, staging, made.window->pageFitInputs(), UnpackLimits{}};
-        const QString path = folder.filePath(QStringLiteral("book.qlr"));
-        QString error;
-        QVERIFY2(saveWorkFile(page, files, path, {}, &error), qPrintable(error));
-
-        Leaflet opened(DocumentKind::Booklet, QStringLiteral("missing.xml"));
-        QVERIFY(!opened.started);
-        QVERIFY2(openWorkFile(opened.context.page, files, path, &error), qPrintable(error));
-        opened.window->showPage();
-        QCOMPARE(opened.context.page.documentType, DocumentKind::Booklet);
-        QCOMPARE(opened.context.page.textBoxes[3].text, QStringLiteral("The end!"));
-        QCOMPARE(opened.context.page.pictureBoxes[1].image.pixelColor(2, 2), QColor(Qt::red));
-        QCOMPARE(opened.context.page.pageRect, page.pageRect);
-        QVERIFY(opened.shown("Paper1"));
     }
 };
 

@@ -1,14 +1,13 @@
-// The single-page window: controls reused across templates, frames, pressing and typing, the
-// toolbar and the keyboard shortcuts; presentation typing, which the logo starts and stops only in
-// presentation mode, each tick typing the next character of the demonstration text into the
-// current text box; and the hint box, which stays away once the child has chosen a colour.
+// The single-page window: boxes laid out as measured, pressing and typing, the toolbar and the
+// keyboard shortcuts, templates that cannot be read; presentation typing, which the logo starts
+// and stops only in presentation mode, each tick typing the next character of the demonstration
+// text into the current text box; and the hint box, which stays away once a colour was chosen.
 
 #include "core/app/demotexts.h"
 #include "core/text/textboxformat.h"
 #include "support/rows.h"
 #include "support/windowfixture.h"
 #include "ui/doctypes/hintbox.h"
-#include "ui/doctypes/objectframe.h"
 #include "ui/doctypes/presentationcontroller.h"
 #include "ui/doctypes/presentationlogo.h"
 #include "ui/kit/picturebutton.h"
@@ -24,65 +23,10 @@
 
 using namespace quillora;
 
-namespace {
-
-QString dataFile(const char *name)
-{
-    return QStringLiteral(QUILLORA_TEST_DATA "/doctypes/") + QLatin1String(name);
-}
-
-} // namespace
-
 class TestSimplePageWindow : public QObject {
     Q_OBJECT
 
 private slots:
-    void framesSurroundTheirObjects_data()
-    {
-        QTest::addColumn<QString>("kind");
-        QTest::addColumn<bool>("darker");
-        QTest::addColumn<QColor>("frameColour");
-
-        QTest::newRow("text, light") << "t" << false << QColor(0xC0, 0xC0, 0xC0);
-        QTest::newRow("rich text, darker") << "r" << true << QColor(0x80, 0x80, 0x80);
-        QTest::newRow("picture, darker") << "p" << true << QColor(0x80, 0x80, 0x80);
-    }
-
-    void framesSurroundTheirObjects()
-    {
-        QFETCH(QString, kind);
-        QFETCH(bool, darker);
-        QFETCH(QColor, frameColour);
-
-        WindowFixture f;
-        f.context.settings.useDarkerFrameColour = darker;
-        f.window->applySettings();
-        f.makePage(2, 2, 2);
-        f.window->showPage();
-        PageView *view = f.view();
-
-        QWidget *object = nullptr;
-        ObjectFrame *frame = nullptr;
-        if (kind == QLatin1String("t")) {
-            object = view->textBox(1);
-            frame = view->textFrame(1);
-        } else if (kind == QLatin1String("r")) {
-            object = view->richTextBox(1);
-            frame = view->richTextFrame(1);
-        } else {
-            object = view->pictureBox(1);
-            frame = view->pictureFrame(1);
-        }
-        QCOMPARE(frame->geometry(), object->geometry().adjusted(-1, -1, 1, 1));
-
-        const QImage page = view->grab().toImage();
-        const QRect inside = object->geometry();
-        QCOMPARE(page.pixelColor(inside.left() - 1, inside.top() - 1), frameColour);
-        QCOMPARE(page.pixelColor(inside.right() + 1, inside.bottom() + 1), frameColour);
-        QCOMPARE(page.pixelColor(inside.left() - 2, inside.top() - 2), QColor(Qt::white));
-        QCOMPARE(page.pixelColor(inside.right() - 1, inside.bottom() - 1), QColor(Qt::white));
-    }
-
     void boxesLayOutAsMeasured_data()
     {
         QTest::addColumn<QString>("text");
@@ -251,25 +195,6 @@ private slots:
         toolbar->setButtonShown(ToolbarAction::WebCam, false);
         QVERIFY(toolbar->button(ToolbarAction::BorderFromMagnifier)->pos().x() < border.x());
         QCOMPARE(toolbar->button(ToolbarAction::Font)->pos(), fonts);
-
-        // The two palette buttons take turns in one place.
-        PictureButton *felts = toolbar->button(ToolbarAction::ShowFeltPens);
-        PictureButton *tools = toolbar->button(ToolbarAction::ShowPaintTools);
-        QSignalSpy feltsAsked(f.window.get(), &SimplePageWindow::feltPensRequested);
-        QVERIFY(felts->isHidden() && !tools->isHidden());
-        QTest::mouseClick(tools, Qt::LeftButton, {}, QPoint(10, 10));
-        QVERIFY(tools->isHidden() && !felts->isHidden());
-        QCOMPARE(felts->pos(), tools->pos());
-        QTest::mouseClick(felts, Qt::LeftButton, {}, QPoint(10, 10));
-        QCOMPARE(feltsAsked.count(), 1);
-        QVERIFY(felts->isHidden() && !tools->isHidden());
-
-        // The camera button follows its setting.
-        for (bool useWebCam : {true, false}) {
-            f.context.settings.useWebCam = useWebCam;
-            f.window->applySettings();
-            QCOMPARE(toolbar->isButtonShown(ToolbarAction::WebCam), useWebCam);
-        }
     }
 
     void shortcuts_data()
@@ -344,30 +269,6 @@ private slots:
         }
         // The program's undo, not the text control's, answers Ctrl+Z; the text is untouched.
         QCOMPARE(f.context.page.textBoxes[0].text, QStringLiteral("Hello"));
-    }
-
-    void smallerTemplateHidesSurplusObjects()
-    {
-        WindowFixture f(WindowFixture::screen(1920, 1080));
-        QVERIFY(f.window->loadTemplate(dataFile("five_texts.xml")));
-        PageView *view = f.view();
-        QVERIFY(!view->isHidden());
-        QCOMPARE(view->geometry(), f.context.page.pageRect);
-        QCOMPARE(view->textBox(2)->boxText(), QStringLiteral("Two"));
-        QCOMPARE(view->textBox(1)->boxText(), kPlaceholderText);
-        TextBoxWidget *first = view->textBox(0);
-
-        QVERIFY(f.window->loadTemplate(dataFile("three_texts.xml")));
-        QCOMPARE(view->textBox(0), first);
-        QCOMPARE(view->textBox(0)->boxText(), QStringLiteral("A"));
-        for (int i = 0; i < 5; ++i)
-            QCOMPARE(view->textBox(i)->isHidden(), i >= 3);
-        QCOMPARE(f.context.page.textBoxes[3].text, kPlaceholderText);
-        QVERIFY(view->pictureBox(1)->isHidden());
-        QVERIFY(view->richTextBox(0)->isHidden());
-        QVERIFY(view->richTextFrame(0)->isHidden());
-        // The new page is landscape: the page sits where the fit puts it.
-        QVERIFY(view->width() > view->height());
     }
 
     void brokenTemplatesDoNoHarm_data()

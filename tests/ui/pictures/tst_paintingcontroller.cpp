@@ -1,5 +1,5 @@
 // Painting in the single-page window: palettes, strokes with symmetry, the rubber band, the
-// animation timer, the right button, and undo / redo.
+// animation timer and the right button.
 
 #include "support/windowfixture.h"
 #include "ui/kit/picturebutton.h"
@@ -47,11 +47,6 @@ struct Fixture : WindowFixture {
 
     bool loaded = true;
 };
-
-void ctrl(QWidget *window, Qt::Key key)
-{
-    QTest::keyClick(window, key, Qt::ControlModifier);
-}
 
 } // namespace
 
@@ -176,38 +171,6 @@ private slots:
         QVERIFY(!band->isVisible());
         QCOMPARE(f.image().pixelColor(landed), kBlue);
         QCOMPARE(f.image().pixelColor(100, 100), QColor(Qt::white));
-    }
-
-    // The history rules are the undo history's; here, that keys and buttons reach it and the
-    // picture on screen follows.
-    void undoAndRedoWalkStrokes()
-    {
-        Fixture f;
-        PictureBoxWidget *box = f.pictureBox(0);
-        QWidget *window = f.window.get();
-        const auto redoShown = [&] {
-            return f.window->toolbar()->isButtonShown(ToolbarAction::Redo);
-        };
-        QVERIFY(!f.window->toolbar()->isButtonShown(ToolbarAction::Undo));
-        const QImage blank = f.image().copy();
-        dragMouse(box, QPoint(20, 20), QPoint(100, 20));
-        const QImage first = f.image().copy();
-        dragMouse(box, QPoint(20, 80), QPoint(100, 80));
-
-        ctrl(window, Qt::Key_Z);
-        QCOMPARE(f.image(), first);
-        QVERIFY(redoShown());
-        f.click(f.toolbarButton(ToolbarAction::Undo));
-        QCOMPARE(f.image(), blank);
-        QCOMPARE(box->grab().toImage().pixelColor(50, 20), QColor(Qt::white));
-        ctrl(window, Qt::Key_Y);
-        QCOMPARE(f.image(), first);
-        QCOMPARE(box->image(), first);
-
-        // A new stroke after an undo drops the step that was undone.
-        dragMouse(box, QPoint(150, 140), QPoint(180, 140));
-        QVERIFY(!redoShown());
-        QCOMPARE(f.image().pixelColor(50, 80), QColor(Qt::white));
     }
 
     void animatedToolPaintsOnTicks()
