@@ -36,16 +36,6 @@ inline int countPixels(const QImage &image, QRgb colour)
     return count;
 }
 
-// Pixels whose colour passes `test`, for drawings checked with a tolerance.
-template <typename Test> int countPixelsWhere(const QImage &image, Test test)
-{
-    int count = 0;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            count += test(image.pixelColor(x, y)) ? 1 : 0;
-    return count;
-}
-
 inline bool nearColour(const QColor &actual, const QColor &expected, int tolerance = 40)
 {
     return qAbs(actual.red() - expected.red()) <= tolerance &&
