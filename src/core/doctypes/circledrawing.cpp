@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 
 namespace quillora {
 
@@ -35,6 +36,23 @@ struct Turn {
         return {v.x() * cosine + v.y() * sine, -v.x() * sine + v.y() * cosine};
     }
 };
+
+// Drawing the circle reads a segment's picture a fraction of a pixel either side of where the
+// segment's edges turn to, so each picture keeps the paint of a thin band past its edges too:
+// a stroke across a radius line then has no gap there, however the segments are turned.
+constexpr double kEdgeBandPx = 1.5;
+
+// Whether a point, relative to the centre, lies in the top segment or within the band round it.
+bool inTopSegmentBand(QPointF offset, double halfAngle)
+{
+    const double fromTop = std::abs(std::atan2(offset.x(), -offset.y()));
+    if (fromTop <= halfAngle)
+        return true;
+    const double past = fromTop - halfAngle;
+    const double distance =
+        std::hypot(offset.x(), offset.y()) * (past < std::numbers::pi / 2 ? std::sin(past) : 1.0);
+    return distance <= kEdgeBandPx;
+}
 
 QImage whiteSegmentPicture(const CircleGeometry &geometry)
 {
@@ -127,7 +145,7 @@ void updateSegmentPictures(CirclePage &page)
     const QRect top = topSegmentRect(geometry);
     const QPointF centre = geometry.centre();
     const QRect discRect = page.disc.rect();
-    const QVector<QPointF> middles = geometry.segmentMiddles();
+    const double halfAngle = geometry.segmentAngle() / 2.0;
     const double radius = geometry.radius();
     for (int segment = 0; segment < page.segmentCount(); ++segment) {
         const Turn turn(geometry.segmentTurn(segment));
@@ -140,7 +158,7 @@ void updateSegmentPictures(CirclePage &page)
                 const QPointF upright(top.left() + x + 0.5, top.top() + y + 0.5);
                 const QPointF offset = upright - centre;
                 if (QPointF::dotProduct(offset, offset) > radius * radius ||
-                    segmentOf(offset, middles) != 0)
+                    !inTopSegmentBand(offset, halfAngle))
                     continue;
                 const QPointF there = turn.forward(upright - centre) + centre;
                 const QPoint pixel(int(std::floor(there.x())), int(std::floor(there.y())));

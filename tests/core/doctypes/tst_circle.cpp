@@ -171,6 +171,27 @@ private slots:
         QCOMPARE(page.disc, painted.disc);
     }
 
+    // Paint across the radius line between two segments turns with them, without a gap.
+    void paintAcrossARadiusLineTurnsWhole()
+    {
+        CirclePage page = newCirclePage(kPage, 7);
+        const CircleGeometry geometry = page.layout().geometry;
+        const double edge = 180.0 / 7;
+        const double blob = geometry.radius() / 8.0;
+        raster::fillDisc(page.disc, onDisc(geometry, edge, 0.6), blob, kPaint);
+        updateSegmentPictures(page);
+        shiftSegments(page, 1);
+        const QPointF turned = onDisc(geometry, edge + 360.0 / 7, 0.6);
+        int gaps = 0;
+        for (int y = 0; y < page.disc.height(); ++y) {
+            for (int x = 0; x < page.disc.width(); ++x) {
+                if (QLineF(QPointF(x + 0.5, y + 0.5), turned).length() < blob - 2.0)
+                    gaps += page.disc.pixel(x, y) != kPaint ? 1 : 0;
+            }
+        }
+        QCOMPARE(gaps, 0);
+    }
+
     // The circle follows the finger round and round; letting go settles on a segment.
     void dragging_data()
     {
