@@ -26,7 +26,9 @@ void paintBubbleShape(QPainter &painter, const BubbleModel &bubble)
 {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(Qt::black, kBubbleLineWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    // Mitred: a round join where the outline turns back at its top or bottom draws a
+    // pixel-high tick across the line.
+    painter.setPen(QPen(Qt::black, kBubbleLineWidth, Qt::SolidLine, Qt::RoundCap, Qt::MiterJoin));
     painter.setBrush(Qt::white);
     // Filled as one shape, so where the puffs or the tail meet the ellipse no line crosses.
     const QPainterPath shape = bubbleShape(bubble).simplified();

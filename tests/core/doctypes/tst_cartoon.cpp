@@ -9,6 +9,7 @@
 #include "support/samplepage.h"
 #include "support/testfiles.h"
 
+#include <QPainter>
 #include <QtTest>
 
 #include <numbers>
@@ -82,6 +83,33 @@ private slots:
         QVERIFY(puffs.size() > 2 && puffs.first().width() > puffs.last().width());
         QVERIFY(puffs.last().center().x() > puffs.first().center().x());
         QVERIFY(thoughtTrail(QSize(240, 180), QPointF(120, 90)).isEmpty());
+    }
+
+    // Round the top of an ellipse bubble the line runs smoothly: no pixel darker than its
+    // neighbours juts across it.
+    void ellipseOutlinesHaveNoTick()
+    {
+        for (const BubbleKind kind : {BubbleKind::Speech, BubbleKind::Thought}) {
+            BubbleModel bubble;
+            bubble.kind = kind;
+            bubble.geometry = QRect(0, 0, 320, 200);
+            bubble.tip = QPoint(300, 190);
+            QImage image(bubble.geometry.size(), QImage::Format_RGB32);
+            image.fill(Qt::white);
+            QPainter painter(&image);
+            paintBubbleShape(painter, bubble);
+            painter.end();
+            const int top = int(bubbleLayout(kind, image.size()).centre.y()) -
+                            bubbleLayout(kind, image.size()).ry;
+            for (int y = top - 3; y <= top + 3; ++y) {
+                for (int x = 145; x < 175; ++x) {
+                    const int around =
+                        (qGray(image.pixel(x - 2, y)) + qGray(image.pixel(x + 2, y))) / 2;
+                    QVERIFY2(std::abs(qGray(image.pixel(x, y)) - around) < 40,
+                             qPrintable(QStringLiteral("%1, %2").arg(x).arg(y)));
+                }
+            }
+        }
     }
 
     void sizeHandleLimits_data()
