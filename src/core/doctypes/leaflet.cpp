@@ -173,11 +173,6 @@ LeafletViewLayout leafletViewLayout(LeafletStyle style, LeafletView view)
     return layout;
 }
 
-QString leafletPageLabel(int page)
-{
-    return QStringLiteral("Leaflet Page ") + QString::number(page);
-}
-
 int leafletPageOfObject(LeafletStyle style, int index)
 {
     const int pages = leafletStyleInfo(style).pageCount;

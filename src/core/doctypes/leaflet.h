@@ -78,9 +78,6 @@ struct LeafletViewLayout {
 };
 LeafletViewLayout leafletViewLayout(LeafletStyle style, LeafletView view);
 
-// "Leaflet Page " and the page number: the name each page picture carries.
-QString leafletPageLabel(int page);
-
 // The page object `index` of any kind (text, rich text, picture) stands on: one object of a
 // kind per page on cards and small leaflets, round the pages again on booklets and large
 // leaflets; -1 when its page does not exist.

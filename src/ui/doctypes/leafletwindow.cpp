@@ -257,8 +257,11 @@ void LeafletWindow::showView()
         auto *panel = static_cast<PagePanel *>(m_panels[size_t(i)]);
         panel->setVisible(shown);
         panel->setShowsBorder(bordered && page == 0);
-        panel->setAccessibleName(shown ? leafletPageLabel(page) : QString());
-        m_labels[size_t(i)]->setText(shown ? leafletPageLabel(page) : QString());
+        // Children count pages from 1.
+        const QString label =
+            shown ? context().tr(QStringLiteral("Page %1")).arg(page + 1) : QString();
+        panel->setAccessibleName(label);
+        m_labels[size_t(i)]->setText(label);
         m_labels[size_t(i)]->setVisible(shown);
     }
     m_prev->setVisible(still && layout.previous);

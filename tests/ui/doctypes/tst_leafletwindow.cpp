@@ -28,6 +28,10 @@ struct Leaflet : DocumentWindowFixture<LeafletWindow> {
     }
     QWidget *child(const QString &name) const { return window->findChild<QWidget *>(name); }
     bool shown(const QString &name) const { return !child(name)->isHidden(); }
+    QString label(int panel) const
+    {
+        return child(QStringLiteral("pageLabel%1").arg(panel))->property("text").toString();
+    }
     void finishTurn()
     {
         QTRY_VERIFY_WITH_TIMEOUT(!window->animating(), 3000);
@@ -64,6 +68,7 @@ private slots:
         QVERIFY(leaflet.started);
         QCOMPARE(leaflet.window->view(), LeafletView::Front);
         QVERIFY(leaflet.shown("Paper1") && !leaflet.shown("Paper0"));
+        QCOMPARE(leaflet.label(1), QStringLiteral("Page 1"));
         QVERIFY(leaflet.shown("nextBut") && !leaflet.shown("prevBut"));
         const QRect window(QPoint(), screen);
         QStringList controls{"PaperHolder", "nextBut", "prevBut"};
@@ -101,6 +106,7 @@ private slots:
         QVERIFY(leaflet.window->pagePictures().pictures[2] != before);
         leaflet.finishTurn();
         QCOMPARE(leaflet.window->view(), LeafletView::Back);
+        QCOMPARE(leaflet.label(0), QStringLiteral("Page 4"));
     }
 };
 
