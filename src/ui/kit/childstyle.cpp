@@ -177,6 +177,9 @@ QSize ChildStyle::sizeFromContents(ContentsType type, const QStyleOption *option
         return size;
     case CT_TabBarTab:
         return size.expandedTo(QSize(2 * target, kTabHeight));
+    case CT_HeaderSection:
+        // A column header sorts the list when pressed (a file dialog's details).
+        return QSize(std::max(size.width(), target), std::max(size.height(), target));
     case CT_ItemViewItem:
     case CT_MenuItem:
         // Separators stay thin; every row that can be chosen is a finger high.

@@ -10,7 +10,9 @@
 #include "ui/app/gestureguard.h"
 #include "ui/app/splashnew.h"
 #include "ui/files/replaceform.h"
+#include "ui/kit/childstyle.h"
 #include "ui/kit/choiceform.h"
+#include "ui/kit/looks.h"
 #include "ui/kit/picturebutton.h"
 #include "ui/kit/saveoffer.h"
 #include "ui/kit/topbar.h"
@@ -20,8 +22,10 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QHeaderView>
 #include <QLabel>
 #include <QRadioButton>
+#include <QStandardItemModel>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -304,6 +308,18 @@ private slots:
         QVERIFY(form.findChild<QRadioButton *>("leafSzOp1")->isChecked());
         press(&form, "okBut");
         QCOMPARE(context.choices.leafletStyle, QStringLiteral("6s"));
+    }
+
+    // A column header of a file dialog's details sorts when pressed: a finger can hit it.
+    void columnHeadersTakeAFinger()
+    {
+        ChildStyle style;
+        QStandardItemModel files(0, 2);
+        files.setHorizontalHeaderLabels({QStringLiteral("Name"), QStringLiteral("Size")});
+        QHeaderView header(Qt::Horizontal);
+        header.setStyle(&style);
+        header.setModel(&files);
+        QVERIFY(header.sizeHint().height() >= looks::kTouchTarget);
     }
 
     void swallowsOnlyTheGestureInFlight()
