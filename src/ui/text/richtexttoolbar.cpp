@@ -9,6 +9,7 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QListView>
 #include <QPainter>
 #include <QToolButton>
 
@@ -187,6 +188,29 @@ RichTextToolbar::RichTextToolbar(QWidget *parent) : QWidget(parent)
 
     buildColourDropDown();
     setFixedHeight(kRichTextToolbarHeightPx);
+    showListRows(false);
+}
+
+void RichTextToolbar::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    showListRows(true);
+}
+
+void RichTextToolbar::hideEvent(QHideEvent *event)
+{
+    showListRows(false);
+    QWidget::hideEvent(event);
+}
+
+void RichTextToolbar::showListRows(bool shown)
+{
+    for (QComboBox *combo : {m_fontName, m_fontSize}) {
+        if (auto *list = qobject_cast<QListView *>(combo->view())) {
+            for (int row = 0; row < combo->count(); ++row)
+                list->setRowHidden(row, !shown);
+        }
+    }
 }
 
 void RichTextToolbar::setFontChoices(const QStringList &names)
@@ -202,6 +226,7 @@ void RichTextToolbar::setFontChoices(const QStringList &names)
         m_fontName->setItemData(m_fontName->count() - 1, face, Qt::FontRole);
     }
     m_fontName->setCurrentIndex(m_fontName->findText(shown));
+    showListRows(isVisible());
 }
 
 QToolButton *RichTextToolbar::makeStyleToggle(const QString &name, const QString &caption,

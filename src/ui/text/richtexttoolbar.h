@@ -55,6 +55,8 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
@@ -64,6 +66,9 @@ private:
     void toggleColourDropDown();
     void showCurrentColour(ColourRef colour);
     void enterTypedSize();
+    // The rows of a closed drop-down list count as showing on the accessibility bus; while the
+    // toolbar is hidden they are hidden too, so nothing offers fonts no one can see.
+    void showListRows(bool shown);
 
     QComboBox *m_fontName = nullptr;
     QComboBox *m_fontSize = nullptr;

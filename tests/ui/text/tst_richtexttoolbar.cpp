@@ -12,6 +12,7 @@
 #include "ui/text/pullstring.h"
 #include "ui/text/richtexttoolbar.h"
 
+#include <QAccessible>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QTextBlock>
@@ -78,6 +79,13 @@ private slots:
         RichTextToolbar *bar = f.text()->richTextToolbar();
         QCOMPARE(bar->isVisibleTo(f.window.get()), shown);
         QCOMPARE(f.window->toolbar()->isButtonShown(ToolbarAction::Font), !shown);
+        // A hidden toolbar's fonts are not offered on the accessibility bus either.
+        QAccessibleInterface *fonts =
+            QAccessible::queryAccessibleInterface(bar->findChild<QComboBox *>("fontNameDrop"))
+                ->child(0);
+        QVERIFY(fonts->childCount() > 0);
+        for (int i = 0; i < fonts->childCount(); ++i)
+            QCOMPARE(fonts->child(i)->state().invisible, !shown);
         if (!shown)
             return;
         // Beside the keyboard and the string, nothing hangs outside the window, and the toolbar
