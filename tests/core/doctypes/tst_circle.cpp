@@ -183,12 +183,10 @@ private slots:
         shiftSegments(page, 1);
         const QPointF turned = onDisc(geometry, edge + 360.0 / 7, 0.6);
         int gaps = 0;
-        for (int y = 0; y < page.disc.height(); ++y) {
-            for (int x = 0; x < page.disc.width(); ++x) {
-                if (QLineF(QPointF(x + 0.5, y + 0.5), turned).length() < blob - 2.0)
-                    gaps += page.disc.pixel(x, y) != kPaint ? 1 : 0;
-            }
-        }
+        for (int y = 0; y < page.disc.height(); ++y)
+            for (int x = 0; x < page.disc.width(); ++x)
+                gaps += QLineF(QPointF(x + 0.5, y + 0.5), turned).length() < blob - 2.0 &&
+                        page.disc.pixel(x, y) != kPaint;
         QCOMPARE(gaps, 0);
     }
 
