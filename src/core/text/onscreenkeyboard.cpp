@@ -93,20 +93,23 @@ bool OnScreenKeyboard::isTap(QPoint dragStart, QPoint dragEnd)
     return std::abs(travel.x()) < kTapThreshold && std::abs(travel.y()) < kTapThreshold;
 }
 
-std::optional<CurrentObject> keyboardTarget(const PageModel &page)
+std::optional<CurrentObject> keyboardTarget(const PageModel &page,
+                                            const std::function<bool(const CurrentObject &)> &shown)
 {
-    if (page.current.kind == objectkind::Text || page.current.kind == objectkind::RichText)
+    const auto seen = [&shown](const CurrentObject &object) { return !shown || shown(object); };
+    if ((page.current.kind == objectkind::Text || page.current.kind == objectkind::RichText) &&
+        seen(page.current))
         return page.current;
-    const auto firstVisible = [](const auto &objects) -> int {
+    const auto firstVisible = [&seen](const auto &objects, const QString &kind) -> int {
         for (int i = 0; i < objects.size(); ++i) {
-            if (objects[i].visible)
+            if (objects[i].visible && seen(CurrentObject{kind, i}))
                 return i;
         }
         return -1;
     };
-    if (const int r = firstVisible(page.richTextBoxes); r >= 0)
+    if (const int r = firstVisible(page.richTextBoxes, objectkind::RichText); r >= 0)
         return CurrentObject{objectkind::RichText, r};
-    if (const int t = firstVisible(page.textBoxes); t >= 0)
+    if (const int t = firstVisible(page.textBoxes, objectkind::Text); t >= 0)
         return CurrentObject{objectkind::Text, t};
     return std::nullopt;
 }

@@ -7,6 +7,7 @@
 #include <QRect>
 #include <QString>
 #include <QVector>
+#include <functional>
 #include <optional>
 
 namespace quillora {
@@ -57,8 +58,10 @@ private:
 };
 
 // The text object the keys type into: the current text or rich text box, else the first rich
-// text box, else the first text box; nothing on a page with neither.
-std::optional<CurrentObject> keyboardTarget(const PageModel &page);
+// text box, else the first text box; nothing on a page with neither. Only objects the child can
+// see count: `shown`, when given, says which are on screen (a postcard shows one side).
+std::optional<CurrentObject>
+keyboardTarget(const PageModel &page, const std::function<bool(const CurrentObject &)> &shown = {});
 
 // The window's new top (twips) after the pull-down string was dragged: a top under 480 twips
 // snaps to 0 and it never goes beyond three quarters of the screen height.

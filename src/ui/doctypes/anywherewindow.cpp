@@ -70,9 +70,11 @@ AnywhereWindow::AnywhereWindow(AppContext &context, QWidget *parent)
                          &DocumentWindow::saveRequested, &DocumentWindow::printRequested,
                          &DocumentWindow::undoRequested, &DocumentWindow::redoRequested,
                          &DocumentWindow::feltPensRequested, &DocumentWindow::paintToolsRequested,
-                         &DocumentWindow::webCamRequested, &DocumentWindow::exitRequested,
-                         &DocumentWindow::optionsRequested})
+                         &DocumentWindow::exitRequested, &DocumentWindow::optionsRequested})
         connect(this, request, this, &AnywhereWindow::endEditing);
+    // A shot would replace the whole painting under the texts: the page is painted, not
+    // photographed.
+    setOffersWebcam(false);
     connect(this, &DocumentWindow::picturePressed, this,
             [this](int index, QPoint at, Qt::MouseButton button, bool) {
                 onPicturePressed(index, at, button);

@@ -116,6 +116,8 @@ BannerForm::BannerForm(AppContext &context, QWidget *parent)
     for (ToolbarAction unused : {ToolbarAction::Font, ToolbarAction::TextBigger,
                                  ToolbarAction::TextSmaller})
         toolbar()->setButtonShown(unused, false);
+    // The banner's letters are drawn, not photographed.
+    setOffersWebcam(false);
     buildControls();
     connect(this, &DocumentWindow::pageShown, this, &BannerForm::showBanner);
     placeControls();

@@ -5,6 +5,7 @@
 #include "ui/doctypes/cartoonart.h"
 #include "ui/text/textboxwidget.h"
 
+#include <QApplication>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPathStroker>
@@ -47,6 +48,70 @@ BubbleWidget::BubbleWidget(int index, QWidget *parent) : BubblePart(index, paren
         if (!m_showingText)
             emit textEdited(this->index(), m_text->boxText());
     });
+    m_text->installEventFilter(this);
+    m_text->viewport()->installEventFilter(this);
+}
+
+bool BubbleWidget::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_text) {
+        if (event->type() == QEvent::FocusOut)
+            m_writing = false;
+        return false;
+    }
+    if (watched != m_text->viewport())
+        return false;
+    const QEvent::Type type = event->type();
+    if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonDblClick &&
+        type != QEvent::MouseMove && type != QEvent::MouseButtonRelease)
+        return false;
+    auto *mouse = static_cast<QMouseEvent *>(event);
+    const QPoint global = mouse->globalPosition().toPoint();
+    switch (type) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+        if (m_writing || mouse->button() != Qt::LeftButton)
+            return false;
+        m_wordsHeld = true;
+        m_draggingByWords = false;
+        m_wordsPressedAt = global;
+        return true;
+    case QEvent::MouseMove:
+        if (!m_wordsHeld)
+            return false;
+        if (!m_draggingByWords &&
+            (global - m_wordsPressedAt).manhattanLength() >= QApplication::startDragDistance()) {
+            m_draggingByWords = true;
+            emit pressed(index(), m_wordsPressedAt);
+        }
+        if (m_draggingByWords)
+            emit moved(index(), global);
+        return true;
+    default:
+        if (!m_wordsHeld || mouse->button() != Qt::LeftButton)
+            return false;
+        m_wordsHeld = false;
+        if (m_draggingByWords)
+            emit released(index(), global);
+        else
+            writeAt(mouse->position().toPoint());
+        return true;
+    }
+}
+
+// The tap goes to the words as a press and release would have, now that they take presses.
+void BubbleWidget::writeAt(QPoint viewportPosition)
+{
+    m_writing = true;
+    QWidget *viewport = m_text->viewport();
+    const QPoint global = viewport->mapToGlobal(viewportPosition);
+    QMouseEvent press(QEvent::MouseButtonPress, viewportPosition, global, Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(viewport, &press);
+    QMouseEvent release(QEvent::MouseButtonRelease, viewportPosition, global, Qt::LeftButton,
+                        Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(viewport, &release);
+    m_text->setFocus(Qt::MouseFocusReason);
 }
 
 void BubbleWidget::showBubble(const BubbleModel &bubble, QPoint frameTopLeft, const QRect &clip)

@@ -51,12 +51,21 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    // A press on the words of a bubble not being written in: a drag moves the bubble, a tap
+    // starts writing where it landed.
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void writeAt(QPoint viewportPosition);
+
     BubbleModel m_bubble;
     QRect m_clip; // in this widget's coordinates; null for none
     TextBoxWidget *m_text = nullptr;
     bool m_showingText = false;
+    bool m_writing = false;   // the words take presses as a text does
+    bool m_wordsHeld = false; // a press on the words, not yet a tap or a drag
+    bool m_draggingByWords = false;
+    QPoint m_wordsPressedAt; // global
 };
 
 class BubbleHandle : public BubblePart {

@@ -17,6 +17,8 @@
 #include <QPainter>
 #include <QTimer>
 
+#include <utility>
+
 namespace quillora {
 
 namespace {
@@ -148,6 +150,7 @@ void CircleWindow::followPage()
     // A page shown afresh (new, opened) ends whatever turn was under way.
     m_rotTimer->stop();
     m_turn = {};
+    m_heldSteps.clear();
     m_turnView->hide();
     const PageModel &page = context().page;
     const QRect disc = page.pictureBoxes.value(kDiscPictureBox).geometry;
@@ -234,6 +237,16 @@ void CircleWindow::finishTurning(int segmentShift)
     if (segmentShift != 0)
         emit changeMade(kCircleTurnUndoKind, segmentShift);
     emit turnFinished(segmentShift);
+    for (const HistoryStep step : std::exchange(m_heldSteps, {}))
+        requestHistoryStep(step);
+}
+
+bool CircleWindow::holdHistoryStep(HistoryStep step)
+{
+    if (!m_turn.busy())
+        return false;
+    m_heldSteps.append(step);
+    return true;
 }
 
 void CircleWindow::setCircleShown(bool shown)

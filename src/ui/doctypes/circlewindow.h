@@ -48,6 +48,8 @@ signals:
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
+    // An undo or redo pressed while the circle turns waits for the turn to end.
+    bool holdHistoryStep(HistoryStep step) override;
 
 private:
     void followPage();
@@ -73,6 +75,7 @@ private:
 
     std::function<void()> m_askSegments;
     CircleTurn m_turn;
+    QVector<HistoryStep> m_heldSteps;
     CirclePage m_circle; // the circle being turned, its segments up to date
     TurnPicture m_turning;
     QImage m_frame;

@@ -121,8 +121,15 @@ void DocumentWindow::showPage()
 
 void DocumentWindow::applySettings()
 {
-    m_toolbar->setButtonShown(ToolbarAction::WebCam, m_context.settings.useWebCam);
+    m_toolbar->setButtonShown(ToolbarAction::WebCam,
+                              m_offersWebcam && m_context.settings.useWebCam);
     m_pageView->setFrameColour(toQColor(m_context.frameColour()));
+}
+
+void DocumentWindow::setOffersWebcam(bool offers)
+{
+    m_offersWebcam = offers;
+    applySettings();
 }
 
 void DocumentWindow::setCurrentObject(const QString &kind, int index)
@@ -194,10 +201,10 @@ void DocumentWindow::onToolbar(ToolbarAction action)
         emit printRequested();
         break;
     case ToolbarAction::Undo:
-        emit undoRequested();
+        requestHistoryStep(HistoryStep::Undo);
         break;
     case ToolbarAction::Redo:
-        emit redoRequested();
+        requestHistoryStep(HistoryStep::Redo);
         break;
     case ToolbarAction::Font:
         emit fontRequested();
@@ -231,6 +238,16 @@ void DocumentWindow::onToolbar(ToolbarAction action)
     }
 }
 
+void DocumentWindow::requestHistoryStep(HistoryStep step)
+{
+    if (holdHistoryStep(step))
+        return;
+    if (step == HistoryStep::Undo)
+        emit undoRequested();
+    else
+        emit redoRequested();
+}
+
 bool DocumentWindow::runShortcut(const QKeyEvent &key)
 {
     ShortcutState state;
@@ -249,10 +266,10 @@ bool DocumentWindow::runShortcut(const QKeyEvent &key)
         emit pastePictureRequested(state.current.index);
         return true;
     case ShortcutAction::Undo:
-        emit undoRequested();
+        requestHistoryStep(HistoryStep::Undo);
         return true;
     case ShortcutAction::Redo:
-        emit redoRequested();
+        requestHistoryStep(HistoryStep::Redo);
         return true;
     case ShortcutAction::Options:
         emit optionsRequested();

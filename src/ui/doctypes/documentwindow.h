@@ -120,6 +120,16 @@ signals:
     void borderPressed(QPoint position, Qt::MouseButton button);
 
 protected:
+    enum class HistoryStep { Undo, Redo };
+    // A window busy with a change of its own (a circle's turn) keeps an undo or redo pressed
+    // meanwhile and asks for it once the change is over, so the step is neither lost nor
+    // overwritten; true when it kept the step.
+    virtual bool holdHistoryStep(HistoryStep) { return false; }
+    void requestHistoryStep(HistoryStep step);
+    // A window whose page has no picture a webcam shot could fill (a banner, an anywhere page)
+    // never shows the webcam button, whatever the options say.
+    void setOffersWebcam(bool offers);
+
     AppContext &context() const { return m_context; }
     // False for a window that draws its page itself at `pageRect` instead of the page view.
     virtual bool showsPageView() const { return true; }
@@ -145,6 +155,7 @@ private:
     QWidget *m_paperShadow = nullptr;
     PageView *m_pageView = nullptr;
     std::function<bool()> m_clipboardHasPicture;
+    bool m_offersWebcam = true;
 };
 
 } // namespace quillora

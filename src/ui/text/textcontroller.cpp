@@ -385,7 +385,15 @@ void TextController::giveKeyboardATarget()
         own->setFocus(Qt::OtherFocusReason);
         return;
     }
-    const std::optional<CurrentObject> target = keyboardTarget(m_context.page);
+    // Keys go only where the child can see them: not to a box on a postcard's hidden side.
+    const std::optional<CurrentObject> target =
+        keyboardTarget(m_context.page, [this](const CurrentObject &object) {
+            const QWidget *widget =
+                object.kind == objectkind::Text
+                    ? static_cast<QWidget *>(m_window.pageView()->textBox(object.index))
+                    : richWidget(object.index);
+            return widget && widget->isVisibleTo(&m_window);
+        });
     if (!target) {
         // A page without texts takes no typing: the keys go to the window, which ignores them.
         m_window.setFocus(Qt::OtherFocusReason);

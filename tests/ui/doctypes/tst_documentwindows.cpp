@@ -1,20 +1,25 @@
-// The kinds' own windows, where the scenarios do not reach: a postcard turns over once at a time
-// and one that cannot be built shows nothing; a table's add and remove buttons keep to their
-// limits; comic bubbles dropped, dragged between frames and into the bin; the banner's text limit,
-// border button and one undo step per change.
+// The kinds' own windows, where the scenarios do not reach: a postcard turns over once at a time,
+// takes keys only on the side showing, and one that cannot be built shows nothing; a circle's
+// turn keeps an undo pressed meanwhile; the webcam only where a shot fits; a table's add and
+// remove buttons keep to their limits; comic bubbles dropped, dragged by outline or words,
+// between frames and into the bin; the banner's text limit, border button and one undo step
+// per change.
 
 #include "core/doctypes/bannerdescription.h"
 #include "core/doctypes/cartoon.h"
 #include "support/testfiles.h"
 #include "support/windowfixture.h"
+#include "ui/doctypes/anywherewindow.h"
 #include "ui/doctypes/bannerform.h"
 #include "ui/doctypes/bubblewidget.h"
 #include "ui/doctypes/cartoonside.h"
 #include "ui/doctypes/cartoonwindow.h"
+#include "ui/doctypes/circlewindow.h"
 #include "ui/doctypes/postcardwindow.h"
 #include "ui/doctypes/tablewindow.h"
 #include "ui/kit/picturebutton.h"
 #include "ui/pictures/bordereditor.h"
+#include "ui/text/onscreenkeyboardwidget.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -91,9 +96,15 @@ private slots:
     void flipTurnsACardOverOnceAtATime()
     {
         Card card;
+        card.context.settings.useIWBkeyBd = true;
+        card.wire();
         QVERIFY(card.window->startDocument(kTemplate));
         card.window->show();
         QVERIFY(card.sideShown(PostcardSide::Picture));
+        // The on-screen keyboard types only into a box on the side showing.
+        QAbstractButton *q = card.text()->keyboard()->keyButton(11);
+        q->click();
+        QCOMPARE(card.context.page.textBoxes[0].text, kPlaceholderText);
         for (const PostcardSide resting : {PostcardSide::Writing, PostcardSide::Picture}) {
             card.window->flipButton()->click();
             QVERIFY(card.window->flipping());
@@ -101,7 +112,9 @@ private slots:
             card.window->flip(); // a second press while turning changes nothing
             QTRY_VERIFY(!card.window->flipping());
             QVERIFY(card.sideShown(resting));
+            q->click();
         }
+        QCOMPARE(card.context.page.textBoxes[0].text, QStringLiteral("q"));
         // A card without its stamp picture shows nothing and cannot turn.
         QTemporaryDir installation;
         test::writeFile(installation.filePath("page0.xml"), test::readFile(kTemplate));
@@ -109,6 +122,37 @@ private slots:
         QVERIFY(!card.window->pageView()->isVisible());
         card.window->flip();
         QVERIFY(!card.window->flipping());
+    }
+
+    // An undo pressed while the circle turns waits for the turn and then takes it back.
+    void undoDuringATurnWaitsForIt()
+    {
+        DocumentWindowFixture<CircleWindow> f;
+        f.context.page.documentType = DocumentKind::Circle;
+        f.wire();
+        f.window->show();
+        f.window->startCircle(4);
+        f.context.page.textBoxes[0].text = QStringLiteral("A");
+        f.window->turnOneSegment(TurnDirection::Clockwise);
+        QTRY_VERIFY(!f.window->isTurning());
+        f.window->turnOneSegment(TurnDirection::Clockwise);
+        f.window->findChild<QAbstractButton *>(QStringLiteral("undoBut"))->click();
+        QTRY_VERIFY(!f.window->isTurning());
+        QCOMPARE(f.context.page.textBoxes[1].text, QStringLiteral("A"));
+    }
+
+    // The webcam button shows only where a shot has a picture to fill, whatever the options say.
+    void webcamOnlyWhereAShotFits()
+    {
+        BannerFixture banner;
+        DocumentWindowFixture<AnywhereWindow> anywhere;
+        WindowFixture page;
+        for (DocumentWindow *window : std::initializer_list<DocumentWindow *>{
+                 banner.window.get(), anywhere.window.get(), page.window.get()}) {
+            window->applySettings();
+            QCOMPARE(window->toolbar()->isButtonShown(ToolbarAction::WebCam),
+                     window == page.window.get());
+        }
     }
 
     void buttonsFollowLimits_data()
@@ -153,6 +197,15 @@ private slots:
         QTest::keyClicks(f.window->bubble(0)->text(), QStringLiteral("Hi"));
         QCOMPARE(f.bubble().text, QStringLiteral("Hi"));
         QCOMPARE(f.context.page.changeCount, 3); // the new bubble and two keys
+
+        // A drag on the words moves the bubble; a tap there starts writing, and a drag selects.
+        QWidget *words = f.window->bubble(0)->text()->viewport();
+        const QRect typed = f.bubble().geometry;
+        dragBy(words, words->rect().center(), QPoint(-30, 20));
+        QCOMPARE(f.bubble().geometry, typed.translated(-30, 20));
+        QTest::mouseClick(words, Qt::LeftButton, {}, words->rect().center());
+        dragBy(words, words->rect().center(), QPoint(-30, 20));
+        QCOMPARE(f.bubble().geometry, typed.translated(-30, 20));
 
         // Into frame 0: the bubble keeps its place on the page, counted from its new frame.
         const QPoint onPage = f.inFrame(1, f.bubble().geometry.topLeft());
