@@ -220,10 +220,9 @@ bool readTableMembers(PageModel &page, const QString &folder)
                 allUsed = false;
                 continue;
             }
-            PictureBoxModel &box = page.pictureBoxes[cellPictureIndex(cell)];
-            box.image =
-                picture.scaled(box.geometry.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
-                    .convertToFormat(QImage::Format_RGB32);
+            // Kept at the size it was painted: the cell stretches it to show and print it.
+            page.pictureBoxes[cellPictureIndex(cell)].image =
+                picture.convertToFormat(QImage::Format_RGB32);
         }
     }
     page.table.currentRow = 0;
