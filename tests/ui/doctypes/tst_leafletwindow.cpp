@@ -1,5 +1,6 @@
 // The leaflet window: each style fitted inside the screen with its panels and buttons, turns
-// that hide the objects and refuse a second press, the turning page showing the latest edit.
+// that hide the objects and refuse a second press, the turning page showing the latest edit,
+// the progress picture showing every panel of the view.
 
 #include "support/windowfixture.h"
 #include "ui/kit/picturebutton.h"
@@ -101,6 +102,39 @@ private slots:
         QVERIFY(leaflet.window->pagePictures().pictures[2] != before);
         leaflet.finishTurn();
         QCOMPARE(leaflet.window->view(), LeafletView::Back);
+    }
+
+    // The progress picture is every panel of the view shown, each page as the turn draws it,
+    // with the latest edit.
+    void progressPictureShowsTheViewShown()
+    {
+        Leaflet leaflet(DocumentKind::Booklet, layout("booklet", "my book"));
+        const auto shows = [&leaflet](std::initializer_list<int> pages) {
+            const QImage picture =
+                leaflet.window->progressPicture().convertToFormat(QImage::Format_RGB32);
+            const QVector<QImage> &pictures = leaflet.window->pagePictures().pictures;
+            const QSize panel = pictures[0].size();
+            int left = 0;
+            for (const int page : pages) {
+                if (picture.copy(QRect(QPoint(left, 0), panel)) !=
+                    pictures[page].convertToFormat(QImage::Format_RGB32))
+                    return false;
+                left += panel.width();
+            }
+            return picture.width() == left && picture.height() == panel.height();
+        };
+        QVERIFY(shows({0}));
+        leaflet.window->turnForward();
+        QVERIFY(leaflet.window->progressPicture().isNull());
+        leaflet.finishTurn();
+        QVERIFY(shows({1, 2}));
+        const QImage before = leaflet.window->progressPicture();
+        leaflet.textBox(2)->setPlainText(QStringLiteral("A dragon came"));
+        QVERIFY(leaflet.window->progressPicture() != before);
+        QVERIFY(shows({1, 2}));
+        leaflet.window->turnForward();
+        leaflet.finishTurn();
+        QVERIFY(shows({3}));
     }
 };
 
