@@ -3,6 +3,7 @@
 #include "core/layout/pagemodel.h"
 
 #include <QFuture>
+#include <QFutureWatcher>
 #include <QPromise>
 #include <QThreadPool>
 
@@ -14,10 +15,11 @@ void unsharePictureLater(QObject *context, PageModel &page, int index)
 {
     if (index < 0 || index >= page.pictureBoxes.size())
         return;
-    QImage shared = page.pictureBoxes[index].image;
-    // Two holders besides this one: the page and at least one snapshot.
-    if (shared.isNull() || shared.isDetached())
+    const QImage &live = page.pictureBoxes[index].image;
+    // Only a picture a snapshot shares would be copied by the next stroke.
+    if (live.isNull() || live.isDetached())
         return;
+    QImage shared = live;
     const qint64 recorded = shared.cacheKey();
     auto promise = std::make_shared<QPromise<QImage>>();
     QFuture<QImage> copied = promise->future();
@@ -29,12 +31,18 @@ void unsharePictureLater(QObject *context, PageModel &page, int index)
         promise->addResult(std::move(copy));
         promise->finish();
     });
-    copied.then(context, [&page, index, recorded](const QImage &copy) {
-        // A stroke that came first has already made its own copy: the picture moved on.
-        if (index < page.pictureBoxes.size() &&
-            page.pictureBoxes[index].image.cacheKey() == recorded)
-            page.pictureBoxes[index].image = copy;
-    });
+    // The watcher belongs to `context`: gone with it, it takes nothing in.
+    auto *watcher = new QFutureWatcher<QImage>(context);
+    QObject::connect(watcher, &QFutureWatcherBase::finished, context,
+                     [watcher, &page, index, recorded] {
+                         // A stroke that came first has already made its own copy: the picture
+                         // moved on.
+                         if (index < page.pictureBoxes.size() &&
+                             page.pictureBoxes[index].image.cacheKey() == recorded)
+                             page.pictureBoxes[index].image = watcher->result();
+                         watcher->deleteLater();
+                     });
+    watcher->setFuture(copied);
 }
 
 } // namespace quillora

@@ -118,7 +118,6 @@ private slots:
         const QVector<int> redrawn = applyFontToEveryCell(page, choice, chosenIn, measure);
 
         QCOMPARE(redrawn.size(), 2 * 2 - 1);
-        QVERIFY(!redrawn.contains(chosenIn));
         QCOMPARE(page.textBoxes[kTableTitleIndex].style, title);
         for (int index = 0; index < page.textBoxes.size(); ++index) {
             if (index == kTableTitleIndex || index == chosenIn)
@@ -127,8 +126,6 @@ private slots:
             QCOMPARE(page.textBoxes[index].style.colour, choice.colour);
             QCOMPARE(redrawn.contains(index), page.textBoxes[index].visible);
         }
-        layOutTable(page, 3, 3);
-        QCOMPARE(page.textBoxes[cellTextIndex({2, 2})].style.fontName, choice.fontName);
     }
 
     void descriptionIsGolden()

@@ -374,5 +374,5 @@ private slots:
     }
 };
 
-QTEST_APPLESS_MAIN(TestUndoHistory)
+QTEST_GUILESS_MAIN(TestUndoHistory)
 #include "tst_undohistory.moc"

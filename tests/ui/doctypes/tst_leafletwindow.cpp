@@ -33,6 +33,20 @@ struct Leaflet : DocumentWindowFixture<LeafletWindow> {
     {
         QTRY_VERIFY_WITH_TIMEOUT(!window->animating(), 3000);
     }
+    // The progress picture holds `pages` side by side, each as the turn draws it.
+    bool progressShows(std::initializer_list<int> pages) const
+    {
+        const QImage picture = window->progressPicture().convertToFormat(QImage::Format_RGB32);
+        const QSize panel = window->pagePictures().pictures[0].size();
+        int left = 0;
+        for (const int page : pages) {
+            if (picture.copy(QRect(QPoint(left, 0), panel)) !=
+                window->pagePictures().pictures[page].convertToFormat(QImage::Format_RGB32))
+                return false;
+            left += panel.width();
+        }
+        return picture.size() == QSize(left, panel.height());
+    }
 
     bool started = false;
 };
@@ -83,8 +97,10 @@ private slots:
     void turnsLikePaper()
     {
         Leaflet leaflet(DocumentKind::Booklet, layout("booklet", "my book"));
+        QVERIFY(leaflet.progressShows({0}));
         leaflet.window->turnForward();
         QVERIFY(leaflet.window->animating());
+        QVERIFY(leaflet.window->progressPicture().isNull());
         QVERIFY(leaflet.textBox(0)->isHidden());
         QVERIFY(!leaflet.shown("nextBut"));
         leaflet.window->turnForward();
@@ -95,47 +111,18 @@ private slots:
         QVERIFY(!leaflet.shown("flapOpenBut"));
         QVERIFY(leaflet.textBox(2)->isVisibleTo(leaflet.window.get()));
 
+        QVERIFY(leaflet.progressShows({1, 2}));
         const QImage before = leaflet.window->pagePictures().pictures[2];
         leaflet.textBox(2)->setPlainText(QStringLiteral("A dragon came"));
         QVERIFY(leaflet.window->pagePictures().changed[2]);
-        leaflet.window->turnForward();
+        QVERIFY(leaflet.progressShows({1, 2})); // the latest edit, before any turn
         QVERIFY(leaflet.window->pagePictures().pictures[2] != before);
+        leaflet.window->turnForward();
         leaflet.finishTurn();
         QCOMPARE(leaflet.window->view(), LeafletView::Back);
+        QVERIFY(leaflet.progressShows({3}));
     }
 
-    // The progress picture is every panel of the view shown, each page as the turn draws it,
-    // with the latest edit.
-    void progressPictureShowsTheViewShown()
-    {
-        Leaflet leaflet(DocumentKind::Booklet, layout("booklet", "my book"));
-        const auto shows = [&leaflet](std::initializer_list<int> pages) {
-            const QImage picture =
-                leaflet.window->progressPicture().convertToFormat(QImage::Format_RGB32);
-            const QVector<QImage> &pictures = leaflet.window->pagePictures().pictures;
-            const QSize panel = pictures[0].size();
-            int left = 0;
-            for (const int page : pages) {
-                if (picture.copy(QRect(QPoint(left, 0), panel)) !=
-                    pictures[page].convertToFormat(QImage::Format_RGB32))
-                    return false;
-                left += panel.width();
-            }
-            return picture.width() == left && picture.height() == panel.height();
-        };
-        QVERIFY(shows({0}));
-        leaflet.window->turnForward();
-        QVERIFY(leaflet.window->progressPicture().isNull());
-        leaflet.finishTurn();
-        QVERIFY(shows({1, 2}));
-        const QImage before = leaflet.window->progressPicture();
-        leaflet.textBox(2)->setPlainText(QStringLiteral("A dragon came"));
-        QVERIFY(leaflet.window->progressPicture() != before);
-        QVERIFY(shows({1, 2}));
-        leaflet.window->turnForward();
-        leaflet.finishTurn();
-        QVERIFY(shows({3}));
-    }
 };
 
 QTEST_MAIN(TestLeafletWindow)

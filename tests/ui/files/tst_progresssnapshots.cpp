@@ -70,7 +70,6 @@ private slots:
                                        .arg(QLatin1String(layout));
         };
         row("simple page", DocumentKind::Simple, "simple/simple");
-        row("sign", DocumentKind::Sign, "signs/1");
         row("booklet", DocumentKind::Booklet, "booklet/my book");
         row("comic strip", DocumentKind::ComicStrip, "cartoon/two frames");
         row("banner", DocumentKind::Display, "display/with border");
@@ -83,7 +82,6 @@ private slots:
         DocumentWindowFixture<DocumentWindow> f(WindowFixture::screen(), [kind](AppContext &c) {
             return DocumentWindows().create(kind, c);
         });
-        QVERIFY(f.window);
         f.context.page.documentType = kind;
         f.context.folders.data = QStringLiteral(QUILLORA_SOURCE_DIR "/data");
         f.wire();
