@@ -122,7 +122,6 @@ private slots:
         QCOMPARE(leaflet.window->view(), LeafletView::Back);
         QVERIFY(leaflet.progressShows({3}));
     }
-
 };
 
 QTEST_MAIN(TestLeafletWindow)
