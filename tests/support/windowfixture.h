@@ -114,6 +114,14 @@ template <typename Window> struct DocumentWindowFixture {
         keys.window = window.get();
     }
 
+    // A window `make` builds (the shell's registry builds any kind's), for DocumentWindow itself.
+    DocumentWindowFixture(Environment environment,
+                          const std::function<std::unique_ptr<Window>(AppContext &)> &make)
+        : context(environment), window(make(context))
+    {
+        keys.window = window.get();
+    }
+
     // A hand-made page of `kind`, wired.
     DocumentWindowFixture(DocumentKind kind, int texts, int richTexts, int pictures = 0)
         : DocumentWindowFixture()

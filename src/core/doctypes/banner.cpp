@@ -73,15 +73,16 @@ QString limitBannerText(const QString &text, const BannerTextField &field)
     return limited;
 }
 
-QString bannerFontName(const QString &name, std::span<const QString> fonts)
+QString bannerFontName(const QString &name, std::span<const QString> fonts,
+                       const std::function<bool(const QString &)> &installed)
 {
     for (const QString &font : fonts) {
         if (font.compare(name, Qt::CaseInsensitive) == 0)
             return font;
     }
-    if (!fonts.empty())
-        return fonts.front();
     const QString cleaned = cleanBannerText(name).trimmed();
+    if (!fonts.empty() && (cleaned.isEmpty() || !installed || !installed(cleaned)))
+        return fonts.front();
     return cleaned.isEmpty() ? Banner{}.fontName : cleaned;
 }
 

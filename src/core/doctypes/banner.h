@@ -9,6 +9,7 @@
 #include <QImage>
 #include <QString>
 
+#include <functional>
 #include <span>
 
 namespace quillora {
@@ -61,8 +62,11 @@ QString cleanBannerText(const QString &text);
 QString limitBannerText(const QString &text, const BannerTextField &field);
 
 // The one of `fonts` (the program's five font names) that `name` names in any case, as the
-// list spells it; the first of them for any other name. Without a list (a reader that does not
-// know the settings) the name stands, cleaned as a text; "Arial" for a blank one.
-QString bannerFontName(const QString &name, std::span<const QString> fonts);
+// list spells it. Any other name stands when `installed` says the machine has it (a banner
+// made with a font the teacher has since taken off the list still looks as it was made);
+// otherwise the first of the five. Without a list (a reader that does not know the settings)
+// the name stands, cleaned as a text; "Arial" for a blank one.
+QString bannerFontName(const QString &name, std::span<const QString> fonts,
+                       const std::function<bool(const QString &)> &installed = {});
 
 } // namespace quillora

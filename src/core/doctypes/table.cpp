@@ -33,16 +33,6 @@ std::optional<TableCell> cellOfSlot(int slot)
     return TableCell{slot / kMaxTableCount, slot % kMaxTableCount};
 }
 
-// A picture painted for a cell of another size is scaled to its new cell, so adding rows or
-// columns shrinks the drawing rather than cutting it off.
-void fitPictureToCell(PictureBoxModel &box)
-{
-    if (box.image.isNull() || box.image.size() == box.geometry.size())
-        return;
-    box.image =
-        box.image.scaled(box.geometry.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-}
-
 // Whole points for a line `pixels` high on a 96 dots per inch screen.
 double pointsForHeight(double pixels)
 {
@@ -148,8 +138,9 @@ void layOutTable(PageModel &page, int columns, int rows)
         text.visible = shown;
         if (!shown)
             continue;
+        // The picture keeps its own pixels: it is stretched to its cell only where it is shown
+        // and printed, so a cell resized back and forth never grows soft.
         picture.geometry = grid.pictureRect(cell);
-        fitPictureToCell(picture);
         text.geometry = grid.textRect(cell);
         if (!text.text.isEmpty())
             shrinkToFit(measure, text);
@@ -202,6 +193,27 @@ void newTablePage(PageModel &page, const PageFitInputs &fit, int columns, int ro
     page.table = {};
     layOutTable(page, columns, rows);
     page.current = {objectkind::Picture, cellPictureIndex({0, 0})};
+}
+
+QVector<int> applyFontToEveryCell(PageModel &page, const FontChoice &choice, int except,
+                                  TextMeasure &measure)
+{
+    QVector<int> shownChanged;
+    for (int index = 0; index < page.textBoxes.size(); ++index) {
+        if (index == except || !cellOfText(index))
+            continue;
+        TextBoxModel &text = page.textBoxes[index];
+        if (text.visible) {
+            // A single-line box too low for the size keeps its own font.
+            if (applyFontChoice(text, choice, measure))
+                shownChanged.append(index);
+            continue;
+        }
+        text.style.fontName = choice.fontName;
+        text.style.fontSize = choice.fontSize;
+        text.style.colour = choice.colour;
+    }
+    return shownChanged;
 }
 
 std::optional<TableCell> cellOfCurrentObject(const PageModel &page)

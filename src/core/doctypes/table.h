@@ -6,6 +6,7 @@
 
 #include "core/layout/pagefit.h"
 #include "core/layout/pagemodel.h"
+#include "core/text/plainfit.h"
 
 #include <QRect>
 #include <QSize>
@@ -70,8 +71,9 @@ TableGrid tableGrid(const QSize &paper, int columns, int rows);
 TableGrid tableGridOf(const PageModel &page);
 
 // Lays the table out with `columns` and `rows` (each clamped to 2..12): the cells inside
-// show, the others hide and keep their pictures and texts; a picture whose cell changed size
-// is scaled to it; every text shrinks to fit. The current cell moves inside the table.
+// show, the others hide and keep their pictures and texts; pictures keep their own size (they
+// are stretched to their cells to be shown and printed); every text shrinks to fit. The current
+// cell moves inside the table.
 void layOutTable(PageModel &page, int columns, int rows);
 
 // The text style of a new cell's text and of the title on a page of `scale` pixels a
@@ -82,6 +84,12 @@ TextStyle defaultTitleTextStyle(float scale);
 // A new table on a landscape A4 page fitted to the window: empty cells, the title showing
 // its placeholder, cell (0, 0) current.
 void newTablePage(PageModel &page, const PageFitInputs &fit, int columns, int rows);
+
+// The font dialog's "apply to all" on a table: the text of every cell other than `except`
+// takes the choice, cells taken away included (they are fitted when they come back); the
+// title keeps its own font. Returns the shown texts that changed, to be redrawn.
+QVector<int> applyFontToEveryCell(PageModel &page, const FontChoice &choice, int except,
+                                  TextMeasure &measure);
 
 // The cell a current object names (a cell's picture or text), if any.
 std::optional<TableCell> cellOfCurrentObject(const PageModel &page);

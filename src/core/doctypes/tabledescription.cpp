@@ -7,9 +7,14 @@
 #include <QDir>
 #include <QFile>
 #include <QImageReader>
+#include <QThread>
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
+#include <optional>
+#include <thread>
+#include <vector>
 
 namespace quillora {
 
@@ -180,21 +185,50 @@ bool readTableDescription(const QString &path, PageModel &page, const PageFitInp
     return true;
 }
 
+namespace {
+
+// Runs `job(0)` .. `job(count - 1)` on as many threads as the machine has cores: each cell's
+// picture is its own file, so a table's many small pictures are encoded and decoded side by side.
+template <typename Job> void forEachInParallel(int count, const Job &job)
+{
+    std::atomic<int> next{0};
+    const auto work = [&] {
+        for (int i = next++; i < count; i = next++)
+            job(i);
+    };
+    std::vector<std::thread> helpers;
+    for (int t = 1; t < std::min(QThread::idealThreadCount(), count); ++t)
+        helpers.emplace_back(work);
+    work();
+    for (std::thread &helper : helpers)
+        helper.join();
+}
+
+} // namespace
+
 bool writeTableMembers(const PageModel &page, const QString &folder, QString *error)
 {
     const QDir dir(folder);
-    for (int row = 0; row < page.table.rows; ++row) {
-        for (int column = 0; column < page.table.columns; ++column) {
-            const TableCell cell{row, column};
-            const PictureBoxModel &box = page.pictureBoxes.value(cellPictureIndex(cell));
-            QImage picture = box.image;
-            if (picture.isNull()) {
-                picture = QImage(box.geometry.size().expandedTo(QSize(1, 1)), QImage::Format_RGB32);
-                picture.fill(Qt::white);
-            }
-            if (!writeImageFile(picture, "BMP", dir.filePath(cellPictureMember(cell)), error,
-                                Durability::Scratch))
-                return false;
+    const int columns = page.table.columns;
+    std::vector<QString> errors(size_t(std::max(page.table.rows * columns, 0)));
+    forEachInParallel(int(errors.size()), [&](int i) {
+        const TableCell cell{i / columns, i % columns};
+        const PictureBoxModel &box = page.pictureBoxes.at(cellPictureIndex(cell));
+        QImage picture = box.image;
+        if (picture.isNull()) {
+            picture = QImage(box.geometry.size().expandedTo(QSize(1, 1)), QImage::Format_RGB32);
+            picture.fill(Qt::white);
+        }
+        QString failed;
+        if (!writeImageFile(picture, "BMP", dir.filePath(cellPictureMember(cell)), &failed,
+                            Durability::Scratch))
+            errors[size_t(i)] = failed.isEmpty() ? QStringLiteral("?") : failed;
+    });
+    for (const QString &failed : errors) {
+        if (!failed.isEmpty()) {
+            if (error)
+                *error = failed;
+            return false;
         }
     }
     return true;
@@ -203,28 +237,32 @@ bool writeTableMembers(const PageModel &page, const QString &folder, QString *er
 bool readTableMembers(PageModel &page, const QString &folder)
 {
     const QDir dir(folder);
+    const int columns = page.table.columns;
+    // Decoded apart and put into the page afterwards, on this thread.
+    std::vector<std::optional<QImage>> read(size_t(std::max(page.table.rows * columns, 0)));
+    forEachInParallel(int(read.size()), [&](int i) {
+        const QString path = dir.filePath(cellPictureMember({i / columns, i % columns}));
+        if (!QFile::exists(path))
+            return;
+        QImageReader reader(path, "BMP");
+        const QSize stored = reader.size();
+        QImage picture;
+        if (stored.isValid() && stored.width() <= kMaxCellPictureSide &&
+            stored.height() <= kMaxCellPictureSide)
+            picture = reader.read();
+        // Kept at the size it was painted: the cell stretches it to show and print it.
+        read[size_t(i)] =
+            picture.isNull() ? QImage() : picture.convertToFormat(QImage::Format_RGB32);
+    });
     bool allUsed = true;
-    for (int row = 0; row < page.table.rows; ++row) {
-        for (int column = 0; column < page.table.columns; ++column) {
-            const TableCell cell{row, column};
-            const QString path = dir.filePath(cellPictureMember(cell));
-            if (!QFile::exists(path))
-                continue;
-            QImageReader reader(path, "BMP");
-            const QSize stored = reader.size();
-            QImage picture;
-            if (stored.isValid() && stored.width() <= kMaxCellPictureSide &&
-                stored.height() <= kMaxCellPictureSide)
-                picture = reader.read();
-            if (picture.isNull()) {
-                allUsed = false;
-                continue;
-            }
-            PictureBoxModel &box = page.pictureBoxes[cellPictureIndex(cell)];
-            box.image =
-                picture.scaled(box.geometry.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
-                    .convertToFormat(QImage::Format_RGB32);
-        }
+    for (int i = 0; i < int(read.size()); ++i) {
+        if (!read[size_t(i)])
+            continue;
+        if (read[size_t(i)]->isNull())
+            allUsed = false;
+        else
+            page.pictureBoxes[cellPictureIndex({i / columns, i % columns})].image =
+                *read[size_t(i)];
     }
     page.table.currentRow = 0;
     page.table.currentColumn = 0;

@@ -37,7 +37,8 @@ void applyTableDescription(const QString &description, PageModel &page, const Pa
 
 // Every shown cell's picture, white where it was never painted.
 [[nodiscard]] bool writeTableMembers(const PageModel &page, const QString &folder, QString *error);
-// The shown cells' pictures, each fitted to its cell; a missing one leaves its cell empty.
+// The shown cells' pictures at the size they were saved (each cell stretches its own); a missing
+// one leaves its cell empty.
 // False when a stored picture could not be used and was left out.
 bool readTableMembers(PageModel &page, const QString &folder);
 

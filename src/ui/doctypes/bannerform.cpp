@@ -11,6 +11,7 @@
 #include "ui/undo/undocontroller.h"
 
 #include <QComboBox>
+#include <QFontDatabase>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -33,6 +34,12 @@ constexpr int kFontListWidthPx = 240;
 constexpr int kThicknessWidthPx = 160;
 constexpr int kGroupGapPx = 24;
 constexpr int kItemGapPx = 8;
+
+// The five settings names stand for the metric twins installed in their place.
+bool fontInstalled(const QString &family)
+{
+    return QFontDatabase::hasFamily(metricCompatibleFamily(family));
+}
 
 const QColor kFieldEdge(0xFF, 0xB3, 0x00);
 const QColor kButtonFace(0xFF, 0xFF, 0xFF);
@@ -109,7 +116,8 @@ PictureButton *makeButton(AppContext &context, const QString &name, const QStrin
 } // namespace
 
 BannerForm::BannerForm(AppContext &context, QWidget *parent)
-    : DocumentWindow(context, kindInfo(DocumentKind::Display).windowName, parent)
+    : DocumentWindow(context, kindInfo(DocumentKind::Display).windowName, parent),
+      m_fontInstalled(fontInstalled)
 {
     context.undo.addKind(objectkind::BannerLine, bannerUndoHandler());
     // The font dialog and the text size buttons belong to pages of text boxes.
@@ -150,12 +158,8 @@ void BannerForm::buildControls()
     QFont listFont = m_font->font();
     listFont.setPixelSize(24);
     m_font->setFont(listFont);
-    for (const QString &name : context().settings.fontSlots) {
-        m_font->addItem(name);
-        QFont itemFont(metricCompatibleFamily(name));
-        itemFont.setPixelSize(24);
-        m_font->setItemData(m_font->count() - 1, itemFont, Qt::FontRole);
-    }
+    for (const QString &name : context().settings.fontSlots)
+        addFontItem(name);
     connect(m_font, &QComboBox::activated, this, &BannerForm::onFontChosen);
 
     m_thinnest = makeButton(context(), QStringLiteral("Image1"), QStringLiteral("Thinnest letters"), this);
@@ -288,17 +292,31 @@ void BannerForm::placeControls()
     layOutStrip();
 }
 
+void BannerForm::addFontItem(const QString &name)
+{
+    m_font->addItem(name);
+    QFont itemFont(metricCompatibleFamily(name));
+    itemFont.setPixelSize(24);
+    m_font->setItemData(m_font->count() - 1, itemFont, Qt::FontRole);
+}
+
 void BannerForm::showBanner()
 {
     PageModel &page = context().page;
     const auto &fonts = context().settings.fontSlots;
-    page.banner.fontName = bannerFontName(page.banner.fontName, fonts);
+    page.banner.fontName = bannerFontName(page.banner.fontName, fonts, m_fontInstalled);
     {
         const QSignalBlocker quietText(m_text);
         const QSignalBlocker quietFont(m_font);
         const QSignalBlocker quietThickness(m_thickness);
         if (m_text->text() != page.banner.text)
             m_text->setText(page.banner.text);
+        // A font kept from the work but off the teacher's list shows below the five while it
+        // is the banner's.
+        while (m_font->count() > int(fonts.size()))
+            m_font->removeItem(m_font->count() - 1);
+        if (m_font->findText(page.banner.fontName) < 0)
+            addFontItem(page.banner.fontName);
         m_font->setCurrentIndex(m_font->findText(page.banner.fontName));
         m_thickness->setValue(page.banner.thickness);
     }

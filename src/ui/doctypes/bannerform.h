@@ -13,6 +13,8 @@
 
 #include <QPointer>
 
+#include <functional>
+
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -39,6 +41,9 @@ public:
     // The banner laid out as the strip shows it now.
     const BannerLayout &bannerLayout() const { return m_layout; }
     double stripScale() const { return m_stripScale; }
+    // Says whether the machine has a font a work names; by default asks the font system.
+    using FontCheck = std::function<bool(const QString &family)>;
+    void setFontCheck(FontCheck installed) { m_fontInstalled = std::move(installed); }
 
 protected:
     bool showsPageView() const override { return false; }
@@ -50,8 +55,10 @@ private:
 
     void buildControls();
     void placeControls();
-    // Brings every control in line with `page.banner`, the font held to the settings' five.
+    // Brings every control in line with `page.banner`, the font held to the settings' five or
+    // to one the machine has.
     void showBanner();
+    void addFontItem(const QString &name);
     // Lays the letters out again and redraws the strip.
     void layOutStrip();
     // One change by the child: the history starts with the banner as it was, the change is
@@ -69,6 +76,7 @@ private:
     QLineEdit *m_text = nullptr;
     QLabel *m_measure = nullptr; // `AbcHolder`: holds the font the text is measured with
     QComboBox *m_font = nullptr;
+    FontCheck m_fontInstalled;
     PictureButton *m_thinnest = nullptr;
     QScrollBar *m_thickness = nullptr;
     PictureButton *m_thickest = nullptr;

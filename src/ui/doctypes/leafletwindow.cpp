@@ -315,6 +315,30 @@ void LeafletWindow::markChanged(int index)
     m_pages.markChanged(leafletPageOfObject(m_style, index));
 }
 
+QImage LeafletWindow::progressPicture()
+{
+    if (m_viewer->animating())
+        return {};
+    m_pages.bringUpToDate(context().page, m_style);
+    const LeafletViewLayout layout = leafletViewLayout(m_style, m_viewer->view());
+    QRect shown;
+    for (int i = 0; i < int(layout.pageOnPanel.size()); ++i)
+        if (layout.pageOnPanel[size_t(i)] >= 0)
+            shown |= m_geometry.panel(i);
+    if (shown.isEmpty())
+        return {};
+    QImage picture(shown.size(), QImage::Format_RGB32);
+    picture.fill(Qt::white);
+    QPainter painter(&picture);
+    for (int i = 0; i < int(layout.pageOnPanel.size()); ++i) {
+        const int page = layout.pageOnPanel[size_t(i)];
+        if (page >= 0 && page < m_pages.pictures.size())
+            painter.drawImage(m_geometry.panel(i).translated(-shown.topLeft()),
+                              m_pages.pictures[page]);
+    }
+    return picture;
+}
+
 std::optional<QPoint> LeafletWindow::pageOrigin(int page) const
 {
     const LeafletViewLayout layout = leafletViewLayout(m_style, m_viewer->view());

@@ -6,6 +6,7 @@
 
 #include "core/doctypes/leafletturn.h"
 #include "ui/doctypes/documentwindow.h"
+#include "ui/files/progresssnapshots.h"
 
 #include <QTimer>
 
@@ -18,7 +19,7 @@ namespace quillora {
 
 class PictureButton;
 
-class LeafletWindow : public DocumentWindow {
+class LeafletWindow : public DocumentWindow, public ProgressPictureSource {
     Q_OBJECT
 public:
     explicit LeafletWindow(AppContext &context, QWidget *parent = nullptr);
@@ -34,6 +35,9 @@ public:
     const LeafletPagePictures &pagePictures() const { return m_pages; }
     // The animation frame shown while a turn runs.
     const QImage &frameImage() const { return m_frameImage; }
+
+    // Every panel of the view shown, each page as it prints; nothing while a page turns.
+    QImage progressPicture() override;
 
     // The buttons, as a press on them calls it; refused while an animation runs.
     void turnForward();

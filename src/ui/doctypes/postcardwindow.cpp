@@ -223,4 +223,9 @@ void PostcardWindow::flipTick()
         setCurrentObject(objectkind::Picture, kPostcardPictureIndex);
 }
 
+QImage PostcardWindow::progressPicture()
+{
+    return flipping() ? QImage() : renderPostcardSide(context().page, m_side, {});
+}
+
 } // namespace quillora

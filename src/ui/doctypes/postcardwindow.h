@@ -6,6 +6,7 @@
 #include "core/doctypes/postcard.h"
 #include "core/doctypes/postcardflip.h"
 #include "ui/doctypes/documentwindow.h"
+#include "ui/files/progresssnapshots.h"
 
 class QLabel;
 class QTimer;
@@ -15,7 +16,7 @@ namespace quillora {
 class CardFurniture;
 class PictureButton;
 
-class PostcardWindow : public DocumentWindow {
+class PostcardWindow : public DocumentWindow, public ProgressPictureSource {
     Q_OBJECT
 public:
     explicit PostcardWindow(AppContext &context, QWidget *parent = nullptr);
@@ -25,6 +26,8 @@ public:
     bool startDocument(const QString &templatePath) override;
 
     PostcardSide side() const { return m_side; }
+    // The side that is up; nothing while the card turns.
+    QImage progressPicture() override;
     bool flipping() const { return m_flip.running(); }
     PictureButton *flipButton() const { return m_flipButton; }
     QTimer *flipTimer() const { return m_flipTimer; }

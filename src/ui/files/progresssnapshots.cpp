@@ -1,8 +1,8 @@
 #include "ui/files/progresssnapshots.h"
 
 #include "core/app/appcontext.h"
+#include "core/doctypes/pagefamily.h"
 
-#include <QPixmap>
 #include <QWidget>
 
 #include <algorithm>
@@ -32,14 +32,19 @@ void ProgressSnapshots::applySettings()
         m_timer.start(interval);
 }
 
-QImage ProgressSnapshots::halfWidthPicture(QWidget &window, const QRect &pageArea)
+QImage ProgressSnapshots::workPicture() const
 {
-    const QRect shown = pageArea.intersected(window.rect());
-    if (shown.isEmpty())
+    if (auto *source = dynamic_cast<ProgressPictureSource *>(&m_window))
+        return source->progressPicture();
+    const PageFamily *family = pageFamilyFor(m_context.page.documentType);
+    return family ? family->render(m_context.page, 1.0) : QImage();
+}
+
+QImage ProgressSnapshots::halfWidthPicture(const QImage &picture)
+{
+    if (picture.isNull())
         return {};
-    // The grab is in device pixels; the half is of what the child sees.
-    const QImage grabbed = window.grab(shown).toImage();
-    return grabbed.scaledToWidth(std::max(1, shown.width() / 2), Qt::SmoothTransformation);
+    return picture.scaledToWidth(std::max(1, picture.width() / 2), Qt::SmoothTransformation);
 }
 
 bool ProgressSnapshots::takeStep()
@@ -47,7 +52,7 @@ bool ProgressSnapshots::takeStep()
     PageModel &page = m_context.page;
     if (!page.progressSteps.isDue(page.changeCount))
         return false;
-    return page.progressSteps.add(halfWidthPicture(m_window, page.pageRect), page.changeCount);
+    return page.progressSteps.add(halfWidthPicture(workPicture()), page.changeCount);
 }
 
 } // namespace quillora

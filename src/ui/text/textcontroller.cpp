@@ -1,6 +1,7 @@
 #include "ui/text/textcontroller.h"
 
 #include "core/app/appcontext.h"
+#include "core/doctypes/table.h"
 #include "core/layout/documenttypes.h"
 #include "core/layout/objectkinds.h"
 #include "core/text/onscreenkeyboard.h"
@@ -367,6 +368,12 @@ void TextController::openFontDialog()
 void TextController::applyFontToAll(const FontChoice &choice, int except)
 {
     QApplication::setOverrideCursor(Qt::WaitCursor);
+    if (m_context.page.documentType == DocumentKind::Table) {
+        for (const int changed : applyFontToEveryCell(m_context.page, choice, except, m_measure))
+            m_window.refreshTextBox(changed);
+        QApplication::restoreOverrideCursor();
+        return;
+    }
     for (int i = 0; i < m_context.page.textBoxes.size(); ++i) {
         if (i == except || !m_context.page.textBoxes[i].visible)
             continue;

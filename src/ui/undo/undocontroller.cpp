@@ -1,6 +1,8 @@
 #include "ui/undo/undocontroller.h"
 
 #include "core/app/appcontext.h"
+#include "core/layout/objectkinds.h"
+#include "core/undo/pictureunshare.h"
 #include "ui/doctypes/documentwindow.h"
 
 namespace quillora {
@@ -28,6 +30,8 @@ void UndoController::beginWorkOn(const CurrentObject &object)
 bool UndoController::record(const QString &kind, int index)
 {
     const bool recorded = m_context.undo.record(m_context.page, kind, index);
+    if (recorded && kind == objectkind::Picture)
+        unsharePictureLater(this, m_context.page, index);
     updateButtons();
     return recorded;
 }

@@ -81,7 +81,9 @@ private slots:
         PageModel page = newTable(3, 3);
         const TableCell corner{2, 2};
         PictureBoxModel &picture = page.pictureBoxes[cellPictureIndex(corner)];
-        picture.image = test::filledPicture(picture.geometry.size(), Qt::red);
+        QImage painting = test::filledPicture(picture.geometry.size(), Qt::red);
+        QPainter(&painting).drawLine(QPoint(0, 0), painting.rect().bottomRight());
+        picture.image = painting;
         page.textBoxes[cellTextIndex(corner)].text = QStringLiteral("fox");
         page.table.currentRow = 2;
         page.table.currentColumn = 2;
@@ -92,18 +94,38 @@ private slots:
         QCOMPARE(page.table.currentRow, 1);
         QCOMPARE(page.table.currentColumn, 1);
 
+        // Cells resized back and forth keep their pictures pixel for pixel: they are only
+        // stretched to be shown.
+        layOutTable(page, 3, 6);
+        layOutTable(page, 4, 3);
         layOutTable(page, 3, 3);
         const PictureBoxModel &back = page.pictureBoxes[cellPictureIndex(corner)];
         QVERIFY(back.visible);
-        QCOMPARE(back.image.size(), back.geometry.size());
-        QCOMPARE(back.image.pixel(back.image.rect().center()), 0xFFFF0000u);
+        QCOMPARE(back.image, painting);
         QCOMPARE(page.textBoxes[cellTextIndex(corner)].text, QStringLiteral("fox"));
+    }
 
-        // More rows make every row shorter: the painting shrinks with its cell.
-        layOutTable(page, 3, 6);
-        const PictureBoxModel &shorter = page.pictureBoxes[cellPictureIndex(corner)];
-        QCOMPARE(shorter.image.size(), shorter.geometry.size());
-        QCOMPARE(shorter.image.pixel(shorter.image.rect().center()), 0xFFFF0000u);
+    // "Apply to all" reaches every cell, shown or taken away; the title keeps its own font.
+    void fontAppliedToEveryCell()
+    {
+        PageModel page = newTable(3, 3);
+        page.textBoxes[cellTextIndex({2, 2})].text = QStringLiteral("fox");
+        layOutTable(page, 2, 2);
+        const TextStyle title = page.textBoxes[kTableTitleIndex].style;
+        const int chosenIn = cellTextIndex({0, 0});
+        TextMeasure measure;
+        const FontChoice choice{QStringLiteral("Courier New"), 11.0, 0x0000FF};
+        const QVector<int> redrawn = applyFontToEveryCell(page, choice, chosenIn, measure);
+
+        QCOMPARE(redrawn.size(), 2 * 2 - 1);
+        QCOMPARE(page.textBoxes[kTableTitleIndex].style, title);
+        for (int index = 0; index < page.textBoxes.size(); ++index) {
+            if (index == kTableTitleIndex || index == chosenIn)
+                continue;
+            QCOMPARE(page.textBoxes[index].style.fontName, choice.fontName);
+            QCOMPARE(page.textBoxes[index].style.colour, choice.colour);
+            QCOMPARE(redrawn.contains(index), page.textBoxes[index].visible);
+        }
     }
 
     void descriptionIsGolden()
@@ -196,15 +218,15 @@ private slots:
         QVERIFY(QFile::exists(folder.filePath(QStringLiteral("picr1c1.bmp"))));
         QVERIFY(!QFile::exists(folder.filePath(QStringLiteral("picr2c0.bmp"))));
 
-        // A picture from another screen is fitted to its cell; a broken one is left out.
+        // A picture from another screen keeps its size; a broken one is left out.
         QVERIFY(test::filledPicture(QSize(40, 30), Qt::blue)
                     .save(folder.filePath("picr0c0.bmp"), "BMP"));
         test::writeFile(folder.filePath(QStringLiteral("picr0c1.bmp")), "BM not a bitmap");
         PageModel read = newTable(2, 2);
         QVERIFY(!readTableMembers(read, folder.path()));
-        const PictureBoxModel &fitted = read.pictureBoxes[cellPictureIndex({0, 0})];
-        QCOMPARE(fitted.image.size(), fitted.geometry.size());
-        QCOMPARE(fitted.image.pixel(fitted.image.rect().center()), 0xFF0000FFu);
+        const PictureBoxModel &kept = read.pictureBoxes[cellPictureIndex({0, 0})];
+        QCOMPARE(kept.image.size(), QSize(40, 30));
+        QCOMPARE(kept.image.pixel(kept.image.rect().center()), 0xFF0000FFu);
         QVERIFY(read.pictureBoxes[cellPictureIndex({0, 1})].image.isNull());
         QCOMPARE(read.pictureBoxes[cellPictureIndex({1, 1})].image, painted.image);
     }

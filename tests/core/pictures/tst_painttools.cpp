@@ -211,19 +211,26 @@ private slots:
     {
         QTest::addColumn<int>("colours");
         QTest::addColumn<quint32>("seed");
-        QTest::newRow("two colours, maze-like") << 2 << 1u;
-        QTest::newRow("three colours, islands") << 3 << 4u;
+        QTest::addColumn<double>("openShare");
+        QTest::addColumn<int>("width");
+        // Just above the percolation threshold: large, ragged areas.
+        QTest::newRow("two colours, maze-like") << 2 << 1u << 0.66 << 57;
+        QTest::newRow("three colours, islands") << 3 << 4u << 0.66 << 57;
+        // Long open runs with scattered walls: spans that are written many pixels at a time,
+        // stopped part-way through a run.
+        QTest::newRow("wide runs, scattered walls") << 2 << 9u << 0.97 << 157;
     }
     void floodFillMatchesAPlainSearch()
     {
         QFETCH(int, colours);
         QFETCH(quint32, seed);
+        QFETCH(double, openShare);
+        QFETCH(int, width);
         RandomSource random(seed);
-        QImage image = blankPicture(57, 43);
+        QImage image = blankPicture(width, 43);
         for (int y = 0; y < image.height(); ++y) {
             for (int x = 0; x < image.width(); ++x) {
-                // Just above the percolation threshold: large, ragged areas.
-                const bool open = random.nextUnit() < 0.66;
+                const bool open = random.nextUnit() < openShare;
                 image.setPixel(x, y,
                                qRgb(open ? 0 : 100 * (1 + random.bounded(colours - 1)), 0, 0));
             }

@@ -1,3 +1,4 @@
+#include "core/undo/pictureunshare.h"
 #include "core/undo/undohistory.h"
 #include "support/pixelcheck.h"
 #include "support/rows.h"
@@ -332,6 +333,24 @@ private slots:
         }
         QCOMPARE(history.capacity(), 3);
         QCOMPARE(history.pictureBytes(), 4 * qint64(1920) * 1080 * 4);
+
+        // A pool thread copies the recorded picture for the page, so the next stroke writes
+        // without copying first; the snapshot keeps the old pixels.
+        QObject window;
+        const QImage recorded = page.pictureBoxes[0].image;
+        unsharePictureLater(&window, page, 0);
+        QTRY_VERIFY(page.pictureBoxes[0].image.cacheKey() != recorded.cacheKey());
+        QVERIFY(page.pictureBoxes[0].image.isDetached());
+        QCOMPARE(page.pictureBoxes[0].image, recorded);
+        page.pictureBoxes[0].image.setPixel(100, 100, qRgb(1, 2, 3));
+        QCOMPARE(recorded.pixel(100, 100), qRgb(255, 255, 255));
+        // A stroke before the copy is back wins: the late copy is not taken.
+        QVERIFY(history.record(page, objectkind::Picture, 0));
+        unsharePictureLater(&window, page, 0);
+        page.pictureBoxes[0].image.setPixel(101, 100, qRgb(1, 2, 3));
+        const QImage painted = page.pictureBoxes[0].image;
+        QTest::qWait(200);
+        QCOMPARE(page.pictureBoxes[0].image.cacheKey(), painted.cacheKey());
     }
 
     void failedRecordLeavesTheHistoryAlone_data()
@@ -355,5 +374,5 @@ private slots:
     }
 };
 
-QTEST_APPLESS_MAIN(TestUndoHistory)
+QTEST_GUILESS_MAIN(TestUndoHistory)
 #include "tst_undohistory.moc"

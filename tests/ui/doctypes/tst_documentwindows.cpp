@@ -1,9 +1,16 @@
+<<<<<<< HEAD
 // The kinds' own windows, where the scenarios do not reach: a postcard turns over once at a time,
 // takes keys only on the side showing, and one that cannot be built shows nothing; a circle's
 // turn keeps an undo pressed meanwhile; the webcam only where a shot fits; a table's add and
 // remove buttons keep to their limits; comic bubbles dropped, dragged by outline or words,
 // between frames and into the bin; the banner's text limit, border button and one undo step
 // per change.
+=======
+// The kinds' own windows, where the scenarios do not reach: a postcard turns over once at a time
+// and one that cannot be built shows nothing; a table's add and remove buttons keep to their
+// limits; comic bubbles dropped, dragged between frames and into the bin; the banner's text limit,
+// border button, one undo step per change and a font kept from the work.
+>>>>>>> b36pics
 
 #include "core/doctypes/bannerdescription.h"
 #include "core/doctypes/cartoon.h"
@@ -278,6 +285,27 @@ private slots:
         QCOMPARE(f.find<QLineEdit>("BannerText")->text(), QStringLiteral("A"));
         emit f.window->undoRequested();
         QCOMPARE(bannerDescription(f.banner()), start);
+    }
+
+    // A work made with a font the teacher has since taken off the five keeps it where the
+    // machine has it: the list shows it below the five; a font the machine lacks falls back.
+    void bannerKeepsAFontTheMachineHas()
+    {
+        BannerFixture f;
+        f.window->setFontCheck(
+            [](const QString &family) { return family == QStringLiteral("Andika"); });
+        auto *fonts = f.find<QComboBox>("FontNameCombo");
+        f.context.page.banner.fontName = QStringLiteral("Andika");
+        f.window->showPage();
+        QCOMPARE(f.banner().fontName, QStringLiteral("Andika"));
+        QCOMPARE(fonts->currentText(), QStringLiteral("Andika"));
+        QCOMPARE(fonts->count(), 6);
+
+        f.context.page.banner.fontName = QStringLiteral("Gone Sans");
+        f.window->showPage();
+        QCOMPARE(f.banner().fontName, f.context.settings.fontSlots[0]);
+        QCOMPARE(fonts->currentIndex(), 0);
+        QCOMPARE(fonts->count(), 5);
     }
 };
 

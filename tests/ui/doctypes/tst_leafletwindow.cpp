@@ -1,5 +1,6 @@
 // The leaflet window: each style fitted inside the screen with its panels and buttons, turns
-// that hide the objects and refuse a second press, the turning page showing the latest edit.
+// that hide the objects and refuse a second press, the turning page showing the latest edit,
+// the progress picture showing every panel of the view.
 
 #include "support/windowfixture.h"
 #include "ui/kit/picturebutton.h"
@@ -35,6 +36,20 @@ struct Leaflet : DocumentWindowFixture<LeafletWindow> {
     void finishTurn()
     {
         QTRY_VERIFY_WITH_TIMEOUT(!window->animating(), 3000);
+    }
+    // The progress picture holds `pages` side by side, each as the turn draws it.
+    bool progressShows(std::initializer_list<int> pages) const
+    {
+        const QImage picture = window->progressPicture().convertToFormat(QImage::Format_RGB32);
+        const QSize panel = window->pagePictures().pictures[0].size();
+        int left = 0;
+        for (const int page : pages) {
+            if (picture.copy(QRect(QPoint(left, 0), panel)) !=
+                window->pagePictures().pictures[page].convertToFormat(QImage::Format_RGB32))
+                return false;
+            left += panel.width();
+        }
+        return picture.size() == QSize(left, panel.height());
     }
 
     bool started = false;
@@ -87,8 +102,10 @@ private slots:
     void turnsLikePaper()
     {
         Leaflet leaflet(DocumentKind::Booklet, layout("booklet", "my book"));
+        QVERIFY(leaflet.progressShows({0}));
         leaflet.window->turnForward();
         QVERIFY(leaflet.window->animating());
+        QVERIFY(leaflet.window->progressPicture().isNull());
         QVERIFY(leaflet.textBox(0)->isHidden());
         QVERIFY(!leaflet.shown("nextBut"));
         leaflet.window->turnForward();
@@ -99,14 +116,17 @@ private slots:
         QVERIFY(!leaflet.shown("flapOpenBut"));
         QVERIFY(leaflet.textBox(2)->isVisibleTo(leaflet.window.get()));
 
+        QVERIFY(leaflet.progressShows({1, 2}));
         const QImage before = leaflet.window->pagePictures().pictures[2];
         leaflet.textBox(2)->setPlainText(QStringLiteral("A dragon came"));
         QVERIFY(leaflet.window->pagePictures().changed[2]);
-        leaflet.window->turnForward();
+        QVERIFY(leaflet.progressShows({1, 2})); // the latest edit, before any turn
         QVERIFY(leaflet.window->pagePictures().pictures[2] != before);
+        leaflet.window->turnForward();
         leaflet.finishTurn();
         QCOMPARE(leaflet.window->view(), LeafletView::Back);
         QCOMPARE(leaflet.label(0), QStringLiteral("Page 4"));
+        QVERIFY(leaflet.progressShows({3}));
     }
 };
 

@@ -1,7 +1,9 @@
 // Progress pictures of the window in work: taken from what the page shows, at half its width,
 // only after a change, and only while the teacher's setting asks for them; the flip-book.
 
+#include "core/layout/objectkinds.h"
 #include "support/windowfixture.h"
+#include "ui/doctypes/documentwindows.h"
 #include "ui/doctypes/pageview.h"
 #include "ui/files/progresssnapshots.h"
 #include "ui/files/stepsform.h"
@@ -10,6 +12,8 @@
 #include <QtTest>
 
 using namespace quillora;
+
+Q_DECLARE_METATYPE(quillora::DocumentKind)
 
 class ProgressSnapshotsTest : public QObject {
     Q_OBJECT
@@ -52,6 +56,46 @@ private slots:
         f.context.settings.progressSnapshots = 5;
         snapshots->applySettings();
         QCOMPARE(snapshots->timer().interval(), 1000);
+    }
+
+    // Each kind's picture is its work as printed: pressing into a text (its caret) and
+    // selecting a picture (its frame) leave it as it was.
+    void marksNeverShow_data()
+    {
+        QTest::addColumn<DocumentKind>("kind");
+        QTest::addColumn<QString>("layout");
+        const auto row = [](const char *name, DocumentKind kind, const char *layout) {
+            QTest::newRow(name) << kind
+                                << QStringLiteral(QUILLORA_SOURCE_DIR "/data/layouts/%1.xml")
+                                       .arg(QLatin1String(layout));
+        };
+        row("simple page", DocumentKind::Simple, "simple/simple");
+        row("booklet", DocumentKind::Booklet, "booklet/my book");
+        row("comic strip", DocumentKind::ComicStrip, "cartoon/two frames");
+        row("banner", DocumentKind::Display, "display/with border");
+        row("postcard", DocumentKind::Postcard, "postcard/page0");
+    }
+    void marksNeverShow()
+    {
+        QFETCH(DocumentKind, kind);
+        QFETCH(QString, layout);
+        DocumentWindowFixture<DocumentWindow> f(WindowFixture::screen(), [kind](AppContext &c) {
+            return DocumentWindows().create(kind, c);
+        });
+        f.context.page.documentType = kind;
+        f.context.folders.data = QStringLiteral(QUILLORA_SOURCE_DIR "/data");
+        f.wire();
+        QVERIFY(f.window->startDocument(layout));
+        f.window->show();
+        const ProgressSnapshots *snapshots = f.controller<ProgressSnapshots>();
+        const QImage unmarked = snapshots->workPicture();
+        QVERIFY(!unmarked.isNull());
+
+        if (f.context.page.pictureBoxes.size() > 0)
+            f.window->setCurrentObject(objectkind::Picture, 0);
+        if (f.context.page.textBoxes.size() > 0 && f.textBox(0))
+            QTest::mouseClick(f.textBox(0), Qt::LeftButton);
+        QCOMPARE(snapshots->workPicture(), unmarked);
     }
 
     void flipBookStopsAtTheLatest()
