@@ -117,9 +117,10 @@ private:
                            : m_doc.defaultFont().pointSizeF();
         if (!(points > 0))
             points = 12;
-        looks.points = std::min(points, kLargestHalfPoints / 2.0);
-        looks.halfPoints =
-            std::clamp(int(std::lround(points * 2)), kSmallestHalfPoints, kLargestHalfPoints);
+        // Held to what "\fs" can say, or a size below it would be written as the smallest and
+        // read back as a different one.
+        looks.points = std::clamp(points, kSmallestHalfPoints / 2.0, kLargestHalfPoints / 2.0);
+        looks.halfPoints = int(std::lround(looks.points * 2));
         if (format.hasProperty(QTextFormat::ForegroundBrush) &&
             format.foreground().style() != Qt::NoBrush) {
             const QRgb rgb = format.foreground().color().rgb() & RGB_MASK;
