@@ -51,10 +51,13 @@ mutate: deps
 screenshots: build
 	scripts/screenshots $(RELEASE_DIR) docs/screens
 
-# The Debian package for schools, in build/package.
+# The Debian package for schools, in build/package. A distributor names the homepage and the
+# maintainer: make package QUILLORA_HOMEPAGE=... QUILLORA_MAINTAINER='Name <address>'.
 package: deps
 	cmake -S . -B $(PACKAGE_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DQUILLORA_TESTS=OFF \
-	  -DCMAKE_INSTALL_PREFIX=/usr
+	  -DCMAKE_INSTALL_PREFIX=/usr \
+	  $(if $(QUILLORA_HOMEPAGE),-DQUILLORA_HOMEPAGE='$(QUILLORA_HOMEPAGE)') \
+	  $(if $(QUILLORA_MAINTAINER),-DQUILLORA_MAINTAINER='$(QUILLORA_MAINTAINER)')
 	cmake --build $(PACKAGE_DIR) -j $(JOBS)
 	cd $(PACKAGE_DIR) && cpack -G DEB
 

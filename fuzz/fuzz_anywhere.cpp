@@ -4,8 +4,7 @@
 #include "core/doctypes/anywhere.h"
 #include "core/doctypes/anywheredescription.h"
 #include "core/foundation/codepage.h"
-
-#include <QGuiApplication>
+#include "withfonts.h"
 
 #include <cmath>
 #include <cstdlib>
@@ -23,13 +22,6 @@ void check(bool condition)
 const PageFitInputs kFit = documentWindowFit(1280, 800, DocumentKind::Anywhere);
 
 } // namespace
-
-extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QGuiApplication app(*argc, *argv);
-    return 0;
-}
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {

@@ -4,6 +4,8 @@
 #include "core/doctypes/cartoon.h"
 #include "core/doctypes/cartoondescription.h"
 #include "core/foundation/codepage.h"
+// Fitting a bubble's words measures them in real fonts.
+#include "withfonts.h"
 
 #include <cmath>
 #include <cstdlib>

@@ -31,11 +31,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
     const QSize screen = size % 2 ? QSize(1280, 800) : QSize(768, 1024);
-    for (int kind : {doctype::Booklet, doctype::Card, doctype::Leaflet}) {
+    for (DocumentKind kind : {DocumentKind::Booklet, DocumentKind::Card, DocumentKind::Leaflet}) {
         PageModel leaflet;
         LeafletStyle style = LeafletStyle::Booklet;
         if (!readLeafletDescription(bytes, QStringLiteral("/nonexistent/fuzz.xml"),
-                                    {kind, screen}, leaflet, style))
+                                    LeafletReading{kind, screen}, leaflet, style))
             continue;
         check(styleBelongsToKind(style, kind));
         const QSize page = leafletScreenGeometry(style, screen).panelSize;

@@ -2,18 +2,11 @@
 // sanitizer reports it checks that what the writer produces reads back to the same bytes.
 #include "core/text/rtfreader.h"
 #include "core/text/rtfwriter.h"
+#include "withfonts.h"
 
-#include <QGuiApplication>
 #include <QTextDocument>
 
 #include <cstdlib>
-
-extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
-{
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    static QGuiApplication app(*argc, *argv);
-    return 0;
-}
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {

@@ -3,8 +3,8 @@
 // page), and what is written of it must read back the same.
 #include "core/doctypes/tabledescription.h"
 #include "core/foundation/codepage.h"
-
-#include <QGuiApplication>
+// Fitting the texts measures them in real fonts.
+#include "withfonts.h"
 
 #include <cmath>
 #include <cstdlib>
@@ -22,14 +22,6 @@ void check(bool condition)
 const PageFitInputs kFit = documentWindowFit(1280, 800, DocumentKind::Table);
 
 } // namespace
-
-// Fitting the texts measures them in real fonts.
-extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QGuiApplication app(*argc, *argv);
-    return 0;
-}
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {

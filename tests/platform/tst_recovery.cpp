@@ -44,6 +44,7 @@ private slots:
     void scan_data();
     void scan();
     void claimsNeverShareAFile();
+    void eachWorkOfferedToOneCopyOnce();
     void unwritableFolderLeavesAutosaveOff();
     void recoveredWhen_data();
     void recoveredWhen();
@@ -196,6 +197,40 @@ void TestRecovery::claimsNeverShareAFile()
     QVERIFY(!QFile::exists(first.workPath()));
     QVERIFY(QFile::exists(second.workPath()));
     QCOMPARE(QDir(folder).entryList(QDir::Files).size(), 2); // the second's work and lock
+}
+
+void TestRecovery::eachWorkOfferedToOneCopyOnce()
+{
+    const QString folder = m_dir.filePath(QStringLiteral("once"));
+    const QString path = QDir(folder).filePath(QStringLiteral("ENDEDRUN.qlr"));
+    writeWork(path);
+    const RecoveryScan scan{m_zip,
+                            m_dir.filePath(QStringLiteral("scratch")),
+                            fit(),
+                            {},
+                            QDateTime::currentDateTime(),
+                            QSize(80, 60)};
+
+    // Two copies starting at once: the work goes to the one that looked first.
+    QVector<RecoveredWork> offered = findRecoveredWorks(folder, scan);
+    QCOMPARE(offered.size(), 1);
+    QVERIFY(findRecoveredWorks(folder, scan).isEmpty());
+    // "Not now": the copy lets it go, and the next one offers it again.
+    offered.clear();
+    offered = findRecoveredWorks(folder, scan);
+    QCOMPARE(offered.size(), 1);
+
+    // Opened, it becomes this run's work where it lies; no other copy is offered it.
+    RecoveryClaim claim;
+    QString error;
+    QVERIFY(claim.take(folder, QStringLiteral("THISRUNS"), &error));
+    QVERIFY(claim.adopt(offered.takeFirst()));
+    QCOMPARE(claim.workPath(), path);
+    QVERIFY(QFile::exists(path));
+    QVERIFY(findRecoveredWorks(folder, scan).isEmpty());
+    // A clean exit ends it with the run's own work.
+    claim.release();
+    QCOMPARE(QDir(folder).entryList(QDir::Files), QStringList());
 }
 
 void TestRecovery::unwritableFolderLeavesAutosaveOff()

@@ -22,21 +22,20 @@ QString lockPathFor(const QString &workPath)
     return work.dir().filePath(work.completeBaseName() + QStringLiteral(".lock"));
 }
 
-// Whether a copy of the program still running holds the lock beside `workPath`. A lock left by
-// a run that was killed or lost its power is stale: taking it removes it.
-bool heldByRunningCopy(const QString &workPath)
+// Takes the lock beside `workPath`, the one claim on a recovered work: creating a lock file is
+// atomic, so of two copies starting at once only one gets it. A lock left by a run that was
+// killed or lost its power is stale and is taken over. Null when another running copy holds it
+// or the folder cannot be written, for then the work could not be made this run's.
+std::shared_ptr<QLockFile> claimWork(const QString &workPath)
 {
-    const QString lockPath = lockPathFor(workPath);
-    if (!QFileInfo::exists(lockPath))
-        return false;
-    QLockFile probe(lockPath);
+    auto lock = std::make_shared<QLockFile>(lockPathFor(workPath));
     // Judged by its process alone: a lock is not stale for being old.
-    probe.setStaleLockTime(0);
-    if (probe.tryLock(0)) {
-        probe.unlock();
-        return false;
-    }
-    return probe.error() == QLockFile::LockFailedError;
+    lock->setStaleLockTime(0);
+    if (lock->tryLock(0))
+        return lock;
+    if (lock->error() != QLockFile::LockFailedError)
+        qCInfo(lcFiles) << workPath << "is not offered for recovery: its lock cannot be taken";
+    return nullptr;
 }
 
 void setAside(const QString &path, const QString &reason)
@@ -127,12 +126,18 @@ QString RecoveryClaim::workPath() const
     return isTaken() ? QDir(m_folder).filePath(m_name + QStringLiteral(".qlr")) : QString();
 }
 
-bool RecoveryClaim::adopt(const QString &recoveredPath)
+bool RecoveryClaim::adopt(const RecoveredWork &work)
 {
-    if (!isTaken())
+    if (!isTaken() || !work.claim || !work.claim->isLocked())
         return false;
-    QFile::remove(workPath());
-    return QFile::rename(recoveredPath, workPath());
+    // Taken over where it lies: nothing is moved, so nothing can fail half-way and leave the
+    // work to be offered again.
+    removeWork();
+    m_lock = work.claim; // this run's own lock is let go, which removes its file
+    const QFileInfo file(work.path);
+    m_folder = file.absolutePath();
+    m_name = file.completeBaseName();
+    return true;
 }
 
 void RecoveryClaim::removeWork() const
@@ -153,10 +158,11 @@ QVector<RecoveredWork> findRecoveredWorks(const QString &folder, const RecoveryS
     const QDir dir(folder);
     const QFileInfoList files = dir.entryInfoList({QStringLiteral("*.qlr")}, QDir::Files);
     for (const QFileInfo &file : files) {
-        if (heldByRunningCopy(file.filePath()))
-            continue;
         RecoveredWork work;
         work.path = file.filePath();
+        work.claim = claimWork(work.path);
+        if (!work.claim)
+            continue;
         work.savedAt = file.lastModified();
         if (work.savedAt.daysTo(scan.now) > kRecoveryKeepDays) {
             qCInfo(lcFiles) << work.path << "is older than" << kRecoveryKeepDays << "days: removed";

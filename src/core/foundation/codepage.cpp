@@ -1,5 +1,6 @@
 #include "core/foundation/codepage.h"
 
+#include <algorithm>
 #include <array>
 
 namespace quillora::codepage {
@@ -93,25 +94,32 @@ bool isValidUtf8(const QByteArray &bytes)
     return true;
 }
 
+namespace {
+
+// Bytes without a mark that decodeAuto reads as UTF-8 rather than as the code page.
+bool readsAsUtf8(const QByteArray &bytes)
+{
+    const bool hasHigh = std::any_of(
+        bytes.begin(), bytes.end(), [](char ch) { return static_cast<unsigned char>(ch) >= 0x80; });
+    return hasHigh && isValidUtf8(bytes);
+}
+
+} // namespace
+
 QString decodeAuto(const QByteArray &bytes)
 {
     if (bytes.startsWith(kUtf8Bom))
         return QString::fromUtf8(bytes.mid(kUtf8Bom.size()));
-    bool hasHigh = false;
-    for (char ch : bytes) {
-        if (static_cast<unsigned char>(ch) >= 0x80) {
-            hasHigh = true;
-            break;
-        }
-    }
-    if (hasHigh && isValidUtf8(bytes))
+    if (readsAsUtf8(bytes))
         return QString::fromUtf8(bytes);
     return decode1252(bytes);
 }
 
 QByteArray encodeAuto(const QString &text)
 {
-    if (auto narrow = encode1252(text))
+    // Code page bytes that happen to form UTF-8 ("Ã©" is C3 A9) would read back as other
+    // characters: those texts take UTF-8 with its mark, like any the code page cannot hold.
+    if (auto narrow = encode1252(text); narrow && !readsAsUtf8(*narrow))
         return *narrow;
     return kUtf8Bom + text.toUtf8();
 }

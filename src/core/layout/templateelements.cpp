@@ -78,7 +78,10 @@ template <typename T> T *entryAt(QVector<T> &list, int index, int highest)
 
 void applyTextStyle(QStringView line, float scale, TextStyle &style)
 {
-    const QString font = textAttribute(line, u"font");
+    // No font's name holds "=": one that does comes from a damaged line, and written back it
+    // would pose as the start of the attribute after it ("font='sans colour='5'").
+    QString font = textAttribute(line, u"font");
+    font.remove(u'=');
     if (!font.isEmpty())
         style.fontName = font.left(kMaxFontNameLength);
     const double size = double(realAttribute(line, u"size")) * double(scale);

@@ -15,7 +15,7 @@
 namespace quillora {
 namespace {
 
-constexpr int kSmallestHalfPoints = 2;
+constexpr int kSmallestHalfPoints = 1; // "\fs1", as small as RTF says
 constexpr int kLargestHalfPoints = 3276;
 
 struct Looks {
@@ -117,9 +117,10 @@ private:
                            : m_doc.defaultFont().pointSizeF();
         if (!(points > 0))
             points = 12;
-        looks.points = std::min(points, kLargestHalfPoints / 2.0);
-        looks.halfPoints =
-            std::clamp(int(std::lround(points * 2)), kSmallestHalfPoints, kLargestHalfPoints);
+        // Held to what "\fs" can say, or a size beyond it would be written as another and read
+        // back as that.
+        looks.points = std::clamp(points, kSmallestHalfPoints / 2.0, kLargestHalfPoints / 2.0);
+        looks.halfPoints = int(std::lround(looks.points * 2));
         if (format.hasProperty(QTextFormat::ForegroundBrush) &&
             format.foreground().style() != Qt::NoBrush) {
             const QRgb rgb = format.foreground().color().rgb() & RGB_MASK;

@@ -132,8 +132,8 @@ void AutosaveController::finish()
 QString AutosaveController::adopt(const RecoveredWork &work)
 {
     m_recovered.removeIf([&](const RecoveredWork &other) { return other.path == work.path; });
-    if (!m_claim.adopt(work.path)) {
-        qCWarning(lcFiles) << work.path << "could not be taken over; it is opened where it is";
+    if (!m_claim.adopt(work)) {
+        qCWarning(lcFiles) << work.path << "could not be taken over; it is opened as it is";
         return work.path;
     }
     m_schedule.fileAdopted();

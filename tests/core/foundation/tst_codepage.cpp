@@ -36,6 +36,10 @@ private slots:
         const QString polish = QString::fromUtf8("Łucja and 小明");
         QVERIFY(codepage::encodeAuto(polish).startsWith("\xEF\xBB\xBF"));
         QCOMPARE(codepage::decodeAuto(codepage::encodeAuto(polish)), polish);
+
+        // Its code page bytes would pass for UTF-8 ("â„ª" is E2 84 AA, the Kelvin sign).
+        const QString lookalike = QString::fromUtf8("Ã© â„ª");
+        QCOMPARE(codepage::decodeAuto(codepage::encodeAuto(lookalike)), lookalike);
     }
 };
 
