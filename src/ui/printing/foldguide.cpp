@@ -64,17 +64,18 @@ FoldGuide::FoldGuide(LeafletStyle style, QWidget *parent) : QWidget(parent)
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(6);
     column->addWidget(makeText(QStringLiteral("foldTitleLabel"), QStringLiteral("How to fold"),
-                               looks::kControlPixels + 8, this));
+                               looks::kControlPixels + 4, this));
     auto *row = new QGridLayout;
     row->setHorizontalSpacing(16);
     for (int i = 0; i < steps.size(); ++i) {
         auto *picture = new QLabel(this);
         picture->setObjectName(QStringLiteral("foldStepPic%1").arg(i));
         picture->setPixmap(QPixmap::fromImage(stepPicture(steps[i], i + 1)));
-        picture->setAlignment(Qt::AlignCenter);
+        picture->setFixedSize(kPictureSize);
         auto *sentence = makeText(QStringLiteral("foldStepText%1").arg(i), stepSentence(steps[i]),
-                                  looks::kControlPixels, this);
-        sentence->setFixedWidth(kPictureSize.width() + 20);
+                                  looks::kControlPixels - 2, this);
+        // Wide enough for two lines, so the dialog still fits a 768-pixel-high screen.
+        sentence->setFixedWidth(kPictureSize.width() + 130);
         sentence->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         row->addWidget(picture, 0, i, Qt::AlignHCenter);
         row->addWidget(sentence, 1, i, Qt::AlignHCenter | Qt::AlignTop);
@@ -84,12 +85,12 @@ FoldGuide::FoldGuide(LeafletStyle style, QWidget *parent) : QWidget(parent)
         column->addWidget(makeText(
             QStringLiteral("foldFlipNote"),
             QStringLiteral("Print on both sides, turning the sheet over on its short edge."),
-            looks::kControlPixels, this));
+            looks::kControlPixels - 4, this));
     // The pages sit exactly between the folds only at full size.
     column->addWidget(
         makeText(QStringLiteral("foldSizeNote"),
                  QStringLiteral("Leaflets always print at full size, so that the folds meet."),
-                 looks::kControlPixels - 2, this));
+                 looks::kControlPixels - 4, this));
 }
 
 QString FoldGuide::stepSentence(const FoldStep &step)

@@ -14,7 +14,7 @@ namespace quillora {
 class FoldGuide : public QWidget {
     Q_OBJECT
 public:
-    static constexpr QSize kPictureSize{150, 112};
+    static constexpr QSize kPictureSize{132, 92};
 
     explicit FoldGuide(LeafletStyle style, QWidget *parent = nullptr);
 
