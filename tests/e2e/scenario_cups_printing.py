@@ -7,6 +7,7 @@ kinds ask for the sheet to be turned over on its short edge. Where CUPS cannot s
 scenario says why and is skipped."""
 import glob
 import os
+import shutil
 import subprocess
 import tempfile
 
@@ -166,6 +167,7 @@ def body(s):
         s.leave_without_saving()
     finally:
         server.stop()
+        shutil.rmtree(folder, ignore_errors=True)
 
 
 harness.main(body)
