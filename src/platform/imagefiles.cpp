@@ -24,7 +24,10 @@ void setError(QString *error, const QString &text)
         *error = text;
 }
 
-bool renderSvg(const QByteArray &svg, int longSide, QImage *out, QString *error)
+// `trueSize`, when known, is the picture's own size in the drawing's units; a drawing that
+// comes one unit short of it on both sides is widened to it, keeping its scale.
+bool renderSvg(const QByteArray &svg, int longSide, QImage *out, QString *error,
+               QSizeF trueSize = {})
 {
     QSvgRenderer renderer(svg);
     if (!renderer.isValid()) {
@@ -34,6 +37,12 @@ bool renderSvg(const QByteArray &svg, int longSide, QImage *out, QString *error)
     QSizeF natural = renderer.viewBoxF().size();
     if (natural.isEmpty())
         natural = renderer.defaultSize();
+    const QSizeF shortBy = trueSize - natural;
+    if (!trueSize.isEmpty() && qAbs(shortBy.width() - 1) < 0.01 &&
+        qAbs(shortBy.height() - 1) < 0.01) {
+        renderer.setViewBox(QRectF(renderer.viewBoxF().topLeft(), trueSize));
+        natural = trueSize;
+    }
     if (natural.isEmpty()) {
         setError(error, QStringLiteral("the picture has no size"));
         return false;
@@ -146,6 +155,23 @@ QByteArray withGeometricWidePens(QByteArray emf)
     return emf;
 }
 
+// An enhanced metafile's size from its header's bounds, which include their last unit: a
+// picture drawn from 0 to 999 is 1000 units wide. The converter takes right − left as the width;
+// this is what it falls short of. Empty when the header says nothing usable.
+QSizeF emfBoundsSize(const QByteArray &emf)
+{
+    constexpr quint32 kHeaderRecord = 1;
+    if (emf.size() < 24 || qFromLittleEndian<quint32>(emf.constData()) != kHeaderRecord)
+        return {};
+    const auto at = [&emf](qsizetype offset) {
+        return qint64(qFromLittleEndian<qint32>(emf.constData() + offset));
+    };
+    const qint64 left = at(8), top = at(12), right = at(16), bottom = at(20);
+    if (right < left || bottom < top)
+        return {};
+    return QSizeF(double(right - left + 1), double(bottom - top + 1));
+}
+
 } // namespace
 
 bool isMetafileName(const QString &path)
@@ -185,7 +211,8 @@ bool loadPictureBytes(const QByteArray &bytes, const QString &nameForType, QImag
         if (nameForType.right(3).toLower() == u"wmf")
             return drawWmf(bytes, limits.metafileLongSide, out, error);
         QByteArray svg;
-        return emfToSvg(bytes, &svg, error) && renderSvg(svg, limits.metafileLongSide, out, error);
+        return emfToSvg(bytes, &svg, error) &&
+               renderSvg(svg, limits.metafileLongSide, out, error, emfBoundsSize(bytes));
     }
     QBuffer buffer;
     buffer.setData(bytes);

@@ -37,6 +37,12 @@ void SystemPrintDevice::setOrientation(PageOrientation orientation)
         orientation == PageOrientation::Landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
 }
 
+void SystemPrintDevice::askTwoSidedShortEdge()
+{
+    if (QPrinterInfo(*m_printer).supportedDuplexModes().contains(QPrinter::DuplexShortSide))
+        m_printer->setDuplex(QPrinter::DuplexShortSide);
+}
+
 QSizeF SystemPrintDevice::paperSize() const
 {
     return QSizeF(m_printer->pageLayout().fullRectPixels(m_printer->resolution()).size());

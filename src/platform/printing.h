@@ -23,6 +23,7 @@ public:
 
     QString name() const override;
     void setOrientation(PageOrientation orientation) override;
+    void askTwoSidedShortEdge() override;
     QSizeF paperSize() const override;
     QRectF printableArea() const override;
 

@@ -29,7 +29,9 @@ constexpr double kAnywhereNewTextSizePerScale = 8.0;
 // Handle and font button sit this far inside / above the selection frame.
 constexpr int kAnywhereDecorationInset = 10;
 
-// The five fonts of the font panel, each written in its own face.
+// The five fonts of the font panel, each written in its own face. The fourth is Verdana, not
+// a second Arial: two buttons that look and print alike would offer the child no choice, and
+// a wide, open face reads well at a distance on the whiteboard.
 inline const std::array<QString, 5> kAnywhereFonts = {
     QStringLiteral("Arial"), QStringLiteral("Comic Sans MS"), QStringLiteral("Times New Roman"),
     QStringLiteral("Verdana"), QStringLiteral("Arial Black")};

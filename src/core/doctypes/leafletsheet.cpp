@@ -152,6 +152,8 @@ PrintResult printLeaflet(const PageModel &leaflet, LeafletStyle style, PrintDevi
     const LeafletPrintLayout layout = leafletPrintLayout(style);
     const int faces = int(layout.sheets.size());
     const int copies = std::clamp(settings.copies, 1, kMaxPrintCopies);
+    if (layout.flip == FlipEdge::ShortEdge)
+        device.askTwoSidedShortEdge();
     return runPrintJob(
         device, layout.sheets.front().orientation, copies * faces,
         [&](int sheet) {

@@ -140,6 +140,7 @@ PrintResult printPostcard(const PageModel &page, PrintDevice &device,
         return {PrintOutcome::Failed, QStringLiteral("the postcard has no size")};
     const int copies = std::clamp(settings.copies, 1, kMaxPrintCopies);
     constexpr int kSides = 2;
+    device.askTwoSidedShortEdge();
     return runPrintJob(
         device, PageOrientation::Landscape, copies * kSides,
         [&](int sheet) {

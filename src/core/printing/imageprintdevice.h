@@ -20,6 +20,8 @@ public:
     QString name() const override { return m_name; }
     void setOrientation(PageOrientation orientation) override { m_orientation = orientation; }
     PageOrientation orientation() const { return m_orientation; }
+    void askTwoSidedShortEdge() override { m_twoSidedAsked = true; }
+    bool twoSidedAsked() const { return m_twoSidedAsked; }
     QSizeF paperSize() const override;
     QRectF printableArea() const override;
 
@@ -50,6 +52,7 @@ private:
     QPainter m_painter;
     QVector<QImage> m_pages;
     bool m_failing = false;
+    bool m_twoSidedAsked = false;
     std::function<void(const QVector<QImage> &)> m_finished;
 };
 

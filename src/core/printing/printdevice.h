@@ -22,6 +22,10 @@ public:
 
     virtual QString name() const = 0;
     virtual void setOrientation(PageOrientation orientation) = 0;
+    // Asks for the sheets to be printed back to back, each turned over its short edge, where
+    // the printer can; one that cannot prints one side per sheet, and the print dialog's note
+    // tells the teacher how to feed the sheets again.
+    virtual void askTwoSidedShortEdge() {}
     // The sheet in device units, in the current orientation.
     virtual QSizeF paperSize() const = 0;
     // The printable area in device units, measured from the sheet's top-left corner. While a

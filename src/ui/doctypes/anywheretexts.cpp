@@ -328,9 +328,17 @@ bool AnywhereTexts::textBoxEvent(int slot, QEvent *event)
         emit stepFinished();
         return true;
     }
+    case QEvent::KeyPress:
+        m_keys.pressed(*static_cast<QKeyEvent *>(event));
+        return false;
     case QEvent::KeyRelease:
-        emit keyReleased();
-        emit stepFinished();
+        if (m_keys.released(*static_cast<QKeyEvent *>(event))) {
+            emit keyReleased();
+            emit stepFinished();
+        }
+        return false;
+    case QEvent::FocusOut:
+        m_keys.forget();
         return false;
     default:
         return false;

@@ -8,6 +8,8 @@
 // Presses, drags and keys go straight to the core's text operations on the page model; the
 // window hears when a step is finished (for undo) and when writing should begin.
 
+#include "ui/text/keypresses.h"
+
 #include <QObject>
 #include <QPoint>
 #include <QRect>
@@ -93,6 +95,7 @@ private:
     QVector<QLabel *> m_fontEntries;
     QVector<QWidget *> m_inFront;
     int m_edited = -1;
+    KeyPresses m_keys; // of the text being typed into
 
     // A drag under way: where the pointer and the dragged thing started (host coordinates).
     struct Drag {

@@ -4,6 +4,7 @@
 #include "core/printing/printdevice.h"
 #include "core/printing/printjob.h"
 #include "ui/kit/looks.h"
+#include "ui/printing/foldguide.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -70,6 +71,9 @@ PrintForm::PrintForm(AppContext &context, PrinterProvider &printers, bool isBann
     const QString duplexNote = kindInfo(context.page.documentType).duplexNote;
     if (!duplexNote.isEmpty())
         bodyLayout()->addWidget(makeLabel(QStringLiteral("duplexNoteLabel"), duplexNote, this));
+    // Folded kinds show how to fold what comes out of the printer.
+    if (const auto style = leafletStyleOfPage(context.page))
+        bodyLayout()->addWidget(new FoldGuide(*style, this));
 
     connect(m_printerList, &QComboBox::textActivated, this, &PrintForm::choosePrinter);
 }

@@ -102,11 +102,23 @@ void RichTextBoxWidget::mousePressEvent(QMouseEvent *event)
     QTextEdit::mousePressEvent(event);
 }
 
+void RichTextBoxWidget::keyPressEvent(QKeyEvent *event)
+{
+    m_keys.pressed(*event);
+    QTextEdit::keyPressEvent(event);
+}
+
 void RichTextBoxWidget::keyReleaseEvent(QKeyEvent *event)
 {
     QTextEdit::keyReleaseEvent(event);
-    if (!event->isAutoRepeat())
+    if (m_keys.released(*event))
         emit keyReleased();
+}
+
+void RichTextBoxWidget::focusOutEvent(QFocusEvent *event)
+{
+    m_keys.forget();
+    QTextEdit::focusOutEvent(event);
 }
 
 bool RichTextBoxWidget::canInsertFromMimeData(const QMimeData *source) const

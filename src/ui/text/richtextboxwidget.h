@@ -3,6 +3,7 @@
 // A template gives it one base style, applied to the whole text.
 
 #include "core/layout/pagemodel.h"
+#include "ui/text/keypresses.h"
 
 #include <QTextEdit>
 
@@ -32,12 +33,15 @@ signals:
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
     void keyReleaseEvent(QKeyEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
     bool canInsertFromMimeData(const QMimeData *source) const override;
     void insertFromMimeData(const QMimeData *source) override;
 
 private:
     TextStyle m_baseStyle;
+    KeyPresses m_keys;
 };
 
 } // namespace quillora

@@ -110,6 +110,7 @@ void TextBoxWidget::mousePressEvent(QMouseEvent *event)
 
 void TextBoxWidget::keyPressEvent(QKeyEvent *event)
 {
+    m_keys.pressed(*event);
     if (!m_multiLine && isLineBreakKey(event->key())) {
         event->accept();
         return;
@@ -120,8 +121,14 @@ void TextBoxWidget::keyPressEvent(QKeyEvent *event)
 void TextBoxWidget::keyReleaseEvent(QKeyEvent *event)
 {
     QTextEdit::keyReleaseEvent(event);
-    if (!event->isAutoRepeat())
+    if (m_keys.released(*event))
         emit keyReleased();
+}
+
+void TextBoxWidget::focusOutEvent(QFocusEvent *event)
+{
+    m_keys.forget();
+    QTextEdit::focusOutEvent(event);
 }
 
 bool TextBoxWidget::canInsertFromMimeData(const QMimeData *source) const

@@ -5,6 +5,7 @@
 // as the fitting code measures it (core/text/textboxformat.h).
 
 #include "core/layout/pagemodel.h"
+#include "ui/text/keypresses.h"
 
 #include <QFont>
 #include <QTextEdit>
@@ -41,11 +42,13 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void keyReleaseEvent(QKeyEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
     void insertFromMimeData(const QMimeData *source) override;
     bool canInsertFromMimeData(const QMimeData *source) const override;
 
 private:
     bool m_multiLine = true;
+    KeyPresses m_keys;
 };
 
 // Sets a text control up as the measuring document is: no frame, no margins, never scrolling,

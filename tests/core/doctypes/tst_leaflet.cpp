@@ -3,6 +3,7 @@
 // place and the right way up.
 
 #include "core/doctypes/leafletdescription.h"
+#include "core/doctypes/leafletfolds.h"
 #include "core/doctypes/leafletsheet.h"
 #include "core/doctypes/leafletturn.h"
 #include "core/layout/documenttypes.h"
@@ -13,6 +14,8 @@
 
 #include <QPainter>
 #include <QTest>
+
+#include <algorithm>
 
 using namespace quillora;
 
@@ -288,6 +291,7 @@ private slots:
         const PrintResult result = printLeaflet(leaflet, style, device, PrintSettings{});
         QCOMPARE(result.outcome, PrintOutcome::Printed);
         QCOMPARE(device.pages().size(), layout.sheets.size());
+        QCOMPARE(device.twoSidedAsked(), layout.sheets.size() == 2);
         for (int face = 0; face < layout.sheets.size(); ++face) {
             const QImage &printed = device.pages()[face];
             QCOMPARE(printed.size(), layout.sheets[face].sizeMm.toSize());
@@ -303,6 +307,66 @@ private slots:
                 QCOMPARE(printed.pixelColor(mark.toPoint()), QColor(Qt::black));
             }
         }
+    }
+
+    // The sheet folded as the printed steps say, each panel followed by its centre, the way it
+    // faces and its layer: the cover comes out on top, face up, for every style.
+    void foldStepsBringTheCoverOnTop_data()
+    {
+        QTest::addColumn<LeafletStyle>("style");
+        QTest::addColumn<int>("steps");
+        test::addRow("4p", kBooklet, 2);
+        test::addRow("4c", LeafletStyle::Card, 2);
+        test::addRow("6b", LeafletStyle::LargeLeaflet, 2);
+        test::addRow("6s", kSmall, 3);
+    }
+    void foldStepsBringTheCoverOnTop()
+    {
+        QFETCH(LeafletStyle, style);
+        struct Panel {
+            QPointF centre;
+            int front = -1, back = -1; // pages printed on either face
+            bool faceUp = true;
+            int layer = 0;
+        };
+        const LeafletPrintLayout layout = leafletPrintLayout(style);
+        const LeafletSheet &first = layout.sheets.front();
+        QVector<Panel> panels;
+        for (const LeafletSheetCell &cell : first.cells) {
+            Panel panel{cell.cellMm.center(), cell.page};
+            // The second face lies behind the first, mirrored by the turn over the short edge.
+            const QPointF behind(first.sizeMm.width() - panel.centre.x(), panel.centre.y());
+            for (const LeafletSheet &other : layout.sheets.mid(1))
+                for (const LeafletSheetCell &otherCell : other.cells)
+                    if (otherCell.cellMm.contains(behind))
+                        panel.back = otherCell.page;
+            panels.append(panel);
+        }
+        const QVector<FoldStep> steps = leafletFoldSteps(layout);
+        QTEST(int(steps.size()), "steps");
+        for (const FoldStep &step : steps) {
+            QVERIFY(step.paperMm.contains(step.movingMm));
+            const auto layers = std::minmax_element(
+                panels.begin(), panels.end(),
+                [](const Panel &a, const Panel &b) { return a.layer < b.layer; });
+            const int top = layers.second->layer, bottom = layers.first->layer;
+            for (Panel &panel : panels) {
+                if (!step.movingMm.contains(panel.centre))
+                    continue;
+                const QPointF fold = step.foldMm.center();
+                panel.centre = step.foldMm.dx() == 0
+                                   ? QPointF(2 * fold.x() - panel.centre.x(), panel.centre.y())
+                                   : QPointF(panel.centre.x(), 2 * fold.y() - panel.centre.y());
+                panel.faceUp = !panel.faceUp;
+                panel.layer = step.move == FoldMove::Over ? 2 * top + 1 - panel.layer
+                                                          : 2 * bottom - 1 - panel.layer;
+            }
+            QVERIFY(step.afterMm().contains(panels.constFirst().centre));
+        }
+        const Panel &onTop =
+            *std::max_element(panels.begin(), panels.end(),
+                              [](const Panel &a, const Panel &b) { return a.layer < b.layer; });
+        QCOMPARE(onTop.faceUp ? onTop.front : onTop.back, 0);
     }
 };
 

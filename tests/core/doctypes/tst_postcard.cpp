@@ -185,6 +185,7 @@ private slots:
         ImagePrintDevice printer(QStringLiteral("paper"), QSize(840, 1188));
         QCOMPARE(pageFamilyFor(DocumentKind::Postcard)->print(card, printer, {}).outcome,
                  PrintOutcome::Printed);
+        QVERIFY(printer.twoSidedAsked()); // back to back, turned over the short edge
         const QImage &pictureSide = printer.pages()[0];
         const QImage &writingSide = printer.pages()[1];
         // No frame colour round the picture; the dividing line down the writing side's middle.

@@ -154,6 +154,13 @@ private slots:
         QCOMPARE(f.context.page.richTextBoxes[0].plainText, QStringLiteral("Yo"));
         QVERIFY(f.context.page.richTextBoxes[0].rtf.isEmpty());
         QCOMPARE(f.context.page.changeCount, 6);
+
+        // Return pressed in a file dialog is released over the box that has the focus after
+        // it closes: not the child's typing.
+        QTest::keyRelease(rich, Qt::Key_Return);
+        QTest::keyRelease(box, Qt::Key_Return);
+        QCOMPARE(f.context.page.changeCount, 6);
+        QCOMPARE(releases.count(), 4);
     }
 
     void singleLineBoxRefusesLineBreaks()

@@ -90,6 +90,49 @@ private slots:
         QVERIFY(!quiet.paperWarning()->isVisibleTo(&quiet));
     }
 
+    // Folded kinds show their folds, numbered, with a sentence each, in the language file's
+    // words; the large leaflet, printed on both sides, says how to turn the sheet over.
+    void foldedKindsShowHowToFold_data()
+    {
+        QTest::addColumn<DocumentKind>("kind");
+        QTest::addColumn<int>("pageHeightMm");
+        QTest::addColumn<int>("steps");
+        QTest::addColumn<bool>("turnOver");
+        QTest::newRow("simple page") << DocumentKind::Simple << 0 << 0 << false;
+        QTest::newRow("booklet") << DocumentKind::Booklet << 148 << 2 << false;
+        QTest::newRow("card") << DocumentKind::Card << 148 << 2 << false;
+        QTest::newRow("large leaflet") << DocumentKind::Leaflet << 210 << 2 << true;
+        QTest::newRow("small leaflet") << DocumentKind::Leaflet << 105 << 3 << false;
+    }
+    void foldedKindsShowHowToFold()
+    {
+        QFETCH(DocumentKind, kind);
+        QFETCH(int, pageHeightMm);
+        QFETCH(int, steps);
+        AppContext context{Environment{}};
+        context.page.documentType = kind;
+        context.page.pageHeightMm = pageHeightMm;
+        context.translator.loadFromBytes("\"How to fold\",\"Pliage\"\n");
+        ImagePrinterProvider printers = classroomPrinters();
+        PrintForm form(context, printers, false);
+        form.show();
+        auto *guide = form.findChild<QWidget *>(QStringLiteral("foldGuide"));
+        QCOMPARE(guide != nullptr, steps > 0);
+        if (!guide)
+            return;
+        QCOMPARE(guide->findChild<QLabel *>(QStringLiteral("foldTitleLabel"))->text(),
+                 QStringLiteral("Pliage"));
+        for (int i = 0; i <= steps; ++i) {
+            auto *picture = guide->findChild<QLabel *>(QStringLiteral("foldStepPic%1").arg(i));
+            auto *sentence = guide->findChild<QLabel *>(QStringLiteral("foldStepText%1").arg(i));
+            QCOMPARE(picture != nullptr && sentence != nullptr, i < steps);
+            if (picture)
+                QVERIFY(!picture->pixmap().isNull() && !sentence->text().isEmpty());
+        }
+        QTEST(guide->findChild<QLabel *>(QStringLiteral("foldFlipNote")) != nullptr, "turnOver");
+        QVERIFY(guide->findChild<QLabel *>(QStringLiteral("foldSizeNote")));
+    }
+
     void printCommandPrintsTheCopies()
     {
         AppContext context{Environment{}};
