@@ -3,11 +3,8 @@
 #include "core/app/appcontext.h"
 #include "core/app/options.h"
 #include "core/app/settingsfile.h"
-#include "core/printing/printbuttonhiding.h"
 #include "core/printing/printbuttonreturn.h"
-#include "support/testfiles.h"
 
-#include <QTemporaryDir>
 #include <QTest>
 
 using namespace quillora;
@@ -79,23 +76,6 @@ private slots:
         QFETCH(int, setting);
         const QDateTime now = QDateTime::fromSecsSinceEpoch(1800000000, Qt::UTC);
         QTEST(minutesUntilReturn(now.addSecs(secondsLeft), now, setting), "minutes");
-    }
-
-    void printButtonWaitResumes()
-    {
-        QTemporaryDir state;
-        const QString file = printButtonReturnFile(state.filePath("nested"));
-        test::writeFile(file, "not a time");
-        QVERIFY(!storedPrintButtonReturn(file));
-
-        PrintButtonHiding hiding(5);
-        hiding.resumeHidden(2);
-        QVERIFY(!hiding.buttonVisible());
-        hiding.tick();
-        QVERIFY(!hiding.buttonVisible());
-        hiding.tick();
-        QVERIFY(hiding.buttonVisible());
-        QVERIFY(!hiding.ticking());
     }
 };
 

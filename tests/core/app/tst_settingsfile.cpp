@@ -66,7 +66,9 @@ private slots:
                "HidePrinterTime=5");
         addRow("text scale 120 -> 100", QByteArray("fontSFatPrintPC=120\r\n"),
                "fontSFatPrintPC=100");
+        addRow("text scale 84 -> 85", QByteArray("fontSFatPrintPC=84\r\n"), "fontSFatPrintPC=85");
         addRow("page scale 50 -> 85", QByteArray("printZoomSFPC=50\r\n"), "printZoomSFPC=85");
+        addRow("page scale 101 -> 100", QByteArray("printZoomSFPC=101\r\n"), "printZoomSFPC=100");
         addRow("integer rounds half to even", QByteArray("HidePrinterTime=2.5\r\n"),
                "HidePrinterTime=2");
         addRow("integer rounds to the nearest", QByteArray("HidePrinterTime=2.7\r\n"),
@@ -80,8 +82,8 @@ private slots:
         addRow("integer saturates", QByteArray("HidePrinterTime=1e300\r\n"),
                "HidePrinterTime=2147483647");
         addRow("boolean -1", QByteArray("presMode=-1\r\n"), "presMode=True");
-        addRow("boolean number then text keeps default", QByteArray("presMode=1x\r\n"),
-               "presMode=False");
+        addRow("boolean number then text keeps default", QByteArray("warnIfNotA4=0x\r\n"),
+               "warnIfNotA4=True");
         addRow("quality zero keeps default", QByteArray("multiPrintQualSF=0\r\n"),
                "multiPrintQualSF=2");
         addRow("LF line ends", QByteArray("presMode=True\nwarnIfNotA4=False\n"),

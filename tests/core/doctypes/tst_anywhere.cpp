@@ -85,23 +85,26 @@ private slots:
         QCOMPARE(box.height(), floatingTextBoxSize(page.floatingTexts[slot].style, "x").height());
     }
 
+    // Three lines, the middle one widest: a wide frame limits by their height, a narrow one by
+    // the widest line.
     void aResizedTextTakesTheLargestSizeThatFits()
     {
-        PageModel page = blankPage();
-        const int slot = typedText(page, {10, 100}, QStringLiteral("Hello"));
-        const QRect frame(10, 80, 400, 120);
-        resizeFloatingText(page, slot, frame);
-        const auto fits = [&](double size) {
-            TextStyle style = page.floatingTexts[slot].style;
-            style.fontSize = size;
-            const QFontMetricsF metrics(fontForStyle(style));
-            return metrics.height() < frame.height() &&
-                   metrics.horizontalAdvance(QStringLiteral("Hello")) < frame.width();
-        };
-        const double size = page.floatingTexts[slot].style.fontSize;
-        QVERIFY(size > kAnywhereSmallestFittingSize && size < kAnywhereLargestFittingSize);
-        QVERIFY(fits(size));
-        QVERIFY(!fits(size + 1));
+        for (const QSize frame : {QSize(1000, 150), QSize(200, 600)}) {
+            PageModel page = blankPage();
+            const int slot = typedText(page, {10, 100}, QStringLiteral("Hi\r\nHello there\r\nyou"));
+            resizeFloatingText(page, slot, QRect(QPoint(10, 80), frame));
+            const auto fits = [&](double size) {
+                TextStyle style = page.floatingTexts[slot].style;
+                style.fontSize = size;
+                const QFontMetricsF metrics(fontForStyle(style));
+                return metrics.height() * 3 < frame.height() &&
+                       metrics.horizontalAdvance(QStringLiteral("Hello there")) < frame.width();
+            };
+            const double size = page.floatingTexts[slot].style.fontSize;
+            QVERIFY(size > kAnywhereSmallestFittingSize && size < kAnywhereLargestFittingSize);
+            QVERIFY(fits(size));
+            QVERIFY(!fits(size + 1));
+        }
     }
 
     void resizeHandleStaysInsideThePicture_data()

@@ -190,6 +190,24 @@ private slots:
         QCOMPARE(gaps, 0);
     }
 
+    // Each tick turns further than the last by the same factor until the step is large, either
+    // way round; the last tick lands on the next segment.
+    void turnSpeedsUp()
+    {
+        const QList<int> quarter{18, 40, 66, 90};     // four segments: slow at first
+        const QList<int> half{36, 72, 108, 144, 180}; // two segments: fast from the start
+        for (const auto direction : {TurnDirection::Clockwise, TurnDirection::Anticlockwise}) {
+            for (const QList<int> &angles : {quarter, half}) {
+                const int segments = 360 / angles.last();
+                CircleTurn turn;
+                QVERIFY(startTurn(turn, rotateButtonTurn(segments, direction)));
+                for (const int angle : angles)
+                    QCOMPARE(int(stepTurn(turn, segments).angle),
+                             direction == TurnDirection::Clockwise ? angle : -angle);
+            }
+        }
+    }
+
     // The circle follows the finger round and round; letting go settles on a segment.
     void dragging_data()
     {

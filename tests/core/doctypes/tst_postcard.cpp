@@ -89,6 +89,8 @@ private slots:
         QTest::newRow("flat") << 0.0 << 200 << qRgb(255, 0, 0);
         QTest::newRow("60: half") << 60.0 << 100 << qRgb(255, 0, 0);
         QTest::newRow("90: writing side") << 90.0 << 1 << qRgb(0, 0, 255);
+        QTest::newRow("120: writing side widens") << 120.0 << 100 << qRgb(0, 0, 255);
+        QTest::newRow("180: whole writing side") << 180.0 << 200 << qRgb(0, 0, 255);
     }
     void flipFrameSqueezesTheFacingSideAboutTheMiddle()
     {

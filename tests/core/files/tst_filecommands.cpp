@@ -1,8 +1,10 @@
 // The decisions of the file commands that need no window: names typed by a child, the work
-// file extension, moving through the own dialog's rows and the run's own staging folder.
+// file extension, the own dialog's rows, the run's staging folder, files written and unpacked.
 
 #include "core/files/filecommands.h"
 #include "core/files/filerows.h"
+#include "core/files/staging.h"
+#include "core/files/wholefile.h"
 #include "core/files/workfilepreview.h"
 #include "support/rows.h"
 #include "support/testfiles.h"
@@ -12,6 +14,25 @@
 #include <QTest>
 
 using namespace quillora;
+
+namespace {
+
+// Members that each announce one byte and hold a thousand.
+struct LyingArchive : ArchiveFormat, ArchiveReader {
+    std::unique_ptr<ArchiveReader> openReader(const QString &, QString *) override
+    {
+        return std::make_unique<LyingArchive>();
+    }
+    std::unique_ptr<ArchiveWriter> createWriter(const QString &, QString *) override { return {}; }
+    QVector<ArchiveEntry> entries() const override { return {{"a", 1}, {"b", 1}, {"c", 1}}; }
+    bool read(int, qint64 maxBytes, QByteArray *out, QString *) override
+    {
+        *out = QByteArray(1000, 'x');
+        return maxBytes >= out->size();
+    }
+};
+
+} // namespace
 
 class TestFileCommands : public QObject {
     Q_OBJECT
@@ -137,6 +158,36 @@ private slots:
         removeStagingFolder(mine);
         QVERIFY(!QDir(mine).exists());
         QVERIFY(QDir(other).exists());
+    }
+
+    // However a write ends short of its commit (dropped, bytes missing, read back wrong), the
+    // earlier file stays byte for byte and nothing half-written is left beside it.
+    void abandonedWritesLeaveTheEarlierFile()
+    {
+        const WholeFileWriter::ReadBackCheck refuse = [](QIODevice &, QString *) { return false; };
+        for (const int ending : {0, 1, 2}) {
+            QTemporaryDir dir;
+            const QString path = dir.filePath(QStringLiteral("work.qlr"));
+            test::writeFile(path, "earlier");
+            {
+                WholeFileWriter writer(path);
+                QVERIFY(writer.open(nullptr) && writer.device().write("newer work") == 10);
+                QVERIFY(ending == 0 || !writer.commit(nullptr, ending == 2 ? refuse : nullptr,
+                                                      ending == 1 ? 99 : 10));
+            }
+            QCOMPARE(test::readFile(path), QByteArray("earlier"));
+            QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"work.qlr"});
+        }
+    }
+
+    // The total counts the bytes the members hold, not the sizes they announce.
+    void membersLyingAboutTheirSizeKeepToTheTotal()
+    {
+        QTemporaryDir dir;
+        LyingArchive archive;
+        QVERIFY(!unpackArchive(archive, {}, dir.path(), {1000, 1000, 2999}, nullptr));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), (QStringList{"a", "b"}));
+        QVERIFY(unpackArchive(archive, {}, dir.path(), {1000, 1000, 3000}, nullptr));
     }
 };
 

@@ -1,4 +1,5 @@
 #include "core/pictures/importfit.h"
+#include "support/rows.h"
 
 #include <QTest>
 
@@ -20,6 +21,8 @@ private slots:
                                               << QRect(0, 0, 400, 300);
         QTest::newRow("odd width rounds to even") << QSize(101, 100) << QSize(50, 100)
                                                   << QRect(26, 0, 50, 100);
+        test::addRow("inexact, wide", QSize(335, 251), QSize(100, 70), QRect(0, 8, 335, 234));
+        test::addRow("inexact, tall", QSize(251, 335), QSize(70, 100), QRect(8, 0, 234, 335));
     }
     void crop()
     {

@@ -69,6 +69,14 @@ private slots:
                              QSizeF(QSizeF(80, 40) * scale).toSize());
         QCOMPARE(boundsOf(image, qRgb(255, 0, 0)), expected);
         QCOMPARE(countPixels(image, qRgb(255, 0, 0)), expected.width() * expected.height());
+
+        // A text starts at the top left of its box, placed and scaled the same way.
+        page.pictureBoxes.clear();
+        page.textBoxes = {textBox({20, 130, 160, 60}, QStringLiteral("Mm"))};
+        const QRect box(QPointF(origin + QPointF(20, 130) * scale).toPoint(),
+                        QSizeF(QSizeF(160, 60) * scale).toSize());
+        const QRect ink = inkBounds(rendered(page, options, QSize(420, 600)));
+        QVERIFY(box.contains(ink) && !ink.isEmpty() && ink.left() - box.left() < 5 * scale + 2);
     }
 
     // Nothing of a hidden picture, an empty picture box or an untouched placeholder text is
@@ -120,17 +128,6 @@ private slots:
         const QRect rightBig = inkBounds(rendered(page, full, QSize(400, 300)));
         const QRect rightSmall = inkBounds(rendered(page, smaller, QSize(400, 300)));
         QVERIFY(qAbs(rightSmall.right() - rightBig.right()) <= 2);
-    }
-
-    void copyNumberReplacesCaret()
-    {
-        PageModel page = emptyPrintPage();
-        page.textBoxes = {textBox({10, 10, 150, 40}, QStringLiteral("Ticket ^"))};
-        PageRenderOptions numbered;
-        numbered.copyNumber = 7;
-        const QImage caret = rendered(page, numbered, QSize(200, 100));
-        page.textBoxes[0].text = QStringLiteral("Ticket 7");
-        QCOMPARE(caret, rendered(page, {}, QSize(200, 100)));
     }
 
     void richTextDrawnFromItsRtf()

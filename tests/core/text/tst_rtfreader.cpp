@@ -164,6 +164,8 @@ private slots:
         row("surrogate pair", "\\u-10179?\\u-8704?", "😀");
         row("lone surrogate", "a\\u-10179?b", "a\uFFFDb");
         row("fallback ends at group", "{\\uc3\\u945 a}bc", "αbc");
+        row("fallbacks of two and none", "\\uc2\\u945 xyz\\uc0\\u946 w", "αzβw");
+        row("document code page without a font", "\\ansicpg1251 \\'c0\\'e1", "Аб");
         row("special characters", "a\\~b\\emdash c\\ldblquote d\\rdblquote\\bullet",
             "a\u00A0b—c“d”•");
         row("delimiting space eaten", "\\b  x\\b0", " x");

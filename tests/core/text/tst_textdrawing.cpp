@@ -90,12 +90,10 @@ private slots:
         }
     }
 
+    // A rich box holding only the placeholder draws nothing (a plain one: the page renderer's
+    // test).
     void placeholderDrawsNothing()
     {
-        const QImage image =
-            drawn(box(kPlaceholderText, Alignment::Left), {{0, 0}, 2, 2, 3, 1.0}, QSize(400, 400));
-        QCOMPARE(image, blankPicture(400, 400));
-
         QTextDocument rich;
         rich.setPlainText(kPlaceholderText);
         QImage richImage = blankPicture(200, 200);
@@ -139,8 +137,8 @@ private slots:
             return drawn(box(QLatin1String(text), Alignment::Centre, {250, 60}),
                          {{0, 0}, 1, 1, number, 1.0}, QSize(300, 80));
         };
-        QCOMPARE(copy("Copy ^ of 12", 7), copy("Copy 7 of 12", {}));
-        QVERIFY(copy("Copy ^ of 12", {}) != copy("Copy 7 of 12", {}));
+        QCOMPARE(copy("Copy ^ of 12, ^", 7), copy("Copy 7 of 12, 7", {}));
+        QVERIFY(copy("Copy ^ of 12, ^", {}) != copy("Copy 7 of 12, 7", {}));
     }
 
     void overflowingTextIsFittedNotCut_data()
