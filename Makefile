@@ -3,6 +3,7 @@ SHELL := /bin/bash
 JOBS ?= $(shell nproc)
 RELEASE_DIR := build/release
 TEST_DIR := build/asan
+TSAN_DIR := build/tsan
 BENCH_DIR := build/bench
 FUZZ_DIR := build/fuzz
 PACKAGE_DIR := build/package
@@ -25,10 +26,16 @@ run: build
 	fi
 	$(RELEASE_DIR)/quillora
 
+# Warnings fail the build here. After the whole suite, the tests whose code runs on the file
+# worker run again under ThreadSanitizer, in a build of their own that holds only them.
 test: deps
-	cmake -S . -B $(TEST_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQUILLORA_SANITIZE=ON
+	cmake -S . -B $(TEST_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQUILLORA_SANITIZE=ON \
+	  -DQUILLORA_WERROR=ON
 	cmake --build $(TEST_DIR) -j $(JOBS)
 	scripts/run-tests $(TEST_DIR)
+	cmake -S . -B $(TSAN_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQUILLORA_TSAN=ON -DQUILLORA_WERROR=ON
+	cmake --build $(TSAN_DIR) -j $(JOBS) --target quillora_thread_tests
+	scripts/run-tests $(TSAN_DIR)
 
 bench: deps
 	cmake -S . -B $(BENCH_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DQUILLORA_TESTS=OFF -DQUILLORA_BENCH=ON
