@@ -47,7 +47,8 @@ struct PrivateSound {
         server.start(pulseaudio,
                      {QStringLiteral("-n"), QStringLiteral("--daemonize=no"),
                       QStringLiteral("--exit-idle-time=-1"), QStringLiteral("--disallow-exit"),
-                      QStringLiteral("-L"), QStringLiteral("module-native-protocol-unix socket=") + socket,
+                      QStringLiteral("-L"),
+                      QStringLiteral("module-native-protocol-unix socket=") + socket,
                       QStringLiteral("-L"), QStringLiteral("module-null-sink sink_name=bench")});
         for (int wait = 0; wait < 50 && !QFile::exists(socket); ++wait)
             QThread::msleep(100);
