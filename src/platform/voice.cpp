@@ -104,11 +104,43 @@ void SystemVoice::say(const QString &text)
 {
     if (!m_engine || text.trimmed().isEmpty())
         return;
-    m_engine->say(text);
+    m_text = text;
+    m_phrases = phrasesOf(text);
+    m_nextPhrase = 0;
+    sayNextPhrase();
+}
+
+void SystemVoice::sayNextPhrase()
+{
+    if (m_nextPhrase >= m_phrases.size()) {
+        setSpeaking(false);
+        return;
+    }
+    const Phrase phrase = m_phrases[m_nextPhrase++];
+    m_phraseStarted = false;
+    setSpeaking(true);
+    emit wordReached(phrase.start, phrase.length);
+    // Some engines go on from one text to the next without a word of it: end the old one first.
+    if (m_engine->state() == QTextToSpeech::Speaking)
+        m_engine->stop();
+    m_engine->say(m_text.mid(phrase.start, phrase.length));
+}
+
+void SystemVoice::engineStateChanged(int state)
+{
+    // The end of a phrase brings the next; the end of one the engine was told to leave does not.
+    if (state == QTextToSpeech::Speaking) {
+        m_phraseStarted = true;
+    } else if (m_phraseStarted && m_speaking) {
+        m_phraseStarted = false;
+        sayNextPhrase();
+    }
 }
 
 void SystemVoice::stop()
 {
+    m_phrases.clear();
+    m_phraseStarted = false;
     if (m_engine)
         m_engine->stop();
     setSpeaking(false);

@@ -2,6 +2,8 @@
 // A voice that reads words aloud, behind a small interface: the "Read it to me" button and the
 // letter voice speak through it, and tests hand in a voice that only remembers what it was told.
 
+#include "core/text/readaloud.h"
+
 #include <QLocale>
 #include <QObject>
 #include <QString>
@@ -42,6 +44,8 @@ struct VoiceChoice {
 
 // The system's speech engines through Qt TextToSpeech. A missing plugin, an engine that fails
 // to start or one without a voice for the language leaves the voice unavailable, never stuck.
+// Engines make a whole text before the first sound, so a text is said phrase by phrase: the
+// first few words sound at once, and each phrase is reported as the place the voice reached.
 class SystemVoice : public Voice {
     Q_OBJECT
 public:
@@ -56,11 +60,17 @@ public:
 
 private:
     bool start(const QString &engineName, const VoiceChoice &choice);
+    void engineStateChanged(int state);
+    void sayNextPhrase();
     void setSpeaking(bool speaking);
 
     QTextToSpeech *m_engine = nullptr;
     QString m_whyNot;
     bool m_speaking = false;
+    QString m_text;
+    QVector<Phrase> m_phrases;
+    int m_nextPhrase = 0;
+    bool m_phraseStarted = false; // the engine began the phrase it was given last
 };
 
 } // namespace quillora

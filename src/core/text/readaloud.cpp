@@ -153,6 +153,38 @@ std::optional<MarkedWords> wordsAt(const ReadingPassage &passage, qsizetype star
     return std::nullopt;
 }
 
+QVector<Phrase> phrasesOf(const QString &text, int first, int longest)
+{
+    QVector<Phrase> phrases;
+    qsizetype start = -1;
+    int words = 0;
+    qsizetype i = 0;
+    qsizetype wordEnd = 0;
+    while (i < text.size()) {
+        if (text[i].isSpace()) {
+            ++i;
+            continue;
+        }
+        if (start < 0)
+            start = i;
+        while (i < text.size() && !text[i].isSpace())
+            ++i;
+        wordEnd = i;
+        ++words;
+        const QChar last = text[i - 1];
+        const bool pause = endsSentence(last) || last == u',' || last == u';' || last == u':' ||
+                           (i < text.size() && endsSentence(text[i]));
+        if (pause || words >= (phrases.isEmpty() ? first : longest)) {
+            phrases.append({start, i - start});
+            start = -1;
+            words = 0;
+        }
+    }
+    if (start >= 0)
+        phrases.append({start, wordEnd - start});
+    return phrases;
+}
+
 QString letterToSay(QChar typed)
 {
     return typed.isLetterOrNumber() ? QString(typed.toUpper()) : QString();

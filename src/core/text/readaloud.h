@@ -57,6 +57,18 @@ ReadingPassage passageToRead(const PageModel &page, int editedFloatingText,
 std::optional<MarkedWords> wordsAt(const ReadingPassage &passage, qsizetype start,
                                    qsizetype length);
 
+// A stretch of a passage a voice says in one go.
+struct Phrase {
+    qsizetype start = 0;
+    qsizetype length = 0;
+    bool operator==(const Phrase &) const = default;
+};
+
+// The passage cut where a reader pauses (after a sentence, a comma or a line) and wherever a
+// phrase reaches `longest` words; the first phrase stops at `first` words, so the voice begins
+// before the rest of the passage is made.
+QVector<Phrase> phrasesOf(const QString &text, int first = 4, int longest = 12);
+
 // What the letter voice says for a typed character: the letter or digit itself, in capitals so
 // that engines name the letter instead of reading it as a word; nothing for other characters.
 QString letterToSay(QChar typed);

@@ -60,6 +60,21 @@ private slots:
         QVERIFY(!wordsAt(passage, 8, 1));                          // the pause between the boxes
     }
 
+    void passagesAreSaidPhraseByPhrase()
+    {
+        const QString text = QStringLiteral("One two three four five, six.\nSeven eight ");
+        const auto said = [&text](const QVector<Phrase> &phrases) {
+            QStringList parts;
+            for (const Phrase &phrase : phrases)
+                parts.append(text.mid(phrase.start, phrase.length));
+            return parts.join(u'|');
+        };
+        QCOMPARE(said(phrasesOf(text)),
+                 QStringLiteral("One two three four|five,|six.|Seven eight"));
+        QCOMPARE(said(phrasesOf(text, 2, 3)),
+                 QStringLiteral("One two|three four five,|six.|Seven eight"));
+    }
+
     void sentenceBeforeTheCaret_data()
     {
         QTest::addColumn<QString>("text");
