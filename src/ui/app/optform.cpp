@@ -21,6 +21,8 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include <iterator>
+
 namespace quillora {
 namespace {
 
@@ -200,9 +202,14 @@ QWidget *OptForm::buildGeneralPage()
                              QStringLiteral("Show the “Read it to me” button"), page);
     m_letterVoice = namedCheck(QStringLiteral("letterVoiceCheck"),
                                QStringLiteral("Say each letter as it is typed"), page);
-    for (QCheckBox *check :
-         {m_string, m_darkerFrame, m_keyboard, m_quickTurn, m_webCam, m_readAloud, m_letterVoice})
-        column->addWidget(check);
+    // Two columns of ticks, so the dialog stays within a small screen's height.
+    QCheckBox *const checks[] = {m_string, m_darkerFrame, m_keyboard,   m_quickTurn,
+                                 m_webCam, m_readAloud,   m_letterVoice};
+    auto *ticks = new QGridLayout;
+    constexpr int kRows = (std::size(checks) + 1) / 2;
+    for (int i = 0; i < int(std::size(checks)); ++i)
+        ticks->addWidget(checks[i], i % kRows, i / kRows);
+    column->addLayout(ticks);
 
     // Laid out like the print button's minutes: words, the list, "minutes".
     m_snapshotTime = new QComboBox(page);
