@@ -28,6 +28,8 @@ public:
     virtual bool isSpeaking() const = 0;
 
 signals:
+    // False only once the whole text is said or stopped; a new text said over an old one
+    // carries on speaking.
     void speakingChanged(bool speaking);
     // The engine reached the word at `start` (characters into the text last said), where the
     // engine reports its place.

@@ -77,18 +77,13 @@ void ReadAloudController::readOrStop()
     if (m_passage.text.isEmpty())
         return;
     m_reading = true;
-    m_voiceStarted = false;
     showButton();
     m_voice->say(m_passage.text);
 }
 
 void ReadAloudController::speakingChanged(bool speaking)
 {
-    if (!m_reading)
-        return;
-    if (speaking)
-        m_voiceStarted = true;
-    else if (m_voiceStarted)
+    if (m_reading && !speaking)
         endReading();
 }
 

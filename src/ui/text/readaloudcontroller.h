@@ -51,7 +51,6 @@ private:
     QPointer<Voice> m_voice;
     ReadingPassage m_passage;
     bool m_reading = false;
-    bool m_voiceStarted = false; // the engine began this reading (its earlier stops are not ours)
     QPointer<QTextEdit> m_marked;
 };
 
