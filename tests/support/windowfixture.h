@@ -9,6 +9,7 @@
 #include "platform/clipboard.h"
 #include "platform/keysender.h"
 #include "platform/pictureloader.h"
+#include "platform/voice.h"
 #include "ui/doctypes/documentwiring.h"
 #include "ui/doctypes/pageview.h"
 #include "ui/doctypes/simplepagewindow.h"
@@ -169,8 +170,8 @@ template <typename Window> struct DocumentWindowFixture {
                                            std::make_unique<FilePictureLoader>(), nullptr};
             };
         }
-        const DocumentServices services{printers, pictures, keys, makeCamera,
-                                        std::move(pictureMenu), files};
+        const DocumentServices services{
+            printers, pictures, keys, makeCamera, std::move(pictureMenu), files, voice};
         controllers = attachControllers(context, *window, services);
     }
 
@@ -200,6 +201,7 @@ template <typename Window> struct DocumentWindowFixture {
     WebcamController::CameraFactory makeCamera;
     std::function<PictureMenuServices()> pictureMenu;
     FileController *files = nullptr;
+    Voice *voice = nullptr;
     std::unique_ptr<Window> window;
     DocumentControllers controllers;
 };

@@ -58,6 +58,8 @@ OptionsValues fromSettings(const Settings &settings)
     values.quickLeafletTurn = settings.leaftletTurnAngle == kQuickTurnAngle;
     values.webCamButton = settings.useWebCam;
     values.snapshotMinutes = std::max(0, settings.progressSnapshots);
+    values.readAloudButton = settings.readAloud;
+    values.speakLetters = settings.speakLetters;
     values.fonts = settings.fontSlots;
     return values;
 }
@@ -121,6 +123,10 @@ OptionsEffects apply(const OptionsValues &values, AppContext &context)
         settings.useWebCam = values.webCamButton;
     if (unlocked("progressSnapshots"))
         settings.progressSnapshots = std::clamp(values.snapshotMinutes, 0, kMaxSnapshotMinutes);
+    if (unlocked("readAloud"))
+        settings.readAloud = values.readAloudButton;
+    if (unlocked("speakLetters"))
+        settings.speakLetters = values.speakLetters;
     for (std::size_t slot = 0; slot < values.fonts.size(); ++slot) {
         // An emptied list would leave the children a slot with no font at all.
         if (!values.fonts[slot].trimmed().isEmpty() && !isLocked(context, fontKeyForSlot(int(slot))))

@@ -33,6 +33,8 @@ struct OptionsValues {
     bool quickLeafletTurn = false;
     bool webCamButton = true;
     int snapshotMinutes = 2;          // progressSnapshots: 0 takes no progress pictures
+    bool readAloudButton = true;
+    bool speakLetters = false;
     std::array<QString, 5> fonts;
 
     bool operator==(const OptionsValues &) const = default;

@@ -313,6 +313,11 @@ Settings settingsFromText(const SettingsText &text, const QString &installationF
     s.progressSnapshots = std::clamp(
         integer(QStringLiteral("progressSnapshots"), defaults.progressSnapshots), 0,
         kMaxSnapshotMinutes);
+    s.readAloud = boolean(QStringLiteral("readAloud"), defaults.readAloud);
+    s.speakLetters = boolean(QStringLiteral("speakLetters"), defaults.speakLetters);
+    s.voiceEngine = text.value(QStringLiteral("voiceEngine"));
+    s.voiceName = text.value(QStringLiteral("voiceName"));
+    s.voiceRate = std::clamp(integer(QStringLiteral("voiceRate"), defaults.voiceRate), -100, 100);
     return s;
 }
 
@@ -351,6 +356,11 @@ QByteArray settingsFileBytes(const Settings &s)
     line(u"multiPrintQualSF", settingvalue::fromNumber(s.multiPrintQualSF));
     line(u"warnIfNotA4", flag(s.warnIfNotA4));
     line(u"progressSnapshots", QString::number(s.progressSnapshots));
+    line(u"readAloud", flag(s.readAloud));
+    line(u"speakLetters", flag(s.speakLetters));
+    line(u"voiceEngine", s.voiceEngine);
+    line(u"voiceName", s.voiceName);
+    line(u"voiceRate", QString::number(s.voiceRate));
     // Windows-1252 text that happens to be valid UTF-8 would read back as other characters;
     // the byte order mark settles it.
     QByteArray bytes = codepage::encodeAuto(out);

@@ -10,6 +10,8 @@ namespace quillora {
 
 // The longest wait between progress pictures; longer ones would overflow a timer's interval.
 inline constexpr int kMaxSnapshotMinutes = 24 * 60;
+// Young listeners follow a voice a little slower than an adult's.
+inline constexpr int kDefaultVoiceRate = -30;
 
 struct Settings {
     int hidePrinterTime = 0;                 // 0 always shown, N minutes hidden, -1 never shown
@@ -35,6 +37,11 @@ struct Settings {
     float multiPrintQualSF = 2.0f;
     bool warnIfNotA4 = true;
     int progressSnapshots = 2;               // minutes between progress pictures; 0 none
+    bool readAloud = true;                   // the "Read it to me" button
+    bool speakLetters = false;               // each typed key says its letter
+    QString voiceEngine;                     // the speech engine by name; empty = the first found
+    QString voiceName;                       // empty = the first voice for the language
+    int voiceRate = kDefaultVoiceRate;       // percent faster (+) or slower (-), -100..100
 
     double printZoomFraction() const { return printZoomSFPC / 100.0; }
     bool operator==(const Settings &) const = default;

@@ -3,12 +3,14 @@
 #include "core/app/appcontext.h"
 #include "core/app/headlessexport.h"
 #include "core/app/startup.h"
+#include "core/text/readaloud.h"
 #include "platform/clipboard.h"
 #include "platform/keysender.h"
 #include "platform/pictureloader.h"
 #include "platform/printing.h"
 #include "platform/qtcamera.h"
 #include "platform/systemenvironment.h"
+#include "platform/voice.h"
 #include "platform/ziparchive.h"
 #include "ui/app/shellcontroller.h"
 #include "ui/doctypes/documentwindow.h"
@@ -74,13 +76,20 @@ int runApplication(int argc, char *argv[])
     // Each document window gets its undo buttons, painting and printing; they live as long as it.
     FilePictureLoader pictures;
     FocusKeySender keys;
+    // The voice speaks the program's language, as fast as the school set it.
+    SystemVoice voice(VoiceChoice{context.settings.voiceEngine, context.settings.voiceName,
+                                  context.settings.voiceRate, voiceLanguage(context.translator)});
     const DocumentServices services{
-        printDevices, pictures, keys, [] { return std::make_unique<QtCamera>(); },
+        printDevices,
+        pictures,
+        keys,
+        [] { return std::make_unique<QtCamera>(); },
         [] {
             return PictureMenuServices{std::make_unique<SystemClipboard>(),
                                        std::make_unique<FilePictureLoader>(), nullptr};
         },
-        &files};
+        &files,
+        &voice};
     QObject::connect(&shell, &ShellController::documentWindowCreated, [&](DocumentWindow *window) {
         const DocumentControllers controllers = attachControllers(context, *window, services);
         // New options reach the text boxes' fonts, the print settings and the progress pictures.

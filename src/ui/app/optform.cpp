@@ -21,6 +21,8 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include <iterator>
+
 namespace quillora {
 namespace {
 
@@ -196,8 +198,18 @@ QWidget *OptForm::buildGeneralPage()
     m_quickTurn = namedCheck(QStringLiteral("leafQuickTurn"),
                              QStringLiteral("Turn pages in leaflets quickly"), page);
     m_webCam = namedCheck(QStringLiteral("webCamCheck"), QStringLiteral("Show Webcam button"), page);
-    for (QCheckBox *check : {m_string, m_darkerFrame, m_keyboard, m_quickTurn, m_webCam})
-        column->addWidget(check);
+    m_readAloud = namedCheck(QStringLiteral("readAloudCheck"),
+                             QStringLiteral("Show the “Read it to me” button"), page);
+    m_letterVoice = namedCheck(QStringLiteral("letterVoiceCheck"),
+                               QStringLiteral("Say each letter as it is typed"), page);
+    // Two columns of ticks, so the dialog stays within a small screen's height.
+    QCheckBox *const checks[] = {m_string, m_darkerFrame, m_keyboard,   m_quickTurn,
+                                 m_webCam, m_readAloud,   m_letterVoice};
+    auto *ticks = new QGridLayout;
+    constexpr int kRows = (std::size(checks) + 1) / 2;
+    for (int i = 0; i < int(std::size(checks)); ++i)
+        ticks->addWidget(checks[i], i % kRows, i / kRows);
+    column->addLayout(ticks);
 
     // Laid out like the print button's minutes: words, the list, "minutes".
     m_snapshotTime = new QComboBox(page);
@@ -286,6 +298,8 @@ void OptForm::fillFrom(const OptionsValues &values)
     m_keyboard->setChecked(values.screenKeyboard);
     m_quickTurn->setChecked(values.quickLeafletTurn);
     m_webCam->setChecked(values.webCamButton);
+    m_readAloud->setChecked(values.readAloudButton);
+    m_letterVoice->setChecked(values.speakLetters);
     m_snapshotTime->clear();
     for (int minutes : options::snapshotMinuteChoices(values.snapshotMinutes)) {
         m_snapshotTime->addItem(minutes == 0 ? context().tr(QStringLiteral("never"))
@@ -320,6 +334,8 @@ OptionsValues OptForm::values() const
     values.screenKeyboard = m_keyboard->isChecked();
     values.quickLeafletTurn = m_quickTurn->isChecked();
     values.webCamButton = m_webCam->isChecked();
+    values.readAloudButton = m_readAloud->isChecked();
+    values.speakLetters = m_letterVoice->isChecked();
     values.snapshotMinutes = m_snapshotTime->currentData().toInt();
     for (std::size_t slot = 0; slot < m_fontLists.size(); ++slot)
         values.fonts[slot] = m_fontLists[slot]->currentText();
@@ -346,6 +362,8 @@ void OptForm::showLockedSettings()
         {QStringLiteral("useIWBkeyBd"), {QStringLiteral("keybdCheck")}},
         {QStringLiteral("leaftletTurnAngle"), {QStringLiteral("leafQuickTurn")}},
         {QStringLiteral("useWebCam"), {QStringLiteral("webCamCheck")}},
+        {QStringLiteral("readAloud"), {QStringLiteral("readAloudCheck")}},
+        {QStringLiteral("speakLetters"), {QStringLiteral("letterVoiceCheck")}},
         {QStringLiteral("progressSnapshots"), {QStringLiteral("snapshot_time")}},
         {QStringLiteral("WorkingDir"), {QStringLiteral("FileStoreText"), QStringLiteral("Command2")}},
     };

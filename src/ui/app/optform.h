@@ -73,6 +73,8 @@ private:
     QCheckBox *m_keyboard = nullptr;
     QCheckBox *m_quickTurn = nullptr;
     QCheckBox *m_webCam = nullptr;
+    QCheckBox *m_readAloud = nullptr;
+    QCheckBox *m_letterVoice = nullptr;
     QComboBox *m_snapshotTime = nullptr;
     QLineEdit *m_fileStoreText = nullptr;
     std::array<QComboBox *, 5> m_fontLists{};

@@ -19,6 +19,7 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include <algorithm>
 #include <array>
 
 namespace quillora {
@@ -128,6 +129,11 @@ void AnywhereWindow::enterWriting()
 void AnywhereWindow::endEditing()
 {
     m_texts->endEditing();
+}
+
+int AnywhereWindow::editedFloatingText() const
+{
+    return std::max(0, m_texts->editedSlot());
 }
 
 QWidget *AnywhereWindow::takeKeyboardTyping()

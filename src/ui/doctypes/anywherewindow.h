@@ -33,6 +33,7 @@ public:
     // Untouched texts go, every text shows as its label.
     void endEditing();
     QWidget *takeKeyboardTyping() override;
+    int editedFloatingText() const override;
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

@@ -47,6 +47,8 @@ constexpr ButtonDesign kButtons[] = {
      Place::GivenUpWhenHidden},
     {ToolbarAction::BorderFromMagnifier, "toolClickBut", "Use this border",
      ":/art/toolbar/border.svg", 5, Place::GivenUpWhenHidden},
+    {ToolbarAction::ReadAloud, "readAloudBut", "Read it to me", ":/art/toolbar/readaloud.svg", 4,
+     Place::GivenUpWhenHidden},
     {ToolbarAction::Minimise, "MinBut", "Minimise", ":/art/toolbar/minimise.svg", 9},
     {ToolbarAction::Exit, "ExitBut", "Exit", ":/art/toolbar/exit.svg", 9},
 };

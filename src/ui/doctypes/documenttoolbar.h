@@ -31,6 +31,7 @@ enum class ToolbarAction {
     ShowPaintTools,
     WebCam,
     BorderFromMagnifier,
+    ReadAloud,
     Minimise,
     Exit,
 };

@@ -123,6 +123,7 @@ void DocumentWindow::applySettings()
 {
     m_toolbar->setButtonShown(ToolbarAction::WebCam,
                               m_offersWebcam && m_context.settings.useWebCam);
+    m_toolbar->setButtonShown(ToolbarAction::ReadAloud, m_context.settings.readAloud);
     m_pageView->setFrameColour(toQColor(m_context.frameColour()));
 }
 
@@ -228,6 +229,9 @@ void DocumentWindow::onToolbar(ToolbarAction action)
         break;
     case ToolbarAction::WebCam:
         emit webCamRequested();
+        break;
+    case ToolbarAction::ReadAloud:
+        emit readAloudRequested();
         break;
     case ToolbarAction::Minimise:
         showMinimized();

@@ -62,6 +62,8 @@ public:
     // The window's own text being written (an anywhere text, a bubble's words), made ready for
     // the on-screen keyboard's keys, which go there before any text box; null when there is none.
     virtual QWidget *takeKeyboardTyping() { return nullptr; }
+    // The slot of the anywhere text being written, which "Read it to me" reads; 0 for none.
+    virtual int editedFloatingText() const { return 0; }
 
     // A text or rich text box ("t" or "r") changed size (a divider handle moved it): its text
     // is fitted again, as after an edit.
@@ -81,6 +83,7 @@ signals:
     void paintToolsRequested();
     void borderFromMagnifierRequested();
     void webCamRequested();
+    void readAloudRequested();
     void exitRequested();
     void optionsRequested();
     void copyPictureRequested(int index);

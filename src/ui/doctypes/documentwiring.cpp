@@ -12,6 +12,7 @@
 #include "ui/pictures/paintingcontroller.h"
 #include "ui/pictures/picturemenucontroller.h"
 #include "ui/printing/printcontroller.h"
+#include "ui/text/readaloudcontroller.h"
 #include "ui/text/textcontroller.h"
 #include "ui/undo/undocontroller.h"
 
@@ -55,6 +56,7 @@ DocumentControllers attachControllers(AppContext &context, DocumentWindow &windo
     auto *hint = new PaletteHint(context, window);
     QObject::connect(painting, &PaintingController::paintColourChosen, hint,
                      &PaletteHint::colourChosen);
+    new ReadAloudController(context, window, services.voice);
     const DocumentControllers controllers{undo, painting, text, border, printing, snapshots};
     window.controllersAttached(controllers);
     return controllers;

@@ -1,8 +1,8 @@
 #pragma once
 // Attaching the controllers to a document window: undo, painting, the picture menu, text,
 // object handling, printing, the webcam, the template column, the border, divider handles,
-// presentation typing, the palette hint and the progress pictures. The program and the tests
-// wire windows alike.
+// presentation typing, the palette hint, the progress pictures and reading aloud. The program and
+// the tests wire windows alike.
 
 #include "ui/pictures/picturemenucontroller.h"
 #include "ui/pictures/webcamcontroller.h"
@@ -23,6 +23,7 @@ class ProgressSnapshots;
 class PrinterProvider;
 class TextController;
 class UndoController;
+class Voice;
 
 // What reaches outside the program, handed in by the application (the system's) or a test (fakes).
 struct DocumentServices {
@@ -34,6 +35,7 @@ struct DocumentServices {
     // null), made for each window.
     std::function<PictureMenuServices()> pictureMenu;
     FileController *files = nullptr; // lives for the whole run; attaches to each window
+    Voice *voice = nullptr;          // reads aloud; null where the machine has none
 };
 
 // The controllers others talk to; all of them are children of the window and go with it.

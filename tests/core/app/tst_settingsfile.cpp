@@ -41,6 +41,11 @@ Settings everyFieldChanged()
     s.multiPrintQualSF = 1.25f;
     s.warnIfNotA4 = false;
     s.progressSnapshots = 0;
+    s.readAloud = false;
+    s.speakLetters = true;
+    s.voiceEngine = QStringLiteral("speechd");
+    s.voiceName = QStringLiteral("kal");
+    s.voiceRate = 25;
     return s;
 }
 
@@ -77,6 +82,9 @@ private slots:
                "progressSnapshots=0");
         addRow("snapshots at most a day apart", QByteArray("progressSnapshots=99999999\r\n"),
                "progressSnapshots=1440");
+        addRow("voice a little slow by default", QByteArray(), "voiceRate=-30");
+        addRow("voice rate -100..100", QByteArray("voiceRate=-400\r\n"), "voiceRate=-100");
+        addRow("letters quiet by default", QByteArray(), "speakLetters=False");
         addRow("integer from words is 0", QByteArray("HidePrinterTime=ten\r\n"),
                "HidePrinterTime=0");
         addRow("integer saturates", QByteArray("HidePrinterTime=1e300\r\n"),
@@ -135,8 +143,8 @@ private slots:
         written.dataPath = QStringLiteral("/opt/quillora/data");
         written.iniPrinterName = printerName;
         const QByteArray bytes = settingsFileBytes(written);
-        QCOMPARE(bytes.count("\r\n"), 24);
-        QCOMPARE(bytes.count('\n') + bytes.count('\r'), 48);
+        QCOMPARE(bytes.count("\r\n"), 29);
+        QCOMPARE(bytes.count('\n') + bytes.count('\r'), 58);
         Settings read = parse(bytes);
         QTEST(read.iniPrinterName, "readBack");
         read.iniPrinterName = printerName;

@@ -106,8 +106,9 @@ private slots:
         form.show();
         click(form, "hide_printer1");
         control<QComboBox>(form, "hide_time")->setCurrentIndex(5);
-        for (const char *check : {"showNumCopiesCheck", "StringCheck", "darkerFrameCheck",
-                                  "keybdCheck", "leafQuickTurn", "webCamCheck"})
+        for (const char *check :
+             {"showNumCopiesCheck", "StringCheck", "darkerFrameCheck", "keybdCheck",
+              "leafQuickTurn", "webCamCheck", "readAloudCheck", "letterVoiceCheck"})
             click(form, QString::fromLatin1(check));
         for (int press = 0; press < 3; ++press)
             click(form, "pageSFUp");
@@ -121,8 +122,8 @@ private slots:
 
         QCOMPARE(s.hidePrinterTime, 10);
         QCOMPARE((QList<bool>{s.showNumCopiesCombo, s.useIWBstring, s.useDarkerFrameColour,
-                              s.useIWBkeyBd, s.useWebCam}),
-                 (QList<bool>{false, true, false, false, true}));
+                              s.useIWBkeyBd, s.useWebCam, s.readAloud, s.speakLetters}),
+                 (QList<bool>{false, true, false, false, true, false, true}));
         QCOMPARE(s.leaftletTurnAngle, 45);
         QCOMPARE(s.printZoomSFPC, 100);
         QCOMPARE(s.fontSFatPrintPC, 89);
@@ -147,8 +148,9 @@ private slots:
         QSignalSpy applied(&form, &OptForm::optionsApplied);
         form.show();
         click(form, "hide_printer2");
-        for (const char *check : {"showNumCopiesCheck", "StringCheck", "darkerFrameCheck",
-                                  "keybdCheck", "leafQuickTurn", "webCamCheck"})
+        for (const char *check :
+             {"showNumCopiesCheck", "StringCheck", "darkerFrameCheck", "keybdCheck",
+              "leafQuickTurn", "webCamCheck", "readAloudCheck", "letterVoiceCheck"})
             click(form, QString::fromLatin1(check));
         click(form, "pageSFDown");
         click(form, "textSFUp");

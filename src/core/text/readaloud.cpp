@@ -1,0 +1,207 @@
+#include "core/text/readaloud.h"
+
+#include "core/doctypes/table.h"
+#include "core/foundation/translator.h"
+
+#include <algorithm>
+
+namespace quillora {
+
+namespace {
+
+bool holdsWords(const QString &text)
+{
+    const QString trimmed = text.trimmed();
+    return !trimmed.isEmpty() && trimmed != kPlaceholderText;
+}
+
+// A text box's words; a table's untouched title holds a placeholder of its own.
+QString textBoxWords(const PageModel &page, int index)
+{
+    const QString &text = page.textBoxes[index].text;
+    const bool tableTitle = page.documentType == DocumentKind::Table && index == kTableTitleIndex;
+    return tableTitle && text == kTableTitlePlaceholder ? QString() : text;
+}
+
+bool endsSentence(QChar c)
+{
+    return c == u'.' || c == u'!' || c == u'?' || c == u'\n' || c == u'\r' ||
+           c == QChar::ParagraphSeparator || c == QChar::LineSeparator;
+}
+
+QPoint pictureOrigin(const PageModel &page, int index)
+{
+    return index >= 0 && index < page.pictureBoxes.size()
+               ? page.pictureBoxes[index].geometry.topLeft()
+               : QPoint();
+}
+
+ReadingPassage joined(const QVector<ReadingPiece> &pieces)
+{
+    ReadingPassage passage;
+    for (ReadingPiece piece : pieces) {
+        piece.text = piece.text.trimmed();
+        if (!passage.text.isEmpty()) {
+            // A piece without a closing mark still ends with a pause, as a box ends a thought.
+            passage.text +=
+                endsSentence(passage.text.back()) ? QStringLiteral("\n") : QStringLiteral(".\n");
+        }
+        piece.offset = passage.text.size();
+        passage.text += piece.text;
+        passage.pieces.append(piece);
+    }
+    return passage;
+}
+
+std::optional<ReadingPiece> currentPiece(const PageModel &page, int editedFloatingText)
+{
+    if (editedFloatingText > 0 && editedFloatingText < page.floatingTexts.size()) {
+        const FloatingTextModel &text = page.floatingTexts[editedFloatingText];
+        return ReadingPiece{{}, editedFloatingText, text.geometry, text.text};
+    }
+    const CurrentObject &current = page.current;
+    const int i = current.index;
+    if (current.kind == objectkind::Text && i >= 0 && i < page.textBoxes.size())
+        return ReadingPiece{current, 0, page.textBoxes[i].geometry, textBoxWords(page, i)};
+    if (current.kind == objectkind::RichText && i >= 0 && i < page.richTextBoxes.size()) {
+        return ReadingPiece{current, 0, page.richTextBoxes[i].geometry,
+                            page.richTextBoxes[i].plainText};
+    }
+    if (current.kind == objectkind::Bubble && i >= 0 && i < page.bubbles.size())
+        return ReadingPiece{current, 0, page.bubbles[i].geometry, page.bubbles[i].text};
+    if (current.kind == objectkind::BannerLine)
+        return ReadingPiece{current, 0, {}, page.banner.text};
+    return std::nullopt;
+}
+
+} // namespace
+
+QVector<ReadingPiece> pageTexts(const PageModel &page)
+{
+    QVector<ReadingPiece> pieces;
+    const auto add = [&pieces](CurrentObject source, int slot, QRect where, const QString &text) {
+        if (holdsWords(text))
+            pieces.append({std::move(source), slot, where, text});
+    };
+    for (int i = 0; i < page.textBoxes.size(); ++i) {
+        const TextBoxModel &box = page.textBoxes[i];
+        if (box.visible)
+            add({objectkind::Text, i}, 0, box.geometry, textBoxWords(page, i));
+    }
+    for (int i = 0; i < page.richTextBoxes.size(); ++i) {
+        const RichTextBoxModel &box = page.richTextBoxes[i];
+        if (box.visible)
+            add({objectkind::RichText, i}, 0, box.geometry, box.plainText);
+    }
+    for (int i = 0; i < page.bubbles.size(); ++i) {
+        const BubbleModel &bubble = page.bubbles[i];
+        if (bubble.visible) {
+            add({objectkind::Bubble, i}, 0,
+                bubble.geometry.translated(pictureOrigin(page, bubble.frame)), bubble.text);
+        }
+    }
+    for (int slot = 1; slot < page.floatingTexts.size(); ++slot) {
+        const FloatingTextModel &text = page.floatingTexts[slot];
+        if (text.visible)
+            add({}, slot, text.geometry.translated(pictureOrigin(page, 0)), text.text);
+    }
+    add({objectkind::BannerLine, 0}, 0, {}, page.banner.text);
+    return pieces;
+}
+
+QVector<ReadingPiece> inReadingOrder(QVector<ReadingPiece> pieces, Qt::LayoutDirection direction)
+{
+    std::stable_sort(
+        pieces.begin(), pieces.end(),
+        [](const ReadingPiece &a, const ReadingPiece &b) { return a.where.top() < b.where.top(); });
+    const auto beforeInLine = [direction](const ReadingPiece &a, const ReadingPiece &b) {
+        return direction == Qt::RightToLeft ? a.where.right() > b.where.right()
+                                            : a.where.left() < b.where.left();
+    };
+    for (auto line = pieces.begin(); line != pieces.end();) {
+        const int middle = line->where.center().y();
+        const auto end = std::find_if(line + 1, pieces.end(), [middle](const ReadingPiece &piece) {
+            return piece.where.top() > middle;
+        });
+        std::stable_sort(line, end, beforeInLine);
+        line = end;
+    }
+    return pieces;
+}
+
+ReadingPassage passageToRead(const PageModel &page, int editedFloatingText,
+                             Qt::LayoutDirection direction)
+{
+    if (const auto current = currentPiece(page, editedFloatingText);
+        current && holdsWords(current->text)) {
+        return joined({*current});
+    }
+    return joined(inReadingOrder(pageTexts(page), direction));
+}
+
+std::optional<MarkedWords> wordsAt(const ReadingPassage &passage, qsizetype start, qsizetype length)
+{
+    for (int i = int(passage.pieces.size()) - 1; i >= 0; --i) {
+        const ReadingPiece &piece = passage.pieces[i];
+        if (start < piece.offset)
+            continue;
+        const qsizetype within = start - piece.offset;
+        if (within >= piece.text.size())
+            return std::nullopt; // the pause between two pieces
+        return MarkedWords{i, within, std::min(length, piece.text.size() - within)};
+    }
+    return std::nullopt;
+}
+
+QVector<Phrase> phrasesOf(const QString &text, int first, int longest)
+{
+    QVector<Phrase> phrases;
+    qsizetype start = -1;
+    int words = 0;
+    qsizetype i = 0;
+    qsizetype wordEnd = 0;
+    while (i < text.size()) {
+        if (text[i].isSpace()) {
+            ++i;
+            continue;
+        }
+        if (start < 0)
+            start = i;
+        while (i < text.size() && !text[i].isSpace())
+            ++i;
+        wordEnd = i;
+        ++words;
+        const QChar last = text[i - 1];
+        const bool pause = endsSentence(last) || last == u',' || last == u';' || last == u':' ||
+                           (i < text.size() && endsSentence(text[i]));
+        if (pause || words >= (phrases.isEmpty() ? first : longest)) {
+            phrases.append({start, i - start});
+            start = -1;
+            words = 0;
+        }
+    }
+    if (start >= 0)
+        phrases.append({start, wordEnd - start});
+    return phrases;
+}
+
+QString letterToSay(QChar typed)
+{
+    return typed.isLetterOrNumber() ? QString(typed.toUpper()) : QString();
+}
+
+QString sentenceBefore(const QString &text, qsizetype caret)
+{
+    qsizetype start = std::clamp<qsizetype>(caret, 0, text.size());
+    const qsizetype end = start;
+    while (start > 0 && !endsSentence(text[start - 1]))
+        --start;
+    return text.mid(start, end - start).trimmed();
+}
+
+QLocale voiceLanguage(const Translator &translator, const QLocale &machine)
+{
+    return translator.hasLanguageFile() ? machine : QLocale(QLocale::English);
+}
+
+} // namespace quillora
