@@ -25,8 +25,9 @@ struct Fixture {
     PageFitInputs fit{3000, 2000, 106, 72, DocumentKind::Simple};
     PageModel page = bench::benchPage(dir.path(), fit);
     Staging staging{dir.filePath(QStringLiteral("staging/autosave"))};
-    WorkFileJob job{zip, staging, fit, {}, dir.filePath(QStringLiteral("recovery/RUNTAGAB.qlr")),
-                    Packing::Quick};
+    WorkFileJob job{
+        zip,           staging, fit, {}, dir.filePath(QStringLiteral("recovery/RUNTAGAB.qlr")),
+        Packing::Quick};
     FileWorker worker;
     QObject receiver;
 };

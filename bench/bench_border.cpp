@@ -5,7 +5,6 @@
 
 #include "core/printing/pageborder.h"
 
-
 #include <benchmark/benchmark.h>
 
 #include <cmath>

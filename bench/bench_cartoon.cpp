@@ -20,7 +20,8 @@ using namespace quillora;
 
 namespace {
 
-const QString kSixFrames = QStringLiteral(QUILLORA_SOURCE_DIR "/data/layouts/cartoon/six frames.xml");
+const QString kSixFrames =
+    QStringLiteral(QUILLORA_SOURCE_DIR "/data/layouts/cartoon/six frames.xml");
 
 PageFitInputs fullHd()
 {
@@ -50,9 +51,9 @@ void redrawWhileTheTailMoves(benchmark::State &state, BubbleKind kind)
     for (auto _ : state) {
         step = (step + 7) % 360;
         const double angle = step * 3.14159265 / 180.0;
-        bubble.tip = clampedTip(bubble.geometry, bubble.geometry.center() +
-                                                     QPoint(int(150 * std::cos(angle)),
-                                                            int(120 * std::sin(angle))));
+        bubble.tip = clampedTip(bubble.geometry,
+                                bubble.geometry.center() +
+                                    QPoint(int(150 * std::cos(angle)), int(120 * std::sin(angle))));
         surface.fill(Qt::transparent);
         QPainter painter(&surface);
         painter.translate(-QPointF(bubble.geometry.topLeft()));

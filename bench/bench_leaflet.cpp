@@ -43,8 +43,8 @@ PageModel busyLargeLeaflet()
     for (int round = 0; round < 3; ++round) {
         for (int p = 0; p < 6; ++p) {
             PictureBoxModel box;
-            box.geometry = QRect(40, 40 + round * page.height() / 4, page.width() - 80,
-                                 page.height() / 5);
+            box.geometry =
+                QRect(40, 40 + round * page.height() / 4, page.width() - 80, page.height() / 5);
             box.image = picture(box.geometry.size(), colours[round]);
             box.visible = true;
             leaflet.pictureBoxes.append(box);
@@ -89,7 +89,10 @@ void BM_PageTurnFrame(benchmark::State &state)
         benchmark::DoNotOptimize(holder.constBits());
     }
 }
-BENCHMARK(BM_PageTurnFrame)->Unit(benchmark::kMillisecond)->Repetitions(9)->ReportAggregatesOnly(true);
+BENCHMARK(BM_PageTurnFrame)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(9)
+    ->ReportAggregatesOnly(true);
 
 void BM_FlattenBusyPage(benchmark::State &state)
 {
@@ -102,7 +105,10 @@ void BM_FlattenBusyPage(benchmark::State &state)
         benchmark::DoNotOptimize(pages.pictures[1].constBits());
     }
 }
-BENCHMARK(BM_FlattenBusyPage)->Unit(benchmark::kMillisecond)->Repetitions(9)->ReportAggregatesOnly(true);
+BENCHMARK(BM_FlattenBusyPage)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(9)
+    ->ReportAggregatesOnly(true);
 
 void BM_PrintLargeLeafletToPdf(benchmark::State &state)
 {
@@ -117,6 +123,9 @@ void BM_PrintLargeLeafletToPdf(benchmark::State &state)
             state.SkipWithError("the PDF was not written");
     }
 }
-BENCHMARK(BM_PrintLargeLeafletToPdf)->Unit(benchmark::kMillisecond)->Repetitions(9)->ReportAggregatesOnly(true);
+BENCHMARK(BM_PrintLargeLeafletToPdf)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(9)
+    ->ReportAggregatesOnly(true);
 
 } // namespace

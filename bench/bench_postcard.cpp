@@ -26,7 +26,8 @@ FlipSides cardSides()
                        documentWindowFit(1920, 1080, DocumentKind::Postcard), &error))
         qFatal("%s", qPrintable(error));
     QImage &picture = page.pictureBoxes[kPostcardPictureIndex].image;
-    picture = QImage(page.pictureBoxes[kPostcardPictureIndex].geometry.size(), QImage::Format_RGB32);
+    picture =
+        QImage(page.pictureBoxes[kPostcardPictureIndex].geometry.size(), QImage::Format_RGB32);
     for (int y = 0; y < picture.height(); ++y)
         for (int x = 0; x < picture.width(); ++x)
             picture.setPixel(x, y, qRgb(x % 256, y % 256, (x + y) % 256));

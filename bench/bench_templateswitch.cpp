@@ -13,7 +13,6 @@ using namespace quillora;
 
 namespace {
 
-
 // Three text boxes and three picture boxes, laid out differently by `variant`.
 QByteArray threeByThree(int variant)
 {
@@ -65,7 +64,9 @@ void BM_SwitchThreePicturesThreeTexts(benchmark::State &state)
         toSecond = !toSecond;
     }
 }
-BENCHMARK(BM_SwitchThreePicturesThreeTexts)->Unit(benchmark::kMillisecond)->Repetitions(9)
+BENCHMARK(BM_SwitchThreePicturesThreeTexts)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(9)
     ->ReportAggregatesOnly(true);
 
 } // namespace

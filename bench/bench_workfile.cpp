@@ -18,7 +18,8 @@ using bench::benchPage;
 using bench::painting;
 
 struct Fixture : bench::WorkFileBench {
-    Fixture() : WorkFileBench({3000, 2000, 106, 72, DocumentKind::Simple}, QStringLiteral("bench.qlr"))
+    Fixture()
+        : WorkFileBench({3000, 2000, 106, 72, DocumentKind::Simple}, QStringLiteral("bench.qlr"))
     {
         page = benchPage(dir.path(), fit);
     }
@@ -66,7 +67,8 @@ struct PhotoFixture : Fixture {
     {
         for (int i = 0; i < 3; ++i) {
             page.pictureBoxes[i].image =
-                painting(quint32(i + 7)).scaled(4000, 3000, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+                painting(quint32(i + 7))
+                    .scaled(4000, 3000, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
         }
     }
 };
@@ -103,17 +105,25 @@ void BM_SaveThreePhotos(benchmark::State &state)
     double stall = 0;
     for (auto _ : state) {
         stall = std::max(stall, longestStallMs([&] {
-            QString error;
-            const bool saved = onWorker
-                                   ? saveOnWorker(worker, {f.zip, f.staging, f.fit, {}, f.path}, f.page, {}).done
-                                   : saveWorkFile(f.page, f.context(), f.path, {}, &error);
-            if (!saved)
-                state.SkipWithError("the save failed");
-        }));
+                             QString error;
+                             const bool saved =
+                                 onWorker
+                                     ? saveOnWorker(worker, {f.zip, f.staging, f.fit, {}, f.path},
+                                                    f.page, {})
+                                           .done
+                                     : saveWorkFile(f.page, f.context(), f.path, {}, &error);
+                             if (!saved)
+                                 state.SkipWithError("the save failed");
+                         }));
     }
     state.counters["longest_stall_ms"] = stall;
 }
-BENCHMARK(BM_SaveThreePhotos)->Arg(0)->Arg(1)->ArgName("on_worker")->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_SaveThreePhotos)
+    ->Arg(0)
+    ->Arg(1)
+    ->ArgName("on_worker")
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(3);
 
 void BM_OpenThreePhotos(benchmark::State &state)
 {
@@ -126,16 +136,24 @@ void BM_OpenThreePhotos(benchmark::State &state)
     double stall = 0;
     for (auto _ : state) {
         stall = std::max(stall, longestStallMs([&] {
-            PageModel opened;
-            const bool done = onWorker
-                                  ? openOnWorker(worker, {f.zip, f.staging, f.fit, {}, f.path}, DocumentKind::Simple).done
-                                  : openWorkFile(opened, f.context(), f.path, &error);
-            if (!done)
-                state.SkipWithError("the open failed");
-        }));
+                             PageModel opened;
+                             const bool done =
+                                 onWorker
+                                     ? openOnWorker(worker, {f.zip, f.staging, f.fit, {}, f.path},
+                                                    DocumentKind::Simple)
+                                           .done
+                                     : openWorkFile(opened, f.context(), f.path, &error);
+                             if (!done)
+                                 state.SkipWithError("the open failed");
+                         }));
     }
     state.counters["longest_stall_ms"] = stall;
 }
-BENCHMARK(BM_OpenThreePhotos)->Arg(0)->Arg(1)->ArgName("on_worker")->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_OpenThreePhotos)
+    ->Arg(0)
+    ->Arg(1)
+    ->ArgName("on_worker")
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(3);
 
 } // namespace

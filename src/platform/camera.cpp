@@ -18,8 +18,8 @@ bool Camera::saveFrame(const QString &path, int quality, QString *error) const
     QByteArray jpeg;
     QBuffer buffer(&jpeg);
     QString why = QStringLiteral("the picture could not be encoded");
-    if (!buffer.open(QIODevice::WriteOnly) || !frame.save(&buffer, "JPEG", quality)
-        || !writeWholeFile(path, jpeg, &why, Durability::Scratch)) {
+    if (!buffer.open(QIODevice::WriteOnly) || !frame.save(&buffer, "JPEG", quality) ||
+        !writeWholeFile(path, jpeg, &why, Durability::Scratch)) {
         if (error)
             *error = QStringLiteral("%1 could not be written: %2")
                          .arg(QDir::toNativeSeparators(path), why);

@@ -15,11 +15,8 @@ struct EncodedType {
     const char *nameForType;
 };
 constexpr EncodedType kEncodedTypes[] = {
-    {"image/png", "clip.png"},
-    {"image/bmp", "clip.bmp"},
-    {"image/x-bmp", "clip.bmp"},
-    {"image/jpeg", "clip.jpg"},
-    {"image/gif", "clip.gif"},
+    {"image/png", "clip.png"},  {"image/bmp", "clip.bmp"}, {"image/x-bmp", "clip.bmp"},
+    {"image/jpeg", "clip.jpg"}, {"image/gif", "clip.gif"},
 };
 
 QByteArray encoded(const QImage &image, const char *format)

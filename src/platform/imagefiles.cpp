@@ -47,7 +47,8 @@ bool renderSvg(const QByteArray &svg, int longSide, QImage *out, QString *error,
         setError(error, QStringLiteral("the picture has no size"));
         return false;
     }
-    const QSize size = natural.scaled(longSide, longSide, Qt::KeepAspectRatio).toSize().expandedTo(QSize(1, 1));
+    const QSize size =
+        natural.scaled(longSide, longSide, Qt::KeepAspectRatio).toSize().expandedTo(QSize(1, 1));
     QImage image(size, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
@@ -226,7 +227,8 @@ bool loadPictureBytes(const QByteArray &bytes, const QString &nameForType, QImag
     }
     if (qint64(size.width()) * size.height() > limits.maxPixels) {
         setError(error, QStringLiteral("this picture is too big (%1 × %2)")
-                            .arg(size.width()).arg(size.height()));
+                            .arg(size.width())
+                            .arg(size.height()));
         return false;
     }
     // Qt's own allocation guard, in megabytes, kept in step with our pixel limit.

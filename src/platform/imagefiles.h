@@ -10,9 +10,9 @@
 namespace quillora {
 
 struct ImageLoadLimits {
-    qint64 maxPixels = 100'000'000;   // decoded size never exceeds this
+    qint64 maxPixels = 100'000'000; // decoded size never exceeds this
     qint64 maxFileBytes = 256LL * 1024 * 1024;
-    int metafileLongSide = 1600;      // metafiles are drawn this large on their longer side
+    int metafileLongSide = 1600; // metafiles are drawn this large on their longer side
 };
 
 // True when the name ends in "wmf" or "emf", in any case.

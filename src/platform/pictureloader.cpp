@@ -14,10 +14,9 @@ namespace {
 // turned by its camera tag after decoding), or `full` itself when that is no smaller.
 QSize coveringSize(QSize full, QSize enough)
 {
-    const double scale = std::max({double(enough.width()) / full.width(),
-                                    double(enough.height()) / full.height(),
-                                    double(enough.width()) / full.height(),
-                                    double(enough.height()) / full.width()});
+    const double scale =
+        std::max({double(enough.width()) / full.width(), double(enough.height()) / full.height(),
+                  double(enough.width()) / full.height(), double(enough.height()) / full.width()});
     if (scale >= 1.0)
         return full;
     return QSize(std::max(1, int(std::ceil(full.width() * scale))),
@@ -38,8 +37,8 @@ bool FilePictureLoader::load(const QString &path, QSize enough, QImage *out, QSt
         return loadPictureFile(path, out, error, m_limits);
     QImageReader reader(&file);
     const QSize full = reader.size();
-    if (reader.format() != "jpeg" || !full.isValid() || full.isEmpty()
-        || qint64(full.width()) * full.height() > m_limits.maxPixels)
+    if (reader.format() != "jpeg" || !full.isValid() || full.isEmpty() ||
+        qint64(full.width()) * full.height() > m_limits.maxPixels)
         return loadPictureFile(path, out, error, m_limits);
     const QSize wanted = coveringSize(full, enough);
     if (wanted == full)

@@ -23,11 +23,11 @@ Environment systemEnvironment()
     // A school's technician may keep the shared settings elsewhere (and the tests do).
     env.folders.systemConfig =
         qEnvironmentVariable("QUILLORA_SYSTEM_CONFIG", QStringLiteral("/etc/quillora"));
-    const QString stateHome = qEnvironmentVariable(
-        "XDG_STATE_HOME", QDir::homePath() + QStringLiteral("/.local/state"));
+    const QString stateHome =
+        qEnvironmentVariable("XDG_STATE_HOME", QDir::homePath() + QStringLiteral("/.local/state"));
     env.folders.userState = stateHome + QStringLiteral("/quillora");
-    const QString dataHome = qEnvironmentVariable(
-        "XDG_DATA_HOME", QDir::homePath() + QStringLiteral("/.local/share"));
+    const QString dataHome =
+        qEnvironmentVariable("XDG_DATA_HOME", QDir::homePath() + QStringLiteral("/.local/share"));
     env.folders.userData = dataHome + QStringLiteral("/quillora");
     // End-to-end scenarios wait a second for an autosave instead of twenty, and for a
     // progress picture instead of minutes.

@@ -7,7 +7,6 @@
 #include <quazip/quazipfileinfo.h>
 #include <quazip/quazipnewinfo.h>
 
-
 namespace quillora {
 namespace {
 
@@ -24,7 +23,8 @@ public:
     bool open(QString *error)
     {
         if (!m_zip.open(QuaZip::mdUnzip)) {
-            setError(error, QStringLiteral("not a readable archive (code %1)").arg(m_zip.getZipError()));
+            setError(error,
+                     QStringLiteral("not a readable archive (code %1)").arg(m_zip.getZipError()));
             return false;
         }
         for (bool more = m_zip.goToFirstFile(); more; more = m_zip.goToNextFile()) {
@@ -69,7 +69,8 @@ public:
         QuaZipFile file(&m_zip);
         if (!file.open(QIODevice::ReadOnly)) {
             setError(error, QStringLiteral("cannot read %1 (code %2)")
-                                .arg(m_entries[index].name).arg(file.getZipError()));
+                                .arg(m_entries[index].name)
+                                .arg(file.getZipError()));
             return false;
         }
         QByteArray bytes;
@@ -116,7 +117,8 @@ public:
             return false;
         m_zip.setAutoClose(false);
         if (!m_zip.open(QuaZip::mdCreate)) {
-            setError(error, QStringLiteral("cannot start the archive (code %1)").arg(m_zip.getZipError()));
+            setError(error,
+                     QStringLiteral("cannot start the archive (code %1)").arg(m_zip.getZipError()));
             return false;
         }
         return true;
@@ -133,14 +135,16 @@ public:
         QuaZipFile file(&m_zip);
         QuaZipNewInfo info(name);
         info.externalAttr = quint32(0100644) << 16; // a regular file, readable by everyone
-        if (!file.open(QIODevice::WriteOnly, info, nullptr, 0, Z_DEFLATED, m_level)
-            || file.write(bytes) != bytes.size()) {
-            setError(error, QStringLiteral("cannot add %1 (code %2)").arg(name).arg(file.getZipError()));
+        if (!file.open(QIODevice::WriteOnly, info, nullptr, 0, Z_DEFLATED, m_level) ||
+            file.write(bytes) != bytes.size()) {
+            setError(error,
+                     QStringLiteral("cannot add %1 (code %2)").arg(name).arg(file.getZipError()));
             return false;
         }
         file.close();
         if (file.getZipError() != ZIP_OK) {
-            setError(error, QStringLiteral("cannot add %1 (code %2)").arg(name).arg(file.getZipError()));
+            setError(error,
+                     QStringLiteral("cannot add %1 (code %2)").arg(name).arg(file.getZipError()));
             return false;
         }
         m_added.append({name, bytes.size()});
@@ -151,7 +155,9 @@ public:
     {
         m_zip.close();
         if (m_zip.getZipError() != ZIP_OK) {
-            setError(error, QStringLiteral("cannot complete the archive (code %1)").arg(m_zip.getZipError()));
+            setError(
+                error,
+                QStringLiteral("cannot complete the archive (code %1)").arg(m_zip.getZipError()));
             return false;
         }
         return m_target.commit(error, [this](QIODevice &written, QString *why) {
@@ -170,18 +176,22 @@ private:
     {
         QuaZip zip(&written);
         if (!zip.open(QuaZip::mdUnzip)) {
-            setError(why, QStringLiteral("its directory cannot be read (code %1)").arg(zip.getZipError()));
+            setError(
+                why,
+                QStringLiteral("its directory cannot be read (code %1)").arg(zip.getZipError()));
             return false;
         }
         const QList<QuaZipFileInfo64> listed = zip.getFileInfoList64();
         zip.close();
         if (listed.size() != m_added.size()) {
-            setError(why, QStringLiteral("%1 of %2 members are listed").arg(listed.size()).arg(m_added.size()));
+            setError(why, QStringLiteral("%1 of %2 members are listed")
+                              .arg(listed.size())
+                              .arg(m_added.size()));
             return false;
         }
         for (int i = 0; i < listed.size(); ++i) {
-            if (listed[i].name != m_added[i].name
-                || qint64(listed[i].uncompressedSize) != m_added[i].size) {
+            if (listed[i].name != m_added[i].name ||
+                qint64(listed[i].uncompressedSize) != m_added[i].size) {
                 setError(why, QStringLiteral("%1 is listed wrongly").arg(m_added[i].name));
                 return false;
             }

@@ -28,7 +28,8 @@ int main(int argc, char *argv[])
     svg.render(&painter);
     painter.end();
     if (!icon.save(args.at(2), "PNG")) {
-        std::fprintf(stderr, "quillora_render_icon: %s could not be written\n", qPrintable(args.at(2)));
+        std::fprintf(stderr, "quillora_render_icon: %s could not be written\n",
+                     qPrintable(args.at(2)));
         return 1;
     }
     return 0;

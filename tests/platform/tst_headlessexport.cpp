@@ -33,8 +33,8 @@ int run(const QStringList &arguments, QString *message = nullptr)
     ZipArchiveFormat zip;
     QString written;
     QTextStream errors(&written);
-    const int code =
-        runHeadlessExport(QStringList{QStringLiteral("quillora")} + arguments, context, zip, &errors);
+    const int code = runHeadlessExport(QStringList{QStringLiteral("quillora")} + arguments, context,
+                                       zip, &errors);
     errors.flush();
     if (message)
         *message = written;
@@ -89,9 +89,8 @@ void HeadlessExportTest::wrongArguments_data()
     QTest::newRow("extra") << QStringList{QStringLiteral("--export-pdf"), QStringLiteral("a.pdf"),
                                           QStringLiteral("b.qlr"), QStringLiteral("c.qlr")}
                            << 2;
-    QTest::newRow("steps without file") << QStringList{QStringLiteral("--export-steps"),
-                                                       QStringLiteral("steps")}
-                                        << 2;
+    QTest::newRow("steps without file")
+        << QStringList{QStringLiteral("--export-steps"), QStringLiteral("steps")} << 2;
 }
 
 void HeadlessExportTest::wrongArguments()

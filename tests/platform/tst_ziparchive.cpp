@@ -33,7 +33,8 @@ private slots:
         QCOMPARE(staging.membersToPack(),
                  QStringList({"text0.txt", "pic0.bmp", "rtb0.rtf", "fileinfo.xml", "layout.xml",
                               "layout0.png"}));
-        QVERIFY2(!QFile::exists(staging.memberPath("web.bmp")), "the webcam snapshot is never packed");
+        QVERIFY2(!QFile::exists(staging.memberPath("web.bmp")),
+                 "the webcam snapshot is never packed");
 
         ZipArchiveFormat zip;
         QString error;
@@ -55,7 +56,8 @@ private slots:
                                  "layout2.png", "upicABC.bmp"})
             writeFile(staging.memberPath(QString::fromLatin1(name)), "x");
         staging.clear(false);
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList({"layout2.png", "upicABC.bmp"}));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files),
+                 QStringList({"layout2.png", "upicABC.bmp"}));
         staging.clear(true);
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList({"upicABC.bmp"}));
     }
@@ -65,18 +67,19 @@ private slots:
         QTest::addColumn<QList<RawMember>>("members");
         QTest::addColumn<bool>("accepted");
         QTest::addColumn<QStringList>("expectedFiles");
-        QTest::newRow("parent folder") << QList<RawMember>{{"../evil.txt", "x"}, {"text0.txt", "ok"}}
-                                       << true << QStringList{"text0.txt"};
-        QTest::newRow("absolute path") << QList<RawMember>{{"/evil.txt", "x"}}
-                                       << true << QStringList{};
-        QTest::newRow("folder member") << QList<RawMember>{{"sub/text0.txt", "x"}, {"sub/", ""}}
-                                       << true << QStringList{};
-        QTest::newRow("backslash path") << QList<RawMember>{{"..\\evil.txt", "x"}}
-                                        << true << QStringList{};
+        QTest::newRow("parent folder")
+            << QList<RawMember>{{"../evil.txt", "x"}, {"text0.txt", "ok"}} << true
+            << QStringList{"text0.txt"};
+        QTest::newRow("absolute path")
+            << QList<RawMember>{{"/evil.txt", "x"}} << true << QStringList{};
+        QTest::newRow("folder member")
+            << QList<RawMember>{{"sub/text0.txt", "x"}, {"sub/", ""}} << true << QStringList{};
+        QTest::newRow("backslash path")
+            << QList<RawMember>{{"..\\evil.txt", "x"}} << true << QStringList{};
         QTest::newRow("dot names") << QList<RawMember>{{"..", "x"}, {".", "x"}, {"text0.txt", "ok"}}
                                    << true << QStringList{"text0.txt"};
-        QTest::newRow("symbolic link") << QList<RawMember>{{"pic0.bmp", "/etc/passwd", 0120777}}
-                                       << true << QStringList{};
+        QTest::newRow("symbolic link")
+            << QList<RawMember>{{"pic0.bmp", "/etc/passwd", 0120777}} << true << QStringList{};
         QTest::newRow("same name twice") << QList<RawMember>{{"text0.txt", "a"}, {"text0.txt", "b"}}
                                          << false << QStringList{"text0.txt"};
     }

@@ -9,8 +9,7 @@ namespace quillora::folderchoice {
 
 void choose(AppContext &context, bool useMyDocuments, const QString &folder)
 {
-    context.settings.workingDir =
-        useMyDocuments ? kMyDocumentsWord : QDir::cleanPath(folder);
+    context.settings.workingDir = useMyDocuments ? kMyDocumentsWord : QDir::cleanPath(folder);
     context.folders.working =
         resolveWorkingFolder(context.settings.workingDir, context.env.folders.documents);
     context.fileDialogFolder = context.folders.working;

@@ -87,8 +87,8 @@ int writeThumbnail(const QString &sizeText, const QString &input, const QString 
     bool isNumber = false;
     const int size = sizeText.toInt(&isNumber);
     if (!isNumber || size < 1 || size > kLargestThumbnail) {
-        errors << "quillora: " << sizeText << " is not a thumbnail size (1 to "
-               << kLargestThumbnail << ")\n";
+        errors << "quillora: " << sizeText << " is not a thumbnail size (1 to " << kLargestThumbnail
+               << ")\n";
         return kWrongArguments;
     }
     PageModel page;
@@ -162,9 +162,8 @@ int runHeadlessExport(const QStringList &arguments, AppContext &context, Archive
     const QStringList args = arguments.mid(1);
     if (!asksForHeadlessExport(args))
         return -1;
-    const QString mode = *std::find_if(args.begin(), args.end(), [](const QString &arg) {
-        return asksForHeadlessExport({arg});
-    });
+    const QString mode = *std::find_if(
+        args.begin(), args.end(), [](const QString &arg) { return asksForHeadlessExport({arg}); });
     if (mode == kThumbnail) {
         if (args.size() != 4 || args.first() != kThumbnail) {
             err << "usage: quillora --thumbnail SIZE FILE.qlr OUT.png\n";

@@ -129,7 +129,8 @@ OptionsEffects apply(const OptionsValues &values, AppContext &context)
         settings.speakLetters = values.speakLetters;
     for (std::size_t slot = 0; slot < values.fonts.size(); ++slot) {
         // An emptied list would leave the children a slot with no font at all.
-        if (!values.fonts[slot].trimmed().isEmpty() && !isLocked(context, fontKeyForSlot(int(slot))))
+        if (!values.fonts[slot].trimmed().isEmpty() &&
+            !isLocked(context, fontKeyForSlot(int(slot))))
             settings.fontSlots[slot] = values.fonts[slot];
     }
     effects.frameColour = context.frameColour();

@@ -22,9 +22,9 @@ enum class PrintButtonRule {
 
 struct OptionsValues {
     PrintButtonRule printButtonRule = PrintButtonRule::AlwaysShown;
-    int hideMinutes = 2;              // the minutes list's number
+    int hideMinutes = 2; // the minutes list's number
     bool showNumCopies = false;
-    QString chosenPrinter;            // empty until the teacher picks an entry of the list
+    QString chosenPrinter; // empty until the teacher picks an entry of the list
     int pageScalePercent = 100;
     int textScalePercent = 96;
     bool pullDownString = false;
@@ -32,7 +32,7 @@ struct OptionsValues {
     bool screenKeyboard = false;
     bool quickLeafletTurn = false;
     bool webCamButton = true;
-    int snapshotMinutes = 2;          // progressSnapshots: 0 takes no progress pictures
+    int snapshotMinutes = 2; // progressSnapshots: 0 takes no progress pictures
     bool readAloudButton = true;
     bool speakLetters = false;
     std::array<QString, 5> fonts;
@@ -43,16 +43,16 @@ struct OptionsValues {
 // What the document window does once the options are confirmed.
 struct OptionsEffects {
     enum class PrintButton {
-        Keep,  // left alone: the enabled hide timer brings a hidden button back at its next tick
+        Keep, // left alone: the enabled hide timer brings a hidden button back at its next tick
         Show,
         Hide,
     };
     PrintButton printButton = PrintButton::Keep;
-    bool hideTimerEnabled = true;        // the window's print-button hide timer
-    bool clearHideCountDown = false;     // forget the minutes already counted since printing
-    quint32 frameColour = 0xC0C0C0u;     // 0x00BBGGRR, for every object frame of the window
-    bool webCamButtonVisible = true;     // every window but the anywhere page follows this
-    QString printerName;                 // a printer the teacher picked; empty = unchanged
+    bool hideTimerEnabled = true;    // the window's print-button hide timer
+    bool clearHideCountDown = false; // forget the minutes already counted since printing
+    quint32 frameColour = 0xC0C0C0u; // 0x00BBGGRR, for every object frame of the window
+    bool webCamButtonVisible = true; // every window but the anywhere page follows this
+    QString printerName;             // a printer the teacher picked; empty = unchanged
 };
 
 namespace options {
@@ -79,8 +79,8 @@ OptionsValues fromSettings(const Settings &settings);
 // Whether the school's shared settings file fixes `key`: the options dialog shows it, disabled.
 bool isLocked(const AppContext &context, const QString &key);
 
-// Copies confirmed values into the program's settings (leaving locked keys as they are) and says what the window must do
-// about them.
+// Copies confirmed values into the program's settings (leaving locked keys as they are) and says
+// what the window must do about them.
 OptionsEffects apply(const OptionsValues &values, AppContext &context);
 
 } // namespace options

@@ -310,9 +310,9 @@ Settings settingsFromText(const SettingsText &text, const QString &installationF
     s.leaftletTurnAngle = integer(QStringLiteral("leaftletTurnAngle"), defaults.leaftletTurnAngle);
     s.warnIfNotA4 = boolean(QStringLiteral("warnIfNotA4"), defaults.warnIfNotA4);
     // Below zero means none, like zero.
-    s.progressSnapshots = std::clamp(
-        integer(QStringLiteral("progressSnapshots"), defaults.progressSnapshots), 0,
-        kMaxSnapshotMinutes);
+    s.progressSnapshots =
+        std::clamp(integer(QStringLiteral("progressSnapshots"), defaults.progressSnapshots), 0,
+                   kMaxSnapshotMinutes);
     s.readAloud = boolean(QStringLiteral("readAloud"), defaults.readAloud);
     s.speakLetters = boolean(QStringLiteral("speakLetters"), defaults.speakLetters);
     s.voiceEngine = text.value(QStringLiteral("voiceEngine"));

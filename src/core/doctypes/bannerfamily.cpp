@@ -105,7 +105,8 @@ void setBannerMode(PageModel &page, BannerMode mode)
     BorderModel &border = page.border;
     border.type = showsBorder(mode) ? BorderType::Pattern : BorderType::None;
     // Square tiles, so the border editor's paper is square as every tile is.
-    border.tileWidth = border.tileHeight = std::max(1, int(std::lround(kBannerTileMm * page.scale)));
+    border.tileWidth = border.tileHeight =
+        std::max(1, int(std::lround(kBannerTileMm * page.scale)));
     border.edgeWidth = border.edgeHeight = int(std::lround(kBannerTileStartMm * page.scale));
 }
 

@@ -71,14 +71,14 @@ BubbleLayout bubbleLayout(BubbleKind kind, QSize surface)
     if (kind == BubbleKind::Caption) {
         const QRect box(width / 2 - layout.rx, height / 2 - layout.ry, 2 * layout.rx,
                         2 * layout.ry);
-        layout.textArea = box.adjusted(kCaptionMargin, kCaptionMargin, -kCaptionMargin,
-                                       -kCaptionMargin);
+        layout.textArea =
+            box.adjusted(kCaptionMargin, kCaptionMargin, -kCaptionMargin, -kCaptionMargin);
     } else {
         const int a = int(layout.rx * std::cos(kPi / 4));
         const int b = int(layout.ry * std::sin(kPi / 4));
-        layout.textArea = QRect(int(width / 2.0 - a + kTextInset),
-                                int(height / 2.0 - b + kTextInset), 2 * a - 2 * kTextInset,
-                                2 * b - 2 * kTextInset);
+        layout.textArea =
+            QRect(int(width / 2.0 - a + kTextInset), int(height / 2.0 - b + kTextInset),
+                  2 * a - 2 * kTextInset, 2 * b - 2 * kTextInset);
     }
     if (layout.textArea.width() < 1 || layout.textArea.height() < 1)
         layout.textArea = QRect(layout.centre.toPoint(), QSize(1, 1));
@@ -119,8 +119,8 @@ QVector<QRectF> thoughtTrail(QSize surface, QPointF tip)
             break;
         const QPointF centre(layout.centre.x() + layout.rx * t * std::cos(theta),
                              layout.centre.y() + layout.ry * t * std::sin(theta));
-        puffs.append(QRectF(centre.x() - radius, centre.y() - radius / 2.0, 2.0 * radius,
-                            double(radius)));
+        puffs.append(
+            QRectF(centre.x() - radius, centre.y() - radius / 2.0, 2.0 * radius, double(radius)));
         radius = std::max(radius - 1, kSmallestPuffRadius);
     }
     return puffs;
@@ -163,8 +163,8 @@ TextBoxModel bubbleTextBox(const BubbleModel &bubble)
     TextBoxModel box;
     box.style = bubble.style;
     box.style.align = Alignment::Centre;
-    box.geometry = bubbleLayout(bubble.kind, bubble.geometry.size())
-                       .textArea.translated(topLeftOf(bubble));
+    box.geometry =
+        bubbleLayout(bubble.kind, bubble.geometry.size()).textArea.translated(topLeftOf(bubble));
     box.text = bubble.text;
     box.multiLine = true;
     box.visible = bubble.visible;
@@ -192,8 +192,8 @@ bool fitBubbleText(BubbleModel &bubble)
 QPoint sizeHandleCentre(const BubbleModel &bubble)
 {
     const BubbleLayout layout = bubbleLayout(bubble.kind, bubble.geometry.size());
-    return topLeftOf(bubble) + QPoint(int(layout.centre.x()) + layout.rx,
-                                      int(layout.centre.y()) + layout.ry);
+    return topLeftOf(bubble) +
+           QPoint(int(layout.centre.x()) + layout.rx, int(layout.centre.y()) + layout.ry);
 }
 
 int maxBubbleReach(int frameWidth)
@@ -229,8 +229,8 @@ QPoint clampedTip(const QRect &surface, QPoint tip)
 
 QSize defaultBubbleSize(int screenWidthPx, int frameWidth)
 {
-    const int width = screenWidthPx <= kSmallScreenWidthPx ? kSmallScreenBubbleWidth
-                                                           : kLargeScreenBubbleWidth;
+    const int width =
+        screenWidthPx <= kSmallScreenWidthPx ? kSmallScreenBubbleWidth : kLargeScreenBubbleWidth;
     QSize size(width, width * 3 / 4);
     // The size handle's reach is a fifth of the width more than a quarter of it (3-4-5).
     const int reach = int(std::hypot(size.width() / 4.0, size.height() / 4.0));

@@ -31,9 +31,9 @@ double tailDirection(QPointF centre, QPointF tip, double rx, double ry);
 // The shapes of a bubble on its own surface (0, 0 = the surface's top-left corner).
 struct BubbleLayout {
     QPointF centre;
-    int rx = 0;          // semi-axes of the ellipse, a quarter of the surface
+    int rx = 0; // semi-axes of the ellipse, a quarter of the surface
     int ry = 0;
-    QRect textArea;      // where its words go
+    QRect textArea; // where its words go
 };
 BubbleLayout bubbleLayout(BubbleKind kind, QSize surface);
 

@@ -48,8 +48,8 @@ QString bubbleLine(int index, const BubbleModel &bubble)
            attribute(u"szhandcx", handle.x()) + attribute(u"szhandcy", handle.y()) +
            attribute(u"font", bubble.style.fontName) +
            attribute(u"size", dialect::formatReal(bubble.style.fontSize)) +
-           attribute(u"colour", dialect::formatColour(bubble.style.colour)) +
-           QStringLiteral("/>") + kCrLf;
+           attribute(u"colour", dialect::formatColour(bubble.style.colour)) + QStringLiteral("/>") +
+           kCrLf;
 }
 
 void readStyle(QStringView line, TextStyle &style)
@@ -95,16 +95,15 @@ bool placeBubble(QStringView fullLine, PageModel &page)
     const QRect frameRect(QPoint(0, 0), page.pictureBoxes[frame].geometry.size());
     const QPoint given(dialect::intAttribute(line, u"cx"), dialect::intAttribute(line, u"cy"));
     // The size handle lies a quarter of the surface's width and height from the centre.
-    const QPoint reach = QPoint(dialect::intAttribute(line, u"szhandcx"),
-                                dialect::intAttribute(line, u"szhandcy")) -
-                         given;
+    const QPoint reach =
+        QPoint(dialect::intAttribute(line, u"szhandcx"), dialect::intAttribute(line, u"szhandcy")) -
+        given;
     const QSize surface(std::max(8, 4 * std::abs(reach.x())), std::max(8, 4 * std::abs(reach.y())));
     const QPoint centre = clampedTip(frameRect, given);
     TextStyle style;
     readStyle(line, style);
-    const int index =
-        createBubble(page, BubbleKind(kind), frame, centre, surface.boundedTo(QSize(4096, 4096)),
-                     style);
+    const int index = createBubble(page, BubbleKind(kind), frame, centre,
+                                   surface.boundedTo(QSize(4096, 4096)), style);
     if (index < 0)
         return false;
     BubbleModel &bubble = page.bubbles[index];
@@ -126,8 +125,7 @@ bool placeBubble(QStringView fullLine, PageModel &page)
 QString cartoonDescription(const PageModel &page)
 {
     QString text = QStringLiteral("<layout") + attribute(u"name", u"usermade") +
-                   attribute(u"width", page.pageWidthMm) +
-                   attribute(u"height", page.pageHeightMm) +
+                   attribute(u"width", page.pageWidthMm) + attribute(u"height", page.pageHeightMm) +
                    attribute(u"numpicboxes", page.announcedPictureBoxes) + QStringLiteral(">") +
                    kCrLf;
     const int frames = std::min<int>(page.announcedPictureBoxes, page.pictureBoxes.size());

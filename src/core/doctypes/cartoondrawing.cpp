@@ -62,8 +62,8 @@ void renderCartoonPage(QPainter &painter, const PageModel &page, const PageRende
 {
     renderPage(painter, page, options);
     painter.save();
-    painter.setPen(QPen(Qt::black, kFrameLineWidth * options.scale, Qt::SolidLine,
-                        Qt::SquareCap, Qt::MiterJoin));
+    painter.setPen(QPen(Qt::black, kFrameLineWidth * options.scale, Qt::SolidLine, Qt::SquareCap,
+                        Qt::MiterJoin));
     painter.setBrush(Qt::NoBrush);
     for (const PictureBoxModel &box : page.pictureBoxes)
         if (box.visible && !box.geometry.isEmpty())
@@ -93,8 +93,7 @@ QImage renderCartoonPageImage(const PageModel &page, qreal scale)
     return image;
 }
 
-PrintResult printCartoon(const PageModel &page, PrintDevice &device,
-                         const PrintSettings &settings)
+PrintResult printCartoon(const PageModel &page, PrintDevice &device, const PrintSettings &settings)
 {
     return printPageCopies(
         device, orientationFor(page), page.pageRect.size(), settings,

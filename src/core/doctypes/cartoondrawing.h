@@ -22,12 +22,10 @@ void drawBubble(QPainter &painter, const BubbleModel &bubble, QPointF frameOrigi
                 const QRectF &frameOnTarget, qreal fontFactor = 1.0);
 
 // The frames' pictures with a line round each, then every visible bubble.
-void renderCartoonPage(QPainter &painter, const PageModel &page,
-                       const PageRenderOptions &options);
+void renderCartoonPage(QPainter &painter, const PageModel &page, const PageRenderOptions &options);
 // The page alone on white; a null image when it has no size.
 QImage renderCartoonPageImage(const PageModel &page, qreal scale = 1.0);
 
-PrintResult printCartoon(const PageModel &page, PrintDevice &device,
-                         const PrintSettings &settings);
+PrintResult printCartoon(const PageModel &page, PrintDevice &device, const PrintSettings &settings);
 
 } // namespace quillora

@@ -23,12 +23,10 @@ bool CartoonFamily::buildNewPage(PageModel &page, const QString &templatePath,
         return false;
     }
     // A template of our own has no bubbles, but one saved as a template may.
-    return readCartoonDescription(file.read(kMaxTemplateBytes + 1), templatePath, page, fit,
-                                  error);
+    return readCartoonDescription(file.read(kMaxTemplateBytes + 1), templatePath, page, fit, error);
 }
 
-bool CartoonFamily::writeMembers(const PageModel &page, const QString &folder,
-                                 QString *error) const
+bool CartoonFamily::writeMembers(const PageModel &page, const QString &folder, QString *error) const
 {
     return writePageMembers(page, folder, MemberUse::WorkFile, error);
 }
@@ -47,8 +45,8 @@ bool CartoonFamily::writeDescription(const PageModel &page, const Staging &stagi
                           Durability::Scratch);
 }
 
-bool CartoonFamily::readDescription(const QString &path, PageModel &page,
-                                    const PageFitInputs &fit, QString *error) const
+bool CartoonFamily::readDescription(const QString &path, PageModel &page, const PageFitInputs &fit,
+                                    QString *error) const
 {
     return buildNewPage(page, path, fit, error);
 }

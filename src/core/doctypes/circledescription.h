@@ -43,8 +43,8 @@ CircleDescription parseCircleDescription(const QString &description, float scale
 
 // A new circle laid out on a page of `pagePx` as the description at `path` asks: its segment
 // count and its words' styles. On failure `page` is untouched.
-[[nodiscard]] bool readCircleDescription(const QString &path, const QSize &pagePx,
-                                         CirclePage *page, QString *error = nullptr);
+[[nodiscard]] bool readCircleDescription(const QString &path, const QSize &pagePx, CirclePage *page,
+                                         QString *error = nullptr);
 // Puts the segments' pictures and words stored in staging into `page` and draws it: pictures
 // of another size are fitted to their segment, a missing picture leaves its segment unpainted
 // and a missing word is empty. False when a stored picture could not be used (it is left out).

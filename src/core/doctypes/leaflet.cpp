@@ -75,8 +75,8 @@ bool styleBelongsToKind(LeafletStyle style, DocumentKind kind)
 
 std::optional<LeafletStyle> leafletStyleOfPage(const PageModel &page)
 {
-    const bool small = page.pageHeightMm == leafletStyleInfo(LeafletStyle::SmallLeaflet)
-                                                .wholePageMm.height();
+    const bool small =
+        page.pageHeightMm == leafletStyleInfo(LeafletStyle::SmallLeaflet).wholePageMm.height();
     return defaultLeafletStyle(page.documentType, small ? 1 : 0);
 }
 
@@ -98,7 +98,8 @@ LeafletStyleInfo leafletStyleInfo(LeafletStyle style)
         info.pageMm = QSizeF(99, 105);
         break;
     }
-    const bool sixPages = style == LeafletStyle::LargeLeaflet || style == LeafletStyle::SmallLeaflet;
+    const bool sixPages =
+        style == LeafletStyle::LargeLeaflet || style == LeafletStyle::SmallLeaflet;
     if (sixPages) {
         info.pageCount = 6;
         info.hasFlap = true;

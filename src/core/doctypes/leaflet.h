@@ -34,9 +34,9 @@ std::optional<LeafletStyle> leafletStyleOfPage(const PageModel &page);
 
 struct LeafletStyleInfo {
     int pageCount = 4;
-    QSizeF pageMm;      // one page on the printed sheet
-    QSizeF displayMm;   // the spread, 1.2 pages high to leave room for the turning page
-    QSize wholePageMm;  // the page size a page description names (whole millimetres)
+    QSizeF pageMm;     // one page on the printed sheet
+    QSizeF displayMm;  // the spread, 1.2 pages high to leave room for the turning page
+    QSize wholePageMm; // the page size a page description names (whole millimetres)
     bool hasFlap = false;
     bool hasBorder = false; // the card's front carries a painted border
 };
@@ -45,10 +45,10 @@ LeafletStyleInfo leafletStyleInfo(LeafletStyle style);
 // ---- Where things stand on screen ----------------------------------------------------------
 
 struct LeafletScreenGeometry {
-    QSize freeArea;   // what the window leaves for the leaflet
-    QRect holder;     // `PaperHolder`, relative to the free area's top-left corner
+    QSize freeArea;     // what the window leaves for the leaflet
+    QRect holder;       // `PaperHolder`, relative to the free area's top-left corner
     float scale = 1.0f; // window pixels per millimetre of the printed sheet
-    QSize panelSize;  // one page as shown
+    QSize panelSize;    // one page as shown
 
     // `Paper(index)` relative to the holder: the panels stand side by side along its top.
     QRect panel(int index) const { return QRect(QPoint(index * panelSize.width(), 0), panelSize); }

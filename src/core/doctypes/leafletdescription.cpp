@@ -80,9 +80,9 @@ QString leafletDescription(const PageModel &leaflet, LeafletStyle style)
 {
     QString description = singlePageDescription(leaflet);
     const qsizetype afterRoot = description.indexOf(QStringLiteral("\r\n")) + 2;
-    description.insert(afterRoot, QStringLiteral("<leaflet")
-                                      + dialect::attribute(u"style", leafletStyleCode(style))
-                                      + QStringLiteral("/>\r\n"));
+    description.insert(afterRoot, QStringLiteral("<leaflet") +
+                                      dialect::attribute(u"style", leafletStyleCode(style)) +
+                                      QStringLiteral("/>\r\n"));
     return description;
 }
 
@@ -98,16 +98,18 @@ bool writeLeafletDescription(const PageModel &leaflet, LeafletStyle style, const
 }
 
 bool readLeafletDescription(const QByteArray &text, const QString &path,
-                            const LeafletReading &reading, PageModel &leaflet,
-                            LeafletStyle &style, QString *error)
+                            const LeafletReading &reading, PageModel &leaflet, LeafletStyle &style,
+                            QString *error)
 {
     const auto kindStyle = defaultLeafletStyle(reading.documentType);
     if (!kindStyle) {
-        setError(error, QStringLiteral("kind %1 is not a leaflet").arg(codeOf(reading.documentType)));
+        setError(error,
+                 QStringLiteral("kind %1 is not a leaflet").arg(codeOf(reading.documentType)));
         return false;
     }
     if (text.size() > kMaxTemplateBytes) {
-        setError(error, QStringLiteral("The layout file \"%1\" is too large to be a layout.").arg(path));
+        setError(error,
+                 QStringLiteral("The layout file \"%1\" is too large to be a layout.").arg(path));
         return false;
     }
     const QStringList lines = linesOf(text);

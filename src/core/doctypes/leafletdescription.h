@@ -24,7 +24,7 @@ QString leafletDescription(const PageModel &leaflet, LeafletStyle style);
 
 struct LeafletReading {
     DocumentKind documentType = DocumentKind::Booklet; // the kind the leaflet is read for
-    QSize screen;          // the leaflet is fitted to it
+    QSize screen;                                      // the leaflet is fitted to it
 };
 
 // Builds the leaflet described by `text` (a template or a saved description; `path` names it

@@ -4,7 +4,6 @@
 #include "core/doctypes/leafletsheet.h"
 #include "core/files/pagemembers.h"
 
-
 namespace quillora {
 
 namespace {
@@ -33,9 +32,9 @@ LeafletScreenGeometry leafletWindowGeometry(LeafletStyle style, const PageFitInp
                        fit.screenHeightPx);
     LeafletScreenGeometry geometry = leafletScreenGeometry(style, screen);
     const int besidePalette = fit.screenWidthPx - fit.toolPaletteWidthPx;
-    geometry.holder.translate(
-        fit.toolPaletteWidthPx + (besidePalette - geometry.freeArea.width()) / 2,
-        fit.toolbarHeightPx);
+    geometry.holder.translate(fit.toolPaletteWidthPx +
+                                  (besidePalette - geometry.freeArea.width()) / 2,
+                              fit.toolbarHeightPx);
     return geometry;
 }
 
@@ -50,8 +49,7 @@ bool LeafletFamily::buildNewPage(PageModel &page, const QString &templatePath,
     return readLeaflet(templatePath, page, fit, error);
 }
 
-bool LeafletFamily::writeMembers(const PageModel &page, const QString &folder,
-                                 QString *error) const
+bool LeafletFamily::writeMembers(const PageModel &page, const QString &folder, QString *error) const
 {
     return writePageMembers(page, folder, MemberUse::WorkFile, error);
 }
@@ -73,8 +71,8 @@ bool LeafletFamily::writeDescription(const PageModel &page, const Staging &stagi
     return writeLeafletDescription(page, *style, staging, error);
 }
 
-bool LeafletFamily::readDescription(const QString &path, PageModel &page,
-                                    const PageFitInputs &fit, QString *error) const
+bool LeafletFamily::readDescription(const QString &path, PageModel &page, const PageFitInputs &fit,
+                                    QString *error) const
 {
     return readLeaflet(path, page, fit, error);
 }

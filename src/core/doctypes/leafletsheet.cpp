@@ -24,16 +24,17 @@ constexpr double kArrowHeadMm = 1.6;
 void addRow(LeafletSheet &sheet, const QList<int> &pages, QSizeF pageMm, double top, bool turned)
 {
     for (int i = 0; i < pages.size(); ++i)
-        sheet.cells.append(
-            {pages[i], QRectF(QPointF(i * pageMm.width(), top), pageMm), turned});
+        sheet.cells.append({pages[i], QRectF(QPointF(i * pageMm.width(), top), pageMm), turned});
 }
 
 void addFolds(LeafletSheet &sheet, int columns, int rows, QSizeF pageMm)
 {
     for (int c = 1; c < columns; ++c)
-        sheet.foldsMm.append(QLineF(c * pageMm.width(), 0, c * pageMm.width(), sheet.sizeMm.height()));
+        sheet.foldsMm.append(
+            QLineF(c * pageMm.width(), 0, c * pageMm.width(), sheet.sizeMm.height()));
     for (int r = 1; r < rows; ++r)
-        sheet.foldsMm.append(QLineF(0, r * pageMm.height(), sheet.sizeMm.width(), r * pageMm.height()));
+        sheet.foldsMm.append(
+            QLineF(0, r * pageMm.height(), sheet.sizeMm.width(), r * pageMm.height()));
 }
 
 void drawFlipMark(QPainter &painter, const LeafletSheet &sheet, double unitsPerMm,
@@ -160,8 +161,8 @@ PrintResult printLeaflet(const PageModel &leaflet, LeafletStyle style, PrintDevi
             // A4 fills the paper exactly; other paper takes the sheet as large as it fits.
             const QSizeF paper = device.paperSize();
             const QSizeF sheetMm = layout.sheets.front().sizeMm;
-            const double unitsPerMm = std::min(paper.width() / sheetMm.width(),
-                                               paper.height() / sheetMm.height());
+            const double unitsPerMm =
+                std::min(paper.width() / sheetMm.width(), paper.height() / sheetMm.height());
             const int face = sheet % faces;
             QPainter &painter = device.painter();
             painter.save();

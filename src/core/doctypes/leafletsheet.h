@@ -23,8 +23,8 @@ constexpr double kLeafletPrintMarginMm = 10.0;
 
 struct LeafletSheetCell {
     int page = 0;
-    QRectF cellMm;        // the page's whole place on the sheet
-    bool turned = false;  // printed turned by 180 degrees
+    QRectF cellMm;       // the page's whole place on the sheet
+    bool turned = false; // printed turned by 180 degrees
     QRectF printedMm() const;
 };
 
@@ -38,7 +38,7 @@ struct LeafletSheet {
 enum class FlipEdge { None, ShortEdge };
 
 struct LeafletPrintLayout {
-    QVector<LeafletSheet> sheets; // the faces to print, in order
+    QVector<LeafletSheet> sheets;   // the faces to print, in order
     FlipEdge flip = FlipEdge::None; // how the second face goes on the back of the first
 };
 

@@ -133,11 +133,13 @@ LeafletFrame LeafletViewer::frame() const
     } else {
         // The sheet of pages 0 and 1 turns between the front and the inside, the sheet of
         // pages 2 and 3 between the inside and the back.
-        const bool coverSheet = (motion == LeafletMotion::TurnForward && m_from == LeafletView::Front)
-                                || (motion == LeafletMotion::TurnBack && m_from == LeafletView::Inside);
+        const bool coverSheet =
+            (motion == LeafletMotion::TurnForward && m_from == LeafletView::Front) ||
+            (motion == LeafletMotion::TurnBack && m_from == LeafletView::Inside);
         const int frontPage = coverSheet ? 0 : 2;
         frame.restingPageOnPanel = coverSheet ? std::array{-1, 2, -1} : std::array{1, -1, -1};
-        const bool frontUpToUpright = motion == LeafletMotion::TurnBack && m_from == LeafletView::Back;
+        const bool frontUpToUpright =
+            motion == LeafletMotion::TurnBack && m_from == LeafletView::Back;
         turning.backSide = frontUpToUpright ? m_angle > kUpright : m_angle >= kUpright;
         turning.page = frontPage + (turning.backSide ? 1 : 0);
     }

@@ -81,7 +81,8 @@ bool buildPostcard(PageModel &page, const QString &templatePath, const PageFitIn
     const QString stampPath = stampPicturePath(templatePath);
     const QImage stamp = loadSidePicture(stampPath);
     if (stamp.isNull()) {
-        setError(error, QStringLiteral("The stamp picture \"%1\" could not be read.").arg(stampPath));
+        setError(error,
+                 QStringLiteral("The stamp picture \"%1\" could not be read.").arg(stampPath));
         return false;
     }
     PictureBoxModel &box = page.pictureBoxes[kPostcardStampIndex];
@@ -93,10 +94,9 @@ PostcardFurniture postcardFurniture(const PageModel &page)
 {
     PostcardFurniture furniture;
     if (page.pictureBoxes.size() > kPostcardPictureIndex)
-        furniture.pictureFrame =
-            page.pictureBoxes[kPostcardPictureIndex].geometry.adjusted(
-                -kPictureFrameOutsetPx, -kPictureFrameOutsetPx, kPictureFrameOutsetPx,
-                kPictureFrameOutsetPx);
+        furniture.pictureFrame = page.pictureBoxes[kPostcardPictureIndex].geometry.adjusted(
+            -kPictureFrameOutsetPx, -kPictureFrameOutsetPx, kPictureFrameOutsetPx,
+            kPictureFrameOutsetPx);
     if (page.pictureBoxes.size() > kPostcardStampIndex)
         furniture.stampFrame = page.pictureBoxes[kPostcardStampIndex].geometry.adjusted(
             -kStampFrameOutsetPx, -kStampFrameOutsetPx, kStampFrameOutsetPx, kStampFrameOutsetPx);

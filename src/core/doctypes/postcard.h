@@ -27,7 +27,7 @@ constexpr int kDividerBottomMm = 205;
 constexpr int kPostcardPictureIndex = 0; // the picture side
 constexpr int kPostcardStampIndex = 1;   // the stamp box on the writing side
 constexpr int kPostcardPictureBoxes = 2;
-constexpr int kPostcardTextBoxes = 6;    // the message and the address lines
+constexpr int kPostcardTextBoxes = 6; // the message and the address lines
 
 // The frame shape round the picture side and the stamp's frame (`StampBG`) stand this far
 // outside their boxes, in window pixels.
@@ -41,9 +41,9 @@ enum class PostcardSide { Picture, Writing };
 // Where the screen furniture and the printed lines of a postcard go, in window pixels relative
 // to the card.
 struct PostcardFurniture {
-    QRect pictureFrame;         // the frame shape round the picture side (screen only)
-    QRect stampFrame;           // `StampBG`: the stamp box 3 pixels larger on every side
-    QLine divider;              // down the middle of the writing side
+    QRect pictureFrame;          // the frame shape round the picture side (screen only)
+    QRect stampFrame;            // `StampBG`: the stamp box 3 pixels larger on every side
+    QLine divider;               // down the middle of the writing side
     QVector<QLine> addressLines; // one under each address box
 };
 

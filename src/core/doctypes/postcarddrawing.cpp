@@ -133,8 +133,7 @@ QImage renderPostcardSide(const PageModel &page, PostcardSide side,
     return picture;
 }
 
-PrintResult printPostcard(const PageModel &page, PrintDevice &device,
-                          const PrintSettings &settings)
+PrintResult printPostcard(const PageModel &page, PrintDevice &device, const PrintSettings &settings)
 {
     if (page.pageRect.isEmpty())
         return {PrintOutcome::Failed, QStringLiteral("the postcard has no size")};
@@ -150,9 +149,9 @@ PrintResult printPostcard(const PageModel &page, PrintDevice &device,
                                      printable.height() / page.pageRect.height()) *
                             settings.zoom;
             // Centred, so the two sides meet back to back when the sheet is turned over.
-            options.origin = QPointF(
-                (printable.width() - page.pageRect.width() * options.scale) / 2,
-                (printable.height() - page.pageRect.height() * options.scale) / 2);
+            options.origin =
+                QPointF((printable.width() - page.pageRect.width() * options.scale) / 2,
+                        (printable.height() - page.pageRect.height() * options.scale) / 2);
             options.fontFactor = settings.fontFactor;
             drawPostcardSide(device.painter(), page,
                              sheet % kSides == 0 ? PostcardSide::Picture : PostcardSide::Writing,

@@ -17,9 +17,9 @@ constexpr ColourRef kPictureFrameColour = 0x3FD2FF; // sunshine yellow
 constexpr ColourRef kCardLineColour = 0x8A7A6A;
 
 struct PostcardDrawOptions {
-    QPointF origin;          // where the card's top-left corner goes on the target
-    qreal scale = 1.0;       // target units per window pixel
-    qreal fontFactor = 1.0;  // printed characters this much smaller, same line breaks
+    QPointF origin;               // where the card's top-left corner goes on the target
+    qreal scale = 1.0;            // target units per window pixel
+    qreal fontFactor = 1.0;       // printed characters this much smaller, same line breaks
     bool screenFurniture = false; // the picture side's frame shape, which is never printed
     // `StampBG`'s picture stretched over the stamp's frame; without one a perforated edge is
     // drawn round the stamp.

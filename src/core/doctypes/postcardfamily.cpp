@@ -12,8 +12,8 @@ bool PostcardFamily::buildNewPage(PageModel &page, const QString &templatePath,
     return buildPostcard(page, templatePath, fit, error);
 }
 
-bool PostcardFamily::readDescription(const QString &path, PageModel &page,
-                                     const PageFitInputs &fit, QString *error) const
+bool PostcardFamily::readDescription(const QString &path, PageModel &page, const PageFitInputs &fit,
+                                     QString *error) const
 {
     // The description names every box with its place and font, so the card is rebuilt from it
     // alone, even where the installed template has changed or is missing.

@@ -11,8 +11,8 @@
 namespace quillora {
 
 struct ArchiveEntry {
-    QString name;                 // as stored, may hold folders or ".." in a hostile archive
-    qint64 uncompressedSize = 0;  // as announced by the archive; verified while reading
+    QString name;                // as stored, may hold folders or ".." in a hostile archive
+    qint64 uncompressedSize = 0; // as announced by the archive; verified while reading
     bool isDirectory = false;
     bool isSymbolicLink = false;
 };

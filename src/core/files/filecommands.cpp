@@ -69,7 +69,8 @@ QString makeStagingFolder(const QString &temporaryFolder, const QString &runTag)
     if (temporaryFolder.isEmpty())
         return {};
     QDir().mkpath(temporaryFolder);
-    QTemporaryDir folder(paths::join(temporaryFolder, QStringLiteral("staging-%1-XXXXXX").arg(runTag)));
+    QTemporaryDir folder(
+        paths::join(temporaryFolder, QStringLiteral("staging-%1-XXXXXX").arg(runTag)));
     if (!folder.isValid())
         return {};
     // It lives as long as the run; the exit sequence removes it.

@@ -12,7 +12,8 @@ FileWorker::FileWorker() : m_inThread(new QObject)
 
 void FileWorker::finishPending()
 {
-    QMetaObject::invokeMethod(m_inThread, [] {}, Qt::BlockingQueuedConnection);
+    QMetaObject::invokeMethod(
+        m_inThread, [] {}, Qt::BlockingQueuedConnection);
 }
 
 FileWorker::~FileWorker()

@@ -21,7 +21,8 @@ struct ProgramVersion {
 // character a child typed is lost.
 QByteArray encodeTextMember(const QString &text);
 QString decodeTextMember(const QByteArray &bytes);
-[[nodiscard]] bool writeTextFile(const QString &text, const QString &path, QString *error = nullptr);
+[[nodiscard]] bool writeTextFile(const QString &text, const QString &path,
+                                 QString *error = nullptr);
 // A missing member reads as empty text.
 QString readTextFile(const QString &path);
 

@@ -78,9 +78,9 @@ void readPictures(PageModel &page, const QDir &folder, MemberUse use, bool &allU
             continue;
         const QImage stored = QImageReader(path, "BMP").read();
         if (!stored.isNull())
-            box.image = stored.scaled(box.geometry.size(), Qt::IgnoreAspectRatio,
-                                      Qt::SmoothTransformation)
-                            .convertToFormat(QImage::Format_RGB32);
+            box.image =
+                stored.scaled(box.geometry.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                    .convertToFormat(QImage::Format_RGB32);
     }
 }
 
@@ -121,9 +121,18 @@ void readRichTexts(PageModel &page, const QDir &folder, MemberUse use)
 
 } // namespace
 
-QString pictureMember(int index) { return QStringLiteral("pic%1.bmp").arg(index); }
-QString textMember(int index) { return QStringLiteral("text%1.txt").arg(index); }
-QString richTextMember(int index) { return QStringLiteral("rtb%1.rtf").arg(index); }
+QString pictureMember(int index)
+{
+    return QStringLiteral("pic%1.bmp").arg(index);
+}
+QString textMember(int index)
+{
+    return QStringLiteral("text%1.txt").arg(index);
+}
+QString richTextMember(int index)
+{
+    return QStringLiteral("rtb%1.rtf").arg(index);
+}
 
 bool writePageMembers(const PageModel &page, const QString &folder, MemberUse use, QString *error)
 {
@@ -139,7 +148,8 @@ bool writePageMembers(const PageModel &page, const QString &folder, MemberUse us
         QString why;
         if (!writeImageFile(picture, "BMP", dir.filePath(pictureMember(i)), &why,
                             Durability::Scratch)) {
-            setError(error, QStringLiteral("picture %1 could not be written (%2)").arg(i + 1).arg(why));
+            setError(error,
+                     QStringLiteral("picture %1 could not be written (%2)").arg(i + 1).arg(why));
             return false;
         }
     }

@@ -34,9 +34,9 @@ bool isAcceptablePicture(const QByteArray &bytes)
     if (!reader.canRead())
         return false;
     const QSize size = reader.size();
-    return size.isValid() && !size.isEmpty()
-           && size.width() <= ProgressSteps::kMaxPictureSize.width()
-           && size.height() <= ProgressSteps::kMaxPictureSize.height();
+    return size.isValid() && !size.isEmpty() &&
+           size.width() <= ProgressSteps::kMaxPictureSize.width() &&
+           size.height() <= ProgressSteps::kMaxPictureSize.height();
 }
 
 } // namespace

@@ -16,8 +16,8 @@
 namespace quillora {
 
 struct ProgressStep {
-    int number = 0;   // the running number of its member "step<number>.png"
-    QByteArray png;   // the picture as stored: encoded once, when it is taken
+    int number = 0; // the running number of its member "step<number>.png"
+    QByteArray png; // the picture as stored: encoded once, when it is taken
 };
 
 class ProgressSteps {

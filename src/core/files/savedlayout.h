@@ -12,7 +12,7 @@ namespace quillora {
 class Staging;
 
 struct SavedLayoutOptions {
-    int copiesOnSheet = 2;     // the copies slider of a repeated-copies sheet (type 8)
+    int copiesOnSheet = 2; // the copies slider of a repeated-copies sheet (type 8)
 };
 
 // The lines of "layout.xml" for a single-page document, CR LF after each.

@@ -31,8 +31,8 @@ QString Staging::memberPath(const QString &memberName) const
 void Staging::clear(bool withPreviews) const
 {
     const QDir dir(m_folder);
-    for (const char *pattern : {"pic*.bmp", "border.bmp", "layoutmap.bmp", "text*.txt", "rtb*.rtf",
-                                "*.xml", "step*.png"})
+    for (const char *pattern :
+         {"pic*.bmp", "border.bmp", "layoutmap.bmp", "text*.txt", "rtb*.rtf", "*.xml", "step*.png"})
         removeMatching(dir, QString::fromLatin1(pattern));
     if (withPreviews)
         removeMatching(dir, QStringLiteral("layout*.png"));
@@ -93,8 +93,8 @@ bool Staging::adoptFrom(const QString &folder, QString *error) const
     for (const QString &name : names) {
         const QString target = memberPath(name);
         QFile::remove(target);
-        if (!QFile::rename(source.filePath(name), target)
-            && !QFile::copy(source.filePath(name), target)) {
+        if (!QFile::rename(source.filePath(name), target) &&
+            !QFile::copy(source.filePath(name), target)) {
             setError(error, QStringLiteral("cannot place %1 in the temporary folder").arg(name));
             return false;
         }
@@ -125,7 +125,8 @@ bool unpackArchive(ArchiveFormat &format, const QString &archivePath, const QStr
     const QVector<ArchiveEntry> entries = reader->entries();
     if (entries.size() > limits.maxMembers) {
         result.trouble = FileTrouble::TooBig;
-        setError(error, QStringLiteral("the archive has too many members (%1)").arg(entries.size()));
+        setError(error,
+                 QStringLiteral("the archive has too many members (%1)").arg(entries.size()));
         return false;
     }
     const QDir target(targetFolder);
@@ -141,8 +142,8 @@ bool unpackArchive(ArchiveFormat &format, const QString &archivePath, const QStr
             result.partsSkipped = true;
             continue;
         }
-        if (entry.uncompressedSize > limits.maxMemberBytes
-            || total + entry.uncompressedSize > limits.maxTotalBytes) {
+        if (entry.uncompressedSize > limits.maxMemberBytes ||
+            total + entry.uncompressedSize > limits.maxTotalBytes) {
             result.trouble = FileTrouble::TooBig;
             setError(error, QStringLiteral("the archive member %1 is too large").arg(entry.name));
             return false;
@@ -160,10 +161,11 @@ bool unpackArchive(ArchiveFormat &format, const QString &archivePath, const QStr
         }
         written.insert(entry.name);
         QFile out(path);
-        if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate) || out.write(bytes) != bytes.size()
-            || !out.flush()) {
+        if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+            out.write(bytes) != bytes.size() || !out.flush()) {
             result.trouble = writeTrouble(path, bytes.size());
-            setError(error, QStringLiteral("cannot write %1: %2").arg(entry.name, out.errorString()));
+            setError(error,
+                     QStringLiteral("cannot write %1: %2").arg(entry.name, out.errorString()));
             return false;
         }
     }

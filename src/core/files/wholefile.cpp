@@ -139,9 +139,9 @@ bool WholeFileWriter::commit(QString *error, const ReadBackCheck &check, qint64 
     if (m_durability == Durability::Kept && !syncFile(m_file))
         return fail(error, QStringLiteral("the file could not be written to the disk"));
     if (expectedSize >= 0 && m_file.size() != expectedSize)
-        return fail(error, QStringLiteral("%1 of %2 bytes were written")
-                               .arg(m_file.size())
-                               .arg(expectedSize));
+        return fail(
+            error,
+            QStringLiteral("%1 of %2 bytes were written").arg(m_file.size()).arg(expectedSize));
     if (check) {
         if (const auto view = readBackView(m_file)) {
             QString why;
@@ -152,7 +152,8 @@ bool WholeFileWriter::commit(QString *error, const ReadBackCheck &check, qint64 
     if (!m_file.commit()) {
         if (error)
             *error = m_file.errorString();
-        qCWarning(lcWholeFile) << m_file.fileName() << "was not put in place:" << m_file.errorString();
+        qCWarning(lcWholeFile) << m_file.fileName()
+                               << "was not put in place:" << m_file.errorString();
         return false;
     }
     if (m_durability == Durability::Kept)
@@ -178,7 +179,8 @@ bool writeImageFile(const QImage &image, const char *format, const QString &path
     QBuffer buffer(&encoded);
     if (image.isNull() || !buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, format)) {
         if (error)
-            *error = QStringLiteral("the picture could not be encoded as %1").arg(QLatin1String(format));
+            *error =
+                QStringLiteral("the picture could not be encoded as %1").arg(QLatin1String(format));
         return false;
     }
     buffer.close();

@@ -36,8 +36,8 @@ bool writeMembers(const PageFamily &family, const PageModel &page, const Staging
         !family.writeDescription(page, staging, options, error) ||
         !page.progressSteps.write(staging.folder(), Durability::Scratch, error))
         return false;
-    return writeFileInfo(staging.memberPath(QStringLiteral("fileinfo.xml")), codeOf(page.documentType),
-                         {}, error);
+    return writeFileInfo(staging.memberPath(QStringLiteral("fileinfo.xml")),
+                         codeOf(page.documentType), {}, error);
 }
 
 // Builds the page from a folder of unpacked members.

@@ -16,7 +16,7 @@ namespace quillora {
 struct WorkFileContext {
     ArchiveFormat &format;
     const Staging &staging;
-    PageFitInputs fit;              // how an opened page is fitted to the screen
+    PageFitInputs fit; // how an opened page is fitted to the screen
     UnpackLimits limits;
     Packing packing = Packing::Small; // how a save packs the members
 };

@@ -59,8 +59,8 @@ QImage workFilePreview(const QString &path, const PreviewContext &context, QStri
     // laid over one another.
     const PageFamily *family = pageFamilyFor(page.documentType);
     const bool singlePage = kindInfo(page.documentType).pageFamily == PageFamilyId::SinglePage;
-    const QImage drawn = singlePage || !family ? renderPageImage(page, scale)
-                                               : family->render(page, scale);
+    const QImage drawn =
+        singlePage || !family ? renderPageImage(page, scale) : family->render(page, scale);
     Staging(context.scratchFolder).clear(true);
     if (drawn.isNull()) {
         if (error)

@@ -14,34 +14,33 @@ inline constexpr int kMaxSnapshotMinutes = 24 * 60;
 inline constexpr int kDefaultVoiceRate = -30;
 
 struct Settings {
-    int hidePrinterTime = 0;                 // 0 always shown, N minutes hidden, -1 never shown
+    int hidePrinterTime = 0; // 0 always shown, N minutes hidden, -1 never shown
     QString workingDir = QStringLiteral("MYDOCS");
     QString iniPrinterName;
     bool showNumCopiesCombo = false;
     bool useIWBstring = false;
     bool useIWBkeyBd = false;
     bool useWebCam = true;
-    std::array<QString, 5> fontSlots = {QStringLiteral("Arial"), QStringLiteral("Comic Sans MS"),
-                                        QStringLiteral("Courier New"),
-                                        QStringLiteral("Times New Roman"),
-                                        QStringLiteral("Verdana")};
+    std::array<QString, 5> fontSlots = {
+        QStringLiteral("Arial"), QStringLiteral("Comic Sans MS"), QStringLiteral("Courier New"),
+        QStringLiteral("Times New Roman"), QStringLiteral("Verdana")};
     bool useDarkerFrameColour = false;
     bool dontOfferToSave = false;
     bool presMode = false;
     QString tempPath = QStringLiteral("USERTEMP");
-    QString dataPath;                        // resolved data folder; default installation + "/data"
+    QString dataPath; // resolved data folder; default installation + "/data"
     QString webcamName;
-    int fontSFatPrintPC = 96;                // clamped to 85..100
-    int printZoomSFPC = 100;                 // clamped to 85..100
+    int fontSFatPrintPC = 96; // clamped to 85..100
+    int printZoomSFPC = 100;  // clamped to 85..100
     int leaftletTurnAngle = 15;
     float multiPrintQualSF = 2.0f;
     bool warnIfNotA4 = true;
-    int progressSnapshots = 2;               // minutes between progress pictures; 0 none
-    bool readAloud = true;                   // the "Read it to me" button
-    bool speakLetters = false;               // each typed key says its letter
-    QString voiceEngine;                     // the speech engine by name; empty = the first found
-    QString voiceName;                       // empty = the first voice for the language
-    int voiceRate = kDefaultVoiceRate;       // percent faster (+) or slower (-), -100..100
+    int progressSnapshots = 2;         // minutes between progress pictures; 0 none
+    bool readAloud = true;             // the "Read it to me" button
+    bool speakLetters = false;         // each typed key says its letter
+    QString voiceEngine;               // the speech engine by name; empty = the first found
+    QString voiceName;                 // empty = the first voice for the language
+    int voiceRate = kDefaultVoiceRate; // percent faster (+) or slower (-), -100..100
 
     double printZoomFraction() const { return printZoomSFPC / 100.0; }
     bool operator==(const Settings &) const = default;

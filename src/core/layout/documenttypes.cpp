@@ -76,8 +76,8 @@ DocumentKindInfo otherWindow(const char *caption, WindowKind window, PageFamilyI
 
 DocumentKindInfo leaflet(const char *caption, const char *style)
 {
-    DocumentKindInfo info = otherWindow(caption, WindowKind::Leaflet, PageFamilyId::Leaflet,
-                                        PrintRoutine::Leaflet);
+    DocumentKindInfo info =
+        otherWindow(caption, WindowKind::Leaflet, PageFamilyId::Leaflet, PrintRoutine::Leaflet);
     info.leafletStyle = QString::fromLatin1(style);
     info.exportsScreenPng = false;
     return info;
@@ -94,13 +94,13 @@ std::array<DocumentKindInfo, kDocumentKindCount> buildTable()
     row(DocumentKind::Simple).fixedTemplate = QStringLiteral("simple/simple.xml");
     row(DocumentKind::Simple).sideColumn = SideColumn::None;
 
-    row(DocumentKind::Circle) = otherWindow("Circle", WindowKind::Circle, PageFamilyId::Circle,
-                                            PrintRoutine::Circle);
+    row(DocumentKind::Circle) =
+        otherWindow("Circle", WindowKind::Circle, PageFamilyId::Circle, PrintRoutine::Circle);
     row(DocumentKind::Circle).fontForAllBoxes = true;
     row(DocumentKind::Circle).choicePage = ChoicePage::Circle;
 
-    row(DocumentKind::Table) = otherWindow("Table", WindowKind::Table, PageFamilyId::Table,
-                                           PrintRoutine::Table);
+    row(DocumentKind::Table) =
+        otherWindow("Table", WindowKind::Table, PageFamilyId::Table, PrintRoutine::Table);
     row(DocumentKind::Table).fontForAllBoxes = true;
     row(DocumentKind::Table).firstPressPaints = true;
     row(DocumentKind::Table).choicePage = ChoicePage::Table;
@@ -153,8 +153,8 @@ std::array<DocumentKindInfo, kDocumentKindCount> buildTable()
     row(DocumentKind::Sign).fixedTemplate = QStringLiteral("signs/1.xml");
     row(DocumentKind::Sign).sideColumn = SideColumn::Wide;
 
-    row(DocumentKind::Display) = otherWindow("Display", WindowKind::Banner, PageFamilyId::Banner,
-                                             PrintRoutine::Banner);
+    row(DocumentKind::Display) =
+        otherWindow("Display", WindowKind::Banner, PageFamilyId::Banner, PrintRoutine::Banner);
     row(DocumentKind::Display).startFolder = QStringLiteral("display");
     row(DocumentKind::Display).exportsScreenPng = false;
 
@@ -227,7 +227,7 @@ QString startFolder(DocumentKind kind, int leafletSizeChoice)
 {
     const DocumentKindInfo &info = kindInfo(kind);
     return leafletSizeChoice == 1 && !info.smallStartFolder.isEmpty() ? info.smallStartFolder
-                                                                       : info.startFolder;
+                                                                      : info.startFolder;
 }
 
 std::optional<DocumentKind> kindOfStartFolder(const QString &folder)

@@ -36,7 +36,10 @@ enum class DocumentKind {
 constexpr int kDocumentKindCount = 19; // codes 0..18
 
 // The code written into work files and shown on the start screen.
-constexpr int codeOf(DocumentKind kind) { return int(kind); }
+constexpr int codeOf(DocumentKind kind)
+{
+    return int(kind);
+}
 // The kind of a code; nothing for codes outside 0..18.
 std::optional<DocumentKind> documentKindFromCode(int code);
 
@@ -76,13 +79,13 @@ enum class PageFitRule { Desk, Card };
 
 struct DocumentKindInfo {
     DocumentKind kind = DocumentKind::Simple;
-    QString caption;       // the start screen caption, in English (translated when shown)
+    QString caption; // the start screen caption, in English (translated when shown)
     WindowKind window = WindowKind::SinglePage;
-    QString windowName;    // "Form1", "circleForm", ...
-    QString startFolder;   // sub-folder of "layouts" listed on the start screen; "" for none
+    QString windowName;       // "Form1", "circleForm", ...
+    QString startFolder;      // sub-folder of "layouts" listed on the start screen; "" for none
     QString smallStartFolder; // the templates of the small leaflet (size choice 1)
-    QString menuFolder;    // sub-folder offered by the single-page window's template menu
-    QString fixedTemplate; // template relative to "layouts" read without a choice; "" for none
+    QString menuFolder;       // sub-folder offered by the single-page window's template menu
+    QString fixedTemplate;    // template relative to "layouts" read without a choice; "" for none
     PrintRoutine print = PrintRoutine::SimplePage;
     QStringList undoKindsRestored; // the page's object kinds its window puts back
     FileDialogKind fileDialog = FileDialogKind::Standard;
@@ -92,12 +95,12 @@ struct DocumentKindInfo {
     RichTextToolbarUse richTextToolbar = RichTextToolbarUse::Never;
     bool standardBorder = false; // a new page gets the standard pattern border
     PageFamilyId pageFamily = PageFamilyId::SinglePage;
-    QString leafletStyle;        // "4p", "4c", "6b" (the large leaflet); "" for other kinds
-    bool freeArrangement = false; // objects are moved, added and taken off the page
-    bool copiesSheet = false;     // printed as a sheet of repeated copies
-    bool fontForAllBoxes = false; // the font dialog offers to apply to every box
+    QString leafletStyle;          // "4p", "4c", "6b" (the large leaflet); "" for other kinds
+    bool freeArrangement = false;  // objects are moved, added and taken off the page
+    bool copiesSheet = false;      // printed as a sheet of repeated copies
+    bool fontForAllBoxes = false;  // the font dialog offers to apply to every box
     bool firstPressPaints = false; // a press paints even on a picture that was not current
-    bool addressedTexts = false;  // presentation typing writes a message and an address
+    bool addressedTexts = false;   // presentation typing writes a message and an address
     ChoicePage choicePage = ChoicePage::None;
     PageFitRule pageFit = PageFitRule::Desk;
     QString duplexNote; // the print dialog's advice for printing on both sides; "" for none

@@ -58,8 +58,8 @@ PageFit fitPage(const PageFitInputs &in, int pageWidthMm, int pageHeightMm)
     // Kinds with the rich text toolbar keep its band free above the page.
     const int toolbarBand =
         kindInfo(in.documentType).richTextToolbarRoom ? kRichTextToolbarHeightPx : 0;
-    int availableHeight = in.screenHeightPx - in.toolbarHeightPx - toolbarBand - kSideMargins -
-                          kBottomMargin;
+    int availableHeight =
+        in.screenHeightPx - in.toolbarHeightPx - toolbarBand - kSideMargins - kBottomMargin;
 
     // A screen too small for the window furniture or a page without size still gives a
     // finite, positive scale: the page is then tiny rather than the program broken.
@@ -82,9 +82,9 @@ PageFit fitPage(const PageFitInputs &in, int pageWidthMm, int pageHeightMm)
         fit.scale = float(double(availableWidth) / double(pageWidth));
         const int width = truncatedPixels(pageWidth, fit.scale);
         const int height = truncatedPixels(pageHeight, fit.scale);
-        fit.pageRect = QRect(in.toolPaletteWidthPx + kGapRightOfPalette,
-                             in.toolbarHeightPx + toolbarBand + (availableHeight - height) / 2,
-                             width, height);
+        fit.pageRect =
+            QRect(in.toolPaletteWidthPx + kGapRightOfPalette,
+                  in.toolbarHeightPx + toolbarBand + (availableHeight - height) / 2, width, height);
     }
     return fit;
 }

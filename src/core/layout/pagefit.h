@@ -24,8 +24,8 @@ struct PageFitInputs {
 };
 
 struct PageFit {
-    float scale = 1.0f;   // pixels per millimetre
-    QRect pageRect;       // window pixels
+    float scale = 1.0f; // pixels per millimetre
+    QRect pageRect;     // window pixels
 };
 
 PageFit fitPage(const PageFitInputs &in, int pageWidthMm, int pageHeightMm);

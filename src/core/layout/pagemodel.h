@@ -1,6 +1,7 @@
 #pragma once
 // The one page in work: its objects, their fields in window pixels, the border, the current
-// object and the change counts. Windows show it; painting, text, files, undo and printing work on it.
+// object and the change counts. Windows show it; painting, text, files, undo and printing work on
+// it.
 
 #include "core/doctypes/banner.h"
 #include "core/files/progresssteps.h"
@@ -30,7 +31,7 @@ enum class Alignment { Left = 0, Right = 1, Centre = 2 };
 
 struct TextStyle {
     QString fontName = QStringLiteral("arial");
-    double fontSize = 12.0;   // points, fractions allowed
+    double fontSize = 12.0; // points, fractions allowed
     bool bold = false;
     bool italic = false;
     bool underline = false;
@@ -41,25 +42,25 @@ struct TextStyle {
 
 struct TextBoxModel {
     TextStyle style;
-    QRect geometry;            // window pixels, relative to the page
+    QRect geometry; // window pixels, relative to the page
     QString text = kPlaceholderText;
-    bool multiLine = true;     // template boxes wrap and accept line breaks
+    bool multiLine = true; // template boxes wrap and accept line breaks
     bool visible = false;
 };
 
 struct RichTextBoxModel {
-    TextStyle style;           // the base style applied to the whole text by a template
+    TextStyle style; // the base style applied to the whole text by a template
     QRect geometry;
-    QString rtf;               // the content as Rich Text Format; empty = placeholder only
+    QString rtf; // the content as Rich Text Format; empty = placeholder only
     QString plainText = kPlaceholderText;
     bool visible = false;
 };
 
 struct PictureBoxModel {
     QRect geometry;
-    QImage image;              // the picture's own pixels (geometry size); null when emptied
-                               // by a template read: a blank white picture until painted
-    QString tag;               // "file" + name for imported pictures on "My layout"
+    QImage image; // the picture's own pixels (geometry size); null when emptied
+                  // by a template read: a blank white picture until painted
+    QString tag;  // "file" + name for imported pictures on "My layout"
     double importedDiagonalAngle = 0.0; // radians: atan2(height, width) of the picture as imported
     int repeatType = 0;
     int repeatOffsetX = 0;
@@ -72,17 +73,17 @@ struct PictureBoxModel {
     int rotations = 0;
     int copyTo = 0;
     bool hasMaskPicture = false;
-    QImage mask;               // the mask picture beside the template; set exactly when
-                               // hasMaskPicture is true after a template read
+    QImage mask; // the mask picture beside the template; set exactly when
+                 // hasMaskPicture is true after a template read
     bool visible = false;
 };
 
 struct HandleModel {
-    int sizePx = 0;            // side of the square
-    QPoint centre;             // window pixels relative to the page
-    int minY = 0;              // range of the centre, pixels
+    int sizePx = 0; // side of the square
+    QPoint centre;  // window pixels relative to the page
+    int minY = 0;   // range of the centre, pixels
     int maxY = 0;
-    QStringList boxesAbove;    // three-character names: kind letter + two-digit index
+    QStringList boxesAbove; // three-character names: kind letter + two-digit index
     QStringList boxesBelow;
     bool visible = false;
 };
@@ -102,12 +103,12 @@ enum class BubbleKind { Speech = 0, Thought = 1, Caption = 2 };
 
 struct BubbleModel {
     BubbleKind kind = BubbleKind::Speech;
-    int frame = 0;             // the picture box it lies on; positions are relative to it
-    QRect geometry;            // the bubble's whole surface; its outline takes the middle half
-    QPoint tip;                // where the tail points (speech and thought bubbles)
+    int frame = 0;  // the picture box it lies on; positions are relative to it
+    QRect geometry; // the bubble's whole surface; its outline takes the middle half
+    QPoint tip;     // where the tail points (speech and thought bubbles)
     QString text;
     TextStyle style;
-    bool visible = false;      // hidden bubbles are free slots for the next new one
+    bool visible = false; // hidden bubbles are free slots for the next new one
 };
 
 enum class BorderType { None = 0, Pattern = 1, Map = 2 };
@@ -116,20 +117,20 @@ struct BorderModel {
     BorderType type = BorderType::None;
     int edgeWidth = 0;
     int edgeHeight = 0;
-    int tileWidth = 0;         // pattern: tile size in pixels; map: wsf
-    int tileHeight = 0;        // pattern: tile size in pixels; map: hsf
-    QImage map;                // the border map bitmap beside the template
-    QImage picture;            // the painted border area
+    int tileWidth = 0;  // pattern: tile size in pixels; map: wsf
+    int tileHeight = 0; // pattern: tile size in pixels; map: hsf
+    QImage map;         // the border map bitmap beside the template
+    QImage picture;     // the painted border area
 };
 
 // A text placed anywhere over the anywhere page's picture; its slot is its index in
 // `PageModel::floatingTexts` (slot 0 is never used). Window pixels from the picture's top-left.
 struct FloatingTextModel {
     TextStyle style;
-    QRect geometry;            // the text box: as wide as five spaces and the text, one line high
+    QRect geometry; // the text box: as wide as five spaces and the text, one line high
     QString text;
-    bool visible = false;      // the slot holds a text
-    bool newby = false;        // added and not typed into yet
+    bool visible = false; // the slot holds a text
+    bool newby = false;   // added and not typed into yet
     bool operator==(const FloatingTextModel &) const = default;
 };
 
@@ -142,7 +143,7 @@ struct TableShape {
 };
 
 struct CurrentObject {
-    QString kind;              // one of objectkind; "" when nothing is selected
+    QString kind; // one of objectkind; "" when nothing is selected
     int index = 0;
     bool operator==(const CurrentObject &) const = default;
 };
@@ -152,8 +153,8 @@ struct PageModel {
     QString layoutPath;
     int pageWidthMm = 0;
     int pageHeightMm = 0;
-    float scale = 1.0f;        // window pixels per millimetre of the printed sheet
-    QRect pageRect;            // where the page sits in its window
+    float scale = 1.0f; // window pixels per millimetre of the printed sheet
+    QRect pageRect;     // where the page sits in its window
 
     int announcedTextBoxes = 0;
     int announcedPictureBoxes = 0;
@@ -170,10 +171,10 @@ struct PageModel {
     QVector<BoxModel> boxes;
     QVector<BubbleModel> bubbles;
     BorderModel border;
-    QRect maskRect;            // the page's mask picture placement (window pixels)
-    bool autoRepeat = true;    // the copies sheet chooses its own count
+    QRect maskRect;         // the page's mask picture placement (window pixels)
+    bool autoRepeat = true; // the copies sheet chooses its own count
     int repeatCount = 2;
-    Banner banner;             // a banner's words and looks; its border tile is border.picture
+    Banner banner; // a banner's words and looks; its border tile is border.picture
     QVector<FloatingTextModel> floatingTexts; // the anywhere page's text slots loaded so far
     TableShape table;
 

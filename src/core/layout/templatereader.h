@@ -10,7 +10,8 @@
 namespace quillora {
 
 // Clears the page's objects (hidden, placeholder text, pictures emptied), reads the template at
-// `path` and fits the page with `fit`. On failure `error` says why and the objects read so far stay.
+// `path` and fits the page with `fit`. On failure `error` says why and the objects read so far
+// stay.
 [[nodiscard]] bool readTemplate(const QString &path, PageModel &page, const PageFitInputs &fit,
                                 QString *error = nullptr);
 

@@ -56,8 +56,10 @@ QSize previewSize(QSize target, int longSide)
     if (target.isEmpty())
         return QSize(longSide, longSide);
     if (target.width() >= target.height())
-        return QSize(longSide, std::max(1, int(std::lround(double(longSide) * target.height() / target.width()))));
-    return QSize(std::max(1, int(std::lround(double(longSide) * target.width() / target.height()))), longSide);
+        return QSize(longSide, std::max(1, int(std::lround(double(longSide) * target.height() /
+                                                           target.width()))));
+    return QSize(std::max(1, int(std::lround(double(longSide) * target.width() / target.height()))),
+                 longSide);
 }
 
 QRect PreviewBars::visible(QRect preview) const

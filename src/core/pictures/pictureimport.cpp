@@ -99,7 +99,7 @@ bool clearPicture(PageModel &page, const PictureTarget &target)
     if (!picture)
         return false;
     picture->fill(target.isBorder() && picture->hasAlphaChannel() ? QColor(Qt::transparent)
-                                                                   : QColor(Qt::white));
+                                                                  : QColor(Qt::white));
     // Whatever is drawn here next is no longer the imported file, so a resize must not
     // reload that file over it.
     if (!target.isBorder()) {
@@ -127,13 +127,13 @@ QRect pasteTargetRect(QSize picture, QSize target, bool alignTopLeft)
     const double pictureRatio = double(picture.width()) / picture.height();
     const double targetRatio = double(target.width()) / target.height();
     if (pictureRatio > targetRatio) {
-        const int height = std::max(1, int(std::lround(double(target.width()) / picture.width()
-                                                       * picture.height())));
+        const int height = std::max(
+            1, int(std::lround(double(target.width()) / picture.width() * picture.height())));
         const int top = alignTopLeft ? 0 : (target.height() - height) / 2;
         return QRect(0, top, target.width(), height);
     }
-    const int width = std::max(1, int(std::lround(double(target.height()) / picture.height()
-                                                  * picture.width())));
+    const int width =
+        std::max(1, int(std::lround(double(target.height()) / picture.height() * picture.width())));
     const int left = alignTopLeft ? 0 : (target.width() - width) / 2;
     return QRect(left, 0, width, target.height());
 }

@@ -91,7 +91,8 @@ QImage renderCopiesSheet(const PageModel &page, int sheetWidthPx, bool outlineCo
         if (outlineCopies) {
             painter.setPen(QPen(QColor(0xA0, 0xA0, 0xA0), 1, Qt::DashLine));
             painter.setBrush(Qt::NoBrush);
-            painter.drawRect(QRectF(options.origin, QSizeF(page.pageRect.size()) * placement.scale));
+            painter.drawRect(
+                QRectF(options.origin, QSizeF(page.pageRect.size()) * placement.scale));
         }
     }
     return sheet;

@@ -149,10 +149,9 @@ SheetPlacement arrangeRepeatedCopies(const QSize &pagePx, const QSizeF &printabl
     return best;
 }
 
-PrintResult printPageCopies(PrintDevice &device, PageOrientation orientation, QSize pageSize,
-                            const PrintSettings &settings,
-                            const std::function<void(QPainter &, const PageRenderOptions &)> &drawPage,
-                            const char *what)
+PrintResult printPageCopies(
+    PrintDevice &device, PageOrientation orientation, QSize pageSize, const PrintSettings &settings,
+    const std::function<void(QPainter &, const PageRenderOptions &)> &drawPage, const char *what)
 {
     if (pageSize.isEmpty())
         return {PrintOutcome::Failed, QStringLiteral("the page has no size")};

@@ -50,9 +50,9 @@ struct PrintSettings {
 
 enum class PrintOutcome {
     Printed,
-    Cancelled,    // the user called the job off before anything was printed
-    Failed,       // the printer failed; `detail` says how
-    NotAvailable, // this document type has no print routine in this build
+    Cancelled,      // the user called the job off before anything was printed
+    Failed,         // the printer failed; `detail` says how
+    NotAvailable,   // this document type has no print routine in this build
     NothingToPrint, // the page has nothing on it to print yet (a banner without words)
 };
 
@@ -70,10 +70,9 @@ PrintResult runPrintJob(PrintDevice &device, PageOrientation orientation, int sh
 // Every copy of a page of `pageSize` window pixels on a sheet of its own: `drawPage` paints it at
 // the scale that fills the printable width at the print zoom, with the print's font factor. A
 // page with no size is not printed.
-PrintResult printPageCopies(PrintDevice &device, PageOrientation orientation, QSize pageSize,
-                            const PrintSettings &settings,
-                            const std::function<void(QPainter &, const PageRenderOptions &)> &drawPage,
-                            const char *what);
+PrintResult printPageCopies(
+    PrintDevice &device, PageOrientation orientation, QSize pageSize, const PrintSettings &settings,
+    const std::function<void(QPainter &, const PageRenderOptions &)> &drawPage, const char *what);
 
 // Prints `page` on `device` by its document type's routine, every copy on its own sheet.
 PrintResult printDocument(const PageModel &page, PrintDevice &device,

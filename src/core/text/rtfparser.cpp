@@ -38,7 +38,7 @@ struct CharProps {
     int font = -1; // -1: the document's default font
     int halfPoints = kDefaultHalfPoints;
     double exactPoints = 0; // 0: the size is halfPoints
-    int colour = 0; // 0: automatic
+    int colour = 0;         // 0: automatic
     bool bold = false;
     bool italic = false;
     bool underline = false;

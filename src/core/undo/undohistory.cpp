@@ -172,7 +172,8 @@ void UndoHistory::restorePart(const UndoRecord &part, PageModel &page,
 QString UndoHistory::objectKey(const UndoRecord &record) const
 {
     const QString family = m_kinds.familyOf(record.kind);
-    const int index = family == objectkind::Handles || family == objectkind::Border ? 0 : record.index;
+    const int index =
+        family == objectkind::Handles || family == objectkind::Border ? 0 : record.index;
     return family + u':' + QString::number(index);
 }
 

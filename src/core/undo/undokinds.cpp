@@ -133,8 +133,8 @@ bool parseNeighbour(const QString &name, QString &kind, int &index)
     kind = name.left(1);
     bool ok = false;
     index = name.mid(1).trimmed().toInt(&ok);
-    return ok &&
-           (kind == objectkind::Picture || kind == objectkind::Text || kind == objectkind::RichText);
+    return ok && (kind == objectkind::Picture || kind == objectkind::Text ||
+                  kind == objectkind::RichText);
 }
 
 bool captureNeighbour(const PageModel &page, const QString &kind, int index, UndoRecord &record)
@@ -222,7 +222,8 @@ UndoKindTable::UndoKindTable()
     addedRichText.retract = hideRichTextBox;
     add(objectkind::AddedRichText, addedRichText);
 
-    add(objectkind::Text, {objectkind::Text, UndoRestart::Text, captureTextBox, restoreTextBox, {}});
+    add(objectkind::Text,
+        {objectkind::Text, UndoRestart::Text, captureTextBox, restoreTextBox, {}});
     add(objectkind::Border,
         {objectkind::Border, UndoRestart::Picture, captureBorder, restoreBorder, {}});
     add(objectkind::Handles,

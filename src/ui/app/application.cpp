@@ -64,7 +64,8 @@ int runApplication(int argc, char *argv[])
     FileController files(context, zip);
     shell.setSaveWork([&] { return files.saveWork(); });
     shell.setOpenWorkFile([&](const QString &path) { return files.openFromCommandLine(path); });
-    QObject::connect(&files, &FileController::windowNeededFor, &shell, &ShellController::showWindowFor);
+    QObject::connect(&files, &FileController::windowNeededFor, &shell,
+                     &ShellController::showWindowFor);
     // Unsaved work is kept in a recovery file, and what earlier runs left is offered first.
     AutosaveController autosave(context, files);
     autosave.start();
@@ -79,17 +80,17 @@ int runApplication(int argc, char *argv[])
     // The voice speaks the program's language, as fast as the school set it.
     SystemVoice voice(VoiceChoice{context.settings.voiceEngine, context.settings.voiceName,
                                   context.settings.voiceRate, voiceLanguage(context.translator)});
-    const DocumentServices services{
-        printDevices,
-        pictures,
-        keys,
-        [] { return std::make_unique<QtCamera>(); },
-        [] {
-            return PictureMenuServices{std::make_unique<SystemClipboard>(),
-                                       std::make_unique<FilePictureLoader>(), nullptr};
-        },
-        &files,
-        &voice};
+    const DocumentServices services{printDevices,
+                                    pictures,
+                                    keys,
+                                    [] { return std::make_unique<QtCamera>(); },
+                                    [] {
+                                        return PictureMenuServices{
+                                            std::make_unique<SystemClipboard>(),
+                                            std::make_unique<FilePictureLoader>(), nullptr};
+                                    },
+                                    &files,
+                                    &voice};
     QObject::connect(&shell, &ShellController::documentWindowCreated, [&](DocumentWindow *window) {
         const DocumentControllers controllers = attachControllers(context, *window, services);
         // New options reach the text boxes' fonts, the print settings and the progress pictures.

@@ -60,8 +60,8 @@ FileStoreForm::FileStoreForm(AppContext &context, QWidget *parent)
     m_folders->header()->hide();
     m_folders->setMinimumSize(460, 280);
 
-    for (QWidget *control : std::initializer_list<QWidget *>{m_useMyDocs, m_useOther, m_drives,
-                                                             m_folders})
+    for (QWidget *control :
+         std::initializer_list<QWidget *>{m_useMyDocs, m_useOther, m_drives, m_folders})
         control->setFont(controlFont);
     bodyLayout()->addWidget(m_useMyDocs);
     bodyLayout()->addWidget(m_useOther);

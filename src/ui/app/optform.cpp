@@ -144,8 +144,8 @@ QWidget *OptForm::buildPrintingPage()
     m_printerCombo->setAccessibleName(QStringLiteral("Printer"));
     connect(m_printerCombo, &QComboBox::activated, this,
             [this](int index) { m_chosenPrinter = m_printerCombo->itemText(index); });
-    grid->addWidget(namedLabel(QStringLiteral("printerLabel"), QStringLiteral("Printer:"), page),
-                    4, 0);
+    grid->addWidget(namedLabel(QStringLiteral("printerLabel"), QStringLiteral("Printer:"), page), 4,
+                    0);
     grid->addWidget(m_printerCombo, 4, 1, 1, 4);
 
     m_pageScale = namedLabel(QStringLiteral("pageSFcap"), QString(), page);
@@ -189,15 +189,16 @@ QWidget *OptForm::buildGeneralPage()
     auto *page = new QWidget(this);
     auto *column = new QVBoxLayout(page);
     column->setSpacing(6);
-    m_string = namedCheck(QStringLiteral("StringCheck"), QStringLiteral("Show pull-down string"),
-                          page);
+    m_string =
+        namedCheck(QStringLiteral("StringCheck"), QStringLiteral("Show pull-down string"), page);
     m_darkerFrame = namedCheck(QStringLiteral("darkerFrameCheck"),
                                QStringLiteral("Use darker frame colours"), page);
-    m_keyboard = namedCheck(QStringLiteral("keybdCheck"), QStringLiteral("Show on screen keyboard"),
-                            page);
+    m_keyboard =
+        namedCheck(QStringLiteral("keybdCheck"), QStringLiteral("Show on screen keyboard"), page);
     m_quickTurn = namedCheck(QStringLiteral("leafQuickTurn"),
                              QStringLiteral("Turn pages in leaflets quickly"), page);
-    m_webCam = namedCheck(QStringLiteral("webCamCheck"), QStringLiteral("Show Webcam button"), page);
+    m_webCam =
+        namedCheck(QStringLiteral("webCamCheck"), QStringLiteral("Show Webcam button"), page);
     m_readAloud = namedCheck(QStringLiteral("readAloudCheck"),
                              QStringLiteral("Show the “Read it to me” button"), page);
     m_letterVoice = namedCheck(QStringLiteral("letterVoiceCheck"),
@@ -283,8 +284,7 @@ void OptForm::fillFrom(const OptionsValues &values)
     m_showNumCopies->setChecked(values.showNumCopies);
     m_printerCombo->clear();
     m_printerCombo->addItems(m_printers.deviceNames());
-    m_printerCombo->setCurrentText(
-        chosenDeviceName(m_printers, context().settings.iniPrinterName));
+    m_printerCombo->setCurrentText(chosenDeviceName(m_printers, context().settings.iniPrinterName));
     m_printerCombo->setEnabled(m_printerCombo->count() > 0);
     m_chosenPrinter = values.chosenPrinter;
 
@@ -354,7 +354,8 @@ void OptForm::showLockedSettings()
           QStringLiteral("hide_printer2"), QStringLiteral("hide_time")}},
         {QStringLiteral("showNumCopiesCombo"), {QStringLiteral("showNumCopiesCheck")}},
         {QStringLiteral("iniPrinterName"), {QStringLiteral("PrinterCombo")}},
-        {QStringLiteral("printZoomSFPC"), {QStringLiteral("pageSFDown"), QStringLiteral("pageSFUp")}},
+        {QStringLiteral("printZoomSFPC"),
+         {QStringLiteral("pageSFDown"), QStringLiteral("pageSFUp")}},
         {QStringLiteral("fontSFatPrintPC"),
          {QStringLiteral("textSFDown"), QStringLiteral("textSFUp")}},
         {QStringLiteral("useIWBstring"), {QStringLiteral("StringCheck")}},
@@ -365,7 +366,8 @@ void OptForm::showLockedSettings()
         {QStringLiteral("readAloud"), {QStringLiteral("readAloudCheck")}},
         {QStringLiteral("speakLetters"), {QStringLiteral("letterVoiceCheck")}},
         {QStringLiteral("progressSnapshots"), {QStringLiteral("snapshot_time")}},
-        {QStringLiteral("WorkingDir"), {QStringLiteral("FileStoreText"), QStringLiteral("Command2")}},
+        {QStringLiteral("WorkingDir"),
+         {QStringLiteral("FileStoreText"), QStringLiteral("Command2")}},
     };
     for (int slot = 0; slot < int(m_fontLists.size()); ++slot)
         lockable.push_back({fontKeyForSlot(slot), {QStringLiteral("fontNameDrop%1").arg(slot)}});

@@ -25,8 +25,7 @@ class OptForm : public OwnDialog {
 public:
     // `fontFamilies` fills the five font lists; by default the installed scalable fonts.
     OptForm(AppContext &context, const PrinterProvider &printers,
-            const QStringList &fontFamilies = installedScalableFonts(),
-            QWidget *parent = nullptr);
+            const QStringList &fontFamilies = installedScalableFonts(), QWidget *parent = nullptr);
 
     // Opens the dialog modally. After OK the settings hold the new values and the result
     // says what the calling window must do; after Cancel nothing has changed.

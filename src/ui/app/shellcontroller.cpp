@@ -163,10 +163,14 @@ DocumentWindow &ShellController::ensureWindowFor(DocumentKind kind)
     connect(window, &DocumentWindow::exitRequested, this, [this] { runExitSequence(); });
     connect(window, &DocumentWindow::optionsRequested, this, &ShellController::openOptions);
     connect(window, &DocumentWindow::newRequested, this, [this] { showStartScreen(); });
-    connect(window, &DocumentWindow::templateLoadFailed, this, [this, window](const QString &reason) {
-        MessageForm::tell(m_context, QStringLiteral("Sorry. There are some layout files missing. Please re-install Quillora"),
-                          reason, window);
-    });
+    connect(window, &DocumentWindow::templateLoadFailed, this,
+            [this, window](const QString &reason) {
+                MessageForm::tell(
+                    m_context,
+                    QStringLiteral(
+                        "Sorry. There are some layout files missing. Please re-install Quillora"),
+                    reason, window);
+            });
     emit documentWindowCreated(window);
     return *window;
 }

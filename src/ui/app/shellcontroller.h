@@ -49,7 +49,10 @@ public:
     // Saving the work for the save offer; true when the work was saved.
     void setSaveWork(std::function<bool()> saveWork) { m_saveWork = std::move(saveWork); }
     // Opening a work file named on the command line; false when it could not be opened.
-    void setOpenWorkFile(std::function<bool(const QString &)> open) { m_openWorkFile = std::move(open); }
+    void setOpenWorkFile(std::function<bool(const QString &)> open)
+    {
+        m_openWorkFile = std::move(open);
+    }
     // Offering the works earlier runs left unsaved, before the start screen: the path of the one
     // to open, or nothing.
     void setOfferRecoveredWork(std::function<std::optional<QString>()> offer)

@@ -127,9 +127,9 @@ QWidget *SplashNew::buildKindsPage()
     grid->setContentsMargins(0, 0, 0, 0);
     grid->setSpacing(14);
     for (int code = 0; code < kDocumentKindCount; ++code) {
-        auto *tile =
-            new ChoiceTile(QStringLiteral("picTypeImg%1").arg(code), kindPicture(code),
-                           kindInfo(DocumentKind(code)).caption, ChoiceTile::Caption::Painted, page);
+        auto *tile = new ChoiceTile(QStringLiteral("picTypeImg%1").arg(code), kindPicture(code),
+                                    kindInfo(DocumentKind(code)).caption,
+                                    ChoiceTile::Caption::Painted, page);
         connect(tile, &QAbstractButton::clicked, this, [this, code] { chooseKind(code); });
         connect(tile, &ChoiceTile::doubleClicked, this, [this, code] { startKind(code); });
         m_entries[std::size_t(code)] = tile;

@@ -82,8 +82,8 @@ QIcon buttonPicture(const QColor &back, const QColor &fill, const QColor &outlin
 {
     return drawnButton(back, [&](QPainter &painter) {
         const QPainterPath letter = letterA(QRectF(12, 10, kButtonPx - 24, kButtonPx - 20));
-        painter.strokePath(letter, QPen(outline, 2 * outlinePx, Qt::SolidLine, Qt::RoundCap,
-                                        Qt::RoundJoin));
+        painter.strokePath(
+            letter, QPen(outline, 2 * outlinePx, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
         painter.fillPath(letter, fill);
     });
 }
@@ -121,8 +121,8 @@ BannerForm::BannerForm(AppContext &context, QWidget *parent)
 {
     context.undo.addKind(objectkind::BannerLine, bannerUndoHandler());
     // The font dialog and the text size buttons belong to pages of text boxes.
-    for (ToolbarAction unused : {ToolbarAction::Font, ToolbarAction::TextBigger,
-                                 ToolbarAction::TextSmaller})
+    for (ToolbarAction unused :
+         {ToolbarAction::Font, ToolbarAction::TextBigger, ToolbarAction::TextSmaller})
         toolbar()->setButtonShown(unused, false);
     // The banner's letters are drawn, not photographed.
     setOffersWebcam(false);
@@ -162,7 +162,8 @@ void BannerForm::buildControls()
         addFontItem(name);
     connect(m_font, &QComboBox::activated, this, &BannerForm::onFontChosen);
 
-    m_thinnest = makeButton(context(), QStringLiteral("Image1"), QStringLiteral("Thinnest letters"), this);
+    m_thinnest =
+        makeButton(context(), QStringLiteral("Image1"), QStringLiteral("Thinnest letters"), this);
     m_thinnest->setPicture(buttonPicture(kButtonFace, Qt::white, Qt::black, 0.8));
     m_thickness = new QScrollBar(Qt::Horizontal, this);
     m_thickness->setObjectName(QStringLiteral("thickScroll"));
@@ -170,13 +171,15 @@ void BannerForm::buildControls()
     m_thickness->setRange(kMinBannerThickness, kMaxBannerThickness);
     m_thickness->setPageStep(1);
     m_thickness->setStyleSheet(
-        QStringLiteral("QScrollBar { background: #FFE7A0; border: 3px solid %1; border-radius: 12px; }"
-                       "QScrollBar::handle { background: %1; border-radius: 8px; min-width: 36px; "
-                       "margin: 3px; }"
-                       "QScrollBar::add-line, QScrollBar::sub-line { width: 0; }"
-                       "QScrollBar::add-page, QScrollBar::sub-page { background: none; }")
+        QStringLiteral(
+            "QScrollBar { background: #FFE7A0; border: 3px solid %1; border-radius: 12px; }"
+            "QScrollBar::handle { background: %1; border-radius: 8px; min-width: 36px; "
+            "margin: 3px; }"
+            "QScrollBar::add-line, QScrollBar::sub-line { width: 0; }"
+            "QScrollBar::add-page, QScrollBar::sub-page { background: none; }")
             .arg(kButtonEdge.name()));
-    m_thickest = makeButton(context(), QStringLiteral("Image2"), QStringLiteral("Thickest letters"), this);
+    m_thickest =
+        makeButton(context(), QStringLiteral("Image2"), QStringLiteral("Thickest letters"), this);
     m_thickest->setPicture(buttonPicture(kButtonFace, Qt::white, Qt::black, 5.0));
     connect(m_thickness, &QScrollBar::valueChanged, this, &BannerForm::onThicknessChanged);
     connect(m_thinnest, &QAbstractButton::clicked, m_thickness,
@@ -184,15 +187,21 @@ void BannerForm::buildControls()
     connect(m_thickest, &QAbstractButton::clicked, m_thickness,
             [this] { m_thickness->setValue(m_thickness->maximum()); });
 
-    m_background = makeButton(context(), QStringLiteral("bannerColourBut"), QStringLiteral("Banner colour"), this);
-    m_letterFill = makeButton(context(), QStringLiteral("letterColourBut"), QStringLiteral("Letter colour"), this);
-    m_letterOutline = makeButton(context(), QStringLiteral("outlineColourBut"), QStringLiteral("Outline colour"), this);
-    connect(m_background, &QAbstractButton::clicked, this, [this] { applyColour(Colour::Background); });
-    connect(m_letterFill, &QAbstractButton::clicked, this, [this] { applyColour(Colour::LetterFill); });
+    m_background = makeButton(context(), QStringLiteral("bannerColourBut"),
+                              QStringLiteral("Banner colour"), this);
+    m_letterFill = makeButton(context(), QStringLiteral("letterColourBut"),
+                              QStringLiteral("Letter colour"), this);
+    m_letterOutline = makeButton(context(), QStringLiteral("outlineColourBut"),
+                                 QStringLiteral("Outline colour"), this);
+    connect(m_background, &QAbstractButton::clicked, this,
+            [this] { applyColour(Colour::Background); });
+    connect(m_letterFill, &QAbstractButton::clicked, this,
+            [this] { applyColour(Colour::LetterFill); });
     connect(m_letterOutline, &QAbstractButton::clicked, this,
             [this] { applyColour(Colour::LetterOutline); });
 
-    m_borderMode = makeButton(context(), QStringLiteral("borderModeBut"), QStringLiteral("Border"), this);
+    m_borderMode =
+        makeButton(context(), QStringLiteral("borderModeBut"), QStringLiteral("Border"), this);
     m_borderMode->setCheckable(true);
     connect(m_borderMode, &QAbstractButton::clicked, this, [this](bool bordered) {
         setBannerMode(bordered ? BannerMode::Border : BannerMode::NoBorder);
@@ -431,8 +440,8 @@ void BannerForm::applyColour(Colour part)
 void BannerForm::onStripPressed(int sheet, QPointF mm, Qt::MouseButton button)
 {
     const QVector<QRectF> tiles = bannerTiles(m_layout, sheet);
-    const bool onTile =
-        std::any_of(tiles.cbegin(), tiles.cend(), [mm](const QRectF &tile) { return tile.contains(mm); });
+    const bool onTile = std::any_of(tiles.cbegin(), tiles.cend(),
+                                    [mm](const QRectF &tile) { return tile.contains(mm); });
     if (onTile) {
         emit borderPressed(m_strip->mapTo(this, (mm * m_stripScale).toPoint()), button);
         return;

@@ -43,7 +43,8 @@ BubbleWidget::BubbleWidget(int index, QWidget *parent) : BubblePart(index, paren
     m_text->setAutoFillBackground(false);
     m_text->viewport()->setAutoFillBackground(false);
     connect(m_text, &TextBoxWidget::pressed, this, [this] { emit textPressed(this->index()); });
-    connect(m_text, &TextBoxWidget::keyReleased, this, [this] { emit textKeyReleased(this->index()); });
+    connect(m_text, &TextBoxWidget::keyReleased, this,
+            [this] { emit textKeyReleased(this->index()); });
     connect(m_text, &QTextEdit::textChanged, this, [this] {
         if (!m_showingText)
             emit textEdited(this->index(), m_text->boxText());

@@ -105,8 +105,10 @@ QPixmap sizeHandlePicture(int side)
     const qreal a = side * 0.3;
     const qreal b = side * 0.7;
     p.drawLine(QPointF(a, a), QPointF(b, b));
-    p.drawPolyline(QPolygonF({QPointF(a, a + side * 0.16), QPointF(a, a), QPointF(a + side * 0.16, a)}));
-    p.drawPolyline(QPolygonF({QPointF(b, b - side * 0.16), QPointF(b, b), QPointF(b - side * 0.16, b)}));
+    p.drawPolyline(
+        QPolygonF({QPointF(a, a + side * 0.16), QPointF(a, a), QPointF(a + side * 0.16, a)}));
+    p.drawPolyline(
+        QPolygonF({QPointF(b, b - side * 0.16), QPointF(b, b), QPointF(b - side * 0.16, b)}));
     return pixmap;
 }
 

@@ -55,8 +55,8 @@ bool CartoonWindow::startDocument(const QString &templatePath)
 {
     QString reason;
     PageModel &page = context().page;
-    const bool read =
-        pageFamilyFor(page.documentType)->buildNewPage(page, templatePath, pageFitInputs(), &reason);
+    const bool read = pageFamilyFor(page.documentType)
+                          ->buildNewPage(page, templatePath, pageFitInputs(), &reason);
     showPage();
     if (!read)
         emit templateLoadFailed(reason);
@@ -66,13 +66,11 @@ bool CartoonWindow::startDocument(const QString &templatePath)
 void CartoonWindow::controllersAttached(const DocumentControllers &controllers)
 {
     m_undo = controllers.undo;
-    connect(m_undo, &UndoController::restored, this,
-            [this](const QVector<UndoTarget> &changed) {
-                if (std::any_of(changed.begin(), changed.end(), [](const UndoTarget &target) {
-                        return target.kind == objectkind::Bubble;
-                    }))
-                    showBubbles();
-            });
+    connect(m_undo, &UndoController::restored, this, [this](const QVector<UndoTarget> &changed) {
+        if (std::any_of(changed.begin(), changed.end(),
+                        [](const UndoTarget &target) { return target.kind == objectkind::Bubble; }))
+            showBubbles();
+    });
 }
 
 int CartoonWindow::dropIcon(BubbleKind kind, QPoint pagePoint)
@@ -86,9 +84,8 @@ int CartoonWindow::dropIcon(BubbleKind kind, QPoint pagePoint)
     const int screenWidth = context().env.screen.widthPx;
     TextStyle style;
     style.fontSize = defaultBubbleFontSize(screenWidth);
-    const int index =
-        createBubble(page, kind, frame, pagePoint - frameGeometry.topLeft(),
-                     defaultBubbleSize(screenWidth, frameGeometry.width()), style);
+    const int index = createBubble(page, kind, frame, pagePoint - frameGeometry.topLeft(),
+                                   defaultBubbleSize(screenWidth, frameGeometry.width()), style);
     if (index < 0)
         return -1;
     setCurrentObject(objectkind::Bubble, index);

@@ -64,8 +64,8 @@ void SheetPreview::paintEvent(QPaintEvent *)
     if (m_sheet.isNull())
         return;
     QPainter painter(this);
-    const QSize shown = m_sheet.size().scaled(size() - QSize(kShadowPx, kShadowPx),
-                                              Qt::KeepAspectRatio);
+    const QSize shown =
+        m_sheet.size().scaled(size() - QSize(kShadowPx, kShadowPx), Qt::KeepAspectRatio);
     const QRect place(QPoint((width() - kShadowPx - shown.width()) / 2, 0), shown);
     painter.fillRect(place.translated(kShadowPx, kShadowPx), QColor(0x9D, 0xBE, 0xDF));
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
@@ -106,14 +106,16 @@ CopiesSheetPanel::CopiesSheetPanel(QWidget *parent) : QWidget(parent)
     m_scroll->setSingleStep(1);
     m_scroll->setPageStep(1);
     // A fat groove and a big handle; the fewest and most buttons stand in for arrow buttons.
-    m_scroll->setStyleSheet(QStringLiteral(
-        "QScrollBar:horizontal { height: %1px; background: white; border: 3px solid %2;"
-        " border-radius: 10px; margin: 0; }"
-        "QScrollBar::handle:horizontal { background: %3; min-width: 48px; border-radius: 7px; }"
-        "QScrollBar::add-line:horizontal, QScrollBar::sub-line:horizontal { width: 0; }"
-        "QScrollBar::add-page:horizontal, QScrollBar::sub-page:horizontal { background: none; }")
-                                .arg(kScrollHeightPx)
-                                .arg(looks::kInk.name(), looks::kSky.name()));
+    m_scroll->setStyleSheet(
+        QStringLiteral(
+            "QScrollBar:horizontal { height: %1px; background: white; border: 3px solid %2;"
+            " border-radius: 10px; margin: 0; }"
+            "QScrollBar::handle:horizontal { background: %3; min-width: 48px; border-radius: 7px; }"
+            "QScrollBar::add-line:horizontal, QScrollBar::sub-line:horizontal { width: 0; }"
+            "QScrollBar::add-page:horizontal, QScrollBar::sub-page:horizontal { background: none; "
+            "}")
+            .arg(kScrollHeightPx)
+            .arg(looks::kInk.name(), looks::kSky.name()));
     connect(m_fewest, &PictureButton::clicked, m_scroll,
             [this] { m_scroll->setValue(m_scroll->minimum()); });
     connect(m_most, &PictureButton::clicked, m_scroll,
@@ -171,9 +173,11 @@ void CopiesSheetPanel::layoutControls()
     int sheetBottom = kMarginPx + previewHeight;
     const QImage &sheet = m_preview->sheet();
     if (!sheet.isNull())
-        sheetBottom = kMarginPx + kShadowPx
-                      + sheet.size().scaled(QSize(inner - kShadowPx, previewHeight - kShadowPx),
-                                            Qt::KeepAspectRatio).height();
+        sheetBottom =
+            kMarginPx + kShadowPx +
+            sheet.size()
+                .scaled(QSize(inner - kShadowPx, previewHeight - kShadowPx), Qt::KeepAspectRatio)
+                .height();
     int y = sheetBottom + kMarginPx;
     m_count->setGeometry(kMarginPx, y, inner, kCountHeightPx);
     y += kCountHeightPx;

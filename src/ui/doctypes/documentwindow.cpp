@@ -80,8 +80,7 @@ DocumentWindow::DocumentWindow(AppContext &context, const QString &objectName, Q
         countKeyRelease();
         emit textBoxKeyReleased(index);
     });
-    connect(m_pageView, &PageView::richTextBoxPressed, this,
-            &DocumentWindow::onRichTextBoxPressed);
+    connect(m_pageView, &PageView::richTextBoxPressed, this, &DocumentWindow::onRichTextBoxPressed);
     connect(m_pageView, &PageView::richTextBoxEdited, this, &DocumentWindow::onRichTextBoxEdited);
     connect(m_pageView, &PageView::richTextBoxKeyReleased, this, [this](int index) {
         countKeyRelease();

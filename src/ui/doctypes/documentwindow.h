@@ -46,8 +46,8 @@ public:
     DocumentToolbar *toolbar() const { return m_toolbar; }
     // The picture surfaces and text boxes of this page.
     PageView *pageView() const { return m_pageView; }
-    // Parent for the felt pens and the paint tools: as wide as paletteColumnWidth gives for the screen,
-    // below the toolbar.
+    // Parent for the felt pens and the paint tools: as wide as paletteColumnWidth gives for the
+    // screen, below the toolbar.
     QWidget *paletteArea() const { return m_paletteArea; }
     // Shows the felt pens button or the paint tools button, whichever palette is hidden.
     void setPaintToolsShown(bool paintToolsShown);

@@ -43,7 +43,8 @@ DocumentControllers attachControllers(AppContext &context, DocumentWindow &windo
     auto *sheet = new TemplateSheetController(context, window);
     QObject::connect(sheet, &TemplateSheetController::templateSwitched, undo,
                      &UndoController::updateButtons);
-    QObject::connect(undo, &UndoController::restored, sheet, &TemplateSheetController::redrawPreview);
+    QObject::connect(undo, &UndoController::restored, sheet,
+                     &TemplateSheetController::redrawPreview);
     // The page border and its editor beside the page.
     auto *border = new BorderEditor(context, window, *undo, *painting);
     QObject::connect(border, &BorderEditor::contextMenuRequested, pictureMenu,

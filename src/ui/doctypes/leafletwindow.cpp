@@ -298,8 +298,8 @@ void LeafletWindow::placeControls()
     // The buttons stand in a row under the pages' labels, as large as the room there allows.
     const QPoint holder = m_geometry.holder.topLeft();
     const int rowTop = holder.y() + m_geometry.panelSize.height() + kLabelHeightPx;
-    const int side = std::clamp(height() - rowTop - kEdgeRoomPx, kSmallestButtonPx,
-                                kLargestButtonPx);
+    const int side =
+        std::clamp(height() - rowTop - kEdgeRoomPx, kSmallestButtonPx, kLargestButtonPx);
     const auto place = [&](PictureButton *button, int left) {
         button->setGeometry(left, rowTop, side, side);
         button->raise();

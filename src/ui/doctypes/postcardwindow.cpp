@@ -123,8 +123,8 @@ QString PostcardWindow::stampPicturePathHere() const
 void PostcardWindow::onPageShown()
 {
     const PageModel &page = context().page;
-    const bool hasCard = !page.pageRect.isEmpty() &&
-                         page.pictureBoxes.size() == kPostcardPictureBoxes;
+    const bool hasCard =
+        !page.pageRect.isEmpty() && page.pictureBoxes.size() == kPostcardPictureBoxes;
     m_flipButton->setVisible(hasCard);
     if (!hasCard)
         return;
@@ -147,7 +147,8 @@ void PostcardWindow::placeFlipButton()
     if (roomOnRight)
         m_flipButton->move(card.right() + kFlipButtonGapPx, card.center().y() - kFlipButtonPx / 2);
     else
-        m_flipButton->move(card.center().x() - kFlipButtonPx / 2, card.bottom() + kFlipShadowOffsetPx);
+        m_flipButton->move(card.center().x() - kFlipButtonPx / 2,
+                           card.bottom() + kFlipShadowOffsetPx);
     m_flipButton->raise();
 }
 
@@ -158,8 +159,7 @@ void PostcardWindow::showSide(PostcardSide side)
     PageView *view = pageView();
     const bool writing = side == PostcardSide::Writing;
     for (int i = 0; i < page.pictureBoxes.size(); ++i) {
-        const bool shown = page.pictureBoxes[i].visible &&
-                           (sideOf(objectkind::Picture, i) == side);
+        const bool shown = page.pictureBoxes[i].visible && (sideOf(objectkind::Picture, i) == side);
         if (PictureBoxWidget *box = view->pictureBox(i))
             box->setVisible(shown);
         if (ObjectFrame *frame = view->pictureFrame(i))
@@ -187,8 +187,7 @@ QImage PostcardWindow::sidePicture(PostcardSide side) const
 void PostcardWindow::flip()
 {
     const PageModel &page = context().page;
-    if (page.pageRect.isEmpty() ||
-        !m_flip.start(m_side, context().settings.leaftletTurnAngle))
+    if (page.pageRect.isEmpty() || !m_flip.start(m_side, context().settings.leaftletTurnAngle))
         return;
     m_pictureSide = sidePicture(PostcardSide::Picture);
     m_writingSide = sidePicture(PostcardSide::Writing);

@@ -27,7 +27,8 @@ QIcon thumbnailFor(const SubChoice &entry)
         return TemplateMenu::missingThumbnail();
     QImageReader reader(entry.thumbnailPath);
     const QSize size = reader.size();
-    if (!size.isValid() || size.width() > kMaxThumbnailSidePx || size.height() > kMaxThumbnailSidePx)
+    if (!size.isValid() || size.width() > kMaxThumbnailSidePx ||
+        size.height() > kMaxThumbnailSidePx)
         return TemplateMenu::missingThumbnail();
     const QImage picture = reader.read();
     if (picture.isNull())
@@ -64,8 +65,8 @@ TemplateMenu::TemplateMenu(QWidget *parent) : QScrollArea(parent)
     m_ring = new QWidget(m_content);
     m_ring->setObjectName(QStringLiteral("opCurrent"));
     m_ring->setAttribute(Qt::WA_TransparentForMouseEvents);
-    m_ring->setStyleSheet(QStringLiteral("background: %1; border-radius: 10px;")
-                              .arg(looks::kSunshine.name()));
+    m_ring->setStyleSheet(
+        QStringLiteral("background: %1; border-radius: 10px;").arg(looks::kSunshine.name()));
     m_ring->hide();
     setWidget(m_content);
 }
@@ -101,8 +102,8 @@ void TemplateMenu::setTemplates(const QList<SubChoice> &templates)
     m_templates = templates;
     for (int i = 0; i < m_templates.size(); ++i) {
         if (i == m_buttons.size()) {
-            auto *button = new PictureButton(QStringLiteral("opBut%1").arg(i), QIcon(), QString(),
-                                             m_content);
+            auto *button =
+                new PictureButton(QStringLiteral("opBut%1").arg(i), QIcon(), QString(), m_content);
             button->setCursor(Qt::PointingHandCursor);
             connect(button, &PictureButton::clicked, this, [this, i] { emit templateChosen(i); });
             m_buttons.append(button);
@@ -151,7 +152,8 @@ void TemplateMenu::placeEntries()
         if (!used)
             continue;
         const QPoint slot = templateMenuSlot(i, menuWidth);
-        m_buttons[i]->setGeometry(QRect(slot, QSize(kMenuThumbnailWidthPx, kMenuThumbnailHeightPx)));
+        m_buttons[i]->setGeometry(
+            QRect(slot, QSize(kMenuThumbnailWidthPx, kMenuThumbnailHeightPx)));
         m_captions[i]->setGeometry(slot.x() - 8, slot.y() + kMenuThumbnailHeightPx + 2,
                                    kMenuThumbnailWidthPx + 16, kCaptionHeightPx);
     }
@@ -160,8 +162,7 @@ void TemplateMenu::placeEntries()
     if (ringed) {
         const QPoint slot = templateMenuSlot(m_current, menuWidth);
         m_ring->setGeometry(slot.x() - kRingPaddingPx, slot.y() - kRingPaddingPx,
-                            kMenuThumbnailWidthPx + 2 * kRingPaddingPx,
-                            kMenuStepYPx - 2);
+                            kMenuThumbnailWidthPx + 2 * kRingPaddingPx, kMenuStepYPx - 2);
         m_ring->lower();
     }
 }

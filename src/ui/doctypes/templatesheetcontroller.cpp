@@ -146,9 +146,10 @@ void TemplateSheetController::placeColumn()
     const QRect column(m_window.width() - kSideColumnWidthPx - kColumnGapPx,
                        kToolbarHeightPx + kColumnGapPx, kSideColumnWidthPx,
                        qMax(0, m_window.height() - kToolbarHeightPx - 2 * kColumnGapPx));
-    m_menu->setGeometry(column.x(), column.y(), column.width(),
-                        qMin(column.height(), templateMenuHeight(int(m_menu->templates().size()),
-                                                                 column.width()) + kColumnGapPx));
+    m_menu->setGeometry(
+        column.x(), column.y(), column.width(),
+        qMin(column.height(),
+             templateMenuHeight(int(m_menu->templates().size()), column.width()) + kColumnGapPx));
     m_copies->setGeometry(column);
     m_menu->raise();
     m_copies->raise();

@@ -105,8 +105,8 @@ void AutosaveController::write()
     const Staging staging(stagingFolder());
     const PageFitInputs fit = m_window ? m_window->pageFitInputs() : PageFitInputs{};
     // Written again and again while the child works: packed quickly rather than small.
-    const WorkFileJob job{m_files.archiveFormat(), staging, fit, {}, m_claim.workPath(),
-                          Packing::Quick};
+    const WorkFileJob job{m_files.archiveFormat(), staging,       fit, {},
+                          m_claim.workPath(),      Packing::Quick};
     saveInBackground(
         m_files.worker(), job, std::move(snapshot), options, this,
         [this](const WorkFileJobResult &result) { writeEndedWith(result.done, result.error); });

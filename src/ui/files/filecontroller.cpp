@@ -75,7 +75,8 @@ void FileController::tell(const QString &sentence)
 bool FileController::usesOwnFileDialogHere() const
 {
     // The own dialog lists the working folder; without one only the standard dialog can help.
-    return kindInfo(m_context.page.documentType).fileDialog == FileDialogKind::Own && !m_context.folders.working.isEmpty();
+    return kindInfo(m_context.page.documentType).fileDialog == FileDialogKind::Own &&
+           !m_context.folders.working.isEmpty();
 }
 
 bool FileController::saveWork()

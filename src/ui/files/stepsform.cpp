@@ -25,8 +25,8 @@ StepsForm::StepsForm(AppContext &context, QVector<QImage> pictures, QWidget *par
     m_picture->installEventFilter(this);
     QSize largest(1, 1);
     for (const QImage &picture : std::as_const(m_pictures))
-        largest = largest.expandedTo(picture.size().scaled(kLargestPicture, Qt::KeepAspectRatio)
-                                         .boundedTo(picture.size()));
+        largest = largest.expandedTo(
+            picture.size().scaled(kLargestPicture, Qt::KeepAspectRatio).boundedTo(picture.size()));
     m_picture->setFixedSize(largest);
     m_picture->setVisible(!m_pictures.isEmpty());
     m_counter = new QLabel(this);

@@ -72,8 +72,7 @@ SelectionController::SelectionController(AppContext &context, DocumentWindow &wi
     connect(m_strip, &ObjectIconStrip::iconDropped, this, &SelectionController::onIconDropped);
 
     // The frame follows the current object, and comes back when its object is pressed again.
-    connect(&window, &DocumentWindow::currentObjectChanged, this,
-            &SelectionController::syncFrame);
+    connect(&window, &DocumentWindow::currentObjectChanged, this, &SelectionController::syncFrame);
     connect(&window, &DocumentWindow::picturePressed, this, &SelectionController::syncFrame);
     connect(&window, &DocumentWindow::richTextBoxPressed, this, &SelectionController::syncFrame);
     connect(&window, &DocumentWindow::pageShown, this, [this] {
@@ -110,7 +109,8 @@ bool SelectionController::selected(Selected &object) const
         const PictureBoxModel &box = page.pictureBoxes[current.index];
         if (!box.visible)
             return false;
-        object = {objectkind::Picture, current.index, box.geometry, box.tag.startsWith(kImportedTag)};
+        object = {objectkind::Picture, current.index, box.geometry,
+                  box.tag.startsWith(kImportedTag)};
         return true;
     }
     if (current.kind == objectkind::RichText && current.index >= 0 &&
@@ -126,7 +126,8 @@ bool SelectionController::selected(Selected &object) const
 
 QString SelectionController::undoKind(const Selected &object) const
 {
-    return object.kind == objectkind::Picture ? objectkind::MovedPicture : objectkind::MovedRichText;
+    return object.kind == objectkind::Picture ? objectkind::MovedPicture
+                                              : objectkind::MovedRichText;
 }
 
 void SelectionController::recordStartOfDrag(const Selected &object)
@@ -138,7 +139,8 @@ void SelectionController::recordStartOfDrag(const Selected &object)
     const QStringList family =
         object.kind == objectkind::Picture
             ? QStringList{objectkind::Picture, objectkind::MovedPicture, objectkind::AddedPicture}
-            : QStringList{objectkind::RichText, objectkind::MovedRichText, objectkind::AddedRichText};
+            : QStringList{objectkind::RichText, objectkind::MovedRichText,
+                          objectkind::AddedRichText};
     const UndoHistory &history = m_context.undo;
     for (const UndoRecord &record : history.records()) {
         if (record.step != history.currentStep() || record.index != object.index ||
@@ -392,7 +394,8 @@ void SelectionController::onRestored(const QVector<UndoTarget> &changed)
     for (const UndoTarget &target : changed) {
         if (target.kind == objectkind::MovedPicture || target.kind == objectkind::AddedPicture)
             m_window.refreshPictureBox(target.index);
-        else if (target.kind == objectkind::MovedRichText || target.kind == objectkind::AddedRichText)
+        else if (target.kind == objectkind::MovedRichText ||
+                 target.kind == objectkind::AddedRichText)
             m_window.refreshRichTextBox(target.index);
     }
     syncFrame();

@@ -51,9 +51,9 @@ void dressFileDialog(QFileDialog &dialog)
         view->setIconSize(QSize(kFileIconPx, kFileIconPx));
     if (const QScreen *screen = dialog.screen()) {
         const QSize available = screen->availableGeometry().size();
-        dialog.resize(QSize(int(available.width() * kScreenShare),
-                            int(available.height() * kScreenShare))
-                          .expandedTo(dialog.minimumSizeHint()));
+        dialog.resize(
+            QSize(int(available.width() * kScreenShare), int(available.height() * kScreenShare))
+                .expandedTo(dialog.minimumSizeHint()));
     }
 }
 

@@ -38,7 +38,8 @@ void PictureButton::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    m_picture.paint(&painter, rect(), Qt::AlignCenter, isEnabled() ? QIcon::Normal : QIcon::Disabled);
+    m_picture.paint(&painter, rect(), Qt::AlignCenter,
+                    isEnabled() ? QIcon::Normal : QIcon::Disabled);
 }
 
 void PictureButton::mousePressEvent(QMouseEvent *event)

@@ -151,8 +151,9 @@ BorderEditor::BorderEditor(AppContext &context, DocumentWindow &window, UndoCont
     connect(m_paper, &PictureBoxWidget::released, this, &BorderEditor::onPaperReleased);
     connect(painting.timer(), &QTimer::timeout, this, &BorderEditor::onTick);
     connect(&undo, &UndoController::restored, this, [this](const QVector<UndoTarget> &changed) {
-        const bool border = std::any_of(changed.cbegin(), changed.cend(),
-                                        [](const UndoTarget &t) { return t.kind == objectkind::Border; });
+        const bool border = std::any_of(changed.cbegin(), changed.cend(), [](const UndoTarget &t) {
+            return t.kind == objectkind::Border;
+        });
         if (!border)
             return;
         m_paper->setImage(m_context.page.border.picture);
@@ -276,7 +277,8 @@ void BorderEditor::onPaperMoved(QPoint position, Qt::MouseButtons buttons)
         return;
     const Qt::MouseButton button = buttons & Qt::LeftButton ? Qt::LeftButton : Qt::RightButton;
     m_paper->releaseImage();
-    showPainted(m_painting.moveBorder(m_context.page, PaintingController::pointerInput(m_paper, position, button)));
+    showPainted(m_painting.moveBorder(m_context.page,
+                                      PaintingController::pointerInput(m_paper, position, button)));
     showBand();
 }
 
@@ -288,7 +290,8 @@ void BorderEditor::onPaperReleased(QPoint position, Qt::MouseButton button)
     if (m_band)
         m_band->hideBand();
     m_paper->releaseImage();
-    showPainted(m_painting.releaseBorder(m_context.page, PaintingController::pointerInput(m_paper, position, button)));
+    showPainted(m_painting.releaseBorder(
+        m_context.page, PaintingController::pointerInput(m_paper, position, button)));
     // The finished stroke is the newest step, so one undo takes exactly this stroke away.
     m_undo.record(objectkind::Border, 0);
 }

@@ -157,8 +157,8 @@ void FeltPens::drawPens()
         const int lineWidth = m_column.endLineWidth();
         // The end line stands at its drawn place, or on the last row of a shorter band.
         const int endLine = std::min(m_column.endLineY(), band.height() - 1);
-        m_endLines[i]->setGeometry(band.left(), band.top() + endLine - lineWidth + 1,
-                                   band.width(), lineWidth);
+        m_endLines[i]->setGeometry(band.left(), band.top() + endLine - lineWidth + 1, band.width(),
+                                   lineWidth);
 
         const QString name = paletteart::colourName(m_column.penColour(i));
         m_pens[i]->setAccessibleName(tr("%1 felt pen").arg(name));

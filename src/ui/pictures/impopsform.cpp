@@ -84,8 +84,8 @@ QRect centredOn(QPoint centre, QSize size)
 
 } // namespace
 
-ImpOpsForm::ImpOpsForm(AppContext &context, QSize target, const QImage &source,
-                       bool alignTopLeft, QWidget *parent)
+ImpOpsForm::ImpOpsForm(AppContext &context, QSize target, const QImage &source, bool alignTopLeft,
+                       QWidget *parent)
     : OwnWindow(context, QStringLiteral("impOpsForm"), QStringLiteral("Import Image"), parent)
 {
     setFixedSize(kFormWidth, kFormHeight);
@@ -123,11 +123,10 @@ void ImpOpsForm::addChoice(ImportChoice choice, const QImage &preview, QPoint ce
     previewButton->setGeometry(centredOn(centre, preview.size()));
     connect(previewButton, &QAbstractButton::clicked, this, pick);
 
-    auto *button = new PictureButton(
-        crop ? QStringLiteral("cropBut") : QStringLiteral("lettBut"),
-        QIcon(crop ? QStringLiteral(":/art/import/crop.svg")
-                   : QStringLiteral(":/art/import/letterbox.svg")),
-        caption, this);
+    auto *button = new PictureButton(crop ? QStringLiteral("cropBut") : QStringLiteral("lettBut"),
+                                     QIcon(crop ? QStringLiteral(":/art/import/crop.svg")
+                                                : QStringLiteral(":/art/import/letterbox.svg")),
+                                     caption, this);
     button->setGeometry(centredOn(QPoint(centre.x(), kButtonTop + looks::kDialogButtonSize / 2),
                                   QSize(looks::kDialogButtonSize, looks::kDialogButtonSize)));
     connect(button, &QAbstractButton::clicked, this, pick);

@@ -12,15 +12,14 @@ namespace quillora {
 
 QString importFilter(const QString &picturesCaption, bool withMetafiles)
 {
-    return picturesCaption
-           + (withMetafiles ? QStringLiteral(" (*.bmp *.jpg *.gif *.png *.wmf *.emf)")
-                            : QStringLiteral(" (*.bmp *.jpg *.gif *.png)"));
+    return picturesCaption + (withMetafiles
+                                  ? QStringLiteral(" (*.bmp *.jpg *.gif *.png *.wmf *.emf)")
+                                  : QStringLiteral(" (*.bmp *.jpg *.gif *.png)"));
 }
 
 std::optional<QString> WindowImportQuestions::askPictureFile(const QString &title,
                                                              const QString &filter,
-                                                             const QString &folder,
-                                                             QWidget *parent)
+                                                             const QString &folder, QWidget *parent)
 {
     QFileDialog dialog(parent, title, folder, filter);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);

@@ -44,8 +44,7 @@ PaintingController::PaintingController(AppContext &context, DocumentWindow &wind
     connect(&window, &DocumentWindow::feltPensRequested, this, &PaintingController::showFeltPens);
     connect(&window, &DocumentWindow::paintToolsRequested, this,
             &PaintingController::showPaintTools);
-    connect(&window, &DocumentWindow::picturePressed, this,
-            &PaintingController::onPicturePressed);
+    connect(&window, &DocumentWindow::picturePressed, this, &PaintingController::onPicturePressed);
     connect(&window, &DocumentWindow::pictureMoved, this, &PaintingController::onPictureMoved);
     connect(&window, &DocumentWindow::pictureReleased, this,
             &PaintingController::onPictureReleased);
@@ -205,8 +204,8 @@ void PaintingController::onPictureMoved(int index, QPoint position, Qt::MouseBut
 {
     if (m_busy)
         return;
-    if (m_pendingRightPress && m_pendingRightPress->index == index
-        && (position - m_pendingRightPress->position).manhattanLength() > kRightClickSlackPx) {
+    if (m_pendingRightPress && m_pendingRightPress->index == index &&
+        (position - m_pendingRightPress->position).manhattanLength() > kRightClickSlackPx) {
         const PendingRightPress press = *m_pendingRightPress;
         m_pendingRightPress.reset();
         pressPicture(index, press.position, Qt::RightButton, press.justSelected);

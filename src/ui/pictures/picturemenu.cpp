@@ -101,8 +101,8 @@ void PictureMenu::showAt(QPoint at, bool pageOnly)
     int row = 0;
     for (int i = 0; i < kPictureMenuEntries; ++i) {
         const auto which = PictureMenuEntry(i);
-        const bool shown = !pageOnly
-                           || which == PictureMenuEntry::Paste || which == PictureMenuEntry::Import;
+        const bool shown =
+            !pageOnly || which == PictureMenuEntry::Paste || which == PictureMenuEntry::Import;
         QLabel *icon = m_icons[std::size_t(i)];
         QPushButton *entry = m_entries[std::size_t(i)];
         icon->setVisible(shown);

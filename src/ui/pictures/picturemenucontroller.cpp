@@ -21,8 +21,8 @@ namespace quillora {
 PictureMenuController::PictureMenuController(AppContext &context, DocumentWindow &window,
                                              UndoController &undo, PaintingController &painting,
                                              PictureMenuServices services)
-    : QObject(&window), m_context(context), m_window(window), m_undo(undo),
-      m_painting(painting), m_services(std::move(services))
+    : QObject(&window), m_context(context), m_window(window), m_undo(undo), m_painting(painting),
+      m_services(std::move(services))
 {
     Q_ASSERT(m_services.clipboard && m_services.loader);
     if (!m_services.questions)
@@ -49,10 +49,12 @@ PictureMenuController::PictureMenuController(AppContext &context, DocumentWindow
                 else
                     hideMenu();
             });
-    connect(&window, &DocumentWindow::copyPictureRequested, this,
-            [this](int index) { copyPicture(PictureTarget{objectkind::Picture, index}); });
-    connect(&window, &DocumentWindow::pastePictureRequested, this,
-            [this](int index) { pastePicture(PictureTarget{objectkind::Picture, index}); });
+    connect(&window, &DocumentWindow::copyPictureRequested, this, [this](int index) {
+        copyPicture(PictureTarget{objectkind::Picture, index});
+    });
+    connect(&window, &DocumentWindow::pastePictureRequested, this, [this](int index) {
+        pastePicture(PictureTarget{objectkind::Picture, index});
+    });
     connect(&window, &DocumentWindow::pageShown, this, &PictureMenuController::hideMenu);
 }
 
@@ -116,8 +118,8 @@ bool PictureMenuController::eventFilter(QObject *watched, QEvent *event)
         auto *widget = qobject_cast<QWidget *>(watched);
         if (widget && widget != m_menu && !m_menu->isAncestorOf(widget))
             hideMenu();
-    } else if (event->type() == QEvent::KeyPress
-               && static_cast<QKeyEvent *>(event)->key() == Qt::Key_Escape) {
+    } else if (event->type() == QEvent::KeyPress &&
+               static_cast<QKeyEvent *>(event)->key() == Qt::Key_Escape) {
         hideMenu();
         return true;
     }
@@ -242,14 +244,14 @@ std::optional<int> PictureMenuController::importAsObject(QPoint atPage)
     markBusy();
     const std::optional<QString> path = m_services.questions->askPictureFile(
         m_context.tr(QStringLiteral("Import Image")),
-        importFilter(m_context.tr(QStringLiteral("Pictures")), false),
-        m_context.importDialogFolder, &m_window);
+        importFilter(m_context.tr(QStringLiteral("Pictures")), false), m_context.importDialogFolder,
+        &m_window);
     QImage source;
     QString error;
     std::optional<int> index;
     // A new object takes at most half the page.
-    if (path && (!m_services.loader->load(*path, m_context.page.pageRect.size(), &source, &error)
-                 || source.isNull()))
+    if (path && (!m_services.loader->load(*path, m_context.page.pageRect.size(), &source, &error) ||
+                 source.isNull()))
         m_services.questions->tell(kPictureUnreadableMessage, error, &m_window);
     else if (path)
         index = addPictureObject(m_context.page, source, atPage, importedTag(*path));

@@ -39,8 +39,8 @@ void PrintController::resumeEarlierWait()
     const std::optional<QDateTime> returnsAt = storedPrintButtonReturn(returnFile());
     if (!returnsAt)
         return;
-    m_hiding.resumeHidden(minutesUntilReturn(*returnsAt, m_context.env.clock(),
-                                             m_context.settings.hidePrinterTime));
+    m_hiding.resumeHidden(
+        minutesUntilReturn(*returnsAt, m_context.env.clock(), m_context.settings.hidePrinterTime));
     if (m_hiding.ticking())
         m_hideTimer.start();
     else
@@ -130,8 +130,8 @@ void PrintController::printCommand()
         return;
     }
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    const PrintResult result = printPage(
-        m_context.page, *device, PrintSettings::from(m_context.settings, choice->copies));
+    const PrintResult result =
+        printPage(m_context.page, *device, PrintSettings::from(m_context.settings, choice->copies));
     QGuiApplication::restoreOverrideCursor();
 
     switch (result.outcome) {

@@ -43,8 +43,8 @@ public:
         m_lid = new QWidget(this);
         m_lid->setObjectName(QStringLiteral("penlid%1").arg(index));
         m_lid->setAttribute(Qt::WA_TransparentForMouseEvents);
-        m_lid->setGeometry(paletteart::lidRect(band().width(), band().height())
-                               .translated(band().topLeft()));
+        m_lid->setGeometry(
+            paletteart::lidRect(band().width(), band().height()).translated(band().topLeft()));
         m_lid->installEventFilter(this);
     }
 

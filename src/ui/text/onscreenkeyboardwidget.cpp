@@ -237,7 +237,8 @@ void MiniKeyWidget::paintEvent(QPaintEvent *)
     p.setBrush(kKeyFace);
     for (int row = 0; row < 3; ++row) {
         for (int col = 0; col < (row == 2 ? 1 : 5); ++col) {
-            const QRectF key = row == 2 ? QRectF(18, 34, 28, 6) : QRectF(9 + col * 10, 10 + row * 11, 7, 7);
+            const QRectF key =
+                row == 2 ? QRectF(18, 34, 28, 6) : QRectF(9 + col * 10, 10 + row * 11, 7, 7);
             p.drawRoundedRect(key, 2, 2);
         }
     }

@@ -13,7 +13,6 @@
 #include <QPainter>
 #include <QToolButton>
 
-
 namespace quillora {
 
 namespace {
@@ -230,7 +229,7 @@ void RichTextToolbar::setFontChoices(const QStringList &names)
 }
 
 QToolButton *RichTextToolbar::makeStyleToggle(const QString &name, const QString &caption,
-                                               const QFont &face)
+                                              const QFont &face)
 {
     auto *toggle = new QToolButton(this);
     toggle->setObjectName(name);

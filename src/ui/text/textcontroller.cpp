@@ -58,8 +58,7 @@ void TextController::build(KeySender &keys)
     connect(&window, &DocumentWindow::richTextBoxKeyReleased, this,
             &TextController::onRichTextBoxKeyReleased);
     connect(&window, &DocumentWindow::textBiggerRequested, this, &TextController::makeTextBigger);
-    connect(&window, &DocumentWindow::textSmallerRequested, this,
-            &TextController::makeTextSmaller);
+    connect(&window, &DocumentWindow::textSmallerRequested, this, &TextController::makeTextSmaller);
     connect(&window, &DocumentWindow::fontRequested, this, &TextController::openFontDialog);
     connect(&window, &DocumentWindow::pageShown, this, &TextController::pageShown);
     connect(&window, &DocumentWindow::currentObjectChanged, this,
@@ -286,8 +285,8 @@ int TextController::currentIndexOf(const QString &kind) const
     const CurrentObject &current = m_context.page.current;
     if (current.kind != kind)
         return -1;
-    const int count =
-        int(kind == objectkind::Text ? m_context.page.textBoxes.size() : m_context.page.richTextBoxes.size());
+    const int count = int(kind == objectkind::Text ? m_context.page.textBoxes.size()
+                                                   : m_context.page.richTextBoxes.size());
     return current.index >= 0 && current.index < count ? current.index : -1;
 }
 
@@ -298,7 +297,8 @@ void TextController::enter(const QString &kind, int index)
     if (kind == objectkind::Text && page.textBoxes[index].text == kPlaceholderText) {
         page.textBoxes[index].text.clear();
         m_window.refreshTextBox(index);
-    } else if (kind == objectkind::RichText && page.richTextBoxes[index].plainText == kPlaceholderText) {
+    } else if (kind == objectkind::RichText &&
+               page.richTextBoxes[index].plainText == kPlaceholderText) {
         page.richTextBoxes[index].plainText.clear();
         page.richTextBoxes[index].rtf.clear();
         m_window.refreshRichTextBox(index);

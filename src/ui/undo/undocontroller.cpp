@@ -12,8 +12,9 @@ UndoController::UndoController(AppContext &context, DocumentWindow &window)
 {
     connect(&window, &DocumentWindow::undoRequested, this, &UndoController::undo);
     connect(&window, &DocumentWindow::redoRequested, this, &UndoController::redo);
-    connect(&window, &DocumentWindow::workStarting, this,
-            [this](const QString &kind, int index) { beginWorkOn({kind, index}); });
+    connect(&window, &DocumentWindow::workStarting, this, [this](const QString &kind, int index) {
+        beginWorkOn({kind, index});
+    });
     connect(&window, &DocumentWindow::changeMade, this,
             [this](const QString &kind, int index) { record(kind, index); });
     // Every new, opened or switched page comes with a restarted history.

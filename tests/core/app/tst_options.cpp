@@ -49,7 +49,8 @@ private slots:
         test::addRow("always: the timer brings it back", 0, 10, 0, int(PB::Keep), true, false);
         QTest::newRow("hide for 10 minutes") << 1 << 10 << 10 << int(PB::Show) << false << true;
         // Zero minutes would silently mean "always shown".
-        QTest::newRow("hide for no minutes is one") << 1 << 0 << 1 << int(PB::Show) << false << true;
+        QTest::newRow("hide for no minutes is one")
+            << 1 << 0 << 1 << int(PB::Show) << false << true;
         QTest::newRow("no printing") << 2 << 10 << -1 << int(PB::Hide) << false << true;
     }
     void printButtonEffects()

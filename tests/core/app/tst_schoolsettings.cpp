@@ -18,17 +18,27 @@ private slots:
         QTest::addColumn<QString>("own");
         QTest::addColumn<QString>("key");
         QTest::addColumn<QString>("expected");
-        const QString locking = QStringLiteral("HidePrinterTime=5\nlocked=HidePrinterTime, useWebCam\n");
+        const QString locking =
+            QStringLiteral("HidePrinterTime=5\nlocked=HidePrinterTime, useWebCam\n");
         QTest::newRow("in any case of the user's line")
-            << locking << "hideprintertime=0\nHIDEPRINTERTIME=1" << "HidePrinterTime" << "5";
-        QTest::newRow("second key of the list")
-            << locking + "useWebCam=False" << "useWebCam=True" << "useWebCam" << "False";
-        QTest::newRow("unlocked key follows the user")
-            << locking + "useIWBkeyBd=False" << "useIWBkeyBd=True" << "useIWBkeyBd" << "True";
-        QTest::newRow("the user cannot unlock")
-            << locking << "locked=\nHidePrinterTime=0" << "HidePrinterTime" << "5";
-        QTest::newRow("the user cannot lock either")
-            << "useWebCam=True" << "locked=useWebCam" << "locked" << "";
+            << locking << "hideprintertime=0\nHIDEPRINTERTIME=1"
+            << "HidePrinterTime"
+            << "5";
+        QTest::newRow("second key of the list") << locking + "useWebCam=False"
+                                                << "useWebCam=True"
+                                                << "useWebCam"
+                                                << "False";
+        QTest::newRow("unlocked key follows the user") << locking + "useIWBkeyBd=False"
+                                                       << "useIWBkeyBd=True"
+                                                       << "useIWBkeyBd"
+                                                       << "True";
+        QTest::newRow("the user cannot unlock") << locking << "locked=\nHidePrinterTime=0"
+                                                << "HidePrinterTime"
+                                                << "5";
+        QTest::newRow("the user cannot lock either") << "useWebCam=True"
+                                                     << "locked=useWebCam"
+                                                     << "locked"
+                                                     << "";
     }
     void sharedAndOwnSettings()
     {

@@ -132,9 +132,12 @@ private slots:
     {
         QTest::addColumn<QString>("printerName");
         QTest::addColumn<QString>("readBack");
-        QTest::newRow("CR LF") << "Hall\r\ndataPath=/evil" << "Hall dataPath=/evil";
-        QTest::newRow("LF") << "Hall\nwarnIfNotA4=False" << "Hall warnIfNotA4=False";
-        QTest::newRow("lone CR at end") << "Hall\r" << "Hall ";
+        QTest::newRow("CR LF") << "Hall\r\ndataPath=/evil"
+                               << "Hall dataPath=/evil";
+        QTest::newRow("LF") << "Hall\nwarnIfNotA4=False"
+                            << "Hall warnIfNotA4=False";
+        QTest::newRow("lone CR at end") << "Hall\r"
+                                        << "Hall ";
     }
     void lineBreaksInValues()
     {

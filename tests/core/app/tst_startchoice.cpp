@@ -66,7 +66,8 @@ struct FakeApplication {
             return exitLeaves || answers.isEmpty();
         };
         h.openDocument = [this](const StartChoice &choice) {
-            log.append(QStringLiteral("open %1 %2").arg(codeOf(choice.kind)).arg(choice.templatePath));
+            log.append(
+                QStringLiteral("open %1 %2").arg(codeOf(choice.kind)).arg(choice.templatePath));
             if (openSucceeds)
                 documentOpen = true;
             return openSucceeds;
@@ -103,7 +104,8 @@ private slots:
         for (const char *name : {"one.xml", "two.xml", "three.layout.xml"})
             writeFile(folder.layouts(QStringLiteral("posters/") + QLatin1String(name)));
         StartSelection selection(folder.data());
-        QCOMPARE(selection.selectKind(codeOf(DocumentKind::Posters)), StartSelection::KindResult::ShowTemplates);
+        QCOMPARE(selection.selectKind(codeOf(DocumentKind::Posters)),
+                 StartSelection::KindResult::ShowTemplates);
         QCOMPARE(captions(selection.listing()), (QStringList{"one", "three.layout", "two"}));
         // OK without touching a template starts the first.
         QCOMPARE(selection.choice()->templatePath, folder.layouts("posters/one.xml"));
@@ -120,7 +122,8 @@ private slots:
         DataFolder folder;
         StartSelection selection(folder.data());
         QCOMPARE(selection.code(), 0);
-        QCOMPARE(selection.selectKind(codeOf(DocumentKind::Circle)), StartSelection::KindResult::NoTemplates);
+        QCOMPARE(selection.selectKind(codeOf(DocumentKind::Circle)),
+                 StartSelection::KindResult::NoTemplates);
         QCOMPARE(selection.choice()->kind, DocumentKind::Circle);
         QVERIFY(selection.choice()->templatePath.isEmpty());
         QCOMPARE(selection.selectKind(19), StartSelection::KindResult::NoTemplates);

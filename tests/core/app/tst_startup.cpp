@@ -54,10 +54,12 @@ private slots:
     {
         QTest::addColumn<QString>("path");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("inner run") << "/opt//quillora///data" << "/opt/quillora/data";
+        QTest::newRow("inner run") << "/opt//quillora///data"
+                                   << "/opt/quillora/data";
         QTest::newRow("network path keeps its start") << "//server//share"
                                                       << "//server/share";
-        QTest::newRow("empty") << "" << "";
+        QTest::newRow("empty") << ""
+                               << "";
     }
     void normalise()
     {
@@ -85,8 +87,8 @@ private slots:
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QString>("workFile");
         QTest::newRow("none") << QStringList{"quillora"} << "";
-        QTest::newRow("quoted")
-            << QStringList{"quillora", "\"/home/sam/My Bears.qlr\""} << "/home/sam/My Bears.qlr";
+        QTest::newRow("quoted") << QStringList{"quillora", "\"/home/sam/My Bears.qlr\""}
+                                << "/home/sam/My Bears.qlr";
         QTest::newRow("split by the shell")
             << QStringList{"quillora", "/home/sam/My", "Bears.qlr"} << "/home/sam/My Bears.qlr";
         QTest::newRow("lone quote") << QStringList{"quillora", "\""} << "";
@@ -134,13 +136,17 @@ private slots:
         QTest::addColumn<QString>("configured");
         QTest::addColumn<QString>("expected");
         QTest::newRow("configured holds layouts")
-            << QStringList{"own/layouts", "app/data/layouts"} << "own" << "own";
+            << QStringList{"own/layouts", "app/data/layouts"} << "own"
+            << "own";
         QTest::newRow("wrong case does not count")
-            << QStringList{"own/Layouts", "app/data/layouts"} << "own" << "app/data";
+            << QStringList{"own/Layouts", "app/data/layouts"} << "own"
+            << "app/data";
         QTest::newRow("installed beside the program")
-            << QStringList{"share/quillora/layouts"} << "own" << "share/quillora";
+            << QStringList{"share/quillora/layouts"} << "own"
+            << "share/quillora";
         QTest::newRow("a build tree's own comes first")
-            << QStringList{"share/quillora/layouts", "app/data/layouts"} << "own" << "app/data";
+            << QStringList{"share/quillora/layouts", "app/data/layouts"} << "own"
+            << "app/data";
     }
     void dataFolder()
     {

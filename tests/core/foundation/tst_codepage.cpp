@@ -13,11 +13,11 @@ private slots:
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("expected");
         QTest::newRow("ascii") << QByteArray("Hello") << QStringLiteral("Hello");
-        QTest::newRow("cp1252 euro and e-acute") << QByteArray("\x80 caf\xE9")
-                                                 << QString::fromUtf8("€ café");
+        QTest::newRow("cp1252 euro and e-acute")
+            << QByteArray("\x80 caf\xE9") << QString::fromUtf8("€ café");
         QTest::newRow("utf8 without bom") << QByteArray("caf\xC3\xA9") << QString::fromUtf8("café");
-        QTest::newRow("utf8 with bom") << QByteArray("\xEF\xBB\xBFZo\xC3\xAB")
-                                       << QString::fromUtf8("Zoë");
+        QTest::newRow("utf8 with bom")
+            << QByteArray("\xEF\xBB\xBFZo\xC3\xAB") << QString::fromUtf8("Zoë");
         QTest::newRow("truncated utf8 is 1252") << QByteArray("a\xC3") << QString::fromUtf8("aÃ");
         test::addRow("overlong utf8 is 1252", QByteArray("\xC0\xAF"), QString::fromUtf8("À¯"));
     }

@@ -14,7 +14,8 @@ private slots:
     {
         QTest::addColumn<QString>("requested");
         QTest::addColumn<QString>("installed");
-        QTest::newRow("arial from a layout file") << "arial" << "Liberation Sans";
+        QTest::newRow("arial from a layout file") << "arial"
+                                                  << "Liberation Sans";
         QTest::newRow("comic sans ms") << "comic sans ms"
                                        << "Comic Neue";
     }

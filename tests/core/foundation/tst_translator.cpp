@@ -14,7 +14,8 @@ private slots:
         QTest::addColumn<QString>("english");
         QTest::addColumn<QString>("expected");
         QTest::newRow("case differs: no translation")
-            << QByteArray("\"exit?\",\"Sortir?\"\r\n") << "Exit?" << "Exit?";
+            << QByteArray("\"exit?\",\"Sortir?\"\r\n") << "Exit?"
+            << "Exit?";
         test::addRow("first non-empty wins",
                      QByteArray("\"Save?\",\"\"\r\n\"Save?\",\"Enregistrer?\"\r\n"
                                 "\"Save?\",\"Sauver?\"\r\n"),
@@ -23,8 +24,10 @@ private slots:
             << QByteArray("\"Hello, world\",\"Bonjour, le monde\"\r\n") << "Hello, world"
             << "Bonjour, le monde";
         QTest::newRow("spaces around fields")
-            << QByteArray("  \"OK\" ,  \"D'accord\"  \r\n") << "OK" << "D'accord";
-        QTest::newRow("unquoted fields") << QByteArray("Cancel,Annuler\n") << "Cancel" << "Annuler";
+            << QByteArray("  \"OK\" ,  \"D'accord\"  \r\n") << "OK"
+            << "D'accord";
+        QTest::newRow("unquoted fields") << QByteArray("Cancel,Annuler\n") << "Cancel"
+                                         << "Annuler";
         test::addRow("missing translation", QByteArray("\"Cancel\"\r\n"), "Cancel", "Cancel");
         QTest::newRow("unclosed quote reads to the end")
             << QByteArray("\"Fonts\",\"Polices\r\n") << "Fonts"

@@ -13,14 +13,14 @@ private slots:
         QTest::addColumn<QSize>("source");
         QTest::addColumn<QSize>("target");
         QTest::addColumn<QRect>("kept");
-        QTest::newRow("wide photo into tall box") << QSize(400, 200) << QSize(100, 200)
-                                                  << QRect(150, 0, 100, 200);
-        QTest::newRow("tall photo into wide box") << QSize(200, 400) << QSize(200, 100)
-                                                  << QRect(0, 150, 200, 100);
-        QTest::newRow("same shape keeps all") << QSize(400, 300) << QSize(200, 150)
-                                              << QRect(0, 0, 400, 300);
-        QTest::newRow("odd width rounds to even") << QSize(101, 100) << QSize(50, 100)
-                                                  << QRect(26, 0, 50, 100);
+        QTest::newRow("wide photo into tall box")
+            << QSize(400, 200) << QSize(100, 200) << QRect(150, 0, 100, 200);
+        QTest::newRow("tall photo into wide box")
+            << QSize(200, 400) << QSize(200, 100) << QRect(0, 150, 200, 100);
+        QTest::newRow("same shape keeps all")
+            << QSize(400, 300) << QSize(200, 150) << QRect(0, 0, 400, 300);
+        QTest::newRow("odd width rounds to even")
+            << QSize(101, 100) << QSize(50, 100) << QRect(26, 0, 50, 100);
         test::addRow("inexact, wide", QSize(335, 251), QSize(100, 70), QRect(0, 8, 335, 234));
         test::addRow("inexact, tall", QSize(251, 335), QSize(70, 100), QRect(8, 0, 234, 335));
     }
@@ -37,14 +37,14 @@ private slots:
         QTest::addColumn<QSize>("target");
         QTest::addColumn<bool>("topLeft");
         QTest::addColumn<QRect>("placed");
-        QTest::newRow("tall image in wide box is centred") << QSize(100, 200) << QSize(400, 100)
-                                                           << false << QRect(175, 0, 50, 100);
-        QTest::newRow("on My layout it sits at the left") << QSize(100, 200) << QSize(400, 100)
-                                                          << true << QRect(0, 0, 50, 100);
-        QTest::newRow("wide image in tall box") << QSize(200, 100) << QSize(100, 300) << false
-                                                << QRect(0, 125, 100, 50);
-        QTest::newRow("wide image on My layout at the top") << QSize(200, 100) << QSize(100, 300)
-                                                            << true << QRect(0, 0, 100, 50);
+        QTest::newRow("tall image in wide box is centred")
+            << QSize(100, 200) << QSize(400, 100) << false << QRect(175, 0, 50, 100);
+        QTest::newRow("on My layout it sits at the left")
+            << QSize(100, 200) << QSize(400, 100) << true << QRect(0, 0, 50, 100);
+        QTest::newRow("wide image in tall box")
+            << QSize(200, 100) << QSize(100, 300) << false << QRect(0, 125, 100, 50);
+        QTest::newRow("wide image on My layout at the top")
+            << QSize(200, 100) << QSize(100, 300) << true << QRect(0, 0, 100, 50);
     }
     void letterbox()
     {

@@ -82,7 +82,8 @@ private slots:
         const QImage before = page.pictureBoxes[0].image;
         QVERIFY(!placePictureInto(page, kBox0, QImage(), ImportFit::Crop));
         QVERIFY(!pastePictureInto(page, kBox0, QImage()));
-        QVERIFY(!placePictureInto(page, {QStringLiteral("p"), 3}, blankPicture(5, 5), ImportFit::Crop));
+        QVERIFY(
+            !placePictureInto(page, {QStringLiteral("p"), 3}, blankPicture(5, 5), ImportFit::Crop));
         QVERIFY(!clearPicture(page, {QStringLiteral("t"), 0}));
         QVERIFY(!clearPicture(page, {QStringLiteral("b"), 0})); // no border picture on this page
         QVERIFY(!addPictureObject(page, QImage(), {}, {}));
@@ -121,7 +122,8 @@ private slots:
         QTest::addColumn<QPoint>("at");
         QTest::addColumn<QRect>("geometry");
         // The page is 600 × 800: a wide picture takes half its width.
-        QTest::newRow("wide photo") << QSize(4000, 3000) << QPoint(10, 20) << QRect(10, 20, 300, 225);
+        QTest::newRow("wide photo")
+            << QSize(4000, 3000) << QPoint(10, 20) << QRect(10, 20, 300, 225);
         QTest::newRow("near the corner stays on the page")
             << QSize(4000, 3000) << QPoint(590, 790) << QRect(300, 575, 300, 225);
     }

@@ -59,7 +59,8 @@ private slots:
         test::addRow("one picture paints at once", 1, 0, QString(), PressOutcome::Painted, 1);
         test::addRow("several pictures: select only", 3, 0, QString(), PressOutcome::Selected, 0);
         QTest::newRow("my layout selects the object")
-            << 1 << int(DocumentKind::MyLayout) << QString() << PressOutcome::SelectedForHandling << 0;
+            << 1 << int(DocumentKind::MyLayout) << QString() << PressOutcome::SelectedForHandling
+            << 0;
         QTest::newRow("imported picture")
             << 1 << 0 << QStringLiteral("filepic.png") << PressOutcome::NothingPainted << 0;
         QTest::newRow("tag merely containing file")

@@ -53,8 +53,10 @@ const QStringList kMessages = {
     QStringLiteral("Sorry. This file couldn't be saved."),
     QStringLiteral("Sorry. This file couldn't be opened."),
     QStringLiteral("Some parts of this file could not be used, so they were left out."),
-    QStringLiteral("The disk is full, so this file couldn't be opened: ask your teacher to make some room."),
-    QStringLiteral("The disk is full, so this file couldn't be saved: ask your teacher to make some room, or save it somewhere else."),
+    QStringLiteral(
+        "The disk is full, so this file couldn't be opened: ask your teacher to make some room."),
+    QStringLiteral("The disk is full, so this file couldn't be saved: ask your teacher to make "
+                   "some room, or save it somewhere else."),
     QStringLiteral("This file couldn't be found: it may have been moved or renamed."),
     QStringLiteral("This file couldn't be saved here: choose another folder, or ask your teacher."),
     QStringLiteral("This file is damaged: it may not have finished copying."),
@@ -87,8 +89,8 @@ bool isProperName(const QString &text)
 {
     const Settings defaults;
     const QStringList fonts(defaults.fontSlots.begin(), defaults.fontSlots.end());
-    return text == u"Quillora" || text.startsWith(u"Quillora ") || text == kPlaceholderText
-           || fonts.contains(text, Qt::CaseInsensitive);
+    return text == u"Quillora" || text.startsWith(u"Quillora ") || text == kPlaceholderText ||
+           fonts.contains(text, Qt::CaseInsensitive);
 }
 
 bool needsTranslation(const QString &text)
@@ -131,8 +133,8 @@ QStringList untranslated(QWidget *window, const QSet<QString> &translations)
                 continue;
             const QString english = object->property(name).toString();
             const QByteArray shownName = "quilloraShown." + name.mid(16);
-            if (needsTranslation(english) && object->property(shownName).toString() == english
-                && !translations.contains(english))
+            if (needsTranslation(english) && object->property(shownName).toString() == english &&
+                !translations.contains(english))
                 missing.append(english);
         }
     }
@@ -159,7 +161,8 @@ private slots:
         test::FakeCamera camera;
         std::vector<std::unique_ptr<QWidget>> windows;
         windows.push_back(std::make_unique<FontForm>(context, TextBoxModel{}));
-        ImagePrinterProvider printDevices({{QStringLiteral("Class printer"), QSize(2480, 3508), {}}});
+        ImagePrinterProvider printDevices(
+            {{QStringLiteral("Class printer"), QSize(2480, 3508), {}}});
         windows.push_back(std::make_unique<PrintForm>(context, printDevices, false));
         windows.push_back(std::make_unique<OnScreenKeyboardWidget>(keys));
         windows.push_back(std::make_unique<MiniKeyWidget>());
@@ -202,7 +205,8 @@ private slots:
         }
         QStringList list(missing.begin(), missing.end());
         list.sort();
-        QVERIFY2(list.isEmpty(), qPrintable("not in the example language file:\n" + list.join(" | ").replace(u'\n', u'~')));
+        QVERIFY2(list.isEmpty(), qPrintable("not in the example language file:\n" +
+                                            list.join(" | ").replace(u'\n', u'~')));
     }
 };
 

@@ -33,10 +33,7 @@ struct Leaflet : DocumentWindowFixture<LeafletWindow> {
     {
         return child(QStringLiteral("pageLabel%1").arg(panel))->property("text").toString();
     }
-    void finishTurn()
-    {
-        QTRY_VERIFY_WITH_TIMEOUT(!window->animating(), 3000);
-    }
+    void finishTurn() { QTRY_VERIFY_WITH_TIMEOUT(!window->animating(), 3000); }
     // The progress picture holds `pages` side by side, each as the turn draws it.
     bool progressShows(std::initializer_list<int> pages) const
     {
@@ -66,9 +63,12 @@ private slots:
         QTest::addColumn<QString>("path");
         QTest::addColumn<QSize>("screen");
         const QString small = layout("leaflet small", "my pet");
-        QTest::newRow("booklet 1024") << DocumentKind::Booklet << layout("booklet", "my book") << QSize(1024, 768);
-        QTest::newRow("card 1920") << DocumentKind::Card << layout("card", "birthday card") << QSize(1920, 1080);
-        QTest::newRow("large 1024") << DocumentKind::Leaflet << layout("leaflet large", "a trip") << QSize(1024, 768);
+        QTest::newRow("booklet 1024")
+            << DocumentKind::Booklet << layout("booklet", "my book") << QSize(1024, 768);
+        QTest::newRow("card 1920")
+            << DocumentKind::Card << layout("card", "birthday card") << QSize(1920, 1080);
+        QTest::newRow("large 1024")
+            << DocumentKind::Leaflet << layout("leaflet large", "a trip") << QSize(1024, 768);
         QTest::newRow("small 1024") << DocumentKind::Leaflet << small << QSize(1024, 768);
         QTest::newRow("small 1920") << DocumentKind::Leaflet << small << QSize(1920, 1080);
     }
@@ -88,7 +88,8 @@ private slots:
         const QRect window(QPoint(), screen);
         QStringList controls{"PaperHolder", "nextBut", "prevBut"};
         if (leafletStyleInfo(leaflet.window->style()).hasFlap)
-            controls << "flapOpenBut" << "flapCloseBut";
+            controls << "flapOpenBut"
+                     << "flapCloseBut";
         for (const QString &name : controls)
             QVERIFY2(window.contains(leaflet.child(name)->geometry()), qPrintable(name));
         QVERIFY(leaflet.child("nextBut")->width() >= 48);

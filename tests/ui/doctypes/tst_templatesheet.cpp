@@ -37,8 +37,8 @@ const QString kData = QStringLiteral(QUILLORA_TEST_DATA "/templateswitch");
 
 QString layout(const char *folder, const char *name)
 {
-    return kData + QStringLiteral("/layouts/") + QLatin1String(folder) + u'/'
-           + QLatin1String(name) + QStringLiteral(".xml");
+    return kData + QStringLiteral("/layouts/") + QLatin1String(folder) + u'/' +
+           QLatin1String(name) + QStringLiteral(".xml");
 }
 
 // One window wired as the program wires it, on a whiteboard-sized screen.
@@ -185,8 +185,8 @@ private slots:
         page.documentType = DocumentKind::Multi;
         QVERIFY(readTemplate(layout("multi", "labels six"), page, fit));
         // The one picture covers the whole label.
-        page.pictureBoxes[0].image = QImage(page.pictureBoxes[0].geometry.size(),
-                                            QImage::Format_RGB32);
+        page.pictureBoxes[0].image =
+            QImage(page.pictureBoxes[0].geometry.size(), QImage::Format_RGB32);
         page.pictureBoxes[0].image.fill(Qt::red);
         ZipArchiveFormat zip;
         const Staging staging(folder.filePath(QStringLiteral("staging")));
@@ -202,16 +202,17 @@ private slots:
         const QString png = folder.filePath(QStringLiteral("labels.png"));
         QString written;
         QTextStream errors(&written);
-        QCOMPARE(runHeadlessExport({QStringLiteral("quillora"), QStringLiteral("--export-png"), png,
-                                    work},
-                                   context, zip, &errors),
+        QCOMPARE(runHeadlessExport(
+                     {QStringLiteral("quillora"), QStringLiteral("--export-png"), png, work},
+                     context, zip, &errors),
                  0);
         const QImage sheet(png);
         QVERIFY(qAbs(double(sheet.width()) / sheet.height() - 297.0 / 210) < 0.01);
         // Five copies, each at the sheet quality factor times its size on screen.
         const int red = test::countPixels(sheet, qRgb(255, 0, 0));
         const double quality = context.settings.multiPrintQualSF;
-        const double expected = 5 * page.pageRect.width() * page.pageRect.height() * quality * quality;
+        const double expected =
+            5 * page.pageRect.width() * page.pageRect.height() * quality * quality;
         QVERIFY2(qAbs(red - expected) < expected * 0.05,
                  qPrintable(QStringLiteral("%1 red of %2").arg(red).arg(expected)));
     }

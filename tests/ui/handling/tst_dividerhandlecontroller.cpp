@@ -52,7 +52,8 @@ private slots:
         for (int i = 0; i < 2; ++i) {
             QVERIFY(f.handles->handle(i)->isVisible());
             QCOMPARE(f.squareCentreY(i), page.handles[i].centre.y());
-            QVERIFY(f.handles->line(i)->geometry().contains(QPoint(10, page.handles[i].centre.y())));
+            QVERIFY(
+                f.handles->line(i)->geometry().contains(QPoint(10, page.handles[i].centre.y())));
         }
         // A smaller template keeps the controls but hides the ones it does not use.
         QVERIFY(

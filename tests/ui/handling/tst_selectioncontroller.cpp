@@ -107,8 +107,8 @@ private slots:
 
         drag(f.frame()->moveBar(0), by);
         const QPoint corner = before.topLeft() - QPoint(kHandleSize, kHandleSize) + by;
-        const QPoint expected =
-            QPoint(snap(corner.x(), false), snap(corner.y(), false)) + QPoint(kHandleSize, kHandleSize);
+        const QPoint expected = QPoint(snap(corner.x(), false), snap(corner.y(), false)) +
+                                QPoint(kHandleSize, kHandleSize);
         QCOMPARE(f.picture().geometry, QRect(expected, before.size()));
         QCOMPARE(f.pictureBox(0)->geometry(), f.picture().geometry);
         QCOMPARE(f.frame()->frameRect(),

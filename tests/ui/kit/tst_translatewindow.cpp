@@ -80,19 +80,55 @@ private slots:
         QTest::addColumn<QString>("expectedTip");
         QTest::addColumn<QString>("expectedAccessibleName");
 
-        QTest::newRow("push button")
-            << "pushButton" << "go" << "Press me" << "A tip" << "Appuie" << "Une astuce" << "";
-        QTest::newRow("frame") << "groupBox" << "g" << "Options" << "" << "Réglages" << "" << "";
-        QTest::newRow("FIXLANG keeps its caption and tip")
-            << "label" << "authorFIXLANG" << "Press me" << "A tip" << "Press me" << "A tip" << "";
-        QTest::newRow("FIXLANG suffix is case-sensitive")
-            << "label" << "authorFixLang" << "Press me" << "" << "Appuie" << "" << "";
-        QTest::newRow("picture button: tool tip and accessible name")
-            << "pictureButton" << "pic" << "Press me" << "" << "Appuie" << "Appuie" << "Appuie";
-        QTest::newRow("picture label: tool tip only")
-            << "imageLabel" << "logoImg" << "" << "A tip" << "" << "Une astuce" << "Une astuce";
-        QTest::newRow("text box is left alone")
-            << "lineEdit" << "t" << "Hello" << "Hello" << "Hello" << "Hello" << "";
+        QTest::newRow("push button") << "pushButton"
+                                     << "go"
+                                     << "Press me"
+                                     << "A tip"
+                                     << "Appuie"
+                                     << "Une astuce"
+                                     << "";
+        QTest::newRow("frame") << "groupBox"
+                               << "g"
+                               << "Options"
+                               << ""
+                               << "Réglages"
+                               << ""
+                               << "";
+        QTest::newRow("FIXLANG keeps its caption and tip") << "label"
+                                                           << "authorFIXLANG"
+                                                           << "Press me"
+                                                           << "A tip"
+                                                           << "Press me"
+                                                           << "A tip"
+                                                           << "";
+        QTest::newRow("FIXLANG suffix is case-sensitive") << "label"
+                                                          << "authorFixLang"
+                                                          << "Press me"
+                                                          << ""
+                                                          << "Appuie"
+                                                          << ""
+                                                          << "";
+        QTest::newRow("picture button: tool tip and accessible name") << "pictureButton"
+                                                                      << "pic"
+                                                                      << "Press me"
+                                                                      << ""
+                                                                      << "Appuie"
+                                                                      << "Appuie"
+                                                                      << "Appuie";
+        QTest::newRow("picture label: tool tip only") << "imageLabel"
+                                                      << "logoImg"
+                                                      << ""
+                                                      << "A tip"
+                                                      << ""
+                                                      << "Une astuce"
+                                                      << "Une astuce";
+        QTest::newRow("text box is left alone") << "lineEdit"
+                                                << "t"
+                                                << "Hello"
+                                                << "Hello"
+                                                << "Hello"
+                                                << "Hello"
+                                                << "";
     }
     void eachKindOfControl()
     {
@@ -165,7 +201,6 @@ private slots:
         translateWindow(&window, translator);
         QCOMPARE(label->text(), QStringLiteral("Quitter ?"));
     }
-
 };
 
 QTEST_MAIN(TestTranslateWindow)

@@ -42,8 +42,7 @@ QImage halvesFrame()
 
 struct FormFixture {
     explicit FormFixture(QStringList names)
-        : context(Environment{}), camera(std::move(names)),
-          form(context, camera, folder.path())
+        : context(Environment{}), camera(std::move(names)), form(context, camera, folder.path())
     {
         form.setMessenger([this](const QString &english) { messages.append(english); });
     }
