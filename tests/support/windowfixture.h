@@ -124,17 +124,17 @@ template <typename Window> struct DocumentWindowFixture {
     }
 
     // A hand-made page of `kind`, wired.
-    DocumentWindowFixture(DocumentKind kind, int texts, int richTexts, int pictures = 0)
+    DocumentWindowFixture(DocumentKind kind, int texts, int richTexts, int pictureCount = 0)
         : DocumentWindowFixture()
     {
-        makePage(texts, richTexts, pictures);
+        makePage(texts, richTexts, pictureCount);
         context.page.documentType = kind;
         wire();
     }
 
     // A hand-made page: a column of text boxes, one of rich text boxes beside it, and a row of
     // picture boxes below both.
-    void makePage(int texts, int richTexts, int pictures = 0, QSize pictureSize = {200, 160})
+    void makePage(int texts, int richTexts, int pictureCount = 0, QSize pictureSize = {200, 160})
     {
         PageModel &page = context.page;
         page.pageWidthMm = 210;
@@ -150,8 +150,8 @@ template <typename Window> struct DocumentWindowFixture {
             page.richTextBoxes[i].visible = true;
             page.richTextBoxes[i].geometry = QRect(320, 10 + 130 * i, 260, 120);
         }
-        page.pictureBoxes.resize(pictures);
-        for (int i = 0; i < pictures; ++i) {
+        page.pictureBoxes.resize(pictureCount);
+        for (int i = 0; i < pictureCount; ++i) {
             page.pictureBoxes[i].visible = true;
             page.pictureBoxes[i].geometry =
                 QRect(QPoint(10 + (pictureSize.width() + 10) * i, 400), pictureSize);

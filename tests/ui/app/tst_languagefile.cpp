@@ -172,8 +172,8 @@ private slots:
         windows.push_back(std::make_unique<FileStoreForm>(context));
         windows.push_back(std::make_unique<BriefPurposeForm>(context));
         windows.push_back(std::make_unique<SplashNew>(context));
-        for (ChoicePage page : {ChoicePage::Circle, ChoicePage::Table, ChoicePage::Leaflet})
-            windows.push_back(std::make_unique<ChoiceForm>(context, page));
+        for (ChoicePage choicePage : {ChoicePage::Circle, ChoicePage::Table, ChoicePage::Leaflet})
+            windows.push_back(std::make_unique<ChoiceForm>(context, choicePage));
         for (FileDirection direction : {FileDirection::Save, FileDirection::Open})
             windows.push_back(std::make_unique<FileForm>(context, direction, nullptr));
         windows.push_back(std::make_unique<WebCamForm>(context, camera, QString()));

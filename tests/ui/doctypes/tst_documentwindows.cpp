@@ -1,16 +1,9 @@
-<<<<<<< HEAD
 // The kinds' own windows, where the scenarios do not reach: a postcard turns over once at a time,
 // takes keys only on the side showing, and one that cannot be built shows nothing; a circle's
 // turn keeps an undo pressed meanwhile; the webcam only where a shot fits; a table's add and
 // remove buttons keep to their limits; comic bubbles dropped, dragged by outline or words,
-// between frames and into the bin; the banner's text limit, border button and one undo step
-// per change.
-=======
-// The kinds' own windows, where the scenarios do not reach: a postcard turns over once at a time
-// and one that cannot be built shows nothing; a table's add and remove buttons keep to their
-// limits; comic bubbles dropped, dragged between frames and into the bin; the banner's text limit,
-// border button, one undo step per change and a font kept from the work.
->>>>>>> b36pics
+// between frames and into the bin; the banner's text limit, border button, one undo step per
+// change and a font kept from the work.
 
 #include "core/doctypes/bannerdescription.h"
 #include "core/doctypes/cartoon.h"

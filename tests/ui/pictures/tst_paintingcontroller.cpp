@@ -19,9 +19,9 @@ const QColor kBlue(0, 0, 0xFF);
 
 // One window wired the way the application wires it, on a page of picture boxes or a template.
 struct Fixture : WindowFixture {
-    explicit Fixture(int pictures = 1)
+    explicit Fixture(int pictureCount = 1)
     {
-        makePage(0, 0, pictures);
+        makePage(0, 0, pictureCount);
         wire();
         show();
     }

@@ -56,12 +56,12 @@ struct FormFixture {
 
 // A window with picture boxes, wired as the program wires it, with a fake camera.
 struct PageFixture : WindowFixture {
-    explicit PageFixture(int pictures, QImage frame = halvesFrame())
+    explicit PageFixture(int pictureCount, QImage frame = halvesFrame())
     {
         context.folders.temporary = folder.path();
         context.runTag = QStringLiteral("TESTWEBC");
         context.folders.staging = makeStagingFolder(folder.path(), context.runTag);
-        makePage(0, 0, pictures, QSize(300, 150));
+        makePage(0, 0, pictureCount, QSize(300, 150));
         window->showPage();
         makeCamera = [this, frame] {
             ++camerasMade;

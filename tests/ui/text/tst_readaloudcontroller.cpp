@@ -23,8 +23,8 @@ namespace {
 const QString kLayouts = QStringLiteral(QUILLORA_SOURCE_DIR "/data/layouts/");
 
 template <typename Window> struct Reading : DocumentWindowFixture<Window> {
-    explicit Reading(DocumentKind kind, int texts = 0, int richTexts = 0, bool voice = true)
-        : fake(voice)
+    explicit Reading(DocumentKind kind, int texts = 0, int richTexts = 0, bool hasVoice = true)
+        : fake(hasVoice)
     {
         this->makePage(texts, richTexts);
         this->context.page.documentType = kind;
