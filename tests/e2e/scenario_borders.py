@@ -67,14 +67,8 @@ def body(s):
     exported = pixel(png, band[0] - page[0], band[1] - page[1])
     assert exported in RED, exported
 
-    # The Return that closed the save dialog comes up in the text box, which counts as a change.
-    s.press("Exit", "push button")
-    s.answer("Exit")
-    try:
-        s.answer("Save", "Don't keep it")
-    except LookupError:
-        pass
-    assert s.wait_exit() == 0, s.output
+    # The Return that closed the save dialog never reached the page: the work is saved as it is.
+    s.leave()
 
 
 harness.main(body)

@@ -10,7 +10,8 @@ KEYS = ["HidePrinterTime", "WorkingDir", "iniPrinterName", "showNumCopiesCombo",
         "useIWBkeyBd", "useWebCam", "font0", "font1", "font2", "font3", "font4",
         "useDarkerFrameColour", "DontOfferToSave", "presMode", "tempPath", "dataPath",
         "webcamName", "fontSFatPrintPC", "printZoomSFPC", "leaftletTurnAngle", "multiPrintQualSF",
-        "warnIfNotA4", "progressSnapshots"]
+        "warnIfNotA4", "progressSnapshots", "readAloud", "speakLetters", "voiceEngine", "voiceName",
+        "voiceRate"]
 
 
 KINDS = ["Simple", "Circle", "Table", "Shapes", "Postcard", "Booklet", "Comic-strip", "Card",
