@@ -13,11 +13,11 @@ namespace {
 Settings schoolSettings()
 {
     Settings s;
-    s.hidePrinterTime = 5;
+    s.printButtonHiddenMinutes = 5;
     s.workingDir = QStringLiteral("/srv/school/pupils/class 3");
-    s.iniPrinterName = QStringLiteral("Year 3 Colour Laser");
-    s.useIWBstring = true;
-    s.useIWBkeyBd = true;
+    s.printerName = QStringLiteral("Year 3 Colour Laser");
+    s.pullDownString = true;
+    s.onScreenKeyboard = true;
     s.dataPath = QStringLiteral("/opt/quillora/data");
     return s;
 }

@@ -19,10 +19,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     // The input as one value: whatever it holds, the other keys read back as written.
     Settings hostile;
     hostile.dataPath = installation;
-    hostile.iniPrinterName = QString::fromUtf8(bytes);
+    hostile.printerName = QString::fromUtf8(bytes);
     Settings readBack =
         settingsFromText(SettingsText::fromBytes(settingsFileBytes(hostile)), installation);
-    readBack.iniPrinterName = hostile.iniPrinterName;
+    readBack.printerName = hostile.printerName;
     if (!(readBack == hostile))
         std::abort();
     return 0;

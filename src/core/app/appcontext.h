@@ -49,7 +49,7 @@ public:
 
     QString tr(const QString &english) const { return translator.translate(english); }
     // Frame colour of every object frame: darker on whiteboards when asked for.
-    quint32 frameColour() const { return settings.useDarkerFrameColour ? 0x808080u : 0xC0C0C0u; }
+    quint32 frameColour() const { return settings.darkerFrames ? 0x808080u : 0xC0C0C0u; }
 };
 
 } // namespace quillora

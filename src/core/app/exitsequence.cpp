@@ -9,7 +9,7 @@ namespace quillora {
 
 bool shouldOfferToSave(const Settings &settings, const PageModel &page)
 {
-    return !settings.dontOfferToSave && page.hasUnsavedChanges();
+    return !settings.neverOfferToSave && page.hasUnsavedChanges();
 }
 
 SaveOfferAction saveOfferAction(const QString &dialogAnswer)

@@ -70,7 +70,7 @@ int exportWorkFile(const QString &mode, const QString &output, const QString &in
         return kFailed;
     }
     const bool written = mode == kExportPng
-                             ? writePagePng(page, context.settings.multiPrintQualSF, output, &error)
+                             ? writePagePng(page, context.settings.copiesPrintScale, output, &error)
                              : writePdf(page, context, output, &error);
     if (!written) {
         errors << "quillora: " << output << " could not be written: " << error << '\n';

@@ -20,9 +20,9 @@ QList<int> withStoredMinutes(QList<int> choices, int stored)
 
 } // namespace
 
-QList<int> hideMinuteChoices(int hidePrinterTime)
+QList<int> hideMinuteChoices(int hiddenMinutes)
 {
-    return withStoredMinutes({1, 2, 3, 4, 5, 10}, hidePrinterTime);
+    return withStoredMinutes({1, 2, 3, 4, 5, 10}, hiddenMinutes);
 }
 
 QList<int> snapshotMinuteChoices(int progressSnapshots)
@@ -38,25 +38,26 @@ int stepScalePercent(int percent, int step)
 OptionsValues fromSettings(const Settings &settings)
 {
     OptionsValues values;
-    if (settings.hidePrinterTime > 0) {
+    if (settings.printButtonHiddenMinutes > 0) {
         values.printButtonRule = PrintButtonRule::HiddenAfterPrinting;
-        values.hideMinutes = settings.hidePrinterTime;
+        values.hideMinutes = settings.printButtonHiddenMinutes;
     } else {
         // Any negative count means no printing: -1 is the only one ever written.
-        values.printButtonRule = settings.hidePrinterTime < 0 ? PrintButtonRule::NoPrinting
-                                                              : PrintButtonRule::AlwaysShown;
+        values.printButtonRule = settings.printButtonHiddenMinutes < 0
+                                     ? PrintButtonRule::NoPrinting
+                                     : PrintButtonRule::AlwaysShown;
         values.hideMinutes = kDefaultHideMinutes;
     }
-    values.showNumCopies = settings.showNumCopiesCombo;
+    values.showNumCopies = settings.showCopiesChoice;
     values.pageScalePercent =
-        std::clamp(settings.printZoomSFPC, kScalePercentMin, kScalePercentMax);
+        std::clamp(settings.printZoomPercent, kScalePercentMin, kScalePercentMax);
     values.textScalePercent =
-        std::clamp(settings.fontSFatPrintPC, kScalePercentMin, kScalePercentMax);
-    values.pullDownString = settings.useIWBstring;
-    values.darkerFrames = settings.useDarkerFrameColour;
-    values.screenKeyboard = settings.useIWBkeyBd;
-    values.quickLeafletTurn = settings.leaftletTurnAngle == kQuickTurnAngle;
-    values.webCamButton = settings.useWebCam;
+        std::clamp(settings.printFontPercent, kScalePercentMin, kScalePercentMax);
+    values.pullDownString = settings.pullDownString;
+    values.darkerFrames = settings.darkerFrames;
+    values.screenKeyboard = settings.onScreenKeyboard;
+    values.quickLeafletTurn = settings.turnDegreesPerTick == kQuickTurnAngle;
+    values.webCamButton = settings.offerWebcam;
     values.snapshotMinutes = std::max(0, settings.progressSnapshots);
     values.readAloudButton = settings.readAloud;
     values.speakLetters = settings.speakLetters;
@@ -79,20 +80,20 @@ OptionsEffects apply(const OptionsValues &values, AppContext &context)
     if (unlocked("HidePrinterTime")) {
         switch (values.printButtonRule) {
         case PrintButtonRule::AlwaysShown:
-            settings.hidePrinterTime = 0;
+            settings.printButtonHiddenMinutes = 0;
             effects.printButton = OptionsEffects::PrintButton::Keep;
             effects.hideTimerEnabled = true;
             effects.clearHideCountDown = false;
             break;
         case PrintButtonRule::HiddenAfterPrinting:
             // The list offers whole minutes from 1 up; a zero would silently mean "always shown".
-            settings.hidePrinterTime = std::max(1, values.hideMinutes);
+            settings.printButtonHiddenMinutes = std::max(1, values.hideMinutes);
             effects.printButton = OptionsEffects::PrintButton::Show;
             effects.hideTimerEnabled = false;
             effects.clearHideCountDown = true;
             break;
         case PrintButtonRule::NoPrinting:
-            settings.hidePrinterTime = -1;
+            settings.printButtonHiddenMinutes = -1;
             effects.printButton = OptionsEffects::PrintButton::Hide;
             effects.hideTimerEnabled = false;
             effects.clearHideCountDown = true;
@@ -100,27 +101,27 @@ OptionsEffects apply(const OptionsValues &values, AppContext &context)
         }
     }
     if (unlocked("showNumCopiesCombo"))
-        settings.showNumCopiesCombo = values.showNumCopies;
+        settings.showCopiesChoice = values.showNumCopies;
     if (!values.chosenPrinter.isEmpty() && unlocked("iniPrinterName")) {
-        settings.iniPrinterName = values.chosenPrinter;
+        settings.printerName = values.chosenPrinter;
         effects.printerName = values.chosenPrinter;
     }
     if (unlocked("printZoomSFPC"))
-        settings.printZoomSFPC =
+        settings.printZoomPercent =
             std::clamp(values.pageScalePercent, kScalePercentMin, kScalePercentMax);
     if (unlocked("fontSFatPrintPC"))
-        settings.fontSFatPrintPC =
+        settings.printFontPercent =
             std::clamp(values.textScalePercent, kScalePercentMin, kScalePercentMax);
     if (unlocked("useIWBstring"))
-        settings.useIWBstring = values.pullDownString;
+        settings.pullDownString = values.pullDownString;
     if (unlocked("useDarkerFrameColour"))
-        settings.useDarkerFrameColour = values.darkerFrames;
+        settings.darkerFrames = values.darkerFrames;
     if (unlocked("useIWBkeyBd"))
-        settings.useIWBkeyBd = values.screenKeyboard;
+        settings.onScreenKeyboard = values.screenKeyboard;
     if (unlocked("leaftletTurnAngle"))
-        settings.leaftletTurnAngle = values.quickLeafletTurn ? kQuickTurnAngle : kSlowTurnAngle;
+        settings.turnDegreesPerTick = values.quickLeafletTurn ? kQuickTurnAngle : kSlowTurnAngle;
     if (unlocked("useWebCam"))
-        settings.useWebCam = values.webCamButton;
+        settings.offerWebcam = values.webCamButton;
     if (unlocked("progressSnapshots"))
         settings.progressSnapshots = std::clamp(values.snapshotMinutes, 0, kMaxSnapshotMinutes);
     if (unlocked("readAloud"))
@@ -134,7 +135,7 @@ OptionsEffects apply(const OptionsValues &values, AppContext &context)
             settings.fontSlots[slot] = values.fonts[slot];
     }
     effects.frameColour = context.frameColour();
-    effects.webCamButtonVisible = settings.useWebCam;
+    effects.webCamButtonVisible = settings.offerWebcam;
     return effects;
 }
 

@@ -65,7 +65,7 @@ constexpr int kDefaultHideMinutes = 2;
 
 // The minutes a print button may stay hidden: 1, 2, 3, 4, 5 and 10, plus a stored value
 // that is none of those, so opening and confirming the dialog never changes it.
-QList<int> hideMinuteChoices(int hidePrinterTime);
+QList<int> hideMinuteChoices(int hiddenMinutes);
 
 // The minutes between progress pictures the dialog offers: 0 (none), 1, 2, 3, 5 and 10, plus a
 // stored value that is none of those.

@@ -282,10 +282,10 @@ Settings settingsFromText(const SettingsText &text, const QString &installationF
         return settingvalue::toBoolean(text.value(key)).value_or(fallback);
     };
 
-    s.iniPrinterName = text.value(QStringLiteral("iniPrinterName"));
-    s.showNumCopiesCombo =
-        boolean(QStringLiteral("showNumCopiesCombo"), defaults.showNumCopiesCombo);
-    s.hidePrinterTime = integer(QStringLiteral("HidePrinterTime"), defaults.hidePrinterTime);
+    s.printerName = text.value(QStringLiteral("iniPrinterName"));
+    s.showCopiesChoice = boolean(QStringLiteral("showNumCopiesCombo"), defaults.showCopiesChoice);
+    s.printButtonHiddenMinutes =
+        integer(QStringLiteral("HidePrinterTime"), defaults.printButtonHiddenMinutes);
     for (int slot = 0; slot < int(s.fontSlots.size()); ++slot)
         s.fontSlots[slot] = text.value(fontKeyForSlot(slot), defaults.fontSlots[slot]);
     s.workingDir = text.value(QStringLiteral("WorkingDir"), kMyDocumentsWord);
@@ -293,21 +293,21 @@ Settings settingsFromText(const SettingsText &text, const QString &installationF
     s.dataPath =
         text.value(QStringLiteral("dataPath"), paths::defaultDataFolder(installationFolder));
     s.webcamName = text.value(QStringLiteral("webcamName"));
-    s.useIWBstring = boolean(QStringLiteral("useIWBstring"), defaults.useIWBstring);
-    s.useIWBkeyBd = boolean(QStringLiteral("useIWBkeyBd"), defaults.useIWBkeyBd);
-    s.useWebCam = boolean(QStringLiteral("useWebCam"), defaults.useWebCam);
-    s.useDarkerFrameColour =
-        boolean(QStringLiteral("useDarkerFrameColour"), defaults.useDarkerFrameColour);
-    s.dontOfferToSave = boolean(QStringLiteral("DontOfferToSave"), defaults.dontOfferToSave);
-    s.presMode = boolean(QStringLiteral("presMode"), defaults.presMode);
-    s.fontSFatPrintPC =
-        std::clamp(integer(QStringLiteral("fontSFatPrintPC"), defaults.fontSFatPrintPC), 85, 100);
-    s.printZoomSFPC =
-        std::clamp(integer(QStringLiteral("printZoomSFPC"), defaults.printZoomSFPC), 85, 100);
+    s.pullDownString = boolean(QStringLiteral("useIWBstring"), defaults.pullDownString);
+    s.onScreenKeyboard = boolean(QStringLiteral("useIWBkeyBd"), defaults.onScreenKeyboard);
+    s.offerWebcam = boolean(QStringLiteral("useWebCam"), defaults.offerWebcam);
+    s.darkerFrames = boolean(QStringLiteral("useDarkerFrameColour"), defaults.darkerFrames);
+    s.neverOfferToSave = boolean(QStringLiteral("DontOfferToSave"), defaults.neverOfferToSave);
+    s.presentationMode = boolean(QStringLiteral("presMode"), defaults.presentationMode);
+    s.printFontPercent =
+        std::clamp(integer(QStringLiteral("fontSFatPrintPC"), defaults.printFontPercent), 85, 100);
+    s.printZoomPercent =
+        std::clamp(integer(QStringLiteral("printZoomSFPC"), defaults.printZoomPercent), 85, 100);
     // A quality factor of zero or less would print nothing at all.
     const auto quality = settingvalue::toNumber(text.value(QStringLiteral("multiPrintQualSF")));
-    s.multiPrintQualSF = quality && *quality > 0.0f ? *quality : defaults.multiPrintQualSF;
-    s.leaftletTurnAngle = integer(QStringLiteral("leaftletTurnAngle"), defaults.leaftletTurnAngle);
+    s.copiesPrintScale = quality && *quality > 0.0f ? *quality : defaults.copiesPrintScale;
+    s.turnDegreesPerTick =
+        integer(QStringLiteral("leaftletTurnAngle"), defaults.turnDegreesPerTick);
     s.warnIfNotA4 = boolean(QStringLiteral("warnIfNotA4"), defaults.warnIfNotA4);
     // Below zero means none, like zero.
     s.progressSnapshots =
@@ -333,27 +333,27 @@ QByteArray settingsFileBytes(const Settings &s)
     };
     const auto flag = [](bool value) { return value ? kTrue : kFalse; };
 
-    line(u"HidePrinterTime", QString::number(s.hidePrinterTime));
+    line(u"HidePrinterTime", QString::number(s.printButtonHiddenMinutes));
     line(u"WorkingDir", s.workingDir);
-    line(u"iniPrinterName", s.iniPrinterName);
-    line(u"showNumCopiesCombo", flag(s.showNumCopiesCombo));
-    line(u"useIWBstring", flag(s.useIWBstring));
-    line(u"useIWBkeyBd", flag(s.useIWBkeyBd));
-    line(u"useWebCam", flag(s.useWebCam));
+    line(u"iniPrinterName", s.printerName);
+    line(u"showNumCopiesCombo", flag(s.showCopiesChoice));
+    line(u"useIWBstring", flag(s.pullDownString));
+    line(u"useIWBkeyBd", flag(s.onScreenKeyboard));
+    line(u"useWebCam", flag(s.offerWebcam));
     for (int keyNumber = 0; keyNumber < int(s.fontSlots.size()); ++keyNumber) {
         const QString key = QStringLiteral("font%1").arg(keyNumber);
         line(key, s.fontSlots[fontSlotForKey(key)]);
     }
-    line(u"useDarkerFrameColour", flag(s.useDarkerFrameColour));
-    line(u"DontOfferToSave", flag(s.dontOfferToSave));
-    line(u"presMode", flag(s.presMode));
+    line(u"useDarkerFrameColour", flag(s.darkerFrames));
+    line(u"DontOfferToSave", flag(s.neverOfferToSave));
+    line(u"presMode", flag(s.presentationMode));
     line(u"tempPath", s.tempPath);
     line(u"dataPath", s.dataPath);
     line(u"webcamName", s.webcamName);
-    line(u"fontSFatPrintPC", QString::number(s.fontSFatPrintPC));
-    line(u"printZoomSFPC", QString::number(s.printZoomSFPC));
-    line(u"leaftletTurnAngle", QString::number(s.leaftletTurnAngle));
-    line(u"multiPrintQualSF", settingvalue::fromNumber(s.multiPrintQualSF));
+    line(u"fontSFatPrintPC", QString::number(s.printFontPercent));
+    line(u"printZoomSFPC", QString::number(s.printZoomPercent));
+    line(u"leaftletTurnAngle", QString::number(s.turnDegreesPerTick));
+    line(u"multiPrintQualSF", settingvalue::fromNumber(s.copiesPrintScale));
     line(u"warnIfNotA4", flag(s.warnIfNotA4));
     line(u"progressSnapshots", QString::number(s.progressSnapshots));
     line(u"readAloud", flag(s.readAloud));

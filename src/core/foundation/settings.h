@@ -14,26 +14,26 @@ inline constexpr int kMaxSnapshotMinutes = 24 * 60;
 inline constexpr int kDefaultVoiceRate = -30;
 
 struct Settings {
-    int hidePrinterTime = 0; // 0 always shown, N minutes hidden, -1 never shown
+    int printButtonHiddenMinutes = 0; // 0 always shown, N minutes hidden, -1 never shown
     QString workingDir = QStringLiteral("MYDOCS");
-    QString iniPrinterName;
-    bool showNumCopiesCombo = false;
-    bool useIWBstring = false;
-    bool useIWBkeyBd = false;
-    bool useWebCam = true;
+    QString printerName;
+    bool showCopiesChoice = false;
+    bool pullDownString = false;
+    bool onScreenKeyboard = false;
+    bool offerWebcam = true;
     std::array<QString, 5> fontSlots = {
         QStringLiteral("Arial"), QStringLiteral("Comic Sans MS"), QStringLiteral("Courier New"),
         QStringLiteral("Times New Roman"), QStringLiteral("Verdana")};
-    bool useDarkerFrameColour = false;
-    bool dontOfferToSave = false;
-    bool presMode = false;
+    bool darkerFrames = false;
+    bool neverOfferToSave = false;
+    bool presentationMode = false;
     QString tempPath = QStringLiteral("USERTEMP");
     QString dataPath; // resolved data folder; default installation + "/data"
     QString webcamName;
-    int fontSFatPrintPC = 96; // clamped to 85..100
-    int printZoomSFPC = 100;  // clamped to 85..100
-    int leaftletTurnAngle = 15;
-    float multiPrintQualSF = 2.0f;
+    int printFontPercent = 96;  // clamped to 85..100
+    int printZoomPercent = 100; // clamped to 85..100
+    int turnDegreesPerTick = 15;
+    float copiesPrintScale = 2.0f;
     bool warnIfNotA4 = true;
     int progressSnapshots = 2;         // minutes between progress pictures; 0 none
     bool readAloud = true;             // the "Read it to me" button
@@ -42,7 +42,7 @@ struct Settings {
     QString voiceName;                 // empty = the first voice for the language
     int voiceRate = kDefaultVoiceRate; // percent faster (+) or slower (-), -100..100
 
-    double printZoomFraction() const { return printZoomSFPC / 100.0; }
+    double printZoomFraction() const { return printZoomPercent / 100.0; }
     bool operator==(const Settings &) const = default;
 };
 

@@ -49,7 +49,7 @@ DocumentKindInfo shownIn(WindowKind window)
         info.undoKindsRestored = {Picture};
         break;
     case WindowKind::Banner:
-        info.windowName = QStringLiteral("BannerForm");
+        info.windowName = QStringLiteral("BannerWindow");
         info.undoKindsRestored = {Border};
         break;
     }

@@ -74,8 +74,8 @@ PrintSettings PrintSettings::from(const Settings &settings, int copies)
 {
     PrintSettings result;
     result.copies = std::clamp(copies, 1, kMaxPrintCopies);
-    result.fontFactor = std::clamp(settings.fontSFatPrintPC, 85, 100) / 100.0;
-    result.zoom = std::clamp(settings.printZoomSFPC, 85, 100) / 100.0;
+    result.fontFactor = std::clamp(settings.printFontPercent, 85, 100) / 100.0;
+    result.zoom = std::clamp(settings.printZoomPercent, 85, 100) / 100.0;
     return result;
 }
 

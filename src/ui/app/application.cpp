@@ -19,7 +19,7 @@
 #include "ui/files/autosavecontroller.h"
 #include "ui/files/filecontroller.h"
 #include "ui/files/progresssnapshots.h"
-#include "ui/files/recoveryform.h"
+#include "ui/files/recoverydialog.h"
 #include "ui/kit/childstyle.h"
 #include "ui/printing/printcontroller.h"
 #include "ui/text/textcontroller.h"
@@ -69,7 +69,7 @@ int runApplication(int argc, char *argv[])
     // Unsaved work is kept in a recovery file, and what earlier runs left is offered first.
     AutosaveController autosave(context, files);
     autosave.start();
-    shell.setOfferRecoveredWork([&] { return RecoveryForm::offer(context, autosave); });
+    shell.setOfferRecoveredWork([&] { return RecoveryDialog::offer(context, autosave); });
     QObject::connect(&shell, &ShellController::leaving, [&] {
         autosave.finish();
         FileController::removeStaging(context);

@@ -8,15 +8,15 @@
 #include "core/layout/bordersetup.h"
 #include "core/layout/documenttypes.h"
 #include "core/layout/templatereader.h"
-#include "ui/app/exitform.h"
+#include "ui/app/exitdialog.h"
 #include "ui/app/gestureguard.h"
-#include "ui/app/optform.h"
-#include "ui/app/splashnew.h"
+#include "ui/app/optionsdialog.h"
+#include "ui/app/startscreen.h"
 #include "ui/doctypes/documenttoolbar.h"
 #include "ui/doctypes/documentwindow.h"
 #include "ui/doctypes/documentwindows.h"
-#include "ui/kit/briefpurposeform.h"
-#include "ui/kit/messageform.h"
+#include "ui/kit/pleasewaitwindow.h"
+#include "ui/kit/messagedialog.h"
 #include "ui/kit/saveoffer.h"
 #include "ui/kit/translatewindow.h"
 
@@ -46,7 +46,7 @@ void ShellController::begin(const StartupResult &startup)
             return;
         }
     }
-    BriefPurposeForm pleaseWait(m_context);
+    PleaseWaitWindow pleaseWait(m_context);
     pleaseWait.show();
     QApplication::processEvents();
     showStartScreen(&pleaseWait);
@@ -70,7 +70,7 @@ void ShellController::showStartScreen(QWidget *pleaseWait)
     hooks.showStartScreen = [this, pleaseWait] {
         if (pleaseWait)
             pleaseWait->hide();
-        return SplashNew::ask(m_context, m_window.get());
+        return StartScreen::ask(m_context, m_window.get());
     };
     hooks.hasWindow = [this](DocumentKind kind) { return m_windows.has(kind); };
     hooks.documentWindowVisible = [this] { return m_window && m_window->isVisible(); };
@@ -82,7 +82,7 @@ void ShellController::showStartScreen(QWidget *pleaseWait)
         return newDocument(choice.kind, choice.templatePath);
     };
     hooks.showMessage = [this](const QString &english) {
-        MessageForm::tell(m_context, english, m_window.get());
+        MessageDialog::tell(m_context, english, m_window.get());
     };
     runStartFlow(hooks);
 }
@@ -123,7 +123,7 @@ QString ShellController::templateFor(DocumentKind kind, const QString &chosen) c
 bool ShellController::newDocument(DocumentKind kind, const QString &templatePath)
 {
     if (!m_windows.has(kind)) {
-        MessageForm::tell(m_context, kNotReadyMessage);
+        MessageDialog::tell(m_context, kNotReadyMessage);
         return false;
     }
     QApplication::setOverrideCursor(Qt::WaitCursor);
@@ -165,7 +165,7 @@ DocumentWindow &ShellController::ensureWindowFor(DocumentKind kind)
     connect(window, &DocumentWindow::newRequested, this, [this] { showStartScreen(); });
     connect(window, &DocumentWindow::templateLoadFailed, this,
             [this, window](const QString &reason) {
-                MessageForm::tell(
+                MessageDialog::tell(
                     m_context,
                     QStringLiteral(
                         "Sorry. There are some layout files missing. Please re-install Quillora"),
@@ -187,7 +187,7 @@ void ShellController::showWindowFor(DocumentKind kind)
 
 bool ShellController::runExitSequence()
 {
-    if (ExitForm::ask(m_context, m_window.get()) != u"Yes" || !offerToSave())
+    if (ExitDialog::ask(m_context, m_window.get()) != u"Yes" || !offerToSave())
         return false;
     emit leaving();
     finishExit(m_context);
@@ -201,7 +201,7 @@ bool ShellController::runExitSequence()
 
 void ShellController::openOptions()
 {
-    const auto effects = OptForm::open(m_context, m_printers, m_window.get());
+    const auto effects = OptionsDialog::open(m_context, m_printers, m_window.get());
     if (!effects)
         return;
     if (m_window)

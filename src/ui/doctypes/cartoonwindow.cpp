@@ -10,7 +10,7 @@
 #include "ui/doctypes/cartoonside.h"
 #include "ui/doctypes/documentwiring.h"
 #include "ui/doctypes/pageview.h"
-#include "ui/text/fontform.h"
+#include "ui/text/fontdialog.h"
 #include "ui/text/textboxwidget.h"
 #include "ui/undo/undocontroller.h"
 
@@ -367,7 +367,7 @@ void CartoonWindow::openFontDialog()
         return;
     BubbleModel &bubble = context().page.bubbles[index];
     TextBoxModel dumText = bubbleTextBox(bubble);
-    FontForm form(context(), dumText, this);
+    FontDialog form(context(), dumText, this);
     context().dialogAnswer.clear();
     form.exec();
     if (context().dialogAnswer != QLatin1String("Yes"))

@@ -6,7 +6,7 @@
 #include "core/layout/objectkinds.h"
 #include "ui/doctypes/objectframe.h"
 #include "ui/doctypes/pageview.h"
-#include "ui/kit/choiceform.h"
+#include "ui/kit/choicedialog.h"
 #include "ui/kit/picturebutton.h"
 #include "ui/pictures/maskcontrol.h"
 #include "ui/pictures/pictureboxwidget.h"
@@ -76,7 +76,7 @@ CircleWindow::CircleWindow(AppContext &context, QWidget *parent)
         // ordinary pointer, not the set-up's busy one.
         showFullScreen();
         QApplication::setOverrideCursor(Qt::ArrowCursor);
-        ChoiceForm::ask(this->context(), DocumentKind::Circle, this);
+        ChoiceDialog::ask(this->context(), DocumentKind::Circle, this);
         QApplication::restoreOverrideCursor();
     };
 

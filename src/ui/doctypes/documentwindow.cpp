@@ -121,7 +121,7 @@ void DocumentWindow::showPage()
 void DocumentWindow::applySettings()
 {
     m_toolbar->setButtonShown(ToolbarAction::WebCam,
-                              m_offersWebcam && m_context.settings.useWebCam);
+                              m_offersWebcam && m_context.settings.offerWebcam);
     m_toolbar->setButtonShown(ToolbarAction::ReadAloud, m_context.settings.readAloud);
     m_pageView->setFrameColour(toQColor(m_context.frameColour()));
 }

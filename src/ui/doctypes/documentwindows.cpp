@@ -1,7 +1,7 @@
 #include "ui/doctypes/documentwindows.h"
 
 #include "ui/doctypes/anywherewindow.h"
-#include "ui/doctypes/bannerform.h"
+#include "ui/doctypes/bannerwindow.h"
 #include "ui/doctypes/cartoonwindow.h"
 #include "ui/doctypes/circlewindow.h"
 #include "ui/doctypes/leafletwindow.h"
@@ -20,7 +20,7 @@ DocumentWindows::DocumentWindows()
     add(WindowKind::Leaflet,
         [](AppContext &context) { return std::make_unique<LeafletWindow>(context); });
     add(WindowKind::Banner,
-        [](AppContext &context) { return std::make_unique<BannerForm>(context); });
+        [](AppContext &context) { return std::make_unique<BannerWindow>(context); });
     add(WindowKind::Postcard,
         [](AppContext &context) { return std::make_unique<PostcardWindow>(context); });
     add(WindowKind::Anywhere,

@@ -190,7 +190,7 @@ void LeafletWindow::followPage()
     m_flapTimer.stop();
     m_style = leafletStyleOfPage(context().page).value_or(LeafletStyle::Booklet);
     m_geometry = leafletWindowGeometry(m_style, pageFitInputs());
-    m_turnStep = leafletTurnStep(context().settings.leaftletTurnAngle);
+    m_turnStep = leafletTurnStep(context().settings.turnDegreesPerTick);
     m_viewer = std::make_unique<LeafletViewer>(m_style, m_geometry, m_turnStep);
     m_pages.reset(leafletStyleInfo(m_style).pageCount);
     placeControls();
@@ -202,7 +202,7 @@ void LeafletWindow::start(LeafletMotion motion)
     if (m_viewer->animating())
         return;
     // The quick-turn option may have changed since the last turn.
-    const int step = leafletTurnStep(context().settings.leaftletTurnAngle);
+    const int step = leafletTurnStep(context().settings.turnDegreesPerTick);
     if (step != m_turnStep) {
         const LeafletView shown = m_viewer->view();
         m_turnStep = step;

@@ -187,7 +187,7 @@ QImage PostcardWindow::sidePicture(PostcardSide side) const
 void PostcardWindow::flip()
 {
     const PageModel &page = context().page;
-    if (page.pageRect.isEmpty() || !m_flip.start(m_side, context().settings.leaftletTurnAngle))
+    if (page.pageRect.isEmpty() || !m_flip.start(m_side, context().settings.turnDegreesPerTick))
         return;
     m_pictureSide = sidePicture(PostcardSide::Picture);
     m_writingSide = sidePicture(PostcardSide::Writing);

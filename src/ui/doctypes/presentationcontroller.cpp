@@ -41,7 +41,7 @@ void PresentationController::toggle()
 {
     if (isTyping())
         stop();
-    else if (m_context.settings.presMode)
+    else if (m_context.settings.presentationMode)
         start();
 }
 

@@ -3,7 +3,7 @@
 #include "core/app/appcontext.h"
 #include "core/doctypes/table.h"
 #include "ui/doctypes/pageview.h"
-#include "ui/kit/choiceform.h"
+#include "ui/kit/choicedialog.h"
 #include "ui/kit/picturebutton.h"
 #include "ui/pictures/pictureboxwidget.h"
 #include "ui/text/textboxwidget.h"
@@ -84,7 +84,7 @@ TableWindow::TableWindow(AppContext &context, QWidget *parent)
 bool TableWindow::startDocument(const QString &)
 {
     // Cancel keeps the numbers chosen last.
-    ChoiceForm::ask(context(), DocumentKind::Table, this);
+    ChoiceDialog::ask(context(), DocumentKind::Table, this);
     startTable(context().choices.tableColumns, context().choices.tableRows);
     return true;
 }

@@ -12,7 +12,7 @@
 #include "ui/doctypes/pageview.h"
 #include "ui/doctypes/templatemenu.h"
 #include "ui/files/pagecontent.h"
-#include "ui/kit/messageform.h"
+#include "ui/kit/messagedialog.h"
 #include "ui/kit/translatewindow.h"
 
 #include <QApplication>
@@ -88,7 +88,7 @@ bool TemplateSheetController::switchToTemplate(int index)
     }
     QApplication::restoreOverrideCursor();
     if (!switched) {
-        MessageForm::tell(m_context, kSwitchFailedMessage, error, &m_window);
+        MessageDialog::tell(m_context, kSwitchFailedMessage, error, &m_window);
         return false;
     }
     emit templateSwitched();

@@ -1,6 +1,6 @@
 #include "ui/files/busyindicator.h"
 
-#include "ui/kit/briefpurposeform.h"
+#include "ui/kit/pleasewaitwindow.h"
 
 #include <QGuiApplication>
 
@@ -12,7 +12,7 @@ BusyIndicator::BusyIndicator(const AppContext &context) : m_context(context)
     m_delay.setSingleShot(true);
     m_delay.setInterval(kPleaseWaitAfterMs);
     QObject::connect(&m_delay, &QTimer::timeout, [this] {
-        m_pleaseWait = std::make_unique<BriefPurposeForm>(m_context);
+        m_pleaseWait = std::make_unique<PleaseWaitWindow>(m_context);
         m_pleaseWait->show();
     });
     m_delay.start();

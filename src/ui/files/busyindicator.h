@@ -10,7 +10,7 @@
 
 namespace quillora {
 
-class BriefPurposeForm;
+class PleaseWaitWindow;
 
 class BusyIndicator {
 public:
@@ -24,7 +24,7 @@ public:
 private:
     const AppContext &m_context;
     QTimer m_delay;
-    std::unique_ptr<BriefPurposeForm> m_pleaseWait;
+    std::unique_ptr<PleaseWaitWindow> m_pleaseWait;
     bool m_active = true;
 };
 

@@ -220,7 +220,7 @@ bool FileController::exportScreenPng(const QString &path)
     BusyIndicator busy(m_context);
     readRichTextFromView(*m_window->pageView(), m_context.page);
     const QImage picture = pageFamilyFor(m_context.page.documentType)
-                               ->render(m_context.page, m_context.settings.multiPrintQualSF);
+                               ->render(m_context.page, m_context.settings.copiesPrintScale);
     // Encoding a big page takes a while: the worker does it.
     const auto [written, reason] = m_worker.runAndWait([picture, path] {
         QString why = QStringLiteral("the page could not be drawn");

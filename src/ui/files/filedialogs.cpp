@@ -2,7 +2,7 @@
 
 #include "core/files/filecommands.h"
 #include "ui/kit/looks.h"
-#include "ui/kit/messageform.h"
+#include "ui/kit/messagedialog.h"
 #include "ui/kit/saveoffer.h"
 
 #include <QDir>
@@ -21,11 +21,11 @@ QString WindowFileDialogs::workFileFilter() const
 }
 
 OwnDialogChoice WindowFileDialogs::askOwn(FileDirection direction,
-                                          const FileForm::PreviewLoader &previews,
-                                          const FileForm::StepsLoader &steps, QWidget *parent)
+                                          const WorkFileDialog::PreviewLoader &previews,
+                                          const WorkFileDialog::StepsLoader &steps, QWidget *parent)
 {
     m_context.dialogAnswer.clear();
-    FileForm form(m_context, direction, previews, parent);
+    WorkFileDialog form(m_context, direction, previews, parent);
     form.setStepsLoader(steps);
     form.exec();
     OwnDialogChoice choice;
@@ -77,7 +77,7 @@ QString WindowFileDialogs::offerToSave(QWidget *parent)
 
 void WindowFileDialogs::showMessage(const QString &message, const QString &detail, QWidget *parent)
 {
-    MessageForm::tell(m_context, message, detail, parent);
+    MessageDialog::tell(m_context, message, detail, parent);
 }
 
 } // namespace quillora

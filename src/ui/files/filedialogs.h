@@ -3,7 +3,7 @@
 // save first and the messages. Behind one interface so the commands are tested without
 // modal windows.
 
-#include "ui/files/fileform.h"
+#include "ui/files/workfiledialog.h"
 
 #include <QString>
 
@@ -27,8 +27,9 @@ struct StandardSaveChoice {
 class FileDialogs {
 public:
     virtual ~FileDialogs() = default;
-    virtual OwnDialogChoice askOwn(FileDirection direction, const FileForm::PreviewLoader &previews,
-                                   const FileForm::StepsLoader &steps, QWidget *parent) = 0;
+    virtual OwnDialogChoice askOwn(FileDirection direction,
+                                   const WorkFileDialog::PreviewLoader &previews,
+                                   const WorkFileDialog::StepsLoader &steps, QWidget *parent) = 0;
     // Nothing when cancelled.
     virtual std::optional<StandardSaveChoice> askStandardSave(const QString &folder,
                                                               const QString &proposedName,
@@ -46,8 +47,8 @@ class WindowFileDialogs : public FileDialogs {
 public:
     explicit WindowFileDialogs(AppContext &context) : m_context(context) {}
 
-    OwnDialogChoice askOwn(FileDirection direction, const FileForm::PreviewLoader &previews,
-                           const FileForm::StepsLoader &steps, QWidget *parent) override;
+    OwnDialogChoice askOwn(FileDirection direction, const WorkFileDialog::PreviewLoader &previews,
+                           const WorkFileDialog::StepsLoader &steps, QWidget *parent) override;
     std::optional<StandardSaveChoice> askStandardSave(const QString &folder,
                                                       const QString &proposedName, bool offerPng,
                                                       QWidget *parent) override;

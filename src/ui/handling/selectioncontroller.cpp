@@ -7,7 +7,7 @@
 #include "ui/doctypes/documentwindow.h"
 #include "ui/doctypes/objectframe.h"
 #include "ui/doctypes/pageview.h"
-#include "ui/handling/advselecta.h"
+#include "ui/handling/selectionframewidget.h"
 #include "ui/handling/objecticonstrip.h"
 #include "ui/kit/owndialog.h"
 #include "ui/kit/translatewindow.h"
@@ -44,30 +44,30 @@ SelectionController::SelectionController(AppContext &context, DocumentWindow &wi
 {
     m_askPaint = [this] { return askWithOwnDialog(m_context, &m_window); };
 
-    m_frame = new AdvSelecta(&window);
+    m_frame = new SelectionFrameWidget(&window);
     m_strip = new ObjectIconStrip(window, &window);
     m_strip->hide();
     translateWindow(m_frame, context.translator);
     translateWindow(m_strip, context.translator);
 
-    connect(m_frame, &AdvSelecta::handleDown, this,
+    connect(m_frame, &SelectionFrameWidget::handleDown, this,
             [this](int index, Qt::MouseButton button, Qt::KeyboardModifiers, QPoint at) {
                 onHandleDown(index, button, at);
             });
-    connect(m_frame, &AdvSelecta::handleMove, this, &SelectionController::onHandleMove);
+    connect(m_frame, &SelectionFrameWidget::handleMove, this, &SelectionController::onHandleMove);
     connect(
-        m_frame, &AdvSelecta::handleUp, this,
+        m_frame, &SelectionFrameWidget::handleUp, this,
         [this](int index, Qt::MouseButton, Qt::KeyboardModifiers, QPoint) { onHandleUp(index); });
-    connect(m_frame, &AdvSelecta::barDown, this,
+    connect(m_frame, &SelectionFrameWidget::barDown, this,
             [this](int, Qt::MouseButton button, Qt::KeyboardModifiers, QPoint at) {
                 onBarDown(button, at);
             });
-    connect(m_frame, &AdvSelecta::barMove, this,
+    connect(m_frame, &SelectionFrameWidget::barMove, this,
             [this](int, Qt::MouseButtons buttons, Qt::KeyboardModifiers keys, QPoint at) {
                 onBarMove(buttons, keys, at);
             });
-    connect(m_frame, &AdvSelecta::barUp, this, &SelectionController::onBarUp);
-    connect(m_frame, &AdvSelecta::allowPaintingPressed, this,
+    connect(m_frame, &SelectionFrameWidget::barUp, this, &SelectionController::onBarUp);
+    connect(m_frame, &SelectionFrameWidget::allowPaintingPressed, this,
             &SelectionController::onAllowPainting);
     connect(m_strip, &ObjectIconStrip::iconDropped, this, &SelectionController::onIconDropped);
 

@@ -1,8 +1,8 @@
 #pragma once
 // Moving, resizing, adding and taking away the objects of a "My layout" page (document type 17).
-// The selection frame (AdvSelecta) surrounds the current picture or rich text box; its handle
-// and bar drags are turned into frame geometry by core/handling/selectionframe, copied onto the
-// object in the page model and shown. The icon strip beside the page adds a rich text box or a
+// The selection frame (SelectionFrameWidget) surrounds the current picture or rich text box; its
+// handle and bar drags are turned into frame geometry by core/handling/selectionframe, copied onto
+// the object in the page model and shown. The icon strip beside the page adds a rich text box or a
 // picture box where a child drops an icon. Every move, resize, addition and removal is an undo
 // step ("mp", "mr", "ap", "ar").
 //
@@ -23,7 +23,7 @@
 
 namespace quillora {
 
-class AdvSelecta;
+class SelectionFrameWidget;
 class AppContext;
 class ObjectIconStrip;
 class DocumentWindow;
@@ -40,7 +40,7 @@ public:
     SelectionController(AppContext &context, DocumentWindow &window, UndoController &undo,
                         PictureLoader &pictures);
 
-    AdvSelecta *frame() const { return m_frame; }
+    SelectionFrameWidget *frame() const { return m_frame; }
     ObjectIconStrip *iconStrip() const { return m_strip; }
 
     // Puts the frame round the current picture or rich text box, or hides it when there is none
@@ -92,7 +92,7 @@ private:
     DocumentWindow &m_window;
     UndoController &m_undo;
     PictureLoader &m_pictures;
-    AdvSelecta *m_frame = nullptr;
+    SelectionFrameWidget *m_frame = nullptr;
     ObjectIconStrip *m_strip = nullptr;
     std::function<QString()> m_askPaint;
 

@@ -2,8 +2,8 @@
 
 #include "core/app/appcontext.h"
 #include "ui/kit/looks.h"
-#include "ui/kit/messageform.h"
-#include "ui/pictures/impopsform.h"
+#include "ui/kit/messagedialog.h"
+#include "ui/pictures/importchoicedialog.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -37,12 +37,12 @@ std::optional<QString> WindowImportQuestions::askPictureFile(const QString &titl
 ImportChoice WindowImportQuestions::askFit(QSize target, const QImage &source, bool alignTopLeft,
                                            QWidget *parent)
 {
-    return ImpOpsForm::ask(m_context, target, source, alignTopLeft, parent);
+    return ImportChoiceDialog::ask(m_context, target, source, alignTopLeft, parent);
 }
 
 void WindowImportQuestions::tell(const QString &message, const QString &detail, QWidget *parent)
 {
-    MessageForm::tell(m_context, message, detail, parent);
+    MessageDialog::tell(m_context, message, detail, parent);
 }
 
 } // namespace quillora

@@ -5,8 +5,8 @@
 #include "core/undo/undorecord.h"
 #include "platform/camera.h"
 #include "ui/doctypes/documentwindow.h"
-#include "ui/kit/messageform.h"
-#include "ui/pictures/webcamform.h"
+#include "ui/kit/messagedialog.h"
+#include "ui/pictures/webcamwindow.h"
 #include "ui/undo/undocontroller.h"
 
 #include <QGuiApplication>
@@ -35,7 +35,7 @@ WebcamController::WebcamController(AppContext &context, DocumentWindow &window,
     : QObject(&window), m_context(context), m_window(window), m_undo(undo),
       m_makeCamera(std::move(makeCamera))
 {
-    m_tell = [this](const QString &english) { MessageForm::tell(m_context, english, &m_window); };
+    m_tell = [this](const QString &english) { MessageDialog::tell(m_context, english, &m_window); };
     connect(&window, &DocumentWindow::webCamRequested, this, [this] {
         takeWebcamPicture();
         // The child goes on where they were: typing reaches the page again, not the closed window.
@@ -96,7 +96,7 @@ bool WebcamController::takeWebcamPicture()
         tell(QStringLiteral("Sorry. No webcam was found."));
         return false;
     }
-    WebCamForm form(m_context, *camera, folder(), &m_window);
+    WebcamWindow form(m_context, *camera, folder(), &m_window);
     form.setMessenger(m_tell);
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     const bool loaded = form.load();

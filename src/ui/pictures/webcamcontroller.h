@@ -19,7 +19,7 @@ class AppContext;
 class Camera;
 class DocumentWindow;
 class UndoController;
-class WebCamForm;
+class WebcamWindow;
 struct PageModel;
 
 class WebcamController : public QObject {
@@ -45,7 +45,7 @@ public:
 
 signals:
     // The webcam window is loaded and about to be shown modally (tests press its buttons).
-    void formOpened(quillora::WebCamForm *form);
+    void formOpened(quillora::WebcamWindow *form);
 
 private:
     QString folder() const;

@@ -8,7 +8,7 @@
 #include "ui/doctypes/documenttoolbar.h"
 #include "ui/doctypes/documentwindow.h"
 #include "ui/kit/looks.h"
-#include "ui/kit/messageform.h"
+#include "ui/kit/messagedialog.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -20,7 +20,7 @@ namespace quillora {
 
 PrintController::PrintController(AppContext &context, PrinterProvider &printers, QObject *parent)
     : QObject(parent), m_context(context), m_printers(printers),
-      m_hiding(context.settings.hidePrinterTime)
+      m_hiding(context.settings.printButtonHiddenMinutes)
 {
     m_hideTimer.setObjectName(QStringLiteral("hide_printer_but"));
     m_hideTimer.setInterval(PrintButtonHiding::kTickIntervalMs);
@@ -39,8 +39,8 @@ void PrintController::resumeEarlierWait()
     const std::optional<QDateTime> returnsAt = storedPrintButtonReturn(returnFile());
     if (!returnsAt)
         return;
-    m_hiding.resumeHidden(
-        minutesUntilReturn(*returnsAt, m_context.env.clock(), m_context.settings.hidePrinterTime));
+    m_hiding.resumeHidden(minutesUntilReturn(*returnsAt, m_context.env.clock(),
+                                             m_context.settings.printButtonHiddenMinutes));
     if (m_hiding.ticking())
         m_hideTimer.start();
     else
@@ -95,7 +95,7 @@ QString PrintController::askPdfPath(const AppContext &context, QWidget *parent)
 
 void PrintController::applySettings()
 {
-    m_hiding.applySetting(m_context.settings.hidePrinterTime);
+    m_hiding.applySetting(m_context.settings.printButtonHiddenMinutes);
     m_hideTimer.stop();
     forgetPrintButtonReturn(returnFile());
     showButtonState();
@@ -119,7 +119,7 @@ void PrintController::printCommand()
     }
     const bool isBanner = kindInfo(m_context.page.documentType).print == PrintRoutine::Banner;
     const std::optional<PrintChoice> choice =
-        m_choose ? m_choose() : PrintForm::ask(m_context, m_printers, isBanner, m_window);
+        m_choose ? m_choose() : PrintDialog::ask(m_context, m_printers, isBanner, m_window);
     if (!choice)
         return;
 
@@ -180,7 +180,7 @@ void PrintController::tell(const QString &english)
     if (m_showMessage)
         m_showMessage(m_context.tr(english));
     else
-        MessageForm::tell(m_context, english, m_window);
+        MessageDialog::tell(m_context, english, m_window);
 }
 
 } // namespace quillora

@@ -4,7 +4,7 @@
 
 #include "core/printing/printbuttonhiding.h"
 #include "core/printing/printjob.h"
-#include "ui/printing/printform.h"
+#include "ui/printing/printdialog.h"
 
 #include <QObject>
 #include <QPointer>

@@ -10,7 +10,7 @@
 #include "ui/doctypes/documenttoolbar.h"
 #include "ui/doctypes/documentwindow.h"
 #include "ui/doctypes/pageview.h"
-#include "ui/text/fontform.h"
+#include "ui/text/fontdialog.h"
 #include "ui/text/onscreenkeyboardwidget.h"
 #include "ui/text/pullstring.h"
 #include "ui/text/richtextboxwidget.h"
@@ -46,7 +46,7 @@ TextController::~TextController() = default;
 void TextController::build(KeySender &keys)
 {
     DocumentWindow &window = m_window;
-    m_runFontDialog = [](FontForm &form) { form.exec(); };
+    m_runFontDialog = [](FontDialog &form) { form.exec(); };
     connect(&window, &DocumentWindow::textBoxPressed, this, &TextController::onTextBoxPressed);
     connect(&window, &DocumentWindow::richTextBoxPressed, this,
             &TextController::onRichTextBoxPressed);
@@ -77,7 +77,7 @@ void TextController::build(KeySender &keys)
             &TextController::giveKeyboardATarget);
     connect(m_keyboard, &OnScreenKeyboardWidget::closeRequested, this, [this] {
         m_keyboard->hide();
-        m_miniKey->setVisible(m_context.settings.useIWBkeyBd);
+        m_miniKey->setVisible(m_context.settings.onScreenKeyboard);
         m_miniKey->raise();
     });
     connect(m_miniKey, &MiniKeyWidget::tapped, this, [this] {
@@ -124,7 +124,7 @@ void TextController::applySettings()
 {
     const auto &fonts = m_context.settings.fontSlots;
     m_toolbar->setFontChoices(QStringList(fonts.begin(), fonts.end()));
-    const bool keyboardWanted = m_context.settings.useIWBkeyBd;
+    const bool keyboardWanted = m_context.settings.onScreenKeyboard;
     // A window opens with the keyboard open; closing it leaves the mini key in its place.
     m_keyboard->setVisible(keyboardWanted);
     m_miniKey->setVisible(false);
@@ -133,8 +133,8 @@ void TextController::applySettings()
         m_keyboard->raise();
 
     m_string->place(m_context.env.screen.heightPx, kToolbarHeightPx);
-    m_string->setShown(m_context.settings.useIWBstring);
-    if (!m_context.settings.useIWBstring && m_window.y() != 0)
+    m_string->setShown(m_context.settings.pullDownString);
+    if (!m_context.settings.pullDownString && m_window.y() != 0)
         m_window.move(m_window.x(), 0);
 }
 
@@ -154,7 +154,7 @@ void TextController::showRestored(const QVector<UndoTarget> &changed)
     syncToolbar();
 }
 
-void TextController::setFontDialogRunner(std::function<void(FontForm &)> run)
+void TextController::setFontDialogRunner(std::function<void(FontDialog &)> run)
 {
     m_runFontDialog = std::move(run);
 }
@@ -347,7 +347,7 @@ void TextController::openFontDialog()
     if (index < 0)
         return;
     recordStep(objectkind::Text, index);
-    FontForm form(m_context, m_context.page.textBoxes[index], &m_window);
+    FontDialog form(m_context, m_context.page.textBoxes[index], &m_window);
     m_context.dialogAnswer.clear();
     m_runFontDialog(form);
     if (m_context.dialogAnswer != QLatin1String("Yes"))

@@ -26,7 +26,7 @@ class QTextCursor;
 namespace quillora {
 
 class AppContext;
-class FontForm;
+class FontDialog;
 class KeySender;
 class MiniKeyWidget;
 class OnScreenKeyboardWidget;
@@ -67,7 +67,7 @@ public:
     void colourSelectedText(ColourRef colour);
     // How the font dialog is run (tests answer it without showing it). It must leave the
     // answer in AppContext::dialogAnswer, as exec() does.
-    void setFontDialogRunner(std::function<void(FontForm &)> run);
+    void setFontDialogRunner(std::function<void(FontDialog &)> run);
 
     RichTextToolbar *richTextToolbar() const { return m_toolbar; }
     OnScreenKeyboardWidget *keyboard() const { return m_keyboard; }
@@ -123,7 +123,7 @@ private:
     OnScreenKeyboardWidget *m_keyboard = nullptr;
     MiniKeyWidget *m_miniKey = nullptr;
     PullString *m_string = nullptr;
-    std::function<void(FontForm &)> m_runFontDialog;
+    std::function<void(FontDialog &)> m_runFontDialog;
     QVector<QPointer<QWidget>> m_watchedRichBoxes; // viewports of the rich text boxes
 };
 

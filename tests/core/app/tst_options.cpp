@@ -28,13 +28,13 @@ private slots:
         QFETCH(int, hidePrinterTime);
         QFETCH(int, minutes);
         AppContext context{Environment{}};
-        context.settings.hidePrinterTime = hidePrinterTime;
+        context.settings.printButtonHiddenMinutes = hidePrinterTime;
         const OptionsValues values = fromSettings(context.settings);
         QTEST(int(values.printButtonRule), "rule");
         QCOMPARE(values.hideMinutes, minutes);
         QVERIFY(hideMinuteChoices(hidePrinterTime).contains(minutes));
         apply(values, context);
-        QTEST(context.settings.hidePrinterTime, "kept");
+        QTEST(context.settings.printButtonHiddenMinutes, "kept");
     }
 
     void printButtonEffects_data()
@@ -58,12 +58,12 @@ private slots:
         QFETCH(int, rule);
         QFETCH(int, minutes);
         AppContext context{Environment{}};
-        context.settings.hidePrinterTime = 3;
+        context.settings.printButtonHiddenMinutes = 3;
         OptionsValues values = fromSettings(context.settings);
         values.printButtonRule = PrintButtonRule(rule);
         values.hideMinutes = minutes;
         const OptionsEffects effects = apply(values, context);
-        QTEST(context.settings.hidePrinterTime, "expectedTime");
+        QTEST(context.settings.printButtonHiddenMinutes, "expectedTime");
         QTEST(int(effects.printButton), "printButton");
         QTEST(effects.hideTimerEnabled, "timerEnabled");
         QTEST(effects.clearHideCountDown, "countDownCleared");
@@ -81,12 +81,12 @@ private slots:
         QFETCH(int, stored);
         QFETCH(bool, quick);
         AppContext context{Environment{}};
-        context.settings.leaftletTurnAngle = stored;
+        context.settings.turnDegreesPerTick = stored;
         OptionsValues values = fromSettings(context.settings);
         QCOMPARE(values.quickLeafletTurn, quick);
         values.quickLeafletTurn = !quick;
         apply(values, context);
-        QCOMPARE(context.settings.leaftletTurnAngle, quick ? kSlowTurnAngle : kQuickTurnAngle);
+        QCOMPARE(context.settings.turnDegreesPerTick, quick ? kSlowTurnAngle : kQuickTurnAngle);
     }
 
     void scaleStepsStayWithinLimits()

@@ -54,7 +54,7 @@ private slots:
     void optionsDialogLeavesLockedSettings()
     {
         AppContext context{Environment{}};
-        context.settings.hidePrinterTime = 5;
+        context.settings.printButtonHiddenMinutes = 5;
         context.lockedSettings = {QStringLiteral("hideprintertime"), fontKeyForSlot(1)};
         OptionsValues values = options::fromSettings(context.settings);
         values.printButtonRule = PrintButtonRule::NoPrinting;
@@ -62,11 +62,11 @@ private slots:
         values.fonts[0] = QStringLiteral("Verdana");
         values.webCamButton = false;
         const OptionsEffects effects = options::apply(values, context);
-        QCOMPARE(context.settings.hidePrinterTime, 5);
+        QCOMPARE(context.settings.printButtonHiddenMinutes, 5);
         QCOMPARE(effects.printButton, OptionsEffects::PrintButton::Keep);
         QCOMPARE(context.settings.fontSlots[1], QStringLiteral("Comic Sans MS"));
         QCOMPARE(context.settings.fontSlots[0], QStringLiteral("Verdana"));
-        QVERIFY(!context.settings.useWebCam);
+        QVERIFY(!context.settings.offerWebcam);
     }
 
     void printButtonWait_data()

@@ -20,25 +20,25 @@ Settings parse(const QByteArray &bytes)
 Settings everyFieldChanged()
 {
     Settings s;
-    s.hidePrinterTime = -1;
+    s.printButtonHiddenMinutes = -1;
     s.workingDir = QStringLiteral("/home/class 3/work");
-    s.iniPrinterName = QStringLiteral("Staff Room Laser");
-    s.showNumCopiesCombo = true;
-    s.useIWBstring = true;
-    s.useIWBkeyBd = true;
-    s.useWebCam = false;
+    s.printerName = QStringLiteral("Staff Room Laser");
+    s.showCopiesChoice = true;
+    s.pullDownString = true;
+    s.onScreenKeyboard = true;
+    s.offerWebcam = false;
     s.fontSlots = {QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C"),
                    QStringLiteral("D"), QStringLiteral("E")};
-    s.useDarkerFrameColour = true;
-    s.dontOfferToSave = true;
-    s.presMode = true;
+    s.darkerFrames = true;
+    s.neverOfferToSave = true;
+    s.presentationMode = true;
     s.tempPath = QStringLiteral("/var/tmp/q");
     s.dataPath = QStringLiteral("/srv/quillora/data");
     s.webcamName = QStringLiteral("USB Camera");
-    s.fontSFatPrintPC = 85;
-    s.printZoomSFPC = 90;
-    s.leaftletTurnAngle = 45;
-    s.multiPrintQualSF = 1.25f;
+    s.printFontPercent = 85;
+    s.printZoomPercent = 90;
+    s.turnDegreesPerTick = 45;
+    s.copiesPrintScale = 1.25f;
     s.warnIfNotA4 = false;
     s.progressSnapshots = 0;
     s.readAloud = false;
@@ -122,7 +122,7 @@ private slots:
     {
         QFETCH(QString, printerName);
         Settings written = everyFieldChanged();
-        written.iniPrinterName = printerName;
+        written.printerName = printerName;
         QCOMPARE(parse(settingsFileBytes(written)), written);
     }
 
@@ -144,13 +144,13 @@ private slots:
         QFETCH(QString, printerName);
         Settings written;
         written.dataPath = QStringLiteral("/opt/quillora/data");
-        written.iniPrinterName = printerName;
+        written.printerName = printerName;
         const QByteArray bytes = settingsFileBytes(written);
         QCOMPARE(bytes.count("\r\n"), 29);
         QCOMPARE(bytes.count('\n') + bytes.count('\r'), 58);
         Settings read = parse(bytes);
-        QTEST(read.iniPrinterName, "readBack");
-        read.iniPrinterName = printerName;
+        QTEST(read.printerName, "readBack");
+        read.printerName = printerName;
         QCOMPARE(read, written);
     }
 
@@ -180,7 +180,7 @@ private slots:
                         line.repeated(SettingsText::kMaxBytes / line.size() + 1));
         const SettingsFileRead tooLarge = readSettingsFile(dir.filePath("big.ini"));
         QCOMPARE(tooLarge.state, SettingsFileState::TooLarge);
-        QCOMPARE(settingsFromText(tooLarge.text, kInstallation).presMode, false);
+        QCOMPARE(settingsFromText(tooLarge.text, kInstallation).presentationMode, false);
     }
 
     void writeReplacesWholeFile()

@@ -117,7 +117,7 @@ private slots:
         const StartupResult result = startUp(ctx, {"quillora"});
 
         QCOMPARE(result.settingsState, SettingsFileState::Read);
-        QCOMPARE(ctx.settings.presMode, true);
+        QCOMPARE(ctx.settings.presentationMode, true);
         QCOMPARE(ctx.tr(QStringLiteral("Exit?")), QStringLiteral("Quitter ?"));
         QCOMPARE(ctx.folders.working, machine.path("docs"));
         QCOMPARE(ctx.folders.temporary, machine.path("tmp/quillora"));
@@ -194,14 +194,14 @@ private slots:
         writeFile(machine.path("app/quillora.ini"), shared);
         AppContext ctx(machine.environment());
         loadSettings(ctx, false);
-        QCOMPARE(ctx.settings.hidePrinterTime, 3);
-        ctx.settings.hidePrinterTime = 5;
+        QCOMPARE(ctx.settings.printButtonHiddenMinutes, 3);
+        ctx.settings.printButtonHiddenMinutes = 5;
         QVERIFY(finishExit(ctx).settingsWritten);
         QCOMPARE(readFile(machine.path("app/quillora.ini")), shared);
 
         AppContext next(machine.environment());
         loadSettings(next, false);
-        QCOMPARE(next.settings.hidePrinterTime, 5);
+        QCOMPARE(next.settings.printButtonHiddenMinutes, 5);
     }
 
     void readOnlyFolderIsDetected()

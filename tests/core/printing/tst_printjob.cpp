@@ -92,8 +92,8 @@ private slots:
         QFETCH(int, zoomPercent);
         QFETCH(int, copies);
         Settings settings;
-        settings.fontSFatPrintPC = fontPercent;
-        settings.printZoomSFPC = zoomPercent;
+        settings.printFontPercent = fontPercent;
+        settings.printZoomPercent = zoomPercent;
         const PrintSettings print = PrintSettings::from(settings, copies);
         QTEST(print.fontFactor, "fontFactor");
         QTEST(print.zoom, "zoom");

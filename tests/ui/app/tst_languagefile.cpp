@@ -8,25 +8,25 @@
 #include "core/printing/printjob.h"
 #include "platform/keysender.h"
 #include "support/windowfixture.h"
-#include "ui/app/exitform.h"
-#include "ui/app/filestoreform.h"
-#include "ui/app/optform.h"
-#include "ui/app/splashnew.h"
+#include "ui/app/exitdialog.h"
+#include "ui/app/folderchoicedialog.h"
+#include "ui/app/optionsdialog.h"
+#include "ui/app/startscreen.h"
 #include "ui/doctypes/documentwindow.h"
 #include "ui/doctypes/documentwindows.h"
 #include "ui/doctypes/templatesheetcontroller.h"
-#include "ui/files/fileform.h"
-#include "ui/kit/briefpurposeform.h"
-#include "ui/kit/choiceform.h"
-#include "ui/kit/messageform.h"
+#include "ui/files/workfiledialog.h"
+#include "ui/kit/pleasewaitwindow.h"
+#include "ui/kit/choicedialog.h"
+#include "ui/kit/messagedialog.h"
 #include "ui/kit/saveoffer.h"
 #include "ui/kit/translatewindow.h"
 #include "ui/pictures/fakecamera.h"
-#include "ui/pictures/impopsform.h"
+#include "ui/pictures/importchoicedialog.h"
 #include "ui/pictures/picturemenucontroller.h"
-#include "ui/pictures/webcamform.h"
-#include "ui/printing/printform.h"
-#include "ui/text/fontform.h"
+#include "ui/pictures/webcamwindow.h"
+#include "ui/printing/printdialog.h"
+#include "ui/text/fontdialog.h"
 #include "ui/text/onscreenkeyboardwidget.h"
 
 #include <QFile>
@@ -153,35 +153,37 @@ private slots:
         AppContext &context = page.context;
         context.translator.load(kExampleFile);
         QVERIFY(context.translator.count() > 50);
-        context.settings.useIWBkeyBd = true;
-        context.settings.useIWBstring = true;
+        context.settings.onScreenKeyboard = true;
+        context.settings.pullDownString = true;
         page.wire();
 
         FocusKeySender keys;
         test::FakeCamera camera;
         std::vector<std::unique_ptr<QWidget>> windows;
-        windows.push_back(std::make_unique<FontForm>(context, TextBoxModel{}));
+        windows.push_back(std::make_unique<FontDialog>(context, TextBoxModel{}));
         ImagePrinterProvider printDevices(
             {{QStringLiteral("Class printer"), QSize(2480, 3508), {}}});
-        windows.push_back(std::make_unique<PrintForm>(context, printDevices, false));
+        windows.push_back(std::make_unique<PrintDialog>(context, printDevices, false));
         windows.push_back(std::make_unique<OnScreenKeyboardWidget>(keys));
         windows.push_back(std::make_unique<MiniKeyWidget>());
-        windows.push_back(std::make_unique<OptForm>(context, printDevices, QStringList{"Arial"}));
-        windows.push_back(std::make_unique<ExitForm>(context));
+        windows.push_back(
+            std::make_unique<OptionsDialog>(context, printDevices, QStringList{"Arial"}));
+        windows.push_back(std::make_unique<ExitDialog>(context));
         windows.push_back(std::make_unique<SaveOffer>(context));
-        windows.push_back(std::make_unique<FileStoreForm>(context));
-        windows.push_back(std::make_unique<BriefPurposeForm>(context));
-        windows.push_back(std::make_unique<SplashNew>(context));
+        windows.push_back(std::make_unique<FolderChoiceDialog>(context));
+        windows.push_back(std::make_unique<PleaseWaitWindow>(context));
+        windows.push_back(std::make_unique<StartScreen>(context));
         for (ChoicePage choicePage : {ChoicePage::Circle, ChoicePage::Table, ChoicePage::Leaflet})
-            windows.push_back(std::make_unique<ChoiceForm>(context, choicePage));
+            windows.push_back(std::make_unique<ChoiceDialog>(context, choicePage));
         for (FileDirection direction : {FileDirection::Save, FileDirection::Open})
-            windows.push_back(std::make_unique<FileForm>(context, direction, nullptr));
-        windows.push_back(std::make_unique<WebCamForm>(context, camera, QString()));
+            windows.push_back(std::make_unique<WorkFileDialog>(context, direction, nullptr));
+        windows.push_back(std::make_unique<WebcamWindow>(context, camera, QString()));
         QImage photo(40, 30, QImage::Format_RGB32);
         photo.fill(Qt::green);
-        windows.push_back(std::make_unique<ImpOpsForm>(context, QSize(60, 60), photo, false));
+        windows.push_back(
+            std::make_unique<ImportChoiceDialog>(context, QSize(60, 60), photo, false));
         for (const QString &message : kMessages)
-            windows.push_back(std::make_unique<MessageForm>(context, message));
+            windows.push_back(std::make_unique<MessageDialog>(context, message));
         // Every other kind's window, once each.
         const DocumentWindows kinds;
         QSet<WindowKind> made{WindowKind::SinglePage};

@@ -10,7 +10,7 @@
 #include "support/testfiles.h"
 #include "support/windowfixture.h"
 #include "ui/doctypes/anywherewindow.h"
-#include "ui/doctypes/bannerform.h"
+#include "ui/doctypes/bannerwindow.h"
 #include "ui/doctypes/bubblewidget.h"
 #include "ui/doctypes/cartoonside.h"
 #include "ui/doctypes/cartoonwindow.h"
@@ -70,7 +70,7 @@ struct CartoonFixture : DocumentWindowFixture<CartoonWindow> {
     }
 };
 
-struct BannerFixture : DocumentWindowFixture<BannerForm> {
+struct BannerFixture : DocumentWindowFixture<BannerWindow> {
     BannerFixture()
     {
         context.page.documentType = DocumentKind::Display;
@@ -96,7 +96,7 @@ private slots:
     void flipTurnsACardOverOnceAtATime()
     {
         Card card;
-        card.context.settings.useIWBkeyBd = true;
+        card.context.settings.onScreenKeyboard = true;
         card.wire();
         QVERIFY(card.window->startDocument(kTemplate));
         card.window->show();

@@ -324,7 +324,7 @@ private slots:
     {
         for (const bool presMode : {false, true}) {
             WindowFixture f(DocumentKind::Simple, 1, 0);
-            f.context.settings.presMode = presMode;
+            f.context.settings.presentationMode = presMode;
             PresentationController &typing = *f.controller<PresentationController>();
             f.show();
             PresentationLogo *logo = f.window->toolbar()->logo();
@@ -365,7 +365,7 @@ private slots:
         QFETCH(int, documentType);
         QFETCH(int, box);
         WindowFixture f(DocumentKind(documentType), 3, 0);
-        f.context.settings.presMode = true;
+        f.context.settings.presentationMode = true;
         PresentationController &typing = *f.controller<PresentationController>();
         f.show();
         typing.toggle();
@@ -397,7 +397,7 @@ private slots:
     void anotherBoxStartsFromTheBeginning()
     {
         WindowFixture f(DocumentKind::Simple, 2, 0);
-        f.context.settings.presMode = true;
+        f.context.settings.presentationMode = true;
         PresentationController &typing = *f.controller<PresentationController>();
         f.show();
         typing.toggle();

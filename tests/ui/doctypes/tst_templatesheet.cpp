@@ -210,7 +210,7 @@ private slots:
         QVERIFY(qAbs(double(sheet.width()) / sheet.height() - 297.0 / 210) < 0.01);
         // Five copies, each at the sheet quality factor times its size on screen.
         const int red = test::countPixels(sheet, qRgb(255, 0, 0));
-        const double quality = context.settings.multiPrintQualSF;
+        const double quality = context.settings.copiesPrintScale;
         const double expected =
             5 * page.pageRect.width() * page.pageRect.height() * quality * quality;
         QVERIFY2(qAbs(red - expected) < expected * 0.05,

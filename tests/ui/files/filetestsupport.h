@@ -31,8 +31,8 @@ class ScriptedDialogs : public FileDialogs {
 public:
     explicit ScriptedDialogs(DialogScript &script) : m_script(script) {}
 
-    OwnDialogChoice askOwn(FileDirection direction, const FileForm::PreviewLoader &,
-                           const FileForm::StepsLoader &, QWidget *) override
+    OwnDialogChoice askOwn(FileDirection direction, const WorkFileDialog::PreviewLoader &,
+                           const WorkFileDialog::StepsLoader &, QWidget *) override
     {
         m_script.ownAsked.append(direction);
         return m_script.ownAnswers.isEmpty() ? OwnDialogChoice{} : m_script.ownAnswers.takeFirst();

@@ -309,7 +309,7 @@ private slots:
         m_context->page.textBoxes[0].text = QStringLiteral("other");
         saveOk(m_dir->filePath(QStringLiteral("work/other.qlr")));
         makePage();
-        m_context->settings.dontOfferToSave = dontOffer;
+        m_context->settings.neverOfferToSave = dontOffer;
         m_script.offerAnswers = {offerAnswer};
         if (offerAnswer == u"Yes")
             m_script.ownAnswers.append(saveSucceeds
@@ -332,7 +332,7 @@ private slots:
         const QString sheetPath = m_dir->filePath(QStringLiteral("sheet.png"));
         QVERIFY(m_files->exportScreenPng(sheetPath));
         QCOMPARE(QImage(sheetPath),
-                 renderExportPicture(m_context->page, m_context->settings.multiPrintQualSF));
+                 renderExportPicture(m_context->page, m_context->settings.copiesPrintScale));
         m_context->page.documentType = DocumentKind::Display;
         QVERIFY(!m_files->exportScreenPng(m_dir->filePath(QStringLiteral("banner.png"))));
         QVERIFY(!QFile::exists(m_dir->filePath(QStringLiteral("banner.png"))));

@@ -6,7 +6,7 @@
 #include "ui/doctypes/documentwindows.h"
 #include "ui/doctypes/pageview.h"
 #include "ui/files/progresssnapshots.h"
-#include "ui/files/stepsform.h"
+#include "ui/files/stepsdialog.h"
 #include "ui/pictures/pictureboxwidget.h"
 
 #include <QtTest>
@@ -103,7 +103,7 @@ private slots:
         AppContext context{Environment{}};
         QImage picture(40, 30, QImage::Format_RGB32);
         picture.fill(Qt::green);
-        StepsForm form(context, {picture, picture, picture});
+        StepsDialog form(context, {picture, picture, picture});
         QCOMPARE(form.shownStep(), 0);
         QVERIFY(form.flipTimer().isActive());
         form.showNextStep();

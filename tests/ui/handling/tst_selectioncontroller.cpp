@@ -5,7 +5,7 @@
 #include "core/handling/selectionframe.h"
 #include "support/windowfixture.h"
 #include "ui/kit/picturebutton.h"
-#include "ui/handling/advselecta.h"
+#include "ui/handling/selectionframewidget.h"
 #include "ui/handling/objecticonstrip.h"
 #include "ui/handling/selectioncontroller.h"
 
@@ -32,7 +32,7 @@ struct Fixture : WindowFixture {
 
     PictureBoxModel &picture(int index = 0) { return context.page.pictureBoxes[index]; }
     RichTextBoxModel &richText(int index = 0) { return context.page.richTextBoxes[index]; }
-    AdvSelecta *frame() const { return selection->frame(); }
+    SelectionFrameWidget *frame() const { return selection->frame(); }
     QPoint pageOrigin() const { return window->pageView()->pos(); }
     void selectPicture(int index = 0) const
     {
@@ -91,7 +91,7 @@ private slots:
         QCOMPARE(under, static_cast<QWidget *>(f.pictureBox(0)));
         // Each handle is larger to the touch than its square, and reaches out of the frame.
         const QWidget *corner = f.frame()->handle(0);
-        QVERIFY(corner->width() >= AdvSelecta::kHandleTouchSize);
+        QVERIFY(corner->width() >= SelectionFrameWidget::kHandleTouchSize);
         QCOMPARE(f.window->childAt(object.topLeft() - QPoint(kHandleSize + 20, kHandleSize + 20)),
                  corner);
     }

@@ -6,19 +6,19 @@
 #include "core/app/appcontext.h"
 #include "core/layout/documenttypes.h"
 #include "support/rows.h"
-#include "ui/app/exitform.h"
+#include "ui/app/exitdialog.h"
 #include "ui/app/gestureguard.h"
-#include "ui/app/splashnew.h"
-#include "ui/files/replaceform.h"
+#include "ui/app/startscreen.h"
+#include "ui/files/replacedialog.h"
 #include "ui/kit/childstyle.h"
-#include "ui/kit/choiceform.h"
+#include "ui/kit/choicedialog.h"
 #include "ui/kit/looks.h"
 #include "ui/kit/picturebutton.h"
 #include "ui/kit/saveoffer.h"
 #include "ui/kit/topbar.h"
 #include "ui/pictures/fakecamera.h"
-#include "ui/pictures/impopsform.h"
-#include "ui/pictures/webcamform.h"
+#include "ui/pictures/importchoicedialog.h"
+#include "ui/pictures/webcamwindow.h"
 
 #include <QApplication>
 #include <QDir>
@@ -91,7 +91,7 @@ private slots:
         AppContext context{Environment{}};
         context.dialogAnswer = QStringLiteral("left over");
         QTimer::singleShot(0, this, [action] {
-            auto *form = qobject_cast<ExitForm *>(QApplication::activeModalWidget());
+            auto *form = qobject_cast<ExitDialog *>(QApplication::activeModalWidget());
             QVERIFY(form);
             if (action == "ok")
                 press(form->okButton());
@@ -100,7 +100,7 @@ private slots:
             else
                 QTest::keyClick(form, Qt::Key_Escape);
         });
-        QCOMPARE(ExitForm::ask(context), answer);
+        QCOMPARE(ExitDialog::ask(context), answer);
         QCOMPARE(context.dialogAnswer, answer);
     }
 
@@ -158,7 +158,7 @@ private slots:
         QImage preview(80, 56, QImage::Format_RGB32);
         preview.fill(Qt::blue);
         QTimer::singleShot(0, this, [action] {
-            auto *form = qobject_cast<ReplaceForm *>(QApplication::activeModalWidget());
+            auto *form = qobject_cast<ReplaceDialog *>(QApplication::activeModalWidget());
             QVERIFY(form);
             if (action == "ok")
                 press(form->okButton());
@@ -167,7 +167,7 @@ private slots:
             else
                 press(form->findChild<PictureButton *>(QStringLiteral("unloadFormBut")));
         });
-        QTEST(ReplaceForm::ask(context, QStringLiteral("seaside"), preview), "replaced");
+        QTEST(ReplaceDialog::ask(context, QStringLiteral("seaside"), preview), "replaced");
         QVERIFY(context.dialogAnswer.isEmpty());
     }
 
@@ -181,7 +181,7 @@ private slots:
     {
         QFETCH(QString, handle);
         AppContext context{Environment{}};
-        ExitForm form(context);
+        ExitDialog form(context);
         form.move(100, 100);
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
@@ -207,9 +207,10 @@ private slots:
         photo.fill(Qt::blue);
         std::vector<std::unique_ptr<QDialog>> windows;
         windows.push_back(std::make_unique<SaveOffer>(context));
-        windows.push_back(std::make_unique<SplashNew>(context));
-        windows.push_back(std::make_unique<WebCamForm>(context, camera, folder.path()));
-        windows.push_back(std::make_unique<ImpOpsForm>(context, QSize(60, 60), photo, false));
+        windows.push_back(std::make_unique<StartScreen>(context));
+        windows.push_back(std::make_unique<WebcamWindow>(context, camera, folder.path()));
+        windows.push_back(
+            std::make_unique<ImportChoiceDialog>(context, QSize(60, 60), photo, false));
         for (const auto &window : windows) {
             const QList<TopBar *> bars = window->findChildren<TopBar *>();
             QCOMPARE(bars.size(), 1);
@@ -247,7 +248,7 @@ private slots:
         QFETCH(QString, removeName);
         QFETCH(int, start);
         AppContext context{Environment{}};
-        ChoiceForm form(context, kindInfo(DocumentKind(code)).choicePage);
+        ChoiceDialog form(context, kindInfo(DocumentKind(code)).choicePage);
         form.show();
         QCOMPARE(number(&form, numberName), QString::number(start));
         for (int value = start - 1; value >= 2; --value) {
@@ -268,7 +269,7 @@ private slots:
     {
         AppContext context{Environment{}};
         {
-            ChoiceForm form(context, ChoicePage::Table);
+            ChoiceDialog form(context, ChoicePage::Table);
             form.show();
             press(&form, "addColBut");
             press(&form, "remRowBut");
@@ -280,7 +281,7 @@ private slots:
         }
         {
             // A new opening starts from the dialog's own values, not the stored ones.
-            ChoiceForm form(context, ChoicePage::Table);
+            ChoiceDialog form(context, ChoicePage::Table);
             form.show();
             QCOMPARE(form.columns(), 6);
             press(&form, "remColBut");
@@ -289,18 +290,18 @@ private slots:
             QCOMPARE(context.choices.tableColumns, 7);
         }
         {
-            ChoiceForm form(context, ChoicePage::Circle);
+            ChoiceDialog form(context, ChoicePage::Circle);
             form.show();
             QTest::keyClick(&form, Qt::Key_Escape);
             QCOMPARE(context.dialogAnswer, QStringLiteral("No"));
         }
-        QCOMPARE(ChoiceForm::ask(context, DocumentKind::Simple), QStringLiteral("No"));
+        QCOMPARE(ChoiceDialog::ask(context, DocumentKind::Simple), QStringLiteral("No"));
     }
 
     void leafletSizeByOptionOrPicture()
     {
         AppContext context{Environment{}};
-        ChoiceForm form(context, ChoicePage::Leaflet);
+        ChoiceDialog form(context, ChoicePage::Leaflet);
         form.show();
         QVERIFY(form.findChild<QRadioButton *>("leafSzOp0")->isChecked());
         auto *smallPicture = form.findChild<QLabel *>("leafSzImg1");

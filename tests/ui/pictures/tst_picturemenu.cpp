@@ -9,7 +9,7 @@
 #include "support/pixelcheck.h"
 #include "support/windowfixture.h"
 #include "ui/kit/picturebutton.h"
-#include "ui/pictures/impopsform.h"
+#include "ui/pictures/importchoicedialog.h"
 #include "ui/pictures/importquestions.h"
 
 #include <QLabel>
@@ -333,7 +333,7 @@ private slots:
         QFETCH(QString, control);
         QFETCH(int, choice);
         AppContext context{Environment{}};
-        ImpOpsForm form(context, QSize(100, 100), photo(), false);
+        ImportChoiceDialog form(context, QSize(100, 100), photo(), false);
         form.show();
         if (control.isEmpty()) {
             QTest::keyClick(&form, Qt::Key_Escape);

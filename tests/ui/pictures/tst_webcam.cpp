@@ -10,7 +10,7 @@
 #include "ui/doctypes/simplepagewindow.h"
 #include "ui/kit/picturebutton.h"
 #include "ui/pictures/webcamcontroller.h"
-#include "ui/pictures/webcamform.h"
+#include "ui/pictures/webcamwindow.h"
 #include "ui/undo/undocontroller.h"
 
 #include <QComboBox>
@@ -50,7 +50,7 @@ struct FormFixture {
     QTemporaryDir folder;
     AppContext context;
     FakeCamera camera;
-    WebCamForm form;
+    WebcamWindow form;
     QStringList messages;
 };
 
@@ -73,11 +73,12 @@ struct PageFixture : WindowFixture {
     }
 
     // Presses a button of the webcam window as soon as it is shown.
-    void pressWhenShown(std::function<QAbstractButton *(WebCamForm &)> button)
+    void pressWhenShown(std::function<QAbstractButton *(WebcamWindow &)> button)
     {
-        QObject::connect(webcam, &WebcamController::formOpened, webcam, [button](WebCamForm *form) {
-            QTimer::singleShot(0, form, [form, button] { button(*form)->click(); });
-        });
+        QObject::connect(
+            webcam, &WebcamController::formOpened, webcam, [button](WebcamWindow *form) {
+                QTimer::singleShot(0, form, [form, button] { button(*form)->click(); });
+            });
     }
 
     QTemporaryDir folder;
@@ -156,7 +157,7 @@ private slots:
         f.context.page.pictureBoxes[1].tag = QStringLiteral("file/pics/boat.png");
         const QImage before = image;
         f.context.page.current = {QStringLiteral("p"), 1};
-        f.pressWhenShown([](WebCamForm &form) { return form.takeButton(); });
+        f.pressWhenShown([](WebcamWindow &form) { return form.takeButton(); });
 
         QVERIFY(f.webcam->takeWebcamPicture());
         QCOMPARE(f.context.dialogAnswer, QStringLiteral("Yes"));
@@ -206,7 +207,7 @@ private slots:
             f.context.page.current = {QStringLiteral("t"), 0};
         QCOMPARE(WebcamController::targetPicture(f.context.page), target);
 
-        f.pressWhenShown([](WebCamForm &form) { return form.closeButton(); });
+        f.pressWhenShown([](WebcamWindow &form) { return form.closeButton(); });
         QVERIFY(!f.webcam->takeWebcamPicture());
         if (target >= 0) {
             QCOMPARE(f.camerasMade, 1);

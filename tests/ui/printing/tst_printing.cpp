@@ -9,7 +9,7 @@
 #include "ui/doctypes/documenttoolbar.h"
 #include "ui/kit/picturebutton.h"
 #include "ui/printing/printcontroller.h"
-#include "ui/printing/printform.h"
+#include "ui/printing/printdialog.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -50,10 +50,10 @@ private slots:
         QFETCH(bool, setting);
         QFETCH(bool, banner);
         AppContext context{Environment{}};
-        context.settings.showNumCopiesCombo = setting;
+        context.settings.showCopiesChoice = setting;
         context.translator.loadFromBytes("\"page\",\"feuille\"\n\"pages\",\"feuilles\"\n");
         ImagePrinterProvider printers = classroomPrinters();
-        PrintForm form(context, printers, banner);
+        PrintDialog form(context, printers, banner);
         form.load();
         QTEST(form.copiesList()->isVisibleTo(&form), "shown");
         QTEST(form.copiesCaption()->isVisibleTo(&form), "shown");
@@ -69,22 +69,22 @@ private slots:
     void paperWarningFollowsThePrinter()
     {
         AppContext context{Environment{}};
-        context.settings.iniPrinterName = QStringLiteral("Gone away");
+        context.settings.printerName = QStringLiteral("Gone away");
         ImagePrinterProvider printers = classroomPrinters();
-        PrintForm form(context, printers, false);
+        PrintDialog form(context, printers, false);
         form.load();
         QCOMPARE(form.printerCaption()->text(), QStringLiteral("Hall A4")); // the default
         QVERIFY(!form.paperWarning()->isVisibleTo(&form));
         form.printerList()->setCurrentIndex(1);
         emit form.printerList()->textActivated(form.printerList()->currentText());
-        QCOMPARE(context.settings.iniPrinterName, QStringLiteral("Office Letter"));
+        QCOMPARE(context.settings.printerName, QStringLiteral("Office Letter"));
         QVERIFY(form.paperWarning()->isVisibleTo(&form));
         QTest::mouseClick(form.cancelButton(), Qt::LeftButton);
         QCOMPARE(context.dialogAnswer, QStringLiteral("No"));
 
         // With the warning switched off, Letter paper goes unremarked.
         context.settings.warnIfNotA4 = false;
-        PrintForm quiet(context, printers, false);
+        PrintDialog quiet(context, printers, false);
         quiet.load();
         QCOMPARE(quiet.printerList()->currentText(), QStringLiteral("Office Letter"));
         QVERIFY(!quiet.paperWarning()->isVisibleTo(&quiet));
@@ -114,7 +114,7 @@ private slots:
         context.page.pageHeightMm = pageHeightMm;
         context.translator.loadFromBytes("\"How to fold\",\"Pliage\"\n");
         ImagePrinterProvider printers = classroomPrinters();
-        PrintForm form(context, printers, false);
+        PrintDialog form(context, printers, false);
         form.show();
         auto *guide = form.findChild<QWidget *>(QStringLiteral("foldGuide"));
         QCOMPARE(guide != nullptr, steps > 0);
@@ -195,7 +195,7 @@ private slots:
     void printButtonHiddenAfterPrint()
     {
         WindowFixture f;
-        f.context.settings.hidePrinterTime = 2;
+        f.context.settings.printButtonHiddenMinutes = 2;
         f.printers = classroomPrinters();
         f.wire();
         QVERIFY(f.window->loadTemplate(QUILLORA_SOURCE_DIR "/data/layouts/simple/simple.xml"));

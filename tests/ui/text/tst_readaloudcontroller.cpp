@@ -6,7 +6,7 @@
 #include "support/windowfixture.h"
 #include "ui/doctypes/anywheretexts.h"
 #include "ui/doctypes/anywherewindow.h"
-#include "ui/doctypes/bannerform.h"
+#include "ui/doctypes/bannerwindow.h"
 #include "ui/doctypes/bubblewidget.h"
 #include "ui/doctypes/cartoonwindow.h"
 #include "ui/doctypes/documenttoolbar.h"
@@ -127,7 +127,7 @@ private slots:
         table.window->setCurrentObject(QStringLiteral("p"), 0);
         QCOMPARE(table.heardAfterPress(), QStringLiteral("dog.\nfrog")); // no untouched title
 
-        Reading<BannerForm> banner(DocumentKind::Display);
+        Reading<BannerWindow> banner(DocumentKind::Display);
         banner.window->startDocument(kLayouts + QStringLiteral("display/with border.xml"));
         typeInto(banner.window->template findChild<QLineEdit *>(QStringLiteral("BannerText")),
                  QStringLiteral("HAPPY DAY"));

@@ -73,8 +73,8 @@ private slots:
                                       DocumentKind(documentType)),
                     210, 297)
                 .pageRect;
-        f.context.settings.useIWBkeyBd = true;
-        f.context.settings.useIWBstring = true;
+        f.context.settings.onScreenKeyboard = true;
+        f.context.settings.pullDownString = true;
         f.show();
         RichTextToolbar *bar = f.text()->richTextToolbar();
         QCOMPARE(bar->isVisibleTo(f.window.get()), shown);

@@ -6,7 +6,7 @@
 #include "support/windowfixture.h"
 #include "ui/doctypes/documenttoolbar.h"
 #include "ui/kit/picturebutton.h"
-#include "ui/text/fontform.h"
+#include "ui/text/fontdialog.h"
 #include "ui/text/onscreenkeyboardwidget.h"
 #include "ui/text/pullstring.h"
 
@@ -234,7 +234,7 @@ private slots:
         QVERIFY(!f.text()->keyboard()->isVisibleTo(f.window.get()));
         QVERIFY(!f.text()->miniKey()->isVisibleTo(f.window.get()));
 
-        f.context.settings.useIWBkeyBd = true;
+        f.context.settings.onScreenKeyboard = true;
         f.text()->applySettings();
         QVERIFY(f.text()->keyboard()->isVisibleTo(f.window.get()));
         QVERIFY(f.window->rect().contains(f.text()->keyboard()->geometry()));
@@ -256,7 +256,7 @@ private slots:
     void stringPullsTheWindow()
     {
         WindowFixture f(DocumentKind::Simple, 1, 0);
-        f.context.settings.useIWBstring = true;
+        f.context.settings.pullDownString = true;
         f.window->move(0, 0);
         f.show();
         PullString *string = f.text()->pullString();
@@ -275,7 +275,7 @@ private slots:
         TextBoxModel box;
         box.text = QStringLiteral("Hi");
         box.geometry = QRect(0, 0, 300, 40);
-        FontForm form(context, box);
+        FontDialog form(context, box);
         // Which sizes fit is the fitting's rule; the list offers exactly those.
         const int largest = largestAllowedFontSize(box);
         QVERIFY(largest >= 8);
@@ -284,7 +284,7 @@ private slots:
         // The list opens on the box's own size, or on the listed size just below it.
         box.geometry = QRect(0, 0, 300, 400);
         box.style.fontSize = 13;
-        FontForm roomy(context, box);
+        FontDialog roomy(context, box);
         QCOMPARE(roomy.findChild<QLabel *>(QStringLiteral("sizeLabel"))->text(),
                  QStringLiteral("12"));
     }
@@ -295,14 +295,14 @@ private slots:
         TextBoxModel box;
         box.text = QStringLiteral("The quick brown fox jumps over");
         box.geometry = QRect(0, 0, 400, 300);
-        FontForm form(context, box);
+        FontDialog form(context, box);
         QCOMPARE(form.preview()->text(), box.text.left(20));
         form.chooseFont(1);
         form.chooseSize(36);
         form.choosePen(2);
         QCOMPARE(form.preview()->font().family(), QFont(context.settings.fontSlots[1]).family());
         QCOMPARE(form.preview()->font().pointSizeF(), 36.0);
-        QCOMPARE(form.choice().colour, FontForm::penColours()[2]);
+        QCOMPARE(form.choice().colour, FontDialog::penColours()[2]);
     }
 
     void okAppliesWithUndoBeforeAndAfter()
@@ -313,7 +313,7 @@ private slots:
         f.show();
         f.window->setCurrentObject(QStringLiteral("t"), 0);
         const qint32 stepBefore = f.context.undo.currentStep();
-        f.text()->setFontDialogRunner([](FontForm &form) {
+        f.text()->setFontDialogRunner([](FontDialog &form) {
             form.chooseFont(2);
             form.chooseSize(24);
             form.choosePen(1);
@@ -323,7 +323,7 @@ private slots:
         QCOMPARE(f.context.dialogAnswer, QStringLiteral("Yes"));
         QCOMPARE(box.style.fontName, f.context.settings.fontSlots[2]);
         QCOMPARE(box.style.fontSize, 24.0);
-        QCOMPARE(box.style.colour, FontForm::penColours()[1]);
+        QCOMPARE(box.style.colour, FontDialog::penColours()[1]);
         QCOMPARE(f.textBox(0)->document()->defaultFont().pointSizeF(), 24.0);
         // One step before the dialog and one after; undo goes back to the old font.
         QCOMPARE(f.context.undo.currentStep(), stepBefore + 2);
@@ -344,8 +344,8 @@ private slots:
         f.window->setCurrentObject(QStringLiteral("t"), 0);
         bool refused = false;
         double previewAfterRefusal = 0;
-        f.text()->setFontDialogRunner([&](FontForm &form) {
-            QSignalSpy refusals(&form, &FontForm::choiceRefused);
+        f.text()->setFontDialogRunner([&](FontDialog &form) {
+            QSignalSpy refusals(&form, &FontDialog::choiceRefused);
             form.chooseSize(72);
             form.okButton()->click();
             // Refused: a beep, and the dialog stays open without an answer.

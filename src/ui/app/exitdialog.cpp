@@ -1,0 +1,25 @@
+#include "ui/app/exitdialog.h"
+
+namespace quillora {
+
+ExitDialog::ExitDialog(AppContext &context, QWidget *parent)
+    : OwnDialog(context, QStringLiteral("exitForm"), QStringLiteral("Exit"),
+                QStringLiteral("Exit?"), parent)
+{
+}
+
+QString ExitDialog::ask(AppContext &context, QWidget *parent)
+{
+    context.dialogAnswer.clear();
+    ExitDialog form(context, parent);
+    form.exec();
+    return context.dialogAnswer;
+}
+
+void ExitDialog::closePressed()
+{
+    // Without a close button the only other way out is Escape, which means "stay".
+    cancelPressed();
+}
+
+} // namespace quillora
