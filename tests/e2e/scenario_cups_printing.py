@@ -87,6 +87,15 @@ class Printing:
         s.answer("Quillora")
         return self.server.wait_for_pdfs(self.out, before + 1, timeout=120)[before]
 
+    def expect_two_sides_short_edge(self, word):
+        """Prints the document: two landscape faces, `word` on the second, the job turned over
+        the short edge."""
+        server = self.server
+        pdf = self.print()
+        assert printed(server, pdf) == (2, "landscape"), printed(server, pdf)
+        assert any(word in found for found in words_printed(server, 2)), words_printed(server, 2)
+        assert last_job_sides(server) == "two-sided-short-edge", last_job_sides(server)
+
 
 def new_document(s, kind, *choices):
     s.press("New", "push button")
@@ -149,10 +158,7 @@ def body(s):
         new_document(s, "Leaflet", "Large")
         s.click("Text box 1")
         s.type("Pond")
-        pdf = printing.print()
-        assert printed(server, pdf) == (2, "landscape"), printed(server, pdf)
-        assert any("Pond" in word for word in words_printed(server, 2)), words_printed(server, 2)
-        assert last_job_sides(server) == "two-sided-short-edge", last_job_sides(server)
+        printing.expect_two_sides_short_edge("Pond")
 
         # A postcard: the picture side and the writing side, back to back on the short edge.
         new_document(s, "Postcard")
@@ -160,10 +166,7 @@ def body(s):
         s.find("Text box 1", timeout=10)
         s.click("Text box 1")
         s.type("Sunny")
-        pdf = printing.print()
-        assert printed(server, pdf) == (2, "landscape"), printed(server, pdf)
-        assert any("Sunny" in word for word in words_printed(server, 2)), words_printed(server, 2)
-        assert last_job_sides(server) == "two-sided-short-edge", last_job_sides(server)
+        printing.expect_two_sides_short_edge("Sunny")
         s.leave_without_saving()
     finally:
         server.stop()
