@@ -2,7 +2,7 @@
 // stored, the other template read and everything put back, as when a child taps the menu.
 #include "core/files/staging.h"
 #include "core/layout/templatereader.h"
-#include "core/layout/templateswitch.h"
+#include "core/files/templateswitch.h"
 
 #include <QFile>
 #include <QTemporaryDir>

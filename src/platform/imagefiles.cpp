@@ -1,5 +1,7 @@
 #include "platform/imagefiles.h"
 
+#include "core/foundation/fileaccess.h"
+
 #include <QBuffer>
 #include <QFile>
 #include <QImageReader>
@@ -17,12 +19,6 @@ extern "C" {
 
 namespace quillora {
 namespace {
-
-void setError(QString *error, const QString &text)
-{
-    if (error)
-        *error = text;
-}
 
 // `trueSize`, when known, is the picture's own size in the drawing's units; a drawing that
 // comes one unit short of it on both sides is widened to it, keeping its scale.

@@ -1,6 +1,7 @@
 #include "platform/ziparchive.h"
 
 #include "core/files/wholefile.h"
+#include "core/foundation/fileaccess.h"
 
 #include <quazip/quazip.h>
 #include <quazip/quazipfile.h>
@@ -9,12 +10,6 @@
 
 namespace quillora {
 namespace {
-
-void setError(QString *error, const QString &text)
-{
-    if (error)
-        *error = text;
-}
 
 class ZipReader : public ArchiveReader {
 public:

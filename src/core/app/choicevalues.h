@@ -2,8 +2,6 @@
 // The few numbers some kinds ask for before their page is built (circle segments, table
 // columns and rows, leaflet size), and the 2..12 rule of their add and remove buttons.
 
-#include <QString>
-
 namespace quillora {
 
 // A count the child sets with add and remove buttons, kept within 2..12.
@@ -27,7 +25,8 @@ private:
     int m_value;
 };
 
-// The values the choice dialog stores on OK; the circle, table and leaflet set-ups read them.
+// The values the choice dialog answers with on OK; the circle, table and leaflet set-ups each
+// read their own.
 struct ChoiceValues {
     static constexpr int kStartSegments = 4;
     static constexpr int kStartColumns = 6;
@@ -36,7 +35,7 @@ struct ChoiceValues {
     int circleSegments = kStartSegments;
     int tableColumns = kStartColumns;
     int tableRows = kStartRows;
-    QString leafletStyle = QStringLiteral("6b"); // "6b" large, "6s" small
+    int leafletSize = 0; // 0 "Large" (style "6b"), 1 "Small" (style "6s")
 };
 
 } // namespace quillora

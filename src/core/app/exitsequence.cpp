@@ -12,13 +12,18 @@ bool shouldOfferToSave(const Settings &settings, const PageModel &page)
     return !settings.neverOfferToSave && page.hasUnsavedChanges();
 }
 
-SaveOfferAction saveOfferAction(const QString &dialogAnswer)
+SaveOfferAction saveOfferAction(DialogAnswer answer)
 {
-    if (dialogAnswer == QLatin1String("Yes"))
+    switch (answer) {
+    case DialogAnswer::Yes:
         return SaveOfferAction::Save;
-    if (dialogAnswer == QLatin1String("cancelled"))
-        return SaveOfferAction::StayInProgram;
-    return SaveOfferAction::DontSave;
+    case DialogAnswer::No:
+        return SaveOfferAction::DontSave;
+    case DialogAnswer::None:
+    case DialogAnswer::Closed:
+        break;
+    }
+    return SaveOfferAction::StayInProgram;
 }
 
 int deleteRunFiles(const QString &temporaryFolder, const QString &runTag)
@@ -37,7 +42,7 @@ int deleteRunFiles(const QString &temporaryFolder, const QString &runTag)
     return deleted;
 }
 
-ExitResult finishExit(const AppContext &ctx)
+ExitResult finishExit(const ProgramServices &ctx)
 {
     ExitResult result;
     result.settingsWritten =

@@ -2,7 +2,9 @@
 // The decisions of the exit sequence and its last step; the exit and save-offer dialogs
 // themselves belong to the interface.
 
-#include "core/app/appcontext.h"
+#include "core/app/dialoganswer.h"
+#include "core/app/programservices.h"
+#include "core/layout/pagemodel.h"
 
 #include <QString>
 
@@ -13,14 +15,14 @@ namespace quillora {
 bool shouldOfferToSave(const Settings &settings, const PageModel &page);
 
 enum class SaveOfferAction {
-    Save,          // "Yes": save the work, then end. Should the save not succeed (an error or
+    Save,          // OK: save the work, then end. Should the save not succeed (an error or
                    // its file dialog cancelled), stay in the program: ending would lose it.
-    DontSave,      // any other answer: end without saving
-    StayInProgram, // "cancelled": the offer was closed by its close button
+    DontSave,      // Cancel: end without saving
+    StayInProgram, // closed by its close button, or no answer at all
 };
 
-// What the exit sequence does with the answer the save offer left.
-SaveOfferAction saveOfferAction(const QString &dialogAnswer);
+// What the exit sequence does with the save offer's answer.
+SaveOfferAction saveOfferAction(DialogAnswer answer);
 
 // Deletes the files of the temporary folder whose names start with "upic" + run tag; other
 // files and sub-folders stay. Nothing is deleted without a folder and a tag. Errors are
@@ -35,6 +37,6 @@ struct ExitResult {
 
 // The last step before the program ends: writes the settings file and deletes this run's
 // files from the temporary folder. The program ends whatever the result.
-ExitResult finishExit(const AppContext &ctx);
+ExitResult finishExit(const ProgramServices &ctx);
 
 } // namespace quillora

@@ -7,7 +7,7 @@
 
 namespace quillora::folderchoice {
 
-void choose(AppContext &context, bool useMyDocuments, const QString &folder)
+void choose(ProgramServices &context, bool useMyDocuments, const QString &folder)
 {
     context.settings.workingDir = useMyDocuments ? kMyDocumentsWord : QDir::cleanPath(folder);
     context.folders.working =
@@ -16,7 +16,7 @@ void choose(AppContext &context, bool useMyDocuments, const QString &folder)
     context.importDialogFolder = context.folders.working;
 }
 
-QString friendlyName(const AppContext &context, const QString &folder)
+QString friendlyName(const ProgramServices &context, const QString &folder)
 {
     const QString documents = context.env.folders.documents;
     if (!documents.isEmpty() && QDir::cleanPath(folder) == QDir::cleanPath(documents))
@@ -25,7 +25,7 @@ QString friendlyName(const AppContext &context, const QString &folder)
     return name.isEmpty() ? folder : name;
 }
 
-QString shownSetting(const AppContext &context)
+QString shownSetting(const ProgramServices &context)
 {
     const QString &setting = context.settings.workingDir;
     return setting == kMyDocumentsWord ? context.tr(QStringLiteral("My Documents")) : setting;

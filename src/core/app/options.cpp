@@ -65,12 +65,12 @@ OptionsValues fromSettings(const Settings &settings)
     return values;
 }
 
-bool isLocked(const AppContext &context, const QString &key)
+bool isLocked(const ProgramServices &context, const QString &key)
 {
     return context.lockedSettings.contains(key, Qt::CaseInsensitive);
 }
 
-OptionsEffects apply(const OptionsValues &values, AppContext &context)
+OptionsEffects apply(const OptionsValues &values, ProgramServices &context)
 {
     Settings &settings = context.settings;
     OptionsEffects effects;

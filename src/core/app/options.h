@@ -3,7 +3,7 @@
 // copied back when the teacher confirms it, together with what the document window must do
 // about the change (print button, its hide timer, frame colour, webcam button).
 
-#include "core/app/appcontext.h"
+#include "core/app/programservices.h"
 #include "core/foundation/settings.h"
 
 #include <QList>
@@ -77,11 +77,11 @@ int stepScalePercent(int percent, int step);
 OptionsValues fromSettings(const Settings &settings);
 
 // Whether the school's shared settings file fixes `key`: the options dialog shows it, disabled.
-bool isLocked(const AppContext &context, const QString &key);
+bool isLocked(const ProgramServices &context, const QString &key);
 
 // Copies confirmed values into the program's settings (leaving locked keys as they are) and says
 // what the window must do about them.
-OptionsEffects apply(const OptionsValues &values, AppContext &context);
+OptionsEffects apply(const OptionsValues &values, ProgramServices &context);
 
 } // namespace options
 } // namespace quillora

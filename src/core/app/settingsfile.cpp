@@ -2,10 +2,10 @@
 
 #include "core/files/wholefile.h"
 #include "core/foundation/codepage.h"
+#include "core/foundation/fileaccess.h"
 #include "core/foundation/paths.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
 
@@ -182,20 +182,22 @@ SettingsText SettingsText::layered(const SettingsText &shared, const SettingsTex
 SettingsFileRead readSettingsFile(const QString &path)
 {
     SettingsFileRead result;
-    const QFileInfo info(path);
-    if (!info.exists())
+    const BoundedRead read = readBounded(path, SettingsText::kMaxBytes);
+    switch (read.trouble) {
+    case ReadTrouble::Missing:
         return result;
-    QFile file(path);
-    if (!info.isFile() || !file.open(QIODevice::ReadOnly)) {
+    case ReadTrouble::NotAFile:
+    case ReadTrouble::CannotOpen:
+    case ReadTrouble::CannotRead:
         result.state = SettingsFileState::Unreadable;
         return result;
-    }
-    const QByteArray bytes = file.read(SettingsText::kMaxBytes + 1);
-    if (bytes.size() > SettingsText::kMaxBytes) {
+    case ReadTrouble::TooLarge:
         result.state = SettingsFileState::TooLarge;
         return result;
+    case ReadTrouble::None:
+        break;
     }
-    result.text = SettingsText::fromBytes(bytes);
+    result.text = SettingsText::fromBytes(read.bytes);
     result.state = SettingsFileState::Read;
     return result;
 }

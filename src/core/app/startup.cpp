@@ -40,7 +40,7 @@ QString workFileFromCommandLine(const QString &commandLine)
     return path;
 }
 
-SettingsFileState loadSettings(AppContext &ctx, bool installationWritable)
+SettingsFileState loadSettings(ProgramServices &ctx, bool installationWritable)
 {
     const Folders &machine = ctx.env.folders;
     ResolvedFolders &folders = ctx.folders;
@@ -67,7 +67,7 @@ SettingsFileState loadSettings(AppContext &ctx, bool installationWritable)
     return file.state;
 }
 
-StartupResult startUp(AppContext &ctx, const QStringList &arguments)
+StartupResult startUp(ProgramServices &ctx, const QStringList &arguments)
 {
     ctx.random.seed(seedFromClock(ctx.env.clock()));
     ctx.runTag = drawRunTag(ctx.random);

@@ -2,7 +2,7 @@
 // Start-up of the program up to the first window: run tag, language, folders and settings,
 // and what the shell shows first.
 
-#include "core/app/appcontext.h"
+#include "core/app/programservices.h"
 #include "core/app/settingsfile.h"
 
 #include <QDateTime>
@@ -29,7 +29,7 @@ QString workFileFromCommandLine(const QString &commandLine);
 // Resolves where the settings file is, reads it and fills `ctx.settings` and the working,
 // temporary and data folders; creates the temporary folder (a failure to do so is ignored).
 // `installationWritable` decides whether the settings file lives in the installation folder.
-SettingsFileState loadSettings(AppContext &ctx, bool installationWritable);
+SettingsFileState loadSettings(ProgramServices &ctx, bool installationWritable);
 
 struct StartupResult {
     enum class Next { ShowStartScreen, OpenWorkFile };
@@ -42,6 +42,6 @@ struct StartupResult {
 // folders and settings, dialog folders; then tells the shell whether to open the work file named on
 // the command line (`arguments` as QCoreApplication::arguments() gives them) or show the start
 // screen.
-StartupResult startUp(AppContext &ctx, const QStringList &arguments);
+StartupResult startUp(ProgramServices &ctx, const QStringList &arguments);
 
 } // namespace quillora

@@ -1,12 +1,13 @@
 #include "core/doctypes/bannerdescription.h"
 
 #include "core/files/staging.h"
+#include "core/files/wholefile.h"
 #include "core/foundation/codepage.h"
+#include "core/foundation/fileaccess.h"
 #include "core/layout/dialect.h"
 
 #include <QFile>
 #include <QImageReader>
-#include <QSaveFile>
 
 #include <algorithm>
 
@@ -26,34 +27,18 @@ const QString kDescriptionMember = QStringLiteral("layout.xml");
 // beyond that is not one, and is never allocated.
 constexpr int kMaxBorderPictureSidePx = 4096;
 
-void setError(QString *error, const QString &text)
-{
-    if (error)
-        *error = text;
-}
-
 [[nodiscard]] bool readDescriptionFile(const QString &path, QString *text, QString *error)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        setError(error, file.errorString());
-        return false;
-    }
-    if (file.size() > kMaxDescriptionBytes) {
+    const BoundedRead read = readBounded(path, kMaxDescriptionBytes);
+    if (read.trouble == ReadTrouble::TooLarge) {
         setError(error, QStringLiteral("%1 is too large to describe a banner").arg(path));
         return false;
     }
-    *text = codepage::decodeAuto(file.readAll());
-    return true;
-}
-
-[[nodiscard]] bool writeWhole(const QString &path, const QByteArray &bytes, QString *error)
-{
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        setError(error, file.errorString());
+    if (!read.ok()) {
+        setError(error, read.reason);
         return false;
     }
+    *text = codepage::decodeAuto(read.bytes);
     return true;
 }
 
@@ -127,9 +112,8 @@ bool writeBannerBorder(const Banner &banner, const Staging &staging, QString *er
 {
     const QString borderPath = staging.memberPath(kBannerBorderMember);
     if (storedMode(banner) == BannerMode::BorderPicture) {
-        QSaveFile file(borderPath);
-        if (!file.open(QIODevice::WriteOnly) || !banner.borderPicture.save(&file, "BMP") ||
-            !file.commit()) {
+        if (!writeImageFile(banner.borderPicture, "BMP", borderPath, nullptr,
+                            Durability::Scratch)) {
             setError(error, QStringLiteral("the border picture could not be written"));
             return false;
         }
@@ -143,8 +127,9 @@ bool writeBannerBorder(const Banner &banner, const Staging &staging, QString *er
 
 bool writeBannerDescription(const Banner &banner, const Staging &staging, QString *error)
 {
-    return writeWhole(staging.memberPath(kDescriptionMember),
-                      codepage::encodeAuto(bannerDescription(banner)), error);
+    return writeWholeFile(staging.memberPath(kDescriptionMember),
+                          codepage::encodeAuto(bannerDescription(banner)), error,
+                          Durability::Scratch);
 }
 
 bool readBannerDescription(const QString &path, const BannerReadRules &rules, Banner *banner,

@@ -6,24 +6,23 @@
 #include "core/files/staging.h"
 #include "core/files/wholefile.h"
 #include "core/foundation/codepage.h"
+#include "core/foundation/fileaccess.h"
 #include "core/layout/templateelements.h"
-
-#include <QFile>
 
 namespace quillora {
 
 bool CartoonFamily::buildNewPage(PageModel &page, const QString &templatePath,
                                  const PageFitInputs &fit, QString *error) const
 {
-    QFile file(templatePath);
-    if (!file.open(QIODevice::ReadOnly)) {
-        if (error)
-            *error = QStringLiteral("The layout file \"%1\" could not be opened (%2).")
-                         .arg(templatePath, file.errorString());
+    const BoundedRead read = readBounded(templatePath, kMaxTemplateBytes);
+    if (!read.ok() && read.trouble != ReadTrouble::TooLarge) {
+        setError(error, QStringLiteral("The layout file \"%1\" could not be opened (%2).")
+                            .arg(templatePath, read.reason));
         return false;
     }
-    // A template of our own has no bubbles, but one saved as a template may.
-    return readCartoonDescription(file.read(kMaxTemplateBytes + 1), templatePath, page, fit, error);
+    // A template of our own has no bubbles, but one saved as a template may; one past the
+    // limit is refused by the description's own check.
+    return readCartoonDescription(read.bytes, templatePath, page, fit, error);
 }
 
 bool CartoonFamily::writeMembers(const PageModel &page, const QString &folder, QString *error) const

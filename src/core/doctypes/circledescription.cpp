@@ -3,13 +3,14 @@
 #include "core/doctypes/circledrawing.h"
 #include "core/files/members.h"
 #include "core/files/staging.h"
+#include "core/files/wholefile.h"
 #include "core/foundation/codepage.h"
+#include "core/foundation/fileaccess.h"
 #include "core/layout/dialect.h"
 
 #include <QFile>
 #include <QImageReader>
 #include <QMap>
-#include <QSaveFile>
 
 #include <algorithm>
 #include <cmath>
@@ -37,26 +38,9 @@ QString textMember(int segment)
     return QStringLiteral("text%1.txt").arg(segment);
 }
 
-void setError(QString *error, const QString &text)
-{
-    if (error)
-        *error = text;
-}
-
-[[nodiscard]] bool saveWhole(const QString &path, const QByteArray &bytes, QString *error)
-{
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        setError(error, file.errorString());
-        return false;
-    }
-    return true;
-}
-
 [[nodiscard]] bool savePicture(const QString &path, const QImage &picture, QString *error)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || !picture.save(&file, "BMP") || !file.commit()) {
+    if (!writeImageFile(picture, "BMP", path, nullptr, Durability::Scratch)) {
         setError(error, QStringLiteral("a segment's picture could not be written"));
         return false;
     }
@@ -175,23 +159,24 @@ bool writeSegmentMembers(CirclePage &page, const Staging &staging, QString *erro
 
 bool writeCircleDescription(const CirclePage &page, const Staging &staging, QString *error)
 {
-    return saveWhole(staging.memberPath(kDescriptionMember),
-                     codepage::encodeAuto(circleDescription(page)), error);
+    return writeWholeFile(staging.memberPath(kDescriptionMember),
+                          codepage::encodeAuto(circleDescription(page)), error,
+                          Durability::Scratch);
 }
 
 bool readCircleDescription(const QString &path, const QSize &pagePx, CirclePage *page,
                            QString *error)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        setError(error, file.errorString());
-        return false;
-    }
-    if (file.size() > kMaxDescriptionBytes) {
+    const BoundedRead file = readBounded(path, kMaxDescriptionBytes);
+    if (file.trouble == ReadTrouble::TooLarge) {
         setError(error, QStringLiteral("the page description is too large for a circle"));
         return false;
     }
-    const QString description = codepage::decodeAuto(file.readAll());
+    if (!file.ok()) {
+        setError(error, file.reason);
+        return false;
+    }
+    const QString description = codepage::decodeAuto(file.bytes);
     const CircleLayout layout = layOutCircle(pagePx, kDefaultCircleSegments);
     const CircleDescription read = parseCircleDescription(description, circlePageScale(pagePx),
                                                           defaultSegmentTextStyle(layout));

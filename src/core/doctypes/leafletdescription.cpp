@@ -4,11 +4,11 @@
 #include "core/files/staging.h"
 #include "core/files/wholefile.h"
 #include "core/foundation/codepage.h"
+#include "core/foundation/fileaccess.h"
 #include "core/foundation/paths.h"
 #include "core/layout/dialect.h"
 #include "core/layout/templateelements.h"
 
-#include <QFile>
 #include <QLoggingCategory>
 
 #include <algorithm>
@@ -19,11 +19,9 @@ namespace quillora {
 
 namespace {
 
-void setError(QString *error, const QString &text)
+void warn(QString *error, const QString &text)
 {
-    qCWarning(lcLeaflet).noquote() << text;
-    if (error)
-        *error = text;
+    setError(error, text, lcLeaflet);
 }
 
 QStringList linesOf(const QByteArray &text)
@@ -103,13 +101,12 @@ bool readLeafletDescription(const QByteArray &text, const QString &path,
 {
     const auto kindStyle = defaultLeafletStyle(reading.documentType);
     if (!kindStyle) {
-        setError(error,
-                 QStringLiteral("kind %1 is not a leaflet").arg(codeOf(reading.documentType)));
+        warn(error, QStringLiteral("kind %1 is not a leaflet").arg(codeOf(reading.documentType)));
         return false;
     }
     if (text.size() > kMaxTemplateBytes) {
-        setError(error,
-                 QStringLiteral("The layout file \"%1\" is too large to be a layout.").arg(path));
+        warn(error,
+             QStringLiteral("The layout file \"%1\" is too large to be a layout.").arg(path));
         return false;
     }
     const QStringList lines = linesOf(text);
@@ -140,7 +137,7 @@ bool readLeafletDescription(const QByteArray &text, const QString &path,
         }
     }
     if (!layoutSeen) {
-        setError(error, QStringLiteral("The layout file \"%1\" has no layout line.").arg(path));
+        warn(error, QStringLiteral("The layout file \"%1\" has no layout line.").arg(path));
         return false;
     }
     const QSize wholePage = leafletStyleInfo(read).wholePageMm;
@@ -161,15 +158,14 @@ bool readLeafletDescription(const QByteArray &text, const QString &path,
 bool readLeafletFile(const QString &path, const LeafletReading &reading, PageModel &leaflet,
                      LeafletStyle &style, QString *error)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        setError(error, QStringLiteral("The layout file \"%1\" could not be opened (%2).")
-                            .arg(path, file.errorString()));
+    const BoundedRead read = readBounded(path, kMaxTemplateBytes);
+    if (!read.ok() && read.trouble != ReadTrouble::TooLarge) {
+        warn(error, QStringLiteral("The layout file \"%1\" could not be opened (%2).")
+                        .arg(path, read.reason));
         return false;
     }
-    // One byte past the limit tells a file at the limit from a larger one.
-    return readLeafletDescription(file.read(kMaxTemplateBytes + 1), path, reading, leaflet, style,
-                                  error);
+    // A file past the limit is refused by the description's own check.
+    return readLeafletDescription(read.bytes, path, reading, leaflet, style, error);
 }
 
 } // namespace quillora

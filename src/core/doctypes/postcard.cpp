@@ -1,5 +1,6 @@
 #include "core/doctypes/postcard.h"
 
+#include "core/foundation/fileaccess.h"
 #include "core/layout/objectkinds.h"
 #include "core/layout/templateelements.h"
 #include "core/layout/templatereader.h"
@@ -13,12 +14,6 @@
 namespace quillora {
 
 namespace {
-
-void setError(QString *error, const QString &text)
-{
-    if (error)
-        *error = text;
-}
 
 constexpr int kAddressLineDropPx = 3;
 

@@ -2,6 +2,7 @@
 
 #include "core/files/wholefile.h"
 #include "core/foundation/codepage.h"
+#include "core/foundation/fileaccess.h"
 #include "core/layout/dialect.h"
 
 #include <QDir>
@@ -28,12 +29,6 @@ constexpr qint64 kMaxDescriptionBytes = 4 * 1024 * 1024;
 constexpr int kMaxFontNameLength = 64;
 constexpr double kMinFontSize = 4.0;
 constexpr double kMaxFontSize = 400.0;
-
-void setError(QString *error, const QString &text)
-{
-    if (error)
-        *error = text;
-}
 
 QString styleAttributes(const TextStyle &style)
 {

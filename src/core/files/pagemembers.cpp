@@ -3,6 +3,7 @@
 #include "core/files/fileproblems.h"
 #include "core/files/members.h"
 #include "core/files/wholefile.h"
+#include "core/foundation/fileaccess.h"
 #include "core/text/rtfreader.h"
 
 #include <QDir>
@@ -19,12 +20,6 @@ namespace {
 
 constexpr qint64 kMaxRichTextMemberBytes = 64 * 1024 * 1024;
 const QString kBorderMember = QStringLiteral("border.bmp");
-
-void setError(QString *error, const QString &text)
-{
-    if (error)
-        *error = text;
-}
 
 template <typename Boxes> int usedCount(int announced, const Boxes &boxes)
 {

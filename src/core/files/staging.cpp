@@ -1,5 +1,7 @@
 #include "core/files/staging.h"
 
+#include "core/foundation/fileaccess.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -7,12 +9,6 @@
 
 namespace quillora {
 namespace {
-
-void setError(QString *error, const QString &text)
-{
-    if (error)
-        *error = text;
-}
 
 void removeMatching(const QDir &dir, const QString &pattern)
 {

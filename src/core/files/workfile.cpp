@@ -2,6 +2,7 @@
 
 #include "core/doctypes/pagefamily.h"
 #include "core/files/members.h"
+#include "core/foundation/fileaccess.h"
 #include "core/text/pagetextfit.h"
 
 #include <QDir>
@@ -11,12 +12,6 @@
 
 namespace quillora {
 namespace {
-
-void setError(QString *error, const QString &text)
-{
-    if (error)
-        *error = text;
-}
 
 // About what the page's members take in staging: its pictures as bitmaps dominate.
 qint64 bytesToStage(const PageModel &page)

@@ -1,11 +1,10 @@
 #include "core/layout/templatereader.h"
 
 #include "core/foundation/codepage.h"
+#include "core/foundation/fileaccess.h"
 #include "core/foundation/paths.h"
 #include "core/layout/templateelements.h"
 
-#include <QFile>
-#include <QFileInfo>
 #include <QLoggingCategory>
 
 Q_LOGGING_CATEGORY(lcTemplateReader, "quillora.layout.reader")
@@ -44,44 +43,40 @@ void clearPage(PageModel &page)
     page.border.picture = paintedBorder;
 }
 
-void setError(QString *error, const QString &text)
+void warn(QString *error, const QString &text)
 {
-    qCWarning(lcTemplateReader).noquote() << text;
-    if (error)
-        *error = text;
+    setError(error, text, lcTemplateReader);
 }
 
 } // namespace
 
 bool readTemplate(const QString &path, PageModel &page, const PageFitInputs &fit, QString *error)
 {
-    const QFileInfo info(path);
-    QFile file(path);
-    if (!info.exists() || !info.isFile() || !file.open(QIODevice::ReadOnly)) {
-        const QString reason = !info.exists()   ? QStringLiteral("it does not exist")
-                               : !info.isFile() ? QStringLiteral("it is not a file")
-                                                : file.errorString();
-        setError(
-            error,
-            QStringLiteral("The layout file \"%1\" could not be opened (%2).").arg(path, reason));
+    const BoundedRead read = readBounded(path, kMaxTemplateBytes);
+    switch (read.trouble) {
+    case ReadTrouble::Missing:
+    case ReadTrouble::NotAFile:
+    case ReadTrouble::CannotOpen:
+        warn(error, QStringLiteral("The layout file \"%1\" could not be opened (%2).")
+                        .arg(path, read.reason));
         return false;
-    }
-    // Read one byte past the limit to tell a file at the limit from a larger one.
-    const QByteArray bytes = file.read(kMaxTemplateBytes + 1);
-    if (file.error() != QFileDevice::NoError) {
-        setError(error, QStringLiteral("The layout file \"%1\" could not be read (%2).")
-                            .arg(path, file.errorString()));
+    case ReadTrouble::CannotRead:
+        warn(error, QStringLiteral("The layout file \"%1\" could not be read (%2).")
+                        .arg(path, read.reason));
         return false;
+    case ReadTrouble::None:
+    case ReadTrouble::TooLarge: // refused, with its own words, by the text's check
+        break;
     }
-    return readTemplateText(bytes, path, page, fit, error);
+    return readTemplateText(read.bytes, path, page, fit, error);
 }
 
 bool readTemplateText(const QByteArray &text, const QString &path, PageModel &page,
                       const PageFitInputs &fit, QString *error)
 {
     if (text.size() > kMaxTemplateBytes) {
-        setError(error,
-                 QStringLiteral("The layout file \"%1\" is too large to be a layout.").arg(path));
+        warn(error,
+             QStringLiteral("The layout file \"%1\" is too large to be a layout.").arg(path));
         return false;
     }
     clearPage(page);
@@ -97,8 +92,8 @@ bool readTemplateText(const QByteArray &text, const QString &path, PageModel &pa
             ++end;
         const QStringView line = all.mid(start, end - start);
         if (applyElement(line, context) == ElementResult::InvalidPageSize) {
-            setError(error,
-                     QStringLiteral("The layout file \"%1\" gives no usable page size.").arg(path));
+            warn(error,
+                 QStringLiteral("The layout file \"%1\" gives no usable page size.").arg(path));
             return false;
         }
         // CR LF, a lone CR and a lone LF all end a line.
@@ -109,7 +104,7 @@ bool readTemplateText(const QByteArray &text, const QString &path, PageModel &pa
             ++start;
     }
     if (!context.layoutSeen) {
-        setError(error, QStringLiteral("The layout file \"%1\" has no layout line.").arg(path));
+        warn(error, QStringLiteral("The layout file \"%1\" has no layout line.").arg(path));
         return false;
     }
     return true;

@@ -1,5 +1,7 @@
 #include "core/printing/pdfprintdevice.h"
 
+#include "core/foundation/fileaccess.h"
+
 #include <QPageLayout>
 #include <QPdfWriter>
 
@@ -14,12 +16,6 @@ QPageLayout a4Layout(PageOrientation orientation)
                        orientation == PageOrientation::Landscape ? QPageLayout::Landscape
                                                                  : QPageLayout::Portrait,
                        QMarginsF(margin, margin, margin, margin), QPageLayout::Millimeter);
-}
-
-void setError(QString *error, const QString &text)
-{
-    if (error)
-        *error = text;
 }
 
 } // namespace

@@ -13,7 +13,7 @@
 #include "platform/voice.h"
 #include "platform/ziparchive.h"
 #include "ui/app/shellcontroller.h"
-#include "ui/doctypes/documentwindow.h"
+#include "ui/document/documentwindow.h"
 #include "ui/doctypes/documentwindows.h"
 #include "ui/doctypes/documentwiring.h"
 #include "ui/files/autosavecontroller.h"

@@ -8,12 +8,10 @@ ExitDialog::ExitDialog(AppContext &context, QWidget *parent)
 {
 }
 
-QString ExitDialog::ask(AppContext &context, QWidget *parent)
+DialogAnswer ExitDialog::ask(AppContext &context, QWidget *parent)
 {
-    context.dialogAnswer.clear();
     ExitDialog form(context, parent);
-    form.exec();
-    return context.dialogAnswer;
+    return form.waitForAnswer();
 }
 
 void ExitDialog::closePressed()

@@ -10,8 +10,8 @@ class ExitDialog : public OwnDialog {
 public:
     explicit ExitDialog(AppContext &context, QWidget *parent = nullptr);
 
-    // Clears the answer, asks, and returns it: "Yes" (OK) or "No" (Cancel, Escape).
-    static QString ask(AppContext &context, QWidget *parent = nullptr);
+    // Asks and returns the answer: Yes (OK) or No (Cancel, Escape).
+    static DialogAnswer ask(AppContext &context, QWidget *parent = nullptr);
 
 protected:
     void closePressed() override;

@@ -96,11 +96,10 @@ FolderChoiceDialog::FolderChoiceDialog(AppContext &context, QWidget *parent)
     updateEnabled();
 }
 
-QString FolderChoiceDialog::ask(AppContext &context, QWidget *parent)
+DialogAnswer FolderChoiceDialog::ask(AppContext &context, QWidget *parent)
 {
     FolderChoiceDialog form(context, parent);
-    form.exec();
-    return context.dialogAnswer;
+    return form.waitForAnswer();
 }
 
 QStringList FolderChoiceDialog::driveRoots()
@@ -168,12 +167,12 @@ void FolderChoiceDialog::okPressed()
     if (!useMyDocs && folder.isEmpty())
         return;
     folderchoice::choose(context(), useMyDocs, folder);
-    closeWithAnswer(QStringLiteral("OK"), Accepted);
+    closeWithAnswer(DialogAnswer::Yes, Accepted);
 }
 
 void FolderChoiceDialog::cancelPressed()
 {
-    closeWithAnswer(QStringLiteral("Cancel"), Rejected);
+    closeWithAnswer(DialogAnswer::No, Rejected);
 }
 
 void FolderChoiceDialog::closePressed()

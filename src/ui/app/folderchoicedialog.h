@@ -16,9 +16,9 @@ class FolderChoiceDialog : public OwnDialog {
 public:
     explicit FolderChoiceDialog(AppContext &context, QWidget *parent = nullptr);
 
-    // Asks and returns "OK" (the choice is stored: WorkingDir, the working folder and the
-    // first folder of both file dialogs) or "Cancel" (nothing changed).
-    static QString ask(AppContext &context, QWidget *parent = nullptr);
+    // Asks and returns Yes (the choice is stored: WorkingDir, the working folder and the
+    // first folder of both file dialogs) or No (nothing changed).
+    static DialogAnswer ask(AppContext &context, QWidget *parent = nullptr);
 
     // The folder the folder list (`Dir1`) points at.
     QString chosenFolder() const;

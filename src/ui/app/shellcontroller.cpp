@@ -12,8 +12,8 @@
 #include "ui/app/gestureguard.h"
 #include "ui/app/optionsdialog.h"
 #include "ui/app/startscreen.h"
-#include "ui/doctypes/documenttoolbar.h"
-#include "ui/doctypes/documentwindow.h"
+#include "ui/document/documenttoolbar.h"
+#include "ui/document/documentwindow.h"
 #include "ui/doctypes/documentwindows.h"
 #include "ui/kit/pleasewaitwindow.h"
 #include "ui/kit/messagedialog.h"
@@ -187,7 +187,7 @@ void ShellController::showWindowFor(DocumentKind kind)
 
 bool ShellController::runExitSequence()
 {
-    if (ExitDialog::ask(m_context, m_window.get()) != u"Yes" || !offerToSave())
+    if (ExitDialog::ask(m_context, m_window.get()) != DialogAnswer::Yes || !offerToSave())
         return false;
     emit leaving();
     finishExit(m_context);

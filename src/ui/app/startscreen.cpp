@@ -251,7 +251,7 @@ void StartScreen::setMessageHandler(std::function<void(const QString &)> handler
     m_messageHandler = std::move(handler);
 }
 
-void StartScreen::setChoiceAsker(std::function<QString(DocumentKind)> ask)
+void StartScreen::setChoiceAsker(std::function<std::optional<ChoiceValues>(DocumentKind)> ask)
 {
     m_askChoice = std::move(ask);
 }
@@ -284,11 +284,11 @@ void StartScreen::chooseKind(int code)
     const std::optional<DocumentKind> kind = documentKindFromCode(code);
     if (kind && kindInfo(*kind).choicePage == ChoicePage::Leaflet) {
         // The leaflet's size decides which templates it offers; "not now" stays on the kinds.
-        const QString answer =
+        const std::optional<ChoiceValues> chosen =
             m_askChoice ? m_askChoice(*kind) : ChoiceDialog::ask(context(), *kind, this);
-        if (answer != u"Yes")
+        if (!chosen)
             return;
-        leafletSize = context().choices.leafletStyle == leafletStyle(*kind, 1) ? 1 : 0;
+        leafletSize = chosen->leafletSize;
     }
     const StartSelection::KindResult result = m_selection.selectKind(code, leafletSize);
     markSelection();

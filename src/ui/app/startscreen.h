@@ -12,6 +12,7 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 
 class QLabel;
 class QStackedWidget;
@@ -43,9 +44,9 @@ public:
     // Shows a fixed message (the layouts-missing sentence); by default in the program's own
     // message window. Tests catch it instead.
     void setMessageHandler(std::function<void(const QString &)> handler);
-    // Asks the choice dialog's questions for a kind (the leaflet's size) and answers "Yes" when
-    // they were answered; by default the program's own choiceForm. Tests answer instead.
-    void setChoiceAsker(std::function<QString(DocumentKind)> ask);
+    // Asks the choice dialog's questions for a kind (the leaflet's size): the values when they
+    // were answered, nothing on Cancel; by default the program's own choiceForm.
+    void setChoiceAsker(std::function<std::optional<ChoiceValues>(DocumentKind)> ask);
     // Starts the help video player; by default a detached process.
     void setVideoLauncher(std::function<void(const QString &)> launcher);
 
@@ -85,7 +86,7 @@ private:
     StartScreenOutcome m_outcome;
     std::function<void(const QString &)> m_messageHandler;
     std::function<void(const QString &)> m_videoLauncher;
-    std::function<QString(DocumentKind)> m_askChoice;
+    std::function<std::optional<ChoiceValues>(DocumentKind)> m_askChoice;
 
     std::array<ChoiceTile *, kDocumentKindCount> m_entries{};
     std::array<ChoiceTile *, kSubChoiceSlots> m_subImages{};

@@ -8,7 +8,7 @@
 // Presses, drags and keys go straight to the core's text operations on the page model; the
 // window hears when a step is finished (for undo) and when writing should begin.
 
-#include "ui/text/keypresses.h"
+#include "ui/document/keypresses.h"
 
 #include <QObject>
 #include <QPoint>

@@ -5,13 +5,13 @@
 #include "core/doctypes/pagefamily.h"
 #include "core/pictures/painttables.h"
 #include "ui/doctypes/anywheretexts.h"
-#include "ui/doctypes/objectframe.h"
-#include "ui/doctypes/pageview.h"
+#include "ui/document/objectframe.h"
+#include "ui/document/pageview.h"
 #include "ui/kit/picturebutton.h"
 #include "ui/pictures/feltpens.h"
 #include "ui/pictures/paintingcontroller.h"
 #include "ui/pictures/painttools.h"
-#include "ui/pictures/pictureboxwidget.h"
+#include "ui/document/pictureboxwidget.h"
 #include "ui/undo/undocontroller.h"
 
 #include <QApplication>

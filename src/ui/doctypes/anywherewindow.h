@@ -6,7 +6,7 @@
 // is one undo step of the page picture, which carries the texts with it.
 
 #include "core/layout/colour.h"
-#include "ui/doctypes/documentwindow.h"
+#include "ui/document/documentwindow.h"
 
 namespace quillora {
 

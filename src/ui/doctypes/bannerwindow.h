@@ -9,7 +9,7 @@
 
 #include "core/doctypes/bannerlayout.h"
 #include "core/undo/undorecord.h"
-#include "ui/doctypes/documentwindow.h"
+#include "ui/document/documentwindow.h"
 
 #include <QPointer>
 

@@ -3,7 +3,7 @@
 #include "core/doctypes/cartoon.h"
 #include "core/doctypes/cartoondrawing.h"
 #include "ui/doctypes/cartoonart.h"
-#include "ui/text/textboxwidget.h"
+#include "ui/document/textboxwidget.h"
 
 #include <QApplication>
 #include <QMouseEvent>

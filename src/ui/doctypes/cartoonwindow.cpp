@@ -9,9 +9,9 @@
 #include "ui/doctypes/bubblewidget.h"
 #include "ui/doctypes/cartoonside.h"
 #include "ui/doctypes/documentwiring.h"
-#include "ui/doctypes/pageview.h"
+#include "ui/document/pageview.h"
 #include "ui/text/fontdialog.h"
-#include "ui/text/textboxwidget.h"
+#include "ui/document/textboxwidget.h"
 #include "ui/undo/undocontroller.h"
 
 #include <algorithm>
@@ -368,9 +368,7 @@ void CartoonWindow::openFontDialog()
     BubbleModel &bubble = context().page.bubbles[index];
     TextBoxModel dumText = bubbleTextBox(bubble);
     FontDialog form(context(), dumText, this);
-    context().dialogAnswer.clear();
-    form.exec();
-    if (context().dialogAnswer != QLatin1String("Yes"))
+    if (form.waitForAnswer() != DialogAnswer::Yes)
         return;
     TextMeasure measure;
     if (!applyFontChoice(dumText, form.choice(), measure))

@@ -6,7 +6,7 @@
 // the bubbles is one undo step of kind "bub" (all of the page's bubbles at once).
 
 #include "core/layout/pagemodel.h"
-#include "ui/doctypes/documentwindow.h"
+#include "ui/document/documentwindow.h"
 
 #include <QVector>
 

@@ -4,13 +4,13 @@
 #include "core/doctypes/circledrawing.h"
 #include "core/doctypes/circlefamily.h"
 #include "core/layout/objectkinds.h"
-#include "ui/doctypes/objectframe.h"
-#include "ui/doctypes/pageview.h"
+#include "ui/document/objectframe.h"
+#include "ui/document/pageview.h"
 #include "ui/kit/choicedialog.h"
 #include "ui/kit/picturebutton.h"
-#include "ui/pictures/maskcontrol.h"
-#include "ui/pictures/pictureboxwidget.h"
-#include "ui/text/textboxwidget.h"
+#include "ui/document/maskcontrol.h"
+#include "ui/document/pictureboxwidget.h"
+#include "ui/document/textboxwidget.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -76,8 +76,9 @@ CircleWindow::CircleWindow(AppContext &context, QWidget *parent)
         // ordinary pointer, not the set-up's busy one.
         showFullScreen();
         QApplication::setOverrideCursor(Qt::ArrowCursor);
-        ChoiceDialog::ask(this->context(), DocumentKind::Circle, this);
+        const auto chosen = ChoiceDialog::ask(this->context(), DocumentKind::Circle, this);
         QApplication::restoreOverrideCursor();
+        return chosen ? std::optional(chosen->circleSegments) : std::nullopt;
     };
 
     m_turnView = new TurnView(pageView());
@@ -118,8 +119,10 @@ CircleWindow::CircleWindow(AppContext &context, QWidget *parent)
 
 bool CircleWindow::startDocument(const QString &)
 {
-    m_askSegments();
-    startCircle(context().choices.circleSegments);
+    // Cancel keeps the number chosen last.
+    int &remembered = context().rememberedChoices.circleSegments;
+    remembered = m_askSegments().value_or(remembered);
+    startCircle(remembered);
     return true;
 }
 

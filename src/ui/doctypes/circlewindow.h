@@ -7,9 +7,10 @@
 
 #include "core/doctypes/circle.h"
 #include "core/doctypes/circleturn.h"
-#include "ui/doctypes/documentwindow.h"
+#include "ui/document/documentwindow.h"
 
 #include <functional>
+#include <optional>
 
 class QTimer;
 
@@ -28,9 +29,12 @@ public:
     bool startDocument(const QString &templatePath) override;
     // A new circle of `segmentCount` segments (2..12), the disc current.
     void startCircle(int segmentCount);
-    // How the number of segments is asked (tests answer without a dialog); it leaves the answer
-    // in AppContext::choices.
-    void setSegmentQuestion(std::function<void()> ask) { m_askSegments = std::move(ask); }
+    // How the number of segments is asked (tests answer without a dialog): the number chosen,
+    // or nothing when the question was cancelled.
+    void setSegmentQuestion(std::function<std::optional<int>()> ask)
+    {
+        m_askSegments = std::move(ask);
+    }
 
     // The rotate buttons: one segment either way. Refused while a turn or a drag runs.
     void turnOneSegment(TurnDirection direction);
@@ -73,7 +77,7 @@ private:
     QImage m_clockwisePointer;
     QImage m_anticlockwisePointer;
 
-    std::function<void()> m_askSegments;
+    std::function<std::optional<int>()> m_askSegments;
     CircleTurn m_turn;
     QVector<HistoryStep> m_heldSteps;
     CirclePage m_circle; // the circle being turned, its segments up to date

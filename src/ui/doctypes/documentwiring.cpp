@@ -1,6 +1,6 @@
 #include "ui/doctypes/documentwiring.h"
 
-#include "ui/doctypes/documentwindow.h"
+#include "ui/document/documentwindow.h"
 #include "ui/doctypes/hintbox.h"
 #include "ui/doctypes/presentationcontroller.h"
 #include "ui/doctypes/templatesheetcontroller.h"

@@ -1,10 +1,10 @@
 #include "ui/doctypes/hintbox.h"
 
 #include "core/app/appcontext.h"
-#include "ui/doctypes/documentwindow.h"
-#include "ui/doctypes/pageview.h"
+#include "ui/document/documentwindow.h"
+#include "ui/document/pageview.h"
 #include "ui/kit/looks.h"
-#include "ui/pictures/pictureboxwidget.h"
+#include "ui/document/pictureboxwidget.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

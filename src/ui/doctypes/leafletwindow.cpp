@@ -3,7 +3,7 @@
 #include "core/app/appcontext.h"
 #include "core/doctypes/leafletfamily.h"
 #include "core/layout/objectkinds.h"
-#include "ui/doctypes/pageview.h"
+#include "ui/document/pageview.h"
 #include "ui/files/pagecontent.h"
 #include "ui/kit/looks.h"
 #include "ui/kit/picturebutton.h"

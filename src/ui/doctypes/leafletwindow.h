@@ -5,7 +5,7 @@
 // `PaperHolder`, with the panels `Paper0`..`Paper2` under the objects of the pages they show.
 
 #include "core/doctypes/leafletturn.h"
-#include "ui/doctypes/documentwindow.h"
+#include "ui/document/documentwindow.h"
 #include "ui/files/progresssnapshots.h"
 
 #include <QTimer>

@@ -6,11 +6,11 @@
 #include "core/foundation/paths.h"
 #include "core/layout/objectkinds.h"
 #include "core/layout/templateelements.h"
-#include "ui/doctypes/objectframe.h"
-#include "ui/doctypes/pageview.h"
+#include "ui/document/objectframe.h"
+#include "ui/document/pageview.h"
 #include "ui/kit/picturebutton.h"
-#include "ui/pictures/pictureboxwidget.h"
-#include "ui/text/textboxwidget.h"
+#include "ui/document/pictureboxwidget.h"
+#include "ui/document/textboxwidget.h"
 
 #include <QLabel>
 #include <QPainter>

@@ -5,7 +5,7 @@
 
 #include "core/doctypes/postcard.h"
 #include "core/doctypes/postcardflip.h"
-#include "ui/doctypes/documentwindow.h"
+#include "ui/document/documentwindow.h"
 #include "ui/files/progresssnapshots.h"
 
 class QLabel;

@@ -3,9 +3,9 @@
 #include "core/layout/objectkinds.h"
 #include "core/app/appcontext.h"
 #include "core/app/demotexts.h"
-#include "ui/doctypes/pageview.h"
-#include "ui/doctypes/documentwindow.h"
-#include "ui/text/textboxwidget.h"
+#include "ui/document/pageview.h"
+#include "ui/document/documentwindow.h"
+#include "ui/document/textboxwidget.h"
 #include "ui/undo/undocontroller.h"
 
 #include <QApplication>

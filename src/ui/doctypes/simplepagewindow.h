@@ -2,7 +2,7 @@
 // The single-page document window (`Form1`): the page read from a layout template, for the
 // simple pages, signs, posters, "My layout", sheets of copies and the other template kinds.
 
-#include "ui/doctypes/documentwindow.h"
+#include "ui/document/documentwindow.h"
 
 namespace quillora {
 

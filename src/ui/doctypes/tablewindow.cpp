@@ -2,11 +2,11 @@
 
 #include "core/app/appcontext.h"
 #include "core/doctypes/table.h"
-#include "ui/doctypes/pageview.h"
+#include "ui/document/pageview.h"
 #include "ui/kit/choicedialog.h"
 #include "ui/kit/picturebutton.h"
-#include "ui/pictures/pictureboxwidget.h"
-#include "ui/text/textboxwidget.h"
+#include "ui/document/pictureboxwidget.h"
+#include "ui/document/textboxwidget.h"
 
 #include <QLabel>
 
@@ -84,8 +84,12 @@ TableWindow::TableWindow(AppContext &context, QWidget *parent)
 bool TableWindow::startDocument(const QString &)
 {
     // Cancel keeps the numbers chosen last.
-    ChoiceDialog::ask(context(), DocumentKind::Table, this);
-    startTable(context().choices.tableColumns, context().choices.tableRows);
+    ChoiceValues &remembered = context().rememberedChoices;
+    if (const auto chosen = ChoiceDialog::ask(context(), DocumentKind::Table, this)) {
+        remembered.tableColumns = chosen->tableColumns;
+        remembered.tableRows = chosen->tableRows;
+    }
+    startTable(remembered.tableColumns, remembered.tableRows);
     return true;
 }
 

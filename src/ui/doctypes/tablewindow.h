@@ -6,7 +6,7 @@
 // Painting, typing, the picture menu, the webcam and undo reach the cells through the
 // controllers every window has, because the cells are the page's own boxes.
 
-#include "ui/doctypes/documentwindow.h"
+#include "ui/document/documentwindow.h"
 
 #include <QVector>
 

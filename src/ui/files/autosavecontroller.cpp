@@ -3,7 +3,7 @@
 #include "core/files/backgroundfiles.h"
 #include "core/files/fileproblems.h"
 #include "core/layout/pagefit.h"
-#include "ui/doctypes/documentwindow.h"
+#include "ui/document/documentwindow.h"
 #include "ui/files/filecontroller.h"
 #include "ui/files/pagecontent.h"
 

@@ -7,8 +7,8 @@
 #include "core/files/filecommands.h"
 #include "core/files/wholefile.h"
 #include "core/files/workfile.h"
-#include "ui/doctypes/documentwindow.h"
-#include "ui/doctypes/pageview.h"
+#include "ui/document/documentwindow.h"
+#include "ui/document/pageview.h"
 #include "ui/files/busyindicator.h"
 #include "ui/files/pagecontent.h"
 
@@ -142,12 +142,15 @@ bool FileController::openWork()
     if (!m_window)
         return false;
     if (shouldOfferToSave(m_context.settings, m_context.page)) {
-        const QString answer = m_dialogs->offerToSave(dialogParent());
-        if (answer == u"Yes") {
+        switch (saveOfferAction(m_dialogs->offerToSave(dialogParent()))) {
+        case SaveOfferAction::Save:
             // Work that could not be saved is never thrown away by opening another file.
             if (!saveWork())
                 return false;
-        } else if (answer != u"No") {
+            break;
+        case SaveOfferAction::DontSave:
+            break;
+        case SaveOfferAction::StayInProgram:
             return false;
         }
     }

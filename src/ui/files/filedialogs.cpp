@@ -24,15 +24,14 @@ OwnDialogChoice WindowFileDialogs::askOwn(FileDirection direction,
                                           const WorkFileDialog::PreviewLoader &previews,
                                           const WorkFileDialog::StepsLoader &steps, QWidget *parent)
 {
-    m_context.dialogAnswer.clear();
     WorkFileDialog form(m_context, direction, previews, parent);
     form.setStepsLoader(steps);
-    form.exec();
+    const DialogAnswer answer = form.waitForAnswer();
     OwnDialogChoice choice;
     choice.name = form.chosenName();
     if (form.moreRequested())
         choice.answer = OwnDialogChoice::Answer::More;
-    else if (m_context.dialogAnswer == u"Yes")
+    else if (answer == DialogAnswer::Yes)
         choice.answer = OwnDialogChoice::Answer::Yes;
     return choice;
 }
@@ -69,9 +68,8 @@ std::optional<QString> WindowFileDialogs::askStandardOpen(const QString &folder,
     return dialog.selectedFiles().constFirst();
 }
 
-QString WindowFileDialogs::offerToSave(QWidget *parent)
+DialogAnswer WindowFileDialogs::offerToSave(QWidget *parent)
 {
-    m_context.dialogAnswer.clear();
     return SaveOffer::ask(m_context, parent);
 }
 

@@ -35,8 +35,8 @@ public:
                                                               const QString &proposedName,
                                                               bool offerPng, QWidget *parent) = 0;
     virtual std::optional<QString> askStandardOpen(const QString &folder, QWidget *parent) = 0;
-    // "Yes" (save first), "No" (go on without saving) or "cancelled" (stay).
-    virtual QString offerToSave(QWidget *parent) = 0;
+    // Yes (save first), No (go on without saving) or Closed (stay).
+    virtual DialogAnswer offerToSave(QWidget *parent) = 0;
     // `message` is the English sentence (translated when shown); `detail`, the reason in the
     // system's words, follows it in brackets.
     virtual void showMessage(const QString &message, const QString &detail, QWidget *parent) = 0;
@@ -53,7 +53,7 @@ public:
                                                       const QString &proposedName, bool offerPng,
                                                       QWidget *parent) override;
     std::optional<QString> askStandardOpen(const QString &folder, QWidget *parent) override;
-    QString offerToSave(QWidget *parent) override;
+    DialogAnswer offerToSave(QWidget *parent) override;
     void showMessage(const QString &message, const QString &detail, QWidget *parent) override;
 
 private:

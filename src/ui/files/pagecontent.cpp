@@ -2,8 +2,8 @@
 
 #include "core/text/rtfreader.h"
 #include "core/text/rtfwriter.h"
-#include "ui/doctypes/pageview.h"
-#include "ui/text/richtextboxwidget.h"
+#include "ui/document/pageview.h"
+#include "ui/document/richtextboxwidget.h"
 
 #include <QLoggingCategory>
 #include <QSignalBlocker>

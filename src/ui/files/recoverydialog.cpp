@@ -48,8 +48,8 @@ RecoveryDialog::RecoveryDialog(AppContext &context, const RecoveredWork &work, Q
                                     QStringLiteral("Throw away"), this);
     m_throwAway->setFixedSize(kBinButtonSize, kBinButtonSize);
     connect(m_throwAway, &QAbstractButton::clicked, this, [this] {
-        m_answer = Answer::ThrowAway;
-        closeWithAnswer(QStringLiteral("No"), Rejected);
+        m_choice = Choice::ThrowAway;
+        closeWithAnswer(DialogAnswer::No, Rejected);
     });
     auto *throwAwayCaption = new QLabel(QStringLiteral("Throw away"), this);
     throwAwayCaption->setObjectName(QStringLiteral("throwAwayCaption"));
@@ -68,19 +68,19 @@ RecoveryDialog::RecoveryDialog(AppContext &context, const RecoveredWork &work, Q
 
 void RecoveryDialog::okPressed()
 {
-    m_answer = Answer::Open;
+    m_choice = Choice::Open;
     OwnDialog::okPressed();
 }
 
 void RecoveryDialog::cancelPressed()
 {
-    m_answer = Answer::NotNow;
+    m_choice = Choice::NotNow;
     OwnDialog::cancelPressed();
 }
 
 void RecoveryDialog::closePressed()
 {
-    m_answer = Answer::NotNow;
+    m_choice = Choice::NotNow;
     OwnDialog::closePressed();
 }
 
@@ -90,15 +90,13 @@ std::optional<QString> RecoveryDialog::offer(AppContext &context, AutosaveContro
         const RecoveredWork work = autosave.recoveredWorks().front();
         RecoveryDialog form(context, work);
         form.exec();
-        // The answer of this question is no one else's.
-        context.dialogAnswer.clear();
-        switch (form.answer()) {
-        case Answer::Open:
+        switch (form.choice()) {
+        case Choice::Open:
             return autosave.adopt(work);
-        case Answer::ThrowAway:
+        case Choice::ThrowAway:
             autosave.throwAway(work);
             break;
-        case Answer::NotNow:
+        case Choice::NotNow:
             return std::nullopt;
         }
     }

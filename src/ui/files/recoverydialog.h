@@ -15,11 +15,11 @@ class AutosaveController;
 class RecoveryDialog : public OwnDialog {
     Q_OBJECT
 public:
-    enum class Answer { Open, NotNow, ThrowAway };
+    enum class Choice { Open, NotNow, ThrowAway };
 
     RecoveryDialog(AppContext &context, const RecoveredWork &work, QWidget *parent = nullptr);
 
-    Answer answer() const { return m_answer; }
+    Choice choice() const { return m_choice; }
     PictureButton *throwAwayButton() const { return m_throwAway; }
 
     // Offers the recovered works newest first, one at a time, until one is opened or the child
@@ -32,7 +32,7 @@ protected:
     void closePressed() override;
 
 private:
-    Answer m_answer = Answer::NotNow;
+    Choice m_choice = Choice::NotNow;
     PictureButton *m_throwAway = nullptr;
 };
 

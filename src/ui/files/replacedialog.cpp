@@ -39,13 +39,8 @@ QString ReplaceDialog::question(AppContext &context, const QString &name)
 bool ReplaceDialog::ask(AppContext &context, const QString &name, const QImage &preview,
                         QWidget *parent)
 {
-    context.dialogAnswer.clear();
     ReplaceDialog form(context, name, preview, parent);
-    form.exec();
-    const bool replace = context.dialogAnswer == u"Yes";
-    // The file dialog that asked is still open and keeps its own answer.
-    context.dialogAnswer.clear();
-    return replace;
+    return form.waitForAnswer() == DialogAnswer::Yes;
 }
 
 } // namespace quillora

@@ -1,7 +1,7 @@
 #pragma once
 // `fileform`: the program's own dialog for saving and opening work files. It lists the working
 // folder's work files four rows at a time, each with a small picture of its page, and a box for
-// the name. The answer ("Yes", "No") is left in AppContext::dialogAnswer like every own dialog.
+// the name. It answers Yes or No like every own dialog.
 
 #include "core/files/filerows.h"
 #include "ui/kit/owndialog.h"

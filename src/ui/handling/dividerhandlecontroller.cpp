@@ -3,11 +3,11 @@
 #include "core/layout/objectkinds.h"
 #include "core/app/appcontext.h"
 #include "core/handling/dividerhandles.h"
-#include "ui/doctypes/objectframe.h"
-#include "ui/doctypes/pageview.h"
-#include "ui/doctypes/documentwindow.h"
+#include "ui/document/objectframe.h"
+#include "ui/document/pageview.h"
+#include "ui/document/documentwindow.h"
 #include "ui/handling/dividerhandlewidget.h"
-#include "ui/text/richtextboxwidget.h"
+#include "ui/document/richtextboxwidget.h"
 #include "ui/undo/undocontroller.h"
 
 #include <QRegion>

@@ -4,15 +4,15 @@
 #include "core/layout/documenttypes.h"
 #include "core/layout/objectkinds.h"
 #include "core/undo/undorecord.h"
-#include "ui/doctypes/documentwindow.h"
-#include "ui/doctypes/objectframe.h"
-#include "ui/doctypes/pageview.h"
+#include "ui/document/documentwindow.h"
+#include "ui/document/objectframe.h"
+#include "ui/document/pageview.h"
 #include "ui/handling/selectionframewidget.h"
 #include "ui/handling/objecticonstrip.h"
 #include "ui/kit/owndialog.h"
 #include "ui/kit/translatewindow.h"
-#include "ui/pictures/pictureboxwidget.h"
-#include "ui/text/richtextboxwidget.h"
+#include "ui/document/pictureboxwidget.h"
+#include "ui/document/richtextboxwidget.h"
 #include "ui/undo/undocontroller.h"
 
 #include <QLoggingCategory>
@@ -28,12 +28,11 @@ namespace {
 
 const QString kImportedTag = QStringLiteral("file");
 
-QString askWithOwnDialog(AppContext &context, QWidget *parent)
+DialogAnswer askWithOwnDialog(AppContext &context, QWidget *parent)
 {
     OwnDialog question(context, QStringLiteral("paintQuestion"), QStringLiteral("Paint"),
                        QStringLiteral("Do you want to paint on this picture?"), parent);
-    question.exec();
-    return context.dialogAnswer;
+    return question.waitForAnswer();
 }
 
 } // namespace
@@ -84,7 +83,7 @@ SelectionController::SelectionController(AppContext &context, DocumentWindow &wi
     placeStrip();
 }
 
-void SelectionController::setPaintQuestion(std::function<QString()> ask)
+void SelectionController::setPaintQuestion(std::function<DialogAnswer()> ask)
 {
     m_askPaint = std::move(ask);
 }
@@ -354,7 +353,7 @@ void SelectionController::onAllowPainting()
     Selected object;
     if (!selected(object) || object.kind != objectkind::Picture || !object.imported)
         return;
-    if (m_askPaint() != QLatin1String("Yes"))
+    if (m_askPaint() != DialogAnswer::Yes)
         return;
     m_context.page.pictureBoxes[object.index].tag.clear();
     m_frame->hideAllowPaintingBut();

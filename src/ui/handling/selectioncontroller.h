@@ -10,6 +10,7 @@
 //     new SelectionController(context, *window, *undo, pictures);
 // It is a child of the window and shows itself only on "My layout" pages.
 
+#include "core/app/dialoganswer.h"
 #include "core/handling/objectdrop.h"
 #include "platform/pictureloader.h"
 #include "core/handling/selectionframe.h"
@@ -50,9 +51,9 @@ public:
     // and records the addition for undo. False when the page can take no more of its kind.
     bool addObject(objectdrop::DroppedObject kind, QPoint pagePosition);
 
-    // How allowPaintingBut asks whether an imported picture may be painted: "Yes" to allow
+    // How allowPaintingBut asks whether an imported picture may be painted: Yes to allow
     // (tests give their own; by default the program's own yes/no dialog).
-    void setPaintQuestion(std::function<QString()> ask);
+    void setPaintQuestion(std::function<DialogAnswer()> ask);
 
 private:
     struct Selected {
@@ -94,7 +95,7 @@ private:
     PictureLoader &m_pictures;
     SelectionFrameWidget *m_frame = nullptr;
     ObjectIconStrip *m_strip = nullptr;
-    std::function<QString()> m_askPaint;
+    std::function<DialogAnswer()> m_askPaint;
 
     QRect m_dragFrame;  // the frame being dragged, page pixels
     QPoint m_dragStart; // `dragStartX`, `dragStartY`

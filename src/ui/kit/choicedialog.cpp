@@ -57,17 +57,16 @@ ChoiceDialog::ChoiceDialog(AppContext &context, ChoicePage page, QWidget *parent
     drawExamples();
 }
 
-QString ChoiceDialog::ask(AppContext &context, DocumentKind kind, QWidget *parent)
+std::optional<ChoiceValues> ChoiceDialog::ask(AppContext &context, DocumentKind kind,
+                                              QWidget *parent)
 {
-    context.dialogAnswer.clear();
     const ChoicePage page = kindInfo(kind).choicePage;
-    if (page == ChoicePage::None) {
-        context.dialogAnswer = QStringLiteral("No");
-        return context.dialogAnswer;
-    }
+    if (page == ChoicePage::None)
+        return std::nullopt;
     ChoiceDialog form(context, page, parent);
-    form.exec();
-    return context.dialogAnswer;
+    if (form.waitForAnswer() != DialogAnswer::Yes)
+        return std::nullopt;
+    return form.values();
 }
 
 QLayout *ChoiceDialog::buildCountRow(QWidget *page, const QString &caption,
@@ -231,24 +230,9 @@ void ChoiceDialog::drawExamples()
         QPixmap::fromImage(drawTableExample(m_columns.value(), m_rows.value(), kTableExample)));
 }
 
-void ChoiceDialog::okPressed()
+ChoiceValues ChoiceDialog::values() const
 {
-    ChoiceValues &values = context().choices;
-    switch (m_page) {
-    case ChoicePage::Circle:
-        values.circleSegments = m_segments.value();
-        break;
-    case ChoicePage::Table:
-        values.tableColumns = m_columns.value();
-        values.tableRows = m_rows.value();
-        break;
-    case ChoicePage::Leaflet:
-        values.leafletStyle = leafletStyle(DocumentKind::Leaflet, leafletSize());
-        break;
-    case ChoicePage::None:
-        break;
-    }
-    OwnDialog::okPressed();
+    return ChoiceValues{m_segments.value(), m_columns.value(), m_rows.value(), leafletSize()};
 }
 
 void ChoiceDialog::closePressed()

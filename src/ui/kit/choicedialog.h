@@ -1,13 +1,15 @@
 #pragma once
 // The choice dialog: the few numbers some kinds ask before their page is built. Code 1 asks
 // the circle's segments, code 2 the table's columns and rows, code 15 the leaflet's size.
-// OK leaves "Yes" and stores the shown page's values in AppContext::choices; Cancel (and
-// Escape) leave "No" and store nothing. Each opening starts from the dialog's own values.
+// OK answers with the shown page's values; Cancel (and Escape) answer nothing. Each opening
+// starts from the dialog's own values.
 
 #include "core/app/choiceexamples.h"
 #include "core/app/choicevalues.h"
 #include "core/layout/documenttypes.h"
 #include "ui/kit/owndialog.h"
+
+#include <optional>
 
 class QLabel;
 class QRadioButton;
@@ -20,15 +22,17 @@ class ChoiceDialog : public OwnDialog {
 public:
     ChoiceDialog(AppContext &context, ChoicePage page, QWidget *parent = nullptr);
 
-    // Asks the question of the kind `code` and returns the answer, "Yes" or "No". A kind that
-    // asks nothing gets "No" at once and nothing is stored.
-    static QString ask(AppContext &context, DocumentKind kind, QWidget *parent = nullptr);
+    // Asks the question of `kind`: its values on OK, nothing on Cancel. A kind that asks
+    // nothing gets nothing at once.
+    static std::optional<ChoiceValues> ask(AppContext &context, DocumentKind kind,
+                                           QWidget *parent = nullptr);
 
     ChoicePage page() const { return m_page; }
     int segments() const { return m_segments.value(); }
     int columns() const { return m_columns.value(); }
     int rows() const { return m_rows.value(); }
     int leafletSize() const; // option 0 "Large", 1 "Small"
+    ChoiceValues values() const;
 
     // What the add, remove and size controls do.
     void changeSegments(bool add);
@@ -37,7 +41,6 @@ public:
     void chooseLeafletSize(int option);
 
 protected:
-    void okPressed() override;
     void closePressed() override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 

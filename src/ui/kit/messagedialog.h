@@ -19,7 +19,7 @@ public:
                      QWidget *parent = nullptr);
 
 protected:
-    // A message asks nothing, so it leaves the program-wide dialog answer alone.
+    // A message asks nothing: OK and Escape both simply close it.
     void okPressed() override;
     void closePressed() override;
 };

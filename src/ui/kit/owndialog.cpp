@@ -71,11 +71,18 @@ int OwnDialog::exec()
     connect(this, &QDialog::finished, &wait, &QEventLoop::quit);
     connect(this, &QObject::destroyed, &wait, &QEventLoop::quit);
     setResult(Rejected);
+    m_answer = DialogAnswer::None;
     show();
     raise();
     activateWindow();
     wait.exec(QEventLoop::DialogExec);
     return guard ? result() : int(Rejected);
+}
+
+DialogAnswer OwnDialog::waitForAnswer()
+{
+    exec();
+    return m_answer;
 }
 
 void OwnDialog::showButtonCaptions(const QString &ok, const QString &cancel)
@@ -88,22 +95,22 @@ void OwnDialog::showButtonCaptions(const QString &ok, const QString &cancel)
 
 void OwnDialog::okPressed()
 {
-    closeWithAnswer(QStringLiteral("Yes"), Accepted);
+    closeWithAnswer(DialogAnswer::Yes, Accepted);
 }
 
 void OwnDialog::cancelPressed()
 {
-    closeWithAnswer(QStringLiteral("No"), Rejected);
+    closeWithAnswer(DialogAnswer::No, Rejected);
 }
 
 void OwnDialog::closePressed()
 {
-    closeWithAnswer(QStringLiteral("cancelled"), Rejected);
+    closeWithAnswer(DialogAnswer::Closed, Rejected);
 }
 
-void OwnDialog::closeWithAnswer(const QString &answer, DialogCode code)
+void OwnDialog::closeWithAnswer(DialogAnswer answer, DialogCode code)
 {
-    context().dialogAnswer = answer;
+    m_answer = answer;
     done(code);
 }
 

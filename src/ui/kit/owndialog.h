@@ -1,8 +1,9 @@
 #pragma once
 // The program's own dialog: an own window (top bar in the frame colour, dragged by it and by
-// the big message) with a big message and the animated OK and Cancel pictures. The answer is
-// left in AppContext::dialogAnswer for the caller, as every own dialog does.
+// the big message) with a big message and the animated OK and Cancel pictures. Each opening
+// ends with its answer, which the dialog keeps for its caller.
 
+#include "core/app/dialoganswer.h"
 #include "ui/kit/animatedanswers.h"
 #include "ui/kit/ownwindow.h"
 
@@ -22,6 +23,9 @@ public:
     // Shows the dialog and waits for its answer. Unlike the plain dialog's wait, hiding the
     // dialog (to show another one in its place) does not end it.
     int exec() override;
+    // Shows the dialog, waits and returns its answer; None when it went away unanswered.
+    DialogAnswer waitForAnswer();
+    DialogAnswer answer() const { return m_answer; }
 
     // The frame of the button animation now shown, 0..7.
     int frame() const { return m_answers->frame(); }
@@ -43,12 +47,12 @@ protected:
     // A still picture on Cancel in place of the animated cross.
     void setCancelPicture(const QIcon &picture) { m_answers->setCancelPicture(picture); }
 
-    // What the buttons do. By default OK leaves "Yes", Cancel "No", and the close button,
-    // Escape or the window manager's close leave "cancelled".
+    // What the buttons do. By default OK answers Yes, Cancel No, and the close button, Escape
+    // or the window manager's close answer Closed.
     virtual void okPressed();
     virtual void cancelPressed();
     virtual void closePressed();
-    void closeWithAnswer(const QString &answer, DialogCode code);
+    void closeWithAnswer(DialogAnswer answer, DialogCode code);
 
     void reject() override;
     void showEvent(QShowEvent *event) override;
@@ -60,6 +64,7 @@ private:
     QVBoxLayout *m_body = nullptr;
     QLabel *m_okCaption = nullptr;
     QLabel *m_cancelCaption = nullptr;
+    DialogAnswer m_answer = DialogAnswer::None;
 };
 
 } // namespace quillora

@@ -18,11 +18,10 @@ SaveOffer::SaveOffer(AppContext &context, QWidget *parent)
     showButtonCaptions(QStringLiteral("Save it"), QStringLiteral("Don't keep it"));
 }
 
-QString SaveOffer::ask(AppContext &context, QWidget *parent)
+DialogAnswer SaveOffer::ask(AppContext &context, QWidget *parent)
 {
     SaveOffer offer(context, parent);
-    offer.exec();
-    return context.dialogAnswer;
+    return offer.waitForAnswer();
 }
 
 void SaveOffer::keyPressEvent(QKeyEvent *event)
@@ -32,7 +31,7 @@ void SaveOffer::keyPressEvent(QKeyEvent *event)
         okPressed();
         return;
     case Qt::Key_N:
-        // An answer left over from "Exit?" would otherwise read as "save".
+        // "No" goes on without saving, as Cancel does; only the close cross stays.
         cancelPressed();
         return;
     default:

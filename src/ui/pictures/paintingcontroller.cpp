@@ -2,12 +2,12 @@
 
 #include "core/app/appcontext.h"
 #include "core/layout/objectkinds.h"
-#include "ui/doctypes/documentwindow.h"
-#include "ui/doctypes/pageview.h"
+#include "ui/document/documentwindow.h"
+#include "ui/document/pageview.h"
 #include "ui/pictures/feltpens.h"
 #include "ui/pictures/painttools.h"
 #include "ui/pictures/paletteart.h"
-#include "ui/pictures/pictureboxwidget.h"
+#include "ui/document/pictureboxwidget.h"
 #include "ui/pictures/rubberbandoverlay.h"
 #include "ui/undo/undocontroller.h"
 

@@ -2,8 +2,8 @@
 
 #include "core/app/appcontext.h"
 #include "core/layout/objectkinds.h"
-#include "ui/doctypes/documentwindow.h"
-#include "ui/doctypes/pageview.h"
+#include "ui/document/documentwindow.h"
+#include "ui/document/pageview.h"
 #include "ui/kit/translatewindow.h"
 #include "ui/pictures/importquestions.h"
 #include "ui/pictures/paintingcontroller.h"

@@ -4,7 +4,7 @@
 #include "core/pictures/webcamcapture.h"
 #include "core/undo/undorecord.h"
 #include "platform/camera.h"
-#include "ui/doctypes/documentwindow.h"
+#include "ui/document/documentwindow.h"
 #include "ui/kit/messagedialog.h"
 #include "ui/pictures/webcamwindow.h"
 #include "ui/undo/undocontroller.h"
@@ -89,10 +89,8 @@ bool WebcamController::takeWebcamPicture()
     m_window.setCurrentObject(object.kind, object.index);
     m_undo.beginWorkOn(object);
 
-    m_context.dialogAnswer.clear();
     const std::unique_ptr<Camera> camera = m_makeCamera ? m_makeCamera() : nullptr;
     if (!camera) {
-        m_context.dialogAnswer = QStringLiteral("Error");
         tell(QStringLiteral("Sorry. No webcam was found."));
         return false;
     }
@@ -106,7 +104,7 @@ bool WebcamController::takeWebcamPicture()
     form.placeBars(m_context.page.pictureBoxes[target].geometry.size());
     emit formOpened(&form);
     form.exec();
-    if (m_context.dialogAnswer != QLatin1String("Yes"))
+    if (form.outcome() != WebcamWindow::Outcome::Taken)
         return false;
 
     const QImage picture = WebcamCapture(folder()).picture();

@@ -369,12 +369,12 @@ void WebcamWindow::takePicture()
     }
     m_camera.close();
     m_blinkTimer.stop();
-    finish(QStringLiteral("Yes"), Accepted);
+    finish(Outcome::Taken, Accepted);
 }
 
 void WebcamWindow::closeWithoutPicture()
 {
-    finish(QStringLiteral("No"), Rejected);
+    finish(Outcome::Closed, Rejected);
 }
 
 void WebcamWindow::reject()
@@ -393,16 +393,16 @@ void WebcamWindow::fail(const QString &english)
     m_camera.close();
     m_blinkTimer.stop();
     m_previewTimer.stop();
-    m_context.dialogAnswer = QStringLiteral("Error");
+    m_outcome = Outcome::Failed;
     if (isVisible())
         done(Rejected);
     if (m_tell)
         m_tell(english);
 }
 
-void WebcamWindow::finish(const QString &answer, DialogCode code)
+void WebcamWindow::finish(Outcome outcome, DialogCode code)
 {
-    m_context.dialogAnswer = answer;
+    m_outcome = outcome;
     done(code);
 }
 

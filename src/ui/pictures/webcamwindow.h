@@ -1,9 +1,8 @@
 #pragma once
 // The webcam window (`webCamForm`): a live preview of the chosen camera with bars that show the
 // shape of the picture box it will fill, effect buttons that change the look live, a big
-// blinking camera button that takes the picture and a close button. It leaves "Yes" (picture
-// taken, "web.bmp" written), "No" (closed) or "Error" (no camera that works) in
-// AppContext::dialogAnswer.
+// blinking camera button that takes the picture and a close button. It ends Taken ("web.bmp"
+// written), Closed or Failed (no camera that works).
 
 #include "core/pictures/importfit.h"
 #include "core/pictures/webcameffects.h"
@@ -27,6 +26,8 @@ class PictureButton;
 class WebcamWindow : public OwnWindow {
     Q_OBJECT
 public:
+    enum class Outcome { Open, Taken, Closed, Failed };
+
     static constexpr int kBlinkFrames = 8;
     static constexpr int kBlinkIntervalMs = 150;
     static constexpr int kPreviewIntervalMs = 66;
@@ -42,13 +43,13 @@ public:
     // window by default.
     void setMessenger(std::function<void(const QString &english)> tell);
 
-    // Load: captions, the camera list, selectWebCam, Timer1. False, with the answer "Error" and
-    // a message told, when there is no camera or the chosen one does not start.
+    // Load: captions, the camera list, selectWebCam, Timer1. False, Failed with a message told,
+    // when there is no camera or the chosen one does not start.
     bool load();
     // The remembered camera when it is attached, otherwise the first; opens it.
     bool selectWebCam();
-    // Opens camera `index` of the list and remembers its name; false (answer "Error", message)
-    // when it does not start.
+    // Opens camera `index` of the list and remembers its name; false (Failed, message) when it
+    // does not start.
     bool chooseCamera(int index);
     // Places the four bars for a picture of `target` proportions over the preview.
     void placeBars(QSize target);
@@ -58,10 +59,11 @@ public:
     void showSettings();
     void hideSettings();
     bool settingsShown() const;
+    Outcome outcome() const { return m_outcome; }
     // One step lighter (+1) or darker (-1), within kWebcamBrightnessSteps either way.
     void changeBrightness(int steps);
     int brightness() const { return m_brightness; }
-    // `ok_but`: takes the picture; on success the answer is "Yes" and the window closes.
+    // `ok_but`: takes the picture; on success the window closes, Taken.
     void takePicture();
     // `unloadFormBut`: the answer is "No" and the window closes.
     void closeWithoutPicture();
@@ -96,7 +98,7 @@ private:
     QWidget *buildEffectRow();
     QWidget *buildSettings();
     void fail(const QString &english);
-    void finish(const QString &answer, DialogCode code);
+    void finish(Outcome outcome, DialogCode code);
     void onFrame(const QImage &frame);
     void onCameraFailed();
     void fitPreviewToFrame(QSize frame);
@@ -107,6 +109,7 @@ private:
     Camera &m_camera;
     QString m_folder;
     std::function<void(const QString &)> m_tell;
+    Outcome m_outcome = Outcome::Open;
     QComboBox *m_cameraList = nullptr;
     QLabel *m_preview = nullptr;
     std::array<QWidget *, 4> m_barWidgets{}; // top, bottom, left, right

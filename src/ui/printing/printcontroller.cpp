@@ -5,8 +5,8 @@
 #include "core/layout/documenttypes.h"
 #include "core/printing/printbuttonreturn.h"
 #include "core/printing/printdevice.h"
-#include "ui/doctypes/documenttoolbar.h"
-#include "ui/doctypes/documentwindow.h"
+#include "ui/document/documenttoolbar.h"
+#include "ui/document/documentwindow.h"
 #include "ui/kit/looks.h"
 #include "ui/kit/messagedialog.h"
 

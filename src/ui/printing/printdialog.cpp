@@ -82,10 +82,8 @@ PrintDialog::PrintDialog(AppContext &context, PrinterProvider &printers, bool is
 std::optional<PrintChoice> PrintDialog::ask(AppContext &context, PrinterProvider &printers,
                                             bool isBanner, QWidget *parent)
 {
-    context.dialogAnswer.clear();
     PrintDialog form(context, printers, isBanner, parent);
-    form.exec();
-    if (context.dialogAnswer != QLatin1String("Yes"))
+    if (form.waitForAnswer() != DialogAnswer::Yes)
         return std::nullopt;
     return form.choice();
 }

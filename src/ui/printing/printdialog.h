@@ -27,7 +27,7 @@ public:
     PrintDialog(AppContext &context, PrinterProvider &printers, bool isBanner,
                 QWidget *parent = nullptr);
 
-    // Asks; the choice on "Yes", nothing on Cancel or close.
+    // Asks; the choice on OK, nothing on Cancel or close.
     static std::optional<PrintChoice> ask(AppContext &context, PrinterProvider &printers,
                                           bool isBanner, QWidget *parent = nullptr);
 

@@ -1,8 +1,7 @@
 #pragma once
 // The font dialog (`fontForm`) for a plain text box: the five allowed fonts, each shown in its
 // own face, the sizes the box can take, seven felt pens for the colour, and a preview (`egtext`)
-// centred in its holder. OK leaves "Yes" in the dialog answer, Cancel "No"; the caller applies
-// choice() to the box.
+// centred in its holder. OK answers Yes, Cancel No; the caller applies choice() to the box.
 
 #include "core/text/plainfit.h"
 #include "ui/kit/owndialog.h"

@@ -2,12 +2,12 @@
 
 #include "core/app/appcontext.h"
 #include "platform/voice.h"
-#include "ui/doctypes/documenttoolbar.h"
-#include "ui/doctypes/documentwindow.h"
-#include "ui/doctypes/pageview.h"
+#include "ui/document/documenttoolbar.h"
+#include "ui/document/documentwindow.h"
+#include "ui/document/pageview.h"
 #include "ui/kit/picturebutton.h"
-#include "ui/text/richtextboxwidget.h"
-#include "ui/text/textboxwidget.h"
+#include "ui/document/richtextboxwidget.h"
+#include "ui/document/textboxwidget.h"
 
 #include <QApplication>
 #include <QKeyEvent>

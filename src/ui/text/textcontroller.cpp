@@ -7,15 +7,15 @@
 #include "core/text/onscreenkeyboard.h"
 #include "core/text/selectionlook.h"
 #include "platform/keysender.h"
-#include "ui/doctypes/documenttoolbar.h"
-#include "ui/doctypes/documentwindow.h"
-#include "ui/doctypes/pageview.h"
+#include "ui/document/documenttoolbar.h"
+#include "ui/document/documentwindow.h"
+#include "ui/document/pageview.h"
 #include "ui/text/fontdialog.h"
 #include "ui/text/onscreenkeyboardwidget.h"
 #include "ui/text/pullstring.h"
-#include "ui/text/richtextboxwidget.h"
+#include "ui/document/richtextboxwidget.h"
 #include "ui/text/richtexttoolbar.h"
-#include "ui/text/textboxwidget.h"
+#include "ui/document/textboxwidget.h"
 #include "ui/undo/undocontroller.h"
 
 #include <QApplication>
@@ -348,9 +348,8 @@ void TextController::openFontDialog()
         return;
     recordStep(objectkind::Text, index);
     FontDialog form(m_context, m_context.page.textBoxes[index], &m_window);
-    m_context.dialogAnswer.clear();
     m_runFontDialog(form);
-    if (m_context.dialogAnswer != QLatin1String("Yes"))
+    if (form.answer() != DialogAnswer::Yes)
         return;
     const FontChoice choice = form.choice();
     if (!applyFontChoice(m_context.page.textBoxes[index], choice, m_measure)) {

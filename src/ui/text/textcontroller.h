@@ -65,8 +65,8 @@ public:
     // A colour chosen on the felt pens or the paint palette while text is selected colours it:
     // the whole plain box (it has one colour), or the selected characters of a rich box.
     void colourSelectedText(ColourRef colour);
-    // How the font dialog is run (tests answer it without showing it). It must leave the
-    // answer in AppContext::dialogAnswer, as exec() does.
+    // How the font dialog is run (tests answer it without showing it); the dialog keeps its
+    // answer.
     void setFontDialogRunner(std::function<void(FontDialog &)> run);
 
     RichTextToolbar *richTextToolbar() const { return m_toolbar; }

@@ -5,12 +5,12 @@
 #include "core/layout/objectkinds.h"
 #include "core/text/plainfit.h"
 #include "core/text/selectionlook.h"
-#include "ui/doctypes/documenttoolbar.h"
-#include "ui/doctypes/pageview.h"
-#include "ui/doctypes/simplepagewindow.h"
-#include "ui/text/richtextboxwidget.h"
+#include "ui/document/documenttoolbar.h"
+#include "ui/document/documentwindow.h"
+#include "ui/document/pageview.h"
+#include "ui/document/richtextboxwidget.h"
+#include "ui/document/textboxwidget.h"
 #include "ui/text/richtexttoolbar.h"
-#include "ui/text/textboxwidget.h"
 #include "ui/text/textcontroller.h"
 
 #include <QApplication>

@@ -3,7 +3,7 @@
 #include "core/app/appcontext.h"
 #include "core/layout/objectkinds.h"
 #include "core/undo/pictureunshare.h"
-#include "ui/doctypes/documentwindow.h"
+#include "ui/document/documentwindow.h"
 
 namespace quillora {
 

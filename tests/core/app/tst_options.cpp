@@ -1,6 +1,7 @@
 // The options dialog's values: read from the settings, confirmed back into them, and what the
 // document window must do about them.
 
+#include "core/app/appcontext.h"
 #include "core/app/options.h"
 #include "support/rows.h"
 

@@ -1,3 +1,4 @@
+#include "core/app/appcontext.h"
 #include "core/app/demotexts.h"
 #include "core/app/exitsequence.h"
 #include "core/app/folderresolution.h"
@@ -219,8 +220,9 @@ private slots:
     // Closing the offer without an answer must keep the child in the program, not lose the page.
     void saveOfferAnswers()
     {
-        QCOMPARE(saveOfferAction(QStringLiteral("No")), SaveOfferAction::DontSave);
-        QCOMPARE(saveOfferAction(QStringLiteral("cancelled")), SaveOfferAction::StayInProgram);
+        QCOMPARE(saveOfferAction(DialogAnswer::No), SaveOfferAction::DontSave);
+        QCOMPARE(saveOfferAction(DialogAnswer::Closed), SaveOfferAction::StayInProgram);
+        QCOMPARE(saveOfferAction(DialogAnswer::None), SaveOfferAction::StayInProgram);
     }
 
     void exitDeletesOnlyThisRunsFiles()

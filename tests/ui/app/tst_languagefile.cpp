@@ -12,7 +12,7 @@
 #include "ui/app/folderchoicedialog.h"
 #include "ui/app/optionsdialog.h"
 #include "ui/app/startscreen.h"
-#include "ui/doctypes/documentwindow.h"
+#include "ui/document/documentwindow.h"
 #include "ui/doctypes/documentwindows.h"
 #include "ui/doctypes/templatesheetcontroller.h"
 #include "ui/files/workfiledialog.h"

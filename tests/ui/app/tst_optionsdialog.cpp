@@ -187,7 +187,6 @@ private slots:
         const QString chosen = QDir::cleanPath(folder.path());
         QCOMPARE(control<QLineEdit>(form, "FileStoreText")->text(), chosen);
         QCOMPARE(context.settings.workingDir, chosen);
-        QCOMPARE(context.dialogAnswer, QStringLiteral("OK"));
         // The options dialog is still waiting for its own answer.
         click(form, "cancelBut");
         QCOMPARE(context.settings.workingDir, chosen);
@@ -261,7 +260,7 @@ private slots:
 
         const QString working =
             myDocuments ? (documentsKnown ? m_documents.path() : QString()) : folder;
-        QCOMPARE(context.dialogAnswer, QStringLiteral("OK"));
+        QCOMPARE(form.answer(), DialogAnswer::Yes);
         QCOMPARE(context.settings.workingDir, myDocuments ? QStringLiteral("MYDOCS") : folder);
         QCOMPARE(context.folders.working, working);
         QCOMPARE(context.fileDialogFolder, working);
@@ -277,7 +276,7 @@ private slots:
         click(form, "UseOtherFolder");
         form.showFolder(m_elsewhere.path());
         click(form, "cancelBut");
-        QCOMPARE(context.dialogAnswer, QStringLiteral("Cancel"));
+        QCOMPARE(form.answer(), DialogAnswer::No);
         QCOMPARE(context.settings.workingDir, QStringLiteral("MYDOCS"));
         QCOMPARE(context.folders.working, QStringLiteral("/old/working"));
         QCOMPARE(context.fileDialogFolder, QStringLiteral("/old/files"));

@@ -1,9 +1,9 @@
 // The kinds' own windows, where the scenarios do not reach: a postcard turns over once at a time,
 // takes keys only on the side showing, and one that cannot be built shows nothing; a circle's
-// turn keeps an undo pressed meanwhile; the webcam only where a shot fits; a table's add and
-// remove buttons keep to their limits; comic bubbles dropped, dragged by outline or words,
-// between frames and into the bin; the banner's text limit, border button, one undo step per
-// change and a font kept from the work.
+// turn keeps an undo pressed meanwhile, and a cancelled question the segments chosen last; the
+// webcam only where a shot fits; a table's add and remove buttons keep to their limits; comic
+// bubbles dropped, dragged by outline or words, between frames and into the bin; the banner's
+// text limit, border button, one undo step per change and a font kept from the work.
 
 #include "core/doctypes/bannerdescription.h"
 #include "core/doctypes/cartoon.h"
@@ -26,6 +26,8 @@
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <optional>
 
 using namespace quillora;
 
@@ -139,6 +141,22 @@ private slots:
         f.window->findChild<QAbstractButton *>(QStringLiteral("undoBut"))->click();
         QTRY_VERIFY(!f.window->isTurning());
         QCOMPARE(f.context.page.textBoxes[1].text, QStringLiteral("A"));
+    }
+
+    // A cancelled question builds the circle with the number of segments chosen last.
+    void cancelledQuestionKeepsTheSegmentsChosenLast()
+    {
+        DocumentWindowFixture<CircleWindow> f;
+        f.context.page.documentType = DocumentKind::Circle;
+        f.wire();
+        std::optional<int> answer = 6;
+        f.window->setSegmentQuestion([&] { return answer; });
+        QVERIFY(f.window->startDocument(QString()));
+        const qsizetype sixSegments = f.context.page.textBoxes.size();
+        answer.reset();
+        QVERIFY(f.window->startDocument(QString()));
+        QCOMPARE(f.context.page.textBoxes.size(), sixSegments);
+        QCOMPARE(f.context.rememberedChoices.circleSegments, 6);
     }
 
     // The webcam button shows only where a shot has a picture to fill, whatever the options say.

@@ -9,7 +9,7 @@
 #include "support/windowfixture.h"
 #include "ui/doctypes/hintbox.h"
 #include "ui/doctypes/presentationcontroller.h"
-#include "ui/doctypes/presentationlogo.h"
+#include "ui/document/presentationlogo.h"
 #include "ui/kit/picturebutton.h"
 
 #include <QElapsedTimer>

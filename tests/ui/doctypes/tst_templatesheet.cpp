@@ -12,12 +12,12 @@
 #include "support/pixelcheck.h"
 #include "support/windowfixture.h"
 #include "ui/doctypes/copiessheet.h"
-#include "ui/doctypes/pageview.h"
+#include "ui/document/pageview.h"
 #include "ui/doctypes/simplepagewindow.h"
 #include "ui/doctypes/templatemenu.h"
 #include "ui/doctypes/templatesheetcontroller.h"
 #include "ui/kit/picturebutton.h"
-#include "ui/text/textboxwidget.h"
+#include "ui/document/textboxwidget.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -18,7 +18,7 @@ struct DialogScript {
     QList<OwnDialogChoice> ownAnswers;
     QList<std::optional<StandardSaveChoice>> saveAnswers;
     QList<std::optional<QString>> openAnswers;
-    QStringList offerAnswers;
+    QList<DialogAnswer> offerAnswers;
 
     QList<FileDirection> ownAsked;
     QList<bool> pngOffered;
@@ -48,10 +48,10 @@ public:
     {
         return m_script.openAnswers.isEmpty() ? std::nullopt : m_script.openAnswers.takeFirst();
     }
-    QString offerToSave(QWidget *) override
+    DialogAnswer offerToSave(QWidget *) override
     {
         ++m_script.offersMade;
-        return m_script.offerAnswers.isEmpty() ? QStringLiteral("cancelled")
+        return m_script.offerAnswers.isEmpty() ? DialogAnswer::Closed
                                                : m_script.offerAnswers.takeFirst();
     }
     void showMessage(const QString &message, const QString &detail, QWidget *) override

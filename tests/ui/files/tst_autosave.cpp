@@ -3,12 +3,12 @@
 
 #include "core/files/workfile.h"
 #include "core/text/rtfreader.h"
-#include "ui/doctypes/pageview.h"
+#include "ui/document/pageview.h"
 #include "ui/doctypes/simplepagewindow.h"
 #include "ui/files/autosavecontroller.h"
 #include "ui/files/filecontroller.h"
 #include "ui/files/filetestsupport.h"
-#include "ui/text/richtextboxwidget.h"
+#include "ui/document/richtextboxwidget.h"
 
 #include <QSignalSpy>
 #include <QTemporaryDir>

@@ -26,6 +26,7 @@ using namespace quillora;
 using namespace quillora::test;
 
 Q_DECLARE_METATYPE(quillora::FileTrouble)
+Q_DECLARE_METATYPE(quillora::DialogAnswer)
 
 namespace {
 
@@ -283,23 +284,28 @@ private slots:
     void openOffersToSaveFirst_data()
     {
         QTest::addColumn<bool>("dontOffer");
-        QTest::addColumn<QString>("offerAnswer");
+        QTest::addColumn<DialogAnswer>("offerAnswer");
         QTest::addColumn<bool>("saveSucceeds");
         QTest::addColumn<int>("offers");
         QTest::addColumn<bool>("opened");
         QTest::addColumn<bool>("savedFirst");
 
-        QTest::newRow("no: open without saving") << false << "No" << true << 1 << true << false;
-        QTest::newRow("yes: save, then open") << false << "Yes" << true << 1 << true << true;
+        const auto no = DialogAnswer::No;
+        const auto yes = DialogAnswer::Yes;
+        QTest::newRow("no: open without saving") << false << no << true << 1 << true << false;
+        QTest::newRow("yes: save, then open") << false << yes << true << 1 << true << true;
         QTest::newRow("yes but the save is cancelled: stay")
-            << false << "Yes" << false << 1 << false << false;
-        QTest::newRow("offer switched off") << true << "" << true << 0 << true << false;
+            << false << yes << false << 1 << false << false;
+        QTest::newRow("offer closed: stay")
+            << false << DialogAnswer::Closed << true << 1 << false << false;
+        QTest::newRow("offer switched off")
+            << true << DialogAnswer::None << true << 0 << true << false;
     }
 
     void openOffersToSaveFirst()
     {
         QFETCH(bool, dontOffer);
-        QFETCH(QString, offerAnswer);
+        QFETCH(DialogAnswer, offerAnswer);
         QFETCH(bool, saveSucceeds);
         QFETCH(int, offers);
         QFETCH(bool, opened);
@@ -311,7 +317,7 @@ private slots:
         makePage();
         m_context->settings.neverOfferToSave = dontOffer;
         m_script.offerAnswers = {offerAnswer};
-        if (offerAnswer == u"Yes")
+        if (offerAnswer == DialogAnswer::Yes)
             m_script.ownAnswers.append(saveSucceeds
                                            ? OwnDialogChoice{OwnDialogChoice::Answer::Yes, "mine"}
                                            : OwnDialogChoice{});

@@ -4,10 +4,10 @@
 #include "core/layout/objectkinds.h"
 #include "support/windowfixture.h"
 #include "ui/doctypes/documentwindows.h"
-#include "ui/doctypes/pageview.h"
+#include "ui/document/pageview.h"
 #include "ui/files/progresssnapshots.h"
 #include "ui/files/stepsdialog.h"
-#include "ui/pictures/pictureboxwidget.h"
+#include "ui/document/pictureboxwidget.h"
 
 #include <QtTest>
 

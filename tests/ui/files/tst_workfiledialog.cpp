@@ -146,7 +146,7 @@ private slots:
         auto form = makeForm(FileDirection::Open);
         form->show();
         QTest::mouseDClick(form->nameLabel(1), Qt::LeftButton);
-        QCOMPARE(m_context->dialogAnswer, QStringLiteral("Yes"));
+        QCOMPARE(form->answer(), DialogAnswer::Yes);
         QCOMPARE(form->chosenName(), QStringLiteral("b"));
         QVERIFY(!form->isVisible());
 
@@ -154,12 +154,12 @@ private slots:
         form->show();
         QTest::keyClicks(form->nameBox(), QStringLiteral("c"));
         QTest::keyClick(form->nameBox(), Qt::Key_Y, Qt::ControlModifier | Qt::ShiftModifier);
-        QCOMPARE(m_context->dialogAnswer, QStringLiteral("Yes"));
+        QCOMPARE(form->answer(), DialogAnswer::Yes);
         // Escape stays where we were, like Cancel.
         form = makeForm();
         form->show();
         QTest::keyClick(form.get(), Qt::Key_Escape);
-        QCOMPARE(m_context->dialogAnswer, QStringLiteral("No"));
+        QCOMPARE(form->answer(), DialogAnswer::No);
 
         form = makeForm();
         form->show();
@@ -210,16 +210,16 @@ private slots:
         form->okButton()->click();
         QVERIFY(form->isVisible());
         QVERIFY(form->missingNameLabel()->isVisible());
-        QVERIFY(m_context->dialogAnswer.isEmpty());
+        QCOMPARE(form->answer(), DialogAnswer::None);
 
         QTest::keyClicks(form->nameBox(), QStringLiteral("seaside"));
         QVERIFY(!form->missingNameLabel()->isVisible());
         form->okButton()->click();
         QVERIFY(form->isVisible()); // kept the earlier work, back to choosing a name
-        QVERIFY(m_context->dialogAnswer.isEmpty());
+        QCOMPARE(form->answer(), DialogAnswer::None);
         form->okButton()->click();
         QVERIFY(!form->isVisible());
-        QCOMPARE(m_context->dialogAnswer, QStringLiteral("Yes"));
+        QCOMPARE(form->answer(), DialogAnswer::Yes);
         QCOMPARE(asked, QStringList({"seaside|seaside.qlr", "seaside|seaside.qlr"}));
 
         // A new name asks nothing; an open never asks.

@@ -3,7 +3,7 @@
 
 #include "core/text/richfit.h"
 #include "support/windowfixture.h"
-#include "ui/doctypes/objectframe.h"
+#include "ui/document/objectframe.h"
 #include "ui/handling/dividerhandlecontroller.h"
 #include "ui/handling/dividerhandlewidget.h"
 

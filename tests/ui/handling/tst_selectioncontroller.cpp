@@ -221,12 +221,12 @@ private slots:
         QCOMPARE(box.image.pixelColor(box.image.width() - 1, box.image.height() - 1),
                  QColor(Qt::red));
 
-        // "No" keeps it an imported picture; "Yes" lets the child paint on it.
-        QString answer = QStringLiteral("No");
+        // No keeps it an imported picture; Yes lets the child paint on it.
+        DialogAnswer answer = DialogAnswer::No;
         f.selection->setPaintQuestion([&] { return answer; });
         QTest::mouseClick(f.frame()->allowPaintingBut(), Qt::LeftButton);
         QVERIFY(box.tag.startsWith(QStringLiteral("file")));
-        answer = QStringLiteral("Yes");
+        answer = DialogAnswer::Yes;
         QTest::mouseClick(f.frame()->allowPaintingBut(), Qt::LeftButton);
         QVERIFY(box.tag.isEmpty());
         QVERIFY(!f.frame()->allowPaintingBut()->isVisible());

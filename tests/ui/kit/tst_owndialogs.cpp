@@ -31,10 +31,13 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
 using namespace quillora;
+
+Q_DECLARE_METATYPE(quillora::DialogAnswer)
 
 namespace {
 
@@ -80,16 +83,15 @@ private slots:
     void exitAnswers_data()
     {
         QTest::addColumn<QString>("action");
-        QTest::addColumn<QString>("answer");
-        test::addRow("Cancel", QStringLiteral("cancel"), QStringLiteral("No"));
-        test::addRow("Escape stays", QStringLiteral("escape"), QStringLiteral("No"));
+        QTest::addColumn<DialogAnswer>("answer");
+        test::addRow("Cancel", QStringLiteral("cancel"), DialogAnswer::No);
+        test::addRow("Escape stays", QStringLiteral("escape"), DialogAnswer::No);
     }
     void exitAnswers()
     {
         QFETCH(QString, action);
-        QFETCH(QString, answer);
+        QFETCH(DialogAnswer, answer);
         AppContext context{Environment{}};
-        context.dialogAnswer = QStringLiteral("left over");
         QTimer::singleShot(0, this, [action] {
             auto *form = qobject_cast<ExitDialog *>(QApplication::activeModalWidget());
             QVERIFY(form);
@@ -101,28 +103,23 @@ private slots:
                 QTest::keyClick(form, Qt::Key_Escape);
         });
         QCOMPARE(ExitDialog::ask(context), answer);
-        QCOMPARE(context.dialogAnswer, answer);
     }
 
     void saveOfferAnswers_data()
     {
         QTest::addColumn<QString>("action");
-        QTest::addColumn<QString>("answer");
-        const QString yes = QStringLiteral("Yes");
-        const QString cancelled = QStringLiteral("cancelled");
-        test::addRow("OK saves", QStringLiteral("ok"), yes);
-        test::addRow("Y key saves", QStringLiteral("Y"), yes);
-        test::addRow("N key answers no, whatever was left over", QStringLiteral("N"),
-                     QStringLiteral("No"));
-        test::addRow("Escape stays", QStringLiteral("escape"), cancelled);
-        test::addRow("other keys do nothing", QStringLiteral("X then close"), cancelled);
+        QTest::addColumn<DialogAnswer>("answer");
+        test::addRow("OK saves", QStringLiteral("ok"), DialogAnswer::Yes);
+        test::addRow("Y key saves", QStringLiteral("Y"), DialogAnswer::Yes);
+        test::addRow("N key answers no", QStringLiteral("N"), DialogAnswer::No);
+        test::addRow("Escape stays", QStringLiteral("escape"), DialogAnswer::Closed);
+        test::addRow("other keys do nothing", QStringLiteral("X then close"), DialogAnswer::Closed);
     }
     void saveOfferAnswers()
     {
         QFETCH(QString, action);
-        QFETCH(QString, answer);
+        QFETCH(DialogAnswer, answer);
         AppContext context{Environment{}};
-        context.dialogAnswer = QStringLiteral("Yes"); // left over from an earlier question
         SaveOffer offer(context);
         offer.show();
         auto *close = offer.findChild<PictureButton *>(QStringLiteral("unloadFormBut"));
@@ -134,12 +131,12 @@ private slots:
         else if (action == "X then close") {
             QTest::keyClick(&offer, Qt::Key_X);
             QVERIFY(offer.isVisible());
-            QCOMPARE(context.dialogAnswer, QStringLiteral("Yes"));
+            QCOMPARE(offer.answer(), DialogAnswer::None);
             press(close);
         } else
             QTest::keyClick(&offer, action == "Y" ? Qt::Key_Y : Qt::Key_N);
         QVERIFY(!offer.isVisible());
-        QCOMPARE(context.dialogAnswer, answer);
+        QCOMPARE(offer.answer(), answer);
     }
 
     void replaceQuestion_data()
@@ -154,7 +151,6 @@ private slots:
     {
         QFETCH(QString, action);
         AppContext context{Environment{}};
-        context.dialogAnswer = QStringLiteral("left to the file dialog");
         QImage preview(80, 56, QImage::Format_RGB32);
         preview.fill(Qt::blue);
         QTimer::singleShot(0, this, [action] {
@@ -168,7 +164,6 @@ private slots:
                 press(form->findChild<PictureButton *>(QStringLiteral("unloadFormBut")));
         });
         QTEST(ReplaceDialog::ask(context, QStringLiteral("seaside"), preview), "replaced");
-        QVERIFY(context.dialogAnswer.isEmpty());
     }
 
     void topBarAndLabelDragTheWindow_data()
@@ -265,37 +260,33 @@ private slots:
         QVERIFY(!shown(&form, addName));
     }
 
-    void okStoresTheShownPageCancelNothing()
+    void okAnswersWithTheValuesCancelWithNothing()
     {
         AppContext context{Environment{}};
-        {
-            ChoiceDialog form(context, ChoicePage::Table);
-            form.show();
-            press(&form, "addColBut");
-            press(&form, "remRowBut");
-            press(&form, "okBut");
-            QCOMPARE(context.dialogAnswer, QStringLiteral("Yes"));
-            QCOMPARE(context.choices.tableColumns, 7);
-            QCOMPARE(context.choices.tableRows, 3);
-            QCOMPARE(context.choices.circleSegments, 4);
-        }
-        {
-            // A new opening starts from the dialog's own values, not the stored ones.
-            ChoiceDialog form(context, ChoicePage::Table);
-            form.show();
-            QCOMPARE(form.columns(), 6);
-            press(&form, "remColBut");
-            press(&form, "cancelBut");
-            QCOMPARE(context.dialogAnswer, QStringLiteral("No"));
-            QCOMPARE(context.choices.tableColumns, 7);
-        }
-        {
-            ChoiceDialog form(context, ChoicePage::Circle);
-            form.show();
-            QTest::keyClick(&form, Qt::Key_Escape);
-            QCOMPARE(context.dialogAnswer, QStringLiteral("No"));
-        }
-        QCOMPARE(ChoiceDialog::ask(context, DocumentKind::Simple), QStringLiteral("No"));
+        const auto answerTable = [&](std::function<void(ChoiceDialog *)> act) {
+            QTimer::singleShot(0, this, [act] {
+                auto *form = qobject_cast<ChoiceDialog *>(QApplication::activeModalWidget());
+                QVERIFY(form);
+                act(form);
+            });
+            return ChoiceDialog::ask(context, DocumentKind::Table);
+        };
+        const auto chosen = answerTable([](ChoiceDialog *form) {
+            press(form, "addColBut");
+            press(form, "remRowBut");
+            press(form, "okBut");
+        });
+        QVERIFY(chosen);
+        QCOMPARE(chosen->tableColumns, 7);
+        QCOMPARE(chosen->tableRows, 3);
+        // A new opening starts from the dialog's own values, not the ones chosen before.
+        QVERIFY(!answerTable([](ChoiceDialog *form) {
+            QCOMPARE(form->columns(), 6);
+            press(form, "remColBut");
+            press(form, "cancelBut");
+        }));
+        QVERIFY(!answerTable([](ChoiceDialog *form) { QTest::keyClick(form, Qt::Key_Escape); }));
+        QVERIFY(!ChoiceDialog::ask(context, DocumentKind::Simple));
     }
 
     void leafletSizeByOptionOrPicture()
@@ -307,8 +298,7 @@ private slots:
         auto *smallPicture = form.findChild<QLabel *>("leafSzImg1");
         QTest::mouseClick(smallPicture, Qt::LeftButton, {}, smallPicture->rect().center());
         QVERIFY(form.findChild<QRadioButton *>("leafSzOp1")->isChecked());
-        press(&form, "okBut");
-        QCOMPARE(context.choices.leafletStyle, QStringLiteral("6s"));
+        QCOMPARE(form.values().leafletSize, 1);
     }
 
     // A column header of a file dialog's details sorts when pressed: a finger can hit it.

@@ -7,9 +7,9 @@
 #include "core/printing/pageborder.h"
 #include "support/windowfixture.h"
 #include "ui/kit/picturebutton.h"
-#include "ui/doctypes/objectframe.h"
+#include "ui/document/objectframe.h"
 #include "ui/pictures/bordereditor.h"
-#include "ui/pictures/maskcontrol.h"
+#include "ui/document/maskcontrol.h"
 
 #include <QSignalSpy>
 #include <QTest>

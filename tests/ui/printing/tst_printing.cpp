@@ -6,7 +6,7 @@
 #include "platform/printing.h"
 #include "support/samplepage.h"
 #include "support/windowfixture.h"
-#include "ui/doctypes/documenttoolbar.h"
+#include "ui/document/documenttoolbar.h"
 #include "ui/kit/picturebutton.h"
 #include "ui/printing/printcontroller.h"
 #include "ui/printing/printdialog.h"
@@ -61,7 +61,7 @@ private slots:
         QCOMPARE(form.copiesList()->itemText(2), QStringLiteral("3 feuilles"));
         form.copiesList()->setCurrentIndex(3);
         QTest::mouseClick(form.okButton(), Qt::LeftButton);
-        QCOMPARE(context.dialogAnswer, QStringLiteral("Yes"));
+        QCOMPARE(form.answer(), DialogAnswer::Yes);
         // Copies from the list only when it is shown; otherwise one.
         QCOMPARE(form.choice().copies, setting && !banner ? 4 : 1);
     }
@@ -80,7 +80,7 @@ private slots:
         QCOMPARE(context.settings.printerName, QStringLiteral("Office Letter"));
         QVERIFY(form.paperWarning()->isVisibleTo(&form));
         QTest::mouseClick(form.cancelButton(), Qt::LeftButton);
-        QCOMPARE(context.dialogAnswer, QStringLiteral("No"));
+        QCOMPARE(form.answer(), DialogAnswer::No);
 
         // With the warning switched off, Letter paper goes unremarked.
         context.settings.warnIfNotA4 = false;

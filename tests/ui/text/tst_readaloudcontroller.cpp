@@ -9,7 +9,7 @@
 #include "ui/doctypes/bannerwindow.h"
 #include "ui/doctypes/bubblewidget.h"
 #include "ui/doctypes/cartoonwindow.h"
-#include "ui/doctypes/documenttoolbar.h"
+#include "ui/document/documenttoolbar.h"
 #include "ui/doctypes/tablewindow.h"
 #include "ui/kit/picturebutton.h"
 

@@ -6,7 +6,7 @@
 #include "core/text/rtfreader.h"
 #include "core/text/selectionlook.h"
 #include "support/windowfixture.h"
-#include "ui/doctypes/documenttoolbar.h"
+#include "ui/document/documenttoolbar.h"
 #include "ui/kit/picturebutton.h"
 #include "ui/text/onscreenkeyboardwidget.h"
 #include "ui/text/pullstring.h"

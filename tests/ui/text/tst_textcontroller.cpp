@@ -4,7 +4,7 @@
 #include "core/text/richfit.h"
 #include "core/text/rtfreader.h"
 #include "support/windowfixture.h"
-#include "ui/doctypes/documenttoolbar.h"
+#include "ui/document/documenttoolbar.h"
 #include "ui/kit/picturebutton.h"
 #include "ui/text/fontdialog.h"
 #include "ui/text/onscreenkeyboardwidget.h"
@@ -320,7 +320,6 @@ private slots:
             form.okButton()->click();
         });
         emit f.window->fontRequested();
-        QCOMPARE(f.context.dialogAnswer, QStringLiteral("Yes"));
         QCOMPARE(box.style.fontName, f.context.settings.fontSlots[2]);
         QCOMPARE(box.style.fontSize, 24.0);
         QCOMPARE(box.style.colour, FontDialog::penColours()[1]);
@@ -349,13 +348,12 @@ private slots:
             form.chooseSize(72);
             form.okButton()->click();
             // Refused: a beep, and the dialog stays open without an answer.
-            refused = refusals.count() == 1 && f.context.dialogAnswer.isEmpty();
+            refused = refusals.count() == 1 && form.answer() == DialogAnswer::None;
             previewAfterRefusal = form.preview()->font().pointSizeF();
             form.cancelButton()->click();
         });
         emit f.window->fontRequested();
         QVERIFY(refused);
-        QCOMPARE(f.context.dialogAnswer, QStringLiteral("No"));
         QCOMPARE(previewAfterRefusal, 12.0);
         QCOMPARE(box.style.fontSize, 12.0);
     }

@@ -3,7 +3,7 @@
 // A template gives it one base style, applied to the whole text.
 
 #include "core/layout/pagemodel.h"
-#include "ui/text/keypresses.h"
+#include "ui/document/keypresses.h"
 
 #include <QTextEdit>
 

@@ -1,12 +1,12 @@
-#include "ui/doctypes/documentwindow.h"
+#include "ui/document/documentwindow.h"
 
 #include "core/app/appcontext.h"
 #include "core/layout/colour.h"
 #include "core/layout/objectkinds.h"
 #include "core/layout/reach.h"
-#include "ui/doctypes/documentshortcuts.h"
-#include "ui/doctypes/pageview.h"
-#include "ui/text/richtextboxwidget.h"
+#include "ui/document/documentshortcuts.h"
+#include "ui/document/pageview.h"
+#include "ui/document/richtextboxwidget.h"
 
 #include <QClipboard>
 #include <QGuiApplication>

@@ -1,7 +1,7 @@
-#include "ui/pictures/pictureboxwidget.h"
+#include "ui/document/pictureboxwidget.h"
 
 #include "core/pictures/masks.h"
-#include "ui/pictures/maskcontrol.h"
+#include "ui/document/maskcontrol.h"
 
 #include <QMouseEvent>
 #include <QPainter>

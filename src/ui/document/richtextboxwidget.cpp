@@ -1,11 +1,11 @@
-#include "ui/text/richtextboxwidget.h"
+#include "ui/document/richtextboxwidget.h"
 
 #include "core/layout/colour.h"
 #include "core/text/richfit.h"
 #include "core/text/rtfreader.h"
 #include "core/text/rtfwriter.h"
 #include "core/text/textboxformat.h"
-#include "ui/text/textboxwidget.h"
+#include "ui/document/textboxwidget.h"
 
 #include <QKeyEvent>
 #include <QMimeData>

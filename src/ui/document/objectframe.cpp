@@ -1,4 +1,4 @@
-#include "ui/doctypes/objectframe.h"
+#include "ui/document/objectframe.h"
 
 #include <QPainter>
 

@@ -1,4 +1,4 @@
-#include "ui/doctypes/documentshortcuts.h"
+#include "ui/document/documentshortcuts.h"
 
 namespace quillora {
 

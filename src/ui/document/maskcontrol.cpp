@@ -1,4 +1,4 @@
-#include "ui/pictures/maskcontrol.h"
+#include "ui/document/maskcontrol.h"
 
 #include "core/pictures/masks.h"
 

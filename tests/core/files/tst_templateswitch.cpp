@@ -5,7 +5,7 @@
 #include "core/layout/documenttypes.h"
 #include "core/layout/templatemenu.h"
 #include "core/layout/templatereader.h"
-#include "core/layout/templateswitch.h"
+#include "core/files/templateswitch.h"
 #include "support/samplepage.h"
 
 #include <QFile>

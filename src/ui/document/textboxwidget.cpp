@@ -1,4 +1,4 @@
-#include "ui/text/textboxwidget.h"
+#include "ui/document/textboxwidget.h"
 
 #include "core/layout/colour.h"
 #include "core/text/textboxformat.h"

@@ -1,9 +1,9 @@
-#include "ui/doctypes/pageview.h"
+#include "ui/document/pageview.h"
 
-#include "ui/doctypes/objectframe.h"
-#include "ui/pictures/pictureboxwidget.h"
-#include "ui/text/richtextboxwidget.h"
-#include "ui/text/textboxwidget.h"
+#include "ui/document/objectframe.h"
+#include "ui/document/pictureboxwidget.h"
+#include "ui/document/richtextboxwidget.h"
+#include "ui/document/textboxwidget.h"
 
 #include <QMouseEvent>
 #include <QPainter>

@@ -6,7 +6,7 @@
 // those signals (attachControllers). Each kind of window adds how its page is built.
 
 #include "core/layout/pagefit.h"
-#include "ui/doctypes/documenttoolbar.h"
+#include "ui/document/documenttoolbar.h"
 
 #include <QWidget>
 

@@ -1,4 +1,4 @@
-#include "ui/doctypes/presentationlogo.h"
+#include "ui/document/presentationlogo.h"
 
 #include "ui/kit/looks.h"
 

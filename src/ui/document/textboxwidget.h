@@ -5,7 +5,7 @@
 // as the fitting code measures it (core/text/textboxformat.h).
 
 #include "core/layout/pagemodel.h"
-#include "ui/text/keypresses.h"
+#include "ui/document/keypresses.h"
 
 #include <QFont>
 #include <QTextEdit>

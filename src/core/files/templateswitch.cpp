@@ -1,7 +1,8 @@
-#include "core/layout/templateswitch.h"
+#include "core/files/templateswitch.h"
 
 #include "core/files/pagemembers.h"
 #include "core/files/staging.h"
+#include "core/foundation/fileaccess.h"
 #include "core/layout/bordersetup.h"
 #include "core/layout/templatereader.h"
 #include "core/text/pagetextfit.h"
@@ -15,22 +16,20 @@ namespace quillora {
 
 namespace {
 
-void setError(QString *error, const QString &text)
+void warn(QString *error, const QString &text)
 {
-    qCWarning(lcTemplateSwitch).noquote() << text;
-    if (error)
-        *error = text;
+    setError(error, text, lcTemplateSwitch);
 }
 
 bool storeWork(const PageModel &page, const Staging &staging, QString *error)
 {
     if (!QDir().mkpath(staging.folder())) {
-        setError(error, QStringLiteral("the temporary folder could not be made"));
+        warn(error, QStringLiteral("the temporary folder could not be made"));
         return false;
     }
     QString why;
     if (!writePageMembers(page, staging.folder(), MemberUse::TemplateSwitch, &why)) {
-        setError(error, QStringLiteral("the work could not be stored (%1)").arg(why));
+        warn(error, QStringLiteral("the work could not be stored (%1)").arg(why));
         return false;
     }
     return true;

@@ -1,7 +1,7 @@
-#include "ui/doctypes/documenttoolbar.h"
+#include "ui/document/documenttoolbar.h"
 
 #include "core/app/appcontext.h"
-#include "ui/doctypes/presentationlogo.h"
+#include "ui/document/presentationlogo.h"
 #include "ui/kit/picturebutton.h"
 
 #include <QIcon>
