@@ -4,6 +4,7 @@
 
 #include "core/app/choicevalues.h"
 #include "core/foundation/environment.h"
+#include "core/foundation/language.h"
 #include "core/foundation/settings.h"
 #include "core/foundation/translator.h"
 #include "core/layout/pagemodel.h"
@@ -37,6 +38,7 @@ public:
     QStringList lockedSettings; // keys the school's shared settings file fixes
     ResolvedFolders folders;
     Translator translator;
+    Language language; // the program's language: its catalogues and its way with numbers
     QString runTag; // eight capital letters drawn at start-up
     PageModel page;
     UndoHistory undo;           // of the object being worked on; emptied by a page reset

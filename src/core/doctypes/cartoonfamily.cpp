@@ -18,8 +18,10 @@ bool CartoonFamily::buildNewPage(PageModel &page, const QString &templatePath,
     QFile file(templatePath);
     if (!file.open(QIODevice::ReadOnly)) {
         if (error)
-            *error = QStringLiteral("The layout file \"%1\" could not be opened (%2).")
-                         .arg(templatePath, file.errorString());
+            *error =
+                QStringLiteral(QT_TRANSLATE_NOOP(
+                                   "Quillora", "The layout file \"%1\" could not be opened (%2)."))
+                    .arg(templatePath, file.errorString());
         return false;
     }
     // A template of our own has no bubbles, but one saved as a template may.

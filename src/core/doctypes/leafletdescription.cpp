@@ -108,8 +108,10 @@ bool readLeafletDescription(const QByteArray &text, const QString &path,
         return false;
     }
     if (text.size() > kMaxTemplateBytes) {
-        setError(error,
-                 QStringLiteral("The layout file \"%1\" is too large to be a layout.").arg(path));
+        setError(error, QStringLiteral(
+                            QT_TRANSLATE_NOOP(
+                                "Quillora", "The layout file \"%1\" is too large to be a layout."))
+                            .arg(path));
         return false;
     }
     const QStringList lines = linesOf(text);
@@ -140,7 +142,10 @@ bool readLeafletDescription(const QByteArray &text, const QString &path,
         }
     }
     if (!layoutSeen) {
-        setError(error, QStringLiteral("The layout file \"%1\" has no layout line.").arg(path));
+        setError(error,
+                 QStringLiteral(
+                     QT_TRANSLATE_NOOP("Quillora", "The layout file \"%1\" has no layout line."))
+                     .arg(path));
         return false;
     }
     const QSize wholePage = leafletStyleInfo(read).wholePageMm;
@@ -163,8 +168,10 @@ bool readLeafletFile(const QString &path, const LeafletReading &reading, PageMod
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        setError(error, QStringLiteral("The layout file \"%1\" could not be opened (%2).")
-                            .arg(path, file.errorString()));
+        setError(error,
+                 QStringLiteral(QT_TRANSLATE_NOOP(
+                                    "Quillora", "The layout file \"%1\" could not be opened (%2)."))
+                     .arg(path, file.errorString()));
         return false;
     }
     // One byte past the limit tells a file at the limit from a larger one.

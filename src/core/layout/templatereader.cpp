@@ -61,16 +61,19 @@ bool readTemplate(const QString &path, PageModel &page, const PageFitInputs &fit
         const QString reason = !info.exists()   ? QStringLiteral("it does not exist")
                                : !info.isFile() ? QStringLiteral("it is not a file")
                                                 : file.errorString();
-        setError(
-            error,
-            QStringLiteral("The layout file \"%1\" could not be opened (%2).").arg(path, reason));
+        setError(error,
+                 QStringLiteral(QT_TRANSLATE_NOOP(
+                                    "Quillora", "The layout file \"%1\" could not be opened (%2)."))
+                     .arg(path, reason));
         return false;
     }
     // Read one byte past the limit to tell a file at the limit from a larger one.
     const QByteArray bytes = file.read(kMaxTemplateBytes + 1);
     if (file.error() != QFileDevice::NoError) {
-        setError(error, QStringLiteral("The layout file \"%1\" could not be read (%2).")
-                            .arg(path, file.errorString()));
+        setError(error,
+                 QStringLiteral(QT_TRANSLATE_NOOP("Quillora",
+                                                  "The layout file \"%1\" could not be read (%2)."))
+                     .arg(path, file.errorString()));
         return false;
     }
     return readTemplateText(bytes, path, page, fit, error);
@@ -80,8 +83,10 @@ bool readTemplateText(const QByteArray &text, const QString &path, PageModel &pa
                       const PageFitInputs &fit, QString *error)
 {
     if (text.size() > kMaxTemplateBytes) {
-        setError(error,
-                 QStringLiteral("The layout file \"%1\" is too large to be a layout.").arg(path));
+        setError(error, QStringLiteral(
+                            QT_TRANSLATE_NOOP(
+                                "Quillora", "The layout file \"%1\" is too large to be a layout."))
+                            .arg(path));
         return false;
     }
     clearPage(page);
@@ -97,8 +102,10 @@ bool readTemplateText(const QByteArray &text, const QString &path, PageModel &pa
             ++end;
         const QStringView line = all.mid(start, end - start);
         if (applyElement(line, context) == ElementResult::InvalidPageSize) {
-            setError(error,
-                     QStringLiteral("The layout file \"%1\" gives no usable page size.").arg(path));
+            setError(error, QStringLiteral(QT_TRANSLATE_NOOP(
+                                               "Quillora",
+                                               "The layout file \"%1\" gives no usable page size."))
+                                .arg(path));
             return false;
         }
         // CR LF, a lone CR and a lone LF all end a line.
@@ -109,7 +116,10 @@ bool readTemplateText(const QByteArray &text, const QString &path, PageModel &pa
             ++start;
     }
     if (!context.layoutSeen) {
-        setError(error, QStringLiteral("The layout file \"%1\" has no layout line.").arg(path));
+        setError(error,
+                 QStringLiteral(
+                     QT_TRANSLATE_NOOP("Quillora", "The layout file \"%1\" has no layout line."))
+                     .arg(path));
         return false;
     }
     return true;
@@ -120,6 +130,20 @@ void applyTemplateLine(const QString &line, const QString &templatePath, PageMod
 {
     TemplateContext context{templatePath, page, fit, {}, false};
     applyElement(line, context);
+}
+
+void translateTemplateWords(PageModel &page, const Translator &translator)
+{
+    for (TextBoxModel &box : page.textBoxes)
+        box.text = translator.translateTemplateText(box.text);
+    for (RichTextBoxModel &box : page.richTextBoxes) {
+        if (box.rtf.isEmpty())
+            box.plainText = translator.translateTemplateText(box.plainText);
+    }
+    for (BubbleModel &bubble : page.bubbles)
+        bubble.text = translator.translateTemplateText(bubble.text);
+    for (FloatingTextModel &text : page.floatingTexts)
+        text.text = translator.translateTemplateText(text.text);
 }
 
 void resetPage(PageModel &page)

@@ -12,8 +12,9 @@ namespace quillora {
 
 StepsDialog::StepsDialog(AppContext &context, QVector<QImage> pictures, QWidget *parent)
     : OwnDialog(context, QStringLiteral("stepsForm"), QStringLiteral("Quillora"),
-                pictures.isEmpty() ? QStringLiteral("No pictures of this work yet.")
-                                   : QStringLiteral("Watch it grow"),
+                pictures.isEmpty()
+                    ? QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "No pictures of this work yet."))
+                    : QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Watch it grow")),
                 parent),
       m_pictures(std::move(pictures))
 {
@@ -21,7 +22,8 @@ StepsDialog::StepsDialog(AppContext &context, QVector<QImage> pictures, QWidget 
     m_picture = new QLabel(this);
     m_picture->setObjectName(QStringLiteral("stepsPicture"));
     m_picture->setAlignment(Qt::AlignCenter);
-    m_picture->setAccessibleName(QStringLiteral("Progress pictures"));
+    m_picture->setAccessibleName(
+        QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Progress pictures")));
     m_picture->installEventFilter(this);
     QSize largest(1, 1);
     for (const QImage &picture : std::as_const(m_pictures))
