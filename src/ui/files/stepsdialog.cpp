@@ -5,6 +5,7 @@
 
 #include <QEvent>
 #include <QLabel>
+#include <QLocale>
 #include <QPixmap>
 #include <QVBoxLayout>
 
@@ -72,7 +73,9 @@ void StepsDialog::showStep(int index)
     const QImage &picture = m_pictures[index];
     m_picture->setPixmap(QPixmap::fromImage(
         picture.scaled(m_picture->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation)));
-    m_counter->setText(QStringLiteral("%1 / %2").arg(index + 1).arg(m_pictures.size()));
+    const QLocale locale;
+    m_counter->setText(QStringLiteral("%1 / %2").arg(locale.toString(index + 1),
+                                                     locale.toString(m_pictures.size())));
 }
 
 bool StepsDialog::eventFilter(QObject *watched, QEvent *event)
