@@ -48,10 +48,12 @@ QString captionOf(QWidget *control)
 // Lays `window` out as the child would see it on a small screen and names what does not fit.
 QStringList offenders(QWidget *window)
 {
-    window->resize(window->isWindow() && window->sizeHint().isValid()
-                       ? window->sizeHint().boundedTo(kSmallScreen)
-                       : kSmallScreen);
+    // The start screen and the document windows fill the screen; a dialog takes its own size,
+    // no larger than the screen.
+    if (qobject_cast<DocumentWindow *>(window) || qobject_cast<StartScreen *>(window))
+        window->resize(kSmallScreen);
     window->show();
+    window->resize(window->size().boundedTo(kSmallScreen));
     QStringList found;
     for (QWidget *control : window->findChildren<QWidget *>()) {
         if (!control->isVisibleTo(window))
