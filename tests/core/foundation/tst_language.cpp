@@ -55,7 +55,7 @@ private slots:
     {
         QTest::addColumn<QByteArray>("bytes");
         QTest::newRow("missing") << QByteArray();
-        QTest::newRow("damaged") << QByteArray("\x3c\xb8\x64\x18 not a catalogue", 22);
+        QTest::newRow("damaged") << QByteArray("\x3c\xb8\x64\x18 not a catalogue");
     }
 
     void brokenCatalogueLeavesEnglish()
