@@ -5,6 +5,8 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QStandardPaths>
+#include <QLibraryInfo>
+#include <QLocale>
 
 namespace quillora {
 
@@ -29,6 +31,8 @@ Environment systemEnvironment()
     const QString dataHome =
         qEnvironmentVariable("XDG_DATA_HOME", QDir::homePath() + QStringLiteral("/.local/share"));
     env.folders.userData = dataHome + QStringLiteral("/quillora");
+    env.folders.qtTranslations = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+    env.languages = QLocale::system().uiLanguages();
     // End-to-end scenarios wait a second for an autosave instead of twenty, and for a
     // progress picture instead of minutes.
     if (const int seconds = qEnvironmentVariableIntValue("QUILLORA_AUTOSAVE_SECONDS"); seconds > 0)

@@ -52,6 +52,9 @@ class Scenario:
                    XDG_RUNTIME_DIR=runtime, XDG_CONFIG_HOME=os.path.join(self.home, ".config"),
                    XDG_DOCUMENTS_DIR=self.documents,
                    QUILLORA_SYSTEM_CONFIG=self.system_config)
+        # The program speaks the desktop's language: English unless the scenario sets another
+        # (words.desktop_language), whatever the machine's own.
+        env.update(LANG="C.UTF-8", LANGUAGE="", LC_ALL="", LC_MESSAGES="")
         env.update(self.extra_env)
         # Leaks reported at exit by the accessibility and D-Bus libraries are not ours.
         env["LSAN_OPTIONS"] = "suppressions=" + os.path.join(

@@ -7,10 +7,14 @@ namespace {
 
 // A postcard has its message, the name and the address lines of its addressee.
 constexpr std::array<const char *, 5> kPostcardTexts = {
-    "Went down to the woods today. Got a big surprise. Hope all well, Love from FB x", "Baby bear",
-    "8 Bear Street", "Bear town", "BT8 8TP"};
+    QT_TRANSLATE_NOOP(
+        "Quillora",
+        "Went down to the woods today. Got a big surprise. Hope all well, Love from FB x"),
+    QT_TRANSLATE_NOOP("Quillora", "Baby bear"), "8 Bear Street",
+    QT_TRANSLATE_NOOP("Quillora", "Bear town"), QT_TRANSLATE_NOOP("Quillora", "BT8 8TP")};
 
-constexpr const char *kStoryText = "Once upon a time there was an old old man called Mr Grumpy.";
+constexpr const char *kStoryText =
+    QT_TRANSLATE_NOOP("Quillora", "Once upon a time there was an old old man called Mr Grumpy.");
 
 } // namespace
 

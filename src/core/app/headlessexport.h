@@ -31,8 +31,8 @@ int runHeadlessExport(const QStringList &arguments, AppContext &context, Archive
 
 // Writes the page as the PNG export shows it. Kinds whose screen cannot be saved as PNG are
 // refused with kNoPngMessage; an earlier file at `path` survives any failure.
-inline const QString kNoPngMessage =
-    QStringLiteral("Sorry, this screen cannot be saved as a PNG file.");
+inline const QString kNoPngMessage = QStringLiteral(
+    QT_TRANSLATE_NOOP("Quillora", "Sorry, this screen cannot be saved as a PNG file."));
 [[nodiscard]] bool writePagePng(const PageModel &page, double sheetQuality, const QString &path,
                                 QString *error);
 

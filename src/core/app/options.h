@@ -35,6 +35,7 @@ struct OptionsValues {
     int snapshotMinutes = 2; // progressSnapshots: 0 takes no progress pictures
     bool readAloudButton = true;
     bool speakLetters = false;
+    QString language; // a shipped language's code; empty = the computer's
     std::array<QString, 5> fonts;
 
     bool operator==(const OptionsValues &) const = default;
@@ -53,6 +54,7 @@ struct OptionsEffects {
     quint32 frameColour = 0xC0C0C0u; // 0x00BBGGRR, for every object frame of the window
     bool webCamButtonVisible = true; // every window but the anywhere page follows this
     QString printerName;             // a printer the teacher picked; empty = unchanged
+    bool languageChanged = false;    // the program must speak another language
 };
 
 namespace options {

@@ -13,8 +13,8 @@
 
 namespace quillora {
 
-inline const QString kLayoutsMissingMessage =
-    QStringLiteral("Sorry. There are some layout files missing. Please re-install Quillora");
+inline const QString kLayoutsMissingMessage = QStringLiteral(QT_TRANSLATE_NOOP(
+    "Quillora", "Sorry. There are some layout files missing. Please re-install Quillora"));
 
 // What the start screen hands back when it closes.
 struct StartChoice {

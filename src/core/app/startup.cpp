@@ -67,6 +67,17 @@ SettingsFileState loadSettings(ProgramServices &ctx, bool installationWritable)
     return file.state;
 }
 
+void loadProgramLanguage(ProgramServices &ctx)
+{
+    const LanguageChoice choice = chooseLanguage(ctx.settings.language, ctx.env.languages);
+    ctx.language =
+        loadLanguage(choice, paths::join(ctx.folders.data, QStringLiteral("translations")),
+                     ctx.env.folders.qtTranslations);
+    if (!choice.problem.isEmpty())
+        ctx.language.problem = choice.problem;
+    ctx.translator.setCatalogue(ctx.language.program);
+}
+
 StartupResult startUp(ProgramServices &ctx, const QStringList &arguments)
 {
     ctx.random.seed(seedFromClock(ctx.env.clock()));
@@ -80,6 +91,7 @@ StartupResult startUp(ProgramServices &ctx, const QStringList &arguments)
 
     StartupResult result;
     result.settingsState = loadSettings(ctx, canWriteSettingsIn(ctx.env.folders.installation));
+    loadProgramLanguage(ctx);
 
     // The undo store (20 entries) is set up here, once the settings are in.
 

@@ -38,10 +38,16 @@ struct StartupResult {
     SettingsFileState settingsState = SettingsFileState::Missing;
 };
 
+// Chooses the program's language from the "Language" setting and the computer's languages,
+// loads its catalogues from the data folder's "translations" and puts them beneath the school's
+// language file. An unknown language or a missing or damaged catalogue leaves English; the reason
+// is in `ctx.language.problem`.
+void loadProgramLanguage(ProgramServices &ctx);
+
 // Runs start-up on `ctx` in its fixed order: seed and run tag, language file, font stand-ins,
-// folders and settings, dialog folders; then tells the shell whether to open the work file named on
-// the command line (`arguments` as QCoreApplication::arguments() gives them) or show the start
-// screen.
+// folders and settings, the program's language, dialog folders; then tells the shell whether to
+// open the work file named on the command line (`arguments` as QCoreApplication::arguments() gives
+// them) or show the start screen.
 StartupResult startUp(ProgramServices &ctx, const QStringList &arguments);
 
 } // namespace quillora

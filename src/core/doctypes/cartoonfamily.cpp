@@ -16,7 +16,7 @@ bool CartoonFamily::buildNewPage(PageModel &page, const QString &templatePath,
 {
     const BoundedRead read = readBounded(templatePath, kMaxTemplateBytes);
     if (!read.ok() && read.trouble != ReadTrouble::TooLarge) {
-        setError(error, QStringLiteral("The layout file \"%1\" could not be opened (%2).")
+        setError(error, QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "The layout file \"%1\" could not be opened (%2)."))
                             .arg(templatePath, read.reason));
         return false;
     }

@@ -8,8 +8,8 @@ namespace quillora {
 
 namespace {
 
-inline const QString kFlipNote =
-    QStringLiteral("Print on both sides, turning the sheet over on its short edge");
+inline const QString kFlipNote = QStringLiteral(
+    QT_TRANSLATE_NOOP("Quillora", "Print on both sides, turning the sheet over on its short edge"));
 
 bool readLeaflet(const QString &path, PageModel &page, const PageFitInputs &fit, QString *error)
 {

@@ -77,7 +77,9 @@ bool buildPostcard(PageModel &page, const QString &templatePath, const PageFitIn
     const QImage stamp = loadSidePicture(stampPath);
     if (stamp.isNull()) {
         setError(error,
-                 QStringLiteral("The stamp picture \"%1\" could not be read.").arg(stampPath));
+                 QStringLiteral(
+                     QT_TRANSLATE_NOOP("Quillora", "The stamp picture \"%1\" could not be read."))
+                     .arg(stampPath));
         return false;
     }
     PictureBoxModel &box = page.pictureBoxes[kPostcardStampIndex];

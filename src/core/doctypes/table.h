@@ -26,7 +26,8 @@ constexpr int kTablePageHeightMm = 210;
 
 // The title box is text box 0; it shows this until it is first clicked.
 constexpr int kTableTitleIndex = 0;
-inline const QString kTableTitlePlaceholder = QStringLiteral("Title");
+inline const QString kTableTitlePlaceholder =
+    QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Title"));
 
 // The smallest height a cell's picture gets, however short its row.
 constexpr int kMinCellPictureHeightPx = 2;

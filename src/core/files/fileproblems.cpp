@@ -20,15 +20,17 @@ QString saveTroubleSentence(FileTrouble trouble)
 {
     switch (trouble) {
     case FileTrouble::NoRoom:
-        return QStringLiteral("The disk is full, so this file couldn't be saved: ask your teacher "
-                              "to make some room, or save it somewhere else.");
+        return QStringLiteral(QT_TRANSLATE_NOOP(
+            "Quillora", "The disk is full, so this file couldn't be saved: ask your teacher "
+                        "to make some room, or save it somewhere else."));
     case FileTrouble::NotAllowed:
-        return QStringLiteral("This file couldn't be saved here: choose another folder, or ask "
-                              "your teacher.");
+        return QStringLiteral(QT_TRANSLATE_NOOP(
+            "Quillora", "This file couldn't be saved here: choose another folder, or ask "
+                        "your teacher."));
     case FileTrouble::NotReady:
         return kNotReadyMessage;
     default:
-        return QStringLiteral("Sorry. This file couldn't be saved.");
+        return QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Sorry. This file couldn't be saved."));
     }
 }
 
@@ -36,23 +38,30 @@ QString openTroubleSentence(FileTrouble trouble)
 {
     switch (trouble) {
     case FileTrouble::Missing:
-        return QStringLiteral("This file couldn't be found: it may have been moved or renamed.");
+        return QStringLiteral(QT_TRANSLATE_NOOP(
+            "Quillora", "This file couldn't be found: it may have been moved or renamed."));
     case FileTrouble::Damaged:
-        return QStringLiteral("This file is damaged: it may not have finished copying.");
+        return QStringLiteral(QT_TRANSLATE_NOOP(
+            "Quillora", "This file is damaged: it may not have finished copying."));
     case FileTrouble::TooBig:
-        return QStringLiteral("This file is too big to open: ask your teacher to look at it.");
+        return QStringLiteral(QT_TRANSLATE_NOOP(
+            "Quillora", "This file is too big to open: ask your teacher to look at it."));
     case FileTrouble::NewerProgram:
-        return QStringLiteral("This file was made by a newer Quillora: ask your teacher to "
-                              "update this one.");
+        return QStringLiteral(QT_TRANSLATE_NOOP(
+            "Quillora", "This file was made by a newer Quillora: ask your teacher to "
+                        "update this one."));
     case FileTrouble::NotReady:
         return kNotReadyMessage;
     case FileTrouble::NoRoom:
-        return QStringLiteral("The disk is full, so this file couldn't be opened: ask your "
-                              "teacher to make some room.");
+        return QStringLiteral(QT_TRANSLATE_NOOP(
+            "Quillora", "The disk is full, so this file couldn't be opened: ask your "
+                        "teacher to make some room."));
     case FileTrouble::NotAllowed:
-        return QStringLiteral("This file may not be opened: ask your teacher to check it.");
+        return QStringLiteral(QT_TRANSLATE_NOOP(
+            "Quillora", "This file may not be opened: ask your teacher to check it."));
     default:
-        return QStringLiteral("Sorry. This file couldn't be opened.");
+        return QStringLiteral(
+            QT_TRANSLATE_NOOP("Quillora", "Sorry. This file couldn't be opened."));
     }
 }
 

@@ -34,8 +34,8 @@ QString openTroubleSentence(FileTrouble trouble);
 
 // Told once after an open that passed over members it could not use (unsafe names, pictures
 // too large, rich text nested too deep).
-inline const QString kPartsSkippedMessage =
-    QStringLiteral("Some parts of this file could not be used, so they were left out.");
+inline const QString kPartsSkippedMessage = QStringLiteral(QT_TRANSLATE_NOOP(
+    "Quillora", "Some parts of this file could not be used, so they were left out."));
 
 // Why writing `bytesNeeded` bytes into the folder of `path` failed, judged after the fact: a
 // folder that cannot be written to, a disk with less room than the save needs, or neither.

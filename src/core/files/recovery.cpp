@@ -184,15 +184,25 @@ void throwAwayRecoveredWork(const QString &path)
 
 QString recoveredWhen(const QDateTime &savedAt, const QDateTime &now, const Translator &translator)
 {
-    const QString time = savedAt.toString(QStringLiteral("HH:mm"));
+    // The language's own way with the time; the C locale's short form would carry seconds.
+    const QLocale locale;
+    const QString time = locale.language() == QLocale::C
+                             ? savedAt.toString(QStringLiteral("HH:mm"))
+                             : locale.toString(savedAt.time(), QLocale::ShortFormat);
     switch (savedAt.date().daysTo(now.date())) {
     case 0:
-        return translator.translate(QStringLiteral("Your work from today at %1")).arg(time);
+        return translator
+            .translate(QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Your work from today at %1")))
+            .arg(time);
     case 1:
-        return translator.translate(QStringLiteral("Your work from yesterday at %1")).arg(time);
+        return translator
+            .translate(
+                QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Your work from yesterday at %1")))
+            .arg(time);
     default:
-        return translator.translate(QStringLiteral("Your work from %1 at %2"))
-            .arg(QLocale().toString(savedAt.date(), QStringLiteral("d MMMM")), time);
+        return translator
+            .translate(QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Your work from %1 at %2")))
+            .arg(locale.toString(savedAt.date(), QStringLiteral("d MMMM")), time);
     }
 }
 

@@ -4,6 +4,7 @@
 
 #include <QDateTime>
 #include <QString>
+#include <QStringList>
 
 #include <chrono>
 #include <functional>
@@ -41,11 +42,14 @@ struct Folders {
     QString systemConfig; // the school's shared settings, read before the user's
     QString userState;    // what the program keeps between runs that is not a setting
     QString userData;     // the user's own data: the recovery files of unsaved work
+    QString qtTranslations; // Qt's own catalogues, for the words of the standard dialogs
 };
 
 struct Environment {
     ScreenMetrics screen;
     Folders folders;
+    // The computer's languages, best first ("fr-FR", "fr"); empty in tests means English.
+    QStringList languages;
     std::function<QDateTime()> clock = [] { return QDateTime::currentDateTime(); };
     // How much activity autosave lets pass before it writes unsaved work again.
     std::chrono::milliseconds autosaveInterval = std::chrono::seconds(20);

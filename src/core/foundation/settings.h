@@ -41,6 +41,7 @@ struct Settings {
     QString voiceEngine;               // the speech engine by name; empty = the first found
     QString voiceName;                 // empty = the first voice for the language
     int voiceRate = kDefaultVoiceRate; // percent faster (+) or slower (-), -100..100
+    QString language;                  // a shipped language's code ("fr"); empty = the computer's
 
     double printZoomFraction() const { return printZoomPercent / 100.0; }
     bool operator==(const Settings &) const = default;

@@ -75,13 +75,35 @@ void Translator::loadFromBytes(const QByteArray &bytes)
     }
 }
 
+void Translator::setCatalogue(std::shared_ptr<const QTranslator> catalogue)
+{
+    m_catalogue = std::move(catalogue);
+}
+
 QString Translator::translate(const QString &english) const
 {
     for (const auto &[from, to] : m_pairs) {
         if (from == english && !to.isEmpty())
             return to;
     }
+    if (m_catalogue && !english.isEmpty()) {
+        const QString shipped = m_catalogue->translate("Quillora", english.toUtf8().constData());
+        if (!shipped.isEmpty())
+            return shipped;
+    }
     return english;
+}
+
+QString Translator::translateTemplateText(const QString &english) const
+{
+    const QString crlf = QStringLiteral("\r\n");
+    QString key = english;
+    key.replace(crlf, QStringLiteral("\n"));
+    QString translated = translate(key);
+    if (translated == key)
+        return english;
+    translated.replace(u'\n', crlf);
+    return translated;
 }
 
 } // namespace quillora

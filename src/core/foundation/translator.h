@@ -1,8 +1,12 @@
 #pragma once
-// The translation table: English text is the key, the language file supplies replacements.
+// The translation table: English text is the key. The school's language file supplies
+// replacements first, then the shipped catalogue of the program's language.
 
 #include <QString>
+#include <QTranslator>
 #include <QVector>
+
+#include <memory>
 #include <utility>
 
 namespace quillora {
@@ -15,13 +19,21 @@ public:
     void loadFromBytes(const QByteArray &bytes);
     void clear();
 
+    // The shipped catalogue beneath the language file's pairs; null leaves English beneath them.
+    void setCatalogue(std::shared_ptr<const QTranslator> catalogue);
+    bool hasCatalogue() const { return m_catalogue != nullptr; }
+
     QString translate(const QString &english) const;
+    // A template's words as the template reader decodes them, with CR LF line breaks: the
+    // catalogue knows them with plain line feeds.
+    QString translateTemplateText(const QString &english) const;
     bool hasLanguageFile() const { return m_found; }
     int count() const { return int(m_pairs.size()); }
 
 private:
     QVector<std::pair<QString, QString>> m_pairs;
     bool m_found = false;
+    std::shared_ptr<const QTranslator> m_catalogue;
 };
 
 } // namespace quillora

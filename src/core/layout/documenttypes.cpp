@@ -90,91 +90,99 @@ std::array<DocumentKindInfo, kDocumentKindCount> buildTable()
         return rows[size_t(codeOf(kind))];
     };
 
-    row(DocumentKind::Simple) = singlePage("Simple");
+    row(DocumentKind::Simple) = singlePage(QT_TRANSLATE_NOOP("Quillora", "Simple"));
     row(DocumentKind::Simple).fixedTemplate = QStringLiteral("simple/simple.xml");
     row(DocumentKind::Simple).sideColumn = SideColumn::None;
 
     row(DocumentKind::Circle) =
-        otherWindow("Circle", WindowKind::Circle, PageFamilyId::Circle, PrintRoutine::Circle);
+        otherWindow(QT_TRANSLATE_NOOP("Quillora", "Circle"), WindowKind::Circle,
+                    PageFamilyId::Circle, PrintRoutine::Circle);
     row(DocumentKind::Circle).fontForAllBoxes = true;
     row(DocumentKind::Circle).choicePage = ChoicePage::Circle;
 
     row(DocumentKind::Table) =
-        otherWindow("Table", WindowKind::Table, PageFamilyId::Table, PrintRoutine::Table);
+        otherWindow(QT_TRANSLATE_NOOP("Quillora", "Table"), WindowKind::Table, PageFamilyId::Table,
+                    PrintRoutine::Table);
     row(DocumentKind::Table).fontForAllBoxes = true;
     row(DocumentKind::Table).firstPressPaints = true;
     row(DocumentKind::Table).choicePage = ChoicePage::Table;
 
-    row(DocumentKind::Shapes) = singlePage("Shapes");
+    row(DocumentKind::Shapes) = singlePage(QT_TRANSLATE_NOOP("Quillora", "Shapes"));
     row(DocumentKind::Shapes).menuFolder = QStringLiteral("shaped borders");
     row(DocumentKind::Shapes).sideColumn = SideColumn::Wide;
     row(DocumentKind::Shapes).standardBorder = true;
 
-    row(DocumentKind::Postcard) = otherWindow("Postcard", WindowKind::Postcard,
-                                              PageFamilyId::Postcard, PrintRoutine::Postcard);
+    row(DocumentKind::Postcard) =
+        otherWindow(QT_TRANSLATE_NOOP("Quillora", "Postcard"), WindowKind::Postcard,
+                    PageFamilyId::Postcard, PrintRoutine::Postcard);
     row(DocumentKind::Postcard).exportsScreenPng = false;
     row(DocumentKind::Postcard).fontForAllBoxes = true;
     row(DocumentKind::Postcard).addressedTexts = true;
     row(DocumentKind::Postcard).fixedTemplate = QStringLiteral("postcard/page0.xml");
     row(DocumentKind::Postcard).sideColumn = SideColumn::None;
     row(DocumentKind::Postcard).pageFit = PageFitRule::Card;
-    row(DocumentKind::Postcard).duplexNote =
-        QStringLiteral("Printing on both sides? Flip on the short edge.");
+    row(DocumentKind::Postcard).duplexNote = QStringLiteral(
+        QT_TRANSLATE_NOOP("Quillora", "Printing on both sides? Flip on the short edge."));
 
-    row(DocumentKind::Booklet) = leaflet("Booklet", "4p");
+    row(DocumentKind::Booklet) = leaflet(QT_TRANSLATE_NOOP("Quillora", "Booklet"), "4p");
     row(DocumentKind::Booklet).startFolder = QStringLiteral("booklet");
 
-    row(DocumentKind::ComicStrip) = otherWindow("Comic-strip", WindowKind::Cartoon,
-                                                PageFamilyId::Cartoon, PrintRoutine::Cartoon);
+    row(DocumentKind::ComicStrip) =
+        otherWindow(QT_TRANSLATE_NOOP("Quillora", "Comic-strip"), WindowKind::Cartoon,
+                    PageFamilyId::Cartoon, PrintRoutine::Cartoon);
     row(DocumentKind::ComicStrip).startFolder = QStringLiteral("cartoon");
 
-    row(DocumentKind::Card) = leaflet("Card", "4c");
+    row(DocumentKind::Card) = leaflet(QT_TRANSLATE_NOOP("Quillora", "Card"), "4c");
     row(DocumentKind::Card).startFolder = QStringLiteral("card");
 
-    row(DocumentKind::Multi) = singlePage("Multi", "multi");
+    row(DocumentKind::Multi) = singlePage(QT_TRANSLATE_NOOP("Quillora", "Multi"), "multi");
     row(DocumentKind::Multi).print = PrintRoutine::RepeatedCopies;
     row(DocumentKind::Multi).sideColumn = SideColumn::Wide;
     row(DocumentKind::Multi).copiesSheet = true;
 
-    row(DocumentKind::Layouts) = singlePage("Layouts", "layouts");
+    row(DocumentKind::Layouts) = singlePage(QT_TRANSLATE_NOOP("Quillora", "Layouts"), "layouts");
 
-    row(DocumentKind::News) = singlePage("News", "news");
+    row(DocumentKind::News) = singlePage(QT_TRANSLATE_NOOP("Quillora", "News"), "news");
     row(DocumentKind::News).richTextToolbarRoom = true;
     row(DocumentKind::News).richTextToolbar = RichTextToolbarUse::WhenTemplateHasRichText;
 
-    row(DocumentKind::Anywhere) = otherWindow("Anywhere", WindowKind::Anywhere,
-                                              PageFamilyId::Anywhere, PrintRoutine::Anywhere);
+    row(DocumentKind::Anywhere) =
+        otherWindow(QT_TRANSLATE_NOOP("Quillora", "Anywhere"), WindowKind::Anywhere,
+                    PageFamilyId::Anywhere, PrintRoutine::Anywhere);
 
-    row(DocumentKind::Certificate) = singlePage("Certificate", "certificate");
+    row(DocumentKind::Certificate) =
+        singlePage(QT_TRANSLATE_NOOP("Quillora", "Certificate"), "certificate");
     row(DocumentKind::Certificate).standardBorder = true;
 
-    row(DocumentKind::Sign) = singlePage("Sign");
+    row(DocumentKind::Sign) = singlePage(QT_TRANSLATE_NOOP("Quillora", "Sign"));
     row(DocumentKind::Sign).menuFolder = QStringLiteral("signs");
     row(DocumentKind::Sign).fixedTemplate = QStringLiteral("signs/1.xml");
     row(DocumentKind::Sign).sideColumn = SideColumn::Wide;
 
     row(DocumentKind::Display) =
-        otherWindow("Display", WindowKind::Banner, PageFamilyId::Banner, PrintRoutine::Banner);
+        otherWindow(QT_TRANSLATE_NOOP("Quillora", "Display"), WindowKind::Banner,
+                    PageFamilyId::Banner, PrintRoutine::Banner);
     row(DocumentKind::Display).startFolder = QStringLiteral("display");
     row(DocumentKind::Display).exportsScreenPng = false;
 
-    row(DocumentKind::Leaflet) = leaflet("Leaflet", "6b");
+    row(DocumentKind::Leaflet) = leaflet(QT_TRANSLATE_NOOP("Quillora", "Leaflet"), "6b");
     row(DocumentKind::Leaflet).choicePage = ChoicePage::Leaflet;
     row(DocumentKind::Leaflet).startFolder = QStringLiteral("leaflet large");
     row(DocumentKind::Leaflet).smallStartFolder = QStringLiteral("leaflet small");
 
-    row(DocumentKind::Borders) = singlePage("Borders", "borders");
+    row(DocumentKind::Borders) = singlePage(QT_TRANSLATE_NOOP("Quillora", "Borders"), "borders");
     row(DocumentKind::Borders).richTextToolbarRoom = true;
     row(DocumentKind::Borders).richTextToolbar = RichTextToolbarUse::Always;
     row(DocumentKind::Borders).standardBorder = true;
 
-    row(DocumentKind::MyLayout) = singlePage("My layout", "advanced");
+    row(DocumentKind::MyLayout) =
+        singlePage(QT_TRANSLATE_NOOP("Quillora", "My layout"), "advanced");
     row(DocumentKind::MyLayout).print = PrintRoutine::SimplePageAdvanced;
     row(DocumentKind::MyLayout).richTextToolbarRoom = true;
     row(DocumentKind::MyLayout).richTextToolbar = RichTextToolbarUse::Always;
     row(DocumentKind::MyLayout).freeArrangement = true;
 
-    row(DocumentKind::Posters) = singlePage("Posters", "posters");
+    row(DocumentKind::Posters) = singlePage(QT_TRANSLATE_NOOP("Quillora", "Posters"), "posters");
     row(DocumentKind::Posters).richTextToolbarRoom = true;
     row(DocumentKind::Posters).richTextToolbar = RichTextToolbarUse::Always;
 

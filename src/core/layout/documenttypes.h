@@ -108,7 +108,7 @@ struct DocumentKindInfo {
 
 const DocumentKindInfo &kindInfo(DocumentKind kind);
 
-inline const QString kNotReadyMessage = QStringLiteral("Not ready");
+inline const QString kNotReadyMessage = QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Not ready"));
 
 // Whether the rich text toolbar is set up for a new document of this kind.
 bool setsUpRichTextToolbar(DocumentKind kind, bool templateHasRichTextBoxes);

@@ -57,11 +57,11 @@ bool readTemplate(const QString &path, PageModel &page, const PageFitInputs &fit
     case ReadTrouble::Missing:
     case ReadTrouble::NotAFile:
     case ReadTrouble::CannotOpen:
-        warn(error, QStringLiteral("The layout file \"%1\" could not be opened (%2).")
+        warn(error, QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "The layout file \"%1\" could not be opened (%2)."))
                         .arg(path, read.reason));
         return false;
     case ReadTrouble::CannotRead:
-        warn(error, QStringLiteral("The layout file \"%1\" could not be read (%2).")
+        warn(error, QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "The layout file \"%1\" could not be read (%2)."))
                         .arg(path, read.reason));
         return false;
     case ReadTrouble::None:
@@ -76,7 +76,7 @@ bool readTemplateText(const QByteArray &text, const QString &path, PageModel &pa
 {
     if (text.size() > kMaxTemplateBytes) {
         warn(error,
-             QStringLiteral("The layout file \"%1\" is too large to be a layout.").arg(path));
+             QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "The layout file \"%1\" is too large to be a layout.")).arg(path));
         return false;
     }
     clearPage(page);
@@ -93,7 +93,7 @@ bool readTemplateText(const QByteArray &text, const QString &path, PageModel &pa
         const QStringView line = all.mid(start, end - start);
         if (applyElement(line, context) == ElementResult::InvalidPageSize) {
             warn(error,
-                 QStringLiteral("The layout file \"%1\" gives no usable page size.").arg(path));
+                 QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "The layout file \"%1\" gives no usable page size.")).arg(path));
             return false;
         }
         // CR LF, a lone CR and a lone LF all end a line.
@@ -104,7 +104,7 @@ bool readTemplateText(const QByteArray &text, const QString &path, PageModel &pa
             ++start;
     }
     if (!context.layoutSeen) {
-        warn(error, QStringLiteral("The layout file \"%1\" has no layout line.").arg(path));
+        warn(error, QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "The layout file \"%1\" has no layout line.")).arg(path));
         return false;
     }
     return true;
@@ -115,6 +115,20 @@ void applyTemplateLine(const QString &line, const QString &templatePath, PageMod
 {
     TemplateContext context{templatePath, page, fit, {}, false};
     applyElement(line, context);
+}
+
+void translateTemplateWords(PageModel &page, const Translator &translator)
+{
+    for (TextBoxModel &box : page.textBoxes)
+        box.text = translator.translateTemplateText(box.text);
+    for (RichTextBoxModel &box : page.richTextBoxes) {
+        if (box.rtf.isEmpty())
+            box.plainText = translator.translateTemplateText(box.plainText);
+    }
+    for (BubbleModel &bubble : page.bubbles)
+        bubble.text = translator.translateTemplateText(bubble.text);
+    for (FloatingTextModel &text : page.floatingTexts)
+        text.text = translator.translateTemplateText(text.text);
 }
 
 void resetPage(PageModel &page)

@@ -2,6 +2,7 @@
 // Reading a layout template into the page model: objects created on demand and reused,
 // surplus ones hidden with the placeholder, the page fitted when the layout line is met.
 
+#include "core/foundation/translator.h"
 #include "core/layout/pagefit.h"
 #include "core/layout/pagemodel.h"
 
@@ -24,6 +25,10 @@ namespace quillora {
 // when objects are added from the window.
 void applyTemplateLine(const QString &line, const QString &templatePath, PageModel &page,
                        const PageFitInputs &fit);
+
+// A fresh page speaks the program's language: the words a template put in its boxes and
+// bubbles pass through `translator`. Never for a work file's page, whose words are the child's.
+void translateTemplateWords(PageModel &page, const Translator &translator);
 
 // Resets the page model for a new document or before opening a work file.
 void resetPage(PageModel &page);

@@ -22,13 +22,13 @@ constexpr int kMaxSheetCopies = 64;
 constexpr int kMaxPrintCopies = 99;
 
 // The message a failed print ends with, and the one for a computer without printers.
-inline const QString kPrinterProblemMessage =
-    QStringLiteral("There seems to be some problem with your Printer.");
-inline const QString kNoPrintersMessage =
-    QStringLiteral("There are no printers available on this computer.");
+inline const QString kPrinterProblemMessage = QStringLiteral(
+    QT_TRANSLATE_NOOP("Quillora", "There seems to be some problem with your Printer."));
+inline const QString kNoPrintersMessage = QStringLiteral(
+    QT_TRANSLATE_NOOP("Quillora", "There are no printers available on this computer."));
 // What a child hears who prints a banner before writing its words.
 inline const QString kNothingToPrintMessage =
-    QStringLiteral("Write some words first, then print them.");
+    QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Write some words first, then print them."));
 
 // True when a sheet of this size is not A4, in either orientation.
 bool paperIsNotA4(const QSizeF &paper);

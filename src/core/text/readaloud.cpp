@@ -199,8 +199,11 @@ QString sentenceBefore(const QString &text, qsizetype caret)
     return text.mid(start, end - start).trimmed();
 }
 
-QLocale voiceLanguage(const Translator &translator, const QLocale &machine)
+QLocale voiceLanguage(const Language &language, const Translator &translator,
+                      const QLocale &machine)
 {
+    if (language.code != QLatin1String(kEnglishCode))
+        return language.locale;
     return translator.hasLanguageFile() ? machine : QLocale(QLocale::English);
 }
 

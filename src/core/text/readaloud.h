@@ -4,6 +4,7 @@
 // passage for the voice, with the way back from a spoken word to the box it came from. Also the
 // letter voice's rules: what a key says and which sentence a full stop finishes.
 
+#include "core/foundation/language.h"
 #include "core/layout/pagemodel.h"
 
 #include <QLocale>
@@ -77,8 +78,9 @@ QString letterToSay(QChar typed);
 // or line break before it. Blank when there are no words.
 QString sentenceBefore(const QString &text, qsizetype caret);
 
-// The language the voice speaks: the program's language. Without a language file that is
-// English; with one, the machine's language, which the school installs the file for.
-QLocale voiceLanguage(const Translator &translator, const QLocale &machine = QLocale::system());
+// The language the voice speaks: the program's language. When that is English but the school
+// installed its own language file, the machine's language, which the school wrote the file for.
+QLocale voiceLanguage(const Language &language, const Translator &translator,
+                      const QLocale &machine = QLocale::system());
 
 } // namespace quillora

@@ -670,13 +670,14 @@ bool parseRtf(const QByteArray &rtf, QList<Paragraph> &paragraphs, QString *erro
 {
     if (!looksLikeRtf(rtf)) {
         if (error)
-            *error = QCoreApplication::translate("rtf", "The text is not in Rich Text Format.");
+            *error =
+                QCoreApplication::translate("Quillora", "The text is not in Rich Text Format.");
         return false;
     }
     Parser parser(rtf);
     if (!parser.run(paragraphs)) {
         if (error)
-            *error = QCoreApplication::translate("rtf", "The text is too long to be read.");
+            *error = QCoreApplication::translate("Quillora", "The text is too long to be read.");
         return false;
     }
     if (nestedTooDeep)

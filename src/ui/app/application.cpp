@@ -12,6 +12,7 @@
 #include "platform/systemenvironment.h"
 #include "platform/voice.h"
 #include "platform/ziparchive.h"
+#include "ui/app/languageswitch.h"
 #include "ui/app/shellcontroller.h"
 #include "ui/document/documentwindow.h"
 #include "ui/doctypes/documentwindows.h"
@@ -47,6 +48,7 @@ int runApplication(int argc, char *argv[])
 
     AppContext context(systemEnvironment());
     const StartupResult startup = startUp(context, QApplication::arguments());
+    applyLanguage(Language{}, context.language);
 
     // Teachers and tests export a work file without any window.
     ZipArchiveFormat zip;
@@ -79,7 +81,8 @@ int runApplication(int argc, char *argv[])
     FocusKeySender keys;
     // The voice speaks the program's language, as fast as the school set it.
     SystemVoice voice(VoiceChoice{context.settings.voiceEngine, context.settings.voiceName,
-                                  context.settings.voiceRate, voiceLanguage(context.translator)});
+                                  context.settings.voiceRate,
+                                  voiceLanguage(context.language, context.translator)});
     const DocumentServices services{printDevices,
                                     pictures,
                                     keys,

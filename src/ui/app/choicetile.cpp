@@ -53,14 +53,37 @@ QSize ChoiceTile::minimumSizeHint() const
     return QSize(96, 96);
 }
 
+QRectF ChoiceTile::cardRect() const
+{
+    // Keep the sink's 2 pixels and the selection ring inside the widget.
+    return QRectF(rect()).adjusted(kSelectionWidth / 2.0 + 1, kSelectionWidth / 2.0 + 1,
+                                   -kSelectionWidth / 2.0 - 3, -kSelectionWidth / 2.0 - 3);
+}
+
+QRectF ChoiceTile::pictureRect(const QRectF &card)
+{
+    return card.adjusted(10, 10, -10, -10);
+}
+
+QRectF ChoiceTile::captionRect(const QRectF &card) const
+{
+    QRectF area = pictureRect(card);
+    area.setTop(area.bottom() - captionPixels(height()) * 1.4);
+    return area;
+}
+
+FittedCaption ChoiceTile::fittedCaption() const
+{
+    // A long word in another language shrinks, or takes two smaller lines, within the same room.
+    return fitCaption(text(), looks::childFont(captionPixels(height()), true),
+                      captionRect(cardRect()).size());
+}
+
 void ChoiceTile::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    // Keep the sink's 2 pixels and the selection ring inside the widget.
-    const QRectF card =
-        QRectF(rect()).adjusted(kSelectionWidth / 2.0 + 1, kSelectionWidth / 2.0 + 1,
-                                -kSelectionWidth / 2.0 - 3, -kSelectionWidth / 2.0 - 3);
+    const QRectF card = cardRect();
     QPainterPath outline;
     outline.addRoundedRect(card, kCardRadius, kCardRadius);
     if (m_selected) {
@@ -72,17 +95,14 @@ void ChoiceTile::paintEvent(QPaintEvent *)
     }
     painter.drawPath(outline);
 
-    QRectF pictureArea = card.adjusted(10, 10, -10, -10);
+    QRectF pictureArea = pictureRect(card);
     if (m_captionShown == Caption::Painted) {
-        const int pixels = captionPixels(height());
-        QRectF captionArea = pictureArea;
-        captionArea.setTop(pictureArea.bottom() - pixels * 1.4);
+        const QRectF captionArea = captionRect(card);
         pictureArea.setBottom(captionArea.top() - 4);
-        painter.setFont(looks::childFont(pixels, true));
+        const FittedCaption caption = fittedCaption();
+        painter.setFont(caption.font);
         painter.setPen(looks::kInk);
-        const QString shown =
-            painter.fontMetrics().elidedText(text(), Qt::ElideRight, int(captionArea.width()));
-        painter.drawText(captionArea, Qt::AlignCenter, shown);
+        painter.drawText(captionArea, Qt::AlignCenter, caption.lines.join(u'\n'));
     }
     m_tilePicture.paint(&painter, pictureArea.toAlignedRect(), Qt::AlignCenter,
                         isEnabled() ? QIcon::Normal : QIcon::Disabled);

@@ -3,6 +3,7 @@
 // under it. A click selects it (the window decides), a double-click starts it. It sinks while
 // held, like every picture button.
 
+#include "ui/kit/captionfit.h"
 #include "ui/kit/picturebutton.h"
 
 namespace quillora {
@@ -24,6 +25,8 @@ public:
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
+    // The painted caption's font and lines at the tile's present size.
+    FittedCaption fittedCaption() const;
 
 signals:
     void doubleClicked();
@@ -34,6 +37,10 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
+    QRectF cardRect() const;
+    static QRectF pictureRect(const QRectF &card);
+    QRectF captionRect(const QRectF &card) const;
+
     QIcon m_tilePicture;
     Caption m_captionShown;
     bool m_selected = false;

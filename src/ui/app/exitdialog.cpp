@@ -3,8 +3,9 @@
 namespace quillora {
 
 ExitDialog::ExitDialog(AppContext &context, QWidget *parent)
-    : OwnDialog(context, QStringLiteral("exitForm"), QStringLiteral("Exit"),
-                QStringLiteral("Exit?"), parent)
+    : OwnDialog(context, QStringLiteral("exitForm"),
+                QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Exit")),
+                QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Exit?")), parent)
 {
 }
 

@@ -35,26 +35,27 @@ QString rootHolding(const QStringList &roots, const QString &folder)
 
 FolderChoiceDialog::FolderChoiceDialog(AppContext &context, QWidget *parent)
     : OwnDialog(context, QStringLiteral("FolderChoiceDialog"),
-                QStringLiteral("Where to store files"), QStringLiteral("Where to store files"),
-                parent)
+                QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Where to store files")),
+                QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Where to store files")), parent)
 {
     messageLabel()->setFont(looks::childFont(28, true));
     const QFont controlFont = looks::childFont(looks::kControlPixels);
 
-    m_useMyDocs = new QRadioButton(QStringLiteral("Use 'My Documents' folder"), this);
+    m_useMyDocs = new QRadioButton(
+        QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Use 'My Documents' folder")), this);
     m_useMyDocs->setObjectName(QStringLiteral("UseMyDocs"));
-    m_useOther = new QRadioButton(QStringLiteral("Use:"), this);
+    m_useOther = new QRadioButton(QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Use:")), this);
     m_useOther->setObjectName(QStringLiteral("UseOtherFolder"));
     m_drives = new QComboBox(this);
     m_drives->setObjectName(QStringLiteral("Drive1"));
-    m_drives->setAccessibleName(QStringLiteral("Drive"));
+    m_drives->setAccessibleName(QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Drive")));
     m_drives->addItems(driveRoots());
 
     m_model = new QFileSystemModel(this);
     m_model->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Drives);
     m_folders = new QTreeView(this);
     m_folders->setObjectName(QStringLiteral("Dir1"));
-    m_folders->setAccessibleName(QStringLiteral("Folder"));
+    m_folders->setAccessibleName(QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Folder")));
     m_folders->setModel(m_model);
     for (int column = 1; column < m_model->columnCount(); ++column)
         m_folders->hideColumn(column);

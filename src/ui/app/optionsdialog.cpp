@@ -2,12 +2,13 @@
 
 #include "core/app/folderchoice.h"
 #include "core/app/settingsfile.h"
-
+#include "core/foundation/language.h"
 #include "core/printing/printdevice.h"
 #include "ui/app/folderchoicedialog.h"
 #include "ui/kit/looks.h"
 #include "ui/kit/picturebutton.h"
 
+#include <QCoreApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
@@ -16,6 +17,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
@@ -57,7 +59,8 @@ PictureButton *arrowButton(const QString &objectName, bool up, const QString &ca
 OptionsDialog::OptionsDialog(AppContext &context, const PrinterProvider &printers,
                              const QStringList &fontFamilies, QWidget *parent)
     // The top bar names the dialog; a heading under it would only push the buttons down.
-    : OwnDialog(context, QStringLiteral("optForm"), QStringLiteral("Options"), QString(), parent),
+    : OwnDialog(context, QStringLiteral("optForm"),
+                QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Options")), QString(), parent),
       m_printers(printers)
 {
     setFont(looks::childFont(looks::kControlPixels));
@@ -65,9 +68,10 @@ OptionsDialog::OptionsDialog(AppContext &context, const PrinterProvider &printer
 
     m_tabs = new QTabWidget(this);
     m_tabs->setObjectName(QStringLiteral("optTabs"));
-    m_tabs->addTab(buildPrintingPage(), QStringLiteral("Printing"));
-    m_tabs->addTab(buildGeneralPage(), QStringLiteral("General"));
-    m_tabs->addTab(buildFontsPage(fontFamilies), QStringLiteral("Fonts"));
+    m_tabs->addTab(buildPrintingPage(), QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Printing")));
+    m_tabs->addTab(buildGeneralPage(), QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "General")));
+    m_tabs->addTab(buildFontsPage(fontFamilies),
+                   QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Fonts")));
     bodyLayout()->addWidget(m_tabs, 1);
 
     // The version line stays as it is in every language.
@@ -111,9 +115,10 @@ QWidget *OptionsDialog::buildPrintingPage()
     grid->setVerticalSpacing(6);
 
     m_hidePrinter = new QButtonGroup(page);
-    const QString captions[] = {QStringLiteral("Show printer button all the time"),
-                                QStringLiteral("Hide printer button after printing for"),
-                                QStringLiteral("Don't allow any printing")};
+    const QString captions[] = {
+        QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Show printer button all the time")),
+        QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Hide printer button after printing for")),
+        QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Don't allow any printing"))};
     for (int option = 0; option < 3; ++option) {
         auto *radio = new QRadioButton(captions[option], page);
         radio->setObjectName(QStringLiteral("hide_printer%1").arg(option));
@@ -121,11 +126,12 @@ QWidget *OptionsDialog::buildPrintingPage()
     }
     m_hideTime = new QComboBox(page);
     m_hideTime->setObjectName(QStringLiteral("hide_time"));
-    m_hideTime->setAccessibleName(QStringLiteral("minutes"));
+    m_hideTime->setAccessibleName(QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "minutes")));
     auto *hideRow = new QHBoxLayout;
     hideRow->addWidget(m_hidePrinter->button(1));
     hideRow->addWidget(m_hideTime);
-    hideRow->addWidget(namedLabel(QStringLiteral("minutesLabel"), QStringLiteral("minutes"), page));
+    hideRow->addWidget(namedLabel(QStringLiteral("minutesLabel"),
+                                  QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "minutes")), page));
     hideRow->addStretch();
     grid->addWidget(m_hidePrinter->button(0), 0, 0, 1, 5);
     grid->addLayout(hideRow, 1, 0, 1, 5);
@@ -135,17 +141,19 @@ QWidget *OptionsDialog::buildPrintingPage()
             m_hideTime->setEnabled(checked);
     });
 
-    m_showNumCopies = namedCheck(QStringLiteral("showNumCopiesCheck"),
-                                 QStringLiteral("Allow multiple copies to be printed"), page);
+    m_showNumCopies = namedCheck(
+        QStringLiteral("showNumCopiesCheck"),
+        QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Allow multiple copies to be printed")), page);
     grid->addWidget(m_showNumCopies, 3, 0, 1, 5);
 
     m_printerCombo = new QComboBox(page);
     m_printerCombo->setObjectName(QStringLiteral("PrinterCombo"));
-    m_printerCombo->setAccessibleName(QStringLiteral("Printer"));
+    m_printerCombo->setAccessibleName(QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Printer")));
     connect(m_printerCombo, &QComboBox::activated, this,
             [this](int index) { m_chosenPrinter = m_printerCombo->itemText(index); });
-    grid->addWidget(namedLabel(QStringLiteral("printerLabel"), QStringLiteral("Printer:"), page), 4,
-                    0);
+    grid->addWidget(namedLabel(QStringLiteral("printerLabel"),
+                               QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Printer:")), page),
+                    4, 0);
     grid->addWidget(m_printerCombo, 4, 1, 1, 4);
 
     m_pageScale = namedLabel(QStringLiteral("pageSFcap"), QString(), page);
@@ -156,12 +164,16 @@ QWidget *OptionsDialog::buildPrintingPage()
         void (OptionsDialog::*step)(int);
     };
     const ScaleRow rows[] = {
-        {QStringLiteral("pageSF"), QStringLiteral("Page Scale Factor:"),
-         QStringLiteral("Page scale factor down"), QStringLiteral("Page scale factor up"),
-         m_pageScale, &OptionsDialog::stepPageScale},
-        {QStringLiteral("textSF"), QStringLiteral("Text Scale Factor:"),
-         QStringLiteral("Text scale factor down"), QStringLiteral("Text scale factor up"),
-         m_textScale, &OptionsDialog::stepTextScale}};
+        {QStringLiteral("pageSF"),
+         QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Page Scale Factor:")),
+         QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Page scale factor down")),
+         QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Page scale factor up")), m_pageScale,
+         &OptionsDialog::stepPageScale},
+        {QStringLiteral("textSF"),
+         QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Text Scale Factor:")),
+         QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Text scale factor down")),
+         QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Text scale factor up")), m_textScale,
+         &OptionsDialog::stepTextScale}};
     int row = 5;
     for (const ScaleRow &scale : rows) {
         auto *down =
@@ -190,19 +202,26 @@ QWidget *OptionsDialog::buildGeneralPage()
     auto *column = new QVBoxLayout(page);
     column->setSpacing(6);
     m_string =
-        namedCheck(QStringLiteral("StringCheck"), QStringLiteral("Show pull-down string"), page);
-    m_darkerFrame = namedCheck(QStringLiteral("darkerFrameCheck"),
-                               QStringLiteral("Use darker frame colours"), page);
+        namedCheck(QStringLiteral("StringCheck"),
+                   QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Show pull-down string")), page);
+    m_darkerFrame =
+        namedCheck(QStringLiteral("darkerFrameCheck"),
+                   QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Use darker frame colours")), page);
     m_keyboard =
-        namedCheck(QStringLiteral("keybdCheck"), QStringLiteral("Show on screen keyboard"), page);
-    m_quickTurn = namedCheck(QStringLiteral("leafQuickTurn"),
-                             QStringLiteral("Turn pages in leaflets quickly"), page);
+        namedCheck(QStringLiteral("keybdCheck"),
+                   QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Show on screen keyboard")), page);
+    m_quickTurn = namedCheck(
+        QStringLiteral("leafQuickTurn"),
+        QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Turn pages in leaflets quickly")), page);
     m_webCam =
-        namedCheck(QStringLiteral("webCamCheck"), QStringLiteral("Show Webcam button"), page);
-    m_readAloud = namedCheck(QStringLiteral("readAloudCheck"),
-                             QStringLiteral("Show the “Read it to me” button"), page);
-    m_letterVoice = namedCheck(QStringLiteral("letterVoiceCheck"),
-                               QStringLiteral("Say each letter as it is typed"), page);
+        namedCheck(QStringLiteral("webCamCheck"),
+                   QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Show Webcam button")), page);
+    m_readAloud = namedCheck(
+        QStringLiteral("readAloudCheck"),
+        QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Show the “Read it to me” button")), page);
+    m_letterVoice = namedCheck(
+        QStringLiteral("letterVoiceCheck"),
+        QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Say each letter as it is typed")), page);
     // Two columns of ticks, so the dialog stays within a small screen's height.
     QCheckBox *const checks[] = {m_string, m_darkerFrame, m_keyboard,   m_quickTurn,
                                  m_webCam, m_readAloud,   m_letterVoice};
@@ -215,25 +234,49 @@ QWidget *OptionsDialog::buildGeneralPage()
     // Laid out like the print button's minutes: words, the list, "minutes".
     m_snapshotTime = new QComboBox(page);
     m_snapshotTime->setObjectName(QStringLiteral("snapshot_time"));
-    m_snapshotTime->setAccessibleName(QStringLiteral("Progress pictures every"));
+    m_snapshotTime->setAccessibleName(
+        QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Progress pictures every")));
     auto *snapshotRow = new QHBoxLayout;
-    snapshotRow->addWidget(namedLabel(QStringLiteral("snapshotLabel"),
-                                      QStringLiteral("Progress pictures every"), page));
-    snapshotRow->addWidget(m_snapshotTime);
     snapshotRow->addWidget(
-        namedLabel(QStringLiteral("snapshotMinutesLabel"), QStringLiteral("minutes"), page));
+        namedLabel(QStringLiteral("snapshotLabel"),
+                   QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Progress pictures every")), page));
+    snapshotRow->addWidget(m_snapshotTime);
+    snapshotRow->addWidget(namedLabel(QStringLiteral("snapshotMinutesLabel"),
+                                      QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "minutes")),
+                                      page));
     snapshotRow->addStretch();
     column->addLayout(snapshotRow);
 
+    // Each language is listed in its own words, so that a teacher finds theirs in any language.
+    m_language = new QComboBox(page);
+    m_language->setObjectName(QStringLiteral("languageCombo"));
+    m_language->setAccessibleName(QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Language")));
+    m_language->addItem(
+        context().tr(QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "The computer's language"))),
+        QString());
+    for (const ShippedLanguage &language : shippedLanguages())
+        m_language->addItem(QString::fromUtf8(language.ownName),
+                            QString::fromLatin1(language.code));
+    auto *languageRow = new QHBoxLayout;
+    languageRow->addWidget(namedLabel(QStringLiteral("languageLabel"),
+                                      QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Language")),
+                                      page));
+    languageRow->addWidget(m_language);
+    languageRow->addStretch();
+    column->addLayout(languageRow);
+
     column->addSpacing(8);
-    column->addWidget(
-        namedLabel(QStringLiteral("FileStoreLabel"), QStringLiteral("Store Files in:"), page));
+    column->addWidget(namedLabel(QStringLiteral("FileStoreLabel"),
+                                 QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Store Files in:")),
+                                 page));
     auto *storeRow = new QHBoxLayout;
     m_fileStoreText = new QLineEdit(page);
     m_fileStoreText->setObjectName(QStringLiteral("FileStoreText"));
-    m_fileStoreText->setAccessibleName(QStringLiteral("Store Files in:"));
+    m_fileStoreText->setAccessibleName(
+        QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Store Files in:")));
     m_fileStoreText->setReadOnly(true);
-    auto *choose = new QPushButton(QStringLiteral("Change..."), page);
+    auto *choose =
+        new QPushButton(QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Change...")), page);
     choose->setObjectName(QStringLiteral("Command2"));
     connect(choose, &QPushButton::clicked, this, &OptionsDialog::chooseWorkingFolder);
     storeRow->addWidget(m_fileStoreText, 1);
@@ -247,13 +290,15 @@ QWidget *OptionsDialog::buildFontsPage(const QStringList &fontFamilies)
 {
     auto *page = new QWidget(this);
     auto *grid = new QGridLayout(page);
-    grid->addWidget(namedLabel(QStringLiteral("fontsLabel"),
-                               QStringLiteral("Allow choices from these fonts:"), page),
-                    0, 0, 1, 2);
+    grid->addWidget(
+        namedLabel(QStringLiteral("fontsLabel"),
+                   QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Allow choices from these fonts:")),
+                   page),
+        0, 0, 1, 2);
     for (int slot = 0; slot < int(m_fontLists.size()); ++slot) {
         auto *list = new QComboBox(page);
         list->setObjectName(QStringLiteral("fontNameDrop%1").arg(slot));
-        list->setAccessibleName(QStringLiteral("Font %1").arg(slot + 1));
+        list->setAccessibleName(QCoreApplication::translate("Quillora", "Font %1").arg(slot + 1));
         list->addItems(fontFamilies);
         list->setMinimumWidth(260);
         auto *preview = namedLabel(QStringLiteral("fontPrevCap%1").arg(slot), QString(), page);
@@ -276,7 +321,7 @@ void OptionsDialog::fillFrom(const OptionsValues &values)
     const int storedMinutes =
         values.printButtonRule == PrintButtonRule::HiddenAfterPrinting ? values.hideMinutes : 0;
     for (int minutes : options::hideMinuteChoices(storedMinutes))
-        m_hideTime->addItem(QString::number(minutes), minutes);
+        m_hideTime->addItem(QLocale().toString(minutes), minutes);
     m_hideTime->setCurrentIndex(m_hideTime->findData(values.hideMinutes));
     m_hidePrinter->button(int(values.printButtonRule))->setChecked(true);
     m_hideTime->setEnabled(values.printButtonRule == PrintButtonRule::HiddenAfterPrinting);
@@ -290,8 +335,8 @@ void OptionsDialog::fillFrom(const OptionsValues &values)
 
     m_pageScalePercent = values.pageScalePercent;
     m_textScalePercent = values.textScalePercent;
-    m_pageScale->setText(QString::number(m_pageScalePercent));
-    m_textScale->setText(QString::number(m_textScalePercent));
+    m_pageScale->setText(QLocale().toString(m_pageScalePercent));
+    m_textScale->setText(QLocale().toString(m_textScalePercent));
 
     m_string->setChecked(values.pullDownString);
     m_darkerFrame->setChecked(values.darkerFrames);
@@ -302,11 +347,16 @@ void OptionsDialog::fillFrom(const OptionsValues &values)
     m_letterVoice->setChecked(values.speakLetters);
     m_snapshotTime->clear();
     for (int minutes : options::snapshotMinuteChoices(values.snapshotMinutes)) {
-        m_snapshotTime->addItem(minutes == 0 ? context().tr(QStringLiteral("never"))
-                                             : QString::number(minutes),
-                                minutes);
+        m_snapshotTime->addItem(
+            minutes == 0 ? context().tr(QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "never")))
+                         : QLocale().toString(minutes),
+            minutes);
     }
     m_snapshotTime->setCurrentIndex(m_snapshotTime->findData(values.snapshotMinutes));
+    // A language this version does not ship stays listed, so confirming keeps the setting.
+    if (m_language->findData(values.language) < 0)
+        m_language->addItem(values.language, values.language);
+    m_language->setCurrentIndex(m_language->findData(values.language));
 
     for (std::size_t slot = 0; slot < m_fontLists.size(); ++slot) {
         QComboBox *list = m_fontLists[slot];
@@ -337,6 +387,7 @@ OptionsValues OptionsDialog::values() const
     values.readAloudButton = m_readAloud->isChecked();
     values.speakLetters = m_letterVoice->isChecked();
     values.snapshotMinutes = m_snapshotTime->currentData().toInt();
+    values.language = m_language->currentData().toString();
     for (std::size_t slot = 0; slot < m_fontLists.size(); ++slot)
         values.fonts[slot] = m_fontLists[slot]->currentText();
     return values;
@@ -366,6 +417,7 @@ void OptionsDialog::showLockedSettings()
         {QStringLiteral("readAloud"), {QStringLiteral("readAloudCheck")}},
         {QStringLiteral("speakLetters"), {QStringLiteral("letterVoiceCheck")}},
         {QStringLiteral("progressSnapshots"), {QStringLiteral("snapshot_time")}},
+        {QStringLiteral("Language"), {QStringLiteral("languageCombo")}},
         {QStringLiteral("WorkingDir"),
          {QStringLiteral("FileStoreText"), QStringLiteral("Command2")}},
     };
@@ -373,7 +425,8 @@ void OptionsDialog::showLockedSettings()
         lockable.push_back({fontKeyForSlot(slot), {QStringLiteral("fontNameDrop%1").arg(slot)}});
 
     const QIcon padlock(QStringLiteral(":/art/dialog/padlock.svg"));
-    const QString why = context().tr(QStringLiteral("The school has fixed this setting."));
+    const QString why = context().tr(
+        QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "The school has fixed this setting.")));
     for (const LockedControls &lock : lockable) {
         if (!options::isLocked(context(), lock.key))
             continue;
@@ -399,13 +452,13 @@ void OptionsDialog::showLockedSettings()
 void OptionsDialog::stepPageScale(int step)
 {
     m_pageScalePercent = options::stepScalePercent(m_pageScalePercent, step);
-    m_pageScale->setText(QString::number(m_pageScalePercent));
+    m_pageScale->setText(QLocale().toString(m_pageScalePercent));
 }
 
 void OptionsDialog::stepTextScale(int step)
 {
     m_textScalePercent = options::stepScalePercent(m_textScalePercent, step);
-    m_textScale->setText(QString::number(m_textScalePercent));
+    m_textScale->setText(QLocale().toString(m_textScalePercent));
 }
 
 void OptionsDialog::showFontPreview(int slot)

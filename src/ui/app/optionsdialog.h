@@ -76,6 +76,7 @@ private:
     QCheckBox *m_readAloud = nullptr;
     QCheckBox *m_letterVoice = nullptr;
     QComboBox *m_snapshotTime = nullptr;
+    QComboBox *m_language = nullptr;
     QLineEdit *m_fileStoreText = nullptr;
     std::array<QComboBox *, 5> m_fontLists{};
     std::array<QLabel *, 5> m_fontPreviews{};

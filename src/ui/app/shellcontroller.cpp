@@ -3,6 +3,7 @@
 #include "core/app/exitsequence.h"
 #include "core/app/startchoice.h"
 #include "core/app/startflow.h"
+#include "core/app/startup.h"
 #include "core/files/recovery.h"
 #include "core/foundation/paths.h"
 #include "core/layout/bordersetup.h"
@@ -10,6 +11,7 @@
 #include "core/layout/templatereader.h"
 #include "ui/app/exitdialog.h"
 #include "ui/app/gestureguard.h"
+#include "ui/app/languageswitch.h"
 #include "ui/app/optionsdialog.h"
 #include "ui/app/startscreen.h"
 #include "ui/document/documenttoolbar.h"
@@ -167,8 +169,9 @@ DocumentWindow &ShellController::ensureWindowFor(DocumentKind kind)
             [this, window](const QString &reason) {
                 MessageDialog::tell(
                     m_context,
-                    QStringLiteral(
-                        "Sorry. There are some layout files missing. Please re-install Quillora"),
+                    QStringLiteral(QT_TRANSLATE_NOOP(
+                        "Quillora",
+                        "Sorry. There are some layout files missing. Please re-install Quillora")),
                     reason, window);
             });
     emit documentWindowCreated(window);
@@ -204,9 +207,20 @@ void ShellController::openOptions()
     const auto effects = OptionsDialog::open(m_context, m_printers, m_window.get());
     if (!effects)
         return;
+    if (effects->languageChanged)
+        switchLanguage();
     if (m_window)
         m_window->applySettings();
     emit optionsApplied(*effects);
+}
+
+void ShellController::switchLanguage()
+{
+    const Language previous = m_context.language;
+    loadProgramLanguage(m_context);
+    applyLanguage(previous, m_context.language);
+    if (m_window)
+        translateWindow(m_window.get(), m_context.translator);
 }
 
 } // namespace quillora

@@ -40,6 +40,8 @@ public:
     bool runExitSequence();
 
     void openOptions();
+    // Speaks the language the options now name: catalogues, locale, direction, open window.
+    void switchLanguage();
     // Puts up the window of `kind` (a work file of that kind was opened in another).
     void showWindowFor(DocumentKind kind);
 

@@ -153,7 +153,7 @@ QWidget *StartScreen::buildSubChoicePage()
     header->setSpacing(18);
     auto *back = new PictureButton(QStringLiteral("back2MainArrow"),
                                    QIcon(QStringLiteral(":/art/kinds/back.svg")),
-                                   QStringLiteral("Back"), panel);
+                                   QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Back")), panel);
     back->setFixedSize(kBigButton, kBigButton);
     connect(back, &QAbstractButton::clicked, this, &StartScreen::backToKinds);
     header->addWidget(back);
@@ -214,10 +214,10 @@ QWidget *StartScreen::buildBottomRow()
     const bool wordless = context().translator.hasLanguageFile();
     auto *videos = new PictureButton(QStringLiteral("videosBut"),
                                      QIcon(QStringLiteral(":/art/kinds/videos.svg")),
-                                     QStringLiteral("Videos"), row);
-    auto *videosNoText = new PictureButton(QStringLiteral("videosButNoTxtImg"),
-                                           QIcon(QStringLiteral(":/art/kinds/videos-notext.svg")),
-                                           QStringLiteral("Videos"), row);
+                                     QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Videos")), row);
+    auto *videosNoText = new PictureButton(
+        QStringLiteral("videosButNoTxtImg"), QIcon(QStringLiteral(":/art/kinds/videos-notext.svg")),
+        QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Videos")), row);
     for (PictureButton *button : {videos, videosNoText}) {
         button->setFixedSize(kBigButton, kBigButton);
         connect(button, &QAbstractButton::clicked, this,

@@ -5,6 +5,7 @@
 #include "core/text/textboxformat.h"
 #include "ui/kit/picturebutton.h"
 
+#include <QCoreApplication>
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
@@ -47,7 +48,8 @@ public:
     explicit ResizeHandle(QWidget *parent) : QWidget(parent)
     {
         setObjectName(QStringLiteral("TextResizeHandle"));
-        setAccessibleName(QStringLiteral("Make the text bigger or smaller"));
+        setAccessibleName(
+            QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Make the text bigger or smaller")));
         setCursor(Qt::SizeFDiagCursor);
         resize(kResizeHandlePx, kResizeHandlePx);
     }
@@ -78,9 +80,9 @@ AnywhereTexts::AnywhereTexts(AppContext &context, QWidget *host)
     m_selectBox = new SelectionFrame(host);
     m_resizeHandle = new ResizeHandle(host);
     m_resizeHandle->installEventFilter(this);
-    m_fontButton = new PictureButton(QStringLiteral("floatFontBut"),
-                                     QIcon(QStringLiteral(":/art/toolbar/fonts.svg")),
-                                     QStringLiteral("Choose a font"), host);
+    m_fontButton = new PictureButton(
+        QStringLiteral("floatFontBut"), QIcon(QStringLiteral(":/art/toolbar/fonts.svg")),
+        QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Choose a font")), host);
     m_fontButton->resize(kFontButtonPx, kFontButtonPx);
     connect(m_fontButton, &PictureButton::clicked, this, &AnywhereTexts::showFontPanel);
 
@@ -142,7 +144,7 @@ void AnywhereTexts::ensureSlots(int count)
     for (int slot = int(m_textBoxes.size()); slot < count; ++slot) {
         auto *box = new QLineEdit(m_host);
         box->setObjectName(QStringLiteral("TextBox%1").arg(slot));
-        box->setAccessibleName(QStringLiteral("Text %1").arg(slot));
+        box->setAccessibleName(QCoreApplication::translate("Quillora", "Text %1").arg(slot));
         box->setFrame(false);
         box->setTextMargins(0, 0, 0, 0);
         box->setAttribute(Qt::WA_TranslucentBackground);
@@ -157,7 +159,7 @@ void AnywhereTexts::ensureSlots(int count)
         });
         auto *label = new QLabel(m_host);
         label->setObjectName(QStringLiteral("LabBox%1").arg(slot));
-        label->setAccessibleName(QStringLiteral("Words %1").arg(slot));
+        label->setAccessibleName(QCoreApplication::translate("Quillora", "Words %1").arg(slot));
         label->setTextFormat(Qt::PlainText);
         label->setCursor(Qt::OpenHandCursor);
         label->hide();

@@ -4,6 +4,7 @@
 #include "core/doctypes/anywhere.h"
 #include "core/doctypes/pagefamily.h"
 #include "core/pictures/painttables.h"
+#include "core/layout/templatereader.h"
 #include "ui/doctypes/anywheretexts.h"
 #include "ui/document/objectframe.h"
 #include "ui/document/pageview.h"
@@ -14,6 +15,7 @@
 #include "ui/document/pictureboxwidget.h"
 #include "ui/undo/undocontroller.h"
 
+#include <QCoreApplication>
 #include <QApplication>
 #include <QGridLayout>
 #include <QLabel>
@@ -36,18 +38,18 @@ struct TextColour {
 };
 // Bright colours that read well on a white page, black first.
 constexpr std::array<TextColour, 12> kTextColours = {{
-    {0x000000, "Black"},
-    {0x0000FF, "Red"},
-    {0x0080FF, "Orange"},
-    {0x00C0FF, "Gold"},
-    {0x008000, "Green"},
-    {0x00C000, "Grass"},
-    {0xFF0000, "Blue"},
-    {0xC08000, "Sky"},
-    {0x800080, "Purple"},
-    {0xFF00FF, "Pink"},
-    {0x004080, "Brown"},
-    {0xFFFFFF, "White"},
+    {0x000000, QT_TRANSLATE_NOOP("Quillora", "Black")},
+    {0x0000FF, QT_TRANSLATE_NOOP("Quillora", "Red")},
+    {0x0080FF, QT_TRANSLATE_NOOP("Quillora", "Orange")},
+    {0x00C0FF, QT_TRANSLATE_NOOP("Quillora", "Gold")},
+    {0x008000, QT_TRANSLATE_NOOP("Quillora", "Green")},
+    {0x00C000, QT_TRANSLATE_NOOP("Quillora", "Grass")},
+    {0xFF0000, QT_TRANSLATE_NOOP("Quillora", "Blue")},
+    {0xC08000, QT_TRANSLATE_NOOP("Quillora", "Sky")},
+    {0x800080, QT_TRANSLATE_NOOP("Quillora", "Purple")},
+    {0xFF00FF, QT_TRANSLATE_NOOP("Quillora", "Pink")},
+    {0x004080, QT_TRANSLATE_NOOP("Quillora", "Brown")},
+    {0xFFFFFF, QT_TRANSLATE_NOOP("Quillora", "White")},
 }};
 
 } // namespace
@@ -58,7 +60,7 @@ AnywhereWindow::AnywhereWindow(AppContext &context, QWidget *parent)
     m_texts = new AnywhereTexts(context, this);
     m_writeButton =
         new PictureButton(QStringLiteral("abcBut"), QIcon(QStringLiteral(":/art/anywhere/abc.svg")),
-                          QStringLiteral("Write"), this);
+                          QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Write")), this);
     m_writeButton->resize(kWriteButtonPx, kWriteButtonPx);
     connect(m_writeButton, &PictureButton::clicked, this, &AnywhereWindow::enterWriting);
     makePalette();
@@ -102,6 +104,7 @@ bool AnywhereWindow::startDocument(const QString &templatePath)
     QString reason;
     const bool built = pageFamilyFor(DocumentKind::Anywhere)
                            ->buildNewPage(context().page, templatePath, pageFitInputs(), &reason);
+    translateTemplateWords(context().page, context().translator);
     showPage();
     if (!built)
         emit templateLoadFailed(reason);
@@ -260,7 +263,8 @@ void AnywhereWindow::makePalette()
         const TextColour &entry = kTextColours[i];
         auto *swatch = new QLabel(m_palette);
         swatch->setObjectName(QStringLiteral("textColour%1").arg(i));
-        swatch->setAccessibleName(QStringLiteral("%1 text").arg(QLatin1String(entry.name)));
+        swatch->setAccessibleName(QCoreApplication::translate("Quillora", "%1 text")
+                                      .arg(QCoreApplication::translate("Quillora", entry.name)));
         swatch->setFixedSize(kSwatchPx, kSwatchPx);
         swatch->setCursor(Qt::PointingHandCursor);
         swatch->setStyleSheet(QStringLiteral("background: %1; border: 2px solid #5a6b80; "

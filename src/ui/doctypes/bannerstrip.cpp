@@ -18,7 +18,7 @@ const QColor kShadowColour(0x9D, 0xBE, 0xDF);
 BannerStrip::BannerStrip(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("PaperHolder"));
-    setAccessibleName(QStringLiteral("Banner"));
+    setAccessibleName(QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Banner")));
     setAttribute(Qt::WA_OpaquePaintEvent, false);
     setCursor(Qt::PointingHandCursor);
 }

@@ -4,6 +4,7 @@
 #include "core/doctypes/bannerdrawing.h"
 #include "core/doctypes/bannerfamily.h"
 #include "core/foundation/fontmapping.h"
+#include "core/layout/templatereader.h"
 #include "ui/doctypes/bannerstrip.h"
 #include "ui/doctypes/documentwiring.h"
 #include "ui/kit/picturebutton.h"
@@ -137,7 +138,8 @@ void BannerWindow::buildControls()
         bannerTextField(context().env.screen.widthPx, paletteArea()->width());
     m_text = new QLineEdit(this);
     m_text->setObjectName(QStringLiteral("BannerText"));
-    m_text->setAccessibleName(context().tr(QStringLiteral("Banner words")));
+    m_text->setAccessibleName(
+        context().tr(QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Banner words"))));
     m_text->setFont(field.font);
     m_text->setContextMenuPolicy(Qt::NoContextMenu); // its own undo would pass ours by
     m_text->setStyleSheet(QStringLiteral("QLineEdit { border: 4px solid %1; border-radius: 12px; "
@@ -154,7 +156,8 @@ void BannerWindow::buildControls()
     m_font = new QComboBox(this);
     m_font->setObjectName(QStringLiteral("FontNameCombo"));
     // Named by the font it shows; what it is for is its description.
-    m_font->setAccessibleDescription(context().tr(QStringLiteral("Letters")));
+    m_font->setAccessibleDescription(
+        context().tr(QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Letters"))));
     QFont listFont = m_font->font();
     listFont.setPixelSize(24);
     m_font->setFont(listFont);
@@ -163,11 +166,13 @@ void BannerWindow::buildControls()
     connect(m_font, &QComboBox::activated, this, &BannerWindow::onFontChosen);
 
     m_thinnest =
-        makeButton(context(), QStringLiteral("Image1"), QStringLiteral("Thinnest letters"), this);
+        makeButton(context(), QStringLiteral("Image1"),
+                   QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Thinnest letters")), this);
     m_thinnest->setPicture(buttonPicture(kButtonFace, Qt::white, Qt::black, 0.8));
     m_thickness = new QScrollBar(Qt::Horizontal, this);
     m_thickness->setObjectName(QStringLiteral("thickScroll"));
-    m_thickness->setAccessibleName(context().tr(QStringLiteral("Thickness")));
+    m_thickness->setAccessibleName(
+        context().tr(QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Thickness"))));
     m_thickness->setRange(kMinBannerThickness, kMaxBannerThickness);
     m_thickness->setPageStep(1);
     m_thickness->setStyleSheet(
@@ -179,7 +184,8 @@ void BannerWindow::buildControls()
             "QScrollBar::add-page, QScrollBar::sub-page { background: none; }")
             .arg(kButtonEdge.name()));
     m_thickest =
-        makeButton(context(), QStringLiteral("Image2"), QStringLiteral("Thickest letters"), this);
+        makeButton(context(), QStringLiteral("Image2"),
+                   QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Thickest letters")), this);
     m_thickest->setPicture(buttonPicture(kButtonFace, Qt::white, Qt::black, 5.0));
     connect(m_thickness, &QScrollBar::valueChanged, this, &BannerWindow::onThicknessChanged);
     connect(m_thinnest, &QAbstractButton::clicked, m_thickness,
@@ -188,11 +194,12 @@ void BannerWindow::buildControls()
             [this] { m_thickness->setValue(m_thickness->maximum()); });
 
     m_background = makeButton(context(), QStringLiteral("bannerColourBut"),
-                              QStringLiteral("Banner colour"), this);
+                              QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Banner colour")), this);
     m_letterFill = makeButton(context(), QStringLiteral("letterColourBut"),
-                              QStringLiteral("Letter colour"), this);
-    m_letterOutline = makeButton(context(), QStringLiteral("outlineColourBut"),
-                                 QStringLiteral("Outline colour"), this);
+                              QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Letter colour")), this);
+    m_letterOutline =
+        makeButton(context(), QStringLiteral("outlineColourBut"),
+                   QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Outline colour")), this);
     connect(m_background, &QAbstractButton::clicked, this,
             [this] { applyColour(Colour::Background); });
     connect(m_letterFill, &QAbstractButton::clicked, this,
@@ -200,8 +207,8 @@ void BannerWindow::buildControls()
     connect(m_letterOutline, &QAbstractButton::clicked, this,
             [this] { applyColour(Colour::LetterOutline); });
 
-    m_borderMode =
-        makeButton(context(), QStringLiteral("borderModeBut"), QStringLiteral("Border"), this);
+    m_borderMode = makeButton(context(), QStringLiteral("borderModeBut"),
+                              QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Border")), this);
     m_borderMode->setCheckable(true);
     connect(m_borderMode, &QAbstractButton::clicked, this, [this](bool bordered) {
         setBannerMode(bordered ? BannerMode::Border : BannerMode::NoBorder);
@@ -216,6 +223,7 @@ bool BannerWindow::startDocument(const QString &templatePath)
     QString reason;
     const bool built = pageFamilyFor(context().page.documentType)
                            ->buildNewPage(context().page, templatePath, pageFitInputs(), &reason);
+    translateTemplateWords(context().page, context().translator);
     showPage();
     if (!built)
         emit templateLoadFailed(reason);

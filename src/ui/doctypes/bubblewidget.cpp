@@ -5,6 +5,7 @@
 #include "ui/doctypes/cartoonart.h"
 #include "ui/document/textboxwidget.h"
 
+#include <QCoreApplication>
 #include <QApplication>
 #include <QMouseEvent>
 #include <QPainter>
@@ -33,11 +34,12 @@ void BubblePart::mouseReleaseEvent(QMouseEvent *event)
 BubbleWidget::BubbleWidget(int index, QWidget *parent) : BubblePart(index, parent)
 {
     setObjectName(QStringLiteral("bubble%1").arg(index));
-    setAccessibleName(QStringLiteral("Bubble %1").arg(index + 1));
+    setAccessibleName(QCoreApplication::translate("Quillora", "Bubble %1").arg(index + 1));
     setCursor(Qt::SizeAllCursor);
     m_text = new TextBoxWidget(this);
     m_text->setObjectName(QStringLiteral("Text1"));
-    m_text->setAccessibleName(QStringLiteral("Bubble %1 words").arg(index + 1));
+    m_text->setAccessibleName(
+        QCoreApplication::translate("Quillora", "Bubble %1 words").arg(index + 1));
     m_text->setCursor(Qt::IBeamCursor);
     // White like the bubble, so the words sit on it whatever the frame holds.
     m_text->setAutoFillBackground(false);
@@ -159,10 +161,12 @@ BubbleHandle::BubbleHandle(Role role, int index, QWidget *parent)
 {
     const bool tail = role == Role::Tail;
     setObjectName((tail ? QStringLiteral("ptHandle%1") : QStringLiteral("szHandle%1")).arg(index));
-    setAccessibleName((tail ? QStringLiteral("Bubble %1 point") : QStringLiteral("Bubble %1 size"))
+    setAccessibleName((tail ? QCoreApplication::translate("Quillora", "Bubble %1 point")
+                            : QCoreApplication::translate("Quillora", "Bubble %1 size"))
                           .arg(index + 1));
-    setToolTip(tail ? QStringLiteral("Drag to point the bubble")
-                    : QStringLiteral("Drag to make the bubble bigger or smaller"));
+    setToolTip(tail ? QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Drag to point the bubble"))
+                    : QStringLiteral(QT_TRANSLATE_NOOP(
+                          "Quillora", "Drag to make the bubble bigger or smaller")));
     setCursor(tail ? Qt::CrossCursor : Qt::SizeFDiagCursor);
     setFixedSize(kSide, kSide);
     // Round: the corners let presses through to what lies beneath.

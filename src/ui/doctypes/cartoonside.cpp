@@ -25,11 +25,14 @@ QString iconTip(BubbleKind kind)
 {
     switch (kind) {
     case BubbleKind::Speech:
-        return QStringLiteral("Drag onto a picture to make someone speak");
+        return QStringLiteral(
+            QT_TRANSLATE_NOOP("Quillora", "Drag onto a picture to make someone speak"));
     case BubbleKind::Thought:
-        return QStringLiteral("Drag onto a picture to make someone think");
+        return QStringLiteral(
+            QT_TRANSLATE_NOOP("Quillora", "Drag onto a picture to make someone think"));
     case BubbleKind::Caption:
-        return QStringLiteral("Drag onto a picture to add some words");
+        return QStringLiteral(
+            QT_TRANSLATE_NOOP("Quillora", "Drag onto a picture to add some words"));
     }
     return {};
 }
@@ -85,7 +88,8 @@ void BubbleIcon::follow(QPoint global)
 BubbleBin::BubbleBin(QWidget *parent) : QLabel(parent)
 {
     setObjectName(QStringLiteral("bubBin"));
-    setToolTip(QStringLiteral("Drop a bubble here to throw it away"));
+    setToolTip(
+        QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Drop a bubble here to throw it away")));
     setAccessibleName(toolTip());
     setFixedSize(kSide, kSide);
     m_openPicture = new QLabel(this);

@@ -6,6 +6,7 @@
 #include "core/doctypes/pagefamily.h"
 #include "core/layout/objectkinds.h"
 #include "core/text/plainfit.h"
+#include "core/layout/templatereader.h"
 #include "ui/doctypes/bubblewidget.h"
 #include "ui/doctypes/cartoonside.h"
 #include "ui/doctypes/documentwiring.h"
@@ -57,6 +58,7 @@ bool CartoonWindow::startDocument(const QString &templatePath)
     PageModel &page = context().page;
     const bool read = pageFamilyFor(page.documentType)
                           ->buildNewPage(page, templatePath, pageFitInputs(), &reason);
+    translateTemplateWords(context().page, context().translator);
     showPage();
     if (!read)
         emit templateLoadFailed(reason);

@@ -83,7 +83,7 @@ CircleWindow::CircleWindow(AppContext &context, QWidget *parent)
 
     m_turnView = new TurnView(pageView());
     m_ring = new MaskControl(pageView());
-    m_ring->setAccessibleName(QStringLiteral("Ring"));
+    m_ring->setAccessibleName(QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Ring")));
     m_ring->setPointerPicture(m_clockwisePointer);
     m_ring->hide();
     connect(m_ring, &MaskControl::pressed, this,
@@ -94,12 +94,12 @@ CircleWindow::CircleWindow(AppContext &context, QWidget *parent)
             [this](Qt::MouseButtons, Qt::KeyboardModifiers, QPoint at) { onRingMoved(at); });
     connect(m_ring, &MaskControl::released, this, &CircleWindow::onRingReleased);
 
-    m_rotateClockwise =
-        new PictureButton(QStringLiteral("rotCWbut"), turnArt(TurnDirection::Clockwise),
-                          context.tr(QStringLiteral("Turn clockwise")), this);
-    m_rotateAnticlockwise =
-        new PictureButton(QStringLiteral("rotCCWbut"), turnArt(TurnDirection::Anticlockwise),
-                          context.tr(QStringLiteral("Turn anticlockwise")), this);
+    m_rotateClockwise = new PictureButton(
+        QStringLiteral("rotCWbut"), turnArt(TurnDirection::Clockwise),
+        context.tr(QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Turn clockwise"))), this);
+    m_rotateAnticlockwise = new PictureButton(
+        QStringLiteral("rotCCWbut"), turnArt(TurnDirection::Anticlockwise),
+        context.tr(QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Turn anticlockwise"))), this);
     for (PictureButton *button : {m_rotateClockwise, m_rotateAnticlockwise}) {
         button->resize(kRotateButtonPx, kRotateButtonPx);
         button->hide();

@@ -48,7 +48,7 @@ QIcon pagesPicture(int columns, int rows)
 SheetPreview::SheetPreview(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("multiPaper"));
-    setAccessibleName(QStringLiteral("Sheet of copies"));
+    setAccessibleName(QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Sheet of copies")));
     setToolTip(accessibleName());
     setCursor(Qt::PointingHandCursor);
 }
@@ -93,14 +93,15 @@ CopiesSheetPanel::CopiesSheetPanel(QWidget *parent) : QWidget(parent)
     m_preview = new SheetPreview(this);
     connect(m_preview, &SheetPreview::clicked, this, &CopiesSheetPanel::previewClicked);
 
-    m_fewest = new PictureButton(QStringLiteral("fewRepsBut"), pagesPicture(2, 1),
-                                 QStringLiteral("Fewest copies"), this);
+    m_fewest =
+        new PictureButton(QStringLiteral("fewRepsBut"), pagesPicture(2, 1),
+                          QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Fewest copies")), this);
     m_most = new PictureButton(QStringLiteral("LotsRepsBut"), pagesPicture(3, 3),
-                               QStringLiteral("Most copies"), this);
+                               QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Most copies")), this);
 
     m_scroll = new QScrollBar(Qt::Horizontal, this);
     m_scroll->setObjectName(QStringLiteral("numRepScroll"));
-    m_scroll->setToolTip(QStringLiteral("Number of copies"));
+    m_scroll->setToolTip(QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Number of copies")));
     m_scroll->setAccessibleName(m_scroll->toolTip());
     m_scroll->setRange(kFewestSheetCopies, kMostSheetCopies);
     m_scroll->setSingleStep(1);
@@ -127,7 +128,7 @@ CopiesSheetPanel::CopiesSheetPanel(QWidget *parent) : QWidget(parent)
     m_count->setAlignment(Qt::AlignCenter);
     m_count->setFont(looks::childFont(52, true));
 
-    m_auto = new QCheckBox(QStringLiteral("Auto"), this);
+    m_auto = new QCheckBox(QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Auto")), this);
     m_auto->setObjectName(QStringLiteral("autoCheck"));
     m_auto->setFont(looks::childFont(28, true));
     m_auto->setStyleSheet(QStringLiteral("QCheckBox::indicator { width: 40px; height: 40px; }"));

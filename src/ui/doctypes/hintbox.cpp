@@ -126,9 +126,12 @@ void PaletteHint::onPicturePressed(int index, QPoint position)
     m_needed = false; // once a run is a hint; more would be nagging
     const QWidget *picture = m_window.pageView()->pictureBox(index);
     const int y = picture ? picture->mapTo(&m_window, position).y() : m_window.height() / 2;
-    const QString caption = m_context.paint.paintToolsShown
-                                ? m_context.tr(QStringLiteral("Pick a paint tool over there!"))
-                                : m_context.tr(QStringLiteral("Pick a felt pen over there!"));
+    const QString caption =
+        m_context.paint.paintToolsShown
+            ? m_context.tr(
+                  QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Pick a paint tool over there!")))
+            : m_context.tr(
+                  QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Pick a felt pen over there!")));
     const int top = kToolbarHeightPx + m_box->sizeHint().height() / 2;
     m_box->showHint(caption, QPoint(m_window.paletteArea()->width() + kMarginPx,
                                     std::clamp(y, top, std::max(top, m_window.height() - top))));

@@ -3,6 +3,7 @@
 #include "core/app/appcontext.h"
 #include "core/doctypes/leafletfamily.h"
 #include "core/layout/objectkinds.h"
+#include "core/layout/templatereader.h"
 #include "ui/document/pageview.h"
 #include "ui/files/pagecontent.h"
 #include "ui/kit/looks.h"
@@ -94,7 +95,7 @@ LeafletWindow::LeafletWindow(AppContext &context, QWidget *parent)
 {
     PageView *holder = pageView();
     holder->setObjectName(QStringLiteral("PaperHolder"));
-    holder->setAccessibleName(QStringLiteral("Leaflet"));
+    holder->setAccessibleName(QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Leaflet")));
     // The holder is the desk the pages lie on: only the panels are paper.
     holder->setAutoFillBackground(false);
     holder->setPagePlacement([this](int index) -> std::optional<QPoint> {
@@ -125,10 +126,15 @@ LeafletWindow::LeafletWindow(AppContext &context, QWidget *parent)
         made->hide();
         return made;
     };
-    m_prev = button("prevBut", "prev", "Previous page", &LeafletWindow::turnBack);
-    m_next = button("nextBut", "next", "Next page", &LeafletWindow::turnForward);
-    m_flapOpen = button("flapOpenBut", "flapopen", "Open the flap", &LeafletWindow::openFlap);
-    m_flapClose = button("flapCloseBut", "flapclose", "Close the flap", &LeafletWindow::closeFlap);
+    m_prev = button("prevBut", "prev", QT_TRANSLATE_NOOP("Quillora", "Previous page"),
+                    &LeafletWindow::turnBack);
+    m_next = button("nextBut", "next", QT_TRANSLATE_NOOP("Quillora", "Next page"),
+                    &LeafletWindow::turnForward);
+    m_flapOpen = button("flapOpenBut", "flapopen", QT_TRANSLATE_NOOP("Quillora", "Open the flap"),
+                        &LeafletWindow::openFlap);
+    m_flapClose =
+        button("flapCloseBut", "flapclose", QT_TRANSLATE_NOOP("Quillora", "Close the flap"),
+               &LeafletWindow::closeFlap);
 
     m_pageTurnTimer.setObjectName(QStringLiteral("pageTurnTimer"));
     m_flapTimer.setObjectName(QStringLiteral("flapTimer"));
@@ -157,6 +163,7 @@ bool LeafletWindow::startDocument(const QString &templatePath)
     const PageFamily *family = pageFamilyFor(context().page.documentType);
     const bool read =
         family && family->buildNewPage(context().page, templatePath, pageFitInputs(), &reason);
+    translateTemplateWords(context().page, context().translator);
     showPage();
     if (!read)
         emit templateLoadFailed(reason);
@@ -259,7 +266,10 @@ void LeafletWindow::showView()
         panel->setShowsBorder(bordered && page == 0);
         // Children count pages from 1.
         const QString label =
-            shown ? context().tr(QStringLiteral("Page %1")).arg(page + 1) : QString();
+            shown ? context()
+                        .tr(QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Page %1")))
+                        .arg(page + 1)
+                  : QString();
         panel->setAccessibleName(label);
         m_labels[size_t(i)]->setText(label);
         m_labels[size_t(i)]->setVisible(shown);

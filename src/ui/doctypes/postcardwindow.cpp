@@ -6,6 +6,7 @@
 #include "core/foundation/paths.h"
 #include "core/layout/objectkinds.h"
 #include "core/layout/templateelements.h"
+#include "core/layout/templatereader.h"
 #include "ui/document/objectframe.h"
 #include "ui/document/pageview.h"
 #include "ui/kit/picturebutton.h"
@@ -82,9 +83,9 @@ PostcardWindow::PostcardWindow(AppContext &context, QWidget *parent)
     m_flipTimer->setInterval(kFlipTickMs);
     connect(m_flipTimer, &QTimer::timeout, this, &PostcardWindow::flipTick);
 
-    m_flipButton = new PictureButton(QStringLiteral("flipBut"),
-                                     QIcon(QStringLiteral(":/art/postcard/flip.svg")),
-                                     QStringLiteral("Turn over"), this);
+    m_flipButton = new PictureButton(
+        QStringLiteral("flipBut"), QIcon(QStringLiteral(":/art/postcard/flip.svg")),
+        QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Turn over")), this);
     m_flipButton->resize(kFlipButtonPx, kFlipButtonPx);
     m_flipButton->hide();
     connect(m_flipButton, &QAbstractButton::clicked, this, &PostcardWindow::flip);
@@ -99,6 +100,7 @@ bool PostcardWindow::startDocument(const QString &templatePath)
     QString reason;
     const bool built = pageFamilyFor(DocumentKind::Postcard)
                            ->buildNewPage(context().page, templatePath, pageFitInputs(), &reason);
+    translateTemplateWords(context().page, context().translator);
     if (!built) {
         // Half a card is no card: nothing shows until another document starts.
         context().page.pageRect = QRect();

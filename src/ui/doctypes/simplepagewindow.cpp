@@ -14,6 +14,7 @@ bool SimplePageWindow::loadTemplate(const QString &path)
 {
     QString reason;
     const bool read = readTemplate(path, context().page, pageFitInputs(), &reason);
+    translateTemplateWords(context().page, context().translator);
     showPage();
     if (!read)
         emit templateLoadFailed(reason);

@@ -8,6 +8,7 @@
 #include "ui/document/pictureboxwidget.h"
 #include "ui/document/textboxwidget.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 
 namespace quillora {
@@ -36,7 +37,7 @@ void TableRow::setRowNumber(int row)
 {
     m_row = row;
     m_number->setText(QString::number(row));
-    setAccessibleName(QStringLiteral("Row %1").arg(row + 1));
+    setAccessibleName(QCoreApplication::translate("Quillora", "Row %1").arg(row + 1));
 }
 
 TableWindow::TableWindow(AppContext &context, QWidget *parent)
@@ -53,11 +54,15 @@ TableWindow::TableWindow(AppContext &context, QWidget *parent)
                 [this, change, by] { (this->*change)(by); });
         return button;
     };
-    m_addColumn = makeButton("addColBut", "addcol", "More columns", &TableWindow::changeColumns, 1);
+    m_addColumn = makeButton("addColBut", "addcol", QT_TRANSLATE_NOOP("Quillora", "More columns"),
+                             &TableWindow::changeColumns, 1);
     m_removeColumn =
-        makeButton("remColBut", "remcol", "Fewer columns", &TableWindow::changeColumns, -1);
-    m_addRow = makeButton("addRowBut", "addrow", "More rows", &TableWindow::changeRows, 1);
-    m_removeRow = makeButton("remRowBut", "remrow", "Fewer rows", &TableWindow::changeRows, -1);
+        makeButton("remColBut", "remcol", QT_TRANSLATE_NOOP("Quillora", "Fewer columns"),
+                   &TableWindow::changeColumns, -1);
+    m_addRow = makeButton("addRowBut", "addrow", QT_TRANSLATE_NOOP("Quillora", "More rows"),
+                          &TableWindow::changeRows, 1);
+    m_removeRow = makeButton("remRowBut", "remrow", QT_TRANSLATE_NOOP("Quillora", "Fewer rows"),
+                             &TableWindow::changeRows, -1);
 
     // The strips are the window's, not the page's: the page raises a cell's picture whenever
     // it shows it again, which would hide strips lying among the cells.
@@ -148,19 +153,26 @@ void TableWindow::nameCells()
     const TableShape &table = context().page.table;
     if (TextBoxWidget *title = pageView()->textBox(kTableTitleIndex)) {
         title->setObjectName(QStringLiteral("titleTextBox"));
-        title->setAccessibleName(QStringLiteral("Title"));
+        title->setAccessibleName(QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Title")));
     }
     for (int row = 0; row < table.rows; ++row) {
         for (int column = 0; column < table.columns; ++column) {
             const TableCell cell{row, column};
-            const QString where = QStringLiteral("row %1 column %2").arg(row + 1).arg(column + 1);
+            const QString rowNumber = QLocale().toString(row + 1);
+            const QString columnNumber = QLocale().toString(column + 1);
             if (PictureBoxWidget *picture = pageView()->pictureBox(cellPictureIndex(cell))) {
                 picture->setObjectName(QStringLiteral("CellPic"));
-                picture->setAccessibleName(QStringLiteral("Picture, ") + where);
+                picture->setAccessibleName(context()
+                                               .tr(QStringLiteral(QT_TRANSLATE_NOOP(
+                                                   "Quillora", "Picture, row %1 column %2")))
+                                               .arg(rowNumber, columnNumber));
             }
             if (TextBoxWidget *text = pageView()->textBox(cellTextIndex(cell))) {
                 text->setObjectName(QStringLiteral("cellTB"));
-                text->setAccessibleName(QStringLiteral("Words, ") + where);
+                text->setAccessibleName(context()
+                                            .tr(QStringLiteral(QT_TRANSLATE_NOOP(
+                                                "Quillora", "Words, row %1 column %2")))
+                                            .arg(rowNumber, columnNumber));
             }
         }
     }

@@ -47,7 +47,7 @@ QIcon thumbnailFor(const SubChoice &entry)
 TemplateMenu::TemplateMenu(QWidget *parent) : QScrollArea(parent)
 {
     setObjectName(QStringLiteral("OpsMenu"));
-    setAccessibleName(QStringLiteral("Layouts"));
+    setAccessibleName(QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Layouts")));
     setFrameShape(QFrame::NoFrame);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);

@@ -33,7 +33,8 @@ TemplateSheetController::TemplateSheetController(AppContext &context, DocumentWi
     : QObject(&window), m_context(context), m_window(window)
 {
     m_menu = new TemplateMenu(&window);
-    m_menu->setAccessibleName(context.translator.translate(QStringLiteral("Layouts")));
+    m_menu->setAccessibleName(
+        context.translator.translate(QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Layouts"))));
     m_menu->hide();
     connect(m_menu, &TemplateMenu::templateChosen, this,
             &TemplateSheetController::switchToTemplate);

@@ -23,8 +23,8 @@ class TemplateMenu;
 constexpr int kSideColumnWidthPx = kWideSideColumnPx;
 
 // The "Sorry" a failed switch shows; the page stays as it was.
-inline const QString kSwitchFailedMessage =
-    QStringLiteral("Sorry. That layout couldn't be used. Your work is still here.");
+inline const QString kSwitchFailedMessage = QStringLiteral(
+    QT_TRANSLATE_NOOP("Quillora", "Sorry. That layout couldn't be used. Your work is still here."));
 
 class TemplateSheetController : public QObject {
     Q_OBJECT

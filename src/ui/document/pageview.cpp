@@ -5,6 +5,7 @@
 #include "ui/document/richtextboxwidget.h"
 #include "ui/document/textboxwidget.h"
 
+#include <QCoreApplication>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QSignalBlocker>
@@ -23,7 +24,7 @@ template <typename T> T *at(const QVector<T *> &list, int index)
 PageView::PageView(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("Paper"));
-    setAccessibleName(QStringLiteral("Page"));
+    setAccessibleName(QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Page")));
     setAutoFillBackground(true);
     QPalette colours = palette();
     colours.setColor(QPalette::Window, Qt::white);
@@ -221,7 +222,7 @@ TextBoxWidget *PageView::makeTextBox(int i)
     reserveSlot(m_textBoxes, m_textFrames, i);
     auto *box = new TextBoxWidget(this);
     box->setObjectName(QStringLiteral("TextBox%1").arg(i));
-    box->setAccessibleName(QStringLiteral("Text box %1").arg(i + 1));
+    box->setAccessibleName(QCoreApplication::translate("Quillora", "Text box %1").arg(i + 1));
     box->hide();
     connect(box, &TextBoxWidget::pressed, this, [this, i] { emit textBoxPressed(i); });
     connect(box, &QTextEdit::textChanged, this,
@@ -239,7 +240,7 @@ RichTextBoxWidget *PageView::makeRichTextBox(int i)
     reserveSlot(m_richTextBoxes, m_richTextFrames, i);
     auto *box = new RichTextBoxWidget(this);
     box->setObjectName(QStringLiteral("RTB%1").arg(i));
-    box->setAccessibleName(QStringLiteral("Rich text box %1").arg(i + 1));
+    box->setAccessibleName(QCoreApplication::translate("Quillora", "Rich text box %1").arg(i + 1));
     box->hide();
     connect(box, &RichTextBoxWidget::pressed, this, [this, i] { emit richTextBoxPressed(i); });
     connect(box, &QTextEdit::textChanged, this, [this, i] { emit richTextBoxEdited(i); });
@@ -257,7 +258,7 @@ PictureBoxWidget *PageView::makePictureBox(int i)
     reserveSlot(m_pictureBoxes, m_pictureFrames, i);
     auto *box = new PictureBoxWidget(this);
     box->setObjectName(QStringLiteral("picBox%1").arg(i));
-    box->setAccessibleName(QStringLiteral("Picture %1").arg(i + 1));
+    box->setAccessibleName(QCoreApplication::translate("Quillora", "Picture %1").arg(i + 1));
     box->hide();
     connect(box, &PictureBoxWidget::pressed, this, [this, i](QPoint at, Qt::MouseButton button) {
         emit pictureBoxPressed(i, at, button);

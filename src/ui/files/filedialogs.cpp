@@ -12,12 +12,13 @@ namespace quillora {
 
 namespace {
 
-const QString kPngFilter = QStringLiteral("PNG file (*.png)");
+const QString kPngPattern = QStringLiteral(" (*.png)");
 } // namespace
 
 QString WindowFileDialogs::workFileFilter() const
 {
-    return m_context.tr(QStringLiteral("Quillora Files")) + QStringLiteral(" (*.qlr)");
+    return m_context.tr(QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Quillora Files"))) +
+           QStringLiteral(" (*.qlr)");
 }
 
 OwnDialogChoice WindowFileDialogs::askOwn(FileDirection direction,
@@ -41,9 +42,12 @@ std::optional<StandardSaveChoice> WindowFileDialogs::askStandardSave(const QStri
                                                                      bool offerPng, QWidget *parent)
 {
     QStringList filters{workFileFilter()};
+    const QString pngFilter =
+        m_context.tr(QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "PNG file"))) + kPngPattern;
     if (offerPng)
-        filters.append(kPngFilter);
-    QFileDialog dialog(parent, m_context.tr(QStringLiteral("Save Work")),
+        filters.append(pngFilter);
+    QFileDialog dialog(parent,
+                       m_context.tr(QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Save Work"))),
                        QDir(folder).filePath(proposedName), filters.join(QStringLiteral(";;")));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
@@ -53,13 +57,15 @@ std::optional<StandardSaveChoice> WindowFileDialogs::askStandardSave(const QStri
         return std::nullopt;
     StandardSaveChoice choice;
     choice.path = dialog.selectedFiles().constFirst();
-    choice.asPng = offerPng && dialog.selectedNameFilter() == kPngFilter;
+    choice.asPng = offerPng && dialog.selectedNameFilter() == pngFilter;
     return choice;
 }
 
 std::optional<QString> WindowFileDialogs::askStandardOpen(const QString &folder, QWidget *parent)
 {
-    QFileDialog dialog(parent, m_context.tr(QStringLiteral("Open Work")), folder, workFileFilter());
+    QFileDialog dialog(parent,
+                       m_context.tr(QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Open Work"))),
+                       folder, workFileFilter());
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     looks::dressFileDialog(dialog);

@@ -19,7 +19,8 @@ constexpr int kBinButtonSize = 72;
 } // namespace
 
 RecoveryDialog::RecoveryDialog(AppContext &context, const RecoveredWork &work, QWidget *parent)
-    : OwnDialog(context, QStringLiteral("recoveryForm"), QStringLiteral("Your work"),
+    : OwnDialog(context, QStringLiteral("recoveryForm"),
+                QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Your work")),
                 recoveredWhen(work.savedAt, context.env.clock(), context.translator), parent)
 {
     addCloseButton(QStringLiteral("unloadFormBut"));
@@ -36,22 +37,24 @@ RecoveryDialog::RecoveryDialog(AppContext &context, const RecoveredWork &work, Q
     auto *picture = new QLabel(this);
     picture->setObjectName(QStringLiteral("recoveredPrev"));
     picture->setAlignment(Qt::AlignCenter);
-    picture->setAccessibleName(QStringLiteral("Picture of your work"));
+    picture->setAccessibleName(
+        QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Picture of your work")));
     if (!work.preview.isNull())
         picture->setPixmap(QPixmap::fromImage(work.preview));
     picture->setVisible(!work.preview.isNull());
     bodyLayout()->addWidget(picture);
 
     // Throwing work away is kept apart from the two big answers, under its own bin.
-    m_throwAway = new PictureButton(QStringLiteral("throwAwayBut"),
-                                    QIcon(QStringLiteral(":/art/dialog/bin.svg")),
-                                    QStringLiteral("Throw away"), this);
+    m_throwAway = new PictureButton(
+        QStringLiteral("throwAwayBut"), QIcon(QStringLiteral(":/art/dialog/bin.svg")),
+        QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Throw away")), this);
     m_throwAway->setFixedSize(kBinButtonSize, kBinButtonSize);
     connect(m_throwAway, &QAbstractButton::clicked, this, [this] {
         m_choice = Choice::ThrowAway;
         closeWithAnswer(DialogAnswer::No, Rejected);
     });
-    auto *throwAwayCaption = new QLabel(QStringLiteral("Throw away"), this);
+    auto *throwAwayCaption =
+        new QLabel(QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Throw away")), this);
     throwAwayCaption->setObjectName(QStringLiteral("throwAwayCaption"));
     throwAwayCaption->setFont(looks::childFont(looks::kControlPixels, true));
     auto *bin = new QHBoxLayout;
@@ -61,9 +64,10 @@ RecoveryDialog::RecoveryDialog(AppContext &context, const RecoveredWork &work, Q
     bin->addStretch();
     bodyLayout()->addLayout(bin);
 
-    okButton()->setCaption(QStringLiteral("Open it"));
-    cancelButton()->setCaption(QStringLiteral("Not now"));
-    showButtonCaptions(QStringLiteral("Open it"), QStringLiteral("Not now"));
+    okButton()->setCaption(QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Open it")));
+    cancelButton()->setCaption(QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Not now")));
+    showButtonCaptions(QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Open it")),
+                       QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Not now")));
 }
 
 void RecoveryDialog::okPressed()

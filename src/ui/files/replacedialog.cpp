@@ -15,8 +15,9 @@ constexpr int kQuestionPixels = 32;
 
 ReplaceDialog::ReplaceDialog(AppContext &context, const QString &name, const QImage &preview,
                              QWidget *parent)
-    : OwnDialog(context, QStringLiteral("replaceForm"), QStringLiteral("Replace"),
-                question(context, name), parent)
+    : OwnDialog(context, QStringLiteral("replaceForm"),
+                QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Replace")), question(context, name),
+                parent)
 {
     addCloseButton(QStringLiteral("unloadFormBut"));
     // The sentence holds the name, so it is translated here and never looked up again.
@@ -33,7 +34,10 @@ ReplaceDialog::ReplaceDialog(AppContext &context, const QString &name, const QIm
 
 QString ReplaceDialog::question(AppContext &context, const QString &name)
 {
-    return context.tr(QStringLiteral("There is already a work called '%1'. Replace it?")).arg(name);
+    return context
+        .tr(QStringLiteral(
+            QT_TRANSLATE_NOOP("Quillora", "There is already a work called '%1'. Replace it?")))
+        .arg(name);
 }
 
 bool ReplaceDialog::ask(AppContext &context, const QString &name, const QImage &preview,

@@ -5,6 +5,7 @@
 
 #include <QEvent>
 #include <QLabel>
+#include <QLocale>
 #include <QPixmap>
 #include <QVBoxLayout>
 
@@ -12,8 +13,9 @@ namespace quillora {
 
 StepsDialog::StepsDialog(AppContext &context, QVector<QImage> pictures, QWidget *parent)
     : OwnDialog(context, QStringLiteral("stepsForm"), QStringLiteral("Quillora"),
-                pictures.isEmpty() ? QStringLiteral("No pictures of this work yet.")
-                                   : QStringLiteral("Watch it grow"),
+                pictures.isEmpty()
+                    ? QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "No pictures of this work yet."))
+                    : QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Watch it grow")),
                 parent),
       m_pictures(std::move(pictures))
 {
@@ -21,7 +23,8 @@ StepsDialog::StepsDialog(AppContext &context, QVector<QImage> pictures, QWidget 
     m_picture = new QLabel(this);
     m_picture->setObjectName(QStringLiteral("stepsPicture"));
     m_picture->setAlignment(Qt::AlignCenter);
-    m_picture->setAccessibleName(QStringLiteral("Progress pictures"));
+    m_picture->setAccessibleName(
+        QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Progress pictures")));
     m_picture->installEventFilter(this);
     QSize largest(1, 1);
     for (const QImage &picture : std::as_const(m_pictures))
@@ -70,7 +73,9 @@ void StepsDialog::showStep(int index)
     const QImage &picture = m_pictures[index];
     m_picture->setPixmap(QPixmap::fromImage(
         picture.scaled(m_picture->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation)));
-    m_counter->setText(QStringLiteral("%1 / %2").arg(index + 1).arg(m_pictures.size()));
+    const QLocale locale;
+    m_counter->setText(QStringLiteral("%1 / %2").arg(locale.toString(index + 1),
+                                                     locale.toString(m_pictures.size())));
 }
 
 bool StepsDialog::eventFilter(QObject *watched, QEvent *event)

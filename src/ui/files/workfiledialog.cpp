@@ -71,7 +71,9 @@ QLabel *pictureLabel(const QString &objectName, const QString &svg, const QStrin
 WorkFileDialog::WorkFileDialog(AppContext &context, FileDirection direction,
                                PreviewLoader loadPreview, QWidget *parent)
     : OwnDialog(context, QStringLiteral("fileform"), QStringLiteral("Quillora"),
-                direction == FileDirection::Save ? QStringLiteral("Save") : QStringLiteral("Open"),
+                direction == FileDirection::Save
+                    ? QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Save"))
+                    : QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Open")),
                 parent),
       m_direction(direction), m_loadPreview(std::move(loadPreview))
 {
@@ -79,10 +81,10 @@ WorkFileDialog::WorkFileDialog(AppContext &context, FileDirection direction,
     m_rows.fileCount = int(m_files.size());
 
     // The action caption is taken from these hidden labels, so the language file words it.
-    m_saveCaption = new QLabel(QStringLiteral("Save"), this);
+    m_saveCaption = new QLabel(QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Save")), this);
     m_saveCaption->setObjectName(QStringLiteral("SaveLabel"));
     m_saveCaption->hide();
-    m_openCaption = new QLabel(QStringLiteral("Open"), this);
+    m_openCaption = new QLabel(QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Open")), this);
     m_openCaption->setObjectName(QStringLiteral("OpenLabel"));
     m_openCaption->hide();
 
@@ -101,7 +103,7 @@ WorkFileDialog::WorkFileDialog(AppContext &context, FileDirection direction,
     rowsAndSlider->addWidget(makeRows());
     m_slider = new QScrollBar(Qt::Vertical, this);
     m_slider->setObjectName(QStringLiteral("fslide"));
-    m_slider->setToolTip(QStringLiteral("More files"));
+    m_slider->setToolTip(QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "More files")));
     m_slider->setFixedSize(looks::kPictureButtonSize, FileRows::kRowCount * kRowHeight);
     m_slider->setRange(0, m_rows.sliderMaximum());
     m_slider->setSingleStep(1);
@@ -114,10 +116,11 @@ WorkFileDialog::WorkFileDialog(AppContext &context, FileDirection direction,
     rowsAndSlider->addWidget(m_slider);
     bodyLayout()->addLayout(rowsAndSlider);
     bodyLayout()->addWidget(makeNameRow());
-    m_missingName = new QLabel(direction == FileDirection::Save
-                                   ? QStringLiteral("Type a name for your work first.")
-                                   : QStringLiteral("Choose a work to open first."),
-                               this);
+    m_missingName = new QLabel(
+        direction == FileDirection::Save
+            ? QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Type a name for your work first."))
+            : QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Choose a work to open first.")),
+        this);
     m_missingName->setObjectName(QStringLiteral("missingNameLabel"));
     m_missingName->setFont(looks::childFont(looks::kControlPixels, true));
     m_missingName->setAlignment(Qt::AlignCenter);
@@ -174,10 +177,10 @@ QWidget *WorkFileDialog::makeNameRow()
 
     auto *saveIcon =
         pictureLabel(QStringLiteral("SaveIcon"), QStringLiteral(":/art/toolbar/save.svg"),
-                     QStringLiteral("Save"), row);
+                     QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Save")), row);
     auto *openIcon =
         pictureLabel(QStringLiteral("OpenIcon"), QStringLiteral(":/art/toolbar/open.svg"),
-                     QStringLiteral("Open"), row);
+                     QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Open")), row);
     saveIcon->setVisible(m_direction == FileDirection::Save);
     openIcon->setVisible(m_direction == FileDirection::Open);
     layout->addWidget(saveIcon);
@@ -185,7 +188,7 @@ QWidget *WorkFileDialog::makeNameRow()
 
     m_nameBox = new QLineEdit(row);
     m_nameBox->setObjectName(QStringLiteral("filename_box"));
-    m_nameBox->setAccessibleName(QStringLiteral("File name"));
+    m_nameBox->setAccessibleName(QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "File name")));
     m_nameBox->setFont(looks::childFont(kNamePixels));
     m_nameBox->setMinimumHeight(looks::kPictureButtonSize + 8);
     m_nameBox->setMaxLength(kMaxNameLength);
@@ -196,9 +199,9 @@ QWidget *WorkFileDialog::makeNameRow()
     connect(m_nameBox, &QLineEdit::returnPressed, this, &WorkFileDialog::okPressed);
     layout->addWidget(m_nameBox, 1);
 
-    auto *steps = new PictureButton(QStringLiteral("stepsBut"),
-                                    QIcon(QStringLiteral(":/art/files/steps.svg")),
-                                    QStringLiteral("Watch it grow"), row);
+    auto *steps = new PictureButton(
+        QStringLiteral("stepsBut"), QIcon(QStringLiteral(":/art/files/steps.svg")),
+        QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Watch it grow")), row);
     steps->setFixedSize(looks::kPictureButtonSize, looks::kPictureButtonSize);
     steps->hide();
     connect(steps, &QAbstractButton::clicked, this, &WorkFileDialog::playSteps);
@@ -207,7 +210,7 @@ QWidget *WorkFileDialog::makeNameRow()
 
     auto *more =
         new PictureButton(QStringLiteral("MoreBut"), QIcon(QStringLiteral(":/art/files/more.svg")),
-                          QStringLiteral("More"), row);
+                          QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "More")), row);
     more->setFixedSize(looks::kPictureButtonSize, looks::kPictureButtonSize);
     connect(more, &QAbstractButton::clicked, this, &WorkFileDialog::pressMore);
     layout->addWidget(more);

@@ -2,6 +2,7 @@
 
 #include "ui/kit/looks.h"
 
+#include <QCoreApplication>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -31,7 +32,7 @@ QPainterPath arrowHead(QPointF tip, qreal half, int direction)
 DividerHandleWidget::DividerHandleWidget(int index, QWidget *page) : QWidget(page)
 {
     setObjectName(QStringLiteral("Handle%1").arg(index));
-    setAccessibleName(QStringLiteral("Divider %1").arg(index + 1));
+    setAccessibleName(QCoreApplication::translate("Quillora", "Divider %1").arg(index + 1));
     setCursor(Qt::SizeVerCursor);
     setAttribute(Qt::WA_TranslucentBackground);
     hide();

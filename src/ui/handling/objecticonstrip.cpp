@@ -36,8 +36,10 @@ public:
         setPixmap(m_picture);
         const bool text = kind == DroppedObject::RichText;
         setObjectName(text ? QStringLiteral("addTextIcon") : QStringLiteral("addPictureIcon"));
-        setToolTip(text ? QStringLiteral("Drag onto the page to add some writing")
-                        : QStringLiteral("Drag onto the page to add a picture"));
+        setToolTip(text ? QStringLiteral(QT_TRANSLATE_NOOP(
+                              "Quillora", "Drag onto the page to add some writing"))
+                        : QStringLiteral(QT_TRANSLATE_NOOP("Quillora",
+                                                           "Drag onto the page to add a picture")));
         setAccessibleName(toolTip());
         setCursor(Qt::OpenHandCursor);
         setFixedSize(ObjectIconStrip::kStripWidth, ObjectIconStrip::kIconSide + 2 * kCaptionPixels);
@@ -46,7 +48,9 @@ public:
         layout->setContentsMargins(0, 0, 0, 0);
         layout->setSpacing(0);
         layout->addStretch();
-        m_caption = new QLabel(text ? QStringLiteral("Text") : QStringLiteral("Picture"), this);
+        m_caption = new QLabel(text ? QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Text"))
+                                    : QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Picture")),
+                               this);
         m_caption->setObjectName(objectName() + QStringLiteral("Caption"));
         m_caption->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
         m_caption->setFont(looks::childFont(kCaptionPixels, true));

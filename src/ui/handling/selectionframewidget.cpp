@@ -28,7 +28,9 @@ public:
     {
         setObjectName(part == Part::Handle ? QStringLiteral("Handle%1").arg(index)
                                            : QStringLiteral("moveBar%1").arg(index));
-        setAccessibleName(part == Part::Handle ? QStringLiteral("Resize") : QStringLiteral("Move"));
+        setAccessibleName(part == Part::Handle
+                              ? QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Resize"))
+                              : QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Move")));
         setAttribute(Qt::WA_NoSystemBackground);
         static constexpr Qt::CursorShape kHandleCursors[] = {
             Qt::SizeFDiagCursor, Qt::SizeVerCursor, Qt::SizeBDiagCursor, Qt::SizeHorCursor,
@@ -134,9 +136,9 @@ SelectionFrameWidget::SelectionFrameWidget(QWidget *parent)
     // Handles above the bars: a press on a handle's square resizes even where a bar passes.
     for (int i = 0; i < kHandleCount; ++i)
         m_handles[std::size_t(i)] = new FramePart(*this, Part::Handle, i);
-    m_allowPainting =
-        new PictureButton(QStringLiteral("allowPaintingBut"), handlingart::allowPaintingPicture(),
-                          QStringLiteral("Paint on this picture"), this);
+    m_allowPainting = new PictureButton(
+        QStringLiteral("allowPaintingBut"), handlingart::allowPaintingPicture(),
+        QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Paint on this picture")), this);
     m_allowPainting->resize(kAllowPaintingSize, kAllowPaintingSize);
     m_allowPainting->hide();
     connect(m_allowPainting, &QAbstractButton::clicked, this,

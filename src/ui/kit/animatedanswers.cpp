@@ -11,9 +11,10 @@ AnimatedAnswers::AnimatedAnswers(QWidget *parent) : QObject(parent)
         m_yesFrames[std::size_t(n)] = yesPicture(n);
         m_noFrames[std::size_t(n)] = noPicture(n);
     }
-    m_ok = new PictureButton(QStringLiteral("okBut"), m_yesFrames[0], QStringLiteral("OK"), parent);
+    m_ok = new PictureButton(QStringLiteral("okBut"), m_yesFrames[0],
+                             QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "OK")), parent);
     m_cancel = new PictureButton(QStringLiteral("cancelBut"), m_noFrames[0],
-                                 QStringLiteral("Cancel"), parent);
+                                 QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Cancel")), parent);
     for (PictureButton *button : {m_ok, m_cancel})
         button->setFixedSize(looks::kDialogButtonSize, looks::kDialogButtonSize);
     m_timer.setInterval(kFrameIntervalMs);

@@ -40,7 +40,8 @@ void keepRoomWhenHidden(QWidget *widget)
 } // namespace
 
 ChoiceDialog::ChoiceDialog(AppContext &context, ChoicePage page, QWidget *parent)
-    : OwnDialog(context, QStringLiteral("choiceForm"), QStringLiteral("Choose"), QString(), parent),
+    : OwnDialog(context, QStringLiteral("choiceForm"),
+                QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Choose")), QString(), parent),
       m_page(page)
 {
     m_pages = new QStackedWidget(this);
@@ -80,9 +81,9 @@ QLayout *ChoiceDialog::buildCountRow(QWidget *page, const QString &caption,
     title->setMinimumWidth(170);
     line->addWidget(title);
     auto *remove = new PictureButton(removeName, QIcon(QStringLiteral(":/art/choice/remove.svg")),
-                                     QStringLiteral("Fewer"), page);
+                                     QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Fewer")), page);
     auto *add = new PictureButton(addName, QIcon(QStringLiteral(":/art/choice/add.svg")),
-                                  QStringLiteral("More"), page);
+                                  QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "More")), page);
     row.number = new QLabel(page);
     row.number->setObjectName(numberName);
     row.number->setFont(looks::childFont(kNumberPixels, true));
@@ -110,9 +111,10 @@ QWidget *ChoiceDialog::buildCirclePage()
     layout->setSpacing(32);
     auto *controls = new QVBoxLayout;
     controls->addStretch();
-    controls->addLayout(buildCountRow(page, QStringLiteral("Segments"), QStringLiteral("numSegs"),
-                                      QStringLiteral("addSegsBut"), QStringLiteral("remSegsBut"),
-                                      m_segmentsRow, &ChoiceDialog::changeSegments));
+    controls->addLayout(
+        buildCountRow(page, QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Segments")),
+                      QStringLiteral("numSegs"), QStringLiteral("addSegsBut"),
+                      QStringLiteral("remSegsBut"), m_segmentsRow, &ChoiceDialog::changeSegments));
     controls->addStretch();
     layout->addLayout(controls);
     m_circleExample = new QLabel(page);
@@ -131,12 +133,14 @@ QWidget *ChoiceDialog::buildTablePage()
     auto *controls = new QVBoxLayout;
     controls->setSpacing(24);
     controls->addStretch();
-    controls->addLayout(buildCountRow(page, QStringLiteral("Columns"), QStringLiteral("numColLab"),
-                                      QStringLiteral("addColBut"), QStringLiteral("remColBut"),
-                                      m_columnsRow, &ChoiceDialog::changeColumns));
-    controls->addLayout(buildCountRow(page, QStringLiteral("Rows"), QStringLiteral("numRowLab"),
-                                      QStringLiteral("addRowBut"), QStringLiteral("remRowBut"),
-                                      m_rowsRow, &ChoiceDialog::changeRows));
+    controls->addLayout(
+        buildCountRow(page, QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Columns")),
+                      QStringLiteral("numColLab"), QStringLiteral("addColBut"),
+                      QStringLiteral("remColBut"), m_columnsRow, &ChoiceDialog::changeColumns));
+    controls->addLayout(buildCountRow(page, QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Rows")),
+                                      QStringLiteral("numRowLab"), QStringLiteral("addRowBut"),
+                                      QStringLiteral("remRowBut"), m_rowsRow,
+                                      &ChoiceDialog::changeRows));
     controls->addStretch();
     layout->addLayout(controls);
     m_tableExample = new QLabel(page);
@@ -152,12 +156,13 @@ QWidget *ChoiceDialog::buildLeafletPage()
     page->setObjectName(QStringLiteral("Leaf6Tab"));
     auto *layout = new QVBoxLayout(page);
     layout->setSpacing(16);
-    QLabel *question = captionLabel(QStringLiteral("Size?"), page);
+    QLabel *question = captionLabel(QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Size?")), page);
     question->setAlignment(Qt::AlignCenter);
     layout->addWidget(question);
     auto *choices = new QGridLayout;
     choices->setHorizontalSpacing(48);
-    const QString names[2] = {QStringLiteral("Large"), QStringLiteral("Small")};
+    const QString names[2] = {QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Large")),
+                              QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Small"))};
     const QString pictures[2] = {QStringLiteral(":/art/choice/leaflet-large.svg"),
                                  QStringLiteral(":/art/choice/leaflet-small.svg")};
     for (int option = 0; option < 2; ++option) {

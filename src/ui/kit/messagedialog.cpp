@@ -17,7 +17,8 @@ constexpr int kLongestQuestion = 24;
 
 MessageDialog::MessageDialog(AppContext &context, const QString &message, const QString &detail,
                              QWidget *parent)
-    : OwnDialog(context, QStringLiteral("msgForm"), QStringLiteral("Message"), message, parent)
+    : OwnDialog(context, QStringLiteral("msgForm"),
+                QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Message")), message, parent)
 {
     cancelButton()->hide();
     if (message.size() > kLongestQuestion) {

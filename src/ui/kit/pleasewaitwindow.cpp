@@ -16,7 +16,7 @@ PleaseWaitWindow::PleaseWaitWindow(const AppContext &context, QWidget *parent)
       m_context(context)
 {
     setObjectName(QStringLiteral("briefPurposeForm"));
-    setWindowTitle(QStringLiteral("Please wait"));
+    setWindowTitle(QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Please wait")));
     looks::paintWindowPalette(this);
 
     auto *row = new QHBoxLayout(this);
@@ -25,10 +25,10 @@ PleaseWaitWindow::PleaseWaitWindow(const AppContext &context, QWidget *parent)
     auto *hourglass = new QLabel(this);
     hourglass->setObjectName(QStringLiteral("waitImg"));
     hourglass->setPixmap(QIcon(QStringLiteral(":/art/dialog/wait.svg")).pixmap(96, 96));
-    hourglass->setToolTip(QStringLiteral("Please wait..."));
+    hourglass->setToolTip(QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Please wait...")));
     hourglass->setAccessibleName(hourglass->toolTip());
     row->addWidget(hourglass);
-    auto *label = new QLabel(QStringLiteral("Please wait..."), this);
+    auto *label = new QLabel(QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Please wait...")), this);
     label->setObjectName(QStringLiteral("waitLabel"));
     label->setFont(looks::childFont(looks::kMessagePixels, true));
     row->addWidget(label);

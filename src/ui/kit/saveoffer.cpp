@@ -7,15 +7,17 @@
 namespace quillora {
 
 SaveOffer::SaveOffer(AppContext &context, QWidget *parent)
-    : OwnDialog(context, QStringLiteral("SaveOffer"), QStringLiteral("Save"),
-                QStringLiteral("Save?"), parent)
+    : OwnDialog(context, QStringLiteral("SaveOffer"),
+                QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Save")),
+                QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Save?")), parent)
 {
     addCloseButton(QStringLiteral("unloadFormBut"));
     // Throwing the work away must never look like closing the question: it has a bin and says
     // so, while the close cross goes back to the work.
     setCancelPicture(QIcon(QStringLiteral(":/art/dialog/bin.svg")));
-    cancelButton()->setCaption(QStringLiteral("Don't keep it"));
-    showButtonCaptions(QStringLiteral("Save it"), QStringLiteral("Don't keep it"));
+    cancelButton()->setCaption(QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Don't keep it")));
+    showButtonCaptions(QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Save it")),
+                       QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Don't keep it")));
 }
 
 DialogAnswer SaveOffer::ask(AppContext &context, QWidget *parent)

@@ -54,7 +54,7 @@ void TopBar::addTrailing(QWidget *widget)
 PictureButton *TopBar::addCloseButton(const QString &objectName)
 {
     auto *close = new PictureButton(objectName, QIcon(QStringLiteral(":/art/dialog/close.svg")),
-                                    QStringLiteral("Close"), this);
+                                    QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Close")), this);
     close->setFixedSize(looks::kPictureButtonSize, looks::kPictureButtonSize);
     close->setCursor(Qt::ArrowCursor);
     m_layout->addWidget(close);

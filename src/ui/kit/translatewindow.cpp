@@ -47,8 +47,18 @@ void translatePictureToolTip(QWidget *widget, const Translator &translator)
         widget->setAccessibleName(widget->toolTip());
 }
 
+// Screen readers and the tests name controls by what they are called, in the child's language.
+void translateAccessibleName(QWidget *widget, const Translator &translator)
+{
+    const QString name = widget->accessibleName();
+    const QString translated = translatedText(widget, "accessibleName", name, translator);
+    if (translated != name)
+        widget->setAccessibleName(translated);
+}
+
 void translateControl(QWidget *widget, const Translator &translator)
 {
+    translateAccessibleName(widget, translator);
     if (auto *pictureButton = qobject_cast<PictureButton *>(widget)) {
         pictureButton->setCaption(
             translatedText(widget, "toolTip", pictureButton->caption(), translator));

@@ -43,7 +43,7 @@ const QColor kBadgeGlass(0xC8, 0xEB, 0xFF);
 MagnifierBadge::MagnifierBadge(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("magBorder"));
-    setAccessibleName(QStringLiteral("Border magnifier"));
+    setAccessibleName(QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Border magnifier")));
     setFixedSize(kSidePx, kSidePx);
     setAttribute(Qt::WA_TranslucentBackground);
     setCursor(Qt::PointingHandCursor);
@@ -133,7 +133,7 @@ BorderEditor::BorderEditor(AppContext &context, DocumentWindow &window, UndoCont
 
     m_paper = new PictureBoxWidget(&window);
     m_paper->setObjectName(QStringLiteral("BordPaper"));
-    m_paper->setAccessibleName(QStringLiteral("Border picture"));
+    m_paper->setAccessibleName(QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Border picture")));
 
     m_badge = new MagnifierBadge(&window);
     setEditorShown(false);

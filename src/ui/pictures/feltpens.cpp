@@ -4,6 +4,7 @@
 #include "ui/pictures/paletteart.h"
 #include "ui/pictures/pressarea.h"
 
+#include <QCoreApplication>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -53,7 +54,7 @@ private:
 FeltPens::FeltPens(PaintState &state, QWidget *parent) : QWidget(parent), m_state(state)
 {
     setObjectName(QStringLiteral("FeltPens"));
-    setAccessibleName(tr("Felt pens"));
+    setAccessibleName(QCoreApplication::translate("Quillora", "Felt pens"));
     setAutoFillBackground(true);
     QPalette colours = palette();
     colours.setColor(QPalette::Window, looks::kCream);
@@ -160,9 +161,12 @@ void FeltPens::drawPens()
         m_endLines[i]->setGeometry(band.left(), band.top() + endLine - lineWidth + 1, band.width(),
                                    lineWidth);
 
-        const QString name = paletteart::colourName(m_column.penColour(i));
-        m_pens[i]->setAccessibleName(tr("%1 felt pen").arg(name));
-        m_lids[i]->setAccessibleName(tr("%1 pen lid").arg(name));
+        const QString name = QCoreApplication::translate(
+            "Quillora", paletteart::colourName(m_column.penColour(i)).toUtf8().constData());
+        m_pens[i]->setAccessibleName(
+            QCoreApplication::translate("Quillora", "%1 felt pen").arg(name));
+        m_lids[i]->setAccessibleName(
+            QCoreApplication::translate("Quillora", "%1 pen lid").arg(name));
         m_lids[i]->setToolTip(m_pens[i]->accessibleName());
         m_pens[i]->update();
         m_lids[i]->update();

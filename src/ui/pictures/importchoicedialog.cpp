@@ -86,7 +86,8 @@ QRect centredOn(QPoint centre, QSize size)
 
 ImportChoiceDialog::ImportChoiceDialog(AppContext &context, QSize target, const QImage &source,
                                        bool alignTopLeft, QWidget *parent)
-    : OwnWindow(context, QStringLiteral("impOpsForm"), QStringLiteral("Import Image"), parent)
+    : OwnWindow(context, QStringLiteral("impOpsForm"),
+                QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Import Image")), parent)
 {
     setFixedSize(kFormWidth, kFormHeight);
     // The choices below sit at fixed places; the window's layout only holds the top bar.
@@ -108,7 +109,8 @@ ImportChoiceDialog::ImportChoiceDialog(AppContext &context, QSize target, const 
 void ImportChoiceDialog::addChoice(ImportChoice choice, const QImage &preview, QPoint centre)
 {
     const bool crop = choice == ImportChoice::Crop;
-    const QString caption = crop ? QStringLiteral("Fill the box") : QStringLiteral("Show it all");
+    const QString caption = crop ? QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Fill the box"))
+                                 : QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Show it all"));
     const auto pick = [this, choice] { choose(choice); };
     const int columnWidth = kFormWidth / 2 - 2 * looks::kFrameWidth;
 

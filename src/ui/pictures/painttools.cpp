@@ -8,6 +8,7 @@
 #include "ui/pictures/pensizer.h"
 #include "ui/pictures/pressarea.h"
 
+#include <QCoreApplication>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -27,29 +28,29 @@ const char *toolCaption(int tool)
 {
     switch (tool) {
     case ToolMarker:
-        return "Thick pen";
+        return QT_TRANSLATE_NOOP("Quillora", "Thick pen");
     case ToolPencil:
-        return "Pencil";
+        return QT_TRANSLATE_NOOP("Quillora", "Pencil");
     case ToolRectangle:
-        return "Rectangle";
+        return QT_TRANSLATE_NOOP("Quillora", "Rectangle");
     case ToolFilledRectangle:
-        return "Filled rectangle";
+        return QT_TRANSLATE_NOOP("Quillora", "Filled rectangle");
     case ToolEllipse:
-        return "Circle";
+        return QT_TRANSLATE_NOOP("Quillora", "Circle");
     case ToolFilledEllipse:
-        return "Filled circle";
+        return QT_TRANSLATE_NOOP("Quillora", "Filled circle");
     case ToolLine:
-        return "Straight line";
+        return QT_TRANSLATE_NOOP("Quillora", "Straight line");
     case ToolFloodFill:
-        return "Paint pot";
+        return QT_TRANSLATE_NOOP("Quillora", "Paint pot");
     case ToolCloud:
-        return "Cloud";
+        return QT_TRANSLATE_NOOP("Quillora", "Cloud");
     case ToolStarburst:
-        return "Starburst";
+        return QT_TRANSLATE_NOOP("Quillora", "Starburst");
     case ToolScribble:
-        return "Scribble";
+        return QT_TRANSLATE_NOOP("Quillora", "Scribble");
     case ToolSplat:
-        return "Splat";
+        return QT_TRANSLATE_NOOP("Quillora", "Splat");
     default:
         return "";
     }
@@ -83,7 +84,8 @@ PressArea *makeColourLabel(int index, QWidget *parent, std::function<void()> pre
             painter.drawRect(r.adjusted(0, 0, -1, -1));
         },
         [press = std::move(press)](Qt::MouseButton) { press(); });
-    label->setAccessibleName(PaintTools::tr("%1 paint").arg(paletteart::colourName(colour)));
+    label->setAccessibleName(PaintTools::tr(QT_TRANSLATE_NOOP("Quillora", "%1 paint"))
+                                 .arg(paletteart::colourName(colour)));
     QPalette colours = label->palette();
     colours.setColor(QPalette::Window, toQColor(colour));
     label->setPalette(colours);
@@ -210,7 +212,7 @@ int colourNear(const PaintToolsLayout &layout, QPoint at)
 PaintTools::PaintTools(PaintState &state, QWidget *parent) : QWidget(parent), m_state(state)
 {
     setObjectName(QStringLiteral("paintTools"));
-    setAccessibleName(tr("Paint tools"));
+    setAccessibleName(QCoreApplication::translate("Quillora", "Paint tools"));
     setAutoFillBackground(true);
     QPalette colours = palette();
     colours.setColor(QPalette::Window, looks::kCream);
@@ -222,7 +224,7 @@ PaintTools::PaintTools(PaintState &state, QWidget *parent) : QWidget(parent), m_
         const int tool = kButtonTools[i];
         auto *button =
             new PictureButton(QStringLiteral("toolBut%1").arg(i), paletteart::toolPicture(tool),
-                              tr(toolCaption(tool)), this);
+                              QCoreApplication::translate("Quillora", toolCaption(tool)), this);
         button->setProperty("Tag", QString::number(tool));
         connect(button, &PictureButton::pressed, this, &PaintTools::pressed);
         connect(button, &PictureButton::clicked, this, [this, i, tool] {

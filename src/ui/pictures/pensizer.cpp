@@ -4,6 +4,7 @@
 #include "ui/kit/looks.h"
 #include "ui/pictures/pressarea.h"
 
+#include <QCoreApplication>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -51,7 +52,7 @@ PenSizer::PenSizer(PaintState &state, QWidget *parent)
     : QWidget(parent), m_state(state), m_colour(state.paintColour)
 {
     setObjectName(QStringLiteral("penSizer"));
-    setAccessibleName(tr("Pen sizes"));
+    setAccessibleName(QCoreApplication::translate("Quillora", "Pen sizes"));
     setCursor(Qt::PointingHandCursor);
     m_ring = new SizeRing(this);
     for (int i = 0; i < int(kPenSizes.size()); ++i) {
@@ -70,7 +71,8 @@ PenSizer::PenSizer(PaintState &state, QWidget *parent)
             },
             [this, i](Qt::MouseButton) { chooseSize(kPenSizes[i]); });
         dot->setProperty("Tag", kPenSizes[i]);
-        dot->setAccessibleName(tr("Size %1").arg(kPenSizes[i]));
+        dot->setAccessibleName(
+            QCoreApplication::translate("Quillora", "Size %1").arg(kPenSizes[i]));
         m_dots.append(dot);
     }
     m_ring->raise();

@@ -69,7 +69,7 @@ private:
 PictureMenu::PictureMenu(QWidget *parent) : QFrame(parent), m_frameColour(looks::kSky)
 {
     setObjectName(QStringLiteral("RtMenu"));
-    setAccessibleName(QStringLiteral("Picture menu"));
+    setAccessibleName(QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Picture menu")));
     looks::paintWindowPalette(this);
     setStyleSheet(QStringLiteral(
         "QPushButton { border: none; background: transparent; text-align: left; color: #1B2A4A; }"

@@ -201,9 +201,9 @@ PictureMenuController::ImportOutcome PictureMenuController::importInto(const Pic
         return ImportOutcome::Unchanged;
     markBusy();
     const std::optional<QString> path = m_services.questions->askPictureFile(
-        m_context.tr(QStringLiteral("Import Image")),
-        importFilter(m_context.tr(QStringLiteral("Pictures")), true), m_context.importDialogFolder,
-        &m_window);
+        m_context.tr(QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Import Image"))),
+        importFilter(m_context.tr(QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Pictures"))), true),
+        m_context.importDialogFolder, &m_window);
     QImage source;
     QString error;
     if (!path) {
@@ -243,9 +243,10 @@ std::optional<int> PictureMenuController::importAsObject(QPoint atPage)
 {
     markBusy();
     const std::optional<QString> path = m_services.questions->askPictureFile(
-        m_context.tr(QStringLiteral("Import Image")),
-        importFilter(m_context.tr(QStringLiteral("Pictures")), false), m_context.importDialogFolder,
-        &m_window);
+        m_context.tr(QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Import Image"))),
+        importFilter(m_context.tr(QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Pictures"))),
+                     false),
+        m_context.importDialogFolder, &m_window);
     QImage source;
     QString error;
     std::optional<int> index;

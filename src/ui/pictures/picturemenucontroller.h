@@ -37,7 +37,7 @@ struct PictureMenuServices {
 };
 
 inline const QString kPictureUnreadableMessage =
-    QStringLiteral("Sorry. This picture couldn't be opened.");
+    QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Sorry. This picture couldn't be opened."));
 
 class PictureMenuController : public QObject {
     Q_OBJECT

@@ -17,10 +17,12 @@ namespace quillora {
 
 namespace {
 
-const QString kNoPictureMessage = QStringLiteral("This page has no picture for the camera.");
-const QString kChoosePictureMessage =
-    QStringLiteral("Touch a picture on the page first, then the camera.");
-const QString kNotTakenMessage = QStringLiteral("Sorry. The picture couldn't be taken.");
+const QString kNoPictureMessage =
+    QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "This page has no picture for the camera."));
+const QString kChoosePictureMessage = QStringLiteral(
+    QT_TRANSLATE_NOOP("Quillora", "Touch a picture on the page first, then the camera."));
+const QString kNotTakenMessage =
+    QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Sorry. The picture couldn't be taken."));
 
 bool isUsablePicture(const PageModel &page, int index)
 {
@@ -91,7 +93,7 @@ bool WebcamController::takeWebcamPicture()
 
     const std::unique_ptr<Camera> camera = m_makeCamera ? m_makeCamera() : nullptr;
     if (!camera) {
-        tell(QStringLiteral("Sorry. No webcam was found."));
+        tell(QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Sorry. No webcam was found.")));
         return false;
     }
     WebcamWindow form(m_context, *camera, folder(), &m_window);

@@ -26,20 +26,27 @@ Q_LOGGING_CATEGORY(lcWebcam, "quillora.pictures.webcam")
 
 namespace {
 
-const QString kNoCameraMessage = QStringLiteral("Sorry. No webcam was found.");
-const QString kCameraFailedMessage = QStringLiteral("Sorry. The webcam isn't working.");
-const QString kNotTakenMessage = QStringLiteral("Sorry. The picture couldn't be taken.");
+const QString kNoCameraMessage =
+    QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Sorry. No webcam was found."));
+const QString kCameraFailedMessage =
+    QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Sorry. The webcam isn't working."));
+const QString kNotTakenMessage =
+    QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Sorry. The picture couldn't be taken."));
 
 const std::array<QString, kWebcamEffectCount> kEffectCaptions = {
-    QStringLiteral("In colour"), QStringLiteral("Black and white"), QStringLiteral("Old photo"),
-    QStringLiteral("Pop art"), QStringLiteral("Mirror")};
+    QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "In colour")),
+    QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Black and white")),
+    QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Old photo")),
+    QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Pop art")),
+    QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Mirror"))};
 
 const QColor kBarColour = looks::kInk;
 
 } // namespace
 
 WebcamWindow::WebcamWindow(AppContext &context, Camera &camera, QString folder, QWidget *parent)
-    : OwnWindow(context, QStringLiteral("webCamForm"), QStringLiteral("Take a picture"), parent),
+    : OwnWindow(context, QStringLiteral("webCamForm"),
+                QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Take a picture")), parent),
       m_context(context), m_camera(camera), m_folder(std::move(folder))
 {
     m_tell = [this](const QString &english) {
@@ -82,8 +89,9 @@ WebcamWindow::WebcamWindow(AppContext &context, Camera &camera, QString folder, 
 
     auto *right = new QVBoxLayout;
     right->setSpacing(16);
-    m_take = new PictureButton(QStringLiteral("ok_but"), webcamTakePicture(true),
-                               QStringLiteral("Take the picture"), this);
+    m_take =
+        new PictureButton(QStringLiteral("ok_but"), webcamTakePicture(true),
+                          QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Take the picture")), this);
     m_take->setFixedSize(kTakeButtonSize, kTakeButtonSize);
     connect(m_take, &QAbstractButton::clicked, this, &WebcamWindow::takePicture);
     right->addWidget(buildSettings(), 0, Qt::AlignHCenter);
@@ -92,7 +100,7 @@ WebcamWindow::WebcamWindow(AppContext &context, Camera &camera, QString folder, 
     right->addStretch();
     m_cameraList = new QComboBox(this);
     m_cameraList->setObjectName(QStringLiteral("CamCombo"));
-    m_cameraList->setAccessibleName(QStringLiteral("Camera"));
+    m_cameraList->setAccessibleName(QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Camera")));
     m_cameraList->setFont(looks::childFont(looks::kControlPixels));
     m_cameraList->setMinimumHeight(looks::kPictureButtonSize);
     m_cameraList->setFixedWidth(kTakeButtonSize + 40);
@@ -141,9 +149,10 @@ QWidget *WebcamWindow::buildSettings()
     auto *layout = new QVBoxLayout(box);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(8);
-    m_showSettings = new PictureButton(QStringLiteral("showSettingsBut"),
-                                       webcamSunPicture(WebcamSun::Half, looks::kPictureButtonSize),
-                                       QStringLiteral("Lighter or darker"), box);
+    m_showSettings =
+        new PictureButton(QStringLiteral("showSettingsBut"),
+                          webcamSunPicture(WebcamSun::Half, looks::kPictureButtonSize),
+                          QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Lighter or darker")), box);
     m_showSettings->setFixedSize(looks::kPictureButtonSize, looks::kPictureButtonSize);
     connect(m_showSettings, &QAbstractButton::clicked, this, &WebcamWindow::showSettings);
     layout->addWidget(m_showSettings, 0, Qt::AlignHCenter);
@@ -154,15 +163,15 @@ QWidget *WebcamWindow::buildSettings()
     panel->setContentsMargins(0, 0, 0, 0);
     panel->setSpacing(8);
     constexpr int kSunButtonSize = 64;
-    m_darker = new PictureButton(QStringLiteral("darkerBut"),
-                                 webcamSunPicture(WebcamSun::Dim, kSunButtonSize),
-                                 QStringLiteral("Darker"), m_settingsPanel);
-    m_lighter = new PictureButton(QStringLiteral("lighterBut"),
-                                  webcamSunPicture(WebcamSun::Bright, kSunButtonSize),
-                                  QStringLiteral("Lighter"), m_settingsPanel);
-    m_hideSettings = new PictureButton(QStringLiteral("hideSettingsBut"),
-                                       QIcon(QStringLiteral(":/art/dialog/up.svg")),
-                                       QStringLiteral("Hide"), m_settingsPanel);
+    m_darker = new PictureButton(
+        QStringLiteral("darkerBut"), webcamSunPicture(WebcamSun::Dim, kSunButtonSize),
+        QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Darker")), m_settingsPanel);
+    m_lighter = new PictureButton(
+        QStringLiteral("lighterBut"), webcamSunPicture(WebcamSun::Bright, kSunButtonSize),
+        QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Lighter")), m_settingsPanel);
+    m_hideSettings = new PictureButton(
+        QStringLiteral("hideSettingsBut"), QIcon(QStringLiteral(":/art/dialog/up.svg")),
+        QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Hide")), m_settingsPanel);
     for (PictureButton *button : {m_darker, m_lighter})
         button->setFixedSize(kSunButtonSize, kSunButtonSize);
     m_hideSettings->setFixedSize(looks::kPictureButtonSize, looks::kPictureButtonSize);

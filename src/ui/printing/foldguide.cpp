@@ -63,7 +63,8 @@ FoldGuide::FoldGuide(LeafletStyle style, QWidget *parent) : QWidget(parent)
     auto *column = new QVBoxLayout(this);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(6);
-    column->addWidget(makeText(QStringLiteral("foldTitleLabel"), QStringLiteral("How to fold"),
+    column->addWidget(makeText(QStringLiteral("foldTitleLabel"),
+                               QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "How to fold")),
                                looks::kControlPixels + 4, this));
     auto *row = new QGridLayout;
     row->setHorizontalSpacing(16);
@@ -84,12 +85,14 @@ FoldGuide::FoldGuide(LeafletStyle style, QWidget *parent) : QWidget(parent)
     if (layout.flip != FlipEdge::None)
         column->addWidget(makeText(
             QStringLiteral("foldFlipNote"),
-            QStringLiteral("Print on both sides, turning the sheet over on its short edge."),
+            QStringLiteral(QT_TRANSLATE_NOOP(
+                "Quillora", "Print on both sides, turning the sheet over on its short edge.")),
             looks::kControlPixels - 4, this));
     // The pages sit exactly between the folds only at full size.
     column->addWidget(
         makeText(QStringLiteral("foldSizeNote"),
-                 QStringLiteral("Leaflets always print at full size, so that the folds meet."),
+                 QStringLiteral(QT_TRANSLATE_NOOP(
+                     "Quillora", "Leaflets always print at full size, so that the folds meet.")),
                  looks::kControlPixels - 4, this));
 }
 
@@ -97,15 +100,18 @@ QString FoldGuide::stepSentence(const FoldStep &step)
 {
     switch (step.movingEdge()) {
     case Qt::TopEdge:
-        return QStringLiteral("Fold the top half back, behind the sheet.");
+        return QStringLiteral(
+            QT_TRANSLATE_NOOP("Quillora", "Fold the top half back, behind the sheet."));
     case Qt::BottomEdge:
-        return QStringLiteral("Fold the bottom half back, behind the sheet.");
+        return QStringLiteral(
+            QT_TRANSLATE_NOOP("Quillora", "Fold the bottom half back, behind the sheet."));
     case Qt::RightEdge:
-        return QStringLiteral("Fold the right side in.");
+        return QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Fold the right side in."));
     case Qt::LeftEdge:
         break;
     }
-    return QStringLiteral("Fold the left side over. The cover is now on top.");
+    return QStringLiteral(
+        QT_TRANSLATE_NOOP("Quillora", "Fold the left side over. The cover is now on top."));
 }
 
 QImage FoldGuide::stepPicture(const FoldStep &step, int number, QSize size)

@@ -75,8 +75,10 @@ QString PrintController::askPdfPath(const AppContext &context, QWidget *parent)
     const QString folder =
         context.folders.working.isEmpty() ? QDir::homePath() : context.folders.working;
     const QString name = context.workName.isEmpty() ? QStringLiteral("page") : context.workName;
-    QFileDialog dialog(parent, context.tr(QStringLiteral("Save as PDF")), folder,
-                       context.tr(QStringLiteral("PDF file")) + QStringLiteral(" (*.pdf)"));
+    QFileDialog dialog(
+        parent, context.tr(QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Save as PDF"))), folder,
+        context.tr(QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "PDF file"))) +
+            QStringLiteral(" (*.pdf)"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     looks::dressFileDialog(dialog);
     dialog.selectFile(name + QStringLiteral(".pdf"));

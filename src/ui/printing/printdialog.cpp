@@ -41,21 +41,25 @@ QComboBox *makeList(const QString &objectName, QWidget *parent)
 PrintDialog::PrintDialog(AppContext &context, PrinterProvider &printers, bool isBanner,
                          QWidget *parent)
     : OwnDialog(context, QStringLiteral("frmPrint"), QStringLiteral("Quillora"),
-                QStringLiteral("Print?"), parent),
+                QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Print?")), parent),
       m_printers(printers), m_isBanner(isBanner)
 {
     m_printerCaption = makeLabel(QStringLiteral("prCaption"), {}, this);
     m_printerList = makeList(QStringLiteral("prCombo"), this);
-    m_printerList->setAccessibleName(QStringLiteral("Printer"));
-    m_copiesCaption = makeLabel(QStringLiteral("numPagesCap"), QStringLiteral("How many?"), this);
+    m_printerList->setAccessibleName(QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Printer")));
+    m_copiesCaption = makeLabel(QStringLiteral("numPagesCap"),
+                                QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "How many?")), this);
     m_copiesList = makeList(QStringLiteral("numPgCombo"), this);
-    m_copiesList->setAccessibleName(QStringLiteral("How many?"));
-    m_paperWarning = makeLabel(QStringLiteral("paperNotA4Label"),
-                               QStringLiteral("Check printer is set to A4"), this);
+    m_copiesList->setAccessibleName(QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "How many?")));
+    m_paperWarning = makeLabel(
+        QStringLiteral("paperNotA4Label"),
+        QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Check printer is set to A4")), this);
     m_paperWarning->setStyleSheet(QStringLiteral("color: #8C1518;"));
     m_paperWarning->hide();
-    m_pageSingular = makeLabel(QStringLiteral("dumPageSing"), QStringLiteral("page"), this);
-    m_pagePlural = makeLabel(QStringLiteral("dumPagePlural"), QStringLiteral("pages"), this);
+    m_pageSingular = makeLabel(QStringLiteral("dumPageSing"),
+                               QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "page")), this);
+    m_pagePlural = makeLabel(QStringLiteral("dumPagePlural"),
+                             QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "pages")), this);
     m_pageSingular->hide();
     m_pagePlural->hide();
 
@@ -110,9 +114,10 @@ void PrintDialog::load()
     {
         const QSignalBlocker quiet(m_copiesList);
         m_copiesList->clear();
-        m_copiesList->addItem(QStringLiteral("1 ") + m_pageSingular->text(), 1);
+        m_copiesList->addItem(QLocale().toString(1) + QLatin1Char(' ') + m_pageSingular->text(), 1);
         for (int n = 2; n <= kMostCopies; ++n)
-            m_copiesList->addItem(QString::number(n) + QLatin1Char(' ') + m_pagePlural->text(), n);
+            m_copiesList->addItem(QLocale().toString(n) + QLatin1Char(' ') + m_pagePlural->text(),
+                                  n);
         m_copiesList->setCurrentIndex(0);
     }
     m_copies = 1;

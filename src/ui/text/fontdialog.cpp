@@ -5,6 +5,7 @@
 #include "ui/kit/looks.h"
 #include "ui/pictures/paletteart.h"
 
+#include <QCoreApplication>
 #include <QApplication>
 #include <QCheckBox>
 #include <QEvent>
@@ -36,7 +37,7 @@ public:
     FeltPenChoice(int index, ColourRef colour, QWidget *parent) : QWidget(parent), m_colour(colour)
     {
         setObjectName(QStringLiteral("pencol%1").arg(index));
-        setAccessibleName(QStringLiteral("Pen %1").arg(index + 1));
+        setAccessibleName(QCoreApplication::translate("Quillora", "Pen %1").arg(index + 1));
         setToolTip(accessibleName());
         setFixedSize(kPenSize);
         setCursor(Qt::PointingHandCursor);
@@ -103,7 +104,8 @@ const std::array<ColourRef, FontDialog::kPenCount> &FontDialog::penColours()
 
 FontDialog::FontDialog(AppContext &context, const TextBoxModel &box, QWidget *parent)
     // The top bar names the dialog; a heading under it would only push the buttons down.
-    : OwnDialog(context, QStringLiteral("fontForm"), QStringLiteral("Font"), QString(), parent),
+    : OwnDialog(context, QStringLiteral("fontForm"),
+                QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Font")), QString(), parent),
       m_box(box)
 {
     m_choice = {box.style.fontName, box.style.fontSize, box.style.colour};
@@ -130,7 +132,7 @@ FontDialog::FontDialog(AppContext &context, const TextBoxModel &box, QWidget *pa
     fonts->addWidget(m_fontSelected);
     m_fontList = new QListWidget(this);
     m_fontList->setObjectName(QStringLiteral("fontnamebox"));
-    m_fontList->setAccessibleName(QStringLiteral("Fonts"));
+    m_fontList->setAccessibleName(QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Fonts")));
     fonts->addWidget(m_fontList);
     choices->addLayout(fonts, 3);
 
@@ -141,7 +143,7 @@ FontDialog::FontDialog(AppContext &context, const TextBoxModel &box, QWidget *pa
     sizes->addWidget(m_sizeLabel);
     m_sizeList = new QListWidget(this);
     m_sizeList->setObjectName(QStringLiteral("fontSzCap"));
-    m_sizeList->setAccessibleName(QStringLiteral("Sizes"));
+    m_sizeList->setAccessibleName(QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Sizes")));
     m_sizeList->verticalScrollBar()->setObjectName(QStringLiteral("fszScroll"));
     sizes->addWidget(m_sizeList);
     choices->addLayout(sizes, 1);
@@ -157,7 +159,8 @@ FontDialog::FontDialog(AppContext &context, const TextBoxModel &box, QWidget *pa
     choices->addLayout(pens);
     bodyLayout()->addLayout(choices, 1);
 
-    m_allBoxes = new QCheckBox(QStringLiteral("All text boxes"), this);
+    m_allBoxes =
+        new QCheckBox(QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "All text boxes")), this);
     m_allBoxes->setObjectName(QStringLiteral("AllTBsCheck"));
     m_allBoxes->setFont(looks::childFont(looks::kControlPixels));
     m_allBoxes->setVisible(kindInfo(context.page.documentType).fontForAllBoxes);

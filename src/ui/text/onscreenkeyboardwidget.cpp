@@ -25,11 +25,11 @@ QString spokenName(int index, const QString &caption)
 {
     switch (index) {
     case OnScreenKeyboard::kBackspaceKey:
-        return QStringLiteral("Backspace");
+        return QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Backspace"));
     case OnScreenKeyboard::kEnterKey:
-        return QStringLiteral("Enter");
+        return QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Enter"));
     case OnScreenKeyboard::kSpaceKey:
-        return QStringLiteral("Space");
+        return QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Space"));
     default:
         return caption;
     }
@@ -141,7 +141,7 @@ OnScreenKeyboardWidget::OnScreenKeyboardWidget(KeySender &sender, QWidget *paren
     : QWidget(parent), m_sender(sender)
 {
     setObjectName(QStringLiteral("IWBkeyboard"));
-    setAccessibleName(QStringLiteral("On screen keyboard"));
+    setAccessibleName(QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "On screen keyboard")));
     setFixedSize(OnScreenKeyboard::kWidthPx, OnScreenKeyboard::kHeightPx);
     m_keys.resize(OnScreenKeyboard::kKeyCount);
     for (const KeyboardKey &key : OnScreenKeyboard::keys()) {
@@ -150,15 +150,19 @@ OnScreenKeyboardWidget::OnScreenKeyboardWidget(KeySender &sender, QWidget *paren
         connect(button, &QAbstractButton::released, this, [this, i = key.index] { typeKey(i); });
         m_keys[key.index] = button;
     }
-    auto *shift = new ToggleKey(QStringLiteral("ShiftCheck"), QStringLiteral("Shift"), this);
+    auto *shift = new ToggleKey(QStringLiteral("ShiftCheck"),
+                                QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Shift")), this);
     shift->setGeometry(8, 156, 76, 41);
     connect(shift, &QAbstractButton::toggled, this, &OnScreenKeyboardWidget::setShift);
     m_shiftCheck = shift;
-    auto *caps = new ToggleKey(QStringLiteral("CapsCheck"), QStringLiteral("Caps"), this);
+    auto *caps = new ToggleKey(QStringLiteral("CapsCheck"),
+                               QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Caps")), this);
     caps->setGeometry(8, 112, 52, 41);
     connect(caps, &QAbstractButton::toggled, this, &OnScreenKeyboardWidget::setCaps);
     m_capsCheck = caps;
-    auto *close = new ToggleKey(QStringLiteral("closeBut"), QStringLiteral("Close keyboard"), this);
+    auto *close =
+        new ToggleKey(QStringLiteral("closeBut"),
+                      QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Close keyboard")), this);
     close->setCheckable(false);
     close->setText(QStringLiteral("X"));
     close->setGeometry(width() - 44, 200, 36, 37);
@@ -220,8 +224,8 @@ void OnScreenKeyboardWidget::mouseMoveEvent(QMouseEvent *event)
 MiniKeyWidget::MiniKeyWidget(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("minKeyBd"));
-    setAccessibleName(QStringLiteral("Open keyboard"));
-    setToolTip(QStringLiteral("Open keyboard"));
+    setAccessibleName(QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Open keyboard")));
+    setToolTip(QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Open keyboard")));
     setFixedSize(64, 48);
     setCursor(Qt::PointingHandCursor);
 }

@@ -42,11 +42,11 @@ PullString::PullString(QWidget &window, int rightInsetPx)
 {
     m_string = new QWidget(&window);
     m_string->setObjectName(QStringLiteral("String"));
-    m_string->setAccessibleName(QStringLiteral("Pull down"));
+    m_string->setAccessibleName(QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Pull down")));
     m_string->setToolTip(m_string->accessibleName());
     m_handle = new QWidget(&window);
     m_handle->setObjectName(QStringLiteral("stringHandle"));
-    m_handle->setAccessibleName(QStringLiteral("Pull down"));
+    m_handle->setAccessibleName(QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Pull down")));
     m_handle->setToolTip(m_handle->accessibleName());
     m_handle->setFixedSize(kHandleSizePx, kHandleSizePx);
     for (QWidget *part : {m_string, m_handle}) {

@@ -53,12 +53,14 @@ void ReadAloudController::showButton()
     PictureButton *button = m_window.toolbar()->button(ToolbarAction::ReadAloud);
     button->setEnabled(hasVoice());
     if (!hasVoice()) {
-        button->setCaption(m_context.tr(QStringLiteral("No voice is installed")));
+        button->setCaption(
+            m_context.tr(QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "No voice is installed"))));
         return;
     }
     //: The read aloud button while it reads: pressing it stops the voice
-    button->setCaption(m_reading ? m_context.tr(QStringLiteral("Stop"))
-                                 : m_context.tr(QStringLiteral("Read it to me")));
+    button->setCaption(
+        m_reading ? m_context.tr(QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Stop")))
+                  : m_context.tr(QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Read it to me"))));
     button->setPicture(QIcon(m_reading ? QStringLiteral(":/art/toolbar/stopreading.svg")
                                        : QStringLiteral(":/art/toolbar/readaloud.svg")));
 }
@@ -72,8 +74,9 @@ void ReadAloudController::readOrStop()
         endReading();
         return;
     }
-    m_passage = passageToRead(m_context.page, m_window.editedFloatingText(),
-                              voiceLanguage(m_context.translator).textDirection());
+    m_passage =
+        passageToRead(m_context.page, m_window.editedFloatingText(),
+                      voiceLanguage(m_context.language, m_context.translator).textDirection());
     if (m_passage.text.isEmpty())
         return;
     m_reading = true;

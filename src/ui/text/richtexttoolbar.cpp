@@ -3,6 +3,7 @@
 #include "core/layout/pagefit.h"
 #include "ui/kit/looks.h"
 
+#include <QCoreApplication>
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QGridLayout>
@@ -95,7 +96,7 @@ const QStringList &RichTextToolbar::listedSizes()
 RichTextToolbar::RichTextToolbar(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("RTBtoolbar"));
-    setAccessibleName(QStringLiteral("Text toolbar"));
+    setAccessibleName(QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Text toolbar")));
     const QFont controlFont = looks::childFont(looks::kControlPixels);
     auto *row = new QHBoxLayout(this);
     row->setContentsMargins(8, 4, 8, 4);
@@ -103,7 +104,7 @@ RichTextToolbar::RichTextToolbar(QWidget *parent) : QWidget(parent)
 
     m_fontName = new QComboBox(this);
     m_fontName->setObjectName(QStringLiteral("fontNameDrop"));
-    m_fontName->setAccessibleName(QStringLiteral("Font"));
+    m_fontName->setAccessibleName(QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Font")));
     m_fontName->setFont(controlFont);
     m_fontName->setFixedHeight(kControlHeight);
     m_fontName->setFixedWidth(220);
@@ -115,7 +116,7 @@ RichTextToolbar::RichTextToolbar(QWidget *parent) : QWidget(parent)
 
     m_fontSize = new QComboBox(this);
     m_fontSize->setObjectName(QStringLiteral("fontSizeDrop"));
-    m_fontSize->setAccessibleName(QStringLiteral("Size"));
+    m_fontSize->setAccessibleName(QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Size")));
     m_fontSize->setEditable(true);
     m_fontSize->setInsertPolicy(QComboBox::NoInsert);
     m_fontSize->addItems(listedSizes());
@@ -130,7 +131,7 @@ RichTextToolbar::RichTextToolbar(QWidget *parent) : QWidget(parent)
 
     m_currentColour = new QToolButton(this);
     m_currentColour->setObjectName(QStringLiteral("curPenColBlock"));
-    m_currentColour->setAccessibleName(QStringLiteral("Colour"));
+    m_currentColour->setAccessibleName(QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Colour")));
     m_currentColour->setToolTip(m_currentColour->accessibleName());
     m_currentColour->setFixedSize(kControlHeight, kControlHeight);
     m_currentColour->setIconSize(QSize(kPicturePx, kPicturePx));
@@ -144,10 +145,13 @@ RichTextToolbar::RichTextToolbar(QWidget *parent) : QWidget(parent)
     italic.setItalic(true);
     QFont underline = looks::childFont(30);
     underline.setUnderline(true);
-    m_bold = makeStyleToggle(QStringLiteral("boldCheck"), QStringLiteral("Bold"), bold);
-    m_italic = makeStyleToggle(QStringLiteral("ItalicCheck"), QStringLiteral("Italic"), italic);
+    m_bold = makeStyleToggle(QStringLiteral("boldCheck"),
+                             QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Bold")), bold);
+    m_italic = makeStyleToggle(QStringLiteral("ItalicCheck"),
+                               QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Italic")), italic);
     m_underline =
-        makeStyleToggle(QStringLiteral("UnderlineCheck"), QStringLiteral("Underline"), underline);
+        makeStyleToggle(QStringLiteral("UnderlineCheck"),
+                        QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Underline")), underline);
     connect(m_bold, &QToolButton::clicked, this, [this](bool on) {
         if (m_reacting)
             emit boldChosen(on);
@@ -165,7 +169,7 @@ RichTextToolbar::RichTextToolbar(QWidget *parent) : QWidget(parent)
 
     m_bullet = new QToolButton(this);
     m_bullet->setObjectName(QStringLiteral("bulletBut"));
-    m_bullet->setAccessibleName(QStringLiteral("Bullets"));
+    m_bullet->setAccessibleName(QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Bullets")));
     m_bullet->setToolTip(m_bullet->accessibleName());
     m_bullet->setCheckable(true);
     m_bullet->setIcon(paragraphPicture(0, true));
@@ -244,7 +248,9 @@ QToolButton *RichTextToolbar::makeStyleToggle(const QString &name, const QString
 
 QToolButton *RichTextToolbar::makeAlignButton(int index)
 {
-    static const char *const captions[] = {"Left", "Right", "Centre"};
+    static const char *const captions[] = {QT_TRANSLATE_NOOP("Quillora", "Left"),
+                                           QT_TRANSLATE_NOOP("Quillora", "Right"),
+                                           QT_TRANSLATE_NOOP("Quillora", "Centre")};
     auto *button = new QToolButton(this);
     button->setObjectName(QStringLiteral("AllignOp%1").arg(index));
     button->setAccessibleName(QLatin1String(captions[index]));
@@ -264,7 +270,7 @@ void RichTextToolbar::buildColourDropDown()
 {
     m_colourDrop = new QWidget(this, Qt::Popup);
     m_colourDrop->setObjectName(QStringLiteral("ColPD"));
-    m_colourDrop->setAccessibleName(QStringLiteral("Colours"));
+    m_colourDrop->setAccessibleName(QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Colours")));
     m_colourDrop->setAutoFillBackground(true);
     QPalette cream = m_colourDrop->palette();
     cream.setColor(QPalette::Window, looks::kCream);
@@ -275,7 +281,7 @@ void RichTextToolbar::buildColourDropDown()
     for (int i = 0; i < kSwatchCount; ++i) {
         auto *swatch = new QToolButton(m_colourDrop);
         swatch->setObjectName(QStringLiteral("colSwatch%1").arg(i));
-        swatch->setAccessibleName(QStringLiteral("Colour %1").arg(i + 1));
+        swatch->setAccessibleName(QCoreApplication::translate("Quillora", "Colour %1").arg(i + 1));
         swatch->setAutoRaise(true);
         swatch->setIcon(colourBlock(toQColor(swatchColours()[size_t(i)]), kSwatchPx - 4));
         swatch->setIconSize(QSize(kSwatchPx - 4, kSwatchPx - 4));
