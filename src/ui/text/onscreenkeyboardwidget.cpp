@@ -159,6 +159,7 @@ OnScreenKeyboardWidget::OnScreenKeyboardWidget(KeySender &sender, QWidget *paren
     auto *close = new ToggleKey(QStringLiteral("closeBut"), QStringLiteral("Close keyboard"), this);
     close->setCheckable(false);
     close->setText(QStringLiteral("X"));
+    close->resize(36, 37);
     connect(close, &QAbstractButton::clicked, this, &OnScreenKeyboardWidget::closeRequested);
     m_closeButton = close;
     applyLayout(keyboardLayoutFor(QLocale()));

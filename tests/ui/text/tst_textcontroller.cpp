@@ -270,6 +270,8 @@ private slots:
         f.text()->applySettings();
         OnScreenKeyboardWidget *keyboard = f.text()->keyboard();
         QCOMPARE(keyboard->keyButton(11)->text(), "a");
+        const auto *close = keyboard->findChild<QWidget *>(QStringLiteral("closeBut"));
+        QVERIFY(keyboard->rect().contains(close->geometry()));
         QVERIFY2(
             keyboard->x() < f.window->width() - keyboard->geometry().right(),
             qPrintable(
