@@ -1,6 +1,7 @@
 #include "core/foundation/fontmapping.h"
 
 #include <QFont>
+#include <QStringList>
 
 #include <array>
 
@@ -33,10 +34,15 @@ QString metricCompatibleFamily(const QString &family)
 
 void installFontSubstitutions()
 {
-    // The font system matches substitution names in any case, as layout files need.
-    for (const FontStandIn &standIn : kStandIns)
-        QFont::insertSubstitution(QString::fromLatin1(standIn.family),
-                                  QString::fromLatin1(standIn.installed));
+    // The font system matches substitution names in any case, as layout files need. Letters a
+    // stand-in lacks (Arabic in all of them, Cyrillic in Comic Neue) come from DejaVu Sans, on
+    // screen and in print alike.
+    const QString covering = QStringLiteral("DejaVu Sans");
+    for (const FontStandIn &standIn : kStandIns) {
+        QStringList families(QString::fromLatin1(standIn.installed));
+        families << covering;
+        QFont::insertSubstitutions(QString::fromLatin1(standIn.family), families);
+    }
 }
 
 } // namespace quillora

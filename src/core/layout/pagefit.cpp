@@ -39,6 +39,13 @@ int truncatedPixels(int mm, float scale)
 
 } // namespace
 
+static PageFit mirroredFor(const PageFitInputs &in, PageFit fit)
+{
+    if (in.rightToLeft)
+        fit.pageRect.moveLeft(in.screenWidthPx - fit.pageRect.right() - 1);
+    return fit;
+}
+
 PageFit fitPage(const PageFitInputs &in, int pageWidthMm, int pageHeightMm)
 {
     if (kindInfo(in.documentType).pageFit == PageFitRule::Card)
@@ -86,7 +93,7 @@ PageFit fitPage(const PageFitInputs &in, int pageWidthMm, int pageHeightMm)
             QRect(in.toolPaletteWidthPx + kGapRightOfPalette,
                   in.toolbarHeightPx + toolbarBand + (availableHeight - height) / 2, width, height);
     }
-    return fit;
+    return mirroredFor(in, fit);
 }
 
 PageFit fitCard(const PageFitInputs &in, int cardWidthMm, int cardHeightMm)
@@ -108,7 +115,7 @@ PageFit fitCard(const PageFitInputs &in, int cardWidthMm, int cardHeightMm)
     const int height = truncatedPixels(cardHeight, fit.scale);
     fit.pageRect = QRect(kCardFreeAreaLeft + (areaWidth - width) / 2,
                          in.toolbarHeightPx + (areaHeight - height) / 2, width, height);
-    return fit;
+    return mirroredFor(in, fit);
 }
 
 PageFitInputs documentWindowFit(int screenWidthPx, int screenHeightPx, DocumentKind kind)

@@ -21,6 +21,8 @@ struct PageFitInputs {
     int toolPaletteWidthPx = 0;
     int toolbarHeightPx = 0;
     DocumentKind documentType = DocumentKind::Simple;
+    // A right-to-left window: the palette column stands on the right and the page mirrors.
+    bool rightToLeft = false;
 };
 
 struct PageFit {

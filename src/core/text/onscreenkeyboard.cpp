@@ -6,69 +6,103 @@
 namespace quillora {
 namespace {
 
-QVector<KeyboardKey> buildKeys()
+constexpr int kTwipsPerKeyboardPixel = 15;
+constexpr int kKeyPitchTwips = 660;
+constexpr int kKeySizeTwips = 615;
+constexpr int kBoardMarginPx = 10;
+
+struct LetterRow {
+    int left, top;
+    QVector<int> englishIndices; // the numbers the English keys in this row carry
+};
+
+// The English (UK) keyboard's letter rows; a layout's rows sit in the same places.
+const LetterRow kLetterRows[] = {
+    {720, 1020, {11, 13, 12, 20, 19, 18, 17, 16, 15, 14}},
+    {960, 1680, {36, 21, 23, 24, 25, 26, 27, 28, 29}},
+    {1320, 2340, {30, 31, 32, 33, 34, 35, 22, 39, 38}},
+};
+constexpr int kHomeRow = 1;
+
+QVector<KeyboardKey> buildKeys(const KeyboardLayout &layout)
 {
-    struct Row {
+    struct Fixed {
         int index;
         const char *caption;
         const char *shifted;
         int left, top, width, height;
     };
-    // UK layout: the pound sign on 3 and the double quote mark on 2.
-    static const Row rows[] = {
+    // UK numerals: the pound sign on 3 and the double quote mark on 2.
+    static const Fixed fixedKeys[] = {
         {0, "1", "!", 420, 420, 615, 555},         {1, "2", "\"", 1080, 360, 615, 615},
         {2, "3", "\xC2\xA3", 1740, 360, 615, 615}, {3, "4", "$", 2400, 360, 615, 615},
         {4, "5", "%", 3060, 360, 615, 615},        {5, "6", "^", 3720, 360, 615, 615},
         {6, "7", "&", 4380, 360, 615, 615},        {7, "8", "*", 5040, 360, 615, 615},
         {8, "9", "(", 5700, 360, 615, 615},        {9, "0", ")", 6360, 360, 615, 615},
-        {10, "", "", 7020, 420, 525, 555},         {11, "q", "", 720, 1020, 615, 615},
-        {13, "w", "", 1380, 1020, 615, 615},       {12, "e", "", 2040, 1020, 615, 615},
-        {20, "r", "", 2700, 1020, 615, 615},       {19, "t", "", 3360, 1020, 615, 615},
-        {18, "y", "", 4020, 1020, 615, 615},       {17, "u", "", 4680, 1020, 615, 615},
-        {16, "i", "", 5340, 1020, 615, 615},       {15, "o", "", 6000, 1020, 615, 615},
-        {14, "p", "", 6660, 1020, 615, 615},       {36, "a", "", 960, 1680, 615, 615},
-        {21, "s", "", 1620, 1680, 615, 615},       {23, "d", "", 2280, 1680, 615, 615},
-        {24, "f", "", 2940, 1680, 615, 615},       {25, "g", "", 3600, 1680, 615, 615},
-        {26, "h", "", 4260, 1680, 615, 615},       {27, "j", "", 4920, 1680, 615, 615},
-        {28, "k", "", 5580, 1680, 615, 615},       {29, "l", "", 6240, 1680, 615, 615},
-        {37, "", "", 6900, 1680, 855, 615},        {30, "z", "", 1320, 2340, 615, 615},
-        {31, "x", "", 1980, 2340, 615, 615},       {32, "c", "", 2640, 2340, 615, 615},
-        {33, "v", "", 3300, 2340, 615, 615},       {34, "b", "", 3960, 2340, 615, 615},
-        {35, "n", "", 4620, 2340, 615, 615},       {22, "m", "", 5280, 2340, 615, 615},
-        {39, ",", "", 5940, 2340, 615, 615},       {38, ".", "", 6600, 2340, 615, 615},
-        {40, " ", "", 1860, 3000, 4275, 555},
+        {10, "", "", 7020, 420, 525, 555},         {40, " ", "", 1860, 3000, 4275, 555},
     };
-    QVector<KeyboardKey> keys(OnScreenKeyboard::kKeyCount);
-    for (const Row &r : rows) {
-        KeyboardKey &k = keys[r.index];
-        k.index = r.index;
-        k.caption = QString::fromUtf8(r.caption);
-        k.shiftedCaption = QString::fromUtf8(r.shifted);
-        k.twips = QRect(r.left, r.top, r.width, r.height);
+    int keyCount = OnScreenKeyboard::kKeyCount;
+    for (int r = 0; r < layout.rows.size(); ++r)
+        keyCount += std::max<int>(0, layout.rows[r].size() - kLetterRows[r].englishIndices.size());
+    QVector<KeyboardKey> keys(keyCount);
+    for (const Fixed &f : fixedKeys) {
+        KeyboardKey &k = keys[f.index];
+        k.caption = QString::fromUtf8(f.caption);
+        k.shiftedCaption = QString::fromUtf8(f.shifted);
+        k.twips = QRect(f.left, f.top, f.width, f.height);
     }
+    int nextExtra = OnScreenKeyboard::kKeyCount;
+    for (int r = 0; r < layout.rows.size(); ++r) {
+        const LetterRow &row = kLetterRows[r];
+        for (int j = 0; j < layout.rows[r].size(); ++j) {
+            const LayoutKey &letter = layout.rows[r][j];
+            KeyboardKey &k =
+                keys[j < row.englishIndices.size() ? row.englishIndices[j] : nextExtra++];
+            k.caption = letter.lower;
+            k.capital = letter.capital;
+            k.variants = letter.variants;
+            k.twips = QRect(row.left + j * kKeyPitchTwips, row.top, kKeySizeTwips, kKeySizeTwips);
+        }
+    }
+    // Enter ends the home row, however long the language's row is.
+    keys[OnScreenKeyboard::kEnterKey].twips =
+        QRect(kLetterRows[kHomeRow].left + layout.rows[kHomeRow].size() * kKeyPitchTwips,
+              kLetterRows[kHomeRow].top, 855, kKeySizeTwips);
+    for (int i = 0; i < keys.size(); ++i)
+        keys[i].index = i;
     return keys;
 }
 
 bool isLetter(const KeyboardKey &key)
 {
-    return key.caption.size() == 1 && key.caption[0].isLetter();
+    return !key.capital.isEmpty() && key.caption.size() == 1 && key.caption[0].isLetter();
 }
 
 } // namespace
 
-const QVector<KeyboardKey> &OnScreenKeyboard::keys()
+OnScreenKeyboard::OnScreenKeyboard(const KeyboardLayout &layout)
+    : m_keys(buildKeys(layout)), m_language(layout.language)
 {
-    static const QVector<KeyboardKey> table = buildKeys();
-    return table;
+    int rightTwips = 0;
+    for (const KeyboardKey &key : std::as_const(m_keys))
+        rightTwips = std::max(rightTwips, key.twips.right() + 1);
+    m_widthPx = std::max(kWidthPx, rightTwips / kTwipsPerKeyboardPixel + kBoardMarginPx);
+}
+
+QString OnScreenKeyboard::shown(const QString &letter, const KeyboardKey &key) const
+{
+    if (!(m_shift || m_caps) || !isLetter(key))
+        return letter;
+    return letter == key.caption ? key.capital : capitalOf(letter);
 }
 
 QString OnScreenKeyboard::captionOf(int index) const
 {
-    if (index < 0 || index >= kKeyCount)
+    if (index < 0 || index >= m_keys.size())
         return {};
-    const KeyboardKey &key = keys()[index];
+    const KeyboardKey &key = m_keys[index];
     if (isLetter(key))
-        return (m_shift || m_caps) ? key.caption.toUpper() : key.caption;
+        return shown(key.caption, key);
     if (m_shift && !key.shiftedCaption.isEmpty())
         return key.shiftedCaption;
     return key.caption;
@@ -85,6 +119,25 @@ KeyStroke OnScreenKeyboard::release(int index)
         stroke.text = captionOf(index);
     m_shift = false;
     return stroke;
+}
+
+QStringList OnScreenKeyboard::variantsOf(int index) const
+{
+    if (index < 0 || index >= m_keys.size())
+        return {};
+    QStringList variants;
+    for (const QString &variant : m_keys[index].variants)
+        variants << shown(variant, m_keys[index]);
+    return variants;
+}
+
+KeyStroke OnScreenKeyboard::releaseVariant(int index, int variant)
+{
+    const QStringList variants = variantsOf(index);
+    if (variant < 0 || variant >= variants.size())
+        return release(index);
+    m_shift = false;
+    return {KeyAction::Text, variants[variant]};
 }
 
 bool OnScreenKeyboard::isTap(QPoint dragStart, QPoint dragEnd)

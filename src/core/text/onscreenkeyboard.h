@@ -3,6 +3,7 @@
 // object receives the typing, the tap rule of the mini key, and the pull-down string's travel.
 
 #include "core/layout/pagemodel.h"
+#include "core/text/keyboardlayouts.h"
 
 #include <QRect>
 #include <QString>
@@ -16,6 +17,8 @@ struct KeyboardKey {
     int index = 0;
     QString caption;        // as drawn with Shift and Caps off
     QString shiftedCaption; // numerals only
+    QString capital;        // letters only: what Shift and Caps show
+    QStringList variants;   // letters with marks offered while the key is held, lower-case
     QRect twips;            // position inside the keyboard, in twips
 };
 
@@ -28,6 +31,9 @@ struct KeyStroke {
 
 class OnScreenKeyboard {
 public:
+    explicit OnScreenKeyboard(const KeyboardLayout &layout = keyboardLayoutFor(QLocale::c()));
+
+    // The narrowest keyboard; a language with longer rows widens it, the keys keep their size.
     static constexpr int kWidthPx = 527;
     static constexpr int kHeightPx = 252;
     static constexpr int kKeyCount = 41;
@@ -37,7 +43,11 @@ public:
     // A mini key dragged less than this (window pixels) was tapped.
     static constexpr int kTapThreshold = 7;
 
-    static const QVector<KeyboardKey> &keys();
+    // The keys of the layout, `keys()[i].index == i`. The English keys are numbered 0 to 40; a
+    // layout's letters take the numbers of the English keys in the same places, extra keys 41 on.
+    const QVector<KeyboardKey> &keys() const { return m_keys; }
+    QLocale::Language language() const { return m_language; }
+    int widthPx() const { return m_widthPx; }
 
     bool shift() const { return m_shift; }
     bool caps() const { return m_caps; }
@@ -50,9 +60,19 @@ public:
     // Releasing key `index`: what it types. Shift is one-shot and goes off afterwards.
     KeyStroke release(int index);
 
+    // The letters key `index` offers while held, in the case it shows now.
+    QStringList variantsOf(int index) const;
+    // Picking variant `variant` of the held key `index`: what it types; Shift goes off.
+    KeyStroke releaseVariant(int index, int variant);
+
     static bool isTap(QPoint dragStart, QPoint dragEnd);
 
 private:
+    QString shown(const QString &letter, const KeyboardKey &key) const;
+
+    QVector<KeyboardKey> m_keys;
+    QLocale::Language m_language;
+    int m_widthPx = kWidthPx;
     bool m_shift = false;
     bool m_caps = false;
 };

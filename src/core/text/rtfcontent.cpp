@@ -25,6 +25,8 @@ QTextBlockFormat blockFormatFor(const ParagraphProps &props)
         format.setAlignment(Qt::AlignJustify);
         break;
     }
+    if (props.rightToLeft)
+        format.setLayoutDirection(Qt::RightToLeft);
     int left = props.leftIndentTwips;
     int first = props.firstIndentTwips;
     if (props.bullet) {
@@ -54,6 +56,7 @@ ParagraphProps paragraphPropsOf(const QTextBlockFormat &format, bool inList)
     };
     props.leftIndentTwips = twips(format.leftMargin());
     props.firstIndentTwips = twips(format.textIndent());
+    props.rightToLeft = format.layoutDirection() == Qt::RightToLeft;
     props.bullet = inList;
     if (inList) {
         props.leftIndentTwips += kBulletHangTwips;

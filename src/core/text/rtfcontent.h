@@ -11,6 +11,10 @@
 //              (none: automatic colour), fontWeight() (DemiBold and above is bold),
 //              fontItalic(), fontUnderline(); the looks of an empty paragraph are its
 //              QTextBlock::charFormat()
+//   direction  QTextBlockFormat::layoutDirection() RightToLeft for "\rtlpar"; a paragraph written
+//              out is right to left when QTextBlock::textDirection() says so. Characters take
+//              their direction from the letters themselves, as the bidirectional rules say:
+//              "\rtlch" is written before right-to-left runs and read as no change to the text
 //   line break QChar::LineSeparator inside a block
 
 #include <QList>
@@ -37,6 +41,7 @@ struct ParagraphProps {
     bool bullet = false;
     int leftIndentTwips = 0;
     int firstIndentTwips = 0;
+    bool rightToLeft = false;
     bool operator==(const ParagraphProps &) const = default;
 };
 

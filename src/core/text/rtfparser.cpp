@@ -394,6 +394,12 @@ private:
         case Word::AlignJustify:
             m_paragraph.alignment = Alignment::Justify;
             break;
+        case Word::RightToLeftParagraph:
+            m_paragraph.rightToLeft = true;
+            break;
+        case Word::LeftToRightParagraph:
+            m_paragraph.rightToLeft = false;
+            break;
         case Word::LeftIndent:
             m_paragraph.leftIndentTwips =
                 clampedParameter(hasParameter, parameter, 0, -kMaxIndentTwips, kMaxIndentTwips);

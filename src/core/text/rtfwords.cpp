@@ -40,6 +40,8 @@ const WordInfo *lookupWord(std::string_view name)
             {"qr", {Word::AlignRight}},
             {"qc", {Word::AlignCentre}},
             {"qj", {Word::AlignJustify}},
+            {"rtlpar", {Word::RightToLeftParagraph}},
+            {"ltrpar", {Word::LeftToRightParagraph}},
             {"li", {Word::LeftIndent}},
             {"fi", {Word::FirstIndent}},
             {"ls", {Word::ListOverride}},

@@ -44,6 +44,8 @@ enum class Word : quint8 {
     AlignRight,
     AlignCentre,
     AlignJustify,
+    RightToLeftParagraph,
+    LeftToRightParagraph,
     LeftIndent,
     FirstIndent,
     ListOverride,

@@ -141,6 +141,7 @@ private:
     {
         const bool bullet = block.textList() != nullptr;
         rtf::ParagraphProps props = rtf::paragraphPropsOf(block.blockFormat(), bullet);
+        props.rightToLeft = block.textDirection() == Qt::RightToLeft;
         if (bullet)
             props.leftIndentTwips = std::max(props.leftIndentTwips, rtf::kBulletHangTwips);
         word("pard");
@@ -149,6 +150,8 @@ private:
             m_out += "{\\pntext\\f" + font + "\\'b7\\tab}{\\*\\pn\\pnlvlblt\\pnf" + font +
                      "\\pnindent0{\\pntxtb\\'b7}}";
         }
+        if (props.rightToLeft)
+            word("rtlpar");
         if (props.firstIndentTwips != 0)
             word("fi", props.firstIndentTwips);
         if (props.leftIndentTwips != 0)
@@ -170,7 +173,12 @@ private:
             switchLooks(looksOf(block.charFormat()));
         for (auto it = block.begin(); !it.atEnd(); ++it) {
             switchLooks(looksOf(it.fragment().charFormat()));
-            text(it.fragment().text());
+            const QString words = it.fragment().text();
+            if (words.isRightToLeft() != m_rightToLeftRun) {
+                m_rightToLeftRun = !m_rightToLeftRun;
+                word(m_rightToLeftRun ? "rtlch" : "ltrch");
+            }
+            text(words);
         }
         word("par");
         m_out += "\r\n";
@@ -252,6 +260,7 @@ private:
     Looks m_current;
     QByteArray m_out;
     bool m_needsDelimiter = false;
+    bool m_rightToLeftRun = false;
 };
 
 } // namespace

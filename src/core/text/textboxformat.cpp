@@ -43,7 +43,8 @@ Qt::Alignment qtAlignment(Alignment align)
     case Alignment::Left:
         break;
     }
-    return Qt::AlignLeft | Qt::AlignAbsolute;
+    // Left is where a paragraph starts: the right for a right-to-left one.
+    return Qt::AlignLeft;
 }
 
 QTextOption::WrapMode wrapModeFor(bool multiLine)

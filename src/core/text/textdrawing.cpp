@@ -92,7 +92,11 @@ QPointF shrinkAnchor(const QTextBlock &block, const QTextLine &line, const QPoin
                                     ? format.alignment()
                                     : block.document()->defaultTextOption().alignment();
     const QRectF text = line.naturalTextRect().translated(layoutOrigin);
-    if (align & Qt::AlignRight)
+    // A right-to-left paragraph starts at the right: its leading (left) alignment is the right.
+    const bool mirrored = !(align & Qt::AlignAbsolute) && block.textDirection() == Qt::RightToLeft;
+    if (mirrored && !(align & (Qt::AlignRight | Qt::AlignHCenter)))
+        return QPointF(text.right(), 0);
+    if ((align & Qt::AlignRight) && !mirrored)
         return QPointF(text.right(), 0);
     if (align & Qt::AlignHCenter)
         return QPointF(text.center().x(), 0);

@@ -10,6 +10,7 @@
 
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QStyle>
 #include <QKeyEvent>
 #include <QMimeData>
 
@@ -101,8 +102,10 @@ DocumentWindow::DocumentWindow(AppContext &context, const QString &objectName, Q
 
 PageFitInputs DocumentWindow::pageFitInputs() const
 {
-    return documentWindowFit(m_context.env.screen.widthPx, m_context.env.screen.heightPx,
-                             m_context.page.documentType);
+    PageFitInputs inputs = documentWindowFit(
+        m_context.env.screen.widthPx, m_context.env.screen.heightPx, m_context.page.documentType);
+    inputs.rightToLeft = layoutDirection() == Qt::RightToLeft;
+    return inputs;
 }
 
 void DocumentWindow::showPage()
@@ -381,9 +384,9 @@ void DocumentWindow::layoutChrome()
 {
     m_toolbar->setGeometry(0, 0, width(), kToolbarHeightPx);
     const ScreenMetrics &screen = m_context.env.screen;
-    m_paletteArea->setGeometry(0, kToolbarHeightPx,
-                               paletteColumnWidth(screen.widthPx, screen.heightPx),
-                               qMax(0, height() - kToolbarHeightPx));
+    const QRect palettes(0, kToolbarHeightPx, paletteColumnWidth(screen.widthPx, screen.heightPx),
+                         qMax(0, height() - kToolbarHeightPx));
+    m_paletteArea->setGeometry(QStyle::visualRect(layoutDirection(), rect(), palettes));
 }
 
 } // namespace quillora

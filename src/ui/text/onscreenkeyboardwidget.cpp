@@ -1,6 +1,8 @@
 #include "ui/text/onscreenkeyboardwidget.h"
 
 #include "platform/keysender.h"
+#include "ui/text/keyboardkeyface.h"
+#include "ui/text/keyvariantspopup.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -10,10 +12,8 @@ namespace quillora {
 namespace {
 
 constexpr int kTwipsPerPixel = 15;
-const QColor kKeyFace(0x7b, 0x3f, 0xe4);
-const QColor kKeyFaceDown(0x5a, 0x23, 0xb8);
-const QColor kKeyEdge(0x2b, 0x2d, 0x42);
-const QColor kBoard(0xf3, 0xe8, 0xff);
+// How long a key is held before its letters with marks pop up.
+constexpr int kHoldMs = 450;
 
 QRect pixels(const QRect &twips)
 {
@@ -33,16 +33,6 @@ QString spokenName(int index, const QString &caption)
     default:
         return caption;
     }
-}
-
-void drawKeyFace(QPainter &p, const QRectF &r, bool down)
-{
-    p.setPen(QPen(kKeyEdge, 2));
-    p.setBrush(down ? kKeyFaceDown : kKeyFace);
-    p.drawRoundedRect(r.adjusted(1, 1, -1, -1), 7, 7);
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(255, 255, 255, 60));
-    p.drawRoundedRect(QRectF(r.left() + 5, r.top() + 4, r.width() - 10, r.height() / 3), 4, 4);
 }
 
 void drawArrow(QPainter &p, const QRectF &r, bool enter)
@@ -90,12 +80,7 @@ protected:
         QPainter p(this);
         p.setRenderHint(QPainter::Antialiasing);
         drawKeyFace(p, rect(), isChecked() || isDown());
-        p.setPen(Qt::white);
-        QFont f(QStringLiteral("Arial"));
-        f.setPixelSize(13);
-        f.setBold(true);
-        p.setFont(f);
-        p.drawText(rect(), Qt::AlignCenter, text());
+        drawKeyCaption(p, rect(), text(), 13);
     }
 };
 
@@ -129,12 +114,27 @@ void KeyboardKeyButton::paintEvent(QPaintEvent *)
         drawArrow(p, r, m_index == OnScreenKeyboard::kEnterKey);
         return;
     }
-    QFont f(QStringLiteral("Arial"));
-    f.setPixelSize(22);
-    f.setBold(true);
-    p.setFont(f);
-    p.setPen(Qt::white);
-    p.drawText(r, Qt::AlignCenter, text());
+    drawKeyCaption(p, r, text(), 22);
+}
+
+void KeyboardKeyButton::mouseMoveEvent(QMouseEvent *event)
+{
+    if (m_holding)
+        emit slid(event->globalPosition().toPoint());
+    else
+        QAbstractButton::mouseMoveEvent(event);
+}
+
+void KeyboardKeyButton::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (!m_holding) {
+        QAbstractButton::mouseReleaseEvent(event);
+        return;
+    }
+    // The key's own letter is not typed once its variants are open.
+    m_holding = false;
+    setDown(false);
+    emit liftedWhileHeld(event->globalPosition().toPoint());
 }
 
 OnScreenKeyboardWidget::OnScreenKeyboardWidget(KeySender &sender, QWidget *parent)
@@ -142,16 +142,13 @@ OnScreenKeyboardWidget::OnScreenKeyboardWidget(KeySender &sender, QWidget *paren
 {
     setObjectName(QStringLiteral("IWBkeyboard"));
     setAccessibleName(QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "On screen keyboard")));
-    setFixedSize(OnScreenKeyboard::kWidthPx, OnScreenKeyboard::kHeightPx);
-    m_keys.resize(OnScreenKeyboard::kKeyCount);
-    for (const KeyboardKey &key : OnScreenKeyboard::keys()) {
-        auto *button = new KeyboardKeyButton(key.index, this);
-        button->setGeometry(pixels(key.twips));
-        connect(button, &QAbstractButton::released, this, [this, i = key.index] { typeKey(i); });
-        m_keys[key.index] = button;
-    }
-    auto *shift = new ToggleKey(QStringLiteral("ShiftCheck"),
-                                QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Shift")), this);
+    m_holdTimer.setSingleShot(true);
+    m_holdTimer.setInterval(kHoldMs);
+    connect(&m_holdTimer, &QTimer::timeout, this, &OnScreenKeyboardWidget::openVariants);
+    m_variants = new KeyVariantsPopup(parent ? parent : this);
+    connect(m_variants, &KeyVariantsPopup::picked, this,
+            [this](int variant) { typeVariant(m_variantsKey, variant); });
+    auto *shift = new ToggleKey(QStringLiteral("ShiftCheck"), QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Shift")), this);
     shift->setGeometry(8, 156, 76, 41);
     connect(shift, &QAbstractButton::toggled, this, &OnScreenKeyboardWidget::setShift);
     m_shiftCheck = shift;
@@ -165,9 +162,95 @@ OnScreenKeyboardWidget::OnScreenKeyboardWidget(KeySender &sender, QWidget *paren
                       QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Close keyboard")), this);
     close->setCheckable(false);
     close->setText(QStringLiteral("X"));
-    close->setGeometry(width() - 44, 200, 36, 37);
+    close->resize(36, 37);
     connect(close, &QAbstractButton::clicked, this, &OnScreenKeyboardWidget::closeRequested);
+    m_closeButton = close;
+    applyLayout(keyboardLayoutFor(QLocale()));
+}
+
+void OnScreenKeyboardWidget::applyLayout(const KeyboardLayout &layout)
+{
+    closeVariants();
+    const bool placed = !m_keys.isEmpty();
+    qDeleteAll(m_keys);
+    m_keys.clear();
+    const bool shift = m_keyboard.shift();
+    const bool caps = m_keyboard.caps();
+    m_keyboard = OnScreenKeyboard(layout);
+    m_keyboard.setShift(shift);
+    m_keyboard.setCaps(caps);
+    for (const KeyboardKey &key : m_keyboard.keys()) {
+        auto *button = new KeyboardKeyButton(key.index, this);
+        button->setGeometry(pixels(key.twips));
+        button->show();
+        connect(button, &QAbstractButton::pressed, this, [this, i = key.index] { keyPressed(i); });
+        connect(button, &QAbstractButton::released, this, [this, i = key.index] { typeKey(i); });
+        connect(button, &KeyboardKeyButton::slid, m_variants, &KeyVariantsPopup::highlightAt);
+        connect(button, &KeyboardKeyButton::liftedWhileHeld, this, [this](QPoint at) {
+            const int variant = m_variants->variantAt(at);
+            if (variant >= 0)
+                typeVariant(m_variantsKey, variant);
+        });
+        m_keys << button;
+    }
+    // A wider language keeps its right edge where the keyboard stood.
+    const int oldWidth = width();
+    setFixedSize(m_keyboard.widthPx(), OnScreenKeyboard::kHeightPx);
+    if (placed && layoutDirection() == Qt::LeftToRight)
+        move(x() + oldWidth - width(), y());
+    m_closeButton->move(width() - 44, 200);
     refreshCaptions();
+}
+
+void OnScreenKeyboardWidget::showEvent(QShowEvent *)
+{
+    // The child's language may have changed since the keyboard was made.
+    const KeyboardLayout &layout = keyboardLayoutFor(QLocale());
+    if (layout.language != m_keyboard.language())
+        applyLayout(layout);
+}
+
+void OnScreenKeyboardWidget::hideEvent(QHideEvent *)
+{
+    closeVariants();
+}
+
+void OnScreenKeyboardWidget::keyPressed(int index)
+{
+    closeVariants();
+    m_heldKey = index;
+    if (!m_keyboard.variantsOf(index).isEmpty())
+        m_holdTimer.start();
+}
+
+void OnScreenKeyboardWidget::openVariants()
+{
+    KeyboardKeyButton *key = keyButton(m_heldKey);
+    if (!key || !key->isDown())
+        return;
+    m_variantsKey = m_heldKey;
+    key->setHolding(true);
+    const QRect keyRect(key->mapTo(m_variants->parentWidget(), QPoint(0, 0)), key->size());
+    m_variants->open(m_keyboard.variantsOf(m_variantsKey), keyRect);
+}
+
+void OnScreenKeyboardWidget::closeVariants()
+{
+    m_holdTimer.stop();
+    m_variants->hide();
+    if (KeyboardKeyButton *key = keyButton(m_variantsKey))
+        key->setHolding(false);
+    m_variantsKey = -1;
+}
+
+void OnScreenKeyboardWidget::typeVariant(int index, int variant)
+{
+    closeVariants();
+    emit keyAboutToBeTyped();
+    const bool wasShifted = m_keyboard.shift();
+    m_sender.send(m_keyboard.releaseVariant(index, variant));
+    if (wasShifted)
+        setShift(false);
 }
 
 void OnScreenKeyboardWidget::setShift(bool on)
@@ -188,6 +271,7 @@ void OnScreenKeyboardWidget::setCaps(bool on)
 
 void OnScreenKeyboardWidget::typeKey(int index)
 {
+    m_holdTimer.stop();
     emit keyAboutToBeTyped();
     const bool wasShifted = m_keyboard.shift();
     m_sender.send(m_keyboard.release(index));
@@ -205,13 +289,12 @@ void OnScreenKeyboardWidget::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(kKeyEdge, 3));
-    p.setBrush(kBoard);
-    p.drawRoundedRect(QRectF(rect()).adjusted(1.5, 1.5, -1.5, -1.5), 14, 14);
+    drawKeyboardBoard(p, rect(), 14);
 }
 
 void OnScreenKeyboardWidget::mousePressEvent(QMouseEvent *event)
 {
+    closeVariants();
     m_dragStart = event->position().toPoint();
 }
 
@@ -234,11 +317,9 @@ void MiniKeyWidget::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(kKeyEdge, 3));
-    p.setBrush(kBoard);
-    p.drawRoundedRect(QRectF(rect()).adjusted(1.5, 1.5, -1.5, -1.5), 9, 9);
+    drawKeyboardBoard(p, rect(), 9);
     p.setPen(Qt::NoPen);
-    p.setBrush(kKeyFace);
+    p.setBrush(kKeyboardKeyFace);
     for (int row = 0; row < 3; ++row) {
         for (int col = 0; col < (row == 2 ? 1 : 5); ++col) {
             const QRectF key =

@@ -6,11 +6,13 @@
 #include "core/text/onscreenkeyboard.h"
 
 #include <QAbstractButton>
+#include <QTimer>
 #include <QWidget>
 
 namespace quillora {
 
 class KeySender;
+class KeyVariantsPopup;
 
 class KeyboardKeyButton : public QAbstractButton {
     Q_OBJECT
@@ -18,12 +20,21 @@ public:
     KeyboardKeyButton(int index, QWidget *parent);
     int index() const { return m_index; }
     void setCaption(const QString &caption);
+    // While its variants are open the held key reports the finger instead of typing itself.
+    void setHolding(bool holding) { m_holding = holding; }
+
+signals:
+    void slid(QPoint globalPoint);
+    void liftedWhileHeld(QPoint globalPoint);
 
 protected:
     void paintEvent(QPaintEvent *) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
     int m_index;
+    bool m_holding = false;
 };
 
 class OnScreenKeyboardWidget : public QWidget {
@@ -33,6 +44,7 @@ public:
 
     const OnScreenKeyboard &keyboard() const { return m_keyboard; }
     KeyboardKeyButton *keyButton(int index) const { return m_keys.value(index); }
+    KeyVariantsPopup *variantsPopup() const { return m_variants; }
 
     void setShift(bool on);
     void setCaps(bool on);
@@ -44,11 +56,18 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent *) override;
+    void showEvent(QShowEvent *) override;
+    void hideEvent(QHideEvent *) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
 
 private:
+    void applyLayout(const KeyboardLayout &layout);
+    void keyPressed(int index);
+    void openVariants();
+    void closeVariants();
     void typeKey(int index);
+    void typeVariant(int index, int variant);
     void refreshCaptions();
 
     KeySender &m_sender;
@@ -56,6 +75,11 @@ private:
     QVector<KeyboardKeyButton *> m_keys;
     QAbstractButton *m_shiftCheck = nullptr;
     QAbstractButton *m_capsCheck = nullptr;
+    QAbstractButton *m_closeButton = nullptr;
+    KeyVariantsPopup *m_variants = nullptr;
+    QTimer m_holdTimer;
+    int m_heldKey = -1;
+    int m_variantsKey = -1; // the key whose variants are open
     QPoint m_dragStart;
 };
 

@@ -4,6 +4,7 @@
 #include "ui/kit/looks.h"
 
 #include <QMouseEvent>
+#include <QStyle>
 #include <QPainter>
 
 namespace quillora {
@@ -71,8 +72,15 @@ void PullString::place(int screenHeightPx, int topPx)
     m_screenHeight = screenHeightPx;
     const int centreX = m_window.width() - m_rightInset;
     const int length = std::max(int(0.66 * screenHeightPx) - kHandleSizePx, 0);
-    m_string->setGeometry(centreX - kStringWidthPx / 2, topPx, kStringWidthPx, length);
-    m_handle->move(centreX - kHandleSizePx / 2, topPx + length);
+    // A right-to-left window hangs the string at its left edge.
+    const auto mirrored = [this](const QRect &r) {
+        return QStyle::visualRect(m_window.layoutDirection(), m_window.rect(), r);
+    };
+    m_string->setGeometry(
+        mirrored(QRect(centreX - kStringWidthPx / 2, topPx, kStringWidthPx, length)));
+    m_handle->move(
+        mirrored(QRect(QPoint(centreX - kHandleSizePx / 2, topPx + length), m_handle->size()))
+            .topLeft());
 }
 
 bool PullString::eventFilter(QObject *watched, QEvent *event)

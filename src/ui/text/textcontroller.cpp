@@ -21,6 +21,7 @@
 #include <QApplication>
 #include <QEvent>
 #include <QLoggingCategory>
+#include <QStyle>
 #include <QTextCursor>
 
 namespace quillora {
@@ -415,13 +416,16 @@ void TextController::giveKeyboardATarget()
 
 void TextController::placeKeyboard()
 {
+    // Bottom right, clear of the pull-down string; a right-to-left window holds them bottom left.
     const QRect area = m_window.rect();
-    m_keyboard->move(area.right() - m_keyboard->width() - kKeyboardMarginPx -
-                         PullString::kRightInsetPx - PullString::kHandleSizePx / 2,
-                     area.bottom() - m_keyboard->height() - kKeyboardMarginPx);
-    m_miniKey->move(area.right() - m_miniKey->width() - kKeyboardMarginPx -
-                        PullString::kRightInsetPx - PullString::kHandleSizePx / 2,
-                    area.bottom() - m_miniKey->height() - kKeyboardMarginPx);
+    const int inset = kKeyboardMarginPx + PullString::kRightInsetPx + PullString::kHandleSizePx / 2;
+    for (QWidget *widget :
+         {static_cast<QWidget *>(m_keyboard), static_cast<QWidget *>(m_miniKey)}) {
+        const QRect place(area.right() - widget->width() - inset,
+                          area.bottom() - widget->height() - kKeyboardMarginPx, widget->width(),
+                          widget->height());
+        widget->move(QStyle::visualRect(m_window.layoutDirection(), area, place).topLeft());
+    }
 }
 
 bool TextController::eventFilter(QObject *watched, QEvent *event)

@@ -42,6 +42,12 @@ private slots:
         QFETCH(double, scale);
         QCOMPARE(fit.scale, float(scale));
         QTEST(fit.pageRect, "pageRect");
+        // A right-to-left window holds the palettes on its right: the page mirrors.
+        PageFitInputs mirrored = in;
+        mirrored.rightToLeft = true;
+        const QRect flipped = fitPage(mirrored, pageMm.width(), pageMm.height()).pageRect;
+        QCOMPARE(flipped.size(), fit.pageRect.size());
+        QCOMPARE(flipped.right(), screen.width() - 1 - fit.pageRect.left());
     }
 
     void degenerateSizesStayFinite_data()

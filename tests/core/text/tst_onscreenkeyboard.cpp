@@ -7,18 +7,119 @@ using namespace quillora;
 class TestOnScreenKeyboard : public QObject {
     Q_OBJECT
 private slots:
+    void keysSitInsideTheKeyboardWithoutOverlapping_data()
+    {
+        QTest::addColumn<QLocale::Language>("language");
+        for (const QLocale::Language language : keyboardLanguages())
+            QTest::newRow(qPrintable(QLocale::languageToString(language))) << language;
+    }
     void keysSitInsideTheKeyboardWithoutOverlapping()
     {
-        const auto &keys = OnScreenKeyboard::keys();
-        QCOMPARE(keys.size(), OnScreenKeyboard::kKeyCount);
-        const QRect board(0, 0, OnScreenKeyboard::kWidthPx * 15, OnScreenKeyboard::kHeightPx * 15);
+        QFETCH(QLocale::Language, language);
+        const OnScreenKeyboard keyboard(keyboardLayoutFor(QLocale(language)));
+        QCOMPARE(keyboard.language(), language);
+        const auto &keys = keyboard.keys();
+        QVERIFY(keys.size() >= OnScreenKeyboard::kKeyCount);
+        const QRect board(0, 0, keyboard.widthPx() * 15, OnScreenKeyboard::kHeightPx * 15);
         for (int i = 0; i < keys.size(); ++i) {
             QCOMPARE(keys[i].index, i);
             QVERIFY2(board.contains(keys[i].twips), qPrintable(QString::number(i)));
+            if (i != OnScreenKeyboard::kBackspaceKey && i != OnScreenKeyboard::kEnterKey)
+                QVERIFY2(keys[i].twips.width() >= 525, "keys stay as large as the English ones");
             for (int j = i + 1; j < keys.size(); ++j)
                 QVERIFY2(!keys[i].twips.intersects(keys[j].twips),
                          qPrintable(QStringLiteral("%1 overlaps %2").arg(i).arg(j)));
         }
+        if (language == QLocale::English) {
+            QCOMPARE(keyboard.widthPx(), OnScreenKeyboard::kWidthPx);
+            QCOMPARE(keys[22].caption, "m");
+            QCOMPARE(keys[22].twips, QRect(5280, 2340, 615, 615));
+            QCOMPARE(keys[OnScreenKeyboard::kEnterKey].twips, QRect(6900, 1680, 855, 615));
+        }
+    }
+
+    // Every letter of the language is a key or a variant of one, and Shift and Caps give each
+    // letter key its capital, one letter for one.
+    void layoutsTypeTheirLetters_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("letters");
+        QTest::newRow("English") << "en_GB"
+                                 << "abcdefghijklmnopqrstuvwxyz";
+        QTest::newRow("French") << "fr_FR"
+                                << "azertyqsdfghjklmwxcvbn\u00e9\u00e8\u00e0\u00e7\u00f9\u00ea"
+                                   "\u00e2\u00ee\u00f4\u00fb\u0153";
+        QTest::newRow("German") << "de_DE"
+                                << "qwertzuiopasdfghjklyxcvbnm\u00fc\u00f6\u00e4\u00df";
+        QTest::newRow("Spanish") << "es_ES"
+                                 << "\u00f1\u00e1\u00e9\u00ed\u00f3\u00fa\u00fc\u00bf\u00a1";
+        QTest::newRow("Italian") << "it_IT"
+                                 << "\u00e0\u00e8\u00e9\u00ec\u00f2\u00f9";
+        QTest::newRow("Portuguese")
+            << "pt_BR"
+            << "\u00e7\u00e1\u00e0\u00e2\u00e3\u00e9\u00ea\u00ed\u00f3\u00f4\u00f5\u00fa";
+        QTest::newRow("Dutch") << "nl_NL"
+                               << "\u00e9\u00eb\u00ef\u00f6\u00fc\u00e1";
+        QTest::newRow("Polish") << "pl_PL"
+                                << "\u0105\u0107\u0119\u0142\u0144\u00f3\u015b\u017a\u017c";
+        QTest::newRow("Swedish") << "sv_SE"
+                                 << "\u00e5\u00e4\u00f6";
+        QTest::newRow("Ukrainian")
+            << "uk_UA"
+            << "\u0439\u0446\u0443\u043a\u0435\u043d\u0433\u0448\u0449\u0437\u0445\u0457\u0444"
+               "\u0456\u0432\u0430\u043f\u0440\u043e\u043b\u0434\u0436\u0454\u044f\u0447\u0441"
+               "\u043c\u0438\u0442\u044c\u0431\u044e\u0491'";
+        QTest::newRow("Arabic")
+            << "ar_EG"
+            << "\u0627\u0628\u062a\u062b\u062c\u062d\u062e\u062f\u0630\u0631\u0632\u0633\u0634"
+               "\u0635\u0636\u0637\u0638\u0639\u063a\u0641\u0642\u0643\u0644\u0645\u0646\u0647"
+               "\u0648\u064a\u0621\u0623\u0625\u0622\u0629\u0649\u060c\u061f";
+        QTest::newRow("unknown language is English") << "ja_JP"
+                                                     << "qwertyuiop";
+    }
+    void layoutsTypeTheirLetters()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QString, letters);
+        OnScreenKeyboard keyboard(keyboardLayoutFor(QLocale(locale)));
+        QString typeable;
+        for (const KeyboardKey &key : keyboard.keys())
+            typeable += key.caption + key.variants.join(QString());
+        for (const QChar letter : letters)
+            QVERIFY2(typeable.contains(letter),
+                     qPrintable(QStringLiteral("%1 missing").arg(letter)));
+        keyboard.setCaps(true);
+        for (const KeyboardKey &key : keyboard.keys()) {
+            const QString capital = keyboard.captionOf(key.index);
+            if (key.caption.size() != 1 || !key.caption[0].isLetter())
+                continue;
+            QCOMPARE(capital.size(), 1);
+            QVERIFY2(!key.caption[0].isLower() || capital[0].isUpper(), qPrintable(capital));
+            for (const QString &variant : keyboard.variantsOf(key.index))
+                QVERIFY2(!variant[0].isLower(), qPrintable(variant));
+        }
+    }
+
+    void heldKeyTypesTheChosenVariant()
+    {
+        OnScreenKeyboard keyboard(keyboardLayoutFor(QLocale(QLocale::French)));
+        const int e = 12;
+        QCOMPARE(keyboard.captionOf(e), "e");
+        QVERIFY(keyboard.variantsOf(e).contains(QStringLiteral("\u00e8")));
+        keyboard.setShift(true);
+        QCOMPARE(keyboard.variantsOf(e).first(), QStringLiteral("\u00c9"));
+        QCOMPARE(keyboard.releaseVariant(e, 0).text, QStringLiteral("\u00c9"));
+        QVERIFY2(!keyboard.shift(), "shift is one-shot for variants too");
+        QCOMPARE(keyboard.releaseVariant(e, 1).text, QStringLiteral("\u00e8"));
+        QVERIFY(keyboard.variantsOf(OnScreenKeyboard::kSpaceKey).isEmpty());
+
+        OnScreenKeyboard german(keyboardLayoutFor(QLocale(QLocale::German)));
+        const auto &keys = german.keys();
+        const auto sharpS = std::find_if(keys.begin(), keys.end(), [](const KeyboardKey &key) {
+            return key.caption == QStringLiteral("\u00df");
+        });
+        german.setShift(true);
+        QCOMPARE(german.release(sharpS->index).text, QStringLiteral("\u1e9e"));
     }
 
     void typing_data()

@@ -209,6 +209,26 @@ private slots:
         QVERIFY2(rtf.contains("\\fs24" + written), rtf.constData());
     }
 
+    // An Arabic paragraph stays right to left through a file, its words exactly as typed; a Latin
+    // paragraph beside it stays left to right.
+    void directionSurvivesTheFile()
+    {
+        const QString arabic = QStringLiteral("\u0645\u0631\u062d\u0628\u0627 Sami 12");
+        QTextDocument doc;
+        QTextCursor cursor(&doc);
+        cursor.insertText(arabic, looks("Sans", 12));
+        cursor.insertBlock();
+        cursor.insertText(QStringLiteral("Hello"));
+        const QByteArray rtf = writeRtf(doc);
+        QCOMPARE(rtf.count("\\rtlpar"), 1);
+        QVERIFY2(rtf.contains("\\rtlch\\u1605?") && rtf.contains("\\ltrch Hello"), rtf.constData());
+        QTextDocument back;
+        QVERIFY(readRtf(rtf, back));
+        QCOMPARE(back.toPlainText(), arabic + QChar(u'\n') + QStringLiteral("Hello"));
+        QCOMPARE(back.firstBlock().blockFormat().layoutDirection(), Qt::RightToLeft);
+        QCOMPARE(back.lastBlock().textDirection(), Qt::LeftToRight);
+    }
+
     void headerAndBulletsInWordProcessorDialect()
     {
         QTextDocument doc;

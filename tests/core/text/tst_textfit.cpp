@@ -79,6 +79,12 @@ private slots:
             << sentence.repeated(200) << 20.0 << QSize(100, 50) << true << true;
         QTest::newRow("unicode name") << QStringLiteral("Дмитрий Ωμέγα Zoë 🎈 ").repeated(4) << 36.0
                                       << QSize(250, 120) << true << false;
+        const QString arabic = QStringLiteral(
+            "\u0642\u0637\u062a\u064a \u0627\u0644\u0635\u063a\u064a\u0631\u0629 Mimi ");
+        test::addRow("Arabic single-line by width", arabic.repeated(2), 36.0, QSize(200, 80), false,
+                     false);
+        test::addRow("Arabic multi-line by height", arabic.repeated(6), 40.0, QSize(240, 120), true,
+                     false);
     }
 
     void shrinkToFit()

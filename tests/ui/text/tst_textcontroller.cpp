@@ -7,6 +7,7 @@
 #include "ui/document/documenttoolbar.h"
 #include "ui/kit/picturebutton.h"
 #include "ui/text/fontdialog.h"
+#include "ui/text/keyvariantspopup.h"
 #include "ui/text/onscreenkeyboardwidget.h"
 #include "ui/text/pullstring.h"
 
@@ -14,6 +15,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMimeData>
+#include <QScopeGuard>
 #include <QSignalSpy>
 
 using namespace quillora;
@@ -249,6 +251,45 @@ private slots:
         QCOMPARE(f.context.page.current, CurrentObject{});
         QCOMPARE(f.window->focusWidget(), f.window.get());
         QCOMPARE(f.context.page.changeCount, 0);
+    }
+
+    // The keyboard takes the language's layout when shown; holding a key opens its letters with
+    // marks, and sliding onto one types it. A right-to-left window holds the keyboard on its left.
+    void heldKeyTypesItsVariant()
+    {
+        const QLocale before;
+        QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
+        QGuiApplication::setLayoutDirection(Qt::RightToLeft);
+        const auto restore = qScopeGuard([&before] {
+            QLocale::setDefault(before);
+            QGuiApplication::setLayoutDirection(Qt::LeftToRight);
+        });
+        WindowFixture f(DocumentKind::Simple, 1, 0);
+        f.show();
+        f.context.settings.onScreenKeyboard = true;
+        f.text()->applySettings();
+        OnScreenKeyboardWidget *keyboard = f.text()->keyboard();
+        QCOMPARE(keyboard->keyButton(11)->text(), "a");
+        const auto *close = keyboard->findChild<QWidget *>(QStringLiteral("closeBut"));
+        QVERIFY(keyboard->rect().contains(close->geometry()));
+        QVERIFY2(
+            keyboard->x() < f.window->width() - keyboard->geometry().right(),
+            qPrintable(
+                QStringLiteral("keyboard at %1 of %2").arg(keyboard->x()).arg(f.window->width())));
+        const QRect page = f.window->pageView()->geometry();
+        QVERIFY2(page.left() < f.window->width() - page.right(), "the palettes stand on the right");
+
+        KeyboardKeyButton *e = keyboard->keyButton(12);
+        sendMouse(e, QEvent::MouseButtonPress, e->mapToGlobal(e->rect().center()));
+        QTRY_VERIFY(keyboard->variantsPopup()->isVisible());
+        const QPoint grave = keyboard->variantsPopup()->mapToGlobal(
+            QPoint(KeyVariantsPopup::kKeySizePx * 3 / 2 + 12, KeyVariantsPopup::kKeySizePx / 2));
+        QCOMPARE(keyboard->variantsPopup()->variantAt(grave), 1);
+        sendMouse(e, QEvent::MouseMove, grave);
+        sendMouse(e, QEvent::MouseButtonRelease, grave);
+        QVERIFY(!keyboard->variantsPopup()->isVisible());
+        keyboard->keyButton(11)->click();
+        QCOMPARE(f.textBox(0)->toPlainText(), QStringLiteral("\u00e8a"));
     }
 
     // The pull rule itself is the keyboard's; here, that the window follows the string and the
