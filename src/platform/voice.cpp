@@ -4,6 +4,7 @@
 #include <QLoggingCategory>
 #include <QMediaDevices>
 #include <QTextToSpeech>
+#include <QTimer>
 #include <QVoice>
 
 #include <algorithm>
@@ -13,6 +14,12 @@ namespace quillora {
 Q_LOGGING_CATEGORY(lcVoice, "quillora.platform.voice")
 
 namespace {
+
+// An engine that has not said its warm-up pause by then gets the child's texts all the same.
+constexpr int kWarmUpLimitMs = 3000;
+// An engine's audio stream holds about two seconds: a longer phrase, made faster than it plays,
+// overflows it and the engine gives up. Four words said slowly fit.
+constexpr int kPhraseWords = 4;
 
 // The engine a school asked for first, then the offline ones in the order a package installs them.
 QStringList enginesToTry(const QString &chosen)
@@ -87,17 +94,39 @@ bool SystemVoice::start(const QString &engineName, const VoiceChoice &choice)
     });
     engine->setVoice(named != voices.end() ? *named : voices.first());
     engine->setRate(std::clamp(choice.ratePercent, -100, 100) / 100.0);
-    connect(engine.get(), &QTextToSpeech::stateChanged, this,
-            [this](QTextToSpeech::State state) { setSpeaking(state == QTextToSpeech::Speaking); });
+    connect(engine.get(), &QTextToSpeech::stateChanged, this, &SystemVoice::engineStateChanged);
     connect(engine.get(), &QTextToSpeech::errorOccurred, this,
             [this](QTextToSpeech::ErrorReason, const QString &message) {
                 qCWarning(lcVoice) << "The voice stopped:" << message;
+                m_warmingUp = false;
                 setSpeaking(false);
             });
     qCInfo(lcVoice) << "Reading aloud with" << engineName << engine->voice().name();
     m_engine = engine.release();
     m_whyNot.clear();
+    warmUp();
     return true;
+}
+
+void SystemVoice::warmUp()
+{
+    // The first text an engine says opens its audio stream, which can take a second or two: a
+    // pause, said while the program starts, leaves the stream open for the child's first press.
+    // A text given meanwhile waits for it, as the end of a text stopped half way would be taken
+    // for the end of the new one.
+    m_warmingUp = true;
+    m_engine->say(QStringLiteral(","));
+    QTimer::singleShot(kWarmUpLimitMs, this, &SystemVoice::endWarmUp);
+}
+
+void SystemVoice::endWarmUp()
+{
+    if (!m_warmingUp)
+        return;
+    m_warmingUp = false;
+    m_phraseStarted = false;
+    if (m_speaking)
+        sayNextPhrase();
 }
 
 void SystemVoice::say(const QString &text)
@@ -105,9 +134,12 @@ void SystemVoice::say(const QString &text)
     if (!m_engine || text.trimmed().isEmpty())
         return;
     m_text = text;
-    m_phrases = phrasesOf(text);
+    m_phrases = phrasesOf(text, kPhraseWords, kPhraseWords);
     m_nextPhrase = 0;
-    sayNextPhrase();
+    if (m_warmingUp)
+        setSpeaking(true);
+    else
+        sayNextPhrase();
 }
 
 void SystemVoice::sayNextPhrase()
@@ -131,10 +163,17 @@ void SystemVoice::engineStateChanged(int state)
     // The end of a phrase brings the next; the end of one the engine was told to leave does not.
     if (state == QTextToSpeech::Speaking) {
         m_phraseStarted = true;
-    } else if (m_phraseStarted && m_speaking) {
-        m_phraseStarted = false;
-        sayNextPhrase();
+        return;
     }
+    if (!m_phraseStarted)
+        return;
+    if (m_warmingUp) {
+        endWarmUp();
+        return;
+    }
+    m_phraseStarted = false;
+    if (m_speaking)
+        sayNextPhrase();
 }
 
 void SystemVoice::stop()

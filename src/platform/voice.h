@@ -62,6 +62,8 @@ public:
 
 private:
     bool start(const QString &engineName, const VoiceChoice &choice);
+    void warmUp();
+    void endWarmUp();
     void engineStateChanged(int state);
     void sayNextPhrase();
     void setSpeaking(bool speaking);
@@ -73,6 +75,7 @@ private:
     QVector<Phrase> m_phrases;
     int m_nextPhrase = 0;
     bool m_phraseStarted = false; // the engine began the phrase it was given last
+    bool m_warmingUp = false;     // the engine says a pause that opens its audio
 };
 
 } // namespace quillora

@@ -45,4 +45,10 @@ void unsharePictureLater(QObject *context, PageModel &page, int index)
     watcher->setFuture(copied);
 }
 
+void unsharePicturesLater(QObject *context, PageModel &page)
+{
+    for (int index = 0; index < page.pictureBoxes.size(); ++index)
+        unsharePictureLater(context, page, index);
+}
+
 } // namespace quillora

@@ -14,5 +14,8 @@ struct PageModel;
 // `context`'s thread the page takes the copy, unless the picture has been written to (or
 // replaced) meanwhile. The page must outlive `context`.
 void unsharePictureLater(QObject *context, PageModel &page, int index);
+// The same for every picture of the page, as a copy of the whole page (the autosave's) shares
+// them all while it is written.
+void unsharePicturesLater(QObject *context, PageModel &page);
 
 } // namespace quillora

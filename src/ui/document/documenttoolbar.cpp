@@ -128,6 +128,7 @@ void DocumentToolbar::retranslate(const AppContext &context)
 {
     for (const ButtonDesign &design : kButtons)
         button(design.action)->setCaption(context.tr(QString::fromLatin1(design.caption)));
+    emit retranslated();
 }
 
 void DocumentToolbar::relayout()

@@ -44,7 +44,9 @@ public:
     PictureButton *button(ToolbarAction action) const;
     void setButtonShown(ToolbarAction action, bool shown);
     bool isButtonShown(ToolbarAction action) const;
-    // Captions again through the translation table (after a language change).
+    // Captions again through the translation table (after a language change); a button whose
+    // caption tells its state (the read aloud button's "Stop") is captioned again by its owner
+    // on `retranslated`.
     void retranslate(const AppContext &context);
 
     // The logo (`logoImg`) in the free space between the button groups: its badge alone on a
@@ -54,6 +56,7 @@ public:
 signals:
     void triggered(quillora::ToolbarAction action);
     void logoDoubleClicked();
+    void retranslated();
 
 protected:
     void paintEvent(QPaintEvent *event) override;

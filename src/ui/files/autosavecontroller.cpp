@@ -3,6 +3,7 @@
 #include "core/files/backgroundfiles.h"
 #include "core/files/fileproblems.h"
 #include "core/layout/pagefit.h"
+#include "core/undo/pictureunshare.h"
 #include "ui/document/documentwindow.h"
 #include "ui/files/filecontroller.h"
 #include "ui/files/pagecontent.h"
@@ -110,6 +111,8 @@ void AutosaveController::write()
     saveInBackground(
         m_files.worker(), job, std::move(snapshot), options, this,
         [this](const WorkFileJobResult &result) { writeEndedWith(result.done, result.error); });
+    // The copy being written shares every picture: the child's next stroke must not copy one.
+    unsharePicturesLater(this, m_context.page);
 }
 
 void AutosaveController::writeEndedWith(bool written, const QString &error)

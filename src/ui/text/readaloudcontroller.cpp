@@ -29,6 +29,8 @@ ReadAloudController::ReadAloudController(AppContext &context, DocumentWindow &wi
     : QObject(&window), m_context(context), m_window(window), m_voice(voice)
 {
     connect(&window, &DocumentWindow::readAloudRequested, this, &ReadAloudController::readOrStop);
+    connect(window.toolbar(), &DocumentToolbar::retranslated, this,
+            &ReadAloudController::showButton);
     if (m_voice) {
         connect(m_voice, &Voice::speakingChanged, this, &ReadAloudController::speakingChanged);
         connect(m_voice, &Voice::wordReached, this, &ReadAloudController::markWords);

@@ -46,6 +46,11 @@ void TestAutosave::writesTheWorkAndASaveRemovesIt()
     QVERIFY(readRtf("{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\f0\\fs40 We went to the seaside}",
                     *window.pageView()->richTextBox(0)->document()));
     context.page.changeCount = 3;
+    QImage &painting = context.page.pictureBoxes[0].image;
+    painting = QImage(320, 240, QImage::Format_RGB32);
+    painting.fill(Qt::green);
+    const QImage painted = painting.copy();
+    const qint64 beforeWrite = painting.cacheKey();
 
     AutosaveController autosave(context, files);
     autosave.start();
@@ -55,6 +60,10 @@ void TestAutosave::writesTheWorkAndASaveRemovesIt()
     QVERIFY(ended.wait());
     QCOMPARE(ended.takeFirst().at(0).toBool(), true);
     QCOMPARE(context.page.countAtLastSave, 0); // still unsaved work
+    // The copy being written shared the painting: the page got its own in the background, so
+    // the next stroke copies nothing.
+    QTRY_VERIFY(context.page.pictureBoxes[0].image.cacheKey() != beforeWrite);
+    QCOMPARE(context.page.pictureBoxes[0].image, painted);
 
     PageModel recovered;
     QString error;

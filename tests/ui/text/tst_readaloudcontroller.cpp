@@ -67,6 +67,7 @@ private slots:
         Reading<SimplePageWindow> f(DocumentKind::Simple, 1, 0, false);
         f.context.settings.speakLetters = true;
         QVERIFY(f.button()->isVisible() && !f.button()->isEnabled());
+        f.window->toolbar()->retranslate(f.context);
         QCOMPARE(f.button()->caption(), QStringLiteral("No voice is installed"));
         typeInto(f.textBox(0), QStringLiteral("cat."));
         QCOMPARE(f.context.page.textBoxes[0].text, QStringLiteral("cat."));
@@ -82,6 +83,7 @@ private slots:
         Reading<SimplePageWindow> f(DocumentKind::Simple, 2, 1);
         typeInto(f.textBox(1), QStringLiteral("the cat sat"));
         QCOMPARE(f.heardAfterPress(), QStringLiteral("the cat sat"));
+        f.window->toolbar()->retranslate(f.context); // a language change keeps the state shown
         QCOMPARE(f.button()->caption(), QStringLiteral("Stop"));
         // The word the voice reached is marked; the caret stays where the child types.
         emit f.fake.wordReached(4, 3);
