@@ -61,6 +61,7 @@ OptionsValues fromSettings(const Settings &settings)
     values.snapshotMinutes = std::max(0, settings.progressSnapshots);
     values.readAloudButton = settings.readAloud;
     values.speakLetters = settings.speakLetters;
+    values.longPressMenu = settings.longPressMenu;
     values.fonts = settings.fontSlots;
     return values;
 }
@@ -128,6 +129,8 @@ OptionsEffects apply(const OptionsValues &values, AppContext &context)
         settings.readAloud = values.readAloudButton;
     if (unlocked("speakLetters"))
         settings.speakLetters = values.speakLetters;
+    if (unlocked("longPressMenu"))
+        settings.longPressMenu = values.longPressMenu;
     for (std::size_t slot = 0; slot < values.fonts.size(); ++slot) {
         // An emptied list would leave the children a slot with no font at all.
         if (!values.fonts[slot].trimmed().isEmpty() &&

@@ -35,6 +35,7 @@ struct OptionsValues {
     int snapshotMinutes = 2; // progressSnapshots: 0 takes no progress pictures
     bool readAloudButton = true;
     bool speakLetters = false;
+    bool longPressMenu = true;
     std::array<QString, 5> fonts;
 
     bool operator==(const OptionsValues &) const = default;

@@ -41,6 +41,7 @@ struct Settings {
     QString voiceEngine;               // the speech engine by name; empty = the first found
     QString voiceName;                 // empty = the first voice for the language
     int voiceRate = kDefaultVoiceRate; // percent faster (+) or slower (-), -100..100
+    bool longPressMenu = true;         // a press held still opens the menu, as a right press
 
     double printZoomFraction() const { return printZoomPercent / 100.0; }
     bool operator==(const Settings &) const = default;
