@@ -13,7 +13,15 @@ import time
 import a11y
 import harness
 
-PORT = 3333
+
+def free_udp_port():
+    # A port of this run alone: scenarios of several checkouts may run at once.
+    with socket.socket(socket.AF_INET, socket.SOCK_DGRAM) as probe:
+        probe.bind(("127.0.0.1", 0))
+        return probe.getsockname()[1]
+
+
+PORT = free_udp_port()
 WHITE = ("srgb(255,255,255)", "white")
 RED = ("srgb(255,0,0)", "red")
 GREEN = ("srgb(0,200,0)",)
@@ -76,13 +84,17 @@ def body(s):
     subprocess.run(["convert", "-size", "300x200", "xc:rgb(0,200,0)", photo], check=True)
     s.extra_env["QT_QPA_GENERIC_PLUGINS"] = f"TuioTouch:udp={PORT}"
     s.start_simple()
+    # The plugin hands its touches to the window that has the focus.
+    s.click("Red felt pen")
     board = Board(*screen_size())
     x, y, w, h = a11y.ext(s.find("Picture 1"))
     rows = [y + h // 4, y + h // 2, y + 3 * h // 4]
 
-    # Three children paint at once.
+    # Three children paint at once, each landing a moment after the other (fingers landing in
+    # the same instant close together would be a hand laid on the board).
     for step in range(0, w - 80, 10):
-        board.send({10 + i: (x + 40 + step, row) for i, row in enumerate(rows)})
+        board.send({10 + i: (x + 40 + step - 10 * i, row) for i, row in enumerate(rows)
+                    if step >= 10 * i})
     board.send({})
     middle = x + w // 2
     s.wait_until(lambda: all(harness.pixel(s.screenshot("three"), middle, row) in RED

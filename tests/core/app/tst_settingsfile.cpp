@@ -46,6 +46,7 @@ Settings everyFieldChanged()
     s.voiceEngine = QStringLiteral("speechd");
     s.voiceName = QStringLiteral("kal");
     s.voiceRate = 25;
+    s.longPressMenu = false;
     return s;
 }
 
@@ -85,6 +86,7 @@ private slots:
         addRow("voice a little slow by default", QByteArray(), "voiceRate=-30");
         addRow("voice rate -100..100", QByteArray("voiceRate=-400\r\n"), "voiceRate=-100");
         addRow("letters quiet by default", QByteArray(), "speakLetters=False");
+        addRow("long press menu by default", QByteArray(), "longPressMenu=True");
         addRow("integer from words is 0", QByteArray("HidePrinterTime=ten\r\n"),
                "HidePrinterTime=0");
         addRow("integer saturates", QByteArray("HidePrinterTime=1e300\r\n"),
@@ -146,8 +148,8 @@ private slots:
         written.dataPath = QStringLiteral("/opt/quillora/data");
         written.printerName = printerName;
         const QByteArray bytes = settingsFileBytes(written);
-        QCOMPARE(bytes.count("\r\n"), 29);
-        QCOMPARE(bytes.count('\n') + bytes.count('\r'), 58);
+        QCOMPARE(bytes.count("\r\n"), 30);
+        QCOMPARE(bytes.count('\n') + bytes.count('\r'), 60);
         Settings read = parse(bytes);
         QTEST(read.printerName, "readBack");
         read.printerName = printerName;
