@@ -11,7 +11,8 @@ KEYS = ["HidePrinterTime", "WorkingDir", "iniPrinterName", "showNumCopiesCombo",
         "useDarkerFrameColour", "DontOfferToSave", "presMode", "tempPath", "dataPath",
         "webcamName", "fontSFatPrintPC", "printZoomSFPC", "leaftletTurnAngle", "multiPrintQualSF",
         "warnIfNotA4", "progressSnapshots", "readAloud", "speakLetters", "voiceEngine", "voiceName",
-        "voiceRate", "Language"]
+        "voiceRate", "Language",
+        "longPressMenu"]
 
 
 KINDS = ["Simple", "Circle", "Table", "Shapes", "Postcard", "Booklet", "Comic-strip", "Card",

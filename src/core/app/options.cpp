@@ -62,6 +62,7 @@ OptionsValues fromSettings(const Settings &settings)
     values.readAloudButton = settings.readAloud;
     values.speakLetters = settings.speakLetters;
     values.language = settings.language;
+    values.longPressMenu = settings.longPressMenu;
     values.fonts = settings.fontSlots;
     return values;
 }
@@ -133,6 +134,8 @@ OptionsEffects apply(const OptionsValues &values, ProgramServices &context)
         settings.language = values.language;
         effects.languageChanged = true;
     }
+    if (unlocked("longPressMenu"))
+        settings.longPressMenu = values.longPressMenu;
     for (std::size_t slot = 0; slot < values.fonts.size(); ++slot) {
         // An emptied list would leave the children a slot with no font at all.
         if (!values.fonts[slot].trimmed().isEmpty() &&

@@ -36,6 +36,7 @@ struct OptionsValues {
     bool readAloudButton = true;
     bool speakLetters = false;
     QString language; // a shipped language's code; empty = the computer's
+    bool longPressMenu = true;
     std::array<QString, 5> fonts;
 
     bool operator==(const OptionsValues &) const = default;

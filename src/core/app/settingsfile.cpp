@@ -321,6 +321,7 @@ Settings settingsFromText(const SettingsText &text, const QString &installationF
     s.voiceName = text.value(QStringLiteral("voiceName"));
     s.voiceRate = std::clamp(integer(QStringLiteral("voiceRate"), defaults.voiceRate), -100, 100);
     s.language = text.value(QStringLiteral("Language")).trimmed();
+    s.longPressMenu = boolean(QStringLiteral("longPressMenu"), defaults.longPressMenu);
     return s;
 }
 
@@ -365,6 +366,7 @@ QByteArray settingsFileBytes(const Settings &s)
     line(u"voiceName", s.voiceName);
     line(u"voiceRate", QString::number(s.voiceRate));
     line(u"Language", s.language);
+    line(u"longPressMenu", flag(s.longPressMenu));
     // Windows-1252 text that happens to be valid UTF-8 would read back as other characters;
     // the byte order mark settles it.
     QByteArray bytes = codepage::encodeAuto(out);

@@ -42,6 +42,7 @@ struct Settings {
     QString voiceName;                 // empty = the first voice for the language
     int voiceRate = kDefaultVoiceRate; // percent faster (+) or slower (-), -100..100
     QString language;                  // a shipped language's code ("fr"); empty = the computer's
+    bool longPressMenu = true;         // a press held still opens the menu, as a right press
 
     double printZoomFraction() const { return printZoomPercent / 100.0; }
     bool operator==(const Settings &) const = default;

@@ -8,6 +8,7 @@
 #include "core/pictures/stamptools.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace quillora {
 
@@ -64,7 +65,7 @@ const SplatTool &PaintEngine::splat() const
     return static_cast<const SplatTool &>(*m_tools[ToolSplat]);
 }
 
-bool PaintEngine::begin(const PaintTarget &target)
+bool PaintEngine::begin(const PaintTarget &target, const PointerInput &input)
 {
     m_strokeTool = nullptr;
     if (!isValidTool(m_state.tool) || !m_tools[m_state.tool] || !target.image ||
@@ -73,10 +74,10 @@ bool PaintEngine::begin(const PaintTarget &target)
     raster::makePaintable(*target.image);
     m_strokeTool = m_tools[m_state.tool].get();
     m_stroke.symmetry = target.symmetry;
-    m_stroke.colour = m_state.paintColour;
-    m_stroke.pixel = raster::toPixel(m_state.paintColour);
+    m_stroke.colour = input.eraser ? colourRef(255, 255, 255) : m_state.paintColour;
+    m_stroke.pixel = raster::toPixel(m_stroke.colour);
     m_stroke.toolSize = std::max<int>(1, m_state.toolSize);
-    m_stroke.penWidth = std::max(1, m_strokeTool->penWidth(m_stroke.toolSize));
+    followPressure(input);
     m_stroke.gridSize = kGridSize;
     m_stroke.pictureKey = target.key;
     m_stroke.random = &m_random;
@@ -98,7 +99,7 @@ template <typename Draw> QRect PaintEngine::clipped(const PaintTarget &target, D
 
 QRect PaintEngine::press(const PaintTarget &target, const PointerInput &input)
 {
-    if (!begin(target))
+    if (!begin(target, input))
         return {};
     m_stroke.image = target.image;
     m_stroke.last = bounded(input).pos;
@@ -110,6 +111,7 @@ QRect PaintEngine::move(const PaintTarget &target, const PointerInput &input)
     if (!m_strokeTool || !target.image || target.key != m_stroke.pictureKey)
         return {};
     m_stroke.image = target.image;
+    followPressure(input);
     return clipped(target, [&] { return m_strokeTool->move(m_stroke, bounded(input)); });
 }
 
@@ -121,6 +123,13 @@ QRect PaintEngine::release(const PaintTarget &target, const PointerInput &input)
     PaintTool *tool = m_strokeTool;
     m_strokeTool = nullptr;
     return clipped(target, [&] { return tool->release(m_stroke, bounded(input)); });
+}
+
+void PaintEngine::followPressure(const PointerInput &input)
+{
+    const double pressure = std::clamp(input.pressure, 0.0, 1.0);
+    m_stroke.penWidth =
+        std::max(1, int(std::lround(m_strokeTool->penWidth(m_stroke.toolSize) * pressure)));
 }
 
 void PaintEngine::cancelStroke()

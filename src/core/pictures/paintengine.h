@@ -55,7 +55,9 @@ public:
     const SplatTool &splat() const;
 
 private:
-    bool begin(const PaintTarget &target);
+    bool begin(const PaintTarget &target, const PointerInput &input);
+    // A stylus's pressure sets the width of the segment it draws.
+    void followPressure(const PointerInput &input);
     // Runs one drawing step; on a shaped picture, puts back what it drew outside the shape.
     template <typename Draw> QRect clipped(const PaintTarget &target, Draw draw);
 

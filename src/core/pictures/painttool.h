@@ -24,6 +24,10 @@ struct PointerInput {
     PointerButton button = PointerButton::Left;
     bool shift = false;
     bool alt = false;
+    // A stylus: how hard it presses (0..1; the width follows it within the chosen size), and
+    // whether its eraser end is down (it paints white). The mouse and fingers press fully.
+    double pressure = 1.0;
+    bool eraser = false;
 };
 
 // The painting symmetry of a picture box.

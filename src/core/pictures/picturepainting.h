@@ -1,11 +1,18 @@
 #pragma once
 // The page's rules around painting: which press selects a picture and which paints, which
 // pictures may be painted, the change count, and the right button's two meanings. Every
-// document window forwards its picture boxes' mouse events and Timer1 ticks here.
+// document window forwards its picture boxes' pointer events and Timer1 ticks here.
+//
+// Each pointer paints its own stroke: the mouse (and a pen) is `kMousePointer`, every finger on
+// a touch screen its own id. Strokes of several pointers run at once, in one picture or in
+// several, each with its own tool state (a shape follows its own finger).
 
 #include "core/layout/pagemodel.h"
 #include "core/pictures/masks.h"
 #include "core/pictures/paintengine.h"
+
+#include <map>
+#include <memory>
 
 namespace quillora {
 
@@ -25,20 +32,39 @@ struct PressResult {
 
 class PicturePainting {
 public:
-    PicturePainting(PaintState &state, RandomSource &random);
+    static constexpr int kMousePointer = 0;
 
-    // A button went down on picture box `index`. Makes it the current object first.
-    PressResult press(PageModel &page, int index, const PointerInput &input);
+    PicturePainting(PaintState &state, RandomSource &random);
+    ~PicturePainting();
+
+    // A button or finger went down on picture box `index`. Makes it the current object first.
+    // While another pointer paints, a press on another picture paints at once: children drawing
+    // side by side never lose a stroke to the selecting press.
+    PressResult press(PageModel &page, int index, const PointerInput &input,
+                      int pointer = kMousePointer);
     // Moves and the release only paint in a gesture whose press painted, on the same picture.
-    QRect move(PageModel &page, int index, const PointerInput &input);
-    QRect release(PageModel &page, int index, const PointerInput &input);
-    // One Timer1 tick on the current picture.
+    QRect move(PageModel &page, int index, const PointerInput &input, int pointer = kMousePointer);
+    QRect release(PageModel &page, int index, const PointerInput &input,
+                  int pointer = kMousePointer);
+    // Ends the stroke of `pointer` as a release where it was last seen (a touch the system
+    // cancelled, a release that never came). Returns the picture it painted on, or -1.
+    int endStroke(PageModel &page, int pointer, QRect *dirty = nullptr);
+    // Forgets the stroke of `pointer` without drawing more: its release will paint nothing.
+    void dropStroke(int pointer);
+    // One Timer1 tick on the current picture, for every pointer's animated tools.
     QRect tick(PageModel &page);
+
+    // The picture `pointer` is painting on, or -1.
+    int strokePicture(int pointer) const;
+    // How many pointers are painting on picture `index` now.
+    int strokesOn(int index) const;
+    // The pointers painting now, in any picture.
+    QVector<int> activePointers() const;
 
     // Timer1 runs while an animated tool is current.
     bool timerWanted() const { return toolUsesTimer(m_state.tool); }
     // Between press and release of a shape or line: what to draw as Box or the band line.
-    std::optional<RubberBand> rubberBand() const { return m_engine.rubberBand(); }
+    std::optional<RubberBand> rubberBand(int pointer = kMousePointer) const;
     const PaintEngine &engine() const { return m_engine; }
 
     static bool isImported(const PictureBoxModel &picture);
@@ -54,15 +80,27 @@ private:
     // The gesture key of the border picture: no picture box has it.
     static constexpr int kBorderKey = -2;
 
+    // A pointer's stroke in progress: its picture and where it was last seen.
+    struct Gesture {
+        int picture = -1;
+        PointerInput last;
+    };
+
+    PaintEngine &engineFor(int pointer);
+    const PaintEngine *findEngine(int pointer) const;
+    // Engines of fingers lifted whose particles have died out are let go.
+    void dropIdleEngines();
     PaintTarget targetFor(PageModel &page, int index);
     static PaintTarget borderTarget(PageModel &page);
     // The part of a press shared by pictures and the border: the menu button, or a stroke begun.
     PressResult beginStroke(PageModel &page, int gestureKey, const PaintTarget &target,
-                            const PointerInput &input, PressResult result);
+                            const PointerInput &input, PressResult result, int pointer);
 
     PaintState &m_state;
-    PaintEngine m_engine;
-    int m_gesturePicture = -1; // the picture whose press painted, until its release
+    RandomSource &m_random;
+    PaintEngine m_engine; // the mouse's and the border's
+    std::map<int, std::unique_ptr<PaintEngine>> m_fingerEngines;
+    std::map<int, Gesture> m_gestures; // a pointer whose press painted, until its release
     masks::ShapeCache m_shapes;
 };
 

@@ -214,17 +214,17 @@ QWidget *OptionsDialog::buildGeneralPage()
         QStringLiteral("leafQuickTurn"),
         QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Turn pages in leaflets quickly")), page);
     m_webCam =
-        namedCheck(QStringLiteral("webCamCheck"),
-                   QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Show Webcam button")), page);
-    m_readAloud = namedCheck(
-        QStringLiteral("readAloudCheck"),
-        QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Show the “Read it to me” button")), page);
-    m_letterVoice = namedCheck(
-        QStringLiteral("letterVoiceCheck"),
-        QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Say each letter as it is typed")), page);
+        namedCheck(QStringLiteral("webCamCheck"), QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Show Webcam button")), page);
+    m_readAloud = namedCheck(QStringLiteral("readAloudCheck"),
+                             QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Show the “Read it to me” button")), page);
+    m_letterVoice = namedCheck(QStringLiteral("letterVoiceCheck"),
+                               QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Say each letter as it is typed")), page);
+    m_longPress = namedCheck(
+        QStringLiteral("longPressCheck"),
+        QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "A long press opens the picture menu")), page);
     // Two columns of ticks, so the dialog stays within a small screen's height.
-    QCheckBox *const checks[] = {m_string, m_darkerFrame, m_keyboard,   m_quickTurn,
-                                 m_webCam, m_readAloud,   m_letterVoice};
+    QCheckBox *const checks[] = {m_string, m_darkerFrame, m_keyboard,    m_quickTurn,
+                                 m_webCam, m_readAloud,   m_letterVoice, m_longPress};
     auto *ticks = new QGridLayout;
     constexpr int kRows = (std::size(checks) + 1) / 2;
     for (int i = 0; i < int(std::size(checks)); ++i)
@@ -345,6 +345,7 @@ void OptionsDialog::fillFrom(const OptionsValues &values)
     m_webCam->setChecked(values.webCamButton);
     m_readAloud->setChecked(values.readAloudButton);
     m_letterVoice->setChecked(values.speakLetters);
+    m_longPress->setChecked(values.longPressMenu);
     m_snapshotTime->clear();
     for (int minutes : options::snapshotMinuteChoices(values.snapshotMinutes)) {
         m_snapshotTime->addItem(
@@ -386,6 +387,7 @@ OptionsValues OptionsDialog::values() const
     values.webCamButton = m_webCam->isChecked();
     values.readAloudButton = m_readAloud->isChecked();
     values.speakLetters = m_letterVoice->isChecked();
+    values.longPressMenu = m_longPress->isChecked();
     values.snapshotMinutes = m_snapshotTime->currentData().toInt();
     values.language = m_language->currentData().toString();
     for (std::size_t slot = 0; slot < m_fontLists.size(); ++slot)
@@ -416,6 +418,7 @@ void OptionsDialog::showLockedSettings()
         {QStringLiteral("useWebCam"), {QStringLiteral("webCamCheck")}},
         {QStringLiteral("readAloud"), {QStringLiteral("readAloudCheck")}},
         {QStringLiteral("speakLetters"), {QStringLiteral("letterVoiceCheck")}},
+        {QStringLiteral("longPressMenu"), {QStringLiteral("longPressCheck")}},
         {QStringLiteral("progressSnapshots"), {QStringLiteral("snapshot_time")}},
         {QStringLiteral("Language"), {QStringLiteral("languageCombo")}},
         {QStringLiteral("WorkingDir"),

@@ -75,6 +75,7 @@ private:
     QCheckBox *m_webCam = nullptr;
     QCheckBox *m_readAloud = nullptr;
     QCheckBox *m_letterVoice = nullptr;
+    QCheckBox *m_longPress = nullptr;
     QComboBox *m_snapshotTime = nullptr;
     QComboBox *m_language = nullptr;
     QLineEdit *m_fileStoreText = nullptr;

@@ -90,6 +90,8 @@ DocumentWindow::DocumentWindow(AppContext &context, const QString &objectName, Q
     connect(m_pageView, &PageView::pictureBoxPressed, this, &DocumentWindow::onPicturePressed);
     connect(m_pageView, &PageView::pictureBoxMoved, this, &DocumentWindow::pictureMoved);
     connect(m_pageView, &PageView::pictureBoxReleased, this, &DocumentWindow::pictureReleased);
+    connect(m_pageView, &PageView::pictureBoxTouchCancelled, this,
+            &DocumentWindow::pictureTouchCancelled);
 
     // The felt pens are the palette a new window starts with.
     setPaintToolsShown(false);
@@ -353,14 +355,15 @@ void DocumentWindow::onRichTextBoxEdited(int index)
     emit richTextBoxEdited(index);
 }
 
-void DocumentWindow::onPicturePressed(int index, QPoint position, Qt::MouseButton button)
+void DocumentWindow::onPicturePressed(int index, QPoint position, Qt::MouseButton button,
+                                      int pointer)
 {
     if (index >= m_context.page.pictureBoxes.size())
         return;
     const bool justSelected =
         !(m_context.page.current == CurrentObject{objectkind::Picture, index});
     setCurrentObject(objectkind::Picture, index);
-    emit picturePressed(index, position, button, justSelected);
+    emit picturePressed(index, position, button, justSelected, pointer);
 }
 
 void DocumentWindow::countKeyRelease()

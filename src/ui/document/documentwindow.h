@@ -107,9 +107,12 @@ signals:
     void textBoxKeyReleased(int index);
     void richTextBoxKeyReleased(int index);
     // `justSelected` is true when this press made the box current.
-    void picturePressed(int index, QPoint position, Qt::MouseButton button, bool justSelected);
-    void pictureMoved(int index, QPoint position, Qt::MouseButtons buttons);
-    void pictureReleased(int index, QPoint position, Qt::MouseButton button);
+    // `pointer`: the mouse or a finger (PictureBoxWidget); every finger paints its own stroke.
+    void picturePressed(int index, QPoint position, Qt::MouseButton button, bool justSelected,
+                        int pointer);
+    void pictureMoved(int index, QPoint position, Qt::MouseButtons buttons, int pointer);
+    void pictureReleased(int index, QPoint position, Qt::MouseButton button, int pointer);
+    void pictureTouchCancelled(int index, int pointer);
 
     // The window changes an object by itself (a circle's turn): work turns to it before the
     // change, and undo records the step after it.
@@ -147,7 +150,7 @@ private:
     void onTextBoxEdited(int index, const QString &text);
     void onRichTextBoxPressed(int index);
     void onRichTextBoxEdited(int index);
-    void onPicturePressed(int index, QPoint position, Qt::MouseButton button);
+    void onPicturePressed(int index, QPoint position, Qt::MouseButton button, int pointer);
     void countKeyRelease();
     void giveEmptyPicturesPaper();
     void layoutChrome();

@@ -260,15 +260,20 @@ PictureBoxWidget *PageView::makePictureBox(int i)
     box->setObjectName(QStringLiteral("picBox%1").arg(i));
     box->setAccessibleName(QCoreApplication::translate("Quillora", "Picture %1").arg(i + 1));
     box->hide();
-    connect(box, &PictureBoxWidget::pressed, this, [this, i](QPoint at, Qt::MouseButton button) {
-        emit pictureBoxPressed(i, at, button);
-    });
-    connect(box, &PictureBoxWidget::moved, this, [this, i](QPoint at, Qt::MouseButtons buttons) {
-        emit pictureBoxMoved(i, at, buttons);
-    });
-    connect(box, &PictureBoxWidget::released, this, [this, i](QPoint at, Qt::MouseButton button) {
-        emit pictureBoxReleased(i, at, button);
-    });
+    connect(box, &PictureBoxWidget::pressed, this,
+            [this, i](QPoint at, Qt::MouseButton button, int pointer) {
+                emit pictureBoxPressed(i, at, button, pointer);
+            });
+    connect(box, &PictureBoxWidget::moved, this,
+            [this, i](QPoint at, Qt::MouseButtons buttons, int pointer) {
+                emit pictureBoxMoved(i, at, buttons, pointer);
+            });
+    connect(box, &PictureBoxWidget::released, this,
+            [this, i](QPoint at, Qt::MouseButton button, int pointer) {
+                emit pictureBoxReleased(i, at, button, pointer);
+            });
+    connect(box, &PictureBoxWidget::cancelled, this,
+            [this, i](int pointer) { emit pictureBoxTouchCancelled(i, pointer); });
     m_pictureBoxes[i] = box;
     m_pictureFrames[i] = makeFrame(QStringLiteral("picBorder"), i);
     return box;

@@ -74,9 +74,11 @@ signals:
     void richTextBoxPressed(int index);
     void richTextBoxEdited(int index);
     void richTextBoxKeyReleased(int index);
-    void pictureBoxPressed(int index, QPoint position, Qt::MouseButton button);
-    void pictureBoxMoved(int index, QPoint position, Qt::MouseButtons buttons);
-    void pictureBoxReleased(int index, QPoint position, Qt::MouseButton button);
+    // `pointer`: the mouse or a finger (PictureBoxWidget).
+    void pictureBoxPressed(int index, QPoint position, Qt::MouseButton button, int pointer);
+    void pictureBoxMoved(int index, QPoint position, Qt::MouseButtons buttons, int pointer);
+    void pictureBoxReleased(int index, QPoint position, Qt::MouseButton button, int pointer);
+    void pictureBoxTouchCancelled(int index, int pointer);
     // A press on the border band of the page (instead of paperPressed).
     void borderPressed(QPoint position, Qt::MouseButton button);
 

@@ -5,12 +5,22 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScreen>
+#include <QTabletEvent>
+#include <QTouchEvent>
+
+#include <utility>
+
+namespace {
+constexpr double kMmPerInch = 25.4;
+} // namespace
 
 namespace quillora {
 
 PictureBoxWidget::PictureBoxWidget(QWidget *parent) : QWidget(parent)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setAttribute(Qt::WA_AcceptTouchEvents);
     setFocusPolicy(Qt::ClickFocus);
     setCursor(Qt::CrossCursor);
 }
@@ -112,17 +122,108 @@ void PictureBoxWidget::updateShape()
 
 void PictureBoxWidget::mousePressEvent(QMouseEvent *event)
 {
-    emit pressed(event->position().toPoint(), event->button());
+    emit pressed(event->position().toPoint(), event->button(), kMousePointer);
 }
 
 void PictureBoxWidget::mouseMoveEvent(QMouseEvent *event)
 {
-    emit moved(event->position().toPoint(), event->buttons());
+    emit moved(event->position().toPoint(), event->buttons(), kMousePointer);
 }
 
 void PictureBoxWidget::mouseReleaseEvent(QMouseEvent *event)
 {
-    emit released(event->position().toPoint(), event->button());
+    emit released(event->position().toPoint(), event->button(), kMousePointer);
+}
+
+void PictureBoxWidget::tabletEvent(QTabletEvent *event)
+{
+    // A tablet that tells no pressure draws at the full chosen size.
+    const bool tellsPressure =
+        event->pointingDevice() &&
+        event->pointingDevice()->capabilities().testFlag(QInputDevice::Capability::Pressure);
+    m_penPressure = tellsPressure ? event->pressure() : 1.0;
+    m_penErases = event->pointerType() == QPointingDevice::PointerType::Eraser;
+    const QPoint at = event->position().toPoint();
+    switch (event->type()) {
+    case QEvent::TabletPress:
+        emit pressed(at, event->button(), kPenPointer);
+        break;
+    case QEvent::TabletMove:
+        if (event->buttons() != Qt::NoButton)
+            emit moved(at, event->buttons(), kPenPointer);
+        break;
+    case QEvent::TabletRelease:
+        emit released(at, event->button(), kPenPointer);
+        break;
+    default:
+        return;
+    }
+    event->accept();
+}
+
+bool PictureBoxWidget::event(QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::TouchBegin:
+        // A new first touch while fingers are still down: their releases never came.
+        cancelTouches();
+        takeTouch(static_cast<const QTouchEvent &>(*event));
+        return true;
+    case QEvent::TouchUpdate:
+    case QEvent::TouchEnd:
+        takeTouch(static_cast<const QTouchEvent &>(*event));
+        return true;
+    case QEvent::TouchCancel:
+        cancelTouches();
+        return true;
+    default:
+        return QWidget::event(event);
+    }
+}
+
+void PictureBoxWidget::cancelTouches()
+{
+    const QSet<int> touching = std::exchange(m_touching, {});
+    for (int pointer : touching)
+        emit cancelled(pointer);
+}
+
+void PictureBoxWidget::takeTouch(const QTouchEvent &event)
+{
+    const QScreen *shownOn = screen();
+    if (shownOn)
+        m_palms.setPixelsPerMm(shownOn->physicalDotsPerInch() / kMmPerInch);
+    QVector<TouchContact> landed;
+    for (const QEventPoint &point : event.points()) {
+        if (point.state() == QEventPoint::Pressed)
+            landed.append({point.id(), point.position(), point.ellipseDiameters()});
+    }
+    m_palms.pressed(landed);
+    for (const QEventPoint &point : event.points()) {
+        const int pointer = fingerPointer(point.id());
+        const QPoint at = point.position().toPoint();
+        if (point.state() == QEventPoint::Released) {
+            m_palms.lifted(point.id());
+            if (m_touching.remove(pointer))
+                emit released(at, Qt::LeftButton, pointer);
+            continue;
+        }
+        if (m_palms.ignores(point.id()))
+            continue;
+        if (point.state() == QEventPoint::Pressed) {
+            if (m_touching.isEmpty())
+                setFocus(Qt::MouseFocusReason);
+            m_touching.insert(pointer);
+            emit pressed(at, Qt::LeftButton, pointer);
+        } else if (point.state() == QEventPoint::Updated && m_touching.contains(pointer)) {
+            if (m_palms.becomesPalm({point.id(), point.position(), point.ellipseDiameters()})) {
+                m_touching.remove(pointer);
+                emit cancelled(pointer);
+            } else {
+                emit moved(at, Qt::LeftButton, pointer);
+            }
+        }
+    }
 }
 
 } // namespace quillora

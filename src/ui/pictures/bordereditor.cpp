@@ -252,9 +252,13 @@ void BorderEditor::showPainted(const QRect &dirty)
     m_paper->showPainted(m_context.page.border.picture, dirty);
 }
 
-void BorderEditor::onPaperPressed(QPoint position, Qt::MouseButton button)
+void BorderEditor::onPaperPressed(QPoint position, Qt::MouseButton button, int pointer)
 {
+    // The border takes one finger at a time; a second one joining in is let be.
+    if (m_stroke && pointer != m_strokePointer)
+        return;
     m_stroke = false;
+    m_strokePointer = pointer;
     m_window.setCurrentObject(objectkind::Border, 0);
     // Work turns to the border: the history restarts with the border as it is before this press.
     m_undo.beginWorkOn(CurrentObject{objectkind::Border, 0});
@@ -271,9 +275,9 @@ void BorderEditor::onPaperPressed(QPoint position, Qt::MouseButton button)
     m_paper->setCursor(paletteart::toolCursor(m_context.paint.tool));
 }
 
-void BorderEditor::onPaperMoved(QPoint position, Qt::MouseButtons buttons)
+void BorderEditor::onPaperMoved(QPoint position, Qt::MouseButtons buttons, int pointer)
 {
-    if (!m_stroke || !(buttons & (Qt::LeftButton | Qt::RightButton)))
+    if (!m_stroke || pointer != m_strokePointer || !(buttons & (Qt::LeftButton | Qt::RightButton)))
         return;
     const Qt::MouseButton button = buttons & Qt::LeftButton ? Qt::LeftButton : Qt::RightButton;
     m_paper->releaseImage();
@@ -282,9 +286,9 @@ void BorderEditor::onPaperMoved(QPoint position, Qt::MouseButtons buttons)
     showBand();
 }
 
-void BorderEditor::onPaperReleased(QPoint position, Qt::MouseButton button)
+void BorderEditor::onPaperReleased(QPoint position, Qt::MouseButton button, int pointer)
 {
-    if (!m_stroke)
+    if (!m_stroke || pointer != m_strokePointer)
         return;
     m_stroke = false;
     if (m_band)

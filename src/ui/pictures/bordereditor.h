@@ -89,9 +89,9 @@ signals:
 private:
     void startEditing();
     void setEditorShown(bool shown);
-    void onPaperPressed(QPoint position, Qt::MouseButton button);
-    void onPaperMoved(QPoint position, Qt::MouseButtons buttons);
-    void onPaperReleased(QPoint position, Qt::MouseButton button);
+    void onPaperPressed(QPoint position, Qt::MouseButton button, int pointer);
+    void onPaperMoved(QPoint position, Qt::MouseButtons buttons, int pointer);
+    void onPaperReleased(QPoint position, Qt::MouseButton button, int pointer);
     void onTick();
     void onPageShown();
     double pictureAspect() const;
@@ -108,6 +108,7 @@ private:
     QPointer<RubberBandOverlay> m_band;
     bool m_editing = false;
     bool m_stroke = false; // a press on the paper painted; its release records the border
+    int m_strokePointer = 0; // the mouse or the one finger painting the border
 };
 
 } // namespace quillora

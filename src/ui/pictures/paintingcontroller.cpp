@@ -5,6 +5,7 @@
 #include "ui/document/documentwindow.h"
 #include "ui/document/pageview.h"
 #include "ui/pictures/feltpens.h"
+#include "ui/pictures/longpressring.h"
 #include "ui/pictures/painttools.h"
 #include "ui/pictures/paletteart.h"
 #include "ui/document/pictureboxwidget.h"
@@ -15,11 +16,6 @@
 #include <QTimer>
 
 namespace quillora {
-
-namespace {
-// How far a right press with the felt pens may wander and still count as a click.
-constexpr int kRightClickSlackPx = 4;
-} // namespace
 
 PaintingController::PaintingController(AppContext &context, DocumentWindow &window,
                                        UndoController &undo)
@@ -48,6 +44,8 @@ PaintingController::PaintingController(AppContext &context, DocumentWindow &wind
     connect(&window, &DocumentWindow::pictureMoved, this, &PaintingController::onPictureMoved);
     connect(&window, &DocumentWindow::pictureReleased, this,
             &PaintingController::onPictureReleased);
+    connect(&window, &DocumentWindow::pictureTouchCancelled, this,
+            &PaintingController::onTouchCancelled);
     connect(m_timer, &QTimer::timeout, this, &PaintingController::onTick);
 
     // A window opens with the felt pens; the tool chosen before carries on.
@@ -57,7 +55,8 @@ PaintingController::PaintingController(AppContext &context, DocumentWindow &wind
 
 RubberBandOverlay *PaintingController::box() const
 {
-    return m_box;
+    const auto found = m_boxes.find(PicturePainting::kMousePointer);
+    return found == m_boxes.end() ? nullptr : found->second.data();
 }
 
 QSize PaintingController::screenSize() const
@@ -99,7 +98,7 @@ PictureBoxWidget *PaintingController::pictureWidget(int index) const
 }
 
 PointerInput PaintingController::pointerInput(const PictureBoxWidget *widget, QPoint position,
-                                              Qt::MouseButton button)
+                                              Qt::MouseButton button, int pointer)
 {
     const Qt::KeyboardModifiers keys = QGuiApplication::keyboardModifiers();
     PointerInput input;
@@ -109,6 +108,10 @@ PointerInput PaintingController::pointerInput(const PictureBoxWidget *widget, QP
                                                 : PointerButton::Left;
     input.shift = keys.testFlag(Qt::ShiftModifier);
     input.alt = keys.testFlag(Qt::AltModifier);
+    if (widget && pointer == PictureBoxWidget::kPenPointer) {
+        input.pressure = widget->penPressure();
+        input.eraser = widget->penErases();
+    }
     return input;
 }
 
@@ -128,30 +131,57 @@ void PaintingController::setBusy(bool busy)
     m_busy = busy;
     if (!busy)
         return;
-    m_strokePicture = -1;
-    m_pendingRightPress.reset();
-    if (m_box)
-        m_box->hideBand();
+    for (int pointer : m_held.pointers())
+        settle(pointer);
+    for (int pointer : m_painting.activePointers()) {
+        hideBand(pointer);
+        m_painting.dropStroke(pointer);
+    }
 }
 
 void PaintingController::onPicturePressed(int index, QPoint position, Qt::MouseButton button,
-                                          bool justSelected)
+                                          bool justSelected, int pointer)
 {
-    m_pendingRightPress.reset();
-    m_strokePicture = -1;
+    settle(pointer);
     if (m_busy)
         return;
     if (button == Qt::RightButton) {
         // The right button opens the picture menu with either palette: with the paint tools at
-        // once, with the felt pens when it is let go without a drag (a whiteboard's long press
-        // still draws).
+        // once, with the felt pens when it is let go without a drag.
         if (m_context.paint.paintToolsShown)
             requestMenu(index, position, justSelected);
         else
-            m_pendingRightPress = PendingRightPress{index, position, justSelected};
+            m_held.hold(pointer, {HeldPresses::Kind::RightButton, index, position, justSelected});
         return;
     }
-    pressPicture(index, position, button, justSelected);
+    if (button == Qt::LeftButton && m_context.settings.longPressMenu) {
+        m_held.hold(pointer, {HeldPresses::Kind::MaybeLong, index, position, justSelected});
+        if (PictureBoxWidget *widget = pictureWidget(index)) {
+            auto *ring = new LongPressRing(&m_window, widget->mapTo(&m_window, position));
+            connect(ring, &LongPressRing::completed, this,
+                    [this, pointer] { onLongPress(pointer); });
+            m_rings[pointer] = ring;
+        }
+        return;
+    }
+    pressPicture(index, position, button, justSelected, pointer);
+}
+
+std::optional<HeldPresses::Press> PaintingController::settle(int pointer)
+{
+    const auto ring = m_rings.find(pointer);
+    if (ring != m_rings.end()) {
+        if (ring->second)
+            ring->second->deleteLater();
+        m_rings.erase(ring);
+    }
+    return m_held.take(pointer);
+}
+
+void PaintingController::onLongPress(int pointer)
+{
+    if (const auto press = settle(pointer))
+        requestMenu(press->picture, press->position, press->justSelected);
 }
 
 void PaintingController::requestMenu(int index, QPoint position, bool justSelected)
@@ -165,11 +195,14 @@ void PaintingController::requestMenu(int index, QPoint position, bool justSelect
 }
 
 void PaintingController::pressPicture(int index, QPoint position, Qt::MouseButton button,
-                                      bool justSelected)
+                                      bool justSelected, int pointer)
 {
-    m_undo.beginWorkOn(CurrentObject{objectkind::Picture, index});
+    // A finger joining a stroke already running in this picture keeps its history: the
+    // strokes that overlap are one step.
+    if (m_painting.strokesOn(index) == 0)
+        m_undo.beginWorkOn(CurrentObject{objectkind::Picture, index});
     PictureBoxWidget *widget = pictureWidget(index);
-    const PointerInput input = pointerInput(widget, position, button);
+    const PointerInput input = pointerInput(widget, position, button, pointer);
     // The window has already made the picture current; painting decides from the object that
     // was current before whether this press only selects.
     if (justSelected)
@@ -177,14 +210,13 @@ void PaintingController::pressPicture(int index, QPoint position, Qt::MouseButto
 
     PressResult result;
     paintOn(index, [&] {
-        result = m_painting.press(m_context.page, index, input);
+        result = m_painting.press(m_context.page, index, input, pointer);
         return result.dirty;
     });
     switch (result.outcome) {
     case PressOutcome::Painted:
-        m_strokePicture = index;
         emit contextMenuDismissRequested();
-        showBand(index);
+        showBand(index, pointer);
         break;
     case PressOutcome::ContextMenu:
         emit contextMenuRequested(index, widget ? widget->mapTo(&m_window, position) : position);
@@ -200,42 +232,71 @@ void PaintingController::pressPicture(int index, QPoint position, Qt::MouseButto
         widget->setCursor(cursorFor(m_context.paint.tool));
 }
 
-void PaintingController::onPictureMoved(int index, QPoint position, Qt::MouseButtons buttons)
+void PaintingController::onPictureMoved(int index, QPoint position, Qt::MouseButtons buttons,
+                                        int pointer)
 {
     if (m_busy)
         return;
-    if (m_pendingRightPress && m_pendingRightPress->index == index &&
-        (position - m_pendingRightPress->position).manhattanLength() > kRightClickSlackPx) {
-        const PendingRightPress press = *m_pendingRightPress;
-        m_pendingRightPress.reset();
-        pressPicture(index, press.position, Qt::RightButton, press.justSelected);
+    if (const auto press = m_held.takeIfMovedAway(pointer, index, position)) {
+        settle(pointer);
+        const bool right = press->kind == HeldPresses::Kind::RightButton;
+        pressPicture(index, press->position, right ? Qt::RightButton : Qt::LeftButton,
+                     press->justSelected, pointer);
     }
-    if (index != m_strokePicture || !(buttons & (Qt::LeftButton | Qt::RightButton)))
+    if (index != m_painting.strokePicture(pointer) ||
+        !(buttons & (Qt::LeftButton | Qt::RightButton)))
         return;
     const Qt::MouseButton button = buttons & Qt::LeftButton ? Qt::LeftButton : Qt::RightButton;
-    const PointerInput input = pointerInput(pictureWidget(index), position, button);
-    paintOn(index, [&] { return m_painting.move(m_context.page, index, input); });
-    showBand(index);
+    const PointerInput input = pointerInput(pictureWidget(index), position, button, pointer);
+    paintOn(index, [&] { return m_painting.move(m_context.page, index, input, pointer); });
+    showBand(index, pointer);
 }
 
-void PaintingController::onPictureReleased(int index, QPoint position, Qt::MouseButton button)
+void PaintingController::onPictureReleased(int index, QPoint position, Qt::MouseButton button,
+                                           int pointer)
 {
     if (m_busy)
         return;
-    if (m_pendingRightPress && m_pendingRightPress->index == index) {
-        const PendingRightPress press = *m_pendingRightPress;
-        m_pendingRightPress.reset();
-        requestMenu(index, press.position, press.justSelected);
-        return;
+    if (const auto press = settle(pointer)) {
+        if (press->picture != index)
+            return;
+        if (press->kind == HeldPresses::Kind::RightButton) {
+            requestMenu(index, press->position, press->justSelected);
+            return;
+        }
+        // Let go before it became a long press: a tap, painting as a click does.
+        pressPicture(index, press->position, button, press->justSelected, pointer);
     }
-    if (index != m_strokePicture)
+    if (index != m_painting.strokePicture(pointer))
         return;
-    m_strokePicture = -1;
-    const PointerInput input = pointerInput(pictureWidget(index), position, button);
-    if (m_box)
-        m_box->hideBand();
-    paintOn(index, [&] { return m_painting.release(m_context.page, index, input); });
-    m_undo.record(objectkind::Picture, index);
+    const PointerInput input = pointerInput(pictureWidget(index), position, button, pointer);
+    hideBand(pointer);
+    paintOn(index, [&] { return m_painting.release(m_context.page, index, input, pointer); });
+    strokeEnded(index);
+}
+
+void PaintingController::onTouchCancelled(int index, int pointer)
+{
+    settle(pointer);
+    if (m_busy || index != m_painting.strokePicture(pointer))
+        return;
+    hideBand(pointer);
+    paintOn(index, [&] {
+        QRect dirty;
+        m_painting.endStroke(m_context.page, pointer, &dirty);
+        return dirty;
+    });
+    strokeEnded(index);
+}
+
+void PaintingController::strokeEnded(int index)
+{
+    if (m_painting.strokesOn(index) > 0)
+        return;
+    // A stroke in a picture the history has since left (another finger began in another
+    // picture) stays painted, but is not this history's step.
+    if (m_context.undo.workObject() == CurrentObject{objectkind::Picture, index})
+        m_undo.record(objectkind::Picture, index);
 }
 
 void PaintingController::onTick()
@@ -246,18 +307,33 @@ void PaintingController::onTick()
     paintOn(current.index, [&] { return m_painting.tick(m_context.page); });
 }
 
-void PaintingController::showBand(int index)
+void PaintingController::showBand(int index, int pointer)
 {
-    const std::optional<RubberBand> band = m_painting.rubberBand();
+    const std::optional<RubberBand> band = m_painting.rubberBand(pointer);
     PictureBoxWidget *widget = pictureWidget(index);
     if (!band || !widget) {
-        if (m_box)
-            m_box->hideBand();
+        hideBand(pointer);
         return;
     }
-    if (!m_box)
-        m_box = new RubberBandOverlay(widget);
-    m_box->showBand(widget, band, m_context.page.pictureBoxes[index].image.size());
+    QPointer<RubberBandOverlay> &box = m_boxes[pointer];
+    if (!box)
+        box = new RubberBandOverlay(widget);
+    box->showBand(widget, band, m_context.page.pictureBoxes[index].image.size());
+}
+
+void PaintingController::hideBand(int pointer)
+{
+    const auto found = m_boxes.find(pointer);
+    if (found == m_boxes.end())
+        return;
+    if (found->second)
+        found->second->hideBand();
+    // A finger's band goes with the finger; the mouse's stays for its next drag.
+    if (pointer != PicturePainting::kMousePointer) {
+        if (found->second)
+            found->second->deleteLater();
+        m_boxes.erase(found);
+    }
 }
 
 void PaintingController::applyToolCursor()

@@ -9,6 +9,7 @@
 //     auto *painting = new PaintingController(context, window, *undo);
 // Both are children of the window and go with it.
 
+#include "core/pictures/heldpresses.h"
 #include "core/pictures/picturepainting.h"
 
 #include <QCursor>
@@ -16,6 +17,7 @@
 #include <QPointer>
 
 #include <array>
+#include <map>
 #include <optional>
 
 class QTimer;
@@ -24,6 +26,7 @@ namespace quillora {
 
 class AppContext;
 class FeltPens;
+class LongPressRing;
 class PaintTools;
 class PictureBoxWidget;
 class RubberBandOverlay;
@@ -42,8 +45,9 @@ public:
     // A press, move or release on a picture widget as the painting core takes it: the position in
     // the picture's pixels, the button and the keys held now.
     static PointerInput pointerInput(const PictureBoxWidget *widget, QPoint position,
-                                     Qt::MouseButton button);
+                                     Qt::MouseButton button, int pointer = 0);
     // `Box`: made on the first shape drag, then moved onto whichever picture is dragged on.
+    // Each finger dragging a shape has a band of its own; this is the mouse's.
     RubberBandOverlay *box() const;
     const PicturePainting &painting() const { return m_painting; }
 
@@ -70,17 +74,27 @@ signals:
     void pictureSelectedForHandling(int pictureIndex);
 
 private:
-    void onPicturePressed(int index, QPoint position, Qt::MouseButton button, bool justSelected);
-    void onPictureMoved(int index, QPoint position, Qt::MouseButtons buttons);
-    void onPictureReleased(int index, QPoint position, Qt::MouseButton button);
+    void onPicturePressed(int index, QPoint position, Qt::MouseButton button, bool justSelected,
+                          int pointer);
+    void onPictureMoved(int index, QPoint position, Qt::MouseButtons buttons, int pointer);
+    void onPictureReleased(int index, QPoint position, Qt::MouseButton button, int pointer);
+    void onTouchCancelled(int index, int pointer);
     void onTick();
-    void pressPicture(int index, QPoint position, Qt::MouseButton button, bool justSelected);
+    void pressPicture(int index, QPoint position, Qt::MouseButton button, bool justSelected,
+                      int pointer);
     void requestMenu(int index, QPoint position, bool justSelected);
+    // The stroke on `index` ended: once no other pointer paints there, the strokes that
+    // overlapped in time are one undo step.
+    void strokeEnded(int index);
+    // The held press of `pointer` is settled one way or the other: its ring goes.
+    std::optional<HeldPresses::Press> settle(int pointer);
+    void onLongPress(int pointer);
 
     PictureBoxWidget *pictureWidget(int index) const;
     // The core paints into the model's image; the widget lets go of its copy meanwhile.
     template <typename Paint> QRect paintOn(int index, Paint paint);
-    void showBand(int index);
+    void showBand(int index, int pointer);
+    void hideBand(int pointer);
     void applyToolCursor();
     QSize screenSize() const;
     const QCursor &cursorFor(int tool);
@@ -92,18 +106,12 @@ private:
     FeltPens *m_feltPens = nullptr;
     PaintTools *m_paintTools = nullptr;
     QTimer *m_timer = nullptr;
-    QPointer<RubberBandOverlay> m_box;
-    int m_strokePicture = -1; // the picture whose press painted, until its release
+    std::map<int, QPointer<RubberBandOverlay>> m_boxes; // by pointer
     std::array<std::optional<QCursor>, kToolCount> m_cursors;
 
-    // A right press with the felt pens out waits: dragged, it paints as the left button; let go
-    // where it was pressed, it opens the picture menu as it does with the paint tools.
-    struct PendingRightPress {
-        int index = -1;
-        QPoint position;
-        bool justSelected = false;
-    };
-    std::optional<PendingRightPress> m_pendingRightPress;
+    // Presses waiting to learn whether they paint or open the menu, and their rings.
+    HeldPresses m_held;
+    std::map<int, QPointer<LongPressRing>> m_rings; // by pointer
     bool m_busy = false;
 };
 

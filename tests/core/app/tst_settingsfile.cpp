@@ -47,6 +47,7 @@ Settings everyFieldChanged()
     s.voiceName = QStringLiteral("kal");
     s.voiceRate = 25;
     s.language = QStringLiteral("pt_BR");
+    s.longPressMenu = false;
     return s;
 }
 
@@ -87,6 +88,7 @@ private slots:
         addRow("voice rate -100..100", QByteArray("voiceRate=-400\r\n"), "voiceRate=-100");
         addRow("language code trimmed", QByteArray("Language= fr \r\n"), "Language=fr");
         addRow("letters quiet by default", QByteArray(), "speakLetters=False");
+        addRow("long press menu by default", QByteArray(), "longPressMenu=True");
         addRow("integer from words is 0", QByteArray("HidePrinterTime=ten\r\n"),
                "HidePrinterTime=0");
         addRow("integer saturates", QByteArray("HidePrinterTime=1e300\r\n"),

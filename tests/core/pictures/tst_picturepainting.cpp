@@ -162,6 +162,40 @@ private slots:
         QCOMPARE(redOf(page, 1), 0);
     }
 
+    // Every pointer paints its own stroke: two fingers' lines in one picture, a shape that
+    // follows its own finger, and a second picture joining in without a selecting press.
+    void pointersPaintTheirOwnStrokes()
+    {
+        PageModel page = pageWithPictures(2);
+        page.current = {QStringLiteral("p"), 0};
+        Painter p;
+        selectTool(p.state, ToolPencil);
+        QCOMPARE(p.painting.press(page, 0, at({2, 2}), 1).outcome, PressOutcome::Painted);
+        QCOMPARE(p.painting.press(page, 0, at({2, 25}), 2).outcome, PressOutcome::Painted);
+        p.painting.move(page, 0, at({35, 2}), 1);
+        p.painting.move(page, 0, at({35, 25}), 2);
+        QCOMPARE(p.painting.strokesOn(0), 2);
+        QCOMPARE(page.pictureBoxes[0].image.pixel(20, 2), kRed);
+        QCOMPARE(page.pictureBoxes[0].image.pixel(20, 25), kRed);
+        QCOMPARE(page.pictureBoxes[0].image.pixel(20, 14), qRgb(255, 255, 255));
+
+        selectTool(p.state, ToolRectangle);
+        QCOMPARE(p.painting.press(page, 1, at({8, 8}), 3).outcome, PressOutcome::Painted);
+        p.painting.move(page, 1, at({24, 16}), 3);
+        QCOMPARE(p.painting.rubberBand(3)->box, QRect(8, 8, 16, 8));
+        QVERIFY(!p.painting.rubberBand(1)); // the pencil's finger has no band
+
+        p.painting.release(page, 0, at({35, 2}), 1);
+        QCOMPARE(p.painting.strokesOn(0), 1);
+        // A stroke whose release never came ends where it was last seen.
+        QCOMPARE(p.painting.endStroke(page, 2), 0);
+        QCOMPARE(p.painting.endStroke(page, 2), -1);
+        QCOMPARE(p.painting.strokesOn(0), 0);
+        QCOMPARE(p.painting.endStroke(page, 3), 1);
+        QVERIFY(redOf(page, 1) > 0);
+        QCOMPARE(page.changeCount, 3);
+    }
+
     void picturesInOtherFormatsArePainted()
     {
         PageModel page = pageWithPictures(1);

@@ -106,9 +106,9 @@ private slots:
         form.show();
         click(form, "hide_printer1");
         control<QComboBox>(form, "hide_time")->setCurrentIndex(5);
-        for (const char *check :
-             {"showNumCopiesCheck", "StringCheck", "darkerFrameCheck", "keybdCheck",
-              "leafQuickTurn", "webCamCheck", "readAloudCheck", "letterVoiceCheck"})
+        for (const char *check : {"showNumCopiesCheck", "StringCheck", "darkerFrameCheck",
+                                  "keybdCheck", "leafQuickTurn", "webCamCheck", "readAloudCheck",
+                                  "letterVoiceCheck", "longPressCheck"})
             click(form, QString::fromLatin1(check));
         for (int press = 0; press < 3; ++press)
             click(form, "pageSFUp");
@@ -121,9 +121,10 @@ private slots:
         click(form, "okBut");
 
         QCOMPARE(s.printButtonHiddenMinutes, 10);
-        QCOMPARE((QList<bool>{s.showCopiesChoice, s.pullDownString, s.darkerFrames,
-                              s.onScreenKeyboard, s.offerWebcam, s.readAloud, s.speakLetters}),
-                 (QList<bool>{false, true, false, false, true, false, true}));
+        QCOMPARE(
+            (QList<bool>{s.showCopiesChoice, s.pullDownString, s.darkerFrames, s.onScreenKeyboard,
+                         s.offerWebcam, s.readAloud, s.speakLetters, s.longPressMenu}),
+            (QList<bool>{false, true, false, false, true, false, true, false}));
         QCOMPARE(s.turnDegreesPerTick, 45);
         QCOMPARE(s.printZoomPercent, 100);
         QCOMPARE(s.printFontPercent, 89);
