@@ -40,6 +40,34 @@ struct WorkFileBench {
             state.SkipWithError(qPrintable(error));
         return saved;
     }
+
+    void open(benchmark::State &state)
+    {
+        PageModel opened;
+        opened.documentType = page.documentType;
+        QString error;
+        if (!openWorkFile(opened, context(), path, &error))
+            state.SkipWithError(qPrintable(error));
+        benchmark::DoNotOptimize(opened.pictureBoxes.constData());
+    }
+
+    // The zip tool packing the staging members the last save packed, at its default compression.
+    bool packWithZipTool(const QString &archive)
+    {
+        QFile::remove(archive);
+        return runTool(QStringLiteral("zip"),
+                       QStringList{QStringLiteral("-q"), archive} + staging.membersToPack(),
+                       staging.folder());
+    }
+
+    bool unpackWithUnzipTool(const QString &target)
+    {
+        QDir(target).removeRecursively();
+        return runTool(
+            QStringLiteral("unzip"),
+            {QStringLiteral("-q"), QStringLiteral("-o"), path, QStringLiteral("-d"), target},
+            dir.path());
+    }
 };
 
 inline void timeSave(benchmark::State &state, WorkFileBench &f)
@@ -53,14 +81,8 @@ inline void timeOpen(benchmark::State &state, WorkFileBench &f)
 {
     if (!f.save(state))
         return;
-    for (auto _ : state) {
-        PageModel opened;
-        opened.documentType = f.page.documentType;
-        QString error;
-        if (!openWorkFile(opened, f.context(), f.path, &error))
-            state.SkipWithError(qPrintable(error));
-        benchmark::DoNotOptimize(opened.pictureBoxes.constData());
-    }
+    for (auto _ : state)
+        f.open(state);
 }
 
 // The same members packed by the zip tool, at its default compression like ours.
@@ -68,13 +90,10 @@ inline void timeZipTool(benchmark::State &state, WorkFileBench &f)
 {
     if (!f.save(state))
         return;
-    const QStringList members = f.staging.membersToPack();
     const QString archive = f.dir.filePath(QStringLiteral("tool.zip"));
     const double cpuBefore = childCpuMs();
     for (auto _ : state) {
-        QFile::remove(archive);
-        if (!runTool(QStringLiteral("zip"), QStringList{QStringLiteral("-q"), archive} + members,
-                     f.staging.folder()))
+        if (!f.packWithZipTool(archive))
             state.SkipWithError("zip failed");
     }
     state.counters["file_kB"] = double(QFileInfo(archive).size()) / 1024.0;
@@ -88,11 +107,7 @@ inline void timeUnzipTool(benchmark::State &state, WorkFileBench &f)
     const QString target = f.dir.filePath(QStringLiteral("unpacked"));
     const double cpuBefore = childCpuMs();
     for (auto _ : state) {
-        QDir(target).removeRecursively();
-        if (!runTool(
-                QStringLiteral("unzip"),
-                {QStringLiteral("-q"), QStringLiteral("-o"), f.path, QStringLiteral("-d"), target},
-                f.dir.path()))
+        if (!f.unpackWithUnzipTool(target))
             state.SkipWithError("unzip failed");
     }
     state.counters["tool_cpu_ms"] = (childCpuMs() - cpuBefore) / double(state.iterations());
