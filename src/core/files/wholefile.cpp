@@ -6,6 +6,10 @@
 #include <QFileInfo>
 #include <QLoggingCategory>
 
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+
 #ifdef Q_OS_UNIX
 #include <fcntl.h>
 #include <unistd.h>
@@ -93,8 +97,10 @@ private:
 };
 
 WholeFileWriter::WholeFileWriter(const QString &path, Durability durability)
-    : m_file(path), m_checked(std::make_unique<CheckedWriteDevice>(m_file)),
-      m_durability(durability)
+    : m_durability(durability), m_path(path), m_kept(path),
+      m_scratch(path + QStringLiteral(".XXXXXX")),
+      m_file(durability == Durability::Kept ? static_cast<QFileDevice &>(m_kept) : m_scratch),
+      m_checked(std::make_unique<CheckedWriteDevice>(m_file))
 {
 }
 
@@ -103,15 +109,18 @@ QIODevice &WholeFileWriter::device()
     return *m_checked;
 }
 
+// An uncommitted scratch file is removed by QTemporaryFile itself.
 WholeFileWriter::~WholeFileWriter()
 {
-    if (m_file.isOpen())
-        m_file.cancelWriting();
+    if (m_kept.isOpen())
+        m_kept.cancelWriting();
 }
 
 bool WholeFileWriter::open(QString *error)
 {
-    if (m_file.open(QIODevice::WriteOnly) && m_checked->open(QIODevice::WriteOnly))
+    const bool opened =
+        m_durability == Durability::Kept ? m_kept.open(QIODevice::WriteOnly) : m_scratch.open();
+    if (opened && m_checked->open(QIODevice::WriteOnly))
         return true;
     if (error)
         *error = m_file.errorString();
@@ -122,8 +131,32 @@ bool WholeFileWriter::fail(QString *error, const QString &reason)
 {
     if (error)
         *error = reason;
-    qCWarning(lcWholeFile) << m_file.fileName() << "was not written:" << reason;
-    m_file.cancelWriting();
+    qCWarning(lcWholeFile) << m_path << "was not written:" << reason;
+    if (m_kept.isOpen())
+        m_kept.cancelWriting();
+    m_scratch.close();
+    return false;
+}
+
+bool WholeFileWriter::putInPlace(QString *error)
+{
+    if (m_durability == Durability::Kept) {
+        if (m_kept.commit())
+            return true;
+        if (error)
+            *error = m_kept.errorString();
+        return false;
+    }
+    const QString written = m_scratch.fileName();
+    m_scratch.close();
+    // Replaces the target in one step, as QSaveFile does, so it is never missing or half there.
+    if (std::rename(QFile::encodeName(written).constData(),
+                    QFile::encodeName(m_path).constData()) == 0) {
+        m_scratch.setAutoRemove(false);
+        return true;
+    }
+    if (error)
+        *error = QString::fromLocal8Bit(std::strerror(errno));
     return false;
 }
 
@@ -149,15 +182,12 @@ bool WholeFileWriter::commit(QString *error, const ReadBackCheck &check, qint64 
                 return fail(error, QStringLiteral("the written file reads back wrong: ") + why);
         }
     }
-    if (!m_file.commit()) {
-        if (error)
-            *error = m_file.errorString();
-        qCWarning(lcWholeFile) << m_file.fileName()
-                               << "was not put in place:" << m_file.errorString();
+    if (!putInPlace(error)) {
+        qCWarning(lcWholeFile) << m_path << "was not put in place";
         return false;
     }
     if (m_durability == Durability::Kept)
-        syncFolder(m_file.fileName());
+        syncFolder(m_path);
     return true;
 }
 

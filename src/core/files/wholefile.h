@@ -8,6 +8,7 @@
 #include <QImage>
 #include <QSaveFile>
 #include <QString>
+#include <QTemporaryFile>
 
 #include <functional>
 #include <memory>
@@ -44,10 +45,17 @@ public:
 
 private:
     bool fail(QString *error, const QString &reason);
+    bool putInPlace(QString *error);
 
-    QSaveFile m_file;
-    std::unique_ptr<CheckedWriteDevice> m_checked;
     Durability m_durability;
+    QString m_path;
+    // A kept file goes through QSaveFile, which forces every file to the disk. A scratch file is
+    // written beside the target and renamed over it, sparing the disk a sync per member (a
+    // table's save writes over a hundred).
+    QSaveFile m_kept;
+    QTemporaryFile m_scratch;
+    QFileDevice &m_file;
+    std::unique_ptr<CheckedWriteDevice> m_checked;
 };
 
 [[nodiscard]] bool writeWholeFile(const QString &path, const QByteArray &bytes, QString *error,
