@@ -10,8 +10,8 @@
 namespace quillora {
 
 namespace {
-constexpr int kRingRadiusPx = 44;
-constexpr int kRingWidthPx = 8;
+constexpr int kRingRadiusPx = 60;
+constexpr int kRingWidthPx = 12;
 constexpr int kFrameMs = 30;
 const QColor kRingColour(0xFF, 0x80, 0x00);
 } // namespace
