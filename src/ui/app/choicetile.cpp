@@ -2,6 +2,7 @@
 
 #include "ui/kit/looks.h"
 
+#include <QFontMetricsF>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -65,18 +66,28 @@ QRectF ChoiceTile::pictureRect(const QRectF &card)
     return card.adjusted(10, 10, -10, -10);
 }
 
-QRectF ChoiceTile::captionRect(const QRectF &card) const
+QRectF ChoiceTile::captionRoom(const QRectF &card) const
 {
+    // Room for two lines; a caption of one line takes only the bottom of it.
     QRectF area = pictureRect(card);
-    area.setTop(area.bottom() - captionPixels(height()) * 1.4);
+    area.setTop(area.bottom() - captionPixels(height()) * 2.4);
     return area;
 }
 
 FittedCaption ChoiceTile::fittedCaption() const
 {
-    // A long word in another language shrinks, or takes two smaller lines, within the same room.
+    // A long word in another language shrinks, or takes two lines, rather than being cut.
     return fitCaption(text(), looks::childFont(captionPixels(height()), true),
-                      captionRect(cardRect()).size());
+                      captionRoom(cardRect()).size());
+}
+
+QRectF ChoiceTile::captionRect(const QRectF &card, const FittedCaption &caption) const
+{
+    const QFontMetricsF metrics(caption.font);
+    const qreal lines = metrics.height() + (caption.lines.size() - 1) * metrics.lineSpacing();
+    QRectF area = captionRoom(card);
+    area.setTop(area.bottom() - std::max(lines, captionPixels(height()) * 1.4));
+    return area;
 }
 
 void ChoiceTile::paintEvent(QPaintEvent *)
@@ -97,9 +108,9 @@ void ChoiceTile::paintEvent(QPaintEvent *)
 
     QRectF pictureArea = pictureRect(card);
     if (m_captionShown == Caption::Painted) {
-        const QRectF captionArea = captionRect(card);
-        pictureArea.setBottom(captionArea.top() - 4);
         const FittedCaption caption = fittedCaption();
+        const QRectF captionArea = captionRect(card, caption);
+        pictureArea.setBottom(captionArea.top() - 4);
         painter.setFont(caption.font);
         painter.setPen(looks::kInk);
         painter.drawText(captionArea, Qt::AlignCenter, caption.lines.join(u'\n'));

@@ -39,7 +39,8 @@ protected:
 private:
     QRectF cardRect() const;
     static QRectF pictureRect(const QRectF &card);
-    QRectF captionRect(const QRectF &card) const;
+    QRectF captionRoom(const QRectF &card) const;
+    QRectF captionRect(const QRectF &card, const FittedCaption &caption) const;
 
     QIcon m_tilePicture;
     Caption m_captionShown;
