@@ -2155,11 +2155,11 @@ knock</source>
     </message>
     <message>
         <source>Picture, row %1 column %2</source>
-        <translation type="unfinished"></translation>
+        <translation>صورة، الصف %1 العمود %2</translation>
     </message>
     <message>
         <source>Words, row %1 column %2</source>
-        <translation type="unfinished"></translation>
+        <translation>كلمات، الصف %1 العمود %2</translation>
     </message>
     <message>
         <source>Quillora Files</source>
@@ -2167,7 +2167,7 @@ knock</source>
     </message>
     <message>
         <source>PNG file</source>
-        <translation type="unfinished"></translation>
+        <translation>ملف PNG</translation>
     </message>
     <message>
         <source>%1 felt pen</source>
@@ -2187,31 +2187,35 @@ knock</source>
     </message>
     <message>
         <source>page</source>
-        <translation type="unfinished"></translation>
+        <translation>صفحة</translation>
     </message>
     <message>
         <source>pages</source>
-        <translation type="unfinished"></translation>
+        <translation>صفحات</translation>
     </message>
     <message>
         <source>minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>دقائق</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>اللغة</translation>
     </message>
     <message>
         <source>The computer&apos;s language</source>
-        <translation type="unfinished"></translation>
+        <translation>لغة الحاسوب</translation>
     </message>
     <message>
         <source>never</source>
-        <translation type="unfinished"></translation>
+        <translation>أبدًا</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>موافق</translation>
+    </message>
+    <message>
+        <source>A long press opens the picture menu</source>
+        <translation>الضغط المطوّل يفتح قائمة الصورة</translation>
     </message>
 </context>
 </TS>

@@ -2155,11 +2155,11 @@ klopfen</translation>
     </message>
     <message>
         <source>Picture, row %1 column %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild, Zeile %1 Spalte %2</translation>
     </message>
     <message>
         <source>Words, row %1 column %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Wörter, Zeile %1 Spalte %2</translation>
     </message>
     <message>
         <source>Quillora Files</source>
@@ -2167,7 +2167,7 @@ klopfen</translation>
     </message>
     <message>
         <source>PNG file</source>
-        <translation type="unfinished"></translation>
+        <translation>PNG-Datei</translation>
     </message>
     <message>
         <source>%1 felt pen</source>
@@ -2187,31 +2187,35 @@ klopfen</translation>
     </message>
     <message>
         <source>page</source>
-        <translation type="unfinished"></translation>
+        <translation>Seite</translation>
     </message>
     <message>
         <source>pages</source>
-        <translation type="unfinished"></translation>
+        <translation>Seiten</translation>
     </message>
     <message>
         <source>minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Minuten</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprache</translation>
     </message>
     <message>
         <source>The computer&apos;s language</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Sprache des Computers</translation>
     </message>
     <message>
         <source>never</source>
-        <translation type="unfinished"></translation>
+        <translation>nie</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>A long press opens the picture menu</source>
+        <translation>Langes Drücken öffnet das Bildmenü</translation>
     </message>
 </context>
 </TS>

@@ -2195,23 +2195,27 @@ llama</translation>
     </message>
     <message>
         <source>minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>minutos</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Idioma</translation>
     </message>
     <message>
         <source>The computer&apos;s language</source>
-        <translation type="unfinished"></translation>
+        <translation>El idioma del ordenador</translation>
     </message>
     <message>
         <source>never</source>
-        <translation type="unfinished"></translation>
+        <translation>nunca</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>A long press opens the picture menu</source>
+        <translation>Mantener pulsado abre el menú de la imagen</translation>
     </message>
 </context>
 </TS>

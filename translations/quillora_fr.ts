@@ -2195,23 +2195,27 @@ frapper</translation>
     </message>
     <message>
         <source>minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>minutes</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Langue</translation>
     </message>
     <message>
         <source>The computer&apos;s language</source>
-        <translation type="unfinished"></translation>
+        <translation>La langue de l&apos;ordinateur</translation>
     </message>
     <message>
         <source>never</source>
-        <translation type="unfinished"></translation>
+        <translation>jamais</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>A long press opens the picture menu</source>
+        <translation>Un appui long ouvre le menu de l&apos;image</translation>
     </message>
 </context>
 </TS>

@@ -2195,23 +2195,27 @@ bussa</translation>
     </message>
     <message>
         <source>minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>minuti</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Lingua</translation>
     </message>
     <message>
         <source>The computer&apos;s language</source>
-        <translation type="unfinished"></translation>
+        <translation>La lingua del computer</translation>
     </message>
     <message>
         <source>never</source>
-        <translation type="unfinished"></translation>
+        <translation>mai</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>A long press opens the picture menu</source>
+        <translation>Una pressione lunga apre il menu dell&apos;immagine</translation>
     </message>
 </context>
 </TS>

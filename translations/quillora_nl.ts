@@ -2155,11 +2155,11 @@ kloppen</translation>
     </message>
     <message>
         <source>Picture, row %1 column %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Plaatje, rij %1 kolom %2</translation>
     </message>
     <message>
         <source>Words, row %1 column %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Woorden, rij %1 kolom %2</translation>
     </message>
     <message>
         <source>Quillora Files</source>
@@ -2167,7 +2167,7 @@ kloppen</translation>
     </message>
     <message>
         <source>PNG file</source>
-        <translation type="unfinished"></translation>
+        <translation>PNG-bestand</translation>
     </message>
     <message>
         <source>%1 felt pen</source>
@@ -2187,31 +2187,35 @@ kloppen</translation>
     </message>
     <message>
         <source>page</source>
-        <translation type="unfinished"></translation>
+        <translation>pagina</translation>
     </message>
     <message>
         <source>pages</source>
-        <translation type="unfinished"></translation>
+        <translation>pagina&apos;s</translation>
     </message>
     <message>
         <source>minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>minuten</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Taal</translation>
     </message>
     <message>
         <source>The computer&apos;s language</source>
-        <translation type="unfinished"></translation>
+        <translation>De taal van de computer</translation>
     </message>
     <message>
         <source>never</source>
-        <translation type="unfinished"></translation>
+        <translation>nooit</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>A long press opens the picture menu</source>
+        <translation>Lang drukken opent het plaatjesmenu</translation>
     </message>
 </context>
 </TS>

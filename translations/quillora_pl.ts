@@ -2155,11 +2155,11 @@ pukać</translation>
     </message>
     <message>
         <source>Picture, row %1 column %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Obrazek, wiersz %1 kolumna %2</translation>
     </message>
     <message>
         <source>Words, row %1 column %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Słowa, wiersz %1 kolumna %2</translation>
     </message>
     <message>
         <source>Quillora Files</source>
@@ -2167,7 +2167,7 @@ pukać</translation>
     </message>
     <message>
         <source>PNG file</source>
-        <translation type="unfinished"></translation>
+        <translation>Plik PNG</translation>
     </message>
     <message>
         <source>%1 felt pen</source>
@@ -2187,31 +2187,35 @@ pukać</translation>
     </message>
     <message>
         <source>page</source>
-        <translation type="unfinished"></translation>
+        <translation>strona</translation>
     </message>
     <message>
         <source>pages</source>
-        <translation type="unfinished"></translation>
+        <translation>strony</translation>
     </message>
     <message>
         <source>minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>minut</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Język</translation>
     </message>
     <message>
         <source>The computer&apos;s language</source>
-        <translation type="unfinished"></translation>
+        <translation>Język komputera</translation>
     </message>
     <message>
         <source>never</source>
-        <translation type="unfinished"></translation>
+        <translation>nigdy</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>A long press opens the picture menu</source>
+        <translation>Długie przytrzymanie otwiera menu obrazka</translation>
     </message>
 </context>
 </TS>

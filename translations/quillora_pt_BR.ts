@@ -2155,11 +2155,11 @@ bata</translation>
     </message>
     <message>
         <source>Picture, row %1 column %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Imagem, linha %1 coluna %2</translation>
     </message>
     <message>
         <source>Words, row %1 column %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Palavras, linha %1 coluna %2</translation>
     </message>
     <message>
         <source>Quillora Files</source>
@@ -2167,7 +2167,7 @@ bata</translation>
     </message>
     <message>
         <source>PNG file</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivo PNG</translation>
     </message>
     <message>
         <source>%1 felt pen</source>
@@ -2187,31 +2187,35 @@ bata</translation>
     </message>
     <message>
         <source>page</source>
-        <translation type="unfinished"></translation>
+        <translation>página</translation>
     </message>
     <message>
         <source>pages</source>
-        <translation type="unfinished"></translation>
+        <translation>páginas</translation>
     </message>
     <message>
         <source>minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>minutos</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Idioma</translation>
     </message>
     <message>
         <source>The computer&apos;s language</source>
-        <translation type="unfinished"></translation>
+        <translation>O idioma do computador</translation>
     </message>
     <message>
         <source>never</source>
-        <translation type="unfinished"></translation>
+        <translation>nunca</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>A long press opens the picture menu</source>
+        <translation>Um toque longo abre o menu da imagem</translation>
     </message>
 </context>
 </TS>
