@@ -36,7 +36,7 @@ public:
     QStringList lockedSettings; // keys the school's shared settings file fixes
     ResolvedFolders folders;
     Translator translator;
-    Language language; // the program's language: its catalogues and its way with numbers
+    Language language;          // the program's language: its catalogues and its way with numbers
     QString runTag;             // eight capital letters drawn at start-up
     QString importDialogFolder; // initial folder of the picture import dialog
     QString fileDialogFolder;   // initial folder of the open/save dialog

@@ -16,8 +16,10 @@ bool CartoonFamily::buildNewPage(PageModel &page, const QString &templatePath,
 {
     const BoundedRead read = readBounded(templatePath, kMaxTemplateBytes);
     if (!read.ok() && read.trouble != ReadTrouble::TooLarge) {
-        setError(error, QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "The layout file \"%1\" could not be opened (%2)."))
-                            .arg(templatePath, read.reason));
+        setError(error,
+                 QStringLiteral(QT_TRANSLATE_NOOP(
+                                    "Quillora", "The layout file \"%1\" could not be opened (%2)."))
+                     .arg(templatePath, read.reason));
         return false;
     }
     // A template of our own has no bubbles, but one saved as a template may; one past the

@@ -106,7 +106,9 @@ bool readLeafletDescription(const QByteArray &text, const QString &path,
     }
     if (text.size() > kMaxTemplateBytes) {
         warn(error,
-             QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "The layout file \"%1\" is too large to be a layout.")).arg(path));
+             QStringLiteral(QT_TRANSLATE_NOOP(
+                                "Quillora", "The layout file \"%1\" is too large to be a layout."))
+                 .arg(path));
         return false;
     }
     const QStringList lines = linesOf(text);
@@ -137,7 +139,9 @@ bool readLeafletDescription(const QByteArray &text, const QString &path,
         }
     }
     if (!layoutSeen) {
-        warn(error, QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "The layout file \"%1\" has no layout line.")).arg(path));
+        warn(error, QStringLiteral(
+                        QT_TRANSLATE_NOOP("Quillora", "The layout file \"%1\" has no layout line."))
+                        .arg(path));
         return false;
     }
     const QSize wholePage = leafletStyleInfo(read).wholePageMm;
@@ -160,8 +164,10 @@ bool readLeafletFile(const QString &path, const LeafletReading &reading, PageMod
 {
     const BoundedRead read = readBounded(path, kMaxTemplateBytes);
     if (!read.ok() && read.trouble != ReadTrouble::TooLarge) {
-        warn(error, QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "The layout file \"%1\" could not be opened (%2)."))
-                        .arg(path, read.reason));
+        warn(error,
+             QStringLiteral(
+                 QT_TRANSLATE_NOOP("Quillora", "The layout file \"%1\" could not be opened (%2)."))
+                 .arg(path, read.reason));
         return false;
     }
     // A file past the limit is refused by the description's own check.

@@ -132,8 +132,7 @@ bool WholeFileWriter::fail(QString *error, const QString &reason)
     if (error)
         *error = reason;
     qCWarning(lcWholeFile) << m_path << "was not written:" << reason;
-    if (m_kept.isOpen())
-        m_kept.cancelWriting();
+    m_kept.cancelWriting(); // does nothing unless it is open
     m_scratch.close();
     return false;
 }

@@ -35,13 +35,13 @@ private:
 };
 
 struct Folders {
-    QString installation; // the executable's folder
-    QString documents;    // the user's documents folder, "" when the platform gives none
-    QString systemTemp;   // the platform's temporary folder
-    QString userConfig;   // where settings go when the installation folder is read-only
-    QString systemConfig; // the school's shared settings, read before the user's
-    QString userState;    // what the program keeps between runs that is not a setting
-    QString userData;     // the user's own data: the recovery files of unsaved work
+    QString installation;   // the executable's folder
+    QString documents;      // the user's documents folder, "" when the platform gives none
+    QString systemTemp;     // the platform's temporary folder
+    QString userConfig;     // where settings go when the installation folder is read-only
+    QString systemConfig;   // the school's shared settings, read before the user's
+    QString userState;      // what the program keeps between runs that is not a setting
+    QString userData;       // the user's own data: the recovery files of unsaved work
     QString qtTranslations; // Qt's own catalogues, for the words of the standard dialogs
 };
 

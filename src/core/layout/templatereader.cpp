@@ -57,12 +57,16 @@ bool readTemplate(const QString &path, PageModel &page, const PageFitInputs &fit
     case ReadTrouble::Missing:
     case ReadTrouble::NotAFile:
     case ReadTrouble::CannotOpen:
-        warn(error, QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "The layout file \"%1\" could not be opened (%2)."))
-                        .arg(path, read.reason));
+        warn(error,
+             QStringLiteral(
+                 QT_TRANSLATE_NOOP("Quillora", "The layout file \"%1\" could not be opened (%2)."))
+                 .arg(path, read.reason));
         return false;
     case ReadTrouble::CannotRead:
-        warn(error, QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "The layout file \"%1\" could not be read (%2)."))
-                        .arg(path, read.reason));
+        warn(error,
+             QStringLiteral(
+                 QT_TRANSLATE_NOOP("Quillora", "The layout file \"%1\" could not be read (%2)."))
+                 .arg(path, read.reason));
         return false;
     case ReadTrouble::None:
     case ReadTrouble::TooLarge: // refused, with its own words, by the text's check
@@ -76,7 +80,9 @@ bool readTemplateText(const QByteArray &text, const QString &path, PageModel &pa
 {
     if (text.size() > kMaxTemplateBytes) {
         warn(error,
-             QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "The layout file \"%1\" is too large to be a layout.")).arg(path));
+             QStringLiteral(QT_TRANSLATE_NOOP(
+                                "Quillora", "The layout file \"%1\" is too large to be a layout."))
+                 .arg(path));
         return false;
     }
     clearPage(page);
@@ -92,8 +98,10 @@ bool readTemplateText(const QByteArray &text, const QString &path, PageModel &pa
             ++end;
         const QStringView line = all.mid(start, end - start);
         if (applyElement(line, context) == ElementResult::InvalidPageSize) {
-            warn(error,
-                 QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "The layout file \"%1\" gives no usable page size.")).arg(path));
+            warn(error, QStringLiteral(
+                            QT_TRANSLATE_NOOP("Quillora",
+                                              "The layout file \"%1\" gives no usable page size."))
+                            .arg(path));
             return false;
         }
         // CR LF, a lone CR and a lone LF all end a line.
@@ -104,7 +112,9 @@ bool readTemplateText(const QByteArray &text, const QString &path, PageModel &pa
             ++start;
     }
     if (!context.layoutSeen) {
-        warn(error, QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "The layout file \"%1\" has no layout line.")).arg(path));
+        warn(error, QStringLiteral(
+                        QT_TRANSLATE_NOOP("Quillora", "The layout file \"%1\" has no layout line."))
+                        .arg(path));
         return false;
     }
     return true;

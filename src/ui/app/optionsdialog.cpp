@@ -214,11 +214,14 @@ QWidget *OptionsDialog::buildGeneralPage()
         QStringLiteral("leafQuickTurn"),
         QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Turn pages in leaflets quickly")), page);
     m_webCam =
-        namedCheck(QStringLiteral("webCamCheck"), QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Show Webcam button")), page);
-    m_readAloud = namedCheck(QStringLiteral("readAloudCheck"),
-                             QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Show the “Read it to me” button")), page);
-    m_letterVoice = namedCheck(QStringLiteral("letterVoiceCheck"),
-                               QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Say each letter as it is typed")), page);
+        namedCheck(QStringLiteral("webCamCheck"),
+                   QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Show Webcam button")), page);
+    m_readAloud = namedCheck(
+        QStringLiteral("readAloudCheck"),
+        QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Show the “Read it to me” button")), page);
+    m_letterVoice = namedCheck(
+        QStringLiteral("letterVoiceCheck"),
+        QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Say each letter as it is typed")), page);
     m_longPress = namedCheck(
         QStringLiteral("longPressCheck"),
         QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "A long press opens the picture menu")), page);

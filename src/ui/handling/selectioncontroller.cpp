@@ -30,8 +30,11 @@ const QString kImportedTag = QStringLiteral("file");
 
 DialogAnswer askWithOwnDialog(AppContext &context, QWidget *parent)
 {
-    OwnDialog question(context, QStringLiteral("paintQuestion"), QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Paint")),
-                       QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Do you want to paint on this picture?")), parent);
+    OwnDialog question(
+        context, QStringLiteral("paintQuestion"),
+        QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Paint")),
+        QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Do you want to paint on this picture?")),
+        parent);
     return question.waitForAnswer();
 }
 

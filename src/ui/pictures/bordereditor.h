@@ -107,7 +107,7 @@ private:
     MagnifierBadge *m_badge = nullptr;
     QPointer<RubberBandOverlay> m_band;
     bool m_editing = false;
-    bool m_stroke = false; // a press on the paper painted; its release records the border
+    bool m_stroke = false;   // a press on the paper painted; its release records the border
     int m_strokePointer = 0; // the mouse or the one finger painting the border
 };
 

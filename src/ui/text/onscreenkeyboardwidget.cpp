@@ -148,7 +148,8 @@ OnScreenKeyboardWidget::OnScreenKeyboardWidget(KeySender &sender, QWidget *paren
     m_variants = new KeyVariantsPopup(parent ? parent : this);
     connect(m_variants, &KeyVariantsPopup::picked, this,
             [this](int variant) { typeVariant(m_variantsKey, variant); });
-    auto *shift = new ToggleKey(QStringLiteral("ShiftCheck"), QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Shift")), this);
+    auto *shift = new ToggleKey(QStringLiteral("ShiftCheck"),
+                                QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Shift")), this);
     shift->setGeometry(8, 156, 76, 41);
     connect(shift, &QAbstractButton::toggled, this, &OnScreenKeyboardWidget::setShift);
     m_shiftCheck = shift;
