@@ -1671,7 +1671,7 @@ bussa</translation>
     </message>
     <message>
         <source>Fill the box</source>
-        <translation>Riempi il riquadro</translation>
+        <translation>Riempi tutto</translation>
     </message>
     <message>
         <source>Show it all</source>

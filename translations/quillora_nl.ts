@@ -1607,7 +1607,7 @@ kloppen</translation>
     </message>
     <message>
         <source>Segments</source>
-        <translation>Segmenten</translation>
+        <translation>Delen</translation>
     </message>
     <message>
         <source>Columns</source>

@@ -1671,7 +1671,7 @@ bata</translation>
     </message>
     <message>
         <source>Fill the box</source>
-        <translation>Preencher a caixa</translation>
+        <translation>Preencher tudo</translation>
     </message>
     <message>
         <source>Show it all</source>

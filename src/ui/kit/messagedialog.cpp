@@ -12,6 +12,8 @@ namespace {
 
 constexpr int kSentencePixels = 34; // a whole sentence at the question size would fill the screen
 constexpr int kLongestQuestion = 24;
+// The message's room between the dialog's margins, where a short one stands on one line.
+constexpr int kQuestionWidth = 4 * looks::kDialogButtonSize;
 
 } // namespace
 
@@ -21,10 +23,6 @@ MessageDialog::MessageDialog(AppContext &context, const QString &message, const 
                 QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Message")), message, parent)
 {
     cancelButton()->hide();
-    if (message.size() > kLongestQuestion) {
-        messageLabel()->setFont(looks::childFont(kSentencePixels, true));
-        messageLabel()->setMinimumWidth(560);
-    }
     if (!detail.isEmpty()) {
         auto *reason = new QLabel(QStringLiteral("(%1)").arg(detail), this);
         reason->setObjectName(QStringLiteral("msgDetailFIXLANG"));
@@ -44,6 +42,19 @@ void MessageDialog::tell(AppContext &context, const QString &message, const QStr
 {
     MessageDialog form(context, message, detail, parent);
     form.exec();
+}
+
+// Sized by the words the child reads: a few English words may be a whole sentence in another
+// language.
+void MessageDialog::textsTranslated()
+{
+    QLabel *message = messageLabel();
+    const bool oneLineAtQuestionSize =
+        message->fontMetrics().horizontalAdvance(message->text()) <= kQuestionWidth;
+    if (message->text().size() > kLongestQuestion || !oneLineAtQuestionSize) {
+        message->setFont(looks::childFont(kSentencePixels, true));
+        message->setMinimumWidth(560);
+    }
 }
 
 void MessageDialog::okPressed()

@@ -22,6 +22,7 @@ protected:
     // A message asks nothing: OK and Escape both simply close it.
     void okPressed() override;
     void closePressed() override;
+    void textsTranslated() override;
 };
 
 } // namespace quillora

@@ -40,8 +40,10 @@ PictureButton *OwnWindow::addCloseButton(const QString &objectName)
 void OwnWindow::setVisible(bool visible)
 {
     // Translated before the window takes its size, so longer texts get the room they need.
-    if (visible && !isVisible())
+    if (visible && !isVisible()) {
         translateWindow(this, m_context.translator);
+        textsTranslated();
+    }
     QDialog::setVisible(visible);
 }
 

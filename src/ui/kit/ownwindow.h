@@ -32,6 +32,8 @@ protected:
 
     void setVisible(bool visible) override;
     void paintEvent(QPaintEvent *event) override;
+    // Called once the window's texts are in the child's language, before it takes its size.
+    virtual void textsTranslated() {}
 
 private:
     AppContext &m_context;

@@ -150,8 +150,8 @@ private slots:
         written.dataPath = QStringLiteral("/opt/quillora/data");
         written.printerName = printerName;
         const QByteArray bytes = settingsFileBytes(written);
-        QCOMPARE(bytes.count("\r\n"), 30);
-        QCOMPARE(bytes.count('\n') + bytes.count('\r'), 60);
+        QCOMPARE(bytes.count("\r\n"), 31);
+        QCOMPARE(bytes.count('\n') + bytes.count('\r'), 62);
         Settings read = parse(bytes);
         QTEST(read.printerName, "readBack");
         read.printerName = printerName;
