@@ -2139,7 +2139,7 @@ knock</source>
     </message>
     <message>
         <source>Display</source>
-        <translation>العرض</translation>
+        <translation>لافتة</translation>
     </message>
     <message>
         <source>Borders</source>

@@ -2139,7 +2139,7 @@ knock</source>
     </message>
     <message>
         <source>Display</source>
-        <translation>Екран</translation>
+        <translation>Банер</translation>
     </message>
     <message>
         <source>Borders</source>

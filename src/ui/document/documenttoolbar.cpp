@@ -4,8 +4,10 @@
 #include "ui/document/presentationlogo.h"
 #include "ui/kit/picturebutton.h"
 
+#include <QEvent>
 #include <QIcon>
 #include <QPainter>
+#include <QStyle>
 
 #include <algorithm>
 #include <iterator>
@@ -141,14 +143,14 @@ void DocumentToolbar::relayout()
             continue;
         PictureButton *current = button(design.action);
         if (design.place == Place::SharedWithPrevious) {
-            current->move(x - kToolbarButtonPx, top);
+            place(current, x - kToolbarButtonPx, top);
             continue;
         }
         if (design.place == Place::GivenUpWhenHidden && current->isHidden())
             continue;
         if (previousGroup >= 0)
             x += design.group == previousGroup ? kButtonGap : kGroupGap;
-        current->move(x, top);
+        place(current, x, top);
         x += kToolbarButtonPx;
         previousGroup = design.group;
     }
@@ -158,10 +160,18 @@ void DocumentToolbar::relayout()
         if (it->group != kRightGroup)
             continue;
         right -= kToolbarButtonPx;
-        button(it->action)->move(right, top);
+        place(button(it->action), right, top);
         right -= kButtonGap;
     }
     placeLogo(x + kGroupGap, right - kGroupGap);
+}
+
+// Positions are worked out left to right; in a right-to-left language the row is mirrored, so
+// the buttons stand in reverse order.
+void DocumentToolbar::place(QWidget *widget, int left, int top)
+{
+    widget->setGeometry(
+        QStyle::visualRect(layoutDirection(), rect(), QRect(QPoint(left, top), widget->size())));
 }
 
 void DocumentToolbar::placeLogo(int freeLeft, int freeRight)
@@ -174,8 +184,10 @@ void DocumentToolbar::placeLogo(int freeLeft, int freeRight)
     const QSize size = m_logo->sizeHint();
     const int centred = (width() - size.width()) / 2;
     const int left = std::clamp(centred, freeLeft, std::max(freeLeft, freeRight - size.width()));
-    m_logo->setGeometry(left, (kToolbarHeightPx - kRuleHeight - size.height()) / 2, size.width(),
-                        size.height());
+    m_logo->setGeometry(
+        QStyle::visualRect(layoutDirection(), rect(),
+                           QRect(left, (kToolbarHeightPx - kRuleHeight - size.height()) / 2,
+                                 size.width(), size.height())));
     m_logo->setVisible(freeRight - freeLeft >= size.width());
 }
 
@@ -191,6 +203,13 @@ void DocumentToolbar::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
     relayout();
+}
+
+void DocumentToolbar::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::LayoutDirectionChange)
+        relayout();
 }
 
 } // namespace quillora

@@ -61,9 +61,11 @@ signals:
 protected:
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
     void relayout();
+    void place(QWidget *widget, int left, int top);
     void placeLogo(int freeLeft, int freeRight);
 
     QVector<PictureButton *> m_buttons; // indexed by ToolbarAction

@@ -254,7 +254,8 @@ private slots:
     }
 
     // The keyboard takes the language's layout when shown; holding a key opens its letters with
-    // marks, and sliding onto one types it. A right-to-left window holds the keyboard on its left.
+    // marks, and sliding onto one types it. A right-to-left window holds the keyboard on its left
+    // and its toolbar in reverse order.
     void heldKeyTypesItsVariant()
     {
         const QLocale before;
@@ -278,6 +279,10 @@ private slots:
                 QStringLiteral("keyboard at %1 of %2").arg(keyboard->x()).arg(f.window->width())));
         const QRect page = f.window->pageView()->geometry();
         QVERIFY2(page.left() < f.window->width() - page.right(), "the palettes stand on the right");
+        const auto toolbarX = [&f](const char *name) {
+            return f.window->toolbar()->findChild<QWidget *>(QLatin1String(name))->x();
+        };
+        QVERIFY2(toolbarX("NewBut") > toolbarX("printBut"), "the toolbar reads from the right");
 
         KeyboardKeyButton *e = keyboard->keyButton(12);
         sendMouse(e, QEvent::MouseButtonPress, e->mapToGlobal(e->rect().center()));
