@@ -4,6 +4,7 @@
 #include "ui/text/keyboardkeyface.h"
 #include "ui/text/keyvariantspopup.h"
 
+#include <QCoreApplication>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -21,15 +22,16 @@ QRect pixels(const QRect &twips)
                  twips.width() / kTwipsPerPixel, twips.height() / kTwipsPerPixel);
 }
 
+// Keys are laid out again when the language changes, so they ask the catalogue themselves.
 QString spokenName(int index, const QString &caption)
 {
     switch (index) {
     case OnScreenKeyboard::kBackspaceKey:
-        return QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Backspace"));
+        return QCoreApplication::translate("Quillora", "Backspace");
     case OnScreenKeyboard::kEnterKey:
-        return QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Enter"));
+        return QCoreApplication::translate("Quillora", "Enter");
     case OnScreenKeyboard::kSpaceKey:
-        return QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Space"));
+        return QCoreApplication::translate("Quillora", "Space");
     default:
         return caption;
     }
@@ -141,7 +143,8 @@ OnScreenKeyboardWidget::OnScreenKeyboardWidget(KeySender &sender, QWidget *paren
     : QWidget(parent), m_sender(sender)
 {
     setObjectName(QStringLiteral("IWBkeyboard"));
-    setAccessibleName(QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "On screen keyboard")));
+    // Made after the window was translated, so it asks the catalogue itself.
+    setAccessibleName(QCoreApplication::translate("Quillora", "On screen keyboard"));
     m_holdTimer.setSingleShot(true);
     m_holdTimer.setInterval(kHoldMs);
     connect(&m_holdTimer, &QTimer::timeout, this, &OnScreenKeyboardWidget::openVariants);
