@@ -122,7 +122,15 @@ PreserveJobHistory Yes
                     f"Log {self.folder}/log\nLogType 3\nGrp root\nUserUMask 0000\n"
                     "Label 1\n")
         self.settings_files.append(settings)
-        made = self.run("lpadmin", "-p", name, "-E", "-v", f"cups-pdf:/{name}", "-P", ppd)
+        # A server that has just begun to answer may still drop the first administrative
+        # connection; a refused connection is tried again for a few seconds.
+        end = time.time() + 10
+        while True:
+            made = self.run("lpadmin", "-p", name, "-E", "-v", f"cups-pdf:/{name}", "-P", ppd)
+            if (made.returncode == 0 or "Unable to connect" not in made.stderr
+                    or time.time() > end):
+                break
+            time.sleep(0.5)
         if made.returncode != 0:
             raise CupsUnavailable("lpadmin: " + made.stderr.strip())
         if default:
