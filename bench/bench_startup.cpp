@@ -22,7 +22,7 @@ void BM_StartUpTo_FirstWindow(benchmark::State &state, const char *computerLangu
     environment.folders.installation = QStringLiteral(QUILLORA_BUILD_DIR);
     environment.languages = {QString::fromLatin1(computerLanguage)};
     for (auto _ : state) {
-        AppContext context(environment);
+        ProgramServices context(environment);
         benchmark::DoNotOptimize(startUp(context, {}));
         for (int code = 0; code < kDocumentKindCount; ++code)
             benchmark::DoNotOptimize(context.tr(kindInfo(DocumentKind(code)).caption));
