@@ -3,6 +3,7 @@
 
 #include "core/app/appcontext.h"
 #include "core/layout/objectkinds.h"
+#include "core/layout/reach.h"
 #include "core/text/plainfit.h"
 #include "core/text/selectionlook.h"
 #include "ui/document/documenttoolbar.h"
@@ -14,6 +15,7 @@
 #include "ui/text/textcontroller.h"
 
 #include <QApplication>
+#include <QStyle>
 #include <QTextCursor>
 
 namespace quillora {
@@ -92,11 +94,17 @@ void TextController::colourSelectedText(ColourRef colour)
 
 void TextController::placeToolbar()
 {
-    const QRect page = m_context.page.pageRect;
-    const int left = std::max(page.left() - kToolbarLeftOfPagePx, 0);
+    // Placed as for left to right, then mirrored with the page and the palettes.
+    const Qt::LayoutDirection direction = m_window.layoutDirection();
+    const QRect page = QStyle::visualRect(direction, m_window.rect(), m_context.page.pageRect);
+    const ScreenMetrics &screen = m_context.env.screen;
+    const int palettesRight = paletteColumnWidth(screen.widthPx, screen.heightPx);
+    // Never over the pens: a child must reach every one of them while the toolbar shows.
+    const int left = std::max(page.left() - kToolbarLeftOfPagePx, palettesRight);
     const int width = std::min(m_toolbar->sizeHint().width(), std::max(m_window.width() - left, 0));
     // In the band the page fitting keeps free for it, never over the page.
-    m_toolbar->setGeometry(left, kToolbarHeightPx, width, kRichTextToolbarHeightPx);
+    const QRect place(left, kToolbarHeightPx, width, kRichTextToolbarHeightPx);
+    m_toolbar->setGeometry(QStyle::visualRect(direction, m_window.rect(), place));
 }
 
 void TextController::syncToolbar()

@@ -2,6 +2,7 @@
 // and how it follows the selection.
 
 #include "core/layout/pagefit.h"
+#include "core/layout/reach.h"
 #include "core/text/richfit.h"
 #include "core/text/rtfreader.h"
 #include "core/text/selectionlook.h"
@@ -67,11 +68,12 @@ private slots:
         QFETCH(int, richTexts);
         QFETCH(bool, shown);
         WindowFixture f(DocumentKind(documentType), 1, richTexts);
-        // Where the window fits an A4 page on this screen.
+        // Where the window fits a page wide enough to come as near the pens as a page goes (on a
+        // 1024 by 768 screen a landscape A4 page does).
         f.context.page.pageRect =
             fitPage(documentWindowFit(f.context.env.screen.widthPx, f.context.env.screen.heightPx,
                                       DocumentKind(documentType)),
-                    210, 297)
+                    420, 210)
                 .pageRect;
         f.context.settings.onScreenKeyboard = true;
         f.context.settings.pullDownString = true;
@@ -95,6 +97,9 @@ private slots:
               f.text()->pullString()->handle()})
             QVERIFY(f.window->rect().contains(tool->geometry()));
         QVERIFY(bar->y() >= 64);
+        // Every felt pen stays within reach.
+        const ScreenMetrics &screen = f.context.env.screen;
+        QVERIFY(bar->x() >= paletteColumnWidth(screen.widthPx, screen.heightPx));
         QVERIFY(bar->geometry().bottom() < f.context.page.pageRect.top());
         QVERIFY(bar->geometry().right() < f.text()->pullString()->string()->x());
     }
