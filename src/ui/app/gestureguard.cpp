@@ -61,4 +61,30 @@ bool GestureGuard::eventFilter(QObject *watched, QEvent *event)
     }
 }
 
+ReleaseWatch::ReleaseWatch(QObject *parent) : QObject(parent)
+{
+    qApp->installEventFilter(this);
+}
+
+ReleaseWatch::~ReleaseWatch()
+{
+    qApp->removeEventFilter(this);
+}
+
+std::optional<QPoint> ReleaseWatch::releasedWithin(int ms) const
+{
+    if (!m_since.isValid() || m_since.elapsed() > ms)
+        return std::nullopt;
+    return m_at;
+}
+
+bool ReleaseWatch::eventFilter(QObject *, QEvent *event)
+{
+    if (event->type() == QEvent::MouseButtonRelease) {
+        m_at = static_cast<QMouseEvent *>(event)->globalPosition().toPoint();
+        m_since.start();
+    }
+    return false;
+}
+
 } // namespace quillora

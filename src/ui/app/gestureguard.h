@@ -3,10 +3,12 @@
 // the gesture that changed it — the second click of a double-click — must not land on the new
 // window, where it would select a word or paint a dot.
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <QPoint>
 #include <QPointer>
 #include <QTimer>
+#include <optional>
 
 class QWidget;
 
@@ -32,6 +34,24 @@ private:
     QPoint m_origin;
     QTimer m_expiry;
     bool m_holdingSwallowedPress = false;
+};
+
+// Where the pointer last let go anywhere in the program, and how long ago. A window change that
+// a click caused may still receive that click's second half there; one that the keyboard, a
+// tap on a tile's double-click or an assistive tool caused receives nothing it must swallow.
+class ReleaseWatch : public QObject {
+public:
+    explicit ReleaseWatch(QObject *parent = nullptr);
+    ~ReleaseWatch() override;
+    // The global place of a release no more than `ms` milliseconds ago, or nothing.
+    std::optional<QPoint> releasedWithin(int ms) const;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    QPoint m_at;
+    QElapsedTimer m_since;
 };
 
 } // namespace quillora

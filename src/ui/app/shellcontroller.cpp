@@ -24,7 +24,6 @@
 
 #include <QApplication>
 #include <QCoreApplication>
-#include <QCursor>
 
 namespace quillora {
 
@@ -142,8 +141,11 @@ bool ShellController::newDocument(DocumentKind kind, const QString &templatePath
     window.showFullScreen();
     window.raise();
     window.activateWindow();
-    // The second click of the double-click that chose the page belongs to the start screen.
-    GestureGuard::guard(window, QApplication::doubleClickInterval(), QCursor::pos());
+    // The second click of a double-click on what chose the page belongs to the start screen. A
+    // page chosen without a click guards nothing: the child's next press is theirs.
+    const int interval = QApplication::doubleClickInterval();
+    if (const std::optional<QPoint> clickedAt = m_releases.releasedWithin(interval))
+        GestureGuard::guard(window, interval, *clickedAt);
     return loaded;
 }
 

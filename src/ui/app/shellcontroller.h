@@ -5,6 +5,7 @@
 #include "core/app/options.h"
 #include "core/app/startup.h"
 #include "core/layout/documenttypes.h"
+#include "ui/app/gestureguard.h"
 
 #include <QObject>
 #include <QWidget>
@@ -89,6 +90,7 @@ private:
     std::function<bool()> m_saveWork;
     std::function<bool(const QString &)> m_openWorkFile;
     std::function<std::optional<QString>()> m_offerRecoveredWork;
+    ReleaseWatch m_releases;
 };
 
 } // namespace quillora

@@ -333,6 +333,21 @@ private slots:
         QCOMPARE(window.presses, 2);
         QCOMPARE(window.releases, 2);
     }
+
+    // A window change guards only the place of a click just made: one made from the keyboard
+    // leaves the child's next press alone, wherever the pointer rests.
+    void guardsOnlyAClickJustMade()
+    {
+        PressCounter window;
+        window.resize(100, 100);
+        window.show();
+        ReleaseWatch releases;
+        QVERIFY(!releases.releasedWithin(1000));
+        QTest::mouseClick(&window, Qt::LeftButton, {}, QPoint(30, 40));
+        QCOMPARE(releases.releasedWithin(1000), window.mapToGlobal(QPoint(30, 40)));
+        QTest::qWait(60);
+        QVERIFY(!releases.releasedWithin(20));
+    }
 };
 
 QTEST_MAIN(TestOwnDialogs)
