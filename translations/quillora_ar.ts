@@ -2217,5 +2217,9 @@ knock</source>
         <source>A long press opens the picture menu</source>
         <translation>الضغط المطوّل يفتح قائمة الصورة</translation>
     </message>
+    <message>
+        <source>Press a pen harder for a wider line</source>
+        <translation>اضغط على القلم أكثر لخط أعرض</translation>
+    </message>
 </context>
 </TS>

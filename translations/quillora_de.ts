@@ -2217,5 +2217,9 @@ klopfen</translation>
         <source>A long press opens the picture menu</source>
         <translation>Langes Drücken öffnet das Bildmenü</translation>
     </message>
+    <message>
+        <source>Press a pen harder for a wider line</source>
+        <translation>Drück den Stift fester für eine breitere Linie</translation>
+    </message>
 </context>
 </TS>

@@ -2217,5 +2217,9 @@ llama</translation>
         <source>A long press opens the picture menu</source>
         <translation>Mantener pulsado abre el menú de la imagen</translation>
     </message>
+    <message>
+        <source>Press a pen harder for a wider line</source>
+        <translation>Aprieta más el lápiz para una línea más ancha</translation>
+    </message>
 </context>
 </TS>

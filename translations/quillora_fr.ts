@@ -2217,5 +2217,9 @@ frapper</translation>
         <source>A long press opens the picture menu</source>
         <translation>Un appui long ouvre le menu de l&apos;image</translation>
     </message>
+    <message>
+        <source>Press a pen harder for a wider line</source>
+        <translation>Appuie plus fort sur le stylet pour un trait plus large</translation>
+    </message>
 </context>
 </TS>

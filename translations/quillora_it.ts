@@ -2217,5 +2217,9 @@ bussa</translation>
         <source>A long press opens the picture menu</source>
         <translation>Una pressione lunga apre il menu dell&apos;immagine</translation>
     </message>
+    <message>
+        <source>Press a pen harder for a wider line</source>
+        <translation>Premi di più la penna per una linea più larga</translation>
+    </message>
 </context>
 </TS>

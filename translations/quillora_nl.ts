@@ -2217,5 +2217,9 @@ kloppen</translation>
         <source>A long press opens the picture menu</source>
         <translation>Lang drukken opent het plaatjesmenu</translation>
     </message>
+    <message>
+        <source>Press a pen harder for a wider line</source>
+        <translation>Druk harder op de pen voor een bredere lijn</translation>
+    </message>
 </context>
 </TS>

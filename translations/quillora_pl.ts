@@ -2217,5 +2217,9 @@ pukać</translation>
         <source>A long press opens the picture menu</source>
         <translation>Długie przytrzymanie otwiera menu obrazka</translation>
     </message>
+    <message>
+        <source>Press a pen harder for a wider line</source>
+        <translation>Naciśnij mocniej rysik, a linia będzie szersza</translation>
+    </message>
 </context>
 </TS>

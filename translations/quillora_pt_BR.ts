@@ -2217,5 +2217,9 @@ bata</translation>
         <source>A long press opens the picture menu</source>
         <translation>Um toque longo abre o menu da imagem</translation>
     </message>
+    <message>
+        <source>Press a pen harder for a wider line</source>
+        <translation>Aperte mais a caneta para uma linha mais grossa</translation>
+    </message>
 </context>
 </TS>

@@ -2217,5 +2217,9 @@ på</translation>
         <source>A long press opens the picture menu</source>
         <translation>Ett långt tryck öppnar bildmenyn</translation>
     </message>
+    <message>
+        <source>Press a pen harder for a wider line</source>
+        <translation>Tryck hårdare med pennan för en bredare linje</translation>
+    </message>
 </context>
 </TS>

@@ -2217,5 +2217,9 @@ knock</source>
         <source>A long press opens the picture menu</source>
         <translation>Довге натискання відкриває меню малюнка</translation>
     </message>
+    <message>
+        <source>Press a pen harder for a wider line</source>
+        <translation>Натисни на перо сильніше — лінія стане ширшою</translation>
+    </message>
 </context>
 </TS>

@@ -12,7 +12,7 @@ KEYS = ["HidePrinterTime", "WorkingDir", "iniPrinterName", "showNumCopiesCombo",
         "webcamName", "fontSFatPrintPC", "printZoomSFPC", "leaftletTurnAngle", "multiPrintQualSF",
         "warnIfNotA4", "progressSnapshots", "readAloud", "speakLetters", "voiceEngine", "voiceName",
         "voiceRate", "Language",
-        "longPressMenu"]
+        "longPressMenu", "stylusPressure"]
 
 
 KINDS = ["Simple", "Circle", "Table", "Shapes", "Postcard", "Booklet", "Comic-strip", "Card",

@@ -20,6 +20,7 @@
 #include "ui/text/textcontroller.h"
 #include "ui/undo/undocontroller.h"
 
+#include <QPointingDevice>
 #include <QTest>
 
 #include <memory>
@@ -97,6 +98,19 @@ inline void dragMouse(QWidget *widget, QPoint from, QPoint to,
     for (int step = 1; step <= 4; ++step)
         moveMouse(widget, from + (to - from) * step / 4, button);
     QTest::mouseRelease(widget, button, {}, to);
+}
+
+// A finger pressed on `widget` at `from`, drawn by `by` and lifted, sent to the widget's window
+// as the screen sends it: the touch stays with what it pressed, however that moves.
+inline void fingerDrag(QWidget *widget, QPointingDevice *touchScreen, QPoint from, QPoint by)
+{
+    constexpr int steps = 8;
+    QWidget *window = widget->window();
+    const QPoint start = widget->mapTo(window, from);
+    QTest::touchEvent(window, touchScreen).press(0, start);
+    for (int step = 1; step <= steps; ++step)
+        QTest::touchEvent(window, touchScreen).move(0, start + by * step / steps);
+    QTest::touchEvent(window, touchScreen).release(0, start + by);
 }
 
 // The fixture for any kind of document window; `WindowFixture` is the single-page one.

@@ -63,6 +63,7 @@ OptionsValues fromSettings(const Settings &settings)
     values.speakLetters = settings.speakLetters;
     values.language = settings.language;
     values.longPressMenu = settings.longPressMenu;
+    values.stylusPressure = settings.stylusPressure;
     values.fonts = settings.fontSlots;
     return values;
 }
@@ -136,6 +137,8 @@ OptionsEffects apply(const OptionsValues &values, ProgramServices &context)
     }
     if (unlocked("longPressMenu"))
         settings.longPressMenu = values.longPressMenu;
+    if (unlocked("stylusPressure"))
+        settings.stylusPressure = values.stylusPressure;
     for (std::size_t slot = 0; slot < values.fonts.size(); ++slot) {
         // An emptied list would leave the children a slot with no font at all.
         if (!values.fonts[slot].trimmed().isEmpty() &&

@@ -37,6 +37,7 @@ struct OptionsValues {
     bool speakLetters = false;
     QString language; // a shipped language's code; empty = the computer's
     bool longPressMenu = true;
+    bool stylusPressure = true;
     std::array<QString, 5> fonts;
 
     bool operator==(const OptionsValues &) const = default;

@@ -322,6 +322,7 @@ Settings settingsFromText(const SettingsText &text, const QString &installationF
     s.voiceRate = std::clamp(integer(QStringLiteral("voiceRate"), defaults.voiceRate), -100, 100);
     s.language = text.value(QStringLiteral("Language")).trimmed();
     s.longPressMenu = boolean(QStringLiteral("longPressMenu"), defaults.longPressMenu);
+    s.stylusPressure = boolean(QStringLiteral("stylusPressure"), defaults.stylusPressure);
     return s;
 }
 
@@ -367,6 +368,7 @@ QByteArray settingsFileBytes(const Settings &s)
     line(u"voiceRate", QString::number(s.voiceRate));
     line(u"Language", s.language);
     line(u"longPressMenu", flag(s.longPressMenu));
+    line(u"stylusPressure", flag(s.stylusPressure));
     // Windows-1252 text that happens to be valid UTF-8 would read back as other characters;
     // the byte order mark settles it.
     QByteArray bytes = codepage::encodeAuto(out);

@@ -43,6 +43,7 @@ struct Settings {
     int voiceRate = kDefaultVoiceRate; // percent faster (+) or slower (-), -100..100
     QString language;                  // a shipped language's code ("fr"); empty = the computer's
     bool longPressMenu = true;         // a press held still opens the menu, as a right press
+    bool stylusPressure = true;        // a stylus's pressure sets the felt pen's width
 
     double printZoomFraction() const { return printZoomPercent / 100.0; }
     bool operator==(const Settings &) const = default;

@@ -22,11 +22,11 @@ QVector<int> HeldPresses::pointers() const
     return held;
 }
 
-std::optional<HeldPresses::Press> HeldPresses::takeIfMovedAway(int pointer, int picture,
+std::optional<HeldPresses::Press> HeldPresses::takeIfMovedAway(int pointer, int target,
                                                                QPoint position)
 {
     const auto found = m_presses.find(pointer);
-    if (found == m_presses.end() || found->second.picture != picture)
+    if (found == m_presses.end() || found->second.target != target)
         return std::nullopt;
     const QPoint travelled = position - found->second.position;
     const bool away = found->second.kind == Kind::RightButton

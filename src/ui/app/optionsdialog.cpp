@@ -225,9 +225,12 @@ QWidget *OptionsDialog::buildGeneralPage()
     m_longPress = namedCheck(
         QStringLiteral("longPressCheck"),
         QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "A long press opens the picture menu")), page);
+    m_stylusPressure = namedCheck(
+        QStringLiteral("stylusPressureCheck"),
+        QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Press a pen harder for a wider line")), page);
     // Two columns of ticks, so the dialog stays within a small screen's height.
-    QCheckBox *const checks[] = {m_string, m_darkerFrame, m_keyboard,    m_quickTurn,
-                                 m_webCam, m_readAloud,   m_letterVoice, m_longPress};
+    QCheckBox *const checks[] = {m_string,    m_darkerFrame, m_keyboard,  m_quickTurn,     m_webCam,
+                                 m_readAloud, m_letterVoice, m_longPress, m_stylusPressure};
     auto *ticks = new QGridLayout;
     constexpr int kRows = (std::size(checks) + 1) / 2;
     for (int i = 0; i < int(std::size(checks)); ++i)
@@ -349,6 +352,7 @@ void OptionsDialog::fillFrom(const OptionsValues &values)
     m_readAloud->setChecked(values.readAloudButton);
     m_letterVoice->setChecked(values.speakLetters);
     m_longPress->setChecked(values.longPressMenu);
+    m_stylusPressure->setChecked(values.stylusPressure);
     m_snapshotTime->clear();
     for (int minutes : options::snapshotMinuteChoices(values.snapshotMinutes)) {
         m_snapshotTime->addItem(
@@ -391,6 +395,7 @@ OptionsValues OptionsDialog::values() const
     values.readAloudButton = m_readAloud->isChecked();
     values.speakLetters = m_letterVoice->isChecked();
     values.longPressMenu = m_longPress->isChecked();
+    values.stylusPressure = m_stylusPressure->isChecked();
     values.snapshotMinutes = m_snapshotTime->currentData().toInt();
     values.language = m_language->currentData().toString();
     for (std::size_t slot = 0; slot < m_fontLists.size(); ++slot)
@@ -422,6 +427,7 @@ void OptionsDialog::showLockedSettings()
         {QStringLiteral("readAloud"), {QStringLiteral("readAloudCheck")}},
         {QStringLiteral("speakLetters"), {QStringLiteral("letterVoiceCheck")}},
         {QStringLiteral("longPressMenu"), {QStringLiteral("longPressCheck")}},
+        {QStringLiteral("stylusPressure"), {QStringLiteral("stylusPressureCheck")}},
         {QStringLiteral("progressSnapshots"), {QStringLiteral("snapshot_time")}},
         {QStringLiteral("Language"), {QStringLiteral("languageCombo")}},
         {QStringLiteral("WorkingDir"),

@@ -76,6 +76,7 @@ private:
     QCheckBox *m_readAloud = nullptr;
     QCheckBox *m_letterVoice = nullptr;
     QCheckBox *m_longPress = nullptr;
+    QCheckBox *m_stylusPressure = nullptr;
     QComboBox *m_snapshotTime = nullptr;
     QComboBox *m_language = nullptr;
     QLineEdit *m_fileStoreText = nullptr;

@@ -3,6 +3,7 @@
 #include "core/app/appcontext.h"
 #include "core/doctypes/anywhere.h"
 #include "core/text/textboxformat.h"
+#include "ui/kit/fingerinput.h"
 #include "ui/kit/picturebutton.h"
 
 #include <QCoreApplication>
@@ -80,6 +81,7 @@ AnywhereTexts::AnywhereTexts(AppContext &context, QWidget *host)
     m_selectBox = new SelectionFrame(host);
     m_resizeHandle = new ResizeHandle(host);
     m_resizeHandle->installEventFilter(this);
+    FingerInput::takeFingers(*m_resizeHandle);
     m_fontButton = new PictureButton(
         QStringLiteral("floatFontBut"), QIcon(QStringLiteral(":/art/toolbar/fonts.svg")),
         QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Choose a font")), host);
@@ -151,6 +153,7 @@ void AnywhereTexts::ensureSlots(int count)
         box->hide();
         box->installEventFilter(this);
         box->installEventFilter(m_host); // the window's shortcuts work while typing
+        FingerInput::takeFingers(*box);
         connect(box, &QLineEdit::textEdited, this, [this, slot](const QString &text) {
             typeFloatingText(m_context.page, slot, text);
             showText(slot);
@@ -164,6 +167,7 @@ void AnywhereTexts::ensureSlots(int count)
         label->setCursor(Qt::OpenHandCursor);
         label->hide();
         label->installEventFilter(this);
+        FingerInput::takeFingers(*label);
         m_textBoxes.append(box);
         m_labels.append(label);
     }

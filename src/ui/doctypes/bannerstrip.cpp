@@ -1,6 +1,7 @@
 #include "ui/doctypes/bannerstrip.h"
 
 #include "core/doctypes/bannerlayout.h"
+#include "ui/kit/fingerinput.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -19,6 +20,7 @@ BannerStrip::BannerStrip(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("PaperHolder"));
     setAccessibleName(QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Banner")));
+    FingerInput::takeFingers(*this);
     setAttribute(Qt::WA_OpaquePaintEvent, false);
     setCursor(Qt::PointingHandCursor);
 }

@@ -4,6 +4,7 @@
 #include "core/doctypes/cartoondrawing.h"
 #include "ui/doctypes/cartoonart.h"
 #include "ui/document/textboxwidget.h"
+#include "ui/kit/fingerinput.h"
 
 #include <QCoreApplication>
 #include <QApplication>
@@ -36,6 +37,7 @@ BubbleWidget::BubbleWidget(int index, QWidget *parent) : BubblePart(index, paren
     setObjectName(QStringLiteral("bubble%1").arg(index));
     setAccessibleName(QCoreApplication::translate("Quillora", "Bubble %1").arg(index + 1));
     setCursor(Qt::SizeAllCursor);
+    FingerInput::takeFingers(*this);
     m_text = new TextBoxWidget(this);
     m_text->setObjectName(QStringLiteral("Text1"));
     m_text->setAccessibleName(
@@ -160,6 +162,7 @@ BubbleHandle::BubbleHandle(Role role, int index, QWidget *parent)
                                    : cartoonart::sizeHandlePicture(kSide))
 {
     const bool tail = role == Role::Tail;
+    FingerInput::takeFingers(*this);
     setObjectName((tail ? QStringLiteral("ptHandle%1") : QStringLiteral("szHandle%1")).arg(index));
     setAccessibleName((tail ? QCoreApplication::translate("Quillora", "Bubble %1 point")
                             : QCoreApplication::translate("Quillora", "Bubble %1 size"))

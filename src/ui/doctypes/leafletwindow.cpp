@@ -2,6 +2,7 @@
 
 #include "core/app/appcontext.h"
 #include "core/doctypes/leafletfamily.h"
+#include "core/handling/swipe.h"
 #include "core/layout/objectkinds.h"
 #include "core/layout/templatereader.h"
 #include "ui/document/pageview.h"
@@ -13,6 +14,7 @@
 #include <QLabel>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QScreen>
 
 #include <algorithm>
 
@@ -116,6 +118,7 @@ LeafletWindow::LeafletWindow(AppContext &context, QWidget *parent)
     }
     m_frameLayer = new FrameLayer(m_frameImage, holder);
     m_frameLayer->hide();
+    connect(holder, &PageView::fingerLifted, this, &LeafletWindow::turnBySwipe);
 
     const auto button = [this](const char *name, const char *art, const char *caption,
                                void (LeafletWindow::*action)()) {
@@ -178,6 +181,22 @@ void LeafletWindow::turnForward()
 void LeafletWindow::turnBack()
 {
     start(LeafletMotion::TurnBack);
+}
+
+void LeafletWindow::turnBySwipe(QPoint from, QPoint to)
+{
+    constexpr double kMmPerInch = 25.4;
+    const double pixelsPerMm = (screen() ? screen()->physicalDotsPerInch() : 96.0) / kMmPerInch;
+    switch (swipeTurn(from, to, pixelsPerMm, layoutDirection() == Qt::RightToLeft)) {
+    case SwipeTurn::Forward:
+        turnForward();
+        break;
+    case SwipeTurn::Back:
+        turnBack();
+        break;
+    case SwipeTurn::None:
+        break;
+    }
 }
 
 void LeafletWindow::openFlap()

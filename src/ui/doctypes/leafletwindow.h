@@ -44,6 +44,9 @@ public:
     void turnBack();
     void openFlap();
     void closeFlap();
+    // A finger drawn across the page from `from` to `to` (the holder's coordinates): a clear
+    // sideways swipe turns the page as the buttons do.
+    void turnBySwipe(QPoint from, QPoint to);
 
 private:
     void followPage();

@@ -1,6 +1,7 @@
 #include "ui/document/maskcontrol.h"
 
 #include "core/pictures/masks.h"
+#include "ui/kit/fingerinput.h"
 
 #include <QBitmap>
 #include <QMouseEvent>
@@ -35,6 +36,7 @@ MaskControl::MaskControl(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("maskCtrl"));
     setAttribute(Qt::WA_TranslucentBackground);
+    FingerInput::takeFingers(*this);
 }
 
 void MaskControl::setPicture(const QImage &picture)

@@ -8,7 +8,10 @@
 #include <QCoreApplication>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPointingDevice>
 #include <QSignalBlocker>
+
+#include <utility>
 
 namespace quillora {
 
@@ -165,11 +168,37 @@ ObjectFrame *PageView::pictureFrame(int index) const
 void PageView::mousePressEvent(QMouseEvent *event)
 {
     const QPoint at = event->position().toPoint();
-    if (isOnBorder(at))
+    const bool finger = event->pointingDevice() &&
+                        event->pointingDevice()->type() == QInputDevice::DeviceType::TouchScreen;
+    m_fingerDown.reset();
+    if (isOnBorder(at)) {
         emit borderPressed(at, event->button());
-    else
+    } else {
+        if (finger)
+            m_fingerDown = at;
         emit paperPressed(at, event->button());
+    }
     QWidget::mousePressEvent(event);
+}
+
+void PageView::mouseMoveEvent(QMouseEvent *event)
+{
+    if (event->buttons().testFlag(Qt::LeftButton))
+        emit paperMoved(event->position().toPoint());
+    QWidget::mouseMoveEvent(event);
+}
+
+void PageView::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (event->button() != Qt::LeftButton) {
+        QWidget::mouseReleaseEvent(event);
+        return;
+    }
+    const QPoint at = event->position().toPoint();
+    emit paperReleased(at);
+    if (const std::optional<QPoint> from = std::exchange(m_fingerDown, std::nullopt))
+        emit fingerLifted(*from, at);
+    QWidget::mouseReleaseEvent(event);
 }
 
 void PageView::setPagePlacement(PagePlacement placement)

@@ -68,6 +68,11 @@ public:
 
 signals:
     void paperPressed(QPoint position, Qt::MouseButton button);
+    // The left button (or a finger) pressed on the paper moved, or was let go.
+    void paperMoved(QPoint position);
+    void paperReleased(QPoint position);
+    // A finger pressed on the paper (not its border) went from `from` to `to` and was lifted.
+    void fingerLifted(QPoint from, QPoint to);
     void textBoxPressed(int index);
     void textBoxEdited(int index, const QString &text);
     void textBoxKeyReleased(int index);
@@ -84,6 +89,8 @@ signals:
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
 
 private:
@@ -105,6 +112,7 @@ private:
     QImage m_borderImage;
     std::optional<QPoint> m_borderOrigin = QPoint(0, 0);
     PagePlacement m_placement;
+    std::optional<QPoint> m_fingerDown; // where a finger pressed the paper
 };
 
 } // namespace quillora

@@ -6,6 +6,7 @@
 #include "core/text/rtfwriter.h"
 #include "core/text/textboxformat.h"
 #include "ui/document/textboxwidget.h"
+#include "ui/kit/fingerinput.h"
 
 #include <QKeyEvent>
 #include <QMimeData>
@@ -33,6 +34,7 @@ RichTextBoxWidget::RichTextBoxWidget(QWidget *parent) : QTextEdit(parent)
 {
     setAcceptRichText(true);
     prepareBoxEditor(this);
+    FingerInput::takeFingers(*viewport());
     setWordWrapMode(wrapModeFor(true));
 }
 

@@ -2,6 +2,7 @@
 
 #include "core/layout/colour.h"
 #include "core/text/textboxformat.h"
+#include "ui/kit/fingerinput.h"
 
 #include <QKeyEvent>
 #include <QMimeData>
@@ -51,6 +52,7 @@ TextBoxWidget::TextBoxWidget(QWidget *parent) : QTextEdit(parent)
 {
     setAcceptRichText(false);
     prepareBoxEditor(this);
+    FingerInput::takeFingers(*viewport());
     setMultiLine(true);
 }
 

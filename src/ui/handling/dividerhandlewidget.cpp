@@ -1,5 +1,6 @@
 #include "ui/handling/dividerhandlewidget.h"
 
+#include "ui/kit/fingerinput.h"
 #include "ui/kit/looks.h"
 
 #include <QCoreApplication>
@@ -35,6 +36,7 @@ DividerHandleWidget::DividerHandleWidget(int index, QWidget *page) : QWidget(pag
     setAccessibleName(QCoreApplication::translate("Quillora", "Divider %1").arg(index + 1));
     setCursor(Qt::SizeVerCursor);
     setAttribute(Qt::WA_TranslucentBackground);
+    FingerInput::takeFingers(*this);
     hide();
 }
 

@@ -2,6 +2,7 @@
 
 #include "core/handling/selectionframe.h"
 #include "ui/handling/handlingart.h"
+#include "ui/kit/fingerinput.h"
 #include "ui/kit/picturebutton.h"
 
 #include <QMouseEvent>
@@ -36,6 +37,7 @@ public:
             Qt::SizeFDiagCursor, Qt::SizeVerCursor, Qt::SizeBDiagCursor, Qt::SizeHorCursor,
             Qt::SizeFDiagCursor, Qt::SizeVerCursor, Qt::SizeBDiagCursor, Qt::SizeHorCursor};
         setCursor(part == Part::Handle ? kHandleCursors[index] : Qt::SizeAllCursor);
+        FingerInput::takeFingers(*this);
     }
 
     // Where the handle's square or the bar's band is drawn, in this part's coordinates.

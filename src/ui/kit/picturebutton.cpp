@@ -1,5 +1,7 @@
 #include "ui/kit/picturebutton.h"
 
+#include "ui/kit/fingerinput.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -13,6 +15,7 @@ PictureButton::PictureButton(const QString &objectName, const QIcon &picture,
     setCaption(caption);
     setCursor(Qt::PointingHandCursor);
     setFocusPolicy(Qt::NoFocus);
+    FingerInput::takeFingers(*this);
     resize(sizeHint());
 }
 

@@ -1,5 +1,6 @@
 #include "ui/pictures/feltpens.h"
 
+#include "ui/kit/fingerinput.h"
 #include "ui/kit/looks.h"
 #include "ui/pictures/paletteart.h"
 #include "ui/pictures/pressarea.h"
@@ -29,6 +30,8 @@ public:
             setAttribute(Qt::WA_TransparentForMouseEvents);
         else
             setCursor(Qt::PointingHandCursor);
+        if (m_press)
+            FingerInput::takeFingers(*this);
     }
 
 protected:
@@ -89,6 +92,8 @@ FeltPens::FeltPens(PaintState &state, QWidget *parent) : QWidget(parent), m_stat
         m_endLines.append(
             new PenPart(QStringLiteral("endPenHider%1").arg(i), this,
                         [](QPainter &p, const QRect &r) { p.fillRect(r, looks::kCream); }));
+        m_pens[i]->installEventFilter(this);
+        m_lids[i]->installEventFilter(this);
     }
     resize(kPaintToolsPanelWidthPx, kFeltPenCount * 32);
     drawPens();
@@ -98,6 +103,25 @@ void FeltPens::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
     drawPens();
+}
+
+bool FeltPens::eventFilter(QObject *watched, QEvent *event)
+{
+    const QEvent::Type type = event->type();
+    if (type != QEvent::MouseButtonPress && type != QEvent::MouseMove &&
+        type != QEvent::MouseButtonRelease)
+        return false;
+    auto *part = static_cast<QWidget *>(watched);
+    const auto *mouse = static_cast<QMouseEvent *>(event);
+    const int index = std::max(m_pens.indexOf(part), m_lids.indexOf(part));
+    const QPoint at = part->mapTo(this, mouse->position().toPoint());
+    if (type == QEvent::MouseButtonPress && mouse->button() == Qt::LeftButton)
+        emit leftPressStarted(index, at);
+    else if (type == QEvent::MouseMove && mouse->buttons().testFlag(Qt::LeftButton))
+        emit leftPressMoved(index, at);
+    else if (type == QEvent::MouseButtonRelease && mouse->button() == Qt::LeftButton)
+        emit leftPressEnded(index);
+    return false;
 }
 
 void FeltPens::feltChoseColour(int index)

@@ -39,12 +39,21 @@ public:
     QWidget *pen(int index) const { return m_pens.value(index); }
     QWidget *lid(int index) const { return m_lids.value(index); }
 
+    // A press on pen `index` held long enough: the pen is pressed again as with the right button.
+    void rightPress(int index) { pressPen(index, Qt::RightButton); }
+
 protected:
     void resizeEvent(QResizeEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 signals:
     // A pen or lid was pressed; PaintState already holds the colour and the right-click flag.
     void colourChosen(int pen, bool rightButton);
+    // A left press (or a finger) on pen `index` or its lid went down, moved or was let go, at
+    // `at` in the pens' coordinates: whoever decides on long presses follows it.
+    void leftPressStarted(int index, QPoint at);
+    void leftPressMoved(int index, QPoint at);
+    void leftPressEnded(int index);
 
 private:
     void pressPen(int index, Qt::MouseButton button);

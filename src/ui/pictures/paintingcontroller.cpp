@@ -5,7 +5,6 @@
 #include "ui/document/documentwindow.h"
 #include "ui/document/pageview.h"
 #include "ui/pictures/feltpens.h"
-#include "ui/pictures/longpressring.h"
 #include "ui/pictures/painttools.h"
 #include "ui/pictures/paletteart.h"
 #include "ui/document/pictureboxwidget.h"
@@ -25,12 +24,15 @@ PaintingController::PaintingController(AppContext &context, DocumentWindow &wind
     m_feltPens = new FeltPens(context.paint, window.paletteArea());
     m_paintTools = new PaintTools(context.paint, window.paletteArea());
     m_paintTools->hide();
+    m_held = new LongPresses(window, this);
+    m_penHeld = new LongPresses(window, this);
     m_timer = new QTimer(this);
     m_timer->setObjectName(QStringLiteral("Timer1"));
     m_timer->setInterval(PaintEngine::kTickIntervalMs);
 
     connect(m_feltPens, &FeltPens::colourChosen, this,
             [this] { emit paintColourChosen(m_context.paint.paintColour); });
+    holdFeltPenPresses();
     connect(m_paintTools, &PaintTools::pressed, this,
             &PaintingController::contextMenuDismissRequested);
     connect(m_paintTools, &PaintTools::colourChosen, this,
@@ -51,6 +53,22 @@ PaintingController::PaintingController(AppContext &context, DocumentWindow &wind
     // A window opens with the felt pens; the tool chosen before carries on.
     showFeltPens();
     selectTool(context.paint.tool);
+}
+
+void PaintingController::holdFeltPenPresses()
+{
+    // A pen held still is pressed again as the right button presses it; one pen press at a time.
+    constexpr int kPenPress = PicturePainting::kMousePointer;
+    connect(m_feltPens, &FeltPens::leftPressStarted, this, [this](int pen, QPoint at) {
+        if (!m_context.settings.longPressMenu)
+            return;
+        m_penHeld->hold(
+            kPenPress, {HeldPresses::Kind::MaybeLong, pen, at}, m_feltPens->mapTo(&m_window, at),
+            [this](const HeldPresses::Press &press) { m_feltPens->rightPress(press.target); });
+    });
+    connect(m_feltPens, &FeltPens::leftPressMoved, this,
+            [this](int pen, QPoint at) { m_penHeld->takeIfMovedAway(kPenPress, pen, at); });
+    connect(m_feltPens, &FeltPens::leftPressEnded, this, [this] { m_penHeld->settle(kPenPress); });
 }
 
 RubberBandOverlay *PaintingController::box() const
@@ -115,6 +133,16 @@ PointerInput PaintingController::pointerInput(const PictureBoxWidget *widget, QP
     return input;
 }
 
+PointerInput PaintingController::inputOn(int index, QPoint position, Qt::MouseButton button,
+                                         int pointer) const
+{
+    PointerInput input = pointerInput(pictureWidget(index), position, button, pointer);
+    // Without pressure a stylus draws at the full chosen size; its eraser end still erases.
+    if (!m_context.settings.stylusPressure)
+        input.pressure = 1.0;
+    return input;
+}
+
 template <typename Paint> QRect PaintingController::paintOn(int index, Paint paint)
 {
     PictureBoxWidget *widget = pictureWidget(index);
@@ -131,8 +159,8 @@ void PaintingController::setBusy(bool busy)
     m_busy = busy;
     if (!busy)
         return;
-    for (int pointer : m_held.pointers())
-        settle(pointer);
+    for (int pointer : m_held->pointers())
+        m_held->settle(pointer);
     for (int pointer : m_painting.activePointers()) {
         hideBand(pointer);
         m_painting.dropStroke(pointer);
@@ -142,7 +170,7 @@ void PaintingController::setBusy(bool busy)
 void PaintingController::onPicturePressed(int index, QPoint position, Qt::MouseButton button,
                                           bool justSelected, int pointer)
 {
-    settle(pointer);
+    m_held->settle(pointer);
     if (m_busy)
         return;
     if (button == Qt::RightButton) {
@@ -151,37 +179,19 @@ void PaintingController::onPicturePressed(int index, QPoint position, Qt::MouseB
         if (m_context.paint.paintToolsShown)
             requestMenu(index, position, justSelected);
         else
-            m_held.hold(pointer, {HeldPresses::Kind::RightButton, index, position, justSelected});
+            m_held->hold(pointer, {HeldPresses::Kind::RightButton, index, position, justSelected});
         return;
     }
     if (button == Qt::LeftButton && m_context.settings.longPressMenu) {
-        m_held.hold(pointer, {HeldPresses::Kind::MaybeLong, index, position, justSelected});
-        if (PictureBoxWidget *widget = pictureWidget(index)) {
-            auto *ring = new LongPressRing(&m_window, widget->mapTo(&m_window, position));
-            connect(ring, &LongPressRing::completed, this,
-                    [this, pointer] { onLongPress(pointer); });
-            m_rings[pointer] = ring;
-        }
+        const PictureBoxWidget *widget = pictureWidget(index);
+        m_held->hold(pointer, {HeldPresses::Kind::MaybeLong, index, position, justSelected},
+                     widget ? widget->mapTo(&m_window, position) : position,
+                     [this](const HeldPresses::Press &press) {
+                         requestMenu(press.target, press.position, press.justSelected);
+                     });
         return;
     }
     pressPicture(index, position, button, justSelected, pointer);
-}
-
-std::optional<HeldPresses::Press> PaintingController::settle(int pointer)
-{
-    const auto ring = m_rings.find(pointer);
-    if (ring != m_rings.end()) {
-        if (ring->second)
-            ring->second->deleteLater();
-        m_rings.erase(ring);
-    }
-    return m_held.take(pointer);
-}
-
-void PaintingController::onLongPress(int pointer)
-{
-    if (const auto press = settle(pointer))
-        requestMenu(press->picture, press->position, press->justSelected);
 }
 
 void PaintingController::requestMenu(int index, QPoint position, bool justSelected)
@@ -202,7 +212,7 @@ void PaintingController::pressPicture(int index, QPoint position, Qt::MouseButto
     if (m_painting.strokesOn(index) == 0)
         m_undo.beginWorkOn(CurrentObject{objectkind::Picture, index});
     PictureBoxWidget *widget = pictureWidget(index);
-    const PointerInput input = pointerInput(widget, position, button, pointer);
+    const PointerInput input = inputOn(index, position, button, pointer);
     // The window has already made the picture current; painting decides from the object that
     // was current before whether this press only selects.
     if (justSelected)
@@ -237,8 +247,7 @@ void PaintingController::onPictureMoved(int index, QPoint position, Qt::MouseBut
 {
     if (m_busy)
         return;
-    if (const auto press = m_held.takeIfMovedAway(pointer, index, position)) {
-        settle(pointer);
+    if (const auto press = m_held->takeIfMovedAway(pointer, index, position)) {
         const bool right = press->kind == HeldPresses::Kind::RightButton;
         pressPicture(index, press->position, right ? Qt::RightButton : Qt::LeftButton,
                      press->justSelected, pointer);
@@ -247,7 +256,7 @@ void PaintingController::onPictureMoved(int index, QPoint position, Qt::MouseBut
         !(buttons & (Qt::LeftButton | Qt::RightButton)))
         return;
     const Qt::MouseButton button = buttons & Qt::LeftButton ? Qt::LeftButton : Qt::RightButton;
-    const PointerInput input = pointerInput(pictureWidget(index), position, button, pointer);
+    const PointerInput input = inputOn(index, position, button, pointer);
     paintOn(index, [&] { return m_painting.move(m_context.page, index, input, pointer); });
     showBand(index, pointer);
 }
@@ -257,8 +266,8 @@ void PaintingController::onPictureReleased(int index, QPoint position, Qt::Mouse
 {
     if (m_busy)
         return;
-    if (const auto press = settle(pointer)) {
-        if (press->picture != index)
+    if (const auto press = m_held->settle(pointer)) {
+        if (press->target != index)
             return;
         if (press->kind == HeldPresses::Kind::RightButton) {
             requestMenu(index, press->position, press->justSelected);
@@ -269,7 +278,7 @@ void PaintingController::onPictureReleased(int index, QPoint position, Qt::Mouse
     }
     if (index != m_painting.strokePicture(pointer))
         return;
-    const PointerInput input = pointerInput(pictureWidget(index), position, button, pointer);
+    const PointerInput input = inputOn(index, position, button, pointer);
     hideBand(pointer);
     paintOn(index, [&] { return m_painting.release(m_context.page, index, input, pointer); });
     strokeEnded(index);
@@ -277,7 +286,7 @@ void PaintingController::onPictureReleased(int index, QPoint position, Qt::Mouse
 
 void PaintingController::onTouchCancelled(int index, int pointer)
 {
-    settle(pointer);
+    m_held->settle(pointer);
     if (m_busy || index != m_painting.strokePicture(pointer))
         return;
     hideBand(pointer);

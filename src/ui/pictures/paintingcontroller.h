@@ -9,8 +9,8 @@
 //     auto *painting = new PaintingController(context, window, *undo);
 // Both are children of the window and go with it.
 
-#include "core/pictures/heldpresses.h"
 #include "core/pictures/picturepainting.h"
+#include "ui/pictures/longpresses.h"
 
 #include <QCursor>
 #include <QObject>
@@ -26,7 +26,6 @@ namespace quillora {
 
 class AppContext;
 class FeltPens;
-class LongPressRing;
 class PaintTools;
 class PictureBoxWidget;
 class RubberBandOverlay;
@@ -80,17 +79,17 @@ private:
     void onPictureReleased(int index, QPoint position, Qt::MouseButton button, int pointer);
     void onTouchCancelled(int index, int pointer);
     void onTick();
+    void holdFeltPenPresses();
     void pressPicture(int index, QPoint position, Qt::MouseButton button, bool justSelected,
                       int pointer);
     void requestMenu(int index, QPoint position, bool justSelected);
     // The stroke on `index` ended: once no other pointer paints there, the strokes that
     // overlapped in time are one undo step.
     void strokeEnded(int index);
-    // The held press of `pointer` is settled one way or the other: its ring goes.
-    std::optional<HeldPresses::Press> settle(int pointer);
-    void onLongPress(int pointer);
 
     PictureBoxWidget *pictureWidget(int index) const;
+    // pointerInput for a picture of this window, with the settings applied.
+    PointerInput inputOn(int index, QPoint position, Qt::MouseButton button, int pointer) const;
     // The core paints into the model's image; the widget lets go of its copy meanwhile.
     template <typename Paint> QRect paintOn(int index, Paint paint);
     void showBand(int index, int pointer);
@@ -109,9 +108,9 @@ private:
     std::map<int, QPointer<RubberBandOverlay>> m_boxes; // by pointer
     std::array<std::optional<QCursor>, kToolCount> m_cursors;
 
-    // Presses waiting to learn whether they paint or open the menu, and their rings.
-    HeldPresses m_held;
-    std::map<int, QPointer<LongPressRing>> m_rings; // by pointer
+    // Presses waiting to learn whether they paint or open the menu.
+    LongPresses *m_held = nullptr;
+    LongPresses *m_penHeld = nullptr; // on the felt pens
     bool m_busy = false;
 };
 

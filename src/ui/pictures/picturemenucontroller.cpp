@@ -6,6 +6,7 @@
 #include "ui/document/pageview.h"
 #include "ui/kit/translatewindow.h"
 #include "ui/pictures/importquestions.h"
+#include "ui/pictures/longpresses.h"
 #include "ui/pictures/paintingcontroller.h"
 #include "ui/undo/undocontroller.h"
 
@@ -44,10 +45,13 @@ PictureMenuController::PictureMenuController(AppContext &context, DocumentWindow
             &PictureMenuController::hideMenu);
     connect(&window, &DocumentWindow::paperPressed, this,
             [this](QPoint at, Qt::MouseButton button) {
-                if (button == Qt::RightButton && onMyLayout())
+                if (button == Qt::RightButton && onMyLayout()) {
                     showMenuForPage(at);
-                else
-                    hideMenu();
+                    return;
+                }
+                hideMenu();
+                if (button == Qt::LeftButton && onMyLayout() && m_context.settings.longPressMenu)
+                    holdPagePress(at);
             });
     connect(&window, &DocumentWindow::copyPictureRequested, this, [this](int index) {
         copyPicture(PictureTarget{objectkind::Picture, index});
@@ -62,6 +66,24 @@ PictureMenuController::~PictureMenuController()
 {
     if (m_filterInstalled)
         qApp->removeEventFilter(this);
+}
+
+void PictureMenuController::holdPagePress(QPoint atPage)
+{
+    // A press on the page held still is the right press that opens the page menu.
+    constexpr int kPagePress = 0;
+    constexpr int kPage = 0;
+    if (!m_pageHeld) {
+        m_pageHeld = new LongPresses(m_window, this);
+        PageView *view = m_window.pageView();
+        connect(view, &PageView::paperMoved, m_pageHeld,
+                [this](QPoint at) { m_pageHeld->takeIfMovedAway(kPagePress, kPage, at); });
+        connect(view, &PageView::paperReleased, m_pageHeld,
+                [this] { m_pageHeld->settle(kPagePress); });
+    }
+    m_pageHeld->hold(kPagePress, {HeldPresses::Kind::MaybeLong, kPage, atPage},
+                     m_window.pageView()->mapTo(&m_window, atPage),
+                     [this](const HeldPresses::Press &press) { showMenuForPage(press.position); });
 }
 
 bool PictureMenuController::onMyLayout() const

@@ -26,6 +26,7 @@ namespace quillora {
 class AppContext;
 class PaintingController;
 class DocumentWindow;
+class LongPresses;
 class UndoController;
 
 // The outside world the actions reach: the clipboard, picture files and the questions asked
@@ -83,6 +84,7 @@ protected:
 private:
     void showMenu(QPoint atWindow, bool pageOnly);
     bool onMyLayout() const;
+    void holdPagePress(QPoint atPage);
     // Before a change that empties the target: its present picture is a step undo can go back to.
     void beginChange(const PictureTarget &target);
     void finishChange(const PictureTarget &target, bool recordForUndo);
@@ -99,6 +101,7 @@ private:
     PictureMenu *m_menu = nullptr;
     QPoint m_menuPagePoint; // where a page menu opened, from the page's top left
     bool m_filterInstalled = false;
+    LongPresses *m_pageHeld = nullptr; // made on the first press on a "My layout" page
 };
 
 } // namespace quillora

@@ -1,5 +1,7 @@
 #include "ui/pictures/pressarea.h"
 
+#include "ui/kit/fingerinput.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -12,6 +14,7 @@ PressArea::PressArea(const QString &objectName, QWidget *parent, Painter paint, 
     setCursor(Qt::PointingHandCursor);
     // A pen pressed while a text is selected recolours that text, so the text keeps the focus.
     setFocusPolicy(Qt::NoFocus);
+    FingerInput::takeFingers(*this);
     connect(this, &QAbstractButton::clicked, this, [this] { m_press(Qt::LeftButton); });
 }
 

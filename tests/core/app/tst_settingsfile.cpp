@@ -48,6 +48,7 @@ Settings everyFieldChanged()
     s.voiceRate = 25;
     s.language = QStringLiteral("pt_BR");
     s.longPressMenu = false;
+    s.stylusPressure = false;
     return s;
 }
 
@@ -89,6 +90,7 @@ private slots:
         addRow("language code trimmed", QByteArray("Language= fr \r\n"), "Language=fr");
         addRow("letters quiet by default", QByteArray(), "speakLetters=False");
         addRow("long press menu by default", QByteArray(), "longPressMenu=True");
+        addRow("stylus pressure by default", QByteArray(), "stylusPressure=True");
         addRow("integer from words is 0", QByteArray("HidePrinterTime=ten\r\n"),
                "HidePrinterTime=0");
         addRow("integer saturates", QByteArray("HidePrinterTime=1e300\r\n"),
@@ -150,8 +152,8 @@ private slots:
         written.dataPath = QStringLiteral("/opt/quillora/data");
         written.printerName = printerName;
         const QByteArray bytes = settingsFileBytes(written);
-        QCOMPARE(bytes.count("\r\n"), 31);
-        QCOMPARE(bytes.count('\n') + bytes.count('\r'), 62);
+        QCOMPARE(bytes.count("\r\n"), 32);
+        QCOMPARE(bytes.count('\n') + bytes.count('\r'), 64);
         Settings read = parse(bytes);
         QTEST(read.printerName, "readBack");
         read.printerName = printerName;

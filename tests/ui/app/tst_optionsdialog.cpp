@@ -108,7 +108,7 @@ private slots:
         control<QComboBox>(form, "hide_time")->setCurrentIndex(5);
         for (const char *check : {"showNumCopiesCheck", "StringCheck", "darkerFrameCheck",
                                   "keybdCheck", "leafQuickTurn", "webCamCheck", "readAloudCheck",
-                                  "letterVoiceCheck", "longPressCheck"})
+                                  "letterVoiceCheck", "longPressCheck", "stylusPressureCheck"})
             click(form, QString::fromLatin1(check));
         for (int press = 0; press < 3; ++press)
             click(form, "pageSFUp");
@@ -121,10 +121,10 @@ private slots:
         click(form, "okBut");
 
         QCOMPARE(s.printButtonHiddenMinutes, 10);
-        QCOMPARE(
-            (QList<bool>{s.showCopiesChoice, s.pullDownString, s.darkerFrames, s.onScreenKeyboard,
-                         s.offerWebcam, s.readAloud, s.speakLetters, s.longPressMenu}),
-            (QList<bool>{false, true, false, false, true, false, true, false}));
+        QCOMPARE((QList<bool>{s.showCopiesChoice, s.pullDownString, s.darkerFrames,
+                              s.onScreenKeyboard, s.offerWebcam, s.readAloud, s.speakLetters,
+                              s.longPressMenu, s.stylusPressure}),
+                 (QList<bool>{false, true, false, false, true, false, true, false, false}));
         QCOMPARE(s.turnDegreesPerTick, 45);
         QCOMPARE(s.printZoomPercent, 100);
         QCOMPARE(s.printFontPercent, 89);

@@ -17,6 +17,7 @@
 #include "ui/doctypes/circlewindow.h"
 #include "ui/doctypes/postcardwindow.h"
 #include "ui/doctypes/tablewindow.h"
+#include "ui/document/maskcontrol.h"
 #include "ui/kit/picturebutton.h"
 #include "ui/pictures/bordereditor.h"
 #include "ui/text/onscreenkeyboardwidget.h"
@@ -69,6 +70,18 @@ struct CartoonFixture : DocumentWindowFixture<CartoonWindow> {
     {
         const QRect box = bubble().geometry;
         dragBy(window->bubble(0), QPoint(box.width() / 4 + 4, box.height() / 2), by);
+    }
+};
+
+// A circle of four segments on screen, the word "A" beside the first.
+struct CircleFixture : DocumentWindowFixture<CircleWindow> {
+    CircleFixture()
+    {
+        context.page.documentType = DocumentKind::Circle;
+        wire();
+        window->show();
+        window->startCircle(4);
+        context.page.textBoxes[0].text = QStringLiteral("A");
     }
 };
 
@@ -129,12 +142,7 @@ private slots:
     // An undo pressed while the circle turns waits for the turn and then takes it back.
     void undoDuringATurnWaitsForIt()
     {
-        DocumentWindowFixture<CircleWindow> f;
-        f.context.page.documentType = DocumentKind::Circle;
-        f.wire();
-        f.window->show();
-        f.window->startCircle(4);
-        f.context.page.textBoxes[0].text = QStringLiteral("A");
+        CircleFixture f;
         f.window->turnOneSegment(TurnDirection::Clockwise);
         QTRY_VERIFY(!f.window->isTurning());
         f.window->turnOneSegment(TurnDirection::Clockwise);
@@ -201,6 +209,34 @@ private slots:
         // Every button stays on the screen.
         for (const PictureButton *button : {w.addColumnButton(), w.removeRowButton()})
             QVERIFY(w.rect().contains(button->geometry()));
+    }
+
+    // A finger moves a bubble and turns the circle's ring through its own touch events.
+    // Qt makes no mouse of a finger here, as of a second child's finger while another paints.
+    void fingersMoveABubbleAndTurnTheRing()
+    {
+        QCoreApplication::setAttribute(Qt::AA_SynthesizeMouseForUnhandledTouchEvents, false);
+        const std::unique_ptr<QPointingDevice> touchScreen(QTest::createTouchDevice());
+        CartoonFixture comic;
+        comic.window->show();
+        QCOMPARE(comic.window->dropIcon(BubbleKind::Speech, comic.inFrame(1, QPoint(200, 200))), 0);
+        const QRect dropped = comic.bubble().geometry;
+        fingerDrag(comic.window->bubble(0), touchScreen.get(),
+                   QPoint(dropped.width() / 4 + 4, dropped.height() / 2), QPoint(-30, 20));
+        QCOMPARE(comic.bubble().geometry, dropped.translated(-30, 20));
+
+        CircleFixture circle;
+        const MaskControl *ring = circle.window->ring();
+        QPoint top(ring->width() / 2, 0);
+        while (!ring->isOnShape(top) && top.y() < ring->height() / 2)
+            top.ry() += 2;
+        const int radius = ring->height() / 2 - top.y() - 8;
+        // A quarter turn clockwise, from the top of the ring to its right.
+        fingerDrag(circle.window->ring(), touchScreen.get(), top + QPoint(0, 8),
+                   QPoint(radius, radius));
+        QTRY_VERIFY(!circle.window->isTurning());
+        QCOMPARE(circle.context.page.textBoxes[1].text, QStringLiteral("A"));
+        QCoreApplication::setAttribute(Qt::AA_SynthesizeMouseForUnhandledTouchEvents, true);
     }
 
     void bubbleMadeTypedDraggedBinnedAndUndone()

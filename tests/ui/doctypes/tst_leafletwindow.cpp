@@ -100,6 +100,34 @@ private slots:
 
     // A turn hides the objects, ignores presses meanwhile and ends on the spread, where a
     // booklet has no flap; the turning page shows the text typed on it just before.
+    // A clear sideways swipe of a finger turns the page as the buttons do, the other way round
+    // in a right-to-left language; a steep or short one does nothing.
+    void fingerSwipeTurnsThePage_data()
+    {
+        QTest::addColumn<QPoint>("travel");
+        QTest::addColumn<bool>("rightToLeft");
+        QTest::addColumn<bool>("turned");
+        QTest::newRow("leftwards") << QPoint(-300, 30) << false << true;
+        QTest::newRow("rightwards, right to left") << QPoint(300, 0) << true << true;
+        QTest::newRow("steep") << QPoint(-300, 200) << false << false;
+        QTest::newRow("short") << QPoint(-40, 0) << false << false;
+    }
+    void fingerSwipeTurnsThePage()
+    {
+        QFETCH(QPoint, travel);
+        QFETCH(bool, rightToLeft);
+        QFETCH(bool, turned);
+        Leaflet leaflet(DocumentKind::Booklet, layout("booklet", "my book"));
+        leaflet.window->setLayoutDirection(rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
+        leaflet.window->show();
+        const std::unique_ptr<QPointingDevice> touchScreen(QTest::createTouchDevice());
+        QWidget *holder = leaflet.window->pageView();
+        fingerDrag(holder, touchScreen.get(), QPoint(holder->width() / 4, holder->height() / 2),
+                   travel);
+        leaflet.finishTurn();
+        QCOMPARE(leaflet.window->view() == LeafletView::Inside, turned);
+    }
+
     void turnsLikePaper()
     {
         Leaflet leaflet(DocumentKind::Booklet, layout("booklet", "my book"));

@@ -44,10 +44,22 @@ struct Fixture : WindowFixture {
     bool loaded = false;
 };
 
-// Drags a handle or a bar by its middle.
-void drag(QWidget *widget, QPoint by, Qt::KeyboardModifiers keys = {})
+// Drags a handle or a bar, with the mouse or (`touchScreen` given) a finger.
+void drag(QWidget *widget, QPoint by, Qt::KeyboardModifiers keys = {},
+          QPointingDevice *touchScreen = nullptr)
 {
-    dragBy(widget, widget->rect().center(), by, 5, keys);
+    // A finger lands on whatever lies on top: off the middle of a bar, where a handle sits.
+    if (touchScreen)
+        fingerDrag(widget, touchScreen, QPoint(widget->width() / 4, widget->height() / 2), by);
+    else
+        dragBy(widget, widget->rect().center(), by, 5, keys);
+}
+
+void addFingerColumn()
+{
+    QTest::addColumn<bool>("finger");
+    QTest::newRow("mouse") << false;
+    QTest::newRow("finger") << true;
 }
 
 } // namespace
@@ -55,6 +67,14 @@ void drag(QWidget *widget, QPoint by, Qt::KeyboardModifiers keys = {})
 class TestSelectionController : public QObject {
     Q_OBJECT
 private slots:
+    void initTestCase()
+    {
+        // A finger drags through its own touch events, as a second child's finger would.
+        QCoreApplication::setAttribute(Qt::AA_SynthesizeMouseForUnhandledTouchEvents, false);
+        m_touchScreen.reset(QTest::createTouchDevice());
+    }
+    void cleanupTestCase() { m_touchScreen.reset(); }
+
     void frameFollowsTheCurrentObject()
     {
         Fixture f;
@@ -97,15 +117,17 @@ private slots:
     }
 
     // Where the grid puts it is the frame's rule; here, that the drag snaps and undo follows.
+    void barDragMovesTheObjectAndUndoPutsItBack_data() { addFingerColumn(); }
     void barDragMovesTheObjectAndUndoPutsItBack()
     {
+        QFETCH(bool, finger);
         const QPoint by(53, 29);
         Fixture f;
         f.selectPicture();
         const QRect before = f.picture().geometry;
         const qint32 changes = f.context.page.changeCount;
 
-        drag(f.frame()->moveBar(0), by);
+        drag(f.frame()->moveBar(0), by, {}, finger ? m_touchScreen.get() : nullptr);
         const QPoint corner = before.topLeft() - QPoint(kHandleSize, kHandleSize) + by;
         const QPoint expected = QPoint(snap(corner.x(), false), snap(corner.y(), false)) +
                                 QPoint(kHandleSize, kHandleSize);
@@ -125,14 +147,17 @@ private slots:
         QCOMPARE(f.frame()->frameRect(), frameAround(before).translated(f.pageOrigin()));
     }
 
+    void richTextShrinksToFitASmallerBox_data() { addFingerColumn(); }
     void richTextShrinksToFitASmallerBox()
     {
+        QFETCH(bool, finger);
         Fixture f;
         RichTextBoxWidget *box = f.richBox(0);
         QTest::mouseClick(box->viewport(), Qt::LeftButton, {}, {5, 5});
         QTest::keyClicks(box, QStringLiteral("We went to the seaside and built a castle"));
         const int top = f.richText().geometry.top();
-        drag(f.frame()->handle(5), {0, -(f.richText().geometry.height() - 30)});
+        drag(f.frame()->handle(5), {0, -(f.richText().geometry.height() - 30)}, {},
+             finger ? m_touchScreen.get() : nullptr);
         QCOMPARE(f.richText().geometry.top(), top);
         QVERIFY(f.richText().geometry.height() < 40);
         QVERIFY2(box->document()->size().height() <= f.richText().geometry.height() + 1,
@@ -231,6 +256,9 @@ private slots:
         QVERIFY(box.tag.isEmpty());
         QVERIFY(!f.frame()->allowPaintingBut()->isVisible());
     }
+
+private:
+    std::unique_ptr<QPointingDevice> m_touchScreen;
 };
 
 QTEST_MAIN(TestSelectionController)
