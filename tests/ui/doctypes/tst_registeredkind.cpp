@@ -84,6 +84,7 @@ private slots:
         DocumentWindowFixture<DocumentWindow> f(WindowFixture::screen(), [](AppContext &c) {
             return DocumentWindows().create(kBadge, c);
         });
+        QVERIFY(f.window);
         QCOMPARE(f.window->objectName(), QStringLiteral("badgeForm"));
         f.context.page.documentType = kBadge;
         f.context.folders.working = dir.path();
@@ -107,6 +108,7 @@ private slots:
         f.context.page = PageModel{};
         QVERIFY(files.openDocument(path));
         QCOMPARE(f.context.page.documentType, kBadge);
+        QVERIFY(!documentKindFromCode(codeOf(kBadge) + 1)); // a code nobody registered
         QCOMPARE(f.context.page.pictureBoxes.size(), 1);
         QCOMPARE(f.context.page.pictureBoxes[0].image.pixel(200, 120), kRed);
 
