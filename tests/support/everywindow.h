@@ -104,12 +104,12 @@ struct EveryWindow {
             windows.push_back(std::make_unique<MessageDialog>(context, message));
         // Every other kind's window, once each.
         const DocumentWindows kinds;
-        QSet<WindowKind> made{WindowKind::SinglePage};
+        QSet<QString> made{kindInfo(DocumentKind::Simple).windowName};
         for (int code = 0; code < kDocumentKindCount; ++code) {
             const DocumentKind kind = DocumentKind(code);
-            if (made.contains(kindInfo(kind).window))
+            if (made.contains(kindInfo(kind).windowName))
                 continue;
-            made.insert(kindInfo(kind).window);
+            made.insert(kindInfo(kind).windowName);
             windows.push_back(kinds.create(kind, context));
         }
     }

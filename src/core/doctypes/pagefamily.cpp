@@ -9,9 +9,14 @@
 #include "core/doctypes/singlepagefamily.h"
 #include "core/doctypes/tablefamily.h"
 
+#include <map>
+#include <utility>
+
 namespace quillora {
 
-const PageFamily *pageFamilyFor(DocumentKind kind)
+namespace {
+
+std::map<int, const PageFamily *> builtInFamilies()
 {
     static const SinglePageFamily singlePage;
     static const CircleFamily circle;
@@ -21,25 +26,40 @@ const PageFamily *pageFamilyFor(DocumentKind kind)
     static const AnywhereFamily anywhere;
     static const TableFamily table;
     static const CartoonFamily cartoon;
-    switch (kindInfo(kind).pageFamily) {
-    case PageFamilyId::SinglePage:
-        return &singlePage;
-    case PageFamilyId::Circle:
-        return &circle;
-    case PageFamilyId::Leaflet:
-        return &leaflet;
-    case PageFamilyId::Postcard:
-        return &postcard;
-    case PageFamilyId::Anywhere:
-        return &anywhere;
-    case PageFamilyId::Banner:
-        return &banner;
-    case PageFamilyId::Table:
-        return &table;
-    case PageFamilyId::Cartoon:
-        return &cartoon;
-    }
-    return nullptr;
+    std::map<int, const PageFamily *> families;
+    for (int code = 0; code < kDocumentKindCount; ++code)
+        if (kindInfo(DocumentKind(code)).pageOfBoxes)
+            families[code] = &singlePage;
+    const std::pair<DocumentKind, const PageFamily *> others[] = {
+        {DocumentKind::Circle, &circle},      {DocumentKind::Table, &table},
+        {DocumentKind::Postcard, &postcard},  {DocumentKind::Booklet, &leaflet},
+        {DocumentKind::ComicStrip, &cartoon}, {DocumentKind::Card, &leaflet},
+        {DocumentKind::Anywhere, &anywhere},  {DocumentKind::Display, &banner},
+        {DocumentKind::Leaflet, &leaflet},
+    };
+    for (const auto &[kind, family] : others)
+        families[codeOf(kind)] = family;
+    return families;
+}
+
+std::map<int, const PageFamily *> &familyTable()
+{
+    static std::map<int, const PageFamily *> families = builtInFamilies();
+    return families;
+}
+
+} // namespace
+
+const PageFamily *pageFamilyFor(DocumentKind kind)
+{
+    const auto found = familyTable().find(codeOf(kind));
+    return found == familyTable().end() ? nullptr : found->second;
+}
+
+void registerKind(const DocumentKindInfo &row, const PageFamily &family)
+{
+    registerKindInfo(row);
+    familyTable()[codeOf(row.kind)] = &family;
 }
 
 QImage PageFamily::renderThumbnail(const PageModel &page, const QSize &bounds) const

@@ -1,8 +1,8 @@
 #pragma once
 // What every family of document kinds does without a window: build a new page, carry its work
 // through the staging members, write and read its page description ("layout.xml"), and draw
-// itself for the printer, the PNG export and thumbnails. The table of kinds names each kind's
-// family; a family joins here when its window does.
+// itself for the printer, the PNG export and thumbnails. Each kind is paired with its family
+// here, the shipped kinds in one list and any other kind by registering.
 
 #include "core/files/savedlayout.h"
 #include "core/layout/pagefit.h"
@@ -52,8 +52,12 @@ public:
                               const PrintSettings &settings) const = 0;
 };
 
-// The family of a kind; nothing while the kind's family is still to come.
+// The family of a kind; nothing for a kind registered without one.
 const PageFamily *pageFamilyFor(DocumentKind kind);
+
+// Registers a kind's row in the table of kinds with the family that builds, saves, reads and
+// draws its page; the family lives as long as the program. A shipped kind's row is replaced.
+void registerKind(const DocumentKindInfo &row, const PageFamily &family);
 
 // Whether the kind's screen can be saved as a PNG picture: the window, the save dialog's filter
 // and the headless export all ask this one rule.

@@ -58,7 +58,7 @@ QImage workFilePreview(const QString &path, const PreviewContext &context, QStri
     // A page of another family draws itself: a leaflet shows its front cover, not every page
     // laid over one another.
     const PageFamily *family = pageFamilyFor(page.documentType);
-    const bool singlePage = kindInfo(page.documentType).pageFamily == PageFamilyId::SinglePage;
+    const bool singlePage = kindInfo(page.documentType).pageOfBoxes;
     const QImage drawn =
         singlePage || !family ? renderPageImage(page, scale) : family->render(page, scale);
     Staging(context.scratchFolder).clear(true);

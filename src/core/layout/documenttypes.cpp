@@ -2,107 +2,70 @@
 
 #include "core/layout/objectkinds.h"
 
-#include <array>
+#include <map>
 
 namespace quillora {
 
 namespace {
 
-// What a window brings to every kind it shows: its name and the undo kinds it puts back.
-DocumentKindInfo shownIn(WindowKind window)
+DocumentKindInfo shownIn(const char *windowName, const QStringList &undoKindsRestored)
 {
-    using namespace objectkind;
     DocumentKindInfo info;
-    info.window = window;
-    switch (window) {
-    case WindowKind::SinglePage:
-        info.windowName = QStringLiteral("Form1");
-        info.undoKindsRestored = {Border,       Picture,       Text,         RichText,     Handles,
-                                  MovedPicture, MovedRichText, AddedPicture, AddedRichText};
-        break;
-    case WindowKind::Circle:
-        info.windowName = QStringLiteral("circleForm");
-        // The words too: typing records their steps, and an undo button that shows for them
-        // must put them back.
-        info.undoKindsRestored = {Picture, Text};
-        break;
-    case WindowKind::Table:
-        // A table's cells and title are the page's own picture and text boxes.
-        info.windowName = QStringLiteral("tableForm");
-        info.undoKindsRestored = {Picture, Text};
-        break;
-    case WindowKind::Postcard:
-        info.windowName = QStringLiteral("postCardForm");
-        info.undoKindsRestored = {Picture, Text};
-        break;
-    case WindowKind::Leaflet:
-        info.windowName = QStringLiteral("LeafletForm");
-        info.undoKindsRestored = {Picture, Border, Text, RichText, Handles};
-        break;
-    case WindowKind::Cartoon:
-        info.windowName = QStringLiteral("cartoonForm");
-        info.undoKindsRestored = {Picture};
-        break;
-    case WindowKind::Anywhere:
-        // The page picture is picture 0; its record carries the texts placed over it.
-        info.windowName = QStringLiteral("anyWhereForm");
-        info.undoKindsRestored = {Picture};
-        break;
-    case WindowKind::Banner:
-        info.windowName = QStringLiteral("BannerWindow");
-        info.undoKindsRestored = {Border};
-        break;
-    }
+    info.windowName = QString::fromLatin1(windowName);
+    info.undoKindsRestored = undoKindsRestored;
     return info;
 }
 
 DocumentKindInfo singlePage(const char *caption, const char *startFolder = "")
 {
-    DocumentKindInfo info = shownIn(WindowKind::SinglePage);
+    using namespace objectkind;
+    DocumentKindInfo info =
+        shownIn("Form1", {Border, Picture, Text, RichText, Handles, MovedPicture, MovedRichText,
+                          AddedPicture, AddedRichText});
     info.caption = QString::fromLatin1(caption);
     info.startFolder = QString::fromLatin1(startFolder);
     return info;
 }
 
-DocumentKindInfo otherWindow(const char *caption, WindowKind window, PageFamilyId family,
-                             PrintRoutine print)
+DocumentKindInfo otherWindow(const char *caption, const char *windowName,
+                             const QStringList &undoKindsRestored)
 {
-    DocumentKindInfo info = shownIn(window);
+    DocumentKindInfo info = shownIn(windowName, undoKindsRestored);
     info.caption = QString::fromLatin1(caption);
-    info.pageFamily = family;
-    info.print = print;
+    info.pageOfBoxes = false;
     return info;
 }
 
 DocumentKindInfo leaflet(const char *caption, const char *style)
 {
+    using namespace objectkind;
     DocumentKindInfo info =
-        otherWindow(caption, WindowKind::Leaflet, PageFamilyId::Leaflet, PrintRoutine::Leaflet);
+        otherWindow(caption, "LeafletForm", {Picture, Border, Text, RichText, Handles});
     info.leafletStyle = QString::fromLatin1(style);
     info.exportsScreenPng = false;
     return info;
 }
 
-std::array<DocumentKindInfo, kDocumentKindCount> buildTable()
+std::map<int, DocumentKindInfo> buildTable()
 {
-    std::array<DocumentKindInfo, kDocumentKindCount> rows;
-    auto row = [&rows](DocumentKind kind) -> DocumentKindInfo & {
-        return rows[size_t(codeOf(kind))];
-    };
+    using namespace objectkind;
+    std::map<int, DocumentKindInfo> rows;
+    auto row = [&rows](DocumentKind kind) -> DocumentKindInfo & { return rows[codeOf(kind)]; };
 
     row(DocumentKind::Simple) = singlePage(QT_TRANSLATE_NOOP("Quillora", "Simple"));
     row(DocumentKind::Simple).fixedTemplate = QStringLiteral("simple/simple.xml");
     row(DocumentKind::Simple).sideColumn = SideColumn::None;
 
+    // The words too: typing records their steps, and an undo button that shows for them must
+    // put them back.
     row(DocumentKind::Circle) =
-        otherWindow(QT_TRANSLATE_NOOP("Quillora", "Circle"), WindowKind::Circle,
-                    PageFamilyId::Circle, PrintRoutine::Circle);
+        otherWindow(QT_TRANSLATE_NOOP("Quillora", "Circle"), "circleForm", {Picture, Text});
     row(DocumentKind::Circle).fontForAllBoxes = true;
     row(DocumentKind::Circle).choicePage = ChoicePage::Circle;
 
+    // A table's cells and title are the page's own picture and text boxes.
     row(DocumentKind::Table) =
-        otherWindow(QT_TRANSLATE_NOOP("Quillora", "Table"), WindowKind::Table, PageFamilyId::Table,
-                    PrintRoutine::Table);
+        otherWindow(QT_TRANSLATE_NOOP("Quillora", "Table"), "tableForm", {Picture, Text});
     row(DocumentKind::Table).fontForAllBoxes = true;
     row(DocumentKind::Table).firstPressPaints = true;
     row(DocumentKind::Table).choicePage = ChoicePage::Table;
@@ -113,8 +76,7 @@ std::array<DocumentKindInfo, kDocumentKindCount> buildTable()
     row(DocumentKind::Shapes).standardBorder = true;
 
     row(DocumentKind::Postcard) =
-        otherWindow(QT_TRANSLATE_NOOP("Quillora", "Postcard"), WindowKind::Postcard,
-                    PageFamilyId::Postcard, PrintRoutine::Postcard);
+        otherWindow(QT_TRANSLATE_NOOP("Quillora", "Postcard"), "postCardForm", {Picture, Text});
     row(DocumentKind::Postcard).exportsScreenPng = false;
     row(DocumentKind::Postcard).fontForAllBoxes = true;
     row(DocumentKind::Postcard).addressedTexts = true;
@@ -128,15 +90,13 @@ std::array<DocumentKindInfo, kDocumentKindCount> buildTable()
     row(DocumentKind::Booklet).startFolder = QStringLiteral("booklet");
 
     row(DocumentKind::ComicStrip) =
-        otherWindow(QT_TRANSLATE_NOOP("Quillora", "Comic-strip"), WindowKind::Cartoon,
-                    PageFamilyId::Cartoon, PrintRoutine::Cartoon);
+        otherWindow(QT_TRANSLATE_NOOP("Quillora", "Comic-strip"), "cartoonForm", {Picture});
     row(DocumentKind::ComicStrip).startFolder = QStringLiteral("cartoon");
 
     row(DocumentKind::Card) = leaflet(QT_TRANSLATE_NOOP("Quillora", "Card"), "4c");
     row(DocumentKind::Card).startFolder = QStringLiteral("card");
 
     row(DocumentKind::Multi) = singlePage(QT_TRANSLATE_NOOP("Quillora", "Multi"), "multi");
-    row(DocumentKind::Multi).print = PrintRoutine::RepeatedCopies;
     row(DocumentKind::Multi).sideColumn = SideColumn::Wide;
     row(DocumentKind::Multi).copiesSheet = true;
 
@@ -146,9 +106,9 @@ std::array<DocumentKindInfo, kDocumentKindCount> buildTable()
     row(DocumentKind::News).richTextToolbarRoom = true;
     row(DocumentKind::News).richTextToolbar = RichTextToolbarUse::WhenTemplateHasRichText;
 
+    // The page picture is picture 0; its record carries the texts placed over it.
     row(DocumentKind::Anywhere) =
-        otherWindow(QT_TRANSLATE_NOOP("Quillora", "Anywhere"), WindowKind::Anywhere,
-                    PageFamilyId::Anywhere, PrintRoutine::Anywhere);
+        otherWindow(QT_TRANSLATE_NOOP("Quillora", "Anywhere"), "anyWhereForm", {Picture});
 
     row(DocumentKind::Certificate) =
         singlePage(QT_TRANSLATE_NOOP("Quillora", "Certificate"), "certificate");
@@ -160,10 +120,10 @@ std::array<DocumentKindInfo, kDocumentKindCount> buildTable()
     row(DocumentKind::Sign).sideColumn = SideColumn::Wide;
 
     row(DocumentKind::Display) =
-        otherWindow(QT_TRANSLATE_NOOP("Quillora", "Display"), WindowKind::Banner,
-                    PageFamilyId::Banner, PrintRoutine::Banner);
+        otherWindow(QT_TRANSLATE_NOOP("Quillora", "Display"), "BannerWindow", {Border});
     row(DocumentKind::Display).startFolder = QStringLiteral("display");
     row(DocumentKind::Display).exportsScreenPng = false;
+    row(DocumentKind::Display).copiesChoice = false;
 
     row(DocumentKind::Leaflet) = leaflet(QT_TRANSLATE_NOOP("Quillora", "Leaflet"), "6b");
     row(DocumentKind::Leaflet).choicePage = ChoicePage::Leaflet;
@@ -177,7 +137,6 @@ std::array<DocumentKindInfo, kDocumentKindCount> buildTable()
 
     row(DocumentKind::MyLayout) =
         singlePage(QT_TRANSLATE_NOOP("Quillora", "My layout"), "advanced");
-    row(DocumentKind::MyLayout).print = PrintRoutine::SimplePageAdvanced;
     row(DocumentKind::MyLayout).richTextToolbarRoom = true;
     row(DocumentKind::MyLayout).richTextToolbar = RichTextToolbarUse::Always;
     row(DocumentKind::MyLayout).freeArrangement = true;
@@ -186,28 +145,46 @@ std::array<DocumentKindInfo, kDocumentKindCount> buildTable()
     row(DocumentKind::Posters).richTextToolbarRoom = true;
     row(DocumentKind::Posters).richTextToolbar = RichTextToolbarUse::Always;
 
-    // The first five kinds keep the program's own file dialog with its previews.
-    for (int code = 0; code < kDocumentKindCount; ++code) {
-        rows[size_t(code)].kind = DocumentKind(code);
-        if (code <= codeOf(DocumentKind::Postcard))
-            rows[size_t(code)].fileDialog = FileDialogKind::Own;
+    // These kinds keep the program's own file dialog with its previews.
+    for (DocumentKind kind : {DocumentKind::Simple, DocumentKind::Circle, DocumentKind::Table,
+                              DocumentKind::Shapes, DocumentKind::Postcard})
+        row(kind).fileDialog = FileDialogKind::Own;
+    for (auto &[code, info] : rows) {
+        info.kind = DocumentKind(code);
+        info.tileArt = QStringLiteral(":/art/kinds/kind%1.svg").arg(code);
     }
     return rows;
+}
+
+std::map<int, DocumentKindInfo> &kindTable()
+{
+    static std::map<int, DocumentKindInfo> table = buildTable();
+    return table;
 }
 
 } // namespace
 
 std::optional<DocumentKind> documentKindFromCode(int code)
 {
-    if (code < 0 || code >= kDocumentKindCount)
+    if (kindTable().count(code) == 0)
         return std::nullopt;
     return DocumentKind(code);
 }
 
 const DocumentKindInfo &kindInfo(DocumentKind kind)
 {
-    static const std::array<DocumentKindInfo, kDocumentKindCount> table = buildTable();
-    return table[size_t(codeOf(kind))];
+    static const DocumentKindInfo unregistered = [] {
+        DocumentKindInfo info;
+        info.pageOfBoxes = false;
+        return info;
+    }();
+    const auto found = kindTable().find(codeOf(kind));
+    return found == kindTable().end() ? unregistered : found->second;
+}
+
+void registerKindInfo(const DocumentKindInfo &row)
+{
+    kindTable()[codeOf(row.kind)] = row;
 }
 
 bool setsUpRichTextToolbar(DocumentKind kind, bool templateHasRichTextBoxes)
@@ -240,8 +217,7 @@ QString startFolder(DocumentKind kind, int leafletSizeChoice)
 
 std::optional<DocumentKind> kindOfStartFolder(const QString &folder)
 {
-    for (int code = 0; code < kDocumentKindCount; ++code) {
-        const DocumentKindInfo &info = kindInfo(DocumentKind(code));
+    for (const auto &[code, info] : kindTable()) {
         for (const QString &own : {info.startFolder, info.smallStartFolder})
             if (!own.isEmpty() && own.compare(folder, Qt::CaseInsensitive) == 0)
                 return info.kind;

@@ -1,9 +1,10 @@
 #pragma once
 // The kinds of publication a child can start, in one table: for each kind its code (the index
-// of the start screen choice), caption, window, template folders, print routine, the undo kinds
-// its window restores, its file dialog, whether its screen can be saved as PNG, the room its
-// window leaves round the page and the family that builds, saves, reads and renders its page.
-// A rule that depends on the kind reads a column here; nothing else compares kinds by number.
+// of the start screen choice), caption, window, template folders, start screen art, the undo
+// kinds its window restores, its file dialog, whether its screen can be saved as PNG and the room
+// its window leaves round the page. A rule that depends on the kind reads a column here; nothing
+// compares kinds by number. The shipped kinds are in the table from the start; another kind
+// joins it by registering its row (with its page family and window, one floor up each).
 
 #include <QString>
 #include <QStringList>
@@ -33,33 +34,16 @@ enum class DocumentKind {
     Posters,
 };
 
-constexpr int kDocumentKindCount = 19; // codes 0..18
+// The shipped kinds, codes 0..18, each with a tile on the start screen.
+constexpr int kDocumentKindCount = 19;
 
 // The code written into work files and shown on the start screen.
 constexpr int codeOf(DocumentKind kind)
 {
     return int(kind);
 }
-// The kind of a code; nothing for codes outside 0..18.
+// The kind of a code; nothing for a code no kind is registered under.
 std::optional<DocumentKind> documentKindFromCode(int code);
-
-enum class WindowKind { SinglePage, Circle, Table, Postcard, Leaflet, Cartoon, Anywhere, Banner };
-
-// Which writer and reader of the page description a kind uses, and so which members it has.
-enum class PageFamilyId { SinglePage, Leaflet, Postcard, Circle, Table, Cartoon, Anywhere, Banner };
-
-enum class PrintRoutine {
-    SimplePage,
-    SimplePageAdvanced,
-    RepeatedCopies,
-    Circle,
-    Table,
-    Postcard,
-    Leaflet,
-    Cartoon,
-    Anywhere,
-    Banner,
-};
 
 // The program's own dialog with previews, or the platform's standard dialog.
 enum class FileDialogKind { Own, Standard };
@@ -80,13 +64,13 @@ enum class PageFitRule { Desk, Card };
 struct DocumentKindInfo {
     DocumentKind kind = DocumentKind::Simple;
     QString caption; // the start screen caption, in English (translated when shown)
-    WindowKind window = WindowKind::SinglePage;
-    QString windowName;       // "Form1", "circleForm", ...
+    QString tileArt; // the start screen picture; "" for a kind without a tile
+    // The window that shows the kind ("Form1", "circleForm", ...): kinds with one name share it.
+    QString windowName;
     QString startFolder;      // sub-folder of "layouts" listed on the start screen; "" for none
     QString smallStartFolder; // the templates of the small leaflet (size choice 1)
     QString menuFolder;       // sub-folder offered by the single-page window's template menu
     QString fixedTemplate;    // template relative to "layouts" read without a choice; "" for none
-    PrintRoutine print = PrintRoutine::SimplePage;
     QStringList undoKindsRestored; // the page's object kinds its window puts back
     FileDialogKind fileDialog = FileDialogKind::Standard;
     bool exportsScreenPng = true;
@@ -94,7 +78,8 @@ struct DocumentKindInfo {
     bool richTextToolbarRoom = false; // the page sits lower, below the rich text toolbar
     RichTextToolbarUse richTextToolbar = RichTextToolbarUse::Never;
     bool standardBorder = false; // a new page gets the standard pattern border
-    PageFamilyId pageFamily = PageFamilyId::SinglePage;
+    // The page is one page of boxes, built, saved, drawn and printed as the simple page is.
+    bool pageOfBoxes = true;
     QString leafletStyle;          // "4p", "4c", "6b" (the large leaflet); "" for other kinds
     bool freeArrangement = false;  // objects are moved, added and taken off the page
     bool copiesSheet = false;      // printed as a sheet of repeated copies
@@ -104,9 +89,14 @@ struct DocumentKindInfo {
     ChoicePage choicePage = ChoicePage::None;
     PageFitRule pageFit = PageFitRule::Desk;
     QString duplexNote; // the print dialog's advice for printing on both sides; "" for none
+    bool copiesChoice = true; // the print dialog offers the number of copies
 };
 
+// The row of a kind; a row with no window for a code no kind is registered under.
 const DocumentKindInfo &kindInfo(DocumentKind kind);
+// Adds the row of `row.kind` to the table, or replaces it. Kinds register before the program
+// (or a test) opens its first window; the table is only read after that, from any thread.
+void registerKindInfo(const DocumentKindInfo &row);
 
 inline const QString kNotReadyMessage = QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Not ready"));
 

@@ -21,12 +21,11 @@ constexpr double kA4ShortSideMm = 210.0;
 // Room between the copies on a sheet, as a share of a copy's width.
 constexpr double kSheetGapShare = 0.04;
 
-void drawRoutine(PrintRoutine routine, const PageModel &page, PrintDevice &device,
-                 const PrintSettings &settings, int copy)
+void drawCopies(const PageModel &page, PrintDevice &device, const PrintSettings &settings, int copy)
 {
     QPainter &painter = device.painter();
     const QRectF printable = device.printableArea();
-    if (routine == PrintRoutine::RepeatedCopies) {
+    if (kindInfo(page.documentType).copiesSheet) {
         const int count = std::clamp(page.repeatCount, 2, kMaxSheetCopies);
         const QSizeF room(printable.width() * settings.zoom, printable.height() * settings.zoom);
         const SheetPlacement sheet = arrangeRepeatedCopies(page.pageRect.size(), room, count);
@@ -81,10 +80,8 @@ PrintSettings PrintSettings::from(const Settings &settings, int copies)
 
 PrintResult printDocument(const PageModel &page, PrintDevice &device, const PrintSettings &settings)
 {
-    const PrintRoutine routine = kindInfo(page.documentType).print;
     // The advanced objects of "My layout" are objects of the same page model, drawn alike.
-    if (routine != PrintRoutine::SimplePage && routine != PrintRoutine::SimplePageAdvanced &&
-        routine != PrintRoutine::RepeatedCopies)
+    if (!kindInfo(page.documentType).pageOfBoxes)
         return {PrintOutcome::NotAvailable, kNotReadyMessage};
     if (page.pageRect.isEmpty())
         return {PrintOutcome::Failed, QStringLiteral("the page has no size")};
@@ -92,7 +89,7 @@ PrintResult printDocument(const PageModel &page, PrintDevice &device, const Prin
     const int copies = std::clamp(settings.copies, 1, kMaxPrintCopies);
     return runPrintJob(
         device, orientationFor(page), copies,
-        [&](int sheet) { drawRoutine(routine, page, device, settings, sheet + 1); }, "the page");
+        [&](int sheet) { drawCopies(page, device, settings, sheet + 1); }, "the page");
 }
 
 PrintResult runPrintJob(PrintDevice &device, PageOrientation orientation, int sheetCount,

@@ -151,8 +151,8 @@ bool ShellController::newDocument(DocumentKind kind, const QString &templatePath
 
 DocumentWindow &ShellController::ensureWindowFor(DocumentKind kind)
 {
-    const WindowKind wanted = kindInfo(kind).window;
-    if (m_window && m_windowKind == wanted)
+    const QString wanted = kindInfo(kind).windowName;
+    if (m_window && m_windowName == wanted)
         return *m_window;
     // The old window goes with its controllers once the event that asked for the new one has
     // been handled: its own button may be what is running now.
@@ -161,7 +161,7 @@ DocumentWindow &ShellController::ensureWindowFor(DocumentKind kind)
         m_window.release()->deleteLater();
     }
     m_window = m_windows.create(kind, m_context);
-    m_windowKind = wanted;
+    m_windowName = wanted;
     DocumentWindow *window = m_window.get();
     translateWindow(window, m_context.translator);
     connect(window, &DocumentWindow::exitRequested, this, [this] { runExitSequence(); });
@@ -182,7 +182,7 @@ DocumentWindow &ShellController::ensureWindowFor(DocumentKind kind)
 
 void ShellController::showWindowFor(DocumentKind kind)
 {
-    if ((m_window && m_windowKind == kindInfo(kind).window) || !m_windows.has(kind))
+    if ((m_window && m_windowName == kindInfo(kind).windowName) || !m_windows.has(kind))
         return;
     DocumentWindow &window = ensureWindowFor(kind);
     window.showFullScreen();

@@ -86,7 +86,7 @@ private:
     PrinterProvider &m_printers;
     const DocumentWindows &m_windows;
     std::unique_ptr<DocumentWindow> m_window;
-    WindowKind m_windowKind = WindowKind::SinglePage;
+    QString m_windowName; // the kinds the open window shows
     std::function<bool()> m_saveWork;
     std::function<bool(const QString &)> m_openWorkFile;
     std::function<std::optional<QString>()> m_offerRecoveredWork;

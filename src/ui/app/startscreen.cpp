@@ -34,7 +34,7 @@ constexpr double kScreenShare = 0.96;
 
 QIcon kindPicture(int code)
 {
-    return QIcon(QStringLiteral(":/art/kinds/kind%1.svg").arg(code));
+    return QIcon(kindInfo(DocumentKind(code)).tileArt);
 }
 
 QString versionLine()

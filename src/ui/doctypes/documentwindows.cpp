@@ -1,5 +1,6 @@
 #include "ui/doctypes/documentwindows.h"
 
+#include "core/doctypes/pagefamily.h"
 #include "ui/doctypes/anywherewindow.h"
 #include "ui/doctypes/bannerwindow.h"
 #include "ui/doctypes/cartoonwindow.h"
@@ -11,40 +12,56 @@
 
 namespace quillora {
 
-DocumentWindows::DocumentWindows()
+namespace {
+
+template <typename Window> void addShipped(DocumentWindows &windows, DocumentKind shownKind)
 {
-    add(WindowKind::SinglePage,
-        [](AppContext &context) { return std::make_unique<SimplePageWindow>(context); });
-    add(WindowKind::Circle,
-        [](AppContext &context) { return std::make_unique<CircleWindow>(context); });
-    add(WindowKind::Leaflet,
-        [](AppContext &context) { return std::make_unique<LeafletWindow>(context); });
-    add(WindowKind::Banner,
-        [](AppContext &context) { return std::make_unique<BannerWindow>(context); });
-    add(WindowKind::Postcard,
-        [](AppContext &context) { return std::make_unique<PostcardWindow>(context); });
-    add(WindowKind::Anywhere,
-        [](AppContext &context) { return std::make_unique<AnywhereWindow>(context); });
-    add(WindowKind::Table,
-        [](AppContext &context) { return std::make_unique<TableWindow>(context); });
-    add(WindowKind::Cartoon,
-        [](AppContext &context) { return std::make_unique<CartoonWindow>(context); });
+    windows.add(kindInfo(shownKind).windowName,
+                [](AppContext &context) { return std::make_unique<Window>(context); });
 }
 
-void DocumentWindows::add(WindowKind window, DocumentWindowFactory factory)
+std::map<QString, DocumentWindowFactory> &registeredWindows()
 {
-    m_factories[window] = std::move(factory);
+    static std::map<QString, DocumentWindowFactory> windows;
+    return windows;
+}
+
+} // namespace
+
+void registerKind(const KindRegistration &kind)
+{
+    registerKind(kind.row, kind.family);
+    registeredWindows()[kind.row.windowName] = kind.window;
+}
+
+DocumentWindows::DocumentWindows()
+{
+    addShipped<SimplePageWindow>(*this, DocumentKind::Simple);
+    addShipped<CircleWindow>(*this, DocumentKind::Circle);
+    addShipped<LeafletWindow>(*this, DocumentKind::Leaflet);
+    addShipped<BannerWindow>(*this, DocumentKind::Display);
+    addShipped<PostcardWindow>(*this, DocumentKind::Postcard);
+    addShipped<AnywhereWindow>(*this, DocumentKind::Anywhere);
+    addShipped<TableWindow>(*this, DocumentKind::Table);
+    addShipped<CartoonWindow>(*this, DocumentKind::ComicStrip);
+    for (const auto &[windowName, factory] : registeredWindows())
+        add(windowName, factory);
+}
+
+void DocumentWindows::add(const QString &windowName, DocumentWindowFactory factory)
+{
+    m_factories[windowName] = std::move(factory);
 }
 
 bool DocumentWindows::has(DocumentKind kind) const
 {
-    return m_factories.count(kindInfo(kind).window) > 0;
+    return m_factories.count(kindInfo(kind).windowName) > 0;
 }
 
 std::unique_ptr<DocumentWindow> DocumentWindows::create(DocumentKind kind,
                                                         AppContext &context) const
 {
-    const auto found = m_factories.find(kindInfo(kind).window);
+    const auto found = m_factories.find(kindInfo(kind).windowName);
     if (found == m_factories.end())
         return nullptr;
     return found->second(context);

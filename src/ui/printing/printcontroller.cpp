@@ -119,9 +119,9 @@ void PrintController::printCommand()
         tell(kNoPrintersMessage);
         return;
     }
-    const bool isBanner = kindInfo(m_context.page.documentType).print == PrintRoutine::Banner;
+    const bool copiesChoice = kindInfo(m_context.page.documentType).copiesChoice;
     const std::optional<PrintChoice> choice =
-        m_choose ? m_choose() : PrintDialog::ask(m_context, m_printers, isBanner, m_window);
+        m_choose ? m_choose() : PrintDialog::ask(m_context, m_printers, !copiesChoice, m_window);
     if (!choice)
         return;
 

@@ -38,11 +38,11 @@ QComboBox *makeList(const QString &objectName, QWidget *parent)
 
 } // namespace
 
-PrintDialog::PrintDialog(AppContext &context, PrinterProvider &printers, bool isBanner,
+PrintDialog::PrintDialog(AppContext &context, PrinterProvider &printers, bool hidesCopies,
                          QWidget *parent)
     : OwnDialog(context, QStringLiteral("frmPrint"), QStringLiteral("Quillora"),
                 QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Print?")), parent),
-      m_printers(printers), m_isBanner(isBanner)
+      m_printers(printers), m_hidesCopies(hidesCopies)
 {
     m_printerCaption = makeLabel(QStringLiteral("prCaption"), {}, this);
     m_printerList = makeList(QStringLiteral("prCombo"), this);
@@ -84,9 +84,9 @@ PrintDialog::PrintDialog(AppContext &context, PrinterProvider &printers, bool is
 }
 
 std::optional<PrintChoice> PrintDialog::ask(AppContext &context, PrinterProvider &printers,
-                                            bool isBanner, QWidget *parent)
+                                            bool hidesCopies, QWidget *parent)
 {
-    PrintDialog form(context, printers, isBanner, parent);
+    PrintDialog form(context, printers, hidesCopies, parent);
     if (form.waitForAnswer() != DialogAnswer::Yes)
         return std::nullopt;
     return form.choice();
@@ -121,7 +121,7 @@ void PrintDialog::load()
         m_copiesList->setCurrentIndex(0);
     }
     m_copies = 1;
-    const bool copiesShown = context().settings.showCopiesChoice && !m_isBanner;
+    const bool copiesShown = context().settings.showCopiesChoice && !m_hidesCopies;
     m_copiesList->setVisible(copiesShown);
     m_copiesCaption->setVisible(copiesShown);
     updatePaperWarning();

@@ -24,12 +24,12 @@ public:
     // Copies offered in the copies list: enough for a class.
     static constexpr int kMostCopies = 30;
 
-    PrintDialog(AppContext &context, PrinterProvider &printers, bool isBanner,
+    PrintDialog(AppContext &context, PrinterProvider &printers, bool hidesCopies,
                 QWidget *parent = nullptr);
 
     // Asks; the choice on OK, nothing on Cancel or close.
     static std::optional<PrintChoice> ask(AppContext &context, PrinterProvider &printers,
-                                          bool isBanner, QWidget *parent = nullptr);
+                                          bool hidesCopies, QWidget *parent = nullptr);
 
     // Fills the lists and the captions (done when the dialog is shown, after translation).
     void load();
@@ -51,7 +51,7 @@ private:
     void updatePaperWarning();
 
     PrinterProvider &m_printers;
-    bool m_isBanner = false;
+    bool m_hidesCopies = false;
     QLabel *m_printerCaption = nullptr;
     QComboBox *m_printerList = nullptr;
     QLabel *m_copiesCaption = nullptr;

@@ -58,7 +58,7 @@ QList<DocumentKind> singlePageKinds()
 {
     QList<DocumentKind> kinds;
     for (int code = 0; code < kDocumentKindCount; ++code)
-        if (kindInfo(DocumentKind(code)).window == WindowKind::SinglePage)
+        if (kindInfo(DocumentKind(code)).pageOfBoxes)
             kinds.append(DocumentKind(code));
     return kinds;
 }
