@@ -34,6 +34,9 @@ public:
             entry.isDirectory = info.name.endsWith(u'/') || info.name.endsWith(u'\\');
             entry.isSymbolicLink = info.isSymbolicLink();
             m_entries.append(entry);
+            unz64_file_pos position{};
+            unzGetFilePos64(m_zip.getUnzFile(), &position);
+            m_positions.append(position);
             // Stop listing early: the caller refuses archives this large anyway.
             if (m_entries.size() > kListLimit)
                 break;
@@ -53,11 +56,10 @@ public:
             setError(error, QStringLiteral("no such member"));
             return false;
         }
-        // Position by walking: names may repeat, so the index is the only safe key.
-        bool more = m_zip.goToFirstFile();
-        for (int i = 0; more && i < index; ++i)
-            more = m_zip.goToNextFile();
-        if (!more) {
+        // Names may repeat, so the place noted while listing is the only safe key; walking there
+        // from the first member each time made reading every member quadratic.
+        if (!m_zip.goToFirstFile() ||
+            unzGoToFilePos64(m_zip.getUnzFile(), &m_positions[index]) != UNZ_OK) {
             setError(error, QStringLiteral("the archive's directory is damaged"));
             return false;
         }
@@ -97,6 +99,7 @@ private:
     static constexpr int kListLimit = 100000;
     QuaZip m_zip;
     QVector<ArchiveEntry> m_entries;
+    QVector<unz64_file_pos> m_positions; // of each entry, in the archive's directory
 };
 
 class ZipWriter : public ArchiveWriter {

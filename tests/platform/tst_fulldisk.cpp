@@ -1,6 +1,7 @@
 // Saving onto a disk that fills up part-way: a work file, a PNG picture and a PDF, at many fill
 // levels. Whatever the level, either the new file is complete and reads back as the page, or the
-// earlier file is byte for byte as it was and the child is told the disk is full.
+// earlier file is byte for byte as it was and the child is told the disk is full. Opening a work
+// file whose members the disk cannot take fails the same way, leaving the open work as it was.
 //
 // The disk is a small tmpfs mounted in a mount namespace of this test alone where the system
 // allows it (root, or CAP_SYS_ADMIN); elsewhere each file is limited in size (RLIMIT_FSIZE),
@@ -78,7 +79,8 @@ private slots:
         PageModel page = m_page;
         QVERIFY2(saveWorkFile(page, {m_zip, staging, {}, {}}, reference + "/page.qlr", {}, &error),
                  qPrintable(error));
-        m_pageMembers = zipMembers(reference + "/page.qlr");
+        m_pageFile = reference + "/page.qlr";
+        m_pageMembers = zipMembers(m_pageFile);
         m_saveNeeds = staging.bytesToPack() + QFileInfo(reference + "/page.qlr").size();
         QVERIFY(
             writeImageFile(renderPageImage(m_earlier), "PNG", reference + "/earlier.png", &error));
@@ -170,7 +172,60 @@ private slots:
         QCOMPARE(left, QStringList({"page.pdf", "page.png", "work.qlr"}));
     }
 
+    void anOpenThatCannotUnpackLeavesTheWork_data()
+    {
+        QTest::addColumn<bool>("perFile"); // each file limited, or the whole disk full
+        QTest::newRow("a picture too large for the room left") << false;
+        QTest::newRow("only the largest member refused") << true;
+    }
+
+    void anOpenThatCannotUnpackLeavesTheWork()
+    {
+        QFETCH(bool, perFile);
+        qint64 largest = 0;
+        for (const QByteArray &bytes : std::as_const(m_pageMembers))
+            largest = std::max<qint64>(largest, bytes.size());
+        const Staging staging(onDisk("staging"));
+        QDir(staging.folder()).removeRecursively();
+        PageModel page = m_earlier;
+        QString error;
+        QVERIFY2(saveWorkFile(page, {m_zip, staging, {}, {}}, onDisk("earlier.qlr"), {}, &error),
+                 qPrintable(error));
+        QFile::remove(onDisk("earlier.qlr"));
+        const QMap<QString, QByteArray> staged = folderFiles(staging.folder());
+
+        if (perFile || !m_mounted) {
+            // The small members fit, so only a picture is cut short.
+            const rlimit limit{rlim_t(largest - 1), RLIM_INFINITY};
+            QCOMPARE(::setrlimit(RLIMIT_FSIZE, &limit), 0);
+        } else {
+            leaveRoom(largest / 2);
+        }
+        FileOutcome outcome;
+        const bool opened =
+            openWorkFile(page, {m_zip, staging, {}, {}}, m_pageFile, &error, &outcome);
+        giveBackRoom();
+
+        QVERIFY(!opened);
+        if (m_mounted && !perFile)
+            QCOMPARE(openTroubleSentence(outcome.trouble),
+                     openTroubleSentence(FileTrouble::NoRoom));
+        QVERIFY(outcome.trouble != FileTrouble::Damaged);
+        for (int i = 0; i < m_earlier.pictureBoxes.size(); ++i)
+            QCOMPARE(page.pictureBoxes[i].image, m_earlier.pictureBoxes[i].image);
+        QCOMPARE(page.countAtLastSave, m_earlier.changeCount);
+        QCOMPARE(folderFiles(staging.folder()), staged);
+    }
+
 private:
+    static QMap<QString, QByteArray> folderFiles(const QString &folder)
+    {
+        QMap<QString, QByteArray> files;
+        for (const QString &name : QDir(folder).entryList(QDir::Files))
+            files.insert(name, readFile(QDir(folder).filePath(name)));
+        return files;
+    }
+
     void leaveRoom(qint64 room)
     {
         if (!m_mounted) {
@@ -198,6 +253,7 @@ private:
     PageModel m_earlier = noisyPage(1);
     PageModel m_page = noisyPage(2);
     QByteArray m_earlierFile, m_earlierPng, m_earlierPdf;
+    QString m_pageFile;
     QMap<QString, QByteArray> m_pageMembers;
     qint64 m_saveNeeds = 0;
     ZipArchiveFormat m_zip;

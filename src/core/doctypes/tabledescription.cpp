@@ -5,6 +5,7 @@
 #include "core/foundation/fileaccess.h"
 #include "core/layout/dialect.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QImageReader>
@@ -208,15 +209,23 @@ bool writeTableMembers(const PageModel &page, const QString &folder, QString *er
     std::vector<QString> errors(size_t(std::max(page.table.rows * columns, 0)));
     forEachInParallel(int(errors.size()), [&](int i) {
         const TableCell cell{i / columns, i % columns};
+        // Each task touches its own cell's box only.
         const PictureBoxModel &box = page.pictureBoxes.at(cellPictureIndex(cell));
-        QImage picture = box.image;
-        if (picture.isNull()) {
-            picture = QImage(box.geometry.size().expandedTo(QSize(1, 1)), QImage::Format_RGB32);
-            picture.fill(Qt::white);
+        QByteArray bytes;
+        if (box.image.isNull()) {
+            QImage blank(box.geometry.size().expandedTo(QSize(1, 1)), QImage::Format_RGB32);
+            blank.fill(Qt::white);
+            bytes = encodedImage(blank, "BMP");
+        } else if (box.stored.imageKey == box.image.cacheKey() && !box.stored.bytes.isEmpty()) {
+            bytes = box.stored.bytes;
+        } else {
+            bytes = encodedImage(box.image, "BMP");
+            if (!bytes.isEmpty())
+                box.stored = {box.image.cacheKey(), bytes};
         }
-        QString failed;
-        if (!writeImageFile(picture, "BMP", dir.filePath(cellPictureMember(cell)), &failed,
-                            Durability::Scratch))
+        QString failed = QStringLiteral("the picture could not be encoded as BMP");
+        if (bytes.isEmpty() || !writeWholeFile(dir.filePath(cellPictureMember(cell)), bytes,
+                                               &failed, Durability::Scratch))
             errors[size_t(i)] = failed.isEmpty() ? QStringLiteral("?") : failed;
     });
     for (const QString &failed : errors) {
@@ -234,30 +243,44 @@ bool readTableMembers(PageModel &page, const QString &folder)
     const QDir dir(folder);
     const int columns = page.table.columns;
     // Decoded apart and put into the page afterwards, on this thread.
-    std::vector<std::optional<QImage>> read(size_t(std::max(page.table.rows * columns, 0)));
+    struct Read {
+        QImage picture; // null when the stored one could not be used
+        QByteArray bytes;
+    };
+    std::vector<std::optional<Read>> read(size_t(std::max(page.table.rows * columns, 0)));
     forEachInParallel(int(read.size()), [&](int i) {
-        const QString path = dir.filePath(cellPictureMember({i / columns, i % columns}));
-        if (!QFile::exists(path))
+        QFile file(dir.filePath(cellPictureMember({i / columns, i % columns})));
+        if (!file.exists())
             return;
-        QImageReader reader(path, "BMP");
+        Read cell;
+        if (!file.open(QIODevice::ReadOnly)) {
+            read[size_t(i)] = cell;
+            return;
+        }
+        cell.bytes = file.readAll();
+        QBuffer buffer(&cell.bytes);
+        buffer.open(QIODevice::ReadOnly);
+        QImageReader reader(&buffer, "BMP");
         const QSize stored = reader.size();
-        QImage picture;
         if (stored.isValid() && stored.width() <= kMaxCellPictureSide &&
             stored.height() <= kMaxCellPictureSide)
-            picture = reader.read();
+            cell.picture = reader.read();
         // Kept at the size it was painted: the cell stretches it to show and print it.
-        read[size_t(i)] =
-            picture.isNull() ? QImage() : picture.convertToFormat(QImage::Format_RGB32);
+        if (!cell.picture.isNull())
+            cell.picture = cell.picture.convertToFormat(QImage::Format_RGB32);
+        read[size_t(i)] = std::move(cell);
     });
     bool allUsed = true;
     for (int i = 0; i < int(read.size()); ++i) {
         if (!read[size_t(i)])
             continue;
-        if (read[size_t(i)]->isNull())
+        if (read[size_t(i)]->picture.isNull()) {
             allUsed = false;
-        else
-            page.pictureBoxes[cellPictureIndex({i / columns, i % columns})].image =
-                *read[size_t(i)];
+            continue;
+        }
+        PictureBoxModel &box = page.pictureBoxes[cellPictureIndex({i / columns, i % columns})];
+        box.image = read[size_t(i)]->picture;
+        box.stored = {box.image.cacheKey(), read[size_t(i)]->bytes};
     }
     page.table.currentRow = 0;
     page.table.currentColumn = 0;

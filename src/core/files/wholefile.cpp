@@ -201,18 +201,25 @@ bool writeWholeFile(const QString &path, const QByteArray &bytes, QString *error
     return file.commit(error, {}, bytes.size());
 }
 
-bool writeImageFile(const QImage &image, const char *format, const QString &path, QString *error,
-                    Durability durability)
+QByteArray encodedImage(const QImage &image, const char *format)
 {
     QByteArray encoded;
     QBuffer buffer(&encoded);
-    if (image.isNull() || !buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, format)) {
+    if (image.isNull() || !buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, format))
+        return {};
+    return encoded;
+}
+
+bool writeImageFile(const QImage &image, const char *format, const QString &path, QString *error,
+                    Durability durability)
+{
+    const QByteArray encoded = encodedImage(image, format);
+    if (encoded.isEmpty()) {
         if (error)
             *error =
                 QStringLiteral("the picture could not be encoded as %1").arg(QLatin1String(format));
         return false;
     }
-    buffer.close();
     return writeWholeFile(path, encoded, error, durability);
 }
 

@@ -61,6 +61,9 @@ private:
 [[nodiscard]] bool writeWholeFile(const QString &path, const QByteArray &bytes, QString *error,
                                   Durability durability = Durability::Kept);
 
+// The picture in `format`, or nothing when it cannot be encoded.
+QByteArray encodedImage(const QImage &image, const char *format);
+
 // Encodes the picture first, so the file is only replaced by a complete one of the encoded size.
 [[nodiscard]] bool writeImageFile(const QImage &image, const char *format, const QString &path,
                                   QString *error, Durability durability = Durability::Kept);

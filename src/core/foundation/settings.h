@@ -10,8 +10,9 @@ namespace quillora {
 
 // The longest wait between progress pictures; longer ones would overflow a timer's interval.
 inline constexpr int kMaxSnapshotMinutes = 24 * 60;
-// Young listeners follow a voice a little slower than an adult's.
-inline constexpr int kDefaultVoiceRate = -30;
+// Young listeners follow a voice a little slower than an adult's. Slower still, the engine's
+// pause before every phrase grows with it, and the first word comes too late after a press.
+inline constexpr int kDefaultVoiceRate = -10;
 
 struct Settings {
     int printButtonHiddenMinutes = 0; // 0 always shown, N minutes hidden, -1 never shown

@@ -9,6 +9,7 @@
 #include "core/layout/documenttypes.h"
 #include "core/layout/objectkinds.h"
 
+#include <QByteArray>
 #include <QImage>
 #include <QRect>
 #include <QString>
@@ -76,6 +77,14 @@ struct PictureBoxModel {
     QImage mask; // the mask picture beside the template; set exactly when
                  // hasMaskPicture is true after a template read
     bool visible = false;
+    // The picture's bytes as a work file last stored them, with the cache key `image` had then:
+    // while the key is the same the pixels are unchanged, and a save writes these bytes again
+    // instead of encoding the picture. Filled by the save and the open of a table's cells.
+    struct StoredBytes {
+        qint64 imageKey = 0;
+        QByteArray bytes;
+    };
+    mutable StoredBytes stored;
 };
 
 struct HandleModel {

@@ -85,7 +85,7 @@ private slots:
                "progressSnapshots=0");
         addRow("snapshots at most a day apart", QByteArray("progressSnapshots=99999999\r\n"),
                "progressSnapshots=1440");
-        addRow("voice a little slow by default", QByteArray(), "voiceRate=-30");
+        addRow("voice a little slow by default", QByteArray(), "voiceRate=-10");
         addRow("voice rate -100..100", QByteArray("voiceRate=-400\r\n"), "voiceRate=-100");
         addRow("language code trimmed", QByteArray("Language= fr \r\n"), "Language=fr");
         addRow("letters quiet by default", QByteArray(), "speakLetters=False");

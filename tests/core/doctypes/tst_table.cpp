@@ -219,8 +219,10 @@ private slots:
         QVERIFY(!QFile::exists(folder.filePath(QStringLiteral("picr2c0.bmp"))));
 
         // A picture from another screen keeps its size; a broken one is left out.
+        const QString other = folder.filePath(QStringLiteral("picr0c0.bmp"));
         QVERIFY(test::filledPicture(QSize(40, 30), Qt::blue)
-                    .save(folder.filePath("picr0c0.bmp"), "BMP"));
+                    .convertToFormat(QImage::Format_Indexed8)
+                    .save(other, "BMP"));
         test::writeFile(folder.filePath(QStringLiteral("picr0c1.bmp")), "BM not a bitmap");
         PageModel read = newTable(2, 2);
         QVERIFY(!readTableMembers(read, folder.path()));
@@ -229,6 +231,15 @@ private slots:
         QCOMPARE(kept.image.pixel(kept.image.rect().center()), 0xFF0000FFu);
         QVERIFY(read.pictureBoxes[cellPictureIndex({0, 1})].image.isNull());
         QCOMPARE(read.pictureBoxes[cellPictureIndex({1, 1})].image, painted.image);
+
+        // Saved again, an untouched cell keeps the bytes it was read with; a painted one is new.
+        QImage &repainted = read.pictureBoxes[cellPictureIndex({1, 1})].image;
+        QPainter(&repainted).fillRect(repainted.rect(), Qt::red);
+        QTemporaryDir again;
+        QVERIFY2(writeTableMembers(read, again.path(), &error), qPrintable(error));
+        QCOMPARE(test::readFile(again.filePath(QStringLiteral("picr0c0.bmp"))),
+                 test::readFile(other));
+        QCOMPARE(QImage(again.filePath(QStringLiteral("picr1c1.bmp"))).pixel(0, 0), 0xFFFF0000u);
     }
 
     void titlePlaceholderNeverDrawn()
