@@ -2217,5 +2217,23 @@ klopfen</translation>
         <source>A long press opens the picture menu</source>
         <translation>Langes Drücken öffnet das Bildmenü</translation>
     </message>
+    <message>
+        <source>Abc</source>
+        <translation>Abc</translation>
+    </message>
+    <message numerus="yes">
+        <source>minute(s)</source>
+        <translation>
+            <numerusform>Minute</numerusform>
+            <numerusform>Minuten</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n page(s)</source>
+        <translation>
+            <numerusform>%n Seite</numerusform>
+            <numerusform>%n Seiten</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

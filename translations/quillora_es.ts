@@ -2217,5 +2217,23 @@ llama</translation>
         <source>A long press opens the picture menu</source>
         <translation>Mantener pulsado abre el menú de la imagen</translation>
     </message>
+    <message>
+        <source>Abc</source>
+        <translation>Abc</translation>
+    </message>
+    <message numerus="yes">
+        <source>minute(s)</source>
+        <translation>
+            <numerusform>minuto</numerusform>
+            <numerusform>minutos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n page(s)</source>
+        <translation>
+            <numerusform>%n página</numerusform>
+            <numerusform>%n páginas</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

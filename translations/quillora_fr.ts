@@ -2217,5 +2217,23 @@ frapper</translation>
         <source>A long press opens the picture menu</source>
         <translation>Un appui long ouvre le menu de l&apos;image</translation>
     </message>
+    <message>
+        <source>Abc</source>
+        <translation>Abc</translation>
+    </message>
+    <message numerus="yes">
+        <source>minute(s)</source>
+        <translation>
+            <numerusform>minute</numerusform>
+            <numerusform>minutes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n page(s)</source>
+        <translation>
+            <numerusform>%n page</numerusform>
+            <numerusform>%n pages</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

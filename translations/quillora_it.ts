@@ -2217,5 +2217,23 @@ bussa</translation>
         <source>A long press opens the picture menu</source>
         <translation>Una pressione lunga apre il menu dell&apos;immagine</translation>
     </message>
+    <message>
+        <source>Abc</source>
+        <translation>Abc</translation>
+    </message>
+    <message numerus="yes">
+        <source>minute(s)</source>
+        <translation>
+            <numerusform>minuto</numerusform>
+            <numerusform>minuti</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n page(s)</source>
+        <translation>
+            <numerusform>%n pagina</numerusform>
+            <numerusform>%n pagine</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

@@ -2217,5 +2217,23 @@ kloppen</translation>
         <source>A long press opens the picture menu</source>
         <translation>Lang drukken opent het plaatjesmenu</translation>
     </message>
+    <message>
+        <source>Abc</source>
+        <translation>Abc</translation>
+    </message>
+    <message numerus="yes">
+        <source>minute(s)</source>
+        <translation>
+            <numerusform>minuut</numerusform>
+            <numerusform>minuten</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n page(s)</source>
+        <translation>
+            <numerusform>%n pagina</numerusform>
+            <numerusform>%n pagina&apos;s</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

@@ -2217,5 +2217,25 @@ pukać</translation>
         <source>A long press opens the picture menu</source>
         <translation>Długie przytrzymanie otwiera menu obrazka</translation>
     </message>
+    <message>
+        <source>Abc</source>
+        <translation>Abc</translation>
+    </message>
+    <message numerus="yes">
+        <source>minute(s)</source>
+        <translation>
+            <numerusform>minutę</numerusform>
+            <numerusform>minuty</numerusform>
+            <numerusform>minut</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n page(s)</source>
+        <translation>
+            <numerusform>%n strona</numerusform>
+            <numerusform>%n strony</numerusform>
+            <numerusform>%n stron</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

@@ -2217,5 +2217,23 @@ på</translation>
         <source>A long press opens the picture menu</source>
         <translation>Ett långt tryck öppnar bildmenyn</translation>
     </message>
+    <message>
+        <source>Abc</source>
+        <translation>Abc</translation>
+    </message>
+    <message numerus="yes">
+        <source>minute(s)</source>
+        <translation>
+            <numerusform>minut</numerusform>
+            <numerusform>minuter</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n page(s)</source>
+        <translation>
+            <numerusform>%n sida</numerusform>
+            <numerusform>%n sidor</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

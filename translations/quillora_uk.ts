@@ -2217,5 +2217,25 @@ knock</source>
         <source>A long press opens the picture menu</source>
         <translation>Довге натискання відкриває меню малюнка</translation>
     </message>
+    <message>
+        <source>Abc</source>
+        <translation>Абв</translation>
+    </message>
+    <message numerus="yes">
+        <source>minute(s)</source>
+        <translation>
+            <numerusform>хвилину</numerusform>
+            <numerusform>хвилини</numerusform>
+            <numerusform>хвилин</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n page(s)</source>
+        <translation>
+            <numerusform>%n сторінка</numerusform>
+            <numerusform>%n сторінки</numerusform>
+            <numerusform>%n сторінок</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

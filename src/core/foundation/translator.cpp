@@ -3,6 +3,9 @@
 #include "core/foundation/codepage.h"
 
 #include <QFile>
+#include <QLocale>
+
+#include <algorithm>
 
 namespace quillora {
 namespace {
@@ -92,6 +95,33 @@ QString Translator::translate(const QString &english) const
             return shipped;
     }
     return english;
+}
+
+bool Translator::hasOwnWords(const QString &english) const
+{
+    return std::any_of(m_pairs.cbegin(), m_pairs.cend(), [&english](const auto &pair) {
+        return pair.first == english && !pair.second.isEmpty();
+    });
+}
+
+QString Translator::translateCount(const QString &english, int count) const
+{
+    QString words;
+    for (const auto &[from, to] : m_pairs) {
+        if (from == english && !to.isEmpty()) {
+            const QStringList forms = to.split(u'|');
+            words = count == 1 ? forms.first() : forms.last();
+            break;
+        }
+    }
+    if (words.isEmpty() && m_catalogue && !english.isEmpty())
+        words = m_catalogue->translate("Quillora", english.toUtf8().constData(), nullptr, count);
+    if (words.isEmpty()) {
+        words = english;
+        words.replace(QStringLiteral("(s)"), count == 1 ? QString() : QStringLiteral("s"));
+    }
+    words.replace(QStringLiteral("%n"), QLocale().toString(count));
+    return words;
 }
 
 QString Translator::translateTemplateText(const QString &english) const
