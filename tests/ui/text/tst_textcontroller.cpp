@@ -289,6 +289,25 @@ private slots:
             return f.window->toolbar()->findChild<QWidget *>(QLatin1String(name))->x();
         };
         QVERIFY2(toolbarX("NewBut") > toolbarX("printBut"), "the toolbar reads from the right");
+        // The badge stands in the middle of the room the buttons leave it.
+        const QWidget *toolbar = f.window->toolbar();
+        const QRect logo = toolbar->findChild<QWidget *>(QStringLiteral("logoImg"))->geometry();
+        int roomLeft = 0;
+        int roomRight = toolbar->width();
+        for (const auto *button : toolbar->findChildren<PictureButton *>()) {
+            if (!button->isVisibleTo(toolbar))
+                continue;
+            if (button->x() < logo.x())
+                roomLeft = std::max(roomLeft, button->x() + button->width());
+            else
+                roomRight = std::min(roomRight, button->x());
+        }
+        QVERIFY2(std::abs((logo.x() - roomLeft) - (roomRight - logo.x() - logo.width())) <= 1,
+                 qPrintable(QStringLiteral("badge %1-%2 in %3-%4")
+                                .arg(logo.x())
+                                .arg(logo.right())
+                                .arg(roomLeft)
+                                .arg(roomRight)));
 
         KeyboardKeyButton *e = keyboard->keyButton(12);
         sendMouse(e, QEvent::MouseButtonPress, e->mapToGlobal(e->rect().center()));
