@@ -39,6 +39,14 @@ QStringList splitQuotedFields(const QString &line)
     return fields;
 }
 
+// The school's first pair for `english` that has words.
+template <typename Pairs> auto findOwnWords(const Pairs &pairs, const QString &english)
+{
+    return std::find_if(pairs.cbegin(), pairs.cend(), [&english](const auto &pair) {
+        return pair.first == english && !pair.second.isEmpty();
+    });
+}
+
 } // namespace
 
 void Translator::clear()
@@ -99,20 +107,15 @@ QString Translator::translate(const QString &english) const
 
 bool Translator::hasOwnWords(const QString &english) const
 {
-    return std::any_of(m_pairs.cbegin(), m_pairs.cend(), [&english](const auto &pair) {
-        return pair.first == english && !pair.second.isEmpty();
-    });
+    return findOwnWords(m_pairs, english) != m_pairs.cend();
 }
 
 QString Translator::translateCount(const QString &english, int count) const
 {
     QString words;
-    for (const auto &[from, to] : m_pairs) {
-        if (from == english && !to.isEmpty()) {
-            const QStringList forms = to.split(u'|');
-            words = count == 1 ? forms.first() : forms.last();
-            break;
-        }
+    if (const auto own = findOwnWords(m_pairs, english); own != m_pairs.cend()) {
+        const QStringList forms = own->second.split(u'|');
+        words = count == 1 ? forms.first() : forms.last();
     }
     if (words.isEmpty() && m_catalogue && !english.isEmpty())
         words = m_catalogue->translate("Quillora", english.toUtf8().constData(), nullptr, count);
