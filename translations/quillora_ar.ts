@@ -2218,6 +2218,32 @@ knock</source>
         <translation>الضغط المطوّل يفتح قائمة الصورة</translation>
     </message>
     <message>
+        <source>Abc</source>
+        <translation>أبت</translation>
+    </message>
+    <message numerus="yes">
+        <source>minute(s)</source>
+        <translation>
+            <numerusform>دقيقة</numerusform>
+            <numerusform>دقيقة</numerusform>
+            <numerusform>دقيقتان</numerusform>
+            <numerusform>دقائق</numerusform>
+            <numerusform>دقيقة</numerusform>
+            <numerusform>دقيقة</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n page(s)</source>
+        <translation>
+            <numerusform>%n صفحة</numerusform>
+            <numerusform>%n صفحة</numerusform>
+            <numerusform>%n صفحتان</numerusform>
+            <numerusform>%n صفحات</numerusform>
+            <numerusform>%n صفحة</numerusform>
+            <numerusform>%n صفحة</numerusform>
+        </translation>
+    </message>
+    <message>
         <source>Press a pen harder for a wider line</source>
         <translation>اضغط على القلم أكثر لخط أعرض</translation>
     </message>

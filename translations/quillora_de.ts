@@ -2218,6 +2218,24 @@ klopfen</translation>
         <translation>Langes Drücken öffnet das Bildmenü</translation>
     </message>
     <message>
+        <source>Abc</source>
+        <translation>Abc</translation>
+    </message>
+    <message numerus="yes">
+        <source>minute(s)</source>
+        <translation>
+            <numerusform>Minute</numerusform>
+            <numerusform>Minuten</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n page(s)</source>
+        <translation>
+            <numerusform>%n Seite</numerusform>
+            <numerusform>%n Seiten</numerusform>
+        </translation>
+    </message>
+    <message>
         <source>Press a pen harder for a wider line</source>
         <translation>Drück den Stift fester für eine breitere Linie</translation>
     </message>

@@ -2218,6 +2218,24 @@ llama</translation>
         <translation>Mantener pulsado abre el menú de la imagen</translation>
     </message>
     <message>
+        <source>Abc</source>
+        <translation>Abc</translation>
+    </message>
+    <message numerus="yes">
+        <source>minute(s)</source>
+        <translation>
+            <numerusform>minuto</numerusform>
+            <numerusform>minutos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n page(s)</source>
+        <translation>
+            <numerusform>%n página</numerusform>
+            <numerusform>%n páginas</numerusform>
+        </translation>
+    </message>
+    <message>
         <source>Press a pen harder for a wider line</source>
         <translation>Aprieta más el lápiz para una línea más ancha</translation>
     </message>

@@ -2218,6 +2218,24 @@ frapper</translation>
         <translation>Un appui long ouvre le menu de l&apos;image</translation>
     </message>
     <message>
+        <source>Abc</source>
+        <translation>Abc</translation>
+    </message>
+    <message numerus="yes">
+        <source>minute(s)</source>
+        <translation>
+            <numerusform>minute</numerusform>
+            <numerusform>minutes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n page(s)</source>
+        <translation>
+            <numerusform>%n page</numerusform>
+            <numerusform>%n pages</numerusform>
+        </translation>
+    </message>
+    <message>
         <source>Press a pen harder for a wider line</source>
         <translation>Appuie plus fort sur le stylet pour un trait plus large</translation>
     </message>

@@ -2218,6 +2218,24 @@ bussa</translation>
         <translation>Una pressione lunga apre il menu dell&apos;immagine</translation>
     </message>
     <message>
+        <source>Abc</source>
+        <translation>Abc</translation>
+    </message>
+    <message numerus="yes">
+        <source>minute(s)</source>
+        <translation>
+            <numerusform>minuto</numerusform>
+            <numerusform>minuti</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n page(s)</source>
+        <translation>
+            <numerusform>%n pagina</numerusform>
+            <numerusform>%n pagine</numerusform>
+        </translation>
+    </message>
+    <message>
         <source>Press a pen harder for a wider line</source>
         <translation>Premi di più la penna per una linea più larga</translation>
     </message>

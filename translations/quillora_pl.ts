@@ -2218,6 +2218,26 @@ pukać</translation>
         <translation>Długie przytrzymanie otwiera menu obrazka</translation>
     </message>
     <message>
+        <source>Abc</source>
+        <translation>Abc</translation>
+    </message>
+    <message numerus="yes">
+        <source>minute(s)</source>
+        <translation>
+            <numerusform>minutę</numerusform>
+            <numerusform>minuty</numerusform>
+            <numerusform>minut</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n page(s)</source>
+        <translation>
+            <numerusform>%n strona</numerusform>
+            <numerusform>%n strony</numerusform>
+            <numerusform>%n stron</numerusform>
+        </translation>
+    </message>
+    <message>
         <source>Press a pen harder for a wider line</source>
         <translation>Naciśnij mocniej rysik, a linia będzie szersza</translation>
     </message>

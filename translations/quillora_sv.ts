@@ -2218,6 +2218,24 @@ på</translation>
         <translation>Ett långt tryck öppnar bildmenyn</translation>
     </message>
     <message>
+        <source>Abc</source>
+        <translation>Abc</translation>
+    </message>
+    <message numerus="yes">
+        <source>minute(s)</source>
+        <translation>
+            <numerusform>minut</numerusform>
+            <numerusform>minuter</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n page(s)</source>
+        <translation>
+            <numerusform>%n sida</numerusform>
+            <numerusform>%n sidor</numerusform>
+        </translation>
+    </message>
+    <message>
         <source>Press a pen harder for a wider line</source>
         <translation>Tryck hårdare med pennan för en bredare linje</translation>
     </message>

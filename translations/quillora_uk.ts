@@ -2218,6 +2218,26 @@ knock</source>
         <translation>Довге натискання відкриває меню малюнка</translation>
     </message>
     <message>
+        <source>Abc</source>
+        <translation>Абв</translation>
+    </message>
+    <message numerus="yes">
+        <source>minute(s)</source>
+        <translation>
+            <numerusform>хвилину</numerusform>
+            <numerusform>хвилини</numerusform>
+            <numerusform>хвилин</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n page(s)</source>
+        <translation>
+            <numerusform>%n сторінка</numerusform>
+            <numerusform>%n сторінки</numerusform>
+            <numerusform>%n сторінок</numerusform>
+        </translation>
+    </message>
+    <message>
         <source>Press a pen harder for a wider line</source>
         <translation>Натисни на перо сильніше — лінія стане ширшою</translation>
     </message>

@@ -19,19 +19,29 @@ def body(s):
 
     reach.walk(s, picture)
 
-    # The start screen and a simple page as a French classroom sees them.
-    if s.proc.poll() is None:
-        s.proc.kill()
-        s.proc.wait()
-    fr = words.catalogue("fr")
-    s.extra_env.update(words.desktop_language("fr_FR.UTF-8"))
-    s.start()
-    s.find(fr("Simple"), "push button", within="Quillora")
-    picture("fr-start")
-    s.click(fr("Simple"), "push button", within="Quillora")
-    s.answer("Quillora", fr("OK"))
-    s.find(fr("Text box %1").replace("%1", "1"))
-    picture("fr-simple")
+    # The start screen, a simple page, the print and options dialogs as a French and an Arabic
+    # classroom see them.
+    for code, lang in (("fr", "fr_FR.UTF-8"), ("ar", "ar_EG.UTF-8")):
+        if s.proc.poll() is None:
+            s.proc.kill()
+            s.proc.wait()
+        tr = words.catalogue(code)
+        s.extra_env.update(words.desktop_language(lang))
+        s.start()
+        s.find(tr("Simple"), "push button", within="Quillora")
+        picture(f"{code}-start")
+        s.click(tr("Simple"), "push button", within="Quillora")
+        s.answer("Quillora", tr("OK"))
+        s.find(tr("Text box %1").replace("%1", "1"))
+        picture(f"{code}-simple")
+        s.press(tr("Print"), "push button")
+        s.find(tr("Print?"), "label", within="Quillora")
+        picture(f"{code}-print")
+        s.key("Escape")
+        s.key("ctrl+shift+o")
+        s.find(tr("Options"), "dialog")
+        picture(f"{code}-options")
+        s.key("Escape")
 
 
 if __name__ == "__main__":

@@ -11,6 +11,8 @@ def catalogue(code):
     path = os.path.join(HERE, "..", "..", "translations", f"quillora_{code}.ts")
     table = {}
     for message in ET.parse(path).getroot().iter("message"):
+        if message.get("numerus") == "yes":
+            continue  # plural forms: the scenarios look up whole captions
         translation = message.find("translation")
         if translation is not None and translation.text and translation.get("type") is None:
             table[message.findtext("source")] = translation.text

@@ -82,7 +82,7 @@ struct EveryWindow {
     {
         windows.push_back(std::make_unique<FontDialog>(context, TextBoxModel{}));
         windows.push_back(std::make_unique<PrintDialog>(context, printDevices, false));
-        windows.push_back(std::make_unique<OnScreenKeyboardWidget>(keys));
+        windows.push_back(std::make_unique<OnScreenKeyboardWidget>(keys, context.translator));
         windows.push_back(std::make_unique<MiniKeyWidget>());
         windows.push_back(
             std::make_unique<OptionsDialog>(context, printDevices, QStringList{"Arial"}));

@@ -45,6 +45,10 @@ public:
     ChoiceValues rememberedChoices;
 
     QString tr(const QString &english) const { return translator.translate(english); }
+    QString trCount(const QString &english, int count) const
+    {
+        return translator.translateCount(english, count);
+    }
     // Frame colour of every object frame: darker on whiteboards when asked for.
     quint32 frameColour() const { return settings.darkerFrames ? 0x808080u : 0xC0C0C0u; }
 };

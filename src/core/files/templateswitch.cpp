@@ -38,7 +38,7 @@ bool storeWork(const PageModel &page, const Staging &staging, QString *error)
 } // namespace
 
 bool switchTemplate(PageModel &page, const Staging &staging, const QString &templatePath,
-                    const PageFitInputs &fit, QString *error)
+                    const PageFitInputs &fit, const Translator &translator, QString *error)
 {
     // The new template is read into a copy, so a template that cannot be read costs nothing.
     PageModel switched = page;
@@ -48,6 +48,7 @@ bool switchTemplate(PageModel &page, const Staging &staging, const QString &temp
     pageFit.documentType = page.documentType;
     if (!readTemplate(templatePath, switched, pageFit, error))
         return false;
+    translateTemplateWords(switched, translator);
     // A kind that carries a border keeps one, and the child's painting, whatever the template.
     applyStandardBorder(switched);
     if (!storeWork(page, staging, error))

@@ -3,6 +3,7 @@
 // and rich texts go to the staging folder as members, the new template is read, and each piece
 // comes back into the object of the same index.
 
+#include "core/foundation/translator.h"
 #include "core/layout/pagefit.h"
 #include "core/layout/pagemodel.h"
 
@@ -17,7 +18,7 @@ class Staging;
 // says why. On success:
 //  - picture box i gets the old picture i stretched to its new size, text box i the old text i,
 //    rich text box i the old RTF i (and its plain text); objects the old page did not have keep
-//    what the template gives them ("Abc" for texts);
+//    what the template gives them ("Abc" for texts), its words in the program's language;
 //  - texts too long for their new box are shrunk to fit;
 //  - the painted border picture is kept, for a new template with a border to show again;
 //  - a sheet of repeated copies stops choosing its own count, so the child's count stays;
@@ -25,6 +26,6 @@ class Staging;
 // Rich text still held by controls must be written into the model before the call.
 [[nodiscard]] bool switchTemplate(PageModel &page, const Staging &staging,
                                   const QString &templatePath, const PageFitInputs &fit,
-                                  QString *error = nullptr);
+                                  const Translator &translator, QString *error = nullptr);
 
 } // namespace quillora

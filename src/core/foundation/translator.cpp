@@ -3,6 +3,9 @@
 #include "core/foundation/codepage.h"
 
 #include <QFile>
+#include <QLocale>
+
+#include <algorithm>
 
 namespace quillora {
 namespace {
@@ -34,6 +37,14 @@ QStringList splitQuotedFields(const QString &line)
         fields.append(field);
     }
     return fields;
+}
+
+// The school's first pair for `english` that has words.
+template <typename Pairs> auto findOwnWords(const Pairs &pairs, const QString &english)
+{
+    return std::find_if(pairs.cbegin(), pairs.cend(), [&english](const auto &pair) {
+        return pair.first == english && !pair.second.isEmpty();
+    });
 }
 
 } // namespace
@@ -92,6 +103,28 @@ QString Translator::translate(const QString &english) const
             return shipped;
     }
     return english;
+}
+
+bool Translator::hasOwnWords(const QString &english) const
+{
+    return findOwnWords(m_pairs, english) != m_pairs.cend();
+}
+
+QString Translator::translateCount(const QString &english, int count) const
+{
+    QString words;
+    if (const auto own = findOwnWords(m_pairs, english); own != m_pairs.cend()) {
+        const QStringList forms = own->second.split(u'|');
+        words = count == 1 ? forms.first() : forms.last();
+    }
+    if (words.isEmpty() && m_catalogue && !english.isEmpty())
+        words = m_catalogue->translate("Quillora", english.toUtf8().constData(), nullptr, count);
+    if (words.isEmpty()) {
+        words = english;
+        words.replace(QStringLiteral("(s)"), count == 1 ? QString() : QStringLiteral("s"));
+    }
+    words.replace(QStringLiteral("%n"), QLocale().toString(count));
+    return words;
 }
 
 QString Translator::translateTemplateText(const QString &english) const

@@ -24,6 +24,12 @@ public:
     bool hasCatalogue() const { return m_catalogue != nullptr; }
 
     QString translate(const QString &english) const;
+    // A text with a count, "%n page(s)": the school's pair (its forms split by "|", the first
+    // for one), else the catalogue's plural form for `count`, else English, "(s)" marking the
+    // plural. %n becomes the count written the language's way.
+    QString translateCount(const QString &english, int count) const;
+    // Whether the school's language file gives words of its own for `english`.
+    bool hasOwnWords(const QString &english) const;
     // A template's words as the template reader decodes them, with CR LF line breaks: the
     // catalogue knows them with plain line feeds.
     QString translateTemplateText(const QString &english) const;

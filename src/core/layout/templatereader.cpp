@@ -129,16 +129,21 @@ void applyTemplateLine(const QString &line, const QString &templatePath, PageMod
 
 void translateTemplateWords(PageModel &page, const Translator &translator)
 {
+    // The placeholder stays the page's mark of an untouched box; only the screen shows it
+    // in the child's language.
+    const auto translated = [&translator](const QString &words) {
+        return words == kPlaceholderText ? words : translator.translateTemplateText(words);
+    };
     for (TextBoxModel &box : page.textBoxes)
-        box.text = translator.translateTemplateText(box.text);
+        box.text = translated(box.text);
     for (RichTextBoxModel &box : page.richTextBoxes) {
         if (box.rtf.isEmpty())
-            box.plainText = translator.translateTemplateText(box.plainText);
+            box.plainText = translated(box.plainText);
     }
     for (BubbleModel &bubble : page.bubbles)
-        bubble.text = translator.translateTemplateText(bubble.text);
+        bubble.text = translated(bubble.text);
     for (FloatingTextModel &text : page.floatingTexts)
-        text.text = translator.translateTemplateText(text.text);
+        text.text = translated(text.text);
 }
 
 void resetPage(PageModel &page)

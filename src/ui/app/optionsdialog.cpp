@@ -29,11 +29,31 @@ namespace quillora {
 namespace {
 
 constexpr int kPreviewPixels = 24;
+const QString kMinutesWord = QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "minutes"));
+const QString kMinutesCount = QStringLiteral(QT_TRANSLATE_N_NOOP("Quillora", "minute(s)"));
 
 QLabel *namedLabel(const QString &objectName, const QString &text, QWidget *parent)
 {
     auto *label = new QLabel(text, parent);
     label->setObjectName(objectName);
+    return label;
+}
+
+// The word after a list of minutes takes the plural form of the number chosen ("1 minute",
+// "5 minutes"); a school's own word for "minutes", without forms of its own for the count,
+// stands after every number.
+QLabel *minutesAfter(QComboBox *list, const QString &objectName, const ProgramServices &services,
+                     QWidget *parent)
+{
+    auto *label = namedLabel(objectName, kMinutesWord, parent);
+    QObject::connect(list, &QComboBox::currentIndexChanged, label, [list, label, &services] {
+        const int minutes = list->currentData().toInt();
+        const Translator &words = services.translator;
+        const bool schoolWord =
+            !words.hasOwnWords(kMinutesCount) && words.hasOwnWords(kMinutesWord);
+        label->setText(minutes > 0 && !schoolWord ? services.trCount(kMinutesCount, minutes)
+                                                  : services.tr(kMinutesWord));
+    });
     return label;
 }
 
@@ -126,12 +146,11 @@ QWidget *OptionsDialog::buildPrintingPage()
     }
     m_hideTime = new QComboBox(page);
     m_hideTime->setObjectName(QStringLiteral("hide_time"));
-    m_hideTime->setAccessibleName(QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "minutes")));
+    m_hideTime->setAccessibleName(kMinutesWord);
     auto *hideRow = new QHBoxLayout;
     hideRow->addWidget(m_hidePrinter->button(1));
     hideRow->addWidget(m_hideTime);
-    hideRow->addWidget(namedLabel(QStringLiteral("minutesLabel"),
-                                  QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "minutes")), page));
+    hideRow->addWidget(minutesAfter(m_hideTime, QStringLiteral("minutesLabel"), context(), page));
     hideRow->addStretch();
     grid->addWidget(m_hidePrinter->button(0), 0, 0, 1, 5);
     grid->addLayout(hideRow, 1, 0, 1, 5);
@@ -247,9 +266,8 @@ QWidget *OptionsDialog::buildGeneralPage()
         namedLabel(QStringLiteral("snapshotLabel"),
                    QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Progress pictures every")), page));
     snapshotRow->addWidget(m_snapshotTime);
-    snapshotRow->addWidget(namedLabel(QStringLiteral("snapshotMinutesLabel"),
-                                      QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "minutes")),
-                                      page));
+    snapshotRow->addWidget(
+        minutesAfter(m_snapshotTime, QStringLiteral("snapshotMinutesLabel"), context(), page));
     snapshotRow->addStretch();
     column->addLayout(snapshotRow);
 

@@ -43,6 +43,8 @@ void TableRow::setRowNumber(int row)
 TableWindow::TableWindow(AppContext &context, QWidget *parent)
     : DocumentWindow(context, kindInfo(DocumentKind::Table).windowName, parent)
 {
+    pageView()->translatePlaceholders(context.translator,
+                                      {kPlaceholderText, kTableTitlePlaceholder});
     const auto makeButton = [this](const char *name, const char *art, const char *caption,
                                    void (TableWindow::*change)(int), int by) {
         auto *button = new PictureButton(QString::fromLatin1(name),
@@ -153,7 +155,7 @@ void TableWindow::nameCells()
     const TableShape &table = context().page.table;
     if (TextBoxWidget *title = pageView()->textBox(kTableTitleIndex)) {
         title->setObjectName(QStringLiteral("titleTextBox"));
-        title->setAccessibleName(QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Title")));
+        title->setAccessibleName(context().tr(kTableTitlePlaceholder));
     }
     for (int row = 0; row < table.rows; ++row) {
         for (int column = 0; column < table.columns; ++column) {

@@ -79,7 +79,7 @@ bool TemplateSheetController::switchToTemplate(int index)
     const Staging staging(m_context.folders.staging);
     QString error;
     const bool switched = switchTemplate(page, staging, entries[index].templatePath,
-                                         m_window.pageFitInputs(), &error);
+                                         m_window.pageFitInputs(), m_context.translator, &error);
     if (switched) {
         // Undo steps hold pictures and texts of the old boxes; they cannot be put back into
         // boxes of another size and place.

@@ -163,7 +163,8 @@ void DocumentToolbar::relayout()
         place(button(it->action), right, top);
         right -= kButtonGap;
     }
-    placeLogo(x + kGroupGap, right - kGroupGap);
+    // `right` stands a button gap short of the leftmost button on the right.
+    placeLogo(x + kGroupGap, right + kButtonGap - kGroupGap);
 }
 
 // Positions are worked out left to right; in a right-to-left language the row is mirrored, so
@@ -183,7 +184,9 @@ void DocumentToolbar::placeLogo(int freeLeft, int freeRight)
     m_logo->setCompact(freeRight - freeLeft < m_logo->fullSize().width());
     const QSize size = m_logo->sizeHint();
     const int centred = (width() - size.width()) / 2;
-    const int left = std::clamp(centred, freeLeft, std::max(freeLeft, freeRight - size.width()));
+    const bool fitsCentred = centred >= freeLeft && centred + size.width() <= freeRight;
+    const int left =
+        fitsCentred ? centred : freeLeft + std::max(0, freeRight - freeLeft - size.width()) / 2;
     m_logo->setGeometry(
         QStyle::visualRect(layoutDirection(), rect(),
                            QRect(left, (kToolbarHeightPx - kRuleHeight - size.height()) / 2,

@@ -15,8 +15,10 @@
 #include <QMimeData>
 
 namespace quillora {
-
 namespace {
+
+// The page's placeholder mark (kPlaceholderText), as the catalogue lists it.
+const QString kSampleWord = QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Abc"));
 
 // The desk round the page: a calm colour so the white page and the bright buttons stand out.
 const QColor kDeskColour(0xD6, 0xEC, 0xFC);
@@ -64,6 +66,8 @@ DocumentWindow::DocumentWindow(AppContext &context, const QString &objectName, Q
 
     m_pageView = new PageView(this);
     m_pageView->setKeyFilter(this);
+    Q_ASSERT(kSampleWord == kPlaceholderText);
+    m_pageView->translatePlaceholders(m_context.translator, {kSampleWord});
     m_pageView->hide();
     // Connected before the window's own handlers, so it comes first for every press.
     connect(m_pageView, &PageView::paperPressed, this, &DocumentWindow::pagePressStarting);

@@ -1,5 +1,6 @@
 #include "ui/document/pageview.h"
 
+#include "core/foundation/translator.h"
 #include "ui/document/objectframe.h"
 #include "ui/document/pictureboxwidget.h"
 #include "ui/document/richtextboxwidget.h"
@@ -48,6 +49,12 @@ void PageView::setFrameColour(const QColor &colour)
             box->setMaskPicture(box->maskPicture(), colour);
 }
 
+void PageView::translatePlaceholders(const Translator &words, QStringList marks)
+{
+    m_placeholderWords = &words;
+    m_placeholderMarks = std::move(marks);
+}
+
 void PageView::setKeyFilter(QObject *filter)
 {
     m_keyFilter = filter;
@@ -94,7 +101,13 @@ void PageView::syncTextBox(int index, const TextBoxModel &box)
     {
         // Writing the model into the control is not an edit by the child.
         const QSignalBlocker quiet(widget);
-        widget->showBox(box);
+        if (m_placeholderWords && m_placeholderMarks.contains(box.text)) {
+            TextBoxModel placeholder = box;
+            placeholder.text = m_placeholderWords->translate(box.text);
+            widget->showBox(placeholder);
+        } else {
+            widget->showBox(box);
+        }
     }
     placeObject(widget, m_textFrames[index], index, box.geometry, box.visible);
 }

@@ -6,6 +6,7 @@
 #include "core/layout/pagemodel.h"
 
 #include <QColor>
+#include <QStringList>
 #include <QVector>
 #include <QWidget>
 
@@ -18,6 +19,7 @@ class ObjectFrame;
 class PictureBoxWidget;
 class RichTextBoxWidget;
 class TextBoxWidget;
+class Translator;
 
 class PageView : public QWidget {
     Q_OBJECT
@@ -26,6 +28,9 @@ public:
 
     // Colour of every object frame (the settings may ask for a darker one).
     void setFrameColour(const QColor &colour);
+    // A text box still holding one of `marks`, the page's placeholders ("Abc"), shows the mark
+    // in `words`, the child's language as it is when the box is shown; the page keeps the mark.
+    void translatePlaceholders(const Translator &words, QStringList marks);
     // Installed on every text control, made now or later, so the window sees keys first.
     void setKeyFilter(QObject *filter);
 
@@ -108,6 +113,8 @@ private:
     QVector<ObjectFrame *> m_richTextFrames;
     QVector<ObjectFrame *> m_pictureFrames;
     QColor m_frameColour = QColor(0xC0, 0xC0, 0xC0);
+    const Translator *m_placeholderWords = nullptr;
+    QStringList m_placeholderMarks;
     QObject *m_keyFilter = nullptr;
     QImage m_borderImage;
     std::optional<QPoint> m_borderOrigin = QPoint(0, 0);

@@ -16,6 +16,10 @@ namespace quillora {
 
 namespace {
 
+const QString kPageWord = QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "page"));
+const QString kPagesWord = QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "pages"));
+const QString kPagesCount = QStringLiteral(QT_TRANSLATE_N_NOOP("Quillora", "%n page(s)"));
+
 QLabel *makeLabel(const QString &objectName, const QString &text, QWidget *parent)
 {
     auto *label = new QLabel(text, parent);
@@ -56,10 +60,8 @@ PrintDialog::PrintDialog(AppContext &context, PrinterProvider &printers, bool hi
         QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Check printer is set to A4")), this);
     m_paperWarning->setStyleSheet(QStringLiteral("color: #8C1518;"));
     m_paperWarning->hide();
-    m_pageSingular = makeLabel(QStringLiteral("dumPageSing"),
-                               QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "page")), this);
-    m_pagePlural = makeLabel(QStringLiteral("dumPagePlural"),
-                             QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "pages")), this);
+    m_pageSingular = makeLabel(QStringLiteral("dumPageSing"), kPageWord, this);
+    m_pagePlural = makeLabel(QStringLiteral("dumPagePlural"), kPagesWord, this);
     m_pageSingular->hide();
     m_pagePlural->hide();
 
@@ -110,14 +112,20 @@ void PrintDialog::load()
     }
     m_printerCaption->setText(m_printer);
 
-    // "1 page", "2 pages", ... in the words of the hidden labels, which follow the language.
+    // "1 page", "2 pages", ...: each count in the plural form its language gives it. A school's
+    // language file that words the hidden labels but not the count has them after the numbers.
     {
         const QSignalBlocker quiet(m_copiesList);
         m_copiesList->clear();
-        m_copiesList->addItem(QLocale().toString(1) + QLatin1Char(' ') + m_pageSingular->text(), 1);
-        for (int n = 2; n <= kMostCopies; ++n)
-            m_copiesList->addItem(QLocale().toString(n) + QLatin1Char(' ') + m_pagePlural->text(),
+        const Translator &words = context().translator;
+        const bool schoolWords = !words.hasOwnWords(kPagesCount) &&
+                                 (words.hasOwnWords(kPageWord) || words.hasOwnWords(kPagesWord));
+        for (int n = 1; n <= kMostCopies; ++n) {
+            const QString label = (n == 1 ? m_pageSingular : m_pagePlural)->text();
+            m_copiesList->addItem(schoolWords ? QLocale().toString(n) + QLatin1Char(' ') + label
+                                              : context().trCount(kPagesCount, n),
                                   n);
+        }
         m_copiesList->setCurrentIndex(0);
     }
     m_copies = 1;

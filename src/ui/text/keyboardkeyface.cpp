@@ -1,5 +1,7 @@
 #include "ui/text/keyboardkeyface.h"
 
+#include <QFontMetricsF>
+
 namespace quillora {
 namespace {
 
@@ -28,8 +30,13 @@ void drawKeyboardBoard(QPainter &p, const QRectF &r, qreal radius)
 void drawKeyCaption(QPainter &p, const QRectF &r, const QString &caption, int pixelSize)
 {
     QFont f(QStringLiteral("Arial"));
-    f.setPixelSize(pixelSize);
     f.setBold(true);
+    // A longer word in the child's language ("Verr. Maj") takes a smaller size on the same key.
+    constexpr int kSmallestPixels = 8;
+    const qreal room = r.width() - 6;
+    f.setPixelSize(pixelSize);
+    while (f.pixelSize() > kSmallestPixels && QFontMetricsF(f).horizontalAdvance(caption) > room)
+        f.setPixelSize(f.pixelSize() - 1);
     p.setFont(f);
     p.setPen(Qt::white);
     p.drawText(r, Qt::AlignCenter, caption);

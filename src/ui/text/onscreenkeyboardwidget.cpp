@@ -1,10 +1,10 @@
 #include "ui/text/onscreenkeyboardwidget.h"
 
+#include "core/foundation/translator.h"
 #include "platform/keysender.h"
 #include "ui/text/keyboardkeyface.h"
 #include "ui/text/keyvariantspopup.h"
 
-#include <QCoreApplication>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -22,16 +22,16 @@ QRect pixels(const QRect &twips)
                  twips.width() / kTwipsPerPixel, twips.height() / kTwipsPerPixel);
 }
 
-// Keys are laid out again when the language changes, so they ask the catalogue themselves.
-QString spokenName(int index, const QString &caption)
+// Keys are laid out again when the language changes, so they name themselves in its words.
+QString spokenName(int index, const QString &caption, const Translator &words)
 {
     switch (index) {
     case OnScreenKeyboard::kBackspaceKey:
-        return QCoreApplication::translate("Quillora", "Backspace");
+        return words.translate(QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Backspace")));
     case OnScreenKeyboard::kEnterKey:
-        return QCoreApplication::translate("Quillora", "Enter");
+        return words.translate(QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Enter")));
     case OnScreenKeyboard::kSpaceKey:
-        return QCoreApplication::translate("Quillora", "Space");
+        return words.translate(QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Space")));
     default:
         return caption;
     }
@@ -65,15 +65,24 @@ void drawArrow(QPainter &p, const QRectF &r, bool enter)
 
 class ToggleKey : public QAbstractButton {
 public:
-    ToggleKey(const QString &name, const QString &caption, QWidget *parent)
-        : QAbstractButton(parent)
+    // `english` names the key; a key without `face` shows its name on it.
+    ToggleKey(const QString &name, const QString &english, QWidget *parent,
+              const QString &face = {})
+        : QAbstractButton(parent), m_english(english), m_face(face)
     {
         setObjectName(name);
-        setText(caption);
-        setToolTip(caption);
-        setAccessibleName(caption);
+        setText(face.isEmpty() ? english : face);
         setCheckable(true);
         setFocusPolicy(Qt::NoFocus);
+    }
+
+    void nameIn(const Translator &words)
+    {
+        const QString name = words.translate(m_english);
+        if (m_face.isEmpty())
+            setText(name);
+        setToolTip(name);
+        setAccessibleName(name);
     }
 
 protected:
@@ -84,6 +93,10 @@ protected:
         drawKeyFace(p, rect(), isChecked() || isDown());
         drawKeyCaption(p, rect(), text(), 13);
     }
+
+private:
+    QString m_english;
+    QString m_face;
 };
 
 } // namespace
@@ -95,10 +108,9 @@ KeyboardKeyButton::KeyboardKeyButton(int index, QWidget *parent)
     setFocusPolicy(Qt::NoFocus);
 }
 
-void KeyboardKeyButton::setCaption(const QString &caption)
+void KeyboardKeyButton::setCaption(const QString &caption, const QString &name)
 {
     setText(caption);
-    const QString name = spokenName(m_index, caption);
     setToolTip(name);
     setAccessibleName(name);
     update();
@@ -139,12 +151,11 @@ void KeyboardKeyButton::mouseReleaseEvent(QMouseEvent *event)
     emit liftedWhileHeld(event->globalPosition().toPoint());
 }
 
-OnScreenKeyboardWidget::OnScreenKeyboardWidget(KeySender &sender, QWidget *parent)
-    : QWidget(parent), m_sender(sender)
+OnScreenKeyboardWidget::OnScreenKeyboardWidget(KeySender &sender, const Translator &words,
+                                               QWidget *parent)
+    : QWidget(parent), m_sender(sender), m_words(words)
 {
     setObjectName(QStringLiteral("IWBkeyboard"));
-    // Made after the window was translated, so it asks the catalogue itself.
-    setAccessibleName(QCoreApplication::translate("Quillora", "On screen keyboard"));
     m_holdTimer.setSingleShot(true);
     m_holdTimer.setInterval(kHoldMs);
     connect(&m_holdTimer, &QTimer::timeout, this, &OnScreenKeyboardWidget::openVariants);
@@ -161,11 +172,10 @@ OnScreenKeyboardWidget::OnScreenKeyboardWidget(KeySender &sender, QWidget *paren
     caps->setGeometry(8, 112, 52, 41);
     connect(caps, &QAbstractButton::toggled, this, &OnScreenKeyboardWidget::setCaps);
     m_capsCheck = caps;
-    auto *close =
-        new ToggleKey(QStringLiteral("closeBut"),
-                      QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Close keyboard")), this);
+    auto *close = new ToggleKey(QStringLiteral("closeBut"),
+                                QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Close keyboard")),
+                                this, QStringLiteral("X"));
     close->setCheckable(false);
-    close->setText(QStringLiteral("X"));
     close->resize(36, 37);
     connect(close, &QAbstractButton::clicked, this, &OnScreenKeyboardWidget::closeRequested);
     m_closeButton = close;
@@ -208,10 +218,13 @@ void OnScreenKeyboardWidget::applyLayout(const KeyboardLayout &layout)
 
 void OnScreenKeyboardWidget::showEvent(QShowEvent *)
 {
-    // The child's language may have changed since the keyboard was made.
+    // The child's language, or the school's words for the keys, may have changed since the
+    // keyboard was made.
     const KeyboardLayout &layout = keyboardLayoutFor(QLocale());
     if (layout.language != m_keyboard.language())
         applyLayout(layout);
+    else
+        refreshCaptions();
 }
 
 void OnScreenKeyboardWidget::hideEvent(QHideEvent *)
@@ -285,8 +298,14 @@ void OnScreenKeyboardWidget::typeKey(int index)
 
 void OnScreenKeyboardWidget::refreshCaptions()
 {
-    for (KeyboardKeyButton *key : std::as_const(m_keys))
-        key->setCaption(m_keyboard.captionOf(key->index()));
+    setAccessibleName(
+        m_words.translate(QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "On screen keyboard"))));
+    for (auto *toggle : {m_shiftCheck, m_capsCheck, m_closeButton})
+        static_cast<ToggleKey *>(toggle)->nameIn(m_words);
+    for (KeyboardKeyButton *key : std::as_const(m_keys)) {
+        const QString caption = m_keyboard.captionOf(key->index());
+        key->setCaption(caption, spokenName(key->index(), caption, m_words));
+    }
 }
 
 void OnScreenKeyboardWidget::paintEvent(QPaintEvent *)

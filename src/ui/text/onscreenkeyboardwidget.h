@@ -12,6 +12,7 @@
 namespace quillora {
 
 class KeySender;
+class Translator;
 class KeyVariantsPopup;
 
 class KeyboardKeyButton : public QAbstractButton {
@@ -19,7 +20,9 @@ class KeyboardKeyButton : public QAbstractButton {
 public:
     KeyboardKeyButton(int index, QWidget *parent);
     int index() const { return m_index; }
-    void setCaption(const QString &caption);
+    // `name` is what the key is called aloud and in its tool tip: the caption, or a word for
+    // the keys without letters.
+    void setCaption(const QString &caption, const QString &name);
     // While its variants are open the held key reports the finger instead of typing itself.
     void setHolding(bool holding) { m_holding = holding; }
 
@@ -40,7 +43,8 @@ private:
 class OnScreenKeyboardWidget : public QWidget {
     Q_OBJECT
 public:
-    OnScreenKeyboardWidget(KeySender &sender, QWidget *parent = nullptr);
+    // The keys are named in `words`, the school's and the program's language.
+    OnScreenKeyboardWidget(KeySender &sender, const Translator &words, QWidget *parent = nullptr);
 
     const OnScreenKeyboard &keyboard() const { return m_keyboard; }
     KeyboardKeyButton *keyButton(int index) const { return m_keys.value(index); }
@@ -71,6 +75,7 @@ private:
     void refreshCaptions();
 
     KeySender &m_sender;
+    const Translator &m_words;
     OnScreenKeyboard m_keyboard;
     QVector<KeyboardKeyButton *> m_keys;
     QAbstractButton *m_shiftCheck = nullptr;

@@ -70,7 +70,7 @@ void TextController::build(KeySender &keys)
     m_toolbar->hide();
     connectToolbar();
 
-    m_keyboard = new OnScreenKeyboardWidget(keys, &window);
+    m_keyboard = new OnScreenKeyboardWidget(keys, m_context.translator, &window);
     m_keyboard->hide();
     m_miniKey = new MiniKeyWidget(&window);
     m_miniKey->hide();

@@ -28,6 +28,14 @@ PageFitInputs fitFor(DocumentKind documentType)
     return PageFitInputs{1280, 800, 106, 64, documentType};
 }
 
+// A school's words: a template's word comes in them, the placeholder stays the page's mark.
+Translator schoolWords()
+{
+    Translator words;
+    words.loadFromBytes("\"Welcome\",\"Bienvenue\"\n\"Abc\",\"Xyz\"\n");
+    return words;
+}
+
 // A sign on the two-text template with a text in every box, a red picture and a rich text.
 PageModel workedSign()
 {
@@ -66,9 +74,10 @@ private slots:
         QTemporaryDir folder;
         const Staging staging(folder.filePath(QStringLiteral("staging")));
         PageModel page = workedSign();
-        QVERIFY(switchTemplate(page, staging, sign("b three texts"), fitFor(DocumentKind::Sign)));
+        QVERIFY(switchTemplate(page, staging, sign("b three texts"), fitFor(DocumentKind::Sign),
+                               schoolWords()));
         QCOMPARE(textsOf(page), (QStringList{QStringLiteral("My shop"), QStringLiteral("Open é"),
-                                             kPlaceholderText}));
+                                             QStringLiteral("Bienvenue")}));
         // Stretched to the new, larger box: red all over, no white corner left.
         const PictureBoxModel &box = page.pictureBoxes[0];
         QCOMPARE(box.image.size(), box.geometry.size());
@@ -81,13 +90,15 @@ private slots:
         QCOMPARE(page.current, CurrentObject{});
 
         page.textBoxes[2].text = QStringLiteral("Third");
-        QVERIFY(switchTemplate(page, staging, sign("c one text"), fitFor(DocumentKind::Sign)));
+        QVERIFY(switchTemplate(page, staging, sign("c one text"), fitFor(DocumentKind::Sign),
+                               schoolWords()));
         QCOMPARE(textsOf(page), QStringList{QStringLiteral("My shop")});
         // Only the one box's text is stored now: the third text must not come back from an
         // earlier switch.
-        QVERIFY(switchTemplate(page, staging, sign("b three texts"), fitFor(DocumentKind::Sign)));
+        QVERIFY(switchTemplate(page, staging, sign("b three texts"), fitFor(DocumentKind::Sign),
+                               schoolWords()));
         QCOMPARE(textsOf(page),
-                 (QStringList{QStringLiteral("My shop"), kPlaceholderText, kPlaceholderText}));
+                 (QStringList{QStringLiteral("My shop"), kPlaceholderText, "Bienvenue"}));
         QVERIFY(page.pictureBoxes[0].image.isNull());
     }
 
@@ -113,7 +124,7 @@ private slots:
         const PageModel before = page;
         QString error;
         QVERIFY(!switchTemplate(page, Staging(stagingPath), target, fitFor(DocumentKind::Sign),
-                                &error));
+                                Translator(), &error));
         QVERIFY(!error.isEmpty());
         QCOMPARE(page.layoutPath, before.layoutPath);
         QCOMPARE(textsOf(page), textsOf(before));
@@ -131,7 +142,8 @@ private slots:
         page.documentType = DocumentKind::Shapes;
         page.border.picture = test::filledPicture(QSize(40, 40), Qt::blue);
         const QImage painted = page.border.picture;
-        QVERIFY(switchTemplate(page, staging, sign("b three texts"), fitFor(DocumentKind::Shapes)));
+        QVERIFY(switchTemplate(page, staging, sign("b three texts"), fitFor(DocumentKind::Shapes),
+                               schoolWords()));
         QCOMPARE(page.border.type, BorderType::Pattern);
         QCOMPARE(page.border.picture, painted);
 
@@ -140,7 +152,7 @@ private slots:
         sheet.documentType = DocumentKind::Multi;
         QVERIFY(readTemplate(square, sheet, fitFor(DocumentKind::Multi)));
         sheet.repeatCount = 3;
-        QVERIFY(switchTemplate(sheet, staging, square, fitFor(DocumentKind::Multi)));
+        QVERIFY(switchTemplate(sheet, staging, square, fitFor(DocumentKind::Multi), Translator()));
         QVERIFY(!sheet.autoRepeat);
         QCOMPARE(sheet.repeatCount, 3);
     }

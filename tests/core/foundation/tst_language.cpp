@@ -91,6 +91,30 @@ private slots:
         QVERIFY2(sign.contains(QStringLiteral("\r\n")) && !sign.startsWith(u"Quiet"),
                  qPrintable(sign));
     }
+
+    // A count takes the plural form its language gives it: Polish has three (1, 2-4, 5 and up);
+    // English makes its plural from "(s)"; a school's pair lists its forms split by "|".
+    void countsTakeTheirLanguagesPluralForm()
+    {
+        const QString pages = QStringLiteral("%n page(s)");
+        const Language polish = loadLanguage({"pl", "pl", {}}, kCatalogues, kNoQtCatalogues);
+        QVERIFY2(polish.program, qPrintable(polish.problem));
+        Translator translator;
+        translator.setCatalogue(polish.program);
+        const QStringList forms{translator.translateCount(pages, 1),
+                                translator.translateCount(pages, 2),
+                                translator.translateCount(pages, 5)};
+        QCOMPARE(QSet<QString>(forms.begin(), forms.end()).size(), 3);
+        QVERIFY2(forms[0].startsWith(u'1') && forms[2].startsWith(u'5'), qPrintable(forms[2]));
+        QCOMPARE(translator.translateCount(pages, 22), QString(forms[1]).replace(u'2', "22"));
+
+        translator.setCatalogue(nullptr);
+        QCOMPARE(translator.translateCount(pages, 1), QStringLiteral("1 page"));
+        QCOMPARE(translator.translateCount(pages, 3), QStringLiteral("3 pages"));
+        translator.loadFromBytes("\"%n page(s)\",\"%n feuille|%n feuilles\"\n");
+        QCOMPARE(translator.translateCount(pages, 1), QStringLiteral("1 feuille"));
+        QCOMPARE(translator.translateCount(pages, 4), QStringLiteral("4 feuilles"));
+    }
 };
 
 QTEST_MAIN(TestLanguage)

@@ -7,6 +7,7 @@
 
 #include "core/doctypes/bannerdescription.h"
 #include "core/doctypes/cartoon.h"
+#include "core/doctypes/table.h"
 #include "support/testfiles.h"
 #include "support/windowfixture.h"
 #include "ui/doctypes/anywherewindow.h"
@@ -196,11 +197,15 @@ private slots:
         QFETCH(int, rows);
         QFETCH(QList<bool>, shown);
         DocumentWindowFixture<TableWindow> table;
+        table.context.translator.loadFromBytes("\"Title\",\"Titre\"\n");
         table.context.page.documentType = DocumentKind::Table;
         table.wire();
         table.window->show();
         table.window->startTable(columns, rows);
         const TableWindow &w = *table.window;
+        // The untitled table shows its title mark in the child's words; the page keeps the mark.
+        QCOMPARE(w.pageView()->textBox(kTableTitleIndex)->boxText(), "Titre");
+        QCOMPARE(table.context.page.textBoxes[kTableTitleIndex].text, kTableTitlePlaceholder);
         QCOMPARE((QList<bool>{w.addColumnButton()->isVisible(), w.removeColumnButton()->isVisible(),
                               w.addRowButton()->isVisible(), w.removeRowButton()->isVisible()}),
                  shown);

@@ -253,9 +253,10 @@ private slots:
         QCOMPARE(f.context.page.changeCount, 0);
     }
 
-    // The keyboard takes the language's layout when shown; holding a key opens its letters with
-    // marks, and sliding onto one types it. A right-to-left window holds the keyboard on its left
-    // and its toolbar in reverse order.
+    // The keyboard takes the language's layout and the school's words for its keys when shown;
+    // holding a key opens its letters with marks, and sliding onto one types it. A right-to-left
+    // window holds the keyboard on its left and its toolbar in reverse order. The placeholder
+    // shows in the child's words and never joins what is typed.
     void heldKeyTypesItsVariant()
     {
         const QLocale before;
@@ -266,11 +267,16 @@ private slots:
             QGuiApplication::setLayoutDirection(Qt::LeftToRight);
         });
         WindowFixture f(DocumentKind::Simple, 1, 0);
+        f.context.translator.loadFromBytes(
+            "\"Abc\",\"Xyz\"\n\"Backspace\",\"Efface\"\n\"On screen keyboard\",\"Clavier\"\n");
         f.show();
+        QCOMPARE(f.textBox(0)->toPlainText(), "Xyz");
         f.context.settings.onScreenKeyboard = true;
         f.text()->applySettings();
         OnScreenKeyboardWidget *keyboard = f.text()->keyboard();
         QCOMPARE(keyboard->keyButton(11)->text(), "a");
+        QCOMPARE(keyboard->accessibleName(), "Clavier");
+        QCOMPARE(keyboard->keyButton(OnScreenKeyboard::kBackspaceKey)->accessibleName(), "Efface");
         const auto *close = keyboard->findChild<QWidget *>(QStringLiteral("closeBut"));
         QVERIFY(keyboard->rect().contains(close->geometry()));
         QVERIFY2(
@@ -283,6 +289,25 @@ private slots:
             return f.window->toolbar()->findChild<QWidget *>(QLatin1String(name))->x();
         };
         QVERIFY2(toolbarX("NewBut") > toolbarX("printBut"), "the toolbar reads from the right");
+        // The badge stands in the middle of the room the buttons leave it.
+        const QWidget *toolbar = f.window->toolbar();
+        const QRect logo = toolbar->findChild<QWidget *>(QStringLiteral("logoImg"))->geometry();
+        int roomLeft = 0;
+        int roomRight = toolbar->width();
+        for (const auto *button : toolbar->findChildren<PictureButton *>()) {
+            if (!button->isVisibleTo(toolbar))
+                continue;
+            if (button->x() < logo.x())
+                roomLeft = std::max(roomLeft, button->x() + button->width());
+            else
+                roomRight = std::min(roomRight, button->x());
+        }
+        QVERIFY2(std::abs((logo.x() - roomLeft) - (roomRight - logo.x() - logo.width())) <= 1,
+                 qPrintable(QStringLiteral("badge %1-%2 in %3-%4")
+                                .arg(logo.x())
+                                .arg(logo.right())
+                                .arg(roomLeft)
+                                .arg(roomRight)));
 
         KeyboardKeyButton *e = keyboard->keyButton(12);
         sendMouse(e, QEvent::MouseButtonPress, e->mapToGlobal(e->rect().center()));
