@@ -88,7 +88,7 @@ struct DocumentKindInfo {
     bool addressedTexts = false;   // presentation typing writes a message and an address
     ChoicePage choicePage = ChoicePage::None;
     PageFitRule pageFit = PageFitRule::Desk;
-    QString duplexNote; // the print dialog's advice for printing on both sides; "" for none
+    QString duplexNote;       // the print dialog's advice for printing on both sides; "" for none
     bool copiesChoice = true; // the print dialog offers the number of copies
 };
 
