@@ -244,12 +244,9 @@ QWidget *OptionsDialog::buildGeneralPage()
     m_longPress = namedCheck(
         QStringLiteral("longPressCheck"),
         QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "A long press opens the picture menu")), page);
-    m_stylusPressure = namedCheck(
-        QStringLiteral("stylusPressureCheck"),
-        QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Press a pen harder for a wider line")), page);
     // Two columns of ticks, so the dialog stays within a small screen's height.
-    QCheckBox *const checks[] = {m_string,    m_darkerFrame, m_keyboard,  m_quickTurn,     m_webCam,
-                                 m_readAloud, m_letterVoice, m_longPress, m_stylusPressure};
+    QCheckBox *const checks[] = {m_string, m_darkerFrame, m_keyboard,    m_quickTurn,
+                                 m_webCam, m_readAloud,   m_letterVoice, m_longPress};
     auto *ticks = new QGridLayout;
     constexpr int kRows = (std::size(checks) + 1) / 2;
     for (int i = 0; i < int(std::size(checks)); ++i)
@@ -334,8 +331,13 @@ QWidget *OptionsDialog::buildFontsPage(const QStringList &fontFamilies)
         grid->addWidget(list, slot + 1, 0);
         grid->addWidget(preview, slot + 1, 1);
     }
+    // The pen's pressure sits here, where the general page has no room left on a small screen.
+    m_stylusPressure = namedCheck(
+        QStringLiteral("stylusPressureCheck"),
+        QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Press a pen harder for a wider line")), page);
+    grid->addWidget(m_stylusPressure, int(m_fontLists.size()) + 1, 0, 1, 2);
     grid->setColumnStretch(1, 1);
-    grid->setRowStretch(int(m_fontLists.size()) + 1, 1);
+    grid->setRowStretch(int(m_fontLists.size()) + 2, 1);
     return page;
 }
 
