@@ -3,6 +3,7 @@
 #include "core/files/staging.h"
 #include "core/layout/templatereader.h"
 #include "core/files/templateswitch.h"
+#include "core/foundation/translator.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -47,6 +48,7 @@ void BM_SwitchThreePicturesThreeTexts(benchmark::State &state)
     }
     const Staging staging(folder.filePath(QStringLiteral("staging")));
     const PageFitInputs fit{1920, 1080, 106, 64, DocumentKind::Sign};
+    const Translator english;
     PageModel page;
     page.documentType = DocumentKind::Sign;
     if (!readTemplate(first, page, fit))
@@ -59,7 +61,7 @@ void BM_SwitchThreePicturesThreeTexts(benchmark::State &state)
     }
     bool toSecond = true;
     for (auto _ : state) {
-        if (!switchTemplate(page, staging, toSecond ? second : first, fit))
+        if (!switchTemplate(page, staging, toSecond ? second : first, fit, english))
             state.SkipWithError("switch failed");
         toSecond = !toSecond;
     }
