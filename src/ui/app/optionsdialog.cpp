@@ -108,12 +108,12 @@ OptionsDialog::OptionsDialog(AppContext &context, const PrinterProvider &printer
     showLockedSettings();
 }
 
-std::optional<OptionsEffects> OptionsDialog::open(AppContext &context,
-                                                  const PrinterProvider &printers, QWidget *parent)
+void OptionsDialog::open(AppContext &context, const PrinterProvider &printers, QWidget *parent,
+                         const std::function<void(const OptionsEffects &)> &applied)
 {
     OptionsDialog form(context, printers, installedScalableFonts(), parent);
+    connect(&form, &OptionsDialog::optionsApplied, &form, applied);
     form.exec();
-    return form.m_applied;
 }
 
 QStringList OptionsDialog::installedScalableFonts()
@@ -513,8 +513,7 @@ void OptionsDialog::chooseWorkingFolder()
 
 void OptionsDialog::okPressed()
 {
-    m_applied = options::apply(values(), context());
-    emit optionsApplied(*m_applied);
+    emit optionsApplied(options::apply(values(), context()));
     done(Accepted);
 }
 

@@ -7,7 +7,7 @@
 #include "ui/kit/owndialog.h"
 
 #include <array>
-#include <optional>
+#include <functional>
 
 class QButtonGroup;
 class QCheckBox;
@@ -28,10 +28,12 @@ public:
                   const QStringList &fontFamilies = installedScalableFonts(),
                   QWidget *parent = nullptr);
 
-    // Opens the dialog modally. After OK the settings hold the new values and the result
-    // says what the calling window must do; after Cancel nothing has changed.
-    static std::optional<OptionsEffects> open(AppContext &context, const PrinterProvider &printers,
-                                              QWidget *parent = nullptr);
+    // Opens the dialog modally. On OK the settings take the new values and `applied` learns
+    // what the calling window must do, before OK's press returns: a press that comes next, even
+    // one an assistive tool sends before the dialog has unwound, meets the new options. After
+    // Cancel nothing has changed.
+    static void open(AppContext &context, const PrinterProvider &printers, QWidget *parent,
+                     const std::function<void(const OptionsEffects &)> &applied);
 
     // What the controls show now.
     OptionsValues values() const;
@@ -85,7 +87,6 @@ private:
     int m_pageScalePercent = 100;
     int m_textScalePercent = 96;
     QString m_chosenPrinter;
-    std::optional<OptionsEffects> m_applied;
 };
 
 } // namespace quillora

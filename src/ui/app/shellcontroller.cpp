@@ -206,14 +206,17 @@ bool ShellController::runExitSequence()
 
 void ShellController::openOptions()
 {
-    const auto effects = OptionsDialog::open(m_context, m_printers, m_window.get());
-    if (!effects)
-        return;
-    if (effects->languageChanged)
+    OptionsDialog::open(m_context, m_printers, m_window.get(),
+                        [this](const OptionsEffects &effects) { takeOptions(effects); });
+}
+
+void ShellController::takeOptions(const OptionsEffects &effects)
+{
+    if (effects.languageChanged)
         switchLanguage();
     if (m_window)
         m_window->applySettings();
-    emit optionsApplied(*effects);
+    emit optionsApplied(effects);
 }
 
 void ShellController::switchLanguage()

@@ -72,6 +72,8 @@ signals:
     void leaving();
 
 private:
+    // The options the teacher confirmed reach the language, the open window and the controllers.
+    void takeOptions(const OptionsEffects &effects);
     // The window for `kind`, replacing an open window of another kind.
     DocumentWindow &ensureWindowFor(DocumentKind kind);
     // Opens a work file into the window of its kind and shows it; false when it could not.

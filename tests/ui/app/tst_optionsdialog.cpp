@@ -139,6 +139,25 @@ private slots:
         QVERIFY(effects.webCamButtonVisible);
     }
 
+    // OK's press returns with the options in force, before the dialog unwinds: a press an
+    // assistive tool sends straight after it (the print button's, say) meets them.
+    void okAppliesBeforeItsPressReturns()
+    {
+        AppContext context{Environment{}};
+        bool applied = false;
+        bool appliedWhenPressReturned = false;
+        QTimer::singleShot(0, [&] {
+            auto *form = qobject_cast<OptionsDialog *>(QApplication::activeModalWidget());
+            if (!form)
+                qFatal("the options dialog is not up");
+            control<QAbstractButton>(*form, "okBut")->click();
+            appliedWhenPressReturned = applied;
+        });
+        OptionsDialog::open(context, m_printers, nullptr,
+                            [&](const OptionsEffects &) { applied = true; });
+        QVERIFY(appliedWhenPressReturned);
+    }
+
     void cancelAppliesNothing()
     {
         AppContext context{Environment{}};
