@@ -186,12 +186,15 @@ void AnywhereTexts::showText(int slot)
     }
     const FloatingTextModel &text = m_context.page.floatingTexts.at(slot);
     const QRect place(hostPosition(text.geometry), text.geometry.size());
+    // The mark of a new text shows in the child's words; the page keeps the mark itself.
+    const QString shown =
+        text.text == kPlaceholderText ? m_context.tr(kPlaceholderText) : text.text;
     styleText(box, text);
-    if (box->text() != text.text)
-        box->setText(text.text);
+    if (box->text() != shown)
+        box->setText(shown);
     box->setGeometry(place);
     styleText(label, text);
-    label->setText(text.text);
+    label->setText(shown);
     label->setGeometry(place);
 }
 
@@ -258,7 +261,7 @@ void AnywhereTexts::edit(int slot, bool takeFocus, bool placeholderSelected)
     placeDecorations(slot);
     showAsLabels(slot);
     if (placeholderSelected)
-        box->setSelection(0, int(kPlaceholderText.size()));
+        box->selectAll();
     if (takeFocus)
         box->setFocus(Qt::MouseFocusReason);
 }

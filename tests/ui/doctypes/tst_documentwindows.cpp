@@ -10,6 +10,7 @@
 #include "core/doctypes/table.h"
 #include "support/testfiles.h"
 #include "support/windowfixture.h"
+#include "ui/doctypes/anywheretexts.h"
 #include "ui/doctypes/anywherewindow.h"
 #include "ui/doctypes/bannerwindow.h"
 #include "ui/doctypes/bubblewidget.h"
@@ -180,6 +181,28 @@ private slots:
             QCOMPARE(window->toolbar()->isButtonShown(ToolbarAction::WebCam),
                      window == page.window.get());
         }
+    }
+
+    // A new text on an anywhere page shows its mark in the child's words, selected, so the first
+    // key replaces it; the page keeps the mark until then.
+    void anywhereMarkInTheChildsWords()
+    {
+        DocumentWindowFixture<AnywhereWindow> anywhere;
+        anywhere.context.translator.loadFromBytes("\"Abc\",\"Xyz\"\n");
+        anywhere.wire();
+        anywhere.window->show();
+        QVERIFY(anywhere.window->startDocument(QString()));
+        anywhere.window->enterWriting();
+        QTest::mouseClick(anywhere.window->pageView()->pictureBox(0), Qt::LeftButton, {},
+                          QPoint(60, 60));
+        const int slot = anywhere.window->editedFloatingText();
+        QLineEdit *box = anywhere.window->texts()->textBox(slot);
+        QCOMPARE(box->selectedText(), "Xyz");
+        QCOMPARE(anywhere.context.page.floatingTexts[slot].text, kPlaceholderText);
+        QTest::keyClicks(box, QStringLiteral("Mo"));
+        QCOMPARE(anywhere.context.page.floatingTexts[slot].text, "Mo");
+        anywhere.window->texts()->endEditing();
+        QCOMPARE(anywhere.window->texts()->label(slot)->text(), "Mo");
     }
 
     void buttonsFollowLimits_data()
