@@ -174,7 +174,7 @@ private slots:
         row("binary skipped", "{\\pict\\bin3 {}\\}x", "x");
         row("unknown code page reads as 1252", "\\ansicpg99999 \\'e9", "é");
         row("Mac code page", "\\ansicpg10000 \\'8a", "ä");
-        row("DOS font charset", "{\\fonttbl{\\f1\\fcharset254 Terminal;}}\\f1 \\'82", "é");
+        row("DOS font charset", "{\\fonttbl{\\f1\\fcharset254 Terminal;}}\\f1 \\'82\\'9d", "é¥");
     }
     void escapes()
     {
