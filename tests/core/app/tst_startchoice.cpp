@@ -133,7 +133,6 @@ private slots:
 
     void unlistableFoldersAreReported()
     {
-        // The comic strip's folder missing, then a file in its place.
         for (const bool fileInstead : {false, true}) {
             DataFolder folder;
             if (fileInstead) {

@@ -215,6 +215,11 @@ private slots:
         QVERIFY(kFamily.writeMembers(page, folder.path(), nullptr));
         QVERIFY(kFamily.writeDescription(page, staging, {}, nullptr));
         QCOMPARE(QFile::exists(staging.memberPath(kBannerBorderMember)), tileKept);
+        // A folder that cannot be written to fails, and says why.
+        QString error;
+        QVERIFY(
+            !kFamily.writeDescription(page, Staging(folder.filePath("layout.xml/in")), {}, &error));
+        QVERIFY(!error.isEmpty());
 
         PageModel read;
         read.documentType = DocumentKind::Display;

@@ -111,7 +111,6 @@ private slots:
 
     void pressesThatPaintNothing()
     {
-        // In writing mode, past the pictures and before the first.
         for (const auto &[tool, picture] :
              {std::pair(int(ToolWriting), 0), std::pair(int(ToolMarker), 4),
               std::pair(int(ToolMarker), -1)}) {
