@@ -70,24 +70,18 @@ private slots:
         QTEST(effects.clearHideCountDown, "countDownCleared");
     }
 
-    void leafletTurn_data()
-    {
-        QTest::addColumn<int>("stored");
-        QTest::addColumn<bool>("quick");
-        QTest::newRow("45 is quick") << 45 << true;
-        QTest::newRow("odd 30 is slow") << 30 << false;
-    }
     void leafletTurn()
     {
-        QFETCH(int, stored);
-        QFETCH(bool, quick);
-        AppContext context{Environment{}};
-        context.settings.turnDegreesPerTick = stored;
-        OptionsValues values = fromSettings(context.settings);
-        QCOMPARE(values.quickLeafletTurn, quick);
-        values.quickLeafletTurn = !quick;
-        apply(values, context);
-        QCOMPARE(context.settings.turnDegreesPerTick, quick ? kSlowTurnAngle : kQuickTurnAngle);
+        // 45 degrees a tick is quick, any other number slow; choosing the other stores it.
+        for (const auto &[stored, quick] : {std::pair(45, true), std::pair(30, false)}) {
+            AppContext context{Environment{}};
+            context.settings.turnDegreesPerTick = stored;
+            OptionsValues values = fromSettings(context.settings);
+            QCOMPARE(values.quickLeafletTurn, quick);
+            values.quickLeafletTurn = !quick;
+            apply(values, context);
+            QCOMPARE(context.settings.turnDegreesPerTick, quick ? kSlowTurnAngle : kQuickTurnAngle);
+        }
     }
 
     void scaleStepsStayWithinLimits()

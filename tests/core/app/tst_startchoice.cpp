@@ -1,3 +1,4 @@
+#include "core/app/choiceexamples.h"
 #include "core/app/choicevalues.h"
 #include "core/app/startchoice.h"
 #include "core/app/startflow.h"
@@ -130,25 +131,19 @@ private slots:
         QCOMPARE(selection.code(), codeOf(DocumentKind::Circle));
     }
 
-    void unlistableFoldersAreReported_data()
-    {
-        QTest::addColumn<QString>("setUp");
-        QTest::newRow("missing") << "";
-        QTest::newRow("a file") << "file";
-    }
     void unlistableFoldersAreReported()
     {
-        QFETCH(QString, setUp);
-        DataFolder folder;
-        const QString cartoon = folder.layouts("cartoon");
-        if (setUp == "file") {
-            QDir().mkpath(folder.layouts(""));
-            writeFile(cartoon);
+        for (const bool fileInstead : {false, true}) {
+            DataFolder folder;
+            if (fileInstead) {
+                QDir().mkpath(folder.layouts(""));
+                writeFile(folder.layouts("cartoon"));
+            }
+            StartSelection selection(folder.data());
+            QCOMPARE(selection.selectKind(codeOf(DocumentKind::ComicStrip)),
+                     StartSelection::KindResult::LayoutsMissing);
+            QVERIFY(!selection.choice());
         }
-        StartSelection selection(folder.data());
-        QCOMPARE(selection.selectKind(codeOf(DocumentKind::ComicStrip)),
-                 StartSelection::KindResult::LayoutsMissing);
-        QVERIFY(!selection.choice());
     }
 
     void startFlow_data()
@@ -197,6 +192,26 @@ private slots:
         application.openSucceeds = openSucceeds;
         QTEST(int(runStartFlow(application.hooks())), "result");
         QCOMPARE(application.log, log);
+    }
+
+    void tableExampleShowsItsCells()
+    {
+        // Dark lines crossed along the last row and down the last column: one more than cells.
+        for (const auto &[columns, rows] : {std::pair(1, 1), std::pair(3, 2), std::pair(5, 4)}) {
+            const QImage example = drawTableExample(columns, rows, QSize(300, 200));
+            const auto linesCrossed = [&example](QPoint at, QPoint step) {
+                int runs = 0;
+                for (bool before = false; example.rect().contains(at); at += step) {
+                    const QRgb c = example.pixel(at);
+                    const bool dark = qAlpha(c) > 200 && qRed(c) < 100 && qGreen(c) < 100;
+                    runs += dark && !before;
+                    before = dark;
+                }
+                return runs;
+            };
+            QCOMPARE(linesCrossed(QPoint(0, 199 - 100 / rows), QPoint(1, 0)), columns + 1);
+            QCOMPARE(linesCrossed(QPoint(299 - 150 / columns, 0), QPoint(0, 1)), rows + 1);
+        }
     }
 };
 

@@ -122,7 +122,7 @@ private slots:
         QCOMPARE(ctx.tr(QStringLiteral("Exit?")), QStringLiteral("Quitter ?"));
         QCOMPARE(ctx.folders.working, machine.path("docs"));
         QCOMPARE(ctx.folders.temporary, machine.path("tmp/quillora"));
-        QVERIFY(QFileInfo(ctx.folders.temporary).isDir());
+        QCOMPARE(QFileInfo(ctx.folders.staging).dir().path(), ctx.folders.temporary);
 
         QVERIFY(finishExit(ctx).settingsWritten);
         const QByteArray written = readFile(machine.path("app/quillora.ini"));

@@ -215,6 +215,11 @@ private slots:
         QVERIFY(kFamily.writeMembers(page, folder.path(), nullptr));
         QVERIFY(kFamily.writeDescription(page, staging, {}, nullptr));
         QCOMPARE(QFile::exists(staging.memberPath(kBannerBorderMember)), tileKept);
+        // A folder that cannot be written to fails, and says why.
+        QString error;
+        QVERIFY(
+            !kFamily.writeDescription(page, Staging(folder.filePath("layout.xml/in")), {}, &error));
+        QVERIFY(!error.isEmpty());
 
         PageModel read;
         read.documentType = DocumentKind::Display;
@@ -236,6 +241,13 @@ private slots:
         QCOMPARE(printPage(page, printer, PrintSettings{3, 0.9, 0.9}).outcome,
                  PrintOutcome::Printed);
         QCOMPARE(printer.pages().size(), layOutBanner(bannerOnPage(page)).sheetCount);
+        // Margins wider than the sheet's own edge: the sheet shrinks and stays centred.
+        ImagePrintDevice narrow(QStringLiteral("margins"), QSize(420, 594), QMargins(60, 0, 60, 0));
+        QCOMPARE(printPage(page, narrow, PrintSettings{}).outcome, PrintOutcome::Printed);
+        const QImage &sheet = narrow.pages().constFirst();
+        const QRect inked = test::boundsWhere(sheet, [](QRgb p) { return p != 0xFFFFFFFF; });
+        QVERIFY(inked.top() > 20);
+        QVERIFY(qAbs(inked.top() - (sheet.height() - 1 - inked.bottom())) <= 1);
 
         // A banner without words has nothing to print, which is no printer's fault.
         ImagePrintDevice unused(QStringLiteral("picture"), QSize(420, 594));

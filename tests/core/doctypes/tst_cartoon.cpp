@@ -126,6 +126,12 @@ private slots:
         QCOMPARE(bubble.geometry.height() % 4, 0);
         const QPoint out = sizeHandleCentre(bubble) - QPoint(120, 90);
         QVERIFY(qAbs(std::hypot(out.x(), out.y()) - reach) <= 3);
+        // A new bubble's size handle starts within the reach its frame allows, on any frame.
+        for (int frame = 100; frame < 1200; frame += 7) {
+            const QSize size = defaultBubbleSize(1920, frame);
+            QVERIFY(std::hypot(size.width() / 4.0, size.height() / 4.0) <=
+                    maxBubbleReach(frame) + 1);
+        }
     }
 
     void lowestHiddenSlotIsReused()

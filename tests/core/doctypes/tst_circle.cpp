@@ -146,29 +146,24 @@ private slots:
     }
 
     // However many turns, the painting stands exactly where the last one put it.
-    void hundredTurnsEachWay_data()
-    {
-        QTest::addColumn<int>("segments");
-        QTest::newRow("4") << 4;
-        QTest::newRow("7") << 7;
-    }
     void hundredTurnsEachWay()
     {
-        QFETCH(int, segments);
-        const CirclePage painted = paintedCircle(segments);
-        CirclePage page = painted;
-        CircleTurn turn;
-        for (int i = 0; i < 100; ++i)
-            turnOnce(page, turn, TurnDirection::Clockwise);
-        CirclePage expected = painted;
-        shiftSegments(expected, 100 % segments);
-        QCOMPARE(page.disc, expected.disc);
-        const CircleGeometry geometry = page.layout().geometry;
-        const double onward = (100 % segments) * 360.0 / segments;
-        QCOMPARE(page.disc.pixel(onDisc(geometry, onward, 0.6).toPoint()), kPaint);
-        for (int i = 0; i < 100; ++i)
-            turnOnce(page, turn, TurnDirection::Anticlockwise);
-        QCOMPARE(page.disc, painted.disc);
+        for (const int segments : {4, 7}) {
+            const CirclePage painted = paintedCircle(segments);
+            CirclePage page = painted;
+            CircleTurn turn;
+            for (int i = 0; i < 100; ++i)
+                turnOnce(page, turn, TurnDirection::Clockwise);
+            CirclePage expected = painted;
+            shiftSegments(expected, 100 % segments);
+            QCOMPARE(page.disc, expected.disc);
+            const CircleGeometry geometry = page.layout().geometry;
+            const double onward = (100 % segments) * 360.0 / segments;
+            QCOMPARE(page.disc.pixel(onDisc(geometry, onward, 0.6).toPoint()), kPaint);
+            for (int i = 0; i < 100; ++i)
+                turnOnce(page, turn, TurnDirection::Anticlockwise);
+            QCOMPARE(page.disc, painted.disc);
+        }
     }
 
     // Paint across the radius line between two segments turns with them, without a gap.

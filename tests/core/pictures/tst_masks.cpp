@@ -93,35 +93,28 @@ private slots:
         QCOMPARE(masks::contains(masks::shapeFromMaskPicture(mask, {1, 1}), {0, 0}), inside);
     }
 
-    void strokesStayInsideTheShape_data()
-    {
-        QTest::addColumn<int>("tool");
-        QTest::addColumn<int>("symmetry");
-        QTest::newRow("felt pen, mirrored") << int(ToolMarker) << 1;
-        QTest::newRow("filled box") << int(ToolFilledRectangle) << 0;
-    }
-
     void strokesStayInsideTheShape()
     {
-        QFETCH(int, tool);
-        QFETCH(int, symmetry);
-        Painter painter;
-        painter.state.tool = tool;
-        painter.state.toolSize = 24;
-        painter.state.paintColour = 0xFF0000; // blue as 0x00BBGGRR
-        PageModel page = shapedPage({120, 60}, kWhite);
-        page.pictureBoxes[0].symmetryType = symmetry;
-        const QImage before = page.pictureBoxes[0].image.copy();
-        const QImage shape = masks::shapeFromMaskPicture(page.pictureBoxes[0].mask, {120, 60});
+        for (const auto &[tool, symmetry] :
+             {std::pair(int(ToolMarker), 1), std::pair(int(ToolFilledRectangle), 0)}) {
+            Painter painter;
+            painter.state.tool = tool;
+            painter.state.toolSize = 24;
+            painter.state.paintColour = 0xFF0000; // blue as 0x00BBGGRR
+            PageModel page = shapedPage({120, 60}, kWhite);
+            page.pictureBoxes[0].symmetryType = symmetry;
+            const QImage before = page.pictureBoxes[0].image.copy();
+            const QImage shape = masks::shapeFromMaskPicture(page.pictureBoxes[0].mask, {120, 60});
 
-        // Across the whole box, through both discs and the white between and around them.
-        painter.painting.press(page, 0, at({0, 2}));
-        painter.painting.move(page, 0, at({60, 30}));
-        painter.painting.move(page, 0, at({119, 58}));
-        painter.painting.release(page, 0, at({119, 58}));
-        const QImage &painted = page.pictureBoxes[0].image;
-        QVERIFY(countPixels(painted, kBlue) > 100);
-        QVERIFY(outsideUnchanged(painted, before, shape));
+            // Across the whole box, through both discs and the white between and around them.
+            painter.painting.press(page, 0, at({0, 2}));
+            painter.painting.move(page, 0, at({60, 30}));
+            painter.painting.move(page, 0, at({119, 58}));
+            painter.painting.release(page, 0, at({119, 58}));
+            const QImage &painted = page.pictureBoxes[0].image;
+            QVERIFY(countPixels(painted, kBlue) > 100);
+            QVERIFY(outsideUnchanged(painted, before, shape));
+        }
     }
 
     void fillStopsAtTheShapeEdge()

@@ -1,6 +1,7 @@
 #include "core/pictures/floodfill.h"
 #include "core/pictures/paintengine.h"
 #include "core/pictures/particletools.h"
+#include "core/pictures/raster.h"
 #include "core/pictures/stamptools.h"
 #include "support/pixelcheck.h"
 #include "support/pixelwhere.h"
@@ -143,24 +144,19 @@ private slots:
         }
     }
 
-    void shiftTurnsLinesToFortyFiveDegrees_data()
-    {
-        QTest::addColumn<QPoint>("to");
-        QTest::addColumn<QPoint>("end");
-        QTest::newRow("nearly flat") << QPoint(64, 24) << QPoint(65, 16);
-        QTest::newRow("up, length kept") << QPoint(20, -30) << QPoint(16, -33);
-    }
     void shiftTurnsLinesToFortyFiveDegrees()
     {
-        QFETCH(QPoint, to);
-        QFETCH(QPoint, end);
-        Easel easel(ToolLine, 4);
-        easel.shift = true;
-        easel.press({16, 16});
-        easel.move(to);
-        const auto band = easel.engine.rubberBand();
-        QCOMPARE(band->shape, RubberBandShape::Line);
-        QCOMPARE(band->line, QLine(QPoint(16, 16), end));
+        // A nearly flat line lies flat; one going up keeps its length.
+        for (const auto &[to, end] : {std::pair(QPoint(64, 24), QPoint(65, 16)),
+                                      std::pair(QPoint(20, -30), QPoint(16, -33))}) {
+            Easel easel(ToolLine, 4);
+            easel.shift = true;
+            easel.press({16, 16});
+            easel.move(to);
+            const auto band = easel.engine.rubberBand();
+            QCOMPARE(band->shape, RubberBandShape::Line);
+            QCOMPARE(band->line, QLine(QPoint(16, 16), end));
+        }
     }
 
     void mirrorIsExact_data()
@@ -289,6 +285,11 @@ private slots:
             QVERIFY(greenNearCentre() < previous);
             previous = greenNearCentre();
         }
+        // Blended on long enough, a pixel takes the paint's own colour, not nearly it.
+        QImage dot = blankPicture(8, 8);
+        for (int i = 0; i < 200; ++i)
+            raster::blendDisc(dot, QPointF(4, 4), 3, kRed, CloudTool::kBlendStep);
+        QCOMPARE(dot.pixel(4, 4), kRed);
     }
 
     void scribbleParticlesDieOut()

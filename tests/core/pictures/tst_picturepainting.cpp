@@ -109,26 +109,20 @@ private slots:
         QCOMPARE(page.changeCount, 1);
     }
 
-    void pressesThatPaintNothing_data()
-    {
-        QTest::addColumn<int>("tool");
-        QTest::addColumn<int>("picture");
-        QTest::newRow("writing mode") << int(ToolWriting) << 0;
-        QTest::newRow("past the pictures") << int(ToolMarker) << 4;
-        QTest::newRow("negative picture") << int(ToolMarker) << -1;
-    }
     void pressesThatPaintNothing()
     {
-        QFETCH(int, tool);
-        QFETCH(int, picture);
-        PageModel page = pageWithPictures(1);
-        page.current = {QStringLiteral("p"), 0};
-        Painter p;
-        selectTool(p.state, tool);
-        QCOMPARE(p.painting.press(page, picture, at({10, 10})).outcome,
-                 PressOutcome::NothingPainted);
-        QCOMPARE(page.changeCount, 0);
-        QCOMPARE(redOf(page, 0), 0);
+        for (const auto &[tool, picture] :
+             {std::pair(int(ToolWriting), 0), std::pair(int(ToolMarker), 4),
+              std::pair(int(ToolMarker), -1)}) {
+            PageModel page = pageWithPictures(1);
+            page.current = {QStringLiteral("p"), 0};
+            Painter p;
+            selectTool(p.state, tool);
+            QCOMPARE(p.painting.press(page, picture, at({10, 10})).outcome,
+                     PressOutcome::NothingPainted);
+            QCOMPARE(page.changeCount, 0);
+            QCOMPARE(redOf(page, 0), 0);
+        }
     }
 
     void movesElsewhereDoNotPaint()

@@ -22,9 +22,10 @@ private slots:
             << QVector<int>{2};
         QTest::newRow("no size told: a finger")
             << QVector<TouchContact>{{1, {10, 10}, {}}} << QVector<int>{};
-        QTest::newRow("three together: a hand") << QVector<TouchContact>{{1, {10, 10}, fingertip},
-                                                                         {2, {80, 40}, fingertip},
-                                                                         {3, {150, 20}, fingertip}}
+        // A hand laid down mid-board, far from the corner.
+        QTest::newRow("three together: a hand") << QVector<TouchContact>{{1, {610, 410}, fingertip},
+                                                                         {2, {680, 440}, fingertip},
+                                                                         {3, {750, 420}, fingertip}}
                                                 << QVector<int>{1, 2, 3};
         QTest::newRow("three children far apart")
             << QVector<TouchContact>{{1, {10, 10}, fingertip},

@@ -173,6 +173,8 @@ private slots:
         row("ignorable unknown destination", "a{\\*\\madeup b{c}}d", "ad");
         row("binary skipped", "{\\pict\\bin3 {}\\}x", "x");
         row("unknown code page reads as 1252", "\\ansicpg99999 \\'e9", "é");
+        row("Mac code page", "\\ansicpg10000 \\'8a", "ä");
+        row("DOS font charset", "{\\fonttbl{\\f1\\fcharset254 Terminal;}}\\f1 \\'82\\'9d", "é¥");
     }
     void escapes()
     {

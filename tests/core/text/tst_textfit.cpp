@@ -1,7 +1,9 @@
 // Fitting plain and rich text boxes, and the size buttons.
 
+#include "core/text/pagetextfit.h"
 #include "core/text/plainfit.h"
 #include "core/text/richfit.h"
+#include "core/text/rtfreader.h"
 #include "core/text/selectionlook.h"
 #include "core/text/textsize.h"
 #include "support/rows.h"
@@ -171,6 +173,38 @@ private slots:
                  false);
     }
 
+    void rebuiltRichTextWrapsAndShrinks()
+    {
+        // Words that wrap to more lines than a rebuilt page's box holds shrink until they fit.
+        const QSizeF box(200, 150);
+        PageModel page;
+        page.richTextBoxes = {
+            RichTextBoxModel{richFormat(box).style,
+                             QRect(QPoint(0, 0), box.toSize()),
+                             "{\\rtf1\\ansi\\fs40 " + QString("Big red bus ").repeated(12) + "}",
+                             {},
+                             true}};
+        fitPageTexts(page);
+        QTextDocument read;
+        configureTextBoxDocument(read, richFormat(box));
+        QVERIFY(readRtf(page.richTextBoxes[0].rtf.toLatin1(), read));
+        QVERIFY(!richTextOverflows(read, box));
+        QVERIFY(sizesOf(read).constFirst() < 20);
+    }
+
+    void selectionLookStopsAtItsEnds()
+    {
+        // The plain middle of bold "ab", "cd", italic "ef" selected is neither bold nor italic.
+        QTextDocument document;
+        document.setHtml(QStringLiteral("<b>ab</b>cd<i>ef</i>"));
+        QTextCursor cursor(&document);
+        cursor.setPosition(2);
+        cursor.setPosition(4, QTextCursor::KeepAnchor);
+        const SelectionLook look = selectionLook(cursor);
+        QCOMPARE(look.bold, std::optional(false));
+        QCOMPARE(look.italic, std::optional(false));
+    }
+
     void pictureIsUndone()
     {
         QTextDocument document;
@@ -291,38 +325,16 @@ private slots:
         QVERIFY(!FSisAllowed(20, 2.0, model.style, 40));
     }
 
-    // A size typed into the rich text toolbar's box.
-    void enteredSizeRule_data()
+    // Sizes typed into the rich text toolbar's box, and fitted sizes as its size list shows them.
+    void toolbarSizes()
     {
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<int>("expected");
-        QTest::newRow("negative") << "-4" << 8;
-        QTest::newRow("fraction") << "12.6" << 13;
-        QTest::newRow("not a number") << "big" << -1;
-        QTest::newRow("huge") << "1e300" << 99;
-    }
-
-    void enteredSizeRule()
-    {
-        QFETCH(QString, typed);
-        QTEST(enteredRichFontSize(typed).value_or(-1), "expected");
-    }
-
-    // A fitted size as the toolbar's size list shows it.
-    void shownSizeRule_data()
-    {
-        QTest::addColumn<double>("points");
-        QTest::addColumn<QString>("shown");
-        QTest::newRow("fitted just below a whole size") << 36.9 << "37";
-        QTest::newRow("near a half") << 10.4 << "10.5";
-        QTest::newRow("quarter rounds up") << 8.25 << "8.5";
-    }
-
-    void shownSizeRule()
-    {
-        QFETCH(double, points);
-        QFETCH(QString, shown);
-        QCOMPARE(shownRichFontSize(points), shown);
+        QCOMPARE(enteredRichFontSize("-4"), 8);
+        QCOMPARE(enteredRichFontSize("12.6"), 13);
+        QCOMPARE(enteredRichFontSize("big"), std::nullopt);
+        QCOMPARE(enteredRichFontSize("1e300"), 99);
+        QCOMPARE(shownRichFontSize(36.9), "37"); // fitted just below a whole size
+        QCOMPARE(shownRichFontSize(10.4), "10.5");
+        QCOMPARE(shownRichFontSize(8.25), "8.5"); // a quarter rounds up
     }
 };
 
