@@ -4,6 +4,7 @@
 // layer supplies the real ZIP implementation; tests supply an in-memory one.
 
 #include <QByteArray>
+#include <QMap>
 #include <QString>
 #include <QVector>
 #include <memory>
@@ -16,6 +17,11 @@ struct ArchiveEntry {
     bool isDirectory = false;
     bool isSymbolicLink = false;
 };
+
+// Members that travel between the page and a work file in memory, by name, instead of as files
+// of the staging folder: pictures a page keeps encoded go straight into the archive and come
+// straight out of it, sparing the disk a file for each of a table's many cells.
+using HeldMembers = QMap<QString, QByteArray>;
 
 class ArchiveReader {
 public:
