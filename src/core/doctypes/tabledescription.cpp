@@ -3,19 +3,17 @@
 #include "core/files/wholefile.h"
 #include "core/foundation/codepage.h"
 #include "core/foundation/fileaccess.h"
+#include "core/foundation/parallel.h"
 #include "core/layout/dialect.h"
 
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QImageReader>
-#include <QThread>
 
 #include <algorithm>
-#include <atomic>
 #include <cmath>
 #include <optional>
-#include <thread>
 #include <vector>
 
 namespace quillora {
@@ -180,27 +178,6 @@ bool readTableDescription(const QString &path, PageModel &page, const PageFitInp
     applyTableDescription(codepage::decodeAuto(bytes), page, fit);
     return true;
 }
-
-namespace {
-
-// Runs `job(0)` .. `job(count - 1)` on as many threads as the machine has cores: each cell's
-// picture is its own file, so a table's many small pictures are encoded and decoded side by side.
-template <typename Job> void forEachInParallel(int count, const Job &job)
-{
-    std::atomic<int> next{0};
-    const auto work = [&] {
-        for (int i = next++; i < count; i = next++)
-            job(i);
-    };
-    std::vector<std::thread> helpers;
-    for (int t = 1; t < std::min(QThread::idealThreadCount(), count); ++t)
-        helpers.emplace_back(work);
-    work();
-    for (std::thread &helper : helpers)
-        helper.join();
-}
-
-} // namespace
 
 bool encodeTablePictures(const PageModel &page, HeldMembers &held, QString *error)
 {

@@ -8,6 +8,7 @@
 #include <QString>
 #include <QVector>
 #include <memory>
+#include <utility>
 
 namespace quillora {
 
@@ -38,6 +39,16 @@ public:
     virtual ~ArchiveWriter() = default;
     [[nodiscard]] virtual bool add(const QString &name, const QByteArray &bytes,
                                    QString *error) = 0;
+    // Adds the members in order, as add() one by one; a writer may squeeze them side by side.
+    [[nodiscard]] virtual bool addAll(const QVector<std::pair<QString, QByteArray>> &members,
+                                      QString *error)
+    {
+        for (const auto &[name, bytes] : members) {
+            if (!add(name, bytes, error))
+                return false;
+        }
+        return true;
+    }
     // Completes the archive and puts it in place of the target; until then the target is
     // untouched. Without a successful finish nothing is left at the target.
     [[nodiscard]] virtual bool finish(QString *error) = 0;

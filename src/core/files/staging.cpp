@@ -92,10 +92,11 @@ bool Staging::pack(ArchiveFormat &format, const QString &archivePath, QString *e
                                             : format.createWriter(archivePath, error);
     if (!writer)
         return false;
+    QVector<std::pair<QString, QByteArray>> contents;
+    contents.reserve(members.size());
     for (const QString &name : members) {
         if (const auto inMemory = held.constFind(name); inMemory != held.cend()) {
-            if (!writer->add(name, *inMemory, error))
-                return false;
+            contents.append({name, *inMemory});
             continue;
         }
         QFile file(memberPath(name));
@@ -103,10 +104,9 @@ bool Staging::pack(ArchiveFormat &format, const QString &archivePath, QString *e
             setError(error, QStringLiteral("cannot read %1: %2").arg(name, file.errorString()));
             return false;
         }
-        if (!writer->add(name, file.readAll(), error))
-            return false;
+        contents.append({name, file.readAll()});
     }
-    return writer->finish(error);
+    return writer->addAll(contents, error) && writer->finish(error);
 }
 
 bool Staging::adoptFrom(const QString &folder, QString *error) const
