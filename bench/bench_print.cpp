@@ -1,10 +1,14 @@
 // Cost of printing a full simple page (three pictures at screen size, three texts, one rich
 // text) to an A4 PDF, as "Save as PDF…" and the PDF export do; and of drawing the same page
-// into a picture, as the PNG export and the thumbnails do.
+// into a picture, as the PNG export and the thumbnails do. Also a sheet of fifteen badges, each
+// a shaped painting and a name, printed to PDF: a sheet of copies should cost about what one
+// page of the same pictures does, not one shaped picture's work per copy.
 
 #include "core/printing/pagerenderer.h"
 #include "core/printing/pdfprintdevice.h"
 #include "core/printing/printjob.h"
+#include "core/layout/pagefit.h"
+#include "core/layout/templatereader.h"
 
 #include <QTemporaryDir>
 
@@ -67,9 +71,8 @@ PageModel fullSimplePage()
     return page;
 }
 
-void BM_PrintFullPageToPdf(benchmark::State &state)
+void timePrintingToPdf(benchmark::State &state, const PageModel &page)
 {
-    const PageModel page = fullSimplePage();
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("page.pdf"));
     PrintSettings settings;
@@ -80,9 +83,40 @@ void BM_PrintFullPageToPdf(benchmark::State &state)
             state.SkipWithError("the PDF was not written");
     }
 }
+
+void BM_PrintFullPageToPdf(benchmark::State &state)
+{
+    timePrintingToPdf(state, fullSimplePage());
+}
 BENCHMARK(BM_PrintFullPageToPdf)
     ->Unit(benchmark::kMillisecond)
     ->Repetitions(9)
+    ->ReportAggregatesOnly(true);
+
+// The sheet of copies the child sees first: badges, on a 1920 x 1080 screen.
+PageModel badgesSheet()
+{
+    PageModel page;
+    page.documentType = DocumentKind::Multi;
+    QString error;
+    if (!readTemplate(QStringLiteral(QUILLORA_SOURCE_DIR "/data/layouts/multi/badges.xml"), page,
+                      documentWindowFit(1920, 1080, DocumentKind::Multi), &error))
+        qFatal("%s", qPrintable(error));
+    PictureBoxModel &badge = page.pictureBoxes[0];
+    badge.image = picture(badge.geometry.size(), Qt::magenta);
+    page.textBoxes[0].text = QStringLiteral("Samira");
+    return page;
+}
+
+void BM_PrintCopiesSheetToPdf(benchmark::State &state)
+{
+    const PageModel page = badgesSheet();
+    timePrintingToPdf(state, page);
+    state.counters["copies"] = page.repeatCount;
+}
+BENCHMARK(BM_PrintCopiesSheetToPdf)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
     ->ReportAggregatesOnly(true);
 
 void BM_RenderFullPageImage(benchmark::State &state)

@@ -38,6 +38,8 @@ PageModel paintedTable()
                 QStringLiteral("word %1").arg(row * kMaxTableCount + column);
         }
     }
+    // As typing leaves them: every word fitted to its cell.
+    layOutTable(page, kMaxTableCount, kMaxTableCount);
     return page;
 }
 

@@ -2,11 +2,14 @@
 
 #include "core/files/wholefile.h"
 #include "core/foundation/fileaccess.h"
+#include "core/foundation/parallel.h"
 
 #include <quazip/quazip.h>
 #include <quazip/quazipfile.h>
 #include <quazip/quazipfileinfo.h>
 #include <quazip/quazipnewinfo.h>
+
+#include <zlib.h>
 
 namespace quillora {
 namespace {
@@ -102,6 +105,33 @@ private:
     QVector<unz64_file_pos> m_positions; // of each entry, in the archive's directory
 };
 
+// A member deflated as the archive stores it, with the checksum of its bytes.
+struct Squeezed {
+    QByteArray bytes;
+    quint32 crc = 0;
+    bool done = false;
+};
+
+Squeezed squeeze(const QByteArray &bytes, int level)
+{
+    Squeezed out;
+    z_stream stream{};
+    // Raw deflate, as minizip writes it: no zlib header, the window and memory it uses.
+    if (deflateInit2(&stream, level, Z_DEFLATED, -MAX_WBITS, 8, Z_DEFAULT_STRATEGY) != Z_OK)
+        return out;
+    out.bytes.resize(qsizetype(deflateBound(&stream, uLong(bytes.size()))));
+    stream.next_in = reinterpret_cast<Bytef *>(const_cast<char *>(bytes.constData()));
+    stream.avail_in = uInt(bytes.size());
+    stream.next_out = reinterpret_cast<Bytef *>(out.bytes.data());
+    stream.avail_out = uInt(out.bytes.size());
+    out.done = deflate(&stream, Z_FINISH) == Z_STREAM_END;
+    out.bytes.resize(qsizetype(stream.total_out));
+    deflateEnd(&stream);
+    out.crc =
+        quint32(crc32(0, reinterpret_cast<const Bytef *>(bytes.constData()), uInt(bytes.size())));
+    return out;
+}
+
 class ZipWriter : public ArchiveWriter {
 public:
     ZipWriter(const QString &path, int level)
@@ -130,22 +160,21 @@ public:
 
     bool add(const QString &name, const QByteArray &bytes, QString *error) override
     {
-        QuaZipFile file(&m_zip);
-        QuaZipNewInfo info(name);
-        info.externalAttr = quint32(0100644) << 16; // a regular file, readable by everyone
-        if (!file.open(QIODevice::WriteOnly, info, nullptr, 0, Z_DEFLATED, m_level) ||
-            file.write(bytes) != bytes.size()) {
-            setError(error,
-                     QStringLiteral("cannot add %1 (code %2)").arg(name).arg(file.getZipError()));
-            return false;
+        return store(name, bytes, nullptr, error);
+    }
+
+    // A table's many pictures are deflated side by side, then stored one after the other.
+    bool addAll(const QVector<std::pair<QString, QByteArray>> &members, QString *error) override
+    {
+        std::vector<Squeezed> squeezed(size_t(members.size()));
+        forEachInParallel(int(members.size()), [&](int i) {
+            squeezed[size_t(i)] = squeeze(members[i].second, m_level);
+        });
+        for (int i = 0; i < members.size(); ++i) {
+            const Squeezed &ready = squeezed[size_t(i)];
+            if (!store(members[i].first, members[i].second, ready.done ? &ready : nullptr, error))
+                return false;
         }
-        file.close();
-        if (file.getZipError() != ZIP_OK) {
-            setError(error,
-                     QStringLiteral("cannot add %1 (code %2)").arg(name).arg(file.getZipError()));
-            return false;
-        }
-        m_added.append({name, bytes.size()});
         return true;
     }
 
@@ -168,6 +197,31 @@ private:
         QString name;
         qint64 size = 0;
     };
+
+    // Stores one member, deflating it here, or as `ready` holds it deflated already.
+    bool store(const QString &name, const QByteArray &bytes, const Squeezed *ready, QString *error)
+    {
+        QuaZipFile file(&m_zip);
+        QuaZipNewInfo info(name);
+        info.externalAttr = quint32(0100644) << 16; // a regular file, readable by everyone
+        info.uncompressedSize = ulong(bytes.size());
+        const QByteArray &written = ready ? ready->bytes : bytes;
+        if (!file.open(QIODevice::WriteOnly, info, nullptr, ready ? ready->crc : 0, Z_DEFLATED,
+                       m_level, ready != nullptr) ||
+            file.write(written) != written.size()) {
+            setError(error,
+                     QStringLiteral("cannot add %1 (code %2)").arg(name).arg(file.getZipError()));
+            return false;
+        }
+        file.close();
+        if (file.getZipError() != ZIP_OK) {
+            setError(error,
+                     QStringLiteral("cannot add %1 (code %2)").arg(name).arg(file.getZipError()));
+            return false;
+        }
+        m_added.append({name, bytes.size()});
+        return true;
+    }
 
     // The archive's directory, read back from the disk, names every member with its size.
     bool listsEveryMember(QIODevice &written, QString *why) const

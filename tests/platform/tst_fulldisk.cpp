@@ -7,6 +7,7 @@
 // allows it (root, or CAP_SYS_ADMIN); elsewhere each file is limited in size (RLIMIT_FSIZE),
 // which makes the system refuse writes the same way.
 
+#include "core/doctypes/table.h"
 #include "core/files/fileproblems.h"
 #include "core/files/wholefile.h"
 #include "core/files/workfile.h"
@@ -215,6 +216,49 @@ private slots:
             QCOMPARE(page.pictureBoxes[i].image, m_earlier.pictureBoxes[i].image);
         QCOMPARE(page.countAtLastSave, m_earlier.changeCount);
         QCOMPARE(folderFiles(staging.folder()), staged);
+    }
+
+    // A table's cell pictures go between the page and the archive in memory: on a disk where
+    // not one of them would fit, the table opens whole, and saved again it stores the same.
+    void aTableOpensWithoutItsPicturesOnTheDisk()
+    {
+        const PageFitInputs fit = documentWindowFit(1024, 768, DocumentKind::Table);
+        PageModel table;
+        table.documentType = DocumentKind::Table;
+        newTablePage(table, fit, 2, 2);
+        const PageModel noisy = noisyPage(3);
+        for (int cell = 0; cell < 4; ++cell)
+            table.pictureBoxes[cellPictureIndex({cell / 2, cell % 2})].image =
+                noisy.pictureBoxes[cell % noisy.pictureBoxes.size()].image;
+        const Staging staging(onDisk("staging"));
+        QDir(staging.folder()).removeRecursively();
+        const QString saved = m_root.filePath(QStringLiteral("table.qlr"));
+        QString error;
+        QVERIFY2(saveWorkFile(table, {m_zip, staging, fit, {}}, saved, {}, &error),
+                 qPrintable(error));
+        const QMap<QString, QByteArray> members = zipMembers(saved);
+
+        qint64 smallest = std::numeric_limits<qint64>::max();
+        for (auto member = members.cbegin(); member != members.cend(); ++member) {
+            if (member.key().startsWith(u"pic"))
+                smallest = std::min<qint64>(smallest, member->size());
+        }
+        leaveRoom(smallest - 1);
+        PageModel opened;
+        FileOutcome outcome;
+        const bool read = openWorkFile(opened, {m_zip, staging, fit, {}}, saved, &error, &outcome);
+        giveBackRoom();
+
+        QVERIFY2(read, qPrintable(error));
+        QVERIFY(!outcome.partsSkipped);
+        for (int cell = 0; cell < 4; ++cell) {
+            const int index = cellPictureIndex({cell / 2, cell % 2});
+            QCOMPARE(opened.pictureBoxes[index].image, table.pictureBoxes[index].image);
+        }
+        QVERIFY(QDir(staging.folder()).entryList({QStringLiteral("pic*")}).isEmpty());
+        QVERIFY2(saveWorkFile(opened, {m_zip, staging, fit, {}}, saved, {}, &error),
+                 qPrintable(error));
+        QCOMPARE(zipMembers(saved), members);
     }
 
 private:

@@ -30,21 +30,31 @@ private slots:
                                  "web.bmp", "scratch.png", "fileinfo.xml", "notes.doc"})
             writeFile(staging.memberPath(QString::fromLatin1(name)), name);
 
-        QCOMPARE(staging.membersToPack(),
-                 QStringList({"text0.txt", "pic0.bmp", "rtb0.rtf", "fileinfo.xml", "layout.xml",
-                              "layout0.png"}));
+        // Pictures held in memory take their places among the files, and a file's name.
+        const HeldMembers held{{"pic1.bmp", "held"}, {"pic0.bmp", "newer"}};
+        QCOMPARE(staging.membersToPack(held),
+                 QStringList({"text0.txt", "pic0.bmp", "pic1.bmp", "rtb0.rtf", "fileinfo.xml",
+                              "layout.xml", "layout0.png"}));
         QVERIFY2(!QFile::exists(staging.memberPath("web.bmp")),
                  "the webcam snapshot is never packed");
 
         ZipArchiveFormat zip;
         QString error;
         const QString archive = dir.filePath("work.qlr");
-        QVERIFY2(staging.pack(zip, archive, &error, packing), qPrintable(error));
+        QVERIFY2(staging.pack(zip, archive, &error, packing, held), qPrintable(error));
 
+        // Unpacked, the pictures stay in memory while they keep within the limit; the rest are
+        // files.
         const QString out = dir.filePath("out");
         QDir().mkpath(out);
-        QVERIFY2(unpackArchive(zip, archive, out, {}, &error), qPrintable(error));
+        UnpackLimits limits;
+        limits.maxHeldBytes = 5;
+        HeldMembers unpacked;
+        QVERIFY2(unpackArchive(zip, archive, out, limits, &error, nullptr, &unpacked),
+                 qPrintable(error));
+        QCOMPARE(unpacked, HeldMembers({{"pic0.bmp", "newer"}}));
         QCOMPARE(QDir(out).entryList(QDir::Files).size(), 6);
+        QCOMPARE(readFile(QDir(out).filePath("pic1.bmp")), QByteArray("held"));
         QCOMPARE(readFile(QDir(out).filePath("rtb0.rtf")), QByteArray("rtb0.rtf"));
     }
 

@@ -4,6 +4,7 @@
 // itself for the printer, the PNG export and thumbnails. Each kind is paired with its family
 // here, the shipped kinds in one list and any other kind by registering.
 
+#include "core/files/archive.h"
 #include "core/files/savedlayout.h"
 #include "core/layout/pagefit.h"
 #include "core/layout/pagemodel.h"
@@ -29,6 +30,21 @@ public:
                                             QString *error) const = 0;
     // False when a stored member could not be used and was left out.
     [[nodiscard]] virtual bool readMembers(PageModel &page, const QString &folder) const = 0;
+
+    // Saving and opening a work file go through these. A family whose page keeps its pictures
+    // encoded says so in holdsPictures() and passes them in `held` instead of `folder`; an
+    // opened file's pictures then come in `held` too, else they are all files of `folder`.
+    virtual bool holdsPictures() const { return false; }
+    [[nodiscard]] virtual bool writeWorkFileMembers(const PageModel &page, const QString &folder,
+                                                    HeldMembers &, QString *error) const
+    {
+        return writeMembers(page, folder, error);
+    }
+    [[nodiscard]] virtual bool readWorkFileMembers(PageModel &page, const QString &folder,
+                                                   const HeldMembers &) const
+    {
+        return readMembers(page, folder);
+    }
 
     // "layout.xml" in staging (with the pictures it names), and the page built again from one.
     [[nodiscard]] virtual bool writeDescription(const PageModel &page, const Staging &staging,

@@ -3,19 +3,17 @@
 #include "core/files/wholefile.h"
 #include "core/foundation/codepage.h"
 #include "core/foundation/fileaccess.h"
+#include "core/foundation/parallel.h"
 #include "core/layout/dialect.h"
 
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QImageReader>
-#include <QThread>
 
 #include <algorithm>
-#include <atomic>
 #include <cmath>
 #include <optional>
-#include <thread>
 #include <vector>
 
 namespace quillora {
@@ -181,37 +179,15 @@ bool readTableDescription(const QString &path, PageModel &page, const PageFitInp
     return true;
 }
 
-namespace {
-
-// Runs `job(0)` .. `job(count - 1)` on as many threads as the machine has cores: each cell's
-// picture is its own file, so a table's many small pictures are encoded and decoded side by side.
-template <typename Job> void forEachInParallel(int count, const Job &job)
+bool encodeTablePictures(const PageModel &page, HeldMembers &held, QString *error)
 {
-    std::atomic<int> next{0};
-    const auto work = [&] {
-        for (int i = next++; i < count; i = next++)
-            job(i);
-    };
-    std::vector<std::thread> helpers;
-    for (int t = 1; t < std::min(QThread::idealThreadCount(), count); ++t)
-        helpers.emplace_back(work);
-    work();
-    for (std::thread &helper : helpers)
-        helper.join();
-}
-
-} // namespace
-
-bool writeTableMembers(const PageModel &page, const QString &folder, QString *error)
-{
-    const QDir dir(folder);
     const int columns = page.table.columns;
-    std::vector<QString> errors(size_t(std::max(page.table.rows * columns, 0)));
-    forEachInParallel(int(errors.size()), [&](int i) {
-        const TableCell cell{i / columns, i % columns};
+    std::vector<QByteArray> encoded(size_t(std::max(page.table.rows * columns, 0)));
+    forEachInParallel(int(encoded.size()), [&](int i) {
         // Each task touches its own cell's box only.
-        const PictureBoxModel &box = page.pictureBoxes.at(cellPictureIndex(cell));
-        QByteArray bytes;
+        const PictureBoxModel &box =
+            page.pictureBoxes.at(cellPictureIndex({i / columns, i % columns}));
+        QByteArray &bytes = encoded[size_t(i)];
         if (box.image.isNull()) {
             QImage blank(box.geometry.size().expandedTo(QSize(1, 1)), QImage::Format_RGB32);
             blank.fill(Qt::white);
@@ -223,22 +199,31 @@ bool writeTableMembers(const PageModel &page, const QString &folder, QString *er
             if (!bytes.isEmpty())
                 box.stored = {box.image.cacheKey(), bytes};
         }
-        QString failed = QStringLiteral("the picture could not be encoded as BMP");
-        if (bytes.isEmpty() || !writeWholeFile(dir.filePath(cellPictureMember(cell)), bytes,
-                                               &failed, Durability::Scratch))
-            errors[size_t(i)] = failed.isEmpty() ? QStringLiteral("?") : failed;
     });
-    for (const QString &failed : errors) {
-        if (!failed.isEmpty()) {
-            if (error)
-                *error = failed;
+    for (int i = 0; i < int(encoded.size()); ++i) {
+        if (encoded[size_t(i)].isEmpty()) {
+            setError(error, QStringLiteral("the picture could not be encoded as BMP"));
             return false;
         }
+        held.insert(cellPictureMember({i / columns, i % columns}), encoded[size_t(i)]);
     }
     return true;
 }
 
-bool readTableMembers(PageModel &page, const QString &folder)
+bool writeTableMembers(const PageModel &page, const QString &folder, QString *error)
+{
+    HeldMembers pictures;
+    if (!encodeTablePictures(page, pictures, error))
+        return false;
+    const QDir dir(folder);
+    for (auto picture = pictures.cbegin(); picture != pictures.cend(); ++picture) {
+        if (!writeWholeFile(dir.filePath(picture.key()), *picture, error, Durability::Scratch))
+            return false;
+    }
+    return true;
+}
+
+bool readTableMembers(PageModel &page, const QString &folder, const HeldMembers &held)
 {
     const QDir dir(folder);
     const int columns = page.table.columns;
@@ -249,15 +234,20 @@ bool readTableMembers(PageModel &page, const QString &folder)
     };
     std::vector<std::optional<Read>> read(size_t(std::max(page.table.rows * columns, 0)));
     forEachInParallel(int(read.size()), [&](int i) {
-        QFile file(dir.filePath(cellPictureMember({i / columns, i % columns})));
-        if (!file.exists())
-            return;
+        const QString name = cellPictureMember({i / columns, i % columns});
         Read cell;
-        if (!file.open(QIODevice::ReadOnly)) {
-            read[size_t(i)] = cell;
-            return;
+        if (const auto inMemory = held.constFind(name); inMemory != held.cend()) {
+            cell.bytes = *inMemory;
+        } else {
+            QFile file(dir.filePath(name));
+            if (!file.exists())
+                return;
+            if (!file.open(QIODevice::ReadOnly)) {
+                read[size_t(i)] = cell;
+                return;
+            }
+            cell.bytes = file.readAll();
         }
-        cell.bytes = file.readAll();
         QBuffer buffer(&cell.bytes);
         buffer.open(QIODevice::ReadOnly);
         QImageReader reader(&buffer, "BMP");

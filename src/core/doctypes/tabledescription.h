@@ -7,6 +7,7 @@
 // Font sizes are points as the screen shows them.
 
 #include "core/doctypes/table.h"
+#include "core/files/archive.h"
 
 #include <QString>
 
@@ -35,11 +36,13 @@ void applyTableDescription(const QString &description, PageModel &page, const Pa
 [[nodiscard]] bool readTableDescription(const QString &path, PageModel &page,
                                         const PageFitInputs &fit, QString *error);
 
-// Every shown cell's picture, white where it was never painted.
+// Every shown cell's picture, white where it was never painted, encoded into `held` (an
+// untouched one from the bytes it was last stored with) or written into `folder`.
+[[nodiscard]] bool encodeTablePictures(const PageModel &page, HeldMembers &held, QString *error);
 [[nodiscard]] bool writeTableMembers(const PageModel &page, const QString &folder, QString *error);
-// The shown cells' pictures at the size they were saved (each cell stretches its own); a missing
-// one leaves its cell empty.
+// The shown cells' pictures at the size they were saved (each cell stretches its own), from
+// `held` or else from `folder`; a missing one leaves its cell empty.
 // False when a stored picture could not be used and was left out.
-bool readTableMembers(PageModel &page, const QString &folder);
+bool readTableMembers(PageModel &page, const QString &folder, const HeldMembers &held = {});
 
 } // namespace quillora

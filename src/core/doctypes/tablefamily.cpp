@@ -44,6 +44,18 @@ bool TableFamily::readMembers(PageModel &page, const QString &folder) const
     return readTableMembers(page, folder);
 }
 
+bool TableFamily::writeWorkFileMembers(const PageModel &page, const QString &, HeldMembers &held,
+                                       QString *error) const
+{
+    return encodeTablePictures(page, held, error);
+}
+
+bool TableFamily::readWorkFileMembers(PageModel &page, const QString &folder,
+                                      const HeldMembers &held) const
+{
+    return readTableMembers(page, folder, held);
+}
+
 bool TableFamily::writeDescription(const PageModel &page, const Staging &staging,
                                    const SavedLayoutOptions &, QString *error) const
 {

@@ -21,6 +21,12 @@ public:
     [[nodiscard]] bool writeMembers(const PageModel &page, const QString &folder,
                                     QString *error) const override;
     [[nodiscard]] bool readMembers(PageModel &page, const QString &folder) const override;
+    // The cells' pictures travel in memory: the page keeps each one's stored bytes.
+    bool holdsPictures() const override { return true; }
+    [[nodiscard]] bool writeWorkFileMembers(const PageModel &page, const QString &folder,
+                                            HeldMembers &held, QString *error) const override;
+    [[nodiscard]] bool readWorkFileMembers(PageModel &page, const QString &folder,
+                                           const HeldMembers &held) const override;
     [[nodiscard]] bool writeDescription(const PageModel &page, const Staging &staging,
                                         const SavedLayoutOptions &options,
                                         QString *error) const override;

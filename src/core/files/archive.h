@@ -4,9 +4,11 @@
 // layer supplies the real ZIP implementation; tests supply an in-memory one.
 
 #include <QByteArray>
+#include <QMap>
 #include <QString>
 #include <QVector>
 #include <memory>
+#include <utility>
 
 namespace quillora {
 
@@ -16,6 +18,11 @@ struct ArchiveEntry {
     bool isDirectory = false;
     bool isSymbolicLink = false;
 };
+
+// Members that travel between the page and a work file in memory, by name, instead of as files
+// of the staging folder: pictures a page keeps encoded go straight into the archive and come
+// straight out of it, sparing the disk a file for each of a table's many cells.
+using HeldMembers = QMap<QString, QByteArray>;
 
 class ArchiveReader {
 public:
@@ -32,6 +39,16 @@ public:
     virtual ~ArchiveWriter() = default;
     [[nodiscard]] virtual bool add(const QString &name, const QByteArray &bytes,
                                    QString *error) = 0;
+    // Adds the members in order, as add() one by one; a writer may squeeze them side by side.
+    [[nodiscard]] virtual bool addAll(const QVector<std::pair<QString, QByteArray>> &members,
+                                      QString *error)
+    {
+        for (const auto &[name, bytes] : members) {
+            if (!add(name, bytes, error))
+                return false;
+        }
+        return true;
+    }
     // Completes the archive and puts it in place of the target; until then the target is
     // untouched. Without a successful finish nothing is left at the target.
     [[nodiscard]] virtual bool finish(QString *error) = 0;

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSet>
 
 namespace quillora {
@@ -15,6 +16,20 @@ void removeMatching(const QDir &dir, const QString &pattern)
     const QStringList names = dir.entryList({pattern}, QDir::Files | QDir::Hidden | QDir::System);
     for (const QString &name : names)
         QFile::remove(dir.filePath(name));
+}
+
+bool writeMember(const QString &folder, const QString &name, const QByteArray &bytes,
+                 QString *error, FileOutcome &outcome)
+{
+    const QString path = QDir(folder).filePath(name);
+    QFile out(path);
+    if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate) || out.write(bytes) != bytes.size() ||
+        !out.flush()) {
+        outcome.trouble = writeTrouble(path, bytes.size());
+        setError(error, QStringLiteral("cannot write %1: %2").arg(name, out.errorString()));
+        return false;
+    }
+    return true;
 }
 
 } // namespace
@@ -34,16 +49,22 @@ void Staging::clear(bool withPreviews) const
         removeMatching(dir, QStringLiteral("layout*.png"));
 }
 
-QStringList Staging::membersToPack() const
+QStringList Staging::membersToPack(const HeldMembers &held) const
 {
     QDir dir(m_folder);
     QFile::remove(dir.filePath(QStringLiteral("web.bmp")));
     QStringList members;
     QSet<QString> seen;
     for (const char *pattern : {"*.txt", "*.bmp", "*.rtf", "*.xml", "layout*.png", "step*.png"}) {
-        const QStringList names =
-            dir.entryList({QString::fromLatin1(pattern)}, QDir::Files, QDir::Name);
-        for (const QString &name : names) {
+        const QString wildcard = QString::fromLatin1(pattern);
+        QStringList names = dir.entryList({wildcard}, QDir::Files);
+        const QRegularExpression matching = QRegularExpression::fromWildcard(wildcard);
+        for (auto member = held.keyBegin(); member != held.keyEnd(); ++member) {
+            if (matching.match(*member).hasMatch() && !names.contains(*member))
+                names.append(*member);
+        }
+        names.sort();
+        for (const QString &name : std::as_const(names)) {
             if (!seen.contains(name)) {
                 seen.insert(name);
                 members.append(name);
@@ -53,32 +74,39 @@ QStringList Staging::membersToPack() const
     return members;
 }
 
-qint64 Staging::bytesToPack() const
+qint64 Staging::bytesToPack(const HeldMembers &held) const
 {
     qint64 bytes = 0;
-    for (const QString &name : membersToPack())
-        bytes += QFileInfo(memberPath(name)).size();
+    for (const QString &name : membersToPack(held)) {
+        const auto inMemory = held.constFind(name);
+        bytes += inMemory != held.cend() ? inMemory->size() : QFileInfo(memberPath(name)).size();
+    }
     return bytes;
 }
 
 bool Staging::pack(ArchiveFormat &format, const QString &archivePath, QString *error,
-                   Packing packing) const
+                   Packing packing, const HeldMembers &held) const
 {
-    const QStringList members = membersToPack();
+    const QStringList members = membersToPack(held);
     auto writer = packing == Packing::Quick ? format.createQuickWriter(archivePath, error)
                                             : format.createWriter(archivePath, error);
     if (!writer)
         return false;
+    QVector<std::pair<QString, QByteArray>> contents;
+    contents.reserve(members.size());
     for (const QString &name : members) {
+        if (const auto inMemory = held.constFind(name); inMemory != held.cend()) {
+            contents.append({name, *inMemory});
+            continue;
+        }
         QFile file(memberPath(name));
         if (!file.open(QIODevice::ReadOnly)) {
             setError(error, QStringLiteral("cannot read %1: %2").arg(name, file.errorString()));
             return false;
         }
-        if (!writer->add(name, file.readAll(), error))
-            return false;
+        contents.append({name, file.readAll()});
     }
-    return writer->finish(error);
+    return writer->addAll(contents, error) && writer->finish(error);
 }
 
 bool Staging::adoptFrom(const QString &folder, QString *error) const
@@ -109,8 +137,20 @@ bool isSafeMemberName(const QString &name)
     return true;
 }
 
+bool writeHeldMembers(const HeldMembers &held, const QString &folder, QString *error,
+                      FileOutcome *outcome)
+{
+    FileOutcome ignored;
+    for (auto member = held.cbegin(); member != held.cend(); ++member) {
+        if (!writeMember(folder, member.key(), *member, error, outcome ? *outcome : ignored))
+            return false;
+    }
+    return true;
+}
+
 bool unpackArchive(ArchiveFormat &format, const QString &archivePath, const QString &targetFolder,
-                   const UnpackLimits &limits, QString *error, FileOutcome *outcome)
+                   const UnpackLimits &limits, QString *error, FileOutcome *outcome,
+                   HeldMembers *held)
 {
     FileOutcome ignored;
     FileOutcome &result = outcome ? *outcome : ignored;
@@ -125,8 +165,8 @@ bool unpackArchive(ArchiveFormat &format, const QString &archivePath, const QStr
                  QStringLiteral("the archive has too many members (%1)").arg(entries.size()));
         return false;
     }
-    const QDir target(targetFolder);
     qint64 total = 0;
+    qint64 heldBytes = 0;
     QSet<QString> written;
     for (int i = 0; i < entries.size(); ++i) {
         const ArchiveEntry &entry = entries[i];
@@ -149,19 +189,17 @@ bool unpackArchive(ArchiveFormat &format, const QString &archivePath, const QStr
         if (!reader->read(i, allowed, &bytes, error))
             return false;
         total += bytes.size();
-        const QString path = target.filePath(entry.name);
         // A name met twice would otherwise let a later member replace a checked one unseen.
         if (written.contains(entry.name)) {
             setError(error, QStringLiteral("the archive holds %1 twice").arg(entry.name));
             return false;
         }
         written.insert(entry.name);
-        QFile out(path);
-        if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
-            out.write(bytes) != bytes.size() || !out.flush()) {
-            result.trouble = writeTrouble(path, bytes.size());
-            setError(error,
-                     QStringLiteral("cannot write %1: %2").arg(entry.name, out.errorString()));
+        if (held && heldBytes + bytes.size() <= limits.maxHeldBytes &&
+            entry.name.startsWith(u"pic") && entry.name.endsWith(u".bmp")) {
+            heldBytes += bytes.size();
+            held->insert(entry.name, bytes);
+        } else if (!writeMember(targetFolder, entry.name, bytes, error, result)) {
             return false;
         }
     }

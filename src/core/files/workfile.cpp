@@ -25,9 +25,9 @@ qint64 bytesToStage(const PageModel &page)
 }
 
 bool writeMembers(const PageFamily &family, const PageModel &page, const Staging &staging,
-                  const SavedLayoutOptions &options, QString *error)
+                  const SavedLayoutOptions &options, HeldMembers &held, QString *error)
 {
-    if (!family.writeMembers(page, staging.folder(), error) ||
+    if (!family.writeWorkFileMembers(page, staging.folder(), held, error) ||
         !family.writeDescription(page, staging, options, error) ||
         !page.progressSteps.write(staging.folder(), Durability::Scratch, error))
         return false;
@@ -35,9 +35,9 @@ bool writeMembers(const PageFamily &family, const PageModel &page, const Staging
                          codeOf(page.documentType), {}, error);
 }
 
-// Builds the page from a folder of unpacked members.
-bool buildPage(PageModel &page, const QString &folder, const PageFitInputs &fit, QString *error,
-               FileOutcome &outcome)
+// Builds the page from a folder of unpacked members and the pictures unpacked into memory.
+bool buildPage(PageModel &page, const QString &folder, HeldMembers &held, const PageFitInputs &fit,
+               QString *error, FileOutcome &outcome)
 {
     const QDir dir(folder);
     if (const auto code = readFileInfo(dir.filePath(QStringLiteral("fileinfo.xml")))) {
@@ -65,8 +65,14 @@ bool buildPage(PageModel &page, const QString &folder, const PageFitInputs &fit,
     pageFit.documentType = page.documentType;
     if (!family->readDescription(layout, page, pageFit, error))
         return false;
+    // A family that reads its pictures from files finds them there, as unpacked.
+    if (!family->holdsPictures()) {
+        if (!writeHeldMembers(held, folder, error, &outcome))
+            return false;
+        held.clear();
+    }
     outcome.trouble = FileTrouble::None;
-    if (!family->readMembers(page, folder))
+    if (!family->readWorkFileMembers(page, folder, held))
         outcome.partsSkipped = true;
     if (!page.progressSteps.read(folder))
         outcome.partsSkipped = true;
@@ -90,15 +96,17 @@ bool saveWorkFile(PageModel &page, const WorkFileContext &context, const QString
         setError(error, kNotReadyMessage);
         return false;
     }
-    if (!writeMembers(*family, page, context.staging, options, error)) {
+    // A table's cell pictures go from the page straight into the archive.
+    HeldMembers held;
+    if (!writeMembers(*family, page, context.staging, options, held, error)) {
         // A member cut short by a full disk is never left behind to be packed later.
         context.staging.clear(false);
         result.trouble = writeTrouble(context.staging.memberPath(QStringLiteral("layout.xml")),
                                       bytesToStage(page));
         return false;
     }
-    if (!context.staging.pack(context.format, path, error, context.packing)) {
-        result.trouble = writeTrouble(path, context.staging.bytesToPack());
+    if (!context.staging.pack(context.format, path, error, context.packing, held)) {
+        result.trouble = writeTrouble(path, context.staging.bytesToPack(held));
         return false;
     }
     page.countAtLastSave = page.changeCount;
@@ -123,11 +131,13 @@ bool openWorkFile(PageModel &page, const WorkFileContext &context, const QString
         setError(error, QStringLiteral("no room to open the file"));
         return false;
     }
-    if (!unpackArchive(context.format, path, scratch.path(), context.limits, error, &result))
+    // Pictures stay in memory until the page's family says whether it takes them from there.
+    HeldMembers held;
+    if (!unpackArchive(context.format, path, scratch.path(), context.limits, error, &result, &held))
         return false;
     PageModel trial;
     trial.documentType = page.documentType;
-    if (!buildPage(trial, scratch.path(), context.fit, error, result))
+    if (!buildPage(trial, scratch.path(), held, context.fit, error, result))
         return false;
 
     // The file is good: now the staging members and the page are replaced.

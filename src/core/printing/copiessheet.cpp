@@ -79,6 +79,7 @@ QImage renderCopiesSheet(const PageModel &page, int sheetWidthPx, bool outlineCo
     const QSizeF room(sheetWidthPx - 2 * margin, sheetHeightPx - 2 * margin);
     const int count = std::clamp(page.repeatCount, kFewestSheetCopies, kMaxSheetCopies);
     const SheetPlacement placement = arrangeRepeatedCopies(page.pageRect.size(), room, count);
+    CopyDrawings shared;
     QPainter painter(&sheet);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
@@ -87,6 +88,7 @@ QImage renderCopiesSheet(const PageModel &page, int sheetWidthPx, bool outlineCo
         options.origin = placement.origins[i] + QPointF(margin, margin);
         options.scale = placement.scale;
         options.copyNumber = i + 1;
+        options.shared = &shared;
         renderPage(painter, page, options);
         if (outlineCopies) {
             painter.setPen(QPen(QColor(0xA0, 0xA0, 0xA0), 1, Qt::DashLine));

@@ -61,17 +61,31 @@ QSize deviceSize(const QPainter &painter, const QRectF &rect)
     return (size * shrink).toSize().expandedTo(QSize(1, 1));
 }
 
-// A shaped picture: only the inside of its mask is drawn, its edge smoothed at the size it is
+// A shaped picture: only the inside of its mask, its edge smoothed at `size`, the size it is
 // drawn; the page and border show round it.
-void drawShapedPicture(QPainter &painter, const PictureBoxModel &box, const QRectF &target)
+QImage clippedPicture(const PictureBoxModel &box, const QSize &size)
 {
-    const QImage coverage = masks::coverageFromMaskPicture(box.mask, deviceSize(painter, target));
+    const QImage coverage = masks::coverageFromMaskPicture(box.mask, size);
     QImage picture = box.image;
     if (picture.isNull()) {
         picture = QImage(box.geometry.size(), QImage::Format_RGB32);
         picture.fill(Qt::white);
     }
-    painter.drawImage(target, masks::clipToShape(picture, coverage));
+    return masks::clipToShape(picture, coverage);
+}
+
+void drawShapedPicture(QPainter &painter, const PictureBoxModel &box, const QRectF &target,
+                       const PageRenderOptions &options)
+{
+    const QSize size = deviceSize(painter, target);
+    painter.drawImage(target, options.shared ? options.shared->shapedPicture(box, size)
+                                             : clippedPicture(box, size));
+}
+
+QImage pageBorder(const PageModel &page, qreal scale, bool guide)
+{
+    return guide ? composeBorderGuide(page.border, page.pageRect.size(), scale)
+                 : composeBorder(page.border, page.pageRect.size(), scale);
 }
 
 void drawPictures(QPainter &painter, const PageModel &page, const PageRenderOptions &options)
@@ -83,7 +97,7 @@ void drawPictures(QPainter &painter, const PageModel &page, const PageRenderOpti
             continue;
         const QRectF target = scaledRect(box.geometry, options);
         if (box.hasMaskPicture && !box.mask.isNull()) {
-            drawShapedPicture(painter, box, target);
+            drawShapedPicture(painter, box, target, options);
             continue;
         }
         if (box.image.isNull())
@@ -188,6 +202,28 @@ void drawFrames(QPainter &painter, const PageModel &page, const PageRenderOption
 
 } // namespace
 
+QImage CopyDrawings::shapedPicture(const PictureBoxModel &box, const QSize &size)
+{
+    const QString key = QStringLiteral("picture %1 %2 %3x%4")
+                            .arg(box.image.cacheKey())
+                            .arg(box.mask.cacheKey())
+                            .arg(size.width())
+                            .arg(size.height());
+    auto drawn = m_drawn.find(key);
+    if (drawn == m_drawn.end())
+        drawn = m_drawn.insert(key, clippedPicture(box, size));
+    return *drawn;
+}
+
+QImage CopyDrawings::border(const PageModel &page, qreal scale, bool guide)
+{
+    const QString key = QStringLiteral("border %1 %2").arg(scale).arg(guide);
+    auto drawn = m_drawn.find(key);
+    if (drawn == m_drawn.end())
+        drawn = m_drawn.insert(key, pageBorder(page, scale, guide));
+    return *drawn;
+}
+
 void renderPage(QPainter &painter, const PageModel &page, const PageRenderOptions &options)
 {
     // The border is composed at the pixels it lands on, so a map's edges are smooth there.
@@ -197,9 +233,9 @@ void renderPage(QPainter &painter, const PageModel &page, const PageRenderOption
                                 : qreal(deviceSize(painter, sheet).width()) / page.pageRect.width();
     // Pictures of the layout itself (frames asked for) show where the border goes, as the
     // window does; printed and exported pages show only what was painted.
-    const QImage border = options.frameColour
-                              ? composeBorderGuide(page.border, page.pageRect.size(), borderScale)
-                              : composeBorder(page.border, page.pageRect.size(), borderScale);
+    const bool guide = options.frameColour.has_value();
+    const QImage border = options.shared ? options.shared->border(page, borderScale, guide)
+                                         : pageBorder(page, borderScale, guide);
     if (!border.isNull()) {
         painter.save();
         painter.setRenderHint(QPainter::SmoothPixmapTransform);

@@ -5,6 +5,7 @@
 
 #include "core/layout/pagemodel.h"
 
+#include <QHash>
 #include <QImage>
 #include <QPointF>
 
@@ -17,6 +18,18 @@ namespace quillora {
 // The light grey of the window's object frames.
 constexpr ColourRef kThumbnailFrameColour = 0xC0C0C0;
 
+// What drawing one page many times over on one target can share: every copy on a sheet of
+// copies shows the same shaped pictures and border at the same size, so each is worked out once
+// and a printer is sent one picture for all the copies. Good for one page only.
+class CopyDrawings {
+public:
+    QImage shapedPicture(const PictureBoxModel &box, const QSize &size);
+    QImage border(const PageModel &page, qreal scale, bool guide);
+
+private:
+    QHash<QString, QImage> m_drawn;
+};
+
 struct PageRenderOptions {
     QPointF origin;                // where the page's top-left corner goes on the target
     qreal scale = 1.0;             // target units per window pixel
@@ -25,6 +38,8 @@ struct PageRenderOptions {
     // The objects' frames as the window shows them (one pixel outside each text, rich text
     // and picture box), for pictures of the layout itself such as thumbnails.
     std::optional<ColourRef> frameColour;
+    // Where set, shaped pictures and the border are taken from here.
+    CopyDrawings *shared = nullptr;
 };
 
 // Draws the page's border, pictures (each stretched to its place; an empty one is white; a

@@ -21,7 +21,8 @@ constexpr double kA4ShortSideMm = 210.0;
 // Room between the copies on a sheet, as a share of a copy's width.
 constexpr double kSheetGapShare = 0.04;
 
-void drawCopies(const PageModel &page, PrintDevice &device, const PrintSettings &settings, int copy)
+void drawCopies(const PageModel &page, PrintDevice &device, const PrintSettings &settings, int copy,
+                CopyDrawings &shared)
 {
     QPainter &painter = device.painter();
     const QRectF printable = device.printableArea();
@@ -35,6 +36,7 @@ void drawCopies(const PageModel &page, PrintDevice &device, const PrintSettings 
             options.scale = sheet.scale;
             options.fontFactor = settings.fontFactor;
             options.copyNumber = (copy - 1) * count + i + 1;
+            options.shared = &shared;
             renderPage(painter, page, options);
         }
         return;
@@ -87,9 +89,10 @@ PrintResult printDocument(const PageModel &page, PrintDevice &device, const Prin
         return {PrintOutcome::Failed, QStringLiteral("the page has no size")};
 
     const int copies = std::clamp(settings.copies, 1, kMaxPrintCopies);
+    CopyDrawings shared;
     return runPrintJob(
         device, orientationFor(page), copies,
-        [&](int sheet) { drawCopies(page, device, settings, sheet + 1); }, "the page");
+        [&](int sheet) { drawCopies(page, device, settings, sheet + 1, shared); }, "the page");
 }
 
 PrintResult runPrintJob(PrintDevice &device, PageOrientation orientation, int sheetCount,

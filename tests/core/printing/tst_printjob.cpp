@@ -4,12 +4,16 @@
 #include "core/doctypes/pagefamily.h"
 #include "core/foundation/settings.h"
 #include "core/printing/imageprintdevice.h"
+#include "core/printing/pdfprintdevice.h"
 #include "core/printing/printbuttonhiding.h"
 #include "core/printing/printjob.h"
 #include "support/pixelcheck.h"
 #include "support/rows.h"
 #include "support/samplepage.h"
+#include "support/testfiles.h"
 
+#include <QPainter>
+#include <QTemporaryDir>
 #include <QtTest>
 
 using namespace quillora;
@@ -137,6 +141,32 @@ private slots:
         QCOMPARE(device.pages().size(), 2);
         // The second sheet goes on from 5 to 8, so no two tickets carry the same number.
         QVERIFY(device.pages().at(0) != device.pages().at(1));
+    }
+
+    // Every copy on a sheet shows the same shaped picture: its edge is worked out once, and the
+    // printer gets one picture for them all rather than one per copy, sheet after sheet.
+    void shapedCopiesShareOnePicture()
+    {
+        PageModel page = emptyPrintPage(DocumentKind::Multi);
+        PictureBoxModel shaped = pictureBox({20, 20, 160, 160}, filledPicture({80, 80}, Qt::red));
+        shaped.mask = filledPicture({16, 16}, Qt::white);
+        QPainter(&shaped.mask).fillRect(4, 4, 8, 8, Qt::black);
+        shaped.hasMaskPicture = true;
+        page.pictureBoxes = {shaped};
+        QTemporaryDir folder;
+        const auto picturesSent = [&](int copiesOnSheet, int sheets) {
+            page.repeatCount = copiesOnSheet;
+            PrintSettings settings;
+            settings.copies = sheets;
+            const QString path = folder.filePath(QStringLiteral("%1.pdf").arg(copiesOnSheet));
+            PdfPrintDevice pdf([&] { return path; });
+            if (printDocument(page, pdf, settings).outcome != PrintOutcome::Printed)
+                return -1;
+            return int(readFile(path).count("/Subtype /Image"));
+        };
+        const int one = picturesSent(2, 1);
+        QVERIFY(one > 0);
+        QCOMPARE(picturesSent(12, 3), one);
     }
 
     void failuresReported()
