@@ -64,6 +64,11 @@ void TextController::build(KeySender &keys)
     connect(&window, &DocumentWindow::pageShown, this, &TextController::pageShown);
     connect(&window, &DocumentWindow::currentObjectChanged, this,
             &TextController::onCurrentObjectChanged);
+    connect(&window, &DocumentWindow::objectRefreshed, this,
+            [this](const QString &kind, int index) {
+                if (kind == objectkind::RichText)
+                    storeShownContent(index);
+            });
     connect(&m_undo, &UndoController::restored, this, &TextController::showRestored);
 
     m_toolbar = new RichTextToolbar(&window);
@@ -97,10 +102,7 @@ void TextController::pageShown()
     m_memories.resize(page.richTextBoxes.size());
     bool hasRichText = false;
     for (int i = 0; i < page.richTextBoxes.size(); ++i) {
-        // A template's text is content like any other: saving, undo and printing read it as RTF.
-        if (page.richTextBoxes[i].rtf.isEmpty() &&
-            page.richTextBoxes[i].plainText != kPlaceholderText)
-            storeRichContent(i);
+        storeShownContent(i);
         acceptRichContent(i);
         hasRichText = hasRichText || page.richTextBoxes[i].visible;
         RichTextBoxWidget *widget = richWidget(i);
@@ -188,6 +190,8 @@ void TextController::onTextBoxPressed(int index)
 
 void TextController::onRichTextBoxPressed(int index)
 {
+    // A placeholder the press cleared leaves an empty box, whose RTF the history starts with.
+    storeShownContent(index);
     workOn(objectkind::RichText, index);
     syncToolbar();
 }
@@ -263,7 +267,19 @@ void TextController::storeRichContent(int index)
         return;
     RichTextBoxModel &box = m_context.page.richTextBoxes[index];
     box.plainText = widget->toPlainText();
-    box.rtf = box.plainText.isEmpty() ? QString() : widget->rtfContent();
+    // An empty box is kept as RTF too, with the base style it shows, as saved files hold it.
+    box.rtf = widget->rtfContent();
+}
+
+void TextController::storeShownContent(int index)
+{
+    if (index < 0 || index >= m_context.page.richTextBoxes.size())
+        return;
+    // A box shown from its plain text (a template's words, the placeholder, a cleared box) is
+    // content like any other: saving, undo and printing read it as the RTF it shows.
+    const RichTextBoxModel &box = m_context.page.richTextBoxes[index];
+    if (box.visible && box.rtf.isEmpty())
+        storeRichContent(index);
 }
 
 void TextController::acceptRichContent(int index)

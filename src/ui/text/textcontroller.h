@@ -97,7 +97,10 @@ private:
     // Makes a text object current as a press would: placeholder cleared, history started.
     void enter(const QString &kind, int index);
     void giveKeyboardATarget();
+    // The model's RTF and plain text are kept as the child types and formats, so that saving,
+    // autosave, a template switch and a page turn never read the controls.
     void storeRichContent(int index);
+    void storeShownContent(int index);
     void acceptRichContent(int index);
     RichTextBoxWidget *richWidget(int index) const;
     int currentIndexOf(const QString &kind) const;

@@ -133,6 +133,8 @@ void TextController::changeRichText(const std::function<void(QTextCursor &)> &ed
         edit(cursor);
         widget->setTextCursor(cursor);
     }
+    // A base style changes no characters, so no edit reports it.
+    storeRichContent(index);
     recordStep(objectkind::RichText, index);
     widget->setFocus();
 }
