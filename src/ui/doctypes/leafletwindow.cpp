@@ -6,7 +6,6 @@
 #include "core/layout/objectkinds.h"
 #include "core/layout/templatereader.h"
 #include "ui/document/pageview.h"
-#include "ui/files/pagecontent.h"
 #include "ui/kit/looks.h"
 #include "ui/kit/picturebutton.h"
 
@@ -241,7 +240,6 @@ void LeafletWindow::start(LeafletMotion motion)
     // The page becomes current, so nothing on a hidden page is typed or pasted into; the undo
     // history stays with the object last worked on, so a change can be undone across the turn.
     setCurrentObject(objectkind::Paper, 0);
-    readRichTextFromView(*pageView(), context().page);
     // The card's border is painted beside the objects and is not followed page by page.
     if (leafletStyleInfo(m_style).hasBorder)
         m_pages.markChanged(0);

@@ -74,8 +74,6 @@ bool TemplateSheetController::switchToTemplate(int index)
     if (entries[index].templatePath.compare(page.layoutPath, Qt::CaseInsensitive) == 0)
         return true;
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    // The formatted text of rich text boxes lives in their controls until it is read back.
-    readRichTextFromView(*m_window.pageView(), page);
     const Staging staging(m_context.folders.staging);
     QString error;
     const bool switched = switchTemplate(page, staging, entries[index].templatePath,
@@ -100,7 +98,6 @@ void TemplateSheetController::redrawPreview()
 {
     if (!kindInfo(m_context.page.documentType).copiesSheet || m_copies->isHidden())
         return;
-    readRichTextFromView(*m_window.pageView(), m_context.page);
     m_copies->setPreview(renderCopiesSheet(m_context.page, m_copies->previewWidth(), true));
 }
 

@@ -353,8 +353,8 @@ void DocumentWindow::onRichTextBoxEdited(int index)
         return;
     RichTextBoxModel &box = m_context.page.richTextBoxes[index];
     box.plainText = m_pageView->richTextBox(index)->toPlainText();
-    // The formatted content now lives in the control; an RTF copy taken before this edit would
-    // bring back the old text if it were saved, so it is dropped until the control is read again.
+    // An RTF copy taken before this edit would bring back the old text: it is dropped until the
+    // text controller stores the control's new content, as it does for every edit.
     box.rtf.clear();
     emit richTextBoxEdited(index);
 }

@@ -6,7 +6,6 @@
 #include "core/undo/pictureunshare.h"
 #include "ui/document/documentwindow.h"
 #include "ui/files/filecontroller.h"
-#include "ui/files/pagecontent.h"
 
 #include <QDir>
 #include <QEvent>
@@ -98,9 +97,6 @@ void AutosaveController::look(bool leaving)
 void AutosaveController::write()
 {
     PageModel snapshot = m_context.page;
-    // The formatted text of rich text boxes lives in their controls until it is saved.
-    if (m_window && m_window->pageView())
-        readRichTextFromView(*m_window->pageView(), snapshot);
     SavedLayoutOptions options;
     options.copiesOnSheet = snapshot.repeatCount;
     const Staging staging(stagingFolder());

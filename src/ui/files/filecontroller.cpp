@@ -119,8 +119,6 @@ bool FileController::saveDocument(const QString &path)
         return false;
     BusyIndicator busy(m_context);
     PageModel &page = m_context.page;
-    // The formatted text of rich text boxes lives in their controls until it is saved.
-    readRichTextFromView(*m_window->pageView(), page);
     SavedLayoutOptions options;
     options.copiesOnSheet = page.repeatCount;
     const WorkFileJob job{m_format, staging(), m_window->pageFitInputs(), m_limits, path};
@@ -221,7 +219,6 @@ bool FileController::exportScreenPng(const QString &path)
     if (!m_window)
         return false;
     BusyIndicator busy(m_context);
-    readRichTextFromView(*m_window->pageView(), m_context.page);
     const QImage picture = pageFamilyFor(m_context.page.documentType)
                                ->render(m_context.page, m_context.settings.copiesPrintScale);
     // Encoding a big page takes a while: the worker does it.

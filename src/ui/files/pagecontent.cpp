@@ -1,7 +1,6 @@
 #include "ui/files/pagecontent.h"
 
 #include "core/text/rtfreader.h"
-#include "core/text/rtfwriter.h"
 #include "ui/document/pageview.h"
 #include "ui/document/richtextboxwidget.h"
 
@@ -15,15 +14,6 @@ namespace {
 Q_LOGGING_CATEGORY(lcFilesUi, "quillora.files.ui")
 
 } // namespace
-
-void readRichTextFromView(const PageView &view, PageModel &page)
-{
-    for (int i = 0; i < page.richTextBoxes.size(); ++i) {
-        const RichTextBoxWidget *control = view.richTextBox(i);
-        if (control && page.richTextBoxes[i].visible)
-            page.richTextBoxes[i].rtf = QString::fromLatin1(writeRtf(*control->document()));
-    }
-}
 
 bool showRichTextInView(PageView &view, const PageModel &page)
 {

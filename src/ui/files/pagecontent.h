@@ -1,6 +1,6 @@
 #pragma once
-// Between the page model and the page's controls for saving and opening: the rich text boxes
-// keep their formatted content in their controls.
+// Between the page model and the page's controls after opening: the model holds every rich text
+// box's RTF, and the controls are given it to show.
 
 #include "core/layout/pagemodel.h"
 
@@ -8,8 +8,6 @@ namespace quillora {
 
 class PageView;
 
-// Writes the content of every rich text control into its box's RTF, for saving.
-void readRichTextFromView(const PageView &view, PageModel &page);
 // Puts every box's RTF into its control, after opening (the controls show plain text until then).
 // False when some rich text could not be used (not readable, or nested too deep).
 bool showRichTextInView(PageView &view, const PageModel &page);

@@ -4,50 +4,38 @@
 #include "core/doctypes/table.h"
 #include "core/layout/documenttypes.h"
 #include "core/layout/objectkinds.h"
-#include "core/text/onscreenkeyboard.h"
-#include "core/text/selectionlook.h"
-#include "platform/keysender.h"
-#include "ui/document/documenttoolbar.h"
 #include "ui/document/documentwindow.h"
 #include "ui/document/pageview.h"
 #include "ui/text/fontdialog.h"
-#include "ui/text/onscreenkeyboardwidget.h"
-#include "ui/text/pullstring.h"
 #include "ui/document/richtextboxwidget.h"
-#include "ui/text/richtexttoolbar.h"
 #include "ui/document/textboxwidget.h"
+#include "ui/text/reachaidscontroller.h"
+#include "ui/text/richtexttoolbarcontroller.h"
 #include "ui/undo/undocontroller.h"
 
 #include <QApplication>
-#include <QEvent>
 #include <QLoggingCategory>
-#include <QStyle>
 #include <QTextCursor>
 
 namespace quillora {
 
 Q_LOGGING_CATEGORY(lcText, "quillora.text")
 
-namespace {
-
-// Room kept free at the window's bottom right for the keyboard and its mini key.
-constexpr int kKeyboardMarginPx = 24;
-
-} // namespace
-
 TextController::TextController(AppContext &context, DocumentWindow &window, UndoController &undo,
                                KeySender &keys)
-    : QObject(&window), m_context(context), m_window(window), m_undo(undo)
+    : QObject(&window), m_context(context), m_window(window), m_undo(undo),
+      m_runFontDialog([](FontDialog &form) { form.exec(); })
 {
-    build(keys);
+    connectWindow();
+    m_toolbar = new RichTextToolbarController(context, window, *this);
+    m_reachAids = new ReachAidsController(context, window, *this, keys);
 }
 
 TextController::~TextController() = default;
 
-void TextController::build(KeySender &keys)
+void TextController::connectWindow()
 {
     DocumentWindow &window = m_window;
-    m_runFontDialog = [](FontDialog &form) { form.exec(); };
     connect(&window, &DocumentWindow::textBoxPressed, this, &TextController::onTextBoxPressed);
     connect(&window, &DocumentWindow::richTextBoxPressed, this,
             &TextController::onRichTextBoxPressed);
@@ -64,31 +52,12 @@ void TextController::build(KeySender &keys)
     connect(&window, &DocumentWindow::pageShown, this, &TextController::pageShown);
     connect(&window, &DocumentWindow::currentObjectChanged, this,
             &TextController::onCurrentObjectChanged);
+    connect(&window, &DocumentWindow::objectRefreshed, this,
+            [this](const QString &kind, int index) {
+                if (kind == objectkind::RichText)
+                    storeShownContent(index);
+            });
     connect(&m_undo, &UndoController::restored, this, &TextController::showRestored);
-
-    m_toolbar = new RichTextToolbar(&window);
-    m_toolbar->hide();
-    connectToolbar();
-
-    m_keyboard = new OnScreenKeyboardWidget(keys, m_context.translator, &window);
-    m_keyboard->hide();
-    m_miniKey = new MiniKeyWidget(&window);
-    m_miniKey->hide();
-    connect(m_keyboard, &OnScreenKeyboardWidget::keyAboutToBeTyped, this,
-            &TextController::giveKeyboardATarget);
-    connect(m_keyboard, &OnScreenKeyboardWidget::closeRequested, this, [this] {
-        m_keyboard->hide();
-        m_miniKey->setVisible(m_context.settings.onScreenKeyboard);
-        m_miniKey->raise();
-    });
-    connect(m_miniKey, &MiniKeyWidget::tapped, this, [this] {
-        m_miniKey->hide();
-        m_keyboard->show();
-        m_keyboard->raise();
-    });
-
-    m_string = new PullString(window);
-    window.installEventFilter(this);
 }
 
 void TextController::pageShown()
@@ -97,46 +66,18 @@ void TextController::pageShown()
     m_memories.resize(page.richTextBoxes.size());
     bool hasRichText = false;
     for (int i = 0; i < page.richTextBoxes.size(); ++i) {
-        // A template's text is content like any other: saving, undo and printing read it as RTF.
-        if (page.richTextBoxes[i].rtf.isEmpty() &&
-            page.richTextBoxes[i].plainText != kPlaceholderText)
-            storeRichContent(i);
+        storeShownContent(i);
         acceptRichContent(i);
         hasRichText = hasRichText || page.richTextBoxes[i].visible;
-        RichTextBoxWidget *widget = richWidget(i);
-        if (widget && !m_watchedRichBoxes.contains(widget->viewport())) {
-            // Mouse releases in a rich text box show the new selection's look.
-            widget->viewport()->installEventFilter(this);
-            m_watchedRichBoxes.append(widget->viewport());
-        }
     }
-    const bool toolbarShown = setsUpRichTextToolbar(page.documentType, hasRichText);
-    m_window.toolbar()->setButtonShown(ToolbarAction::Font, !toolbarShown);
-    m_toolbar->setVisible(toolbarShown);
-    if (toolbarShown) {
-        placeToolbar();
-        m_toolbar->raise();
-        syncToolbar();
-    }
+    m_toolbar->pageShown(hasRichText);
     applySettings();
 }
 
 void TextController::applySettings()
 {
-    const auto &fonts = m_context.settings.fontSlots;
-    m_toolbar->setFontChoices(QStringList(fonts.begin(), fonts.end()));
-    const bool keyboardWanted = m_context.settings.onScreenKeyboard;
-    // A window opens with the keyboard open; closing it leaves the mini key in its place.
-    m_keyboard->setVisible(keyboardWanted);
-    m_miniKey->setVisible(false);
-    placeKeyboard();
-    if (keyboardWanted)
-        m_keyboard->raise();
-
-    m_string->place(m_context.env.screen.heightPx, kToolbarHeightPx);
-    m_string->setShown(m_context.settings.pullDownString);
-    if (!m_context.settings.pullDownString && m_window.y() != 0)
-        m_window.move(m_window.x(), 0);
+    m_toolbar->applySettings();
+    m_reachAids->applySettings();
 }
 
 void TextController::showRestored(const QVector<UndoTarget> &changed)
@@ -152,12 +93,32 @@ void TextController::showRestored(const QVector<UndoTarget> &changed)
             acceptRichContent(target.index);
         }
     }
-    syncToolbar();
+    m_toolbar->showLook();
 }
 
 void TextController::setFontDialogRunner(std::function<void(FontDialog &)> run)
 {
     m_runFontDialog = std::move(run);
+}
+
+RichTextToolbar *TextController::richTextToolbar() const
+{
+    return m_toolbar->toolbar();
+}
+
+OnScreenKeyboardWidget *TextController::keyboard() const
+{
+    return m_reachAids->keyboard();
+}
+
+MiniKeyWidget *TextController::miniKey() const
+{
+    return m_reachAids->miniKey();
+}
+
+PullString *TextController::pullString() const
+{
+    return m_reachAids->pullString();
 }
 
 // --- Presses, edits and key releases -------------------------------------------------------
@@ -188,8 +149,10 @@ void TextController::onTextBoxPressed(int index)
 
 void TextController::onRichTextBoxPressed(int index)
 {
+    // A placeholder the press cleared leaves an empty box, whose RTF the history starts with.
+    storeShownContent(index);
     workOn(objectkind::RichText, index);
-    syncToolbar();
+    m_toolbar->showLook();
 }
 
 void TextController::onTextBoxEdited(int index)
@@ -253,7 +216,7 @@ void TextController::onRichTextBoxKeyReleased(int index)
         return;
     m_window.setCurrentObject(objectkind::RichText, index);
     recordStep(objectkind::RichText, index);
-    syncToolbar();
+    m_toolbar->showLook();
 }
 
 void TextController::storeRichContent(int index)
@@ -263,7 +226,19 @@ void TextController::storeRichContent(int index)
         return;
     RichTextBoxModel &box = m_context.page.richTextBoxes[index];
     box.plainText = widget->toPlainText();
-    box.rtf = box.plainText.isEmpty() ? QString() : widget->rtfContent();
+    // An empty box is kept as RTF too, with the base style it shows, as saved files hold it.
+    box.rtf = widget->rtfContent();
+}
+
+void TextController::storeShownContent(int index)
+{
+    if (index < 0 || index >= m_context.page.richTextBoxes.size())
+        return;
+    // A box shown from its plain text (a template's words, the placeholder, a cleared box) is
+    // content like any other: saving, undo and printing read it as the RTF it shows.
+    const RichTextBoxModel &box = m_context.page.richTextBoxes[index];
+    if (box.visible && box.rtf.isEmpty())
+        storeRichContent(index);
 }
 
 void TextController::acceptRichContent(int index)
@@ -307,7 +282,7 @@ void TextController::enter(const QString &kind, int index)
     workOn(kind, index);
 }
 
-// --- Bigger, smaller and the font dialog ---------------------------------------------------
+// --- Bigger, smaller, the font dialog and colours ------------------------------------------
 
 void TextController::makeTextBigger()
 {
@@ -338,7 +313,7 @@ void TextController::changeTextSize(SizeButton button)
         if (target.press(button) == SizeChange::Changed)
             recordStep(objectkind::RichText, r);
         widget->setFocus();
-        syncToolbar();
+        m_toolbar->showLook();
     }
 }
 
@@ -365,6 +340,23 @@ void TextController::openFontDialog()
         widget->setFocus();
 }
 
+void TextController::colourSelectedText(ColourRef colour)
+{
+    const QString &kind = m_context.page.current.kind;
+    const int index = m_context.page.current.index;
+    if (kind == objectkind::Text && index >= 0 && index < m_context.page.textBoxes.size()) {
+        const TextBoxWidget *box = m_window.pageView()->textBox(index);
+        if (!box || !box->textCursor().hasSelection())
+            return;
+        // A plain box has one colour for all its text.
+        m_context.page.textBoxes[index].style.colour = colour;
+        m_window.refreshTextBox(index);
+        recordStep(kind, index);
+        return;
+    }
+    m_toolbar->colourSelection(colour);
+}
+
 void TextController::applyFontToAll(const FontChoice &choice, int except)
 {
     QApplication::setOverrideCursor(Qt::WaitCursor);
@@ -382,67 +374,6 @@ void TextController::applyFontToAll(const FontChoice &choice, int except)
             m_window.refreshTextBox(i);
     }
     QApplication::restoreOverrideCursor();
-}
-
-// --- The on-screen keyboard ----------------------------------------------------------------
-
-void TextController::giveKeyboardATarget()
-{
-    if (QWidget *own = m_window.takeKeyboardTyping()) {
-        own->setFocus(Qt::OtherFocusReason);
-        return;
-    }
-    // Keys go only where the child can see them: not to a box on a postcard's hidden side.
-    const std::optional<CurrentObject> target =
-        keyboardTarget(m_context.page, [this](const CurrentObject &object) {
-            const QWidget *widget =
-                object.kind == objectkind::Text
-                    ? static_cast<QWidget *>(m_window.pageView()->textBox(object.index))
-                    : richWidget(object.index);
-            return widget && widget->isVisibleTo(&m_window);
-        });
-    if (!target) {
-        // A page without texts takes no typing: the keys go to the window, which ignores them.
-        m_window.setFocus(Qt::OtherFocusReason);
-        return;
-    }
-    enter(target->kind, target->index);
-    QWidget *widget = target->kind == objectkind::Text
-                          ? static_cast<QWidget *>(m_window.pageView()->textBox(target->index))
-                          : richWidget(target->index);
-    if (widget)
-        widget->setFocus(Qt::OtherFocusReason);
-}
-
-void TextController::placeKeyboard()
-{
-    // Bottom right, clear of the pull-down string; a right-to-left window holds them bottom left.
-    const QRect area = m_window.rect();
-    const int inset = kKeyboardMarginPx + PullString::kRightInsetPx + PullString::kHandleSizePx / 2;
-    for (QWidget *widget :
-         {static_cast<QWidget *>(m_keyboard), static_cast<QWidget *>(m_miniKey)}) {
-        const QRect place(area.right() - widget->width() - inset,
-                          area.bottom() - widget->height() - kKeyboardMarginPx, widget->width(),
-                          widget->height());
-        widget->move(QStyle::visualRect(m_window.layoutDirection(), area, place).topLeft());
-    }
-}
-
-bool TextController::eventFilter(QObject *watched, QEvent *event)
-{
-    if (watched == &m_window) {
-        if (event->type() == QEvent::Resize) {
-            placeKeyboard();
-            m_string->place(m_context.env.screen.heightPx, kToolbarHeightPx);
-            if (m_toolbar->isVisible())
-                placeToolbar();
-        }
-        return false;
-    }
-    if (event->type() == QEvent::MouseButtonRelease &&
-        m_watchedRichBoxes.contains(qobject_cast<QWidget *>(watched)))
-        syncToolbar();
-    return false;
 }
 
 } // namespace quillora

@@ -1,8 +1,10 @@
 #pragma once
-// Everything a document window does with its texts: fitting after every edit, undo steps on
-// presses and key releases, the bigger and smaller buttons, the font dialog, the rich text
-// toolbar, the on-screen keyboard and the pull-down string. The window reports input as signals;
-// this controller turns them into calls on the text core and shows the results.
+// The texts of a document window as the child edits them: every edit fitted to its box and kept
+// in the page model, undo steps on presses and key releases, the bigger and smaller buttons, the
+// font dialog and colouring selected text. The window reports input as signals; this controller
+// turns them into calls on the text core and shows the results. It makes the two controllers
+// that serve the typing: RichTextToolbarController and ReachAidsController (the on-screen
+// keyboard and the pull-down string).
 //
 // The application makes one controller per single-page window, after the window and its
 // UndoController; the window owns it:
@@ -10,47 +12,45 @@
 //     new TextController(context, *window, *undo, keys);
 // It follows every page the window shows (DocumentWindow::pageShown) and every undo step
 // (UndoController::restored) by itself; a change of the options calls applySettings().
+// Saving, autosave, a template switch and a page turn read the model, never the controls.
 
 #include "core/text/plainfit.h"
 #include "core/text/richfit.h"
 #include "core/text/textsize.h"
 
 #include <QObject>
-#include <QPointer>
 #include <QVector>
 
 #include <functional>
 
-class QTextCursor;
-
 namespace quillora {
 
 class AppContext;
+class DocumentWindow;
 class FontDialog;
 class KeySender;
 class MiniKeyWidget;
 class OnScreenKeyboardWidget;
 class PullString;
+class ReachAidsController;
 class RichTextBoxWidget;
 class RichTextToolbar;
-class DocumentWindow;
+class RichTextToolbarController;
 class UndoController;
 struct UndoTarget;
 
 class TextController : public QObject {
     Q_OBJECT
 public:
-    // Distance of the rich text toolbar's left edge left of the page's left edge.
-    static constexpr int kToolbarLeftOfPagePx = 34;
-
     // The on-screen keyboard types through `keys`: into whatever has the focus, as a physical
     // key does, in the program; tests give their own.
     TextController(AppContext &context, DocumentWindow &window, UndoController &undo,
                    KeySender &keys);
     ~TextController() override;
 
-    // After the window showed a page: the rich text toolbar, the keyboard and the string follow
-    // the page and the settings, and every rich text box accepts its content for fitting.
+    // After the window showed a page: every rich text box is kept in the model and accepts its
+    // content for fitting; the rich text toolbar, the keyboard and the string follow the page
+    // and the settings.
     void pageShown();
     // After the options changed: keyboard and string shown or hidden by the settings.
     void applySettings();
@@ -69,16 +69,24 @@ public:
     // answer.
     void setFontDialogRunner(std::function<void(FontDialog &)> run);
 
-    RichTextToolbar *richTextToolbar() const { return m_toolbar; }
-    OnScreenKeyboardWidget *keyboard() const { return m_keyboard; }
-    MiniKeyWidget *miniKey() const { return m_miniKey; }
-    PullString *pullString() const { return m_string; }
+    RichTextToolbar *richTextToolbar() const;
+    OnScreenKeyboardWidget *keyboard() const;
+    MiniKeyWidget *miniKey() const;
+    PullString *pullString() const;
 
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
+    // For the toolbar and the keyboard. The index of the current object when it is of `kind`,
+    // else -1; the control of a rich text box, or null.
+    int currentIndexOf(const QString &kind) const;
+    RichTextBoxWidget *richWidget(int index) const;
+    // The model's RTF and plain text are kept as the child types and formats, so that nothing
+    // ever reads the controls for them.
+    void storeRichContent(int index);
+    void recordStep(const QString &kind, int index);
+    // Makes a text object current as a press would: placeholder cleared, history started.
+    void enter(const QString &kind, int index);
 
 private:
-    void build(KeySender &keys);
+    void connectWindow();
     // Bigger or smaller text in the current text box, or in the selection of a rich box.
     void changeTextSize(SizeButton button);
     void onTextBoxPressed(int index);
@@ -93,23 +101,9 @@ private:
 
     // Returns whether the history restarted for the object.
     bool workOn(const QString &kind, int index);
-    void recordStep(const QString &kind, int index);
-    // Makes a text object current as a press would: placeholder cleared, history started.
-    void enter(const QString &kind, int index);
-    void giveKeyboardATarget();
-    void storeRichContent(int index);
+    // A box shown from plain text, not yet kept as RTF, is kept as the RTF it shows.
+    void storeShownContent(int index);
     void acceptRichContent(int index);
-    RichTextBoxWidget *richWidget(int index) const;
-    int currentIndexOf(const QString &kind) const;
-
-    void connectToolbar();
-    void placeToolbar();
-    void syncToolbar();
-    // A toolbar action on the current rich text box: `edit` changes the selection; an empty box
-    // has its base style changed by `base` instead when one is given.
-    void changeRichText(const std::function<void(QTextCursor &)> &edit,
-                        const std::function<void(TextStyle &)> &base = {});
-    void placeKeyboard();
     void applyFontToAll(const FontChoice &choice, int except);
 
     AppContext &m_context;
@@ -119,12 +113,9 @@ private:
     RichTextFitter m_fitter;
     QVector<RichTextMemory> m_memories;
     CurrentObject m_lastCurrent;
-    RichTextToolbar *m_toolbar = nullptr;
-    OnScreenKeyboardWidget *m_keyboard = nullptr;
-    MiniKeyWidget *m_miniKey = nullptr;
-    PullString *m_string = nullptr;
     std::function<void(FontDialog &)> m_runFontDialog;
-    QVector<QPointer<QWidget>> m_watchedRichBoxes; // viewports of the rich text boxes
+    RichTextToolbarController *m_toolbar = nullptr;
+    ReachAidsController *m_reachAids = nullptr;
 };
 
 } // namespace quillora

@@ -1,19 +1,15 @@
-// Autosave on the single-page window: the work, with the rich text that lives in its control,
-// reaches the recovery file while the page stays unsaved, and a save removes the file.
+// Autosave on the single-page window: the work, rich text included, reaches the recovery file
+// while the page stays unsaved, and a save removes the file.
 
 #include "core/files/workfile.h"
-#include "core/text/rtfreader.h"
-#include "ui/document/pageview.h"
 #include "ui/doctypes/simplepagewindow.h"
 #include "ui/files/autosavecontroller.h"
 #include "ui/files/filecontroller.h"
 #include "ui/files/filetestsupport.h"
-#include "ui/document/richtextboxwidget.h"
 
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTextDocument>
 
 using namespace quillora;
 using namespace quillora::test;
@@ -43,8 +39,8 @@ void TestAutosave::writesTheWorkAndASaveRemovesIt()
     files.attach(&window);
     QVERIFY(window.loadTemplate(QStringLiteral(QUILLORA_TEST_DATA "/doctypes/showcase.xml")));
     context.page.textBoxes[0].text = QStringLiteral("Tom's day");
-    QVERIFY(readRtf("{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\f0\\fs40 We went to the seaside}",
-                    *window.pageView()->richTextBox(0)->document()));
+    context.page.richTextBoxes[0].rtf =
+        QStringLiteral("{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\f0\\fs40 We went to the seaside}");
     context.page.changeCount = 3;
     QImage &painting = context.page.pictureBoxes[0].image;
     painting = QImage(320, 240, QImage::Format_RGB32);

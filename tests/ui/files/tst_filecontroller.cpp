@@ -12,6 +12,7 @@
 #include "support/windowfixture.h"
 #include "ui/files/filecontroller.h"
 #include "ui/files/filetestsupport.h"
+#include "ui/text/richtexttoolbar.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -112,6 +113,45 @@ private slots:
             QVERIFY2(!richTextOverflows(reopened, richBox), qPrintable(words));
             words += QStringLiteral(" and sick");
         }
+    }
+
+    // A save straight after typing and formatting keeps every word and look, taken from the page
+    // alone: the saved rich text is the RTF its box showed, an untouched placeholder's too.
+    void savedRichTextIsWhatTheBoxShowed_data()
+    {
+        QTest::addColumn<bool>("typed");
+        QTest::newRow("typed, then made bold") << true;
+        QTest::newRow("untouched placeholder") << false;
+    }
+
+    void savedRichTextIsWhatTheBoxShowed()
+    {
+        QFETCH(bool, typed);
+        QVERIFY(m_window->loadTemplate(layoutFile("showcase.xml")));
+        m_fixture->show();
+        RichTextBoxWidget *rich = m_window->pageView()->richTextBox(0);
+        if (typed) {
+            rich->selectAll();
+            QTest::keyClicks(rich, QStringLiteral("Our boat"));
+            selectRange(rich, 4, 8);
+            emit m_fixture->text()->richTextToolbar()->boldChosen(true);
+        } else {
+            m_context->page.richTextBoxes[0].rtf.clear();
+            m_context->page.richTextBoxes[0].plainText = kPlaceholderText;
+            m_window->showPage();
+        }
+        const QString shown = rich->rtfContent();
+        const QString path = m_dir->filePath(QStringLiteral("work/boat.qlr"));
+        saveOk(path);
+
+        QVERIFY(m_files->openDocument(path));
+        QCOMPARE(m_context->page.richTextBoxes[0].rtf, shown);
+        QTextDocument reread;
+        QVERIFY(readRtf(shown.toLatin1(), reread));
+        QCOMPARE(reread.toPlainText(), typed ? QStringLiteral("Our boat") : kPlaceholderText);
+        QTextCursor boat(&reread);
+        boat.setPosition(6);
+        QCOMPARE(boat.charFormat().fontWeight() == QFont::Bold, typed);
     }
 
     void failedSaveKeepsEarlierFileAndCounts()

@@ -1,26 +1,35 @@
-// The text controller's side of the rich text toolbar: where it sits, what it shows, and what
-// its controls do to the current rich text box.
+#include "ui/text/richtexttoolbarcontroller.h"
 
 #include "core/app/appcontext.h"
+#include "core/layout/documenttypes.h"
 #include "core/layout/objectkinds.h"
 #include "core/layout/reach.h"
 #include "core/text/plainfit.h"
 #include "core/text/selectionlook.h"
 #include "ui/document/documenttoolbar.h"
 #include "ui/document/documentwindow.h"
-#include "ui/document/pageview.h"
 #include "ui/document/richtextboxwidget.h"
-#include "ui/document/textboxwidget.h"
 #include "ui/text/richtexttoolbar.h"
 #include "ui/text/textcontroller.h"
 
 #include <QApplication>
+#include <QEvent>
 #include <QStyle>
 #include <QTextCursor>
 
 namespace quillora {
 
-void TextController::connectToolbar()
+RichTextToolbarController::RichTextToolbarController(AppContext &context, DocumentWindow &window,
+                                                     TextController &text)
+    : QObject(&window), m_context(context), m_window(window), m_text(text)
+{
+    m_toolbar = new RichTextToolbar(&window);
+    m_toolbar->hide();
+    connectToolbar();
+    window.installEventFilter(this);
+}
+
+void RichTextToolbarController::connectToolbar()
 {
     RichTextToolbar *bar = m_toolbar;
     connect(bar, &RichTextToolbar::fontNameChosen, this, [this](const QString &name) {
@@ -30,13 +39,13 @@ void TextController::connectToolbar()
     connect(bar, &RichTextToolbar::fontSizeChosen, this, [this](double points) {
         // An empty box takes a base size only when one line of it fits the box. The size is
         // checked as it will be shown: toolbar sizes are not scaled to the page.
-        const int index = currentIndexOf(objectkind::RichText);
-        RichTextBoxWidget *widget = richWidget(index);
+        const int index = m_text.currentIndexOf(objectkind::RichText);
+        RichTextBoxWidget *widget = m_text.richWidget(index);
         if (widget && widget->document()->isEmpty()) {
             const RichTextBoxModel &box = m_context.page.richTextBoxes[index];
             if (!FSisAllowed(points, 1.0, box.style, box.geometry.height())) {
                 QApplication::beep();
-                syncToolbar();
+                showLook();
                 return;
             }
         }
@@ -64,7 +73,7 @@ void TextController::connectToolbar()
         changeRichText([&](QTextCursor &c) { setSelectionAlignment(c, Alignment(index)); });
     });
     connect(bar, &RichTextToolbar::colourChosen, this, [this](ColourRef colour) {
-        RichTextBoxWidget *widget = richWidget(currentIndexOf(objectkind::RichText));
+        RichTextBoxWidget *widget = m_text.richWidget(m_text.currentIndexOf(objectkind::RichText));
         // An empty box has no characters to colour.
         if (!widget || widget->document()->isEmpty())
             return;
@@ -72,27 +81,41 @@ void TextController::connectToolbar()
     });
 }
 
-void TextController::colourSelectedText(ColourRef colour)
+void RichTextToolbarController::pageShown(bool hasRichText)
 {
-    const QString &kind = m_context.page.current.kind;
-    const int index = m_context.page.current.index;
-    if (kind == objectkind::Text && index >= 0 && index < m_context.page.textBoxes.size()) {
-        const TextBoxWidget *box = m_window.pageView()->textBox(index);
-        if (!box || !box->textCursor().hasSelection())
-            return;
-        // A plain box has one colour for all its text.
-        m_context.page.textBoxes[index].style.colour = colour;
-        m_window.refreshTextBox(index);
-        recordStep(kind, index);
-        return;
+    for (int i = 0; i < m_context.page.richTextBoxes.size(); ++i) {
+        RichTextBoxWidget *widget = m_text.richWidget(i);
+        if (widget && !m_watchedRichBoxes.contains(widget->viewport())) {
+            // Mouse releases in a rich text box show the new selection's look.
+            widget->viewport()->installEventFilter(this);
+            m_watchedRichBoxes.append(widget->viewport());
+        }
     }
-    RichTextBoxWidget *widget = richWidget(currentIndexOf(objectkind::RichText));
+    const bool shown = setsUpRichTextToolbar(m_context.page.documentType, hasRichText);
+    m_window.toolbar()->setButtonShown(ToolbarAction::Font, !shown);
+    m_toolbar->setVisible(shown);
+    if (shown) {
+        place();
+        m_toolbar->raise();
+        showLook();
+    }
+}
+
+void RichTextToolbarController::applySettings()
+{
+    const auto &fonts = m_context.settings.fontSlots;
+    m_toolbar->setFontChoices(QStringList(fonts.begin(), fonts.end()));
+}
+
+void RichTextToolbarController::colourSelection(ColourRef colour)
+{
+    RichTextBoxWidget *widget = m_text.richWidget(m_text.currentIndexOf(objectkind::RichText));
     if (!widget || !widget->textCursor().hasSelection())
         return;
     changeRichText([&](QTextCursor &c) { setSelectionColour(c, colour); });
 }
 
-void TextController::placeToolbar()
+void RichTextToolbarController::place()
 {
     // Placed as for left to right, then mirrored with the page and the palettes.
     const Qt::LayoutDirection direction = m_window.layoutDirection();
@@ -107,21 +130,21 @@ void TextController::placeToolbar()
     m_toolbar->setGeometry(QStyle::visualRect(direction, m_window.rect(), place));
 }
 
-void TextController::syncToolbar()
+void RichTextToolbarController::showLook()
 {
     if (!m_toolbar->isVisible())
         return;
-    RichTextBoxWidget *widget = richWidget(currentIndexOf(objectkind::RichText));
+    RichTextBoxWidget *widget = m_text.richWidget(m_text.currentIndexOf(objectkind::RichText));
     if (!widget)
         return;
     m_toolbar->showLook(selectionLook(widget->textCursor()));
 }
 
-void TextController::changeRichText(const std::function<void(QTextCursor &)> &edit,
-                                    const std::function<void(TextStyle &)> &base)
+void RichTextToolbarController::changeRichText(const std::function<void(QTextCursor &)> &edit,
+                                               const std::function<void(TextStyle &)> &base)
 {
-    const int index = currentIndexOf(objectkind::RichText);
-    RichTextBoxWidget *widget = richWidget(index);
+    const int index = m_text.currentIndexOf(objectkind::RichText);
+    RichTextBoxWidget *widget = m_text.richWidget(index);
     if (!widget)
         return;
     if (widget->document()->isEmpty() && base) {
@@ -133,8 +156,23 @@ void TextController::changeRichText(const std::function<void(QTextCursor &)> &ed
         edit(cursor);
         widget->setTextCursor(cursor);
     }
-    recordStep(objectkind::RichText, index);
+    // A base style changes no characters, so no edit reports it.
+    m_text.storeRichContent(index);
+    m_text.recordStep(objectkind::RichText, index);
     widget->setFocus();
+}
+
+bool RichTextToolbarController::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == &m_window) {
+        if (event->type() == QEvent::Resize && m_toolbar->isVisible())
+            place();
+        return false;
+    }
+    if (event->type() == QEvent::MouseButtonRelease &&
+        m_watchedRichBoxes.contains(qobject_cast<QWidget *>(watched)))
+        showLook();
+    return false;
 }
 
 } // namespace quillora
