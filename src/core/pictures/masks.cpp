@@ -1,6 +1,7 @@
 #include "core/pictures/masks.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 namespace quillora::masks {
@@ -62,19 +63,24 @@ QImage coverageFromMaskPicture(const QImage &mask, const QSize &size)
     }
     // Only the edge is partly covered: a pixel whose neighbours all lie on its side is wholly
     // in or out, so a mask drawn in a middle colour still shows its picture whole inside.
+    // The three rows are looked up once a row: a lookup a pixel made printing a sheet of
+    // shaped copies slow.
     QImage coverage = ramp;
-    const auto sideAt = [&](int x, int y) {
-        return ramp.constScanLine(
-                   std::clamp(y, 0, size.height() - 1))[std::clamp(x, 0, size.width() - 1)] >= 128;
-    };
-    for (int y = 0; y < size.height(); ++y) {
+    const int width = size.width();
+    const int height = size.height();
+    for (int y = 0; y < height; ++y) {
+        const std::array<const uchar *, 3> rows = {ramp.constScanLine(std::max(y - 1, 0)),
+                                                   ramp.constScanLine(y),
+                                                   ramp.constScanLine(std::min(y + 1, height - 1))};
         uchar *covered = coverage.scanLine(y);
-        for (int x = 0; x < size.width(); ++x) {
+        for (int x = 0; x < width; ++x) {
             const bool inside = covered[x] >= 128;
+            const int left = std::max(x - 1, 0);
+            const int right = std::min(x + 1, width - 1);
             bool edge = false;
-            for (int dy = -1; dy <= 1 && !edge; ++dy)
-                for (int dx = -1; dx <= 1 && !edge; ++dx)
-                    edge = sideAt(x + dx, y + dy) != inside;
+            for (const uchar *row : rows)
+                edge = edge || (row[left] >= 128) != inside || (row[x] >= 128) != inside ||
+                       (row[right] >= 128) != inside;
             if (!edge)
                 covered[x] = inside ? kInside : kOutside;
         }
