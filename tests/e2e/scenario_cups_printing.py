@@ -82,9 +82,9 @@ class Printing:
 
     def print(self, copies=1):
         """Prints the document to the queue, `copies` times; its one new PDF once the queue has
-        finished. The program draws every page before it hands the job over; a sheet of
-        copies took the sanitizer build about a minute a page on a busy machine (the other
-        kinds about a second), so the wait grows with the pages."""
+        finished. The program draws every page before it hands the job over, which takes the
+        sanitizer build seconds a page and far longer on a busy machine, so the wait grows
+        with the pages."""
         s = self.s
         before = len(glob.glob(os.path.join(self.out, "*.pdf")))
         s.press("Print", "push button")
