@@ -7,7 +7,9 @@
 #include "ui/files/filecontroller.h"
 #include "ui/files/progresssnapshots.h"
 #include "ui/handling/dividerhandlecontroller.h"
-#include "ui/handling/selectioncontroller.h"
+#include "ui/handling/objectstripcontroller.h"
+#include "ui/handling/paintpermissioncontroller.h"
+#include "ui/handling/selectionframecontroller.h"
 #include "ui/pictures/bordereditor.h"
 #include "ui/pictures/paintingcontroller.h"
 #include "ui/pictures/picturemenucontroller.h"
@@ -35,7 +37,14 @@ DocumentControllers attachControllers(AppContext &context, DocumentWindow &windo
     auto *text = new TextController(context, window, *undo, services.keys);
     QObject::connect(painting, &PaintingController::paintColourChosen, text,
                      &TextController::colourSelectedText);
-    new SelectionController(context, window, *undo, services.pictures);
+    // "My layout" pages: the selection frame, the icon strip and painting on imported pictures.
+    auto *selection = new SelectionFrameController(context, window, *undo, services.pictures);
+    auto *strip = new ObjectStripController(context, window, *undo);
+    QObject::connect(selection, &SelectionFrameController::draggedOffPage, strip,
+                     &ObjectStripController::takeOffPage);
+    QObject::connect(strip, &ObjectStripController::objectsChanged, selection,
+                     &SelectionFrameController::syncFrame);
+    new PaintPermissionController(context, window, *selection->frame());
     auto *printing = new PrintController(context, services.printers, &window);
     printing->attach(&window);
     auto *snapshots = new ProgressSnapshots(context, window);

@@ -2,8 +2,8 @@
 // The selection frame (`SelectionFrameWidget`) round the current object of a "My layout" page:
 // eight square handles (`Handle0`..`Handle7`) that resize it, four move bars
 // (`moveBar0`..`moveBar3`) along its sides that move it, and `allowPaintingBut`, shown over
-// imported pictures. It only draws and reports presses, moves and releases; SelectionController
-// does the geometry.
+// imported pictures. It only draws and reports presses, moves and releases;
+// SelectionFrameController does the geometry and PaintPermissionController the painting question.
 //
 // The frame's geometry is the object plus a margin of selectionframe::kHandleSize on every
 // side, and the handles and bars sit where selectionframe says. On screen each handle and bar

@@ -1,13 +1,16 @@
-// The selection frame on a "My layout" page, driven by the mouse: it follows the current object,
-// moves and resizes it, takes it off the page when it is dragged wholly away, keeps an imported
-// picture's shape and reloads it, and the icon strip adds boxes that undo takes away again.
+// The objects of a "My layout" page, driven by the mouse: the selection frame follows the
+// current object, moves and resizes it, takes it off the page when it is dragged wholly away,
+// keeps an imported picture's shape and reloads it, the child is asked before painting on it, and
+// the icon strip adds boxes that undo takes away again.
 
 #include "core/handling/selectionframe.h"
 #include "support/windowfixture.h"
 #include "ui/kit/picturebutton.h"
 #include "ui/handling/selectionframewidget.h"
 #include "ui/handling/objecticonstrip.h"
-#include "ui/handling/selectioncontroller.h"
+#include "ui/handling/objectstripcontroller.h"
+#include "ui/handling/paintpermissioncontroller.h"
+#include "ui/handling/selectionframecontroller.h"
 
 #include <QLabel>
 #include <QTemporaryDir>
@@ -25,7 +28,8 @@ struct Fixture : WindowFixture {
     {
         context.page.documentType = DocumentKind::MyLayout;
         wire();
-        selection = controller<SelectionController>();
+        selection = controller<SelectionFrameController>();
+        strip = controller<ObjectStripController>()->iconStrip();
         loaded = window->loadTemplate(QStringLiteral(QUILLORA_TEST_DATA "/layouts/mylayout.xml"));
         window->show();
     }
@@ -40,7 +44,8 @@ struct Fixture : WindowFixture {
     }
     void undoStep() const { emit window->undoRequested(); }
 
-    SelectionController *selection = nullptr;
+    SelectionFrameController *selection = nullptr;
+    ObjectIconStrip *strip = nullptr;
     bool loaded = false;
 };
 
@@ -99,7 +104,7 @@ private slots:
         f.window->showPage();
         f.selectPicture();
         QVERIFY(!f.frame()->isVisible());
-        QVERIFY(!f.selection->iconStrip()->isVisible());
+        QVERIFY(!f.strip->isVisible());
     }
 
     void pressesBetweenTheHandlesReachTheObject()
@@ -187,7 +192,7 @@ private slots:
     void droppedIconAddsABoxThatUndoTakesAway()
     {
         Fixture f;
-        QWidget *icon = f.selection->iconStrip()->icon(DroppedObject::RichText);
+        QWidget *icon = f.strip->icon(DroppedObject::RichText);
         const QPoint target = f.pageOrigin() + QPoint(200, 420);
         const QPoint grab(40, 30);
         dragBy(icon, grab, f.window->mapToGlobal(target) - icon->mapToGlobal(grab), 5);
@@ -214,10 +219,10 @@ private slots:
     void iconLetGoOffThePageAddsNothing()
     {
         Fixture f;
-        QWidget *icon = f.selection->iconStrip()->icon(DroppedObject::Picture);
+        QWidget *icon = f.strip->icon(DroppedObject::Picture);
         dragBy(icon, {40, 30}, {0, 40}, 5);
         QCOMPARE(f.context.page.announcedPictureBoxes, 1);
-        QVERIFY(!f.selection->iconStrip()->dragPicture()->isVisible());
+        QVERIFY(!f.strip->dragPicture()->isVisible());
     }
 
     void importedPictureKeepsItsShapeAndIsReloaded()
@@ -248,7 +253,7 @@ private slots:
 
         // No keeps it an imported picture; Yes lets the child paint on it.
         DialogAnswer answer = DialogAnswer::No;
-        f.selection->setPaintQuestion([&] { return answer; });
+        f.controller<PaintPermissionController>()->setPaintQuestion([&] { return answer; });
         QTest::mouseClick(f.frame()->allowPaintingBut(), Qt::LeftButton);
         QVERIFY(box.tag.startsWith(QStringLiteral("file")));
         answer = DialogAnswer::Yes;
