@@ -157,10 +157,4 @@ QImage pictureMovedOnPage(const QImage &picture, const QRect &from, const QRect 
     return moved;
 }
 
-QRect handleSquare(const HandleModel &handle)
-{
-    const int side = std::max(handle.sizePx, 0);
-    return QRect(handle.centre.x() - side / 2, handle.centre.y() - side / 2, side, side);
-}
-
 } // namespace quillora

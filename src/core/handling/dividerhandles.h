@@ -53,7 +53,4 @@ int dragHandleTo(PageModel &page, int handleIndex, int wantedCentreY,
 // page; room outside the old place is white. A null picture stays null.
 QImage pictureMovedOnPage(const QImage &picture, const QRect &from, const QRect &to);
 
-// Where a handle's square stands on the page (centred on its centre, `sizePx` a side).
-QRect handleSquare(const HandleModel &handle);
-
 } // namespace quillora
