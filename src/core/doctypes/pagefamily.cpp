@@ -10,13 +10,14 @@
 #include "core/doctypes/tablefamily.h"
 
 #include <map>
-#include <utility>
 
 namespace quillora {
 
 namespace {
 
-std::map<int, const PageFamily *> builtInFamilies()
+// The families of the shipped windows, under the window names the table's rows give; a kind
+// finds its family through its row.
+std::map<QString, const PageFamily *> shippedFamilies()
 {
     static const SinglePageFamily singlePage;
     static const CircleFamily circle;
@@ -26,25 +27,17 @@ std::map<int, const PageFamily *> builtInFamilies()
     static const AnywhereFamily anywhere;
     static const TableFamily table;
     static const CartoonFamily cartoon;
-    std::map<int, const PageFamily *> families;
-    for (int code = 0; code < kDocumentKindCount; ++code)
-        if (kindInfo(DocumentKind(code)).pageOfBoxes)
-            families[code] = &singlePage;
-    const std::pair<DocumentKind, const PageFamily *> others[] = {
-        {DocumentKind::Circle, &circle},      {DocumentKind::Table, &table},
-        {DocumentKind::Postcard, &postcard},  {DocumentKind::Booklet, &leaflet},
-        {DocumentKind::ComicStrip, &cartoon}, {DocumentKind::Card, &leaflet},
-        {DocumentKind::Anywhere, &anywhere},  {DocumentKind::Display, &banner},
-        {DocumentKind::Leaflet, &leaflet},
+    return {
+        {QStringLiteral("Form1"), &singlePage},      {QStringLiteral("circleForm"), &circle},
+        {QStringLiteral("LeafletForm"), &leaflet},   {QStringLiteral("BannerWindow"), &banner},
+        {QStringLiteral("postCardForm"), &postcard}, {QStringLiteral("anyWhereForm"), &anywhere},
+        {QStringLiteral("tableForm"), &table},       {QStringLiteral("cartoonForm"), &cartoon},
     };
-    for (const auto &[kind, family] : others)
-        families[codeOf(kind)] = family;
-    return families;
 }
 
-std::map<int, const PageFamily *> &familyTable()
+std::map<QString, const PageFamily *> &familyTable()
 {
-    static std::map<int, const PageFamily *> families = builtInFamilies();
+    static std::map<QString, const PageFamily *> families = shippedFamilies();
     return families;
 }
 
@@ -52,14 +45,21 @@ std::map<int, const PageFamily *> &familyTable()
 
 const PageFamily *pageFamilyFor(DocumentKind kind)
 {
-    const auto found = familyTable().find(codeOf(kind));
+    const auto found = familyTable().find(kindInfo(kind).windowName);
     return found == familyTable().end() ? nullptr : found->second;
 }
 
-void registerKind(const DocumentKindInfo &row, const PageFamily &family)
+bool registerKind(const DocumentKindInfo &row, const PageFamily &family)
 {
+    // A kind without a window name would lend its family to every unregistered code.
+    if (row.windowName.isEmpty())
+        return false;
+    const auto named = familyTable().find(row.windowName);
+    if (named != familyTable().end() && named->second != &family)
+        return false;
     registerKindInfo(row);
-    familyTable()[codeOf(row.kind)] = &family;
+    familyTable()[row.windowName] = &family;
+    return true;
 }
 
 QImage PageFamily::renderThumbnail(const PageModel &page, const QSize &bounds) const

@@ -1,8 +1,8 @@
 #pragma once
 // What every family of document kinds does without a window: build a new page, carry its work
 // through the staging members, write and read its page description ("layout.xml"), and draw
-// itself for the printer, the PNG export and thumbnails. Each kind is paired with its family
-// here, the shipped kinds in one list and any other kind by registering.
+// itself for the printer, the PNG export and thumbnails. A family is registered under the name of
+// the window that shows its kinds, and each kind finds it through its row's window name.
 
 #include "core/files/archive.h"
 #include "core/files/savedlayout.h"
@@ -68,12 +68,16 @@ public:
                               const PrintSettings &settings) const = 0;
 };
 
-// The family of a kind; nothing for a kind registered without one.
+// The family registered under the kind's window name; nothing for a kind without one.
 const PageFamily *pageFamilyFor(DocumentKind kind);
 
-// Registers a kind's row in the table of kinds with the family that builds, saves, reads and
-// draws its page; the family lives as long as the program. A shipped kind's row is replaced.
-void registerKind(const DocumentKindInfo &row, const PageFamily &family);
+// Registers a kind's row in the table of kinds and, under the row's window name, the family that
+// builds, saves, reads and draws its page; the family lives as long as the program. Kinds of one
+// window name share one family, so a row naming a window that has another family already (a
+// shipped window too) is refused, as is a row without a window name: nothing is registered then.
+// A kind sharing a shipped window passes that window's family (`pageFamilyFor` of a shipped kind
+// shown there). A shipped kind's row is replaced.
+[[nodiscard]] bool registerKind(const DocumentKindInfo &row, const PageFamily &family);
 
 // Whether the kind's screen can be saved as a PNG picture: the window, the save dialog's filter
 // and the headless export all ask this one rule.

@@ -1,5 +1,6 @@
 #include "core/layout/documenttypes.h"
 
+#include "core/layout/kindcodes.h"
 #include "core/layout/objectkinds.h"
 
 #include <map>
@@ -156,9 +157,19 @@ std::map<int, DocumentKindInfo> buildTable()
     return rows;
 }
 
-std::map<int, DocumentKindInfo> &kindTable()
+struct KindTable {
+    std::map<int, DocumentKindInfo> rows;
+    std::vector<int> codes; // in the order the kinds joined
+};
+
+KindTable &kindTable()
 {
-    static std::map<int, DocumentKindInfo> table = buildTable();
+    static KindTable table = [] {
+        KindTable shipped{buildTable(), {}};
+        for (const auto &[code, info] : shipped.rows)
+            shipped.codes.push_back(code);
+        return shipped;
+    }();
     return table;
 }
 
@@ -166,7 +177,7 @@ std::map<int, DocumentKindInfo> &kindTable()
 
 std::optional<DocumentKind> documentKindFromCode(int code)
 {
-    if (kindTable().count(code) == 0)
+    if (kindTable().rows.count(code) == 0)
         return std::nullopt;
     return DocumentKind(code);
 }
@@ -178,13 +189,20 @@ const DocumentKindInfo &kindInfo(DocumentKind kind)
         info.pageOfBoxes = false;
         return info;
     }();
-    const auto found = kindTable().find(codeOf(kind));
-    return found == kindTable().end() ? unregistered : found->second;
+    const auto found = kindTable().rows.find(codeOf(kind));
+    return found == kindTable().rows.end() ? unregistered : found->second;
 }
 
 void registerKindInfo(const DocumentKindInfo &row)
 {
-    kindTable()[codeOf(row.kind)] = row;
+    KindTable &table = kindTable();
+    if (table.rows.insert_or_assign(codeOf(row.kind), row).second)
+        table.codes.push_back(codeOf(row.kind));
+}
+
+std::vector<int> kindCodes()
+{
+    return kindTable().codes;
 }
 
 bool setsUpRichTextToolbar(DocumentKind kind, bool templateHasRichTextBoxes)
@@ -217,7 +235,7 @@ QString startFolder(DocumentKind kind, int leafletSizeChoice)
 
 std::optional<DocumentKind> kindOfStartFolder(const QString &folder)
 {
-    for (const auto &[code, info] : kindTable()) {
+    for (const auto &[code, info] : kindTable().rows) {
         for (const QString &own : {info.startFolder, info.smallStartFolder})
             if (!own.isEmpty() && own.compare(folder, Qt::CaseInsensitive) == 0)
                 return info.kind;

@@ -1,6 +1,7 @@
 #include "ui/app/startscreen.h"
 
 #include "core/foundation/paths.h"
+#include "core/layout/kindcodes.h"
 #include "ui/app/choicetile.h"
 #include "ui/kit/choicedialog.h"
 #include "ui/kit/looks.h"
@@ -21,6 +22,8 @@
 #include <QScreen>
 #include <QStackedWidget>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace quillora {
 
@@ -126,18 +129,27 @@ QWidget *StartScreen::buildKindsPage()
     auto *grid = new QGridLayout(page);
     grid->setContentsMargins(0, 0, 0, 0);
     grid->setSpacing(14);
-    for (int code = 0; code < kDocumentKindCount; ++code) {
+    for (const int code : kindCodes()) {
+        const DocumentKindInfo &info = kindInfo(DocumentKind(code));
+        if (info.tileArt.isEmpty())
+            continue;
         auto *tile = new ChoiceTile(QStringLiteral("picTypeImg%1").arg(code), kindPicture(code),
-                                    kindInfo(DocumentKind(code)).caption,
-                                    ChoiceTile::Caption::Painted, page);
+                                    info.caption, ChoiceTile::Caption::Painted, page);
         connect(tile, &QAbstractButton::clicked, this, [this, code] { chooseKind(code); });
         connect(tile, &ChoiceTile::doubleClicked, this, [this, code] { startKind(code); });
-        m_entries[std::size_t(code)] = tile;
-        // Seven in a row; the five of the last row sit in the middle.
-        const int row = code / kKindColumns;
-        const int lastRowOffset = row == kDocumentKindCount / kKindColumns ? 1 : 0;
-        grid->addWidget(tile, row, code % kKindColumns + lastRowOffset);
+        m_kindTiles.push_back({code, tile});
     }
+    // Seven in a row, a short last row in the middle: a tile spans two half columns, so a row of
+    // any length can sit centred.
+    const int count = int(m_kindTiles.size());
+    const int lastRowStart = (count - 1) / kKindColumns * kKindColumns;
+    for (int index = 0; index < count; ++index) {
+        const int shortBy = index < lastRowStart ? 0 : kKindColumns - (count - lastRowStart);
+        grid->addWidget(m_kindTiles[std::size_t(index)].tile, index / kKindColumns,
+                        2 * (index % kKindColumns) + shortBy, 1, 2);
+    }
+    for (int halfColumn = 0; halfColumn < 2 * kKindColumns; ++halfColumn)
+        grid->setColumnStretch(halfColumn, 1);
     return page;
 }
 
@@ -244,6 +256,14 @@ QWidget *StartScreen::buildBottomRow()
 QString StartScreen::videoPlayerPath(const QString &installationFolder)
 {
     return paths::join(installationFolder, QStringLiteral("videos/video player"));
+}
+
+ChoiceTile *StartScreen::entry(DocumentKind kind) const
+{
+    for (const KindTile &shown : m_kindTiles)
+        if (shown.code == codeOf(kind))
+            return shown.tile;
+    return nullptr;
 }
 
 void StartScreen::setMessageHandler(std::function<void(const QString &)> handler)
@@ -380,8 +400,8 @@ void StartScreen::showSubChoices()
 void StartScreen::markSelection()
 {
     const int marked = m_keyKind >= 0 ? m_keyKind : m_selection.code();
-    for (int code = 0; code < kDocumentKindCount; ++code)
-        m_entries[std::size_t(code)]->setSelected(code == marked);
+    for (const KindTile &shown : m_kindTiles)
+        shown.tile->setSelected(shown.code == marked);
     const bool listed = m_selection.kindNeedsTemplate();
     for (int slot = 0; slot < kSubChoiceSlots; ++slot)
         m_subImages[std::size_t(slot)]->setSelected(listed && slot == m_selection.subChoice());
@@ -441,10 +461,14 @@ void StartScreen::keyPressEvent(QKeyEvent *event)
         chooseSubChoice(m_selection.subChoice() + step);
         return;
     }
-    const int target = (m_keyKind >= 0 ? m_keyKind : m_selection.code()) + step;
-    if (target < 0 || target >= kDocumentKindCount)
+    const int from = m_keyKind >= 0 ? m_keyKind : m_selection.code();
+    const auto walkedFrom =
+        std::find_if(m_kindTiles.begin(), m_kindTiles.end(),
+                     [from](const KindTile &shown) { return shown.code == from; });
+    const auto target = (walkedFrom - m_kindTiles.begin()) + step;
+    if (walkedFrom == m_kindTiles.end() || target < 0 || target >= std::ssize(m_kindTiles))
         return;
-    m_keyKind = target;
+    m_keyKind = m_kindTiles[std::size_t(target)].code;
     markSelection();
 }
 

@@ -1,5 +1,5 @@
 #pragma once
-// The start screen: nineteen big pictures of the kinds of publication a child can make, the
+// The start screen: a big picture for each kind of publication a child can make, the
 // templates of the chosen kind, and the animated OK and Cancel pictures. It is built afresh
 // each time it is shown and answers with the choice to start, or nothing when cancelled;
 // runStartFlow() (core/app/startflow.h) says what the application does with that answer.
@@ -13,6 +13,7 @@
 #include <array>
 #include <functional>
 #include <optional>
+#include <vector>
 
 class QLabel;
 class QStackedWidget;
@@ -59,7 +60,8 @@ public:
     int frame() const { return m_answers->frame(); }
     void advanceFrame() { m_answers->advanceFrame(); }
 
-    ChoiceTile *entry(DocumentKind kind) const { return m_entries[std::size_t(codeOf(kind))]; }
+    // The kind's tile; nothing for a kind without tile art.
+    ChoiceTile *entry(DocumentKind kind) const;
     ChoiceTile *subImage(int index) const { return m_subImages[std::size_t(index)]; }
     QLabel *subCaption(int index) const { return m_subCaptions[std::size_t(index)]; }
 
@@ -88,7 +90,12 @@ private:
     std::function<void(const QString &)> m_videoLauncher;
     std::function<std::optional<ChoiceValues>(DocumentKind)> m_askChoice;
 
-    std::array<ChoiceTile *, kDocumentKindCount> m_entries{};
+    struct KindTile {
+        int code;
+        ChoiceTile *tile;
+    };
+    std::vector<KindTile> m_kindTiles; // in the order shown
+
     std::array<ChoiceTile *, kSubChoiceSlots> m_subImages{};
     std::array<QLabel *, kSubChoiceSlots> m_subCaptions{};
     QStackedWidget *m_pages = nullptr;

@@ -14,44 +14,42 @@ namespace quillora {
 
 namespace {
 
-template <typename Window> void addShipped(DocumentWindows &windows, DocumentKind shownKind)
+template <typename Window> DocumentWindowFactory windowOf()
 {
-    windows.add(kindInfo(shownKind).windowName,
-                [](AppContext &context) { return std::make_unique<Window>(context); });
+    return [](AppContext &context) { return std::make_unique<Window>(context); };
 }
 
-std::map<QString, DocumentWindowFactory> &registeredWindows()
+// Every window by its name: the shipped ones, then those of registered kinds.
+std::map<QString, DocumentWindowFactory> &windowsByName()
 {
-    static std::map<QString, DocumentWindowFactory> windows;
+    static std::map<QString, DocumentWindowFactory> windows = {
+        {QStringLiteral("Form1"), windowOf<SimplePageWindow>()},
+        {QStringLiteral("circleForm"), windowOf<CircleWindow>()},
+        {QStringLiteral("LeafletForm"), windowOf<LeafletWindow>()},
+        {QStringLiteral("BannerWindow"), windowOf<BannerWindow>()},
+        {QStringLiteral("postCardForm"), windowOf<PostcardWindow>()},
+        {QStringLiteral("anyWhereForm"), windowOf<AnywhereWindow>()},
+        {QStringLiteral("tableForm"), windowOf<TableWindow>()},
+        {QStringLiteral("cartoonForm"), windowOf<CartoonWindow>()},
+    };
     return windows;
 }
 
 } // namespace
 
-void registerKind(const KindRegistration &kind)
+bool registerKind(const KindRegistration &kind)
 {
-    registerKind(kind.row, kind.family);
-    registeredWindows()[kind.row.windowName] = kind.window;
+    const bool windowNamed = windowsByName().count(kind.row.windowName) > 0;
+    if (!windowNamed && !kind.window)
+        return false;
+    if (!registerKind(kind.row, kind.family))
+        return false;
+    if (!windowNamed)
+        windowsByName()[kind.row.windowName] = kind.window;
+    return true;
 }
 
-DocumentWindows::DocumentWindows()
-{
-    addShipped<SimplePageWindow>(*this, DocumentKind::Simple);
-    addShipped<CircleWindow>(*this, DocumentKind::Circle);
-    addShipped<LeafletWindow>(*this, DocumentKind::Leaflet);
-    addShipped<BannerWindow>(*this, DocumentKind::Display);
-    addShipped<PostcardWindow>(*this, DocumentKind::Postcard);
-    addShipped<AnywhereWindow>(*this, DocumentKind::Anywhere);
-    addShipped<TableWindow>(*this, DocumentKind::Table);
-    addShipped<CartoonWindow>(*this, DocumentKind::ComicStrip);
-    for (const auto &[windowName, factory] : registeredWindows())
-        add(windowName, factory);
-}
-
-void DocumentWindows::add(const QString &windowName, DocumentWindowFactory factory)
-{
-    m_factories[windowName] = std::move(factory);
-}
+DocumentWindows::DocumentWindows() : m_factories(windowsByName()) {}
 
 bool DocumentWindows::has(DocumentKind kind) const
 {

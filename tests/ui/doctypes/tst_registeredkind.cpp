@@ -1,12 +1,14 @@
 // A kind that is not shipped joins the program by registering itself here, in this file alone:
-// its row, its family and its window. It then starts, saves, reopens, undoes and prints through
-// the same wiring as the shipped kinds.
+// its row, its family and its window. It then shows on the start screen and starts, saves,
+// reopens, undoes and prints through the same wiring as the shipped kinds.
 
 #include "core/doctypes/singlepagefamily.h"
 #include "core/files/filecommands.h"
 #include "core/layout/objectkinds.h"
 #include "platform/ziparchive.h"
 #include "support/windowfixture.h"
+#include "ui/app/choicetile.h"
+#include "ui/app/startscreen.h"
 #include "ui/doctypes/documentwindows.h"
 #include "ui/files/filecontroller.h"
 #include "ui/printing/printcontroller.h"
@@ -60,6 +62,7 @@ DocumentKindInfo badgeRow()
     DocumentKindInfo row;
     row.kind = kBadge;
     row.caption = QStringLiteral("Badge");
+    row.tileArt = QStringLiteral(":/art/kinds/kind7.svg");
     row.windowName = QStringLiteral("badgeForm");
     row.undoKindsRestored = {objectkind::Picture};
     return row;
@@ -74,8 +77,46 @@ private slots:
     void initTestCase()
     {
         static const BadgeFamily family;
-        registerKind(
-            {badgeRow(), family, [](AppContext &c) { return std::make_unique<BadgeWindow>(c); }});
+        QVERIFY(registerKind(
+            {badgeRow(), family, [](AppContext &c) { return std::make_unique<BadgeWindow>(c); }}));
+
+        // A kind may not give a shipped window another family: it would change the shipped kinds.
+        DocumentKindInfo intruder = badgeRow();
+        intruder.kind = DocumentKind(41);
+        intruder.windowName = QStringLiteral("Form1");
+        QVERIFY(!registerKind({intruder, family, {}}));
+        QVERIFY(!documentKindFromCode(41));
+        QVERIFY(pageFamilyFor(DocumentKind::Simple) != &family);
+    }
+
+    void startScreenShowsTheBadgeAndStartsIt()
+    {
+        QTemporaryDir root;
+        AppContext context{Environment{}};
+        context.folders.data = root.path();
+        StartScreen screen(context);
+        screen.show();
+        // The twentieth tile: the last row of six sits centred under the rows of seven.
+        ChoiceTile *badge = screen.findChild<ChoiceTile *>(QStringLiteral("picTypeImg40"));
+        QVERIFY(badge && badge->isVisible());
+        const int roomLeft = screen.entry(DocumentKind::Display)->geometry().left();
+        const int roomRight = badge->parentWidget()->width() - badge->geometry().right() - 1;
+        QVERIFY2(roomLeft > 0 && qAbs(roomLeft - roomRight) <= 1,
+                 qPrintable(QStringLiteral("%1 %2").arg(roomLeft).arg(roomRight)));
+
+        // The keyboard walks to it: two rows down, five along, and Return starts it.
+        QTest::keyClick(&screen, Qt::Key_Down);
+        QTest::keyClick(&screen, Qt::Key_Down);
+        for (int step = 0; step < 5; ++step)
+            QTest::keyClick(&screen, Qt::Key_Right);
+        QVERIFY(badge->isSelected());
+        QTest::keyClick(&screen, Qt::Key_Return);
+        QVERIFY(!screen.isVisible());
+        QCOMPARE(screen.outcome()->kind, kBadge);
+        AppContext started{Environment{}};
+        const auto window = DocumentWindows().create(screen.outcome()->kind, started);
+        QVERIFY(window);
+        QCOMPARE(window->objectName(), QStringLiteral("badgeForm"));
     }
 
     void startsSavesReopensUndoesAndPrints()
