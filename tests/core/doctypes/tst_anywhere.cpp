@@ -200,6 +200,14 @@ private slots:
         QVERIFY(family.readMembers(read, folder.path()));
         QCOMPARE(read.pictureBoxes[0].image.pixel(5, 5), qRgb(255, 0, 0));
         QCOMPARE(read.floatingTexts[1].text, QStringLiteral("kept"));
+        // A picture as wide as the largest side is read; one pixel wider is left out, and said.
+        for (const int side : {kMaxAnywherePictureSide, kMaxAnywherePictureSide + 1}) {
+            QImage wide(side, 1, QImage::Format_RGB32);
+            wide.fill(Qt::blue);
+            QVERIFY(wide.save(folder.filePath(kAnywherePictureMember), "BMP"));
+            PageModel again = read;
+            QCOMPARE(family.readMembers(again, folder.path()), side == kMaxAnywherePictureSide);
+        }
 
         QString many = QStringLiteral("<layout name='usermade' width='297' height='210'>\n");
         for (int i = 0; i < 80; ++i)

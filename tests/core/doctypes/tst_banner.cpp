@@ -231,6 +231,17 @@ private slots:
         QCOMPARE(bannerDescription(bannerOnPage(read)), bannerDescription(bannerOnPage(page)));
         QCOMPARE(read.border.picture.isNull(), !tileKept);
         QCOMPARE(read.border.type == BorderType::Pattern, showsBorder(BannerMode(mode)));
+        if (!tileKept)
+            return;
+        // A tile as wide as the largest side (4096 pixels) is read; one pixel wider is left out.
+        for (const int side : {4096, 4097}) {
+            QImage tile(side, 1, QImage::Format_RGB32);
+            tile.fill(Qt::blue);
+            QVERIFY(tile.save(staging.memberPath(kBannerBorderMember), "BMP"));
+            PageModel again = read;
+            QCOMPARE(kFamily.readMembers(again, folder.path()), side == 4096);
+            QCOMPARE(again.border.picture.isNull(), side > 4096);
+        }
     }
 
     void familyPrintsEverySheetOnceWhateverTheCopies()

@@ -161,11 +161,17 @@ private slots:
         TextBoxModel &cell = page.textBoxes[cellTextIndex({1, 1})];
         cell.text = QStringLiteral("my row=");
         cell.style.fontName = QStringLiteral("dejavu sans");
+        // A stored size below the smallest and a font name past its length are cut to fit.
+        TextStyle &odd = page.textBoxes[cellTextIndex({0, 1})].style;
+        odd.fontName = QString(70, u'f');
+        odd.fontSize = 1;
         PageModel read;
         applyTableDescription(tableDescription(page), read, kFit);
         QCOMPARE(read.textBoxes[kTableTitleIndex].style.fontSize, 9.0);
         QCOMPARE(read.textBoxes[cellTextIndex({1, 1})].text, cell.text);
         QCOMPARE(read.textBoxes[cellTextIndex({1, 1})].style.fontName, cell.style.fontName);
+        QCOMPARE(read.textBoxes[cellTextIndex({0, 1})].style.fontName, QString(64, u'f'));
+        QCOMPARE(read.textBoxes[cellTextIndex({0, 1})].style.fontSize, 4.0);
     }
 
     void hostileDescription_data()

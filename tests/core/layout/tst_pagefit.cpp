@@ -31,6 +31,13 @@ private slots:
         // Fitted to the width, a Posters page is centred in 808 x 600 below that band.
         test::addRow("1024x768 posters banner-shaped", QSize(1024, 768), 18, QSize(400, 100),
                      808.0 / 400, QRect(112, 319, 808, 202));
+        // A postcard takes three quarters of the screen less 100 x 104, here 885 x 522: the card
+        // is wider than that area, so its height is fitted and it is centred in 1180 x 696.
+        test::addRow("1280x800 postcard", QSize(1280, 800), 4, QSize(148, 105), 522.0 / 105,
+                     QRect(322, 151, 735, 522));
+        // On a tall screen the 525 x 672 share fits the card's width.
+        test::addRow("800x1000 postcard", QSize(800, 1000), 4, QSize(148, 105), 525.0 / 148,
+                     QRect(187, 326, 525, 372));
     }
     void fit()
     {

@@ -184,6 +184,25 @@ private slots:
         noSize.pageRect = QRect();
         QCOMPARE(printDocument(noSize, device, {}).outcome, PrintOutcome::Failed);
         QVERIFY(device.pages().isEmpty());
+
+        // One copy is one sheet, and a count below one still prints the page once.
+        QCOMPARE(printDocument(fullSimplePage(), device, {}).outcome, PrintOutcome::Printed);
+        const QList<QImage> once = device.pages();
+        QCOMPARE(once.size(), 1);
+        PrintSettings none;
+        none.copies = 0;
+        QCOMPARE(printDocument(fullSimplePage(), device, none).outcome, PrintOutcome::Printed);
+        QCOMPARE(device.pages(), once);
+
+        // A PDF that cannot be created is not started, and says why.
+        QTemporaryDir folder;
+        PdfPrintDevice pdf([&] { return folder.filePath(QStringLiteral("missing/page.pdf")); });
+        QString error;
+        QVERIFY(!pdf.begin(&error));
+        QVERIFY(!error.isEmpty());
+        const PrintResult unwritable = printDocument(fullSimplePage(), pdf, {});
+        QCOMPARE(unwritable.outcome, PrintOutcome::Failed);
+        QCOMPARE(unwritable.detail, error);
     }
 
     // Every kind prints through its family: each copy on the sheets it needs, in the kind's

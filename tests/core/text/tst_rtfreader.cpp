@@ -195,13 +195,14 @@ private slots:
                             qreal points, const char *colour, const char *styles) {
             QTest::newRow(name) << body << family << points << colour << styles;
         };
-        row("group ends the looks", "{\\b\\i\\ul\\fs40\\cf1\\f1 a}x", "Sans", 12, "", "");
-        row("ulnone and other underlines", "\\uldb\\b\\ulnone x", "Sans", 12, "", "b");
-        row("plain resets", "\\f1\\fs40\\cf1\\b\\i\\ul\\plain x", "Sans", 12, "", "");
-        row("all on", "\\f1\\fs15\\cf1\\b\\i\\ul x", "Serif", 7.5, "#ff8000", "biu");
-        row("colour past the table", "\\cf9 x", "Sans", 12, "", "");
+        // The document's default font is the table's second, so that it differs from font 0.
+        row("group ends the looks", "{\\b\\i\\ul\\fs40\\cf1\\f0 a}x", "Serif", 12, "", "");
+        row("ulnone and other underlines", "\\uldb\\b\\ulnone x", "Serif", 12, "", "b");
+        row("plain resets", "\\f0\\fs40\\cf1\\b\\i\\ul\\plain x", "Serif", 12, "", "");
+        row("all on", "\\f0\\fs15\\cf1\\b\\i\\ul x", "Sans", 7.5, "#ff8000", "biu");
+        row("colour past the table", "\\cf9 x", "Serif", 12, "", "");
         row("font not in the table", "\\f7 x", "", 12, "", "");
-        row("zero size is the default", "\\fs30\\fs0 x", "Sans", 12, "", "");
+        row("zero size is the default", "\\fs30\\fs0 x", "Serif", 12, "", "");
     }
     void characterWords()
     {
@@ -211,7 +212,7 @@ private slots:
         QFETCH(QString, colour);
         QFETCH(QString, styles);
         QTextDocument doc;
-        QVERIFY(readRtf("{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0\\fswiss Sans;}{\\f1\\froman Serif;}}"
+        QVERIFY(readRtf("{\\rtf1\\ansi\\deff1{\\fonttbl{\\f0\\fswiss Sans;}{\\f1\\froman Serif;}}"
                         "{\\colortbl;\\red255\\green128\\blue0;}" +
                             body + "}",
                         doc));

@@ -74,6 +74,11 @@ QString describe(const QTextDocument &doc)
                    .arg(block.textList() ? 1 : 0)
                    .arg(b.leftMargin())
                    .arg(b.textIndent());
+        // An empty paragraph amid others takes its height from its own looks.
+        if (block.length() <= 1 && block.next().isValid())
+            out += QStringLiteral("(%1|%2)")
+                       .arg(block.charFormat().fontFamilies().toStringList().value(0))
+                       .arg(block.charFormat().fontPointSize());
         for (auto it = block.begin(); !it.atEnd(); ++it) {
             const QTextCharFormat f = it.fragment().charFormat();
             out +=

@@ -6,10 +6,14 @@
 #include "support/samplepage.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QFontMetricsF>
 #include <QImage>
 #include <QPainter>
+#include <QTextBlock>
 #include <QTextDocument>
+#include <QTextLayout>
 #include <QtTest>
+#include <cmath>
 
 using namespace quillora;
 using namespace quillora::test;
@@ -168,24 +172,39 @@ private slots:
         QCOMPARE(inkLines(image).size(), 3);
     }
 
-    // A text that overflows even at the smallest size: the line the box's foot would cut through
-    // is left out rather than drawn as the tops of its letters.
+    // A text that overflows even at the smallest size: a line the box's foot would cut through,
+    // if only through its descenders, is left out rather than drawn as the tops of its letters;
+    // the first line is always drawn.
+    void lineCutAtTheFootIsLeftOut_data()
+    {
+        QTest::addColumn<qreal>("lines");    // the box's height, in lines
+        QTest::addColumn<qreal>("descents"); // less this many of the font's descents
+        QTest::addColumn<int>("drawn");
+        QTest::newRow("half a line cut") << 2.5 << 0.0 << 2;
+        QTest::newRow("only the descenders cut") << 3.0 << 0.5 << 2;
+        QTest::newRow("three whole lines") << 3.0 << 0.0 << 3;
+        QTest::newRow("lower than one line") << 0.5 << 0.0 << 1;
+    }
     void lineCutAtTheFootIsLeftOut()
     {
+        QFETCH(qreal, lines);
+        QFETCH(qreal, descents);
         QTextDocument document;
         QFont font(QStringLiteral("Liberation Sans"));
         font.setPixelSize(20);
         document.setDefaultFont(font);
         document.setDocumentMargin(0);
-        document.setPlainText(QStringLiteral("Mmm\nMmm\nMmm\nMmm"));
+        // One paragraph wrapped into a word a line, so the lines lie within one layout.
+        document.setTextWidth(60);
+        document.setPlainText(QStringLiteral("Mmm Mmm Mmm Mmm"));
         const qreal line = document.documentLayout()->documentSize().height() / 4;
-        const QSizeF boxSize(100, line * 2.5);
-        const QSize size = boxSize.toSize();
-        QImage image = blankPicture(size.width(), size.height());
+        QCOMPARE(document.firstBlock().layout()->lineCount(), 4);
+        const QSizeF boxSize(100, line * lines - QFontMetricsF(font).descent() * descents);
+        QImage image = blankPicture(100, int(std::ceil(boxSize.height())));
         QPainter painter(&image);
         drawBoxDocument(painter, document, boxSize, Qt::black, {});
         painter.end();
-        QCOMPARE(inkLines(image).size(), 2);
+        QTEST(int(inkLines(image).size()), "drawn");
     }
 };
 
