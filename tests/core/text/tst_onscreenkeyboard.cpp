@@ -1,4 +1,5 @@
 #include "core/text/onscreenkeyboard.h"
+#include "support/rows.h"
 
 #include <QTest>
 
@@ -34,6 +35,7 @@ private slots:
             QCOMPARE(keyboard.widthPx(), OnScreenKeyboard::kWidthPx);
             QCOMPARE(keys[22].caption, "m");
             QCOMPARE(keys[22].twips, QRect(5280, 2340, 615, 615));
+            QCOMPARE(keys[11].twips, QRect(720, 1020, 615, 615)); // "q", the top row's first
             QCOMPARE(keys[OnScreenKeyboard::kEnterKey].twips, QRect(6900, 1680, 855, 615));
         }
     }
@@ -44,38 +46,29 @@ private slots:
     {
         QTest::addColumn<QString>("locale");
         QTest::addColumn<QString>("letters");
-        QTest::newRow("English") << "en_GB"
-                                 << "abcdefghijklmnopqrstuvwxyz";
-        QTest::newRow("French") << "fr_FR"
-                                << "azertyqsdfghjklmwxcvbn\u00e9\u00e8\u00e0\u00e7\u00f9\u00ea"
-                                   "\u00e2\u00ee\u00f4\u00fb\u0153";
-        QTest::newRow("German") << "de_DE"
-                                << "qwertzuiopasdfghjklyxcvbnm\u00fc\u00f6\u00e4\u00df";
-        QTest::newRow("Spanish") << "es_ES"
-                                 << "\u00f1\u00e1\u00e9\u00ed\u00f3\u00fa\u00fc\u00bf\u00a1";
-        QTest::newRow("Italian") << "it_IT"
-                                 << "\u00e0\u00e8\u00e9\u00ec\u00f2\u00f9";
-        QTest::newRow("Portuguese")
-            << "pt_BR"
-            << "\u00e7\u00e1\u00e0\u00e2\u00e3\u00e9\u00ea\u00ed\u00f3\u00f4\u00f5\u00fa";
-        QTest::newRow("Dutch") << "nl_NL"
-                               << "\u00e9\u00eb\u00ef\u00f6\u00fc\u00e1";
-        QTest::newRow("Polish") << "pl_PL"
-                                << "\u0105\u0107\u0119\u0142\u0144\u00f3\u015b\u017a\u017c";
-        QTest::newRow("Swedish") << "sv_SE"
-                                 << "\u00e5\u00e4\u00f6";
-        QTest::newRow("Ukrainian")
-            << "uk_UA"
-            << "\u0439\u0446\u0443\u043a\u0435\u043d\u0433\u0448\u0449\u0437\u0445\u0457\u0444"
-               "\u0456\u0432\u0430\u043f\u0440\u043e\u043b\u0434\u0436\u0454\u044f\u0447\u0441"
-               "\u043c\u0438\u0442\u044c\u0431\u044e\u0491'";
-        QTest::newRow("Arabic")
-            << "ar_EG"
-            << "\u0627\u0628\u062a\u062b\u062c\u062d\u062e\u062f\u0630\u0631\u0632\u0633\u0634"
-               "\u0635\u0636\u0637\u0638\u0639\u063a\u0641\u0642\u0643\u0644\u0645\u0646\u0647"
-               "\u0648\u064a\u0621\u0623\u0625\u0622\u0629\u0649\u060c\u061f";
-        QTest::newRow("unknown language is English") << "ja_JP"
-                                                     << "qwertyuiop";
+        test::addRow("English", "en_GB", "abcdefghijklmnopqrstuvwxyz");
+        test::addRow("French", "fr_FR",
+                     "azertyqsdfghjklmwxcvbn\u00e9\u00e8\u00e0\u00e7\u00f9\u00ea"
+                     "\u00e2\u00ee\u00f4\u00fb\u0153");
+        test::addRow("German", "de_DE", "qwertzuiopasdfghjklyxcvbnm\u00fc\u00f6\u00e4\u00df");
+        test::addRow("Spanish", "es_ES", "\u00f1\u00e1\u00e9\u00ed\u00f3\u00fa\u00fc\u00bf\u00a1");
+        test::addRow("Italian", "it_IT", "\u00e0\u00e8\u00e9\u00ec\u00f2\u00f9");
+        test::addRow("Portuguese", "pt_BR",
+                     "\u00e7\u00e1\u00e0\u00e2\u00e3\u00e9\u00ea\u00ed\u00f3\u00f4\u00f5\u00fa");
+        test::addRow("Dutch", "nl_NL", "\u00e9\u00eb\u00ef\u00f6\u00fc\u00e1");
+        test::addRow("Polish", "pl_PL", "\u0105\u0107\u0119\u0142\u0144\u00f3\u015b\u017a\u017c");
+        test::addRow("Swedish", "sv_SE", "\u00e5\u00e4\u00f6");
+        test::addRow(
+            "Ukrainian", "uk_UA",
+            "\u0439\u0446\u0443\u043a\u0435\u043d\u0433\u0448\u0449\u0437\u0445\u0457\u0444"
+            "\u0456\u0432\u0430\u043f\u0440\u043e\u043b\u0434\u0436\u0454\u044f\u0447\u0441"
+            "\u043c\u0438\u0442\u044c\u0431\u044e\u0491'");
+        test::addRow(
+            "Arabic", "ar_EG",
+            "\u0627\u0628\u062a\u062b\u062c\u062d\u062e\u062f\u0630\u0631\u0632\u0633\u0634"
+            "\u0635\u0636\u0637\u0638\u0639\u063a\u0641\u0642\u0643\u0644\u0645\u0646\u0647"
+            "\u0648\u064a\u0621\u0623\u0625\u0622\u0629\u0649\u060c\u061f");
+        test::addRow("unknown language is English", "ja_JP", "qwertyuiop");
     }
     void layoutsTypeTheirLetters()
     {
@@ -190,12 +183,8 @@ private slots:
         QFETCH(QString, expectedKind);
         QFETCH(int, expectedIndex);
         PageModel page;
-        page.textBoxes.resize(texts);
-        page.richTextBoxes.resize(richTexts);
-        for (auto &t : page.textBoxes)
-            t.visible = true;
-        for (auto &r : page.richTextBoxes)
-            r.visible = true;
+        page.textBoxes = QVector<TextBoxModel>(texts, {{}, {}, {}, true, true});
+        page.richTextBoxes = QVector<RichTextBoxModel>(richTexts, {{}, {}, {}, {}, true});
         page.current = {currentKind, 2};
         const CurrentObject none{QString(), -1};
         QCOMPARE(keyboardTarget(page).value_or(none), (CurrentObject{expectedKind, expectedIndex}));
