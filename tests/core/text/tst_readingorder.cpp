@@ -55,7 +55,7 @@ private slots:
         const ReadingPassage passage{QStringLiteral("One two.\nThree four"),
                                      {{{}, 0, {}, QStringLiteral("One two."), 0},
                                       {{}, 0, {}, QStringLiteral("Three four"), 9}}};
-        QCOMPARE(wordsAt(passage, 15, 4), (MarkedWords{1, 6, 4}));
+        QCOMPARE(wordsAt(passage, 9, 5), (MarkedWords{1, 0, 5}));  // a piece's first word
         QCOMPARE(wordsAt(passage, 6, 50), (MarkedWords{0, 6, 2})); // never past its piece
         QVERIFY(!wordsAt(passage, 8, 1));                          // the pause between the boxes
     }
