@@ -130,6 +130,8 @@ private slots:
             << QString("x").repeated(1500) << 72.0 << QSizeF(100, 40) << true << 20 << false;
         QTest::newRow("nothing accepted yet")
             << QString("a b ").repeated(40) << 40.0 << QSizeF(100, 50) << false << 0 << false;
+        QTest::newRow("floor with an empty line")
+            << QStringLiteral("a\n\nb") << 4.0 << QSizeF(100, 5) << true << 0 << false;
     }
 
     void richFit()
@@ -175,21 +177,27 @@ private slots:
 
     void rebuiltRichTextWrapsAndShrinks()
     {
-        // Words that wrap to more lines than a rebuilt page's box holds shrink until they fit.
+        // Words that wrap to more lines than a rebuilt page's box holds shrink until they fit;
+        // hidden boxes and the placeholder keep their size.
         const QSizeF box(200, 150);
         PageModel page;
-        page.richTextBoxes = {
-            RichTextBoxModel{richFormat(box).style,
-                             QRect(QPoint(0, 0), box.toSize()),
-                             "{\\rtf1\\ansi\\fs40 " + QString("Big red bus ").repeated(12) + "}",
-                             {},
-                             true}};
+        const QString words = QString("Big red bus ").repeated(12);
+        page.textBoxes = {plainBox(words, 40, box.toSize(), true), plainBox(words, 40, {}, true),
+                          plainBox(kPlaceholderText, 40, {}, true)};
+        page.textBoxes[1].visible = false;
+        page.richTextBoxes = {RichTextBoxModel{richFormat(box).style,
+                                               QRect(QPoint(0, 0), box.toSize()),
+                                               "{\\rtf1\\ansi\\fs40 " + words + "}",
+                                               {},
+                                               true}};
         fitPageTexts(page);
         QTextDocument read;
         configureTextBoxDocument(read, richFormat(box));
         QVERIFY(readRtf(page.richTextBoxes[0].rtf.toLatin1(), read));
         QVERIFY(!richTextOverflows(read, box));
         QVERIFY(sizesOf(read).constFirst() < 20);
+        QVERIFY(page.textBoxes[0].style.fontSize < 20);
+        QCOMPARE(page.textBoxes[1].style.fontSize + page.textBoxes[2].style.fontSize, 80.0);
     }
 
     void selectionLookStopsAtItsEnds()
@@ -254,7 +262,7 @@ private slots:
 
         using enum SizeChange;
         QTest::newRow("rich bigger 71") << 'r' << 71.0 << true << 200.0 << 72.0 << Changed;
-        QTest::newRow("rich bigger 72 stays") << 'r' << 72.0 << true << 200.0 << 72.0 << Unchanged;
+        QTest::newRow("rich bigger 72 stays") << 'r' << 72.0 << true << 60.0 << 72.0 << Unchanged;
         QTest::newRow("rich bigger 20") << 'r' << 20.0 << true << 200.0 << 22.0 << Changed;
         QTest::newRow("rich smaller 9") << 'r' << 9.0 << false << 200.0 << 8.0 << Changed;
         test::addRow("rich below 8 never raised", 'r', 6.0, false, 200.0, 6.0, Unchanged);
