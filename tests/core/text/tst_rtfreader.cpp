@@ -1,3 +1,4 @@
+#include "core/text/rtfcontent.h"
 #include "core/text/rtfreader.h"
 #include "support/rows.h"
 
@@ -174,7 +175,11 @@ private slots:
         row("binary skipped", "{\\pict\\bin3 {}\\}x", "x");
         row("unknown code page reads as 1252", "\\ansicpg99999 \\'e9", "é");
         row("Mac code page", "\\ansicpg10000 \\'8a", "ä");
-        row("DOS font charset", "{\\fonttbl{\\f1\\fcharset254 Terminal;}}\\f1 \\'82\\'9d", "é¥");
+        row("font charsets",
+            "{\\fonttbl{\\f1\\fcharset254 T;}{\\f2\\fcharset186 B;}{\\f3\\fcharset163 V;}}"
+            "\\f1 \\'82\\'9d\\f2 \\'e0\\f3 \\'c3.",
+            "é¥ąĂ.");
+        row("DOS code pages", "\\pc \\'82\\pca \\'9d", "éØ");
     }
     void escapes()
     {
@@ -264,6 +269,8 @@ private slots:
         QVERIFY2(timer.elapsed() < 5000, "reading took unreasonably long");
         QCOMPARE(error.isEmpty(), accepted);
         QCOMPARE(doc.toPlainText(), accepted ? text : QStringLiteral("before"));
+        QVERIFY(doc.firstBlock().blockFormat().leftMargin() <=
+                rtf::kMaxIndentTwips / rtf::kTwipsPerPixel); // the widest page
     }
 };
 
