@@ -238,6 +238,10 @@ private slots:
     {
         QTextDocument doc;
         buildSample(doc);
+        QTextBlockFormat beyondThePage; // written as the widest page's indents
+        beyondThePage.setLeftMargin(5000);
+        beyondThePage.setTextIndent(-5000);
+        QTextCursor(&doc).mergeBlockFormat(beyondThePage);
         const QByteArray rtf = writeRtf(doc);
         QVERIFY(rtf.startsWith(
             "{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0\\fnil\\fcharset0 DejaVu Serif;}"));
@@ -247,6 +251,7 @@ private slots:
             "\\pard{\\pntext\\f3\\'b7\\tab}{\\*\\pn\\pnlvlblt\\pnf3\\pnindent0{\\pntxtb\\'b7}}"
             "\\fi-360\\li360\\qr"));
         QVERIFY(rtf.contains("\\pard\\fi-150\\li450\\qj"));
+        QVERIFY2(rtf.contains("\\pard\\fi-31680\\li31680\\qc"), rtf.constData());
         QVERIFY(rtf.endsWith("}\r\n"));
     }
 };
