@@ -145,6 +145,23 @@ private slots:
         QVERIFY(copy("Copy ^ of 12, ^", {}) != copy("Copy 7 of 12, 7", {}));
     }
 
+    // The underline runs under the words from their first letter to their last, and no further,
+    // in a box stretched three times across and twice down.
+    void underlineSpansTheWords()
+    {
+        TextBoxModel model = box(QStringLiteral("Mmm"), Alignment::Centre, {160, 40});
+        const TextPlacement stretched{{0, 0}, 3, 2, {}, 1.0};
+        const QRect words = inkBounds(drawn(model, stretched, QSize(480, 120)));
+        QVERIFY(std::abs(words.center().x() - 240) <= 6);
+        model.style.underline = true;
+        const QRect line = inkBounds(drawn(model, stretched, QSize(480, 120)),
+                                     QRect(0, words.bottom() + 2, 480, 40));
+        QVERIFY(!line.isEmpty());
+        // The letters' side bearings lie within the underline.
+        QVERIFY(std::abs(line.left() - words.left()) <= 6 &&
+                std::abs(line.right() - words.right()) <= 6);
+    }
+
     void overflowingTextIsFittedNotCut_data()
     {
         QTest::addColumn<bool>("rich");
