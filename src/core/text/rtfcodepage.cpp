@@ -111,15 +111,18 @@ QString ByteDecoder::decode(int codePage, const QByteArray &bytes)
     while (inLeft > 0) {
         if (iconv(converter, &in, &inLeft, &out, &outLeft) != size_t(-1))
             break;
-        // An invalid or cut-off sequence: mark it and carry on after its first byte.
+        // An invalid or cut-off sequence: let out what the converter holds back (which also
+        // starts it afresh), mark the sequence and carry on after its first byte.
+        iconv(converter, nullptr, nullptr, &out, &outLeft);
         text += QString::fromUtf8(utf8.constData(), out - utf8.constData());
         text += QChar::ReplacementCharacter;
         out = utf8.data();
         outLeft = size_t(utf8.size());
         ++in;
         --inLeft;
-        iconv(converter, nullptr, nullptr, nullptr, nullptr);
     }
+    // Some code pages hold a letter back in case an accent follows: let it out.
+    iconv(converter, nullptr, nullptr, &out, &outLeft);
     text += QString::fromUtf8(utf8.constData(), out - utf8.constData());
     return text;
 }

@@ -180,6 +180,7 @@ private slots:
             "\\f1 \\'82\\'9d\\f2 \\'e0\\f3 \\'c3.",
             "é¥ąĂ.");
         row("DOS code pages", "\\pc \\'82\\pca \\'9d", "éØ");
+        row("held-back letters let out", "\\ansicpg1258 a\\'c3 \\'c3\\'81\\'e2", "aĂ Ă\uFFFDâ");
     }
     void escapes()
     {
