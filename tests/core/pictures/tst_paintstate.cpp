@@ -102,6 +102,7 @@ private slots:
         QTest::newRow("tall 1280x1024 keeps the drawn column")
             << QSize(1280, 1024) << 1 << 32 << 106;
         QTest::newRow("low 800x600") << QSize(800, 600) << 2 << 38 << 53;
+        QTest::newRow("tiny 640x160") << QSize(640, 160) << 2 << 1 << 53;
     }
     void feltPenGridFitsTheScreen()
     {

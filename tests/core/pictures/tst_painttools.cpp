@@ -291,6 +291,7 @@ private slots:
         for (int i = 0; i < 200; ++i)
             raster::blendDisc(dot, QPointF(4, 4), 3, kRed, CloudTool::kBlendStep);
         QCOMPARE(dot.pixel(4, 4), kRed);
+        QCOMPARE(dot, dot.mirrored(true, true));
     }
 
     void particlesDieOut()
@@ -314,6 +315,11 @@ private slots:
             }
             QVERIFY2(ticks >= fewest && ticks <= most, qPrintable(QString::number(ticks)));
             QVERIFY(!easel->engine.tick(easel->target()).isValid());
+        }
+        for (const SplatTool::Blob &blob : splat.engine.splat().blobs()) { // flown the way it faced
+            const double x = blob.x - 60, y = blob.y - 60;
+            const double along = x * std::cos(blob.direction) + y * std::sin(blob.direction);
+            QVERIFY(along > 0.9 * std::hypot(x, y));
         }
     }
 
