@@ -304,7 +304,7 @@ private slots:
         QCOMPARE(scribble.engine.scribble().liveCount(), 21);
         Easel splat(ToolSplat, 16, 120, 120);
         splat.drag({60, 60}, {60, 60});
-        // A splat's blobs fly on, ever slower, until they all but stop.
+        // Scribbled particles fade; a splat's blobs fly on, ever slower, until all but still.
         for (const auto &[easel, fewest, most] :
              {std::tuple(&scribble, 1, 150), std::tuple(&splat, 20, 30)}) {
             QVERIFY(easel->engine.animating());
@@ -316,7 +316,7 @@ private slots:
             QVERIFY2(ticks >= fewest && ticks <= most, qPrintable(QString::number(ticks)));
             QVERIFY(!easel->engine.tick(easel->target()).isValid());
         }
-        for (const SplatTool::Blob &blob : splat.engine.splat().blobs()) { // flown the way it faced
+        for (const SplatTool::Blob &blob : splat.engine.splat().blobs()) { // flew the way it faced
             const double x = blob.x - 60, y = blob.y - 60;
             const double along = x * std::cos(blob.direction) + y * std::sin(blob.direction);
             QVERIFY(along > 0.9 * std::hypot(x, y));
