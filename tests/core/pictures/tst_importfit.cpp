@@ -45,6 +45,7 @@ private slots:
             << QSize(200, 100) << QSize(100, 300) << false << QRect(0, 125, 100, 50);
         QTest::newRow("wide image on My layout at the top")
             << QSize(200, 100) << QSize(100, 300) << true << QRect(0, 0, 100, 50);
+        QTest::newRow("no room") << QSize(200, 100) << QSize(0, 300) << false << QRect();
     }
     void letterbox()
     {

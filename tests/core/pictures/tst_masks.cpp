@@ -90,7 +90,9 @@ private slots:
         QCOMPARE(masks::marksShape(pixel), inside);
         QImage mask(1, 1, QImage::Format_ARGB32);
         mask.setPixel(0, 0, pixel);
-        QCOMPARE(masks::contains(masks::shapeFromMaskPicture(mask, {1, 1}), {0, 0}), inside);
+        const QImage shape = masks::shapeFromMaskPicture(mask, {1, 1});
+        QCOMPARE(masks::contains(shape, {0, 0}), inside);
+        QVERIFY(!masks::contains(shape, {0, 1}) && !masks::contains(shape, {-1, 0})); // beyond it
     }
 
     void strokesStayInsideTheShape()

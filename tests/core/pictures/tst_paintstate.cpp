@@ -21,12 +21,13 @@ private slots:
         QTest::addColumn<int>("size");
         QTest::addColumn<bool>("timer");
         QTest::addColumn<int>("box");
+        QTest::addColumn<QPoint>("button"); // in twips; none for the arrow
         const int none = int(RubberBandShape::None);
         const int rect = int(RubberBandShape::Rectangle);
         const int oval = int(RubberBandShape::Oval);
-        QTest::newRow("filled ellipse") << 5 << 4 << false << oval;
-        QTest::newRow("no tool makes Box a rectangle") << 8 << 4 << false << rect;
-        QTest::newRow("scribble") << 12 << 32 << true << none;
+        QTest::newRow("filled ellipse") << 5 << 4 << false << oval << QPoint(60, 3180);
+        QTest::newRow("no tool makes Box a rectangle") << 8 << 4 << false << rect << QPoint();
+        QTest::newRow("scribble") << 12 << 32 << true << none << QPoint(60, 840);
     }
     void selectToolSetsSizeTimerAndBox()
     {
@@ -42,6 +43,7 @@ private slots:
         QCOMPARE(chosen.toolSize, size);
         QTEST(chosen.timerEnabled, "timer");
         QCOMPARE(int(state.box), box);
+        QTEST(toolInfo(tool).buttonPosTwips(), "button");
         QVERIFY(!chosen.cursorPicture.isEmpty());
         QCOMPARE(state.paintColour, rgb(0x00FF00)); // a new tool keeps the colour
     }
@@ -58,6 +60,8 @@ private slots:
         QVERIFY(!choosePaletteColour(state, 40));
         QVERIFY(!choosePaletteColour(state, -1));
         QCOMPARE(state.paintColour, rgb(0x0000FF));
+        QVERIFY(choosePenSize(state, 32));
+        QVERIFY(!choosePenSize(state, 5)); // not one of the pen sizes
         for (int tool : {-1, kToolCount})
             selectTool(state, tool);
         QCOMPARE(int(state.tool), int(ToolStarburst));
@@ -81,6 +85,8 @@ private slots:
         QVERIFY(!pressFeltPen(state, pens, 24, false));
         QCOMPARE(pens.currentPen(), 5);
         QCOMPARE(state.paintColour, rgb(0x00FFFF));
+        pens.setStrip(1);
+        QCOMPARE(pens.penColour(7), rgb(0xFF00FF));
     }
 
     // Every pen stays on the screen below the toolbar, and where it can, each is big enough
@@ -96,6 +102,7 @@ private slots:
         QTest::newRow("tall 1280x1024 keeps the drawn column")
             << QSize(1280, 1024) << 1 << 32 << 106;
         QTest::newRow("low 800x600") << QSize(800, 600) << 2 << 38 << 53;
+        QTest::newRow("tiny 640x160") << QSize(640, 160) << 2 << 1 << 53;
     }
     void feltPenGridFitsTheScreen()
     {

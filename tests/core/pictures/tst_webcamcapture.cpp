@@ -82,9 +82,10 @@ private slots:
 
     void effectsChangePixels()
     {
-        // Black and white turns red grey; an unknown effect number changes nothing.
+        // Black and white turns red grey, sepia browns teal; an unknown effect changes nothing.
         for (const auto &[number, input, expected] :
              {std::tuple(1, QColor(255, 0, 0), QColor(76, 76, 76)),
+              std::tuple(2, QColor(0, 160, 180), QColor(157, 140, 109)),
               std::tuple(9, QColor(10, 20, 30), QColor(10, 20, 30))}) {
             QImage picture(3, 2, QImage::Format_ARGB32);
             picture.fill(input);
