@@ -155,7 +155,8 @@ private slots:
     {
         QTest::addColumn<QString>("textbox");
         QTest::addColumn<double>("sizePerScale");
-        QTest::newRow("far off the page") << "xmm='99999' ymm='-500' size='5'" << 5.0;
+        QTest::newRow("far off the page, font that ends an attribute")
+            << "xmm='99999' ymm='-500' size='5' font='x=y'" << 5.0;
         QTest::newRow("size 0") << "xmm='10' ymm='10' size='0'" << kAnywhereNewTextSizePerScale;
         test::addRow("size 10000", "xmm='10' ymm='10' size='10000'", kAnywhereLargestStoredSize);
         QTest::newRow("nothing but a name") << "" << kAnywhereNewTextSizePerScale;
@@ -181,6 +182,7 @@ private slots:
         QVERIFY(text.visible && text.text.isEmpty());
         QVERIFY(picture.contains(text.geometry.topLeft()));
         QVERIFY(qAbs(text.style.fontSize - sizePerScale * page.scale) < 0.01);
+        QCOMPARE(text.style.fontName, kAnywhereFonts[0].toLower());
     }
 
     void familyKeepsThePictureAndSaysWhatItLeftOut()

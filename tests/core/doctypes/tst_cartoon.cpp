@@ -216,6 +216,10 @@ private slots:
         QCOMPARE(read.objectsSkippedOnRead, 0);
         QCOMPARE(read.bubbles[0].text, words);
         QCOMPARE(bubbleDescription(read), bubbleDescription(page));
+        // The page as a picture, at any scale but none.
+        for (const double scale : {1.0, 0.5})
+            QCOMPARE(renderCartoonPageImage(page, scale).size(), QSize(1000, 707) * scale);
+        QVERIFY(renderCartoonPageImage(page, 0).isNull());
     }
 
     void brokenBubblesAreLeftOutOrMended_data()

@@ -70,6 +70,7 @@ private slots:
         QTest::newRow("2: just above the right line") << 2 << 89.0 << 0.9 << 0;
         QTest::newRow("2: just below it") << 2 << 91.0 << 0.9 << 1;
         QTest::newRow("2: just below the left line") << 2 << 269.0 << 0.9 << 1;
+        QTest::newRow("2: just above it") << 2 << 271.0 << 0.9 << 0;
         QTest::newRow("12: left of the top's left line") << 12 << 344.0 << 0.9 << 11;
         QTest::newRow("12: right of the top's right line") << 12 << 16.0 << 0.9 << 1;
         QTest::newRow("12: bottom") << 12 << 180.0 << 0.5 << 6;

@@ -80,7 +80,7 @@ private slots:
         QCOMPARE(handle.centre, QPoint(243, 359));
         QCOMPARE(handle.minY, 231); // the template gave the range upside down
         QCOMPARE(handle.maxY, 277);
-        QCOMPARE(handle.boxesAbove, QStringList({"p00", "p01"}));
+        QCOMPARE(handle.boxesAbove, QStringList({"p00", "p01"})); // "x12" names nothing
         QCOMPARE(page.lines.value(0).to, QPoint(463, 173));
         QCOMPARE(page.boxes.value(0).rect, QRect(23, 11, 440, 660));
     }
@@ -138,6 +138,7 @@ private slots:
         QCOMPARE(page.textBoxes[kMaxObjectIndex].text, QStringLiteral("edge"));
         const QRect far = page.textBoxes[kMaxObjectIndex].geometry;
         QVERIFY(far.width() <= page.pageRect.height() && far.height() == 0);
+        QCOMPARE(far.topLeft(), QPoint(32767, -32767));
         QVERIFY(page.textBoxes[kMaxObjectIndex].style.fontSize <= 1000.0);
         QCOMPARE(page.pictureBoxes.size(), kMaxPictureBoxIndex + 1); // pb81 refused
         QCOMPARE(page.pictureBoxes[80].rotations, 360);
