@@ -198,6 +198,7 @@ private slots:
         QVERIFY(family.writeDescription(page, staging, {}, &error));
 
         PageModel read;
+        QVERIFY(!family.readDescription(folder.filePath("missing.xml"), read, kFit, &error));
         QVERIFY(family.readDescription(staging.memberPath("layout.xml"), read, kFit, &error));
         QVERIFY(family.readMembers(read, folder.path()));
         QCOMPARE(read.pictureBoxes[0].image.pixel(5, 5), qRgb(255, 0, 0));

@@ -58,8 +58,7 @@ private slots:
         QCOMPARE(page.textBoxes[2].text, QStringLiteral("C"));
         QVERIFY(!page.textBoxes[3].visible);
         QCOMPARE(page.textBoxes[4].text, kPlaceholderText);
-        QVERIFY(!page.pictureBoxes[0].visible);
-        QVERIFY(page.pictureBoxes[0].image.isNull());
+        QVERIFY(!page.pictureBoxes[0].visible && page.pictureBoxes[0].image.isNull());
     }
 
     void richTextHandlesLinesAndBoxes()
@@ -231,8 +230,7 @@ private slots:
         page.pictureBoxes[0].hasMaskPicture = true;
         resetPage(page);
         QCOMPARE(page.current, CurrentObject{});
-        QVERIFY(!page.pictureBoxes[0].hasMaskPicture);
-        QVERIFY(!page.hasUnsavedChanges());
+        QVERIFY(!page.pictureBoxes[0].hasMaskPicture && !page.hasUnsavedChanges());
     }
 };
 
