@@ -132,6 +132,9 @@ private slots:
             QVERIFY(std::hypot(size.width() / 4.0, size.height() / 4.0) <=
                     maxBubbleReach(frame) + 1);
         }
+        // Its words: 12 points on screens up to 800 pixels wide, 16 on wider ones.
+        QCOMPARE(QList({defaultBubbleFontSize(800), defaultBubbleFontSize(801)}),
+                 QList({12.0, 16.0}));
     }
 
     void lowestHiddenSlotIsReused()

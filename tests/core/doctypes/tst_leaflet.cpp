@@ -148,7 +148,7 @@ private slots:
                      4, LeafletView::Inside, QList{5, 2});
     }
 
-    // A turn takes its frames, refuses a second turn meanwhile, and ends in its view.
+    // A turn takes its frames, refuses another turn or view meanwhile, and ends in its view.
     void motion()
     {
         QFETCH(LeafletStyle, style);
@@ -165,7 +165,7 @@ private slots:
         for (; viewer.tick(); ++counted) {
             QVERIFY(counted < ticks);
             QVERIFY(!viewer.start(LeafletMotion::TurnForward) &&
-                    !viewer.start(LeafletMotion::TurnBack));
+                    !viewer.start(LeafletMotion::TurnBack) && !viewer.show(LeafletView::Front));
             QCOMPARE(viewer.view(), from);
             if (counted == ticks - 1)
                 QCOMPARE(viewer.frame().turning.page, turningPages[1]);
