@@ -152,8 +152,7 @@ private slots:
                         "<layout name='usermade' mode='1' >\r\n");
         Banner read;
         QVERIFY(readBannerMembers(staging, rules(), &read));
-        QCOMPARE(read.mode, BannerMode::Border);
-        QVERIFY(read.borderPicture.isNull());
+        QVERIFY(read.mode == BannerMode::Border && read.borderPicture.isNull());
         QVERIFY(QFile::remove(staging.memberPath(QStringLiteral("layout.xml"))));
         QVERIFY(!readBannerMembers(staging, rules(), &banner));
         QCOMPARE(banner.text, QStringLiteral("SAM'S PARTY"));
@@ -271,6 +270,8 @@ private slots:
         ImagePrintDevice unused(QStringLiteral("picture"), QSize(420, 594));
         const PageModel empty = bannerPage(QString(), BannerMode::Border, true);
         QCOMPARE(printPage(empty, unused, PrintSettings{}).outcome, PrintOutcome::NothingToPrint);
+        QCOMPARE(printDocument(page, unused, {}).outcome,
+                 PrintOutcome::NotAvailable); // its family prints
         QVERIFY(unused.pages().isEmpty());
     }
 
