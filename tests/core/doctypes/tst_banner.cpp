@@ -270,8 +270,7 @@ private slots:
         ImagePrintDevice unused(QStringLiteral("picture"), QSize(420, 594));
         const PageModel empty = bannerPage(QString(), BannerMode::Border, true);
         QCOMPARE(printPage(empty, unused, PrintSettings{}).outcome, PrintOutcome::NothingToPrint);
-        QCOMPARE(printDocument(page, unused, {}).outcome,
-                 PrintOutcome::NotAvailable); // its family prints
+        QCOMPARE(printDocument(page, unused, {}).outcome, PrintOutcome::NotAvailable);
         QVERIFY(unused.pages().isEmpty());
     }
 
