@@ -83,6 +83,7 @@ private slots:
         QFETCH(double, fraction);
         const CircleGeometry geometry{400, segments};
         QTEST(geometry.segmentAt(onDisc(geometry, degrees, fraction)), "segment");
+        QCOMPARE(geometry.radiusLineAngle(0), 1.5 * std::numbers::pi - std::numbers::pi / segments);
     }
 
     // The disc centred with its top at a quarter of the page; every word beside its own segment,
