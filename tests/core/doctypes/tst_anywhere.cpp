@@ -54,8 +54,7 @@ private slots:
         QCOMPARE(typedText(page, {40, 40}, QStringLiteral("cat")), 1);
         addFloatingText(page, {100, 100});
         const int second = addFloatingText(page, {200, 300}).value();
-        QCOMPARE(second, 2);
-        QCOMPARE(textsInUse(page), 2);
+        QVERIFY(second == 2 && textsInUse(page) == 2);
         const QRect box = page.floatingTexts[second].geometry;
         QCOMPARE(box.topLeft(), QPoint(200, 300 - box.height() / 2));
 
@@ -102,8 +101,7 @@ private slots:
             };
             const double size = page.floatingTexts[slot].style.fontSize;
             QVERIFY(size > kAnywhereSmallestFittingSize && size < kAnywhereLargestFittingSize);
-            QVERIFY(fits(size));
-            QVERIFY(!fits(size + 1));
+            QVERIFY(fits(size) && !fits(size + 1));
         }
     }
 
@@ -155,7 +153,8 @@ private slots:
     {
         QTest::addColumn<QString>("textbox");
         QTest::addColumn<double>("sizePerScale");
-        QTest::newRow("far off the page") << "xmm='99999' ymm='-500' size='5'" << 5.0;
+        QTest::newRow("far off the page, font that ends an attribute")
+            << "xmm='99999' ymm='-500' size='5' font='x=y'" << 5.0;
         QTest::newRow("size 0") << "xmm='10' ymm='10' size='0'" << kAnywhereNewTextSizePerScale;
         test::addRow("size 10000", "xmm='10' ymm='10' size='10000'", kAnywhereLargestStoredSize);
         QTest::newRow("nothing but a name") << "" << kAnywhereNewTextSizePerScale;
@@ -181,6 +180,7 @@ private slots:
         QVERIFY(text.visible && text.text.isEmpty());
         QVERIFY(picture.contains(text.geometry.topLeft()));
         QVERIFY(qAbs(text.style.fontSize - sizePerScale * page.scale) < 0.01);
+        QCOMPARE(text.style.fontName, kAnywhereFonts[0].toLower());
     }
 
     void familyKeepsThePictureAndSaysWhatItLeftOut()
@@ -196,6 +196,7 @@ private slots:
         QVERIFY(family.writeDescription(page, staging, {}, &error));
 
         PageModel read;
+        QVERIFY(!family.readDescription(folder.filePath("missing.xml"), read, kFit, &error));
         QVERIFY(family.readDescription(staging.memberPath("layout.xml"), read, kFit, &error));
         QVERIFY(family.readMembers(read, folder.path()));
         QCOMPARE(read.pictureBoxes[0].image.pixel(5, 5), qRgb(255, 0, 0));

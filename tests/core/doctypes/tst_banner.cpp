@@ -152,8 +152,7 @@ private slots:
                         "<layout name='usermade' mode='1' >\r\n");
         Banner read;
         QVERIFY(readBannerMembers(staging, rules(), &read));
-        QCOMPARE(read.mode, BannerMode::Border);
-        QVERIFY(read.borderPicture.isNull());
+        QVERIFY(read.mode == BannerMode::Border && read.borderPicture.isNull());
         QVERIFY(QFile::remove(staging.memberPath(QStringLiteral("layout.xml"))));
         QVERIFY(!readBannerMembers(staging, rules(), &banner));
         QCOMPARE(banner.text, QStringLiteral("SAM'S PARTY"));
@@ -257,13 +256,21 @@ private slots:
         QCOMPARE(printPage(page, narrow, PrintSettings{}).outcome, PrintOutcome::Printed);
         const QImage &sheet = narrow.pages().constFirst();
         const QRect inked = test::boundsWhere(sheet, [](QRgb p) { return p != 0xFFFFFFFF; });
-        QVERIFY(inked.top() > 20);
-        QVERIFY(qAbs(inked.top() - (sheet.height() - 1 - inked.bottom())) <= 1);
+        QVERIFY(inked.top() > 20 && qAbs(inked.top() - (sheet.height() - 1 - inked.bottom())) <= 1);
 
+        // The sheet number stands half a millimetre inside the unprinted edge, clear of the
+        // border 10 mm down: from row 27 on at 5 pixels a millimetre.
+        ImagePrintDevice fine(QStringLiteral("picture"), QSize(1050, 1485));
+        QCOMPARE(printPage(page, fine, PrintSettings{}).outcome, PrintOutcome::Printed);
+        const QImage top = fine.pages().constFirst().copy(0, 0, 1435, 50);
+        QVERIFY(test::boundsWhere(top, [&](QRgb p) { return p != top.pixel(0, 0); }).top() >= 27);
+
+        QVERIFY(!canExportPng(DocumentKind::Display)); // printed by sheets, not as one picture
         // A banner without words has nothing to print, which is no printer's fault.
         ImagePrintDevice unused(QStringLiteral("picture"), QSize(420, 594));
         const PageModel empty = bannerPage(QString(), BannerMode::Border, true);
         QCOMPARE(printPage(empty, unused, PrintSettings{}).outcome, PrintOutcome::NothingToPrint);
+        QCOMPARE(printDocument(page, unused, {}).outcome, PrintOutcome::NotAvailable);
         QVERIFY(unused.pages().isEmpty());
     }
 

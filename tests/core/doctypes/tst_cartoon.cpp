@@ -132,6 +132,9 @@ private slots:
             QVERIFY(std::hypot(size.width() / 4.0, size.height() / 4.0) <=
                     maxBubbleReach(frame) + 1);
         }
+        // Its words: 12 points on screens up to 800 pixels wide, 16 on wider ones.
+        QCOMPARE(QList({defaultBubbleFontSize(800), defaultBubbleFontSize(801)}),
+                 QList({12.0, 16.0}));
     }
 
     void lowestHiddenSlotIsReused()
@@ -185,10 +188,15 @@ private slots:
         QCOMPARE(bubble.tip - bubble.geometry.topLeft(), tipFromCorner);
     }
 
+    // The words stand in the middle of their bubble, and shrink to 4 points at the least.
     void longWordsShrinkToFourPoints()
     {
         PageModel page = twoFrames();
         BubbleModel &bubble = page.bubbles[newSpeechBubble(page, 0, QPoint(200, 200))];
+        bubble.text = QStringLiteral("Hi");
+        const int oneLine = bubbleTextBox(bubble).geometry.top();
+        bubble.text = QStringLiteral("Hi\nthere");
+        QVERIFY(bubbleTextBox(bubble).geometry.top() < oneLine);
         bubble.text = QStringLiteral("once upon a time ").repeated(80);
         QVERIFY(fitBubbleText(bubble));
         QCOMPARE(bubble.style.fontSize, 4.0);
@@ -216,6 +224,9 @@ private slots:
         QCOMPARE(read.objectsSkippedOnRead, 0);
         QCOMPARE(read.bubbles[0].text, words);
         QCOMPARE(bubbleDescription(read), bubbleDescription(page));
+        // The page as a picture, at any scale but none.
+        QCOMPARE(renderCartoonPageImage(page, 0.5).size(), QSize(500, 354));
+        QVERIFY(renderCartoonPageImage(page, 0).isNull());
     }
 
     void brokenBubblesAreLeftOutOrMended_data()

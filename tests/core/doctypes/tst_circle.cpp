@@ -70,6 +70,7 @@ private slots:
         QTest::newRow("2: just above the right line") << 2 << 89.0 << 0.9 << 0;
         QTest::newRow("2: just below it") << 2 << 91.0 << 0.9 << 1;
         QTest::newRow("2: just below the left line") << 2 << 269.0 << 0.9 << 1;
+        QTest::newRow("2: just above it") << 2 << 271.0 << 0.9 << 0;
         QTest::newRow("12: left of the top's left line") << 12 << 344.0 << 0.9 << 11;
         QTest::newRow("12: right of the top's right line") << 12 << 16.0 << 0.9 << 1;
         QTest::newRow("12: bottom") << 12 << 180.0 << 0.5 << 6;
@@ -279,6 +280,7 @@ private slots:
     {
         QTemporaryDir folder;
         const Staging staging(folder.path());
+        const QString description = staging.memberPath(QStringLiteral("layout.xml"));
         CirclePage page = paintedCircle(6);
         page.segments[2].text = QStringLiteral("autumn");
         QVERIFY(writeSegmentMembers(page, staging));
@@ -291,8 +293,7 @@ private slots:
                               staging.memberPath(QStringLiteral("pic5.bmp"))));
 
         CirclePage read;
-        QVERIFY(readCircleDescription(staging.memberPath(QStringLiteral("layout.xml")),
-                                      QSize(800, 566), &read));
+        QVERIFY(readCircleDescription(description, QSize(800, 566), &read));
         QVERIFY(!readSegmentMembers(staging, read));
         QCOMPARE(read.segmentCount(), 6);
         QCOMPARE(read.segments[2].text, QStringLiteral("autumn"));
@@ -306,12 +307,14 @@ private slots:
         QVERIFY(read.segments[4].picture.isNull());
         QVERIFY(read.segments[5].picture.isNull());
         QCOMPARE(read.disc.pixel(onDisc(read.layout().geometry, 0.0, 0.6).toPoint()), kPaint);
+        PageModel placed;
+        QVERIFY(CircleFamily().readDescription(description, placed,
+                                               {1280, 800, 96, 64, DocumentKind::Circle}, nullptr));
 
-        QFile::remove(staging.memberPath(QStringLiteral("layout.xml")));
+        QFile::remove(description);
         const CirclePage before = read;
         QString error;
-        QVERIFY(!readCircleDescription(staging.memberPath(QStringLiteral("layout.xml")), kPage,
-                                       &read, &error));
+        QVERIFY(!readCircleDescription(description, kPage, &read, &error));
         QVERIFY(!error.isEmpty());
         QCOMPARE(read.disc, before.disc);
     }

@@ -148,7 +148,7 @@ private slots:
                      4, LeafletView::Inside, QList{5, 2});
     }
 
-    // A turn takes its frames, refuses a second turn meanwhile, and ends in its view.
+    // A turn starts flat, takes its frames, refuses another turn or view, ends in its view.
     void motion()
     {
         QFETCH(LeafletStyle, style);
@@ -161,11 +161,12 @@ private slots:
         QVERIFY(viewer.show(from));
         QVERIFY(viewer.start(motion));
         QCOMPARE(viewer.frame().turning.page, turningPages[0]);
+        QCOMPARE(viewer.frame().turning.corners[0].y(), viewer.frame().turning.corners[1].y());
         int counted = 1;
         for (; viewer.tick(); ++counted) {
             QVERIFY(counted < ticks);
             QVERIFY(!viewer.start(LeafletMotion::TurnForward) &&
-                    !viewer.start(LeafletMotion::TurnBack));
+                    !viewer.start(LeafletMotion::TurnBack) && !viewer.show(LeafletView::Front));
             QCOMPARE(viewer.view(), from);
             if (counted == ticks - 1)
                 QCOMPARE(viewer.frame().turning.page, turningPages[1]);

@@ -127,6 +127,7 @@ private slots:
         QCOMPARE(page.textBoxes.size(), kPostcardTextBoxes);
         QCOMPARE(page.pictureBoxes[0].geometry, pictureSideRect(page.scale));
         QCOMPARE(postcardFurniture(page).addressLines.size(), kPostcardTextBoxes - 1);
+        QVERIFY(!isAddressBox(page, -1) && !isAddressBox(page, kPostcardTextBoxes));
         QVERIFY(!buildPostcard(page, folder.filePath("missing.xml"), screen(1024, 768), &error));
     }
 

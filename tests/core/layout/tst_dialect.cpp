@@ -74,11 +74,10 @@ private slots:
     void booleans()
     {
         const QString line = "<textbox name='tb0' bold='t' italic='f' other='true'/>";
-        QVERIFY(dialect::boolAttribute(line, u"bold"));
-        QVERIFY(!dialect::boolAttribute(line, u"italic"));
-        QVERIFY(!dialect::boolAttribute(line, u"underline"));
-        QVERIFY(!dialect::boolAttribute(line, u"other"));
-        QVERIFY(dialect::boolAttribute(u"<x bold='T'/>", u"Bold"));
+        QVERIFY(dialect::boolAttribute(line, u"bold") &&
+                dialect::boolAttribute(u"<x bold='T'/>", u"Bold"));
+        for (const QString name : {"italic", "underline", "other"})
+            QVERIFY(!dialect::boolAttribute(line, name));
     }
 
     void colour_data()
@@ -178,8 +177,7 @@ private slots:
                              dialect::textAttributeLine(u"text", u"Zoë's\r\n{list}") + "/>";
         QCOMPARE(dialect::elementName(line), QStringLiteral("textbox"));
         QCOMPARE(dialect::realAttribute(line, u"size"), 8.5f);
-        QVERIFY(dialect::boolAttribute(line, u"bold"));
-        QVERIFY(!dialect::boolAttribute(line, u"italic"));
+        QVERIFY(dialect::boolAttribute(line, u"bold") && !dialect::boolAttribute(line, u"italic"));
         QCOMPARE(dialect::textAttribute(line, u"font"), QStringLiteral("times new roman"));
         QCOMPARE(*dialect::colourAttribute(line, u"colour"), 0x123456u);
         QCOMPARE(toQColor(0xFF0000u), QColor(0, 0, 255)); // stored blue-green-red

@@ -311,9 +311,15 @@ private slots:
     }
 
     // Every folder and fixed template a single-page kind names is shipped; a sign opens on the
-    // first sign, which heads the menu and waits blank for the child's own words.
+    // first sign, which heads the menu and waits blank for the child's own words. Every kind's
+    // caption is in the catalogues, so the start screen shows it in the child's language.
     void kindsFindTheirTemplates()
     {
+        const QByteArray catalogue =
+            test::readFile(QStringLiteral(QUILLORA_SOURCE_DIR "/translations/quillora_de.ts"));
+        for (int code = 0; code < kDocumentKindCount; ++code)
+            QVERIFY(catalogue.contains(">" + kindInfo(DocumentKind(code)).caption.toUtf8() +
+                                       "</source>"));
         for (DocumentKind kind : singlePageKinds()) {
             const DocumentKindInfo &info = kindInfo(kind);
             for (const QString &folder : {info.startFolder, info.menuFolder})
