@@ -229,6 +229,8 @@ void TestRecovery::eachWorkOfferedToOneCopyOnce()
     RecoveryClaim claim;
     QString error;
     QVERIFY(claim.take(folder, QStringLiteral("THISRUNS"), &error));
+    // Only under the lock the scan took: a work nobody holds is no run's to take over.
+    QVERIFY(!claim.adopt(RecoveredWork()));
     QVERIFY(claim.adopt(offered.takeFirst()));
     QCOMPARE(claim.workPath(), path);
     QVERIFY(QFile::exists(path));
