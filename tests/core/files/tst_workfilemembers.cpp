@@ -3,8 +3,10 @@
 // the text members.
 
 #include "core/files/members.h"
+#include "core/files/pagemembers.h"
 #include "core/files/savedlayout.h"
 #include "core/files/staging.h"
+#include "support/pixelcheck.h"
 #include "support/rows.h"
 
 #include <QFile>
@@ -138,8 +140,8 @@ private slots:
         QCOMPARE(written, expected);
     }
 
-    // Saved into staging, the map of a map border goes beside the description; without it the
-    // save fails, with the reason.
+    // Saved into staging, the map of a map border goes beside the description, and the border
+    // picture among the members; without the map the save fails, with the reason.
     void borderMapWrittenBeside()
     {
         QTemporaryDir dir;
@@ -151,6 +153,9 @@ private slots:
         page.border.map = QImage(4, 6, QImage::Format_RGB32);
         QVERIFY2(writeSinglePageDescription(page, staging, {}, &error), qPrintable(error));
         QVERIFY(QFile::exists(staging.memberPath("layoutmap.bmp")));
+        page.border.picture = test::blankPicture(8, 6);
+        QVERIFY(writePageMembers(page, staging.folder(), MemberUse::WorkFile, &error));
+        QVERIFY(QFile::exists(staging.memberPath("border.bmp")));
         // A page whose scale is not known yet writes its lengths and font sizes as 0.
         page.scale = 0.0f;
         QVERIFY(singlePageDescription(page).contains("x='0' y='0' width='0' height='0' size='0' "));
