@@ -229,7 +229,8 @@ void TestRecovery::eachWorkOfferedToOneCopyOnce()
     RecoveryClaim claim;
     QString error;
     QVERIFY(claim.take(folder, QStringLiteral("THISRUNS"), &error));
-    // Only under the lock the scan took: a work nobody holds is no run's to take over.
+    // Only a run with its own claim takes over, and only under the lock the scan took.
+    QVERIFY(!RecoveryClaim().adopt(offered.first()));
     QVERIFY(!claim.adopt(RecoveredWork()));
     QVERIFY(claim.adopt(offered.takeFirst()));
     QCOMPARE(claim.workPath(), path);

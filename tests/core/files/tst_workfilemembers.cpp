@@ -150,7 +150,7 @@ private slots:
         QString error;
         QVERIFY(!writeSinglePageDescription(page, staging, {}, &error));
         QCOMPARE(error, QStringLiteral("the border map could not be written"));
-        page.border.map = QImage(4, 6, QImage::Format_RGB32);
+        page.border.map = test::blankPicture(4, 6);
         QVERIFY2(writeSinglePageDescription(page, staging, {}, &error), qPrintable(error));
         QVERIFY(QFile::exists(staging.memberPath("layoutmap.bmp")));
         page.border.picture = test::blankPicture(8, 6);
