@@ -9,6 +9,7 @@
 #include "core/printing/thumbnails.h"
 #include "platform/ziparchive.h"
 #include "support/samplepage.h"
+#include "support/testfiles.h"
 
 #include <QTemporaryDir>
 #include <QTextStream>
@@ -49,7 +50,7 @@ private slots:
     void initTestCase();
     void wrongArguments_data();
     void wrongArguments();
-    void pngAndPdfWritten();
+    void pngPdfAndStepsWritten();
     void badFileRefused_data();
     void badFileRefused();
     void thumbnailsBesideTheTemplates();
@@ -102,7 +103,7 @@ void HeadlessExportTest::wrongArguments()
     QCOMPARE(message.contains(QStringLiteral("usage")), code == 2);
 }
 
-void HeadlessExportTest::pngAndPdfWritten()
+void HeadlessExportTest::pngPdfAndStepsWritten()
 {
     const QString png = m_folder.filePath(QStringLiteral("trip.png"));
     QCOMPARE(run({QStringLiteral("--export-png"), png, m_workFile}), 0);
@@ -113,9 +114,11 @@ void HeadlessExportTest::pngAndPdfWritten()
 
     const QString pdf = m_folder.filePath(QStringLiteral("trip.pdf"));
     QCOMPARE(run({QStringLiteral("--export-pdf"), pdf, m_workFile}), 0);
-    QFile file(pdf);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    QCOMPARE(file.read(5), QByteArray("%PDF-"));
+    QVERIFY(readFile(pdf).startsWith("%PDF-"));
+
+    const QString steps = m_folder.filePath(QStringLiteral("steps"));
+    QCOMPARE(run({QStringLiteral("--export-steps"), steps, m_workFile}), 0);
+    QVERIFY(QFileInfo(steps).isDir());
 }
 
 void HeadlessExportTest::badFileRefused_data()
@@ -133,35 +136,22 @@ void HeadlessExportTest::badFileRefused()
     QFETCH(QString, mode);
     const QString input = m_folder.filePath(QStringLiteral("bad.qlr"));
     QFile::remove(input);
-    if (contents != "-") {
-        QFile file(input);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(contents);
-    }
+    if (contents != "-")
+        writeFile(input, contents);
     // An earlier good export of the same name stays as it was.
     const QString output = m_folder.filePath(QStringLiteral("keep.out"));
-    {
-        QFile earlier(output);
-        QVERIFY(earlier.open(QIODevice::WriteOnly));
-        earlier.write("earlier");
-    }
+    writeFile(output, "earlier");
     QString message;
     QCOMPARE(run({mode, output, input}, &message), 1);
     QVERIFY(message.contains(input));
-    QFile kept(output);
-    QVERIFY(kept.open(QIODevice::ReadOnly));
-    QCOMPARE(kept.readAll(), QByteArray("earlier"));
+    QCOMPARE(readFile(output), QByteArray("earlier"));
 }
 
 void HeadlessExportTest::thumbnailsBesideTheTemplates()
 {
     const QString layouts = m_folder.filePath(QStringLiteral("layouts"));
-    QVERIFY(QDir().mkpath(layouts + QStringLiteral("/simple")));
+    writeFile(layouts + QStringLiteral("/simple/broken.xml"), "<textbox name='tb0'/>\r\n");
     QVERIFY(QFile::copy(kSimpleLayout, layouts + QStringLiteral("/simple/simple.xml")));
-    QFile broken(layouts + QStringLiteral("/simple/broken.xml"));
-    QVERIFY(broken.open(QIODevice::WriteOnly));
-    broken.write("<textbox name='tb0'/>\r\n");
-    broken.close();
     QString message;
     QCOMPARE(run({QStringLiteral("--make-thumbnails"), layouts}, &message), 1);
     QVERIFY(message.contains(QStringLiteral("broken.xml")));

@@ -229,6 +229,9 @@ void TestRecovery::eachWorkOfferedToOneCopyOnce()
     RecoveryClaim claim;
     QString error;
     QVERIFY(claim.take(folder, QStringLiteral("THISRUNS"), &error));
+    // Only a run with its own claim takes over, and only under the lock the scan took.
+    QVERIFY(!RecoveryClaim().adopt(offered.first()));
+    QVERIFY(!claim.adopt(RecoveredWork()));
     QVERIFY(claim.adopt(offered.takeFirst()));
     QCOMPARE(claim.workPath(), path);
     QVERIFY(QFile::exists(path));

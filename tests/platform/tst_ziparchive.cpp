@@ -42,6 +42,8 @@ private slots:
         QString error;
         const QString archive = dir.filePath("work.qlr");
         QVERIFY2(staging.pack(zip, archive, &error, packing, held), qPrintable(error));
+        QVERIFY(!staging.pack(zip, dir.filePath("missing/work.qlr"), &error, packing, held));
+        QVERIFY(!error.isEmpty());
 
         // Unpacked, the pictures stay in memory while they keep within the limit; the rest are
         // files.

@@ -212,6 +212,8 @@ private slots:
             QCOMPARE(linesCrossed(QPoint(0, 199 - 100 / rows), QPoint(1, 0)), columns + 1);
             QCOMPARE(linesCrossed(QPoint(299 - 150 / columns, 0), QPoint(0, 1)), rows + 1);
         }
+        // Counts beyond what the choice offers are drawn as the nearest it does offer.
+        QCOMPARE(drawTableExample(100, -3, {300, 200}), drawTableExample(64, 1, {300, 200}));
     }
 };
 

@@ -134,11 +134,12 @@ private slots:
     void workFilesAreListedByName()
     {
         QTemporaryDir folder;
-        for (const char *name : {"b.qlr", "A.qlr", "c.QLR", "notes.txt", "a10.qlr", "a9.qlr"})
+        for (const char *name :
+             {"b.qlr", "A.qlr", "c.QLR", "notes.txt", "a10.qlr", "a9.qlr", "B.qlr"})
             test::writeFile(folder.filePath(QLatin1String(name)), {});
         QDir(folder.path()).mkdir(QStringLiteral("folder.qlr"));
         const QStringList listed = workFilesIn(folder.path());
-        QCOMPARE(listed, QStringList({"A.qlr", "a10.qlr", "a9.qlr", "b.qlr"}));
+        QCOMPARE(listed, QStringList({"A.qlr", "a10.qlr", "a9.qlr", "B.qlr", "b.qlr"}));
         QVERIFY(workFilesIn({}).isEmpty());
     }
 

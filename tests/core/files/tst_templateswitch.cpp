@@ -7,8 +7,8 @@
 #include "core/layout/templatereader.h"
 #include "core/files/templateswitch.h"
 #include "support/samplepage.h"
+#include "support/testfiles.h"
 
-#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -116,10 +116,8 @@ private slots:
         QFETCH(bool, stagingIsAFile);
         QTemporaryDir folder;
         const QString stagingPath = folder.filePath(QStringLiteral("staging"));
-        if (stagingIsAFile) {
-            QFile blocker(stagingPath);
-            QVERIFY(blocker.open(QIODevice::WriteOnly));
-        }
+        if (stagingIsAFile)
+            test::writeFile(stagingPath, {});
         PageModel page = workedSign();
         const PageModel before = page;
         QString error;

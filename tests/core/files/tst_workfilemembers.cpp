@@ -3,10 +3,14 @@
 // the text members.
 
 #include "core/files/members.h"
+#include "core/files/pagemembers.h"
 #include "core/files/savedlayout.h"
+#include "core/files/staging.h"
+#include "support/pixelcheck.h"
 #include "support/rows.h"
 
 #include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace quillora;
@@ -134,6 +138,27 @@ private slots:
         const QByteArray expected = golden(goldenFile);
         QVERIFY(!expected.isEmpty());
         QCOMPARE(written, expected);
+    }
+
+    // Saved into staging, the map of a map border goes beside the description, and the border
+    // picture among the members; without the map the save fails, with the reason.
+    void borderMapWrittenBeside()
+    {
+        QTemporaryDir dir;
+        const Staging staging(dir.path());
+        PageModel page = copiesSheet();
+        QString error;
+        QVERIFY(!writeSinglePageDescription(page, staging, {}, &error));
+        QCOMPARE(error, QStringLiteral("the border map could not be written"));
+        page.border.map = test::blankPicture(4, 6);
+        QVERIFY2(writeSinglePageDescription(page, staging, {}, &error), qPrintable(error));
+        QVERIFY(QFile::exists(staging.memberPath("layoutmap.bmp")));
+        page.border.picture = test::blankPicture(8, 6);
+        QVERIFY(writePageMembers(page, staging.folder(), MemberUse::WorkFile, &error));
+        QVERIFY(QFile::exists(staging.memberPath("border.bmp")));
+        // A page whose scale is not known yet writes its lengths and font sizes as 0.
+        page.scale = 0.0f;
+        QVERIFY(singlePageDescription(page).contains("x='0' y='0' width='0' height='0' size='0' "));
     }
 
     void textMembers_data()

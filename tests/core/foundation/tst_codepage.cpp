@@ -16,8 +16,10 @@ private slots:
         QTest::newRow("cp1252 euro and e-acute")
             << QByteArray("\x80 caf\xE9") << QString::fromUtf8("€ café");
         QTest::newRow("utf8 without bom") << QByteArray("caf\xC3\xA9") << QString::fromUtf8("café");
-        QTest::newRow("utf8 with bom")
-            << QByteArray("\xEF\xBB\xBFZo\xC3\xAB") << QString::fromUtf8("Zoë");
+        test::addRow("utf8 of four bytes", QByteArray("\xF0\x9F\x98\x80!"),
+                     QString::fromUtf8("😀!"));
+        QTest::newRow("utf8 with bom, a stray byte too")
+            << QByteArray("\xEF\xBB\xBFZo\xC3\xAB\xE9") << QString::fromUtf8("Zoë\uFFFD");
         QTest::newRow("truncated utf8 is 1252") << QByteArray("a\xC3") << QString::fromUtf8("aÃ");
         test::addRow("overlong utf8 is 1252", QByteArray("\xC0\xAF"), QString::fromUtf8("À¯"));
     }

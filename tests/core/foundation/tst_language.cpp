@@ -4,8 +4,8 @@
 #include "core/foundation/language.h"
 #include "core/foundation/translator.h"
 #include "support/rows.h"
+#include "support/testfiles.h"
 
-#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -62,11 +62,8 @@ private slots:
     {
         QFETCH(QByteArray, bytes);
         QTemporaryDir folder;
-        if (!bytes.isEmpty()) {
-            QFile file(folder.filePath(QStringLiteral("quillora_fr.qm")));
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write(bytes);
-        }
+        if (!bytes.isEmpty())
+            test::writeFile(folder.filePath(QStringLiteral("quillora_fr.qm")), bytes);
         const Language language = loadLanguage({"fr", "fr", {}}, folder.path(), kNoQtCatalogues);
         QCOMPARE(language.code, QStringLiteral("en"));
         QVERIFY(!language.program);

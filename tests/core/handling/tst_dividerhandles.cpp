@@ -159,6 +159,9 @@ private slots:
         QCOMPARE(grown.pixel(1, 29), qRgb(255, 255, 255));
 
         QVERIFY(pictureMovedOnPage(QImage(), from, QRect(10, 100, 4, 30)).isNull());
+        // Shown stretched to a box that stays, it is brought to the box's own pixels.
+        QCOMPARE(pictureMovedOnPage(picture, QRect(0, 0, 8, 40), QRect(0, 0, 8, 40)).size(),
+                 QSize(8, 40));
     }
 };
 

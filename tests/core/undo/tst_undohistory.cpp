@@ -151,6 +151,7 @@ private slots:
         test::addRow("oldest lost hides undo", "3rrrrruuu", "5,2,3,4", 2, false, true);
         test::addRow("new change after undos ends redo", "3rrrruur", "1,2,3,-99", 3, true, false);
         test::addRow("undone slot reused after wrap", "3rrrrruur", "-99,2,3,4", 4, true, false);
+        test::addRow("undone first slot reused", "3rrrrrur", "5,2,3,4", 5, true, false);
         test::addRow("restart forgets everything", "3rrru5", "-99,-99,-99,-99,-99,-99", 0, false,
                      false);
     }
