@@ -42,9 +42,11 @@ bench: deps
 	cmake --build $(BENCH_DIR) -j $(JOBS)
 	scripts/run-bench $(BENCH_DIR)
 
+# The fuzz build compiles the program's sources in batches (a unity build): it is rebuilt far
+# more often than it is edited.
 fuzz: deps
 	CXX=clang++ CC=clang cmake -S . -B $(FUZZ_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-	  -DQUILLORA_TESTS=OFF -DQUILLORA_FUZZ=ON
+	  -DQUILLORA_TESTS=OFF -DQUILLORA_FUZZ=ON -DCMAKE_UNITY_BUILD=ON
 	cmake --build $(FUZZ_DIR) -j $(JOBS) --target fuzz_targets
 	scripts/run-fuzz $(FUZZ_DIR) $(FUZZ_SECONDS)
 

@@ -24,7 +24,7 @@ constexpr int kGapRightOfPalette = 16;
 
 // A page edge of scale × its own size is meant to be whole; floating point may put it a hair
 // below, which truncation would turn into a lost pixel.
-constexpr double kTruncationSlack = 1e-4;
+constexpr double kPageEdgeSlack = 1e-4;
 
 // The card's free area: the screen less this much across and down, and the share it may use.
 constexpr int kCardFreeAreaLeft = 100;
@@ -33,7 +33,7 @@ constexpr double kCardShareOfFreeArea = 0.75;
 
 int truncatedPixels(int mm, float scale)
 {
-    const double pixels = std::floor(double(mm) * double(scale) + kTruncationSlack);
+    const double pixels = std::floor(double(mm) * double(scale) + kPageEdgeSlack);
     return int(std::clamp(pixels, 0.0, 1.0e6));
 }
 

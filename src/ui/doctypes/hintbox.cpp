@@ -20,7 +20,7 @@ namespace {
 
 constexpr int kArrowPx = 56;
 constexpr int kCaptionPixels = 24;
-constexpr int kMarginPx = 8;
+constexpr int kHintMarginPx = 8;
 const QColor kArrowRim(0x13, 0x5C, 0x96);
 
 // A fat arrow pointing left, sky blue in a dark rim like the toolbar's pictures.
@@ -63,8 +63,8 @@ HintBox::HintBox(QWidget *parent) : QWidget(parent)
     m_text->setObjectName(QStringLiteral("OverThereText"));
     m_text->setFont(looks::childFont(kCaptionPixels, true));
     auto *layout = new QHBoxLayout(this);
-    layout->setContentsMargins(kMarginPx, kMarginPx, 2 * kMarginPx, kMarginPx);
-    layout->setSpacing(kMarginPx);
+    layout->setContentsMargins(kHintMarginPx, kHintMarginPx, 2 * kHintMarginPx, kHintMarginPx);
+    layout->setSpacing(kHintMarginPx);
     layout->addWidget(m_arrow);
     layout->addWidget(m_text);
 
@@ -133,7 +133,7 @@ void PaletteHint::onPicturePressed(int index, QPoint position)
             : m_context.tr(
                   QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Pick a felt pen over there!")));
     const int top = kToolbarHeightPx + m_box->sizeHint().height() / 2;
-    m_box->showHint(caption, QPoint(m_window.paletteArea()->width() + kMarginPx,
+    m_box->showHint(caption, QPoint(m_window.paletteArea()->width() + kHintMarginPx,
                                     std::clamp(y, top, std::max(top, m_window.height() - top))));
 }
 

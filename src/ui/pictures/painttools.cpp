@@ -4,6 +4,7 @@
 #include "core/pictures/paintstate.h"
 #include "ui/kit/looks.h"
 #include "ui/kit/picturebutton.h"
+#include "ui/kit/twips.h"
 #include "ui/pictures/paletteart.h"
 #include "ui/pictures/pensizer.h"
 #include "ui/pictures/pressarea.h"
@@ -18,7 +19,6 @@ namespace quillora {
 
 namespace {
 
-constexpr int kTwipsPerPixel = 15;
 constexpr std::array<int, kToolButtonCount> kButtonTools = {
     ToolMarker, ToolPencil,    ToolRectangle, ToolFilledRectangle, ToolEllipse,  ToolFilledEllipse,
     ToolLine,   ToolFloodFill, ToolCloud,     ToolStarburst,       ToolScribble, ToolSplat};

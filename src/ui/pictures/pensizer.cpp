@@ -2,6 +2,7 @@
 
 #include "core/pictures/paintstate.h"
 #include "ui/kit/looks.h"
+#include "ui/kit/twips.h"
 #include "ui/pictures/pressarea.h"
 
 #include <QCoreApplication>
@@ -14,7 +15,6 @@ namespace quillora {
 
 namespace {
 
-constexpr int kTwipsPerPixel = 15;
 constexpr int kRingWidthPx = 3;
 // The ring round the smallest dots stays big enough to be seen from across the room.
 constexpr int kSmallestRingPx = 16;

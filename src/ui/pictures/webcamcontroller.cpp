@@ -21,8 +21,6 @@ const QString kNoPictureMessage =
     QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "This page has no picture for the camera."));
 const QString kChoosePictureMessage = QStringLiteral(
     QT_TRANSLATE_NOOP("Quillora", "Touch a picture on the page first, then the camera."));
-const QString kNotTakenMessage =
-    QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Sorry. The picture couldn't be taken."));
 
 bool isUsablePicture(const PageModel &page, int index)
 {
@@ -111,7 +109,7 @@ bool WebcamController::takeWebcamPicture()
 
     const QImage picture = WebcamCapture(folder()).picture();
     if (!putPicture(target, picture)) {
-        tell(kNotTakenMessage);
+        tell(pictureNotTakenMessage());
         return false;
     }
     return true;

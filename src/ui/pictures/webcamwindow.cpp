@@ -30,8 +30,6 @@ const QString kNoCameraMessage =
     QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Sorry. No webcam was found."));
 const QString kCameraFailedMessage =
     QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Sorry. The webcam isn't working."));
-const QString kNotTakenMessage =
-    QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Sorry. The picture couldn't be taken."));
 
 const std::array<QString, kWebcamEffectCount> kEffectCaptions = {
     QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "In colour")),
@@ -43,6 +41,11 @@ const std::array<QString, kWebcamEffectCount> kEffectCaptions = {
 const QColor kBarColour = looks::kInk;
 
 } // namespace
+
+QString pictureNotTakenMessage()
+{
+    return QStringLiteral(QT_TRANSLATE_NOOP("Quillora", "Sorry. The picture couldn't be taken."));
+}
 
 WebcamWindow::WebcamWindow(AppContext &context, Camera &camera, QString folder, QWidget *parent)
     : OwnWindow(context, QStringLiteral("webCamForm"),
@@ -373,7 +376,7 @@ void WebcamWindow::takePicture()
     QGuiApplication::restoreOverrideCursor();
     if (!taken) {
         qCInfo(lcWebcam) << "picture not taken:" << error;
-        fail(kNotTakenMessage);
+        fail(pictureNotTakenMessage());
         return;
     }
     m_camera.close();

@@ -133,4 +133,7 @@ private:
     int m_blink = 0;
 };
 
+// What the window and its controller tell the child when a shot could not be taken or kept.
+QString pictureNotTakenMessage();
+
 } // namespace quillora

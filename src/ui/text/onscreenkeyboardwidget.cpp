@@ -2,6 +2,7 @@
 
 #include "core/foundation/translator.h"
 #include "platform/keysender.h"
+#include "ui/kit/twips.h"
 #include "ui/text/keyboardkeyface.h"
 #include "ui/text/keyvariantspopup.h"
 
@@ -12,7 +13,6 @@
 namespace quillora {
 namespace {
 
-constexpr int kTwipsPerPixel = 15;
 // How long a key is held before its letters with marks pop up.
 constexpr int kHoldMs = 450;
 

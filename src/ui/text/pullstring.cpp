@@ -2,6 +2,7 @@
 
 #include "core/text/onscreenkeyboard.h"
 #include "ui/kit/looks.h"
+#include "ui/kit/twips.h"
 
 #include <QMouseEvent>
 #include <QStyle>
@@ -10,8 +11,6 @@
 namespace quillora {
 
 namespace {
-
-constexpr int kTwipsPerPixel = 15;
 
 void paintString(QWidget *string)
 {
