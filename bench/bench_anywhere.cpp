@@ -77,7 +77,7 @@ void BM_AnywhereSeventyNineTexts(benchmark::State &state)
                 (void)undo.record(page, objectkind::Picture, 0);
             });
         }
-        benchmark::DoNotOptimize(page.floatingTexts.size());
+        benchmark::DoNotOptimize(floatingTextsOf(page).size());
     }
     state.counters["slowest_step_ms"] = double(slowest) / 1e6;
 }

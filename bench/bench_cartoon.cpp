@@ -44,7 +44,7 @@ void redrawWhileTheTailMoves(benchmark::State &state, BubbleKind kind)
     const QRect frame = page.pictureBoxes[0].geometry;
     const int index = createBubble(page, kind, 0, QPoint(frame.width() / 2, frame.height() / 2),
                                    defaultBubbleSize(1920, frame.width()), TextStyle{});
-    BubbleModel &bubble = page.bubbles[index];
+    BubbleModel &bubble = page.kindState<ComicStripState>().bubbles[index];
     bubble.text = QStringLiteral("What a day!");
     QImage surface(bubble.geometry.size(), QImage::Format_ARGB32_Premultiplied);
     int step = 0;
@@ -97,7 +97,8 @@ void BM_OpenSixFramesTwentyBubbles(benchmark::State &state)
         made.pictureBoxes[frame].image = picture;
         const int index = createBubble(made, BubbleKind(i % 3), frame, QPoint(80 + i, 90 + i),
                                        QSize(160, 120), TextStyle{});
-        made.bubbles[index].text = QStringLiteral("Bubble number %1 has a few words").arg(i);
+        made.kindState<ComicStripState>().bubbles[index].text =
+            QStringLiteral("Bubble number %1 has a few words").arg(i);
     }
     QTemporaryDir folder;
     const Staging staging(folder.path());
@@ -113,7 +114,7 @@ void BM_OpenSixFramesTwentyBubbles(benchmark::State &state)
                                     fullHd(), &error) ||
             !family.readMembers(page, folder.path()))
             qFatal("the strip could not be read");
-        benchmark::DoNotOptimize(page.bubbles.size());
+        benchmark::DoNotOptimize(bubblesOf(page).size());
     }
 }
 BENCHMARK(BM_OpenSixFramesTwentyBubbles)

@@ -32,9 +32,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     PageModel page;
     buildDescribedAnywherePage(page, read, kFit);
     const QRect picture(QPoint(), anywherePictureRect(page).size());
-    check(page.floatingTexts.size() == read.texts.size() + 1);
-    for (int slot = 1; slot < page.floatingTexts.size(); ++slot) {
-        const FloatingTextModel &text = page.floatingTexts[slot];
+    check(floatingTextsOf(page).size() == read.texts.size() + 1);
+    for (int slot = 1; slot < floatingTextsOf(page).size(); ++slot) {
+        const FloatingTextModel &text = floatingTextsOf(page)[slot];
         check(picture.contains(text.geometry.topLeft()));
         check(std::isfinite(text.style.fontSize) && text.style.fontSize >= 1.0 &&
               text.style.fontSize <= kAnywhereLargestStoredSize * page.scale + 1.0);
@@ -44,7 +44,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     // A text ending in " font=" reads, with the quote that closes it, as the next attribute:
     // the dialect finds attributes by plain search. No child's word does that; such pages are
     // left out of the round trip.
-    for (const FloatingTextModel &text : page.floatingTexts) {
+    for (const FloatingTextModel &text : floatingTextsOf(page)) {
         if (text.text.contains(u'='))
             return 0;
     }

@@ -35,8 +35,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     page.documentType = DocumentKind::ComicStrip;
     if (!readCartoonDescription(bytes, QStringLiteral("fuzz.xml"), page, fit()))
         return 0;
-    check(page.bubbles.size() <= kMaxBubbles);
-    for (const BubbleModel &bubble : page.bubbles) {
+    check(bubblesOf(page).size() <= kMaxBubbles);
+    for (const BubbleModel &bubble : bubblesOf(page)) {
         check(bubble.frame >= 0 && bubble.frame < page.pictureBoxes.size());
         const QRect frame = page.pictureBoxes[bubble.frame].geometry;
         const QPoint reach = sizeHandleCentre(bubble) - bubble.geometry.topLeft() -
@@ -49,7 +49,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 
     const QString written = bubbleDescription(page);
     PageModel again = page;
-    again.bubbles.clear();
+    again.kindState<ComicStripState>().bubbles.clear();
     check(readBubbles(written, again) == 0);
     check(bubbleDescription(again) == written);
     return 0;

@@ -29,8 +29,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     PageModel page;
     page.documentType = DocumentKind::Table;
     applyTableDescription(codepage::decodeAuto(bytes), page, kFit);
-    check(page.table.columns >= kMinTableCount && page.table.columns <= kMaxTableCount);
-    check(page.table.rows >= kMinTableCount && page.table.rows <= kMaxTableCount);
+    check(tableShapeOf(page).columns >= kMinTableCount &&
+          tableShapeOf(page).columns <= kMaxTableCount);
+    check(tableShapeOf(page).rows >= kMinTableCount && tableShapeOf(page).rows <= kMaxTableCount);
     const QRect paper(QPoint(0, 0), page.pageRect.size());
     for (const TextBoxModel &box : page.textBoxes) {
         check(std::isfinite(box.style.fontSize) && box.style.fontSize > 0.0);

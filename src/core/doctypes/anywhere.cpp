@@ -16,7 +16,7 @@ FloatingTextModel *textAt(PageModel &page, int slot)
 {
     if (!isFloatingText(page, slot))
         return nullptr;
-    return &page.floatingTexts[slot];
+    return &page.kindState<AnywhereState>().floatingTexts[slot];
 }
 
 QStringList linesOf(const QString &text)
@@ -28,6 +28,38 @@ QStringList linesOf(const QString &text)
 }
 
 } // namespace
+
+void AnywhereState::translateWords(const std::function<QString(const QString &)> &translated)
+{
+    for (FloatingTextModel &text : floatingTexts)
+        text.text = translated(text.text);
+}
+
+void AnywhereState::addReadingPieces(const PageModel &page, QVector<KindReadingPiece> &pieces) const
+{
+    const QPoint origin = anywherePictureRect(page).topLeft();
+    for (int slot = 1; slot < floatingTexts.size(); ++slot) {
+        const FloatingTextModel &text = floatingTexts[slot];
+        if (text.visible)
+            pieces.append({{}, slot, text.geometry.translated(origin), text.text});
+    }
+}
+
+std::optional<KindReadingPiece> AnywhereState::currentReadingPiece(const PageModel &,
+                                                                   int editedText) const
+{
+    if (editedText <= 0 || editedText >= floatingTexts.size())
+        return std::nullopt;
+    const FloatingTextModel &text = floatingTexts[editedText];
+    return KindReadingPiece{{}, editedText, text.geometry, text.text};
+}
+
+const QVector<FloatingTextModel> &floatingTextsOf(const PageModel &page)
+{
+    static const QVector<FloatingTextModel> none;
+    const AnywhereState *state = page.findKindState<AnywhereState>();
+    return state ? state->floatingTexts : none;
+}
 
 void setUpAnywherePage(PageModel &page, const PageFitInputs &fit, bool landscape)
 {
@@ -48,7 +80,8 @@ void setUpAnywherePage(PageModel &page, const PageFitInputs &fit, bool landscape
     picture.visible = true;
     page.pictureBoxes = {picture};
     page.announcedPictureBoxes = 1;
-    page.floatingTexts = QVector<FloatingTextModel>(1); // slot 0, never used
+    page.kindState<AnywhereState>().floatingTexts =
+        QVector<FloatingTextModel>(1); // slot 0, never used
 }
 
 bool isLandscapeAnywherePage(const PageModel &page)
@@ -86,12 +119,13 @@ void fitFloatingTextBox(FloatingTextModel &text)
 
 bool isFloatingText(const PageModel &page, int slot)
 {
-    return slot > 0 && slot < page.floatingTexts.size() && page.floatingTexts.at(slot).visible;
+    const QVector<FloatingTextModel> &texts = floatingTextsOf(page);
+    return slot > 0 && slot < texts.size() && texts.at(slot).visible;
 }
 
 void removeNewbyTexts(PageModel &page)
 {
-    for (FloatingTextModel &text : page.floatingTexts) {
+    for (FloatingTextModel &text : page.kindState<AnywhereState>().floatingTexts) {
         if (text.visible && text.newby)
             text = FloatingTextModel{};
     }
@@ -100,22 +134,23 @@ void removeNewbyTexts(PageModel &page)
 std::optional<int> addFloatingText(PageModel &page, QPoint at)
 {
     removeNewbyTexts(page);
-    if (page.floatingTexts.isEmpty())
-        page.floatingTexts.resize(1);
+    QVector<FloatingTextModel> &texts = page.kindState<AnywhereState>().floatingTexts;
+    if (texts.isEmpty())
+        texts.resize(1);
     int slot = -1;
-    for (int i = 1; i < page.floatingTexts.size(); ++i) {
-        if (!page.floatingTexts.at(i).visible) {
+    for (int i = 1; i < texts.size(); ++i) {
+        if (!texts.at(i).visible) {
             slot = i;
             break;
         }
     }
     if (slot < 0) {
-        if (page.floatingTexts.size() > kAnywhereTextSlots)
+        if (texts.size() > kAnywhereTextSlots)
             return std::nullopt;
-        slot = int(page.floatingTexts.size());
-        page.floatingTexts.append(FloatingTextModel{});
+        slot = int(texts.size());
+        texts.append(FloatingTextModel{});
     }
-    FloatingTextModel &text = page.floatingTexts[slot];
+    FloatingTextModel &text = texts[slot];
     text.style = newFloatingTextStyle(page.scale);
     text.text = kPlaceholderText;
     text.newby = true;

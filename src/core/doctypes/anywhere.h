@@ -11,9 +11,37 @@
 #include <QStringList>
 
 #include <array>
+#include <functional>
 #include <optional>
 
 namespace quillora {
+
+// A text placed anywhere over the anywhere page's picture; its slot is its index in
+// `AnywhereState::floatingTexts` (slot 0 is never used). Window pixels from the picture's
+// top-left.
+struct FloatingTextModel {
+    TextStyle style;
+    QRect geometry; // the text box: as wide as five spaces and the text, one line high
+    QString text;
+    bool visible = false; // the slot holds a text
+    bool newby = false;   // added and not typed into yet
+    bool operator==(const FloatingTextModel &) const = default;
+};
+
+// What an anywhere page keeps besides its picture: the text slots loaded so far. Painting and
+// writing share one history, so undo keeps the texts with picture 0.
+struct AnywhereState {
+    QVector<FloatingTextModel> floatingTexts;
+    static constexpr bool kFollowsPictureZero = true;
+
+    bool operator==(const AnywhereState &) const = default;
+    void translateWords(const std::function<QString(const QString &)> &translated);
+    void addReadingPieces(const PageModel &page, QVector<KindReadingPiece> &pieces) const;
+    std::optional<KindReadingPiece> currentReadingPiece(const PageModel &, int editedText) const;
+};
+
+// The page's text slots; none on a page of another kind.
+const QVector<FloatingTextModel> &floatingTextsOf(const PageModel &page);
 
 constexpr int kAnywhereMarginMm = 10;
 constexpr int kAnywhereLongSideMm = 297;

@@ -65,8 +65,9 @@ QString anywhereDescription(const PageModel &page)
     QString text = QStringLiteral("<layout") + attribute(u"name", u"usermade") +
                    attribute(u"width", page.pageWidthMm) + attribute(u"height", page.pageHeightMm) +
                    QStringLiteral(" > ") + crlf;
-    for (int slot = 1; slot < page.floatingTexts.size(); ++slot) {
-        const FloatingTextModel &item = page.floatingTexts.at(slot);
+    const QVector<FloatingTextModel> &texts = floatingTextsOf(page);
+    for (int slot = 1; slot < texts.size(); ++slot) {
+        const FloatingTextModel &item = texts.at(slot);
         if (!item.visible)
             continue;
         const double size = page.scale > 0.0f ? item.style.fontSize / double(page.scale) : 0.0;
@@ -123,7 +124,7 @@ void buildDescribedAnywherePage(PageModel &page, const AnywhereDescription &desc
         const double y = std::clamp(described.yMm * scale, 0.0,
                                     double(std::max(0, picture.height() - kMinVisibleTextPx)));
         text.geometry.moveTo(int(std::lround(x)), int(std::lround(y)));
-        page.floatingTexts.append(text);
+        page.kindState<AnywhereState>().floatingTexts.append(text);
     }
 }
 

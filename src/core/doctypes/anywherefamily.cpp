@@ -51,8 +51,9 @@ void renderAnywherePage(QPainter &painter, const PageModel &page, const PageRend
         painter.drawImage(target, page.pictureBoxes.constFirst().image);
     }
     painter.restore();
-    for (int slot = 1; slot < page.floatingTexts.size(); ++slot) {
-        const FloatingTextModel &text = page.floatingTexts.at(slot);
+    const QVector<FloatingTextModel> &texts = floatingTextsOf(page);
+    for (int slot = 1; slot < texts.size(); ++slot) {
+        const FloatingTextModel &text = texts.at(slot);
         if (!text.visible || text.newby)
             continue;
         TextBoxModel box;

@@ -4,12 +4,14 @@
 // into its field, read from a work file or from a template.
 
 #include "core/layout/colour.h"
+#include "core/layout/pagemodel.h"
 
 #include <QFont>
 #include <QImage>
 #include <QString>
 
 #include <functional>
+#include <optional>
 #include <span>
 
 namespace quillora {
@@ -35,7 +37,14 @@ struct Banner {
     ColourRef letterFill = 0xFFFFFF; // inside the letters: white leaves them to colour in
     ColourRef letterOutline = 0x000000;
     QImage borderPicture; // the tile the child paints; null while unpainted
+
+    // On its page, the banner is the kind's own state and its line is read aloud.
+    void addReadingPieces(const PageModel &, QVector<KindReadingPiece> &pieces) const;
+    std::optional<KindReadingPiece> currentReadingPiece(const PageModel &page, int) const;
 };
+
+// The page's banner words and looks; a default banner on a page of another kind.
+const Banner &bannerStateOf(const PageModel &page);
 
 inline bool showsBorder(BannerMode mode)
 {

@@ -84,9 +84,28 @@ PrintResult BannerFamily::print(const PageModel &page, PrintDevice &device,
     return printBanner(banner, layOutBanner(banner), device);
 }
 
+void Banner::addReadingPieces(const PageModel &, QVector<KindReadingPiece> &pieces) const
+{
+    pieces.append({{objectkind::BannerLine, 0}, 0, {}, text});
+}
+
+std::optional<KindReadingPiece> Banner::currentReadingPiece(const PageModel &page, int) const
+{
+    if (page.current.kind != objectkind::BannerLine)
+        return std::nullopt;
+    return KindReadingPiece{page.current, 0, {}, text};
+}
+
+const Banner &bannerStateOf(const PageModel &page)
+{
+    static const Banner none;
+    const Banner *banner = page.findKindState<Banner>();
+    return banner ? *banner : none;
+}
+
 Banner bannerOnPage(const PageModel &page)
 {
-    Banner banner = page.banner;
+    Banner banner = bannerStateOf(page);
     banner.borderPicture = showsBorder(banner.mode) ? page.border.picture : QImage();
     return banner;
 }
@@ -95,13 +114,13 @@ void putBannerOnPage(PageModel &page, Banner banner)
 {
     page.border.picture = std::exchange(banner.borderPicture, QImage());
     const BannerMode mode = banner.mode;
-    page.banner = std::move(banner);
+    page.kindState<Banner>() = std::move(banner);
     setBannerMode(page, mode);
 }
 
 void setBannerMode(PageModel &page, BannerMode mode)
 {
-    page.banner.mode = mode;
+    page.kindState<Banner>().mode = mode;
     BorderModel &border = page.border;
     border.type = showsBorder(mode) ? BorderType::Pattern : BorderType::None;
     // Square tiles, so the border editor's paper is square as every tile is.
@@ -125,9 +144,10 @@ UndoKindHandler bannerUndoHandler()
     // The text exactly as typed; the looks in the description's own form.
     handler.capture = [](const PageModel &page, int, UndoRecord &record) {
         record.index = 0;
-        record.text = page.banner.text;
-        record.style.fontName = page.banner.fontName; // the description would lower-case it
-        Banner looks = page.banner;
+        const Banner &banner = bannerStateOf(page);
+        record.text = banner.text;
+        record.style.fontName = banner.fontName; // the description would lower-case it
+        Banner looks = banner;
         looks.text.clear();
         record.plainText = bannerDescription(looks);
         return true;
@@ -137,7 +157,7 @@ UndoKindHandler bannerUndoHandler()
         restored.text = record.text;
         restored.fontName = record.style.fontName;
         const BannerMode mode = restored.mode;
-        page.banner = std::move(restored);
+        page.kindState<Banner>() = std::move(restored);
         setBannerMode(page, mode);
         targets.append({objectkind::BannerLine, 0});
     };

@@ -1,5 +1,5 @@
 #pragma once
-// The banner ("Display") as a page family. The banner lives in the page model as `page.banner`,
+// The banner ("Display") as a page family. The banner lives on its page as the kind's own state,
 // its border tile as the page border's picture (a pattern border while the banner shows one),
 // so the border editor, painting, the picture menu and undo kind "b" treat it as any page
 // border. Work files, printing every sheet, and the start screen's thumbnails go through here.
@@ -33,11 +33,11 @@ public:
     }
 };
 
-// The banner as drawing and files take it: `page.banner` with the page border's picture as its
-// tile while the border shows.
+// The banner as drawing and files take it: `bannerStateOf(page)` with the page border's picture as
+// its tile while the border shows.
 Banner bannerOnPage(const PageModel &page);
-// Puts `banner` on the page: its words and looks into `page.banner`, its tile into the page
-// border.
+// Puts `banner` on the page: its words and looks into the page's banner state, its tile into the
+// page border.
 void putBannerOnPage(PageModel &page, Banner banner);
 // Changes the mode alone; a tile already painted stays with the page while the border is off.
 void setBannerMode(PageModel &page, BannerMode mode);

@@ -44,6 +44,43 @@ QPoint topLeftOf(const BubbleModel &bubble)
 
 } // namespace
 
+void ComicStripState::translateWords(const std::function<QString(const QString &)> &translated)
+{
+    for (BubbleModel &bubble : bubbles)
+        bubble.text = translated(bubble.text);
+}
+
+void ComicStripState::addReadingPieces(const PageModel &page,
+                                       QVector<KindReadingPiece> &pieces) const
+{
+    for (int i = 0; i < bubbles.size(); ++i) {
+        const BubbleModel &bubble = bubbles[i];
+        if (!bubble.visible)
+            continue;
+        const QPoint frameOrigin = bubble.frame >= 0 && bubble.frame < page.pictureBoxes.size()
+                                       ? page.pictureBoxes[bubble.frame].geometry.topLeft()
+                                       : QPoint();
+        pieces.append(
+            {{objectkind::Bubble, i}, 0, bubble.geometry.translated(frameOrigin), bubble.text});
+    }
+}
+
+std::optional<KindReadingPiece> ComicStripState::currentReadingPiece(const PageModel &page,
+                                                                     int) const
+{
+    const int i = page.current.index;
+    if (page.current.kind != objectkind::Bubble || i < 0 || i >= bubbles.size())
+        return std::nullopt;
+    return KindReadingPiece{page.current, 0, bubbles[i].geometry, bubbles[i].text};
+}
+
+const QVector<BubbleModel> &bubblesOf(const PageModel &page)
+{
+    static const QVector<BubbleModel> none;
+    const ComicStripState *state = page.findKindState<ComicStripState>();
+    return state ? state->bubbles : none;
+}
+
 double tailDirection(QPointF centre, QPointF tip, double rx, double ry)
 {
     const double x = rx > 0 ? (tip.x() - centre.x()) / rx : 0.0;
@@ -262,14 +299,15 @@ int createBubble(PageModel &page, BubbleKind kind, int frame, QPoint at, QSize s
 {
     if (frame < 0 || frame >= page.pictureBoxes.size() || surface.isEmpty())
         return -1;
+    QVector<BubbleModel> &bubbles = page.kindState<ComicStripState>().bubbles;
     int index = 0;
-    while (index < page.bubbles.size() && page.bubbles[index].visible)
+    while (index < bubbles.size() && bubbles[index].visible)
         ++index;
     if (index >= kMaxBubbles)
         return -1;
-    if (index == page.bubbles.size())
-        page.bubbles.append(BubbleModel{});
-    BubbleModel &bubble = page.bubbles[index];
+    if (index == bubbles.size())
+        bubbles.append(BubbleModel{});
+    BubbleModel &bubble = bubbles[index];
     bubble = BubbleModel{};
     bubble.kind = kind;
     bubble.frame = frame;
@@ -286,10 +324,11 @@ int createBubble(PageModel &page, BubbleKind kind, int frame, QPoint at, QSize s
 
 void deleteBubble(PageModel &page, int index)
 {
-    if (index < 0 || index >= page.bubbles.size())
+    if (index < 0 || index >= bubblesOf(page).size())
         return;
-    page.bubbles[index].visible = false;
-    page.bubbles[index].text.clear();
+    BubbleModel &bubble = page.kindState<ComicStripState>().bubbles[index];
+    bubble.visible = false;
+    bubble.text.clear();
 }
 
 void moveBubble(BubbleModel &bubble, QPoint topLeft)
@@ -302,9 +341,9 @@ void moveBubble(BubbleModel &bubble, QPoint topLeft)
 BubbleDrop dropBubble(PageModel &page, int index, QPoint pagePoint, bool overBin,
                       QPoint startTopLeft)
 {
-    if (index < 0 || index >= page.bubbles.size())
+    if (index < 0 || index >= bubblesOf(page).size())
         return BubbleDrop::Stayed;
-    BubbleModel &bubble = page.bubbles[index];
+    BubbleModel &bubble = page.kindState<ComicStripState>().bubbles[index];
     if (overBin) {
         deleteBubble(page, index);
         return BubbleDrop::Binned;

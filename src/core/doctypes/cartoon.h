@@ -12,7 +12,37 @@
 #include <QRectF>
 #include <QVector>
 
+#include <functional>
+#include <optional>
+
 namespace quillora {
+
+// A comic strip's speech bubble, thought bubble or caption box, lying over one of its frames.
+enum class BubbleKind { Speech = 0, Thought = 1, Caption = 2 };
+
+struct BubbleModel {
+    BubbleKind kind = BubbleKind::Speech;
+    int frame = 0;  // the picture box it lies on; positions are relative to it
+    QRect geometry; // the bubble's whole surface; its outline takes the middle half
+    QPoint tip;     // where the tail points (speech and thought bubbles)
+    QString text;
+    TextStyle style;
+    bool visible = false; // hidden bubbles are free slots for the next new one
+};
+
+// What a comic strip keeps on its page besides its boxes.
+struct ComicStripState {
+    QVector<BubbleModel> bubbles;
+
+    void translateWords(const std::function<QString(const QString &)> &translated);
+    // A template brings its own frames, so the bubbles over the old ones go.
+    void resetForTemplate() { bubbles.clear(); }
+    void addReadingPieces(const PageModel &page, QVector<KindReadingPiece> &pieces) const;
+    std::optional<KindReadingPiece> currentReadingPiece(const PageModel &page, int) const;
+};
+
+// The page's bubbles; none on a page of another kind.
+const QVector<BubbleModel> &bubblesOf(const PageModel &page);
 
 // The size handle's distance from the centre stays within these (the upper one a share of the
 // frame's width).

@@ -106,7 +106,7 @@ bool placeBubble(QStringView fullLine, PageModel &page)
                                    surface.boundedTo(QSize(4096, 4096)), style);
     if (index < 0)
         return false;
-    BubbleModel &bubble = page.bubbles[index];
+    BubbleModel &bubble = page.kindState<ComicStripState>().bubbles[index];
     // Sides in whole quarters put the handle up to 0.71 pixels off the exact reach; a bubble
     // that near its limits is taken as it is, so it reads back the same each time.
     const double written =
@@ -137,9 +137,10 @@ QString cartoonDescription(const PageModel &page)
 QString bubbleDescription(const PageModel &page)
 {
     QString text;
-    for (int i = 0; i < page.bubbles.size(); ++i)
-        if (page.bubbles[i].visible)
-            text += bubbleLine(i, page.bubbles[i]);
+    const QVector<BubbleModel> &bubbles = bubblesOf(page);
+    for (int i = 0; i < bubbles.size(); ++i)
+        if (bubbles[i].visible)
+            text += bubbleLine(i, bubbles[i]);
     return text;
 }
 
@@ -158,7 +159,7 @@ int readBubbles(const QString &description, PageModel &page)
 bool readCartoonDescription(const QByteArray &bytes, const QString &path, PageModel &page,
                             const PageFitInputs &fit, QString *error)
 {
-    page.bubbles.clear();
+    page.kindState<ComicStripState>().bubbles.clear();
     if (!readTemplateText(bytes, path, page, fit, error))
         return false;
     // Cartoons have frames only; a text box in the file is not shown.
@@ -185,7 +186,7 @@ UndoKindHandler bubbleUndoKind()
         return true;
     };
     handler.restore = [](const UndoRecord &record, PageModel &page, QVector<UndoTarget> &changed) {
-        page.bubbles.clear();
+        page.kindState<ComicStripState>().bubbles.clear();
         readBubbles(record.text, page);
         changed.append(UndoTarget{record.kind, record.index});
     };

@@ -69,7 +69,7 @@ void renderCartoonPage(QPainter &painter, const PageModel &page, const PageRende
         if (box.visible && !box.geometry.isEmpty())
             painter.drawRect(frameOnTarget(box, options));
     painter.restore();
-    for (const BubbleModel &bubble : page.bubbles) {
+    for (const BubbleModel &bubble : bubblesOf(page)) {
         if (!bubble.visible || bubble.frame < 0 || bubble.frame >= page.pictureBoxes.size())
             continue;
         const PictureBoxModel &frame = page.pictureBoxes[bubble.frame];

@@ -3,6 +3,7 @@
 // own resolution, so a printed tail is as clean as a big one on screen) and its words, cut off
 // at its frame's edge; the page with its frames and bubbles for the printer, PDF and PNG.
 
+#include "core/doctypes/cartoon.h"
 #include "core/printing/pagerenderer.h"
 #include "core/printing/printjob.h"
 

@@ -107,18 +107,33 @@ TableGrid tableGrid(const QSize &paper, int columns, int rows)
     return grid;
 }
 
+QString TableShape::textBoxWords(const PageModel &page, int index, const QString &text) const
+{
+    const bool tableTitle = page.documentType == DocumentKind::Table && index == kTableTitleIndex;
+    return tableTitle && text == kTableTitlePlaceholder ? QString() : text;
+}
+
+const TableShape &tableShapeOf(const PageModel &page)
+{
+    static const TableShape none;
+    const TableShape *shape = page.findKindState<TableShape>();
+    return shape ? *shape : none;
+}
+
 TableGrid tableGridOf(const PageModel &page)
 {
-    return tableGrid(page.pageRect.size(), page.table.columns, page.table.rows);
+    const TableShape &shape = tableShapeOf(page);
+    return tableGrid(page.pageRect.size(), shape.columns, shape.rows);
 }
 
 void layOutTable(PageModel &page, int columns, int rows)
 {
     const TableGrid grid = tableGrid(page.pageRect.size(), columns, rows);
-    page.table.columns = grid.columns;
-    page.table.rows = grid.rows;
-    page.table.currentRow = std::clamp(page.table.currentRow, 0, grid.rows - 1);
-    page.table.currentColumn = std::clamp(page.table.currentColumn, 0, grid.columns - 1);
+    TableShape &shape = page.kindState<TableShape>();
+    shape.columns = grid.columns;
+    shape.rows = grid.rows;
+    shape.currentRow = std::clamp(shape.currentRow, 0, grid.rows - 1);
+    shape.currentColumn = std::clamp(shape.currentColumn, 0, grid.columns - 1);
     if (page.pictureBoxes.size() < kCellSlots)
         page.pictureBoxes.resize(kCellSlots);
     if (page.textBoxes.size() < kCellSlots + 1)
@@ -190,7 +205,7 @@ void newTablePage(PageModel &page, const PageFitInputs &fit, int columns, int ro
     }
     page.textBoxes[kTableTitleIndex].style = defaultTitleTextStyle(page.scale);
     page.textBoxes[kTableTitleIndex].text = kTableTitlePlaceholder;
-    page.table = {};
+    page.kindState<TableShape>() = {};
     layOutTable(page, columns, rows);
     page.current = {objectkind::Picture, cellPictureIndex({0, 0})};
 }

@@ -32,6 +32,20 @@ inline const QString kTableTitlePlaceholder =
 // The smallest height a cell's picture gets, however short its row.
 constexpr int kMinCellPictureHeightPx = 2;
 
+// A table page's grid: its counts (2..12 each) and the cell last clicked.
+struct TableShape {
+    int columns = 0;
+    int rows = 0;
+    int currentRow = 0;
+    int currentColumn = 0;
+
+    // The title's placeholder is not read aloud.
+    QString textBoxWords(const PageModel &page, int index, const QString &text) const;
+};
+
+// The page's grid; an empty one on a page of another kind.
+const TableShape &tableShapeOf(const PageModel &page);
+
 struct TableCell {
     int row = 0;
     int column = 0;

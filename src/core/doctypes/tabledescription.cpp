@@ -85,14 +85,14 @@ QString tableDescription(const PageModel &page)
 {
     const QString crlf = QStringLiteral("\r\n");
     const TextBoxModel &title = page.textBoxes.value(kTableTitleIndex);
+    const TableShape &shape = tableShapeOf(page);
     QString text = QStringLiteral("<layout") + attribute(u"name", u"usermade") +
-                   attribute(u"numrows", page.table.rows) +
-                   attribute(u"numcols", page.table.columns) +
+                   attribute(u"numrows", shape.rows) + attribute(u"numcols", shape.columns) +
                    dialect::textAttributeLine(u"title", title.text) + styleAttributes(title.style) +
                    QStringLiteral(">") + crlf;
     int number = 0;
-    for (int row = 0; row < page.table.rows; ++row) {
-        for (int column = 0; column < page.table.columns; ++column) {
+    for (int row = 0; row < shape.rows; ++row) {
+        for (int column = 0; column < shape.columns; ++column) {
             const TableCell cell{row, column};
             const TextBoxModel &box = page.textBoxes.value(cellTextIndex(cell));
             const QString name = QStringLiteral("ce%1").arg(number++);
@@ -181,8 +181,8 @@ bool readTableDescription(const QString &path, PageModel &page, const PageFitInp
 
 bool encodeTablePictures(const PageModel &page, HeldMembers &held, QString *error)
 {
-    const int columns = page.table.columns;
-    std::vector<QByteArray> encoded(size_t(std::max(page.table.rows * columns, 0)));
+    const int columns = tableShapeOf(page).columns;
+    std::vector<QByteArray> encoded(size_t(std::max(tableShapeOf(page).rows * columns, 0)));
     forEachInParallel(int(encoded.size()), [&](int i) {
         // Each task touches its own cell's box only.
         const PictureBoxModel &box =
@@ -226,13 +226,13 @@ bool writeTableMembers(const PageModel &page, const QString &folder, QString *er
 bool readTableMembers(PageModel &page, const QString &folder, const HeldMembers &held)
 {
     const QDir dir(folder);
-    const int columns = page.table.columns;
+    const int columns = tableShapeOf(page).columns;
     // Decoded apart and put into the page afterwards, on this thread.
     struct Read {
         QImage picture; // null when the stored one could not be used
         QByteArray bytes;
     };
-    std::vector<std::optional<Read>> read(size_t(std::max(page.table.rows * columns, 0)));
+    std::vector<std::optional<Read>> read(size_t(std::max(tableShapeOf(page).rows * columns, 0)));
     forEachInParallel(int(read.size()), [&](int i) {
         const QString name = cellPictureMember({i / columns, i % columns});
         Read cell;
@@ -272,8 +272,9 @@ bool readTableMembers(PageModel &page, const QString &folder, const HeldMembers 
         box.image = read[size_t(i)]->picture;
         box.stored = {box.image.cacheKey(), read[size_t(i)]->bytes};
     }
-    page.table.currentRow = 0;
-    page.table.currentColumn = 0;
+    TableShape &shape = page.kindState<TableShape>();
+    shape.currentRow = 0;
+    shape.currentColumn = 0;
     return allUsed;
 }
 

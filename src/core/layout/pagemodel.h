@@ -3,10 +3,10 @@
 // object and the change counts. Windows show it; painting, text, files, undo and printing work on
 // it.
 
-#include "core/doctypes/banner.h"
 #include "core/files/progresssteps.h"
 #include "core/layout/colour.h"
 #include "core/layout/documenttypes.h"
+#include "core/layout/kindstate.h"
 #include "core/layout/objectkinds.h"
 
 #include <QByteArray>
@@ -107,19 +107,6 @@ struct BoxModel {
     QRect rect;
 };
 
-// A comic strip's speech bubble, thought bubble or caption box, lying over one of its frames.
-enum class BubbleKind { Speech = 0, Thought = 1, Caption = 2 };
-
-struct BubbleModel {
-    BubbleKind kind = BubbleKind::Speech;
-    int frame = 0;  // the picture box it lies on; positions are relative to it
-    QRect geometry; // the bubble's whole surface; its outline takes the middle half
-    QPoint tip;     // where the tail points (speech and thought bubbles)
-    QString text;
-    TextStyle style;
-    bool visible = false; // hidden bubbles are free slots for the next new one
-};
-
 enum class BorderType { None = 0, Pattern = 1, Map = 2 };
 
 struct BorderModel {
@@ -132,29 +119,19 @@ struct BorderModel {
     QImage picture;     // the painted border area
 };
 
-// A text placed anywhere over the anywhere page's picture; its slot is its index in
-// `PageModel::floatingTexts` (slot 0 is never used). Window pixels from the picture's top-left.
-struct FloatingTextModel {
-    TextStyle style;
-    QRect geometry; // the text box: as wide as five spaces and the text, one line high
-    QString text;
-    bool visible = false; // the slot holds a text
-    bool newby = false;   // added and not typed into yet
-    bool operator==(const FloatingTextModel &) const = default;
-};
-
-// A table page's grid: its counts (2..12 each) and the cell last clicked; empty on other kinds.
-struct TableShape {
-    int columns = 0;
-    int rows = 0;
-    int currentRow = 0;
-    int currentColumn = 0;
-};
-
 struct CurrentObject {
     QString kind; // one of objectkind; "" when nothing is selected
     int index = 0;
     bool operator==(const CurrentObject &) const = default;
+};
+
+// A text the page's kind keeps itself, as reading aloud takes it: the object it belongs to (an
+// anywhere page's floating text is kind "" with its slot), where it lies and its words.
+struct KindReadingPiece {
+    CurrentObject source;
+    int floatingSlot = 0;
+    QRect where;
+    QString text;
 };
 
 struct PageModel {
@@ -178,14 +155,11 @@ struct PageModel {
     QVector<HandleModel> handles;
     QVector<LineModel> lines;
     QVector<BoxModel> boxes;
-    QVector<BubbleModel> bubbles;
     BorderModel border;
     QRect maskRect;         // the page's mask picture placement (window pixels)
     bool autoRepeat = true; // the copies sheet chooses its own count
     int repeatCount = 2;
-    Banner banner; // a banner's words and looks; its border tile is border.picture
-    QVector<FloatingTextModel> floatingTexts; // the anywhere page's text slots loaded so far
-    TableShape table;
+    KindState ownState; // the state its kind keeps for itself; see kindState()
 
     CurrentObject current;
     qint32 changeCount = 0;
@@ -196,6 +170,13 @@ struct PageModel {
     int objectsSkippedOnRead = 0;
 
     bool hasUnsavedChanges() const { return changeCount > 0 && changeCount > countAtLastSave; }
+
+    // The kind's own state, typed where the kind uses it; a page holds one kind's at a time.
+    // kindState() makes it when the page holds none (or another kind's); findKindState() only
+    // looks, for code that may meet a page of another kind.
+    template <typename T> T &kindState() { return ownState.get<T>(); }
+    template <typename T> const T *findKindState() const { return ownState.find<T>(); }
+    template <typename T> T *findKindState() { return ownState.find<T>(); }
 };
 
 } // namespace quillora

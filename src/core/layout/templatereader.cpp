@@ -140,10 +140,7 @@ void translateTemplateWords(PageModel &page, const Translator &translator)
         if (box.rtf.isEmpty())
             box.plainText = translated(box.plainText);
     }
-    for (BubbleModel &bubble : page.bubbles)
-        bubble.text = translated(bubble.text);
-    for (FloatingTextModel &text : page.floatingTexts)
-        text.text = translated(text.text);
+    page.ownState.translateWords(translated);
 }
 
 void resetPage(PageModel &page)
@@ -161,7 +158,7 @@ void resetPage(PageModel &page)
     if (!page.pictureBoxes.isEmpty())
         page.pictureBoxes.first().hasMaskPicture = false;
     page.presentationTyping = false;
-    page.bubbles.clear();
+    page.ownState.resetForTemplate();
     page.objectsSkippedOnRead = 0;
     // A new sheet of copies chooses its own count until its template or the child sets one.
     page.autoRepeat = true;

@@ -1,6 +1,5 @@
 #include "core/text/readaloud.h"
 
-#include "core/doctypes/table.h"
 #include "core/foundation/translator.h"
 
 #include <algorithm>
@@ -15,25 +14,16 @@ bool holdsWords(const QString &text)
     return !trimmed.isEmpty() && trimmed != kPlaceholderText;
 }
 
-// A text box's words; a table's untouched title holds a placeholder of its own.
+// A text box's words; the kind may hold a placeholder of its own there.
 QString textBoxWords(const PageModel &page, int index)
 {
-    const QString &text = page.textBoxes[index].text;
-    const bool tableTitle = page.documentType == DocumentKind::Table && index == kTableTitleIndex;
-    return tableTitle && text == kTableTitlePlaceholder ? QString() : text;
+    return page.ownState.textBoxWords(page, index, page.textBoxes[index].text);
 }
 
 bool endsSentence(QChar c)
 {
     return c == u'.' || c == u'!' || c == u'?' || c == u'\n' || c == u'\r' ||
            c == QChar::ParagraphSeparator || c == QChar::LineSeparator;
-}
-
-QPoint pictureOrigin(const PageModel &page, int index)
-{
-    return index >= 0 && index < page.pictureBoxes.size()
-               ? page.pictureBoxes[index].geometry.topLeft()
-               : QPoint();
 }
 
 ReadingPassage joined(const QVector<ReadingPiece> &pieces)
@@ -55,10 +45,8 @@ ReadingPassage joined(const QVector<ReadingPiece> &pieces)
 
 std::optional<ReadingPiece> currentPiece(const PageModel &page, int editedFloatingText)
 {
-    if (editedFloatingText > 0 && editedFloatingText < page.floatingTexts.size()) {
-        const FloatingTextModel &text = page.floatingTexts[editedFloatingText];
-        return ReadingPiece{{}, editedFloatingText, text.geometry, text.text};
-    }
+    if (const auto piece = page.ownState.currentReadingPiece(page, editedFloatingText))
+        return ReadingPiece{piece->source, piece->floatingSlot, piece->where, piece->text};
     const CurrentObject &current = page.current;
     const int i = current.index;
     if (current.kind == objectkind::Text && i >= 0 && i < page.textBoxes.size())
@@ -67,10 +55,6 @@ std::optional<ReadingPiece> currentPiece(const PageModel &page, int editedFloati
         return ReadingPiece{current, 0, page.richTextBoxes[i].geometry,
                             page.richTextBoxes[i].plainText};
     }
-    if (current.kind == objectkind::Bubble && i >= 0 && i < page.bubbles.size())
-        return ReadingPiece{current, 0, page.bubbles[i].geometry, page.bubbles[i].text};
-    if (current.kind == objectkind::BannerLine)
-        return ReadingPiece{current, 0, {}, page.banner.text};
     return std::nullopt;
 }
 
@@ -93,19 +77,10 @@ QVector<ReadingPiece> pageTexts(const PageModel &page)
         if (box.visible)
             add({objectkind::RichText, i}, 0, box.geometry, box.plainText);
     }
-    for (int i = 0; i < page.bubbles.size(); ++i) {
-        const BubbleModel &bubble = page.bubbles[i];
-        if (bubble.visible) {
-            add({objectkind::Bubble, i}, 0,
-                bubble.geometry.translated(pictureOrigin(page, bubble.frame)), bubble.text);
-        }
-    }
-    for (int slot = 1; slot < page.floatingTexts.size(); ++slot) {
-        const FloatingTextModel &text = page.floatingTexts[slot];
-        if (text.visible)
-            add({}, slot, text.geometry.translated(pictureOrigin(page, 0)), text.text);
-    }
-    add({objectkind::BannerLine, 0}, 0, {}, page.banner.text);
+    QVector<KindReadingPiece> kindPieces;
+    page.ownState.addReadingPieces(page, kindPieces);
+    for (const KindReadingPiece &piece : kindPieces)
+        add(piece.source, piece.floatingSlot, piece.where, piece.text);
     return pieces;
 }
 

@@ -29,7 +29,7 @@ bool capturePictureBox(const PageModel &page, int index, UndoRecord &record)
     record.visible = box.visible;
     record.picture = box.image; // shared, not copied
     if (index == 0)
-        record.floatingTexts = page.floatingTexts;
+        record.pictureZeroState = page.ownState.pictureZeroPart();
     return true;
 }
 
@@ -42,7 +42,7 @@ void restorePictureBox(const UndoRecord &record, PageModel &page, QVector<UndoTa
     box.visible = record.visible;
     box.image = record.picture;
     if (record.index == 0)
-        page.floatingTexts = record.floatingTexts;
+        page.ownState.restorePictureZeroPart(record.pictureZeroState);
     addTarget(targets, record.kind, record.index);
 }
 

@@ -7,7 +7,8 @@ bool UndoRecord::holdsSameStateAs(const UndoRecord &other) const
     if (kind != other.kind || index != other.index || geometry != other.geometry ||
         visible != other.visible || text != other.text || plainText != other.plainText ||
         !(style == other.style) || handleCentres != other.handleCentres ||
-        floatingTexts != other.floatingTexts || movedObjects.size() != other.movedObjects.size())
+        !pictureZeroState.holdsSameStateAs(other.pictureZeroState) ||
+        movedObjects.size() != other.movedObjects.size())
         return false;
     // Shared pixels are the same picture without looking at them.
     if (picture.cacheKey() != other.picture.cacheKey() && picture != other.picture)

@@ -30,9 +30,9 @@ struct UndoRecord {
     QString text;      // a text box's text, or a rich text box's RTF
     QString plainText; // rich text boxes
     TextStyle style;   // text boxes, and the base style of rich text boxes
-    // Picture 0 of an anywhere page: the texts over the picture, so painting and writing on the
-    // page share one history.
-    QVector<FloatingTextModel> floatingTexts;
+    // Picture 0: the part of the kind's own state that follows it (an anywhere page's texts over
+    // the picture), so painting and writing on the page share one history.
+    KindState pictureZeroState;
 
     // Kind "h": every handle's centre, and the state of each object listed beside a handle.
     QVector<QPoint> handleCentres;

@@ -132,7 +132,7 @@ FloatingTextModel *AnywhereTexts::edited() const
 {
     if (!isFloatingText(m_context.page, m_edited))
         return nullptr;
-    return &m_context.page.floatingTexts[m_edited];
+    return &m_context.page.kindState<AnywhereState>().floatingTexts[m_edited];
 }
 
 QPoint AnywhereTexts::hostPosition(const QRect &pictureRect) const
@@ -184,7 +184,7 @@ void AnywhereTexts::showText(int slot)
         label->hide();
         return;
     }
-    const FloatingTextModel &text = m_context.page.floatingTexts.at(slot);
+    const FloatingTextModel &text = floatingTextsOf(m_context.page).at(slot);
     const QRect place(hostPosition(text.geometry), text.geometry.size());
     // The mark of a new text shows in the child's words; the page keeps the mark itself.
     const QString shown =
@@ -200,7 +200,7 @@ void AnywhereTexts::showText(int slot)
 
 void AnywhereTexts::showPage()
 {
-    ensureSlots(int(m_context.page.floatingTexts.size()));
+    ensureSlots(int(floatingTextsOf(m_context.page).size()));
     for (int slot = 0; slot < m_textBoxes.size(); ++slot)
         showText(slot);
     m_edited = -1;
@@ -250,7 +250,7 @@ void AnywhereTexts::hideDecorations()
 
 void AnywhereTexts::edit(int slot, bool takeFocus, bool placeholderSelected)
 {
-    ensureSlots(int(m_context.page.floatingTexts.size()));
+    ensureSlots(int(floatingTextsOf(m_context.page).size()));
     if (!isFloatingText(m_context.page, slot))
         return;
     showText(slot);
@@ -280,7 +280,7 @@ void AnywhereTexts::takeUp(int slot)
 {
     emit writingWanted();
     // The box's width follows its text again, whatever happened to it meanwhile.
-    fitFloatingTextBox(m_context.page.floatingTexts[slot]);
+    fitFloatingTextBox(m_context.page.kindState<AnywhereState>().floatingTexts[slot]);
     edit(slot, true);
 }
 

@@ -145,7 +145,7 @@ QWidget *AnywhereWindow::takeKeyboardTyping()
     if (slot < 0)
         return nullptr;
     // A key pressed on the keyboard replaces the placeholder of a new text, as a typed one does.
-    if (context().page.floatingTexts[slot].newby)
+    if (floatingTextsOf(context().page)[slot].newby)
         m_texts->edit(slot, true, true);
     return m_texts->textBox(slot);
 }

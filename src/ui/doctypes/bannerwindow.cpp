@@ -248,7 +248,7 @@ void BannerWindow::controllersAttached(const DocumentControllers &controllers)
 
 void BannerWindow::setBannerMode(BannerMode mode)
 {
-    if (showsBorder(mode) == showsBorder(context().page.banner.mode)) {
+    if (showsBorder(mode) == showsBorder(bannerStateOf(context().page).mode)) {
         showBanner();
         return;
     }
@@ -319,26 +319,26 @@ void BannerWindow::addFontItem(const QString &name)
 
 void BannerWindow::showBanner()
 {
-    PageModel &page = context().page;
+    Banner &banner = context().page.kindState<Banner>();
     const auto &fonts = context().settings.fontSlots;
-    page.banner.fontName = bannerFontName(page.banner.fontName, fonts, m_fontInstalled);
+    banner.fontName = bannerFontName(banner.fontName, fonts, m_fontInstalled);
     {
         const QSignalBlocker quietText(m_text);
         const QSignalBlocker quietFont(m_font);
         const QSignalBlocker quietThickness(m_thickness);
-        if (m_text->text() != page.banner.text)
-            m_text->setText(page.banner.text);
+        if (m_text->text() != banner.text)
+            m_text->setText(banner.text);
         // A font kept from the work but off the teacher's list shows below the five while it
         // is the banner's.
         while (m_font->count() > int(fonts.size()))
             m_font->removeItem(m_font->count() - 1);
-        if (m_font->findText(page.banner.fontName) < 0)
-            addFontItem(page.banner.fontName);
-        m_font->setCurrentIndex(m_font->findText(page.banner.fontName));
-        m_thickness->setValue(page.banner.thickness);
+        if (m_font->findText(banner.fontName) < 0)
+            addFontItem(banner.fontName);
+        m_font->setCurrentIndex(m_font->findText(banner.fontName));
+        m_thickness->setValue(banner.thickness);
     }
-    m_borderMode->setChecked(showsBorder(page.banner.mode));
-    m_borderMode->setPicture(borderModePicture(showsBorder(page.banner.mode)));
+    m_borderMode->setChecked(showsBorder(banner.mode));
+    m_borderMode->setPicture(borderModePicture(showsBorder(banner.mode)));
     showSwatches();
     layOutStrip();
     if (m_text->isVisible())
@@ -347,7 +347,7 @@ void BannerWindow::showBanner()
 
 void BannerWindow::showSwatches()
 {
-    const Banner &banner = context().page.banner;
+    const Banner &banner = bannerStateOf(context().page);
     const QColor back = toQColor(banner.background);
     const QColor fill = toQColor(banner.letterFill);
     const QColor outline = toQColor(banner.letterOutline);
@@ -379,7 +379,7 @@ void BannerWindow::layOutStrip()
     // The border editor stands beside the strip as beside any page.
     page.pageRect = QRect(m_strip->pos(), m_strip->stripRect().size());
     page.scale = float(m_stripScale);
-    quillora::setBannerMode(page, page.banner.mode);
+    quillora::setBannerMode(page, bannerStateOf(page).mode);
 }
 
 void BannerWindow::change(const std::function<void(Banner &)> &edit)
@@ -389,10 +389,10 @@ void BannerWindow::change(const std::function<void(Banner &)> &edit)
     if (m_undo)
         m_undo->beginWorkOn(banner);
     setCurrentObject(banner.kind, banner.index);
-    Banner changed = page.banner;
+    Banner changed = bannerStateOf(page);
     edit(changed);
     const BannerMode mode = changed.mode;
-    page.banner = std::move(changed);
+    page.kindState<Banner>() = std::move(changed);
     quillora::setBannerMode(page, mode);
     ++page.changeCount;
     if (m_undo)
@@ -409,20 +409,20 @@ void BannerWindow::onTextEdited(const QString &text)
         m_text->setText(limited);
         m_text->end(false);
     }
-    if (limited != context().page.banner.text)
+    if (limited != bannerStateOf(context().page).text)
         change([&limited](Banner &banner) { banner.text = limited; });
 }
 
 void BannerWindow::onFontChosen(int index)
 {
     const QString name = m_font->itemText(index);
-    if (name != context().page.banner.fontName)
+    if (name != bannerStateOf(context().page).fontName)
         change([&name](Banner &banner) { banner.fontName = name; });
 }
 
 void BannerWindow::onThicknessChanged(int thickness)
 {
-    if (thickness != context().page.banner.thickness)
+    if (thickness != bannerStateOf(context().page).thickness)
         change([thickness](Banner &banner) { banner.thickness = thickness; });
 }
 
@@ -469,7 +469,7 @@ void BannerWindow::onRestored(const QVector<UndoTarget> &changed)
 
 void BannerWindow::openBorderEditor()
 {
-    if (m_border && showsBorder(context().page.banner.mode) && !m_border->isEditing())
+    if (m_border && showsBorder(bannerStateOf(context().page).mode) && !m_border->isEditing())
         m_border->toggleEditing();
 }
 

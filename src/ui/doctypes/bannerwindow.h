@@ -55,7 +55,7 @@ private:
 
     void buildControls();
     void placeControls();
-    // Brings every control in line with `page.banner`, the font held to the settings' five or
+    // Brings every control in line with the page's banner, the font held to the settings' five or
     // to one the machine has.
     void showBanner();
     void addFontItem(const QString &name);

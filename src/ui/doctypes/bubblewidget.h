@@ -4,7 +4,7 @@
 // handle (`szHandle`n). They only show the page model and report presses, moves and releases
 // (in global coordinates); the cartoon window decides what they mean.
 
-#include "core/layout/pagemodel.h"
+#include "core/doctypes/cartoon.h"
 
 #include <QPixmap>
 #include <QWidget>

@@ -2,7 +2,7 @@
 // The comic strip's pictures, drawn in code in the program's colours: the three bubble icons a
 // child drags onto a frame, the bin with its lid open and shut, and the bubbles' handles.
 
-#include "core/layout/pagemodel.h"
+#include "core/doctypes/cartoon.h"
 
 #include <QPixmap>
 

@@ -3,7 +3,7 @@
 // `captionIcon`) a child drags onto a frame, and the bin (`bubBin`, its pictures `binOpenImg`
 // and `binShutImg`, its tag "open" or "closed") that bubbles are dropped into.
 
-#include "core/layout/pagemodel.h"
+#include "core/doctypes/cartoon.h"
 
 #include <QLabel>
 

@@ -121,7 +121,7 @@ void CartoonWindow::resizeEvent(QResizeEvent *event)
 void CartoonWindow::showBubbles()
 {
     m_layer->setGeometry(context().page.pageRect);
-    const QVector<BubbleModel> &bubbles = context().page.bubbles;
+    const QVector<BubbleModel> &bubbles = bubblesOf(context().page);
     for (int i = 0; i < std::max<int>(bubbles.size(), m_bubbles.size()); ++i)
         showBubble(i);
     placeSideColumn();
@@ -215,8 +215,8 @@ void CartoonWindow::makeControls(int index)
 
 BubbleModel *CartoonWindow::model(int index)
 {
-    QVector<BubbleModel> &bubbles = context().page.bubbles;
-    return index >= 0 && index < bubbles.size() ? &bubbles[index] : nullptr;
+    ComicStripState *strip = context().page.findKindState<ComicStripState>();
+    return strip && index >= 0 && index < strip->bubbles.size() ? &strip->bubbles[index] : nullptr;
 }
 
 QRect CartoonWindow::frameRect(const BubbleModel &bubble) const
@@ -334,8 +334,9 @@ int CartoonWindow::currentBubble() const
 {
     const PageModel &page = context().page;
     const int index = page.current.index;
-    if (page.current.kind != objectkind::Bubble || index < 0 || index >= page.bubbles.size() ||
-        !page.bubbles[index].visible)
+    const QVector<BubbleModel> &bubbles = bubblesOf(page);
+    if (page.current.kind != objectkind::Bubble || index < 0 || index >= bubbles.size() ||
+        !bubbles[index].visible)
         return -1;
     return index;
 }
@@ -351,7 +352,7 @@ void CartoonWindow::changeTextSize(bool bigger)
     const int index = currentBubble();
     if (index < 0)
         return;
-    BubbleModel &bubble = context().page.bubbles[index];
+    BubbleModel &bubble = context().page.kindState<ComicStripState>().bubbles[index];
     const double size = bubble.style.fontSize;
     bubble.style.fontSize =
         bigger ? size + kFontStep : std::max(size - kFontStep, kSmallestChosenFontSize);
@@ -367,7 +368,7 @@ void CartoonWindow::openFontDialog()
     const int index = currentBubble();
     if (index < 0)
         return;
-    BubbleModel &bubble = context().page.bubbles[index];
+    BubbleModel &bubble = context().page.kindState<ComicStripState>().bubbles[index];
     TextBoxModel dumText = bubbleTextBox(bubble);
     FontDialog form(context(), dumText, this);
     if (form.waitForAnswer() != DialogAnswer::Yes)

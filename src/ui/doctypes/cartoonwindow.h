@@ -5,7 +5,7 @@
 // into the bin), points its tail with `ptHandle` and sizes it with `szHandle`. Every change of
 // the bubbles is one undo step of kind "bub" (all of the page's bubbles at once).
 
-#include "core/layout/pagemodel.h"
+#include "core/doctypes/cartoon.h"
 #include "ui/document/documentwindow.h"
 
 #include <QVector>

@@ -108,12 +108,14 @@ void TableWindow::startTable(int columns, int rows)
 
 void TableWindow::changeColumns(int by)
 {
-    layOut(context().page.table.columns + by, context().page.table.rows);
+    const TableShape &shape = tableShapeOf(context().page);
+    layOut(shape.columns + by, shape.rows);
 }
 
 void TableWindow::changeRows(int by)
 {
-    layOut(context().page.table.columns, context().page.table.rows + by);
+    const TableShape &shape = tableShapeOf(context().page);
+    layOut(shape.columns, shape.rows + by);
 }
 
 void TableWindow::resizeEvent(QResizeEvent *event)
@@ -125,15 +127,16 @@ void TableWindow::resizeEvent(QResizeEvent *event)
 void TableWindow::layOut(int columns, int rows)
 {
     PageModel &page = context().page;
-    const TableShape before = page.table;
+    const TableShape before = tableShapeOf(page);
     layOutTable(page, columns, rows);
-    if (page.table.columns == before.columns && page.table.rows == before.rows)
+    const TableShape &shape = tableShapeOf(page);
+    if (shape.columns == before.columns && shape.rows == before.rows)
         return;
     // A current cell taken away hands over to the cell the frame moved to, so the picture
     // menu and the webcam act on a cell the child can see.
     const std::optional<TableCell> current = cellOfCurrentObject(page);
-    if (current && (current->row >= page.table.rows || current->column >= page.table.columns)) {
-        const TableCell kept{page.table.currentRow, page.table.currentColumn};
+    if (current && (current->row >= shape.rows || current->column >= shape.columns)) {
+        const TableCell kept{shape.currentRow, shape.currentColumn};
         const bool text = page.current.kind == objectkind::Text;
         setCurrentObject(page.current.kind, text ? cellTextIndex(kept) : cellPictureIndex(kept));
     }
@@ -152,7 +155,7 @@ void TableWindow::followPage()
 
 void TableWindow::nameCells()
 {
-    const TableShape &table = context().page.table;
+    const TableShape &table = tableShapeOf(context().page);
     if (TextBoxWidget *title = pageView()->textBox(kTableTitleIndex)) {
         title->setObjectName(QStringLiteral("titleTextBox"));
         title->setAccessibleName(context().tr(kTableTitlePlaceholder));
@@ -184,11 +187,12 @@ void TableWindow::placeRows()
 {
     const PageModel &page = context().page;
     const TableGrid grid = tableGridOf(page);
-    while (m_rows.size() < page.table.rows)
+    const int rows = tableShapeOf(page).rows;
+    while (m_rows.size() < rows)
         m_rows.append(new TableRow(pageView()));
     for (int row = 0; row < m_rows.size(); ++row) {
         TableRow *tabRow = m_rows[row];
-        const bool shown = row < page.table.rows;
+        const bool shown = row < rows;
         tabRow->setVisible(shown);
         if (!shown)
             continue;
@@ -202,10 +206,11 @@ void TableWindow::placeRows()
 void TableWindow::placeSelectionFrame()
 {
     const PageModel &page = context().page;
-    if (page.table.rows == 0)
+    const TableShape &shape = tableShapeOf(page);
+    if (shape.rows == 0)
         return;
     const QRect cell = tableGridOf(page)
-                           .cellRect({page.table.currentRow, page.table.currentColumn})
+                           .cellRect({shape.currentRow, shape.currentColumn})
                            .translated(page.pageRect.topLeft());
     const int t = kStripThicknessPx;
     const QRect places[] = {
@@ -224,7 +229,8 @@ void TableWindow::placeSelectionFrame()
 void TableWindow::placeButtons()
 {
     const PageModel &page = context().page;
-    if (page.table.rows == 0)
+    const TableShape &shape = tableShapeOf(page);
+    if (shape.rows == 0)
         return;
     // In the column right of the page: the column buttons level with the top of the grid,
     // the row buttons below them.
@@ -236,20 +242,21 @@ void TableWindow::placeButtons()
     m_removeColumn->move(left, top + step);
     m_addRow->move(left, top + 2 * step + kButtonSidePx / 2);
     m_removeRow->move(left, top + 3 * step + kButtonSidePx / 2);
-    m_addColumn->setVisible(page.table.columns < kMaxTableCount);
-    m_removeColumn->setVisible(page.table.columns > kMinTableCount);
-    m_addRow->setVisible(page.table.rows < kMaxTableCount);
-    m_removeRow->setVisible(page.table.rows > kMinTableCount);
+    m_addColumn->setVisible(shape.columns < kMaxTableCount);
+    m_removeColumn->setVisible(shape.columns > kMinTableCount);
+    m_addRow->setVisible(shape.rows < kMaxTableCount);
+    m_removeRow->setVisible(shape.rows > kMinTableCount);
 }
 
 void TableWindow::onCurrentObjectChanged(const QString &, int)
 {
     PageModel &page = context().page;
     const std::optional<TableCell> cell = cellOfCurrentObject(page);
-    if (!cell)
+    TableShape *shape = page.findKindState<TableShape>();
+    if (!cell || !shape)
         return;
-    page.table.currentRow = cell->row;
-    page.table.currentColumn = cell->column;
+    shape->currentRow = cell->row;
+    shape->currentColumn = cell->column;
     placeSelectionFrame();
 }
 

@@ -39,7 +39,7 @@ int typedText(PageModel &page, QPoint at, const QString &text)
 
 int textsInUse(const PageModel &page)
 {
-    return int(std::count_if(page.floatingTexts.cbegin(), page.floatingTexts.cend(),
+    return int(std::count_if(floatingTextsOf(page).cbegin(), floatingTextsOf(page).cend(),
                              [](const FloatingTextModel &text) { return text.visible; }));
 }
 
@@ -55,12 +55,12 @@ private slots:
         addFloatingText(page, {100, 100});
         const int second = addFloatingText(page, {200, 300}).value();
         QVERIFY(second == 2 && textsInUse(page) == 2);
-        const QRect box = page.floatingTexts[second].geometry;
+        const QRect box = floatingTextsOf(page)[second].geometry;
         QCOMPARE(box.topLeft(), QPoint(200, 300 - box.height() / 2));
 
         // An emptied text keeps its slot; a freed slot below is taken first.
         typeFloatingText(page, second, QString());
-        page.floatingTexts[1].visible = false;
+        page.kindState<AnywhereState>().floatingTexts[1].visible = false;
         QCOMPARE(addFloatingText(page, {5, 5}).value(), 1);
         QCOMPARE(textsInUse(page), 2);
     }
@@ -71,7 +71,7 @@ private slots:
         for (int i = 0; i < kAnywhereTextSlots; ++i)
             QCOMPARE(typedText(page, {10, 10 + i}, QStringLiteral("w")), i + 1);
         QVERIFY(!addFloatingText(page, {50, 50}));
-        QCOMPARE(page.floatingTexts.size(), kAnywhereTextSlots + 1);
+        QCOMPARE(floatingTextsOf(page).size(), kAnywhereTextSlots + 1);
     }
 
     void aTextBoxEndsAfterItsTextAndNeverWraps()
@@ -79,9 +79,10 @@ private slots:
         PageModel page = blankPage();
         const QRect picture = anywherePictureRect(page);
         const int slot = typedText(page, {picture.width() - 20, 40}, QStringLiteral("a long way"));
-        const QRect box = page.floatingTexts[slot].geometry;
+        const QRect box = floatingTextsOf(page)[slot].geometry;
         QVERIFY(box.right() > picture.width());
-        QCOMPARE(box.height(), floatingTextBoxSize(page.floatingTexts[slot].style, "x").height());
+        QCOMPARE(box.height(),
+                 floatingTextBoxSize(floatingTextsOf(page)[slot].style, "x").height());
     }
 
     // Three lines, the middle one widest: a wide frame limits by their height, a narrow one by
@@ -93,13 +94,13 @@ private slots:
             const int slot = typedText(page, {10, 100}, QStringLiteral("Hi\r\nHello there\r\nyou"));
             resizeFloatingText(page, slot, QRect(QPoint(10, 80), frame));
             const auto fits = [&](double size) {
-                TextStyle style = page.floatingTexts[slot].style;
+                TextStyle style = floatingTextsOf(page)[slot].style;
                 style.fontSize = size;
                 const QFontMetricsF metrics(fontForStyle(style));
                 return metrics.height() * 3 < frame.height() &&
                        metrics.horizontalAdvance(QStringLiteral("Hello there")) < frame.width();
             };
-            const double size = page.floatingTexts[slot].style.fontSize;
+            const double size = floatingTextsOf(page)[slot].style.fontSize;
             QVERIFY(size > kAnywhereSmallestFittingSize && size < kAnywhereLargestFittingSize);
             QVERIFY(fits(size) && !fits(size + 1));
         }
@@ -128,8 +129,8 @@ private slots:
         PageModel page = blankPage();
         page.scale = 4.0f;
         const int first = typedText(page, {50, 61}, QStringLiteral("it's\r\nme"));
-        page.floatingTexts[first].style.fontSize = 21;
-        page.floatingTexts[first].style.colour = 0xFF;
+        page.kindState<AnywhereState>().floatingTexts[first].style.fontSize = 21;
+        page.kindState<AnywhereState>().floatingTexts[first].style.colour = 0xFF;
         const int second = typedText(page, {403, 122}, QStringLiteral("sun"));
         chooseFloatingTextFont(page, second, kAnywhereFonts[1]);
         addFloatingText(page, {1, 1}); // untouched: written as it is, the window ends editing first
@@ -141,12 +142,12 @@ private slots:
         PageModel read;
         buildDescribedAnywherePage(read, parseAnywhereDescription(QString::fromLatin1(expected)),
                                    kFit);
-        QCOMPARE(read.floatingTexts.size(), 4);
-        const FloatingTextModel &back = read.floatingTexts[1];
+        QCOMPARE(floatingTextsOf(read).size(), 4);
+        const FloatingTextModel &back = floatingTextsOf(read)[1];
         QCOMPARE(back.text, QStringLiteral("it's\r\nme"));
         QVERIFY(qAbs(back.style.fontSize / read.scale - 21 / 4.0) < 0.01);
         QVERIFY(qAbs(back.geometry.x() / read.scale - 50 / 4.0) <= 0.1 + 1 / read.scale);
-        QCOMPARE(read.floatingTexts[2].style.fontName, QStringLiteral("comic sans ms"));
+        QCOMPARE(floatingTextsOf(read)[2].style.fontName, QStringLiteral("comic sans ms"));
     }
 
     void damagedDescriptionsGiveSoundPages_data()
@@ -176,7 +177,7 @@ private slots:
         buildDescribedAnywherePage(page, read, kFit);
         QVERIFY(!isLandscapeAnywherePage(page));
         const QRect picture(QPoint(), anywherePictureRect(page).size());
-        const FloatingTextModel &text = page.floatingTexts[kAnywhereTextSlots];
+        const FloatingTextModel &text = floatingTextsOf(page)[kAnywhereTextSlots];
         QVERIFY(text.visible && text.text.isEmpty());
         QVERIFY(picture.contains(text.geometry.topLeft()));
         QVERIFY(qAbs(text.style.fontSize - sizePerScale * page.scale) < 0.01);
@@ -200,7 +201,7 @@ private slots:
         QVERIFY(family.readDescription(staging.memberPath("layout.xml"), read, kFit, &error));
         QVERIFY(family.readMembers(read, folder.path()));
         QCOMPARE(read.pictureBoxes[0].image.pixel(5, 5), qRgb(255, 0, 0));
-        QCOMPARE(read.floatingTexts[1].text, QStringLiteral("kept"));
+        QCOMPARE(floatingTextsOf(read)[1].text, QStringLiteral("kept"));
         // A picture as wide as the largest side is read; one pixel wider is left out, and said.
         for (const int side : {kMaxAnywherePictureSide, kMaxAnywherePictureSide + 1}) {
             QImage wide(side, 1, QImage::Format_RGB32);
@@ -228,12 +229,12 @@ private slots:
         QVERIFY(history.record(page, objectkind::Picture, 0));
 
         history.undo(page);
-        const QRect box = page.floatingTexts[slot].geometry;
+        const QRect box = floatingTextsOf(page)[slot].geometry;
         QCOMPARE(box.topLeft(), QPoint(30, 30 - box.height() / 2));
         history.undo(page);
         QVERIFY(!isFloatingText(page, slot));
         history.redo(page);
-        QCOMPARE(page.floatingTexts[slot].text, QStringLiteral("one"));
+        QCOMPARE(floatingTextsOf(page)[slot].text, QStringLiteral("one"));
     }
 
     void pressesNeverWrapBackToSaved()

@@ -281,26 +281,26 @@ private slots:
         history.addKind(objectkind::BannerLine, bannerUndoHandler());
         const CurrentObject banner{objectkind::BannerLine, 0};
         QVERIFY(history.beginWorkOn(page, banner, ScreenMetrics{1280, 800}));
-        const QString start = bannerDescription(page.banner);
-        page.banner.text = QStringLiteral("HI \"YOU\"");
+        const QString start = bannerDescription(bannerStateOf(page));
+        page.kindState<Banner>().text = QStringLiteral("HI \"YOU\"");
         QVERIFY(history.record(page, banner.kind, 0));
-        const QString typed = bannerDescription(page.banner);
-        page.banner.thickness = 10;
-        page.banner.fontName = QStringLiteral("Comic Sans MS");
+        const QString typed = bannerDescription(bannerStateOf(page));
+        page.kindState<Banner>().thickness = 10;
+        page.kindState<Banner>().fontName = QStringLiteral("Comic Sans MS");
         setBannerMode(page, BannerMode::NoBorder);
         QVERIFY(history.record(page, banner.kind, 0));
 
         history.undo(page);
-        QCOMPARE(bannerDescription(page.banner), typed);
-        QCOMPARE(page.banner.text, QStringLiteral("HI \"YOU\"")); // exactly as typed
+        QCOMPARE(bannerDescription(bannerStateOf(page)), typed);
+        QCOMPARE(bannerStateOf(page).text, QStringLiteral("HI \"YOU\"")); // exactly as typed
         history.redo(page);
-        QCOMPARE(page.banner.fontName, QStringLiteral("Comic Sans MS"));
+        QCOMPARE(bannerStateOf(page).fontName, QStringLiteral("Comic Sans MS"));
         history.undo(page);
         QCOMPARE(page.border.type, BorderType::Pattern);
         history.undo(page);
-        QCOMPARE(bannerDescription(page.banner), start);
+        QCOMPARE(bannerDescription(bannerStateOf(page)), start);
         history.redo(page);
-        QCOMPARE(bannerDescription(page.banner), typed);
+        QCOMPARE(bannerDescription(bannerStateOf(page)), typed);
     }
 
     void thumbnailsOfDisplayTemplatesAreBanners()

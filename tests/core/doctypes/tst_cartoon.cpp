@@ -120,7 +120,7 @@ private slots:
         QFETCH(int, reach);
         PageModel page = twoFrames();
         const int index = newSpeechBubble(page, 0, QPoint(120, 90));
-        BubbleModel &bubble = page.bubbles[index];
+        BubbleModel &bubble = page.kindState<ComicStripState>().bubbles[index];
         bubble.geometry = resizedBubble(bubble, handle, 451);
         QCOMPARE(bubble.geometry.width() % 4, 0);
         QCOMPARE(bubble.geometry.height() % 4, 0);
@@ -142,14 +142,14 @@ private slots:
         PageModel page = twoFrames();
         for (int i = 0; i < 3; ++i)
             QCOMPARE(newSpeechBubble(page, 0, QPoint(200, 200)), i);
-        page.bubbles[1].text = QStringLiteral("Bye");
+        page.kindState<ComicStripState>().bubbles[1].text = QStringLiteral("Bye");
         deleteBubble(page, 1);
         deleteBubble(page, 0);
-        QVERIFY(page.bubbles[1].text.isEmpty());
+        QVERIFY(bubblesOf(page)[1].text.isEmpty());
         QCOMPARE(createBubble(page, BubbleKind::Caption, 1, QPoint(100, 100), QSize(240, 180),
                               TextStyle{}),
                  0);
-        QCOMPARE(page.bubbles.size(), 3);
+        QCOMPARE(bubblesOf(page).size(), 3);
         QCOMPARE(newSpeechBubble(page, 5, QPoint(1, 1)), -1);
     }
 
@@ -178,10 +178,11 @@ private slots:
         PageModel page = twoFrames();
         const int index = newSpeechBubble(page, 0, QPoint(200, 200));
         const QPoint tipFromCorner =
-            page.bubbles[index].tip - page.bubbles[index].geometry.topLeft();
-        moveBubble(page.bubbles[index], QPoint(380, 410));
+            page.kindState<ComicStripState>().bubbles[index].tip -
+            page.kindState<ComicStripState>().bubbles[index].geometry.topLeft();
+        moveBubble(page.kindState<ComicStripState>().bubbles[index], QPoint(380, 410));
         QTEST(int(dropBubble(page, index, pointer, overBin, QPoint(80, 110))), "outcome");
-        const BubbleModel &bubble = page.bubbles[index];
+        const BubbleModel &bubble = bubblesOf(page)[index];
         QCOMPARE(bubble.visible, !overBin);
         QCOMPARE(bubble.frame, frame);
         QCOMPARE(bubble.geometry.topLeft(), topLeft);
@@ -192,7 +193,8 @@ private slots:
     void longWordsShrinkToFourPoints()
     {
         PageModel page = twoFrames();
-        BubbleModel &bubble = page.bubbles[newSpeechBubble(page, 0, QPoint(200, 200))];
+        BubbleModel &bubble =
+            page.kindState<ComicStripState>().bubbles[newSpeechBubble(page, 0, QPoint(200, 200))];
         bubble.text = QStringLiteral("Hi");
         const int oneLine = bubbleTextBox(bubble).geometry.top();
         bubble.text = QStringLiteral("Hi\nthere");
@@ -207,11 +209,11 @@ private slots:
         PageModel page = twoFrames();
         const QString words = QStringLiteral("It's me!\nHello");
         const int speech = newSpeechBubble(page, 0, QPoint(200, 150));
-        page.bubbles[speech].text = words;
-        page.bubbles[speech].style.colour = 0xFF;
+        page.kindState<ComicStripState>().bubbles[speech].text = words;
+        page.kindState<ComicStripState>().bubbles[speech].style.colour = 0xFF;
         const int thought = createBubble(page, BubbleKind::Thought, 1, QPoint(220, 300),
                                          QSize(320, 240), TextStyle{});
-        page.bubbles[thought].tip = QPoint(300, 400);
+        page.kindState<ComicStripState>().bubbles[thought].tip = QPoint(300, 400);
         const int binned = newSpeechBubble(page, 1, QPoint(100, 100));
         deleteBubble(page, binned);
         QCOMPARE(cartoonDescription(page).toLatin1(), test::readFile(goldenPath()));
@@ -222,7 +224,7 @@ private slots:
         read.documentType = DocumentKind::ComicStrip;
         QVERIFY(readCartoonDescription(test::readFile(goldenPath()), goldenPath(), read, fit));
         QCOMPARE(read.objectsSkippedOnRead, 0);
-        QCOMPARE(read.bubbles[0].text, words);
+        QCOMPARE(bubblesOf(read)[0].text, words);
         QCOMPARE(bubbleDescription(read), bubbleDescription(page));
         // The page as a picture, at any scale but none.
         QCOMPARE(renderCartoonPageImage(page, 0.5).size(), QSize(500, 354));
@@ -260,12 +262,12 @@ private slots:
         QFETCH(QPoint, tip);
         PageModel page = twoFrames();
         QCOMPARE(readBubbles(line, page), skipped);
-        QCOMPARE(page.bubbles.size(), 1 - skipped);
+        QCOMPARE(bubblesOf(page).size(), 1 - skipped);
         if (skipped)
             return;
-        QCOMPARE(page.bubbles[0].geometry, geometry);
-        QCOMPARE(page.bubbles[0].tip, tip);
-        QVERIFY(!bubbleShape(page.bubbles[0]).isEmpty());
+        QCOMPARE(bubblesOf(page)[0].geometry, geometry);
+        QCOMPARE(bubblesOf(page)[0].tip, tip);
+        QVERIFY(!bubbleShape(bubblesOf(page)[0]).isEmpty());
     }
 
     void hundredsOfBubblesStopAtTheLimit()
@@ -275,20 +277,20 @@ private slots:
             QStringLiteral("<bubble cx='100' cy='100' type='1' parentindex='1' "
                            "handcx='0' handcy='0' szhandcx='160' szhandcy='145'/>\n");
         QCOMPARE(readBubbles(line.repeated(300), page), 300 - kMaxBubbles);
-        QCOMPARE(page.bubbles.size(), kMaxBubbles);
+        QCOMPARE(bubblesOf(page).size(), kMaxBubbles);
     }
 
     void undoPutsTheBubblesBack()
     {
         PageModel page = twoFrames();
-        page.bubbles[newSpeechBubble(page, 0, QPoint(200, 150))].text =
+        page.kindState<ComicStripState>().bubbles[newSpeechBubble(page, 0, QPoint(200, 150))].text =
             QStringLiteral("One handcy=");
         const UndoKindHandler undo = bubbleUndoKind();
         UndoRecord before;
         before.kind = QStringLiteral("bub");
         QVERIFY(undo.capture(page, 0, before));
         const QString described = bubbleDescription(page);
-        moveBubble(page.bubbles[0], QPoint(5, 5));
+        moveBubble(page.kindState<ComicStripState>().bubbles[0], QPoint(5, 5));
         newSpeechBubble(page, 1, QPoint(100, 100));
         QVector<UndoTarget> changed;
         undo.restore(before, page, changed);

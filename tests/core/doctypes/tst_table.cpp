@@ -85,14 +85,14 @@ private slots:
         QPainter(&painting).drawLine(QPoint(0, 0), painting.rect().bottomRight());
         picture.image = painting;
         page.textBoxes[cellTextIndex(corner)].text = QStringLiteral("fox");
-        page.table.currentRow = 2;
-        page.table.currentColumn = 2;
+        page.kindState<TableShape>().currentRow = 2;
+        page.kindState<TableShape>().currentColumn = 2;
 
         layOutTable(page, 2, 2);
         QVERIFY(!page.pictureBoxes[cellPictureIndex(corner)].visible);
         QVERIFY(!page.textBoxes[cellTextIndex(corner)].visible);
-        QCOMPARE(page.table.currentRow, 1);
-        QCOMPARE(page.table.currentColumn, 1);
+        QCOMPARE(tableShapeOf(page).currentRow, 1);
+        QCOMPARE(tableShapeOf(page).currentColumn, 1);
 
         // Cells resized back and forth keep their pictures pixel for pixel: they are only
         // stretched to be shown.
@@ -145,8 +145,8 @@ private slots:
 
         PageModel read;
         applyTableDescription(written, read, kFit);
-        QCOMPARE(read.table.columns, 3);
-        QCOMPARE(read.table.rows, 2);
+        QCOMPARE(tableShapeOf(read).columns, 3);
+        QCOMPARE(tableShapeOf(read).rows, 2);
         QCOMPARE(read.textBoxes[kTableTitleIndex].text, QStringLiteral("Tom's\r\npets"));
         QCOMPARE(read.textBoxes[cellTextIndex({1, 2})].style, dog.style);
         QCOMPARE(tableDescription(read), written);
@@ -205,8 +205,8 @@ private slots:
         QFETCH(int, rows);
         PageModel page;
         applyTableDescription(description, page, kFit);
-        QCOMPARE(page.table.columns, columns);
-        QCOMPARE(page.table.rows, rows);
+        QCOMPARE(tableShapeOf(page).columns, columns);
+        QCOMPARE(tableShapeOf(page).rows, rows);
         const TextBoxModel &corner = page.textBoxes[cellTextIndex({rows - 1, columns - 1})];
         QTEST(corner.text, "cornerText");
         QVERIFY(corner.style.fontSize <= 400.0);

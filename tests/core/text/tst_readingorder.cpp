@@ -1,6 +1,7 @@
 // The order "Read it to me" reads a page in, how a word the voice reports finds its box, and the
 // letter voice's sentences.
 
+#include "core/doctypes/cartoon.h"
 #include "core/text/readaloud.h"
 
 #include <QTest>
@@ -35,13 +36,13 @@ private slots:
         // A bubble lies on its frame: its place on the page is the frame's corner and its own.
         page.pictureBoxes.resize(2);
         page.pictureBoxes[1].geometry = QRect(0, 500, 300, 300);
-        page.bubbles = {{BubbleKind::Speech,
-                         1,
-                         QRect(0, 0, 50, 50),
-                         {},
-                         QStringLiteral("Bubble words"),
-                         {},
-                         true}};
+        page.kindState<ComicStripState>().bubbles = {{BubbleKind::Speech,
+                                                      1,
+                                                      QRect(0, 0, 50, 50),
+                                                      {},
+                                                      QStringLiteral("Bubble words"),
+                                                      {},
+                                                      true}};
         page.current = {objectkind::Picture, 0};
 
         const ReadingPassage read = passageToRead(page, 0, direction);

@@ -5,6 +5,7 @@
 // bubbles dropped, dragged by outline or words, between frames and into the bin; the banner's
 // text limit, border button, one undo step per change and a font kept from the work.
 
+#include "core/doctypes/anywhere.h"
 #include "core/doctypes/bannerdescription.h"
 #include "core/doctypes/cartoon.h"
 #include "core/doctypes/table.h"
@@ -65,7 +66,7 @@ struct CartoonFixture : DocumentWindowFixture<CartoonWindow> {
     {
         return context.page.pictureBoxes[frame].geometry.topLeft() + at;
     }
-    const BubbleModel &bubble() const { return context.page.bubbles[0]; }
+    const BubbleModel &bubble() const { return bubblesOf(context.page)[0]; }
     bool bubbleShown() const { return window->bubble(0)->isVisibleTo(window.get()); }
     // Drags the first bubble by its outline (left of its text).
     void dragBubble(QPoint by)
@@ -100,7 +101,7 @@ struct BannerFixture : DocumentWindowFixture<BannerWindow> {
     {
         return window->findChild<T *>(QString::fromLatin1(name));
     }
-    const Banner &banner() const { return context.page.banner; }
+    const Banner &banner() const { return bannerStateOf(context.page); }
     bool editingBorder() const { return controllers.border->isEditing(); }
 };
 
@@ -198,9 +199,9 @@ private slots:
         const int slot = anywhere.window->editedFloatingText();
         QLineEdit *box = anywhere.window->texts()->textBox(slot);
         QCOMPARE(box->selectedText(), "Xyz");
-        QCOMPARE(anywhere.context.page.floatingTexts[slot].text, kPlaceholderText);
+        QCOMPARE(floatingTextsOf(anywhere.context.page)[slot].text, kPlaceholderText);
         QTest::keyClicks(box, QStringLiteral("Mo"));
-        QCOMPARE(anywhere.context.page.floatingTexts[slot].text, "Mo");
+        QCOMPARE(floatingTextsOf(anywhere.context.page)[slot].text, "Mo");
         anywhere.window->texts()->endEditing();
         QCOMPARE(anywhere.window->texts()->label(slot)->text(), "Mo");
     }
@@ -370,13 +371,13 @@ private slots:
         f.window->setFontCheck(
             [](const QString &family) { return family == QStringLiteral("Andika"); });
         auto *fonts = f.find<QComboBox>("FontNameCombo");
-        f.context.page.banner.fontName = QStringLiteral("Andika");
+        f.context.page.kindState<Banner>().fontName = QStringLiteral("Andika");
         f.window->showPage();
         QCOMPARE(f.banner().fontName, QStringLiteral("Andika"));
         QCOMPARE(fonts->currentText(), QStringLiteral("Andika"));
         QCOMPARE(fonts->count(), 6);
 
-        f.context.page.banner.fontName = QStringLiteral("Gone Sans");
+        f.context.page.kindState<Banner>().fontName = QStringLiteral("Gone Sans");
         f.window->showPage();
         QCOMPARE(f.banner().fontName, f.context.settings.fontSlots[0]);
         QCOMPARE(fonts->currentIndex(), 0);
