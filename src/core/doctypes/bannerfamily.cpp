@@ -139,7 +139,7 @@ UndoKindHandler bannerUndoHandler()
         const BannerMode mode = restored.mode;
         page.banner = std::move(restored);
         setBannerMode(page, mode);
-        targets.append({objectkind::BannerLine, 0});
+        targets.append({ObjectKind::BannerLine, 0});
     };
     return handler;
 }

@@ -61,15 +61,15 @@ std::optional<ReadingPiece> currentPiece(const PageModel &page, int editedFloati
     }
     const CurrentObject &current = page.current;
     const int i = current.index;
-    if (current.kind == objectkind::Text && i >= 0 && i < page.textBoxes.size())
+    if (current.kind == ObjectKind::Text && i >= 0 && i < page.textBoxes.size())
         return ReadingPiece{current, 0, page.textBoxes[i].geometry, textBoxWords(page, i)};
-    if (current.kind == objectkind::RichText && i >= 0 && i < page.richTextBoxes.size()) {
+    if (current.kind == ObjectKind::RichText && i >= 0 && i < page.richTextBoxes.size()) {
         return ReadingPiece{current, 0, page.richTextBoxes[i].geometry,
                             page.richTextBoxes[i].plainText};
     }
-    if (current.kind == objectkind::Bubble && i >= 0 && i < page.bubbles.size())
+    if (current.kind == ObjectKind::Bubble && i >= 0 && i < page.bubbles.size())
         return ReadingPiece{current, 0, page.bubbles[i].geometry, page.bubbles[i].text};
-    if (current.kind == objectkind::BannerLine)
+    if (current.kind == ObjectKind::BannerLine)
         return ReadingPiece{current, 0, {}, page.banner.text};
     return std::nullopt;
 }
@@ -86,17 +86,17 @@ QVector<ReadingPiece> pageTexts(const PageModel &page)
     for (int i = 0; i < page.textBoxes.size(); ++i) {
         const TextBoxModel &box = page.textBoxes[i];
         if (box.visible)
-            add({objectkind::Text, i}, 0, box.geometry, textBoxWords(page, i));
+            add({ObjectKind::Text, i}, 0, box.geometry, textBoxWords(page, i));
     }
     for (int i = 0; i < page.richTextBoxes.size(); ++i) {
         const RichTextBoxModel &box = page.richTextBoxes[i];
         if (box.visible)
-            add({objectkind::RichText, i}, 0, box.geometry, box.plainText);
+            add({ObjectKind::RichText, i}, 0, box.geometry, box.plainText);
     }
     for (int i = 0; i < page.bubbles.size(); ++i) {
         const BubbleModel &bubble = page.bubbles[i];
         if (bubble.visible) {
-            add({objectkind::Bubble, i}, 0,
+            add({ObjectKind::Bubble, i}, 0,
                 bubble.geometry.translated(pictureOrigin(page, bubble.frame)), bubble.text);
         }
     }
@@ -105,7 +105,7 @@ QVector<ReadingPiece> pageTexts(const PageModel &page)
         if (text.visible)
             add({}, slot, text.geometry.translated(pictureOrigin(page, 0)), text.text);
     }
-    add({objectkind::BannerLine, 0}, 0, {}, page.banner.text);
+    add({ObjectKind::BannerLine, 0}, 0, {}, page.banner.text);
     return pieces;
 }
 

@@ -134,7 +134,7 @@ void TableWindow::layOut(int columns, int rows)
     const std::optional<TableCell> current = cellOfCurrentObject(page);
     if (current && (current->row >= page.table.rows || current->column >= page.table.columns)) {
         const TableCell kept{page.table.currentRow, page.table.currentColumn};
-        const bool text = page.current.kind == objectkind::Text;
+        const bool text = page.current.kind == ObjectKind::Text;
         setCurrentObject(page.current.kind, text ? cellTextIndex(kept) : cellPictureIndex(kept));
     }
     // The saved table changes with its shape, so there is work to offer to save.
@@ -242,7 +242,7 @@ void TableWindow::placeButtons()
     m_removeRow->setVisible(page.table.rows > kMinTableCount);
 }
 
-void TableWindow::onCurrentObjectChanged(const QString &, int)
+void TableWindow::onCurrentObjectChanged(ObjectKind, int)
 {
     PageModel &page = context().page;
     const std::optional<TableCell> cell = cellOfCurrentObject(page);
