@@ -56,7 +56,7 @@ void BM_AnywhereSeventyNineTexts(benchmark::State &state)
     for (auto _ : state) {
         PageModel page = blankPage();
         UndoHistory undo;
-        (void)undo.beginWorkOn(page, {objectkind::Picture, 0}, kScreen);
+        (void)undo.beginWorkOn(page, {ObjectKind::Picture, 0}, kScreen);
         const auto timed = [&](auto &&work) {
             const qint64 start = threadNanoseconds();
             work();
@@ -69,12 +69,12 @@ void BM_AnywhereSeventyNineTexts(benchmark::State &state)
             for (int length = 1; length <= word.size(); ++length) {
                 timed([&] {
                     typeFloatingText(page, slot, word.left(length));
-                    (void)undo.record(page, objectkind::Picture, 0);
+                    (void)undo.record(page, ObjectKind::Picture, 0);
                 });
             }
             timed([&] {
                 moveFloatingText(page, slot, at + QPoint(30, 20));
-                (void)undo.record(page, objectkind::Picture, 0);
+                (void)undo.record(page, ObjectKind::Picture, 0);
             });
         }
         benchmark::DoNotOptimize(floatingTextsOf(page).size());

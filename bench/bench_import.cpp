@@ -48,7 +48,7 @@ void BM_ImportPhotoIntoA4Box(benchmark::State &state)
     QTemporaryDir folder;
     const QString path = writePhoto(folder);
     PageModel page = a4Page();
-    const PictureTarget target{QStringLiteral("p"), 0};
+    const PictureTarget target{ObjectKind::Picture, 0};
     const auto fit = ImportFit(state.range(0));
     FilePictureLoader loader;
     for (auto _ : state) {

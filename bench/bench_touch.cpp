@@ -30,7 +30,7 @@ PageModel screenSizedPage()
     picture.image.fill(Qt::white);
     picture.visible = true;
     page.pictureBoxes.append(picture);
-    page.current = {QStringLiteral("p"), 0};
+    page.current = {ObjectKind::Picture, 0};
     return page;
 }
 

@@ -61,10 +61,10 @@ void BM_FullHistoryMemory(benchmark::State &state)
     for (auto _ : state) {
         PageModel page = fullScreenPage();
         UndoHistory history;
-        history.beginWorkOn(page, {objectkind::Picture, 0}, kScreen);
+        history.beginWorkOn(page, {ObjectKind::Picture, 0}, kScreen);
         for (int n = 0; n < 12; ++n) {
             stroke(page.pictureBoxes[0].image, n);
-            benchmark::DoNotOptimize(history.record(page, objectkind::Picture, 0));
+            benchmark::DoNotOptimize(history.record(page, ObjectKind::Picture, 0));
         }
         heldBytes = history.pictureBytes();
         capacity = history.capacity();
@@ -84,13 +84,13 @@ void BM_RecordFullScreenSnapshot(benchmark::State &state)
 {
     PageModel page = fullScreenPage();
     UndoHistory history;
-    history.beginWorkOn(page, {objectkind::Picture, 0}, kScreen);
+    history.beginWorkOn(page, {ObjectKind::Picture, 0}, kScreen);
     int n = 0;
     for (auto _ : state) {
         state.PauseTiming();
         stroke(page.pictureBoxes[0].image, ++n);
         state.ResumeTiming();
-        benchmark::DoNotOptimize(history.record(page, objectkind::Picture, 0));
+        benchmark::DoNotOptimize(history.record(page, ObjectKind::Picture, 0));
     }
 }
 BENCHMARK(BM_RecordFullScreenSnapshot)->Unit(benchmark::kMicrosecond);
@@ -100,11 +100,11 @@ void BM_FirstStrokeAfterSnapshot(benchmark::State &state)
 {
     PageModel page = fullScreenPage();
     UndoHistory history;
-    history.beginWorkOn(page, {objectkind::Picture, 0}, kScreen);
+    history.beginWorkOn(page, {ObjectKind::Picture, 0}, kScreen);
     int n = 0;
     for (auto _ : state) {
         state.PauseTiming();
-        benchmark::DoNotOptimize(history.record(page, objectkind::Picture, 0));
+        benchmark::DoNotOptimize(history.record(page, ObjectKind::Picture, 0));
         state.ResumeTiming();
         stroke(page.pictureBoxes[0].image, ++n);
     }
@@ -119,7 +119,7 @@ void BM_FirstSegmentAfterHandOver(benchmark::State &state)
 {
     PageModel page = fullScreenPage();
     UndoHistory history;
-    history.beginWorkOn(page, {objectkind::Picture, 0}, kScreen);
+    history.beginWorkOn(page, {ObjectKind::Picture, 0}, kScreen);
     QObject window;
     PageModel autosaved;
     double handoverMs = 0;
@@ -128,7 +128,7 @@ void BM_FirstSegmentAfterHandOver(benchmark::State &state)
         state.PauseTiming();
         QElapsedTimer handover;
         if (state.range(0) == 0) {
-            benchmark::DoNotOptimize(history.record(page, objectkind::Picture, 0));
+            benchmark::DoNotOptimize(history.record(page, ObjectKind::Picture, 0));
             handover.start();
             unsharePictureLater(&window, page, 0);
         } else {
@@ -154,10 +154,10 @@ void BM_UndoRedoFullScreen(benchmark::State &state)
 {
     PageModel page = fullScreenPage();
     UndoHistory history;
-    history.beginWorkOn(page, {objectkind::Picture, 0}, kScreen);
+    history.beginWorkOn(page, {ObjectKind::Picture, 0}, kScreen);
     for (int n = 0; n < 3; ++n) {
         stroke(page.pictureBoxes[0].image, n);
-        benchmark::DoNotOptimize(history.record(page, objectkind::Picture, 0));
+        benchmark::DoNotOptimize(history.record(page, ObjectKind::Picture, 0));
     }
     for (auto _ : state) {
         benchmark::DoNotOptimize(history.undo(page));

@@ -86,12 +86,12 @@ PrintResult BannerFamily::print(const PageModel &page, PrintDevice &device,
 
 void Banner::addReadingPieces(const PageModel &, QVector<KindReadingPiece> &pieces) const
 {
-    pieces.append({{objectkind::BannerLine, 0}, 0, {}, text});
+    pieces.append({{ObjectKind::BannerLine, 0}, 0, {}, text});
 }
 
 std::optional<KindReadingPiece> Banner::currentReadingPiece(const PageModel &page, int) const
 {
-    if (page.current.kind != objectkind::BannerLine)
+    if (page.current.kind != ObjectKind::BannerLine)
         return std::nullopt;
     return KindReadingPiece{page.current, 0, {}, text};
 }
@@ -159,7 +159,7 @@ UndoKindHandler bannerUndoHandler()
         const BannerMode mode = restored.mode;
         page.kindState<Banner>() = std::move(restored);
         setBannerMode(page, mode);
-        targets.append({objectkind::BannerLine, 0});
+        targets.append({ObjectKind::BannerLine, 0});
     };
     return handler;
 }

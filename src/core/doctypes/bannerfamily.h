@@ -49,7 +49,7 @@ constexpr int kBannerFieldFontPx = 36;
 constexpr int kBannerFieldMarginPx = 24;
 BannerTextField bannerTextField(int screenWidthPx, int paletteWidthPx);
 
-// Undo kind objectkind::BannerLine: the banner's text, font, thickness, colours and mode.
+// Undo kind ObjectKind::BannerLine: the banner's text, font, thickness, colours and mode.
 UndoKindHandler bannerUndoHandler();
 
 } // namespace quillora

@@ -61,7 +61,7 @@ void ComicStripState::addReadingPieces(const PageModel &page,
                                        ? page.pictureBoxes[bubble.frame].geometry.topLeft()
                                        : QPoint();
         pieces.append(
-            {{objectkind::Bubble, i}, 0, bubble.geometry.translated(frameOrigin), bubble.text});
+            {{ObjectKind::Bubble, i}, 0, bubble.geometry.translated(frameOrigin), bubble.text});
     }
 }
 
@@ -69,7 +69,7 @@ std::optional<KindReadingPiece> ComicStripState::currentReadingPiece(const PageM
                                                                      int) const
 {
     const int i = page.current.index;
-    if (page.current.kind != objectkind::Bubble || i < 0 || i >= bubbles.size())
+    if (page.current.kind != ObjectKind::Bubble || i < 0 || i >= bubbles.size())
         return std::nullopt;
     return KindReadingPiece{page.current, 0, bubbles[i].geometry, bubbles[i].text};
 }

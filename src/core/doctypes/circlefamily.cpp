@@ -39,8 +39,8 @@ void shiftSegmentsOnPage(PageModel &page, int shift, QVector<UndoTarget> &change
         page.textBoxes[segment].text = words[from].text;
         page.textBoxes[segment].style = words[from].style;
         page.pictureBoxes[segmentPictureBox(segment)].image = pictures[from];
-        changed.append({objectkind::Text, segment});
-        changed.append({objectkind::Picture, segmentPictureBox(segment)});
+        changed.append({ObjectKind::Text, segment});
+        changed.append({ObjectKind::Picture, segmentPictureBox(segment)});
     }
 }
 
@@ -129,8 +129,8 @@ UndoKindHandler circleTurnUndoKind()
     UndoKindHandler handler;
     handler.capture = [](const PageModel &page, int shift, UndoRecord &record) {
         const UndoKindTable pageKinds;
-        const UndoKindHandler *picture = pageKinds.find(objectkind::Picture);
-        const UndoKindHandler *text = pageKinds.find(objectkind::Text);
+        const UndoKindHandler *picture = pageKinds.find(ObjectKind::Picture);
+        const UndoKindHandler *text = pageKinds.find(ObjectKind::Text);
         if (!picture->capture(page, kDiscPictureBox, record))
             return false;
         // One key for every turn, so that undoing from one turn to another never takes back
@@ -139,10 +139,10 @@ UndoKindHandler circleTurnUndoKind()
         record.text = QString::number(shift);
         for (int segment = 0; segment < page.textBoxes.size(); ++segment) {
             UndoRecord word;
-            word.kind = objectkind::Text;
+            word.kind = ObjectKind::Text;
             word.index = segment;
             UndoRecord segmentPicture;
-            segmentPicture.kind = objectkind::Picture;
+            segmentPicture.kind = ObjectKind::Picture;
             segmentPicture.index = segmentPictureBox(segment);
             if (!text->capture(page, segment, word) ||
                 !picture->capture(page, segmentPictureBox(segment), segmentPicture))
@@ -155,10 +155,10 @@ UndoKindHandler circleTurnUndoKind()
     handler.restore = [](const UndoRecord &record, PageModel &page, QVector<UndoTarget> &changed) {
         const UndoKindTable pageKinds;
         UndoRecord disc = record;
-        disc.kind = objectkind::Picture;
+        disc.kind = ObjectKind::Picture;
         disc.index = kDiscPictureBox;
         disc.movedObjects.clear();
-        pageKinds.find(objectkind::Picture)->restore(disc, page, changed);
+        pageKinds.find(ObjectKind::Picture)->restore(disc, page, changed);
         for (const UndoRecord &part : record.movedObjects)
             pageKinds.find(part.kind)->restore(part, page, changed);
     };

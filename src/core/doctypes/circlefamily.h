@@ -19,9 +19,6 @@ constexpr int segmentPictureBox(int segment)
     return segment + 1;
 }
 
-// The undo kind of a turn: the disc, every segment's picture and every word after it.
-inline const QString kCircleTurnUndoKind = QStringLiteral("turn");
-
 // The circle the page holds. Its `drawnDisc` is left null: takePaintIntoSegments draws it.
 CirclePage circleOfPage(const PageModel &page);
 // Puts the circle on the page (the page keeps where it stands in its window).

@@ -111,9 +111,9 @@ PostcardFurniture postcardFurniture(const PageModel &page)
     return furniture;
 }
 
-PostcardSide sideOf(const QString &kind, int index)
+PostcardSide sideOf(ObjectKind kind, int index)
 {
-    return kind == objectkind::Picture && index == kPostcardPictureIndex ? PostcardSide::Picture
+    return kind == ObjectKind::Picture && index == kPostcardPictureIndex ? PostcardSide::Picture
                                                                          : PostcardSide::Writing;
 }
 

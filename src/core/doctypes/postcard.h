@@ -62,7 +62,7 @@ QRect pictureSideRect(float scale);
 PostcardFurniture postcardFurniture(const PageModel &page);
 
 // The side an object of the page lies on; an address box is a text box right of the divider.
-PostcardSide sideOf(const QString &kind, int index);
+PostcardSide sideOf(ObjectKind kind, int index);
 bool isAddressBox(const PageModel &page, int textIndex);
 
 // The stamp picture beside a template, and the stamp box's first picture cut from it: the

@@ -207,7 +207,7 @@ void newTablePage(PageModel &page, const PageFitInputs &fit, int columns, int ro
     page.textBoxes[kTableTitleIndex].text = kTableTitlePlaceholder;
     page.kindState<TableShape>() = {};
     layOutTable(page, columns, rows);
-    page.current = {objectkind::Picture, cellPictureIndex({0, 0})};
+    page.current = {ObjectKind::Picture, cellPictureIndex({0, 0})};
 }
 
 QVector<int> applyFontToEveryCell(PageModel &page, const FontChoice &choice, int except,
@@ -233,9 +233,9 @@ QVector<int> applyFontToEveryCell(PageModel &page, const FontChoice &choice, int
 
 std::optional<TableCell> cellOfCurrentObject(const PageModel &page)
 {
-    if (page.current.kind == objectkind::Picture)
+    if (page.current.kind == ObjectKind::Picture)
         return cellOfPicture(page.current.index);
-    if (page.current.kind == objectkind::Text)
+    if (page.current.kind == ObjectKind::Text)
         return cellOfText(page.current.index);
     return std::nullopt;
 }

@@ -23,9 +23,9 @@ template <typename List> bool shown(const List &list, int index)
 // Only called for objects dividedObject() found on the page.
 QRect geometryOf(const PageModel &page, const DividedObject &object)
 {
-    if (object.kind == objectkind::Picture)
+    if (object.kind == ObjectKind::Picture)
         return page.pictureBoxes.at(object.index).geometry;
-    if (object.kind == objectkind::Text)
+    if (object.kind == ObjectKind::Text)
         return page.textBoxes.at(object.index).geometry;
     return page.richTextBoxes.at(object.index).geometry;
 }
@@ -54,11 +54,11 @@ QVector<DividedObject> objectsBelow(const PageModel &page, const HandleModel &ha
 
 void setGeometry(PageModel &page, const DividedObject &object, const QRect &geometry)
 {
-    if (object.kind == objectkind::Picture) {
+    if (object.kind == ObjectKind::Picture) {
         PictureBoxModel &box = page.pictureBoxes[object.index];
         box.image = pictureMovedOnPage(box.image, box.geometry, geometry);
         box.geometry = geometry;
-    } else if (object.kind == objectkind::Text) {
+    } else if (object.kind == ObjectKind::Text) {
         page.textBoxes[object.index].geometry = geometry;
     } else {
         page.richTextBoxes[object.index].geometry = geometry;
@@ -71,11 +71,12 @@ std::optional<DividedObject> dividedObject(const PageModel &page, QStringView na
 {
     if (name.size() != 3 || !isAsciiDigit(name[1]) || !isAsciiDigit(name[2]))
         return std::nullopt;
-    const QString kind = name.left(1).toString().toLower();
+    const ObjectKind kind =
+        objectKindOfCode(name.left(1).toString().toLower()).value_or(ObjectKind::Nothing);
     const int index = (name[1].unicode() - u'0') * 10 + (name[2].unicode() - u'0');
-    const bool exists = (kind == objectkind::Picture && shown(page.pictureBoxes, index)) ||
-                        (kind == objectkind::Text && shown(page.textBoxes, index)) ||
-                        (kind == objectkind::RichText && shown(page.richTextBoxes, index));
+    const bool exists = (kind == ObjectKind::Picture && shown(page.pictureBoxes, index)) ||
+                        (kind == ObjectKind::Text && shown(page.textBoxes, index)) ||
+                        (kind == ObjectKind::RichText && shown(page.richTextBoxes, index));
     if (!exists)
         return std::nullopt;
     return DividedObject{kind, index};

@@ -22,7 +22,7 @@ constexpr int kMinDividedBoxHeightPx = 12;
 // An object beside a handle, named by a kind letter ("p" picture box, "t" text box, "r" rich
 // text box) and a two-digit index.
 struct DividedObject {
-    QString kind;
+    ObjectKind kind = ObjectKind::Nothing;
     int index = 0;
     bool operator==(const DividedObject &) const = default;
 };

@@ -50,14 +50,14 @@ QString addedObjectLine(DroppedObject kind, int index, QPoint pagePosition, floa
            QStringLiteral("/>");
 }
 
-QString undoKindOf(DroppedObject kind)
+ObjectKind undoKindOf(DroppedObject kind)
 {
-    return kind == DroppedObject::RichText ? objectkind::AddedRichText : objectkind::AddedPicture;
+    return kind == DroppedObject::RichText ? ObjectKind::AddedRichText : ObjectKind::AddedPicture;
 }
 
-QString objectKindOf(DroppedObject kind)
+ObjectKind objectKindOf(DroppedObject kind)
 {
-    return kind == DroppedObject::RichText ? objectkind::RichText : objectkind::Picture;
+    return kind == DroppedObject::RichText ? ObjectKind::RichText : ObjectKind::Picture;
 }
 
 std::optional<int> addDroppedObject(PageModel &page, DroppedObject kind, QPoint pagePosition,

@@ -23,10 +23,10 @@ constexpr int kAddedObjectSizeMm = 60;
 // (page pixels, converted to millimetres with `scale`).
 QString addedObjectLine(DroppedObject kind, int index, QPoint pagePosition, float scale);
 
-// The undo kind code that records the addition ("ar" or "ap").
-QString undoKindOf(DroppedObject kind);
-// The kind code of the object once current ("r" or "p").
-QString objectKindOf(DroppedObject kind);
+// The undo kind that records the addition (an added rich text box or picture).
+ObjectKind undoKindOf(DroppedObject kind);
+// The kind of the object once current (a rich text box or a picture box).
+ObjectKind objectKindOf(DroppedObject kind);
 
 // Adds the object to the page at `pagePosition`, moved in where needed so all of it lies on the
 // page. It is counted with the page's own objects so it is saved, a new picture gets blank white

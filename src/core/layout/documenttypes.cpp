@@ -9,7 +9,7 @@ namespace quillora {
 
 namespace {
 
-DocumentKindInfo shownIn(const char *windowName, const QStringList &undoKindsRestored)
+DocumentKindInfo shownIn(const char *windowName, const QVector<ObjectKind> &undoKindsRestored)
 {
     DocumentKindInfo info;
     info.windowName = QString::fromLatin1(windowName);
@@ -19,7 +19,7 @@ DocumentKindInfo shownIn(const char *windowName, const QStringList &undoKindsRes
 
 DocumentKindInfo singlePage(const char *caption, const char *startFolder = "")
 {
-    using namespace objectkind;
+    using enum ObjectKind;
     DocumentKindInfo info =
         shownIn("Form1", {Border, Picture, Text, RichText, Handles, MovedPicture, MovedRichText,
                           AddedPicture, AddedRichText});
@@ -29,7 +29,7 @@ DocumentKindInfo singlePage(const char *caption, const char *startFolder = "")
 }
 
 DocumentKindInfo otherWindow(const char *caption, const char *windowName,
-                             const QStringList &undoKindsRestored)
+                             const QVector<ObjectKind> &undoKindsRestored)
 {
     DocumentKindInfo info = shownIn(windowName, undoKindsRestored);
     info.caption = QString::fromLatin1(caption);
@@ -39,7 +39,7 @@ DocumentKindInfo otherWindow(const char *caption, const char *windowName,
 
 DocumentKindInfo leaflet(const char *caption, const char *style)
 {
-    using namespace objectkind;
+    using enum ObjectKind;
     DocumentKindInfo info =
         otherWindow(caption, "LeafletForm", {Picture, Border, Text, RichText, Handles});
     info.leafletStyle = QString::fromLatin1(style);
@@ -49,7 +49,7 @@ DocumentKindInfo leaflet(const char *caption, const char *style)
 
 std::map<int, DocumentKindInfo> buildTable()
 {
-    using namespace objectkind;
+    using enum ObjectKind;
     std::map<int, DocumentKindInfo> rows;
     auto row = [&rows](DocumentKind kind) -> DocumentKindInfo & { return rows[codeOf(kind)]; };
 

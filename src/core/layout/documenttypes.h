@@ -6,6 +6,8 @@
 // compares kinds by number. The shipped kinds are in the table from the start; another kind
 // joins it by registering its row (with its page family and window, one floor up each).
 
+#include "core/layout/objectkinds.h"
+
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -71,7 +73,7 @@ struct DocumentKindInfo {
     QString smallStartFolder; // the templates of the small leaflet (size choice 1)
     QString menuFolder;       // sub-folder offered by the single-page window's template menu
     QString fixedTemplate;    // template relative to "layouts" read without a choice; "" for none
-    QStringList undoKindsRestored; // the page's object kinds its window puts back
+    QVector<ObjectKind> undoKindsRestored; // the page's object kinds its window puts back
     FileDialogKind fileDialog = FileDialogKind::Standard;
     bool exportsScreenPng = true;
     SideColumn sideColumn = SideColumn::Narrow;

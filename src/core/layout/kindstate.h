@@ -110,15 +110,20 @@ private:
                 else
                     return false;
             },
-            requires {requires T::kFollowsPictureZero;
+            followsPictureZero<T>()};
+        return hooks;
     }
-};
-return hooks;
-} // namespace quillora
 
-std::any m_value;
-const Hooks *m_hooks = nullptr;
-}
-;
+    template <typename T> static constexpr bool followsPictureZero()
+    {
+        if constexpr (requires { T::kFollowsPictureZero; })
+            return T::kFollowsPictureZero;
+        else
+            return false;
+    }
+
+    std::any m_value;
+    const Hooks *m_hooks = nullptr;
+};
 
 } // namespace quillora

@@ -1,28 +1,46 @@
 #pragma once
-// The object kind codes: the current object and every undo record name their object by one.
+// The object kinds: the current object and every undo record name their object by one. A kind's
+// short code ("t", "p", "mp", ...) is only for text that leaves or enters the program: handle
+// neighbour names in templates, logs and test messages.
 
+#include <QHashFunctions>
 #include <QString>
+#include <QStringView>
 
-namespace quillora::objectkind {
+#include <optional>
 
-inline const QString Nothing;
-inline const QString Text = QStringLiteral("t");
-inline const QString RichText = QStringLiteral("r");
-inline const QString Picture = QStringLiteral("p");
-inline const QString Border = QStringLiteral("b");
-inline const QString Handles = QStringLiteral("h");
-inline const QString Paper = QStringLiteral("paper");
-inline const QString Title = QStringLiteral("title");
-inline const QString Table = QStringLiteral("table");
-inline const QString Bubble = QStringLiteral("bub");
+namespace quillora {
 
-// Codes of undo records only.
-inline const QString MovedPicture = QStringLiteral("mp");
-inline const QString MovedRichText = QStringLiteral("mr");
-inline const QString AddedPicture = QStringLiteral("ap");
-inline const QString AddedRichText = QStringLiteral("ar");
-inline const QString TableCell = QStringLiteral("c");
-inline const QString PagePicture = QStringLiteral("P");
-inline const QString BannerLine = QStringLiteral("banner"); // a banner's words and looks
+enum class ObjectKind {
+    Nothing, // no object is current
+    Text,
+    RichText,
+    Picture,
+    Border,
+    Handles,
+    Paper,
+    Title,
+    Table,
+    Bubble,
+    // Kinds of undo records only.
+    MovedPicture,
+    MovedRichText,
+    AddedPicture,
+    AddedRichText,
+    TableCell,
+    PagePicture,
+    BannerLine, // a banner's words and looks
+    CircleTurn, // the disc, every segment's picture and every word after a turn
+};
 
-} // namespace quillora::objectkind
+// The code of a kind: "" for Nothing.
+QString objectKindCode(ObjectKind kind);
+// The kind of a code; nothing for a code no kind has.
+std::optional<ObjectKind> objectKindOfCode(QStringView code);
+
+inline size_t qHash(ObjectKind kind, size_t seed = 0) noexcept
+{
+    return ::qHash(int(kind), seed);
+}
+
+} // namespace quillora

@@ -120,7 +120,7 @@ struct BorderModel {
 };
 
 struct CurrentObject {
-    QString kind; // one of objectkind; "" when nothing is selected
+    ObjectKind kind = ObjectKind::Nothing;
     int index = 0;
     bool operator==(const CurrentObject &) const = default;
 };

@@ -52,17 +52,17 @@ std::optional<ImportFit> fitFor(ImportChoice choice)
     return std::nullopt;
 }
 
-QString PictureTarget::undoKind() const
+ObjectKind PictureTarget::undoKind() const
 {
-    return isBorder() ? objectkind::Border : objectkind::Picture;
+    return isBorder() ? ObjectKind::Border : ObjectKind::Picture;
 }
 
 std::optional<PictureTarget> currentPictureTarget(const PageModel &page)
 {
     const CurrentObject &current = page.current;
-    if (current.kind == objectkind::Border)
+    if (current.kind == ObjectKind::Border)
         return PictureTarget{current.kind, 0};
-    if (current.kind == objectkind::Picture && validBox(page, current.index))
+    if (current.kind == ObjectKind::Picture && validBox(page, current.index))
         return PictureTarget{current.kind, current.index};
     return std::nullopt;
 }
@@ -71,7 +71,7 @@ QImage *targetPicture(PageModel &page, const PictureTarget &target)
 {
     if (target.isBorder())
         return page.border.picture.isNull() ? nullptr : &page.border.picture;
-    if (target.kind != objectkind::Picture || !validBox(page, target.index))
+    if (target.kind != ObjectKind::Picture || !validBox(page, target.index))
         return nullptr;
     PictureBoxModel &box = page.pictureBoxes[target.index];
     if (box.image.isNull()) {
@@ -87,7 +87,7 @@ const QImage *targetPicture(const PageModel &page, const PictureTarget &target)
 {
     if (target.isBorder())
         return page.border.picture.isNull() ? nullptr : &page.border.picture;
-    if (target.kind != objectkind::Picture || !validBox(page, target.index))
+    if (target.kind != ObjectKind::Picture || !validBox(page, target.index))
         return nullptr;
     const QImage &image = page.pictureBoxes[target.index].image;
     return image.isNull() ? nullptr : &image;

@@ -20,13 +20,13 @@ enum class ImportChoice { Crop, Letterbox, Cancel };
 QString importChoiceText(ImportChoice choice); // "crop", "letterbox", "cancel"
 std::optional<ImportFit> fitFor(ImportChoice choice);
 
-// The picture an action works on: a picture box ("p", index) or the page border ("b").
+// The picture an action works on: a picture box (with its index) or the page border.
 struct PictureTarget {
-    QString kind;
+    ObjectKind kind = ObjectKind::Nothing;
     int index = 0;
-    bool isBorder() const { return kind == objectkind::Border; }
-    // The undo kind recorded after a change: "b" for the border, else "p".
-    QString undoKind() const;
+    bool isBorder() const { return kind == ObjectKind::Border; }
+    // The undo kind recorded after a change: the border, else the picture box.
+    ObjectKind undoKind() const;
     bool operator==(const PictureTarget &) const = default;
 };
 

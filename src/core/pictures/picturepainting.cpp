@@ -102,7 +102,7 @@ PressResult PicturePainting::pressBorder(PageModel &page, const PointerInput &in
     PressResult result;
     m_gestures.erase(kMousePointer);
     m_engine.cancelStroke();
-    const CurrentObject border{objectkind::Border, 0};
+    const CurrentObject border{ObjectKind::Border, 0};
     result.becameCurrent = page.current != border;
     page.current = border;
     if (page.border.type == BorderType::None || page.border.picture.isNull())
@@ -135,7 +135,7 @@ PressResult PicturePainting::press(PageModel &page, int index, const PointerInpu
         return result;
     const bool othersPainting = !m_gestures.empty();
 
-    const CurrentObject thisPicture{objectkind::Picture, index};
+    const CurrentObject thisPicture{ObjectKind::Picture, index};
     result.becameCurrent = page.current != thisPicture;
     page.current = thisPicture;
     if (result.becameCurrent && kindInfo(page.documentType).freeArrangement) {
@@ -211,9 +211,9 @@ int PicturePainting::endStroke(PageModel &page, int pointer, QRect *dirty)
 
 QRect PicturePainting::tick(PageModel &page)
 {
-    if (page.current.kind == objectkind::Border)
+    if (page.current.kind == ObjectKind::Border)
         return page.border.picture.isNull() ? QRect() : m_engine.tick(borderTarget(page));
-    if (page.current.kind != objectkind::Picture || page.current.index < 0 ||
+    if (page.current.kind != ObjectKind::Picture || page.current.index < 0 ||
         page.current.index >= page.pictureBoxes.size())
         return {};
     PictureBoxModel &picture = page.pictureBoxes[page.current.index];

@@ -150,20 +150,20 @@ std::optional<CurrentObject> keyboardTarget(const PageModel &page,
                                             const std::function<bool(const CurrentObject &)> &shown)
 {
     const auto seen = [&shown](const CurrentObject &object) { return !shown || shown(object); };
-    if ((page.current.kind == objectkind::Text || page.current.kind == objectkind::RichText) &&
+    if ((page.current.kind == ObjectKind::Text || page.current.kind == ObjectKind::RichText) &&
         seen(page.current))
         return page.current;
-    const auto firstVisible = [&seen](const auto &objects, const QString &kind) -> int {
+    const auto firstVisible = [&seen](const auto &objects, ObjectKind kind) -> int {
         for (int i = 0; i < objects.size(); ++i) {
             if (objects[i].visible && seen(CurrentObject{kind, i}))
                 return i;
         }
         return -1;
     };
-    if (const int r = firstVisible(page.richTextBoxes, objectkind::RichText); r >= 0)
-        return CurrentObject{objectkind::RichText, r};
-    if (const int t = firstVisible(page.textBoxes, objectkind::Text); t >= 0)
-        return CurrentObject{objectkind::Text, t};
+    if (const int r = firstVisible(page.richTextBoxes, ObjectKind::RichText); r >= 0)
+        return CurrentObject{ObjectKind::RichText, r};
+    if (const int t = firstVisible(page.textBoxes, ObjectKind::Text); t >= 0)
+        return CurrentObject{ObjectKind::Text, t};
     return std::nullopt;
 }
 

@@ -49,9 +49,9 @@ std::optional<ReadingPiece> currentPiece(const PageModel &page, int editedFloati
         return ReadingPiece{piece->source, piece->floatingSlot, piece->where, piece->text};
     const CurrentObject &current = page.current;
     const int i = current.index;
-    if (current.kind == objectkind::Text && i >= 0 && i < page.textBoxes.size())
+    if (current.kind == ObjectKind::Text && i >= 0 && i < page.textBoxes.size())
         return ReadingPiece{current, 0, page.textBoxes[i].geometry, textBoxWords(page, i)};
-    if (current.kind == objectkind::RichText && i >= 0 && i < page.richTextBoxes.size()) {
+    if (current.kind == ObjectKind::RichText && i >= 0 && i < page.richTextBoxes.size()) {
         return ReadingPiece{current, 0, page.richTextBoxes[i].geometry,
                             page.richTextBoxes[i].plainText};
     }
@@ -70,12 +70,12 @@ QVector<ReadingPiece> pageTexts(const PageModel &page)
     for (int i = 0; i < page.textBoxes.size(); ++i) {
         const TextBoxModel &box = page.textBoxes[i];
         if (box.visible)
-            add({objectkind::Text, i}, 0, box.geometry, textBoxWords(page, i));
+            add({ObjectKind::Text, i}, 0, box.geometry, textBoxWords(page, i));
     }
     for (int i = 0; i < page.richTextBoxes.size(); ++i) {
         const RichTextBoxModel &box = page.richTextBoxes[i];
         if (box.visible)
-            add({objectkind::RichText, i}, 0, box.geometry, box.plainText);
+            add({ObjectKind::RichText, i}, 0, box.geometry, box.plainText);
     }
     QVector<KindReadingPiece> kindPieces;
     page.ownState.addReadingPieces(page, kindPieces);

@@ -19,7 +19,7 @@ namespace quillora {
 class Translator;
 
 // One text of the page as it is read: the object it belongs to (a floating text of an anywhere
-// page is kind "" with its slot), where it lies on the page and its words.
+// page is of no kind, with its slot), where it lies on the page and its words.
 struct ReadingPiece {
     CurrentObject source;
     int floatingSlot = 0;

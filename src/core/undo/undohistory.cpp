@@ -81,7 +81,7 @@ bool UndoHistory::beginWorkOn(const PageModel &page, const CurrentObject &object
     start.kind = object.kind;
     start.index = object.index;
     if (!handler->capture(page, object.index, start)) {
-        qCDebug(lcUndo) << "no object to work on:" << object.kind << object.index;
+        qCDebug(lcUndo) << "no object to work on:" << objectKindCode(object.kind) << object.index;
         return false;
     }
     switch (handler->restart) {
@@ -103,18 +103,18 @@ bool UndoHistory::beginWorkOn(const PageModel &page, const CurrentObject &object
     return true;
 }
 
-bool UndoHistory::record(const PageModel &page, const QString &kind, int index)
+bool UndoHistory::record(const PageModel &page, ObjectKind kind, int index)
 {
     const UndoKindHandler *handler = m_kinds.find(kind);
     if (!handler) {
-        qCDebug(lcUndo) << "unknown kind recorded:" << kind;
+        qCDebug(lcUndo) << "unknown kind recorded:" << objectKindCode(kind);
         return false;
     }
     UndoRecord record;
     record.kind = kind;
     record.index = index;
     if (!handler->capture(page, index, record)) {
-        qCDebug(lcUndo) << "nothing to record for" << kind << index;
+        qCDebug(lcUndo) << "nothing to record for" << objectKindCode(kind) << index;
         return false;
     }
     // A step that changes nothing (a Ctrl key let go, a press that only selected) would stand
@@ -157,7 +157,7 @@ void UndoHistory::store(UndoRecord record)
     m_redoLimit = step;
 }
 
-bool UndoHistory::restorable(const QString &kind, DocumentKind documentType) const
+bool UndoHistory::restorable(ObjectKind kind, DocumentKind documentType) const
 {
     return !isBuiltInPageKind(kind) || kindInfo(documentType).undoKindsRestored.contains(kind);
 }
@@ -169,15 +169,15 @@ void UndoHistory::restorePart(const UndoRecord &part, PageModel &page,
         handler->restore(part, page, changed);
 }
 
-QString UndoHistory::objectKey(const UndoRecord &record) const
+UndoHistory::ObjectKey UndoHistory::objectKey(const UndoRecord &record) const
 {
-    const QString family = m_kinds.familyOf(record.kind);
+    const ObjectKind family = m_kinds.familyOf(record.kind);
     const int index =
-        family == objectkind::Handles || family == objectkind::Border ? 0 : record.index;
-    return family + u':' + QString::number(index);
+        family == ObjectKind::Handles || family == ObjectKind::Border ? 0 : record.index;
+    return {family, index};
 }
 
-const UndoRecord *UndoHistory::latestCovering(const QString &key, qint32 beforeOrAt) const
+const UndoRecord *UndoHistory::latestCovering(const ObjectKey &key, qint32 beforeOrAt) const
 {
     Covering best;
     for (const UndoRecord &record : m_records) {
@@ -205,7 +205,7 @@ UndoResult UndoHistory::undo(PageModel &page)
     // An object changed by the step being left may not be described by the new step (the history
     // can mix objects: a handle drag between strokes, a box added from the page). Put it back as
     // its latest earlier record has it, or take it away if the step being left added it.
-    QSet<QString> coveredNow;
+    QSet<ObjectKey> coveredNow;
     for (const UndoRecord &record : m_records) {
         if (record.step == m_currentStep)
             forEachPart(record,
@@ -216,7 +216,7 @@ UndoResult UndoHistory::undo(PageModel &page)
             continue;
         const UndoKindHandler *handler = m_kinds.find(record.kind);
         forEachPart(record, [&](const UndoRecord &part) {
-            const QString key = objectKey(part);
+            const ObjectKey key = objectKey(part);
             if (coveredNow.contains(key))
                 return;
             if (&part == &record && handler && handler->retract) {
@@ -262,7 +262,7 @@ bool UndoHistory::redoVisible() const
     return m_currentStep < m_redoLimit;
 }
 
-void UndoHistory::addKind(const QString &kind, UndoKindHandler handler)
+void UndoHistory::addKind(ObjectKind kind, UndoKindHandler handler)
 {
     m_kinds.add(kind, std::move(handler));
 }

@@ -52,7 +52,7 @@ public:
 
     // Stores the state of object `index` of `kind` as it is now, after the change. Returns false,
     // and leaves the history untouched, for an unknown kind or a missing object.
-    [[nodiscard]] bool record(const PageModel &page, const QString &kind, int index);
+    [[nodiscard]] bool record(const PageModel &page, ObjectKind kind, int index);
 
     // Step back / forward and put the snapshots of the new step into their objects. Does nothing
     // while the matching button is hidden. Kinds the page's document type does not restore are
@@ -64,7 +64,7 @@ public:
     bool redoVisible() const; // `RedoBut`
 
     // Lets a window restore kinds whose objects live outside the page model.
-    void addKind(const QString &kind, UndoKindHandler handler);
+    void addKind(ObjectKind kind, UndoKindHandler handler);
 
     int capacity() const { return m_capacity; }
     qint32 currentStep() const { return m_currentStep; }
@@ -74,12 +74,23 @@ public:
     qint64 pictureBytes() const;
 
 private:
+    // One object, whichever of its family's kinds a record names it by.
+    struct ObjectKey {
+        ObjectKind family = ObjectKind::Nothing;
+        int index = 0;
+        bool operator==(const ObjectKey &) const = default;
+        friend size_t qHash(const ObjectKey &key, size_t seed = 0) noexcept
+        {
+            return qHashMulti(seed, key.family, key.index);
+        }
+    };
+
     int chooseSlot(qint32 step) const;
     void store(UndoRecord record);
-    bool restorable(const QString &kind, DocumentKind documentType) const;
+    bool restorable(ObjectKind kind, DocumentKind documentType) const;
     void restorePart(const UndoRecord &part, PageModel &page, QVector<UndoTarget> &changed) const;
-    QString objectKey(const UndoRecord &record) const;
-    const UndoRecord *latestCovering(const QString &key, qint32 beforeOrAt) const;
+    ObjectKey objectKey(const UndoRecord &record) const;
+    const UndoRecord *latestCovering(const ObjectKey &key, qint32 beforeOrAt) const;
 
     UndoKindTable m_kinds;
     QVector<UndoRecord> m_records;

@@ -6,7 +6,7 @@ namespace quillora {
 
 namespace {
 
-void addTarget(QVector<UndoTarget> &targets, const QString &kind, int index)
+void addTarget(QVector<UndoTarget> &targets, ObjectKind kind, int index)
 {
     const UndoTarget target{kind, index};
     if (!targets.contains(target))
@@ -126,35 +126,35 @@ void restoreBorder(const UndoRecord &record, PageModel &page, QVector<UndoTarget
 }
 
 // Objects beside a handle are named by a kind letter and a two-digit index ("p01", "t12").
-bool parseNeighbour(const QString &name, QString &kind, int &index)
+bool parseNeighbour(const QString &name, ObjectKind &kind, int &index)
 {
     if (name.size() < 2)
         return false;
-    kind = name.left(1);
+    kind = objectKindOfCode(QStringView(name).left(1)).value_or(ObjectKind::Nothing);
     bool ok = false;
     index = name.mid(1).trimmed().toInt(&ok);
-    return ok && (kind == objectkind::Picture || kind == objectkind::Text ||
-                  kind == objectkind::RichText);
+    return ok && (kind == ObjectKind::Picture || kind == ObjectKind::Text ||
+                  kind == ObjectKind::RichText);
 }
 
-bool captureNeighbour(const PageModel &page, const QString &kind, int index, UndoRecord &record)
+bool captureNeighbour(const PageModel &page, ObjectKind kind, int index, UndoRecord &record)
 {
     record.kind = kind;
     record.index = index;
-    if (kind == objectkind::Picture)
+    if (kind == ObjectKind::Picture)
         return capturePictureBox(page, index, record);
-    if (kind == objectkind::Text)
+    if (kind == ObjectKind::Text)
         return captureTextBox(page, index, record);
     return captureRichTextBox(page, index, record);
 }
 
 void restoreNeighbour(const UndoRecord &record, PageModel &page, QVector<UndoTarget> &targets)
 {
-    if (record.kind == objectkind::Picture)
+    if (record.kind == ObjectKind::Picture)
         restorePictureBox(record, page, targets);
-    else if (record.kind == objectkind::Text)
+    else if (record.kind == ObjectKind::Text)
         restoreTextBox(record, page, targets);
-    else if (record.kind == objectkind::RichText)
+    else if (record.kind == ObjectKind::RichText)
         restoreRichTextBox(record, page, targets);
 }
 
@@ -164,19 +164,18 @@ bool captureHandles(const PageModel &page, int index, UndoRecord &record)
 {
     if (!validIndex(page.handles, index))
         return false;
-    QSet<QString> seen;
+    QSet<std::pair<ObjectKind, int>> seen;
     for (const HandleModel &handle : page.handles) {
         record.handleCentres.append(handle.centre);
         for (const QStringList *names : {&handle.boxesAbove, &handle.boxesBelow}) {
             for (const QString &name : *names) {
-                QString kind;
+                ObjectKind kind = ObjectKind::Nothing;
                 int neighbourIndex = 0;
                 if (!parseNeighbour(name, kind, neighbourIndex))
                     continue;
-                const QString key = kind + QString::number(neighbourIndex);
-                if (seen.contains(key))
+                if (seen.contains({kind, neighbourIndex}))
                     continue;
-                seen.insert(key);
+                seen.insert({kind, neighbourIndex});
                 UndoRecord neighbour;
                 if (captureNeighbour(page, kind, neighbourIndex, neighbour))
                     record.movedObjects.push_back(std::move(neighbour));
@@ -198,63 +197,63 @@ void restoreHandles(const UndoRecord &record, PageModel &page, QVector<UndoTarge
 
 UndoKindHandler pictureHandler(UndoRestart restart)
 {
-    return {objectkind::Picture, restart, capturePictureBox, restorePictureBox, {}};
+    return {ObjectKind::Picture, restart, capturePictureBox, restorePictureBox, {}};
 }
 
 UndoKindHandler richTextHandler(UndoRestart restart)
 {
-    return {objectkind::RichText, restart, captureRichTextBox, restoreRichTextBox, {}};
+    return {ObjectKind::RichText, restart, captureRichTextBox, restoreRichTextBox, {}};
 }
 
 } // namespace
 
 UndoKindTable::UndoKindTable()
 {
-    add(objectkind::Picture, pictureHandler(UndoRestart::Picture));
-    add(objectkind::MovedPicture, pictureHandler(UndoRestart::None));
+    add(ObjectKind::Picture, pictureHandler(UndoRestart::Picture));
+    add(ObjectKind::MovedPicture, pictureHandler(UndoRestart::None));
     UndoKindHandler addedPicture = pictureHandler(UndoRestart::None);
     addedPicture.retract = hidePictureBox;
-    add(objectkind::AddedPicture, addedPicture);
+    add(ObjectKind::AddedPicture, addedPicture);
 
-    add(objectkind::RichText, richTextHandler(UndoRestart::RichText));
-    add(objectkind::MovedRichText, richTextHandler(UndoRestart::None));
+    add(ObjectKind::RichText, richTextHandler(UndoRestart::RichText));
+    add(ObjectKind::MovedRichText, richTextHandler(UndoRestart::None));
     UndoKindHandler addedRichText = richTextHandler(UndoRestart::None);
     addedRichText.retract = hideRichTextBox;
-    add(objectkind::AddedRichText, addedRichText);
+    add(ObjectKind::AddedRichText, addedRichText);
 
-    add(objectkind::Text,
-        {objectkind::Text, UndoRestart::Text, captureTextBox, restoreTextBox, {}});
-    add(objectkind::Border,
-        {objectkind::Border, UndoRestart::Picture, captureBorder, restoreBorder, {}});
-    add(objectkind::Handles,
-        {objectkind::Handles, UndoRestart::None, captureHandles, restoreHandles, {}});
+    add(ObjectKind::Text,
+        {ObjectKind::Text, UndoRestart::Text, captureTextBox, restoreTextBox, {}});
+    add(ObjectKind::Border,
+        {ObjectKind::Border, UndoRestart::Picture, captureBorder, restoreBorder, {}});
+    add(ObjectKind::Handles,
+        {ObjectKind::Handles, UndoRestart::None, captureHandles, restoreHandles, {}});
 }
 
-void UndoKindTable::add(const QString &kind, UndoKindHandler handler)
+void UndoKindTable::add(ObjectKind kind, UndoKindHandler handler)
 {
-    if (handler.family.isEmpty())
+    if (handler.family == ObjectKind::Nothing)
         handler.family = kind;
     m_handlers.insert(kind, std::move(handler));
 }
 
-const UndoKindHandler *UndoKindTable::find(const QString &kind) const
+const UndoKindHandler *UndoKindTable::find(ObjectKind kind) const
 {
     const auto it = m_handlers.constFind(kind);
     return it == m_handlers.constEnd() ? nullptr : &it.value();
 }
 
-QString UndoKindTable::familyOf(const QString &kind) const
+ObjectKind UndoKindTable::familyOf(ObjectKind kind) const
 {
     const UndoKindHandler *handler = find(kind);
     return handler ? handler->family : kind;
 }
 
-bool isBuiltInPageKind(const QString &kind)
+bool isBuiltInPageKind(ObjectKind kind)
 {
-    static const QStringList kinds{
-        objectkind::Picture,       objectkind::Text,         objectkind::RichText,
-        objectkind::Border,        objectkind::Handles,      objectkind::MovedPicture,
-        objectkind::MovedRichText, objectkind::AddedPicture, objectkind::AddedRichText};
+    static const QVector<ObjectKind> kinds{
+        ObjectKind::Picture,       ObjectKind::Text,         ObjectKind::RichText,
+        ObjectKind::Border,        ObjectKind::Handles,      ObjectKind::MovedPicture,
+        ObjectKind::MovedRichText, ObjectKind::AddedPicture, ObjectKind::AddedRichText};
     return kinds.contains(kind);
 }
 

@@ -1,7 +1,7 @@
 #pragma once
-// How each kind of undo record is taken from its object and put back: one handler per kind code.
+// How each kind of undo record is taken from its object and put back: one handler per kind.
 // The page kinds are built in; a window whose objects live outside the page model (table cells,
-// the anywhere page, bubbles, the table title) adds its own handler for its kind code.
+// the anywhere page, bubbles, the table title) adds its own handler for its kind.
 
 #include "core/undo/undorecord.h"
 
@@ -23,9 +23,9 @@ enum class UndoRestart {
 };
 
 struct UndoKindHandler {
-    // Records with the same family and index describe the same object ("p", "mp" and "ap" are one
-    // picture box). Empty means the kind code itself.
-    QString family;
+    // Records with the same family and index describe the same object (a picture, a moved picture
+    // and an added picture are one picture box). Nothing means the kind itself.
+    ObjectKind family = ObjectKind::Nothing;
     UndoRestart restart = UndoRestart::None;
     // Fills the record's state from the object; false when there is no such object.
     std::function<bool(const PageModel &, int index, UndoRecord &)> capture;
@@ -37,19 +37,19 @@ struct UndoKindHandler {
 
 class UndoKindTable {
 public:
-    UndoKindTable(); // with the page kinds: p, t, r, b, h, mp, mr, ap, ar
+    UndoKindTable(); // with the page kinds (isBuiltInPageKind)
 
-    // Adds or replaces the handler of a kind code.
-    void add(const QString &kind, UndoKindHandler handler);
-    const UndoKindHandler *find(const QString &kind) const;
-    QString familyOf(const QString &kind) const;
+    // Adds or replaces the handler of a kind.
+    void add(ObjectKind kind, UndoKindHandler handler);
+    const UndoKindHandler *find(ObjectKind kind) const;
+    ObjectKind familyOf(ObjectKind kind) const;
 
 private:
-    QHash<QString, UndoKindHandler> m_handlers;
+    QHash<ObjectKind, UndoKindHandler> m_handlers;
 };
 
 // The built-in page kinds; a window restores those of its kind's row in the table of kinds and
 // skips the others. Kinds added by a window are always restored.
-bool isBuiltInPageKind(const QString &kind);
+bool isBuiltInPageKind(ObjectKind kind);
 
 } // namespace quillora

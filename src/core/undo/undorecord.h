@@ -19,7 +19,7 @@ namespace quillora {
 constexpr qint32 kEmptyUndoStep = -99;
 
 struct UndoRecord {
-    QString kind;
+    ObjectKind kind = ObjectKind::Nothing;
     int index = 0; // index in the object's list; a table cell is row * 1000 + column
     qint32 step = kEmptyUndoStep;
 
@@ -34,7 +34,7 @@ struct UndoRecord {
     // the picture), so painting and writing on the page share one history.
     KindState pictureZeroState;
 
-    // Kind "h": every handle's centre, and the state of each object listed beside a handle.
+    // Handles: every handle's centre, and the state of each object listed beside a handle.
     QVector<QPoint> handleCentres;
     std::vector<UndoRecord> movedObjects;
 
@@ -44,10 +44,10 @@ struct UndoRecord {
 };
 
 // An object that undo or redo wrote into, so the window can refresh that widget.
-// For "t" the caret goes to the end; for "r" the selection is reset; "mp" rebuilds the mask;
-// "mr" and "h" re-lay the boxes out.
+// For a text box the caret goes to the end; for a rich text box the selection is reset; a moved
+// picture rebuilds its mask; a moved rich text box and handles re-lay the boxes out.
 struct UndoTarget {
-    QString kind;
+    ObjectKind kind = ObjectKind::Nothing;
     int index = 0;
     bool operator==(const UndoTarget &) const = default;
 };

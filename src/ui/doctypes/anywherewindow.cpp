@@ -190,7 +190,7 @@ void AnywhereWindow::onPageShown()
     if (isWriting() && m_painting)
         m_painting->selectTool(0);
     if (m_undo)
-        m_undo->beginWorkOn(CurrentObject{objectkind::Picture, 0});
+        m_undo->beginWorkOn(CurrentObject{ObjectKind::Picture, 0});
 }
 
 void AnywhereWindow::onPicturePressed(int index, QPoint position, Qt::MouseButton button)
@@ -249,7 +249,7 @@ void AnywhereWindow::recordStep()
 {
     connectControllers();
     if (m_undo)
-        m_undo->record(objectkind::Picture, 0);
+        m_undo->record(ObjectKind::Picture, 0);
 }
 
 void AnywhereWindow::makePalette()

@@ -120,7 +120,7 @@ BannerWindow::BannerWindow(AppContext &context, QWidget *parent)
     : DocumentWindow(context, kindInfo(DocumentKind::Display).windowName, parent),
       m_fontInstalled(fontInstalled)
 {
-    context.undo.addKind(objectkind::BannerLine, bannerUndoHandler());
+    context.undo.addKind(ObjectKind::BannerLine, bannerUndoHandler());
     // The font dialog and the text size buttons belong to pages of text boxes.
     for (ToolbarAction unused :
          {ToolbarAction::Font, ToolbarAction::TextBigger, ToolbarAction::TextSmaller})
@@ -385,7 +385,7 @@ void BannerWindow::layOutStrip()
 void BannerWindow::change(const std::function<void(Banner &)> &edit)
 {
     PageModel &page = context().page;
-    const CurrentObject banner{objectkind::BannerLine, 0};
+    const CurrentObject banner{ObjectKind::BannerLine, 0};
     if (m_undo)
         m_undo->beginWorkOn(banner);
     setCurrentObject(banner.kind, banner.index);
@@ -461,7 +461,7 @@ void BannerWindow::onStripPressed(int sheet, QPointF mm, Qt::MouseButton button)
 void BannerWindow::onRestored(const QVector<UndoTarget> &changed)
 {
     const bool banner = std::any_of(changed.cbegin(), changed.cend(), [](const UndoTarget &target) {
-        return target.kind == objectkind::BannerLine || target.kind == objectkind::Border;
+        return target.kind == ObjectKind::BannerLine || target.kind == ObjectKind::Border;
     });
     if (banner)
         showBanner();

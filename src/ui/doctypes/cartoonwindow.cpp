@@ -43,7 +43,7 @@ CartoonWindow::CartoonWindow(AppContext &context, QWidget *parent)
     m_layer = new QWidget(this);
     m_layer->setObjectName(QStringLiteral("bubbleLayer"));
     m_layer->hide();
-    context.undo.addKind(objectkind::Bubble, bubbleUndoKind());
+    context.undo.addKind(ObjectKind::Bubble, bubbleUndoKind());
 
     connect(this, &DocumentWindow::pageShown, this, &CartoonWindow::showBubbles);
     connect(this, &DocumentWindow::textBiggerRequested, this, [this] { changeTextSize(true); });
@@ -70,7 +70,7 @@ void CartoonWindow::controllersAttached(const DocumentControllers &controllers)
     m_undo = controllers.undo;
     connect(m_undo, &UndoController::restored, this, [this](const QVector<UndoTarget> &changed) {
         if (std::any_of(changed.begin(), changed.end(),
-                        [](const UndoTarget &target) { return target.kind == objectkind::Bubble; }))
+                        [](const UndoTarget &target) { return target.kind == ObjectKind::Bubble; }))
             showBubbles();
     });
 }
@@ -90,7 +90,7 @@ int CartoonWindow::dropIcon(BubbleKind kind, QPoint pagePoint)
                                    defaultBubbleSize(screenWidth, frameGeometry.width()), style);
     if (index < 0)
         return -1;
-    setCurrentObject(objectkind::Bubble, index);
+    setCurrentObject(ObjectKind::Bubble, index);
     recordChange();
     showBubble(index);
     m_bubbles[index]->text()->setFocus();
@@ -236,9 +236,9 @@ QPoint CartoonWindow::framePoint(const BubbleModel &bubble, QPoint global) const
 void CartoonWindow::startWork(int index)
 {
     if (index >= 0)
-        setCurrentObject(objectkind::Bubble, index);
+        setCurrentObject(ObjectKind::Bubble, index);
     if (m_undo)
-        m_undo->beginWorkOn(CurrentObject{objectkind::Bubble, 0});
+        m_undo->beginWorkOn(CurrentObject{ObjectKind::Bubble, 0});
 }
 
 // A change to the bubbles: counted, so leaving offers to save it, and recorded for undo.
@@ -246,7 +246,7 @@ void CartoonWindow::recordChange()
 {
     ++context().page.changeCount;
     if (m_undo)
-        m_undo->record(objectkind::Bubble, 0);
+        m_undo->record(ObjectKind::Bubble, 0);
 }
 
 void CartoonWindow::bubblePressed(int index, QPoint global)
@@ -287,7 +287,7 @@ void CartoonWindow::bubbleReleased(int index, QPoint global)
                                        m_bin->isUnder(global), startTopLeft);
     showBubble(index);
     if (drop == BubbleDrop::Binned)
-        setCurrentObject(objectkind::Paper, 0);
+        setCurrentObject(ObjectKind::Paper, 0);
     recordChange();
 }
 
@@ -335,7 +335,7 @@ int CartoonWindow::currentBubble() const
     const PageModel &page = context().page;
     const int index = page.current.index;
     const QVector<BubbleModel> &bubbles = bubblesOf(page);
-    if (page.current.kind != objectkind::Bubble || index < 0 || index >= bubbles.size() ||
+    if (page.current.kind != ObjectKind::Bubble || index < 0 || index >= bubbles.size() ||
         !bubbles[index].visible)
         return -1;
     return index;

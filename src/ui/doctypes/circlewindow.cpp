@@ -70,7 +70,7 @@ CircleWindow::CircleWindow(AppContext &context, QWidget *parent)
       m_clockwisePointer(turnArt(TurnDirection::Clockwise).pixmap(kPointerPx).toImage()),
       m_anticlockwisePointer(turnArt(TurnDirection::Anticlockwise).pixmap(kPointerPx).toImage())
 {
-    context.undo.addKind(kCircleTurnUndoKind, circleTurnUndoKind());
+    context.undo.addKind(ObjectKind::CircleTurn, circleTurnUndoKind());
     m_askSegments = [this] {
         // The question stands over the window rather than over an empty screen, and wants the
         // ordinary pointer, not the set-up's busy one.
@@ -163,8 +163,8 @@ void CircleWindow::followPage()
     m_ring->raise();
     placeButtons();
     // The disc is what the child works on first; opening restarts its history.
-    setCurrentObject(objectkind::Picture, kDiscPictureBox);
-    emit workStarting(objectkind::Picture, kDiscPictureBox);
+    setCurrentObject(ObjectKind::Picture, kDiscPictureBox);
+    emit workStarting(ObjectKind::Picture, kDiscPictureBox);
 }
 
 void CircleWindow::placeButtons()
@@ -197,8 +197,8 @@ void CircleWindow::beginTurning()
 {
     // A word being typed is finished: the turn takes the words with it.
     setFocus();
-    setCurrentObject(objectkind::Picture, kDiscPictureBox);
-    emit workStarting(objectkind::Picture, kDiscPictureBox);
+    setCurrentObject(ObjectKind::Picture, kDiscPictureBox);
+    emit workStarting(ObjectKind::Picture, kDiscPictureBox);
     m_circle = circleOfPage(context().page);
     takePaintIntoSegments(m_circle);
     m_turning = prepareTurnPicture(m_circle);
@@ -238,7 +238,7 @@ void CircleWindow::finishTurning(int segmentShift)
     m_turning = {};
     m_circle = {};
     if (segmentShift != 0)
-        emit changeMade(kCircleTurnUndoKind, segmentShift);
+        emit changeMade(ObjectKind::CircleTurn, segmentShift);
     emit turnFinished(segmentShift);
     for (const HistoryStep step : std::exchange(m_heldSteps, {}))
         requestHistoryStep(step);

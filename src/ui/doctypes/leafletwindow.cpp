@@ -151,7 +151,7 @@ LeafletWindow::LeafletWindow(AppContext &context, QWidget *parent)
     connect(this, &DocumentWindow::pictureReleased, this,
             [this](int index, QPoint, Qt::MouseButton) { markChanged(index); });
     connect(this, &DocumentWindow::objectRefreshed, this,
-            [this](const QString &, int index) { markChanged(index); });
+            [this](ObjectKind, int index) { markChanged(index); });
     connect(this, &DocumentWindow::pageShown, this, &LeafletWindow::followPage);
 
     m_viewer = std::make_unique<LeafletViewer>(m_style, m_geometry, m_turnStep);
@@ -239,7 +239,7 @@ void LeafletWindow::start(LeafletMotion motion)
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     // The page becomes current, so nothing on a hidden page is typed or pasted into; the undo
     // history stays with the object last worked on, so a change can be undone across the turn.
-    setCurrentObject(objectkind::Paper, 0);
+    setCurrentObject(ObjectKind::Paper, 0);
     // The card's border is painted beside the objects and is not followed page by page.
     if (leafletStyleInfo(m_style).hasBorder)
         m_pages.markChanged(0);

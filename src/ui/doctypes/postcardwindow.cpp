@@ -112,7 +112,7 @@ bool PostcardWindow::startDocument(const QString &templatePath)
         emit templateLoadFailed(reason);
         return false;
     }
-    setCurrentObject(objectkind::Picture, kPostcardPictureIndex);
+    setCurrentObject(ObjectKind::Picture, kPostcardPictureIndex);
     return true;
 }
 
@@ -161,7 +161,7 @@ void PostcardWindow::showSide(PostcardSide side)
     PageView *view = pageView();
     const bool writing = side == PostcardSide::Writing;
     for (int i = 0; i < page.pictureBoxes.size(); ++i) {
-        const bool shown = page.pictureBoxes[i].visible && (sideOf(objectkind::Picture, i) == side);
+        const bool shown = page.pictureBoxes[i].visible && (sideOf(ObjectKind::Picture, i) == side);
         if (PictureBoxWidget *box = view->pictureBox(i))
             box->setVisible(shown);
         if (ObjectFrame *frame = view->pictureFrame(i))
@@ -196,7 +196,7 @@ void PostcardWindow::flip()
     m_frame = QImage(page.pageRect.size() + QSize(kFlipShadowOffsetPx, kFlipShadowOffsetPx),
                      QImage::Format_ARGB32_Premultiplied);
     // Nothing on the hidden side may stay current: keys and strokes would go where no one sees.
-    setCurrentObject(objectkind::Paper, 0);
+    setCurrentObject(ObjectKind::Paper, 0);
     m_animation->setGeometry(QRect(page.pageRect.topLeft(), m_frame.size()));
     drawFlipFrame(m_frame, m_pictureSide, m_writingSide, m_flip.angle());
     m_animation->setPixmap(QPixmap::fromImage(m_frame));
@@ -221,7 +221,7 @@ void PostcardWindow::flipTick()
     pageView()->show();
     // The picture side's one picture is ready to paint at the first press.
     if (m_side == PostcardSide::Picture)
-        setCurrentObject(objectkind::Picture, kPostcardPictureIndex);
+        setCurrentObject(ObjectKind::Picture, kPostcardPictureIndex);
 }
 
 QImage PostcardWindow::progressPicture()

@@ -65,7 +65,7 @@ void PresentationController::tick()
 {
     PageModel &page = m_context.page;
     const CurrentObject current = page.current;
-    if (!isTyping() || current.kind != objectkind::Text || current.index < 0 ||
+    if (!isTyping() || current.kind != ObjectKind::Text || current.index < 0 ||
         current.index >= page.textBoxes.size() || !page.textBoxes[current.index].visible)
         return; // waits for a text box to be chosen
     TextBoxWidget *box = m_window.pageView()->textBox(current.index);
@@ -105,7 +105,7 @@ void PresentationController::finishBox()
 {
     // The demonstration is one piece of work: one undo step takes all of it away.
     if (m_box >= 0 && m_box < m_context.page.textBoxes.size())
-        m_undo.record(objectkind::Text, m_box);
+        m_undo.record(ObjectKind::Text, m_box);
     m_box = -1;
 }
 

@@ -137,7 +137,7 @@ void TableWindow::layOut(int columns, int rows)
     const std::optional<TableCell> current = cellOfCurrentObject(page);
     if (current && (current->row >= shape.rows || current->column >= shape.columns)) {
         const TableCell kept{shape.currentRow, shape.currentColumn};
-        const bool text = page.current.kind == objectkind::Text;
+        const bool text = page.current.kind == ObjectKind::Text;
         setCurrentObject(page.current.kind, text ? cellTextIndex(kept) : cellPictureIndex(kept));
     }
     // The saved table changes with its shape, so there is work to offer to save.
@@ -248,7 +248,7 @@ void TableWindow::placeButtons()
     m_removeRow->setVisible(shape.rows > kMinTableCount);
 }
 
-void TableWindow::onCurrentObjectChanged(const QString &, int)
+void TableWindow::onCurrentObjectChanged(ObjectKind, int)
 {
     PageModel &page = context().page;
     const std::optional<TableCell> cell = cellOfCurrentObject(page);

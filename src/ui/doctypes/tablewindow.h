@@ -60,7 +60,7 @@ private:
     void placeRows();
     void placeSelectionFrame();
     void placeButtons();
-    void onCurrentObjectChanged(const QString &kind, int index);
+    void onCurrentObjectChanged(ObjectKind kind, int index);
     void onTextPressed(int index);
 
     QVector<TableRow *> m_rows;

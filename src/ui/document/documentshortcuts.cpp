@@ -11,7 +11,7 @@ ShortcutAction shortcutFor(int key, Qt::KeyboardModifiers modifiers, const Short
     if (held != Qt::ControlModifier)
         return ShortcutAction::None;
 
-    const bool onPicture = state.current.kind == objectkind::Picture;
+    const bool onPicture = state.current.kind == ObjectKind::Picture;
     switch (key) {
     case Qt::Key_C:
         return onPicture ? ShortcutAction::CopyPicture : ShortcutAction::None;

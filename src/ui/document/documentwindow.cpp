@@ -76,7 +76,7 @@ DocumentWindow::DocumentWindow(AppContext &context, const QString &objectName, Q
     connect(m_pageView, &PageView::pictureBoxPressed, this, &DocumentWindow::pagePressStarting);
     connect(m_pageView, &PageView::borderPressed, this, &DocumentWindow::borderPressed);
     connect(m_pageView, &PageView::paperPressed, this, [this](QPoint at, Qt::MouseButton button) {
-        setCurrentObject(objectkind::Paper, 0);
+        setCurrentObject(ObjectKind::Paper, 0);
         emit paperPressed(at, button);
     });
     connect(m_pageView, &PageView::textBoxPressed, this, &DocumentWindow::onTextBoxPressed);
@@ -141,7 +141,7 @@ void DocumentWindow::setOffersWebcam(bool offers)
     applySettings();
 }
 
-void DocumentWindow::setCurrentObject(const QString &kind, int index)
+void DocumentWindow::setCurrentObject(ObjectKind kind, int index)
 {
     const CurrentObject next{kind, index};
     if (m_context.page.current == next)
@@ -155,7 +155,7 @@ void DocumentWindow::refreshTextBox(int index)
     if (index < 0 || index >= m_context.page.textBoxes.size())
         return;
     m_pageView->syncTextBox(index, m_context.page.textBoxes[index]);
-    emit objectRefreshed(objectkind::Text, index);
+    emit objectRefreshed(ObjectKind::Text, index);
 }
 
 void DocumentWindow::refreshRichTextBox(int index)
@@ -163,7 +163,7 @@ void DocumentWindow::refreshRichTextBox(int index)
     if (index < 0 || index >= m_context.page.richTextBoxes.size())
         return;
     m_pageView->syncRichTextBox(index, m_context.page.richTextBoxes[index]);
-    emit objectRefreshed(objectkind::RichText, index);
+    emit objectRefreshed(ObjectKind::RichText, index);
 }
 
 void DocumentWindow::refreshPictureBox(int index)
@@ -171,7 +171,7 @@ void DocumentWindow::refreshPictureBox(int index)
     if (index < 0 || index >= m_context.page.pictureBoxes.size())
         return;
     m_pageView->syncPictureBox(index, m_context.page.pictureBoxes[index]);
-    emit objectRefreshed(objectkind::Picture, index);
+    emit objectRefreshed(ObjectKind::Picture, index);
 }
 
 void DocumentWindow::setPaintToolsShown(bool paintToolsShown)
@@ -185,11 +185,11 @@ void DocumentWindow::setClipboardProbe(std::function<bool()> hasPicture)
     m_clipboardHasPicture = std::move(hasPicture);
 }
 
-void DocumentWindow::textBoxResized(const QString &kind, int index)
+void DocumentWindow::textBoxResized(ObjectKind kind, int index)
 {
-    if (kind == objectkind::Text && index >= 0 && index < m_context.page.textBoxes.size())
+    if (kind == ObjectKind::Text && index >= 0 && index < m_context.page.textBoxes.size())
         emit textBoxEdited(index);
-    else if (kind == objectkind::RichText && index >= 0 &&
+    else if (kind == ObjectKind::RichText && index >= 0 &&
              index < m_context.page.richTextBoxes.size())
         emit richTextBoxEdited(index);
 }
@@ -316,7 +316,7 @@ void DocumentWindow::onTextBoxPressed(int index)
 {
     if (index >= m_context.page.textBoxes.size())
         return;
-    setCurrentObject(objectkind::Text, index);
+    setCurrentObject(ObjectKind::Text, index);
     TextBoxModel &box = m_context.page.textBoxes[index];
     if (box.text == kPlaceholderText) {
         box.text.clear();
@@ -337,7 +337,7 @@ void DocumentWindow::onRichTextBoxPressed(int index)
 {
     if (index >= m_context.page.richTextBoxes.size())
         return;
-    setCurrentObject(objectkind::RichText, index);
+    setCurrentObject(ObjectKind::RichText, index);
     RichTextBoxModel &box = m_context.page.richTextBoxes[index];
     if (box.plainText == kPlaceholderText) {
         box.plainText.clear();
@@ -365,8 +365,8 @@ void DocumentWindow::onPicturePressed(int index, QPoint position, Qt::MouseButto
     if (index >= m_context.page.pictureBoxes.size())
         return;
     const bool justSelected =
-        !(m_context.page.current == CurrentObject{objectkind::Picture, index});
-    setCurrentObject(objectkind::Picture, index);
+        !(m_context.page.current == CurrentObject{ObjectKind::Picture, index});
+    setCurrentObject(ObjectKind::Picture, index);
     emit picturePressed(index, position, button, justSelected, pointer);
 }
 

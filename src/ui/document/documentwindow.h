@@ -35,7 +35,7 @@ public:
     void applySettings();
 
     // Records the object that has the focus; emits currentObjectChanged() when it changes.
-    void setCurrentObject(const QString &kind, int index);
+    void setCurrentObject(ObjectKind kind, int index);
 
     // After code outside the window changed one object in the model (fitting, painting, undo);
     // objectRefreshed() follows.
@@ -67,7 +67,7 @@ public:
 
     // A text or rich text box ("t" or "r") changed size (a divider handle moved it): its text
     // is fitted again, as after an edit.
-    void textBoxResized(const QString &kind, int index);
+    void textBoxResized(ObjectKind kind, int index);
 
 signals:
     void newRequested();
@@ -90,11 +90,11 @@ signals:
     void pastePictureRequested(int index);
 
     void templateLoadFailed(const QString &reason);
-    // An object of kind "t", "r" or "p" was shown again after a change made outside the window.
-    void objectRefreshed(const QString &kind, int index);
+    // A text, rich text or picture box was shown again after a change made outside the window.
+    void objectRefreshed(ObjectKind kind, int index);
     // The page's controls follow the page model again (a template, a work file, a reset).
     void pageShown();
-    void currentObjectChanged(const QString &kind, int index);
+    void currentObjectChanged(ObjectKind kind, int index);
     void paperPressed(QPoint position, Qt::MouseButton button);
     // A text was pressed (after it became current and lost its placeholder): undo records a
     // step, the rich text toolbar takes the box.
@@ -116,8 +116,8 @@ signals:
 
     // The window changes an object by itself (a circle's turn): work turns to it before the
     // change, and undo records the step after it.
-    void workStarting(const QString &kind, int index);
-    void changeMade(const QString &kind, int index);
+    void workStarting(ObjectKind kind, int index);
+    void changeMade(ObjectKind kind, int index);
 
     // A press on the page, a picture or a text is about to be handled (sent before any of the
     // signals above for that press): border editing ends here.

@@ -103,8 +103,8 @@ void DividerHandleController::onPressed(int index, QPoint atPage)
     if (index >= m_context.page.handles.size())
         return;
     // Handles join the history of the object worked on, so undo walks back through both.
-    m_window.setCurrentObject(objectkind::Handles, index);
-    m_undo.record(objectkind::Handles, index);
+    m_window.setCurrentObject(ObjectKind::Handles, index);
+    m_undo.record(ObjectKind::Handles, index);
     m_grabOffset = atPage.y() - m_context.page.handles[index].centre.y();
     m_moved = false;
 }
@@ -126,7 +126,7 @@ void DividerHandleController::onReleased(int index)
         placeHandles(); // a refitted box is shown again on top: the squares go back above it
         ++m_context.page.changeCount; // a new layout is work worth offering to save
     }
-    m_undo.record(objectkind::Handles, index);
+    m_undo.record(ObjectKind::Handles, index);
 }
 
 void DividerHandleController::showMovedObjects(int index)
@@ -135,9 +135,9 @@ void DividerHandleController::showMovedObjects(int index)
     for (const DividedObject &object : objectsBesideHandle(m_context.page, index)) {
         // Pictures take their cut or grown image; texts are only placed while the finger is
         // down, and refitted once it lets go.
-        if (object.kind == objectkind::Picture) {
+        if (object.kind == ObjectKind::Picture) {
             m_window.refreshPictureBox(object.index);
-        } else if (object.kind == objectkind::Text) {
+        } else if (object.kind == ObjectKind::Text) {
             m_window.refreshTextBox(object.index);
         } else {
             placeBox(view->richTextBox(object.index), view->richTextFrame(object.index),
@@ -150,14 +150,14 @@ void DividerHandleController::showMovedObjects(int index)
 void DividerHandleController::refitTexts(int index)
 {
     for (const DividedObject &object : objectsBesideHandle(m_context.page, index))
-        if (object.kind != objectkind::Picture)
+        if (object.kind != ObjectKind::Picture)
             m_window.textBoxResized(object.kind, object.index);
 }
 
 void DividerHandleController::onRestored(const QVector<UndoTarget> &changed)
 {
     for (const UndoTarget &target : changed) {
-        if (target.kind == objectkind::Handles) {
+        if (target.kind == ObjectKind::Handles) {
             placeHandles();
             return;
         }

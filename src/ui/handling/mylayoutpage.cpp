@@ -35,20 +35,20 @@ std::optional<SelectedObject> MyLayoutPage::selected() const
 {
     const PageModel &page = m_context.page;
     const CurrentObject &current = page.current;
-    if (current.kind == objectkind::Picture && current.index >= 0 &&
+    if (current.kind == ObjectKind::Picture && current.index >= 0 &&
         current.index < page.pictureBoxes.size()) {
         const PictureBoxModel &box = page.pictureBoxes[current.index];
         if (!box.visible)
             return std::nullopt;
-        return SelectedObject{objectkind::Picture, current.index, box.geometry,
+        return SelectedObject{ObjectKind::Picture, current.index, box.geometry,
                               box.tag.startsWith(kImportedTag)};
     }
-    if (current.kind == objectkind::RichText && current.index >= 0 &&
+    if (current.kind == ObjectKind::RichText && current.index >= 0 &&
         current.index < page.richTextBoxes.size()) {
         const RichTextBoxModel &box = page.richTextBoxes[current.index];
         if (!box.visible)
             return std::nullopt;
-        return SelectedObject{objectkind::RichText, current.index, box.geometry, false};
+        return SelectedObject{ObjectKind::RichText, current.index, box.geometry, false};
     }
     return std::nullopt;
 }
@@ -58,9 +58,9 @@ QString MyLayoutPage::importedFile(const PictureBoxModel &box)
     return box.tag.mid(kImportedTag.size());
 }
 
-QString MyLayoutPage::movedKind(const QString &objectKind)
+ObjectKind MyLayoutPage::movedKind(ObjectKind objectKind)
 {
-    return objectKind == objectkind::Picture ? objectkind::MovedPicture : objectkind::MovedRichText;
+    return objectKind == ObjectKind::Picture ? ObjectKind::MovedPicture : ObjectKind::MovedRichText;
 }
 
 } // namespace quillora

@@ -3,6 +3,8 @@
 // the window shows such a page, where the page lies in the window, and which picture or rich
 // text box is selected.
 
+#include "core/layout/objectkinds.h"
+
 #include <QRect>
 #include <QString>
 
@@ -16,7 +18,7 @@ struct PictureBoxModel;
 
 // The current object when it is a visible picture or rich text box.
 struct SelectedObject {
-    QString kind; // objectkind::Picture or objectkind::RichText
+    ObjectKind kind = ObjectKind::Nothing; // ObjectKind::Picture or ObjectKind::RichText
     int index = -1;
     QRect geometry;
     bool imported = false; // a picture read from a file, not yet allowed to be painted
@@ -35,7 +37,7 @@ public:
     // The file an imported picture was read from.
     static QString importedFile(const PictureBoxModel &box);
     // The undo kind that records the place and size of a picture ("mp") or rich text box ("mr").
-    static QString movedKind(const QString &objectKind);
+    static ObjectKind movedKind(ObjectKind objectKind);
 
 private:
     const AppContext &m_context;

@@ -33,7 +33,7 @@ bool ObjectStripController::addObject(DroppedObject kind, QPoint pagePosition)
     // Undo shows only from the second step: on a fresh page the page as it was (its border,
     // which the addition leaves alone) is recorded first, so the addition can be undone.
     if (m_context.undo.currentStep() == 0)
-        m_undo.record(objectkind::Border, 0);
+        m_undo.record(ObjectKind::Border, 0);
     if (kind == DroppedObject::Picture)
         m_window.refreshPictureBox(*index);
     else
@@ -44,11 +44,11 @@ bool ObjectStripController::addObject(DroppedObject kind, QPoint pagePosition)
     return true;
 }
 
-void ObjectStripController::takeOffPage(const QString &kind, int index, const QRect &geometry)
+void ObjectStripController::takeOffPage(ObjectKind kind, int index, const QRect &geometry)
 {
     PageModel &page = m_context.page;
     ++page.changeCount;
-    if (kind == objectkind::Picture) {
+    if (kind == ObjectKind::Picture) {
         PictureBoxModel &box = page.pictureBoxes[index];
         box.geometry = geometry;
         box.image = QImage();
@@ -63,7 +63,7 @@ void ObjectStripController::takeOffPage(const QString &kind, int index, const QR
         m_window.refreshRichTextBox(index);
     }
     m_undo.record(MyLayoutPage::movedKind(kind), index);
-    m_window.setCurrentObject(QString(), 0);
+    m_window.setCurrentObject(ObjectKind::Nothing, 0);
     emit objectsChanged();
 }
 

@@ -37,7 +37,7 @@ public:
     bool addObject(objectdrop::DroppedObject kind, QPoint pagePosition);
     // Empties and hides the object of kind `kind` ("p" or "r"), leaving it at `geometry` (off
     // the page), records that for undo and selects nothing.
-    void takeOffPage(const QString &kind, int index, const QRect &geometry);
+    void takeOffPage(ObjectKind kind, int index, const QRect &geometry);
 
 signals:
     // An object was added or taken away: the selection frame follows.

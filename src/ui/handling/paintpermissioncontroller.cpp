@@ -39,7 +39,7 @@ void PaintPermissionController::setPaintQuestion(std::function<DialogAnswer()> a
 void PaintPermissionController::onAllowPainting()
 {
     const std::optional<SelectedObject> object = m_page.selected();
-    if (!object || object->kind != objectkind::Picture || !object->imported)
+    if (!object || object->kind != ObjectKind::Picture || !object->imported)
         return;
     if (m_askPaint() != DialogAnswer::Yes)
         return;

@@ -63,18 +63,17 @@ void SelectionFrameController::recordStartOfDrag(const SelectedObject &object)
     // holds it already (selecting, painting, typing and adding record it); a second step with
     // the same state would make the first undo seem to do nothing.
     const PageModel &page = m_context.page;
-    const QStringList family =
-        object.kind == objectkind::Picture
-            ? QStringList{objectkind::Picture, objectkind::MovedPicture, objectkind::AddedPicture}
-            : QStringList{objectkind::RichText, objectkind::MovedRichText,
-                          objectkind::AddedRichText};
+    const QVector<ObjectKind> family =
+        object.kind == ObjectKind::Picture
+            ? QVector{ObjectKind::Picture, ObjectKind::MovedPicture, ObjectKind::AddedPicture}
+            : QVector{ObjectKind::RichText, ObjectKind::MovedRichText, ObjectKind::AddedRichText};
     const UndoHistory &history = m_context.undo;
     for (const UndoRecord &record : history.records()) {
         if (record.step != history.currentStep() || record.index != object.index ||
             !family.contains(record.kind) || record.geometry != object.geometry || !record.visible)
             continue;
         const bool same =
-            object.kind == objectkind::Picture
+            object.kind == ObjectKind::Picture
                 ? record.picture.cacheKey() == page.pictureBoxes[object.index].image.cacheKey()
                 : record.text == page.richTextBoxes[object.index].rtf &&
                       record.plainText == page.richTextBoxes[object.index].plainText;
@@ -178,7 +177,7 @@ void SelectionFrameController::onBarMove(Qt::MouseButtons buttons, Qt::KeyboardM
     // The object travels with the frame, so the child sees where it will land.
     const QRect moved = objectInFrame(m_dragFrame);
     PageView *view = m_window.pageView();
-    const bool picture = object->kind == objectkind::Picture;
+    const bool picture = object->kind == ObjectKind::Picture;
     QWidget *widget = picture ? static_cast<QWidget *>(view->pictureBox(object->index))
                               : view->richTextBox(object->index);
     ObjectFrame *border =
@@ -210,7 +209,7 @@ void SelectionFrameController::applyGeometry(const SelectedObject &object, const
     PageModel &page = m_context.page;
     if (geometry != m_dragStartObject)
         ++page.changeCount;
-    if (object.kind == objectkind::Picture) {
+    if (object.kind == ObjectKind::Picture) {
         page.pictureBoxes[object.index].geometry = geometry;
         if (resized && object.imported && geometry.size() != m_dragStartObject.size())
             reloadImportedPicture(object.index);
@@ -256,10 +255,10 @@ void SelectionFrameController::onRestored(const QVector<UndoTarget> &changed)
     // The undo controller shows the page's own kinds; moves and additions are shown here, before
     // the frame goes round whatever the step left.
     for (const UndoTarget &target : changed) {
-        if (target.kind == objectkind::MovedPicture || target.kind == objectkind::AddedPicture)
+        if (target.kind == ObjectKind::MovedPicture || target.kind == ObjectKind::AddedPicture)
             m_window.refreshPictureBox(target.index);
-        else if (target.kind == objectkind::MovedRichText ||
-                 target.kind == objectkind::AddedRichText)
+        else if (target.kind == ObjectKind::MovedRichText ||
+                 target.kind == ObjectKind::AddedRichText)
             m_window.refreshRichTextBox(target.index);
     }
     syncFrame();

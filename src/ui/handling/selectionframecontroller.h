@@ -41,7 +41,7 @@ public:
 
 signals:
     // The object of kind `kind` ("p" or "r") was let go wholly off the page at `geometry`.
-    void draggedOffPage(const QString &kind, int index, const QRect &geometry);
+    void draggedOffPage(ObjectKind kind, int index, const QRect &geometry);
 
 private:
     void recordStartOfDrag(const SelectedObject &object);

@@ -152,7 +152,7 @@ BorderEditor::BorderEditor(AppContext &context, DocumentWindow &window, UndoCont
     connect(painting.timer(), &QTimer::timeout, this, &BorderEditor::onTick);
     connect(&undo, &UndoController::restored, this, [this](const QVector<UndoTarget> &changed) {
         const bool border = std::any_of(changed.cbegin(), changed.cend(), [](const UndoTarget &t) {
-            return t.kind == objectkind::Border;
+            return t.kind == ObjectKind::Border;
         });
         if (!border)
             return;
@@ -185,7 +185,7 @@ void BorderEditor::startEditing()
     m_paper->setCursor(paletteart::toolCursor(m_context.paint.tool));
     m_editing = true;
     setEditorShown(true);
-    m_window.setCurrentObject(objectkind::Border, 0);
+    m_window.setCurrentObject(ObjectKind::Border, 0);
     emit editingChanged(true);
 }
 
@@ -259,9 +259,9 @@ void BorderEditor::onPaperPressed(QPoint position, Qt::MouseButton button, int p
         return;
     m_stroke = false;
     m_strokePointer = pointer;
-    m_window.setCurrentObject(objectkind::Border, 0);
+    m_window.setCurrentObject(ObjectKind::Border, 0);
     // Work turns to the border: the history restarts with the border as it is before this press.
-    m_undo.beginWorkOn(CurrentObject{objectkind::Border, 0});
+    m_undo.beginWorkOn(CurrentObject{ObjectKind::Border, 0});
     const PointerInput input = PaintingController::pointerInput(m_paper, position, button);
     m_paper->releaseImage();
     const PressResult result = m_painting.pressBorder(m_context.page, input);
@@ -297,12 +297,12 @@ void BorderEditor::onPaperReleased(QPoint position, Qt::MouseButton button, int 
     showPainted(m_painting.releaseBorder(
         m_context.page, PaintingController::pointerInput(m_paper, position, button)));
     // The finished stroke is the newest step, so one undo takes exactly this stroke away.
-    m_undo.record(objectkind::Border, 0);
+    m_undo.record(ObjectKind::Border, 0);
 }
 
 void BorderEditor::onTick()
 {
-    if (m_context.page.current.kind != objectkind::Border)
+    if (m_context.page.current.kind != ObjectKind::Border)
         return;
     m_paper->releaseImage();
     showPainted(m_painting.tick(m_context.page));

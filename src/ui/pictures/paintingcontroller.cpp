@@ -196,7 +196,7 @@ void PaintingController::onPicturePressed(int index, QPoint position, Qt::MouseB
 
 void PaintingController::requestMenu(int index, QPoint position, bool justSelected)
 {
-    m_undo.beginWorkOn(CurrentObject{objectkind::Picture, index});
+    m_undo.beginWorkOn(CurrentObject{ObjectKind::Picture, index});
     // On "My layout" the picture is also taken as the object to move and resize.
     if (justSelected && kindInfo(m_context.page.documentType).freeArrangement)
         emit pictureSelectedForHandling(index);
@@ -210,7 +210,7 @@ void PaintingController::pressPicture(int index, QPoint position, Qt::MouseButto
     // A finger joining a stroke already running in this picture keeps its history: the
     // strokes that overlap are one step.
     if (m_painting.strokesOn(index) == 0)
-        m_undo.beginWorkOn(CurrentObject{objectkind::Picture, index});
+        m_undo.beginWorkOn(CurrentObject{ObjectKind::Picture, index});
     PictureBoxWidget *widget = pictureWidget(index);
     const PointerInput input = inputOn(index, position, button, pointer);
     // The window has already made the picture current; painting decides from the object that
@@ -304,14 +304,14 @@ void PaintingController::strokeEnded(int index)
         return;
     // A stroke in a picture the history has since left (another finger began in another
     // picture) stays painted, but is not this history's step.
-    if (m_context.undo.workObject() == CurrentObject{objectkind::Picture, index})
-        m_undo.record(objectkind::Picture, index);
+    if (m_context.undo.workObject() == CurrentObject{ObjectKind::Picture, index})
+        m_undo.record(ObjectKind::Picture, index);
 }
 
 void PaintingController::onTick()
 {
     const CurrentObject &current = m_context.page.current;
-    if (current.kind != objectkind::Picture)
+    if (current.kind != ObjectKind::Picture)
         return;
     paintOn(current.index, [&] { return m_painting.tick(m_context.page); });
 }

@@ -54,10 +54,10 @@ PictureMenuController::PictureMenuController(AppContext &context, DocumentWindow
                     holdPagePress(at);
             });
     connect(&window, &DocumentWindow::copyPictureRequested, this, [this](int index) {
-        copyPicture(PictureTarget{objectkind::Picture, index});
+        copyPicture(PictureTarget{ObjectKind::Picture, index});
     });
     connect(&window, &DocumentWindow::pastePictureRequested, this, [this](int index) {
-        pastePicture(PictureTarget{objectkind::Picture, index});
+        pastePicture(PictureTarget{ObjectKind::Picture, index});
     });
     connect(&window, &DocumentWindow::pageShown, this, &PictureMenuController::hideMenu);
 }
@@ -151,7 +151,7 @@ bool PictureMenuController::eventFilter(QObject *watched, QEvent *event)
 void PictureMenuController::runEntry(PictureMenuEntry entry)
 {
     hideMenu();
-    const bool onPage = m_context.page.current.kind == objectkind::Paper;
+    const bool onPage = m_context.page.current.kind == ObjectKind::Paper;
     const std::optional<PictureTarget> target = currentPictureTarget(m_context.page);
     switch (entry) {
     case PictureMenuEntry::Copy:
@@ -305,7 +305,7 @@ void PictureMenuController::finishChange(const PictureTarget &target, bool recor
 
 void PictureMenuController::showAdded(int index)
 {
-    const QString added = objectkind::AddedPicture;
+    const ObjectKind added = ObjectKind::AddedPicture;
     // Undo needs a step to go back to: in an empty history that is the page without the object.
     if (m_context.undo.currentStep() < 1) {
         PictureBoxModel &box = m_context.page.pictureBoxes[index];
@@ -316,7 +316,7 @@ void PictureMenuController::showAdded(int index)
     m_window.refreshPictureBox(index);
     m_undo.record(added, index);
     ++m_context.page.changeCount;
-    m_window.setCurrentObject(objectkind::Picture, index);
+    m_window.setCurrentObject(ObjectKind::Picture, index);
 }
 
 void PictureMenuController::markBusy()

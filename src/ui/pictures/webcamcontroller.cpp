@@ -61,7 +61,7 @@ QString WebcamController::folder() const
 
 int WebcamController::targetPicture(const PageModel &page)
 {
-    if (page.current.kind == objectkind::Picture && isUsablePicture(page, page.current.index))
+    if (page.current.kind == ObjectKind::Picture && isUsablePicture(page, page.current.index))
         return page.current.index;
     int only = -1;
     for (int index = 0; index < page.pictureBoxes.size(); ++index) {
@@ -85,7 +85,7 @@ bool WebcamController::takeWebcamPicture()
         return false;
     }
     // The box becomes the object worked on, so undo can step back to what it showed before.
-    const CurrentObject object{objectkind::Picture, target};
+    const CurrentObject object{ObjectKind::Picture, target};
     m_window.setCurrentObject(object.kind, object.index);
     m_undo.beginWorkOn(object);
 
@@ -126,7 +126,7 @@ bool WebcamController::putPicture(int index, const QImage &picture)
     box.tag.clear();
     box.importedDiagonalAngle = 0.0;
     m_window.refreshPictureBox(index);
-    m_undo.record(objectkind::Picture, index);
+    m_undo.record(ObjectKind::Picture, index);
     ++m_context.page.changeCount;
     return true;
 }

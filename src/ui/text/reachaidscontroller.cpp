@@ -72,7 +72,7 @@ void ReachAidsController::giveKeyboardATarget()
         return;
     }
     const auto widgetOf = [this](const CurrentObject &object) -> QWidget * {
-        if (object.kind == objectkind::Text)
+        if (object.kind == ObjectKind::Text)
             return m_window.pageView()->textBox(object.index);
         return m_text.richWidget(object.index);
     };

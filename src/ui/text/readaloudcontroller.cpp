@@ -129,11 +129,11 @@ void ReadAloudController::clearMark()
 QTextEdit *ReadAloudController::boxShowing(const ReadingPiece &piece) const
 {
     const CurrentObject &source = piece.source;
-    if (source.kind == objectkind::Text)
+    if (source.kind == ObjectKind::Text)
         return m_window.pageView()->textBox(source.index);
-    if (source.kind == objectkind::RichText)
+    if (source.kind == ObjectKind::RichText)
         return m_window.pageView()->richTextBox(source.index);
-    if (source.kind == objectkind::Bubble) {
+    if (source.kind == ObjectKind::Bubble) {
         if (auto *bubble =
                 m_window.findChild<QWidget *>(QStringLiteral("bubble%1").arg(source.index)))
             return bubble->findChild<QTextEdit *>();

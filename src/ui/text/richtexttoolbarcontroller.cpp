@@ -39,7 +39,7 @@ void RichTextToolbarController::connectToolbar()
     connect(bar, &RichTextToolbar::fontSizeChosen, this, [this](double points) {
         // An empty box takes a base size only when one line of it fits the box. The size is
         // checked as it will be shown: toolbar sizes are not scaled to the page.
-        const int index = m_text.currentIndexOf(objectkind::RichText);
+        const int index = m_text.currentIndexOf(ObjectKind::RichText);
         RichTextBoxWidget *widget = m_text.richWidget(index);
         if (widget && widget->document()->isEmpty()) {
             const RichTextBoxModel &box = m_context.page.richTextBoxes[index];
@@ -73,7 +73,7 @@ void RichTextToolbarController::connectToolbar()
         changeRichText([&](QTextCursor &c) { setSelectionAlignment(c, Alignment(index)); });
     });
     connect(bar, &RichTextToolbar::colourChosen, this, [this](ColourRef colour) {
-        RichTextBoxWidget *widget = m_text.richWidget(m_text.currentIndexOf(objectkind::RichText));
+        RichTextBoxWidget *widget = m_text.richWidget(m_text.currentIndexOf(ObjectKind::RichText));
         // An empty box has no characters to colour.
         if (!widget || widget->document()->isEmpty())
             return;
@@ -109,7 +109,7 @@ void RichTextToolbarController::applySettings()
 
 void RichTextToolbarController::colourSelection(ColourRef colour)
 {
-    RichTextBoxWidget *widget = m_text.richWidget(m_text.currentIndexOf(objectkind::RichText));
+    RichTextBoxWidget *widget = m_text.richWidget(m_text.currentIndexOf(ObjectKind::RichText));
     if (!widget || !widget->textCursor().hasSelection())
         return;
     changeRichText([&](QTextCursor &c) { setSelectionColour(c, colour); });
@@ -134,7 +134,7 @@ void RichTextToolbarController::showLook()
 {
     if (!m_toolbar->isVisible())
         return;
-    RichTextBoxWidget *widget = m_text.richWidget(m_text.currentIndexOf(objectkind::RichText));
+    RichTextBoxWidget *widget = m_text.richWidget(m_text.currentIndexOf(ObjectKind::RichText));
     if (!widget)
         return;
     m_toolbar->showLook(selectionLook(widget->textCursor()));
@@ -143,7 +143,7 @@ void RichTextToolbarController::showLook()
 void RichTextToolbarController::changeRichText(const std::function<void(QTextCursor &)> &edit,
                                                const std::function<void(TextStyle &)> &base)
 {
-    const int index = m_text.currentIndexOf(objectkind::RichText);
+    const int index = m_text.currentIndexOf(ObjectKind::RichText);
     RichTextBoxWidget *widget = m_text.richWidget(index);
     if (!widget)
         return;
@@ -158,7 +158,7 @@ void RichTextToolbarController::changeRichText(const std::function<void(QTextCur
     }
     // A base style changes no characters, so no edit reports it.
     m_text.storeRichContent(index);
-    m_text.recordStep(objectkind::RichText, index);
+    m_text.recordStep(ObjectKind::RichText, index);
     widget->setFocus();
 }
 

@@ -52,11 +52,10 @@ void TextController::connectWindow()
     connect(&window, &DocumentWindow::pageShown, this, &TextController::pageShown);
     connect(&window, &DocumentWindow::currentObjectChanged, this,
             &TextController::onCurrentObjectChanged);
-    connect(&window, &DocumentWindow::objectRefreshed, this,
-            [this](const QString &kind, int index) {
-                if (kind == objectkind::RichText)
-                    storeShownContent(index);
-            });
+    connect(&window, &DocumentWindow::objectRefreshed, this, [this](ObjectKind kind, int index) {
+        if (kind == ObjectKind::RichText)
+            storeShownContent(index);
+    });
     connect(&m_undo, &UndoController::restored, this, &TextController::showRestored);
 }
 
@@ -83,10 +82,10 @@ void TextController::applySettings()
 void TextController::showRestored(const QVector<UndoTarget> &changed)
 {
     for (const UndoTarget &target : changed) {
-        if (target.kind == objectkind::Text) {
+        if (target.kind == ObjectKind::Text) {
             if (TextBoxWidget *widget = m_window.pageView()->textBox(target.index))
                 widget->moveCursor(QTextCursor::End);
-        } else if (target.kind == objectkind::RichText) {
+        } else if (target.kind == ObjectKind::RichText) {
             // The selection goes; the caret waits at the end, where typing goes on.
             if (RichTextBoxWidget *widget = richWidget(target.index))
                 widget->moveCursor(QTextCursor::End);
@@ -123,7 +122,7 @@ PullString *TextController::pullString() const
 
 // --- Presses, edits and key releases -------------------------------------------------------
 
-bool TextController::workOn(const QString &kind, int index)
+bool TextController::workOn(ObjectKind kind, int index)
 {
     // A text other than the one the history belongs to restarts it.
     const CurrentObject object{kind, index};
@@ -132,26 +131,26 @@ bool TextController::workOn(const QString &kind, int index)
     return restarts;
 }
 
-void TextController::recordStep(const QString &kind, int index)
+void TextController::recordStep(ObjectKind kind, int index)
 {
     // A history that has just restarted holds the object's state now already.
     if (workOn(kind, index))
         return;
     if (!m_undo.record(kind, index))
-        qCWarning(lcText) << "no undo step for" << kind << index;
+        qCWarning(lcText) << "no undo step for" << objectKindCode(kind) << index;
 }
 
 void TextController::onTextBoxPressed(int index)
 {
     // A box taken up again after other work starts a new history with its state now.
-    workOn(objectkind::Text, index);
+    workOn(ObjectKind::Text, index);
 }
 
 void TextController::onRichTextBoxPressed(int index)
 {
     // A placeholder the press cleared leaves an empty box, whose RTF the history starts with.
     storeShownContent(index);
-    workOn(objectkind::RichText, index);
+    workOn(ObjectKind::RichText, index);
     m_toolbar->showLook();
 }
 
@@ -188,11 +187,11 @@ void TextController::onRichTextBoxEdited(int index)
     storeRichContent(index);
 }
 
-void TextController::onCurrentObjectChanged(const QString &kind, int index)
+void TextController::onCurrentObjectChanged(ObjectKind kind, int index)
 {
     const CurrentObject left = m_lastCurrent;
     m_lastCurrent = CurrentObject{kind, index};
-    if (left.kind != objectkind::RichText || left == m_lastCurrent)
+    if (left.kind != ObjectKind::RichText || left == m_lastCurrent)
         return;
     if (RichTextBoxWidget *widget = richWidget(left.index)) {
         QTextCursor caret = widget->textCursor();
@@ -206,16 +205,16 @@ void TextController::onTextBoxKeyReleased(int index)
     if (index < 0 || index >= m_context.page.textBoxes.size())
         return;
     // Keys reach a box without a press too (Tab, the on-screen keyboard).
-    m_window.setCurrentObject(objectkind::Text, index);
-    recordStep(objectkind::Text, index);
+    m_window.setCurrentObject(ObjectKind::Text, index);
+    recordStep(ObjectKind::Text, index);
 }
 
 void TextController::onRichTextBoxKeyReleased(int index)
 {
     if (index < 0 || index >= m_context.page.richTextBoxes.size())
         return;
-    m_window.setCurrentObject(objectkind::RichText, index);
-    recordStep(objectkind::RichText, index);
+    m_window.setCurrentObject(ObjectKind::RichText, index);
+    recordStep(ObjectKind::RichText, index);
     m_toolbar->showLook();
 }
 
@@ -256,24 +255,24 @@ RichTextBoxWidget *TextController::richWidget(int index) const
     return m_window.pageView()->richTextBox(index);
 }
 
-int TextController::currentIndexOf(const QString &kind) const
+int TextController::currentIndexOf(ObjectKind kind) const
 {
     const CurrentObject &current = m_context.page.current;
     if (current.kind != kind)
         return -1;
-    const int count = int(kind == objectkind::Text ? m_context.page.textBoxes.size()
+    const int count = int(kind == ObjectKind::Text ? m_context.page.textBoxes.size()
                                                    : m_context.page.richTextBoxes.size());
     return current.index >= 0 && current.index < count ? current.index : -1;
 }
 
-void TextController::enter(const QString &kind, int index)
+void TextController::enter(ObjectKind kind, int index)
 {
     m_window.setCurrentObject(kind, index);
     PageModel &page = m_context.page;
-    if (kind == objectkind::Text && page.textBoxes[index].text == kPlaceholderText) {
+    if (kind == ObjectKind::Text && page.textBoxes[index].text == kPlaceholderText) {
         page.textBoxes[index].text.clear();
         m_window.refreshTextBox(index);
-    } else if (kind == objectkind::RichText &&
+    } else if (kind == ObjectKind::RichText &&
                page.richTextBoxes[index].plainText == kPlaceholderText) {
         page.richTextBoxes[index].plainText.clear();
         page.richTextBoxes[index].rtf.clear();
@@ -296,22 +295,22 @@ void TextController::makeTextSmaller()
 
 void TextController::changeTextSize(SizeButton button)
 {
-    if (const int t = currentIndexOf(objectkind::Text); t >= 0) {
+    if (const int t = currentIndexOf(ObjectKind::Text); t >= 0) {
         PlainTextSizeTarget target(m_context.page.textBoxes[t], m_measure);
         if (target.press(button) == SizeChange::Changed) {
             m_window.refreshTextBox(t);
-            recordStep(objectkind::Text, t);
+            recordStep(ObjectKind::Text, t);
         }
         if (TextBoxWidget *widget = m_window.pageView()->textBox(t))
             widget->setFocus();
-    } else if (const int r = currentIndexOf(objectkind::RichText); r >= 0) {
+    } else if (const int r = currentIndexOf(ObjectKind::RichText); r >= 0) {
         RichTextBoxWidget *widget = richWidget(r);
         if (!widget || !widget->textCursor().hasSelection())
             return;
         RichTextSizeTarget target(widget->textCursor(),
                                   QSizeF(m_context.page.richTextBoxes[r].geometry.size()));
         if (target.press(button) == SizeChange::Changed)
-            recordStep(objectkind::RichText, r);
+            recordStep(ObjectKind::RichText, r);
         widget->setFocus();
         m_toolbar->showLook();
     }
@@ -319,10 +318,10 @@ void TextController::changeTextSize(SizeButton button)
 
 void TextController::openFontDialog()
 {
-    const int index = currentIndexOf(objectkind::Text);
+    const int index = currentIndexOf(ObjectKind::Text);
     if (index < 0)
         return;
-    recordStep(objectkind::Text, index);
+    recordStep(ObjectKind::Text, index);
     FontDialog form(m_context, m_context.page.textBoxes[index], &m_window);
     m_runFontDialog(form);
     if (form.answer() != DialogAnswer::Yes)
@@ -333,7 +332,7 @@ void TextController::openFontDialog()
         return;
     }
     m_window.refreshTextBox(index);
-    recordStep(objectkind::Text, index);
+    recordStep(ObjectKind::Text, index);
     if (form.applyToAll())
         applyFontToAll(choice, index);
     if (TextBoxWidget *widget = m_window.pageView()->textBox(index))
@@ -342,9 +341,9 @@ void TextController::openFontDialog()
 
 void TextController::colourSelectedText(ColourRef colour)
 {
-    const QString &kind = m_context.page.current.kind;
+    const ObjectKind kind = m_context.page.current.kind;
     const int index = m_context.page.current.index;
-    if (kind == objectkind::Text && index >= 0 && index < m_context.page.textBoxes.size()) {
+    if (kind == ObjectKind::Text && index >= 0 && index < m_context.page.textBoxes.size()) {
         const TextBoxWidget *box = m_window.pageView()->textBox(index);
         if (!box || !box->textCursor().hasSelection())
             return;

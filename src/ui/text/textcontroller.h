@@ -76,14 +76,14 @@ public:
 
     // For the toolbar and the keyboard. The index of the current object when it is of `kind`,
     // else -1; the control of a rich text box, or null.
-    int currentIndexOf(const QString &kind) const;
+    int currentIndexOf(ObjectKind kind) const;
     RichTextBoxWidget *richWidget(int index) const;
     // The model's RTF and plain text are kept as the child types and formats, so that nothing
     // ever reads the controls for them.
     void storeRichContent(int index);
-    void recordStep(const QString &kind, int index);
+    void recordStep(ObjectKind kind, int index);
     // Makes a text object current as a press would: placeholder cleared, history started.
-    void enter(const QString &kind, int index);
+    void enter(ObjectKind kind, int index);
 
 private:
     void connectWindow();
@@ -97,10 +97,10 @@ private:
     void onRichTextBoxKeyReleased(int index);
     // A rich box that stops being the current object lets go of its selection, so that nothing
     // chosen later (a felt pen to paint with) acts on text the child no longer looks at.
-    void onCurrentObjectChanged(const QString &kind, int index);
+    void onCurrentObjectChanged(ObjectKind kind, int index);
 
     // Returns whether the history restarted for the object.
-    bool workOn(const QString &kind, int index);
+    bool workOn(ObjectKind kind, int index);
     // A box shown from plain text, not yet kept as RTF, is kept as the RTF it shows.
     void storeShownContent(int index);
     void acceptRichContent(int index);

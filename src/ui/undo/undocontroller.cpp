@@ -12,11 +12,11 @@ UndoController::UndoController(AppContext &context, DocumentWindow &window)
 {
     connect(&window, &DocumentWindow::undoRequested, this, &UndoController::undo);
     connect(&window, &DocumentWindow::redoRequested, this, &UndoController::redo);
-    connect(&window, &DocumentWindow::workStarting, this, [this](const QString &kind, int index) {
+    connect(&window, &DocumentWindow::workStarting, this, [this](ObjectKind kind, int index) {
         beginWorkOn({kind, index});
     });
     connect(&window, &DocumentWindow::changeMade, this,
-            [this](const QString &kind, int index) { record(kind, index); });
+            [this](ObjectKind kind, int index) { record(kind, index); });
     // Every new, opened or switched page comes with a restarted history.
     connect(&window, &DocumentWindow::pageShown, this, &UndoController::updateButtons);
     updateButtons();
@@ -28,10 +28,10 @@ void UndoController::beginWorkOn(const CurrentObject &object)
         updateButtons();
 }
 
-bool UndoController::record(const QString &kind, int index)
+bool UndoController::record(ObjectKind kind, int index)
 {
     const bool recorded = m_context.undo.record(m_context.page, kind, index);
-    if (recorded && kind == objectkind::Picture)
+    if (recorded && kind == ObjectKind::Picture)
         unsharePictureLater(this, m_context.page, index);
     updateButtons();
     return recorded;
@@ -56,11 +56,11 @@ void UndoController::updateButtons()
 void UndoController::show(const UndoResult &result)
 {
     for (const UndoTarget &target : result.changed) {
-        if (target.kind == objectkind::Picture)
+        if (target.kind == ObjectKind::Picture)
             m_window.refreshPictureBox(target.index);
-        else if (target.kind == objectkind::Text)
+        else if (target.kind == ObjectKind::Text)
             m_window.refreshTextBox(target.index);
-        else if (target.kind == objectkind::RichText)
+        else if (target.kind == ObjectKind::RichText)
             m_window.refreshRichTextBox(target.index);
     }
     updateButtons();

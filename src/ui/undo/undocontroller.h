@@ -25,7 +25,7 @@ public:
     // the object's present state as its first step.
     void beginWorkOn(const CurrentObject &object);
     // Records object `index` of `kind` as it is now. False for an unknown kind or missing object.
-    bool record(const QString &kind, int index);
+    bool record(ObjectKind kind, int index);
 
     void undo();
     void redo();

@@ -222,11 +222,11 @@ private slots:
     {
         PageModel page = blankPage();
         UndoHistory history;
-        QVERIFY(history.beginWorkOn(page, {objectkind::Picture, 0}, ScreenMetrics{1280, 800}));
+        QVERIFY(history.beginWorkOn(page, {ObjectKind::Picture, 0}, ScreenMetrics{1280, 800}));
         const int slot = typedText(page, {30, 30}, QStringLiteral("one"));
-        QVERIFY(history.record(page, objectkind::Picture, 0));
+        QVERIFY(history.record(page, ObjectKind::Picture, 0));
         moveFloatingText(page, slot, {300, 200});
-        QVERIFY(history.record(page, objectkind::Picture, 0));
+        QVERIFY(history.record(page, ObjectKind::Picture, 0));
 
         history.undo(page);
         const QRect box = floatingTextsOf(page)[slot].geometry;

@@ -278,8 +278,8 @@ private slots:
     {
         PageModel page = bannerPage(QStringLiteral("HI"), BannerMode::Border, false);
         UndoHistory history;
-        history.addKind(objectkind::BannerLine, bannerUndoHandler());
-        const CurrentObject banner{objectkind::BannerLine, 0};
+        history.addKind(ObjectKind::BannerLine, bannerUndoHandler());
+        const CurrentObject banner{ObjectKind::BannerLine, 0};
         QVERIFY(history.beginWorkOn(page, banner, ScreenMetrics{1280, 800}));
         const QString start = bannerDescription(bannerStateOf(page));
         page.kindState<Banner>().text = QStringLiteral("HI \"YOU\"");

@@ -287,7 +287,7 @@ private slots:
             QStringLiteral("One handcy=");
         const UndoKindHandler undo = bubbleUndoKind();
         UndoRecord before;
-        before.kind = QStringLiteral("bub");
+        before.kind = ObjectKind::Bubble;
         QVERIFY(undo.capture(page, 0, before));
         const QString described = bubbleDescription(page);
         moveBubble(page.kindState<ComicStripState>().bubbles[0], QPoint(5, 5));
@@ -296,7 +296,7 @@ private slots:
         undo.restore(before, page, changed);
         QCOMPARE(bubbleDescription(page), described);
         QCOMPARE(changed.size(), 1);
-        QCOMPARE(changed.first().kind, QStringLiteral("bub"));
+        QCOMPARE(changed.first().kind, ObjectKind::Bubble);
     }
 };
 

@@ -50,7 +50,7 @@ PageModel workedSign()
     page.richTextBoxes[0].plainText = QStringLiteral("Come in");
     page.changeCount = 7;
     page.countAtLastSave = 3;
-    page.current = CurrentObject{QStringLiteral("t"), 1};
+    page.current = CurrentObject{ObjectKind::Text, 1};
     return page;
 }
 

@@ -126,7 +126,7 @@ private slots:
         page.handles[0].boxesBelow = below;
         QStringList moved;
         for (const DividedObject &object : moveHandleBy(page, 0, 10))
-            moved.append(object.kind + QString::number(object.index));
+            moved.append(objectKindCode(object.kind) + QString::number(object.index));
         QTEST(moved, "expected");
     }
 

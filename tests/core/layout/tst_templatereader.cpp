@@ -225,7 +225,7 @@ private slots:
     {
         PageModel page = readOrFail("five.xml");
         page.changeCount = 7;
-        page.current = CurrentObject{QStringLiteral("t"), 2};
+        page.current = CurrentObject{ObjectKind::Text, 2};
         page.pictureBoxes[0].hasMaskPicture = true;
         resetPage(page);
         QCOMPARE(page.current, CurrentObject{});

@@ -31,7 +31,7 @@ PageModel pageWithBox(QSize box, DocumentKind documentType = DocumentKind::Simpl
     return page;
 }
 
-const PictureTarget kBox0{QStringLiteral("p"), 0};
+const PictureTarget kBox0{ObjectKind::Picture, 0};
 
 } // namespace
 
@@ -83,9 +83,9 @@ private slots:
         QVERIFY(!placePictureInto(page, kBox0, QImage(), ImportFit::Crop));
         QVERIFY(!pastePictureInto(page, kBox0, QImage()));
         QVERIFY(
-            !placePictureInto(page, {QStringLiteral("p"), 3}, blankPicture(5, 5), ImportFit::Crop));
-        QVERIFY(!clearPicture(page, {QStringLiteral("t"), 0}));
-        QVERIFY(!clearPicture(page, {QStringLiteral("b"), 0})); // no border picture on this page
+            !placePictureInto(page, {ObjectKind::Picture, 3}, blankPicture(5, 5), ImportFit::Crop));
+        QVERIFY(!clearPicture(page, {ObjectKind::Text, 0}));
+        QVERIFY(!clearPicture(page, {ObjectKind::Border, 0})); // no border picture on this page
         QVERIFY(!addPictureObject(page, QImage(), {}, {}));
         QCOMPARE(page.pictureBoxes.size(), 1);
         QCOMPARE(page.pictureBoxes[0].image, before);
@@ -112,7 +112,7 @@ private slots:
 
         page.border.picture = QImage(20, 10, QImage::Format_ARGB32);
         page.border.picture.fill(Qt::red);
-        QVERIFY(clearPicture(page, {QStringLiteral("b"), 0}));
+        QVERIFY(clearPicture(page, {ObjectKind::Border, 0}));
         QCOMPARE(page.border.picture.pixel(5, 5), qRgba(0, 0, 0, 0));
     }
 

@@ -80,7 +80,7 @@ private slots:
         const PressResult result = p.painting.press(page, 0, at({10, 10}));
         QCOMPARE(result.outcome, outcome);
         QVERIFY(result.becameCurrent);
-        QCOMPARE(page.current, (CurrentObject{QStringLiteral("p"), 0}));
+        QCOMPARE(page.current, (CurrentObject{ObjectKind::Picture, 0}));
         p.painting.move(page, 0, at({30, 20}));
         p.painting.release(page, 0, at({30, 20}));
         QCOMPARE(page.changeCount, changeCount);
@@ -115,7 +115,7 @@ private slots:
              {std::pair(int(ToolWriting), 0), std::pair(int(ToolMarker), 4),
               std::pair(int(ToolMarker), -1)}) {
             PageModel page = pageWithPictures(1);
-            page.current = {QStringLiteral("p"), 0};
+            page.current = {ObjectKind::Picture, 0};
             Painter p;
             selectTool(p.state, tool);
             QCOMPARE(p.painting.press(page, picture, at({10, 10})).outcome,
@@ -128,7 +128,7 @@ private slots:
     void movesElsewhereDoNotPaint()
     {
         PageModel page = pageWithPictures(2);
-        page.current = {QStringLiteral("p"), 0};
+        page.current = {ObjectKind::Picture, 0};
         Painter p;
         QCOMPARE(p.painting.press(page, 0, at({5, 5})).outcome, PressOutcome::Painted);
         QVERIFY(p.painting.move(page, 1, at({30, 20})).isEmpty());
@@ -141,7 +141,7 @@ private slots:
     void animationFollowsTheCurrentPicture()
     {
         PageModel page = pageWithPictures(2);
-        page.current = {QStringLiteral("p"), 0};
+        page.current = {ObjectKind::Picture, 0};
         Painter p;
         selectTool(p.state, ToolSplat);
         QVERIFY(p.painting.timerWanted());
@@ -161,7 +161,7 @@ private slots:
     void pointersPaintTheirOwnStrokes()
     {
         PageModel page = pageWithPictures(2);
-        page.current = {QStringLiteral("p"), 0};
+        page.current = {ObjectKind::Picture, 0};
         Painter p;
         selectTool(p.state, ToolPencil);
         QCOMPARE(p.painting.press(page, 0, at({2, 2}), 1).outcome, PressOutcome::Painted);

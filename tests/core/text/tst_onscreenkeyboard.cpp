@@ -165,28 +165,29 @@ private slots:
 
     void target_data()
     {
-        QTest::addColumn<QString>("currentKind");
+        QTest::addColumn<ObjectKind>("currentKind");
         QTest::addColumn<int>("texts");
         QTest::addColumn<int>("richTexts");
-        QTest::addColumn<QString>("expectedKind");
+        QTest::addColumn<ObjectKind>("expectedKind");
         QTest::addColumn<int>("expectedIndex");
-        QTest::newRow("current text box") << "t" << 3 << 1 << "t" << 2;
-        QTest::newRow("picture current, rich first") << "p" << 2 << 2 << "r" << 0;
-        QTest::newRow("nothing current, texts only") << "" << 2 << 0 << "t" << 0;
-        QTest::newRow("no text objects") << "p" << 0 << 0 << "" << -1;
+        using enum ObjectKind;
+        QTest::newRow("current text box") << Text << 3 << 1 << Text << 2;
+        QTest::newRow("picture current, rich first") << Picture << 2 << 2 << RichText << 0;
+        QTest::newRow("nothing current, texts only") << Nothing << 2 << 0 << Text << 0;
+        QTest::newRow("no text objects") << Picture << 0 << 0 << Nothing << -1;
     }
     void target()
     {
-        QFETCH(QString, currentKind);
+        QFETCH(ObjectKind, currentKind);
         QFETCH(int, texts);
         QFETCH(int, richTexts);
-        QFETCH(QString, expectedKind);
+        QFETCH(ObjectKind, expectedKind);
         QFETCH(int, expectedIndex);
         PageModel page;
         page.textBoxes = QVector<TextBoxModel>(texts, {{}, {}, {}, true, true});
         page.richTextBoxes = QVector<RichTextBoxModel>(richTexts, {{}, {}, {}, {}, true});
         page.current = {currentKind, 2};
-        const CurrentObject none{QString(), -1};
+        const CurrentObject none{ObjectKind::Nothing, -1};
         QCOMPARE(keyboardTarget(page).value_or(none), (CurrentObject{expectedKind, expectedIndex}));
     }
 

@@ -43,7 +43,7 @@ private slots:
                                                       QStringLiteral("Bubble words"),
                                                       {},
                                                       true}};
-        page.current = {objectkind::Picture, 0};
+        page.current = {ObjectKind::Picture, 0};
 
         const ReadingPassage read = passageToRead(page, 0, direction);
         QCOMPARE(read.text, passage);

@@ -22,6 +22,12 @@ namespace {
 
 const ScreenMetrics kScreen{1920, 1080, 15, 15};
 
+// Rows name kinds by their codes.
+ObjectKind kindOf(const QString &code)
+{
+    return objectKindOfCode(code).value_or(ObjectKind::Nothing);
+}
+
 PageModel makePage()
 {
     PageModel page;
@@ -116,7 +122,7 @@ void run(UndoHistory &history, PageModel &page, const QString &operations)
     for (const QChar operation : operations) {
         if (operation == u'r') {
             page.textBoxes[0].text += u'x';
-            QVERIFY(history.record(page, objectkind::Text, 0));
+            QVERIFY(history.record(page, ObjectKind::Text, 0));
         } else if (operation == u'u')
             history.undo(page);
         else if (operation == u'y')
@@ -160,10 +166,10 @@ private slots:
         UndoHistory history;
         PageModel page = makePage();
         run(history, page, QStringLiteral("3rr"));
-        QVERIFY(history.record(page, objectkind::Text, 0));
+        QVERIFY(history.record(page, ObjectKind::Text, 0));
         QCOMPARE(slotSteps(history), QStringLiteral("1,2,-99,-99"));
         history.undo(page);
-        QVERIFY2(history.record(page, objectkind::Text, 0), "a key let go after Ctrl+Z");
+        QVERIFY2(history.record(page, ObjectKind::Text, 0), "a key let go after Ctrl+Z");
         QVERIFY2(history.redoVisible(), "the undone step can still be redone");
         QVERIFY(history.undo(page).stepped == false);
     }
@@ -212,13 +218,13 @@ private slots:
         PageModel page = makePage();
         UndoHistory history;
         history.restart(10);
-        QVERIFY(history.record(page, startKind, startIndex));
+        QVERIFY(history.record(page, kindOf(startKind), startIndex));
         const QString start = describe(page);
         applyChange(page, firstChange, 1);
-        QVERIFY(history.record(page, firstKind, firstIndex));
+        QVERIFY(history.record(page, kindOf(firstKind), firstIndex));
         const QString first = describe(page);
         applyChange(page, secondChange, 2);
-        QVERIFY(history.record(page, secondKind, secondIndex));
+        QVERIFY(history.record(page, kindOf(secondKind), secondIndex));
         const QString second = describe(page);
         QVERIFY(first != start && second != first);
 
@@ -226,7 +232,7 @@ private slots:
         QVERIFY(back.stepped);
         QCOMPARE(describe(page), first);
         const QStringList touch = undoTouches.split(u':');
-        QVERIFY(back.changed.contains(UndoTarget{touch.at(0), touch.at(1).toInt()}));
+        QVERIFY(back.changed.contains(UndoTarget{kindOf(touch.at(0)), touch.at(1).toInt()}));
         QVERIFY(history.undo(page).stepped);
         QCOMPARE(describe(page), start);
         QVERIFY(!history.undo(page).stepped);
@@ -269,13 +275,13 @@ private slots:
         }
         UndoHistory history;
         if (previousKind.isEmpty())
-            QVERIFY(history.record(page, objectkind::Text, 0));
+            QVERIFY(history.record(page, ObjectKind::Text, 0));
         else
-            QVERIFY(history.beginWorkOn(page, {previousKind, index}, kScreen));
-        QCOMPARE(history.beginWorkOn(page, {kind, index}, kScreen), restarts);
+            QVERIFY(history.beginWorkOn(page, {kindOf(previousKind), index}, kScreen));
+        QCOMPARE(history.beginWorkOn(page, {kindOf(kind), index}, kScreen), restarts);
         if (restarts) {
             QCOMPARE(history.currentStep(), 1);
-            QCOMPARE(history.workObject(), (CurrentObject{kind, index}));
+            QCOMPARE(history.workObject(), (CurrentObject{kindOf(kind), index}));
             QVERIFY(!history.undoVisible());
         }
         QTEST(history.capacity(), "capacity");
@@ -285,13 +291,13 @@ private slots:
     {
         PageModel page = makePage();
         UndoHistory history;
-        QVERIFY(history.beginWorkOn(page, {objectkind::Text, 0}, kScreen));
+        QVERIFY(history.beginWorkOn(page, {ObjectKind::Text, 0}, kScreen));
         applyChange(page, Change::TypeText0, 1);
-        QVERIFY(history.record(page, objectkind::Text, 0));
+        QVERIFY(history.record(page, ObjectKind::Text, 0));
         const QString firstBoxTyped = page.textBoxes[0].text;
-        QVERIFY(history.beginWorkOn(page, {objectkind::Text, 1}, kScreen));
+        QVERIFY(history.beginWorkOn(page, {ObjectKind::Text, 1}, kScreen));
         page.textBoxes[1].text = QStringLiteral("Hello");
-        QVERIFY(history.record(page, objectkind::Text, 1));
+        QVERIFY(history.record(page, ObjectKind::Text, 1));
         QVERIFY(history.undo(page).stepped);
         QVERIFY(!history.undoVisible());
         QCOMPARE(page.textBoxes[1].text, kPlaceholderText);
@@ -319,7 +325,7 @@ private slots:
         page.pictureBoxes[0].geometry = QRect(0, 0, 1920, 1080);
         page.pictureBoxes[0].image = blankPicture(1920, 1080);
         UndoHistory history;
-        QVERIFY(history.beginWorkOn(page, {objectkind::Picture, 0}, kScreen));
+        QVERIFY(history.beginWorkOn(page, {ObjectKind::Picture, 0}, kScreen));
         const QImage &live = page.pictureBoxes[0].image;
         const QImage &snapshot = history.records().at(0).picture;
         QCOMPARE(snapshot.constBits(), live.constBits());
@@ -330,7 +336,7 @@ private slots:
         // A full history of a full-screen picture keeps four pictures: about three screens.
         for (int variant = 0; variant < 6; ++variant) {
             paint(page.pictureBoxes[0].image, variant % 3);
-            QVERIFY(history.record(page, objectkind::Picture, 0));
+            QVERIFY(history.record(page, ObjectKind::Picture, 0));
         }
         QCOMPARE(history.capacity(), 3);
         QCOMPARE(history.pictureBytes(), 4 * qint64(1920) * 1080 * 4);
@@ -346,7 +352,7 @@ private slots:
         page.pictureBoxes[0].image.setPixel(100, 100, qRgb(1, 2, 3));
         QCOMPARE(recorded.pixel(100, 100), qRgb(255, 255, 255));
         // A stroke before the copy is back wins: the late copy is not taken.
-        QVERIFY(history.record(page, objectkind::Picture, 0));
+        QVERIFY(history.record(page, ObjectKind::Picture, 0));
         unsharePictureLater(&window, page, 0);
         page.pictureBoxes[0].image.setPixel(101, 100, qRgb(1, 2, 3));
         const QImage painted = page.pictureBoxes[0].image;
@@ -358,7 +364,7 @@ private slots:
     {
         QTest::addColumn<QString>("kind");
         QTest::addColumn<int>("index");
-        QTest::newRow("unknown kind") << "zz" << 0;
+        QTest::newRow("kind without a handler") << "paper" << 0;
         QTest::newRow("negative index") << "t" << -1;
     }
     void failedRecordLeavesTheHistoryAlone()
@@ -368,10 +374,21 @@ private slots:
         PageModel page = makePage();
         UndoHistory history;
         history.restart(3);
-        QVERIFY(history.record(page, objectkind::Text, 0));
-        QVERIFY(!history.record(page, kind, index));
+        QVERIFY(history.record(page, ObjectKind::Text, 0));
+        QVERIFY(!history.record(page, kindOf(kind), index));
         QCOMPARE(history.currentStep(), 1);
         QCOMPARE(slotSteps(history), QStringLiteral("1,-99,-99,-99"));
+    }
+
+    // Codes are for text only: each names one kind, and a code no kind has is refused.
+    void kindCodes()
+    {
+        for (int k = int(ObjectKind::Nothing); k <= int(ObjectKind::CircleTurn); ++k) {
+            const QString code = objectKindCode(ObjectKind(k));
+            QVERIFY2(objectKindOfCode(code) == ObjectKind(k), qPrintable(code));
+        }
+        QVERIFY(!objectKindOfCode(u"zz"));
+        QVERIFY(!objectKindOfCode(u"T"));
     }
 };
 

@@ -275,7 +275,7 @@ private slots:
         QCOMPARE(f.window->dropIcon(BubbleKind::Speech, first.topRight() + QPoint(4, 10)), -1);
         QCOMPARE(f.window->dropIcon(BubbleKind::Speech, f.inFrame(1, QPoint(200, 200))), 0);
         QVERIFY(f.bubbleShown() && f.window->tailHandle(0)->isVisibleTo(f.window.get()));
-        QCOMPARE(f.context.page.current, (CurrentObject{QStringLiteral("bub"), 0}));
+        QCOMPARE(f.context.page.current, (CurrentObject{ObjectKind::Bubble, 0}));
 
         QTest::keyClicks(f.window->bubble(0)->text(), QStringLiteral("Hi"));
         QCOMPARE(f.bubble().text, QStringLiteral("Hi"));

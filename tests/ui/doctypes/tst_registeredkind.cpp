@@ -64,7 +64,7 @@ DocumentKindInfo badgeRow()
     row.caption = QStringLiteral("Badge");
     row.tileArt = QStringLiteral(":/art/kinds/kind7.svg");
     row.windowName = QStringLiteral("badgeForm");
-    row.undoKindsRestored = {objectkind::Picture};
+    row.undoKindsRestored = {ObjectKind::Picture};
     return row;
 }
 
@@ -140,9 +140,9 @@ private slots:
         f.show();
 
         QImage &picture = f.context.page.pictureBoxes[0].image;
-        f.undo()->beginWorkOn({objectkind::Picture, 0});
+        f.undo()->beginWorkOn({ObjectKind::Picture, 0});
         picture.fill(kRed);
-        f.undo()->record(objectkind::Picture, 0);
+        f.undo()->record(ObjectKind::Picture, 0);
         const QString path = dir.filePath(QStringLiteral("badge.qlr"));
         QVERIFY(files.saveDocument(path));
 
@@ -164,9 +164,9 @@ private slots:
         QVERIFY2(redSeen > 1000, qPrintable(QString::number(redSeen)));
 
         // A step after reopening is undone back to the reopened badge.
-        f.undo()->beginWorkOn({objectkind::Picture, 0});
+        f.undo()->beginWorkOn({ObjectKind::Picture, 0});
         f.context.page.pictureBoxes[0].image.fill(Qt::blue);
-        f.undo()->record(objectkind::Picture, 0);
+        f.undo()->record(ObjectKind::Picture, 0);
         f.undo()->undo();
         QCOMPARE(f.context.page.pictureBoxes[0].image.pixel(200, 120), kRed);
     }

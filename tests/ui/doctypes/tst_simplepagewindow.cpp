@@ -74,18 +74,18 @@ private slots:
 
     void pressMakesObjectCurrent_data()
     {
-        QTest::addColumn<QString>("kind");
+        QTest::addColumn<ObjectKind>("kind");
         QTest::addColumn<int>("index");
 
-        QTest::newRow("text box") << QStringLiteral("t") << 1;
-        QTest::newRow("rich text box") << QStringLiteral("r") << 0;
-        QTest::newRow("picture box") << QStringLiteral("p") << 1;
-        QTest::newRow("page") << QStringLiteral("paper") << 0;
+        QTest::newRow("text box") << ObjectKind::Text << 1;
+        QTest::newRow("rich text box") << ObjectKind::RichText << 0;
+        QTest::newRow("picture box") << ObjectKind::Picture << 1;
+        QTest::newRow("page") << ObjectKind::Paper << 0;
     }
 
     void pressMakesObjectCurrent()
     {
-        QFETCH(QString, kind);
+        QFETCH(ObjectKind, kind);
         QFETCH(int, index);
 
         WindowFixture f;
@@ -94,7 +94,7 @@ private slots:
         QSignalSpy changes(f.window.get(), &SimplePageWindow::currentObjectChanged);
         PageView *view = f.view();
 
-        if (kind == QLatin1String("t")) {
+        if (kind == ObjectKind::Text) {
             QSignalSpy presses(f.window.get(), &SimplePageWindow::textBoxPressed);
             QCOMPARE(view->textBox(index)->boxText(), kPlaceholderText);
             QTest::mouseClick(view->textBox(index)->viewport(), Qt::LeftButton, {}, QPoint(20, 10));
@@ -104,12 +104,12 @@ private slots:
             QCOMPARE(f.context.page.textBoxes[index].text, QString());
             QCOMPARE(view->textBox(index)->boxText(), QString());
             QCOMPARE(f.context.page.textBoxes[0].text, kPlaceholderText);
-        } else if (kind == QLatin1String("r")) {
+        } else if (kind == ObjectKind::RichText) {
             QTest::mouseClick(view->richTextBox(index)->viewport(), Qt::LeftButton, {},
                               QPoint(20, 10));
             QCOMPARE(f.context.page.richTextBoxes[index].plainText, QString());
             QCOMPARE(view->richTextBox(index)->toPlainText(), QString());
-        } else if (kind == QLatin1String("p")) {
+        } else if (kind == ObjectKind::Picture) {
             QSignalSpy presses(f.window.get(), &SimplePageWindow::picturePressed);
             QTest::mouseClick(view->pictureBox(index), Qt::LeftButton, {}, QPoint(20, 30));
             QTest::mouseClick(view->pictureBox(index), Qt::LeftButton, {}, QPoint(21, 31));
@@ -124,7 +124,7 @@ private slots:
 
         QCOMPARE(f.context.page.current, (CurrentObject{kind, index}));
         QCOMPARE(changes.count(), 1);
-        QCOMPARE(changes.first().at(0).toString(), kind);
+        QCOMPARE(changes.first().at(0).value<ObjectKind>(), kind);
         QCOMPARE(changes.first().at(1).toInt(), index);
     }
 
@@ -252,7 +252,7 @@ private slots:
         f.makePage(1, 0, 2);
         f.context.page.textBoxes[0].text = QStringLiteral("Hello");
         f.window->showPage();
-        f.context.page.current = CurrentObject{current, 1};
+        f.context.page.current = CurrentObject{objectKindOfCode(current).value(), 1};
 
         const QByteArray allSignals[] = {SIGNAL(optionsRequested()), SIGNAL(undoRequested()),
                                          SIGNAL(redoRequested()), SIGNAL(copyPictureRequested(int)),
@@ -401,15 +401,15 @@ private slots:
         PresentationController &typing = *f.controller<PresentationController>();
         f.show();
         typing.toggle();
-        f.window->setCurrentObject(QStringLiteral("t"), 0);
+        f.window->setCurrentObject(ObjectKind::Text, 0);
         for (int i = 0; i < 4; ++i)
             typing.tick();
-        f.window->setCurrentObject(QStringLiteral("t"), 1);
+        f.window->setCurrentObject(ObjectKind::Text, 1);
         typing.tick();
         QCOMPARE(f.context.page.textBoxes[0].text, QStringLiteral("Once"));
         QCOMPARE(f.context.page.textBoxes[1].text, QStringLiteral("O"));
         // A picture or the page takes no typing; the timer waits.
-        f.window->setCurrentObject(QStringLiteral("paper"), 0);
+        f.window->setCurrentObject(ObjectKind::Paper, 0);
         typing.tick();
         QCOMPARE(f.context.page.textBoxes[1].text, QStringLiteral("O"));
         QVERIFY(typing.isTyping());

@@ -92,7 +92,7 @@ private slots:
         QVERIFY(!unmarked.isNull());
 
         if (f.context.page.pictureBoxes.size() > 0)
-            f.window->setCurrentObject(objectkind::Picture, 0);
+            f.window->setCurrentObject(ObjectKind::Picture, 0);
         if (f.context.page.textBoxes.size() > 0 && f.textBox(0))
             QTest::mouseClick(f.textBox(0), Qt::LeftButton);
         QCOMPARE(snapshots->workPicture(), unmarked);

@@ -69,7 +69,7 @@ private slots:
         page.textBoxes[0].text = QStringLiteral("The dragon flew over the hills and far away to "
                                                 "the sea where the whales sing all night long.");
         f.window->refreshTextBox(0);
-        f.window->textBoxResized(QStringLiteral("t"), 0);
+        f.window->textBoxResized(ObjectKind::Text, 0);
         const double fittedSize = page.textBoxes[0].style.fontSize;
         const QRect picture = page.pictureBoxes[0].geometry;
         const QRect text = page.textBoxes[0].geometry;
@@ -79,7 +79,7 @@ private slots:
         f.drag(0, pull);
 
         // Where the joint takes the boxes is the core's rule; here, that the controls follow.
-        QCOMPARE(page.current, (CurrentObject{QStringLiteral("h"), 0}));
+        QCOMPARE(page.current, (CurrentObject{ObjectKind::Handles, 0}));
         QCOMPARE(f.pictureBox(0)->geometry(), picture.adjusted(0, 0, 0, pull));
         QCOMPARE(f.textBox(0)->geometry(), text.adjusted(0, pull, 0, 0));
         QCOMPARE(f.view()->textFrame(0)->geometry(),

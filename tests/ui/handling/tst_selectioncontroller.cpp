@@ -205,7 +205,7 @@ private slots:
         const QPoint iconCorner = QPoint(200, 420) - (grab - pictureCorner);
         QVERIFY2((added.topLeft() - iconCorner).manhattanLength() <= 2 * f.context.page.scale,
                  qPrintable(QStringLiteral("%1,%2").arg(added.x()).arg(added.y())));
-        QCOMPARE(f.context.page.current, (CurrentObject{QStringLiteral("r"), 1}));
+        QCOMPARE(f.context.page.current, (CurrentObject{ObjectKind::RichText, 1}));
         QCOMPARE(f.frame()->frameRect(), frameAround(added).translated(f.pageOrigin()));
         QVERIFY(f.richBox(1)->isVisible());
 

@@ -105,7 +105,7 @@ private slots:
 
         f.openEditor();
         QCOMPARE(f.editorShown(), QVector<bool>(4, true));
-        QCOMPARE(f.context.page.current.kind, QStringLiteral("b"));
+        QCOMPARE(f.context.page.current.kind, ObjectKind::Border);
 
         paintBorderRed(f);
         QVERIFY(f.context.page.changeCount > 0);
@@ -114,15 +114,15 @@ private slots:
         switch (endBy) {
         case EndBy::Page:
             f.pressPaper();
-            QCOMPARE(f.context.page.current.kind, QStringLiteral("paper"));
+            QCOMPARE(f.context.page.current.kind, ObjectKind::Paper);
             break;
         case EndBy::Picture:
             QTest::mouseClick(f.page()->pictureBox(0), Qt::LeftButton, {}, QPoint(20, 20));
-            QCOMPARE(f.context.page.current.kind, QStringLiteral("p"));
+            QCOMPARE(f.context.page.current.kind, ObjectKind::Picture);
             break;
         case EndBy::Text:
             QTest::mouseClick(f.page()->textBox(0)->viewport(), Qt::LeftButton, {}, QPoint(5, 5));
-            QCOMPARE(f.context.page.current.kind, QStringLiteral("t"));
+            QCOMPARE(f.context.page.current.kind, ObjectKind::Text);
             break;
         case EndBy::BandAgain:
             f.openEditor();
@@ -182,9 +182,9 @@ private slots:
         const QPoint corner = shaped->geometry().bottomRight() - QPoint(2, 2);
         // A press on the corner reaches the page; one on the shape reaches the picture.
         f.pressAt(f.page()->mapTo(f.window.get(), corner));
-        QCOMPARE(f.context.page.current.kind, QStringLiteral("paper"));
+        QCOMPARE(f.context.page.current.kind, ObjectKind::Paper);
         f.pressAt(f.page()->mapTo(f.window.get(), centre));
-        QCOMPARE(f.context.page.current, (CurrentObject{QStringLiteral("p"), 0}));
+        QCOMPARE(f.context.page.current, (CurrentObject{ObjectKind::Picture, 0}));
     }
 
     void maskControlIsSeeThroughOnWhite()

@@ -231,7 +231,7 @@ private slots:
         const QImage before = f.image(1).copy();
         dragMouse(second, QPoint(30, 40), QPoint(90, 40));
         QCOMPARE(f.image(1), before);
-        QCOMPARE(f.context.page.current, (CurrentObject{QStringLiteral("p"), 1}));
+        QCOMPARE(f.context.page.current, (CurrentObject{ObjectKind::Picture, 1}));
         QVERIFY(!f.window->toolbar()->isButtonShown(ToolbarAction::Undo));
 
         dragMouse(second, QPoint(30, 40), QPoint(90, 40));

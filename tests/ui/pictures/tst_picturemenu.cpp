@@ -103,15 +103,15 @@ struct Fixture : WindowFixture {
         wire();
         menu = controller<PictureMenuController>();
         show();
-        context.page.current = {QStringLiteral("p"), 0};
+        context.page.current = {ObjectKind::Picture, 0};
     }
 
     QImage &image() { return context.page.pictureBoxes[0].image; }
     void paintRed()
     {
         image().fill(kRed);
-        undo()->beginWorkOn({QStringLiteral("p"), 0});
-        undo()->record(QStringLiteral("p"), 0);
+        undo()->beginWorkOn({ObjectKind::Picture, 0});
+        undo()->record(ObjectKind::Picture, 0);
     }
     void choose(PictureMenuEntry entry)
     {
@@ -125,7 +125,7 @@ struct Fixture : WindowFixture {
     ScriptedQuestions *questions = nullptr;
 };
 
-const PictureTarget kBox0{QStringLiteral("p"), 0};
+const PictureTarget kBox0{ObjectKind::Picture, 0};
 
 void rightClick(QWidget *widget, QPoint at)
 {
@@ -179,7 +179,7 @@ private slots:
     {
         Fixture f;
         f.context.page.border.picture = blankPicture(40, 30, kRed);
-        f.window->setCurrentObject(QStringLiteral("b"), 0);
+        f.window->setCurrentObject(ObjectKind::Border, 0);
         QSignalSpy redraw(f.menu, &PictureMenuController::borderPictureChanged);
         f.menu->showMenuForBorder(QPoint(100, 100));
         f.choose(PictureMenuEntry::Cut);
@@ -190,7 +190,7 @@ private slots:
         QCOMPARE(redraw.count(), 2);
         const auto &records = f.context.undo.records();
         QVERIFY(std::any_of(records.cbegin(), records.cend(), [&](const UndoRecord &record) {
-            return record.step == f.context.undo.currentStep() && record.kind == u"b";
+            return record.step == f.context.undo.currentStep() && record.kind == ObjectKind::Border;
         }));
     }
 
@@ -294,7 +294,7 @@ private slots:
         const PictureBoxModel &pasted = f.context.page.pictureBoxes[1];
         QCOMPARE(pasted.geometry, QRect(250, 50, 300, 225));
         QVERIFY(pasted.tag.isEmpty());
-        QCOMPARE(f.context.page.current, (CurrentObject{QStringLiteral("p"), 1}));
+        QCOMPARE(f.context.page.current, (CurrentObject{ObjectKind::Picture, 1}));
         QVERIFY(f.pictureBox(1) && f.pictureBox(1)->isVisible());
         f.undo()->undo();
         QVERIFY(!f.context.page.pictureBoxes[1].visible);

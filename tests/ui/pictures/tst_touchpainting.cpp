@@ -147,7 +147,7 @@ private slots:
         QWidget *words = f.textBox(0)->viewport();
         QTest::touchEvent(words, f.touchScreen).press(0, {20, 20});
         QTest::touchEvent(words, f.touchScreen).release(0, {20, 20});
-        QCOMPARE(f.context.page.current, (CurrentObject{QStringLiteral("t"), 0}));
+        QCOMPARE(f.context.page.current, (CurrentObject{ObjectKind::Text, 0}));
         QCOMPARE(f.window->focusWidget(), f.textBox(0));
         QCoreApplication::setAttribute(Qt::AA_SynthesizeMouseForUnhandledTouchEvents, true);
 

@@ -155,7 +155,7 @@ private slots:
         image.fill(Qt::white);
         f.context.page.pictureBoxes[1].tag = QStringLiteral("file/pics/boat.png");
         const QImage before = image;
-        f.context.page.current = {QStringLiteral("p"), 1};
+        f.context.page.current = {ObjectKind::Picture, 1};
         f.pressWhenShown([](WebcamWindow &form) { return form.takeButton(); });
 
         QVERIFY(f.webcam->takeWebcamPicture());
@@ -200,16 +200,16 @@ private slots:
         QFETCH(QString, message);
         PageFixture f(pictures);
         if (current >= 0)
-            f.context.page.current = {QStringLiteral("p"), current};
+            f.context.page.current = {ObjectKind::Picture, current};
         else
-            f.context.page.current = {QStringLiteral("t"), 0};
+            f.context.page.current = {ObjectKind::Text, 0};
         QCOMPARE(WebcamController::targetPicture(f.context.page), target);
 
         f.pressWhenShown([](WebcamWindow &form) { return form.closeButton(); });
         QVERIFY(!f.webcam->takeWebcamPicture());
         if (target >= 0) {
             QCOMPARE(f.camerasMade, 1);
-            QCOMPARE(f.context.page.current, (CurrentObject{QStringLiteral("p"), target}));
+            QCOMPARE(f.context.page.current, (CurrentObject{ObjectKind::Picture, target}));
             QVERIFY(f.messages.isEmpty());
         } else {
             QCOMPARE(f.camerasMade, 0);

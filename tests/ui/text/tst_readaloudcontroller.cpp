@@ -99,7 +99,7 @@ private slots:
         // With nothing chosen the page is read in order; a reading that ends frees the button.
         typeInto(f.textBox(0), QStringLiteral("My story"));
         typeInto(f.richBox(0), QStringLiteral("Once upon a time"));
-        f.window->setCurrentObject(QString(), 0);
+        f.window->setCurrentObject(ObjectKind::Nothing, 0);
         QCOMPARE(f.heardAfterPress(),
                  QStringLiteral("My story.\nOnce upon a time.\nthe cat sat down"));
         emit f.fake.wordReached(10, 4);
@@ -126,7 +126,7 @@ private slots:
         typeInto(table.textBox(1), QStringLiteral("dog"));
         QCOMPARE(table.heardAfterPress(), QStringLiteral("dog"));
         table.heardAfterPress();
-        table.window->setCurrentObject(QStringLiteral("p"), 0);
+        table.window->setCurrentObject(ObjectKind::Picture, 0);
         QCOMPARE(table.heardAfterPress(), QStringLiteral("dog.\nfrog")); // no untouched title
 
         Reading<BannerWindow> banner(DocumentKind::Display);

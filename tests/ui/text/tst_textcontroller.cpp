@@ -31,14 +31,14 @@ double richSizeAt(const QTextDocument &document, int position)
 
 void addBoxKinds()
 {
-    QTest::addColumn<QString>("kind");
-    QTest::newRow("text box") << QStringLiteral("t");
-    QTest::newRow("rich text box") << QStringLiteral("r");
+    QTest::addColumn<ObjectKind>("kind");
+    QTest::newRow("text box") << ObjectKind::Text;
+    QTest::newRow("rich text box") << ObjectKind::RichText;
 }
 
-QTextEdit *boxOfKind(const WindowFixture &f, const QString &kind, int i)
+QTextEdit *boxOfKind(const WindowFixture &f, ObjectKind kind, int i)
 {
-    return kind == u"t" ? static_cast<QTextEdit *>(f.textBox(i)) : f.richBox(i);
+    return kind == ObjectKind::Text ? static_cast<QTextEdit *>(f.textBox(i)) : f.richBox(i);
 }
 
 } // namespace
@@ -95,7 +95,7 @@ private slots:
 
     void undoAndRedoOfTyping()
     {
-        QFETCH(QString, kind);
+        QFETCH(ObjectKind, kind);
         WindowFixture f(DocumentKind::Borders, 2, 2);
         f.show();
         QTextEdit *widget = boxOfKind(f, kind, 1);
@@ -115,7 +115,7 @@ private slots:
         // Typing on after an undo goes on from the restored text.
         QTest::keyClicks(widget, QStringLiteral("r"));
         QCOMPARE(widget->toPlainText(), QStringLiteral("car"));
-        if (kind == u"t")
+        if (kind == ObjectKind::Text)
             QCOMPARE(f.context.page.textBoxes[1].text, QStringLiteral("car"));
         else
             QCOMPARE(f.context.page.richTextBoxes[1].plainText, QStringLiteral("car"));
@@ -139,7 +139,7 @@ private slots:
         box.text = QStringLiteral("Hello there");
         box.multiLine = false;
         f.show();
-        f.window->setCurrentObject(QStringLiteral("t"), 0);
+        f.window->setCurrentObject(ObjectKind::Text, 0);
         f.text()->makeTextBigger();
         QCOMPARE(box.style.fontSize, 14.0);
         f.text()->makeTextSmaller();
@@ -208,7 +208,7 @@ private slots:
 
     void nonAsciiTypingSurvives()
     {
-        QFETCH(QString, kind);
+        QFETCH(ObjectKind, kind);
         WindowFixture f(DocumentKind::Borders, 1, 1);
         f.show();
         QTextEdit *widget = boxOfKind(f, kind, 0);
@@ -216,7 +216,7 @@ private slots:
         const QString name = QStringLiteral("Zoë Łucja Ñandú 名前 £");
         for (const QChar c : name)
             QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
-        if (kind == u"t") {
+        if (kind == ObjectKind::Text) {
             QCOMPARE(f.context.page.textBoxes[0].text, name);
         } else {
             QTextDocument reread;
@@ -382,7 +382,7 @@ private slots:
         TextBoxModel &box = f.context.page.textBoxes[0];
         box.text = QStringLiteral("Sun");
         f.show();
-        f.window->setCurrentObject(QStringLiteral("t"), 0);
+        f.window->setCurrentObject(ObjectKind::Text, 0);
         const qint32 stepBefore = f.context.undo.currentStep();
         f.text()->setFontDialogRunner([](FontDialog &form) {
             form.chooseFont(2);
@@ -411,7 +411,7 @@ private slots:
         box.text = QStringLiteral("Hi");
         box.geometry.setHeight(30);
         f.show();
-        f.window->setCurrentObject(QStringLiteral("t"), 0);
+        f.window->setCurrentObject(ObjectKind::Text, 0);
         bool refused = false;
         double previewAfterRefusal = 0;
         f.text()->setFontDialogRunner([&](FontDialog &form) {
