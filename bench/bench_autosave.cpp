@@ -1,6 +1,7 @@
 // Autosave of a simple page with three full-size pictures: what the window's thread spends
 // (copying the page and handing the job over) and how long the file
 // worker takes to write the recovery file, synced to the disk.
+#include "core/doctypes/pagefamily.h"
 #include "core/files/backgroundfiles.h"
 #include "platform/ziparchive.h"
 #include "support/benchpage.h"
@@ -25,9 +26,13 @@ struct Fixture {
     PageFitInputs fit{3000, 2000, 106, 72, DocumentKind::Simple};
     PageModel page = bench::benchPage(dir.path(), fit);
     Staging staging{dir.filePath(QStringLiteral("staging/autosave"))};
-    WorkFileJob job{
-        zip,           staging, fit, {}, dir.filePath(QStringLiteral("recovery/RUNTAGAB.qlr")),
-        Packing::Quick};
+    WorkFileJob job{zip,
+                    registeredPageFiles(),
+                    staging,
+                    fit,
+                    {},
+                    dir.filePath(QStringLiteral("recovery/RUNTAGAB.qlr")),
+                    Packing::Quick};
     FileWorker worker;
     QObject receiver;
 };

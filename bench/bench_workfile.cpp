@@ -104,17 +104,19 @@ void BM_SaveThreePhotos(benchmark::State &state)
     FileWorker worker;
     double stall = 0;
     for (auto _ : state) {
-        stall = std::max(stall, longestStallMs([&] {
-                             QString error;
-                             const bool saved =
-                                 onWorker
-                                     ? saveOnWorker(worker, {f.zip, f.staging, f.fit, {}, f.path},
-                                                    f.page, {})
-                                           .done
-                                     : saveWorkFile(f.page, f.context(), f.path, {}, &error);
-                             if (!saved)
-                                 state.SkipWithError("the save failed");
-                         }));
+        stall = std::max(
+            stall, longestStallMs([&] {
+                QString error;
+                const bool saved =
+                    onWorker
+                        ? saveOnWorker(worker,
+                                       {f.zip, registeredPageFiles(), f.staging, f.fit, {}, f.path},
+                                       f.page, {})
+                              .done
+                        : saveWorkFile(f.page, f.context(), f.path, {}, &error);
+                if (!saved)
+                    state.SkipWithError("the save failed");
+            }));
     }
     state.counters["longest_stall_ms"] = stall;
 }
@@ -135,17 +137,19 @@ void BM_OpenThreePhotos(benchmark::State &state)
     FileWorker worker;
     double stall = 0;
     for (auto _ : state) {
-        stall = std::max(stall, longestStallMs([&] {
-                             PageModel opened;
-                             const bool done =
-                                 onWorker
-                                     ? openOnWorker(worker, {f.zip, f.staging, f.fit, {}, f.path},
-                                                    DocumentKind::Simple)
-                                           .done
-                                     : openWorkFile(opened, f.context(), f.path, &error);
-                             if (!done)
-                                 state.SkipWithError("the open failed");
-                         }));
+        stall = std::max(
+            stall, longestStallMs([&] {
+                PageModel opened;
+                const bool done =
+                    onWorker
+                        ? openOnWorker(worker,
+                                       {f.zip, registeredPageFiles(), f.staging, f.fit, {}, f.path},
+                                       DocumentKind::Simple)
+                              .done
+                        : openWorkFile(opened, f.context(), f.path, &error);
+                if (!done)
+                    state.SkipWithError("the open failed");
+            }));
     }
     state.counters["longest_stall_ms"] = stall;
 }

@@ -2,6 +2,7 @@
 // with whatever lies in the working folder: nothing may crash, hang or grow without bound, a
 // refused file leaves the page and the staging members as they were, and an opened page
 // respects the page model's limits and can be drawn.
+#include "core/doctypes/pagefamily.h"
 #include "core/files/workfile.h"
 #include "core/files/workfilepreview.h"
 #include "core/layout/templatereader.h"
@@ -56,7 +57,8 @@ QByteArray warmUpWorkFile()
     page.textBoxes[0].text = QStringLiteral("Warm");
     page.richTextBoxes[0].rtf = QStringLiteral("{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\f0 Up}");
     const QString path = harness->root.filePath(QStringLiteral("warm.qlr"));
-    const WorkFileContext context{harness->zip, harness->staging, harness->fit, harness->limits};
+    const WorkFileContext context{harness->zip, registeredPageFiles(), harness->staging,
+                                  harness->fit, harness->limits};
     check(saveWorkFile(page, context, path, {}, &error));
     QFile file(path);
     check(file.open(QIODevice::ReadOnly));
@@ -108,7 +110,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     PageModel page;
     page.layoutPath = QStringLiteral("before");
     page.changeCount = 3;
-    const WorkFileContext context{h.zip, h.staging, h.fit, h.limits};
+    const WorkFileContext context{h.zip, registeredPageFiles(), h.staging, h.fit, h.limits};
     QString error;
     if (!openWorkFile(page, context, h.input, &error)) {
         check(!error.isEmpty());
@@ -119,8 +121,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         check(page.pictureBoxes.size() <= kMaxPictureBoxIndex + 1);
         check(page.textBoxes.size() <= kMaxObjectIndex + 1);
         check(page.richTextBoxes.size() <= kMaxObjectIndex + 1);
-        const PreviewContext preview{h.zip, h.root.filePath(QStringLiteral("preview")), h.fit,
-                                     h.limits};
+        const PreviewContext preview{h.zip, registeredPageFiles(),
+                                     h.root.filePath(QStringLiteral("preview")), h.fit, h.limits};
         const QImage small = workFilePreview(h.input, preview);
         check(small.isNull() || (small.width() <= 80 && small.height() <= 60));
     }

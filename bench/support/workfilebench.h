@@ -3,6 +3,7 @@
 // program's own archive code, and the zip and unzip tools packing and unpacking the very same
 // members, so the figures can be read against the tools'.
 
+#include "core/doctypes/pagefamily.h"
 #include "core/files/workfile.h"
 #include "platform/ziparchive.h"
 #include "ziptools.h"
@@ -29,7 +30,7 @@ struct WorkFileBench {
     {
     }
 
-    WorkFileContext context() { return {zip, staging, fit, UnpackLimits{}}; }
+    WorkFileContext context() { return {zip, registeredPageFiles(), staging, fit, UnpackLimits{}}; }
 
     // Writes the page once, as the loops reading the file need it.
     bool save(benchmark::State &state)

@@ -2,7 +2,7 @@
 // build tree's copy of the layouts.
 
 #include "core/foundation/fontmapping.h"
-#include "core/printing/thumbnails.h"
+#include "core/doctypes/thumbnails.h"
 
 #include <QGuiApplication>
 #include <QTextStream>

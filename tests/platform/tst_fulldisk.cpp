@@ -7,6 +7,7 @@
 // allows it (root, or CAP_SYS_ADMIN); elsewhere each file is limited in size (RLIMIT_FSIZE),
 // which makes the system refuse writes the same way.
 
+#include "core/doctypes/pagefamily.h"
 #include "core/doctypes/table.h"
 #include "core/files/fileproblems.h"
 #include "core/files/wholefile.h"
@@ -73,12 +74,13 @@ private slots:
         const QString reference = m_root.filePath(QStringLiteral("reference"));
         const Staging staging(reference + QStringLiteral("/staging"));
         QString error;
-        QVERIFY2(saveWorkFile(m_earlier, {m_zip, staging, {}, {}}, reference + "/earlier.qlr", {},
-                              &error),
+        QVERIFY2(saveWorkFile(m_earlier, {m_zip, registeredPageFiles(), staging, {}, {}},
+                              reference + "/earlier.qlr", {}, &error),
                  qPrintable(error));
         m_earlierFile = readFile(reference + "/earlier.qlr");
         PageModel page = m_page;
-        QVERIFY2(saveWorkFile(page, {m_zip, staging, {}, {}}, reference + "/page.qlr", {}, &error),
+        QVERIFY2(saveWorkFile(page, {m_zip, registeredPageFiles(), staging, {}, {}},
+                              reference + "/page.qlr", {}, &error),
                  qPrintable(error));
         m_pageFile = reference + "/page.qlr";
         m_pageMembers = zipMembers(m_pageFile);
@@ -129,7 +131,8 @@ private slots:
         FileOutcome outcome;
         PageModel page = m_page;
         const Staging staging(onDisk("staging"));
-        const bool saved = saveWorkFile(page, {m_zip, staging, {}, {}}, work, {}, &error, &outcome);
+        const bool saved = saveWorkFile(page, {m_zip, registeredPageFiles(), staging, {}, {}}, work,
+                                        {}, &error, &outcome);
         const QImage picture = renderPageImage(m_page);
         const bool pngSaved = writeImageFile(picture, "PNG", png, &error);
         const FileTrouble pngTrouble =
@@ -144,7 +147,8 @@ private slots:
             QCOMPARE(zipMembers(work), m_pageMembers);
             PageModel opened;
             const Staging elsewhere(m_root.filePath(QStringLiteral("open")));
-            QVERIFY2(openWorkFile(opened, {m_zip, elsewhere, {}, {}}, work, &error),
+            QVERIFY2(openWorkFile(opened, {m_zip, registeredPageFiles(), elsewhere, {}, {}}, work,
+                                  &error),
                      qPrintable(error));
             QCOMPARE(page.countAtLastSave, 3);
         } else {
@@ -190,7 +194,8 @@ private slots:
         QDir(staging.folder()).removeRecursively();
         PageModel page = m_earlier;
         QString error;
-        QVERIFY2(saveWorkFile(page, {m_zip, staging, {}, {}}, onDisk("earlier.qlr"), {}, &error),
+        QVERIFY2(saveWorkFile(page, {m_zip, registeredPageFiles(), staging, {}, {}},
+                              onDisk("earlier.qlr"), {}, &error),
                  qPrintable(error));
         QFile::remove(onDisk("earlier.qlr"));
         const QMap<QString, QByteArray> staged = folderFiles(staging.folder());
@@ -203,8 +208,8 @@ private slots:
             leaveRoom(largest / 2);
         }
         FileOutcome outcome;
-        const bool opened =
-            openWorkFile(page, {m_zip, staging, {}, {}}, m_pageFile, &error, &outcome);
+        const bool opened = openWorkFile(page, {m_zip, registeredPageFiles(), staging, {}, {}},
+                                         m_pageFile, &error, &outcome);
         giveBackRoom();
 
         QVERIFY(!opened);
@@ -234,7 +239,8 @@ private slots:
         QDir(staging.folder()).removeRecursively();
         const QString saved = m_root.filePath(QStringLiteral("table.qlr"));
         QString error;
-        QVERIFY2(saveWorkFile(table, {m_zip, staging, fit, {}}, saved, {}, &error),
+        QVERIFY2(saveWorkFile(table, {m_zip, registeredPageFiles(), staging, fit, {}}, saved, {},
+                              &error),
                  qPrintable(error));
         const QMap<QString, QByteArray> members = zipMembers(saved);
 
@@ -246,7 +252,8 @@ private slots:
         leaveRoom(smallest - 1);
         PageModel opened;
         FileOutcome outcome;
-        const bool read = openWorkFile(opened, {m_zip, staging, fit, {}}, saved, &error, &outcome);
+        const bool read = openWorkFile(opened, {m_zip, registeredPageFiles(), staging, fit, {}},
+                                       saved, &error, &outcome);
         giveBackRoom();
 
         QVERIFY2(read, qPrintable(error));
@@ -256,7 +263,8 @@ private slots:
             QCOMPARE(opened.pictureBoxes[index].image, table.pictureBoxes[index].image);
         }
         QVERIFY(QDir(staging.folder()).entryList({QStringLiteral("pic*")}).isEmpty());
-        QVERIFY2(saveWorkFile(opened, {m_zip, staging, fit, {}}, saved, {}, &error),
+        QVERIFY2(saveWorkFile(opened, {m_zip, registeredPageFiles(), staging, fit, {}}, saved, {},
+                              &error),
                  qPrintable(error));
         QCOMPARE(zipMembers(saved), members);
     }

@@ -3,10 +3,11 @@
 
 #include "core/app/appcontext.h"
 #include "core/app/headlessexport.h"
+#include "core/doctypes/pagefamily.h"
 #include "core/files/workfile.h"
 #include "core/layout/pagefit.h"
 #include "core/layout/templatereader.h"
-#include "core/printing/thumbnails.h"
+#include "core/doctypes/thumbnails.h"
 #include "platform/ziparchive.h"
 #include "support/samplepage.h"
 #include "support/testfiles.h"
@@ -73,7 +74,8 @@ void HeadlessExportTest::initTestCase()
     m_pageSize = page.pageRect.size();
     ZipArchiveFormat zip;
     const Staging staging(m_folder.filePath(QStringLiteral("staging")));
-    const WorkFileContext files{zip, staging, fitFor(context), UnpackLimits{}};
+    const WorkFileContext files{zip, registeredPageFiles(), staging, fitFor(context),
+                                UnpackLimits{}};
     m_workFile = m_folder.filePath(QStringLiteral("trip.qlr"));
     QString error;
     QVERIFY2(saveWorkFile(page, files, m_workFile, {}, &error), qPrintable(error));

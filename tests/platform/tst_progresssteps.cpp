@@ -1,7 +1,8 @@
 // Progress pictures: which ones a long work keeps, their numbering, and what is read from a real
 // work file holding members we did not write.
 
-#include "core/files/progresssteps.h"
+#include "core/doctypes/pagefamily.h"
+#include "core/files/progressstepfiles.h"
 #include "core/files/workfile.h"
 #include "core/layout/templatereader.h"
 #include "platform/ziparchive.h"
@@ -48,7 +49,10 @@ class ProgressStepsTest : public QObject {
     Staging m_staging{m_folder.filePath(QStringLiteral("staging"))};
     PageModel m_page;
 
-    WorkFileContext files() { return {m_zip, m_staging, documentWindowFit(1280, 800), {}}; }
+    WorkFileContext files()
+    {
+        return {m_zip, registeredPageFiles(), m_staging, documentWindowFit(1280, 800), {}};
+    }
 
 private slots:
     void initTestCase()

@@ -2,6 +2,7 @@
 // recovery files are offered at start-up and what happens to the others, and the claim that
 // keeps two running copies apart. Recovery files are real work files, so the real archive.
 
+#include "core/doctypes/pagefamily.h"
 #include "core/files/autosave.h"
 #include "core/files/recovery.h"
 #include "core/files/workfile.h"
@@ -63,7 +64,9 @@ void TestRecovery::writeWork(const QString &path, const QString &fileInfo)
     PageModel page = fullSimplePage();
     QString error;
     QDir().mkpath(QFileInfo(path).absolutePath());
-    QVERIFY2(saveWorkFile(page, {m_zip, staging, fit(), {}}, path, {}, &error), qPrintable(error));
+    QVERIFY2(
+        saveWorkFile(page, {m_zip, registeredPageFiles(), staging, fit(), {}}, path, {}, &error),
+        qPrintable(error));
     if (!fileInfo.isEmpty()) {
         writeFile(staging.memberPath(QStringLiteral("fileinfo.xml")), fileInfo.toLatin1());
         QVERIFY(staging.pack(m_zip, path, &error));
@@ -162,7 +165,8 @@ void TestRecovery::scan()
         QVERIFY(file.resize(file.size() / 2));
     }
     const RecoveryScan scan{
-        m_zip, m_dir.filePath(QStringLiteral("scratch")), fit(), {}, now, QSize(160, 120)};
+        m_zip, registeredPageFiles(), m_dir.filePath(QStringLiteral("scratch")), fit(), {},
+        now,   QSize(160, 120)};
 
     const QVector<RecoveredWork> works = findRecoveredWorks(folder, scan);
 
@@ -191,6 +195,7 @@ void TestRecovery::claimsNeverShareAFile()
 
     // Each running copy's work is its own: not offered to the other.
     const RecoveryScan scan{m_zip,
+                            registeredPageFiles(),
                             m_dir.filePath(QStringLiteral("scratch")),
                             fit(),
                             {},
@@ -210,6 +215,7 @@ void TestRecovery::eachWorkOfferedToOneCopyOnce()
     const QString path = QDir(folder).filePath(QStringLiteral("ENDEDRUN.qlr"));
     writeWork(path);
     const RecoveryScan scan{m_zip,
+                            registeredPageFiles(),
                             m_dir.filePath(QStringLiteral("scratch")),
                             fit(),
                             {},

@@ -2,10 +2,11 @@
 
 #include "core/app/appcontext.h"
 #include "core/doctypes/pagefamily.h"
+#include "core/files/progressstepfiles.h"
 #include "core/files/wholefile.h"
 #include "core/files/workfile.h"
 #include "core/printing/pdfprintdevice.h"
-#include "core/printing/thumbnails.h"
+#include "core/doctypes/thumbnails.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -46,7 +47,8 @@ bool openForExport(const QString &path, const AppContext &context, ArchiveFormat
         return false;
     }
     const Staging staging(scratch.filePath(QStringLiteral("staging")));
-    const WorkFileContext files{zip, staging, windowFit(context), UnpackLimits{}};
+    const WorkFileContext files{zip, registeredPageFiles(), staging, windowFit(context),
+                                UnpackLimits{}};
     return openWorkFile(page, files, path, error);
 }
 
@@ -123,7 +125,8 @@ int writeSteps(const QString &folder, const QString &input, const AppContext &co
         errors << "quillora: " << input << " could not be opened: " << error << '\n';
         return kFailed;
     }
-    if (!QDir().mkpath(folder) || !page.progressSteps.write(folder, Durability::Kept, &error)) {
+    if (!QDir().mkpath(folder) ||
+        !writeProgressSteps(page.progressSteps, folder, Durability::Kept, &error)) {
         errors << "quillora: " << folder << " could not be written: " << error << '\n';
         return kFailed;
     }

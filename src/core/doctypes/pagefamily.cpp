@@ -62,12 +62,13 @@ bool registerKind(const DocumentKindInfo &row, const PageFamily &family)
     return true;
 }
 
-QImage PageFamily::renderThumbnail(const PageModel &page, const QSize &bounds) const
+const PageFilesFinder &registeredPageFiles()
 {
-    const QImage picture = render(page, 1.0);
-    if (picture.isNull() || bounds.isEmpty())
-        return {};
-    return picture.scaled(bounds, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    struct RegisteredFamilies final : PageFilesFinder {
+        const PageFiles *filesFor(DocumentKind kind) const override { return pageFamilyFor(kind); }
+    };
+    static const RegisteredFamilies families;
+    return families;
 }
 
 bool canExportPng(DocumentKind kind)

@@ -1,63 +1,40 @@
 #pragma once
 // What every family of document kinds does without a window: build a new page, carry its work
-// through the staging members, write and read its page description ("layout.xml"), and draw
-// itself for the printer, the PNG export and thumbnails. A family is registered under the name of
-// the window that shows its kinds, and each kind finds it through its row's window name.
+// through the staging members, write and read its page description ("layout.xml") as PageFiles
+// says, and draw itself for the printer, the PNG export and thumbnails. A family is registered
+// under the name of the window that shows its kinds, and each kind finds it through its row's
+// window name.
 
-#include "core/files/archive.h"
-#include "core/files/savedlayout.h"
-#include "core/layout/pagefit.h"
-#include "core/layout/pagemodel.h"
+#include "core/files/pagefiles.h"
 #include "core/printing/printjob.h"
 
-#include <QImage>
 #include <QString>
 
 namespace quillora {
 
-class Staging;
-
-class PageFamily {
+class PageFamily : public PageFiles {
 public:
-    virtual ~PageFamily() = default;
-
     // A new page of the kind in `page.documentType`, from `templatePath` where the kind has one.
     [[nodiscard]] virtual bool buildNewPage(PageModel &page, const QString &templatePath,
                                             const PageFitInputs &fit, QString *error) const = 0;
 
-    // The page's pictures, texts and rich texts as members of `folder`, and back.
+    // The page's pictures, texts and rich texts as members of `folder`, and back: a work file's
+    // members too, unless the family holds its pictures itself.
     [[nodiscard]] virtual bool writeMembers(const PageModel &page, const QString &folder,
                                             QString *error) const = 0;
     // False when a stored member could not be used and was left out.
     [[nodiscard]] virtual bool readMembers(PageModel &page, const QString &folder) const = 0;
-
-    // Saving and opening a work file go through these. A family whose page keeps its pictures
-    // encoded says so in holdsPictures() and passes them in `held` instead of `folder`; an
-    // opened file's pictures then come in `held` too, else they are all files of `folder`.
-    virtual bool holdsPictures() const { return false; }
-    [[nodiscard]] virtual bool writeWorkFileMembers(const PageModel &page, const QString &folder,
-                                                    HeldMembers &, QString *error) const
+    [[nodiscard]] bool writeWorkFileMembers(const PageModel &page, const QString &folder,
+                                            HeldMembers &, QString *error) const override
     {
         return writeMembers(page, folder, error);
     }
-    [[nodiscard]] virtual bool readWorkFileMembers(PageModel &page, const QString &folder,
-                                                   const HeldMembers &) const
+    [[nodiscard]] bool readWorkFileMembers(PageModel &page, const QString &folder,
+                                           const HeldMembers &) const override
     {
         return readMembers(page, folder);
     }
 
-    // "layout.xml" in staging (with the pictures it names), and the page built again from one.
-    [[nodiscard]] virtual bool writeDescription(const PageModel &page, const Staging &staging,
-                                                const SavedLayoutOptions &options,
-                                                QString *error) const = 0;
-    [[nodiscard]] virtual bool readDescription(const QString &path, PageModel &page,
-                                               const PageFitInputs &fit, QString *error) const = 0;
-
-    // The page as the PNG export and the thumbnails show it; a null image when it has no size.
-    virtual QImage render(const PageModel &page, double sheetQuality) const = 0;
-    // A template's start-screen thumbnail: the page fitted within `bounds`; by default the
-    // rendered page scaled down.
-    virtual QImage renderThumbnail(const PageModel &page, const QSize &bounds) const;
     // The page a template's thumbnail shows; by default the new page built from the template.
     [[nodiscard]] virtual bool buildThumbnailPage(PageModel &page, const QString &templatePath,
                                                   const PageFitInputs &fit, QString *error) const
@@ -70,6 +47,9 @@ public:
 
 // The family registered under the kind's window name; nothing for a kind without one.
 const PageFamily *pageFamilyFor(DocumentKind kind);
+// The same families as the work file finds them: handed to saving, opening, previews and
+// recovery, which know no kinds of their own.
+const PageFilesFinder &registeredPageFiles();
 
 // Registers a kind's row in the table of kinds and, under the row's window name, the family that
 // builds, saves, reads and draws its page; the family lives as long as the program. Kinds of one

@@ -16,6 +16,10 @@ public:
                          QString *error) const override;
     // The picture side, as previews of work files show a postcard.
     QImage render(const PageModel &page, double sheetQuality) const override;
+    QImage renderPreview(const PageModel &page, double scale) const override
+    {
+        return render(page, scale);
+    }
     PrintResult print(const PageModel &page, PrintDevice &device,
                       const PrintSettings &settings) const override;
 };

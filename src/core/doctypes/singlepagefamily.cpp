@@ -48,6 +48,11 @@ QImage SinglePageFamily::renderThumbnail(const PageModel &page, const QSize &bou
     return renderPageThumbnail(page, bounds);
 }
 
+QImage SinglePageFamily::renderPreview(const PageModel &page, double scale) const
+{
+    return renderPageImage(page, scale);
+}
+
 PrintResult SinglePageFamily::print(const PageModel &page, PrintDevice &device,
                                     const PrintSettings &settings) const
 {

@@ -18,6 +18,8 @@ public:
                          QString *error) const override;
     QImage render(const PageModel &page, double sheetQuality) const override;
     QImage renderThumbnail(const PageModel &page, const QSize &bounds) const override;
+    // The page as its window shows it.
+    QImage renderPreview(const PageModel &page, double scale) const override;
     PrintResult print(const PageModel &page, PrintDevice &device,
                       const PrintSettings &settings) const override;
 

@@ -8,7 +8,8 @@ auto saveJob(const WorkFileJob &job, PageModel snapshot, const SavedLayoutOption
 {
     return [job, options, page = std::move(snapshot)]() mutable {
         WorkFileJobResult result;
-        const WorkFileContext context{job.format, job.staging, job.fit, job.limits, job.packing};
+        const WorkFileContext context{job.format, job.families, job.staging,
+                                      job.fit,    job.limits,   job.packing};
         result.done =
             saveWorkFile(page, context, job.path, options, &result.error, &result.outcome);
         result.page = std::move(page);
@@ -43,7 +44,7 @@ WorkFileJobResult openOnWorker(FileWorker &worker, const WorkFileJob &job,
     return worker.runAndWait([job, documentType] {
         WorkFileJobResult result;
         result.page.documentType = documentType;
-        const WorkFileContext context{job.format, job.staging, job.fit, job.limits};
+        const WorkFileContext context{job.format, job.families, job.staging, job.fit, job.limits};
         result.done = openWorkFile(result.page, context, job.path, &result.error, &result.outcome);
         return result;
     });

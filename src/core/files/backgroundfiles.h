@@ -10,7 +10,8 @@
 namespace quillora {
 
 struct WorkFileJob {
-    ArchiveFormat &format; // stateless, so both threads may use it
+    ArchiveFormat &format;           // stateless, so both threads may use it
+    const PageFilesFinder &families; // the same
     Staging staging;
     PageFitInputs fit;
     UnpackLimits limits;

@@ -1,6 +1,5 @@
 #include "core/files/recovery.h"
 
-#include "core/doctypes/pagefamily.h"
 #include "core/files/fileproblems.h"
 #include "core/files/workfile.h"
 
@@ -51,15 +50,15 @@ bool lookAt(RecoveredWork &work, const RecoveryScan &scan)
 {
     QDir().mkpath(scan.scratchFolder);
     const Staging scratch(scan.scratchFolder);
-    const WorkFileContext context{scan.format, scratch, scan.fit, scan.limits};
+    const WorkFileContext context{scan.format, scan.families, scratch, scan.fit, scan.limits};
     PageModel page;
     QString error;
     FileOutcome outcome;
     const bool opened = openWorkFile(page, context, work.path, &error, &outcome);
     if (opened) {
         work.kind = page.documentType;
-        if (const PageFamily *family = pageFamilyFor(page.documentType))
-            work.preview = family->renderThumbnail(page, scan.previewBounds);
+        work.preview =
+            scan.families.filesFor(page.documentType)->renderThumbnail(page, scan.previewBounds);
     }
     scratch.clear(true);
     if (opened)

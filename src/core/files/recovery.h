@@ -5,6 +5,7 @@
 // to the one copy of the program that takes its lock.
 
 #include "core/files/archive.h"
+#include "core/files/pagefiles.h"
 #include "core/files/staging.h"
 #include "core/foundation/translator.h"
 #include "core/layout/pagefit.h"
@@ -68,6 +69,7 @@ private:
 
 struct RecoveryScan {
     ArchiveFormat &format;
+    const PageFilesFinder &families;
     QString scratchFolder; // where a recovered work is unpacked to be looked at; emptied after
     PageFitInputs fit;
     UnpackLimits limits;

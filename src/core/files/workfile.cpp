@@ -1,7 +1,7 @@
 #include "core/files/workfile.h"
 
-#include "core/doctypes/pagefamily.h"
 #include "core/files/members.h"
+#include "core/files/progressstepfiles.h"
 #include "core/foundation/fileaccess.h"
 #include "core/text/pagetextfit.h"
 
@@ -24,20 +24,20 @@ qint64 bytesToStage(const PageModel &page)
     return bytes + page.border.picture.sizeInBytes();
 }
 
-bool writeMembers(const PageFamily &family, const PageModel &page, const Staging &staging,
+bool writeMembers(const PageFiles &family, const PageModel &page, const Staging &staging,
                   const SavedLayoutOptions &options, HeldMembers &held, QString *error)
 {
     if (!family.writeWorkFileMembers(page, staging.folder(), held, error) ||
         !family.writeDescription(page, staging, options, error) ||
-        !page.progressSteps.write(staging.folder(), Durability::Scratch, error))
+        !writeProgressSteps(page.progressSteps, staging.folder(), Durability::Scratch, error))
         return false;
     return writeFileInfo(staging.memberPath(QStringLiteral("fileinfo.xml")),
                          codeOf(page.documentType), {}, error);
 }
 
 // Builds the page from a folder of unpacked members and the pictures unpacked into memory.
-bool buildPage(PageModel &page, const QString &folder, HeldMembers &held, const PageFitInputs &fit,
-               QString *error, FileOutcome &outcome)
+bool buildPage(PageModel &page, const QString &folder, HeldMembers &held,
+               const WorkFileContext &context, QString *error, FileOutcome &outcome)
 {
     const QDir dir(folder);
     if (const auto code = readFileInfo(dir.filePath(QStringLiteral("fileinfo.xml")))) {
@@ -49,7 +49,7 @@ bool buildPage(PageModel &page, const QString &folder, HeldMembers &held, const 
         }
         page.documentType = *kind;
     }
-    const PageFamily *family = pageFamilyFor(page.documentType);
+    const PageFiles *family = context.families.filesFor(page.documentType);
     if (!family) {
         outcome.trouble = FileTrouble::NotReady;
         setError(error, kNotReadyMessage);
@@ -61,7 +61,7 @@ bool buildPage(PageModel &page, const QString &folder, HeldMembers &held, const 
         setError(error, QStringLiteral("this work file has no page description"));
         return false;
     }
-    PageFitInputs pageFit = fit;
+    PageFitInputs pageFit = context.fit;
     pageFit.documentType = page.documentType;
     if (!family->readDescription(layout, page, pageFit, error))
         return false;
@@ -74,7 +74,7 @@ bool buildPage(PageModel &page, const QString &folder, HeldMembers &held, const 
     outcome.trouble = FileTrouble::None;
     if (!family->readWorkFileMembers(page, folder, held))
         outcome.partsSkipped = true;
-    if (!page.progressSteps.read(folder))
+    if (!readProgressSteps(page.progressSteps, folder))
         outcome.partsSkipped = true;
     fitPageTexts(page);
     return true;
@@ -90,7 +90,7 @@ bool saveWorkFile(PageModel &page, const WorkFileContext &context, const QString
     result = {};
     QDir().mkpath(context.staging.folder());
     context.staging.clear(false);
-    const PageFamily *family = pageFamilyFor(page.documentType);
+    const PageFiles *family = context.families.filesFor(page.documentType);
     if (!family) {
         result.trouble = FileTrouble::NotReady;
         setError(error, kNotReadyMessage);
@@ -137,7 +137,7 @@ bool openWorkFile(PageModel &page, const WorkFileContext &context, const QString
         return false;
     PageModel trial;
     trial.documentType = page.documentType;
-    if (!buildPage(trial, scratch.path(), held, context.fit, error, result))
+    if (!buildPage(trial, scratch.path(), held, context, error, result))
         return false;
 
     // The file is good: now the staging members and the page are replaced.

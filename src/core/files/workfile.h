@@ -4,6 +4,7 @@
 
 #include "core/files/archive.h"
 #include "core/files/fileproblems.h"
+#include "core/files/pagefiles.h"
 #include "core/files/savedlayout.h"
 #include "core/files/staging.h"
 #include "core/layout/pagefit.h"
@@ -15,6 +16,7 @@ namespace quillora {
 
 struct WorkFileContext {
     ArchiveFormat &format;
+    const PageFilesFinder &families; // each page's kind is saved and read by its family
     const Staging &staging;
     PageFitInputs fit; // how an opened page is fitted to the screen
     UnpackLimits limits;

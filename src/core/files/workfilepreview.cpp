@@ -1,8 +1,6 @@
 #include "core/files/workfilepreview.h"
 
-#include "core/doctypes/pagefamily.h"
 #include "core/files/workfile.h"
-#include "core/printing/pagerenderer.h"
 
 #include <QDir>
 
@@ -33,7 +31,8 @@ bool openScratchPage(const QString &path, const PreviewContext &context, PageMod
 {
     QDir().mkpath(context.scratchFolder);
     const Staging scratch(context.scratchFolder);
-    const WorkFileContext open{context.format, scratch, context.fit, context.limits};
+    const WorkFileContext open{context.format, context.families, scratch, context.fit,
+                               context.limits};
     return openWorkFile(page, open, path, error);
 }
 
@@ -55,12 +54,9 @@ QImage workFilePreview(const QString &path, const PreviewContext &context, QStri
     const double scale =
         std::min(1.0, 2.0 * std::max(double(kPreviewBox.width()) / pageSize.width(),
                                      double(kPreviewBox.height()) / pageSize.height()));
-    // A page of another family draws itself: a leaflet shows its front cover, not every page
-    // laid over one another.
-    const PageFamily *family = pageFamilyFor(page.documentType);
-    const bool singlePage = kindInfo(page.documentType).pageOfBoxes;
-    const QImage drawn =
-        singlePage || !family ? renderPageImage(page, scale) : family->render(page, scale);
+    // The page's family draws it: a leaflet shows its front cover, not every page laid over
+    // one another. Opening found the family, so there is one.
+    const QImage drawn = context.families.filesFor(page.documentType)->renderPreview(page, scale);
     Staging(context.scratchFolder).clear(true);
     if (drawn.isNull()) {
         if (error)

@@ -3,7 +3,7 @@
 // object and the change counts. Windows show it; painting, text, files, undo and printing work on
 // it.
 
-#include "core/files/progresssteps.h"
+#include "core/layout/progresssteps.h"
 #include "core/layout/colour.h"
 #include "core/layout/documenttypes.h"
 #include "core/layout/kindstate.h"

@@ -3,6 +3,7 @@
 #include "core/app/appcontext.h"
 #include "core/app/headlessexport.h"
 #include "core/app/startup.h"
+#include "core/doctypes/pagefamily.h"
 #include "core/text/readaloud.h"
 #include "platform/clipboard.h"
 #include "platform/keysender.h"
@@ -63,7 +64,7 @@ int runApplication(int argc, char *argv[])
         [&] { return PrintController::askPdfPath(context, QApplication::activeWindow()); });
     const DocumentWindows windows;
     ShellController shell(context, printDevices, windows);
-    FileController files(context, zip);
+    FileController files(context, zip, registeredPageFiles());
     shell.setSaveWork([&] { return files.saveWork(); });
     shell.setOpenWorkFile([&](const QString &path) { return files.openFromCommandLine(path); });
     QObject::connect(&files, &FileController::windowNeededFor, &shell,

@@ -50,6 +50,7 @@ void AutosaveController::start()
         return;
     }
     const RecoveryScan scan{m_files.archiveFormat(),
+                            m_files.families(),
                             QDir(m_context.folders.staging).filePath(QStringLiteral("recovered")),
                             documentWindowFit(m_context.env.screen.widthPx,
                                               m_context.env.screen.heightPx, DocumentKind::Simple),
@@ -102,7 +103,7 @@ void AutosaveController::write()
     const Staging staging(stagingFolder());
     const PageFitInputs fit = m_window ? m_window->pageFitInputs() : PageFitInputs{};
     // Written again and again while the child works: packed quickly rather than small.
-    const WorkFileJob job{m_files.archiveFormat(), staging,       fit, {},
+    const WorkFileJob job{m_files.archiveFormat(), m_files.families(), staging, fit, {},
                           m_claim.workPath(),      Packing::Quick};
     saveInBackground(
         m_files.worker(), job, std::move(snapshot), options, this,

@@ -27,8 +27,9 @@ QString withPngExtension(const QString &path)
 
 } // namespace
 
-FileController::FileController(AppContext &context, ArchiveFormat &format, QObject *parent)
-    : QObject(parent), m_context(context), m_format(format),
+FileController::FileController(AppContext &context, ArchiveFormat &format,
+                               const PageFilesFinder &families, QObject *parent)
+    : QObject(parent), m_context(context), m_format(format), m_families(families),
       m_dialogs(std::make_unique<WindowFileDialogs>(context))
 {
 }
@@ -121,7 +122,8 @@ bool FileController::saveDocument(const QString &path)
     PageModel &page = m_context.page;
     SavedLayoutOptions options;
     options.copiesOnSheet = page.repeatCount;
-    const WorkFileJob job{m_format, staging(), m_window->pageFitInputs(), m_limits, path};
+    const WorkFileJob job{m_format, m_families, staging(), m_window->pageFitInputs(),
+                          m_limits, path};
     const WorkFileJobResult saved = saveOnWorker(m_worker, job, page, options);
     if (!saved.done) {
         qCWarning(lcFiles) << path << "was not saved:" << saved.error;
@@ -178,7 +180,8 @@ bool FileController::openDocument(const QString &path)
     if (!m_window)
         return false;
     BusyIndicator busy(m_context);
-    const WorkFileJob job{m_format, staging(), m_window->pageFitInputs(), m_limits, path};
+    const WorkFileJob job{m_format, m_families, staging(), m_window->pageFitInputs(),
+                          m_limits, path};
     WorkFileJobResult opened = openOnWorker(m_worker, job, m_context.page.documentType);
     if (!opened.done) {
         qCWarning(lcFiles) << path << "was not opened:" << opened.error;
@@ -239,8 +242,8 @@ bool FileController::exportScreenPng(const QString &path)
 
 PreviewContext FileController::previewContext() const
 {
-    return {m_format, previewFolderIn(m_context.folders.staging), m_window->pageFitInputs(),
-            m_limits};
+    return {m_format, m_families, previewFolderIn(m_context.folders.staging),
+            m_window->pageFitInputs(), m_limits};
 }
 
 QImage FileController::previewOf(const QString &path) const

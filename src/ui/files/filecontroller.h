@@ -6,6 +6,7 @@
 #include "core/app/appcontext.h"
 #include "core/files/archive.h"
 #include "core/files/fileworker.h"
+#include "core/files/pagefiles.h"
 #include "core/files/staging.h"
 #include "core/files/workfilepreview.h"
 #include "ui/files/filedialogs.h"
@@ -22,9 +23,11 @@ class DocumentWindow;
 class FileController : public QObject {
     Q_OBJECT
 public:
-    // `format` is the archive implementation (ZipArchiveFormat in the program); it must outlive
-    // the controller.
-    FileController(AppContext &context, ArchiveFormat &format, QObject *parent = nullptr);
+    // `format` is the archive implementation (ZipArchiveFormat in the program) and `families`
+    // save and read each kind's page (the registered families in the program); both must
+    // outlive the controller.
+    FileController(AppContext &context, ArchiveFormat &format, const PageFilesFinder &families,
+                   QObject *parent = nullptr);
     ~FileController() override;
 
     // Connects the window's Open and Save requests; the window shows the page after an open and
@@ -65,9 +68,10 @@ public:
     // clears it.
     const QString &currentFilePath() const { return m_currentFilePath; }
     Staging staging() const;
-    // The one file thread and the archive implementation, shared with autosave.
+    // The one file thread, the archive implementation and the families, shared with autosave.
     FileWorker &worker() { return m_worker; }
     ArchiveFormat &archiveFormat() const { return m_format; }
+    const PageFilesFinder &families() const { return m_families; }
 
     // At exit: deletes this run's staging and preview folders.
     static void removeStaging(const AppContext &context);
@@ -91,6 +95,7 @@ private:
 
     AppContext &m_context;
     ArchiveFormat &m_format;
+    const PageFilesFinder &m_families;
     std::unique_ptr<FileDialogs> m_dialogs;
     QPointer<DocumentWindow> m_window;
     QString m_currentFilePath;

@@ -9,7 +9,7 @@
 #include "core/files/staging.h"
 #include "core/foundation/settings.h"
 #include "core/printing/imageprintdevice.h"
-#include "core/printing/thumbnails.h"
+#include "core/doctypes/thumbnails.h"
 #include "core/undo/undohistory.h"
 #include "support/pixelwhere.h"
 #include "support/samplepage.h"

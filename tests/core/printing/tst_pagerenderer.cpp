@@ -2,7 +2,7 @@
 
 #include "core/printing/pageborder.h"
 #include "core/printing/pagerenderer.h"
-#include "core/printing/thumbnails.h"
+#include "core/doctypes/thumbnails.h"
 #include "support/inkcheck.h"
 #include "support/pixelcheck.h"
 #include "support/pixelwhere.h"

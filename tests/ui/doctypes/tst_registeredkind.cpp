@@ -132,7 +132,7 @@ private slots:
         f.context.folders.temporary = dir.path();
         f.context.folders.staging = makeStagingFolder(dir.path(), QStringLiteral("BADGE"));
         ZipArchiveFormat zip;
-        FileController files(f.context, zip);
+        FileController files(f.context, zip, registeredPageFiles());
         f.files = &files;
         f.printers = ImagePrinterProvider({{QStringLiteral("Hall"), QSize(1240, 1754), {}}});
         f.wire();

@@ -3,6 +3,7 @@
 
 #include "core/app/appcontext.h"
 #include "core/app/headlessexport.h"
+#include "core/doctypes/pagefamily.h"
 #include "core/files/filecommands.h"
 #include "core/files/workfile.h"
 #include "core/layout/documenttypes.h"
@@ -194,9 +195,11 @@ private slots:
         options.copiesOnSheet = 5;
         const QString work = folder.filePath(QStringLiteral("labels.qlr"));
         QString error;
-        QVERIFY2(saveWorkFile(page, WorkFileContext{zip, staging, fit, UnpackLimits{}}, work,
-                              options, &error),
-                 qPrintable(error));
+        QVERIFY2(
+            saveWorkFile(page,
+                         WorkFileContext{zip, registeredPageFiles(), staging, fit, UnpackLimits{}},
+                         work, options, &error),
+            qPrintable(error));
 
         AppContext context(WindowFixture::screen());
         const QString png = folder.filePath(QStringLiteral("labels.png"));

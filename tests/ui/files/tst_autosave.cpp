@@ -1,6 +1,7 @@
 // Autosave on the single-page window: the work, rich text included, reaches the recovery file
 // while the page stays unsaved, and a save removes the file.
 
+#include "core/doctypes/pagefamily.h"
 #include "core/files/workfile.h"
 #include "ui/doctypes/simplepagewindow.h"
 #include "ui/files/autosavecontroller.h"
@@ -33,7 +34,7 @@ void TestAutosave::writesTheWorkAndASaveRemovesIt()
     context.folders.staging = dir.filePath(QStringLiteral("staging"));
     SimplePageWindow window(context);
     SwitchableZipFormat format;
-    FileController files(context, format);
+    FileController files(context, format, registeredPageFiles());
     DialogScript script;
     files.setDialogs(std::make_unique<ScriptedDialogs>(script));
     files.attach(&window);
@@ -64,7 +65,8 @@ void TestAutosave::writesTheWorkAndASaveRemovesIt()
     PageModel recovered;
     QString error;
     const Staging scratch(dir.filePath(QStringLiteral("scratch")));
-    QVERIFY2(openWorkFile(recovered, {format, scratch, window.pageFitInputs(), {}},
+    QVERIFY2(openWorkFile(recovered,
+                          {format, registeredPageFiles(), scratch, window.pageFitInputs(), {}},
                           autosave.claim().workPath(), &error),
              qPrintable(error));
     QCOMPARE(recovered.textBoxes[0].text, QStringLiteral("Tom's day"));

@@ -1,6 +1,7 @@
 // The Save, Open and PNG commands on the single-page window: what a failure leaves behind, what
 // a hand-written or partly broken file brings back, and the answers of the dialogs.
 
+#include "core/doctypes/pagefamily.h"
 #include "core/files/filecommands.h"
 #include "core/files/members.h"
 #include "core/printing/copiessheet.h"
@@ -72,7 +73,7 @@ private slots:
         QDir().mkpath(m_context->folders.temporary);
         m_context->folders.staging =
             makeStagingFolder(m_context->folders.temporary, m_context->runTag);
-        m_files = std::make_unique<FileController>(*m_context, m_format);
+        m_files = std::make_unique<FileController>(*m_context, m_format, registeredPageFiles());
         m_files->setDialogs(std::make_unique<ScriptedDialogs>(m_script));
         m_fixture->files = m_files.get();
         m_fixture->wire();

@@ -1,4 +1,4 @@
-#include "core/printing/thumbnailsamples.h"
+#include "core/doctypes/thumbnailsamples.h"
 
 #include "core/printing/pageborder.h"
 

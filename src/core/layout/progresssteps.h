@@ -1,17 +1,12 @@
 #pragma once
 // Progress snapshots: small pictures of the page taken now and then while a child works, so a
-// teacher (or the child) can watch the work grow. They travel with the work as the members
-// "step1.png", "step2.png", ... and keep their running numbers across saves and opens.
-
-#include "core/files/wholefile.h"
+// teacher (or the child) can watch the work grow. They keep their running numbers across saves
+// and opens; core/files/progressstepfiles stores them as the members "step1.png", "step2.png", ...
 
 #include <QByteArray>
 #include <QImage>
 #include <QSize>
-#include <QString>
 #include <QVector>
-
-#include <optional>
 
 namespace quillora {
 
@@ -26,7 +21,6 @@ public:
     static constexpr int kMaxSteps = 200;
     // Half of the widest screen's page area is far smaller; anything bigger is not ours.
     static constexpr QSize kMaxPictureSize{4096, 4096};
-    static constexpr qint64 kMaxMemberBytes = 16LL * 1024 * 1024;
 
     // Whether a step is due: the page has changed since the last step was taken.
     bool isDue(qint32 changeCount) const { return changeCount != m_changeCountAtLastStep; }
@@ -41,13 +35,9 @@ public:
     QImage picture(int index) const;
     QVector<QImage> pictures() const;
 
-    // Writes every step into `folder` under its member name: Scratch for staging, Kept for
-    // pictures handed to a teacher.
-    [[nodiscard]] bool write(const QString &folder, Durability durability, QString *error) const;
-    // Takes the "step<n>.png" files of `folder` in place of the steps held. Members that are
-    // too large, not PNG pictures or of too many pixels are passed over (then false); more
-    // than kMaxSteps are thinned. The numbering continues after the highest number read.
-    bool read(const QString &folder);
+    // Takes `steps`, as read back from a work file, in place of the steps held: they are put in
+    // order of number, thinned to kMaxSteps, and the numbering continues after the highest.
+    void replaceWith(QVector<ProgressStep> steps);
 
 private:
     void thinToCap();
@@ -56,10 +46,5 @@ private:
     int m_nextNumber = 1;
     qint32 m_changeCountAtLastStep = 0;
 };
-
-// "step" + number + ".png".
-QString stepMember(int number);
-// The number of a step member's name; nothing for any other name.
-std::optional<int> stepNumberOf(const QString &memberName);
 
 } // namespace quillora

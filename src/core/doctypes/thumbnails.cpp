@@ -1,9 +1,9 @@
-#include "core/printing/thumbnails.h"
+#include "core/doctypes/thumbnails.h"
 
 #include "core/doctypes/pagefamily.h"
+#include "core/doctypes/thumbnailsamples.h"
 #include "core/files/wholefile.h"
 #include "core/layout/pagefit.h"
-#include "core/printing/thumbnailsamples.h"
 #include "core/text/pagetextfit.h"
 
 #include <QDirIterator>
