@@ -19,10 +19,6 @@ QString objectKindCode(ObjectKind kind)
         return QStringLiteral("h");
     case ObjectKind::Paper:
         return QStringLiteral("paper");
-    case ObjectKind::Title:
-        return QStringLiteral("title");
-    case ObjectKind::Table:
-        return QStringLiteral("table");
     case ObjectKind::Bubble:
         return QStringLiteral("bub");
     case ObjectKind::MovedPicture:
@@ -33,10 +29,6 @@ QString objectKindCode(ObjectKind kind)
         return QStringLiteral("ap");
     case ObjectKind::AddedRichText:
         return QStringLiteral("ar");
-    case ObjectKind::TableCell:
-        return QStringLiteral("c");
-    case ObjectKind::PagePicture:
-        return QStringLiteral("P");
     case ObjectKind::BannerLine:
         return QStringLiteral("banner");
     case ObjectKind::CircleTurn:

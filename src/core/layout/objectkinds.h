@@ -19,16 +19,12 @@ enum class ObjectKind {
     Border,
     Handles,
     Paper,
-    Title,
-    Table,
     Bubble,
     // Kinds of undo records only.
     MovedPicture,
     MovedRichText,
     AddedPicture,
     AddedRichText,
-    TableCell,
-    PagePicture,
     BannerLine, // a banner's words and looks
     CircleTurn, // the disc, every segment's picture and every word after a turn
 };

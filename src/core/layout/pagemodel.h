@@ -126,7 +126,7 @@ struct CurrentObject {
 };
 
 // A text the page's kind keeps itself, as reading aloud takes it: the object it belongs to (an
-// anywhere page's floating text is kind "" with its slot), where it lies and its words.
+// anywhere page's floating text is of kind Nothing, with its slot), where it lies and its words.
 struct KindReadingPiece {
     CurrentObject source;
     int floatingSlot = 0;

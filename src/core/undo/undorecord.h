@@ -20,7 +20,7 @@ constexpr qint32 kEmptyUndoStep = -99;
 
 struct UndoRecord {
     ObjectKind kind = ObjectKind::Nothing;
-    int index = 0; // index in the object's list; a table cell is row * 1000 + column
+    int index = 0; // index in the object's list; a table cell's is its slot in the table
     qint32 step = kEmptyUndoStep;
 
     // What a record holds depends on its kind; unused fields stay empty.
