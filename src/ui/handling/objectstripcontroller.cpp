@@ -47,6 +47,11 @@ bool ObjectStripController::addObject(DroppedObject kind, QPoint pagePosition)
 void ObjectStripController::takeOffPage(ObjectKind kind, int index, const QRect &geometry)
 {
     PageModel &page = m_context.page;
+    // The frame names the object it was dragged from; one gone meanwhile is left alone.
+    const qsizetype count =
+        kind == ObjectKind::Picture ? page.pictureBoxes.size() : page.richTextBoxes.size();
+    if (index < 0 || index >= count)
+        return;
     ++page.changeCount;
     if (kind == ObjectKind::Picture) {
         PictureBoxModel &box = page.pictureBoxes[index];

@@ -186,6 +186,11 @@ private slots:
         QVERIFY(f.richText().visible);
         QCOMPARE(f.richText().geometry, before);
         QCOMPARE(f.richBox(0)->toPlainText(), QStringLiteral("Sea"));
+        // A box that is no longer there is not taken away twice, nor counted as a change.
+        const qint32 changes = f.context.page.changeCount;
+        emit f.selection->draggedOffPage(ObjectKind::Picture, 99, before);
+        emit f.selection->draggedOffPage(ObjectKind::RichText, -1, before);
+        QCOMPARE(f.context.page.changeCount, changes);
     }
 
     // The picture icon is dropped by a scenario; the text icon here, with its undo.
